@@ -1,0 +1,44 @@
+// The five most recent model files of the File menu.
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+void MainWindow::AddRecentFile(const QString &path)
+{
+    QSettings settings;
+    QStringList files = settings.value(QStringLiteral("RecentFileList")).toStringList();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(QStringLiteral("RecentFileList"), files);
+
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<MainWindow *>(widget))
+            window->UpdateRecentFileActions();
+}
+
+void MainWindow::UpdateRecentFileActions()
+{
+    const QStringList files = QSettings().value(QStringLiteral("RecentFileList")).toStringList();
+    const int shown = qMin(files.size(), MaxRecentFiles);
+    for (int i = 0; i < shown; ++i) {
+        recentFileActions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        recentFileActions[i]->setData(files[i]);
+        recentFileActions[i]->setVisible(true);
+    }
+    for (int i = shown; i < MaxRecentFiles; ++i)
+        recentFileActions[i]->setVisible(false);
+}
+
+void MainWindow::OpenRecentFile()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const QFileInfo file(action->data().toString());
+    LoadModel(file.filePath(), file.completeSuffix());
+}

@@ -1,0 +1,3 @@
+#include "info/DialogAbout.h"
+
+DialogAbout::DialogAbout(QWidget *parent) : QDialog(parent) {}

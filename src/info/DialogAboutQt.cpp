@@ -1,0 +1,3 @@
+#include "info/DialogAboutQt.h"
+
+DialogAboutQt::DialogAboutQt(QWidget *parent) : QDialog(parent) {}

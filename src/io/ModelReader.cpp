@@ -1,0 +1,1 @@
+#include "io/ModelReader.h"

@@ -1,0 +1,1 @@
+#include "io/ModelWriter.h"

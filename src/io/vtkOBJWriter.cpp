@@ -1,0 +1,1 @@
+#include "io/vtkOBJWriter.h"

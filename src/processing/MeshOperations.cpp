@@ -1,0 +1,1 @@
+#include "processing/MeshOperations.h"

@@ -1,0 +1,1 @@
+#include "update/DialogNotificationUpdateReady.h"

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QDialog>
+
+class DialogNotificationUpdateReady : public QDialog
+{
+    Q_OBJECT
+};

@@ -1,0 +1,1 @@
+#include "update/DialogUpdater.h"

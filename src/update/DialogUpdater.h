@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QDialog>
+
+class DialogUpdater : public QDialog
+{
+    Q_OBJECT
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QObject>
+
+class Downloader : public QObject
+{
+    Q_OBJECT
+};

@@ -1,0 +1,3 @@
+#include "update/Updater.h"
+
+Updater::Updater(QObject *parent) : QObject(parent) {}
