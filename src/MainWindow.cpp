@@ -229,7 +229,3 @@ void MainWindow::ChangeLanguage(QString code)
     translator.load(path);
     qDebug() << "Language Loaded: " << path;
 }
-
-void MainWindow::ContentSlot()
-{
-}

@@ -1,0 +1,6 @@
+// The help page of the Help menu.
+#include "MainWindow.h"
+
+void MainWindow::ContentSlot()
+{
+}
