@@ -146,11 +146,12 @@ def dome_mesh(level):
                 best, best_d = c, dmin
         if best:
             pts.append(best)
-    return pts, delaunay(pts)
+    return pts, delaunay(pts), n_arc
 
 
-def dome_svg(level, edge=1.15):
-    pts, tris = dome_mesh(level)
+def dome_svg(level):
+    pts, tris, n_boundary = dome_mesh(level)
+    edge = 0.7 + 0.065 * (10 - level)       # finer wires for the denser meshes
     light = norm((-0.55, 0.65, 0.75))
     out = []
     for t in tris:
@@ -171,8 +172,7 @@ def dome_svg(level, edge=1.15):
         col = lerp_col("#4fa9e0", "#f2fbff", (lum - 0.25) / 0.75)
         d = "M" + "L".join("%s %s" % (f(pts[i][0]), f(pts[i][1])) for i in t) + "Z"
         out.append('    <path d="%s" fill="%s"/>\n' % (d, col))
-    outline = ("M%s %sA%s %s 0 0 1 %s %sZ" % (f(DOME_CX - DOME_RX), f(DOME_BASE), f(DOME_RX), f(DOME_RY),
-                                              f(DOME_CX + DOME_RX), f(DOME_BASE)))
+    outline = "M" + "L".join("%s %s" % (f(x), f(y)) for x, y in pts[:n_boundary]) + "Z"  # the curved edge
     return ('  <g stroke="#15304d" stroke-width="%s" stroke-linejoin="round">\n' % f(edge) + "".join(out) +
             '  </g>\n  <path d="%s" fill="none" stroke="%s" stroke-width="2" stroke-linejoin="round"/>\n'
             % (outline, OUTLINE))
@@ -214,9 +214,11 @@ def pencil(tip_x, tip_y, length=30.0):
 
 def epsilon_top():
     """Top band of the error badges: an epsilon and a curve cut by chords."""
-    return ('  <path d="M28 29Q43 3 58 29" fill="none" stroke="#ffffff" stroke-width="3.2" stroke-linecap="round"/>\n'
-            '  <path d="M28 29L36 19L43 16L50 19L58 29" fill="none" stroke="#12263f" stroke-width="2" stroke-linejoin="round"/>\n'
-            '  <g fill="#12263f"><circle cx="36" cy="19" r="2"/><circle cx="43" cy="16" r="2"/><circle cx="50" cy="19" r="2"/></g>\n'
+    return ('  <path d="M28 29Q43 1 58 29" fill="none" stroke="#12263f" stroke-width="5.6" stroke-linecap="round"/>\n'
+            '  <path d="M28 29Q43 1 58 29" fill="none" stroke="#ffffff" stroke-width="3" stroke-linecap="round"/>\n'
+            '  <path d="M28 29L43 15L58 29" fill="none" stroke="#12263f" stroke-width="2.2" stroke-linejoin="round"/>\n'
+            '  <g fill="#ffffff" stroke="#12263f" stroke-width="1.4"><circle cx="28" cy="29" r="2.4"/>'
+            '<circle cx="43" cy="15" r="2.4"/><circle cx="58" cy="29" r="2.4"/></g>\n'
             + label("\u03b5", x=15.5, y=30, size=25, family="DejaVu Serif", style="italic"))
 
 
@@ -283,7 +285,7 @@ def sph_project(lat, lon):
 
 
 def sph_polyline(samples):
-    """samples: list of (lat, lon); returns path data of the front facing parts."""
+    """samples: list of (lat, lon); returns path data of the front facing pieces."""
     d, pen = [], False
     for lat, lon in samples:
         x, y, z = sph_project(lat, lon)
@@ -309,16 +311,39 @@ def sph_wires():
     return "".join(d)
 
 
-def sph_points():
-    pts = [(math.radians(90), 0.0)]
+def sph_points(spacing=12.0, min_gap=9.0):
+    """Dots laid along the wireframe lines and the outline: the same sphere as points."""
+    curves = []
     for lat_deg in (-45, 0, 45):
-        for lon_deg in range(0, 360, 45):
-            pts.append((math.radians(lat_deg), math.radians(lon_deg)))
-    out = []
-    for lat, lon in pts:
-        x, y, z = sph_project(lat, lon)
-        if z > 0.08:
-            out.append((z, x, y))
+        lat = math.radians(lat_deg)
+        curves.append([(lat, math.radians(a)) for a in range(-180, 181, 1)])
+    for lon_deg in (0, 45, 90, 135):
+        lon = math.radians(lon_deg)
+        curves.append([(math.radians(a), lon) for a in range(-90, 91, 1)] +
+                      [(math.radians(a), lon + math.pi) for a in range(90, -91, -1)])
+    out = [(sph_project(math.radians(lat), math.radians(lon))[2],) + sph_project(math.radians(lat), math.radians(lon))[:2]
+           for lat, lon in ((0, 0), (45, 0), (-45, 0))]
+    for k in range(14):                     # outline ring
+        a = 2 * math.pi * (k + 0.5) / 14
+        out.append((0.0, SPH_C + SPH_R * math.cos(a), SPH_C + SPH_R * math.sin(a)))
+
+    def free(x, y):
+        return all((x - q[1]) ** 2 + (y - q[2]) ** 2 >= min_gap ** 2 for q in out)
+
+    for c in curves:
+        run = 0.0
+        prev = None
+        for lat, lon in c:
+            x, y, z = sph_project(lat, lon)
+            if z < 0.15:
+                prev = None
+                continue
+            if prev is not None:
+                run += math.hypot(x - prev[0], y - prev[1])
+            prev = (x, y)
+            if run >= spacing and free(x, y):
+                out.append((z, x, y))
+                run = 0.0
     out.sort()
     return out
 
@@ -341,12 +366,13 @@ def make_spheres():
     write("display_wireframe",
           "  " + circle + ' fill="%s" fill-opacity="0.12"/>\n' % BLUE +
           '  <path d="%s" fill="none" stroke="%s" stroke-width="2.8" stroke-linejoin="round" stroke-linecap="round"/>\n'
-          % (wires, BLUE_DARK) +
-          "  " + circle + ' fill="none" stroke="%s" stroke-width="3.2"/>\n' % OUTLINE,
+          % (wires, "#3f8fdf") +
+          "  " + circle + ' fill="none" stroke="%s" stroke-width="5"/>\n' % OUTLINE +
+          "  " + circle + ' fill="none" stroke="%s" stroke-width="2.4"/>\n' % BLUE_LIGHT,
           comment="the sphere as a wireframe of lines")
-    dots = "".join('  <circle cx="%s" cy="%s" r="%s"/>\n' % (f(x), f(y), f(2.9 + 1.6 * z)) for z, x, y in sph_points())
+    dots = "".join('  <circle cx="%s" cy="%s" r="%s"/>\n' % (f(x), f(y), f(2.9 + 1.4 * z)) for z, x, y in sph_points())
     write("display_points",
-          '  <g fill="%s" stroke="%s" stroke-width="1.3">\n' % (BLUE, OUTLINE) + dots + "  </g>\n",
+          '  <g fill="%s" stroke="%s" stroke-width="1.2">\n' % ("#4a9be8", OUTLINE) + dots + "  </g>\n",
           comment="the sphere as points only")
     # render mode button: left half shaded, right half wires
     write("ICO_DISPLAY_RENDER",
