@@ -34,8 +34,10 @@ void IsolateEnvironment()
 {
     sandbox = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lumeno-test-XXXXXX"));
     const QString root = sandbox->path();
-    for (const char *sub : {"home", "config", "cache", "tmp", "home/Desktop"})
+    for (const char *sub : {"home", "config", "cache", "tmp", "runtime", "home/Desktop"})
         QDir(root).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
     qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
