@@ -1,1 +1,185 @@
 #include "io/ModelWriter.h"
+
+#include "io/vtkOBJWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <vtkErrorCode.h>
+#include <vtkPLYWriter.h>
+#include <vtkPolyData.h>
+#include <vtkSTLWriter.h>
+#include <vtkSmartPointer.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace {
+
+QString Translate(const char *text)
+{
+    return QCoreApplication::translate("ModelWriter", text);
+}
+
+ModelWriteResult Failure(const QString &fileName, const QString &reason)
+{
+    return {false, Translate("The model could not be saved to %1.\n%2")
+                       .arg(QDir::toNativeSeparators(fileName), reason)};
+}
+
+// A symbolic link is kept: its target gets the new content.
+QString FinalTarget(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : fileName;
+}
+
+// A new empty file beside the target, so that renaming it over the target is atomic.
+// It is created like any new file, so it gets the user's default permissions.
+QString CreateSibling(const QString &target, QString *reason)
+{
+    const QFileInfo info(target);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QStringLiteral("%1/.%2.%3.tmp")
+                                 .arg(info.absolutePath(), info.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 0, 36);
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return name;
+        if (!file.exists()) {
+            *reason = file.errorString();
+            return QString();
+        }
+    }
+    *reason = Translate("No temporary file could be created beside it.");
+    return QString();
+}
+
+// A binary STL holds 84 bytes of header and count, then 50 bytes per triangle.
+bool IsCompleteStl(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(80))
+        return false;
+    unsigned char count[4];
+    if (file.read(reinterpret_cast<char *>(count), 4) != 4)
+        return false;
+    const quint64 triangles = count[0] | (count[1] << 8) | (count[2] << 16) | (quint64(count[3]) << 24);
+    return triangles > 0 && static_cast<quint64>(file.size()) == 84 + 50 * triangles;
+}
+
+bool WriteStl(vtkPolyData *model, const QString &path)
+{
+    auto writer = vtkSmartPointer<vtkSTLWriter>::New();
+    writer->SetFileName(QFile::encodeName(path).constData());
+    writer->SetFileTypeToBinary();
+    writer->SetInputData(model);
+    return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError && IsCompleteStl(path);
+}
+
+bool WriteObj(vtkPolyData *model, const QString &path)
+{
+    auto writer = vtkSmartPointer<lumeno::vtkOBJWriter>::New();
+    writer->SetInputData(model);
+    writer->SetFileName(QFile::encodeName(path).constData());
+    writer->Update();
+    return writer->GetErrorCode() == vtkErrorCode::NoError;
+}
+
+// The writer fills a file of its own beside the target, which then replaces the target.
+ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const QString &target,
+                             bool (*write)(vtkPolyData *, const QString &))
+{
+    QString reason;
+    const QString temporary = CreateSibling(target, &reason);
+    if (temporary.isEmpty())
+        return Failure(fileName, reason);
+
+    bool written = false;
+    try {
+        written = write(model, temporary);
+    } catch (const std::bad_alloc &) {
+        written = false;
+    }
+    if (!written) {
+        QFile::remove(temporary);
+        return Failure(fileName, Translate("Writing the file failed."));
+    }
+    const QFileInfo existing(target);
+    if (existing.exists())
+        QFile::setPermissions(temporary, existing.permissions());
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporary);
+        return Failure(fileName, reason);
+    }
+    return {true, QString()};
+}
+
+// vtkPLYWriter neither notices write errors nor keeps a name without ".ply": it writes
+// into memory, and QSaveFile puts the bytes into place.
+ModelWriteResult WritePly(vtkPolyData *model, const QString &fileName, const QString &target)
+{
+    auto writer = vtkSmartPointer<vtkPLYWriter>::New();
+    writer->WriteToOutputStringOn();
+    writer->SetFileTypeToBinary();
+    writer->SetInputData(model);
+    bool written = false;
+    try {
+        written = writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError &&
+                  !writer->GetOutputString().empty();
+    } catch (const std::bad_alloc &) {
+        written = false;
+    }
+    if (!written)
+        return Failure(fileName, Translate("Writing the file failed."));
+
+    const std::string &bytes = writer->GetOutputString();
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(fileName, file.errorString());
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Failure(fileName, reason);
+    }
+    if (!file.commit())
+        return Failure(fileName, file.errorString());
+    return {true, QString()};
+}
+
+} // namespace
+
+bool IsModelSuffix(const QString &suffix)
+{
+    for (const char *known : {"stl", "ply", "obj"})
+        if (suffix.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix)
+{
+    if (!IsModelSuffix(suffix))
+        return {false, Translate("%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.")
+                           .arg(QDir::toNativeSeparators(fileName))};
+    if (!model)
+        return Failure(fileName, Translate("There is no model to save."));
+
+    const QString target = FinalTarget(fileName);
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        return Failure(fileName, Translate("It is not a regular file."));
+
+    if (suffix.compare(QLatin1String("stl"), Qt::CaseInsensitive) == 0)
+        return WriteBeside(model, fileName, target, WriteStl);
+    if (suffix.compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0)
+        return WriteBeside(model, fileName, target, WriteObj);
+    return WritePly(model, fileName, target);
+}

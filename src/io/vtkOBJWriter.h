@@ -1,1 +1,36 @@
 #pragma once
+
+#include <vtkPolyDataAlgorithm.h>
+
+namespace lumeno {
+
+// Writes a polydata as a Wavefront OBJ text file when the pipeline updates: points,
+// point normals and texture coordinates, then vertex, line, polygon and strip cells.
+// No material file is written ("mtllib NONE"). Numbers are written like printf's %g.
+// A file that cannot be opened or written is an error: RequestData returns 0 and the
+// error code is set (vtkErrorCode::CannotOpenFileError or OutOfDiskSpaceError).
+class vtkOBJWriter : public vtkPolyDataAlgorithm
+{
+public:
+    static vtkOBJWriter *New();
+    vtkTypeMacro(vtkOBJWriter, vtkPolyDataAlgorithm);
+    void PrintSelf(ostream &os, vtkIndent indent) override;
+
+    vtkSetStringMacro(FileName);
+    vtkGetStringMacro(FileName);
+
+protected:
+    vtkOBJWriter();
+    ~vtkOBJWriter() override;
+
+    int RequestData(vtkInformation *request, vtkInformationVector **inputVector,
+                    vtkInformationVector *outputVector) override;
+
+private:
+    vtkOBJWriter(const vtkOBJWriter &) = delete;
+    void operator=(const vtkOBJWriter &) = delete;
+
+    char *FileName = nullptr;
+};
+
+} // namespace lumeno

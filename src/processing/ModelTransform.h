@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vtkSmartPointer.h>
+
+class vtkPolyData;
+class vtkTransform;
+
+// The scale and rotation of the transform dialog: scaling first, then rotations about
+// the X, Y and Z axes through the origin, in this order (p' = Rz * Ry * Rx * S * p).
+vtkSmartPointer<vtkTransform> MakeModelTransform(const double scaleFactor[3], const double rotationAngle[3]);
+
+// A transformed copy of the model; the model itself is left as it is.
+vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *transform);
+
+// The factor that gives an axis of the given extent the wanted size. An axis without
+// extent (a flat model) cannot be sized: it keeps its current factor.
+double ScaleFactorForSize(double size, double extent, double currentFactor);
