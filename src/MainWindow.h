@@ -74,6 +74,7 @@ public:
     vtkActor *ActorOriginal() const { return actorOriginal; }
     vtkActor *ActorDecimated() const { return actorDecimated; }
     QString CurrentLabel() const { return currentLabel; }
+    QString InterfaceLanguage() const { return translator.language(); }
     bool IsCascadeRunning() const;
 
     // Transform state edited by DialogTransform.

@@ -3,6 +3,14 @@
 #include <QColor>
 #include <QDialog>
 
+class QColorDialog;
+class QPushButton;
+
+namespace Ui {
+class DialogPreferences;
+}
+
+// The settings window: interface language, model colour and the two background colours.
 class DialogPreferences : public QDialog
 {
     Q_OBJECT
@@ -16,4 +24,24 @@ signals:
     void PreferencesColorBackgroundTopChanged(QColor color);
     void PreferencesColorBackgroundBottomChanged(QColor color);
     void TranslateLumeno(QString prefix);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void ChangeFigureColor(QColor color);
+    void ChangeBackgroundTopColor(QColor color);
+    void ChangeBackgroundBottomColor(QColor color);
+    void RestoreDefaultColors();
+    void ChangeLanguage(int index);
+
+private:
+    void FillLanguages();
+    void ShowStoredColors();
+    static void ShowColor(QPushButton *button, const QColor &color);
+
+    Ui::DialogPreferences *ui;
+    QColorDialog *modelColorDialog = nullptr;
+    QColorDialog *topColorDialog = nullptr;
+    QColorDialog *bottomColorDialog = nullptr;
 };
