@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+enum class CliCommand { None, Info, Levels, Reduce };
+
+// Everything the command line asked for, checked for form but not against the files.
+struct CliOptions
+{
+    CliCommand command = CliCommand::None;
+    bool help = false;
+    bool version = false;
+    bool json = false;
+    bool quiet = false;
+
+    QString input;
+    QString outputFolder; // levels
+    QString format;       // levels: "stl", "ply" or "obj"; empty means the input's own
+    QString output;       // reduce
+
+    std::optional<double> keepPercent; // reduce: share of the triangles to keep, 0..100
+    std::optional<double> maxError;    // reduce: relative to the bounding box diagonal
+    bool smooth = false;
+    std::optional<std::array<double, 3>> scale;
+    std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z
+};
+
+struct ParsedArguments
+{
+    CliOptions options;
+    QString error; // one line; empty when the arguments are usable
+};
+
+// The arguments after the program name.
+ParsedArguments ParseArguments(const QStringList &arguments);
+
+QString HelpText();

@@ -1,0 +1,126 @@
+#include "Commands.h"
+#include "ModelFiles.h"
+#include "Progress.h"
+
+#include "processing/Cascade.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QTextStream>
+
+#include <vtkDecimatePro.h>
+
+namespace {
+
+QString Translate(const char *text)
+{
+    return QCoreApplication::translate("lumeno3d-cli", text);
+}
+
+double SecondsSince(const QElapsedTimer &clock)
+{
+    return clock.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
+{
+    QElapsedTimer totalClock;
+    totalClock.start();
+    const InputModel input = LoadInput(options.input, progress);
+    if (!input.model)
+        return {ExitUnreadableInput, input.failure, {}, {}};
+
+    const QFileInfo inputFile(options.input);
+    const QString format = options.format.isEmpty() ? inputFile.completeSuffix().toLower() : options.format;
+    const QDir folder(options.outputFolder);
+    const auto levelFile = [&](int percent) {
+        return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.baseName()).arg(percent).arg(format));
+    };
+
+    if (!QFileInfo(options.outputFolder).isDir() && !QDir().mkpath(options.outputFolder))
+        return {ExitOutputNotWritten, Translate("%1: the folder cannot be created.").arg(options.outputFolder), {}, {}};
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+        const QString problem = OutputProblem(levelFile(level.percent), options.input);
+        if (!problem.isEmpty())
+            return {ExitOutputNotWritten, problem, {}, {}};
+    }
+
+    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    progress.Follow(decimator);
+    QJsonArray levels;
+    QString failure;
+    double cascadeSeconds = 0.0;
+    double writeSeconds = 0.0;
+    QElapsedTimer stepClock;
+
+    lumeno::CascadeObserver observer;
+    observer.stepStarting = [&](int step) {
+        progress.Begin(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
+        stepClock.start();
+        return true;
+    };
+    observer.stepFinished = [&](int step, const vtkSmartPointer<vtkPolyData> &model) {
+        const double stepSeconds = SecondsSince(stepClock);
+        cascadeSeconds += stepSeconds;
+        const lumeno::DecimationLevel &level = lumeno::DecimationCascade[step];
+        const QString file = levelFile(level.percent);
+        progress.Begin(Translate("Writing %1").arg(QFileInfo(file).fileName()));
+        QElapsedTimer writeClock;
+        writeClock.start();
+        failure = WriteOutput(model, file);
+        if (!failure.isEmpty())
+            return false;
+        writeSeconds += SecondsSince(writeClock);
+        QJsonObject entry = Counts(model);
+        entry.insert(QStringLiteral("percent"), level.percent);
+        entry.insert(QStringLiteral("reduction"), level.reduction);
+        entry.insert(QStringLiteral("file"), file);
+        entry.insert(QStringLiteral("fileSize"), QFileInfo(file).size());
+        entry.insert(QStringLiteral("seconds"), stepSeconds);
+        entry.insert(QStringLiteral("writeSeconds"), SecondsSince(writeClock));
+        levels.append(entry);
+        return true;
+    };
+    const int made = lumeno::RunDecimationCascade(decimator, input.model, observer);
+    progress.Clear();
+    if (!failure.isEmpty())
+        return {ExitOutputNotWritten, failure, {}, {}};
+    if (made < lumeno::LevelCount)
+        return {ExitOutputNotWritten,
+                Translate("%1 was not written: there was not enough memory to reduce %2.")
+                    .arg(levelFile(lumeno::DecimationCascade[made].percent), options.input),
+                {},
+                {}};
+
+    CommandOutcome outcome;
+    QJsonObject report = Counts(input.model);
+    report.insert(QStringLiteral("command"), QStringLiteral("levels"));
+    report.insert(QStringLiteral("file"), options.input);
+    report.insert(QStringLiteral("fileSize"), input.fileSize);
+    report.insert(QStringLiteral("format"), format);
+    report.insert(QStringLiteral("levels"), levels);
+    report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
+    report.insert(QStringLiteral("cascadeSeconds"), cascadeSeconds);
+    report.insert(QStringLiteral("writeSeconds"), writeSeconds);
+    report.insert(QStringLiteral("totalSeconds"), SecondsSince(totalClock));
+    outcome.report = report;
+
+    QTextStream text(&outcome.summary);
+    text << QStringLiteral("%1: %2 triangles, %3 vertices\n")
+                .arg(options.input)
+                .arg(input.model->GetNumberOfPolys())
+                .arg(input.model->GetNumberOfPoints());
+    for (const QJsonValue &level : levels)
+        text << QStringLiteral("  %1%  %2 triangles  %3 vertices  %4\n")
+                    .arg(level[QLatin1String("percent")].toInt(), 3)
+                    .arg(level[QLatin1String("triangles")].toVariant().toLongLong(), 10)
+                    .arg(level[QLatin1String("vertices")].toVariant().toLongLong(), 10)
+                    .arg(level[QLatin1String("file")].toString());
+    text << QStringLiteral("Cascade %1 s, writing %2 s\n").arg(cascadeSeconds, 0, 'f', 2).arg(writeSeconds, 0, 'f', 2);
+    return outcome;
+}

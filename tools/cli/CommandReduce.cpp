@@ -1,0 +1,126 @@
+#include "Commands.h"
+#include "ModelFiles.h"
+#include "Progress.h"
+
+#include "processing/MeshOperations.h"
+#include "processing/ModelTransform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QTextStream>
+
+#include <vtkDecimatePro.h>
+#include <vtkTransform.h>
+
+namespace {
+
+QString Translate(const char *text)
+{
+    return QCoreApplication::translate("lumeno3d-cli", text);
+}
+
+double SecondsSince(const QElapsedTimer &clock)
+{
+    return clock.nsecsElapsed() / 1e9;
+}
+
+QJsonArray Triple(const std::array<double, 3> &values)
+{
+    return {values[0], values[1], values[2]};
+}
+
+} // namespace
+
+// The window's order: the reduction of the loaded model, then smoothing of the result,
+// then the transform that saving applies.
+CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
+{
+    QElapsedTimer totalClock;
+    totalClock.start();
+    const InputModel input = LoadInput(options.input, progress);
+    if (!input.model)
+        return {ExitUnreadableInput, input.failure, {}, {}};
+    const QString problem = OutputProblem(options.output, options.input);
+    if (!problem.isEmpty())
+        return {ExitOutputNotWritten, problem, {}, {}};
+    const QString outOfMemory =
+        Translate("%1 was not written: there was not enough memory to process %2.").arg(options.output, options.input);
+
+    QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds}};
+    QElapsedTimer clock;
+
+    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    progress.Follow(decimator);
+    clock.start();
+    vtkSmartPointer<vtkPolyData> result;
+    if (options.keepPercent) {
+        progress.Begin(Translate("Decimating to %1%...").arg(*options.keepPercent));
+        result = lumeno::Decimate(decimator, input.model, (100 - *options.keepPercent) / 100.0);
+    } else {
+        progress.Begin(Translate("Decimating to error %1...").arg(*options.maxError));
+        result = lumeno::DecimateByError(decimator, input.model, *options.maxError);
+    }
+    seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
+    if (!result)
+        return {ExitOutputNotWritten, outOfMemory, {}, {}};
+
+    if (options.smooth) {
+        progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
+        clock.start();
+        result = lumeno::Smooth(result, lumeno::SmoothingIterations,
+                                [&progress](vtkAlgorithm *filter) { progress.Follow(filter); });
+        seconds.insert(QStringLiteral("smooth"), SecondsSince(clock));
+        if (!result)
+            return {ExitOutputNotWritten, outOfMemory, {}, {}};
+    }
+
+    const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
+    const std::array<double, 3> rotate = options.rotate.value_or(std::array<double, 3>{0.0, 0.0, 0.0});
+    if (options.scale || options.rotate) {
+        progress.Begin(Translate("Transforming..."));
+        clock.start();
+        vtkSmartPointer<vtkTransform> transform = MakeModelTransform(scale.data(), rotate.data());
+        result = TransformModel(result, transform);
+        seconds.insert(QStringLiteral("transform"), SecondsSince(clock));
+    }
+
+    progress.Begin(Translate("Writing %1").arg(QFileInfo(options.output).fileName()));
+    clock.start();
+    const QString failure = WriteOutput(result, options.output);
+    progress.Clear();
+    if (!failure.isEmpty())
+        return {ExitOutputNotWritten, failure, {}, {}};
+    seconds.insert(QStringLiteral("write"), SecondsSince(clock));
+    seconds.insert(QStringLiteral("total"), SecondsSince(totalClock));
+
+    CommandOutcome outcome;
+    QJsonObject report{
+        {QStringLiteral("command"), QStringLiteral("reduce")},
+        {QStringLiteral("file"), options.input},
+        {QStringLiteral("fileSize"), input.fileSize},
+        {QStringLiteral("input"), Counts(input.model)},
+        {QStringLiteral("output"), options.output},
+        {QStringLiteral("outputFileSize"), QFileInfo(options.output).size()},
+        {QStringLiteral("result"), Counts(result)},
+        {QStringLiteral("smooth"), options.smooth},
+        {QStringLiteral("scale"), Triple(scale)},
+        {QStringLiteral("rotate"), Triple(rotate)},
+        {QStringLiteral("seconds"), seconds},
+    };
+    if (options.keepPercent)
+        report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
+    else
+        report.insert(QStringLiteral("maxError"), *options.maxError);
+    outcome.report = report;
+
+    QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 triangles, %6 vertices\n")
+                                         .arg(options.input)
+                                         .arg(input.model->GetNumberOfPolys())
+                                         .arg(input.model->GetNumberOfPoints())
+                                         .arg(options.output)
+                                         .arg(result->GetNumberOfPolys())
+                                         .arg(result->GetNumberOfPoints());
+    return outcome;
+}

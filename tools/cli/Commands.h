@@ -1,0 +1,22 @@
+#pragma once
+
+#include "CliOptions.h"
+
+#include <QJsonObject>
+#include <QString>
+
+class Progress;
+
+enum ExitStatus { ExitSuccess = 0, ExitUsage = 1, ExitUnreadableInput = 2, ExitOutputNotWritten = 3 };
+
+struct CommandOutcome
+{
+    int status = ExitSuccess;
+    QString failure;    // one line naming the file, when status is not ExitSuccess
+    QJsonObject report; // the results, for --json
+    QString summary;    // the results, for people
+};
+
+CommandOutcome RunInfo(const CliOptions &options, Progress &progress);
+CommandOutcome RunLevels(const CliOptions &options, Progress &progress);
+CommandOutcome RunReduce(const CliOptions &options, Progress &progress);

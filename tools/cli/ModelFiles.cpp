@@ -1,0 +1,87 @@
+#include "ModelFiles.h"
+
+#include "Progress.h"
+
+#include "io/ModelReader.h"
+#include "io/ModelWriter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+QString Translate(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QString OneLine(QString message)
+{
+    return message.replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+}
+
+// Also true for two names of one file (a link, "..", a second hard link).
+bool IsSameFile(const QString &first, const QString &second)
+{
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(QFile::encodeName(first).toStdString(),
+                                                  QFile::encodeName(second).toStdString(), error);
+    return same && !error;
+}
+
+} // namespace
+
+InputModel LoadInput(const QString &path, Progress &progress)
+{
+    InputModel input;
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        input.failure = Translate("The file ") + file.filePath() + Translate(" doesn't exist.");
+        return input;
+    }
+    input.fileSize = file.size();
+
+    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(file.fileName()));
+    QElapsedTimer clock;
+    clock.start();
+    const lumeno::ReadResult result =
+        lumeno::ReadModel(path, file.completeSuffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
+    input.loadSeconds = clock.nsecsElapsed() / 1e9;
+    progress.Clear();
+
+    if (result.failure == lumeno::ReadFailure::UnknownSuffix)
+        input.failure = Translate("Error opening ") + path;
+    else if (result.failure != lumeno::ReadFailure::None)
+        input.failure = path + QStringLiteral(": ") + Translate("This file seems to be corrupt and cannot be loaded.");
+    else
+        input.model = result.model;
+    return input;
+}
+
+QString OutputProblem(const QString &output, const QString &input)
+{
+    const QString suffix = QFileInfo(output).completeSuffix();
+    if (!IsModelSuffix(suffix))
+        return OneLine(WriteModelFile(nullptr, output, suffix).error); // the writer's own words
+    if (IsSameFile(output, input))
+        return QCoreApplication::translate("lumeno3d-cli", "%1 is the input model: it is never written over.")
+            .arg(output);
+    return QString();
+}
+
+QString WriteOutput(vtkPolyData *model, const QString &output)
+{
+    const ModelWriteResult result = WriteModelFile(model, output, QFileInfo(output).completeSuffix());
+    return result.written ? QString() : OneLine(result.error);
+}
+
+QJsonObject Counts(vtkPolyData *model)
+{
+    return {{QStringLiteral("triangles"), static_cast<qint64>(model->GetNumberOfPolys())},
+            {QStringLiteral("vertices"), static_cast<qint64>(model->GetNumberOfPoints())}};
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+class Progress;
+
+struct InputModel
+{
+    vtkSmartPointer<vtkPolyData> model; // null when the file could not be read
+    qint64 fileSize = 0;
+    double loadSeconds = 0.0;
+    QString failure; // one line naming the file
+};
+
+// Reads the model the way the window does: the reader of its complete suffix (any case),
+// the checks before and after the reader, the window's messages.
+InputModel LoadInput(const QString &path, Progress &progress);
+
+// Why a model cannot be written to output (one line naming it), or empty when it can be
+// tried: its suffix names a format and it is not the input file under any name.
+QString OutputProblem(const QString &output, const QString &input);
+
+// Writes by the output's suffix; the existing file is only replaced by a complete one.
+// Empty when written, else one line naming the file.
+QString WriteOutput(vtkPolyData *model, const QString &output);
+
+// Triangles and vertices as the window's panels count them.
+QJsonObject Counts(vtkPolyData *model);
