@@ -160,6 +160,7 @@ private:
     void DecimateModel(vtkSmartPointer<vtkPolyData> input, vtkPolyData *output, double reduction);
     void DecimateByError(double maxError);
     void StopCascade();
+    void ReleaseWorker();
     void SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     void ApplyBackgroundColors();
@@ -213,4 +214,6 @@ private:
     std::atomic<bool> abortCascade{false};
     bool rebuildingOverlays = false;
     std::atomic<int> lastProgressPercent{-1};
+    // The worker's own shallow copy of the loaded model: the views never touch it.
+    vtkSmartPointer<vtkPolyData> cascadeInput;
 };

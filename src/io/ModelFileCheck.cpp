@@ -1,1 +1,459 @@
 #include "io/ModelFileCheck.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lumeno {
+
+namespace {
+
+using Text = std::string_view;
+
+// Longest list (a polygon's corners, say) the PLY reader is given; its face buffer is fixed.
+constexpr long long MaxPlyListLength = 256;
+// The PLY reader reads text lines into a 4 KiB buffer, the OBJ reader into 256 KiB.
+constexpr size_t MaxPlyLineLength = 4000;
+constexpr size_t MaxObjLineLength = 200000;
+// The OBJ reader copies a material name into a 100-byte buffer.
+constexpr size_t MaxObjNameLength = 99;
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Splits one line into its blank-separated words.
+std::vector<Text> Words(Text line)
+{
+    std::vector<Text> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && !IsBlank(line[i]))
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+// Hands out the lines of a text one by one (without the line end).
+class LineReader
+{
+public:
+    explicit LineReader(Text text) : text(text) {}
+
+    bool Next(Text &line)
+    {
+        if (position >= text.size())
+            return false;
+        const size_t end = std::min(text.find('\n', position), text.size());
+        line = text.substr(position, end - position);
+        position = end + 1;
+        return true;
+    }
+
+    size_t Position() const { return std::min(position, text.size()); }
+
+private:
+    Text text;
+    size_t position = 0;
+};
+
+bool ParseInteger(Text word, long long &value)
+{
+    const char *end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, value);
+    return error == std::errc() && stop == end;
+}
+
+bool ParseNumber(Text word, double &value)
+{
+    const char *end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, value);
+    return error == std::errc() && stop == end;
+}
+
+// ---------------------------------------------------------------- STL
+
+// The STL reader reads a file as binary when 5 % or more of its first 256 bytes are
+// neither printable ASCII nor tab, CR or LF; the same test here.
+bool LooksBinary(Text file)
+{
+    const size_t sample = std::min<size_t>(file.size(), 256);
+    size_t other = 0;
+    for (size_t i = 0; i < sample; ++i) {
+        const auto c = static_cast<unsigned char>(file[i]);
+        if (!((c >= 0x20 && c <= 0x7F) || c == '\n' || c == '\r' || c == '\t'))
+            ++other;
+    }
+    return other * 20 >= sample;
+}
+
+// A binary STL is an 80-byte header, a triangle count and 50 bytes per triangle. The
+// reader allocates for the count it is told, so the file must really hold that many.
+// An ASCII STL is parsed line by line with bounded buffers and needs nothing here.
+bool CheckStl(Text file)
+{
+    if (!LooksBinary(file))
+        return true;
+    if (file.size() < 84)
+        return false;
+    const quint32 count = qFromLittleEndian<quint32>(file.data() + 80);
+    return static_cast<qint64>(file.size()) >= 84 + 50 * static_cast<qint64>(count);
+}
+
+// ---------------------------------------------------------------- OBJ
+
+// One "v/vt/vn" corner of a face, line or point element: positive indices only (the
+// reader takes neither 0 nor relative indices), each no larger than its list.
+bool CheckObjCorner(Text corner, long long (&largest)[3])
+{
+    int part = 0;
+    size_t start = 0;
+    while (true) {
+        if (part > 2)
+            return false;
+        const size_t slash = corner.find('/', start);
+        const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
+        if (!index.empty() || part == 0) {
+            long long value = 0;
+            if (!ParseInteger(index, value) || value < 1)
+                return false;
+            largest[part] = std::max(largest[part], value);
+        }
+        if (slash == Text::npos)
+            return true;
+        start = slash + 1;
+        ++part;
+    }
+}
+
+bool CheckObj(Text file)
+{
+    long long counts[3] = {0, 0, 0};  // v, vt, vn
+    long long largest[3] = {0, 0, 0}; // the largest index used of each
+    LineReader lines(file);
+    Text line;
+    while (lines.Next(line)) {
+        if (line.size() > MaxObjLineLength)
+            return false;
+        const std::vector<Text> words = Words(line);
+        if (words.empty())
+            continue;
+        const Text keyword = words.front();
+        if (keyword == "v") {
+            ++counts[0];
+        } else if (keyword == "vt") {
+            ++counts[1];
+        } else if (keyword == "vn") {
+            ++counts[2];
+        } else if (keyword == "usemtl" || keyword == "mtllib") {
+            for (Text word : words)
+                if (word.size() > MaxObjNameLength)
+                    return false;
+        } else if (keyword == "f" || keyword == "l" || keyword == "p") {
+            for (size_t i = 1; i < words.size(); ++i) {
+                if (words[i] == "\\") // line continuation
+                    continue;
+                if (!CheckObjCorner(words[i], largest))
+                    return false;
+            }
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        if (largest[i] > counts[i])
+            return false;
+    return true;
+}
+
+// ---------------------------------------------------------------- PLY
+
+enum class PlyFormat { Ascii, BinaryLittleEndian, BinaryBigEndian };
+
+struct PlyType
+{
+    int size = 0;
+    bool isInteger = false;
+    bool isSigned = false;
+};
+
+struct PlyProperty
+{
+    Text name;
+    bool isList = false;
+    PlyType countType; // lists only
+    PlyType valueType;
+};
+
+struct PlyElement
+{
+    Text name;
+    long long count = 0;
+    std::vector<PlyProperty> properties;
+};
+
+bool ParsePlyType(Text name, PlyType &type)
+{
+    struct Known
+    {
+        Text names[2];
+        PlyType type;
+    };
+    static const Known known[] = {
+        {{"char", "int8"}, {1, true, true}},     {{"uchar", "uint8"}, {1, true, false}},
+        {{"short", "int16"}, {2, true, true}},   {{"ushort", "uint16"}, {2, true, false}},
+        {{"int", "int32"}, {4, true, true}},     {{"uint", "uint32"}, {4, true, false}},
+        {{"float", "float32"}, {4, false, true}}, {{"double", "float64"}, {8, false, true}},
+    };
+    for (const Known &entry : known)
+        if (name == entry.names[0] || name == entry.names[1]) {
+            type = entry.type;
+            return true;
+        }
+    return false;
+}
+
+bool IsFaceIndexList(const PlyElement &element, const PlyProperty &property)
+{
+    return element.name == "face" && property.isList &&
+           (property.name == "vertex_indices" || property.name == "vertex_index");
+}
+
+// Reads the header up to "end_header"; bodyStart is where the data begin.
+bool ParsePlyHeader(Text file, PlyFormat &format, std::vector<PlyElement> &elements, size_t &bodyStart)
+{
+    LineReader lines(file);
+    Text line;
+    if (!lines.Next(line) || Words(line) != std::vector<Text>{"ply"})
+        return false;
+    bool formatSeen = false;
+    while (lines.Next(line)) {
+        if (line.size() > MaxPlyLineLength)
+            return false;
+        const std::vector<Text> words = Words(line);
+        if (words.empty())
+            return false;
+        const Text keyword = words.front();
+        if (keyword == "comment" || keyword == "obj_info")
+            continue;
+        if (keyword == "end_header") {
+            bodyStart = lines.Position();
+            return formatSeen;
+        }
+        if (keyword == "format") {
+            if (words.size() != 3 || formatSeen)
+                return false;
+            if (words[1] == "ascii")
+                format = PlyFormat::Ascii;
+            else if (words[1] == "binary_little_endian")
+                format = PlyFormat::BinaryLittleEndian;
+            else if (words[1] == "binary_big_endian")
+                format = PlyFormat::BinaryBigEndian;
+            else
+                return false;
+            formatSeen = true;
+        } else if (keyword == "element") {
+            PlyElement element;
+            if (words.size() != 3 || !ParseInteger(words[2], element.count) || element.count < 0)
+                return false;
+            element.name = words[1];
+            elements.push_back(element);
+        } else if (keyword == "property") {
+            if (elements.empty())
+                return false;
+            PlyProperty property;
+            if (words.size() == 3 && ParsePlyType(words[1], property.valueType)) {
+                property.name = words[2];
+            } else if (words.size() == 5 && words[1] == "list" && ParsePlyType(words[2], property.countType) &&
+                       property.countType.isInteger && ParsePlyType(words[3], property.valueType)) {
+                property.isList = true;
+                property.name = words[4];
+            } else {
+                return false;
+            }
+            elements.back().properties.push_back(property);
+        } else {
+            return false;
+        }
+    }
+    return false; // no end_header
+}
+
+// The reader needs vertices with x, y, z and faces with an integer index list; no element
+// may be empty of properties, and no declared count may exceed what the body could hold.
+bool CheckPlyLayout(const std::vector<PlyElement> &elements, size_t bodySize, long long &vertexCount)
+{
+    const PlyElement *vertices = nullptr;
+    const PlyElement *faces = nullptr;
+    for (const PlyElement &element : elements) {
+        if (element.properties.empty() || element.count > static_cast<long long>(bodySize))
+            return false;
+        for (const PlyElement &other : elements)
+            if (&other != &element && other.name == element.name)
+                return false;
+        if (element.name == "vertex")
+            vertices = &element;
+        if (element.name == "face")
+            faces = &element;
+    }
+    if (!vertices || !faces)
+        return false;
+    for (Text axis : {"x", "y", "z"})
+        if (std::none_of(vertices->properties.begin(), vertices->properties.end(),
+                         [axis](const PlyProperty &p) { return p.name == axis && !p.isList; }))
+            return false;
+    const auto indexList = std::find_if(faces->properties.begin(), faces->properties.end(),
+                                        [faces](const PlyProperty &p) { return IsFaceIndexList(*faces, p); });
+    if (indexList == faces->properties.end() || !indexList->valueType.isInteger)
+        return false;
+    vertexCount = vertices->count;
+    return true;
+}
+
+// Reads one binary integer of the given type, or fails when the body ends first.
+bool ReadBinaryInteger(Text body, size_t &position, const PlyType &type, bool bigEndian, long long &value)
+{
+    if (body.size() - position < static_cast<size_t>(type.size))
+        return false;
+    const char *at = body.data() + position;
+    position += type.size;
+    switch (type.size) {
+    case 1:
+        value = type.isSigned ? static_cast<long long>(static_cast<qint8>(*at))
+                              : static_cast<long long>(static_cast<quint8>(*at));
+        return true;
+    case 2: {
+        const quint16 raw = bigEndian ? qFromBigEndian<quint16>(at) : qFromLittleEndian<quint16>(at);
+        value = type.isSigned ? static_cast<qint16>(raw) : raw;
+        return true;
+    }
+    case 4: {
+        const quint32 raw = bigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
+        value = type.isSigned ? static_cast<qint32>(raw) : raw;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CheckPlyBinaryBody(Text body, const std::vector<PlyElement> &elements, bool bigEndian, long long vertexCount)
+{
+    size_t position = 0;
+    for (const PlyElement &element : elements)
+        for (long long record = 0; record < element.count; ++record)
+            for (const PlyProperty &property : element.properties) {
+                if (!property.isList) {
+                    if (body.size() - position < static_cast<size_t>(property.valueType.size))
+                        return false;
+                    position += property.valueType.size;
+                    continue;
+                }
+                long long length = 0;
+                if (!ReadBinaryInteger(body, position, property.countType, bigEndian, length) || length < 0 ||
+                    length > MaxPlyListLength)
+                    return false;
+                if (!IsFaceIndexList(element, property)) {
+                    const size_t bytes = static_cast<size_t>(length) * property.valueType.size;
+                    if (body.size() - position < bytes)
+                        return false;
+                    position += bytes;
+                    continue;
+                }
+                for (long long i = 0; i < length; ++i) {
+                    long long index = 0;
+                    if (!ReadBinaryInteger(body, position, property.valueType, bigEndian, index) || index < 0 ||
+                        index >= vertexCount)
+                        return false;
+                }
+            }
+    return true;
+}
+
+// An ASCII body holds one record per line, with exactly the values its properties ask for.
+bool CheckPlyAsciiBody(Text body, const std::vector<PlyElement> &elements, long long vertexCount)
+{
+    LineReader lines(body);
+    for (const PlyElement &element : elements)
+        for (long long record = 0; record < element.count; ++record) {
+            Text line;
+            if (!lines.Next(line) || line.size() > MaxPlyLineLength)
+                return false;
+            const std::vector<Text> words = Words(line);
+            size_t next = 0;
+            for (const PlyProperty &property : element.properties) {
+                if (next >= words.size())
+                    return false;
+                double number = 0;
+                if (!property.isList) {
+                    if (!ParseNumber(words[next++], number))
+                        return false;
+                    continue;
+                }
+                long long length = 0;
+                if (!ParseInteger(words[next++], length) || length < 0 || length > MaxPlyListLength ||
+                    words.size() - next < static_cast<size_t>(length))
+                    return false;
+                for (long long i = 0; i < length; ++i) {
+                    const Text word = words[next++];
+                    long long index = 0;
+                    if (IsFaceIndexList(element, property)) {
+                        if (!ParseInteger(word, index) || index < 0 || index >= vertexCount)
+                            return false;
+                    } else if (!ParseNumber(word, number)) {
+                        return false;
+                    }
+                }
+            }
+            if (next != words.size())
+                return false;
+        }
+    return true;
+}
+
+bool CheckPly(Text file)
+{
+    PlyFormat format = PlyFormat::Ascii;
+    std::vector<PlyElement> elements;
+    size_t bodyStart = 0;
+    if (!ParsePlyHeader(file, format, elements, bodyStart))
+        return false;
+    const Text body = file.substr(bodyStart);
+    long long vertexCount = 0;
+    if (!CheckPlyLayout(elements, body.size(), vertexCount))
+        return false;
+    if (format == PlyFormat::Ascii)
+        return CheckPlyAsciiBody(body, elements, vertexCount);
+    return CheckPlyBinaryBody(body, elements, format == PlyFormat::BinaryBigEndian, vertexCount);
+}
+
+} // namespace
+
+bool IsModelFileSafeToRead(const QString &path, const QString &suffix)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+        return false;
+    const uchar *mapped = file.map(0, file.size());
+    if (!mapped)
+        return false;
+    const Text contents(reinterpret_cast<const char *>(mapped), static_cast<size_t>(file.size()));
+    if (suffix == QLatin1String("stl"))
+        return CheckStl(contents);
+    if (suffix == QLatin1String("obj"))
+        return CheckObj(contents);
+    if (suffix == QLatin1String("ply"))
+        return CheckPly(contents);
+    return false;
+}
+
+} // namespace lumeno

@@ -1,1 +1,131 @@
 #include "io/ModelReader.h"
+
+#include "io/ModelFileCheck.h"
+
+#include <QFile>
+
+#include <vtkAbstractPolyDataReader.h>
+#include <vtkCallbackCommand.h>
+#include <vtkCellArray.h>
+#include <vtkDataArray.h>
+#include <vtkDoubleArray.h>
+#include <vtkFloatArray.h>
+#include <vtkOBJReader.h>
+#include <vtkPLYReader.h>
+#include <vtkPoints.h>
+#include <vtkSTLReader.h>
+
+#include <cmath>
+
+namespace lumeno {
+
+namespace {
+
+vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
+{
+    if (suffix == QLatin1String("stl"))
+        return vtkSmartPointer<vtkSTLReader>::New();
+    if (suffix == QLatin1String("obj"))
+        return vtkSmartPointer<vtkOBJReader>::New();
+    if (suffix == QLatin1String("ply"))
+        return vtkSmartPointer<vtkPLYReader>::New();
+    return nullptr;
+}
+
+void NoteError(vtkObject *, unsigned long, void *clientData, void *)
+{
+    *static_cast<bool *>(clientData) = true;
+}
+
+template <typename Value>
+bool AllFinite(const Value *values, vtkIdType count)
+{
+    for (vtkIdType i = 0; i < count; ++i)
+        if (!std::isfinite(values[i]))
+            return false;
+    return true;
+}
+
+bool HasFiniteCoordinates(vtkPoints *points)
+{
+    vtkDataArray *data = points->GetData();
+    const vtkIdType count = data->GetNumberOfValues();
+    if (auto *floats = vtkFloatArray::SafeDownCast(data))
+        return AllFinite(floats->GetPointer(0), count);
+    if (auto *doubles = vtkDoubleArray::SafeDownCast(data))
+        return AllFinite(doubles->GetPointer(0), count);
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2]))
+            return false;
+    }
+    return true;
+}
+
+bool RefersToExistingPoints(vtkCellArray *cells, vtkIdType pointCount)
+{
+    if (!cells || cells->GetNumberOfCells() == 0)
+        return true;
+    vtkDataArray *connectivity = cells->GetConnectivityArray();
+    if (connectivity->GetNumberOfValues() == 0)
+        return true;
+    double range[2];
+    connectivity->GetRange(range, 0);
+    return range[0] >= 0 && range[1] < static_cast<double>(pointCount);
+}
+
+} // namespace
+
+bool IsModelUsable(vtkPolyData *model)
+{
+    if (!model || model->GetNumberOfPoints() == 0 || model->GetNumberOfPolys() == 0)
+        return false;
+    const vtkIdType pointCount = model->GetNumberOfPoints();
+    for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
+        if (!RefersToExistingPoints(cells, pointCount))
+            return false;
+    return HasFiniteCoordinates(model->GetPoints());
+}
+
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+{
+    ReadResult result;
+    const QString lowerSuffix = suffix.toLower();
+    vtkSmartPointer<vtkAbstractPolyDataReader> reader = ReaderFor(lowerSuffix);
+    if (!reader) {
+        result.failure = ReadFailure::UnknownSuffix;
+        return result;
+    }
+    if (!IsModelFileSafeToRead(path, lowerSuffix)) {
+        result.failure = ReadFailure::DamagedFile;
+        return result;
+    }
+
+    bool readerFailed = false;
+    auto errorObserver = vtkSmartPointer<vtkCallbackCommand>::New();
+    errorObserver->SetCallback(NoteError);
+    errorObserver->SetClientData(&readerFailed);
+    reader->AddObserver(vtkCommand::ErrorEvent, errorObserver);
+    if (prepareReader)
+        prepareReader(reader);
+
+    const QByteArray encodedName = QFile::encodeName(path);
+    reader->SetFileName(encodedName.constData());
+    if (!UpdateWithoutThrowing(reader) || readerFailed) {
+        result.failure = ReadFailure::ReaderError;
+        return result;
+    }
+
+    // A copy of our own, so the model does not keep the reader's pipeline alive.
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->ShallowCopy(reader->GetOutput());
+    if (!IsModelUsable(model)) {
+        result.failure = ReadFailure::UnusableModel;
+        return result;
+    }
+    result.model = model;
+    return result;
+}
+
+} // namespace lumeno

@@ -1,1 +1,35 @@
 #pragma once
+
+#include "processing/AlgorithmRun.h"
+
+#include <QString>
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+namespace lumeno {
+
+enum class ReadFailure {
+    None,
+    UnknownSuffix, // no reader for the suffix
+    DamagedFile,   // the file fails the checks made before any reader sees it
+    ReaderError,   // the reader reported an error or ran out of memory
+    UnusableModel, // no points, no polygons, a point id out of range or a coordinate not finite
+};
+
+struct ReadResult
+{
+    vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
+    ReadFailure failure = ReadFailure::None;
+};
+
+// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case), giving
+// the reader QFile::encodeName(path). prepareReader sees the reader before it runs.
+// The model is used as the reader delivers it: no cleaning, merging or triangulation.
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
+
+// Whether every filter and view can take the model: it has points and polygons, every
+// cell refers only to existing points and every coordinate is finite.
+bool IsModelUsable(vtkPolyData *model);
+
+} // namespace lumeno

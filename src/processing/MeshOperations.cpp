@@ -1,1 +1,77 @@
 #include "processing/MeshOperations.h"
+
+#include <vtkDecimatePro.h>
+#include <vtkSmoothPolyDataFilter.h>
+
+namespace lumeno {
+
+namespace {
+
+// The library's own defaults for everything the program never varies: set on every run
+// all the same, so that nothing left over from elsewhere can change a result.
+void ApplyFixedSettings(vtkDecimatePro *decimator)
+{
+    decimator->PreserveTopologyOff();
+    decimator->SetFeatureAngle(15.0);
+    decimator->SplittingOn();
+    decimator->SetSplitAngle(75.0);
+    decimator->PreSplitMeshOff();
+    decimator->BoundaryVertexDeletionOn();
+    decimator->SetDegree(25);
+    decimator->SetInflectionPointRatio(10.0);
+    decimator->SetOutputPointsPrecision(vtkAlgorithm::DEFAULT_PRECISION);
+    decimator->SetErrorIsAbsolute(0);
+    decimator->SetAbsoluteError(VTK_DOUBLE_MAX);
+}
+
+vtkSmartPointer<vtkPolyData> Run(vtkDecimatePro *decimator, vtkPolyData *input)
+{
+    // The filter gets a copy of its own, so it never holds a model that is shown elsewhere.
+    auto filterInput = vtkSmartPointer<vtkPolyData>::New();
+    filterInput->ShallowCopy(input);
+    decimator->SetInputData(filterInput);
+    const bool finished = UpdateWithoutThrowing(decimator) && !decimator->GetAbortExecute();
+    vtkSmartPointer<vtkPolyData> output;
+    if (finished) {
+        output = vtkSmartPointer<vtkPolyData>::New();
+        output->ShallowCopy(decimator->GetOutput());
+    }
+    decimator->RemoveAllInputs();
+    return output;
+}
+
+} // namespace
+
+vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction)
+{
+    ApplyFixedSettings(decimator);
+    decimator->SetTargetReduction(reduction);
+    decimator->SetMaximumError(VTK_DOUBLE_MAX);
+    decimator->AccumulateErrorOff();
+    return Run(decimator, input);
+}
+
+vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyData *input, double maxError)
+{
+    ApplyFixedSettings(decimator);
+    decimator->SetTargetReduction(1.0);
+    decimator->SetMaximumError(maxError);
+    decimator->AccumulateErrorOn();
+    return Run(decimator, input);
+}
+
+vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const AlgorithmHook &prepareFilter)
+{
+    auto smoother = vtkSmartPointer<vtkSmoothPolyDataFilter>::New();
+    if (prepareFilter)
+        prepareFilter(smoother);
+    smoother->SetInputData(input);
+    smoother->SetNumberOfIterations(iterations);
+    if (!UpdateWithoutThrowing(smoother))
+        return nullptr;
+    auto output = vtkSmartPointer<vtkPolyData>::New();
+    output->ShallowCopy(smoother->GetOutput());
+    return output;
+}
+
+} // namespace lumeno
