@@ -161,7 +161,7 @@ private:
     void DecimateByError(double maxError);
     void StopCascade();
     void ReleaseWorker();
-    void SaveModel(const QString &fileName, const QString &suffix);
+    bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     void ApplyBackgroundColors();
     QAction *LevelAction(int percent) const;

@@ -1,5 +1,32 @@
 // Preview of the scale and rotation edited in the transform dialog.
 #include "MainWindow.h"
 
-void MainWindow::MakeTransformSlot() {}
-void MainWindow::ApplyModelTransform() {}
+#include "processing/DialogTransform.h"
+#include "processing/ModelTransform.h"
+
+#include <vtkTransform.h>
+
+void MainWindow::MakeTransformSlot()
+{
+    // A model without points has no bounds to size.
+    if (!shownModel || shownModel->GetNumberOfPoints() == 0)
+        return;
+    double bounds[6];
+    shownModel->GetPoints()->GetBounds(bounds);
+    modelBounds.SetBounds(bounds);
+
+    auto *dialog = new DialogTransform(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog is a top-level window of its own; it must not outlive the state it edits.
+    connect(this, &QObject::destroyed, dialog, &QWidget::close);
+    dialog->show();
+}
+
+void MainWindow::ApplyModelTransform()
+{
+    vtkSmartPointer<vtkTransform> transform = MakeModelTransform(scaleFactor, rotationAngle);
+    for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()})
+        if (actor)
+            actor->SetUserTransform(transform);
+    RenderViews();
+}

@@ -1,5 +1,6 @@
 #include "io/ModelWriter.h"
 
+#include "io/ModelFileCheck.h"
 #include "io/vtkOBJWriter.h"
 
 #include <QCoreApplication>
@@ -40,15 +41,17 @@ QString FinalTarget(const QString &fileName)
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : fileName;
 }
 
-// A new empty file beside the target, so that renaming it over the target is atomic.
+// A new empty file beside the target, so that renaming it over the target is atomic;
+// it ends in the format's suffix, which the PLY writer insists on.
 // It is created like any new file, so it gets the user's default permissions.
-QString CreateSibling(const QString &target, QString *reason)
+QString CreateSibling(const QString &target, const QString &suffix, QString *reason)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral("%1/.%2.%3.tmp")
-                                 .arg(info.absolutePath(), info.fileName())
-                                 .arg(QRandomGenerator::global()->generate(), 0, 36);
+        // Short, so that it fits wherever the target's own name fits.
+        const QString name =
+            QStringLiteral("%1/.lumeno-%2.%3")
+                .arg(info.absolutePath(), QString::number(QRandomGenerator::global()->generate(), 36), suffix);
         QFile file(name);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return name;
@@ -92,12 +95,25 @@ bool WriteObj(vtkPolyData *model, const QString &path)
     return writer->GetErrorCode() == vtkErrorCode::NoError;
 }
 
+// vtkPLYWriter neither notices write errors nor keeps a name that does not end in ".ply"
+// (and in VTK 9.1 its output string stays empty): it writes a ".ply" file, which is
+// then read through to its last face.
+bool WritePly(vtkPolyData *model, const QString &path)
+{
+    auto writer = vtkSmartPointer<vtkPLYWriter>::New();
+    writer->SetFileName(QFile::encodeName(path).constData());
+    writer->SetFileTypeToBinary();
+    writer->SetInputData(model);
+    return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError &&
+           lumeno::IsModelFileSafeToRead(path, QStringLiteral("ply"));
+}
+
 // The writer fills a file of its own beside the target, which then replaces the target.
 ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const QString &target,
-                             bool (*write)(vtkPolyData *, const QString &))
+                             const QString &suffix, bool (*write)(vtkPolyData *, const QString &))
 {
     QString reason;
-    const QString temporary = CreateSibling(target, &reason);
+    const QString temporary = CreateSibling(target, suffix, &reason);
     if (temporary.isEmpty())
         return Failure(fileName, reason);
 
@@ -122,39 +138,23 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
     return {true, QString()};
 }
 
-// vtkPLYWriter neither notices write errors nor keeps a name without ".ply": it writes
-// into memory, and QSaveFile puts the bytes into place.
-ModelWriteResult WritePly(vtkPolyData *model, const QString &fileName, const QString &target)
-{
-    auto writer = vtkSmartPointer<vtkPLYWriter>::New();
-    writer->WriteToOutputStringOn();
-    writer->SetFileTypeToBinary();
-    writer->SetInputData(model);
-    bool written = false;
-    try {
-        written = writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError &&
-                  !writer->GetOutputString().empty();
-    } catch (const std::bad_alloc &) {
-        written = false;
-    }
-    if (!written)
-        return Failure(fileName, Translate("Writing the file failed."));
-
-    const std::string &bytes = writer->GetOutputString();
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure(fileName, file.errorString());
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure(fileName, reason);
-    }
-    if (!file.commit())
-        return Failure(fileName, file.errorString());
-    return {true, QString()};
-}
-
 } // namespace
+
+bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, QString *reason)
+{
+    const QString target = FinalTarget(fileName);
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile()) {
+        *reason = Translate("It is not a regular file.");
+        return false;
+    }
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data, size) != size || !file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 bool IsModelSuffix(const QString &suffix)
 {
@@ -177,9 +177,10 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
     if (existing.exists() && !existing.isFile())
         return Failure(fileName, Translate("It is not a regular file."));
 
-    if (suffix.compare(QLatin1String("stl"), Qt::CaseInsensitive) == 0)
-        return WriteBeside(model, fileName, target, WriteStl);
-    if (suffix.compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0)
-        return WriteBeside(model, fileName, target, WriteObj);
-    return WritePly(model, fileName, target);
+    const QString format = suffix.toLower();
+    if (format == QLatin1String("stl"))
+        return WriteBeside(model, fileName, target, format, WriteStl);
+    if (format == QLatin1String("obj"))
+        return WriteBeside(model, fileName, target, format, WriteObj);
+    return WriteBeside(model, fileName, target, format, WritePly);
 }

@@ -3,7 +3,15 @@
 #include <QDialog>
 
 class MainWindow;
+class QDoubleSpinBox;
 
+namespace Ui {
+class TransformDialog;
+}
+
+// Sizes along X, Y, Z and rotation angles for the model, previewed at once in both
+// views. The state it edits belongs to the main window, so several dialogs can be
+// open at once and a reopened dialog shows the current state.
 class DialogTransform : public QDialog
 {
     Q_OBJECT
@@ -12,6 +20,26 @@ public:
     explicit DialogTransform(MainWindow *mainWindow, QWidget *parent = nullptr);
     ~DialogTransform() override;
 
+private slots:
+    void DoTransformation(double);
+    void ApplyTransformationSlot();
+    void CancelSlot();
+    void ResetTransformation();
+    void ScaleValuesChangeX(double);
+    void ScaleValuesChangeY(double);
+    void ScaleValuesChangeZ(double);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void ScaleValuesChange(int axis);
+    QDoubleSpinBox *ScaleBox(int axis) const;
+    QDoubleSpinBox *RotationBox(int axis) const;
+
+    Ui::TransformDialog *ui;
     MainWindow *mainWindow;
+    double modelSize[3];
+    double shownSize[3];
+    bool updating = false;
 };

@@ -1,0 +1,344 @@
+// Writing models by suffix: round trips through VTK's readers, the transform applied
+// to written coordinates, and failed writes that leave existing files alone.
+#include "FileSizeLimit.h"
+#include "TestSupport.h"
+
+#include "io/ModelWriter.h"
+#include "processing/ModelTransform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkOBJReader.h>
+#include <vtkPLYReader.h>
+#include <vtkPolyData.h>
+#include <vtkSTLReader.h>
+#include <vtkTransform.h>
+
+#include <cmath>
+
+namespace {
+
+vtkSmartPointer<vtkPolyData> Read(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    vtkSmartPointer<vtkAbstractPolyDataReader> reader;
+    if (suffix == QLatin1String("stl"))
+        reader = vtkSmartPointer<vtkSTLReader>::New();
+    else if (suffix == QLatin1String("ply"))
+        reader = vtkSmartPointer<vtkPLYReader>::New();
+    else
+        reader = vtkSmartPointer<vtkOBJReader>::New();
+    reader->SetFileName(name.constData());
+    reader->Update();
+    return reader->GetOutput();
+}
+
+// Same triangles with the same corners in the same order, coordinates within the
+// precision of the format (six significant digits for OBJ, float for STL and PLY).
+bool SameTriangles(vtkPolyData *expected, vtkPolyData *actual, QString *why)
+{
+    if (expected->GetNumberOfPolys() != actual->GetNumberOfPolys()) {
+        *why = QStringLiteral("%1 triangles instead of %2").arg(actual->GetNumberOfPolys()).arg(expected->GetNumberOfPolys());
+        return false;
+    }
+    auto a = vtk::TakeSmartPointer(expected->GetPolys()->NewIterator());
+    auto b = vtk::TakeSmartPointer(actual->GetPolys()->NewIterator());
+    for (a->GoToFirstCell(), b->GoToFirstCell(); !a->IsDoneWithTraversal(); a->GoToNextCell(), b->GoToNextCell()) {
+        vtkIdType na, nb;
+        const vtkIdType *ia, *ib;
+        a->GetCurrentCell(na, ia);
+        b->GetCurrentCell(nb, ib);
+        if (na != nb) {
+            *why = QStringLiteral("cell %1 has %2 corners").arg(a->GetCurrentCellId()).arg(nb);
+            return false;
+        }
+        for (vtkIdType k = 0; k < na; ++k) {
+            double p[3], q[3];
+            expected->GetPoint(ia[k], p);
+            actual->GetPoint(ib[k], q);
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(p[c] - q[c]) > 1e-5 * std::max(1.0, std::abs(p[c]))) {
+                    *why = QStringLiteral("cell %1 corner %2: %3 instead of %4")
+                               .arg(a->GetCurrentCellId()).arg(k).arg(q[c]).arg(p[c]);
+                    return false;
+                }
+        }
+    }
+    return true;
+}
+
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace
+
+class TestModelWriter : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder{testing::SandboxPath() + QStringLiteral("/models-XXXXXX")};
+    vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(24, 16);
+
+    QString Path(const QString &name) const { return folder.filePath(name); }
+
+    QStringList Entries() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private slots:
+    void cleanup()
+    {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+    }
+
+    void roundTripKeepsTriangles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("stl") << QStringLiteral("model.stl");
+        QTest::newRow("ply") << QStringLiteral("model.ply");
+        QTest::newRow("obj") << QStringLiteral("model.obj");
+        QTest::newRow("upper-case STL") << QStringLiteral("model.STL");
+        QTest::newRow("mixed-case Ply") << QStringLiteral("model.Ply");
+        QTest::newRow("upper-case OBJ") << QStringLiteral("model.OBJ");
+        QTest::newRow("non-ASCII name") << QStringLiteral("mod\u00e8le \u6a21\u578b.stl");
+    }
+
+    void roundTripKeepsTriangles()
+    {
+        QFETCH(QString, name);
+        const QString path = Path(name);
+        const ModelWriteResult result = WriteModelFile(sphere, path, QFileInfo(path).suffix());
+        QVERIFY2(result.written, qPrintable(result.error));
+        QVERIFY(result.error.isEmpty());
+        QCOMPARE(Entries(), QStringList{name}); // no temporary file is left behind
+
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const QByteArray bytes = Contents(path);
+        if (suffix == QLatin1String("stl"))
+            QCOMPARE(bytes.size(), 84 + 50 * int(sphere->GetNumberOfPolys()));
+        if (suffix == QLatin1String("ply"))
+            QVERIFY(bytes.contains("format binary_"));
+        if (suffix == QLatin1String("obj"))
+            QVERIFY(bytes.startsWith("# wavefront obj file lumeno3D\n"));
+
+        // VTK's readers choose by lower-case suffix; read a copy under such a name.
+        const QString copy = Path(QStringLiteral("copy.") + suffix);
+        QVERIFY(QFile::copy(path, copy));
+        QString why;
+        vtkSmartPointer<vtkPolyData> back = Read(copy);
+        QCOMPARE(back->GetNumberOfPoints(), sphere->GetNumberOfPoints());
+        QVERIFY2(SameTriangles(sphere, back, &why), qPrintable(why));
+    }
+
+    void replacingKeepsPermissionsAndLeavesNoTemporaryFile()
+    {
+        const QString path = Path(QStringLiteral("old.stl"));
+        Put(path, "old content");
+        const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
+        for (const char *suffix : {"stl", "obj", "ply"}) {
+            const ModelWriteResult result = WriteModelFile(sphere, path, QString::fromLatin1(suffix));
+            QVERIFY2(result.written, qPrintable(result.error));
+            QCOMPARE(QFileInfo(path).permissions() & 0x7077, permissions & 0x7077);
+        }
+        QVERIFY(Contents(path).startsWith("ply"));
+        QCOMPARE(Entries(), QStringList{QStringLiteral("old.stl")});
+    }
+
+    void symbolicLinkKeepsPointingAtTheNewContent()
+    {
+        const QString target = Path(QStringLiteral("real.obj"));
+        const QString link = Path(QStringLiteral("link.obj"));
+        Put(target, "old");
+        QVERIFY(QFile::link(target, link));
+        const ModelWriteResult result = WriteModelFile(sphere, link, QStringLiteral("obj"));
+        QVERIFY2(result.written, qPrintable(result.error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(Contents(target).startsWith("# wavefront obj file"));
+    }
+
+    void unsupportedSuffixWritesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("unknown") << QStringLiteral("model.vtk") << QStringLiteral("vtk");
+        QTest::newRow("none") << QStringLiteral("model") << QString();
+        QTest::newRow("two parts") << QStringLiteral("part.b.stl") << QStringLiteral("b.stl");
+    }
+
+    void unsupportedSuffixWritesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, suffix);
+        const QString path = Path(name);
+        Put(path, "keep me");
+        const ModelWriteResult result = WriteModelFile(sphere, path, suffix);
+        QVERIFY(!result.written);
+        QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
+        QCOMPARE(Contents(path), QByteArray("keep me"));
+        QCOMPARE(Entries(), QStringList{name});
+    }
+
+    void failedWriteNamesTheFileAndKeepsWhatExists_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("stl") << QStringLiteral("stl");
+        QTest::newRow("ply") << QStringLiteral("ply");
+        QTest::newRow("obj") << QStringLiteral("obj");
+    }
+
+    void failedWriteNamesTheFileAndKeepsWhatExists()
+    {
+        QFETCH(QString, suffix);
+        Put(Path(QStringLiteral("plain")), "a regular file");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.") + suffix));
+
+        for (const QString &path : {Path(QStringLiteral("missing/model.") + suffix),
+                                    Path(QStringLiteral("plain/model.") + suffix),
+                                    Path(QStringLiteral("folder.") + suffix)}) {
+            const ModelWriteResult result = WriteModelFile(sphere, path, suffix);
+            QVERIFY2(!result.written, qPrintable(path));
+            QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
+        }
+        QCOMPARE(Contents(Path(QStringLiteral("plain"))), QByteArray("a regular file"));
+        QVERIFY(QFileInfo(Path(QStringLiteral("folder.") + suffix)).isDir());
+        QCOMPARE(Entries().size(), 2);
+    }
+
+    void fullDiskKeepsWhatExists_data() { failedWriteNamesTheFileAndKeepsWhatExists_data(); }
+
+    void fullDiskKeepsWhatExists()
+    {
+        QFETCH(QString, suffix);
+        const QString path = Path(QStringLiteral("kept.") + suffix);
+        Put(path, "the previous model");
+        ModelWriteResult result;
+        {
+            FileSizeLimit limit(4096); // the sphere takes far more in every format
+            QVERIFY(limit.IsActive());
+            result = WriteModelFile(sphere, path, suffix);
+        }
+        QVERIFY(!result.written);
+        QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
+        QCOMPARE(Contents(path), QByteArray("the previous model"));
+        QCOMPARE(Entries(), QStringList{QStringLiteral("kept.") + suffix});
+    }
+
+    void namesThatFillTheNameLimitOrHoldPlaceholders()
+    {
+        const QString longName = QString(251, QLatin1Char('m')) + QStringLiteral(".obj");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("100%1 %2")));
+        for (const QString &path : {Path(longName), Path(QStringLiteral("100%1 %2/%1.ply"))}) {
+            Put(path, "old");
+            const ModelWriteResult result = WriteModelFile(sphere, path, QFileInfo(path).suffix());
+            QVERIFY2(result.written, qPrintable(result.error));
+            QVERIFY(Contents(path).size() > 1000);
+        }
+    }
+
+    void emptyModelIsNoValidStl()
+    {
+        const QString path = Path(QStringLiteral("empty.stl"));
+        Put(path, "previous");
+        const ModelWriteResult result = WriteModelFile(vtkSmartPointer<vtkPolyData>::New(), path, QStringLiteral("stl"));
+        QVERIFY(!result.written);
+        QCOMPARE(Contents(path), QByteArray("previous"));
+        QCOMPARE(Entries(), QStringList{QStringLiteral("empty.stl")});
+    }
+
+    void scaleAlongXDoublesEveryX()
+    {
+        const double scale[3] = {2, 1, 1};
+        const double angles[3] = {0, 0, 0};
+        double before[6];
+        sphere->GetBounds(before);
+        vtkSmartPointer<vtkPolyData> stretched = TransformModel(sphere, MakeModelTransform(scale, angles));
+        QCOMPARE(stretched->GetNumberOfPoints(), sphere->GetNumberOfPoints());
+        for (vtkIdType i = 0; i < sphere->GetNumberOfPoints(); ++i) {
+            double p[3], q[3];
+            sphere->GetPoint(i, p);
+            stretched->GetPoint(i, q);
+            QVERIFY(std::abs(q[0] - 2 * p[0]) < 1e-6 && std::abs(q[1] - p[1]) < 1e-6 && std::abs(q[2] - p[2]) < 1e-6);
+        }
+        double after[6];
+        sphere->GetBounds(after);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(after[i], before[i]); // the input is left as it was
+
+        for (const char *name : {"stretched.stl", "stretched.ply", "stretched.obj"}) {
+            const QString path = Path(QString::fromLatin1(name));
+            QVERIFY(WriteModelFile(stretched, path, QFileInfo(path).suffix()).written);
+            double bounds[6];
+            Read(path)->GetBounds(bounds);
+            QVERIFY2(std::abs((bounds[1] - bounds[0]) - 2 * (before[1] - before[0])) < 1e-5, name);
+            QVERIFY2(std::abs((bounds[3] - bounds[2]) - (before[3] - before[2])) < 1e-5, name);
+        }
+    }
+
+    void scaleThenRotateInTheOrderXYZ()
+    {
+        const double scale[3] = {2, 1, 1};
+        const double quarterZ[3] = {0, 0, 90};
+        double before[6], bounds[6];
+        sphere->GetBounds(before);
+        TransformModel(sphere, MakeModelTransform(scale, quarterZ))->GetBounds(bounds);
+        // The long side lies along Y.
+        QVERIFY(std::abs((bounds[3] - bounds[2]) - 2 * (before[1] - before[0])) < 1e-5);
+        QVERIFY(std::abs((bounds[1] - bounds[0]) - (before[3] - before[2])) < 1e-5);
+
+        // Rotating about X first, then Z, is not the same as the other way round.
+        const double one[3] = {1, 1, 1};
+        const double xThenZ[3] = {90, 0, 90};
+        double p[3] = {1, 0, 0};
+        MakeModelTransform(one, xThenZ)->TransformPoint(p, p);
+        QVERIFY(std::abs(p[0]) < 1e-12 && std::abs(p[1] - 1) < 1e-12 && std::abs(p[2]) < 1e-12);
+        double q[3] = {0, 1, 0};
+        MakeModelTransform(one, xThenZ)->TransformPoint(q, q);
+        QVERIFY(std::abs(q[0]) < 1e-12 && std::abs(q[1]) < 1e-12 && std::abs(q[2] - 1) < 1e-12);
+
+        // Scaling comes before any rotation, and everything turns about the origin.
+        const double scaleX[3] = {3, 1, 1};
+        const double quarterY[3] = {0, 90, 0};
+        double r[3] = {1, 0, 5};
+        MakeModelTransform(scaleX, quarterY)->TransformPoint(r, r);
+        QVERIFY(std::abs(r[0] - 5) < 1e-12 && std::abs(r[1]) < 1e-12 && std::abs(r[2] + 3) < 1e-12);
+    }
+
+    void flatAxisKeepsItsFactor()
+    {
+        QCOMPARE(ScaleFactorForSize(50, 100, 1), 0.5);
+        QCOMPARE(ScaleFactorForSize(0, 100, 1), 0.0);
+        QCOMPARE(ScaleFactorForSize(50, 0, 1), 1.0);
+        QCOMPARE(ScaleFactorForSize(50, 0, 0.25), 0.25);
+        QCOMPARE(ScaleFactorForSize(0, 0, 1), 1.0);
+        QCOMPARE(ScaleFactorForSize(1, 1e-320, 1), 1.0); // the ratio would not be finite
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    testing::IsolateEnvironment();
+    QCoreApplication app(argc, argv);
+    TestModelWriter test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_modelwriter.moc"
