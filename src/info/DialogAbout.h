@@ -2,10 +2,27 @@
 
 #include <QDialog>
 
+class DialogAboutQt;
+
+namespace Ui {
+class DialogAbout;
+}
+
+// The version and build date over the product image; "More Details" leads to the About-Qt dialog.
 class DialogAbout : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DialogAbout(QWidget *parent = nullptr);
+    ~DialogAbout() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void ShowVersion();
+
+    Ui::DialogAbout *ui;
+    DialogAboutQt *aboutQtDialog;
 };

@@ -1,1 +1,60 @@
 #include "update/DialogNotificationUpdateReady.h"
+#include "ui_DialogNotificationUpdateReady.h"
+
+#include "CustomMessageBox.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+void PlaceInBottomRightCorner(QWidget *window)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.x() + area.width() - window->width(), area.y() + area.height() - window->height());
+}
+
+DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &installerPath, QWidget *parent)
+    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), installerPath(installerPath)
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
+    PlaceInBottomRightCorner(this);
+    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::installNewVersion);
+}
+
+DialogNotificationUpdateReady::~DialogNotificationUpdateReady()
+{
+    delete ui;
+}
+
+void DialogNotificationUpdateReady::installNewVersion()
+{
+    const int answer = CustomMessageBox::askYesNo(
+        tr("Update"), tr("Lumeno3D is going to close to install a new version.\nDo you want to close Lumeno3D and "
+                         "update it?\n(Changes will be lost if you didn't save them)."));
+    close();
+    if (answer != QMessageBox::Yes)
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(installerPath));
+    QCoreApplication::quit();
+}
+
+void DialogNotificationUpdateReady::mousePressEvent(QMouseEvent *event)
+{
+    QDialog::mousePressEvent(event);
+    close();
+}
+
+void DialogNotificationUpdateReady::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}

@@ -1,3 +1,165 @@
 #include "update/Updater.h"
 
-Updater::Updater(QObject *parent) : QObject(parent) {}
+#include "Version.h"
+#include "update/DialogNotificationUpdateReady.h"
+#include "update/DialogUpdater.h"
+#include "update/Downloader.h"
+#include "update/UpdateAnswer.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+// The answer to the query is a few lines; anything much larger is not the service.
+constexpr qint64 MaxAnswerBytes = 64 * 1024;
+
+QString PlatformName()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("win");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("mac");
+#else
+    return QStringLiteral("linux");
+#endif
+}
+
+} // namespace
+
+Updater::Updater(QObject *parent) : QObject(parent)
+{
+    connect(this, &Updater::NewVersionAvailable, this, qOverload<>(&Updater::NewVersionDownloaded));
+
+    if (!QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
+        return;
+
+    const QString platform = QStringLiteral("&platform=%1").arg(PlatformName());
+    const QString query = QStringLiteral("%1/app/index.php?method=checkupdates&version=%2%3")
+                              .arg(ServiceAddress(), lumeno::version::applicationVersion(), platform);
+    if (!IsSecureUpdateAddress(QUrl(query)))
+        return;
+
+    checkDownloader = new Downloader(query);
+    checkDownloader->setSizeLimit(MaxAnswerBytes);
+    connect(checkDownloader, &Downloader::DownloadFinished, this, &Updater::ProcessCorrectResponse);
+    connect(checkDownloader, &Downloader::ConnectionProblem, this, &Updater::ProcessIncorrectResponse);
+    checkDownloader->sendRequest(Downloader::Post);
+}
+
+Updater::~Updater()
+{
+    delete checkDownloader;
+    delete installerDownloader;
+    delete progressDialog;
+    // With a parent window the notice is that window's child; without one nobody else deletes it.
+    if (readyDialog && !readyDialog->parent())
+        delete readyDialog;
+}
+
+QString Updater::ServiceAddress()
+{
+    QString address = qEnvironmentVariable("LUMENO3D_UPDATE_URL");
+    if (address.isEmpty())
+        address = QString::fromLatin1(WebSite);
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+QString Updater::InstallerFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/updates");
+}
+
+QWidget *Updater::ParentWidget() const
+{
+    return qobject_cast<QWidget *>(parent());
+}
+
+void Updater::ProcessCorrectResponse(QByteArray body)
+{
+    const UpdateAnswer answer = UpdateAnswer::Parse(body);
+    if (!answer.newVersion)
+        return;
+
+    downloadUrl = answer.installerUrl.toString();
+    expectedSha256 = answer.installerSha256;
+    installerPath = QStringLiteral("%1/%2").arg(InstallerFolder(), answer.installerName);
+
+    if (QFileInfo(installerPath).isFile()) {
+        if (IsIntact(installerPath)) {
+            emit NewVersionAvailable();
+            return;
+        }
+        QFile::remove(installerPath);
+    }
+    StartDownload();
+}
+
+void Updater::StartDownload()
+{
+    QWidget *parentWidget = ParentWidget();
+    progressDialog = new DialogUpdater(parentWidget);
+    progressDialog->show();
+    if (parentWidget)
+        parentWidget->setFocus(Qt::ActiveWindowFocusReason);
+
+    emit DownloadingNewVersion();
+
+    installerDownloader = new Downloader(downloadUrl);
+    connect(installerDownloader, &Downloader::ConnectionProblem, this, &Updater::ProcessAmazonIncorrectResponse);
+    connect(installerDownloader, &Downloader::DownloadFinished, this,
+            qOverload<QByteArray>(&Updater::NewVersionDownloaded));
+    connect(installerDownloader, &Downloader::downloadProgressSignal, progressDialog, &DialogUpdater::updateProgress);
+    installerDownloader->sendRequest(Downloader::Get);
+}
+
+bool Updater::IsIntact(const QString &path) const
+{
+    if (expectedSha256.isEmpty())
+        return true;
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) && hash.addData(&file) && hash.result() == expectedSha256;
+}
+
+void Updater::NewVersionDownloaded(QByteArray installer)
+{
+    if (progressDialog)
+        progressDialog->close();
+    if (!expectedSha256.isEmpty() && QCryptographicHash::hash(installer, QCryptographicHash::Sha256) != expectedSha256)
+        return;
+
+    // Written under a temporary name and renamed when complete: a later start never finds half a file.
+    QDir().mkpath(InstallerFolder());
+    QSaveFile file(installerPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(installer) != installer.size() || !file.commit())
+        return;
+    NewVersionDownloaded();
+}
+
+void Updater::NewVersionDownloaded()
+{
+    QWidget *parentWidget = ParentWidget();
+    readyDialog = new DialogNotificationUpdateReady(installerPath, parentWidget);
+    readyDialog->show();
+    if (parentWidget)
+        parentWidget->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Updater::ProcessIncorrectResponse(int, QByteArray)
+{
+    // No answer, or not a usable one: the program goes on without an update.
+}
+
+void Updater::ProcessAmazonIncorrectResponse(int, QByteArray)
+{
+    // The download failed; nothing was stored, and the progress window stays until clicked away.
+}

@@ -1,11 +1,53 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
+#include <QPointer>
+#include <QString>
 
+class Downloader;
+class DialogUpdater;
+class DialogNotificationUpdateReady;
+
+// Asks the update service once per start whether a newer version exists, downloads its
+// installer into the per-user cache and offers it. Every failure is silent.
 class Updater : public QObject
 {
     Q_OBJECT
 
 public:
+    // The product web site: the help pages, and the update service unless LUMENO3D_UPDATE_URL names another.
+    static constexpr const char *WebSite = "https://lumeno3d.org";
+
+    // Sends the update query at once (unless the setting "CheckForUpdates" is false).
     explicit Updater(QObject *parent);
+    ~Updater() override;
+
+    static QString ServiceAddress();
+    static QString InstallerFolder();
+
+signals:
+    void NewVersionAvailable();
+    void DownloadingNewVersion();
+
+private slots:
+    void ProcessCorrectResponse(QByteArray body);
+    void ProcessIncorrectResponse(int status, QByteArray body);
+    void ProcessAmazonIncorrectResponse(int status, QByteArray body);
+    void NewVersionDownloaded(QByteArray installer);
+    void NewVersionDownloaded();
+
+private:
+    void StartDownload();
+    bool IsIntact(const QString &path) const;
+    QWidget *ParentWidget() const;
+
+    QString downloadUrl;
+    QString installerPath;
+    Downloader *checkDownloader = nullptr;
+    Downloader *installerDownloader = nullptr;
+    // Both windows are children of the parent window, which may delete them first.
+    QPointer<DialogUpdater> progressDialog;
+    QPointer<DialogNotificationUpdateReady> readyDialog;
+    QByteArray expectedSha256;
 };
