@@ -227,5 +227,5 @@ void MainWindow::ChangeLanguage(QString code)
 {
     const QString path = QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code);
     translator.load(path);
-    qDebug() << "Language Loaded: " << path;
+    qDebug().noquote() << QStringLiteral("Language Loaded: ") + path;
 }

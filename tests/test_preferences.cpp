@@ -99,6 +99,50 @@ QColor PickColor(QPushButton *button, QColor color, bool accept = true)
     return offered;
 }
 
+// Loads a sphere and waits until its levels are computed.
+bool LoadSphere(MainWindow &window, const QString &name)
+{
+    const QString path = testing::SandboxPath() + QLatin1Char('/') + name;
+    if (!testing::WriteModel(testing::Sphere(), path))
+        return false;
+    window.LoadModel(path, QStringLiteral("stl"));
+    return window.ActorOriginal() && testing::WaitUntil([&] { return !window.IsCascadeRunning(); });
+}
+
+void VerifyModelColor(MainWindow &window, double red, double green, double blue)
+{
+    for (vtkActor *actor : {window.ActorOriginal(), window.ActorDecimated()}) {
+        QVERIFY(actor);
+        const double *color = actor->GetProperty()->GetColor();
+        QVERIFY2(qAbs(color[0] - red) < 1e-3 && qAbs(color[1] - green) < 1e-3 && qAbs(color[2] - blue) < 1e-3,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(color[0]).arg(color[1]).arg(color[2])));
+    }
+}
+
+// In the middle of both views the lit model shows clearly more of `channel` (0 red,
+// 1 green, 2 blue) than of the other two.
+void VerifyModelPixels(MainWindow &window, int channel)
+{
+    for (const char *name : {"vtkOriginalWindow", "vtkDecimatedWindow"}) {
+        const QImage image = testing::Grab(View(window, name));
+        const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
+        const int values[] = {c.red(), c.green(), c.blue()};
+        for (int other = 0; other < 3; ++other)
+            if (other != channel)
+                QVERIFY2(values[channel] > values[other] + 60, qPrintable(QLatin1String(name) + c.name()));
+    }
+}
+
+// The visible colour dialogs opened from the bottom toolbar (they have no parent).
+QList<QColorDialog *> ToolbarColorDialogs()
+{
+    QList<QColorDialog *> dialogs;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<QColorDialog *>(widget); dialog && dialog->isVisible())
+            dialogs << dialog;
+    return dialogs;
+}
+
 } // namespace
 
 class TestPreferences : public QObject
@@ -277,6 +321,70 @@ private slots:
         // Colours picked in the new dialog still reach the window.
         PickColor(Button(dialogs.first(), "btnBackgroundBottom"), QColor(0, 0, 0));
         VerifyStored("backgroundBottom", 0.0, 0.0, 0.0);
+    }
+    void modelColourRecoloursBothModelsAtOnceAndIsUsedAfterARestart()
+    {
+        {
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(LoadSphere(window, QStringLiteral("red.stl")));
+            DialogPreferences *dialog = OpenPreferences(window);
+            PickColor(Button(dialog, "buttonColor"), QColor(255, 0, 0));
+            VerifyModelColor(window, 1.0, 0.0, 0.0);
+            VerifyModelPixels(window, 0);
+            VerifyStored("model", 1.0, 0.0, 0.0);
+        }
+        MainWindow window;
+        QVERIFY(LoadSphere(window, QStringLiteral("red-again.stl")));
+        VerifyModelColor(window, 1.0, 0.0, 0.0);
+        QCOMPARE(Button(OpenPreferences(window), "buttonColor")->styleSheet(), Swatch("#ff0000"));
+    }
+
+    void restoreDefaultTurnsALoadedModelWhite()
+    {
+        QSettings().setValue(QStringLiteral("modelGreen"), 0.0);
+        MainWindow window;
+        QVERIFY(LoadSphere(window, QStringLiteral("white.stl")));
+        VerifyModelColor(window, 1.0, 0.0, 1.0);
+        QTest::mouseClick(Button(OpenPreferences(window), "btnRestoreDefault"), Qt::LeftButton);
+        VerifyModelColor(window, 1.0, 1.0, 1.0);
+        VerifyStored("model", 1.0, 1.0, 1.0);
+    }
+
+    void toolbarColourButtonChangesTheSameStoredColour()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAction *colors = window.findChild<QAction *>(QStringLiteral("actionColorPicker"));
+        colors->trigger(); // no model yet: no dialog
+        QTest::qWait(50);
+        QVERIFY(ToolbarColorDialogs().isEmpty());
+
+        QVERIFY(LoadSphere(window, QStringLiteral("blue.stl")));
+        DialogPreferences *preferences = OpenPreferences(window);
+        colors->trigger();
+        colors->trigger(); // every press opens a further dialog, none blocks the window
+        QVERIFY(testing::WaitUntil([] { return ToolbarColorDialogs().size() == 2; }, 5000));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        QColorDialog *second = ToolbarColorDialogs().constLast();
+        second->setCurrentColor(QColor(0, 0, 255));
+        second->accept();
+        VerifyModelColor(window, 0.0, 0.0, 1.0);
+        VerifyModelPixels(window, 2);
+        VerifyStored("model", 0.0, 0.0, 1.0);
+        // The open preferences dialog learns of it only when it is opened anew.
+        QCOMPARE(Button(preferences, "buttonColor")->styleSheet(), Swatch("#ffffff"));
+        QCOMPARE(Button(OpenPreferences(window), "buttonColor")->styleSheet(), Swatch("#0000ff"));
+
+        QColorDialog *first = ToolbarColorDialogs().constFirst();
+        first->setCurrentColor(QColor(0, 255, 0));
+        first->accept();
+        VerifyModelColor(window, 0.0, 1.0, 0.0);
+        VerifyStored("model", 0.0, 1.0, 0.0);
+        QVERIFY(testing::WaitUntil([] { return ToolbarColorDialogs().isEmpty(); }, 5000));
     }
 };
 
