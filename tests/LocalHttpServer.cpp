@@ -93,7 +93,7 @@ void LocalHttpServer::Read(QTcpSocket *socket)
 void LocalHttpServer::Answer(QTcpSocket *socket, const Request &request)
 {
     const QString path = QUrl(QString::fromLatin1(request.target)).path();
-    const Response response = responses.value(path, Response{404, "not here", {}, Response::Whole});
+    const Response response = responses.value(path, Response{404, "not here", {}, {}, Response::Whole});
     if (response.delivery == Response::Silent)
         return;
 
@@ -102,6 +102,8 @@ void LocalHttpServer::Answer(QTcpSocket *socket, const Request &request)
     head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
     if (!response.location.isEmpty())
         head += "Location: " + response.location + "\r\n";
+    if (!response.encoding.isEmpty())
+        head += "Content-Encoding: " + response.encoding + "\r\n";
     head += "\r\n";
 
     switch (response.delivery) {

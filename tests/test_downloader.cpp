@@ -65,6 +65,22 @@ private slots:
         QCOMPARE(problems.count(), 0);
     }
 
+    void compressedAnswerArrivesWhole()
+    {
+        // Its Content-Length counts the compressed bytes, fewer than the body handed back.
+        const QByteArray text = QByteArray("Lumeno3D update service\nNO<br>\n").repeated(50);
+        LocalHttpServer server;
+        Response compressed;
+        compressed.body = qCompress(text).mid(4); // zlib stream without Qt's length prefix
+        compressed.encoding = "deflate";
+        server.Serve(QStringLiteral("/app/index.php"), compressed);
+        Downloader downloader(server.UrlFor(QStringLiteral("/app/index.php?method=checkupdates")));
+        QSignalSpy finished(&downloader, &Downloader::DownloadFinished);
+        downloader.sendRequest(1);
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.at(0).at(0).toByteArray(), text);
+    }
+
     void largeGetReportsRisingProgressBeforeFinishing()
     {
         LocalHttpServer server;
