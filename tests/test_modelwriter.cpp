@@ -1,6 +1,7 @@
 // Writing models by suffix: round trips through VTK's readers, the transform applied
 // to written coordinates, and failed writes that leave existing files alone.
 #include "FileSizeLimit.h"
+#include "ReadBack.h"
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"
@@ -11,67 +12,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
-#include <vtkOBJReader.h>
-#include <vtkPLYReader.h>
 #include <vtkPolyData.h>
-#include <vtkSTLReader.h>
 #include <vtkTransform.h>
 
 #include <cmath>
 
 namespace {
-
-vtkSmartPointer<vtkPolyData> Read(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    vtkSmartPointer<vtkAbstractPolyDataReader> reader;
-    if (suffix == QLatin1String("stl"))
-        reader = vtkSmartPointer<vtkSTLReader>::New();
-    else if (suffix == QLatin1String("ply"))
-        reader = vtkSmartPointer<vtkPLYReader>::New();
-    else
-        reader = vtkSmartPointer<vtkOBJReader>::New();
-    reader->SetFileName(name.constData());
-    reader->Update();
-    return reader->GetOutput();
-}
-
-// Same triangles with the same corners in the same order, coordinates within the
-// precision of the format (six significant digits for OBJ, float for STL and PLY).
-bool SameTriangles(vtkPolyData *expected, vtkPolyData *actual, QString *why)
-{
-    if (expected->GetNumberOfPolys() != actual->GetNumberOfPolys()) {
-        *why = QStringLiteral("%1 triangles instead of %2").arg(actual->GetNumberOfPolys()).arg(expected->GetNumberOfPolys());
-        return false;
-    }
-    auto a = vtk::TakeSmartPointer(expected->GetPolys()->NewIterator());
-    auto b = vtk::TakeSmartPointer(actual->GetPolys()->NewIterator());
-    for (a->GoToFirstCell(), b->GoToFirstCell(); !a->IsDoneWithTraversal(); a->GoToNextCell(), b->GoToNextCell()) {
-        vtkIdType na, nb;
-        const vtkIdType *ia, *ib;
-        a->GetCurrentCell(na, ia);
-        b->GetCurrentCell(nb, ib);
-        if (na != nb) {
-            *why = QStringLiteral("cell %1 has %2 corners").arg(a->GetCurrentCellId()).arg(nb);
-            return false;
-        }
-        for (vtkIdType k = 0; k < na; ++k) {
-            double p[3], q[3];
-            expected->GetPoint(ia[k], p);
-            actual->GetPoint(ib[k], q);
-            for (int c = 0; c < 3; ++c)
-                if (std::abs(p[c] - q[c]) > 1e-5 * std::max(1.0, std::abs(p[c]))) {
-                    *why = QStringLiteral("cell %1 corner %2: %3 instead of %4")
-                               .arg(a->GetCurrentCellId()).arg(k).arg(q[c]).arg(p[c]);
-                    return false;
-                }
-        }
-    }
-    return true;
-}
 
 QByteArray Contents(const QString &path)
 {
@@ -139,13 +85,10 @@ private slots:
         if (suffix == QLatin1String("obj"))
             QVERIFY(bytes.startsWith("# wavefront obj file lumeno3D\n"));
 
-        // VTK's readers choose by lower-case suffix; read a copy under such a name.
-        const QString copy = Path(QStringLiteral("copy.") + suffix);
-        QVERIFY(QFile::copy(path, copy));
         QString why;
-        vtkSmartPointer<vtkPolyData> back = Read(copy);
+        vtkSmartPointer<vtkPolyData> back = testing::ReadBack(path);
         QCOMPARE(back->GetNumberOfPoints(), sphere->GetNumberOfPoints());
-        QVERIFY2(SameTriangles(sphere, back, &why), qPrintable(why));
+        QVERIFY2(testing::SameTriangles(sphere, back, &why), qPrintable(why));
     }
 
     void replacingKeepsPermissionsAndLeavesNoTemporaryFile()
@@ -287,7 +230,7 @@ private slots:
             const QString path = Path(QString::fromLatin1(name));
             QVERIFY(WriteModelFile(stretched, path, QFileInfo(path).suffix()).written);
             double bounds[6];
-            Read(path)->GetBounds(bounds);
+            testing::ReadBack(path)->GetBounds(bounds);
             QVERIFY2(std::abs((bounds[1] - bounds[0]) - 2 * (before[1] - before[0])) < 1e-5, name);
             QVERIFY2(std::abs((bounds[3] - bounds[2]) - (before[3] - before[2])) < 1e-5, name);
         }
