@@ -107,6 +107,7 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
     image->SetInput(renderWindow);
     image->SetScale(1);
     image->SetInputBufferTypeToRGBA();
+    // The view draws into an offscreen buffer of its own: read what the filter's own render draws.
     image->ReadFrontBufferOff();
     image->Update();
 
