@@ -166,6 +166,23 @@ private slots:
         VerifyMenuShows(window, expected);
     }
 
+    void theDigitOfAnEntryReopensItWhileTheMenuIsOpen()
+    {
+        const QStringList files{WriteSmallModel(QStringLiteral("first.stl")),
+                                WriteSmallModel(QStringLiteral("second.stl"))};
+        QSettings().setValue(RecentKey(), files);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QMenu *menu = FileMenu(window);
+        menu->popup(window.mapToGlobal(QPoint(10, 30)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::keyClick(menu, Qt::Key_2);
+        QVERIFY(testing::WaitUntil([&] { return window.LoadedModel() != nullptr; }, 5000));
+        QCOMPARE(StoredList(), (QStringList{files[1], files[0]}));
+        QVERIFY(!menu->isVisible());
+    }
+
     void pathsDifferingOnlyInCaseAreTwoEntries()
     {
         const QString lower = WriteSmallModel(QStringLiteral("model.stl"));
