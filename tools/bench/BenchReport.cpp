@@ -1,0 +1,115 @@
+#include "BenchReport.h"
+
+#include <QJsonArray>
+#include <QTextStream>
+
+namespace {
+
+double Seconds(const QJsonObject &headless, const char *phase, const char *clock = "seconds")
+{
+    return headless[QLatin1String("phases")].toObject()[QLatin1String(phase)].toObject()[QLatin1String(clock)]
+        .toDouble();
+}
+
+QString Time(double seconds)
+{
+    return QStringLiteral("%1 s").arg(seconds, 0, 'f', 3);
+}
+
+QString MiB(double kib)
+{
+    return QStringLiteral("%1 MiB").arg(kib / 1024.0, 0, 'f', 0);
+}
+
+QString Verdict(double ratio, double limit)
+{
+    const bool met = ratio <= limit;
+    return QStringLiteral("%1 %2").arg(ratio, 0, 'f', 2).arg(met ? QStringLiteral("met") : QStringLiteral("**missed**"));
+}
+
+class Table
+{
+public:
+    explicit Table(QTextStream &out) : out(out)
+    {
+        out << "| Measure | Lumeno3D | Reference | Ratio (wall) | Ratio (CPU) | Target |\n"
+               "|---|---:|---:|---:|---:|---|\n";
+    }
+    void Row(const QString &measure, const QString &ours, const QString &reference, const QString &wallRatio,
+             const QString &cpuRatio, const QString &target)
+    {
+        out << "| " << measure << " | " << ours << " | " << reference << " | " << wallRatio << " | " << cpuRatio
+            << " | " << target << " |\n";
+    }
+
+private:
+    QTextStream &out;
+};
+
+} // namespace
+
+QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
+{
+    QString text;
+    QTextStream out(&text);
+    out << "Model: " << headless[QLatin1String("triangles")].toVariant().toLongLong() << " triangles, "
+        << headless[QLatin1String("vertices")].toVariant().toLongLong() << " vertices, binary STL of "
+        << QString::number(headless[QLatin1String("modelFileSize")].toDouble() / 1e6, 'f', 1) << " MB. "
+        << "Load average " << headless[QLatin1String("loadAverageAtStart")].toDouble() << " at the start, "
+        << headless[QLatin1String("loadAverageAtEnd")].toDouble() << " at the end (2 cores).\n\n";
+
+    Table table(out);
+    const auto compare = [&](const QString &measure, const char *ours, const char *reference, const QString &name,
+                             double limit) {
+        const double a = Seconds(headless, ours);
+        const double b = Seconds(headless, reference);
+        const double cpuRatio = Seconds(headless, ours, "cpuSeconds") / Seconds(headless, reference, "cpuSeconds");
+        table.Row(measure, Time(a), name + QLatin1Char(' ') + Time(b), Verdict(a / b, limit),
+                  Verdict(cpuRatio, limit), QStringLiteral("≤ ") + QString::number(limit, 'f', 2));
+    };
+    compare(QStringLiteral("Load"), "load.core", "load.bare", QStringLiteral("VTK reader"), 1.10);
+    compare(QStringLiteral("Nine-level cascade"), "cascade.core", "cascade.bare", QStringLiteral("bare VTK"), 1.10);
+
+    const QJsonObject isolated = headless[QLatin1String("isolated")].toObject();
+    const double corePeak =
+        isolated[QLatin1String("cascade.core")].toObject()[QLatin1String("peakResidentKiB")].toDouble();
+    const double barePeak =
+        isolated[QLatin1String("cascade.bare")].toObject()[QLatin1String("peakResidentKiB")].toDouble();
+    table.Row(QStringLiteral("Peak memory, load + cascade (own process each)"), MiB(corePeak),
+              QStringLiteral("bare VTK ") + MiB(barePeak), Verdict(corePeak / barePeak, 1.25), QString(),
+              QStringLiteral("≤ 1.25"));
+
+    compare(QStringLiteral("Write binary STL"), "write.stl.core", "write.stl.vtk", QStringLiteral("vtkSTLWriter"), 1.10);
+    compare(QStringLiteral("Write binary PLY"), "write.ply.core", "write.ply.vtk", QStringLiteral("vtkPLYWriter"), 1.10);
+    // Our time may be at most VTK's.
+    compare(QStringLiteral("Write OBJ"), "write.obj.core", "write.obj.vtk", QStringLiteral("VTK's vtkOBJWriter"), 1.00);
+
+    table.Row(QStringLiteral("Custom 10 %"), Time(Seconds(headless, "custom10.core")), QString(), QString(), QString(),
+              QString());
+    table.Row(QStringLiteral("By error 0.001"), Time(Seconds(headless, "byError0.001.core")), QString(),
+              QString(), QString(), QString());
+    table.Row(QStringLiteral("Smoothing, 50 iterations"), Time(Seconds(headless, "smooth.core")), QString(),
+              QString(), QString(), QString());
+
+    if (!gui.isEmpty()) {
+        const double finished = gui[QLatin1String("timeToDecimationFinishedSeconds")].toDouble();
+        const double reference =
+            gui[QLatin1String("bareLoadSeconds")].toDouble() + gui[QLatin1String("bareCascadeSeconds")].toDouble();
+        table.Row(QStringLiteral("Window: open to `DecimationFinished`"), Time(finished),
+                  QStringLiteral("bare load + cascade ") + Time(reference), Verdict(finished / reference, 1.15),
+                  QString(), QStringLiteral("≤ 1.15"));
+        const double stall = gui[QLatin1String("longestStallMs")].toDouble();
+        table.Row(QStringLiteral("Window: longest event-loop stall during the cascade"),
+                  QStringLiteral("%1 ms").arg(stall, 0, 'f', 0), QString(),
+                  stall <= 100.0 ? QStringLiteral("met") : QStringLiteral("**missed**"), QString(),
+                  QStringLiteral("≤ 100 ms"));
+    }
+
+    out << "\n| Step | Triangles | Lumeno3D | Bare VTK |\n|---|---:|---:|---:|\n";
+    for (const QJsonValue &step : headless[QLatin1String("cascadeSteps")].toArray())
+        out << "| " << step[QLatin1String("percent")].toInt() << " % | "
+            << step[QLatin1String("coreTriangles")].toVariant().toLongLong() << " | "
+            << Time(step[QLatin1String("coreSeconds")].toDouble()) << " | "
+            << Time(step[QLatin1String("bareSeconds")].toDouble()) << " |\n";
+    return text;
+}

@@ -1,0 +1,159 @@
+#include "GuiBench.h"
+
+#include "BareReference.h"
+#include "EventLoopStallMeter.h"
+#include "TimedApplication.h"
+
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <vtkCallbackCommand.h>
+#include <vtkRenderWindow.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QTemporaryDir> sandbox;
+
+// Counts the renders of the views and their time, and notes those longer than 50 ms.
+struct RenderLog
+{
+    EventLoopStallMeter *meter = nullptr;
+    double startedMs = 0.0;
+    int renders = 0;
+    double totalMs = 0.0;
+    QJsonArray longRenders; // [started at ms, lasted ms]
+
+    static void Started(vtkObject *, unsigned long, void *log, void *)
+    {
+        auto *self = static_cast<RenderLog *>(log);
+        self->startedMs = self->meter->Now();
+    }
+    static void Ended(vtkObject *, unsigned long, void *log, void *)
+    {
+        auto *self = static_cast<RenderLog *>(log);
+        const double lasted = self->meter->Now() - self->startedMs;
+        ++self->renders;
+        self->totalMs += lasted;
+        if (lasted > 50.0)
+            self->longRenders.append(QJsonArray{self->startedMs, lasted});
+    }
+    void Follow(vtkRenderWindow *window)
+    {
+        for (auto [event, callback] : {std::pair{vtkCommand::StartEvent, &Started}, std::pair{vtkCommand::EndEvent, &Ended}}) {
+            auto command = vtkSmartPointer<vtkCallbackCommand>::New();
+            command->SetCallback(callback);
+            command->SetClientData(this);
+            window->AddObserver(event, command);
+        }
+    }
+};
+
+void Wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+void IsolateGuiEnvironment()
+{
+    sandbox = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lumeno-bench-gui-XXXXXX"));
+    const QString root = sandbox->path();
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) {
+        const QString folder = root + QLatin1Char('/') + QString::fromLatin1(name).toLower();
+        QDir().mkpath(folder);
+        qputenv(name, QFile::encodeName(folder));
+    }
+    // Port 9 (discard) on loopback: nothing listens, the update check fails at once.
+    qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
+}
+
+QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
+{
+    QJsonObject report{{QStringLiteral("mode"), QStringLiteral("gui")},
+                       {QStringLiteral("model"), modelPath},
+                       {QStringLiteral("modelFileSize"), QFileInfo(modelPath).size()}};
+
+    // The reference first, while nothing else runs.
+    QElapsedTimer clock;
+    if (withReference) {
+        clock.start();
+        vtkSmartPointer<vtkPolyData> model = bare::Read(modelPath);
+        report.insert(QStringLiteral("bareLoadSeconds"), clock.nsecsElapsed() / 1e9);
+        clock.start();
+        bare::RunCascade(model);
+        report.insert(QStringLiteral("bareCascadeSeconds"), clock.nsecsElapsed() / 1e9);
+    }
+
+    MainWindow window;
+    window.resize(1200, 800);
+    window.show();
+    Wait(1500); // shown, first frames drawn, the update check answered
+
+    EventLoopStallMeter meter;
+    RenderLog renderLog;
+    renderLog.meter = &meter;
+    renderLog.Follow(window.RendererOriginal()->GetRenderWindow());
+    renderLog.Follow(window.RendererDecimated()->GetRenderWindow());
+    QEventLoop loop;
+    double loadModelSeconds = 0.0;
+    double finishedSeconds = -1.0;
+    QObject::connect(&window, &MainWindow::DecimationFinished, &loop, [&] {
+        // Connected after the window's own slot: its work on the signal is counted.
+        meter.Stop();
+        if (auto *application = dynamic_cast<TimedApplication *>(QCoreApplication::instance()))
+            application->StopRecording();
+        finishedSeconds = clock.nsecsElapsed() / 1e9;
+        loop.quit();
+    });
+    // When each level and each progress step reached the GUI thread, on the meter's clock.
+    QJsonArray levelTimes;
+    int progressUpdates = 0;
+    QObject::connect(&window, &MainWindow::ButtonsMustChange, &loop,
+                     [&](double reduction) { levelTimes.append(QJsonArray{meter.Now(), reduction}); });
+    QObject::connect(&window, &MainWindow::HasToUpdateProgressBar, &loop, [&] { ++progressUpdates; });
+    QTimer::singleShot(0, &window, [&] {
+        clock.start();
+        window.LoadModel(modelPath, QFileInfo(modelPath).completeSuffix());
+        loadModelSeconds = clock.nsecsElapsed() / 1e9;
+        // The load itself runs on the GUI thread by design; the cascade must not block it.
+        meter.Start();
+        if (auto *application = dynamic_cast<TimedApplication *>(QCoreApplication::instance()))
+            application->StartRecording();
+    });
+    QTimer::singleShot(30 * 60 * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    report.insert(QStringLiteral("triangles"),
+                  window.LoadedModel() ? static_cast<qint64>(window.LoadedModel()->GetNumberOfPolys()) : -1);
+    report.insert(QStringLiteral("loadModelSeconds"), loadModelSeconds);
+    report.insert(QStringLiteral("timeToDecimationFinishedSeconds"), finishedSeconds);
+    report.insert(QStringLiteral("longestStallMs"), meter.LongestGapMs());
+    report.insert(QStringLiteral("stallsOver16ms"), meter.GapsLongerThan(16));
+    report.insert(QStringLiteral("stallsOver50ms"), meter.GapsLongerThan(50));
+    report.insert(QStringLiteral("stallsOver100ms"), meter.GapsLongerThan(100));
+    report.insert(QStringLiteral("timerTicks"), meter.Ticks());
+    report.insert(QStringLiteral("stallsOver50msAtMs"), meter.LongGaps());
+    report.insert(QStringLiteral("levelsAtMs"), levelTimes);
+    report.insert(QStringLiteral("progressUpdates"), progressUpdates);
+    if (auto *application = dynamic_cast<TimedApplication *>(QCoreApplication::instance())) {
+        application->StopRecording();
+        report.insert(QStringLiteral("longestEventHandlerMs"), application->LongestHandlerMs());
+        report.insert(QStringLiteral("eventHandlersOver20ms"), application->LongHandlers());
+    }
+    report.insert(QStringLiteral("renders"), renderLog.renders);
+    report.insert(QStringLiteral("renderMs"), renderLog.totalMs);
+    report.insert(QStringLiteral("rendersOver50msAtMs"), renderLog.longRenders);
+    return report;
+}

@@ -1,0 +1,204 @@
+#include "HeadlessBench.h"
+
+#include "BareReference.h"
+#include "PhaseClock.h"
+#include "ResidentMemory.h"
+
+#include "io/ModelReader.h"
+#include "io/ModelWriter.h"
+#include "processing/Cascade.h"
+#include "processing/MeshOperations.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <vtkDecimatePro.h>
+#include <vtkOBJWriter.h>
+#include <vtkPLYWriter.h>
+#include <vtkSTLWriter.h>
+
+#include <cstdio>
+
+namespace {
+
+void Note(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+// The machine's one-minute load average: above its two cores, wall times are stretched.
+double LoadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').first().toDouble() : -1.0;
+}
+
+vtkSmartPointer<vtkPolyData> CoreRead(const QString &path)
+{
+    return lumeno::ReadModel(path, QFileInfo(path).completeSuffix()).model;
+}
+
+// The cascade as the window runs it, every level kept like the window's level models.
+std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> CoreCascade(vtkPolyData *model,
+                                                                         std::array<double, lumeno::LevelCount> *seconds)
+{
+    std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> levels;
+    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    QElapsedTimer clock;
+    lumeno::CascadeObserver observer;
+    observer.stepStarting = [&clock](int) {
+        clock.start();
+        return true;
+    };
+    observer.stepFinished = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        if (seconds)
+            (*seconds)[step] = clock.nsecsElapsed() / 1e9;
+        levels[step] = level;
+        return true;
+    };
+    lumeno::RunDecimationCascade(decimator, model, observer);
+    return levels;
+}
+
+template <typename Writer>
+bool VtkWrite(vtkPolyData *model, const QString &path, bool binary)
+{
+    auto writer = vtkSmartPointer<Writer>::New();
+    writer->SetFileName(QFile::encodeName(path).constData());
+    if constexpr (!std::is_same_v<Writer, vtkOBJWriter>) {
+        if (binary)
+            writer->SetFileTypeToBinary();
+    }
+    writer->SetInputData(model);
+    return writer->Write() == 1;
+}
+
+QJsonObject RunChild(const QString &which, const QString &model)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--isolated"), which, model});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(child.readAllStandardOutput()).object();
+}
+
+} // namespace
+
+QJsonObject RunIsolatedCascade(const QString &which, const QString &model)
+{
+    const bool core = which == QLatin1String("cascade.core");
+    QElapsedTimer clock;
+    clock.start();
+    vtkSmartPointer<vtkPolyData> loaded = core ? CoreRead(model) : bare::Read(model);
+    const double loadSeconds = clock.nsecsElapsed() / 1e9;
+    const qint64 afterLoad = residentMemory::CurrentKiB();
+    const double cpuStart = PhaseClock::CpuSeconds();
+    clock.start();
+    int levels = 0;
+    if (core) {
+        for (const auto &level : CoreCascade(loaded, nullptr))
+            levels += level ? 1 : 0;
+    } else {
+        for (const auto &level : bare::RunCascade(loaded).levels)
+            levels += level ? 1 : 0;
+    }
+    return {{QStringLiteral("loadSeconds"), loadSeconds},
+            {QStringLiteral("cascadeSeconds"), clock.nsecsElapsed() / 1e9},
+            {QStringLiteral("cascadeCpuSeconds"), PhaseClock::CpuSeconds() - cpuStart},
+            {QStringLiteral("levels"), levels},
+            {QStringLiteral("residentAfterLoadKiB"), afterLoad},
+            {QStringLiteral("peakResidentKiB"), residentMemory::PeakKiB()}};
+}
+
+QJsonObject RunHeadlessBench(const QString &modelPath, int repeat)
+{
+    PhaseClock clock(repeat);
+    QJsonObject report{{QStringLiteral("mode"), QStringLiteral("headless")},
+                       {QStringLiteral("loadAverageAtStart"), LoadAverage()},
+                       {QStringLiteral("model"), modelPath},
+                       {QStringLiteral("modelFileSize"), QFileInfo(modelPath).size()},
+                       {QStringLiteral("repeat"), repeat},
+                       {QStringLiteral("peakResetAvailable"), residentMemory::ResetPeak()}};
+
+    Note(QStringLiteral("load"));
+    vtkSmartPointer<vtkPolyData> bareModel;
+    clock.Measure(QStringLiteral("load.bare"), [&] { bareModel = bare::Read(modelPath); });
+    bareModel = nullptr;
+    vtkSmartPointer<vtkPolyData> model;
+    clock.Measure(QStringLiteral("load.core"), [&] { model = CoreRead(modelPath); });
+    if (!model)
+        return {};
+    report.insert(QStringLiteral("triangles"), static_cast<qint64>(model->GetNumberOfPolys()));
+    report.insert(QStringLiteral("vertices"), static_cast<qint64>(model->GetNumberOfPoints()));
+
+    Note(QStringLiteral("cascade"));
+    bare::Cascade bareCascade;
+    clock.Measure(QStringLiteral("cascade.bare"), [&] { bareCascade = bare::RunCascade(model); });
+    std::array<qint64, lumeno::LevelCount> bareTriangles{};
+    for (int step = 0; step < lumeno::LevelCount; ++step)
+        bareTriangles[step] = bareCascade.levels[step]->GetNumberOfPolys();
+    bareCascade = {}; // its levels must not count in the peak of the next phase
+    std::array<double, lumeno::LevelCount> coreSeconds{};
+    std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> coreLevels;
+    clock.Measure(QStringLiteral("cascade.core"), [&] { coreLevels = CoreCascade(model, &coreSeconds); });
+    QJsonArray steps;
+    for (int step = 0; step < lumeno::LevelCount; ++step)
+        steps.append(QJsonObject{
+            {QStringLiteral("percent"), lumeno::DecimationCascade[step].percent},
+            {QStringLiteral("coreSeconds"), coreSeconds[step]},
+            {QStringLiteral("bareSeconds"), bareCascade.stepSeconds[step]},
+            {QStringLiteral("coreTriangles"),
+             coreLevels[step] ? static_cast<qint64>(coreLevels[step]->GetNumberOfPolys()) : -1},
+            {QStringLiteral("bareTriangles"), bareTriangles[step]}});
+    report.insert(QStringLiteral("cascadeSteps"), steps);
+    coreLevels = {};
+
+    Note(QStringLiteral("custom, by error, smoothing"));
+    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    vtkSmartPointer<vtkPolyData> result;
+    clock.Measure(QStringLiteral("custom10.core"), [&] { result = lumeno::Decimate(decimator, model, 0.9); });
+    report.insert(QStringLiteral("custom10Triangles"), static_cast<qint64>(result->GetNumberOfPolys()));
+    clock.Measure(QStringLiteral("byError0.001.core"),
+                  [&] { result = lumeno::DecimateByError(decimator, model, 0.001); });
+    report.insert(QStringLiteral("byError0.001Triangles"), static_cast<qint64>(result->GetNumberOfPolys()));
+    clock.Measure(QStringLiteral("smooth.core"),
+                  [&] { result = lumeno::Smooth(model, lumeno::SmoothingIterations); });
+    result = nullptr;
+
+    Note(QStringLiteral("writing"));
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/lumeno-bench-XXXXXX"));
+    QJsonObject fileSizes;
+    for (const QString format : {QStringLiteral("stl"), QStringLiteral("ply"), QStringLiteral("obj")}) {
+        const QString ours = folder.filePath(QStringLiteral("ours.") + format);
+        const QString theirs = folder.filePath(QStringLiteral("vtk.") + format);
+        clock.Measure(QStringLiteral("write.%1.core").arg(format),
+                      [&] { WriteModelFile(model, ours, format); });
+        clock.Measure(QStringLiteral("write.%1.vtk").arg(format), [&] {
+            if (format == QLatin1String("stl"))
+                VtkWrite<vtkSTLWriter>(model, theirs, true);
+            else if (format == QLatin1String("ply"))
+                VtkWrite<vtkPLYWriter>(model, theirs, true);
+            else
+                VtkWrite<vtkOBJWriter>(model, theirs, false);
+        });
+        fileSizes.insert(format + QStringLiteral(".core"), QFileInfo(ours).size());
+        fileSizes.insert(format + QStringLiteral(".vtk"), QFileInfo(theirs).size());
+    }
+    report.insert(QStringLiteral("writtenFileSizes"), fileSizes);
+    report.insert(QStringLiteral("phases"), clock.Phases());
+
+    report.insert(QStringLiteral("loadAverageAtEnd"), LoadAverage());
+    Note(QStringLiteral("peak memory of load and cascade, each in a fresh process"));
+    report.insert(QStringLiteral("isolated"),
+                  QJsonObject{{QStringLiteral("cascade.bare"), RunChild(QStringLiteral("cascade.bare"), modelPath)},
+                              {QStringLiteral("cascade.core"), RunChild(QStringLiteral("cascade.core"), modelPath)}});
+    return report;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// Every phase of the program's main job on one model, through lumeno_core and through the
+// bare VTK reference, in this process; the cascade's peak memory in fresh child processes.
+QJsonObject RunHeadlessBench(const QString &model, int repeat);
+
+// One child process's part: "cascade.core" or "cascade.bare" (load and the nine levels).
+QJsonObject RunIsolatedCascade(const QString &which, const QString &model);

@@ -1,0 +1,128 @@
+// lumeno3d-bench: how fast the program does its main job, against the bare VTK work it
+// stands on. Not a test: it measures and prints, it asserts nothing.
+#include "BenchReport.h"
+#include "GuiBench.h"
+#include "HeadlessBench.h"
+#include "TimedApplication.h"
+#include "TorusModel.h"
+
+#include "LanguageNames.h"
+#include "Resources.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QLocale>
+#include <QSurfaceFormat>
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char Usage[] = R"(Usage:
+  lumeno3d-bench MODEL [--repeat N]      load, cascade, custom, by-error, smoothing and
+                                         writing through lumeno_core and through bare VTK;
+                                         peak memory of each phase; JSON on stdout
+  lumeno3d-bench --gui MODEL [--no-reference]
+                                         the real window (needs an X server, e.g. Xvfb):
+                                         time to DecimationFinished and the longest stall
+                                         of the GUI thread's event loop; JSON on stdout.
+                                         --no-reference skips the bare VTK run that comes
+                                         first (to profile the window alone)
+  lumeno3d-bench --generate FILE.stl [--triangles N]
+                                         writes a Loop-subdivided torus (default 1228800
+                                         triangles) as binary STL
+  lumeno3d-bench --report HEADLESS.json [GUI.json]
+                                         the results as Markdown tables
+)";
+
+int Fail(const char *message)
+{
+    std::fprintf(stderr, "lumeno3d-bench: %s\n%s", message, Usage);
+    return 1;
+}
+
+void PrintJson(const QJsonObject &object)
+{
+    const QByteArray json = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+}
+
+QJsonObject ReadJson(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+int RunGui(int argc, char *argv[], const QString &model, bool withReference)
+{
+    IsolateGuiEnvironment();
+    InitLanguageNames();
+    QLocale::setDefault(QLocale::system());
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    InitLumenoResources();
+    TimedApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("lumeno3d.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));
+    const QJsonObject report = RunGuiBench(model, withReference);
+    PrintJson(report);
+    return report[QLatin1String("timeToDecimationFinishedSeconds")].toDouble() > 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--gui") == 0)
+        return RunGui(argc, argv, QString::fromLocal8Bit(argv[2]),
+                      !(argc == 4 && std::strcmp(argv[3], "--no-reference") == 0));
+
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty() || arguments[0] == QLatin1String("--help") || arguments[0] == QLatin1String("-h")) {
+        std::fputs(Usage, stdout);
+        return arguments.isEmpty() ? 1 : 0;
+    }
+
+    if (arguments[0] == QLatin1String("--generate")) {
+        if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--triangles")))
+            return Fail("--generate needs FILE.stl and optionally --triangles N");
+        const long long triangles = arguments.size() == 4 ? arguments[3].toLongLong() : 1228800;
+        if (triangles <= 0)
+            return Fail("--triangles needs a positive number");
+        return WriteTorusModel(arguments[1], triangles) ? 0 : Fail("the model could not be written");
+    }
+    if (arguments[0] == QLatin1String("--report")) {
+        if (arguments.size() < 2 || arguments.size() > 3)
+            return Fail("--report needs HEADLESS.json and optionally GUI.json");
+        const QJsonObject headless = ReadJson(arguments[1]);
+        if (headless.isEmpty())
+            return Fail("the headless results cannot be read");
+        const QJsonObject gui = arguments.size() == 3 ? ReadJson(arguments[2]) : QJsonObject();
+        std::fputs(MarkdownReport(headless, gui).toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (arguments[0] == QLatin1String("--isolated") && arguments.size() == 3) {
+        PrintJson(RunIsolatedCascade(arguments[1], arguments[2]));
+        return 0;
+    }
+
+    int repeat = 1;
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--repeat"))
+        repeat = arguments[2].toInt();
+    else if (arguments.size() != 1)
+        return Fail("unexpected arguments");
+    if (repeat < 1)
+        return Fail("--repeat needs a positive number");
+    const QJsonObject report = RunHeadlessBench(arguments[0], repeat);
+    if (report.isEmpty())
+        return Fail("the model cannot be read");
+    PrintJson(report);
+    return 0;
+}
