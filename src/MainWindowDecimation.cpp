@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "processing/Cascade.h"
 #include "processing/DecimationLevels.h"
 #include "processing/LumenoThread.h"
 #include "processing/MeshOperations.h"
@@ -19,24 +20,22 @@ void MainWindow::ComputeDecimationLevels()
 {
     // The GUI thread changes neither value while a worker runs.
     const int generation = cascadeGeneration;
-    vtkSmartPointer<vtkPolyData> input = cascadeInput;
 
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
-        if (abortCascade)
-            return;
-        SetStatusText(QCoreApplication::translate("MainWindow", level.statusText));
+    lumeno::CascadeObserver observer;
+    observer.stepStarting = [this](int step) {
+        SetStatusText(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
         lastProgressPercent = -1;
-        vtkSmartPointer<vtkPolyData> levelModel = lumeno::Decimate(decimator, input, level.reduction);
+        return !abortCascade;
+    };
+    observer.stepFinished = [this, generation](int step, const vtkSmartPointer<vtkPolyData> &level) {
         if (abortCascade)
-            return; // an aborted run leaves a partial mesh: never show it
-        if (!levelModel)
-            break; // out of memory: the levels so far stay usable
+            return false; // an aborted run leaves a partial mesh: never show it
         // The GUI thread gets an object of its own (sharing the arrays), so it never
         // touches the one this thread decimates next.
         auto shown = vtkSmartPointer<vtkPolyData>::New();
-        shown->ShallowCopy(levelModel);
-        const double reduction = level.reduction;
-        const int index = level.percent / 10 - 1;
+        shown->ShallowCopy(level);
+        const double reduction = lumeno::DecimationCascade[step].reduction;
+        const int index = lumeno::DecimationCascade[step].percent / 10 - 1;
         QMetaObject::invokeMethod(
             this,
             [this, generation, index, shown, reduction] {
@@ -46,8 +45,12 @@ void MainWindow::ComputeDecimationLevels()
                 emit ButtonsMustChange(reduction);
             },
             Qt::QueuedConnection);
-        input = levelModel;
-    }
+        return true;
+    };
+    // Stops early when aborted, or when out of memory (the levels so far stay usable).
+    lumeno::RunDecimationCascade(decimator, cascadeInput, observer);
+    if (abortCascade)
+        return;
 
     QMetaObject::invokeMethod(
         this,

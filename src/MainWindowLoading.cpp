@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "io/ModelReader.h"
+#include "processing/LevelSizes.h"
 #include "processing/LumenoThread.h"
 
 #include <QDir>
@@ -111,8 +112,8 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 
     SetStatusText(tr("Opening file..."));
 
-    modelSizeMB = static_cast<float>(file.size() / 1000000);
-    ui->actionDecimation100->setText(QStringLiteral("%1MB").arg(modelSizeMB));
+    modelSizeMB = lumeno::ModelSizeMB(file.size());
+    ui->actionDecimation100->setText(lumeno::LevelSizeLabel(modelSizeMB, 1.0));
     ui->actionDecimation100->setEnabled(true);
 
     ShowModelInBothViews();

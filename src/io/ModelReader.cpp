@@ -9,6 +9,7 @@
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
+#include <vtkExecutive.h>
 #include <vtkFloatArray.h>
 #include <vtkOBJReader.h>
 #include <vtkPLYReader.h>
@@ -107,6 +108,8 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     errorObserver->SetCallback(NoteError);
     errorObserver->SetClientData(&readerFailed);
     reader->AddObserver(vtkCommand::ErrorEvent, errorObserver);
+    // The pipeline reports a failed read once more, on its own behalf.
+    reader->GetExecutive()->AddObserver(vtkCommand::ErrorEvent, errorObserver);
     if (prepareReader)
         prepareReader(reader);
 
