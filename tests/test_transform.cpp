@@ -73,10 +73,12 @@ class TestTransform : public QObject
     // Opens a new dialog through the toolbar action and returns it.
     DialogTransform *OpenDialog()
     {
-        const int before = OpenDialogs().size();
+        const QList<DialogTransform *> before = OpenDialogs();
         testing::Action(*window, QStringLiteral("actionTransform"))->trigger();
-        const QList<DialogTransform *> dialogs = OpenDialogs();
-        return dialogs.size() == before + 1 ? dialogs.last() : nullptr;
+        QList<DialogTransform *> opened = OpenDialogs();
+        for (DialogTransform *dialog : before)
+            opened.removeAll(dialog);
+        return opened.size() == 1 ? opened.first() : nullptr;
     }
 
     void VerifyFactors(double x, double y, double z)
