@@ -135,6 +135,8 @@ private slots:
         QTest::newRow("model.png") << QStringLiteral("model.png") << QStringLiteral("model_decimated.png");
         QTest::newRow("two dots") << QStringLiteral("part.a.png") << QStringLiteral("part_decimated.a.png");
         QTest::newRow("no dot") << QStringLiteral("view") << QStringLiteral("view_decimated.");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ansicht \u00fc \u89c6\u56fe.png")
+                                   << QStringLiteral("Ansicht \u00fc \u89c6\u56fe_decimated.png");
     }
 
     void secondNameCarriesDecimated()
