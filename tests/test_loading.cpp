@@ -251,7 +251,8 @@ private slots:
         for (const char *name : {"garbage.stl", "garbage.obj", "garbage.ply"})
             QTest::newRow(name) << scratch(name, garbage);
         for (const char *name : {"empty.stl", "empty.obj", "empty.ply", "face_past_points.obj",
-                                 "face_index_zero.obj", "bad_header.ply", "face_past_vertices.ply", "nan_ascii.stl"})
+                                 "face_index_zero.obj", "bad_header.ply", "face_past_vertices.ply", "nan_ascii.stl",
+                                 "short_faces.ply", "repeated_corner.obj"})
             QTest::newRow(name) << testing::DataFile(name);
     }
 

@@ -165,6 +165,11 @@ private slots:
             << testing::DataFile("texture_index_past.obj") << ReadFailure::DamagedFile;
         QTest::newRow("obj material name of 300 letters")
             << testing::DataFile("long_material_name.obj") << ReadFailure::DamagedFile;
+        // Filters crash on these (smoothing on short polygons, decimation on a repeated corner).
+        QTest::newRow("ply faces of 0, 1 and 2 corners")
+            << testing::DataFile("short_faces.ply") << ReadFailure::UnusableModel;
+        QTest::newRow("obj triangle with a corner twice")
+            << testing::DataFile("repeated_corner.obj") << ReadFailure::UnusableModel;
         QTest::newRow("obj without faces") << scratch("points.obj", "v 0 0 0\nv 1 0 0\n") << ReadFailure::UnusableModel;
 
         QTest::newRow("ply bad header") << testing::DataFile("bad_header.ply") << ReadFailure::DamagedFile;

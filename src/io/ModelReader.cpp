@@ -7,6 +7,7 @@
 #include <vtkAbstractPolyDataReader.h>
 #include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
 #include <vtkExecutive.h>
@@ -76,6 +77,23 @@ bool RefersToExistingPoints(vtkCellArray *cells, vtkIdType pointCount)
     return range[0] >= 0 && range[1] < static_cast<double>(pointCount);
 }
 
+// vtkSmoothPolyDataFilter crashes on polygons of fewer than three corners, and
+// vtkDecimatePro recurses without end on a triangle that uses one point twice.
+bool HasProperPolygons(vtkCellArray *polys)
+{
+    auto cell = vtk::TakeSmartPointer(polys->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        if (size < 3)
+            return false;
+        if (size == 3 && (ids[0] == ids[1] || ids[1] == ids[2] || ids[0] == ids[2]))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool IsModelUsable(vtkPolyData *model)
@@ -86,7 +104,7 @@ bool IsModelUsable(vtkPolyData *model)
     for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
         if (!RefersToExistingPoints(cells, pointCount))
             return false;
-    return HasFiniteCoordinates(model->GetPoints());
+    return HasProperPolygons(model->GetPolys()) && HasFiniteCoordinates(model->GetPoints());
 }
 
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)

@@ -14,7 +14,7 @@ enum class ReadFailure {
     UnknownSuffix, // no reader for the suffix
     DamagedFile,   // the file fails the checks made before any reader sees it
     ReaderError,   // the reader reported an error or ran out of memory
-    UnusableModel, // no points, no polygons, a point id out of range or a coordinate not finite
+    UnusableModel, // the reader's output fails IsModelUsable
 };
 
 struct ReadResult
@@ -29,7 +29,8 @@ struct ReadResult
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
 
 // Whether every filter and view can take the model: it has points and polygons, every
-// cell refers only to existing points and every coordinate is finite.
+// cell refers only to existing points, every polygon has at least three corners and no
+// triangle uses a point twice, and every coordinate is finite.
 bool IsModelUsable(vtkPolyData *model);
 
 } // namespace lumeno
