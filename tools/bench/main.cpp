@@ -23,9 +23,13 @@
 namespace {
 
 const char Usage[] = R"(Usage:
-  lumeno3d-bench MODEL [--repeat N]      load, cascade, custom, by-error, smoothing and
+  lumeno3d-bench MODEL [--repeat N] [--only GROUP]
+                                         load, cascade, custom, by-error, smoothing and
                                          writing through lumeno_core and through bare VTK;
-                                         peak memory of each phase; JSON on stdout
+                                         peak memory of each phase; JSON on stdout.
+                                         --repeat runs each phase N times and keeps the
+                                         best time; --only runs the load and one group:
+                                         cascade, reductions or write
   lumeno3d-bench --gui MODEL [--no-reference]
                                          the real window (needs an X server, e.g. Xvfb):
                                          time to DecimationFinished and the longest stall
@@ -114,13 +118,20 @@ int main(int argc, char *argv[])
     }
 
     int repeat = 1;
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--repeat"))
-        repeat = arguments[2].toInt();
-    else if (arguments.size() != 1)
-        return Fail("unexpected arguments");
+    QString only;
+    for (int i = 1; i < arguments.size(); i += 2) {
+        if (i + 1 >= arguments.size())
+            return Fail("an option lacks its value");
+        if (arguments[i] == QLatin1String("--repeat"))
+            repeat = arguments[i + 1].toInt();
+        else if (arguments[i] == QLatin1String("--only"))
+            only = arguments[i + 1];
+        else
+            return Fail("unexpected arguments");
+    }
     if (repeat < 1)
         return Fail("--repeat needs a positive number");
-    const QJsonObject report = RunHeadlessBench(arguments[0], repeat);
+    const QJsonObject report = RunHeadlessBench(arguments[0], repeat, only);
     if (report.isEmpty())
         return Fail("the model cannot be read");
     PrintJson(report);
