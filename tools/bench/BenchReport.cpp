@@ -105,6 +105,31 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
                   QStringLiteral("≤ 100 ms"));
     }
 
+    if (!gui.isEmpty()) {
+        // Where the window's time goes: its renders of the views (Mesa's software OpenGL under Xvfb).
+        double loadRenderMs = 0.0, laterRenderMs = 0.0;
+        int loadRenders = 0, laterRenders = 0;
+        const double loadEndMs = gui[QLatin1String("loadModelSeconds")].toDouble() * 1000.0;
+        for (const QJsonValue &render : gui[QLatin1String("rendersOver50msAtMs")].toArray()) {
+            const bool duringLoad = render[0].toDouble() < loadEndMs;
+            (duringLoad ? loadRenderMs : laterRenderMs) += render[1].toDouble();
+            ++(duringLoad ? loadRenders : laterRenders);
+        }
+        out << "\n| Window | |\n|---|---:|\n"
+            << "| `LoadModel` (read, checks, first renders), GUI thread | "
+            << Time(gui[QLatin1String("loadModelSeconds")].toDouble()) << " |\n"
+            << "| of which renders over 50 ms | " << loadRenders << " = " << Time(loadRenderMs / 1000.0) << " |\n"
+            << "| renders over 50 ms after the load (cascade and `DecimationFinishedSlot`) | " << laterRenders
+            << " = " << Time(laterRenderMs / 1000.0) << " |\n"
+            << "| longest single event handler during the cascade | "
+            << QStringLiteral("%1 ms").arg(gui[QLatin1String("longestEventHandlerMs")].toDouble(), 0, 'f', 0)
+            << " |\n"
+            << "| event-loop stalls over 100 ms during the cascade | "
+            << gui[QLatin1String("stallsOver100ms")].toInt() << " |\n"
+            << "| progress updates reaching the GUI thread | " << gui[QLatin1String("progressUpdates")].toInt()
+            << " |\n";
+    }
+
     out << "\n| Step | Triangles | Lumeno3D | Bare VTK |\n|---|---:|---:|---:|\n";
     for (const QJsonValue &step : headless[QLatin1String("cascadeSteps")].toArray())
         out << "| " << step[QLatin1String("percent")].toInt() << " % | "
