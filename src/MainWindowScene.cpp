@@ -78,15 +78,20 @@ vtkRenderWindow *MainWindow::DecimatedRenderWindow() const
 
 void MainWindow::CreateInfoPanel()
 {
-    auto mapper = vtkSmartPointer<vtkImageMapper>::New();
-    mapper->SetInputData(ImageFromResource(QStringLiteral(":/Other/info_background")));
-    mapper->SetColorWindow(255.0);
-    mapper->SetColorLevel(127.5);
-
-    logoActorOriginal = vtkSmartPointer<vtkActor2D>::New();
-    logoActorOriginal->SetMapper(mapper);
-    logoActorDecimated = vtkSmartPointer<vtkActor2D>::New();
-    logoActorDecimated->SetMapper(mapper);
+    const vtkSmartPointer<vtkImageData> panel = ImageFromResource(QStringLiteral(":/Other/info_background"));
+    // One mapper per view: a mapper keeps the picture as a texture of the one OpenGL
+    // context it last drew in, and each view has its own context.
+    auto makePanelActor = [&panel] {
+        auto mapper = vtkSmartPointer<vtkImageMapper>::New();
+        mapper->SetInputData(panel);
+        mapper->SetColorWindow(255.0);
+        mapper->SetColorLevel(127.5);
+        auto actor = vtkSmartPointer<vtkActor2D>::New();
+        actor->SetMapper(mapper);
+        return actor;
+    };
+    logoActorOriginal = makePanelActor();
+    logoActorDecimated = makePanelActor();
 }
 
 void MainWindow::CreateRenderers()

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QSurfaceFormat>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -80,8 +81,14 @@ void AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
 
 QImage Grab(QVTKOpenGLNativeWidget *view)
 {
+    // What the user sees: the part of the screen the view covers.
     view->renderWindow()->Render();
-    return view->grabFramebuffer();
+    view->update();
+    QTest::qWait(300);
+    const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, origin.x(), origin.y(), view->width(), view->height())
+        .toImage();
 }
 
 vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
