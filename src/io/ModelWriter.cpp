@@ -1,15 +1,16 @@
 #include "io/ModelWriter.h"
 
-#include "io/ModelFileCheck.h"
 #include "io/vtkOBJWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <vtkCellArray.h>
 #include <vtkErrorCode.h>
 #include <vtkPLYWriter.h>
 #include <vtkPolyData.h>
@@ -95,17 +96,64 @@ bool WriteObj(vtkPolyData *model, const QString &path)
     return writer->GetErrorCode() == vtkErrorCode::NoError;
 }
 
+int PlyScalarSize(const QByteArray &type)
+{
+    static const QHash<QByteArray, int> sizes = {
+        {"char", 1},  {"uchar", 1},  {"int8", 1},   {"uint8", 1},   {"short", 2},  {"ushort", 2},
+        {"int16", 2}, {"uint16", 2}, {"int", 4},    {"uint", 4},    {"int32", 4},  {"uint32", 4},
+        {"float", 4}, {"float32", 4}, {"double", 8}, {"float64", 8}};
+    return sizes.value(type, 0);
+}
+
+// The size a binary PLY of the model must have, from its header: every element's count
+// times its record size, the face lists holding the model's polygons. 0 when the header
+// holds something else than the writer writes.
+qint64 ExpectedPlySize(QFile &file, vtkPolyData *model)
+{
+    qint64 size = 0;
+    qint64 count = 0;
+    QByteArray element;
+    for (int line = 0; line < 64 && !file.atEnd(); ++line) {
+        const QList<QByteArray> words = file.readLine().trimmed().split(' ');
+        if (words[0] == "end_header")
+            return size + file.pos();
+        if (words[0] == "element" && words.size() == 3) {
+            element = words[1];
+            count = words[2].toLongLong();
+        } else if (words[0] == "property" && words.size() == 3 && PlyScalarSize(words[1]) > 0) {
+            size += count * PlyScalarSize(words[1]);
+        } else if (words[0] == "property" && words.size() == 5 && words[1] == "list" && element == "face" &&
+                   count == model->GetNumberOfPolys() && PlyScalarSize(words[2]) > 0 &&
+                   PlyScalarSize(words[3]) > 0) {
+            size += count * PlyScalarSize(words[2]) +
+                    model->GetPolys()->GetNumberOfConnectivityIds() * PlyScalarSize(words[3]);
+        } else if (words[0] == "property") {
+            return 0;
+        }
+    }
+    return 0;
+}
+
 // vtkPLYWriter neither notices write errors nor keeps a name that does not end in ".ply"
-// (and in VTK 9.1 its output string stays empty): it writes a ".ply" file, which is
-// then read through to its last face.
+// (and in VTK 9.1 its output string stays empty): it writes a ".ply" file, which must
+// then have exactly the size its header and the model call for, like a complete STL.
+// Reading the body through again would cost a third of the write.
+bool IsCompletePly(const QString &path, vtkPolyData *model)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 expected = ExpectedPlySize(file, model);
+    return expected > 0 && expected == file.size();
+}
+
 bool WritePly(vtkPolyData *model, const QString &path)
 {
     auto writer = vtkSmartPointer<vtkPLYWriter>::New();
     writer->SetFileName(QFile::encodeName(path).constData());
     writer->SetFileTypeToBinary();
     writer->SetInputData(model);
-    return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError &&
-           lumeno::IsModelFileSafeToRead(path, QStringLiteral("ply"));
+    return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError && IsCompletePly(path, model);
 }
 
 // The writer fills a file of its own beside the target, which then replaces the target.
