@@ -32,9 +32,18 @@ bool Near(QColor actual, QColor expected, int tolerance = 8)
            qAbs(actual.blue() - expected.blue()) <= tolerance;
 }
 
+// The views are read from the screen: the open dialogs are moved off it first (they stay open).
+void UncoverViews(MainWindow &window)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget != &window && widget->isVisible())
+            widget->move(4000, 4000);
+}
+
 // Both views show the gradient from `top` (first row) to `bottom` (last row).
 void VerifyGradient(MainWindow &window, QColor top, QColor bottom)
 {
+    UncoverViews(window);
     for (const char *name : {"vtkOriginalWindow", "vtkDecimatedWindow"}) {
         const QImage image = testing::Grab(View(window, name));
         QVERIFY(!image.isNull());
@@ -123,6 +132,7 @@ void VerifyModelColor(MainWindow &window, double red, double green, double blue)
 // 1 green, 2 blue) than of the other two.
 void VerifyModelPixels(MainWindow &window, int channel)
 {
+    UncoverViews(window);
     for (const char *name : {"vtkOriginalWindow", "vtkDecimatedWindow"}) {
         const QImage image = testing::Grab(View(window, name));
         const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
