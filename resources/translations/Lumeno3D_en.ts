@@ -48,10 +48,10 @@
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
+(Changes will be lost if you didn't save them).</source>
         <translation>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</translation>
+(Changes will be lost if you didn't save them).</translation>
     </message>
 </context>
 <context>
@@ -243,8 +243,8 @@ This change will not take effect until you restart Lumeno3D</translation>
         <translation>The file </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
-        <translation> doesn&apos;t exist.</translation>
+        <source> doesn't exist.</source>
+        <translation> doesn't exist.</translation>
     </message>
     <message>
         <source>Error opening </source>
@@ -333,6 +333,35 @@ Do you want to replace it?</translation>
     <message>
         <source>Decimating 10%...</source>
         <translation>Decimating 10%...</translation>
+    </message>
+</context>
+<context>
+    <name>ModelWriter</name>
+    <message>
+        <source>The model could not be saved to %1.
+%2</source>
+        <translation>The model could not be saved to %1.
+%2</translation>
+    </message>
+    <message>
+        <source>No temporary file could be created beside it.</source>
+        <translation>No temporary file could be created beside it.</translation>
+    </message>
+    <message>
+        <source>Writing the file failed.</source>
+        <translation>Writing the file failed.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
+        <translation>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</translation>
+    </message>
+    <message>
+        <source>There is no model to save.</source>
+        <translation>There is no model to save.</translation>
     </message>
 </context>
 <context>

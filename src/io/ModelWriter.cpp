@@ -24,14 +24,9 @@
 
 namespace {
 
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("ModelWriter", text);
-}
-
 ModelWriteResult Failure(const QString &fileName, const QString &reason)
 {
-    return {false, Translate("The model could not be saved to %1.\n%2")
+    return {false, QCoreApplication::translate("ModelWriter", "The model could not be saved to %1.\n%2")
                        .arg(QDir::toNativeSeparators(fileName), reason)};
 }
 
@@ -61,7 +56,7 @@ QString CreateSibling(const QString &target, const QString &suffix, QString *rea
             return QString();
         }
     }
-    *reason = Translate("No temporary file could be created beside it.");
+    *reason = QCoreApplication::translate("ModelWriter", "No temporary file could be created beside it.");
     return QString();
 }
 
@@ -173,7 +168,7 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
     }
     if (!written) {
         QFile::remove(temporary);
-        return Failure(fileName, Translate("Writing the file failed."));
+        return Failure(fileName, QCoreApplication::translate("ModelWriter", "Writing the file failed."));
     }
     const QFileInfo existing(target);
     if (existing.exists())
@@ -193,7 +188,7 @@ bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, 
     const QString target = FinalTarget(fileName);
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isFile()) {
-        *reason = Translate("It is not a regular file.");
+        *reason = QCoreApplication::translate("ModelWriter", "It is not a regular file.");
         return false;
     }
     QSaveFile file(target);
@@ -215,15 +210,17 @@ bool IsModelSuffix(const QString &suffix)
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix)
 {
     if (!IsModelSuffix(suffix))
-        return {false, Translate("%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.")
-                           .arg(QDir::toNativeSeparators(fileName))};
+        return {false,
+                QCoreApplication::translate("ModelWriter",
+                                            "%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.")
+                    .arg(QDir::toNativeSeparators(fileName))};
     if (!model)
-        return Failure(fileName, Translate("There is no model to save."));
+        return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
 
     const QString target = FinalTarget(fileName);
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isFile())
-        return Failure(fileName, Translate("It is not a regular file."));
+        return Failure(fileName, QCoreApplication::translate("ModelWriter", "It is not a regular file."));
 
     const QString format = suffix.toLower();
     if (format == QLatin1String("stl"))
