@@ -5,328 +5,334 @@
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>More Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulteriori dettagli</translation>
     </message>
 </context>
 <context>
     <name>DialogAboutQt</name>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Qt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>DialogNotificationUpdateReady</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova versione scaricata!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installa la nuova versione!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento</translation>
     </message>
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D verrà chiuso per installare una nuova versione.
+Chiudere Lumeno3D e aggiornarlo?
+(Le modifiche non salvate andranno perse).</translation>
     </message>
 </context>
 <context>
     <name>DialogPreferences</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Graphic Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni grafiche</translation>
     </message>
     <message>
         <source>Model Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore del modello</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina predefiniti</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>È stata cambiata la lingua dell'interfaccia utente di Lumeno3D
+
+La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Download della nuova versione in corso!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti principale</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione per percentuale</translation>
     </message>
     <message>
         <source>Decimation by error</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione per errore</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti inferiore</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un'istantanea</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Leviga</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di visualizzazione</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista frontale</translation>
     </message>
     <message>
         <source>Side view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista laterale</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dall'alto</translation>
     </message>
     <message>
         <source>Perspective view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista prospettica</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit from Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Lumeno3D</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire l'errore massimo:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la percentuale:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Levigatura in corso...</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file</translation>
     </message>
     <message>
         <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.stl *.obj *.ply);;File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj)</translation>
     </message>
     <message>
         <source>The file </source>
-        <translation type="unfinished"></translation>
+        <translation>Il file </translation>
     </message>
     <message>
         <source> doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> non esiste.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante l'apertura di </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file sembra danneggiato e non può essere caricato.</translation>
     </message>
     <message>
         <source>Opening file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura del file in corso...</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello caricato in Lumeno</translation>
     </message>
     <message>
         <source>STL file (*.stl)</source>
-        <translation type="unfinished"></translation>
+        <translation>File STL (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva modello</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PNG (*.png)</translation>
     </message>
     <message>
         <source>Save snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva istantanea</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile codificare l'immagine.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l'istantanea in %1.
+%2</translation>
     </message>
     <message>
         <source>Decimating 90%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 90% in corso...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 80% in corso...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 70% in corso...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 60% in corso...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 50% in corso...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 40% in corso...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 30% in corso...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 20% in corso...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimazione 10% in corso...</translation>
     </message>
 </context>
 <context>
@@ -334,58 +340,59 @@ Do you want to replace it?</source>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il modello in %1.
+%2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un file temporaneo nella stessa cartella.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura del file non riuscita.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato salvato: un modello può essere salvato solo come file STL, PLY o OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c'è alcun modello da salvare.</translation>
     </message>
 </context>
 <context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasformazione</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reimposta</translation>
     </message>
 </context>
 </TS>
