@@ -5,328 +5,334 @@
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>More Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Další podrobnosti</translation>
     </message>
 </context>
 <context>
     <name>DialogAboutQt</name>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>O Qt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>DialogNotificationUpdateReady</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová verze byla stažena!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nainstalovat novou verzi!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D se zavře, aby bylo možné nainstalovat novou verzi.
+Chcete Lumeno3D zavřít a aktualizovat?
+(Neuložené změny budou ztraceny).</translation>
     </message>
 </context>
 <context>
     <name>DialogPreferences</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Graphic Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti grafiky</translation>
     </message>
     <message>
         <source>Model Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva modelu</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva pozadí</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahoře</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Dole</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnili jste jazyk uživatelského rozhraní aplikace Lumeno3D
+
+Změna se projeví až po restartování aplikace Lumeno3D</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahuje se nová verze!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlavní panel nástrojů</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace podle procent</translation>
     </message>
     <message>
         <source>Decimation by error</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace podle chyby</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Spodní panel nástrojů</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Předvolby</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Obsah</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímek</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit snímek</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformovat</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhladit</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim zobrazení</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Přiblížení</translation>
     </message>
     <message>
         <source>Front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Pohled zepředu</translation>
     </message>
     <message>
         <source>Side view</source>
-        <translation type="unfinished"></translation>
+        <translation>Pohled z boku</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation type="unfinished"></translation>
+        <translation>Pohled shora</translation>
     </message>
     <message>
         <source>Perspective view</source>
-        <translation type="unfinished"></translation>
+        <translation>Perspektivní pohled</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>Exit from Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Lumeno3D</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte maximální chybu:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte procento:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhlazování...</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor</translation>
     </message>
     <message>
         <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny soubory (*.stl *.obj *.ply);;Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj)</translation>
     </message>
     <message>
         <source>The file </source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor </translation>
     </message>
     <message>
         <source> doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> neexistuje.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při otevírání </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento soubor je zřejmě poškozený a nelze jej načíst.</translation>
     </message>
     <message>
         <source>Opening file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevírání souboru...</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno</source>
-        <translation type="unfinished"></translation>
+        <translation>V aplikaci Lumeno není načten žádný model</translation>
     </message>
     <message>
         <source>STL file (*.stl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor STL (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit model</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 již existuje.
+Chcete jej nahradit?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PNG (*.png)</translation>
     </message>
     <message>
         <source>Save snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit snímek</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek nelze zakódovat.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímek nelze uložit do %1.
+%2</translation>
     </message>
     <message>
         <source>Decimating 90%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 90%...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 80%...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 70%...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 60%...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 50%...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 40%...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 30%...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 20%...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace 10%...</translation>
     </message>
 </context>
 <context>
@@ -334,58 +340,59 @@ Do you want to replace it?</source>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Model nelze uložit do %1.
+%2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve stejné složce nelze vytvořit dočasný soubor.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis souboru se nezdařil.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejde o běžný soubor.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nebyl uložen: model lze uložit pouze jako soubor STL, PLY nebo OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není k dispozici žádný model k uložení.</translation>
     </message>
 </context>
 <context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformace</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Měřítko</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočení</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
 </context>
 </TS>
