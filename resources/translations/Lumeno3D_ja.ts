@@ -5,328 +5,334 @@
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>More Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細情報</translation>
     </message>
 </context>
 <context>
     <name>DialogAboutQt</name>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt について</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>DialogNotificationUpdateReady</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーム</translation>
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンをダウンロードしました。</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンをインストール(&amp;I)</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンをインストールするため、Lumeno3D を終了します。
+Lumeno3D を終了してアップデートしますか？
+（保存していない変更は失われます。）</translation>
     </message>
 </context>
 <context>
     <name>DialogPreferences</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Graphic Options</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフィック オプション</translation>
     </message>
     <message>
         <source>Model Color</source>
-        <translation type="unfinished"></translation>
+        <translation>モデルの色</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>背景色</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上部</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下部</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>既定値に戻す</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D のユーザー インターフェイスの表示言語を変更しました。
+
+この変更は Lumeno3D を再起動すると有効になります。</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンをダウンロードしています...</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>メイン ツールバー</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>割合で削減</translation>
     </message>
     <message>
         <source>Decimation by error</source>
-        <translation type="unfinished"></translation>
+        <translation>誤差で削減</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>下部ツールバー</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショット</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットを作成</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>スムージング</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>表示モード</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
     <message>
         <source>Front view</source>
-        <translation type="unfinished"></translation>
+        <translation>正面ビュー</translation>
     </message>
     <message>
         <source>Side view</source>
-        <translation type="unfinished"></translation>
+        <translation>側面ビュー</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation type="unfinished"></translation>
+        <translation>上面ビュー</translation>
     </message>
     <message>
         <source>Perspective view</source>
-        <translation type="unfinished"></translation>
+        <translation>透視ビュー</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;E)</translation>
     </message>
     <message>
         <source>Exit from Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D を終了</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation type="unfinished"></translation>
+        <translation>最大誤差を入力してください:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセンテージを入力してください:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>スムージング中...</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開く</translation>
     </message>
     <message>
         <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*.stl *.obj *.ply);;STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj)</translation>
     </message>
     <message>
         <source>The file </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル </translation>
     </message>
     <message>
         <source> doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> は存在しません。</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした: </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは破損しているようです。読み込めません。</translation>
     </message>
     <message>
         <source>Opening file...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開いています...</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno にモデルが読み込まれていません</translation>
     </message>
     <message>
         <source>STL file (*.stl)</source>
-        <translation type="unfinished"></translation>
+        <translation>STL ファイル (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
-        <translation type="unfinished"></translation>
+        <translation>モデルを保存</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG ファイル (*.png)</translation>
     </message>
     <message>
         <source>Save snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットを保存</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をエンコードできませんでした。</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップショットを %1 に保存できませんでした。
+%2</translation>
     </message>
     <message>
         <source>Decimating 90%...</source>
-        <translation type="unfinished"></translation>
+        <translation>90% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation type="unfinished"></translation>
+        <translation>80% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation type="unfinished"></translation>
+        <translation>70% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation type="unfinished"></translation>
+        <translation>60% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation type="unfinished"></translation>
+        <translation>50% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation type="unfinished"></translation>
+        <translation>40% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation type="unfinished"></translation>
+        <translation>30% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation type="unfinished"></translation>
+        <translation>20% に削減中...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation type="unfinished"></translation>
+        <translation>10% に削減中...</translation>
     </message>
 </context>
 <context>
@@ -334,58 +340,59 @@ Do you want to replace it?</source>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>モデルを %1 に保存できませんでした。
+%2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ場所に一時ファイルを作成できませんでした。</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの書き込みに失敗しました。</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません。</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は保存されませんでした: モデルは STL、PLY、OBJ ファイルとしてのみ保存できます。</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存するモデルがありません。</translation>
     </message>
 </context>
 <context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>スケール</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
 </context>
 </TS>
