@@ -5,328 +5,334 @@
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>More Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Details</translation>
     </message>
 </context>
 <context>
     <name>DialogAboutQt</name>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Qt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>DialogNotificationUpdateReady</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version heruntergeladen!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version &amp;installieren!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung</translation>
     </message>
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D wird geschlossen, um eine neue Version zu installieren.
+Möchten Sie Lumeno3D jetzt schließen und aktualisieren?
+(Nicht gespeicherte Änderungen gehen verloren.)</translation>
     </message>
 </context>
 <context>
     <name>DialogPreferences</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Graphic Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafikoptionen</translation>
     </message>
     <message>
         <source>Model Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellfarbe</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard wiederherstellen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Sprache der Benutzeroberfläche von Lumeno3D geändert.
+
+Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version wird heruntergeladen!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerkzeugleiste</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimierung nach Prozentsatz</translation>
     </message>
     <message>
         <source>Decimation by error</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimierung nach Fehler</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Werkzeugleiste</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss erstellen</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformieren</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigemodus</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorderansicht</translation>
     </message>
     <message>
         <source>Side view</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenansicht</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation type="unfinished"></translation>
+        <translation>Draufsicht</translation>
     </message>
     <message>
         <source>Perspective view</source>
-        <translation type="unfinished"></translation>
+        <translation>Perspektivische Ansicht</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit from Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D beenden</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalen Fehler eingeben:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz eingeben:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten...</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.stl *.obj *.ply);;STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj)</translation>
     </message>
     <message>
         <source>The file </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei </translation>
     </message>
     <message>
         <source> doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> existiert nicht.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen von </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei scheint beschädigt zu sein und kann nicht geladen werden.</translation>
     </message>
     <message>
         <source>Opening file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wird geöffnet...</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno</source>
-        <translation type="unfinished"></translation>
+        <translation>In Lumeno ist kein Modell geladen</translation>
     </message>
     <message>
         <source>STL file (*.stl)</source>
-        <translation type="unfinished"></translation>
+        <translation>STL-Datei (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell speichern</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei (*.png)</translation>
     </message>
     <message>
         <source>Save snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss speichern</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht kodiert werden.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schnappschuss konnte nicht unter %1 gespeichert werden.
+%2</translation>
     </message>
     <message>
         <source>Decimating 90%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 90%...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 80%...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 70%...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 60%...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 50%...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 40%...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 30%...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 20%...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf 10%...</translation>
     </message>
 </context>
 <context>
@@ -334,58 +340,59 @@ Do you want to replace it?</source>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell konnte nicht unter %1 gespeichert werden.
+%2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daneben konnte keine temporäre Datei angelegt werden.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben der Datei ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gespeichert: Ein Modell kann nur als STL-, PLY- oder OBJ-Datei gespeichert werden.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Modell zum Speichern.</translation>
     </message>
 </context>
 <context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierung</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 </TS>
