@@ -5,328 +5,334 @@
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>More Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Más detalles</translation>
     </message>
 </context>
 <context>
     <name>DialogAboutQt</name>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Qt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>DialogNotificationUpdateReady</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulario</translation>
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nueva versión descargada!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡&amp;Instalar la nueva versión!</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización</translation>
     </message>
     <message>
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D se cerrará para instalar una nueva versión.
+¿Desea cerrar Lumeno3D y actualizarlo?
+(Se perderán los cambios que no haya guardado).</translation>
     </message>
 </context>
 <context>
     <name>DialogPreferences</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Graphic Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones gráficas</translation>
     </message>
     <message>
         <source>Model Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del modelo</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar valores predeterminados</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha cambiado el idioma de la interfaz de Lumeno3D.
+
+El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Descargando la nueva versión!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas principal</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmado por porcentaje</translation>
     </message>
     <message>
         <source>Decimation by error</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmado por error</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas inferior</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como...</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una captura</translation>
     </message>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizar</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Display mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de visualización</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Front view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista frontal</translation>
     </message>
     <message>
         <source>Side view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista lateral</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista superior</translation>
     </message>
     <message>
         <source>Perspective view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en perspectiva</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit from Lumeno3D</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Lumeno3D</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el error máximo:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el porcentaje:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizando...</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.stl *.obj *.ply);;Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj)</translation>
     </message>
     <message>
         <source>The file </source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo </translation>
     </message>
     <message>
         <source> doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> no existe.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo parece estar dañado y no se puede cargar.</translation>
     </message>
     <message>
         <source>Opening file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo archivo...</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo cargado en Lumeno</translation>
     </message>
     <message>
         <source>STL file (*.stl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo STL (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar modelo</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PNG (*.png)</translation>
     </message>
     <message>
         <source>Save snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar captura</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido codificar la imagen.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la captura en %1.
+%2</translation>
     </message>
     <message>
         <source>Decimating 90%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 90%...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 80%...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 70%...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 60%...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 50%...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 40%...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 30%...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 20%...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al 10%...</translation>
     </message>
 </context>
 <context>
@@ -334,58 +340,59 @@ Do you want to replace it?</source>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el modelo en %1.
+%2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear un archivo temporal en la misma carpeta.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir el archivo.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha guardado: un modelo solo se puede guardar como archivo STL, PLY u OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo que guardar.</translation>
     </message>
 </context>
 <context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformación</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
 </context>
 </TS>
