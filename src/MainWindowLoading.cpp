@@ -17,6 +17,7 @@
 #include <vtkAlgorithm.h>
 #include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
+#include <vtkRenderWindow.h>
 
 void MainWindow::NewSlot()
 {
@@ -127,8 +128,8 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     worker = new LumenoThread(this);
     worker->start();
 
-    UpdateOriginalOverlay();
-    RenderViews();
+    UpdateOriginalOverlay(); // draws the left view
+    DecimatedRenderWindow()->Render();
 }
 
 void MainWindow::readerError(vtkObject *, unsigned long)

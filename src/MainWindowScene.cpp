@@ -183,7 +183,9 @@ void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
         mapperDecimated->SetInputData(shownModel);
         mapperDecimated->Update();
     }
-    RenderViews();
+    // Only the right view changed: drawing a large model again in the left one as well
+    // costs seconds with software OpenGL, all of it on the GUI thread.
+    DecimatedRenderWindow()->Render();
 }
 
 void MainWindow::ShowModelInBothViews()
