@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation>Nouvelle version téléchargée !</translation>
+        <translation>Nouvelle version téléchargée&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation>&amp;Installer la nouvelle version !</translation>
+        <translation>&amp;Installer la nouvelle version&#xa0;!</translation>
     </message>
     <message>
         <source>Update</source>
@@ -50,7 +50,7 @@
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn&apos;t save them).</source>
         <translation>Lumeno3D va se fermer pour installer une nouvelle version.
-Voulez-vous fermer Lumeno3D et le mettre à jour ?
+Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?
 (Les modifications non enregistrées seront perdues.)</translation>
     </message>
 </context>
@@ -105,7 +105,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation>Téléchargement de la nouvelle version !</translation>
+        <translation>Téléchargement de la nouvelle version&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -220,11 +220,11 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation>Saisissez l&apos;erreur maximale :</translation>
+        <translation>Saisissez l&apos;erreur maximale&#xa0;:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
-        <translation>Saisissez le pourcentage :</translation>
+        <translation>Saisissez le pourcentage&#xa0;:</translation>
     </message>
     <message>
         <source>Smoothing...</source>
@@ -278,7 +278,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
@@ -357,7 +357,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 n&apos;a pas été enregistré : un modèle ne peut être enregistré qu&apos;en fichier STL, PLY ou OBJ.</translation>
+        <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY ou OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>

@@ -96,7 +96,7 @@ Chiudere Lumeno3D e aggiornarlo?
         <source>You have changed the language used to display Lumeno3D user interface 
 
 This change will not take effect until you restart Lumeno3D</source>
-        <translation>È stata cambiata la lingua dell'interfaccia utente di Lumeno3D
+        <translation>È stata cambiata la lingua dell&apos;interfaccia utente di Lumeno3D
 
 La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
@@ -168,7 +168,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation>Crea un'istantanea</translation>
+        <translation>Crea un&apos;istantanea</translation>
     </message>
     <message>
         <source>Transform</source>
@@ -200,7 +200,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation>Vista dall'alto</translation>
+        <translation>Vista dall&apos;alto</translation>
     </message>
     <message>
         <source>Perspective view</source>
@@ -220,7 +220,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
     <message>
         <source>Type the maximum error:</source>
-        <translation>Inserire l'errore massimo:</translation>
+        <translation>Inserire l&apos;errore massimo:</translation>
     </message>
     <message>
         <source>Type the percentage:</source>
@@ -248,7 +248,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation>Errore durante l'apertura di </translation>
+        <translation>Errore durante l&apos;apertura di </translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
@@ -290,12 +290,12 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>Impossibile codificare l'immagine.</translation>
+        <translation>Impossibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>Impossibile salvare l'istantanea in %1.
+        <translation>Impossibile salvare l&apos;istantanea in %1.
 %2</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation>Non c'è alcun modello da salvare.</translation>
+        <translation>Non c&apos;è alcun modello da salvare.</translation>
     </message>
 </context>
 <context>
