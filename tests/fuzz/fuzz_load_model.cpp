@@ -1,0 +1,32 @@
+// Loads the input as a model file of one suffix the way the window does: the file checks,
+// the VTK reader and the model check, then one cascade step and a smoothing on what loads.
+#include "FuzzInputFile.h"
+
+#include "io/ModelReader.h"
+#include "processing/DecimationLevels.h"
+#include "processing/MeshOperations.h"
+
+#include <vtkDecimatePro.h>
+#include <vtkNew.h>
+#include <vtkObject.h>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    vtkObject::GlobalWarningDisplayOff(); // a reader's complaints would drown libFuzzer's output
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString suffix = QStringLiteral(LUMENO_FUZZ_SUFFIX);
+    const QString path = fuzzing::WriteInput(QStringLiteral("input.") + suffix, data, size);
+    const lumeno::ReadResult result = lumeno::ReadModel(path, suffix);
+    if (!result.model)
+        return 0;
+
+    vtkNew<vtkDecimatePro> decimator;
+    const vtkSmartPointer<vtkPolyData> level =
+        lumeno::Decimate(decimator, result.model, lumeno::DecimationCascade[0].reduction);
+    lumeno::Smooth(level ? level.Get() : result.model.Get(), lumeno::SmoothingIterations);
+    return 0;
+}

@@ -1,0 +1,112 @@
+// Our OBJ writer on valid polydata built from the input: points, optional normals and
+// texture coordinates, and vertex, line, polygon and strip cells on existing points.
+#include "FuzzInputFile.h"
+
+#include "io/vtkOBJWriter.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <vtkCellArray.h>
+#include <vtkDoubleArray.h>
+#include <vtkErrorCode.h>
+#include <vtkFloatArray.h>
+#include <vtkIntArray.h>
+#include <vtkNew.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
+#include <vtkPolyData.h>
+
+#include <cstring>
+
+namespace {
+
+// Any bit pattern, NaN and infinities included.
+double AnyValue(FuzzedDataProvider &input, bool asFloat)
+{
+    if (asFloat) {
+        const auto bits = input.ConsumeIntegral<std::uint32_t>();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+    const auto bits = input.ConsumeIntegral<std::uint64_t>();
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+vtkSmartPointer<vtkDataArray> AnyArray(FuzzedDataProvider &input, vtkIdType tuples, int components)
+{
+    vtkSmartPointer<vtkDataArray> array;
+    switch (input.ConsumeIntegralInRange(0, 2)) {
+    case 0:
+        array = vtkSmartPointer<vtkFloatArray>::New();
+        break;
+    case 1:
+        array = vtkSmartPointer<vtkDoubleArray>::New();
+        break;
+    default:
+        array = vtkSmartPointer<vtkIntArray>::New();
+        break;
+    }
+    array->SetNumberOfComponents(components);
+    array->SetNumberOfTuples(tuples);
+    const bool integers = vtkIntArray::SafeDownCast(array) != nullptr;
+    const bool asFloat = vtkFloatArray::SafeDownCast(array) != nullptr;
+    for (vtkIdType i = 0; i < tuples * components; ++i) {
+        const double value = integers ? input.ConsumeIntegral<int>() : AnyValue(input, asFloat);
+        array->SetComponent(i / components, static_cast<int>(i % components), value);
+    }
+    return array;
+}
+
+vtkSmartPointer<vtkCellArray> AnyCells(FuzzedDataProvider &input, vtkIdType pointCount)
+{
+    auto cells = vtkSmartPointer<vtkCellArray>::New();
+    const int cellCount = input.ConsumeIntegralInRange(0, 16);
+    for (int c = 0; c < cellCount; ++c) {
+        const int size = input.ConsumeIntegralInRange(1, 8);
+        cells->InsertNextCell(size);
+        for (int i = 0; i < size; ++i)
+            cells->InsertCellPoint(static_cast<vtkIdType>(input.ConsumeIntegral<std::uint32_t>() % pointCount));
+    }
+    return cells;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const vtkIdType pointCount = input.ConsumeIntegralInRange(1, 64);
+
+    vtkNew<vtkPoints> points;
+    const bool floatPoints = input.ConsumeBool();
+    points->SetDataType(floatPoints ? VTK_FLOAT : VTK_DOUBLE);
+    points->SetNumberOfPoints(pointCount);
+    for (vtkIdType i = 0; i < pointCount; ++i) {
+        double point[3];
+        for (double &coordinate : point)
+            coordinate = AnyValue(input, floatPoints);
+        points->SetPoint(i, point);
+    }
+    vtkNew<vtkPolyData> model;
+    model->SetPoints(points);
+    if (input.ConsumeBool())
+        model->GetPointData()->SetNormals(AnyArray(input, pointCount, 3));
+    if (input.ConsumeBool())
+        model->GetPointData()->SetTCoords(AnyArray(input, pointCount, input.ConsumeIntegralInRange(1, 3)));
+    model->SetVerts(AnyCells(input, pointCount));
+    model->SetLines(AnyCells(input, pointCount));
+    model->SetPolys(AnyCells(input, pointCount));
+    model->SetStrips(AnyCells(input, pointCount));
+
+    static const QByteArray path = QFile::encodeName(fuzzing::ScratchPath(QStringLiteral("written.obj")));
+    vtkNew<lumeno::vtkOBJWriter> writer;
+    writer->SetFileName(path.constData());
+    writer->SetInputData(model);
+    writer->Update();
+    if (writer->GetErrorCode() != vtkErrorCode::NoError)
+        __builtin_trap(); // a writable file and valid polydata must always be written
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The update service's answer, parsed as the updater parses it.
+#include "update/UpdateAnswer.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray body(reinterpret_cast<const char *>(data), static_cast<int>(size));
+    const UpdateAnswer answer = UpdateAnswer::Parse(body);
+    // What the updater relies on whenever an answer offers an update.
+    if (answer.newVersion) {
+        if (!IsPlainFileName(answer.installerName) || !IsSecureUpdateAddress(answer.installerUrl))
+            __builtin_trap();
+        if (!answer.installerSha256.isEmpty() && answer.installerSha256.size() != 32)
+            __builtin_trap();
+    }
+    return 0;
+}
