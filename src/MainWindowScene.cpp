@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QLabel>
 
+#include <vtkAbstractArray.h>
 #include <vtkActor.h>
 #include <vtkActor2D.h>
 #include <vtkAxesActor.h>
+#include <vtkCellData.h>
 #include <vtkDecimatePro.h>
 #include <vtkEventQtSlotConnect.h>
 #include <vtkGenericOpenGLRenderWindow.h>
@@ -17,6 +19,7 @@
 #include <vtkImageMapper.h>
 #include <vtkInteractorStyleTrackballCamera.h>
 #include <vtkOrientationMarkerWidget.h>
+#include <vtkPointData.h>
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
@@ -62,6 +65,26 @@ vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double
     actor->GetProperty()->SetColor(1.0, 1.0, 1.0);
     actor->SetDisplayPosition(static_cast<int>(x), static_cast<int>(y));
     return actor;
+}
+
+// Whether two models hold the very same points, cells and data arrays, as a shallow copy
+// does: a view shows them alike.
+bool SharesDrawnArrays(vtkPolyData *first, vtkPolyData *second)
+{
+    if (!first || !second || first->GetPoints() != second->GetPoints() || first->GetVerts() != second->GetVerts() ||
+        first->GetLines() != second->GetLines() || first->GetPolys() != second->GetPolys() ||
+        first->GetStrips() != second->GetStrips())
+        return false;
+    const auto sameArrays = [](vtkFieldData *a, vtkFieldData *b) {
+        if (a->GetNumberOfArrays() != b->GetNumberOfArrays())
+            return false;
+        for (int i = 0; i < a->GetNumberOfArrays(); ++i)
+            if (a->GetAbstractArray(i) != b->GetAbstractArray(i))
+                return false;
+        return true;
+    };
+    return sameArrays(first->GetPointData(), second->GetPointData()) &&
+           sameArrays(first->GetCellData(), second->GetCellData());
 }
 
 } // namespace
@@ -178,7 +201,13 @@ void MainWindow::ResetViews()
 void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
 {
     ui->progressBar->hide();
+    // At the end of the cascade the right view switches from the copy made at the load to
+    // the loaded model itself: the same arrays, so nothing to upload and draw again.
+    const bool alreadyDrawn = mapperDecimated && mapperDecimated->GetInput() != model &&
+                              SharesDrawnArrays(mapperDecimated->GetInput(), model);
     shownModel = model;
+    if (alreadyDrawn)
+        return;
     if (mapperDecimated) {
         mapperDecimated->SetInputData(shownModel);
         mapperDecimated->Update();
