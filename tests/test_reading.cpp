@@ -3,12 +3,16 @@
 #include "LoadingSupport.h"
 
 #include "io/ModelReader.h"
+#include "processing/DecimationLevels.h"
+#include "processing/MeshOperations.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <vtkCellArray.h>
+#include <vtkDecimatePro.h>
 #include <vtkIdList.h>
+#include <vtkNew.h>
 #include <vtkPoints.h>
 
 #include <cmath>
@@ -204,6 +208,23 @@ private slots:
             QCOMPARE(result.failure, failure);
     }
 
+    // A model that loads can still make a filter leave triangles on points it has removed
+    // (here float extremes: 4e34 next to subnormal coordinates); such a result is refused
+    // like a failed run instead of reaching the next filter or a view.
+    void filtersNeverHandOnBrokenCells()
+    {
+        const lumeno::ReadResult result = lumeno::ReadModel(
+            testing::DataFile("fuzz-stl-decimation-leaves-dangling-triangle.stl"), QStringLiteral("stl"));
+        QVERIFY(result.model);
+        vtkNew<vtkDecimatePro> decimator;
+        for (const lumeno::DecimationLevel &step : lumeno::DecimationCascade) {
+            const vtkSmartPointer<vtkPolyData> level = lumeno::Decimate(decimator, result.model, step.reduction);
+            QVERIFY(!level || lumeno::HasSoundCells(level));
+        }
+        const vtkSmartPointer<vtkPolyData> smoothed = lumeno::Smooth(result.model, lumeno::SmoothingIterations);
+        QVERIFY(!smoothed || lumeno::HasSoundCells(smoothed));
+    }
+
     void modelsWithBrokenCellsAreUnusable()
     {
         auto model = testing::Sphere(8, 8);
@@ -214,6 +235,7 @@ private slots:
         const vtkIdType triangle[3] = {0, 1, model->GetNumberOfPoints()};
         pastTheEnd->GetPolys()->InsertNextCell(3, triangle);
         QVERIFY(!lumeno::IsModelUsable(pastTheEnd));
+        QVERIFY(!lumeno::HasSoundCells(pastTheEnd));
 
         auto negative = vtkSmartPointer<vtkPolyData>::New();
         negative->DeepCopy(model);
@@ -227,6 +249,9 @@ private slots:
         noPolygons->SetPoints(model->GetPoints());
         QVERIFY(!lumeno::IsModelUsable(noPolygons));
         QVERIFY(!lumeno::IsModelUsable(nullptr));
+        // Empty is sound: a filter may remove everything.
+        QVERIFY(lumeno::HasSoundCells(vtkSmartPointer<vtkPolyData>::New()));
+        QVERIFY(lumeno::HasSoundCells(noPolygons));
     }
 };
 

@@ -98,13 +98,18 @@ bool HasProperPolygons(vtkCellArray *polys)
 
 bool IsModelUsable(vtkPolyData *model)
 {
-    if (!model || model->GetNumberOfPoints() == 0 || model->GetNumberOfPolys() == 0)
+    return model && model->GetNumberOfPoints() > 0 && model->GetNumberOfPolys() > 0 && HasSoundCells(model);
+}
+
+bool HasSoundCells(vtkPolyData *model)
+{
+    if (!model)
         return false;
     const vtkIdType pointCount = model->GetNumberOfPoints();
     for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
         if (!RefersToExistingPoints(cells, pointCount))
             return false;
-    return HasProperPolygons(model->GetPolys()) && HasFiniteCoordinates(model->GetPoints());
+    return HasProperPolygons(model->GetPolys()) && (pointCount == 0 || HasFiniteCoordinates(model->GetPoints()));
 }
 
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)

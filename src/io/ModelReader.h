@@ -28,9 +28,13 @@ struct ReadResult
 // The model is used as the reader delivers it: no cleaning, merging or triangulation.
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
 
-// Whether every filter and view can take the model: it has points and polygons, every
-// cell refers only to existing points, every polygon has at least three corners and no
-// triangle uses a point twice, and every coordinate is finite.
+// Whether every filter and view can take the model: it has points and polygons, and
+// HasSoundCells.
 bool IsModelUsable(vtkPolyData *model);
+
+// Whether every cell refers only to existing points, every polygon has at least three
+// corners and no triangle uses a point twice, and every coordinate is finite. An empty
+// model passes. Filters can break these on extreme input, so their outputs are checked too.
+bool HasSoundCells(vtkPolyData *model);
 
 } // namespace lumeno

@@ -1,5 +1,7 @@
 #include "processing/MeshOperations.h"
 
+#include "io/ModelReader.h"
+
 #include <vtkDecimatePro.h>
 #include <vtkSmoothPolyDataFilter.h>
 
@@ -30,7 +32,9 @@ vtkSmartPointer<vtkPolyData> Run(vtkDecimatePro *decimator, vtkPolyData *input)
     auto filterInput = vtkSmartPointer<vtkPolyData>::New();
     filterInput->ShallowCopy(input);
     decimator->SetInputData(filterInput);
-    const bool finished = UpdateWithoutThrowing(decimator) && !decimator->GetAbortExecute();
+    // On extreme coordinates the filter can leave triangles on points it has removed.
+    const bool finished = UpdateWithoutThrowing(decimator) && !decimator->GetAbortExecute() &&
+                          HasSoundCells(decimator->GetOutput());
     vtkSmartPointer<vtkPolyData> output;
     if (finished) {
         output = vtkSmartPointer<vtkPolyData>::New();
@@ -67,7 +71,7 @@ vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const Al
         prepareFilter(smoother);
     smoother->SetInputData(input);
     smoother->SetNumberOfIterations(iterations);
-    if (!UpdateWithoutThrowing(smoother))
+    if (!UpdateWithoutThrowing(smoother) || !HasSoundCells(smoother->GetOutput()))
         return nullptr;
     auto output = vtkSmartPointer<vtkPolyData>::New();
     output->ShallowCopy(smoother->GetOutput());

@@ -15,7 +15,7 @@ constexpr int SmoothingIterations = 50;
 // error bound. Every run sets every parameter that decides its result, so the result never
 // depends on what the same filter did before. The filter works on a shallow copy of the
 // input. Null when the run was aborted (the filter then leaves a plausible but partial
-// mesh) or ran out of memory.
+// mesh), ran out of memory or gave a model that fails HasSoundCells.
 vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction);
 
 // Removes as many triangles as the filter can while the accumulated error stays below
@@ -23,7 +23,8 @@ vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *in
 vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyData *input, double maxError);
 
 // Laplacian smoothing with a new filter and its library defaults apart from the number
-// of iterations. prepareFilter sees the filter before it runs. Null when out of memory.
+// of iterations. prepareFilter sees the filter before it runs. Null when out of memory
+// or when the result fails HasSoundCells.
 vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const AlgorithmHook &prepareFilter = {});
 
 } // namespace lumeno
