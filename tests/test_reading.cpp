@@ -169,6 +169,9 @@ private slots:
             << testing::DataFile("texture_index_past.obj") << ReadFailure::DamagedFile;
         QTest::newRow("obj material name of 300 letters")
             << testing::DataFile("long_material_name.obj") << ReadFailure::DamagedFile;
+        // The reader's scan takes the next corner's index as texture and normal index here.
+        QTest::newRow("obj corner ending in a slash")
+            << testing::DataFile("fuzz-obj-corner-ending-in-slash.obj") << ReadFailure::DamagedFile;
         // Filters crash on these (smoothing on short polygons, decimation on a repeated corner).
         QTest::newRow("ply faces of 0, 1 and 2 corners")
             << testing::DataFile("short_faces.ply") << ReadFailure::UnusableModel;

@@ -113,10 +113,13 @@ bool CheckStl(Text file)
 
 // ---------------------------------------------------------------- OBJ
 
-// One "v/vt/vn" corner of a face, line or point element: positive indices only (the
-// reader takes neither 0 nor relative indices), each no larger than its list.
+// One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn", with
+// positive indices only (the reader takes neither 0 nor relative indices), each no larger
+// than its list. A corner ending in '/' is refused: the reader's scan would take the index
+// that follows the blank as this corner's texture or normal index.
 bool CheckObjCorner(Text corner, long long (&largest)[3])
 {
+    const auto slashes = std::count(corner.begin(), corner.end(), '/');
     int part = 0;
     size_t start = 0;
     while (true) {
@@ -124,7 +127,7 @@ bool CheckObjCorner(Text corner, long long (&largest)[3])
             return false;
         const size_t slash = corner.find('/', start);
         const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
-        if (!index.empty() || part == 0) {
+        if (!index.empty() || part != 1 || slashes != 2) {
             long long value = 0;
             if (!ParseInteger(index, value) || value < 1)
                 return false;
