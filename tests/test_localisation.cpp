@@ -32,6 +32,13 @@ QString CatalogPath(const QString &code)
     return QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code);
 }
 
+// The language a catalog declares: the program's code, but for Czech, whose catalog
+// declares the standard code so that Qt's tools recognise it.
+QString DeclaredLanguage(const QString &code)
+{
+    return code == QLatin1String("cz") ? QStringLiteral("cs") : code;
+}
+
 // What the interface should show for a source text in the given language.
 QString Expected(const QString &code, const char *context, const char *source)
 {
@@ -49,7 +56,7 @@ QAction *ExitAction(MainWindow &window)
 // The window shows the texts of the catalog of `code`, from the form and from the code alike.
 void VerifyWindowLanguage(MainWindow &window, const QString &code)
 {
-    QCOMPARE(window.InterfaceLanguage(), code);
+    QCOMPARE(window.InterfaceLanguage(), DeclaredLanguage(code));
     QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), Expected(code, "MainWindow", "File"));
     QCOMPARE(window.findChild<QAction *>(QStringLiteral("actionOpen"))->text(), Expected(code, "MainWindow", "Open"));
     QCOMPARE(window.findChild<QAction *>(QStringLiteral("actionFront"))->toolTip(),
@@ -169,7 +176,8 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("Japanese"));
 
         auto *group = window.findChild<QGroupBox *>(QStringLiteral("groupBoxLanguage"));
-        QCOMPARE(group->title(), QStringLiteral("Language"));
+        QCOMPARE(group->title(), Expected(QStringLiteral("ja"), "DialogPreferences", "Language"));
+        QVERIFY(group->title() != QLatin1String("Language"));
         QCOMPARE(group->geometry(), QRect(10, 10, 391, 51));
         QCOMPARE(group->alignment(), Qt::AlignCenter);
         QCOMPARE(combo->parentWidget(), group);
@@ -220,7 +228,7 @@ private slots:
         for (const QString &code : CatalogCodes) {
             QTranslator catalog;
             QVERIFY2(catalog.load(CatalogPath(code)), qPrintable(code));
-            QCOMPARE(catalog.language(), code);
+            QCOMPARE(catalog.language(), DeclaredLanguage(code));
         }
         // Shipped but never offered: they hold no message.
         for (const char *code : {"ar", "ru"}) {
