@@ -5,6 +5,7 @@
 #include "Resources.h"
 #include "info/DialogAbout.h"
 #include "preferences/DialogPreferences.h"
+#include "preferences/StoredColor.h"
 #include "processing/LumenoThread.h"
 #include "update/Updater.h"
 
@@ -93,15 +94,15 @@ MainWindow::MainWindow(QWidget *parent)
     RetranslateExtraTexts();
 
     settings = new QSettings;
-    modelColor[0] = settings->value(QStringLiteral("modelRed"), 1.0).toDouble();
-    modelColor[1] = settings->value(QStringLiteral("modelGreen"), 1.0).toDouble();
-    modelColor[2] = settings->value(QStringLiteral("modelBlue"), 1.0).toDouble();
-    backgroundTopColor[0] = settings->value(QStringLiteral("backgroundTopRed"), 0.9).toDouble();
-    backgroundTopColor[1] = settings->value(QStringLiteral("backgroundTopGreen"), 0.9).toDouble();
-    backgroundTopColor[2] = settings->value(QStringLiteral("backgroundTopBlue"), 0.9).toDouble();
-    backgroundBottomColor[0] = settings->value(QStringLiteral("backgroundBottomRed"), 1.0).toDouble();
-    backgroundBottomColor[1] = settings->value(QStringLiteral("backgroundBottomGreen"), 1.0).toDouble();
-    backgroundBottomColor[2] = settings->value(QStringLiteral("backgroundBottomBlue"), 1.0).toDouble();
+    modelColor[0] = StoredColorComponent(*settings, QStringLiteral("modelRed"), 1.0);
+    modelColor[1] = StoredColorComponent(*settings, QStringLiteral("modelGreen"), 1.0);
+    modelColor[2] = StoredColorComponent(*settings, QStringLiteral("modelBlue"), 1.0);
+    backgroundTopColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundTopRed"), 0.9);
+    backgroundTopColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundTopGreen"), 0.9);
+    backgroundTopColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundTopBlue"), 0.9);
+    backgroundBottomColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomRed"), 1.0);
+    backgroundBottomColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomGreen"), 1.0);
+    backgroundBottomColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomBlue"), 1.0);
 
     ConnectActions();
 

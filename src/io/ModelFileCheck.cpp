@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -140,6 +142,24 @@ bool CheckObjCorner(Text corner, long long (&largest)[3])
     }
 }
 
+// The reader takes "nan" and "inf" for the origin without a word, and numbers beyond float
+// range for the largest float: a vertex needs three finite coordinates a float can hold.
+bool IsObjVertex(const std::vector<Text> &words)
+{
+    if (words.size() < 4)
+        return false;
+    for (size_t i = 1; i <= 3; ++i) {
+        Text word = words[i];
+        if (!word.empty() && word.front() == '+')
+            word.remove_prefix(1);
+        double value = 0;
+        if (!ParseNumber(word, value) || !std::isfinite(value) ||
+            std::abs(value) > std::numeric_limits<float>::max())
+            return false;
+    }
+    return true;
+}
+
 bool CheckObj(Text file)
 {
     long long counts[3] = {0, 0, 0};  // v, vt, vn
@@ -154,6 +174,8 @@ bool CheckObj(Text file)
             continue;
         const Text keyword = words.front();
         if (keyword == "v") {
+            if (!IsObjVertex(words))
+                return false;
             ++counts[0];
         } else if (keyword == "vt") {
             ++counts[1];

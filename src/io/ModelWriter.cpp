@@ -192,7 +192,18 @@ bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, 
         return false;
     }
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data, size) != size || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    // commit() misses a failed flush of the last buffered bytes (a full disk takes part of
+    // them) and would put the cut file in place: flush first and check. The partial write
+    // leaves no error text of its own.
+    if (file.write(data, size) != size || !file.flush()) {
+        *reason = QCoreApplication::translate("ModelWriter", "Writing the file failed.");
+        return false;
+    }
+    if (!file.commit()) {
         *reason = file.errorString();
         return false;
     }

@@ -2,6 +2,7 @@
 #include "ui_DialogPreferences.h"
 
 #include "LanguageNames.h"
+#include "preferences/StoredColor.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -14,9 +15,9 @@ namespace {
 QColor StoredColor(const QSettings &settings, const char *prefix, double defaultValue)
 {
     const QString key = QString::fromLatin1(prefix);
-    return QColor::fromRgbF(settings.value(key + QStringLiteral("Red"), defaultValue).toDouble(),
-                            settings.value(key + QStringLiteral("Green"), defaultValue).toDouble(),
-                            settings.value(key + QStringLiteral("Blue"), defaultValue).toDouble());
+    return QColor::fromRgbF(StoredColorComponent(settings, key + QStringLiteral("Red"), defaultValue),
+                            StoredColorComponent(settings, key + QStringLiteral("Green"), defaultValue),
+                            StoredColorComponent(settings, key + QStringLiteral("Blue"), defaultValue));
 }
 
 } // namespace

@@ -140,7 +140,9 @@ void Updater::NewVersionDownloaded(QByteArray installer)
     // Written under a temporary name and renamed when complete: a later start never finds half a file.
     QDir().mkpath(InstallerFolder());
     QSaveFile file(installerPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(installer) != installer.size() || !file.commit())
+    // Flushed before the commit, which would not notice the last bytes failing (a full disk).
+    if (!file.open(QIODevice::WriteOnly) || file.write(installer) != installer.size() || !file.flush() ||
+        !file.commit())
         return;
     NewVersionDownloaded();
 }
