@@ -22,8 +22,8 @@ struct CascadeObserver
 
 // The nine levels, each decimated with the same filter from the level before it, the
 // first from the loaded model, with the reductions of DecimationCascade. Stops early when
-// the observer asks for it or a run is aborted or runs out of memory (the levels made so
-// far stay valid). Returns the number of levels made.
+// the observer asks for it or a run gives no result (aborted, out of memory or broken
+// cells: see Decimate); the levels made so far stay valid. Returns the number of levels made.
 int RunDecimationCascade(vtkDecimatePro *decimator, vtkPolyData *loadedModel, const CascadeObserver &observer = {});
 
 } // namespace lumeno

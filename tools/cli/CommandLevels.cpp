@@ -92,7 +92,8 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         return {ExitOutputNotWritten, failure, {}, {}};
     if (made < lumeno::LevelCount)
         return {ExitOutputNotWritten,
-                Translate("%1 was not written: there was not enough memory to reduce %2.")
+                Translate("%1 was not written: %2 could not be reduced (out of memory, or the filter "
+                          "gave a broken model).")
                     .arg(levelFile(lumeno::DecimationCascade[made].percent), options.input),
                 {},
                 {}};

@@ -45,8 +45,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     const QString problem = OutputProblem(options.output, options.input);
     if (!problem.isEmpty())
         return {ExitOutputNotWritten, problem, {}, {}};
-    const QString outOfMemory =
-        Translate("%1 was not written: there was not enough memory to process %2.").arg(options.output, options.input);
+    const QString noResult =
+        Translate("%1 was not written: %2 could not be processed (out of memory, or the filter gave a broken "
+                  "model).")
+            .arg(options.output, options.input);
 
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds}};
     QElapsedTimer clock;
@@ -64,7 +66,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result)
-        return {ExitOutputNotWritten, outOfMemory, {}, {}};
+        return {ExitOutputNotWritten, noResult, {}, {}};
 
     if (options.smooth) {
         progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
@@ -73,7 +75,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
                                 [&progress](vtkAlgorithm *filter) { progress.Follow(filter); });
         seconds.insert(QStringLiteral("smooth"), SecondsSince(clock));
         if (!result)
-            return {ExitOutputNotWritten, outOfMemory, {}, {}};
+            return {ExitOutputNotWritten, noResult, {}, {}};
     }
 
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
