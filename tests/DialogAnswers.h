@@ -61,7 +61,9 @@ private:
 };
 
 // Chooses the name filter that contains `filterPattern` (when given), types the path and
-// accepts, as a user does in the file dialog.
+// accepts, as a user does in the file dialog. The dialog fills its list of files in a
+// thread of its own and may overwrite the typed name when that list arrives late (on a
+// busy machine), which leaves the dialog open: then the name is typed again.
 inline ModalAnswer ChooseFile(const QString &path, const QString &filterPattern = QString())
 {
     return [=](QWidget *modal) {
@@ -74,8 +76,17 @@ inline ModalAnswer ChooseFile(const QString &path, const QString &filterPattern 
             for (const QString &filter : dialog->nameFilters())
                 if (filter.contains(filterPattern))
                     dialog->selectNameFilter(filter);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog keeps its own accept() protected
+        QPointer<QFileDialog> open(dialog);
+        auto accept = [open, path] {
+            if (!open || !open->isVisible() || QApplication::activeModalWidget() != open)
+                return;
+            open->selectFile(path);
+            static_cast<QDialog *>(open.data())->accept(); // QFileDialog keeps its own accept() protected
+        };
+        auto *retry = new QTimer(dialog); // goes with the dialog
+        QObject::connect(retry, &QTimer::timeout, dialog, accept);
+        retry->start(500);
+        accept();
     };
 }
 
