@@ -214,6 +214,7 @@ private:
     std::atomic<bool> abortCascade{false};
     bool rebuildingOverlays = false;
     std::atomic<int> lastProgressPercent{-1};
+    std::atomic<qint64> lastProgressUpdateMs{0};
     // The worker's own shallow copy of the loaded model: the views never touch it.
     vtkSmartPointer<vtkPolyData> cascadeInput;
 };

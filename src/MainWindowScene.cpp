@@ -4,6 +4,7 @@
 
 #include "processing/DecimationLevels.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QLabel>
 
@@ -337,10 +338,19 @@ void MainWindow::decimatorProgress(vtkObject *caller, unsigned long)
         algorithm->SetAbortExecute(1);
     const float progress = static_cast<float>(algorithm->GetProgress());
     decimationProgress = progress;
-    // Only whole percents reach the GUI thread, so a long run cannot flood its queue.
+    // A new whole percent reaches the GUI thread at most ten times a second (besides the
+    // first and the last): each update repaints the window, which is costly next to two
+    // OpenGL views, and a long run must not flood the queue.
     const int percent = static_cast<int>(progress * 100.0f);
-    if (lastProgressPercent.exchange(percent) != percent)
-        emit HasToUpdateProgressBar();
+    const int previous = lastProgressPercent.load();
+    if (percent == previous)
+        return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (previous >= 0 && percent < 100 && now - lastProgressUpdateMs.load() < 100)
+        return;
+    lastProgressPercent = percent;
+    lastProgressUpdateMs = now;
+    emit HasToUpdateProgressBar();
 }
 
 void MainWindow::decimatorError(vtkObject *, unsigned long)
