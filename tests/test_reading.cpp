@@ -187,6 +187,9 @@ private slots:
         QTest::newRow("ply negative list count")
             << testing::DataFile("negative_list_count.ply") << ReadFailure::DamagedFile;
         QTest::newRow("ply truncated body") << testing::DataFile("truncated_body.ply") << ReadFailure::DamagedFile;
+        // The reader does not skip the "material" records and takes them for the face.
+        QTest::newRow("ply element with records before the faces")
+            << testing::DataFile("fuzz-ply-element-before-faces.ply") << ReadFailure::DamagedFile;
         QTest::newRow("binary ply face past the vertices")
             << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
         QTest::newRow("binary ply negative face index")

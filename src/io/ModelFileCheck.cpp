@@ -332,6 +332,13 @@ bool CheckPlyLayout(const std::vector<PlyElement> &elements, size_t bodySize, lo
     }
     if (!vertices || !faces)
         return false;
+    // The reader reads the vertex and face elements only and never skips the records of
+    // another: an element with records before either of them would be read as vertices or
+    // faces, with indices the checks below never saw.
+    const auto last = static_cast<size_t>(std::max(vertices, faces) - elements.data());
+    for (size_t i = 0; i < last; ++i)
+        if (elements[i].name != "vertex" && elements[i].name != "face" && elements[i].count > 0)
+            return false;
     for (Text axis : {"x", "y", "z"})
         if (std::none_of(vertices->properties.begin(), vertices->properties.end(),
                          [axis](const PlyProperty &p) { return p.name == axis && !p.isList; }))
