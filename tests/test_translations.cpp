@@ -150,6 +150,10 @@ private slots:
         const QString scan = scratch.filePath(QStringLiteral("sources.ts"));
         QProcess lupdate;
         lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        // lupdate is a system tool: it runs without the sanitizers a sanitized test run preloads.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LD_PRELOAD"));
+        lupdate.setProcessEnvironment(environment);
         lupdate.start(QStringLiteral(LUMENO_LUPDATE),
                       {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                        QStringLiteral("none"), QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui"),
