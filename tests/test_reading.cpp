@@ -190,6 +190,9 @@ private slots:
         // The reader does not skip the "material" records and takes them for the face.
         QTest::newRow("ply element with records before the faces")
             << testing::DataFile("fuzz-ply-element-before-faces.ply") << ReadFailure::DamagedFile;
+        // The reader splits words at spaces and tabs only, so its face had no index list.
+        QTest::newRow("ply form feeds before a property")
+            << testing::DataFile("fuzz-ply-form-feed-before-property.ply") << ReadFailure::DamagedFile;
         QTest::newRow("binary ply face past the vertices")
             << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
         QTest::newRow("binary ply negative face index")

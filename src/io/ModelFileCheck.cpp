@@ -30,16 +30,23 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
+// The PLY reader separates words by spaces and tabs only: a line "\fproperty ..." is no
+// property to it, whatever it is to us.
+bool IsPlyBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 // Splits one line into its blank-separated words.
-std::vector<Text> Words(Text line)
+std::vector<Text> Words(Text line, bool (*isBlank)(char) = IsBlank)
 {
     std::vector<Text> words;
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i]))
+        while (i < line.size() && isBlank(line[i]))
             ++i;
         const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i]))
+        while (i < line.size() && !isBlank(line[i]))
             ++i;
         if (i > start)
             words.push_back(line.substr(start, i - start));
@@ -258,13 +265,13 @@ bool ParsePlyHeader(Text file, PlyFormat &format, std::vector<PlyElement> &eleme
 {
     LineReader lines(file);
     Text line;
-    if (!lines.Next(line) || Words(line) != std::vector<Text>{"ply"})
+    if (!lines.Next(line) || Words(line, IsPlyBlank) != std::vector<Text>{"ply"})
         return false;
     bool formatSeen = false;
     while (lines.Next(line)) {
         if (line.size() > MaxPlyLineLength)
             return false;
-        const std::vector<Text> words = Words(line);
+        const std::vector<Text> words = Words(line, IsPlyBlank);
         if (words.empty())
             return false;
         const Text keyword = words.front();
@@ -420,7 +427,7 @@ bool CheckPlyAsciiBody(Text body, const std::vector<PlyElement> &elements, long 
             Text line;
             if (!lines.Next(line) || line.size() > MaxPlyLineLength)
                 return false;
-            const std::vector<Text> words = Words(line);
+            const std::vector<Text> words = Words(line, IsPlyBlank);
             size_t next = 0;
             for (const PlyProperty &property : element.properties) {
                 if (next >= words.size())
