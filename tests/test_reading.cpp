@@ -193,6 +193,8 @@ private slots:
         // The reader splits words at spaces and tabs only, so its face had no index list.
         QTest::newRow("ply form feeds before a property")
             << testing::DataFile("fuzz-ply-form-feed-before-property.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply face with a second list")
+            << testing::DataFile("fuzz-ply-face-with-second-list.ply") << ReadFailure::DamagedFile;
         QTest::newRow("binary ply face past the vertices")
             << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
         QTest::newRow("binary ply negative face index")

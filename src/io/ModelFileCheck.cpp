@@ -346,6 +346,11 @@ bool CheckPlyLayout(const std::vector<PlyElement> &elements, size_t bodySize, lo
     for (size_t i = 0; i < last; ++i)
         if (elements[i].name != "vertex" && elements[i].name != "face" && elements[i].count > 0)
             return false;
+    // The reader crashes on a list it is not asked for in the elements it reads.
+    for (const PlyElement *element : {vertices, faces})
+        for (const PlyProperty &property : element->properties)
+            if (property.isList && !IsFaceIndexList(*element, property))
+                return false;
     for (Text axis : {"x", "y", "z"})
         if (std::none_of(vertices->properties.begin(), vertices->properties.end(),
                          [axis](const PlyProperty &p) { return p.name == axis && !p.isList; }))
