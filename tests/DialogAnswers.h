@@ -61,9 +61,10 @@ private:
 };
 
 // Chooses the name filter that contains `filterPattern` (when given), types the path and
-// accepts, as a user does in the file dialog. The dialog fills its list of files in a
-// thread of its own and may overwrite the typed name when that list arrives late (on a
-// busy machine), which leaves the dialog open: then the name is typed again.
+// accepts, as a user does in the file dialog. The dialog fills its file list in a thread of
+// its own and, under load, may reset the typed name when that list arrives: a dialog still
+// open is given the name again every half second, and cancelled after five seconds so that
+// a name it refuses makes the test fail instead of hang.
 inline ModalAnswer ChooseFile(const QString &path, const QString &filterPattern = QString())
 {
     return [=](QWidget *modal) {
@@ -77,9 +78,14 @@ inline ModalAnswer ChooseFile(const QString &path, const QString &filterPattern 
                 if (filter.contains(filterPattern))
                     dialog->selectNameFilter(filter);
         QPointer<QFileDialog> open(dialog);
-        auto accept = [open, path] {
+        auto attempts = std::make_shared<int>(0);
+        auto accept = [open, path, attempts] {
             if (!open || !open->isVisible() || QApplication::activeModalWidget() != open)
                 return;
+            if (++*attempts > 10) {
+                open->reject();
+                return;
+            }
             open->selectFile(path);
             static_cast<QDialog *>(open.data())->accept(); // QFileDialog keeps its own accept() protected
         };

@@ -43,6 +43,8 @@ void IsolateEnvironment()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
     qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
+    // Mesa would write its shader cache while a test holds the file size limit of a full disk.
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
     // Port 9 (discard) on loopback: nothing listens, the update check fails at once.
     qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
 }
