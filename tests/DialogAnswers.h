@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QList>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -87,6 +88,10 @@ inline ModalAnswer ChooseFile(const QString &path, const QString &filterPattern 
                 return;
             }
             open->selectFile(path);
+            // selectFile() leaves the name field alone while it has the keyboard focus,
+            // which it gets whenever the dialog's window is activated in time.
+            if (auto *name = open->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
             static_cast<QDialog *>(open.data())->accept(); // QFileDialog keeps its own accept() protected
         };
         auto *retry = new QTimer(dialog); // goes with the dialog
