@@ -234,7 +234,10 @@ private slots:
         };
 
         QCOMPARE(run("custom 10"), QStringLiteral("10%"));
+        QSignalSpy progress(&window, &MainWindow::HasToUpdateProgressBar);
         QCOMPARE(run("actionDecimation01"), QStringLiteral("0.1"));
+        QVERIFY(!progress.isEmpty()); // a by-error run reports progress like the others
+        QCOMPARE(decimationProgress.load(), 1.0f);
         QCOMPARE(run("actionDecimation001"), QStringLiteral("0.01"));
         QCOMPARE(run("actionDecimation0001"), QStringLiteral("0.001"));
         run("custom 10");

@@ -2,7 +2,10 @@
 
 #include "io/ModelReader.h"
 
+#include <vtkCallbackCommand.h>
+#include <vtkCommand.h>
 #include <vtkDecimatePro.h>
+#include <vtkNew.h>
 #include <vtkSmoothPolyDataFilter.h>
 
 namespace lumeno {
@@ -57,11 +60,22 @@ vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *in
 
 vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyData *input, double maxError)
 {
-    ApplyFixedSettings(decimator);
-    decimator->SetTargetReduction(1.0);
-    decimator->SetMaximumError(maxError);
-    decimator->AccumulateErrorOn();
-    return Run(decimator, input);
+    // With the error accumulated, every run makes the filter allocate an error value per
+    // point, which it frees only when it is destroyed: a second such run on the same filter
+    // leaks the first one's (8 bytes a point, per click). The run therefore uses a filter of
+    // its own and reports its progress as `decimator`'s, whose settings stay as they were.
+    auto filter = vtkSmartPointer<vtkDecimatePro>::New();
+    vtkNew<vtkCallbackCommand> forwardProgress;
+    forwardProgress->SetClientData(decimator);
+    forwardProgress->SetCallback([](vtkObject *caller, unsigned long, void *target, void *) {
+        static_cast<vtkAlgorithm *>(target)->UpdateProgress(static_cast<vtkAlgorithm *>(caller)->GetProgress());
+    });
+    filter->AddObserver(vtkCommand::ProgressEvent, forwardProgress);
+    ApplyFixedSettings(filter);
+    filter->SetTargetReduction(1.0);
+    filter->SetMaximumError(maxError);
+    filter->AccumulateErrorOn();
+    return Run(filter, input);
 }
 
 vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const AlgorithmHook &prepareFilter)

@@ -19,7 +19,8 @@ constexpr int SmoothingIterations = 50;
 vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction);
 
 // Removes as many triangles as the filter can while the accumulated error stays below
-// maxError, relative to the input's bounding box diagonal. Null as for Decimate.
+// maxError, relative to the input's bounding box diagonal. The work is done by a filter of
+// its own; `decimator` raises its progress events. Null as for Decimate.
 vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyData *input, double maxError);
 
 // Laplacian smoothing with a new filter and its library defaults apart from the number
