@@ -74,10 +74,10 @@ bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
     vtkSmartPointer<vtkPolyData> model = shownModel ? shownModel : loadedModel;
     if (!model)
         return false;
-    if (transformApplied && IsModelSuffix(suffix))
-        model = TransformModel(model, MakeModelTransform(scaleFactor, rotationAngle));
+    if (transformApplied && lumeno::IsModelSuffix(suffix))
+        model = lumeno::TransformModel(model, lumeno::MakeModelTransform(scaleFactor, rotationAngle));
 
-    const ModelWriteResult result = WriteModelFile(model, fileName, suffix);
+    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, fileName, suffix);
     if (!result.written)
         QMessageBox::warning(this, tr("Save model"), result.error);
     return result.written;
@@ -122,7 +122,7 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
     vtkUnsignedCharArray *png = writer->GetResult();
     QString reason = tr("The image could not be encoded.");
     if (png && png->GetNumberOfValues() > 0 &&
-        ReplaceFileContent(name, reinterpret_cast<const char *>(png->GetPointer(0)), png->GetNumberOfValues(),
+        lumeno::ReplaceFileContent(name, reinterpret_cast<const char *>(png->GetPointer(0)), png->GetNumberOfValues(),
                            &reason))
         return;
     QMessageBox::warning(this, tr("Save snapshot"),

@@ -24,7 +24,7 @@ void MainWindow::MakeTransformSlot()
 
 void MainWindow::ApplyModelTransform()
 {
-    vtkSmartPointer<vtkTransform> transform = MakeModelTransform(scaleFactor, rotationAngle);
+    vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scaleFactor, rotationAngle);
     for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()})
         if (actor)
             actor->SetUserTransform(transform);

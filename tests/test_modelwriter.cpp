@@ -71,7 +71,7 @@ private slots:
     {
         QFETCH(QString, name);
         const QString path = Path(name);
-        const ModelWriteResult result = WriteModelFile(sphere, path, QFileInfo(path).suffix());
+        const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QFileInfo(path).suffix());
         QVERIFY2(result.written, qPrintable(result.error));
         QVERIFY(result.error.isEmpty());
         QCOMPARE(Entries(), QStringList{name}); // no temporary file is left behind
@@ -98,7 +98,7 @@ private slots:
         const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(path, permissions));
         for (const char *suffix : {"stl", "obj", "ply"}) {
-            const ModelWriteResult result = WriteModelFile(sphere, path, QString::fromLatin1(suffix));
+            const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QString::fromLatin1(suffix));
             QVERIFY2(result.written, qPrintable(result.error));
             QCOMPARE(QFileInfo(path).permissions() & 0x7077, permissions & 0x7077);
         }
@@ -112,7 +112,7 @@ private slots:
         const QString link = Path(QStringLiteral("link.obj"));
         Put(target, "old");
         QVERIFY(QFile::link(target, link));
-        const ModelWriteResult result = WriteModelFile(sphere, link, QStringLiteral("obj"));
+        const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, link, QStringLiteral("obj"));
         QVERIFY2(result.written, qPrintable(result.error));
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(Contents(target).startsWith("# wavefront obj file"));
@@ -133,7 +133,7 @@ private slots:
         QFETCH(QString, suffix);
         const QString path = Path(name);
         Put(path, "keep me");
-        const ModelWriteResult result = WriteModelFile(sphere, path, suffix);
+        const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, suffix);
         QVERIFY(!result.written);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
         QCOMPARE(Contents(path), QByteArray("keep me"));
@@ -157,7 +157,7 @@ private slots:
         for (const QString &path : {Path(QStringLiteral("missing/model.") + suffix),
                                     Path(QStringLiteral("plain/model.") + suffix),
                                     Path(QStringLiteral("folder.") + suffix)}) {
-            const ModelWriteResult result = WriteModelFile(sphere, path, suffix);
+            const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, suffix);
             QVERIFY2(!result.written, qPrintable(path));
             QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
         }
@@ -173,11 +173,11 @@ private slots:
         QFETCH(QString, suffix);
         const QString path = Path(QStringLiteral("kept.") + suffix);
         Put(path, "the previous model");
-        ModelWriteResult result;
+        lumeno::ModelWriteResult result;
         {
             FileSizeLimit limit(4096); // the sphere takes far more in every format
             QVERIFY(limit.IsActive());
-            result = WriteModelFile(sphere, path, suffix);
+            result = lumeno::WriteModelFile(sphere, path, suffix);
         }
         QVERIFY(!result.written);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("100%1 %2")));
         for (const QString &path : {Path(longName), Path(QStringLiteral("100%1 %2/%1.ply"))}) {
             Put(path, "old");
-            const ModelWriteResult result = WriteModelFile(sphere, path, QFileInfo(path).suffix());
+            const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QFileInfo(path).suffix());
             QVERIFY2(result.written, qPrintable(result.error));
             QVERIFY(Contents(path).size() > 1000);
         }
@@ -201,7 +201,8 @@ private slots:
     {
         const QString path = Path(QStringLiteral("empty.stl"));
         Put(path, "previous");
-        const ModelWriteResult result = WriteModelFile(vtkSmartPointer<vtkPolyData>::New(), path, QStringLiteral("stl"));
+        const lumeno::ModelWriteResult result =
+            lumeno::WriteModelFile(vtkSmartPointer<vtkPolyData>::New(), path, QStringLiteral("stl"));
         QVERIFY(!result.written);
         QCOMPARE(Contents(path), QByteArray("previous"));
         QCOMPARE(Entries(), QStringList{QStringLiteral("empty.stl")});
@@ -213,7 +214,8 @@ private slots:
         const double angles[3] = {0, 0, 0};
         double before[6];
         sphere->GetBounds(before);
-        vtkSmartPointer<vtkPolyData> stretched = TransformModel(sphere, MakeModelTransform(scale, angles));
+        vtkSmartPointer<vtkPolyData> stretched =
+            lumeno::TransformModel(sphere, lumeno::MakeModelTransform(scale, angles));
         QCOMPARE(stretched->GetNumberOfPoints(), sphere->GetNumberOfPoints());
         for (vtkIdType i = 0; i < sphere->GetNumberOfPoints(); ++i) {
             double p[3], q[3];
@@ -228,7 +230,7 @@ private slots:
 
         for (const char *name : {"stretched.stl", "stretched.ply", "stretched.obj"}) {
             const QString path = Path(QString::fromLatin1(name));
-            QVERIFY(WriteModelFile(stretched, path, QFileInfo(path).suffix()).written);
+            QVERIFY(lumeno::WriteModelFile(stretched, path, QFileInfo(path).suffix()).written);
             double bounds[6];
             testing::ReadBack(path)->GetBounds(bounds);
             QVERIFY2(std::abs((bounds[1] - bounds[0]) - 2 * (before[1] - before[0])) < 1e-5, name);
@@ -242,7 +244,7 @@ private slots:
         const double quarterZ[3] = {0, 0, 90};
         double before[6], bounds[6];
         sphere->GetBounds(before);
-        TransformModel(sphere, MakeModelTransform(scale, quarterZ))->GetBounds(bounds);
+        lumeno::TransformModel(sphere, lumeno::MakeModelTransform(scale, quarterZ))->GetBounds(bounds);
         // The long side lies along Y.
         QVERIFY(std::abs((bounds[3] - bounds[2]) - 2 * (before[1] - before[0])) < 1e-5);
         QVERIFY(std::abs((bounds[1] - bounds[0]) - (before[3] - before[2])) < 1e-5);
@@ -251,28 +253,28 @@ private slots:
         const double one[3] = {1, 1, 1};
         const double xThenZ[3] = {90, 0, 90};
         double p[3] = {1, 0, 0};
-        MakeModelTransform(one, xThenZ)->TransformPoint(p, p);
+        lumeno::MakeModelTransform(one, xThenZ)->TransformPoint(p, p);
         QVERIFY(std::abs(p[0]) < 1e-12 && std::abs(p[1] - 1) < 1e-12 && std::abs(p[2]) < 1e-12);
         double q[3] = {0, 1, 0};
-        MakeModelTransform(one, xThenZ)->TransformPoint(q, q);
+        lumeno::MakeModelTransform(one, xThenZ)->TransformPoint(q, q);
         QVERIFY(std::abs(q[0]) < 1e-12 && std::abs(q[1]) < 1e-12 && std::abs(q[2] - 1) < 1e-12);
 
         // Scaling comes before any rotation, and everything turns about the origin.
         const double scaleX[3] = {3, 1, 1};
         const double quarterY[3] = {0, 90, 0};
         double r[3] = {1, 0, 5};
-        MakeModelTransform(scaleX, quarterY)->TransformPoint(r, r);
+        lumeno::MakeModelTransform(scaleX, quarterY)->TransformPoint(r, r);
         QVERIFY(std::abs(r[0] - 5) < 1e-12 && std::abs(r[1]) < 1e-12 && std::abs(r[2] + 3) < 1e-12);
     }
 
     void flatAxisKeepsItsFactor()
     {
-        QCOMPARE(ScaleFactorForSize(50, 100, 1), 0.5);
-        QCOMPARE(ScaleFactorForSize(0, 100, 1), 0.0);
-        QCOMPARE(ScaleFactorForSize(50, 0, 1), 1.0);
-        QCOMPARE(ScaleFactorForSize(50, 0, 0.25), 0.25);
-        QCOMPARE(ScaleFactorForSize(0, 0, 1), 1.0);
-        QCOMPARE(ScaleFactorForSize(1, 1e-320, 1), 1.0); // the ratio would not be finite
+        QCOMPARE(lumeno::ScaleFactorForSize(50, 100, 1), 0.5);
+        QCOMPARE(lumeno::ScaleFactorForSize(0, 100, 1), 0.0);
+        QCOMPARE(lumeno::ScaleFactorForSize(50, 0, 1), 1.0);
+        QCOMPARE(lumeno::ScaleFactorForSize(50, 0, 0.25), 0.25);
+        QCOMPARE(lumeno::ScaleFactorForSize(0, 0, 1), 1.0);
+        QCOMPARE(lumeno::ScaleFactorForSize(1, 1e-320, 1), 1.0); // the ratio would not be finite
     }
 };
 

@@ -40,7 +40,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QString, address);
         QFETCH(QString, name);
-        const UpdateAnswer answer = UpdateAnswer::Parse(body);
+        const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body);
         QVERIFY(answer.newVersion);
         QCOMPARE(answer.installerUrl, QUrl(address));
         QCOMPARE(answer.installerName, name);
@@ -77,7 +77,7 @@ private slots:
     void answersWithoutUpdate()
     {
         QFETCH(QByteArray, body);
-        QVERIFY(!UpdateAnswer::Parse(body).newVersion);
+        QVERIFY(!lumeno::UpdateAnswer::Parse(body).newVersion);
     }
 
     void hashInTheFourthField_data()
@@ -96,7 +96,8 @@ private slots:
     {
         QFETCH(QByteArray, field);
         QFETCH(QByteArray, expected);
-        const UpdateAnswer answer = UpdateAnswer::Parse(Offer("https://h.org/setup.exe", "<br>" + field));
+        const lumeno::UpdateAnswer answer =
+            lumeno::UpdateAnswer::Parse(Offer("https://h.org/setup.exe", "<br>" + field));
         QVERIFY(answer.newVersion);
         QCOMPARE(answer.installerSha256, expected);
     }

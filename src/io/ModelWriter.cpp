@@ -22,6 +22,8 @@
 #include <cstring>
 #include <new>
 
+namespace lumeno {
+
 namespace {
 
 ModelWriteResult Failure(const QString &fileName, const QString &reason)
@@ -240,3 +242,5 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
         return WriteBeside(model, fileName, target, format, WriteObj);
     return WriteBeside(model, fileName, target, format, WritePly);
 }
+
+} // namespace lumeno

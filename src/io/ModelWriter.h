@@ -5,6 +5,8 @@
 
 class vtkPolyData;
 
+namespace lumeno {
+
 struct ModelWriteResult
 {
     bool written = false;
@@ -23,3 +25,5 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
 // an existing file stays as it was and the reason is given. A symbolic link keeps pointing
 // at the new content; a target that exists but is no regular file is refused.
 bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, QString *reason);
+
+} // namespace lumeno

@@ -57,7 +57,7 @@ void DialogTransform::DoTransformation(double)
 {
     for (int axis = 0; axis < 3; ++axis) {
         mainWindow->scaleFactor[axis] =
-            ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+            lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
         mainWindow->rotationAngle[axis] = RotationBox(axis)->value();
     }
     mainWindow->ApplyModelTransform();
@@ -88,7 +88,7 @@ void DialogTransform::ScaleValuesChange(int axis)
     }
     updating = true;
     const double factor =
-        ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+        lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
     for (int other = 0; other < 3; ++other) {
         mainWindow->scaleFactor[other] = factor;
         shownSize[other] = modelSize[other] * factor;

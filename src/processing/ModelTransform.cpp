@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace lumeno {
+
 vtkSmartPointer<vtkTransform> MakeModelTransform(const double scaleFactor[3], const double rotationAngle[3])
 {
     auto transform = vtkSmartPointer<vtkTransform>::New();
@@ -35,3 +37,5 @@ double ScaleFactorForSize(double size, double extent, double currentFactor)
     const double factor = size / extent;
     return std::isfinite(factor) ? factor : currentFactor;
 }
+
+} // namespace lumeno

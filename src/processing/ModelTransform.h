@@ -5,6 +5,8 @@
 class vtkPolyData;
 class vtkTransform;
 
+namespace lumeno {
+
 // The scale and rotation of the transform dialog: scaling first, then rotations about
 // the X, Y and Z axes through the origin, in this order (p' = Rz * Ry * Rx * S * p).
 vtkSmartPointer<vtkTransform> MakeModelTransform(const double scaleFactor[3], const double rotationAngle[3]);
@@ -15,3 +17,5 @@ vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *tr
 // The factor that gives an axis of the given extent the wanted size. An axis without
 // extent (a flat model) cannot be sized: it keeps its current factor.
 double ScaleFactorForSize(double size, double extent, double currentFactor);
+
+} // namespace lumeno

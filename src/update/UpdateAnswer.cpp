@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+namespace lumeno {
+
 namespace {
 
 bool IsLoopbackHost(const QString &host)
@@ -73,3 +75,5 @@ UpdateAnswer UpdateAnswer::Parse(const QByteArray &body)
         answer.installerSha256 = Sha256FromHex(fields.at(3).trimmed());
     return answer;
 }
+
+} // namespace lumeno

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace lumeno {
+
 // The update service's answer to the update query, checked before anything acts on it.
 // Line 0 of the body is ignored; line 1 holds fields separated by "<br>":
 //   OK<br><version><br><installer address>[<br><SHA-256 of the installer, hexadecimal>]
@@ -23,3 +25,5 @@ bool IsSecureUpdateAddress(const QUrl &url);
 
 // Letters, digits, '.', '_' and '-', and not "." or "..": safe to join to a folder.
 bool IsPlainFileName(const QString &name);
+
+} // namespace lumeno

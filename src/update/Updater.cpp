@@ -43,7 +43,7 @@ Updater::Updater(QObject *parent) : QObject(parent)
     const QString platform = QStringLiteral("&platform=%1").arg(PlatformName());
     const QString query = QStringLiteral("%1/app/index.php?method=checkupdates&version=%2%3")
                               .arg(ServiceAddress(), lumeno::version::applicationVersion(), platform);
-    if (!IsSecureUpdateAddress(QUrl(query)))
+    if (!lumeno::IsSecureUpdateAddress(QUrl(query)))
         return;
 
     checkDownloader = new Downloader(query);
@@ -85,7 +85,7 @@ QWidget *Updater::ParentWidget() const
 
 void Updater::ProcessCorrectResponse(QByteArray body)
 {
-    const UpdateAnswer answer = UpdateAnswer::Parse(body);
+    const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body);
     if (!answer.newVersion)
         return;
 

@@ -7,10 +7,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray body(reinterpret_cast<const char *>(data), static_cast<int>(size));
-    const UpdateAnswer answer = UpdateAnswer::Parse(body);
+    const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body);
     // What the updater relies on whenever an answer offers an update.
     if (answer.newVersion) {
-        if (!IsPlainFileName(answer.installerName) || !IsSecureUpdateAddress(answer.installerUrl))
+        if (!lumeno::IsPlainFileName(answer.installerName) || !lumeno::IsSecureUpdateAddress(answer.installerUrl))
             __builtin_trap();
         if (!answer.installerSha256.isEmpty() && answer.installerSha256.size() != 32)
             __builtin_trap();

@@ -185,7 +185,7 @@ void MeasureWriters(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
         const QString ours = folder.filePath(QStringLiteral("ours.") + format);
         const QString theirs = folder.filePath(QStringLiteral("vtk.") + format);
         MeasurePair(
-            clock, QStringLiteral("write.%1.core").arg(format), [&] { WriteModelFile(model, ours, format); },
+            clock, QStringLiteral("write.%1.core").arg(format), [&] { lumeno::WriteModelFile(model, ours, format); },
             QStringLiteral("write.%1.vtk").arg(format), [&] {
                 if (format == QLatin1String("stl"))
                     VtkWrite<vtkSTLWriter>(model, theirs, true);

@@ -1,15 +1,11 @@
 #include "CliOptions.h"
+#include "CliSupport.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
 
 namespace {
-
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("lumeno3d-cli", text);
-}
 
 // The input dialogs of the window allow the same ranges.
 constexpr double MinimumError = 0.000001;

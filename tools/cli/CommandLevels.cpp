@@ -1,3 +1,4 @@
+#include "CliSupport.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "Progress.h"
@@ -12,20 +13,6 @@
 #include <QTextStream>
 
 #include <vtkDecimatePro.h>
-
-namespace {
-
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("lumeno3d-cli", text);
-}
-
-double SecondsSince(const QElapsedTimer &clock)
-{
-    return clock.nsecsElapsed() / 1e9;
-}
-
-} // namespace
 
 CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
 {

@@ -1,3 +1,4 @@
+#include "CliSupport.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "Progress.h"
@@ -15,16 +16,6 @@
 #include <vtkTransform.h>
 
 namespace {
-
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("lumeno3d-cli", text);
-}
-
-double SecondsSince(const QElapsedTimer &clock)
-{
-    return clock.nsecsElapsed() / 1e9;
-}
 
 QJsonArray Triple(const std::array<double, 3> &values)
 {
@@ -83,8 +74,8 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     if (options.scale || options.rotate) {
         progress.Begin(Translate("Transforming..."));
         clock.start();
-        vtkSmartPointer<vtkTransform> transform = MakeModelTransform(scale.data(), rotate.data());
-        result = TransformModel(result, transform);
+        vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());
+        result = lumeno::TransformModel(result, transform);
         seconds.insert(QStringLiteral("transform"), SecondsSince(clock));
     }
 

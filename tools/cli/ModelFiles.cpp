@@ -66,8 +66,8 @@ InputModel LoadInput(const QString &path, Progress &progress)
 QString OutputProblem(const QString &output, const QString &input)
 {
     const QString suffix = QFileInfo(output).completeSuffix();
-    if (!IsModelSuffix(suffix))
-        return OneLine(WriteModelFile(nullptr, output, suffix).error); // the writer's own words
+    if (!lumeno::IsModelSuffix(suffix))
+        return OneLine(lumeno::WriteModelFile(nullptr, output, suffix).error); // the writer's own words
     if (IsSameFile(output, input))
         return QCoreApplication::translate("lumeno3d-cli", "%1 is the input model: it is never written over.")
             .arg(output);
@@ -76,7 +76,7 @@ QString OutputProblem(const QString &output, const QString &input)
 
 QString WriteOutput(vtkPolyData *model, const QString &output)
 {
-    const ModelWriteResult result = WriteModelFile(model, output, QFileInfo(output).completeSuffix());
+    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).completeSuffix());
     return result.written ? QString() : OneLine(result.error);
 }
 
