@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QString>
 
+#include <vtkPolyData.h>
+
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -49,6 +51,22 @@ inline QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &co
         bytes.append(2, '\0');
     }
     return bytes;
+}
+
+// Data rows (path, points, polygons): one sphere written as STL, PLY and OBJ, and the ASCII
+// STL and PLY files of tests/data. False when a file could not be written.
+inline bool AddEveryFormatRows(int theta, int phi)
+{
+    auto sphere = Sphere(theta, phi);
+    for (const char *name : {"sphere.stl", "sphere.ply", "sphere.obj"}) {
+        const QString path = ScratchFile(QString::fromLatin1(name));
+        if (!WriteModel(sphere, path))
+            return false;
+        QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys());
+    }
+    QTest::newRow("ascii stl") << DataFile("cube_ascii.stl") << 8 << 12;
+    QTest::newRow("ascii ply") << DataFile("tetra_ascii.ply") << 4 << 4;
+    return true;
 }
 
 inline QAction *Action(MainWindow &window, const QString &name)

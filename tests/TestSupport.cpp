@@ -3,11 +3,13 @@
 #include "LanguageNames.h"
 #include "Resources.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QScreen>
 #include <QSurfaceFormat>
 #include <QTemporaryDir>
@@ -144,6 +146,25 @@ bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs)
         QTest::qWait(5);
     }
     return true;
+}
+
+QStringList VisibleEntries(QMenu *menu)
+{
+    QStringList entries;
+    bool lastWasSeparator = true;
+    for (QAction *action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            if (!lastWasSeparator)
+                entries << QStringLiteral("--");
+            lastWasSeparator = true;
+            continue;
+        }
+        entries << action->text();
+        lastWasSeparator = false;
+    }
+    return entries;
 }
 
 } // namespace testing

@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include <vtkSmartPointer.h>
 
 #include <functional>
 
+class QMenu;
 class QWidget;
 class QVTKOpenGLNativeWidget;
 class vtkPolyData;
@@ -35,6 +37,10 @@ vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
 
 // Writes a polydata with VTK's writers, chosen by suffix (stl, ply, obj).
 bool WriteModel(vtkPolyData *model, const QString &path);
+
+// What the open menu shows: the texts of its visible entries, separators as "--", none
+// first and never two in a row (as the menu draws them).
+QStringList VisibleEntries(QMenu *menu);
 
 // Runs the event loop until the predicate holds or the time is up.
 bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000);

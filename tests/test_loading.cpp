@@ -107,14 +107,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("polygons");
-        auto sphere = testing::Sphere(24, 16);
-        for (const char *name : {"sphere.stl", "sphere.ply", "sphere.obj"}) {
-            const QString path = testing::ScratchFile(QString::fromLatin1(name));
-            QVERIFY(testing::WriteModel(sphere, path));
-            QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys());
-        }
-        QTest::newRow("ascii stl") << testing::DataFile("cube_ascii.stl") << 8 << 12;
-        QTest::newRow("ascii ply") << testing::DataFile("tetra_ascii.ply") << 4 << 4;
+        QVERIFY(testing::AddEveryFormatRows(24, 16));
         const QString upperCase = testing::ScratchFile(QStringLiteral("MODEL.STL"));
         QFile::remove(upperCase);
         QVERIFY(QFile::copy(testing::DataFile("cube_ascii.stl"), upperCase));

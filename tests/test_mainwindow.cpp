@@ -18,25 +18,6 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    static QStringList VisibleEntries(QMenu *menu)
-    {
-        QStringList entries;
-        bool lastWasSeparator = true; // a menu never starts with, nor repeats, a separator line
-        for (QAction *action : menu->actions()) {
-            if (!action->isVisible())
-                continue;
-            if (action->isSeparator()) {
-                if (!lastWasSeparator)
-                    entries << QStringLiteral("--");
-                lastWasSeparator = true;
-                continue;
-            }
-            entries << action->text();
-            lastWasSeparator = false;
-        }
-        return entries;
-    }
-
 private slots:
     void versionIsComposedWithoutPadding()
     {
@@ -49,10 +30,10 @@ private slots:
         auto *file = window.findChild<QMenu *>(QStringLiteral("menuFile"));
         auto *help = window.findChild<QMenu *>(QStringLiteral("menuHelp"));
         QVERIFY(file && help);
-        QCOMPARE(VisibleEntries(file), (QStringList{QStringLiteral("New"), QStringLiteral("Open"),
-                                                    QStringLiteral("Save as..."), QStringLiteral("Preferences"),
-                                                    QStringLiteral("--"), QStringLiteral("&Exit")}));
-        QCOMPARE(VisibleEntries(help), (QStringList{QStringLiteral("Content"), QStringLiteral("About")}));
+        QCOMPARE(testing::VisibleEntries(file),
+                 (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save as..."),
+                              QStringLiteral("Preferences"), QStringLiteral("--"), QStringLiteral("&Exit")}));
+        QCOMPARE(testing::VisibleEntries(help), (QStringList{QStringLiteral("Content"), QStringLiteral("About")}));
 
         QAction *exit = file->actions().constLast();
         QCOMPARE(exit->statusTip(), QStringLiteral("Exit from Lumeno3D"));

@@ -74,14 +74,7 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("polygons");
 
-        auto sphere = testing::Sphere(16, 12);
-        for (const char *name : {"sphere.stl", "sphere.ply", "sphere.obj"}) {
-            const QString path = testing::ScratchFile(QString::fromLatin1(name));
-            QVERIFY(testing::WriteModel(sphere, path));
-            QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys());
-        }
-        QTest::newRow("ascii stl") << testing::DataFile("cube_ascii.stl") << 8 << 12;
-        QTest::newRow("ascii ply") << testing::DataFile("tetra_ascii.ply") << 4 << 4;
+        QVERIFY(testing::AddEveryFormatRows(16, 12));
         // Texture coordinates and normals indexed apart from the points are fine.
         QTest::newRow("obj with vt and vn") << testing::DataFile("tetra.obj") << -1 << 4;
         const QString binaryTetra = testing::ScratchFile(QStringLiteral("tetra.stl"));

@@ -45,26 +45,6 @@ QList<QAction *> RecentActions(MainWindow &window)
     return actions.mid(preferences + 2, 5);
 }
 
-// What the open menu shows: visible entries, consecutive separators drawn as one.
-QStringList VisibleEntries(QMenu *menu)
-{
-    QStringList entries;
-    bool lastWasSeparator = true;
-    for (QAction *action : menu->actions()) {
-        if (!action->isVisible())
-            continue;
-        if (action->isSeparator()) {
-            if (!lastWasSeparator)
-                entries << QStringLiteral("--");
-            lastWasSeparator = true;
-            continue;
-        }
-        entries << action->text();
-        lastWasSeparator = false;
-    }
-    return entries;
-}
-
 // The menu entries the stored list should give, "&1 name" first.
 void VerifyMenuShows(MainWindow &window, const QStringList &paths)
 {
@@ -119,7 +99,7 @@ private slots:
     {
         MainWindow window;
         VerifyMenuShows(window, {});
-        const QStringList entries = VisibleEntries(FileMenu(window));
+        const QStringList entries = testing::VisibleEntries(FileMenu(window));
         const int preferences = entries.indexOf(QStringLiteral("Preferences"));
         QCOMPARE(entries.mid(preferences), (QStringList{QStringLiteral("Preferences"), QStringLiteral("--"),
                                                          QStringLiteral("&Exit")}));
@@ -143,7 +123,7 @@ private slots:
         VerifyMenuShows(window, newest);
         QCOMPARE(RecentActions(window).first()->text(), QStringLiteral("&1 f.stl"));
 
-        const QStringList entries = VisibleEntries(FileMenu(window));
+        const QStringList entries = testing::VisibleEntries(FileMenu(window));
         QCOMPARE(entries.mid(entries.indexOf(QStringLiteral("Preferences"))),
                  (QStringList{QStringLiteral("Preferences"), QStringLiteral("--"), QStringLiteral("&1 f.stl"),
                               QStringLiteral("&2 e.stl"), QStringLiteral("&3 d.stl"), QStringLiteral("&4 c.stl"),
