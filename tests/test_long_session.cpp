@@ -243,11 +243,17 @@ private slots:
         const qint64 firstMemory = ResidentKiB();
         const int firstThreads = ThreadCount();
 
+        const int middle = int(models.size()) / 2;
+        qint64 middleMemory = 0;
         for (int round = 1; round < models.size(); ++round) {
             Round(round);
             if (QTest::currentTestFailed()) {
                 qWarning("round %d (%s) failed", round, qPrintable(models[round].path));
                 return;
+            }
+            if (round == middle) {
+                Settle();
+                middleMemory = ResidentKiB();
             }
         }
         QVERIFY(!window->IsCascadeRunning());
@@ -255,18 +261,21 @@ private slots:
         const qint64 lastMemory = ResidentKiB();
         const int lastThreads = ThreadCount();
 
-        qInfo("%d models in %lld s; resident memory after the first %lld kB, after the last %lld kB (%+.1f %%); "
-              "threads %d and %d",
-              int(models.size()), clock.elapsed() / 1000, firstMemory, lastMemory,
+        qInfo("%d models in %lld s; resident memory after the first %lld kB, after the %dth %lld kB, after the "
+              "last %lld kB (%+.1f %%); threads %d and %d",
+              int(models.size()), clock.elapsed() / 1000, firstMemory, middle, middleMemory, lastMemory,
               100.0 * (lastMemory - firstMemory) / firstMemory, firstThreads, lastThreads);
 
-        // Measured here: 28 to 44 MB more after the last, in steps after the large models and
-        // some 400 kB with each transform dialog opened (every one of them is deleted).
-        const qint64 margin = qMax<qint64>(firstMemory * 25 / 100, 64 * 1024);
-        QVERIFY2(lastMemory <= firstMemory + margin,
-                 qPrintable(QStringLiteral("%1 kB after the first model, %2 kB after the last")
-                                .arg(firstMemory)
-                                .arg(lastMemory)));
+        // Measured here: some 10 to 20 MB more within the first rounds (caches of the toolkits
+        // and the OpenGL driver filling up), then level: 224 to 254 MB from the 5th to the
+        // 50th model, up and down with the size of the last model, with no trend. A leak of
+        // a megabyte or more per model shows in the second half alone.
+        const auto verifyWithin = [](qint64 before, qint64 after, int percent, qint64 floorKiB, const char *when) {
+            QVERIFY2(after <= before + qMax(before * percent / 100, floorKiB),
+                     qPrintable(QStringLiteral("%1: %2 kB before, %3 kB after").arg(when).arg(before).arg(after)));
+        };
+        verifyWithin(firstMemory, lastMemory, 25, 64 * 1024, "after the first and after the last model");
+        verifyWithin(middleMemory, lastMemory, 10, 32 * 1024, "after the middle and after the last model");
         // Threads of thread pools may have expired meanwhile; none may have been added.
         QVERIFY2(lastThreads <= firstThreads, qPrintable(QStringLiteral("%1 -> %2").arg(firstThreads).arg(lastThreads)));
         QCOMPARE(VisibleTopLevelWidgets(), QStringList{QStringLiteral("MainWindow")});
