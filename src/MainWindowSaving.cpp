@@ -122,8 +122,8 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
     vtkUnsignedCharArray *png = writer->GetResult();
     QString reason = tr("The image could not be encoded.");
     if (png && png->GetNumberOfValues() > 0 &&
-        lumeno::ReplaceFileContent(name, reinterpret_cast<const char *>(png->GetPointer(0)), png->GetNumberOfValues(),
-                           &reason))
+        lumeno::ReplaceFileContent(name, reinterpret_cast<const char *>(png->GetPointer(0)),
+                                   png->GetNumberOfValues(), &reason))
         return;
     QMessageBox::warning(this, tr("Save snapshot"),
                          tr("The snapshot could not be saved to %1.\n%2").arg(QDir::toNativeSeparators(name), reason));
