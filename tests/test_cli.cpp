@@ -358,15 +358,6 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
                                          << cannotSave + underFile;
     QTest::newRow("levels under a file") << QStringList{"levels", good, good + "/levels"} << 3
                                          << good + QStringLiteral("/levels: the folder cannot be created.");
-    // Loads as a sound model, but the filter leaves a triangle on removed points.
-    const QString breaksTheFilter = QStringLiteral(LUMENO_TEST_DATA "/fuzz-stl-decimation-leaves-dangling-triangle.stl");
-    QTest::newRow("levels without result")
-        << QStringList{"levels", breaksTheFilter, folder} << 3
-        << folder + QStringLiteral("/fuzz-stl-decimation-leaves-dangling-triangle_90.stl was not written: ") +
-               breaksTheFilter + QStringLiteral(" could not be reduced");
-    QTest::newRow("reduce without result")
-        << QStringList{"reduce", breaksTheFilter, "-o", folder + "/x.stl", "--keep", "90"} << 3
-        << folder + QStringLiteral("/x.stl was not written: ") + breaksTheFilter;
 }
 
 void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile()

@@ -1,6 +1,7 @@
 #include "io/ModelReader.h"
 
 #include "io/ModelFileCheck.h"
+#include "processing/TriangleCleanup.h"
 
 #include <QFile>
 
@@ -150,7 +151,13 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         result.failure = ReadFailure::UnusableModel;
         return result;
     }
-    result.model = model;
+    const CleanedTriangles cleaned = CleanTriangles(model);
+    if (cleaned.model != model && !IsModelUsable(cleaned.model)) {
+        result.failure = ReadFailure::UnusableModel;
+        return result;
+    }
+    result.model = cleaned.model;
+    result.removedDuplicates = cleaned.removedDuplicates;
     return result;
 }
 

@@ -21,11 +21,13 @@ struct ReadResult
 {
     vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
     ReadFailure failure = ReadFailure::None;
+    vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
 };
 
 // Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case), giving
 // the reader QFile::encodeName(path). prepareReader sees the reader before it runs.
-// The model is used as the reader delivers it: no cleaning, merging or triangulation.
+// Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles); the
+// points stay as the reader delivers them.
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
 
 // Whether every filter and view can take the model: it has points and polygons, and

@@ -1,6 +1,7 @@
 #include "processing/MeshOperations.h"
 
 #include "io/ModelReader.h"
+#include "processing/UnitBox.h"
 
 #include <vtkCallbackCommand.h>
 #include <vtkCommand.h>
@@ -32,17 +33,14 @@ void ApplyFixedSettings(vtkDecimatePro *decimator)
 vtkSmartPointer<vtkPolyData> Run(vtkDecimatePro *decimator, vtkPolyData *input)
 {
     // The filter gets a copy of its own, so it never holds a model that is shown elsewhere.
-    auto filterInput = vtkSmartPointer<vtkPolyData>::New();
-    filterInput->ShallowCopy(input);
-    decimator->SetInputData(filterInput);
+    const UnitBox box(input);
+    decimator->SetInputData(box.Normalised(input));
     // On extreme coordinates the filter can leave triangles on points it has removed.
     const bool finished = UpdateWithoutThrowing(decimator) && !decimator->GetAbortExecute() &&
                           HasSoundCells(decimator->GetOutput());
     vtkSmartPointer<vtkPolyData> output;
-    if (finished) {
-        output = vtkSmartPointer<vtkPolyData>::New();
-        output->ShallowCopy(decimator->GetOutput());
-    }
+    if (finished)
+        output = box.Restored(decimator->GetOutput());
     decimator->RemoveAllInputs();
     return output;
 }
@@ -83,13 +81,12 @@ vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const Al
     auto smoother = vtkSmartPointer<vtkSmoothPolyDataFilter>::New();
     if (prepareFilter)
         prepareFilter(smoother);
-    smoother->SetInputData(input);
+    const UnitBox box(input);
+    smoother->SetInputData(box.Normalised(input));
     smoother->SetNumberOfIterations(iterations);
     if (!UpdateWithoutThrowing(smoother) || !HasSoundCells(smoother->GetOutput()))
         return nullptr;
-    auto output = vtkSmartPointer<vtkPolyData>::New();
-    output->ShallowCopy(smoother->GetOutput());
-    return output;
+    return box.Restored(smoother->GetOutput());
 }
 
 } // namespace lumeno

@@ -33,14 +33,17 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("fileSize"), input.fileSize);
     report.insert(QStringLiteral("bounds"), QJsonArray{bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]});
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
+    report.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     report.insert(QStringLiteral("levels"), levels);
     outcome.report = report;
 
     QTextStream text(&outcome.summary);
     text << "File:       " << options.input << " (" << input.fileSize << " bytes)\n"
          << "Triangles:  " << input.model->GetNumberOfPolys() << "\n"
-         << "Vertices:   " << input.model->GetNumberOfPoints() << "\n"
-         << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
+         << "Vertices:   " << input.model->GetNumberOfPoints() << "\n";
+    if (input.removedDuplicates > 0)
+        text << "Removed:    " << input.removedDuplicates << " duplicate triangles\n";
+    text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
          << "Estimated size of each level:\n";
     for (const QJsonValue &level : levels)

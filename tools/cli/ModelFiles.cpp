@@ -60,6 +60,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
         input.failure = path + QStringLiteral(": ") + Translate("This file seems to be corrupt and cannot be loaded.");
     else
         input.model = result.model;
+    input.removedDuplicates = result.removedDuplicates;
     return input;
 }
 

@@ -14,6 +14,7 @@ struct InputModel
     qint64 fileSize = 0;
     double loadSeconds = 0.0;
     QString failure; // one line naming the file
+    qint64 removedDuplicates = 0; // triangles dropped for repeating another's corners
 };
 
 // Reads the model the way the window does: the reader of its complete suffix (any case),

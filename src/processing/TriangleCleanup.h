@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+namespace lumeno {
+
+struct CleanedTriangles
+{
+    vtkSmartPointer<vtkPolyData> model; // null when triangulation ran out of memory
+    vtkIdType removedDuplicates = 0;
+};
+
+// Makes a model every operation can reduce: vtkDecimatePro leaves any model with one polygon
+// of more than three corners untouched, so polygons and strips become triangles; and many
+// triangles on the same three points make its work grow with the cube of their number, so
+// every triangle on the corners of an earlier one is dropped (whatever its orientation).
+// Returns the model itself when nothing needed changing.
+CleanedTriangles CleanTriangles(vtkPolyData *model);
+
+} // namespace lumeno

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+namespace lumeno {
+
+// vtkDecimatePro is not scale-invariant: it compares squared distances with bounds that grow
+// linearly with the model, so the same model in millimetres and in metres reduces
+// differently, and from a bounding-box diagonal of about 1e5 its error terms overflow and it
+// crashes. The filters therefore work on a copy scaled into a box of unit diagonal around the
+// origin, and their output is scaled back.
+class UnitBox
+{
+public:
+    explicit UnitBox(vtkPolyData *model);
+
+    // The model's topology and arrays with its points (in double precision) moved into the box.
+    vtkSmartPointer<vtkPolyData> Normalised(vtkPolyData *model) const;
+
+    // Moves a filter's output back to the model's place and size, with points of the
+    // original model's precision.
+    vtkSmartPointer<vtkPolyData> Restored(vtkPolyData *normalised) const;
+
+private:
+    double center[3] = {0, 0, 0};
+    double size = 1.0;
+    int pointType = 0; // VTK_FLOAT or VTK_DOUBLE
+};
+
+} // namespace lumeno
