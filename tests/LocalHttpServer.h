@@ -23,7 +23,8 @@ public:
             Whole,     // headers and body at once
             Slowly,    // the body in chunks, one every few milliseconds
             Truncated, // announces the whole body, sends half of it and closes the connection
-            Silent     // reads the request and never answers
+            Silent,    // reads the request and never answers
+            Endless    // chunked transfer encoding, repeating the body as a chunk until the client hangs up
         };
         int status = 200;
         QByteArray body;
@@ -68,6 +69,7 @@ private:
     void Read(QTcpSocket *socket);
     void Answer(QTcpSocket *socket, const Request &request);
     void SendSlowly(QTcpSocket *socket, QByteArray rest, int chunkSize);
+    void SendEndlessly(QTcpSocket *socket, const QByteArray &chunk);
 
     QTcpServer server;
     QHash<QString, Response> responses;
