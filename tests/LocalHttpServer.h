@@ -54,6 +54,8 @@ public:
 
     const QList<Request> &Requests() const { return requests; }
     int RequestsFor(const QString &path) const;
+    // Connections neither side has closed yet.
+    int OpenConnections() const { return connections.size(); }
 
     // A loopback port with nothing listening on it.
     static quint16 ClosedPort();

@@ -42,6 +42,10 @@ void Downloader::sendRequest(int method)
 
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    // A streamed body is taken byte for byte: no HTTP compression whose inflated pieces Qt
+    // would hold in memory (an encoded body then simply fails the checks of its receiver).
+    if (streaming)
+        request.setRawHeader("Accept-Encoding", "identity");
 
     if (method == Get) {
         reply = manager->get(request);
@@ -63,7 +67,10 @@ void Downloader::Watch()
         if (sizeLimit > 0 && total > sizeLimit)
             GiveUp();
     });
-    stallTimer->start(timeoutMs);
+    // Checked four times per period, so a stall is noticed soon after the period ends.
+    stallTimer->start(qMax(1, timeoutMs / 4));
+    sinceCheck.start();
+    sinceProgress.start();
 }
 
 void Downloader::ReadBody()
@@ -86,9 +93,15 @@ void Downloader::ReadBody()
 
 void Downloader::CheckProgress()
 {
-    if (received - receivedAtLastCheck < MinimumProgressBytes)
+    // A check far behind its time means this thread was busy (the request itself only goes
+    // out from its event loop), not that the transfer stalled: that time does not count.
+    const bool late = sinceCheck.restart() > 2 * stallTimer->interval();
+    if (late || received - receivedAtProgress >= MinimumProgressBytes) {
+        receivedAtProgress = received;
+        sinceProgress.restart();
+    } else if (sinceProgress.elapsed() >= timeoutMs) {
         GiveUp();
-    receivedAtLastCheck = received;
+    }
 }
 
 void Downloader::cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -18,8 +19,8 @@ class Downloader : public QObject
 public:
     enum Method { Get = 0, Post = 1 };
 
-    // A transfer that receives fewer bytes than this within one time-out period is given up:
-    // a body dripped a byte at a time counts as stalled.
+    // A transfer that goes one time-out period without receiving this many more bytes is
+    // given up: a body dripped a byte at a time counts as stalled.
     static constexpr qint64 MinimumProgressBytes = 1024;
 
     explicit Downloader(const QString &address);
@@ -35,7 +36,7 @@ public:
     // An answer larger than this, counted after decompression, is given up; 0 means no limit.
     void setSizeLimit(qint64 bytes) { sizeLimit = bytes; }
     // The body of a status-200 answer is handed out in BodyReceived pieces as it arrives
-    // instead of being kept; DownloadFinished then carries an empty array.
+    // instead of being kept, uncompressed; DownloadFinished then carries an empty array.
     void setStreaming(bool on) { streaming = on; }
     // Gives the transfer up; it ends in ConnectionProblem.
     void cancel();
@@ -62,7 +63,9 @@ private:
     QPointer<QNetworkReply> reply;
     QByteArray body;
     qint64 received = 0;
-    qint64 receivedAtLastCheck = 0;
+    qint64 receivedAtProgress = 0; // at the start of the current period
+    QElapsedTimer sinceProgress;
+    QElapsedTimer sinceCheck;
     int timeoutMs;
     qint64 sizeLimit = 0;
     bool streaming = false;
