@@ -98,7 +98,10 @@ void LocalHttpServer::Answer(QTcpSocket *socket, const Request &request)
         return;
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Canned\r\n";
-    head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    if (response.delivery == Response::Endless)
+        head += "Transfer-Encoding: chunked\r\n";
+    else
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
     if (!response.location.isEmpty())
         head += "Location: " + response.location + "\r\n";
@@ -120,6 +123,10 @@ void LocalHttpServer::Answer(QTcpSocket *socket, const Request &request)
         socket->flush();
         socket->disconnectFromHost();
         break;
+    case Response::Endless:
+        socket->write(head);
+        SendEndlessly(socket, QByteArray::number(response.body.size(), 16) + "\r\n" + response.body + "\r\n");
+        break;
     case Response::Silent:
         break;
     }
@@ -136,4 +143,12 @@ void LocalHttpServer::SendSlowly(QTcpSocket *socket, QByteArray rest, int chunkS
         return;
     }
     QTimer::singleShot(10, socket, [this, socket, rest, chunkSize] { SendSlowly(socket, rest, chunkSize); });
+}
+
+void LocalHttpServer::SendEndlessly(QTcpSocket *socket, const QByteArray &chunk)
+{
+    if (!connections.contains(socket))
+        return;
+    socket->write(chunk);
+    QTimer::singleShot(1, socket, [this, socket, chunk] { SendEndlessly(socket, chunk); });
 }

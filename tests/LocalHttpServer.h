@@ -23,7 +23,8 @@ public:
             Whole,     // headers and body at once
             Slowly,    // the body in chunks, one every few milliseconds
             Truncated, // announces the whole body, sends half of it and closes the connection
-            Silent     // reads the request and never answers
+            Silent,    // reads the request and never answers
+            Endless    // chunked transfer encoding, repeating the body as a chunk until the client hangs up
         };
         int status = 200;
         QByteArray body;
@@ -53,6 +54,8 @@ public:
 
     const QList<Request> &Requests() const { return requests; }
     int RequestsFor(const QString &path) const;
+    // Connections neither side has closed yet.
+    int OpenConnections() const { return connections.size(); }
 
     // A loopback port with nothing listening on it.
     static quint16 ClosedPort();
@@ -68,6 +71,7 @@ private:
     void Read(QTcpSocket *socket);
     void Answer(QTcpSocket *socket, const Request &request);
     void SendSlowly(QTcpSocket *socket, QByteArray rest, int chunkSize);
+    void SendEndlessly(QTcpSocket *socket, const QByteArray &chunk);
 
     QTcpServer server;
     QHash<QString, Response> responses;

@@ -178,27 +178,43 @@ private slots:
         QCOMPARE(server.RequestsFor(QStringLiteral("/elsewhere")), 0);
     }
 
-    void cutOffOrOversizedBodiesAreProblems_data()
+    void cutOffOversizedOrStalledBodiesAreProblems_data()
     {
-        QTest::addColumn<Response::Delivery>("delivery");
+        QTest::addColumn<Response>("response");
         QTest::addColumn<qint64>("sizeLimit");
-        QTest::newRow("connection drops halfway") << Response::Truncated << qint64(0);
-        QTest::newRow("larger than the limit, announced") << Response::Whole << qint64(64 * 1024);
-        QTest::newRow("larger than the limit, slowly") << Response::Slowly << qint64(64 * 1024);
-    }
-
-    void cutOffOrOversizedBodiesAreProblems()
-    {
-        QFETCH(Response::Delivery, delivery);
-        QFETCH(qint64, sizeLimit);
-        LocalHttpServer server;
         Response response;
         response.body = Pattern(512 * 1024);
-        response.delivery = delivery;
+        response.delivery = Response::Truncated;
+        QTest::newRow("connection drops halfway") << response << qint64(0);
+        response.delivery = Response::Whole;
+        QTest::newRow("larger than the limit, announced") << response << qint64(64 * 1024);
+        response.delivery = Response::Slowly;
+        QTest::newRow("larger than the limit, slowly") << response << qint64(64 * 1024);
+        response.delivery = Response::Endless;
+        QTest::newRow("endless, chunked") << response << qint64(1024 * 1024);
+
+        Response bomb; // 4 KiB on the wire, 4 MiB once inflated
+        bomb.body = qCompress(QByteArray(4 * 1024 * 1024, 'x'), 9).mid(4);
+        bomb.encoding = "deflate";
+        QTest::newRow("larger than the limit once inflated") << bomb << qint64(64 * 1024);
+
+        Response drip;
+        drip.body = Pattern(4096);
+        drip.delivery = Response::Slowly;
+        drip.chunkSize = 1;
+        QTest::newRow("a byte at a time") << drip << qint64(0);
+    }
+
+    void cutOffOversizedOrStalledBodiesAreProblems()
+    {
+        QFETCH(Response, response);
+        QFETCH(qint64, sizeLimit);
+        LocalHttpServer server;
         server.Serve(QStringLiteral("/big"), response);
 
         Downloader downloader(server.UrlFor(QStringLiteral("/big")));
         downloader.setSizeLimit(sizeLimit);
+        downloader.setTimeout(500);
         QSignalSpy finished(&downloader, &Downloader::DownloadFinished);
         QSignalSpy problems(&downloader, &Downloader::ConnectionProblem);
         downloader.sendRequest(0);
@@ -206,6 +222,46 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(problems.count(), 1);
         QCOMPARE(finished.count(), 0);
+    }
+
+    void streamedBodyIsHandedOutInPieces_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("success") << 200;
+        QTest::newRow("error page") << 404;
+    }
+
+    void streamedBodyIsHandedOutInPieces()
+    {
+        QFETCH(int, status);
+        LocalHttpServer server;
+        Response slow;
+        slow.status = status;
+        slow.body = Pattern(256 * 1024);
+        slow.delivery = Response::Slowly;
+        server.Serve(QStringLiteral("/setup.bin"), slow);
+
+        Downloader downloader(server.UrlFor(QStringLiteral("/setup.bin")));
+        downloader.setStreaming(true);
+        QByteArray pieces;
+        int pieceCount = 0;
+        connect(&downloader, &Downloader::BodyReceived, this, [&](const QByteArray &piece) {
+            pieces += piece;
+            ++pieceCount;
+        });
+        QSignalSpy finished(&downloader, &Downloader::DownloadFinished);
+        QSignalSpy problems(&downloader, &Downloader::ConnectionProblem);
+        downloader.sendRequest(0);
+        QVERIFY(testing::WaitUntil([&] { return finished.count() + problems.count() > 0; }));
+
+        if (status == 200) {
+            QCOMPARE(pieces, slow.body);
+            QVERIFY(pieceCount > 1);
+            QCOMPARE(finished.at(0).at(0).toByteArray(), QByteArray());
+        } else {
+            QCOMPARE(pieceCount, 0); // an error page is no installer
+            QCOMPARE(problems.at(0).at(1).toByteArray(), slow.body);
+        }
     }
 
     void unknownMethodSendsNothing()

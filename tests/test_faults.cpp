@@ -8,6 +8,7 @@
 #include "LoadingSupport.h"
 #include "LocalHttpServer.h"
 #include "TestSupport.h"
+#include "UpdateSigning.h"
 
 #include "MainWindow.h"
 #include "preferences/DialogPreferences.h"
@@ -130,6 +131,7 @@ class TestFaults : public QObject
 
     std::unique_ptr<MainWindow> window;
     std::shared_ptr<QStringList> messages;
+    const testing::UpdateSigner signer;
 
     QString Folder() const { return QFileInfo(testing::ScratchFile(QStringLiteral("x"))).path(); }
     QString Path(const QString &name) const { return Folder() + QLatin1Char('/') + name; }
@@ -463,6 +465,7 @@ private slots:
         QTest::newRow("very slow body") << 2;
         QTest::newRow("no answer at all") << 3;
         QTest::newRow("server error with garbage") << 4;
+        QTest::newRow("offer inflating to 40 MB") << 5;
     }
 
     void misbehavingUpdateServiceLeavesTheWindowAlone()
@@ -472,11 +475,16 @@ private slots:
         LocalHttpServer server;
         LocalHttpServer::Response response;
         response.body = RandomBytes(20000, 3);
-        if (kind == 1) {
+        if (kind == 1 || kind == 5) {
             // A valid offer at its start, so only the size can refuse it.
-            response.body = "Lumeno3D update service\nOK<br>99.0<br>" + server.UrlFor(QStringLiteral("/setup.bin")).toUtf8() +
-                            "\n" + QByteArray(40 * 1024 * 1024, 'x');
-            server.Serve(QStringLiteral("/setup.bin"), RandomBytes(1000, 4));
+            const QByteArray installer = RandomBytes(1000, 4);
+            response.body = signer.Offer(server.UrlFor(QStringLiteral("/setup.bin")), installer) +
+                            QByteArray(40 * 1024 * 1024, 'x');
+            server.Serve(QStringLiteral("/setup.bin"), installer);
+            if (kind == 5) {
+                response.body = qCompress(response.body, 9).mid(4); // a zlib stream without Qt's length prefix
+                response.encoding = "deflate";
+            }
         } else if (kind == 2) {
             response.delivery = LocalHttpServer::Response::Slowly;
             response.chunkSize = 64;
@@ -510,9 +518,9 @@ private slots:
     {
         LocalHttpServer server;
         const QString installerPath = QStringLiteral("/files/setup_99.0.bin");
-        server.Serve(installerPath, RandomBytes(12000, 8));
-        server.Serve(QStringLiteral("/app/index.php"),
-                     "Lumeno3D update service\nOK<br>99.0<br>" + server.UrlFor(installerPath).toUtf8() + "\n");
+        const QByteArray installer = RandomBytes(12000, 8);
+        server.Serve(installerPath, installer);
+        server.Serve(QStringLiteral("/app/index.php"), signer.Offer(server.UrlFor(installerPath), installer));
         qputenv("LUMENO3D_UPDATE_URL", server.BaseUrl().toUtf8());
         {
             FileSizeLimit limit(4096);

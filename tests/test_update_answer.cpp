@@ -1,4 +1,5 @@
 // What the update service may say, and what the program accepts of it.
+#include "UpdateSigning.h"
 #include "update/UpdateAnswer.h"
 
 #include <QTest>
@@ -7,9 +8,20 @@ class TestUpdateAnswer : public QObject
 {
     Q_OBJECT
 
-    static QByteArray Offer(const QByteArray &address, const QByteArray &extra = QByteArray())
+    const QString running = QStringLiteral("0.9.1.20140802");
+    const QByteArray installer = "the installer";
+    const testing::UpdateSigner signer;
+
+    QByteArray Offer(const QByteArray &address, const QByteArray &version = "0.9.2") const
     {
-        return "Lumeno3D update service\nOK<br>0.9.2<br>" + address + extra + "\n";
+        return signer.Offer(QString::fromUtf8(address), installer, version);
+    }
+
+    // Line 1 with the hash, size and signature fields as given.
+    QByteArray Fields(const QByteArray &version, const QByteArray &hash, const QByteArray &size,
+                      const QByteArray &signature) const
+    {
+        return testing::UpdateAnswerBody({"OK", version, "https://h.org/setup.exe", hash, size, signature});
     }
 
 private slots:
@@ -27,12 +39,20 @@ private slots:
                                            << "a_b-c.deb";
         QTest::newRow("http to ipv6 loopback") << Offer("http://[::1]:81/setup") << "http://[::1]:81/setup"
                                                << "setup";
-        QTest::newRow("CR LF line ends") << QByteArray("head\r\nOK<br>0.9.2<br>https://h.org/setup.exe\r\n")
+        QTest::newRow("CR LF line ends") << Offer("https://h.org/setup.exe").replace("\n", "\r\n")
                                          << "https://h.org/setup.exe" << "setup.exe";
-        QTest::newRow("text after a zero byte") << Offer("https://h.org/setup.exe", QByteArray("\0<br>junk", 9))
+        QTest::newRow("text after a zero byte") << Offer("https://h.org/setup.exe") + QByteArray("\0<br>junk", 9)
                                                 << "https://h.org/setup.exe" << "setup.exe";
-        QTest::newRow("more lines") << QByteArray("x\nOK<br><br>https://h.org/s.exe<br><br>more\nline 2\n")
-                                    << "https://h.org/s.exe" << "s.exe";
+        QTest::newRow("more fields and lines") << Offer("https://h.org/s.exe").replace("\n", "<br>more\n") + "line 2\n"
+                                               << "https://h.org/s.exe" << "s.exe";
+        QTest::newRow("newer by number, not by text") << Offer("https://h.org/s.exe", "0.10") << "https://h.org/s.exe"
+                                                      << "s.exe";
+        QTest::newRow("newer build") << Offer("https://h.org/s.exe", "0.9.1.20140803") << "https://h.org/s.exe"
+                                     << "s.exe";
+        const QByteArray hash = testing::Sha256Hex(installer);
+        QTest::newRow("hash in upper case")
+            << Fields("1.0", hash.toUpper(), "13", signer.Signature("1.0", "setup.exe", 13, hash))
+            << "https://h.org/setup.exe" << "setup.exe";
     }
 
     void offerNamesTheInstaller()
@@ -40,24 +60,26 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QString, address);
         QFETCH(QString, name);
-        const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body);
+        const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body, running);
         QVERIFY(answer.newVersion);
         QCOMPARE(answer.installerUrl, QUrl(address));
         QCOMPARE(answer.installerName, name);
-        QVERIFY(answer.installerSha256.isEmpty());
+        QCOMPARE(answer.installerSha256.toHex(), testing::Sha256Hex(installer));
+        QCOMPARE(answer.installerSize, qint64(installer.size()));
     }
 
     void answersWithoutUpdate_data()
     {
         QTest::addColumn<QByteArray>("body");
+        const QByteArray offer = Offer("https://h.org/setup.exe");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("lower-case status") << Offer("https://h.org/setup.exe").replace("OK", "ok");
-        QTest::newRow("status on the first line") << QByteArray("OK<br>0.9.2<br>https://h.org/setup.exe\n");
-        QTest::newRow("a single line") << QByteArray("OK<br>0.9.2<br>https://h.org/setup.exe");
-        QTest::newRow("two fields") << QByteArray("x\nOK<br>0.9.2\n");
-        QTest::newRow("status with a space") << QByteArray("x\nOK <br>0.9.2<br>https://h.org/setup.exe\n");
+        QTest::newRow("lower-case status") << QByteArray(offer).replace("OK", "ok");
+        QTest::newRow("status on the first line") << offer.mid(offer.indexOf('\n') + 1);
+        QTest::newRow("a single line") << offer.mid(offer.indexOf('\n') + 1).trimmed();
+        QTest::newRow("status with a space") << QByteArray(offer).replace("OK", "OK ");
         QTest::newRow("service error") << QByteArray("x\nNO<br>ERRORX<br>database\n");
-        QTest::newRow("zero byte before the answer") << QByteArray("x\0\nOK<br>0.9.2<br>https://h.org/s.exe\n", 38);
+        QTest::newRow("zero byte before the answer") << QByteArray(offer).replace("\n", QByteArray("\0\n", 2));
+        QTest::newRow("two fields") << QByteArray("x\nOK<br>0.9.2\n");
         QTest::newRow("name empty") << Offer("https://h.org/files/");
         QTest::newRow("name ..") << Offer("https://h.org/files/..");
         QTest::newRow("name .") << Offer("https://h.org/files/.");
@@ -72,34 +94,37 @@ private slots:
         QTest::newRow("local file") << Offer("file:///usr/bin/setup.exe");
         QTest::newRow("relative address") << Offer("files/setup.exe");
         QTest::newRow("no address") << Offer("");
+
+        // Signed, but not newer than the running version.
+        QTest::newRow("older") << Offer("https://h.org/setup.exe", "0.0.1");
+        QTest::newRow("older build") << Offer("https://h.org/setup.exe", "0.9.1.20140801");
+        QTest::newRow("same version") << Offer("https://h.org/setup.exe", "0.9.1.20140802");
+        QTest::newRow("same version, fewer fields") << Offer("https://h.org/setup.exe", "0.9.1");
+        QTest::newRow("empty version") << Offer("https://h.org/setup.exe", "");
+        QTest::newRow("version with letters") << Offer("https://h.org/setup.exe", "1.0-beta");
+        QTest::newRow("version with an empty field") << Offer("https://h.org/setup.exe", "1..0");
+
+        const QByteArray hash = testing::Sha256Hex(installer);
+        const QByteArray signature = signer.Signature("1.0", "setup.exe", 13, hash);
+        QTest::newRow("no hash, size or signature") << testing::UpdateAnswerBody({"OK", "1.0", "https://h.org/setup.exe"});
+        QTest::newRow("no signature") << testing::UpdateAnswerBody({"OK", "1.0", "https://h.org/setup.exe", hash, "13"});
+        QTest::newRow("empty hash, signed") << Fields("1.0", "", "13", signer.Signature("1.0", "setup.exe", 13, ""));
+        QTest::newRow("short hash") << Fields("1.0", hash.left(63), "13", signature);
+        QTest::newRow("hash not hexadecimal") << Fields("1.0", QByteArray(hash).replace('a', 'g'), "13", signature);
+        QTest::newRow("size not signed") << Fields("1.0", hash, "14", signature);
+        QTest::newRow("version not signed") << Fields("1.1", hash, "13", signature);
+        QTest::newRow("signature altered") << Fields("1.0", hash, "13", signature.left(127) + (signature.endsWith('0') ? "1" : "0"));
+        QTest::newRow("signature of zeros") << Fields("1.0", hash, "13", QByteArray(128, '0'));
+        QTest::newRow("size zero") << Fields("1.0", hash, "0", signer.Signature("1.0", "setup.exe", 0, hash));
+        const qint64 over = 512 * 1024 * 1024 + 1;
+        QTest::newRow("size over 512 MiB")
+            << Fields("1.0", hash, QByteArray::number(over), signer.Signature("1.0", "setup.exe", over, hash));
     }
 
     void answersWithoutUpdate()
     {
         QFETCH(QByteArray, body);
-        QVERIFY(!lumeno::UpdateAnswer::Parse(body).newVersion);
-    }
-
-    void hashInTheFourthField_data()
-    {
-        QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray hex = "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08";
-        QTest::newRow("lower case") << hex << QByteArray::fromHex(hex);
-        QTest::newRow("upper case") << hex.toUpper() << QByteArray::fromHex(hex);
-        QTest::newRow("too short") << hex.left(63) << QByteArray();
-        QTest::newRow("not hexadecimal") << QByteArray(hex).replace('9', 'g') << QByteArray();
-        QTest::newRow("empty") << QByteArray() << QByteArray();
-    }
-
-    void hashInTheFourthField()
-    {
-        QFETCH(QByteArray, field);
-        QFETCH(QByteArray, expected);
-        const lumeno::UpdateAnswer answer =
-            lumeno::UpdateAnswer::Parse(Offer("https://h.org/setup.exe", "<br>" + field));
-        QVERIFY(answer.newVersion);
-        QCOMPARE(answer.installerSha256, expected);
+        QVERIFY(!lumeno::UpdateAnswer::Parse(body, running).newVersion);
     }
 };
 

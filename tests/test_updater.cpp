@@ -3,14 +3,16 @@
 #include "TestSupport.h"
 
 #include "LocalHttpServer.h"
+#include "UpdateSigning.h"
 #include "MainWindow.h"
 #include "update/DialogNotificationUpdateReady.h"
 #include "update/DialogUpdater.h"
+#include "update/Downloader.h"
 #include "update/Updater.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSettings>
@@ -19,6 +21,7 @@
 #include <memory>
 
 using Response = LocalHttpServer::Response;
+Q_DECLARE_METATYPE(Response)
 
 class TestUpdater : public QObject
 {
@@ -30,6 +33,7 @@ class TestUpdater : public QObject
 
     std::unique_ptr<LocalHttpServer> server;
     std::unique_ptr<QWidget> host; // stands in for the main window as the updater's parent
+    const testing::UpdateSigner signer;
 
     static QByteArray Installer(int size = 1024 * 1024)
     {
@@ -39,17 +43,9 @@ class TestUpdater : public QObject
         return bytes;
     }
 
-    static QByteArray Sha256Hex(const QByteArray &bytes)
+    QByteArray Offer(const QString &address, const QByteArray &installer) const
     {
-        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-    }
-
-    QByteArray Offer(const QString &address, const QByteArray &hash = QByteArray()) const
-    {
-        QByteArray answer = "Lumeno3D update service\nOK<br>0.9.2<br>" + address.toUtf8();
-        if (!hash.isEmpty())
-            answer += "<br>" + hash;
-        return answer + "\n";
+        return signer.Offer(address, installer, "0.9.2");
     }
 
     QString StoredInstaller() const { return Updater::InstallerFolder() + QLatin1Char('/') + installerName; }
@@ -70,6 +66,11 @@ class TestUpdater : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        Downloader::setDefaultTimeout(2000); // the stalled download needs not take 30 s
+    }
+
     void init()
     {
         server = std::make_unique<LocalHttpServer>();
@@ -109,7 +110,7 @@ private slots:
         slow.delivery = Response::Slowly;
         slow.chunkSize = 128 * 1024;
         server->Serve(installerWebPath, slow);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Sha256Hex(installer)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
 
         Updater updater(host.get());
         QVERIFY(testing::WaitUntil([this] { return ProgressWindow() && ProgressWindow()->isVisible(); }));
@@ -141,7 +142,7 @@ private slots:
         slow.delivery = Response::Slowly;
         slow.chunkSize = 64 * 1024;
         server->Serve(installerWebPath, slow);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), slow.body));
 
         Updater updater(host.get());
         QVERIFY(testing::WaitUntil([this] { return ProgressWindow() && ProgressWindow()->isVisible(); }));
@@ -163,14 +164,11 @@ private slots:
         present.close();
         server->Serve(installerWebPath, installer);
 
-        for (const QByteArray &hash : {QByteArray(), Sha256Hex(installer)}) {
-            server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), hash));
-            Updater updater(host.get());
-            QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
-            QCOMPARE(Notice()->InstallerPath(), StoredInstaller());
-            QVERIFY(!ProgressWindow());
-            delete Notice();
-        }
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
+        Updater updater(host.get());
+        QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
+        QCOMPARE(Notice()->InstallerPath(), StoredInstaller());
+        QVERIFY(!ProgressWindow());
         QCOMPARE(server->RequestsFor(installerWebPath), 0);
     }
 
@@ -183,7 +181,7 @@ private slots:
         stale.write("an older build");
         stale.close();
         server->Serve(installerWebPath, installer);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Sha256Hex(installer)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
 
         Updater updater(host.get());
         QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
@@ -195,31 +193,43 @@ private slots:
 
     void answersThatOfferNothing_data()
     {
-        QTest::addColumn<QString>("answer"); // %1 stands for the server's address
+        // A signed offer of the installer at the server's address + path, then edited.
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("replacement");
         QTest::addColumn<int>("status");
-        QTest::newRow("lower-case ok") << "x\nok<br>0.9.2<br>%1/files/setup_0.9.2.bin\n" << 200;
-        QTest::newRow("one line") << "OK<br>0.9.2<br>%1/files/setup_0.9.2.bin\n" << 200;
-        QTest::newRow("no line end") << "OK<br>0.9.2<br>%1/files/setup_0.9.2.bin" << 200;
-        QTest::newRow("two fields") << "x\nOK<br>0.9.2\n" << 200;
-        QTest::newRow("service error") << "x\nNO<br>ERRORX<br>\n" << 200;
-        QTest::newRow("empty name") << "x\nOK<br>0.9.2<br>%1/files/\n" << 200;
-        QTest::newRow("name ..") << "x\nOK<br>0.9.2<br>%1/files/..\n" << 200;
-        QTest::newRow("name with a query") << "x\nOK<br>0.9.2<br>%1/files/a?b\n" << 200;
-        QTest::newRow("offer with an error status") << "x\nOK<br>0.9.2<br>%1/files/setup_0.9.2.bin\n" << 500;
+        const QString setup = QStringLiteral("/files/setup_0.9.2.bin");
+        const QByteArray next = "0.9.2";
+        QTest::newRow("lower-case ok") << setup << next << "OK<br>" << "ok<br>" << 200;
+        QTest::newRow("one line") << setup << next << "^[^\\n]*\\n" << "" << 200;
+        QTest::newRow("service error") << setup << next << "OK<br>.*" << "NO<br>ERRORX<br>" << 200;
+        QTest::newRow("empty name") << "/files/" << next << "" << "" << 200;
+        QTest::newRow("name ..") << "/files/.." << next << "" << "" << 200;
+        QTest::newRow("offer with an error status") << setup << next << "" << "" << 500;
         // 0.0.0.0 reaches this machine on Linux but is no loopback address: plain http to it is refused.
-        QTest::newRow("http to a non-loopback host")
-            << "x\nOK<br>0.9.2<br>http://0.0.0.0:%2/files/setup_0.9.2.bin\n" << 200;
+        QTest::newRow("http to a non-loopback host") << setup << next << "127\\.0\\.0\\.1" << "0.0.0.0" << 200;
+        QTest::newRow("older version") << setup << QByteArray("0.0.1") << "" << "" << 200;
+        QTest::newRow("same version") << setup << QByteArray("0.9.1.20140802") << "" << "" << 200;
+        QTest::newRow("empty version") << setup << QByteArray() << "" << "" << 200;
+        QTest::newRow("no hash") << setup << next << "<br>[0-9a-f]{64}<br>" << "<br>" << 200;
+        QTest::newRow("no signature") << setup << next << "<br>[0-9a-f]{128}" << "" << 200;
+        QTest::newRow("bad signature") << setup << next << "[0-9a-f]{128}" << QString(128, QLatin1Char('0')) << 200;
     }
 
     void answersThatOfferNothing()
     {
-        QFETCH(QString, answer);
+        QFETCH(QString, path);
+        QFETCH(QByteArray, version);
+        QFETCH(QString, pattern);
+        QFETCH(QString, replacement);
         QFETCH(int, status);
-        for (const QString &path : {installerWebPath, QStringLiteral("/files/"), QStringLiteral("/files/a")})
-            server->Serve(path, "not an installer");
-        const QString text = answer.replace(QLatin1String("%1"), server->BaseUrl())
-                                 .replace(QLatin1String("%2"), server->BaseUrl().section(QLatin1Char(':'), -1));
-        server->Serve(queryPath, text.toUtf8(), status);
+        for (const QString &served : {installerWebPath, QStringLiteral("/files/"), QStringLiteral("/files/..")})
+            server->Serve(served, "not an installer");
+        QString answer = QString::fromUtf8(signer.Offer(server->UrlFor(path), "not an installer", version));
+        if (!pattern.isEmpty())
+            answer.replace(QRegularExpression(pattern), replacement);
+        server->Serve(queryPath, answer.toUtf8(), status);
 
         Updater updater(host.get());
         SettleAfterQuery();
@@ -229,15 +239,48 @@ private slots:
         QVERIFY(FilesInInstallerFolder().isEmpty());
     }
 
-    void installerWithTheWrongHashIsNotKept()
+    void installerNotMatchingTheAnswerIsNotKept_data()
     {
+        QTest::addColumn<Response>("download");
+        QTest::addColumn<QByteArray>("signedHash");
+        QTest::addColumn<int>("signedSizeChange");
         const QByteArray installer = Installer();
-        server->Serve(installerWebPath, installer);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Sha256Hex("something else")));
+        const QByteArray hash = testing::Sha256Hex(installer);
+        Response whole;
+        whole.body = installer;
+        QTest::newRow("another hash") << whole << testing::Sha256Hex("something else") << 0;
+        QTest::newRow("larger than signed") << whole << hash << -1;
+        QTest::newRow("smaller than signed") << whole << hash << 1;
+        Response compressed; // would inflate to the signed installer, were it inflated in memory
+        compressed.body = qCompress(installer).mid(4);
+        compressed.encoding = "deflate";
+        QTest::newRow("compressed") << compressed << hash << 0;
+        Response endless;
+        endless.body = Installer(64 * 1024);
+        endless.delivery = Response::Endless;
+        QTest::newRow("endless") << endless << hash << 0;
+        Response drip = whole;
+        drip.delivery = Response::Slowly;
+        drip.chunkSize = 1;
+        QTest::newRow("stalled") << drip << hash << 0;
+    }
+
+    void installerNotMatchingTheAnswerIsNotKept()
+    {
+        QFETCH(Response, download);
+        QFETCH(QByteArray, signedHash);
+        QFETCH(int, signedSizeChange);
+        const qint64 size = Installer().size() + signedSizeChange;
+        server->Serve(installerWebPath, download);
+        server->Serve(queryPath, testing::UpdateAnswerBody({"OK", "0.9.2", server->UrlFor(installerWebPath).toUtf8(),
+                                                            signedHash, QByteArray::number(size),
+                                                            signer.Signature("0.9.2", installerName.toUtf8(), size,
+                                                                             signedHash)}));
 
         Updater updater(host.get());
-        QVERIFY(testing::WaitUntil([this] { return server->RequestsFor(installerWebPath) == 1; }));
-        QVERIFY(testing::WaitUntil([this] { return ProgressWindow() && !ProgressWindow()->isVisible(); }));
+        // The endless and the stalled download end only when the updater gives them up.
+        QVERIFY(testing::WaitUntil(
+            [this] { return server->RequestsFor(installerWebPath) == 1 && server->OpenConnections() == 0; }));
         QTest::qWait(200);
         QVERIFY(!Notice());
         QVERIFY(FilesInInstallerFolder().isEmpty());
@@ -250,7 +293,7 @@ private slots:
         broken.body = installer;
         broken.delivery = Response::Truncated;
         server->Serve(installerWebPath, broken);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
         {
             Updater updater(host.get());
             QVERIFY(testing::WaitUntil([this] { return server->RequestsFor(installerWebPath) == 1; }));
@@ -279,7 +322,7 @@ private slots:
     {
         QFETCH(bool, switchedOff);
         QFETCH(bool, plainHttpElsewhere);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Installer()));
         server->Serve(installerWebPath, Installer());
         if (switchedOff)
             QSettings().setValue(QStringLiteral("CheckForUpdates"), false);
@@ -310,7 +353,7 @@ private slots:
     {
         const QByteArray installer = Installer();
         server->Serve(installerWebPath, installer);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Sha256Hex(installer)));
+        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
         MainWindow window;
         window.show();
         QVERIFY(testing::WaitUntil([&] {

@@ -3,11 +3,24 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+
+int &DefaultTimeout()
+{
+    static int milliseconds = 30000;
+    return milliseconds;
+}
+
+} // namespace
 
 Downloader::Downloader(const QString &address)
-    : url(address, QUrl::TolerantMode), manager(new QNetworkAccessManager)
+    : url(address, QUrl::TolerantMode), manager(new QNetworkAccessManager), stallTimer(new QTimer(this)),
+      timeoutMs(DefaultTimeout())
 {
     connect(manager, &QNetworkAccessManager::finished, this, &Downloader::replyFinished);
+    connect(stallTimer, &QTimer::timeout, this, &Downloader::CheckProgress);
 }
 
 Downloader::~Downloader()
@@ -17,6 +30,11 @@ Downloader::~Downloader()
     delete manager;
 }
 
+void Downloader::setDefaultTimeout(int milliseconds)
+{
+    DefaultTimeout() = milliseconds;
+}
+
 void Downloader::sendRequest(int method)
 {
     if (method != Get && method != Post)
@@ -24,46 +42,98 @@ void Downloader::sendRequest(int method)
 
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(timeoutMs);
+    // A streamed body is taken byte for byte: no HTTP compression whose inflated pieces Qt
+    // would hold in memory (an encoded body then simply fails the checks of its receiver).
+    if (streaming)
+        request.setRawHeader("Accept-Encoding", "identity");
 
-    QNetworkReply *reply = nullptr;
     if (method == Get) {
         reply = manager->get(request);
         connect(reply, &QNetworkReply::downloadProgress, this, &Downloader::downloadProgressSlot);
     } else {
-        const QByteArray body = url.query(QUrl::FullyEncoded).toUtf8();
+        const QByteArray form = url.query(QUrl::FullyEncoded).toUtf8();
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-        reply = manager->post(request, body);
+        reply = manager->post(request, form);
     }
-    watchSize(reply);
+    Watch();
 }
 
-void Downloader::watchSize(QNetworkReply *reply)
+void Downloader::Watch()
 {
-    if (sizeLimit <= 0)
-        return;
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 total) {
-        if (!tooLarge && (received > sizeLimit || total > sizeLimit)) {
-            tooLarge = true;
-            reply->abort();
-        }
+    // Read as it arrives, so neither the reply nor this object holds more than the limit.
+    connect(reply, &QNetworkReply::readyRead, this, &Downloader::ReadBody);
+    // An announced length over the limit is refused before its body arrives.
+    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {
+        if (sizeLimit > 0 && total > sizeLimit)
+            GiveUp();
     });
+    // Checked four times per period, so a stall is noticed soon after the period ends.
+    stallTimer->start(qMax(1, timeoutMs / 4));
+    sinceCheck.start();
+    sinceProgress.start();
 }
 
-void Downloader::replyFinished(QNetworkReply *reply)
+void Downloader::ReadBody()
 {
+    if (!reply || gaveUp || !reply->isOpen())
+        return;
+    const QByteArray part = reply->readAll();
+    received += part.size();
+    if (sizeLimit > 0 && received > sizeLimit) {
+        GiveUp();
+        return;
+    }
+    // Only a success is the wanted body; an error page stays here, for ConnectionProblem.
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray(); // an aborted reply is closed
-    reply->deleteLater();
-
-    // A body cut short (the connection dropped, the time-out struck) can still carry status 200;
-    // after a silent retry Qt even reports such a body without error, so its length is checked too.
-    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-    const bool complete = !announced.isValid() || announced.toLongLong() == body.size();
-    if (status == 200 && reply->error() == QNetworkReply::NoError && complete && !tooLarge)
-        emit DownloadFinished(body);
+    if (streaming && status == 200)
+        emit BodyReceived(part);
     else
-        emit ConnectionProblem(status, tooLarge ? QByteArray() : body);
+        body += part;
+}
+
+void Downloader::CheckProgress()
+{
+    // A check far behind its time means this thread was busy (the request itself only goes
+    // out from its event loop), not that the transfer stalled: that time does not count.
+    const bool late = sinceCheck.restart() > 2 * stallTimer->interval();
+    if (late || received - receivedAtProgress >= MinimumProgressBytes) {
+        receivedAtProgress = received;
+        sinceProgress.restart();
+    } else if (sinceProgress.elapsed() >= timeoutMs) {
+        GiveUp();
+    }
+}
+
+void Downloader::cancel()
+{
+    GiveUp();
+}
+
+void Downloader::GiveUp()
+{
+    if (gaveUp || !reply)
+        return;
+    gaveUp = true;
+    reply->abort(); // finishes the reply: replyFinished reports the problem
+}
+
+void Downloader::replyFinished(QNetworkReply *finished)
+{
+    stallTimer->stop();
+    ReadBody();
+    const int status = finished->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    finished->deleteLater();
+
+    // A body cut short (the connection dropped) can still carry status 200; after a silent
+    // retry Qt even reports such a body without error, so its length is checked too.
+    const QVariant announced = finished->header(QNetworkRequest::ContentLengthHeader);
+    const bool complete = !announced.isValid() || announced.toLongLong() == received;
+    const QByteArray kept = body;
+    body.clear();
+    if (status == 200 && finished->error() == QNetworkReply::NoError && complete && !gaveUp)
+        emit DownloadFinished(kept);
+    else
+        emit ConnectionProblem(status, gaveUp ? QByteArray() : kept);
 }
 
 void Downloader::downloadProgressSlot(qint64 received, qint64 total)

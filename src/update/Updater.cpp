@@ -20,17 +20,6 @@ namespace {
 // The answer to the query is a few lines; anything much larger is not the service.
 constexpr qint64 MaxAnswerBytes = 64 * 1024;
 
-QString PlatformName()
-{
-#if defined(Q_OS_WIN)
-    return QStringLiteral("win");
-#elif defined(Q_OS_MACOS)
-    return QStringLiteral("mac");
-#else
-    return QStringLiteral("linux");
-#endif
-}
-
 } // namespace
 
 Updater::Updater(QObject *parent) : QObject(parent)
@@ -40,7 +29,7 @@ Updater::Updater(QObject *parent) : QObject(parent)
     if (!QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
         return;
 
-    const QString platform = QStringLiteral("&platform=%1").arg(PlatformName());
+    const QString platform = QStringLiteral("&platform=%1").arg(lumeno::UpdatePlatform());
     const QString query = QStringLiteral("%1/app/index.php?method=checkupdates&version=%2%3")
                               .arg(ServiceAddress(), lumeno::version::applicationVersion(), platform);
     if (!lumeno::IsSecureUpdateAddress(QUrl(query)))
@@ -85,12 +74,13 @@ QWidget *Updater::ParentWidget() const
 
 void Updater::ProcessCorrectResponse(QByteArray body)
 {
-    const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body);
+    const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body, lumeno::version::applicationVersion());
     if (!answer.newVersion)
         return;
 
     downloadUrl = answer.installerUrl.toString();
     expectedSha256 = answer.installerSha256;
+    expectedSize = answer.installerSize;
     installerPath = QStringLiteral("%1/%2").arg(InstallerFolder(), answer.installerName);
 
     if (QFileInfo(installerPath).isFile()) {
@@ -105,6 +95,14 @@ void Updater::ProcessCorrectResponse(QByteArray body)
 
 void Updater::StartDownload()
 {
+    // Written under a temporary name and renamed when complete: a later start never finds half a file.
+    QDir().mkpath(InstallerFolder());
+    installerFile = std::make_unique<QSaveFile>(installerPath);
+    if (!installerFile->open(QIODevice::WriteOnly)) {
+        installerFile.reset();
+        return;
+    }
+
     QWidget *parentWidget = ParentWidget();
     progressDialog = new DialogUpdater(parentWidget);
     progressDialog->show();
@@ -113,36 +111,44 @@ void Updater::StartDownload()
 
     emit DownloadingNewVersion();
 
+    // Streamed to the file as it arrives; a body beyond the signed size is given up.
     installerDownloader = new Downloader(downloadUrl);
+    installerDownloader->setStreaming(true);
+    installerDownloader->setSizeLimit(expectedSize);
     connect(installerDownloader, &Downloader::ConnectionProblem, this, &Updater::ProcessAmazonIncorrectResponse);
     connect(installerDownloader, &Downloader::DownloadFinished, this,
             qOverload<QByteArray>(&Updater::NewVersionDownloaded));
     connect(installerDownloader, &Downloader::downloadProgressSignal, progressDialog, &DialogUpdater::updateProgress);
+    connect(installerDownloader, &Downloader::BodyReceived, this, &Updater::StoreInstallerPart);
     installerDownloader->sendRequest(Downloader::Get);
 }
 
 bool Updater::IsIntact(const QString &path) const
 {
-    if (expectedSha256.isEmpty())
-        return true;
     QFile file(path);
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    return file.open(QIODevice::ReadOnly) && hash.addData(&file) && hash.result() == expectedSha256;
+    return file.size() == expectedSize && file.open(QIODevice::ReadOnly) && hash.addData(&file) &&
+           hash.result() == expectedSha256;
 }
 
-void Updater::NewVersionDownloaded(QByteArray installer)
+void Updater::StoreInstallerPart(QByteArray part)
+{
+    if (!installerFile)
+        return;
+    installerHash.addData(part);
+    if (installerFile->write(part) != part.size())
+        installerDownloader->cancel(); // the disk is full: no point in fetching the rest
+}
+
+void Updater::NewVersionDownloaded(QByteArray)
 {
     if (progressDialog)
         progressDialog->close();
-    if (!expectedSha256.isEmpty() && QCryptographicHash::hash(installer, QCryptographicHash::Sha256) != expectedSha256)
-        return;
-
-    // Written under a temporary name and renamed when complete: a later start never finds half a file.
-    QDir().mkpath(InstallerFolder());
-    QSaveFile file(installerPath);
+    const std::unique_ptr<QSaveFile> file = std::move(installerFile);
     // Flushed before the commit, which would not notice the last bytes failing (a full disk).
-    if (!file.open(QIODevice::WriteOnly) || file.write(installer) != installer.size() || !file.flush() ||
-        !file.commit())
+    // Dropping the file uncommitted removes what was written.
+    if (!file || !file->flush() || file->size() != expectedSize || installerHash.result() != expectedSha256 ||
+        !file->commit())
         return;
     NewVersionDownloaded();
 }
@@ -163,5 +169,6 @@ void Updater::ProcessIncorrectResponse(int, QByteArray)
 
 void Updater::ProcessAmazonIncorrectResponse(int, QByteArray)
 {
-    // The download failed; nothing was stored, and the progress window stays until clicked away.
+    // The download failed: what was written goes, and the progress window stays until clicked away.
+    installerFile.reset();
 }

@@ -1,16 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <memory>
+
+class QSaveFile;
 
 class Downloader;
 class DialogUpdater;
 class DialogNotificationUpdateReady;
 
 // Asks the update service once per start whether a newer version exists, downloads its
-// installer into the per-user cache and offers it. Every failure is silent.
+// installer into the per-user cache and offers it. Only a signed answer offering a newer
+// version counts, and only an installer of the signed size and hash is kept. Every failure is silent.
 class Updater : public QObject
 {
     Q_OBJECT
@@ -36,6 +42,7 @@ private slots:
     void ProcessAmazonIncorrectResponse(int status, QByteArray body);
     void NewVersionDownloaded(QByteArray installer);
     void NewVersionDownloaded();
+    void StoreInstallerPart(QByteArray part);
 
 private:
     void StartDownload();
@@ -50,4 +57,8 @@ private:
     QPointer<DialogUpdater> progressDialog;
     QPointer<DialogNotificationUpdateReady> readyDialog;
     QByteArray expectedSha256;
+    qint64 expectedSize = 0;
+    // The installer being downloaded, under a temporary name until it is complete and checked.
+    std::unique_ptr<QSaveFile> installerFile;
+    QCryptographicHash installerHash{QCryptographicHash::Sha256};
 };
