@@ -16,7 +16,7 @@ struct InputModel
     QString failure; // one line naming the file
 };
 
-// Reads the model the way the window does: the reader of its complete suffix (any case),
+// Reads the model the way the window does: the reader of its last suffix (any case),
 // the checks before and after the reader, the window's messages.
 InputModel LoadInput(const QString &path, Progress &progress);
 
