@@ -5,18 +5,21 @@
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"
+#include "io/VtkMessageLog.h"
 #include "processing/ModelTransform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkTransform.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 
@@ -188,17 +191,30 @@ private slots:
 
     void fullDiskKeepsWhatExists_data() { failedWriteNamesTheFileAndKeepsWhatExists_data(); }
 
+    // VTK's own reports of the failure (the OBJ writer's pipeline dump) go to the log only.
     void fullDiskKeepsWhatExists()
     {
         QFETCH(QString, suffix);
         const QString path = Path(QStringLiteral("kept.") + suffix);
+        const QString log = testing::SandboxPath() + QStringLiteral("/vtk-") + suffix + QStringLiteral(".log");
+        lumeno::SendVtkMessagesToLog(log);
         Put(path, "the previous model");
         lumeno::ModelWriteResult result;
+        QTemporaryFile standardError;
+        QVERIFY(standardError.open());
+        const int savedStandardError = ::dup(2);
+        ::dup2(standardError.handle(), 2);
         {
             FileSizeLimit limit(4096); // the sphere takes far more in every format
             QVERIFY(limit.IsActive());
             result = lumeno::WriteModelFile(sphere, path, suffix);
         }
+        ::dup2(savedStandardError, 2);
+        ::close(savedStandardError);
+        QVERIFY(standardError.seek(0));
+        QCOMPARE(standardError.readAll(), QByteArray());
+        if (suffix == QLatin1String("obj"))
+            QVERIFY(Contents(log).contains("returned failure for request"));
         QVERIFY(!result.written);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
         QCOMPARE(Contents(path), QByteArray("the previous model"));

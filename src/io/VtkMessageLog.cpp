@@ -36,6 +36,8 @@ public:
         const std::lock_guard<std::mutex> lock(mutex);
         QFile file(logFile);
         const bool full = file.size() > MaximumLogSize;
+        if (!file.exists())
+            QDir().mkpath(QFileInfo(logFile).absolutePath());
         if (file.open(full ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::Append)) {
             file.write(text);
             if (!QByteArray(text).endsWith('\n'))
@@ -57,7 +59,6 @@ vtkStandardNewMacro(vtkFileMessageWindow);
 
 void SendVtkMessagesToLog(const QString &logFile)
 {
-    QDir().mkpath(QFileInfo(logFile).absolutePath());
     auto window = vtkSmartPointer<vtkFileMessageWindow>::New();
     window->SetLogFile(logFile);
     vtkOutputWindow::SetInstance(window);
