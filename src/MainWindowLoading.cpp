@@ -40,7 +40,7 @@ void MainWindow::OpenFileSlot()
         tr("All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"));
     if (fileName.isEmpty())
         return;
-    LoadModel(fileName, QFileInfo(fileName).completeSuffix());
+    LoadModel(fileName, QFileInfo(fileName).suffix());
 }
 
 void MainWindow::LoadModel(const QString &fileName, const QString &suffix)

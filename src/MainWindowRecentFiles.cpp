@@ -40,5 +40,5 @@ void MainWindow::OpenRecentFile()
     if (!action)
         return;
     const QFileInfo file(action->data().toString());
-    LoadModel(file.filePath(), file.completeSuffix());
+    LoadModel(file.filePath(), file.suffix());
 }

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "Resources.h"
 #include "Version.h"
+#include "io/VtkMessageLog.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("lumeno3d.org"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));
+    // The window reports failures itself; VTK's own texts are kept for finding out more.
+    lumeno::SendVtkMessagesToLog(lumeno::DefaultVtkMessageLog());
 
     MainWindow window;
     QCoreApplication::setApplicationVersion(lumeno::version::applicationVersion());

@@ -1,5 +1,6 @@
 // lumeno3d-cli as scripts use it: its three commands on small models, the levels against the
 // window's cascade, every failure with its exit status and message, and an untouched input.
+#include "FileSizeLimit.h"
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -50,7 +51,13 @@ QString Folder(const QString &name)
 
 vtkSmartPointer<vtkPolyData> Read(const QString &path)
 {
-    return lumeno::ReadModel(path, QFileInfo(path).completeSuffix()).model;
+    return lumeno::ReadModel(path, QFileInfo(path).suffix()).model;
+}
+
+bool WriteText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
 }
 
 struct FileState
@@ -95,6 +102,8 @@ private slots:
     void reduceSmoothsThenTransformsInTheWindowsOrder();
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data();
     void failuresExitWithTheirStatusAndOneLineNamingTheFile();
+    void aFailedWriteIsOneLineAndKeepsTheFile_data();
+    void aFailedWriteIsOneLineAndKeepsTheFile();
     void theInputIsNeverModified();
     void progressGoesToStandardErrorUnlessQuiet();
     void helpDocumentsEveryCommandOptionAndStatus();
@@ -146,7 +155,7 @@ void TestCli::infoDescribesTheModelAndTheLevelButtons()
 void TestCli::infoReadsEveryFormatWhateverTheCaseOfItsSuffix_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"ball.stl", "ball.PLY", "ball.Obj", "BALL.STL"})
+    for (const char *name : {"ball.stl", "ball.PLY", "ball.Obj", "BALL.STL", "part.v2.stl", "scan.2024.12.ply"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -199,22 +208,22 @@ void TestCli::levelsAreTheWindowsLevels()
 void TestCli::levelsWriteTheChosenFormat()
 {
     const QString models = Folder(QStringLiteral("formatted"));
-    const QString input = models + QStringLiteral("/Part.STL");
+    const QString input = models + QStringLiteral("/Part.v2.STL");
     QVERIFY(testing::WriteModel(testing::Sphere(24, 24), models + QStringLiteral("/part.stl")));
     QVERIFY(QFile::rename(models + QStringLiteral("/part.stl"), input));
 
     // Without --format the levels take the input's format, with a lower-case suffix.
     const QString sameFormat = models + QStringLiteral("/same");
     QCOMPARE(RunCli({QStringLiteral("levels"), input, sameFormat, QStringLiteral("-q")}).status, 0);
-    QVERIFY(QFileInfo::exists(sameFormat + QStringLiteral("/Part_90.stl")));
-    QVERIFY(QFileInfo::exists(sameFormat + QStringLiteral("/Part_10.stl")));
+    QVERIFY(QFileInfo::exists(sameFormat + QStringLiteral("/Part.v2_90.stl")));
+    QVERIFY(QFileInfo::exists(sameFormat + QStringLiteral("/Part.v2_10.stl")));
 
     for (const QString format : {QStringLiteral("obj"), QStringLiteral("ply")}) {
         const QString folder = models + QLatin1Char('/') + format; // created by the tool
         QCOMPARE(RunCli({QStringLiteral("levels"), input, folder, QStringLiteral("--format"), format.toUpper()}).status,
                  0);
         for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
-            const QString file = folder + QStringLiteral("/Part_%1.%2").arg(level.percent).arg(format);
+            const QString file = folder + QStringLiteral("/Part.v2_%1.%2").arg(level.percent).arg(format);
             QFile written(file);
             QVERIFY2(written.open(QIODevice::ReadOnly), qPrintable(file));
             const QByteArray start = written.read(32);
@@ -243,7 +252,7 @@ void TestCli::reduceKeepsAShareOrAnErrorAsTheWindowDoes()
              double(expected->GetNumberOfPolys()));
     QCOMPARE(run.json()[QLatin1String("outputFileSize")].toDouble(), double(QFileInfo(kept).size()));
 
-    const QString bounded = out + QStringLiteral("/bounded.obj");
+    const QString bounded = out + QStringLiteral("/bounded.0.001.obj");
     run = RunCli({QStringLiteral("reduce"), sphereStl, QStringLiteral("--max-error"), QStringLiteral("0.001"),
                   QStringLiteral("-o"), bounded});
     QCOMPARE(run.status, 0);
@@ -305,8 +314,11 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
         QVERIFY(g.open(QIODevice::WriteOnly) && e.open(QIODevice::WriteOnly));
         g.write("this is not a model\n");
     }
-    const QString twoDots = folder + QStringLiteral("/part.rev2.stl");
-    QFile::copy(good, twoDots);
+    const QString backup = folder + QStringLiteral("/part.stl.bak");
+    QFile::copy(good, backup);
+    const QString protectedFile = folder + QStringLiteral("/protected.obj");
+    QVERIFY(WriteText(protectedFile, "keep me"));
+    QVERIFY(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString link = folder + QStringLiteral("/link.stl");
     QFile::link(good, link);
     const QString missing = folder + QStringLiteral("/missing.stl");
@@ -325,7 +337,11 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
     QTest::newRow("two amounts") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "5", "--max-error", "0.1"}
                                  << 1 << "not both";
     QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
-                                   << "between 0 and 100";
+                                   << "more than 0 and at most 100";
+    QTest::newRow("keep nothing") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "0"} << 1
+                                  << "more than 0 and at most 100";
+    QTest::newRow("scale by zero") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "5", "--scale", "1", "0", "1"}
+                                   << 1 << "--scale factors must not be 0";
     QTest::newRow("error too small") << QStringList{"reduce", good, "-o", "x.stl", "--max-error", "0"} << 1
                                      << "between 0.000001 and 10";
     QTest::newRow("not a number") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "half"} << 1
@@ -338,8 +354,8 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
 
     QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                    << QStringLiteral("The file %1 doesn't exist.").arg(missing);
-    QTest::newRow("unknown suffix") << QStringList{"levels", twoDots, folder} << 2
-                                    << QStringLiteral("Error opening ") + twoDots;
+    QTest::newRow("unknown suffix") << QStringList{"levels", backup, folder} << 2
+                                    << QStringLiteral("Error opening ") + backup;
     QTest::newRow("truncated stl") << QStringList{"info", truncated} << 2 << truncated + corrupt;
     QTest::newRow("garbage ply") << QStringList{"reduce", garbage, "-o", folder + "/x.stl", "--keep", "5"} << 2
                                  << garbage + corrupt;
@@ -352,6 +368,17 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
     QTest::newRow("unknown output suffix")
         << QStringList{"reduce", good, "-o", folder + "/x.vrml", "--keep", "50"} << 3
         << folder + QStringLiteral("/x.vrml was not saved: a model can be saved as an STL, PLY or OBJ file only.");
+    QTest::newRow("write-protected output")
+        << QStringList{"reduce", good, "-o", protectedFile, "--keep", "50"} << 3
+        << cannotSave + protectedFile + QStringLiteral(". The file is write-protected.");
+    const QString tetrahedron = QStringLiteral(LUMENO_TEST_DATA "/tetra.obj");
+    QTest::newRow("no triangle left")
+        << QStringList{"reduce", tetrahedron, "-o", folder + "/x.ply", "--max-error", "10", "--smooth"} << 3
+        << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron +
+               QStringLiteral(" leaves no triangle");
+    QTest::newRow("scale beyond what a coordinate holds")
+        << QStringList{"reduce", good, "-o", folder + "/x.obj", "--keep", "50", "--scale", "1e39", "1", "1"} << 3
+        << folder + QStringLiteral("/x.obj was not written: scaled by 1e+39 1 1");
     QTest::newRow("output folder missing") << QStringList{"reduce", good, "-o", noFolder, "--keep", "50"} << 3
                                            << cannotSave + noFolder;
     QTest::newRow("output under a file") << QStringList{"reduce", good, "-o", underFile, "--keep", "50"} << 3
@@ -377,6 +404,33 @@ void TestCli::failuresExitWithTheirStatusAndOneLineNamingTheFile()
     QVERIFY(error.endsWith(QLatin1Char('\n')));
     // Nothing was left behind: no output, no temporary file.
     QCOMPARE(QDir(Folder(QStringLiteral("failures"))).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+void TestCli::aFailedWriteIsOneLineAndKeepsTheFile_data()
+{
+    QTest::addColumn<QString>("suffix");
+    for (const char *suffix : {"stl", "ply", "obj"})
+        QTest::newRow(suffix) << QString::fromLatin1(suffix);
+}
+
+// VTK's own reports (the OBJ writer's pipeline dump) go to the log, not to the terminal.
+void TestCli::aFailedWriteIsOneLineAndKeepsTheFile()
+{
+    QFETCH(QString, suffix);
+    const QString output = Folder(QStringLiteral("full-disk")) + QStringLiteral("/kept.") + suffix;
+    QVERIFY(WriteText(output, "the previous model"));
+    CliRun run;
+    {
+        FileSizeLimit limit(65536); // the tool's child process inherits it
+        QVERIFY(limit.IsActive());
+        run = RunCli({QStringLiteral("reduce"), sphereStl, QStringLiteral("-o"), output, QStringLiteral("--keep"),
+                      QStringLiteral("90"), QStringLiteral("--quiet")});
+    }
+    QCOMPARE(run.status, 3);
+    QCOMPARE(QString::fromLocal8Bit(run.err),
+             QStringLiteral("lumeno3d-cli: The model could not be saved to %1. Writing the file failed.\n").arg(output));
+    QCOMPARE(StateOf(output).bytes, QByteArray("the previous model"));
+    QVERIFY(QDir(QFileInfo(output).path()).entryList({QStringLiteral(".lumeno-*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestCli::theInputIsNeverModified()

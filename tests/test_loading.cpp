@@ -1,5 +1,6 @@
 // Opening a model in the window: the three formats, names the readers cannot take, the
 // size label of the 100 % button, and damaged or missing files.
+#include "DialogAnswers.h"
 #include "LoadingSupport.h"
 
 #include <QAbstractButton>
@@ -46,7 +47,7 @@ std::shared_ptr<SeenMessage> AnswerNextMessage()
 
 void Load(MainWindow &window, const QString &path)
 {
-    window.LoadModel(path, QFileInfo(path).completeSuffix());
+    window.LoadModel(path, QFileInfo(path).suffix());
 }
 
 QStringList RecentFiles()
@@ -133,21 +134,36 @@ private slots:
         QVERIFY(!window.IsCascadeRunning());
     }
 
-    void compoundSuffixIsRefused()
+    void aNameWithMoreDotsOpensByItsLastSuffix_data()
     {
-        const QString path = testing::ScratchFile(QStringLiteral("part.rev2.stl"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("polygons");
+        QTest::newRow("part.rev2.stl") << QStringLiteral("part.rev2.stl") << testing::DataFile("cube_ascii.stl") << 12;
+        QTest::newRow("scan.2024.12.ply") << QStringLiteral("scan.2024.12.ply") << testing::DataFile("tetra_ascii.ply")
+                                          << 4;
+    }
+
+    void aNameWithMoreDotsOpensByItsLastSuffix()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, source);
+        QFETCH(int, polygons);
+        const QString path = testing::ScratchFile(name);
         QFile::remove(path);
-        QVERIFY(QFile::copy(testing::DataFile("cube_ascii.stl"), path));
+        QVERIFY(QFile::copy(source, path));
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        auto seen = AnswerNextMessage();
-        Load(window, path);
-        QCOMPARE(seen->count, 1);
-        QCOMPARE(seen->text, QStringLiteral("Error opening ") + path);
-        VerifyEmptyScene(window);
-        QVERIFY(!RecentFiles().contains(path));
+        testing::ModalAnswers answers({testing::ChooseFile(path)});
+        testing::Action(window, QStringLiteral("actionOpen"))->trigger();
+        QVERIFY(answers.AllGiven());
+        QVERIFY2(answers.Closed().isEmpty(), qPrintable(answers.Closed().join(QLatin1Char('\n'))));
+        QVERIFY(window.LoadedModel());
+        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), vtkIdType(polygons));
+        QCOMPARE(RecentFiles().value(0), path);
+        QVERIFY(testing::WaitForCascade(window));
     }
 
     void missingFileIsReported()

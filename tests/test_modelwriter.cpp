@@ -5,19 +5,31 @@
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"
+#include "io/VtkMessageLog.h"
 #include "processing/ModelTransform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
+#include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkTransform.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 
 namespace {
+
+int ModeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
 
 QByteArray Contents(const QString &path)
 {
@@ -91,18 +103,29 @@ private slots:
         QVERIFY2(testing::SameTriangles(sphere, back, &why), qPrintable(why));
     }
 
-    void replacingKeepsPermissionsAndLeavesNoTemporaryFile()
+    void replacingKeepsTheModeAndLeavesNoTemporaryFile_data()
     {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0640") << 0640;
+        // Qt's own copy of permissions would add the owner's read permission for the superuser.
+        QTest::newRow("0220, writable only") << 0220;
+    }
+
+    void replacingKeepsTheModeAndLeavesNoTemporaryFile()
+    {
+        QFETCH(int, mode);
         const QString path = Path(QStringLiteral("old.stl"));
+        const QByteArray name = QFile::encodeName(path);
         Put(path, "old content");
-        const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(path, permissions));
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
         for (const char *suffix : {"stl", "obj", "ply"}) {
             const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QString::fromLatin1(suffix));
             QVERIFY2(result.written, qPrintable(result.error));
-            QCOMPARE(QFileInfo(path).permissions() & 0x7077, permissions & 0x7077);
+            QCOMPARE(ModeOf(path), mode);
         }
-        QVERIFY(Contents(path).startsWith("ply"));
+        QString reason;
+        QVERIFY2(lumeno::ReplaceFileContent(path, "ply", 3, &reason), qPrintable(reason)); // through QSaveFile
+        QCOMPARE(ModeOf(path), mode);
         QCOMPARE(Entries(), QStringList{QStringLiteral("old.stl")});
     }
 
@@ -168,17 +191,30 @@ private slots:
 
     void fullDiskKeepsWhatExists_data() { failedWriteNamesTheFileAndKeepsWhatExists_data(); }
 
+    // VTK's own reports of the failure (the OBJ writer's pipeline dump) go to the log only.
     void fullDiskKeepsWhatExists()
     {
         QFETCH(QString, suffix);
         const QString path = Path(QStringLiteral("kept.") + suffix);
+        const QString log = testing::SandboxPath() + QStringLiteral("/vtk-") + suffix + QStringLiteral(".log");
+        lumeno::SendVtkMessagesToLog(log);
         Put(path, "the previous model");
         lumeno::ModelWriteResult result;
+        QTemporaryFile standardError;
+        QVERIFY(standardError.open());
+        const int savedStandardError = ::dup(2);
+        ::dup2(standardError.handle(), 2);
         {
             FileSizeLimit limit(4096); // the sphere takes far more in every format
             QVERIFY(limit.IsActive());
             result = lumeno::WriteModelFile(sphere, path, suffix);
         }
+        ::dup2(savedStandardError, 2);
+        ::close(savedStandardError);
+        QVERIFY(standardError.seek(0));
+        QCOMPARE(standardError.readAll(), QByteArray());
+        if (suffix == QLatin1String("obj"))
+            QVERIFY(Contents(log).contains("returned failure for request"));
         QVERIFY(!result.written);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
         QCOMPARE(Contents(path), QByteArray("the previous model"));
@@ -197,15 +233,47 @@ private slots:
         }
     }
 
-    void emptyModelIsNoValidStl()
+    void refusedModelsAndTargetsLeaveTheFileAlone_data()
     {
-        const QString path = Path(QStringLiteral("empty.stl"));
-        Put(path, "previous");
-        const lumeno::ModelWriteResult result =
-            lumeno::WriteModelFile(vtkSmartPointer<vtkPolyData>::New(), path, QStringLiteral("stl"));
-        QVERIFY(!result.written);
-        QCOMPARE(Contents(path), QByteArray("previous"));
-        QCOMPARE(Entries(), QStringList{QStringLiteral("empty.stl")});
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no triangle") << QStringLiteral("empty") << QStringLiteral("The model has no triangles.");
+        QTest::newRow("points only") << QStringLiteral("points") << QStringLiteral("The model has no triangles.");
+        QTest::newRow("infinite coordinate") << QStringLiteral("inf") << QStringLiteral("not finite numbers");
+        QTest::newRow("NaN coordinate") << QStringLiteral("nan") << QStringLiteral("not finite numbers");
+        // Even for the superuser, who may write it.
+        QTest::newRow("write-protected target") << QStringLiteral("read-only")
+                                                << QStringLiteral("The file is write-protected.");
+    }
+
+    void refusedModelsAndTargetsLeaveTheFileAlone()
+    {
+        QFETCH(QString, refused);
+        QFETCH(QString, reason);
+        auto model = vtkSmartPointer<vtkPolyData>::New();
+        if (refused == QLatin1String("points")) {
+            model->SetPoints(sphere->GetPoints());
+        } else if (refused == QLatin1String("inf") || refused == QLatin1String("nan")) {
+            model->DeepCopy(sphere);
+            const double bad = refused == QLatin1String("inf") ? HUGE_VAL : std::nan("");
+            model->GetPoints()->SetPoint(7, 0.0, bad, 0.0);
+        } else if (refused == QLatin1String("read-only")) {
+            model = sphere;
+        }
+        for (const char *suffix : {"stl", "ply", "obj"}) {
+            const QString path = Path(QStringLiteral("target.") + QLatin1String(suffix));
+            Put(path, "previous");
+            if (refused == QLatin1String("read-only"))
+                QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+            const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, path, QString::fromLatin1(suffix));
+            QVERIFY(!result.written);
+            QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)) && result.error.contains(reason),
+                     qPrintable(result.error));
+            QCOMPARE(Contents(path), QByteArray("previous"));
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        }
+        QCOMPARE(Entries(), (QStringList{QStringLiteral("target.obj"), QStringLiteral("target.ply"),
+                                         QStringLiteral("target.stl")}));
     }
 
     void scaleAlongXDoublesEveryX()

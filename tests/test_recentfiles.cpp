@@ -66,7 +66,7 @@ void VerifyMenuShows(MainWindow &window, const QStringList &paths)
 
 void Load(MainWindow &window, const QString &path)
 {
-    window.LoadModel(path, QFileInfo(path).completeSuffix());
+    window.LoadModel(path, QFileInfo(path).suffix());
 }
 
 // Triggers a recent-file action and returns the text of the message box it leads to, if any.
@@ -184,14 +184,13 @@ private slots:
         VerifyMenuShows(window, stored.mid(0, 5));
     }
 
-    void aNameWithTwoDotsReachesTheLoaderWithItsWholeSuffix()
+    void aNameWithTwoDotsOpensByItsLastSuffix()
     {
         const QString path = WriteSmallModel(QStringLiteral("part.fine.stl"));
         QSettings().setValue(RecentKey(), QStringList{path});
         MainWindow window;
-        // "fine.stl" is no suffix the loader knows.
-        QCOMPARE(TriggerAndReadMessage(RecentActions(window).first()), QStringLiteral("Error opening ") + path);
-        QVERIFY(!window.LoadedModel());
+        RecentActions(window).first()->trigger();
+        QVERIFY(window.LoadedModel());
         QCOMPARE(StoredList(), QStringList{path});
     }
 

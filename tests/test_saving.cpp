@@ -161,6 +161,7 @@ private slots:
         QTest::newRow("obj") << QStringLiteral("out.obj");
         QTest::newRow("upper-case STL") << QStringLiteral("OUT.STL");
         QTest::newRow("two dots") << QStringLiteral("part.b.ply");
+        QTest::newRow("three dots") << QStringLiteral("scan.2024.12.obj");
     }
 
     void eachFormatWritesTheShownModel()
@@ -257,6 +258,19 @@ private slots:
         QCOMPARE(messages->size(), 2); // replace? yes; then the failure
         QVERIFY2(messages->last().contains(QDir::toNativeSeparators(existing)), qPrintable(messages->last()));
         QCOMPARE(Contents(existing), QByteArray("the model saved yesterday"));
+        QCOMPARE(RecentFiles(), RecentFilesBefore);
+
+        // A write-protected file is not replaced, not even by the superuser.
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(existing, readOnly));
+        messages->clear();
+        SaveAs({ChooseFile(existing), Press(QMessageBox::Yes, messages)});
+        QCOMPARE(messages->size(), 2);
+        QVERIFY2(messages->last().contains(QDir::toNativeSeparators(existing)) &&
+                     messages->last().contains(QStringLiteral("write-protected")),
+                 qPrintable(messages->last()));
+        QCOMPARE(Contents(existing), QByteArray("the model saved yesterday"));
+        QCOMPARE(QFileInfo(existing).permissions() & 0x7077, readOnly); // the owner, group and others
         QCOMPARE(RecentFiles(), RecentFilesBefore);
 
         // A folder that does not exist, or a path under a regular file, cannot be chosen in

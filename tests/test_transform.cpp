@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -187,6 +188,37 @@ private slots:
         QCOMPARE(Box(dialog, "spinBoxScaleZ")->value(), 20.0 * factorZ);
         VerifyShownSize(50, 40 * factorY, 20 * factorZ);
         QVERIFY(!window->transformApplied);
+    }
+
+    void aZeroSizeIsNeitherShownNorApplied_data() { typingASizeWithAndWithoutTheLock_data(); }
+
+    void aZeroSizeIsNeitherShownNorApplied()
+    {
+        QFETCH(bool, locked);
+        DialogTransform *dialog = OpenDialog();
+        QVERIFY(dialog);
+        if (locked)
+            QTest::mouseClick(Button(dialog, "btnLock"), Qt::LeftButton);
+        Type(Box(dialog, "spinBoxScaleY"), QStringLiteral("0"));
+        Box(dialog, "spinBoxRotateZ")->setValue(90);
+        VerifyFactors(1, 1, 1);
+        VerifyShownSize(40, 100, 20); // turned, not flattened
+
+        auto message = std::make_shared<QString>();
+        testing::AnswerNextModal([message](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                *message = box->text();
+            modal->close();
+        });
+        QTest::mouseClick(Button(dialog, "btnOK"), Qt::LeftButton);
+        QVERIFY2(message->contains(QStringLiteral("greater than 0")), qPrintable(*message));
+        QVERIFY(!window->transformApplied);
+        QVERIFY(dialog->isVisible());
+
+        Type(Box(dialog, "spinBoxScaleY"), QStringLiteral("80"));
+        VerifyFactors(locked ? 2 : 1, 2, locked ? 2 : 1);
+        QTest::mouseClick(Button(dialog, "btnOK"), Qt::LeftButton);
+        QVERIFY(window->transformApplied);
     }
 
     void rotationsFollowScalingInTheOrderXYZ()

@@ -102,6 +102,13 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Aquestes mides no es poden aplicar: cada mida ha de ser més gran que 0, i el model escalat ha de quedar dins de les coordenades que pot contenir un fitxer de model.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>No hi ha cap model per desar.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>El fitxer està protegit contra escriptura.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>El model no té cap triangle.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>El model té coordenades que no són nombres finits.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Tyto rozměry nelze použít: každý rozměr musí být větší než 0 a zvětšený model musí zůstat v rozsahu souřadnic, který soubor modelu pojme.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Chcete jej nahradit?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>Není k dispozici žádný model k uložení.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Soubor je chráněn proti zápisu.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>Model nemá žádné trojúhelníky.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>Model má souřadnice, které nejsou konečná čísla.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Diese Größen können nicht übernommen werden: Jede Größe muss größer als 0 sein, und das skalierte Modell muss innerhalb der Koordinaten bleiben, die eine Modelldatei aufnehmen kann.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>Es gibt kein Modell zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>Das Modell hat keine Dreiecke.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>Das Modell hat Koordinaten, die keine endlichen Zahlen sind.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>There is no model to save.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>The model has no triangles.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>The model has coordinates that are not finite numbers.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Estos tamaños no se pueden aplicar: cada tamaño debe ser mayor que 0 y el modelo escalado debe quedar dentro de las coordenadas que puede contener un archivo de modelo.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>No hay ningún modelo que guardar.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>El archivo está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>El modelo no tiene triángulos.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>El modelo tiene coordenadas que no son números finitos.</translation>
     </message>
 </context>
 <context>

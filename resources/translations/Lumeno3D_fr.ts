@@ -102,6 +102,13 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Ces tailles ne peuvent pas être appliquées : chaque taille doit être supérieure à 0, et le modèle mis à l’échelle doit rester dans les coordonnées qu’un fichier de modèle peut contenir.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>Il n&apos;y a aucun modèle à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Le fichier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>Le modèle n’a aucun triangle.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>Le modèle a des coordonnées qui ne sont pas des nombres finis.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Queste dimensioni non possono essere applicate: ogni dimensione deve essere maggiore di 0 e il modello scalato deve restare entro le coordinate che un file di modello può contenere.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Sostituirlo?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>Non c&apos;è alcun modello da salvare.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>Il file è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>Il modello non ha triangoli.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>Il modello ha coordinate che non sono numeri finiti.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>これらのサイズは適用できません。すべてのサイズは 0 より大きくなければならず、拡大縮小したモデルはモデルファイルが保持できる座標の範囲内に収まる必要があります。</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>保存するモデルがありません。</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>ファイルは書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>モデルに三角形がありません。</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>モデルに有限の数値ではない座標があります。</translation>
     </message>
 </context>
 <context>

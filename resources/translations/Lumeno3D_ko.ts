@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>이 크기는 적용할 수 없습니다. 모든 크기는 0보다 커야 하며, 크기를 조정한 모델은 모델 파일이 담을 수 있는 좌표 범위 안에 있어야 합니다.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>저장할 모델이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>파일이 쓰기 금지되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>모델에 삼각형이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>모델에 유한한 숫자가 아닌 좌표가 있습니다.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado</translation
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>Estes tamanhos não podem ser aplicados: cada tamanho deve ser maior que 0, e o modelo redimensionado deve ficar dentro das coordenadas que um arquivo de modelo pode conter.</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Deseja substituí-lo?</translation>
     <message>
         <source>There is no model to save.</source>
         <translation>Não há nenhum modelo para salvar.</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>O arquivo está protegido contra gravação.</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>O modelo não tem triângulos.</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>O modelo tem coordenadas que não são números finitos.</translation>
     </message>
 </context>
 <context>

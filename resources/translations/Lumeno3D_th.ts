@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>ไม่สามารถใช้ขนาดเหล่านี้ได้: ทุกขนาดต้องมากกว่า 0 และโมเดลที่ปรับขนาดแล้วต้องอยู่ภายในช่วงพิกัดที่ไฟล์โมเดลเก็บได้</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>ไม่มีโมเดลที่จะบันทึก</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>ไฟล์ถูกป้องกันการเขียน</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>โมเดลไม่มีสามเหลี่ยม</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>โมเดลมีพิกัดที่ไม่ใช่จำนวนจำกัด</translation>
     </message>
 </context>
 <context>

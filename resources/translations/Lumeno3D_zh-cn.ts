@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>无法应用这些尺寸：每个尺寸都必须大于 0，且缩放后的模型必须保持在模型文件可容纳的坐标范围内。</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>没有可保存的模型。</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>该文件受写保护。</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>该模型没有三角形。</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>该模型的坐标中有非有限数值。</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>DialogTransform</name>
+    <message>
+        <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
+        <translation>無法套用這些尺寸：每個尺寸都必須大於 0，且縮放後的模型必須保持在模型檔案可容納的座標範圍內。</translation>
+    </message>
+</context>
+<context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
@@ -362,6 +369,18 @@ Do you want to replace it?</source>
     <message>
         <source>There is no model to save.</source>
         <translation>沒有可儲存的模型。</translation>
+    </message>
+    <message>
+        <source>The file is write-protected.</source>
+        <translation>該檔案受寫入保護。</translation>
+    </message>
+    <message>
+        <source>The model has no triangles.</source>
+        <translation>該模型沒有三角形。</translation>
+    </message>
+    <message>
+        <source>The model has coordinates that are not finite numbers.</source>
+        <translation>該模型的座標中有非有限數值。</translation>
     </message>
 </context>
 <context>

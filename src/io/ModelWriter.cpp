@@ -11,13 +11,20 @@
 #include <QSaveFile>
 
 #include <vtkCellArray.h>
+#include <vtkDoubleArray.h>
 #include <vtkErrorCode.h>
+#include <vtkFloatArray.h>
 #include <vtkPLYWriter.h>
+#include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkSTLWriter.h>
 #include <vtkSmartPointer.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -37,6 +44,66 @@ QString FinalTarget(const QString &fileName)
 {
     const QFileInfo info(fileName);
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : fileName;
+}
+
+// The permission bits of an existing file, or -1.
+int ModeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
+
+// A file the user may not write, or one that grants no write permission to anyone: the
+// superuser may write anything, but a file protected like this is not meant to be replaced.
+bool IsWriteProtected(const QString &path)
+{
+    const int mode = ModeOf(path);
+    return mode >= 0 && ((mode & 0222) == 0 || ::access(QFile::encodeName(path).constData(), W_OK) != 0);
+}
+
+QString WriteProtected()
+{
+    return QCoreApplication::translate("ModelWriter", "The file is write-protected.");
+}
+
+template <typename Value>
+bool AllFinite(const Value *values, vtkIdType count)
+{
+    for (vtkIdType i = 0; i < count; ++i)
+        if (!std::isfinite(values[i]))
+            return false;
+    return true;
+}
+
+bool HasFiniteCoordinates(vtkPolyData *model)
+{
+    vtkPoints *points = model->GetPoints();
+    if (!points)
+        return true;
+    vtkDataArray *data = points->GetData();
+    const vtkIdType count = data->GetNumberOfValues();
+    if (auto *floats = vtkFloatArray::FastDownCast(data))
+        return AllFinite(floats->GetPointer(0), count);
+    if (auto *doubles = vtkDoubleArray::FastDownCast(data))
+        return AllFinite(doubles->GetPointer(0), count);
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        if (!AllFinite(point, 3))
+            return false;
+    }
+    return true;
+}
+
+// Why the model is no model worth a file, or empty: every reader refuses a file without a
+// triangle or with a coordinate that is no finite number.
+QString ModelProblem(vtkPolyData *model)
+{
+    if (model->GetNumberOfPolys() + model->GetNumberOfStrips() == 0)
+        return QCoreApplication::translate("ModelWriter", "The model has no triangles.");
+    if (!HasFiniteCoordinates(model))
+        return QCoreApplication::translate("ModelWriter", "The model has coordinates that are not finite numbers.");
+    return QString();
 }
 
 // A new empty file beside the target, so that renaming it over the target is atomic;
@@ -172,9 +239,11 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
         QFile::remove(temporary);
         return Failure(fileName, QCoreApplication::translate("ModelWriter", "Writing the file failed."));
     }
-    const QFileInfo existing(target);
-    if (existing.exists())
-        QFile::setPermissions(temporary, existing.permissions());
+    // The file keeps its mode. Not through QFile::setPermissions: it would add the owner's
+    // write permission to a file that only the superuser may write.
+    const int mode = ModeOf(target);
+    if (mode >= 0)
+        ::chmod(QFile::encodeName(temporary).constData(), mode_t(mode));
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
         reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(temporary);
@@ -193,6 +262,11 @@ bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, 
         *reason = QCoreApplication::translate("ModelWriter", "It is not a regular file.");
         return false;
     }
+    if (IsWriteProtected(target)) {
+        *reason = WriteProtected();
+        return false;
+    }
+    const int mode = ModeOf(target);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
         *reason = file.errorString();
@@ -209,6 +283,10 @@ bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, 
         *reason = file.errorString();
         return false;
     }
+    // QSaveFile copies the permissions as Qt sees them, which adds the owner's write
+    // permission when the superuser writes.
+    if (mode >= 0)
+        ::chmod(QFile::encodeName(target).constData(), mode_t(mode));
     return true;
 }
 
@@ -234,6 +312,11 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
     const QFileInfo existing(target);
     if (existing.exists() && !existing.isFile())
         return Failure(fileName, QCoreApplication::translate("ModelWriter", "It is not a regular file."));
+    if (IsWriteProtected(target))
+        return Failure(fileName, WriteProtected());
+    const QString problem = ModelProblem(model);
+    if (!problem.isEmpty())
+        return Failure(fileName, problem);
 
     const QString format = suffix.toLower();
     if (format == QLatin1String("stl"))

@@ -18,12 +18,16 @@ bool IsModelSuffix(const QString &suffix);
 
 // Writes binary STL, binary PLY or OBJ text, chosen by the suffix (any case). The file
 // is replaced only once the new content is complete: a failed write leaves an existing
-// file of that name as it was.
+// file of that name as it was. A replaced file keeps its mode. Refused, with the target
+// untouched: a model without triangles or with a coordinate that is not finite, and a
+// write-protected target (see ReplaceFileContent).
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix);
 
 // Replaces the file's content with the given bytes once they are all written; on failure
 // an existing file stays as it was and the reason is given. A symbolic link keeps pointing
-// at the new content; a target that exists but is no regular file is refused.
+// at the new content; a target that exists but is no regular file is refused, and so is a
+// write-protected one: the user may not write it, or it grants nobody write permission.
+// A replaced file keeps its mode.
 bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, QString *reason);
 
 } // namespace lumeno

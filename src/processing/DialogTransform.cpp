@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "processing/ModelTransform.h"
 
+#include <QMessageBox>
+
 DialogTransform::DialogTransform(MainWindow *mainWindow, QWidget *parent)
     : QDialog(parent), ui(new Ui::TransformDialog), mainWindow(mainWindow)
 {
@@ -53,11 +55,30 @@ QDoubleSpinBox *DialogTransform::RotationBox(int axis) const
     return boxes[axis];
 }
 
+bool DialogTransform::IsUsable(const double factor[3]) const
+{
+    double bounds[6];
+    mainWindow->modelBounds.GetBounds(bounds);
+    return lumeno::IsUsableScale(factor, bounds);
+}
+
+void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
+{
+    for (int axis = 0; axis < 3; ++axis)
+        factor[axis] =
+            lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+}
+
+// Sizes that would flatten the model or take it out of range are not previewed: the
+// factors stay as they were until the sizes are usable again, and OK refuses them.
 void DialogTransform::DoTransformation(double)
 {
+    double factor[3];
+    FactorsOfTheBoxes(factor);
+    const bool usable = IsUsable(factor);
     for (int axis = 0; axis < 3; ++axis) {
-        mainWindow->scaleFactor[axis] =
-            lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+        if (usable)
+            mainWindow->scaleFactor[axis] = factor[axis];
         mainWindow->rotationAngle[axis] = RotationBox(axis)->value();
     }
     mainWindow->ApplyModelTransform();
@@ -89,8 +110,11 @@ void DialogTransform::ScaleValuesChange(int axis)
     updating = true;
     const double factor =
         lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+    const double factors[3] = {factor, factor, factor};
+    const bool usable = IsUsable(factors);
     for (int other = 0; other < 3; ++other) {
-        mainWindow->scaleFactor[other] = factor;
+        if (usable)
+            mainWindow->scaleFactor[other] = factor;
         shownSize[other] = modelSize[other] * factor;
         if (other != axis)
             ScaleBox(other)->setValue(shownSize[other]);
@@ -115,6 +139,14 @@ void DialogTransform::ResetTransformation()
 
 void DialogTransform::ApplyTransformationSlot()
 {
+    double factor[3];
+    FactorsOfTheBoxes(factor);
+    if (!IsUsable(factor)) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("These sizes cannot be applied: every size must be greater than 0, and the scaled "
+                                "model must stay within the coordinates a model file can hold."));
+        return;
+    }
     mainWindow->transformApplied = true;
     close();
 }

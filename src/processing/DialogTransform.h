@@ -34,6 +34,9 @@ protected:
 
 private:
     void ScaleValuesChange(int axis);
+    // The scale factors the three size boxes ask for; a flat axis keeps its factor.
+    void FactorsOfTheBoxes(double factor[3]) const;
+    bool IsUsable(const double factor[3]) const;
     QDoubleSpinBox *ScaleBox(int axis) const;
     QDoubleSpinBox *RotationBox(int axis) const;
 

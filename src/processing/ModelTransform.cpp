@@ -4,7 +4,9 @@
 #include <vtkTransform.h>
 #include <vtkTransformFilter.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace lumeno {
 
@@ -36,6 +38,24 @@ double ScaleFactorForSize(double size, double extent, double currentFactor)
         return currentFactor;
     const double factor = size / extent;
     return std::isfinite(factor) ? factor : currentFactor;
+}
+
+bool IsUsableScale(const double factor[3], const double bounds[6])
+{
+    constexpr double smallest = std::numeric_limits<float>::min();
+    constexpr double largest = std::numeric_limits<float>::max();
+    double reachSquared = 0.0; // of the farthest scaled corner from the origin, which turning keeps
+    for (int axis = 0; axis < 3; ++axis) {
+        const double f = std::abs(factor[axis]);
+        if (!std::isfinite(f) || f == 0.0)
+            return false;
+        const double extent = bounds[2 * axis + 1] - bounds[2 * axis];
+        if (extent > 0.0 && f * extent < smallest)
+            return false;
+        const double reach = f * std::max(std::abs(bounds[2 * axis]), std::abs(bounds[2 * axis + 1]));
+        reachSquared += reach * reach;
+    }
+    return std::sqrt(reachSquared) <= largest;
 }
 
 } // namespace lumeno

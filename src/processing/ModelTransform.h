@@ -18,4 +18,10 @@ vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *tr
 // extent (a flat model) cannot be sized: it keeps its current factor.
 double ScaleFactorForSize(double size, double extent, double currentFactor);
 
+// Whether scaling a model with these bounds (xmin, xmax, ymin, ...) by these factors, and
+// then turning it, still gives a model: no factor is 0 or infinite, every axis with an
+// extent keeps one that single-precision coordinates can tell from 0, and no coordinate
+// grows beyond what they hold.
+bool IsUsableScale(const double factor[3], const double bounds[6]);
+
 } // namespace lumeno

@@ -126,7 +126,7 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     QObject::connect(&window, &MainWindow::HasToUpdateProgressBar, &loop, [&] { ++progressUpdates; });
     QTimer::singleShot(0, &window, [&] {
         clock.start();
-        window.LoadModel(modelPath, QFileInfo(modelPath).completeSuffix());
+        window.LoadModel(modelPath, QFileInfo(modelPath).suffix());
         loadModelSeconds = clock.nsecsElapsed() / 1e9;
         // The load itself runs on the GUI thread by design; the cascade must not block it.
         meter.Start();

@@ -42,7 +42,7 @@ double LoadAverage()
 
 vtkSmartPointer<vtkPolyData> CoreRead(const QString &path)
 {
-    return lumeno::ReadModel(path, QFileInfo(path).completeSuffix()).model;
+    return lumeno::ReadModel(path, QFileInfo(path).suffix()).model;
 }
 
 // The cascade as the window runs it, every level kept like the window's level models.

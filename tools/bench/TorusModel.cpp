@@ -60,5 +60,5 @@ bool WriteTorusModel(const QString &path, long long triangles)
     subdivide->SetInputData(CoarseTorus(u, v));
     subdivide->SetNumberOfSubdivisions(Rounds);
     subdivide->Update();
-    return lumeno::WriteModelFile(subdivide->GetOutput(), path, QFileInfo(path).completeSuffix()).written;
+    return lumeno::WriteModelFile(subdivide->GetOutput(), path, QFileInfo(path).suffix()).written;
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -180,10 +181,13 @@ private:
             return Fail(Translate("give either --keep or --max-error, not both"));
         if (!options.keepPercent && !options.maxError)
             return Fail(Translate("reduce needs either --keep PERCENT or --max-error E"));
-        if (options.keepPercent && (*options.keepPercent < 0.0 || *options.keepPercent > 100.0))
-            return Fail(Translate("--keep must lie between 0 and 100"));
+        // Keeping nothing leaves no model to write.
+        if (options.keepPercent && (*options.keepPercent <= 0.0 || *options.keepPercent > 100.0))
+            return Fail(Translate("--keep must be more than 0 and at most 100"));
         if (options.maxError && (*options.maxError < MinimumError || *options.maxError > MaximumError))
             return Fail(Translate("--max-error must lie between 0.000001 and 10"));
+        if (options.scale && std::count(options.scale->begin(), options.scale->end(), 0.0) > 0)
+            return Fail(Translate("--scale factors must not be 0: the model would lose its size"));
     }
 
     void Fail(const QString &message)
@@ -215,7 +219,8 @@ QString HelpText()
                [--smooth] [--scale X Y Z] [--rotate X Y Z] [--json] [--quiet]
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
-MODEL is an STL, OBJ or PLY file, recognised by its suffix in any case.
+MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
+(part.v2.stl is an STL file).
 
 Commands:
   info     Prints the number of triangles and vertices, the bounds, the file
@@ -225,22 +230,23 @@ Commands:
   levels   Computes the nine levels that keep nominally 90 %, 80 % ... 10 % of
            the triangles exactly as the window does (each level from the one
            before, with the same filter settings) and writes them into OUT_DIR
-           as <base>_90.<ext> ... <base>_10.<ext>. OUT_DIR is created when
-           missing. The format is that of MODEL unless --format says otherwise.
+           as <base>_90.<ext> ... <base>_10.<ext>, <base> being MODEL's name
+           without its last suffix. OUT_DIR is created when missing. The
+           format is that of MODEL unless --format says otherwise.
   reduce   Makes one reduction of MODEL and writes it to OUTPUT, in the format
            that OUTPUT's suffix names (stl: binary STL, ply: binary PLY,
            obj: OBJ text).
 
 Options of reduce:
   -o, --output OUTPUT  The file to write. It is never the input file.
-  --keep PERCENT       Keep this share of the triangles (0 to 100), as far as
-                       the filter can.
+  --keep PERCENT       Keep this share of the triangles (more than 0, up to
+                       100), as far as the filter can.
   --max-error E        Remove triangles while the accumulated error stays
                        below E, relative to the bounding box diagonal
                        (0.000001 to 10).
   --smooth             Then smooth the result (50 iterations, like the
                        window's Smooth).
-  --scale X Y Z        Then scale by these factors along X, Y and Z.
+  --scale X Y Z        Then scale by these factors along X, Y and Z (none 0).
   --rotate X Y Z       Then rotate by these angles in degrees: about X, then
                        Y, then Z, through the origin, after the scaling (the
                        order of the window's Transform dialog).
@@ -255,14 +261,16 @@ Common options:
   --version            Print the version.
 
 Files are written atomically: a file of the same name is replaced only once
-the new one is complete, and is left as it was when writing fails. The input
-file is never written.
+the new one is complete, keeps its permissions, and is left as it was when
+writing fails. A write-protected file is never replaced, and the input file is
+never written.
 
 Exit status:
   0  success
   1  usage error (unknown command or option, missing or bad value)
   2  the input cannot be read (missing, unknown suffix, damaged)
-  3  an output file was not written
+  3  an output file was not written (also when the result would have no
+     triangle, or coordinates too large to store)
 Every failure prints one line on standard error that names the file.
 )");
 }

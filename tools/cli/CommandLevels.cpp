@@ -23,10 +23,11 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         return {ExitUnreadableInput, input.failure, {}, {}};
 
     const QFileInfo inputFile(options.input);
-    const QString format = options.format.isEmpty() ? inputFile.completeSuffix().toLower() : options.format;
+    const QString format = options.format.isEmpty() ? inputFile.suffix().toLower() : options.format;
     const QDir folder(options.outputFolder);
+    // All but the last suffix is part of the name: part.v1.stl and part.v2.stl keep apart.
     const auto levelFile = [&](int percent) {
-        return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.baseName()).arg(percent).arg(format));
+        return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.completeBaseName()).arg(percent).arg(format));
     };
 
     if (!QFileInfo(options.outputFolder).isDir() && !QDir().mkpath(options.outputFolder))
@@ -56,6 +57,12 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         cascadeSeconds += stepSeconds;
         const lumeno::DecimationLevel &level = lumeno::DecimationCascade[step];
         const QString file = levelFile(level.percent);
+        if (model->GetNumberOfPolys() == 0) {
+            failure = Translate("%1 was not written: reducing %2 to %3% leaves no triangle.")
+                          .arg(file, options.input)
+                          .arg(level.percent);
+            return false;
+        }
         progress.Begin(Translate("Writing %1").arg(QFileInfo(file).fileName()));
         QElapsedTimer writeClock;
         writeClock.start();

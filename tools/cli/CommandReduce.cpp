@@ -58,6 +58,14 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result)
         return {ExitOutputNotWritten, noResult, {}, {}};
+    // Nothing would be left to smooth or to write.
+    if (result->GetNumberOfPolys() == 0)
+        return {ExitOutputNotWritten,
+                Translate("%1 was not written: the reduction of %2 leaves no triangle (%3).")
+                    .arg(options.output, options.input,
+                         options.keepPercent ? Translate("keep a larger share") : Translate("allow a larger error")),
+                {},
+                {}};
 
     if (options.smooth) {
         progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
@@ -72,6 +80,18 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
     const std::array<double, 3> rotate = options.rotate.value_or(std::array<double, 3>{0.0, 0.0, 0.0});
     if (options.scale || options.rotate) {
+        double bounds[6];
+        result->GetBounds(bounds);
+        if (!lumeno::IsUsableScale(scale.data(), bounds))
+            return {ExitOutputNotWritten,
+                    Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis or "
+                              "get coordinates too large to store.")
+                        .arg(options.output)
+                        .arg(scale[0])
+                        .arg(scale[1])
+                        .arg(scale[2]),
+                    {},
+                    {}};
         progress.Begin(Translate("Transforming..."));
         clock.start();
         vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());
@@ -108,12 +128,15 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         report.insert(QStringLiteral("maxError"), *options.maxError);
     outcome.report = report;
 
-    QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 triangles, %6 vertices\n")
+    const vtkIdType left = result->GetNumberOfPolys();
+    QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 %6, %7 vertices\n")
                                          .arg(options.input)
                                          .arg(input.model->GetNumberOfPolys())
                                          .arg(input.model->GetNumberOfPoints())
                                          .arg(options.output)
-                                         .arg(result->GetNumberOfPolys())
+                                         .arg(left)
+                                         .arg(left == 1 ? QStringLiteral("triangle (only one is left)")
+                                                        : QStringLiteral("triangles"))
                                          .arg(result->GetNumberOfPoints());
     return outcome;
 }

@@ -50,7 +50,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
     QElapsedTimer clock;
     clock.start();
     const lumeno::ReadResult result =
-        lumeno::ReadModel(path, file.completeSuffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
+        lumeno::ReadModel(path, file.suffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
     input.loadSeconds = clock.nsecsElapsed() / 1e9;
     progress.Clear();
 
@@ -66,7 +66,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
 
 QString OutputProblem(const QString &output, const QString &input)
 {
-    const QString suffix = QFileInfo(output).completeSuffix();
+    const QString suffix = QFileInfo(output).suffix();
     if (!lumeno::IsModelSuffix(suffix))
         return OneLine(lumeno::WriteModelFile(nullptr, output, suffix).error); // the writer's own words
     if (IsSameFile(output, input))
@@ -77,7 +77,7 @@ QString OutputProblem(const QString &output, const QString &input)
 
 QString WriteOutput(vtkPolyData *model, const QString &output)
 {
-    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).completeSuffix());
+    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).suffix());
     return result.written ? QString() : OneLine(result.error);
 }
 

@@ -17,7 +17,7 @@ struct InputModel
     qint64 removedDuplicates = 0; // triangles dropped for repeating another's corners
 };
 
-// Reads the model the way the window does: the reader of its complete suffix (any case),
+// Reads the model the way the window does: the reader of its last suffix (any case),
 // the checks before and after the reader, the window's messages.
 InputModel LoadInput(const QString &path, Progress &progress);
 

@@ -4,6 +4,7 @@
 #include "Progress.h"
 
 #include "Version.h"
+#include "io/VtkMessageLog.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationDomain(QStringLiteral("lumeno3d.org"));
     QCoreApplication::setApplicationName(QStringLiteral("lumeno3d-cli"));
     QCoreApplication::setApplicationVersion(lumeno::version::applicationVersion());
+    // Every failure is one line of the tool's own on standard error.
+    lumeno::SendVtkMessagesToLog(lumeno::DefaultVtkMessageLog());
 
     const ParsedArguments parsed = ParseArguments(app.arguments().mid(1));
     const CliOptions &options = parsed.options;
