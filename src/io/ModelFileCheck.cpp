@@ -111,8 +111,8 @@ bool IsStlText(char c)
 bool LooksBinary(Text file)
 {
     const Text sample = file.substr(0, StlSampleSize);
-    const auto other = static_cast<size_t>(std::count_if(sample.begin(), sample.end(), [](char c) { return !IsStlText(c); }));
-    return other * 20 >= sample.size();
+    const auto text = static_cast<size_t>(std::count_if(sample.begin(), sample.end(), IsStlText));
+    return (sample.size() - text) * 20 >= sample.size();
 }
 
 bool StartsWithWord(Text text, Text word)
@@ -133,7 +133,8 @@ bool IsAsciiStlWithForeignName(Text file)
     if (lineEnd == Text::npos || !StartsWithWord(sample, "solid"))
         return false;
     const Text name = sample.substr(0, lineEnd);
-    if (std::any_of(name.begin(), name.end(), [](char c) { return !IsStlText(c) && static_cast<unsigned char>(c) < 0x80; }))
+    const auto isControl = [](char c) { return !IsStlText(c) && static_cast<unsigned char>(c) < 0x80; };
+    if (std::any_of(name.begin(), name.end(), isControl))
         return false;
     Text rest = sample.substr(lineEnd + 1);
     if (!std::all_of(rest.begin(), rest.end(), IsStlText))
