@@ -15,6 +15,7 @@
 #include <vtkNew.h>
 #include <vtkPoints.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -68,6 +69,17 @@ class TestReading : public QObject
     Q_OBJECT
 
 private slots:
+    // Run once more with LC_ALL naming a comma-decimal locale (see tests/CMakeLists.txt).
+    void initTestCase()
+    {
+        const QByteArray decimalPoint = qgetenv("LUMENO_EXPECTED_DECIMAL_POINT");
+        const char *locale = std::setlocale(LC_ALL, "");
+        if (!decimalPoint.isEmpty()) {
+            QVERIFY2(locale, "The C library does not know the locale of LC_ALL; scripts/setup generates it");
+            QCOMPARE(QByteArray(std::localeconv()->decimal_point), decimalPoint);
+        }
+    }
+
     void goodFilesGiveTheirModel_data()
     {
         QTest::addColumn<QString>("path");
@@ -97,6 +109,48 @@ private slots:
             QCOMPARE(int(result.model->GetNumberOfPoints()), points);
         QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
         QVERIFY(lumeno::IsModelUsable(result.model));
+    }
+
+    // Unusual but valid files, and numbers read and written under any locale: the width
+    // (extent along x) shows a coordinate read wrong.
+    void validFilesGiveTheirShape_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("polygons");
+        QTest::addColumn<double>("width");
+
+        auto sphere = testing::Sphere(8, 8);
+        const double width = sphere->GetBounds()[1] - sphere->GetBounds()[0];
+        for (const char *name : {"written.stl", "written.ply", "written.obj"}) {
+            const QString path = testing::ScratchFile(QString::fromLatin1(name));
+            QVERIFY(testing::WriteModel(sphere, path));
+            QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys()) << width;
+        }
+        QTest::newRow("ply with CRLF line ends") << testing::DataFile("crlf.ply") << 3 << 1 << 2.5;
+        QTest::newRow("ply header keywords the reader skips")
+            << testing::DataFile("ply-unknown-header-keywords.ply") << 3 << 1 << 1.0;
+        QTest::newRow("ply index list named vertex_indexer")
+            << testing::DataFile("ply-vertex-indexer-list.ply") << 3 << 1 << 1.0;
+        QTest::newRow("obj indices with plus signs") << testing::DataFile("obj-plus-signs.obj") << 6 << 2 << 1.0;
+        QTest::newRow("obj face continued over lines")
+            << testing::DataFile("obj-face-continuation-valid.obj") << 4 << 2 << 1.0;
+        // Its name alone makes over 5 % of the first 256 bytes non-ASCII: "binary" to the reader.
+        QTest::newRow("ascii stl with a Japanese name") << testing::DataFile("stl-utf8-name.stl") << 8 << 12 << 1.5;
+    }
+
+    void validFilesGiveTheirShape()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, points);
+        QFETCH(int, polygons);
+        QFETCH(double, width);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QCOMPARE(result.failure, ReadFailure::None);
+        QCOMPARE(int(result.model->GetNumberOfPoints()), points);
+        QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
+        const double *bounds = result.model->GetBounds();
+        QVERIFY2(std::abs(bounds[1] - bounds[0] - width) < 1e-5, qPrintable(QString::number(bounds[1] - bounds[0])));
     }
 
     void suffixIsComparedWithoutCase()
@@ -170,6 +224,12 @@ private slots:
             << testing::DataFile("short_faces.ply") << ReadFailure::UnusableModel;
         QTest::newRow("obj triangle with a corner twice")
             << testing::DataFile("repeated_corner.obj") << ReadFailure::UnusableModel;
+        // The reader joins a line ending in a backslash to the next, unseen by a line-wise check.
+        QTest::newRow("obj index past the list on a continued face")
+            << testing::DataFile("obj-face-continuation.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj point continued past the points")
+            << scratch("point_continued.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\np 1 \\\n9\n")
+            << ReadFailure::DamagedFile;
         QTest::newRow("obj without faces") << scratch("points.obj", "v 0 0 0\nv 1 0 0\n") << ReadFailure::UnusableModel;
 
         QTest::newRow("ply bad header") << testing::DataFile("bad_header.ply") << ReadFailure::DamagedFile;
@@ -188,6 +248,16 @@ private slots:
             << testing::DataFile("fuzz-ply-form-feed-before-property.ply") << ReadFailure::DamagedFile;
         QTest::newRow("ply face with a second list")
             << testing::DataFile("fuzz-ply-face-with-second-list.ply") << ReadFailure::DamagedFile;
+        // The reader takes any name holding "vertex_index" for the index list, and its first one.
+        QTest::newRow("ply scalar vertex_index before the list")
+            << testing::DataFile("ply-vertex-index-scalar.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply scalar vertex_indexer before the list")
+            << testing::DataFile("ply-vertex-indexer.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply two vertex_indices lists")
+            << testing::DataFile("ply-duplicate-vertex-indices.ply") << ReadFailure::DamagedFile;
+        // The reader takes a last line without a line feed for the end of the file.
+        QTest::newRow("ply last face without a line feed")
+            << testing::DataFile("ply-no-final-line-feed.ply") << ReadFailure::DamagedFile;
         QTest::newRow("binary ply face past the vertices")
             << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
         QTest::newRow("binary ply negative face index")

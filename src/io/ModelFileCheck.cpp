@@ -4,10 +4,12 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,11 +32,11 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
-// The PLY reader separates words by spaces and tabs only: a line "\fproperty ..." is no
-// property to it, whatever it is to us.
+// The PLY reader separates words by spaces, tabs and carriage returns only: a line
+// "\fproperty ..." is no property to it, whatever it is to us.
 bool IsPlyBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 // Splits one line into its blank-separated words.
@@ -72,6 +74,9 @@ public:
 
     size_t Position() const { return std::min(position, text.size()); }
 
+    // Whether the last line given out ended in a line feed.
+    bool HadLineFeed() const { return position <= text.size(); }
+
 private:
     Text text;
     size_t position = 0;
@@ -93,18 +98,54 @@ bool ParseNumber(Text word, double &value)
 
 // ---------------------------------------------------------------- STL
 
+constexpr size_t StlSampleSize = 256;
+
+bool IsStlText(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x20 && byte <= 0x7F) || c == '\n' || c == '\r' || c == '\t';
+}
+
 // The STL reader reads a file as binary when 5 % or more of its first 256 bytes are
 // neither printable ASCII nor tab, CR or LF; the same test here.
 bool LooksBinary(Text file)
 {
-    const size_t sample = std::min<size_t>(file.size(), 256);
-    size_t other = 0;
-    for (size_t i = 0; i < sample; ++i) {
-        const auto c = static_cast<unsigned char>(file[i]);
-        if (!((c >= 0x20 && c <= 0x7F) || c == '\n' || c == '\r' || c == '\t'))
-            ++other;
-    }
-    return other * 20 >= sample;
+    const Text sample = file.substr(0, StlSampleSize);
+    const auto text = static_cast<size_t>(std::count_if(sample.begin(), sample.end(), IsStlText));
+    return (sample.size() - text) * 20 >= sample.size();
+}
+
+bool StartsWithWord(Text text, Text word)
+{
+    const std::vector<Text> words = Words(text.substr(0, text.find('\n')));
+    if (words.empty() || words.front().size() != word.size())
+        return false;
+    return std::equal(word.begin(), word.end(), words.front().begin(),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// A text file that starts "solid <name>" and goes on with a facet (or ends the solid), whose
+// bytes beyond ASCII all lie in that first line, and which is no binary STL of the right size.
+bool IsAsciiStlWithForeignName(Text file)
+{
+    const Text sample = file.substr(0, StlSampleSize);
+    const size_t lineEnd = sample.find('\n');
+    if (lineEnd == Text::npos || !StartsWithWord(sample, "solid"))
+        return false;
+    const Text name = sample.substr(0, lineEnd);
+    const auto isControl = [](char c) { return !IsStlText(c) && static_cast<unsigned char>(c) < 0x80; };
+    if (std::any_of(name.begin(), name.end(), isControl))
+        return false;
+    Text rest = sample.substr(lineEnd + 1);
+    if (!std::all_of(rest.begin(), rest.end(), IsStlText))
+        return false;
+    rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of(" \t\r\n")));
+    if (!StartsWithWord(rest, "facet") && !StartsWithWord(rest, "endsolid") && !StartsWithWord(rest, "color"))
+        return false;
+    if (file.size() < 84)
+        return true;
+    const quint32 count = qFromLittleEndian<quint32>(file.data() + 80);
+    return static_cast<qint64>(file.size()) != 84 + 50 * static_cast<qint64>(count);
 }
 
 // A binary STL is an 80-byte header, a triangle count and 50 bytes per triangle. The
@@ -122,6 +163,14 @@ bool CheckStl(Text file)
 
 // ---------------------------------------------------------------- OBJ
 
+// One index of a corner: digits with an optional '+', as the reader's "%d" takes them.
+bool ParseObjIndex(Text word, long long &value)
+{
+    if (!word.empty() && word.front() == '+')
+        word.remove_prefix(1);
+    return !word.empty() && word.front() >= '0' && word.front() <= '9' && ParseInteger(word, value);
+}
+
 // One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn", with
 // positive indices only (the reader takes neither 0 nor relative indices), each no larger
 // than its list. A corner ending in '/' is refused: the reader's scan would take the index
@@ -138,7 +187,7 @@ bool CheckObjCorner(Text corner, long long (&largest)[3])
         const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
         if (!index.empty() || part != 1 || slashes != 2) {
             long long value = 0;
-            if (!ParseInteger(index, value) || value < 1)
+            if (!ParseObjIndex(index, value) || value < 1)
                 return false;
             largest[part] = std::max(largest[part], value);
         }
@@ -167,16 +216,23 @@ bool IsObjVertex(const std::vector<Text> &words)
     return true;
 }
 
+// The reader continues a face, line or point element whose line ends in a blank and "\\"
+// right before the line feed with the whole next line (which may end so again); anything
+// else with a backslash makes it fail, and is refused here. Its first pass, for material
+// names and texture coordinates, reads each line alone: a continued line holds corners only.
 bool CheckObj(Text file)
 {
+    if (file.find('\0') != Text::npos) // the reader's C strings would end early
+        return false;
     long long counts[3] = {0, 0, 0};  // v, vt, vn
     long long largest[3] = {0, 0, 0}; // the largest index used of each
     LineReader lines(file);
     Text line;
-    while (lines.Next(line)) {
-        if (line.size() > MaxObjLineLength)
+    const auto nextLine = [&lines, &line]() { return lines.Next(line) && line.size() <= MaxObjLineLength; };
+    while (lines.Position() < file.size()) {
+        if (!nextLine())
             return false;
-        const std::vector<Text> words = Words(line);
+        std::vector<Text> words = Words(line);
         if (words.empty())
             continue;
         const Text keyword = words.front();
@@ -193,12 +249,20 @@ bool CheckObj(Text file)
                 if (word.size() > MaxObjNameLength)
                     return false;
         } else if (keyword == "f" || keyword == "l" || keyword == "p") {
-            for (size_t i = 1; i < words.size(); ++i) {
-                if (words[i] == "\\") // line continuation
-                    continue;
-                if (!CheckObjCorner(words[i], largest))
+            words.erase(words.begin());
+            while (!words.empty() && words.back() == "\\") {
+                // The line must end in the backslash and a line feed, and a line must follow.
+                if (line.back() != '\\' || !lines.HadLineFeed() || lines.Position() >= file.size())
                     return false;
+                words.pop_back();
+                if (!nextLine())
+                    return false;
+                const std::vector<Text> continued = Words(line);
+                words.insert(words.end(), continued.begin(), continued.end());
             }
+            for (Text corner : words)
+                if (!CheckObjCorner(corner, largest))
+                    return false;
         }
     }
     for (int i = 0; i < 3; ++i)
@@ -220,7 +284,7 @@ struct PlyType
 
 struct PlyProperty
 {
-    Text name;
+    std::string name;
     bool isList = false;
     PlyType countType; // lists only
     PlyType valueType;
@@ -228,7 +292,7 @@ struct PlyProperty
 
 struct PlyElement
 {
-    Text name;
+    std::string name;
     long long count = 0;
     std::vector<PlyProperty> properties;
 };
@@ -254,29 +318,61 @@ bool ParsePlyType(Text name, PlyType &type)
     return false;
 }
 
+// What the reader takes for the name of the face's index list (see PlyLines).
+constexpr Text FaceIndexListName = "vertex_indices";
+
 bool IsFaceIndexList(const PlyElement &element, const PlyProperty &property)
 {
-    return element.name == "face" && property.isList &&
-           (property.name == "vertex_indices" || property.name == "vertex_index");
+    return element.name == "face" && property.isList && property.name == FaceIndexListName;
 }
 
-// Reads the header up to "end_header"; bodyStart is where the data begin.
+// The lines of a PLY header or ASCII body as the reader sees them: it reads a line into a
+// 4 KiB buffer up to its line feed (a last line without one ends the file), up to a NUL byte
+// only, cuts it at the first "vertex_index" and puts "vertex_indices" there (so
+// "vertex_index", "vertex_indexer" and "vertex_indices" all name the face's index list), and
+// splits it into words at blanks.
+class PlyLines
+{
+public:
+    explicit PlyLines(Text text) : lines(text) {}
+
+    // The next line's words, or false when there is no line the reader could read whole.
+    bool Next(std::vector<Text> &words)
+    {
+        Text line;
+        if (!lines.Next(line) || !lines.HadLineFeed() || line.size() > MaxPlyLineLength)
+            return false;
+        line = line.substr(0, line.find('\0'));
+        const size_t renamed = line.find("vertex_index");
+        if (renamed != Text::npos) {
+            rewritten.assign(line.substr(0, renamed));
+            rewritten.append(FaceIndexListName);
+            line = rewritten;
+        }
+        words = Words(line, IsPlyBlank);
+        return true;
+    }
+
+    size_t Position() const { return lines.Position(); }
+
+private:
+    LineReader lines;
+    std::string rewritten; // the words of a renamed line point into it
+};
+
+// Reads the header up to "end_header"; bodyStart is where the data begin. The reader skips
+// lines of keywords it does not know.
 bool ParsePlyHeader(Text file, PlyFormat &format, std::vector<PlyElement> &elements, size_t &bodyStart)
 {
-    LineReader lines(file);
-    Text line;
-    if (!lines.Next(line) || Words(line, IsPlyBlank) != std::vector<Text>{"ply"})
+    PlyLines lines(file);
+    std::vector<Text> words;
+    if (!lines.Next(words) || words != std::vector<Text>{"ply"})
         return false;
     bool formatSeen = false;
-    while (lines.Next(line)) {
-        if (line.size() > MaxPlyLineLength)
-            return false;
-        const std::vector<Text> words = Words(line, IsPlyBlank);
-        if (words.empty())
+    while (lines.Next(words)) {
+        if (words.empty()) // the reader would look at a word that is not there
             return false;
         const Text keyword = words.front();
-        if (keyword == "comment" || keyword == "obj_info")
-            continue;
         if (keyword == "end_header") {
             bodyStart = lines.Position();
             return formatSeen;
@@ -297,24 +393,22 @@ bool ParsePlyHeader(Text file, PlyFormat &format, std::vector<PlyElement> &eleme
             PlyElement element;
             if (words.size() != 3 || !ParseInteger(words[2], element.count) || element.count < 0)
                 return false;
-            element.name = words[1];
+            element.name = std::string(words[1]);
             elements.push_back(element);
         } else if (keyword == "property") {
             if (elements.empty())
                 return false;
             PlyProperty property;
             if (words.size() == 3 && ParsePlyType(words[1], property.valueType)) {
-                property.name = words[2];
+                property.name = std::string(words[2]);
             } else if (words.size() == 5 && words[1] == "list" && ParsePlyType(words[2], property.countType) &&
                        property.countType.isInteger && ParsePlyType(words[3], property.valueType)) {
                 property.isList = true;
-                property.name = words[4];
+                property.name = std::string(words[4]);
             } else {
                 return false;
             }
             elements.back().properties.push_back(property);
-        } else {
-            return false;
         }
     }
     return false; // no end_header
@@ -346,11 +440,17 @@ bool CheckPlyLayout(const std::vector<PlyElement> &elements, size_t bodySize, lo
     for (size_t i = 0; i < last; ++i)
         if (elements[i].name != "vertex" && elements[i].name != "face" && elements[i].count > 0)
             return false;
-    // The reader crashes on a list it is not asked for in the elements it reads.
+    // The reader crashes on a list it is not asked for in the elements it reads, and when the
+    // first property of the index list's name is no list or another of that name follows;
+    // no name appears twice in a valid file.
     for (const PlyElement *element : {vertices, faces})
-        for (const PlyProperty &property : element->properties)
-            if (property.isList && !IsFaceIndexList(*element, property))
+        for (auto property = element->properties.begin(); property != element->properties.end(); ++property) {
+            if ((property->isList || property->name == FaceIndexListName) && !IsFaceIndexList(*element, *property))
                 return false;
+            if (std::any_of(property + 1, element->properties.end(),
+                            [property](const PlyProperty &other) { return other.name == property->name; }))
+                return false;
+        }
     for (Text axis : {"x", "y", "z"})
         if (std::none_of(vertices->properties.begin(), vertices->properties.end(),
                          [axis](const PlyProperty &p) { return p.name == axis && !p.isList; }))
@@ -426,13 +526,12 @@ bool CheckPlyBinaryBody(Text body, const std::vector<PlyElement> &elements, bool
 // An ASCII body holds one record per line, with exactly the values its properties ask for.
 bool CheckPlyAsciiBody(Text body, const std::vector<PlyElement> &elements, long long vertexCount)
 {
-    LineReader lines(body);
+    PlyLines lines(body);
+    std::vector<Text> words;
     for (const PlyElement &element : elements)
         for (long long record = 0; record < element.count; ++record) {
-            Text line;
-            if (!lines.Next(line) || line.size() > MaxPlyLineLength)
+            if (!lines.Next(words))
                 return false;
-            const std::vector<Text> words = Words(line, IsPlyBlank);
             size_t next = 0;
             for (const PlyProperty &property : element.properties) {
                 if (next >= words.size())
@@ -480,9 +579,8 @@ bool CheckPly(Text file)
     return CheckPlyBinaryBody(body, elements, format == PlyFormat::BinaryBigEndian, vertexCount);
 }
 
-} // namespace
-
-bool IsModelFileSafeToRead(const QString &path, const QString &suffix)
+template <typename Check>
+bool CheckMappedFile(const QString &path, Check check)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
@@ -490,13 +588,24 @@ bool IsModelFileSafeToRead(const QString &path, const QString &suffix)
     const uchar *mapped = file.map(0, file.size());
     if (!mapped)
         return false;
-    const Text contents(reinterpret_cast<const char *>(mapped), static_cast<size_t>(file.size()));
+    return check(Text(reinterpret_cast<const char *>(mapped), static_cast<size_t>(file.size())));
+}
+
+} // namespace
+
+bool IsAsciiStlTakenForBinary(const QString &path)
+{
+    return CheckMappedFile(path, [](Text file) { return LooksBinary(file) && IsAsciiStlWithForeignName(file); });
+}
+
+bool IsModelFileSafeToRead(const QString &path, const QString &suffix)
+{
     if (suffix == QLatin1String("stl"))
-        return CheckStl(contents);
+        return CheckMappedFile(path, CheckStl);
     if (suffix == QLatin1String("obj"))
-        return CheckObj(contents);
+        return CheckMappedFile(path, CheckObj);
     if (suffix == QLatin1String("ply"))
-        return CheckPly(contents);
+        return CheckMappedFile(path, CheckPly);
     return false;
 }
 

@@ -10,4 +10,9 @@ namespace lumeno {
 // this looks at exactly those before any reader sees the file. It does not parse the rest.
 bool IsModelFileSafeToRead(const QString &path, const QString &suffix);
 
+// Whether the file is an ASCII STL that the STL reader would read as binary only because the
+// solid's name on its first line is not ASCII (the reader calls a file binary when 5 % of its
+// first 256 bytes are not ASCII text, which a name in Japanese, say, reaches alone).
+bool IsAsciiStlTakenForBinary(const QString &path);
+
 } // namespace lumeno

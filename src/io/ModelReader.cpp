@@ -4,6 +4,7 @@
 #include "processing/TriangleCleanup.h"
 
 #include <QFile>
+#include <QTemporaryFile>
 
 #include <vtkAbstractPolyDataReader.h>
 #include <vtkCallbackCommand.h>
@@ -18,7 +19,9 @@
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
 
+#include <clocale>
 #include <cmath>
+#include <locale.h>
 
 namespace lumeno {
 
@@ -33,6 +36,51 @@ vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
     if (suffix == QLatin1String("ply"))
         return vtkSmartPointer<vtkPLYReader>::New();
     return nullptr;
+}
+
+// The readers parse numbers with the C library, which follows the locale a program sets (the
+// window sets the user's): "0.5" would be 0 where the decimal sign is a comma. This thread
+// uses the C locale while it lives; the checks before the reader assume it too.
+class CLocaleForThisThread
+{
+public:
+    CLocaleForThisThread() : cLocale(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0)))
+    {
+        if (cLocale)
+            previous = uselocale(cLocale);
+    }
+    ~CLocaleForThisThread()
+    {
+        if (!cLocale)
+            return;
+        uselocale(previous);
+        freelocale(cLocale);
+    }
+    CLocaleForThisThread(const CLocaleForThisThread &) = delete;
+    CLocaleForThisThread &operator=(const CLocaleForThisThread &) = delete;
+
+private:
+    locale_t cLocale;
+    locale_t previous = static_cast<locale_t>(0);
+};
+
+// A copy of the STL with '_' for each byte of its first line beyond ASCII, so that the
+// reader reads it as the text it is (see IsAsciiStlTakenForBinary).
+bool WriteCopyWithPlainName(const QString &path, QTemporaryFile &copy)
+{
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly) || !copy.open())
+        return false;
+    QByteArray chunk = source.readLine();
+    for (char &byte : chunk)
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            byte = '_';
+    while (!chunk.isEmpty()) {
+        if (copy.write(chunk) != chunk.size())
+            return false;
+        chunk = source.read(1 << 20);
+    }
+    return source.error() == QFileDevice::NoError && copy.flush();
 }
 
 void NoteError(vtkObject *, unsigned long, void *clientData, void *)
@@ -122,7 +170,16 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         result.failure = ReadFailure::UnknownSuffix;
         return result;
     }
-    if (!IsModelFileSafeToRead(path, lowerSuffix)) {
+    QTemporaryFile plainCopy;
+    QString readPath = path;
+    if (lowerSuffix == QLatin1String("stl") && IsAsciiStlTakenForBinary(path)) {
+        if (!WriteCopyWithPlainName(path, plainCopy)) {
+            result.failure = ReadFailure::ReaderError;
+            return result;
+        }
+        readPath = plainCopy.fileName();
+    }
+    if (!IsModelFileSafeToRead(readPath, lowerSuffix)) {
         result.failure = ReadFailure::DamagedFile;
         return result;
     }
@@ -137,9 +194,14 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     if (prepareReader)
         prepareReader(reader);
 
-    const QByteArray encodedName = QFile::encodeName(path);
+    const QByteArray encodedName = QFile::encodeName(readPath);
     reader->SetFileName(encodedName.constData());
-    if (!UpdateWithoutThrowing(reader) || readerFailed) {
+    bool updated = false;
+    {
+        const CLocaleForThisThread cLocale;
+        updated = UpdateWithoutThrowing(reader);
+    }
+    if (!updated || readerFailed) {
         result.failure = ReadFailure::ReaderError;
         return result;
     }
