@@ -3,8 +3,8 @@
 #include "FuzzInputFile.h"
 
 #include "io/ModelReader.h"
-#include "processing/DecimationLevels.h"
-#include "processing/MeshOperations.h"
+#include "mesh/DecimationLevels.h"
+#include "mesh/MeshOperations.h"
 
 #include <vtkDecimatePro.h>
 #include <vtkNew.h>

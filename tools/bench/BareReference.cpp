@@ -1,6 +1,6 @@
 #include "BareReference.h"
 
-#include "processing/DecimationLevels.h"
+#include "mesh/DecimationLevels.h"
 
 #include <QElapsedTimer>
 #include <QFile>

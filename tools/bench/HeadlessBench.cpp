@@ -6,8 +6,8 @@
 
 #include "io/ModelReader.h"
 #include "io/ModelWriter.h"
-#include "processing/Cascade.h"
-#include "processing/MeshOperations.h"
+#include "mesh/Cascade.h"
+#include "mesh/MeshOperations.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "TimedApplication.h"
 #include "TorusModel.h"
 
-#include "LanguageNames.h"
+#include "settings/LanguageNames.h"
 #include "Resources.h"
 
 #include <QApplication>

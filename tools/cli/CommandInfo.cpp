@@ -1,8 +1,8 @@
 #include "Commands.h"
 #include "ModelFiles.h"
 
-#include "processing/DecimationLevels.h"
-#include "processing/LevelSizes.h"
+#include "mesh/DecimationLevels.h"
+#include "mesh/LevelSizes.h"
 
 #include <QJsonArray>
 #include <QTextStream>

@@ -3,7 +3,7 @@
 #include "ModelFiles.h"
 #include "Progress.h"
 
-#include "processing/Cascade.h"
+#include "mesh/Cascade.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "ModelFiles.h"
 #include "Progress.h"
 
-#include "processing/MeshOperations.h"
-#include "processing/ModelTransform.h"
+#include "mesh/MeshOperations.h"
+#include "mesh/ModelTransform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

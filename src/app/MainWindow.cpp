@@ -1,0 +1,232 @@
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "settings/LanguageNames.h"
+#include "Resources.h"
+#include "dialogs/DialogAbout.h"
+#include "dialogs/DialogPreferences.h"
+#include "settings/StoredColor.h"
+#include "LumenoThread.h"
+#include "update/Updater.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QLabel>
+#include <QLocale>
+#include <QMutexLocker>
+#include <QSettings>
+#include <QStatusBar>
+
+#include <vtkActor.h>
+#include <vtkActor2D.h>
+#include <vtkDecimatePro.h>
+#include <vtkEventQtSlotConnect.h>
+#include <vtkOrientationMarkerWidget.h>
+#include <vtkPolyData.h>
+#include <vtkPolyDataMapper.h>
+#include <vtkRenderer.h>
+#include <vtkTextActor.h>
+
+namespace {
+QMutex statusTextMutex;
+QString statusTextValue;
+} // namespace
+
+QString StatusText()
+{
+    QMutexLocker lock(&statusTextMutex);
+    return statusTextValue;
+}
+
+void SetStatusText(const QString &text)
+{
+    QMutexLocker lock(&statusTextMutex);
+    statusTextValue = text;
+}
+
+std::atomic<float> decimationProgress{0.0f};
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    InitLumenoResources();
+    modelBounds.Reset();
+
+    InstallStartupTranslation();
+
+    ui->setupUi(this);
+
+    statusLabel = new QLabel(StatusText());
+    statusLabel->setAlignment(Qt::AlignCenter);
+    auto *statusBar = new QStatusBar; // owned by the toolbar once added
+    statusBar->addPermanentWidget(statusLabel, 0);
+    ui->bottomToolBar->addWidget(statusBar);
+
+    ui->progressBar->hide();
+    ui->progressBar->setTextVisible(true);
+
+    updater = new Updater(this);
+    currentLabel = QStringLiteral("100%");
+
+    CreateInfoPanel();
+
+    for (int i = 0; i < 3; ++i) {
+        scaleFactor[i] = 1.0;
+        rotationAngle[i] = 0.0;
+    }
+
+    ResetDecimationActions();
+    SetErrorDecimationEnabled(false);
+
+    for (auto &action : recentFileActions) {
+        action = new QAction(this);
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, &MainWindow::OpenRecentFile);
+    }
+    UpdateRecentFileActions();
+
+    ui->menuFile->addSeparator();
+    for (QAction *action : recentFileActions)
+        ui->menuFile->addAction(action);
+    ui->menuFile->addSeparator();
+    exitAction = new QAction(QIcon(QStringLiteral(":/Menu/ico_exit")), QString(), this);
+    ui->menuFile->addAction(exitAction);
+    RetranslateExtraTexts();
+
+    settings = new QSettings;
+    modelColor[0] = StoredColorComponent(*settings, QStringLiteral("modelRed"), 1.0);
+    modelColor[1] = StoredColorComponent(*settings, QStringLiteral("modelGreen"), 1.0);
+    modelColor[2] = StoredColorComponent(*settings, QStringLiteral("modelBlue"), 1.0);
+    backgroundTopColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundTopRed"), 0.9);
+    backgroundTopColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundTopGreen"), 0.9);
+    backgroundTopColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundTopBlue"), 0.9);
+    backgroundBottomColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomRed"), 1.0);
+    backgroundBottomColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomGreen"), 1.0);
+    backgroundBottomColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomBlue"), 1.0);
+
+    ConnectActions();
+
+    vtkConnections = vtkEventQtSlotConnect::New();
+    CreateRenderers();
+
+    displayMode = 2;
+}
+
+MainWindow::~MainWindow()
+{
+    StopCascade();
+    delete statusLabel;
+    delete preferencesDialog;
+    delete updater;
+    delete settings;
+    if (vtkConnections) {
+        vtkConnections->Disconnect();
+        vtkConnections->Delete();
+    }
+    delete ui;
+}
+
+void MainWindow::InstallStartupTranslation()
+{
+    QSettings languageSettings;
+    const QString localeName = QLocale::system().name();
+    const int underscore = localeName.lastIndexOf(QLatin1Char('_'));
+    const QString systemCode = underscore < 0 ? QString() : localeName.left(underscore);
+
+    QString code = languageSettings.value(QStringLiteral("Language"), systemCode).toString();
+    if (!LanguageNames.contains(code))
+        code = QStringLiteral("en");
+    languageSettings.setValue(QStringLiteral("Language"), code);
+
+    translator.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code));
+    qApp->installTranslator(&translator);
+}
+
+void MainWindow::ConnectActions()
+{
+    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::NewSlot);
+    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::OpenFileSlot);
+    connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::SaveFileSlot);
+    connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::OpenPreferencesSlot);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->actionContent, &QAction::triggered, this, &MainWindow::ContentSlot);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::AboutSlot);
+    connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::MakeSnapshotSlot);
+    connect(ui->actionSmooth, &QAction::triggered, this, &MainWindow::MakeSmoothSlot);
+    connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::MakeTransformSlot);
+    connect(ui->actionDecimation01, &QAction::triggered, this, &MainWindow::Decimation01);
+    connect(ui->actionDecimation001, &QAction::triggered, this, &MainWindow::Decimation001);
+    connect(ui->actionDecimation0001, &QAction::triggered, this, &MainWindow::Decimation0001);
+    connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::DecimationByError);
+    connect(ui->actionDecimation10, &QAction::triggered, this, &MainWindow::Decimation10);
+    connect(ui->actionDecimation20, &QAction::triggered, this, &MainWindow::Decimation20);
+    connect(ui->actionDecimation30, &QAction::triggered, this, &MainWindow::Decimation30);
+    connect(ui->actionDecimation40, &QAction::triggered, this, &MainWindow::Decimation40);
+    connect(ui->actionDecimation50, &QAction::triggered, this, &MainWindow::Decimation50);
+    connect(ui->actionDecimation60, &QAction::triggered, this, &MainWindow::Decimation60);
+    connect(ui->actionDecimation70, &QAction::triggered, this, &MainWindow::Decimation70);
+    connect(ui->actionDecimation80, &QAction::triggered, this, &MainWindow::Decimation80);
+    connect(ui->actionDecimation90, &QAction::triggered, this, &MainWindow::Decimation90);
+    connect(ui->actionDecimation100, &QAction::triggered, this, &MainWindow::Decimation100);
+    connect(ui->actionDecimationSet, &QAction::triggered, this, &MainWindow::DecimationByPercentSlot);
+    connect(ui->actionColorPicker, &QAction::triggered, this, &MainWindow::ColorPicker);
+    connect(ui->actionDisplayMode, &QAction::triggered, this, &MainWindow::DisplayMode);
+    connect(ui->actionZoom, &QAction::triggered, this, &MainWindow::Zoom);
+    connect(ui->actionFront, &QAction::triggered, this, &MainWindow::ViewSlotFront);
+    connect(ui->actionSide, &QAction::triggered, this, &MainWindow::ViewSlotSide);
+    connect(ui->actionTop, &QAction::triggered, this, &MainWindow::ViewSlotTop);
+    connect(ui->actionPers, &QAction::triggered, this, &MainWindow::ViewSlotPers);
+
+    connect(this, &MainWindow::HasToUpdateProgressBar, this, &MainWindow::updateGuiProgress);
+    connect(this, &MainWindow::DecimationFinished, this, &MainWindow::DecimationFinishedSlot);
+    connect(this, &MainWindow::ButtonsMustChange, this, &MainWindow::changeButton);
+    connect(this, &MainWindow::SmoothingFinished, this, &MainWindow::SmoothingFinishedSlot);
+}
+
+void MainWindow::RetranslateExtraTexts()
+{
+    exitAction->setText(tr("&Exit"));
+    exitAction->setStatusTip(tr("Exit from Lumeno3D"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        RetranslateExtraTexts();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A running cascade uses the filter and the level models: end it before they go.
+    StopCascade();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::AboutSlot()
+{
+    DialogAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::OpenPreferencesSlot()
+{
+    delete preferencesDialog;
+    preferencesDialog = new DialogPreferences(this);
+    connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::colorChanged);
+    connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundTopChanged, this,
+            &MainWindow::colorTopChanged);
+    connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundBottomChanged, this,
+            &MainWindow::colorBottomChanged);
+    connect(preferencesDialog, &DialogPreferences::TranslateLumeno, this, &MainWindow::ChangeLanguage);
+    preferencesDialog->show();
+}
+
+void MainWindow::ChangeLanguage(QString code)
+{
+    const QString path = QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code);
+    translator.load(path);
+    qDebug().noquote() << QStringLiteral("Language Loaded: ") + path;
+}

@@ -1,0 +1,122 @@
+#include "dialogs/DialogPreferences.h"
+#include "ui_DialogPreferences.h"
+
+#include "settings/LanguageNames.h"
+#include "settings/StoredColor.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+QColor StoredColor(const QSettings &settings, const char *prefix, double defaultValue)
+{
+    const QString key = QString::fromLatin1(prefix);
+    return QColor::fromRgbF(StoredColorComponent(settings, key + QStringLiteral("Red"), defaultValue),
+                            StoredColorComponent(settings, key + QStringLiteral("Green"), defaultValue),
+                            StoredColorComponent(settings, key + QStringLiteral("Blue"), defaultValue));
+}
+
+} // namespace
+
+DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new Ui::DialogPreferences)
+{
+    ui->setupUi(this);
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
+
+    FillLanguages();
+
+    modelColorDialog = new QColorDialog(this);
+    topColorDialog = new QColorDialog(this);
+    bottomColorDialog = new QColorDialog(this);
+
+    ShowStoredColors();
+
+    connect(ui->buttonColor, &QPushButton::clicked, modelColorDialog, &QColorDialog::exec);
+    connect(ui->btnBackgroundTop, &QPushButton::clicked, topColorDialog, &QColorDialog::exec);
+    connect(ui->btnBackgroundBottom, &QPushButton::clicked, bottomColorDialog, &QColorDialog::exec);
+    connect(modelColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeFigureColor);
+    connect(topColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeBackgroundTopColor);
+    connect(bottomColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeBackgroundBottomColor);
+    // Connected only now, so that selecting the stored language above shows no message.
+    connect(ui->comboBoxLanguage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DialogPreferences::ChangeLanguage);
+    connect(ui->btnRestoreDefault, &QPushButton::clicked, this, &DialogPreferences::RestoreDefaultColors);
+}
+
+DialogPreferences::~DialogPreferences()
+{
+    delete modelColorDialog;
+    delete topColorDialog;
+    delete bottomColorDialog;
+    delete ui;
+}
+
+void DialogPreferences::FillLanguages()
+{
+    for (auto language = LanguageNames.cbegin(); language != LanguageNames.cend(); ++language)
+        ui->comboBoxLanguage->addItem(language.value(), language.key());
+
+    const QString stored = QSettings().value(QStringLiteral("Language")).toString();
+    const int index = ui->comboBoxLanguage->findText(LanguageNames.value(stored), Qt::MatchExactly);
+    if (index >= 0)
+        ui->comboBoxLanguage->setCurrentIndex(index);
+}
+
+void DialogPreferences::ShowStoredColors()
+{
+    const QSettings settings;
+    ShowColor(ui->buttonColor, StoredColor(settings, "model", 1.0));
+    ShowColor(ui->btnBackgroundTop, StoredColor(settings, "backgroundTop", 0.9));
+    ShowColor(ui->btnBackgroundBottom, StoredColor(settings, "backgroundBottom", 1.0));
+}
+
+void DialogPreferences::ShowColor(QPushButton *button, const QColor &color)
+{
+    button->setStyleSheet(QStringLiteral("background-color: %1").arg(color.name()));
+}
+
+void DialogPreferences::ChangeFigureColor(QColor color)
+{
+    ShowColor(ui->buttonColor, color);
+    emit PreferencesColorChanged(color);
+}
+
+void DialogPreferences::ChangeBackgroundTopColor(QColor color)
+{
+    ShowColor(ui->btnBackgroundTop, color);
+    emit PreferencesColorBackgroundTopChanged(color);
+}
+
+void DialogPreferences::ChangeBackgroundBottomColor(QColor color)
+{
+    ShowColor(ui->btnBackgroundBottom, color);
+    emit PreferencesColorBackgroundBottomChanged(color);
+}
+
+void DialogPreferences::RestoreDefaultColors()
+{
+    ChangeFigureColor(QColor::fromRgbF(1.0, 1.0, 1.0, 1.0));
+    ChangeBackgroundTopColor(QColor::fromRgbF(0.9, 0.9, 0.9, 1.0));
+    ChangeBackgroundBottomColor(QColor::fromRgbF(1.0, 1.0, 1.0, 1.0));
+}
+
+void DialogPreferences::ChangeLanguage(int)
+{
+    const QString code = ui->comboBoxLanguage->currentData(Qt::UserRole).toString();
+    QSettings().setValue(QStringLiteral("Language"), code);
+    QMessageBox::information(this, tr("Information"),
+                             tr("You have changed the language used to display Lumeno3D user interface \n\n"
+                                "This change will not take effect until you restart Lumeno3D"),
+                             QMessageBox::Ok);
+}
+
+void DialogPreferences::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}

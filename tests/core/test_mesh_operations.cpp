@@ -1,0 +1,168 @@
+// Reductions and smoothing on models of any size, and the triangle clean-up every model gets
+// when it is read.
+#include "LoadingSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/Cascade.h"
+#include "mesh/MeshOperations.h"
+#include "mesh/TriangleCleanup.h"
+
+#include <QCoreApplication>
+
+#include <vtkCellArray.h>
+#include <vtkCellData.h>
+#include <vtkDecimatePro.h>
+#include <vtkIntArray.h>
+#include <vtkNew.h>
+#include <vtkPoints.h>
+
+namespace {
+
+vtkSmartPointer<vtkPolyData> Scaled(vtkPolyData *model, double factor)
+{
+    auto scaled = vtkSmartPointer<vtkPolyData>::New();
+    scaled->DeepCopy(model);
+    vtkPoints *points = scaled->GetPoints();
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        points->SetPoint(i, point[0] * factor, point[1] * factor, point[2] * factor);
+    }
+    return scaled;
+}
+
+// Triangles of each level of the cascade, then of by-error runs at 0.1, 0.01 and 0.001.
+std::vector<vtkIdType> Reductions(vtkPolyData *model)
+{
+    std::vector<vtkIdType> counts;
+    vtkNew<vtkDecimatePro> decimator;
+    lumeno::CascadeObserver observer;
+    observer.stepFinished = [&counts](int, const vtkSmartPointer<vtkPolyData> &level) {
+        counts.push_back(level->GetNumberOfPolys());
+        return true;
+    };
+    lumeno::RunDecimationCascade(decimator, model, observer);
+    for (double maxError : {0.1, 0.01, 0.001}) {
+        const auto reduced = lumeno::DecimateByError(decimator, model, maxError);
+        counts.push_back(reduced ? reduced->GetNumberOfPolys() : -1);
+    }
+    return counts;
+}
+
+} // namespace
+
+class TestMeshOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The decimation filter compares squared distances with linear bounds and crashed from a
+    // diagonal of about 1e5 on: every reduction must give nearly the same result at any scale.
+    void reductionsDoNotDependOnScale_data()
+    {
+        QTest::addColumn<double>("factor");
+        for (double factor : {1e-6, 1e3, 1e5, 1e37})
+            QTest::addRow("%g", factor) << factor;
+    }
+
+    void reductionsDoNotDependOnScale()
+    {
+        QFETCH(double, factor);
+        const auto model = testing::Sphere(40, 40);
+        const std::vector<vtkIdType> expected = Reductions(model);
+        QCOMPARE(expected.size(), size_t(lumeno::LevelCount + 3));
+        const vtkIdType input = model->GetNumberOfPolys();
+        for (int step = 0; step < lumeno::LevelCount; ++step)
+            QVERIFY(std::abs(expected[step] - input * lumeno::DecimationCascade[step].percent / 100.0) <= 2);
+
+        const std::vector<vtkIdType> counts = Reductions(Scaled(model, factor));
+        QCOMPARE(counts.size(), expected.size());
+        for (size_t i = 0; i < counts.size(); ++i)
+            QVERIFY2(std::abs(counts[i] - expected[i]) <= expected[i] / 8 + 2,
+                     qPrintable(QStringLiteral("run %1: %2 triangles, %3 at scale 1").arg(i).arg(counts[i]).arg(expected[i])));
+
+        const auto smoothed = lumeno::Smooth(Scaled(model, factor), lumeno::SmoothingIterations);
+        QVERIFY(smoothed);
+        QCOMPARE(smoothed->GetNumberOfPolys(), input);
+        QVERIFY(std::abs(smoothed->GetLength() / factor - model->GetLength()) < 0.05 * model->GetLength());
+    }
+
+    void largeModelFileReduces()
+    {
+        const auto result = lumeno::ReadModel(testing::DataFile("large_sphere.stl"), QStringLiteral("stl"));
+        QVERIFY(result.model);
+        for (vtkIdType count : Reductions(result.model))
+            QVERIFY(count > 0);
+    }
+
+    // A quad becomes two triangles; a triangle on the corners of an earlier one goes,
+    // whichever way it faces, and takes its cell data with it.
+    void polygonsAreTriangulatedAndRepeatsDropped()
+    {
+        vtkNew<vtkPoints> points;
+        for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}})
+            points->InsertNextPoint(p.data());
+        vtkNew<vtkCellArray> polys;
+        vtkNew<vtkIntArray> tags;
+        const std::vector<std::pair<std::vector<vtkIdType>, int>> cells = {
+            {{0, 1, 2, 3}, 10}, {{0, 1, 4}, 20}, {{1, 0, 4}, 21}, {{0, 1, 4}, 22}, {{1, 2, 4}, 30}};
+        for (const auto &[ids, tag] : cells) {
+            polys->InsertNextCell(vtkIdType(ids.size()), ids.data());
+            tags->InsertNextValue(tag);
+        }
+        vtkNew<vtkPolyData> model;
+        model->SetPoints(points);
+        model->SetPolys(polys);
+        tags->SetName("tag");
+        model->GetCellData()->AddArray(tags);
+
+        const lumeno::CleanedTriangles cleaned = lumeno::CleanTriangles(model);
+        QCOMPARE(cleaned.removedDuplicates, vtkIdType(2));
+        QCOMPARE(cleaned.model->GetNumberOfPolys(), vtkIdType(4));
+        QCOMPARE(cleaned.model->GetPolys()->IsHomogeneous(), vtkIdType(3));
+        auto *kept = vtkIntArray::SafeDownCast(cleaned.model->GetCellData()->GetArray("tag"));
+        QVERIFY(kept);
+        QCOMPARE(std::vector<int>(kept->Begin(), kept->End()), (std::vector<int>{10, 10, 20, 30}));
+
+        // A clean model is handed on as it is.
+        const auto sphere = testing::Sphere(8, 8);
+        QCOMPARE(lumeno::CleanTriangles(sphere).model.Get(), sphere.Get());
+    }
+
+    // One polygon of four corners made the filter refuse the whole model, and a thousand
+    // copies of one triangle made its work grow with the cube of their number.
+    void filesNeedingCleanUpReduce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("quad face") << "quad_face.obj" << 6 << 0;
+        QTest::newRow("repeated triangle") << "repeated_triangle.obj" << 4 << 1000;
+    }
+
+    void filesNeedingCleanUpReduce()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, triangles);
+        QFETCH(int, removed);
+        const auto result = lumeno::ReadModel(testing::DataFile(file.toUtf8().constData()), QStringLiteral("obj"));
+        QVERIFY(result.model);
+        QCOMPARE(result.model->GetNumberOfPolys(), vtkIdType(triangles));
+        QCOMPARE(result.removedDuplicates, vtkIdType(removed));
+        vtkNew<vtkDecimatePro> decimator;
+        const auto reduced = lumeno::Decimate(decimator, result.model, 0.5);
+        QVERIFY(reduced);
+        QVERIFY(reduced->GetNumberOfPolys() < triangles);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    testing::IsolateEnvironment();
+    QCoreApplication app(argc, argv);
+    TestMeshOperations test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_mesh_operations.moc"

@@ -1,0 +1,341 @@
+// Reading model files without a window: good files of each format, and damaged files
+// that must be refused before or after the reader without harm.
+#include "LoadingSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/DecimationLevels.h"
+#include "mesh/MeshOperations.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+#include <vtkCellArray.h>
+#include <vtkDecimatePro.h>
+#include <vtkIdList.h>
+#include <vtkNew.h>
+#include <vtkPoints.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+
+namespace {
+
+// The corners of a closed tetrahedron, four triangles.
+std::vector<float> Tetrahedron()
+{
+    return {0, 0, 0, 0, 1, 0, 1, 0, 0, /**/ 0, 0, 0, 1, 0, 0, 0, 0, 1,
+            0, 0, 0, 0, 0, 1, 0, 1, 0, /**/ 1, 0, 0, 0, 1, 0, 0, 0, 1};
+}
+
+QByteArray RandomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+// A binary little-endian PLY of a single triangle; the face's list is given raw.
+QByteArray BinaryPly(const QByteArray &faceRecord, int declaredFaces = 1)
+{
+    QByteArray bytes = QByteArrayLiteral("ply\nformat binary_little_endian 1.0\nelement vertex 3\n"
+                                         "property float x\nproperty float y\nproperty float z\n"
+                                         "element face ") +
+                       QByteArray::number(declaredFaces) +
+                       QByteArrayLiteral("\nproperty list uchar int vertex_indices\nend_header\n");
+    const float corners[9] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+    bytes.append(reinterpret_cast<const char *>(corners), sizeof corners);
+    bytes.append(faceRecord);
+    return bytes;
+}
+
+QByteArray Face(unsigned char count, std::vector<int32_t> indices)
+{
+    QByteArray record(1, static_cast<char>(count));
+    record.append(reinterpret_cast<const char *>(indices.data()), static_cast<int>(indices.size() * 4));
+    return record;
+}
+
+} // namespace
+
+class TestReading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Run once more with LC_ALL naming a comma-decimal locale (see tests/CMakeLists.txt).
+    void initTestCase()
+    {
+        const QByteArray decimalPoint = qgetenv("LUMENO_EXPECTED_DECIMAL_POINT");
+        const char *locale = std::setlocale(LC_ALL, "");
+        if (!decimalPoint.isEmpty()) {
+            QVERIFY2(locale, "The C library does not know the locale of LC_ALL; scripts/setup generates it");
+            QCOMPARE(QByteArray(std::localeconv()->decimal_point), decimalPoint);
+        }
+    }
+
+    void goodFilesGiveTheirModel_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("polygons");
+
+        QVERIFY(testing::AddEveryFormatRows(16, 12));
+        // Texture coordinates and normals indexed apart from the points are fine.
+        QTest::newRow("obj with vt and vn") << testing::DataFile("tetra.obj") << -1 << 4;
+        const QString binaryTetra = testing::ScratchFile(QStringLiteral("tetra.stl"));
+        QVERIFY(testing::WriteBytes(binaryTetra, testing::BinaryStl(4, Tetrahedron())));
+        QTest::newRow("hand-written binary stl") << binaryTetra << 4 << 4;
+        const QString plyTriangle = testing::ScratchFile(QStringLiteral("triangle.ply"));
+        QVERIFY(testing::WriteBytes(plyTriangle, BinaryPly(Face(3, {0, 1, 2}))));
+        QTest::newRow("hand-written binary ply") << plyTriangle << 3 << 1;
+    }
+
+    void goodFilesGiveTheirModel()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, points);
+        QFETCH(int, polygons);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QCOMPARE(result.failure, ReadFailure::None);
+        QVERIFY(result.model);
+        if (points >= 0)
+            QCOMPARE(int(result.model->GetNumberOfPoints()), points);
+        QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
+        QVERIFY(lumeno::IsModelUsable(result.model));
+    }
+
+    // Unusual but valid files, and numbers read and written under any locale: the width
+    // (extent along x) shows a coordinate read wrong.
+    void validFilesGiveTheirShape_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("polygons");
+        QTest::addColumn<double>("width");
+
+        auto sphere = testing::Sphere(8, 8);
+        const double width = sphere->GetBounds()[1] - sphere->GetBounds()[0];
+        for (const char *name : {"written.stl", "written.ply", "written.obj"}) {
+            const QString path = testing::ScratchFile(QString::fromLatin1(name));
+            QVERIFY(testing::WriteModel(sphere, path));
+            QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys()) << width;
+        }
+        QTest::newRow("ply with CRLF line ends") << testing::DataFile("crlf.ply") << 3 << 1 << 2.5;
+        QTest::newRow("ply header keywords the reader skips")
+            << testing::DataFile("ply-unknown-header-keywords.ply") << 3 << 1 << 1.0;
+        QTest::newRow("ply index list named vertex_indexer")
+            << testing::DataFile("ply-vertex-indexer-list.ply") << 3 << 1 << 1.0;
+        QTest::newRow("obj indices with plus signs") << testing::DataFile("obj-plus-signs.obj") << 6 << 2 << 1.0;
+        QTest::newRow("obj face continued over lines")
+            << testing::DataFile("obj-face-continuation-valid.obj") << 4 << 2 << 1.0;
+        // Its name alone makes over 5 % of the first 256 bytes non-ASCII: "binary" to the reader.
+        QTest::newRow("ascii stl with a Japanese name") << testing::DataFile("stl-utf8-name.stl") << 8 << 12 << 1.5;
+    }
+
+    void validFilesGiveTheirShape()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, points);
+        QFETCH(int, polygons);
+        QFETCH(double, width);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QCOMPARE(result.failure, ReadFailure::None);
+        QCOMPARE(int(result.model->GetNumberOfPoints()), points);
+        QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
+        const double *bounds = result.model->GetBounds();
+        QVERIFY2(std::abs(bounds[1] - bounds[0] - width) < 1e-5, qPrintable(QString::number(bounds[1] - bounds[0])));
+    }
+
+    void suffixIsComparedWithoutCase()
+    {
+        const QString path = testing::ScratchFile(QStringLiteral("CUBE.STL"));
+        QFile::remove(path);
+        QVERIFY(QFile::copy(testing::DataFile("cube_ascii.stl"), path));
+        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("STL")).failure, ReadFailure::None);
+        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("rev2.stl")).failure, ReadFailure::UnknownSuffix);
+        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("vtk")).failure, ReadFailure::UnknownSuffix);
+    }
+
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ReadFailure>("failure");
+
+        const auto scratch = [](const char *name, const QByteArray &bytes) {
+            const QString path = testing::ScratchFile(QString::fromLatin1(name));
+            if (!testing::WriteBytes(path, bytes))
+                qFatal("cannot write %s", name);
+            return path;
+        };
+        const QByteArray tetra = testing::BinaryStl(4, Tetrahedron());
+
+        QTest::newRow("binary stl cut in a triangle")
+            << scratch("cut.stl", tetra.left(tetra.size() - 20)) << ReadFailure::DamagedFile;
+        QTest::newRow("binary stl cut after the header")
+            << scratch("header_only.stl", tetra.left(84)) << ReadFailure::DamagedFile;
+        QTest::newRow("binary stl shorter than its header")
+            << scratch("short.stl", tetra.left(60)) << ReadFailure::DamagedFile;
+        // 268 million triangles claimed by a 134-byte file.
+        QTest::newRow("stl header claims more triangles")
+            << scratch("claims_more.stl", testing::BinaryStl(0x10000000u, {0, 0, 0, 1, 0, 0, 0, 1, 0}))
+            << ReadFailure::DamagedFile;
+        QTest::newRow("stl header claims the most triangles")
+            << scratch("claims_most.stl", testing::BinaryStl(0xFFFFFFFFu, Tetrahedron())) << ReadFailure::DamagedFile;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float infinity = std::numeric_limits<float>::infinity();
+        QTest::newRow("binary stl with a NaN corner")
+            << scratch("nan.stl", testing::BinaryStl(1, {0, 0, 0, nan, 0, 0, 0, 1, 0})) << ReadFailure::UnusableModel;
+        QTest::newRow("binary stl with an infinite corner")
+            << scratch("inf.stl", testing::BinaryStl(1, {0, 0, 0, infinity, 0, 0, 0, 1, 0}))
+            << ReadFailure::UnusableModel;
+        QTest::newRow("binary stl without triangles")
+            << scratch("no_triangles.stl", testing::BinaryStl(0, {})) << ReadFailure::UnusableModel;
+        QTest::newRow("ascii stl with NaN") << testing::DataFile("nan_ascii.stl") << ReadFailure::UnusableModel;
+        QTest::newRow("text that is no stl")
+            << scratch("prose.stl", QByteArrayLiteral("this is not a model at all\n")) << ReadFailure::ReaderError;
+
+        for (const char *suffix : {"stl", "obj", "ply"}) {
+            const QByteArray name = QByteArrayLiteral("garbage.") + suffix;
+            QTest::newRow(name.constData()) << scratch(name.constData(), RandomBytes(4000, 7)) << ReadFailure();
+            const QByteArray empty = QByteArrayLiteral("empty.") + suffix;
+            QTest::newRow(empty.constData()) << testing::DataFile(empty.constData()) << ReadFailure::DamagedFile;
+        }
+
+        QTest::newRow("obj face past the points") << testing::DataFile("face_past_points.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj face index 0") << testing::DataFile("face_index_zero.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj relative face index")
+            << testing::DataFile("face_relative_index.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj texture index past the list")
+            << testing::DataFile("texture_index_past.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj material name of 300 letters")
+            << testing::DataFile("long_material_name.obj") << ReadFailure::DamagedFile;
+        // The reader's scan takes the next corner's index as texture and normal index here.
+        QTest::newRow("obj corner ending in a slash")
+            << testing::DataFile("fuzz-obj-corner-ending-in-slash.obj") << ReadFailure::DamagedFile;
+        // Filters crash on these (smoothing on short polygons, decimation on a repeated corner).
+        QTest::newRow("ply faces of 0, 1 and 2 corners")
+            << testing::DataFile("short_faces.ply") << ReadFailure::UnusableModel;
+        QTest::newRow("obj triangle with a corner twice")
+            << testing::DataFile("repeated_corner.obj") << ReadFailure::UnusableModel;
+        // The reader joins a line ending in a backslash to the next, unseen by a line-wise check.
+        QTest::newRow("obj index past the list on a continued face")
+            << testing::DataFile("obj-face-continuation.obj") << ReadFailure::DamagedFile;
+        QTest::newRow("obj point continued past the points")
+            << scratch("point_continued.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\np 1 \\\n9\n")
+            << ReadFailure::DamagedFile;
+        QTest::newRow("obj without faces") << scratch("points.obj", "v 0 0 0\nv 1 0 0\n") << ReadFailure::UnusableModel;
+
+        QTest::newRow("ply bad header") << testing::DataFile("bad_header.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply face past the vertices")
+            << testing::DataFile("face_past_vertices.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply without vertices") << testing::DataFile("no_vertex_element.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply data line too short") << testing::DataFile("short_data_line.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply negative list count")
+            << testing::DataFile("negative_list_count.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply truncated body") << testing::DataFile("truncated_body.ply") << ReadFailure::DamagedFile;
+        // The reader does not skip the "material" records and takes them for the face.
+        QTest::newRow("ply element with records before the faces")
+            << testing::DataFile("fuzz-ply-element-before-faces.ply") << ReadFailure::DamagedFile;
+        // The reader splits words at spaces and tabs only, so its face had no index list.
+        QTest::newRow("ply form feeds before a property")
+            << testing::DataFile("fuzz-ply-form-feed-before-property.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply face with a second list")
+            << testing::DataFile("fuzz-ply-face-with-second-list.ply") << ReadFailure::DamagedFile;
+        // The reader takes any name holding "vertex_index" for the index list, and its first one.
+        QTest::newRow("ply scalar vertex_index before the list")
+            << testing::DataFile("ply-vertex-index-scalar.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply scalar vertex_indexer before the list")
+            << testing::DataFile("ply-vertex-indexer.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("ply two vertex_indices lists")
+            << testing::DataFile("ply-duplicate-vertex-indices.ply") << ReadFailure::DamagedFile;
+        // The reader takes a last line without a line feed for the end of the file.
+        QTest::newRow("ply last face without a line feed")
+            << testing::DataFile("ply-no-final-line-feed.ply") << ReadFailure::DamagedFile;
+        QTest::newRow("binary ply face past the vertices")
+            << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
+        QTest::newRow("binary ply negative face index")
+            << scratch("binary_face_negative.ply", BinaryPly(Face(3, {0, -1, 2}))) << ReadFailure::DamagedFile;
+        QTest::newRow("binary ply cut in a face")
+            << scratch("binary_cut.ply", BinaryPly(Face(3, {0, 1, 2})).chopped(2)) << ReadFailure::DamagedFile;
+        QTest::newRow("binary ply claims a billion faces")
+            << scratch("binary_claims.ply", BinaryPly(Face(3, {0, 1, 2}), 1000000000)) << ReadFailure::DamagedFile;
+    }
+
+    // Every damaged file ends in a failure, never in a model (a default-constructed
+    // failure in the table means any failure will do: random bytes may fail anywhere).
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(ReadFailure, failure);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QVERIFY(!result.model);
+        if (failure == ReadFailure::None)
+            QVERIFY(result.failure != ReadFailure::None);
+        else
+            QCOMPARE(result.failure, failure);
+    }
+
+    // A model that loads can still make a filter leave triangles on points it has removed
+    // (here float extremes: 4e34 next to subnormal coordinates); such a result is refused
+    // like a failed run instead of reaching the next filter or a view.
+    void filtersNeverHandOnBrokenCells()
+    {
+        const lumeno::ReadResult result = lumeno::ReadModel(
+            testing::DataFile("fuzz-stl-decimation-leaves-dangling-triangle.stl"), QStringLiteral("stl"));
+        QVERIFY(result.model);
+        vtkNew<vtkDecimatePro> decimator;
+        for (const lumeno::DecimationLevel &step : lumeno::DecimationCascade) {
+            const vtkSmartPointer<vtkPolyData> level = lumeno::Decimate(decimator, result.model, step.reduction);
+            QVERIFY(!level || lumeno::HasSoundCells(level));
+        }
+        const vtkSmartPointer<vtkPolyData> smoothed = lumeno::Smooth(result.model, lumeno::SmoothingIterations);
+        QVERIFY(!smoothed || lumeno::HasSoundCells(smoothed));
+    }
+
+    void modelsWithBrokenCellsAreUnusable()
+    {
+        auto model = testing::Sphere(8, 8);
+        QVERIFY(lumeno::IsModelUsable(model));
+
+        auto pastTheEnd = vtkSmartPointer<vtkPolyData>::New();
+        pastTheEnd->DeepCopy(model);
+        const vtkIdType triangle[3] = {0, 1, model->GetNumberOfPoints()};
+        pastTheEnd->GetPolys()->InsertNextCell(3, triangle);
+        QVERIFY(!lumeno::IsModelUsable(pastTheEnd));
+        QVERIFY(!lumeno::HasSoundCells(pastTheEnd));
+
+        auto negative = vtkSmartPointer<vtkPolyData>::New();
+        negative->DeepCopy(model);
+        const vtkIdType line[2] = {0, -1};
+        auto lines = vtkSmartPointer<vtkCellArray>::New();
+        lines->InsertNextCell(2, line);
+        negative->SetLines(lines);
+        QVERIFY(!lumeno::IsModelUsable(negative));
+
+        auto noPolygons = vtkSmartPointer<vtkPolyData>::New();
+        noPolygons->SetPoints(model->GetPoints());
+        QVERIFY(!lumeno::IsModelUsable(noPolygons));
+        QVERIFY(!lumeno::IsModelUsable(nullptr));
+        // Empty is sound: a filter may remove everything.
+        QVERIFY(lumeno::HasSoundCells(vtkSmartPointer<vtkPolyData>::New()));
+        QVERIFY(lumeno::HasSoundCells(noPolygons));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    testing::IsolateEnvironment();
+    QCoreApplication app(argc, argv);
+    TestReading test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_reading.moc"
