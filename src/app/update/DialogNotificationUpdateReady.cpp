@@ -1,7 +1,7 @@
 #include "update/DialogNotificationUpdateReady.h"
 #include "ui_DialogNotificationUpdateReady.h"
 
-#include "CustomMessageBox.h"
+#include "YesNoQuestion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -36,11 +36,11 @@ DialogNotificationUpdateReady::~DialogNotificationUpdateReady()
 
 void DialogNotificationUpdateReady::installNewVersion()
 {
-    const int answer = CustomMessageBox::askYesNo(
-        tr("Update"), tr("Lumeno3D is going to close to install a new version.\nDo you want to close Lumeno3D and "
-                         "update it?\n(Changes will be lost if you didn't save them)."));
+    const bool install =
+        AskYesNo(tr("Update"), tr("Lumeno3D is going to close to install a new version.\nDo you want to close Lumeno3D "
+                                  "and update it?\n(Changes will be lost if you didn't save them)."));
     close();
-    if (answer != QMessageBox::Yes)
+    if (!install)
         return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(installerPath));
     QCoreApplication::quit();

@@ -1,9 +1,9 @@
-#include "CustomMessageBox.h"
+#include "YesNoQuestion.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-int CustomMessageBox::askYesNo(const QString &text, const QString &informativeText)
+bool AskYesNo(const QString &text, const QString &informativeText)
 {
     QMessageBox box;
     box.setText(text);
@@ -13,5 +13,5 @@ int CustomMessageBox::askYesNo(const QString &text, const QString &informativeTe
     // Literal on purpose: these two words are not taken from the catalog.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Yes"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
-    return box.exec();
+    return box.exec() == QMessageBox::Yes;
 }
