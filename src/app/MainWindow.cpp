@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "DualView.h"
 #include "settings/LanguageNames.h"
 #include "Resources.h"
 #include "dialogs/DialogAbout.h"
@@ -10,26 +11,26 @@
 #include "update/Updater.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QLabel>
 #include <QLocale>
 #include <QMutexLocker>
 #include <QSettings>
 #include <QStatusBar>
 
-#include <vtkActor.h>
-#include <vtkActor2D.h>
 #include <vtkDecimatePro.h>
 #include <vtkEventQtSlotConnect.h>
-#include <vtkOrientationMarkerWidget.h>
 #include <vtkPolyData.h>
-#include <vtkPolyDataMapper.h>
-#include <vtkRenderer.h>
-#include <vtkTextActor.h>
 
 namespace {
 QMutex statusTextMutex;
 QString statusTextValue;
+
+DualView::Rgb StoredRgb(const QSettings &settings, const QString &prefix, double fallback)
+{
+    return {StoredColorComponent(settings, prefix + QStringLiteral("Red"), fallback),
+            StoredColorComponent(settings, prefix + QStringLiteral("Green"), fallback),
+            StoredColorComponent(settings, prefix + QStringLiteral("Blue"), fallback)};
+}
 } // namespace
 
 QString StatusText()
@@ -50,7 +51,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     InitLumenoResources();
-    modelBounds.Reset();
 
     InstallStartupTranslation();
 
@@ -66,14 +66,6 @@ MainWindow::MainWindow(QWidget *parent)
     ui->progressBar->setTextVisible(true);
 
     updater = new Updater(this);
-    currentLabel = QStringLiteral("100%");
-
-    CreateInfoPanel();
-
-    for (int i = 0; i < 3; ++i) {
-        scaleFactor[i] = 1.0;
-        rotationAngle[i] = 0.0;
-    }
 
     ResetDecimationActions();
     SetErrorDecimationEnabled(false);
@@ -94,22 +86,21 @@ MainWindow::MainWindow(QWidget *parent)
     RetranslateExtraTexts();
 
     settings = new QSettings;
-    modelColor[0] = StoredColorComponent(*settings, QStringLiteral("modelRed"), 1.0);
-    modelColor[1] = StoredColorComponent(*settings, QStringLiteral("modelGreen"), 1.0);
-    modelColor[2] = StoredColorComponent(*settings, QStringLiteral("modelBlue"), 1.0);
-    backgroundTopColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundTopRed"), 0.9);
-    backgroundTopColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundTopGreen"), 0.9);
-    backgroundTopColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundTopBlue"), 0.9);
-    backgroundBottomColor[0] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomRed"), 1.0);
-    backgroundBottomColor[1] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomGreen"), 1.0);
-    backgroundBottomColor[2] = StoredColorComponent(*settings, QStringLiteral("backgroundBottomBlue"), 1.0);
+    DualView::Colours colours;
+    colours.model = StoredRgb(*settings, QStringLiteral("model"), 1.0);
+    colours.backgroundTop = StoredRgb(*settings, QStringLiteral("backgroundTop"), 0.9);
+    colours.backgroundBottom = StoredRgb(*settings, QStringLiteral("backgroundBottom"), 1.0);
 
     ConnectActions();
 
     vtkConnections = vtkEventQtSlotConnect::New();
-    CreateRenderers();
-
-    displayMode = 2;
+    decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    // Direct: progress arrives on the thread that runs the filter, with VTK pointers
+    // that a queued call could not carry.
+    vtkConnections->Connect(decimator, vtkCommand::ProgressEvent, this,
+                            SLOT(decimatorProgress(vtkObject *, unsigned long)), nullptr, 0.0,
+                            Qt::DirectConnection);
+    view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
 }
 
 MainWindow::~MainWindow()
@@ -220,13 +211,5 @@ void MainWindow::OpenPreferencesSlot()
             &MainWindow::colorTopChanged);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundBottomChanged, this,
             &MainWindow::colorBottomChanged);
-    connect(preferencesDialog, &DialogPreferences::TranslateLumeno, this, &MainWindow::ChangeLanguage);
     preferencesDialog->show();
-}
-
-void MainWindow::ChangeLanguage(QString code)
-{
-    const QString path = QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code);
-    translator.load(path);
-    qDebug().noquote() << QStringLiteral("Language Loaded: ") + path;
 }

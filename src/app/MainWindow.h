@@ -5,29 +5,28 @@
 #include <QString>
 #include <QTranslator>
 
+#include "TransformState.h"
+
 #include <vtkActor.h>
-#include <vtkBoundingBox.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
 #include <vtkSmartPointer.h>
 
 #include <array>
 #include <atomic>
+#include <memory>
 
 class QAction;
 class QColor;
 class QLabel;
 class QSettings;
-class vtkActor2D;
 class vtkDecimatePro;
 class vtkEventQtSlotConnect;
 class vtkObject;
-class vtkOrientationMarkerWidget;
-class vtkPolyDataMapper;
 class vtkRenderWindow;
-class vtkTextActor;
 
 class DialogPreferences;
+class DualView;
 class LumenoThread;
 class Updater;
 
@@ -63,25 +62,21 @@ public:
     void LoadModel(const QString &fileName, const QString &suffix);
     void AddRecentFile(const QString &path);
     void UpdateRecentFileActions();
-    void ApplyModelTransform();
+    // The transform previewed on both views; the dialog edits it through these.
+    TransformState ModelTransformState() const { return modelTransform; }
+    void SetModelTransform(const TransformState &state);
 
     // Read access for the transform dialog, the tests and the tools.
     vtkPolyData *LoadedModel() const { return loadedModel; }
     vtkPolyData *ShownModel() const { return shownModel; }
     vtkPolyData *LevelModel(int index) const { return levelModels[index]; }
-    vtkRenderer *RendererOriginal() const { return rendererOriginal; }
-    vtkRenderer *RendererDecimated() const { return rendererDecimated; }
-    vtkActor *ActorOriginal() const { return actorOriginal; }
-    vtkActor *ActorDecimated() const { return actorDecimated; }
-    QString CurrentLabel() const { return currentLabel; }
+    vtkRenderer *RendererOriginal() const;
+    vtkRenderer *RendererDecimated() const;
+    vtkActor *ActorOriginal() const;
+    vtkActor *ActorDecimated() const;
+    QString CurrentLabel() const;
     QString InterfaceLanguage() const { return translator.language(); }
     bool IsCascadeRunning() const;
-
-    // Transform state edited by DialogTransform.
-    double scaleFactor[3];
-    double rotationAngle[3];
-    vtkBoundingBox modelBounds;
-    bool transformApplied = false;
 
 signals:
     void HasToUpdateProgressBar();
@@ -90,16 +85,11 @@ signals:
     void SmoothingFinished();
 
 private slots:
-    void processEventOriginal(vtkObject *caller, unsigned long eventId);
-    void processEventDecimated(vtkObject *caller, unsigned long eventId);
-    void resizeEvent(vtkObject *caller, unsigned long eventId);
     void decimatorProgress(vtkObject *caller, unsigned long eventId);
-    void decimatorError(vtkObject *caller, unsigned long eventId);
     void readerError(vtkObject *caller, unsigned long eventId);
     void SmoothingFinishedSlot();
     void DecimationFinishedSlot();
     void updateGuiProgress();
-    void showProgressBar(bool show);
     void changeButton(double reduction);
     void ViewSlotFront();
     void ViewSlotSide();
@@ -129,7 +119,6 @@ private slots:
     void Decimation90();
     void Decimation100();
     void DecimationByPercentSlot();
-    void ChangeLanguage(QString code);
     void ColorPicker();
     void DisplayMode();
     void Zoom();
@@ -147,9 +136,6 @@ private:
     static constexpr int MaxRecentFiles = 5;
 
     void RetranslateExtraTexts();
-    void CreateInfoPanel();
-    void CreateOrientationMarker();
-    void CreateRenderers();
     void ConnectActions();
     void InstallStartupTranslation();
     void ResetDecimationActions();
@@ -163,15 +149,8 @@ private:
     void ReleaseWorker();
     bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
-    void ApplyBackgroundColors();
     QAction *LevelAction(int percent) const;
 
-    vtkRenderWindow *OriginalRenderWindow() const;
-    vtkRenderWindow *DecimatedRenderWindow() const;
-
-    double modelColor[3];
-    double backgroundTopColor[3];
-    double backgroundBottomColor[3];
     Ui::MainWindow *ui;
     LumenoThread *worker = nullptr;
     QLabel *statusLabel = nullptr;
@@ -183,36 +162,21 @@ private:
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
     QAction *exitAction = nullptr;
     QTranslator translator;
-    QString currentLabel;
     vtkEventQtSlotConnect *vtkConnections = nullptr;
-    vtkSmartPointer<vtkRenderer> rendererOriginal;
-    vtkSmartPointer<vtkRenderer> rendererDecimated;
-    vtkSmartPointer<vtkPolyDataMapper> mapperOriginal;
-    vtkSmartPointer<vtkPolyDataMapper> mapperDecimated;
-    vtkSmartPointer<vtkActor> actorOriginal;
-    vtkSmartPointer<vtkActor> actorDecimated;
-    vtkSmartPointer<vtkActor2D> logoActorOriginal;
-    vtkSmartPointer<vtkActor2D> logoActorDecimated;
-    vtkSmartPointer<vtkTextActor> labelActorOriginal;
-    vtkSmartPointer<vtkTextActor> facesActorOriginal;
-    vtkSmartPointer<vtkTextActor> verticesActorOriginal;
-    vtkSmartPointer<vtkTextActor> labelActorDecimated;
-    vtkSmartPointer<vtkTextActor> facesActorDecimated;
-    vtkSmartPointer<vtkTextActor> verticesActorDecimated;
-    vtkSmartPointer<vtkOrientationMarkerWidget> orientationMarker;
+    // Destroyed before the form's widgets, whose render windows it draws into.
+    std::unique_ptr<DualView> view;
+    TransformState modelTransform;
     vtkSmartPointer<vtkDecimatePro> decimator;
     vtkSmartPointer<vtkPolyData> loadedModel;
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;
     vtkSmartPointer<vtkPolyData> smoothedModel;
     std::array<vtkSmartPointer<vtkPolyData>, 9> levelModels;
-    int displayMode = 2;
 
     // The cascade of one load: its number lets the GUI thread drop results of an
     // older cascade, and the flag aborts the running filter from outside.
     int cascadeGeneration = 0;
     std::atomic<bool> abortCascade{false};
-    bool rebuildingOverlays = false;
     std::atomic<int> lastProgressPercent{-1};
     std::atomic<qint64> lastProgressUpdateMs{0};
     // The worker's own shallow copy of the loaded model: the views never touch it.

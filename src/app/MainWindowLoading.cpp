@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "DualView.h"
 #include "io/ModelReader.h"
 #include "mesh/LevelSizes.h"
 #include "LumenoThread.h"
@@ -25,10 +26,8 @@ void MainWindow::NewSlot()
     ClearScene();
     readerFailed = false;
     ui->progressBar->hide();
-    for (int i = 0; i < 3; ++i) {
-        scaleFactor[i] = 1.0;
-        rotationAngle[i] = 0.0;
-    }
+    modelTransform.scale = {1.0, 1.0, 1.0};
+    modelTransform.rotation = {0.0, 0.0, 0.0};
     ResetDecimationActions();
     RenderViews();
 }
@@ -55,10 +54,6 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         return;
     }
 
-    if (actorOriginal)
-        rendererOriginal->RemoveActor(actorOriginal);
-    if (actorDecimated)
-        rendererDecimated->RemoveActor(actorDecimated);
     ui->progressBar->show();
 
     const QString lowerSuffix = suffix.toLower();
@@ -129,7 +124,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     worker->start();
 
     UpdateOriginalOverlay(); // draws the left view
-    DecimatedRenderWindow()->Render();
+    view->RenderDecimated();
 }
 
 void MainWindow::readerError(vtkObject *, unsigned long)

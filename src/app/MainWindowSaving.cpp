@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "DualView.h"
 #include "io/ModelWriter.h"
 #include "mesh/ModelTransform.h"
 
@@ -36,7 +37,7 @@ QString SuffixOfFilter(const QString &filter)
 
 void MainWindow::SaveFileSlot()
 {
-    if (!actorOriginal || !actorDecimated || !loadedModel) {
+    if (!ActorOriginal() || !ActorDecimated() || !loadedModel) {
         QMessageBox box(this);
         box.setText(tr("No model is loaded into Lumeno"));
         box.setStandardButtons(QMessageBox::Ok);
@@ -74,8 +75,9 @@ bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
     vtkSmartPointer<vtkPolyData> model = shownModel ? shownModel : loadedModel;
     if (!model)
         return false;
-    if (transformApplied && lumeno::IsModelSuffix(suffix))
-        model = lumeno::TransformModel(model, lumeno::MakeModelTransform(scaleFactor, rotationAngle));
+    if (modelTransform.applied && lumeno::IsModelSuffix(suffix))
+        model = lumeno::TransformModel(
+            model, lumeno::MakeModelTransform(modelTransform.scale.data(), modelTransform.rotation.data()));
 
     const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, fileName, suffix);
     if (!result.written)
@@ -97,8 +99,8 @@ void MainWindow::MakeSnapshotSlot()
             .arg(info.path(), QStringLiteral("/"), info.baseName() + QStringLiteral("_decimated"),
                  QStringLiteral("."), info.completeSuffix());
 
-    WriteSnapshot(fileName.toStdString().c_str(), OriginalRenderWindow());
-    WriteSnapshot(decimatedName.toStdString().c_str(), DecimatedRenderWindow());
+    WriteSnapshot(fileName.toStdString().c_str(), view->OriginalWindow());
+    WriteSnapshot(decimatedName.toStdString().c_str(), view->DecimatedWindow());
 }
 
 void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow)

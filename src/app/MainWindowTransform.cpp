@@ -1,9 +1,11 @@
 // Preview of the scale and rotation edited in the transform dialog.
 #include "MainWindow.h"
 
+#include "DualView.h"
 #include "dialogs/DialogTransform.h"
 #include "mesh/ModelTransform.h"
 
+#include <vtkBoundingBox.h>
 #include <vtkTransform.h>
 
 void MainWindow::MakeTransformSlot()
@@ -13,20 +15,19 @@ void MainWindow::MakeTransformSlot()
         return;
     double bounds[6];
     shownModel->GetPoints()->GetBounds(bounds);
-    modelBounds.SetBounds(bounds);
 
-    auto *dialog = new DialogTransform(this);
+    auto *dialog = new DialogTransform(this, vtkBoundingBox(bounds));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog is a top-level window of its own; it must not outlive the state it edits.
     connect(this, &QObject::destroyed, dialog, &QWidget::close);
     dialog->show();
 }
 
-void MainWindow::ApplyModelTransform()
+void MainWindow::SetModelTransform(const TransformState &state)
 {
-    vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scaleFactor, rotationAngle);
-    for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()})
-        if (actor)
-            actor->SetUserTransform(transform);
-    RenderViews();
+    const bool moved = state.scale != modelTransform.scale || state.rotation != modelTransform.rotation;
+    modelTransform = state;
+    // Drawing a large model again costs seconds with software OpenGL.
+    if (moved)
+        view->SetModelTransform(lumeno::MakeModelTransform(state.scale.data(), state.rotation.data()));
 }

@@ -152,7 +152,7 @@ class TestLongSession : public QObject
         dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"))->setValue(50 + round);
         dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(round * 7 % 360);
         dialog->findChild<QPushButton *>(round % 2 ? QStringLiteral("btnCancel") : QStringLiteral("btnOK"))->click();
-        QCOMPARE(window->transformApplied, round % 2 == 0);
+        QCOMPARE(window->ModelTransformState().applied, round % 2 == 0);
     }
 
     void Save(int round)

@@ -82,7 +82,7 @@ class TestSaving : public QObject
         dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"))->setValue(sizeX);
         dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(angleZ);
         dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
-        QVERIFY(window->transformApplied);
+        QVERIFY(window->ModelTransformState().applied);
     }
 
     void VerifyWritten(const QString &path, vtkPolyData *expected,
@@ -322,7 +322,7 @@ private slots:
             if (auto *dialog = qobject_cast<DialogTransform *>(widget))
                 if (dialog->isVisible())
                     dialog->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
         const QString path = Path(QStringLiteral("plain.obj"));
         SaveAs({ChooseFile(path)});
         VerifyWritten(path, window->LoadedModel());

@@ -84,11 +84,9 @@ class TestTransform : public QObject
 
     void VerifyFactors(double x, double y, double z)
     {
-        QVERIFY2(Near(window->scaleFactor[0], x) && Near(window->scaleFactor[1], y) && Near(window->scaleFactor[2], z),
-                 qPrintable(QStringLiteral("factors %1 %2 %3")
-                                .arg(window->scaleFactor[0])
-                                .arg(window->scaleFactor[1])
-                                .arg(window->scaleFactor[2])));
+        const std::array<double, 3> factor = window->ModelTransformState().scale;
+        QVERIFY2(Near(factor[0], x) && Near(factor[1], y) && Near(factor[2], z),
+                 qPrintable(QStringLiteral("factors %1 %2 %3").arg(factor[0]).arg(factor[1]).arg(factor[2])));
     }
 
     // Both views show the model at the given size.
@@ -187,7 +185,7 @@ private slots:
         QCOMPARE(Box(dialog, "spinBoxScaleY")->value(), 40.0 * factorY);
         QCOMPARE(Box(dialog, "spinBoxScaleZ")->value(), 20.0 * factorZ);
         VerifyShownSize(50, 40 * factorY, 20 * factorZ);
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
     }
 
     void aZeroSizeIsNeitherShownNorApplied_data() { typingASizeWithAndWithoutTheLock_data(); }
@@ -212,13 +210,13 @@ private slots:
         });
         QTest::mouseClick(Button(dialog, "btnOK"), Qt::LeftButton);
         QVERIFY2(message->contains(QStringLiteral("greater than 0")), qPrintable(*message));
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
         QVERIFY(dialog->isVisible());
 
         Type(Box(dialog, "spinBoxScaleY"), QStringLiteral("80"));
         VerifyFactors(locked ? 2 : 1, 2, locked ? 2 : 1);
         QTest::mouseClick(Button(dialog, "btnOK"), Qt::LeftButton);
-        QVERIFY(window->transformApplied);
+        QVERIFY(window->ModelTransformState().applied);
     }
 
     void rotationsFollowScalingInTheOrderXYZ()
@@ -228,8 +226,8 @@ private slots:
         // Edited in the order Z, then X: the transform still turns about X first.
         Box(dialog, "spinBoxRotateZ")->setValue(90);
         Box(dialog, "spinBoxRotateX")->setValue(90);
-        QCOMPARE(window->rotationAngle[0], 90.0);
-        QCOMPARE(window->rotationAngle[2], 90.0);
+        QCOMPARE(window->ModelTransformState().rotation[0], 90.0);
+        QCOMPARE(window->ModelTransformState().rotation[2], 90.0);
         // X turn: 100 x 20 x 40; Z turn: 20 x 100 x 40.
         VerifyShownSize(20, 100, 40);
 
@@ -249,7 +247,7 @@ private slots:
 
         QTest::mouseClick(Button(dialog, "btnReset"), Qt::LeftButton);
         VerifyFactors(1, 1, 1);
-        for (double angle : window->rotationAngle)
+        for (double angle : window->ModelTransformState().rotation)
             QCOMPARE(angle, 0.0);
         QCOMPARE(Box(dialog, "spinBoxScaleX")->value(), 100.0);
         QCOMPARE(Box(dialog, "spinBoxScaleY")->value(), 40.0);
@@ -266,7 +264,7 @@ private slots:
         Box(first, "spinBoxScaleX")->setValue(50);
         Box(first, "spinBoxRotateZ")->setValue(30);
         QTest::mouseClick(Button(first, "btnOK"), Qt::LeftButton);
-        QVERIFY(window->transformApplied);
+        QVERIFY(window->ModelTransformState().applied);
         QVERIFY(testing::WaitUntil([&] { return first.isNull(); }, 5000)); // a closed dialog is released
         VerifyFactors(0.5, 1, 1);
 
@@ -279,9 +277,9 @@ private slots:
         VerifyFactors(0.5, 1, 1); // filling the boxes runs no slot
 
         QTest::mouseClick(Button(second, "btnCancel"), Qt::LeftButton);
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
         VerifyFactors(1, 1, 1);
-        QCOMPARE(window->rotationAngle[2], 0.0);
+        QCOMPARE(window->ModelTransformState().rotation[2], 0.0);
         VerifyShownSize(100, 40, 20);
         QVERIFY(OpenDialogs().isEmpty());
     }
@@ -294,7 +292,7 @@ private slots:
         dialog->close();
         VerifyFactors(1, 1, 2);
         VerifyShownSize(100, 40, 40);
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
     }
 
     void flatModelGetsNoDivisionByZero()
@@ -317,7 +315,7 @@ private slots:
         // The flat axis keeps the locked factor when it is the one edited.
         Box(dialog, "spinBoxScaleZ")->setValue(3);
         VerifyFactors(2, 2, 2);
-        for (double factor : window->scaleFactor)
+        for (double factor : window->ModelTransformState().scale)
             QVERIFY(std::isfinite(factor));
         VerifyShownSize(20, 10, 0);
     }
@@ -333,17 +331,17 @@ private slots:
         VerifyFactors(2, 1, 1);
         Box(second, "spinBoxRotateZ")->setValue(90); // the second dialog's boxes still say 100
         VerifyFactors(1, 1, 1);
-        QCOMPARE(window->rotationAngle[2], 90.0);
+        QCOMPARE(window->ModelTransformState().rotation[2], 90.0);
         VerifyShownSize(40, 100, 20);
 
         QTest::mouseClick(Button(first, "btnOK"), Qt::LeftButton);
-        QVERIFY(window->transformApplied);
+        QVERIFY(window->ModelTransformState().applied);
         QVERIFY(testing::WaitUntil([&] { return first.isNull(); }, 5000));
         QVERIFY(second && second->isVisible());
         Box(second, "spinBoxScaleY")->setValue(20);
         VerifyFactors(1, 0.5, 1);
         QTest::mouseClick(Button(second, "btnCancel"), Qt::LeftButton);
-        QVERIFY(!window->transformApplied);
+        QVERIFY(!window->ModelTransformState().applied);
         VerifyFactors(1, 1, 1);
     }
 

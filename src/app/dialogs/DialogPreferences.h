@@ -23,7 +23,6 @@ signals:
     void PreferencesColorChanged(QColor color);
     void PreferencesColorBackgroundTopChanged(QColor color);
     void PreferencesColorBackgroundBottomChanged(QColor color);
-    void TranslateLumeno(QString prefix);
 
 protected:
     void changeEvent(QEvent *event) override;

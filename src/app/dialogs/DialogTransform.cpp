@@ -6,18 +6,21 @@
 
 #include <QMessageBox>
 
-DialogTransform::DialogTransform(MainWindow *mainWindow, QWidget *parent)
+#include <vtkBoundingBox.h>
+
+DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &bounds, QWidget *parent)
     : QDialog(parent), ui(new Ui::TransformDialog), mainWindow(mainWindow)
 {
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
 
-    const vtkBoundingBox &bounds = mainWindow->modelBounds;
+    bounds.GetBounds(modelBounds);
+    const TransformState state = mainWindow->ModelTransformState();
     for (int axis = 0; axis < 3; ++axis) {
         modelSize[axis] = bounds.IsValid() ? bounds.GetLength(axis) : 0.0;
-        shownSize[axis] = modelSize[axis] * mainWindow->scaleFactor[axis];
+        shownSize[axis] = modelSize[axis] * state.scale[axis];
         ScaleBox(axis)->setValue(shownSize[axis]);
-        RotationBox(axis)->setValue(mainWindow->rotationAngle[axis]);
+        RotationBox(axis)->setValue(state.rotation[axis]);
     }
 
     connect(ui->spinBoxRotateX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
@@ -57,16 +60,14 @@ QDoubleSpinBox *DialogTransform::RotationBox(int axis) const
 
 bool DialogTransform::IsUsable(const double factor[3]) const
 {
-    double bounds[6];
-    mainWindow->modelBounds.GetBounds(bounds);
-    return lumeno::IsUsableScale(factor, bounds);
+    return lumeno::IsUsableScale(factor, modelBounds);
 }
 
 void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
 {
+    const TransformState state = mainWindow->ModelTransformState();
     for (int axis = 0; axis < 3; ++axis)
-        factor[axis] =
-            lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+        factor[axis] = lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], state.scale[axis]);
 }
 
 // Sizes that would flatten the model or take it out of range are not previewed: the
@@ -76,12 +77,13 @@ void DialogTransform::DoTransformation(double)
     double factor[3];
     FactorsOfTheBoxes(factor);
     const bool usable = IsUsable(factor);
+    TransformState state = mainWindow->ModelTransformState();
     for (int axis = 0; axis < 3; ++axis) {
         if (usable)
-            mainWindow->scaleFactor[axis] = factor[axis];
-        mainWindow->rotationAngle[axis] = RotationBox(axis)->value();
+            state.scale[axis] = factor[axis];
+        state.rotation[axis] = RotationBox(axis)->value();
     }
-    mainWindow->ApplyModelTransform();
+    mainWindow->SetModelTransform(state);
 }
 
 void DialogTransform::ScaleValuesChangeX(double)
@@ -108,33 +110,34 @@ void DialogTransform::ScaleValuesChange(int axis)
         return;
     }
     updating = true;
-    const double factor =
-        lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], mainWindow->scaleFactor[axis]);
+    TransformState state = mainWindow->ModelTransformState();
+    const double factor = lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], state.scale[axis]);
     const double factors[3] = {factor, factor, factor};
     const bool usable = IsUsable(factors);
     for (int other = 0; other < 3; ++other) {
         if (usable)
-            mainWindow->scaleFactor[other] = factor;
+            state.scale[other] = factor;
         shownSize[other] = modelSize[other] * factor;
         if (other != axis)
             ScaleBox(other)->setValue(shownSize[other]);
     }
     updating = false;
-    mainWindow->ApplyModelTransform();
+    mainWindow->SetModelTransform(state);
 }
 
 void DialogTransform::ResetTransformation()
 {
-    for (int axis = 0; axis < 3; ++axis) {
-        mainWindow->scaleFactor[axis] = 1.0;
-        mainWindow->rotationAngle[axis] = 0.0;
+    // The identity is set first: the boxes below report their new values at once, and
+    // a flat axis keeps the factor it has then.
+    TransformState identity;
+    identity.applied = mainWindow->ModelTransformState().applied;
+    mainWindow->SetModelTransform(identity);
+    for (int axis = 0; axis < 3; ++axis)
         shownSize[axis] = modelSize[axis];
-    }
     for (int axis = 0; axis < 3; ++axis)
         ScaleBox(axis)->setValue(shownSize[axis]);
     for (int axis = 0; axis < 3; ++axis)
         RotationBox(axis)->setValue(0.0);
-    mainWindow->ApplyModelTransform();
 }
 
 void DialogTransform::ApplyTransformationSlot()
@@ -147,13 +150,17 @@ void DialogTransform::ApplyTransformationSlot()
                                 "model must stay within the coordinates a model file can hold."));
         return;
     }
-    mainWindow->transformApplied = true;
+    TransformState state = mainWindow->ModelTransformState();
+    state.applied = true;
+    mainWindow->SetModelTransform(state);
     close();
 }
 
 void DialogTransform::CancelSlot()
 {
-    mainWindow->transformApplied = false;
+    TransformState state = mainWindow->ModelTransformState();
+    state.applied = false;
+    mainWindow->SetModelTransform(state);
     ResetTransformation();
     close();
 }

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 
+#include "TransformState.h"
+
 class MainWindow;
+class vtkBoundingBox;
 class QDoubleSpinBox;
 
 namespace Ui {
@@ -10,14 +13,16 @@ class TransformDialog;
 }
 
 // Sizes along X, Y, Z and rotation angles for the model, previewed at once in both
-// views. The state it edits belongs to the main window, so several dialogs can be
-// open at once and a reopened dialog shows the current state.
+// views. The state it edits belongs to the main window (ModelTransformState and
+// SetModelTransform), so several dialogs can be open at once and a reopened dialog
+// shows the current state.
 class DialogTransform : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DialogTransform(MainWindow *mainWindow, QWidget *parent = nullptr);
+    // The bounds are those of the shown model, without the transform.
+    DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &modelBounds, QWidget *parent = nullptr);
     ~DialogTransform() override;
 
 private slots:
@@ -42,6 +47,7 @@ private:
 
     Ui::TransformDialog *ui;
     MainWindow *mainWindow;
+    double modelBounds[6];
     double modelSize[3];
     double shownSize[3];
     bool updating = false;

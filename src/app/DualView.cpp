@@ -1,0 +1,305 @@
+// The scene of the two views: renderers, models, colours, display modes and cameras.
+#include "DualView.h"
+
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkAbstractArray.h>
+#include <vtkActor.h>
+#include <vtkActor2D.h>
+#include <vtkAxesActor.h>
+#include <vtkCamera.h>
+#include <vtkCellData.h>
+#include <vtkEventQtSlotConnect.h>
+#include <vtkGenericOpenGLRenderWindow.h>
+#include <vtkInteractorStyleTrackballCamera.h>
+#include <vtkOrientationMarkerWidget.h>
+#include <vtkPointData.h>
+#include <vtkPolyData.h>
+#include <vtkPolyDataMapper.h>
+#include <vtkProperty.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkRenderer.h>
+#include <vtkTextActor.h>
+#include <vtkTransform.h>
+
+namespace {
+
+// Whether two models hold the very same points, cells and data arrays, as a shallow copy
+// does: a view shows them alike.
+bool SharesDrawnArrays(vtkPolyData *first, vtkPolyData *second)
+{
+    if (!first || !second || first->GetPoints() != second->GetPoints() || first->GetVerts() != second->GetVerts() ||
+        first->GetLines() != second->GetLines() || first->GetPolys() != second->GetPolys() ||
+        first->GetStrips() != second->GetStrips())
+        return false;
+    const auto sameArrays = [](vtkFieldData *a, vtkFieldData *b) {
+        if (a->GetNumberOfArrays() != b->GetNumberOfArrays())
+            return false;
+        for (int i = 0; i < a->GetNumberOfArrays(); ++i)
+            if (a->GetAbstractArray(i) != b->GetAbstractArray(i))
+                return false;
+        return true;
+    };
+    return sameArrays(first->GetPointData(), second->GetPointData()) &&
+           sameArrays(first->GetCellData(), second->GetCellData());
+}
+
+// Looks at the camera's own focal point from the given offset with the given view-up.
+void AimCamera(vtkRenderer *renderer, const double (&offset)[3], const double (&viewUp)[3])
+{
+    vtkCamera *camera = renderer->GetActiveCamera();
+    double focalPoint[3];
+    camera->GetFocalPoint(focalPoint);
+    camera->SetPosition(focalPoint[0] + offset[0], focalPoint[1] + offset[1], focalPoint[2] + offset[2]);
+    camera->SetViewUp(viewUp[0], viewUp[1], viewUp[2]);
+}
+
+// Gives the target renderer's camera the viewpoint of the source renderer's camera.
+void CopyViewpoint(vtkRenderer *source, vtkRenderer *target)
+{
+    vtkCamera *from = source->GetActiveCamera();
+    vtkCamera *to = target->GetActiveCamera();
+    to->SetPosition(from->GetPosition());
+    to->SetFocalPoint(from->GetFocalPoint());
+    to->SetRoll(from->GetRoll());
+    target->ResetCameraClippingRange();
+    target->GetRenderWindow()->Render();
+}
+
+} // namespace
+
+DualView::DualView(QVTKOpenGLNativeWidget *originalWidget, QVTKOpenGLNativeWidget *decimatedWidget,
+                   const Colours &colours)
+    : originalWidget(originalWidget), decimatedWidget(decimatedWidget), colours(colours)
+{
+    CreatePanelImages();
+    vtkConnections = vtkEventQtSlotConnect::New();
+    CreateRenderers();
+}
+
+DualView::~DualView()
+{
+    vtkConnections->Disconnect();
+    vtkConnections->Delete();
+}
+
+vtkRenderWindow *DualView::OriginalWindow() const
+{
+    return originalWidget->renderWindow();
+}
+
+vtkRenderWindow *DualView::DecimatedWindow() const
+{
+    return decimatedWidget->renderWindow();
+}
+
+void DualView::CreateRenderers()
+{
+    originalWidget->setRenderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New());
+    decimatedWidget->setRenderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New());
+
+    for (vtkRenderWindow *window : {OriginalWindow(), DecimatedWindow()})
+        vtkConnections->Connect(window, vtkCommand::ModifiedEvent, this,
+                                SLOT(renderWindowResized(vtkObject *, unsigned long)));
+    // The end of a drag or wheel step is raised by the interaction style, not by the
+    // interactor; the style switch VTK installs by default raises nothing itself, so
+    // both views get the camera style it would have chosen.
+    for (vtkRenderWindow *window : {OriginalWindow(), DecimatedWindow()})
+        window->GetInteractor()->SetInteractorStyle(vtkSmartPointer<vtkInteractorStyleTrackballCamera>::New());
+    vtkConnections->Connect(OriginalWindow()->GetInteractor()->GetInteractorStyle(), vtkCommand::EndInteractionEvent,
+                            this, SLOT(originalCameraMoved(vtkObject *, unsigned long)));
+    vtkConnections->Connect(DecimatedWindow()->GetInteractor()->GetInteractorStyle(),
+                            vtkCommand::EndInteractionEvent, this,
+                            SLOT(decimatedCameraMoved(vtkObject *, unsigned long)));
+
+    rendererOriginal = vtkSmartPointer<vtkRenderer>::New();
+    rendererDecimated = vtkSmartPointer<vtkRenderer>::New();
+    for (vtkRenderer *renderer : {rendererOriginal.Get(), rendererDecimated.Get()})
+        renderer->GradientBackgroundOn();
+    ApplyBackgroundColours();
+    OriginalWindow()->AddRenderer(rendererOriginal);
+    DecimatedWindow()->AddRenderer(rendererDecimated);
+
+    CreateOrientationMarker();
+    Render();
+}
+
+void DualView::CreateOrientationMarker()
+{
+    auto axes = vtkSmartPointer<vtkAxesActor>::New();
+    orientationMarker = vtkSmartPointer<vtkOrientationMarkerWidget>::New();
+    orientationMarker->SetOutlineColor(0.93, 0.57, 0.13);
+    orientationMarker->SetOrientationMarker(axes);
+    orientationMarker->SetInteractor(OriginalWindow()->GetInteractor());
+    orientationMarker->SetViewport(0.0, 0.0, 0.2, 0.2);
+    orientationMarker->SetEnabled(1);
+    orientationMarker->InteractiveOff();
+}
+
+void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
+{
+    originalModel = original;
+    mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
+    mapperOriginal->SetInputData(original);
+    mapperDecimated = vtkSmartPointer<vtkPolyDataMapper>::New();
+    mapperDecimated->SetInputData(decimated);
+
+    actorOriginal = vtkSmartPointer<vtkActor>::New();
+    actorOriginal->SetMapper(mapperOriginal);
+    actorDecimated = vtkSmartPointer<vtkActor>::New();
+    actorDecimated->SetMapper(mapperDecimated);
+    rendererOriginal->AddActor(actorOriginal);
+    rendererDecimated->AddActor(actorDecimated);
+    actorOriginal->GetProperty()->SetColor(colours.model.data());
+    actorDecimated->GetProperty()->SetColor(colours.model.data());
+
+    rendererOriginal->ResetCamera();
+    rendererDecimated->ResetCamera();
+}
+
+void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
+{
+    // At the end of the cascade the right view switches from the copy made at the load to
+    // the loaded model itself: the same arrays, so nothing to upload and draw again.
+    const bool alreadyDrawn = mapperDecimated && mapperDecimated->GetInput() != model &&
+                              SharesDrawnArrays(mapperDecimated->GetInput(), model);
+    decimatedModel = model;
+    if (alreadyDrawn)
+        return;
+    if (mapperDecimated) {
+        mapperDecimated->SetInputData(model);
+        mapperDecimated->Update();
+    }
+    // Only the right view changed: drawing a large model again in the left one as well
+    // costs seconds with software OpenGL, all of it on the GUI thread.
+    RenderDecimated();
+}
+
+void DualView::Clear()
+{
+    if (actorOriginal)
+        rendererOriginal->RemoveActor(actorOriginal);
+    if (actorDecimated)
+        rendererDecimated->RemoveActor(actorDecimated);
+    RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
+    RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
+                verticesActorDecimated);
+    originalModel = nullptr;
+    decimatedModel = nullptr;
+}
+
+void DualView::Render()
+{
+    OriginalWindow()->Render();
+    DecimatedWindow()->Render();
+}
+
+void DualView::RenderDecimated()
+{
+    DecimatedWindow()->Render();
+}
+
+void DualView::ResetCameras()
+{
+    for (vtkRenderer *renderer : {rendererOriginal.Get(), rendererDecimated.Get()}) {
+        renderer->ResetCameraClippingRange();
+        renderer->ResetCamera();
+    }
+    Render();
+}
+
+void DualView::AimCameras(CameraPreset preset)
+{
+    for (vtkRenderer *renderer : {rendererOriginal.Get(), rendererDecimated.Get()}) {
+        switch (preset) {
+        case CameraPreset::Front: AimCamera(renderer, {0.0, -1.0, 0.0}, {0.0, 0.0, 1.0}); break;
+        case CameraPreset::Side: AimCamera(renderer, {-1.0, 0.0, 0.0}, {0.0, 0.0, 1.0}); break;
+        case CameraPreset::Top: AimCamera(renderer, {0.0, 0.0, 1.0}, {0.0, 1.0, 0.0}); break;
+        case CameraPreset::Perspective: AimCamera(renderer, {1.0, -1.0, 1.0}, {0.0, 0.0, 1.0}); break;
+        }
+    }
+    ResetCameras();
+}
+
+void DualView::FitCameras()
+{
+    rendererOriginal->ResetCamera();
+    rendererDecimated->ResetCamera();
+    Render();
+}
+
+void DualView::originalCameraMoved(vtkObject *, unsigned long)
+{
+    CopyViewpoint(rendererOriginal, rendererDecimated);
+}
+
+void DualView::decimatedCameraMoved(vtkObject *, unsigned long)
+{
+    CopyViewpoint(rendererDecimated, rendererOriginal);
+}
+
+bool DualView::CycleRepresentation()
+{
+    if (!actorOriginal || !actorDecimated)
+        return false;
+    int vtkRepresentation = VTK_SURFACE;
+    switch (representation) {
+    case Representation::Surface:
+        representation = Representation::Points;
+        vtkRepresentation = VTK_POINTS;
+        break;
+    case Representation::Points:
+        representation = Representation::Wireframe;
+        vtkRepresentation = VTK_WIREFRAME;
+        break;
+    case Representation::Wireframe:
+        representation = Representation::Surface;
+        vtkRepresentation = VTK_SURFACE;
+        break;
+    }
+    actorOriginal->GetProperty()->SetRepresentation(vtkRepresentation);
+    actorDecimated->GetProperty()->SetRepresentation(vtkRepresentation);
+    Render();
+    return true;
+}
+
+void DualView::SetModelColour(const Rgb &colour)
+{
+    colours.model = colour;
+    if (!actorOriginal || !actorDecimated)
+        return;
+    actorOriginal->GetProperty()->SetColor(colours.model.data());
+    actorDecimated->GetProperty()->SetColor(colours.model.data());
+    Render();
+}
+
+void DualView::SetBackgroundTop(const Rgb &colour)
+{
+    colours.backgroundTop = colour;
+    ApplyBackgroundColours();
+    Render();
+}
+
+void DualView::SetBackgroundBottom(const Rgb &colour)
+{
+    colours.backgroundBottom = colour;
+    ApplyBackgroundColours();
+    Render();
+}
+
+void DualView::ApplyBackgroundColours()
+{
+    for (vtkRenderer *renderer : {rendererOriginal.Get(), rendererDecimated.Get()}) {
+        renderer->SetBackground2(colours.backgroundTop.data());
+        renderer->SetBackground(colours.backgroundBottom.data());
+    }
+}
+
+void DualView::SetModelTransform(vtkTransform *transform)
+{
+    for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()})
+        if (actor)
+            actor->SetUserTransform(transform);
+    Render();
+}

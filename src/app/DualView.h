@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vtkSmartPointer.h>
+
+#include <array>
+
+class QVTKOpenGLNativeWidget;
+class vtkActor;
+class vtkActor2D;
+class vtkEventQtSlotConnect;
+class vtkObject;
+class vtkOrientationMarkerWidget;
+class vtkPolyData;
+class vtkPolyDataMapper;
+class vtkRenderWindow;
+class vtkRenderer;
+class vtkTextActor;
+class vtkTransform;
+
+// The two 3D views side by side: the loaded model on the left, the reduced one on the
+// right. Owns everything VTK draws there (renderers, mappers, actors, the information
+// panels, the axes marker of the left view) and the cameras, and keeps the two
+// viewpoints alike. The models themselves belong to the window, which says what to show.
+class DualView : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Rgb = std::array<double, 3>;
+
+    struct Colours {
+        Rgb model{1.0, 1.0, 1.0};
+        Rgb backgroundTop{0.9, 0.9, 0.9};
+        Rgb backgroundBottom{1.0, 1.0, 1.0};
+    };
+
+    enum class CameraPreset { Front, Side, Top, Perspective };
+    enum class Representation { Points, Wireframe, Surface };
+
+    DualView(QVTKOpenGLNativeWidget *originalWidget, QVTKOpenGLNativeWidget *decimatedWidget,
+             const Colours &colours);
+    ~DualView() override;
+
+    // A new mapper and actor per view for a newly loaded model and its working copy;
+    // the cameras are fitted to it.
+    void ShowModels(vtkPolyData *original, vtkPolyData *decimated);
+    void ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
+    // Takes the models and panels out of both views (the actors stay until the next load).
+    void Clear();
+
+    // The information panels: "100%" and the counts of the left model; the label of the
+    // reduction and the given counts on the right. Both follow the top edge on resize.
+    void ShowOriginalPanel();
+    void ShowDecimatedPanel(const QString &label, long long faces, long long vertices);
+    QString DecimatedLabel() const { return decimatedLabel; }
+    void RefreshPanels();
+
+    void Render();
+    void RenderDecimated();
+    // Fits both cameras (with their clipping ranges) to the models and renders.
+    void ResetCameras();
+    void AimCameras(CameraPreset preset);
+    // Fits both cameras without changing their direction.
+    void FitCameras();
+
+    // Surface, then points, wireframe and surface again; false while no model is shown.
+    bool CycleRepresentation();
+    Representation CurrentRepresentation() const { return representation; }
+    void SetModelColour(const Rgb &colour);
+    void SetBackgroundTop(const Rgb &colour);
+    void SetBackgroundBottom(const Rgb &colour);
+    const Colours &CurrentColours() const { return colours; }
+    // The scale and rotation previewed on both models.
+    void SetModelTransform(vtkTransform *transform);
+
+    vtkRenderWindow *OriginalWindow() const;
+    vtkRenderWindow *DecimatedWindow() const;
+    vtkRenderer *OriginalRenderer() const { return rendererOriginal; }
+    vtkRenderer *DecimatedRenderer() const { return rendererDecimated; }
+    vtkActor *OriginalActor() const { return actorOriginal; }
+    vtkActor *DecimatedActor() const { return actorDecimated; }
+
+private slots:
+    void renderWindowResized(vtkObject *caller, unsigned long eventId);
+    void originalCameraMoved(vtkObject *caller, unsigned long eventId);
+    void decimatedCameraMoved(vtkObject *caller, unsigned long eventId);
+
+private:
+    void CreatePanelImages();
+    void CreateRenderers();
+    void CreateOrientationMarker();
+    void ApplyBackgroundColours();
+    void RemovePanel(vtkRenderer *renderer, vtkActor2D *image, vtkTextActor *label, vtkTextActor *faces,
+                     vtkTextActor *vertices);
+
+    QVTKOpenGLNativeWidget *originalWidget;
+    QVTKOpenGLNativeWidget *decimatedWidget;
+    Colours colours;
+    Representation representation = Representation::Surface;
+    vtkEventQtSlotConnect *vtkConnections = nullptr;
+
+    vtkSmartPointer<vtkRenderer> rendererOriginal;
+    vtkSmartPointer<vtkRenderer> rendererDecimated;
+    vtkSmartPointer<vtkPolyDataMapper> mapperOriginal;
+    vtkSmartPointer<vtkPolyDataMapper> mapperDecimated;
+    vtkSmartPointer<vtkActor> actorOriginal;
+    vtkSmartPointer<vtkActor> actorDecimated;
+    vtkSmartPointer<vtkOrientationMarkerWidget> orientationMarker;
+
+    // What the panels describe, kept so that a resize can draw them again.
+    vtkSmartPointer<vtkPolyData> originalModel;
+    vtkSmartPointer<vtkPolyData> decimatedModel;
+    QString decimatedLabel = QStringLiteral("100%");
+    bool refreshingPanels = false;
+
+    vtkSmartPointer<vtkActor2D> panelImageOriginal;
+    vtkSmartPointer<vtkActor2D> panelImageDecimated;
+    vtkSmartPointer<vtkTextActor> labelActorOriginal;
+    vtkSmartPointer<vtkTextActor> facesActorOriginal;
+    vtkSmartPointer<vtkTextActor> verticesActorOriginal;
+    vtkSmartPointer<vtkTextActor> labelActorDecimated;
+    vtkSmartPointer<vtkTextActor> facesActorDecimated;
+    vtkSmartPointer<vtkTextActor> verticesActorDecimated;
+};

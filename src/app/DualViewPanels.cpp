@@ -1,0 +1,134 @@
+// The information panels in the upper left corner of both views.
+#include "DualView.h"
+
+#include <QImage>
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkActor2D.h>
+#include <vtkImageData.h>
+#include <vtkImageMapper.h>
+#include <vtkPolyData.h>
+#include <vtkProperty2D.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
+#include <vtkTextActor.h>
+#include <vtkTextProperty.h>
+
+#include <cstring>
+
+namespace {
+
+// Decodes the embedded panel picture straight into a VTK image (no temporary file).
+vtkSmartPointer<vtkImageData> ImageFromResource(const QString &path)
+{
+    const QImage image = QImage(path).convertToFormat(QImage::Format_RGBA8888);
+    auto data = vtkSmartPointer<vtkImageData>::New();
+    if (image.isNull())
+        return data;
+    data->SetDimensions(image.width(), image.height(), 1);
+    data->AllocateScalars(VTK_UNSIGNED_CHAR, 4);
+    auto *pixels = static_cast<unsigned char *>(data->GetScalarPointer());
+    const int rowBytes = image.width() * 4;
+    // VTK rows run bottom-up, QImage rows top-down.
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(pixels + static_cast<size_t>(y) * rowBytes, image.constScanLine(image.height() - 1 - y),
+                    rowBytes);
+    return data;
+}
+
+vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double x, double y, bool rightJustified)
+{
+    auto actor = vtkSmartPointer<vtkTextActor>::New();
+    actor->SetInput(text.toUtf8().constData());
+    vtkTextProperty *property = actor->GetTextProperty();
+    property->SetFontSize(fontSize);
+    property->BoldOn();
+    property->SetColor(1.0, 1.0, 1.0);
+    if (rightJustified)
+        property->SetJustificationToRight();
+    actor->GetProperty()->SetColor(1.0, 1.0, 1.0);
+    actor->SetDisplayPosition(static_cast<int>(x), static_cast<int>(y));
+    return actor;
+}
+
+// Draws a panel anew at the top edge of a view of the given height: the image first, so
+// that the texts are drawn over it.
+void AddPanel(vtkRenderer *renderer, int height, vtkActor2D *image, const QString &label, long long faces,
+              long long vertices, vtkSmartPointer<vtkTextActor> &labelActor,
+              vtkSmartPointer<vtkTextActor> &facesActor, vtkSmartPointer<vtkTextActor> &verticesActor)
+{
+    image->SetPosition(10, height - 57);
+    renderer->AddActor(image);
+    labelActor = MakeText(label, 36, 17, height - 47, false);
+    renderer->AddActor(labelActor);
+    facesActor = MakeText(QStringLiteral("F %L1").arg(faces), 14, 195, height - 31, true);
+    renderer->AddActor(facesActor);
+    verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), 14, 195, height - 48, true);
+    renderer->AddActor(verticesActor);
+}
+
+} // namespace
+
+void DualView::CreatePanelImages()
+{
+    const vtkSmartPointer<vtkImageData> panel = ImageFromResource(QStringLiteral(":/Other/info_background"));
+    // One mapper per view: a mapper keeps the picture as a texture of the one OpenGL
+    // context it last drew in, and each view has its own context.
+    auto makePanelActor = [&panel] {
+        auto mapper = vtkSmartPointer<vtkImageMapper>::New();
+        mapper->SetInputData(panel);
+        mapper->SetColorWindow(255.0);
+        mapper->SetColorLevel(127.5);
+        auto actor = vtkSmartPointer<vtkActor2D>::New();
+        actor->SetMapper(mapper);
+        return actor;
+    };
+    panelImageOriginal = makePanelActor();
+    panelImageDecimated = makePanelActor();
+}
+
+void DualView::RemovePanel(vtkRenderer *renderer, vtkActor2D *image, vtkTextActor *label, vtkTextActor *faces,
+                           vtkTextActor *vertices)
+{
+    for (vtkProp *prop : {static_cast<vtkProp *>(label), static_cast<vtkProp *>(faces),
+                          static_cast<vtkProp *>(vertices), static_cast<vtkProp *>(image)})
+        renderer->RemoveActor(prop);
+}
+
+void DualView::ShowOriginalPanel()
+{
+    if (!originalModel)
+        return;
+    RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
+    AddPanel(rendererOriginal, originalWidget->height(), panelImageOriginal, QStringLiteral("100%"),
+             originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
+             facesActorOriginal, verticesActorOriginal);
+    OriginalWindow()->Render();
+}
+
+void DualView::ShowDecimatedPanel(const QString &label, long long faces, long long vertices)
+{
+    RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
+                verticesActorDecimated);
+    decimatedLabel = label;
+    AddPanel(rendererDecimated, decimatedWidget->height(), panelImageDecimated, label, faces, vertices,
+             labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+    RenderDecimated();
+}
+
+void DualView::RefreshPanels()
+{
+    // Rendering modifies the render windows, whose ModifiedEvent lands here again.
+    if (refreshingPanels)
+        return;
+    refreshingPanels = true;
+    ShowOriginalPanel();
+    if (decimatedModel)
+        ShowDecimatedPanel(decimatedLabel, decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints());
+    refreshingPanels = false;
+}
+
+void DualView::renderWindowResized(vtkObject *, unsigned long)
+{
+    RefreshPanels();
+}

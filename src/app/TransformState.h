@@ -1,0 +1,12 @@
+#pragma once
+
+#include <array>
+
+// The scale and rotation the transform dialog previews on both views, and whether OK
+// accepted it: saving then writes the model through the same transform.
+struct TransformState {
+    std::array<double, 3> scale{1.0, 1.0, 1.0};
+    // Degrees about the X, Y and Z axes.
+    std::array<double, 3> rotation{0.0, 0.0, 0.0};
+    bool applied = false;
+};
