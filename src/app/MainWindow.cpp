@@ -145,9 +145,9 @@ void MainWindow::ConnectActions()
     connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::MakeSnapshotSlot);
     connect(ui->actionSmooth, &QAction::triggered, this, &MainWindow::MakeSmoothSlot);
     connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::MakeTransformSlot);
-    connect(ui->actionDecimation01, &QAction::triggered, this, &MainWindow::Decimation01);
-    connect(ui->actionDecimation001, &QAction::triggered, this, &MainWindow::Decimation001);
-    connect(ui->actionDecimation0001, &QAction::triggered, this, &MainWindow::Decimation0001);
+    connect(ui->actionDecimation01, &QAction::triggered, this, &MainWindow::DecimationByError0_1);
+    connect(ui->actionDecimation001, &QAction::triggered, this, &MainWindow::DecimationByError0_01);
+    connect(ui->actionDecimation0001, &QAction::triggered, this, &MainWindow::DecimationByError0_001);
     connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::DecimationByError);
     connect(ui->actionDecimation10, &QAction::triggered, this, &MainWindow::Decimation10);
     connect(ui->actionDecimation20, &QAction::triggered, this, &MainWindow::Decimation20);

@@ -104,9 +104,9 @@ private slots:
     void MakeSnapshotSlot();
     void MakeSmoothSlot();
     void MakeTransformSlot();
-    void Decimation01();
-    void Decimation001();
-    void Decimation0001();
+    void DecimationByError0_1();
+    void DecimationByError0_01();
+    void DecimationByError0_001();
     void DecimationByError();
     void Decimation10();
     void Decimation20();

@@ -126,17 +126,17 @@ void MainWindow::ShowLevel(int percent)
                            model->GetNumberOfPoints());
 }
 
-void MainWindow::Decimation01()
+void MainWindow::DecimationByError0_1()
 {
     DecimateByError(0.1);
 }
 
-void MainWindow::Decimation001()
+void MainWindow::DecimationByError0_01()
 {
     DecimateByError(0.01);
 }
 
-void MainWindow::Decimation0001()
+void MainWindow::DecimationByError0_001()
 {
     DecimateByError(0.001);
 }
