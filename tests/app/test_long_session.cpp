@@ -1,6 +1,6 @@
 // A long session in one window: fifty models of varied sizes and formats, a few damaged,
 // each decimated, smoothed, transformed, saved and captured as the user does it. At the end
-// the process holds about the memory and the threads it held after the first, and no other window.
+// the process holds about the memory and the threads it held halfway, and no other window.
 #include "AppSupport.h"
 
 #include "MainWindow.h"
@@ -36,6 +36,9 @@ qint64 ResidentKiB()
     return -1;
 }
 
+// All threads of the process: ours and those the toolkits start on demand (TBB's workers for
+// VTK's parallel loops, Mesa's rasteriser, Qt's pools). A thread inherits its creator's name,
+// so names cannot tell them apart; the toolkits' threads exist once each kind of work has run.
 int ThreadCount()
 {
     return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
@@ -234,8 +237,10 @@ private slots:
         };
         verifyWithin(firstMemory, lastMemory, 25, 64 * 1024, "after the first and after the last model");
         verifyWithin(middleMemory, lastMemory, 10, 32 * 1024, "after the middle and after the last model");
-        // Threads of thread pools may have expired meanwhile; none may have been added.
-        QVERIFY2(lastThreads <= firstThreads, qPrintable(QStringLiteral("%1 -> %2").arg(firstThreads).arg(lastThreads)));
+        // By the middle every kind of round has run, so the toolkits' threads exist; a thread
+        // left behind per model would show as a dozen more. Pool threads may have expired.
+        QVERIFY2(lastThreads <= middleThreads,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(middleThreads).arg(lastThreads)));
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(widget == window.get() || !widget->isVisible(), widget->metaObject()->className());
         QVERIFY(window->findChildren<DialogTransform *>().isEmpty());
