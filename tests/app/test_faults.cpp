@@ -2,12 +2,9 @@
 // and reading them, damaged settings, files that claim more than they hold, coordinates
 // that are no numbers, and an update service that misbehaves. Each ends in a message or in
 // nothing at all, never in lost data, a crash or a stalled window.
-#include "DialogAnswers.h"
+#include "AppSupport.h"
 #include "FileSizeLimit.h"
-#include "LoadedModel.h"
-#include "LoadingSupport.h"
 #include "LocalHttpServer.h"
-#include "TestSupport.h"
 #include "UpdateSigning.h"
 
 #include "MainWindow.h"
@@ -26,11 +23,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <vtkActor.h>
-#include <vtkProperty.h>
-#include <vtkRenderer.h>
-
-#include <limits>
 #include <memory>
 #include <sys/stat.h>
 
@@ -46,11 +38,7 @@ QStringList RecentFiles()
     return QSettings().value(QStringLiteral("RecentFileList")).toStringList();
 }
 
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::Contents;
 
 QByteArray RandomBytes(int size, quint32 seed)
 {
@@ -64,27 +52,10 @@ QByteArray RandomBytes(int size, quint32 seed)
 // A line of /proc/self/status ("VmRSS", "VmHWM") in kB.
 qint64 StatusKiB(const char *field)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    for (const QByteArray &line : testing::Contents(QStringLiteral("/proc/self/status")).split('\n'))
+        if (line.startsWith(QByteArray(field) + ':'))
+            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').value(0).toLongLong();
     return -1;
-}
-
-// Starts a new high-water mark of resident memory at the present size.
-bool ResetPeakMemory()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
-
-bool IsCharacterDevice(const char *path)
-{
-    struct stat info{};
-    return stat(path, &info) == 0 && S_ISCHR(info.st_mode);
 }
 
 // The visible recent-file entries of the File menu.
@@ -96,14 +67,6 @@ QStringList RecentMenuEntries(MainWindow &window)
         if (action->isVisible() && action->data().isValid() && !action->data().toString().isEmpty())
             entries << action->data().toString();
     return entries;
-}
-
-bool Near(const double *actual, const double (&expected)[3])
-{
-    for (int i = 0; i < 3; ++i)
-        if (qAbs(actual[i] - expected[i]) > 1e-3)
-            return false;
-    return true;
 }
 
 // The longest pause between the ticks of a 20 ms timer while the event loop runs for `ms`.
@@ -145,15 +108,10 @@ class TestFaults : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // Triggers the action and gives these answers to the dialogs it brings up; the
-    // message boxes that come after them count as messages.
+    // The message boxes that come after the answers count as messages.
     void Run(const char *action, QList<testing::ModalAnswer> answers)
     {
-        testing::ModalAnswers answering(answers);
-        testing::Action(*window, QString::fromLatin1(action))->trigger();
-        QTest::qWait(100);
-        *messages << answering.Closed();
-        QVERIFY2(answering.AllGiven(), "a dialog did not come");
+        *messages << testing::Run(*window, action, answers);
     }
 
     // Loads `path` directly and notes the message it brings, if any.
@@ -200,27 +158,18 @@ private slots:
     }
 
     // A name that leads to /dev/full (through a link, so that nothing is ever created in /dev).
-    void savingOntoAFullDeviceIsRefused_data()
-    {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("stl") << QStringLiteral("stl");
-        QTest::newRow("ply") << QStringLiteral("ply");
-        QTest::newRow("obj") << QStringLiteral("obj");
-    }
-
     void savingOntoAFullDeviceIsRefused()
     {
-        QFETCH(QString, suffix);
         OpenWindow();
         QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(20, 16), Path(QStringLiteral("input.stl"))));
         const QStringList recentBefore = RecentFiles();
-        const QString link = Path(QStringLiteral("full.") + suffix);
+        const QString link = Path(QStringLiteral("full.ply"));
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), link));
 
         Run("actionSave_as", {ChooseFile(link), Press(QMessageBox::Yes, messages)});
         QCOMPARE(messages->size(), 2); // replace? yes; then the failure
-        QVERIFY2(messages->last().contains(QDir::toNativeSeparators(link)), qPrintable(messages->last()));
-        QVERIFY(IsCharacterDevice("/dev/full"));
+        QVERIFY2(messages->last().contains(link), qPrintable(messages->last()));
+        QVERIFY(QFileInfo(QStringLiteral("/dev/full")).exists() && !QFileInfo(QStringLiteral("/dev/full")).isFile());
         QCOMPARE(QFileInfo(link).symLinkTarget(), QStringLiteral("/dev/full"));
         QCOMPARE(RecentFiles(), recentBefore);
         QCOMPARE(Files(), (QStringList{QFileInfo(link).fileName(), QStringLiteral("input.stl")}));
@@ -242,29 +191,14 @@ private slots:
             Run("actionSnapshot", {ChooseFile(first), Press(QMessageBox::Yes, messages)});
         }
         QCOMPARE(messages->size(), 3); // replace? yes; then one failure for each image
-        QVERIFY2(messages->at(1).contains(QDir::toNativeSeparators(first)), qPrintable(messages->at(1)));
-        QVERIFY2(messages->at(2).contains(QDir::toNativeSeparators(second)), qPrintable(messages->at(2)));
-        QVERIFY2(messages->at(1).contains(QStringLiteral("Writing the file failed.")), qPrintable(messages->at(1)));
+        QVERIFY2(messages->at(1).contains(first) && messages->at(1).contains(QStringLiteral("Writing the file failed.")),
+                 qPrintable(messages->at(1)));
+        QVERIFY2(messages->at(2).contains(second), qPrintable(messages->at(2)));
         for (const QString &path : {first, second})
             QCOMPARE(Contents(path), QByteArray("yesterday's image"));
         QCOMPARE(Files(), (QStringList{QStringLiteral("input.stl"), QStringLiteral("shot.png"),
                                        QStringLiteral("shot_decimated.png")}));
         QCOMPARE(RecentFiles(), recentBefore);
-    }
-
-    void snapshotOntoAFullDeviceIsRefused()
-    {
-        OpenWindow();
-        const QString first = Path(QStringLiteral("shot.png"));
-        const QString second = Path(QStringLiteral("shot_decimated.png"));
-        for (const QString &link : {first, second})
-            QVERIFY(QFile::link(QStringLiteral("/dev/full"), link));
-        Run("actionSnapshot", {ChooseFile(first), Press(QMessageBox::Yes, messages)});
-        QCOMPARE(messages->size(), 3);
-        QVERIFY2(messages->at(1).contains(QDir::toNativeSeparators(first)), qPrintable(messages->at(1)));
-        QVERIFY2(messages->at(2).contains(QDir::toNativeSeparators(second)), qPrintable(messages->at(2)));
-        QVERIFY(IsCharacterDevice("/dev/full"));
-        QVERIFY(RecentFiles().isEmpty());
     }
 
     // The file is chosen in the Open dialog and changes once the dialog has accepted it,
@@ -330,17 +264,12 @@ private slots:
         QTest::newRow("random bytes") << RandomBytes(8000, 5);
         QTest::newRow("random bytes after a section") << QByteArray("[General]\n") + RandomBytes(8000, 6);
         QTest::newRow("colours as text") << QByteArray("[General]\nmodelRed=red\nmodelGreen=\nmodelBlue=@Invalid()\n"
-                                                       "backgroundTopRed=light\nbackgroundTopGreen=0,9\n"
-                                                       "backgroundTopBlue=@Rect(1 2 3 4)\nbackgroundBottomRed=x\n"
-                                                       "backgroundBottomGreen=\"\"\nbackgroundBottomBlue=@ByteArray(\\0)\n");
-        QTest::newRow("colours as huge numbers")
-            << QByteArray("[General]\nmodelRed=1e308\nmodelGreen=-1e308\nmodelBlue=1e999\nbackgroundTopRed=nan\n"
-                          "backgroundTopGreen=inf\nbackgroundTopBlue=-inf\nbackgroundBottomRed=255\n"
-                          "backgroundBottomGreen=99999999999999999999999\nbackgroundBottomBlue=-1\n");
+                                                       "backgroundTopGreen=0,9\nbackgroundBottomBlue=@ByteArray(\\0)\n");
+        QTest::newRow("colours as huge numbers") << QByteArray("[General]\nmodelRed=1e308\nmodelBlue=1e999\n"
+                                                               "backgroundTopRed=nan\nbackgroundTopGreen=-inf\n");
         QTest::newRow("recent files as a rectangle") << QByteArray("[General]\nRecentFileList=@Rect(1 2 3 4)\n");
         QTest::newRow("recent files as a broken variant")
             << QByteArray("[General]\nRecentFileList=@Variant(\\0\\0\\0\\x7f\\xff\\xff)\nLanguage=@Point(1 2)\n");
-        QTest::newRow("recent files as a number") << QByteArray("[General]\nRecentFileList=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
     }
 
     void damagedSettingsGiveTheDefaults()
@@ -352,11 +281,6 @@ private slots:
 
         OpenWindow();
         QVERIFY(RecentMenuEntries(*window).isEmpty());
-        const double top[3] = {0.9, 0.9, 0.9}, bottom[3] = {1, 1, 1}, model[3] = {1, 1, 1};
-        for (vtkRenderer *renderer : {window->RendererOriginal(), window->RendererDecimated()}) {
-            QVERIFY2(Near(renderer->GetBackground2(), top), qPrintable(QString::number(renderer->GetBackground2()[0])));
-            QVERIFY2(Near(renderer->GetBackground(), bottom), qPrintable(QString::number(renderer->GetBackground()[0])));
-        }
         // The preferences show the same defaults.
         testing::Action(*window, QStringLiteral("actionPreferences"))->trigger();
         auto *preferences = window->findChild<DialogPreferences *>();
@@ -371,8 +295,6 @@ private slots:
 
         // The window works: a model loads in the default colour and enters the recent list.
         VerifyTheNextGoodFileLoads();
-        for (vtkActor *actor : {window->ActorOriginal(), window->ActorDecimated()})
-            QVERIFY(Near(actor->GetProperty()->GetColor(), model));
         QCOMPARE(RecentMenuEntries(*window), QStringList{Path(QStringLiteral("good.stl"))});
     }
 
@@ -380,8 +302,6 @@ private slots:
     void stlClaimingBillionsOfTrianglesAllocatesNothing_data()
     {
         QTest::addColumn<quint32>("declared");
-        QTest::newRow("268 million") << quint32(0x10000000u);
-        QTest::newRow("2^31") << quint32(0x80000000u);
         // 84 + 50 * count wraps around to the real length of the file in 32-bit arithmetic.
         QTest::newRow("2^31 + 1") << quint32(0x80000001u);
         QTest::newRow("4 billion") << quint32(0xFFFFFFFFu);
@@ -394,63 +314,12 @@ private slots:
         const QString path = Path(QStringLiteral("claims.stl"));
         QVERIFY(testing::WriteBytes(path, testing::BinaryStl(declared, {0, 0, 0, 1, 0, 0, 0, 1, 0})));
         QTest::qWait(100);
-        QVERIFY(ResetPeakMemory());
+        QVERIFY(testing::WriteBytes(QStringLiteral("/proc/self/clear_refs"), "5")); // a new high-water mark
         const qint64 before = StatusKiB("VmRSS");
         LoadNotingMessages(path);
         const qint64 peak = StatusKiB("VmHWM");
         qInfo("resident before %lld kB, peak while loading %lld kB", before, peak);
         QVERIFY2(peak - before < 64 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(peak - before)));
-        QCOMPARE(*messages, QStringList{CorruptMessage});
-        VerifyNothingLoaded();
-        VerifyTheNextGoodFileLoads();
-    }
-
-    void nonFiniteCoordinatesAreRefused_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        const float nan = std::numeric_limits<float>::quiet_NaN();
-        const float infinity = std::numeric_limits<float>::infinity();
-        const QByteArray face = "f 1 2 3\nf 1 3 4\n";
-        QTest::newRow("obj nan") << "nan.obj" << "v 0 0 0\nv 1 0 0\nv nan 1 0\nv 0 1 0\n" + face;
-        QTest::newRow("obj inf") << "inf.obj" << "v 0 0 0\nv 1 0 0\nv 1 inf 0\nv 0 1 0\n" + face;
-        QTest::newRow("obj -inf") << "minf.obj" << "v 0 0 0\nv 1 0 0\nv 1 1 -inf\nv 0 1 0\n" + face;
-        QTest::newRow("obj overflowing number") << "big.obj" << "v 0 0 0\nv 1e999 0 0\nv 1 1 0\nv 0 1 0\n" + face;
-        const QByteArray plyHeader = "ply\nformat ascii 1.0\nelement vertex 4\nproperty float x\nproperty float y\n"
-                                     "property float z\nelement face 2\nproperty list uchar int vertex_indices\n"
-                                     "end_header\n";
-        QTest::newRow("ascii ply nan") << "nan.ply" << plyHeader + "0 0 0\n1 0 0\nnan 1 0\n0 1 0\n3 0 1 2\n3 0 2 3\n";
-        QTest::newRow("ascii ply inf") << "inf.ply" << plyHeader + "0 0 0\n1 0 0\n1 1 inf\n0 1 0\n3 0 1 2\n3 0 2 3\n";
-        QByteArray binaryPly = "ply\nformat binary_little_endian 1.0\nelement vertex 3\nproperty float x\n"
-                               "property float y\nproperty float z\nelement face 1\n"
-                               "property list uchar int vertex_indices\nend_header\n";
-        const float corners[9] = {0, 0, 0, 1, 0, 0, 0, infinity, 0};
-        binaryPly.append(reinterpret_cast<const char *>(corners), sizeof corners);
-        const char count = 3;
-        const qint32 indices[3] = {0, 1, 2};
-        binaryPly.append(&count, 1);
-        binaryPly.append(reinterpret_cast<const char *>(indices), sizeof indices);
-        QTest::newRow("binary ply inf") << "inf_binary.ply" << binaryPly;
-        std::vector<float> triangles = {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, nan};
-        QTest::newRow("binary stl nan") << "nan.stl" << testing::BinaryStl(2, triangles);
-        triangles.back() = -infinity;
-        QTest::newRow("binary stl -inf") << "minf.stl" << testing::BinaryStl(2, triangles);
-        QTest::newRow("ascii stl inf")
-            << "inf_ascii.stl"
-            << QByteArray("solid t\nfacet normal 0 0 1\nouter loop\nvertex 0 0 0\nvertex 1 0 0\nvertex 0 inf 0\n"
-                          "endloop\nendfacet\nendsolid t\n");
-    }
-
-    void nonFiniteCoordinatesAreRefused()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        OpenWindow();
-        QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(16, 12), Path(QStringLiteral("before.stl"))));
-        const QString path = Path(name);
-        QVERIFY(testing::WriteBytes(path, content));
-        messages->clear();
-        LoadNotingMessages(path);
         QCOMPARE(*messages, QStringList{CorruptMessage});
         VerifyNothingLoaded();
         VerifyTheNextGoodFileLoads();

@@ -1,26 +1,20 @@
-// Save as: the model the right view shows goes to the chosen file in the format of its
-// suffix, with the accepted transform; bad names and failed writes are reported, lose no
-// file and never enter the recent list.
-#include "DialogAnswers.h"
+// Save as: the model the right view shows goes to the chosen file in the format of its suffix,
+// with the accepted transform only; bad names and failed writes are reported, lose no file and
+// never enter the recent list.
+#include "AppSupport.h"
 #include "FileSizeLimit.h"
-#include "LoadedModel.h"
 #include "ReadBack.h"
-#include "TestSupport.h"
 
 #include "MainWindow.h"
 #include "dialogs/DialogTransform.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
-
-#include <vtkPolyData.h>
 
 #include <cmath>
-#include <memory>
 
 using testing::ChooseFile;
 using testing::Press;
@@ -32,10 +26,32 @@ QStringList RecentFiles()
     return QSettings().value(QStringLiteral("RecentFileList")).toStringList();
 }
 
-QByteArray Contents(const QString &path)
+DialogTransform *OpenTransformDialog(MainWindow &window)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QList<DialogTransform *> before = window.findChildren<DialogTransform *>();
+    testing::Action(window, QStringLiteral("actionTransform"))->trigger();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<DialogTransform *>(widget); dialog && dialog->isVisible() && !before.contains(dialog))
+            return dialog;
+    return nullptr;
+}
+
+// Edits the dialog as the words say: "lock", "reset", "<box>=<value>" (sx sy sz rx ry rz),
+// and ends with "ok", "cancel" or "close".
+void Edit(DialogTransform *dialog, const QString &words)
+{
+    const QMap<QString, QString> boxes{{"sx", "spinBoxScaleX"}, {"sy", "spinBoxScaleY"}, {"sz", "spinBoxScaleZ"},
+                                       {"rx", "spinBoxRotateX"}, {"ry", "spinBoxRotateY"}, {"rz", "spinBoxRotateZ"}};
+    const QMap<QString, QString> buttons{{"lock", "btnLock"}, {"reset", "btnReset"}, {"ok", "btnOK"}, {"cancel", "btnCancel"}};
+    for (const QString &word : words.split(QLatin1Char(' '))) {
+        if (word == QLatin1String("close"))
+            dialog->close();
+        else if (buttons.contains(word))
+            QTest::mouseClick(dialog->findChild<QPushButton *>(buttons[word]), Qt::LeftButton);
+        else
+            dialog->findChild<QDoubleSpinBox *>(boxes[word.section(QLatin1Char('='), 0, 0)])
+                ->setValue(word.section(QLatin1Char('='), 1).toDouble());
+    }
 }
 
 } // namespace
@@ -45,59 +61,35 @@ class TestSaving : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindow> window;
-    vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(40, 30);
     std::shared_ptr<QStringList> messages;
+    QStringList recentBefore;
 
-    QString Folder() const { return QFileInfo(testing::ScratchFile(QStringLiteral("x"))).path(); }
-    QString Path(const QString &name) const { return Folder() + QLatin1Char('/') + name; }
+    QString Path(const QString &name) const { return testing::ScratchFile(QStringLiteral("saving/") + name); }
 
-    void Load(vtkPolyData *model = nullptr)
+    void Load(vtkPolyData *model)
     {
-        QVERIFY(testing::LoadIntoWindow(*window, model ? model : sphere.Get(), Path(QStringLiteral("input.stl"))));
-        RecentFilesBefore = RecentFiles();
+        QVERIFY(testing::LoadIntoWindow(*window, model, Path(QStringLiteral("input.stl"))));
+        recentBefore = RecentFiles();
     }
 
-    // Runs Save as with these answers to its dialogs, which must all be asked for; any
-    // other message box counts as a message too.
     void SaveAs(QList<testing::ModalAnswer> answers)
     {
-        testing::ModalAnswers answering(answers);
-        testing::Action(*window, QStringLiteral("actionSave_as"))->trigger();
-        *messages << answering.Closed();
-        QVERIFY2(answering.AllGiven(), "a dialog did not come");
+        *messages << testing::Run(*window, "actionSave_as", answers);
     }
 
-    QStringList RecentFilesBefore;
-
-    // Accepts a transform through the dialog, as the user does.
-    void AcceptTransform(double sizeX, double angleZ)
+    void VerifyWritten(const QString &path, vtkPolyData *expected)
     {
-        testing::Action(*window, QStringLiteral("actionTransform"))->trigger();
-        DialogTransform *dialog = nullptr;
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *candidate = qobject_cast<DialogTransform *>(widget))
-                if (candidate->isVisible())
-                    dialog = candidate;
-        QVERIFY(dialog);
-        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"))->setValue(sizeX);
-        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(angleZ);
-        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
-        QVERIFY(window->ModelTransformState().applied);
-    }
-
-    void VerifyWritten(const QString &path, vtkPolyData *expected,
-                       const std::function<void(double *)> &transform = nullptr)
-    {
-        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         QString why;
-        QVERIFY2(testing::SameTriangles(expected, testing::ReadBack(path), &why, transform), qPrintable(why));
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        QVERIFY2(testing::SameTriangles(expected, testing::ReadBack(path), &why), qPrintable(why));
+        QCOMPARE(RecentFiles().value(0), path);
     }
 
 private slots:
     void init()
     {
-        QDir(Folder()).removeRecursively();
-        QDir().mkpath(Folder());
+        QDir(Path(QString())).removeRecursively();
+        QDir().mkpath(Path(QString()));
         messages = std::make_shared<QStringList>();
         window = std::make_unique<MainWindow>();
         window->show();
@@ -116,269 +108,166 @@ private slots:
         SaveAs({Press(QMessageBox::Ok, messages)});
         QCOMPARE(*messages, QStringList{QStringLiteral("No model is loaded into Lumeno")});
         QVERIFY(RecentFiles().isEmpty());
-
-        Load();
-        testing::Action(*window, QStringLiteral("actionNew"))->trigger();
-        messages->clear();
-        SaveAs({Press(QMessageBox::Ok, messages)});
-        QCOMPARE(*messages, QStringList{QStringLiteral("No model is loaded into Lumeno")});
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
-    }
-
-    void dialogOffersTheThreeFormatsFromTheDesktop()
-    {
-        Load();
-        struct Seen
-        {
-            QString caption, directory, selectedFilter;
-            QStringList filters;
-        };
-        auto seen = std::make_shared<Seen>();
-        SaveAs({[seen](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                *seen = {dialog->windowTitle(), dialog->directory().absolutePath(), dialog->selectedNameFilter(),
-                         dialog->nameFilters()};
-            modal->close();
-        }});
-        QCOMPARE(seen->caption, QStringLiteral("Save model"));
-        QCOMPARE(seen->directory, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-        QCOMPARE(seen->filters.size(), 3);
-        QVERIFY(seen->filters[0].contains(QStringLiteral("STL file (*.stl)")));
-        QVERIFY(seen->filters[1].contains(QStringLiteral("PLY file (*.ply)")));
-        QVERIFY(seen->filters[2].contains(QStringLiteral("OBJ file (*.obj)")));
-        QVERIFY(seen->selectedFilter.contains(QStringLiteral("*.stl")));
-        // Cancelled: nothing written, the recent list as it was.
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
-        QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList{QStringLiteral("input.stl")});
     }
 
     void eachFormatWritesTheShownModel_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("stl") << QStringLiteral("out.stl");
-        QTest::newRow("ply") << QStringLiteral("out.ply");
-        QTest::newRow("obj") << QStringLiteral("out.obj");
-        QTest::newRow("upper-case STL") << QStringLiteral("OUT.STL");
-        QTest::newRow("two dots") << QStringLiteral("part.b.ply");
-        QTest::newRow("three dots") << QStringLiteral("scan.2024.12.obj");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
+        for (const char *name : {"out.stl", "out.ply", "out.obj", "OUT.STL", "part.b.ply", "scan.2024.12.obj"})
+            QTest::newRow(name) << name << QString() << name;
+        for (const char *suffix : {"stl", "ply", "obj"})
+            QTest::addRow("no suffix, %s chosen", suffix) << "model" << QStringLiteral("*.") + suffix
+                                                          << QStringLiteral("model.") + suffix;
     }
 
     void eachFormatWritesTheShownModel()
     {
-        QFETCH(QString, name);
-        Load();
-        const QString path = Path(name);
-        SaveAs({ChooseFile(path)});
-        QVERIFY2(messages->isEmpty(), qPrintable(messages->join(QLatin1Char('\n'))));
-        // Before any level is chosen, the right view shows the loaded model.
-        QVERIFY(window->ShownModel());
-        VerifyWritten(path, window->LoadedModel());
-        QCOMPARE(RecentFiles().value(0), path);
-        const QByteArray bytes = Contents(path);
-        if (name.endsWith(QLatin1String("stl"), Qt::CaseInsensitive))
-            QCOMPARE(bytes.size(), 84 + 50 * int(window->LoadedModel()->GetNumberOfPolys()));
-        if (name.endsWith(QLatin1String("ply")))
-            QVERIFY(bytes.startsWith("ply\nformat binary_"));
-        if (name.endsWith(QLatin1String("obj")))
-            QVERIFY(bytes.startsWith("# wavefront obj file lumeno3D\n\nmtllib NONE\n"));
-    }
-
-    void aNameWithoutSuffixTakesTheChosenFilter_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("stl") << QStringLiteral("*.stl") << QStringLiteral("stl");
-        QTest::newRow("ply") << QStringLiteral("*.ply") << QStringLiteral("ply");
-        QTest::newRow("obj") << QStringLiteral("*.obj") << QStringLiteral("obj");
-    }
-
-    void aNameWithoutSuffixTakesTheChosenFilter()
-    {
+        QFETCH(QString, typed);
         QFETCH(QString, filter);
-        QFETCH(QString, suffix);
-        Load();
-        SaveAs({ChooseFile(Path(QStringLiteral("model")), filter)});
-        QVERIFY2(messages->isEmpty(), qPrintable(messages->join(QLatin1Char('\n'))));
-        const QString written = Path(QStringLiteral("model.") + suffix);
-        VerifyWritten(written, window->LoadedModel());
-        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("model"))));
-        QCOMPARE(RecentFiles().value(0), written);
+        QFETCH(QString, written);
+        Load(testing::Sphere(40, 30));
+        SaveAs({ChooseFile(Path(typed), filter)});
+        QCOMPARE(*messages, QStringList());
+        VerifyWritten(Path(written), window->LoadedModel());
+        QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file is left
     }
 
     void completingANameAsksBeforeReplacing()
     {
-        Load();
+        Load(testing::Sphere(20, 16));
         const QString existing = Path(QStringLiteral("model.obj"));
         QVERIFY(testing::WriteBytes(existing, "keep me"));
         SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::No, messages)});
         QCOMPARE(messages->size(), 1);
-        QVERIFY(messages->first().contains(QDir::toNativeSeparators(existing)));
-        QCOMPARE(Contents(existing), QByteArray("keep me"));
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
-
+        QVERIFY(messages->first().contains(existing));
+        QCOMPARE(testing::Contents(existing), QByteArray("keep me"));
+        QCOMPARE(RecentFiles(), recentBefore);
         SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::Yes, messages)});
         VerifyWritten(existing, window->LoadedModel());
-        QCOMPARE(RecentFiles().value(0), existing);
-    }
-
-    void unsupportedSuffixIsReportedAndWritesNothing()
-    {
-        Load();
-        const QString path = Path(QStringLiteral("model.vtk"));
-        SaveAs({ChooseFile(path)});
-        QCOMPARE(messages->size(), 1);
-        QVERIFY2(messages->first().contains(QDir::toNativeSeparators(path)), qPrintable(messages->first()));
-        QVERIFY(!QFileInfo::exists(path));
-        QCOMPARE(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("input.stl")});
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
     }
 
     void unwritableTargetIsReportedAndKeepsTheExistingFile_data()
     {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("stl") << QStringLiteral("stl");
-        QTest::newRow("ply") << QStringLiteral("ply");
-        QTest::newRow("obj") << QStringLiteral("obj");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        for (const char *suffix : {"stl", "ply", "obj"}) {
+            QTest::addRow("full disk, %s", suffix) << QStringLiteral("kept.") + suffix << "Writing the file failed.";
+            // Not even the superuser replaces it.
+            QTest::addRow("write-protected, %s", suffix) << QStringLiteral("protected.") + suffix << "write-protected";
+        }
+        QTest::newRow("unknown suffix") << "model.vtk" << "";
     }
 
     void unwritableTargetIsReportedAndKeepsTheExistingFile()
     {
-        QFETCH(QString, suffix);
-        Load();
-
-        // The disk fills up while the new file is written: the old one must survive.
-        const QString existing = Path(QStringLiteral("kept.") + suffix);
-        QVERIFY(testing::WriteBytes(existing, "the model saved yesterday"));
-        {
-            FileSizeLimit limit(8192);
-            QVERIFY(limit.IsActive());
-            SaveAs({ChooseFile(existing), Press(QMessageBox::Yes, messages)});
-        }
-        QCOMPARE(messages->size(), 2); // replace? yes; then the failure
-        QVERIFY2(messages->last().contains(QDir::toNativeSeparators(existing)), qPrintable(messages->last()));
-        QCOMPARE(Contents(existing), QByteArray("the model saved yesterday"));
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
-
-        // A write-protected file is not replaced, not even by the superuser.
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        Load(testing::Sphere(40, 30));
+        const QString path = Path(name);
+        QList<testing::ModalAnswer> answers{ChooseFile(path)};
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(existing, readOnly));
-        messages->clear();
-        SaveAs({ChooseFile(existing), Press(QMessageBox::Yes, messages)});
-        QCOMPARE(messages->size(), 2);
-        QVERIFY2(messages->last().contains(QDir::toNativeSeparators(existing)) &&
-                     messages->last().contains(QStringLiteral("write-protected")),
-                 qPrintable(messages->last()));
-        QCOMPARE(Contents(existing), QByteArray("the model saved yesterday"));
-        QCOMPARE(QFileInfo(existing).permissions() & 0x7077, readOnly); // the owner, group and others
-        QCOMPARE(RecentFiles(), RecentFilesBefore);
-
-        // A folder that does not exist, or a path under a regular file, cannot be chosen in
-        // the dialog, which refuses them; the writer's own tests cover both.
-        QCOMPARE(QDir(Folder()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file is left
-    }
-
-    void acceptedTransformReachesTheFileOnly()
-    {
-        // Sizes with two decimals, so the factors come out exact.
-        Load(testing::Box(100, 40, 20));
-        double boundsBefore[6];
-        window->LoadedModel()->GetBounds(boundsBefore);
-
-        AcceptTransform(200, 0);
-        const QString doubled = Path(QStringLiteral("doubled.stl"));
-        SaveAs({ChooseFile(doubled)});
-        VerifyWritten(doubled, window->LoadedModel(), [](double *p) { p[0] *= 2; });
-
-        // The models in memory keep their coordinates.
-        double boundsAfter[6];
-        for (vtkPolyData *model : {window->LoadedModel(), window->ShownModel()}) {
-            model->GetBounds(boundsAfter);
-            for (int i = 0; i < 6; ++i)
-                QCOMPARE(boundsAfter[i], boundsBefore[i]);
+        if (!reason.isEmpty()) {
+            QVERIFY(testing::WriteBytes(path, "the model saved yesterday"));
+            answers << Press(QMessageBox::Yes, messages); // replace? yes
         }
-
-        // Stretched along X, then turned a quarter about Z: the long side lies along Y.
-        AcceptTransform(200, 90);
-        const QString turned = Path(QStringLiteral("turned.ply"));
-        SaveAs({ChooseFile(turned)});
-        VerifyWritten(turned, window->LoadedModel(), [](double *p) {
-            const double x = 2 * p[0];
-            p[0] = -p[1];
-            p[1] = x;
-        });
-        testing::ReadBack(turned)->GetBounds(boundsAfter);
-        QVERIFY(std::abs(boundsAfter[3] - boundsAfter[2] - 200) < 1e-4);
-        QVERIFY(std::abs(boundsAfter[1] - boundsAfter[0] - 40) < 1e-4);
-        QVERIFY(messages->isEmpty());
+        if (name.startsWith(QLatin1String("protected")))
+            QVERIFY(QFile::setPermissions(path, readOnly));
+        {
+            FileSizeLimit limit(name.startsWith(QLatin1String("kept")) ? 8192 : RLIM_INFINITY);
+            SaveAs(answers);
+        }
+        QCOMPARE(messages->size(), answers.size());
+        QVERIFY2(messages->last().contains(path) && messages->last().contains(reason), qPrintable(messages->last()));
+        QCOMPARE(testing::Contents(path), reason.isEmpty() ? QByteArray() : QByteArray("the model saved yesterday"));
+        if (name.startsWith(QLatin1String("protected")))
+            QCOMPARE(QFileInfo(path).permissions() & 0x7077, readOnly); // owner, group and others
+        QCOMPARE(RecentFiles(), recentBefore);
+        QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), reason.isEmpty() ? 1 : 2);
     }
 
-    void cancelledTransformWritesTheOriginalCoordinates()
+    // A 100 x 40 x 20 box (a flat 10 x 5 x 0 one) edited in one or two dialogs, then saved.
+    void onlyAnAcceptedTransformReachesTheFile_data()
     {
-        Load();
-        AcceptTransform(123, 45);
-        testing::Action(*window, QStringLiteral("actionTransform"))->trigger();
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *dialog = qobject_cast<DialogTransform *>(widget))
-                if (dialog->isVisible())
-                    dialog->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
-        QVERIFY(!window->ModelTransformState().applied);
-        const QString path = Path(QStringLiteral("plain.obj"));
+        QTest::addColumn<bool>("flat");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<QVector<double>>("size");
+        QTest::newRow("wider") << false << QStringList{"sx=200 ok"} << QVector<double>{200, 40, 20};
+        QTest::newRow("locked") << false << QStringList{"lock sy=80 ok"} << QVector<double>{200, 80, 40};
+        // Typed Z first, then X: the turn about X still comes first (X: 100 x 20 x 40, then Z).
+        QTest::newRow("turned") << false << QStringList{"rz=90 rx=90 ok"} << QVector<double>{20, 100, 40};
+        QTest::newRow("size after the turn") << false << QStringList{"rz=90 sx=50 ok"} << QVector<double>{40, 50, 20};
+        QTest::newRow("reset") << false << QStringList{"lock sy=80 ry=45 reset ok"} << QVector<double>{100, 40, 20};
+        QTest::newRow("cancel after an earlier ok") << false << QStringList{"sx=200 ok", "sy=10 cancel"}
+                                                    << QVector<double>{100, 40, 20};
+        QTest::newRow("closed, not accepted") << false << QStringList{"sz=40 close"} << QVector<double>{100, 40, 20};
+        QTest::newRow("flat, locked") << true << QStringList{"rx=10 sz=7 rx=0 lock sx=20 sz=3 ok"}
+                                      << QVector<double>{20, 10, 0};
+    }
+
+    void onlyAnAcceptedTransformReachesTheFile()
+    {
+        QFETCH(bool, flat);
+        QFETCH(QStringList, dialogs);
+        QFETCH(QVector<double>, size);
+        Load(flat ? testing::Box(10, 5, 0) : testing::Box(100, 40, 20));
+        double loaded[6], bounds[6];
+        window->LoadedModel()->GetBounds(loaded);
+        for (const QString &words : dialogs) {
+            DialogTransform *dialog = OpenTransformDialog(*window);
+            QVERIFY(dialog);
+            Edit(dialog, words);
+        }
+        const QString path = Path(QStringLiteral("transformed.stl"));
         SaveAs({ChooseFile(path)});
-        VerifyWritten(path, window->LoadedModel());
+        QCOMPARE(*messages, QStringList());
+        testing::ReadBack(path)->GetBounds(bounds);
+        for (int axis = 0; axis < 3; ++axis)
+            QVERIFY2(std::abs(bounds[2 * axis + 1] - bounds[2 * axis] - size[axis]) < 1e-3,
+                     qPrintable(QStringLiteral("%1: %2").arg(axis).arg(bounds[2 * axis + 1] - bounds[2 * axis])));
+        window->LoadedModel()->GetBounds(bounds);
+        QVERIFY(std::equal(loaded, loaded + 6, bounds)); // the model in memory is never changed
     }
 
     void writesWhatTheRightViewShows()
     {
-        Load();
-        // A level.
+        Load(testing::Sphere(40, 30));
         testing::LevelAction(*window, 50)->trigger();
-        vtkPolyData *level = window->ShownModel();
-        QCOMPARE(level, window->LevelModel(4));
-        const QString levelFile = Path(QStringLiteral("level.stl"));
-        SaveAs({ChooseFile(levelFile)});
-        VerifyWritten(levelFile, level);
-
-        // Its smoothing.
+        vtkSmartPointer<vtkPolyData> level = window->ShownModel();
+        QVERIFY(level.Get() != window->LoadedModel());
+        SaveAs({ChooseFile(Path(QStringLiteral("level.stl")))});
+        VerifyWritten(Path(QStringLiteral("level.stl")), level);
         testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
         vtkSmartPointer<vtkPolyData> smoothed = window->ShownModel();
-        QVERIFY(smoothed && smoothed.Get() != level);
-        const QString smoothFile = Path(QStringLiteral("smooth.stl"));
-        SaveAs({ChooseFile(smoothFile)});
-        VerifyWritten(smoothFile, smoothed);
-
-        // Another level after the smoothing: the smoothing is no longer shown.
-        testing::LevelAction(*window, 20)->trigger();
-        const QString laterFile = Path(QStringLiteral("later.obj"));
-        SaveAs({ChooseFile(laterFile)});
-        VerifyWritten(laterFile, window->LevelModel(1));
-
-        // Another model opened after the smoothing.
-        auto box = testing::Box(3, 2, 1);
-        QVERIFY(testing::LoadIntoWindow(*window, box, Path(QStringLiteral("box.stl"))));
-        const QString boxFile = Path(QStringLiteral("box-out.ply"));
-        SaveAs({ChooseFile(boxFile)});
-        VerifyWritten(boxFile, window->LoadedModel());
-        QVERIFY(messages->isEmpty());
+        QVERIFY(smoothed.Get() != level.Get());
+        SaveAs({ChooseFile(Path(QStringLiteral("smooth.ply")))});
+        VerifyWritten(Path(QStringLiteral("smooth.ply")), smoothed);
+        QCOMPARE(*messages, QStringList());
     }
 
     void whileTheLevelsAreComputedTheLoadedModelIsWritten()
     {
-        auto large = testing::Sphere(400, 300);
         const QString input = Path(QStringLiteral("large.stl"));
-        QVERIFY(testing::WriteModel(large, input));
+        QVERIFY(testing::WriteModel(testing::Sphere(400, 300), input));
         window->LoadModel(input, QStringLiteral("stl"));
         if (!window->IsCascadeRunning())
             QSKIP("The cascade ended before the save could start");
-        const QString path = Path(QStringLiteral("early.stl"));
-        SaveAs({ChooseFile(path)});
-        QVERIFY(messages->isEmpty());
-        VerifyWritten(path, window->LoadedModel());
-        QCOMPARE(RecentFiles().value(0), path);
+        SaveAs({ChooseFile(Path(QStringLiteral("early.stl")))});
+        QCOMPARE(*messages, QStringList());
+        VerifyWritten(Path(QStringLiteral("early.stl")), window->LoadedModel());
         QVERIFY(testing::WaitForCascade(*window));
+    }
+
+    void openTransformDialogsCloseWithTheWindow()
+    {
+        Load(testing::Box(1, 2, 3));
+        QPointer<DialogTransform> dialog = OpenTransformDialog(*window);
+        QVERIFY(dialog);
+        window.reset();
+        QVERIFY(testing::WaitUntil([&] { return dialog.isNull(); }, 5000));
     }
 };
 
 LUMENO_TEST_MAIN(TestSaving)
-
 #include "test_saving.moc"

@@ -1,7 +1,7 @@
 // No text is forgotten: every translatable text of the sources and forms (as lupdate finds it in
 // src/) has a finished translation in every offered catalog, keeping its "%1" markers, its "&"
-// mnemonic and its line breaks; the English catalog maps every text onto itself; the "ar" and
-// "ru" catalogs stay empty; and the compiled catalogs embedded in the program translate them all.
+// mnemonic and its line breaks (English maps each onto itself); the "ar" and "ru" catalogs stay
+// empty; and the compiled catalogs embedded in the program translate them all.
 #include "settings/LanguageNames.h"
 #include "Resources.h"
 
@@ -178,8 +178,7 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         for (const QString &code : LanguageNames.keys())
-            if (code != QLatin1String("en"))
-                QTest::newRow(qPrintable(code)) << code;
+            QTest::newRow(qPrintable(code)) << code;
     }
 
     void everyTextIsTranslated()
@@ -195,35 +194,14 @@ private slots:
         QStringList faults;
         for (const Message &text : sourceTexts) {
             const auto found = byKey.constFind(Key(text));
-            const QString fault = found == byKey.constEnd() ? QStringLiteral("missing") : Fault(text, *found);
+            QString fault = found == byKey.constEnd() ? QStringLiteral("missing") : Fault(text, *found);
+            // English maps every text onto itself.
+            if (fault.isEmpty() && code == QLatin1String("en") && found->translations.count(text.source) != found->translations.size())
+                fault = QStringLiteral("\"%1\"").arg(found->translations.join(QLatin1Char('|')));
             if (!fault.isEmpty())
                 faults << Describe(text) + QStringLiteral(": ") + fault;
         }
         VerifyNoFaults(faults, QStringLiteral("Lumeno3D_%1.ts").arg(code));
-    }
-
-    void englishMapsEveryTextOntoItself()
-    {
-        bool ok = false;
-        const QList<Message> catalog = ReadCatalog(CatalogFile(QStringLiteral("en")), &ok);
-        QVERIFY(ok);
-        QHash<QString, Message> byKey;
-        for (const Message &message : catalog)
-            byKey.insert(Key(message), message);
-
-        QStringList faults;
-        for (const Message &text : sourceTexts) {
-            const auto found = byKey.constFind(Key(text));
-            if (found == byKey.constEnd())
-                faults << Describe(text) + QStringLiteral(": missing");
-            else if (!found->type.isEmpty() || found->translations.isEmpty())
-                faults << Describe(text) + QStringLiteral(": not finished");
-            else
-                for (const QString &translation : found->translations)
-                    if (translation != text.source)
-                        faults << Describe(text) + QStringLiteral(": \"%1\"").arg(translation);
-        }
-        VerifyNoFaults(faults, QStringLiteral("Lumeno3D_en.ts"));
     }
 
     void catalogsOutsideTheTableStayEmpty()
@@ -236,6 +214,7 @@ private slots:
     }
 
     void embeddedCatalogsTranslateEveryContext_data() { everyTextIsTranslated_data(); }
+
 
     void embeddedCatalogsTranslateEveryContext()
     {

@@ -1,9 +1,10 @@
 // Reductions and smoothing on models of any size, and the triangle clean-up every model gets
 // when it is read.
-#include "LoadingSupport.h"
+#include "TestSupport.h"
 
 #include "io/ModelReader.h"
 #include "mesh/Cascade.h"
+#include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/TriangleCleanup.h"
 
@@ -15,6 +16,8 @@
 #include <vtkIntArray.h>
 #include <vtkNew.h>
 #include <vtkPoints.h>
+
+#include <map>
 
 namespace {
 
@@ -87,6 +90,48 @@ private slots:
         QVERIFY(std::abs(smoothed->GetLength() / factor - model->GetLength()) < 0.05 * model->GetLength());
     }
 
+    // One filter serves every request: no leftover target may cap a by-error run, no leftover
+    // error bound a percentage, and the same request gives the same result whatever ran before.
+    void repeatedRunsGiveIdenticalResults()
+    {
+        const auto model = testing::Sphere(100, 42);
+        vtkNew<vtkDecimatePro> decimator;
+        std::map<double, vtkIdType> first; // by reduction (> 0) or by error (< 0)
+        for (double request : {0.9, -0.1, -0.01, -0.001, 0.9, -0.001, -0.1, 0.63, -0.01, 0.63, -0.1}) {
+            const auto result = request > 0 ? lumeno::Decimate(decimator, model, request)
+                                            : lumeno::DecimateByError(decimator, model, -request);
+            QVERIFY(result);
+            const auto [known, inserted] = first.emplace(request, result->GetNumberOfPolys());
+            QVERIFY2(inserted || known->second == result->GetNumberOfPolys(), qPrintable(QString::number(request)));
+        }
+        const vtkIdType loaded = model->GetNumberOfPolys();
+        QVERIFY(std::abs(first[0.9] - loaded / 10) <= loaded / 50);
+        QVERIFY(first[-0.1] < loaded / 2);
+        QVERIFY(first[-0.1] <= first[-0.01] && first[-0.01] <= first[-0.001]);
+    }
+
+    // A level's button shows its share of the file's size in whole megabytes of 10^6 bytes.
+    void levelLabelsShowTheShareOfWholeMegabytes_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("999,999 bytes") << qint64(999999) << 1.0 << "0MB";
+        QTest::newRow("1,000,000 bytes") << qint64(1000000) << 1.0 << "1MB";
+        QTest::newRow("2,600,000 bytes") << qint64(2600000) << 1.0 << "2MB";
+        QTest::newRow("tenth of 2 MB") << qint64(2500000) << 0.1 << "0.2MB";
+        QTest::newRow("0.3 of 2 MB") << qint64(2000000) << 0.3 << "0.6MB";
+        QTest::newRow("0.9 of 12 MB") << qint64(12000000) << 0.9 << "10.8MB";
+    }
+
+    void levelLabelsShowTheShareOfWholeMegabytes()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(double, share);
+        QFETCH(QString, label);
+        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(bytes), share), label);
+    }
+
     void largeModelFileReduces()
     {
         const auto result = lumeno::ReadModel(testing::DataFile("large_sphere.stl"), QStringLiteral("stl"));
@@ -156,13 +201,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    testing::IsolateEnvironment();
-    QCoreApplication app(argc, argv);
-    TestMeshOperations test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+LUMENO_CORE_TEST_MAIN(TestMeshOperations)
 
 #include "test_mesh_operations.moc"

@@ -1,4 +1,5 @@
 // What the update service may say, and what the program accepts of it.
+#include "TestSupport.h"
 #include "UpdateSigning.h"
 #include "update/UpdateAnswer.h"
 

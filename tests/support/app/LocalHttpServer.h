@@ -28,7 +28,6 @@ public:
         };
         int status = 200;
         QByteArray body;
-        QByteArray location; // sent as Location when set
         QByteArray encoding; // sent as Content-Encoding when set (the body is then already encoded)
         Delivery delivery = Whole;
         int chunkSize = 16 * 1024;

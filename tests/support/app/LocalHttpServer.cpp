@@ -103,8 +103,6 @@ void LocalHttpServer::Answer(QTcpSocket *socket, const Request &request)
     else
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
-    if (!response.location.isEmpty())
-        head += "Location: " + response.location + "\r\n";
     if (!response.encoding.isEmpty())
         head += "Content-Encoding: " + response.encoding + "\r\n";
     head += "\r\n";

@@ -1,0 +1,211 @@
+// What the window remembers between starts: the colours picked in the preferences, the five
+// newest files, and the interface language (chosen from the system locale at the first start).
+//
+// startupFollowsTheSystemLocale runs once per system locale, each in its own process started
+// with LANG set; LUMENO_EXPECTED_LOCALE and LUMENO_EXPECTED_LANGUAGE carry what it should find.
+#include "AppSupport.h"
+
+#include "MainWindow.h"
+#include "dialogs/DialogPreferences.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTranslator>
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkRenderWindow.h>
+
+namespace {
+
+const QString RecentKey = QStringLiteral("RecentFileList");
+
+DialogPreferences *OpenPreferences(MainWindow &window)
+{
+    testing::Action(window, QStringLiteral("actionPreferences"))->trigger();
+    return window.findChild<DialogPreferences *>();
+}
+
+// Clicks a colour button of the preferences and picks the colour in the dialog it opens.
+void Pick(DialogPreferences *dialog, const char *button, QColor color)
+{
+    testing::ModalAnswers answers({[color](QWidget *modal) {
+        if (auto *picker = qobject_cast<QColorDialog *>(modal)) {
+            picker->setCurrentColor(color);
+            picker->accept();
+        }
+    }});
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+    QVERIFY(testing::WaitUntil([&answers] { return answers.AllGiven(); }, 10000));
+}
+
+// What the user sees of each view: the colour at the top edge and in the middle.
+QList<QColor> SeenColours(MainWindow &window, int y)
+{
+    QList<QColor> colours;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget != &window)
+            widget->hide();
+    for (auto *view : window.findChildren<QVTKOpenGLNativeWidget *>()) {
+        view->renderWindow()->Render();
+        view->update();
+        QTest::qWait(300);
+        const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+        const QImage image = QGuiApplication::primaryScreen()
+                                 ->grabWindow(0, origin.x(), origin.y(), view->width(), view->height())
+                                 .toImage();
+        colours << image.pixelColor(image.width() / 2, y < 0 ? image.height() / 2 : y);
+    }
+    return colours;
+}
+
+QStringList MenuEntries(MainWindow &window)
+{
+    QStringList entries;
+    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (action->isVisible() && !action->data().toString().isEmpty())
+            entries << action->data().toString();
+    return entries;
+}
+
+QString SmallModel(const QString &name)
+{
+    const QString path = testing::ScratchFile(name);
+    return testing::WriteModel(testing::Box(1, 1, 1), path) ? path : QString();
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings().clear(); }
+    void cleanup() { QSettings().clear(); }
+
+    // The colours picked show in both views at once and after the next start; Restore
+    // Default brings back white models on a light grey to white gradient.
+    void pickedColoursLastUntilRestored()
+    {
+        const QString model = SmallModel(QStringLiteral("box.stl"));
+        {
+            MainWindow window;
+            window.resize(900, 650);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            DialogPreferences *dialog = OpenPreferences(window);
+            QVERIFY(dialog);
+            Pick(dialog, "btnBackgroundTop", Qt::red);
+            Pick(dialog, "buttonColor", Qt::blue);
+            for (const QColor &top : SeenColours(window, 1))
+                QVERIFY2(top.red() > 200 && top.green() < 60, qPrintable(top.name()));
+        }
+        MainWindow window;
+        window.resize(900, 650);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile(QStringLiteral("ball.stl"))));
+        for (const QColor &middle : SeenColours(window, -1))
+            QVERIFY2(middle.blue() > middle.red() + 60 && middle.blue() > middle.green() + 60, qPrintable(middle.name()));
+
+        DialogPreferences *dialog = OpenPreferences(window);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnRestoreDefault")), Qt::LeftButton);
+        for (const QColor &top : SeenColours(window, 1))
+            QVERIFY2(qAbs(top.red() - 230) < 8 && qAbs(top.blue() - 230) < 8, qPrintable(top.name()));
+        for (const QColor &middle : SeenColours(window, -1))
+            QVERIFY2(qAbs(middle.red() - middle.blue()) < 30, qPrintable(middle.name()));
+        QVERIFY(qAbs(QSettings().value(QStringLiteral("modelRed")).toDouble() - 1.0) < 1e-3);
+        QVERIFY(qAbs(QSettings().value(QStringLiteral("backgroundTopRed")).toDouble() - 0.9) < 1e-3);
+    }
+
+    // Six files opened leave the five newest; reopening one moves it first without a
+    // duplicate; one that is gone shows the loader's message and stays listed.
+    void recentFilesKeepTheFiveNewest()
+    {
+        MainWindow window;
+        QStringList opened;
+        for (const char *name : {"a.stl", "b.stl", "c.stl", "d.stl", "e.stl", "f.stl"}) {
+            opened.prepend(SmallModel(QString::fromLatin1(name)));
+            window.LoadModel(opened.first(), QStringLiteral("stl"));
+        }
+        opened = opened.mid(0, 5);
+        QCOMPARE(QSettings().value(RecentKey).toStringList(), opened);
+        QCOMPARE(MenuEntries(window), opened);
+
+        QCOMPARE(testing::Run(window, "actionOpen", {testing::ChooseFile(opened[2])}), QStringList());
+        opened.move(2, 0);
+        QCOMPARE(QSettings().value(RecentKey).toStringList(), opened);
+        QCOMPARE(MenuEntries(window), opened);
+
+        QVERIFY(QFile::remove(opened[3]));
+        testing::ModalAnswers answers({});
+        for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+            if (action->data().toString() == opened[3])
+                action->trigger();
+        QTest::qWait(300);
+        QCOMPARE(answers.Closed(), QStringList{QStringLiteral("The file %1 doesn't exist.").arg(opened[3])});
+        QVERIFY(!window.LoadedModel());
+        QCOMPARE(QSettings().value(RecentKey).toStringList(), opened);
+    }
+
+    void startupFollowsTheSystemLocale()
+    {
+        const QString locale = qEnvironmentVariable("LUMENO_EXPECTED_LOCALE");
+        const QString language = qEnvironmentVariable("LUMENO_EXPECTED_LANGUAGE");
+        if (locale.isEmpty() || language.isEmpty())
+            QSKIP("runs in its own process with LANG set");
+        QCOMPARE(QLocale::system().name(), locale); // or the case would not test what it claims
+        MainWindow window;
+        QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), language);
+        QCOMPARE(window.InterfaceLanguage(), language);
+    }
+
+    // Languages outside the table (the empty catalogs among them) give English.
+    void storedLanguageWinsOverTheSystemLocale_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("it") << "it" << "it";
+        QTest::newRow("cz") << "cz" << "cs"; // the catalog declares the standard code
+        for (const char *outside : {"ru", "ar", "cs", "DE", ""})
+            QTest::newRow(outside) << outside << "en";
+    }
+
+    void storedLanguageWinsOverTheSystemLocale()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QSettings().setValue(QStringLiteral("Language"), stored);
+        MainWindow window;
+        QCOMPARE(window.InterfaceLanguage(), shown);
+        QTranslator catalog;
+        QVERIFY(catalog.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(shown == "cs" ? "cz" : shown)));
+        const QString open = catalog.translate("MainWindow", "Open");
+        QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "Open" : open);
+    }
+
+    // The choice is stored and takes effect at the next start, as the message says.
+    void pickingAnotherLanguageAsksForARestart()
+    {
+        QSettings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
+        MainWindow window;
+        auto *combo = OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+        testing::ModalAnswers answers({});
+        combo->setCurrentIndex(combo->findData(QStringLiteral("de")));
+        QTest::qWait(300);
+        QCOMPARE(answers.Closed().size(), 1);
+        QVERIFY(answers.Closed().first().contains(QStringLiteral("until you restart")));
+        QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("de"));
+        QCOMPARE(window.InterfaceLanguage(), QStringLiteral("en"));
+        combo->setCurrentIndex(combo->currentIndex()); // the same language again asks nothing
+        QTest::qWait(300);
+        QCOMPARE(answers.Closed().size(), 1);
+    }
+};
+
+LUMENO_TEST_MAIN(TestSettings)
+#include "test_settings.moc"

@@ -1,0 +1,150 @@
+#include "AppSupport.h"
+
+#include "MainWindow.h"
+#include "Resources.h"
+#include "settings/LanguageNames.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSurfaceFormat>
+#include <QTimer>
+#include <QVTKOpenGLNativeWidget.h>
+
+namespace testing {
+
+void PrepareApplication()
+{
+    InitLanguageNames();
+    QLocale::setDefault(QLocale::system());
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    InitLumenoResources();
+}
+
+ModalAnswers::ModalAnswers(QList<ModalAnswer> answers) : pending(std::move(answers))
+{
+    Arm();
+}
+
+// Each answer arms the watch for the next before it acts: a modal widget can come up from
+// within the action (the question whether to replace a file).
+void ModalAnswers::Arm()
+{
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, timer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || answered.contains(modal))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answered << modal;
+        Arm();
+        if (pending.isEmpty()) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            closed << (box ? box->text() : modal->windowTitle());
+            modal->close();
+            return;
+        }
+        pending.takeFirst()(modal);
+    });
+    timer->start(20);
+}
+
+// The dialog fills its file list in a thread of its own and, under load, may reset the typed
+// name when that list arrives: a dialog still open is given the name again every half second,
+// and cancelled after five seconds so that a name it refuses fails the test instead of hanging it.
+ModalAnswer ChooseFile(const QString &path, const QString &filterPattern)
+{
+    return [=](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return void(modal->close());
+        for (const QString &filter : dialog->nameFilters())
+            if (!filterPattern.isEmpty() && filter.contains(filterPattern))
+                dialog->selectNameFilter(filter);
+        QPointer<QFileDialog> open(dialog);
+        auto attempts = std::make_shared<int>(0);
+        auto accept = [open, path, attempts] {
+            if (!open || !open->isVisible() || QApplication::activeModalWidget() != open)
+                return;
+            if (++*attempts > 10)
+                return open->reject();
+            open->selectFile(path);
+            // selectFile() leaves the name field alone while it has the keyboard focus.
+            if (auto *name = open->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+            static_cast<QDialog *>(open.data())->accept(); // QFileDialog keeps its own accept() protected
+        };
+        auto *retry = new QTimer(dialog);
+        QObject::connect(retry, &QTimer::timeout, dialog, accept);
+        retry->start(500);
+        accept();
+    };
+}
+
+ModalAnswer Press(QMessageBox::StandardButton button, std::shared_ptr<QStringList> texts)
+{
+    return [=](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box)
+            *texts << box->text();
+        if (box && box->button(button))
+            box->button(button)->click();
+        else
+            modal->close();
+    };
+}
+
+ModalAnswer Type(double value)
+{
+    return [value](QWidget *modal) {
+        auto *dialog = qobject_cast<QInputDialog *>(modal);
+        if (!dialog)
+            return void(modal->close());
+        if (dialog->inputMode() == QInputDialog::IntInput)
+            dialog->setIntValue(int(value));
+        else
+            dialog->setDoubleValue(value);
+        dialog->accept();
+    };
+}
+
+QAction *Action(MainWindow &window, const QString &name)
+{
+    return window.findChild<QAction *>(name);
+}
+
+QAction *LevelAction(MainWindow &window, int percent)
+{
+    return Action(window, QStringLiteral("actionDecimation%1").arg(percent));
+}
+
+QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers)
+{
+    ModalAnswers answering(std::move(answers));
+    Action(window, QString::fromLatin1(action))->trigger();
+    QTest::qWait(100);
+    if (!answering.AllGiven())
+        return {QStringLiteral("a dialog of %1 did not come").arg(QLatin1String(action))};
+    return answering.Closed();
+}
+
+bool WaitForCascade(MainWindow &window, int timeoutMs)
+{
+    return WaitUntil([&window] { return Action(window, QStringLiteral("actionDecimationSet"))->isEnabled(); },
+                     timeoutMs);
+}
+
+bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
+{
+    if (!WriteModel(model, path))
+        return false;
+    window.LoadModel(path, QFileInfo(path).suffix());
+    return WaitForCascade(window);
+}
+
+} // namespace testing

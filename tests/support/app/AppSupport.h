@@ -1,0 +1,73 @@
+#pragma once
+// What the window tests share: the application as main() makes it, dialog answers, the
+// window's actions and a model loaded as the user loads one.
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class MainWindow;
+
+namespace testing {
+
+// Identity, locale, surface format and resources as main() sets them up.
+void PrepareApplication();
+
+using ModalAnswer = std::function<void(QWidget *)>;
+
+// Answers, in order, the modal widgets that come up while it lives. One that comes when no
+// answer is left is noted (its text or title) and closed, so a test never hangs on it.
+class ModalAnswers : public QObject
+{
+public:
+    explicit ModalAnswers(QList<ModalAnswer> answers);
+    bool AllGiven() const { return pending.isEmpty(); }
+    QStringList Closed() const { return closed; }
+
+private:
+    void Arm();
+    QList<ModalAnswer> pending;
+    QList<QPointer<QWidget>> answered;
+    QStringList closed;
+};
+
+// Chooses the name filter containing `filterPattern` (when given), types the path and accepts.
+ModalAnswer ChooseFile(const QString &path, const QString &filterPattern = QString());
+// Notes the message box's text and presses the button.
+ModalAnswer Press(QMessageBox::StandardButton button, std::shared_ptr<QStringList> texts);
+// Types the value into an input dialog and accepts.
+ModalAnswer Type(double value);
+
+QAction *Action(MainWindow &window, const QString &name);
+QAction *LevelAction(MainWindow &window, int percent);
+
+// Triggers the action with these answers; returns the texts of the message boxes that came after them.
+QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers = {});
+
+// The levels of the last load are done when the custom reduction becomes available.
+bool WaitForCascade(MainWindow &window, int timeoutMs = 120000);
+// Writes the model to `path`, loads it and waits for the levels.
+bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path);
+
+} // namespace testing
+
+#define LUMENO_TEST_MAIN(TestObject)                                                                                  \
+    int main(int argc, char *argv[])                                                                                  \
+    {                                                                                                                 \
+        testing::IsolateEnvironment();                                                                                \
+        testing::PrepareApplication();                                                                                \
+        QApplication app(argc, argv);                                                                                 \
+        QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));                                             \
+        QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));                                            \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
+        TestObject test;                                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&test, argc, argv);                                                                       \
+    }

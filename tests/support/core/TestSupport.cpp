@@ -1,0 +1,143 @@
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <vtkCubeSource.h>
+#include <vtkOBJWriter.h>
+#include <vtkPLYWriter.h>
+#include <vtkSTLWriter.h>
+#include <vtkSphereSource.h>
+#include <vtkTriangleFilter.h>
+
+#include <memory>
+
+namespace testing {
+
+namespace {
+std::unique_ptr<QTemporaryDir> sandbox;
+
+vtkSmartPointer<vtkPolyData> Triangulated(vtkAlgorithm *source)
+{
+    auto triangles = vtkSmartPointer<vtkTriangleFilter>::New();
+    triangles->SetInputConnection(source->GetOutputPort());
+    triangles->Update();
+    vtkSmartPointer<vtkPolyData> model = triangles->GetOutput();
+    return model;
+}
+} // namespace
+
+void IsolateEnvironment()
+{
+    sandbox = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lumeno-test-XXXXXX"));
+    const QString root = sandbox->path();
+    for (const char *sub : {"home/Desktop", "config", "cache", "tmp", "runtime"})
+        QDir(root).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const auto &[name, sub] : {std::pair{"XDG_RUNTIME_DIR", "/runtime"}, {"HOME", "/home"},
+                                    {"XDG_CONFIG_HOME", "/config"}, {"XDG_CACHE_HOME", "/cache"}, {"TMPDIR", "/tmp"}})
+        qputenv(name, QFile::encodeName(root + QLatin1String(sub)));
+    // Mesa would write its shader cache while a test holds the file size limit of a full disk.
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
+    // Port 9 (discard) on loopback: nothing listens, the update check fails at once.
+    qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
+}
+
+QString SandboxPath()
+{
+    return sandbox ? sandbox->path() : QString();
+}
+
+QString DataFile(const QString &name)
+{
+    return QStringLiteral(LUMENO_TEST_DATA "/") + name;
+}
+
+QString ScratchFile(const QString &name)
+{
+    const QString folder = SandboxPath() + QStringLiteral("/models");
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + name;
+}
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners)
+{
+    QByteArray bytes(80, '\0');
+    bytes.append(reinterpret_cast<const char *>(&declaredCount), 4);
+    for (size_t i = 0; i + 9 <= corners.size(); i += 9) {
+        bytes.append(12, '\0');
+        bytes.append(reinterpret_cast<const char *>(&corners[i]), 9 * sizeof(float));
+        bytes.append(2, '\0');
+    }
+    return bytes;
+}
+
+vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
+{
+    auto source = vtkSmartPointer<vtkSphereSource>::New();
+    source->SetThetaResolution(theta);
+    source->SetPhiResolution(phi);
+    source->SetRadius(1.0);
+    return Triangulated(source);
+}
+
+vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
+{
+    auto cube = vtkSmartPointer<vtkCubeSource>::New();
+    cube->SetXLength(x);
+    cube->SetYLength(y);
+    cube->SetZLength(z);
+    return Triangulated(cube);
+}
+
+bool WriteModel(vtkPolyData *model, const QString &path)
+{
+    const auto run = [&](auto writer) {
+        writer->SetFileName(QFile::encodeName(path).constData());
+        writer->SetInputData(model);
+        return writer->Write() == 1;
+    };
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("stl")) {
+        auto writer = vtkSmartPointer<vtkSTLWriter>::New();
+        writer->SetFileTypeToBinary();
+        return run(writer);
+    }
+    if (suffix == QLatin1String("ply")) {
+        auto writer = vtkSmartPointer<vtkPLYWriter>::New();
+        writer->SetFileTypeToBinary();
+        return run(writer);
+    }
+    return suffix == QLatin1String("obj") && run(vtkSmartPointer<vtkOBJWriter>::New());
+}
+
+bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!predicate()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+} // namespace testing

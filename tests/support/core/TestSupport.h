@@ -1,0 +1,54 @@
+#pragma once
+// What the tests share without a window: an isolated environment, small models and files.
+
+#include <QByteArray>
+#include <QString>
+#include <QTest>
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace testing {
+
+// Points HOME, XDG_CONFIG_HOME, XDG_CACHE_HOME and TMPDIR at a fresh folder and the update
+// service at a closed loopback port. Must run before the application exists.
+void IsolateEnvironment();
+QString SandboxPath();
+
+// A file of tests/data, and a path in a folder of the sandbox (created on demand).
+QString DataFile(const QString &name);
+QString ScratchFile(const QString &name);
+
+bool WriteBytes(const QString &path, const QByteArray &bytes);
+QByteArray Contents(const QString &path);
+
+// A binary STL: 80 zero bytes, the declared count, then the triangles (nine coordinates each).
+QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners);
+
+// Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles.
+vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
+// A triangulated box of the given size centred on the origin; a size of 0 makes it flat.
+vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
+
+// Writes a polydata with VTK's writers, chosen by suffix (stl and ply binary, obj).
+bool WriteModel(vtkPolyData *model, const QString &path);
+
+// Runs the event loop until the predicate holds or the time is up.
+bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000);
+
+} // namespace testing
+
+// main() of a test that needs no window.
+#define LUMENO_CORE_TEST_MAIN(TestObject)                                                                             \
+    int main(int argc, char *argv[])                                                                                  \
+    {                                                                                                                 \
+        testing::IsolateEnvironment();                                                                                \
+        QCoreApplication app(argc, argv);                                                                             \
+        TestObject test;                                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&test, argc, argv);                                                                       \
+    }
