@@ -6,45 +6,25 @@
 #include "dialogs/DialogAbout.h"
 #include "dialogs/DialogPreferences.h"
 #include "settings/StoredColor.h"
-#include "LumenoThread.h"
+#include "MeshWorker.h"
 #include "update/Updater.h"
 
 #include <QCloseEvent>
 #include <QDebug>
 #include <QLabel>
 #include <QLocale>
-#include <QMutexLocker>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 
 #include <vtkActor.h>
 #include <vtkActor2D.h>
-#include <vtkDecimatePro.h>
 #include <vtkEventQtSlotConnect.h>
 #include <vtkOrientationMarkerWidget.h>
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkRenderer.h>
 #include <vtkTextActor.h>
-
-namespace {
-QMutex statusTextMutex;
-QString statusTextValue;
-} // namespace
-
-QString StatusText()
-{
-    QMutexLocker lock(&statusTextMutex);
-    return statusTextValue;
-}
-
-void SetStatusText(const QString &text)
-{
-    QMutexLocker lock(&statusTextMutex);
-    statusTextValue = text;
-}
-
-std::atomic<float> decimationProgress{0.0f};
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -56,14 +36,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
 
-    statusLabel = new QLabel(StatusText());
+    statusLabel = new QLabel;
     statusLabel->setAlignment(Qt::AlignCenter);
     auto *statusBar = new QStatusBar; // owned by the toolbar once added
     statusBar->addPermanentWidget(statusLabel, 0);
     ui->bottomToolBar->addWidget(statusBar);
 
-    ui->progressBar->hide();
     ui->progressBar->setTextVisible(true);
+    CreateProgressDisplay(statusBar);
 
     updater = new Updater(this);
     currentLabel = QStringLiteral("100%");
@@ -108,13 +88,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     vtkConnections = vtkEventQtSlotConnect::New();
     CreateRenderers();
+    CreateMeshWorker();
 
     displayMode = 2;
 }
 
 MainWindow::~MainWindow()
 {
-    StopCascade();
+    StopMeshWorker();
     delete statusLabel;
     delete preferencesDialog;
     delete updater;
@@ -177,16 +158,15 @@ void MainWindow::ConnectActions()
     connect(ui->actionTop, &QAction::triggered, this, &MainWindow::ViewSlotTop);
     connect(ui->actionPers, &QAction::triggered, this, &MainWindow::ViewSlotPers);
 
-    connect(this, &MainWindow::HasToUpdateProgressBar, this, &MainWindow::updateGuiProgress);
     connect(this, &MainWindow::DecimationFinished, this, &MainWindow::DecimationFinishedSlot);
     connect(this, &MainWindow::ButtonsMustChange, this, &MainWindow::changeButton);
-    connect(this, &MainWindow::SmoothingFinished, this, &MainWindow::SmoothingFinishedSlot);
 }
 
 void MainWindow::RetranslateExtraTexts()
 {
     exitAction->setText(tr("&Exit"));
     exitAction->setStatusTip(tr("Exit from Lumeno3D"));
+    cancelButton->setText(tr("Cancel"));
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -200,8 +180,8 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A running cascade uses the filter and the level models: end it before they go.
-    StopCascade();
+    // Nothing of a running operation may arrive once the window is closed.
+    CancelMeshJob();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMutex>
 #include <QString>
+#include <QThread>
 #include <QTranslator>
 
 #include <vtkActor.h>
@@ -12,14 +12,14 @@
 #include <vtkSmartPointer.h>
 
 #include <array>
-#include <atomic>
 
 class QAction;
 class QColor;
 class QLabel;
+class QPushButton;
 class QSettings;
+class QStatusBar;
 class vtkActor2D;
-class vtkDecimatePro;
 class vtkEventQtSlotConnect;
 class vtkObject;
 class vtkOrientationMarkerWidget;
@@ -28,20 +28,12 @@ class vtkRenderWindow;
 class vtkTextActor;
 
 class DialogPreferences;
-class LumenoThread;
+class MeshWorker;
 class Updater;
 
 namespace Ui {
 class MainWindow;
 }
-
-// The status message shown in the status label; written by the processing code.
-// Guarded by a mutex because the level cascade writes it from its worker thread.
-QString StatusText();
-void SetStatusText(const QString &text);
-
-// Last progress fraction (0..1) reported by the running filter.
-extern std::atomic<float> decimationProgress;
 
 class MainWindow : public QMainWindow
 {
@@ -50,9 +42,6 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
-
-    // Runs on the worker thread (LumenoThread::run).
-    void ComputeDecimationLevels();
 
     // Scene operations used by the loading, processing and camera code.
     void RenderViews();
@@ -75,7 +64,18 @@ public:
     vtkActor *ActorDecimated() const { return actorDecimated; }
     QString CurrentLabel() const { return currentLabel; }
     QString InterfaceLanguage() const { return translator.language(); }
-    bool IsCascadeRunning() const;
+    QString StatusText() const { return statusText; }
+
+    // The mesh operations of the window run one at a time on the worker's thread; the
+    // right view keeps what it shows until one ends. Each Start does nothing without a
+    // model or while another operation runs.
+    bool IsCascadeRunning() const { return runningJob == MeshJob::Cascade; }
+    bool IsMeshJobRunning() const { return runningJob != MeshJob::None; }
+    void StartReduction(int percent);
+    void StartErrorReduction(double maxError);
+    void StartSmoothing();
+    // Stops the running operation; the levels made so far and the shown model stay.
+    void CancelMeshJob();
 
     // Transform state edited by DialogTransform.
     double scaleFactor[3];
@@ -84,22 +84,22 @@ public:
     bool transformApplied = false;
 
 signals:
-    void HasToUpdateProgressBar();
     void DecimationFinished();
     void ButtonsMustChange(double reduction);
-    void SmoothingFinished();
+    // After any mesh operation has ended, finished or cancelled, and the window shows its outcome.
+    void MeshJobEnded();
 
 private slots:
     void processEventOriginal(vtkObject *caller, unsigned long eventId);
     void processEventDecimated(vtkObject *caller, unsigned long eventId);
     void resizeEvent(vtkObject *caller, unsigned long eventId);
-    void decimatorProgress(vtkObject *caller, unsigned long eventId);
-    void decimatorError(vtkObject *caller, unsigned long eventId);
+    void readerProgress(vtkObject *caller, unsigned long eventId);
     void readerError(vtkObject *caller, unsigned long eventId);
-    void SmoothingFinishedSlot();
     void DecimationFinishedSlot();
-    void updateGuiProgress();
-    void showProgressBar(bool show);
+    void OnStepStarted(int job, int step);
+    void OnProgress(int job, int percent);
+    void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
+    void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result);
     void changeButton(double reduction);
     void ViewSlotFront();
     void ViewSlotSide();
@@ -145,6 +145,7 @@ protected:
 
 private:
     static constexpr int MaxRecentFiles = 5;
+    enum class MeshJob { None, Cascade, Reduction, ErrorReduction, Smoothing };
 
     void RetranslateExtraTexts();
     void CreateInfoPanel();
@@ -157,10 +158,15 @@ private:
     void ShowModelInBothViews();
     void ClearScene();
     void ShowLevel(int percent);
-    void DecimateModel(vtkSmartPointer<vtkPolyData> input, vtkPolyData *output, double reduction);
     void DecimateByError(double maxError);
-    void StopCascade();
-    void ReleaseWorker();
+    void CreateMeshWorker();
+    void CreateProgressDisplay(QStatusBar *statusBar);
+    void StopMeshWorker();
+    void StartCascade();
+    bool BeginJob(MeshJob kind);
+    void EndJob();
+    void SetOperationActionsEnabled(bool enabled);
+    void SetStatus(const QString &text);
     bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     void ApplyBackgroundColors();
@@ -173,8 +179,9 @@ private:
     double backgroundTopColor[3];
     double backgroundBottomColor[3];
     Ui::MainWindow *ui;
-    LumenoThread *worker = nullptr;
     QLabel *statusLabel = nullptr;
+    QString statusText;
+    QPushButton *cancelButton = nullptr;
     float modelSizeMB = 0;
     QSettings *settings = nullptr;
     DialogPreferences *preferencesDialog = nullptr;
@@ -200,21 +207,20 @@ private:
     vtkSmartPointer<vtkTextActor> facesActorDecimated;
     vtkSmartPointer<vtkTextActor> verticesActorDecimated;
     vtkSmartPointer<vtkOrientationMarkerWidget> orientationMarker;
-    vtkSmartPointer<vtkDecimatePro> decimator;
     vtkSmartPointer<vtkPolyData> loadedModel;
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;
     vtkSmartPointer<vtkPolyData> smoothedModel;
     std::array<vtkSmartPointer<vtkPolyData>, 9> levelModels;
     int displayMode = 2;
-
-    // The cascade of one load: its number lets the GUI thread drop results of an
-    // older cascade, and the flag aborts the running filter from outside.
-    int cascadeGeneration = 0;
-    std::atomic<bool> abortCascade{false};
     bool rebuildingOverlays = false;
-    std::atomic<int> lastProgressPercent{-1};
-    std::atomic<qint64> lastProgressUpdateMs{0};
-    // The worker's own shallow copy of the loaded model: the views never touch it.
-    vtkSmartPointer<vtkPolyData> cascadeInput;
+
+    // The mesh operations: the worker lives on meshThread for the window's lifetime.
+    // Signals of any job but the running one (its number is jobNumber) are dropped.
+    QThread meshThread;
+    MeshWorker *meshWorker = nullptr;
+    MeshJob runningJob = MeshJob::None;
+    int jobNumber = 0;
+    QString jobLabel;     // the right view's label for the result
+    double jobReduction = 0.0;
 };

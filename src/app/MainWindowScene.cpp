@@ -1,10 +1,9 @@
-// The two views: renderers, info panels, progress display and the size labels of the level buttons.
+// The two views: renderers, info panels and the size labels of the level buttons.
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
 #include "mesh/DecimationLevels.h"
 
-#include <QDateTime>
 #include <QImage>
 #include <QLabel>
 
@@ -13,7 +12,6 @@
 #include <vtkActor2D.h>
 #include <vtkAxesActor.h>
 #include <vtkCellData.h>
-#include <vtkDecimatePro.h>
 #include <vtkEventQtSlotConnect.h>
 #include <vtkGenericOpenGLRenderWindow.h>
 #include <vtkImageData.h>
@@ -138,16 +136,6 @@ void MainWindow::CreateRenderers()
     vtkConnections->Connect(DecimatedRenderWindow()->GetInteractor()->GetInteractorStyle(),
                             vtkCommand::EndInteractionEvent, this,
                             SLOT(processEventDecimated(vtkObject *, unsigned long)));
-
-    decimator = vtkSmartPointer<vtkDecimatePro>::New();
-    // Direct: progress arrives on the thread that runs the filter, with VTK pointers
-    // that a queued call could not carry.
-    vtkConnections->Connect(decimator, vtkCommand::ProgressEvent, this,
-                            SLOT(decimatorProgress(vtkObject *, unsigned long)), nullptr, 0.0,
-                            Qt::DirectConnection);
-    vtkConnections->Connect(decimator, vtkCommand::ErrorEvent, this,
-                            SLOT(decimatorError(vtkObject *, unsigned long)), nullptr, 0.0,
-                            Qt::DirectConnection);
 
     rendererOriginal = vtkSmartPointer<vtkRenderer>::New();
     rendererDecimated = vtkSmartPointer<vtkRenderer>::New();
@@ -327,50 +315,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         UpdateDecimatedOverlay(currentLabel.toStdString().c_str(), shownModel->GetNumberOfPolys(),
                                shownModel->GetNumberOfPoints());
     rebuildingOverlays = false;
-}
-
-void MainWindow::decimatorProgress(vtkObject *caller, unsigned long)
-{
-    auto *algorithm = vtkAlgorithm::SafeDownCast(caller);
-    if (!algorithm)
-        return;
-    if (abortCascade && algorithm == decimator.Get())
-        algorithm->SetAbortExecute(1);
-    const float progress = static_cast<float>(algorithm->GetProgress());
-    decimationProgress = progress;
-    // A new whole percent reaches the GUI thread at most ten times a second (besides the
-    // first and the last): each update repaints the window, which is costly next to two
-    // OpenGL views, and a long run must not flood the queue.
-    const int percent = static_cast<int>(progress * 100.0f);
-    const int previous = lastProgressPercent.load();
-    if (percent == previous)
-        return;
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (previous >= 0 && percent < 100 && now - lastProgressUpdateMs.load() < 100)
-        return;
-    lastProgressPercent = percent;
-    lastProgressUpdateMs = now;
-    emit HasToUpdateProgressBar();
-}
-
-void MainWindow::decimatorError(vtkObject *, unsigned long)
-{
-}
-
-void MainWindow::updateGuiProgress()
-{
-    ui->progressBar->setValue(static_cast<int>(decimationProgress.load() * 100.0f));
-    statusLabel->setText(StatusText());
-}
-
-void MainWindow::showProgressBar(bool show)
-{
-    if (show) {
-        ui->progressBar->show();
-        return;
-    }
-    ui->progressBar->hide();
-    ShowDecimatedModel(shownModel);
 }
 
 QAction *MainWindow::LevelAction(int percent) const

@@ -5,6 +5,7 @@
 #include "mesh/DecimationLevels.h"
 
 #include <QInputDialog>
+#include <QProgressBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
@@ -76,6 +77,7 @@ void RunCustomPercentage(MainWindow &window, int percent, bool accept = true)
     });
     testing::Action(window, QStringLiteral("actionDecimationSet"))->trigger();
     QVERIFY(asked);
+    QVERIFY(testing::WaitForMeshJob(window));
 }
 
 void RunTypedError(MainWindow &window, double maxError)
@@ -97,6 +99,7 @@ void RunTypedError(MainWindow &window, double maxError)
     });
     testing::Action(window, QStringLiteral("actionDecimationByError"))->trigger();
     QVERIFY(asked);
+    QVERIFY(testing::WaitForMeshJob(window));
 }
 
 QStringList LevelLabels(MainWindow &window)
@@ -229,15 +232,17 @@ private slots:
                 RunCustomPercentage(window, name.mid(7).toInt());
             else
                 testing::Action(window, name)->trigger();
+            testing::WaitForMeshJob(window);
             counts[name] << Polys(window.ShownModel());
             return window.CurrentLabel();
         };
 
         QCOMPARE(run("custom 10"), QStringLiteral("10%"));
-        QSignalSpy progress(&window, &MainWindow::HasToUpdateProgressBar);
+        auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
+        QSignalSpy progress(bar, &QProgressBar::valueChanged);
         QCOMPARE(run("actionDecimation01"), QStringLiteral("0.1"));
-        QVERIFY(!progress.isEmpty()); // a by-error run reports progress like the others
-        QCOMPARE(decimationProgress.load(), 1.0f);
+        QVERIFY(progress.count() > 1); // a by-error run reports progress like the others
+        QCOMPARE(bar->value(), 100);
         QCOMPARE(run("actionDecimation001"), QStringLiteral("0.01"));
         QCOMPARE(run("actionDecimation0001"), QStringLiteral("0.001"));
         run("custom 10");
@@ -291,15 +296,11 @@ private slots:
             else
                 QTest::qWait(30);
         }
-        // A level is handed over while the GUI thread is busy (the worker has moved on to
-        // the next step) and still waits in the queue when New stops its cascade: it must
-        // not arrive.
+        // Levels and progress are handed over while the GUI thread is busy (the worker goes
+        // on) and still wait in the queue when New stops the cascade: they must not arrive.
         Load(window, large);
         QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
-        const QString stepRunning = StatusText();
-        for (int waited = 0; StatusText() == stepRunning && waited < 30000; waited += 5)
-            QThread::msleep(5);
-        QVERIFY(StatusText() != stepRunning);
+        QThread::msleep(1500);
         testing::Action(window, QStringLiteral("actionNew"))->trigger();
         QVERIFY(!window.IsCascadeRunning());
         QTest::qWait(100);
@@ -352,6 +353,7 @@ private slots:
         const QString label = window.CurrentLabel();
 
         testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(window));
         vtkPolyData *once = window.ShownModel();
         QVERIFY(once != window.LoadedModel());
         QCOMPARE(once->GetNumberOfPoints(), loaded->GetNumberOfPoints());
@@ -362,12 +364,14 @@ private slots:
         QCOMPARE(window.CurrentLabel(), label);
 
         testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(window));
         QCOMPARE(window.ShownModel()->GetNumberOfPolys(), loaded->GetNumberOfPolys());
         QVERIFY(LargestMove(loaded, window.ShownModel()) > firstMove);
 
         testing::LevelAction(window, 50)->trigger();
         QCOMPARE(window.ShownModel(), window.LevelModel(4));
         testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(LargestMove(level, window.ShownModel()) > 0);
         testing::LevelAction(window, 50)->trigger();
         QCOMPARE(window.ShownModel(), window.LevelModel(4));

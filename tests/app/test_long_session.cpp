@@ -196,8 +196,10 @@ class TestLongSession : public QObject
         if (round % 3 == 2)
             testing::Action(*window, QString::fromLatin1(round % 2 ? "actionDecimation001" : "actionDecimation01"))
                 ->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
         if (round % 2 == 0)
             testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
         // A box reduced to a few percent may keep no points, and such a model has no size to edit.
         if (window->ShownModel()->GetNumberOfPoints() == 0)
             testing::LevelAction(*window, 100)->trigger();

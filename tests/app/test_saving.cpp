@@ -341,6 +341,7 @@ private slots:
 
         // Its smoothing.
         testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
         vtkSmartPointer<vtkPolyData> smoothed = window->ShownModel();
         QVERIFY(smoothed && smoothed.Get() != level);
         const QString smoothFile = Path(QStringLiteral("smooth.stl"));

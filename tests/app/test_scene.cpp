@@ -136,23 +136,6 @@ private slots:
         QVERIFY(!HasAxesMarker(testing::Grab(View(window, "vtkDecimatedWindow"))));
     }
 
-    void progressShowsWholePercentsTruncated()
-    {
-        MainWindow window;
-        auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
-        QVERIFY(bar->isHidden());
-        QVERIFY(bar->isTextVisible());
-        SetStatusText(QStringLiteral("Decimating 70%..."));
-        for (auto [fraction, shown] : {std::pair{0.999f, 99}, std::pair{1.0f, 100}, std::pair{0.5f, 50}}) {
-            decimationProgress = fraction;
-            emit window.HasToUpdateProgressBar();
-            QCOMPARE(bar->value(), shown);
-        }
-        QCOMPARE(window.findChild<QToolBar *>(QStringLiteral("bottomToolBar"))->findChild<QLabel *>()->text(),
-                 QStringLiteral("Decimating 70%..."));
-        SetStatusText(QString());
-    }
-
     void eachCascadeFactorLabelsItsOwnButton()
     {
         MainWindow window;

@@ -86,4 +86,10 @@ inline bool WaitForCascade(MainWindow &window, int timeoutMs = 120000)
                      timeoutMs);
 }
 
+// The mesh operation started last (cascade, reduction, smoothing) has ended.
+inline bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000)
+{
+    return WaitUntil([&window] { return !window.IsMeshJobRunning(); }, timeoutMs);
+}
+
 } // namespace testing
