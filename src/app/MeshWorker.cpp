@@ -112,13 +112,14 @@ void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)
         filter->SetAbortExecute(1);
         return;
     }
-    // A new whole percent goes out at most ten times a second (besides the first and the
-    // last): each one repaints the window, which is costly next to two OpenGL views.
+    // A new whole percent goes out at most four times a second (besides the first and the
+    // last): each one repaints the window, whose two OpenGL views are composed again in
+    // software, on a GUI thread that shares the cores with the filter.
     const int percent = static_cast<int>(filter->GetProgress() * 100.0);
     if (percent == lastPercent)
         return;
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (lastPercent >= 0 && percent < 100 && now - lastProgressMs < 100)
+    if (lastPercent >= 0 && percent < 100 && now - lastProgressMs < 250)
         return;
     lastPercent = percent;
     lastProgressMs = now;

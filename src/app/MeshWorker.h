@@ -40,7 +40,7 @@ public:
 signals:
     // A step of the cascade (index into lumeno::DecimationCascade) starts.
     void StepStarted(int job, int step);
-    // Whole percents of the running filter, at most about ten a second.
+    // Whole percents of the running filter, at most about four a second.
     void Progress(int job, int percent);
     // A level of the cascade, an object of the receiver's own.
     void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
