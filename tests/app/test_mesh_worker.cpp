@@ -3,9 +3,14 @@
 #include "LoadedModel.h"
 #include "LoadingSupport.h"
 
+#include "mesh/MeshOperations.h"
+
 #include <QDir>
 #include <QPushButton>
 #include <QThread>
+
+#include <vtkCallbackCommand.h>
+#include <vtkDecimatePro.h>
 
 namespace {
 
@@ -42,6 +47,22 @@ class TestMeshWorker : public QObject
     Q_OBJECT
 
 private slots:
+    // The worker stops a by-error run through the decimator it passes; the next run is whole.
+    void anAbortReachesTheByErrorFilter()
+    {
+        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+        vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(100, 42);
+        auto abort = vtkSmartPointer<vtkCallbackCommand>::New();
+        abort->SetCallback([](vtkObject *caller, unsigned long, void *, void *) {
+            static_cast<vtkAlgorithm *>(caller)->SetAbortExecute(1);
+        });
+        const unsigned long observer = decimator->AddObserver(vtkCommand::ProgressEvent, abort);
+        QVERIFY(!lumeno::DecimateByError(decimator, sphere, 0.01));
+        decimator->RemoveObserver(observer);
+        vtkSmartPointer<vtkPolyData> whole = lumeno::DecimateByError(decimator, sphere, 0.01);
+        QVERIFY(whole && whole->GetNumberOfPolys() > 0);
+    }
+
     // A result already on its way when its job is cancelled is not taken for the next job's.
     void staleResultsAreDropped()
     {
