@@ -341,6 +341,10 @@ Voleu reemplaçar-lo?</translation>
         <source>Decimating 10%...</source>
         <translation>S&apos;està delmant al 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel·la</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

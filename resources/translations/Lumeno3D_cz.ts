@@ -341,6 +341,10 @@ Chcete jej nahradit?</translation>
         <source>Decimating 10%...</source>
         <translation>Decimace 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

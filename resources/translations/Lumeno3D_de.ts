@@ -341,6 +341,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Decimating 10%...</source>
         <translation>Dezimieren auf 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

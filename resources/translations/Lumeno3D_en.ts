@@ -341,6 +341,10 @@ Do you want to replace it?</translation>
         <source>Decimating 10%...</source>
         <translation>Decimating 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

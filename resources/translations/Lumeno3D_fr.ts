@@ -341,6 +341,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Decimating 10%...</source>
         <translation>Décimation à 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

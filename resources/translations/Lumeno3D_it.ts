@@ -341,6 +341,10 @@ Sostituirlo?</translation>
         <source>Decimating 10%...</source>
         <translation>Decimazione 10% in corso...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

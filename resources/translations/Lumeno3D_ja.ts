@@ -341,6 +341,10 @@ Do you want to replace it?</source>
         <source>Decimating 10%...</source>
         <translation>10% に削減中...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -341,6 +341,10 @@ Do you want to replace it?</source>
         <source>Decimating 10%...</source>
         <translation>10%로 단순화하는 중...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -341,6 +341,10 @@ Deseja substituí-lo?</translation>
         <source>Decimating 10%...</source>
         <translation>Decimando 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -341,6 +341,10 @@ Do you want to replace it?</source>
         <source>Decimating 10%...</source>
         <translation>กำลังลดทอน 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

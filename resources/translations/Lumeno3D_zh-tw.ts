@@ -341,6 +341,10 @@ Do you want to replace it?</source>
         <source>Decimating 10%...</source>
         <translation>正在簡化至 10%...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -7,24 +7,20 @@
 #include "dialogs/DialogAbout.h"
 #include "dialogs/DialogPreferences.h"
 #include "settings/StoredColor.h"
-#include "LumenoThread.h"
+#include "MeshWorker.h"
 #include "update/Updater.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMutexLocker>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 
-#include <vtkDecimatePro.h>
 #include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
 
 namespace {
-QMutex statusTextMutex;
-QString statusTextValue;
-
 DualView::Rgb StoredRgb(const QSettings &settings, const QString &prefix, double fallback)
 {
     return {StoredColorComponent(settings, prefix + QStringLiteral("Red"), fallback),
@@ -32,20 +28,6 @@ DualView::Rgb StoredRgb(const QSettings &settings, const QString &prefix, double
             StoredColorComponent(settings, prefix + QStringLiteral("Blue"), fallback)};
 }
 } // namespace
-
-QString StatusText()
-{
-    QMutexLocker lock(&statusTextMutex);
-    return statusTextValue;
-}
-
-void SetStatusText(const QString &text)
-{
-    QMutexLocker lock(&statusTextMutex);
-    statusTextValue = text;
-}
-
-std::atomic<float> decimationProgress{0.0f};
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -56,14 +38,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
 
-    statusLabel = new QLabel(StatusText());
+    statusLabel = new QLabel;
     statusLabel->setAlignment(Qt::AlignCenter);
     auto *statusBar = new QStatusBar; // owned by the toolbar once added
     statusBar->addPermanentWidget(statusLabel, 0);
     ui->bottomToolBar->addWidget(statusBar);
 
-    ui->progressBar->hide();
     ui->progressBar->setTextVisible(true);
+    CreateProgressDisplay(statusBar);
 
     updater = new Updater(this);
 
@@ -94,18 +76,13 @@ MainWindow::MainWindow(QWidget *parent)
     ConnectActions();
 
     vtkConnections = vtkEventQtSlotConnect::New();
-    decimator = vtkSmartPointer<vtkDecimatePro>::New();
-    // Direct: progress arrives on the thread that runs the filter, with VTK pointers
-    // that a queued call could not carry.
-    vtkConnections->Connect(decimator, vtkCommand::ProgressEvent, this,
-                            SLOT(decimatorProgress(vtkObject *, unsigned long)), nullptr, 0.0,
-                            Qt::DirectConnection);
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
+    CreateMeshWorker();
 }
 
 MainWindow::~MainWindow()
 {
-    StopCascade();
+    StopMeshWorker();
     delete statusLabel;
     delete preferencesDialog;
     delete updater;
@@ -168,16 +145,15 @@ void MainWindow::ConnectActions()
     connect(ui->actionTop, &QAction::triggered, this, &MainWindow::ViewSlotTop);
     connect(ui->actionPers, &QAction::triggered, this, &MainWindow::ViewSlotPers);
 
-    connect(this, &MainWindow::HasToUpdateProgressBar, this, &MainWindow::updateGuiProgress);
     connect(this, &MainWindow::DecimationFinished, this, &MainWindow::DecimationFinishedSlot);
     connect(this, &MainWindow::ButtonsMustChange, this, &MainWindow::changeButton);
-    connect(this, &MainWindow::SmoothingFinished, this, &MainWindow::SmoothingFinishedSlot);
 }
 
 void MainWindow::RetranslateExtraTexts()
 {
     exitAction->setText(tr("&Exit"));
     exitAction->setStatusTip(tr("Exit from Lumeno3D"));
+    cancelButton->setText(tr("Cancel"));
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -191,8 +167,8 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A running cascade uses the filter and the level models: end it before they go.
-    StopCascade();
+    // Nothing of a running operation may arrive once the window is closed.
+    CancelMeshJob();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMutex>
 #include <QString>
+#include <QThread>
 #include <QTranslator>
 
 #include "TransformState.h"
@@ -13,34 +13,26 @@
 #include <vtkSmartPointer.h>
 
 #include <array>
-#include <atomic>
 #include <memory>
 
 class QAction;
 class QColor;
 class QLabel;
+class QPushButton;
 class QSettings;
-class vtkDecimatePro;
+class QStatusBar;
 class vtkEventQtSlotConnect;
 class vtkObject;
 class vtkRenderWindow;
 
 class DialogPreferences;
 class DualView;
-class LumenoThread;
+class MeshWorker;
 class Updater;
 
 namespace Ui {
 class MainWindow;
 }
-
-// The status message shown in the status label; written by the processing code.
-// Guarded by a mutex because the level cascade writes it from its worker thread.
-QString StatusText();
-void SetStatusText(const QString &text);
-
-// Last progress fraction (0..1) reported by the running filter.
-extern std::atomic<float> decimationProgress;
 
 class MainWindow : public QMainWindow
 {
@@ -49,9 +41,6 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
-
-    // Runs on the worker thread (LumenoThread::run).
-    void ComputeDecimationLevels();
 
     // Scene operations used by the loading, processing and camera code.
     void RenderViews();
@@ -76,20 +65,33 @@ public:
     vtkActor *ActorDecimated() const;
     QString CurrentLabel() const;
     QString InterfaceLanguage() const { return translator.language(); }
-    bool IsCascadeRunning() const;
+    QString StatusText() const { return statusText; }
+
+    // The mesh operations of the window run one at a time on the worker's thread; the
+    // right view keeps what it shows until one ends. Each Start does nothing without a
+    // model or while another operation runs.
+    bool IsCascadeRunning() const { return runningJob == MeshJob::Cascade; }
+    bool IsMeshJobRunning() const { return runningJob != MeshJob::None; }
+    void StartReduction(int percent);
+    void StartErrorReduction(double maxError);
+    void StartSmoothing();
+    // Stops the running operation; the levels made so far and the shown model stay.
+    void CancelMeshJob();
 
 signals:
-    void HasToUpdateProgressBar();
     void DecimationFinished();
     void ButtonsMustChange(double reduction);
-    void SmoothingFinished();
+    // After any mesh operation has ended, finished or cancelled, and the window shows its outcome.
+    void MeshJobEnded();
 
 private slots:
-    void decimatorProgress(vtkObject *caller, unsigned long eventId);
+    void readerProgress(vtkObject *caller, unsigned long eventId);
     void readerError(vtkObject *caller, unsigned long eventId);
-    void SmoothingFinishedSlot();
     void DecimationFinishedSlot();
-    void updateGuiProgress();
+    void OnStepStarted(int job, int step);
+    void OnProgress(int job, int percent);
+    void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
+    void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result);
     void changeButton(double reduction);
     void ViewSlotFront();
     void ViewSlotSide();
@@ -134,6 +136,7 @@ protected:
 
 private:
     static constexpr int MaxRecentFiles = 5;
+    enum class MeshJob { None, Cascade, Reduction, ErrorReduction, Smoothing };
 
     void RetranslateExtraTexts();
     void ConnectActions();
@@ -143,17 +146,23 @@ private:
     void ShowModelInBothViews();
     void ClearScene();
     void ShowLevel(int percent);
-    void DecimateModel(vtkSmartPointer<vtkPolyData> input, vtkPolyData *output, double reduction);
     void DecimateByError(double maxError);
-    void StopCascade();
-    void ReleaseWorker();
+    void CreateMeshWorker();
+    void CreateProgressDisplay(QStatusBar *statusBar);
+    void StopMeshWorker();
+    void StartCascade();
+    bool BeginJob(MeshJob kind);
+    void EndJob();
+    void SetOperationActionsEnabled(bool enabled);
+    void SetStatus(const QString &text);
     bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     QAction *LevelAction(int percent) const;
 
     Ui::MainWindow *ui;
-    LumenoThread *worker = nullptr;
     QLabel *statusLabel = nullptr;
+    QString statusText;
+    QPushButton *cancelButton = nullptr;
     float modelSizeMB = 0;
     QSettings *settings = nullptr;
     DialogPreferences *preferencesDialog = nullptr;
@@ -166,19 +175,18 @@ private:
     // Destroyed before the form's widgets, whose render windows it draws into.
     std::unique_ptr<DualView> view;
     TransformState modelTransform;
-    vtkSmartPointer<vtkDecimatePro> decimator;
     vtkSmartPointer<vtkPolyData> loadedModel;
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;
     vtkSmartPointer<vtkPolyData> smoothedModel;
     std::array<vtkSmartPointer<vtkPolyData>, 9> levelModels;
 
-    // The cascade of one load: its number lets the GUI thread drop results of an
-    // older cascade, and the flag aborts the running filter from outside.
-    int cascadeGeneration = 0;
-    std::atomic<bool> abortCascade{false};
-    std::atomic<int> lastProgressPercent{-1};
-    std::atomic<qint64> lastProgressUpdateMs{0};
-    // The worker's own shallow copy of the loaded model: the views never touch it.
-    vtkSmartPointer<vtkPolyData> cascadeInput;
+    // The mesh operations: the worker lives on meshThread for the window's lifetime.
+    // Signals of any job but the running one (its number is jobNumber) are dropped.
+    QThread meshThread;
+    MeshWorker *meshWorker = nullptr;
+    MeshJob runningJob = MeshJob::None;
+    int jobNumber = 0;
+    QString jobLabel;     // the right view's label for the result
+    double jobReduction = 0.0;
 };

@@ -1,119 +1,47 @@
-// The level cascade, the custom and by-error reductions, and smoothing.
+// The level buttons, and the requests for custom and by-error reductions and smoothing.
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "mesh/Cascade.h"
-#include "mesh/DecimationLevels.h"
-#include "LumenoThread.h"
-#include "mesh/MeshOperations.h"
+#include "MeshWorker.h"
 
-#include <QCoreApplication>
 #include <QInputDialog>
-#include <QLabel>
 
-#include <vtkAlgorithm.h>
-#include <vtkDecimatePro.h>
-#include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
-
-void MainWindow::ComputeDecimationLevels()
-{
-    // The GUI thread changes neither value while a worker runs.
-    const int generation = cascadeGeneration;
-
-    lumeno::CascadeObserver observer;
-    observer.stepStarting = [this](int step) {
-        SetStatusText(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
-        lastProgressPercent = -1;
-        return !abortCascade;
-    };
-    observer.stepFinished = [this, generation](int step, const vtkSmartPointer<vtkPolyData> &level) {
-        if (abortCascade)
-            return false; // an aborted run leaves a partial mesh: never show it
-        // The GUI thread gets an object of its own (sharing the arrays), so it never
-        // touches the one this thread decimates next.
-        auto shown = vtkSmartPointer<vtkPolyData>::New();
-        shown->ShallowCopy(level);
-        const double reduction = lumeno::DecimationCascade[step].reduction;
-        const int index = lumeno::DecimationCascade[step].percent / 10 - 1;
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, index, shown, reduction] {
-                if (generation != cascadeGeneration)
-                    return;
-                levelModels[index] = shown;
-                emit ButtonsMustChange(reduction);
-            },
-            Qt::QueuedConnection);
-        return true;
-    };
-    // Stops early when aborted, or when out of memory (the levels so far stay usable).
-    lumeno::RunDecimationCascade(decimator, cascadeInput, observer);
-    if (abortCascade)
-        return;
-
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation] {
-            if (generation != cascadeGeneration)
-                return;
-            ReleaseWorker();
-            shownModel = loadedModel;
-            SetStatusText(tr("Done"));
-            emit DecimationFinished();
-        },
-        Qt::QueuedConnection);
-}
-
-void MainWindow::ReleaseWorker()
-{
-    if (!worker)
-        return;
-    worker->wait();
-    delete worker;
-    worker = nullptr;
-    cascadeInput = nullptr;
-    abortCascade = false;
-    // Whatever the released worker still has in the event queue is dropped.
-    ++cascadeGeneration;
-}
-
-void MainWindow::StopCascade()
-{
-    if (!worker)
-        return;
-    // The filter checks the flag through decimatorProgress; it is lost if set on the filter
-    // directly, because every run clears it when it starts.
-    abortCascade = true;
-    ReleaseWorker();
-}
-
-bool MainWindow::IsCascadeRunning() const
-{
-    return worker != nullptr;
-}
-
-void MainWindow::DecimateModel(vtkSmartPointer<vtkPolyData> input, vtkPolyData *output, double reduction)
-{
-    lastProgressPercent = -1;
-    vtkSmartPointer<vtkPolyData> result = lumeno::Decimate(decimator, input, reduction);
-    if (result)
-        output->ShallowCopy(result);
-    emit ButtonsMustChange(reduction);
-}
 
 void MainWindow::DecimateByError(double maxError)
 {
-    if (!loadedModel)
+    StartErrorReduction(maxError);
+}
+
+void MainWindow::StartErrorReduction(double maxError)
+{
+    if (!BeginJob(MeshJob::ErrorReduction))
         return;
-    ui->progressBar->show();
-    lastProgressPercent = -1;
-    vtkSmartPointer<vtkPolyData> result = lumeno::DecimateByError(decimator, loadedModel, maxError);
-    if (result)
-        workingModel->ShallowCopy(result);
-    ShowDecimatedModel(workingModel);
-    UpdateDecimatedOverlay(QStringLiteral("%1").arg(maxError, 0, 'g').toUtf8().constData(),
-                           workingModel->GetNumberOfPolys(), workingModel->GetNumberOfPoints());
+    jobLabel = QStringLiteral("%1").arg(maxError, 0, 'g');
+    auto input = vtkSmartPointer<vtkPolyData>::New();
+    input->ShallowCopy(loadedModel);
+    meshWorker->StartErrorReduction(jobNumber, input, maxError);
+}
+
+void MainWindow::StartReduction(int percent)
+{
+    if (!BeginJob(MeshJob::Reduction))
+        return;
+    jobLabel = QStringLiteral("%1%").arg(percent);
+    jobReduction = (100 - percent) / 100.0;
+    auto input = vtkSmartPointer<vtkPolyData>::New();
+    input->ShallowCopy(loadedModel);
+    meshWorker->StartReduction(jobNumber, input, jobReduction);
+}
+
+void MainWindow::StartSmoothing()
+{
+    if (!shownModel || shownModel->GetNumberOfPoints() == 0 || !BeginJob(MeshJob::Smoothing))
+        return;
+    SetStatus(tr("Smoothing..."));
+    auto input = vtkSmartPointer<vtkPolyData>::New();
+    input->ShallowCopy(shownModel);
+    meshWorker->StartSmoothing(jobNumber, input);
 }
 
 void MainWindow::ShowLevel(int percent)
@@ -121,6 +49,9 @@ void MainWindow::ShowLevel(int percent)
     vtkSmartPointer<vtkPolyData> model = percent == 100 ? loadedModel : levelModels[percent / 10 - 1];
     if (!model)
         return;
+    // Another model chosen while a reduction or smoothing runs: its result would replace it.
+    if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
+        CancelMeshJob();
     ShowDecimatedModel(model);
     UpdateDecimatedOverlay(QStringLiteral("%1%").arg(percent).toUtf8().constData(), model->GetNumberOfPolys(),
                            model->GetNumberOfPoints());
@@ -205,50 +136,20 @@ void MainWindow::DecimationByPercentSlot()
     bool accepted = false;
     const int percent = QInputDialog::getInt(this, tr("Decimation by percentage"), tr("Type the percentage:"), 5, 0,
                                              100, 1, &accepted);
-    if (!accepted || !loadedModel)
-        return;
-    ui->progressBar->show();
-    DecimateModel(loadedModel, workingModel, (100 - percent) / 100.0);
-    ShowDecimatedModel(workingModel);
-    UpdateDecimatedOverlay(QStringLiteral("%1%").arg(percent).toUtf8().constData(), workingModel->GetNumberOfPolys(),
-                           workingModel->GetNumberOfPoints());
+    if (accepted)
+        StartReduction(percent);
 }
 
 void MainWindow::DecimationFinishedSlot()
 {
     ui->progressBar->hide();
     ShowDecimatedModel(shownModel);
-    SetStatusText(tr("Done"));
-    statusLabel->setText(StatusText());
+    SetStatus(tr("Done"));
     SetErrorDecimationEnabled(true);
     ui->actionDecimationSet->setEnabled(true);
 }
 
 void MainWindow::MakeSmoothSlot()
 {
-    if (!shownModel || shownModel->GetNumberOfPoints() == 0)
-        return;
-    SetStatusText(tr("Smoothing..."));
-    ui->progressBar->show();
-    lastProgressPercent = -1;
-    vtkSmartPointer<vtkPolyData> smoothed =
-        lumeno::Smooth(shownModel, lumeno::SmoothingIterations, [this](vtkAlgorithm *filter) {
-            vtkConnections->Connect(filter, vtkCommand::ProgressEvent, this,
-                                    SLOT(decimatorProgress(vtkObject *, unsigned long)));
-        });
-    if (!smoothed) {
-        ui->progressBar->hide();
-        return;
-    }
-    smoothedModel = smoothed;
-    ShowDecimatedModel(smoothedModel);
-    emit SmoothingFinished();
-}
-
-void MainWindow::SmoothingFinishedSlot()
-{
-    ui->progressBar->hide();
-    ShowDecimatedModel(shownModel);
-    SetStatusText(tr("Done"));
-    statusLabel->setText(StatusText());
+    StartSmoothing();
 }

@@ -5,7 +5,6 @@
 #include "DualView.h"
 #include "io/ModelReader.h"
 #include "mesh/LevelSizes.h"
-#include "LumenoThread.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +21,7 @@
 
 void MainWindow::NewSlot()
 {
-    StopCascade();
+    CancelMeshJob();
     ClearScene();
     readerFailed = false;
     ui->progressBar->hide();
@@ -70,11 +69,10 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
             readName = temporaryCopy;
     }
 
-    lastProgressPercent = -1;
     const lumeno::ReadResult result =
         lumeno::ReadModel(readName, lowerSuffix, [this, &lowerSuffix](vtkAlgorithm *reader) {
             vtkConnections->Connect(reader, vtkCommand::ProgressEvent, this,
-                                    SLOT(decimatorProgress(vtkObject *, unsigned long)), nullptr, 0.0,
+                                    SLOT(readerProgress(vtkObject *, unsigned long)), nullptr, 0.0,
                                     Qt::DirectConnection);
             if (lowerSuffix == QLatin1String("stl"))
                 vtkConnections->Connect(reader, vtkCommand::ErrorEvent, this,
@@ -106,7 +104,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         return;
     }
 
-    SetStatusText(tr("Opening file..."));
+    SetStatus(tr("Opening file..."));
 
     modelSizeMB = lumeno::ModelSizeMB(file.size());
     ui->actionDecimation100->setText(lumeno::LevelSizeLabel(modelSizeMB, 1.0));
@@ -114,14 +112,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 
     ShowModelInBothViews();
 
-    for (auto &level : levelModels)
-        level = vtkSmartPointer<vtkPolyData>::New();
-    cascadeInput = vtkSmartPointer<vtkPolyData>::New();
-    cascadeInput->ShallowCopy(loadedModel);
-    abortCascade = false;
-    ++cascadeGeneration;
-    worker = new LumenoThread(this);
-    worker->start();
+    StartCascade();
 
     UpdateOriginalOverlay(); // draws the left view
     view->RenderDecimated();

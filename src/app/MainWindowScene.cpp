@@ -1,16 +1,13 @@
-// What the window puts into the two views, the progress display and the size labels of the level buttons.
+// What the window puts into the two views, and the size labels of the level buttons.
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
 #include "mesh/DecimationLevels.h"
 
-#include <QDateTime>
 #include <QLabel>
 #include <QResizeEvent>
 
-#include <vtkAlgorithm.h>
-#include <vtkDecimatePro.h>
 #include <vtkPolyData.h>
 
 vtkRenderer *MainWindow::RendererOriginal() const
@@ -83,36 +80,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     view->RefreshPanels();
-}
-
-void MainWindow::decimatorProgress(vtkObject *caller, unsigned long)
-{
-    auto *algorithm = vtkAlgorithm::SafeDownCast(caller);
-    if (!algorithm)
-        return;
-    if (abortCascade && algorithm == decimator.Get())
-        algorithm->SetAbortExecute(1);
-    const float progress = static_cast<float>(algorithm->GetProgress());
-    decimationProgress = progress;
-    // A new whole percent reaches the GUI thread at most ten times a second (besides the
-    // first and the last): each update repaints the window, which is costly next to two
-    // OpenGL views, and a long run must not flood the queue.
-    const int percent = static_cast<int>(progress * 100.0f);
-    const int previous = lastProgressPercent.load();
-    if (percent == previous)
-        return;
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (previous >= 0 && percent < 100 && now - lastProgressUpdateMs.load() < 100)
-        return;
-    lastProgressPercent = percent;
-    lastProgressUpdateMs = now;
-    emit HasToUpdateProgressBar();
-}
-
-void MainWindow::updateGuiProgress()
-{
-    ui->progressBar->setValue(static_cast<int>(decimationProgress.load() * 100.0f));
-    statusLabel->setText(StatusText());
 }
 
 QAction *MainWindow::LevelAction(int percent) const

@@ -80,17 +80,20 @@ private slots:
         const int loaded = Shown(window);
 
         QCOMPARE(testing::Run(window, "actionDecimationSet", {testing::Type(37)}), QStringList());
+        QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(std::abs(Shown(window) - loaded * 37 / 100) <= loaded / 50);
         vtkPolyData *before = window.ShownModel();
         QCOMPARE(testing::Run(window, "actionDecimationSet", {[](QWidget *modal) { modal->close(); }}), QStringList());
         QCOMPARE(window.ShownModel(), before);
         QCOMPARE(testing::Run(window, "actionDecimationByError", {testing::Type(0.01)}), QStringList());
+        QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(Shown(window) > 0 && Shown(window) < loaded / 2);
 
         // Smoothing moves the points of what is shown; choosing the level again undoes it.
         testing::LevelAction(window, 50)->trigger();
         vtkSmartPointer<vtkPolyData> level = window.ShownModel();
         testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(window));
         vtkPolyData *smoothed = window.ShownModel();
         QVERIFY(smoothed && smoothed != level.Get());
         QCOMPARE(smoothed->GetNumberOfPolys(), level->GetNumberOfPolys());

@@ -155,8 +155,10 @@ class TestLongSession : public QObject
             Run("actionDecimationSet", {testing::Type(5 + round % 90)});
         if (round % 3 == 1)
             Run("actionDecimationByError", {testing::Type(0.001 * (1 + round % 7))});
+        QVERIFY(testing::WaitForMeshJob(*window));
         if (round % 2 == 0)
             testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
         // A box reduced to a few percent may keep no points, and such a model has no size to edit.
         if (window->ShownModel()->GetNumberOfPoints() == 0)
             testing::LevelAction(*window, 100)->trigger();

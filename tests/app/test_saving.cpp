@@ -239,6 +239,7 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("level.stl")))});
         VerifyWritten(Path(QStringLiteral("level.stl")), level);
         testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
         vtkSmartPointer<vtkPolyData> smoothed = window->ShownModel();
         QVERIFY(smoothed.Get() != level.Get());
         SaveAs({ChooseFile(Path(QStringLiteral("smooth.ply")))});

@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <utility>
+
 namespace {
 
 double Seconds(const QJsonObject &headless, const char *phase, const char *clock = "seconds")
@@ -128,6 +130,23 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
             << gui[QLatin1String("stallsOver100ms")].toInt() << " |\n"
             << "| progress updates reaching the GUI thread | " << gui[QLatin1String("progressUpdates")].toInt()
             << " |\n";
+
+        out << "\n| Window operation (on the worker) | Time | Longest stall | Stalls over 100 ms |\n"
+               "|---|---:|---:|---:|\n"
+            << "| Nine-level cascade (from the end of `LoadModel`) | "
+            << Time(gui[QLatin1String("timeToDecimationFinishedSeconds")].toDouble() -
+                    gui[QLatin1String("loadModelSeconds")].toDouble())
+            << " | " << QStringLiteral("%1 ms").arg(gui[QLatin1String("longestStallMs")].toDouble(), 0, 'f', 0)
+            << " | " << gui[QLatin1String("stallsOver100ms")].toInt() << " |\n";
+        for (auto [key, name] : {std::pair{"custom10", "Custom 10 %"}, std::pair{"byError0.001", "By error 0.001"},
+                                 std::pair{"smoothing", "Smoothing of the loaded model"}}) {
+            const QJsonObject phase = gui[QLatin1String(key)].toObject();
+            if (phase.isEmpty())
+                continue;
+            out << "| " << name << " | " << Time(phase[QLatin1String("seconds")].toDouble()) << " | "
+                << QStringLiteral("%1 ms").arg(phase[QLatin1String("longestStallMs")].toDouble(), 0, 'f', 0)
+                << " | " << phase[QLatin1String("stallsOver100ms")].toInt() << " |\n";
+        }
     }
 
     out << "\n| Step | Triangles | Lumeno3D | Bare VTK |\n|---|---:|---:|---:|\n";

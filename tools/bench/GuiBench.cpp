@@ -7,16 +7,19 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QAction>
 
 #include <vtkCallbackCommand.h>
 #include <vtkRenderWindow.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -62,6 +65,38 @@ void Wait(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Starts one mesh operation of the window and measures the event loop until it has ended
+// and the window shows its result.
+QJsonObject RunOperation(MainWindow &window, const std::function<void()> &start)
+{
+    EventLoopStallMeter meter;
+    QElapsedTimer clock;
+    QEventLoop loop;
+    QObject::connect(&window, &MainWindow::MeshJobEnded, &loop, [&] {
+        meter.Stop();
+        loop.quit();
+    });
+    QTimer::singleShot(0, &window, [&] {
+        clock.start();
+        meter.Start();
+        start();
+        if (!window.IsMeshJobRunning()) {
+            meter.Stop();
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(30 * 60 * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    Wait(200); // the last repaints of the status and the bar
+    return {{QStringLiteral("seconds"), seconds},
+            {QStringLiteral("triangles"),
+             window.ShownModel() ? static_cast<qint64>(window.ShownModel()->GetNumberOfPolys()) : -1},
+            {QStringLiteral("longestStallMs"), meter.LongestGapMs()},
+            {QStringLiteral("stallsOver100ms"), meter.GapsLongerThan(100)},
+            {QStringLiteral("stallsOver50msAtMs"), meter.LongGaps()}};
 }
 
 } // namespace
@@ -123,7 +158,8 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     int progressUpdates = 0;
     QObject::connect(&window, &MainWindow::ButtonsMustChange, &loop,
                      [&](double reduction) { levelTimes.append(QJsonArray{meter.Now(), reduction}); });
-    QObject::connect(&window, &MainWindow::HasToUpdateProgressBar, &loop, [&] { ++progressUpdates; });
+    if (auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar")))
+        QObject::connect(bar, &QProgressBar::valueChanged, &loop, [&] { ++progressUpdates; });
     QTimer::singleShot(0, &window, [&] {
         clock.start();
         window.LoadModel(modelPath, QFileInfo(modelPath).suffix());
@@ -156,5 +192,15 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     report.insert(QStringLiteral("renders"), renderLog.renders);
     report.insert(QStringLiteral("renderMs"), renderLog.totalMs);
     report.insert(QStringLiteral("rendersOver50msAtMs"), renderLog.longRenders);
+
+    // The other operations, each on the loaded model as the window offers them.
+    if (finishedSeconds > 0) {
+        report.insert(QStringLiteral("custom10"), RunOperation(window, [&] { window.StartReduction(10); }));
+        report.insert(QStringLiteral("byError0.001"), RunOperation(window, [&] { window.StartErrorReduction(0.001); }));
+        // Back to the loaded model (drawn before the meter starts), then smoothed.
+        window.findChild<QAction *>(QStringLiteral("actionDecimation100"))->trigger();
+        Wait(500);
+        report.insert(QStringLiteral("smoothing"), RunOperation(window, [&] { window.StartSmoothing(); }));
+    }
     return report;
 }

@@ -32,8 +32,10 @@ const char Usage[] = R"(Usage:
                                          cascade, reductions or write
   lumeno3d-bench --gui MODEL [--no-reference]
                                          the real window (needs an X server, e.g. Xvfb):
-                                         time to DecimationFinished and the longest stall
-                                         of the GUI thread's event loop; JSON on stdout.
+                                         time to DecimationFinished, then a custom 10 %,
+                                         a by-error 0.001 reduction and a smoothing, with
+                                         the longest stall of the GUI thread's event loop
+                                         in each; JSON on stdout.
                                          --no-reference skips the bare VTK run that comes
                                          first (to profile the window alone)
   lumeno3d-bench --generate FILE.stl [--triangles N]

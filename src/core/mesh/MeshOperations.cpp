@@ -62,11 +62,19 @@ vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyD
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // leaks the first one's (8 bytes a point, per click). The run therefore uses a filter of
     // its own and reports its progress as `decimator`'s, whose settings stay as they were.
+    // An abort asked of `decimator` while it reports is passed on to the filter that runs.
     auto filter = vtkSmartPointer<vtkDecimatePro>::New();
+    decimator->SetAbortExecute(0);
     vtkNew<vtkCallbackCommand> forwardProgress;
     forwardProgress->SetClientData(decimator);
     forwardProgress->SetCallback([](vtkObject *caller, unsigned long, void *target, void *) {
-        static_cast<vtkAlgorithm *>(target)->UpdateProgress(static_cast<vtkAlgorithm *>(caller)->GetProgress());
+        auto *running = static_cast<vtkAlgorithm *>(caller);
+        auto *reporter = static_cast<vtkAlgorithm *>(target);
+        reporter->UpdateProgress(running->GetProgress());
+        if (reporter->GetAbortExecute()) {
+            running->SetAbortExecute(1);
+            reporter->SetAbortExecute(0);
+        }
     });
     filter->AddObserver(vtkCommand::ProgressEvent, forwardProgress);
     ApplyFixedSettings(filter);

@@ -20,7 +20,8 @@ vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *in
 
 // Removes as many triangles as the filter can while the accumulated error stays below
 // maxError, relative to the input's bounding box diagonal. The work is done by a filter of
-// its own; `decimator` raises its progress events. Null as for Decimate.
+// its own; `decimator` raises its progress events, and setting its AbortExecute in one of
+// them aborts the run. Null as for Decimate.
 vtkSmartPointer<vtkPolyData> DecimateByError(vtkDecimatePro *decimator, vtkPolyData *input, double maxError);
 
 // Laplacian smoothing with a new filter and its library defaults apart from the number

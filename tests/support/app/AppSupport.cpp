@@ -139,6 +139,11 @@ bool WaitForCascade(MainWindow &window, int timeoutMs)
                      timeoutMs);
 }
 
+bool WaitForMeshJob(MainWindow &window, int timeoutMs)
+{
+    return WaitUntil([&window] { return !window.IsMeshJobRunning(); }, timeoutMs);
+}
+
 bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
 {
     if (!WriteModel(model, path))

@@ -53,6 +53,8 @@ QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answe
 
 // The levels of the last load are done when the custom reduction becomes available.
 bool WaitForCascade(MainWindow &window, int timeoutMs = 120000);
+// The mesh operation started last (cascade, reduction, smoothing) has ended.
+bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000);
 // Writes the model to `path`, loads it and waits for the levels.
 bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path);
 

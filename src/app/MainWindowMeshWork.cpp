@@ -1,0 +1,195 @@
+// The window's side of the mesh worker: starting, cancelling and ending jobs, and
+// showing their progress and results.
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "MeshWorker.h"
+#include "mesh/DecimationLevels.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include <vtkAlgorithm.h>
+#include <vtkPolyData.h>
+
+#include <climits>
+
+void MainWindow::CreateMeshWorker()
+{
+    meshWorker = new MeshWorker;
+    meshWorker->moveToThread(&meshThread);
+    connect(meshWorker, &MeshWorker::StepStarted, this, &MainWindow::OnStepStarted);
+    connect(meshWorker, &MeshWorker::Progress, this, &MainWindow::OnProgress);
+    connect(meshWorker, &MeshWorker::LevelReady, this, &MainWindow::OnLevelReady);
+    connect(meshWorker, &MeshWorker::Finished, this, &MainWindow::OnJobFinished);
+    meshThread.setObjectName(QStringLiteral("mesh worker"));
+    meshThread.start();
+}
+
+void MainWindow::StopMeshWorker()
+{
+    if (!meshWorker)
+        return;
+    CancelMeshJob();
+    meshWorker->CancelThrough(INT_MAX);
+    meshThread.quit();
+    meshThread.wait();
+    delete meshWorker; // its thread has ended: no event of it can run any more
+    meshWorker = nullptr;
+}
+
+void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
+{
+    // The bar and its Cancel button sit in the status bar and keep their room while hidden:
+    // were the views resized when an operation starts or ends, both would be drawn again,
+    // which takes seconds for a large model with software OpenGL.
+    ui->verticalLayout->removeWidget(ui->progressBar);
+    cancelButton = new QPushButton;
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(cancelButton, &QPushButton::clicked, this, &MainWindow::CancelMeshJob);
+    for (QWidget *widget : {static_cast<QWidget *>(ui->progressBar), static_cast<QWidget *>(cancelButton)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->hide();
+    }
+    ui->progressBar->setMaximumWidth(300);
+    statusBar->addPermanentWidget(ui->progressBar, 1);
+    statusBar->addPermanentWidget(cancelButton);
+
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &MainWindow::CancelMeshJob);
+}
+
+void MainWindow::SetStatus(const QString &text)
+{
+    statusText = text;
+    statusLabel->setText(text);
+}
+
+void MainWindow::SetOperationActionsEnabled(bool enabled)
+{
+    ui->actionDecimationSet->setEnabled(enabled);
+    SetErrorDecimationEnabled(enabled);
+    ui->actionSmooth->setEnabled(enabled);
+}
+
+bool MainWindow::BeginJob(MeshJob kind)
+{
+    if (runningJob != MeshJob::None || !loadedModel)
+        return false;
+    runningJob = kind;
+    ++jobNumber;
+    SetOperationActionsEnabled(false);
+    ui->progressBar->setValue(0);
+    ui->progressBar->show();
+    cancelButton->show();
+    return true;
+}
+
+void MainWindow::EndJob()
+{
+    runningJob = MeshJob::None;
+    ui->progressBar->hide();
+    cancelButton->hide();
+    SetOperationActionsEnabled(true);
+}
+
+void MainWindow::StartCascade()
+{
+    for (auto &level : levelModels)
+        level = vtkSmartPointer<vtkPolyData>::New();
+    if (!BeginJob(MeshJob::Cascade))
+        return;
+    auto input = vtkSmartPointer<vtkPolyData>::New();
+    input->ShallowCopy(loadedModel);
+    meshWorker->StartCascade(jobNumber, input);
+}
+
+void MainWindow::CancelMeshJob()
+{
+    if (runningJob == MeshJob::None)
+        return;
+    meshWorker->CancelThrough(jobNumber);
+    const bool cascade = runningJob == MeshJob::Cascade;
+    EndJob();
+    if (cascade) {
+        // The levels made so far stay, and so does what the right view shows: the loaded
+        // model unless a level was chosen meanwhile.
+        if (!shownModel)
+            shownModel = loadedModel;
+        SetStatus(QString());
+    }
+    emit MeshJobEnded();
+}
+
+void MainWindow::OnStepStarted(int job, int step)
+{
+    if (job != jobNumber || runningJob != MeshJob::Cascade)
+        return;
+    SetStatus(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
+    ui->progressBar->setValue(0);
+}
+
+void MainWindow::OnProgress(int job, int percent)
+{
+    if (job != jobNumber || runningJob == MeshJob::None)
+        return;
+    ui->progressBar->show();
+    ui->progressBar->setValue(percent);
+}
+
+void MainWindow::OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level)
+{
+    if (job != jobNumber || runningJob != MeshJob::Cascade)
+        return;
+    const lumeno::DecimationLevel &cascadeStep = lumeno::DecimationCascade[step];
+    levelModels[cascadeStep.percent / 10 - 1] = level;
+    emit ButtonsMustChange(cascadeStep.reduction);
+}
+
+void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result)
+{
+    if (job != jobNumber || runningJob == MeshJob::None)
+        return;
+    const MeshJob finished = runningJob;
+    EndJob();
+    switch (finished) {
+    case MeshJob::Cascade:
+        shownModel = loadedModel;
+        SetStatus(tr("Done"));
+        emit DecimationFinished();
+        break;
+    case MeshJob::Reduction:
+    case MeshJob::ErrorReduction:
+        // A run that gave no model leaves the right view's model as it was.
+        if (result)
+            workingModel->ShallowCopy(result);
+        if (finished == MeshJob::Reduction)
+            emit ButtonsMustChange(jobReduction);
+        ShowDecimatedModel(workingModel);
+        UpdateDecimatedOverlay(jobLabel.toUtf8().constData(), workingModel->GetNumberOfPolys(),
+                               workingModel->GetNumberOfPoints());
+        break;
+    case MeshJob::Smoothing:
+        if (result) {
+            smoothedModel = result;
+            ShowDecimatedModel(smoothedModel);
+        }
+        SetStatus(tr("Done"));
+        break;
+    case MeshJob::None:
+        break;
+    }
+    emit MeshJobEnded();
+}
+
+void MainWindow::readerProgress(vtkObject *caller, unsigned long)
+{
+    // The readers run on the GUI thread: the bar shows where a load is when it ends.
+    if (auto *reader = vtkAlgorithm::SafeDownCast(caller))
+        ui->progressBar->setValue(static_cast<int>(reader->GetProgress() * 100.0));
+}

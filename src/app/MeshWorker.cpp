@@ -1,0 +1,127 @@
+#include "MeshWorker.h"
+
+#include "mesh/Cascade.h"
+#include "mesh/MeshOperations.h"
+
+#include <QDateTime>
+
+#include <vtkCommand.h>
+#include <vtkDecimatePro.h>
+
+MeshWorker::MeshWorker() : decimator(vtkSmartPointer<vtkDecimatePro>::New())
+{
+    qRegisterMetaType<vtkSmartPointer<vtkPolyData>>();
+    decimator->AddObserver(vtkCommand::ProgressEvent, this, &MeshWorker::OnFilterProgress);
+}
+
+MeshWorker::~MeshWorker()
+{
+    decimator->RemoveAllObservers();
+}
+
+void MeshWorker::CancelThrough(int job)
+{
+    int previous = cancelledThrough.load();
+    while (previous < job && !cancelledThrough.compare_exchange_weak(previous, job)) {
+    }
+}
+
+void MeshWorker::Post(int job, std::function<void()> work)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, job, work = std::move(work)] {
+            if (IsCancelled(job))
+                return;
+            runningJob = job;
+            lastPercent = -1;
+            work();
+            runningJob = 0;
+        },
+        Qt::QueuedConnection);
+}
+
+void MeshWorker::StartCascade(int job, vtkSmartPointer<vtkPolyData> model)
+{
+    Post(job, [this, job, model] { RunCascade(job, model); });
+}
+
+void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction)
+{
+    Post(job, [this, job, model, reduction] {
+        vtkSmartPointer<vtkPolyData> result = lumeno::Decimate(decimator, model, reduction);
+        if (!IsCancelled(job))
+            emit Finished(job, result);
+    });
+}
+
+void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError)
+{
+    Post(job, [this, job, model, maxError] {
+        vtkSmartPointer<vtkPolyData> result = lumeno::DecimateByError(decimator, model, maxError);
+        if (!IsCancelled(job))
+            emit Finished(job, result);
+    });
+}
+
+void MeshWorker::StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model)
+{
+    Post(job, [this, job, model] {
+        vtkSmartPointer<vtkPolyData> result =
+            lumeno::Smooth(model, lumeno::SmoothingIterations, [this](vtkAlgorithm *smoother) {
+                smoother->AddObserver(vtkCommand::ProgressEvent, this, &MeshWorker::OnFilterProgress);
+            });
+        // A smoother stopped early leaves a half smoothed model: never hand it over.
+        if (!IsCancelled(job))
+            emit Finished(job, result);
+    });
+}
+
+void MeshWorker::RunCascade(int job, vtkPolyData *model)
+{
+    lumeno::CascadeObserver observer;
+    observer.stepStarting = [this, job](int step) {
+        if (IsCancelled(job))
+            return false;
+        lastPercent = -1;
+        emit StepStarted(job, step);
+        return true;
+    };
+    observer.stepFinished = [this, job](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        if (IsCancelled(job))
+            return false; // an aborted run leaves a partial mesh: never show it
+        // The receiver gets an object of its own (sharing the arrays): the next step reads this one.
+        auto shown = vtkSmartPointer<vtkPolyData>::New();
+        shown->ShallowCopy(level);
+        emit LevelReady(job, step, shown);
+        return true;
+    };
+    // Stops early when cancelled, or when out of memory (the levels so far stay usable).
+    lumeno::RunDecimationCascade(decimator, model, observer);
+    if (!IsCancelled(job))
+        emit Finished(job, nullptr);
+}
+
+void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)
+{
+    auto *filter = vtkAlgorithm::SafeDownCast(caller);
+    if (!filter)
+        return;
+    // Set here, while the filter runs: it clears the flag itself when a run starts.
+    if (IsCancelled(runningJob)) {
+        filter->SetAbortExecute(1);
+        return;
+    }
+    // A new whole percent goes out at most four times a second (besides the first and the
+    // last): each one repaints the window, whose two OpenGL views are composed again in
+    // software, on a GUI thread that shares the cores with the filter.
+    const int percent = static_cast<int>(filter->GetProgress() * 100.0);
+    if (percent == lastPercent)
+        return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (lastPercent >= 0 && percent < 100 && now - lastProgressMs < 250)
+        return;
+    lastPercent = percent;
+    lastProgressMs = now;
+    emit Progress(runningJob, percent);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMetaType>
+#include <QObject>
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+#include <atomic>
+#include <functional>
+
+class vtkDecimatePro;
+class vtkObject;
+
+Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
+
+// Runs the window's mesh operations, one at a time, on the thread it is moved to, and owns
+// the filters they use. Every job carries the number the window gave it; progress and
+// results come back as signals with that number, so the window can drop those of a job it
+// no longer waits for. A cancelled job emits nothing more.
+class MeshWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    MeshWorker();
+    ~MeshWorker() override;
+
+    // From any thread: the running job, and any queued one, with a number up to `job`
+    // stops at the next progress step of its filter and its partial result is dropped.
+    void CancelThrough(int job);
+
+    // From any thread: the job runs on the worker's thread after those queued before it.
+    // The models are the caller's shallow copies; the worker reads them only.
+    void StartCascade(int job, vtkSmartPointer<vtkPolyData> model);
+    void StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction);
+    void StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError);
+    void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model);
+
+signals:
+    // A step of the cascade (index into lumeno::DecimationCascade) starts.
+    void StepStarted(int job, int step);
+    // Whole percents of the running filter, at most about four a second.
+    void Progress(int job, int percent);
+    // A level of the cascade, an object of the receiver's own.
+    void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
+    // The job ran to its end. The result is null for the cascade (its levels came before)
+    // and when the operation gave no model (out of memory, broken cells).
+    void Finished(int job, vtkSmartPointer<vtkPolyData> result);
+
+private:
+    void Post(int job, std::function<void()> work);
+    bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
+    void RunCascade(int job, vtkPolyData *model);
+    void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
+
+    vtkSmartPointer<vtkDecimatePro> decimator;
+    std::atomic<int> cancelledThrough{0};
+    // Worker thread only: the job whose filter runs, and the last progress reported.
+    int runningJob = 0;
+    int lastPercent = -1;
+    qint64 lastProgressMs = 0;
+};
