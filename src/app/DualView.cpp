@@ -158,7 +158,7 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     rendererDecimated->ResetCamera();
 }
 
-void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
+bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
 {
     // At the end of the cascade the right view switches from the copy made at the load to
     // the loaded model itself: the same arrays, so nothing to upload and draw again.
@@ -166,13 +166,26 @@ void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
                               SharesDrawnArrays(mapperDecimated->GetInput(), model);
     decimatedModel = model;
     if (alreadyDrawn)
-        return;
+        return false;
     if (mapperDecimated) {
         mapperDecimated->SetInputData(model);
         mapperDecimated->Update();
     }
+    return true;
+}
+
+void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
+{
     // Only the right view changed: drawing a large model again in the left one as well
     // costs seconds with software OpenGL, all of it on the GUI thread.
+    if (SetDecimatedModel(model))
+        RenderDecimated();
+}
+
+void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label)
+{
+    SetDecimatedModel(model);
+    PlaceDecimatedPanel(label, model->GetNumberOfPolys(), model->GetNumberOfPoints());
     RenderDecimated();
 }
 

@@ -48,6 +48,8 @@ public:
     // the cameras are fitted to it.
     void ShowModels(vtkPolyData *original, vtkPolyData *decimated);
     void ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
+    // The model in the right view with its panel, drawing that view once.
+    void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label);
     // Takes the models and panels out of both views (the actors stay until the next load).
     void Clear();
 
@@ -93,6 +95,9 @@ private:
     void CreateRenderers();
     void CreateOrientationMarker();
     void ApplyBackgroundColours();
+    // False when the view already draws the model's arrays and needs no new drawing.
+    bool SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
+    void PlaceDecimatedPanel(const QString &label, long long faces, long long vertices);
     void RemovePanel(vtkRenderer *renderer, vtkActor2D *image, vtkTextActor *label, vtkTextActor *faces,
                      vtkTextActor *vertices);
 

@@ -106,13 +106,18 @@ void DualView::ShowOriginalPanel()
     OriginalWindow()->Render();
 }
 
-void DualView::ShowDecimatedPanel(const QString &label, long long faces, long long vertices)
+void DualView::PlaceDecimatedPanel(const QString &label, long long faces, long long vertices)
 {
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);
     decimatedLabel = label;
     AddPanel(rendererDecimated, decimatedWidget->height(), panelImageDecimated, label, faces, vertices,
              labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+}
+
+void DualView::ShowDecimatedPanel(const QString &label, long long faces, long long vertices)
+{
+    PlaceDecimatedPanel(label, faces, vertices);
     RenderDecimated();
 }
 

@@ -146,6 +146,7 @@ private:
     void ShowModelInBothViews();
     void ClearScene();
     void ShowLevel(int percent);
+    void ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label);
     void DecimateByError(double maxError);
     void CreateMeshWorker();
     void CreateProgressDisplay(QStatusBar *statusBar);

@@ -52,9 +52,7 @@ void MainWindow::ShowLevel(int percent)
     // Another model chosen while a reduction or smoothing runs: its result would replace it.
     if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
         CancelMeshJob();
-    ShowDecimatedModel(model);
-    UpdateDecimatedOverlay(QStringLiteral("%1%").arg(percent).toUtf8().constData(), model->GetNumberOfPolys(),
-                           model->GetNumberOfPoints());
+    ShowResult(model, QStringLiteral("%1%").arg(percent));
 }
 
 void MainWindow::DecimationByError0_1()

@@ -170,9 +170,7 @@ void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result)
             workingModel->ShallowCopy(result);
         if (finished == MeshJob::Reduction)
             emit ButtonsMustChange(jobReduction);
-        ShowDecimatedModel(workingModel);
-        UpdateDecimatedOverlay(jobLabel.toUtf8().constData(), workingModel->GetNumberOfPolys(),
-                               workingModel->GetNumberOfPoints());
+        ShowResult(workingModel, jobLabel);
         break;
     case MeshJob::Smoothing:
         if (result) {

@@ -52,6 +52,13 @@ void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
     view->ShowDecimatedModel(model);
 }
 
+void MainWindow::ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label)
+{
+    ui->progressBar->hide();
+    shownModel = model;
+    view->ShowDecimatedResult(model, label);
+}
+
 void MainWindow::ShowModelInBothViews()
 {
     workingModel = vtkSmartPointer<vtkPolyData>::New();

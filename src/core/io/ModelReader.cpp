@@ -97,22 +97,6 @@ bool AllFinite(const Value *values, vtkIdType count)
     return true;
 }
 
-bool HasFiniteCoordinates(vtkPoints *points)
-{
-    vtkDataArray *data = points->GetData();
-    const vtkIdType count = data->GetNumberOfValues();
-    if (auto *floats = vtkFloatArray::SafeDownCast(data))
-        return AllFinite(floats->GetPointer(0), count);
-    if (auto *doubles = vtkDoubleArray::SafeDownCast(data))
-        return AllFinite(doubles->GetPointer(0), count);
-    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
-        double point[3];
-        points->GetPoint(i, point);
-        if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2]))
-            return false;
-    }
-    return true;
-}
 
 bool RefersToExistingPoints(vtkCellArray *cells, vtkIdType pointCount)
 {
@@ -144,6 +128,23 @@ bool HasProperPolygons(vtkCellArray *polys)
 }
 
 } // namespace
+
+bool HasFiniteCoordinates(vtkPoints *points)
+{
+    vtkDataArray *data = points->GetData();
+    const vtkIdType count = data->GetNumberOfValues();
+    if (auto *floats = vtkFloatArray::SafeDownCast(data))
+        return AllFinite(floats->GetPointer(0), count);
+    if (auto *doubles = vtkDoubleArray::SafeDownCast(data))
+        return AllFinite(doubles->GetPointer(0), count);
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2]))
+            return false;
+    }
+    return true;
+}
 
 bool IsModelUsable(vtkPolyData *model)
 {

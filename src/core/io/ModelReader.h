@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
@@ -38,5 +39,8 @@ bool IsModelUsable(vtkPolyData *model);
 // corners and no triangle uses a point twice, and every coordinate is finite. An empty
 // model passes. Filters can break these on extreme input, so their outputs are checked too.
 bool HasSoundCells(vtkPolyData *model);
+
+// Whether every coordinate is a finite number.
+bool HasFiniteCoordinates(vtkPoints *points);
 
 } // namespace lumeno

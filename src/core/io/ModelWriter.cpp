@@ -1,5 +1,6 @@
 #include "io/ModelWriter.h"
 
+#include "io/ModelReader.h"
 #include "io/vtkOBJWriter.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,7 @@
 #include <QSaveFile>
 
 #include <vtkCellArray.h>
-#include <vtkDoubleArray.h>
 #include <vtkErrorCode.h>
-#include <vtkFloatArray.h>
 #include <vtkPLYWriter.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -24,7 +23,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -66,42 +64,13 @@ QString WriteProtected()
     return QCoreApplication::translate("ModelWriter", "The file is write-protected.");
 }
 
-template <typename Value>
-bool AllFinite(const Value *values, vtkIdType count)
-{
-    for (vtkIdType i = 0; i < count; ++i)
-        if (!std::isfinite(values[i]))
-            return false;
-    return true;
-}
-
-bool HasFiniteCoordinates(vtkPolyData *model)
-{
-    vtkPoints *points = model->GetPoints();
-    if (!points)
-        return true;
-    vtkDataArray *data = points->GetData();
-    const vtkIdType count = data->GetNumberOfValues();
-    if (auto *floats = vtkFloatArray::FastDownCast(data))
-        return AllFinite(floats->GetPointer(0), count);
-    if (auto *doubles = vtkDoubleArray::FastDownCast(data))
-        return AllFinite(doubles->GetPointer(0), count);
-    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
-        double point[3];
-        points->GetPoint(i, point);
-        if (!AllFinite(point, 3))
-            return false;
-    }
-    return true;
-}
-
 // Why the model is no model worth a file, or empty: every reader refuses a file without a
 // triangle or with a coordinate that is no finite number.
 QString ModelProblem(vtkPolyData *model)
 {
     if (model->GetNumberOfPolys() + model->GetNumberOfStrips() == 0)
         return QCoreApplication::translate("ModelWriter", "The model has no triangles.");
-    if (!HasFiniteCoordinates(model))
+    if (model->GetNumberOfPoints() > 0 && !HasFiniteCoordinates(model->GetPoints()))
         return QCoreApplication::translate("ModelWriter", "The model has coordinates that are not finite numbers.");
     return QString();
 }
