@@ -11,9 +11,7 @@
 
 #include <vtkCellArray.h>
 #include <vtkDecimatePro.h>
-#include <vtkIdList.h>
 #include <vtkNew.h>
-#include <vtkPoints.h>
 
 #include <clocale>
 #include <cmath>
@@ -25,41 +23,17 @@ Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
 
-// The corners of a closed tetrahedron, four triangles.
-std::vector<float> Tetrahedron()
-{
-    return {0, 0, 0, 0, 1, 0, 1, 0, 0, /**/ 0, 0, 0, 1, 0, 0, 0, 0, 1,
-            0, 0, 0, 0, 0, 1, 0, 1, 0, /**/ 1, 0, 0, 0, 1, 0, 0, 0, 1};
-}
-
-QByteArray RandomBytes(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, '\0');
-    for (char &byte : bytes)
-        byte = static_cast<char>(generator.bounded(256));
-    return bytes;
-}
-
-// A binary little-endian PLY of a single triangle; the face's list is given raw.
-QByteArray BinaryPly(const QByteArray &faceRecord, int declaredFaces = 1)
+// A binary little-endian PLY of a single triangle with the given corner indices.
+QByteArray BinaryPly(std::vector<int32_t> indices)
 {
     QByteArray bytes = QByteArrayLiteral("ply\nformat binary_little_endian 1.0\nelement vertex 3\n"
-                                         "property float x\nproperty float y\nproperty float z\n"
-                                         "element face ") +
-                       QByteArray::number(declaredFaces) +
-                       QByteArrayLiteral("\nproperty list uchar int vertex_indices\nend_header\n");
+                                         "property float x\nproperty float y\nproperty float z\nelement face 1\n"
+                                         "property list uchar int vertex_indices\nend_header\n");
     const float corners[9] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
     bytes.append(reinterpret_cast<const char *>(corners), sizeof corners);
-    bytes.append(faceRecord);
+    bytes.append(char(3));
+    bytes.append(reinterpret_cast<const char *>(indices.data()), 12);
     return bytes;
-}
-
-QByteArray Face(unsigned char count, std::vector<int32_t> indices)
-{
-    QByteArray record(1, static_cast<char>(count));
-    record.append(reinterpret_cast<const char *>(indices.data()), static_cast<int>(indices.size() * 4));
-    return record;
 }
 
 } // namespace
@@ -96,12 +70,6 @@ private slots:
             QVERIFY(testing::WriteModel(sphere, path));
             QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys()) << width;
         }
-        const QString binaryTetra = testing::ScratchFile(QStringLiteral("tetra.stl"));
-        QVERIFY(testing::WriteBytes(binaryTetra, testing::BinaryStl(4, Tetrahedron())));
-        QTest::newRow("hand-written binary stl") << binaryTetra << 4 << 4 << 1.0;
-        const QString plyTriangle = testing::ScratchFile(QStringLiteral("triangle.ply"));
-        QVERIFY(testing::WriteBytes(plyTriangle, BinaryPly(Face(3, {0, 1, 2}))));
-        QTest::newRow("hand-written binary ply") << plyTriangle << 3 << 1 << 1.0;
         QTest::newRow("ascii stl") << testing::DataFile("cube_ascii.stl") << 8 << 12 << -1.0;
         QTest::newRow("ascii ply") << testing::DataFile("tetra_ascii.ply") << 4 << 4 << -1.0;
         // Texture coordinates and normals indexed apart from the points are fine.
@@ -118,13 +86,14 @@ private slots:
         QTest::newRow("ascii stl with a Japanese name") << testing::DataFile("stl-utf8-name.stl") << 8 << 12 << 1.5;
     }
 
+    // The suffix is given in capitals: it counts in any case.
     void validFilesGiveTheirShape()
     {
         QFETCH(QString, path);
         QFETCH(int, points);
         QFETCH(int, polygons);
         QFETCH(double, width);
-        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix().toUpper());
         QCOMPARE(result.failure, ReadFailure::None);
         QVERIFY(lumeno::IsModelUsable(result.model));
         if (points >= 0)
@@ -132,16 +101,6 @@ private slots:
         QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
         const double *bounds = result.model->GetBounds();
         QVERIFY2(width < 0 || std::abs(bounds[1] - bounds[0] - width) < 1e-5, qPrintable(QString::number(bounds[1] - bounds[0])));
-    }
-
-    void suffixIsComparedWithoutCase()
-    {
-        const QString path = testing::ScratchFile(QStringLiteral("CUBE.STL"));
-        QFile::remove(path);
-        QVERIFY(QFile::copy(testing::DataFile("cube_ascii.stl"), path));
-        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("STL")).failure, ReadFailure::None);
-        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("rev2.stl")).failure, ReadFailure::UnknownSuffix);
-        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("vtk")).failure, ReadFailure::UnknownSuffix);
     }
 
     void damagedFilesAreRefused_data()
@@ -155,32 +114,24 @@ private slots:
                 qFatal("cannot write %s", name);
             return path;
         };
-        const QByteArray tetra = testing::BinaryStl(4, Tetrahedron());
-
-        QTest::newRow("binary stl cut in a triangle")
-            << scratch("cut.stl", tetra.left(tetra.size() - 20)) << ReadFailure::DamagedFile;
-        QTest::newRow("binary stl cut after the header")
-            << scratch("header_only.stl", tetra.left(84)) << ReadFailure::DamagedFile;
-        QTest::newRow("binary stl shorter than its header")
-            << scratch("short.stl", tetra.left(60)) << ReadFailure::DamagedFile;
-        // 268 million triangles claimed by a 134-byte file.
-        QTest::newRow("stl header claims more triangles")
-            << scratch("claims_more.stl", testing::BinaryStl(0x10000000u, {0, 0, 0, 1, 0, 0, 0, 1, 0}))
-            << ReadFailure::DamagedFile;
-        QTest::newRow("stl header claims the most triangles")
-            << scratch("claims_most.stl", testing::BinaryStl(0xFFFFFFFFu, Tetrahedron())) << ReadFailure::DamagedFile;
-        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const QByteArray triangle = testing::BinaryStl(1, {0, 0, 0, 1, 0, 0, 0, 1, 0});
         const float infinity = std::numeric_limits<float>::infinity();
-        QTest::newRow("binary stl with a NaN corner")
-            << scratch("nan.stl", testing::BinaryStl(1, {0, 0, 0, nan, 0, 0, 0, 1, 0})) << ReadFailure::UnusableModel;
+
+        QTest::newRow("unknown suffix") << scratch("model.vtk", triangle) << ReadFailure::UnknownSuffix;
+        QTest::newRow("binary stl cut in a triangle")
+            << scratch("cut.stl", triangle.chopped(20)) << ReadFailure::DamagedFile;
+        QTest::newRow("binary stl shorter than its header")
+            << scratch("short.stl", triangle.left(60)) << ReadFailure::DamagedFile;
+        // 4 billion triangles claimed by a 134-byte file: their size overflows 32 bits.
+        QTest::newRow("stl header claims the most triangles")
+            << scratch("claims_most.stl", testing::BinaryStl(0xFFFFFFFFu, {0, 0, 0, 1, 0, 0, 0, 1, 0}))
+            << ReadFailure::DamagedFile;
         QTest::newRow("binary stl with an infinite corner")
             << scratch("inf.stl", testing::BinaryStl(1, {0, 0, 0, infinity, 0, 0, 0, 1, 0}))
             << ReadFailure::UnusableModel;
         QTest::newRow("binary stl without triangles")
             << scratch("no_triangles.stl", testing::BinaryStl(0, {})) << ReadFailure::UnusableModel;
         QTest::newRow("obj with nan") << scratch("nan.obj", "v 0 0 0\nv 1 0 0\nv nan 1 0\nf 1 2 3\n") << ReadFailure();
-        QTest::newRow("obj with an overflowing number")
-            << scratch("big.obj", "v 0 0 0\nv 1e999 0 0\nv 0 1 0\nf 1 2 3\n") << ReadFailure();
         QTest::newRow("ascii ply with inf")
             << scratch("inf.ply", "ply\nformat ascii 1.0\nelement vertex 3\nproperty float x\nproperty float y\n"
                                   "property float z\nelement face 1\nproperty list uchar int vertex_indices\n"
@@ -190,9 +141,11 @@ private slots:
         QTest::newRow("text that is no stl")
             << scratch("prose.stl", QByteArrayLiteral("this is not a model at all\n")) << ReadFailure::ReaderError;
 
+        QByteArray garbage(4000, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
         for (const char *suffix : {"stl", "obj", "ply"}) {
             const QByteArray name = QByteArrayLiteral("garbage.") + suffix;
-            QTest::newRow(name.constData()) << scratch(name.constData(), RandomBytes(4000, 7)) << ReadFailure();
+            QTest::newRow(name.constData()) << scratch(name.constData(), garbage) << ReadFailure();
             const QByteArray empty = QByteArrayLiteral("empty.") + suffix;
             QTest::newRow(empty.constData()) << testing::DataFile(QString::fromLatin1(empty)) << ReadFailure::DamagedFile;
         }
@@ -224,13 +177,9 @@ private slots:
             << ReadFailure::DamagedFile;
         QTest::newRow("obj without faces") << scratch("points.obj", "v 0 0 0\nv 1 0 0\n") << ReadFailure::UnusableModel;
         QTest::newRow("binary ply face past the vertices")
-            << scratch("binary_face_past.ply", BinaryPly(Face(3, {0, 1, 3}))) << ReadFailure::DamagedFile;
-        QTest::newRow("binary ply negative face index")
-            << scratch("binary_face_negative.ply", BinaryPly(Face(3, {0, -1, 2}))) << ReadFailure::DamagedFile;
+            << scratch("binary_face_past.ply", BinaryPly({0, 1, 3})) << ReadFailure::DamagedFile;
         QTest::newRow("binary ply cut in a face")
-            << scratch("binary_cut.ply", BinaryPly(Face(3, {0, 1, 2})).chopped(2)) << ReadFailure::DamagedFile;
-        QTest::newRow("binary ply claims a billion faces")
-            << scratch("binary_claims.ply", BinaryPly(Face(3, {0, 1, 2}), 1000000000)) << ReadFailure::DamagedFile;
+            << scratch("binary_cut.ply", BinaryPly({0, 1, 2}).chopped(2)) << ReadFailure::DamagedFile;
     }
 
     // Every damaged file ends in a failure, never in a model (a default-constructed
@@ -262,35 +211,16 @@ private slots:
         }
         const vtkSmartPointer<vtkPolyData> smoothed = lumeno::Smooth(result.model, lumeno::SmoothingIterations);
         QVERIFY(!smoothed || lumeno::HasSoundCells(smoothed));
-    }
 
-    void modelsWithBrokenCellsAreUnusable()
-    {
-        auto model = testing::Sphere(8, 8);
-        QVERIFY(lumeno::IsModelUsable(model));
-
+        // The check itself: a triangle past the points is broken; empty is sound, since a filter may remove all.
         auto pastTheEnd = vtkSmartPointer<vtkPolyData>::New();
-        pastTheEnd->DeepCopy(model);
-        const vtkIdType triangle[3] = {0, 1, model->GetNumberOfPoints()};
+        pastTheEnd->DeepCopy(testing::Sphere(8, 8));
+        const vtkIdType triangle[3] = {0, 1, pastTheEnd->GetNumberOfPoints()};
         pastTheEnd->GetPolys()->InsertNextCell(3, triangle);
-        QVERIFY(!lumeno::IsModelUsable(pastTheEnd));
         QVERIFY(!lumeno::HasSoundCells(pastTheEnd));
-
-        auto negative = vtkSmartPointer<vtkPolyData>::New();
-        negative->DeepCopy(model);
-        const vtkIdType line[2] = {0, -1};
-        auto lines = vtkSmartPointer<vtkCellArray>::New();
-        lines->InsertNextCell(2, line);
-        negative->SetLines(lines);
-        QVERIFY(!lumeno::IsModelUsable(negative));
-
-        auto noPolygons = vtkSmartPointer<vtkPolyData>::New();
-        noPolygons->SetPoints(model->GetPoints());
-        QVERIFY(!lumeno::IsModelUsable(noPolygons));
-        QVERIFY(!lumeno::IsModelUsable(nullptr));
-        // Empty is sound: a filter may remove everything.
+        QVERIFY(!lumeno::IsModelUsable(pastTheEnd));
         QVERIFY(lumeno::HasSoundCells(vtkSmartPointer<vtkPolyData>::New()));
-        QVERIFY(lumeno::HasSoundCells(noPolygons));
+        QVERIFY(!lumeno::IsModelUsable(nullptr));
     }
 };
 
