@@ -148,38 +148,29 @@ private slots:
         QVERIFY(testing::WriteModel(testing::Sphere(8, 8), good));
         const QString truncated = folder + QStringLiteral("/truncated.stl");
         QVERIFY(testing::WriteBytes(truncated, testing::Contents(good).chopped(20)));
-        const QString empty = folder + QStringLiteral("/empty.obj");
-        QVERIFY(testing::WriteBytes(empty, QByteArray()));
         const QString protectedFile = folder + QStringLiteral("/protected.obj");
         QVERIFY(testing::WriteBytes(protectedFile, "keep me"));
         QVERIFY(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const QString link = folder + QStringLiteral("/link.stl");
         QFile::link(good, link);
         const QString missing = folder + QStringLiteral("/missing.stl");
-        const QString noFolder = folder + QStringLiteral("/no/such/folder/out.stl");
         const QString corrupt = QStringLiteral(": This file seems to be corrupt and cannot be loaded.");
         const QString cannotSave = QStringLiteral("The model could not be saved to ");
         const QString tetrahedron = testing::DataFile(QStringLiteral("tetra.obj"));
 
         QTest::newRow("no command") << QStringList{} << 1 << "no command";
-        QTest::newRow("no amount") << QStringList{"reduce", good, "-o", "x.stl"} << 1 << "--keep PERCENT or --max-error";
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100";
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing);
         QTest::newRow("truncated stl") << QStringList{"info", truncated} << 2 << truncated + corrupt;
-        QTest::newRow("empty obj") << QStringList{"levels", empty, folder} << 2 << empty + corrupt;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3
                                                   << link + QStringLiteral(" is the input model");
-        QTest::newRow("unknown output suffix") << QStringList{"reduce", good, "-o", folder + "/x.vrml", "--keep", "50"}
-                                               << 3 << folder + QStringLiteral("/x.vrml was not saved");
         QTest::newRow("write-protected output") << QStringList{"reduce", good, "-o", protectedFile, "--keep", "50"} << 3
                                                 << cannotSave + protectedFile + QStringLiteral(". The file is write-protected.");
         QTest::newRow("no triangle left")
             << QStringList{"reduce", tetrahedron, "-o", folder + "/x.ply", "--max-error", "10", "--smooth"} << 3
             << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron;
-        QTest::newRow("output folder missing") << QStringList{"reduce", good, "-o", noFolder, "--keep", "50"} << 3
-                                               << cannotSave + noFolder;
         QTest::newRow("levels under a file") << QStringList{"levels", good, good + "/levels"} << 3
                                              << good + QStringLiteral("/levels: the folder cannot be created.");
     }
@@ -195,21 +186,20 @@ private slots:
         QVERIFY(run.out.isEmpty());
         const QString error = QString::fromLocal8Bit(run.err);
         QVERIFY2(error.startsWith(QLatin1String("lumeno3d-cli: ")) && error.contains(message), qPrintable(error));
-        QCOMPARE(error.count(QLatin1Char('\n')), 1);
-        QVERIFY(error.endsWith(QLatin1Char('\n')));
+        QVERIFY(error.indexOf(QLatin1Char('\n')) == error.size() - 1);
         // Nothing was left behind: no output, no temporary file.
         QCOMPARE(QDir(Folder(QStringLiteral("failures"))).entryList(QDir::AllEntries | QDir::Hidden), before);
     }
 
     // VTK's own reports (the OBJ writer's pipeline dump) go to the log, not to the terminal.
-    void aFailedWriteIsOneLineAndKeepsTheFile_data()
+    void aFullDiskIsOneLineAndKeepsTheFile_data()
     {
         QTest::addColumn<QString>("suffix");
         for (const char *suffix : {"stl", "ply", "obj"})
             QTest::newRow(suffix) << QString::fromLatin1(suffix);
     }
 
-    void aFailedWriteIsOneLineAndKeepsTheFile()
+    void aFullDiskIsOneLineAndKeepsTheFile()
     {
         QFETCH(QString, suffix);
         const QString output = Folder(QStringLiteral("full-disk")) + QStringLiteral("/kept.") + suffix;
@@ -226,6 +216,8 @@ private slots:
                  QStringLiteral("lumeno3d-cli: The model could not be saved to %1. Writing the file failed.\n").arg(output));
         QCOMPARE(testing::Contents(output), QByteArray("the previous model"));
         QVERIFY(QDir(QFileInfo(output).path()).entryList({QStringLiteral(".lumeno-*")}, QDir::Files | QDir::Hidden).isEmpty());
+        const QString log = testing::SandboxPath() + QStringLiteral("/cache/Orvane/lumeno3d-cli/vtk-messages.log");
+        QVERIFY(suffix != QLatin1String("obj") || testing::Contents(log).contains("returned failure for request"));
     }
 };
 
