@@ -7,10 +7,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <vtkCellArray.h>
-#include <vtkDoubleArray.h>
+#include <vtkDataArray.h>
 #include <vtkErrorCode.h>
-#include <vtkFloatArray.h>
-#include <vtkIntArray.h>
 #include <vtkNew.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
@@ -21,40 +19,28 @@
 namespace {
 
 // Any bit pattern, NaN and infinities included.
-double AnyValue(FuzzedDataProvider &input, bool asFloat)
+template <typename Value, typename Bits>
+double AnyBits(FuzzedDataProvider &input)
 {
-    if (asFloat) {
-        const auto bits = input.ConsumeIntegral<std::uint32_t>();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    const auto bits = input.ConsumeIntegral<std::uint64_t>();
-    double value;
+    const auto bits = input.ConsumeIntegral<Bits>();
+    Value value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
+double AnyValue(FuzzedDataProvider &input, bool asFloat)
+{
+    return asFloat ? AnyBits<float, std::uint32_t>(input) : AnyBits<double, std::uint64_t>(input);
+}
+
 vtkSmartPointer<vtkDataArray> AnyArray(FuzzedDataProvider &input, vtkIdType tuples, int components)
 {
-    vtkSmartPointer<vtkDataArray> array;
-    switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        array = vtkSmartPointer<vtkFloatArray>::New();
-        break;
-    case 1:
-        array = vtkSmartPointer<vtkDoubleArray>::New();
-        break;
-    default:
-        array = vtkSmartPointer<vtkIntArray>::New();
-        break;
-    }
+    const int type = input.PickValueInArray({VTK_FLOAT, VTK_DOUBLE, VTK_INT});
+    auto array = vtk::TakeSmartPointer(vtkDataArray::CreateDataArray(type));
     array->SetNumberOfComponents(components);
     array->SetNumberOfTuples(tuples);
-    const bool integers = vtkIntArray::SafeDownCast(array) != nullptr;
-    const bool asFloat = vtkFloatArray::SafeDownCast(array) != nullptr;
     for (vtkIdType i = 0; i < tuples * components; ++i) {
-        const double value = integers ? input.ConsumeIntegral<int>() : AnyValue(input, asFloat);
+        const double value = type == VTK_INT ? input.ConsumeIntegral<int>() : AnyValue(input, type == VTK_FLOAT);
         array->SetComponent(i / components, static_cast<int>(i % components), value);
     }
     return array;

@@ -38,7 +38,10 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
 bool WriteModel(vtkPolyData *model, const QString &path);
 
 // Runs the event loop until the predicate holds or the time is up.
-bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000);
+inline bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000)
+{
+    return QTest::qWaitFor(predicate, timeoutMs);
+}
 
 } // namespace testing
 
