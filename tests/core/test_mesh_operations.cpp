@@ -6,6 +6,7 @@
 #include "mesh/Cascade.h"
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
+#include "mesh/ModelTransform.h"
 #include "mesh/TriangleCleanup.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <vtkIntArray.h>
 #include <vtkNew.h>
 #include <vtkPoints.h>
+#include <vtkTransform.h>
 
 #include <map>
 
@@ -23,15 +25,9 @@ namespace {
 
 vtkSmartPointer<vtkPolyData> Scaled(vtkPolyData *model, double factor)
 {
-    auto scaled = vtkSmartPointer<vtkPolyData>::New();
-    scaled->DeepCopy(model);
-    vtkPoints *points = scaled->GetPoints();
-    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
-        double point[3];
-        points->GetPoint(i, point);
-        points->SetPoint(i, point[0] * factor, point[1] * factor, point[2] * factor);
-    }
-    return scaled;
+    vtkNew<vtkTransform> scale;
+    scale->Scale(factor, factor, factor);
+    return lumeno::TransformModel(model, scale);
 }
 
 // Triangles of each level of the cascade, then of by-error runs at 0.1, 0.01 and 0.001.
@@ -148,14 +144,13 @@ private slots:
         vtkNew<vtkPolyData> model;
         model->SetPoints(points);
         model->SetPolys(polys);
-        tags->SetName("tag");
-        model->GetCellData()->AddArray(tags);
+        model->GetCellData()->SetScalars(tags);
 
         const lumeno::CleanedTriangles cleaned = lumeno::CleanTriangles(model);
         QCOMPARE(cleaned.removedDuplicates, vtkIdType(2));
         QCOMPARE(cleaned.model->GetNumberOfPolys(), vtkIdType(4));
         QCOMPARE(cleaned.model->GetPolys()->IsHomogeneous(), vtkIdType(3));
-        auto *kept = vtkIntArray::SafeDownCast(cleaned.model->GetCellData()->GetArray("tag"));
+        auto *kept = vtkIntArray::SafeDownCast(cleaned.model->GetCellData()->GetScalars());
         QVERIFY(kept);
         QCOMPARE(std::vector<int>(kept->Begin(), kept->End()), (std::vector<int>{10, 10, 20, 30}));
 
