@@ -7,9 +7,6 @@
 #include "mesh/DecimationLevels.h"
 #include "mesh/MeshOperations.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>

@@ -9,14 +9,9 @@
 #include "mesh/ModelTransform.h"
 #include "mesh/TriangleCleanup.h"
 
-#include <QCoreApplication>
-
-#include <vtkCellArray.h>
 #include <vtkCellData.h>
 #include <vtkDecimatePro.h>
 #include <vtkIntArray.h>
-#include <vtkNew.h>
-#include <vtkPoints.h>
 #include <vtkTransform.h>
 
 #include <map>

@@ -1,18 +1,10 @@
-// Writing models by suffix: round trips through VTK's readers, the transform applied
-// to written coordinates, and refused writes that leave existing files alone.
-#include "ReadBack.h"
+// Writing models by suffix: replaced files keep their mode and links, refused writes leave
+// existing files alone, and the transform the dialog applies.
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"
 #include "mesh/ModelTransform.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <vtkPoints.h>
-#include <vtkPolyData.h>
 #include <vtkTransform.h>
 
 #include <cmath>
@@ -36,29 +28,6 @@ private slots:
     {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
-    }
-
-    void roundTripKeepsTriangles_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("stl") << QStringLiteral("model.stl");
-        QTest::newRow("ply") << QStringLiteral("model.ply");
-        QTest::newRow("obj") << QStringLiteral("model.obj");
-        QTest::newRow("non-ASCII name, mixed-case suffix") << QStringLiteral("mod\u00e8le \u6a21\u578b.Ply");
-    }
-
-    void roundTripKeepsTriangles()
-    {
-        QFETCH(QString, name);
-        const QString path = Path(name);
-        const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QFileInfo(path).suffix());
-        QVERIFY2(result.written, qPrintable(result.error));
-        QCOMPARE(Entries(), QStringList{name}); // no temporary file is left behind
-
-        QString why;
-        vtkSmartPointer<vtkPolyData> back = testing::ReadBack(path);
-        QCOMPARE(back->GetNumberOfPoints(), sphere->GetNumberOfPoints());
-        QVERIFY2(testing::SameTriangles(sphere, back, &why), qPrintable(why));
     }
 
     void replacingKeepsTheModeAndTheLink_data()
@@ -143,13 +112,15 @@ private slots:
         QCOMPARE(state(), before);
     }
 
-    // The temporary file beside the target must fit the name limit too, and a name is no
-    // pattern to fill.
+    // The temporary file beside the target must fit the name limit too, a name is no pattern
+    // to fill, and any name the file system takes will do. Each format's round trip through
+    // VTK's readers is checked by saving in the window.
     void namesThatFillTheNameLimitOrHoldPlaceholders()
     {
         const QString longName = QString(251, QLatin1Char('m')) + QStringLiteral(".obj");
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("100%1 %2")));
-        for (const QString &path : {Path(longName), Path(QStringLiteral("100%1 %2/%1.ply"))}) {
+        for (const QString &path : {Path(longName), Path(QStringLiteral("100%1 %2/%1.ply")),
+                                    Path(QStringLiteral("mod\u00e8le \u6a21\u578b.Stl"))}) {
             QVERIFY(testing::WriteBytes(path, "old"));
             const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QFileInfo(path).suffix());
             QVERIFY2(result.written, qPrintable(result.error));

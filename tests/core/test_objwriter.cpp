@@ -4,16 +4,9 @@
 
 #include "io/vtkOBJWriter.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <vtkCellArray.h>
 #include <vtkExecutive.h>
 #include <vtkFloatArray.h>
 #include <vtkPointData.h>
-#include <vtkPoints.h>
-#include <vtkPolyData.h>
 
 #include <cstdio>
 #include <functional>

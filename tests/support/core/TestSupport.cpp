@@ -1,12 +1,6 @@
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <vtkCubeSource.h>
-#include <vtkNew.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
 #include <vtkSTLWriter.h>

@@ -2,9 +2,15 @@
 // What the tests share without a window: an isolated environment, small models and files.
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
