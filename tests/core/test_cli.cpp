@@ -129,9 +129,6 @@ private slots:
         QVERIFY(testing::WriteModel(testing::Sphere(8, 8), good));
         const QString truncated = folder + QStringLiteral("/truncated.stl");
         QVERIFY(testing::WriteBytes(truncated, testing::Contents(good).chopped(20)));
-        const QString protectedFile = folder + QStringLiteral("/protected.obj");
-        QVERIFY(testing::WriteBytes(protectedFile, "keep me"));
-        QVERIFY(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const QString link = folder + QStringLiteral("/link.stl");
         QVERIFY(QFile::link(good, link));
         const QString missing = folder + QStringLiteral("/missing.stl");
@@ -147,8 +144,6 @@ private slots:
         QTest::newRow("truncated stl") << QStringList{"info", truncated} << 2 << truncated + corrupt << 0;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3
                                                   << link + QStringLiteral(" is the input model") << 0;
-        QTest::newRow("write-protected output") << QStringList{"reduce", good, "-o", protectedFile, "--keep", "50"} << 3
-                                                << cannotSave + protectedFile + ". The file is write-protected." << 0;
         QTest::newRow("no triangle left")
             << QStringList{"reduce", tetrahedron, "-o", folder + "/x.ply", "--max-error", "10", "--smooth"} << 3
             << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron << 0;
