@@ -165,14 +165,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(int, sizeLimit);
-        const QDir folder(Folder(QStringLiteral("failures")));
-        const auto state = [&folder] {
-            QStringList files;
-            for (const QString &entry : folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-                files << entry + QLatin1Char('=') + QString::fromLatin1(testing::Contents(folder.filePath(entry)).toHex());
-            return files;
-        };
-        const QStringList before = state();
+        const QString folder = Folder(QStringLiteral("failures"));
+        const QStringList before = testing::FolderState(folder);
         const CliRun run = RunCli(QStringList{"--json", "--quiet"} + arguments, rlim_t(sizeLimit));
         QCOMPARE(run.status, status);
         QVERIFY(run.out.isEmpty());
@@ -180,9 +174,9 @@ private slots:
         QVERIFY2(error.startsWith(QLatin1String("lumeno3d-cli: ")) && error.contains(message), qPrintable(error));
         QVERIFY(error.indexOf(QLatin1Char('\n')) == error.size() - 1);
         // Nothing was changed or left behind: no output, no temporary file.
-        QCOMPARE(state(), before);
+        QCOMPARE(testing::FolderState(folder), before);
         const QString log = testing::SandboxPath() + QStringLiteral("/cache/Orvane/lumeno3d-cli/vtk-messages.log");
-        if (arguments.contains(folder.filePath(QStringLiteral("kept.obj"))))
+        if (arguments.contains(folder + QStringLiteral("/kept.obj")))
             QVERIFY(testing::Contents(log).contains("returned failure for request"));
     }
 };

@@ -96,20 +96,14 @@ private slots:
             QVERIFY(testing::WriteBytes(Path(QStringLiteral("protected.") + format), "previous"));
             QVERIFY(QFile::setPermissions(Path(QStringLiteral("protected.") + format), QFile::ReadOwner));
         }
-        const auto state = [this] {
-            QStringList files;
-            for (const QString &entry : Entries())
-                files << entry + QLatin1Char('=') + QString::fromLatin1(testing::Contents(Path(entry)).toHex());
-            return files;
-        };
-        const QStringList before = state();
+        const QStringList before = testing::FolderState(folder.path());
         for (const QString format : {"stl", "ply", "obj"}) {
             const QString path = Path(QString(name).replace(QStringLiteral("%1"), format));
             const lumeno::ModelWriteResult result = lumeno::WriteModelFile(input, path, QFileInfo(path).suffix());
             QVERIFY(!result.written);
             QVERIFY2(result.error.contains(path) && result.error.contains(reason), qPrintable(result.error));
         }
-        QCOMPARE(state(), before);
+        QCOMPARE(testing::FolderState(folder.path()), before);
     }
 
     // The temporary file beside the target must fit the name limit too, a name is no pattern

@@ -91,15 +91,14 @@ private slots:
         QTest::addColumn<QByteArray>("attributes"); // the text between the points and the group
         const QByteArray n = "vn 0 0 1\nvn 0 0 1\nvn 0 0.5 -1\nvn 0 0 1\n";
         const QByteArray t = "vt 0 0\nvt 1 0\nvt 0 1\nvt 1 1\n";
-        QTest::newRow("texture coordinates") << Model({}, {}, {{0, 1, 2}}, {}, false, true)
-                                             << QByteArray("f 1/1 2/2 3/3 \n") << t;
-        QTest::newRow("both, indexed like the points") << Model({}, {}, {{0, 1, 2}}, {}, true, true)
-                                                       << QByteArray("f 1/1/1 2/2/2 3/3/3 \n") << n + t;
+        QTest::newRow("normals") << Model({}, {}, {{0, 1, 2}}, {{0, 1, 2, 3}}, true)
+                                 << QByteArray("f 1//1 2//2 3//3 \nf 2//2 1//1 3//3\nf 3//3 2//2 4//4\n") << n;
+        QTest::newRow("texture coordinates") << Model({}, {}, {{0, 1, 2}}, {{0, 1, 2, 3}}, false, true)
+                                             << QByteArray("f 1/1 2/2 3/3 \nf 2/2 1/1 3/3\nf 3/3 2/2 4/4\n") << t;
         // Lines refer to texture coordinates only, never to normals.
-        QTest::newRow("polyline with both") << Model({}, {{0, 1, 2}}, {}, {}, true, true)
-                                            << QByteArray("l 1/1 2/2 3/3 \n") << n + t;
-        QTest::newRow("strips with both") << Model({}, {}, {}, {{0, 1, 2, 3}}, true, true)
-                                          << QByteArray("f 2/2/2 1/1/1 3/3/3\nf 3/3/3 2/2/2 4/4/4\n") << n + t;
+        QTest::newRow("both") << Model({}, {{0, 1, 2}}, {{0, 1, 2}}, {{0, 1, 2, 3}}, true, true)
+                              << QByteArray("l 1/1 2/2 3/3 \nf 1/1/1 2/2/2 3/3/3 \nf 2/2/2 1/1/1 3/3/3\nf 3/3/3 2/2/2 4/4/4\n")
+                              << n + t;
         // A strip of two points has no triangle; strips have no trailing blank.
         QTest::newRow("vertices, lines, polygons, strips")
             << Model({{0}, {1, 3}}, {{3, 0}}, {{0, 1, 3, 2}}, {{0, 1, 2}, {0, 1}})

@@ -68,6 +68,14 @@ QByteArray Contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList FolderState(const QString &folder)
+{
+    QStringList files;
+    for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        files << entry.fileName() + QLatin1Char('=') + QString::fromLatin1(Contents(entry.filePath()).toHex());
+    return files;
+}
+
 QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners)
 {
     QByteArray bytes(80, '\0');

@@ -31,6 +31,8 @@ QString ScratchFile(const QString &name);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
+// Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.
+QStringList FolderState(const QString &folder);
 
 // A binary STL: 80 zero bytes, the declared count, then the triangles (nine coordinates each).
 QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners);
