@@ -1,5 +1,5 @@
 // Reductions and smoothing on models of any size, and the triangle clean-up every model gets
-// when it is read.
+// when it is read (files with polygons and repeated triangles).
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -7,11 +7,9 @@
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
-#include "mesh/TriangleCleanup.h"
 
 #include <vtkCellData.h>
 #include <vtkDecimatePro.h>
-#include <vtkIntArray.h>
 #include <vtkTransform.h>
 
 #include <map>
@@ -121,39 +119,6 @@ private slots:
         QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(bytes), share), label);
     }
 
-    // A quad becomes two triangles; a triangle on the corners of an earlier one goes,
-    // whichever way it faces, and takes its cell data with it.
-    void polygonsAreTriangulatedAndRepeatsDropped()
-    {
-        vtkNew<vtkPoints> points;
-        for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}})
-            points->InsertNextPoint(p.data());
-        vtkNew<vtkCellArray> polys;
-        vtkNew<vtkIntArray> tags;
-        const std::vector<std::pair<std::vector<vtkIdType>, int>> cells = {
-            {{0, 1, 2, 3}, 10}, {{0, 1, 4}, 20}, {{1, 0, 4}, 21}, {{0, 1, 4}, 22}, {{1, 2, 4}, 30}};
-        for (const auto &[ids, tag] : cells) {
-            polys->InsertNextCell(vtkIdType(ids.size()), ids.data());
-            tags->InsertNextValue(tag);
-        }
-        vtkNew<vtkPolyData> model;
-        model->SetPoints(points);
-        model->SetPolys(polys);
-        model->GetCellData()->SetScalars(tags);
-
-        const lumeno::CleanedTriangles cleaned = lumeno::CleanTriangles(model);
-        QCOMPARE(cleaned.removedDuplicates, vtkIdType(2));
-        QCOMPARE(cleaned.model->GetNumberOfPolys(), vtkIdType(4));
-        QCOMPARE(cleaned.model->GetPolys()->IsHomogeneous(), vtkIdType(3));
-        auto *kept = vtkIntArray::SafeDownCast(cleaned.model->GetCellData()->GetScalars());
-        QVERIFY(kept);
-        QCOMPARE(std::vector<int>(kept->Begin(), kept->End()), (std::vector<int>{10, 10, 20, 30}));
-
-        // A clean model is handed on as it is.
-        const auto sphere = testing::Sphere(8, 8);
-        QCOMPARE(lumeno::CleanTriangles(sphere).model.Get(), sphere.Get());
-    }
-
     // One polygon of four corners made the filter refuse the whole model, and a thousand
     // copies of one triangle made its work grow with the cube of their number.
     void filesReduceAtEveryLevel_data()
@@ -161,9 +126,12 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("triangles");
         QTest::addColumn<int>("removed");
-        QTest::newRow("quad face") << "quad_face.obj" << 6 << 0;
-        QTest::newRow("repeated triangle") << "repeated_triangle.obj" << 4 << 1000;
-        QTest::newRow("large sphere") << "large_sphere.stl" << 3480 << 0;
+        QTest::addColumn<QVector<double>>("groups"); // of the triangles kept, when checked
+        QTest::newRow("quad face") << "quad_face.obj" << 6 << 0 << QVector<double>();
+        QTest::newRow("repeated triangle") << "repeated_triangle.obj" << 4 << 1000 << QVector<double>();
+        QTest::newRow("large sphere") << "large_sphere.stl" << 3480 << 0 << QVector<double>();
+        // Repeats in either direction go; the quad becomes two triangles.
+        QTest::newRow("grouped repeats") << "grouped_repeats.obj" << 4 << 2 << QVector<double>{0, 0, 1, 4};
     }
 
     void filesReduceAtEveryLevel()
@@ -171,10 +139,16 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, triangles);
         QFETCH(int, removed);
+        QFETCH(QVector<double>, groups);
         const auto result = lumeno::ReadModel(testing::DataFile(file), QFileInfo(file).suffix());
         QVERIFY(result.model);
         QCOMPARE(result.model->GetNumberOfPolys(), vtkIdType(triangles));
         QCOMPARE(result.removedDuplicates, vtkIdType(removed));
+        // Dropped repeats take their cell data (here the OBJ group of each triangle) with them.
+        vtkDataArray *groupIds = result.model->GetCellData()->GetArray("GroupIds");
+        QVERIFY(!groupIds || groupIds->GetNumberOfTuples() == triangles);
+        for (int i = 0; i < groups.size(); ++i)
+            QCOMPARE(groupIds->GetTuple1(i), groups[i]);
         const std::vector<vtkIdType> counts = Reductions(result.model);
         QCOMPARE(counts.size(), size_t(lumeno::LevelCount + 3));
         QVERIFY(counts.front() < triangles);
