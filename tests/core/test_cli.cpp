@@ -127,8 +127,7 @@ private slots:
         const QString folder = Folder(QStringLiteral("failures"));
         const QString good = folder + QStringLiteral("/good.stl");
         QVERIFY(testing::WriteModel(testing::Sphere(8, 8), good));
-        const QString truncated = folder + QStringLiteral("/truncated.stl");
-        QVERIFY(testing::WriteBytes(truncated, testing::Contents(good).chopped(20)));
+        const QString truncated = testing::DataFile(QStringLiteral("stl-cut-in-a-triangle.stl"));
         const QString link = folder + QStringLiteral("/link.stl");
         QVERIFY(QFile::link(good, link));
         const QString missing = folder + QStringLiteral("/missing.stl");

@@ -66,13 +66,11 @@ private slots:
         QTest::newRow("name empty") << Offer("https://h.org/files/");
         QTest::newRow("name ..") << Offer("https://h.org/files/..");
         QTest::newRow("name with a query") << Offer("https://h.org/files/a?b");
-        QTest::newRow("name with a space") << Offer("https://h.org/files/set up.exe");
         QTest::newRow("name with an escape") << Offer("https://h.org/files/..%2Fsetup.exe");
         QTest::newRow("http to another host") << Offer("http://lumeno3d.org/files/setup.exe");
         QTest::newRow("http to the any address") << Offer("http://0.0.0.0/files/setup.exe");
         QTest::newRow("http to a look-alike host") << Offer("http://127.0.0.1.example.org/setup.exe");
         QTest::newRow("ftp") << Offer("ftp://h.org/files/setup.exe");
-        QTest::newRow("local file") << Offer("file:///usr/bin/setup.exe");
 
         // Signed, but not newer than the running version.
         QTest::newRow("older") << Offer("https://h.org/setup.exe", "0.0.1");

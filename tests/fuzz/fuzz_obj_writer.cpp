@@ -67,15 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const vtkIdType pointCount = input.ConsumeIntegralInRange(1, 64);
 
     vtkNew<vtkPoints> points;
-    const bool floatPoints = input.ConsumeBool();
-    points->SetDataType(floatPoints ? VTK_FLOAT : VTK_DOUBLE);
-    points->SetNumberOfPoints(pointCount);
-    for (vtkIdType i = 0; i < pointCount; ++i) {
-        double point[3];
-        for (double &coordinate : point)
-            coordinate = AnyValue(input, floatPoints);
-        points->SetPoint(i, point);
-    }
+    points->SetData(AnyArray(input, pointCount, 3));
     vtkNew<vtkPolyData> model;
     model->SetPoints(points);
     if (input.ConsumeBool())
