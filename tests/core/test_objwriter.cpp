@@ -97,7 +97,8 @@ private slots:
                                              << QByteArray("f 1/1 2/2 3/3 \nf 2/2 1/1 3/3\nf 3/3 2/2 4/4\n") << t;
         // Lines refer to texture coordinates only, never to normals.
         QTest::newRow("both") << Model({}, {{0, 1, 2}}, {{0, 1, 2}}, {{0, 1, 2, 3}}, true, true)
-                              << QByteArray("l 1/1 2/2 3/3 \nf 1/1/1 2/2/2 3/3/3 \nf 2/2/2 1/1/1 3/3/3\nf 3/3/3 2/2/2 4/4/4\n")
+                              << QByteArray("l 1/1 2/2 3/3 \nf 1/1/1 2/2/2 3/3/3 \n"
+                                            "f 2/2/2 1/1/1 3/3/3\nf 3/3/3 2/2/2 4/4/4\n")
                               << n + t;
         // A strip of two points has no triangle; strips have no trailing blank.
         QTest::newRow("vertices, lines, polygons, strips")

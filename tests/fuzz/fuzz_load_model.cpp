@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString suffix = QStringLiteral(LUMENO_FUZZ_SUFFIX);
     const QString path = fuzzing::ScratchPath(QStringLiteral("input.") + suffix);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
         qFatal("cannot write the fuzz input to %s", qPrintable(path));
     file.close();
     const lumeno::ReadResult result = lumeno::ReadModel(path, suffix);

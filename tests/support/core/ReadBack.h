@@ -36,7 +36,7 @@ inline vtkSmartPointer<vtkPolyData> ReadBack(const QString &path)
 // within the precision of the formats (six significant digits for OBJ, float for STL and PLY).
 inline bool SameTriangles(vtkPolyData *expected, vtkPolyData *actual, QString *why)
 {
-    *why = QStringLiteral("%1 triangles instead of %2").arg(actual->GetNumberOfPolys()).arg(expected->GetNumberOfPolys());
+    *why = QStringLiteral("%1 cells instead of %2").arg(actual->GetNumberOfCells()).arg(expected->GetNumberOfCells());
     if (expected->GetNumberOfCells() != actual->GetNumberOfCells())
         return false;
     vtkNew<vtkIdList> a, b;

@@ -60,6 +60,5 @@ inline bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30
         testing::IsolateEnvironment();                                                                                \
         QCoreApplication app(argc, argv);                                                                             \
         TestObject test;                                                                                              \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
         return QTest::qExec(&test, argc, argv);                                                                       \
     }
