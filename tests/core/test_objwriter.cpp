@@ -9,7 +9,6 @@
 #include <vtkPointData.h>
 
 #include <cstdio>
-#include <functional>
 #include <random>
 
 namespace {

@@ -72,7 +72,6 @@ private slots:
         QFETCH(double, width);
         const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix().toUpper());
         QCOMPARE(result.failure, ReadFailure::None);
-        QVERIFY(lumeno::IsModelUsable(result.model));
         if (points >= 0)
             QCOMPARE(int(result.model->GetNumberOfPoints()), points);
         QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
@@ -147,7 +146,6 @@ private slots:
         const vtkIdType triangle[3] = {0, 1, pastTheEnd->GetNumberOfPoints()};
         pastTheEnd->GetPolys()->InsertNextCell(3, triangle);
         QVERIFY(!lumeno::HasSoundCells(pastTheEnd));
-        QVERIFY(!lumeno::IsModelUsable(pastTheEnd));
         QVERIFY(lumeno::HasSoundCells(vtkSmartPointer<vtkPolyData>::New()));
         QVERIFY(!lumeno::IsModelUsable(nullptr));
     }

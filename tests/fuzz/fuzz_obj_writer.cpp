@@ -28,11 +28,6 @@ double AnyBits(FuzzedDataProvider &input)
     return value;
 }
 
-double AnyValue(FuzzedDataProvider &input, bool asFloat)
-{
-    return asFloat ? AnyBits<float, std::uint32_t>(input) : AnyBits<double, std::uint64_t>(input);
-}
-
 vtkSmartPointer<vtkDataArray> AnyArray(FuzzedDataProvider &input, vtkIdType tuples, int components)
 {
     const int type = input.PickValueInArray({VTK_FLOAT, VTK_DOUBLE, VTK_INT});
@@ -40,7 +35,9 @@ vtkSmartPointer<vtkDataArray> AnyArray(FuzzedDataProvider &input, vtkIdType tupl
     array->SetNumberOfComponents(components);
     array->SetNumberOfTuples(tuples);
     for (vtkIdType i = 0; i < tuples * components; ++i) {
-        const double value = type == VTK_INT ? input.ConsumeIntegral<int>() : AnyValue(input, type == VTK_FLOAT);
+        const double value = type == VTK_INT     ? input.ConsumeIntegral<int>()
+                             : type == VTK_FLOAT ? AnyBits<float, std::uint32_t>(input)
+                                                 : AnyBits<double, std::uint64_t>(input);
         array->SetComponent(i / components, static_cast<int>(i % components), value);
     }
     return array;

@@ -17,7 +17,6 @@ public:
         active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-    FileSizeLimit(const FileSizeLimit &) = delete;
     bool IsActive() const { return active; }
 
 private:
