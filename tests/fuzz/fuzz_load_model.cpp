@@ -19,7 +19,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString suffix = QStringLiteral(LUMENO_FUZZ_SUFFIX);
-    const QString path = fuzzing::WriteInput(QStringLiteral("input.") + suffix, data, size);
+    const QString path = fuzzing::ScratchPath(QStringLiteral("input.") + suffix);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
+        qFatal("cannot write the fuzz input to %s", qPrintable(path));
+    file.close();
     const lumeno::ReadResult result = lumeno::ReadModel(path, suffix);
     if (!result.model)
         return 0;

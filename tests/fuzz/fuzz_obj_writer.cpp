@@ -7,10 +7,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <vtkCellArray.h>
-#include <vtkDoubleArray.h>
+#include <vtkDataArray.h>
 #include <vtkErrorCode.h>
-#include <vtkFloatArray.h>
-#include <vtkIntArray.h>
 #include <vtkNew.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
@@ -21,40 +19,25 @@
 namespace {
 
 // Any bit pattern, NaN and infinities included.
-double AnyValue(FuzzedDataProvider &input, bool asFloat)
+template <typename Value, typename Bits>
+double AnyBits(FuzzedDataProvider &input)
 {
-    if (asFloat) {
-        const auto bits = input.ConsumeIntegral<std::uint32_t>();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    const auto bits = input.ConsumeIntegral<std::uint64_t>();
-    double value;
+    const auto bits = input.ConsumeIntegral<Bits>();
+    Value value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
 vtkSmartPointer<vtkDataArray> AnyArray(FuzzedDataProvider &input, vtkIdType tuples, int components)
 {
-    vtkSmartPointer<vtkDataArray> array;
-    switch (input.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        array = vtkSmartPointer<vtkFloatArray>::New();
-        break;
-    case 1:
-        array = vtkSmartPointer<vtkDoubleArray>::New();
-        break;
-    default:
-        array = vtkSmartPointer<vtkIntArray>::New();
-        break;
-    }
+    const int type = input.PickValueInArray({VTK_FLOAT, VTK_DOUBLE, VTK_INT});
+    auto array = vtk::TakeSmartPointer(vtkDataArray::CreateDataArray(type));
     array->SetNumberOfComponents(components);
     array->SetNumberOfTuples(tuples);
-    const bool integers = vtkIntArray::SafeDownCast(array) != nullptr;
-    const bool asFloat = vtkFloatArray::SafeDownCast(array) != nullptr;
     for (vtkIdType i = 0; i < tuples * components; ++i) {
-        const double value = integers ? input.ConsumeIntegral<int>() : AnyValue(input, asFloat);
+        const double value = type == VTK_INT     ? input.ConsumeIntegral<int>()
+                             : type == VTK_FLOAT ? AnyBits<float, std::uint32_t>(input)
+                                                 : AnyBits<double, std::uint64_t>(input);
         array->SetComponent(i / components, static_cast<int>(i % components), value);
     }
     return array;
@@ -81,15 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const vtkIdType pointCount = input.ConsumeIntegralInRange(1, 64);
 
     vtkNew<vtkPoints> points;
-    const bool floatPoints = input.ConsumeBool();
-    points->SetDataType(floatPoints ? VTK_FLOAT : VTK_DOUBLE);
-    points->SetNumberOfPoints(pointCount);
-    for (vtkIdType i = 0; i < pointCount; ++i) {
-        double point[3];
-        for (double &coordinate : point)
-            coordinate = AnyValue(input, floatPoints);
-        points->SetPoint(i, point);
-    }
+    points->SetData(AnyArray(input, pointCount, 3));
     vtkNew<vtkPolyData> model;
     model->SetPoints(points);
     if (input.ConsumeBool())

@@ -1,12 +1,5 @@
 #include "TestSupport.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <vtkCubeSource.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
@@ -23,11 +16,10 @@ std::unique_ptr<QTemporaryDir> sandbox;
 
 vtkSmartPointer<vtkPolyData> Triangulated(vtkAlgorithm *source)
 {
-    auto triangles = vtkSmartPointer<vtkTriangleFilter>::New();
+    vtkNew<vtkTriangleFilter> triangles;
     triangles->SetInputConnection(source->GetOutputPort());
     triangles->Update();
-    vtkSmartPointer<vtkPolyData> model = triangles->GetOutput();
-    return model;
+    return triangles->GetOutput();
 }
 } // namespace
 
@@ -76,6 +68,14 @@ QByteArray Contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList FolderState(const QString &folder)
+{
+    QStringList files;
+    for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        files << entry.fileName() + QLatin1Char('=') + QString::fromLatin1(Contents(entry.filePath()).toHex());
+    return files;
+}
+
 QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners)
 {
     QByteArray bytes(80, '\0');
@@ -108,36 +108,21 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
 
 bool WriteModel(vtkPolyData *model, const QString &path)
 {
-    const auto run = [&](auto writer) {
+    const auto write = [&](auto writer) {
         writer->SetFileName(QFile::encodeName(path).constData());
         writer->SetInputData(model);
         return writer->Write() == 1;
     };
+    vtkNew<vtkSTLWriter> stl;
+    vtkNew<vtkPLYWriter> ply;
+    stl->SetFileTypeToBinary();
+    ply->SetFileTypeToBinary();
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("stl")) {
-        auto writer = vtkSmartPointer<vtkSTLWriter>::New();
-        writer->SetFileTypeToBinary();
-        return run(writer);
-    }
-    if (suffix == QLatin1String("ply")) {
-        auto writer = vtkSmartPointer<vtkPLYWriter>::New();
-        writer->SetFileTypeToBinary();
-        return run(writer);
-    }
-    return suffix == QLatin1String("obj") && run(vtkSmartPointer<vtkOBJWriter>::New());
-}
-
-bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!predicate()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(5);
-    }
-    return true;
+    if (suffix == QLatin1String("stl"))
+        return write(stl.Get());
+    if (suffix == QLatin1String("ply"))
+        return write(ply.Get());
+    return suffix == QLatin1String("obj") && write(vtkNew<vtkOBJWriter>().Get());
 }
 
 } // namespace testing

@@ -2,9 +2,15 @@
 // What the tests share without a window: an isolated environment, small models and files.
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
@@ -25,6 +31,8 @@ QString ScratchFile(const QString &name);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
+// Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.
+QStringList FolderState(const QString &folder);
 
 // A binary STL: 80 zero bytes, the declared count, then the triangles (nine coordinates each).
 QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners);
@@ -38,7 +46,10 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
 bool WriteModel(vtkPolyData *model, const QString &path);
 
 // Runs the event loop until the predicate holds or the time is up.
-bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000);
+inline bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000)
+{
+    return QTest::qWaitFor(predicate, timeoutMs);
+}
 
 } // namespace testing
 
@@ -49,6 +60,5 @@ bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000);
         testing::IsolateEnvironment();                                                                                \
         QCoreApplication app(argc, argv);                                                                             \
         TestObject test;                                                                                              \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
         return QTest::qExec(&test, argc, argv);                                                                       \
     }

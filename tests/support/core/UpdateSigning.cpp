@@ -3,7 +3,6 @@
 #include "update/UpdateSignature.h"
 
 #include <QCryptographicHash>
-#include <QByteArrayList>
 
 #include <openssl/evp.h>
 
