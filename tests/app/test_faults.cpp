@@ -1,17 +1,12 @@
 // Faults from outside the program: a full disk under a snapshot, files that change between
-// choosing and reading them, damaged settings and an update service that misbehaves. Each ends
-// in a message or in nothing at all, never in lost data, a crash or a window that stops working.
-// (A full disk under Save as: test_saving; under the installer download: test_updater.)
+// choosing and reading them, and damaged settings. Each ends in a message or in defaults, never
+// in lost data, a crash or a window that stops working. (A full disk under Save as: test_saving;
+// a misbehaving update service and a full disk under its download: test_updater.)
 #include "AppSupport.h"
 #include "FileSizeLimit.h"
-#include "LocalHttpServer.h"
-#include "UpdateSigning.h"
 
 #include "MainWindow.h"
 #include "dialogs/DialogPreferences.h"
-#include "update/DialogNotificationUpdateReady.h"
-#include "update/DialogUpdater.h"
-#include "update/Updater.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -42,7 +37,6 @@ class TestFaults : public QObject
 
     std::unique_ptr<MainWindow> window;
     std::shared_ptr<QStringList> messages;
-    const testing::UpdateSigner signer;
 
     QString Path(const QString &name) const { return testing::ScratchFile(QStringLiteral("faults/") + name); }
     QStringList Files() const { return QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
@@ -74,7 +68,6 @@ private slots:
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QSettings().clear();
-        qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
     }
 
     void snapshotOnAFullDiskKeepsTheExistingImages()
@@ -186,47 +179,6 @@ private slots:
 
         VerifyTheNextGoodFileLoads();
         QCOMPARE(testing::RecentMenuEntries(*window), QStringList{Path(QStringLiteral("good.stl"))});
-    }
-
-    // Whatever the update service answers, the window goes on as if it had not asked.
-    void misbehavingUpdateServiceLeavesTheWindowAlone_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("40 MB body") << 0;
-        QTest::newRow("offer inflating to 40 MB") << 1;
-        QTest::newRow("no answer at all") << 2;
-    }
-
-    void misbehavingUpdateServiceLeavesTheWindowAlone()
-    {
-        QFETCH(int, kind);
-        const QString queryPath = QStringLiteral("/app/index.php");
-        LocalHttpServer server;
-        // A valid offer at its start, so only the size can refuse it.
-        const QByteArray installer = RandomBytes(1000, 4);
-        LocalHttpServer::Response response;
-        response.body = signer.Offer(server.UrlFor(QStringLiteral("/setup.bin")), installer) +
-                        QByteArray(40 * 1024 * 1024, 'x');
-        server.Serve(QStringLiteral("/setup.bin"), installer);
-        if (kind == 1) {
-            response.body = qCompress(response.body, 9).mid(4); // a zlib stream without Qt's length prefix
-            response.encoding = "deflate";
-        }
-        if (kind == 2)
-            response.delivery = LocalHttpServer::Response::Silent;
-        server.Serve(queryPath, response);
-        qputenv("LUMENO3D_UPDATE_URL", server.UrlFor().toUtf8());
-
-        OpenWindow();
-        QVERIFY(testing::WaitUntil([&] { return server.RequestsFor(queryPath) == 1; }, 10000));
-        QTest::qWait(1000);
-        VerifyTheNextGoodFileLoads();
-        QVERIFY(!window->findChild<DialogUpdater *>());
-        QVERIFY(!window->findChild<DialogNotificationUpdateReady *>());
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            QVERIFY2(widget == window.get() || !widget->isVisible(), qPrintable(widget->metaObject()->className()));
-        QCOMPARE(server.RequestsFor(QStringLiteral("/setup.bin")), 0);
-        QVERIFY(QDir(Updater::InstallerFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 };
 

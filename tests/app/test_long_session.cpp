@@ -39,7 +39,7 @@ int ThreadCount()
 
 QString Path(const QString &name)
 {
-    return testing::ScratchFile(QStringLiteral("session/") + name);
+    return testing::ScratchFile(QStringLiteral("session-") + name);
 }
 
 const QStringList Formats{QStringLiteral("stl"), QStringLiteral("ply"), QStringLiteral("obj")};

@@ -42,10 +42,10 @@ class TestUpdater : public QObject
     }
 
     // Serves the download as given and an answer offering the installer as version 0.9.2.
-    void ServeOffer(const Response &download, int status = 200)
+    void ServeOffer(const Response &download)
     {
         server->Serve(installerWebPath, download);
-        server->Serve(queryPath, signer.Offer(server->UrlFor(installerWebPath), installer, "0.9.2"), status);
+        server->Serve(queryPath, signer.Offer(server->UrlFor(installerWebPath), installer, "0.9.2"));
     }
 
     QString StoredInstaller() const { return Updater::InstallerFolder() + QLatin1Char('/') + installerName; }
@@ -58,26 +58,23 @@ class TestUpdater : public QObject
     DialogUpdater *ProgressWindow() const { return host->findChild<DialogUpdater *>(); }
 
 private slots:
+    // One server for all, so that the tables know its address.
     void initTestCase()
     {
         Downloader::setDefaultTimeout(2000); // the stalled download needs not take 30 s
+        server = std::make_unique<LocalHttpServer>();
     }
 
     void init()
     {
-        server = std::make_unique<LocalHttpServer>();
+        server->Reset();
         qputenv("LUMENO3D_UPDATE_URL", server->UrlFor().toUtf8());
         QDir(Updater::InstallerFolder()).removeRecursively();
         QSettings().remove(QStringLiteral("CheckForUpdates"));
         host = std::make_unique<QWidget>();
     }
 
-    void cleanup()
-    {
-        host.reset();
-        server.reset();
-        qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
-    }
+    void cleanup() { host.reset(); }
 
     void queryNamesVersionAndPlatform()
     {
@@ -129,29 +126,38 @@ private slots:
         QCOMPARE(testing::Contents(StoredInstaller()), installer);
     }
 
+    // Whatever the service answers, or when it must not be asked, nothing is downloaded or shown.
     // 0.0.0.0 reaches this machine on Linux but is no loopback address: plain http to it is refused.
     void nothingIsDownloaded_data()
     {
         QTest::addColumn<bool>("switchedOff");
         QTest::addColumn<QString>("serviceHost");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<Response>("answer");
         QTest::addColumn<int>("queries");
-        QTest::newRow("CheckForUpdates false") << true << "127.0.0.1" << 200 << 0;
-        QTest::newRow("service over plain http to another host") << false << "0.0.0.0" << 200 << 0;
-        QTest::newRow("offer with an error status") << false << "127.0.0.1" << 500 << 1;
+        const QByteArray offer = signer.Offer(server->UrlFor(installerWebPath), installer, "0.9.2");
+        QTest::newRow("CheckForUpdates false") << true << "127.0.0.1" << Response{200, offer} << 0;
+        QTest::newRow("service over plain http to another host") << false << "0.0.0.0" << Response{200, offer} << 0;
+        QTest::newRow("offer with an error status") << false << "127.0.0.1" << Response{500, offer} << 1;
+        // A valid offer at its start, so only the size can refuse it.
+        const QByteArray huge = offer + QByteArray(40 * 1024 * 1024, 'x');
+        QTest::newRow("40 MB answer") << false << "127.0.0.1" << Response{200, huge} << 1;
+        QTest::newRow("answer inflating to 40 MB") << false << "127.0.0.1" << Response{200, qCompress(huge, 9).mid(4), "deflate"} << 1;
+        QTest::newRow("no answer at all") << false << "127.0.0.1" << Response{200, {}, {}, Response::Silent} << 1;
     }
 
     void nothingIsDownloaded()
     {
         QFETCH(bool, switchedOff);
         QFETCH(QString, serviceHost);
-        QFETCH(int, status);
+        QFETCH(Response, answer);
         QFETCH(int, queries);
-        ServeOffer({200, installer}, status);
+        server->Serve(installerWebPath, installer);
+        server->Serve(queryPath, answer);
         QSettings().setValue(QStringLiteral("CheckForUpdates"), !switchedOff);
         qputenv("LUMENO3D_UPDATE_URL", server->UrlFor().replace(QLatin1String("127.0.0.1"), serviceHost).toUtf8());
         Updater updater(host.get());
-        QVERIFY(testing::WaitUntil([&] { return server->RequestsFor(queryPath) == queries; }));
+        // The unanswered query ends only when the updater gives it up.
+        QVERIFY(testing::WaitUntil([&] { return server->RequestsFor(queryPath) == queries && server->OpenConnections() == 0; }));
         QTest::qWait(500);
         QCOMPARE(server->Requests().size(), queries);
         QVERIFY(!Notice() && !ProgressWindow());

@@ -34,6 +34,12 @@ public:
 
     void Serve(const QString &path, const Response &response) { responses.insert(path, response); }
     void Serve(const QString &path, const QByteArray &body, int status = 200) { Serve(path, Response{status, body}); }
+    // Drops the answers and the record of requests.
+    void Reset()
+    {
+        responses.clear();
+        requests.clear();
+    }
 
     // Each request whole: request line, headers and body.
     const QByteArrayList &Requests() const { return requests; }
