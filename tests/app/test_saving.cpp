@@ -1,6 +1,6 @@
 // Save as: the model the right view shows goes to the chosen file in the format of its suffix,
-// with the accepted transform only; bad names and failed writes are reported, lose no file and
-// never enter the recent list.
+// with the accepted transform only, and opens again by that suffix; bad names and failed writes
+// are reported, lose no file and never enter the recent list.
 #include "AppSupport.h"
 #include "FileSizeLimit.h"
 #include "ReadBack.h"
@@ -115,6 +115,10 @@ private slots:
         QCOMPARE(*messages, QStringList());
         VerifyWritten(Path(written), window->LoadedModel());
         QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file is left
+        // Opened again, the file is read by its last suffix, whatever its case.
+        const vtkIdType polygons = window->LoadedModel()->GetNumberOfPolys();
+        QCOMPARE(testing::Run(*window, "actionOpen", {ChooseFile(Path(written))}), QStringList());
+        QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), polygons);
     }
 
     void completingANameAsksBeforeReplacing()
@@ -221,19 +225,6 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("smooth.ply")))});
         VerifyWritten(Path(QStringLiteral("smooth.ply")), smoothed);
         QCOMPARE(*messages, QStringList());
-    }
-
-    void whileTheLevelsAreComputedTheLoadedModelIsWritten()
-    {
-        const QString input = Path(QStringLiteral("large.stl"));
-        QVERIFY(testing::WriteModel(testing::Sphere(400, 300), input));
-        window->LoadModel(input, QStringLiteral("stl"));
-        if (!window->IsCascadeRunning())
-            QSKIP("The cascade ended before the save could start");
-        SaveAs({ChooseFile(Path(QStringLiteral("early.stl")))});
-        QCOMPARE(*messages, QStringList());
-        VerifyWritten(Path(QStringLiteral("early.stl")), window->LoadedModel());
-        QVERIFY(testing::WaitForCascade(*window));
     }
 
     void openTransformDialogsCloseWithTheWindow()

@@ -175,9 +175,6 @@ private slots:
         QVERIFY(answers.Closed().first().contains(QStringLiteral("until you restart")));
         QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("de"));
         QCOMPARE(window.InterfaceLanguage(), QStringLiteral("en"));
-        combo->setCurrentIndex(combo->currentIndex()); // the same language again asks nothing
-        QTest::qWait(300);
-        QCOMPARE(answers.Closed().size(), 1);
     }
 };
 
