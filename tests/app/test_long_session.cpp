@@ -65,7 +65,8 @@ bool WriteModel(int round, const QString &path)
         return testing::WriteModel(box, path);
     }
     const bool large = round == 12 || round == 26 || round == 40;
-    return testing::WriteModel(testing::Sphere(large ? 300 : 12 + (round * 17) % 90, large ? 202 : 10 + (round * 11) % 60), path);
+    const int theta = large ? 300 : 12 + (round * 17) % 90;
+    return testing::WriteModel(testing::Sphere(theta, large ? 202 : 10 + (round * 11) % 60), path);
 }
 
 } // namespace
@@ -87,7 +88,8 @@ class TestLongSession : public QObject
         const QString path = Path(QStringLiteral("model%1.%2").arg(round).arg(Formats[round % 3]));
         QVERIFY(WriteModel(round, path));
         if (IsDamaged(round))
-            return Run("actionOpen", {ChooseFile(path)}, {QStringLiteral("This file seems to be corrupt and cannot be loaded.")});
+            return Run("actionOpen", {ChooseFile(path)},
+                       {QStringLiteral("This file seems to be corrupt and cannot be loaded.")});
         Run("actionOpen", {ChooseFile(path)});
         QVERIFY(testing::WaitForCascade(window, 300000));
         testing::LevelAction(window, 10 + round % 9 * 10)->trigger();
@@ -151,8 +153,10 @@ private slots:
         Settle();
         const qint64 lastMemory = ResidentKiB();
         qInfo("resident memory after the 25th model %lld kB, after the last %lld kB", middleMemory, lastMemory);
-        QVERIFY2(lastMemory <= middleMemory + qMax(middleMemory / 10, qint64(32 * 1024)), qPrintable(QString::number(lastMemory)));
-        QVERIFY2(ThreadCount() <= middleThreads, qPrintable(QStringLiteral("%1 -> %2").arg(middleThreads).arg(ThreadCount())));
+        QVERIFY2(lastMemory <= middleMemory + qMax(middleMemory / 10, qint64(32 * 1024)),
+                 qPrintable(QString::number(lastMemory)));
+        QVERIFY2(ThreadCount() <= middleThreads,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(middleThreads).arg(ThreadCount())));
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(widget == &window || !widget->isVisible(), widget->metaObject()->className());
         QVERIFY(window.findChildren<DialogTransform *>().isEmpty());

@@ -88,7 +88,8 @@ private slots:
         for (const QColor &middle : SeenColours(window, -1))
             QVERIFY2(middle.blue() > middle.red() + 60 && middle.blue() > middle.green() + 60, qPrintable(middle.name()));
 
-        QTest::mouseClick(OpenPreferences(window)->findChild<QPushButton *>(QStringLiteral("btnRestoreDefault")), Qt::LeftButton);
+        auto *restore = OpenPreferences(window)->findChild<QPushButton *>(QStringLiteral("btnRestoreDefault"));
+        QTest::mouseClick(restore, Qt::LeftButton);
         for (const QColor &top : SeenColours(window, 1))
             QVERIFY2(qAbs(top.red() - 230) < 8 && qAbs(top.blue() - 230) < 8, qPrintable(top.name()));
         for (const QColor &middle : SeenColours(window, -1))

@@ -85,7 +85,8 @@ void LocalHttpServer::Answer(QTcpSocket *socket, const QByteArray &request)
         const QByteArray chunk = QByteArray::number(response.body.size(), 16) + "\r\n" + response.body + "\r\n";
         Trickle(socket, chunk, 0, chunk.size(), true);
     } else {
-        socket->write(response.delivery == Response::Truncated ? response.body.left(response.body.size() / 2) : response.body);
+        const bool half = response.delivery == Response::Truncated;
+        socket->write(half ? response.body.left(response.body.size() / 2) : response.body);
         socket->disconnectFromHost();
     }
 }
