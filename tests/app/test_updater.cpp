@@ -1,6 +1,8 @@
 // The update check against a local update service: what is asked, what is downloaded and
-// stored, what is offered, and every answer that must lead to nothing.
+// stored, what is offered, and every answer or download that must lead to nothing.
+// (What the answer may say, its signature and versions: test_update_answer.)
 #include "AppSupport.h"
+#include "FileSizeLimit.h"
 #include "LocalHttpServer.h"
 #include "UpdateSigning.h"
 
@@ -10,7 +12,6 @@
 #include "update/Downloader.h"
 #include "update/Updater.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -26,12 +27,13 @@ class TestUpdater : public QObject
     const QString queryPath = QStringLiteral("/app/index.php");
     const QString installerName = QStringLiteral("setup_0.9.2.bin");
     const QString installerWebPath = QStringLiteral("/files/setup_0.9.2.bin");
+    const QByteArray installer = Installer(1024 * 1024);
 
     std::unique_ptr<LocalHttpServer> server;
     std::unique_ptr<QWidget> host; // stands in for the main window as the updater's parent
     const testing::UpdateSigner signer;
 
-    static QByteArray Installer(int size = 1024 * 1024)
+    static QByteArray Installer(int size)
     {
         QByteArray bytes(size, Qt::Uninitialized);
         for (int i = 0; i < size; ++i)
@@ -39,85 +41,68 @@ class TestUpdater : public QObject
         return bytes;
     }
 
-    QByteArray Offer(const QString &address, const QByteArray &installer) const
+    // Serves the download as given and an answer offering the installer as version 0.9.2.
+    void ServeOffer(const Response &download)
     {
-        return signer.Offer(address, installer, "0.9.2");
+        server->Serve(installerWebPath, download);
+        server->Serve(queryPath, signer.Offer(server->UrlFor(installerWebPath), installer, "0.9.2"));
     }
 
     QString StoredInstaller() const { return Updater::InstallerFolder() + QLatin1Char('/') + installerName; }
-
-    DialogNotificationUpdateReady *Notice() const { return host->findChild<DialogNotificationUpdateReady *>(); }
-    DialogUpdater *ProgressWindow() const { return host->findChild<DialogUpdater *>(); }
-
-    // Lets the updater act on its answer; nothing is expected to appear.
-    void SettleAfterQuery()
-    {
-        QVERIFY(testing::WaitUntil([this] { return server->RequestsFor(queryPath) == 1; }));
-        QTest::qWait(300);
-    }
-
     QStringList FilesInInstallerFolder() const
     {
         return QDir(Updater::InstallerFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
+    DialogNotificationUpdateReady *Notice() const { return host->findChild<DialogNotificationUpdateReady *>(); }
+    DialogUpdater *ProgressWindow() const { return host->findChild<DialogUpdater *>(); }
+
 private slots:
+    // One server for all, so that the tables know its address.
     void initTestCase()
     {
         Downloader::setDefaultTimeout(2000); // the stalled download needs not take 30 s
+        server = std::make_unique<LocalHttpServer>();
     }
 
     void init()
     {
-        server = std::make_unique<LocalHttpServer>();
-        qputenv("LUMENO3D_UPDATE_URL", server->BaseUrl().toUtf8());
+        server->Reset();
+        qputenv("LUMENO3D_UPDATE_URL", server->UrlFor().toUtf8());
         QDir(Updater::InstallerFolder()).removeRecursively();
         QSettings().remove(QStringLiteral("CheckForUpdates"));
         host = std::make_unique<QWidget>();
     }
 
-    void cleanup()
-    {
-        host.reset();
-        server.reset();
-        qputenv("LUMENO3D_UPDATE_URL", "http://127.0.0.1:9");
-    }
+    void cleanup() { host.reset(); }
 
     void queryNamesVersionAndPlatform()
     {
         server->Serve(queryPath, "Lumeno3D update service\nNO<br>\n");
         Updater updater(host.get());
-        SettleAfterQuery();
-
-        const LocalHttpServer::Request &query = server->Requests().at(0);
-        QCOMPARE(query.method, QByteArray("POST"));
-        QCOMPARE(query.target, QByteArray("/app/index.php?method=checkupdates&version=0.9.1.20140802&platform=linux"));
-        QCOMPARE(query.body, QByteArray("method=checkupdates&version=0.9.1.20140802&platform=linux"));
-        QCOMPARE(query.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
-        QVERIFY(!Notice());
-        QVERIFY(!ProgressWindow());
+        QVERIFY(testing::WaitUntil([this] { return server->RequestsFor(queryPath) == 1; }));
+        const QByteArray query = server->Requests().at(0);
+        const QByteArray form = "method=checkupdates&version=0.9.1.20140802&platform=linux";
+        QVERIFY2(query.startsWith("POST /app/index.php?" + form + " HTTP/1.1\r\n"), query.constData());
+        QVERIFY2(query.toLower().contains("\ncontent-type: application/x-www-form-urlencoded\r\n"), query.constData());
+        QVERIFY2(query.endsWith("\r\n\r\n" + form), query.constData());
+        QTest::qWait(300);
+        QVERIFY(!Notice() && !ProgressWindow());
     }
 
     void offeredVersionIsDownloadedStoredAndAnnounced()
     {
-        const QByteArray installer = Installer(2 * 1024 * 1024);
-        Response slow;
-        slow.body = installer;
-        slow.delivery = Response::Slowly;
-        slow.chunkSize = 128 * 1024;
+        Response slow{200, Installer(2 * 1024 * 1024), {}, Response::Slowly, 128 * 1024};
         server->Serve(installerWebPath, slow);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
-
+        server->Serve(queryPath, signer.Offer(server->UrlFor(installerWebPath), slow.body, "0.9.2"));
         Updater updater(host.get());
         QVERIFY(testing::WaitUntil([this] { return ProgressWindow() && ProgressWindow()->isVisible(); }));
         QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
         QVERIFY(!ProgressWindow()->isVisible());
         QCOMPARE(Notice()->InstallerPath(), StoredInstaller());
         QVERIFY(StoredInstaller().startsWith(testing::SandboxPath() + QStringLiteral("/cache/")));
-
-        QCOMPARE(testing::Contents(StoredInstaller()), installer);
+        QCOMPARE(testing::Contents(StoredInstaller()), slow.body);
         QCOMPARE(FilesInInstallerFolder(), QStringList{installerName});
-        QCOMPARE(server->RequestsFor(installerWebPath), 1);
     }
 
     // An installer already downloaded is offered without a download, unless its hash differs.
@@ -131,11 +116,9 @@ private slots:
     void presentInstallerIsOfferedOrReplaced()
     {
         QFETCH(bool, same);
-        const QByteArray installer = Installer();
         QDir().mkpath(Updater::InstallerFolder());
         QVERIFY(testing::WriteBytes(StoredInstaller(), same ? installer : QByteArray("an older build")));
-        server->Serve(installerWebPath, installer);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
+        ServeOffer({200, installer});
         Updater updater(host.get());
         QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
         QCOMPARE(Notice()->InstallerPath(), StoredInstaller());
@@ -143,29 +126,43 @@ private slots:
         QCOMPARE(testing::Contents(StoredInstaller()), installer);
     }
 
-    // What the answer may say is checked apart from the network (test_update_answer); here,
-    // what only the transfer shows.
-    void answersThatOfferNothing_data()
+    // Whatever the service answers, or when it must not be asked, nothing is downloaded or shown.
+    // 0.0.0.0 reaches this machine on Linux but is no loopback address: plain http to it is refused.
+    void nothingIsDownloaded_data()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("serverHost");
-        QTest::newRow("offer with an error status") << 500 << "127.0.0.1";
-        // 0.0.0.0 reaches this machine on Linux but is no loopback address: plain http to it is refused.
-        QTest::newRow("http to a non-loopback host") << 200 << "0.0.0.0";
+        QTest::addColumn<bool>("switchedOff");
+        QTest::addColumn<QString>("serviceHost");
+        QTest::addColumn<Response>("answer");
+        QTest::addColumn<int>("queries");
+        const QByteArray offer = signer.Offer(server->UrlFor(installerWebPath), installer, "0.9.2");
+        QTest::newRow("CheckForUpdates false") << true << "127.0.0.1" << Response{200, offer} << 0;
+        QTest::newRow("service over plain http to another host") << false << "0.0.0.0" << Response{200, offer} << 0;
+        QTest::newRow("offer with an error status") << false << "127.0.0.1" << Response{500, offer} << 1;
+        // A valid offer at its start, so only the size can refuse it.
+        const QByteArray huge = offer + QByteArray(40 * 1024 * 1024, 'x');
+        QTest::newRow("40 MB answer") << false << "127.0.0.1" << Response{200, huge} << 1;
+        const Response inflating{200, qCompress(huge, 9).mid(4), "deflate"}; // a zlib stream without Qt's length prefix
+        QTest::newRow("answer inflating to 40 MB") << false << "127.0.0.1" << inflating << 1;
+        QTest::newRow("no answer at all") << false << "127.0.0.1" << Response{200, {}, {}, Response::Silent} << 1;
     }
 
-    void answersThatOfferNothing()
+    void nothingIsDownloaded()
     {
-        QFETCH(int, status);
-        QFETCH(QString, serverHost);
-        server->Serve(installerWebPath, "not an installer");
-        const QString address = server->UrlFor(installerWebPath).replace(QLatin1String("127.0.0.1"), serverHost);
-        server->Serve(queryPath, signer.Offer(address, "not an installer", "0.9.2"), status);
+        QFETCH(bool, switchedOff);
+        QFETCH(QString, serviceHost);
+        QFETCH(Response, answer);
+        QFETCH(int, queries);
+        server->Serve(installerWebPath, installer);
+        server->Serve(queryPath, answer);
+        QSettings().setValue(QStringLiteral("CheckForUpdates"), !switchedOff);
+        qputenv("LUMENO3D_UPDATE_URL", server->UrlFor().replace(QLatin1String("127.0.0.1"), serviceHost).toUtf8());
         Updater updater(host.get());
-        SettleAfterQuery();
-        QCOMPARE(server->Requests().size(), 1);
-        QVERIFY(!Notice());
-        QVERIFY(!ProgressWindow());
+        // The unanswered query ends only when the updater gives it up.
+        QVERIFY(testing::WaitUntil(
+            [&] { return server->RequestsFor(queryPath) == queries && server->OpenConnections() == 0; }));
+        QTest::qWait(500);
+        QCOMPARE(server->Requests().size(), queries);
+        QVERIFY(!Notice() && !ProgressWindow());
         QVERIFY(FilesInInstallerFolder().isEmpty());
     }
 
@@ -174,28 +171,18 @@ private slots:
         QTest::addColumn<Response>("download");
         QTest::addColumn<QByteArray>("signedHash");
         QTest::addColumn<int>("signedSizeChange");
-        const QByteArray installer = Installer();
+        QTest::addColumn<int>("fileSizeLimit"); // 0: none
         const QByteArray hash = testing::Sha256Hex(installer);
-        Response whole;
-        whole.body = installer;
-        QTest::newRow("another hash") << whole << testing::Sha256Hex("something else") << 0;
-        QTest::newRow("larger than signed") << whole << hash << -1;
-        QTest::newRow("smaller than signed") << whole << hash << 1;
-        Response compressed; // would inflate to the signed installer, were it inflated in memory
-        compressed.body = qCompress(installer).mid(4);
-        compressed.encoding = "deflate";
-        QTest::newRow("compressed") << compressed << hash << 0;
-        Response endless;
-        endless.body = Installer(64 * 1024);
-        endless.delivery = Response::Endless;
-        QTest::newRow("endless") << endless << hash << 0;
-        Response drip = whole;
-        drip.delivery = Response::Slowly;
-        drip.chunkSize = 1;
-        QTest::newRow("stalled") << drip << hash << 0;
-        Response broken = whole;
-        broken.delivery = Response::Truncated;
-        QTest::newRow("connection lost halfway") << broken << hash << 0;
+        const Response whole{200, installer};
+        QTest::newRow("another hash") << whole << testing::Sha256Hex("something else") << 0 << 0;
+        QTest::newRow("larger than signed") << whole << hash << -1 << 0;
+        QTest::newRow("smaller than signed") << whole << hash << 1 << 0;
+        QTest::newRow("full disk") << whole << hash << 0 << 64 * 1024;
+        // Would inflate to the signed installer, were it inflated in memory.
+        QTest::newRow("compressed") << Response{200, qCompress(installer).mid(4), "deflate"} << hash << 0 << 0;
+        QTest::newRow("endless") << Response{200, Installer(64 * 1024), {}, Response::Endless} << hash << 0 << 0;
+        QTest::newRow("stalled") << Response{200, installer, {}, Response::Slowly, 1} << hash << 0 << 0;
+        QTest::newRow("connection lost halfway") << Response{200, installer, {}, Response::Truncated} << hash << 0 << 0;
     }
 
     void installerNotMatchingTheAnswerIsNotKept()
@@ -203,13 +190,14 @@ private slots:
         QFETCH(Response, download);
         QFETCH(QByteArray, signedHash);
         QFETCH(int, signedSizeChange);
-        const qint64 size = Installer().size() + signedSizeChange;
+        QFETCH(int, fileSizeLimit);
+        const qint64 size = installer.size() + signedSizeChange;
         server->Serve(installerWebPath, download);
         server->Serve(queryPath, testing::UpdateAnswerBody({"OK", "0.9.2", server->UrlFor(installerWebPath).toUtf8(),
                                                             signedHash, QByteArray::number(size),
                                                             signer.Signature("0.9.2", installerName.toUtf8(), size,
                                                                              signedHash)}));
-
+        FileSizeLimit limit(fileSizeLimit ? rlim_t(fileSizeLimit) : RLIM_INFINITY);
         Updater updater(host.get());
         // The endless and the stalled download end only when the updater gives them up.
         QVERIFY(testing::WaitUntil(
@@ -219,36 +207,9 @@ private slots:
         QVERIFY(FilesInInstallerFolder().isEmpty());
     }
 
-    void noQueryWhenSwitchedOffOrInsecure_data()
-    {
-        QTest::addColumn<bool>("switchedOff");
-        QTest::addColumn<bool>("plainHttpElsewhere");
-        QTest::newRow("CheckForUpdates false") << true << false;
-        QTest::newRow("service over plain http to another host") << false << true;
-    }
-
-    void noQueryWhenSwitchedOffOrInsecure()
-    {
-        QFETCH(bool, switchedOff);
-        QFETCH(bool, plainHttpElsewhere);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), Installer()));
-        server->Serve(installerWebPath, Installer());
-        if (switchedOff)
-            QSettings().setValue(QStringLiteral("CheckForUpdates"), false);
-        if (plainHttpElsewhere)
-            qputenv("LUMENO3D_UPDATE_URL", server->BaseUrl().replace(QLatin1String("127.0.0.1"), QLatin1String("0.0.0.0")).toUtf8());
-
-        Updater updater(host.get());
-        QTest::qWait(500);
-        QVERIFY(server->Requests().isEmpty());
-        QVERIFY(!Notice());
-    }
-
     void mainWindowShowsTheNoticeAsItsChild()
     {
-        const QByteArray installer = Installer();
-        server->Serve(installerWebPath, installer);
-        server->Serve(queryPath, Offer(server->UrlFor(installerWebPath), installer));
+        ServeOffer({200, installer});
         MainWindow window;
         window.show();
         QVERIFY(testing::WaitUntil([&] {

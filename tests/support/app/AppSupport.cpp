@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Resources.h"
+#include "dialogs/DialogTransform.h"
 #include "settings/LanguageNames.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QSettings>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QVTKOpenGLNativeWidget.h>
@@ -121,6 +124,37 @@ QAction *Action(MainWindow &window, const QString &name)
 QAction *LevelAction(MainWindow &window, int percent)
 {
     return Action(window, QStringLiteral("actionDecimation%1").arg(percent));
+}
+
+bool Show(MainWindow &window)
+{
+    window.resize(900, 650);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+QStringList RecentFiles()
+{
+    return QSettings().value(QStringLiteral("RecentFileList")).toStringList();
+}
+
+QStringList RecentMenuEntries(MainWindow &window)
+{
+    QStringList entries;
+    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (action->isVisible() && !action->data().toString().isEmpty())
+            entries << action->data().toString();
+    return entries;
+}
+
+DialogTransform *OpenTransformDialog(MainWindow &window)
+{
+    const QList<DialogTransform *> before = window.findChildren<DialogTransform *>();
+    Action(window, QStringLiteral("actionTransform"))->trigger();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<DialogTransform *>(widget); dialog && dialog->isVisible() && !before.contains(dialog))
+            return dialog;
+    return nullptr;
 }
 
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers)

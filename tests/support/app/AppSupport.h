@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class DialogTransform;
 class MainWindow;
 
 namespace testing {
@@ -47,6 +48,14 @@ ModalAnswer Type(double value);
 
 QAction *Action(MainWindow &window, const QString &name);
 QAction *LevelAction(MainWindow &window, int percent);
+
+// Resized to what the tests expect, shown and exposed.
+bool Show(MainWindow &window);
+// The recent files as stored, and as the File menu lists them.
+QStringList RecentFiles();
+QStringList RecentMenuEntries(MainWindow &window);
+// Triggers Transform and returns the dialog it opened.
+DialogTransform *OpenTransformDialog(MainWindow &window);
 
 // Triggers the action with these answers; returns the texts of the message boxes that came after them.
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers = {});

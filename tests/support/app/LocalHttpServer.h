@@ -1,27 +1,21 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayList>
 #include <QHash>
-#include <QList>
-#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
-
-class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 with canned answers per path, for the network tests.
 // Every request is recorded; an unknown path is answered with 404.
 class LocalHttpServer : public QObject
 {
-    Q_OBJECT
-
 public:
     struct Response
     {
         enum Delivery {
             Whole,     // headers and body at once
-            Slowly,    // the body in chunks, one every few milliseconds
+            Slowly,    // the body in chunks, one every 10 ms
             Truncated, // announces the whole body, sends half of it and closes the connection
             Silent,    // reads the request and never answers
             Endless    // chunked transfer encoding, repeating the body as a chunk until the client hangs up
@@ -33,47 +27,31 @@ public:
         int chunkSize = 16 * 1024;
     };
 
-    struct Request
-    {
-        QByteArray method;
-        QByteArray target; // path and query
-        QMap<QByteArray, QByteArray> headers; // names in lower case
-        QByteArray body;
-    };
-
     LocalHttpServer();
-    ~LocalHttpServer() override;
 
-    // "http://127.0.0.1:<port>"
-    QString BaseUrl() const;
-    QString UrlFor(const QString &path) const { return BaseUrl() + path; }
+    // "http://127.0.0.1:<port><path>"
+    QString UrlFor(const QString &path = QString()) const;
 
     void Serve(const QString &path, const Response &response) { responses.insert(path, response); }
-    void Serve(const QString &path, const QByteArray &body, int status = 200);
+    void Serve(const QString &path, const QByteArray &body, int status = 200) { Serve(path, Response{status, body}); }
+    // Drops the answers and the record of requests.
+    void Reset()
+    {
+        responses.clear();
+        requests.clear();
+    }
 
-    const QList<Request> &Requests() const { return requests; }
+    // Each request whole: request line, headers and body.
+    const QByteArrayList &Requests() const { return requests; }
     int RequestsFor(const QString &path) const;
     // Connections neither side has closed yet.
-    int OpenConnections() const { return connections.size(); }
-
-    // A loopback port with nothing listening on it.
-    static quint16 ClosedPort();
+    int OpenConnections() const;
 
 private:
-    struct Connection
-    {
-        QByteArray received;
-        bool answered = false;
-    };
-
     void Accept();
-    void Read(QTcpSocket *socket);
-    void Answer(QTcpSocket *socket, const Request &request);
-    void SendSlowly(QTcpSocket *socket, QByteArray rest, int chunkSize);
-    void SendEndlessly(QTcpSocket *socket, const QByteArray &chunk);
+    void Answer(class QTcpSocket *socket, const QByteArray &request);
 
     QTcpServer server;
     QHash<QString, Response> responses;
-    QHash<QTcpSocket *, Connection> connections;
-    QList<Request> requests;
+    QByteArrayList requests;
 };
