@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "mesh/DecimationLevels.h"
 
+#include <QInputDialog>
 #include <QSettings>
 
 #include <cmath>
@@ -17,6 +18,21 @@ QString SphereFile(const QString &name, int theta, int phi)
     if (!QFileInfo::exists(path) && !testing::WriteModel(testing::Sphere(theta, phi), path))
         return QString();
     return path;
+}
+
+// Types the value into the input dialog and accepts.
+testing::ModalAnswer Type(double value)
+{
+    return [value](QWidget *modal) {
+        auto *dialog = qobject_cast<QInputDialog *>(modal);
+        if (!dialog)
+            return void(modal->close());
+        if (dialog->inputMode() == QInputDialog::IntInput)
+            dialog->setIntValue(int(value));
+        else
+            dialog->setDoubleValue(value);
+        dialog->accept();
+    };
 }
 
 int Shown(MainWindow &window)
@@ -56,10 +72,10 @@ private slots:
         VerifyLevels(window);
         const int loaded = Shown(window);
 
-        QCOMPARE(testing::Run(window, "actionDecimationSet", {testing::Type(37)}), QStringList());
+        QCOMPARE(testing::Run(window, "actionDecimationSet", {Type(37)}), QStringList());
         QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(std::abs(Shown(window) - loaded * 37 / 100) <= loaded / 50);
-        QCOMPARE(testing::Run(window, "actionDecimationByError", {testing::Type(0.01)}), QStringList());
+        QCOMPARE(testing::Run(window, "actionDecimationByError", {Type(0.01)}), QStringList());
         QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(Shown(window) > 0 && Shown(window) < loaded / 2);
 

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -99,20 +98,6 @@ ModalAnswer Press(QMessageBox::StandardButton button, std::shared_ptr<QStringLis
             box->button(button)->click();
         else
             modal->close();
-    };
-}
-
-ModalAnswer Type(double value)
-{
-    return [value](QWidget *modal) {
-        auto *dialog = qobject_cast<QInputDialog *>(modal);
-        if (!dialog)
-            return void(modal->close());
-        if (dialog->inputMode() == QInputDialog::IntInput)
-            dialog->setIntValue(int(value));
-        else
-            dialog->setDoubleValue(value);
-        dialog->accept();
     };
 }
 

@@ -43,8 +43,6 @@ private:
 ModalAnswer ChooseFile(const QString &path, const QString &filterPattern = QString());
 // Notes the message box's text and presses the button.
 ModalAnswer Press(QMessageBox::StandardButton button, std::shared_ptr<QStringList> texts);
-// Types the value into an input dialog and accepts.
-ModalAnswer Type(double value);
 
 QAction *Action(MainWindow &window, const QString &name);
 QAction *LevelAction(MainWindow &window, int percent);
