@@ -20,8 +20,6 @@ using testing::Press;
 
 namespace {
 
-const QString CorruptMessage = QStringLiteral("This file seems to be corrupt and cannot be loaded.");
-
 QByteArray RandomBytes(int size, quint32 seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -102,7 +100,8 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("expectedMessage"); // %1 stands for the path; empty: the new content loads
         QTest::newRow("deleted") << "delete" << QStringLiteral("The file %1 doesn't exist.");
-        QTest::newRow("replaced by garbage") << "garbage" << CorruptMessage;
+        QTest::newRow("replaced by garbage") << "garbage"
+                                             << QStringLiteral("This file seems to be corrupt and cannot be loaded.");
         QTest::newRow("replaced by another model") << "other" << QString();
     }
 
