@@ -62,7 +62,6 @@ private slots:
             QVERIFY(testing::Show(window));
             QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile("ball.stl")));
             Pick(OpenPreferences(window), "buttonColor", Qt::blue);
-            OpenPreferences(window)->hide();
             for (auto *view : window.findChildren<QVTKOpenGLNativeWidget *>()) {
                 view->renderWindow()->Render();
                 QTest::qWait(300);
