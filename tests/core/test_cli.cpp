@@ -1,5 +1,4 @@
-// lumeno3d-cli as scripts use it: its commands give the window's results, every failure exits
-// with its status and one line naming the file, and the input is never modified.
+// lumeno3d-cli as scripts use it: the window's results, one line and a status per failure, the input untouched.
 #include "FileSizeLimit.h"
 #include "TestSupport.h"
 
@@ -127,7 +126,6 @@ private slots:
         const QString cannotSave = QStringLiteral("The model could not be saved to ");
         const QString tetrahedron = testing::DataFile(QStringLiteral("tetra.obj"));
 
-        QTest::newRow("no command") << QStringList{} << 1 << "no command" << 0;
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2

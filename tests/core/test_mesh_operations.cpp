@@ -1,5 +1,4 @@
-// Reductions and smoothing on models of any size, and the triangle clean-up every model gets
-// when it is read (files with polygons and repeated triangles).
+// Reductions and smoothing at any scale, and the clean-up of polygons and repeated triangles on reading.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"

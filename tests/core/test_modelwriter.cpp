@@ -1,5 +1,4 @@
-// Writing models by suffix: replaced files keep their mode and links, refused writes leave
-// existing files alone, and the transform the dialog applies.
+// Writing models by suffix: modes and links kept, refused writes harmless, and the dialog's transform.
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"

@@ -1,5 +1,4 @@
-// Our OBJ writer: the exact text it writes and its number formatting. Its write failures show
-// in the full-disk rows of test_cli.
+// Our OBJ writer's exact text and numbers; its write failures show in the full-disk rows of test_cli.
 #include "TestSupport.h"
 
 #include "io/vtkOBJWriter.h"
@@ -35,8 +34,7 @@ vtkSmartPointer<vtkFloatArray> Tuples(int components, std::initializer_list<floa
     return array;
 }
 
-// The points (0,0,0), (1,0,0), (0,1,0) and (1,1,0) with the given cells and, when given,
-// normals and texture coordinates per point.
+// Points (0,0,0), (1,0,0), (0,1,0), (1,1,0) with these cells and, when asked, normals and texture coordinates.
 vtkSmartPointer<vtkPolyData> Model(const CellList &verts, const CellList &lines, const CellList &polys,
                                    const CellList &strips, bool normals = false, bool tcoords = false)
 {

@@ -1,17 +1,14 @@
-// Our OBJ writer on valid polydata built from the input: points, optional normals and
-// texture coordinates, and vertex, line, polygon and strip cells on existing points.
-#include "FuzzInputFile.h"
-
+// Our OBJ writer on any valid polydata: points, normals, texture coordinates and cells of every kind.
 #include "io/vtkOBJWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <vtkCellArray.h>
-#include <vtkDataArray.h>
 #include <vtkErrorCode.h>
 #include <vtkNew.h>
 #include <vtkPointData.h>
-#include <vtkPoints.h>
 #include <vtkPolyData.h>
 
 #include <cstring>
@@ -76,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     model->SetPolys(AnyCells(input, pointCount));
     model->SetStrips(AnyCells(input, pointCount));
 
-    static const QByteArray path = QFile::encodeName(fuzzing::ScratchPath(QStringLiteral("written.obj")));
+    static QTemporaryDir folder;
+    static const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("written.obj")));
     vtkNew<lumeno::vtkOBJWriter> writer;
     writer->SetFileName(path.constData());
     writer->SetInputData(model);
