@@ -75,7 +75,8 @@ private slots:
             QCOMPARE(int(result.model->GetNumberOfPoints()), points);
         QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
         const double *bounds = result.model->GetBounds();
-        QVERIFY2(width < 0 || std::abs(bounds[1] - bounds[0] - width) < 1e-5, qPrintable(QString::number(bounds[1] - bounds[0])));
+        QVERIFY2(width < 0 || std::abs(bounds[1] - bounds[0] - width) < 1e-5,
+                 qPrintable(QString::number(bounds[1] - bounds[0])));
     }
 
     void damagedFilesAreRefused_data()
@@ -139,8 +140,7 @@ private slots:
         QVERIFY(!smoothed || lumeno::HasSoundCells(smoothed));
 
         // The check itself: a triangle past the points is broken; empty is sound, since a filter may remove all.
-        auto pastTheEnd = vtkSmartPointer<vtkPolyData>::New();
-        pastTheEnd->DeepCopy(testing::Sphere(8, 8));
+        const auto pastTheEnd = testing::Sphere(8, 8);
         const vtkIdType triangle[3] = {0, 1, pastTheEnd->GetNumberOfPoints()};
         pastTheEnd->GetPolys()->InsertNextCell(3, triangle);
         QVERIFY(!lumeno::HasSoundCells(pastTheEnd));
