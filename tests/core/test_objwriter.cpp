@@ -1,5 +1,4 @@
-// Our OBJ writer: the exact text it writes and its number formatting. Its write failures show
-// in the full-disk rows of test_cli.
+// Our OBJ writer's exact text and numbers; its write failures show in the full-disk rows of test_cli.
 #include "TestSupport.h"
 
 #include "io/vtkOBJWriter.h"
@@ -35,33 +34,28 @@ vtkSmartPointer<vtkFloatArray> Tuples(int components, std::initializer_list<floa
     return array;
 }
 
-using Build = std::function<vtkSmartPointer<vtkPolyData>()>;
-
-// The points (0,0,0), (1,0,0), (0,1,0) and (1,1,0) with the given cells and, when given,
-// normals and texture coordinates per point.
-Build Model(const CellList &verts, const CellList &lines, const CellList &polys, const CellList &strips,
-            bool normals = false, bool tcoords = false)
+// Points (0,0,0), (1,0,0), (0,1,0), (1,1,0) with these cells and, when asked, normals and texture coordinates.
+vtkSmartPointer<vtkPolyData> Model(const CellList &verts, const CellList &lines, const CellList &polys,
+                                   const CellList &strips, bool normals = false, bool tcoords = false)
 {
-    return [=] {
-        auto model = vtkSmartPointer<vtkPolyData>::New();
-        model->SetPoints(vtkSmartPointer<vtkPoints>::New());
-        for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}})
-            model->GetPoints()->InsertNextPoint(p.data());
-        model->SetVerts(Cells(verts));
-        model->SetLines(Cells(lines));
-        model->SetPolys(Cells(polys));
-        model->SetStrips(Cells(strips));
-        if (normals)
-            model->GetPointData()->SetNormals(Tuples(3, {0, 0, 1, 0, 0, 1, 0, 0.5f, -1, 0, 0, 1}));
-        if (tcoords)
-            model->GetPointData()->SetTCoords(Tuples(2, {0, 0, 1, 0, 0, 1, 1, 1}));
-        return model;
-    };
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(vtkSmartPointer<vtkPoints>::New());
+    for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}})
+        model->GetPoints()->InsertNextPoint(p.data());
+    model->SetVerts(Cells(verts));
+    model->SetLines(Cells(lines));
+    model->SetPolys(Cells(polys));
+    model->SetStrips(Cells(strips));
+    if (normals)
+        model->GetPointData()->SetNormals(Tuples(3, {0, 0, 1, 0, 0, 1, 0, 0.5f, -1, 0, 0, 1}));
+    if (tcoords)
+        model->GetPointData()->SetTCoords(Tuples(2, {0, 0, 1, 0, 0, 1, 1, 1}));
+    return model;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Build)
+Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
 
 class TestObjWriter : public QObject
 {
@@ -85,7 +79,7 @@ class TestObjWriter : public QObject
 private slots:
     void exactText_data()
     {
-        QTest::addColumn<Build>("build");
+        QTest::addColumn<vtkSmartPointer<vtkPolyData>>("model");
         QTest::addColumn<QByteArray>("cells"); // the text after the points and attributes
         QTest::addColumn<QByteArray>("attributes"); // the text between the points and the group
         const QByteArray n = "vn 0 0 1\nvn 0 0 1\nvn 0 0.5 -1\nvn 0 0 1\n";
@@ -107,44 +101,38 @@ private slots:
 
     void exactText()
     {
-        QFETCH(Build, build);
+        QFETCH(vtkSmartPointer<vtkPolyData>, model);
         QFETCH(QByteArray, cells);
         QFETCH(QByteArray, attributes);
-        QCOMPARE(WriteAndRead(build()),
+        QCOMPARE(WriteAndRead(model),
                  Header + "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\n" + attributes + Group + cells);
         QCOMPARE(WriteAndRead(vtkSmartPointer<vtkPolyData>::New()), Header + Group);
-    }
-
-    void numbersLikePrintfG_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::newRow("float") << VTK_FLOAT;
-        QTest::newRow("double") << VTK_DOUBLE;
     }
 
     // Every coordinate as printf's %g writes its double value, float points included.
     void numbersLikePrintfG()
     {
-        QFETCH(int, type);
         std::mt19937 random(7);
         std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
         std::uniform_int_distribution<int> exponent(-30, 30);
-        auto points = vtkSmartPointer<vtkPoints>::New();
-        points->SetDataType(type);
-        points->InsertNextPoint(-0.0, 1e-100, 1234567.0);
-        for (int i = 0; i < 2000; ++i)
-            points->InsertNextPoint(mantissa(random) * std::pow(10.0, exponent(random)), mantissa(random),
-                                    mantissa(random) * 1e-5);
-        QByteArray expected = Header;
-        for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
-            const double *p = points->GetPoint(i);
-            char line[128];
-            std::snprintf(line, sizeof line, "v %g %g %g\n", p[0], p[1], p[2]);
-            expected += line;
+        for (int type : {VTK_FLOAT, VTK_DOUBLE}) {
+            auto points = vtkSmartPointer<vtkPoints>::New();
+            points->SetDataType(type);
+            points->InsertNextPoint(-0.0, 1e-100, 1234567.0);
+            for (int i = 0; i < 2000; ++i)
+                points->InsertNextPoint(mantissa(random) * std::pow(10.0, exponent(random)), mantissa(random),
+                                        mantissa(random) * 1e-5);
+            QByteArray expected = Header;
+            for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+                const double *p = points->GetPoint(i);
+                char line[128];
+                std::snprintf(line, sizeof line, "v %g %g %g\n", p[0], p[1], p[2]);
+                expected += line;
+            }
+            auto model = vtkSmartPointer<vtkPolyData>::New();
+            model->SetPoints(points);
+            QCOMPARE(WriteAndRead(model), expected + Group);
         }
-        auto model = vtkSmartPointer<vtkPolyData>::New();
-        model->SetPoints(points);
-        QCOMPARE(WriteAndRead(model), expected + Group);
     }
 };
 

@@ -1,10 +1,9 @@
-// Loads the input as a model file of one suffix the way the window does: the file checks,
-// the VTK reader and the model check, then one cascade step and a smoothing on what loads.
-#include "FuzzInputFile.h"
-
+// Loads the input as the window does (checks, VTK reader, model check), then one cascade step and a smoothing.
 #include "io/ModelReader.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/MeshOperations.h"
+
+#include <QTemporaryDir>
 
 #include <vtkDecimatePro.h>
 #include <vtkNew.h>
@@ -19,7 +18,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString suffix = QStringLiteral(LUMENO_FUZZ_SUFFIX);
-    const QString path = fuzzing::ScratchPath(QStringLiteral("input.") + suffix);
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("input.") + suffix);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))

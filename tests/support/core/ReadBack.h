@@ -1,17 +1,12 @@
 #pragma once
 // Reading written models back with VTK's own readers and comparing their triangles.
 
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
+#include "TestSupport.h"
 
 #include <vtkIdList.h>
-#include <vtkNew.h>
 #include <vtkOBJReader.h>
 #include <vtkPLYReader.h>
-#include <vtkPolyData.h>
 #include <vtkSTLReader.h>
-#include <vtkSmartPointer.h>
 
 #include <algorithm>
 #include <cmath>

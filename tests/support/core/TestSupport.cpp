@@ -13,14 +13,6 @@ namespace testing {
 
 namespace {
 std::unique_ptr<QTemporaryDir> sandbox;
-
-vtkSmartPointer<vtkPolyData> Triangulated(vtkAlgorithm *source)
-{
-    vtkNew<vtkTriangleFilter> triangles;
-    triangles->SetInputConnection(source->GetOutputPort());
-    triangles->Update();
-    return triangles->GetOutput();
-}
 } // namespace
 
 void IsolateEnvironment()
@@ -90,20 +82,24 @@ QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners)
 
 vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
 {
-    auto source = vtkSmartPointer<vtkSphereSource>::New();
+    vtkNew<vtkSphereSource> source; // triangles already
     source->SetThetaResolution(theta);
     source->SetPhiResolution(phi);
     source->SetRadius(1.0);
-    return Triangulated(source);
+    source->Update();
+    return source->GetOutput();
 }
 
 vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
 {
-    auto cube = vtkSmartPointer<vtkCubeSource>::New();
+    vtkNew<vtkCubeSource> cube;
     cube->SetXLength(x);
     cube->SetYLength(y);
     cube->SetZLength(z);
-    return Triangulated(cube);
+    vtkNew<vtkTriangleFilter> triangles;
+    triangles->SetInputConnection(cube->GetOutputPort());
+    triangles->Update();
+    return triangles->GetOutput();
 }
 
 bool WriteModel(vtkPolyData *model, const QString &path)

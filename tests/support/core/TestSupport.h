@@ -1,13 +1,8 @@
 #pragma once
 // What the tests share without a window: an isolated environment, small models and files.
 
-#include <QByteArray>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
-#include <QTemporaryDir>
+#include <QTemporaryDir> // and QDir, QFileInfo, QFile
 #include <QTest>
 
 #include <vtkNew.h>
