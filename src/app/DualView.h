@@ -54,9 +54,8 @@ public:
     void Clear();
 
     // The information panels: "100%" and the counts of the left model; the label of the
-    // reduction and the given counts on the right. Both follow the top edge on resize.
+    // right model (ShowDecimatedResult) and its counts. Both follow the top edge on resize.
     void ShowOriginalPanel();
-    void ShowDecimatedPanel(const QString &label, long long faces, long long vertices);
     QString DecimatedLabel() const { return decimatedLabel; }
     void RefreshPanels();
 

@@ -115,12 +115,6 @@ void DualView::PlaceDecimatedPanel(const QString &label, long long faces, long l
              labelActorDecimated, facesActorDecimated, verticesActorDecimated);
 }
 
-void DualView::ShowDecimatedPanel(const QString &label, long long faces, long long vertices)
-{
-    PlaceDecimatedPanel(label, faces, vertices);
-    RenderDecimated();
-}
-
 void DualView::RefreshPanels()
 {
     // Rendering modifies the render windows, whose ModifiedEvent lands here again.
@@ -128,8 +122,10 @@ void DualView::RefreshPanels()
         return;
     refreshingPanels = true;
     ShowOriginalPanel();
-    if (decimatedModel)
-        ShowDecimatedPanel(decimatedLabel, decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints());
+    if (decimatedModel) {
+        PlaceDecimatedPanel(decimatedLabel, decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints());
+        RenderDecimated();
+    }
     refreshingPanels = false;
 }
 

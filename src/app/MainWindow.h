@@ -44,10 +44,8 @@ public:
 
     // Scene operations used by the loading, processing and camera code.
     void RenderViews();
-    void ResetViews();
     void ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model);
     void UpdateOriginalOverlay();
-    void UpdateDecimatedOverlay(const char *label, long long faces, long long vertices);
     void LoadModel(const QString &fileName, const QString &suffix);
     void AddRecentFile(const QString &path);
     void UpdateRecentFileActions();
@@ -65,7 +63,6 @@ public:
     vtkActor *ActorDecimated() const;
     QString CurrentLabel() const;
     QString InterfaceLanguage() const { return translator.language(); }
-    QString StatusText() const { return statusText; }
 
     // The mesh operations of the window run one at a time on the worker's thread; the
     // right view keeps what it shows until one ends. Each Start does nothing without a
@@ -162,7 +159,6 @@ private:
 
     Ui::MainWindow *ui;
     QLabel *statusLabel = nullptr;
-    QString statusText;
     QPushButton *cancelButton = nullptr;
     float modelSizeMB = 0;
     QSettings *settings = nullptr;

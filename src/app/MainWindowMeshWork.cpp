@@ -66,7 +66,6 @@ void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
 
 void MainWindow::SetStatus(const QString &text)
 {
-    statusText = text;
     statusLabel->setText(text);
 }
 

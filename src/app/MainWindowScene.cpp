@@ -40,11 +40,6 @@ void MainWindow::RenderViews()
     view->Render();
 }
 
-void MainWindow::ResetViews()
-{
-    view->ResetCameras();
-}
-
 void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
 {
     ui->progressBar->hide();
@@ -76,11 +71,6 @@ void MainWindow::ClearScene()
 void MainWindow::UpdateOriginalOverlay()
 {
     view->ShowOriginalPanel();
-}
-
-void MainWindow::UpdateDecimatedOverlay(const char *label, long long faces, long long vertices)
-{
-    view->ShowDecimatedPanel(QString::fromUtf8(label), faces, vertices);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

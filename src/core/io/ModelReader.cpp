@@ -19,7 +19,6 @@
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
 
-#include <clocale>
 #include <cmath>
 #include <locale.h>
 
@@ -96,7 +95,6 @@ bool AllFinite(const Value *values, vtkIdType count)
             return false;
     return true;
 }
-
 
 bool RefersToExistingPoints(vtkCellArray *cells, vtkIdType pointCount)
 {
