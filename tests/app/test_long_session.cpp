@@ -1,14 +1,11 @@
 // A long session in one window: fifty models of varied sizes and formats, a few damaged,
-// each decimated, smoothed, transformed and saved as the user does it. At the end
+// each decimated, smoothed and saved as the user does it. At the end
 // the process holds about the memory and the threads it held halfway, and no other window.
 #include "AppSupport.h"
 
 #include "MainWindow.h"
-#include "dialogs/DialogTransform.h"
 
 #include <QDir>
-#include <QDoubleSpinBox>
-#include <QPushButton>
 #include <QSettings>
 
 #include <malloc.h>
@@ -87,11 +84,6 @@ class TestLongSession : public QObject
         if (round % 2 == 0)
             testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
         QVERIFY(testing::WaitForMeshJob(window));
-        DialogTransform *dialog = testing::OpenTransformDialog(window);
-        QVERIFY(dialog);
-        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"))->setValue(50 + round);
-        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(round * 7 % 360);
-        dialog->findChild<QPushButton *>(round % 2 ? QStringLiteral("btnCancel") : QStringLiteral("btnOK"))->click();
         const QString saved = Path(QStringLiteral("saved%1.%2").arg(round).arg(Formats[(round + 1) % 3]));
         Run("actionSave_as", {ChooseFile(saved)});
         QVERIFY2(QFileInfo(saved).size() > 0, qPrintable(saved));
@@ -140,7 +132,6 @@ private slots:
                  qPrintable(QStringLiteral("%1 -> %2").arg(middleThreads).arg(ThreadCount())));
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(widget == &window || !widget->isVisible(), widget->metaObject()->className());
-        QVERIFY(window.findChildren<DialogTransform *>().isEmpty());
     }
 };
 

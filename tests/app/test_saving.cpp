@@ -84,13 +84,6 @@ private slots:
         QSettings().clear();
     }
 
-    void withoutAModelOnlyAMessage()
-    {
-        SaveAs({Press(QMessageBox::Ok, messages)});
-        QCOMPARE(*messages, QStringList{QStringLiteral("No model is loaded into Lumeno")});
-        QVERIFY(testing::RecentFiles().isEmpty());
-    }
-
     void eachFormatWritesTheShownModel_data()
     {
         QTest::addColumn<QString>("typed");

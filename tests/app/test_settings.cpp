@@ -9,7 +9,6 @@
 #include "dialogs/DialogPreferences.h"
 
 #include <QColorDialog>
-#include <QComboBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTranslator>
@@ -148,21 +147,6 @@ private slots:
         QVERIFY(catalog.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(shown == "cs" ? "cz" : shown)));
         const QString open = catalog.translate("MainWindow", "Open");
         QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "Open" : open);
-    }
-
-    // The choice is stored and takes effect at the next start, as the message says.
-    void pickingAnotherLanguageAsksForARestart()
-    {
-        QSettings().setValue(QStringLiteral("Language"), QStringLiteral("en"));
-        MainWindow window;
-        auto *combo = OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
-        testing::ModalAnswers answers({});
-        combo->setCurrentIndex(combo->findData(QStringLiteral("de")));
-        QTest::qWait(300);
-        QCOMPARE(answers.Closed().size(), 1);
-        QVERIFY(answers.Closed().first().contains(QStringLiteral("until you restart")));
-        QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("de"));
-        QCOMPARE(window.InterfaceLanguage(), QStringLiteral("en"));
     }
 };
 

@@ -101,14 +101,6 @@ private slots:
         QVERIFY2(texts > 20, qPrintable(QString::number(texts)));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
-
-    void catalogsOutsideTheTableStayEmpty()
-    {
-        for (const char *code : {"ar", "ru"}) {
-            QFile file(CatalogFile(QString::fromLatin1(code)));
-            QVERIFY2(file.open(QIODevice::ReadOnly) && !file.readAll().contains("<message"), code);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)

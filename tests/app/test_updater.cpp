@@ -6,7 +6,6 @@
 #include "LocalHttpServer.h"
 #include "UpdateSigning.h"
 
-#include "MainWindow.h"
 #include "update/DialogNotificationUpdateReady.h"
 #include "update/DialogUpdater.h"
 #include "update/Downloader.h"
@@ -195,18 +194,6 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!Notice());
         QVERIFY(FilesInInstallerFolder().isEmpty());
-    }
-
-    void mainWindowShowsTheNoticeAsItsChild()
-    {
-        ServeOffer({200, installer});
-        MainWindow window;
-        window.show();
-        QVERIFY(testing::WaitUntil([&] {
-            auto *notice = window.findChild<DialogNotificationUpdateReady *>();
-            return notice && notice->isVisible();
-        }));
-        QCOMPARE(window.findChild<DialogNotificationUpdateReady *>()->InstallerPath(), StoredInstaller());
     }
 };
 
