@@ -37,6 +37,7 @@ MainWindow::MainWindow(QWidget *parent)
     InstallStartupTranslation();
 
     ui->setupUi(this);
+    setAcceptDrops(true);
 
     statusLabel = new QLabel;
     statusLabel->setAlignment(Qt::AlignCenter);

@@ -26,7 +26,7 @@ Updater::Updater(QObject *parent) : QObject(parent)
 {
     connect(this, &Updater::NewVersionAvailable, this, qOverload<>(&Updater::NewVersionDownloaded));
 
-    if (!QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
+    if (!BuiltIn || !QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
         return;
 
     const QString platform = QStringLiteral("&platform=%1").arg(lumeno::UpdatePlatform());

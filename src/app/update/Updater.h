@@ -25,10 +25,12 @@ public:
     // The product web site: the help pages, and the update service unless LUMENO3D_UPDATE_URL names another.
     static constexpr const char *WebSite = "https://lumeno3d.org";
 
-    // Sends the update query at once (unless the setting "CheckForUpdates" is false).
+    // Sends the update query at once, unless the build leaves the check out (distribution
+    // packages, which the system updates) or the setting "CheckForUpdates" is false.
     explicit Updater(QObject *parent);
     ~Updater() override;
 
+    static constexpr bool BuiltIn = LUMENO_UPDATE_CHECK;
     static QString ServiceAddress();
     static QString InstallerFolder();
 
