@@ -75,6 +75,8 @@ MainWindow::MainWindow(QWidget *parent)
     colours.backgroundBottom = StoredRgb(*settings, QStringLiteral("backgroundBottom"), 1.0);
 
     ConnectActions();
+    CreateEditHistory();
+    UpdateWindowTitle();
 
     vtkConnections = vtkEventQtSlotConnect::New();
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
@@ -162,12 +164,17 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         RetranslateExtraTexts();
+        UpdateWindowTitle(); // the form's texts include the bare program name
     }
     QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     // Nothing of a running operation may arrive once the window is closed.
     CancelMeshJob();
     QMainWindow::closeEvent(event);

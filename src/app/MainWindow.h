@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QSettings;
 class QStatusBar;
+class QUndoStack;
 class vtkEventQtSlotConnect;
 class vtkObject;
 class vtkRenderWindow;
@@ -52,6 +53,8 @@ public:
     // The transform previewed on both views; the dialog edits it through these.
     TransformState ModelTransformState() const { return modelTransform; }
     void SetModelTransform(const TransformState &state);
+    // An edit of the transform that OK or Cancel settled, for Undo and Redo.
+    void RecordTransform(const TransformState &before, const TransformState &after);
 
     // Read access for the transform dialog, the tests and the tools.
     vtkPolyData *LoadedModel() const { return loadedModel; }
@@ -80,6 +83,8 @@ signals:
     void ButtonsMustChange(double reduction);
     // After any mesh operation has ended, finished or cancelled, and the window shows its outcome.
     void MeshJobEnded();
+    // Undo or Redo has put back an earlier transform: open transform dialogs show it.
+    void ModelTransformRestored();
 
 private slots:
     void readerProgress(vtkObject *caller, unsigned long eventId);
@@ -135,10 +140,25 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    struct ShownResult {
+        vtkSmartPointer<vtkPolyData> model;
+        QString label;
+    };
+
     static constexpr int MaxRecentFiles = 5;
     enum class MeshJob { None, Cascade, Reduction, ErrorReduction, Smoothing };
 
     void RetranslateExtraTexts();
+    void CreateEditHistory();
+    void RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed);
+    void ShowShownResult(const ShownResult &result);
+    // Asks whether to save a transformed or smoothed result first; false when the user
+    // cancels, or chose to save and nothing was written.
+    bool MayDiscardChanges();
+    void UpdateWindowTitle();
+    void ClearModel();
+    // Save as with its dialogs; true when a file was written.
+    bool SaveWithDialog();
     void ConnectActions();
     void InstallStartupTranslation();
     void ResetDecimationActions();
@@ -175,6 +195,9 @@ private:
     // Destroyed before the form's widgets, whose render windows it draws into.
     std::unique_ptr<DualView> view;
     TransformState modelTransform;
+    // The transforms and smoothings since the last load; its clean state is the last save.
+    QUndoStack *history = nullptr;
+    QString openFilePath;
     vtkSmartPointer<vtkPolyData> loadedModel;
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;

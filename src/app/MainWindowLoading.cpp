@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QUndoStack>
 #include <QUuid>
 
 #include <vtkAlgorithm.h>
@@ -21,6 +22,12 @@
 
 void MainWindow::NewSlot()
 {
+    if (MayDiscardChanges())
+        ClearModel();
+}
+
+void MainWindow::ClearModel()
+{
     CancelMeshJob();
     ClearScene();
     readerFailed = false;
@@ -28,11 +35,16 @@ void MainWindow::NewSlot()
     modelTransform.scale = {1.0, 1.0, 1.0};
     modelTransform.rotation = {0.0, 0.0, 0.0};
     ResetDecimationActions();
+    history->clear();
+    openFilePath.clear();
+    UpdateWindowTitle();
     RenderViews();
 }
 
 void MainWindow::OpenFileSlot()
 {
+    if (!MayDiscardChanges())
+        return;
     const QString fileName = QFileDialog::getOpenFileName(
         this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         tr("All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"));
@@ -43,7 +55,7 @@ void MainWindow::OpenFileSlot()
 
 void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 {
-    NewSlot();
+    ClearModel();
 
     const QFileInfo file(fileName);
     if (!file.exists()) {
@@ -100,11 +112,13 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         readerFailed = true;
         QMessageBox::critical(nullptr, tr("Lumeno3D"), tr("This file seems to be corrupt and cannot be loaded."),
                               QMessageBox::Ok);
-        NewSlot();
+        ClearModel();
         return;
     }
 
     SetStatus(tr("Opening file..."));
+    openFilePath = file.absoluteFilePath();
+    UpdateWindowTitle();
 
     modelSizeMB = lumeno::ModelSizeMB(file.size());
     ui->actionDecimation100->setText(lumeno::LevelSizeLabel(modelSizeMB, 1.0));

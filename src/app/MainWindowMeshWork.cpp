@@ -172,10 +172,8 @@ void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result)
         ShowResult(workingModel, jobLabel);
         break;
     case MeshJob::Smoothing:
-        if (result) {
-            smoothedModel = result;
-            ShowDecimatedModel(smoothedModel);
-        }
+        if (result)
+            RecordSmoothing(result);
         SetStatus(tr("Done"));
         break;
     case MeshJob::None:

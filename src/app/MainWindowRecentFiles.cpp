@@ -37,7 +37,7 @@ void MainWindow::UpdateRecentFileActions()
 void MainWindow::OpenRecentFile()
 {
     auto *action = qobject_cast<QAction *>(sender());
-    if (!action)
+    if (!action || !MayDiscardChanges())
         return;
     const QFileInfo file(action->data().toString());
     LoadModel(file.filePath(), file.suffix());

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUndoStack>
 
 #include <vtkPNGWriter.h>
 #include <vtkRenderWindow.h>
@@ -37,12 +38,17 @@ QString SuffixOfFilter(const QString &filter)
 
 void MainWindow::SaveFileSlot()
 {
+    SaveWithDialog();
+}
+
+bool MainWindow::SaveWithDialog()
+{
     if (!ActorOriginal() || !ActorDecimated() || !loadedModel) {
         QMessageBox box(this);
         box.setText(tr("No model is loaded into Lumeno"));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
-        return;
+        return false;
     }
 
     QString selectedFilter = tr("STL file (*.stl)");
@@ -50,7 +56,7 @@ void MainWindow::SaveFileSlot()
                                                     tr("STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"),
                                                     &selectedFilter);
     if (fileName.isEmpty())
-        return;
+        return false;
 
     // A name typed without a suffix takes the one of the chosen filter; the dialog only
     // asked about replacing the name as typed.
@@ -62,11 +68,15 @@ void MainWindow::SaveFileSlot()
             QMessageBox::question(this, tr("Save model"),
                                   tr("%1 already exists.\nDo you want to replace it?")
                                       .arg(QDir::toNativeSeparators(fileName))) != QMessageBox::Yes)
-            return;
+            return false;
     }
 
-    if (SaveModel(fileName, QFileInfo(fileName).suffix()))
-        AddRecentFile(fileName);
+    if (!SaveModel(fileName, QFileInfo(fileName).suffix()))
+        return false;
+    AddRecentFile(fileName);
+    history->setClean();
+    SetStatus(tr("Saved to %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+    return true;
 }
 
 bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)

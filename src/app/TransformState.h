@@ -9,4 +9,10 @@ struct TransformState {
     // Degrees about the X, Y and Z axes.
     std::array<double, 3> rotation{0.0, 0.0, 0.0};
     bool applied = false;
+
+    bool operator==(const TransformState &other) const
+    {
+        return scale == other.scale && rotation == other.rotation && applied == other.applied;
+    }
+    bool operator!=(const TransformState &other) const { return !(*this == other); }
 };

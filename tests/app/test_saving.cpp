@@ -158,40 +158,64 @@ private slots:
         QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), reason.isEmpty() ? 1 : 2);
     }
 
-    // A 100 x 40 x 20 box (a flat 10 x 5 x 0 one) edited in one or two dialogs, then saved.
-    // (The order of scaling and turns: test_modelwriter.)
+    // A box of the given sizes edited in one or two dialogs, then saved. Whatever the model's scale,
+    // the factors of the axes the user did not size stay exactly 1. (The order of scaling and turns:
+    // test_modelwriter.)
     void onlyAnAcceptedTransformReachesTheFile_data()
     {
-        QTest::addColumn<bool>("flat");
+        QTest::addColumn<QVector<double>>("box");
         QTest::addColumn<QStringList>("dialogs");
         QTest::addColumn<QVector<double>>("size");
-        QTest::newRow("size after the turn") << false << QStringList{"rz=90 sx=50 ok"} << QVector<double>{40, 50, 20};
-        QTest::newRow("cancel after an earlier ok") << false << QStringList{"sx=200 ok", "sy=10 cancel"}
-                                                    << QVector<double>{100, 40, 20};
-        QTest::newRow("flat, locked") << true << QStringList{"rx=10 sz=7 rx=0 lock sx=20 sz=3 ok"}
-                                      << QVector<double>{20, 10, 0};
+        QTest::addColumn<QVector<int>>("untouched");
+        QTest::addColumn<QString>("refusal");
+        const QVector<double> box{100, 40, 20}, tiny{0.004, 0.003, 0.002};
+        QTest::newRow("size after the turn") << box << QStringList{"rz=90 sx=50 ok"} << QVector<double>{40, 50, 20}
+                                             << QVector<int>{1, 2} << "";
+        QTest::newRow("cancel after an earlier ok") << box << QStringList{"sx=200 ok", "sy=10 cancel"} << box
+                                                    << QVector<int>{0, 1, 2} << "";
+        QTest::newRow("flat, locked") << QVector<double>{10, 5, 0} << QStringList{"rx=10 sz=7 rx=0 lock sx=20 sz=3 ok"}
+                                      << QVector<double>{20, 10, 0} << QVector<int>{} << "";
+        QTest::newRow("tiny, turned only") << tiny << QStringList{"rz=90 ok"} << QVector<double>{0.003, 0.004, 0.002}
+                                           << QVector<int>{0, 1, 2} << "";
+        QTest::newRow("tiny, locked") << tiny << QStringList{"lock sx=0.008 ok"} << QVector<double>{0.008, 0.006, 0.004}
+                                      << QVector<int>{} << "";
+        QTest::newRow("more digits than shown") << QVector<double>{0.98765432, 12.3456789, 3}
+                                                << QStringList{"sz=6 rx=1 rx=0 ok", "ok"}
+                                                << QVector<double>{0.98765432, 12.3456789, 6} << QVector<int>{0, 1}
+                                                << "";
+        QTest::newRow("zero size refused") << box << QStringList{"sy=0 rz=90 ok"} << box << QVector<int>{0, 1, 2}
+                                           << "greater than 0";
     }
 
     void onlyAnAcceptedTransformReachesTheFile()
     {
-        QFETCH(bool, flat);
+        QFETCH(QVector<double>, box);
         QFETCH(QStringList, dialogs);
         QFETCH(QVector<double>, size);
-        Load(flat ? testing::Box(10, 5, 0) : testing::Box(100, 40, 20));
+        QFETCH(QVector<int>, untouched);
+        QFETCH(QString, refusal);
+        Load(testing::Box(box[0], box[1], box[2]));
         double loaded[6], bounds[6];
         window->LoadedModel()->GetBounds(loaded);
         for (const QString &words : dialogs) {
             DialogTransform *dialog = testing::OpenTransformDialog(*window);
             QVERIFY(dialog);
+            testing::ModalAnswers answers({Press(QMessageBox::Ok, messages)});
             Edit(dialog, words);
         }
+        for (int axis : untouched)
+            QCOMPARE(window->ModelTransformState().scale[axis], 1.0);
         const QString path = Path(QStringLiteral("transformed.stl"));
         SaveAs({ChooseFile(path)});
-        QCOMPARE(*messages, QStringList());
+        QCOMPARE(messages->size(), refusal.isEmpty() ? 0 : 1);
+        QVERIFY(messages->join(QString()).contains(refusal));
         testing::ReadBack(path)->GetBounds(bounds);
-        for (int axis = 0; axis < 3; ++axis)
-            QVERIFY2(std::abs(bounds[2 * axis + 1] - bounds[2 * axis] - size[axis]) < 1e-3,
-                     qPrintable(QStringLiteral("%1: %2").arg(axis).arg(bounds[2 * axis + 1] - bounds[2 * axis])));
+        const double tolerance = 1e-6 * *std::max_element(size.begin(), size.end()); // single-precision file
+        for (int axis = 0; axis < 3; ++axis) {
+            const double written = bounds[2 * axis + 1] - bounds[2 * axis];
+            QVERIFY2(std::abs(written - size[axis]) < tolerance,
+                     qPrintable(QStringLiteral("%1: %2").arg(axis).arg(written, 0, 'g', 9)));
+        }
         window->LoadedModel()->GetBounds(bounds);
         QVERIFY(std::equal(loaded, loaded + 6, bounds)); // the model in memory is never changed
     }

@@ -6,7 +6,22 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
+#include <cmath>
+
 #include <vtkBoundingBox.h>
+
+namespace {
+
+// Decimals that show a size with six significant digits, and never fewer than two.
+int DecimalsFor(double size)
+{
+    if (!(size > 0.0) || !std::isfinite(size))
+        return 2;
+    return std::max(2, 5 - static_cast<int>(std::floor(std::log10(size))));
+}
+
+} // namespace
 
 DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &bounds, QWidget *parent)
     : QDialog(parent), ui(new Ui::TransformDialog), mainWindow(mainWindow)
@@ -15,13 +30,11 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
 
     bounds.GetBounds(modelBounds);
-    const TransformState state = mainWindow->ModelTransformState();
-    for (int axis = 0; axis < 3; ++axis) {
+    for (int axis = 0; axis < 3; ++axis)
         modelSize[axis] = bounds.IsValid() ? bounds.GetLength(axis) : 0.0;
-        shownSize[axis] = modelSize[axis] * state.scale[axis];
-        ScaleBox(axis)->setValue(shownSize[axis]);
-        RotationBox(axis)->setValue(state.rotation[axis]);
-    }
+    FitScaleBoxes();
+    openingState = mainWindow->ModelTransformState();
+    ShowInBoxes(openingState);
 
     connect(ui->spinBoxRotateX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &DialogTransform::DoTransformation);
@@ -38,7 +51,7 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
     connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransformation);
     connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransformationSlot);
     connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelSlot);
-    updating = false;
+    connect(mainWindow, &MainWindow::ModelTransformRestored, this, &DialogTransform::ShowRestoredTransform);
 }
 
 DialogTransform::~DialogTransform()
@@ -58,22 +71,70 @@ QDoubleSpinBox *DialogTransform::RotationBox(int axis) const
     return boxes[axis];
 }
 
+void DialogTransform::FitScaleBoxes()
+{
+    const double largest = std::max({modelSize[0], modelSize[1], modelSize[2]});
+    bool wider = false;
+    for (int axis = 0; axis < 3; ++axis) {
+        const double size = modelSize[axis] > 0.0 ? modelSize[axis] : largest;
+        QDoubleSpinBox *box = ScaleBox(axis);
+        box->setDecimals(DecimalsFor(size));
+        if (size > 0.0 && std::isfinite(size)) {
+            box->setSingleStep(std::min(1.0, std::pow(10.0, std::floor(std::log10(size)) - 2.0)));
+            box->setMaximum(std::max(box->maximum(), size * 1000.0));
+        }
+        wider = wider || box->decimals() > 2;
+    }
+    if (wider) {
+        setMaximumWidth(QWIDGETSIZE_MAX);
+        resize(sizeHint().width(), height());
+    }
+}
+
+void DialogTransform::ShowInBoxes(const TransformState &state)
+{
+    updating = true;
+    for (int axis = 0; axis < 3; ++axis) {
+        ScaleBox(axis)->setValue(modelSize[axis] * state.scale[axis]);
+        shownSize[axis] = ScaleBox(axis)->value();
+        shownFactor[axis] = state.scale[axis];
+        RotationBox(axis)->setValue(state.rotation[axis]);
+    }
+    updating = false;
+}
+
+void DialogTransform::ShowRestoredTransform()
+{
+    openingState = mainWindow->ModelTransformState();
+    ShowInBoxes(openingState);
+}
+
 bool DialogTransform::IsUsable(const double factor[3]) const
 {
     return lumeno::IsUsableScale(factor, modelBounds);
+}
+
+double DialogTransform::FactorOfBox(int axis, double currentFactor) const
+{
+    const double size = ScaleBox(axis)->value();
+    if (size == shownSize[axis])
+        return shownFactor[axis];
+    return lumeno::ScaleFactorForSize(size, modelSize[axis], currentFactor);
 }
 
 void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
 {
     const TransformState state = mainWindow->ModelTransformState();
     for (int axis = 0; axis < 3; ++axis)
-        factor[axis] = lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], state.scale[axis]);
+        factor[axis] = FactorOfBox(axis, state.scale[axis]);
 }
 
 // Sizes that would flatten the model or take it out of range are not previewed: the
 // factors stay as they were until the sizes are usable again, and OK refuses them.
 void DialogTransform::DoTransformation(double)
 {
+    if (updating)
+        return;
     double factor[3];
     FactorsOfTheBoxes(factor);
     const bool usable = IsUsable(factor);
@@ -109,17 +170,19 @@ void DialogTransform::ScaleValuesChange(int axis)
         DoTransformation(0.0);
         return;
     }
-    updating = true;
     TransformState state = mainWindow->ModelTransformState();
-    const double factor = lumeno::ScaleFactorForSize(ScaleBox(axis)->value(), modelSize[axis], state.scale[axis]);
+    const double factor = FactorOfBox(axis, state.scale[axis]);
     const double factors[3] = {factor, factor, factor};
     const bool usable = IsUsable(factors);
+    updating = true;
     for (int other = 0; other < 3; ++other) {
         if (usable)
             state.scale[other] = factor;
-        shownSize[other] = modelSize[other] * factor;
-        if (other != axis)
-            ScaleBox(other)->setValue(shownSize[other]);
+        if (other == axis)
+            continue;
+        ScaleBox(other)->setValue(modelSize[other] * factor);
+        shownSize[other] = ScaleBox(other)->value();
+        shownFactor[other] = factor;
     }
     updating = false;
     mainWindow->SetModelTransform(state);
@@ -127,17 +190,10 @@ void DialogTransform::ScaleValuesChange(int axis)
 
 void DialogTransform::ResetTransformation()
 {
-    // The identity is set first: the boxes below report their new values at once, and
-    // a flat axis keeps the factor it has then.
     TransformState identity;
     identity.applied = mainWindow->ModelTransformState().applied;
+    ShowInBoxes(identity);
     mainWindow->SetModelTransform(identity);
-    for (int axis = 0; axis < 3; ++axis)
-        shownSize[axis] = modelSize[axis];
-    for (int axis = 0; axis < 3; ++axis)
-        ScaleBox(axis)->setValue(shownSize[axis]);
-    for (int axis = 0; axis < 3; ++axis)
-        RotationBox(axis)->setValue(0.0);
 }
 
 void DialogTransform::ApplyTransformationSlot()
@@ -151,8 +207,13 @@ void DialogTransform::ApplyTransformationSlot()
         return;
     }
     TransformState state = mainWindow->ModelTransformState();
+    for (int axis = 0; axis < 3; ++axis) {
+        state.scale[axis] = factor[axis];
+        state.rotation[axis] = RotationBox(axis)->value();
+    }
     state.applied = true;
     mainWindow->SetModelTransform(state);
+    mainWindow->RecordTransform(openingState, state);
     close();
 }
 
@@ -162,6 +223,7 @@ void DialogTransform::CancelSlot()
     state.applied = false;
     mainWindow->SetModelTransform(state);
     ResetTransformation();
+    mainWindow->RecordTransform(openingState, mainWindow->ModelTransformState());
     close();
 }
 

@@ -33,12 +33,20 @@ private slots:
     void ScaleValuesChangeX(double);
     void ScaleValuesChangeY(double);
     void ScaleValuesChangeZ(double);
+    void ShowRestoredTransform();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     void ScaleValuesChange(int axis);
+    // Decimals, step and range of the size boxes that show this model's sizes in full.
+    void FitScaleBoxes();
+    // Puts the state into the boxes without running any slot.
+    void ShowInBoxes(const TransformState &state);
+    // The factor the size box asks for: the one it was filled with while it still shows
+    // that value, so that a rounded size never changes a factor the user did not touch.
+    double FactorOfBox(int axis, double currentFactor) const;
     // The scale factors the three size boxes ask for; a flat axis keeps its factor.
     void FactorsOfTheBoxes(double factor[3]) const;
     bool IsUsable(const double factor[3]) const;
@@ -49,6 +57,10 @@ private:
     MainWindow *mainWindow;
     double modelBounds[6];
     double modelSize[3];
+    // What the size boxes were last filled with (as they hold it), and the factors it stands for.
     double shownSize[3];
+    double shownFactor[3];
+    // The state when the dialog opened, or when Undo or Redo last replaced it.
+    TransformState openingState;
     bool updating = false;
 };
