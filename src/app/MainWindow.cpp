@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
@@ -39,6 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
 
     statusLabel = new QLabel;
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusLabel->setAlignment(Qt::AlignCenter);
     auto *statusBar = new QStatusBar; // owned by the toolbar once added
     statusBar->addPermanentWidget(statusLabel, 0);
@@ -51,6 +53,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     ResetDecimationActions();
     SetErrorDecimationEnabled(false);
+    // The custom percentage has an icon of its own: its text would widen the row of sizes.
+    if (auto *button = qobject_cast<QToolButton *>(
+            ui->decimationByPercentageToolBar->widgetForAction(ui->actionDecimationSet)))
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     for (auto &action : recentFileActions) {
         action = new QAction(this);
@@ -161,6 +167,10 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         RetranslateExtraTexts();
+        // The form's texts of the level buttons are empty: their sizes, in the new language.
+        LabelLevelActions();
+        if (shownModel)
+            ShowResult(shownModel, CurrentLabel(), shownDeviation);
     }
     QMainWindow::changeEvent(event);
 }
