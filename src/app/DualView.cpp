@@ -162,6 +162,12 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
 
     rendererOriginal->ResetCamera();
     rendererDecimated->ResetCamera();
+
+    // Whatever the right view said of the previous model does not hold for this one.
+    decimatedModel = decimated;
+    decimatedLabel = QStringLiteral("100%");
+    decimatedNote.clear();
+    PlaceDecimatedPanel();
 }
 
 bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
@@ -188,10 +194,13 @@ void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
         RenderDecimated();
 }
 
-void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label)
+void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
+                                   const QString &note)
 {
     SetDecimatedModel(model);
-    PlaceDecimatedPanel(label, model->GetNumberOfPolys(), model->GetNumberOfPoints());
+    decimatedLabel = label;
+    decimatedNote = note;
+    PlaceDecimatedPanel();
     RenderDecimated();
 }
 
@@ -204,8 +213,11 @@ void DualView::Clear()
     RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);
+    rendererDecimated->RemoveActor(noteActorDecimated);
     originalModel = nullptr;
     decimatedModel = nullptr;
+    decimatedLabel = QStringLiteral("100%");
+    decimatedNote.clear();
 }
 
 void DualView::Render()

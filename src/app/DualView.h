@@ -45,11 +45,13 @@ public:
     ~DualView() override;
 
     // A new mapper and actor per view for a newly loaded model and its working copy;
-    // the cameras are fitted to it.
+    // the cameras are fitted to it and the right panel reads "100%".
     void ShowModels(vtkPolyData *original, vtkPolyData *decimated);
     void ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
-    // The model in the right view with its panel, drawing that view once.
-    void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label);
+    // The model in the right view with its panel, drawing that view once. The note (how far
+    // the model lies from the loaded one) is drawn under the panel when not empty.
+    void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
+                             const QString &note = QString());
     // Takes the models and panels out of both views (the actors stay until the next load).
     void Clear();
 
@@ -57,6 +59,7 @@ public:
     // right model (ShowDecimatedResult) and its counts. Both follow the top edge on resize.
     void ShowOriginalPanel();
     QString DecimatedLabel() const { return decimatedLabel; }
+    QString DecimatedNote() const { return decimatedNote; }
     void RefreshPanels();
 
     void Render();
@@ -96,7 +99,7 @@ private:
     void ApplyBackgroundColours();
     // False when the view already draws the model's arrays and needs no new drawing.
     bool SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
-    void PlaceDecimatedPanel(const QString &label, long long faces, long long vertices);
+    void PlaceDecimatedPanel();
     void RemovePanel(vtkRenderer *renderer, vtkActor2D *image, vtkTextActor *label, vtkTextActor *faces,
                      vtkTextActor *vertices);
 
@@ -118,6 +121,7 @@ private:
     vtkSmartPointer<vtkPolyData> originalModel;
     vtkSmartPointer<vtkPolyData> decimatedModel;
     QString decimatedLabel = QStringLiteral("100%");
+    QString decimatedNote;
     bool refreshingPanels = false;
 
     vtkSmartPointer<vtkActor2D> panelImageOriginal;
@@ -128,4 +132,5 @@ private:
     vtkSmartPointer<vtkTextActor> labelActorDecimated;
     vtkSmartPointer<vtkTextActor> facesActorDecimated;
     vtkSmartPointer<vtkTextActor> verticesActorDecimated;
+    vtkSmartPointer<vtkTextActor> noteActorDecimated;
 };

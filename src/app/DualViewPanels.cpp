@@ -106,13 +106,26 @@ void DualView::ShowOriginalPanel()
     OriginalWindow()->Render();
 }
 
-void DualView::PlaceDecimatedPanel(const QString &label, long long faces, long long vertices)
+void DualView::PlaceDecimatedPanel()
 {
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);
-    decimatedLabel = label;
-    AddPanel(rendererDecimated, decimatedWidget->height(), panelImageDecimated, label, faces, vertices,
-             labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+    rendererDecimated->RemoveActor(noteActorDecimated);
+    noteActorDecimated = nullptr;
+    if (!decimatedModel)
+        return;
+    const int height = decimatedWidget->height();
+    AddPanel(rendererDecimated, height, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
+             decimatedModel->GetNumberOfPoints(), labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+    if (decimatedNote.isEmpty())
+        return;
+    // Under the panel, on a dark ground of its own: readable over any background colour.
+    noteActorDecimated = MakeText(decimatedNote, 12, 12, height - 76, false);
+    vtkTextProperty *property = noteActorDecimated->GetTextProperty();
+    property->SetBackgroundColor(0.2, 0.2, 0.2);
+    property->SetBackgroundOpacity(0.8);
+    property->SetFrame(false);
+    rendererDecimated->AddActor(noteActorDecimated);
 }
 
 void DualView::RefreshPanels()
@@ -123,7 +136,7 @@ void DualView::RefreshPanels()
     refreshingPanels = true;
     ShowOriginalPanel();
     if (decimatedModel) {
-        PlaceDecimatedPanel(decimatedLabel, decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints());
+        PlaceDecimatedPanel();
         RenderDecimated();
     }
     refreshingPanels = false;

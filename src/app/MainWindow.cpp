@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     setAcceptDrops(true);
 
     statusLabel = new QLabel;
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
     statusLabel->setAlignment(Qt::AlignCenter);
     auto *statusBar = new QStatusBar; // owned by the toolbar once added
     statusBar->addPermanentWidget(statusLabel, 0);
@@ -52,6 +54,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     ResetDecimationActions();
     SetErrorDecimationEnabled(false);
+    // The custom percentage has an icon of its own: its text would widen the row of sizes.
+    if (auto *button = qobject_cast<QToolButton *>(
+            ui->decimationByPercentageToolBar->widgetForAction(ui->actionDecimationSet)))
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     for (auto &action : recentFileActions) {
         action = new QAction(this);
@@ -165,6 +171,10 @@ void MainWindow::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         RetranslateExtraTexts();
         UpdateWindowTitle(); // the form's texts include the bare program name
+        // The form's texts of the level buttons are empty: their sizes, in the new language.
+        LabelLevelActions();
+        if (shownModel)
+            ShowResult(shownModel, CurrentLabel(), shownDeviation);
     }
     QMainWindow::changeEvent(event);
 }

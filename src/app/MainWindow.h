@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "TransformState.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <vtkActor.h>
 #include <vtkPolyData.h>
@@ -65,6 +66,8 @@ public:
     vtkActor *ActorOriginal() const;
     vtkActor *ActorDecimated() const;
     QString CurrentLabel() const;
+    // The line under the right panel: how far the shown model lies from the loaded one.
+    QString CurrentNote() const;
     QString InterfaceLanguage() const { return translator.language(); }
 
     // The mesh operations of the window run one at a time on the worker's thread; the
@@ -72,7 +75,7 @@ public:
     // model or while another operation runs.
     bool IsCascadeRunning() const { return runningJob == MeshJob::Cascade; }
     bool IsMeshJobRunning() const { return runningJob != MeshJob::None; }
-    void StartReduction(int percent);
+    void StartReduction(double percent);
     void StartErrorReduction(double maxError);
     void StartSmoothing();
     // Stops the running operation; the levels made so far and the shown model stay.
@@ -92,8 +95,8 @@ private slots:
     void DecimationFinishedSlot();
     void OnStepStarted(int job, int step);
     void OnProgress(int job, int percent);
-    void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
-    void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result);
+    void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
+    void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
     void changeButton(double reduction);
     void ViewSlotFront();
     void ViewSlotSide();
@@ -143,6 +146,7 @@ private:
     struct ShownResult {
         vtkSmartPointer<vtkPolyData> model;
         QString label;
+        lumeno::SurfaceDeviation deviation;
     };
 
     static constexpr int MaxRecentFiles = 5;
@@ -150,7 +154,7 @@ private:
 
     void RetranslateExtraTexts();
     void CreateEditHistory();
-    void RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed);
+    void RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed, const lumeno::SurfaceDeviation &deviation);
     void ShowShownResult(const ShownResult &result);
     // Asks whether to save a transformed or smoothed result first; false when the user
     // cancels, or chose to save and nothing was written.
@@ -166,14 +170,17 @@ private:
     void ShowModelInBothViews();
     void ClearScene();
     void ShowLevel(int percent);
-    void ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label);
+    void ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label,
+                    const lumeno::SurfaceDeviation &deviation = {});
+    void LabelLevelActions();
     void DecimateByError(double maxError);
     void CreateMeshWorker();
     void CreateProgressDisplay(QStatusBar *statusBar);
     void StopMeshWorker();
     void StartCascade();
-    bool BeginJob(MeshJob kind);
-    void EndJob();
+    bool BeginJob(MeshJob kind, const QString &status);
+    void EndJob(const QString &outcome);
+    void ShowJobState();
     void SetOperationActionsEnabled(bool enabled);
     void SetStatus(const QString &text);
     bool SaveModel(const QString &fileName, const QString &suffix);
@@ -183,7 +190,7 @@ private:
     Ui::MainWindow *ui;
     QLabel *statusLabel = nullptr;
     QPushButton *cancelButton = nullptr;
-    float modelSizeMB = 0;
+    QString modelFormat; // the suffix of the loaded file: the levels' sizes are told for it
     QSettings *settings = nullptr;
     DialogPreferences *preferencesDialog = nullptr;
     Updater *updater = nullptr;
@@ -203,13 +210,18 @@ private:
     vtkSmartPointer<vtkPolyData> shownModel;
     vtkSmartPointer<vtkPolyData> smoothedModel;
     std::array<vtkSmartPointer<vtkPolyData>, 9> levelModels;
+    std::array<lumeno::SurfaceDeviation, 9> levelDeviations;
+    lumeno::SurfaceDeviation workingDeviation;
 
     // The mesh operations: the worker lives on meshThread for the window's lifetime.
-    // Signals of any job but the running one (its number is jobNumber) are dropped.
+    // Signals of any job but the running one (its number is jobNumber) are dropped. The
+    // running job alone decides what the progress bar and the status say.
     QThread meshThread;
     MeshWorker *meshWorker = nullptr;
     MeshJob runningJob = MeshJob::None;
     int jobNumber = 0;
     QString jobLabel;     // the right view's label for the result
-    double jobReduction = 0.0;
+    QString jobStatus;    // the status while it runs
+    QString idleStatus;   // the status once no job runs: how the last one ended
+    lumeno::SurfaceDeviation shownDeviation; // of the shown model from the loaded one
 };

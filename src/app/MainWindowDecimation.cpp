@@ -5,6 +5,8 @@
 #include "MeshWorker.h"
 
 #include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
 
 #include <vtkPolyData.h>
 
@@ -15,33 +17,35 @@ void MainWindow::DecimateByError(double maxError)
 
 void MainWindow::StartErrorReduction(double maxError)
 {
-    if (!BeginJob(MeshJob::ErrorReduction))
+    const QString bound = QLocale().toString(maxError, 'g', 6);
+    if (!BeginJob(MeshJob::ErrorReduction, tr("Decimating to error bound %1...").arg(bound)))
         return;
-    jobLabel = QStringLiteral("%1").arg(maxError, 0, 'g');
+    jobLabel = bound;
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
     meshWorker->StartErrorReduction(jobNumber, input, maxError);
 }
 
-void MainWindow::StartReduction(int percent)
+void MainWindow::StartReduction(double percent)
 {
-    if (!BeginJob(MeshJob::Reduction))
+    const QString share = QLocale().toString(percent, 'g', 6);
+    if (!BeginJob(MeshJob::Reduction, tr("Decimating %1%...").arg(share)))
         return;
-    jobLabel = QStringLiteral("%1%").arg(percent);
-    jobReduction = (100 - percent) / 100.0;
+    jobLabel = share + QLatin1Char('%');
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
-    meshWorker->StartReduction(jobNumber, input, jobReduction);
+    meshWorker->StartReduction(jobNumber, input, (100.0 - percent) / 100.0);
 }
 
 void MainWindow::StartSmoothing()
 {
-    if (!shownModel || shownModel->GetNumberOfPoints() == 0 || !BeginJob(MeshJob::Smoothing))
+    if (!shownModel || shownModel->GetNumberOfPoints() == 0 || !BeginJob(MeshJob::Smoothing, tr("Smoothing...")))
         return;
-    SetStatus(tr("Smoothing..."));
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(shownModel);
-    meshWorker->StartSmoothing(jobNumber, input);
+    auto reference = vtkSmartPointer<vtkPolyData>::New();
+    reference->ShallowCopy(loadedModel);
+    meshWorker->StartSmoothing(jobNumber, input, reference);
 }
 
 void MainWindow::ShowLevel(int percent)
@@ -52,7 +56,8 @@ void MainWindow::ShowLevel(int percent)
     // Another model chosen while a reduction or smoothing runs: its result would replace it.
     if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
         CancelMeshJob();
-    ShowResult(model, QStringLiteral("%1%").arg(percent));
+    ShowResult(model, QStringLiteral("%1%").arg(percent),
+               percent == 100 ? lumeno::SurfaceDeviation() : levelDeviations[percent / 10 - 1]);
 }
 
 void MainWindow::DecimationByError0_1()
@@ -73,8 +78,10 @@ void MainWindow::DecimationByError0_001()
 void MainWindow::DecimationByError()
 {
     bool accepted = false;
-    const double maxError = QInputDialog::getDouble(this, tr("Decimation by error"), tr("Type the maximum error:"),
-                                                    0.005, 0.000001, 10.0, 6, &accepted);
+    const double maxError =
+        QInputDialog::getDouble(this, tr("Decimation by error"),
+                                tr("Error bound of the filter, as a share of the bounding box diagonal:"), 0.005,
+                                0.000001, 10.0, 6, &accepted);
     if (accepted)
         DecimateByError(maxError);
 }
@@ -131,18 +138,32 @@ void MainWindow::Decimation100()
 
 void MainWindow::DecimationByPercentSlot()
 {
+    constexpr double lowest = 0.1;
+    constexpr double highest = 99.9;
+    const QLocale locale;
     bool accepted = false;
-    const int percent = QInputDialog::getInt(this, tr("Decimation by percentage"), tr("Type the percentage:"), 5, 0,
-                                             100, 1, &accepted);
-    if (accepted)
-        StartReduction(percent);
+    // The dialog takes a wider range than is possible, so that a value outside is refused
+    // with a reason instead of being cut short while it is typed.
+    const double percent = QInputDialog::getDouble(
+        this, tr("Decimation by percentage"),
+        tr("Percentage of the triangles to keep, from %1 to %2:").arg(locale.toString(lowest), locale.toString(highest)),
+        5.0, -1000.0, 1000.0, 2, &accepted);
+    if (!accepted)
+        return;
+    if (percent < lowest || percent > highest) {
+        QMessageBox::warning(this, tr("Decimation by percentage"),
+                             tr("%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model "
+                                "shown stays as it is.")
+                                 .arg(locale.toString(percent), locale.toString(lowest), locale.toString(highest)));
+        return;
+    }
+    StartReduction(percent);
 }
 
 void MainWindow::DecimationFinishedSlot()
 {
-    ui->progressBar->hide();
-    ShowDecimatedModel(shownModel);
-    SetStatus(tr("Done"));
+    // The right view returns to the loaded model, whatever level was chosen meanwhile.
+    ShowResult(loadedModel, QStringLiteral("100%"));
     SetErrorDecimationEnabled(true);
     ui->actionDecimationSet->setEnabled(true);
 }

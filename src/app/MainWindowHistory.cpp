@@ -53,15 +53,15 @@ void MainWindow::RecordTransform(const TransformState &before, const TransformSt
     history->push(new HistoryStep(tr("Transform"), restore(before), restore(after)));
 }
 
-void MainWindow::RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed)
+void MainWindow::RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed, const lumeno::SurfaceDeviation &deviation)
 {
-    ShownResult before{shownModel, CurrentLabel()};
+    ShownResult before{shownModel, CurrentLabel(), shownDeviation};
     // The working model takes the next custom or by-error result in place: keep its arrays as they are now.
     if (before.model && before.model == workingModel) {
         before.model = vtkSmartPointer<vtkPolyData>::New();
         before.model->ShallowCopy(workingModel);
     }
-    const ShownResult after{smoothed, before.label};
+    const ShownResult after{smoothed, before.label, deviation};
     history->push(new HistoryStep(
         tr("Smoothing"), [this, before] { ShowShownResult(before); },
         [this, after] {
@@ -76,5 +76,5 @@ void MainWindow::ShowShownResult(const ShownResult &result)
     if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
         CancelMeshJob();
     if (result.model)
-        ShowResult(result.model, result.label);
+        ShowResult(result.model, result.label, result.deviation);
 }

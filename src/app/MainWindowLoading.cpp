@@ -4,7 +4,6 @@
 
 #include "DualView.h"
 #include "io/ModelReader.h"
-#include "mesh/LevelSizes.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,8 +119,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     openFilePath = file.absoluteFilePath();
     UpdateWindowTitle();
 
-    modelSizeMB = lumeno::ModelSizeMB(file.size());
-    ui->actionDecimation100->setText(lumeno::LevelSizeLabel(modelSizeMB, 1.0));
+    modelFormat = lowerSuffix;
     ui->actionDecimation100->setEnabled(true);
 
     ShowModelInBothViews();

@@ -69,6 +69,14 @@ void MainWindow::SetStatus(const QString &text)
     statusLabel->setText(text);
 }
 
+void MainWindow::ShowJobState()
+{
+    const bool running = runningJob != MeshJob::None;
+    ui->progressBar->setVisible(running);
+    cancelButton->setVisible(running);
+    SetStatus(running ? jobStatus : idleStatus);
+}
+
 void MainWindow::SetOperationActionsEnabled(bool enabled)
 {
     ui->actionDecimationSet->setEnabled(enabled);
@@ -76,24 +84,24 @@ void MainWindow::SetOperationActionsEnabled(bool enabled)
     ui->actionSmooth->setEnabled(enabled);
 }
 
-bool MainWindow::BeginJob(MeshJob kind)
+bool MainWindow::BeginJob(MeshJob kind, const QString &status)
 {
     if (runningJob != MeshJob::None || !loadedModel)
         return false;
     runningJob = kind;
     ++jobNumber;
+    jobStatus = status;
     SetOperationActionsEnabled(false);
     ui->progressBar->setValue(0);
-    ui->progressBar->show();
-    cancelButton->show();
+    ShowJobState();
     return true;
 }
 
-void MainWindow::EndJob()
+void MainWindow::EndJob(const QString &outcome)
 {
     runningJob = MeshJob::None;
-    ui->progressBar->hide();
-    cancelButton->hide();
+    idleStatus = outcome;
+    ShowJobState();
     SetOperationActionsEnabled(true);
 }
 
@@ -101,7 +109,10 @@ void MainWindow::StartCascade()
 {
     for (auto &level : levelModels)
         level = vtkSmartPointer<vtkPolyData>::New();
-    if (!BeginJob(MeshJob::Cascade))
+    levelDeviations.fill({});
+    LabelLevelActions();
+    if (!BeginJob(MeshJob::Cascade,
+                  QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[0].statusText)))
         return;
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
@@ -114,14 +125,11 @@ void MainWindow::CancelMeshJob()
         return;
     meshWorker->CancelThrough(jobNumber);
     const bool cascade = runningJob == MeshJob::Cascade;
-    EndJob();
-    if (cascade) {
-        // The levels made so far stay, and so does what the right view shows: the loaded
-        // model unless a level was chosen meanwhile.
-        if (!shownModel)
-            shownModel = loadedModel;
-        SetStatus(QString());
-    }
+    EndJob(QString());
+    // The levels made so far stay, and so does what the right view shows: the loaded
+    // model unless a level was chosen meanwhile.
+    if (cascade && !shownModel)
+        shownModel = loadedModel;
     emit MeshJobEnded();
 }
 
@@ -129,52 +137,53 @@ void MainWindow::OnStepStarted(int job, int step)
 {
     if (job != jobNumber || runningJob != MeshJob::Cascade)
         return;
-    SetStatus(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
+    jobStatus = QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText);
     ui->progressBar->setValue(0);
+    ShowJobState();
 }
 
 void MainWindow::OnProgress(int job, int percent)
 {
     if (job != jobNumber || runningJob == MeshJob::None)
         return;
-    ui->progressBar->show();
     ui->progressBar->setValue(percent);
 }
 
-void MainWindow::OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level)
+void MainWindow::OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level,
+                              lumeno::SurfaceDeviation deviation)
 {
     if (job != jobNumber || runningJob != MeshJob::Cascade)
         return;
     const lumeno::DecimationLevel &cascadeStep = lumeno::DecimationCascade[step];
     levelModels[cascadeStep.percent / 10 - 1] = level;
+    levelDeviations[cascadeStep.percent / 10 - 1] = deviation;
     emit ButtonsMustChange(cascadeStep.reduction);
 }
 
-void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result)
+void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation)
 {
     if (job != jobNumber || runningJob == MeshJob::None)
         return;
     const MeshJob finished = runningJob;
-    EndJob();
+    EndJob(tr("Done"));
     switch (finished) {
     case MeshJob::Cascade:
         shownModel = loadedModel;
-        SetStatus(tr("Done"));
         emit DecimationFinished();
         break;
     case MeshJob::Reduction:
     case MeshJob::ErrorReduction:
         // A run that gave no model leaves the right view's model as it was.
-        if (result)
+        if (result) {
             workingModel->ShallowCopy(result);
-        if (finished == MeshJob::Reduction)
-            emit ButtonsMustChange(jobReduction);
-        ShowResult(workingModel, jobLabel);
+            workingDeviation = deviation;
+        }
+        ShowResult(workingModel, jobLabel, workingDeviation);
         break;
     case MeshJob::Smoothing:
+        // The smoothed model keeps the label of the one it came from.
         if (result)
-            RecordSmoothing(result);
-        SetStatus(tr("Done"));
+            RecordSmoothing(result, deviation);
         break;
     case MeshJob::None:
         break;

@@ -4,11 +4,29 @@
 
 #include "DualView.h"
 #include "mesh/DecimationLevels.h"
+#include "mesh/LevelSizes.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QResizeEvent>
 
 #include <vtkPolyData.h>
+
+#include <cmath>
+
+namespace {
+
+// How far the shown model lies from the loaded one, in percent of its bounding box diagonal.
+QString DeviationNote(const lumeno::SurfaceDeviation &deviation)
+{
+    if (!deviation.IsMeasured())
+        return QString();
+    const QLocale locale;
+    return MainWindow::tr("max. deviation %1 %, mean %2 %")
+        .arg(locale.toString(deviation.maximum * 100.0, 'f', 2), locale.toString(deviation.mean * 100.0, 'f', 2));
+}
+
+} // namespace
 
 vtkRenderer *MainWindow::RendererOriginal() const
 {
@@ -35,6 +53,11 @@ QString MainWindow::CurrentLabel() const
     return view->DecimatedLabel();
 }
 
+QString MainWindow::CurrentNote() const
+{
+    return view->DecimatedNote();
+}
+
 void MainWindow::RenderViews()
 {
     view->Render();
@@ -42,22 +65,24 @@ void MainWindow::RenderViews()
 
 void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
 {
-    ui->progressBar->hide();
     shownModel = model;
     view->ShowDecimatedModel(model);
 }
 
-void MainWindow::ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label)
+void MainWindow::ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label,
+                            const lumeno::SurfaceDeviation &deviation)
 {
-    ui->progressBar->hide();
     shownModel = model;
-    view->ShowDecimatedResult(model, label);
+    shownDeviation = deviation;
+    view->ShowDecimatedResult(model, label, DeviationNote(deviation));
 }
 
 void MainWindow::ShowModelInBothViews()
 {
     workingModel = vtkSmartPointer<vtkPolyData>::New();
     workingModel->ShallowCopy(loadedModel);
+    workingDeviation = {};
+    shownDeviation = {};
     view->ShowModels(loadedModel, workingModel);
 }
 
@@ -101,19 +126,36 @@ void MainWindow::changeButton(double reduction)
     const int step = lumeno::CascadeStepForReduction(reduction);
     if (step < 0)
         return;
-    const lumeno::DecimationLevel &level = lumeno::DecimationCascade[step];
-    QAction *action = LevelAction(level.percent);
-    action->setText(QStringLiteral("%1MB").arg(static_cast<double>(modelSizeMB) * level.sizeFraction));
-    action->setEnabled(true);
+    LevelAction(lumeno::DecimationCascade[step].percent)->setEnabled(true);
+    LabelLevelActions();
+}
+
+void MainWindow::LabelLevelActions()
+{
+    if (!loadedModel)
+        return;
+    // The size each level's file will have in the loaded file's format: from the level's
+    // counts once it exists, from the loaded model's counts and its nominal share before.
+    const qint64 triangles = loadedModel->GetNumberOfPolys();
+    const qint64 vertices = loadedModel->GetNumberOfPoints();
+    const auto sizeText = [this](qint64 t, qint64 v) {
+        return lumeno::FileSizeText(lumeno::SavedModelSize(modelFormat, t, v));
+    };
+    ui->actionDecimation100->setText(sizeText(triangles, vertices));
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+        vtkPolyData *model = levelModels[level.percent / 10 - 1];
+        const bool made = model && model->GetNumberOfPolys() > 0;
+        LevelAction(level.percent)
+            ->setText(made ? sizeText(model->GetNumberOfPolys(), model->GetNumberOfPoints())
+                           : sizeText(std::llround(triangles * level.sizeFraction),
+                                      std::llround(vertices * level.sizeFraction)));
+    }
 }
 
 void MainWindow::ResetDecimationActions()
 {
     for (int percent = 10; percent <= 100; percent += 10)
         LevelAction(percent)->setText(QString());
-    for (QAction *action : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001,
-                            ui->actionDecimationByError})
-        action->setText(QString());
     for (int percent = 10; percent <= 100; percent += 10)
         LevelAction(percent)->setEnabled(false);
     for (QAction *action : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001,

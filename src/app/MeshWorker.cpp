@@ -11,6 +11,7 @@
 MeshWorker::MeshWorker() : decimator(vtkSmartPointer<vtkDecimatePro>::New())
 {
     qRegisterMetaType<vtkSmartPointer<vtkPolyData>>();
+    qRegisterMetaType<lumeno::SurfaceDeviation>();
     decimator->AddObserver(vtkCommand::ProgressEvent, this, &MeshWorker::OnFilterProgress);
 }
 
@@ -49,36 +50,43 @@ void MeshWorker::StartCascade(int job, vtkSmartPointer<vtkPolyData> model)
 void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction)
 {
     Post(job, [this, job, model, reduction] {
-        vtkSmartPointer<vtkPolyData> result = lumeno::Decimate(decimator, model, reduction);
-        if (!IsCancelled(job))
-            emit Finished(job, result);
+        Finish(job, lumeno::Decimate(decimator, model, reduction), model);
     });
 }
 
 void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError)
 {
     Post(job, [this, job, model, maxError] {
-        vtkSmartPointer<vtkPolyData> result = lumeno::DecimateByError(decimator, model, maxError);
-        if (!IsCancelled(job))
-            emit Finished(job, result);
+        Finish(job, lumeno::DecimateByError(decimator, model, maxError), model);
     });
 }
 
-void MeshWorker::StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model)
+void MeshWorker::StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference)
 {
-    Post(job, [this, job, model] {
+    Post(job, [this, job, model, reference] {
         vtkSmartPointer<vtkPolyData> result =
             lumeno::Smooth(model, lumeno::SmoothingIterations, [this](vtkAlgorithm *smoother) {
                 smoother->AddObserver(vtkCommand::ProgressEvent, this, &MeshWorker::OnFilterProgress);
             });
         // A smoother stopped early leaves a half smoothed model: never hand it over.
-        if (!IsCancelled(job))
-            emit Finished(job, result);
+        Finish(job, result, reference);
     });
+}
+
+void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference)
+{
+    if (IsCancelled(job))
+        return;
+    const lumeno::SurfaceDeviation deviation = result ? lumeno::MeasureDeviation(reference, result)
+                                                      : lumeno::SurfaceDeviation();
+    if (!IsCancelled(job))
+        emit Finished(job, result, deviation);
 }
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model)
 {
+    // The levels are measured against the loaded model, whose search structure is made once.
+    const lumeno::DeviationMeter meter(model);
     lumeno::CascadeObserver observer;
     observer.stepStarting = [this, job](int step) {
         if (IsCancelled(job))
@@ -87,19 +95,22 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model)
         emit StepStarted(job, step);
         return true;
     };
-    observer.stepFinished = [this, job](int step, const vtkSmartPointer<vtkPolyData> &level) {
+    observer.stepFinished = [this, job, &meter](int step, const vtkSmartPointer<vtkPolyData> &level) {
         if (IsCancelled(job))
             return false; // an aborted run leaves a partial mesh: never show it
+        const lumeno::SurfaceDeviation deviation = meter.Measure(level);
+        if (IsCancelled(job))
+            return false;
         // The receiver gets an object of its own (sharing the arrays): the next step reads this one.
         auto shown = vtkSmartPointer<vtkPolyData>::New();
         shown->ShallowCopy(level);
-        emit LevelReady(job, step, shown);
+        emit LevelReady(job, step, shown, deviation);
         return true;
     };
     // Stops early when cancelled, or when out of memory (the levels so far stay usable).
     lumeno::RunDecimationCascade(decimator, model, observer);
     if (!IsCancelled(job))
-        emit Finished(job, nullptr);
+        emit Finished(job, nullptr, {});
 }
 
 void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)

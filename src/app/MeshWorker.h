@@ -3,6 +3,8 @@
 #include <QMetaType>
 #include <QObject>
 
+#include "mesh/SurfaceDeviation.h"
+
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
@@ -13,11 +15,13 @@ class vtkDecimatePro;
 class vtkObject;
 
 Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
+Q_DECLARE_METATYPE(lumeno::SurfaceDeviation)
 
 // Runs the window's mesh operations, one at a time, on the thread it is moved to, and owns
 // the filters they use. Every job carries the number the window gave it; progress and
 // results come back as signals with that number, so the window can drop those of a job it
-// no longer waits for. A cancelled job emits nothing more.
+// no longer waits for. A cancelled job emits nothing more. Every model it hands over comes
+// with its deviation from the job's reference (the loaded model), measured here.
 class MeshWorker : public QObject
 {
     Q_OBJECT
@@ -35,7 +39,7 @@ public:
     void StartCascade(int job, vtkSmartPointer<vtkPolyData> model);
     void StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction);
     void StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError);
-    void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model);
+    void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference);
 
 signals:
     // A step of the cascade (index into lumeno::DecimationCascade) starts.
@@ -43,15 +47,16 @@ signals:
     // Whole percents of the running filter, at most about four a second.
     void Progress(int job, int percent);
     // A level of the cascade, an object of the receiver's own.
-    void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level);
+    void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
     // The job ran to its end. The result is null for the cascade (its levels came before)
     // and when the operation gave no model (out of memory, broken cells).
-    void Finished(int job, vtkSmartPointer<vtkPolyData> result);
+    void Finished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
 
 private:
     void Post(int job, std::function<void()> work);
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
     void RunCascade(int job, vtkPolyData *model);
+    void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
     vtkSmartPointer<vtkDecimatePro> decimator;

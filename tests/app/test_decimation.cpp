@@ -4,9 +4,14 @@
 
 #include "MainWindow.h"
 #include "mesh/DecimationLevels.h"
+#include "settings/LanguageNames.h"
 
 #include <QInputDialog>
+#include <QLabel>
+#include <QProgressBar>
 #include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -75,12 +80,22 @@ private slots:
         QCOMPARE(testing::Run(window, "actionDecimationSet", {Type(37)}), QStringList());
         QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(std::abs(Shown(window) - loaded * 37 / 100) <= loaded / 50);
+        // While a run goes on, the bar and the status both tell of it; afterwards neither does.
         QCOMPARE(testing::Run(window, "actionDecimationByError", {Type(0.01)}), QStringList());
+        auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
+        auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
+        QVERIFY(bar->isVisible() && status->text() != window.tr("Done"));
         QVERIFY(testing::WaitForMeshJob(window));
+        QVERIFY(!bar->isVisible() && status->text() == window.tr("Done"));
         QVERIFY(Shown(window) > 0 && Shown(window) < loaded / 2);
+        // The panel tells how far the result lies from the loaded model, the loaded model nothing.
+        QVERIFY(window.CurrentNote().startsWith(QLatin1String("max. deviation")));
+        testing::LevelAction(window, 100)->trigger();
+        QCOMPARE(window.CurrentNote(), QString());
 
         // Smoothing moves the points of what is shown; choosing the level again undoes it.
         testing::LevelAction(window, 50)->trigger();
+        QVERIFY(!window.CurrentNote().isEmpty());
         vtkSmartPointer<vtkPolyData> level = window.ShownModel();
         testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
         QVERIFY(testing::WaitForMeshJob(window));
@@ -90,6 +105,84 @@ private slots:
         QVERIFY(smoothed->GetBounds()[1] < level->GetBounds()[1]);
         testing::LevelAction(window, 50)->trigger();
         QCOMPARE(window.ShownModel(), level.Get());
+    }
+
+    // Shares with decimals are kept; the rest is refused with a message and changes nothing.
+    void customPercentages_data()
+    {
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<QString>("label"); // empty: refused
+        QTest::newRow("decimals") << 37.5 << "37.5%";
+        QTest::newRow("lowest") << 0.1 << "0.1%";
+        QTest::newRow("highest") << 99.9 << "99.9%";
+        QTest::newRow("none") << 0.0 << QString();
+        QTest::newRow("below") << 0.05 << QString();
+        QTest::newRow("all") << 100.0 << QString();
+        QTest::newRow("more than all") << 150.0 << QString();
+        QTest::newRow("negative") << -5.0 << QString();
+    }
+
+    void customPercentages()
+    {
+        QFETCH(double, typed);
+        QFETCH(QString, label);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        const double loaded = Shown(window);
+        auto texts = std::make_shared<QStringList>();
+        testing::Run(window, "actionDecimationSet", {Type(typed), testing::Press(QMessageBox::Ok, texts)});
+        if (label.isEmpty()) {
+            QCOMPARE(texts->size(), 1);
+            QVERIFY2(texts->first().contains(QLatin1String("from 0.1 to 99.9")), qPrintable(texts->first()));
+            QVERIFY(!window.IsMeshJobRunning());
+            QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
+            QCOMPARE(window.ShownModel(), window.LoadedModel());
+            return;
+        }
+        QVERIFY(texts->isEmpty());
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(window.CurrentLabel(), label);
+        QVERIFY(std::abs(Shown(window) - loaded * typed / 100) <= loaded / 50 + 2);
+    }
+
+    // What the right view says belongs to the model it shows, also after another model is loaded.
+    void theRightPanelFollowsANewLoad()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        testing::LevelAction(window, 10)->trigger();
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("10%"));
+        window.LoadModel(SphereFile(QStringLiteral("sphere2k.stl"), 40, 30), QStringLiteral("stl"));
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
+        QCOMPARE(window.CurrentNote(), QString());
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
+        QCOMPARE(window.ShownModel(), window.LoadedModel());
+    }
+
+    // At the window's first size every toolbar button is on screen, none behind the extension arrow.
+    void everyToolbarActionIsVisibleInEveryLanguage()
+    {
+        const QString model = SphereFile(QStringLiteral("sphere2k.stl"), 40, 30);
+        for (const QString &language : LanguageNames.keys()) {
+            QSettings().setValue(QStringLiteral("Language"), language);
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.LoadModel(model, QStringLiteral("stl"));
+            QVERIFY(testing::WaitForCascade(window));
+            for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
+                auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+                QVERIFY2(!extension || !extension->isVisible(), qPrintable(language + QLatin1Char(' ') + toolBar->objectName()));
+                for (QAction *action : toolBar->actions())
+                    QVERIFY2(action->isSeparator() || toolBar->widgetForAction(action)->isVisible(),
+                             qPrintable(language + QLatin1Char(' ') + action->objectName()));
+            }
+        }
     }
 
     // Each new load stops the running cascade; nothing of a stopped one arrives later.

@@ -6,6 +6,7 @@
 #include "mesh/DecimationLevels.h"
 #include "mesh/MeshOperations.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -72,7 +73,12 @@ private slots:
         const QString input = Folder(QStringLiteral("levels")) + QStringLiteral("/Part.v2.STL");
         QVERIFY(QFile::copy(sphereStl, input));
         const QString out = Folder(QStringLiteral("levels/out"));
-        QCOMPARE(RunCli({"levels", input, out, "--format", "OBJ", "-q"}).status, 0);
+        const CliRun run = RunCli({"levels", input, out, "--format", "OBJ", "-q", "--json"});
+        QCOMPARE(run.status, 0);
+        // Each level is measured against the input: the fewer triangles, the farther away.
+        const QJsonArray levels = QJsonDocument::fromJson(run.out).object()[QLatin1String("levels")].toArray();
+        const auto deviation = [&levels](int i) { return levels[i][QLatin1String("deviation")][QLatin1String("max")].toDouble(); };
+        QVERIFY(deviation(0) > 0 && deviation(0) < deviation(lumeno::LevelCount - 1));
         auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
         vtkSmartPointer<vtkPolyData> expected = sphere;
         for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {

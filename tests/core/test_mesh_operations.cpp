@@ -3,14 +3,19 @@
 
 #include "io/ModelReader.h"
 #include "mesh/Cascade.h"
+#include "io/ModelWriter.h"
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
 #include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
+#include <QLocale>
+
+#include <cmath>
 #include <map>
 
 namespace {
@@ -87,12 +92,69 @@ private slots:
         QVERIFY(first[-0.1] <= first[-0.01] && first[-0.01] <= first[-0.001]);
     }
 
-    // A level's button shows its share of the file's size in whole megabytes of 10^6 bytes.
-    void levelLabelsShowTheShareOfWholeMegabytes()
+    // A level's button tells the size of the file it gives when saved: exactly for binary STL
+    // and PLY, nearly for OBJ text. The model is read from a file, as the window's are.
+    void savedSizesAreTheWrittenFiles_data()
     {
-        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(999999), 1.0), QStringLiteral("0MB"));
-        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(1000000), 1.0), QStringLiteral("1MB"));
-        QCOMPARE(lumeno::LevelSizeLabel(lumeno::ModelSizeMB(2500000), 0.1), QStringLiteral("0.2MB"));
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<double>("tolerance");
+        QTest::newRow("stl") << "stl" << 0.0;
+        QTest::newRow("ply") << "ply" << 0.0;
+        QTest::newRow("obj") << "obj" << 0.1;
+    }
+
+    void savedSizesAreTheWrittenFiles()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(double, tolerance);
+        const QString source = testing::ScratchFile(QStringLiteral("sizes.stl"));
+        QVERIFY(testing::WriteModel(testing::Sphere(300, 152), source));
+        vtkNew<vtkDecimatePro> decimator;
+        const auto level = lumeno::Decimate(decimator, lumeno::ReadModel(source, "stl").model, 0.5);
+        const QString path = testing::ScratchFile(QStringLiteral("level.") + suffix);
+        QVERIFY(lumeno::WriteModelFile(level, path, suffix).written);
+        const double written = QFileInfo(path).size();
+        const double estimate =
+            lumeno::SavedModelSize(suffix, level->GetNumberOfPolys(), level->GetNumberOfPoints());
+        QVERIFY2(std::abs(estimate - written) <= tolerance * written, qPrintable(QString::number(estimate)));
+    }
+
+    void sizeTextsFollowTheLocale_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("small") << qint64(5449) << "5.4 kB" << "5,4 kB";
+        QTest::newRow("under a megabyte") << qint64(990000) << "990 kB" << "990 kB";
+        QTest::newRow("rounds up to one") << qint64(999960) << "1.0 MB" << "1,0 MB";
+        QTest::newRow("half of 3.77 MB") << qint64(1885084) << "1.9 MB" << "1,9 MB";
+        QTest::newRow("rounds up to ten") << qint64(9960000) << "10 MB" << "10 MB";
+        QTest::newRow("large") << qint64(1234567890) << "1,235 MB" << "1.235 MB";
+    }
+
+    void sizeTextsFollowTheLocale()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(lumeno::FileSizeText(bytes), english);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(lumeno::FileSizeText(bytes), german);
+    }
+
+    // Shares of the reference's diagonal: a cube of side 2 and the same cube grown by 10 %
+    // lie 0.1 apart on their faces and sqrt(3) * 0.1 apart at their corners.
+    void deviationIsTheDistanceOfBothSurfaces()
+    {
+        const auto cube = testing::Box(2, 2, 2);
+        QCOMPARE(lumeno::MeasureDeviation(cube, cube).maximum, 0.0);
+        vtkNew<vtkTransform> grow;
+        grow->Scale(1.1, 1.1, 1.1);
+        const lumeno::SurfaceDeviation grown = lumeno::MeasureDeviation(cube, lumeno::TransformModel(cube, grow));
+        QVERIFY2(std::abs(grown.maximum - 0.05) < 1e-6, qPrintable(QString::number(grown.maximum, 'g', 10)));
+        QVERIFY(grown.mean > 0.1 / std::sqrt(12.0) - 1e-9 && grown.mean < 0.05);
+        QVERIFY(!lumeno::MeasureDeviation(cube, vtkNew<vtkPolyData>()).IsMeasured());
     }
 
     // One polygon of four corners made the filter refuse the whole model, and a thousand

@@ -4,8 +4,11 @@
 #include "mesh/DecimationLevels.h"
 #include "mesh/LevelSizes.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QTextStream>
+
+#include <cmath>
 
 CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
 {
@@ -16,16 +19,22 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
 
     double bounds[6];
     input.model->GetBounds(bounds);
-    const float modelSizeMB = lumeno::ModelSizeMB(input.fileSize);
-
-    // The buttons in the window's order: 100 % (the file itself), then 90 % down to 10 %.
+    // The buttons in the window's order: 100 % (the model itself), then 90 % down to 10 %,
+    // with the size each would have when saved in the input's format (nominal shares).
+    const QString format = QFileInfo(options.input).suffix();
+    const qint64 triangles = input.model->GetNumberOfPolys();
+    const qint64 vertices = input.model->GetNumberOfPoints();
     QJsonArray levels;
-    levels.append(QJsonObject{{QStringLiteral("percent"), 100},
-                              {QStringLiteral("estimatedSize"), lumeno::LevelSizeLabel(modelSizeMB, 1.0)}});
+    const auto addLevel = [&](int percent, double share) {
+        const qint64 bytes =
+            lumeno::SavedModelSize(format, std::llround(triangles * share), std::llround(vertices * share));
+        levels.append(QJsonObject{{QStringLiteral("percent"), percent},
+                                  {QStringLiteral("estimatedBytes"), bytes},
+                                  {QStringLiteral("estimatedSize"), lumeno::FileSizeText(bytes)}});
+    };
+    addLevel(100, 1.0);
     for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
-        levels.append(QJsonObject{{QStringLiteral("percent"), level.percent},
-                                  {QStringLiteral("estimatedSize"),
-                                   lumeno::LevelSizeLabel(modelSizeMB, level.sizeFraction)}});
+        addLevel(level.percent, level.sizeFraction);
 
     QJsonObject report = Counts(input.model);
     report.insert(QStringLiteral("command"), QStringLiteral("info"));

@@ -4,6 +4,7 @@
 #include "Progress.h"
 
 #include "mesh/Cascade.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     progress.Follow(decimator);
     QJsonArray levels;
     QString failure;
+    const lumeno::DeviationMeter meter(input.model);
     double cascadeSeconds = 0.0;
     double writeSeconds = 0.0;
     QElapsedTimer stepClock;
@@ -72,6 +74,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         writeSeconds += SecondsSince(writeClock);
         QJsonObject entry = Counts(model);
         entry.insert(QStringLiteral("percent"), level.percent);
+        entry.insert(QStringLiteral("deviation"), DeviationJson(meter.Measure(model)));
         entry.insert(QStringLiteral("reduction"), level.reduction);
         entry.insert(QStringLiteral("file"), file);
         entry.insert(QStringLiteral("fileSize"), QFileInfo(file).size());

@@ -5,6 +5,7 @@
 
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -77,6 +78,11 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
             return {ExitOutputNotWritten, noResult, {}, {}};
     }
 
+    // Of the result before the transform, which changes its size on purpose.
+    clock.start();
+    const lumeno::SurfaceDeviation deviation = lumeno::MeasureDeviation(input.model, result);
+    seconds.insert(QStringLiteral("deviation"), SecondsSince(clock));
+
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
     const std::array<double, 3> rotate = options.rotate.value_or(std::array<double, 3>{0.0, 0.0, 0.0});
     if (options.scale || options.rotate) {
@@ -110,6 +116,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
 
     CommandOutcome outcome;
     QJsonObject report{
+        {QStringLiteral("deviation"), DeviationJson(deviation)},
         {QStringLiteral("command"), QStringLiteral("reduce")},
         {QStringLiteral("file"), options.input},
         {QStringLiteral("fileSize"), input.fileSize},

@@ -5,11 +5,16 @@
 
 namespace lumeno {
 
-// The loaded file's size in whole megabytes of 1 000 000 bytes, truncated (999 999 bytes are 0).
-float ModelSizeMB(qint64 fileSizeBytes);
+// The size in bytes a model of these counts takes when saved with the given suffix (any
+// case): binary STL exactly (84 + 50 per triangle), binary PLY exactly for points without
+// colours or normals (its header, 12 bytes a point, 13 a triangle), OBJ text estimated
+// (a point line of about 30 characters, triangle lines from the digits of their indices).
+// 0 for a suffix that is no model format.
+qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices);
 
-// The text of a level's button: the share of the file size it is estimated to take,
-// "%1MB" filled by QString::arg of the double (format 'g', 6 significant digits): 10.8MB.
-QString LevelSizeLabel(float modelSizeMB, double sizeFraction);
+// A file size for a button: kB below 1 MB, MB with one decimal below 10 MB, whole above
+// (kB too get a decimal below 10);
+// 1 kB is 1000 bytes. The number follows the default locale, the unit the interface language.
+QString FileSizeText(qint64 bytes);
 
 } // namespace lumeno
