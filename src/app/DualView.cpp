@@ -1,6 +1,8 @@
 // The scene of the two views: renderers, models, colours, display modes and cameras.
 #include "DualView.h"
 
+#include "ContrastColour.h"
+
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkAbstractArray.h>
@@ -157,8 +159,8 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     actorDecimated->SetMapper(mapperDecimated);
     rendererOriginal->AddActor(actorOriginal);
     rendererDecimated->AddActor(actorDecimated);
-    actorOriginal->GetProperty()->SetColor(colours.model.data());
-    actorDecimated->GetProperty()->SetColor(colours.model.data());
+    // A new model is drawn as the display mode button shows.
+    ApplyRepresentation();
 
     rendererOriginal->ResetCamera();
     rendererDecimated->ResetCamera();
@@ -274,25 +276,35 @@ bool DualView::CycleRepresentation()
 {
     if (!actorOriginal || !actorDecimated)
         return false;
-    int vtkRepresentation = VTK_SURFACE;
     switch (representation) {
-    case Representation::Surface:
-        representation = Representation::Points;
-        vtkRepresentation = VTK_POINTS;
-        break;
-    case Representation::Points:
-        representation = Representation::Wireframe;
-        vtkRepresentation = VTK_WIREFRAME;
-        break;
-    case Representation::Wireframe:
-        representation = Representation::Surface;
-        vtkRepresentation = VTK_SURFACE;
-        break;
+    case Representation::Surface: representation = Representation::Points; break;
+    case Representation::Points: representation = Representation::Wireframe; break;
+    case Representation::Wireframe: representation = Representation::Surface; break;
     }
-    actorOriginal->GetProperty()->SetRepresentation(vtkRepresentation);
-    actorDecimated->GetProperty()->SetRepresentation(vtkRepresentation);
+    ApplyRepresentation();
     Render();
     return true;
+}
+
+// Surfaces are lit in the model's colour; points and lines are drawn unlit, thicker and in a
+// colour that stands out from the background, else they vanish into it.
+void DualView::ApplyRepresentation()
+{
+    const bool surface = representation == Representation::Surface;
+    const Rgb colour =
+        surface ? colours.model : ContrastColour(colours.model, colours.backgroundTop, colours.backgroundBottom);
+    for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()}) {
+        if (!actor)
+            continue;
+        vtkProperty *property = actor->GetProperty();
+        property->SetRepresentation(surface                                        ? VTK_SURFACE
+                                    : representation == Representation::Points ? VTK_POINTS
+                                                                               : VTK_WIREFRAME);
+        property->SetColor(colour[0], colour[1], colour[2]);
+        property->SetLighting(surface);
+        property->SetPointSize(3.0f);
+        property->SetLineWidth(1.5f);
+    }
 }
 
 void DualView::SetModelColour(const Rgb &colour)
@@ -300,8 +312,7 @@ void DualView::SetModelColour(const Rgb &colour)
     colours.model = colour;
     if (!actorOriginal || !actorDecimated)
         return;
-    actorOriginal->GetProperty()->SetColor(colours.model.data());
-    actorDecimated->GetProperty()->SetColor(colours.model.data());
+    ApplyRepresentation();
     Render();
 }
 
@@ -309,6 +320,7 @@ void DualView::SetBackgroundTop(const Rgb &colour)
 {
     colours.backgroundTop = colour;
     ApplyBackgroundColours();
+    ApplyRepresentation();
     Render();
 }
 
@@ -316,6 +328,7 @@ void DualView::SetBackgroundBottom(const Rgb &colour)
 {
     colours.backgroundBottom = colour;
     ApplyBackgroundColours();
+    ApplyRepresentation();
     Render();
 }
 

@@ -97,6 +97,7 @@ private:
     void CreateRenderers();
     void CreateOrientationMarker();
     void ApplyBackgroundColours();
+    void ApplyRepresentation();
     // False when the view already draws the model's arrays and needs no new drawing.
     bool SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
     void PlaceDecimatedPanel();

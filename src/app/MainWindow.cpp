@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QSettings>
@@ -106,14 +107,17 @@ MainWindow::~MainWindow()
 void MainWindow::InstallStartupTranslation()
 {
     QSettings languageSettings;
-    const QString localeName = QLocale::system().name();
-    const int underscore = localeName.lastIndexOf(QLatin1Char('_'));
-    const QString systemCode = underscore < 0 ? QString() : localeName.left(underscore);
-
-    QString code = languageSettings.value(QStringLiteral("Language"), systemCode).toString();
+    QString code = languageSettings.value(QStringLiteral("Language"), LanguageCodeFor(QLocale::system())).toString();
     if (!LanguageNames.contains(code))
         code = QStringLiteral("en");
     languageSettings.setValue(QStringLiteral("Language"), code);
+
+    // Numbers and Qt's own dialogs (files, colours, message buttons) follow the interface language.
+    const QLocale locale = LanguageLocale(code);
+    QLocale::setDefault(locale);
+    qtTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    qApp->installTranslator(&qtTranslator);
 
     translator.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code));
     qApp->installTranslator(&translator);
@@ -200,6 +204,8 @@ void MainWindow::OpenPreferencesSlot()
 {
     delete preferencesDialog;
     preferencesDialog = new DialogPreferences(this);
+    // The window is called as its menu entry is (without its shortcut marker).
+    preferencesDialog->setWindowTitle(ui->actionPreferences->iconText());
     connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::colorChanged);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundTopChanged, this,
             &MainWindow::colorTopChanged);

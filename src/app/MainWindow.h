@@ -198,6 +198,7 @@ private:
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
     QAction *exitAction = nullptr;
     QTranslator translator;
+    QTranslator qtTranslator; // Qt's own texts: standard buttons, file and colour dialogs
     vtkEventQtSlotConnect *vtkConnections = nullptr;
     // Destroyed before the form's widgets, whose render windows it draws into.
     std::unique_ptr<DualView> view;

@@ -1,17 +1,21 @@
 // The help page of the Help menu.
 #include "MainWindow.h"
 
-#include "update/Updater.h"
+#include "dialogs/HelpWindow.h"
 
-#include <QDesktopServices>
 #include <QSettings>
-#include <QUrl>
 
 void MainWindow::ContentSlot()
 {
     QString language = QSettings().value(QStringLiteral("Language")).toString();
     if (language.isEmpty())
         language = QStringLiteral("en");
-    QDesktopServices::openUrl(
-        QUrl(QStringLiteral("%1/help/%2/Lumeno3D.html").arg(QString::fromLatin1(Updater::WebSite), language)));
+    // Shown by the program itself, so that help is there without a browser or a network.
+    auto *help = findChild<HelpWindow *>();
+    if (!help)
+        help = new HelpWindow(this);
+    help->ShowPage(language);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }

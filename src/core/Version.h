@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 
 // One definition of the version, shared by start-up, the update query and the About dialog.
@@ -10,8 +9,6 @@ constexpr int Major = 0;
 constexpr int Minor = 9;
 constexpr int Revision = 1;
 constexpr int Build = 20140802;
-
-inline QDate buildDate() { return QDate(2014, 8, 2); }
 
 // "0.9.1.20140802"
 inline QString applicationVersion()

@@ -1,5 +1,6 @@
 // What the window remembers between starts: the colours picked in the preferences, the five
-// newest files, and the interface language (chosen from the system locale at the first start).
+// newest files, and the interface language (chosen from the system locale at the first start);
+// the help page and the display modes that depend on those colours.
 //
 // startupFollowsTheSystemLocale runs once per system locale, each in its own process started
 // with LANG set; LUMENO_EXPECTED_LOCALE and LUMENO_EXPECTED_LANGUAGE carry what it should find.
@@ -7,14 +8,20 @@
 
 #include "MainWindow.h"
 #include "dialogs/DialogPreferences.h"
+#include "dialogs/HelpWindow.h"
 
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkRenderWindow.h>
+
+#include <cmath>
 
 namespace {
 
@@ -40,6 +47,18 @@ void Pick(DialogPreferences *dialog, const char *button, QColor color)
 QString Swatch(DialogPreferences *dialog, const char *button)
 {
     return dialog->findChild<QPushButton *>(QString::fromLatin1(button))->styleSheet();
+}
+
+// The language a catalog declares ("cs" for the code "cz").
+QString CatalogLanguage(const QString &code)
+{
+    QTranslator catalog;
+    return catalog.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(code)) ? catalog.language() : QString();
+}
+
+double Lightness(const QColor &colour)
+{
+    return 0.2126 * colour.redF() + 0.7152 * colour.greenF() + 0.0722 * colour.blueF();
 }
 
 } // namespace
@@ -122,31 +141,98 @@ private slots:
         QCOMPARE(QLocale::system().name(), locale); // or the case would not test what it claims
         MainWindow window;
         QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), language);
-        QCOMPARE(window.InterfaceLanguage(), language);
+        QCOMPARE(window.InterfaceLanguage(), CatalogLanguage(language));
     }
 
-    // Languages outside the table (the empty catalogs among them) give English.
+    // The stored language picks the catalog, Qt's own texts and the number format, and is
+    // listed by its own name; languages outside the table (the empty catalogs among them) give English.
     void storedLanguageWinsOverTheSystemLocale_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("it") << "it" << "it";
-        QTest::newRow("cz") << "cz" << "cs"; // the catalog declares the standard code
+        QTest::addColumn<QString>("catalog");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("qtClose");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("de") << "de" << "de" << "Deutsch" << "Schließen" << "1.234.567";
+        QTest::newRow("cz") << "cz" << "cz" << "Čeština" << "Zavřít" << "1\u00a0234\u00a0567";
+        QTest::newRow("zh-tw") << "zh-tw" << "zh-tw" << "繁體中文" << "關閉" << "1,234,567";
         for (const char *outside : {"ru", "DE", ""})
-            QTest::newRow(outside) << outside << "en";
+            QTest::newRow(outside) << outside << "en" << "American English" << "Close" << "1,234,567";
     }
 
     void storedLanguageWinsOverTheSystemLocale()
     {
         QFETCH(QString, stored);
-        QFETCH(QString, shown);
+        QFETCH(QString, catalog);
+        QFETCH(QString, listed);
+        QFETCH(QString, qtClose);
+        QFETCH(QString, number);
         QSettings().setValue(QStringLiteral("Language"), stored);
         MainWindow window;
-        QCOMPARE(window.InterfaceLanguage(), shown);
-        QTranslator catalog;
-        QVERIFY(catalog.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(shown == "cs" ? "cz" : shown)));
-        const QString open = catalog.translate("MainWindow", "Open");
+        QCOMPARE(window.InterfaceLanguage(), CatalogLanguage(catalog));
+        QTranslator translations;
+        QVERIFY(translations.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(catalog)));
+        const QString open = translations.translate("MainWindow", "Open");
         QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "Open" : open);
+        QCOMPARE(QLocale().toString(1234567), number);
+
+        DialogPreferences *dialog = OpenPreferences(window);
+        QCOMPARE(dialog->findChild<QComboBox *>()->currentText(), listed);
+        QCOMPARE(dialog->windowTitle(), testing::Action(window, QStringLiteral("actionPreferences"))->iconText());
+        QPushButton *close = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close);
+        QCOMPARE(close->text(), qtClose);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // Help needs no browser: the page comes with the program and links the web page of the language.
+    void helpShowsInItsOwnWindow()
+    {
+        QSettings().setValue(QStringLiteral("Language"), QStringLiteral("de"));
+        MainWindow window;
+        testing::Action(window, QStringLiteral("actionContent"))->trigger();
+        auto *help = window.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible());
+        auto *page = help->findChild<QTextBrowser *>();
+        QVERIFY(page->toPlainText().size() > 500);
+        QVERIFY(page->toHtml().contains(QStringLiteral("https://lumeno3d.org/help/de/Lumeno3D.html")));
+    }
+
+    // Points and lines stand out from light and dark backgrounds alike (a white model on the
+    // default light grey gradient would vanish into it).
+    void pointsAndWireframeStandOutFromTheBackground_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("points, light") << QColor(230, 230, 230) << 1;
+        QTest::newRow("wireframe, light") << QColor(230, 230, 230) << 2;
+        QTest::newRow("points, dark") << QColor(20, 20, 30) << 1;
+        QTest::newRow("wireframe, dark") << QColor(20, 20, 30) << 2;
+    }
+
+    void pointsAndWireframeStandOutFromTheBackground()
+    {
+        QFETCH(QColor, background);
+        QFETCH(int, clicks);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile("ball.stl")));
+        QMetaObject::invokeMethod(&window, "colorChanged", Q_ARG(QColor, background.lighter(110)));
+        QMetaObject::invokeMethod(&window, "colorTopChanged", Q_ARG(QColor, background));
+        QMetaObject::invokeMethod(&window, "colorBottomChanged", Q_ARG(QColor, background));
+        for (int i = 0; i < clicks; ++i)
+            testing::Action(window, QStringLiteral("actionDisplayMode"))->trigger();
+
+        auto *view = window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow"));
+        view->renderWindow()->Render();
+        QTest::qWait(300);
+        const QImage image = view->grabFramebuffer();
+        const QRect middle(image.width() / 4, image.height() / 4, image.width() / 2, image.height() / 2);
+        int standingOut = 0;
+        for (int y = middle.top(); y <= middle.bottom(); ++y)
+            for (int x = middle.left(); x <= middle.right(); ++x)
+                standingOut += std::abs(Lightness(image.pixelColor(x, y)) - Lightness(background)) > 0.4;
+        QVERIFY2(standingOut > middle.width() * middle.height() / 50, qPrintable(QString::number(standingOut)));
     }
 };
 

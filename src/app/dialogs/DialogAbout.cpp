@@ -1,10 +1,13 @@
 #include "dialogs/DialogAbout.h"
 #include "ui_DialogAbout.h"
 
+#include "BuildDate.h"
 #include "Version.h"
 #include "dialogs/DialogAboutQt.h"
 
+#include <QDate>
 #include <QEvent>
+#include <QLocale>
 
 DialogAbout::DialogAbout(QWidget *parent) : QDialog(parent), ui(new Ui::DialogAbout)
 {
@@ -25,10 +28,20 @@ DialogAbout::~DialogAbout()
 void DialogAbout::ShowVersion()
 {
     using namespace lumeno::version;
-    const QString date = QStringLiteral(" (%1)").arg(buildDate().toString(QStringLiteral("dd-MM-yyyy")));
     ui->lblVersion->setText(QStringLiteral("%1%2%3%4%5%6").arg(QString::number(Major), QStringLiteral("."),
                                                                 QString::number(Minor), QStringLiteral("."),
-                                                                QString::number(Revision), date));
+                                                                QString::number(Revision),
+                                                                QStringLiteral(" (%1)").arg(BuildDateText())));
+}
+
+QString DialogAbout::BuildDateText()
+{
+    const QDate date = QDate::fromString(QStringLiteral(LUMENO_BUILD_DATE), Qt::ISODate);
+    // The interface language's short date, with the year in full.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return QLocale().toString(date, format);
 }
 
 void DialogAbout::changeEvent(QEvent *event)

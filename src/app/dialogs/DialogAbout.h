@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class DialogAboutQt;
 
@@ -8,7 +9,7 @@ namespace Ui {
 class DialogAbout;
 }
 
-// The version and build date over the product image; "More Details" leads to the About-Qt dialog.
+// The version and the date of this build over the product image; "More Details" leads to the About-Qt dialog.
 class DialogAbout : public QDialog
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ protected:
 
 private:
     void ShowVersion();
+    static QString BuildDateText();
 
     Ui::DialogAbout *ui;
     DialogAboutQt *aboutQtDialog;

@@ -6,6 +6,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
@@ -45,6 +46,8 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->comboBoxLanguage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DialogPreferences::ChangeLanguage);
     connect(ui->btnRestoreDefault, &QPushButton::clicked, this, &DialogPreferences::RestoreDefaultColors);
+    // Every choice applies at once; closing only hides the dialog.
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 DialogPreferences::~DialogPreferences()

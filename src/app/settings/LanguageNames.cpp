@@ -1,20 +1,47 @@
 #include "settings/LanguageNames.h"
 
+#include <utility>
+
 QMap<QString, QString> LanguageNames;
+
+namespace {
+
+// The catalog codes predate the standard names of some languages; the stored codes stay.
+const std::pair<const char *, const char *> CatalogLocales[] = {
+    {"ca", "ca_ES"}, {"cz", "cs_CZ"}, {"de", "de_DE"}, {"en", "en_US"}, {"es", "es_ES"},
+    {"fr", "fr_FR"}, {"it", "it_IT"}, {"ja", "ja_JP"}, {"ko", "ko_KR"}, {"pt", "pt_BR"},
+    {"th", "th_TH"}, {"zh-cn", "zh_CN"}, {"zh-tw", "zh_TW"},
+};
+
+QString NativeName(const QLocale &locale)
+{
+    const QString name = locale.nativeLanguageName();
+    // Names such as "español" begin a line of the list; scripts without case stay as they are.
+    return locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+} // namespace
 
 void InitLanguageNames()
 {
-    LanguageNames.insert(QStringLiteral("es"), QStringLiteral("Espa\u00f1ol"));
-    LanguageNames.insert(QStringLiteral("ca"), QStringLiteral("Catal\u00e0"));
-    LanguageNames.insert(QStringLiteral("en"), QStringLiteral("English"));
-    LanguageNames.insert(QStringLiteral("pt"), QStringLiteral("Portuguese"));
-    LanguageNames.insert(QStringLiteral("de"), QStringLiteral("German"));
-    LanguageNames.insert(QStringLiteral("fr"), QStringLiteral("French"));
-    LanguageNames.insert(QStringLiteral("it"), QStringLiteral("Italiano"));
-    LanguageNames.insert(QStringLiteral("ja"), QStringLiteral("Japanese"));
-    LanguageNames.insert(QStringLiteral("ko"), QStringLiteral("Korean"));
-    LanguageNames.insert(QStringLiteral("th"), QStringLiteral("Thai"));
-    LanguageNames.insert(QStringLiteral("zh-tw"), QStringLiteral("Chinese Traditional"));
-    LanguageNames.insert(QStringLiteral("zh-cn"), QStringLiteral("Chinese Simplified"));
-    LanguageNames.insert(QStringLiteral("cz"), QStringLiteral("Czech"));
+    for (const auto &[code, locale] : CatalogLocales)
+        LanguageNames.insert(QString::fromLatin1(code), NativeName(QLocale(QString::fromLatin1(locale))));
+}
+
+QLocale LanguageLocale(const QString &code)
+{
+    for (const auto &[catalog, locale] : CatalogLocales)
+        if (code == QLatin1String(catalog))
+            return QLocale(QString::fromLatin1(locale));
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+QString LanguageCodeFor(const QLocale &locale)
+{
+    if (locale.language() == QLocale::Chinese)
+        return QString::fromLatin1(locale.script() == QLocale::TraditionalHanScript ? "zh-tw" : "zh-cn");
+    for (const auto &[catalog, name] : CatalogLocales)
+        if (QLocale(QString::fromLatin1(name)).language() == locale.language())
+            return QString::fromLatin1(catalog);
+    return QString();
 }

@@ -1,0 +1,87 @@
+#include "dialogs/HelpWindow.h"
+
+#include "update/Updater.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QIcon>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Section(const QString &title, const QString &text)
+{
+    return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), browser(new QTextBrowser(this))
+{
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/Icons/lumeno_logo")));
+    browser->setOpenExternalLinks(true); // the web page opens in the browser, if there is one
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    resize(640, 560);
+    ShowPage(language);
+}
+
+void HelpWindow::ShowPage(const QString &languageCode)
+{
+    language = languageCode;
+    setWindowTitle(tr("Lumeno3D Help"));
+    browser->setHtml(PageHtml());
+}
+
+QString HelpWindow::WebPage() const
+{
+    return QStringLiteral("%1/help/%2/Lumeno3D.html").arg(QString::fromLatin1(Updater::WebSite), language);
+}
+
+QString HelpWindow::PageHtml() const
+{
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
+                       .arg(tr("Lumeno3D Help").toHtmlEscaped(),
+                            tr("Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a "
+                               "model while keeping its shape, and saves the result.")
+                                .toHtmlEscaped());
+    html += Section(tr("Opening a model"),
+                    tr("Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the "
+                       "model as loaded, the right view the reduced model. The File menu also lists the last "
+                       "files you opened."));
+    html += Section(tr("Reducing"),
+                    tr("As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to "
+                       "10 percent of its triangles; each level's button shows the size of its file. You can "
+                       "also reduce the model to a percentage of your own, or as far as a maximum deviation from "
+                       "its shape allows."));
+    html += Section(tr("Smoothing and transforming"),
+                    tr("Smooth evens out the surface of the model on the right. Transform scales and rotates "
+                       "the model; both views show the change before you accept it."));
+    html += Section(tr("Viewing"),
+                    tr("Turn the model with the left mouse button, move it with the middle button and zoom with "
+                       "the wheel; the right view follows the left one. The buttons at the bottom switch between "
+                       "surface, points and wireframe, fit the model into the views, and show it from the "
+                       "front, the side, the top or in perspective."));
+    html += Section(tr("Saving"),
+                    tr("Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. "
+                       "Snapshot saves both views as PNG images."));
+    html += Section(tr("Preferences"),
+                    tr("Choose the language of the interface, the colour of the model and the colours of the "
+                       "background. A new language takes effect at the next start."));
+    const QString web = WebPage().toHtmlEscaped();
+    html += QStringLiteral("<hr><p>%1 <a href=\"%2\">%2</a></p>")
+                .arg(tr("The latest version of this page is on the web:").toHtmlEscaped(), web);
+    return html;
+}
+
+void HelpWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ShowPage(language);
+    QDialog::changeEvent(event);
+}
