@@ -11,6 +11,7 @@
 #include "update/Updater.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -125,6 +126,14 @@ void MainWindow::InstallStartupTranslation()
 
 void MainWindow::ConnectActions()
 {
+    // The desktop's own keys. The program saves only through Save as, so it takes both.
+    ui->actionNew->setShortcuts(QKeySequence::New);
+    ui->actionOpen->setShortcuts(QKeySequence::Open);
+    ui->actionSave_as->setShortcuts(QKeySequence::keyBindings(QKeySequence::Save) +
+                                    QKeySequence::keyBindings(QKeySequence::SaveAs));
+    ui->actionPreferences->setShortcuts(QKeySequence::Preferences);
+    ui->actionContent->setShortcuts(QKeySequence::HelpContents);
+    exitAction->setShortcuts(QKeySequence::Quit);
     connect(ui->actionNew, &QAction::triggered, this, &MainWindow::NewSlot);
     connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::OpenFileSlot);
     connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::SaveFileSlot);

@@ -3,9 +3,13 @@
 #include "AppSupport.h"
 
 #include "MainWindow.h"
+#include "dialogs/HelpWindow.h"
+#include "settings/LanguageNames.h"
 
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QUrl>
 #include <QVTKOpenGLNativeWidget.h>
@@ -77,6 +81,60 @@ private slots:
         program.kill();
         program.waitForFinished();
         QVERIFY(listed);
+    }
+
+    // Each key opens what it names: a dialog (noted by its title), the help window, or closes the window.
+    void standardKeysWork()
+    {
+        MainWindow window;
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(1, 1, 1), testing::ScratchFile(QStringLiteral("keys.stl"))));
+        QVERIFY(testing::Show(window));
+        // Shortcuts reach the active window only; a closed dialog gives the activation back late.
+        const auto press = [&window](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, key, modifiers);
+        };
+        for (const auto &[key, expected] : {std::pair{Qt::Key_O, "Open File"}, std::pair{Qt::Key_S, "Save model"}}) {
+            testing::ModalAnswers answers({});
+            press(key, Qt::ControlModifier);
+            QVERIFY(testing::WaitUntil([&answers] { return !answers.Closed().isEmpty(); }, 10000));
+            QCOMPARE(answers.Closed(), QStringList{QString::fromLatin1(expected)});
+        }
+        press(Qt::Key_F1, Qt::NoModifier);
+        QVERIFY(testing::WaitUntil([&window] {
+            auto *help = window.findChild<HelpWindow *>();
+            return help && help->isVisible();
+        }));
+        press(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(testing::WaitUntil([&window] { return !window.isVisible(); }));
+    }
+
+    // In every language each menu title and each entry of a menu has its own access key.
+    void accessKeysAreUniquePerMenu()
+    {
+        const auto key = [](const QString &text) {
+            const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
+        };
+        for (const QString &language : LanguageNames.keys()) {
+            QSettings().setValue(QStringLiteral("Language"), language);
+            MainWindow window;
+            QList<QList<QAction *>> groups{window.menuBar()->actions()};
+            for (QAction *menu : window.menuBar()->actions())
+                groups << menu->menu()->actions();
+            for (const QList<QAction *> &group : groups) {
+                QStringList keys;
+                for (QAction *action : group) {
+                    if (action->isSeparator() || !action->isVisible())
+                        continue;
+                    const QString letter = key(action->text());
+                    QVERIFY2(!letter.isEmpty() && !keys.contains(letter),
+                             qPrintable(language + QStringLiteral(": ") + action->text()));
+                    keys << letter;
+                }
+            }
+        }
     }
 
     void versionAndHelpAnswerWithoutAWindow()

@@ -12,6 +12,7 @@
 #include "update/Updater.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QSettings>
 
 #include <memory>
@@ -78,7 +79,7 @@ private slots:
     void queryNamesVersionAndPlatform()
     {
         server->Serve(queryPath, "Lumeno3D update service\nNO<br>\n");
-        Updater updater(host.get());
+        Updater updater(host.get(), Updater::Offer::Installer);
         QVERIFY(testing::WaitUntil([this] { return server->RequestsFor(queryPath) == 1; }));
         const QByteArray query = server->Requests().at(0);
         const QByteArray form = "method=checkupdates&version=0.9.1.20140802&platform=linux";
@@ -105,7 +106,7 @@ private slots:
         QDir().mkpath(Updater::InstallerFolder());
         QVERIFY(present.isEmpty() || testing::WriteBytes(StoredInstaller(), present));
         ServeOffer({200, installer, {}, Response::Slowly, 128 * 1024});
-        Updater updater(host.get());
+        Updater updater(host.get(), Updater::Offer::Installer);
         if (present != installer)
             QVERIFY(testing::WaitUntil([this] { return ProgressWindow() && ProgressWindow()->isVisible(); }));
         QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
@@ -115,6 +116,21 @@ private slots:
         QCOMPARE(server->RequestsFor(installerWebPath), present == installer ? 0 : 1);
         QCOMPARE(testing::Contents(StoredInstaller()), installer);
         QCOMPARE(FilesInInstallerFolder(), QStringList{installerName});
+    }
+
+    // On Linux the system's package manager installs new versions: the notice links to the
+    // download page, and nothing is downloaded.
+    void linuxOffersTheDownloadPage()
+    {
+        ServeOffer({200, installer});
+        QCOMPARE(Updater::PlatformOffer(), Updater::Offer::DownloadPage);
+        Updater updater(host.get());
+        QVERIFY(testing::WaitUntil([this] { return Notice() && Notice()->isVisible(); }));
+        QCOMPARE(Notice()->DownloadPage(), QUrl(QStringLiteral("https://lumeno3d.org/download")));
+        QVERIFY(Notice()->findChild<QLabel *>(QStringLiteral("label"))->text().contains(QLatin1String("0.9.2")));
+        QTest::qWait(200);
+        QCOMPARE(server->RequestsFor(installerWebPath), 0);
+        QVERIFY(!ProgressWindow() && FilesInInstallerFolder().isEmpty());
     }
 
     // Whatever the service answers, or when it must not be asked, nothing is downloaded or shown.
@@ -146,7 +162,7 @@ private slots:
         server->Serve(queryPath, answer);
         QSettings().setValue(QStringLiteral("CheckForUpdates"), !switchedOff);
         qputenv("LUMENO3D_UPDATE_URL", server->UrlFor().replace(QLatin1String("127.0.0.1"), serviceHost).toUtf8());
-        Updater updater(host.get());
+        Updater updater(host.get(), Updater::Offer::Installer);
         // The unanswered query ends only when the updater gives it up.
         QVERIFY(testing::WaitUntil(
             [&] { return server->RequestsFor(queryPath) == queries && server->OpenConnections() == 0; }));
@@ -187,7 +203,7 @@ private slots:
                                                             signer.Signature("0.9.2", installerName.toUtf8(), size,
                                                                              signedHash)}));
         FileSizeLimit limit(fileSizeLimit ? rlim_t(fileSizeLimit) : RLIM_INFINITY);
-        Updater updater(host.get());
+        Updater updater(host.get(), Updater::Offer::Installer);
         // The endless and the stalled download end only when the updater gives them up.
         QVERIFY(testing::WaitUntil(
             [this] { return server->RequestsFor(installerWebPath) == 1 && server->OpenConnections() == 0; }));

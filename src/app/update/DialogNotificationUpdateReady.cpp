@@ -29,6 +29,31 @@ DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &inst
     connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::installNewVersion);
 }
 
+DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QUrl &downloadPage, const QString &version,
+                                                             QWidget *parent)
+    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), downloadPage(downloadPage), version(version)
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    ui->setupUi(this);
+    RetranslateOffer();
+    PlaceInBottomRightCorner(this);
+    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::openDownloadPage);
+}
+
+void DialogNotificationUpdateReady::RetranslateOffer()
+{
+    if (downloadPage.isEmpty())
+        return;
+    ui->label->setText(tr("Lumeno3D %1 is available.").arg(version));
+    ui->pushButton->setText(tr("&Open the download page"));
+}
+
+void DialogNotificationUpdateReady::openDownloadPage()
+{
+    QDesktopServices::openUrl(downloadPage);
+    close();
+}
+
 DialogNotificationUpdateReady::~DialogNotificationUpdateReady()
 {
     delete ui;
@@ -54,7 +79,9 @@ void DialogNotificationUpdateReady::mousePressEvent(QMouseEvent *event)
 
 void DialogNotificationUpdateReady::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        RetranslateOffer();
+    }
     QDialog::changeEvent(event);
 }

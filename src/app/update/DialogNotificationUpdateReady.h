@@ -2,22 +2,25 @@
 
 #include <QDialog>
 #include <QString>
+#include <QUrl>
 
 namespace Ui {
 class DialogNotificationUpdateReady;
 }
 
-// The frameless notice that a downloaded installer is ready; its button offers to install it,
-// a click anywhere else on it closes it.
+// The frameless notice of a new version: either a downloaded installer is ready and the button
+// offers to install it, or the button opens the download page. A click anywhere else closes it.
 class DialogNotificationUpdateReady : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DialogNotificationUpdateReady(const QString &installerPath, QWidget *parent = nullptr);
+    DialogNotificationUpdateReady(const QUrl &downloadPage, const QString &version, QWidget *parent = nullptr);
     ~DialogNotificationUpdateReady() override;
 
     QString InstallerPath() const { return installerPath; }
+    QUrl DownloadPage() const { return downloadPage; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -25,10 +28,15 @@ protected:
 
 private slots:
     void installNewVersion();
+    void openDownloadPage();
 
 private:
     Ui::DialogNotificationUpdateReady *ui;
+    void RetranslateOffer();
+
     QString installerPath;
+    QUrl downloadPage;
+    QString version;
 };
 
 // Moves a notice window into the bottom-right corner of the primary screen's free area.

@@ -22,7 +22,12 @@ constexpr qint64 MaxAnswerBytes = 64 * 1024;
 
 } // namespace
 
-Updater::Updater(QObject *parent) : QObject(parent)
+Updater::Offer Updater::PlatformOffer()
+{
+    return lumeno::UpdatePlatform() == QLatin1String("linux") ? Offer::DownloadPage : Offer::Installer;
+}
+
+Updater::Updater(QObject *parent, Offer offer) : QObject(parent), offer(offer)
 {
     connect(this, &Updater::NewVersionAvailable, this, qOverload<>(&Updater::NewVersionDownloaded));
 
@@ -77,6 +82,12 @@ void Updater::ProcessCorrectResponse(QByteArray body)
     const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body, lumeno::version::applicationVersion());
     if (!answer.newVersion)
         return;
+    if (offer == Offer::DownloadPage) {
+        readyDialog = new DialogNotificationUpdateReady(QUrl(QString::fromLatin1(WebSite) + QStringLiteral("/download")),
+                                                        answer.version, ParentWidget());
+        readyDialog->show();
+        return;
+    }
 
     downloadUrl = answer.installerUrl.toString();
     expectedSha256 = answer.installerSha256;

@@ -25,9 +25,14 @@ public:
     // The product web site: the help pages, and the update service unless LUMENO3D_UPDATE_URL names another.
     static constexpr const char *WebSite = "https://lumeno3d.org";
 
+    // What a new version brings: the installer, downloaded and checked, or, where the system's
+    // package manager updates the program (Linux), a link to the download page.
+    enum class Offer { Installer, DownloadPage };
+    static Offer PlatformOffer();
+
     // Sends the update query at once, unless the build leaves the check out (distribution
     // packages, which the system updates) or the setting "CheckForUpdates" is false.
-    explicit Updater(QObject *parent);
+    explicit Updater(QObject *parent, Offer offer = PlatformOffer());
     ~Updater() override;
 
     static constexpr bool BuiltIn = LUMENO_UPDATE_CHECK;
@@ -51,6 +56,7 @@ private:
     bool IsIntact(const QString &path) const;
     QWidget *ParentWidget() const;
 
+    const Offer offer;
     QString downloadUrl;
     QString installerPath;
     Downloader *checkDownloader = nullptr;
