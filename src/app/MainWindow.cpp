@@ -51,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ResetDecimationActions();
     SetErrorDecimationEnabled(false);
+    UpdateModelActions();
 
     for (auto &action : recentFileActions) {
         action = new QAction(this);

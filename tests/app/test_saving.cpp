@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSettings>
 
@@ -205,6 +206,70 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("level.stl")))});
         QCOMPARE(*messages, QStringList());
         VerifyWritten(Path(QStringLiteral("level.stl")), level);
+    }
+
+    // Save as proposes the model's name with the level shown, in the folder a dialog was last accepted in.
+    void saveProposesTheShownLevelInTheLastFolder_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("a level") << 50 << "input_50.stl";
+        QTest::newRow("the whole model") << 100 << "input.stl";
+    }
+
+    void saveProposesTheShownLevelInTheLastFolder()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, proposed);
+        Load(testing::Sphere(20, 16));
+        testing::LevelAction(*window, level)->trigger();
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("chosen"))));
+        QStringList offered;
+        const testing::ModalAnswer note = [&offered](QWidget *modal) {
+            offered << qobject_cast<QFileDialog *>(modal)->selectedFiles().value(0);
+            modal->close();
+        };
+        SaveAs({note});
+        SaveAs({ChooseFile(Path(QStringLiteral("chosen/x.stl")))});
+        SaveAs({note});
+        QCOMPARE(*messages, QStringList());
+        QCOMPARE(QFileInfo(offered.value(0)).fileName(), proposed);
+        QCOMPARE(offered.value(1), Path(QStringLiteral("chosen/") + proposed));
+    }
+
+    // The view of the loaded model as typed, the right view beside it with "_decimated".
+    void snapshotNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("no suffix") << "view" << QStringList{"view.png", "view_decimated.png"};
+        QTest::newRow("two dots") << "part.a.png" << QStringList{"part.a.png", "part_decimated.a.png"};
+    }
+
+    void snapshotNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, written);
+        Load(testing::Box(1, 2, 3));
+        *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(typed))});
+        QCOMPARE(*messages, QStringList());
+        QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("*.png")}, QDir::Files), written);
+    }
+
+    // Save, Snapshot, Transform and Smooth wait for a model, and New takes them away again.
+    void modelActionsNeedAModel()
+    {
+        const auto enabled = [this] {
+            QVector<bool> states;
+            for (const char *name : {"actionSave_as", "actionSnapshot", "actionTransform", "actionSmooth"})
+                states << testing::Action(*window, QString::fromLatin1(name))->isEnabled();
+            return states;
+        };
+        QCOMPARE(enabled(), QVector<bool>(4, false));
+        Load(testing::Box(1, 2, 3));
+        QCOMPARE(enabled(), QVector<bool>(4, true));
+        testing::Action(*window, QStringLiteral("actionNew"))->trigger();
+        QCOMPARE(enabled(), QVector<bool>(4, false));
     }
 
     void openTransformDialogsCloseWithTheWindow()
