@@ -60,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     if (auto *button = qobject_cast<QToolButton *>(
             ui->decimationByPercentageToolBar->widgetForAction(ui->actionDecimationSet)))
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    UpdateModelActions();
 
     for (auto &action : recentFileActions) {
         action = new QAction(this);

@@ -50,6 +50,8 @@ public:
     void UpdateOriginalOverlay();
     void LoadModel(const QString &fileName, const QString &suffix);
     void AddRecentFile(const QString &path);
+    static bool IsRecentFile(const QString &path);
+    void RemoveRecentFile(const QString &path);
     void UpdateRecentFileActions();
     // The transform previewed on both views; the dialog edits it through these.
     TransformState ModelTransformState() const { return modelTransform; }
@@ -167,6 +169,8 @@ private:
     void InstallStartupTranslation();
     void ResetDecimationActions();
     void SetErrorDecimationEnabled(bool enabled);
+    // Save, Snapshot, Transform and Smooth need a model (Smooth also an idle worker).
+    void UpdateModelActions();
     void ShowModelInBothViews();
     void ClearScene();
     void ShowLevel(int percent);
@@ -205,8 +209,8 @@ private:
     TransformState modelTransform;
     // The transforms and smoothings since the last load; its clean state is the last save.
     QUndoStack *history = nullptr;
-    QString openFilePath;
     vtkSmartPointer<vtkPolyData> loadedModel;
+    QString loadedFile; // the path loadedModel was read from
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;
     vtkSmartPointer<vtkPolyData> smoothedModel;

@@ -3,14 +3,16 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "MessageText.h"
 #include "io/ModelReader.h"
+#include "settings/LastFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QUndoStack>
 #include <QUuid>
 
@@ -35,8 +37,9 @@ void MainWindow::ClearModel()
     modelTransform.rotation = {0.0, 0.0, 0.0};
     ResetDecimationActions();
     history->clear();
-    openFilePath.clear();
+    loadedFile.clear();
     UpdateWindowTitle();
+    UpdateModelActions();
     RenderViews();
 }
 
@@ -45,26 +48,43 @@ void MainWindow::OpenFileSlot()
     if (!MayDiscardChanges())
         return;
     const QString fileName = QFileDialog::getOpenFileName(
-        this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+        this, tr("Open File"), LastFolder(),
         tr("All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"));
     if (fileName.isEmpty())
         return;
+    RememberFolderOf(fileName);
     LoadModel(fileName, QFileInfo(fileName).suffix());
 }
 
+// The current model, its levels and a running cascade stay until the new file has been read
+// and checked: a file that cannot be loaded changes nothing but the recent list, which loses
+// a file that is gone.
 void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 {
-    ClearModel();
-
     const QFileInfo file(fileName);
+    const QString shownPath = QDir::toNativeSeparators(file.filePath());
     if (!file.exists()) {
+        const bool listed = IsRecentFile(fileName);
         QMessageBox box(this);
-        box.setText(tr("The file ") + file.filePath() + tr(" doesn't exist."));
+        box.setText(Paragraphs({tr("The file ") + shownPath + tr(" doesn't exist."),
+                                listed ? tr("It was removed from Recent files.") : QString(),
+                                tr("If it was moved or renamed, open it from its new place.")}));
         box.exec();
+        RemoveRecentFile(fileName);
         return;
     }
 
+    // The bar and the status show the reading, then what they showed before if it fails.
+    const bool barWasHidden = ui->progressBar->isHidden();
+    const int barValue = ui->progressBar->value();
+    const QString statusBefore = statusLabel->text();
     ui->progressBar->show();
+    SetStatus(tr("Opening file..."));
+    const auto restoreProgress = [&] {
+        ui->progressBar->setValue(barValue);
+        ui->progressBar->setHidden(barWasHidden);
+        SetStatus(statusBefore);
+    };
 
     const QString lowerSuffix = suffix.toLower();
 
@@ -90,39 +110,45 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
                                         SLOT(readerError(vtkObject *, unsigned long)), nullptr, 0.0,
                                         Qt::DirectConnection);
         });
-    loadedModel = result.model;
+    readerFailed = false;
 
     if (!temporaryCopy.isEmpty())
         QFile::remove(temporaryCopy);
 
     if (result.failure == lumeno::ReadFailure::UnknownSuffix) {
+        restoreProgress();
         QMessageBox box(this);
-        box.setText(tr("Error opening ") + fileName);
+        box.setText(Paragraphs({tr("Error opening ") + shownPath,
+                                tr("Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in "
+                                   ".stl, .obj or .ply.")}));
         box.exec();
         return;
     }
-
-    AddRecentFile(fileName);
-
     // Whatever failed (the file check, the reader, or its output), nothing of the file
     // reaches a view or a filter. The message comes after the reader has returned, not
     // from inside its run.
     if (result.failure != lumeno::ReadFailure::None) {
-        readerFailed = true;
-        QMessageBox::critical(nullptr, tr("Lumeno3D"), tr("This file seems to be corrupt and cannot be loaded."),
+        restoreProgress();
+        QMessageBox::critical(nullptr, tr("Lumeno3D"),
+                              Paragraphs({tr("This file seems to be corrupt and cannot be loaded."), shownPath,
+                                          tr("Check that it is a complete STL, OBJ or PLY file, or export it "
+                                             "again.")}),
                               QMessageBox::Ok);
-        ClearModel();
         return;
     }
 
+    ClearModel();
+    loadedModel = result.model;
+    loadedFile = file.absoluteFilePath();
+    AddRecentFile(fileName);
     SetStatus(tr("Opening file..."));
-    openFilePath = file.absoluteFilePath();
     UpdateWindowTitle();
 
     modelFormat = lowerSuffix;
     ui->actionDecimation100->setEnabled(true);
 
     ShowModelInBothViews();
+    UpdateModelActions();
 
     StartCascade();
 

@@ -81,7 +81,7 @@ void MainWindow::SetOperationActionsEnabled(bool enabled)
 {
     ui->actionDecimationSet->setEnabled(enabled);
     SetErrorDecimationEnabled(enabled);
-    ui->actionSmooth->setEnabled(enabled);
+    ui->actionSmooth->setEnabled(enabled && loadedModel);
 }
 
 bool MainWindow::BeginJob(MeshJob kind, const QString &status)

@@ -6,24 +6,48 @@
 #include <QFileInfo>
 #include <QSettings>
 
-void MainWindow::AddRecentFile(const QString &path)
-{
-    QSettings settings;
-    QStringList files = settings.value(QStringLiteral("RecentFileList")).toStringList();
-    files.removeAll(path);
-    files.prepend(path);
-    while (files.size() > MaxRecentFiles)
-        files.removeLast();
-    settings.setValue(QStringLiteral("RecentFileList"), files);
+namespace {
 
+QStringList StoredRecentFiles()
+{
+    return QSettings().value(QStringLiteral("RecentFileList")).toStringList();
+}
+
+void StoreRecentFiles(const QStringList &files)
+{
+    QSettings().setValue(QStringLiteral("RecentFileList"), files);
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (auto *window = qobject_cast<MainWindow *>(widget))
             window->UpdateRecentFileActions();
 }
 
+} // namespace
+
+void MainWindow::AddRecentFile(const QString &path)
+{
+    QStringList files = StoredRecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    StoreRecentFiles(files);
+}
+
+bool MainWindow::IsRecentFile(const QString &path)
+{
+    return StoredRecentFiles().contains(path);
+}
+
+void MainWindow::RemoveRecentFile(const QString &path)
+{
+    QStringList files = StoredRecentFiles();
+    if (files.removeAll(path) > 0)
+        StoreRecentFiles(files);
+}
+
 void MainWindow::UpdateRecentFileActions()
 {
-    const QStringList files = QSettings().value(QStringLiteral("RecentFileList")).toStringList();
+    const QStringList files = StoredRecentFiles();
     const int shown = qMin(files.size(), MaxRecentFiles);
     for (int i = 0; i < shown; ++i) {
         recentFileActions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));

@@ -3,15 +3,16 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "MessageText.h"
 #include "io/ModelWriter.h"
 #include "mesh/ModelTransform.h"
+#include "settings/LastFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUndoStack>
 
 #include <vtkPNGWriter.h>
@@ -22,9 +23,14 @@
 
 namespace {
 
-QString DesktopFolder()
+// The filters of the save dialog, as it lists them: "STL file (*.stl)", "PLY file (*.ply)" ...
+QStringList ModelFilters()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QStringList filters =
+        MainWindow::tr("STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)").split(QStringLiteral(";;"));
+    for (QString &filter : filters)
+        filter = filter.trimmed();
+    return filters;
 }
 
 // "PLY file (*.ply)" gives "ply".
@@ -32,6 +38,31 @@ QString SuffixOfFilter(const QString &filter)
 {
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
     return match.hasMatch() ? match.captured(1) : QStringLiteral("stl");
+}
+
+// "bunny_50.stl" for /models/bunny.STL shown at "50%"; "bunny.stl" for the whole model.
+QString ProposedModelName(const QString &modelPath, const QString &shownLabel)
+{
+    const QFileInfo model(modelPath);
+    const QString level = shownLabel.split(QRegularExpression(QStringLiteral("[^\\w.-]+")), Qt::SkipEmptyParts)
+                              .join(QLatin1Char('_'));
+    const QString tag = level.isEmpty() || level == QLatin1String("100") ? QString() : QLatin1Char('_') + level;
+    return model.completeBaseName() + tag + QLatin1Char('.') + model.suffix().toLower();
+}
+
+// Completes a name typed without a suffix. The dialog asked about replacing only the name as
+// typed, so a completed name that exists is asked about here; false if the user keeps it.
+bool CompleteSuffix(QWidget *parent, const QString &title, QString &fileName, const QString &suffix)
+{
+    if (!QFileInfo(fileName).suffix().isEmpty())
+        return true;
+    if (!fileName.endsWith(QLatin1Char('.')))
+        fileName += QLatin1Char('.');
+    fileName += suffix;
+    return !QFileInfo::exists(fileName) ||
+           QMessageBox::question(parent, title,
+                                 MainWindow::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(fileName))) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -45,31 +76,28 @@ bool MainWindow::SaveWithDialog()
 {
     if (!ActorOriginal() || !ActorDecimated() || !loadedModel) {
         QMessageBox box(this);
-        box.setText(tr("No model is loaded into Lumeno"));
+        box.setText(Paragraphs({tr("No model is loaded into Lumeno3D."), tr("Open a model first.")}));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
         return false;
     }
 
-    QString selectedFilter = tr("STL file (*.stl)");
-    QString fileName = QFileDialog::getSaveFileName(this, tr("Save model"), DesktopFolder(),
-                                                    tr("STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"),
-                                                    &selectedFilter);
+    const QStringList filters = ModelFilters();
+    const QString proposed = ProposedModelName(loadedFile, CurrentLabel());
+    QString selectedFilter = filters.first();
+    for (const QString &filter : filters)
+        if (SuffixOfFilter(filter) == QFileInfo(proposed).suffix())
+            selectedFilter = filter;
+    QString fileName = QFileDialog::getSaveFileName(this, tr("Save model"),
+                                                    QDir(LastFolder()).filePath(proposed),
+                                                    filters.join(QStringLiteral(";;")), &selectedFilter);
     if (fileName.isEmpty())
         return false;
+    RememberFolderOf(fileName);
 
-    // A name typed without a suffix takes the one of the chosen filter; the dialog only
-    // asked about replacing the name as typed.
-    if (QFileInfo(fileName).suffix().isEmpty()) {
-        if (!fileName.endsWith(QLatin1Char('.')))
-            fileName += QLatin1Char('.');
-        fileName += SuffixOfFilter(selectedFilter);
-        if (QFileInfo::exists(fileName) &&
-            QMessageBox::question(this, tr("Save model"),
-                                  tr("%1 already exists.\nDo you want to replace it?")
-                                      .arg(QDir::toNativeSeparators(fileName))) != QMessageBox::Yes)
-            return false;
-    }
+    // A name typed without a suffix takes the one of the chosen filter.
+    if (!CompleteSuffix(this, tr("Save model"), fileName, SuffixOfFilter(selectedFilter)))
+        return false;
 
     if (!SaveModel(fileName, QFileInfo(fileName).suffix()))
         return false;
@@ -91,16 +119,20 @@ bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
 
     const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, fileName, suffix);
     if (!result.written)
-        QMessageBox::warning(this, tr("Save model"), result.error);
+        QMessageBox::warning(this, tr("Save model"),
+                             Paragraphs({result.error, tr("Choose another name or folder and save again.")}));
     return result.written;
 }
 
 void MainWindow::MakeSnapshotSlot()
 {
     QString selectedFilter = tr("PNG file (*.png)");
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Save snapshot"), DesktopFolder(), selectedFilter, &selectedFilter);
+    QString fileName =
+        QFileDialog::getSaveFileName(this, tr("Save snapshot"), LastFolder(), selectedFilter, &selectedFilter);
     if (fileName.isEmpty())
+        return;
+    RememberFolderOf(fileName);
+    if (!CompleteSuffix(this, tr("Save snapshot"), fileName, QStringLiteral("png")))
         return;
 
     const QFileInfo info(fileName);
@@ -138,5 +170,7 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
                                    png->GetNumberOfValues(), &reason))
         return;
     QMessageBox::warning(this, tr("Save snapshot"),
-                         tr("The snapshot could not be saved to %1.\n%2").arg(QDir::toNativeSeparators(name), reason));
+                         Paragraphs({tr("The snapshot could not be saved to %1.\n%2")
+                                         .arg(QDir::toNativeSeparators(name), reason),
+                                     tr("Choose another name or folder and save again.")}));
 }

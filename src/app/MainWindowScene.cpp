@@ -169,3 +169,11 @@ void MainWindow::SetErrorDecimationEnabled(bool enabled)
                             ui->actionDecimationByError})
         action->setEnabled(enabled);
 }
+
+void MainWindow::UpdateModelActions()
+{
+    const bool loaded = loadedModel;
+    for (QAction *action : {ui->actionSave_as, ui->actionSnapshot, ui->actionTransform})
+        action->setEnabled(loaded);
+    ui->actionSmooth->setEnabled(loaded && !IsMeshJobRunning());
+}

@@ -10,11 +10,13 @@
 
 void MainWindow::MakeTransformSlot()
 {
-    // A model without points has no bounds to size.
-    if (!shownModel || shownModel->GetNumberOfPoints() == 0)
+    // The right view shows the loaded model until the levels are done. A model without
+    // points has no bounds to size.
+    vtkPolyData *model = shownModel ? shownModel.Get() : loadedModel.Get();
+    if (!model || model->GetNumberOfPoints() == 0)
         return;
     double bounds[6];
-    shownModel->GetPoints()->GetBounds(bounds);
+    model->GetPoints()->GetBounds(bounds);
 
     auto *dialog = new DialogTransform(this, vtkBoundingBox(bounds));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -9,6 +9,7 @@
 #include "dialogs/DialogPreferences.h"
 
 #include <QDir>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -94,23 +95,30 @@ private slots:
     }
 
     // The file is chosen in the Open dialog and changes once the dialog has accepted it,
-    // before the window reads it.
+    // before the window reads it. A file that cannot be loaded leaves the model before, its
+    // levels and the recent list as they were.
     void fileChangedBetweenChoosingAndLoading_data()
     {
         QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("expectedMessage"); // %1 stands for the path; empty: the new content loads
-        QTest::newRow("deleted") << "delete" << QStringLiteral("The file %1 doesn't exist.");
-        QTest::newRow("replaced by garbage") << "garbage"
-                                             << QStringLiteral("This file seems to be corrupt and cannot be loaded.");
-        QTest::newRow("replaced by another model") << "other" << QString();
+        QTest::addColumn<QStringList>("expectedMessage"); // %1 stands for the path; empty: the new content loads
+        QTest::newRow("deleted") << "delete"
+                                 << QStringList{"The file %1 doesn't exist.",
+                                                "If it was moved or renamed, open it from its new place."};
+        QTest::newRow("replaced by garbage")
+            << "garbage"
+            << QStringList{"This file seems to be corrupt and cannot be loaded.", "%1",
+                           "Check that it is a complete STL, OBJ or PLY file, or export it again."};
+        QTest::newRow("replaced by another model") << "other" << QStringList();
     }
 
     void fileChangedBetweenChoosingAndLoading()
     {
         QFETCH(QString, change);
-        QFETCH(QString, expectedMessage);
+        QFETCH(QStringList, expectedMessage);
         OpenWindow();
         QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(16, 12), Path(QStringLiteral("before.stl"))));
+        vtkPolyData *before = window->LoadedModel();
+        const QString level50 = testing::LevelAction(*window, 50)->text();
         const QString path = Path(QStringLiteral("chosen.stl"));
         QVERIFY(testing::WriteModel(testing::Sphere(24, 20), path));
         auto box = testing::Box(1, 2, 3);
@@ -135,10 +143,13 @@ private slots:
             QCOMPARE(testing::RecentFiles().value(0), path);
             return;
         }
-        QCOMPARE(*messages, QStringList{expectedMessage.contains(QLatin1String("%1")) ? expectedMessage.arg(path)
-                                                                                      : expectedMessage});
-        QVERIFY(!window->LoadedModel() && !window->ShownModel() && !window->IsMeshJobRunning());
-        QVERIFY(!testing::Action(*window, QStringLiteral("actionDecimation100"))->isEnabled());
+        QCOMPARE(*messages, QStringList{expectedMessage.join(QStringLiteral("\n\n")).arg(path)});
+        QCOMPARE(window->LoadedModel(), before);
+        QCOMPARE(window->ShownModel(), before);
+        QCOMPARE(testing::LevelAction(*window, 50)->text(), level50);
+        QVERIFY(testing::Action(*window, QStringLiteral("actionDecimationSet"))->isEnabled());
+        QVERIFY(window->findChild<QProgressBar *>()->isHidden());
+        QCOMPARE(testing::RecentFiles(), QStringList{Path(QStringLiteral("before.stl"))});
         VerifyTheNextGoodFileLoads();
     }
 

@@ -77,7 +77,9 @@ class TestLongSession : public QObject
         QVERIFY(WriteModel(round, path));
         if (IsDamaged(round))
             return Run("actionOpen", {ChooseFile(path)},
-                       {QStringLiteral("This file seems to be corrupt and cannot be loaded.")});
+                       {QStringLiteral("This file seems to be corrupt and cannot be loaded.\n\n%1\n\nCheck that it is "
+                                       "a complete STL, OBJ or PLY file, or export it again.")
+                            .arg(path)});
         Run("actionOpen", {ChooseFile(path)});
         QVERIFY(testing::WaitForCascade(window, 300000));
         testing::LevelAction(window, 10 + round % 9 * 10)->trigger();

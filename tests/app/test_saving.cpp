@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSettings>
 
@@ -229,6 +230,51 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("level.stl")))});
         QCOMPARE(*messages, QStringList());
         VerifyWritten(Path(QStringLiteral("level.stl")), level);
+    }
+
+    // Save as proposes the model's name with the level shown, in the folder a dialog was last accepted in.
+    void saveProposesTheShownLevelInTheLastFolder()
+    {
+        Load(testing::Sphere(20, 16));
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("chosen"))));
+        QStringList offered;
+        const testing::ModalAnswer note = [&offered](QWidget *modal) {
+            offered << qobject_cast<QFileDialog *>(modal)->selectedFiles().value(0);
+            modal->close();
+        };
+        testing::LevelAction(*window, 50)->trigger();
+        SaveAs({note});
+        SaveAs({ChooseFile(Path(QStringLiteral("chosen/x.stl")))});
+        testing::LevelAction(*window, 100)->trigger();
+        SaveAs({note});
+        QCOMPARE(*messages, QStringList());
+        QCOMPARE(QFileInfo(offered.value(0)).fileName(), QStringLiteral("input_50.stl"));
+        QCOMPARE(offered.value(1), Path(QStringLiteral("chosen/input.stl")));
+    }
+
+    void snapshotNameWithoutSuffixGetsPng()
+    {
+        Load(testing::Box(1, 2, 3));
+        *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(QStringLiteral("view")))});
+        QCOMPARE(*messages, QStringList());
+        QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("view*")}, QDir::Files),
+                 (QStringList{QStringLiteral("view.png"), QStringLiteral("view_decimated.png")}));
+    }
+
+    // Save, Snapshot, Transform and Smooth wait for a model, and New takes them away again.
+    void modelActionsNeedAModel()
+    {
+        const auto enabled = [this] {
+            QVector<bool> states;
+            for (const char *name : {"actionSave_as", "actionSnapshot", "actionTransform", "actionSmooth"})
+                states << testing::Action(*window, QString::fromLatin1(name))->isEnabled();
+            return states;
+        };
+        QCOMPARE(enabled(), QVector<bool>(4, false));
+        Load(testing::Box(1, 2, 3));
+        QCOMPARE(enabled(), QVector<bool>(4, true));
+        testing::Action(*window, QStringLiteral("actionNew"))->trigger();
+        QCOMPARE(enabled(), QVector<bool>(4, false));
     }
 
     void openTransformDialogsCloseWithTheWindow()
