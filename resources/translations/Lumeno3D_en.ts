@@ -53,13 +53,17 @@ Do you want to close Lumeno3D and update it?
 Do you want to close Lumeno3D and update it?
 (Changes will be lost if you didn't save them).</translation>
     </message>
+    <message>
+        <source>Lumeno3D %1 is available.</source>
+        <translation>Lumeno3D %1 is available.</translation>
+    </message>
+    <message>
+        <source>&amp;Open the download page</source>
+        <translation>&amp;Open the download page</translation>
+    </message>
 </context>
 <context>
     <name>DialogPreferences</name>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>Language</translation>
@@ -100,6 +104,14 @@ This change will not take effect until you restart Lumeno3D</source>
 
 This change will not take effect until you restart Lumeno3D</translation>
     </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation>Check for updates at start</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -116,18 +128,84 @@ This change will not take effect until you restart Lumeno3D</translation>
     </message>
 </context>
 <context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Lumeno3D Help</source>
+        <translation>Lumeno3D Help</translation>
+    </message>
+    <message>
+        <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
+        <translation>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</translation>
+    </message>
+    <message>
+        <source>Opening a model</source>
+        <translation>Opening a model</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</translation>
+    </message>
+    <message>
+        <source>Reducing</source>
+        <translation>Reducing</translation>
+    </message>
+    <message>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <translation>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</translation>
+    </message>
+    <message>
+        <source>Smoothing and transforming</source>
+        <translation>Smoothing and transforming</translation>
+    </message>
+    <message>
+        <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
+        <translation>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</translation>
+    </message>
+    <message>
+        <source>Viewing</source>
+        <translation>Viewing</translation>
+    </message>
+    <message>
+        <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
+        <translation>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
+        <translation>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
+        <translation>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>The latest version of this page is on the web:</source>
+        <translation>The latest version of this page is on the web:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
         <translation>Lumeno3D</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
     </message>
     <message>
         <source>Main toolbar</source>
@@ -144,30 +222,6 @@ This change will not take effect until you restart Lumeno3D</translation>
     <message>
         <source>Bottom toolbar</source>
         <translation>Bottom toolbar</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>Save as...</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferences</translation>
-    </message>
-    <message>
-        <source>Content</source>
-        <translation>Content</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -226,14 +280,6 @@ This change will not take effect until you restart Lumeno3D</translation>
         <translation>Done</translation>
     </message>
     <message>
-        <source>Type the maximum error:</source>
-        <translation>Type the maximum error:</translation>
-    </message>
-    <message>
-        <source>Type the percentage:</source>
-        <translation>Type the percentage:</translation>
-    </message>
-    <message>
         <source>Smoothing...</source>
         <translation>Smoothing...</translation>
     </message>
@@ -264,14 +310,6 @@ This change will not take effect until you restart Lumeno3D</translation>
     <message>
         <source>Opening file...</source>
         <translation>Opening file...</translation>
-    </message>
-    <message>
-        <source>No model is loaded into Lumeno</source>
-        <translation>No model is loaded into Lumeno</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl)</source>
-        <translation>STL file (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -344,6 +382,158 @@ Do you want to replace it?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>&amp;Save as...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferences</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Content</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Custom percentage...</source>
+        <translation>Custom percentage...</translation>
+    </message>
+    <message>
+        <source>Keep a percentage of the triangles that you type</source>
+        <translation>Keep a percentage of the triangles that you type</translation>
+    </message>
+    <message>
+        <source>Error bound 0.1</source>
+        <translation>Error bound 0.1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, 0.1 of the bounding box diagonal, allows</source>
+        <translation>Remove triangles while the filter's error bound, 0.1 of the bounding box diagonal, allows</translation>
+    </message>
+    <message>
+        <source>Error bound 0.01</source>
+        <translation>Error bound 0.01</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, 0.01 of the bounding box diagonal, allows</source>
+        <translation>Remove triangles while the filter's error bound, 0.01 of the bounding box diagonal, allows</translation>
+    </message>
+    <message>
+        <source>Error bound 0.001</source>
+        <translation>Error bound 0.001</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, 0.001 of the bounding box diagonal, allows</source>
+        <translation>Remove triangles while the filter's error bound, 0.001 of the bounding box diagonal, allows</translation>
+    </message>
+    <message>
+        <source>Custom error bound...</source>
+        <translation>Custom error bound...</translation>
+    </message>
+    <message>
+        <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
+        <translation>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Decimating to error bound %1...</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Decimating %1%...</translation>
+    </message>
+    <message>
+        <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
+        <translation>Error bound of the filter, as a share of the bounding box diagonal:</translation>
+    </message>
+    <message>
+        <source>Percentage of the triangles to keep, from %1 to %2:</source>
+        <translation>Percentage of the triangles to keep, from %1 to %2:</translation>
+    </message>
+    <message>
+        <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
+        <translation>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Smoothing</translation>
+    </message>
+    <message>
+        <source>It was removed from Recent files.</source>
+        <translation>It was removed from Recent files.</translation>
+    </message>
+    <message>
+        <source>If it was moved or renamed, open it from its new place.</source>
+        <translation>If it was moved or renamed, open it from its new place.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
+        <translation>Check that it is a complete STL, OBJ or PLY file, or export it again.</translation>
+    </message>
+    <message>
+        <source>No model is loaded into Lumeno3D.</source>
+        <translation>No model is loaded into Lumeno3D.</translation>
+    </message>
+    <message>
+        <source>Open a model first.</source>
+        <translation>Open a model first.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>Choose another name or folder and save again.</source>
+        <translation>Choose another name or folder and save again.</translation>
+    </message>
+    <message>
+        <source>max. deviation %1 %, mean %2 %</source>
+        <translation>max. deviation %1 %, mean %2 %</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Do you want to save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>The transform or smoothing of the model is lost unless you save it.</source>
+        <translation>The transform or smoothing of the model is lost unless you save it.</translation>
     </message>
 </context>
 <context>

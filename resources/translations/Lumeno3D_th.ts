@@ -53,13 +53,17 @@ Do you want to close Lumeno3D and update it?
 คุณต้องการปิดและอัปเดต Lumeno3D หรือไม่
 (การเปลี่ยนแปลงที่ยังไม่ได้บันทึกจะสูญหาย)</translation>
     </message>
+    <message>
+        <source>Lumeno3D %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the download page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogPreferences</name>
-    <message>
-        <source>Settings</source>
-        <translation>การตั้งค่า</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>ภาษา</translation>
@@ -100,6 +104,14 @@ This change will not take effect until you restart Lumeno3D</source>
 
 การเปลี่ยนแปลงนี้จะมีผลหลังจากเริ่ม Lumeno3D ใหม่</translation>
     </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished">การกำหนดลักษณะ</translation>
+    </message>
+    <message>
+        <source>Check for updates at start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -116,18 +128,84 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
 </context>
 <context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Lumeno3D Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening a model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reducing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smoothing and transforming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished">การกำหนดลักษณะ</translation>
+    </message>
+    <message>
+        <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The latest version of this page is on the web:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Lumeno3D</source>
         <translation>Lumeno3D</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>ไฟล์</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>วิธีใช้</translation>
     </message>
     <message>
         <source>Main toolbar</source>
@@ -144,30 +222,6 @@ This change will not take effect until you restart Lumeno3D</source>
     <message>
         <source>Bottom toolbar</source>
         <translation>แถบเครื่องมือด้านล่าง</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>ใหม่</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>เปิด</translation>
-    </message>
-    <message>
-        <source>Save as...</source>
-        <translation>บันทึกเป็น...</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>การกำหนดลักษณะ</translation>
-    </message>
-    <message>
-        <source>Content</source>
-        <translation>เนื้อหา</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>เกี่ยวกับ</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -226,14 +280,6 @@ This change will not take effect until you restart Lumeno3D</source>
         <translation>เสร็จสิ้น</translation>
     </message>
     <message>
-        <source>Type the maximum error:</source>
-        <translation>ป้อนค่าความคลาดเคลื่อนสูงสุด:</translation>
-    </message>
-    <message>
-        <source>Type the percentage:</source>
-        <translation>ป้อนเปอร์เซ็นต์:</translation>
-    </message>
-    <message>
         <source>Smoothing...</source>
         <translation>กำลังทำให้เรียบ...</translation>
     </message>
@@ -264,14 +310,6 @@ This change will not take effect until you restart Lumeno3D</source>
     <message>
         <source>Opening file...</source>
         <translation>กำลังเปิดไฟล์...</translation>
-    </message>
-    <message>
-        <source>No model is loaded into Lumeno</source>
-        <translation>ยังไม่มีโมเดลที่โหลดใน Lumeno</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl)</source>
-        <translation>ไฟล์ STL (*.stl)</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -344,6 +382,158 @@ Do you want to replace it?</source>
     <message>
         <source>Cancel</source>
         <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom percentage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep a percentage of the triangles that you type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error bound 0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error bound 0.01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error bound 0.001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom error bound...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage of the triangles to keep, from %1 to %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was removed from Recent files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If it was moved or renamed, open it from its new place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No model is loaded into Lumeno3D.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a model first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another name or folder and save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. deviation %1 %, mean %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transform or smoothing of the model is lost unless you save it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

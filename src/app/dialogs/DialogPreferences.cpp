@@ -2,6 +2,7 @@
 #include "ui_DialogPreferences.h"
 
 #include "settings/LanguageNames.h"
+#include "update/Updater.h"
 #include "settings/StoredColor.h"
 
 #include <QColorDialog>
@@ -46,6 +47,11 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->comboBoxLanguage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DialogPreferences::ChangeLanguage);
     connect(ui->btnRestoreDefault, &QPushButton::clicked, this, &DialogPreferences::RestoreDefaultColors);
+    // A build without the update check (a distribution's package) has nothing to switch.
+    ui->checkBoxUpdates->setVisible(Updater::BuiltIn);
+    ui->checkBoxUpdates->setChecked(QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool());
+    connect(ui->checkBoxUpdates, &QCheckBox::toggled, this,
+            [](bool checked) { QSettings().setValue(QStringLiteral("CheckForUpdates"), checked); });
     // Every choice applies at once; closing only hides the dialog.
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
