@@ -55,11 +55,11 @@ Voleu tancar el Lumeno3D i actualitzar-lo?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Lumeno3D %1 està disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obre la pàgina de baixada</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Preferències</translation>
+        <translation>Preferències</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprova si hi ha actualitzacions en iniciar</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda del Lumeno3D</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Lumeno3D fa més lleugeres les malles de triangles: redueix el nombre de triangles d&apos;un model tot conservant-ne la forma, i en desa el resultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrir un model</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ o PLY. La vista de l&apos;esquerra mostra el model tal com s&apos;ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduir</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tan bon punt es carrega un model, el Lumeno3D calcula nou nivells que en conserven del 90 al 10 per cent dels triangles; el botó de cada nivell mostra la mida del seu fitxer. També podeu reduir el model al percentatge que vulgueu, o tant com ho permeti una desviació màxima respecte a la seva forma.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavitzar i transformar</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavitza iguala la superfície del model de la dreta. Transforma escala i gira el model; totes dues vistes mostren el canvi abans que l&apos;accepteu.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualitzar</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gireu el model amb el botó esquerre del ratolí, moveu-lo amb el botó del mig i feu zoom amb la roda; la vista de la dreta segueix la de l&apos;esquerra. Els botons de la part inferior canvien entre superfície, punts i filferro, ajusten el model a les vistes i el mostren de front, de costat, des de dalt o en perspectiva.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Desar</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anomena i desa, al menú Fitxer, escriu el model que es mostra a la dreta com a STL, PLY o OBJ. Captura desa totes dues vistes com a imatges PNG.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Preferències</translation>
+        <translation>Preferències</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu la llengua de la interfície, el color del model i els colors del fons. Una llengua nova té efecte en el proper inici.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>La darrera versió d&apos;aquesta pàgina és al web:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fitxer</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edita</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nou</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obre</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anomena i desa...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferències</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfés</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refés</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contingut</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quant a</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentatge personalitzat...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva el percentatge de triangles que escriviu</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Límit d&apos;error 0,1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,1 de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Límit d&apos;error 0,01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,01 de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>Límit d&apos;error 0,001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,001 de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Límit d&apos;error personalitzat...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina triangles mentre ho permeti un límit d&apos;error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està delmant fins al límit d&apos;error %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està delmant al %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Límit d&apos;error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentatge de triangles que es conserven, de %1 a %2:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot conservar el %1% dels triangles: escriviu un percentatge de %2 a %3. El model que es mostra es queda com està.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavitzat</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha suprimit dels fitxers recents.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si s&apos;ha mogut o se n&apos;ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Lumeno3D obre fitxers STL, OBJ i PLY: trieu un fitxer el nom del qual acabi en .stl, .obj o .ply.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comproveu que sigui un fitxer STL, OBJ o PLY complet, o torneu-lo a exportar.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap model carregat al Lumeno3D.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer obriu un model.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha desat a %1</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu un altre nom o una altra carpeta i torneu a desar.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>desviació màx. %1 %, mitjana %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu desar els canvis a %1?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transformació o el suavitzat del model es perdrà si no el deseu.</translation>
     </message>
 </context>
 <context>

@@ -55,11 +55,11 @@ Chcete Lumeno3D zavřít a aktualizovat?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici Lumeno3D %1.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít stránku ke stažení</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Předvolby</translation>
+        <translation>Předvolby</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Při spuštění kontrolovat aktualizace</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda Lumeno3D</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D odlehčuje trojúhelníkové sítě: snižuje počet trojúhelníků modelu se zachováním jeho tvaru a ukládá výsledek.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevření modelu</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ nebo PLY. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>Redukce</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakmile je model načten, Lumeno3D vypočítá devět úrovní, které zachovávají 90 až 10 procent jeho trojúhelníků; tlačítko každé úrovně ukazuje velikost jejího souboru. Model můžete také zredukovat na vlastní procento nebo tak daleko, jak dovolí maximální odchylka od jeho tvaru.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhlazení a transformace</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhladit vyrovná povrch modelu vpravo. Transformovat změní měřítko modelu a otočí jej; oba pohledy ukazují změnu dříve, než ji přijmete.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohlížení</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Model otáčejte levým tlačítkem myši, posouvejte prostředním tlačítkem a přibližujte kolečkem; pravý pohled sleduje levý. Tlačítka dole přepínají mezi povrchem, body a drátovým modelem, přizpůsobí model pohledům a ukážou jej zepředu, z boku, shora nebo v perspektivě.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukládání</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako v nabídce Soubor zapíše model zobrazený vpravo jako STL, PLY nebo OBJ. Snímek uloží oba pohledy jako obrázky PNG.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Předvolby</translation>
+        <translation>Předvolby</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte jazyk rozhraní, barvu modelu a barvy pozadí. Nový jazyk se projeví při příštím spuštění.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejnovější verze této stránky je na webu:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Chcete jej nahradit?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soubor</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;pravy</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nový</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit j&amp;ako...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Předvolby</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zpět</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;novu</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>O &amp;aplikaci</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní procento...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachovat zadané procento trojúhelníků</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mez chyby 0,1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,1 úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Mez chyby 0,01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,01 úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>Mez chyby 0,001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,001 úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní mez chyby...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebírat trojúhelníky, dokud to dovolí zadaná mez chyby jako podíl úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace na mez chyby %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimace %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mez chyby filtru jako podíl úhlopříčky ohraničujícího kvádru:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Procento trojúhelníků, které se zachová, od %1 do %2:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% trojúhelníků nelze zachovat: zadejte procento od %2 do %3. Zobrazený model zůstane beze změny.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhlazení</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl odebrán ze seznamu naposledy otevřených souborů.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud byl přesunut nebo přejmenován, otevřete jej z nového umístění.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D otevírá soubory STL, OBJ a PLY: vyberte soubor, jehož název končí na .stl, .obj nebo .ply.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověřte, že jde o úplný soubor STL, OBJ nebo PLY, nebo jej exportujte znovu.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>V Lumeno3D není načten žádný model.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve otevřete model.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo do %1</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte jiný název nebo složku a uložte znovu.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>max. odchylka %1 %, průměr %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete uložit změny v %1?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformace nebo vyhlazení modelu se ztratí, pokud je neuložíte.</translation>
     </message>
 </context>
 <context>

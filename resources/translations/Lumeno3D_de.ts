@@ -55,11 +55,11 @@ Möchten Sie Lumeno3D jetzt schließen und aktualisieren?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Downloadseite öffnen</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach Aktualisierungen suchen</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D-Hilfe</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D macht Dreiecksnetze leichter: Es verringert die Anzahl der Dreiecke eines Modells, wobei seine Form erhalten bleibt, und speichert das Ergebnis.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Modell öffnen</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ- oder PLY-Datei. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzieren</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobald ein Modell geladen ist, berechnet Lumeno3D neun Stufen, die 90 bis 10 Prozent seiner Dreiecke behalten; die Schaltfläche jeder Stufe zeigt die Größe ihrer Datei. Sie können das Modell auch auf einen eigenen Prozentsatz reduzieren oder so weit, wie es eine maximale Abweichung von seiner Form zulässt.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten und Transformieren</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten gleicht die Oberfläche des rechten Modells aus. Transformieren skaliert und dreht das Modell; beide Ansichten zeigen die Änderung, bevor Sie sie übernehmen.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrachten</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie das Modell mit der linken Maustaste, verschieben Sie es mit der mittleren Taste und zoomen Sie mit dem Mausrad; die rechte Ansicht folgt der linken. Die Schaltflächen unten wechseln zwischen Oberfläche, Punkten und Drahtgitter, passen das Modell in die Ansichten ein und zeigen es von vorne, von der Seite, von oben oder perspektivisch.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter im Menü Datei schreibt das rechts angezeigte Modell als STL, PLY oder OBJ. Schnappschuss speichert beide Ansichten als PNG-Bilder.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Sprache der Oberfläche, die Farbe des Modells und die Farben des Hintergrunds. Eine neue Sprache wird beim nächsten Start wirksam.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste Version dieser Seite finden Sie im Web:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Prozentsatz...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Prozentsatz der Dreiecke behalten, den Sie eingeben</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerschranke 0,1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,1 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerschranke 0,01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,01 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerschranke 0,001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,001 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Fehlerschranke...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreiecke entfernen, soweit eine Fehlerschranke, die Sie als Anteil der Diagonale des Begrenzungsrahmens eingeben, es zulässt</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren bis Fehlerschranke %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimieren auf %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerschranke des Filters als Anteil der Diagonale des Begrenzungsrahmens:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz der zu behaltenden Dreiecke, von %1 bis %2:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% der Dreiecke können nicht behalten werden: Geben Sie einen Prozentsatz von %2 bis %3 ein. Das angezeigte Modell bleibt unverändert.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Glättung</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falls sie verschoben oder umbenannt wurde, öffnen Sie sie an ihrem neuen Ort.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D öffnet STL-, OBJ- und PLY-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj oder .ply endet.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, ob es eine vollständige STL-, OBJ- oder PLY-Datei ist, oder exportieren Sie sie erneut.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Lumeno3D ist kein Modell geladen.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie zuerst ein Modell.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter %1</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen anderen Namen oder Ordner und speichern Sie erneut.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>max. Abweichung %1 %, Mittel %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Transformation oder Glättung des Modells geht verloren, wenn Sie sie nicht speichern.</translation>
     </message>
 </context>
 <context>

@@ -55,11 +55,11 @@ Do you want to close Lumeno3D and update it?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D %1 está disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir la página de descarga</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Preferencias</translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones al iniciar</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Lumeno3D</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D aligera las mallas de triángulos: reduce el número de triángulos de un modelo conservando su forma y guarda el resultado.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un modelo</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ o PLY. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cuanto se carga un modelo, Lumeno3D calcula nueve niveles que conservan del 90 al 10 por ciento de sus triángulos; el botón de cada nivel muestra el tamaño de su archivo. También puede reducir el modelo a un porcentaje propio, o tanto como lo permita una desviación máxima respecto a su forma.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizar y transformar</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizar uniformiza la superficie del modelo de la derecha. Transformar escala y gira el modelo; ambas vistas muestran el cambio antes de que lo acepte.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire el modelo con el botón izquierdo del ratón, desplácelo con el botón central y acérquelo o aléjelo con la rueda; la vista derecha sigue a la izquierda. Los botones de la parte inferior alternan entre superficie, puntos y malla de alambre, ajustan el modelo a las vistas y lo muestran de frente, de lado, desde arriba o en perspectiva.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como, en el menú Archivo, escribe el modelo que se muestra a la derecha como STL, PLY u OBJ. Captura guarda ambas vistas como imágenes PNG.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Preferencias</translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el idioma de la interfaz, el color del modelo y los colores del fondo. Un nuevo idioma se aplica en el siguiente inicio.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>La última versión de esta página está en la web:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje personalizado...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el porcentaje de triángulos que escriba</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de error 0,1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,1 de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de error 0,01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,01 de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de error 0,001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,001 de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de error personalizado...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar triángulos mientras lo permita un límite de error que escriba, como fracción de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando hasta el límite de error %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diezmando al %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de error del filtro, como fracción de la diagonal del cuadro delimitador:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de triángulos que se conservan, de %1 a %2:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conservar el %1% de los triángulos: escriba un porcentaje de %2 a %3. El modelo mostrado se queda como está.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado de los archivos recientes.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se ha movido o se le ha cambiado el nombre, ábralo desde su nueva ubicación.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D abre archivos STL, OBJ y PLY: elija un archivo cuyo nombre termine en .stl, .obj o .ply.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe que sea un archivo STL, OBJ o PLY completo, o vuelva a exportarlo.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo cargado en Lumeno3D.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra primero un modelo.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija otro nombre u otra carpeta y vuelva a guardar.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>desviación máx. %1 %, media %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transformación o el suavizado del modelo se perderá si no lo guarda.</translation>
     </message>
 </context>
 <context>

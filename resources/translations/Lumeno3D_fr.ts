@@ -55,11 +55,11 @@ Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D %1 est disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir la page de téléchargement</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Préférences</translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les mises à jour au démarrage</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Lumeno3D</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D allège les maillages triangulaires : il réduit le nombre de triangles d&apos;un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un modèle</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ ou PLY. La vue de gauche montre le modèle tel qu&apos;il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dès qu&apos;un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles ; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisser et transformer</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l&apos;échelle et le fait pivoter ; les deux vues montrent la modification avant que vous ne l&apos;acceptiez.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette ; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY ou OBJ. Capture enregistre les deux vues en images PNG.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">Préférences</translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la langue de l&apos;interface, la couleur du modèle et les couleurs de l&apos;arrière-plan. Une nouvelle langue prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière version de cette page se trouve sur le web :</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenu</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage personnalisé...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le pourcentage de triangles que vous saisissez</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Borne d&apos;erreur 0,1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,1 de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Borne d&apos;erreur 0,01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,01 de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>Borne d&apos;erreur 0,001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,001 de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borne d&apos;erreur personnalisée...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des triangles tant qu&apos;une borne d&apos;erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimation jusqu&apos;à la borne d&apos;erreur %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimation à %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante :</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage de triangles à conserver, de %1 à %2 :</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver %1% des triangles : saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissage</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été retiré des fichiers récents.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY : choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ ou PLY complet, ou exportez-le à nouveau.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle n&apos;est chargé dans Lumeno3D.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez d&apos;abord un modèle.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un autre nom ou un autre dossier et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>écart max. %1 %, moyenne %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
     </message>
 </context>
 <context>

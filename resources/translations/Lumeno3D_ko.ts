@@ -55,11 +55,11 @@ Lumeno3D를 종료하고 업데이트하시겠습니까?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D %1 버전을 사용할 수 있습니다.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>다운로드 페이지 열기(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">환경 설정</translation>
+        <translation>환경 설정</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>시작할 때 업데이트 확인</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ This change will not take effect until you restart Lumeno3D</source>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D 도움말</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D는 삼각형 메시를 가볍게 만듭니다. 모델의 모양을 유지하면서 삼각형 수를 줄이고 그 결과를 저장합니다.</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>모델 열기</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ 또는 PLY 파일을 고르십시오. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>단순화</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>모델을 불러오면 Lumeno3D가 곧바로 삼각형의 90%부터 10%까지를 유지하는 9개 수준을 계산합니다. 각 수준의 버튼에는 해당 파일의 크기가 표시됩니다. 원하는 백분율로 모델을 단순화하거나, 원래 모양과의 최대 편차가 허용하는 만큼 단순화할 수도 있습니다.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>스무딩과 변형</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[스무딩]은 오른쪽 모델의 표면을 고르게 다듬습니다. [변형]은 모델의 크기를 조정하고 회전합니다. 변경 내용은 적용하기 전에 두 보기 모두에 표시됩니다.</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>보기</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>마우스 왼쪽 버튼으로 모델을 돌리고, 가운데 버튼으로 이동하고, 휠로 확대/축소합니다. 오른쪽 보기는 왼쪽 보기를 따라 움직입니다. 아래쪽 버튼으로 표면, 점, 와이어프레임 표시를 전환하고, 모델을 보기에 맞추고, 정면, 측면, 윗면 또는 원근으로 볼 수 있습니다.</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>[파일] 메뉴의 [다른 이름으로 저장]은 오른쪽에 표시된 모델을 STL, PLY 또는 OBJ로 저장합니다. [스냅샷]은 두 보기를 PNG 이미지로 저장합니다.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">환경 설정</translation>
+        <translation>환경 설정</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>인터페이스 언어, 모델 색상 및 배경 색상을 선택합니다. 새 언어는 다음에 시작할 때 적용됩니다.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>이 페이지의 최신 버전은 웹에 있습니다:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>편집(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>새로 만들기(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름으로 저장(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>환경 설정(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>실행 취소(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 실행(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>목차(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>정보(&amp;A)</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정 백분율...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>입력한 백분율만큼 삼각형을 유지합니다</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>허용 오차 0.1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>필터의 허용 오차(경계 상자 대각선의 0.1)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>허용 오차 0.01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>필터의 허용 오차(경계 상자 대각선의 0.01)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>허용 오차 0.001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>필터의 허용 오차(경계 상자 대각선의 0.001)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정 허용 오차...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>입력한 허용 오차(경계 상자 대각선에 대한 비율)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>허용 오차 %1(으)로 단순화하는 중...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%로 단순화하는 중...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>필터의 허용 오차(경계 상자 대각선에 대한 비율):</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>유지할 삼각형의 백분율(%1~%2):</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>삼각형의 %1%는 유지할 수 없습니다. %2~%3 사이의 백분율을 입력하십시오. 표시된 모델은 그대로 유지됩니다.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>스무딩</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 파일 목록에서 제거했습니다.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 옮기거나 이름을 바꾼 경우 새 위치에서 여십시오.</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D는 STL, OBJ 및 PLY 파일을 엽니다. 이름이 .stl, .obj 또는 .ply로 끝나는 파일을 선택하십시오.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>완전한 STL, OBJ 또는 PLY 파일인지 확인하거나 다시 내보내십시오.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D에 불러온 모델이 없습니다.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 모델을 여십시오.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 저장했습니다</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름이나 폴더를 선택하여 다시 저장하십시오.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>최대 편차 %1%, 평균 %2%</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 변경 내용을 저장하시겠습니까?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>모델의 변형이나 스무딩은 저장하지 않으면 사라집니다.</translation>
     </message>
 </context>
 <context>

@@ -55,11 +55,11 @@ Do you want to close Lumeno3D and update it?
     </message>
     <message>
         <source>Lumeno3D %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D %1 พร้อมให้ใช้งานแล้ว</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดหน้าดาวน์โหลด(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -106,11 +106,11 @@ This change will not take effect until you restart Lumeno3D</source>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">การกำหนดลักษณะ</translation>
+        <translation>การกำหนดลักษณะ</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรวจหาการอัปเดตเมื่อเริ่มโปรแกรม</translation>
     </message>
 </context>
 <context>
@@ -131,74 +131,74 @@ This change will not take effect until you restart Lumeno3D</source>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Lumeno3D Help</source>
-        <translation type="unfinished"></translation>
+        <translation>วิธีใช้ Lumeno3D</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D ทำให้เมชสามเหลี่ยมเบาลง โดยลดจำนวนสามเหลี่ยมของโมเดลแต่ยังคงรูปทรงไว้ แล้วบันทึกผลลัพธ์</translation>
     </message>
     <message>
         <source>Opening a model</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปิดโมเดล</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือก &quot;เปิด&quot; ในเมนู &quot;ไฟล์&quot; แล้วเลือกไฟล์ STL, OBJ หรือ PLY มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู &quot;ไฟล์&quot; ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
     </message>
     <message>
         <source>Reducing</source>
-        <translation type="unfinished"></translation>
+        <translation>การลดทอน</translation>
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทันทีที่โหลดโมเดล Lumeno3D จะคำนวณเก้าระดับที่คงสามเหลี่ยมไว้ตั้งแต่ 90 ลงไปจนถึง 10 เปอร์เซ็นต์ ปุ่มของแต่ละระดับจะแสดงขนาดไฟล์ของระดับนั้น คุณยังสามารถลดทอนโมเดลตามเปอร์เซ็นต์ที่กำหนดเอง หรือลดทอนได้มากเท่าที่ค่าความคลาดเคลื่อนสูงสุดจากรูปทรงเดิมยอมให้</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
-        <translation type="unfinished"></translation>
+        <translation>การทำให้เรียบและการแปลงรูปทรง</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ทำให้เรียบ&quot; จะปรับพื้นผิวของโมเดลด้านขวาให้เรียบสม่ำเสมอ &quot;แปลงรูปทรง&quot; จะปรับขนาดและหมุนโมเดล โดยมุมมองทั้งสองจะแสดงการเปลี่ยนแปลงก่อนที่คุณจะยอมรับ</translation>
     </message>
     <message>
         <source>Viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>การดู</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation type="unfinished"></translation>
+        <translation>หมุนโมเดลด้วยปุ่มซ้ายของเมาส์ เลื่อนด้วยปุ่มกลาง และซูมด้วยล้อเลื่อน มุมมองด้านขวาจะเคลื่อนตามมุมมองด้านซ้าย ปุ่มที่ด้านล่างใช้สลับระหว่างพื้นผิว จุด และโครงลวด ปรับโมเดลให้พอดีกับมุมมอง และแสดงโมเดลจากด้านหน้า ด้านข้าง ด้านบน หรือแบบเพอร์สเปกทีฟ</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>การบันทึก</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;บันทึกเป็น&quot; ในเมนู &quot;ไฟล์&quot; จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY หรือ OBJ ส่วน &quot;สแนปช็อต&quot; จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished">การกำหนดลักษณะ</translation>
+        <translation>การกำหนดลักษณะ</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกภาษาของส่วนติดต่อผู้ใช้ สีของโมเดล และสีพื้นหลัง ภาษาใหม่จะมีผลเมื่อเริ่มโปรแกรมครั้งถัดไป</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>เวอร์ชันล่าสุดของหน้านี้อยู่บนเว็บ:</translation>
     </message>
 </context>
 <context>
@@ -385,155 +385,155 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>แก้ไข(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>วิธีใช้(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>ใหม่(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิด(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็น(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>การกำหนดลักษณะ(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>เลิกทำ(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>ทำซ้ำ(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>เนื้อหา(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ(&amp;A)</translation>
     </message>
     <message>
         <source>Custom percentage...</source>
-        <translation type="unfinished"></translation>
+        <translation>เปอร์เซ็นต์ที่กำหนดเอง...</translation>
     </message>
     <message>
         <source>Keep a percentage of the triangles that you type</source>
-        <translation type="unfinished"></translation>
+        <translation>คงสามเหลี่ยมไว้ตามเปอร์เซ็นต์ที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>Error bound 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตความคลาดเคลื่อน 0.1</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.1 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
         <source>Error bound 0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตความคลาดเคลื่อน 0.01</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.01 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
         <source>Error bound 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตความคลาดเคลื่อน 0.001</translation>
     </message>
     <message>
         <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.001 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตความคลาดเคลื่อนที่กำหนดเอง...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนที่คุณพิมพ์ (เป็นสัดส่วนของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังลดทอนตามขอบเขตความคลาดเคลื่อน %1...</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังลดทอน %1%...</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตความคลาดเคลื่อนของตัวกรอง เป็นสัดส่วนของเส้นทแยงมุมกล่องล้อมรอบ:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>เปอร์เซ็นต์ของสามเหลี่ยมที่จะคงไว้ ตั้งแต่ %1 ถึง %2:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถคงสามเหลี่ยมไว้ %1% ได้: พิมพ์เปอร์เซ็นต์ตั้งแต่ %2 ถึง %3 โมเดลที่แสดงอยู่จะคงเดิม</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>การทำให้เรียบ</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>นำออกจากรายการไฟล์ล่าสุดแล้ว</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation type="unfinished"></translation>
+        <translation>หากไฟล์ถูกย้ายหรือเปลี่ยนชื่อ ให้เปิดจากตำแหน่งใหม่</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumeno3D เปิดไฟล์ STL, OBJ และ PLY ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj หรือ .ply</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรวจสอบว่าเป็นไฟล์ STL, OBJ หรือ PLY ที่สมบูรณ์ หรือส่งออกไฟล์อีกครั้ง</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีโมเดลที่โหลดอยู่ใน Lumeno3D</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดโมเดลก่อน</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกไปยัง %1 แล้ว</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกชื่อหรือโฟลเดอร์อื่น แล้วบันทึกอีกครั้ง</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ความคลาดเคลื่อนสูงสุด %1 %, เฉลี่ย %2 %</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณต้องการบันทึกการเปลี่ยนแปลงของ %1 หรือไม่</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>การแปลงรูปทรงหรือการทำให้เรียบของโมเดลจะสูญหายหากคุณไม่บันทึก</translation>
     </message>
 </context>
 <context>

@@ -177,8 +177,8 @@ private slots:
         QCOMPARE(window.InterfaceLanguage(), CatalogLanguage(catalog));
         QTranslator translations;
         QVERIFY(translations.load(QStringLiteral(":/Lang/Lumeno3D_%1.qm").arg(catalog)));
-        const QString open = translations.translate("MainWindow", "Open");
-        QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "Open" : open);
+        const QString open = translations.translate("MainWindow", "&Open");
+        QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "&Open" : open);
         QCOMPARE(QLocale().toString(1234567), number);
 
         DialogPreferences *dialog = OpenPreferences(window);
