@@ -112,6 +112,18 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <source>Check for updates at start</source>
         <translation>Comprova si hi ha actualitzacions en iniciar</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Mètode de reducció</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualitat</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clàssic</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

@@ -112,6 +112,18 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
         <source>Check for updates at start</source>
         <translation>Při spuštění kontrolovat aktualizace</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Metoda redukce</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kvalita</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasická</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

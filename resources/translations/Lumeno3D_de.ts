@@ -112,6 +112,18 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <source>Check for updates at start</source>
         <translation>Beim Start nach Aktualisierungen suchen</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Reduktionsverfahren</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

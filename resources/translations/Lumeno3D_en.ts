@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</translation>
         <source>Check for updates at start</source>
         <translation>Check for updates at start</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Reduction method</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classic</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

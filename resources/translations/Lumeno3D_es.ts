@@ -112,6 +112,18 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <source>Check for updates at start</source>
         <translation>Buscar actualizaciones al iniciar</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Método de reducción</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

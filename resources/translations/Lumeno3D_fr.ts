@@ -112,6 +112,18 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <source>Check for updates at start</source>
         <translation>Rechercher les mises à jour au démarrage</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Méthode de réduction</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -146,7 +158,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation>Lumeno3D allège les maillages triangulaires : il réduit le nombre de triangles d&apos;un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
+        <translation>Lumeno3D allège les maillages triangulaires&#xa0;: il réduit le nombre de triangles d&apos;un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
@@ -162,7 +174,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation>Dès qu&apos;un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles ; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
+        <translation>Dès qu&apos;un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles&#xa0;; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
@@ -170,7 +182,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l&apos;échelle et le fait pivoter ; les deux vues montrent la modification avant que vous ne l&apos;acceptiez.</translation>
+        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l&apos;échelle et le fait pivoter&#xa0;; les deux vues montrent la modification avant que vous ne l&apos;acceptiez.</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -178,7 +190,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette ; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
+        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette&#xa0;; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -198,7 +210,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation>La dernière version de cette page se trouve sur le web :</translation>
+        <translation>La dernière version de cette page se trouve sur le web&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -477,15 +489,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante :</translation>
+        <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante&#xa0;:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation>Pourcentage de triangles à conserver, de %1 à %2 :</translation>
+        <translation>Pourcentage de triangles à conserver, de %1 à %2&#xa0;:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation>Impossible de conserver %1% des triangles : saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
+        <translation>Impossible de conserver %1% des triangles&#xa0;: saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -501,7 +513,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY : choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
+        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
@@ -529,7 +541,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
+        <translation>Voulez-vous enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>

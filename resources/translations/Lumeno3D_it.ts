@@ -112,6 +112,18 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
         <source>Check for updates at start</source>
         <translation>Controlla gli aggiornamenti all&apos;avvio</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Metodo di riduzione</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Check for updates at start</source>
         <translation>起動時にアップデートを確認する</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>削減方式</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>品質優先</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Check for updates at start</source>
         <translation>시작할 때 업데이트 확인</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>단순화 방식</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>품질</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>클래식</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

@@ -112,6 +112,18 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado</translation
         <source>Check for updates at start</source>
         <translation>Verificar atualizações ao iniciar</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>Método de redução</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Check for updates at start</source>
         <translation>ตรวจหาการอัปเดตเมื่อเริ่มโปรแกรม</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>วิธีลดทอน</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>คุณภาพ</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>แบบดั้งเดิม</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

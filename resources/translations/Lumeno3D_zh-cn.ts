@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Check for updates at start</source>
         <translation>启动时检查更新</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>简化方法</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>质量</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

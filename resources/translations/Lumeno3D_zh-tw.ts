@@ -112,6 +112,18 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Check for updates at start</source>
         <translation>啟動時檢查更新</translation>
     </message>
+    <message>
+        <source>Reduction method</source>
+        <translation>簡化方法</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>品質</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>經典</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>

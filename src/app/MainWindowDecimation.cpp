@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "MeshWorker.h"
+#include "settings/ReductionMethod.h"
 
 #include <QInputDialog>
 #include <QLocale>
@@ -23,7 +24,7 @@ void MainWindow::StartErrorReduction(double maxError)
     jobLabel = bound;
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
-    meshWorker->StartErrorReduction(jobNumber, input, maxError);
+    meshWorker->StartErrorReduction(jobNumber, input, maxError, StoredReductionEngine());
 }
 
 void MainWindow::StartReduction(double percent)
@@ -34,7 +35,7 @@ void MainWindow::StartReduction(double percent)
     jobLabel = share + QLatin1Char('%');
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
-    meshWorker->StartReduction(jobNumber, input, (100.0 - percent) / 100.0);
+    meshWorker->StartReduction(jobNumber, input, (100.0 - percent) / 100.0, StoredReductionEngine());
 }
 
 void MainWindow::StartSmoothing()

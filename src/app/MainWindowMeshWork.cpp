@@ -4,6 +4,7 @@
 #include "ui_MainWindow.h"
 
 #include "MeshWorker.h"
+#include "settings/ReductionMethod.h"
 #include "mesh/DecimationLevels.h"
 
 #include <QCoreApplication>
@@ -116,7 +117,7 @@ void MainWindow::StartCascade()
         return;
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
-    meshWorker->StartCascade(jobNumber, input);
+    meshWorker->StartCascade(jobNumber, input, StoredReductionEngine());
 }
 
 void MainWindow::CancelMeshJob()

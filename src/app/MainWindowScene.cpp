@@ -149,6 +149,9 @@ void MainWindow::LabelLevelActions()
             ->setText(made ? sizeText(model->GetNumberOfPolys(), model->GetNumberOfPoints())
                            : sizeText(std::llround(triangles * level.sizeFraction),
                                       std::llround(vertices * level.sizeFraction)));
+        const QString deviation = made ? DeviationNote(levelDeviations[level.percent / 10 - 1]) : QString();
+        LevelAction(level.percent)
+            ->setToolTip(deviation.isEmpty() ? QString() : QStringLiteral("%1%: %2").arg(level.percent).arg(deviation));
     }
 }
 

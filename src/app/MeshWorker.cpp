@@ -1,6 +1,5 @@
 #include "MeshWorker.h"
 
-#include "mesh/Cascade.h"
 #include "mesh/MeshOperations.h"
 
 #include <QDateTime>
@@ -42,22 +41,24 @@ void MeshWorker::Post(int job, std::function<void()> work)
         Qt::QueuedConnection);
 }
 
-void MeshWorker::StartCascade(int job, vtkSmartPointer<vtkPolyData> model)
+void MeshWorker::StartCascade(int job, vtkSmartPointer<vtkPolyData> model, lumeno::ReductionEngine engine)
 {
-    Post(job, [this, job, model] { RunCascade(job, model); });
+    Post(job, [this, job, model, engine] { RunCascade(job, model, engine); });
 }
 
-void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction)
+void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction,
+                                lumeno::ReductionEngine engine)
 {
-    Post(job, [this, job, model, reduction] {
-        Finish(job, lumeno::Decimate(decimator, model, reduction), model);
+    Post(job, [this, job, model, reduction, engine] {
+        Finish(job, lumeno::ReduceByShare(engine, decimator, model, reduction), model);
     });
 }
 
-void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError)
+void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError,
+                                     lumeno::ReductionEngine engine)
 {
-    Post(job, [this, job, model, maxError] {
-        Finish(job, lumeno::DecimateByError(decimator, model, maxError), model);
+    Post(job, [this, job, model, maxError, engine] {
+        Finish(job, lumeno::ReduceWithinError(engine, decimator, model, maxError), model);
     });
 }
 
@@ -83,7 +84,7 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
         emit Finished(job, result, deviation);
 }
 
-void MeshWorker::RunCascade(int job, vtkPolyData *model)
+void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
 {
     // The levels are measured against the loaded model, whose search structure is made once.
     const lumeno::DeviationMeter meter(model);
@@ -104,11 +105,12 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model)
         // The receiver gets an object of its own (sharing the arrays): the next step reads this one.
         auto shown = vtkSmartPointer<vtkPolyData>::New();
         shown->ShallowCopy(level);
+        emit Progress(job, 100); // the quality engine's simplifier reports none on its way
         emit LevelReady(job, step, shown, deviation);
         return true;
     };
     // Stops early when cancelled, or when out of memory (the levels so far stay usable).
-    lumeno::RunDecimationCascade(decimator, model, observer);
+    lumeno::RunLevels(engine, decimator, model, observer);
     if (!IsCancelled(job))
         emit Finished(job, nullptr, {});
 }

@@ -3,6 +3,7 @@
 #include <QMetaType>
 #include <QObject>
 
+#include "mesh/ReductionEngine.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkPolyData.h>
@@ -36,9 +37,10 @@ public:
 
     // From any thread: the job runs on the worker's thread after those queued before it.
     // The models are the caller's shallow copies; the worker reads them only.
-    void StartCascade(int job, vtkSmartPointer<vtkPolyData> model);
-    void StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction);
-    void StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError);
+    void StartCascade(int job, vtkSmartPointer<vtkPolyData> model, lumeno::ReductionEngine engine);
+    void StartReduction(int job, vtkSmartPointer<vtkPolyData> model, double reduction, lumeno::ReductionEngine engine);
+    void StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError,
+                             lumeno::ReductionEngine engine);
     void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference);
 
 signals:
@@ -55,7 +57,7 @@ signals:
 private:
     void Post(int job, std::function<void()> work);
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
-    void RunCascade(int job, vtkPolyData *model);
+    void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 

@@ -68,13 +68,24 @@ class TestDecimation : public QObject
 private slots:
     void cleanup() { QSettings().clear(); }
 
+    // With the engine the preferences name ("ReductionMethod"); each level's button tells its deviation.
+    void levelsReductionsAndSmoothing_data()
+    {
+        QTest::addColumn<QString>("engine");
+        QTest::newRow("classic") << "classic";
+        QTest::newRow("quality") << "quality";
+    }
+
     void levelsReductionsAndSmoothing()
     {
+        QFETCH(QString, engine);
+        QSettings().setValue(QStringLiteral("ReductionMethod"), engine);
         MainWindow window;
         QVERIFY(testing::Show(window));
         window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
         QVERIFY(testing::WaitForCascade(window));
         VerifyLevels(window);
+        QVERIFY(testing::LevelAction(window, 10)->toolTip().contains(QLatin1String("max. deviation")));
         const int loaded = Shown(window);
 
         QCOMPARE(testing::Run(window, "actionDecimationSet", {Type(37)}), QStringList());

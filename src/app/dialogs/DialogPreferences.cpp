@@ -2,6 +2,7 @@
 #include "ui_DialogPreferences.h"
 
 #include "settings/LanguageNames.h"
+#include "settings/ReductionMethod.h"
 #include "update/Updater.h"
 #include "settings/StoredColor.h"
 
@@ -47,6 +48,10 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->comboBoxLanguage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DialogPreferences::ChangeLanguage);
     connect(ui->btnRestoreDefault, &QPushButton::clicked, this, &DialogPreferences::RestoreDefaultColors);
+    FillReductionMethods();
+    connect(ui->comboBoxReduction, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        StoreReductionEngine(*lumeno::EngineFromKey(ui->comboBoxReduction->currentData().toString()));
+    });
     // A build without the update check (a distribution's package) has nothing to switch.
     ui->checkBoxUpdates->setVisible(Updater::BuiltIn);
     ui->checkBoxUpdates->setChecked(QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool());
@@ -62,6 +67,17 @@ DialogPreferences::~DialogPreferences()
     delete topColorDialog;
     delete bottomColorDialog;
     delete ui;
+}
+
+void DialogPreferences::FillReductionMethods()
+{
+    const QSignalBlocker quiet(ui->comboBoxReduction);
+    ui->comboBoxReduction->clear();
+    // Classic keeps each level's shape less well but is the engine the program always had.
+    ui->comboBoxReduction->addItem(tr("Quality"), lumeno::EngineKey(lumeno::ReductionEngine::Quality));
+    ui->comboBoxReduction->addItem(tr("Classic"), lumeno::EngineKey(lumeno::ReductionEngine::Classic));
+    ui->comboBoxReduction->setCurrentIndex(
+        ui->comboBoxReduction->findData(lumeno::EngineKey(StoredReductionEngine())));
 }
 
 void DialogPreferences::FillLanguages()
@@ -125,7 +141,9 @@ void DialogPreferences::ChangeLanguage(int)
 
 void DialogPreferences::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        FillReductionMethods();
+    }
     QDialog::changeEvent(event);
 }

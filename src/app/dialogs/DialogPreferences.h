@@ -36,6 +36,7 @@ private slots:
 
 private:
     void FillLanguages();
+    void FillReductionMethods();
     void ShowStoredColors();
     static void ShowColor(QPushButton *button, const QColor &color);
 
