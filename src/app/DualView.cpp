@@ -188,14 +188,6 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
     return true;
 }
 
-void DualView::ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
-{
-    // Only the right view changed: drawing a large model again in the left one as well
-    // costs seconds with software OpenGL, all of it on the GUI thread.
-    if (SetDecimatedModel(model))
-        RenderDecimated();
-}
-
 void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
                                    const QString &note)
 {

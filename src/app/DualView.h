@@ -47,7 +47,6 @@ public:
     // A new mapper and actor per view for a newly loaded model and its working copy;
     // the cameras are fitted to it and the right panel reads "100%".
     void ShowModels(vtkPolyData *original, vtkPolyData *decimated);
-    void ShowDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
     // The model in the right view with its panel, drawing that view once. The note (how far
     // the model lies from the loaded one) is drawn under the panel when not empty.
     void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,

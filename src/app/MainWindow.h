@@ -46,7 +46,6 @@ public:
 
     // Scene operations used by the loading, processing and camera code.
     void RenderViews();
-    void ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model);
     void UpdateOriginalOverlay();
     void LoadModel(const QString &fileName, const QString &suffix);
     void AddRecentFile(const QString &path);
@@ -93,7 +92,6 @@ signals:
 
 private slots:
     void readerProgress(vtkObject *caller, unsigned long eventId);
-    void readerError(vtkObject *caller, unsigned long eventId);
     void DecimationFinishedSlot();
     void OnStepStarted(int job, int step);
     void OnProgress(int job, int percent);
@@ -198,7 +196,6 @@ private:
     QSettings *settings = nullptr;
     DialogPreferences *preferencesDialog = nullptr;
     Updater *updater = nullptr;
-    bool readerFailed = false;
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
     QAction *exitAction = nullptr;
     QTranslator translator;
@@ -213,7 +210,6 @@ private:
     QString loadedFile; // the path loadedModel was read from
     vtkSmartPointer<vtkPolyData> workingModel;
     vtkSmartPointer<vtkPolyData> shownModel;
-    vtkSmartPointer<vtkPolyData> smoothedModel;
     std::array<vtkSmartPointer<vtkPolyData>, 9> levelModels;
     std::array<lumeno::SurfaceDeviation, 9> levelDeviations;
     lumeno::SurfaceDeviation workingDeviation;

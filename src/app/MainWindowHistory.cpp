@@ -64,10 +64,7 @@ void MainWindow::RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed, const lu
     const ShownResult after{smoothed, before.label, deviation};
     history->push(new HistoryStep(
         tr("Smoothing"), [this, before] { ShowShownResult(before); },
-        [this, after] {
-            smoothedModel = after.model;
-            ShowShownResult(after);
-        }));
+        [this, after] { ShowShownResult(after); }));
 }
 
 void MainWindow::ShowShownResult(const ShownResult &result)

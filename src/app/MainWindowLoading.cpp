@@ -31,7 +31,6 @@ void MainWindow::ClearModel()
 {
     CancelMeshJob();
     ClearScene();
-    readerFailed = false;
     ui->progressBar->hide();
     modelTransform.scale = {1.0, 1.0, 1.0};
     modelTransform.rotation = {0.0, 0.0, 0.0};
@@ -101,16 +100,11 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     }
 
     const lumeno::ReadResult result =
-        lumeno::ReadModel(readName, lowerSuffix, [this, &lowerSuffix](vtkAlgorithm *reader) {
+        lumeno::ReadModel(readName, lowerSuffix, [this](vtkAlgorithm *reader) {
             vtkConnections->Connect(reader, vtkCommand::ProgressEvent, this,
                                     SLOT(readerProgress(vtkObject *, unsigned long)), nullptr, 0.0,
                                     Qt::DirectConnection);
-            if (lowerSuffix == QLatin1String("stl"))
-                vtkConnections->Connect(reader, vtkCommand::ErrorEvent, this,
-                                        SLOT(readerError(vtkObject *, unsigned long)), nullptr, 0.0,
-                                        Qt::DirectConnection);
         });
-    readerFailed = false;
 
     if (!temporaryCopy.isEmpty())
         QFile::remove(temporaryCopy);
@@ -154,10 +148,4 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 
     UpdateOriginalOverlay(); // draws the left view
     view->RenderDecimated();
-}
-
-void MainWindow::readerError(vtkObject *, unsigned long)
-{
-    // Reported by LoadModel once the reader has returned.
-    readerFailed = true;
 }

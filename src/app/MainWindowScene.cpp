@@ -63,12 +63,6 @@ void MainWindow::RenderViews()
     view->Render();
 }
 
-void MainWindow::ShowDecimatedModel(vtkSmartPointer<vtkPolyData> model)
-{
-    shownModel = model;
-    view->ShowDecimatedModel(model);
-}
-
 void MainWindow::ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label,
                             const lumeno::SurfaceDeviation &deviation)
 {
