@@ -1,31 +1,36 @@
-// The nine levels computed after a load, the custom and by-error reductions and smoothing as
-// the right view shows them, and loads while the levels are computed. (Closing: test_mesh_worker.)
+// The window's mesh operations: the nine levels computed after a load, the custom and by-error
+// reductions and smoothing as the right view shows them, and on the worker thread: loads while
+// the levels are computed, stale results dropped, cancelling keeping what was there, closing.
 #include "AppSupport.h"
 
-#include "MainWindow.h"
 #include "mesh/DecimationLevels.h"
-#include "settings/LanguageNames.h"
+#include "mesh/MeshOperations.h"
 
 #include <QInputDialog>
-#include <QLabel>
 #include <QProgressBar>
-#include <QSettings>
-#include <QToolBar>
-#include <QToolButton>
+#include <QThread>
+
+#include <vtkCallbackCommand.h>
+#include <vtkDecimatePro.h>
 
 #include <cmath>
 
 namespace {
 
-QString SphereFile(const QString &name, int theta, int phi)
+// A sphere of 2 * theta * (phi - 2) triangles, written once.
+QString SphereFile(int theta, int phi)
 {
-    const QString path = testing::ScratchFile(name);
-    if (!QFileInfo::exists(path) && !testing::WriteModel(testing::Sphere(theta, phi), path))
-        return QString();
-    return path;
+    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
+    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
 }
 
-// Types the value into the input dialog and accepts.
+// Loads a sphere and waits for its levels, or (`wait` false) only tells whether they are computed.
+bool LoadSphere(MainWindow &window, int theta, int phi, bool wait = true)
+{
+    window.LoadModel(SphereFile(theta, phi), QStringLiteral("stl"));
+    return wait ? testing::WaitForCascade(window) : window.IsCascadeRunning();
+}
+
 testing::ModalAnswer Type(double value)
 {
     return [value](QWidget *modal) {
@@ -40,9 +45,22 @@ testing::ModalAnswer Type(double value)
     };
 }
 
+int Polys(vtkPolyData *model)
+{
+    return model ? int(model->GetNumberOfPolys()) : -1;
+}
+
 int Shown(MainWindow &window)
 {
-    return window.ShownModel() ? int(window.ShownModel()->GetNumberOfPolys()) : -1;
+    return Polys(window.ShownModel());
+}
+
+int WorkerThreads()
+{
+    int count = 0;
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        count += testing::Contents(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed() == "mesh worker";
+    return count;
 }
 
 // Each level button shows close to its nominal share of the loaded model's triangles.
@@ -82,15 +100,10 @@ private slots:
         QSettings().setValue(QStringLiteral("ReductionMethod"), engine);
         MainWindow window;
         QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
-        QVERIFY(testing::WaitForCascade(window));
+        QVERIFY(LoadSphere(window, 100, 42));
         VerifyLevels(window);
         QVERIFY(testing::LevelAction(window, 10)->toolTip().contains(QLatin1String("max. deviation")));
         const int loaded = Shown(window);
-
-        QCOMPARE(testing::Run(window, "actionDecimationSet", {Type(37)}), QStringList());
-        QVERIFY(testing::WaitForMeshJob(window));
-        QVERIFY(std::abs(Shown(window) - loaded * 37 / 100) <= loaded / 50);
         // While a run goes on, the bar and the status both tell of it; afterwards neither does.
         QCOMPARE(testing::Run(window, "actionDecimationByError", {Type(0.01)}), QStringList());
         auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
@@ -116,6 +129,13 @@ private slots:
         QVERIFY(smoothed->GetBounds()[1] < level->GetBounds()[1]);
         testing::LevelAction(window, 50)->trigger();
         QCOMPARE(window.ShownModel(), level.Get());
+
+        // What the right view says belongs to the model it shows, also after another load.
+        LoadSphere(window, 40, 30, false);
+        QVERIFY(window.CurrentLabel() == QStringLiteral("100%") && window.CurrentNote().isEmpty());
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
+        QCOMPARE(window.ShownModel(), window.LoadedModel());
     }
 
     // Shares with decimals are kept; the rest is refused with a message and changes nothing.
@@ -139,8 +159,7 @@ private slots:
         QFETCH(QString, label);
         MainWindow window;
         QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
-        QVERIFY(testing::WaitForCascade(window));
+        QVERIFY(LoadSphere(window, 100, 42));
         const double loaded = Shown(window);
         auto texts = std::make_shared<QStringList>();
         testing::Run(window, "actionDecimationSet", {Type(typed), testing::Press(QMessageBox::Ok, texts)});
@@ -158,49 +177,10 @@ private slots:
         QVERIFY(std::abs(Shown(window) - loaded * typed / 100) <= loaded / 50 + 2);
     }
 
-    // What the right view says belongs to the model it shows, also after another model is loaded.
-    void theRightPanelFollowsANewLoad()
-    {
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(QStringLiteral("sphere8k.stl"), 100, 42), QStringLiteral("stl"));
-        QVERIFY(testing::WaitForCascade(window));
-        testing::LevelAction(window, 10)->trigger();
-        QCOMPARE(window.CurrentLabel(), QStringLiteral("10%"));
-        window.LoadModel(SphereFile(QStringLiteral("sphere2k.stl"), 40, 30), QStringLiteral("stl"));
-        QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
-        QCOMPARE(window.CurrentNote(), QString());
-        QVERIFY(testing::WaitForCascade(window));
-        QCOMPARE(window.CurrentLabel(), QStringLiteral("100%"));
-        QCOMPARE(window.ShownModel(), window.LoadedModel());
-    }
-
-    // At the window's first size every toolbar button is on screen, none behind the extension arrow.
-    void everyToolbarActionIsVisibleInEveryLanguage()
-    {
-        const QString model = SphereFile(QStringLiteral("sphere2k.stl"), 40, 30);
-        for (const QString &language : LanguageNames.keys()) {
-            QSettings().setValue(QStringLiteral("Language"), language);
-            MainWindow window;
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.LoadModel(model, QStringLiteral("stl"));
-            QVERIFY(testing::WaitForCascade(window));
-            for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
-                auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
-                QVERIFY2(!extension || !extension->isVisible(), qPrintable(language + QLatin1Char(' ') + toolBar->objectName()));
-                for (QAction *action : toolBar->actions())
-                    QVERIFY2(action->isSeparator() || toolBar->widgetForAction(action)->isVisible(),
-                             qPrintable(language + QLatin1Char(' ') + action->objectName()));
-            }
-        }
-    }
-
     // Each new load stops the running cascade; nothing of a stopped one arrives later.
     void newLoadsWhileTheLevelsAreComputed()
     {
-        const QString large = SphereFile(QStringLiteral("sphere160k.stl"), 400, 202);
-        const QString other = SphereFile(QStringLiteral("sphere90k.stl"), 300, 152);
+        const QString large = SphereFile(400, 202), other = SphereFile(300, 152);
         MainWindow window;
         QVERIFY(testing::Show(window));
         for (int round = 0; round < 4; ++round) {
@@ -223,6 +203,88 @@ private slots:
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(int(window.LoadedModel()->GetNumberOfPolys()), 2 * 300 * 150);
         VerifyLevels(window);
+    }
+
+    // The worker stops a by-error run through the decimator it passes; the next run is whole.
+    void anAbortReachesTheByErrorFilter()
+    {
+        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+        vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(100, 42);
+        auto abort = vtkSmartPointer<vtkCallbackCommand>::New();
+        abort->SetCallback([](vtkObject *caller, unsigned long, void *, void *) {
+            static_cast<vtkAlgorithm *>(caller)->SetAbortExecute(1);
+        });
+        const unsigned long observer = decimator->AddObserver(vtkCommand::ProgressEvent, abort);
+        QVERIFY(!lumeno::DecimateByError(decimator, sphere, 0.01));
+        decimator->RemoveObserver(observer);
+        vtkSmartPointer<vtkPolyData> whole = lumeno::DecimateByError(decimator, sphere, 0.01);
+        QVERIFY(whole && whole->GetNumberOfPolys() > 0);
+    }
+
+    // A result already on its way when its job is cancelled is not taken for the next job's.
+    void staleResultsAreDropped()
+    {
+        MainWindow window;
+        QVERIFY(LoadSphere(window, 100, 42));
+        const int loaded = Polys(window.LoadedModel());
+        window.StartReduction(50);
+        QThread::msleep(1000); // the worker finishes meanwhile; its result waits in the queue
+        window.CancelMeshJob();
+        window.StartReduction(20);
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("20%"));
+        QVERIFY(std::abs(Polys(window.ShownModel()) - loaded / 5) <= loaded / 50);
+    }
+
+    void cancellingKeepsTheLevelsAndTheShownModel()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(LoadSphere(window, 400, 202, false));
+        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.IsMeshJobRunning());
+        QTest::qWait(300);
+        QCOMPARE(window.ShownModel(), window.LoadedModel());
+        QVERIFY(Polys(window.LevelModel(8)) > 0);
+        QVERIFY(!testing::LevelAction(window, 10)->isEnabled());
+        QVERIFY(testing::Action(window, QStringLiteral("actionDecimationSet"))->isEnabled());
+
+        testing::LevelAction(window, 90)->trigger();
+        vtkPolyData *shown = window.ShownModel();
+        auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
+        for (auto start : {+[](MainWindow &w) { w.StartReduction(10); }, +[](MainWindow &w) { w.StartSmoothing(); },
+                           +[](MainWindow &w) { w.StartErrorReduction(0.001); }}) {
+            start(window);
+            QVERIFY(window.IsMeshJobRunning() && cancel->isVisible());
+            QTest::qWait(20);
+            cancel->click();
+            QVERIFY(!window.IsMeshJobRunning());
+            QTest::qWait(300);
+            QCOMPARE(window.ShownModel(), shown);
+            QCOMPARE(window.CurrentLabel(), QStringLiteral("90%"));
+        }
+        // A cancelled run leaves nothing behind that stops the next one.
+        window.StartErrorReduction(0.01);
+        QVERIFY(testing::WaitForMeshJob(window));
+        QVERIFY(Polys(window.ShownModel()) < Polys(window.LoadedModel()) / 2);
+    }
+
+    // The window waits for its worker, which stops at once; nothing of the job arrives afterwards.
+    void closingDuringAJobEndsTheThread()
+    {
+        const int before = WorkerThreads();
+        auto *window = new MainWindow;
+        QVERIFY(testing::Show(*window));
+        QCOMPARE(WorkerThreads(), before + 1);
+        QVERIFY(LoadSphere(*window, 400, 202, false));
+        window->close();
+        QVERIFY(!window->IsMeshJobRunning());
+        delete window;
+        QTest::qWait(100);
+        QCOMPARE(WorkerThreads(), before);
     }
 };
 

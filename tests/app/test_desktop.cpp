@@ -1,8 +1,7 @@
-// Opening models the ways a desktop offers: a file dropped on the window, and a file named
-// on the command line (the program started as the file manager starts it).
+// What a desktop program offers: files dropped, named on the command line or under non-ASCII
+// names, standard keys, access keys, and a toolbar that fits in every language.
 #include "AppSupport.h"
 
-#include "MainWindow.h"
 #include "dialogs/HelpWindow.h"
 #include "settings/LanguageNames.h"
 
@@ -10,7 +9,9 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
+#include <QTextCodec>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QVTKOpenGLNativeWidget.h>
 
@@ -110,16 +111,30 @@ private slots:
         QVERIFY(testing::WaitUntil([&window] { return !window.isVisible(); }));
     }
 
-    // In every language each menu title and each entry of a menu has its own access key.
-    void accessKeysAreUniquePerMenu()
+    // In every language each menu title and each entry of a menu has its own access key, and at
+    // the window's first size every toolbar button is on screen, none behind the extension arrow.
+    void everyLanguageHasAccessKeysAndFitsTheToolbar()
     {
         const auto key = [](const QString &text) {
             const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
             return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
         };
+        const QString model = testing::ScratchFile(QStringLiteral("toolbar.stl"));
+        QVERIFY(testing::WriteModel(testing::Sphere(), model));
         for (const QString &language : LanguageNames.keys()) {
             QSettings().setValue(QStringLiteral("Language"), language);
             MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.LoadModel(model, QStringLiteral("stl"));
+            QVERIFY(testing::WaitForCascade(window));
+            for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
+                auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+                QVERIFY2(!extension || !extension->isVisible(), qPrintable(language));
+                for (QAction *action : toolBar->actions())
+                    QVERIFY2(action->isSeparator() || toolBar->widgetForAction(action)->isVisible(),
+                             qPrintable(language + QLatin1Char(' ') + action->objectName()));
+            }
             QList<QList<QAction *>> groups{window.menuBar()->actions()};
             for (QAction *menu : window.menuBar()->actions())
                 groups << menu->menu()->actions();
@@ -135,6 +150,38 @@ private slots:
                 }
             }
         }
+    }
+
+    // Under LANG=C too (test_desktop_lang_c), where the 8-bit name cannot hold these letters; and
+    // with an 8-bit codec, where the UTF-8 form of "ü" names no file, so only a copy can be read.
+    void nonAsciiPathLoadsWithoutLeavingACopy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("codec");
+        QVERIFY(QDir().mkpath(testing::ScratchFile(QStringLiteral("Modèles 模型"))));
+        QTest::newRow("locale") << QStringLiteral("Modèles 模型/Würfel_立方体.stl") << QByteArray();
+        QTest::newRow("ISO-8859-1") << QStringLiteral("Würfel.stl") << QByteArray("ISO-8859-1");
+    }
+
+    void nonAsciiPathLoadsWithoutLeavingACopy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, codec);
+        QTextCodec *localeCodec = QTextCodec::codecForLocale();
+        if (!codec.isEmpty())
+            QTextCodec::setCodecForLocale(QTextCodec::codecForName(codec));
+        const QString path = testing::ScratchFile(name);
+        QFile::remove(path);
+        QVERIFY(QFile::copy(testing::DataFile(QStringLiteral("cube_ascii.stl")), path));
+        const QStringList temporaryBefore = QDir(QDir::tempPath()).entryList(QDir::Files);
+        MainWindow window;
+        window.LoadModel(path, QStringLiteral("stl"));
+        QTextCodec::setCodecForLocale(localeCodec);
+        QVERIFY(window.LoadedModel());
+        QCOMPARE(int(window.LoadedModel()->GetNumberOfPolys()), 12);
+        QCOMPARE(testing::RecentFiles().value(0), path);
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::Files), temporaryBefore);
     }
 
     void versionAndHelpAnswerWithoutAWindow()

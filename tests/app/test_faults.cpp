@@ -1,23 +1,14 @@
-// Faults from outside the program: a full disk under a snapshot, files that change between
-// choosing and reading them, and damaged settings. Each ends in a message or in defaults, never
-// in lost data, a crash or a window that stops working. (A full disk under Save as: test_saving;
-// a misbehaving update service and a full disk under its download: test_updater.)
+// Faults from outside: files changing between choosing and reading, damaged settings. Each ends
+// in a message or in defaults, never in lost data or a broken window. (A full disk under Save as
+// and Snapshot: test_saving; the update service: test_updater.)
 #include "AppSupport.h"
-#include "FileSizeLimit.h"
 
-#include "MainWindow.h"
 #include "dialogs/DialogPreferences.h"
 
-#include <QDir>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRandomGenerator>
-#include <QSettings>
-
-#include <memory>
 
 using testing::ChooseFile;
-using testing::Press;
 
 namespace {
 
@@ -38,7 +29,6 @@ class TestFaults : public QObject
     std::shared_ptr<QStringList> messages;
 
     QString Path(const QString &name) const { return testing::ScratchFile(QStringLiteral("faults/") + name); }
-    QStringList Files() const { return QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
     void OpenWindow()
     {
@@ -69,34 +59,8 @@ private slots:
         QSettings().clear();
     }
 
-    void snapshotOnAFullDiskKeepsTheExistingImages()
-    {
-        OpenWindow();
-        QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(20, 16), Path(QStringLiteral("input.stl"))));
-        const QStringList recentBefore = testing::RecentFiles();
-        const QString first = Path(QStringLiteral("shot.png"));
-        const QString second = Path(QStringLiteral("shot_decimated.png"));
-        for (const QString &path : {first, second})
-            QVERIFY(testing::WriteBytes(path, "yesterday's image"));
-        {
-            FileSizeLimit limit(512); // far less than any image of a view
-            QVERIFY(limit.IsActive());
-            *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(first), Press(QMessageBox::Yes, messages)});
-        }
-        QCOMPARE(messages->size(), 3); // replace? yes; then one failure for each image
-        QVERIFY2(messages->at(1).contains(first) && messages->at(1).contains(QStringLiteral("Writing the file failed.")),
-                 qPrintable(messages->at(1)));
-        QVERIFY2(messages->at(2).contains(second), qPrintable(messages->at(2)));
-        for (const QString &path : {first, second})
-            QCOMPARE(testing::Contents(path), QByteArray("yesterday's image"));
-        QCOMPARE(Files(), (QStringList{QStringLiteral("input.stl"), QStringLiteral("shot.png"),
-                                       QStringLiteral("shot_decimated.png")}));
-        QCOMPARE(testing::RecentFiles(), recentBefore);
-    }
-
-    // The file is chosen in the Open dialog and changes once the dialog has accepted it,
-    // before the window reads it. A file that cannot be loaded leaves the model before, its
-    // levels and the recent list as they were.
+    // The file changes after the Open dialog accepted it, before the window reads it. One that
+    // cannot be loaded leaves the model, its levels and the recent list as they were.
     void fileChangedBetweenChoosingAndLoading_data()
     {
         QTest::addColumn<QString>("change");
@@ -173,16 +137,8 @@ private slots:
 
         OpenWindow();
         QVERIFY(testing::RecentMenuEntries(*window).isEmpty());
-        // The preferences show the default colours.
-        testing::Action(*window, QStringLiteral("actionPreferences"))->trigger();
-        auto *preferences = window->findChild<DialogPreferences *>();
-        QVERIFY(preferences);
-        const auto swatch = [preferences](const char *button) {
-            return preferences->findChild<QPushButton *>(QString::fromLatin1(button))->styleSheet();
-        };
-        QCOMPARE(swatch("buttonColor"), QStringLiteral("background-color: #ffffff"));
-        QCOMPARE(swatch("btnBackgroundTop"), QStringLiteral("background-color: #e6e6e6"));
-        QCOMPARE(swatch("btnBackgroundBottom"), QStringLiteral("background-color: #ffffff"));
+        DialogPreferences *preferences = testing::OpenPreferences(*window);
+        QCOMPARE(testing::Colours(preferences), testing::DefaultColours);
         preferences->close();
 
         VerifyTheNextGoodFileLoads();
@@ -191,5 +147,4 @@ private slots:
 };
 
 LUMENO_TEST_MAIN(TestFaults)
-
 #include "test_faults.moc"

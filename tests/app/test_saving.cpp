@@ -1,18 +1,13 @@
-// Save as: the model the right view shows goes to the chosen file in the format of its suffix,
-// with the accepted transform only, and opens again by that suffix; bad names and failed writes
-// are reported, lose no file and never enter the recent list.
+// Save as: the right view's model, with the accepted transform only, in the format of the suffix;
+// bad names and failed writes are reported, lose no file and never enter the recent list.
 #include "AppSupport.h"
 #include "FileSizeLimit.h"
 #include "ReadBack.h"
 
-#include "MainWindow.h"
 #include "dialogs/DialogTransform.h"
 
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QPushButton>
-#include <QSettings>
 
 #include <cmath>
 
@@ -85,14 +80,16 @@ private slots:
         QSettings().clear();
     }
 
+    // The level shown is written; opened again, the file is read by its last suffix in any case.
     void eachFormatWritesTheShownModel_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("written");
-        QTest::newRow("upper case") << "OUT.STL" << QString() << "OUT.STL";
-        QTest::newRow("dots in the name") << "scan.2024.12.obj" << QString() << "scan.2024.12.obj";
-        QTest::newRow("no suffix, ply chosen") << "model" << "*.ply" << "model.ply";
+        QTest::addColumn<int>("level");
+        QTest::newRow("upper case") << "OUT.STL" << QString() << "OUT.STL" << 50;
+        QTest::newRow("dots in the name") << "scan.2024.12.obj" << QString() << "scan.2024.12.obj" << 100;
+        QTest::newRow("no suffix, ply chosen") << "model" << "*.ply" << "model.ply" << 30;
     }
 
     void eachFormatWritesTheShownModel()
@@ -100,15 +97,17 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, filter);
         QFETCH(QString, written);
+        QFETCH(int, level);
         Load(testing::Sphere(40, 30));
+        testing::LevelAction(*window, level)->trigger();
+        vtkSmartPointer<vtkPolyData> shown = window->ShownModel();
+        QCOMPARE(shown.Get() == window->LoadedModel(), level == 100);
         SaveAs({ChooseFile(Path(typed), filter)});
         QCOMPARE(*messages, QStringList());
-        VerifyWritten(Path(written), window->LoadedModel());
+        VerifyWritten(Path(written), shown);
         QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file is left
-        // Opened again, the file is read by its last suffix, whatever its case.
-        const vtkIdType polygons = window->LoadedModel()->GetNumberOfPolys();
         QCOMPARE(testing::Run(*window, "actionOpen", {ChooseFile(Path(written))}), QStringList());
-        QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), polygons);
+        QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), shown->GetNumberOfPolys());
     }
 
     void completingANameAsksBeforeReplacing()
@@ -125,43 +124,33 @@ private slots:
         VerifyWritten(existing, window->LoadedModel());
     }
 
-    // Each refusal of the writer (all of them: test_modelwriter) comes as a message.
-    void unwritableTargetIsReportedAndKeepsTheExistingFile_data()
+    // A refused write (all refusals of the writer: test_modelwriter) comes as a message naming the
+    // file; a snapshot tries its second image after the first failed.
+    void fullDiskKeepsTheExistingFiles()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("full disk") << "kept.stl" << "Writing the file failed.";
-        QTest::newRow("write-protected") << "protected.obj" << "write-protected";
-        QTest::newRow("unknown suffix") << "model.vtk" << "";
-    }
-
-    void unwritableTargetIsReportedAndKeepsTheExistingFile()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
         Load(testing::Sphere(40, 30));
-        const QString path = Path(name);
-        QList<testing::ModalAnswer> answers{ChooseFile(path)};
-        if (!reason.isEmpty()) {
-            QVERIFY(testing::WriteBytes(path, "the model saved yesterday"));
-            answers << Press(QMessageBox::Yes, messages); // replace? yes
-        }
-        if (name.startsWith(QLatin1String("protected")))
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        const QStringList kept{Path("kept.stl"), Path("shot.png"), Path("shot_decimated.png")};
+        for (const QString &path : kept)
+            QVERIFY(testing::WriteBytes(path, "yesterday's"));
         {
-            FileSizeLimit limit(name.startsWith(QLatin1String("kept")) ? 8192 : RLIM_INFINITY);
-            SaveAs(answers);
+            FileSizeLimit limit(512); // far less than any model or image
+            QVERIFY(limit.IsActive());
+            SaveAs({ChooseFile(kept[0]), Press(QMessageBox::Yes, messages)}); // replace? yes
+            const QList<testing::ModalAnswer> answers{ChooseFile(kept[1]), Press(QMessageBox::Yes, messages)};
+            *messages << testing::Run(*window, "actionSnapshot", answers);
         }
-        QCOMPARE(messages->size(), answers.size());
-        QVERIFY2(messages->last().contains(path) && messages->last().contains(reason), qPrintable(messages->last()));
-        QCOMPARE(testing::Contents(path), reason.isEmpty() ? QByteArray() : QByteArray("the model saved yesterday"));
+        QCOMPARE(messages->size(), 5);
+        for (int i : {1, 3, 4})
+            QVERIFY2(messages->at(i).contains(kept[i / 2]) && messages->at(i).contains("Writing the file failed."),
+                     qPrintable(messages->at(i)));
+        for (const QString &path : kept)
+            QCOMPARE(testing::Contents(path), QByteArray("yesterday's"));
         QCOMPARE(testing::RecentFiles(), recentBefore);
-        QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), reason.isEmpty() ? 1 : 2);
+        QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 
-    // A box of the given sizes edited in one or two dialogs, then saved. Whatever the model's scale,
-    // the factors of the axes the user did not size stay exactly 1. (The order of scaling and turns:
-    // test_modelwriter.)
+    // A box edited in one or two dialogs, then saved. At any scale the axes the user did not size
+    // keep the factor 1 exactly. (The order of scaling and turns: test_modelwriter.)
     void onlyAnAcceptedTransformReachesTheFile_data()
     {
         QTest::addColumn<QVector<double>>("box");
@@ -221,19 +210,8 @@ private slots:
         QVERIFY(std::equal(loaded, loaded + 6, bounds)); // the model in memory is never changed
     }
 
-    void writesWhatTheRightViewShows()
-    {
-        Load(testing::Sphere(40, 30));
-        testing::LevelAction(*window, 50)->trigger();
-        vtkSmartPointer<vtkPolyData> level = window->ShownModel();
-        QVERIFY(level.Get() != window->LoadedModel());
-        SaveAs({ChooseFile(Path(QStringLiteral("level.stl")))});
-        QCOMPARE(*messages, QStringList());
-        VerifyWritten(Path(QStringLiteral("level.stl")), level);
-    }
-
-    // Save as proposes the model's name with the level shown, in the folder a dialog was last accepted in.
-    void saveProposesTheShownLevelInTheLastFolder()
+    // The name proposed: the model's with the level shown, in the folder last chosen.
+    void proposedAndCompletedNames()
     {
         Load(testing::Sphere(20, 16));
         QVERIFY(QDir().mkpath(Path(QStringLiteral("chosen"))));
@@ -247,21 +225,15 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("chosen/x.stl")))});
         testing::LevelAction(*window, 100)->trigger();
         SaveAs({note});
-        QCOMPARE(*messages, QStringList());
         QCOMPARE(QFileInfo(offered.value(0)).fileName(), QStringLiteral("input_50.stl"));
         QCOMPARE(offered.value(1), Path(QStringLiteral("chosen/input.stl")));
-    }
-
-    void snapshotNameWithoutSuffixGetsPng()
-    {
-        Load(testing::Box(1, 2, 3));
+        // A snapshot name without a suffix gets ".png".
         *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(QStringLiteral("view")))});
         QCOMPARE(*messages, QStringList());
         QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("view*")}, QDir::Files),
                  (QStringList{QStringLiteral("view.png"), QStringLiteral("view_decimated.png")}));
     }
 
-    // Save, Snapshot, Transform and Smooth wait for a model, and New takes them away again.
     void modelActionsNeedAModel()
     {
         const auto enabled = [this] {

@@ -1,20 +1,14 @@
-// What the window remembers between starts: the colours picked in the preferences, the five
-// newest files, and the interface language (chosen from the system locale at the first start);
-// the help page and the display modes that depend on those colours.
-//
-// startupFollowsTheSystemLocale runs once per system locale, each in its own process started
-// with LANG set; LUMENO_EXPECTED_LOCALE and LUMENO_EXPECTED_LANGUAGE carry what it should find.
+// What the window remembers between starts: colours, the five newest files and the interface
+// language (from the system locale at the first start; startupFollowsTheSystemLocale runs once per
+// locale with LANG and LUMENO_EXPECTED_* set by CMake); the help page; display modes.
 #include "AppSupport.h"
 
-#include "MainWindow.h"
 #include "dialogs/DialogPreferences.h"
 #include "dialogs/HelpWindow.h"
 
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QSettings>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QVTKOpenGLNativeWidget.h>
@@ -24,12 +18,6 @@
 #include <cmath>
 
 namespace {
-
-DialogPreferences *OpenPreferences(MainWindow &window)
-{
-    testing::Action(window, QStringLiteral("actionPreferences"))->trigger();
-    return window.findChild<DialogPreferences *>();
-}
 
 // Clicks a colour button of the preferences and picks the colour in the dialog it opens.
 void Pick(DialogPreferences *dialog, const char *button, QColor color)
@@ -44,9 +32,11 @@ void Pick(DialogPreferences *dialog, const char *button, QColor color)
     QVERIFY(testing::WaitUntil([&answers] { return answers.AllGiven(); }, 10000));
 }
 
-QString Swatch(DialogPreferences *dialog, const char *button)
+QImage Grab(QVTKOpenGLNativeWidget *view)
 {
-    return dialog->findChild<QPushButton *>(QString::fromLatin1(button))->styleSheet();
+    view->renderWindow()->Render();
+    QTest::qWait(300);
+    return view->grabFramebuffer();
 }
 
 // The language a catalog declares ("cs" for the code "cz").
@@ -71,39 +61,32 @@ private slots:
     void init() { QSettings().clear(); }
     void cleanup() { QSettings().clear(); }
 
-    // The colours picked show in both views at once and last until the next start; Restore Default
-    // brings back white models on a light grey to white gradient.
+    // The colours picked show in both views at once and last until Restore Default.
     void pickedColoursLastUntilRestored()
     {
         {
             MainWindow window;
             QVERIFY(testing::Show(window));
             QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile("ball.stl")));
-            Pick(OpenPreferences(window), "buttonColor", Qt::blue);
+            Pick(testing::OpenPreferences(window), "buttonColor", Qt::blue);
             for (auto *view : window.findChildren<QVTKOpenGLNativeWidget *>()) {
-                view->renderWindow()->Render();
-                QTest::qWait(300);
-                const QImage image = view->grabFramebuffer();
+                const QImage image = Grab(view);
                 const QColor middle = image.pixelColor(image.width() / 2, image.height() / 2);
                 QVERIFY2(middle.blue() > middle.red() + 60 && middle.blue() > middle.green() + 60,
                          qPrintable(middle.name()));
             }
-            Pick(OpenPreferences(window), "btnBackgroundTop", Qt::red);
+            Pick(testing::OpenPreferences(window), "btnBackgroundTop", Qt::red);
         }
         MainWindow window;
-        DialogPreferences *dialog = OpenPreferences(window);
-        QCOMPARE(Swatch(dialog, "buttonColor"), QStringLiteral("background-color: #0000ff"));
-        QCOMPARE(Swatch(dialog, "btnBackgroundTop"), QStringLiteral("background-color: #ff0000"));
+        DialogPreferences *dialog = testing::OpenPreferences(window);
+        QCOMPARE(testing::Colours(dialog), (QStringList{"#0000ff", "#ff0000", "#ffffff"}));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnRestoreDefault")), Qt::LeftButton);
         MainWindow restarted;
-        dialog = OpenPreferences(restarted);
-        QCOMPARE(Swatch(dialog, "buttonColor"), QStringLiteral("background-color: #ffffff"));
-        QCOMPARE(Swatch(dialog, "btnBackgroundTop"), QStringLiteral("background-color: #e6e6e6"));
-        QCOMPARE(Swatch(dialog, "btnBackgroundBottom"), QStringLiteral("background-color: #ffffff"));
+        QCOMPARE(testing::Colours(testing::OpenPreferences(restarted)), testing::DefaultColours);
     }
 
-    // Six files opened leave the five newest; reopening one moves it first without a
-    // duplicate; one that is gone is reported, leaves the model as it was and is taken off the list.
+    // Six opened leave the five newest; reopening one moves it first; one that is gone is reported
+    // (the message: test_faults), keeps the model and leaves the list.
     void recentFilesKeepTheFiveNewest()
     {
         MainWindow window;
@@ -127,10 +110,7 @@ private slots:
             if (action->data().toString() == opened[3])
                 action->trigger();
         QTest::qWait(300);
-        QCOMPARE(answers.Closed(), QStringList{QStringLiteral("The file %1 doesn't exist.\n\nIt was removed from Recent "
-                                                              "files.\n\nIf it was moved or renamed, open it from its "
-                                                              "new place.")
-                                                   .arg(opened[3])});
+        QVERIFY(answers.Closed().size() == 1 && answers.Closed()[0].contains(opened[3]));
         QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), 12);
         opened.removeAt(3);
         QCOMPARE(testing::RecentFiles(), opened);
@@ -149,8 +129,8 @@ private slots:
         QCOMPARE(window.InterfaceLanguage(), CatalogLanguage(language));
     }
 
-    // The stored language picks the catalog, Qt's own texts and the number format, and is
-    // listed by its own name; languages outside the table (the empty catalogs among them) give English.
+    // The stored language picks the catalog, Qt's own texts, the number format, its name in the list
+    // and the help page; languages outside the table (the empty catalogs among them) give English.
     void storedLanguageWinsOverTheSystemLocale_data()
     {
         QTest::addColumn<QString>("stored");
@@ -181,30 +161,17 @@ private slots:
         QCOMPARE(testing::Action(window, QStringLiteral("actionOpen"))->text(), open.isEmpty() ? "&Open" : open);
         QCOMPARE(QLocale().toString(1234567), number);
 
-        DialogPreferences *dialog = OpenPreferences(window);
+        DialogPreferences *dialog = testing::OpenPreferences(window);
         QCOMPARE(dialog->findChild<QComboBox *>()->currentText(), listed);
-        QCOMPARE(dialog->windowTitle(), testing::Action(window, QStringLiteral("actionPreferences"))->iconText());
-        QPushButton *close = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close);
-        QCOMPARE(close->text(), qtClose);
-        QTest::mouseClick(close, Qt::LeftButton);
-        QVERIFY(!dialog->isVisible());
-    }
-
-    // Help needs no browser: the page comes with the program and links the web page of the language.
-    void helpShowsInItsOwnWindow()
-    {
-        QSettings().setValue(QStringLiteral("Language"), QStringLiteral("de"));
-        MainWindow window;
+        QCOMPARE(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->text(), qtClose);
+        // Help needs no browser: the page comes with the program and links the web page of the language.
         testing::Action(window, QStringLiteral("actionContent"))->trigger();
-        auto *help = window.findChild<HelpWindow *>();
-        QVERIFY(help && help->isVisible());
-        auto *page = help->findChild<QTextBrowser *>();
-        QVERIFY(page->toPlainText().size() > 500);
-        QVERIFY(page->toHtml().contains(QStringLiteral("https://lumeno3d.org/help/de/Lumeno3D.html")));
+        auto *page = window.findChild<HelpWindow *>()->findChild<QTextBrowser *>();
+        QVERIFY(page->isVisible() && page->toPlainText().size() > 500);
+        QVERIFY(catalog == "en" || page->toHtml().contains("https://lumeno3d.org/help/" + stored + "/Lumeno3D.html"));
     }
 
-    // Points and lines stand out from light and dark backgrounds alike (a white model on the
-    // default light grey gradient would vanish into it).
+    // Points and lines stand out from light and dark backgrounds alike.
     void pointsAndWireframeStandOutFromTheBackground_data()
     {
         QTest::addColumn<QColor>("background");
@@ -228,10 +195,7 @@ private slots:
         for (int i = 0; i < clicks; ++i)
             testing::Action(window, QStringLiteral("actionDisplayMode"))->trigger();
 
-        auto *view = window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow"));
-        view->renderWindow()->Render();
-        QTest::qWait(300);
-        const QImage image = view->grabFramebuffer();
+        const QImage image = Grab(window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow")));
         const QRect middle(image.width() / 4, image.height() / 4, image.width() / 2, image.height() / 2);
         int standingOut = 0;
         for (int y = middle.top(); y <= middle.bottom(); ++y)

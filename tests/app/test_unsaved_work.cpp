@@ -2,13 +2,9 @@
 // New, Open or closing drops such work, and a title that names the file and marks it.
 #include "AppSupport.h"
 
-#include "MainWindow.h"
 #include "dialogs/DialogTransform.h"
 
 #include <QDoubleSpinBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QSettings>
 
 #include <vtkActor.h>
 #include <vtkLinearTransform.h>
@@ -67,7 +63,7 @@ private slots:
         QSettings().clear();
     }
 
-    // Answers: a button of the question, a name for the file dialog, or "-" to close it.
+    // Answers: a button of the question (Cancel also closes the file dialog), or a name for the file dialog.
     void questionBeforeUnsavedWorkIsDropped_data()
     {
         QTest::addColumn<QString>("change");
@@ -79,7 +75,7 @@ private slots:
         QTest::newRow("turn, New: Discard") << "turn" << "actionNew" << QStringList{"Discard"} << false;
         QTest::newRow("smoothing, Open: Save") << "smooth" << "actionOpen"
                                                << QStringList{"Save", "saved.stl", "other.stl"} << false;
-        QTest::newRow("turn, Open: Save, no name") << "turn" << "actionOpen" << QStringList{"Save", "-"} << true;
+        QTest::newRow("turn, Open: Save, no name") << "turn" << "actionOpen" << QStringList{"Save", "Cancel"} << true;
         QTest::newRow("turn, close: Cancel") << "turn" << "close" << QStringList{"Cancel"} << true;
         QTest::newRow("smoothing, close: Save") << "smooth" << "close" << QStringList{"Save", "saved.stl"} << false;
     }
@@ -92,14 +88,13 @@ private slots:
         QFETCH(bool, kept);
         Change(change);
         vtkPolyData *loaded = window->LoadedModel();
-        const QMap<QString, QMessageBox::StandardButton> buttons{{"Save", QMessageBox::Save},
-                                                                 {"Discard", QMessageBox::Discard},
-                                                                 {"Cancel", QMessageBox::Cancel},
-                                                                 {"-", QMessageBox::Cancel}};
+        const QMetaEnum buttons = QMetaEnum::fromType<QMessageBox::StandardButtons>();
         QList<testing::ModalAnswer> given;
-        for (const QString &answer : answers)
-            given << (buttons.contains(answer) ? testing::Press(buttons[answer], messages)
-                                               : testing::ChooseFile(Path(answer)));
+        for (const QString &answer : answers) {
+            const int button = buttons.keyToValue(qPrintable(answer));
+            given << (button < 0 ? testing::ChooseFile(Path(answer))
+                                 : testing::Press(QMessageBox::StandardButton(button), messages));
+        }
         if (step == QLatin1String("close")) {
             testing::ModalAnswers answering(given);
             window->close();

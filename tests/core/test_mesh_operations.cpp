@@ -196,5 +196,4 @@ private slots:
 };
 
 LUMENO_CORE_TEST_MAIN(TestMeshOperations)
-
 #include "test_mesh_operations.moc"

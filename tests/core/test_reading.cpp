@@ -113,7 +113,6 @@ private slots:
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::UnusableModel;
     }
 
-    // Every damaged file ends in its failure, never in a model.
     void damagedFilesAreRefused()
     {
         QFETCH(QString, path);
@@ -149,5 +148,4 @@ private slots:
 };
 
 LUMENO_CORE_TEST_MAIN(TestReading)
-
 #include "test_reading.moc"

@@ -1,18 +1,15 @@
 #include "AppSupport.h"
 
-#include "MainWindow.h"
 #include "Resources.h"
+#include "dialogs/DialogPreferences.h"
 #include "dialogs/DialogTransform.h"
 #include "settings/LanguageNames.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QSettings>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QVTKOpenGLNativeWidget.h>
@@ -140,6 +137,20 @@ DialogTransform *OpenTransformDialog(MainWindow &window)
         if (auto *dialog = qobject_cast<DialogTransform *>(widget); dialog && dialog->isVisible() && !before.contains(dialog))
             return dialog;
     return nullptr;
+}
+
+DialogPreferences *OpenPreferences(MainWindow &window)
+{
+    Action(window, QStringLiteral("actionPreferences"))->trigger();
+    return window.findChild<DialogPreferences *>();
+}
+
+QStringList Colours(DialogPreferences *dialog)
+{
+    QStringList colours;
+    for (const char *button : {"buttonColor", "btnBackgroundTop", "btnBackgroundBottom"})
+        colours << dialog->findChild<QPushButton *>(QLatin1String(button))->styleSheet().section(QLatin1Char(' '), -1);
+    return colours;
 }
 
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers)

@@ -3,18 +3,21 @@
 // window's actions and a model loaded as the user loads one.
 #include "TestSupport.h"
 
+#include "MainWindow.h"
+
 #include <QAction>
 #include <QApplication>
-#include <QList>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStringList>
+#include <QPushButton>
+#include <QSettings>
 
 #include <functional>
 #include <memory>
 
+class DialogPreferences;
 class DialogTransform;
-class MainWindow;
 
 namespace testing {
 
@@ -54,6 +57,10 @@ QStringList RecentFiles();
 QStringList RecentMenuEntries(MainWindow &window);
 // Triggers Transform and returns the dialog it opened.
 DialogTransform *OpenTransformDialog(MainWindow &window);
+DialogPreferences *OpenPreferences(MainWindow &window);
+// The model, background top and background bottom colours the preferences show, as "#rrggbb".
+QStringList Colours(DialogPreferences *dialog);
+inline const QStringList DefaultColours{"#ffffff", "#e6e6e6", "#ffffff"};
 
 // Triggers the action with these answers; returns the texts of the message boxes that came after them.
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers = {});

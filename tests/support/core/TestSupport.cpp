@@ -68,18 +68,6 @@ QStringList FolderState(const QString &folder)
     return files;
 }
 
-QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners)
-{
-    QByteArray bytes(80, '\0');
-    bytes.append(reinterpret_cast<const char *>(&declaredCount), 4);
-    for (size_t i = 0; i + 9 <= corners.size(); i += 9) {
-        bytes.append(12, '\0');
-        bytes.append(reinterpret_cast<const char *>(&corners[i]), 9 * sizeof(float));
-        bytes.append(2, '\0');
-    }
-    return bytes;
-}
-
 vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
 {
     vtkNew<vtkSphereSource> source; // triangles already

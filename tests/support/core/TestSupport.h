@@ -9,9 +9,7 @@
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 namespace testing {
 
@@ -28,9 +26,6 @@ bool WriteBytes(const QString &path, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
 // Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.
 QStringList FolderState(const QString &folder);
-
-// A binary STL: 80 zero bytes, the declared count, then the triangles (nine coordinates each).
-QByteArray BinaryStl(uint32_t declaredCount, const std::vector<float> &corners);
 
 // Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles.
 vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
