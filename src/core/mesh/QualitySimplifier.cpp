@@ -48,8 +48,13 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : model(model), box(mod
 
 vtkSmartPointer<vtkPolyData> QualitySimplifier::KeepShare(double share, double *error) const
 {
-    const size_t target = size_t(std::clamp(share, 0.0, 1.0) * double(Triangles()) + 0.5) * 3;
-    return Simplify(target, FLT_MAX, error);
+    // One collapse removes the two triangles along an edge: a model of a few triangles can
+    // lose them all on the way to a target of one, so the target grows until something stays.
+    vtkSmartPointer<vtkPolyData> result;
+    size_t target = size_t(std::clamp(share, 0.0, 1.0) * double(Triangles()) + 0.5) * 3;
+    for (int attempt = 0; !result && attempt < 8 && target <= indices.size(); ++attempt, target += 6)
+        result = Simplify(target, FLT_MAX, error);
+    return result;
 }
 
 vtkSmartPointer<vtkPolyData> QualitySimplifier::WithinError(double maxError, double *error) const
