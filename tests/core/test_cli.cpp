@@ -73,7 +73,7 @@ private slots:
         const QString input = Folder(QStringLiteral("levels")) + QStringLiteral("/Part.v2.STL");
         QVERIFY(QFile::copy(sphereStl, input));
         const QString out = Folder(QStringLiteral("levels/out"));
-        const CliRun run = RunCli({"levels", input, out, "--format", "OBJ", "-q", "--json"});
+        const CliRun run = RunCli({"levels", input, out, "--format", "OBJ", "--engine", "classic", "-q", "--json"});
         QCOMPARE(run.status, 0);
         // Each level is measured against the input: the fewer triangles, the farther away.
         const QJsonArray levels = QJsonDocument::fromJson(run.out).object()[QLatin1String("levels")].toArray();
@@ -97,7 +97,7 @@ private slots:
     void reduceKeepsAShareThenSmoothsAndTransforms()
     {
         const QString turned = Folder(QStringLiteral("reduce")) + QStringLiteral("/turned.PLY");
-        QCOMPARE(RunCli({"reduce", sphereStl, "-o", turned, "--keep", "25", "--smooth", "--scale", "2", "1", "1",
+        QCOMPARE(RunCli({"reduce", sphereStl, "-o", turned, "--engine", "classic", "--keep", "25", "--smooth", "--scale", "2", "1", "1",
                          "--rotate", "0", "0", "90"}).status, 0);
         auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
         const auto expected = lumeno::Smooth(lumeno::Decimate(decimator, sphere, 0.75), lumeno::SmoothingIterations);
@@ -130,6 +130,7 @@ private slots:
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
+        QTest::newRow("unknown engine") << QStringList{"levels", good, folder, "--engine", "fast"} << 1 << "--engine must be classic or quality" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;
         QTest::newRow("truncated stl") << QStringList{"info", truncated} << 2 << truncated + corrupt << 0;

@@ -8,6 +8,9 @@
 #include "io/ModelWriter.h"
 #include "mesh/Cascade.h"
 #include "mesh/MeshOperations.h"
+#include "mesh/QualitySimplifier.h"
+#include "mesh/ReductionEngine.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,6 +27,7 @@
 #include <vtkSTLWriter.h>
 
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -176,6 +180,40 @@ void MeasureReductions(PhaseClock &clock, vtkPolyData *model, QJsonObject &repor
     clock.Measure(QStringLiteral("smooth.core"), [&] { result = lumeno::Smooth(model, lumeno::SmoothingIterations); });
 }
 
+// Both engines on the same jobs, each 10 % level measured against the loaded model; then the
+// quality engine's levels on one thread, against all cores in its nine-level phase.
+void MeasureEngines(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
+{
+    const lumeno::DeviationMeter meter(model);
+    QJsonObject engines{{QStringLiteral("cores"), int(std::max(1u, std::thread::hardware_concurrency()))}};
+    for (lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Classic, lumeno::ReductionEngine::Quality}) {
+        const QString key = lumeno::EngineKey(engine);
+        Note(QStringLiteral("engine ") + key);
+        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+        vtkSmartPointer<vtkPolyData> tenPercent, byError;
+        lumeno::CascadeObserver observer;
+        observer.stepFinished = [&tenPercent](int step, const vtkSmartPointer<vtkPolyData> &level) {
+            if (step == lumeno::LevelCount - 1)
+                tenPercent = level;
+            return true;
+        };
+        clock.Measure(QStringLiteral("levels.") + key, [&] { lumeno::RunLevels(engine, decimator, model, observer); });
+        clock.Measure(QStringLiteral("custom10.") + key,
+                      [&] { lumeno::ReduceByShare(engine, decimator, model, 0.9); });
+        clock.Measure(QStringLiteral("byError0.001.") + key,
+                      [&] { byError = lumeno::ReduceWithinError(engine, decimator, model, 0.001); });
+        const lumeno::SurfaceDeviation deviation = tenPercent ? meter.Measure(tenPercent) : lumeno::SurfaceDeviation();
+        engines.insert(key, QJsonObject{
+                                {QStringLiteral("tenPercentTriangles"), tenPercent ? qint64(tenPercent->GetNumberOfPolys()) : -1},
+                                {QStringLiteral("tenPercentMeanDeviation"), deviation.mean},
+                                {QStringLiteral("tenPercentMaxDeviation"), deviation.maximum},
+                                {QStringLiteral("byError0.001Triangles"), byError ? qint64(byError->GetNumberOfPolys()) : -1},
+                            });
+    }
+    clock.Measure(QStringLiteral("levels.quality.1thread"), [&] { lumeno::RunQualityLevels(model, {}, 1); });
+    report.insert(QStringLiteral("engines"), engines);
+}
+
 void MeasureWriters(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
 {
     Note(QStringLiteral("writing"));
@@ -230,6 +268,8 @@ QJsonObject RunHeadlessBench(const QString &modelPath, int repeat, const QString
         MeasureCascades(clock, model, report);
     if (wanted("reductions"))
         MeasureReductions(clock, model, report);
+    if (wanted("engines"))
+        MeasureEngines(clock, model, report);
     if (wanted("write"))
         MeasureWriters(clock, model, report);
     report.insert(QStringLiteral("phases"), clock.Phases());

@@ -1,6 +1,7 @@
 // lumeno3d-bench: how fast the program does its main job, against the bare VTK work it
 // stands on. Not a test: it measures and prints, it asserts nothing.
 #include "BenchReport.h"
+#include "BumpySphereModel.h"
 #include "GuiBench.h"
 #include "HeadlessBench.h"
 #include "TimedApplication.h"
@@ -26,10 +27,12 @@ const char Usage[] = R"(Usage:
   lumeno3d-bench MODEL [--repeat N] [--only GROUP]
                                          load, cascade, custom, by-error, smoothing and
                                          writing through lumeno_core and through bare VTK;
+                                         both reduction engines side by side;
                                          peak memory of each phase; JSON on stdout.
                                          --repeat runs each phase N times and keeps the
                                          best time; --only runs the load and one group:
-                                         cascade, reductions or write
+                                         cascade, reductions, write or engines (both
+                                         reduction engines side by side)
   lumeno3d-bench --gui MODEL [--no-reference]
                                          the real window (needs an X server, e.g. Xvfb):
                                          time to DecimationFinished, then a custom 10 %,
@@ -38,9 +41,9 @@ const char Usage[] = R"(Usage:
                                          in each; JSON on stdout.
                                          --no-reference skips the bare VTK run that comes
                                          first (to profile the window alone)
-  lumeno3d-bench --generate FILE.stl [--triangles N]
+  lumeno3d-bench --generate FILE.stl [--triangles N] [--bumpy-sphere]
                                          writes a Loop-subdivided torus (default 1228800
-                                         triangles) as binary STL
+                                         triangles), or a sphere with bumps, as binary STL
   lumeno3d-bench --report HEADLESS.json [GUI.json]
                                          the results as Markdown tables
 )";
@@ -97,12 +100,21 @@ int main(int argc, char *argv[])
     }
 
     if (arguments[0] == QLatin1String("--generate")) {
-        if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QLatin1String("--triangles")))
-            return Fail("--generate needs FILE.stl and optionally --triangles N");
-        const long long triangles = arguments.size() == 4 ? arguments[3].toLongLong() : 1228800;
-        if (triangles <= 0)
-            return Fail("--triangles needs a positive number");
-        return WriteTorusModel(arguments[1], triangles) ? 0 : Fail("the model could not be written");
+        long long triangles = 1228800;
+        bool bumpySphere = false;
+        for (int i = 2; i < arguments.size(); ++i) {
+            if (arguments[i] == QLatin1String("--bumpy-sphere"))
+                bumpySphere = true;
+            else if (arguments[i] == QLatin1String("--triangles") && i + 1 < arguments.size())
+                triangles = arguments[++i].toLongLong();
+            else
+                return Fail("--generate needs FILE.stl and optionally --triangles N and --bumpy-sphere");
+        }
+        if (arguments.size() < 2 || triangles <= 0)
+            return Fail("--generate needs FILE.stl and --triangles a positive number");
+        const bool written = bumpySphere ? WriteBumpySphereModel(arguments[1], triangles)
+                                         : WriteTorusModel(arguments[1], triangles);
+        return written ? 0 : Fail("the model could not be written");
     }
     if (arguments[0] == QLatin1String("--report")) {
         if (arguments.size() < 2 || arguments.size() > 3)

@@ -62,6 +62,8 @@ private:
             options.format = Value(name).toLower();
         else if (name == QLatin1String("-o") || name == QLatin1String("--output"))
             options.output = Value(name);
+        else if (name == QLatin1String("--engine"))
+            Engine(name);
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--max-error"))
@@ -102,6 +104,13 @@ private:
         if (!ok || !std::isfinite(value))
             Fail(Translate("%1 needs a number, not \"%2\"").arg(name, text));
         return value;
+    }
+
+    void Engine(const QString &name)
+    {
+        const QString key = Value(name).toLower();
+        if (error.isEmpty() && !(options.engine = lumeno::EngineFromKey(key)))
+            Fail(Translate("--engine must be classic or quality"));
     }
 
     std::array<double, 3> Triple(const QString &name)
@@ -163,6 +172,8 @@ private:
     {
         const bool reduce = options.command == CliCommand::Reduce;
         const bool levels = options.command == CliCommand::Levels;
+        if (!levels && !reduce && options.engine)
+            return Fail(Translate("--engine belongs to the levels and reduce commands"));
         if (!levels && !options.format.isEmpty())
             return Fail(Translate("--format belongs to the levels command"));
         if (levels && !options.format.isEmpty() && options.format != QLatin1String("stl") &&
@@ -214,9 +225,11 @@ QString HelpText()
 {
     return Translate(R"(Usage:
   lumeno3d-cli info MODEL [--json]
-  lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--json] [--quiet]
+  lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--engine E]
+               [--json] [--quiet]
   lumeno3d-cli reduce MODEL -o OUTPUT (--keep PERCENT | --max-error E)
-               [--smooth] [--scale X Y Z] [--rotate X Y Z] [--json] [--quiet]
+               [--smooth] [--scale X Y Z] [--rotate X Y Z] [--engine E]
+               [--json] [--quiet]
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
@@ -228,8 +241,9 @@ Commands:
            buttons show it (the file size in whole megabytes of 1 000 000
            bytes, times the level's share).
   levels   Computes the nine levels that keep nominally 90 %, 80 % ... 10 % of
-           the triangles exactly as the window does (each level from the one
-           before, with the same filter settings) and writes them into OUT_DIR
+           the triangles exactly as the window does (the classic engine makes
+           each level from the one before, the quality engine each from MODEL)
+           and writes them into OUT_DIR
            as <base>_90.<ext> ... <base>_10.<ext>, <base> being MODEL's name
            without its last suffix. OUT_DIR is created when missing. The
            format is that of MODEL unless --format says otherwise.
@@ -252,6 +266,8 @@ Options of reduce:
                        order of the window's Transform dialog).
 
 Common options:
+  --engine E           levels and reduce: classic (vtkDecimatePro) or quality
+                       (meshoptimizer, the default: closer to MODEL, faster).
   --json               Print the results (counts, times, sizes) as one JSON
                        object on standard output.
   -q, --quiet          No progress on standard error. Progress is a one-line

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mesh/ReductionEngine.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,7 @@ struct CliOptions
 
     std::optional<double> keepPercent; // reduce: share of the triangles to keep, 0..100
     std::optional<double> maxError;    // reduce: relative to the bounding box diagonal
+    std::optional<lumeno::ReductionEngine> engine; // levels and reduce; unset means lumeno::DefaultEngine
     bool smooth = false;
     std::optional<std::array<double, 3>> scale;
     std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z

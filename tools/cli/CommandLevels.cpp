@@ -4,6 +4,7 @@
 #include "Progress.h"
 
 #include "mesh/Cascade.h"
+#include "mesh/ReductionEngine.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     if (!input.model)
         return {ExitUnreadableInput, input.failure, {}, {}};
 
+    const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
     const QFileInfo inputFile(options.input);
     const QString format = options.format.isEmpty() ? inputFile.suffix().toLower() : options.format;
     const QDir folder(options.outputFolder);
@@ -48,7 +50,14 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     double writeSeconds = 0.0;
     QElapsedTimer stepClock;
 
+    const auto nothingLeft = [&](int step) {
+        return Translate("%1 was not written: reducing %2 to %3% leaves no triangle.")
+            .arg(levelFile(lumeno::DecimationCascade[step].percent), options.input)
+            .arg(lumeno::DecimationCascade[step].percent);
+    };
+
     lumeno::CascadeObserver observer;
+    // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
     observer.stepStarting = [&](int step) {
         progress.Begin(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
         stepClock.start();
@@ -60,9 +69,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         const lumeno::DecimationLevel &level = lumeno::DecimationCascade[step];
         const QString file = levelFile(level.percent);
         if (model->GetNumberOfPolys() == 0) {
-            failure = Translate("%1 was not written: reducing %2 to %3% leaves no triangle.")
-                          .arg(file, options.input)
-                          .arg(level.percent);
+            failure = nothingLeft(step);
             return false;
         }
         progress.Begin(Translate("Writing %1").arg(QFileInfo(file).fileName()));
@@ -83,10 +90,13 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         levels.append(entry);
         return true;
     };
-    const int made = lumeno::RunDecimationCascade(decimator, input.model, observer);
+    const int made = lumeno::RunLevels(engine, decimator, input.model, observer);
     progress.Clear();
     if (!failure.isEmpty())
         return {ExitOutputNotWritten, failure, {}, {}};
+    // The quality engine hands over no level at all when nothing would be left of it.
+    if (made < lumeno::LevelCount && engine == lumeno::ReductionEngine::Quality)
+        return {ExitOutputNotWritten, nothingLeft(made), {}, {}};
     if (made < lumeno::LevelCount)
         return {ExitOutputNotWritten,
                 Translate("%1 was not written: %2 could not be reduced (out of memory, or the filter "
@@ -100,6 +110,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("command"), QStringLiteral("levels"));
     report.insert(QStringLiteral("file"), options.input);
     report.insert(QStringLiteral("fileSize"), input.fileSize);
+    report.insert(QStringLiteral("engine"), lumeno::EngineKey(engine));
     report.insert(QStringLiteral("format"), format);
     report.insert(QStringLiteral("levels"), levels);
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);

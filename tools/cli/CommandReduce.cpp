@@ -5,6 +5,7 @@
 
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/ReductionEngine.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
@@ -45,22 +46,23 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds}};
     QElapsedTimer clock;
 
+    const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     progress.Follow(decimator);
     clock.start();
     vtkSmartPointer<vtkPolyData> result;
     if (options.keepPercent) {
         progress.Begin(Translate("Decimating to %1%...").arg(*options.keepPercent));
-        result = lumeno::Decimate(decimator, input.model, (100 - *options.keepPercent) / 100.0);
+        result = lumeno::ReduceByShare(engine, decimator, input.model, (100 - *options.keepPercent) / 100.0);
     } else {
         progress.Begin(Translate("Decimating to error %1...").arg(*options.maxError));
-        result = lumeno::DecimateByError(decimator, input.model, *options.maxError);
+        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError);
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
-    if (!result)
+    if (!result && engine == lumeno::ReductionEngine::Classic)
         return {ExitOutputNotWritten, noResult, {}, {}};
-    // Nothing would be left to smooth or to write.
-    if (result->GetNumberOfPolys() == 0)
+    // Nothing would be left to smooth or to write; the quality engine then gives no model at all.
+    if (!result || result->GetNumberOfPolys() == 0)
         return {ExitOutputNotWritten,
                 Translate("%1 was not written: the reduction of %2 leaves no triangle (%3).")
                     .arg(options.output, options.input,
@@ -118,6 +120,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     QJsonObject report{
         {QStringLiteral("deviation"), DeviationJson(deviation)},
         {QStringLiteral("command"), QStringLiteral("reduce")},
+        {QStringLiteral("engine"), lumeno::EngineKey(engine)},
         {QStringLiteral("file"), options.input},
         {QStringLiteral("fileSize"), input.fileSize},
         {QStringLiteral("input"), Counts(input.model)},
