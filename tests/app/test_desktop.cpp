@@ -31,8 +31,6 @@ private slots:
         const QString text = testing::ScratchFile(QStringLiteral("dropped notes.txt"));
         QVERIFY(testing::WriteBytes(text, "no model"));
         QTest::newRow("model file") << QList<QUrl>{QUrl::fromLocalFile(model)} << true;
-        QTest::newRow("model first of two") << QList<QUrl>{QUrl::fromLocalFile(model), QUrl::fromLocalFile(text)}
-                                            << true;
         QTest::newRow("other file") << QList<QUrl>{QUrl::fromLocalFile(text)} << false;
         QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.stl"))} << false;
     }
@@ -60,7 +58,6 @@ private slots:
         QVERIFY(testing::WaitUntil([&window] { return window.LoadedModel() != nullptr; }));
         QCOMPARE(answers.Closed(), QStringList());
         QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
-        QVERIFY(testing::WaitForCascade(window));
     }
 
     // A relative, non-ASCII name, given as a file manager gives it; the started window lists
@@ -182,17 +179,6 @@ private slots:
         QCOMPARE(testing::RecentFiles().value(0), path);
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::Files), temporaryBefore);
-    }
-
-    void versionAndHelpAnswerWithoutAWindow()
-    {
-        for (const char *option : {"--version", "--help"}) {
-            QProcess program;
-            program.start(QStringLiteral(LUMENO_PROGRAM), {QString::fromLatin1(option)});
-            QVERIFY(program.waitForFinished(30000));
-            QCOMPARE(program.exitCode(), 0);
-            QVERIFY2(program.readAllStandardOutput().contains(option[2] == 'v' ? "0.9.1" : "[file]"), option);
-        }
     }
 };
 

@@ -77,7 +77,9 @@ private slots:
         QCOMPARE(run.status, 0);
         // Each level is measured against the input: the fewer triangles, the farther away.
         const QJsonArray levels = QJsonDocument::fromJson(run.out).object()[QLatin1String("levels")].toArray();
-        const auto deviation = [&levels](int i) { return levels[i][QLatin1String("deviation")][QLatin1String("max")].toDouble(); };
+        const auto deviation = [&levels](int i) {
+            return levels[i][QLatin1String("deviation")][QLatin1String("max")].toDouble();
+        };
         QVERIFY(deviation(0) > 0 && deviation(0) < deviation(lumeno::LevelCount - 1));
         auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
         vtkSmartPointer<vtkPolyData> expected = sphere;
@@ -97,8 +99,8 @@ private slots:
     void reduceKeepsAShareThenSmoothsAndTransforms()
     {
         const QString turned = Folder(QStringLiteral("reduce")) + QStringLiteral("/turned.PLY");
-        QCOMPARE(RunCli({"reduce", sphereStl, "-o", turned, "--engine", "classic", "--keep", "25", "--smooth", "--scale", "2", "1", "1",
-                         "--rotate", "0", "0", "90"}).status, 0);
+        QCOMPARE(RunCli({"reduce", sphereStl, "-o", turned, "--engine", "classic", "--keep", "25", "--smooth",
+                         "--scale", "2", "1", "1", "--rotate", "0", "0", "90"}).status, 0);
         auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
         const auto expected = lumeno::Smooth(lumeno::Decimate(decimator, sphere, 0.75), lumeno::SmoothingIterations);
         const QJsonObject json = QJsonDocument::fromJson(RunCli({"info", turned, "--json"}).out).object();
