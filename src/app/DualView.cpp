@@ -191,7 +191,10 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
 void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
                                    const QString &note)
 {
-    SetDecimatedModel(model);
+    // Nothing new to show (the end of the levels returns to the model already drawn): drawing a
+    // large model again takes more than a tenth of a second with software OpenGL.
+    if (!SetDecimatedModel(model) && label == decimatedLabel && note == decimatedNote)
+        return;
     decimatedLabel = label;
     decimatedNote = note;
     PlaceDecimatedPanel();
