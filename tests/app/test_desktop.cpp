@@ -1,11 +1,13 @@
 // What a desktop program offers: files dropped, named on the command line or under non-ASCII
-// names, standard keys, access keys, and a toolbar that fits in every language.
+// names, or changing while they are opened; standard keys, access keys, and a toolbar that fits
+// in every language.
 #include "AppSupport.h"
 
 #include "dialogs/HelpWindow.h"
 #include "settings/LanguageNames.h"
 
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -147,6 +149,67 @@ private slots:
                 }
             }
         }
+    }
+
+    // The file changes after the Open dialog accepted it, before the window reads it. One that
+    // cannot be loaded leaves the model, its levels and the recent list as they were.
+    void fileChangedBetweenChoosingAndLoading_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("expectedMessage"); // %1 stands for the path; empty: the new content loads
+        QTest::newRow("deleted") << "delete"
+                                 << QStringList{"The file %1 doesn't exist.",
+                                                "If it was moved or renamed, open it from its new place."};
+        QTest::newRow("replaced by garbage")
+            << "garbage"
+            << QStringList{"This file seems to be corrupt and cannot be loaded.", "%1",
+                           "Check that it is a complete STL, OBJ or PLY file, or export it again."};
+        QTest::newRow("replaced by another model") << "other" << QStringList();
+    }
+
+    void fileChangedBetweenChoosingAndLoading()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, expectedMessage);
+        auto window = std::make_unique<MainWindow>();
+        QVERIFY(testing::Show(*window));
+        const auto Path = [](const char *name) { return testing::ScratchFile(QStringLiteral("changed/") + name); };
+        QDir(Path("")).removeRecursively();
+        QDir().mkpath(Path(""));
+        QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(16, 12), Path("before.stl")));
+        vtkPolyData *before = window->LoadedModel();
+        const QString level50 = testing::LevelAction(*window, 50)->text();
+        const QString path = Path("chosen.stl");
+        QVERIFY(testing::WriteModel(testing::Sphere(24, 20), path));
+        auto box = testing::Box(1, 2, 3);
+        const testing::ModalAnswer choose = [&](QWidget *modal) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                connect(dialog, &QDialog::accepted, this, [&] {
+                    if (change == QLatin1String("delete"))
+                        QFile::remove(path);
+                    else if (change == QLatin1String("garbage"))
+                        testing::WriteBytes(path, testing::RandomBytes(5000, 11));
+                    else
+                        testing::WriteModel(box, path);
+                });
+            testing::ChooseFile(path)(modal);
+        };
+        const QStringList messages = testing::Run(*window, "actionOpen", {choose});
+
+        if (expectedMessage.isEmpty()) {
+            QVERIFY(messages.isEmpty());
+            QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), box->GetNumberOfPolys());
+            QVERIFY(testing::WaitForCascade(*window));
+            QCOMPARE(testing::RecentFiles().value(0), path);
+            return;
+        }
+        QCOMPARE(messages, QStringList{expectedMessage.join(QStringLiteral("\n\n")).arg(path)});
+        QCOMPARE(window->LoadedModel(), before);
+        QCOMPARE(window->ShownModel(), before);
+        QCOMPARE(testing::LevelAction(*window, 50)->text(), level50);
+        QVERIFY(testing::Action(*window, QStringLiteral("actionDecimationSet"))->isEnabled());
+        QVERIFY(window->findChild<QProgressBar *>()->isHidden());
+        QCOMPARE(testing::RecentFiles(), QStringList{Path("before.stl")});
     }
 
     // Under LANG=C too (test_desktop_lang_c), where the 8-bit name cannot hold these letters; and

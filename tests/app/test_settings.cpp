@@ -86,7 +86,7 @@ private slots:
     }
 
     // Six opened leave the five newest; reopening one moves it first; one that is gone is reported
-    // (the message: test_faults), keeps the model and leaves the list.
+    // (the message: test_desktop), keeps the model and leaves the list.
     void recentFilesKeepTheFiveNewest()
     {
         MainWindow window;
@@ -117,6 +117,31 @@ private slots:
         QCOMPARE(testing::RecentMenuEntries(window), opened);
     }
 
+    // Settings written by something else: each unusable value is as if it were not there.
+    void damagedSettingsGiveTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("random bytes after a section") << QByteArray("[General]\n") + testing::RandomBytes(8000, 6);
+        QTest::newRow("values of another type or out of range")
+            << QByteArray("[General]\nmodelRed=red\nmodelGreen=1e308\nmodelBlue=@Invalid()\nbackgroundTopRed=nan\n"
+                          "backgroundTopGreen=0,9\nbackgroundTopBlue=-inf\nbackgroundBottomBlue=@ByteArray(\\0)\n"
+                          "RecentFileList=@Variant(\\0\\0\\0\\x7f\\xff\\xff)\nLanguage=@Point(1 2)\n");
+    }
+
+    void damagedSettingsGiveTheDefaults()
+    {
+        QFETCH(QByteArray, content);
+        const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Orvane/Lumeno3D.conf");
+        QDir().mkpath(QFileInfo(conf).path());
+        QVERIFY(testing::WriteBytes(conf, content));
+
+        MainWindow window;
+        QVERIFY(testing::RecentMenuEntries(window).isEmpty());
+        QCOMPARE(testing::Colours(testing::OpenPreferences(window)), testing::DefaultColours);
+        const QString good = testing::ScratchFile(QStringLiteral("good.stl"));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(12, 10), good));
+        QCOMPARE(testing::RecentMenuEntries(window), QStringList{good});
+    }
     void startupFollowsTheSystemLocale()
     {
         const QString locale = qEnvironmentVariable("LUMENO_EXPECTED_LOCALE");

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QRandomGenerator>
+
 #include <vtkCubeSource.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
@@ -58,6 +60,13 @@ QByteArray Contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray RandomBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
 }
 
 QStringList FolderState(const QString &folder)

@@ -24,6 +24,8 @@ QString ScratchFile(const QString &name);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
+// Bytes that hold no model and no settings, the same for the same seed.
+QByteArray RandomBytes(int size, quint32 seed);
 // Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.
 QStringList FolderState(const QString &folder);
 
