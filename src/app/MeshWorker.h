@@ -59,6 +59,7 @@ private:
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
+    static void PrepareForDrawing(vtkPolyData *model);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
     vtkSmartPointer<vtkDecimatePro> decimator;
