@@ -15,6 +15,7 @@
 #include <cfloat>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace lumeno {
@@ -80,13 +81,8 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Simplify(size_t targetIndices, f
     float resultError = 0.0f;
     // Borders are not locked: on open models that gave a higher error at every level, and
     // far higher below 5 %, where locked borders stop the simplifier short.
-    try {
-        kept.resize(meshopt_simplify(kept.data(), indices.data(), indices.size(), positions.data(),
-                                     positions.size() / 3, 3 * sizeof(float), targetIndices, targetError, 0,
-                                     &resultError));
-    } catch (const std::bad_alloc &) {
-        return nullptr;
-    }
+    kept.resize(meshopt_simplify(kept.data(), indices.data(), indices.size(), positions.data(), positions.size() / 3,
+                                 3 * sizeof(float), targetIndices, targetError, 0, &resultError));
     if (error)
         *error = double(resultError) * errorScale;
     if (kept.empty())
@@ -117,7 +113,12 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Simplify(size_t targetIndices, f
 
 int RunQualityLevels(vtkPolyData *model, const CascadeObserver &observer, int threads)
 {
-    const QualitySimplifier simplifier(model);
+    std::optional<QualitySimplifier> simplifier;
+    try {
+        simplifier.emplace(model);
+    } catch (const std::bad_alloc &) {
+        return 0;
+    }
     std::array<double, LevelCount> shares{};
     double share = 1.0;
     for (int step = 0; step < LevelCount; ++step)
@@ -131,7 +132,11 @@ int RunQualityLevels(vtkPolyData *model, const CascadeObserver &observer, int th
     std::atomic<bool> stop{false};
     const auto work = [&] {
         for (int step = nextStep++; step < LevelCount && !stop; step = nextStep++) {
-            vtkSmartPointer<vtkPolyData> level = simplifier.KeepShare(shares[step]);
+            vtkSmartPointer<vtkPolyData> level; // none when out of memory: the levels end there
+            try {
+                level = simplifier->KeepShare(shares[step]);
+            } catch (const std::bad_alloc &) {
+            }
             const std::lock_guard<std::mutex> lock(mutex);
             levels[step] = level;
             done[step] = true;

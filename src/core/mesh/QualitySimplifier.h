@@ -10,7 +10,8 @@
 
 namespace lumeno {
 
-// The quality engine: meshoptimizer's quadric-error simplifier. The model is welded once
+// The quality engine: meshoptimizer's quadric-error simplifier. Out of memory, its methods
+// throw std::bad_alloc (RunQualityLevels and the operations of ReductionEngine.h catch it). The model is welded once
 // (identical corners become one vertex, as an STL file never shares them) into an indexed
 // triangle list in a box of unit diagonal; points carry no other data. Its methods are
 // const and may run on several threads at once.

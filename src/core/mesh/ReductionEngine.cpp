@@ -3,7 +3,26 @@
 #include "mesh/MeshOperations.h"
 #include "mesh/QualitySimplifier.h"
 
+#include <functional>
+
 namespace lumeno {
+
+namespace {
+
+using QualityWork = std::function<vtkSmartPointer<vtkPolyData>(QualitySimplifier &)>;
+
+// Out of memory the quality engine gives no model, as the classic one does.
+vtkSmartPointer<vtkPolyData> Quality(vtkPolyData *input, const QualityWork &work)
+{
+    try {
+        QualitySimplifier simplifier(input);
+        return work(simplifier);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+} // namespace
 
 QString EngineKey(ReductionEngine engine)
 {
@@ -27,15 +46,17 @@ int RunLevels(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *mo
 vtkSmartPointer<vtkPolyData> ReduceByShare(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *input,
                                            double reduction)
 {
-    return engine == ReductionEngine::Classic ? Decimate(decimator, input, reduction)
-                                              : QualitySimplifier(input).KeepShare(1.0 - reduction);
+    return engine == ReductionEngine::Classic
+               ? Decimate(decimator, input, reduction)
+               : Quality(input, [reduction](QualitySimplifier &quality) { return quality.KeepShare(1.0 - reduction); });
 }
 
 vtkSmartPointer<vtkPolyData> ReduceWithinError(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *input,
                                                double maxError)
 {
-    return engine == ReductionEngine::Classic ? DecimateByError(decimator, input, maxError)
-                                              : QualitySimplifier(input).WithinError(maxError);
+    return engine == ReductionEngine::Classic
+               ? DecimateByError(decimator, input, maxError)
+               : Quality(input, [maxError](QualitySimplifier &quality) { return quality.WithinError(maxError); });
 }
 
 } // namespace lumeno
