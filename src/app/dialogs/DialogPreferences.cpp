@@ -3,8 +3,8 @@
 
 #include "settings/LanguageNames.h"
 #include "settings/ReductionMethod.h"
-#include "update/Updater.h"
 #include "settings/StoredColor.h"
+#include "update/Updater.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -73,7 +73,7 @@ void DialogPreferences::FillReductionMethods()
 {
     const QSignalBlocker quiet(ui->comboBoxReduction);
     ui->comboBoxReduction->clear();
-    // Classic keeps each level's shape less well but is the engine the program always had.
+    // The default first; Classic is the engine the program always had.
     ui->comboBoxReduction->addItem(tr("Quality"), lumeno::EngineKey(lumeno::ReductionEngine::Quality));
     ui->comboBoxReduction->addItem(tr("Classic"), lumeno::EngineKey(lumeno::ReductionEngine::Classic));
     ui->comboBoxReduction->setCurrentIndex(
