@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "MeshWorker.h"
 #include "MessageText.h"
 #include "io/ModelReader.h"
 #include "settings/LastFolder.h"
@@ -30,6 +31,7 @@ void MainWindow::NewSlot()
 void MainWindow::ClearModel()
 {
     CancelMeshJob();
+    meshWorker->ForgetReference();
     ClearScene();
     ui->progressBar->hide();
     modelTransform.scale = {1.0, 1.0, 1.0};

@@ -66,7 +66,7 @@ void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model
                                      lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, maxError, engine] {
-        Finish(job, lumeno::ReduceWithinError(engine, decimator, model, maxError), model);
+        Finish(job, lumeno::ReduceWithinError(engine, decimator, model, maxError, &MeterFor(model)), model);
     });
 }
 
@@ -82,11 +82,29 @@ void MeshWorker::StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtk
     });
 }
 
+void MeshWorker::ForgetReference()
+{
+    QMetaObject::invokeMethod(this, [this] { meter.reset(); }, Qt::QueuedConnection);
+}
+
+const lumeno::DeviationMeter &MeshWorker::MeterFor(vtkPolyData *reference)
+{
+    // The window passes shallow copies of the loaded model: the same arrays mean the same model.
+    const void *points = reference->GetPoints() ? reference->GetPoints()->GetData() : nullptr;
+    if (!meter || points != meterPoints || reference->GetPolys() != meterPolys) {
+        meter.reset(); // one search structure at a time
+        meter = std::make_unique<lumeno::DeviationMeter>(reference);
+        meterPoints = points;
+        meterPolys = reference->GetPolys();
+    }
+    return *meter;
+}
+
 void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference)
 {
     if (IsCancelled(job))
         return;
-    const lumeno::SurfaceDeviation deviation = result ? lumeno::MeasureDeviation(reference, result)
+    const lumeno::SurfaceDeviation deviation = result ? MeterFor(reference).Measure(result)
                                                       : lumeno::SurfaceDeviation();
     if (result)
         PrepareForDrawing(result);
@@ -96,8 +114,7 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
 {
-    // The levels are measured against the loaded model, whose search structure is made once.
-    const lumeno::DeviationMeter meter(model);
+    const lumeno::DeviationMeter &meter = MeterFor(model);
     lumeno::CascadeObserver observer;
     observer.stepStarting = [this, job](int step) {
         if (IsCancelled(job))

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 class vtkDecimatePro;
 class vtkObject;
@@ -42,6 +43,8 @@ public:
     void StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model, double maxError,
                              lumeno::ReductionEngine engine);
     void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference);
+    // From any thread: no model is loaded any more; what was kept to measure against it goes.
+    void ForgetReference();
 
 signals:
     // A step of the cascade (index into lumeno::DecimationCascade) starts.
@@ -60,9 +63,16 @@ private:
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
     static void PrepareForDrawing(vtkPolyData *model);
+    const lumeno::DeviationMeter &MeterFor(vtkPolyData *reference);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
     vtkSmartPointer<vtkDecimatePro> decimator;
+    // Measures against the loaded model: its search structure costs a third of a second for a
+    // million triangles, so it is made once for the levels and every later result. It holds the
+    // model's arrays, so the pointers below stay valid while it lives.
+    std::unique_ptr<lumeno::DeviationMeter> meter;
+    const void *meterPoints = nullptr;
+    const void *meterPolys = nullptr;
     std::atomic<int> cancelledThrough{0};
     // Worker thread only: the job whose filter runs, and the last progress reported.
     int runningJob = 0;

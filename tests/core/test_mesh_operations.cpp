@@ -198,9 +198,10 @@ private slots:
     {
         const auto model = BumpySphere();
         const lumeno::QualitySimplifier simplifier(model);
+        const lumeno::DeviationMeter meter(model);
         for (double bound : {0.001, 0.01}) {
             double reported = -1;
-            const vtkSmartPointer<vtkPolyData> reduced = simplifier.WithinError(bound, &reported);
+            const vtkSmartPointer<vtkPolyData> reduced = simplifier.WithinError(bound, meter, &reported);
             QVERIFY(reduced && reduced->GetNumberOfPolys() < model->GetNumberOfPolys());
             QVERIFY(reported <= bound && lumeno::MeasureDeviation(model, reduced).maximum <= bound);
         }

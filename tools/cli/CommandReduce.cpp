@@ -17,6 +17,8 @@
 #include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
+#include <optional>
+
 namespace {
 
 QJsonArray Triple(const std::array<double, 3> &values)
@@ -47,6 +49,13 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     QElapsedTimer clock;
 
     const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
+    // Made at most once: the quality engine's by-error run measures with it, and so does the end.
+    std::optional<lumeno::DeviationMeter> meter;
+    const auto Meter = [&]() -> const lumeno::DeviationMeter & {
+        if (!meter)
+            meter.emplace(input.model);
+        return *meter;
+    };
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     progress.Follow(decimator);
     clock.start();
@@ -56,7 +65,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         result = lumeno::ReduceByShare(engine, decimator, input.model, (100 - *options.keepPercent) / 100.0);
     } else {
         progress.Begin(Translate("Decimating to error %1...").arg(*options.maxError));
-        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError);
+        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError, &Meter());
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result && engine == lumeno::ReductionEngine::Classic)
@@ -82,7 +91,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
 
     // Of the result before the transform, which changes its size on purpose.
     clock.start();
-    const lumeno::SurfaceDeviation deviation = lumeno::MeasureDeviation(input.model, result);
+    const lumeno::SurfaceDeviation deviation = Meter().Measure(result);
     seconds.insert(QStringLiteral("deviation"), SecondsSince(clock));
 
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});

@@ -1,7 +1,6 @@
 #include "mesh/QualitySimplifier.h"
 
 #include "mesh/DecimationLevels.h"
-#include "mesh/SurfaceDeviation.h"
 
 #include <meshoptimizer.h>
 
@@ -20,7 +19,7 @@
 
 namespace lumeno {
 
-QualitySimplifier::QualitySimplifier(vtkPolyData *model) : model(model), box(model)
+QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
 {
     const vtkSmartPointer<vtkPolyData> unit = box.Normalised(model);
     std::vector<float> corners;
@@ -58,9 +57,9 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::KeepShare(double share, double *
     return result;
 }
 
-vtkSmartPointer<vtkPolyData> QualitySimplifier::WithinError(double maxError, double *error) const
+vtkSmartPointer<vtkPolyData> QualitySimplifier::WithinError(double maxError, const DeviationMeter &meter,
+                                                            double *error) const
 {
-    const DeviationMeter meter(model);
     double bound = maxError;
     vtkSmartPointer<vtkPolyData> result;
     for (int attempt = 0; attempt < 6; ++attempt) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/Cascade.h"
+#include "mesh/SurfaceDeviation.h"
 #include "mesh/UnitBox.h"
 
 #include <vtkPolyData.h>
@@ -28,13 +29,14 @@ public:
     vtkSmartPointer<vtkPolyData> KeepShare(double share, double *error = nullptr) const;
     // Removes triangles while the deviation stays within maxError, a share of the bounding box
     // diagonal, as DeviationMeter measures it: the simplifier's own estimate can be exceeded
-    // twofold near ridges, so a result that does is made again with a tighter bound.
-    vtkSmartPointer<vtkPolyData> WithinError(double maxError, double *error = nullptr) const;
+    // twofold near ridges, so a result that does is made again with a tighter bound. `meter`
+    // measures against this simplifier's model.
+    vtkSmartPointer<vtkPolyData> WithinError(double maxError, const DeviationMeter &meter,
+                                             double *error = nullptr) const;
 
 private:
     vtkSmartPointer<vtkPolyData> Simplify(size_t targetIndices, float targetError, double *error) const;
 
-    vtkSmartPointer<vtkPolyData> model;
     UnitBox box;
     std::vector<float> positions; // x, y, z per welded vertex, in the unit box
     std::vector<unsigned int> indices;

@@ -52,11 +52,13 @@ vtkSmartPointer<vtkPolyData> ReduceByShare(ReductionEngine engine, vtkDecimatePr
 }
 
 vtkSmartPointer<vtkPolyData> ReduceWithinError(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *input,
-                                               double maxError)
+                                               double maxError, const DeviationMeter *meter)
 {
-    return engine == ReductionEngine::Classic
-               ? DecimateByError(decimator, input, maxError)
-               : Quality(input, [maxError](QualitySimplifier &quality) { return quality.WithinError(maxError); });
+    if (engine == ReductionEngine::Classic)
+        return DecimateByError(decimator, input, maxError);
+    return Quality(input, [input, maxError, meter](QualitySimplifier &quality) {
+        return meter ? quality.WithinError(maxError, *meter) : quality.WithinError(maxError, DeviationMeter(input));
+    });
 }
 
 } // namespace lumeno

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/Cascade.h"
+#include "mesh/SurfaceDeviation.h"
 
 #include <QString>
 
@@ -33,7 +34,9 @@ std::optional<ReductionEngine> EngineFromKey(const QString &key);
 int RunLevels(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *model, const CascadeObserver &observer);
 vtkSmartPointer<vtkPolyData> ReduceByShare(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *input,
                                            double reduction);
+// The quality engine measures its result against the input with `meter` (one is made when none
+// is given): build it once for all the reductions of one model.
 vtkSmartPointer<vtkPolyData> ReduceWithinError(ReductionEngine engine, vtkDecimatePro *decimator, vtkPolyData *input,
-                                               double maxError);
+                                               double maxError, const DeviationMeter *meter = nullptr);
 
 } // namespace lumeno
