@@ -1,32 +1,17 @@
-#include "settings/LanguageNames.h"
+#include "ApplicationSetup.h"
 #include "MainWindow.h"
-#include "Resources.h"
-#include "Version.h"
 #include "io/VtkMessageLog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLocale>
-#include <QSurfaceFormat>
 #include <QTimer>
-#include <QVTKOpenGLNativeWidget.h>
 
 int main(int argc, char *argv[])
 {
-    InitLanguageNames();
-    QLocale::setDefault(QLocale::system());
-    // The OpenGL views need their surface format before the application exists.
-    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
-    InitLumenoResources();
-
+    PrepareApplication();
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("lumeno3d.org"));
-    QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));
-    QCoreApplication::setApplicationVersion(lumeno::version::applicationVersion());
-    // Names the desktop entry, so that the desktop shows the window under the program's icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.lumeno3d.Lumeno3D"));
+    NameApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Simplifies triangle meshes: STL, OBJ and PLY models."));

@@ -7,16 +7,12 @@
 #include "TimedApplication.h"
 #include "TorusModel.h"
 
-#include "settings/LanguageNames.h"
-#include "Resources.h"
+#include "ApplicationSetup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
-#include <QLocale>
-#include <QSurfaceFormat>
-#include <QVTKOpenGLNativeWidget.h>
 
 #include <cstdio>
 #include <cstring>
@@ -71,14 +67,9 @@ QJsonObject ReadJson(const QString &path)
 int RunGui(int argc, char *argv[], const QString &model, bool withReference)
 {
     IsolateGuiEnvironment();
-    InitLanguageNames();
-    QLocale::setDefault(QLocale::system());
-    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
-    InitLumenoResources();
+    PrepareApplication();
     TimedApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("lumeno3d.org"));
-    QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));
+    NameApplication();
     const QJsonObject report = RunGuiBench(model, withReference);
     PrintJson(report);
     return report[QLatin1String("timeToDecimationFinishedSeconds")].toDouble() > 0 ? 0 : 1;

@@ -1,28 +1,15 @@
 #include "AppSupport.h"
 
-#include "Resources.h"
 #include "dialogs/DialogPreferences.h"
 #include "dialogs/DialogTransform.h"
-#include "settings/LanguageNames.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
-#include <QSurfaceFormat>
 #include <QTimer>
-#include <QVTKOpenGLNativeWidget.h>
 
 namespace testing {
-
-void PrepareApplication()
-{
-    InitLanguageNames();
-    QLocale::setDefault(QLocale::system());
-    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
-    InitLumenoResources();
-}
 
 ModalAnswers::ModalAnswers(QList<ModalAnswer> answers) : pending(std::move(answers))
 {

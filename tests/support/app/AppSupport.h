@@ -3,6 +3,8 @@
 // window's actions and a model loaded as the user loads one.
 #include "TestSupport.h"
 
+#include "ApplicationSetup.h"
+
 #include "MainWindow.h"
 
 #include <QAction>
@@ -20,9 +22,6 @@ class DialogPreferences;
 class DialogTransform;
 
 namespace testing {
-
-// Identity, locale, surface format and resources as main() sets them up.
-void PrepareApplication();
 
 using ModalAnswer = std::function<void(QWidget *)>;
 
@@ -78,10 +77,9 @@ bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
     int main(int argc, char *argv[])                                                                                  \
     {                                                                                                                 \
         testing::IsolateEnvironment();                                                                                \
-        testing::PrepareApplication();                                                                                \
+        PrepareApplication();                                                                                         \
         QApplication app(argc, argv);                                                                                 \
-        QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));                                             \
-        QCoreApplication::setApplicationName(QStringLiteral("Lumeno3D"));                                            \
+        NameApplication();                                                                                            \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
         TestObject test;                                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
