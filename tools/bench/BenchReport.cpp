@@ -196,6 +196,13 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
                 << QStringLiteral("%1 ms").arg(phase[QLatin1String("longestStallMs")].toDouble(), 0, 'f', 0)
                 << " | " << phase[QLatin1String("stallsOver100ms")].toInt() << " |\n";
         }
+        const QJsonObject redraw = gui[QLatin1String("redrawSmoothed")].toObject();
+        if (!redraw.isEmpty())
+            out << "\nDrawing the smoothed model again with nothing changed (the driver's work alone): "
+                << QStringLiteral("%1 to %2 ms, median %3 ms.\n")
+                       .arg(redraw[QLatin1String("minMs")].toDouble(), 0, 'f', 0)
+                       .arg(redraw[QLatin1String("maxMs")].toDouble(), 0, 'f', 0)
+                       .arg(redraw[QLatin1String("medianMs")].toDouble(), 0, 'f', 0);
     }
 
     if (headless.contains(QLatin1String("engines")))
