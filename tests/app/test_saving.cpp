@@ -1,13 +1,15 @@
 // Save as: the right view's model, with the accepted transform only, in the format of the suffix;
 // bad names and failed writes are reported, lose no file and never enter the recent list. Work
-// not saved yet: Undo and Redo of transforms and smoothings, the question before New, Open or
-// closing drops it, and a title that names the file and marks it.
+// not saved yet: Undo and Redo of transforms and smoothings, the question before New, Open,
+// closing or installing an update drops it, and a title that names the file and marks it.
 #include "AppSupport.h"
 #include "FileSizeLimit.h"
 #include "ReadBack.h"
 
 #include "dialogs/DialogTransform.h"
+#include "update/DialogNotificationUpdateReady.h"
 
+#include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 
@@ -47,6 +49,7 @@ class TestSaving : public QObject
     std::unique_ptr<MainWindow> window;
     std::shared_ptr<QStringList> messages;
     QStringList recentBefore;
+    QList<QUrl> openedFiles;
 
     QString Path(const QString &name) const { return testing::ScratchFile(QStringLiteral("saving/") + name); }
 
@@ -100,6 +103,9 @@ class TestSaving : public QObject
         QVERIFY2(testing::SameTriangles(expected, testing::ReadBack(path), &why), qPrintable(why));
         QCOMPARE(testing::RecentFiles().value(0), path);
     }
+
+public:
+    Q_INVOKABLE void OpenFile(const QUrl &url) { openedFiles << url; }
 
 private slots:
     void init()
@@ -302,6 +308,7 @@ private slots:
         QTest::newRow("turn, Open: Save, no name") << "turn" << "actionOpen" << QStringList{"Save", "Cancel"} << true;
         QTest::newRow("turn, close: Cancel") << "turn" << "close" << QStringList{"Cancel"} << true;
         QTest::newRow("smoothing, close: Save") << "smooth" << "close" << QStringList{"Save", "saved.stl"} << false;
+        QTest::newRow("turn, update: Cancel") << "turn" << "install" << QStringList{"Cancel"} << true;
     }
 
     void questionBeforeUnsavedWorkIsDropped()
@@ -324,6 +331,15 @@ private slots:
             testing::ModalAnswers answering(given);
             window->close();
             QVERIFY(answering.AllGiven() && answering.Closed().isEmpty());
+        } else if (step == QLatin1String("install")) {
+            // The update notice's button, then Yes to closing for the installer.
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "OpenFile");
+            auto *notice = new DialogNotificationUpdateReady(Path(QStringLiteral("setup.bin")), window.get());
+            testing::ModalAnswers answering(QList{Press(QMessageBox::Yes, std::make_shared<QStringList>())} + given);
+            notice->findChild<QPushButton *>()->click();
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            QVERIFY(answering.AllGiven() && answering.Closed().isEmpty());
+            QCOMPARE(openedFiles, QList<QUrl>()); // no installer started
         } else {
             QCOMPARE(testing::Run(*window, qPrintable(step), given), QStringList());
         }

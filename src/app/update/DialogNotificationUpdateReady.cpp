@@ -67,6 +67,11 @@ void DialogNotificationUpdateReady::installNewVersion()
     close();
     if (!install)
         return;
+    // The program's window asks about unsaved work as it closes; its Cancel keeps the program
+    // open and the installer waits.
+    QWidget *programWindow = parentWidget() ? parentWidget()->window() : nullptr;
+    if (programWindow && !programWindow->close())
+        return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(installerPath));
     QCoreApplication::quit();
 }
