@@ -212,6 +212,22 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
         <source>The latest version of this page is on the web:</source>
         <translation>Nejnovější verze této stránky je na webu:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>Soubor s modelem můžete také přetáhnout do okna.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Zpět a Znovu v nabídce Úpravy vracejí a opakují transformace a vyhlazení. Pokud by Nový, Otevřít nebo zavření zahodily neuložené změny, Lumeno3D se nejprve zeptá.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Metoda redukce: Kvalita počítá úrovně a redukce několikrát rychleji; Klasická, metoda dřívějších verzí, zůstává v průměru o něco blíže tvaru.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Při spuštění kontrolovat aktualizace: při každém spuštění se Lumeno3D zeptá svých webových stránek na novější verzi a dá vám vědět, když nějaká je.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -212,6 +212,22 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <source>The latest version of this page is on the web:</source>
         <translation>Die neueste Version dieser Seite finden Sie im Web:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>Sie können eine Modelldatei auch auf das Fenster ziehen und dort ablegen.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Rückgängig und Wiederherstellen im Menü Bearbeiten nehmen Transformationen und Glättungen zurück und wiederholen sie. Wenn Neu, Öffnen oder das Schließen ungespeicherte Änderungen verwerfen würde, fragt Lumeno3D vorher nach.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Reduktionsverfahren: Qualität berechnet die Stufen und Reduktionen um ein Mehrfaches schneller; Klassisch, das Verfahren früherer Versionen, bleibt im Mittel etwas näher an der Form.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Beim Start nach Aktualisierungen suchen: Bei jedem Start fragt Lumeno3D auf seiner Website nach einer neueren Version und sagt Ihnen Bescheid, wenn es eine gibt.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -212,6 +212,22 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <source>The latest version of this page is on the web:</source>
         <translation>La última versión de esta página está en la web:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>También puede soltar un archivo de modelo sobre la ventana.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Deshacer y Rehacer, en el menú Editar, anulan y repiten las transformaciones y los suavizados. Cuando Nuevo, Abrir o cerrar descartaría cambios que no ha guardado, Lumeno3D pregunta antes.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Método de reducción: Calidad calcula los niveles y las reducciones varias veces más rápido; Clásico, el método de las versiones anteriores, queda de media algo más cerca de la forma.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Buscar actualizaciones al iniciar: cada vez que se inicia, Lumeno3D consulta su sitio web por si hay una versión más reciente y le avisa cuando la hay.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

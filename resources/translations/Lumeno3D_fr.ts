@@ -212,6 +212,22 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <source>The latest version of this page is on the web:</source>
         <translation>La dernière version de cette page se trouve sur le web&#xa0;:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>Vous pouvez aussi déposer un fichier de modèle sur la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Méthode de réduction&#xa0;: Qualité calcule les niveaux et les réductions plusieurs fois plus vite&#xa0;; Classique, la méthode des versions précédentes, reste en moyenne un peu plus proche de la forme.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Rechercher les mises à jour au démarrage&#xa0;: à chaque démarrage, Lumeno3D demande à son site web s&apos;il existe une version plus récente et vous prévient le cas échéant.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

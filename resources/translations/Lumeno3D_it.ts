@@ -212,6 +212,22 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
         <source>The latest version of this page is on the web:</source>
         <translation>La versione più recente di questa pagina è sul web:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>Puoi anche trascinare un file di modello sulla finestra.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Annulla e Ripeti, nel menu Modifica, annullano e ripetono trasformazioni e levigature. Quando Nuovo, Apri o la chiusura scarterebbero modifiche non salvate, Lumeno3D chiede prima.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Metodo di riduzione: Qualità calcola i livelli e le riduzioni diverse volte più velocemente; Classico, il metodo delle versioni precedenti, resta in media un po&apos; più vicino alla forma.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Controlla gli aggiornamenti all&apos;avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c&apos;è.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -212,6 +212,22 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>The latest version of this page is on the web:</source>
         <translation>このページの最新版は Web にあります:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>モデルファイルをウィンドウにドロップして開くこともできます。</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>編集メニューの「元に戻す」と「やり直し」で、変形とスムージングを取り消したりやり直したりできます。新規、開く、または終了で保存していない変更が失われる場合は、Lumeno3D が先に確認します。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>削減方式：品質優先はレベルと削減を数倍速く計算します。クラシックは以前のバージョンの方式で、平均すると形状にわずかに近くなります。</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>起動時にアップデートを確認する：起動するたびに Lumeno3D は Web サイトに新しいバージョンがあるかを問い合わせ、ある場合はお知らせします。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -212,6 +212,22 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado</translation
         <source>The latest version of this page is on the web:</source>
         <translation>A versão mais recente desta página está na web:</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>Também pode largar um ficheiro de modelo sobre a janela.</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>Desfazer e Refazer, no menu Editar, anulam e repetem as transformações e as suavizações. Quando Novo, Abrir ou fechar descartaria alterações que não guardou, o Lumeno3D pergunta primeiro.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>Método de redução: Qualidade calcula os níveis e as reduções várias vezes mais depressa; Clássico, o método das versões anteriores, fica em média um pouco mais perto da forma.</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>Verificar atualizações ao iniciar: sempre que inicia, o Lumeno3D pergunta ao seu sítio web se há uma versão mais recente e avisa quando houver.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

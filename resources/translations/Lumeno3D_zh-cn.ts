@@ -212,6 +212,22 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>The latest version of this page is on the web:</source>
         <translation>此页面的最新版本位于网上：</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>也可以把模型文件拖放到窗口上。</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>“编辑”菜单中的“撤销”和“重做”可以撤回和重复变换与平滑。当“新建”、“打开”或关闭会丢弃尚未保存的更改时，Lumeno3D 会先询问。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>简化方法：“质量”计算级别和简化的速度快好几倍；“经典”是早期版本的方法，平均而言与原形状稍微更接近。</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>启动时检查更新：每次启动时，Lumeno3D 会向其网站查询是否有新版本，有新版本时会通知你。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -212,6 +212,22 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>The latest version of this page is on the web:</source>
         <translation>此頁面的最新版本位於網路上：</translation>
     </message>
+    <message>
+        <source>You can also drop a model file on the window.</source>
+        <translation>也可以將模型檔案拖放到視窗上。</translation>
+    </message>
+    <message>
+        <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
+        <translation>「編輯」選單中的「復原」和「重做」可以撤回和重複變換與平滑化。當「新增」、「開啟」或關閉會捨棄尚未儲存的變更時，Lumeno3D 會先詢問。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
+        <translation>簡化方法：「品質」計算層級和簡化的速度快好幾倍；「經典」是早期版本的方法，平均而言與原形狀稍微更接近。</translation>
+    </message>
+    <message>
+        <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
+        <translation>啟動時檢查更新：每次啟動時，Lumeno3D 會向其網站查詢是否有新版本，有新版本時會通知您。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

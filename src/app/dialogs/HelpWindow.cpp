@@ -10,9 +10,13 @@
 
 namespace {
 
-QString Section(const QString &title, const QString &text)
+QString Section(const QString &title, const QStringList &paragraphs)
 {
-    return QStringLiteral("<h3>%1</h3><p>%2</p>").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+    QString html = QStringLiteral("<h3>%1</h3>").arg(title.toHtmlEscaped());
+    for (const QString &paragraph : paragraphs)
+        if (!paragraph.isEmpty())
+            html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    return html;
 }
 
 } // namespace
@@ -51,28 +55,36 @@ QString HelpWindow::PageHtml() const
                                "model while keeping its shape, and saves the result.")
                                 .toHtmlEscaped());
     html += Section(tr("Opening a model"),
-                    tr("Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the "
+                    {tr("Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the "
                        "model as loaded, the right view the reduced model. The File menu also lists the last "
-                       "files you opened."));
+                       "files you opened."),
+                     tr("You can also drop a model file on the window.")});
     html += Section(tr("Reducing"),
-                    tr("As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to "
+                    {tr("As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to "
                        "10 percent of its triangles; each level's button shows the size of its file. You can "
                        "also reduce the model to a percentage of your own, or as far as a maximum deviation from "
-                       "its shape allows."));
+                       "its shape allows.")});
     html += Section(tr("Smoothing and transforming"),
-                    tr("Smooth evens out the surface of the model on the right. Transform scales and rotates "
-                       "the model; both views show the change before you accept it."));
+                    {tr("Smooth evens out the surface of the model on the right. Transform scales and rotates "
+                        "the model; both views show the change before you accept it."),
+                     tr("Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, "
+                        "Open or closing would drop changes you have not saved, Lumeno3D asks first.")});
     html += Section(tr("Viewing"),
-                    tr("Turn the model with the left mouse button, move it with the middle button and zoom with "
+                    {tr("Turn the model with the left mouse button, move it with the middle button and zoom with "
                        "the wheel; the right view follows the left one. The buttons at the bottom switch between "
                        "surface, points and wireframe, fit the model into the views, and show it from the "
-                       "front, the side, the top or in perspective."));
+                       "front, the side, the top or in perspective.")});
     html += Section(tr("Saving"),
-                    tr("Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. "
-                       "Snapshot saves both views as PNG images."));
+                    {tr("Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. "
+                       "Snapshot saves both views as PNG images.")});
     html += Section(tr("Preferences"),
-                    tr("Choose the language of the interface, the colour of the model and the colours of the "
-                       "background. A new language takes effect at the next start."));
+                    {tr("Choose the language of the interface, the colour of the model and the colours of the "
+                        "background. A new language takes effect at the next start."),
+                     tr("Reduction method: Quality computes the levels and reductions several times as fast; "
+                        "Classic, the method of earlier versions, stays a little closer to the shape on average."),
+                     Updater::BuiltIn ? tr("Check for updates at start: each time it starts, Lumeno3D asks its web "
+                                           "site for a newer version and tells you when there is one.")
+                                      : QString()});
     const QString web = WebPage().toHtmlEscaped();
     html += QStringLiteral("<hr><p>%1 <a href=\"%2\">%2</a></p>")
                 .arg(tr("The latest version of this page is on the web:").toHtmlEscaped(), web);
