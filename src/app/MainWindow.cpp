@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "BackgroundRead.h"
 #include "DualView.h"
 #include "settings/LanguageNames.h"
 #include "Resources.h"
@@ -20,7 +21,6 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include <vtkEventQtSlotConnect.h>
 #include <vtkPolyData.h>
 
 namespace {
@@ -87,7 +87,7 @@ MainWindow::MainWindow(QWidget *parent)
     CreateEditHistory();
     UpdateWindowTitle();
 
-    vtkConnections = vtkEventQtSlotConnect::New();
+    modelRead = std::make_unique<BackgroundRead>();
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
     CreateMeshWorker();
 }
@@ -99,10 +99,6 @@ MainWindow::~MainWindow()
     delete preferencesDialog;
     delete updater;
     delete settings;
-    if (vtkConnections) {
-        vtkConnections->Disconnect();
-        vtkConnections->Delete();
-    }
     delete ui;
 }
 
@@ -200,6 +196,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // Nothing of a running operation may arrive once the window is closed.
+    modelRead->Cancel();
     CancelMeshJob();
     QMainWindow::closeEvent(event);
 }

@@ -23,10 +23,10 @@ class QPushButton;
 class QSettings;
 class QStatusBar;
 class QUndoStack;
-class vtkEventQtSlotConnect;
 class vtkObject;
 class vtkRenderWindow;
 
+class BackgroundRead;
 class DialogPreferences;
 class DualView;
 class MeshWorker;
@@ -81,6 +81,8 @@ public:
     void StartSmoothing();
     // Stops the running operation; the levels made so far and the shown model stay.
     void CancelMeshJob();
+    // Cancel and Escape: the reading of a file, or else the running mesh job.
+    void CancelOperation();
 
 signals:
     void DecimationFinished();
@@ -91,7 +93,6 @@ signals:
     void ModelTransformRestored();
 
 private slots:
-    void readerProgress(vtkObject *caller, unsigned long eventId);
     void DecimationFinishedSlot();
     void OnStepStarted(int job, int step);
     void OnProgress(int job, int percent);
@@ -200,7 +201,9 @@ private:
     QAction *exitAction = nullptr;
     QTranslator translator;
     QTranslator qtTranslator; // Qt's own texts: standard buttons, file and colour dialogs
-    vtkEventQtSlotConnect *vtkConnections = nullptr;
+    // Files are read on a thread of their own; the window shows the progress meanwhile.
+    std::unique_ptr<BackgroundRead> modelRead;
+    bool readingFile = false;
     // Destroyed before the form's widgets, whose render windows it draws into.
     std::unique_ptr<DualView> view;
     TransformState modelTransform;

@@ -2,25 +2,81 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "BackgroundRead.h"
 #include "DualView.h"
 #include "MeshWorker.h"
 #include "MessageText.h"
 #include "io/ModelReader.h"
 #include "settings/LastFolder.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUndoStack>
 #include <QUuid>
 
-#include <vtkAlgorithm.h>
-#include <vtkEventQtSlotConnect.h>
+#include <optional>
+
 #include <vtkPolyData.h>
 #include <vtkRenderWindow.h>
+
+namespace {
+
+// While a file is read, the window takes no input but its Cancel button and Escape, so that
+// nothing changes the model the file is about to replace. Other windows (the question about
+// unsaved work when the window is closed meanwhile, an open dialog) still work.
+class LoadingInputBlock : public QObject
+{
+public:
+    LoadingInputBlock(QWidget *window, QWidget *cancelButton) : window(window), cancelButton(cancelButton)
+    {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        qApp->installEventFilter(this);
+    }
+    ~LoadingInputBlock() override
+    {
+        qApp->removeEventFilter(this);
+        QApplication::restoreOverrideCursor();
+    }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Shortcut: // menu keys; Escape is a QShortcut, not an action
+            return qobject_cast<QAction *>(target) != nullptr;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin: {
+            auto *widget = qobject_cast<QWidget *>(target);
+            return widget && widget != cancelButton && widget->window() == window;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget *window;
+    QWidget *cancelButton;
+};
+
+} // namespace
 
 void MainWindow::NewSlot()
 {
@@ -75,15 +131,19 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         return;
     }
 
-    // The bar and the status show the reading, then what they showed before if it fails.
+    // The bar and the status show the reading, then what they showed before if it fails or
+    // is cancelled (unless a job of the current model ended or started meanwhile).
     const bool barWasHidden = ui->progressBar->isHidden();
     const int barValue = ui->progressBar->value();
     const QString statusBefore = statusLabel->text();
-    ui->progressBar->show();
-    SetStatus(tr("Opening file..."));
+    const int jobBefore = jobNumber;
+    const MeshJob runningBefore = runningJob;
     const auto restoreProgress = [&] {
+        if (jobNumber != jobBefore || runningJob != runningBefore)
+            return ShowJobState();
         ui->progressBar->setValue(barValue);
         ui->progressBar->setHidden(barWasHidden);
+        cancelButton->setHidden(barWasHidden);
         SetStatus(statusBefore);
     };
 
@@ -101,15 +161,21 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
             readName = temporaryCopy;
     }
 
-    const lumeno::ReadResult result =
-        lumeno::ReadModel(readName, lowerSuffix, [this](vtkAlgorithm *reader) {
-            vtkConnections->Connect(reader, vtkCommand::ProgressEvent, this,
-                                    SLOT(readerProgress(vtkObject *, unsigned long)), nullptr, 0.0,
-                                    Qt::DirectConnection);
-        });
-
-    if (!temporaryCopy.isEmpty())
-        QFile::remove(temporaryCopy);
+    std::optional<lumeno::ReadResult> read;
+    {
+        const LoadingInputBlock block(this, cancelButton);
+        readingFile = true;
+        ui->progressBar->setValue(0);
+        ShowJobState();
+        read = modelRead->Run(readName, lowerSuffix, temporaryCopy,
+                              [this](int percent) { ui->progressBar->setValue(percent); });
+        readingFile = false;
+    }
+    if (!read) {
+        restoreProgress();
+        return;
+    }
+    const lumeno::ReadResult &result = *read;
 
     if (result.failure == lumeno::ReadFailure::UnknownSuffix) {
         restoreProgress();

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "BackgroundRead.h"
 #include "MeshWorker.h"
 #include "settings/ReductionMethod.h"
 #include "mesh/DecimationLevels.h"
@@ -13,7 +14,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 
-#include <vtkAlgorithm.h>
 #include <vtkPolyData.h>
 
 #include <climits>
@@ -50,7 +50,7 @@ void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
     ui->verticalLayout->removeWidget(ui->progressBar);
     cancelButton = new QPushButton;
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    connect(cancelButton, &QPushButton::clicked, this, &MainWindow::CancelMeshJob);
+    connect(cancelButton, &QPushButton::clicked, this, &MainWindow::CancelOperation);
     for (QWidget *widget : {static_cast<QWidget *>(ui->progressBar), static_cast<QWidget *>(cancelButton)}) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
@@ -62,7 +62,7 @@ void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
     statusBar->addPermanentWidget(cancelButton);
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &MainWindow::CancelMeshJob);
+    connect(escape, &QShortcut::activated, this, &MainWindow::CancelOperation);
 }
 
 void MainWindow::SetStatus(const QString &text)
@@ -72,10 +72,11 @@ void MainWindow::SetStatus(const QString &text)
 
 void MainWindow::ShowJobState()
 {
-    const bool running = runningJob != MeshJob::None;
+    // A file being read has the bar until it is read; a job of the current model goes on meanwhile.
+    const bool running = readingFile || runningJob != MeshJob::None;
     ui->progressBar->setVisible(running);
     cancelButton->setVisible(running);
-    SetStatus(running ? jobStatus : idleStatus);
+    SetStatus(readingFile ? tr("Opening file...") : running ? jobStatus : idleStatus);
 }
 
 void MainWindow::SetOperationActionsEnabled(bool enabled)
@@ -134,6 +135,14 @@ void MainWindow::CancelMeshJob()
     emit MeshJobEnded();
 }
 
+void MainWindow::CancelOperation()
+{
+    if (readingFile)
+        modelRead->Cancel();
+    else
+        CancelMeshJob();
+}
+
 void MainWindow::OnStepStarted(int job, int step)
 {
     if (job != jobNumber || runningJob != MeshJob::Cascade)
@@ -145,7 +154,7 @@ void MainWindow::OnStepStarted(int job, int step)
 
 void MainWindow::OnProgress(int job, int percent)
 {
-    if (job != jobNumber || runningJob == MeshJob::None)
+    if (job != jobNumber || runningJob == MeshJob::None || readingFile)
         return;
     ui->progressBar->setValue(percent);
 }
@@ -190,11 +199,4 @@ void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lum
         break;
     }
     emit MeshJobEnded();
-}
-
-void MainWindow::readerProgress(vtkObject *caller, unsigned long)
-{
-    // The readers run on the GUI thread: the bar shows where a load is when it ends.
-    if (auto *reader = vtkAlgorithm::SafeDownCast(caller))
-        ui->progressBar->setValue(static_cast<int>(reader->GetProgress() * 100.0));
 }

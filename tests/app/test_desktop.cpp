@@ -1,6 +1,6 @@
 // What a desktop program offers: files dropped, named on the command line or under non-ASCII
-// names, or changing while they are opened; standard keys, access keys, and a toolbar that fits
-// in every language.
+// names, changing while they are opened, or read while the window waits and can cancel;
+// standard keys, access keys, and a toolbar that fits in every language.
 #include "AppSupport.h"
 
 #include "dialogs/HelpWindow.h"
@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextCodec>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -210,6 +211,60 @@ private slots:
         QVERIFY(testing::Action(*window, QStringLiteral("actionDecimationSet"))->isEnabled());
         QVERIFY(window->findChild<QProgressBar *>()->isHidden());
         QCOMPARE(testing::RecentFiles(), QStringList{Path("before.stl")});
+    }
+
+    void readingCanBeCancelled_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("Cancel button") << "button";
+        QTest::newRow("closing the window") << "close";
+    }
+
+    // A large file is read on its own thread: the window shows the reading, refuses other input
+    // and stops waiting when asked, keeping its model; the next load works.
+    void readingCanBeCancelled()
+    {
+        QFETCH(QString, how);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString small = testing::ScratchFile(QStringLiteral("reading-small.stl"));
+        const QString large = testing::ScratchFile(QStringLiteral("reading-large.stl"));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(16, 12), small));
+        const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(500, 400); // 400 000 triangles, 20 MB
+        QVERIFY(testing::WriteModel(sphere, large));
+        vtkPolyData *before = window.LoadedModel();
+        auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
+        const QString statusBefore = status->text();
+        QString statusWhileReading;
+        QTimer::singleShot(0, &window, [&] {
+            statusWhileReading = status->text();
+            // A level's button and New's key are refused.
+            for (QToolBar *toolBar : window.findChildren<QToolBar *>())
+                if (QWidget *button = toolBar->widgetForAction(testing::LevelAction(window, 50)))
+                    QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+            if (how == QLatin1String("escape"))
+                QTest::keyClick(&window, Qt::Key_Escape);
+            else if (how == QLatin1String("button"))
+                QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
+            else
+                window.close();
+        });
+        window.LoadModel(large, QStringLiteral("stl"));
+        QCOMPARE(statusWhileReading, QStringLiteral("Opening file..."));
+        QCOMPARE(window.LoadedModel(), before);
+        QCOMPARE(window.ShownModel(), before);
+        QCOMPARE(status->text(), statusBefore);
+        QVERIFY(window.findChild<QProgressBar *>()->isHidden());
+        QCOMPARE(testing::RecentFiles(), QStringList{small});
+
+        // The next file is read while the cancelled read may still run.
+        QVERIFY(testing::Show(window));
+        window.LoadModel(large, QStringLiteral("stl"));
+        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), sphere->GetNumberOfPolys());
     }
 
     // Under LANG=C too (test_desktop_lang_c), where the 8-bit name cannot hold these letters; and
