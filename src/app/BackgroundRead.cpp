@@ -69,14 +69,21 @@ std::optional<lumeno::ReadResult> BackgroundRead::Run(const QString &path, const
     QEventLoop reading;
     connect(thread, &QThread::finished, &reading, &QEventLoop::quit);
     QTimer ticker;
-    connect(&ticker, &QTimer::timeout, &reading, [&] { progress(state->percent); });
+    connect(&ticker, &QTimer::timeout, &reading, [&] {
+        if (loop == &reading) // not once cancelled, while a newer read may run
+            progress(state->percent);
+    });
     ticker.start(100);
+    bool cancelledHere = false;
     loop = &reading;
-    cancelled = false;
+    cancelled = &cancelledHere;
     thread->start();
     reading.exec();
-    loop = nullptr;
-    if (cancelled || !state->done)
+    if (loop == &reading) {
+        loop = nullptr;
+        cancelled = nullptr;
+    }
+    if (cancelledHere || !state->done)
         return std::nullopt;
     return std::move(state->result);
 }
@@ -85,6 +92,8 @@ void BackgroundRead::Cancel()
 {
     if (!loop)
         return;
-    cancelled = true;
+    *cancelled = true;
     loop->quit();
+    loop = nullptr;
+    cancelled = nullptr;
 }

@@ -30,8 +30,8 @@ public:
     void Cancel();
 
 private:
-    QEventLoop *loop = nullptr;
-    bool cancelled = false;
+    QEventLoop *loop = nullptr; // of the read the window waits for
+    bool *cancelled = nullptr;  // its flag
     // Reads that may still run; each is waited for at the next Run or at the end.
     std::vector<std::unique_ptr<QThread>> threads;
 };

@@ -118,6 +118,8 @@ void MainWindow::OpenFileSlot()
 // a file that is gone.
 void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 {
+    // The newest request wins over a file still being read.
+    modelRead->Cancel();
     const QFileInfo file(fileName);
     const QString shownPath = QDir::toNativeSeparators(file.filePath());
     if (!file.exists()) {
