@@ -23,7 +23,6 @@ class QPushButton;
 class QSettings;
 class QStatusBar;
 class QUndoStack;
-class vtkObject;
 class vtkRenderWindow;
 
 class BackgroundRead;
