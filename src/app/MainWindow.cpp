@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "BackgroundRead.h"
 #include "DualView.h"
+#include "FileWork.h"
 #include "settings/LanguageNames.h"
 #include "Resources.h"
 #include "dialogs/DialogAbout.h"
@@ -87,7 +87,8 @@ MainWindow::MainWindow(QWidget *parent)
     CreateEditHistory();
     UpdateWindowTitle();
 
-    modelRead = std::make_unique<BackgroundRead>();
+    modelRead = std::make_unique<FileWork>();
+    modelWrite = std::make_unique<FileWork>();
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
     CreateMeshWorker();
 }

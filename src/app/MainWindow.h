@@ -25,9 +25,9 @@ class QStatusBar;
 class QUndoStack;
 class vtkRenderWindow;
 
-class BackgroundRead;
 class DialogPreferences;
 class DualView;
+class FileWork;
 class MeshWorker;
 class Updater;
 
@@ -200,8 +200,9 @@ private:
     QAction *exitAction = nullptr;
     QTranslator translator;
     QTranslator qtTranslator; // Qt's own texts: standard buttons, file and colour dialogs
-    // Files are read on a thread of their own; the window shows the progress meanwhile.
-    std::unique_ptr<BackgroundRead> modelRead;
+    // Files are read and written on threads of their own while the window waits and draws.
+    std::unique_ptr<FileWork> modelRead;
+    std::unique_ptr<FileWork> modelWrite;
     bool readingFile = false;
     // Destroyed before the form's widgets, whose render windows it draws into.
     std::unique_ptr<DualView> view;

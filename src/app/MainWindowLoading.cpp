@@ -2,15 +2,14 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "BackgroundRead.h"
 #include "DualView.h"
+#include "FileWork.h"
 #include "MeshWorker.h"
 #include "MessageText.h"
 #include "io/ModelReader.h"
 #include "settings/LastFolder.h"
+#include "WindowInputBlock.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -21,60 +20,46 @@
 #include <QUndoStack>
 #include <QUuid>
 
-#include <optional>
+#include <atomic>
 
+#include <vtkAlgorithm.h>
+#include <vtkCallbackCommand.h>
 #include <vtkPolyData.h>
 #include <vtkRenderWindow.h>
 
 namespace {
 
-// While a file is read, the window takes no input but its Cancel button and Escape, so that
-// nothing changes the model the file is about to replace. Other windows (the question about
-// unsaved work when the window is closed meanwhile, an open dialog) still work.
-class LoadingInputBlock : public QObject
+// What a read hands over: the model, and how far the reader is meanwhile.
+struct ReadState
 {
-public:
-    LoadingInputBlock(QWidget *window, QWidget *cancelButton) : window(window), cancelButton(cancelButton)
-    {
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        qApp->installEventFilter(this);
-    }
-    ~LoadingInputBlock() override
-    {
-        qApp->removeEventFilter(this);
-        QApplication::restoreOverrideCursor();
-    }
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::Shortcut: // menu keys; Escape is a QShortcut, not an action
-            return qobject_cast<QAction *>(target) != nullptr;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ContextMenu:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-        case QEvent::TouchBegin: {
-            auto *widget = qobject_cast<QWidget *>(target);
-            return widget && widget != cancelButton && widget->window() == window;
-        }
-        default:
-            return false;
-        }
-    }
-
-private:
-    QWidget *window;
-    QWidget *cancelButton;
+    lumeno::ReadResult result;
+    std::atomic<int> percent{0};
 };
+
+void NoteProgress(vtkObject *caller, unsigned long, void *state, void *)
+{
+    if (auto *reader = vtkAlgorithm::SafeDownCast(caller))
+        static_cast<ReadState *>(state)->percent = static_cast<int>(reader->GetProgress() * 100.0);
+}
+
+// Reads the file (then removes the copy it was read from, if any) on a thread of the file work.
+void ReadOnFileThread(ReadState &state, const QString &path, const QString &suffix, const QString &temporaryCopy)
+{
+    state.result = lumeno::ReadModel(path, suffix, [&state](vtkAlgorithm *reader) {
+        auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+        observer->SetCallback(NoteProgress);
+        observer->SetClientData(&state);
+        reader->AddObserver(vtkCommand::ProgressEvent, observer);
+    });
+    if (!temporaryCopy.isEmpty())
+        QFile::remove(temporaryCopy);
+    // The views' mappers ask for the bounds of the points the cells use, a walk over every
+    // cell; cached with the model, computed here instead of on the window's thread.
+    if (state.result.model) {
+        double bounds[6];
+        state.result.model->GetCellsBounds(bounds);
+    }
+}
 
 } // namespace
 
@@ -163,21 +148,22 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
             readName = temporaryCopy;
     }
 
-    std::optional<lumeno::ReadResult> read;
+    auto read = std::make_shared<ReadState>();
+    bool finished = false;
     {
-        const LoadingInputBlock block(this, cancelButton);
+        const WindowInputBlock block(this, cancelButton, true);
         readingFile = true;
         ui->progressBar->setValue(0);
         ShowJobState();
-        read = modelRead->Run(readName, lowerSuffix, temporaryCopy,
-                              [this](int percent) { ui->progressBar->setValue(percent); });
+        finished = modelRead->Run([=] { ReadOnFileThread(*read, readName, lowerSuffix, temporaryCopy); },
+                                  [this, read] { ui->progressBar->setValue(read->percent); });
         readingFile = false;
     }
-    if (!read) {
+    if (!finished) {
         restoreProgress();
         return;
     }
-    const lumeno::ReadResult &result = *read;
+    const lumeno::ReadResult &result = read->result;
 
     if (result.failure == lumeno::ReadFailure::UnknownSuffix) {
         restoreProgress();

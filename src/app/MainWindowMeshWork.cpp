@@ -3,7 +3,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "BackgroundRead.h"
+#include "FileWork.h"
 #include "MeshWorker.h"
 #include "settings/ReductionMethod.h"
 #include "mesh/DecimationLevels.h"

@@ -3,15 +3,18 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "FileWork.h"
 #include "MessageText.h"
 #include "io/ModelWriter.h"
 #include "mesh/ModelTransform.h"
 #include "settings/LastFolder.h"
+#include "WindowInputBlock.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUndoStack>
 
@@ -110,18 +113,33 @@ bool MainWindow::SaveWithDialog()
 bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
 {
     // The model the right view shows; until the cascade has finished, that is the loaded one.
-    vtkSmartPointer<vtkPolyData> model = shownModel ? shownModel : loadedModel;
-    if (!model)
+    vtkPolyData *shown = shownModel ? shownModel : loadedModel;
+    if (!shown)
         return false;
+    // A result arriving meanwhile is copied into the working model in place: the writing
+    // thread gets arrays of its own to hold.
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->ShallowCopy(shown);
+    vtkSmartPointer<vtkTransform> transform;
     if (modelTransform.applied && lumeno::IsModelSuffix(suffix))
-        model = lumeno::TransformModel(
-            model, lumeno::MakeModelTransform(modelTransform.scale.data(), modelTransform.rotation.data()));
+        transform = lumeno::MakeModelTransform(modelTransform.scale.data(), modelTransform.rotation.data());
 
-    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, fileName, suffix);
-    if (!result.written)
+    // A large model takes a while to transform and write: the window goes on drawing, but
+    // takes no input and cannot be closed until the file is written.
+    auto result = std::make_shared<lumeno::ModelWriteResult>();
+    {
+        const WindowInputBlock block(this, cancelButton, false);
+        modelWrite->Run(
+            [=] {
+                *result = lumeno::WriteModelFile(transform ? lumeno::TransformModel(model, transform) : model,
+                                                 fileName, suffix);
+            },
+            {});
+    }
+    if (!result->written)
         QMessageBox::warning(this, tr("Save model"),
-                             Paragraphs({result.error, tr("Choose another name or folder and save again.")}));
-    return result.written;
+                             Paragraphs({result->error, tr("Choose another name or folder and save again.")}));
+    return result->written;
 }
 
 void MainWindow::MakeSnapshotSlot()

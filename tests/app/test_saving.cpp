@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QTimer>
 
 #include <vtkActor.h>
 #include <vtkLinearTransform.h>
@@ -166,6 +167,22 @@ private slots:
         QCOMPARE(testing::RecentFiles(), recentBefore);
         SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::Yes, messages)});
         VerifyWritten(existing, window->LoadedModel());
+    }
+
+    // A large model is written on a thread of its own: the window goes on, but cannot be closed
+    // before the file is complete.
+    void closingWaitsForTheFile()
+    {
+        Load(testing::Sphere(300, 200));
+        const QString path = Path(QStringLiteral("large.stl"));
+        bool closed = true;
+        const testing::ModalAnswer chooseThenClose = [&](QWidget *dialog) {
+            QTimer::singleShot(0, window.get(), [&] { closed = window->close(); });
+            ChooseFile(path)(dialog);
+        };
+        SaveAs({chooseThenClose});
+        QVERIFY(!closed && window->isVisible());
+        VerifyWritten(path, window->LoadedModel());
     }
 
     // A refused write (all refusals of the writer: test_modelwriter) comes as a message naming the

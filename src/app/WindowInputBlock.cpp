@@ -1,0 +1,50 @@
+#include "WindowInputBlock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+WindowInputBlock::WindowInputBlock(QWidget *window, QWidget *cancelButton, bool closable)
+    : window(window), cancelButton(cancelButton), closable(closable)
+{
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    qApp->installEventFilter(this);
+}
+
+WindowInputBlock::~WindowInputBlock()
+{
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
+
+bool WindowInputBlock::eventFilter(QObject *target, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Shortcut: // menu keys; Escape is a QShortcut, not an action
+        return qobject_cast<QAction *>(target) != nullptr;
+    case QEvent::Close:
+        if (target == window && !closable) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin: {
+        auto *widget = qobject_cast<QWidget *>(target);
+        return widget && widget != cancelButton && widget->window() == window;
+    }
+    default:
+        return false;
+    }
+}
