@@ -18,6 +18,13 @@ WindowInputBlock::~WindowInputBlock()
     QApplication::restoreOverrideCursor();
 }
 
+// The window itself and every window open beside it (transform, preferences, menus): an edit
+// there would be dropped unasked by the file about to be loaded. Modal questions still work.
+bool WindowInputBlock::IsBlocked(QWidget *topLevel) const
+{
+    return topLevel == window || topLevel->windowModality() == Qt::NonModal;
+}
+
 bool WindowInputBlock::eventFilter(QObject *target, QEvent *event)
 {
     switch (event->type()) {
@@ -42,7 +49,7 @@ bool WindowInputBlock::eventFilter(QObject *target, QEvent *event)
     case QEvent::Drop:
     case QEvent::TouchBegin: {
         auto *widget = qobject_cast<QWidget *>(target);
-        return widget && widget != cancelButton && widget->window() == window;
+        return widget && widget != cancelButton && IsBlocked(widget->window());
     }
     default:
         return false;

@@ -4,10 +4,10 @@
 
 class QWidget;
 
-// While it lives, a window takes no input but its Cancel button (and Escape, a shortcut of its
-// own), so that nothing changes what a file being read or written is about. Other windows (the
-// question about unsaved work, an open dialog) still work. Closing the window is refused
-// unless `closable`.
+// While it lives, the program's windows take no input but the window's Cancel button (and
+// Escape, a shortcut of its own), so that nothing changes what a file being read or written is
+// about. Modal questions (about unsaved work when the window is closed meanwhile) still work.
+// Closing the window is refused unless `closable`.
 class WindowInputBlock : public QObject
 {
 public:
@@ -18,6 +18,8 @@ protected:
     bool eventFilter(QObject *target, QEvent *event) override;
 
 private:
+    bool IsBlocked(QWidget *topLevel) const;
+
     QWidget *window;
     QWidget *cancelButton;
     bool closable;

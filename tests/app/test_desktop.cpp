@@ -3,9 +3,11 @@
 // standard keys, access keys, and a toolbar that fits in every language.
 #include "AppSupport.h"
 
+#include "dialogs/DialogTransform.h"
 #include "dialogs/HelpWindow.h"
 #include "settings/LanguageNames.h"
 
+#include <QDoubleSpinBox>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QMimeData>
@@ -239,8 +241,13 @@ private slots:
         auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
         const QString statusBefore = status->text();
         QString statusWhileReading;
+        DialogTransform *transform = testing::OpenTransformDialog(window);
+        QVERIFY(transform);
         QTimer::singleShot(0, &window, [&] {
             statusWhileReading = status->text();
+            // An edit accepted in a dialog beside the window would be dropped unasked.
+            transform->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(90);
+            QTest::mouseClick(transform->findChild<QPushButton *>(QStringLiteral("btnOK")), Qt::LeftButton);
             // A level's button and New's key are refused.
             for (QToolBar *toolBar : window.findChildren<QToolBar *>())
                 if (QWidget *button = toolBar->widgetForAction(testing::LevelAction(window, 50)))
@@ -260,6 +267,7 @@ private slots:
         QCOMPARE(status->text(), statusBefore);
         QVERIFY(window.findChild<QProgressBar *>()->isHidden());
         QCOMPARE(testing::RecentFiles(), QStringList{small});
+        QVERIFY(!window.isWindowModified());
 
         // The next file is read while the cancelled read may still run.
         QVERIFY(testing::Show(window));
