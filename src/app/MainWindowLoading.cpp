@@ -6,6 +6,7 @@
 #include "FileWork.h"
 #include "MeshWorker.h"
 #include "MessageText.h"
+#include "PrepareForDrawing.h"
 #include "io/ModelReader.h"
 #include "settings/LastFolder.h"
 #include "WindowInputBlock.h"
@@ -53,12 +54,8 @@ void ReadOnFileThread(ReadState &state, const QString &path, const QString &suff
     });
     if (!temporaryCopy.isEmpty())
         QFile::remove(temporaryCopy);
-    // The views' mappers ask for the bounds of the points the cells use, a walk over every
-    // cell; cached with the model, computed here instead of on the window's thread.
-    if (state.result.model) {
-        double bounds[6];
-        state.result.model->GetCellsBounds(bounds);
-    }
+    if (state.result.model)
+        PrepareForDrawing(state.result.model);
 }
 
 } // namespace
@@ -155,8 +152,11 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         readingFile = true;
         ui->progressBar->setValue(0);
         ShowJobState();
-        finished = modelRead->Run([=] { ReadOnFileThread(*read, readName, lowerSuffix, temporaryCopy); },
-                                  [this, read] { ui->progressBar->setValue(read->percent); });
+        finished = modelRead->Run(
+            [read, readName, lowerSuffix, temporaryCopy] {
+                ReadOnFileThread(*read, readName, lowerSuffix, temporaryCopy);
+            },
+            [this, read] { ui->progressBar->setValue(read->percent); });
         readingFile = false;
     }
     if (!finished) {

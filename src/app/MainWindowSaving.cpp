@@ -130,7 +130,7 @@ bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
     {
         const WindowInputBlock block(this, cancelButton, false);
         modelWrite->Run(
-            [=] {
+            [result, model, transform, fileName, suffix] {
                 *result = lumeno::WriteModelFile(transform ? lumeno::TransformModel(model, transform) : model,
                                                  fileName, suffix);
             },

@@ -1,5 +1,7 @@
 #include "MeshWorker.h"
 
+#include "PrepareForDrawing.h"
+
 #include "mesh/MeshOperations.h"
 
 #include <QDateTime>
@@ -17,14 +19,6 @@ MeshWorker::MeshWorker() : decimator(vtkSmartPointer<vtkDecimatePro>::New())
 MeshWorker::~MeshWorker()
 {
     decimator->RemoveAllObservers();
-}
-
-void MeshWorker::PrepareForDrawing(vtkPolyData *model)
-{
-    // The view's mapper asks for the bounds of the points its cells use, a walk over every cell
-    // (15 ms of the first drawing of 1.2M triangles); cached with the model, computed here.
-    double bounds[6];
-    model->GetCellsBounds(bounds);
 }
 
 void MeshWorker::CancelThrough(int job)

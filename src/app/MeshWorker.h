@@ -62,7 +62,6 @@ private:
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
-    static void PrepareForDrawing(vtkPolyData *model);
     const lumeno::DeviationMeter &MeterFor(vtkPolyData *reference);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
