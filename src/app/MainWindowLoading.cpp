@@ -7,6 +7,7 @@
 #include "MeshWorker.h"
 #include "MessageText.h"
 #include "PrepareForDrawing.h"
+#include "io/FilePaths.h"
 #include "io/ModelReader.h"
 #include "settings/LastFolder.h"
 #include "WindowInputBlock.h"
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
-#include <QUuid>
 
 #include <atomic>
 
@@ -43,8 +43,8 @@ void NoteProgress(vtkObject *caller, unsigned long, void *state, void *)
         static_cast<ReadState *>(state)->percent = static_cast<int>(reader->GetProgress() * 100.0);
 }
 
-// Reads the file (then removes the copy it was read from, if any) on a thread of the file work.
-void ReadOnFileThread(ReadState &state, const QString &path, const QString &suffix, const QString &temporaryCopy)
+// Reads the file on a thread of the file work.
+void ReadOnFileThread(ReadState &state, const QString &path, const QString &suffix)
 {
     state.result = lumeno::ReadModel(path, suffix, [&state](vtkAlgorithm *reader) {
         auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
@@ -52,8 +52,6 @@ void ReadOnFileThread(ReadState &state, const QString &path, const QString &suff
         observer->SetClientData(&state);
         reader->AddObserver(vtkCommand::ProgressEvent, observer);
     });
-    if (!temporaryCopy.isEmpty())
-        QFile::remove(temporaryCopy);
     if (state.result.model)
         PrepareForDrawing(state.result.model);
 }
@@ -103,8 +101,8 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     // The newest request wins over a file still being read.
     modelRead->Cancel();
     const QFileInfo file(fileName);
-    const QString shownPath = QDir::toNativeSeparators(file.filePath());
-    if (!file.exists()) {
+    const QString shownPath = lumeno::DisplayPath(file.filePath());
+    if (!lumeno::PathExists(fileName)) {
         const bool listed = IsRecentFile(fileName);
         QMessageBox box(this);
         box.setText(Paragraphs({tr("The file ") + shownPath + tr(" doesn't exist."),
@@ -132,19 +130,6 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     };
 
     const QString lowerSuffix = suffix.toLower();
-
-    // The readers take an 8-bit name: a name that does not survive the round trip is read
-    // from a copy under a name of plain letters.
-    QString readName = QFile::decodeName(fileName.toUtf8());
-    QString temporaryCopy;
-    if (!QFile::exists(readName)) {
-        temporaryCopy = QStringLiteral("%1/%2.%3").arg(
-            QDir::tempPath(), QUuid::createUuid().toString().remove(QLatin1Char('{')).remove(QLatin1Char('}')),
-            lowerSuffix);
-        if (QFile::copy(fileName, temporaryCopy))
-            readName = temporaryCopy;
-    }
-
     auto read = std::make_shared<ReadState>();
     bool finished = false;
     {
@@ -153,9 +138,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
         ui->progressBar->setValue(0);
         ShowJobState();
         finished = modelRead->Run(
-            [read, readName, lowerSuffix, temporaryCopy] {
-                ReadOnFileThread(*read, readName, lowerSuffix, temporaryCopy);
-            },
+            [read, fileName, lowerSuffix] { ReadOnFileThread(*read, fileName, lowerSuffix); },
             [this, read] { ui->progressBar->setValue(read->percent); });
         readingFile = false;
     }
@@ -168,9 +151,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     if (result.failure == lumeno::ReadFailure::UnknownSuffix) {
         restoreProgress();
         QMessageBox box(this);
-        box.setText(Paragraphs({tr("Error opening ") + shownPath,
-                                tr("Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in "
-                                   ".stl, .obj or .ply.")}));
+        box.setText(Paragraphs({tr("Error opening ") + shownPath, lumeno::ReadFailureText(result)}));
         box.exec();
         return;
     }
@@ -179,11 +160,15 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     // from inside its run.
     if (result.failure != lumeno::ReadFailure::None) {
         restoreProgress();
-        QMessageBox::critical(nullptr, tr("Lumeno3D"),
-                              Paragraphs({tr("This file seems to be corrupt and cannot be loaded."), shownPath,
-                                          tr("Check that it is a complete STL, OBJ or PLY file, or export it "
-                                             "again.")}),
-                              QMessageBox::Ok);
+        const bool damaged = result.failure == lumeno::ReadFailure::DamagedFile ||
+                             result.failure == lumeno::ReadFailure::ReaderError ||
+                             result.failure == lumeno::ReadFailure::UnusableModel;
+        QMessageBox::critical(
+            nullptr, tr("Lumeno3D"),
+            Paragraphs({lumeno::ReadFailureText(result), shownPath,
+                        damaged ? tr("Check that it is a complete STL, OBJ or PLY file, or export it again.")
+                                : QString()}),
+            QMessageBox::Ok);
         return;
     }
 

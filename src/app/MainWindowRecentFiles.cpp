@@ -1,6 +1,8 @@
 // The five most recent model files of the File menu.
 #include "MainWindow.h"
 
+#include "io/FilePaths.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
@@ -50,7 +52,7 @@ void MainWindow::UpdateRecentFileActions()
     const QStringList files = StoredRecentFiles();
     const int shown = qMin(files.size(), MaxRecentFiles);
     for (int i = 0; i < shown; ++i) {
-        recentFileActions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        recentFileActions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(lumeno::DisplayPath(QFileInfo(files[i]).fileName())));
         recentFileActions[i]->setData(files[i]);
         recentFileActions[i]->setVisible(true);
     }

@@ -5,6 +5,7 @@
 #include "DualView.h"
 #include "FileWork.h"
 #include "MessageText.h"
+#include "io/FilePaths.h"
 #include "io/ModelWriter.h"
 #include "mesh/ModelTransform.h"
 #include "settings/LastFolder.h"
@@ -65,7 +66,7 @@ bool CompleteSuffix(QWidget *parent, const QString &title, QString &fileName, co
     return !QFileInfo::exists(fileName) ||
            QMessageBox::question(parent, title,
                                  MainWindow::tr("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QDir::toNativeSeparators(fileName))) == QMessageBox::Yes;
+                                     .arg(lumeno::DisplayPath(fileName))) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -106,7 +107,7 @@ bool MainWindow::SaveWithDialog()
         return false;
     AddRecentFile(fileName);
     history->setClean();
-    SetStatus(tr("Saved to %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+    SetStatus(tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(fileName).absoluteFilePath())));
     return true;
 }
 
@@ -189,6 +190,6 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
         return;
     QMessageBox::warning(this, tr("Save snapshot"),
                          Paragraphs({tr("The snapshot could not be saved to %1.\n%2")
-                                         .arg(QDir::toNativeSeparators(name), reason),
+                                         .arg(lumeno::DisplayPath(name), reason),
                                      tr("Choose another name or folder and save again.")}));
 }

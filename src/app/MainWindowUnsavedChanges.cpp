@@ -1,6 +1,8 @@
 // The window's title, and the question before a transformed or smoothed result is dropped.
 #include "MainWindow.h"
 
+#include "io/FilePaths.h"
+
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUndoStack>
@@ -9,7 +11,7 @@ void MainWindow::UpdateWindowTitle()
 {
     const QString program = QStringLiteral("Lumeno3D");
     // "[*]" marks where the title shows unsaved work; in a file name it is doubled to stay as it is.
-    const QString name = QFileInfo(loadedFile).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const QString name = lumeno::DisplayPath(QFileInfo(loadedFile).fileName()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name.isEmpty() ? program + QStringLiteral("[*]") : QStringLiteral("%1[*] - %2").arg(name, program));
     setWindowModified(history && !history->isClean());
 }
@@ -19,7 +21,7 @@ bool MainWindow::MayDiscardChanges()
     if (history->isClean())
         return true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Lumeno3D"),
-                    tr("Do you want to save the changes to %1?").arg(QFileInfo(loadedFile).fileName()),
+                    tr("Do you want to save the changes to %1?").arg(lumeno::DisplayPath(QFileInfo(loadedFile).fileName())),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setInformativeText(tr("The transform or smoothing of the model is lost unless you save it."));
     box.setDefaultButton(QMessageBox::Save);

@@ -20,6 +20,8 @@
 #include <QUrl>
 #include <QVTKOpenGLNativeWidget.h>
 
+#include <sys/stat.h>
+
 class TestDesktop : public QObject
 {
     Q_OBJECT
@@ -167,6 +169,13 @@ private slots:
             << "garbage"
             << QStringList{"This file seems to be corrupt and cannot be loaded.", "%1",
                            "Check that it is a complete STL, OBJ or PLY file, or export it again."};
+        QTest::newRow("replaced by a pipe")
+            << "pipe"
+            << QStringList{"This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files "
+                           "only.",
+                           "%1"};
+        QTest::newRow("replaced by a folder") << "folder" << QStringList{"This is a folder, not a model file.", "%1"};
+        QTest::newRow("emptied") << "empty" << QStringList{"This file is empty: it holds no model.", "%1"};
         QTest::newRow("replaced by another model") << "other" << QStringList();
     }
 
@@ -188,11 +197,17 @@ private slots:
         const testing::ModalAnswer choose = [&](QWidget *modal) {
             if (auto *dialog = qobject_cast<QDialog *>(modal))
                 connect(dialog, &QDialog::accepted, this, [&] {
-                    if (change == QLatin1String("delete"))
+                    if (change != QLatin1String("garbage") && change != QLatin1String("other"))
                         QFile::remove(path);
+                    if (change == QLatin1String("pipe"))
+                        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+                    else if (change == QLatin1String("folder"))
+                        QDir().mkpath(path);
+                    else if (change == QLatin1String("empty"))
+                        testing::WriteBytes(path, QByteArray());
                     else if (change == QLatin1String("garbage"))
                         testing::WriteBytes(path, testing::RandomBytes(5000, 11));
-                    else
+                    else if (change == QLatin1String("other"))
                         testing::WriteModel(box, path);
                 });
             testing::ChooseFile(path)(modal);

@@ -15,6 +15,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct CliRun
@@ -113,6 +115,24 @@ private slots:
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
     }
 
+    // A name in another encoding than the locale's (Latin-1 bytes under UTF-8) is opened by its
+    // bytes; the shell hands them over as they are.
+    void namesNotInTheLocaleEncodingAreRead()
+    {
+        const QByteArray folder = QFile::encodeName(Folder(QStringLiteral("encodings")));
+        const QByteArray name = folder + "/lat\xe9.stl";
+        QVERIFY(testing::WriteBytesByNativeName(name, testing::Contents(sphereStl)));
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" info --json \"$(printf '%1/lat\\351.stl')\"")
+                                               .arg(QFile::decodeName(folder)),
+                     QStringLiteral(LUMENO_CLI)});
+        QVERIFY(shell.waitForFinished(60000));
+        QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
+        const QJsonObject json = QJsonDocument::fromJson(shell.readAllStandardOutput()).object();
+        QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
+    }
+
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -143,13 +163,33 @@ private slots:
             << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron << 0;
         QTest::newRow("levels under a file") << QStringList{"levels", good, good + "/levels"} << 3
                                              << good + QStringLiteral("/levels: the folder cannot be created.") << 0;
+        // What is named like a model but is none says so at once; a pipe without a writer
+        // would have blocked the open for ever.
+        const QString fifo = folder + QStringLiteral("/fifo.stl");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QTest::newRow("fifo") << QStringList{"info", fifo} << 2 << fifo + QStringLiteral(": This is no file on a disk")
+                              << 0;
+        const QString folderNamedLikeAModel = folder + QStringLiteral("/folder.obj");
+        QVERIFY(QDir().mkpath(folderNamedLikeAModel));
+        QTest::newRow("folder") << QStringList{"levels", folderNamedLikeAModel, folder + QStringLiteral("/out")} << 2
+                                << folderNamedLikeAModel + QStringLiteral(": This is a folder, not a model file.") << 0;
+        // A name can neither break the line nor reach the terminal as a control sequence.
+        const QString controls = folder + QStringLiteral("/red\x1b[31m\nline.stl");
+        QVERIFY(testing::WriteBytes(controls, testing::Contents(truncated)));
+        QTest::newRow("control characters in the name")
+            << QStringList{"info", controls} << 2 << folder + QStringLiteral("/red\\x1b[31m\\nline.stl") + corrupt
+            << 0;
         // The file that was there stays; VTK's own reports (the OBJ writer's pipeline dump) go to the log.
-        for (const QString suffix : {"stl", "ply", "obj"}) {
+        // The limit lets the input's working copy be written, and the larger output not (PLY, the
+        // smallest format, is checked by the window's saving test).
+        const QString compact = folder + QStringLiteral("/compact.ply");
+        QVERIFY(testing::WriteModel(testing::Sphere(60, 40), compact));
+        for (const QString suffix : {"stl", "obj"}) {
             const QString kept = folder + QStringLiteral("/kept.") + suffix;
             QVERIFY(testing::WriteBytes(kept, "the previous model"));
             QTest::addRow("full disk, %s", qPrintable(suffix))
-                << QStringList{"reduce", sphereStl, "-o", kept, "--keep", "90"} << 3
-                << cannotSave + kept + QStringLiteral(". Writing the file failed.") << 16384;
+                << QStringList{"reduce", compact, "-o", kept, "--keep", "90"} << 3
+                << cannotSave + kept + QStringLiteral(". Writing the file failed.") << int(QFileInfo(compact).size());
         }
     }
 

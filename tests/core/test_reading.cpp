@@ -1,14 +1,20 @@
 // Reading model files: good files of each format, and damaged ones refused before or after the reader.
 #include "TestSupport.h"
 
+#include "io/FilePaths.h"
 #include "io/ModelReader.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/MeshOperations.h"
 
 #include <vtkDecimatePro.h>
 
+#include <atomic>
 #include <clocale>
 #include <cmath>
+#include <set>
+#include <thread>
+
+#include <sys/stat.h>
 
 using lumeno::ReadFailure;
 
@@ -60,6 +66,17 @@ private slots:
             << testing::DataFile("obj-face-continuation-valid.obj") << 4 << 2 << 1.0;
         // Its name alone makes over 5 % of the first 256 bytes non-ASCII: "binary" to the reader.
         QTest::newRow("ascii stl with a Japanese name") << testing::DataFile("stl-utf8-name.stl") << 8 << 12 << 1.5;
+        // The STL reader drops a triangle whose corners coincide; the rest loads.
+        QTest::newRow("stl with a triangle without area") << testing::DataFile("stl-degenerate-triangle.stl") << 3 << 1
+                                                          << 1.0;
+        // Negative indices count back from the last element given so far.
+        QTest::newRow("obj relative indices") << testing::DataFile("obj-relative-indices.obj") << -1 << 2 << 1.0;
+        QTest::newRow("obj relative indices only") << testing::DataFile("face_relative_index.obj") << 4 << 1 << 1.0;
+        // The reader itself would stop at the "usemtl" without a name and return nothing.
+        QTest::newRow("obj usemtl without a name") << testing::DataFile("obj-nameless-material.obj") << -1 << 2 << 2.0;
+        // The reader skips faces whose normal indices differ in kind from the first face's.
+        QTest::newRow("obj faces with and without normals")
+            << testing::DataFile("obj-faces-with-and-without-normals.obj") << -1 << 4 << 1.0;
     }
 
     // The suffix is given in capitals: it counts in any case.
@@ -87,10 +104,10 @@ private slots:
         QTest::newRow("text that is no stl") << testing::DataFile("stl-prose.stl") << ReadFailure::ReaderError;
         // Each refused before the reader; several crashed the reader or a filter once.
         for (const char *name :
-             {"empty.stl", "empty.obj", "empty.ply", "stl-cut-in-a-triangle.stl", "stl-shorter-than-its-header.stl",
+             {"stl-cut-in-a-triangle.stl", "stl-shorter-than-its-header.stl",
               // The size of the triangles it claims overflows 32 bits.
               "stl-claims-4-billion-triangles.stl", "face_past_points.obj", "face_index_zero.obj",
-              "face_relative_index.obj", "texture_index_past.obj",
+              "obj-relative-index-before-the-first.obj", "texture_index_past.obj",
               "long_material_name.obj",
               // The reader's scan takes the next corner's index as texture and normal index here.
               "fuzz-obj-corner-ending-in-slash.obj",
@@ -108,9 +125,17 @@ private slots:
               "ply-no-final-line-feed.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::DamagedFile;
         // Refused after the reader. Filters crash on short polygons (smoothing) and a repeated corner (decimation).
-        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl", "stl-without-triangles.stl",
-                                 "obj-without-faces.obj", "short_faces.ply", "repeated_corner.obj"})
+        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl", "short_faces.ply", "repeated_corner.obj"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::UnusableModel;
+        // Not damaged, but nothing to reduce: each says what it lacks.
+        for (const char *name : {"empty.stl", "empty.obj", "empty.ply"})
+            QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::EmptyFile;
+        for (const char *name : {"stl-without-triangles.stl", "obj-without-faces.obj", "obj-lines-only.obj",
+                                 "ply-point-cloud.ply"})
+            QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::NoTriangles;
+        // What we wrote of it would read back as nothing (the STL reader merges the corners).
+        for (const char *name : {"obj-all-points-at-one-place.obj", "stl-all-corners-at-one-place.stl"})
+            QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::NoExtent;
     }
 
     void damagedFilesAreRefused()
@@ -120,6 +145,115 @@ private slots:
         const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
         QVERIFY(!result.model);
         QCOMPARE(result.failure, failure);
+        QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
+    }
+
+    // Whatever the name points at, the reading ends at once with what it is; nothing blocks
+    // (a pipe without a writer would stall a plain open for ever).
+    void whatIsNoModelFileIsNamed_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ReadFailure>("failure");
+        const QString folder = testing::ScratchFile(QStringLiteral("no-model-files"));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/folder.stl")));
+        const QByteArray fifo = QFile::encodeName(folder + QStringLiteral("/fifo.stl"));
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), folder + QStringLiteral("/device.ply")));
+        QTest::newRow("missing") << folder + QStringLiteral("/missing.stl") << ReadFailure::Missing;
+        QTest::newRow("folder") << folder + QStringLiteral("/folder.stl") << ReadFailure::Folder;
+        QTest::newRow("fifo") << QFile::decodeName(fifo) << ReadFailure::NotRegularFile;
+        QTest::newRow("device") << folder + QStringLiteral("/device.ply") << ReadFailure::NotRegularFile;
+        QTest::newRow("empty") << testing::DataFile("empty.obj") << ReadFailure::EmptyFile;
+    }
+
+    void whatIsNoModelFileIsNamed()
+    {
+        QFETCH(QString, path);
+        QFETCH(ReadFailure, failure);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QCOMPARE(result.failure, failure);
+        QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
+    }
+
+    // Another program writes the file while it is read, or swaps it by renaming a crafted one
+    // over it: whatever the reader is given is what was checked, so a read gives the model, a
+    // refusal, or "changed" — never a crash (SIGBUS from a shrinking mapping, or the reader on
+    // bytes nobody checked).
+    void filesChangingWhileReadNeverCrash()
+    {
+        const QString folder = testing::ScratchFile(QStringLiteral("changing"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + QStringLiteral("/model.ply");
+        const QString valid = folder + QStringLiteral("/valid.ply");
+        QVERIFY(testing::WriteModel(testing::Sphere(64, 64), valid));
+        const QByteArray validBytes = testing::Contents(valid);
+        const QByteArray crafted = testing::Contents(testing::DataFile("ply-binary-face-past-the-vertices.ply"));
+        QVERIFY(testing::WriteBytes(target, validBytes));
+
+        std::atomic<bool> stop{false};
+        std::thread changer([&] {
+            for (int round = 0; !stop; ++round) {
+                if (round % 2 == 0) { // cut short and written again in place
+                    QFile file(target);
+                    if (file.open(QIODevice::ReadWrite)) {
+                        file.resize(validBytes.size() / 3);
+                        file.write(validBytes);
+                    }
+                } else { // replaced by a crafted file, then by the valid one
+                    const QString swap = folder + QStringLiteral("/swap.ply");
+                    testing::WriteBytes(swap, round % 4 == 1 ? crafted : validBytes);
+                    ::rename(QFile::encodeName(swap).constData(), QFile::encodeName(target).constData());
+                }
+            }
+        });
+        std::set<ReadFailure> seen;
+        for (int read = 0; read < 60; ++read) {
+            const lumeno::ReadResult result = lumeno::ReadModel(target, QStringLiteral("ply"));
+            seen.insert(result.failure);
+            QVERIFY(!result.model || lumeno::HasSoundCells(result.model));
+        }
+        stop = true;
+        changer.join();
+        for (ReadFailure failure : seen)
+            QVERIFY2(failure == ReadFailure::None || failure == ReadFailure::Changed ||
+                         failure == ReadFailure::DamagedFile,
+                     qPrintable(QString::number(int(failure))));
+    }
+
+    // A name in another encoding than the locale's (Latin-1 under UTF-8) reaches Qt with U+FFFD
+    // for its odd bytes; it is opened by the bytes it has on the disk.
+    void namesNotInTheLocaleEncodingOpen()
+    {
+        const QByteArray folder = QFile::encodeName(testing::ScratchFile(QStringLiteral("encodings")));
+        QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+        const QByteArray name = folder + "/lat\xe9.stl";
+        QVERIFY(testing::WriteBytesByNativeName(name, testing::Contents(testing::DataFile("cube_ascii.stl"))));
+        const QString path = QFile::decodeName(name);
+        QVERIFY(lumeno::PathExists(path));
+        QCOMPARE(lumeno::NativePath(path), name);
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QStringLiteral("stl"));
+        QCOMPARE(result.failure, ReadFailure::None);
+        QCOMPARE(result.model->GetNumberOfPolys(), vtkIdType(12));
+    }
+
+    // A name holding line breaks or an ESC can neither split a message nor drive a terminal.
+    void pathsInMessagesAreOneLineOfPlainText_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QStringLiteral("/models/part.stl") << QStringLiteral("/models/part.stl");
+        QTest::newRow("line feed") << QStringLiteral("/a\nb.stl") << QStringLiteral("/a\\nb.stl");
+        QTest::newRow("escape") << QStringLiteral("/\x1b[2Jx.stl") << QStringLiteral("/\\x1b[2Jx.stl");
+        QTest::newRow("tab, cr, del") << QStringLiteral("\t\r\x7f") << QStringLiteral("\\t\\r\\x7f");
+        QTest::newRow("c1 and separators") << QString(QChar(0x9b)) + QChar(0x2028) << QStringLiteral("\\x9b\\u2028");
+        QTest::newRow("beyond ascii") << QStringLiteral("/モデル/é.stl") << QStringLiteral("/モデル/é.stl");
+    }
+
+    void pathsInMessagesAreOneLineOfPlainText()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shown);
+        QCOMPARE(lumeno::DisplayPath(path), shown);
     }
 
     // A model that loads can still make a filter leave triangles on points it has removed

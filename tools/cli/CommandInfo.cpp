@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ModelFiles.h"
 
+#include "io/FilePaths.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/LevelSizes.h"
 
@@ -47,7 +48,7 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     outcome.report = report;
 
     QTextStream text(&outcome.summary);
-    text << "File:       " << options.input << " (" << input.fileSize << " bytes)\n"
+    text << "File:       " << lumeno::DisplayPath(options.input) << " (" << input.fileSize << " bytes)\n"
          << "Triangles:  " << input.model->GetNumberOfPolys() << "\n"
          << "Vertices:   " << input.model->GetNumberOfPoints() << "\n";
     if (input.removedDuplicates > 0)

@@ -2,6 +2,7 @@
 
 #include "Progress.h"
 
+#include "io/FilePaths.h"
 #include "io/ModelReader.h"
 #include "io/ModelWriter.h"
 
@@ -40,13 +41,8 @@ InputModel LoadInput(const QString &path, Progress &progress)
 {
     InputModel input;
     const QFileInfo file(path);
-    if (!file.exists()) {
-        input.failure = Translate("The file ") + file.filePath() + Translate(" doesn't exist.");
-        return input;
-    }
-    input.fileSize = file.size();
-
-    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(file.fileName()));
+    const QString shownPath = lumeno::DisplayPath(path);
+    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(lumeno::DisplayPath(file.fileName())));
     QElapsedTimer clock;
     clock.start();
     const lumeno::ReadResult result =
@@ -54,10 +50,13 @@ InputModel LoadInput(const QString &path, Progress &progress)
     input.loadSeconds = clock.nsecsElapsed() / 1e9;
     progress.Clear();
 
-    if (result.failure == lumeno::ReadFailure::UnknownSuffix)
-        input.failure = Translate("Error opening ") + path;
+    input.fileSize = result.fileSize;
+    if (result.failure == lumeno::ReadFailure::Missing)
+        input.failure = Translate("The file ") + shownPath + Translate(" doesn't exist.");
+    else if (result.failure == lumeno::ReadFailure::UnknownSuffix)
+        input.failure = Translate("Error opening ") + shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
     else if (result.failure != lumeno::ReadFailure::None)
-        input.failure = path + QStringLiteral(": ") + Translate("This file seems to be corrupt and cannot be loaded.");
+        input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
     else
         input.model = result.model;
     input.removedDuplicates = result.removedDuplicates;

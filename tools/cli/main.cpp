@@ -4,6 +4,7 @@
 #include "Progress.h"
 
 #include "Version.h"
+#include "io/FilePaths.h"
 #include "io/VtkMessageLog.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,8 @@ int main(int argc, char *argv[])
     const ParsedArguments parsed = ParseArguments(app.arguments().mid(1));
     const CliOptions &options = parsed.options;
     if (!parsed.error.isEmpty()) {
-        Print(stderr, QStringLiteral("lumeno3d-cli: %1 (see lumeno3d-cli --help)\n").arg(parsed.error));
+        Print(stderr, QStringLiteral("lumeno3d-cli: %1 (see lumeno3d-cli --help)\n")
+                          .arg(lumeno::EscapeControlCharacters(parsed.error)));
         return ExitUsage;
     }
     if (options.help) {
@@ -64,7 +66,7 @@ int main(int argc, char *argv[])
     progress.Clear();
 
     if (outcome.status != ExitSuccess) {
-        Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(outcome.failure));
+        Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
         return outcome.status;
     }
     if (options.json) {

@@ -1,6 +1,5 @@
 #include "io/ModelFileCheck.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -163,19 +162,21 @@ bool CheckStl(Text file)
 
 // ---------------------------------------------------------------- OBJ
 
-// One index of a corner: digits with an optional '+', as the reader's "%d" takes them.
+// One index of a corner: digits with an optional sign, as the reader's "%d" takes them.
 bool ParseObjIndex(Text word, long long &value)
 {
     if (!word.empty() && word.front() == '+')
         word.remove_prefix(1);
-    return !word.empty() && word.front() >= '0' && word.front() <= '9' && ParseInteger(word, value);
+    const Text digits = !word.empty() && word.front() == '-' ? word.substr(1) : word;
+    return !digits.empty() && digits.front() >= '0' && digits.front() <= '9' && ParseInteger(word, value);
 }
 
-// One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn", with
-// positive indices only (the reader takes neither 0 nor relative indices), each no larger
-// than its list. A corner ending in '/' is refused: the reader's scan would take the index
-// that follows the blank as this corner's texture or normal index.
-bool CheckObjCorner(Text corner, long long (&largest)[3])
+// One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn". A positive
+// index counts from the start of its list, a negative one back from the end of what the file
+// has given so far (-1: the last); 0 names nothing. A corner ending in '/' is refused: the
+// reader's scan would take the index that follows the blank as this corner's texture or normal
+// index.
+bool CheckObjCorner(Text corner, const long long (&counts)[3], long long (&largest)[3])
 {
     const auto slashes = std::count(corner.begin(), corner.end(), '/');
     int part = 0;
@@ -187,7 +188,7 @@ bool CheckObjCorner(Text corner, long long (&largest)[3])
         const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
         if (!index.empty() || part != 1 || slashes != 2) {
             long long value = 0;
-            if (!ParseObjIndex(index, value) || value < 1)
+            if (!ParseObjIndex(index, value) || value == 0 || (value < 0 && -value > counts[part]))
                 return false;
             largest[part] = std::max(largest[part], value);
         }
@@ -261,7 +262,7 @@ bool CheckObj(Text file)
                 words.insert(words.end(), continued.begin(), continued.end());
             }
             for (Text corner : words)
-                if (!CheckObjCorner(corner, largest))
+                if (!CheckObjCorner(corner, counts, largest))
                     return false;
         }
     }
@@ -579,33 +580,37 @@ bool CheckPly(Text file)
     return CheckPlyBinaryBody(body, elements, format == PlyFormat::BinaryBigEndian, vertexCount);
 }
 
-template <typename Check>
-bool CheckMappedFile(const QString &path, Check check)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
-        return false;
-    const uchar *mapped = file.map(0, file.size());
-    if (!mapped)
-        return false;
-    return check(Text(reinterpret_cast<const char *>(mapped), static_cast<size_t>(file.size())));
-}
-
 } // namespace
 
-bool IsAsciiStlTakenForBinary(const QString &path)
+bool IsAsciiStlTakenForBinary(std::string_view file)
 {
-    return CheckMappedFile(path, [](Text file) { return LooksBinary(file) && IsAsciiStlWithForeignName(file); });
+    return LooksBinary(file) && IsAsciiStlWithForeignName(file);
 }
 
-bool IsModelFileSafeToRead(const QString &path, const QString &suffix)
+bool IsPlyWithoutFaces(std::string_view file)
 {
+    PlyFormat format = PlyFormat::Ascii;
+    std::vector<PlyElement> elements;
+    size_t bodyStart = 0;
+    if (!ParsePlyHeader(file, format, elements, bodyStart))
+        return false;
+    const auto named = [&elements](Text name) {
+        return std::any_of(elements.begin(), elements.end(),
+                           [name](const PlyElement &element) { return element.name == name && element.count > 0; });
+    };
+    return named("vertex") && !named("face");
+}
+
+bool IsModelFileSafeToRead(std::string_view file, const QString &suffix)
+{
+    if (file.empty())
+        return false;
     if (suffix == QLatin1String("stl"))
-        return CheckMappedFile(path, CheckStl);
+        return CheckStl(file);
     if (suffix == QLatin1String("obj"))
-        return CheckMappedFile(path, CheckObj);
+        return CheckObj(file);
     if (suffix == QLatin1String("ply"))
-        return CheckMappedFile(path, CheckPly);
+        return CheckPly(file);
     return false;
 }
 

@@ -1,8 +1,13 @@
 #include "io/ModelReader.h"
 
+#include "io/FilePaths.h"
+#include "io/ModelFileBytes.h"
 #include "io/ModelFileCheck.h"
+#include "io/ReaderInput.h"
 #include "mesh/TriangleCleanup.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -62,25 +67,6 @@ private:
     locale_t cLocale;
     locale_t previous = static_cast<locale_t>(0);
 };
-
-// A copy of the STL with '_' for each byte of its first line beyond ASCII, so that the
-// reader reads it as the text it is (see IsAsciiStlTakenForBinary).
-bool WriteCopyWithPlainName(const QString &path, QTemporaryFile &copy)
-{
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly) || !copy.open())
-        return false;
-    QByteArray chunk = source.readLine();
-    for (char &byte : chunk)
-        if (static_cast<unsigned char>(byte) >= 0x80)
-            byte = '_';
-    while (!chunk.isEmpty()) {
-        if (copy.write(chunk) != chunk.size())
-            return false;
-        chunk = source.read(1 << 20);
-    }
-    return source.error() == QFileDevice::NoError && copy.flush();
-}
 
 void NoteError(vtkObject *, unsigned long, void *clientData, void *)
 {
@@ -160,6 +146,52 @@ bool HasSoundCells(vtkPolyData *model)
     return HasProperPolygons(model->GetPolys()) && (pointCount == 0 || HasFiniteCoordinates(model->GetPoints()));
 }
 
+namespace {
+
+ReadFailure FailureOf(FileAccess access)
+{
+    switch (access) {
+    case FileAccess::Read:
+        return ReadFailure::None;
+    case FileAccess::Missing:
+        return ReadFailure::Missing;
+    case FileAccess::Folder:
+        return ReadFailure::Folder;
+    case FileAccess::NotRegular:
+        return ReadFailure::NotRegularFile;
+    case FileAccess::Empty:
+        return ReadFailure::EmptyFile;
+    case FileAccess::Unreadable:
+        return ReadFailure::Unreadable;
+    case FileAccess::Changed:
+        return ReadFailure::Changed;
+    case FileAccess::TooLarge:
+        return ReadFailure::TooLarge;
+    }
+    return ReadFailure::Unreadable;
+}
+
+bool HasExtent(vtkPolyData *model)
+{
+    double bounds[6];
+    model->GetBounds(bounds);
+    return bounds[1] > bounds[0] || bounds[3] > bounds[2] || bounds[5] > bounds[4];
+}
+
+// Why the reader's output cannot be used, or None.
+ReadFailure ProblemOfOutput(vtkPolyData *model)
+{
+    const bool finite = model->GetNumberOfPoints() > 0 && HasFiniteCoordinates(model->GetPoints());
+    // Before the count of faces: the STL reader drops every triangle whose corners coincide.
+    if (finite && !HasExtent(model))
+        return ReadFailure::NoExtent;
+    if (model->GetNumberOfPolys() == 0 && model->GetNumberOfStrips() == 0)
+        return ReadFailure::NoTriangles;
+    return finite && HasSoundCells(model) ? ReadFailure::None : ReadFailure::UnusableModel;
+}
+
+} // namespace
+
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
 {
     ReadResult result;
@@ -169,18 +201,28 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         result.failure = ReadFailure::UnknownSuffix;
         return result;
     }
-    QTemporaryFile plainCopy;
-    QString readPath = path;
-    if (lowerSuffix == QLatin1String("stl") && IsAsciiStlTakenForBinary(path)) {
-        if (!WriteCopyWithPlainName(path, plainCopy)) {
-            result.failure = ReadFailure::ReaderError;
+
+    QTemporaryFile copy;
+    {
+        FileBytes file = ReadModelFileBytes(path);
+        result.failure = FailureOf(file.access);
+        result.systemError = file.systemError;
+        if (result.failure != ReadFailure::None)
+            return result;
+        result.fileSize = static_cast<qint64>(file.bytes.Size());
+        MendForReader(file.bytes, lowerSuffix);
+        if (lowerSuffix == QLatin1String("ply") && IsPlyWithoutFaces(file.bytes.View())) {
+            result.failure = ReadFailure::NoTriangles;
             return result;
         }
-        readPath = plainCopy.fileName();
-    }
-    if (!IsModelFileSafeToRead(readPath, lowerSuffix)) {
-        result.failure = ReadFailure::DamagedFile;
-        return result;
+        if (!IsModelFileSafeToRead(file.bytes.View(), lowerSuffix)) {
+            result.failure = ReadFailure::DamagedFile;
+            return result;
+        }
+        if (!WritePrivateCopy(file.bytes.View(), lowerSuffix, copy)) {
+            result.failure = ReadFailure::NoWorkingCopy;
+            return result;
+        }
     }
 
     bool readerFailed = false;
@@ -193,7 +235,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     if (prepareReader)
         prepareReader(reader);
 
-    const QByteArray encodedName = QFile::encodeName(readPath);
+    const QByteArray encodedName = QFile::encodeName(copy.fileName());
     reader->SetFileName(encodedName.constData());
     bool updated = false;
     {
@@ -208,10 +250,9 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     // A copy of our own, so the model does not keep the reader's pipeline alive.
     auto model = vtkSmartPointer<vtkPolyData>::New();
     model->ShallowCopy(reader->GetOutput());
-    if (!IsModelUsable(model)) {
-        result.failure = ReadFailure::UnusableModel;
+    result.failure = ProblemOfOutput(model);
+    if (result.failure != ReadFailure::None)
         return result;
-    }
     const CleanedTriangles cleaned = CleanTriangles(model);
     if (cleaned.model != model && !IsModelUsable(cleaned.model)) {
         result.failure = ReadFailure::UnusableModel;
@@ -220,6 +261,65 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
     return result;
+}
+
+namespace {
+
+// The untranslated sentence for a failure; nullptr for None.
+const char *FailureSentence(ReadFailure failure)
+{
+    switch (failure) {
+    case ReadFailure::None:
+        return nullptr;
+    case ReadFailure::UnknownSuffix:
+        return QT_TRANSLATE_NOOP("MainWindow", "Lumeno3D opens STL, OBJ and PLY files: choose a file whose name "
+                                               "ends in .stl, .obj or .ply.");
+    case ReadFailure::Missing:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file doesn't exist.");
+    case ReadFailure::Folder:
+        return QT_TRANSLATE_NOOP("MainWindow", "This is a folder, not a model file.");
+    case ReadFailure::NotRegularFile:
+        return QT_TRANSLATE_NOOP("MainWindow", "This is no file on a disk but a pipe, a device or a socket: "
+                                               "Lumeno3D opens model files only.");
+    case ReadFailure::EmptyFile:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file is empty: it holds no model.");
+    case ReadFailure::Unreadable:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file cannot be read: %1.");
+    case ReadFailure::Changed:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file changed while it was being read; another program may "
+                                               "still be writing it. Open it again once it is complete.");
+    case ReadFailure::TooLarge:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file is too large for the memory this computer has left.");
+    case ReadFailure::NoWorkingCopy:
+        return QT_TRANSLATE_NOOP("MainWindow", "Lumeno3D could not store its working copy of this file in the "
+                                               "temporary folder %1; it may be full.");
+    case ReadFailure::DamagedFile:
+    case ReadFailure::ReaderError:
+    case ReadFailure::UnusableModel:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file seems to be corrupt and cannot be loaded.");
+    case ReadFailure::NoTriangles:
+        return QT_TRANSLATE_NOOP("MainWindow", "This file holds no triangles with an area, only points or lines (a "
+                                               "point cloud, say): Lumeno3D reduces triangle meshes.");
+    case ReadFailure::NoExtent:
+        return QT_TRANSLATE_NOOP("MainWindow", "All points of this model lie at one place: it has no surface to "
+                                               "show or reduce.");
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString ReadFailureText(const ReadResult &result)
+{
+    const char *sentence = FailureSentence(result.failure);
+    if (!sentence)
+        return QString();
+    QString text = QCoreApplication::translate("MainWindow", sentence);
+    if (result.failure == ReadFailure::Unreadable)
+        text = text.arg(result.systemError);
+    else if (result.failure == ReadFailure::NoWorkingCopy)
+        text = text.arg(DisplayPath(QDir::tempPath()));
+    return text;
 }
 
 } // namespace lumeno

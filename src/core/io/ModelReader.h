@@ -12,10 +12,20 @@ namespace lumeno {
 
 enum class ReadFailure {
     None,
-    UnknownSuffix, // no reader for the suffix
-    DamagedFile,   // the file fails the checks made before any reader sees it
-    ReaderError,   // the reader reported an error or ran out of memory
-    UnusableModel, // the reader's output fails IsModelUsable
+    UnknownSuffix,  // no reader for the suffix
+    Missing,        // nothing under that name
+    Folder,         // a folder named like a model file
+    NotRegularFile, // a pipe, device or socket
+    EmptyFile,
+    Unreadable,     // no permission, or an I/O error (ReadResult::systemError)
+    Changed,        // another program changed the file while it was read
+    TooLarge,       // the file does not fit in memory
+    NoWorkingCopy,  // the temporary folder took no copy for the reader
+    DamagedFile,    // the file fails the checks made before any reader sees it
+    ReaderError,    // the reader reported an error or ran out of memory
+    UnusableModel,  // the reader's output fails IsModelUsable
+    NoTriangles,    // points or lines only, such as a scanner's point cloud
+    NoExtent,       // every point lies at one place
 };
 
 struct ReadResult
@@ -23,13 +33,20 @@ struct ReadResult
     vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
+    qint64 fileSize = 0;             // bytes read
+    QString systemError;             // the system's words for Unreadable
 };
 
-// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case), giving
-// the reader QFile::encodeName(path). prepareReader sees the reader before it runs.
+// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case).
+// The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
+// and the reader reads a private copy of exactly those bytes: a file changed, cut short or
+// replaced meanwhile never reaches it. prepareReader sees the reader before it runs.
 // Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles); the
 // points stay as the reader delivers them.
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
+
+// What went wrong, in one translated sentence that does not name the file; empty for None.
+QString ReadFailureText(const ReadResult &result);
 
 // Whether every filter and view can take the model: it has points and polygons, and
 // HasSoundCells.

@@ -1,5 +1,6 @@
 #include "io/ModelWriter.h"
 
+#include "io/FilePaths.h"
 #include "io/ModelReader.h"
 #include "io/vtkOBJWriter.h"
 
@@ -34,7 +35,7 @@ namespace {
 ModelWriteResult Failure(const QString &fileName, const QString &reason)
 {
     return {false, QCoreApplication::translate("ModelWriter", "The model could not be saved to %1.\n%2")
-                       .arg(QDir::toNativeSeparators(fileName), reason)};
+                       .arg(DisplayPath(fileName), reason)};
 }
 
 // A symbolic link is kept: its target gets the new content.
@@ -273,7 +274,7 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
         return {false,
                 QCoreApplication::translate("ModelWriter",
                                             "%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.")
-                    .arg(QDir::toNativeSeparators(fileName))};
+                    .arg(DisplayPath(fileName))};
     if (!model)
         return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
 

@@ -9,6 +9,7 @@
 #include <vtkSphereSource.h>
 #include <vtkTriangleFilter.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace testing {
@@ -54,6 +55,16 @@ bool WriteBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool WriteBytesByNativeName(const QByteArray &nativePath, const QByteArray &bytes)
+{
+    FILE *file = std::fopen(nativePath.constData(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), file) ==
+                         static_cast<size_t>(bytes.size());
+    return std::fclose(file) == 0 && written;
 }
 
 QByteArray Contents(const QString &path)

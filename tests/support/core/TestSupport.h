@@ -23,6 +23,8 @@ QString DataFile(const QString &name);
 QString ScratchFile(const QString &name);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
+// For names that are no text in the locale's encoding, which a QString cannot carry.
+bool WriteBytesByNativeName(const QByteArray &nativePath, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
 // Bytes that hold no model and no settings, the same for the same seed.
 QByteArray RandomBytes(int size, quint32 seed);
