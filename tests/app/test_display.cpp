@@ -1,0 +1,110 @@
+// What the window tells and shows besides the models' numbers: models of any size framed in both
+// views.
+#include "AppSupport.h"
+
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkPoints.h>
+#include <vtkRenderWindow.h>
+
+#include <cmath>
+
+namespace {
+
+// The model scaled by `factor` about the origin, then moved by `offset` along each axis.
+vtkSmartPointer<vtkPolyData> Placed(vtkPolyData *model, double factor, double offset)
+{
+    auto placed = vtkSmartPointer<vtkPolyData>::New();
+    placed->DeepCopy(model);
+    vtkPoints *points = placed->GetPoints();
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        points->SetPoint(i, point[0] * factor + offset, point[1] * factor + offset, point[2] * factor + offset);
+    }
+    return placed;
+}
+
+QImage Grab(QVTKOpenGLNativeWidget *view)
+{
+    view->renderWindow()->Render();
+    QTest::qWait(200);
+    return view->grabFramebuffer();
+}
+
+bool IsBlue(const QColor &colour)
+{
+    return colour.blue() > colour.red() + 60 && colour.blue() > colour.green() + 60;
+}
+
+// The model (drawn blue) fills the middle of both views, and the background shows at the corners.
+QString Unframed(MainWindow &window)
+{
+    QStringList faults;
+    for (auto *view : window.findChildren<QVTKOpenGLNativeWidget *>()) {
+        const QImage image = Grab(view);
+        const int w = image.width(), h = image.height();
+        const QPoint middle(w / 2, h / 2);
+        // Away from the panel in the upper left corner and the axes in the lower left one.
+        const QList<QPoint> corners{{w - 3, 3}, {w - 3, h - 3}};
+        if (!IsBlue(image.pixelColor(middle)))
+            faults << view->objectName() + QStringLiteral(" middle ") + image.pixelColor(middle).name();
+        for (const QPoint &corner : corners)
+            if (IsBlue(image.pixelColor(corner)))
+                faults << view->objectName() + QStringLiteral(" corner ") + image.pixelColor(corner).name();
+    }
+    return faults.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+class TestDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("modelRed"), 0.0);
+        settings.setValue(QStringLiteral("modelGreen"), 0.0);
+        settings.setValue(QStringLiteral("modelBlue"), 1.0);
+    }
+
+    void cleanup() { QSettings().clear(); }
+
+    // Each model is framed whatever the size and place of the one before it, and so is the next.
+    void everyModelIsFramed_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<double>("offset");
+        QTest::newRow("1e-30 across") << 1e-30 << 0.0;
+        QTest::newRow("1e-12 across, 1e-9 from the origin") << 1e-12 << 1e-9;
+        QTest::newRow("1e30 across") << 1e30 << 0.0;
+        QTest::newRow("1 across, 1e7 from the origin") << 1.0 << 1e7;
+    }
+
+    void everyModelIsFramed()
+    {
+        QFETCH(double, factor);
+        QFETCH(double, offset);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        const QString normal = testing::ScratchFile(QStringLiteral("normal.stl"));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), normal));
+        QCOMPARE(Unframed(window), QString());
+        QVERIFY(testing::LoadIntoWindow(window, Placed(testing::Sphere(), factor, offset),
+                                        testing::ScratchFile(QStringLiteral("placed.stl"))));
+        QCOMPARE(Unframed(window), QString());
+        // The numbers stay those of the model as read.
+        const double width = window.LoadedModel()->GetBounds()[1] - window.LoadedModel()->GetBounds()[0];
+        QVERIFY2(std::abs(width / (2 * factor) - 1) < 0.01, // the sphere of radius 1 is tessellated
+                  qPrintable(QString::number(width)));
+        window.LoadModel(normal, QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(Unframed(window), QString());
+    }
+};
+
+LUMENO_TEST_MAIN(TestDisplay)
+#include "test_display.moc"
