@@ -1,7 +1,10 @@
 // What the window tells and shows besides the models' numbers: models of any size framed in both
-// views.
+// views, the deviation figures.
 #include "AppSupport.h"
 
+#include "PercentText.h"
+
+#include <QRegularExpression>
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkPoints.h>
@@ -56,6 +59,29 @@ QString Unframed(MainWindow &window)
     return faults.join(QStringLiteral(", "));
 }
 
+// A sphere of 2 * theta * (phi - 2) triangles, written once.
+QString SphereFile(int theta, int phi)
+{
+    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
+    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
+}
+
+// The figures of a deviation text that show fewer than two significant digits ("0.00").
+QStringList VagueFigures(const QString &text)
+{
+    QStringList vague;
+    static const QRegularExpression figure(QStringLiteral("(<\\s*)?([0-9][0-9.,]*) %"));
+    for (auto match = figure.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        QString digits = found.captured(2);
+        digits.remove(QRegularExpression(QStringLiteral("[.,]")));
+        digits.remove(QRegularExpression(QStringLiteral("^0+")));
+        if (found.captured(1).isEmpty() && digits.size() < 2)
+            vague << found.captured(0);
+    }
+    return vague;
+}
+
 } // namespace
 
 class TestDisplay : public QObject
@@ -103,6 +129,50 @@ private slots:
         window.LoadModel(normal, QStringLiteral("stl"));
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(Unframed(window), QString());
+    }
+
+    void percentagesKeepTwoDigits_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0.0 << "en_US" << "0.00";
+        QTest::newRow("below what is measured") << 0.00005 << "en_US" << "< 0.0001";
+        QTest::newRow("0.0005") << 0.0005 << "en_US" << "0.00050";
+        QTest::newRow("0.000123") << 0.000123 << "en_US" << "0.00012";
+        QTest::newRow("0.012345") << 0.012345 << "en_US" << "0.012";
+        QTest::newRow("0.05") << 0.05 << "en_US" << "0.050";
+        QTest::newRow("rounding up to the next decade") << 0.0996 << "en_US" << "0.10";
+        QTest::newRow("1.234") << 1.234 << "en_US" << "1.23";
+        QTest::newRow("12.3456, two decimals stay") << 12.3456 << "en_US" << "12.35";
+        QTest::newRow("German decimal comma") << 0.0005 << "de_DE" << "0,00050";
+        QTest::newRow("German, below what is measured") << 0.00001 << "de_DE" << "< 0,0001";
+    }
+
+    void percentagesKeepTwoDigits()
+    {
+        QFETCH(double, percent);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(PercentText(percent, QLocale(locale)), text);
+    }
+
+    // The 90 % level of a fine sphere lies a few millionths of its size from it: the right view's
+    // note and each level button's tooltip tell it with two significant digits.
+    void deviationsShowTwoSignificantDigits()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(200, 102), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        for (int percent = 10; percent <= 90; percent += 10) {
+            const QString tip = testing::LevelAction(window, percent)->toolTip();
+            QVERIFY2(tip.contains(QStringLiteral("mean")), qPrintable(tip));
+            QVERIFY2(VagueFigures(tip).isEmpty(), qPrintable(tip));
+        }
+        testing::LevelAction(window, 90)->trigger();
+        QVERIFY2(window.CurrentNote().contains(QStringLiteral("mean")), qPrintable(window.CurrentNote()));
+        QVERIFY2(VagueFigures(window.CurrentNote()).isEmpty(), qPrintable(window.CurrentNote()));
     }
 };
 
