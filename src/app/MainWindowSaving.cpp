@@ -106,7 +106,9 @@ bool MainWindow::SaveWithDialog()
         return false;
     AddRecentFile(fileName);
     history->setClean();
-    SetStatus(tr("Saved to %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+    // A job still running keeps the status line until it ends.
+    idleStatus = tr("Saved to %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+    ShowJobState();
     return true;
 }
 

@@ -59,6 +59,12 @@ QString MainWindow::CurrentNote() const
     return view->DecimatedNote();
 }
 
+void MainWindow::ShowCancelledStatus()
+{
+    idleStatus = tr("Cancelled. The right view still shows %1.").arg(CurrentLabel());
+    ShowJobState();
+}
+
 void MainWindow::RenderViews()
 {
     view->Render();

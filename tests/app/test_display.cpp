@@ -1,5 +1,5 @@
 // What the window tells and shows besides the models' numbers: models of any size framed in both
-// views, the deviation figures.
+// views, the status line after Cancel and while a job runs, the deviation figures.
 #include "AppSupport.h"
 
 #include "PercentText.h"
@@ -57,6 +57,11 @@ QString Unframed(MainWindow &window)
                 faults << view->objectName() + QStringLiteral(" corner ") + image.pixelColor(corner).name();
     }
     return faults.join(QStringLiteral(", "));
+}
+
+QString StatusText(MainWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
 }
 
 // A sphere of 2 * theta * (phi - 2) triangles, written once.
@@ -129,6 +134,55 @@ private slots:
         window.LoadModel(normal, QStringLiteral("stl"));
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(Unframed(window), QString());
+    }
+
+    // Cancel says that the job was cancelled and what the right view shows instead.
+    void cancelTellsWhatIsShown()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
+        auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
+        QVERIFY(window.IsCascadeRunning() && cancel->isVisible());
+        cancel->click();
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 100%."));
+
+        testing::LevelAction(window, 90)->trigger();
+        window.StartSmoothing();
+        QVERIFY(window.IsMeshJobRunning());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.IsMeshJobRunning());
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 90%."));
+    }
+
+    // While a job runs, its progress is what the status line tells; a save says so once none runs.
+    void runningJobWinsOverSaved()
+    {
+        // The classic engine reduces on one core: seconds for this sphere, far longer than writing it.
+        QSettings().setValue(QStringLiteral("ReductionMethod"), QStringLiteral("classic"));
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(StatusText(window), QStringLiteral("Done"));
+        const QString path = testing::ScratchFile(QStringLiteral("saved while running.stl"));
+        const testing::ModalAnswer reduceThenSave = [&](QWidget *dialog) {
+            window.StartErrorReduction(0.0005);
+            testing::ChooseFile(path)(dialog);
+        };
+        QCOMPARE(testing::Run(window, "actionSave_as", {reduceThenSave}), QStringList());
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY2(window.IsMeshJobRunning(), "the reduction ended before the test could see the status beside it");
+        QCOMPARE(StatusText(window), QStringLiteral("Decimating to error bound 0.0005..."));
+
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(StatusText(window), QStringLiteral("Done"));
+        const auto replace = testing::Press(QMessageBox::Yes, std::make_shared<QStringList>());
+        QCOMPARE(testing::Run(window, "actionSave_as", {testing::ChooseFile(path), replace}), QStringList());
+        QCOMPARE(StatusText(window), QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));
     }
 
     void percentagesKeepTwoDigits_data()
