@@ -155,11 +155,10 @@ void MainWindow::MakeSnapshotSlot()
     if (!CompleteSuffix(this, tr("Save snapshot"), fileName, QStringLiteral("png")))
         return;
 
+    // Only the last suffix is the format, as for models: "shot.v2.png" and "shot.v2_decimated.png".
     const QFileInfo info(fileName);
     const QString decimatedName =
-        QStringLiteral("%1%2%3%4%5")
-            .arg(info.path(), QStringLiteral("/"), info.baseName() + QStringLiteral("_decimated"),
-                 QStringLiteral("."), info.completeSuffix());
+        info.dir().filePath(info.completeBaseName() + QStringLiteral("_decimated.") + info.suffix());
 
     WriteSnapshot(fileName.toStdString().c_str(), view->OriginalWindow());
     WriteSnapshot(decimatedName.toStdString().c_str(), view->DecimatedWindow());
