@@ -1,0 +1,115 @@
+// The dialogs: every text fits in every language.
+#include "AppSupport.h"
+
+#include "dialogs/DialogAboutQt.h"
+#include "dialogs/DialogPreferences.h"
+#include "dialogs/DialogTransform.h"
+#include "settings/LanguageNames.h"
+#include "update/DialogNotificationUpdateReady.h"
+#include "update/DialogUpdater.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+// Texts that do not get the room their widget asks for, and so are cut or elided:
+// "<dialog> <widget>: <text> (<size> < <wanted>)".
+QStringList CutTexts(QWidget *dialog)
+{
+    QStringList cut;
+    const auto note = [&](QWidget *widget, const QString &text, const QSize &wanted) {
+        if (widget->width() < wanted.width() || widget->height() < wanted.height())
+            cut << QStringLiteral("%1 %2: \"%3\" (%4x%5 < %6x%7)")
+                       .arg(dialog->objectName(), widget->objectName(), text)
+                       .arg(widget->width())
+                       .arg(widget->height())
+                       .arg(wanted.width())
+                       .arg(wanted.height());
+    };
+    for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(dialog))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
+            if (label->wordWrap())
+                note(label, label->text(),
+                     {label->minimumSizeHint().width(), label->heightForWidth(label->width())});
+            else
+                note(label, label->text(), label->sizeHint());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->text().isEmpty()) {
+            note(button, button->text(), button->sizeHint());
+        } else if (auto *group = qobject_cast<QGroupBox *>(widget); group && !group->title().isEmpty()) {
+            note(group, group->title(), {group->minimumSizeHint().width(), 0});
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            note(combo, combo->currentText(), {combo->sizeHint().width(), 0});
+        }
+    }
+    return cut;
+}
+
+// Shown, laid out and checked; then closed.
+QStringList CutTextsShown(QWidget *dialog)
+{
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return {dialog->objectName() + QStringLiteral(" did not show")};
+    const QStringList cut = CutTexts(dialog);
+    dialog->close();
+    return cut;
+}
+
+QStringList CutTextsOfModal(MainWindow &window, const char *action)
+{
+    QStringList cut;
+    testing::ModalAnswers answers({[&cut](QWidget *modal) {
+        cut << CutTexts(modal);
+        modal->close();
+    }});
+    testing::Action(window, QString::fromLatin1(action))->trigger();
+    if (!answers.AllGiven())
+        cut << QStringLiteral("%1 showed no dialog").arg(QLatin1String(action));
+    return cut;
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QSettings().clear(); }
+
+    // Each dialog is opened as the user opens it, in each language of the list.
+    void everyTextFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : LanguageNames.keys())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyTextFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QSettings().setValue(QStringLiteral("Language"), language);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(1, 2, 3), testing::ScratchFile("box.stl")));
+
+        QStringList cut = CutTextsShown(testing::OpenPreferences(window));
+        cut << CutTextsShown(testing::OpenTransformDialog(window));
+        cut << CutTextsOfModal(window, "actionAbout");
+        cut << CutTextsShown(new DialogAboutQt(&window));
+        cut << CutTextsShown(new DialogUpdater(&window));
+        cut << CutTextsShown(new DialogNotificationUpdateReady(QStringLiteral("/tmp/setup.bin"), &window));
+        cut << CutTextsShown(new DialogNotificationUpdateReady(QUrl(QStringLiteral("https://lumeno3d.org/download")),
+                                                               QStringLiteral("10.12.3"), &window));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+};
+
+LUMENO_TEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"
