@@ -1,4 +1,4 @@
-// The dialogs: every text fits in every language.
+// The dialogs: every text fits in every language, and the transform's lock shows what it does.
 #include "AppSupport.h"
 
 #include "dialogs/DialogAboutQt.h"
@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -107,6 +108,38 @@ private slots:
         cut << CutTextsShown(new DialogNotificationUpdateReady(QUrl(QStringLiteral("https://lumeno3d.org/download")),
                                                                QStringLiteral("10.12.3"), &window));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The lock starts open; its picture, its look and its tooltip change with its state, and
+    // closed it scales all three sizes alike.
+    void transformLockShowsItsState()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(1, 2, 3), testing::ScratchFile("box.stl")));
+        DialogTransform *dialog = testing::OpenTransformDialog(window);
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+        auto *lock = dialog->findChild<QPushButton *>(QStringLiteral("btnLock"));
+        const QSize iconSize = lock->iconSize();
+        QVERIFY(lock->icon().pixmap(iconSize, QIcon::Normal, QIcon::Off).toImage() !=
+                lock->icon().pixmap(iconSize, QIcon::Normal, QIcon::On).toImage());
+
+        QVERIFY(!lock->isChecked());
+        const QImage open = lock->grab().toImage();
+        const QString openTip = lock->toolTip();
+        QTest::mouseClick(lock, Qt::LeftButton);
+        QVERIFY(lock->isChecked());
+        QVERIFY(lock->grab().toImage() != open);
+        QVERIFY(!openTip.isEmpty() && !lock->toolTip().isEmpty() && lock->toolTip() != openTip);
+        QVERIFY2(lock->toolTip().contains(QStringLiteral("Proportions kept")), qPrintable(lock->toolTip()));
+        QVERIFY2(openTip.contains(QStringLiteral("Click to keep the proportions")), qPrintable(openTip));
+
+        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"))->setValue(2.0);
+        QCOMPARE(dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleZ"))->value(), 6.0);
+        QTest::mouseClick(lock, Qt::LeftButton);
+        QCOMPARE(lock->toolTip(), openTip);
+        QVERIFY(lock->grab().toImage() == open);
+        dialog->close();
     }
 
 };
