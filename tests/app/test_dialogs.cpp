@@ -1,4 +1,5 @@
-// The dialogs: every text fits in every language, and the transform's lock shows what it does.
+// The dialogs: every text fits in every language, the transform's lock shows what it does, and
+// the message boxes of a missing file and of a new language say whose they are, in sentences.
 #include "AppSupport.h"
 
 #include "dialogs/DialogAboutQt.h"
@@ -142,6 +143,42 @@ private slots:
         dialog->close();
     }
 
+    // The message boxes say whose they are and what kind; their texts are whole sentences.
+    void messageBoxesOfMissingFileAndNewLanguage()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QStringList titles, texts;
+        QList<QMessageBox::Icon> icons;
+        const testing::ModalAnswer note = [&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            titles << modal->windowTitle();
+            texts << (box ? box->text() : QString());
+            icons << (box ? box->icon() : QMessageBox::NoIcon);
+            modal->close();
+        };
+        const QString missing = testing::ScratchFile(QStringLiteral("gone.stl"));
+        {
+            testing::ModalAnswers answers({note});
+            window.LoadModel(missing, QStringLiteral("stl"));
+            QVERIFY(testing::WaitUntil([&answers] { return answers.AllGiven(); }));
+        }
+        QCOMPARE(titles.value(0), QStringLiteral("Lumeno3D"));
+        QCOMPARE(icons.value(0), QMessageBox::Warning);
+        QVERIFY2(texts.value(0).contains(missing), qPrintable(texts.value(0)));
+
+        DialogPreferences *preferences = testing::OpenPreferences(window);
+        auto *languages = preferences->findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+        {
+            testing::ModalAnswers answers({note});
+            languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
+            QVERIFY(testing::WaitUntil([&answers] { return answers.AllGiven(); }));
+        }
+        QCOMPARE(icons.value(1), QMessageBox::Information);
+        QCOMPARE(texts.value(1), QStringLiteral("You have changed the language used to display the Lumeno3D user "
+                                                "interface.\n\nThis change will not take effect until you restart "
+                                                "Lumeno3D."));
+    }
 };
 
 LUMENO_TEST_MAIN(TestDialogs)
