@@ -2,6 +2,7 @@
 #include "DualView.h"
 
 #include "ContrastColour.h"
+#include "UnitFrame.h"
 
 #include <QVTKOpenGLNativeWidget.h>
 
@@ -157,11 +158,16 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     actorOriginal->SetMapper(mapperOriginal);
     actorDecimated = vtkSmartPointer<vtkActor>::New();
     actorDecimated->SetMapper(mapperDecimated);
+    // Both views draw in the loaded model's frame, so that its reductions lie where it lies.
+    const UnitFrame frame = UnitFrame::Of(original->GetBounds());
+    frame.Apply(actorOriginal);
+    frame.Apply(actorDecimated);
     rendererOriginal->AddActor(actorOriginal);
     rendererDecimated->AddActor(actorDecimated);
     // A new model is drawn as the display mode button shows.
     ApplyRepresentation();
 
+    // Framed afresh, whatever the previous model's size and place left the cameras at.
     rendererOriginal->ResetCamera();
     rendererDecimated->ResetCamera();
 

@@ -185,6 +185,8 @@ private:
     void ShowJobState();
     void SetOperationActionsEnabled(bool enabled);
     void SetStatus(const QString &text);
+    // After Cancel: that the job was cancelled, and what the right view shows instead.
+    void ShowCancelledStatus();
     bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     QAction *LevelAction(int percent) const;

@@ -104,7 +104,7 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     const QString shownPath = lumeno::DisplayPath(file.filePath());
     if (!lumeno::PathExists(fileName)) {
         const bool listed = IsRecentFile(fileName);
-        QMessageBox box(this);
+        QMessageBox box(QMessageBox::Warning, tr("Lumeno3D"), QString(), QMessageBox::Ok, this);
         box.setText(Paragraphs({tr("The file ") + shownPath + tr(" doesn't exist."),
                                 listed ? tr("It was removed from Recent files.") : QString(),
                                 tr("If it was moved or renamed, open it from its new place.")}));

@@ -137,10 +137,12 @@ void MainWindow::CancelMeshJob()
 
 void MainWindow::CancelOperation()
 {
-    if (readingFile)
+    if (readingFile) {
         modelRead->Cancel();
-    else
+    } else if (IsMeshJobRunning()) {
         CancelMeshJob();
+        ShowCancelledStatus();
+    }
 }
 
 void MainWindow::OnStepStarted(int job, int step)

@@ -107,7 +107,9 @@ bool MainWindow::SaveWithDialog()
         return false;
     AddRecentFile(fileName);
     history->setClean();
-    SetStatus(tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(fileName).absoluteFilePath())));
+    // A job still running keeps the status line until it ends.
+    idleStatus = tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(fileName).absoluteFilePath()));
+    ShowJobState();
     return true;
 }
 
@@ -154,11 +156,10 @@ void MainWindow::MakeSnapshotSlot()
     if (!CompleteSuffix(this, tr("Save snapshot"), fileName, QStringLiteral("png")))
         return;
 
+    // Only the last suffix is the format, as for models: "shot.v2.png" and "shot.v2_decimated.png".
     const QFileInfo info(fileName);
     const QString decimatedName =
-        QStringLiteral("%1%2%3%4%5")
-            .arg(info.path(), QStringLiteral("/"), info.baseName() + QStringLiteral("_decimated"),
-                 QStringLiteral("."), info.completeSuffix());
+        info.dir().filePath(info.completeBaseName() + QStringLiteral("_decimated.") + info.suffix());
 
     WriteSnapshot(fileName.toStdString().c_str(), view->OriginalWindow());
     WriteSnapshot(decimatedName.toStdString().c_str(), view->DecimatedWindow());

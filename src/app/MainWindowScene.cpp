@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "PercentText.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/LevelSizes.h"
 
@@ -23,7 +24,7 @@ QString DeviationNote(const lumeno::SurfaceDeviation &deviation)
         return QString();
     const QLocale locale;
     return MainWindow::tr("max. deviation %1 %, mean %2 %")
-        .arg(locale.toString(deviation.maximum * 100.0, 'f', 2), locale.toString(deviation.mean * 100.0, 'f', 2));
+        .arg(PercentText(deviation.maximum * 100.0, locale), PercentText(deviation.mean * 100.0, locale));
 }
 
 } // namespace
@@ -56,6 +57,12 @@ QString MainWindow::CurrentLabel() const
 QString MainWindow::CurrentNote() const
 {
     return view->DecimatedNote();
+}
+
+void MainWindow::ShowCancelledStatus()
+{
+    idleStatus = tr("Cancelled. The right view still shows %1.").arg(CurrentLabel());
+    ShowJobState();
 }
 
 void MainWindow::RenderViews()

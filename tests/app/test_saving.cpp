@@ -293,6 +293,11 @@ private slots:
         QCOMPARE(*messages, QStringList());
         QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("view*")}, QDir::Files),
                  (QStringList{QStringLiteral("view.png"), QStringLiteral("view_decimated.png")}));
+        // Only the last suffix is the format: the right view's image is named before it, as models are.
+        *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(QStringLiteral("shot.v2.png")))});
+        QCOMPARE(*messages, QStringList());
+        QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("shot*")}, QDir::Files),
+                 (QStringList{QStringLiteral("shot.v2.png"), QStringLiteral("shot.v2_decimated.png")}));
     }
 
     void modelActionsNeedAModel()

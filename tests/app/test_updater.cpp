@@ -13,6 +13,65 @@
 using Response = LocalHttpServer::Response;
 Q_DECLARE_METATYPE(Response)
 
+namespace {
+
+quint32 Crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray LittleEndian32(quint32 value)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xff);
+    return bytes;
+}
+
+// The body as a gzip member (RFC 1952): what a server sends as "Content-Encoding: gzip".
+QByteArray Gzipped(const QByteArray &body)
+{
+    const QByteArray zlib = qCompress(body, 9).mid(4); // without Qt's length prefix
+    const QByteArray deflate = zlib.mid(2, zlib.size() - 6); // without zlib's header and checksum
+    return QByteArray::fromHex("1f8b0800000000000203") + deflate + LittleEndian32(Crc32(body)) +
+           LittleEndian32(quint32(body.size()));
+}
+
+// What one Downloader handed over: the finished body, or the status of its problem.
+struct Outcome
+{
+    bool finished = false;
+    int problemStatus = -1;
+    QByteArray body;
+};
+
+Outcome Fetch(Downloader &downloader, int method)
+{
+    auto outcome = std::make_shared<Outcome>();
+    auto ended = std::make_shared<bool>(false);
+    QObject::connect(&downloader, &Downloader::DownloadFinished, [=](const QByteArray &body) {
+        outcome->finished = true;
+        outcome->body = body;
+        *ended = true;
+    });
+    QObject::connect(&downloader, &Downloader::ConnectionProblem, [=](int status, const QByteArray &body) {
+        outcome->problemStatus = status;
+        outcome->body = body;
+        *ended = true;
+    });
+    downloader.sendRequest(method);
+    testing::WaitUntil([ended] { return *ended; });
+    return *outcome;
+}
+
+} // namespace
+
 class TestUpdater : public QObject
 {
     Q_OBJECT
@@ -75,6 +134,8 @@ private slots:
         QVERIFY2(query.startsWith("POST /app/index.php?" + form + " HTTP/1.1\r\n"), query.constData());
         QVERIFY2(query.toLower().contains("\ncontent-type: application/x-www-form-urlencoded\r\n"), query.constData());
         QVERIFY2(query.endsWith("\r\n\r\n" + form), query.constData());
+        // An answer compressed by the server would be inflated before the size limit sees it.
+        QVERIFY2(query.toLower().contains("\naccept-encoding: identity\r\n"), query.constData());
         QTest::qWait(300);
         QVERIFY(!Notice() && !ProgressWindow());
     }
@@ -157,6 +218,48 @@ private slots:
         QCOMPARE(server->Requests().size(), queries);
         QVERIFY(!Notice() && !ProgressWindow());
         QVERIFY(StoredFiles().isEmpty());
+    }
+
+    // Every request asks for the body as it is; one the server compresses anyway is taken as it
+    // comes, never inflated, and counted against the limit by the bytes that came.
+    void answersAreNeverInflated_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<Response>("answer");
+        QTest::addColumn<bool>("finished");
+        const QByteArray bomb = Gzipped(QByteArray(40 * 1024 * 1024, 'x')); // about 40 KB
+        QVERIFY(bomb.size() < 64 * 1024);
+        const QByteArray large = Gzipped(testing::RandomBytes(2 * 1024 * 1024, 7)); // incompressible
+        for (const int method : {int(Downloader::Post), int(Downloader::Get)}) {
+            const QByteArray name = method == Downloader::Post ? "POST, " : "GET, ";
+            QTest::newRow(name + "plain") << method << Response{200, "NO<br>"} << true;
+            QTest::newRow(name + "gzip inflating to 40 MB") << method << Response{200, bomb, "gzip"} << true;
+            QTest::newRow(name + "gzip of 2 MB") << method << Response{200, large, "gzip"} << false;
+            QTest::newRow(name + "gzip of 2 MB, slowly")
+                << method << Response{200, large, "gzip", Response::Slowly, 64 * 1024} << false;
+        }
+    }
+
+    void answersAreNeverInflated()
+    {
+        QFETCH(int, method);
+        QFETCH(Response, answer);
+        QFETCH(bool, finished);
+        server->Serve(queryPath, answer);
+        Downloader downloader(server->UrlFor(queryPath));
+        downloader.setSizeLimit(64 * 1024);
+        const Outcome outcome = Fetch(downloader, method);
+        QCOMPARE(outcome.finished, finished);
+        if (finished) {
+            QCOMPARE(outcome.body.size(), answer.body.size());
+            QVERIFY(outcome.body == answer.body);
+        } else {
+            QVERIFY(outcome.body.isEmpty());
+        }
+        QCOMPARE(server->Requests().size(), 1);
+        const QByteArray request = server->Requests().at(0);
+        QVERIFY2(request.toLower().contains("\naccept-encoding: identity\r\n"), request.constData());
+        QVERIFY(testing::WaitUntil([this] { return server->OpenConnections() == 0; }));
     }
 
     void installerNotMatchingTheAnswerIsNotKept_data()

@@ -14,6 +14,8 @@ DialogAbout::DialogAbout(QWidget *parent) : QDialog(parent), ui(new Ui::DialogAb
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
     ShowVersion();
+    detailsPlace = ui->btnDetails->geometry();
+    PlaceDetailsButton();
 
     aboutQtDialog = new DialogAboutQt(parent);
     connect(ui->btnDetails, &QPushButton::clicked, aboutQtDialog, &QDialog::exec);
@@ -34,6 +36,13 @@ void DialogAbout::ShowVersion()
                                                                 QStringLiteral(" (%1)").arg(BuildDateText())));
 }
 
+void DialogAbout::PlaceDetailsButton()
+{
+    const QSize size = ui->btnDetails->sizeHint().expandedTo(detailsPlace.size());
+    ui->btnDetails->setGeometry(QRect(detailsPlace.right() + 1 - size.width(), detailsPlace.bottom() + 1 - size.height(),
+                                      size.width(), size.height()));
+}
+
 QString DialogAbout::BuildDateText()
 {
     const QDate date = QDate::fromString(QStringLiteral(LUMENO_BUILD_DATE), Qt::ISODate);
@@ -49,6 +58,7 @@ void DialogAbout::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ShowVersion();
+        PlaceDetailsButton();
     }
     QDialog::changeEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 
 class DialogAboutQt;
@@ -23,8 +24,12 @@ protected:
 
 private:
     void ShowVersion();
+    // The details button stays at the lower right corner of the picture and takes the width
+    // its text needs in the interface language.
+    void PlaceDetailsButton();
     static QString BuildDateText();
 
     Ui::DialogAbout *ui;
+    QRect detailsPlace; // as the form places it: its smallest size, and the corner it keeps
     DialogAboutQt *aboutQtDialog;
 };

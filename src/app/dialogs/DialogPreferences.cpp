@@ -134,8 +134,8 @@ void DialogPreferences::ChangeLanguage(int)
     const QString code = ui->comboBoxLanguage->currentData(Qt::UserRole).toString();
     QSettings().setValue(QStringLiteral("Language"), code);
     QMessageBox::information(this, tr("Information"),
-                             tr("You have changed the language used to display Lumeno3D user interface \n\n"
-                                "This change will not take effect until you restart Lumeno3D"),
+                             tr("You have changed the language used to display the Lumeno3D user interface.\n\n"
+                                "This change will not take effect until you restart Lumeno3D."),
                              QMessageBox::Ok);
 }
 

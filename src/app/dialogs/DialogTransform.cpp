@@ -48,6 +48,8 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
             &DialogTransform::ScaleValuesChangeY);
     connect(ui->spinBoxScaleZ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &DialogTransform::ScaleValuesChangeZ);
+    connect(ui->btnLock, &QPushButton::toggled, this, &DialogTransform::ShowLockState);
+    ShowLockState();
     connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransformation);
     connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransformationSlot);
     connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelSlot);
@@ -188,6 +190,15 @@ void DialogTransform::ScaleValuesChange(int axis)
     mainWindow->SetModelTransform(state);
 }
 
+void DialogTransform::ShowLockState()
+{
+    ui->btnLock->setToolTip(
+        ui->btnLock->isChecked()
+            ? tr("Proportions kept: a new size along one axis scales all three alike. Click to size each axis on "
+                 "its own.")
+            : tr("Each axis is sized on its own. Click to keep the proportions."));
+}
+
 void DialogTransform::ResetTransformation()
 {
     TransformState identity;
@@ -229,7 +240,9 @@ void DialogTransform::CancelSlot()
 
 void DialogTransform::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        ShowLockState();
+    }
     QDialog::changeEvent(event);
 }

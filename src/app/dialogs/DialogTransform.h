@@ -40,6 +40,8 @@ protected:
 
 private:
     void ScaleValuesChange(int axis);
+    // The lock's tooltip tells what it does now and what a click does.
+    void ShowLockState();
     // Decimals, step and range of the size boxes that show this model's sizes in full.
     void FitScaleBoxes();
     // Puts the state into the boxes without running any slot.

@@ -16,6 +16,8 @@ void PlaceInBottomRightCorner(QWidget *window)
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    window->adjustSize(); // the size its texts need in this language
+
     const QRect area = screen->availableGeometry();
     window->move(area.x() + area.width() - window->width(), area.y() + area.height() - window->height());
 }

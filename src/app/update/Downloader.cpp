@@ -42,10 +42,10 @@ void Downloader::sendRequest(int method)
 
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    // A streamed body is taken byte for byte: no HTTP compression whose inflated pieces Qt
-    // would hold in memory (an encoded body then simply fails the checks of its receiver).
-    if (streaming)
-        request.setRawHeader("Accept-Encoding", "identity");
+    // Every body is taken byte for byte, as the server sends it: with HTTP compression Qt would
+    // inflate it before the size limit sees it (2 MB of gzip make 2 GiB). A server that encodes
+    // anyway is counted by its encoded bytes, and its body then fails the checks of its receiver.
+    request.setRawHeader("Accept-Encoding", "identity");
 
     if (method == Get) {
         reply = manager->get(request);

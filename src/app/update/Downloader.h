@@ -33,10 +33,11 @@ public:
     // the tests shorten it so they need not wait).
     void setTimeout(int milliseconds) { timeoutMs = milliseconds; }
     static void setDefaultTimeout(int milliseconds);
-    // An answer larger than this, counted after decompression, is given up; 0 means no limit.
+    // An answer larger than this is given up; 0 means no limit. Answers are never decompressed:
+    // the bytes counted are the bytes received.
     void setSizeLimit(qint64 bytes) { sizeLimit = bytes; }
     // The body of a status-200 answer is handed out in BodyReceived pieces as it arrives
-    // instead of being kept, uncompressed; DownloadFinished then carries an empty array.
+    // instead of being kept; DownloadFinished then carries an empty array.
     void setStreaming(bool on) { streaming = on; }
     // Gives the transfer up; it ends in ConnectionProblem.
     void cancel();

@@ -1,0 +1,234 @@
+// What the window tells and shows besides the models' numbers: models of any size framed in both
+// views, the status line after Cancel and while a job runs, the deviation figures.
+#include "AppSupport.h"
+
+#include "PercentText.h"
+
+#include <QRegularExpression>
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkPoints.h>
+#include <vtkRenderWindow.h>
+
+#include <cmath>
+
+namespace {
+
+// The model scaled by `factor` about the origin, then moved by `offset` along each axis.
+vtkSmartPointer<vtkPolyData> Placed(vtkPolyData *model, double factor, double offset)
+{
+    auto placed = vtkSmartPointer<vtkPolyData>::New();
+    placed->DeepCopy(model);
+    vtkPoints *points = placed->GetPoints();
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double point[3];
+        points->GetPoint(i, point);
+        points->SetPoint(i, point[0] * factor + offset, point[1] * factor + offset, point[2] * factor + offset);
+    }
+    return placed;
+}
+
+QImage Grab(QVTKOpenGLNativeWidget *view)
+{
+    view->renderWindow()->Render();
+    QTest::qWait(200);
+    return view->grabFramebuffer();
+}
+
+bool IsBlue(const QColor &colour)
+{
+    return colour.blue() > colour.red() + 60 && colour.blue() > colour.green() + 60;
+}
+
+// The model (drawn blue) fills the middle of both views, and the background shows at the corners.
+QString Unframed(MainWindow &window)
+{
+    QStringList faults;
+    for (auto *view : window.findChildren<QVTKOpenGLNativeWidget *>()) {
+        const QImage image = Grab(view);
+        const int w = image.width(), h = image.height();
+        const QPoint middle(w / 2, h / 2);
+        // Away from the panel in the upper left corner and the axes in the lower left one.
+        const QList<QPoint> corners{{w - 3, 3}, {w - 3, h - 3}};
+        if (!IsBlue(image.pixelColor(middle)))
+            faults << view->objectName() + QStringLiteral(" middle ") + image.pixelColor(middle).name();
+        for (const QPoint &corner : corners)
+            if (IsBlue(image.pixelColor(corner)))
+                faults << view->objectName() + QStringLiteral(" corner ") + image.pixelColor(corner).name();
+    }
+    return faults.join(QStringLiteral(", "));
+}
+
+QString StatusText(MainWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
+}
+
+// A sphere of 2 * theta * (phi - 2) triangles, written once.
+QString SphereFile(int theta, int phi)
+{
+    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
+    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
+}
+
+// The figures of a deviation text that show fewer than two significant digits ("0.00").
+QStringList VagueFigures(const QString &text)
+{
+    QStringList vague;
+    static const QRegularExpression figure(QStringLiteral("(<\\s*)?([0-9][0-9.,]*) %"));
+    for (auto match = figure.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        QString digits = found.captured(2);
+        digits.remove(QRegularExpression(QStringLiteral("[.,]")));
+        digits.remove(QRegularExpression(QStringLiteral("^0+")));
+        if (found.captured(1).isEmpty() && digits.size() < 2)
+            vague << found.captured(0);
+    }
+    return vague;
+}
+
+} // namespace
+
+class TestDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("modelRed"), 0.0);
+        settings.setValue(QStringLiteral("modelGreen"), 0.0);
+        settings.setValue(QStringLiteral("modelBlue"), 1.0);
+    }
+
+    void cleanup() { QSettings().clear(); }
+
+    // Each model is framed whatever the size and place of the one before it, and so is the next.
+    void everyModelIsFramed_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<double>("offset");
+        QTest::newRow("1e-30 across") << 1e-30 << 0.0;
+        QTest::newRow("1e-12 across, 1e-9 from the origin") << 1e-12 << 1e-9;
+        QTest::newRow("1e30 across") << 1e30 << 0.0;
+        QTest::newRow("1 across, 1e7 from the origin") << 1.0 << 1e7;
+    }
+
+    void everyModelIsFramed()
+    {
+        QFETCH(double, factor);
+        QFETCH(double, offset);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        const QString normal = testing::ScratchFile(QStringLiteral("normal.stl"));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), normal));
+        QCOMPARE(Unframed(window), QString());
+        QVERIFY(testing::LoadIntoWindow(window, Placed(testing::Sphere(), factor, offset),
+                                        testing::ScratchFile(QStringLiteral("placed.stl"))));
+        QCOMPARE(Unframed(window), QString());
+        // The numbers stay those of the model as read.
+        const double width = window.LoadedModel()->GetBounds()[1] - window.LoadedModel()->GetBounds()[0];
+        QVERIFY2(std::abs(width / (2 * factor) - 1) < 0.01, // the sphere of radius 1 is tessellated
+                  qPrintable(QString::number(width)));
+        window.LoadModel(normal, QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(Unframed(window), QString());
+    }
+
+    // Cancel says that the job was cancelled and what the right view shows instead.
+    void cancelTellsWhatIsShown()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
+        auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
+        QVERIFY(window.IsCascadeRunning() && cancel->isVisible());
+        cancel->click();
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 100%."));
+
+        testing::LevelAction(window, 90)->trigger();
+        window.StartSmoothing();
+        QVERIFY(window.IsMeshJobRunning());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.IsMeshJobRunning());
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 90%."));
+    }
+
+    // While a job runs, its progress is what the status line tells; a save says so once none runs.
+    void runningJobWinsOverSaved()
+    {
+        // The classic engine reduces on one core: seconds for this sphere, far longer than writing it.
+        QSettings().setValue(QStringLiteral("ReductionMethod"), QStringLiteral("classic"));
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(StatusText(window), QStringLiteral("Done"));
+        const QString path = testing::ScratchFile(QStringLiteral("saved while running.stl"));
+        const testing::ModalAnswer reduceThenSave = [&](QWidget *dialog) {
+            window.StartErrorReduction(0.0005);
+            testing::ChooseFile(path)(dialog);
+        };
+        QCOMPARE(testing::Run(window, "actionSave_as", {reduceThenSave}), QStringList());
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY2(window.IsMeshJobRunning(), "the reduction ended before the test could see the status beside it");
+        QCOMPARE(StatusText(window), QStringLiteral("Decimating to error bound 0.0005..."));
+
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(StatusText(window), QStringLiteral("Done"));
+        const auto replace = testing::Press(QMessageBox::Yes, std::make_shared<QStringList>());
+        QCOMPARE(testing::Run(window, "actionSave_as", {testing::ChooseFile(path), replace}), QStringList());
+        QCOMPARE(StatusText(window), QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    }
+
+    void percentagesKeepTwoDigits_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0.0 << "en_US" << "0.00";
+        QTest::newRow("below what is measured") << 0.00005 << "en_US" << "< 0.0001";
+        QTest::newRow("0.0005") << 0.0005 << "en_US" << "0.00050";
+        QTest::newRow("0.000123") << 0.000123 << "en_US" << "0.00012";
+        QTest::newRow("0.012345") << 0.012345 << "en_US" << "0.012";
+        QTest::newRow("0.05") << 0.05 << "en_US" << "0.050";
+        QTest::newRow("rounding up to the next decade") << 0.0996 << "en_US" << "0.10";
+        QTest::newRow("1.234") << 1.234 << "en_US" << "1.23";
+        QTest::newRow("12.3456, two decimals stay") << 12.3456 << "en_US" << "12.35";
+        QTest::newRow("German decimal comma") << 0.0005 << "de_DE" << "0,00050";
+        QTest::newRow("German, below what is measured") << 0.00001 << "de_DE" << "< 0,0001";
+    }
+
+    void percentagesKeepTwoDigits()
+    {
+        QFETCH(double, percent);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(PercentText(percent, QLocale(locale)), text);
+    }
+
+    // The 90 % level of a fine sphere lies a few millionths of its size from it: the right view's
+    // note and each level button's tooltip tell it with two significant digits.
+    void deviationsShowTwoSignificantDigits()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(SphereFile(200, 102), QStringLiteral("stl"));
+        QVERIFY(testing::WaitForCascade(window));
+        for (int percent = 10; percent <= 90; percent += 10) {
+            const QString tip = testing::LevelAction(window, percent)->toolTip();
+            QVERIFY2(tip.contains(QStringLiteral("mean")), qPrintable(tip));
+            QVERIFY2(VagueFigures(tip).isEmpty(), qPrintable(tip));
+        }
+        testing::LevelAction(window, 90)->trigger();
+        QVERIFY2(window.CurrentNote().contains(QStringLiteral("mean")), qPrintable(window.CurrentNote()));
+        QVERIFY2(VagueFigures(window.CurrentNote()).isEmpty(), qPrintable(window.CurrentNote()));
+    }
+};
+
+LUMENO_TEST_MAIN(TestDisplay)
+#include "test_display.moc"
