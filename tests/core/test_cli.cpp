@@ -13,6 +13,7 @@
 
 #include <vtkDecimatePro.h>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -111,6 +112,29 @@ private slots:
         Read(turned)->GetBounds(bounds);
         QVERIFY(qAbs(bounds[3] - bounds[2] - 2 * (e[1] - e[0])) < 1e-4);
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
+    }
+
+    // A mirroring scale turns the triangles round, so that the model is not inside out.
+    void mirroredModelsKeepTheirOutsideOut_data()
+    {
+        QTest::addColumn<QStringList>("scale");
+        QTest::newRow("mirror along x") << QStringList{"-1", "1", "1"};
+        QTest::newRow("two mirrors") << QStringList{"-1", "-1", "1"};
+        QTest::newRow("three mirrors") << QStringList{"-1", "-2", "-1"};
+    }
+
+    void mirroredModelsKeepTheirOutsideOut()
+    {
+        QFETCH(QStringList, scale);
+        const QString mirrored = Folder(QStringLiteral("mirror")) + QStringLiteral("/mirrored.stl");
+        const CliRun run = RunCli(QStringList{"reduce", sphereStl, "-o", mirrored, "--keep", "100", "--scale"} + scale);
+        QCOMPARE(run.status, 0);
+        const auto model = Read(mirrored);
+        QVERIFY(model);
+        const double factor = std::abs(scale[0].toDouble() * scale[1].toDouble() * scale[2].toDouble());
+        const double expected = factor * testing::SignedVolume(sphere);
+        QVERIFY2(std::abs(testing::SignedVolume(model) - expected) < 1e-5 * expected,
+                 qPrintable(QString::number(testing::SignedVolume(model))));
     }
 
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()

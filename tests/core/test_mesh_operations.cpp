@@ -13,6 +13,7 @@
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
+#include <vtkPointData.h>
 #include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
@@ -204,6 +205,42 @@ private slots:
             const vtkSmartPointer<vtkPolyData> reduced = simplifier.WithinError(bound, meter, &reported);
             QVERIFY(reduced && reduced->GetNumberOfPolys() < model->GetNumberOfPolys());
             QVERIFY(reported <= bound && lumeno::MeasureDeviation(model, reduced).maximum <= bound);
+        }
+    }
+
+    // A transform with an odd number of negative factors mirrors the model: its triangles must
+    // turn the other way round, or it is inside out (negative volume). Normals keep pointing out.
+    void mirroringKeepsTheOutsideOut_data()
+    {
+        QTest::addColumn<QVector<double>>("scale");
+        QTest::addColumn<QVector<double>>("rotation");
+        QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
+        QTest::newRow("two mirrors: a half turn") << QVector<double>{-1, -1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
+    }
+
+    void mirroringKeepsTheOutsideOut()
+    {
+        QFETCH(QVector<double>, scale);
+        QFETCH(QVector<double>, rotation);
+        const auto sphere = testing::Sphere(24, 16);
+        const double volume = testing::SignedVolume(sphere);
+        QVERIFY(volume > 4.0);
+        const auto transformed =
+            lumeno::TransformModel(sphere, lumeno::MakeModelTransform(scale.constData(), rotation.constData()));
+        const double expected = std::abs(scale[0] * scale[1] * scale[2]) * volume;
+        QVERIFY2(std::abs(testing::SignedVolume(transformed) - expected) < 1e-5 * expected, // single precision
+                 qPrintable(QString::number(testing::SignedVolume(transformed))));
+        QCOMPARE(testing::SignedVolume(sphere), volume); // the model itself is left as it was
+        vtkDataArray *normals = transformed->GetPointData()->GetNormals();
+        QVERIFY(normals);
+        for (vtkIdType point = 0; point < transformed->GetNumberOfPoints(); ++point) {
+            double p[3];
+            transformed->GetPoint(point, p);
+            const double *n = normals->GetTuple3(point);
+            QVERIFY(p[0] * n[0] + p[1] * n[1] + p[2] * n[2] > 0);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "mesh/ModelTransform.h"
 
+#include <vtkCellArray.h>
+#include <vtkMatrix4x4.h>
 #include <vtkPolyData.h>
 #include <vtkTransform.h>
 #include <vtkTransformFilter.h>
@@ -22,6 +24,21 @@ vtkSmartPointer<vtkTransform> MakeModelTransform(const double scaleFactor[3], co
     return transform;
 }
 
+namespace {
+
+// Reversing a strip's order does not turn all its triangles; the models transformed here
+// hold none (CleanTriangles makes triangles of them).
+void ReverseCorners(vtkPolyData *model)
+{
+    auto polygons = vtkSmartPointer<vtkCellArray>::New();
+    polygons->DeepCopy(model->GetPolys()); // the input shares the transform's cells
+    for (vtkIdType cell = 0; cell < polygons->GetNumberOfCells(); ++cell)
+        polygons->ReverseCellAtId(cell);
+    model->SetPolys(polygons);
+}
+
+} // namespace
+
 vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *transform)
 {
     auto filter = vtkSmartPointer<vtkTransformFilter>::New();
@@ -29,6 +46,8 @@ vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *tr
     filter->SetTransform(transform);
     filter->Update();
     vtkSmartPointer<vtkPolyData> result = vtkPolyData::SafeDownCast(filter->GetOutputDataObject(0));
+    if (result && transform->GetMatrix()->Determinant() < 0.0)
+        ReverseCorners(result);
     return result;
 }
 

@@ -11,7 +11,10 @@ namespace lumeno {
 // the X, Y and Z axes through the origin, in this order (p' = Rz * Ry * Rx * S * p).
 vtkSmartPointer<vtkTransform> MakeModelTransform(const double scaleFactor[3], const double rotationAngle[3]);
 
-// A transformed copy of the model; the model itself is left as it is.
+// A transformed copy of the model; the model itself is left as it is. A transform that
+// mirrors the model (negative determinant) would turn it inside out: each polygon's corners
+// then go the other way round, so that they turn outwards again. Point normals are
+// transformed with the points and stay outward.
 vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *transform);
 
 // The factor that gives an axis of the given extent the wanted size. An axis without

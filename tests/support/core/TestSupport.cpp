@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 
 #include <vtkCubeSource.h>
+#include <vtkIdList.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
 #include <vtkSTLWriter.h>
@@ -97,6 +98,22 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
     triangles->SetInputConnection(cube->GetOutputPort());
     triangles->Update();
     return triangles->GetOutput();
+}
+
+double SignedVolume(vtkPolyData *model)
+{
+    double volume = 0.0;
+    vtkNew<vtkIdList> corners;
+    for (vtkIdType cell = 0; cell < model->GetNumberOfPolys(); ++cell) {
+        model->GetCellPoints(model->GetNumberOfVerts() + model->GetNumberOfLines() + cell, corners);
+        double p[3][3];
+        for (int i = 0; i < 3; ++i)
+            model->GetPoint(corners->GetId(i), p[i]);
+        volume += (p[0][0] * (p[1][1] * p[2][2] - p[1][2] * p[2][1]) - p[0][1] * (p[1][0] * p[2][2] - p[1][2] * p[2][0]) +
+                   p[0][2] * (p[1][0] * p[2][1] - p[1][1] * p[2][0])) /
+                  6.0;
+    }
+    return volume;
 }
 
 bool WriteModel(vtkPolyData *model, const QString &path)
