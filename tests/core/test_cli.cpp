@@ -137,6 +137,44 @@ private slots:
                  qPrintable(QString::number(testing::SignedVolume(model))));
     }
 
+    // A model that reaches near the largest single-precision coordinate: turning it can take a
+    // corner beyond, and then the rotation is named, not the scaling.
+    void transformsNearTheFloatLimitNameTheirCause_data()
+    {
+        QTest::addColumn<QStringList>("transform");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("quarter turn") << QStringList{"--rotate", "0", "0", "90"} << 0 << QString();
+        QTest::newRow("mirrored") << QStringList{"--scale", "1", "-1", "1"} << 0 << QString();
+        QTest::newRow("turned 45 45 0")
+            << QStringList{"--rotate", "45", "45", "0"} << 3
+            << "was not written: rotated by 45 45 0 degrees, the model would get coordinates too large to store.";
+        QTest::newRow("doubled, turned")
+            << QStringList{"--scale", "2", "1", "1", "--rotate", "45", "45", "0"} << 3
+            << "was not written: scaled by 2 1 1, the model would get coordinates too large to store.";
+        QTest::newRow("shrunk to nothing")
+            << QStringList{"--scale", "1", "1e-80", "1"} << 3
+            << "was not written: scaled by 1 1e-80 1, the model would lose its size along an axis.";
+    }
+
+    void transformsNearTheFloatLimitNameTheirCause()
+    {
+        QFETCH(QStringList, transform);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString folder = Folder(QStringLiteral("float-limit"));
+        const QString input = folder + QStringLiteral("/large.stl");
+        if (!QFileInfo::exists(input))
+            QVERIFY(testing::WriteModel(testing::Box(6e38, 6e38, 2), input));
+        const QString output = folder + QStringLiteral("/out.stl");
+        QFile::remove(output);
+        const CliRun run = RunCli(QStringList{"reduce", input, "-o", output, "--keep", "100", "-q"} + transform);
+        QCOMPARE(run.status, status);
+        QCOMPARE(QFileInfo::exists(output), status == 0);
+        if (!message.isEmpty())
+            QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
+    }
+
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
     {
         QTest::addColumn<QStringList>("arguments");

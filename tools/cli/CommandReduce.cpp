@@ -26,6 +26,31 @@ QJsonArray Triple(const std::array<double, 3> &values)
     return {values[0], values[1], values[2]};
 }
 
+// Names the cause: the scaling, or the rotation after it.
+QString TransformProblemText(lumeno::TransformProblem problem, const QString &output,
+                             const std::array<double, 3> &scale, const std::array<double, 3> &rotate)
+{
+    const auto withValues = [&output](const QString &text, const std::array<double, 3> &values) {
+        return text.arg(output).arg(values[0]).arg(values[1]).arg(values[2]);
+    };
+    switch (problem) {
+    case lumeno::TransformProblem::LosesSize:
+        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis."),
+                          scale);
+    case lumeno::TransformProblem::ScalingTooLarge:
+        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would get coordinates too "
+                                    "large to store."),
+                          scale);
+    case lumeno::TransformProblem::RotationTooLarge:
+        return withValues(Translate("%1 was not written: rotated by %2 %3 %4 degrees, the model would get "
+                                    "coordinates too large to store."),
+                          rotate);
+    case lumeno::TransformProblem::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 // The window's order: the reduction of the loaded model, then smoothing of the result,
@@ -99,16 +124,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     if (options.scale || options.rotate) {
         double bounds[6];
         result->GetBounds(bounds);
-        if (!lumeno::IsUsableScale(scale.data(), bounds))
-            return {ExitOutputNotWritten,
-                    Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis or "
-                              "get coordinates too large to store.")
-                        .arg(options.output)
-                        .arg(scale[0])
-                        .arg(scale[1])
-                        .arg(scale[2]),
-                    {},
-                    {}};
+        const QString transformProblem = TransformProblemText(lumeno::CheckModelTransform(scale.data(), rotate.data(), bounds),
+                                                              options.output, scale, rotate);
+        if (!transformProblem.isEmpty())
+            return {ExitOutputNotWritten, transformProblem, {}, {}};
         progress.Begin(Translate("Transforming..."));
         clock.start();
         vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());

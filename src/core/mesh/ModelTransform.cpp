@@ -37,6 +37,20 @@ void ReverseCorners(vtkPolyData *model)
     model->SetPolys(polygons);
 }
 
+// Whether every corner of the box, transformed, keeps coordinates single precision can hold.
+bool BoxFits(const double bounds[6], vtkTransform *transform)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    for (int corner = 0; corner < 8; ++corner) {
+        double point[3] = {bounds[corner & 1], bounds[2 + ((corner >> 1) & 1)], bounds[4 + ((corner >> 2) & 1)]};
+        transform->TransformPoint(point, point);
+        for (double coordinate : point)
+            if (!(std::abs(coordinate) <= largest))
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *transform)
@@ -59,22 +73,25 @@ double ScaleFactorForSize(double size, double extent, double currentFactor)
     return std::isfinite(factor) ? factor : currentFactor;
 }
 
-bool IsUsableScale(const double factor[3], const double bounds[6])
+TransformProblem CheckModelTransform(const double factor[3], const double rotationAngle[3], const double bounds[6])
 {
     constexpr double smallest = std::numeric_limits<float>::min();
-    constexpr double largest = std::numeric_limits<float>::max();
-    double reachSquared = 0.0; // of the farthest scaled corner from the origin, which turning keeps
     for (int axis = 0; axis < 3; ++axis) {
         const double f = std::abs(factor[axis]);
-        if (!std::isfinite(f) || f == 0.0)
-            return false;
+        if (!(f > 0.0))
+            return TransformProblem::LosesSize;
+        if (!std::isfinite(f))
+            return TransformProblem::ScalingTooLarge;
         const double extent = bounds[2 * axis + 1] - bounds[2 * axis];
         if (extent > 0.0 && f * extent < smallest)
-            return false;
-        const double reach = f * std::max(std::abs(bounds[2 * axis]), std::abs(bounds[2 * axis + 1]));
-        reachSquared += reach * reach;
+            return TransformProblem::LosesSize;
     }
-    return std::sqrt(reachSquared) <= largest;
+    const double noRotation[3] = {0.0, 0.0, 0.0};
+    if (!BoxFits(bounds, MakeModelTransform(factor, noRotation)))
+        return TransformProblem::ScalingTooLarge;
+    if (!BoxFits(bounds, MakeModelTransform(factor, rotationAngle)))
+        return TransformProblem::RotationTooLarge;
+    return TransformProblem::None;
 }
 
 } // namespace lumeno

@@ -21,10 +21,17 @@ vtkSmartPointer<vtkPolyData> TransformModel(vtkPolyData *model, vtkTransform *tr
 // extent (a flat model) cannot be sized: it keeps its current factor.
 double ScaleFactorForSize(double size, double extent, double currentFactor);
 
-// Whether scaling a model with these bounds (xmin, xmax, ymin, ...) by these factors, and
-// then turning it, still gives a model: no factor is 0 or infinite, every axis with an
-// extent keeps one that single-precision coordinates can tell from 0, and no coordinate
-// grows beyond what they hold.
-bool IsUsableScale(const double factor[3], const double bounds[6]);
+// What keeps the transform of MakeModelTransform from giving a usable model, by its cause.
+enum class TransformProblem {
+    None,
+    LosesSize,          // a factor is 0, or an axis with an extent shrinks to what single precision takes for 0
+    ScalingTooLarge,    // the scaling alone takes a coordinate beyond what single precision holds
+    RotationTooLarge,   // the scaling is fine; the rotation after it takes a coordinate beyond
+};
+
+// Of a model with these bounds (xmin, xmax, ymin, ...), scaled by `factor` and then turned by
+// `rotationAngle` (degrees, as MakeModelTransform). The corners of the bounding box tell
+// exactly how far any point can go.
+TransformProblem CheckModelTransform(const double factor[3], const double rotationAngle[3], const double bounds[6]);
 
 } // namespace lumeno
