@@ -11,7 +11,9 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <vtkCellArray.h>
 #include <vtkDecimatePro.h>
+#include <vtkPoints.h>
 
 #include <cmath>
 #include <optional>
@@ -43,6 +45,24 @@ QString Folder(const QString &name)
     const QString path = testing::SandboxPath() + QStringLiteral("/cli/") + name;
     QDir().mkpath(path);
     return path;
+}
+
+// Triangles that all share the edge from (0, 0, 0) to (1, 0, 0), fanned out around it.
+vtkSmartPointer<vtkPolyData> TrianglesOnOneEdge(int count)
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->InsertNextPoint(0, 0, 0);
+    points->InsertNextPoint(1, 0, 0);
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    for (vtkIdType i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / count;
+        points->InsertNextPoint(0.5, std::cos(angle), std::sin(angle));
+        triangles->InsertNextCell({vtkIdType(0), vtkIdType(1), i + 2});
+    }
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(points);
+    model->SetPolys(triangles);
+    return model;
 }
 
 vtkSmartPointer<vtkPolyData> Read(const QString &path)
@@ -173,6 +193,60 @@ private slots:
         QCOMPARE(QFileInfo::exists(output), status == 0);
         if (!message.isEmpty())
             QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
+    }
+
+    // 300 triangles on one edge cannot be reduced by the quality engine: a result far above
+    // the share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
+    void sharesNotReachedAreReported_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // {IN} and {OUT} stand for the files
+        QTest::addColumn<bool>("fan");
+        QTest::addColumn<QStringList>("warnings"); // the output file and the share asked, each
+        QTest::newRow("reduce") << QStringList{"reduce", "{IN}", "-o", "{OUT}/fan.stl", "--keep", "50"} << true
+                                << QStringList{"{OUT}/fan.stl keeps 100% of the triangles of {IN}, not the 50% asked"};
+        QStringList levels;
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+            levels << QStringLiteral("{OUT}/fan_%1.stl keeps 100% of the triangles of {IN}, not the %1% asked")
+                          .arg(level.percent);
+        QTest::newRow("levels") << QStringList{"levels", "{IN}", "{OUT}"} << true << levels;
+        QTest::newRow("reduce by error") << QStringList{"reduce", "{IN}", "-o", "{OUT}/fan.stl", "--max-error", "0.01"}
+                                         << true << QStringList{};
+        QTest::newRow("sphere reached") << QStringList{"reduce", "{IN}", "-o", "{OUT}/sphere.stl", "--keep", "12.5"}
+                                        << false << QStringList{};
+        QTest::newRow("sphere levels reached") << QStringList{"levels", "{IN}", "{OUT}"} << false << QStringList{};
+    }
+
+    void sharesNotReachedAreReported()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, fan);
+        QFETCH(QStringList, warnings);
+        const QString input = fan ? Folder(QStringLiteral("share")) + QStringLiteral("/fan.stl") : sphereStl;
+        if (fan && !QFileInfo::exists(input))
+            QVERIFY(testing::WriteModel(TrianglesOnOneEdge(300), input));
+        const QString out = Folder(QStringLiteral("share/%1").arg(QTest::currentDataTag()));
+        const auto place = [&](QString text) { return text.replace("{IN}", input).replace("{OUT}", out); };
+        QStringList filled;
+        for (const QString &argument : arguments)
+            filled << place(argument);
+        const CliRun run = RunCli(filled + QStringList{"--json", "-q", "--engine", "quality"});
+        QCOMPARE(run.status, 0);
+        QStringList expected;
+        for (const QString &warning : warnings)
+            expected << QStringLiteral("lumeno3d-cli: warning: %1: the model cannot be reduced that far.").arg(place(warning));
+        const QString errors = QString::fromLocal8Bit(run.err);
+        QCOMPARE(errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        const QJsonArray results =
+            arguments.first() == QLatin1String("levels") ? json[QLatin1String("levels")].toArray() : QJsonArray{json};
+        for (const QJsonValue &result : results) {
+            const double kept = result[QLatin1String("keptPercent")].toDouble();
+            QVERIFY(kept > 0 && kept <= 100);
+            if (arguments.contains(QLatin1String("--max-error")))
+                QVERIFY(!result.toObject().contains(QLatin1String("shareReached")));
+            else
+                QCOMPARE(result[QLatin1String("shareReached")].toBool(), warnings.isEmpty());
+        }
     }
 
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()

@@ -44,6 +44,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     progress.Follow(decimator);
     QJsonArray levels;
+    QStringList warnings;
     QString failure;
     const lumeno::DeviationMeter meter(input.model);
     double cascadeSeconds = 0.0;
@@ -79,8 +80,14 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         if (!failure.isEmpty())
             return false;
         writeSeconds += SecondsSince(writeClock);
+        const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
+        const QString shareWarning = KeptShareWarning(file, options.input, level.percent, keptPercent);
+        if (!shareWarning.isEmpty())
+            warnings << shareWarning;
         QJsonObject entry = Counts(model);
         entry.insert(QStringLiteral("percent"), level.percent);
+        entry.insert(QStringLiteral("keptPercent"), keptPercent);
+        entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
         entry.insert(QStringLiteral("deviation"), DeviationJson(meter.Measure(model)));
         entry.insert(QStringLiteral("reduction"), level.reduction);
         entry.insert(QStringLiteral("file"), file);
@@ -106,6 +113,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
                 {}};
 
     CommandOutcome outcome;
+    outcome.warnings = warnings;
     QJsonObject report = Counts(input.model);
     report.insert(QStringLiteral("command"), QStringLiteral("levels"));
     report.insert(QStringLiteral("file"), options.input);

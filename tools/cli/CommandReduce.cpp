@@ -104,6 +104,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
                 {},
                 {}};
 
+    const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), result->GetNumberOfPolys());
+    const QString shareWarning =
+        options.keepPercent ? KeptShareWarning(options.output, options.input, *options.keepPercent, keptPercent) : QString();
+
     if (options.smooth) {
         progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
         clock.start();
@@ -160,11 +164,15 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
     };
-    if (options.keepPercent)
+    report.insert(QStringLiteral("keptPercent"), keptPercent);
+    if (options.keepPercent) {
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
-    else
+        report.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
+    } else
         report.insert(QStringLiteral("maxError"), *options.maxError);
     outcome.report = report;
+    if (!shareWarning.isEmpty())
+        outcome.warnings << shareWarning;
 
     const vtkIdType left = result->GetNumberOfPolys();
     QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 %6, %7 vertices\n")
