@@ -11,9 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include <vtkCellArray.h>
 #include <vtkDecimatePro.h>
-#include <vtkPoints.h>
 
 #include <cmath>
 #include <optional>
@@ -45,24 +43,6 @@ QString Folder(const QString &name)
     const QString path = testing::SandboxPath() + QStringLiteral("/cli/") + name;
     QDir().mkpath(path);
     return path;
-}
-
-// Triangles that all share the edge from (0, 0, 0) to (1, 0, 0), fanned out around it.
-vtkSmartPointer<vtkPolyData> TrianglesOnOneEdge(int count)
-{
-    auto points = vtkSmartPointer<vtkPoints>::New();
-    points->InsertNextPoint(0, 0, 0);
-    points->InsertNextPoint(1, 0, 0);
-    auto triangles = vtkSmartPointer<vtkCellArray>::New();
-    for (vtkIdType i = 0; i < count; ++i) {
-        const double angle = 2 * M_PI * (i + 0.5) / count;
-        points->InsertNextPoint(0.5, std::cos(angle), std::sin(angle));
-        triangles->InsertNextCell({vtkIdType(0), vtkIdType(1), i + 2});
-    }
-    auto model = vtkSmartPointer<vtkPolyData>::New();
-    model->SetPoints(points);
-    model->SetPolys(triangles);
-    return model;
 }
 
 vtkSmartPointer<vtkPolyData> Read(const QString &path)
@@ -223,7 +203,7 @@ private slots:
         QFETCH(QStringList, warnings);
         const QString input = fan ? Folder(QStringLiteral("share")) + QStringLiteral("/fan.stl") : sphereStl;
         if (fan && !QFileInfo::exists(input))
-            QVERIFY(testing::WriteModel(TrianglesOnOneEdge(300), input));
+            QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), input));
         const QString out = Folder(QStringLiteral("share/%1").arg(QTest::currentDataTag()));
         const auto place = [&](QString text) { return text.replace("{IN}", input).replace("{OUT}", out); };
         QStringList filled;

@@ -2,14 +2,17 @@
 
 #include <QRandomGenerator>
 
+#include <vtkCellArray.h>
 #include <vtkCubeSource.h>
 #include <vtkIdList.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
+#include <vtkPoints.h>
 #include <vtkSTLWriter.h>
 #include <vtkSphereSource.h>
 #include <vtkTriangleFilter.h>
 
+#include <cmath>
 #include <memory>
 
 namespace testing {
@@ -98,6 +101,23 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
     triangles->SetInputConnection(cube->GetOutputPort());
     triangles->Update();
     return triangles->GetOutput();
+}
+
+vtkSmartPointer<vtkPolyData> TrianglesOnOneEdge(int count)
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->InsertNextPoint(0, 0, 0);
+    points->InsertNextPoint(1, 0, 0);
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    for (vtkIdType i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / count;
+        points->InsertNextPoint(0.5, std::cos(angle), std::sin(angle));
+        triangles->InsertNextCell({vtkIdType(0), vtkIdType(1), i + 2});
+    }
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(points);
+    model->SetPolys(triangles);
+    return model;
 }
 
 double SignedVolume(vtkPolyData *model)
