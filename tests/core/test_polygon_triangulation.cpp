@@ -6,6 +6,8 @@
 #include "mesh/PolygonTriangulation.h"
 #include "mesh/TriangleCleanup.h"
 
+#include <QRandomGenerator>
+
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
@@ -206,6 +208,45 @@ private slots:
         if (area >= 0)
             QVERIFY2(std::abs(coverage.area - area) <= 1e-9 * area,
                      qPrintable(QStringLiteral("%1 instead of %2").arg(coverage.area).arg(area)));
+    }
+
+    // Polygons that every ray from the origin crosses once, with random radii: as concave as
+    // can be, and their area is known.
+    void randomStarsAreCoveredExactly_data()
+    {
+        QTest::addColumn<int>("corners");
+        QTest::addColumn<quint32>("seed");
+        for (int corners : {5, 40, 600})
+            for (quint32 seed = 1; seed <= 8; ++seed)
+                QTest::addRow("%d corners, seed %u", corners, seed) << corners << seed;
+    }
+
+    void randomStarsAreCoveredExactly()
+    {
+        QFETCH(int, corners);
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        auto points = vtkSmartPointer<vtkPoints>::New();
+        points->SetDataTypeToDouble();
+        std::vector<vtkIdType> ids;
+        double area = 0;
+        for (int i = 0; i < corners; ++i) {
+            const double angle = 2 * M_PI * i / corners;
+            const double radius = 0.1 + random.generateDouble();
+            points->InsertNextPoint(radius * std::cos(angle), radius * std::sin(angle), 0);
+            ids.push_back(i);
+        }
+        for (int i = 0; i < corners; ++i) {
+            const Vector a = Point(points, i), b = Point(points, (i + 1) % corners);
+            area += (a[0] * b[1] - a[1] * b[0]) / 2;
+        }
+        std::vector<vtkIdType> triangles;
+        lumeno::PolygonTriangulator triangulator;
+        QVERIFY(triangulator.Triangulate(points, corners, ids.data(), triangles));
+        QCOMPARE(int(triangles.size()), 3 * (corners - 2));
+        const Coverage coverage = Cover(points, triangles, {0, 0, 1});
+        QVERIFY(coverage.distinctCorners && coverage.sameTurn);
+        QVERIFY2(std::abs(coverage.area - area) < 1e-12 * corners, qPrintable(QString::number(coverage.area - area)));
     }
 
     // One object for many polygons: nothing of one is left for the next.

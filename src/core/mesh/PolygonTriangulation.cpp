@@ -166,14 +166,19 @@ void PolygonTriangulator::ClipEars(std::vector<vtkIdType> &triangles)
     }
     for (int i = 0; i < count; ++i)
         UpdateTurn(i);
+    ears.resize(count);
+    for (int i = 0; i < count; ++i)
+        ears[i] = IsEar(i, false);
     remaining = count;
 
-    // Around the ring until a whole round finds no ear; that happens only where the polygon
-    // crosses itself, or when what is left has no area.
+    // Around the ring to the next ear, until a whole round finds none; that happens only where
+    // the polygon crosses itself, or when what is left has no area. A cut changes whether its
+    // neighbours are ears, and no other corner's (Eberly): each mark is checked once more
+    // before the cut all the same, for polygons that cross themselves.
     int corner = 0;
     int stop = 0;
     while (remaining > 3) {
-        if (IsEar(corner, false)) {
+        if (ears[corner] && (ears[corner] = IsEar(corner, false))) {
             corner = stop = Cut(corner, triangles);
             continue;
         }
@@ -262,9 +267,12 @@ int PolygonTriangulator::Cut(int corner, std::vector<vtkIdType> &triangles)
     // triangle on both would use the point twice, and the ring between them has no area.
     while (remaining > 1 && ids[next[before]] == ids[before])
         Unlink(next[before]);
+    const int after = next[before];
     UpdateTurn(before);
-    UpdateTurn(next[before]);
-    return next[before];
+    UpdateTurn(after);
+    ears[before] = IsEar(before, false);
+    ears[after] = IsEar(after, false);
+    return after;
 }
 
 void PolygonTriangulator::Unlink(int corner)

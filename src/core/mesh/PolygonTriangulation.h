@@ -13,8 +13,9 @@ namespace lumeno {
 // Eberly describes it ("Triangulation by Ear Clipping", 2002): the polygon is projected onto
 // the plane of its Newell normal (Sutherland, Sproull and Schumacker 1974), and a convex corner
 // whose triangle holds no other non-convex corner is cut off, until one triangle is left.
-// O(n * r) for n corners of which r are concave. One object triangulates any number of
-// polygons without allocating anew for each.
+// For n corners of which r are concave: about n * r steps to find the ears, n^2 at most to go
+// round the ring to them. One object triangulates any number of polygons without allocating
+// anew for each.
 class PolygonTriangulator
 {
 public:
@@ -54,6 +55,7 @@ private:
     std::vector<int> next;
     std::vector<Turn> turns;
     std::vector<bool> cut;
+    std::vector<bool> ears;
     std::vector<int> mayBlockEars;   // corners that were not convex when last looked at
     std::vector<bool> listedAsBlocking;
     int remaining = 0;
