@@ -97,14 +97,6 @@ Voleu tancar el Lumeno3D i actualitzar-lo?
         <translation>Informació</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Heu canviat la llengua de la interfície del Lumeno3D.
-
-El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferències</translation>
     </message>
@@ -124,12 +116,32 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <source>Classic</source>
         <translation>Clàssic</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Heu canviat la llengua de la interfície del Lumeno3D.
+
+El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Aquestes mides no es poden aplicar: cada mida ha de ser més gran que 0, i el model escalat ha de quedar dins de les coordenades que pot contenir un fitxer de model.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proporcions conservades: una mida nova en un eix escala els tres eixos per igual. Feu clic per definir la mida de cada eix per separat.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>La mida de cada eix es defineix per separat. Feu clic per conservar les proporcions.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Aquesta rotació no es pot aplicar: el model girat no quedaria dins de les coordenades que pot contenir un fitxer de model. Trieu altres angles o mides més petites.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformació o el suavitzat del model es perdrà si no el deseu.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 polígons sense àrea no s&apos;han pogut convertir en triangles i s&apos;han omès.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Fet, però el model no es pot reduir tant: es conserva el %1% dels triangles, no el %2% demanat.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Fet, però el model no es pot reduir tant: el nivell del %1% conserva el %2% dels triangles.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancel·lat. La vista de la dreta encara mostra %1.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Chcete Lumeno3D zavřít a aktualizovat?
         <translation>Informace</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Změnili jste jazyk uživatelského rozhraní aplikace Lumeno3D
-
-Změna se projeví až po restartování aplikace Lumeno3D</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Předvolby</translation>
     </message>
@@ -124,12 +116,32 @@ Změna se projeví až po restartování aplikace Lumeno3D</translation>
         <source>Classic</source>
         <translation>Klasická</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Změnili jste jazyk uživatelského rozhraní aplikace Lumeno3D.
+
+Změna se projeví až po restartování aplikace Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Tyto rozměry nelze použít: každý rozměr musí být větší než 0 a zvětšený model musí zůstat v rozsahu souřadnic, který soubor modelu pojme.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proporce jsou zachovány: nový rozměr podél jedné osy změní stejně všechny tři rozměry. Kliknutím nastavíte rozměr každé osy samostatně.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>Rozměr každé osy se nastavuje samostatně. Kliknutím zachováte proporce.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Toto otočení nelze použít: otočený model by nezůstal v rozsahu souřadnic, který soubor modelu pojme. Zvolte jiné úhly nebo menší rozměry.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Chcete jej nahradit?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Transformace nebo vyhlazení modelu se ztratí, pokud je neuložíte.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>Polygony bez plochy, které nebylo možné převést na trojúhelníky, byly vynechány: %1.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Hotovo, ale model nelze zredukovat tak daleko: zachováno je %1% trojúhelníků, nikoli požadovaných %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Hotovo, ale model nelze zredukovat tak daleko: úroveň %1% zachovává %2% trojúhelníků.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Zrušeno. Pravý pohled stále ukazuje %1.</translation>
     </message>
 </context>
 <context>

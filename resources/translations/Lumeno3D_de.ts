@@ -97,14 +97,6 @@ Möchten Sie Lumeno3D jetzt schließen und aktualisieren?
         <translation>Information</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Sie haben die Sprache der Benutzeroberfläche von Lumeno3D geändert.
-
-Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -124,12 +116,32 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Sie haben die Sprache der Benutzeroberfläche von Lumeno3D geändert.
+
+Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Diese Größen können nicht übernommen werden: Jede Größe muss größer als 0 sein, und das skalierte Modell muss innerhalb der Koordinaten bleiben, die eine Modelldatei aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proportionen beibehalten: Eine neue Größe entlang einer Achse skaliert alle drei Achsen gleichermaßen. Klicken Sie, um die Größe jeder Achse einzeln festzulegen.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>Die Größe jeder Achse wird einzeln festgelegt. Klicken Sie, um die Proportionen beizubehalten.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Diese Drehung kann nicht übernommen werden: Das gedrehte Modell würde nicht innerhalb der Koordinaten bleiben, die eine Modelldatei aufnehmen kann. Wählen Sie andere Winkel oder kleinere Größen.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Die Transformation oder Glättung des Modells geht verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 Polygone ohne Fläche konnten nicht in Dreiecke umgewandelt werden und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Es werden %1% der Dreiecke behalten, nicht die verlangten %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Die Stufe %1% behält %2% der Dreiecke.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Abgebrochen. Die rechte Ansicht zeigt weiterhin %1.</translation>
     </message>
 </context>
 <context>

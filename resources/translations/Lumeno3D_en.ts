@@ -97,14 +97,6 @@ Do you want to close Lumeno3D and update it?
         <translation>Information</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</translation>
         <source>Classic</source>
         <translation>Classic</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>Each axis is sized on its own. Click to keep the proportions.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>The transform or smoothing of the model is lost unless you save it.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 polygons without area could not be made into triangles and were left out.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelled. The right view still shows %1.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Do you want to close Lumeno3D and update it?
         <translation>Información</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Ha cambiado el idioma de la interfaz de Lumeno3D.
-
-El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
@@ -124,12 +116,32 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <source>Classic</source>
         <translation>Clásico</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Ha cambiado el idioma de la interfaz de Lumeno3D.
+
+El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Estos tamaños no se pueden aplicar: cada tamaño debe ser mayor que 0 y el modelo escalado debe quedar dentro de las coordenadas que puede contener un archivo de modelo.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proporciones conservadas: un tamaño nuevo en un eje escala los tres ejes por igual. Haga clic para definir el tamaño de cada eje por separado.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>El tamaño de cada eje se define por separado. Haga clic para conservar las proporciones.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Esta rotación no se puede aplicar: el modelo girado no quedaría dentro de las coordenadas que puede contener un archivo de modelo. Elija otros ángulos o tamaños más pequeños.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformación o el suavizado del modelo se perderá si no lo guarda.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 polígonos sin área no se pudieron convertir en triángulos y se omitieron.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Listo, pero el modelo no se puede reducir tanto: se conserva el %1% de los triángulos, no el %2% solicitado.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Listo, pero el modelo no se puede reducir tanto: el nivel del %1% conserva el %2% de los triángulos.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelado. La vista derecha sigue mostrando %1.</translation>
     </message>
 </context>
 <context>

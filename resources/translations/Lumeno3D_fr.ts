@@ -97,14 +97,6 @@ Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?
         <translation>Information</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Vous avez modifié la langue de l&apos;interface de Lumeno3D.
-
-Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
@@ -124,12 +116,32 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Vous avez modifié la langue de l&apos;interface de Lumeno3D.
+
+Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Ces tailles ne peuvent pas être appliquées : chaque taille doit être supérieure à 0, et le modèle mis à l’échelle doit rester dans les coordonnées qu’un fichier de modèle peut contenir.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proportions conservées&#xa0;: une nouvelle taille sur un axe met les trois axes à l&apos;échelle de la même façon. Cliquez pour dimensionner chaque axe séparément.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>Chaque axe est dimensionné séparément. Cliquez pour conserver les proportions.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Cette rotation ne peut pas être appliquée&#xa0;: le modèle pivoté ne resterait pas dans les coordonnées qu&apos;un fichier de modèle peut contenir. Choisissez d&apos;autres angles ou des tailles plus petites.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 polygones sans aire n&apos;ont pas pu être convertis en triangles et ont été écartés.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: %1% des triangles sont conservés, et non les %2% demandés.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: le niveau %1% conserve %2% des triangles.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Annulé. La vue de droite montre toujours %1.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Chiudere Lumeno3D e aggiornarlo?
         <translation>Informazioni</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>È stata cambiata la lingua dell&apos;interfaccia utente di Lumeno3D
-
-La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
@@ -124,12 +116,32 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D</translation>
         <source>Classic</source>
         <translation>Classico</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>È stata cambiata la lingua dell&apos;interfaccia utente di Lumeno3D.
+
+La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Queste dimensioni non possono essere applicate: ogni dimensione deve essere maggiore di 0 e il modello scalato deve restare entro le coordinate che un file di modello può contenere.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proporzioni mantenute: una nuova dimensione lungo un asse scala tutti e tre gli assi allo stesso modo. Fare clic per dimensionare ogni asse separatamente.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>Ogni asse viene dimensionato separatamente. Fare clic per mantenere le proporzioni.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Questa rotazione non può essere applicata: il modello ruotato non resterebbe entro le coordinate che un file di modello può contenere. Scegliere altri angoli o dimensioni minori.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Sostituirlo?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La trasformazione o la levigatura del modello andrà persa se non viene salvata.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>Impossibile convertire in triangoli %1 poligoni senza area, che sono stati esclusi.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: viene conservato il %1% dei triangoli, non il %2% richiesto.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: il livello del %1% conserva il %2% dei triangoli.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Annullato. La vista a destra mostra ancora %1.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Lumeno3D を終了してアップデートしますか？
         <translation>情報</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Lumeno3D のユーザー インターフェイスの表示言語を変更しました。
-
-この変更は Lumeno3D を再起動すると有効になります。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Classic</source>
         <translation>クラシック</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Lumeno3D のユーザー インターフェイスの表示言語を変更しました。
+
+この変更は Lumeno3D を再起動するまで有効になりません。</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>これらのサイズは適用できません。すべてのサイズは 0 より大きくなければならず、拡大縮小したモデルはモデルファイルが保持できる座標の範囲内に収まる必要があります。</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>比率を維持しています。1 つの軸のサイズを変更すると、3 つの軸すべてが同じ比率で拡大縮小されます。クリックすると、軸ごとに個別にサイズを設定できます。</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>軸ごとに個別にサイズを設定しています。クリックすると比率を維持します。</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>この回転は適用できません。回転後のモデルが、モデルファイルで保持できる座標の範囲内に収まりません。別の角度を選ぶか、サイズを小さくしてください。</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>モデルの変形やスムージングは、保存しないと失われます。</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>面積のない %1 個のポリゴンを三角形に変換できなかったため、除外しました。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>完了しましたが、モデルをそこまで削減できませんでした。残った三角形は、指定した %2% ではなく %1% です。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>完了しましたが、モデルをそこまで削減できませんでした。%1% のレベルでは三角形の %2% が残ります。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>キャンセルしました。右のビューには引き続き %1 が表示されています。</translation>
     </message>
 </context>
 <context>

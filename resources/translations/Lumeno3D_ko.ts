@@ -97,14 +97,6 @@ Lumeno3D를 종료하고 업데이트하시겠습니까?
         <translation>알림</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Lumeno3D 사용자 인터페이스의 표시 언어를 변경했습니다.
-
-이 변경 내용은 Lumeno3D를 다시 시작해야 적용됩니다.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>환경 설정</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Classic</source>
         <translation>클래식</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Lumeno3D 사용자 인터페이스의 표시 언어를 변경했습니다.
+
+이 변경 내용은 Lumeno3D를 다시 시작해야 적용됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>이 크기는 적용할 수 없습니다. 모든 크기는 0보다 커야 하며, 크기를 조정한 모델은 모델 파일이 담을 수 있는 좌표 범위 안에 있어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>비율 유지: 한 축의 크기를 바꾸면 세 축 모두 같은 비율로 크기가 조정됩니다. 각 축의 크기를 따로 지정하려면 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>각 축의 크기를 따로 지정합니다. 비율을 유지하려면 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>이 회전은 적용할 수 없습니다. 회전한 모델이 모델 파일이 담을 수 있는 좌표 범위를 벗어납니다. 다른 각도나 더 작은 크기를 선택하십시오.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>모델의 변형이나 스무딩은 저장하지 않으면 사라집니다.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>면적이 없는 다각형 %1개를 삼각형으로 변환할 수 없어 제외했습니다.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. 요청한 %2%가 아니라 삼각형의 %1%가 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. %1% 수준은 삼각형의 %2%를 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>취소했습니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Deseja fechar o Lumeno3D e atualizá-lo?
         <translation>Informação</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>Você alterou o idioma da interface do Lumeno3D
-
-A alteração só terá efeito depois que o Lumeno3D for reiniciado</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
@@ -124,12 +116,32 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado</translation
         <source>Classic</source>
         <translation>Clássico</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>Você alterou o idioma da interface do Lumeno3D.
+
+A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>Estes tamanhos não podem ser aplicados: cada tamanho deve ser maior que 0, e o modelo redimensionado deve ficar dentro das coordenadas que um arquivo de modelo pode conter.</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>Proporções mantidas: um novo tamanho em um eixo redimensiona os três eixos igualmente. Clique para definir o tamanho de cada eixo separadamente.</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>O tamanho de cada eixo é definido separadamente. Clique para manter as proporções.</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>Esta rotação não pode ser aplicada: o modelo girado não ficaria dentro das coordenadas que um arquivo de modelo pode conter. Escolha outros ângulos ou tamanhos menores.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Deseja substituí-lo?</translation>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>A transformação ou suavização do modelo será perdida se você não salvá-la.</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 polígonos sem área não puderam ser convertidos em triângulos e foram deixados de fora.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Concluído, mas o modelo não pode ser reduzido tanto: %1% dos triângulos são mantidos, e não os %2% solicitados.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Concluído, mas o modelo não pode ser reduzido tanto: o nível de %1% mantém %2% dos triângulos.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelado. A vista da direita ainda mostra %1.</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Do you want to close Lumeno3D and update it?
         <translation>ข้อมูล</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>คุณได้เปลี่ยนภาษาที่ใช้แสดงส่วนติดต่อผู้ใช้ของ Lumeno3D
-
-การเปลี่ยนแปลงนี้จะมีผลหลังจากเริ่ม Lumeno3D ใหม่</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>การกำหนดลักษณะ</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Classic</source>
         <translation>แบบดั้งเดิม</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>คุณได้เปลี่ยนภาษาที่ใช้แสดงส่วนติดต่อผู้ใช้ของ Lumeno3D
+
+การเปลี่ยนแปลงนี้จะมีผลหลังจากเริ่ม Lumeno3D ใหม่</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>ไม่สามารถใช้ขนาดเหล่านี้ได้: ทุกขนาดต้องมากกว่า 0 และโมเดลที่ปรับขนาดแล้วต้องอยู่ภายในช่วงพิกัดที่ไฟล์โมเดลเก็บได้</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>คงสัดส่วนไว้: ขนาดใหม่ตามแกนหนึ่งจะปรับมาตราส่วนทั้งสามแกนเท่ากัน คลิกเพื่อกำหนดขนาดของแต่ละแกนแยกกัน</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>ขนาดของแต่ละแกนกำหนดแยกกัน คลิกเพื่อคงสัดส่วนไว้</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>ไม่สามารถใช้การหมุนนี้ได้: โมเดลที่หมุนแล้วจะไม่อยู่ภายในช่วงพิกัดที่ไฟล์โมเดลเก็บได้ เลือกมุมอื่นหรือขนาดที่เล็กลง</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>การแปลงรูปทรงหรือการทำให้เรียบของโมเดลจะสูญหายหากคุณไม่บันทึก</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>ไม่สามารถแปลงรูปหลายเหลี่ยมที่ไม่มีพื้นที่ %1 รูปเป็นสามเหลี่ยมได้ จึงละไว้</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: คงสามเหลี่ยมไว้ %1% ไม่ใช่ %2% ตามที่ขอ</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: ระดับ %1% คงสามเหลี่ยมไว้ %2%</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>ยกเลิกแล้ว มุมมองด้านขวายังคงแสดง %1</translation>
     </message>
 </context>
 <context>

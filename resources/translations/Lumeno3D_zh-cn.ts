@@ -97,14 +97,6 @@ Do you want to close Lumeno3D and update it?
         <translation>提示</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>您已更改 Lumeno3D 用户界面的显示语言。
-
-此更改将在重新启动 Lumeno3D 后生效。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>首选项</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Classic</source>
         <translation>经典</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>您已更改 Lumeno3D 用户界面的显示语言。
+
+此更改将在重新启动 Lumeno3D 后生效。</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>无法应用这些尺寸：每个尺寸都必须大于 0，且缩放后的模型必须保持在模型文件可容纳的坐标范围内。</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>保持比例：沿一个轴设置新尺寸时，三个轴会等比缩放。单击可分别设置每个轴的尺寸。</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>每个轴的尺寸分别设置。单击可保持比例。</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>无法应用此旋转：旋转后的模型将超出模型文件可容纳的坐标范围。请选择其他角度或更小的尺寸。</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>如不保存，对模型的变换或平滑将会丢失。</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 个无面积的多边形无法转换为三角形，已略去。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>已完成，但模型无法简化到这种程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>已完成，但模型无法简化到这种程度：%1% 级别保留了 %2% 的三角形。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>已取消。右侧视图仍显示 %1。</translation>
     </message>
 </context>
 <context>

@@ -97,14 +97,6 @@ Do you want to close Lumeno3D and update it?
         <translation>資訊</translation>
     </message>
     <message>
-        <source>You have changed the language used to display Lumeno3D user interface 
-
-This change will not take effect until you restart Lumeno3D</source>
-        <translation>您已變更 Lumeno3D 使用者介面的顯示語言。
-
-此變更將在重新啟動 Lumeno3D 後生效。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>偏好設定</translation>
     </message>
@@ -124,12 +116,32 @@ This change will not take effect until you restart Lumeno3D</source>
         <source>Classic</source>
         <translation>經典</translation>
     </message>
+    <message>
+        <source>You have changed the language used to display the Lumeno3D user interface.
+
+This change will not take effect until you restart Lumeno3D.</source>
+        <translation>您已變更 Lumeno3D 使用者介面的顯示語言。
+
+此變更將在重新啟動 Lumeno3D 後生效。</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
     <message>
         <source>These sizes cannot be applied: every size must be greater than 0, and the scaled model must stay within the coordinates a model file can hold.</source>
         <translation>無法套用這些尺寸：每個尺寸都必須大於 0，且縮放後的模型必須保持在模型檔案可容納的座標範圍內。</translation>
+    </message>
+    <message>
+        <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
+        <translation>保持比例：沿一個軸設定新尺寸時，三個軸會等比縮放。按一下可分別設定每個軸的尺寸。</translation>
+    </message>
+    <message>
+        <source>Each axis is sized on its own. Click to keep the proportions.</source>
+        <translation>每個軸的尺寸分別設定。按一下可保持比例。</translation>
+    </message>
+    <message>
+        <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
+        <translation>無法套用此旋轉：旋轉後的模型將超出模型檔案可容納的座標範圍。請選擇其他角度或較小的尺寸。</translation>
     </message>
 </context>
 <context>
@@ -602,6 +614,22 @@ Do you want to replace it?</source>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>若不儲存，對模型所做的變換或平滑化將會遺失。</translation>
+    </message>
+    <message>
+        <source>%1 polygons without area could not be made into triangles and were left out.</source>
+        <translation>%1 個無面積的多邊形無法轉換為三角形，已略去。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>已完成，但模型無法簡化到這種程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>已完成，但模型無法簡化到這種程度：%1% 層級保留了 %2% 的三角形。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>已取消。右側檢視仍顯示 %1。</translation>
     </message>
 </context>
 <context>

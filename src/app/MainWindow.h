@@ -182,6 +182,7 @@ private:
     void StartCascade();
     bool BeginJob(MeshJob kind, const QString &status);
     void EndJob(const QString &outcome);
+    QString ShareOutcome(MeshJob finished, vtkPolyData *result) const;
     void ShowJobState();
     void SetOperationActionsEnabled(bool enabled);
     void SetStatus(const QString &text);
@@ -227,7 +228,9 @@ private:
     MeshJob runningJob = MeshJob::None;
     int jobNumber = 0;
     QString jobLabel;     // the right view's label for the result
+    double jobKeepPercent = 0.0; // the share of the triangles a reduction was asked to keep
     QString jobStatus;    // the status while it runs
     QString idleStatus;   // the status once no job runs: how the last one ended
+    QString readNote;     // what the levels' status adds of the model as read
     lumeno::SurfaceDeviation shownDeviation; // of the shown model from the loaded one
 };

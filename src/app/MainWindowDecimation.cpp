@@ -33,6 +33,7 @@ void MainWindow::StartReduction(double percent)
     if (!BeginJob(MeshJob::Reduction, tr("Decimating %1%...").arg(share)))
         return;
     jobLabel = share + QLatin1Char('%');
+    jobKeepPercent = percent;
     auto input = vtkSmartPointer<vtkPolyData>::New();
     input->ShallowCopy(loadedModel);
     meshWorker->StartReduction(jobNumber, input, (100.0 - percent) / 100.0, StoredReductionEngine());

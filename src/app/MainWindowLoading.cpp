@@ -75,6 +75,7 @@ void MainWindow::ClearModel()
     ResetDecimationActions();
     history->clear();
     loadedFile.clear();
+    readNote.clear();
     UpdateWindowTitle();
     UpdateModelActions();
     RenderViews();
@@ -174,6 +175,9 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
 
     ClearModel();
     loadedModel = result.model;
+    if (result.untriangulatedPolygons > 0)
+        readNote = tr("%1 polygons without area could not be made into triangles and were left out.")
+                       .arg(result.untriangulatedPolygons);
     loadedFile = file.absoluteFilePath();
     AddRecentFile(fileName);
     SetStatus(tr("Opening file..."));

@@ -7,9 +7,11 @@
 #include "MeshWorker.h"
 #include "settings/ReductionMethod.h"
 #include "mesh/DecimationLevels.h"
+#include "mesh/KeptShare.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
@@ -17,6 +19,7 @@
 #include <vtkPolyData.h>
 
 #include <climits>
+#include <utility>
 
 void MainWindow::CreateMeshWorker()
 {
@@ -172,12 +175,47 @@ void MainWindow::OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> le
     emit ButtonsMustChange(cascadeStep.reduction);
 }
 
+// "Done", or, when the result keeps far more triangles than asked (lumeno::IsFarFromAskedShare),
+// that the model cannot be reduced that far: for the levels, the one farthest from its share.
+QString MainWindow::ShareOutcome(MeshJob finished, vtkPolyData *result) const
+{
+    const vtkIdType loaded = loadedModel ? loadedModel->GetNumberOfPolys() : 0;
+    const QLocale locale;
+    if (finished == MeshJob::Reduction && result) {
+        const double kept = lumeno::KeptPercent(loaded, result->GetNumberOfPolys());
+        if (lumeno::IsFarFromAskedShare(jobKeepPercent, kept))
+            return tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% "
+                      "asked.")
+                .arg(locale.toString(kept, 'g', 3), locale.toString(jobKeepPercent, 'g', 6));
+    }
+    if (finished == MeshJob::Cascade) {
+        double farthest = 0.0;
+        QString text;
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+            vtkPolyData *model = levelModels[level.percent / 10 - 1];
+            const double kept = model ? lumeno::KeptPercent(loaded, model->GetNumberOfPolys()) : 0.0;
+            if (lumeno::IsFarFromAskedShare(level.percent, kept) && kept - level.percent > farthest) {
+                farthest = kept - level.percent;
+                text = tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.")
+                           .arg(level.percent)
+                           .arg(locale.toString(kept, 'g', 3));
+            }
+        }
+        if (!text.isEmpty())
+            return text;
+    }
+    return tr("Done");
+}
+
 void MainWindow::OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation)
 {
     if (job != jobNumber || runningJob == MeshJob::None)
         return;
     const MeshJob finished = runningJob;
-    EndJob(tr("Done"));
+    QString outcome = ShareOutcome(finished, result);
+    if (finished == MeshJob::Cascade && !readNote.isEmpty())
+        outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+    EndJob(outcome);
     switch (finished) {
     case MeshJob::Cascade:
         shownModel = loadedModel;

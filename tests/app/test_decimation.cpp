@@ -177,6 +177,39 @@ private slots:
         QVERIFY(std::abs(Shown(window) - loaded * typed / 100) <= loaded / 50 + 2);
     }
 
+    // 300 triangles on one edge: the quality engine keeps them all. The status bar says so
+    // after the levels and after a custom reduction, rather than a plain "Done".
+    void sharesNotReachedAreShown_data()
+    {
+        QTest::addColumn<bool>("fan");
+        QTest::addColumn<QString>("afterLevels");
+        QTest::addColumn<QString>("afterCustom");
+        QTest::newRow("triangles on one edge")
+            << true << "Done, but the model cannot be reduced that far: the 10% level keeps 100% of the triangles."
+            << "Done, but the model cannot be reduced that far: 100% of the triangles are kept, not the 37.5% asked.";
+        QTest::newRow("sphere") << false << "Done" << "Done";
+    }
+
+    void sharesNotReachedAreShown()
+    {
+        QFETCH(bool, fan);
+        QFETCH(QString, afterLevels);
+        QFETCH(QString, afterCustom);
+        QSettings().setValue(QStringLiteral("ReductionMethod"), QStringLiteral("quality"));
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        const QString path = testing::ScratchFile(QStringLiteral("fan.stl"));
+        if (fan)
+            QVERIFY(testing::LoadIntoWindow(window, testing::TrianglesOnOneEdge(300), path));
+        else
+            QVERIFY(LoadSphere(window, 40, 30));
+        auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
+        QCOMPARE(status->text(), afterLevels);
+        window.StartReduction(37.5);
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(status->text(), afterCustom);
+    }
+
     // Each new load stops the running cascade; nothing of a stopped one arrives later.
     void newLoadsWhileTheLevelsAreComputed()
     {

@@ -236,6 +236,13 @@ private slots:
                                                 << "";
         QTest::newRow("zero size refused") << box << QStringList{"sy=0 rz=90 ok"} << box << QVector<int>{0, 1, 2}
                                            << "greater than 0";
+        // Turned by 45 degrees, its corners would leave single precision; a quarter turn keeps them.
+        const QVector<double> nearTheLimit{6e38, 6e38, 2};
+        QTest::newRow("turn refused near the float limit") << nearTheLimit << QStringList{"rz=45 ok"} << nearTheLimit
+                                                           << QVector<int>{0, 1, 2} << "This rotation cannot be applied";
+        QTest::newRow("quarter turn near the float limit") << nearTheLimit << QStringList{"rx=90 ok"}
+                                                           << QVector<double>{6e38, 2, 6e38} << QVector<int>{0, 1, 2}
+                                                           << "";
     }
 
     void onlyAnAcceptedTransformReachesTheFile()

@@ -13,6 +13,7 @@
 
 #include <vtkDecimatePro.h>
 
+#include <cmath>
 #include <optional>
 
 #include <sys/stat.h>
@@ -131,6 +132,136 @@ private slots:
         QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
         const QJsonObject json = QJsonDocument::fromJson(shell.readAllStandardOutput()).object();
         QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
+    }
+
+    // A polygon without area cannot become triangles: it is left out, and every command says so.
+    void polygonsWithoutAreaAreReported()
+    {
+        const QString file = testing::DataFile(QStringLiteral("obj-polygon-without-area.obj"));
+        const CliRun run = RunCli({"info", "--json", "--quiet", file});
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(json[QLatin1String("triangles")].toDouble(), 2.0);
+        QCOMPARE(json[QLatin1String("polygonsWithoutAreaLeftOut")].toDouble(), 1.0);
+        QCOMPARE(QString::fromLocal8Bit(run.err),
+                 QStringLiteral("lumeno3d-cli: warning: %1: 1 polygons without area could not be made into triangles "
+                                "and were left out.\n")
+                     .arg(file));
+    }
+
+    // A mirroring scale turns the triangles round, so that the model is not inside out.
+    void mirroredModelsKeepTheirOutsideOut_data()
+    {
+        QTest::addColumn<QStringList>("scale");
+        QTest::newRow("mirror along x") << QStringList{"-1", "1", "1"};
+        QTest::newRow("two mirrors") << QStringList{"-1", "-1", "1"};
+        QTest::newRow("three mirrors") << QStringList{"-1", "-2", "-1"};
+    }
+
+    void mirroredModelsKeepTheirOutsideOut()
+    {
+        QFETCH(QStringList, scale);
+        const QString mirrored = Folder(QStringLiteral("mirror")) + QStringLiteral("/mirrored.stl");
+        const CliRun run = RunCli(QStringList{"reduce", sphereStl, "-o", mirrored, "--keep", "100", "--scale"} + scale);
+        QCOMPARE(run.status, 0);
+        const auto model = Read(mirrored);
+        QVERIFY(model);
+        const double factor = std::abs(scale[0].toDouble() * scale[1].toDouble() * scale[2].toDouble());
+        const double expected = factor * testing::SignedVolume(sphere);
+        QVERIFY2(std::abs(testing::SignedVolume(model) - expected) < 1e-5 * expected,
+                 qPrintable(QString::number(testing::SignedVolume(model))));
+    }
+
+    // A model that reaches near the largest single-precision coordinate: turning it can take a
+    // corner beyond, and then the rotation is named, not the scaling.
+    void transformsNearTheFloatLimitNameTheirCause_data()
+    {
+        QTest::addColumn<QStringList>("transform");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("quarter turn") << QStringList{"--rotate", "0", "0", "90"} << 0 << QString();
+        QTest::newRow("mirrored") << QStringList{"--scale", "1", "-1", "1"} << 0 << QString();
+        QTest::newRow("turned 45 45 0")
+            << QStringList{"--rotate", "45", "45", "0"} << 3
+            << "was not written: rotated by 45 45 0 degrees, the model would get coordinates too large to store.";
+        QTest::newRow("doubled, turned")
+            << QStringList{"--scale", "2", "1", "1", "--rotate", "45", "45", "0"} << 3
+            << "was not written: scaled by 2 1 1, the model would get coordinates too large to store.";
+        QTest::newRow("shrunk to nothing")
+            << QStringList{"--scale", "1", "1e-80", "1"} << 3
+            << "was not written: scaled by 1 1e-80 1, the model would lose its size along an axis.";
+    }
+
+    void transformsNearTheFloatLimitNameTheirCause()
+    {
+        QFETCH(QStringList, transform);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString folder = Folder(QStringLiteral("float-limit"));
+        const QString input = folder + QStringLiteral("/large.stl");
+        if (!QFileInfo::exists(input))
+            QVERIFY(testing::WriteModel(testing::Box(6e38, 6e38, 2), input));
+        const QString output = folder + QStringLiteral("/out.stl");
+        QFile::remove(output);
+        const CliRun run = RunCli(QStringList{"reduce", input, "-o", output, "--keep", "100", "-q"} + transform);
+        QCOMPARE(run.status, status);
+        QCOMPARE(QFileInfo::exists(output), status == 0);
+        if (!message.isEmpty())
+            QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
+    }
+
+    // 300 triangles on one edge cannot be reduced by the quality engine: a result far above
+    // the share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
+    void sharesNotReachedAreReported_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // {IN} and {OUT} stand for the files
+        QTest::addColumn<bool>("fan");
+        QTest::addColumn<QStringList>("warnings"); // the output file and the share asked, each
+        QTest::newRow("reduce") << QStringList{"reduce", "{IN}", "-o", "{OUT}/fan.stl", "--keep", "50"} << true
+                                << QStringList{"{OUT}/fan.stl keeps 100% of the triangles of {IN}, not the 50% asked"};
+        QStringList levels;
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+            levels << QStringLiteral("{OUT}/fan_%1.stl keeps 100% of the triangles of {IN}, not the %1% asked")
+                          .arg(level.percent);
+        QTest::newRow("levels") << QStringList{"levels", "{IN}", "{OUT}"} << true << levels;
+        QTest::newRow("reduce by error") << QStringList{"reduce", "{IN}", "-o", "{OUT}/fan.stl", "--max-error", "0.01"}
+                                         << true << QStringList{};
+        QTest::newRow("sphere reached") << QStringList{"reduce", "{IN}", "-o", "{OUT}/sphere.stl", "--keep", "12.5"}
+                                        << false << QStringList{};
+        QTest::newRow("sphere levels reached") << QStringList{"levels", "{IN}", "{OUT}"} << false << QStringList{};
+    }
+
+    void sharesNotReachedAreReported()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, fan);
+        QFETCH(QStringList, warnings);
+        const QString input = fan ? Folder(QStringLiteral("share")) + QStringLiteral("/fan.stl") : sphereStl;
+        if (fan && !QFileInfo::exists(input))
+            QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), input));
+        const QString out = Folder(QStringLiteral("share/%1").arg(QTest::currentDataTag()));
+        const auto place = [&](QString text) { return text.replace("{IN}", input).replace("{OUT}", out); };
+        QStringList filled;
+        for (const QString &argument : arguments)
+            filled << place(argument);
+        const CliRun run = RunCli(filled + QStringList{"--json", "-q", "--engine", "quality"});
+        QCOMPARE(run.status, 0);
+        QStringList expected;
+        for (const QString &warning : warnings)
+            expected << QStringLiteral("lumeno3d-cli: warning: %1: the model cannot be reduced that far.").arg(place(warning));
+        const QString errors = QString::fromLocal8Bit(run.err);
+        QCOMPARE(errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        const QJsonArray results =
+            arguments.first() == QLatin1String("levels") ? json[QLatin1String("levels")].toArray() : QJsonArray{json};
+        for (const QJsonValue &result : results) {
+            const double kept = result[QLatin1String("keptPercent")].toDouble();
+            QVERIFY(kept > 0 && kept <= 100);
+            if (arguments.contains(QLatin1String("--max-error")))
+                QVERIFY(!result.toObject().contains(QLatin1String("shareReached")));
+            else
+                QCOMPARE(result[QLatin1String("shareReached")].toBool(), warnings.isEmpty());
+        }
     }
 
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()

@@ -13,13 +13,17 @@
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
+#include <vtkPointData.h>
 #include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 #include <map>
+
+Q_DECLARE_METATYPE(lumeno::TransformProblem)
 
 namespace {
 
@@ -205,6 +209,94 @@ private slots:
             QVERIFY(reduced && reduced->GetNumberOfPolys() < model->GetNumberOfPolys());
             QVERIFY(reported <= bound && lumeno::MeasureDeviation(model, reduced).maximum <= bound);
         }
+    }
+
+    // A transform with an odd number of negative factors mirrors the model: its triangles must
+    // turn the other way round, or it is inside out (negative volume). Normals keep pointing out.
+    void mirroringKeepsTheOutsideOut_data()
+    {
+        QTest::addColumn<QVector<double>>("scale");
+        QTest::addColumn<QVector<double>>("rotation");
+        QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
+        QTest::newRow("two mirrors: a half turn") << QVector<double>{-1, -1, 1} << QVector<double>{0, 0, 0};
+        QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
+    }
+
+    void mirroringKeepsTheOutsideOut()
+    {
+        QFETCH(QVector<double>, scale);
+        QFETCH(QVector<double>, rotation);
+        const auto sphere = testing::Sphere(24, 16);
+        const double volume = testing::SignedVolume(sphere);
+        QVERIFY(volume > 4.0);
+        const auto transformed =
+            lumeno::TransformModel(sphere, lumeno::MakeModelTransform(scale.constData(), rotation.constData()));
+        const double expected = std::abs(scale[0] * scale[1] * scale[2]) * volume;
+        QVERIFY2(std::abs(testing::SignedVolume(transformed) - expected) < 1e-5 * expected, // single precision
+                 qPrintable(QString::number(testing::SignedVolume(transformed))));
+        QCOMPARE(testing::SignedVolume(sphere), volume); // the model itself is left as it was
+        vtkDataArray *normals = transformed->GetPointData()->GetNormals();
+        QVERIFY(normals);
+        for (vtkIdType point = 0; point < transformed->GetNumberOfPoints(); ++point) {
+            double p[3];
+            transformed->GetPoint(point, p);
+            const double *n = normals->GetTuple3(point);
+            QVERIFY(p[0] * n[0] + p[1] * n[1] + p[2] * n[2] > 0);
+        }
+    }
+
+    // The bounding box's corners tell whether any coordinate would grow beyond single
+    // precision, and which step takes it there; turning alone can be the cause.
+    void transformProblemsNameTheirCause_data()
+    {
+        QTest::addColumn<QVector<double>>("bounds");
+        QTest::addColumn<QVector<double>>("scale");
+        QTest::addColumn<QVector<double>>("rotation");
+        QTest::addColumn<lumeno::TransformProblem>("problem");
+        using Problem = lumeno::TransformProblem;
+        const QVector<double> nearTheLimit{-3e38, 3e38, -3e38, 3e38, -1, 1};
+        const QVector<double> one{1, 1, 1};
+        const QVector<double> none{0, 0, 0};
+        QTest::newRow("near the limit, unmoved") << nearTheLimit << one << none << Problem::None;
+        QTest::newRow("near the limit, mirrored") << nearTheLimit << QVector<double>{-1, 1, -1} << none << Problem::None;
+        QTest::newRow("near the limit, a quarter turn") << nearTheLimit << one << QVector<double>{0, 0, 90}
+                                                        << Problem::None;
+        QTest::newRow("near the limit, turned 45 45 0") << nearTheLimit << one << QVector<double>{45, 45, 0}
+                                                        << Problem::RotationTooLarge;
+        QTest::newRow("near the limit, turned 45 about z") << nearTheLimit << one << QVector<double>{0, 0, 45}
+                                                           << Problem::RotationTooLarge;
+        QTest::newRow("near the limit, doubled") << nearTheLimit << QVector<double>{1, 2, 1} << QVector<double>{45, 0, 0}
+                                                 << Problem::ScalingTooLarge;
+        QTest::newRow("flat, turned") << QVector<double>{-3e38, 3e38, -3e38, 3e38, 0, 0} << one
+                                      << QVector<double>{90, 0, 0} << Problem::None;
+        QTest::newRow("a third of the limit, turned any way")
+            << QVector<double>{-1e38, 1e38, -1e38, 1e38, -1e38, 1e38} << one << QVector<double>{45, 45, 45}
+            << Problem::None;
+        QTest::newRow("far out on the diagonal, turned onto it")
+            << QVector<double>{3e38, 3.4e38, 3e38, 3.4e38, 0, 1} << one << QVector<double>{0, 0, 45}
+            << Problem::RotationTooLarge;
+        QTest::newRow("far out on the diagonal, a quarter turn")
+            << QVector<double>{3e38, 3.4e38, 3e38, 3.4e38, 0, 1} << one << QVector<double>{0, 0, -90} << Problem::None;
+        QTest::newRow("factor 0") << QVector<double>{0, 1, 0, 1, 0, 1} << QVector<double>{1, 0, 1} << none
+                                  << Problem::LosesSize;
+        QTest::newRow("shrunk below single precision")
+            << QVector<double>{0, 1, 0, 1, 0, 1} << QVector<double>{1, 1, 1e-39} << none << Problem::LosesSize;
+        QTest::newRow("flat axis, shrunk") << QVector<double>{0, 1, 0, 1, 0, 0} << QVector<double>{1, 1, 1e-39}
+                                           << none << Problem::None;
+        QTest::newRow("infinite factor") << QVector<double>{0, 1, 0, 1, 0, 1}
+                                         << QVector<double>{1, std::numeric_limits<double>::infinity(), 1} << none
+                                         << Problem::ScalingTooLarge;
+    }
+
+    void transformProblemsNameTheirCause()
+    {
+        QFETCH(QVector<double>, bounds);
+        QFETCH(QVector<double>, scale);
+        QFETCH(QVector<double>, rotation);
+        QFETCH(lumeno::TransformProblem, problem);
+        QCOMPARE(lumeno::CheckModelTransform(scale.constData(), rotation.constData(), bounds.constData()), problem);
     }
 
     // One polygon of four corners made the filter refuse the whole model, and a thousand

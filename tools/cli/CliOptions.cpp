@@ -287,6 +287,9 @@ Exit status:
   2  the input cannot be read (missing, unknown suffix, damaged)
   3  an output file was not written (also when the result would have no
      triangle, or coordinates too large to store)
-Every failure prints one line on standard error that names the file.
+Every failure prints one line on standard error that names the file. A result
+that keeps more than 5 percentage points above the share asked (a model that
+cannot be reduced that far) is written, with a warning line on standard error
+and the status 0.
 )");
 }

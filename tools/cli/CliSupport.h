@@ -1,11 +1,14 @@
 #pragma once
 
+#include "mesh/KeptShare.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QString>
+
+#include <cmath>
 
 // A text of the tool's own, from the catalog context the tool shares with no window.
 inline QString Translate(const char *text)
@@ -24,4 +27,21 @@ inline QJsonObject DeviationJson(const lumeno::SurfaceDeviation &deviation)
     if (!deviation.IsMeasured())
         return {};
     return {{QStringLiteral("max"), deviation.maximum}, {QStringLiteral("mean"), deviation.mean}};
+}
+
+// A share in percent with at most one decimal: 100, 33.3.
+inline QString PercentText(double percent)
+{
+    return QString::number(std::round(percent * 10.0) / 10.0, 'g', 15);
+}
+
+// The warning for a result that keeps far more of the input's triangles than asked
+// (lumeno::IsFarFromAskedShare); empty when it is close enough.
+inline QString KeptShareWarning(const QString &output, const QString &input, double askedPercent, double keptPercent)
+{
+    if (!lumeno::IsFarFromAskedShare(askedPercent, keptPercent))
+        return {};
+    return Translate("warning: %1 keeps %2% of the triangles of %3, not the %4% asked: the model cannot be reduced "
+                     "that far.")
+        .arg(output, PercentText(keptPercent), input, PercentText(askedPercent));
 }

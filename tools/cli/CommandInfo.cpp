@@ -17,6 +17,7 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     const InputModel input = LoadInput(options.input, progress);
     if (!input.model)
         return {ExitUnreadableInput, input.failure, {}, {}};
+    outcome.warnings = input.warnings;
 
     double bounds[6];
     input.model->GetBounds(bounds);
@@ -44,6 +45,7 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("bounds"), QJsonArray{bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]});
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
     report.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
+    report.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     report.insert(QStringLiteral("levels"), levels);
     outcome.report = report;
 
@@ -53,6 +55,8 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
          << "Vertices:   " << input.model->GetNumberOfPoints() << "\n";
     if (input.removedDuplicates > 0)
         text << "Removed:    " << input.removedDuplicates << " duplicate triangles\n";
+    if (input.untriangulatedPolygons > 0)
+        text << "Left out:   " << input.untriangulatedPolygons << " polygons without area\n";
     text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
          << "Estimated size of each level:\n";

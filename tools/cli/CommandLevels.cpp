@@ -3,6 +3,7 @@
 #include "ModelFiles.h"
 #include "Progress.h"
 
+#include "io/FilePaths.h"
 #include "mesh/Cascade.h"
 #include "mesh/ReductionEngine.h"
 #include "mesh/SurfaceDeviation.h"
@@ -44,6 +45,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     progress.Follow(decimator);
     QJsonArray levels;
+    QStringList warnings;
     QString failure;
     const lumeno::DeviationMeter meter(input.model);
     double cascadeSeconds = 0.0;
@@ -79,8 +81,14 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         if (!failure.isEmpty())
             return false;
         writeSeconds += SecondsSince(writeClock);
+        const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
+        const QString shareWarning = KeptShareWarning(file, options.input, level.percent, keptPercent);
+        if (!shareWarning.isEmpty())
+            warnings << shareWarning;
         QJsonObject entry = Counts(model);
         entry.insert(QStringLiteral("percent"), level.percent);
+        entry.insert(QStringLiteral("keptPercent"), keptPercent);
+        entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
         entry.insert(QStringLiteral("deviation"), DeviationJson(meter.Measure(model)));
         entry.insert(QStringLiteral("reduction"), level.reduction);
         entry.insert(QStringLiteral("file"), file);
@@ -106,6 +114,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
                 {}};
 
     CommandOutcome outcome;
+    outcome.warnings = input.warnings + warnings;
     QJsonObject report = Counts(input.model);
     report.insert(QStringLiteral("command"), QStringLiteral("levels"));
     report.insert(QStringLiteral("file"), options.input);
@@ -121,7 +130,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
 
     QTextStream text(&outcome.summary);
     text << QStringLiteral("%1: %2 triangles, %3 vertices\n")
-                .arg(options.input)
+                .arg(lumeno::DisplayPath(options.input))
                 .arg(input.model->GetNumberOfPolys())
                 .arg(input.model->GetNumberOfPoints());
     for (const QJsonValue &level : levels)
@@ -129,7 +138,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
                     .arg(level[QLatin1String("percent")].toInt(), 3)
                     .arg(level[QLatin1String("triangles")].toVariant().toLongLong(), 10)
                     .arg(level[QLatin1String("vertices")].toVariant().toLongLong(), 10)
-                    .arg(level[QLatin1String("file")].toString());
+                    .arg(lumeno::DisplayPath(level[QLatin1String("file")].toString()));
     text << QStringLiteral("Cascade %1 s, writing %2 s\n").arg(cascadeSeconds, 0, 'f', 2).arg(writeSeconds, 0, 'f', 2);
     return outcome;
 }

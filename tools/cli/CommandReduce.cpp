@@ -3,6 +3,7 @@
 #include "ModelFiles.h"
 #include "Progress.h"
 
+#include "io/FilePaths.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
 #include "mesh/ReductionEngine.h"
@@ -24,6 +25,31 @@ namespace {
 QJsonArray Triple(const std::array<double, 3> &values)
 {
     return {values[0], values[1], values[2]};
+}
+
+// Names the cause: the scaling, or the rotation after it.
+QString TransformProblemText(lumeno::TransformProblem problem, const QString &output,
+                             const std::array<double, 3> &scale, const std::array<double, 3> &rotate)
+{
+    const auto withValues = [&output](const QString &text, const std::array<double, 3> &values) {
+        return text.arg(output).arg(values[0]).arg(values[1]).arg(values[2]);
+    };
+    switch (problem) {
+    case lumeno::TransformProblem::LosesSize:
+        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis."),
+                          scale);
+    case lumeno::TransformProblem::ScalingTooLarge:
+        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would get coordinates too "
+                                    "large to store."),
+                          scale);
+    case lumeno::TransformProblem::RotationTooLarge:
+        return withValues(Translate("%1 was not written: rotated by %2 %3 %4 degrees, the model would get "
+                                    "coordinates too large to store."),
+                          rotate);
+    case lumeno::TransformProblem::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -79,6 +105,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
                 {},
                 {}};
 
+    const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), result->GetNumberOfPolys());
+    const QString shareWarning =
+        options.keepPercent ? KeptShareWarning(options.output, options.input, *options.keepPercent, keptPercent) : QString();
+
     if (options.smooth) {
         progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
         clock.start();
@@ -99,16 +129,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     if (options.scale || options.rotate) {
         double bounds[6];
         result->GetBounds(bounds);
-        if (!lumeno::IsUsableScale(scale.data(), bounds))
-            return {ExitOutputNotWritten,
-                    Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis or "
-                              "get coordinates too large to store.")
-                        .arg(options.output)
-                        .arg(scale[0])
-                        .arg(scale[1])
-                        .arg(scale[2]),
-                    {},
-                    {}};
+        const QString transformProblem = TransformProblemText(lumeno::CheckModelTransform(scale.data(), rotate.data(), bounds),
+                                                              options.output, scale, rotate);
+        if (!transformProblem.isEmpty())
+            return {ExitOutputNotWritten, transformProblem, {}, {}};
         progress.Begin(Translate("Transforming..."));
         clock.start();
         vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());
@@ -126,6 +150,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     seconds.insert(QStringLiteral("total"), SecondsSince(totalClock));
 
     CommandOutcome outcome;
+    outcome.warnings = input.warnings;
     QJsonObject report{
         {QStringLiteral("deviation"), DeviationJson(deviation)},
         {QStringLiteral("command"), QStringLiteral("reduce")},
@@ -141,18 +166,22 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
     };
-    if (options.keepPercent)
+    report.insert(QStringLiteral("keptPercent"), keptPercent);
+    if (options.keepPercent) {
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
-    else
+        report.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
+    } else
         report.insert(QStringLiteral("maxError"), *options.maxError);
     outcome.report = report;
+    if (!shareWarning.isEmpty())
+        outcome.warnings << shareWarning;
 
     const vtkIdType left = result->GetNumberOfPolys();
     QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 %6, %7 vertices\n")
-                                         .arg(options.input)
+                                         .arg(lumeno::DisplayPath(options.input))
                                          .arg(input.model->GetNumberOfPolys())
                                          .arg(input.model->GetNumberOfPoints())
-                                         .arg(options.output)
+                                         .arg(lumeno::DisplayPath(options.output))
                                          .arg(left)
                                          .arg(left == 1 ? QStringLiteral("triangle (only one is left)")
                                                         : QStringLiteral("triangles"))

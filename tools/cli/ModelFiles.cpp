@@ -42,7 +42,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
     InputModel input;
     const QFileInfo file(path);
     const QString shownPath = lumeno::DisplayPath(path);
-    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(lumeno::DisplayPath(file.fileName())));
+    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(file.fileName()));
     QElapsedTimer clock;
     clock.start();
     const lumeno::ReadResult result =
@@ -60,6 +60,13 @@ InputModel LoadInput(const QString &path, Progress &progress)
     else
         input.model = result.model;
     input.removedDuplicates = result.removedDuplicates;
+    input.untriangulatedPolygons = result.untriangulatedPolygons;
+    if (result.untriangulatedPolygons > 0)
+        input.warnings << QCoreApplication::translate("lumeno3d-cli",
+                                                      "warning: %1: %2 polygons without area could not be made into "
+                                                      "triangles and were left out.")
+                              .arg(shownPath)
+                              .arg(result.untriangulatedPolygons);
     return input;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
@@ -15,6 +16,8 @@ struct InputModel
     double loadSeconds = 0.0;
     QString failure; // one line naming the file
     qint64 removedDuplicates = 0; // triangles dropped for repeating another's corners
+    qint64 untriangulatedPolygons = 0; // polygons without area, left out
+    QStringList warnings; // what the user should know of the model as read, one line each
 };
 
 // Reads the model the way the window does: the reader of its last suffix (any case),

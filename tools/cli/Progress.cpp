@@ -1,5 +1,7 @@
 #include "Progress.h"
 
+#include "io/FilePaths.h"
+
 #include <vtkAlgorithm.h>
 #include <vtkCallbackCommand.h>
 
@@ -40,7 +42,7 @@ Progress::Style Progress::StyleForStandardError(bool quiet)
 
 void Progress::Begin(const QString &newTask)
 {
-    task = newTask;
+    task = lumeno::EscapeControlCharacters(newTask); // a file name in it reaches the terminal
     shownPercent = -1;
     if (style == Style::Lines) {
         std::fprintf(stderr, "%s\n", task.toLocal8Bit().constData());

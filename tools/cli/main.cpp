@@ -69,6 +69,8 @@ int main(int argc, char *argv[])
         Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
         return outcome.status;
     }
+    for (const QString &warning : outcome.warnings)
+        Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(warning)));
     if (options.json) {
         const QByteArray json = QJsonDocument(outcome.report).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);

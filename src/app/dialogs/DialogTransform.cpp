@@ -111,9 +111,11 @@ void DialogTransform::ShowRestoredTransform()
     ShowInBoxes(openingState);
 }
 
+// The preview follows the sizes while they are usable at all; the rotation is checked on OK.
 bool DialogTransform::IsUsable(const double factor[3]) const
 {
-    return lumeno::IsUsableScale(factor, modelBounds);
+    const double noRotation[3] = {0.0, 0.0, 0.0};
+    return lumeno::CheckModelTransform(factor, noRotation, modelBounds) == lumeno::TransformProblem::None;
 }
 
 double DialogTransform::FactorOfBox(int axis, double currentFactor) const
@@ -211,7 +213,17 @@ void DialogTransform::ApplyTransformationSlot()
 {
     double factor[3];
     FactorsOfTheBoxes(factor);
-    if (!IsUsable(factor)) {
+    double rotation[3];
+    for (int axis = 0; axis < 3; ++axis)
+        rotation[axis] = RotationBox(axis)->value();
+    const lumeno::TransformProblem problem = lumeno::CheckModelTransform(factor, rotation, modelBounds);
+    if (problem == lumeno::TransformProblem::RotationTooLarge) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("This rotation cannot be applied: the rotated model would not stay within the "
+                                "coordinates a model file can hold. Choose other angles or smaller sizes."));
+        return;
+    }
+    if (problem != lumeno::TransformProblem::None) {
         QMessageBox::warning(this, windowTitle(),
                              tr("These sizes cannot be applied: every size must be greater than 0, and the scaled "
                                 "model must stay within the coordinates a model file can hold."));
@@ -220,7 +232,7 @@ void DialogTransform::ApplyTransformationSlot()
     TransformState state = mainWindow->ModelTransformState();
     for (int axis = 0; axis < 3; ++axis) {
         state.scale[axis] = factor[axis];
-        state.rotation[axis] = RotationBox(axis)->value();
+        state.rotation[axis] = rotation[axis];
     }
     state.applied = true;
     mainWindow->SetModelTransform(state);

@@ -260,6 +260,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     }
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
+    result.untriangulatedPolygons = cleaned.untriangulatedPolygons;
     return result;
 }
 

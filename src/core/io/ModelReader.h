@@ -33,6 +33,7 @@ struct ReadResult
     vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
+    vtkIdType untriangulatedPolygons = 0; // polygons without area, left out (CleanTriangles)
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
 };

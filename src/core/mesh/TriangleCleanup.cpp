@@ -1,15 +1,17 @@
 #include "mesh/TriangleCleanup.h"
 
-#include "mesh/AlgorithmRun.h"
+#include "mesh/PolygonTriangulation.h"
 
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
+#include <vtkIdList.h>
+#include <vtkNew.h>
 #include <vtkPointData.h>
-#include <vtkTriangleFilter.h>
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <tuple>
 #include <vector>
 
@@ -23,15 +25,93 @@ bool HasOnlyTriangles(vtkPolyData *model)
            (model->GetNumberOfPolys() == 0 || model->GetPolys()->IsHomogeneous() == 3);
 }
 
-vtkSmartPointer<vtkPolyData> Triangulated(vtkPolyData *model)
+struct Triangulation
 {
-    auto filter = vtkSmartPointer<vtkTriangleFilter>::New();
-    filter->SetInputData(model);
-    if (!UpdateWithoutThrowing(filter))
-        return nullptr;
-    auto output = vtkSmartPointer<vtkPolyData>::New();
-    output->ShallowCopy(filter->GetOutput());
-    return output;
+    vtkSmartPointer<vtkPolyData> model;
+    vtkIdType untriangulatedPolygons = 0;
+};
+
+// The triangles of a triangle strip: every other one turns the other way round. Those on a
+// point twice only turn the strip round and have no area.
+void AppendStripTriangles(vtkIdType size, const vtkIdType *ids, std::vector<vtkIdType> &triangles)
+{
+    for (vtkIdType i = 0; i + 2 < size; ++i) {
+        const vtkIdType a = ids[i % 2 == 0 ? i : i + 1];
+        const vtkIdType b = ids[i % 2 == 0 ? i + 1 : i];
+        const vtkIdType c = ids[i + 2];
+        if (a != b && b != c && a != c)
+            triangles.insert(triangles.end(), {a, b, c});
+    }
+}
+
+// Polygons and strips become triangles; vertices, lines and points stay as they are, and
+// each triangle takes the cell data of the cell it came from. (vtkTriangleFilter lost most
+// triangles of large concave polygons, and kept the turning triangles of strips.)
+Triangulation Triangulated(vtkPolyData *model)
+{
+    Triangulation result;
+    vtkCellData *cellData = model->GetCellData();
+    const bool hasCellData = cellData->GetNumberOfArrays() > 0;
+    const vtkIdType firstPolygon = model->GetNumberOfVerts() + model->GetNumberOfLines();
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    triangles->AllocateEstimate(model->GetNumberOfPolys() + model->GetNumberOfStrips(), 3);
+    std::vector<vtkIdType> sources; // of each triangle, the cell it came from, when cell data follow
+    std::vector<vtkIdType> corners;
+    PolygonTriangulator triangulator;
+
+    const auto add = [&](vtkIdType source) {
+        for (size_t i = 0; i < corners.size(); i += 3) {
+            triangles->InsertNextCell(3, corners.data() + i);
+            if (hasCellData)
+                sources.push_back(source);
+        }
+    };
+    vtkIdType source = firstPolygon;
+    auto polygon = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (polygon->GoToFirstCell(); !polygon->IsDoneWithTraversal(); polygon->GoToNextCell(), ++source) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        polygon->GetCurrentCell(size, ids);
+        corners.clear();
+        if (size == 3)
+            corners.assign(ids, ids + 3);
+        else if (!triangulator.Triangulate(model->GetPoints(), size, ids, corners))
+            ++result.untriangulatedPolygons;
+        add(source);
+    }
+    auto strip = vtk::TakeSmartPointer(model->GetStrips()->NewIterator());
+    for (strip->GoToFirstCell(); !strip->IsDoneWithTraversal(); strip->GoToNextCell(), ++source) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        strip->GetCurrentCell(size, ids);
+        corners.clear();
+        AppendStripTriangles(size, ids, corners);
+        add(source);
+    }
+
+    result.model = vtkSmartPointer<vtkPolyData>::New();
+    result.model->SetPoints(model->GetPoints());
+    result.model->GetPointData()->ShallowCopy(model->GetPointData());
+    result.model->SetVerts(model->GetVerts());
+    result.model->SetLines(model->GetLines());
+    result.model->SetPolys(triangles);
+    if (hasCellData) {
+        vtkCellData *output = result.model->GetCellData();
+        output->CopyAllocate(cellData, firstPolygon + static_cast<vtkIdType>(sources.size()));
+        if (firstPolygon > 0)
+            output->CopyData(cellData, 0, firstPolygon, 0);
+        vtkNew<vtkIdList> from;
+        vtkNew<vtkIdList> to;
+        from->SetNumberOfIds(static_cast<vtkIdType>(sources.size()));
+        to->SetNumberOfIds(static_cast<vtkIdType>(sources.size()));
+        for (size_t i = 0; i < sources.size(); ++i) {
+            from->SetId(static_cast<vtkIdType>(i), sources[i]);
+            to->SetId(static_cast<vtkIdType>(i), firstPolygon + static_cast<vtkIdType>(i));
+        }
+        output->CopyData(cellData, from, to);
+        output->Squeeze();
+    }
+    return result;
 }
 
 using Corners = std::array<vtkIdType, 3>;
@@ -129,9 +209,14 @@ CleanedTriangles CleanTriangles(vtkPolyData *model)
     CleanedTriangles result;
     result.model = model;
     if (!HasOnlyTriangles(model)) {
-        result.model = Triangulated(model);
-        if (!result.model)
+        try {
+            Triangulation triangulation = Triangulated(model);
+            result.model = triangulation.model;
+            result.untriangulatedPolygons = triangulation.untriangulatedPolygons;
+        } catch (const std::bad_alloc &) {
+            result.model = nullptr;
             return result;
+        }
     }
     const std::vector<bool> repeated = RepeatedTriangles(result.model->GetPolys(), result.model->GetNumberOfPoints());
     if (repeated.empty())

@@ -2,13 +2,17 @@
 
 #include <QRandomGenerator>
 
+#include <vtkCellArray.h>
 #include <vtkCubeSource.h>
+#include <vtkIdList.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
+#include <vtkPoints.h>
 #include <vtkSTLWriter.h>
 #include <vtkSphereSource.h>
 #include <vtkTriangleFilter.h>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -108,6 +112,39 @@ vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
     triangles->SetInputConnection(cube->GetOutputPort());
     triangles->Update();
     return triangles->GetOutput();
+}
+
+vtkSmartPointer<vtkPolyData> TrianglesOnOneEdge(int count)
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->InsertNextPoint(0, 0, 0);
+    points->InsertNextPoint(1, 0, 0);
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    for (vtkIdType i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / count;
+        points->InsertNextPoint(0.5, std::cos(angle), std::sin(angle));
+        triangles->InsertNextCell({vtkIdType(0), vtkIdType(1), i + 2});
+    }
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(points);
+    model->SetPolys(triangles);
+    return model;
+}
+
+double SignedVolume(vtkPolyData *model)
+{
+    double volume = 0.0;
+    vtkNew<vtkIdList> corners;
+    for (vtkIdType cell = 0; cell < model->GetNumberOfPolys(); ++cell) {
+        model->GetCellPoints(model->GetNumberOfVerts() + model->GetNumberOfLines() + cell, corners);
+        double p[3][3];
+        for (int i = 0; i < 3; ++i)
+            model->GetPoint(corners->GetId(i), p[i]);
+        volume += (p[0][0] * (p[1][1] * p[2][2] - p[1][2] * p[2][1]) - p[0][1] * (p[1][0] * p[2][2] - p[1][2] * p[2][0]) +
+                   p[0][2] * (p[1][0] * p[2][1] - p[1][1] * p[2][0])) /
+                  6.0;
+    }
+    return volume;
 }
 
 bool WriteModel(vtkPolyData *model, const QString &path)

@@ -36,6 +36,13 @@ vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
 // A triangulated box of the given size centred on the origin; a size of 0 makes it flat.
 vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
 
+// Triangles that all share the edge from (0, 0, 0) to (1, 0, 0), fanned out around it: no
+// reduction can remove one without breaking the others.
+vtkSmartPointer<vtkPolyData> TrianglesOnOneEdge(int count);
+
+// The volume a closed surface encloses, from its triangles: negative when they turn inwards.
+double SignedVolume(vtkPolyData *model);
+
 // Writes a polydata with VTK's writers, chosen by suffix (stl and ply binary, obj).
 bool WriteModel(vtkPolyData *model, const QString &path);
 

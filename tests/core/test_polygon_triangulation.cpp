@@ -1,0 +1,387 @@
+// Polygons become triangles that cover them exactly: concave, collinear and repeated corners,
+// any plane and scale; models keep their cell and point data; whole files survive the reading.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/PolygonTriangulation.h"
+#include "mesh/TriangleCleanup.h"
+
+#include <QRandomGenerator>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkCellData.h>
+#include <vtkIntArray.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
+
+#include <array>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Vector = std::array<double, 3>;
+
+Vector Difference(const Vector &a, const Vector &b)
+{
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+
+Vector Cross(const Vector &a, const Vector &b)
+{
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+double Dot(const Vector &a, const Vector &b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+Vector Point(vtkPoints *points, vtkIdType id)
+{
+    Vector p;
+    points->GetPoint(id, p.data());
+    return p;
+}
+
+// Twice the area of the triangle, along its normal.
+Vector TriangleNormal(vtkPoints *points, vtkIdType a, vtkIdType b, vtkIdType c)
+{
+    const Vector origin = Point(points, a);
+    return Cross(Difference(Point(points, b), origin), Difference(Point(points, c), origin));
+}
+
+// Newell's normal: twice the area of a planar polygon, along its normal.
+Vector PolygonNormal(vtkPoints *points, const std::vector<vtkIdType> &corners)
+{
+    Vector normal{0, 0, 0};
+    const Vector origin = Point(points, corners[0]);
+    for (size_t i = 1; i + 1 < corners.size(); ++i) {
+        const Vector term = TriangleNormal(points, corners[0], corners[i], corners[i + 1]);
+        for (int axis = 0; axis < 3; ++axis)
+            normal[axis] += term[axis];
+    }
+    return normal;
+}
+
+double Length(const Vector &v)
+{
+    return std::sqrt(Dot(v, v));
+}
+
+struct Coverage
+{
+    double area = 0.0;      // of all triangles
+    bool sameTurn = true;   // every triangle turns as the polygon does
+    bool distinctCorners = true;
+};
+
+// Of triangles given as three ids each, against the polygon's normal.
+Coverage Cover(vtkPoints *points, const std::vector<vtkIdType> &triangles, const Vector &polygonNormal)
+{
+    Coverage coverage;
+    const double scale = Length(polygonNormal);
+    for (size_t i = 0; i < triangles.size(); i += 3) {
+        const vtkIdType a = triangles[i], b = triangles[i + 1], c = triangles[i + 2];
+        coverage.distinctCorners = coverage.distinctCorners && a != b && b != c && a != c;
+        const Vector normal = TriangleNormal(points, a, b, c);
+        coverage.area += Length(normal) / 2;
+        coverage.sameTurn = coverage.sameTurn && Dot(normal, polygonNormal) >= -1e-12 * scale * scale;
+    }
+    return coverage;
+}
+
+vtkSmartPointer<vtkPoints> PointsOf(const QVector<double> &coordinates, double scale, double offset)
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataTypeToDouble();
+    for (int i = 0; i + 2 < coordinates.size(); i += 3)
+        points->InsertNextPoint(coordinates[i] * scale + offset, coordinates[i + 1] * scale + offset,
+                                coordinates[i + 2] * scale + offset);
+    return points;
+}
+
+// x y z of each corner; z = 0 unless given.
+QVector<double> InPlaneZ(std::initializer_list<std::array<double, 2>> corners)
+{
+    QVector<double> coordinates;
+    for (const auto &corner : corners)
+        coordinates << corner[0] << corner[1] << 0.0;
+    return coordinates;
+}
+
+QVector<double> Numbered(int count)
+{
+    QVector<double> ids;
+    for (int i = 0; i < count; ++i)
+        ids << i;
+    return ids;
+}
+
+} // namespace
+
+class TestPolygonTriangulation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each polygon is its coordinates and its corners (point ids, in order). triangles: how
+    // many it must give, -1 when it has no area and gives none. area: the polygon's, -1 when
+    // not checked; the scale column multiplies every coordinate and adds an offset.
+    void polygonsBecomeTrianglesThatCoverThem_data()
+    {
+        QTest::addColumn<QVector<double>>("coordinates");
+        QTest::addColumn<QVector<double>>("corners");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<double>("area");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<double>("offset");
+
+        const auto square = InPlaneZ({{0, 0}, {2, 0}, {2, 2}, {0, 2}});
+        const auto dart = InPlaneZ({{0, 0}, {4, 0}, {1, 1}, {0, 4}}); // concave at (1, 1)
+        QTest::newRow("convex quad") << square << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
+        QTest::newRow("concave quad") << dart << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
+        QTest::newRow("concave quad from its concave corner") << dart << QVector<double>{2, 3, 0, 1} << 2 << 4.0
+                                                               << 1.0 << 0.0;
+        QTest::newRow("concave quad, clockwise") << dart << QVector<double>{3, 2, 1, 0} << 2 << 4.0 << 1.0 << 0.0;
+        QTest::newRow("light years across, far out") << dart << Numbered(4) << 2 << 4e30 << 1e15 << 1e17;
+        QTest::newRow("a nanometre across") << dart << Numbered(4) << 2 << 4e-18 << 1e-9 << 0.0;
+        QTest::newRow("arrow in the xz plane")
+            << QVector<double>{0, 5, 0, 4, 5, 2, 0, 5, 4, 2, 5, 2} << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
+        // On the plane z = x + y: the area grows by sqrt(3).
+        QTest::newRow("star on a slanted plane")
+            << QVector<double>{0, -3, -3, 1, -1, 0, 3, 0, 3, 1, 1, 2, 0, 3, 3, -1, 1, 0, -3, 0, -3, -1, -1, -2}
+            << Numbered(8) << 6 << 12.0 * std::sqrt(3.0) << 1.0 << 0.0;
+        QTest::newRow("a corner in the middle of each side")
+            << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}}) << Numbered(8) << 6 << 4.0
+            << 1.0 << 0.0;
+        QTest::newRow("four corners on one side")
+            << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}}) << Numbered(5) << 3 << 1.5 << 1.0 << 0.0;
+        QTest::newRow("corner repeated in a row") << square << QVector<double>{0, 1, 1, 2, 3, 3} << 2 << 4.0 << 1.0
+                                                  << 0.0;
+        QTest::newRow("first corner repeated at the end") << square << QVector<double>{0, 1, 2, 3, 0} << 2 << 4.0
+                                                          << 1.0 << 0.0;
+        QTest::newRow("two points at one place") << InPlaneZ({{0, 0}, {2, 0}, {2, 0}, {2, 2}, {0, 2}}) << Numbered(5)
+                                                 << 3 << 4.0 << 1.0 << 0.0;
+        // A needle out of the top side and back, on points of their own: no area, no loss.
+        QTest::newRow("needle")
+            << InPlaneZ({{0, 0}, {2, 0}, {2, 2}, {1, 2}, {1, 4}, {1, 2}, {0, 2}}) << Numbered(7) << 5 << 4.0 << 1.0
+            << 0.0;
+        // Around a square hole through a cut: the points at both ends of the cut recur.
+        QTest::newRow("square ring through a cut")
+            << InPlaneZ({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {1, 1}, {1, 3}, {3, 3}, {3, 1}})
+            << QVector<double>{0, 1, 2, 3, 0, 4, 5, 6, 7, 4} << 8 << 12.0 << 1.0 << 0.0;
+        QTest::newRow("warped quad") << QVector<double>{0, 0, 0, 1, 0, 0.2, 1, 1, 0, 0, 1, 0.2} << Numbered(4) << 2
+                                     << -1.0 << 1.0 << 0.0;
+        QTest::newRow("all on one line") << InPlaneZ({{0, 0}, {1, 1}, {3, 3}, {2, 2}, {4, 4}}) << Numbered(5) << -1
+                                         << 0.0 << 1.0 << 0.0;
+        QTest::newRow("all on one point") << InPlaneZ({{1, 1}, {1, 1}, {1, 1}, {1, 1}}) << Numbered(4) << -1 << 0.0
+                                          << 1.0 << 0.0;
+        QTest::newRow("two points back and forth") << square << QVector<double>{0, 1, 0, 1} << -1 << 0.0 << 1.0
+                                                   << 0.0;
+        QTest::newRow("one point") << square << QVector<double>{2, 2, 2, 2} << -1 << 0.0 << 1.0 << 0.0;
+    }
+
+    void polygonsBecomeTrianglesThatCoverThem()
+    {
+        QFETCH(QVector<double>, coordinates);
+        QFETCH(QVector<double>, corners);
+        QFETCH(int, triangles);
+        QFETCH(double, area);
+        QFETCH(double, scale);
+        QFETCH(double, offset);
+        const auto points = PointsOf(coordinates, scale, offset);
+        const std::vector<vtkIdType> ids(corners.begin(), corners.end());
+        std::vector<vtkIdType> result{7, 7, 7}; // what was there stays
+        lumeno::PolygonTriangulator triangulator;
+        const bool triangulated = triangulator.Triangulate(points, vtkIdType(ids.size()), ids.data(), result);
+        QCOMPARE(triangulated, triangles >= 0);
+        QCOMPARE(int(result.size()), 3 + 3 * std::max(triangles, 0));
+        QCOMPARE(result[0], vtkIdType(7));
+        result.erase(result.begin(), result.begin() + 3);
+        for (vtkIdType id : result)
+            QVERIFY(std::count(ids.begin(), ids.end(), id) > 0);
+        const Coverage coverage = Cover(points, result, PolygonNormal(points, ids));
+        QVERIFY(coverage.distinctCorners);
+        QVERIFY(coverage.sameTurn);
+        if (area >= 0)
+            QVERIFY2(std::abs(coverage.area - area) <= 1e-9 * area,
+                     qPrintable(QStringLiteral("%1 instead of %2").arg(coverage.area).arg(area)));
+    }
+
+    // Polygons that every ray from the origin crosses once, with random radii: as concave as
+    // can be, and their area is known.
+    void randomStarsAreCoveredExactly_data()
+    {
+        QTest::addColumn<int>("corners");
+        QTest::addColumn<quint32>("seed");
+        for (int corners : {5, 40, 600})
+            for (quint32 seed = 1; seed <= 8; ++seed)
+                QTest::addRow("%d corners, seed %u", corners, seed) << corners << seed;
+    }
+
+    void randomStarsAreCoveredExactly()
+    {
+        QFETCH(int, corners);
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        auto points = vtkSmartPointer<vtkPoints>::New();
+        points->SetDataTypeToDouble();
+        std::vector<vtkIdType> ids;
+        double area = 0;
+        for (int i = 0; i < corners; ++i) {
+            const double angle = 2 * M_PI * i / corners;
+            const double radius = 0.1 + random.generateDouble();
+            points->InsertNextPoint(radius * std::cos(angle), radius * std::sin(angle), 0);
+            ids.push_back(i);
+        }
+        for (int i = 0; i < corners; ++i) {
+            const Vector a = Point(points, i), b = Point(points, (i + 1) % corners);
+            area += (a[0] * b[1] - a[1] * b[0]) / 2;
+        }
+        std::vector<vtkIdType> triangles;
+        lumeno::PolygonTriangulator triangulator;
+        QVERIFY(triangulator.Triangulate(points, corners, ids.data(), triangles));
+        QCOMPARE(int(triangles.size()), 3 * (corners - 2));
+        const Coverage coverage = Cover(points, triangles, {0, 0, 1});
+        QVERIFY(coverage.distinctCorners && coverage.sameTurn);
+        QVERIFY2(std::abs(coverage.area - area) < 1e-12 * corners, qPrintable(QString::number(coverage.area - area)));
+    }
+
+    // One object for many polygons: nothing of one is left for the next.
+    void oneTriangulatorServesManyPolygons()
+    {
+        const auto points = PointsOf(InPlaneZ({{0, 0}, {4, 0}, {1, 1}, {0, 4}, {5, 5}}), 1.0, 0.0);
+        lumeno::PolygonTriangulator triangulator;
+        std::vector<vtkIdType> triangles;
+        const std::vector<vtkIdType> large{0, 1, 4, 3, 2};
+        const std::vector<vtkIdType> small{0, 1, 2, 3};
+        const std::vector<vtkIdType> flat{0, 2, 4, 2};
+        QVERIFY(triangulator.Triangulate(points, 5, large.data(), triangles));
+        QVERIFY(triangulator.Triangulate(points, 4, small.data(), triangles));
+        QVERIFY(!triangulator.Triangulate(points, 4, flat.data(), triangles));
+        QVERIFY(triangulator.Triangulate(points, 4, small.data(), triangles));
+        QCOMPARE(triangles.size(), size_t(3 * (3 + 2 + 2)));
+        const Coverage coverage = Cover(points, triangles, {0, 0, 1});
+        QVERIFY(coverage.sameTurn);
+        QVERIFY(std::abs(coverage.area - (18 + 4 + 4)) < 1e-12);
+    }
+
+    // Vertices and lines stay, each triangle keeps its cell's data, and the points theirs. A
+    // strip's triangles turn as its first; those that only turn it round go. A polygon with no
+    // area is counted.
+    void modelsKeepTheirDataAndCountWhatHasNoArea()
+    {
+        auto model = vtkSmartPointer<vtkPolyData>::New();
+        model->SetPoints(PointsOf(InPlaneZ({{0, 0}, {1, 0}, {1, 1}, {1, 2}, {0, 2},        // pentagon
+                                            {2, 0}, {3, 0}, {3, 1}, {2, 1},                // square
+                                            {4, 0}, {5, 0}, {6, 0}, {7, 0},                // on one line
+                                            {0, 3}, {1, 3}, {0, 4}, {1, 4}, {0, 5}, {1, 5}, // strip
+                                            {2, 3}, {3, 3}, {2, 4}}),
+                                  1, 0));
+        auto verts = vtkSmartPointer<vtkCellArray>::New();
+        verts->InsertNextCell({12});
+        auto lines = vtkSmartPointer<vtkCellArray>::New();
+        lines->InsertNextCell({11, 12});
+        auto polys = vtkSmartPointer<vtkCellArray>::New();
+        polys->InsertNextCell({9, 10, 8});
+        polys->InsertNextCell({0, 1, 2, 3, 4}); // 3 triangles
+        polys->InsertNextCell({9, 10, 11, 12}); // none
+        polys->InsertNextCell({5, 6, 7, 8});    // 2
+        auto strips = vtkSmartPointer<vtkCellArray>::New();
+        strips->InsertNextCell({13, 14, 15, 16, 17, 18}); // 4
+        strips->InsertNextCell({19, 20, 21, 21, 13});     // 1, and 2 that turn it round
+        model->SetVerts(verts);
+        model->SetLines(lines);
+        model->SetPolys(polys);
+        model->SetStrips(strips);
+        vtkNew<vtkIntArray> cellNumbers;
+        cellNumbers->SetName("CellNumbers");
+        for (int cell = 0; cell < 8; ++cell)
+            cellNumbers->InsertNextValue(cell);
+        model->GetCellData()->AddArray(cellNumbers);
+        vtkNew<vtkIntArray> pointNumbers;
+        pointNumbers->SetName("PointNumbers");
+        for (int point = 0; point < model->GetNumberOfPoints(); ++point)
+            pointNumbers->InsertNextValue(point);
+        model->GetPointData()->AddArray(pointNumbers);
+
+        const lumeno::CleanedTriangles cleaned = lumeno::CleanTriangles(model);
+        QVERIFY(cleaned.model);
+        QCOMPARE(cleaned.untriangulatedPolygons, vtkIdType(1));
+        QCOMPARE(cleaned.removedDuplicates, vtkIdType(0));
+        vtkPolyData *result = cleaned.model;
+        QCOMPARE(result->GetNumberOfVerts(), vtkIdType(1));
+        QCOMPARE(result->GetNumberOfLines(), vtkIdType(1));
+        QCOMPARE(result->GetNumberOfStrips(), vtkIdType(0));
+        QCOMPARE(result->GetPolys()->IsHomogeneous(), vtkIdType(3));
+        // Cell data run over vertices, lines, then polygons.
+        const std::vector<int> sources{0, 1, 2, 3, 3, 3, 5, 5, 6, 6, 6, 6, 7};
+        QCOMPARE(result->GetNumberOfCells(), vtkIdType(sources.size()));
+        auto *numbers = vtkIntArray::SafeDownCast(result->GetCellData()->GetArray("CellNumbers"));
+        QVERIFY(numbers);
+        QCOMPARE(numbers->GetNumberOfTuples(), vtkIdType(sources.size()));
+        for (size_t cell = 0; cell < sources.size(); ++cell)
+            QCOMPARE(numbers->GetValue(vtkIdType(cell)), sources[cell]);
+        QCOMPARE(result->GetPointData()->GetArray("PointNumbers"), static_cast<vtkDataArray *>(pointNumbers));
+        // All of them lie on the plane z = 0 and turn towards +z.
+        auto cell = vtk::TakeSmartPointer(result->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size = 0;
+            const vtkIdType *ids = nullptr;
+            cell->GetCurrentCell(size, ids);
+            QVERIFY2(TriangleNormal(result->GetPoints(), ids[0], ids[1], ids[2])[2] > 0,
+                     qPrintable(QString::number(cell->GetCurrentCellId())));
+        }
+    }
+
+    // The files' polygons: every triangle there, covering exactly the polygon, through the
+    // reading as the window and the command line do it. The rings are one polygon each that
+    // runs around a hole through a cut (vtkTriangleFilter left 27 of their 64 triangles and
+    // 460 of 934).
+    void polygonFilesLoadWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<double>("area");
+        QTest::addColumn<double>("tolerance"); // relative: the readers keep single precision
+        const auto ring = [](int points, double outer, double inner) {
+            return points / 2.0 * (outer * outer - inner * inner) * std::sin(2 * M_PI / points);
+        };
+        const double slant = std::sqrt(21.0) / 4; // of the plane z = (x + 2y) / 4
+        QTest::newRow("comb, 936 corners") << "polygon-comb-936.obj" << 934 << 1632 * slant << 1e-12;
+        QTest::newRow("ring, 66 corners") << "polygon-ring-66.obj" << 64 << ring(32, 10, 5) << 1e-6;
+        QTest::newRow("ring, 66 corners, PLY") << "polygon-ring-66.ply" << 64 << ring(32, 10, 5) << 1e-6;
+        QTest::newRow("ring, 936 corners") << "polygon-ring-936.obj" << 934 << ring(467, 100, 60) * slant << 1e-6;
+    }
+
+    void polygonFilesLoadWhole()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, triangles);
+        QFETCH(double, area);
+        QFETCH(double, tolerance);
+        const lumeno::ReadResult read = lumeno::ReadModel(testing::DataFile(file), QFileInfo(file).suffix());
+        QCOMPARE(read.failure, lumeno::ReadFailure::None);
+        vtkPolyData *model = read.model;
+        QCOMPARE(model->GetNumberOfPolys(), vtkIdType(triangles));
+        std::vector<vtkIdType> corners;
+        auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size = 0;
+            const vtkIdType *ids = nullptr;
+            cell->GetCurrentCell(size, ids);
+            corners.insert(corners.end(), ids, ids + size);
+        }
+        // All turn the same way: the first triangle's.
+        const Vector normal = TriangleNormal(model->GetPoints(), corners[0], corners[1], corners[2]);
+        const Coverage coverage = Cover(model->GetPoints(), corners, normal);
+        QVERIFY(coverage.distinctCorners && coverage.sameTurn);
+        QVERIFY2(std::abs(coverage.area - area) <= tolerance * area,
+                 qPrintable(QStringLiteral("%1 instead of %2").arg(coverage.area, 0, 'g', 12).arg(area, 0, 'g', 12)));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestPolygonTriangulation)
+#include "test_polygon_triangulation.moc"
