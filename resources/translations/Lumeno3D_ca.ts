@@ -631,6 +631,18 @@ Voleu reemplaçar-lo?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Cancel·lat. La vista de la dreta encara mostra %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Obertura cancel·lada. La vista de la dreta encara mostra %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Obertura cancel·lada.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Cancel·lat. La vista de la dreta ara mostra %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

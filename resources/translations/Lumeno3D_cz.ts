@@ -631,6 +631,18 @@ Chcete jej nahradit?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Zrušeno. Pravý pohled stále ukazuje %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Otevírání zrušeno. Pravý pohled stále ukazuje %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Otevírání zrušeno.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Zrušeno. Pravý pohled nyní ukazuje %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Abgebrochen. Die rechte Ansicht zeigt weiterhin %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Öffnen abgebrochen. Die rechte Ansicht zeigt weiterhin %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Öffnen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Abgebrochen. Die rechte Ansicht zeigt jetzt %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Do you want to replace it?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Cancelled. The right view still shows %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Opening cancelled. The right view still shows %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Opening cancelled.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Cancelled. The right view now shows %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Do you want to replace it?</source>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Cancelado. La vista derecha sigue mostrando %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Apertura cancelada. La vista derecha sigue mostrando %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Apertura cancelada.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Cancelado. La vista derecha muestra ahora %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Annulé. La vue de droite montre toujours %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Ouverture annulée. La vue de droite montre toujours %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Ouverture annulée.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Annulé. La vue de droite montre maintenant %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

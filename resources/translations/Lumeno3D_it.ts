@@ -631,6 +631,18 @@ Sostituirlo?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Annullato. La vista a destra mostra ancora %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Apertura annullata. La vista a destra mostra ancora %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Apertura annullata.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Annullato. La vista a destra ora mostra %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Do you want to replace it?</source>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>キャンセルしました。右のビューには引き続き %1 が表示されています。</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>ファイルを開くのをキャンセルしました。右のビューには引き続き %1 が表示されています。</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>ファイルを開くのをキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>キャンセルしました。右のビューには %1 が表示されています。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Do you want to replace it?</source>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>취소했습니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>파일 열기를 취소했습니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>파일 열기를 취소했습니다.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>취소했습니다. 오른쪽 보기에는 이제 %1 모델이 표시됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

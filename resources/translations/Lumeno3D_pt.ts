@@ -631,6 +631,18 @@ Deseja substituí-lo?</translation>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>Cancelado. A vista da direita ainda mostra %1.</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>Abertura cancelada. A vista da direita ainda mostra %1.</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>Abertura cancelada.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>Cancelado. A vista da direita agora mostra %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

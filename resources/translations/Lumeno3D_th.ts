@@ -631,6 +631,18 @@ Do you want to replace it?</source>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>ยกเลิกแล้ว มุมมองด้านขวายังคงแสดง %1</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>ยกเลิกการเปิดไฟล์แล้ว มุมมองด้านขวายังคงแสดง %1</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>ยกเลิกการเปิดไฟล์แล้ว</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>ยกเลิกแล้ว มุมมองด้านขวาแสดง %1 แทน</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

@@ -631,6 +631,18 @@ Do you want to replace it?</source>
         <source>Cancelled. The right view still shows %1.</source>
         <translation>已取消。右側檢視仍顯示 %1。</translation>
     </message>
+    <message>
+        <source>Opening cancelled. The right view still shows %1.</source>
+        <translation>已取消開啟。右側檢視仍顯示 %1。</translation>
+    </message>
+    <message>
+        <source>Opening cancelled.</source>
+        <translation>已取消開啟。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view now shows %1.</source>
+        <translation>已取消。右側檢視現在顯示 %1。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>

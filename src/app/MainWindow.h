@@ -186,8 +186,9 @@ private:
     void ShowJobState();
     void SetOperationActionsEnabled(bool enabled);
     void SetStatus(const QString &text);
-    // After Cancel: that the job was cancelled, and what the right view shows instead.
-    void ShowCancelledStatus();
+    // After Cancel: that the job was cancelled, and what the right view still shows (or now
+    // shows, where another result replaced the job's).
+    void ShowCancelledStatus(bool replaced = false);
     bool SaveModel(const QString &fileName, const QString &suffix);
     void WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow);
     QAction *LevelAction(int percent) const;

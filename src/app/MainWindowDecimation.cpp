@@ -56,10 +56,13 @@ void MainWindow::ShowLevel(int percent)
     if (!model)
         return;
     // Another model chosen while a reduction or smoothing runs: its result would replace it.
-    if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
+    const bool replacesJob = runningJob != MeshJob::None && runningJob != MeshJob::Cascade;
+    if (replacesJob)
         CancelMeshJob();
     ShowResult(model, QStringLiteral("%1%").arg(percent),
                percent == 100 ? lumeno::SurfaceDeviation() : levelDeviations[percent / 10 - 1]);
+    if (replacesJob)
+        ShowCancelledStatus(true);
 }
 
 void MainWindow::DecimationByError0_1()

@@ -70,8 +70,11 @@ void MainWindow::RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed, const lu
 void MainWindow::ShowShownResult(const ShownResult &result)
 {
     // A reduction or smoothing still running would replace it when it ends.
-    if (runningJob != MeshJob::None && runningJob != MeshJob::Cascade)
+    const bool replacesJob = runningJob != MeshJob::None && runningJob != MeshJob::Cascade;
+    if (replacesJob)
         CancelMeshJob();
     if (result.model)
         ShowResult(result.model, result.label, result.deviation);
+    if (replacesJob)
+        ShowCancelledStatus(true);
 }

@@ -145,6 +145,11 @@ void MainWindow::LoadModel(const QString &fileName, const QString &suffix)
     }
     if (!finished) {
         restoreProgress();
+        if (runningJob == MeshJob::None) {
+            idleStatus = loadedModel ? tr("Opening cancelled. The right view still shows %1.").arg(CurrentLabel())
+                                     : tr("Opening cancelled.");
+            SetStatus(idleStatus);
+        }
         return;
     }
     const lumeno::ReadResult &result = read->result;

@@ -59,9 +59,11 @@ QString MainWindow::CurrentNote() const
     return view->DecimatedNote();
 }
 
-void MainWindow::ShowCancelledStatus()
+void MainWindow::ShowCancelledStatus(bool replaced)
 {
-    idleStatus = tr("Cancelled. The right view still shows %1.").arg(CurrentLabel());
+    idleStatus = (replaced ? tr("Cancelled. The right view now shows %1.")
+                           : tr("Cancelled. The right view still shows %1."))
+                     .arg(CurrentLabel());
     ShowJobState();
 }
 

@@ -156,6 +156,13 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.IsMeshJobRunning());
         QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 90%."));
+
+        // Choosing a level cancels the smoothing that would replace it.
+        window.StartSmoothing();
+        QVERIFY(window.IsMeshJobRunning());
+        testing::LevelAction(window, 80)->trigger();
+        QVERIFY(!window.IsMeshJobRunning());
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view now shows 80%."));
     }
 
     // While a job runs, its progress is what the status line tells; a save says so once none runs.
