@@ -1,7 +1,7 @@
 #include "io/ModelReader.h"
 
 #include "io/FilePaths.h"
-#include "io/ModelFileBytes.h"
+#include "io/ModelFileCopy.h"
 #include "io/ModelFileCheck.h"
 #include "io/ReaderInput.h"
 #include "mesh/TriangleCleanup.h"
@@ -151,7 +151,7 @@ namespace {
 ReadFailure FailureOf(FileAccess access)
 {
     switch (access) {
-    case FileAccess::Read:
+    case FileAccess::Copied:
         return ReadFailure::None;
     case FileAccess::Missing:
         return ReadFailure::Missing;
@@ -165,10 +165,27 @@ ReadFailure FailureOf(FileAccess access)
         return ReadFailure::Unreadable;
     case FileAccess::Changed:
         return ReadFailure::Changed;
-    case FileAccess::TooLarge:
-        return ReadFailure::TooLarge;
+    case FileAccess::NoCopy:
+        return ReadFailure::NoWorkingCopy;
     }
     return ReadFailure::Unreadable;
+}
+
+// Mends the copy for its reader and checks it; None when the reader may read it.
+ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return ReadFailure::TooLarge;
+    const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
+    MendForReader(bytes, suffix);
+    ReadFailure failure = ReadFailure::None;
+    if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
+        failure = ReadFailure::NoTriangles;
+    else if (!IsModelFileSafeToRead(bytes.View(), suffix))
+        failure = ReadFailure::DamagedFile;
+    copy.unmap(mapped);
+    return failure;
 }
 
 bool HasExtent(vtkPolyData *model)
@@ -203,27 +220,14 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     }
 
     QTemporaryFile copy;
-    {
-        FileBytes file = ReadModelFileBytes(path);
-        result.failure = FailureOf(file.access);
-        result.systemError = file.systemError;
-        if (result.failure != ReadFailure::None)
-            return result;
-        result.fileSize = static_cast<qint64>(file.bytes.Size());
-        MendForReader(file.bytes, lowerSuffix);
-        if (lowerSuffix == QLatin1String("ply") && IsPlyWithoutFaces(file.bytes.View())) {
-            result.failure = ReadFailure::NoTriangles;
-            return result;
-        }
-        if (!IsModelFileSafeToRead(file.bytes.View(), lowerSuffix)) {
-            result.failure = ReadFailure::DamagedFile;
-            return result;
-        }
-        if (!WritePrivateCopy(file.bytes.View(), lowerSuffix, copy)) {
-            result.failure = ReadFailure::NoWorkingCopy;
-            return result;
-        }
-    }
+    const FileCopy file = CopyModelFile(path, lowerSuffix, copy);
+    result.systemError = file.systemError;
+    result.fileSize = file.size;
+    result.failure = FailureOf(file.access);
+    if (result.failure == ReadFailure::None)
+        result.failure = PrepareCopy(copy, file.size, lowerSuffix);
+    if (result.failure != ReadFailure::None)
+        return result;
 
     bool readerFailed = false;
     auto errorObserver = vtkSmartPointer<vtkCallbackCommand>::New();

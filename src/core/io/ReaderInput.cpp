@@ -2,8 +2,7 @@
 
 #include "io/ModelFileCheck.h"
 
-#include <QDir>
-#include <QTemporaryFile>
+#include <algorithm>
 
 namespace lumeno {
 
@@ -14,21 +13,21 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
-void MendStlName(Bytes &bytes)
+void MendStlName(Bytes bytes)
 {
     if (!IsAsciiStlTakenForBinary(bytes.View()))
         return;
-    for (char *byte = bytes.Data(); byte != bytes.Data() + bytes.Size() && *byte != '\n'; ++byte)
+    for (char *byte = bytes.data; byte != bytes.data + bytes.size && *byte != '\n'; ++byte)
         if (static_cast<unsigned char>(*byte) >= 0x80)
             *byte = '_';
 }
 
 // Makes a comment of every line whose first word is the keyword and which has more words
 // (withArguments) or none.
-void CommentOut(Bytes &bytes, std::string_view keyword, bool withArguments)
+void CommentOut(Bytes bytes, std::string_view keyword, bool withArguments)
 {
-    char *const end = bytes.Data() + bytes.Size();
-    for (char *line = bytes.Data(); line < end;) {
+    char *const end = bytes.data + bytes.size;
+    for (char *line = bytes.data; line < end;) {
         char *lineEnd = std::find(line, end, '\n');
         char *word = std::find_if_not(line, lineEnd, IsBlank);
         char *wordEnd = std::find_if(word, lineEnd, IsBlank);
@@ -42,11 +41,11 @@ void CommentOut(Bytes &bytes, std::string_view keyword, bool withArguments)
 // Calls visit(begin, end) for the corners of each line of a face ("f"), continued lines
 // included; visit may change those bytes, not their number.
 template <typename Visit>
-void ForEachFaceLine(Bytes &bytes, Visit visit)
+void ForEachFaceLine(Bytes bytes, Visit visit)
 {
-    char *const end = bytes.Data() + bytes.Size();
+    char *const end = bytes.data + bytes.size;
     bool continued = false;
-    for (char *line = bytes.Data(); line < end;) {
+    for (char *line = bytes.data; line < end;) {
         char *lineEnd = std::find(line, end, '\n');
         char *corners = std::find_if_not(line, lineEnd, IsBlank);
         const bool isFace = continued || (lineEnd - corners >= 2 && corners[0] == 'f' && IsBlank(corners[1]));
@@ -69,7 +68,7 @@ void ForEachFaceLine(Bytes &bytes, Visit visit)
 // having texture indices: the model would lose those faces unseen. Where the faces disagree,
 // the file loses its normals (blanks take the place of "/vn" and "//vn", and "vn" lines become
 // comments): they are computed anew wherever they are needed.
-void DropNormalsOfMixedFaces(Bytes &bytes)
+void DropNormalsOfMixedFaces(Bytes bytes)
 {
     // Each form of corner seen: "v", "v/vt", "v//vn", "v/vt/vn".
     bool formSeen[4] = {false, false, false, false};
@@ -106,7 +105,7 @@ void DropNormalsOfMixedFaces(Bytes &bytes)
 
 } // namespace
 
-void MendForReader(Bytes &bytes, const QString &suffix)
+void MendForReader(Bytes bytes, const QString &suffix)
 {
     if (suffix == QLatin1String("stl")) {
         MendStlName(bytes);
@@ -114,21 +113,6 @@ void MendForReader(Bytes &bytes, const QString &suffix)
         CommentOut(bytes, "usemtl", false);
         DropNormalsOfMixedFaces(bytes);
     }
-}
-
-bool WritePrivateCopy(std::string_view bytes, const QString &suffix, QTemporaryFile &copy)
-{
-    copy.setFileTemplate(QDir::tempPath() + QStringLiteral("/lumeno3d-XXXXXX.") + suffix);
-    if (!copy.open())
-        return false;
-    constexpr size_t chunk = size_t(1) << 30; // QIODevice writes qint64, but in bounded steps
-    for (size_t done = 0; done < bytes.size();) {
-        const size_t size = std::min(chunk, bytes.size() - done);
-        if (copy.write(bytes.data() + done, static_cast<qint64>(size)) != static_cast<qint64>(size))
-            return false;
-        done += size;
-    }
-    return copy.flush();
 }
 
 } // namespace lumeno

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "io/ModelFileBytes.h"
+#include "io/ModelFileCopy.h"
 
 #include <QString>
-
-class QTemporaryFile;
 
 namespace lumeno {
 
@@ -12,11 +10,9 @@ namespace lumeno {
 // - an ASCII STL whose solid name is not ASCII (see IsAsciiStlTakenForBinary) is read as
 //   binary; the name's bytes beyond ASCII become '_';
 // - the OBJ reader stops at a "usemtl" line without a name, as Blender writes for an unnamed
-//   material, and returns nothing; such a line becomes a comment.
-void MendForReader(Bytes &bytes, const QString &suffix);
-
-// Writes the bytes to a new file of this user's only (QTemporaryFile: a random name, created
-// exclusively) in the temporary folder, for the reader to read by name.
-bool WritePrivateCopy(std::string_view bytes, const QString &suffix, QTemporaryFile &copy);
+//   material, and returns nothing; such a line becomes a comment;
+// - the OBJ reader skips, unseen, faces whose corners differ in form from the first face's
+//   ("v", "v/vt", "v//vn" ...); such a file loses its normals (see DropNormalsOfMixedFaces).
+void MendForReader(Bytes bytes, const QString &suffix);
 
 } // namespace lumeno
