@@ -186,6 +186,43 @@ private slots:
         QVERIFY(!lumeno::MeasureDeviation(cube, vtkNew<vtkPolyData>()).IsMeasured());
     }
 
+    // The same cube and its 10 % larger copy, anywhere and at any size: the same shares.
+    void deviationDoesNotDependOnSizeOrPlace_data()
+    {
+        QTest::addColumn<double>("size");
+        for (double size : {1e-40, 1e-30, 1e-3, 0.004, 1e30})
+            QTest::addRow("%g", size) << size;
+    }
+
+    void deviationDoesNotDependOnSizeOrPlace()
+    {
+        QFETCH(double, size);
+        vtkNew<vtkTransform> place;
+        place->Scale(size, size, size);
+        place->Translate(5, -3, 2);
+        vtkNew<vtkTransform> grown;
+        grown->Scale(size, size, size);
+        grown->Translate(5, -3, 2);
+        grown->Scale(1.1, 1.1, 1.1);
+        const auto cube = testing::Box(2, 2, 2);
+        const lumeno::SurfaceDeviation deviation =
+            lumeno::MeasureDeviation(lumeno::TransformModel(cube, place), lumeno::TransformModel(cube, grown));
+        QVERIFY2(std::abs(deviation.maximum - 0.05) < 1e-5, qPrintable(QString::number(deviation.maximum, 'g', 10)));
+    }
+
+    // Many triangles around one edge fill every bin of the search; the points looked up are fewer
+    // then, but what lies apart is still found: the copy moved by 0.03 along the edge lies 0.01
+    // of the diagonal (3) away at the edge's end.
+    void crowdedTrianglesAreMeasured()
+    {
+        const auto fan = testing::TrianglesOnOneEdge(5000);
+        vtkNew<vtkTransform> along;
+        along->Translate(0.03, 0, 0);
+        QVERIFY(lumeno::MeasureDeviation(fan, fan).maximum < 1e-6);
+        const lumeno::SurfaceDeviation moved = lumeno::MeasureDeviation(fan, lumeno::TransformModel(fan, along));
+        QVERIFY2(std::abs(moved.maximum - 0.01) < 1e-6, qPrintable(QString::number(moved.maximum, 'g', 10)));
+    }
+
     void qualityIsCloserAtTenPercent()
     {
         const auto model = BumpySphere();

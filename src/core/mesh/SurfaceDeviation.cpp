@@ -1,5 +1,8 @@
 #include "mesh/SurfaceDeviation.h"
 
+#include "mesh/CellCrowding.h"
+#include "mesh/UnitBox.h"
+
 #include <vtkCellArray.h>
 #include <vtkGenericCell.h>
 #include <vtkNew.h>
@@ -7,6 +10,7 @@
 #include <vtkStaticCellLocator.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -92,30 +96,76 @@ vtkSmartPointer<vtkStaticCellLocator> MakeLocator(vtkPolyData *model)
     return locator;
 }
 
-// Adds the distance of each sample to the surface: the largest, and their sum.
-void Accumulate(const std::vector<double> &samples, vtkStaticCellLocator *surface, double &largest, double &sum)
+// Where a search would examine more than this many cells per point on average (many triangles
+// overlapping one place: every bin around them holds all of them), fewer points, evenly spread
+// over the samples, are looked up, so measuring stays well below a second. Ordinary meshes come
+// to about 100 (CellCrowding.h).
+constexpr double AffordableCellsPerPoint = 500.0;
+
+struct DistinctPoint
+{
+    std::array<double, 3> at;
+    size_t times; // how often it was sampled (a corner shared by many triangles)
+};
+
+// The samples, each point once. On a crowded surface only a share of them, the repeated ones
+// first, the rest picked with a fixed seed (an even stride would fall in step with the corners'
+// order), so that looking them up stays affordable.
+std::vector<DistinctPoint> PointsToLookUp(const std::vector<double> &samples, vtkPolyData *surface)
+{
+    std::vector<std::array<double, 3>> sorted(samples.size() / 3);
+    for (size_t i = 0; i < sorted.size(); ++i)
+        sorted[i] = {samples[3 * i], samples[3 * i + 1], samples[3 * i + 2]};
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<DistinctPoint> points;
+    for (const auto &point : sorted) {
+        if (points.empty() || points.back().at != point)
+            points.push_back({point, 0});
+        ++points.back().times;
+    }
+    const double crowding = MeanCellsAround(surface, samples);
+    if (crowding > AffordableCellsPerPoint) {
+        std::shuffle(points.begin(), points.end(), std::mt19937_64(20140802));
+        // Corners sampled many times (those shared by all the crowded triangles) are kept first.
+        std::stable_partition(points.begin(), points.end(), [](const DistinctPoint &p) { return p.times > 1; });
+        points.resize(size_t(std::ceil(double(points.size()) * AffordableCellsPerPoint / crowding)));
+    }
+    return points;
+}
+
+// Adds the distance of each sample to the surface to `largest` and `sum`; returns how many
+// samples that was.
+size_t Accumulate(const std::vector<double> &samples, vtkPolyData *model, vtkStaticCellLocator *surface,
+                  double &largest, double &sum)
 {
     vtkNew<vtkGenericCell> cell;
     double closest[3];
     vtkIdType cellId = 0;
     int subId = 0;
     double distance2 = 0.0;
-    for (size_t i = 0; i + 2 < samples.size(); i += 3) {
-        surface->FindClosestPoint(&samples[i], closest, cell, cellId, subId, distance2);
+    size_t count = 0;
+    for (const DistinctPoint &point : PointsToLookUp(samples, model)) {
+        surface->FindClosestPoint(point.at.data(), closest, cell, cellId, subId, distance2);
         const double distance = std::sqrt(distance2);
         largest = std::max(largest, distance);
-        sum += distance;
+        sum += distance * double(point.times);
+        count += point.times;
     }
+    return count;
 }
 
 } // namespace
 
+// Both surfaces are measured in the reference's unit box (its centre at the origin, its diagonal 1):
+// the locator's tolerance is absolute, so in raw coordinates its searches degenerate on models
+// about 1e-3 across or smaller, and distances come out directly as shares of the diagonal.
 DeviationMeter::DeviationMeter(vtkPolyData *model, int samplesPerSurface)
-    : reference(vtkSmartPointer<vtkPolyData>::New()), samplesPerSurface(samplesPerSurface)
+    : frame(std::make_unique<UnitBox>(model)), samplesPerSurface(samplesPerSurface)
 {
     // An object of its own: the locator builds the cell links of the model it searches.
-    reference->ShallowCopy(model);
-    diagonal = reference->GetLength();
+    reference = frame->Normalised(model);
+    if (!(reference->GetLength() > 0.0))
+        return;
     referenceSamples = SamplePoints(reference, samplesPerSurface);
     if (!referenceSamples.empty())
         referenceLocator = MakeLocator(reference);
@@ -125,19 +175,17 @@ DeviationMeter::~DeviationMeter() = default;
 
 SurfaceDeviation DeviationMeter::Measure(vtkPolyData *model) const
 {
-    if (!referenceLocator || !(diagonal > 0.0) || !model)
+    if (!referenceLocator || !model)
         return {};
-    auto measured = vtkSmartPointer<vtkPolyData>::New();
-    measured->ShallowCopy(model);
+    const vtkSmartPointer<vtkPolyData> measured = frame->Normalised(model);
     const std::vector<double> samples = SamplePoints(measured, samplesPerSurface);
     if (samples.empty())
         return {};
     double largest = 0.0;
     double sum = 0.0;
-    Accumulate(samples, referenceLocator, largest, sum);
-    Accumulate(referenceSamples, MakeLocator(measured), largest, sum);
-    const double count = double(samples.size() + referenceSamples.size()) / 3.0;
-    return {largest / diagonal, sum / count / diagonal};
+    size_t count = Accumulate(samples, reference, referenceLocator, largest, sum);
+    count += Accumulate(referenceSamples, measured, MakeLocator(measured), largest, sum);
+    return {largest, sum / double(count)};
 }
 
 SurfaceDeviation MeasureDeviation(vtkPolyData *reference, vtkPolyData *model)

@@ -3,11 +3,14 @@
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
+#include <memory>
 #include <vector>
 
 class vtkStaticCellLocator;
 
 namespace lumeno {
+
+class UnitBox;
 
 // How far apart two surfaces lie, both ways, as shares of the reference's bounding box
 // diagonal. Negative while unmeasured.
@@ -35,10 +38,10 @@ public:
     SurfaceDeviation Measure(vtkPolyData *model) const;
 
 private:
+    std::unique_ptr<UnitBox> frame; // of the reference; both surfaces are measured in it
     vtkSmartPointer<vtkPolyData> reference;
     vtkSmartPointer<vtkStaticCellLocator> referenceLocator;
     std::vector<double> referenceSamples; // x, y, z of each
-    double diagonal = 0.0;
     int samplesPerSurface;
 };
 
