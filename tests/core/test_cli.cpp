@@ -116,6 +116,45 @@ private slots:
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
     }
 
+    // --json tells the time spent measuring; --no-measure leaves the deviation out, and the time is then nil.
+    void measuringCanBeSkipped_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("measure");
+        const QString folder = Folder(QStringLiteral("measure"));
+        for (const bool measure : {true, false}) {
+            const QStringList skip = measure ? QStringList() : QStringList{"--no-measure"};
+            QTest::addRow("levels, %s", measure ? "measured" : "not measured")
+                << QStringList{"levels", sphereStl, folder + (measure ? "/measured" : "/unmeasured")} + skip << measure;
+            QTest::addRow("reduce, %s", measure ? "measured" : "not measured")
+                << QStringList{"reduce", sphereStl, "-o", folder + "/half.stl", "--keep", "50"} + skip << measure;
+            QTest::addRow("reduce by error, classic, %s", measure ? "measured" : "not measured")
+                << QStringList{"reduce", sphereStl, "-o", folder + "/within.stl", "--max-error", "0.01",
+                               "--engine", "classic"} + skip
+                << measure;
+        }
+    }
+
+    void measuringCanBeSkipped()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, measure);
+        const CliRun run = RunCli(arguments + QStringList{"--json", "-q"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject report = QJsonDocument::fromJson(run.out).object();
+        QVERIFY(report[QLatin1String("measureSeconds")].isDouble());
+        const double seconds = report[QLatin1String("measureSeconds")].toDouble();
+        QVERIFY(measure ? seconds > 0 : seconds < 0.001);
+        QJsonArray results = report[QLatin1String("levels")].toArray();
+        if (results.isEmpty())
+            results.append(report);
+        for (const QJsonValue result : results) {
+            QCOMPARE(result.toObject().contains(QLatin1String("deviation")), measure);
+            if (measure)
+                QVERIFY(result[QLatin1String("deviation")][QLatin1String("max")].toDouble() > 0);
+        }
+    }
+
     // A name in another encoding than the locale's (Latin-1 bytes under UTF-8) is opened by its
     // bytes; the shell hands them over as they are.
     void namesNotInTheLocaleEncodingAreRead()
@@ -283,6 +322,8 @@ private slots:
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
+        QTest::newRow("no measuring for info") << QStringList{"info", good, "--no-measure"} << 1
+                                               << "--no-measure belongs to the levels and reduce commands" << 0;
         QTest::newRow("unknown engine") << QStringList{"levels", good, folder, "--engine", "fast"} << 1 << "--engine must be classic or quality" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;

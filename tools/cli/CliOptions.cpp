@@ -56,6 +56,8 @@ private:
             options.json = true;
         else if (name == QLatin1String("-q") || name == QLatin1String("--quiet"))
             options.quiet = true;
+        else if (name == QLatin1String("--no-measure"))
+            options.measure = false;
         else if (name == QLatin1String("--smooth"))
             options.smooth = true;
         else if (name == QLatin1String("--format"))
@@ -174,6 +176,8 @@ private:
         const bool levels = options.command == CliCommand::Levels;
         if (!levels && !reduce && options.engine)
             return Fail(Translate("--engine belongs to the levels and reduce commands"));
+        if (!levels && !reduce && !options.measure)
+            return Fail(Translate("--no-measure belongs to the levels and reduce commands"));
         if (!levels && !options.format.isEmpty())
             return Fail(Translate("--format belongs to the levels command"));
         if (levels && !options.format.isEmpty() && options.format != QLatin1String("stl") &&
@@ -226,10 +230,10 @@ QString HelpText()
     return Translate(R"(Usage:
   lumeno3d-cli info MODEL [--json]
   lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--engine E]
-               [--json] [--quiet]
+               [--no-measure] [--json] [--quiet]
   lumeno3d-cli reduce MODEL -o OUTPUT (--keep PERCENT | --max-error E)
                [--smooth] [--scale X Y Z] [--rotate X Y Z] [--engine E]
-               [--json] [--quiet]
+               [--no-measure] [--json] [--quiet]
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
@@ -268,8 +272,14 @@ Options of reduce:
 Common options:
   --engine E           levels and reduce: classic (vtkDecimatePro) or quality
                        (meshoptimizer, the default: closer to MODEL, faster).
+  --no-measure         levels and reduce: do not measure how far each result
+                       lies from MODEL (its deviation, in shares of MODEL's
+                       bounding box diagonal); the deviation is then left out.
+                       reduce --max-error with the quality engine still
+                       measures while it searches for the bound.
   --json               Print the results (counts, times, sizes) as one JSON
-                       object on standard output.
+                       object on standard output; measureSeconds is the time
+                       spent measuring deviations.
   -q, --quiet          No progress on standard error. Progress is a one-line
                        bar when standard error is a terminal, otherwise one
                        line per step.

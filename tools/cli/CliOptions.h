@@ -28,6 +28,7 @@ struct CliOptions
     std::optional<double> maxError;    // reduce: relative to the bounding box diagonal
     std::optional<lumeno::ReductionEngine> engine; // levels and reduce; unset means lumeno::DefaultEngine
     bool smooth = false;
+    bool measure = true; // levels and reduce: measure each result's deviation from the input
     std::optional<std::array<double, 3>> scale;
     std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z
 };

@@ -15,6 +15,8 @@
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <optional>
+
 #include <vtkDecimatePro.h>
 
 CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
@@ -47,7 +49,12 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     QJsonArray levels;
     QStringList warnings;
     QString failure;
-    const lumeno::DeviationMeter meter(input.model);
+    QElapsedTimer measureClock;
+    measureClock.start();
+    std::optional<lumeno::DeviationMeter> meter;
+    if (options.measure)
+        meter.emplace(input.model);
+    double measureSeconds = SecondsSince(measureClock);
     double cascadeSeconds = 0.0;
     double writeSeconds = 0.0;
     QElapsedTimer stepClock;
@@ -89,7 +96,11 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         entry.insert(QStringLiteral("percent"), level.percent);
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
-        entry.insert(QStringLiteral("deviation"), DeviationJson(meter.Measure(model)));
+        if (meter) {
+            measureClock.start();
+            entry.insert(QStringLiteral("deviation"), DeviationJson(meter->Measure(model)));
+            measureSeconds += SecondsSince(measureClock);
+        }
         entry.insert(QStringLiteral("reduction"), level.reduction);
         entry.insert(QStringLiteral("file"), file);
         entry.insert(QStringLiteral("fileSize"), QFileInfo(file).size());
@@ -125,6 +136,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
     report.insert(QStringLiteral("cascadeSeconds"), cascadeSeconds);
     report.insert(QStringLiteral("writeSeconds"), writeSeconds);
+    report.insert(QStringLiteral("measureSeconds"), measureSeconds);
     report.insert(QStringLiteral("totalSeconds"), SecondsSince(totalClock));
     outcome.report = report;
 

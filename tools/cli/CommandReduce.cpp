@@ -75,13 +75,13 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     QElapsedTimer clock;
 
     const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
-    // Made at most once: the quality engine's by-error run measures with it, and so does the end.
+    // Made once: the quality engine's by-error run measures with it, and so does the end.
     std::optional<lumeno::DeviationMeter> meter;
-    const auto Meter = [&]() -> const lumeno::DeviationMeter & {
-        if (!meter)
-            meter.emplace(input.model);
-        return *meter;
-    };
+    const bool searchMeasures = options.maxError && engine == lumeno::ReductionEngine::Quality;
+    clock.start();
+    if (options.measure || searchMeasures)
+        meter.emplace(input.model);
+    double measureSeconds = SecondsSince(clock);
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     progress.Follow(decimator);
     clock.start();
@@ -91,7 +91,8 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         result = lumeno::ReduceByShare(engine, decimator, input.model, (100 - *options.keepPercent) / 100.0);
     } else {
         progress.Begin(Translate("Decimating to error %1...").arg(*options.maxError));
-        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError, &Meter());
+        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError,
+                                           meter ? &*meter : nullptr);
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result && engine == lumeno::ReductionEngine::Classic)
@@ -121,8 +122,8 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
 
     // Of the result before the transform, which changes its size on purpose.
     clock.start();
-    const lumeno::SurfaceDeviation deviation = Meter().Measure(result);
-    seconds.insert(QStringLiteral("deviation"), SecondsSince(clock));
+    const lumeno::SurfaceDeviation deviation = options.measure ? meter->Measure(result) : lumeno::SurfaceDeviation();
+    measureSeconds += SecondsSince(clock);
 
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
     const std::array<double, 3> rotate = options.rotate.value_or(std::array<double, 3>{0.0, 0.0, 0.0});
@@ -152,7 +153,6 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     CommandOutcome outcome;
     outcome.warnings = input.warnings;
     QJsonObject report{
-        {QStringLiteral("deviation"), DeviationJson(deviation)},
         {QStringLiteral("command"), QStringLiteral("reduce")},
         {QStringLiteral("engine"), lumeno::EngineKey(engine)},
         {QStringLiteral("file"), options.input},
@@ -165,7 +165,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         {QStringLiteral("scale"), Triple(scale)},
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
+        {QStringLiteral("measureSeconds"), measureSeconds},
     };
+    if (deviation.IsMeasured())
+        report.insert(QStringLiteral("deviation"), DeviationJson(deviation));
     report.insert(QStringLiteral("keptPercent"), keptPercent);
     if (options.keepPercent) {
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
