@@ -69,6 +69,10 @@ private slots:
         // The STL reader drops a triangle whose corners coincide; the rest loads.
         QTest::newRow("stl with a triangle without area") << testing::DataFile("stl-degenerate-triangle.stl") << 3 << 1
                                                           << 1.0;
+        // The reader's cell data do not cover every cell here (a point and a line among the
+        // faces); the triangulation copied them past their end.
+        QTest::newRow("obj whose cell data miss some cells")
+            << testing::DataFile("fuzz-obj-cell-data-not-on-every-cell.obj") << -1 << 3 << 1.0;
         // Negative indices count back from the last element given so far.
         QTest::newRow("obj relative indices") << testing::DataFile("obj-relative-indices.obj") << -1 << 2 << 1.0;
         QTest::newRow("obj relative indices only") << testing::DataFile("face_relative_index.obj") << 4 << 1 << 1.0;

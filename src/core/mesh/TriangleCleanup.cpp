@@ -114,6 +114,24 @@ Triangulation Triangulated(vtkPolyData *model)
     return result;
 }
 
+// The model, without the cell data arrays that do not hold one tuple per cell (a reader can
+// give some cells theirs and not others): copying them cell by cell would read past their end.
+vtkSmartPointer<vtkPolyData> WithCellDataPerCell(vtkPolyData *model)
+{
+    vtkCellData *cellData = model->GetCellData();
+    std::vector<int> uneven;
+    for (int array = 0; array < cellData->GetNumberOfArrays(); ++array)
+        if (cellData->GetAbstractArray(array)->GetNumberOfTuples() != model->GetNumberOfCells())
+            uneven.push_back(array);
+    if (uneven.empty())
+        return model;
+    auto even = vtkSmartPointer<vtkPolyData>::New();
+    even->ShallowCopy(model);
+    for (auto array = uneven.rbegin(); array != uneven.rend(); ++array)
+        even->GetCellData()->RemoveArray(*array);
+    return even;
+}
+
 using Corners = std::array<vtkIdType, 3>;
 
 // The corners of every triangle, each in ascending order.
@@ -204,8 +222,9 @@ vtkSmartPointer<vtkPolyData> WithoutTriangles(vtkPolyData *model, const std::vec
 
 } // namespace
 
-CleanedTriangles CleanTriangles(vtkPolyData *model)
+CleanedTriangles CleanTriangles(vtkPolyData *input)
 {
+    const vtkSmartPointer<vtkPolyData> model = WithCellDataPerCell(input);
     CleanedTriangles result;
     result.model = model;
     if (!HasOnlyTriangles(model)) {

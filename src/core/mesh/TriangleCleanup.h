@@ -20,6 +20,7 @@ struct CleanedTriangles
 // triangles on the same three points make its work grow with the cube of their number, so
 // every triangle on the corners of an earlier one is dropped (whatever its orientation).
 // Returns the model itself when nothing needed changing.
+// Cell data arrays that do not hold one tuple per cell are dropped.
 CleanedTriangles CleanTriangles(vtkPolyData *model);
 
 } // namespace lumeno
