@@ -188,29 +188,6 @@ private slots:
                      .arg(file));
     }
 
-    // A mirroring scale turns the triangles round, so that the model is not inside out.
-    void mirroredModelsKeepTheirOutsideOut_data()
-    {
-        QTest::addColumn<QStringList>("scale");
-        QTest::newRow("mirror along x") << QStringList{"-1", "1", "1"};
-        QTest::newRow("two mirrors") << QStringList{"-1", "-1", "1"};
-        QTest::newRow("three mirrors") << QStringList{"-1", "-2", "-1"};
-    }
-
-    void mirroredModelsKeepTheirOutsideOut()
-    {
-        QFETCH(QStringList, scale);
-        const QString mirrored = Folder(QStringLiteral("mirror")) + QStringLiteral("/mirrored.stl");
-        const CliRun run = RunCli(QStringList{"reduce", sphereStl, "-o", mirrored, "--keep", "100", "--scale"} + scale);
-        QCOMPARE(run.status, 0);
-        const auto model = Read(mirrored);
-        QVERIFY(model);
-        const double factor = std::abs(scale[0].toDouble() * scale[1].toDouble() * scale[2].toDouble());
-        const double expected = factor * testing::SignedVolume(sphere);
-        QVERIFY2(std::abs(testing::SignedVolume(model) - expected) < 1e-5 * expected,
-                 qPrintable(QString::number(testing::SignedVolume(model))));
-    }
-
     // A model that reaches near the largest single-precision coordinate: turning it can take a
     // corner beyond, and then the rotation is named, not the scaling.
     void transformsNearTheFloatLimitNameTheirCause_data()
@@ -218,8 +195,6 @@ private slots:
         QTest::addColumn<QStringList>("transform");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("quarter turn") << QStringList{"--rotate", "0", "0", "90"} << 0 << QString();
-        QTest::newRow("mirrored") << QStringList{"--scale", "1", "-1", "1"} << 0 << QString();
         QTest::newRow("turned 45 45 0")
             << QStringList{"--rotate", "45", "45", "0"} << 3
             << "was not written: rotated by 45 45 0 degrees, the model would get coordinates too large to store.";

@@ -6,8 +6,6 @@
 #include "mesh/PolygonTriangulation.h"
 #include "mesh/TriangleCleanup.h"
 
-#include <QRandomGenerator>
-
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
@@ -144,11 +142,8 @@ private slots:
         QTest::newRow("concave quad") << dart << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
         QTest::newRow("concave quad from its concave corner") << dart << QVector<double>{2, 3, 0, 1} << 2 << 4.0
                                                                << 1.0 << 0.0;
-        QTest::newRow("concave quad, clockwise") << dart << QVector<double>{3, 2, 1, 0} << 2 << 4.0 << 1.0 << 0.0;
         QTest::newRow("light years across, far out") << dart << Numbered(4) << 2 << 4e30 << 1e15 << 1e17;
         QTest::newRow("a nanometre across") << dart << Numbered(4) << 2 << 4e-18 << 1e-9 << 0.0;
-        QTest::newRow("arrow in the xz plane")
-            << QVector<double>{0, 5, 0, 4, 5, 2, 0, 5, 4, 2, 5, 2} << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
         // On the plane z = x + y: the area grows by sqrt(3).
         QTest::newRow("star on a slanted plane")
             << QVector<double>{0, -3, -3, 1, -1, 0, 3, 0, 3, 1, 1, 2, 0, 3, 3, -1, 1, 0, -3, 0, -3, -1, -1, -2}
@@ -156,8 +151,6 @@ private slots:
         QTest::newRow("a corner in the middle of each side")
             << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}}) << Numbered(8) << 6 << 4.0
             << 1.0 << 0.0;
-        QTest::newRow("four corners on one side")
-            << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}}) << Numbered(5) << 3 << 1.5 << 1.0 << 0.0;
         QTest::newRow("corner repeated in a row") << square << QVector<double>{0, 1, 1, 2, 3, 3} << 2 << 4.0 << 1.0
                                                   << 0.0;
         QTest::newRow("first corner repeated at the end") << square << QVector<double>{0, 1, 2, 3, 0} << 2 << 4.0
@@ -180,7 +173,6 @@ private slots:
                                           << 1.0 << 0.0;
         QTest::newRow("two points back and forth") << square << QVector<double>{0, 1, 0, 1} << -1 << 0.0 << 1.0
                                                    << 0.0;
-        QTest::newRow("one point") << square << QVector<double>{2, 2, 2, 2} << -1 << 0.0 << 1.0 << 0.0;
     }
 
     void polygonsBecomeTrianglesThatCoverThem()
@@ -208,64 +200,6 @@ private slots:
         if (area >= 0)
             QVERIFY2(std::abs(coverage.area - area) <= 1e-9 * area,
                      qPrintable(QStringLiteral("%1 instead of %2").arg(coverage.area).arg(area)));
-    }
-
-    // Polygons that every ray from the origin crosses once, with random radii: as concave as
-    // can be, and their area is known.
-    void randomStarsAreCoveredExactly_data()
-    {
-        QTest::addColumn<int>("corners");
-        QTest::addColumn<quint32>("seed");
-        for (int corners : {5, 40, 600})
-            for (quint32 seed = 1; seed <= 8; ++seed)
-                QTest::addRow("%d corners, seed %u", corners, seed) << corners << seed;
-    }
-
-    void randomStarsAreCoveredExactly()
-    {
-        QFETCH(int, corners);
-        QFETCH(quint32, seed);
-        QRandomGenerator random(seed);
-        auto points = vtkSmartPointer<vtkPoints>::New();
-        points->SetDataTypeToDouble();
-        std::vector<vtkIdType> ids;
-        double area = 0;
-        for (int i = 0; i < corners; ++i) {
-            const double angle = 2 * M_PI * i / corners;
-            const double radius = 0.1 + random.generateDouble();
-            points->InsertNextPoint(radius * std::cos(angle), radius * std::sin(angle), 0);
-            ids.push_back(i);
-        }
-        for (int i = 0; i < corners; ++i) {
-            const Vector a = Point(points, i), b = Point(points, (i + 1) % corners);
-            area += (a[0] * b[1] - a[1] * b[0]) / 2;
-        }
-        std::vector<vtkIdType> triangles;
-        lumeno::PolygonTriangulator triangulator;
-        QVERIFY(triangulator.Triangulate(points, corners, ids.data(), triangles));
-        QCOMPARE(int(triangles.size()), 3 * (corners - 2));
-        const Coverage coverage = Cover(points, triangles, {0, 0, 1});
-        QVERIFY(coverage.distinctCorners && coverage.sameTurn);
-        QVERIFY2(std::abs(coverage.area - area) < 1e-12 * corners, qPrintable(QString::number(coverage.area - area)));
-    }
-
-    // One object for many polygons: nothing of one is left for the next.
-    void oneTriangulatorServesManyPolygons()
-    {
-        const auto points = PointsOf(InPlaneZ({{0, 0}, {4, 0}, {1, 1}, {0, 4}, {5, 5}}), 1.0, 0.0);
-        lumeno::PolygonTriangulator triangulator;
-        std::vector<vtkIdType> triangles;
-        const std::vector<vtkIdType> large{0, 1, 4, 3, 2};
-        const std::vector<vtkIdType> small{0, 1, 2, 3};
-        const std::vector<vtkIdType> flat{0, 2, 4, 2};
-        QVERIFY(triangulator.Triangulate(points, 5, large.data(), triangles));
-        QVERIFY(triangulator.Triangulate(points, 4, small.data(), triangles));
-        QVERIFY(!triangulator.Triangulate(points, 4, flat.data(), triangles));
-        QVERIFY(triangulator.Triangulate(points, 4, small.data(), triangles));
-        QCOMPARE(triangles.size(), size_t(3 * (3 + 2 + 2)));
-        const Coverage coverage = Cover(points, triangles, {0, 0, 1});
-        QVERIFY(coverage.sameTurn);
-        QVERIFY(std::abs(coverage.area - (18 + 4 + 4)) < 1e-12);
     }
 
     // Vertices and lines stay, each triangle keeps its cell's data, and the points theirs. A
