@@ -3,12 +3,13 @@
 #include <QObject>
 #include <QString>
 
+#include <vtkActor.h>
+#include <vtkRenderer.h>
 #include <vtkSmartPointer.h>
 
 #include <array>
 
 class QVTKOpenGLNativeWidget;
-class vtkActor;
 class vtkActor2D;
 class vtkEventQtSlotConnect;
 class vtkObject;
@@ -16,7 +17,6 @@ class vtkOrientationMarkerWidget;
 class vtkPolyData;
 class vtkPolyDataMapper;
 class vtkRenderWindow;
-class vtkRenderer;
 class vtkTextActor;
 class vtkTransform;
 

@@ -2,13 +2,11 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
-#include "FileWork.h"
 #include "settings/LanguageNames.h"
-#include "Resources.h"
 #include "dialogs/DialogAbout.h"
 #include "dialogs/DialogPreferences.h"
+#include "settings/ReductionMethod.h"
 #include "settings/StoredColor.h"
-#include "MeshWorker.h"
 #include "update/Updater.h"
 
 #include <QCloseEvent>
@@ -20,6 +18,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <vtkPolyData.h>
 
@@ -33,10 +32,9 @@ DualView::Rgb StoredRgb(const QSettings &settings, const QString &prefix, double
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+    : QMainWindow(parent), ui(new Ui::MainWindow),
+      document(std::make_unique<ModelDocument>(StoredReductionEngine()))
 {
-    InitLumenoResources();
-
     InstallStartupTranslation();
 
     ui->setupUi(this);
@@ -54,13 +52,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     updater = new Updater(this);
 
-    ResetDecimationActions();
-    SetErrorDecimationEnabled(false);
     // The custom percentage has an icon of its own: its text would widen the row of sizes.
     if (auto *button = qobject_cast<QToolButton *>(
             ui->decimationByPercentageToolBar->widgetForAction(ui->actionDecimationSet)))
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    UpdateModelActions();
 
     for (auto &action : recentFileActions) {
         action = new QAction(this);
@@ -83,19 +78,18 @@ MainWindow::MainWindow(QWidget *parent)
     colours.backgroundTop = StoredRgb(*settings, QStringLiteral("backgroundTop"), 0.9);
     colours.backgroundBottom = StoredRgb(*settings, QStringLiteral("backgroundBottom"), 1.0);
 
-    ConnectActions();
-    CreateEditHistory();
-    UpdateWindowTitle();
-
-    modelRead = std::make_unique<FileWork>();
-    modelWrite = std::make_unique<FileWork>();
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
-    CreateMeshWorker();
+    CreateEditHistory();
+    ConnectActions();
+    ConnectDocument();
+    UpdateWindowTitle();
+    UpdateActions();
 }
 
 MainWindow::~MainWindow()
 {
-    StopMeshWorker();
+    // The history empties itself as it goes, after the actions it would update.
+    history->disconnect(this);
     delete statusLabel;
     delete preferencesDialog;
     delete updater;
@@ -132,41 +126,38 @@ void MainWindow::ConnectActions()
     ui->actionPreferences->setShortcuts(QKeySequence::Preferences);
     ui->actionContent->setShortcuts(QKeySequence::HelpContents);
     exitAction->setShortcuts(QKeySequence::Quit);
-    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::NewSlot);
-    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::OpenFileSlot);
-    connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::SaveFileSlot);
-    connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::OpenPreferencesSlot);
+    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::NewModel);
+    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::OpenFile);
+    connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::SaveFile);
+    connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::OpenPreferences);
     connect(exitAction, &QAction::triggered, this, &MainWindow::close);
-    connect(ui->actionContent, &QAction::triggered, this, &MainWindow::ContentSlot);
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::AboutSlot);
-    connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::MakeSnapshotSlot);
-    connect(ui->actionSmooth, &QAction::triggered, this, &MainWindow::MakeSmoothSlot);
-    connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::MakeTransformSlot);
-    connect(ui->actionDecimation01, &QAction::triggered, this, &MainWindow::DecimationByError0_1);
-    connect(ui->actionDecimation001, &QAction::triggered, this, &MainWindow::DecimationByError0_01);
-    connect(ui->actionDecimation0001, &QAction::triggered, this, &MainWindow::DecimationByError0_001);
-    connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::DecimationByError);
-    connect(ui->actionDecimation10, &QAction::triggered, this, &MainWindow::Decimation10);
-    connect(ui->actionDecimation20, &QAction::triggered, this, &MainWindow::Decimation20);
-    connect(ui->actionDecimation30, &QAction::triggered, this, &MainWindow::Decimation30);
-    connect(ui->actionDecimation40, &QAction::triggered, this, &MainWindow::Decimation40);
-    connect(ui->actionDecimation50, &QAction::triggered, this, &MainWindow::Decimation50);
-    connect(ui->actionDecimation60, &QAction::triggered, this, &MainWindow::Decimation60);
-    connect(ui->actionDecimation70, &QAction::triggered, this, &MainWindow::Decimation70);
-    connect(ui->actionDecimation80, &QAction::triggered, this, &MainWindow::Decimation80);
-    connect(ui->actionDecimation90, &QAction::triggered, this, &MainWindow::Decimation90);
-    connect(ui->actionDecimation100, &QAction::triggered, this, &MainWindow::Decimation100);
-    connect(ui->actionDecimationSet, &QAction::triggered, this, &MainWindow::DecimationByPercentSlot);
-    connect(ui->actionColorPicker, &QAction::triggered, this, &MainWindow::ColorPicker);
-    connect(ui->actionDisplayMode, &QAction::triggered, this, &MainWindow::DisplayMode);
-    connect(ui->actionZoom, &QAction::triggered, this, &MainWindow::Zoom);
-    connect(ui->actionFront, &QAction::triggered, this, &MainWindow::ViewSlotFront);
-    connect(ui->actionSide, &QAction::triggered, this, &MainWindow::ViewSlotSide);
-    connect(ui->actionTop, &QAction::triggered, this, &MainWindow::ViewSlotTop);
-    connect(ui->actionPers, &QAction::triggered, this, &MainWindow::ViewSlotPers);
-
-    connect(this, &MainWindow::DecimationFinished, this, &MainWindow::DecimationFinishedSlot);
-    connect(this, &MainWindow::ButtonsMustChange, this, &MainWindow::changeButton);
+    connect(ui->actionContent, &QAction::triggered, this, &MainWindow::ShowHelp);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
+    connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::SaveSnapshot);
+    connect(ui->actionSmooth, &QAction::triggered, document.get(), &ModelDocument::Smooth);
+    connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::OpenTransformDialog);
+    // The error bounds of the three preset buttons, as a share of the bounding box diagonal.
+    ui->actionDecimation01->setData(0.1);
+    ui->actionDecimation001->setData(0.01);
+    ui->actionDecimation0001->setData(0.001);
+    for (QAction *preset : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001})
+        connect(preset, &QAction::triggered, this, &MainWindow::ReduceByErrorPreset);
+    connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::ReduceByErrorAsked);
+    for (int percent = 10; percent <= 100; percent += 10) {
+        LevelAction(percent)->setData(percent);
+        connect(LevelAction(percent), &QAction::triggered, this, &MainWindow::ShowLevelOfAction);
+    }
+    connect(ui->actionDecimationSet, &QAction::triggered, this, &MainWindow::ReduceByPercentAsked);
+    connect(ui->actionColorPicker, &QAction::triggered, this, &MainWindow::PickModelColour);
+    connect(ui->actionDisplayMode, &QAction::triggered, this, &MainWindow::CycleDisplayMode);
+    connect(ui->actionZoom, &QAction::triggered, view.get(), &DualView::FitCameras);
+    const std::pair<QAction *, DualView::CameraPreset> presets[] = {
+        {ui->actionFront, DualView::CameraPreset::Front},
+        {ui->actionSide, DualView::CameraPreset::Side},
+        {ui->actionTop, DualView::CameraPreset::Top},
+        {ui->actionPers, DualView::CameraPreset::Perspective}};
+    for (const auto &[action, preset] : presets)
+        connect(action, &QAction::triggered, this, [this, preset = preset] { view->AimCameras(preset); });
 }
 
 void MainWindow::RetranslateExtraTexts()
@@ -184,40 +175,60 @@ void MainWindow::changeEvent(QEvent *event)
         UpdateWindowTitle(); // the form's texts include the bare program name
         // The form's texts of the level buttons are empty: their sizes, in the new language.
         LabelLevelActions();
-        if (shownModel)
-            ShowResult(shownModel, CurrentLabel(), shownDeviation);
+        ShowShownResult();
+        ShowState();
     }
     QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!MayDiscardChanges()) {
+    // A file being written is finished first: the window closes once it is.
+    if (document->IsSaving()) {
+        closeWhenSaved = true;
         event->ignore();
         return;
     }
+    if (!closeSettled) {
+        // Settled at once (nothing to save, or discarded), or later, once a file is saved.
+        auto asking = std::make_shared<bool>(true);
+        bool settledNow = false;
+        AfterChangesSettled([this, asking, &settledNow] {
+            if (*asking)
+                return void(settledNow = true);
+            closeSettled = true;
+            close();
+        });
+        *asking = false;
+        if (!settledNow) {
+            event->ignore();
+            return;
+        }
+    }
+    closeSettled = false;
     // Nothing of a running operation may arrive once the window is closed.
-    modelRead->Cancel();
-    CancelMeshJob();
+    document->StopWork();
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::AboutSlot()
+void MainWindow::ShowAbout()
 {
     DialogAbout dialog(this);
     dialog.exec();
 }
 
-void MainWindow::OpenPreferencesSlot()
+void MainWindow::OpenPreferences()
 {
     delete preferencesDialog;
     preferencesDialog = new DialogPreferences(this);
     // The window is called as its menu entry is (without its shortcut marker).
     preferencesDialog->setWindowTitle(ui->actionPreferences->iconText());
-    connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::colorChanged);
+    connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::SetModelColour);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundTopChanged, this,
-            &MainWindow::colorTopChanged);
+            &MainWindow::SetBackgroundTop);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundBottomChanged, this,
-            &MainWindow::colorBottomChanged);
+            &MainWindow::SetBackgroundBottom);
+    connect(preferencesDialog, &DialogPreferences::PreferencesEngineChanged, document.get(),
+            &ModelDocument::SetEngine);
     preferencesDialog->show();
 }

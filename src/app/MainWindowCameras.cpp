@@ -36,63 +36,38 @@ QIcon RepresentationIcon(DualView::Representation representation)
 
 } // namespace
 
-void MainWindow::ViewSlotFront()
-{
-    view->AimCameras(DualView::CameraPreset::Front);
-}
-
-void MainWindow::ViewSlotSide()
-{
-    view->AimCameras(DualView::CameraPreset::Side);
-}
-
-void MainWindow::ViewSlotTop()
-{
-    view->AimCameras(DualView::CameraPreset::Top);
-}
-
-void MainWindow::ViewSlotPers()
-{
-    view->AimCameras(DualView::CameraPreset::Perspective);
-}
-
-void MainWindow::Zoom()
-{
-    view->FitCameras();
-}
-
-void MainWindow::DisplayMode()
+void MainWindow::CycleDisplayMode()
 {
     if (view->CycleRepresentation())
         ui->actionDisplayMode->setIcon(RepresentationIcon(view->CurrentRepresentation()));
 }
 
-void MainWindow::ColorPicker()
+void MainWindow::PickModelColour()
 {
-    if (!ActorOriginal() && !ActorDecimated())
+    if (!view->OriginalActor() && !view->DecimatedActor())
         return;
     // Each press opens a further dialog. It has no parent, so it must not keep the
     // program running once the main window is closed; it goes when it is answered.
     auto *dialog = new QColorDialog;
     dialog->setAttribute(Qt::WA_QuitOnClose, false);
-    connect(dialog, &QColorDialog::colorSelected, this, &MainWindow::colorChanged);
+    connect(dialog, &QColorDialog::colorSelected, this, &MainWindow::SetModelColour);
     connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     dialog->show();
 }
 
-void MainWindow::colorChanged(QColor color)
+void MainWindow::SetModelColour(QColor color)
 {
     view->SetModelColour(RgbOf(color));
     WriteColor(settings, QStringLiteral("model"), view->CurrentColours().model);
 }
 
-void MainWindow::colorTopChanged(QColor color)
+void MainWindow::SetBackgroundTop(QColor color)
 {
     view->SetBackgroundTop(RgbOf(color));
     WriteColor(settings, QStringLiteral("backgroundTop"), view->CurrentColours().backgroundTop);
 }
 
-void MainWindow::colorBottomChanged(QColor color)
+void MainWindow::SetBackgroundBottom(QColor color)
 {
     view->SetBackgroundBottom(RgbOf(color));
     WriteColor(settings, QStringLiteral("backgroundBottom"), view->CurrentColours().backgroundBottom);

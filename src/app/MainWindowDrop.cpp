@@ -38,10 +38,10 @@ void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = DroppedModelFile(event->mimeData());
-    if (path.isEmpty())
+    if (path.isEmpty() || document->IsSaving())
         return;
     event->acceptProposedAction();
     // After the drop has ended, so that the file manager is not kept waiting by the load.
     QMetaObject::invokeMethod(
-        this, [this, path] { LoadModel(path, QFileInfo(path).suffix()); }, Qt::QueuedConnection);
+        this, [this, path] { LoadModel(path); }, Qt::QueuedConnection);
 }

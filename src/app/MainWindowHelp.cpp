@@ -5,7 +5,7 @@
 
 #include <QSettings>
 
-void MainWindow::ContentSlot()
+void MainWindow::ShowHelp()
 {
     QString language = QSettings().value(QStringLiteral("Language")).toString();
     if (language.isEmpty())

@@ -34,8 +34,8 @@ void MainWindow::CreateEditHistory()
     ui->actionRedo->setShortcuts(QKeySequence::Redo);
     connect(ui->actionUndo, &QAction::triggered, history, &QUndoStack::undo);
     connect(ui->actionRedo, &QAction::triggered, history, &QUndoStack::redo);
-    connect(history, &QUndoStack::canUndoChanged, ui->actionUndo, &QAction::setEnabled);
-    connect(history, &QUndoStack::canRedoChanged, ui->actionRedo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canUndoChanged, this, &MainWindow::UpdateActions);
+    connect(history, &QUndoStack::canRedoChanged, this, &MainWindow::UpdateActions);
     connect(history, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
@@ -44,37 +44,14 @@ void MainWindow::RecordTransform(const TransformState &before, const TransformSt
     if (before == after)
         return;
     // Pushing runs the step once: it is already in place, so nothing is drawn again.
-    auto restore = [this](const TransformState &state) {
-        return [this, state] {
-            SetModelTransform(state);
-            emit ModelTransformRestored();
-        };
-    };
+    auto restore = [this](const TransformState &state) { return [this, state] { document->RestoreTransform(state); }; };
     history->push(new HistoryStep(tr("Transform"), restore(before), restore(after)));
 }
 
-void MainWindow::RecordSmoothing(vtkSmartPointer<vtkPolyData> smoothed, const lumeno::SurfaceDeviation &deviation)
+void MainWindow::RecordSmoothing(const ModelDocument::Result &before, const ModelDocument::Result &after)
 {
-    ShownResult before{shownModel, CurrentLabel(), shownDeviation};
-    // The working model takes the next custom or by-error result in place: keep its arrays as they are now.
-    if (before.model && before.model == workingModel) {
-        before.model = vtkSmartPointer<vtkPolyData>::New();
-        before.model->ShallowCopy(workingModel);
-    }
-    const ShownResult after{smoothed, before.label, deviation};
+    // Pushing shows the smoothed model once more: the right view already draws its arrays.
     history->push(new HistoryStep(
-        tr("Smoothing"), [this, before] { ShowShownResult(before); },
-        [this, after] { ShowShownResult(after); }));
-}
-
-void MainWindow::ShowShownResult(const ShownResult &result)
-{
-    // A reduction or smoothing still running would replace it when it ends.
-    const bool replacesJob = runningJob != MeshJob::None && runningJob != MeshJob::Cascade;
-    if (replacesJob)
-        CancelMeshJob();
-    if (result.model)
-        ShowResult(result.model, result.label, result.deviation);
-    if (replacesJob)
-        ShowCancelledStatus(true);
+        tr("Smoothing"), [this, before] { document->RestoreResult(before); },
+        [this, after] { document->RestoreResult(after); }));
 }

@@ -62,9 +62,6 @@ void MainWindow::UpdateRecentFileActions()
 
 void MainWindow::OpenRecentFile()
 {
-    auto *action = qobject_cast<QAction *>(sender());
-    if (!action || !MayDiscardChanges())
-        return;
-    const QFileInfo file(action->data().toString());
-    LoadModel(file.filePath(), file.suffix());
+    if (auto *action = qobject_cast<QAction *>(sender()))
+        LoadModel(action->data().toString());
 }

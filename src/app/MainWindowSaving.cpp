@@ -3,25 +3,22 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
-#include "FileWork.h"
 #include "MessageText.h"
 #include "io/FilePaths.h"
 #include "io/ModelWriter.h"
-#include "mesh/ModelTransform.h"
 #include "settings/LastFolder.h"
-#include "WindowInputBlock.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QUndoStack>
 
+#include <utility>
+
 #include <vtkPNGWriter.h>
 #include <vtkRenderWindow.h>
-#include <vtkTransform.h>
 #include <vtkUnsignedCharArray.h>
 #include <vtkWindowToImageFilter.h>
 
@@ -71,23 +68,23 @@ bool CompleteSuffix(QWidget *parent, const QString &title, QString &fileName, co
 
 } // namespace
 
-void MainWindow::SaveFileSlot()
+void MainWindow::SaveFile()
 {
     SaveWithDialog();
 }
 
-bool MainWindow::SaveWithDialog()
+void MainWindow::SaveWithDialog(std::function<void()> written)
 {
-    if (!ActorOriginal() || !ActorDecimated() || !loadedModel) {
+    if (!document->LoadedModel()) {
         QMessageBox box(this);
         box.setText(Paragraphs({tr("No model is loaded into Lumeno3D."), tr("Open a model first.")}));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
-        return false;
+        return;
     }
 
     const QStringList filters = ModelFilters();
-    const QString proposed = ProposedModelName(loadedFile, CurrentLabel());
+    const QString proposed = ProposedModelName(document->FilePath(), CurrentLabel());
     QString selectedFilter = filters.first();
     for (const QString &filter : filters)
         if (SuffixOfFilter(filter) == QFileInfo(proposed).suffix())
@@ -96,56 +93,34 @@ bool MainWindow::SaveWithDialog()
                                                     QDir(LastFolder()).filePath(proposed),
                                                     filters.join(QStringLiteral(";;")), &selectedFilter);
     if (fileName.isEmpty())
-        return false;
+        return;
     RememberFolderOf(fileName);
 
     // A name typed without a suffix takes the one of the chosen filter.
     if (!CompleteSuffix(this, tr("Save model"), fileName, SuffixOfFilter(selectedFilter)))
-        return false;
-
-    if (!SaveModel(fileName, QFileInfo(fileName).suffix()))
-        return false;
-    AddRecentFile(fileName);
-    history->setClean();
-    // A job still running keeps the status line until it ends.
-    idleStatus = tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(fileName).absoluteFilePath()));
-    ShowJobState();
-    return true;
+        return;
+    if (document->Save(fileName))
+        afterSave = std::move(written);
 }
 
-bool MainWindow::SaveModel(const QString &fileName, const QString &suffix)
+void MainWindow::ShowSaveOutcome(const QString &path, bool written, const QString &error)
 {
-    // The model the right view shows; until the cascade has finished, that is the loaded one.
-    vtkPolyData *shown = shownModel ? shownModel : loadedModel;
-    if (!shown)
-        return false;
-    // A result arriving meanwhile is copied into the working model in place: the writing
-    // thread gets arrays of its own to hold.
-    auto model = vtkSmartPointer<vtkPolyData>::New();
-    model->ShallowCopy(shown);
-    vtkSmartPointer<vtkTransform> transform;
-    if (modelTransform.applied && lumeno::IsModelSuffix(suffix))
-        transform = lumeno::MakeModelTransform(modelTransform.scale.data(), modelTransform.rotation.data());
-
-    // A large model takes a while to transform and write: the window goes on drawing, but
-    // takes no input and cannot be closed until the file is written.
-    auto result = std::make_shared<lumeno::ModelWriteResult>();
-    {
-        const WindowInputBlock block(this, cancelButton, false);
-        modelWrite->Run(
-            [result, model, transform, fileName, suffix] {
-                *result = lumeno::WriteModelFile(transform ? lumeno::TransformModel(model, transform) : model,
-                                                 fileName, suffix);
-            },
-            {});
-    }
-    if (!result->written)
+    const std::function<void()> next = std::exchange(afterSave, {});
+    if (written) {
+        AddRecentFile(path);
+        history->setClean();
+        if (next)
+            next();
+    } else {
+        closeWhenSaved = false;
         QMessageBox::warning(this, tr("Save model"),
-                             Paragraphs({result->error, tr("Choose another name or folder and save again.")}));
-    return result->written;
+                             Paragraphs({error, tr("Choose another name or folder and save again.")}));
+    }
+    if (std::exchange(closeWhenSaved, false))
+        close();
 }
 
-void MainWindow::MakeSnapshotSlot()
+void MainWindow::SaveSnapshot()
 {
     QString selectedFilter = tr("PNG file (*.png)");
     QString fileName =
@@ -161,11 +136,11 @@ void MainWindow::MakeSnapshotSlot()
     const QString decimatedName =
         info.dir().filePath(info.completeBaseName() + QStringLiteral("_decimated.") + info.suffix());
 
-    WriteSnapshot(fileName.toStdString().c_str(), view->OriginalWindow());
-    WriteSnapshot(decimatedName.toStdString().c_str(), view->DecimatedWindow());
+    WriteSnapshot(fileName, view->OriginalWindow());
+    WriteSnapshot(decimatedName, view->DecimatedWindow());
 }
 
-void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWindow> renderWindow)
+void MainWindow::WriteSnapshot(const QString &name, vtkRenderWindow *renderWindow)
 {
     auto image = vtkSmartPointer<vtkWindowToImageFilter>::New();
     image->SetInput(renderWindow);
@@ -182,7 +157,6 @@ void MainWindow::WriteSnapshot(const char *fileName, vtkSmartPointer<vtkRenderWi
     writer->SetInputConnection(image->GetOutputPort());
     writer->Write();
 
-    const QString name = QString::fromUtf8(fileName);
     vtkUnsignedCharArray *png = writer->GetResult();
     QString reason = tr("The image could not be encoded.");
     if (png && png->GetNumberOfValues() > 0 &&

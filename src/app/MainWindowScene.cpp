@@ -4,14 +4,14 @@
 
 #include "DualView.h"
 #include "PercentText.h"
-#include "mesh/DecimationLevels.h"
 #include "mesh/LevelSizes.h"
+#include "mesh/ModelTransform.h"
 
-#include <QLabel>
 #include <QLocale>
 #include <QResizeEvent>
 
 #include <vtkPolyData.h>
+#include <vtkTransform.h>
 
 #include <cmath>
 
@@ -29,26 +29,6 @@ QString DeviationNote(const lumeno::SurfaceDeviation &deviation)
 
 } // namespace
 
-vtkRenderer *MainWindow::RendererOriginal() const
-{
-    return view->OriginalRenderer();
-}
-
-vtkRenderer *MainWindow::RendererDecimated() const
-{
-    return view->DecimatedRenderer();
-}
-
-vtkActor *MainWindow::ActorOriginal() const
-{
-    return view->OriginalActor();
-}
-
-vtkActor *MainWindow::ActorDecimated() const
-{
-    return view->DecimatedActor();
-}
-
 QString MainWindow::CurrentLabel() const
 {
     return view->DecimatedLabel();
@@ -59,46 +39,21 @@ QString MainWindow::CurrentNote() const
     return view->DecimatedNote();
 }
 
-void MainWindow::ShowCancelledStatus(bool replaced)
+void MainWindow::ShowShownResult()
 {
-    idleStatus = (replaced ? tr("Cancelled. The right view now shows %1.")
-                           : tr("Cancelled. The right view still shows %1."))
-                     .arg(CurrentLabel());
-    ShowJobState();
+    const ModelDocument::Result &shown = document->Shown();
+    if (shown.model)
+        view->ShowDecimatedResult(shown.model, shown.label, DeviationNote(shown.deviation));
 }
 
-void MainWindow::RenderViews()
+void MainWindow::ShowTransform()
 {
-    view->Render();
-}
-
-void MainWindow::ShowResult(vtkSmartPointer<vtkPolyData> model, const QString &label,
-                            const lumeno::SurfaceDeviation &deviation)
-{
-    shownModel = model;
-    shownDeviation = deviation;
-    view->ShowDecimatedResult(model, label, DeviationNote(deviation));
-}
-
-void MainWindow::ShowModelInBothViews()
-{
-    workingModel = vtkSmartPointer<vtkPolyData>::New();
-    workingModel->ShallowCopy(loadedModel);
-    workingDeviation = {};
-    shownDeviation = {};
-    view->ShowModels(loadedModel, workingModel);
-}
-
-void MainWindow::ClearScene()
-{
-    view->Clear();
-    loadedModel = nullptr;
-    shownModel = nullptr;
-}
-
-void MainWindow::UpdateOriginalOverlay()
-{
-    view->ShowOriginalPanel();
+    const TransformState &state = document->Transform();
+    // Drawing a large model again costs seconds with software OpenGL.
+    if (state.scale == drawnTransform.scale && state.rotation == drawnTransform.rotation)
+        return;
+    drawnTransform = state;
+    view->SetModelTransform(lumeno::MakeModelTransform(state.scale.data(), state.rotation.data()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -124,62 +79,33 @@ QAction *MainWindow::LevelAction(int percent) const
     }
 }
 
-void MainWindow::changeButton(double reduction)
-{
-    const int step = lumeno::CascadeStepForReduction(reduction);
-    if (step < 0)
-        return;
-    LevelAction(lumeno::DecimationCascade[step].percent)->setEnabled(true);
-    LabelLevelActions();
-}
-
 void MainWindow::LabelLevelActions()
 {
-    if (!loadedModel)
+    vtkPolyData *loaded = document->LoadedModel();
+    if (!loaded) {
+        for (int percent = 10; percent <= 100; percent += 10) {
+            LevelAction(percent)->setText(QString());
+            LevelAction(percent)->setToolTip(QString());
+        }
         return;
+    }
     // The size each level's file will have in the loaded file's format: from the level's
     // counts once it exists, from the loaded model's counts and its nominal share before.
-    const qint64 triangles = loadedModel->GetNumberOfPolys();
-    const qint64 vertices = loadedModel->GetNumberOfPoints();
+    const qint64 triangles = loaded->GetNumberOfPolys();
+    const qint64 vertices = loaded->GetNumberOfPoints();
     const auto sizeText = [this](qint64 t, qint64 v) {
-        return lumeno::FileSizeText(lumeno::SavedModelSize(modelFormat, t, v));
+        return lumeno::FileSizeText(lumeno::SavedModelSize(document->Format(), t, v));
     };
     ui->actionDecimation100->setText(sizeText(triangles, vertices));
     for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
-        vtkPolyData *model = levelModels[level.percent / 10 - 1];
-        const bool made = model && model->GetNumberOfPolys() > 0;
+        const ModelDocument::Level &made = document->LevelOf(level.percent);
+        const bool ready = made.model && made.model->GetNumberOfPolys() > 0;
         LevelAction(level.percent)
-            ->setText(made ? sizeText(model->GetNumberOfPolys(), model->GetNumberOfPoints())
-                           : sizeText(std::llround(triangles * level.sizeFraction),
-                                      std::llround(vertices * level.sizeFraction)));
-        const QString deviation = made ? DeviationNote(levelDeviations[level.percent / 10 - 1]) : QString();
+            ->setText(ready ? sizeText(made.model->GetNumberOfPolys(), made.model->GetNumberOfPoints())
+                            : sizeText(std::llround(triangles * level.sizeFraction),
+                                       std::llround(vertices * level.sizeFraction)));
+        const QString deviation = ready ? DeviationNote(made.deviation) : QString();
         LevelAction(level.percent)
             ->setToolTip(deviation.isEmpty() ? QString() : QStringLiteral("%1%: %2").arg(level.percent).arg(deviation));
     }
-}
-
-void MainWindow::ResetDecimationActions()
-{
-    for (int percent = 10; percent <= 100; percent += 10)
-        LevelAction(percent)->setText(QString());
-    for (int percent = 10; percent <= 100; percent += 10)
-        LevelAction(percent)->setEnabled(false);
-    for (QAction *action : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001,
-                            ui->actionDecimationByError, ui->actionDecimationSet})
-        action->setEnabled(false);
-}
-
-void MainWindow::SetErrorDecimationEnabled(bool enabled)
-{
-    for (QAction *action : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001,
-                            ui->actionDecimationByError})
-        action->setEnabled(enabled);
-}
-
-void MainWindow::UpdateModelActions()
-{
-    const bool loaded = loadedModel;
-    for (QAction *action : {ui->actionSave_as, ui->actionSnapshot, ui->actionTransform})
-        action->setEnabled(loaded);
-    ui->actionSmooth->setEnabled(loaded && !IsMeshJobRunning());
 }

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty()) {
         const QString path = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
         // Once the window is on screen, so that the load's progress and messages show over it.
-        QTimer::singleShot(0, &window, [&window, path] { window.LoadModel(path, QFileInfo(path).suffix()); });
+        QTimer::singleShot(0, &window, [&window, path] { window.LoadModel(path); });
     }
     return app.exec();
 }

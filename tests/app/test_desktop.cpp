@@ -62,9 +62,9 @@ private slots:
         // The drop goes where the system delivers it: to the widget that accepted the drag.
         QDropEvent drop(view->mapTo(&window, middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &drop);
-        QVERIFY(testing::WaitUntil([&window] { return window.LoadedModel() != nullptr; }));
+        QVERIFY(testing::WaitUntil([&window] { return window.Document().LoadedModel() != nullptr; }));
         QCOMPARE(answers.Closed(), QStringList());
-        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
+        QCOMPARE(window.Document().LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
     }
 
     // A relative, non-ASCII name, given as a file manager gives it; the started window lists
@@ -130,7 +130,7 @@ private slots:
             MainWindow window;
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.LoadModel(model, QStringLiteral("stl"));
+            window.LoadModel(model);
             QVERIFY(testing::WaitForCascade(window));
             for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
                 auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
@@ -189,7 +189,7 @@ private slots:
         QDir(Path("")).removeRecursively();
         QDir().mkpath(Path(""));
         QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(16, 12), Path("before.stl")));
-        vtkPolyData *before = window->LoadedModel();
+        vtkPolyData *before = window->Document().LoadedModel();
         const QString level50 = testing::LevelAction(*window, 50)->text();
         const QString path = Path("chosen.stl");
         QVERIFY(testing::WriteModel(testing::Sphere(24, 20), path));
@@ -216,14 +216,14 @@ private slots:
 
         if (expectedMessage.isEmpty()) {
             QVERIFY(messages.isEmpty());
-            QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), box->GetNumberOfPolys());
             QVERIFY(testing::WaitForCascade(*window));
+            QCOMPARE(window->Document().LoadedModel()->GetNumberOfPolys(), box->GetNumberOfPolys());
             QCOMPARE(testing::RecentFiles().value(0), path);
             return;
         }
         QCOMPARE(messages, QStringList{expectedMessage.join(QStringLiteral("\n\n")).arg(path)});
-        QCOMPARE(window->LoadedModel(), before);
-        QCOMPARE(window->ShownModel(), before);
+        QCOMPARE(window->Document().LoadedModel(), before);
+        QCOMPARE(window->Document().Shown().model, before);
         QCOMPARE(testing::LevelAction(*window, 50)->text(), level50);
         QVERIFY(testing::Action(*window, QStringLiteral("actionDecimationSet"))->isEnabled());
         QVERIFY(window->findChild<QProgressBar *>()->isHidden());
@@ -238,8 +238,8 @@ private slots:
         QTest::newRow("closing the window") << "close";
     }
 
-    // A large file is read on its own thread: the window shows the reading, refuses other input
-    // and stops waiting when asked, keeping its model; the next load works.
+    // A large file is read on its own thread: the window shows the reading, takes nothing that
+    // would change the model it replaces, and stops when asked, keeping its model.
     void readingCanBeCancelled()
     {
         QFETCH(QString, how);
@@ -250,47 +250,32 @@ private slots:
         const QString small = testing::ScratchFile(QStringLiteral("reading-small.stl"));
         const QString large = testing::ScratchFile(QStringLiteral("reading-large.stl"));
         QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(16, 12), small));
-        const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(500, 400); // 400 000 triangles, 20 MB
-        QVERIFY(testing::WriteModel(sphere, large));
-        vtkPolyData *before = window.LoadedModel();
+        QVERIFY(testing::WriteModel(testing::Sphere(500, 400), large)); // 400 000 triangles, 20 MB
+        vtkPolyData *before = window.Document().LoadedModel();
         auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
-        const QString statusBefore = status->text();
-        QString statusWhileReading;
         DialogTransform *transform = testing::OpenTransformDialog(window);
         QVERIFY(transform);
-        QTimer::singleShot(0, &window, [&] {
-            statusWhileReading = status->text();
-            // An edit accepted in a dialog beside the window would be dropped unasked.
-            transform->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(90);
-            QTest::mouseClick(transform->findChild<QPushButton *>(QStringLiteral("btnOK")), Qt::LeftButton);
-            // A level's button and New's key are refused.
-            for (QToolBar *toolBar : window.findChildren<QToolBar *>())
-                if (QWidget *button = toolBar->widgetForAction(testing::LevelAction(window, 50)))
-                    QTest::mouseClick(button, Qt::LeftButton);
-            QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-            if (how == QLatin1String("escape"))
-                QTest::keyClick(&window, Qt::Key_Escape);
-            else if (how == QLatin1String("button"))
-                QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
-            else
-                window.close();
-        });
-        window.LoadModel(large, QStringLiteral("stl"));
-        QCOMPARE(statusWhileReading, QStringLiteral("Opening file..."));
-        QCOMPARE(window.LoadedModel(), before);
-        QCOMPARE(window.ShownModel(), before);
-        QCOMPARE(status->text(), QStringLiteral("Opening cancelled. The right view still shows 100%."));
+        window.LoadModel(large);
+        QCOMPARE(status->text(), QStringLiteral("Opening file..."));
+        // An edit accepted in a dialog beside the window would be dropped unasked with the model.
+        QVERIFY(!transform->isEnabled());
+        for (const char *action : {"actionDecimation50", "actionSave_as", "actionTransform", "actionSmooth"})
+            QVERIFY2(!testing::Action(window, QLatin1String(action))->isEnabled(), action);
+        if (how == QLatin1String("escape"))
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else if (how == QLatin1String("button"))
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
+        else
+            QVERIFY(window.close());
+        QVERIFY(!window.Document().IsReading() && transform->isEnabled());
+        QCOMPARE(window.Document().LoadedModel(), before);
+        if (how != QLatin1String("close"))
+            QCOMPARE(status->text(), QStringLiteral("Opening cancelled. The right view still shows 100%."));
         QVERIFY(window.findChild<QProgressBar *>()->isHidden());
         QCOMPARE(testing::RecentFiles(), QStringList{small});
-        QVERIFY(!window.isWindowModified());
-
-        // The next file is read while the cancelled read may still run.
-        QVERIFY(testing::Show(window));
-        window.LoadModel(large, QStringLiteral("stl"));
-        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), sphere->GetNumberOfPolys());
     }
 
-    // A file opened while another is read (a drop queued before the reading began) wins.
+    // A file opened while another is read wins, whichever is read first.
     void newestFileWinsOverOneBeingRead()
     {
         MainWindow window;
@@ -299,11 +284,11 @@ private slots:
         const QString newest = testing::ScratchFile(QStringLiteral("reading-newest.stl"));
         QVERIFY(testing::WriteModel(testing::Sphere(500, 400), large));
         QVERIFY(testing::WriteModel(testing::Box(1, 2, 3), newest));
-        QTimer::singleShot(0, &window, [&] { window.LoadModel(newest, QStringLiteral("stl")); });
-        window.LoadModel(large, QStringLiteral("stl"));
-        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
-        QCOMPARE(testing::RecentFiles(), QStringList{newest});
+        window.LoadModel(large);
+        window.LoadModel(newest);
         QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(window.Document().LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
+        QCOMPARE(testing::RecentFiles(), QStringList{newest});
     }
 
     // Under LANG=C too (test_desktop_lang_c), where the 8-bit name cannot hold these letters; and
@@ -329,12 +314,12 @@ private slots:
         QVERIFY(QFile::copy(testing::DataFile(QStringLiteral("cube_ascii.stl")), path));
         const QStringList temporaryBefore = QDir(QDir::tempPath()).entryList(QDir::Files);
         MainWindow window;
-        window.LoadModel(path, QStringLiteral("stl"));
-        QTextCodec::setCodecForLocale(localeCodec);
-        QVERIFY(window.LoadedModel());
-        QCOMPARE(int(window.LoadedModel()->GetNumberOfPolys()), 12);
-        QCOMPARE(testing::RecentFiles().value(0), path);
+        window.LoadModel(path);
         QVERIFY(testing::WaitForCascade(window));
+        QTextCodec::setCodecForLocale(localeCodec);
+        QVERIFY(window.Document().LoadedModel());
+        QCOMPARE(int(window.Document().LoadedModel()->GetNumberOfPolys()), 12);
+        QCOMPARE(testing::RecentFiles().value(0), path);
         QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::Files), temporaryBefore);
     }
 };

@@ -111,10 +111,10 @@ private slots:
                                         testing::ScratchFile(QStringLiteral("placed.stl"))));
         QCOMPARE(Unframed(window), QString());
         // The numbers stay those of the model as read.
-        const double width = window.LoadedModel()->GetBounds()[1] - window.LoadedModel()->GetBounds()[0];
+        const double width = window.Document().LoadedModel()->GetBounds()[1] - window.Document().LoadedModel()->GetBounds()[0];
         QVERIFY2(std::abs(width / (2 * factor) - 1) < 0.01, // the sphere of radius 1 is tessellated
                   qPrintable(QString::number(width)));
-        window.LoadModel(normal, QStringLiteral("stl"));
+        window.LoadModel(normal);
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(Unframed(window), QString());
     }
@@ -126,26 +126,26 @@ private slots:
         QVERIFY(testing::Show(window));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        window.LoadModel(SphereFile(400, 202));
         QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
         auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
-        QVERIFY(window.IsCascadeRunning() && cancel->isVisible());
+        QVERIFY((window.Document().RunningJob() == ModelDocument::Job::Levels) && cancel->isVisible());
         cancel->click();
         QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 100%."));
 
         testing::LevelAction(window, 90)->trigger();
-        window.StartSmoothing();
-        QVERIFY(window.IsMeshJobRunning());
+        window.Document().Smooth();
+        QVERIFY(window.Document().IsBusy());
         QTest::keyClick(&window, Qt::Key_Escape);
-        QVERIFY(!window.IsMeshJobRunning());
+        QVERIFY(!window.Document().IsBusy());
         QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 90%."));
 
         // Choosing a level cancels the smoothing that would replace it.
-        window.StartSmoothing();
-        QVERIFY(window.IsMeshJobRunning());
-        testing::LevelAction(window, 80)->trigger();
-        QVERIFY(!window.IsMeshJobRunning());
-        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view now shows 80%."));
+        window.Document().Smooth();
+        QVERIFY(window.Document().IsBusy());
+        testing::LevelAction(window, 100)->trigger();
+        QVERIFY(!window.Document().IsBusy());
+        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view now shows 100%."));
     }
 
     // While a job runs, its progress is what the status line tells; a save says so once none runs.
@@ -155,17 +155,17 @@ private slots:
         QSettings().setValue(QStringLiteral("ReductionMethod"), QStringLiteral("classic"));
         MainWindow window;
         QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
+        window.LoadModel(SphereFile(400, 202));
         QVERIFY(testing::WaitForCascade(window));
         QCOMPARE(StatusText(window), QStringLiteral("Done"));
         const QString path = testing::ScratchFile(QStringLiteral("saved while running.stl"));
         const testing::ModalAnswer reduceThenSave = [&](QWidget *dialog) {
-            window.StartErrorReduction(0.0005);
+            window.Document().ReduceWithinError(0.0005);
             testing::ChooseFile(path)(dialog);
         };
         QCOMPARE(testing::Run(window, "actionSave_as", {reduceThenSave}), QStringList());
         QVERIFY(QFileInfo::exists(path));
-        QVERIFY2(window.IsMeshJobRunning(), "the reduction ended before the test could see the status beside it");
+        QVERIFY2(window.Document().IsBusy(), "the reduction ended before the test could see the status beside it");
         QCOMPARE(StatusText(window), QStringLiteral("Decimating to error bound 0.0005..."));
 
         QVERIFY(testing::WaitForMeshJob(window));

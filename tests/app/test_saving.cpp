@@ -3,6 +3,8 @@
 // not saved yet: Undo and Redo of transforms and smoothings, the question before New, Open,
 // closing or installing an update drops it, and a title that names the file and marks it.
 #include "AppSupport.h"
+
+#include "DualView.h"
 #include "FileSizeLimit.h"
 #include "ReadBack.h"
 
@@ -91,7 +93,7 @@ class TestSaving : public QObject
     // Both views preview the turn.
     bool Turned() const
     {
-        for (vtkActor *actor : {window->ActorOriginal(), window->ActorDecimated()})
+        for (vtkActor *actor : {window->View().OriginalActor(), window->View().DecimatedActor()})
             if (!actor->GetUserTransform() || std::abs(actor->GetUserTransform()->GetMatrix()->GetElement(0, 0)) > 0.5)
                 return false;
         return true;
@@ -145,14 +147,14 @@ private slots:
         QFETCH(int, level);
         Load(testing::Sphere(40, 30));
         testing::LevelAction(*window, level)->trigger();
-        vtkSmartPointer<vtkPolyData> shown = window->ShownModel();
-        QCOMPARE(shown.Get() == window->LoadedModel(), level == 100);
+        vtkSmartPointer<vtkPolyData> shown = window->Document().Shown().model;
+        QCOMPARE(shown.Get() == window->Document().LoadedModel(), level == 100);
         SaveAs({ChooseFile(Path(typed), filter)});
         QCOMPARE(*messages, QStringList());
         VerifyWritten(Path(written), shown);
         QCOMPARE(QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file is left
         QCOMPARE(testing::Run(*window, "actionOpen", {ChooseFile(Path(written))}), QStringList());
-        QCOMPARE(window->LoadedModel()->GetNumberOfPolys(), shown->GetNumberOfPolys());
+        QCOMPARE(window->Document().LoadedModel()->GetNumberOfPolys(), shown->GetNumberOfPolys());
     }
 
     void completingANameAsksBeforeReplacing()
@@ -166,11 +168,11 @@ private slots:
         QCOMPARE(testing::Contents(existing), QByteArray("keep me"));
         QCOMPARE(testing::RecentFiles(), recentBefore);
         SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::Yes, messages)});
-        VerifyWritten(existing, window->LoadedModel());
+        VerifyWritten(existing, window->Document().LoadedModel());
     }
 
-    // A large model is written on a thread of its own: the window goes on, but cannot be closed
-    // before the file is complete.
+    // A large model is written on a thread of its own: the window goes on, and closing it waits
+    // until the file is complete.
     void closingWaitsForTheFile()
     {
         Load(testing::Sphere(300, 200));
@@ -181,8 +183,9 @@ private slots:
             ChooseFile(path)(dialog);
         };
         SaveAs({chooseThenClose});
-        QVERIFY(!closed && window->isVisible());
-        VerifyWritten(path, window->LoadedModel());
+        QVERIFY(!closed);
+        VerifyWritten(path, window->Document().LoadedModel());
+        QVERIFY(testing::WaitUntil([&] { return !window->isVisible(); }));
     }
 
     // A refused write (all refusals of the writer: test_modelwriter) comes as a message naming the
@@ -254,7 +257,7 @@ private slots:
         QFETCH(QString, refusal);
         Load(testing::Box(box[0], box[1], box[2]));
         double loaded[6], bounds[6];
-        window->LoadedModel()->GetBounds(loaded);
+        window->Document().LoadedModel()->GetBounds(loaded);
         for (const QString &words : dialogs) {
             DialogTransform *dialog = testing::OpenTransformDialog(*window);
             QVERIFY(dialog);
@@ -262,7 +265,7 @@ private slots:
             Edit(dialog, words);
         }
         for (int axis : untouched)
-            QCOMPARE(window->ModelTransformState().scale[axis], 1.0);
+            QCOMPARE(window->Document().Transform().scale[axis], 1.0);
         const QString path = Path(QStringLiteral("transformed.stl"));
         SaveAs({ChooseFile(path)});
         QCOMPARE(messages->size(), refusal.isEmpty() ? 0 : 1);
@@ -274,7 +277,7 @@ private slots:
             QVERIFY2(std::abs(written - size[axis]) < tolerance,
                      qPrintable(QStringLiteral("%1: %2").arg(axis).arg(written, 0, 'g', 9)));
         }
-        window->LoadedModel()->GetBounds(bounds);
+        window->Document().LoadedModel()->GetBounds(bounds);
         QVERIFY(std::equal(loaded, loaded + 6, bounds)); // the model in memory is never changed
     }
 
@@ -348,7 +351,7 @@ private slots:
         QFETCH(QStringList, answers);
         QFETCH(bool, kept);
         Change(change);
-        vtkPolyData *loaded = window->LoadedModel();
+        vtkPolyData *loaded = window->Document().LoadedModel();
         const QMetaEnum buttons = QMetaEnum::fromType<QMessageBox::StandardButtons>();
         QList<testing::ModalAnswer> given;
         for (const QString &answer : answers) {
@@ -359,6 +362,7 @@ private slots:
         if (step == QLatin1String("close")) {
             testing::ModalAnswers answering(given);
             window->close();
+            QVERIFY(testing::WaitUntil([&] { return !window->Document().IsSaving(); }));
             QVERIFY(answering.AllGiven() && answering.Closed().isEmpty());
         } else if (step == QLatin1String("install")) {
             // The update notice's button, then Yes to closing for the installer.
@@ -374,7 +378,7 @@ private slots:
         }
         QCOMPARE(messages->size(), answers.isEmpty() ? 0 : 1); // one question, naming the file
         QVERIFY(messages->join(QString()).contains(answers.isEmpty() ? QString() : QStringLiteral("input.stl")));
-        QCOMPARE(window->LoadedModel() == loaded && window->isVisible(), kept);
+        QCOMPARE(window->Document().LoadedModel() == loaded && window->isVisible(), kept);
         QCOMPARE(window->isWindowModified(), kept);
         const bool written = QFileInfo(Path(QStringLiteral("saved.stl"))).size() > 0;
         QCOMPARE(written, answers.contains(QStringLiteral("saved.stl")));
@@ -383,11 +387,11 @@ private slots:
     void undoAndRedoRestoreWhatWasShown()
     {
         LoadWithAnother();
-        vtkPolyData *loaded = window->ShownModel();
+        vtkPolyData *loaded = window->Document().Shown().model;
         QVERIFY(window->windowTitle().startsWith(QLatin1String("input.stl")) && !window->isWindowModified());
         Change(QStringLiteral("turn"));
         Change(QStringLiteral("smooth"));
-        vtkPolyData *smoothed = window->ShownModel();
+        vtkPolyData *smoothed = window->Document().Shown().model;
         QVERIFY(smoothed != loaded && Turned() && window->isWindowModified());
         DialogTransform *dialog = testing::OpenTransformDialog(*window); // stays open and follows
         auto *zTurnBox = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"));
@@ -395,15 +399,15 @@ private slots:
         window->activateWindow(); // the shortcuts belong to the window, not to the dialog
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window->ShownModel(), loaded);
+        QCOMPARE(window->Document().Shown().model, loaded);
         testing::Action(*window, QStringLiteral("actionUndo"))->trigger();
-        QVERIFY(!Turned() && !window->ModelTransformState().applied && zTurnBox->value() == 0.0);
+        QVERIFY(!Turned() && !window->Document().Transform().applied && zTurnBox->value() == 0.0);
         QVERIFY(!testing::Action(*window, QStringLiteral("actionUndo"))->isEnabled() && !window->isWindowModified());
 
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(Turned() && window->ModelTransformState().applied && zTurnBox->value() == 90.0);
+        QVERIFY(Turned() && window->Document().Transform().applied && zTurnBox->value() == 90.0);
         testing::Action(*window, QStringLiteral("actionRedo"))->trigger();
-        QCOMPARE(window->ShownModel(), smoothed);
+        QCOMPARE(window->Document().Shown().model, smoothed);
 
         QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(Path(QStringLiteral("saved.stl")))}),
                  QStringList());

@@ -94,7 +94,8 @@ private slots:
         for (const char *name : {"a.stl", "b.stl", "c.stl", "d.stl", "e.stl", "f.stl"}) {
             opened.prepend(testing::ScratchFile(QString::fromLatin1(name)));
             QVERIFY(testing::WriteModel(testing::Box(1, 1, 1), opened.first()));
-            window.LoadModel(opened.first(), QStringLiteral("stl"));
+            window.LoadModel(opened.first());
+            QVERIFY(testing::WaitForCascade(window));
         }
         opened = opened.mid(0, 5);
         QCOMPARE(testing::RecentMenuEntries(window), opened);
@@ -111,7 +112,7 @@ private slots:
                 action->trigger();
         QTest::qWait(300);
         QVERIFY(answers.Closed().size() == 1 && answers.Closed()[0].contains(opened[3]));
-        QCOMPARE(window.LoadedModel()->GetNumberOfPolys(), 12);
+        QCOMPARE(window.Document().LoadedModel()->GetNumberOfPolys(), 12);
         opened.removeAt(3);
         QCOMPARE(testing::RecentFiles(), opened);
         QCOMPARE(testing::RecentMenuEntries(window), opened);

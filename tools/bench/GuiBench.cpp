@@ -4,6 +4,7 @@
 #include "EventLoopStallMeter.h"
 #include "TimedApplication.h"
 
+#include "DualView.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ QJsonObject RunOperation(MainWindow &window, const std::function<void()> &start)
     EventLoopStallMeter meter;
     QElapsedTimer clock;
     QEventLoop loop;
-    QObject::connect(&window, &MainWindow::MeshJobEnded, &loop, [&] {
+    QObject::connect(&window.Document(), &ModelDocument::JobEnded, &loop, [&] {
         meter.Stop();
         loop.quit();
     });
@@ -85,7 +86,7 @@ QJsonObject RunOperation(MainWindow &window, const std::function<void()> &start)
         clock.start();
         meter.Start();
         start();
-        if (!window.IsMeshJobRunning()) {
+        if (window.Document().RunningJob() == ModelDocument::Job::None) {
             meter.Stop();
             loop.quit();
         }
@@ -96,7 +97,8 @@ QJsonObject RunOperation(MainWindow &window, const std::function<void()> &start)
     Wait(200); // the last repaints of the status and the bar
     return {{QStringLiteral("seconds"), seconds},
             {QStringLiteral("triangles"),
-             window.ShownModel() ? static_cast<qint64>(window.ShownModel()->GetNumberOfPolys()) : -1},
+             window.Document().Shown().model ? static_cast<qint64>(window.Document().Shown().model->GetNumberOfPolys())
+                                             : -1},
             {QStringLiteral("longestStallMs"), meter.LongestGapMs()},
             {QStringLiteral("stallsOver100ms"), meter.GapsLongerThan(100)},
             {QStringLiteral("stallsOver50msAtMs"), meter.LongGaps()}};
@@ -106,7 +108,7 @@ QJsonObject RunOperation(MainWindow &window, const std::function<void()> &start)
 // work for the model it shows. No phase that shows a new model of that size can stall less.
 QJsonObject TimeRedraws(MainWindow &window)
 {
-    vtkRenderWindow *view = window.RendererDecimated()->GetRenderWindow();
+    vtkRenderWindow *view = window.View().DecimatedWindow();
     std::vector<double> times;
     for (int i = 0; i < 7; ++i) {
         QElapsedTimer clock;
@@ -162,12 +164,12 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     EventLoopStallMeter meter;
     RenderLog renderLog;
     renderLog.clock = &clock;
-    renderLog.Follow(window.RendererOriginal()->GetRenderWindow());
-    renderLog.Follow(window.RendererDecimated()->GetRenderWindow());
+    renderLog.Follow(window.View().OriginalWindow());
+    renderLog.Follow(window.View().DecimatedWindow());
     QEventLoop loop;
     double loadModelSeconds = 0.0;
     double finishedSeconds = -1.0;
-    QObject::connect(&window, &MainWindow::DecimationFinished, &loop, [&] {
+    QObject::connect(&window.Document(), &ModelDocument::LevelsFinished, &loop, [&] {
         // Connected after the window's own slot: its work on the signal is counted.
         meter.Stop();
         if (auto *application = dynamic_cast<TimedApplication *>(QCoreApplication::instance()))
@@ -178,8 +180,8 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     // When each level and each progress step reached the GUI thread, on the meter's clock.
     QJsonArray levelTimes;
     int progressUpdates = 0;
-    QObject::connect(&window, &MainWindow::ButtonsMustChange, &loop,
-                     [&](double reduction) { levelTimes.append(QJsonArray{meter.Now(), reduction}); });
+    QObject::connect(&window.Document(), &ModelDocument::LevelReady, &loop,
+                     [&](int percent) { levelTimes.append(QJsonArray{meter.Now(), percent}); });
     if (auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar")))
         QObject::connect(bar, &QProgressBar::valueChanged, &loop, [&] { ++progressUpdates; });
     EventLoopStallMeter loadMeter;
@@ -188,7 +190,10 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
         // The file is read on a thread of its own while the event loop runs; then both views
         // draw the new model.
         loadMeter.Start();
-        window.LoadModel(modelPath, QFileInfo(modelPath).suffix());
+        window.LoadModel(modelPath);
+    });
+    // Connected after the window's own slot: drawing the new model is counted.
+    QObject::connect(&window.Document(), &ModelDocument::ModelOpened, &loop, [&] {
         loadMeter.Stop();
         loadModelSeconds = clock.nsecsElapsed() / 1e9;
         meter.Start();
@@ -198,8 +203,8 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     QTimer::singleShot(30 * 60 * 1000, &loop, &QEventLoop::quit);
     loop.exec();
 
-    report.insert(QStringLiteral("triangles"),
-                  window.LoadedModel() ? static_cast<qint64>(window.LoadedModel()->GetNumberOfPolys()) : -1);
+    vtkPolyData *loaded = window.Document().LoadedModel();
+    report.insert(QStringLiteral("triangles"), loaded ? static_cast<qint64>(loaded->GetNumberOfPolys()) : -1);
     report.insert(QStringLiteral("loadModelSeconds"), loadModelSeconds);
     report.insert(QStringLiteral("load"), QJsonObject{{QStringLiteral("longestStallMs"), loadMeter.LongestGapMs()},
                                                       {QStringLiteral("stallsOver100ms"), loadMeter.GapsLongerThan(100)},
@@ -224,12 +229,12 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
 
     // The other operations, each on the loaded model as the window offers them.
     if (finishedSeconds > 0) {
-        report.insert(QStringLiteral("custom10"), RunOperation(window, [&] { window.StartReduction(10); }));
-        report.insert(QStringLiteral("byError0.001"), RunOperation(window, [&] { window.StartErrorReduction(0.001); }));
+        report.insert(QStringLiteral("custom10"), RunOperation(window, [&] { window.Document().ReduceToShare(10); }));
+        report.insert(QStringLiteral("byError0.001"), RunOperation(window, [&] { window.Document().ReduceWithinError(0.001); }));
         // Back to the loaded model (drawn before the meter starts), then smoothed.
         window.findChild<QAction *>(QStringLiteral("actionDecimation100"))->trigger();
         Wait(500);
-        report.insert(QStringLiteral("smoothing"), RunOperation(window, [&] { window.StartSmoothing(); }));
+        report.insert(QStringLiteral("smoothing"), RunOperation(window, [&] { window.Document().Smooth(); }));
         report.insert(QStringLiteral("redrawSmoothed"), TimeRedraws(window));
     }
     return report;

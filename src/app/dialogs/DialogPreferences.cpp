@@ -50,7 +50,9 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->btnRestoreDefault, &QPushButton::clicked, this, &DialogPreferences::RestoreDefaultColors);
     FillReductionMethods();
     connect(ui->comboBoxReduction, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
-        StoreReductionEngine(*lumeno::EngineFromKey(ui->comboBoxReduction->currentData().toString()));
+        const lumeno::ReductionEngine engine = *lumeno::EngineFromKey(ui->comboBoxReduction->currentData().toString());
+        StoreReductionEngine(engine);
+        emit PreferencesEngineChanged(engine);
     });
     // A build without the update check (a distribution's package) has nothing to switch.
     ui->checkBoxUpdates->setVisible(Updater::BuiltIn);

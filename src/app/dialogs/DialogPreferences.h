@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QDialog>
 
+#include "mesh/ReductionEngine.h"
+
 class QColorDialog;
 class QPushButton;
 
@@ -23,6 +25,7 @@ signals:
     void PreferencesColorChanged(QColor color);
     void PreferencesColorBackgroundTopChanged(QColor color);
     void PreferencesColorBackgroundBottomChanged(QColor color);
+    void PreferencesEngineChanged(lumeno::ReductionEngine engine);
 
 protected:
     void changeEvent(QEvent *event) override;

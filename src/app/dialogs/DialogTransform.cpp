@@ -1,7 +1,7 @@
 #include "dialogs/DialogTransform.h"
 #include "ui_DialogTransform.h"
 
-#include "MainWindow.h"
+#include "ModelDocument.h"
 #include "mesh/ModelTransform.h"
 
 #include <QMessageBox>
@@ -23,8 +23,8 @@ int DecimalsFor(double size)
 
 } // namespace
 
-DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &bounds, QWidget *parent)
-    : QDialog(parent), ui(new Ui::TransformDialog), mainWindow(mainWindow)
+DialogTransform::DialogTransform(ModelDocument *document, const vtkBoundingBox &bounds, QWidget *parent)
+    : QDialog(parent), ui(new Ui::TransformDialog), document(document)
 {
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
@@ -33,7 +33,7 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
     for (int axis = 0; axis < 3; ++axis)
         modelSize[axis] = bounds.IsValid() ? bounds.GetLength(axis) : 0.0;
     FitScaleBoxes();
-    openingState = mainWindow->ModelTransformState();
+    openingState = document->Transform();
     ShowInBoxes(openingState);
 
     connect(ui->spinBoxRotateX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
@@ -53,7 +53,10 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
     connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransformation);
     connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransformationSlot);
     connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelSlot);
-    connect(mainWindow, &MainWindow::ModelTransformRestored, this, &DialogTransform::ShowRestoredTransform);
+    connect(document, &ModelDocument::TransformRestored, this, &DialogTransform::ShowRestoredTransform);
+    // An edit made while another model is read would be dropped with the model it was for.
+    connect(document, &ModelDocument::StateChanged, this,
+            [this] { setEnabled(!this->document->IsReading() && !this->document->IsSaving()); });
 }
 
 DialogTransform::~DialogTransform()
@@ -107,7 +110,7 @@ void DialogTransform::ShowInBoxes(const TransformState &state)
 
 void DialogTransform::ShowRestoredTransform()
 {
-    openingState = mainWindow->ModelTransformState();
+    openingState = document->Transform();
     ShowInBoxes(openingState);
 }
 
@@ -128,7 +131,7 @@ double DialogTransform::FactorOfBox(int axis, double currentFactor) const
 
 void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
 {
-    const TransformState state = mainWindow->ModelTransformState();
+    const TransformState state = document->Transform();
     for (int axis = 0; axis < 3; ++axis)
         factor[axis] = FactorOfBox(axis, state.scale[axis]);
 }
@@ -142,13 +145,13 @@ void DialogTransform::DoTransformation(double)
     double factor[3];
     FactorsOfTheBoxes(factor);
     const bool usable = IsUsable(factor);
-    TransformState state = mainWindow->ModelTransformState();
+    TransformState state = document->Transform();
     for (int axis = 0; axis < 3; ++axis) {
         if (usable)
             state.scale[axis] = factor[axis];
         state.rotation[axis] = RotationBox(axis)->value();
     }
-    mainWindow->SetModelTransform(state);
+    document->SetTransform(state);
 }
 
 void DialogTransform::ScaleValuesChangeX(double)
@@ -174,7 +177,7 @@ void DialogTransform::ScaleValuesChange(int axis)
         DoTransformation(0.0);
         return;
     }
-    TransformState state = mainWindow->ModelTransformState();
+    TransformState state = document->Transform();
     const double factor = FactorOfBox(axis, state.scale[axis]);
     const double factors[3] = {factor, factor, factor};
     const bool usable = IsUsable(factors);
@@ -189,7 +192,7 @@ void DialogTransform::ScaleValuesChange(int axis)
         shownFactor[other] = factor;
     }
     updating = false;
-    mainWindow->SetModelTransform(state);
+    document->SetTransform(state);
 }
 
 void DialogTransform::ShowLockState()
@@ -204,9 +207,9 @@ void DialogTransform::ShowLockState()
 void DialogTransform::ResetTransformation()
 {
     TransformState identity;
-    identity.applied = mainWindow->ModelTransformState().applied;
+    identity.applied = document->Transform().applied;
     ShowInBoxes(identity);
-    mainWindow->SetModelTransform(identity);
+    document->SetTransform(identity);
 }
 
 void DialogTransform::ApplyTransformationSlot()
@@ -229,24 +232,24 @@ void DialogTransform::ApplyTransformationSlot()
                                 "model must stay within the coordinates a model file can hold."));
         return;
     }
-    TransformState state = mainWindow->ModelTransformState();
+    TransformState state = document->Transform();
     for (int axis = 0; axis < 3; ++axis) {
         state.scale[axis] = factor[axis];
         state.rotation[axis] = rotation[axis];
     }
     state.applied = true;
-    mainWindow->SetModelTransform(state);
-    mainWindow->RecordTransform(openingState, state);
+    document->SetTransform(state);
+    emit TransformSettled(openingState, state);
     close();
 }
 
 void DialogTransform::CancelSlot()
 {
-    TransformState state = mainWindow->ModelTransformState();
+    TransformState state = document->Transform();
     state.applied = false;
-    mainWindow->SetModelTransform(state);
+    document->SetTransform(state);
     ResetTransformation();
-    mainWindow->RecordTransform(openingState, mainWindow->ModelTransformState());
+    emit TransformSettled(openingState, document->Transform());
     close();
 }
 

@@ -4,7 +4,7 @@
 
 #include "TransformState.h"
 
-class MainWindow;
+class ModelDocument;
 class vtkBoundingBox;
 class QDoubleSpinBox;
 
@@ -13,17 +13,20 @@ class TransformDialog;
 }
 
 // Sizes along X, Y, Z and rotation angles for the model, previewed at once in both
-// views. The state it edits belongs to the main window (ModelTransformState and
-// SetModelTransform), so several dialogs can be open at once and a reopened dialog
-// shows the current state.
+// views. The state it edits belongs to the document, so several dialogs can be open at
+// once and a reopened dialog shows the current state.
 class DialogTransform : public QDialog
 {
     Q_OBJECT
 
 public:
     // The bounds are those of the shown model, without the transform.
-    DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &modelBounds, QWidget *parent = nullptr);
+    DialogTransform(ModelDocument *document, const vtkBoundingBox &modelBounds, QWidget *parent = nullptr);
     ~DialogTransform() override;
+
+signals:
+    // OK or Cancel ended an edit: what the edit history records.
+    void TransformSettled(const TransformState &before, const TransformState &after);
 
 private slots:
     void DoTransformation(double);
@@ -56,7 +59,7 @@ private:
     QDoubleSpinBox *RotationBox(int axis) const;
 
     Ui::TransformDialog *ui;
-    MainWindow *mainWindow;
+    ModelDocument *document;
     double modelBounds[6];
     double modelSize[3];
     // What the size boxes were last filled with (as they hold it), and the factors it stands for.

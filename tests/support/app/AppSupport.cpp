@@ -144,7 +144,10 @@ QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answe
 {
     ModalAnswers answering(std::move(answers));
     Action(window, QString::fromLatin1(action))->trigger();
-    QTest::qWait(100);
+    // Until every answer is given and the file work the action started has ended, with its messages.
+    const ModelDocument &document = window.Document();
+    WaitUntil([&] { return answering.AllGiven() && !document.IsReading() && !document.IsSaving(); }, 60000);
+    QCoreApplication::processEvents();
     if (!answering.AllGiven())
         return {QStringLiteral("a dialog of %1 did not come").arg(QLatin1String(action))};
     return answering.Closed();
@@ -152,20 +155,22 @@ QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answe
 
 bool WaitForCascade(MainWindow &window, int timeoutMs)
 {
-    return WaitUntil([&window] { return Action(window, QStringLiteral("actionDecimationSet"))->isEnabled(); },
+    const ModelDocument &document = window.Document();
+    return WaitUntil([&document] { return !document.IsReading() && document.LoadedModel() &&
+                                          document.RunningJob() == ModelDocument::Job::None; },
                      timeoutMs);
 }
 
 bool WaitForMeshJob(MainWindow &window, int timeoutMs)
 {
-    return WaitUntil([&window] { return !window.IsMeshJobRunning(); }, timeoutMs);
+    return WaitUntil([&window] { return window.Document().RunningJob() == ModelDocument::Job::None; }, timeoutMs);
 }
 
 bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
 {
     if (!WriteModel(model, path))
         return false;
-    window.LoadModel(path, QFileInfo(path).suffix());
+    window.LoadModel(path);
     return WaitForCascade(window);
 }
 

@@ -64,7 +64,7 @@ inline const QStringList DefaultColours{"#ffffff", "#e6e6e6", "#ffffff"};
 // Triggers the action with these answers; returns the texts of the message boxes that came after them.
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers = {});
 
-// The levels of the last load are done when the custom reduction becomes available.
+// The file asked for last is read (or failed) and the levels of the model open are done.
 bool WaitForCascade(MainWindow &window, int timeoutMs = 120000);
 // The mesh operation started last (cascade, reduction, smoothing) has ended.
 bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000);

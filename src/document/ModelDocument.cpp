@@ -1,0 +1,450 @@
+#include "ModelDocument.h"
+
+#include "DocumentFileWork.h"
+#include "MeshWorker.h"
+#include "PrepareForDrawing.h"
+#include "io/FilePaths.h"
+#include "io/ModelWriter.h"
+#include "mesh/KeptShare.h"
+#include "mesh/ModelTransform.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <vtkAlgorithm.h>
+#include <vtkCallbackCommand.h>
+#include <vtkTransform.h>
+
+#include <climits>
+#include <utility>
+
+namespace {
+
+void NoteReadProgress(vtkObject *caller, unsigned long, void *percent, void *)
+{
+    if (auto *reader = vtkAlgorithm::SafeDownCast(caller))
+        *static_cast<std::atomic<int> *>(percent) = static_cast<int>(reader->GetProgress() * 100.0);
+}
+
+QString StepStatus(int step)
+{
+    return QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[size_t(step)].statusText);
+}
+
+} // namespace
+
+// What a read hands over; the reading thread holds it as long as the document.
+struct ModelDocument::ReadJob
+{
+    lumeno::ReadResult result;
+    std::shared_ptr<std::atomic<int>> percent = std::make_shared<std::atomic<int>>(0);
+    int number = 0;
+};
+
+ModelDocument::ModelDocument(lumeno::ReductionEngine engine, QObject *parent) : QObject(parent), engine(engine)
+{
+    qRegisterMetaType<ModelDocument::Result>();
+    worker = new MeshWorker;
+    worker->moveToThread(&meshThread);
+    connect(worker, &MeshWorker::StepStarted, this, &ModelDocument::OnStepStarted);
+    connect(worker, &MeshWorker::Progress, this, &ModelDocument::OnProgress);
+    connect(worker, &MeshWorker::LevelReady, this, &ModelDocument::OnLevelReady);
+    connect(worker, &MeshWorker::Finished, this, &ModelDocument::OnJobFinished);
+    meshThread.setObjectName(QStringLiteral("mesh worker"));
+    meshThread.start();
+
+    readProgressTimer.setInterval(100);
+    connect(&readProgressTimer, &QTimer::timeout, this, [this] {
+        if (reading && readPercent && job == Job::None)
+            emit Progress(*readPercent);
+    });
+}
+
+ModelDocument::~ModelDocument()
+{
+    // A cancelled operation stops within a moment; what it leaves behind is dropped unseen.
+    worker->CancelThrough(INT_MAX);
+    meshThread.quit();
+    meshThread.wait();
+    delete worker; // its thread has ended: no event of it can run any more
+}
+
+QString ModelDocument::Status() const
+{
+    // A file being read has the status until it is read; a job of the current model goes on meanwhile.
+    if (reading)
+        return tr("Opening file...");
+    return job != Job::None ? jobStatus : idleStatus;
+}
+
+void ModelDocument::Open(const QString &path)
+{
+    const int number = ++readNumber; // the newest request wins over a file still being read
+    if (!lumeno::PathExists(path)) {
+        reading = false;
+        readProgressTimer.stop();
+        lumeno::ReadResult missing;
+        missing.failure = lumeno::ReadFailure::Missing;
+        emit StateChanged();
+        emit OpenFailed(path, missing);
+        return;
+    }
+    auto read = std::make_shared<ReadJob>();
+    read->number = number;
+    readPercent = read->percent;
+    reading = true;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    RunFileWork(
+        this,
+        [read, path, suffix] {
+            read->result = lumeno::ReadModel(path, suffix, [&read](vtkAlgorithm *reader) {
+                auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+                observer->SetCallback(NoteReadProgress);
+                observer->SetClientData(read->percent.get());
+                reader->AddObserver(vtkCommand::ProgressEvent, observer);
+            });
+            if (read->result.model)
+                PrepareForDrawing(read->result.model);
+        },
+        [this, read, path] { FinishOpen(*read, path); });
+    readProgressTimer.start();
+    emit Progress(0);
+    emit StateChanged();
+}
+
+void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
+{
+    if (read.number != readNumber || !reading)
+        return; // cancelled, or another file asked for meanwhile
+    reading = false;
+    readProgressTimer.stop();
+    if (read.result.failure != lumeno::ReadFailure::None) {
+        emit StateChanged();
+        emit OpenFailed(path, read.result);
+        return;
+    }
+    Clear();
+    loaded = read.result.model;
+    filePath = QFileInfo(path).absoluteFilePath();
+    format = QFileInfo(path).suffix().toLower();
+    if (read.result.untriangulatedPolygons > 0)
+        readNote = tr("%1 polygons without area could not be made into triangles and were left out.")
+                       .arg(read.result.untriangulatedPolygons);
+    shown = {loaded, QStringLiteral("100%"), {}};
+    emit ModelOpened();
+    StartLevels(false);
+}
+
+void ModelDocument::Close()
+{
+    StopWork();
+    Clear();
+    emit ModelClosed();
+    emit StateChanged();
+}
+
+void ModelDocument::Clear()
+{
+    CancelJob();
+    worker->ForgetReference();
+    loaded = nullptr;
+    filePath.clear();
+    format.clear();
+    readNote.clear();
+    levels.fill({});
+    shown = {};
+    transform = {};
+    idleStatus.clear();
+}
+
+void ModelDocument::StartLevels(bool again)
+{
+    levels.fill({});
+    levelsAgain = again;
+    if (!BeginJob(Job::Levels, StepStatus(0)))
+        return;
+    worker->StartCascade(jobNumber, CopyOf(loaded), engine);
+}
+
+void ModelDocument::SetEngine(lumeno::ReductionEngine newEngine)
+{
+    if (newEngine == engine)
+        return;
+    engine = newEngine;
+    if (!loaded)
+        return;
+    CancelJob();
+    StartLevels(true);
+}
+
+vtkSmartPointer<vtkPolyData> ModelDocument::CopyOf(vtkPolyData *model) const
+{
+    // The worker gets an object of its own (sharing the arrays) and reads it only.
+    auto copy = vtkSmartPointer<vtkPolyData>::New();
+    copy->ShallowCopy(model);
+    return copy;
+}
+
+bool ModelDocument::BeginJob(Job kind, const QString &status)
+{
+    if (job != Job::None || !loaded)
+        return false;
+    job = kind;
+    ++jobNumber;
+    jobStatus = status;
+    emit Progress(0);
+    emit StateChanged();
+    return true;
+}
+
+void ModelDocument::EndJob(const QString &outcome)
+{
+    job = Job::None;
+    idleStatus = outcome;
+    emit StateChanged();
+}
+
+void ModelDocument::CancelJob()
+{
+    if (job == Job::None)
+        return;
+    worker->CancelThrough(jobNumber);
+    EndJob(QString());
+    emit JobEnded();
+}
+
+void ModelDocument::Cancel()
+{
+    if (reading) {
+        ++readNumber;
+        reading = false;
+        readProgressTimer.stop();
+        if (job == Job::None)
+            idleStatus = loaded ? tr("Opening cancelled. The right view still shows %1.").arg(shown.label)
+                                : tr("Opening cancelled.");
+        emit StateChanged();
+    } else if (job != Job::None) {
+        CancelJob();
+        SetCancelledStatus(false);
+    }
+}
+
+void ModelDocument::StopWork()
+{
+    if (reading) {
+        ++readNumber;
+        reading = false;
+        readProgressTimer.stop();
+        emit StateChanged();
+    }
+    CancelJob();
+}
+
+void ModelDocument::SetCancelledStatus(bool replaced)
+{
+    idleStatus = (replaced ? tr("Cancelled. The right view now shows %1.")
+                           : tr("Cancelled. The right view still shows %1."))
+                     .arg(shown.label);
+    emit StateChanged();
+}
+
+bool ModelDocument::CancelReplacedJob()
+{
+    if (job == Job::None || job == Job::Levels)
+        return false;
+    CancelJob();
+    return true;
+}
+
+void ModelDocument::SetShown(const Result &result)
+{
+    shown = result;
+    emit ShownChanged();
+}
+
+void ModelDocument::ShowLevel(int percent)
+{
+    if (!loaded || percent < 10 || percent > 100 || percent % 10 != 0)
+        return;
+    const Result result = percent == 100
+                              ? Result{loaded, QStringLiteral("100%"), {}}
+                              : Result{LevelOf(percent).model, QStringLiteral("%1%").arg(percent),
+                                       LevelOf(percent).deviation};
+    if (!result.model)
+        return;
+    RestoreResult(result);
+}
+
+void ModelDocument::RestoreResult(const Result &result)
+{
+    if (!result.model)
+        return;
+    const bool replaced = CancelReplacedJob();
+    SetShown(result);
+    if (replaced)
+        SetCancelledStatus(true);
+}
+
+void ModelDocument::ReduceToShare(double percent)
+{
+    const QString share = QLocale().toString(percent, 'g', 6);
+    if (!BeginJob(Job::Reduction, tr("Decimating %1%...").arg(share)))
+        return;
+    jobLabel = share + QLatin1Char('%');
+    jobKeepPercent = percent;
+    worker->StartReduction(jobNumber, CopyOf(loaded), (100.0 - percent) / 100.0, engine);
+}
+
+void ModelDocument::ReduceWithinError(double maxError)
+{
+    const QString bound = QLocale().toString(maxError, 'g', 6);
+    if (!BeginJob(Job::ErrorReduction, tr("Decimating to error bound %1...").arg(bound)))
+        return;
+    jobLabel = bound;
+    worker->StartErrorReduction(jobNumber, CopyOf(loaded), maxError, engine);
+}
+
+void ModelDocument::Smooth()
+{
+    if (!shown.model || shown.model->GetNumberOfPoints() == 0 || !BeginJob(Job::Smoothing, tr("Smoothing...")))
+        return;
+    jobLabel = shown.label; // the smoothed model keeps the label of the one it came from
+    worker->StartSmoothing(jobNumber, CopyOf(shown.model), CopyOf(loaded));
+}
+
+void ModelDocument::SetTransform(const TransformState &state)
+{
+    if (state == transform)
+        return;
+    transform = state;
+    emit TransformChanged();
+}
+
+void ModelDocument::RestoreTransform(const TransformState &state)
+{
+    SetTransform(state);
+    emit TransformRestored();
+}
+
+bool ModelDocument::Save(const QString &path)
+{
+    if (!loaded || saving)
+        return false;
+    const QString suffix = QFileInfo(path).suffix();
+    // The writing thread gets an object of its own, sharing the shown model's arrays.
+    vtkSmartPointer<vtkPolyData> model = CopyOf(shown.model ? shown.model : loaded);
+    vtkSmartPointer<vtkTransform> modelTransform;
+    if (transform.applied && lumeno::IsModelSuffix(suffix))
+        modelTransform = lumeno::MakeModelTransform(transform.scale.data(), transform.rotation.data());
+    saving = true;
+    emit StateChanged();
+    auto result = std::make_shared<lumeno::ModelWriteResult>();
+    RunFileWork(
+        this,
+        [result, model, modelTransform, path, suffix] {
+            *result = lumeno::WriteModelFile(
+                modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+        },
+        [this, result, path] {
+            saving = false;
+            if (result->written)
+                idleStatus = tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(path).absoluteFilePath()));
+            emit StateChanged();
+            emit SaveFinished(path, result->written, result->error);
+        });
+    return true;
+}
+
+void ModelDocument::OnStepStarted(int jobDone, int step)
+{
+    if (jobDone != jobNumber || job != Job::Levels)
+        return;
+    jobStatus = levelsAgain ? tr("The levels are made again with the engine chosen: %1").arg(StepStatus(step))
+                            : StepStatus(step);
+    emit StateChanged();
+}
+
+void ModelDocument::OnProgress(int jobDone, int percent)
+{
+    if (jobDone == jobNumber && job != Job::None)
+        emit Progress(percent);
+}
+
+void ModelDocument::OnLevelReady(int jobDone, int step, vtkSmartPointer<vtkPolyData> level,
+                                 lumeno::SurfaceDeviation deviation)
+{
+    if (jobDone != jobNumber || job != Job::Levels)
+        return;
+    const int percent = lumeno::DecimationCascade[size_t(step)].percent;
+    levels[size_t(percent / 10 - 1)] = {level, deviation};
+    emit LevelReady(percent);
+}
+
+// "Done", or, when the result keeps far more triangles than asked (lumeno::IsFarFromAskedShare),
+// that the model cannot be reduced that far: for the levels, the one farthest from its share.
+QString ModelDocument::ShareOutcome(Job finished, vtkPolyData *result) const
+{
+    const vtkIdType loadedTriangles = loaded ? loaded->GetNumberOfPolys() : 0;
+    const QLocale locale;
+    if (finished == Job::Reduction && result) {
+        const double kept = lumeno::KeptPercent(loadedTriangles, result->GetNumberOfPolys());
+        if (lumeno::IsFarFromAskedShare(jobKeepPercent, kept))
+            return tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% "
+                      "asked.")
+                .arg(locale.toString(kept, 'g', 3), locale.toString(jobKeepPercent, 'g', 6));
+    }
+    if (finished == Job::Levels) {
+        double farthest = 0.0;
+        QString text;
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+            vtkPolyData *model = LevelOf(level.percent).model;
+            const double kept = model ? lumeno::KeptPercent(loadedTriangles, model->GetNumberOfPolys()) : 0.0;
+            if (lumeno::IsFarFromAskedShare(level.percent, kept) && kept - level.percent > farthest) {
+                farthest = kept - level.percent;
+                text = tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.")
+                           .arg(level.percent)
+                           .arg(locale.toString(kept, 'g', 3));
+            }
+        }
+        if (!text.isEmpty())
+            return text;
+    }
+    return tr("Done");
+}
+
+void ModelDocument::OnJobFinished(int jobDone, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation)
+{
+    if (jobDone != jobNumber || job == Job::None)
+        return;
+    const Job finished = job;
+    QString outcome = ShareOutcome(finished, result);
+    if (finished == Job::Levels && !readNote.isEmpty())
+        outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+    EndJob(outcome);
+    switch (finished) {
+    case Job::Levels:
+        // The right view returns to the loaded model, whatever level was chosen meanwhile,
+        // unless the levels were made again for another engine.
+        if (!levelsAgain)
+            SetShown({loaded, QStringLiteral("100%"), {}});
+        emit LevelsFinished();
+        break;
+    case Job::Reduction:
+    case Job::ErrorReduction:
+        // A run that gave no model leaves the right view as it was.
+        if (result)
+            SetShown({result, jobLabel, deviation});
+        break;
+    case Job::Smoothing:
+        if (result) {
+            const Result before = shown;
+            SetShown({result, jobLabel, deviation});
+            emit Smoothed(before, shown);
+        }
+        break;
+    case Job::None:
+        break;
+    }
+    emit JobEnded();
+}

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "TransformState.h"
+#include "io/ModelReader.h"
+#include "mesh/DecimationLevels.h"
+#include "mesh/ReductionEngine.h"
+#include "mesh/SurfaceDeviation.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
+
+#include <array>
+#include <atomic>
+#include <memory>
+
+class MeshWorker;
+
+// The open model and everything made of it: the file it was read from, its nine levels with
+// their deviations, the result the right view shows, the transform, and the work running on
+// it. Files are read and written on threads of their own, mesh operations one at a time on
+// the worker's thread; every outcome comes back as a signal on the document's thread. The
+// window presents it; the tests drive it without a display.
+class ModelDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Job { None, Levels, Reduction, ErrorReduction, Smoothing };
+
+    // A model the right view can show, with its label ("50%", "0.001") and how far it lies
+    // from the loaded model.
+    struct Result
+    {
+        vtkSmartPointer<vtkPolyData> model;
+        QString label;
+        lumeno::SurfaceDeviation deviation;
+    };
+    struct Level
+    {
+        vtkSmartPointer<vtkPolyData> model; // null until made
+        lumeno::SurfaceDeviation deviation;
+    };
+
+    explicit ModelDocument(lumeno::ReductionEngine engine, QObject *parent = nullptr);
+    ~ModelDocument() override;
+
+    // Reads the file; ModelOpened or OpenFailed follows unless Cancel or another Open comes
+    // first. The current model, its levels and its jobs stay until the new one has been read.
+    void Open(const QString &path);
+    void Close();
+    // 100 shows the loaded model; a level not made yet changes nothing.
+    void ShowLevel(int percent);
+    // The operations below run one at a time and do nothing without a model or while
+    // another runs; their result replaces the shown one when it arrives.
+    void ReduceToShare(double percent);
+    void ReduceWithinError(double maxError);
+    void Smooth();
+    // Shows an earlier result again (Undo, Redo), replacing a reduction or smoothing that runs.
+    void RestoreResult(const Result &result);
+    // The transform edited in the transform dialog, previewed on both views.
+    void SetTransform(const TransformState &state);
+    // The same, put back by Undo or Redo.
+    void RestoreTransform(const TransformState &state);
+    // Writes the shown model, through the transform once accepted; SaveFinished follows.
+    // False when nothing is written: no model, or a file is being written.
+    bool Save(const QString &path);
+    // The reading of a file, or else the running mesh operation. The levels made so far and
+    // the shown model stay.
+    void Cancel();
+    // Both the reading and the running operation: nothing of them arrives any more.
+    void StopWork();
+    // A newly chosen engine makes the open model's levels again.
+    void SetEngine(lumeno::ReductionEngine engine);
+
+    vtkPolyData *LoadedModel() const { return loaded; }
+    const QString &FilePath() const { return filePath; }
+    // The loaded file's suffix, in lower case: the levels' sizes are told for it.
+    const QString &Format() const { return format; }
+    // By percent: 10 ... 90.
+    const Level &LevelOf(int percent) const { return levels[size_t(percent / 10 - 1)]; }
+    const Result &Shown() const { return shown; }
+    const TransformState &Transform() const { return transform; }
+    lumeno::ReductionEngine Engine() const { return engine; }
+    Job RunningJob() const { return job; }
+    bool IsReading() const { return reading; }
+    bool IsSaving() const { return saving; }
+    // Reading, writing or a mesh operation: what the progress bar and Cancel are for.
+    bool IsBusy() const { return reading || job != Job::None; }
+    // What the status line says: the work running, or how the last one ended.
+    QString Status() const;
+
+signals:
+    // Reading, writing or a job started or ended, or the status changed.
+    void StateChanged();
+    // Whole percents of the reading or of the running operation.
+    void Progress(int percent);
+    void ModelOpened();
+    void OpenFailed(const QString &path, const lumeno::ReadResult &result);
+    void ModelClosed();
+    void LevelReady(int percent);
+    void LevelsFinished();
+    void ShownChanged();
+    // A smoothing ended: the shown result went from `before` to `after`.
+    void Smoothed(const ModelDocument::Result &before, const ModelDocument::Result &after);
+    void TransformChanged();
+    void TransformRestored();
+    void SaveFinished(const QString &path, bool written, const QString &error);
+    // A mesh operation ended, finished or cancelled.
+    void JobEnded();
+
+private:
+    struct ReadJob;
+
+    void FinishOpen(const ReadJob &read, const QString &path);
+    void Clear();
+    void StartLevels(bool again);
+    bool BeginJob(Job kind, const QString &status);
+    void EndJob(const QString &outcome);
+    void CancelJob();
+    void SetShown(const Result &result);
+    // Cancels a reduction or smoothing whose result would replace the one shown now; true if one ran.
+    bool CancelReplacedJob();
+    void SetCancelledStatus(bool replaced);
+    QString ShareOutcome(Job finished, vtkPolyData *result) const;
+    vtkSmartPointer<vtkPolyData> CopyOf(vtkPolyData *model) const;
+
+    void OnStepStarted(int job, int step);
+    void OnProgress(int job, int percent);
+    void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
+    void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
+
+    lumeno::ReductionEngine engine;
+    vtkSmartPointer<vtkPolyData> loaded;
+    QString filePath;
+    QString format;
+    QString readNote; // what the levels' outcome adds of the model as read
+    std::array<Level, lumeno::LevelCount> levels;
+    Result shown;
+    TransformState transform;
+
+    // Reading: only the read numbered readNumber is waited for; its progress is polled.
+    bool reading = false;
+    int readNumber = 0;
+    std::shared_ptr<std::atomic<int>> readPercent;
+    QTimer readProgressTimer;
+    bool saving = false;
+
+    // The mesh operations: the worker lives on meshThread for the document's lifetime.
+    // Signals of any job but the running one (numbered jobNumber) are dropped.
+    QThread meshThread;
+    MeshWorker *worker = nullptr;
+    Job job = Job::None;
+    int jobNumber = 0;
+    bool levelsAgain = false;  // the levels are made again for a new engine
+    QString jobLabel;          // the shown result's label once the job ends
+    double jobKeepPercent = 0; // the share of the triangles a reduction was asked to keep
+    QString jobStatus;
+    QString idleStatus;
+};
+
+Q_DECLARE_METATYPE(ModelDocument::Result)

@@ -1,0 +1,278 @@
+// The open model and what is done to it, without a window: the nine levels after a load, the
+// reductions and smoothing, loads and cancels while they run, the engine switch, failed opens
+// and saving.
+#include "TestSupport.h"
+
+#include "ModelDocument.h"
+#include "mesh/DecimationLevels.h"
+
+#include <QSignalSpy>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(lumeno::ReductionEngine)
+Q_DECLARE_METATYPE(lumeno::ReadResult)
+
+namespace {
+
+// A sphere of 2 * theta * (phi - 2) triangles, written once.
+QString SphereFile(int theta, int phi)
+{
+    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
+    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
+}
+
+int Polys(vtkPolyData *model)
+{
+    return model ? int(model->GetNumberOfPolys()) : -1;
+}
+
+bool Idle(const ModelDocument &document)
+{
+    return testing::WaitUntil([&] { return !document.IsReading() && !document.IsSaving() &&
+                                           document.RunningJob() == ModelDocument::Job::None; },
+                              120000);
+}
+
+bool OpenAndWait(ModelDocument &document, const QString &path)
+{
+    document.Open(path);
+    return Idle(document) && document.LoadedModel();
+}
+
+// Every level keeps close to its nominal share of the loaded model's triangles.
+bool LevelsNearTheirShares(const ModelDocument &document)
+{
+    const double loaded = Polys(document.LoadedModel());
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+        if (std::abs(Polys(document.LevelOf(level.percent).model) / loaded - level.percent / 100.0) > 0.02 ||
+            !document.LevelOf(level.percent).deviation.IsMeasured())
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void levelsReductionsAndSmoothing_data()
+    {
+        QTest::addColumn<lumeno::ReductionEngine>("engine");
+        QTest::newRow("classic") << lumeno::ReductionEngine::Classic;
+        QTest::newRow("quality") << lumeno::ReductionEngine::Quality;
+    }
+
+    void levelsReductionsAndSmoothing()
+    {
+        QFETCH(lumeno::ReductionEngine, engine);
+        ModelDocument document(engine);
+        QSignalSpy levels(&document, &ModelDocument::LevelReady);
+        QSignalSpy progress(&document, &ModelDocument::Progress);
+        document.Open(SphereFile(100, 42));
+        QVERIFY(document.IsReading() && document.IsBusy());
+        QVERIFY(Idle(document));
+        QCOMPARE(levels.count(), lumeno::LevelCount);
+        QVERIFY(LevelsNearTheirShares(document));
+        QVERIFY(progress.count() >= lumeno::LevelCount);
+        QCOMPARE(document.Status(), document.tr("Done"));
+        QCOMPARE(document.Shown().model.Get(), document.LoadedModel());
+
+        // A custom share keeps its decimals in the label; the result tells its deviation.
+        const int loaded = Polys(document.LoadedModel());
+        document.ReduceToShare(37.5);
+        QCOMPARE(document.RunningJob(), ModelDocument::Job::Reduction);
+        QVERIFY(document.Status() != document.tr("Done"));
+        QVERIFY(Idle(document));
+        QCOMPARE(document.Shown().label, QStringLiteral("37.5%"));
+        QVERIFY(std::abs(Polys(document.Shown().model) - loaded * 0.375) <= loaded / 50 + 2);
+        QVERIFY(document.Shown().deviation.IsMeasured());
+        document.ReduceWithinError(0.01);
+        QVERIFY(Idle(document));
+        QVERIFY(Polys(document.Shown().model) < loaded / 2);
+
+        // Smoothing moves the points of what is shown and keeps its label; the level is still there.
+        document.ShowLevel(50);
+        vtkSmartPointer<vtkPolyData> level = document.Shown().model;
+        QSignalSpy smoothed(&document, &ModelDocument::Smoothed);
+        document.Smooth();
+        QVERIFY(Idle(document));
+        QCOMPARE(smoothed.count(), 1);
+        QCOMPARE(document.Shown().label, QStringLiteral("50%"));
+        QCOMPARE(Polys(document.Shown().model), Polys(level));
+        QVERIFY(document.Shown().model->GetBounds()[1] < level->GetBounds()[1]);
+        document.ShowLevel(50);
+        QCOMPARE(document.Shown().model.Get(), level.Get());
+    }
+
+    // 300 triangles on one edge: the quality engine keeps them all, and the status says so.
+    void sharesNotReachedAreTold()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        const QString path = testing::ScratchFile(QStringLiteral("fan.stl"));
+        QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), path));
+        QVERIFY(OpenAndWait(document, path));
+        QCOMPARE(document.Status(),
+                 QStringLiteral("Done, but the model cannot be reduced that far: the 10% level keeps 100% of the "
+                                "triangles."));
+        document.ReduceToShare(37.5);
+        QVERIFY(Idle(document));
+        QCOMPARE(document.Status(), QStringLiteral("Done, but the model cannot be reduced that far: 100% of the "
+                                                   "triangles are kept, not the 37.5% asked."));
+    }
+
+    // Each new open stops the running levels at once; nothing of a stopped run arrives later,
+    // whether the new file is asked for before or after its first level.
+    void newOpensWhileTheLevelsAreMade()
+    {
+        const QString large = SphereFile(400, 202), other = SphereFile(300, 152);
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        for (int round = 0; round < 4; ++round) {
+            document.Open(round % 2 ? other : large);
+            if (round % 2)
+                QVERIFY(testing::WaitUntil([&] { return document.LevelOf(90).model; }, 120000));
+        }
+        document.Open(large);
+        document.Open(other);
+        QVERIFY(Idle(document));
+        QCOMPARE(Polys(document.LoadedModel()), 2 * 300 * 150);
+        QVERIFY(LevelsNearTheirShares(document));
+
+        document.Open(large);
+        QVERIFY(testing::WaitUntil([&] { return document.LevelOf(90).model; }, 120000));
+        document.Close();
+        QVERIFY(!document.LoadedModel() && !document.Shown().model && !document.LevelOf(90).model);
+        // Had a level of the closed model still come, it would have come before those of the next.
+        QSignalSpy levels(&document, &ModelDocument::LevelReady);
+        QVERIFY(OpenAndWait(document, SphereFile(40, 30)));
+        QCOMPARE(levels.count(), lumeno::LevelCount);
+    }
+
+    // Cancel keeps the levels made so far and what is shown; a result on its way when its job
+    // is cancelled is never taken for the next job's.
+    void cancellingKeepsWhatIsThere()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Classic);
+        document.Open(SphereFile(400, 202));
+        QVERIFY(testing::WaitUntil([&] { return document.LevelOf(90).model; }, 120000));
+        document.Cancel();
+        QCOMPARE(document.RunningJob(), ModelDocument::Job::None);
+        QVERIFY(document.Status().startsWith(QLatin1String("Cancelled.")));
+        QVERIFY(document.LevelOf(90).model && !document.LevelOf(10).model);
+
+        document.ShowLevel(90);
+        const vtkSmartPointer<vtkPolyData> shown = document.Shown().model;
+        for (auto start : {+[](ModelDocument &d) { d.ReduceToShare(10); }, +[](ModelDocument &d) { d.Smooth(); },
+                           +[](ModelDocument &d) { d.ReduceWithinError(0.001); }}) {
+            start(document);
+            QVERIFY(document.IsBusy());
+            document.Cancel();
+            QVERIFY(!document.IsBusy());
+            QCOMPARE(document.Shown().model.Get(), shown.Get());
+            QCOMPARE(document.Shown().label, QStringLiteral("90%"));
+        }
+        const int loaded = Polys(document.LoadedModel());
+        document.ReduceToShare(50);
+        document.Cancel();
+        document.ReduceToShare(20);
+        QVERIFY(Idle(document));
+        QCOMPARE(document.Shown().label, QStringLiteral("20%"));
+        QVERIFY(std::abs(Polys(document.Shown().model) - loaded / 5) <= loaded / 50);
+    }
+
+    // Choosing the other engine makes the open model's levels again, saying so; what is shown stays.
+    void anotherEngineMakesTheLevelsAgain()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(document, SphereFile(100, 42)));
+        document.ShowLevel(30);
+        const vtkSmartPointer<vtkPolyData> before = document.LevelOf(50).model;
+        document.SetEngine(lumeno::ReductionEngine::Classic);
+        QCOMPARE(document.RunningJob(), ModelDocument::Job::Levels);
+        QVERIFY(!document.LevelOf(50).model);
+        QVERIFY(testing::WaitUntil([&] { return document.Status().contains(QLatin1String("made again")); }));
+        QVERIFY(Idle(document));
+        QVERIFY(LevelsNearTheirShares(document));
+        QVERIFY(document.LevelOf(50).model != before);
+        QCOMPARE(document.Shown().label, QStringLiteral("30%"));
+    }
+
+    // A file that cannot be opened changes nothing; neither does a cancelled open.
+    void failedAndCancelledOpensKeepTheModel()
+    {
+        qRegisterMetaType<lumeno::ReadResult>();
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(document, SphereFile(40, 30)));
+        vtkPolyData *model = document.LoadedModel();
+        QSignalSpy failures(&document, &ModelDocument::OpenFailed);
+        const QString damaged = testing::ScratchFile(QStringLiteral("damaged.stl"));
+        QVERIFY(testing::WriteBytes(damaged, testing::RandomBytes(3000, 7)));
+        for (const QString &path : {testing::ScratchFile(QStringLiteral("missing.stl")), damaged}) {
+            document.Open(path);
+            QVERIFY(Idle(document));
+        }
+        QCOMPARE(failures.count(), 2);
+        QCOMPARE(failures[0][1].value<lumeno::ReadResult>().failure, lumeno::ReadFailure::Missing);
+        QCOMPARE(failures[1][1].value<lumeno::ReadResult>().failure, lumeno::ReadFailure::DamagedFile);
+        document.Open(SphereFile(400, 202));
+        document.Cancel();
+        QVERIFY(!document.IsReading());
+        QCOMPARE(document.Status(), QStringLiteral("Opening cancelled. The right view still shows 100%."));
+        QCOMPARE(document.LoadedModel(), model);
+        // The cancelled file never arrives, before or after the next one.
+        QVERIFY(OpenAndWait(document, SphereFile(100, 42)));
+        QCOMPARE(Polys(document.LoadedModel()), 2 * 100 * 40);
+    }
+
+    // The shown model is written through the accepted transform; a failed write says why.
+    void savingWritesTheShownModel()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(document, SphereFile(40, 30)));
+        document.ShowLevel(50);
+        TransformState doubled;
+        doubled.scale = {2.0, 2.0, 2.0};
+        doubled.applied = true;
+        document.SetTransform(doubled);
+        QSignalSpy saved(&document, &ModelDocument::SaveFinished);
+        const QString path = testing::ScratchFile(QStringLiteral("saved.ply"));
+        QVERIFY(document.Save(path));
+        QVERIFY(document.IsSaving() && !document.Save(path));
+        QVERIFY(saved.wait(60000));
+        QVERIFY(saved[0][1].toBool());
+        QVERIFY(document.Status().startsWith(QLatin1String("Saved to")));
+        ModelDocument reader(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(reader, path));
+        QCOMPARE(Polys(reader.LoadedModel()), Polys(document.Shown().model));
+        QVERIFY(std::abs(reader.LoadedModel()->GetLength() - 2 * document.Shown().model->GetLength()) < 1e-3);
+
+        QVERIFY(document.Save(testing::ScratchFile(QStringLiteral("no/such/folder/x.stl"))));
+        QVERIFY(saved.wait(60000));
+        QVERIFY(!saved[1][1].toBool() && !saved[1][2].toString().isEmpty());
+    }
+
+    // A document destroyed while its levels are made stops its worker without waiting for them.
+    void destroyingDuringAJobEndsItsThread()
+    {
+        const auto workerThreads = [] {
+            int count = 0;
+            for (const QString &task :
+                 QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                count += testing::Contents(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed() == "mesh worker";
+            return count;
+        };
+        // A thread that has ended leaves the list a moment later.
+        QVERIFY(testing::WaitUntil([&] { return workerThreads() == 0; }));
+        auto document = std::make_unique<ModelDocument>(lumeno::ReductionEngine::Quality);
+        QVERIFY(testing::WaitUntil([&] { return workerThreads() == 1; }));
+        document->Open(SphereFile(400, 202));
+        QVERIFY(testing::WaitUntil([&] { return document->RunningJob() == ModelDocument::Job::Levels; }, 60000));
+        document.reset();
+        QVERIFY(testing::WaitUntil([&] { return workerThreads() == 0; }));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestDocument)
+#include "test_document.moc"
