@@ -51,7 +51,7 @@ struct Outcome
     QByteArray body;
 };
 
-Outcome Fetch(Downloader &downloader, int method)
+Outcome Fetch(Downloader &downloader, Downloader::Method method)
 {
     auto outcome = std::make_shared<Outcome>();
     auto ended = std::make_shared<bool>(false);
@@ -65,7 +65,7 @@ Outcome Fetch(Downloader &downloader, int method)
         outcome->body = body;
         *ended = true;
     });
-    downloader.sendRequest(method);
+    downloader.SendRequest(method);
     testing::WaitUntil([ended] { return *ended; });
     return *outcome;
 }
@@ -109,7 +109,7 @@ class TestUpdater : public QObject
 private slots:
     void initTestCase()
     {
-        Downloader::setDefaultTimeout(2000); // the stalled download needs not take 30 s
+        Downloader::SetDefaultTimeout(2000); // the stalled download needs not take 30 s
         server = std::make_unique<LocalHttpServer>();
     }
 
@@ -224,14 +224,14 @@ private slots:
     // comes, never inflated, and counted against the limit by the bytes that came.
     void answersAreNeverInflated_data()
     {
-        QTest::addColumn<int>("method");
+        QTest::addColumn<Downloader::Method>("method");
         QTest::addColumn<Response>("answer");
         QTest::addColumn<bool>("finished");
         const QByteArray bomb = Gzipped(QByteArray(40 * 1024 * 1024, 'x')); // about 40 KB
         QVERIFY(bomb.size() < 64 * 1024);
         const QByteArray large = Gzipped(testing::RandomBytes(2 * 1024 * 1024, 7)); // incompressible
-        for (const int method : {int(Downloader::Post), int(Downloader::Get)}) {
-            const QByteArray name = method == Downloader::Post ? "POST, " : "GET, ";
+        for (const Downloader::Method method : {Downloader::Method::Post, Downloader::Method::Get}) {
+            const QByteArray name = method == Downloader::Method::Post ? "POST, " : "GET, ";
             QTest::newRow(name + "gzip inflating to 40 MB") << method << Response{200, bomb, "gzip"} << true;
             QTest::newRow(name + "gzip of 2 MB") << method << Response{200, large, "gzip"} << false;
             QTest::newRow(name + "gzip of 2 MB, slowly")
@@ -241,12 +241,12 @@ private slots:
 
     void answersAreNeverInflated()
     {
-        QFETCH(int, method);
+        QFETCH(Downloader::Method, method);
         QFETCH(Response, answer);
         QFETCH(bool, finished);
         server->Serve(queryPath, answer);
         Downloader downloader(server->UrlFor(queryPath));
-        downloader.setSizeLimit(64 * 1024);
+        downloader.SetSizeLimit(64 * 1024);
         const Outcome outcome = Fetch(downloader, method);
         QCOMPARE(outcome.finished, finished);
         if (finished) {

@@ -36,23 +36,17 @@ DialogTransform::DialogTransform(MainWindow *mainWindow, const vtkBoundingBox &b
     openingState = mainWindow->ModelTransformState();
     ShowInBoxes(openingState);
 
-    connect(ui->spinBoxRotateX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxRotateZ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxRotateY, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxScaleX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeX);
-    connect(ui->spinBoxScaleY, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeY);
-    connect(ui->spinBoxScaleZ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeZ);
+    for (int axis = 0; axis < 3; ++axis) {
+        connect(RotationBox(axis), QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                &DialogTransform::PreviewTransform);
+        connect(ScaleBox(axis), QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                [this, axis] { PreviewSize(axis); });
+    }
     connect(ui->btnLock, &QPushButton::toggled, this, &DialogTransform::ShowLockState);
     ShowLockState();
-    connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransformation);
-    connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransformationSlot);
-    connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelSlot);
+    connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransform);
+    connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransform);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelTransform);
     connect(mainWindow, &MainWindow::ModelTransformRestored, this, &DialogTransform::ShowRestoredTransform);
 }
 
@@ -135,7 +129,7 @@ void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
 
 // Sizes that would flatten the model or take it out of range are not previewed: the
 // factors stay as they were until the sizes are usable again, and OK refuses them.
-void DialogTransform::DoTransformation(double)
+void DialogTransform::PreviewTransform()
 {
     if (updating)
         return;
@@ -151,27 +145,12 @@ void DialogTransform::DoTransformation(double)
     mainWindow->SetModelTransform(state);
 }
 
-void DialogTransform::ScaleValuesChangeX(double)
-{
-    ScaleValuesChange(0);
-}
-
-void DialogTransform::ScaleValuesChangeY(double)
-{
-    ScaleValuesChange(1);
-}
-
-void DialogTransform::ScaleValuesChangeZ(double)
-{
-    ScaleValuesChange(2);
-}
-
-void DialogTransform::ScaleValuesChange(int axis)
+void DialogTransform::PreviewSize(int axis)
 {
     if (updating)
         return;
     if (!ui->btnLock->isChecked()) {
-        DoTransformation(0.0);
+        PreviewTransform();
         return;
     }
     TransformState state = mainWindow->ModelTransformState();
@@ -201,7 +180,7 @@ void DialogTransform::ShowLockState()
             : tr("Each axis is sized on its own. Click to keep the proportions."));
 }
 
-void DialogTransform::ResetTransformation()
+void DialogTransform::ResetTransform()
 {
     TransformState identity;
     identity.applied = mainWindow->ModelTransformState().applied;
@@ -209,7 +188,7 @@ void DialogTransform::ResetTransformation()
     mainWindow->SetModelTransform(identity);
 }
 
-void DialogTransform::ApplyTransformationSlot()
+void DialogTransform::ApplyTransform()
 {
     double factor[3];
     FactorsOfTheBoxes(factor);
@@ -240,12 +219,12 @@ void DialogTransform::ApplyTransformationSlot()
     close();
 }
 
-void DialogTransform::CancelSlot()
+void DialogTransform::CancelTransform()
 {
     TransformState state = mainWindow->ModelTransformState();
     state.applied = false;
     mainWindow->SetModelTransform(state);
-    ResetTransformation();
+    ResetTransform();
     mainWindow->RecordTransform(openingState, mainWindow->ModelTransformState());
     close();
 }
