@@ -35,8 +35,6 @@ DualView::Rgb StoredRgb(const QSettings &settings, const QString &prefix, double
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
-    InitLumenoResources();
-
     InstallStartupTranslation();
 
     ui->setupUi(this);
