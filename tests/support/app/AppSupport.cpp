@@ -143,8 +143,8 @@ QStringList Colours(DialogPreferences *dialog)
 QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answers)
 {
     ModalAnswers answering(std::move(answers));
+    // The window's dialogs are modal: each has come and been answered or closed when trigger() returns.
     Action(window, QString::fromLatin1(action))->trigger();
-    QTest::qWait(100);
     if (!answering.AllGiven())
         return {QStringLiteral("a dialog of %1 did not come").arg(QLatin1String(action))};
     return answering.Closed();
