@@ -64,7 +64,7 @@ void DialogNotificationUpdateReady::InstallNewVersion()
 {
     const bool install =
         AskYesNo(tr("Update"), tr("Lumeno3D is going to close to install a new version.\nDo you want to close Lumeno3D "
-                                  "and update it?\n(Changes will be lost if you didn't save them)."));
+                                  "and update it?"));
     close();
     if (!install)
         return;
