@@ -4,10 +4,6 @@
 
 void InitLumenoResources()
 {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(images);
-        Q_INIT_RESOURCE(translations);
-        return true;
-    }();
-    Q_UNUSED(registered);
+    Q_INIT_RESOURCE(images);
+    Q_INIT_RESOURCE(translations);
 }

@@ -30,7 +30,6 @@ vtkSmartPointer<vtkPolyData> Placed(vtkPolyData *model, double factor, double of
 QImage Grab(QVTKOpenGLNativeWidget *view)
 {
     view->renderWindow()->Render();
-    QTest::qWait(200);
     return view->grabFramebuffer();
 }
 
@@ -106,17 +105,17 @@ private slots:
         QVERIFY(testing::Show(window));
         const QString normal = testing::ScratchFile(QStringLiteral("normal.stl"));
         QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), normal));
-        QCOMPARE(Unframed(window), QString());
+        QTRY_COMPARE(Unframed(window), QString());
         QVERIFY(testing::LoadIntoWindow(window, Placed(testing::Sphere(), factor, offset),
                                         testing::ScratchFile(QStringLiteral("placed.stl"))));
-        QCOMPARE(Unframed(window), QString());
+        QTRY_COMPARE(Unframed(window), QString());
         // The numbers stay those of the model as read.
         const double width = window.Document().LoadedModel()->GetBounds()[1] - window.Document().LoadedModel()->GetBounds()[0];
         QVERIFY2(std::abs(width / (2 * factor) - 1) < 0.01, // the sphere of radius 1 is tessellated
                   qPrintable(QString::number(width)));
         window.LoadModel(normal);
         QVERIFY(testing::WaitForCascade(window));
-        QCOMPARE(Unframed(window), QString());
+        QTRY_COMPARE(Unframed(window), QString());
     }
 
     // Cancel says that the job was cancelled and what the right view shows instead.

@@ -25,6 +25,15 @@ int ThreadCount()
     return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
 }
 
+// The names of the threads that are running (a QThread takes its object's name).
+QStringList ThreadNames()
+{
+    QStringList names;
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        names << QString::fromUtf8(testing::Contents(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed());
+    return names;
+}
+
 QString Path(const char *kind, int round, int format)
 {
     static const char *const suffixes[] = {"stl", "ply", "obj"};
@@ -78,13 +87,13 @@ class TestLongSession : public QObject
         QVERIFY2(QFileInfo(saved).size() > 0, qPrintable(saved));
     }
 
-    // No model, and everything deleted later is gone.
-    void Settle()
+    // No model, everything deleted later is gone, and so are the threads that read and wrote
+    // files: each has said it finished, but may not have ended yet.
+    bool Settle()
     {
         testing::Action(window, QStringLiteral("actionNew"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTest::qWait(500);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return testing::WaitUntil([] { return !ThreadNames().contains(QStringLiteral("file work")); });
     }
 
 private slots:
@@ -104,12 +113,12 @@ private slots:
                 return;
             }
             if (round == 24) {
-                Settle();
+                QVERIFY2(Settle(), qPrintable(ThreadNames().join(", ")));
                 middleMemory = ResidentKiB();
                 middleThreads = ThreadCount();
             }
         }
-        Settle();
+        QVERIFY2(Settle(), qPrintable(ThreadNames().join(", ")));
         const qint64 lastMemory = ResidentKiB();
         qInfo("resident memory after the 25th model %lld kB, after the last %lld kB", middleMemory, lastMemory);
 #ifndef __SANITIZE_ADDRESS__ // its quarantine holds up to 256 MB of freed memory; its leak check covers this run

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "io/ModelWriter.h"
-#include "io/vtkOBJWriter.h"
+#include "io/ObjFileWriter.h"
 #include "mesh/ModelTransform.h"
 
 #include <vtkExecutive.h>
@@ -74,7 +74,7 @@ class TestModelWriter : public QObject
     // Runs our OBJ writer as saving does (input, name, update).
     QByteArray WriteAndRead(vtkPolyData *model)
     {
-        auto writer = vtkSmartPointer<lumeno::vtkOBJWriter>::New();
+        auto writer = vtkSmartPointer<lumeno::ObjFileWriter>::New();
         writer->SetInputData(model);
         writer->SetFileName(QFile::encodeName(Path(QStringLiteral("model.obj"))).constData());
         return writer->GetExecutive()->Update() == 1 ? testing::Contents(Path(QStringLiteral("model.obj"))) : "failed";

@@ -41,7 +41,7 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->buttonColor, &QPushButton::clicked, modelColorDialog, &QColorDialog::exec);
     connect(ui->btnBackgroundTop, &QPushButton::clicked, topColorDialog, &QColorDialog::exec);
     connect(ui->btnBackgroundBottom, &QPushButton::clicked, bottomColorDialog, &QColorDialog::exec);
-    connect(modelColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeFigureColor);
+    connect(modelColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeModelColor);
     connect(topColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeBackgroundTopColor);
     connect(bottomColorDialog, &QColorDialog::colorSelected, this, &DialogPreferences::ChangeBackgroundBottomColor);
     // Connected only now, so that selecting the stored language above shows no message.
@@ -106,7 +106,7 @@ void DialogPreferences::ShowColor(QPushButton *button, const QColor &color)
     button->setStyleSheet(QStringLiteral("background-color: %1").arg(color.name()));
 }
 
-void DialogPreferences::ChangeFigureColor(QColor color)
+void DialogPreferences::ChangeModelColor(QColor color)
 {
     ShowColor(ui->buttonColor, color);
     emit PreferencesColorChanged(color);
@@ -126,7 +126,7 @@ void DialogPreferences::ChangeBackgroundBottomColor(QColor color)
 
 void DialogPreferences::RestoreDefaultColors()
 {
-    ChangeFigureColor(QColor::fromRgbF(1.0, 1.0, 1.0, 1.0));
+    ChangeModelColor(QColor::fromRgbF(1.0, 1.0, 1.0, 1.0));
     ChangeBackgroundTopColor(QColor::fromRgbF(0.9, 0.9, 0.9, 1.0));
     ChangeBackgroundBottomColor(QColor::fromRgbF(1.0, 1.0, 1.0, 1.0));
 }

@@ -31,7 +31,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private slots:
-    void ChangeFigureColor(QColor color);
+    void ChangeModelColor(QColor color);
     void ChangeBackgroundTopColor(QColor color);
     void ChangeBackgroundBottomColor(QColor color);
     void RestoreDefaultColors();

@@ -36,23 +36,17 @@ DialogTransform::DialogTransform(ModelDocument *document, const vtkBoundingBox &
     openingState = document->Transform();
     ShowInBoxes(openingState);
 
-    connect(ui->spinBoxRotateX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxRotateZ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxRotateY, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::DoTransformation);
-    connect(ui->spinBoxScaleX, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeX);
-    connect(ui->spinBoxScaleY, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeY);
-    connect(ui->spinBoxScaleZ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &DialogTransform::ScaleValuesChangeZ);
+    for (int axis = 0; axis < 3; ++axis) {
+        connect(RotationBox(axis), QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                &DialogTransform::PreviewTransform);
+        connect(ScaleBox(axis), QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                [this, axis] { PreviewSize(axis); });
+    }
     connect(ui->btnLock, &QPushButton::toggled, this, &DialogTransform::ShowLockState);
     ShowLockState();
-    connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransformation);
-    connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransformationSlot);
-    connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelSlot);
+    connect(ui->btnReset, &QPushButton::clicked, this, &DialogTransform::ResetTransform);
+    connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransform);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelTransform);
     connect(document, &ModelDocument::TransformRestored, this, &DialogTransform::ShowRestoredTransform);
     // An edit made while another model is read would be dropped with the model it was for.
     connect(document, &ModelDocument::StateChanged, this,
@@ -138,7 +132,7 @@ void DialogTransform::FactorsOfTheBoxes(double factor[3]) const
 
 // Sizes that would flatten the model or take it out of range are not previewed: the
 // factors stay as they were until the sizes are usable again, and OK refuses them.
-void DialogTransform::DoTransformation(double)
+void DialogTransform::PreviewTransform()
 {
     if (updating)
         return;
@@ -154,27 +148,12 @@ void DialogTransform::DoTransformation(double)
     document->SetTransform(state);
 }
 
-void DialogTransform::ScaleValuesChangeX(double)
-{
-    ScaleValuesChange(0);
-}
-
-void DialogTransform::ScaleValuesChangeY(double)
-{
-    ScaleValuesChange(1);
-}
-
-void DialogTransform::ScaleValuesChangeZ(double)
-{
-    ScaleValuesChange(2);
-}
-
-void DialogTransform::ScaleValuesChange(int axis)
+void DialogTransform::PreviewSize(int axis)
 {
     if (updating)
         return;
     if (!ui->btnLock->isChecked()) {
-        DoTransformation(0.0);
+        PreviewTransform();
         return;
     }
     TransformState state = document->Transform();
@@ -204,7 +183,7 @@ void DialogTransform::ShowLockState()
             : tr("Each axis is sized on its own. Click to keep the proportions."));
 }
 
-void DialogTransform::ResetTransformation()
+void DialogTransform::ResetTransform()
 {
     TransformState identity;
     identity.applied = document->Transform().applied;
@@ -212,7 +191,7 @@ void DialogTransform::ResetTransformation()
     document->SetTransform(identity);
 }
 
-void DialogTransform::ApplyTransformationSlot()
+void DialogTransform::ApplyTransform()
 {
     double factor[3];
     FactorsOfTheBoxes(factor);
@@ -243,12 +222,12 @@ void DialogTransform::ApplyTransformationSlot()
     close();
 }
 
-void DialogTransform::CancelSlot()
+void DialogTransform::CancelTransform()
 {
     TransformState state = document->Transform();
     state.applied = false;
     document->SetTransform(state);
-    ResetTransformation();
+    ResetTransform();
     emit TransformSettled(openingState, document->Transform());
     close();
 }

@@ -29,20 +29,18 @@ signals:
     void TransformSettled(const TransformState &before, const TransformState &after);
 
 private slots:
-    void DoTransformation(double);
-    void ApplyTransformationSlot();
-    void CancelSlot();
-    void ResetTransformation();
-    void ScaleValuesChangeX(double);
-    void ScaleValuesChangeY(double);
-    void ScaleValuesChangeZ(double);
+    void PreviewTransform();
+    void ApplyTransform();
+    void CancelTransform();
+    void ResetTransform();
     void ShowRestoredTransform();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void ScaleValuesChange(int axis);
+    // A size box changed: with the proportions kept, the other two follow.
+    void PreviewSize(int axis);
     // The lock's tooltip tells what it does now and what a click does.
     void ShowLockState();
     // Decimals, step and range of the size boxes that show this model's sizes in full.

@@ -7,7 +7,6 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 
@@ -28,7 +27,7 @@ DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &inst
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     PlaceInBottomRightCorner(this);
-    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::installNewVersion);
+    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::InstallNewVersion);
 }
 
 DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QUrl &downloadPage, const QString &version,
@@ -39,7 +38,7 @@ DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QUrl &downloa
     ui->setupUi(this);
     RetranslateOffer();
     PlaceInBottomRightCorner(this);
-    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::openDownloadPage);
+    connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::OpenDownloadPage);
 }
 
 void DialogNotificationUpdateReady::RetranslateOffer()
@@ -50,7 +49,7 @@ void DialogNotificationUpdateReady::RetranslateOffer()
     ui->pushButton->setText(tr("&Open the download page"));
 }
 
-void DialogNotificationUpdateReady::openDownloadPage()
+void DialogNotificationUpdateReady::OpenDownloadPage()
 {
     QDesktopServices::openUrl(downloadPage);
     close();
@@ -61,11 +60,11 @@ DialogNotificationUpdateReady::~DialogNotificationUpdateReady()
     delete ui;
 }
 
-void DialogNotificationUpdateReady::installNewVersion()
+void DialogNotificationUpdateReady::InstallNewVersion()
 {
     const bool install =
         AskYesNo(tr("Update"), tr("Lumeno3D is going to close to install a new version.\nDo you want to close Lumeno3D "
-                                  "and update it?\n(Changes will be lost if you didn't save them)."));
+                                  "and update it?"));
     close();
     if (!install)
         return;

@@ -27,8 +27,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private slots:
-    void installNewVersion();
-    void openDownloadPage();
+    void InstallNewVersion();
+    void OpenDownloadPage();
 
 private:
     Ui::DialogNotificationUpdateReady *ui;

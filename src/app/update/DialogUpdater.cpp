@@ -18,7 +18,7 @@ DialogUpdater::~DialogUpdater()
     delete ui;
 }
 
-void DialogUpdater::updateProgress(qint64 done, qint64 total)
+void DialogUpdater::ShowProgress(qint64 done, qint64 total)
 {
     if (total <= 0) {
         // Length unknown: a busy bar rather than a range the value can never fall into.

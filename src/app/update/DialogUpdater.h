@@ -16,7 +16,7 @@ public:
     ~DialogUpdater() override;
 
 public slots:
-    void updateProgress(qint64 done, qint64 total);
+    void ShowProgress(qint64 done, qint64 total);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -15,11 +15,11 @@ int &DefaultTimeout()
 
 } // namespace
 
-Downloader::Downloader(const QString &address)
-    : url(address, QUrl::TolerantMode), manager(new QNetworkAccessManager), stallTimer(new QTimer(this)),
-      timeoutMs(DefaultTimeout())
+Downloader::Downloader(const QString &address, QObject *parent)
+    : QObject(parent), url(address, QUrl::TolerantMode), manager(new QNetworkAccessManager),
+      stallTimer(new QTimer(this)), timeoutMs(DefaultTimeout())
 {
-    connect(manager, &QNetworkAccessManager::finished, this, &Downloader::replyFinished);
+    connect(manager, &QNetworkAccessManager::finished, this, &Downloader::ReplyFinished);
     connect(stallTimer, &QTimer::timeout, this, &Downloader::CheckProgress);
 }
 
@@ -30,16 +30,13 @@ Downloader::~Downloader()
     delete manager;
 }
 
-void Downloader::setDefaultTimeout(int milliseconds)
+void Downloader::SetDefaultTimeout(int milliseconds)
 {
     DefaultTimeout() = milliseconds;
 }
 
-void Downloader::sendRequest(int method)
+void Downloader::SendRequest(Method method)
 {
-    if (method != Get && method != Post)
-        return;
-
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     // Every body is taken byte for byte, as the server sends it: with HTTP compression Qt would
@@ -47,13 +44,14 @@ void Downloader::sendRequest(int method)
     // anyway is counted by its encoded bytes, and its body then fails the checks of its receiver.
     request.setRawHeader("Accept-Encoding", "identity");
 
-    if (method == Get) {
+    switch (method) {
+    case Method::Get:
         reply = manager->get(request);
-        connect(reply, &QNetworkReply::downloadProgress, this, &Downloader::downloadProgressSlot);
-    } else {
-        const QByteArray form = url.query(QUrl::FullyEncoded).toUtf8();
+        break;
+    case Method::Post:
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-        reply = manager->post(request, form);
+        reply = manager->post(request, url.query(QUrl::FullyEncoded).toUtf8());
+        break;
     }
     Watch();
 }
@@ -65,8 +63,9 @@ void Downloader::Watch()
     // An announced length over the limit is refused before its body arrives.
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {
         if (sizeLimit > 0 && total > sizeLimit)
-            GiveUp();
+            Cancel();
     });
+    connect(reply, &QNetworkReply::downloadProgress, this, &Downloader::DownloadProgress);
     // Checked four times per period, so a stall is noticed soon after the period ends.
     stallTimer->start(qMax(1, timeoutMs / 4));
     sinceCheck.start();
@@ -80,7 +79,7 @@ void Downloader::ReadBody()
     const QByteArray part = reply->readAll();
     received += part.size();
     if (sizeLimit > 0 && received > sizeLimit) {
-        GiveUp();
+        Cancel();
         return;
     }
     // Only a success is the wanted body; an error page stays here, for ConnectionProblem.
@@ -100,24 +99,19 @@ void Downloader::CheckProgress()
         receivedAtProgress = received;
         sinceProgress.restart();
     } else if (sinceProgress.elapsed() >= timeoutMs) {
-        GiveUp();
+        Cancel();
     }
 }
 
-void Downloader::cancel()
-{
-    GiveUp();
-}
-
-void Downloader::GiveUp()
+void Downloader::Cancel()
 {
     if (gaveUp || !reply)
         return;
     gaveUp = true;
-    reply->abort(); // finishes the reply: replyFinished reports the problem
+    reply->abort(); // finishes the reply: ReplyFinished reports the problem
 }
 
-void Downloader::replyFinished(QNetworkReply *finished)
+void Downloader::ReplyFinished(QNetworkReply *finished)
 {
     stallTimer->stop();
     ReadBody();
@@ -134,9 +128,4 @@ void Downloader::replyFinished(QNetworkReply *finished)
         emit DownloadFinished(kept);
     else
         emit ConnectionProblem(status, gaveUp ? QByteArray() : kept);
-}
-
-void Downloader::downloadProgressSlot(qint64 received, qint64 total)
-{
-    emit downloadProgressSignal(received, total);
 }

@@ -29,8 +29,6 @@ Updater::Offer Updater::PlatformOffer()
 
 Updater::Updater(QObject *parent, Offer offer) : QObject(parent), offer(offer)
 {
-    connect(this, &Updater::NewVersionAvailable, this, qOverload<>(&Updater::NewVersionDownloaded));
-
     if (!BuiltIn || !QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
         return;
 
@@ -40,17 +38,15 @@ Updater::Updater(QObject *parent, Offer offer) : QObject(parent), offer(offer)
     if (!lumeno::IsSecureUpdateAddress(QUrl(query)))
         return;
 
-    checkDownloader = new Downloader(query);
-    checkDownloader->setSizeLimit(MaxAnswerBytes);
-    connect(checkDownloader, &Downloader::DownloadFinished, this, &Updater::ProcessCorrectResponse);
-    connect(checkDownloader, &Downloader::ConnectionProblem, this, &Updater::ProcessIncorrectResponse);
-    checkDownloader->sendRequest(Downloader::Post);
+    // A query that fails (ConnectionProblem) or an answer of no use: the program goes on without an update.
+    Downloader *check = NewDownloader(query);
+    check->SetSizeLimit(MaxAnswerBytes);
+    connect(check, &Downloader::DownloadFinished, this, &Updater::AnswerReceived);
+    check->SendRequest(Downloader::Method::Post);
 }
 
 Updater::~Updater()
 {
-    delete checkDownloader;
-    delete installerDownloader;
     delete progressDialog;
     // With a parent window the notice is that window's child; without one nobody else deletes it.
     if (readyDialog && !readyDialog->parent())
@@ -72,12 +68,20 @@ QString Updater::InstallerFolder()
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/updates");
 }
 
+Downloader *Updater::NewDownloader(const QString &address)
+{
+    auto *downloader = new Downloader(address, this);
+    connect(downloader, &Downloader::DownloadFinished, downloader, &QObject::deleteLater);
+    connect(downloader, &Downloader::ConnectionProblem, downloader, &QObject::deleteLater);
+    return downloader;
+}
+
 QWidget *Updater::ParentWidget() const
 {
     return qobject_cast<QWidget *>(parent());
 }
 
-void Updater::ProcessCorrectResponse(QByteArray body)
+void Updater::AnswerReceived(QByteArray body)
 {
     const lumeno::UpdateAnswer answer = lumeno::UpdateAnswer::Parse(body, lumeno::version::applicationVersion());
     if (!answer.newVersion)
@@ -89,22 +93,21 @@ void Updater::ProcessCorrectResponse(QByteArray body)
         return;
     }
 
-    downloadUrl = answer.installerUrl.toString();
     expectedSha256 = answer.installerSha256;
     expectedSize = answer.installerSize;
     installerPath = QStringLiteral("%1/%2").arg(InstallerFolder(), answer.installerName);
 
     if (QFileInfo(installerPath).isFile()) {
         if (IsIntact(installerPath)) {
-            emit NewVersionAvailable();
+            OfferInstaller();
             return;
         }
         QFile::remove(installerPath);
     }
-    StartDownload();
+    StartDownload(answer.installerUrl);
 }
 
-void Updater::StartDownload()
+void Updater::StartDownload(const QUrl &installerUrl)
 {
     // Written under a temporary name and renamed when complete: a later start never finds half a file.
     QDir().mkpath(InstallerFolder());
@@ -120,18 +123,15 @@ void Updater::StartDownload()
     if (parentWidget)
         parentWidget->setFocus(Qt::ActiveWindowFocusReason);
 
-    emit DownloadingNewVersion();
-
     // Streamed to the file as it arrives; a body beyond the signed size is given up.
-    installerDownloader = new Downloader(downloadUrl);
-    installerDownloader->setStreaming(true);
-    installerDownloader->setSizeLimit(expectedSize);
-    connect(installerDownloader, &Downloader::ConnectionProblem, this, &Updater::ProcessAmazonIncorrectResponse);
-    connect(installerDownloader, &Downloader::DownloadFinished, this,
-            qOverload<QByteArray>(&Updater::NewVersionDownloaded));
-    connect(installerDownloader, &Downloader::downloadProgressSignal, progressDialog, &DialogUpdater::updateProgress);
-    connect(installerDownloader, &Downloader::BodyReceived, this, &Updater::StoreInstallerPart);
-    installerDownloader->sendRequest(Downloader::Get);
+    installerDownloader = NewDownloader(installerUrl.toString());
+    installerDownloader->SetStreaming(true);
+    installerDownloader->SetSizeLimit(expectedSize);
+    connect(installerDownloader, &Downloader::ConnectionProblem, this, &Updater::InstallerDownloadFailed);
+    connect(installerDownloader, &Downloader::DownloadFinished, this, &Updater::InstallerReceived);
+    connect(installerDownloader, &Downloader::DownloadProgress, progressDialog, &DialogUpdater::ShowProgress);
+    connect(installerDownloader, &Downloader::BodyReceived, this, &Updater::InstallerPartReceived);
+    installerDownloader->SendRequest(Downloader::Method::Get);
 }
 
 bool Updater::IsIntact(const QString &path) const
@@ -142,16 +142,16 @@ bool Updater::IsIntact(const QString &path) const
            hash.result() == expectedSha256;
 }
 
-void Updater::StoreInstallerPart(QByteArray part)
+void Updater::InstallerPartReceived(QByteArray part)
 {
     if (!installerFile)
         return;
     installerHash.addData(part);
     if (installerFile->write(part) != part.size())
-        installerDownloader->cancel(); // the disk is full: no point in fetching the rest
+        installerDownloader->Cancel(); // the disk is full: no point in fetching the rest
 }
 
-void Updater::NewVersionDownloaded(QByteArray)
+void Updater::InstallerReceived()
 {
     if (progressDialog)
         progressDialog->close();
@@ -161,10 +161,10 @@ void Updater::NewVersionDownloaded(QByteArray)
     if (!file || !file->flush() || file->size() != expectedSize || installerHash.result() != expectedSha256 ||
         !file->commit())
         return;
-    NewVersionDownloaded();
+    OfferInstaller();
 }
 
-void Updater::NewVersionDownloaded()
+void Updater::OfferInstaller()
 {
     QWidget *parentWidget = ParentWidget();
     readyDialog = new DialogNotificationUpdateReady(installerPath, parentWidget);
@@ -173,12 +173,7 @@ void Updater::NewVersionDownloaded()
         parentWidget->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void Updater::ProcessIncorrectResponse(int, QByteArray)
-{
-    // No answer, or not a usable one: the program goes on without an update.
-}
-
-void Updater::ProcessAmazonIncorrectResponse(int, QByteArray)
+void Updater::InstallerDownloadFailed()
 {
     // The download failed: what was written goes, and the progress window stays until clicked away.
     installerFile.reset();

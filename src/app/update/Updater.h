@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -17,6 +18,7 @@ class DialogNotificationUpdateReady;
 // Asks the update service once per start whether a newer version exists, downloads its
 // installer into the per-user cache and offers it. Only a signed answer offering a newer
 // version counts, and only an installer of the signed size and hash is kept. Every failure is silent.
+// Its downloaders are its children, each deleted once it has ended: with none left, the check is over.
 class Updater : public QObject
 {
     Q_OBJECT
@@ -39,28 +41,23 @@ public:
     static QString ServiceAddress();
     static QString InstallerFolder();
 
-signals:
-    void NewVersionAvailable();
-    void DownloadingNewVersion();
-
 private slots:
-    void ProcessCorrectResponse(QByteArray body);
-    void ProcessIncorrectResponse(int status, QByteArray body);
-    void ProcessAmazonIncorrectResponse(int status, QByteArray body);
-    void NewVersionDownloaded(QByteArray installer);
-    void NewVersionDownloaded();
-    void StoreInstallerPart(QByteArray part);
+    void AnswerReceived(QByteArray body);
+    void InstallerPartReceived(QByteArray part);
+    void InstallerReceived();
+    void InstallerDownloadFailed();
 
 private:
-    void StartDownload();
+    // A downloader that deletes itself once it has ended.
+    Downloader *NewDownloader(const QString &address);
+    void StartDownload(const QUrl &installerUrl);
     bool IsIntact(const QString &path) const;
+    void OfferInstaller();
     QWidget *ParentWidget() const;
 
     const Offer offer;
-    QString downloadUrl;
     QString installerPath;
-    Downloader *checkDownloader = nullptr;
-    Downloader *installerDownloader = nullptr;
+    QPointer<Downloader> installerDownloader;
     // Both windows are children of the parent window, which may delete them first.
     QPointer<DialogUpdater> progressDialog;
     QPointer<DialogNotificationUpdateReady> readyDialog;

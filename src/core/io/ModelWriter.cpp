@@ -2,7 +2,7 @@
 
 #include "io/FilePaths.h"
 #include "io/ModelReader.h"
-#include "io/vtkOBJWriter.h"
+#include "io/ObjFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -123,7 +123,7 @@ bool WriteStl(vtkPolyData *model, const QString &path)
 
 bool WriteObj(vtkPolyData *model, const QString &path)
 {
-    auto writer = vtkSmartPointer<lumeno::vtkOBJWriter>::New();
+    auto writer = vtkSmartPointer<lumeno::ObjFileWriter>::New();
     writer->SetInputData(model);
     writer->SetFileName(QFile::encodeName(path).constData());
     writer->Update();

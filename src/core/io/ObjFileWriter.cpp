@@ -1,4 +1,4 @@
-#include "io/vtkOBJWriter.h"
+#include "io/ObjFileWriter.h"
 
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
@@ -250,26 +250,26 @@ struct FileCloser
 
 } // namespace
 
-vtkStandardNewMacro(vtkOBJWriter);
+vtkStandardNewMacro(ObjFileWriter);
 
-vtkOBJWriter::vtkOBJWriter()
+ObjFileWriter::ObjFileWriter()
 {
     SetNumberOfInputPorts(1);
     SetNumberOfOutputPorts(0);
 }
 
-vtkOBJWriter::~vtkOBJWriter()
+ObjFileWriter::~ObjFileWriter()
 {
     SetFileName(nullptr);
 }
 
-void vtkOBJWriter::PrintSelf(ostream &os, vtkIndent indent)
+void ObjFileWriter::PrintSelf(ostream &os, vtkIndent indent)
 {
     Superclass::PrintSelf(os, indent);
     os << indent << "FileName: " << (FileName ? FileName : "(null)") << "\n";
 }
 
-int vtkOBJWriter::RequestData(vtkInformation *, vtkInformationVector **inputVector, vtkInformationVector *)
+int ObjFileWriter::RequestData(vtkInformation *, vtkInformationVector **inputVector, vtkInformationVector *)
 {
     SetErrorCode(vtkErrorCode::NoError);
     vtkPolyData *input = vtkPolyData::GetData(inputVector[0], 0);

@@ -9,26 +9,27 @@ namespace lumeno {
 // No material file is written ("mtllib NONE"). Numbers are written like printf's %g.
 // A file that cannot be opened or written is an error: RequestData returns 0 and the
 // error code is set (vtkErrorCode::CannotOpenFileError or OutOfDiskSpaceError).
-class vtkOBJWriter : public vtkPolyDataAlgorithm
+// It stands in for VTK's vtkOBJWriter, which the bench measures it against.
+class ObjFileWriter : public vtkPolyDataAlgorithm
 {
 public:
-    static vtkOBJWriter *New();
-    vtkTypeMacro(vtkOBJWriter, vtkPolyDataAlgorithm);
+    static ObjFileWriter *New();
+    vtkTypeMacro(ObjFileWriter, vtkPolyDataAlgorithm);
     void PrintSelf(ostream &os, vtkIndent indent) override;
 
     vtkSetStringMacro(FileName);
     vtkGetStringMacro(FileName);
 
 protected:
-    vtkOBJWriter();
-    ~vtkOBJWriter() override;
+    ObjFileWriter();
+    ~ObjFileWriter() override;
 
     int RequestData(vtkInformation *request, vtkInformationVector **inputVector,
                     vtkInformationVector *outputVector) override;
 
 private:
-    vtkOBJWriter(const vtkOBJWriter &) = delete;
-    void operator=(const vtkOBJWriter &) = delete;
+    ObjFileWriter(const ObjFileWriter &) = delete;
+    void operator=(const ObjFileWriter &) = delete;
 
     char *FileName = nullptr;
 };
