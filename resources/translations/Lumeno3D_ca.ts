@@ -46,20 +46,18 @@
         <translation>Actualització</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>El Lumeno3D es tancarà per instal·lar una versió nova.
-Voleu tancar el Lumeno3D i actualitzar-lo?
-(Es perdran els canvis que no hàgiu desat.)</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>El Lumeno3D %1 està disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Obre la pàgina de baixada</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>El Lumeno3D es tancarà per instal·lar una versió nova.
+Voleu tancar el Lumeno3D i actualitzar-lo?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Surt del Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fet</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>S&apos;està suavitzant...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Obre un fitxer</translation>
     </message>
@@ -346,10 +336,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Sembla que aquest fitxer està malmès i no es pot carregar.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>S&apos;està obrint el fitxer...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Voleu reemplaçar-lo?</translation>
         <translation>Elimina triangles mentre ho permeti un límit d&apos;error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>S&apos;està delmant fins al límit d&apos;error %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>S&apos;està delmant al %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Límit d&apos;error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
     </message>
@@ -596,10 +574,6 @@ Voleu reemplaçar-lo?</translation>
         <translation>Primer obriu un model.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>S&apos;ha desat a %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Trieu un altre nom o una altra carpeta i torneu a desar.</translation>
     </message>
@@ -615,21 +589,16 @@ Voleu reemplaçar-lo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformació o el suavitzat del model es perdrà si no el deseu.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>S&apos;està obrint el fitxer...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 polígons sense àrea no s&apos;han pogut convertir en triangles i s&apos;han omès.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Fet, però el model no es pot reduir tant: es conserva el %1% dels triangles, no el %2% demanat.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Fet, però el model no es pot reduir tant: el nivell del %1% conserva el %2% dels triangles.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Cancel·lat. La vista de la dreta encara mostra %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Cancel·lat. La vista de la dreta ara mostra %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancel·lat. La vista de la dreta encara mostra %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>S&apos;està delmant al %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>S&apos;està delmant fins al límit d&apos;error %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>S&apos;està suavitzant...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>S&apos;ha desat a %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Es tornen a fer els nivells amb el motor triat: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Fet, però el model no es pot reduir tant: es conserva el %1% dels triangles, no el %2% demanat.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Fet, però el model no es pot reduir tant: el nivell del %1% conserva el %2% dels triangles.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fet</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>Aktualizace</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D se zavře, aby bylo možné nainstalovat novou verzi.
-Chcete Lumeno3D zavřít a aktualizovat?
-(Neuložené změny budou ztraceny).</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Je k dispozici Lumeno3D %1.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Otevřít stránku ke stažení</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D se zavře, aby bylo možné nainstalovat novou verzi.
+Chcete Lumeno3D zavřít a aktualizovat?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Ukončit Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Hotovo</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Vyhlazování...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Otevřít soubor</translation>
     </message>
@@ -346,10 +336,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Tento soubor je zřejmě poškozený a nelze jej načíst.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Otevírání souboru...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Chcete jej nahradit?</translation>
         <translation>Odebírat trojúhelníky, dokud to dovolí zadaná mez chyby jako podíl úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Decimace na mez chyby %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Decimace %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Mez chyby filtru jako podíl úhlopříčky ohraničujícího kvádru:</translation>
     </message>
@@ -596,10 +574,6 @@ Chcete jej nahradit?</translation>
         <translation>Nejprve otevřete model.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Uloženo do %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Zvolte jiný název nebo složku a uložte znovu.</translation>
     </message>
@@ -615,21 +589,16 @@ Chcete jej nahradit?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Transformace nebo vyhlazení modelu se ztratí, pokud je neuložíte.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Otevírání souboru...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>Polygony bez plochy, které nebylo možné převést na trojúhelníky, byly vynechány: %1.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Hotovo, ale model nelze zredukovat tak daleko: zachováno je %1% trojúhelníků, nikoli požadovaných %2%.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Hotovo, ale model nelze zredukovat tak daleko: úroveň %1% zachovává %2% trojúhelníků.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Zrušeno. Pravý pohled stále ukazuje %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Chcete jej nahradit?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Zrušeno. Pravý pohled nyní ukazuje %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Zrušeno. Pravý pohled stále ukazuje %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Decimace %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Decimace na mez chyby %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Vyhlazování...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Uloženo do %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Úrovně se vytvářejí znovu se zvolenou metodou: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Hotovo, ale model nelze zredukovat tak daleko: zachováno je %1% trojúhelníků, nikoli požadovaných %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Hotovo, ale model nelze zredukovat tak daleko: úroveň %1% zachovává %2% trojúhelníků.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
     </message>
 </context>
 <context>

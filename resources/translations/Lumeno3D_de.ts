@@ -46,20 +46,18 @@
         <translation>Aktualisierung</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D wird geschlossen, um eine neue Version zu installieren.
-Möchten Sie Lumeno3D jetzt schließen und aktualisieren?
-(Nicht gespeicherte Änderungen gehen verloren.)</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Downloadseite öffnen</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D wird geschlossen, um eine neue Version zu installieren.
+Möchten Sie Lumeno3D jetzt schließen und aktualisieren?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Lumeno3D beenden</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Glätten...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
@@ -346,10 +336,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Diese Datei scheint beschädigt zu sein und kann nicht geladen werden.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Datei wird geöffnet...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Dreiecke entfernen, soweit eine Fehlerschranke, die Sie als Anteil der Diagonale des Begrenzungsrahmens eingeben, es zulässt</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Dezimieren bis Fehlerschranke %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Dezimieren auf %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Fehlerschranke des Filters als Anteil der Diagonale des Begrenzungsrahmens:</translation>
     </message>
@@ -596,10 +574,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Öffnen Sie zuerst ein Modell.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Gespeichert unter %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Wählen Sie einen anderen Namen oder Ordner und speichern Sie erneut.</translation>
     </message>
@@ -615,21 +589,16 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Die Transformation oder Glättung des Modells geht verloren, wenn Sie sie nicht speichern.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Datei wird geöffnet...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 Polygone ohne Fläche konnten nicht in Dreiecke umgewandelt werden und wurden ausgelassen.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Es werden %1% der Dreiecke behalten, nicht die verlangten %2%.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Die Stufe %1% behält %2% der Dreiecke.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Abgebrochen. Die rechte Ansicht zeigt weiterhin %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Abgebrochen. Die rechte Ansicht zeigt jetzt %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Abgebrochen. Die rechte Ansicht zeigt weiterhin %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Dezimieren auf %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Dezimieren bis Fehlerschranke %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Glätten...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Die Stufen werden mit dem gewählten Verfahren neu berechnet: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Es werden %1% der Dreiecke behalten, nicht die verlangten %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Die Stufe %1% behält %2% der Dreiecke.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>Update</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn't save them).</source>
-        <translation>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn't save them).</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 is available.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Open the download page</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Exit from Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Done</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Smoothing...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>This file seems to be corrupt and cannot be loaded.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Opening file...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</translation>
         <translation>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Decimating to error bound %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Decimating %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Error bound of the filter, as a share of the bounding box diagonal:</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</translation>
         <translation>Open a model first.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Saved to %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Choose another name or folder and save again.</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>The transform or smoothing of the model is lost unless you save it.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Opening file...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 polygons without area could not be made into triangles and were left out.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Cancelled. The right view still shows %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Cancelled. The right view now shows %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelled. The right view still shows %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Decimating %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Decimating to error bound %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Smoothing...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>The levels are made again with the engine chosen: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>Actualización</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D se cerrará para instalar una nueva versión.
-¿Desea cerrar Lumeno3D y actualizarlo?
-(Se perderán los cambios que no haya guardado).</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 está disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Abrir la página de descarga</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D se cerrará para instalar una nueva versión.
+¿Desea cerrar Lumeno3D y actualizarlo?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Salir de Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Suavizando...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Abrir archivo</translation>
     </message>
@@ -346,10 +336,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Este archivo parece estar dañado y no se puede cargar.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Abriendo archivo...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>Eliminar triángulos mientras lo permita un límite de error que escriba, como fracción de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Diezmando hasta el límite de error %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Diezmando al %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Límite de error del filtro, como fracción de la diagonal del cuadro delimitador:</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>Abra primero un modelo.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Guardado en %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Elija otro nombre u otra carpeta y vuelva a guardar.</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformación o el suavizado del modelo se perderá si no lo guarda.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Abriendo archivo...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 polígonos sin área no se pudieron convertir en triángulos y se omitieron.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Listo, pero el modelo no se puede reducir tanto: se conserva el %1% de los triángulos, no el %2% solicitado.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Listo, pero el modelo no se puede reducir tanto: el nivel del %1% conserva el %2% de los triángulos.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Cancelado. La vista derecha sigue mostrando %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Cancelado. La vista derecha muestra ahora %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelado. La vista derecha sigue mostrando %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Diezmando al %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Diezmando hasta el límite de error %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Suavizando...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Los niveles se vuelven a calcular con el motor elegido: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Listo, pero el modelo no se puede reducir tanto: se conserva el %1% de los triángulos, no el %2% solicitado.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Listo, pero el modelo no se puede reducir tanto: el nivel del %1% conserva el %2% de los triángulos.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>

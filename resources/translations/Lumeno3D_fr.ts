@@ -46,20 +46,18 @@
         <translation>Mise à jour</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D va se fermer pour installer une nouvelle version.
-Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?
-(Les modifications non enregistrées seront perdues.)</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 est disponible.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Ouvrir la page de téléchargement</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D va se fermer pour installer une nouvelle version.
+Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Quitter Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Lissage...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Ouvrir un fichier</translation>
     </message>
@@ -346,10 +336,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Ce fichier semble endommagé et ne peut pas être chargé.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Ouverture du fichier...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Supprimer des triangles tant qu&apos;une borne d&apos;erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Décimation jusqu&apos;à la borne d&apos;erreur %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Décimation à %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante&#xa0;:</translation>
     </message>
@@ -596,10 +574,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Ouvrez d&apos;abord un modèle.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Enregistré dans %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Choisissez un autre nom ou un autre dossier et enregistrez à nouveau.</translation>
     </message>
@@ -615,21 +589,16 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Ouverture du fichier...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 polygones sans aire n&apos;ont pas pu être convertis en triangles et ont été écartés.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: %1% des triangles sont conservés, et non les %2% demandés.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: le niveau %1% conserve %2% des triangles.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Annulé. La vue de droite montre toujours %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Annulé. La vue de droite montre maintenant %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Annulé. La vue de droite montre toujours %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Décimation à %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Décimation jusqu&apos;à la borne d&apos;erreur %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Lissage...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Les niveaux sont recalculés avec le moteur choisi : %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: %1% des triangles sont conservés, et non les %2% demandés.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: le niveau %1% conserve %2% des triangles.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>Aggiornamento</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D verrà chiuso per installare una nuova versione.
-Chiudere Lumeno3D e aggiornarlo?
-(Le modifiche non salvate andranno perse).</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 è disponibile.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Apri la pagina di download</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D verrà chiuso per installare una nuova versione.
+Chiudere Lumeno3D e aggiornarlo?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Esci da Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Completato</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Levigatura in corso...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Apri file</translation>
     </message>
@@ -346,10 +336,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Il file sembra danneggiato e non può essere caricato.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Apertura del file in corso...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Sostituirlo?</translation>
         <translation>Rimuove triangoli finché lo consente un limite di errore digitato, come frazione della diagonale del riquadro di delimitazione</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Decimazione fino al limite di errore %1 in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Decimazione %1% in corso...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Limite di errore del filtro, come frazione della diagonale del riquadro di delimitazione:</translation>
     </message>
@@ -596,10 +574,6 @@ Sostituirlo?</translation>
         <translation>Aprire prima un modello.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Salvato in %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Scegliere un altro nome o un&apos;altra cartella e salvare di nuovo.</translation>
     </message>
@@ -615,21 +589,16 @@ Sostituirlo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La trasformazione o la levigatura del modello andrà persa se non viene salvata.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Apertura del file in corso...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>Impossibile convertire in triangoli %1 poligoni senza area, che sono stati esclusi.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: viene conservato il %1% dei triangoli, non il %2% richiesto.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: il livello del %1% conserva il %2% dei triangoli.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Annullato. La vista a destra mostra ancora %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Sostituirlo?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Annullato. La vista a destra ora mostra %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Annullato. La vista a destra mostra ancora %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Decimazione %1% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Decimazione fino al limite di errore %1 in corso...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Levigatura in corso...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>I livelli vengono ricalcolati con il motore scelto: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: viene conservato il %1% dei triangoli, non il %2% richiesto.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Completato, ma il modello non può essere ridotto fino a quel punto: il livello del %1% conserva il %2% dei triangoli.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Completato</translation>
     </message>
 </context>
 <context>

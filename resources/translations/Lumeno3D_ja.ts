@@ -46,20 +46,18 @@
         <translation>アップデート</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>新しいバージョンをインストールするため、Lumeno3D を終了します。
-Lumeno3D を終了してアップデートしますか？
-（保存していない変更は失われます。）</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 が利用可能です。</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>ダウンロード ページを開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>新しいバージョンをインストールするため、Lumeno3D を終了します。
+Lumeno3D を終了してアップデートしますか？</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>Lumeno3D を終了</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>スムージング中...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>ファイルを開く</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>このファイルは破損しているようです。読み込めません。</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>ファイルを開いています...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>入力した許容誤差 (バウンディング ボックスの対角線に対する割合) の範囲内で三角形を削除します</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>許容誤差 %1 まで削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>%1% に削減中...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>フィルターの許容誤差 (バウンディング ボックスの対角線に対する割合):</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>先にモデルを開いてください。</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>%1 に保存しました</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>別の名前またはフォルダーを選んで、もう一度保存してください。</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>モデルの変形やスムージングは、保存しないと失われます。</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>ファイルを開いています...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>面積のない %1 個のポリゴンを三角形に変換できなかったため、除外しました。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>完了しましたが、モデルをそこまで削減できませんでした。残った三角形は、指定した %2% ではなく %1% です。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>完了しましたが、モデルをそこまで削減できませんでした。%1% のレベルでは三角形の %2% が残ります。</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>キャンセルしました。右のビューには引き続き %1 が表示されています。</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>キャンセルしました。右のビューには %1 が表示されています。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>キャンセルしました。右のビューには引き続き %1 が表示されています。</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>%1% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>許容誤差 %1 まで削減中...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>スムージング中...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>選択したエンジンでレベルを再計算しています: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>完了しましたが、モデルをそこまで削減できませんでした。残った三角形は、指定した %2% ではなく %1% です。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>完了しましたが、モデルをそこまで削減できませんでした。%1% のレベルでは三角形の %2% が残ります。</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>업데이트</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>새 버전을 설치하기 위해 Lumeno3D를 종료합니다.
-Lumeno3D를 종료하고 업데이트하시겠습니까?
-(저장하지 않은 변경 내용은 손실됩니다.)</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 버전을 사용할 수 있습니다.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>다운로드 페이지 열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>새 버전을 설치하기 위해 Lumeno3D를 종료합니다.
+Lumeno3D를 종료하고 업데이트하시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>Lumeno3D 끝내기</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>완료</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>스무딩하는 중...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>파일 열기</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>이 파일은 손상된 것 같아 불러올 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>파일을 여는 중...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>입력한 허용 오차(경계 상자 대각선에 대한 비율)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>허용 오차 %1(으)로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>%1%로 단순화하는 중...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>필터의 허용 오차(경계 상자 대각선에 대한 비율):</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>먼저 모델을 여십시오.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>%1에 저장했습니다</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>다른 이름이나 폴더를 선택하여 다시 저장하십시오.</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>모델의 변형이나 스무딩은 저장하지 않으면 사라집니다.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>파일을 여는 중...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>면적이 없는 다각형 %1개를 삼각형으로 변환할 수 없어 제외했습니다.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. 요청한 %2%가 아니라 삼각형의 %1%가 유지됩니다.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. %1% 수준은 삼각형의 %2%를 유지합니다.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>취소했습니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>취소했습니다. 오른쪽 보기에는 이제 %1 모델이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>취소했습니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>%1%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>허용 오차 %1(으)로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>스무딩하는 중...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>선택한 엔진으로 레벨을 다시 계산하는 중: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. 요청한 %2%가 아니라 삼각형의 %1%가 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. %1% 수준은 삼각형의 %2%를 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
     </message>
 </context>
 <context>

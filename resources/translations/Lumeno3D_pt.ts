@@ -46,20 +46,18 @@
         <translation>Atualização</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>O Lumeno3D será fechado para instalar uma nova versão.
-Deseja fechar o Lumeno3D e atualizá-lo?
-(As alterações não salvas serão perdidas).</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>O Lumeno3D %1 está disponível.</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>&amp;Abrir a página de download</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>O Lumeno3D será fechado para instalar uma nova versão.
+Deseja fechar o Lumeno3D e atualizá-lo?</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Sair do Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>Suavizando...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Abrir arquivo</translation>
     </message>
@@ -346,10 +336,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>Este arquivo parece estar corrompido e não pode ser carregado.</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>Abrindo arquivo...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Deseja substituí-lo?</translation>
         <translation>Remover triângulos enquanto um limite de erro que você digitar, como fração da diagonal da caixa delimitadora, permitir</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>Decimando até o limite de erro %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>Decimando %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>Limite de erro do filtro, como fração da diagonal da caixa delimitadora:</translation>
     </message>
@@ -596,10 +574,6 @@ Deseja substituí-lo?</translation>
         <translation>Abra um modelo primeiro.</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>Salvo em %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>Escolha outro nome ou pasta e salve novamente.</translation>
     </message>
@@ -615,21 +589,16 @@ Deseja substituí-lo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>A transformação ou suavização do modelo será perdida se você não salvá-la.</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>Abrindo arquivo...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 polígonos sem área não puderam ser convertidos em triângulos e foram deixados de fora.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Concluído, mas o modelo não pode ser reduzido tanto: %1% dos triângulos são mantidos, e não os %2% solicitados.</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Concluído, mas o modelo não pode ser reduzido tanto: o nível de %1% mantém %2% dos triângulos.</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>Cancelado. A vista da direita ainda mostra %1.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>Cancelado. A vista da direita agora mostra %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>Cancelado. A vista da direita ainda mostra %1.</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>Decimando %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>Decimando até o limite de erro %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>Suavizando...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvo em %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>Os níveis são recalculados com o motor escolhido: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>Concluído, mas o modelo não pode ser reduzido tanto: %1% dos triângulos são mantidos, e não os %2% solicitados.</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>Concluído, mas o modelo não pode ser reduzido tanto: o nível de %1% mantém %2% dos triângulos.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>อัปเดต</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D จะปิดเพื่อติดตั้งเวอร์ชันใหม่
-คุณต้องการปิดและอัปเดต Lumeno3D หรือไม่
-(การเปลี่ยนแปลงที่ยังไม่ได้บันทึกจะสูญหาย)</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 พร้อมให้ใช้งานแล้ว</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>เปิดหน้าดาวน์โหลด(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D จะปิดเพื่อติดตั้งเวอร์ชันใหม่
+คุณต้องการปิดและอัปเดต Lumeno3D หรือไม่</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ออกจาก Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>เสร็จสิ้น</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>กำลังทำให้เรียบ...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>เปิดไฟล์</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>ไฟล์นี้อาจเสียหายและไม่สามารถโหลดได้</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>กำลังเปิดไฟล์...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนที่คุณพิมพ์ (เป็นสัดส่วนของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>กำลังลดทอนตามขอบเขตความคลาดเคลื่อน %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>กำลังลดทอน %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>ขอบเขตความคลาดเคลื่อนของตัวกรอง เป็นสัดส่วนของเส้นทแยงมุมกล่องล้อมรอบ:</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>เปิดโมเดลก่อน</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>บันทึกไปยัง %1 แล้ว</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>เลือกชื่อหรือโฟลเดอร์อื่น แล้วบันทึกอีกครั้ง</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>การแปลงรูปทรงหรือการทำให้เรียบของโมเดลจะสูญหายหากคุณไม่บันทึก</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>กำลังเปิดไฟล์...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>ไม่สามารถแปลงรูปหลายเหลี่ยมที่ไม่มีพื้นที่ %1 รูปเป็นสามเหลี่ยมได้ จึงละไว้</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: คงสามเหลี่ยมไว้ %1% ไม่ใช่ %2% ตามที่ขอ</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: ระดับ %1% คงสามเหลี่ยมไว้ %2%</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>ยกเลิกแล้ว มุมมองด้านขวายังคงแสดง %1</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>ยกเลิกแล้ว มุมมองด้านขวาแสดง %1 แทน</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>ยกเลิกแล้ว มุมมองด้านขวายังคงแสดง %1</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>กำลังลดทอน %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>กำลังลดทอนตามขอบเขตความคลาดเคลื่อน %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>กำลังทำให้เรียบ...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>บันทึกไปยัง %1 แล้ว</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>กำลังคำนวณระดับใหม่ด้วยเอนจินที่เลือก: %1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: คงสามเหลี่ยมไว้ %1% ไม่ใช่ %2% ตามที่ขอ</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: ระดับ %1% คงสามเหลี่ยมไว้ %2%</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>เสร็จสิ้น</translation>
     </message>
 </context>
 <context>

@@ -46,20 +46,18 @@
         <translation>更新</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D 将关闭以安装新版本。
-是否关闭 Lumeno3D 并进行更新？
-（未保存的更改将会丢失。）</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 现已发布。</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>打开下载页面(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D 将关闭以安装新版本。
+是否关闭 Lumeno3D 并进行更新？</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>退出 Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>正在平滑...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>打开文件</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>此文件似乎已损坏，无法加载。</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>正在打开文件...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>在您输入的误差上限（以包围盒对角线的比例表示）允许的范围内删除三角形</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>正在简化至误差上限 %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>正在简化至 %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>过滤器的误差上限（以包围盒对角线的比例表示）：</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>请先打开一个模型。</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>已保存到 %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>请选择其他名称或文件夹，然后重新保存。</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>如不保存，对模型的变换或平滑将会丢失。</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>正在打开文件...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 个无面积的多边形无法转换为三角形，已略去。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>已完成，但模型无法简化到这种程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>已完成，但模型无法简化到这种程度：%1% 级别保留了 %2% 的三角形。</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>已取消。右侧视图仍显示 %1。</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>已取消。右侧视图现在显示 %1。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>已取消。右侧视图仍显示 %1。</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>正在简化至 %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>正在简化至误差上限 %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>正在平滑...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>正在用所选引擎重新计算各级别：%1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>已完成，但模型无法简化到这种程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>已完成，但模型无法简化到这种程度：%1% 级别保留了 %2% 的三角形。</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>

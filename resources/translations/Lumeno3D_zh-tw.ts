@@ -46,20 +46,18 @@
         <translation>更新</translation>
     </message>
     <message>
-        <source>Lumeno3D is going to close to install a new version.
-Do you want to close Lumeno3D and update it?
-(Changes will be lost if you didn&apos;t save them).</source>
-        <translation>Lumeno3D 即將關閉以安裝新版本。
-要關閉 Lumeno3D 並進行更新嗎？
-（未儲存的變更將會遺失。）</translation>
-    </message>
-    <message>
         <source>Lumeno3D %1 is available.</source>
         <translation>Lumeno3D %1 現已推出。</translation>
     </message>
     <message>
         <source>&amp;Open the download page</source>
         <translation>開啟下載頁面(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lumeno3D is going to close to install a new version.
+Do you want to close Lumeno3D and update it?</source>
+        <translation>Lumeno3D 即將關閉以安裝新版本。
+要關閉 Lumeno3D 並進行更新嗎？</translation>
     </message>
 </context>
 <context>
@@ -316,14 +314,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>結束 Lumeno3D</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>Smoothing...</source>
-        <translation>正在平滑化...</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>開啟檔案</translation>
     </message>
@@ -346,10 +336,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
         <translation>此檔案似乎已損毀，無法載入。</translation>
-    </message>
-    <message>
-        <source>Opening file...</source>
-        <translation>正在開啟檔案...</translation>
     </message>
     <message>
         <source>Save model</source>
@@ -508,14 +494,6 @@ Do you want to replace it?</source>
         <translation>在您輸入的誤差上限（以邊界框對角線的比例表示）允許的範圍內移除三角形</translation>
     </message>
     <message>
-        <source>Decimating to error bound %1...</source>
-        <translation>正在簡化至誤差上限 %1...</translation>
-    </message>
-    <message>
-        <source>Decimating %1%...</source>
-        <translation>正在簡化至 %1%...</translation>
-    </message>
-    <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
         <translation>篩選器的誤差上限（以邊界框對角線的比例表示）：</translation>
     </message>
@@ -596,10 +574,6 @@ Do you want to replace it?</source>
         <translation>請先開啟模型。</translation>
     </message>
     <message>
-        <source>Saved to %1</source>
-        <translation>已儲存至 %1</translation>
-    </message>
-    <message>
         <source>Choose another name or folder and save again.</source>
         <translation>請選擇其他名稱或資料夾，然後再儲存一次。</translation>
     </message>
@@ -615,21 +589,16 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>若不儲存，對模型所做的變換或平滑化將會遺失。</translation>
     </message>
+</context>
+<context>
+    <name>ModelDocument</name>
+    <message>
+        <source>Opening file...</source>
+        <translation>正在開啟檔案...</translation>
+    </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
         <translation>%1 個無面積的多邊形無法轉換為三角形，已略去。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>已完成，但模型無法簡化到這種程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
-    </message>
-    <message>
-        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>已完成，但模型無法簡化到這種程度：%1% 層級保留了 %2% 的三角形。</translation>
-    </message>
-    <message>
-        <source>Cancelled. The right view still shows %1.</source>
-        <translation>已取消。右側檢視仍顯示 %1。</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -642,6 +611,42 @@ Do you want to replace it?</source>
     <message>
         <source>Cancelled. The right view now shows %1.</source>
         <translation>已取消。右側檢視現在顯示 %1。</translation>
+    </message>
+    <message>
+        <source>Cancelled. The right view still shows %1.</source>
+        <translation>已取消。右側檢視仍顯示 %1。</translation>
+    </message>
+    <message>
+        <source>Decimating %1%...</source>
+        <translation>正在簡化至 %1%...</translation>
+    </message>
+    <message>
+        <source>Decimating to error bound %1...</source>
+        <translation>正在簡化至誤差上限 %1...</translation>
+    </message>
+    <message>
+        <source>Smoothing...</source>
+        <translation>正在平滑化...</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已儲存至 %1</translation>
+    </message>
+    <message>
+        <source>The levels are made again with the engine chosen: %1</source>
+        <translation>正在以所選引擎重新計算各層級：%1</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
+        <translation>已完成，但模型無法簡化到這種程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
+        <translation>已完成，但模型無法簡化到這種程度：%1% 層級保留了 %2% 的三角形。</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>
