@@ -210,6 +210,20 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
                        .arg(redraw[QLatin1String("medianMs")].toDouble(), 0, 'f', 0);
     }
 
+    const QJsonObject response = gui[QLatin1String("levelsResponse")].toObject();
+    if (!response.isEmpty()) {
+        out << "\n| While the levels are made | classic | quality |\n|---|---:|---:|\n";
+        const QJsonObject classic = response[QLatin1String("classic")].toObject();
+        const QJsonObject quality = response[QLatin1String("quality")].toObject();
+        out << "| fewest progress updates between two levels | "
+            << classic[QLatin1String("fewestProgressUpdatesPerLevel")].toInt() << " | "
+            << quality[QLatin1String("fewestProgressUpdatesPerLevel")].toInt() << " |\n";
+        for (auto [key, name] : {std::pair{"cancelSeconds", "Cancel, until the next operation runs"},
+                                 std::pair{"exitSeconds", "closing the window"}})
+            out << "| " << name << " | " << Time(classic[QLatin1String(key)].toDouble()) << " | "
+                << Time(quality[QLatin1String(key)].toDouble()) << " |\n";
+    }
+
     if (headless.contains(QLatin1String("engines")))
         EngineTable(out, headless);
 
