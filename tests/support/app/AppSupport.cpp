@@ -144,9 +144,10 @@ QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answe
 {
     ModalAnswers answering(std::move(answers));
     Action(window, QString::fromLatin1(action))->trigger();
-    // Until every answer is given and the file work the action started has ended, with its messages.
+    // The window's dialogs are modal: each has come and been answered when trigger() returns,
+    // but for the messages of the file work the action started, which come once it has ended.
     const ModelDocument &document = window.Document();
-    WaitUntil([&] { return answering.AllGiven() && !document.IsReading() && !document.IsSaving(); }, 60000);
+    WaitUntil([&] { return !document.IsReading() && !document.IsSaving(); }, 60000);
     QCoreApplication::processEvents();
     if (!answering.AllGiven())
         return {QStringLiteral("a dialog of %1 did not come").arg(QLatin1String(action))};
