@@ -275,22 +275,6 @@ private slots:
         QCOMPARE(testing::RecentFiles(), QStringList{small});
     }
 
-    // A file opened while another is read wins, whichever is read first.
-    void newestFileWinsOverOneBeingRead()
-    {
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        const QString large = testing::ScratchFile(QStringLiteral("reading-large.stl"));
-        const QString newest = testing::ScratchFile(QStringLiteral("reading-newest.stl"));
-        QVERIFY(testing::WriteModel(testing::Sphere(500, 400), large));
-        QVERIFY(testing::WriteModel(testing::Box(1, 2, 3), newest));
-        window.LoadModel(large);
-        window.LoadModel(newest);
-        QVERIFY(testing::WaitForCascade(window));
-        QCOMPARE(window.Document().LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
-        QCOMPARE(testing::RecentFiles(), QStringList{newest});
-    }
-
     // Under LANG=C too (test_desktop_lang_c), where the 8-bit name cannot hold these letters; and
     // with an 8-bit codec, where the UTF-8 form of "ü" names no file, so only a copy can be read.
     void nonAsciiPathLoadsWithoutLeavingACopy_data()

@@ -57,18 +57,6 @@ QString Unframed(MainWindow &window)
     return faults.join(QStringLiteral(", "));
 }
 
-QString StatusText(MainWindow &window)
-{
-    return window.findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
-}
-
-// A sphere of 2 * theta * (phi - 2) triangles, written once.
-QString SphereFile(int theta, int phi)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
-    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
-}
-
 } // namespace
 
 class TestDisplay : public QObject
@@ -116,60 +104,6 @@ private slots:
         window.LoadModel(normal);
         QVERIFY(testing::WaitForCascade(window));
         QTRY_COMPARE(Unframed(window), QString());
-    }
-
-    // Cancel says that the job was cancelled and what the right view shows instead.
-    void cancelTellsWhatIsShown()
-    {
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(400, 202));
-        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
-        auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
-        QVERIFY((window.Document().RunningJob() == ModelDocument::Job::Levels) && cancel->isVisible());
-        cancel->click();
-        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 100%."));
-
-        testing::LevelAction(window, 90)->trigger();
-        window.Document().Smooth();
-        QVERIFY(window.Document().IsBusy());
-        cancel->click();
-        QVERIFY(!window.Document().IsBusy());
-        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 90%."));
-
-        // Choosing a level cancels the smoothing that would replace it.
-        window.Document().Smooth();
-        QVERIFY(window.Document().IsBusy());
-        testing::LevelAction(window, 100)->trigger();
-        QVERIFY(!window.Document().IsBusy());
-        QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view now shows 100%."));
-    }
-
-    // While a job runs, its progress is what the status line tells; a save says so once none runs.
-    void runningJobWinsOverSaved()
-    {
-        // The classic engine reduces on one core: seconds for this sphere, far longer than writing it.
-        QSettings().setValue(QStringLiteral("ReductionMethod"), QStringLiteral("classic"));
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        window.LoadModel(SphereFile(400, 202));
-        QVERIFY(testing::WaitForCascade(window));
-        QCOMPARE(StatusText(window), QStringLiteral("Done"));
-        const QString path = testing::ScratchFile(QStringLiteral("saved while running.stl"));
-        const testing::ModalAnswer reduceThenSave = [&](QWidget *dialog) {
-            window.Document().ReduceWithinError(0.0005);
-            testing::ChooseFile(path)(dialog);
-        };
-        QCOMPARE(testing::Run(window, "actionSave_as", {reduceThenSave}), QStringList());
-        QVERIFY(QFileInfo::exists(path));
-        QVERIFY2(window.Document().IsBusy(), "the reduction ended before the test could see the status beside it");
-        QCOMPARE(StatusText(window), QStringLiteral("Decimating to error bound 0.0005..."));
-
-        QVERIFY(testing::WaitForMeshJob(window));
-        QCOMPARE(StatusText(window), QStringLiteral("Done"));
-        const auto replace = testing::Press(QMessageBox::Yes, std::make_shared<QStringList>());
-        QCOMPARE(testing::Run(window, "actionSave_as", {testing::ChooseFile(path), replace}), QStringList());
-        QCOMPARE(StatusText(window), QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));
     }
 
     void percentagesKeepTwoDigits_data()
