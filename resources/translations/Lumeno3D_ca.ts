@@ -334,10 +334,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Error en obrir </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Sembla que aquest fitxer està malmès i no es pot carregar.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Desa el model</translation>
     </message>
@@ -518,50 +514,6 @@ Voleu reemplaçar-lo?</translation>
         <translation>Si s&apos;ha mogut o se n&apos;ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>El Lumeno3D obre fitxers STL, OBJ i PLY: trieu un fitxer el nom del qual acabi en .stl, .obj o .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Aquest fitxer no existeix.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Això és una carpeta, no un fitxer de model.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Això no és un fitxer d&apos;un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Aquest fitxer és buit: no conté cap model.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>No es pot llegir aquest fitxer: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l&apos;està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Aquest fitxer és massa gran per a la memòria que li queda lliure a aquest ordinador.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d&apos;aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Aquest fitxer no conté cap triangle amb àrea, només punts o línies (per exemple, un núvol de punts): el Lumeno3D redueix malles de triangles.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tots els punts d&apos;aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Comproveu que sigui un fitxer STL, OBJ o PLY complet, o torneu-lo a exportar.</translation>
     </message>
@@ -647,6 +599,57 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>Done</source>
         <translation>Fet</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>El Lumeno3D obre fitxers STL, OBJ i PLY: trieu un fitxer el nom del qual acabi en .stl, .obj o .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Aquest fitxer no existeix.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Això és una carpeta, no un fitxer de model.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Això no és un fitxer d&apos;un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Aquest fitxer és buit: no conté cap model.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>No es pot llegir aquest fitxer: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l&apos;està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Aquest fitxer és massa gran per a la memòria que li queda lliure a aquest ordinador.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d&apos;aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Sembla que aquest fitxer està malmès i no es pot carregar.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Aquest fitxer no conté cap triangle amb àrea, només punts o línies (per exemple, un núvol de punts): el Lumeno3D redueix malles de triangles.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Tots els punts d&apos;aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
     </message>
 </context>
 <context>

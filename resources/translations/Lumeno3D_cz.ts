@@ -334,10 +334,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Chyba při otevírání </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Tento soubor je zřejmě poškozený a nelze jej načíst.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Uložit model</translation>
     </message>
@@ -518,50 +514,6 @@ Chcete jej nahradit?</translation>
         <translation>Pokud byl přesunut nebo přejmenován, otevřete jej z nového umístění.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D otevírá soubory STL, OBJ a PLY: vyberte soubor, jehož název končí na .stl, .obj nebo .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Tento soubor neexistuje.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Toto je složka, nikoli soubor modelu.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Toto není soubor na disku, ale roura, zařízení nebo soket: Lumeno3D otevírá pouze soubory modelů.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Tento soubor je prázdný: neobsahuje žádný model.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>Tento soubor nelze přečíst: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Tento soubor se během čtení změnil; možná do něj jiný program stále zapisuje. Otevřete jej znovu, až bude úplný.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Tento soubor je příliš velký pro paměť, která tomuto počítači ještě zbývá.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D nemohl uložit svou pracovní kopii tohoto souboru do dočasné složky %1; složka je možná plná.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Tento soubor neobsahuje žádné trojúhelníky s nenulovou plochou, pouze body nebo čáry (například mračno bodů): Lumeno3D redukuje trojúhelníkové sítě.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Všechny body tohoto modelu leží v jednom místě: model nemá žádný povrch, který by šlo zobrazit nebo zredukovat.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Ověřte, že jde o úplný soubor STL, OBJ nebo PLY, nebo jej exportujte znovu.</translation>
     </message>
@@ -647,6 +599,57 @@ Chcete jej nahradit?</translation>
     <message>
         <source>Done</source>
         <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D otevírá soubory STL, OBJ a PLY: vyberte soubor, jehož název končí na .stl, .obj nebo .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Tento soubor neexistuje.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Toto je složka, nikoli soubor modelu.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Toto není soubor na disku, ale roura, zařízení nebo soket: Lumeno3D otevírá pouze soubory modelů.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Tento soubor je prázdný: neobsahuje žádný model.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>Tento soubor nelze přečíst: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Tento soubor se během čtení změnil; možná do něj jiný program stále zapisuje. Otevřete jej znovu, až bude úplný.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Tento soubor je příliš velký pro paměť, která tomuto počítači ještě zbývá.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D nemohl uložit svou pracovní kopii tohoto souboru do dočasné složky %1; složka je možná plná.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Tento soubor je zřejmě poškozený a nelze jej načíst.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Tento soubor neobsahuje žádné trojúhelníky s nenulovou plochou, pouze body nebo čáry (například mračno bodů): Lumeno3D redukuje trojúhelníkové sítě.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Všechny body tohoto modelu leží v jednom místě: model nemá žádný povrch, který by šlo zobrazit nebo zredukovat.</translation>
     </message>
 </context>
 <context>

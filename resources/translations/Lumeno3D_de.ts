@@ -334,10 +334,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Fehler beim Öffnen von </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Diese Datei scheint beschädigt zu sein und kann nicht geladen werden.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Modell speichern</translation>
     </message>
@@ -518,50 +514,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Falls sie verschoben oder umbenannt wurde, öffnen Sie sie an ihrem neuen Ort.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D öffnet STL-, OBJ- und PLY-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj oder .ply endet.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Diese Datei existiert nicht.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Dies ist ein Ordner, keine Modelldatei.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Dies ist keine Datei auf einem Datenträger, sondern eine Pipe, ein Gerät oder ein Socket: Lumeno3D öffnet nur Modelldateien.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Diese Datei ist leer: Sie enthält kein Modell.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>Diese Datei kann nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Diese Datei hat sich geändert, während sie gelesen wurde; möglicherweise schreibt ein anderes Programm noch daran. Öffnen Sie sie erneut, sobald sie vollständig ist.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Diese Datei ist zu groß für den Arbeitsspeicher, der diesem Computer noch zur Verfügung steht.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D konnte seine Arbeitskopie dieser Datei nicht im temporären Ordner %1 ablegen; möglicherweise ist er voll.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Diese Datei enthält keine Dreiecke mit einer Fläche, nur Punkte oder Linien (etwa eine Punktwolke): Lumeno3D reduziert Dreiecksnetze.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Alle Punkte dieses Modells liegen an einer Stelle: Es hat keine Oberfläche, die angezeigt oder reduziert werden könnte.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Prüfen Sie, ob es eine vollständige STL-, OBJ- oder PLY-Datei ist, oder exportieren Sie sie erneut.</translation>
     </message>
@@ -647,6 +599,57 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D öffnet STL-, OBJ- und PLY-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj oder .ply endet.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Diese Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Dies ist ein Ordner, keine Modelldatei.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Dies ist keine Datei auf einem Datenträger, sondern eine Pipe, ein Gerät oder ein Socket: Lumeno3D öffnet nur Modelldateien.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Diese Datei ist leer: Sie enthält kein Modell.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>Diese Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Diese Datei hat sich geändert, während sie gelesen wurde; möglicherweise schreibt ein anderes Programm noch daran. Öffnen Sie sie erneut, sobald sie vollständig ist.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Diese Datei ist zu groß für den Arbeitsspeicher, der diesem Computer noch zur Verfügung steht.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D konnte seine Arbeitskopie dieser Datei nicht im temporären Ordner %1 ablegen; möglicherweise ist er voll.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Diese Datei scheint beschädigt zu sein und kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Diese Datei enthält keine Dreiecke mit einer Fläche, nur Punkte oder Linien (etwa eine Punktwolke): Lumeno3D reduziert Dreiecksnetze.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Alle Punkte dieses Modells liegen an einer Stelle: Es hat keine Oberfläche, die angezeigt oder reduziert werden könnte.</translation>
     </message>
 </context>
 <context>

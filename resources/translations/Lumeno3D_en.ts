@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Error opening </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>This file seems to be corrupt and cannot be loaded.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Save model</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</translation>
         <translation>If it was moved or renamed, open it from its new place.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn't exist.</source>
-        <translation>This file doesn't exist.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>This is a folder, not a model file.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>This file is empty: it holds no model.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>This file cannot be read: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>This file is too large for the memory this computer has left.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>All points of this model lie at one place: it has no surface to show or reduce.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Check that it is a complete STL, OBJ or PLY file, or export it again.</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</translation>
     <message>
         <source>Done</source>
         <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn't exist.</source>
+        <translation>This file doesn't exist.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>This is a folder, not a model file.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>This file is empty: it holds no model.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>This file cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>This file is too large for the memory this computer has left.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>This file seems to be corrupt and cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>All points of this model lie at one place: it has no surface to show or reduce.</translation>
     </message>
 </context>
 <context>

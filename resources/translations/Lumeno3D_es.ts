@@ -334,10 +334,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Error al abrir </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Este archivo parece estar dañado y no se puede cargar.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Guardar modelo</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>Si se ha movido o se le ha cambiado el nombre, ábralo desde su nueva ubicación.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D abre archivos STL, OBJ y PLY: elija un archivo cuyo nombre termine en .stl, .obj o .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Este archivo no existe.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Esto es una carpeta, no un archivo de modelo.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Esto no es un archivo en un disco, sino una tubería, un dispositivo o un socket: Lumeno3D solo abre archivos de modelo.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Este archivo está vacío: no contiene ningún modelo.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>No se puede leer este archivo: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Este archivo ha cambiado mientras se leía; puede que otro programa aún lo esté escribiendo. Vuelva a abrirlo cuando esté completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Este archivo es demasiado grande para la memoria que le queda libre a este equipo.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D no ha podido guardar su copia de trabajo de este archivo en la carpeta temporal %1; puede que esté llena.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Este archivo no contiene triángulos con área, solo puntos o líneas (por ejemplo, una nube de puntos): Lumeno3D reduce mallas de triángulos.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Todos los puntos de este modelo están en el mismo lugar: no tiene ninguna superficie que mostrar o reducir.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Compruebe que sea un archivo STL, OBJ o PLY completo, o vuelva a exportarlo.</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D abre archivos STL, OBJ y PLY: elija un archivo cuyo nombre termine en .stl, .obj o .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Este archivo no existe.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Esto es una carpeta, no un archivo de modelo.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Esto no es un archivo en un disco, sino una tubería, un dispositivo o un socket: Lumeno3D solo abre archivos de modelo.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Este archivo está vacío: no contiene ningún modelo.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>No se puede leer este archivo: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Este archivo ha cambiado mientras se leía; puede que otro programa aún lo esté escribiendo. Vuelva a abrirlo cuando esté completo.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Este archivo es demasiado grande para la memoria que le queda libre a este equipo.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D no ha podido guardar su copia de trabajo de este archivo en la carpeta temporal %1; puede que esté llena.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Este archivo parece estar dañado y no se puede cargar.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Este archivo no contiene triángulos con área, solo puntos o líneas (por ejemplo, una nube de puntos): Lumeno3D reduce mallas de triángulos.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Todos los puntos de este modelo están en el mismo lugar: no tiene ninguna superficie que mostrar o reducir.</translation>
     </message>
 </context>
 <context>

@@ -334,10 +334,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Erreur lors de l&apos;ouverture de </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Ce fichier semble endommagé et ne peut pas être chargé.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Enregistrer le modèle</translation>
     </message>
@@ -518,50 +514,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>S&apos;il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Ce fichier n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Ceci est un dossier, pas un fichier de modèle.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Ceci n&apos;est pas un fichier sur un disque, mais un tube, un périphérique ou un socket&#xa0;: Lumeno3D n&apos;ouvre que des fichiers de modèle.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Ce fichier est vide&#xa0;: il ne contient aucun modèle.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>Impossible de lire ce fichier&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Ce fichier a été modifié pendant sa lecture&#xa0;; un autre programme est peut-être encore en train de l&apos;écrire. Ouvrez-le à nouveau une fois qu&apos;il est complet.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Ce fichier est trop volumineux pour la mémoire encore disponible sur cet ordinateur.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D n&apos;a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1&#xa0;; il est peut-être plein.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple)&#xa0;: Lumeno3D réduit les maillages triangulaires.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tous les points de ce modèle se trouvent au même endroit&#xa0;: il n&apos;a aucune surface à afficher ou à réduire.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ ou PLY complet, ou exportez-le à nouveau.</translation>
     </message>
@@ -647,6 +599,57 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Ceci est un dossier, pas un fichier de modèle.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Ceci n&apos;est pas un fichier sur un disque, mais un tube, un périphérique ou un socket&#xa0;: Lumeno3D n&apos;ouvre que des fichiers de modèle.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Ce fichier est vide&#xa0;: il ne contient aucun modèle.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>Impossible de lire ce fichier&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Ce fichier a été modifié pendant sa lecture&#xa0;; un autre programme est peut-être encore en train de l&apos;écrire. Ouvrez-le à nouveau une fois qu&apos;il est complet.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Ce fichier est trop volumineux pour la mémoire encore disponible sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D n&apos;a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1&#xa0;; il est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Ce fichier semble endommagé et ne peut pas être chargé.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple)&#xa0;: Lumeno3D réduit les maillages triangulaires.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Tous les points de ce modèle se trouvent au même endroit&#xa0;: il n&apos;a aucune surface à afficher ou à réduire.</translation>
     </message>
 </context>
 <context>

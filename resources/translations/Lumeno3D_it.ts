@@ -334,10 +334,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Errore durante l&apos;apertura di </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Il file sembra danneggiato e non può essere caricato.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Salva modello</translation>
     </message>
@@ -518,50 +514,6 @@ Sostituirlo?</translation>
         <translation>Se è stato spostato o rinominato, aprirlo dalla nuova posizione.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D apre file STL, OBJ e PLY: scegliere un file il cui nome termina con .stl, .obj o .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Il file non esiste.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Questa è una cartella, non un file di modello.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Questo non è un file su disco, ma una pipe, un dispositivo o un socket: Lumeno3D apre solo file di modello.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Il file è vuoto: non contiene alcun modello.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>Impossibile leggere il file: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Il file è stato modificato durante la lettura; forse un altro programma lo sta ancora scrivendo. Riaprirlo quando sarà completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Il file è troppo grande per la memoria ancora disponibile su questo computer.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D non è riuscito a salvare la propria copia di lavoro del file nella cartella temporanea %1; potrebbe essere piena.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Il file non contiene triangoli con un&apos;area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tutti i punti di questo modello si trovano nella stessa posizione: non ha alcuna superficie da mostrare o ridurre.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Verificare che sia un file STL, OBJ o PLY completo, oppure esportarlo di nuovo.</translation>
     </message>
@@ -647,6 +599,57 @@ Sostituirlo?</translation>
     <message>
         <source>Done</source>
         <translation>Completato</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D apre file STL, OBJ e PLY: scegliere un file il cui nome termina con .stl, .obj o .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Questa è una cartella, non un file di modello.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Questo non è un file su disco, ma una pipe, un dispositivo o un socket: Lumeno3D apre solo file di modello.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Il file è vuoto: non contiene alcun modello.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>Impossibile leggere il file: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Il file è stato modificato durante la lettura; forse un altro programma lo sta ancora scrivendo. Riaprirlo quando sarà completo.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Il file è troppo grande per la memoria ancora disponibile su questo computer.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D non è riuscito a salvare la propria copia di lavoro del file nella cartella temporanea %1; potrebbe essere piena.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Il file sembra danneggiato e non può essere caricato.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Il file non contiene triangoli con un&apos;area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Tutti i punti di questo modello si trovano nella stessa posizione: non ha alcuna superficie da mostrare o ridurre.</translation>
     </message>
 </context>
 <context>

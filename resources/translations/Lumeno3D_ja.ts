@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ファイルを開けませんでした: </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>このファイルは破損しているようです。読み込めません。</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>モデルを保存</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>移動または名前を変更した場合は、新しい場所から開いてください。</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D で開けるのは STL、OBJ、PLY ファイルです。名前が .stl、.obj、.ply で終わるファイルを選択してください。</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>このファイルは存在しません。</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>これはフォルダーです。モデルファイルではありません。</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>これはディスク上のファイルではなく、パイプ、デバイス、ソケットのいずれかです。Lumeno3D で開けるのはモデルファイルだけです。</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>このファイルは空です。モデルが含まれていません。</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>このファイルを読み取れません: %1。</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>このファイルは読み込み中に変更されました。別のプログラムがまだ書き込んでいる可能性があります。ファイルが完成してから、もう一度開いてください。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>このファイルは大きすぎて、このコンピューターの残りのメモリには収まりません。</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D は、このファイルの作業用コピーを一時フォルダー %1 に保存できませんでした。フォルダーがいっぱいになっている可能性があります。</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>このファイルには面積のある三角形がなく、点または線だけが含まれています (点群など)。Lumeno3D は三角形メッシュを削減するプログラムです。</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>このモデルのすべての点が 1 か所に集まっています。表示または削減できる表面がありません。</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>完全な STL、OBJ、PLY ファイルであることを確認するか、もう一度エクスポートしてください。</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D で開けるのは STL、OBJ、PLY ファイルです。名前が .stl、.obj、.ply で終わるファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>このファイルは存在しません。</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>これはフォルダーです。モデルファイルではありません。</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>これはディスク上のファイルではなく、パイプ、デバイス、ソケットのいずれかです。Lumeno3D で開けるのはモデルファイルだけです。</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>このファイルは空です。モデルが含まれていません。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>このファイルを読み取れません: %1。</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>このファイルは読み込み中に変更されました。別のプログラムがまだ書き込んでいる可能性があります。ファイルが完成してから、もう一度開いてください。</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>このファイルは大きすぎて、このコンピューターの残りのメモリには収まりません。</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D は、このファイルの作業用コピーを一時フォルダー %1 に保存できませんでした。フォルダーがいっぱいになっている可能性があります。</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>このファイルは破損しているようです。読み込めません。</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>このファイルには面積のある三角形がなく、点または線だけが含まれています (点群など)。Lumeno3D は三角形メッシュを削減するプログラムです。</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>このモデルのすべての点が 1 か所に集まっています。表示または削減できる表面がありません。</translation>
     </message>
 </context>
 <context>

@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>파일을 여는 중 오류가 발생했습니다: </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>이 파일은 손상된 것 같아 불러올 수 없습니다.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>모델 저장</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>파일을 옮기거나 이름을 바꾼 경우 새 위치에서 여십시오.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D는 STL, OBJ 및 PLY 파일을 엽니다. 이름이 .stl, .obj 또는 .ply로 끝나는 파일을 선택하십시오.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>이 파일이 없습니다.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>이것은 모델 파일이 아니라 폴더입니다.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>이것은 디스크의 파일이 아니라 파이프, 장치 또는 소켓입니다. Lumeno3D는 모델 파일만 엽니다.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>이 파일은 비어 있습니다. 모델이 들어 있지 않습니다.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>이 파일을 읽을 수 없습니다: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>파일을 읽는 동안 파일이 변경되었습니다. 다른 프로그램이 아직 파일을 쓰고 있을 수 있습니다. 파일이 완성된 후 다시 여십시오.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>이 파일은 이 컴퓨터에 남아 있는 메모리에 비해 너무 큽니다.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D가 이 파일의 작업용 사본을 임시 폴더 %1에 저장하지 못했습니다. 폴더가 가득 찼을 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>이 파일에는 면적이 있는 삼각형이 없고 점이나 선만 있습니다(예: 포인트 클라우드). Lumeno3D는 삼각형 메시를 단순화하는 프로그램입니다.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>이 모델의 모든 점이 한 곳에 있습니다. 표시하거나 단순화할 표면이 없습니다.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>완전한 STL, OBJ 또는 PLY 파일인지 확인하거나 다시 내보내십시오.</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>완료</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D는 STL, OBJ 및 PLY 파일을 엽니다. 이름이 .stl, .obj 또는 .ply로 끝나는 파일을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>이 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>이것은 모델 파일이 아니라 폴더입니다.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>이것은 디스크의 파일이 아니라 파이프, 장치 또는 소켓입니다. Lumeno3D는 모델 파일만 엽니다.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>이 파일은 비어 있습니다. 모델이 들어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>이 파일을 읽을 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>파일을 읽는 동안 파일이 변경되었습니다. 다른 프로그램이 아직 파일을 쓰고 있을 수 있습니다. 파일이 완성된 후 다시 여십시오.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>이 파일은 이 컴퓨터에 남아 있는 메모리에 비해 너무 큽니다.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D가 이 파일의 작업용 사본을 임시 폴더 %1에 저장하지 못했습니다. 폴더가 가득 찼을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>이 파일은 손상된 것 같아 불러올 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>이 파일에는 면적이 있는 삼각형이 없고 점이나 선만 있습니다(예: 포인트 클라우드). Lumeno3D는 삼각형 메시를 단순화하는 프로그램입니다.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>이 모델의 모든 점이 한 곳에 있습니다. 표시하거나 단순화할 표면이 없습니다.</translation>
     </message>
 </context>
 <context>

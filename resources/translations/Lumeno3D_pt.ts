@@ -334,10 +334,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Erro ao abrir </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>Este arquivo parece estar corrompido e não pode ser carregado.</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>Salvar modelo</translation>
     </message>
@@ -518,50 +514,6 @@ Deseja substituí-lo?</translation>
         <translation>Se ele foi movido ou renomeado, abra-o no novo local.</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>O Lumeno3D abre arquivos STL, OBJ e PLY: escolha um arquivo cujo nome termine em .stl, .obj ou .ply.</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Este arquivo não existe.</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>Isto é uma pasta, não um arquivo de modelo.</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Isto não é um arquivo em disco, mas um pipe, um dispositivo ou um soquete: o Lumeno3D abre apenas arquivos de modelo.</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>Este arquivo está vazio: ele não contém nenhum modelo.</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>Não é possível ler este arquivo: %1.</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Este arquivo foi alterado enquanto era lido; talvez outro programa ainda esteja gravando nele. Abra-o novamente quando estiver completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Este arquivo é grande demais para a memória que resta neste computador.</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>O Lumeno3D não conseguiu armazenar sua cópia de trabalho deste arquivo na pasta temporária %1; ela pode estar cheia.</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Este arquivo não contém triângulos com área, apenas pontos ou linhas (uma nuvem de pontos, por exemplo): o Lumeno3D reduz malhas de triângulos.</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Todos os pontos deste modelo estão no mesmo lugar: ele não tem nenhuma superfície para mostrar ou reduzir.</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>Verifique se é um arquivo STL, OBJ ou PLY completo ou exporte-o novamente.</translation>
     </message>
@@ -647,6 +599,57 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Done</source>
         <translation>Concluído</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>O Lumeno3D abre arquivos STL, OBJ e PLY: escolha um arquivo cujo nome termine em .stl, .obj ou .ply.</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Este arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>Isto é uma pasta, não um arquivo de modelo.</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>Isto não é um arquivo em disco, mas um pipe, um dispositivo ou um soquete: o Lumeno3D abre apenas arquivos de modelo.</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>Este arquivo está vazio: ele não contém nenhum modelo.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>Não é possível ler este arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>Este arquivo foi alterado enquanto era lido; talvez outro programa ainda esteja gravando nele. Abra-o novamente quando estiver completo.</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>Este arquivo é grande demais para a memória que resta neste computador.</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>O Lumeno3D não conseguiu armazenar sua cópia de trabalho deste arquivo na pasta temporária %1; ela pode estar cheia.</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>Este arquivo parece estar corrompido e não pode ser carregado.</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>Este arquivo não contém triângulos com área, apenas pontos ou linhas (uma nuvem de pontos, por exemplo): o Lumeno3D reduz malhas de triângulos.</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>Todos os pontos deste modelo estão no mesmo lugar: ele não tem nenhuma superfície para mostrar ou reduzir.</translation>
     </message>
 </context>
 <context>

@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>เกิดข้อผิดพลาดในการเปิด </translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>ไฟล์นี้อาจเสียหายและไม่สามารถโหลดได้</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>บันทึกโมเดล</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>หากไฟล์ถูกย้ายหรือเปลี่ยนชื่อ ให้เปิดจากตำแหน่งใหม่</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D เปิดไฟล์ STL, OBJ และ PLY ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj หรือ .ply</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>ไม่มีไฟล์นี้อยู่</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>นี่คือโฟลเดอร์ ไม่ใช่ไฟล์โมเดล</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>นี่ไม่ใช่ไฟล์บนดิสก์ แต่เป็นไปป์ อุปกรณ์ หรือซ็อกเก็ต: Lumeno3D เปิดได้เฉพาะไฟล์โมเดลเท่านั้น</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>ไฟล์นี้ว่างเปล่า: ไม่มีโมเดลอยู่ในไฟล์</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>ไม่สามารถอ่านไฟล์นี้ได้: %1</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>ไฟล์นี้มีการเปลี่ยนแปลงระหว่างที่กำลังอ่าน โปรแกรมอื่นอาจยังเขียนไฟล์นี้อยู่ ให้เปิดอีกครั้งเมื่อไฟล์สมบูรณ์แล้ว</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>ไฟล์นี้ใหญ่เกินกว่าหน่วยความจำที่เหลืออยู่ในคอมพิวเตอร์เครื่องนี้</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D ไม่สามารถจัดเก็บสำเนาสำหรับทำงานของไฟล์นี้ไว้ในโฟลเดอร์ชั่วคราว %1 ได้ โฟลเดอร์อาจเต็ม</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>ไฟล์นี้ไม่มีสามเหลี่ยมที่มีพื้นที่ มีเพียงจุดหรือเส้น (เช่น พอยต์คลาวด์): Lumeno3D ใช้ลดทอนเมชสามเหลี่ยม</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>จุดทั้งหมดของโมเดลนี้อยู่ที่ตำแหน่งเดียวกัน: โมเดลไม่มีพื้นผิวให้แสดงหรือลดทอน</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>ตรวจสอบว่าเป็นไฟล์ STL, OBJ หรือ PLY ที่สมบูรณ์ หรือส่งออกไฟล์อีกครั้ง</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>เสร็จสิ้น</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D เปิดไฟล์ STL, OBJ และ PLY ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj หรือ .ply</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>ไม่มีไฟล์นี้อยู่</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>นี่คือโฟลเดอร์ ไม่ใช่ไฟล์โมเดล</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>นี่ไม่ใช่ไฟล์บนดิสก์ แต่เป็นไปป์ อุปกรณ์ หรือซ็อกเก็ต: Lumeno3D เปิดได้เฉพาะไฟล์โมเดลเท่านั้น</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>ไฟล์นี้ว่างเปล่า: ไม่มีโมเดลอยู่ในไฟล์</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>ไม่สามารถอ่านไฟล์นี้ได้: %1</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>ไฟล์นี้มีการเปลี่ยนแปลงระหว่างที่กำลังอ่าน โปรแกรมอื่นอาจยังเขียนไฟล์นี้อยู่ ให้เปิดอีกครั้งเมื่อไฟล์สมบูรณ์แล้ว</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>ไฟล์นี้ใหญ่เกินกว่าหน่วยความจำที่เหลืออยู่ในคอมพิวเตอร์เครื่องนี้</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D ไม่สามารถจัดเก็บสำเนาสำหรับทำงานของไฟล์นี้ไว้ในโฟลเดอร์ชั่วคราว %1 ได้ โฟลเดอร์อาจเต็ม</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>ไฟล์นี้อาจเสียหายและไม่สามารถโหลดได้</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>ไฟล์นี้ไม่มีสามเหลี่ยมที่มีพื้นที่ มีเพียงจุดหรือเส้น (เช่น พอยต์คลาวด์): Lumeno3D ใช้ลดทอนเมชสามเหลี่ยม</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>จุดทั้งหมดของโมเดลนี้อยู่ที่ตำแหน่งเดียวกัน: โมเดลไม่มีพื้นผิวให้แสดงหรือลดทอน</translation>
     </message>
 </context>
 <context>

@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>打开文件时出错：</translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>此文件似乎已损坏，无法加载。</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>保存模型</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>如果文件已被移动或重命名，请从新位置打开它。</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D 可打开 STL、OBJ 和 PLY 文件：请选择名称以 .stl、.obj 或 .ply 结尾的文件。</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>此文件不存在。</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>这是一个文件夹，不是模型文件。</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>这不是磁盘上的文件，而是管道、设备或套接字：Lumeno3D 只能打开模型文件。</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>此文件为空：其中没有模型。</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>无法读取此文件：%1。</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>此文件在读取期间发生了更改；可能有其他程序仍在写入该文件。请在文件完整后重新打开。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>此文件太大，这台计算机剩余的内存容纳不下。</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D 无法将此文件的工作副本存储到临时文件夹 %1 中；该文件夹可能已满。</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>此文件不含有面积的三角形，只有点或线（例如点云）：Lumeno3D 用于简化三角网格。</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>此模型的所有点都位于同一位置：没有可显示或简化的表面。</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>请检查它是否为完整的 STL、OBJ 或 PLY 文件，或重新导出。</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D 可打开 STL、OBJ 和 PLY 文件：请选择名称以 .stl、.obj 或 .ply 结尾的文件。</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>此文件不存在。</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>这是一个文件夹，不是模型文件。</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>这不是磁盘上的文件，而是管道、设备或套接字：Lumeno3D 只能打开模型文件。</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>此文件为空：其中没有模型。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>无法读取此文件：%1。</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>此文件在读取期间发生了更改；可能有其他程序仍在写入该文件。请在文件完整后重新打开。</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>此文件太大，这台计算机剩余的内存容纳不下。</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D 无法将此文件的工作副本存储到临时文件夹 %1 中；该文件夹可能已满。</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>此文件似乎已损坏，无法加载。</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>此文件不含有面积的三角形，只有点或线（例如点云）：Lumeno3D 用于简化三角网格。</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>此模型的所有点都位于同一位置：没有可显示或简化的表面。</translation>
     </message>
 </context>
 <context>

@@ -334,10 +334,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>開啟檔案時發生錯誤：</translation>
     </message>
     <message>
-        <source>This file seems to be corrupt and cannot be loaded.</source>
-        <translation>此檔案似乎已損毀，無法載入。</translation>
-    </message>
-    <message>
         <source>Save model</source>
         <translation>儲存模型</translation>
     </message>
@@ -518,50 +514,6 @@ Do you want to replace it?</source>
         <translation>如果檔案已移動或重新命名，請從新位置開啟。</translation>
     </message>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D 可開啟 STL、OBJ 及 PLY 檔案：請選擇名稱以 .stl、.obj 或 .ply 結尾的檔案。</translation>
-    </message>
-    <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>此檔案不存在。</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a model file.</source>
-        <translation>這是資料夾，不是模型檔案。</translation>
-    </message>
-    <message>
-        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>這不是磁碟上的檔案，而是管道、裝置或通訊端：Lumeno3D 只能開啟模型檔案。</translation>
-    </message>
-    <message>
-        <source>This file is empty: it holds no model.</source>
-        <translation>此檔案是空的：其中沒有模型。</translation>
-    </message>
-    <message>
-        <source>This file cannot be read: %1.</source>
-        <translation>無法讀取此檔案：%1。</translation>
-    </message>
-    <message>
-        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>此檔案在讀取期間發生變更；可能有其他程式仍在寫入。請在檔案完整後再開啟一次。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>此檔案太大，這部電腦剩餘的記憶體容納不下。</translation>
-    </message>
-    <message>
-        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D 無法將此檔案的工作複本儲存至暫存資料夾 %1；該資料夾可能已滿。</translation>
-    </message>
-    <message>
-        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>此檔案沒有具面積的三角形，只有點或線（例如點雲）：Lumeno3D 用於簡化三角網格。</translation>
-    </message>
-    <message>
-        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>此模型的所有點都位於同一處：沒有可顯示或簡化的表面。</translation>
-    </message>
-    <message>
         <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
         <translation>請確認它是完整的 STL、OBJ 或 PLY 檔案，或重新匯出。</translation>
     </message>
@@ -647,6 +599,57 @@ Do you want to replace it?</source>
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>ModelReader</name>
+    <message>
+        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
+        <translation>Lumeno3D 可開啟 STL、OBJ 及 PLY 檔案：請選擇名稱以 .stl、.obj 或 .ply 結尾的檔案。</translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>此檔案不存在。</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a model file.</source>
+        <translation>這是資料夾，不是模型檔案。</translation>
+    </message>
+    <message>
+        <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
+        <translation>這不是磁碟上的檔案，而是管道、裝置或通訊端：Lumeno3D 只能開啟模型檔案。</translation>
+    </message>
+    <message>
+        <source>This file is empty: it holds no model.</source>
+        <translation>此檔案是空的：其中沒有模型。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1.</source>
+        <translation>無法讀取此檔案：%1。</translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
+        <translation>此檔案在讀取期間發生變更；可能有其他程式仍在寫入。請在檔案完整後再開啟一次。</translation>
+    </message>
+    <message>
+        <source>This file is too large for the memory this computer has left.</source>
+        <translation>此檔案太大，這部電腦剩餘的記憶體容納不下。</translation>
+    </message>
+    <message>
+        <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
+        <translation>Lumeno3D 無法將此檔案的工作複本儲存至暫存資料夾 %1；該資料夾可能已滿。</translation>
+    </message>
+    <message>
+        <source>This file seems to be corrupt and cannot be loaded.</source>
+        <translation>此檔案似乎已損毀，無法載入。</translation>
+    </message>
+    <message>
+        <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
+        <translation>此檔案沒有具面積的三角形，只有點或線（例如點雲）：Lumeno3D 用於簡化三角網格。</translation>
+    </message>
+    <message>
+        <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
+        <translation>此模型的所有點都位於同一處：沒有可顯示或簡化的表面。</translation>
     </message>
 </context>
 <context>

@@ -277,37 +277,37 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::None:
         return nullptr;
     case ReadFailure::UnknownSuffix:
-        return QT_TRANSLATE_NOOP("MainWindow", "Lumeno3D opens STL, OBJ and PLY files: choose a file whose name "
-                                               "ends in .stl, .obj or .ply.");
+        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D opens STL, OBJ and PLY files: choose a file whose name "
+                                                "ends in .stl, .obj or .ply.");
     case ReadFailure::Missing:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file doesn't exist.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file doesn't exist.");
     case ReadFailure::Folder:
-        return QT_TRANSLATE_NOOP("MainWindow", "This is a folder, not a model file.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This is a folder, not a model file.");
     case ReadFailure::NotRegularFile:
-        return QT_TRANSLATE_NOOP("MainWindow", "This is no file on a disk but a pipe, a device or a socket: "
-                                               "Lumeno3D opens model files only.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This is no file on a disk but a pipe, a device or a socket: "
+                                                "Lumeno3D opens model files only.");
     case ReadFailure::EmptyFile:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file is empty: it holds no model.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is empty: it holds no model.");
     case ReadFailure::Unreadable:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file cannot be read: %1.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file cannot be read: %1.");
     case ReadFailure::Changed:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file changed while it was being read; another program may "
-                                               "still be writing it. Open it again once it is complete.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file changed while it was being read; another program may "
+                                                "still be writing it. Open it again once it is complete.");
     case ReadFailure::TooLarge:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file is too large for the memory this computer has left.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is too large for the memory this computer has left.");
     case ReadFailure::NoWorkingCopy:
-        return QT_TRANSLATE_NOOP("MainWindow", "Lumeno3D could not store its working copy of this file in the "
-                                               "temporary folder %1; it may be full.");
+        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D could not store its working copy of this file in the "
+                                                "temporary folder %1; it may be full.");
     case ReadFailure::DamagedFile:
     case ReadFailure::ReaderError:
     case ReadFailure::UnusableModel:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file seems to be corrupt and cannot be loaded.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file seems to be corrupt and cannot be loaded.");
     case ReadFailure::NoTriangles:
-        return QT_TRANSLATE_NOOP("MainWindow", "This file holds no triangles with an area, only points or lines (a "
-                                               "point cloud, say): Lumeno3D reduces triangle meshes.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds no triangles with an area, only points or lines (a "
+                                                "point cloud, say): Lumeno3D reduces triangle meshes.");
     case ReadFailure::NoExtent:
-        return QT_TRANSLATE_NOOP("MainWindow", "All points of this model lie at one place: it has no surface to "
-                                               "show or reduce.");
+        return QT_TRANSLATE_NOOP("ModelReader", "All points of this model lie at one place: it has no surface to "
+                                                "show or reduce.");
     }
     return nullptr;
 }
@@ -319,7 +319,7 @@ QString ReadFailureText(const ReadResult &result)
     const char *sentence = FailureSentence(result.failure);
     if (!sentence)
         return QString();
-    QString text = QCoreApplication::translate("MainWindow", sentence);
+    QString text = QCoreApplication::translate("ModelReader", sentence);
     if (result.failure == ReadFailure::Unreadable)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
