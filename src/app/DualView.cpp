@@ -72,9 +72,9 @@ void CopyViewpoint(vtkRenderer *source, vtkRenderer *target)
 
 } // namespace
 
-DualView::DualView(QVTKOpenGLNativeWidget *originalWidget, QVTKOpenGLNativeWidget *decimatedWidget,
-                   const Colours &colours)
-    : originalWidget(originalWidget), decimatedWidget(decimatedWidget), colours(colours)
+DualView::DualView(QVTKOpenGLNativeWidget *originalView, QVTKOpenGLNativeWidget *decimatedView,
+                   const Colours &startColours)
+    : originalWidget(originalView), decimatedWidget(decimatedView), colours(startColours)
 {
     CreatePanelImages();
     vtkConnections = vtkEventQtSlotConnect::New();

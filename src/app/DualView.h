@@ -40,8 +40,8 @@ public:
     enum class CameraPreset { Front, Side, Top, Perspective };
     enum class Representation { Points, Wireframe, Surface };
 
-    DualView(QVTKOpenGLNativeWidget *originalWidget, QVTKOpenGLNativeWidget *decimatedWidget,
-             const Colours &colours);
+    DualView(QVTKOpenGLNativeWidget *originalView, QVTKOpenGLNativeWidget *decimatedView,
+             const Colours &startColours);
     ~DualView() override;
 
     // A new mapper and actor per view for a newly loaded model and its working copy;

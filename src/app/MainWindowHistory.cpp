@@ -13,8 +13,8 @@ namespace {
 class HistoryStep : public QUndoCommand
 {
 public:
-    HistoryStep(const QString &text, std::function<void()> undoStep, std::function<void()> redoStep)
-        : QUndoCommand(text), undoStep(std::move(undoStep)), redoStep(std::move(redoStep))
+    HistoryStep(const QString &text, std::function<void()> takeBack, std::function<void()> doAgain)
+        : QUndoCommand(text), undoStep(std::move(takeBack)), redoStep(std::move(doAgain))
     {
     }
     void undo() override { undoStep(); }

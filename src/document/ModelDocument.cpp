@@ -42,7 +42,8 @@ struct ModelDocument::ReadJob
     int number = 0;
 };
 
-ModelDocument::ModelDocument(lumeno::ReductionEngine engine, QObject *parent) : QObject(parent), engine(engine)
+ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent)
+    : QObject(parent), engine(startEngine)
 {
     qRegisterMetaType<ModelDocument::Result>();
     worker = new MeshWorker;

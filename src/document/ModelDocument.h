@@ -46,7 +46,7 @@ public:
         lumeno::SurfaceDeviation deviation;
     };
 
-    explicit ModelDocument(lumeno::ReductionEngine engine, QObject *parent = nullptr);
+    explicit ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent = nullptr);
     ~ModelDocument() override;
 
     // Reads the file; ModelOpened or OpenFailed follows unless Cancel or another Open comes

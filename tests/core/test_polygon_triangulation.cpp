@@ -54,7 +54,6 @@ Vector TriangleNormal(vtkPoints *points, vtkIdType a, vtkIdType b, vtkIdType c)
 Vector PolygonNormal(vtkPoints *points, const std::vector<vtkIdType> &corners)
 {
     Vector normal{0, 0, 0};
-    const Vector origin = Point(points, corners[0]);
     for (size_t i = 1; i + 1 < corners.size(); ++i) {
         const Vector term = TriangleNormal(points, corners[0], corners[i], corners[i + 1]);
         for (int axis = 0; axis < 3; ++axis)

@@ -23,8 +23,8 @@ int DecimalsFor(double size)
 
 } // namespace
 
-DialogTransform::DialogTransform(ModelDocument *document, const vtkBoundingBox &bounds, QWidget *parent)
-    : QDialog(parent), ui(new Ui::TransformDialog), document(document)
+DialogTransform::DialogTransform(ModelDocument *editedDocument, const vtkBoundingBox &bounds, QWidget *parent)
+    : QDialog(parent), ui(new Ui::TransformDialog), document(editedDocument)
 {
     ui->setupUi(this);
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);

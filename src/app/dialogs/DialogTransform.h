@@ -21,7 +21,7 @@ class DialogTransform : public QDialog
 
 public:
     // The bounds are those of the shown model, without the transform.
-    DialogTransform(ModelDocument *document, const vtkBoundingBox &modelBounds, QWidget *parent = nullptr);
+    DialogTransform(ModelDocument *editedDocument, const vtkBoundingBox &modelBounds, QWidget *parent = nullptr);
     ~DialogTransform() override;
 
 signals:

@@ -21,8 +21,8 @@ void PlaceInBottomRightCorner(QWidget *window)
     window->move(area.x() + area.width() - window->width(), area.y() + area.height() - window->height());
 }
 
-DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &installerPath, QWidget *parent)
-    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), installerPath(installerPath)
+DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &installer, QWidget *parent)
+    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), installerPath(installer)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
@@ -30,9 +30,9 @@ DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QString &inst
     connect(ui->pushButton, &QPushButton::clicked, this, &DialogNotificationUpdateReady::InstallNewVersion);
 }
 
-DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QUrl &downloadPage, const QString &version,
+DialogNotificationUpdateReady::DialogNotificationUpdateReady(const QUrl &page, const QString &newVersion,
                                                              QWidget *parent)
-    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), downloadPage(downloadPage), version(version)
+    : QDialog(parent), ui(new Ui::DialogNotificationUpdateReady), downloadPage(page), version(newVersion)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     ui->setupUi(this);

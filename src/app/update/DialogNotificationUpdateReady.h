@@ -15,8 +15,8 @@ class DialogNotificationUpdateReady : public QDialog
     Q_OBJECT
 
 public:
-    explicit DialogNotificationUpdateReady(const QString &installerPath, QWidget *parent = nullptr);
-    DialogNotificationUpdateReady(const QUrl &downloadPage, const QString &version, QWidget *parent = nullptr);
+    explicit DialogNotificationUpdateReady(const QString &installer, QWidget *parent = nullptr);
+    DialogNotificationUpdateReady(const QUrl &page, const QString &newVersion, QWidget *parent = nullptr);
     ~DialogNotificationUpdateReady() override;
 
     QString InstallerPath() const { return installerPath; }

@@ -27,7 +27,7 @@ Updater::Offer Updater::PlatformOffer()
     return lumeno::UpdatePlatform() == QLatin1String("linux") ? Offer::DownloadPage : Offer::Installer;
 }
 
-Updater::Updater(QObject *parent, Offer offer) : QObject(parent), offer(offer)
+Updater::Updater(QObject *parent, Offer offerKind) : QObject(parent), offer(offerKind)
 {
     if (!BuiltIn || !QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool())
         return;

@@ -34,7 +34,7 @@ public:
 
     // Sends the update query at once, unless the build leaves the check out (distribution
     // packages, which the system updates) or the setting "CheckForUpdates" is false.
-    explicit Updater(QObject *parent, Offer offer = PlatformOffer());
+    explicit Updater(QObject *parent, Offer offerKind = PlatformOffer());
     ~Updater() override;
 
     static constexpr bool BuiltIn = LUMENO_UPDATE_CHECK;

@@ -59,7 +59,7 @@ std::vector<Text> Words(Text line, bool (*isBlank)(char) = IsBlank)
 class LineReader
 {
 public:
-    explicit LineReader(Text text) : text(text) {}
+    explicit LineReader(Text whole) : text(whole) {}
 
     bool Next(Text &line)
     {

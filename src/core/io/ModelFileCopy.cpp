@@ -20,7 +20,7 @@ namespace {
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int descriptor) : descriptor(descriptor) {}
+    explicit FileDescriptor(int owned) : descriptor(owned) {}
     ~FileDescriptor()
     {
         if (descriptor >= 0)

@@ -32,7 +32,7 @@ enum class IndexForm { Plain, Texture, Normal, Both };
 class ObjText
 {
 public:
-    explicit ObjText(std::FILE *file) : file(file), buffer(BufferSize) {}
+    explicit ObjText(std::FILE *output) : file(output), buffer(BufferSize) {}
 
     template <size_t N>
     void Text(const char (&text)[N])

@@ -20,9 +20,10 @@ public:
             Silent,    // reads the request and never answers
             Endless    // chunked transfer encoding, repeating the body as a chunk until the client hangs up
         };
+        // Every field has a default, so that an answer names only its first few: {200, body}.
         int status = 200;
-        QByteArray body;
-        QByteArray encoding; // sent as Content-Encoding when set (the body is then already encoded)
+        QByteArray body{};
+        QByteArray encoding{}; // sent as Content-Encoding when set (the body is then already encoded)
         Delivery delivery = Whole;
         int chunkSize = 16 * 1024;
     };
