@@ -33,7 +33,7 @@ QString Verdict(double ratio, double limit)
 class Table
 {
 public:
-    explicit Table(QTextStream &out) : out(out)
+    explicit Table(QTextStream &stream) : out(stream)
     {
         out << "| Measure | Lumeno3D | Reference | Ratio (wall) | Ratio (CPU) | Target |\n"
                "|---|---:|---:|---:|---:|---|\n";

@@ -15,7 +15,7 @@
 class PhaseClock
 {
 public:
-    explicit PhaseClock(int repeat) : repeat(std::max(1, repeat)) {}
+    explicit PhaseClock(int times) : repeat(std::max(1, times)) {}
 
     int Repeat() const { return repeat; }
 

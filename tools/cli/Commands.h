@@ -16,7 +16,7 @@ struct CommandOutcome
     QString failure;    // one line naming the file, when status is not ExitSuccess
     QJsonObject report; // the results, for --json
     QString summary;    // the results, for people
-    QStringList warnings; // when it succeeds: one line each on standard error
+    QStringList warnings{}; // when it succeeds: one line each on standard error
 };
 
 CommandOutcome RunInfo(const CliOptions &options, Progress &progress);
