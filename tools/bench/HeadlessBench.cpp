@@ -210,7 +210,7 @@ void MeasureWriters(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
     Note(QStringLiteral("writing"));
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/lumeno-bench-XXXXXX"));
     QJsonObject fileSizes;
-    for (const QString format : {QStringLiteral("stl"), QStringLiteral("ply"), QStringLiteral("obj")}) {
+    for (const QString &format : {QStringLiteral("stl"), QStringLiteral("ply"), QStringLiteral("obj")}) {
         const QString ours = folder.filePath(QStringLiteral("ours.") + format);
         const QString theirs = folder.filePath(QStringLiteral("vtk.") + format);
         MeasurePair(

@@ -13,7 +13,7 @@ constexpr double MaximumError = 10.0;
 class ArgumentReader
 {
 public:
-    explicit ArgumentReader(const QStringList &arguments) : arguments(arguments) {}
+    explicit ArgumentReader(const QStringList &given) : arguments(given) {}
 
     ParsedArguments Read()
     {

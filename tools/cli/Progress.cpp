@@ -21,7 +21,7 @@ void OnProgress(vtkObject *, unsigned long, void *clientData, void *callData)
 
 } // namespace
 
-Progress::Progress(Style style) : style(style)
+Progress::Progress(Style shownAs) : style(shownAs)
 {
     observer = vtkSmartPointer<vtkCallbackCommand>::New();
     observer->SetCallback(OnProgress);
