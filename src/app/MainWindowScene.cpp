@@ -97,7 +97,7 @@ void MainWindow::LabelLevelActions()
         return lumeno::FileSizeText(lumeno::SavedModelSize(document->Format(), t, v));
     };
     ui->actionDecimation100->setText(sizeText(triangles, vertices));
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
         const ModelDocument::Level &made = document->LevelOf(level.percent);
         const bool ready = made.model && made.model->GetNumberOfPolys() > 0;
         LevelAction(level.percent)

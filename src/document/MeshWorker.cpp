@@ -6,20 +6,16 @@
 
 #include <QDateTime>
 
+#include <vtkAlgorithm.h>
 #include <vtkCommand.h>
-#include <vtkDecimatePro.h>
 
-MeshWorker::MeshWorker() : decimator(vtkSmartPointer<vtkDecimatePro>::New())
+MeshWorker::MeshWorker()
 {
     qRegisterMetaType<vtkSmartPointer<vtkPolyData>>();
     qRegisterMetaType<lumeno::SurfaceDeviation>();
-    decimator->AddObserver(vtkCommand::ProgressEvent, this, &MeshWorker::OnFilterProgress);
 }
 
-MeshWorker::~MeshWorker()
-{
-    decimator->RemoveAllObservers();
-}
+MeshWorker::~MeshWorker() = default;
 
 void MeshWorker::CancelThrough(int job)
 {
@@ -52,7 +48,7 @@ void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, dou
                                 lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, reduction, engine] {
-        Finish(job, lumeno::ReduceByShare(engine, decimator, model, reduction), model);
+        Finish(job, lumeno::MakeReducer(engine)->KeepShare(model, 1.0 - reduction, Control(job)), model);
     });
 }
 
@@ -60,7 +56,7 @@ void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model
                                      lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, maxError, engine] {
-        Finish(job, lumeno::ReduceWithinError(engine, decimator, model, maxError, &MeterFor(model)), model);
+        Finish(job, lumeno::MakeReducer(engine)->WithinError(model, maxError, Control(job), &MeterFor(model)), model);
     });
 }
 
@@ -108,33 +104,27 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
 {
-    const lumeno::DeviationMeter &meter = MeterFor(model);
-    lumeno::CascadeObserver observer;
-    observer.stepStarting = [this, job](int step) {
-        if (IsCancelled(job))
-            return false;
-        lastPercent = -1;
+    const lumeno::DeviationMeter &levelMeter = MeterFor(model);
+    lumeno::LevelReceiver receiver;
+    receiver.starting = [this, job](int step) {
+        lastPercent = -1; // the bar moves at least once per level, however fast they come
         emit StepStarted(job, step);
-        return true;
     };
-    observer.stepFinished = [this, job, &meter](int step, const vtkSmartPointer<vtkPolyData> &level) {
-        if (IsCancelled(job))
-            return false; // an aborted run leaves a partial mesh: never show it
-        const lumeno::SurfaceDeviation deviation = meter.Measure(level);
-        if (IsCancelled(job))
-            return false;
-        // The receiver gets an object of its own (sharing the arrays): the next step reads this one.
-        auto shown = vtkSmartPointer<vtkPolyData>::New();
-        shown->ShallowCopy(level);
-        PrepareForDrawing(shown);
-        emit Progress(job, 100); // the quality engine's simplifier reports none on its way
-        emit LevelReady(job, step, shown, deviation);
-        return true;
+    receiver.ready = [this, job, &levelMeter](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        const lumeno::SurfaceDeviation deviation = levelMeter.Measure(level);
+        PrepareForDrawing(level);
+        if (!IsCancelled(job)) // a level made before the cancel is dropped all the same
+            emit LevelReady(job, step, level, deviation);
     };
     // Stops early when cancelled, or when out of memory (the levels so far stay usable).
-    lumeno::RunLevels(engine, decimator, model, observer);
+    lumeno::MakeReducer(engine)->MakeLevels(model, receiver, Control(job));
     if (!IsCancelled(job))
         emit Finished(job, nullptr, {});
+}
+
+lumeno::ReductionControl MeshWorker::Control(int job)
+{
+    return {[this, job](double fraction) { ReportProgress(job, fraction); }, [this, job] { return IsCancelled(job); }};
 }
 
 void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)
@@ -147,10 +137,15 @@ void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)
         filter->SetAbortExecute(1);
         return;
     }
+    ReportProgress(runningJob, filter->GetProgress());
+}
+
+void MeshWorker::ReportProgress(int job, double fraction)
+{
     // A new whole percent goes out at most four times a second (besides the first and the
     // last): each one repaints the window, whose two OpenGL views are composed again in
     // software, on a GUI thread that shares the cores with the filter.
-    const int percent = static_cast<int>(filter->GetProgress() * 100.0);
+    const int percent = static_cast<int>(fraction * 100.0);
     if (percent == lastPercent)
         return;
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -158,5 +153,5 @@ void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)
         return;
     lastPercent = percent;
     lastProgressMs = now;
-    emit Progress(runningJob, percent);
+    emit Progress(job, percent);
 }

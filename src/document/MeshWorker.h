@@ -3,7 +3,7 @@
 #include <QMetaType>
 #include <QObject>
 
-#include "mesh/ReductionEngine.h"
+#include "mesh/Reducer.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkPolyData.h>
@@ -13,17 +13,16 @@
 #include <functional>
 #include <memory>
 
-class vtkDecimatePro;
 class vtkObject;
 
 Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
 Q_DECLARE_METATYPE(lumeno::SurfaceDeviation)
 
-// Runs the window's mesh operations, one at a time, on the thread it is moved to, and owns
-// the filters they use. Every job carries the number the window gave it; progress and
-// results come back as signals with that number, so the window can drop those of a job it
-// no longer waits for. A cancelled job emits nothing more. Every model it hands over comes
-// with its deviation from the job's reference (the loaded model), measured here.
+// Runs the window's mesh operations, one at a time, on the thread it is moved to. Every job
+// carries the number the window gave it; progress and results come back as signals with that
+// number, so the window can drop those of a job it no longer waits for. A cancelled job emits
+// nothing more. Every model it hands over comes with its deviation from the job's reference
+// (the loaded model), measured here.
 class MeshWorker : public QObject
 {
     Q_OBJECT
@@ -33,7 +32,7 @@ public:
     ~MeshWorker() override;
 
     // From any thread: the running job, and any queued one, with a number up to `job`
-    // stops at the next progress step of its filter and its partial result is dropped.
+    // stops within a fraction of a second and its partial result is dropped.
     void CancelThrough(int job);
 
     // From any thread: the job runs on the worker's thread after those queued before it.
@@ -47,11 +46,11 @@ public:
     void ForgetReference();
 
 signals:
-    // A step of the cascade (index into lumeno::DecimationCascade) starts.
+    // The levels' reducer starts a level, or starts waiting for it (index into lumeno::DecimationLevels).
     void StepStarted(int job, int step);
-    // Whole percents of the running filter, at most about four a second.
+    // Whole percents of the running job (for the levels, of all nine), at most about four a second.
     void Progress(int job, int percent);
-    // A level of the cascade, an object of the receiver's own.
+    // A level, an object of the receiver's own.
     void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
     // The job ran to its end. The result is null for the cascade (its levels came before)
     // and when the operation gave no model (out of memory, broken cells).
@@ -63,9 +62,10 @@ private:
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
     const lumeno::DeviationMeter &MeterFor(vtkPolyData *reference);
+    lumeno::ReductionControl Control(int job);
+    void ReportProgress(int job, double fraction);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
-    vtkSmartPointer<vtkDecimatePro> decimator;
     // Measures against the loaded model: its search structure costs a third of a second for a
     // million triangles, so it is made once for the levels and every later result. It holds the
     // model's arrays, so the pointers below stay valid while it lives.
@@ -73,7 +73,8 @@ private:
     const void *meterPoints = nullptr;
     const void *meterPolys = nullptr;
     std::atomic<int> cancelledThrough{0};
-    // Worker thread only: the job whose filter runs, and the last progress reported.
+    // The job whose filter runs (worker thread only), and the last progress reported (by one
+    // thread at a time: the worker's or a reducer's).
     int runningJob = 0;
     int lastPercent = -1;
     qint64 lastProgressMs = 0;

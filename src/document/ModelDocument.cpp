@@ -29,7 +29,7 @@ void NoteReadProgress(vtkObject *caller, unsigned long, void *percent, void *)
 
 QString StepStatus(int step)
 {
-    return QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[size_t(step)].statusText);
+    return QCoreApplication::translate("MainWindow", lumeno::DecimationLevels[size_t(step)].statusText);
 }
 
 } // namespace
@@ -377,7 +377,7 @@ void ModelDocument::OnLevelReady(int jobDone, int step, vtkSmartPointer<vtkPolyD
 {
     if (jobDone != jobNumber || job != Job::Levels)
         return;
-    const int percent = lumeno::DecimationCascade[size_t(step)].percent;
+    const int percent = lumeno::DecimationLevels[size_t(step)].percent;
     levels[size_t(percent / 10 - 1)] = {level, deviation};
     emit LevelReady(percent);
 }
@@ -398,7 +398,7 @@ QString ModelDocument::ShareOutcome(Job finished, vtkPolyData *result) const
     if (finished == Job::Levels) {
         double farthest = 0.0;
         QString text;
-        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
             vtkPolyData *model = LevelOf(level.percent).model;
             const double kept = model ? lumeno::KeptPercent(loadedTriangles, model->GetNumberOfPolys()) : 0.0;
             if (lumeno::IsFarFromAskedShare(level.percent, kept) && kept - level.percent > farthest) {

@@ -78,7 +78,7 @@ class TestLongSession : public QObject
         if (IsDamaged(round))
             return;
         QVERIFY(testing::WaitForCascade(window, 300000));
-        testing::LevelAction(window, 10 + round % 9 * 10)->trigger();
+        testing::LevelAction(window, 10 + round % lumeno::LevelCount * 10)->trigger();
         if (round % 2 == 0)
             testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
         QVERIFY(testing::WaitForMeshJob(window));

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
+#include "mesh/ClassicReducer.h"
 #include "mesh/MeshOperations.h"
 
 #include <QJsonArray>
@@ -11,10 +11,9 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include <vtkDecimatePro.h>
-
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -70,7 +69,7 @@ private slots:
         QVERIFY(sphere);
     }
 
-    // The window's cascade: one filter, each level from the one before; the input stays as it was.
+    // The window's levels, by the classic engine; the input stays as it was.
     void levelsAreTheWindowsLevelsAndTheInputIsUntouched()
     {
         const QString input = Folder(QStringLiteral("levels")) + QStringLiteral("/Part.v2.STL");
@@ -84,14 +83,17 @@ private slots:
             return levels[i][QLatin1String("deviation")][QLatin1String("max")].toDouble();
         };
         QVERIFY(deviation(0) > 0 && deviation(0) < deviation(lumeno::LevelCount - 1));
-        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
-        vtkSmartPointer<vtkPolyData> expected = sphere;
-        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
-            expected = lumeno::Decimate(decimator, expected, level.reduction);
-            QVERIFY(expected);
-            const auto written = Read(out + QStringLiteral("/Part.v2_%1.obj").arg(level.percent));
+        std::vector<vtkIdType> expected;
+        lumeno::LevelReceiver receiver;
+        receiver.ready = [&expected](int, const vtkSmartPointer<vtkPolyData> &level) {
+            expected.push_back(level->GetNumberOfPolys());
+        };
+        QCOMPARE(lumeno::ClassicReducer().MakeLevels(sphere, receiver, {}), lumeno::LevelCount);
+        for (int i = 0; i < lumeno::LevelCount; ++i) {
+            const auto written =
+                Read(out + QStringLiteral("/Part.v2_%1.obj").arg(lumeno::DecimationLevels[size_t(i)].percent));
             QVERIFY(written);
-            QCOMPARE(written->GetNumberOfPolys(), expected->GetNumberOfPolys());
+            QCOMPARE(written->GetNumberOfPolys(), expected[size_t(i)]);
         }
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), lumeno::LevelCount);
         QCOMPARE(testing::Contents(input), testing::Contents(sphereStl));
@@ -104,8 +106,8 @@ private slots:
         const QString turned = Folder(QStringLiteral("reduce")) + QStringLiteral("/turned.PLY");
         QCOMPARE(RunCli({"reduce", sphereStl, "-o", turned, "--engine", "classic", "--keep", "25", "--smooth",
                          "--scale", "2", "1", "1", "--rotate", "0", "0", "90"}).status, 0);
-        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
-        const auto expected = lumeno::Smooth(lumeno::Decimate(decimator, sphere, 0.75), lumeno::SmoothingIterations);
+        const auto expected =
+            lumeno::Smooth(lumeno::ClassicReducer().KeepShare(sphere, 0.25, {}), lumeno::SmoothingIterations);
         const QJsonObject json = QJsonDocument::fromJson(RunCli({"info", turned, "--json"}).out).object();
         QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(expected->GetNumberOfPolys()));
         QCOMPARE(json[QLatin1String("fileSize")].toDouble(), double(QFileInfo(turned).size()));
@@ -234,7 +236,7 @@ private slots:
         QTest::newRow("reduce") << QStringList{"reduce", "{IN}", "-o", "{OUT}/fan.stl", "--keep", "50"} << true
                                 << QStringList{"{OUT}/fan.stl keeps 100% of the triangles of {IN}, not the 50% asked"};
         QStringList levels;
-        for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
             levels << QStringLiteral("{OUT}/fan_%1.stl keeps 100% of the triangles of {IN}, not the %1% asked")
                           .arg(level.percent);
         QTest::newRow("levels") << QStringList{"levels", "{IN}", "{OUT}"} << true << levels;

@@ -1,29 +1,31 @@
-// Both engines' reductions and the smoothing at any scale, the quality engine's advantage and
-// error bound, sizes and deviations, and the clean-up of polygons and repeated triangles on reading.
+// Both engines' reductions and the smoothing at any scale, their progress and cancellation, the
+// quality engine's advantage and error bound, sizes and deviations, and the clean-up of polygons
+// and repeated triangles on reading.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
-#include "mesh/Cascade.h"
 #include "io/ModelWriter.h"
+#include "mesh/ClassicReducer.h"
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
-#include "mesh/QualitySimplifier.h"
-#include "mesh/ReductionEngine.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/QualityReducer.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
 #include <vtkPointData.h>
-#include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
 
 Q_DECLARE_METATYPE(lumeno::TransformProblem)
+Q_DECLARE_METATYPE(lumeno::ReductionEngine)
 
 namespace {
 
@@ -35,22 +37,67 @@ constexpr int RunsPerEngine = lumeno::LevelCount + 3;
 std::vector<vtkIdType> Reductions(vtkPolyData *model)
 {
     std::vector<vtkIdType> counts;
-    vtkNew<vtkDecimatePro> decimator;
     for (ReductionEngine engine : {ReductionEngine::Classic, ReductionEngine::Quality}) {
+        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
         const size_t start = counts.size();
-        lumeno::CascadeObserver observer;
-        observer.stepFinished = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
-            counts.push_back(level->GetNumberOfPolys());
-            return counts.size() - start == size_t(step) + 1;
+        lumeno::LevelReceiver receiver;
+        receiver.ready = [&counts](int, const vtkSmartPointer<vtkPolyData> &made) {
+            counts.push_back(made->GetNumberOfPolys());
         };
-        lumeno::RunLevels(engine, decimator, model, observer);
+        reducer->MakeLevels(model, receiver, {});
         counts.resize(start + lumeno::LevelCount, -1);
         for (double maxError : {0.1, 0.01, 0.001}) {
-            const auto reduced = lumeno::ReduceWithinError(engine, decimator, model, maxError);
+            const auto reduced = reducer->WithinError(model, maxError, {});
             counts.push_back(reduced ? reduced->GetNumberOfPolys() : -1);
         }
     }
     return counts;
+}
+
+// What a reducer tells while it makes the levels, in order: 'p' and the progress, 's' and 'l'
+// and the level starting and handed over, 'c' when the caller cancels.
+struct LevelEvents
+{
+    std::vector<std::pair<char, double>> events;
+    int made = 0;
+
+    QString Text() const
+    {
+        QStringList texts;
+        for (const auto &[kind, value] : events)
+            texts << QStringLiteral("%1%2").arg(kind).arg(value, 0, 'g', 3);
+        return texts.join(QLatin1Char(' '));
+    }
+};
+
+// The caller cancels when `cancelWhen` first holds after an event.
+LevelEvents LevelsOf(ReductionEngine engine, vtkPolyData *model,
+                     const std::function<bool(const LevelEvents &)> &cancelWhen = {})
+{
+    LevelEvents run;
+    bool cancel = false;
+    const auto add = [&](char kind, double value) {
+        run.events.emplace_back(kind, value);
+        if (!cancel && cancelWhen && cancelWhen(run)) {
+            cancel = true;
+            run.events.emplace_back('c', 0.0);
+        }
+    };
+    lumeno::ReductionControl control;
+    control.progress = [&](double fraction) { add('p', fraction); };
+    control.cancelled = [&cancel] { return cancel; };
+    lumeno::LevelReceiver receiver;
+    receiver.starting = [&](int level) { add('s', level); };
+    receiver.ready = [&](int level, const vtkSmartPointer<vtkPolyData> &) { add('l', level); };
+    run.made = lumeno::MakeReducer(engine)->MakeLevels(model, receiver, control);
+    return run;
+}
+
+void AddEngineRows()
+{
+    QTest::addColumn<ReductionEngine>("engine");
+    QTest::newRow("classic") << ReductionEngine::Classic;
+    QTest::newRow("quality") << ReductionEngine::Quality;
 }
 
 // A bumpy sphere: flat areas and ridges, so that where a simplifier removes triangles matters.
@@ -85,7 +132,7 @@ private slots:
         for (int step = 0; step < lumeno::LevelCount; ++step)
             for (int engine = 0; engine < 2; ++engine)
                 QVERIFY(std::abs(expected[engine * RunsPerEngine + step] -
-                                 input * lumeno::DecimationCascade[step].percent / 100.0) <= 2);
+                                 input * lumeno::DecimationLevels[size_t(step)].Share()) <= 2);
         for (double factor : {1e-6, 1e5, 1e37}) {
             vtkNew<vtkTransform> scale;
             scale->Scale(factor, factor, factor);
@@ -103,22 +150,22 @@ private slots:
         }
     }
 
-    // One filter serves every request: no leftover target may cap a by-error run, no leftover
-    // error bound a percentage, and the same request gives the same result whatever ran before.
+    // One classic reducer serves every request: no leftover target may cap a by-error run, no
+    // leftover error bound a share, and the same request gives the same result whatever ran before.
     void repeatedRunsGiveIdenticalResults()
     {
         const auto model = testing::Sphere(100, 42);
-        vtkNew<vtkDecimatePro> decimator;
-        std::map<double, vtkIdType> first; // by reduction (> 0) or by error (< 0)
-        for (double request : {0.9, -0.1, -0.01, -0.001, 0.9, -0.001, -0.1, 0.63, -0.01, 0.63, -0.1}) {
-            const auto result = request > 0 ? lumeno::Decimate(decimator, model, request)
-                                            : lumeno::DecimateByError(decimator, model, -request);
+        lumeno::ClassicReducer reducer;
+        std::map<double, vtkIdType> first; // by share (> 0) or by error (< 0)
+        for (double request : {0.1, -0.1, -0.01, -0.001, 0.1, -0.001, -0.1, 0.37, -0.01, 0.37, -0.1}) {
+            const auto result = request > 0 ? reducer.KeepShare(model, request, {})
+                                            : reducer.WithinError(model, -request, {});
             QVERIFY(result);
             const auto [known, inserted] = first.emplace(request, result->GetNumberOfPolys());
             QVERIFY2(inserted || known->second == result->GetNumberOfPolys(), qPrintable(QString::number(request)));
         }
         const vtkIdType loaded = model->GetNumberOfPolys();
-        QVERIFY(std::abs(first[0.9] - loaded / 10) <= loaded / 50);
+        QVERIFY(std::abs(first[0.1] - loaded / 10) <= loaded / 50);
         QVERIFY(first[-0.1] < loaded / 2);
         QVERIFY(first[-0.1] <= first[-0.01] && first[-0.01] <= first[-0.001]);
     }
@@ -140,8 +187,7 @@ private slots:
         QFETCH(double, tolerance);
         const QString source = testing::ScratchFile(QStringLiteral("sizes.stl"));
         QVERIFY(testing::WriteModel(testing::Sphere(300, 152), source));
-        vtkNew<vtkDecimatePro> decimator;
-        const auto level = lumeno::Decimate(decimator, lumeno::ReadModel(source, "stl").model, 0.5);
+        const auto level = lumeno::ClassicReducer().KeepShare(lumeno::ReadModel(source, "stl").model, 0.5, {});
         const QString path = testing::ScratchFile(QStringLiteral("level.") + suffix);
         QVERIFY(lumeno::WriteModelFile(level, path, suffix).written);
         const double written = QFileInfo(path).size();
@@ -226,26 +272,100 @@ private slots:
     void qualityIsCloserAtTenPercent()
     {
         const auto model = BumpySphere();
-        vtkNew<vtkDecimatePro> decimator;
-        const auto classic = lumeno::MeasureDeviation(
-            model, lumeno::ReduceByShare(ReductionEngine::Classic, decimator, model, 0.9));
-        const auto quality = lumeno::MeasureDeviation(
-            model, lumeno::ReduceByShare(ReductionEngine::Quality, decimator, model, 0.9));
+        const auto classic = lumeno::MeasureDeviation(model, lumeno::ClassicReducer().KeepShare(model, 0.1, {}));
+        const auto quality = lumeno::MeasureDeviation(model, lumeno::QualityReducer().KeepShare(model, 0.1, {}));
         QVERIFY(quality.mean < classic.mean && quality.maximum < classic.maximum);
     }
 
-    // The quality engine stops at the error bound: what it reports, and what is measured, stays within it.
+    // The quality engine stops at the error bound, as its meter measures the result.
     void qualityStopsAtTheErrorBound()
     {
         const auto model = BumpySphere();
-        const lumeno::QualitySimplifier simplifier(model);
         const lumeno::DeviationMeter meter(model);
+        lumeno::QualityReducer reducer;
         for (double bound : {0.001, 0.01}) {
-            double reported = -1;
-            const vtkSmartPointer<vtkPolyData> reduced = simplifier.WithinError(bound, meter, &reported);
+            const vtkSmartPointer<vtkPolyData> reduced = reducer.WithinError(model, bound, {}, &meter);
             QVERIFY(reduced && reduced->GetNumberOfPolys() < model->GetNumberOfPolys());
-            QVERIFY(reported <= bound && lumeno::MeasureDeviation(model, reduced).maximum <= bound);
+            QVERIFY(meter.Measure(reduced).maximum <= bound);
         }
+    }
+
+    // The levels come in order, each after its starting notice and after the progress has moved;
+    // the progress goes from 0 to 1 and never back.
+    void levelsComeInOrderAsTheProgressMoves_data() { AddEngineRows(); }
+
+    void levelsComeInOrderAsTheProgressMoves()
+    {
+        QFETCH(ReductionEngine, engine);
+        const LevelEvents run = LevelsOf(engine, testing::Sphere(40, 40));
+        QCOMPARE(run.made, lumeno::LevelCount);
+        int levels = 0;
+        double progress = -1.0, atLastLevel = -1.0;
+        char last = 0;
+        for (const auto &[kind, value] : run.events) {
+            if (kind == 'p') {
+                QVERIFY2(value >= progress && (progress >= 0 || value == 0.0), qPrintable(run.Text()));
+                progress = value;
+            } else if (kind == 's') {
+                QVERIFY2(value == levels && last != 's', qPrintable(run.Text()));
+            } else if (kind == 'l') {
+                QVERIFY2(value == levels && progress > atLastLevel, qPrintable(run.Text()));
+                atLastLevel = progress;
+                ++levels;
+            }
+            last = kind;
+        }
+        QCOMPARE(levels, lumeno::LevelCount);
+        QCOMPARE(progress, 1.0);
+    }
+
+    // A cancel while a level is made, or from the level callback, ends the levels: nothing starts
+    // or is handed over after it.
+    void cancellingStopsTheLevels_data()
+    {
+        QTest::addColumn<ReductionEngine>("engine");
+        QTest::addColumn<bool>("fromLevel"); // else while a level is made, from the progress
+        for (ReductionEngine engine : {ReductionEngine::Classic, ReductionEngine::Quality})
+            for (bool fromLevel : {false, true})
+                QTest::addRow("%s, %s", qPrintable(lumeno::EngineKey(engine)), fromLevel ? "level" : "progress")
+                    << engine << fromLevel;
+    }
+
+    void cancellingStopsTheLevels()
+    {
+        QFETCH(ReductionEngine, engine);
+        QFETCH(bool, fromLevel);
+        const LevelEvents run = LevelsOf(engine, testing::Sphere(40, 40), [fromLevel](const LevelEvents &events) {
+            const auto &[kind, value] = events.events.back();
+            return fromLevel ? kind == 'l' && value == 2 : kind == 'p' && value > 0.3;
+        });
+        const auto cancel = std::find(run.events.begin(), run.events.end(), std::make_pair('c', 0.0));
+        QVERIFY2(cancel != run.events.end(), qPrintable(run.Text()));
+        for (auto event = cancel; event != run.events.end(); ++event)
+            QVERIFY2(event->first != 'l' && event->first != 's', qPrintable(run.Text()));
+        const int handedOver = int(std::count_if(run.events.begin(), run.events.end(),
+                                                 [](const auto &event) { return event.first == 'l'; }));
+        QCOMPARE(run.made, handedOver);
+        QVERIFY(fromLevel ? run.made == 3 : run.made > 0 && run.made < lumeno::LevelCount);
+    }
+
+    // A cancelled reduction gives no model, and leaves nothing behind that stops the next one.
+    void cancelledReductionsGiveNoModel_data() { AddEngineRows(); }
+
+    void cancelledReductionsGiveNoModel()
+    {
+        QFETCH(ReductionEngine, engine);
+        const auto model = testing::Sphere(100, 42);
+        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+        bool cancel = false;
+        lumeno::ReductionControl control;
+        control.progress = [&cancel](double fraction) { cancel = cancel || fraction > 0; };
+        control.cancelled = [&cancel] { return cancel; };
+        QVERIFY(!reducer->KeepShare(model, 0.1, control));
+        cancel = false;
+        QVERIFY(!reducer->WithinError(model, 0.01, control));
+        const vtkSmartPointer<vtkPolyData> whole = reducer->WithinError(model, 0.01, {});
+        QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
     }
 
     // A transform with an odd number of negative factors mirrors the model: its triangles must

@@ -3,10 +3,9 @@
 
 #include "io/FilePaths.h"
 #include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
+#include "mesh/ClassicReducer.h"
 #include "mesh/MeshOperations.h"
 
-#include <vtkDecimatePro.h>
 
 #include <atomic>
 #include <clocale>
@@ -268,9 +267,9 @@ private slots:
         const lumeno::ReadResult result = lumeno::ReadModel(
             testing::DataFile("fuzz-stl-decimation-leaves-dangling-triangle.stl"), QStringLiteral("stl"));
         QVERIFY(result.model);
-        vtkNew<vtkDecimatePro> decimator;
-        for (const lumeno::DecimationLevel &step : lumeno::DecimationCascade) {
-            const vtkSmartPointer<vtkPolyData> level = lumeno::Decimate(decimator, result.model, step.reduction);
+        lumeno::ClassicReducer reducer;
+        for (const lumeno::DecimationLevel &step : lumeno::DecimationLevels) {
+            const vtkSmartPointer<vtkPolyData> level = reducer.KeepShare(result.model, step.Share(), {});
             QVERIFY(!level || lumeno::HasSoundCells(level));
         }
         const vtkSmartPointer<vtkPolyData> smoothed = lumeno::Smooth(result.model, lumeno::SmoothingIterations);

@@ -44,7 +44,7 @@ bool OpenAndWait(ModelDocument &document, const QString &path)
 bool LevelsNearTheirShares(const ModelDocument &document)
 {
     const double loaded = Polys(document.LoadedModel());
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
         if (std::abs(Polys(document.LevelOf(level.percent).model) / loaded - level.percent / 100.0) > 0.02 ||
             !document.LevelOf(level.percent).deviation.IsMeasured())
             return false;

@@ -1,12 +1,11 @@
-// Loads the input as the window does (checks, VTK reader, model check), then one cascade step and a smoothing.
+// Loads the input as the window does (checks, VTK reader, model check), then the classic engine's first level
+// and a smoothing.
 #include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
+#include "mesh/ClassicReducer.h"
 #include "mesh/MeshOperations.h"
 
 #include <QTemporaryDir>
 
-#include <vtkDecimatePro.h>
-#include <vtkNew.h>
 #include <vtkObject.h>
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -29,9 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!result.model)
         return 0;
 
-    vtkNew<vtkDecimatePro> decimator;
     const vtkSmartPointer<vtkPolyData> level =
-        lumeno::Decimate(decimator, result.model, lumeno::DecimationCascade[0].reduction);
+        lumeno::ClassicReducer().KeepShare(result.model, lumeno::DecimationLevels[0].Share(), {});
     lumeno::Smooth(level ? level.Get() : result.model.Get(), lumeno::SmoothingIterations);
     return 0;
 }

@@ -35,11 +35,15 @@ Cascade RunCascade(vtkPolyData *model)
     Cascade cascade;
     auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     vtkPolyData *input = model;
+    double inputShare = 1.0;
     for (int step = 0; step < lumeno::LevelCount; ++step) {
         QElapsedTimer clock;
         clock.start();
         decimator->SetInputData(input);
-        decimator->SetTargetReduction(lumeno::DecimationCascade[step].reduction);
+        // As the classic engine reduces: each level's share relative to the level before.
+        const double share = lumeno::DecimationLevels[step].Share();
+        decimator->SetTargetReduction(1.0 - share / inputShare);
+        inputShare = share;
         decimator->Update();
         auto level = vtkSmartPointer<vtkPolyData>::New();
         level->ShallowCopy(decimator->GetOutput());

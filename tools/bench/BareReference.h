@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "mesh/DecimationLevels.h"
+
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
@@ -16,11 +18,11 @@ vtkSmartPointer<vtkPolyData> Read(const QString &path);
 
 struct Cascade
 {
-    std::array<vtkSmartPointer<vtkPolyData>, 9> levels;
-    std::array<double, 9> stepSeconds{};
+    std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> levels;
+    std::array<double, lumeno::LevelCount> stepSeconds{};
 };
 
-// One vtkDecimatePro, nine runs with the window's reductions, each from the level before;
+// One vtkDecimatePro, nine runs with the classic engine's reductions, each from the level before;
 // every level is a shallow copy of the filter's output.
 Cascade RunCascade(vtkPolyData *model);
 

@@ -6,10 +6,9 @@
 
 #include "io/ModelReader.h"
 #include "io/ModelWriter.h"
-#include "mesh/Cascade.h"
+#include "mesh/ClassicReducer.h"
 #include "mesh/MeshOperations.h"
-#include "mesh/QualitySimplifier.h"
-#include "mesh/ReductionEngine.h"
+#include "mesh/QualityReducer.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <QCoreApplication>
@@ -21,7 +20,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <vtkDecimatePro.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
 #include <vtkSTLWriter.h>
@@ -54,20 +52,15 @@ std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> CoreCascade(vtkPoly
                                                                          std::array<double, lumeno::LevelCount> *seconds)
 {
     std::array<vtkSmartPointer<vtkPolyData>, lumeno::LevelCount> levels;
-    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
     QElapsedTimer clock;
-    lumeno::CascadeObserver observer;
-    observer.stepStarting = [&clock](int) {
-        clock.start();
-        return true;
-    };
-    observer.stepFinished = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
+    lumeno::LevelReceiver receiver;
+    receiver.starting = [&clock](int) { clock.start(); };
+    receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
         if (seconds)
             (*seconds)[step] = clock.nsecsElapsed() / 1e9;
         levels[step] = level;
-        return true;
     };
-    lumeno::RunDecimationCascade(decimator, model, observer);
+    lumeno::ClassicReducer().MakeLevels(model, receiver, {});
     return levels;
 }
 
@@ -148,7 +141,7 @@ void MeasureCascades(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
     clock.Measure(QStringLiteral("cascade.bare"), [&] { bareCascade = bare::RunCascade(model); });
     QJsonArray steps;
     for (int step = 0; step < lumeno::LevelCount; ++step)
-        steps.append(QJsonObject{{QStringLiteral("percent"), lumeno::DecimationCascade[step].percent},
+        steps.append(QJsonObject{{QStringLiteral("percent"), lumeno::DecimationLevels[step].percent},
                                  {QStringLiteral("bareSeconds"), bareCascade.stepSeconds[step]},
                                  {QStringLiteral("bareTriangles"),
                                   static_cast<qint64>(bareCascade.levels[step]->GetNumberOfPolys())}});
@@ -170,12 +163,11 @@ void MeasureCascades(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
 void MeasureReductions(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
 {
     Note(QStringLiteral("custom, by error, smoothing"));
-    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+    lumeno::ClassicReducer reducer;
     vtkSmartPointer<vtkPolyData> result;
-    clock.Measure(QStringLiteral("custom10.core"), [&] { result = lumeno::Decimate(decimator, model, 0.9); });
+    clock.Measure(QStringLiteral("custom10.core"), [&] { result = reducer.KeepShare(model, 0.1, {}); });
     report.insert(QStringLiteral("custom10Triangles"), static_cast<qint64>(result->GetNumberOfPolys()));
-    clock.Measure(QStringLiteral("byError0.001.core"),
-                  [&] { result = lumeno::DecimateByError(decimator, model, 0.001); });
+    clock.Measure(QStringLiteral("byError0.001.core"), [&] { result = reducer.WithinError(model, 0.001, {}); });
     report.insert(QStringLiteral("byError0.001Triangles"), static_cast<qint64>(result->GetNumberOfPolys()));
     clock.Measure(QStringLiteral("smooth.core"), [&] { result = lumeno::Smooth(model, lumeno::SmoothingIterations); });
 }
@@ -189,19 +181,17 @@ void MeasureEngines(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
     for (lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Classic, lumeno::ReductionEngine::Quality}) {
         const QString key = lumeno::EngineKey(engine);
         Note(QStringLiteral("engine ") + key);
-        auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
+        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
         vtkSmartPointer<vtkPolyData> tenPercent, byError;
-        lumeno::CascadeObserver observer;
-        observer.stepFinished = [&tenPercent](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        lumeno::LevelReceiver receiver;
+        receiver.ready = [&tenPercent](int step, const vtkSmartPointer<vtkPolyData> &level) {
             if (step == lumeno::LevelCount - 1)
                 tenPercent = level;
-            return true;
         };
-        clock.Measure(QStringLiteral("levels.") + key, [&] { lumeno::RunLevels(engine, decimator, model, observer); });
-        clock.Measure(QStringLiteral("custom10.") + key,
-                      [&] { lumeno::ReduceByShare(engine, decimator, model, 0.9); });
+        clock.Measure(QStringLiteral("levels.") + key, [&] { reducer->MakeLevels(model, receiver, {}); });
+        clock.Measure(QStringLiteral("custom10.") + key, [&] { reducer->KeepShare(model, 0.1, {}); });
         clock.Measure(QStringLiteral("byError0.001.") + key,
-                      [&] { byError = lumeno::ReduceWithinError(engine, decimator, model, 0.001); });
+                      [&] { byError = reducer->WithinError(model, 0.001, {}); });
         const lumeno::SurfaceDeviation deviation = tenPercent ? meter.Measure(tenPercent) : lumeno::SurfaceDeviation();
         engines.insert(key, QJsonObject{
                                 {QStringLiteral("tenPercentTriangles"), tenPercent ? qint64(tenPercent->GetNumberOfPolys()) : -1},
@@ -210,7 +200,8 @@ void MeasureEngines(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
                                 {QStringLiteral("byError0.001Triangles"), byError ? qint64(byError->GetNumberOfPolys()) : -1},
                             });
     }
-    clock.Measure(QStringLiteral("levels.quality.1thread"), [&] { lumeno::RunQualityLevels(model, {}, 1); });
+    clock.Measure(QStringLiteral("levels.quality.1thread"),
+                  [&] { lumeno::QualityReducer(1).MakeLevels(model, {}, {}); });
     report.insert(QStringLiteral("engines"), engines);
 }
 

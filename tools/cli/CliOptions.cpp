@@ -1,8 +1,6 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 
@@ -75,10 +73,10 @@ private:
         else if (name == QLatin1String("--rotate"))
             options.rotate = Triple(name);
         else
-            Fail(Translate("unknown option %1").arg(name));
+            Fail(QStringLiteral("unknown option %1").arg(name));
 
         if (error.isEmpty() && pendingValue)
-            Fail(Translate("%1 takes no value").arg(name));
+            Fail(QStringLiteral("%1 takes no value").arg(name));
         pendingValue.reset();
     }
 
@@ -90,7 +88,7 @@ private:
             return value;
         }
         if (next >= arguments.size()) {
-            Fail(Translate("%1 needs a value").arg(name));
+            Fail(QStringLiteral("%1 needs a value").arg(name));
             return QString();
         }
         return arguments[next++];
@@ -104,7 +102,7 @@ private:
         bool ok = false;
         const double value = text.toDouble(&ok);
         if (!ok || !std::isfinite(value))
-            Fail(Translate("%1 needs a number, not \"%2\"").arg(name, text));
+            Fail(QStringLiteral("%1 needs a number, not \"%2\"").arg(name, text));
         return value;
     }
 
@@ -112,19 +110,19 @@ private:
     {
         const QString key = Value(name).toLower();
         if (error.isEmpty() && !(options.engine = lumeno::EngineFromKey(key)))
-            Fail(Translate("--engine must be classic or quality"));
+            Fail(QStringLiteral("--engine must be classic or quality"));
     }
 
     std::array<double, 3> Triple(const QString &name)
     {
         std::array<double, 3> values{};
         if (pendingValue) {
-            Fail(Translate("%1 needs three numbers: X Y Z").arg(name));
+            Fail(QStringLiteral("%1 needs three numbers: X Y Z").arg(name));
             return values;
         }
         for (double &value : values) {
             if (next >= arguments.size()) {
-                Fail(Translate("%1 needs three numbers: X Y Z").arg(name));
+                Fail(QStringLiteral("%1 needs three numbers: X Y Z").arg(name));
                 break;
             }
             value = Number(name);
@@ -137,7 +135,7 @@ private:
     void TakePositional(const QStringList &positional)
     {
         if (positional.isEmpty()) {
-            Fail(Translate("no command given"));
+            Fail(QStringLiteral("no command given"));
             return;
         }
         const QString command = positional.first();
@@ -152,17 +150,17 @@ private:
             options.command = CliCommand::Reduce;
             wanted = 1;
         } else {
-            Fail(Translate("unknown command %1").arg(command));
+            Fail(QStringLiteral("unknown command %1").arg(command));
             return;
         }
         const QStringList files = positional.mid(1);
         if (files.size() < wanted) {
-            Fail(wanted == 1 ? Translate("%1 needs a model file").arg(command)
-                             : Translate("%1 needs a model file and an output folder").arg(command));
+            Fail(wanted == 1 ? QStringLiteral("%1 needs a model file").arg(command)
+                             : QStringLiteral("%1 needs a model file and an output folder").arg(command));
             return;
         }
         if (files.size() > wanted) {
-            Fail(Translate("unexpected argument %1").arg(files[wanted]));
+            Fail(QStringLiteral("unexpected argument %1").arg(files[wanted]));
             return;
         }
         options.input = files[0];
@@ -175,34 +173,34 @@ private:
         const bool reduce = options.command == CliCommand::Reduce;
         const bool levels = options.command == CliCommand::Levels;
         if (!levels && !reduce && options.engine)
-            return Fail(Translate("--engine belongs to the levels and reduce commands"));
+            return Fail(QStringLiteral("--engine belongs to the levels and reduce commands"));
         if (!levels && !reduce && !options.measure)
-            return Fail(Translate("--no-measure belongs to the levels and reduce commands"));
+            return Fail(QStringLiteral("--no-measure belongs to the levels and reduce commands"));
         if (!levels && !options.format.isEmpty())
-            return Fail(Translate("--format belongs to the levels command"));
+            return Fail(QStringLiteral("--format belongs to the levels command"));
         if (levels && !options.format.isEmpty() && options.format != QLatin1String("stl") &&
             options.format != QLatin1String("ply") && options.format != QLatin1String("obj"))
-            return Fail(Translate("--format must be stl, ply or obj"));
+            return Fail(QStringLiteral("--format must be stl, ply or obj"));
         if (!reduce) {
             if (!options.output.isEmpty() || options.keepPercent || options.maxError || options.smooth ||
                 options.scale || options.rotate)
-                return Fail(Translate("-o, --keep, --max-error, --smooth, --scale and --rotate belong to the "
-                                      "reduce command"));
+                return Fail(QStringLiteral("-o, --keep, --max-error, --smooth, --scale and --rotate belong to the "
+                                           "reduce command"));
             return;
         }
         if (options.output.isEmpty())
-            return Fail(Translate("reduce needs an output file: -o OUTPUT"));
+            return Fail(QStringLiteral("reduce needs an output file: -o OUTPUT"));
         if (options.keepPercent && options.maxError)
-            return Fail(Translate("give either --keep or --max-error, not both"));
+            return Fail(QStringLiteral("give either --keep or --max-error, not both"));
         if (!options.keepPercent && !options.maxError)
-            return Fail(Translate("reduce needs either --keep PERCENT or --max-error E"));
+            return Fail(QStringLiteral("reduce needs either --keep PERCENT or --max-error E"));
         // Keeping nothing leaves no model to write.
         if (options.keepPercent && (*options.keepPercent <= 0.0 || *options.keepPercent > 100.0))
-            return Fail(Translate("--keep must be more than 0 and at most 100"));
+            return Fail(QStringLiteral("--keep must be more than 0 and at most 100"));
         if (options.maxError && (*options.maxError < MinimumError || *options.maxError > MaximumError))
-            return Fail(Translate("--max-error must lie between 0.000001 and 10"));
+            return Fail(QStringLiteral("--max-error must lie between 0.000001 and 10"));
         if (options.scale && std::count(options.scale->begin(), options.scale->end(), 0.0) > 0)
-            return Fail(Translate("--scale factors must not be 0: the model would lose its size"));
+            return Fail(QStringLiteral("--scale factors must not be 0: the model would lose its size"));
     }
 
     void Fail(const QString &message)
@@ -227,7 +225,7 @@ ParsedArguments ParseArguments(const QStringList &arguments)
 
 QString HelpText()
 {
-    return Translate(R"(Usage:
+    return QStringLiteral(R"(Usage:
   lumeno3d-cli info MODEL [--json]
   lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--engine E]
                [--no-measure] [--json] [--quiet]

@@ -3,18 +3,11 @@
 #include "mesh/KeptShare.h"
 #include "mesh/SurfaceDeviation.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QString>
 
 #include <cmath>
-
-// A text of the tool's own, from the catalog context the tool shares with no window.
-inline QString Translate(const char *text)
-{
-    return QCoreApplication::translate("lumeno3d-cli", text);
-}
 
 inline double SecondsSince(const QElapsedTimer &clock)
 {
@@ -41,7 +34,7 @@ inline QString KeptShareWarning(const QString &output, const QString &input, dou
 {
     if (!lumeno::IsFarFromAskedShare(askedPercent, keptPercent))
         return {};
-    return Translate("warning: %1 keeps %2% of the triangles of %3, not the %4% asked: the model cannot be reduced "
-                     "that far.")
+    return QStringLiteral("warning: %1 keeps %2% of the triangles of %3, not the %4% asked: the model cannot be "
+                          "reduced that far.")
         .arg(output, PercentText(keptPercent), input, PercentText(askedPercent));
 }

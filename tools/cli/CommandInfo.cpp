@@ -35,7 +35,7 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
                                   {QStringLiteral("estimatedSize"), lumeno::FileSizeText(bytes)}});
     };
     addLevel(100, 1.0);
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade)
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
         addLevel(level.percent, level.sizeFraction);
 
     QJsonObject report = Counts(input.model);

@@ -4,11 +4,9 @@
 #include "Progress.h"
 
 #include "io/FilePaths.h"
-#include "mesh/Cascade.h"
-#include "mesh/ReductionEngine.h"
+#include "mesh/Reducer.h"
 #include "mesh/SurfaceDeviation.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -16,8 +14,6 @@
 #include <QTextStream>
 
 #include <optional>
-
-#include <vtkDecimatePro.h>
 
 CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
 {
@@ -37,15 +33,14 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     };
 
     if (!QFileInfo(options.outputFolder).isDir() && !QDir().mkpath(options.outputFolder))
-        return {ExitOutputNotWritten, Translate("%1: the folder cannot be created.").arg(options.outputFolder), {}, {}};
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationCascade) {
+        return {ExitOutputNotWritten, QStringLiteral("%1: the folder cannot be created.").arg(options.outputFolder),
+                {}, {}};
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
         const QString problem = OutputProblem(levelFile(level.percent), options.input);
         if (!problem.isEmpty())
             return {ExitOutputNotWritten, problem, {}, {}};
     }
 
-    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
-    progress.Follow(decimator);
     QJsonArray levels;
     QStringList warnings;
     QString failure;
@@ -60,33 +55,39 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     QElapsedTimer stepClock;
 
     const auto nothingLeft = [&](int step) {
-        return Translate("%1 was not written: reducing %2 to %3% leaves no triangle.")
-            .arg(levelFile(lumeno::DecimationCascade[step].percent), options.input)
-            .arg(lumeno::DecimationCascade[step].percent);
+        return QStringLiteral("%1 was not written: reducing %2 to %3% leaves no triangle.")
+            .arg(levelFile(lumeno::DecimationLevels[step].percent), options.input)
+            .arg(lumeno::DecimationLevels[step].percent);
     };
 
-    lumeno::CascadeObserver observer;
-    // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
-    observer.stepStarting = [&](int step) {
-        progress.Begin(QCoreApplication::translate("MainWindow", lumeno::DecimationCascade[step].statusText));
-        stepClock.start();
-        return true;
+    lumeno::ReductionControl control;
+    double levelsDone = 0.0; // of all nine
+    control.progress = [&](double fraction) {
+        levelsDone = fraction;
+        progress.Advance(fraction);
     };
-    observer.stepFinished = [&](int step, const vtkSmartPointer<vtkPolyData> &model) {
+    control.cancelled = [&failure] { return !failure.isEmpty(); };
+    lumeno::LevelReceiver receiver;
+    // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
+    receiver.starting = [&](int step) {
+        progress.Begin(QString::fromUtf8(lumeno::DecimationLevels[step].statusText), levelsDone);
+        stepClock.start();
+    };
+    receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &model) {
         const double stepSeconds = SecondsSince(stepClock);
         cascadeSeconds += stepSeconds;
-        const lumeno::DecimationLevel &level = lumeno::DecimationCascade[step];
+        const lumeno::DecimationLevel &level = lumeno::DecimationLevels[step];
         const QString file = levelFile(level.percent);
         if (model->GetNumberOfPolys() == 0) {
             failure = nothingLeft(step);
-            return false;
+            return;
         }
-        progress.Begin(Translate("Writing %1").arg(QFileInfo(file).fileName()));
+        progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()));
         QElapsedTimer writeClock;
         writeClock.start();
         failure = WriteOutput(model, file);
         if (!failure.isEmpty())
-            return false;
+            return;
         writeSeconds += SecondsSince(writeClock);
         const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
         const QString shareWarning = KeptShareWarning(file, options.input, level.percent, keptPercent);
@@ -101,15 +102,13 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
             entry.insert(QStringLiteral("deviation"), DeviationJson(meter->Measure(model)));
             measureSeconds += SecondsSince(measureClock);
         }
-        entry.insert(QStringLiteral("reduction"), level.reduction);
         entry.insert(QStringLiteral("file"), file);
         entry.insert(QStringLiteral("fileSize"), QFileInfo(file).size());
         entry.insert(QStringLiteral("seconds"), stepSeconds);
         entry.insert(QStringLiteral("writeSeconds"), SecondsSince(writeClock));
         levels.append(entry);
-        return true;
     };
-    const int made = lumeno::RunLevels(engine, decimator, input.model, observer);
+    const int made = lumeno::MakeReducer(engine)->MakeLevels(input.model, receiver, control);
     progress.Clear();
     if (!failure.isEmpty())
         return {ExitOutputNotWritten, failure, {}, {}};
@@ -118,9 +117,9 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         return {ExitOutputNotWritten, nothingLeft(made), {}, {}};
     if (made < lumeno::LevelCount)
         return {ExitOutputNotWritten,
-                Translate("%1 was not written: %2 could not be reduced (out of memory, or the filter "
-                          "gave a broken model).")
-                    .arg(levelFile(lumeno::DecimationCascade[made].percent), options.input),
+                QStringLiteral("%1 was not written: %2 could not be reduced (out of memory, or the filter "
+                               "gave a broken model).")
+                    .arg(levelFile(lumeno::DecimationLevels[made].percent), options.input),
                 {},
                 {}};
 

@@ -6,16 +6,14 @@
 #include "io/FilePaths.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
-#include "mesh/ReductionEngine.h"
+#include "mesh/Reducer.h"
 #include "mesh/SurfaceDeviation.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QTextStream>
 
-#include <vtkDecimatePro.h>
 #include <vtkTransform.h>
 
 #include <optional>
@@ -36,15 +34,16 @@ QString TransformProblemText(lumeno::TransformProblem problem, const QString &ou
     };
     switch (problem) {
     case lumeno::TransformProblem::LosesSize:
-        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would lose its size along an axis."),
+        return withValues(QStringLiteral("%1 was not written: scaled by %2 %3 %4, the model would lose its size "
+                                         "along an axis."),
                           scale);
     case lumeno::TransformProblem::ScalingTooLarge:
-        return withValues(Translate("%1 was not written: scaled by %2 %3 %4, the model would get coordinates too "
-                                    "large to store."),
+        return withValues(QStringLiteral("%1 was not written: scaled by %2 %3 %4, the model would get coordinates too "
+                                         "large to store."),
                           scale);
     case lumeno::TransformProblem::RotationTooLarge:
-        return withValues(Translate("%1 was not written: rotated by %2 %3 %4 degrees, the model would get "
-                                    "coordinates too large to store."),
+        return withValues(QStringLiteral("%1 was not written: rotated by %2 %3 %4 degrees, the model would get "
+                                         "coordinates too large to store."),
                           rotate);
     case lumeno::TransformProblem::None:
         break;
@@ -67,8 +66,8 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     if (!problem.isEmpty())
         return {ExitOutputNotWritten, problem, {}, {}};
     const QString noResult =
-        Translate("%1 was not written: %2 could not be processed (out of memory, or the filter gave a broken "
-                  "model).")
+        QStringLiteral("%1 was not written: %2 could not be processed (out of memory, or the filter gave a broken "
+                       "model).")
             .arg(options.output, options.input);
 
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds}};
@@ -82,17 +81,17 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     if (options.measure || searchMeasures)
         meter.emplace(input.model);
     double measureSeconds = SecondsSince(clock);
-    auto decimator = vtkSmartPointer<vtkDecimatePro>::New();
-    progress.Follow(decimator);
+    lumeno::ReductionControl control;
+    control.progress = [&progress](double fraction) { progress.Advance(fraction); };
+    const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
     clock.start();
     vtkSmartPointer<vtkPolyData> result;
     if (options.keepPercent) {
-        progress.Begin(Translate("Decimating to %1%...").arg(*options.keepPercent));
-        result = lumeno::ReduceByShare(engine, decimator, input.model, (100 - *options.keepPercent) / 100.0);
+        progress.Begin(QStringLiteral("Decimating to %1%...").arg(*options.keepPercent));
+        result = reducer->KeepShare(input.model, *options.keepPercent / 100.0, control);
     } else {
-        progress.Begin(Translate("Decimating to error %1...").arg(*options.maxError));
-        result = lumeno::ReduceWithinError(engine, decimator, input.model, *options.maxError,
-                                           meter ? &*meter : nullptr);
+        progress.Begin(QStringLiteral("Decimating to error %1...").arg(*options.maxError));
+        result = reducer->WithinError(input.model, *options.maxError, control, meter ? &*meter : nullptr);
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result && engine == lumeno::ReductionEngine::Classic)
@@ -100,9 +99,10 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     // Nothing would be left to smooth or to write; the quality engine then gives no model at all.
     if (!result || result->GetNumberOfPolys() == 0)
         return {ExitOutputNotWritten,
-                Translate("%1 was not written: the reduction of %2 leaves no triangle (%3).")
+                QStringLiteral("%1 was not written: the reduction of %2 leaves no triangle (%3).")
                     .arg(options.output, options.input,
-                         options.keepPercent ? Translate("keep a larger share") : Translate("allow a larger error")),
+                         options.keepPercent ? QStringLiteral("keep a larger share")
+                                             : QStringLiteral("allow a larger error")),
                 {},
                 {}};
 
@@ -111,7 +111,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         options.keepPercent ? KeptShareWarning(options.output, options.input, *options.keepPercent, keptPercent) : QString();
 
     if (options.smooth) {
-        progress.Begin(QCoreApplication::translate("MainWindow", "Smoothing..."));
+        progress.Begin(QStringLiteral("Smoothing..."));
         clock.start();
         result = lumeno::Smooth(result, lumeno::SmoothingIterations,
                                 [&progress](vtkAlgorithm *filter) { progress.Follow(filter); });
@@ -134,14 +134,14 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
                                                               options.output, scale, rotate);
         if (!transformProblem.isEmpty())
             return {ExitOutputNotWritten, transformProblem, {}, {}};
-        progress.Begin(Translate("Transforming..."));
+        progress.Begin(QStringLiteral("Transforming..."));
         clock.start();
         vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());
         result = lumeno::TransformModel(result, transform);
         seconds.insert(QStringLiteral("transform"), SecondsSince(clock));
     }
 
-    progress.Begin(Translate("Writing %1").arg(QFileInfo(options.output).fileName()));
+    progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(options.output).fileName()));
     clock.start();
     const QString failure = WriteOutput(result, options.output);
     progress.Clear();

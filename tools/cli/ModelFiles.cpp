@@ -6,7 +6,6 @@
 #include "io/ModelReader.h"
 #include "io/ModelWriter.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +14,6 @@
 #include <system_error>
 
 namespace {
-
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 QString OneLine(QString message)
 {
@@ -42,7 +36,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
     InputModel input;
     const QFileInfo file(path);
     const QString shownPath = lumeno::DisplayPath(path);
-    progress.Begin(QCoreApplication::translate("lumeno3d-cli", "Reading %1").arg(file.fileName()));
+    progress.Begin(QStringLiteral("Reading %1").arg(file.fileName()));
     QElapsedTimer clock;
     clock.start();
     const lumeno::ReadResult result =
@@ -52,9 +46,9 @@ InputModel LoadInput(const QString &path, Progress &progress)
 
     input.fileSize = result.fileSize;
     if (result.failure == lumeno::ReadFailure::Missing)
-        input.failure = Translate("The file ") + shownPath + Translate(" doesn't exist.");
+        input.failure = QStringLiteral("The file %1 doesn't exist.").arg(shownPath);
     else if (result.failure == lumeno::ReadFailure::UnknownSuffix)
-        input.failure = Translate("Error opening ") + shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
+        input.failure = QStringLiteral("Error opening %1: %2").arg(shownPath, lumeno::ReadFailureText(result));
     else if (result.failure != lumeno::ReadFailure::None)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
     else
@@ -62,9 +56,8 @@ InputModel LoadInput(const QString &path, Progress &progress)
     input.removedDuplicates = result.removedDuplicates;
     input.untriangulatedPolygons = result.untriangulatedPolygons;
     if (result.untriangulatedPolygons > 0)
-        input.warnings << QCoreApplication::translate("lumeno3d-cli",
-                                                      "warning: %1: %2 polygons without area could not be made into "
-                                                      "triangles and were left out.")
+        input.warnings << QStringLiteral("warning: %1: %2 polygons without area could not be made into triangles "
+                                         "and were left out.")
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
     return input;
@@ -76,7 +69,7 @@ QString OutputProblem(const QString &output, const QString &input)
     if (!lumeno::IsModelSuffix(suffix))
         return OneLine(lumeno::WriteModelFile(nullptr, output, suffix).error); // the writer's own words
     if (IsSameFile(output, input))
-        return QCoreApplication::translate("lumeno3d-cli", "%1 is the input model: it is never written over.")
+        return QStringLiteral("%1 is the input model: it is never written over.")
             .arg(output);
     return QString();
 }

@@ -40,7 +40,7 @@ Progress::Style Progress::StyleForStandardError(bool quiet)
     return isatty(fileno(stderr)) ? Style::Bar : Style::Lines;
 }
 
-void Progress::Begin(const QString &newTask)
+void Progress::Begin(const QString &newTask, double fraction)
 {
     task = lumeno::EscapeControlCharacters(newTask); // a file name in it reaches the terminal
     shownPercent = -1;
@@ -48,7 +48,7 @@ void Progress::Begin(const QString &newTask)
         std::fprintf(stderr, "%s\n", task.toLocal8Bit().constData());
         std::fflush(stderr);
     } else if (style == Style::Bar) {
-        Advance(0.0);
+        Advance(fraction);
     }
 }
 

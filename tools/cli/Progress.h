@@ -22,8 +22,9 @@ public:
     // The style for standard error as it is: quiet wins, then whether it is a terminal.
     static Style StyleForStandardError(bool quiet);
 
-    void Begin(const QString &task);
-    void Advance(double fraction); // 0..1 of the current task
+    // A task that has come `fraction` (0..1) of its way: several steps of one reduction share its bar.
+    void Begin(const QString &task, double fraction = 0.0);
+    void Advance(double fraction);
     // Removes the bar, so that what is printed next starts on a clean line.
     void Clear();
 

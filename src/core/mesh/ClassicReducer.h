@@ -1,0 +1,28 @@
+#pragma once
+
+#include "mesh/Reducer.h"
+
+class vtkDecimatePro;
+
+namespace lumeno {
+
+// The classic engine: vtkDecimatePro, each level decimated from the one before it, on the
+// caller's thread. The filter's progress events become the control's progress, and the
+// control's cancellation aborts the filter at its next progress event.
+class ClassicReducer : public Reducer
+{
+public:
+    ClassicReducer();
+    ~ClassicReducer() override;
+
+    int MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control) override;
+    vtkSmartPointer<vtkPolyData> KeepShare(vtkPolyData *model, double share, const ReductionControl &control) override;
+    // Measures nothing: the filter keeps its own accumulated error within the bound.
+    vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError, const ReductionControl &control,
+                                             const DeviationMeter *meter = nullptr) override;
+
+private:
+    vtkSmartPointer<vtkDecimatePro> decimator; // for the levels and shares
+};
+
+} // namespace lumeno

@@ -1,0 +1,152 @@
+#include "mesh/QualityReducer.h"
+
+#include "mesh/DetachedJobs.h"
+#include "mesh/QualitySimplifier.h"
+#include "mesh/ReductionProgress.h"
+#include "mesh/SurfaceDeviation.h"
+
+#include <algorithm>
+#include <array>
+#include <new>
+#include <optional>
+#include <thread>
+
+namespace lumeno {
+
+namespace {
+
+using Corners = QualitySimplifier::Corners;
+
+// The share of an operation's time that welding the model takes (a tenth of one simplification).
+constexpr double WeldingShare = 0.02;
+// A by-error reduction that still lies beyond its bound after this many attempts gives the last.
+constexpr int ErrorAttempts = 6;
+
+std::shared_ptr<const QualitySimplifier> Weld(vtkPolyData *model)
+{
+    try {
+        return std::make_shared<const QualitySimplifier>(model);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+// One simplification on a thread of its own: nothing when cancelled first or out of memory.
+template <typename Simplification>
+std::optional<Corners> Await(Simplification simplification, const ReductionControl &control)
+{
+    DetachedJobs<Corners> job(1, 1, [simplification](int) { return simplification(); });
+    return job.Await(0, control.cancelled);
+}
+
+} // namespace
+
+QualityReducer::QualityReducer(int threadCount)
+    : threads(threadCount > 0 ? threadCount : int(std::max(1u, std::thread::hardware_concurrency())))
+{
+}
+
+int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
+{
+    ReductionProgress progress(control);
+    progress.Tell(0.0);
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
+    if (!simplifier || progress.Cancelled())
+        return 0;
+    progress.Tell(WeldingShare);
+    const auto levelsMade = [&progress](int levels) {
+        progress.Tell(WeldingShare + (1.0 - WeldingShare) * levels / LevelCount);
+    };
+
+    std::array<double, LevelCount> shares{};
+    for (int level = 0; level < LevelCount; ++level)
+        shares[size_t(level)] = DecimationLevels[size_t(level)].Share();
+    DetachedJobs<Corners> jobs(LevelCount, threads,
+                            [simplifier, shares](int level) { return simplifier->KeepShare(shares[size_t(level)]); });
+    int handedOver = 0;
+    for (int level = 0; level < LevelCount && !progress.Cancelled(); ++level) {
+        if (receiver.starting)
+            receiver.starting(level);
+        // Levels finished ahead of this one move the bar no further than to its end.
+        const std::optional<Corners> kept =
+            jobs.Await(level, control.cancelled, [&](int finished) { levelsMade(std::min(finished, level + 1)); });
+        if (!kept || kept->empty())
+            break; // cancelled, out of memory, or nothing left of the model
+        vtkSmartPointer<vtkPolyData> made;
+        try {
+            made = simplifier->Model(*kept, control.cancelled);
+        } catch (const std::bad_alloc &) {
+        }
+        if (!made)
+            break; // cancelled, or out of memory
+        levelsMade(level + 1);
+        if (progress.Cancelled())
+            break;
+        if (receiver.ready)
+            receiver.ready(level, made);
+        ++handedOver;
+    }
+    return handedOver;
+}
+
+vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, double share,
+                                                       const ReductionControl &control)
+{
+    ReductionProgress progress(control);
+    progress.Tell(0.0);
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
+    if (!simplifier || progress.Cancelled())
+        return nullptr;
+    progress.Tell(WeldingShare);
+    const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
+    if (!kept || kept->empty() || progress.Cancelled())
+        return nullptr;
+    try {
+        vtkSmartPointer<vtkPolyData> result = simplifier->Model(*kept, control.cancelled);
+        if (result)
+            progress.Tell(1.0);
+        return result;
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, double maxError,
+                                                         const ReductionControl &control, const DeviationMeter *meter)
+{
+    ReductionProgress progress(control);
+    progress.Tell(0.0);
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
+    if (!simplifier || progress.Cancelled())
+        return nullptr;
+    progress.Tell(WeldingShare);
+    try {
+        std::optional<DeviationMeter> ownMeter;
+        if (!meter)
+            meter = &ownMeter.emplace(model);
+        double bound = maxError;
+        vtkSmartPointer<vtkPolyData> result;
+        for (int attempt = 0; attempt < ErrorAttempts; ++attempt) {
+            const std::optional<Corners> kept =
+                Await([simplifier, bound] { return simplifier->WithinEstimatedError(bound); }, control);
+            if (!kept || progress.Cancelled())
+                return nullptr;
+            result = kept->empty() ? nullptr : simplifier->Model(*kept, control.cancelled);
+            if (progress.Cancelled())
+                return nullptr;
+            const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
+            progress.Tell(WeldingShare + (1.0 - WeldingShare) * (attempt + 1) / ErrorAttempts);
+            if (!deviation.IsMeasured() || deviation.maximum <= maxError)
+                break;
+            bound *= 0.8 * maxError / deviation.maximum;
+        }
+        if (progress.Cancelled())
+            return nullptr;
+        progress.Tell(1.0);
+        return result;
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+} // namespace lumeno

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "mesh/Reducer.h"
+
+namespace lumeno {
+
+// The quality engine: meshoptimizer (QualitySimplifier), each level simplified from the model
+// itself, several at once. A simplification cannot be interrupted, so a cancelled operation
+// does not wait for those running: they finish unseen on threads of their own (DetachedJobs)
+// and the operation returns at once. Progress moves once per level and per attempt of a
+// by-error reduction, which measures each attempt with the meter and tightens its bound
+// until the result lies within the error asked.
+class QualityReducer : public Reducer
+{
+public:
+    // Up to `threadCount` levels at once (0: one per core).
+    explicit QualityReducer(int threadCount = 0);
+
+    int MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control) override;
+    vtkSmartPointer<vtkPolyData> KeepShare(vtkPolyData *model, double share, const ReductionControl &control) override;
+    vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError, const ReductionControl &control,
+                                             const DeviationMeter *meter = nullptr) override;
+
+private:
+    int threads;
+};
+
+} // namespace lumeno
