@@ -56,8 +56,7 @@ void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model
                                      lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, maxError, engine] {
-        const lumeno::DeviationMeter &meter = MeterFor(model);
-        Finish(job, lumeno::MakeReducer(engine)->WithinError(model, maxError, Control(job), &meter), model);
+        Finish(job, lumeno::MakeReducer(engine)->WithinError(model, maxError, Control(job), &MeterFor(model)), model);
     });
 }
 
@@ -105,14 +104,14 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
 {
-    const lumeno::DeviationMeter &meter = MeterFor(model);
+    const lumeno::DeviationMeter &levelMeter = MeterFor(model);
     lumeno::LevelReceiver receiver;
     receiver.starting = [this, job](int step) {
         lastPercent = -1; // the bar moves at least once per level, however fast they come
         emit StepStarted(job, step);
     };
-    receiver.ready = [this, job, &meter](int step, const vtkSmartPointer<vtkPolyData> &level) {
-        const lumeno::SurfaceDeviation deviation = meter.Measure(level);
+    receiver.ready = [this, job, &levelMeter](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        const lumeno::SurfaceDeviation deviation = levelMeter.Measure(level);
         PrepareForDrawing(level);
         if (!IsCancelled(job)) // a level made before the cancel is dropped all the same
             emit LevelReady(job, step, level, deviation);

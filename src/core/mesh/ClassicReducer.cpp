@@ -37,8 +37,8 @@ void ApplyFixedSettings(vtkDecimatePro *decimator)
 class FilterRun
 {
 public:
-    FilterRun(vtkDecimatePro *filter, ReductionProgress &progress, double start, double span)
-        : filter(filter), progress(progress), start(start), span(span)
+    FilterRun(vtkDecimatePro *runningFilter, ReductionProgress &operationProgress, double partStart, double partSpan)
+        : filter(runningFilter), progress(operationProgress), start(partStart), span(partSpan)
     {
         auto command = vtkSmartPointer<vtkCallbackCommand>::New();
         command->SetClientData(this);

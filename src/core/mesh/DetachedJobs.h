@@ -85,7 +85,7 @@ public:
 private:
     struct State
     {
-        State(int count, Job job) : job(std::move(job)), done(size_t(count)), results(size_t(count)) {}
+        State(int count, Job work) : job(std::move(work)), done(size_t(count)), results(size_t(count)) {}
 
         const Job job;
         std::mutex mutex;

@@ -41,8 +41,8 @@ std::optional<Corners> Await(Simplification simplification, const ReductionContr
 
 } // namespace
 
-QualityReducer::QualityReducer(int threads)
-    : threads(threads > 0 ? threads : int(std::max(1u, std::thread::hardware_concurrency())))
+QualityReducer::QualityReducer(int threadCount)
+    : threads(threadCount > 0 ? threadCount : int(std::max(1u, std::thread::hardware_concurrency())))
 {
 }
 

@@ -13,8 +13,8 @@ namespace lumeno {
 class QualityReducer : public Reducer
 {
 public:
-    // Up to `threads` levels at once (0: one per core).
-    explicit QualityReducer(int threads = 0);
+    // Up to `threadCount` levels at once (0: one per core).
+    explicit QualityReducer(int threadCount = 0);
 
     int MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control) override;
     vtkSmartPointer<vtkPolyData> KeepShare(vtkPolyData *model, double share, const ReductionControl &control) override;

@@ -11,7 +11,7 @@ namespace lumeno {
 class ReductionProgress
 {
 public:
-    explicit ReductionProgress(const ReductionControl &control) : control(control) {}
+    explicit ReductionProgress(const ReductionControl &operationControl) : control(operationControl) {}
 
     void Tell(double fraction)
     {
