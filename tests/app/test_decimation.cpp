@@ -276,8 +276,7 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(LoadSphere(window, 400, 202, false));
-        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
-        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(testing::AtFirstLevel(window, [&window] { QTest::keyClick(&window, Qt::Key_Escape); }));
         QVERIFY(!window.IsMeshJobRunning());
         QTest::qWait(300);
         QCOMPARE(window.ShownModel(), window.LoadedModel());

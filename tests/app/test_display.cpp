@@ -127,10 +127,13 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.LoadModel(SphereFile(400, 202), QStringLiteral("stl"));
-        QVERIFY(testing::WaitUntil([&window] { return testing::LevelAction(window, 90)->isEnabled(); }));
         auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
-        QVERIFY(window.IsCascadeRunning() && cancel->isVisible());
-        cancel->click();
+        bool running = false;
+        QVERIFY(testing::AtFirstLevel(window, [&] {
+            running = window.IsCascadeRunning() && cancel->isVisible();
+            cancel->click();
+        }));
+        QVERIFY(running);
         QCOMPARE(StatusText(window), QStringLiteral("Cancelled. The right view still shows 100%."));
 
         testing::LevelAction(window, 90)->trigger();
