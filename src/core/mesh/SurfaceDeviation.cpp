@@ -1,45 +1,31 @@
 #include "mesh/SurfaceDeviation.h"
 
-#include "mesh/CellCrowding.h"
+#include "mesh/TriangleGrid.h"
 #include "mesh/UnitBox.h"
-
-#include <vtkCellArray.h>
-#include <vtkGenericCell.h>
-#include <vtkNew.h>
-#include <vtkPoints.h>
-#include <vtkStaticCellLocator.h>
+#include "mesh/UnitTriangles.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <future>
 #include <random>
 
 namespace lumeno {
 
-namespace {
-
-struct Triangle
+struct SamplePoint
 {
-    double a[3], b[3], c[3];
+    std::array<double, 3> at;
+    size_t times; // how often it was sampled (a corner shared by many triangles)
 };
 
-bool GetTriangle(vtkPolyData *model, vtkIdType cell, Triangle &triangle)
-{
-    vtkIdType size = 0;
-    const vtkIdType *ids = nullptr;
-    model->GetPolys()->GetCellAtId(cell, size, ids);
-    if (size < 3)
-        return false;
-    model->GetPoint(ids[0], triangle.a);
-    model->GetPoint(ids[1], triangle.b);
-    model->GetPoint(ids[2], triangle.c);
-    return true;
-}
+namespace {
 
-double Area(const Triangle &t)
+double Area(const UnitTriangles &triangles, size_t t)
 {
-    const double u[3] = {t.b[0] - t.a[0], t.b[1] - t.a[1], t.b[2] - t.a[2]};
-    const double v[3] = {t.c[0] - t.a[0], t.c[1] - t.a[1], t.c[2] - t.a[2]};
+    const double *a = triangles.Corner(t, 0), *b = triangles.Corner(t, 1), *c = triangles.Corner(t, 2);
+    const double u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+    const double v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
     const double n[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
     return 0.5 * std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
 }
@@ -47,150 +33,144 @@ double Area(const Triangle &t)
 // Half the points are triangle corners, spread evenly over the triangles (the corners that
 // a reduction removes lie farthest from the reduced surface); the other half lie inside
 // the triangles, chosen by area with a fixed seed, so a measurement always gives the same.
-std::vector<double> SamplePoints(vtkPolyData *model, int count)
+// A corner sampled more than once (shared by many triangles) is kept once, with how often.
+std::vector<SamplePoint> SamplePoints(const UnitTriangles &triangles, int count)
 {
-    std::vector<double> samples;
-    const vtkIdType triangles = model->GetNumberOfPolys();
-    if (triangles == 0)
-        return samples;
-    samples.reserve(size_t(count) * 3);
-    Triangle t;
-    const vtkIdType corners = std::min<vtkIdType>(count / 2, triangles * 3);
-    for (vtkIdType i = 0; i < corners; ++i) {
-        const vtkIdType corner = i * triangles * 3 / corners;
-        if (GetTriangle(model, corner / 3, t)) {
-            const double *p = corner % 3 == 0 ? t.a : corner % 3 == 1 ? t.b : t.c;
-            samples.insert(samples.end(), p, p + 3);
+    std::vector<SamplePoint> points;
+    const size_t wanted = size_t(std::max(count, 0));
+    const size_t triangleCount = triangles.corners.size();
+    const size_t corners = std::min(wanted / 2, triangleCount * 3);
+    std::vector<uint32_t> vertices(corners);
+    for (size_t i = 0; i < corners; ++i) {
+        const size_t corner = i * triangleCount * 3 / corners;
+        vertices[i] = triangles.corners[corner / 3][corner % 3];
+    }
+    std::sort(vertices.begin(), vertices.end());
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        if (i > 0 && vertices[i] == vertices[i - 1]) {
+            ++points.back().times;
+            continue;
         }
+        const double *p = &triangles.points[3 * size_t(vertices[i])];
+        points.push_back({{p[0], p[1], p[2]}, 1});
     }
 
-    std::vector<double> cumulativeArea(size_t(triangles), 0.0);
+    std::vector<double> cumulativeArea(triangleCount);
     double total = 0.0;
-    for (vtkIdType cell = 0; cell < triangles; ++cell) {
-        if (GetTriangle(model, cell, t))
-            total += Area(t);
-        cumulativeArea[size_t(cell)] = total;
-    }
-    if (total <= 0.0)
-        return samples;
+    for (size_t t = 0; t < triangleCount; ++t)
+        cumulativeArea[t] = total += Area(triangles, t);
     std::mt19937_64 random(20140802);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    for (vtkIdType i = corners; i < count; ++i) {
+    for (size_t i = corners; total > 0.0 && i < wanted; ++i) {
         const auto chosen = std::upper_bound(cumulativeArea.begin(), cumulativeArea.end(), unit(random) * total);
-        const vtkIdType cell = std::min<vtkIdType>(chosen - cumulativeArea.begin(), triangles - 1);
+        const size_t t = std::min<size_t>(size_t(chosen - cumulativeArea.begin()), triangleCount - 1);
         const double r1 = std::sqrt(unit(random));
         const double r2 = unit(random);
-        if (!GetTriangle(model, cell, t))
-            continue;
+        const double *a = triangles.Corner(t, 0), *b = triangles.Corner(t, 1), *c = triangles.Corner(t, 2);
+        SamplePoint &point = points.emplace_back(SamplePoint{{}, 1});
         for (int k = 0; k < 3; ++k)
-            samples.push_back((1 - r1) * t.a[k] + r1 * (1 - r2) * t.b[k] + r1 * r2 * t.c[k]);
-    }
-    return samples;
-}
-
-vtkSmartPointer<vtkStaticCellLocator> MakeLocator(vtkPolyData *model)
-{
-    auto locator = vtkSmartPointer<vtkStaticCellLocator>::New();
-    locator->SetDataSet(model);
-    locator->BuildLocator();
-    return locator;
-}
-
-// Where a search would examine more than this many cells per point on average (many triangles
-// overlapping one place: every bin around them holds all of them), only a share of the points is
-// looked up, so measuring stays well below a second. Ordinary meshes come to about 50 to 100
-// (CellCrowding.h); 5 000 triangles around one edge to 3 500.
-constexpr double AffordableCellsPerPoint = 500.0;
-
-struct DistinctPoint
-{
-    std::array<double, 3> at;
-    size_t times; // how often it was sampled (a corner shared by many triangles)
-};
-
-// The samples, each point once. On a crowded surface only a share of them, the repeated ones
-// first, the rest picked with a fixed seed (an even stride would fall in step with the corners'
-// order), so that looking them up stays affordable.
-std::vector<DistinctPoint> PointsToLookUp(const std::vector<double> &samples, vtkPolyData *surface)
-{
-    std::vector<std::array<double, 3>> sorted(samples.size() / 3);
-    for (size_t i = 0; i < sorted.size(); ++i)
-        sorted[i] = {samples[3 * i], samples[3 * i + 1], samples[3 * i + 2]};
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<DistinctPoint> points;
-    for (const auto &point : sorted) {
-        if (points.empty() || points.back().at != point)
-            points.push_back({point, 0});
-        ++points.back().times;
-    }
-    const double crowding = MeanCellsAround(surface, samples);
-    if (crowding > AffordableCellsPerPoint) {
-        std::shuffle(points.begin(), points.end(), std::mt19937_64(20140802));
-        // Corners sampled many times (those shared by all the crowded triangles) are kept first.
-        std::stable_partition(points.begin(), points.end(), [](const DistinctPoint &p) { return p.times > 1; });
-        points.resize(size_t(std::ceil(double(points.size()) * AffordableCellsPerPoint / crowding)));
+            point.at[k] = (1 - r1) * a[k] + r1 * (1 - r2) * b[k] + r1 * r2 * c[k];
     }
     return points;
 }
 
-// Adds the distance of each sample to `surface` (searched through `locator`) to `largest` and
-// `sum`; returns how many samples that was.
-size_t Accumulate(const std::vector<double> &samples, vtkPolyData *surface, vtkStaticCellLocator *locator,
-                  double &largest, double &sum)
+// Where many triangles overlap one place (thousands around one edge), every bin around them
+// holds all of them; then only as many points are looked up as this many triangle tests allow,
+// so measuring stays well below a second. Ordinary meshes need 15 to 30 tests per point.
+constexpr size_t AffordableTests = 4000000;
+
+// The points to look up on `grid`: all of them, or on a crowded surface as many as are
+// affordable, the repeated ones first, the rest picked with a fixed seed (an even stride
+// would fall in step with the corners' order).
+std::vector<SamplePoint> Affordable(std::vector<SamplePoint> points, const TriangleGrid &grid)
 {
-    vtkNew<vtkGenericCell> cell;
-    double closest[3];
-    vtkIdType cellId = 0;
-    int subId = 0;
-    double distance2 = 0.0;
+    size_t tests = 0;
+    for (const SamplePoint &point : points)
+        tests += grid.TrianglesAround(point.at.data());
+    if (tests <= AffordableTests)
+        return points;
+    std::shuffle(points.begin(), points.end(), std::mt19937_64(20140802));
+    std::stable_partition(points.begin(), points.end(), [](const SamplePoint &p) { return p.times > 1; });
+    tests = 0;
+    size_t kept = 0;
+    while (kept < points.size() && (kept == 0 || tests < AffordableTests))
+        tests += grid.TrianglesAround(points[kept++].at.data());
+    points.resize(kept);
+    return points;
+}
+
+struct Distances
+{
+    double largest = 0.0;
+    double sum = 0.0;
     size_t count = 0;
-    for (const DistinctPoint &point : PointsToLookUp(samples, surface)) {
-        locator->FindClosestPoint(point.at.data(), closest, cell, cellId, subId, distance2);
-        const double distance = std::sqrt(distance2);
-        largest = std::max(largest, distance);
-        sum += distance * double(point.times);
-        count += point.times;
-    }
-    return count;
+};
+
+// In the grid's storage order, half on each of two threads.
+Distances LookUp(const std::vector<SamplePoint> &samples, const TriangleGrid &grid)
+{
+    const std::vector<SamplePoint> points = Affordable(samples, grid);
+    // Each point's bin above its index (bins and points both fit in 32 bits).
+    std::vector<uint64_t> order(points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        order[i] = uint64_t(grid.BinOf(points[i].at.data())) << 32 | i;
+    std::sort(order.begin(), order.end());
+    const auto search = [&](size_t begin, size_t end) {
+        Distances distances;
+        for (size_t i = begin; i < end; ++i) {
+            const SamplePoint &point = points[order[i] & 0xffffffffu];
+            const double distance = std::sqrt(grid.SquaredDistance(point.at.data()));
+            distances.largest = std::max(distances.largest, distance);
+            distances.sum += distance * double(point.times);
+            distances.count += point.times;
+        }
+        return distances;
+    };
+    std::future<Distances> secondHalf = std::async(std::launch::async, search, order.size() / 2, order.size());
+    const Distances first = search(0, order.size() / 2);
+    const Distances second = secondHalf.get();
+    return {std::max(first.largest, second.largest), first.sum + second.sum, first.count + second.count};
 }
 
 } // namespace
 
-// Both surfaces are measured in the reference's unit box (its centre at the origin, its diagonal 1):
-// the locator's tolerance is absolute, so in raw coordinates its searches degenerate on models
-// about 1e-3 across or smaller, and distances come out directly as shares of the diagonal.
-DeviationMeter::DeviationMeter(vtkPolyData *model, int samplesPerSurface)
-    : frame(std::make_unique<UnitBox>(model)), samplesPerSurface(samplesPerSurface)
+// Both surfaces are measured in the reference's unit box (its centre at the origin, its
+// diagonal 1): distances come out directly as shares of the diagonal, at any size.
+DeviationMeter::DeviationMeter(vtkPolyData *model, int samples)
+    : frame(std::make_unique<UnitBox>(model)),
+      reference(std::make_unique<UnitTriangles>()),
+      samplesPerSurface(samples)
 {
-    // An object of its own: the locator builds the cell links of the model it searches.
-    reference = frame->Normalised(model);
-    if (!(reference->GetLength() > 0.0))
+    *reference = ReadUnitTriangles(model, *frame);
+    // A reference of no extent has no diagonal to measure in.
+    const std::vector<double> &points = reference->points;
+    bool spread = false;
+    for (size_t p = 3; !spread && p < points.size(); ++p)
+        spread = points[p] != points[p % 3];
+    if (!spread)
         return;
-    referenceSamples = SamplePoints(reference, samplesPerSurface);
+    referenceSamples = SamplePoints(*reference, samplesPerSurface);
     if (!referenceSamples.empty())
-        referenceLocator = MakeLocator(reference);
+        referenceGrid = std::make_unique<TriangleGrid>(*reference);
 }
 
 DeviationMeter::~DeviationMeter() = default;
 
 SurfaceDeviation DeviationMeter::Measure(vtkPolyData *model) const
 {
-    if (!referenceLocator || !model)
+    if (!referenceGrid || !model)
         return {};
-    const vtkSmartPointer<vtkPolyData> measured = frame->Normalised(model);
-    const std::vector<double> samples = SamplePoints(measured, samplesPerSurface);
-    if (samples.empty())
+    const UnitTriangles measured = ReadUnitTriangles(model, *frame);
+    if (measured.corners.empty())
         return {};
-    double largest = 0.0;
-    double sum = 0.0;
-    size_t count = Accumulate(samples, reference, referenceLocator, largest, sum);
-    count += Accumulate(referenceSamples, measured, MakeLocator(measured), largest, sum);
-    return {largest, sum / double(count)};
-}
-
-SurfaceDeviation MeasureDeviation(vtkPolyData *reference, vtkPolyData *model)
-{
-    return DeviationMeter(reference).Measure(model);
+    // The two ways on two threads: the model's points on the reference, the reference's on the model.
+    std::future<Distances> forth = std::async(std::launch::async, [&] {
+        return LookUp(SamplePoints(measured, samplesPerSurface), *referenceGrid);
+    });
+    const TriangleGrid grid(measured);
+    const Distances back = LookUp(referenceSamples, grid);
+    const Distances there = forth.get();
+    return {std::max(there.largest, back.largest), (there.sum + back.sum) / double(there.count + back.count)};
 }
 
 } // namespace lumeno

@@ -18,6 +18,13 @@ public:
     // The model's topology and arrays with its points (in double precision) moved into the box.
     vtkSmartPointer<vtkPolyData> Normalised(vtkPolyData *model) const;
 
+    // One point moved into the box.
+    void Normalise(const double point[3], double normalised[3]) const
+    {
+        for (int axis = 0; axis < 3; ++axis)
+            normalised[axis] = (point[axis] - center[axis]) / size;
+    }
+
     // Moves a filter's output back to the model's place and size, with points of the
     // original model's precision.
     vtkSmartPointer<vtkPolyData> Restored(vtkPolyData *normalised) const;
