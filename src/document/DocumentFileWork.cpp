@@ -9,7 +9,7 @@ constexpr uint FileWorkStackSize = 8u << 20;
 
 } // namespace
 
-void RunFileWork(QObject *receiver, std::function<void()> work, std::function<void()> done)
+QThread *RunFileWork(QObject *receiver, std::function<void()> work, std::function<void()> done)
 {
     QThread *thread = QThread::create(std::move(work));
     thread->setObjectName(QStringLiteral("file work"));
@@ -17,4 +17,5 @@ void RunFileWork(QObject *receiver, std::function<void()> work, std::function<vo
     QObject::connect(thread, &QThread::finished, receiver, std::move(done));
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
+    return thread;
 }

@@ -4,7 +4,10 @@
 
 class QObject;
 
+class QThread;
+
 // Runs `work` on a thread of its own, then `done` on `receiver`'s thread once it has ended,
 // unless the receiver is gone by then. The work holds what it uses (shared), so work that
-// nobody waits for any more, such as a cancelled read, ends unseen.
-void RunFileWork(QObject *receiver, std::function<void()> work, std::function<void()> done);
+// nobody waits for any more, such as a cancelled read, ends unseen. The thread deletes itself
+// once it has ended and the receiver's event loop runs.
+QThread *RunFileWork(QObject *receiver, std::function<void()> work, std::function<void()> done);

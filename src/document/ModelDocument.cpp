@@ -16,20 +16,33 @@
 #include <vtkCallbackCommand.h>
 #include <vtkTransform.h>
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
 namespace {
 
-void NoteReadProgress(vtkObject *caller, unsigned long, void *percent, void *)
+// What the reader's observer updates while a file is read.
+struct ReaderWatch
 {
-    if (auto *reader = vtkAlgorithm::SafeDownCast(caller))
-        *static_cast<std::atomic<int> *>(percent) = static_cast<int>(reader->GetProgress() * 100.0);
+    std::atomic<int> *percent;
+    const std::atomic<bool> *cancelled; // by a read nobody waits for any more: the reader aborts
+};
+
+void NoteReadProgress(vtkObject *caller, unsigned long, void *watch, void *)
+{
+    auto *reader = vtkAlgorithm::SafeDownCast(caller);
+    if (!reader)
+        return;
+    const auto *watched = static_cast<const ReaderWatch *>(watch);
+    *watched->percent = static_cast<int>(reader->GetProgress() * 100.0);
+    if (*watched->cancelled)
+        reader->SetAbortExecute(1);
 }
 
 QString StepStatus(int step)
 {
-    return QCoreApplication::translate("MainWindow", lumeno::DecimationLevels[size_t(step)].statusText);
+    return QCoreApplication::translate("DecimationLevels", lumeno::DecimationLevels[size_t(step)].statusText);
 }
 
 } // namespace
@@ -39,6 +52,7 @@ struct ModelDocument::ReadJob
 {
     lumeno::ReadResult result;
     std::shared_ptr<std::atomic<int>> percent = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
     int number = 0;
 };
 
@@ -64,6 +78,10 @@ ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *paren
 
 ModelDocument::~ModelDocument()
 {
+    DropRead();
+    for (const QPointer<QThread> &thread : fileThreads)
+        if (thread)
+            thread->wait();
     // A cancelled operation stops within a moment; what it leaves behind is dropped unseen.
     worker->CancelThrough(INT_MAX);
     meshThread.quit();
@@ -81,10 +99,9 @@ QString ModelDocument::Status() const
 
 void ModelDocument::Open(const QString &path)
 {
-    const int number = ++readNumber; // the newest request wins over a file still being read
+    DropRead(); // the newest request wins over a file still being read
+    const int number = readNumber;
     if (!lumeno::PathExists(path)) {
-        reading = false;
-        readProgressTimer.stop();
         lumeno::ReadResult missing;
         missing.failure = lumeno::ReadFailure::Missing;
         emit StateChanged();
@@ -94,24 +111,41 @@ void ModelDocument::Open(const QString &path)
     auto read = std::make_shared<ReadJob>();
     read->number = number;
     readPercent = read->percent;
+    readCancelled = read->cancelled;
     reading = true;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    RunFileWork(
+    KeepFileThread(RunFileWork(
         this,
         [read, path, suffix] {
-            read->result = lumeno::ReadModel(path, suffix, [&read](vtkAlgorithm *reader) {
+            ReaderWatch watch{read->percent.get(), read->cancelled.get()};
+            read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
                 auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
                 observer->SetCallback(NoteReadProgress);
-                observer->SetClientData(read->percent.get());
+                observer->SetClientData(&watch);
                 reader->AddObserver(vtkCommand::ProgressEvent, observer);
             });
             if (read->result.model)
                 PrepareForDrawing(read->result.model);
         },
-        [this, read, path] { FinishOpen(*read, path); });
+        [this, read, path] { FinishOpen(*read, path); }));
     readProgressTimer.start();
     emit Progress(0);
     emit StateChanged();
+}
+
+void ModelDocument::DropRead()
+{
+    ++readNumber;
+    reading = false;
+    readProgressTimer.stop();
+    if (readCancelled)
+        *readCancelled = true;
+}
+
+void ModelDocument::KeepFileThread(QThread *thread)
+{
+    fileThreads.erase(std::remove(fileThreads.begin(), fileThreads.end(), nullptr), fileThreads.end());
+    fileThreads.emplace_back(thread);
 }
 
 void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
@@ -218,9 +252,7 @@ void ModelDocument::CancelJob()
 void ModelDocument::Cancel()
 {
     if (reading) {
-        ++readNumber;
-        reading = false;
-        readProgressTimer.stop();
+        DropRead();
         if (job == Job::None)
             idleStatus = loaded ? tr("Opening cancelled. The right view still shows %1.").arg(shown.label)
                                 : tr("Opening cancelled.");
@@ -234,9 +266,7 @@ void ModelDocument::Cancel()
 void ModelDocument::StopWork()
 {
     if (reading) {
-        ++readNumber;
-        reading = false;
-        readProgressTimer.stop();
+        DropRead();
         emit StateChanged();
     }
     CancelJob();
@@ -341,7 +371,7 @@ bool ModelDocument::Save(const QString &path)
     saving = true;
     emit StateChanged();
     auto result = std::make_shared<lumeno::ModelWriteResult>();
-    RunFileWork(
+    KeepFileThread(RunFileWork(
         this,
         [result, model, modelTransform, path, suffix] {
             *result = lumeno::WriteModelFile(
@@ -353,7 +383,7 @@ bool ModelDocument::Save(const QString &path)
                 idleStatus = tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(path).absoluteFilePath()));
             emit StateChanged();
             emit SaveFinished(path, result->written, result->error);
-        });
+        }));
     return true;
 }
 

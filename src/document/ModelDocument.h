@@ -7,6 +7,7 @@
 #include "mesh/SurfaceDeviation.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <vector>
 
 class MeshWorker;
 
@@ -117,6 +119,9 @@ private:
     struct ReadJob;
 
     void FinishOpen(const ReadJob &read, const QString &path);
+    // The read under way is no longer waited for; its reader stops at its next progress step.
+    void DropRead();
+    void KeepFileThread(QThread *thread);
     void Clear();
     void StartLevels(bool again);
     bool BeginJob(Job kind, const QString &status);
@@ -147,6 +152,9 @@ private:
     bool reading = false;
     int readNumber = 0;
     std::shared_ptr<std::atomic<int>> readPercent;
+    std::shared_ptr<std::atomic<bool>> readCancelled; // aborts the reader of a read nobody waits for
+    // Reads and writes that may still run: waited for at the end, so that none outlives the program.
+    std::vector<QPointer<QThread>> fileThreads;
     QTimer readProgressTimer;
     bool saving = false;
 

@@ -296,6 +296,8 @@ private slots:
         const QString path = testing::ScratchFile(name);
         QFile::remove(path);
         QVERIFY(QFile::copy(testing::DataFile(QStringLiteral("cube_ascii.stl")), path));
+        // A read cancelled before may still be ending, with its working copy.
+        QVERIFY(testing::WaitUntil([] { return !testing::ThreadNames().contains(QStringLiteral("file work")); }));
         const QStringList temporaryBefore = QDir(QDir::tempPath()).entryList(QDir::Files);
         MainWindow window;
         window.LoadModel(path);

@@ -26,14 +26,6 @@ int ThreadCount()
 }
 
 // The names of the threads that are running (a QThread takes its object's name).
-QStringList ThreadNames()
-{
-    QStringList names;
-    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        names << QString::fromUtf8(testing::Contents(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed());
-    return names;
-}
-
 QString Path(const char *kind, int round, int format)
 {
     static const char *const suffixes[] = {"stl", "ply", "obj"};
@@ -93,7 +85,7 @@ class TestLongSession : public QObject
     {
         testing::Action(window, QStringLiteral("actionNew"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return testing::WaitUntil([] { return !ThreadNames().contains(QStringLiteral("file work")); });
+        return testing::WaitUntil([] { return !testing::ThreadNames().contains(QStringLiteral("file work")); });
     }
 
 private slots:
@@ -113,12 +105,12 @@ private slots:
                 return;
             }
             if (round == 24) {
-                QVERIFY2(Settle(), qPrintable(ThreadNames().join(", ")));
+                QVERIFY2(Settle(), qPrintable(testing::ThreadNames().join(", ")));
                 middleMemory = ResidentKiB();
                 middleThreads = ThreadCount();
             }
         }
-        QVERIFY2(Settle(), qPrintable(ThreadNames().join(", ")));
+        QVERIFY2(Settle(), qPrintable(testing::ThreadNames().join(", ")));
         const qint64 lastMemory = ResidentKiB();
         qInfo("resident memory after the 25th model %lld kB, after the last %lld kB", middleMemory, lastMemory);
 #ifndef __SANITIZE_ADDRESS__ // its quarantine holds up to 256 MB of freed memory; its leak check covers this run

@@ -9,7 +9,7 @@ struct DecimationLevel
 {
     int percent;            // nominal share of the loaded model's triangles that the level keeps
     double sizeFraction;    // share of the file size shown on the level's button
-    const char *statusText; // untranslated, context "MainWindow"
+    const char *statusText; // untranslated, context "DecimationLevels"
 
     double Share() const { return percent / 100.0; }
 };

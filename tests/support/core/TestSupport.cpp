@@ -166,4 +166,12 @@ bool WriteModel(vtkPolyData *model, const QString &path)
     return suffix == QLatin1String("obj") && write(vtkNew<vtkOBJWriter>().Get());
 }
 
+QStringList ThreadNames()
+{
+    QStringList names;
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        names << QString::fromUtf8(Contents(QStringLiteral("/proc/self/task/%1/comm").arg(task)).trimmed());
+    return names;
+}
+
 } // namespace testing

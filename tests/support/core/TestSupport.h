@@ -46,6 +46,9 @@ double SignedVolume(vtkPolyData *model);
 // Writes a polydata with VTK's writers, chosen by suffix (stl and ply binary, obj).
 bool WriteModel(vtkPolyData *model, const QString &path);
 
+// The names of this process's threads, as the system lists them.
+QStringList ThreadNames();
+
 // Runs the event loop until the predicate holds or the time is up.
 inline bool WaitUntil(const std::function<bool()> &predicate, int timeoutMs = 30000)
 {
