@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>S&apos;està delmant al 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>S&apos;està delmant al 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>S&apos;està delmant al 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>S&apos;està delmant al 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>S&apos;està delmant al 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>S&apos;està delmant al 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>S&apos;està delmant al 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>S&apos;està delmant al 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>S&apos;està delmant al 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Voleu reemplaçar-lo?</translation>
 %2</source>
         <translation>No s&apos;ha pogut desar la captura a %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>S&apos;està delmant al 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>S&apos;està delmant al 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>S&apos;està delmant al 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>S&apos;està delmant al 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>S&apos;està delmant al 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>S&apos;està delmant al 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>S&apos;està delmant al 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>S&apos;està delmant al 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>S&apos;està delmant al 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

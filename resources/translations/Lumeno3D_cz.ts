@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Decimace 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Decimace 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Decimace 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Decimace 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Decimace 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Decimace 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Decimace 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Decimace 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Decimace 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Chcete jej nahradit?</translation>
 %2</source>
         <translation>Snímek nelze uložit do %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Decimace 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Decimace 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Decimace 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Decimace 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Decimace 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Decimace 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Decimace 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Decimace 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Decimace 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

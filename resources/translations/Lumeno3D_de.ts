@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Dezimieren auf 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Dezimieren auf 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Dezimieren auf 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Dezimieren auf 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Dezimieren auf 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Dezimieren auf 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Dezimieren auf 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Dezimieren auf 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Dezimieren auf 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Möchten Sie die Datei ersetzen?</translation>
 %2</source>
         <translation>Der Schnappschuss konnte nicht unter %1 gespeichert werden.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Dezimieren auf 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Dezimieren auf 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Dezimieren auf 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Dezimieren auf 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Dezimieren auf 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Dezimieren auf 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Dezimieren auf 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Dezimieren auf 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Dezimieren auf 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Decimating 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Decimating 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Decimating 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Decimating 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Decimating 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Decimating 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Decimating 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Decimating 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Decimating 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</translation>
 %2</source>
         <translation>The snapshot could not be saved to %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Decimating 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Decimating 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Decimating 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Decimating 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Decimating 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Decimating 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Decimating 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Decimating 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Decimating 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Diezmando al 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Diezmando al 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Diezmando al 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Diezmando al 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Diezmando al 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Diezmando al 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Diezmando al 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Diezmando al 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Diezmando al 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</source>
 %2</source>
         <translation>No se ha podido guardar la captura en %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Diezmando al 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Diezmando al 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Diezmando al 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Diezmando al 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Diezmando al 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Diezmando al 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Diezmando al 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Diezmando al 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Diezmando al 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

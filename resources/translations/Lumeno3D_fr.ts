@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Décimation à 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Décimation à 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Décimation à 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Décimation à 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Décimation à 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Décimation à 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Décimation à 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Décimation à 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Décimation à 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</source>
         <translation>Impossible d&apos;enregistrer la capture dans %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Décimation à 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Décimation à 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Décimation à 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Décimation à 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Décimation à 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Décimation à 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Décimation à 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Décimation à 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Décimation à 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

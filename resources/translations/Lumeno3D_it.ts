@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>Decimazione 90% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>Decimazione 80% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>Decimazione 70% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>Decimazione 60% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>Decimazione 50% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>Decimazione 40% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>Decimazione 30% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>Decimazione 20% in corso...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>Decimazione 10% in corso...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Sostituirlo?</translation>
 %2</source>
         <translation>Impossibile salvare l&apos;istantanea in %1.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>Decimazione 90% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>Decimazione 80% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>Decimazione 70% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>Decimazione 60% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>Decimazione 50% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>Decimazione 40% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>Decimazione 30% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>Decimazione 20% in corso...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>Decimazione 10% in corso...</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>90% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>80% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>70% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>60% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>50% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>40% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>30% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>20% に削減中...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>10% に削減中...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</source>
 %2</source>
         <translation>スナップショットを %1 に保存できませんでした。
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>90% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>80% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>70% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>60% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>50% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>40% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>30% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>20% に削減中...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>10% に削減中...</translation>
     </message>
     <message>
         <source>Cancel</source>

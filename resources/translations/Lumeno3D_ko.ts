@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>90%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>80%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>70%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>60%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>50%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>40%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>30%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>20%로 단순화하는 중...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>10%로 단순화하는 중...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</source>
 %2</source>
         <translation>스냅샷을 %1에 저장할 수 없습니다.
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>90%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>80%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>70%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>60%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>50%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>40%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>30%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>20%로 단순화하는 중...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>10%로 단순화하는 중...</translation>
     </message>
     <message>
         <source>Cancel</source>

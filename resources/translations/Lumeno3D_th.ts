@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>กำลังลดทอน 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>กำลังลดทอน 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>กำลังลดทอน 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>กำลังลดทอน 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>กำลังลดทอน 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>กำลังลดทอน 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>กำลังลดทอน 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>กำลังลดทอน 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>กำลังลดทอน 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</source>
 %2</source>
         <translation>ไม่สามารถบันทึกสแนปช็อตไปยัง %1
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>กำลังลดทอน 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>กำลังลดทอน 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>กำลังลดทอน 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>กำลังลดทอน 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>กำลังลดทอน 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>กำลังลดทอน 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>กำลังลดทอน 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>กำลังลดทอน 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>กำลังลดทอน 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>

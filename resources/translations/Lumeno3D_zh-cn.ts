@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh-cn">
 <context>
+    <name>DecimationLevels</name>
+    <message>
+        <source>Decimating 90%...</source>
+        <translation>正在简化至 90%...</translation>
+    </message>
+    <message>
+        <source>Decimating 80%...</source>
+        <translation>正在简化至 80%...</translation>
+    </message>
+    <message>
+        <source>Decimating 70%...</source>
+        <translation>正在简化至 70%...</translation>
+    </message>
+    <message>
+        <source>Decimating 60%...</source>
+        <translation>正在简化至 60%...</translation>
+    </message>
+    <message>
+        <source>Decimating 50%...</source>
+        <translation>正在简化至 50%...</translation>
+    </message>
+    <message>
+        <source>Decimating 40%...</source>
+        <translation>正在简化至 40%...</translation>
+    </message>
+    <message>
+        <source>Decimating 30%...</source>
+        <translation>正在简化至 30%...</translation>
+    </message>
+    <message>
+        <source>Decimating 20%...</source>
+        <translation>正在简化至 20%...</translation>
+    </message>
+    <message>
+        <source>Decimating 10%...</source>
+        <translation>正在简化至 10%...</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -364,42 +403,6 @@ Do you want to replace it?</source>
 %2</source>
         <translation>无法将快照保存到 %1。
 %2</translation>
-    </message>
-    <message>
-        <source>Decimating 90%...</source>
-        <translation>正在简化至 90%...</translation>
-    </message>
-    <message>
-        <source>Decimating 80%...</source>
-        <translation>正在简化至 80%...</translation>
-    </message>
-    <message>
-        <source>Decimating 70%...</source>
-        <translation>正在简化至 70%...</translation>
-    </message>
-    <message>
-        <source>Decimating 60%...</source>
-        <translation>正在简化至 60%...</translation>
-    </message>
-    <message>
-        <source>Decimating 50%...</source>
-        <translation>正在简化至 50%...</translation>
-    </message>
-    <message>
-        <source>Decimating 40%...</source>
-        <translation>正在简化至 40%...</translation>
-    </message>
-    <message>
-        <source>Decimating 30%...</source>
-        <translation>正在简化至 30%...</translation>
-    </message>
-    <message>
-        <source>Decimating 20%...</source>
-        <translation>正在简化至 20%...</translation>
-    </message>
-    <message>
-        <source>Decimating 10%...</source>
-        <translation>正在简化至 10%...</translation>
     </message>
     <message>
         <source>Cancel</source>
