@@ -10,6 +10,7 @@
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
 #include <vtkIntArray.h>
+#include <vtkMath.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
 
@@ -19,52 +20,28 @@
 
 namespace {
 
-using Vector = std::array<double, 3>;
-
-Vector Difference(const Vector &a, const Vector &b)
-{
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-
-Vector Cross(const Vector &a, const Vector &b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-double Dot(const Vector &a, const Vector &b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vector Point(vtkPoints *points, vtkIdType id)
-{
-    Vector p;
-    points->GetPoint(id, p.data());
-    return p;
-}
-
 // Twice the area of the triangle, along its normal.
-Vector TriangleNormal(vtkPoints *points, vtkIdType a, vtkIdType b, vtkIdType c)
+std::array<double, 3> TriangleNormal(vtkPoints *points, vtkIdType a, vtkIdType b, vtkIdType c)
 {
-    const Vector origin = Point(points, a);
-    return Cross(Difference(Point(points, b), origin), Difference(Point(points, c), origin));
-}
-
-// Newell's normal: twice the area of a planar polygon, along its normal.
-Vector PolygonNormal(vtkPoints *points, const std::vector<vtkIdType> &corners)
-{
-    Vector normal{0, 0, 0};
-    for (size_t i = 1; i + 1 < corners.size(); ++i) {
-        const Vector term = TriangleNormal(points, corners[0], corners[i], corners[i + 1]);
-        for (int axis = 0; axis < 3; ++axis)
-            normal[axis] += term[axis];
-    }
+    double p[3][3];
+    for (int i = 0; i < 3; ++i)
+        points->GetPoint(std::array<vtkIdType, 3>{a, b, c}[size_t(i)], p[i]);
+    std::array<double, 3> normal;
+    vtkMath::Subtract(p[1], p[0], p[1]);
+    vtkMath::Subtract(p[2], p[0], p[2]);
+    vtkMath::Cross(p[1], p[2], normal.data());
     return normal;
 }
 
-double Length(const Vector &v)
+// Newell's normal: twice the area of a planar polygon, along its normal.
+std::array<double, 3> PolygonNormal(vtkPoints *points, const std::vector<vtkIdType> &corners)
 {
-    return std::sqrt(Dot(v, v));
+    std::array<double, 3> normal{0, 0, 0};
+    for (size_t i = 1; i + 1 < corners.size(); ++i) {
+        const std::array<double, 3> term = TriangleNormal(points, corners[0], corners[i], corners[i + 1]);
+        vtkMath::Add(normal.data(), term.data(), normal.data());
+    }
+    return normal;
 }
 
 struct Coverage
@@ -74,17 +51,17 @@ struct Coverage
     bool distinctCorners = true;
 };
 
-// Of triangles given as three ids each, against the polygon's normal.
-Coverage Cover(vtkPoints *points, const std::vector<vtkIdType> &triangles, const Vector &polygonNormal)
+// Of triangles given as three ids each, against the polygon's normal (any length).
+Coverage Cover(vtkPoints *points, const std::vector<vtkIdType> &triangles, std::array<double, 3> polygonNormal)
 {
     Coverage coverage;
-    const double scale = Length(polygonNormal);
+    const double scale = vtkMath::Norm(polygonNormal.data());
     for (size_t i = 0; i < triangles.size(); i += 3) {
         const vtkIdType a = triangles[i], b = triangles[i + 1], c = triangles[i + 2];
         coverage.distinctCorners = coverage.distinctCorners && a != b && b != c && a != c;
-        const Vector normal = TriangleNormal(points, a, b, c);
-        coverage.area += Length(normal) / 2;
-        coverage.sameTurn = coverage.sameTurn && Dot(normal, polygonNormal) >= -1e-12 * scale * scale;
+        const std::array<double, 3> normal = TriangleNormal(points, a, b, c);
+        coverage.area += vtkMath::Norm(normal.data()) / 2;
+        coverage.sameTurn = coverage.sameTurn && vtkMath::Dot(normal.data(), polygonNormal.data()) >= -1e-12 * scale * scale;
     }
     return coverage;
 }
@@ -308,7 +285,7 @@ private slots:
             corners.insert(corners.end(), ids, ids + size);
         }
         // All turn the same way: the first triangle's.
-        const Vector normal = TriangleNormal(model->GetPoints(), corners[0], corners[1], corners[2]);
+        const std::array<double, 3> normal = TriangleNormal(model->GetPoints(), corners[0], corners[1], corners[2]);
         const Coverage coverage = Cover(model->GetPoints(), corners, normal);
         QVERIFY(coverage.distinctCorners && coverage.sameTurn);
         QVERIFY2(std::abs(coverage.area - area) <= tolerance * area,
