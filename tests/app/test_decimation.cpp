@@ -7,11 +7,7 @@
 
 namespace {
 
-QString SphereFile(int theta, int phi)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
-    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
-}
+using testing::SphereFile;
 
 testing::ModalAnswer Type(double value)
 {
@@ -64,12 +60,12 @@ private slots:
         QVERIFY(!bar->isVisible() && testing::Action(window, QStringLiteral("actionDecimationSet"))->isEnabled());
     }
 
-    // Shares with decimals are asked for; the rest is refused with a message and changes nothing.
+    // Shares with decimals are asked for (their label: test_document); the rest is refused with a
+    // message and changes nothing.
     void customPercentages_data()
     {
         QTest::addColumn<double>("typed");
         QTest::addColumn<QString>("label"); // empty: refused
-        QTest::newRow("decimals") << 37.5 << "37.5%";
         QTest::newRow("lowest") << 0.1 << "0.1%";
         QTest::newRow("none") << 0.0 << QString();
         QTest::newRow("all") << 100.0 << QString();
@@ -107,9 +103,12 @@ private slots:
         QVERIFY(testing::Show(window));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.LoadModel(SphereFile(400, 202));
         auto *cancel = window.findChild<QPushButton *>(QStringLiteral("cancelButton"));
-        QVERIFY(testing::AtFirstLevel(window, [cancel] { cancel->click(); }));
+        // At the first level, before the next can follow.
+        connect(&window.Document(), &ModelDocument::LevelReady, cancel, &QPushButton::click);
+        window.LoadModel(SphereFile(400, 202));
+        QVERIFY(testing::WaitUntil([&] { return testing::LevelAction(window, 90)->isEnabled(); }, 120000));
+        window.Document().disconnect(cancel);
         auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
         auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
         QVERIFY(!bar->isVisible() && status->text().startsWith(QLatin1String("Cancelled.")));

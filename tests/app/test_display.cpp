@@ -114,14 +114,9 @@ private slots:
         QTest::newRow("zero") << 0.0 << "en_US" << "0.00";
         QTest::newRow("below what is measured") << 0.00005 << "en_US" << "< 0.0001";
         QTest::newRow("0.0005") << 0.0005 << "en_US" << "0.00050";
-        QTest::newRow("0.000123") << 0.000123 << "en_US" << "0.00012";
-        QTest::newRow("0.012345") << 0.012345 << "en_US" << "0.012";
-        QTest::newRow("0.05") << 0.05 << "en_US" << "0.050";
         QTest::newRow("rounding up to the next decade") << 0.0996 << "en_US" << "0.10";
-        QTest::newRow("1.234") << 1.234 << "en_US" << "1.23";
         QTest::newRow("12.3456, two decimals stay") << 12.3456 << "en_US" << "12.35";
         QTest::newRow("German decimal comma") << 0.0005 << "de_DE" << "0,00050";
-        QTest::newRow("German, below what is measured") << 0.00001 << "de_DE" << "< 0,0001";
     }
 
     void percentagesKeepTwoDigits()
@@ -131,7 +126,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(PercentText(percent, QLocale(locale)), text);
     }
-
 };
 
 LUMENO_TEST_MAIN(TestDisplay)

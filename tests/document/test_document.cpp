@@ -15,12 +15,7 @@ Q_DECLARE_METATYPE(lumeno::ReadResult)
 
 namespace {
 
-// A sphere of 2 * theta * (phi - 2) triangles, written once.
-QString SphereFile(int theta, int phi)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
-    return QFileInfo::exists(path) || testing::WriteModel(testing::Sphere(theta, phi), path) ? path : QString();
-}
+using testing::SphereFile;
 
 int Polys(vtkPolyData *model)
 {

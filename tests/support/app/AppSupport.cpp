@@ -95,23 +95,6 @@ QAction *LevelAction(MainWindow &window, int percent)
     return Action(window, QStringLiteral("actionDecimation%1").arg(percent));
 }
 
-bool AtFirstLevel(MainWindow &window, const std::function<void()> &act, int timeoutMs)
-{
-    QAction *first = LevelAction(window, 90);
-    bool arrived = false;
-    const auto arrive = [&] {
-        if (!arrived && first->isEnabled()) {
-            arrived = true;
-            act();
-        }
-    };
-    const auto connection = QObject::connect(first, &QAction::changed, &window, arrive);
-    arrive();
-    const bool done = WaitUntil([&arrived] { return arrived; }, timeoutMs);
-    QObject::disconnect(connection);
-    return done;
-}
-
 bool Show(MainWindow &window)
 {
     window.resize(900, 650);

@@ -66,9 +66,6 @@ QStringList Run(MainWindow &window, const char *action, QList<ModalAnswer> answe
 
 // The file asked for last is read (or failed) and the levels of the model open are done.
 bool WaitForCascade(MainWindow &window, int timeoutMs = 120000);
-// Runs `act` as the first level of the running cascade arrives, before the next ones (measured in
-// milliseconds) can follow; false when none arrives.
-bool AtFirstLevel(MainWindow &window, const std::function<void()> &act, int timeoutMs = 120000);
 // The mesh operation started last (cascade, reduction, smoothing) has ended.
 bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000);
 // Writes the model to `path`, loads it and waits for the levels.

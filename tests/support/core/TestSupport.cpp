@@ -102,6 +102,12 @@ vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
     return source->GetOutput();
 }
 
+QString SphereFile(int theta, int phi)
+{
+    const QString path = ScratchFile(QStringLiteral("sphere%1x%2.stl").arg(theta).arg(phi));
+    return QFileInfo::exists(path) || WriteModel(Sphere(theta, phi), path) ? path : QString();
+}
+
 vtkSmartPointer<vtkPolyData> Box(double x, double y, double z)
 {
     vtkNew<vtkCubeSource> cube;

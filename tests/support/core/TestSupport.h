@@ -31,8 +31,9 @@ QByteArray RandomBytes(int size, quint32 seed);
 // Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.
 QStringList FolderState(const QString &folder);
 
-// Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles.
+// Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles; as an STL file, written once.
 vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
+QString SphereFile(int theta, int phi);
 // A triangulated box of the given size centred on the origin; a size of 0 makes it flat.
 vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
 
