@@ -1,20 +1,15 @@
 // What a desktop program offers: files dropped, named on the command line or under non-ASCII
-// names, changing while they are opened, or read while the window waits and can cancel;
-// standard keys, access keys, and a toolbar that fits in every language.
+// names, failing to open, or read while the window waits and can cancel; standard keys. (Access
+// keys and the toolbar in every language: test_dialogs.)
 #include "AppSupport.h"
 
 #include "dialogs/DialogTransform.h"
 #include "dialogs/HelpWindow.h"
-#include "settings/LanguageNames.h"
 
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QMimeData>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTextCodec>
-#include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 #include <QVTKOpenGLNativeWidget.h>
 
@@ -111,47 +106,6 @@ private slots:
         }));
         press(Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(testing::WaitUntil([&window] { return !window.isVisible(); }));
-    }
-
-    // In every language each menu title and each entry of a menu has its own access key, and at
-    // the window's first size every toolbar button is on screen, none behind the extension arrow.
-    void everyLanguageHasAccessKeysAndFitsTheToolbar()
-    {
-        const auto key = [](const QString &text) {
-            const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
-            return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
-        };
-        const QString model = testing::ScratchFile(QStringLiteral("toolbar.stl"));
-        QVERIFY(testing::WriteModel(testing::Sphere(), model));
-        for (const QString &language : LanguageNames.keys()) {
-            QSettings().setValue(QStringLiteral("Language"), language);
-            MainWindow window;
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.LoadModel(model);
-            QVERIFY(testing::WaitForCascade(window));
-            for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
-                auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
-                QVERIFY2(!extension || !extension->isVisible(), qPrintable(language));
-                for (QAction *action : toolBar->actions())
-                    QVERIFY2(action->isSeparator() || toolBar->widgetForAction(action)->isVisible(),
-                             qPrintable(language + QLatin1Char(' ') + action->objectName()));
-            }
-            QList<QList<QAction *>> groups{window.menuBar()->actions()};
-            for (QAction *menu : window.menuBar()->actions())
-                groups << menu->menu()->actions();
-            for (const QList<QAction *> &group : groups) {
-                QStringList keys;
-                for (QAction *action : group) {
-                    if (action->isSeparator() || !action->isVisible())
-                        continue;
-                    const QString letter = key(action->text());
-                    QVERIFY2(!letter.isEmpty() && !keys.contains(letter),
-                             qPrintable(language + QStringLiteral(": ") + action->text()));
-                    keys << letter;
-                }
-            }
-        }
     }
 
     // A file that cannot be opened says why, and leaves the model, its levels and the recent list

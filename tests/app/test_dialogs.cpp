@@ -1,5 +1,5 @@
-// The dialogs: every text fits in every language, the transform's lock shows what it does, and
-// the message boxes of a missing file and of a new language say whose they are, in sentences.
+// In every language: each dialog's texts fit, every toolbar button is on screen at the window's
+// first size, and each menu title and each entry of a menu has its own access key.
 #include "AppSupport.h"
 
 #include "dialogs/DialogAboutQt.h"
@@ -14,6 +14,10 @@
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -84,7 +88,8 @@ class TestDialogs : public QObject
 private slots:
     void cleanup() { QSettings().clear(); }
 
-    // Each dialog is opened as the user opens it, in each language of the list.
+    // Each dialog is opened as the user opens it, in each language of the list; none is behind the
+    // toolbar's extension arrow.
     void everyTextFitsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
@@ -97,8 +102,29 @@ private slots:
         QFETCH(QString, language);
         QSettings().setValue(QStringLiteral("Language"), language);
         MainWindow window;
-        QVERIFY(testing::Show(window));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(testing::LoadIntoWindow(window, testing::Box(1, 2, 3), testing::ScratchFile("box.stl")));
+        for (QToolBar *toolBar : window.findChildren<QToolBar *>()) {
+            auto *extension = toolBar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+            QVERIFY(!extension || !extension->isVisible());
+            for (QAction *action : toolBar->actions())
+                QVERIFY2(action->isSeparator() || toolBar->widgetForAction(action)->isVisible(),
+                         qPrintable(action->objectName()));
+        }
+        QList<QList<QAction *>> groups{window.menuBar()->actions()};
+        for (QAction *menu : window.menuBar()->actions())
+            groups << menu->menu()->actions();
+        for (const QList<QAction *> &group : groups) {
+            QStringList keys;
+            for (QAction *action : group) {
+                const int at = action->text().indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+                const QString letter = at < 0 ? QString() : action->text().mid(at + 1, 1).toLower();
+                QVERIFY2(action->isSeparator() || !action->isVisible() || (!letter.isEmpty() && !keys.contains(letter)),
+                         qPrintable(action->text()));
+                keys << letter;
+            }
+        }
 
         QStringList cut = CutTextsShown(testing::OpenPreferences(window));
         cut << CutTextsShown(testing::OpenTransformDialog(window));

@@ -25,7 +25,6 @@ int ThreadCount()
     return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
 }
 
-// The names of the threads that are running (a QThread takes its object's name).
 QString Path(const char *kind, int round, int format)
 {
     static const char *const suffixes[] = {"stl", "ply", "obj"};

@@ -116,17 +116,13 @@ class TestMeshOperations : public QObject
 private slots:
     // The decimation filter compares squared distances with linear bounds and crashed from a
     // diagonal of about 1e5 on: every reduction must give nearly the same result at any scale.
-    // Each engine's levels come in order and keep their nominal share.
+    // (Each engine's levels keep their nominal share: test_document.)
     void reductionsDoNotDependOnScale()
     {
         const auto model = testing::Sphere(40, 40);
         const std::vector<vtkIdType> expected = Reductions(model);
         QCOMPARE(expected.size(), size_t(2 * RunsPerEngine));
         const vtkIdType input = model->GetNumberOfPolys();
-        for (int step = 0; step < lumeno::LevelCount; ++step)
-            for (int engine = 0; engine < 2; ++engine)
-                QVERIFY(std::abs(expected[engine * RunsPerEngine + step] -
-                                 input * lumeno::DecimationLevels[size_t(step)].Share()) <= 2);
         for (double factor : {1e-6, 1e5, 1e37}) {
             vtkNew<vtkTransform> scale;
             scale->Scale(factor, factor, factor);

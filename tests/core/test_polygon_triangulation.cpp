@@ -66,13 +66,12 @@ Coverage Cover(vtkPoints *points, const std::vector<vtkIdType> &triangles, std::
     return coverage;
 }
 
-vtkSmartPointer<vtkPoints> PointsOf(const QVector<double> &coordinates, double scale, double offset)
+vtkSmartPointer<vtkPoints> PointsOf(const QVector<double> &coordinates)
 {
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataTypeToDouble();
     for (int i = 0; i + 2 < coordinates.size(); i += 3)
-        points->InsertNextPoint(coordinates[i] * scale + offset, coordinates[i + 1] * scale + offset,
-                                coordinates[i + 2] * scale + offset);
+        points->InsertNextPoint(coordinates[i], coordinates[i + 1], coordinates[i + 2]);
     return points;
 }
 
@@ -102,53 +101,50 @@ class TestPolygonTriangulation : public QObject
 private slots:
     // Each polygon is its coordinates and its corners (point ids, in order). triangles: how
     // many it must give, -1 when it has no area and gives none. area: the polygon's, -1 when
-    // not checked; the scale column multiplies every coordinate and adds an offset.
+    // not checked.
     void polygonsBecomeTrianglesThatCoverThem_data()
     {
         QTest::addColumn<QVector<double>>("coordinates");
         QTest::addColumn<QVector<double>>("corners");
         QTest::addColumn<int>("triangles");
         QTest::addColumn<double>("area");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<double>("offset");
 
         const auto square = InPlaneZ({{0, 0}, {2, 0}, {2, 2}, {0, 2}});
         const auto dart = InPlaneZ({{0, 0}, {4, 0}, {1, 1}, {0, 4}}); // concave at (1, 1)
-        QTest::newRow("convex quad") << square << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
-        QTest::newRow("concave quad") << dart << Numbered(4) << 2 << 4.0 << 1.0 << 0.0;
-        QTest::newRow("concave quad from its concave corner") << dart << QVector<double>{2, 3, 0, 1} << 2 << 4.0
-                                                               << 1.0 << 0.0;
-        QTest::newRow("light years across, far out") << dart << Numbered(4) << 2 << 4e30 << 1e15 << 1e17;
-        QTest::newRow("a nanometre across") << dart << Numbered(4) << 2 << 4e-18 << 1e-9 << 0.0;
+        const auto placed = [&dart](double scale, double offset) {
+            QVector<double> coordinates;
+            for (double coordinate : dart)
+                coordinates << coordinate * scale + offset;
+            return coordinates;
+        };
+        QTest::newRow("convex quad") << square << Numbered(4) << 2 << 4.0;
+        QTest::newRow("concave quad") << dart << Numbered(4) << 2 << 4.0;
+        QTest::newRow("concave quad from its concave corner") << dart << QVector<double>{2, 3, 0, 1} << 2 << 4.0;
+        QTest::newRow("light years across, far out") << placed(1e15, 1e17) << Numbered(4) << 2 << 4e30;
+        QTest::newRow("a nanometre across") << placed(1e-9, 0) << Numbered(4) << 2 << 4e-18;
         // On the plane z = x + y: the area grows by sqrt(3).
         QTest::newRow("star on a slanted plane")
             << QVector<double>{0, -3, -3, 1, -1, 0, 3, 0, 3, 1, 1, 2, 0, 3, 3, -1, 1, 0, -3, 0, -3, -1, -1, -2}
-            << Numbered(8) << 6 << 12.0 * std::sqrt(3.0) << 1.0 << 0.0;
+            << Numbered(8) << 6 << 12.0 * std::sqrt(3.0);
         QTest::newRow("a corner in the middle of each side")
-            << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}}) << Numbered(8) << 6 << 4.0
-            << 1.0 << 0.0;
-        QTest::newRow("corner repeated in a row") << square << QVector<double>{0, 1, 1, 2, 3, 3} << 2 << 4.0 << 1.0
-                                                  << 0.0;
-        QTest::newRow("first corner repeated at the end") << square << QVector<double>{0, 1, 2, 3, 0} << 2 << 4.0
-                                                          << 1.0 << 0.0;
+            << InPlaneZ({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}}) << Numbered(8) << 6 << 4.0;
+        QTest::newRow("corner repeated in a row") << square << QVector<double>{0, 1, 1, 2, 3, 3} << 2 << 4.0;
+        QTest::newRow("first corner repeated at the end") << square << QVector<double>{0, 1, 2, 3, 0} << 2 << 4.0;
         QTest::newRow("two points at one place") << InPlaneZ({{0, 0}, {2, 0}, {2, 0}, {2, 2}, {0, 2}}) << Numbered(5)
-                                                 << 3 << 4.0 << 1.0 << 0.0;
+                                                 << 3 << 4.0;
         // A needle out of the top side and back, on points of their own: no area, no loss.
-        QTest::newRow("needle")
-            << InPlaneZ({{0, 0}, {2, 0}, {2, 2}, {1, 2}, {1, 4}, {1, 2}, {0, 2}}) << Numbered(7) << 5 << 4.0 << 1.0
-            << 0.0;
+        QTest::newRow("needle") << InPlaneZ({{0, 0}, {2, 0}, {2, 2}, {1, 2}, {1, 4}, {1, 2}, {0, 2}}) << Numbered(7)
+                                << 5 << 4.0;
         // Around a square hole through a cut: the points at both ends of the cut recur.
         QTest::newRow("square ring through a cut")
             << InPlaneZ({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {1, 1}, {1, 3}, {3, 3}, {3, 1}})
-            << QVector<double>{0, 1, 2, 3, 0, 4, 5, 6, 7, 4} << 8 << 12.0 << 1.0 << 0.0;
+            << QVector<double>{0, 1, 2, 3, 0, 4, 5, 6, 7, 4} << 8 << 12.0;
         QTest::newRow("warped quad") << QVector<double>{0, 0, 0, 1, 0, 0.2, 1, 1, 0, 0, 1, 0.2} << Numbered(4) << 2
-                                     << -1.0 << 1.0 << 0.0;
+                                     << -1.0;
         QTest::newRow("all on one line") << InPlaneZ({{0, 0}, {1, 1}, {3, 3}, {2, 2}, {4, 4}}) << Numbered(5) << -1
-                                         << 0.0 << 1.0 << 0.0;
-        QTest::newRow("all on one point") << InPlaneZ({{1, 1}, {1, 1}, {1, 1}, {1, 1}}) << Numbered(4) << -1 << 0.0
-                                          << 1.0 << 0.0;
-        QTest::newRow("two points back and forth") << square << QVector<double>{0, 1, 0, 1} << -1 << 0.0 << 1.0
-                                                   << 0.0;
+                                         << 0.0;
+        QTest::newRow("all on one point") << InPlaneZ({{1, 1}, {1, 1}, {1, 1}, {1, 1}}) << Numbered(4) << -1 << 0.0;
+        QTest::newRow("two points back and forth") << square << QVector<double>{0, 1, 0, 1} << -1 << 0.0;
     }
 
     void polygonsBecomeTrianglesThatCoverThem()
@@ -157,9 +153,7 @@ private slots:
         QFETCH(QVector<double>, corners);
         QFETCH(int, triangles);
         QFETCH(double, area);
-        QFETCH(double, scale);
-        QFETCH(double, offset);
-        const auto points = PointsOf(coordinates, scale, offset);
+        const auto points = PointsOf(coordinates);
         const std::vector<vtkIdType> ids(corners.begin(), corners.end());
         std::vector<vtkIdType> result{7, 7, 7}; // what was there stays
         lumeno::PolygonTriangulator triangulator;
@@ -188,8 +182,7 @@ private slots:
                                             {2, 0}, {3, 0}, {3, 1}, {2, 1},                // square
                                             {4, 0}, {5, 0}, {6, 0}, {7, 0},                // on one line
                                             {0, 3}, {1, 3}, {0, 4}, {1, 4}, {0, 5}, {1, 5}, // strip
-                                            {2, 3}, {3, 3}, {2, 4}}),
-                                  1, 0));
+                                            {2, 3}, {3, 3}, {2, 4}})));
         auto verts = vtkSmartPointer<vtkCellArray>::New();
         verts->InsertNextCell({12});
         auto lines = vtkSmartPointer<vtkCellArray>::New();
