@@ -361,9 +361,6 @@ private slots:
         QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(Path(QStringLiteral("saved.stl")))}),
                  QStringList());
         QVERIFY(!window->isWindowModified());
-        const QString path = QDir::toNativeSeparators(Path(QStringLiteral("saved.stl")));
-        const QList<QLabel *> labels = window->findChildren<QLabel *>();
-        QVERIFY(std::any_of(labels.begin(), labels.end(), [&](QLabel *label) { return label->text().contains(path); }));
         testing::Action(*window, QStringLiteral("actionNew"))->trigger(); // saved: no question
         QVERIFY(!window->windowTitle().contains(QLatin1String("input.stl")));
         for (const char *name : {"actionUndo", "actionSave_as", "actionSnapshot", "actionTransform", "actionSmooth"})
