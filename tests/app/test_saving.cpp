@@ -86,8 +86,7 @@ class TestSaving : public QObject
         }
         DialogTransform *dialog = testing::OpenTransformDialog(*window);
         QVERIFY(dialog);
-        dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxRotateZ"))->setValue(90);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnOK")), Qt::LeftButton);
+        Edit(dialog, QStringLiteral("rz=90 ok"));
     }
 
     // Both views preview the turn.
