@@ -22,13 +22,20 @@ constexpr double WeldingShare = 0.02;
 // A by-error reduction that still lies beyond its bound after this many attempts gives the last.
 constexpr int ErrorAttempts = 6;
 
-std::shared_ptr<const QualitySimplifier> Weld(vtkPolyData *model)
+// The opening of every operation: nothing when out of memory or cancelled meanwhile.
+std::shared_ptr<const QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
 {
+    progress.Tell(0.0);
+    std::shared_ptr<const QualitySimplifier> simplifier;
     try {
-        return std::make_shared<const QualitySimplifier>(model);
+        simplifier = std::make_shared<const QualitySimplifier>(model);
     } catch (const std::bad_alloc &) {
         return nullptr;
     }
+    if (progress.Cancelled())
+        return nullptr;
+    progress.Tell(WeldingShare);
+    return simplifier;
 }
 
 // One simplification on a thread of its own: nothing when cancelled first or out of memory.
@@ -49,11 +56,9 @@ QualityReducer::QualityReducer(int threadCount)
 int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
 {
     ReductionProgress progress(control);
-    progress.Tell(0.0);
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
-    if (!simplifier || progress.Cancelled())
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
         return 0;
-    progress.Tell(WeldingShare);
     const auto levelsMade = [&progress](int levels) {
         progress.Tell(WeldingShare + (1.0 - WeldingShare) * levels / LevelCount);
     };
@@ -93,11 +98,9 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
                                                        const ReductionControl &control)
 {
     ReductionProgress progress(control);
-    progress.Tell(0.0);
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
-    if (!simplifier || progress.Cancelled())
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
         return nullptr;
-    progress.Tell(WeldingShare);
     const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
     if (!kept || kept->empty() || progress.Cancelled())
         return nullptr;
@@ -115,11 +118,9 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
     ReductionProgress progress(control);
-    progress.Tell(0.0);
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model);
-    if (!simplifier || progress.Cancelled())
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
         return nullptr;
-    progress.Tell(WeldingShare);
     try {
         std::optional<DeviationMeter> ownMeter;
         if (!meter)
