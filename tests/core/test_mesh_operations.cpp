@@ -9,11 +9,14 @@
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/PointAttributes.h"
 #include "mesh/QualityReducer.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
+#include <vtkFloatArray.h>
 #include <vtkPointData.h>
+#include <vtkUnsignedCharArray.h>
 #include <vtkTransform.h>
 
 #include <QLocale>
@@ -161,29 +164,54 @@ private slots:
     }
 
     // A level's button tells the size of the file it gives when saved: exactly for binary STL
-    // and PLY, nearly for OBJ text. The model is read from a file, as the window's are.
+    // and PLY, nearly for OBJ text, with the attributes the format holds. The model is read
+    // from a file, as the window's are.
     void savedSizesAreTheWrittenFiles_data()
     {
         QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("attributes");
         QTest::addColumn<double>("tolerance");
-        QTest::newRow("stl") << "stl" << 0.0;
-        QTest::newRow("ply") << "ply" << 0.0;
-        QTest::newRow("obj") << "obj" << 0.1;
+        QTest::newRow("stl") << "stl" << true << 0.0;
+        QTest::newRow("ply") << "ply" << false << 0.0;
+        QTest::newRow("ply, colours, normals, texture") << "ply" << true << 0.0;
+        QTest::newRow("obj") << "obj" << false << 0.1;
+        QTest::newRow("obj, colours, normals, texture") << "obj" << true << 0.1;
     }
 
     void savedSizesAreTheWrittenFiles()
     {
         QFETCH(QString, suffix);
+        QFETCH(bool, attributes);
         QFETCH(double, tolerance);
         const QString source = testing::ScratchFile(QStringLiteral("sizes.stl"));
         QVERIFY(testing::WriteModel(testing::Sphere(300, 152), source));
         const auto level = lumeno::ClassicReducer().KeepShare(lumeno::ReadModel(source, "stl").model, 0.5, {});
+        if (attributes) {
+            // Values of every width: a unit sphere's normals and the texture coordinates of a projection.
+            auto normals = vtkSmartPointer<vtkFloatArray>::New(), uv = vtkSmartPointer<vtkFloatArray>::New();
+            auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+            normals->SetNumberOfComponents(3);
+            uv->SetNumberOfComponents(2);
+            colours->SetNumberOfComponents(4);
+            for (vtkIdType i = 0; i < level->GetNumberOfPoints(); ++i) {
+                double p[3];
+                level->GetPoint(i, p);
+                const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+                normals->InsertNextTuple3(p[0] / length, p[1] / length, p[2] / length);
+                uv->InsertNextTuple2(0.5 + p[0] / length / 2, 0.5 + p[1] / length / 2);
+                colours->InsertNextTuple4(i % 256, 128, 0, 255);
+            }
+            level->GetPointData()->SetNormals(normals);
+            level->GetPointData()->SetTCoords(uv);
+            level->GetPointData()->SetScalars(colours);
+        }
         const QString path = testing::ScratchFile(QStringLiteral("level.") + suffix);
         QVERIFY(lumeno::WriteModelFile(level, path, suffix).written);
         const double written = QFileInfo(path).size();
-        const double estimate =
-            lumeno::SavedModelSize(suffix, level->GetNumberOfPolys(), level->GetNumberOfPoints());
-        QVERIFY2(std::abs(estimate - written) <= tolerance * written, qPrintable(QString::number(estimate)));
+        const double estimate = lumeno::SavedModelSize(suffix, level->GetNumberOfPolys(), level->GetNumberOfPoints(),
+                                                       lumeno::AttributesOf(level));
+        QVERIFY2(std::abs(estimate - written) <= tolerance * written,
+                 qPrintable(QStringLiteral("%1 estimated, %2 written").arg(estimate).arg(written)));
     }
 
     void sizeTextsFollowTheLocale_data()
