@@ -170,6 +170,10 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     actorOriginal->SetMapper(mapperOriginal);
     actorDecimated = vtkSmartPointer<vtkActor>::New();
     actorDecimated->SetMapper(mapperDecimated);
+    // Colours with an opacity below full (RGBA) would make the model translucent, drawn
+    // without sorting its faces: a model is shown as the solid it is.
+    actorOriginal->ForceOpaqueOn();
+    actorDecimated->ForceOpaqueOn();
     // Both views draw in the loaded model's frame, so that its reductions lie where it lies.
     const UnitFrame frame = UnitFrame::Of(original->GetBounds());
     frame.Apply(actorOriginal);
