@@ -3,6 +3,7 @@
 
 #include "ContrastColour.h"
 #include "UnitFrame.h"
+#include "mesh/PointAttributes.h"
 
 #include <QVTKOpenGLNativeWidget.h>
 
@@ -68,6 +69,15 @@ void CopyViewpoint(vtkRenderer *source, vtkRenderer *target)
     to->SetRoll(from->GetRoll());
     target->ResetCameraClippingRange();
     target->GetRenderWindow()->Render();
+}
+
+// A model whose points carry colours is drawn in them, in every display mode; any other in
+// the actor's colour, which the preferences choose.
+void DrawPointColours(vtkPolyDataMapper *mapper, vtkPolyData *model)
+{
+    mapper->SetScalarVisibility(lumeno::AttributesOf(model).colours);
+    mapper->SetScalarModeToUsePointData();
+    mapper->SetColorModeToDirectScalars();
 }
 
 } // namespace
@@ -151,13 +161,19 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     originalModel = original;
     mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
     mapperOriginal->SetInputData(original);
+    DrawPointColours(mapperOriginal, original);
     mapperDecimated = vtkSmartPointer<vtkPolyDataMapper>::New();
     mapperDecimated->SetInputData(decimated);
+    DrawPointColours(mapperDecimated, decimated);
 
     actorOriginal = vtkSmartPointer<vtkActor>::New();
     actorOriginal->SetMapper(mapperOriginal);
     actorDecimated = vtkSmartPointer<vtkActor>::New();
     actorDecimated->SetMapper(mapperDecimated);
+    // Colours with an opacity below full (RGBA) would make the model translucent, drawn
+    // without sorting its faces: a model is shown as the solid it is.
+    actorOriginal->ForceOpaqueOn();
+    actorDecimated->ForceOpaqueOn();
     // Both views draw in the loaded model's frame, so that its reductions lie where it lies.
     const UnitFrame frame = UnitFrame::Of(original->GetBounds());
     frame.Apply(actorOriginal);
@@ -189,6 +205,7 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
         return false;
     if (mapperDecimated) {
         mapperDecimated->SetInputData(model);
+        DrawPointColours(mapperDecimated, model);
         mapperDecimated->Update();
     }
     return true;
@@ -216,6 +233,7 @@ void DualView::Clear()
     RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);
+    rendererOriginal->RemoveActor(noteActorOriginal);
     rendererDecimated->RemoveActor(noteActorDecimated);
     originalModel = nullptr;
     decimatedModel = nullptr;

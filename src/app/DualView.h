@@ -55,10 +55,14 @@ public:
     void Clear();
 
     // The information panels: "100%" and the counts of the left model; the label of the
-    // right model (ShowDecimatedResult) and its counts. Both follow the top edge on resize.
+    // right model (ShowDecimatedResult) and its counts. Under each, what its points carry
+    // besides positions. Both follow the top edge on resize.
     void ShowOriginalPanel();
     QString DecimatedLabel() const { return decimatedLabel; }
     QString DecimatedNote() const { return decimatedNote; }
+    // The lines under a panel, as drawn; empty when there are none.
+    QString OriginalPanelNote() const;
+    QString DecimatedPanelNote() const;
     void RefreshPanels();
 
     void Render();
@@ -132,5 +136,6 @@ private:
     vtkSmartPointer<vtkTextActor> labelActorDecimated;
     vtkSmartPointer<vtkTextActor> facesActorDecimated;
     vtkSmartPointer<vtkTextActor> verticesActorDecimated;
+    vtkSmartPointer<vtkTextActor> noteActorOriginal;
     vtkSmartPointer<vtkTextActor> noteActorDecimated;
 };

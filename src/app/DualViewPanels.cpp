@@ -1,7 +1,10 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
 
+#include "mesh/PointAttributes.h"
+
 #include <QImage>
+#include <QStringList>
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkActor2D.h>
@@ -67,6 +70,30 @@ void AddPanel(vtkRenderer *renderer, int height, vtkActor2D *image, const QStrin
     renderer->AddActor(verticesActor);
 }
 
+// Lines under the panel, on a dark ground of their own: readable over any background colour.
+vtkSmartPointer<vtkTextActor> MakeNote(const QString &text, int height)
+{
+    auto note = MakeText(text, 12, 12, height - 64, false);
+    vtkTextProperty *property = note->GetTextProperty();
+    property->SetVerticalJustificationToTop();
+    property->SetBackgroundColor(0.2, 0.2, 0.2);
+    property->SetBackgroundOpacity(0.8);
+    property->SetFrame(false);
+    return note;
+}
+
+// What the model's points carry, "With vertex colours and normals"; empty for none.
+QString AttributeLine(vtkPolyData *model)
+{
+    const lumeno::PointAttributes attributes = lumeno::AttributesOf(model);
+    return attributes.Any() ? DualView::tr("With %1").arg(lumeno::AttributeText(attributes)) : QString();
+}
+
+QString NoteText(vtkTextActor *note)
+{
+    return note ? QString::fromUtf8(note->GetInput()) : QString();
+}
+
 } // namespace
 
 void DualView::CreatePanelImages()
@@ -100,9 +127,16 @@ void DualView::ShowOriginalPanel()
     if (!originalModel)
         return;
     RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
-    AddPanel(rendererOriginal, originalWidget->height(), panelImageOriginal, QStringLiteral("100%"),
-             originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
-             facesActorOriginal, verticesActorOriginal);
+    rendererOriginal->RemoveActor(noteActorOriginal);
+    noteActorOriginal = nullptr;
+    const int height = originalWidget->height();
+    AddPanel(rendererOriginal, height, panelImageOriginal, QStringLiteral("100%"), originalModel->GetNumberOfPolys(),
+             originalModel->GetNumberOfPoints(), labelActorOriginal, facesActorOriginal, verticesActorOriginal);
+    const QString attributes = AttributeLine(originalModel);
+    if (!attributes.isEmpty()) {
+        noteActorOriginal = MakeNote(attributes, height);
+        rendererOriginal->AddActor(noteActorOriginal);
+    }
     OriginalWindow()->Render();
 }
 
@@ -117,15 +151,22 @@ void DualView::PlaceDecimatedPanel()
     const int height = decimatedWidget->height();
     AddPanel(rendererDecimated, height, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
              decimatedModel->GetNumberOfPoints(), labelActorDecimated, facesActorDecimated, verticesActorDecimated);
-    if (decimatedNote.isEmpty())
+    QStringList lines{decimatedNote, AttributeLine(decimatedModel)};
+    lines.removeAll(QString());
+    if (lines.isEmpty())
         return;
-    // Under the panel, on a dark ground of its own: readable over any background colour.
-    noteActorDecimated = MakeText(decimatedNote, 12, 12, height - 76, false);
-    vtkTextProperty *property = noteActorDecimated->GetTextProperty();
-    property->SetBackgroundColor(0.2, 0.2, 0.2);
-    property->SetBackgroundOpacity(0.8);
-    property->SetFrame(false);
+    noteActorDecimated = MakeNote(lines.join(QLatin1Char('\n')), height);
     rendererDecimated->AddActor(noteActorDecimated);
+}
+
+QString DualView::OriginalPanelNote() const
+{
+    return NoteText(noteActorOriginal);
+}
+
+QString DualView::DecimatedPanelNote() const
+{
+    return NoteText(noteActorDecimated);
 }
 
 void DualView::RefreshPanels()

@@ -6,6 +6,7 @@
 #include "PercentText.h"
 #include "mesh/LevelSizes.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/PointAttributes.h"
 
 #include <QLocale>
 #include <QResizeEvent>
@@ -90,20 +91,23 @@ void MainWindow::LabelLevelActions()
         return;
     }
     // The size each level's file will have in the loaded file's format: from the level's
-    // counts once it exists, from the loaded model's counts and its nominal share before.
+    // counts and attributes once it exists, from the loaded model's counts, its nominal share
+    // and its attributes before.
     const qint64 triangles = loaded->GetNumberOfPolys();
     const qint64 vertices = loaded->GetNumberOfPoints();
-    const auto sizeText = [this](qint64 t, qint64 v) {
-        return lumeno::FileSizeText(lumeno::SavedModelSize(document->Format(), t, v));
+    const lumeno::PointAttributes attributes = lumeno::AttributesOf(loaded);
+    const auto sizeText = [this](qint64 t, qint64 v, const lumeno::PointAttributes &carried) {
+        return lumeno::FileSizeText(lumeno::SavedModelSize(document->Format(), t, v, carried));
     };
-    ui->actionDecimation100->setText(sizeText(triangles, vertices));
+    ui->actionDecimation100->setText(sizeText(triangles, vertices, attributes));
     for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
         const ModelDocument::Level &made = document->LevelOf(level.percent);
         const bool ready = made.model && made.model->GetNumberOfPolys() > 0;
         LevelAction(level.percent)
-            ->setText(ready ? sizeText(made.model->GetNumberOfPolys(), made.model->GetNumberOfPoints())
+            ->setText(ready ? sizeText(made.model->GetNumberOfPolys(), made.model->GetNumberOfPoints(),
+                                       lumeno::AttributesOf(made.model))
                             : sizeText(std::llround(triangles * level.sizeFraction),
-                                       std::llround(vertices * level.sizeFraction)));
+                                       std::llround(vertices * level.sizeFraction), attributes));
         const QString deviation = ready ? DeviationNote(made.deviation) : QString();
         LevelAction(level.percent)
             ->setToolTip(deviation.isEmpty() ? QString() : QStringLiteral("%1%: %2").arg(level.percent).arg(deviation));

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringList>
 
 #include <vtkAlgorithm.h>
 #include <vtkCallbackCommand.h>
@@ -163,9 +164,13 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     loaded = read.result.model;
     filePath = QFileInfo(path).absoluteFilePath();
     format = QFileInfo(path).suffix().toLower();
+    QStringList notes;
     if (read.result.untriangulatedPolygons > 0)
-        readNote = tr("%1 polygons without area could not be made into triangles and were left out.")
-                       .arg(read.result.untriangulatedPolygons);
+        notes << tr("%1 polygons without area could not be made into triangles and were left out.")
+                     .arg(read.result.untriangulatedPolygons);
+    if (read.result.objVertexColoursNotRead)
+        notes << tr("The colours on the vertex lines of this OBJ file cannot be read and are left out.");
+    readNote = notes.join(QLatin1Char(' '));
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();
     StartLevels(false);
@@ -365,6 +370,8 @@ bool ModelDocument::Save(const QString &path)
     const QString suffix = QFileInfo(path).suffix();
     // The writing thread gets an object of its own, sharing the shown model's arrays.
     vtkSmartPointer<vtkPolyData> model = CopyOf(shown.model ? shown.model : loaded);
+    // Said once the file is written: what the format cannot hold.
+    const QString notSaved = lumeno::AttributesNotSavedText(lumeno::AttributesNotSaved(model, suffix), suffix);
     vtkSmartPointer<vtkTransform> modelTransform;
     if (transform.applied && lumeno::IsModelSuffix(suffix))
         modelTransform = lumeno::MakeModelTransform(transform.scale.data(), transform.rotation.data());
@@ -377,10 +384,12 @@ bool ModelDocument::Save(const QString &path)
             *result = lumeno::WriteModelFile(
                 modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
         },
-        [this, result, path] {
+        [this, result, path, notSaved] {
             saving = false;
+            const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
             if (result->written)
-                idleStatus = tr("Saved to %1").arg(lumeno::DisplayPath(QFileInfo(path).absoluteFilePath()));
+                idleStatus = notSaved.isEmpty() ? tr("Saved to %1").arg(shownPath)
+                                                : tr("Saved to %1; %2").arg(shownPath, notSaved);
             emit StateChanged();
             emit SaveFinished(path, result->written, result->error);
         }));

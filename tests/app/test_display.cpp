@@ -1,12 +1,19 @@
 // What the window tells and shows besides the models' numbers: models of any size framed in both
-// views, the status line after Cancel and while a job runs, the deviation figures.
+// views, the status line after Cancel and while a job runs, the deviation figures, the points'
+// own colours and what a saved file leaves out.
 #include "AppSupport.h"
 
+#include "DualView.h"
 #include "PercentText.h"
+#include "io/ModelWriter.h"
+#include "mesh/LevelSizes.h"
+#include "settings/ReductionMethod.h"
 
 #include <QVTKOpenGLNativeWidget.h>
 
+#include <vtkPointData.h>
 #include <vtkPoints.h>
+#include <vtkPolyDataMapper.h>
 #include <vtkRenderWindow.h>
 
 #include <cmath>
@@ -104,6 +111,54 @@ private slots:
         window.LoadModel(normal);
         QVERIFY(testing::WaitForCascade(window));
         QTRY_COMPARE(Unframed(window), QString());
+    }
+
+    // The points' own colours in both views, whatever the right one shows, in every display mode;
+    // the panels and the level buttons count what the points carry; saving as STL says what is lost.
+    void pointAttributesAreShownCountedAndTheirLossSaid()
+    {
+        StoreReductionEngine(lumeno::ReductionEngine::Classic); // keeps the points' data on main too
+        const QString painted = testing::ScratchFile(QStringLiteral("painted.ply"));
+        QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere()), painted, "ply").written);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        window.LoadModel(painted);
+        QVERIFY(testing::WaitForCascade(window));
+        const DualView &view = window.View();
+        const auto drawsPointColours = [](vtkActor *actor) {
+            auto *mapper = vtkPolyDataMapper::SafeDownCast(actor->GetMapper());
+            return mapper->GetScalarVisibility() && mapper->GetColorMode() == VTK_COLOR_MODE_DIRECT_SCALARS &&
+                   mapper->GetScalarMode() == VTK_SCALAR_MODE_USE_POINT_DATA &&
+                   mapper->GetInput()->GetPointData()->GetScalars();
+        };
+        QVERIFY(drawsPointColours(view.OriginalActor()));
+        const QString all = QStringLiteral("With vertex colours, normals and texture coordinates");
+        QCOMPARE(view.OriginalPanelNote(), all);
+        QCOMPARE(testing::LevelAction(window, 100)->text(), lumeno::FileSizeText(QFileInfo(painted).size()));
+
+        testing::LevelAction(window, 50)->trigger();
+        QCOMPARE(view.DecimatedActor()->GetMapper()->GetInput(), window.Document().LevelOf(50).model.Get());
+        for (int mode = 0; mode < 3; ++mode) {
+            QVERIFY(drawsPointColours(view.DecimatedActor()));
+            // Green from the points, not the blue of the preferences.
+            const QImage image =
+                Grab(window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow")));
+            const QColor middle = image.pixelColor(image.width() / 2, image.height() / 2);
+            QVERIFY2(mode > 0 || (!IsBlue(middle) && middle.green() > middle.blue()), qPrintable(middle.name()));
+            window.View().CycleRepresentation();
+        }
+        testing::Action(window, QStringLiteral("actionSmooth"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(window));
+        QVERIFY(drawsPointColours(view.DecimatedActor()));
+        QVERIFY2(view.DecimatedPanelNote().endsWith(QLatin1Char('\n') + all), qPrintable(view.DecimatedPanelNote()));
+
+        const QString stl = testing::ScratchFile(QStringLiteral("plain.stl"));
+        testing::Run(window, "actionSave_as", {testing::ChooseFile(stl)});
+        QTRY_VERIFY(QFileInfo::exists(stl) && !window.Document().IsSaving());
+        QVERIFY2(window.Document().Status().endsWith(
+                     QStringLiteral("; vertex colours, normals and texture coordinates are not saved: STL files "
+                                    "hold the triangles only.")),
+                 qPrintable(window.Document().Status()));
     }
 
     void percentagesKeepTwoDigits_data()

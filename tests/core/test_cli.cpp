@@ -3,8 +3,10 @@
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
+#include "io/ModelWriter.h"
 #include "mesh/ClassicReducer.h"
 #include "mesh/MeshOperations.h"
+#include "mesh/PointAttributes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -116,6 +118,46 @@ private slots:
         Read(turned)->GetBounds(bounds);
         QVERIFY(qAbs(bounds[3] - bounds[2] - 2 * (e[1] - e[0])) < 1e-4);
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
+    }
+
+    // info lists what the points carry and sizes the 100 % level exactly as the PLY file; reduce and
+    // levels report what the output format keeps and what it drops, with one warning line per command.
+    void attributesAreListedKeptAndDropped()
+    {
+        const QString folder = Folder(QStringLiteral("attributes"));
+        const QString painted = folder + QStringLiteral("/painted.ply");
+        QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(sphere), painted, "ply").written);
+        const QStringList all{"colours", "normals", "textureCoordinates"};
+        const auto list = [](const QJsonObject &json, const char *key) {
+            return json[QLatin1String(key)].toVariant().toStringList();
+        };
+        const QJsonObject info = QJsonDocument::fromJson(RunCli({"info", painted, "--json"}).out).object();
+        QCOMPARE(list(info, "attributes"), all);
+        QCOMPARE(info[QLatin1String("levels")][0][QLatin1String("estimatedBytes")].toDouble(),
+                 double(QFileInfo(painted).size()));
+        QVERIFY(RunCli({"info", painted}).out.contains("Attributes: vertex colours, normals and texture coordinates\n"));
+
+        const QStringList reduce{"reduce", painted, "--engine", "classic", "--keep", "50", "--json", "-q", "-o"};
+        for (const QString suffix : {"ply", "obj", "stl"}) {
+            const CliRun run = RunCli(reduce + QStringList{folder + QStringLiteral("/half.") + suffix});
+            const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+            const QStringList kept = suffix == "ply"   ? all
+                                     : suffix == "obj" ? QStringList{"normals", "textureCoordinates"}
+                                                       : QStringList{};
+            QCOMPARE(list(json, "attributes"), kept);
+            QCOMPARE(list(json, "droppedAttributes").size(), 3 - kept.size());
+            QCOMPARE(lumeno::AttributeKeys(lumeno::AttributesOf(Read(folder + QStringLiteral("/half.") + suffix))),
+                     kept);
+            QCOMPARE(run.err.count('\n'), suffix == "ply" ? 0 : 1);
+        }
+        QVERIFY(RunCli(reduce + QStringList{folder + QStringLiteral("/half.stl")})
+                    .err.endsWith("half.stl: vertex colours, normals and texture coordinates are not saved: STL "
+                                  "files hold the triangles only.\n"));
+        const CliRun levels =
+            RunCli({"levels", painted, folder, "--format", "obj", "--engine", "classic", "--json", "-q"});
+        QCOMPARE(list(QJsonDocument::fromJson(levels.out).object(), "droppedAttributes"), QStringList{"colours"});
+        QVERIFY2(levels.err.count('\n') == 1 && levels.err.contains("painted_*.obj: vertex colours are not saved"),
+                 levels.err.constData());
     }
 
     // --json tells the time spent measuring (levels: above); --no-measure leaves the deviation out, and the

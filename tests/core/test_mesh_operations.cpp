@@ -9,6 +9,7 @@
 #include "mesh/LevelSizes.h"
 #include "mesh/MeshOperations.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/PointAttributes.h"
 #include "mesh/QualityReducer.h"
 #include "mesh/SurfaceDeviation.h"
 
@@ -161,29 +162,36 @@ private slots:
     }
 
     // A level's button tells the size of the file it gives when saved: exactly for binary STL
-    // and PLY, nearly for OBJ text. The model is read from a file, as the window's are.
+    // and PLY, nearly for OBJ text, with the attributes the format holds. The model is read
+    // from a file, as the window's are.
     void savedSizesAreTheWrittenFiles_data()
     {
         QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("attributes");
         QTest::addColumn<double>("tolerance");
-        QTest::newRow("stl") << "stl" << 0.0;
-        QTest::newRow("ply") << "ply" << 0.0;
-        QTest::newRow("obj") << "obj" << 0.1;
+        QTest::newRow("stl") << "stl" << true << 0.0;
+        QTest::newRow("ply") << "ply" << false << 0.0;
+        QTest::newRow("ply, colours, normals, texture") << "ply" << true << 0.0;
+        QTest::newRow("obj") << "obj" << false << 0.1;
+        QTest::newRow("obj, colours, normals, texture") << "obj" << true << 0.1;
     }
 
     void savedSizesAreTheWrittenFiles()
     {
         QFETCH(QString, suffix);
+        QFETCH(bool, attributes);
         QFETCH(double, tolerance);
         const QString source = testing::ScratchFile(QStringLiteral("sizes.stl"));
         QVERIFY(testing::WriteModel(testing::Sphere(300, 152), source));
         const auto level = lumeno::ClassicReducer().KeepShare(lumeno::ReadModel(source, "stl").model, 0.5, {});
+        const auto written = attributes ? testing::WithAttributes(level, true) : level;
         const QString path = testing::ScratchFile(QStringLiteral("level.") + suffix);
-        QVERIFY(lumeno::WriteModelFile(level, path, suffix).written);
-        const double written = QFileInfo(path).size();
-        const double estimate =
-            lumeno::SavedModelSize(suffix, level->GetNumberOfPolys(), level->GetNumberOfPoints());
-        QVERIFY2(std::abs(estimate - written) <= tolerance * written, qPrintable(QString::number(estimate)));
+        QVERIFY(lumeno::WriteModelFile(written, path, suffix).written);
+        const double bytes = QFileInfo(path).size();
+        const double estimate = lumeno::SavedModelSize(suffix, level->GetNumberOfPolys(), level->GetNumberOfPoints(),
+                                                       lumeno::AttributesOf(written));
+        QVERIFY2(std::abs(estimate - bytes) <= tolerance * bytes,
+                 qPrintable(QStringLiteral("%1 estimated, %2 written").arg(estimate).arg(bytes)));
     }
 
     void sizeTextsFollowTheLocale_data()

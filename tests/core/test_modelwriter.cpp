@@ -2,14 +2,18 @@
 // and our OBJ writer's exact text and numbers (its write failures: the full-disk rows of test_cli).
 #include "TestSupport.h"
 
+#include "io/ModelReader.h"
 #include "io/ModelWriter.h"
 #include "io/ObjFileWriter.h"
+#include "mesh/LevelSizes.h"
 #include "mesh/ModelTransform.h"
+#include "mesh/PointAttributes.h"
 
 #include <vtkExecutive.h>
 #include <vtkFloatArray.h>
 #include <vtkPointData.h>
 #include <vtkTransform.h>
+#include <vtkUnsignedCharArray.h>
 
 #include <cmath>
 #include <cstdio>
@@ -56,6 +60,34 @@ vtkSmartPointer<vtkPolyData> Model(const CellList &verts, const CellList &lines,
     if (tcoords)
         model->GetPointData()->SetTCoords(Tuples(2, {0, 0, 1, 0, 0, 1, 1, 1}));
     return model;
+}
+
+// A square of two triangles whose points carry colours (with opacity when asked), normals and
+// texture coordinates; its last point lies where the second does with other texture
+// coordinates: a seam.
+vtkSmartPointer<vtkPolyData> AttributedSquare(bool opacity)
+{
+    auto model = Model({}, {}, {{0, 1, 2}, {4, 3, 2}}, {});
+    model->GetPoints()->InsertNextPoint(1, 0, 0);
+    model->GetPointData()->SetNormals(Tuples(3, {0, 0, 1, 0, 0.6f, 0.8f, 0, -0.6f, 0.8f, 1, 0, 0, 0, 0, -1}));
+    model->GetPointData()->SetTCoords(Tuples(2, {0, 0, 0.5f, 0, 0, 1, 1, 1, 0.75f, 0.25f}));
+    auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+    colours->SetNumberOfComponents(opacity ? 4 : 3);
+    for (int i = 0; i < 5 * colours->GetNumberOfComponents(); ++i)
+        colours->InsertNextValue(static_cast<unsigned char>(37 * i + 11));
+    model->GetPointData()->SetScalars(colours);
+    return model;
+}
+
+bool SameTuples(vtkDataArray *written, vtkDataArray *read)
+{
+    if (!written || !read || written->GetNumberOfValues() != read->GetNumberOfValues() ||
+        written->GetNumberOfComponents() != read->GetNumberOfComponents())
+        return false;
+    for (vtkIdType i = 0; i < written->GetNumberOfValues(); ++i)
+        if (std::abs(written->GetVariantValue(i).ToDouble() - read->GetVariantValue(i).ToDouble()) > 1e-6)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -166,6 +198,43 @@ private slots:
             const lumeno::ModelWriteResult result = lumeno::WriteModelFile(sphere, path, QFileInfo(path).suffix());
             QVERIFY2(result.written, qPrintable(result.error));
             QVERIFY(testing::Contents(path).size() > 1000);
+        }
+    }
+
+    // What the format holds comes back from our reader point for point, the seam's two points
+    // included; a binary PLY has exactly the size the level buttons tell.
+    void attributesComeBackFromTheFile_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("opacity");
+        QTest::newRow("ply rgb") << "ply" << false;
+        QTest::newRow("ply rgba") << "ply" << true;
+        QTest::newRow("obj") << "obj" << true;
+        QTest::newRow("stl") << "stl" << false;
+    }
+
+    void attributesComeBackFromTheFile()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, opacity);
+        const vtkSmartPointer<vtkPolyData> model = AttributedSquare(opacity);
+        const lumeno::PointAttributes carried = lumeno::AttributesOf(model);
+        QVERIFY(carried.colours && carried.normals && carried.textureCoordinates && carried.colourOpacity == opacity);
+        const QString path = Path(QStringLiteral("square.") + suffix);
+        QVERIFY(lumeno::WriteModelFile(model, path, suffix).written);
+        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        QVERIFY(read.model);
+        const lumeno::PointAttributes kept = carried.Within(lumeno::AttributesWritable(suffix));
+        QCOMPARE(lumeno::AttributesOf(read.model), kept);
+        QCOMPARE(lumeno::AttributesNotSaved(model, suffix), carried.Without(kept));
+        if (suffix == QLatin1String("stl"))
+            return;
+        QVERIFY(SameTuples(model->GetPoints()->GetData(), read.model->GetPoints()->GetData()));
+        QVERIFY(SameTuples(model->GetPointData()->GetNormals(), read.model->GetPointData()->GetNormals()));
+        QVERIFY(SameTuples(model->GetPointData()->GetTCoords(), read.model->GetPointData()->GetTCoords()));
+        if (suffix == QLatin1String("ply")) {
+            QVERIFY(SameTuples(model->GetPointData()->GetScalars(), read.model->GetPointData()->GetScalars()));
+            QCOMPARE(QFileInfo(path).size(), lumeno::SavedModelSize(suffix, 2, 5, carried));
         }
     }
 

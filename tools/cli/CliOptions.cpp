@@ -238,10 +238,11 @@ MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
 (part.v2.stl is an STL file).
 
 Commands:
-  info     Prints the number of triangles and vertices, the bounds, the file
-           size and the estimated size of each level as the window's level
-           buttons show it (the file size in whole megabytes of 1 000 000
-           bytes, times the level's share).
+  info     Prints the number of triangles and vertices, what the points carry
+           besides their position (vertex colours, normals, texture
+           coordinates), the bounds, the file size and the estimated size of
+           each level as the window's level buttons show it (the size of the
+           file it gives in MODEL's format, from the level's nominal share).
   levels   Computes the nine levels that keep nominally 90 %, 80 % ... 10 % of
            the triangles exactly as the window does (the classic engine makes
            each level from the one before, the quality engine each from MODEL)
@@ -277,12 +278,22 @@ Common options:
                        measures while it searches for the bound.
   --json               Print the results (counts, times, sizes) as one JSON
                        object on standard output; measureSeconds is the time
-                       spent measuring deviations.
+                       spent measuring deviations. "attributes" lists what the
+                       points carry ("colours", "normals",
+                       "textureCoordinates"): for info those of MODEL, for
+                       levels and reduce those kept in the written files;
+                       "droppedAttributes" lists those the output format
+                       cannot hold.
   -q, --quiet          No progress on standard error. Progress is a one-line
                        bar when standard error is a terminal, otherwise one
                        line per step.
   -h, --help           Print this help.
   --version            Print the version.
+
+Binary PLY keeps vertex colours, normals and texture coordinates, OBJ normals
+and texture coordinates, binary STL none: writing a model to a format that
+cannot hold all it carries prints one warning line on standard error naming
+what is left out.
 
 Files are written atomically: a file of the same name is replaced only once
 the new one is complete, keeps its permissions, and is left as it was when

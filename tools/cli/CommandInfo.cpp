@@ -4,7 +4,9 @@
 #include "io/FilePaths.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/LevelSizes.h"
+#include "mesh/PointAttributes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QTextStream>
@@ -26,10 +28,11 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     const QString format = QFileInfo(options.input).suffix();
     const qint64 triangles = input.model->GetNumberOfPolys();
     const qint64 vertices = input.model->GetNumberOfPoints();
+    const lumeno::PointAttributes attributes = lumeno::AttributesOf(input.model);
     QJsonArray levels;
     const auto addLevel = [&](int percent, double share) {
-        const qint64 bytes =
-            lumeno::SavedModelSize(format, std::llround(triangles * share), std::llround(vertices * share));
+        const qint64 bytes = lumeno::SavedModelSize(format, std::llround(triangles * share),
+                                                    std::llround(vertices * share), attributes);
         levels.append(QJsonObject{{QStringLiteral("percent"), percent},
                                   {QStringLiteral("estimatedBytes"), bytes},
                                   {QStringLiteral("estimatedSize"), lumeno::FileSizeText(bytes)}});
@@ -46,13 +49,17 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
     report.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     report.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
+    report.insert(QStringLiteral("attributes"), QJsonArray::fromStringList(lumeno::AttributeKeys(attributes)));
     report.insert(QStringLiteral("levels"), levels);
     outcome.report = report;
 
     QTextStream text(&outcome.summary);
     text << "File:       " << lumeno::DisplayPath(options.input) << " (" << input.fileSize << " bytes)\n"
          << "Triangles:  " << input.model->GetNumberOfPolys() << "\n"
-         << "Vertices:   " << input.model->GetNumberOfPoints() << "\n";
+         << "Vertices:   " << input.model->GetNumberOfPoints() << "\n"
+         << "Attributes: "
+         << (attributes.Any() ? lumeno::AttributeText(attributes) : QCoreApplication::translate("lumeno3d-cli", "none"))
+         << "\n";
     if (input.removedDuplicates > 0)
         text << "Removed:    " << input.removedDuplicates << " duplicate triangles\n";
     if (input.untriangulatedPolygons > 0)

@@ -43,6 +43,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
 
     QJsonArray levels;
     QStringList warnings;
+    std::optional<lumeno::PointAttributes> carried; // by the first level written
     QString failure;
     QElapsedTimer measureClock;
     measureClock.start();
@@ -89,6 +90,8 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         if (!failure.isEmpty())
             return;
         writeSeconds += SecondsSince(writeClock);
+        if (!carried)
+            carried = lumeno::AttributesOf(model);
         const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
         const QString shareWarning = KeptShareWarning(file, options.input, level.percent, keptPercent);
         if (!shareWarning.isEmpty())
@@ -124,7 +127,11 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
                 {}};
 
     CommandOutcome outcome;
-    outcome.warnings = input.warnings + warnings;
+    // One line for all nine files.
+    const QString notSaved =
+        NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
+                        folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
+    outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved)) + warnings;
     QJsonObject report = Counts(input.model);
     report.insert(QStringLiteral("command"), QStringLiteral("levels"));
     report.insert(QStringLiteral("file"), options.input);
@@ -132,6 +139,7 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
     report.insert(QStringLiteral("engine"), lumeno::EngineKey(engine));
     report.insert(QStringLiteral("format"), format);
     report.insert(QStringLiteral("levels"), levels);
+    InsertAttributes(report, carried.value_or(lumeno::PointAttributes()), format);
     report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
     report.insert(QStringLiteral("cascadeSeconds"), cascadeSeconds);
     report.insert(QStringLiteral("writeSeconds"), writeSeconds);

@@ -167,6 +167,12 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         {QStringLiteral("seconds"), seconds},
         {QStringLiteral("measureSeconds"), measureSeconds},
     };
+    const QString suffix = QFileInfo(options.output).suffix();
+    const lumeno::PointAttributes carried = lumeno::AttributesOf(result);
+    InsertAttributes(report, carried, suffix);
+    const QString notSaved = NotSavedWarning(carried, options.output, suffix);
+    if (!notSaved.isEmpty())
+        outcome.warnings << notSaved;
     if (deviation.IsMeasured())
         report.insert(QStringLiteral("deviation"), DeviationJson(deviation));
     report.insert(QStringLiteral("keptPercent"), keptPercent);

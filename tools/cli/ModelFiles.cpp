@@ -6,9 +6,11 @@
 #include "io/ModelReader.h"
 #include "io/ModelWriter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 
 #include <filesystem>
 #include <system_error>
@@ -60,6 +62,11 @@ InputModel LoadInput(const QString &path, Progress &progress)
                                          "and were left out.")
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
+    if (result.objVertexColoursNotRead)
+        input.warnings << QCoreApplication::translate("lumeno3d-cli",
+                                                      "warning: %1: the colours on its vertex lines cannot be read "
+                                                      "and are left out.")
+                              .arg(shownPath);
     return input;
 }
 
@@ -78,6 +85,24 @@ QString WriteOutput(vtkPolyData *model, const QString &output)
 {
     const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).suffix());
     return result.written ? QString() : OneLine(result.error);
+}
+
+void InsertAttributes(QJsonObject &report, const lumeno::PointAttributes &carried, const QString &suffix)
+{
+    const lumeno::PointAttributes writable = lumeno::AttributesWritable(suffix);
+    report.insert(QStringLiteral("attributes"),
+                  QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Within(writable))));
+    report.insert(QStringLiteral("droppedAttributes"),
+                  QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Without(writable))));
+}
+
+QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix)
+{
+    const QString text =
+        lumeno::AttributesNotSavedText(carried.Without(lumeno::AttributesWritable(suffix)), suffix);
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("lumeno3d-cli", "warning: %1: %2")
+                                .arg(lumeno::DisplayPath(file), text);
 }
 
 QJsonObject Counts(vtkPolyData *model)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mesh/PointAttributes.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,14 @@ QString OutputProblem(const QString &output, const QString &input);
 // Writes by the output's suffix; the existing file is only replaced by a complete one.
 // Empty when written, else one line naming the file.
 QString WriteOutput(vtkPolyData *model, const QString &output);
+
+// The JSON report's "attributes", those of the model that a file of this suffix holds, and
+// "droppedAttributes", those it cannot hold (lists of AttributeKeys).
+void InsertAttributes(QJsonObject &report, const lumeno::PointAttributes &carried, const QString &suffix);
+
+// The warning that a file of this suffix, named as given, leaves some of the model's
+// attributes out; empty when it holds them all.
+QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix);
 
 // Triangles and vertices as the window's panels count them.
 QJsonObject Counts(vtkPolyData *model);

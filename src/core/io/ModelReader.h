@@ -34,6 +34,7 @@ struct ReadResult
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
     vtkIdType untriangulatedPolygons = 0; // polygons without area, left out (CleanTriangles)
+    bool objVertexColoursNotRead = false; // an OBJ file's "v" lines carry colours VTK's reader ignores
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
 };

@@ -3,6 +3,7 @@
 #include "io/FilePaths.h"
 #include "io/ModelReader.h"
 #include "io/ObjFileWriter.h"
+#include "io/PlyFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,6 @@
 
 #include <vtkCellArray.h>
 #include <vtkErrorCode.h>
-#include <vtkPLYWriter.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkSTLWriter.h>
@@ -168,10 +168,9 @@ qint64 ExpectedPlySize(QFile &file, vtkPolyData *model)
     return 0;
 }
 
-// vtkPLYWriter neither notices write errors nor keeps a name that does not end in ".ply"
-// (and in VTK 9.1 its output string stays empty): it writes a ".ply" file, which must
-// then have exactly the size its header and the model call for, like a complete STL.
-// Reading the body through again would cost a third of the write.
+// A written PLY file must have exactly the size its header and the model call for, like a
+// complete STL: a full disk may cut it short. Reading the body through again would cost a
+// third of the write.
 bool IsCompletePly(const QString &path, vtkPolyData *model)
 {
     QFile file(path);
@@ -183,11 +182,7 @@ bool IsCompletePly(const QString &path, vtkPolyData *model)
 
 bool WritePly(vtkPolyData *model, const QString &path)
 {
-    auto writer = vtkSmartPointer<vtkPLYWriter>::New();
-    writer->SetFileName(QFile::encodeName(path).constData());
-    writer->SetFileTypeToBinary();
-    writer->SetInputData(model);
-    return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError && IsCompletePly(path, model);
+    return WriteBinaryPly(model, path) && IsCompletePly(path, model);
 }
 
 // The writer fills a file of its own beside the target, which then replaces the target.
@@ -258,6 +253,24 @@ bool ReplaceFileContent(const QString &fileName, const char *data, qint64 size, 
     if (mode >= 0)
         ::chmod(QFile::encodeName(target).constData(), mode_t(mode));
     return true;
+}
+
+PointAttributes AttributesNotSaved(vtkPolyData *model, const QString &suffix)
+{
+    return IsModelSuffix(suffix) ? AttributesOf(model).Without(AttributesWritable(suffix)) : PointAttributes();
+}
+
+QString AttributesNotSavedText(const PointAttributes &dropped, const QString &suffix)
+{
+    if (!dropped.Any())
+        return QString();
+    const QString format = suffix.toLower();
+    if (format == QLatin1String("stl"))
+        return QCoreApplication::translate("ModelWriter", "%1 are not saved: STL files hold the triangles only.")
+            .arg(AttributeText(dropped));
+    return QCoreApplication::translate("ModelWriter", "%1 are not saved: OBJ files hold normals and texture "
+                                                      "coordinates only.")
+        .arg(AttributeText(dropped));
 }
 
 bool IsModelSuffix(const QString &suffix)

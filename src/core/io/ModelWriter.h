@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mesh/PointAttributes.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -16,7 +18,16 @@ struct ModelWriteResult
 // True for the suffixes a model can be written as: stl, ply and obj, in any case.
 bool IsModelSuffix(const QString &suffix);
 
-// Writes binary STL, binary PLY or OBJ text, chosen by the suffix (any case). The file
+// What the model carries that a file of this suffix (any case) cannot hold: none for a
+// suffix that is no model format.
+PointAttributes AttributesNotSaved(vtkPolyData *model, const QString &suffix);
+
+// One sentence naming those, for a file of that suffix: "vertex colours and normals are not
+// saved: STL files hold the triangles only."; empty for none.
+QString AttributesNotSavedText(const PointAttributes &dropped, const QString &suffix);
+
+// Writes binary STL, binary PLY or OBJ text, chosen by the suffix (any case), with the
+// attributes the format holds (AttributesWritable). The file
 // is replaced only once the new content is complete: a failed write leaves an existing
 // file of that name as it was. A replaced file keeps its mode. Refused, with the target
 // untouched: a model without triangles or with a coordinate that is not finite, and a

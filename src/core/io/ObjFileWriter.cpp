@@ -1,5 +1,7 @@
 #include "io/ObjFileWriter.h"
 
+#include "mesh/PointAttributes.h"
+
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkDoubleArray.h>
@@ -222,10 +224,13 @@ void WriteModelText(ObjText &text, vtkPolyData *input)
 
     if (vtkPoints *points = input->GetPoints())
         WriteTupleLines(text, points->GetData(), "v ", 3);
-    vtkDataArray *normals = input->GetPointData()->GetNormals();
+    // Only arrays with a tuple for every point: each point's index is that of its own "vn"
+    // and "vt" line, which keeps texture seams apart as the points they are.
+    const PointAttributes attributes = AttributesOf(input);
+    vtkDataArray *normals = attributes.normals ? input->GetPointData()->GetNormals() : nullptr;
     if (normals)
         WriteTupleLines(text, normals, "vn ", 3);
-    vtkDataArray *textureCoordinates = input->GetPointData()->GetTCoords();
+    vtkDataArray *textureCoordinates = attributes.textureCoordinates ? input->GetPointData()->GetTCoords() : nullptr;
     if (textureCoordinates)
         WriteTupleLines(text, textureCoordinates, "vt ", 2);
 

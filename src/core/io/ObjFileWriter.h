@@ -5,7 +5,8 @@
 namespace lumeno {
 
 // Writes a polydata as a Wavefront OBJ text file when the pipeline updates: points,
-// point normals and texture coordinates, then vertex, line, polygon and strip cells.
+// point normals and texture coordinates (when every point has one), then vertex, line,
+// polygon and strip cells, each corner naming its point's own normal and texture line.
 // No material file is written ("mtllib NONE"). Numbers are written like printf's %g.
 // A file that cannot be opened or written is an error: RequestData returns 0 and the
 // error code is set (vtkErrorCode::CannotOpenFileError or OutOfDiskSpaceError).

@@ -1,5 +1,7 @@
 #include "mesh/LevelSizes.h"
 
+#include "io/PlyFileWriter.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -8,23 +10,6 @@
 namespace lumeno {
 
 namespace {
-
-// What vtkPLYWriter writes before the points, for points and triangles without data arrays.
-qint64 PlyHeaderSize(qint64 triangles, qint64 vertices)
-{
-    const QByteArray header = "ply\n"
-                              "format binary_little_endian 1.0\n"
-                              "comment VTK generated PLY File\n"
-                              "obj_info vtkPolyData points and polygons: vtk4.0\n"
-                              "element vertex " + QByteArray::number(vertices) + "\n"
-                              "property float x\n"
-                              "property float y\n"
-                              "property float z\n"
-                              "element face " + QByteArray::number(triangles) + "\n"
-                              "property list uchar int vertex_indices\n"
-                              "end_header\n";
-    return header.size();
-}
 
 // The characters of the numbers 1 to n together, as the indices of OBJ faces are written.
 qint64 DigitsUpTo(qint64 n)
@@ -35,27 +20,36 @@ qint64 DigitsUpTo(qint64 n)
     return digits;
 }
 
-qint64 ObjSizeEstimate(qint64 triangles, qint64 vertices)
+qint64 ObjSizeEstimate(qint64 triangles, qint64 vertices, const PointAttributes &attributes)
 {
     constexpr qint64 fixedText = 44 + 24; // the header, and the group and material lines
     constexpr qint64 pointLine = 30;      // "v " and three numbers of six significant digits
+    constexpr qint64 normalLine = 31;     // "vn " and three numbers, most of them below 1
+    constexpr qint64 textureLine = 20;    // "vt " and two numbers
     // Each point is a corner of about six triangles: an index has the points' mean width.
     const double indexWidth = vertices > 0 ? double(DigitsUpTo(vertices)) / double(vertices) : 1.0;
-    const double triangleLine = 5.0 + 3.0 * indexWidth; // "f ", two blanks, the line end
-    return fixedText + pointLine * vertices + qint64(std::llround(triangleLine * double(triangles)));
+    // A corner repeats its index for its normal and texture line: "7/7/7", "7//7", "7/7".
+    const int indices = 1 + (attributes.normals ? 1 : 0) + (attributes.textureCoordinates ? 1 : 0);
+    const int slashes = attributes.normals ? 2 : (attributes.textureCoordinates ? 1 : 0);
+    const double triangleLine = 5.0 + 3.0 * (indices * indexWidth + slashes); // "f ", two blanks, the line end
+    const qint64 lines = pointLine + (attributes.normals ? normalLine : 0) +
+                         (attributes.textureCoordinates ? textureLine : 0);
+    return fixedText + lines * vertices + qint64(std::llround(triangleLine * double(triangles)));
 }
 
 } // namespace
 
-qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices)
+qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices, const PointAttributes &attributes)
 {
     const QString format = suffix.toLower();
+    const PointAttributes written = attributes.Within(AttributesWritable(format));
     if (format == QLatin1String("stl"))
         return 84 + 50 * triangles;
     if (format == QLatin1String("ply"))
-        return PlyHeaderSize(triangles, vertices) + 12 * vertices + 13 * triangles;
+        return BinaryPlyHeader(vertices, triangles, written).size() + BinaryPlyVertexSize(written) * vertices +
+               13 * triangles;
     if (format == QLatin1String("obj"))
-        return ObjSizeEstimate(triangles, vertices);
+        return ObjSizeEstimate(triangles, vertices, written);
     return 0;
 }
 

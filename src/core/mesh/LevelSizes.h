@@ -1,16 +1,20 @@
 #pragma once
 
+#include "mesh/PointAttributes.h"
+
 #include <QString>
 #include <QtGlobal>
 
 namespace lumeno {
 
-// The size in bytes a model of these counts takes when saved with the given suffix (any
-// case): binary STL exactly (84 + 50 per triangle), binary PLY exactly for points without
-// colours or normals (its header, 12 bytes a point, 13 a triangle), OBJ text estimated
-// (a point line of about 30 characters, triangle lines from the digits of their indices).
-// 0 for a suffix that is no model format.
-qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices);
+// The size in bytes a model of these counts carrying these attributes takes when saved with
+// the given suffix (any case), counting the attributes the format holds (AttributesWritable):
+// binary STL exactly (84 + 50 per triangle), binary PLY exactly (its header, the vertex
+// records, 13 bytes a triangle), OBJ text estimated (lines of about 30 characters for a
+// point or normal, 20 for texture coordinates, triangle lines from the digits of their
+// indices). 0 for a suffix that is no model format.
+qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices,
+                      const PointAttributes &attributes = {});
 
 // A file size for a button: kB below 1 MB, MB with one decimal below 10 MB, whole above
 // (kB too get a decimal below 10);

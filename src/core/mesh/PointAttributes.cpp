@@ -22,6 +22,7 @@ PointAttributes AttributesOf(vtkPolyData *model)
                                 : array->GetNumberOfComponents() == components);
     };
     attributes.colours = complete(vtkUnsignedCharArray::SafeDownCast(data->GetScalars()), 0);
+    attributes.colourOpacity = attributes.colours && data->GetScalars()->GetNumberOfComponents() == 4;
     attributes.normals = complete(data->GetNormals(), 3);
     attributes.textureCoordinates = complete(data->GetTCoords(), 2);
     return attributes;

@@ -16,13 +16,21 @@ struct PointAttributes
     bool colours = false;
     bool normals = false;
     bool textureCoordinates = false;
+    // A detail of the colours that sizes the files: they have a fourth component, opacity.
+    bool colourOpacity = false;
 
     bool Any() const { return colours || normals || textureCoordinates; }
     // Those of these that `other` has not.
     PointAttributes Without(const PointAttributes &other) const
     {
         return {colours && !other.colours, normals && !other.normals,
-                textureCoordinates && !other.textureCoordinates};
+                textureCoordinates && !other.textureCoordinates, colourOpacity && colours && !other.colours};
+    }
+    // Those of these that `other` has too.
+    PointAttributes Within(const PointAttributes &other) const
+    {
+        return {colours && other.colours, normals && other.normals, textureCoordinates && other.textureCoordinates,
+                colourOpacity && colours && other.colours};
     }
     bool operator==(const PointAttributes &other) const
     {

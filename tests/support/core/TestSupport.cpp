@@ -4,14 +4,18 @@
 
 #include <vtkCellArray.h>
 #include <vtkCubeSource.h>
+#include <vtkFloatArray.h>
 #include <vtkIdList.h>
 #include <vtkOBJWriter.h>
 #include <vtkPLYWriter.h>
+#include <vtkPointData.h>
 #include <vtkPoints.h>
 #include <vtkSTLWriter.h>
 #include <vtkSphereSource.h>
+#include <vtkUnsignedCharArray.h>
 #include <vtkTriangleFilter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -100,6 +104,31 @@ vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)
     source->SetRadius(1.0);
     source->Update();
     return source->GetOutput();
+}
+
+vtkSmartPointer<vtkPolyData> WithAttributes(vtkPolyData *model, bool opacity)
+{
+    auto result = vtkSmartPointer<vtkPolyData>::New();
+    result->ShallowCopy(model);
+    vtkNew<vtkFloatArray> normals, uv;
+    vtkNew<vtkUnsignedCharArray> colours;
+    normals->SetNumberOfComponents(3);
+    uv->SetNumberOfComponents(2);
+    colours->SetNumberOfComponents(opacity ? 4 : 3);
+    for (vtkIdType i = 0; i < model->GetNumberOfPoints(); ++i) {
+        double p[3];
+        model->GetPoint(i, p);
+        const double length = std::max(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), 1e-9);
+        normals->InsertNextTuple3(p[0] / length, p[1] / length, p[2] / length);
+        uv->InsertNextTuple2(0.5 + p[0] / length / 2, 0.5 + p[1] / length / 2);
+        const unsigned char colour[4] = {static_cast<unsigned char>(i % 256), 128, static_cast<unsigned char>(i % 7),
+                                         200};
+        colours->InsertNextTypedTuple(colour);
+    }
+    result->GetPointData()->SetNormals(normals);
+    result->GetPointData()->SetTCoords(uv);
+    result->GetPointData()->SetScalars(colours);
+    return result;
 }
 
 QString SphereFile(int theta, int phi)

@@ -34,6 +34,10 @@ QStringList FolderState(const QString &folder);
 // Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles; as an STL file, written once.
 vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
 QString SphereFile(int theta, int phi);
+// The model with what scanners and game assets give their points: normals pointing away from
+// the origin, texture coordinates projected from x and y, and colours (RGBA with opacity) of
+// many values. The model's own arrays are replaced, not changed.
+vtkSmartPointer<vtkPolyData> WithAttributes(vtkPolyData *model, bool opacity = false);
 // A triangulated box of the given size centred on the origin; a size of 0 makes it flat.
 vtkSmartPointer<vtkPolyData> Box(double x, double y, double z);
 
