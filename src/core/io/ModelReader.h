@@ -36,6 +36,7 @@ struct ReadResult
     vtkIdType untriangulatedPolygons = 0; // polygons without area, left out (CleanTriangles)
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
+    bool objVertexColoursNotRead = false; // an OBJ file's vertices carry colours, which are not read
 };
 
 // Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case).
