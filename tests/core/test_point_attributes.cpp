@@ -296,6 +296,49 @@ private slots:
         VerifyPointsCarryTheirValues(reduced);
     }
 
+    // Shaded flat, each triangle has corners of its own with its normal: the quality engine
+    // still reduces it, each point kept with the mean normal of its smooth neighbourhood.
+    void aModelShadedFlatIsReduced()
+    {
+        const vtkSmartPointer<vtkPolyData> surface = Surface(40, false);
+        auto points = vtkSmartPointer<vtkPoints>::New();
+        auto normals = vtkSmartPointer<vtkFloatArray>::New();
+        normals->SetNumberOfComponents(3);
+        auto triangles = vtkSmartPointer<vtkCellArray>::New();
+        auto cell = vtk::TakeSmartPointer(surface->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size;
+            const vtkIdType *ids;
+            cell->GetCurrentCell(size, ids);
+            Position p[3];
+            vtkIdType corners[3];
+            for (int k = 0; k < 3; ++k) {
+                surface->GetPoint(ids[k], p[k].data());
+                corners[k] = points->InsertNextPoint(p[k].data());
+            }
+            const Position a{p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
+            const Position b{p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
+            Position n{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+            for (int k = 0; k < 3; ++k)
+                normals->InsertNextTuple3(n[0] / length, n[1] / length, n[2] / length);
+            triangles->InsertNextCell(3, corners);
+        }
+        auto flat = vtkSmartPointer<vtkPolyData>::New();
+        flat->SetPoints(points);
+        flat->SetPolys(triangles);
+        flat->GetPointData()->SetNormals(normals);
+        const vtkSmartPointer<vtkPolyData> reduced =
+            lumeno::MakeReducer(ReductionEngine::Quality)->KeepShare(flat, 0.1, {});
+        QVERIFY(reduced && lumeno::AttributesOf(reduced).normals);
+        QVERIFY(reduced->GetNumberOfPolys() < flat->GetNumberOfPolys() / 5);
+        for (vtkIdType i = 0; i < reduced->GetNumberOfPoints(); ++i) {
+            const double *n = reduced->GetPointData()->GetNormals()->GetTuple3(i);
+            const Position expected = SurfaceNormal(reduced->GetPoint(i)[0], reduced->GetPoint(i)[1]);
+            QVERIFY(n[0] * expected[0] + n[1] * expected[1] + n[2] * expected[2] > 0.99);
+        }
+    }
+
     // The quality engine shortens a texture seam only along itself: both sides keep the same
     // points, no triangle reaches across, and every point kept has its own texture coordinates.
     void qualityReductionKeepsTheSeamClosed()

@@ -116,6 +116,9 @@ vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const Al
     smoother->SetNumberOfIterations(iterations);
     if (!UpdateWithoutThrowing(smoother) || !HasSoundCells(smoother->GetOutput()))
         return nullptr;
+    // Without triangles the filter gives nothing at all.
+    if (smoother->GetOutput()->GetNumberOfPoints() != welding.welded->GetNumberOfPoints())
+        return box.Restored(smoother->GetOutput());
 
     // Every point of the model, on either side of a seam, goes where its place went.
     vtkPoints *moved = smoother->GetOutput()->GetPoints();

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 
 namespace lumeno {
 
@@ -33,6 +34,55 @@ const float *FloatValues(vtkDataArray *array, std::vector<float> &copy)
 std::string NameOf(vtkDataArray *array, const char *fallback)
 {
     return array->GetName() ? array->GetName() : fallback;
+}
+
+// Normals less than this angle apart (its cosine) belong to one smooth surface; further apart,
+// to the two sides of a hard edge. A model shaded flat has a normal per triangle: welding
+// only equal normals would make every edge a seam, and the simplifier could remove nothing.
+constexpr float CreaseCosine = 0.866f; // 30 degrees, the common "auto smooth" angle
+
+// Splits each welded vertex where its points' normals meet at a crease: the points of each
+// side become one vertex with their mean normal. Rewrites `remap` to the new vertices and
+// returns their number.
+size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, const float *pointNormals,
+                      std::vector<float> &normals)
+{
+    constexpr unsigned int None = ~0u;
+    std::vector<unsigned int> firstSide(weldedCount, None);
+    std::vector<unsigned int> nextSide;  // of the same welded vertex
+    std::vector<unsigned int> sidePoint; // whose normal stands for the side
+    normals.clear();
+    for (size_t point = 0; point < remap.size(); ++point) {
+        if (remap[point] == None)
+            continue; // on no triangle
+        const float *n = pointNormals + 3 * point;
+        unsigned int side = firstSide[remap[point]];
+        for (; side != None; side = nextSide[side]) {
+            const float *m = pointNormals + 3 * size_t(sidePoint[side]);
+            const float dot = n[0] * m[0] + n[1] * m[1] + n[2] * m[2];
+            const float lengths = std::sqrt((n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) * (m[0] * m[0] + m[1] * m[1] + m[2] * m[2]));
+            if (std::equal(n, n + 3, m) || dot >= CreaseCosine * lengths)
+                break;
+        }
+        if (side == None) {
+            side = unsigned(sidePoint.size());
+            sidePoint.push_back(unsigned(point));
+            nextSide.push_back(firstSide[remap[point]]);
+            firstSide[remap[point]] = side;
+            normals.insert(normals.end(), {0.0f, 0.0f, 0.0f});
+        }
+        for (int axis = 0; axis < 3; ++axis)
+            normals[3 * size_t(side) + size_t(axis)] += n[axis];
+        remap[point] = side;
+    }
+    for (size_t side = 0; side < sidePoint.size(); ++side) {
+        float *n = normals.data() + 3 * side;
+        const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (length > 0)
+            for (int axis = 0; axis < 3; ++axis)
+                n[axis] /= length;
+    }
+    return sidePoint.size();
 }
 
 template <typename Value>
@@ -83,7 +133,6 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     if (attributes.normals) {
         normalName = NameOf(data->GetNormals(), "Normals");
         pointNormals = FloatValues(data->GetNormals(), normalCopy);
-        streams.push_back({pointNormals, 3 * sizeof(float), 3 * sizeof(float)});
     }
     if (attributes.textureCoordinates) {
         textureName = NameOf(data->GetTCoords(), "TCoords");
@@ -92,17 +141,15 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     }
 
     std::vector<unsigned int> remap(pointCount);
-    const size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(),
-                                                                pointCount, streams.data(), streams.size());
+    size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(), pointCount,
+                                                          streams.data(), streams.size());
+    if (pointNormals)
+        vertexCount = SplitAtCreases(remap, vertexCount, pointNormals, normals);
     positions.resize(vertexCount * 3);
     meshopt_remapVertexBuffer(positions.data(), points.data(), pointCount, 3 * sizeof(float), remap.data());
     if (pointColours) {
         colours.resize(vertexCount * size_t(colourComponents));
         meshopt_remapVertexBuffer(colours.data(), pointColours, pointCount, size_t(colourComponents), remap.data());
-    }
-    if (pointNormals) {
-        normals.resize(vertexCount * 3);
-        meshopt_remapVertexBuffer(normals.data(), pointNormals, pointCount, 3 * sizeof(float), remap.data());
     }
     if (pointTextureCoordinates) {
         textureCoordinates.resize(vertexCount * 2);

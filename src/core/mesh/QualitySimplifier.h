@@ -13,11 +13,13 @@
 namespace lumeno {
 
 // meshoptimizer's quadric-error simplifier on one model. The model is welded once (corners
-// equal in position and in every attribute become one vertex, as an STL file never shares
-// them) into an indexed triangle list in a box of unit diagonal. Corners at one place that
-// differ in colour, normal or texture coordinates stay apart: the simplifier takes them for a
-// seam, which it only shortens along itself, so the seam stays closed. The vertices kept keep
-// their attributes unchanged. Out of memory, its methods throw std::bad_alloc.
+// equal in position, colour and texture coordinates, with normals less than 30 degrees apart,
+// become one vertex with their mean normal: an STL file never shares corners, and a model
+// shaded flat has a normal per triangle) into an indexed triangle list in a box of unit
+// diagonal. Corners at one place that differ in colour or texture coordinates, or meet at a
+// hard edge, stay apart: the simplifier takes them for a seam, which it only shortens along
+// itself, so the seam stays closed. The vertices kept keep their colours and texture
+// coordinates. Out of memory, its methods throw std::bad_alloc.
 class QualitySimplifier
 {
 public:
