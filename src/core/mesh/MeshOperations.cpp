@@ -11,9 +11,10 @@
 #include <vtkPoints.h>
 #include <vtkSmoothPolyDataFilter.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
+#include <numeric>
 #include <vector>
 
 namespace lumeno {
@@ -24,33 +25,49 @@ namespace {
 // points at one place, which the smoother would take for two borders and pull apart.
 struct PositionWelding
 {
-    vtkSmartPointer<vtkPolyData> welded; // triangles only, on points at distinct places
+    vtkSmartPointer<vtkPolyData> welded; // on points at distinct places (the model when they are)
     std::vector<vtkIdType> weldedPoint;  // of each point of the model
 };
 
 PositionWelding WeldedByPosition(vtkPolyData *model)
 {
+    // The points sorted by place: those at one place follow each other.
     PositionWelding welding;
     const vtkIdType count = model->GetNumberOfPoints();
+    vtkPoints *modelPoints = model->GetPoints();
+    const auto place = [modelPoints](vtkIdType id) {
+        std::array<double, 3> p;
+        modelPoints->GetPoint(id, p.data());
+        return p;
+    };
+    std::vector<vtkIdType> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), vtkIdType(0));
+    std::sort(order.begin(), order.end(), [&place](vtkIdType a, vtkIdType b) { return place(a) < place(b); });
     welding.weldedPoint.resize(size_t(count));
-    std::map<std::array<double, 3>, vtkIdType> places;
+    vtkIdType places = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && place(order[i]) != place(order[i - 1]))
+            ++places;
+        welding.weldedPoint[size_t(order[i])] = places;
+    }
+    if (count == 0 || places + 1 == count) { // no two at one place: the model itself
+        std::iota(welding.weldedPoint.begin(), welding.weldedPoint.end(), vtkIdType(0));
+        welding.welded = model;
+        return welding;
+    }
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataTypeToDouble();
-    for (vtkIdType i = 0; i < count; ++i) {
-        std::array<double, 3> place;
-        model->GetPoint(i, place.data());
-        const auto found = places.emplace(place, points->GetNumberOfPoints());
-        if (found.second)
-            points->InsertNextPoint(place.data());
-        welding.weldedPoint[size_t(i)] = found.first->second;
-    }
+    points->SetNumberOfPoints(places + 1);
+    for (vtkIdType i = 0; i < count; ++i)
+        points->SetPoint(welding.weldedPoint[size_t(i)], place(i).data());
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    std::vector<vtkIdType> corners;
     auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
     for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
         vtkIdType size = 0;
         const vtkIdType *ids = nullptr;
         cell->GetCurrentCell(size, ids);
-        std::vector<vtkIdType> corners(static_cast<size_t>(size));
+        corners.resize(static_cast<size_t>(size));
         for (vtkIdType k = 0; k < size; ++k)
             corners[size_t(k)] = welding.weldedPoint[size_t(ids[k])];
         // Two points of one triangle at one place: no area, and the smoother cannot take it.

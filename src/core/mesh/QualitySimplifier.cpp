@@ -42,25 +42,28 @@ std::string NameOf(vtkDataArray *array, const char *fallback)
 constexpr float CreaseCosine = 0.866f; // 30 degrees, the common "auto smooth" angle
 
 // Splits each welded vertex where its points' normals meet at a crease: the points of each
-// side become one vertex with their mean normal. Rewrites `remap` to the new vertices and
-// returns their number.
-size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, const float *pointNormals,
-                      std::vector<float> &normals)
+// side become one vertex with their mean normal. Rewrites `remap` to the new vertices, which
+// are numbered in the order the triangles first use them, as meshoptimizer numbers welded
+// vertices, and returns their number.
+size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, const std::vector<unsigned int> &corners,
+                      const float *pointNormals, std::vector<float> &normals)
 {
     constexpr unsigned int None = ~0u;
+    std::vector<unsigned int> sideOfPoint(remap.size(), None);
     std::vector<unsigned int> firstSide(weldedCount, None);
     std::vector<unsigned int> nextSide;  // of the same welded vertex
     std::vector<unsigned int> sidePoint; // whose normal stands for the side
     normals.clear();
-    for (size_t point = 0; point < remap.size(); ++point) {
-        if (remap[point] == None)
-            continue; // on no triangle
-        const float *n = pointNormals + 3 * point;
+    for (const unsigned int point : corners) {
+        if (sideOfPoint[point] != None)
+            continue;
+        const float *n = pointNormals + 3 * size_t(point);
         unsigned int side = firstSide[remap[point]];
         for (; side != None; side = nextSide[side]) {
             const float *m = pointNormals + 3 * size_t(sidePoint[side]);
             const float dot = n[0] * m[0] + n[1] * m[1] + n[2] * m[2];
-            const float lengths = std::sqrt((n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) * (m[0] * m[0] + m[1] * m[1] + m[2] * m[2]));
+            const float lengths =
+                std::sqrt((n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) * (m[0] * m[0] + m[1] * m[1] + m[2] * m[2]));
             if (std::equal(n, n + 3, m) || dot >= CreaseCosine * lengths)
                 break;
         }
@@ -73,8 +76,9 @@ size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, cons
         }
         for (int axis = 0; axis < 3; ++axis)
             normals[3 * size_t(side) + size_t(axis)] += n[axis];
-        remap[point] = side;
+        sideOfPoint[point] = side;
     }
+    remap.swap(sideOfPoint);
     for (size_t side = 0; side < sidePoint.size(); ++side) {
         float *n = normals.data() + 3 * side;
         const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
@@ -95,8 +99,8 @@ void AppendValues(const std::vector<Value> &values, unsigned int vertex, int com
 
 QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
 {
-    // The points as they are, then their triangles: points at one place become one vertex, in
-    // the order the triangles first use them; points no triangle uses are left out.
+    // The points as they are, then their triangles: points alike (see the class) become one
+    // vertex, in the order the triangles first use them; points no triangle uses are left out.
     const vtkSmartPointer<vtkPolyData> unit = box.Normalised(model);
     const size_t pointCount = size_t(unit->GetNumberOfPoints());
     std::vector<float> points(pointCount * 3);
@@ -144,7 +148,7 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(), pointCount,
                                                           streams.data(), streams.size());
     if (pointNormals)
-        vertexCount = SplitAtCreases(remap, vertexCount, pointNormals, normals);
+        vertexCount = SplitAtCreases(remap, vertexCount, indices, pointNormals, normals);
     positions.resize(vertexCount * 3);
     meshopt_remapVertexBuffer(positions.data(), points.data(), pointCount, 3 * sizeof(float), remap.data());
     if (pointColours) {
