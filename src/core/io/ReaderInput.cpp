@@ -112,11 +112,12 @@ struct PlyProperty
     std::string_view Name() const { return {name, nameLength}; }
 };
 
-// The scalar properties of the vertex element, as the header declares them.
+// The scalar properties of the vertex element, as the header declares them. A header is
+// looked for in the first MiB only: a file without one is damaged, and its body is not read.
 std::vector<PlyProperty> PlyVertexProperties(Bytes bytes)
 {
     std::vector<PlyProperty> properties;
-    char *const end = bytes.data + bytes.size;
+    char *const end = bytes.data + std::min(bytes.size, size_t(1) << 20);
     bool inVertex = false;
     for (char *line = std::find(bytes.data, end, '\n'); line < end;) {
         ++line;

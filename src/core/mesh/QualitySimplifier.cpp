@@ -118,8 +118,9 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
             indices.insert(indices.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
     }
 
-    // Each attribute a stream of its own beside the positions: the record compared when
-    // welding, which nothing holds in one piece.
+    // Colours and texture coordinates are streams of their own beside the positions: the record
+    // compared when welding, which nothing holds in one piece. Normals are compared afterwards,
+    // within an angle (SplitAtCreases).
     std::vector<meshopt_Stream> streams{{points.data(), 3 * sizeof(float), 3 * sizeof(float)}};
     attributes = AttributesOf(unit);
     vtkPointData *data = unit->GetPointData();
