@@ -172,13 +172,15 @@ ReadFailure FailureOf(FileAccess access)
 }
 
 // Mends the copy for its reader and checks it; None when the reader may read it.
-ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix)
+ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result)
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
         return ReadFailure::TooLarge;
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
     MendForReader(bytes, suffix);
+    if (suffix == QLatin1String("obj"))
+        result.objVertexColoursNotRead = HasObjVertexColours(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -225,7 +227,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
     if (result.failure == ReadFailure::None)
-        result.failure = PrepareCopy(copy, file.size, lowerSuffix);
+        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
     if (result.failure != ReadFailure::None)
         return result;
 

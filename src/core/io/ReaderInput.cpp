@@ -3,6 +3,7 @@
 #include "io/ModelFileCheck.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace lumeno {
 
@@ -103,7 +104,98 @@ void DropNormalsOfMixedFaces(Bytes bytes)
     CommentOut(bytes, "vn", true);
 }
 
+struct PlyProperty
+{
+    std::string_view type;
+    char *name;
+    size_t nameLength;
+    std::string_view Name() const { return {name, nameLength}; }
+};
+
+// The scalar properties of the vertex element, as the header declares them. A header is
+// looked for in the first MiB only: a file without one is damaged, and its body is not read.
+std::vector<PlyProperty> PlyVertexProperties(Bytes bytes)
+{
+    std::vector<PlyProperty> properties;
+    char *const end = bytes.data + std::min(bytes.size, size_t(1) << 20);
+    bool inVertex = false;
+    for (char *line = std::find(bytes.data, end, '\n'); line < end;) {
+        ++line;
+        char *lineEnd = std::find(line, end, '\n');
+        std::vector<std::pair<char *, char *>> words;
+        for (char *word = std::find_if_not(line, lineEnd, IsBlank); word < lineEnd;) {
+            char *wordEnd = std::find_if(word, lineEnd, IsBlank);
+            words.emplace_back(word, wordEnd);
+            word = std::find_if_not(wordEnd, lineEnd, IsBlank);
+        }
+        const auto text = [&words](size_t i) {
+            return i < words.size() ? std::string_view(words[i].first, size_t(words[i].second - words[i].first))
+                                    : std::string_view();
+        };
+        if (text(0) == "end_header")
+            break;
+        if (text(0) == "element")
+            inVertex = text(1) == "vertex";
+        else if (inVertex && text(0) == "property" && text(1) != "list" && words.size() >= 3)
+            properties.push_back({text(1), words[2].first, size_t(words[2].second - words[2].first)});
+        line = lineEnd;
+    }
+    return properties;
+}
+
+// The PLY reader takes texture coordinates named u and v, or texture_u and texture_v, and not
+// the s and t some programs write: a vertex's s and t become u and v when it has no others.
+// It reads colours as bytes whatever their type, so colours stored as numbers from 0 to 1
+// would all be black or nearly: such colours are renamed out of its sight and left out.
+void MendPlyHeader(Bytes bytes)
+{
+    std::vector<PlyProperty> properties = PlyVertexProperties(bytes);
+    const auto has = [&properties](std::string_view name) {
+        return std::any_of(properties.begin(), properties.end(),
+                           [name](const PlyProperty &property) { return property.Name() == name; });
+    };
+    const bool textureNamed = (has("u") && has("v")) || (has("texture_u") && has("texture_v"));
+    const bool textureAsST = !textureNamed && has("s") && has("t");
+    for (PlyProperty &property : properties) {
+        const std::string_view name = property.Name();
+        if (textureAsST && (name == "s" || name == "t"))
+            *property.name = name == "s" ? 'u' : 'v';
+        const bool fraction = property.type == "float" || property.type == "float32" || property.type == "double" ||
+                              property.type == "float64";
+        if (fraction && (name == "red" || name == "green" || name == "blue" || name == "alpha"))
+            *property.name = '_';
+    }
+}
+
 } // namespace
+
+bool HasObjVertexColours(std::string_view file)
+{
+    // The first vertex line tells: programs that write colours write them on every vertex.
+    for (size_t line = 0; line < file.size();) {
+        size_t lineEnd = file.find('\n', line);
+        if (lineEnd == std::string_view::npos)
+            lineEnd = file.size();
+        std::string_view text = file.substr(line, lineEnd - line);
+        const size_t first = text.find_first_not_of(" \t\r\f\v");
+        text.remove_prefix(first == std::string_view::npos ? text.size() : first);
+        if (text.size() > 1 && text[0] == 'v' && IsBlank(text[1])) {
+            int numbers = 0;
+            for (size_t at = 1; at < text.size();) {
+                const size_t word = text.find_first_not_of(" \t\r\f\v", at);
+                if (word == std::string_view::npos || text[word] == '#')
+                    break;
+                ++numbers;
+                at = text.find_first_of(" \t\r\f\v", word);
+                if (at == std::string_view::npos)
+                    break;
+            }
+            return numbers >= 6;
+        }
+        line = lineEnd + 1;
+    }
+    return false;
+}
 
 void MendForReader(Bytes bytes, const QString &suffix)
 {
@@ -112,6 +204,8 @@ void MendForReader(Bytes bytes, const QString &suffix)
     } else if (suffix == QLatin1String("obj")) {
         CommentOut(bytes, "usemtl", false);
         DropNormalsOfMixedFaces(bytes);
+    } else if (suffix == QLatin1String("ply")) {
+        MendPlyHeader(bytes);
     }
 }
 

@@ -1,11 +1,125 @@
 #include "mesh/MeshOperations.h"
 
 #include "io/ModelReader.h"
+#include "mesh/PointAttributes.h"
 #include "mesh/UnitBox.h"
 
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkFloatArray.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
 #include <vtkSmoothPolyDataFilter.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
 namespace lumeno {
+
+namespace {
+
+// The model's points with one point for each place: a texture seam or a hard edge is two
+// points at one place, which the smoother would take for two borders and pull apart.
+struct PositionWelding
+{
+    vtkSmartPointer<vtkPolyData> welded; // on points at distinct places (the model when they are)
+    std::vector<vtkIdType> weldedPoint;  // of each point of the model
+};
+
+PositionWelding WeldedByPosition(vtkPolyData *model)
+{
+    // The points sorted by place: those at one place follow each other.
+    PositionWelding welding;
+    const vtkIdType count = model->GetNumberOfPoints();
+    vtkPoints *modelPoints = model->GetPoints();
+    const auto place = [modelPoints](vtkIdType id) {
+        std::array<double, 3> p;
+        modelPoints->GetPoint(id, p.data());
+        return p;
+    };
+    std::vector<vtkIdType> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), vtkIdType(0));
+    std::sort(order.begin(), order.end(), [&place](vtkIdType a, vtkIdType b) { return place(a) < place(b); });
+    welding.weldedPoint.resize(size_t(count));
+    vtkIdType places = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && place(order[i]) != place(order[i - 1]))
+            ++places;
+        welding.weldedPoint[size_t(order[i])] = places;
+    }
+    if (count == 0 || places + 1 == count) { // no two at one place: the model itself
+        std::iota(welding.weldedPoint.begin(), welding.weldedPoint.end(), vtkIdType(0));
+        welding.welded = model;
+        return welding;
+    }
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataTypeToDouble();
+    points->SetNumberOfPoints(places + 1);
+    for (vtkIdType i = 0; i < count; ++i)
+        points->SetPoint(welding.weldedPoint[size_t(i)], place(i).data());
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    std::vector<vtkIdType> corners;
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        corners.resize(static_cast<size_t>(size));
+        for (vtkIdType k = 0; k < size; ++k)
+            corners[size_t(k)] = welding.weldedPoint[size_t(ids[k])];
+        // Two points of one triangle at one place: no area, and the smoother cannot take it.
+        if (size == 3 && (corners[0] == corners[1] || corners[1] == corners[2] || corners[0] == corners[2]))
+            continue;
+        triangles->InsertNextCell(size, corners.data());
+    }
+    welding.welded = vtkSmartPointer<vtkPolyData>::New();
+    welding.welded->SetPoints(points);
+    welding.welded->SetPolys(triangles);
+    return welding;
+}
+
+// Each point's normal: the sum of the normals of its triangles, which weighs them by their
+// area. Points of a hard edge or a seam take only their own side's triangles.
+vtkSmartPointer<vtkFloatArray> PointNormals(vtkPolyData *model, const char *name)
+{
+    const vtkIdType count = model->GetNumberOfPoints();
+    std::vector<double> sums(size_t(count) * 3, 0.0);
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        double p[3][3];
+        for (int k = 0; k < 3 && k < size; ++k)
+            model->GetPoint(ids[k], p[k]);
+        if (size != 3)
+            continue;
+        const double a[3] = {p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
+        const double b[3] = {p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
+        const double normal[3] = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+        for (int k = 0; k < 3; ++k)
+            for (int axis = 0; axis < 3; ++axis)
+                sums[size_t(ids[k]) * 3 + size_t(axis)] += normal[axis];
+    }
+    auto normals = vtkSmartPointer<vtkFloatArray>::New();
+    normals->SetName(name ? name : "Normals");
+    normals->SetNumberOfComponents(3);
+    normals->SetNumberOfTuples(count);
+    for (vtkIdType i = 0; i < count; ++i) {
+        const double *sum = &sums[size_t(i) * 3];
+        const double length = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]);
+        if (length > 0)
+            normals->SetTuple3(i, sum[0] / length, sum[1] / length, sum[2] / length);
+        else
+            normals->SetTuple3(i, 0.0, 0.0, 1.0);
+    }
+    return normals;
+}
+
+} // namespace
 
 vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const AlgorithmHook &prepareFilter)
 {
@@ -13,11 +127,31 @@ vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const Al
     if (prepareFilter)
         prepareFilter(smoother);
     const UnitBox box(input);
-    smoother->SetInputData(box.Normalised(input));
+    const vtkSmartPointer<vtkPolyData> unit = box.Normalised(input);
+    const PositionWelding welding = WeldedByPosition(unit);
+    smoother->SetInputData(welding.welded);
     smoother->SetNumberOfIterations(iterations);
     if (!UpdateWithoutThrowing(smoother) || !HasSoundCells(smoother->GetOutput()))
         return nullptr;
-    return box.Restored(smoother->GetOutput());
+    // Without triangles the filter gives nothing at all.
+    if (smoother->GetOutput()->GetNumberOfPoints() != welding.welded->GetNumberOfPoints())
+        return box.Restored(smoother->GetOutput());
+
+    // Every point of the model, on either side of a seam, goes where its place went.
+    vtkPoints *moved = smoother->GetOutput()->GetPoints();
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataTypeToDouble();
+    points->SetNumberOfPoints(unit->GetNumberOfPoints());
+    for (vtkIdType i = 0; i < unit->GetNumberOfPoints(); ++i)
+        points->SetPoint(i, moved->GetPoint(welding.weldedPoint[size_t(i)]));
+    auto smoothed = vtkSmartPointer<vtkPolyData>::New();
+    smoothed->ShallowCopy(unit);
+    smoothed->SetPoints(points);
+    vtkSmartPointer<vtkPolyData> restored = box.Restored(smoothed);
+    // The copy has point data of its own: the input keeps its normals.
+    if (AttributesOf(input).normals)
+        restored->GetPointData()->SetNormals(PointNormals(restored, input->GetPointData()->GetNormals()->GetName()));
+    return restored;
 }
 
 } // namespace lumeno

@@ -10,7 +10,10 @@ namespace lumeno {
 constexpr int SmoothingIterations = 50;
 
 // Laplacian smoothing with a new filter and its library defaults apart from the number
-// of iterations. prepareFilter sees the filter before it runs. Null when out of memory
+// of iterations. The filter smooths the model welded by position, and every point goes where
+// its place went: a texture seam (two points at one place) stays closed. Colours and texture
+// coordinates stay as they are; normals, when the model has them, are computed anew from the
+// smoothed triangles. prepareFilter sees the filter before it runs. Null when out of memory
 // or when the result fails HasSoundCells.
 vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const AlgorithmHook &prepareFilter = {});
 

@@ -5,17 +5,102 @@
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkDoubleArray.h>
+#include <vtkFloatArray.h>
+#include <vtkPointData.h>
 #include <vtkPoints.h>
+#include <vtkUnsignedCharArray.h>
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 
 namespace lumeno {
 
+namespace {
+
+// The values of a float attribute array as one block: the array's own when it holds floats,
+// else a copy in `copy`.
+const float *FloatValues(vtkDataArray *array, std::vector<float> &copy)
+{
+    if (auto *floats = vtkFloatArray::SafeDownCast(array))
+        return floats->GetPointer(0);
+    copy.resize(size_t(array->GetNumberOfValues()));
+    const int components = array->GetNumberOfComponents();
+    for (vtkIdType i = 0; i < array->GetNumberOfValues(); ++i)
+        copy[size_t(i)] = float(array->GetComponent(i / components, int(i % components)));
+    return copy.data();
+}
+
+std::string NameOf(vtkDataArray *array, const char *fallback)
+{
+    return array->GetName() ? array->GetName() : fallback;
+}
+
+// Normals less than this angle apart (its cosine) belong to one smooth surface; further apart,
+// to the two sides of a hard edge. A model shaded flat has a normal per triangle: welding
+// only equal normals would make every edge a seam, and the simplifier could remove nothing.
+constexpr float CreaseCosine = 0.866f; // 30 degrees, the common "auto smooth" angle
+
+// Splits each welded vertex where its points' normals meet at a crease: the points of each
+// side become one vertex with their mean normal. Rewrites `remap` to the new vertices, which
+// are numbered in the order the triangles first use them, as meshoptimizer numbers welded
+// vertices, and returns their number.
+size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, const std::vector<unsigned int> &corners,
+                      const float *pointNormals, std::vector<float> &normals)
+{
+    constexpr unsigned int None = ~0u;
+    std::vector<unsigned int> sideOfPoint(remap.size(), None);
+    std::vector<unsigned int> firstSide(weldedCount, None);
+    std::vector<unsigned int> nextSide;  // of the same welded vertex
+    std::vector<unsigned int> sidePoint; // whose normal stands for the side
+    normals.clear();
+    for (const unsigned int point : corners) {
+        if (sideOfPoint[point] != None)
+            continue;
+        const float *n = pointNormals + 3 * size_t(point);
+        unsigned int side = firstSide[remap[point]];
+        for (; side != None; side = nextSide[side]) {
+            const float *m = pointNormals + 3 * size_t(sidePoint[side]);
+            const float dot = n[0] * m[0] + n[1] * m[1] + n[2] * m[2];
+            const float lengths =
+                std::sqrt((n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) * (m[0] * m[0] + m[1] * m[1] + m[2] * m[2]));
+            if (std::equal(n, n + 3, m) || dot >= CreaseCosine * lengths)
+                break;
+        }
+        if (side == None) {
+            side = unsigned(sidePoint.size());
+            sidePoint.push_back(unsigned(point));
+            nextSide.push_back(firstSide[remap[point]]);
+            firstSide[remap[point]] = side;
+            normals.insert(normals.end(), {0.0f, 0.0f, 0.0f});
+        }
+        for (int axis = 0; axis < 3; ++axis)
+            normals[3 * size_t(side) + size_t(axis)] += n[axis];
+        sideOfPoint[point] = side;
+    }
+    remap.swap(sideOfPoint);
+    for (size_t side = 0; side < sidePoint.size(); ++side) {
+        float *n = normals.data() + 3 * side;
+        const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (length > 0)
+            for (int axis = 0; axis < 3; ++axis)
+                n[axis] /= length;
+    }
+    return sidePoint.size();
+}
+
+template <typename Value>
+void AppendValues(const std::vector<Value> &values, unsigned int vertex, int components, Value *to)
+{
+    std::copy_n(values.begin() + std::ptrdiff_t(vertex) * components, components, to);
+}
+
+} // namespace
+
 QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
 {
-    // The points as they are, then their triangles: points at one place become one vertex, in
-    // the order the triangles first use them; points no triangle uses are left out.
+    // The points as they are, then their triangles: points alike (see the class) become one
+    // vertex, in the order the triangles first use them; points no triangle uses are left out.
     const vtkSmartPointer<vtkPolyData> unit = box.Normalised(model);
     const size_t pointCount = size_t(unit->GetNumberOfPoints());
     std::vector<float> points(pointCount * 3);
@@ -32,11 +117,50 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
         if (count == 3) // the reader leaves triangles only
             indices.insert(indices.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
     }
+
+    // Colours and texture coordinates are streams of their own beside the positions: the record
+    // compared when welding, which nothing holds in one piece. Normals are compared afterwards,
+    // within an angle (SplitAtCreases).
+    std::vector<meshopt_Stream> streams{{points.data(), 3 * sizeof(float), 3 * sizeof(float)}};
+    attributes = AttributesOf(unit);
+    vtkPointData *data = unit->GetPointData();
+    const unsigned char *pointColours = nullptr;
+    const float *pointNormals = nullptr;
+    const float *pointTextureCoordinates = nullptr;
+    std::vector<float> normalCopy, textureCopy;
+    if (attributes.colours) {
+        auto *array = vtkUnsignedCharArray::SafeDownCast(data->GetScalars());
+        colourComponents = array->GetNumberOfComponents();
+        colourName = NameOf(array, colourComponents == 4 ? "RGBA" : "RGB");
+        pointColours = array->GetPointer(0);
+        streams.push_back({pointColours, size_t(colourComponents), size_t(colourComponents)});
+    }
+    if (attributes.normals) {
+        normalName = NameOf(data->GetNormals(), "Normals");
+        pointNormals = FloatValues(data->GetNormals(), normalCopy);
+    }
+    if (attributes.textureCoordinates) {
+        textureName = NameOf(data->GetTCoords(), "TCoords");
+        pointTextureCoordinates = FloatValues(data->GetTCoords(), textureCopy);
+        streams.push_back({pointTextureCoordinates, 2 * sizeof(float), 2 * sizeof(float)});
+    }
+
     std::vector<unsigned int> remap(pointCount);
-    const size_t vertexCount = meshopt_generateVertexRemap(remap.data(), indices.data(), indices.size(), points.data(),
-                                                           pointCount, 3 * sizeof(float));
+    size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(), pointCount,
+                                                          streams.data(), streams.size());
+    if (pointNormals)
+        vertexCount = SplitAtCreases(remap, vertexCount, indices, pointNormals, normals);
     positions.resize(vertexCount * 3);
     meshopt_remapVertexBuffer(positions.data(), points.data(), pointCount, 3 * sizeof(float), remap.data());
+    if (pointColours) {
+        colours.resize(vertexCount * size_t(colourComponents));
+        meshopt_remapVertexBuffer(colours.data(), pointColours, pointCount, size_t(colourComponents), remap.data());
+    }
+    if (pointTextureCoordinates) {
+        textureCoordinates.resize(vertexCount * 2);
+        meshopt_remapVertexBuffer(textureCoordinates.data(), pointTextureCoordinates, pointCount, 2 * sizeof(float),
+                                  remap.data());
+    }
     meshopt_remapIndexBuffer(indices.data(), indices.data(), indices.size(), remap.data());
     errorScale = vertexCount ? meshopt_simplifyScale(positions.data(), vertexCount, 3 * sizeof(float)) : 1.0f;
 }
@@ -79,15 +203,36 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
     points->SetDataTypeToDouble();
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     triangles->AllocateExact(vtkIdType(kept.size() / 3), vtkIdType(kept.size()));
+    auto keptColours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+    keptColours->SetNumberOfComponents(colourComponents);
+    keptColours->SetName(colourName.c_str());
+    auto keptNormals = vtkSmartPointer<vtkFloatArray>::New();
+    keptNormals->SetNumberOfComponents(3);
+    keptNormals->SetName(normalName.c_str());
+    auto keptTextureCoordinates = vtkSmartPointer<vtkFloatArray>::New();
+    keptTextureCoordinates->SetNumberOfComponents(2);
+    keptTextureCoordinates->SetName(textureName.c_str());
+    const auto keepAttributes = [&](unsigned int vertex) {
+        if (attributes.colours)
+            AppendValues(colours, vertex, colourComponents,
+                         keptColours->WritePointer(keptColours->GetNumberOfValues(), colourComponents));
+        if (attributes.normals)
+            AppendValues(normals, vertex, 3, keptNormals->WritePointer(keptNormals->GetNumberOfValues(), 3));
+        if (attributes.textureCoordinates)
+            AppendValues(textureCoordinates, vertex, 2,
+                         keptTextureCoordinates->WritePointer(keptTextureCoordinates->GetNumberOfValues(), 2));
+    };
     for (size_t corner = 0; corner < kept.size(); corner += 3) {
         if (cancelled && corner % CornersBetweenPolls == 0 && cancelled())
             return nullptr;
         vtkIdType ids[3];
         for (int k = 0; k < 3; ++k) {
             const unsigned int vertex = kept[corner + k];
-            if (newId[vertex] < 0)
+            if (newId[vertex] < 0) {
                 newId[vertex] = points->InsertNextPoint(positions[3 * vertex], positions[3 * vertex + 1],
                                                         positions[3 * vertex + 2]);
+                keepAttributes(vertex);
+            }
             ids[k] = newId[vertex];
         }
         triangles->InsertNextCell(3, ids);
@@ -95,6 +240,12 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
     auto unit = vtkSmartPointer<vtkPolyData>::New();
     unit->SetPoints(points);
     unit->SetPolys(triangles);
+    if (attributes.colours)
+        unit->GetPointData()->SetScalars(keptColours);
+    if (attributes.normals)
+        unit->GetPointData()->SetNormals(keptNormals);
+    if (attributes.textureCoordinates)
+        unit->GetPointData()->SetTCoords(keptTextureCoordinates);
     return box.Restored(unit);
 }
 

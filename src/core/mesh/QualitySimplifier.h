@@ -1,19 +1,25 @@
 #pragma once
 
+#include "mesh/PointAttributes.h"
 #include "mesh/UnitBox.h"
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace lumeno {
 
-// meshoptimizer's quadric-error simplifier on one model. The model is welded once (identical
-// corners become one vertex, as an STL file never shares them) into an indexed triangle list
-// in a box of unit diagonal; points carry no other data. Out of memory, its methods throw
-// std::bad_alloc.
+// meshoptimizer's quadric-error simplifier on one model. The model is welded once (corners
+// equal in position, colour and texture coordinates, with normals less than 30 degrees apart,
+// become one vertex with their mean normal: an STL file never shares corners, and a model
+// shaded flat has a normal per triangle) into an indexed triangle list in a box of unit
+// diagonal. Corners at one place that differ in colour or texture coordinates, or meet at a
+// hard edge, stay apart: the simplifier takes them for a seam, which it only shortens along
+// itself, so the seam stays closed. The vertices kept keep their colours and texture
+// coordinates. Out of memory, its methods throw std::bad_alloc.
 class QualitySimplifier
 {
 public:
@@ -40,6 +46,13 @@ private:
     UnitBox box;
     std::vector<float> positions; // x, y, z per welded vertex, in the unit box
     std::vector<unsigned int> indices;
+    // Per welded vertex, beside the positions, as AttributesOf describes them.
+    PointAttributes attributes;
+    int colourComponents = 0;
+    std::vector<unsigned char> colours;
+    std::vector<float> normals;
+    std::vector<float> textureCoordinates;
+    std::string colourName, normalName, textureName;
     float errorScale = 1.0f; // the simplifier's errors are relative to this length, the box's diagonal is 1
 };
 

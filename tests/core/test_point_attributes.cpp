@@ -1,0 +1,449 @@
+// Colours, normals and texture coordinates through reading, both engines, smoothing and the
+// transform. The test surfaces carry attributes that are functions of the position, so every
+// point's values can be checked wherever it ends up.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/DecimationLevels.h"
+#include "mesh/MeshOperations.h"
+#include "mesh/ModelTransform.h"
+#include "mesh/PointAttributes.h"
+#include "mesh/Reducer.h"
+#include "mesh/UnitBox.h"
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkFloatArray.h>
+#include <vtkPointData.h>
+#include <vtkSphereSource.h>
+#include <vtkTransform.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <set>
+
+Q_DECLARE_METATYPE(lumeno::ReductionEngine)
+
+namespace {
+
+using lumeno::ReductionEngine;
+using Position = std::array<double, 3>;
+
+double Height(double x, double y)
+{
+    return 0.1 * std::sin(3 * x) * std::cos(2 * y);
+}
+
+Position SurfaceNormal(double x, double y)
+{
+    const double dx = 0.3 * std::cos(3 * x) * std::cos(2 * y);
+    const double dy = -0.2 * std::sin(3 * x) * std::sin(2 * y);
+    const double length = std::sqrt(dx * dx + dy * dy + 1);
+    return {-dx / length, -dy / length, 1 / length};
+}
+
+std::array<double, 3> GradientColour(double x, double y)
+{
+    return {255 * x, 255 * y, 100};
+}
+
+// A bumpy square of 2 n² triangles over [0, 1]², coloured by GradientColour, with the surface's
+// normals and texture coordinates (x, y). With a seam, the right half (x ≥ 0.5) is a chart of
+// its own at (x + 1, y): the points at x = 0.5 are there twice.
+vtkSmartPointer<vtkPolyData> Surface(int n, bool seam)
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+    colours->SetNumberOfComponents(3);
+    colours->SetName("RGB");
+    auto normals = vtkSmartPointer<vtkFloatArray>::New();
+    normals->SetNumberOfComponents(3);
+    normals->SetName("Normals");
+    auto uvs = vtkSmartPointer<vtkFloatArray>::New();
+    uvs->SetNumberOfComponents(2);
+    uvs->SetName("TCoords");
+    std::vector<vtkIdType> left((n + 1) * (n + 1)), right(left.size());
+    const auto add = [&](int i, int j, int chart) {
+        const double x = double(i) / n, y = double(j) / n;
+        const auto colour = GradientColour(x, y);
+        const Position normal = SurfaceNormal(x, y);
+        colours->InsertNextTuple3(std::round(colour[0]), std::round(colour[1]), colour[2]);
+        normals->InsertNextTuple(normal.data());
+        uvs->InsertNextTuple2(x + chart, y);
+        return points->InsertNextPoint(x, y, Height(x, y));
+    };
+    for (int j = 0; j <= n; ++j)
+        for (int i = 0; i <= n; ++i) {
+            const size_t at = size_t(j * (n + 1) + i);
+            left[at] = right[at] = add(i, j, seam && 2 * i > n ? 1 : 0);
+            if (seam && 2 * i == n)
+                right[at] = add(i, j, 1);
+        }
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) {
+            const std::vector<vtkIdType> &ids = 2 * i >= n ? right : left;
+            const vtkIdType a = ids[size_t(j * (n + 1) + i)], b = ids[size_t(j * (n + 1) + i + 1)];
+            const vtkIdType c = ids[size_t((j + 1) * (n + 1) + i)], d = ids[size_t((j + 1) * (n + 1) + i + 1)];
+            const vtkIdType first[3] = {a, b, d}, second[3] = {a, d, c};
+            triangles->InsertNextCell(3, first);
+            triangles->InsertNextCell(3, second);
+        }
+    auto surface = vtkSmartPointer<vtkPolyData>::New();
+    surface->SetPoints(points);
+    surface->SetPolys(triangles);
+    surface->GetPointData()->SetScalars(colours);
+    surface->GetPointData()->SetNormals(normals);
+    surface->GetPointData()->SetTCoords(uvs);
+    return surface;
+}
+
+// Of each point: its chart (0 or 1) by its texture coordinates; -1 where they are not those
+// of its place, or its normal is not the surface's.
+std::vector<int> Charts(vtkPolyData *model)
+{
+    vtkDataArray *normals = model->GetPointData()->GetNormals();
+    vtkDataArray *uvs = model->GetPointData()->GetTCoords();
+    std::vector<int> charts(size_t(model->GetNumberOfPoints()), -1);
+    for (vtkIdType i = 0; i < model->GetNumberOfPoints(); ++i) {
+        Position p, n;
+        model->GetPoint(i, p.data());
+        normals->GetTuple(i, n.data());
+        const Position expected = SurfaceNormal(p[0], p[1]);
+        const double chart = uvs->GetComponent(i, 0) - p[0];
+        const bool uvFits = std::abs(uvs->GetComponent(i, 1) - p[1]) < 1e-5 && std::abs(chart - std::round(chart)) < 1e-5;
+        if (uvFits && n[0] * expected[0] + n[1] * expected[1] + n[2] * expected[2] > 0.9999)
+            charts[size_t(i)] = int(std::round(chart));
+    }
+    return charts;
+}
+
+// The mean difference, over the points and the three channels, between each point's colour
+// and the gradient's at its place.
+double MeanColourError(vtkPolyData *model)
+{
+    vtkDataArray *colours = model->GetPointData()->GetScalars();
+    double sum = 0;
+    for (vtkIdType i = 0; i < model->GetNumberOfPoints(); ++i) {
+        Position p;
+        model->GetPoint(i, p.data());
+        const auto expected = GradientColour(p[0], p[1]);
+        for (int channel = 0; channel < 3; ++channel)
+            sum += std::abs(colours->GetComponent(i, channel) - expected[size_t(channel)]);
+    }
+    return sum / (3.0 * double(std::max<vtkIdType>(1, model->GetNumberOfPoints())));
+}
+
+// The places of the points at x = 0.5 of each chart.
+std::array<std::set<Position>, 2> SeamPlaces(vtkPolyData *model)
+{
+    const std::vector<int> charts = Charts(model);
+    std::array<std::set<Position>, 2> places;
+    for (vtkIdType i = 0; i < model->GetNumberOfPoints(); ++i) {
+        Position p;
+        model->GetPoint(i, p.data());
+        if (std::abs(p[0] - 0.5) < 1e-6 && charts[size_t(i)] >= 0) // in the precision of the points kept
+            places[size_t(charts[size_t(i)])].insert({float(p[0]), float(p[1]), float(p[2])});
+    }
+    return places;
+}
+
+// Whether a triangle has corners of both charts: stretched across the seam.
+bool HasTriangleAcrossTheSeam(vtkPolyData *model)
+{
+    const std::vector<int> charts = Charts(model);
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size;
+        const vtkIdType *ids;
+        cell->GetCurrentCell(size, ids);
+        if (charts[size_t(ids[0])] != charts[size_t(ids[1])] || charts[size_t(ids[0])] != charts[size_t(ids[2])])
+            return true;
+    }
+    return false;
+}
+
+void VerifyPointsCarryTheirValues(vtkPolyData *model)
+{
+    QVERIFY(model);
+    QVERIFY((lumeno::AttributesOf(model) == lumeno::PointAttributes{true, true, true}));
+    const std::vector<int> charts = Charts(model);
+    QCOMPARE(std::count(charts.begin(), charts.end(), -1), 0L);
+    QVERIFY2(MeanColourError(model) < 0.6, qPrintable(QString::number(MeanColourError(model))));
+}
+
+} // namespace
+
+class PointAttributesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A PLY file with colours, normals and u/v, with a quad (triangulated) and a repeated
+    // triangle (dropped); an OBJ with a texture seam; then the unit box and back.
+    void readingAndCleanupKeepTheValues()
+    {
+        QByteArray ply = "ply\nformat ascii 1.0\nelement vertex 5\nproperty float x\nproperty float y\n"
+                         "property float z\nproperty float nx\nproperty float ny\nproperty float nz\n"
+                         "property uchar red\nproperty uchar green\nproperty uchar blue\nproperty float u\n"
+                         "property float v\nelement face 3\nproperty list uchar int vertex_indices\nend_header\n";
+        const double corners[5][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0.5, 0.5}};
+        for (const auto &c : corners) {
+            const Position n = SurfaceNormal(c[0], c[1]);
+            const auto colour = GradientColour(c[0], c[1]);
+            ply += QString("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+                       .arg(c[0]).arg(c[1]).arg(Height(c[0], c[1]), 0, 'g', 17)
+                       .arg(n[0], 0, 'g', 17).arg(n[1], 0, 'g', 17).arg(n[2], 0, 'g', 17)
+                       .arg(std::round(colour[0])).arg(std::round(colour[1])).arg(colour[2]).arg(c[0]).arg(c[1])
+                       .toLatin1();
+        }
+        ply += "4 0 1 2 3\n3 0 1 4\n3 1 4 0\n";
+        const QString plyPath = testing::ScratchFile("attributes.ply");
+        QVERIFY(testing::WriteBytes(plyPath, ply));
+        const lumeno::ReadResult plyRead = lumeno::ReadModel(plyPath, "ply");
+        QCOMPARE(plyRead.removedDuplicates, vtkIdType(1));
+        QCOMPARE(plyRead.model->GetNumberOfPolys(), vtkIdType(3));
+        VerifyPointsCarryTheirValues(plyRead.model);
+
+        // Two squares side by side, the right one with texture coordinates of a chart of its own.
+        QByteArray obj = "v 0 0 0\nv 0.5 0 0\nv 1 0 0\nv 0 1 0\nv 0.5 1 0\nv 1 1 0\n"
+                         "vt 0 0\nvt 0.5 0\nvt 0 1\nvt 0.5 1\nvt 1.5 0\nvt 2 0\nvt 1.5 1\nvt 2 1\nvn 0 0 1\n"
+                         "f 1/1/1 2/2/1 5/4/1 4/3/1\nf 2/5/1 3/6/1 6/8/1 5/7/1\n";
+        const QString objPath = testing::ScratchFile("seam.obj");
+        QVERIFY(testing::WriteBytes(objPath, obj));
+        const lumeno::ReadResult objRead = lumeno::ReadModel(objPath, "obj");
+        QVERIFY(objRead.model);
+        QVERIFY(!objRead.objVertexColoursNotRead);
+        QCOMPARE(objRead.model->GetNumberOfPoints(), vtkIdType(8)); // the seam's two places twice
+        QCOMPARE(objRead.model->GetNumberOfPolys(), vtkIdType(4));
+        vtkDataArray *uvs = objRead.model->GetPointData()->GetTCoords();
+        vtkDataArray *normals = objRead.model->GetPointData()->GetNormals();
+        QVERIFY(uvs && normals);
+        std::multiset<int> seamCharts;
+        const auto chartOf = [&](vtkIdType i) {
+            return int(std::lround(uvs->GetComponent(i, 0) - objRead.model->GetPoint(i)[0]));
+        };
+        for (vtkIdType i = 0; i < objRead.model->GetNumberOfPoints(); ++i) {
+            const double *p = objRead.model->GetPoint(i);
+            QCOMPARE(uvs->GetComponent(i, 0), p[0] + chartOf(i));
+            QCOMPARE(uvs->GetComponent(i, 1), p[1]);
+            QCOMPARE(normals->GetComponent(i, 2), 1.0);
+            if (p[0] == 0.5)
+                seamCharts.insert(chartOf(i));
+        }
+        QCOMPARE(seamCharts, (std::multiset<int>{0, 0, 1, 1}));
+        auto cell = vtk::TakeSmartPointer(objRead.model->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size;
+            const vtkIdType *ids;
+            cell->GetCurrentCell(size, ids);
+            QVERIFY(chartOf(ids[0]) == chartOf(ids[1]) && chartOf(ids[0]) == chartOf(ids[2]));
+        }
+
+        const lumeno::UnitBox box(plyRead.model);
+        const vtkSmartPointer<vtkPolyData> back = box.Restored(box.Normalised(plyRead.model));
+        VerifyPointsCarryTheirValues(back);
+    }
+
+    void plyTextureCoordinatesAsSTAndObjColoursAreNoticed()
+    {
+        const QByteArray header = "ply\nformat ascii 1.0\nelement vertex 3\nproperty float x\nproperty float y\n"
+                                  "property float z\n%1element face 1\nproperty list uchar int vertex_indices\n"
+                                  "end_header\n";
+        const QString path = testing::ScratchFile("st.ply");
+        QVERIFY(testing::WriteBytes(path, QString(header).arg("property float s\nproperty float t\n").toLatin1() +
+                                              "0 0 0 0.25 0.5\n1 0 0 0.75 0.5\n0 1 0 0.25 1\n3 0 1 2\n"));
+        lumeno::ReadResult read = lumeno::ReadModel(path, "ply");
+        QVERIFY(read.model);
+        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
+        QVERIFY(uvs);
+        QCOMPARE(uvs->GetTuple2(1)[0], 0.75);
+        QCOMPARE(uvs->GetTuple2(2)[1], 1.0);
+
+        // The reader would take 0.5 for 0: such colours are left out, the model is read.
+        const QString floatColours = "property float red\nproperty float green\nproperty float blue\n";
+        QVERIFY(testing::WriteBytes(path, QString(header).arg(floatColours).toLatin1() +
+                                              "0 0 0 0.5 0.5 1\n1 0 0 1 0 0\n0 1 0 0 0.2 0.8\n3 0 1 2\n"));
+        read = lumeno::ReadModel(path, "ply");
+        QVERIFY(read.model);
+        QVERIFY(!lumeno::AttributesOf(read.model).colours);
+
+        const QString objPath = testing::ScratchFile("coloured.obj");
+        QVERIFY(testing::WriteBytes(objPath, "# colours\nv 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 0 1 0 0 0 1\nf 1 2 3\n"));
+        read = lumeno::ReadModel(objPath, "obj");
+        QVERIFY(read.model);
+        QVERIFY(read.objVertexColoursNotRead);
+    }
+
+    void reductionKeepsEachPointsValues_data()
+    {
+        QTest::addColumn<ReductionEngine>("engine");
+        QTest::newRow("classic") << ReductionEngine::Classic;
+        QTest::newRow("quality") << ReductionEngine::Quality;
+    }
+
+    // Reduced to a tenth, every point kept carries the colour, normal and texture coordinates
+    // of its place.
+    void reductionKeepsEachPointsValues()
+    {
+        QFETCH(ReductionEngine, engine);
+        const vtkSmartPointer<vtkPolyData> surface = Surface(40, false);
+        const vtkSmartPointer<vtkPolyData> reduced = lumeno::MakeReducer(engine)->KeepShare(surface, 0.1, {});
+        QVERIFY(reduced);
+        QVERIFY(reduced->GetNumberOfPolys() < surface->GetNumberOfPolys() / 5);
+        VerifyPointsCarryTheirValues(reduced);
+    }
+
+    // Shaded flat, each triangle has corners of its own with its normal: the quality engine
+    // still reduces it, each point kept with the mean normal of its smooth neighbourhood.
+    void aModelShadedFlatIsReduced()
+    {
+        const vtkSmartPointer<vtkPolyData> surface = Surface(40, false);
+        auto points = vtkSmartPointer<vtkPoints>::New();
+        auto normals = vtkSmartPointer<vtkFloatArray>::New();
+        normals->SetNumberOfComponents(3);
+        auto triangles = vtkSmartPointer<vtkCellArray>::New();
+        auto cell = vtk::TakeSmartPointer(surface->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size;
+            const vtkIdType *ids;
+            cell->GetCurrentCell(size, ids);
+            Position p[3];
+            vtkIdType corners[3];
+            for (int k = 0; k < 3; ++k) {
+                surface->GetPoint(ids[k], p[k].data());
+                corners[k] = points->InsertNextPoint(p[k].data());
+            }
+            const Position a{p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
+            const Position b{p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
+            Position n{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+            for (int k = 0; k < 3; ++k)
+                normals->InsertNextTuple3(n[0] / length, n[1] / length, n[2] / length);
+            triangles->InsertNextCell(3, corners);
+        }
+        auto flat = vtkSmartPointer<vtkPolyData>::New();
+        flat->SetPoints(points);
+        flat->SetPolys(triangles);
+        flat->GetPointData()->SetNormals(normals);
+        const vtkSmartPointer<vtkPolyData> reduced =
+            lumeno::MakeReducer(ReductionEngine::Quality)->KeepShare(flat, 0.1, {});
+        QVERIFY(reduced && lumeno::AttributesOf(reduced).normals);
+        QVERIFY(reduced->GetNumberOfPolys() < flat->GetNumberOfPolys() / 5);
+        for (vtkIdType i = 0; i < reduced->GetNumberOfPoints(); ++i) {
+            const double *n = reduced->GetPointData()->GetNormals()->GetTuple3(i);
+            const Position expected = SurfaceNormal(reduced->GetPoint(i)[0], reduced->GetPoint(i)[1]);
+            QVERIFY(n[0] * expected[0] + n[1] * expected[1] + n[2] * expected[2] > 0.99);
+        }
+    }
+
+    // The quality engine shortens a texture seam only along itself: both sides keep the same
+    // points, no triangle reaches across, and every point kept has its own texture coordinates.
+    void qualityReductionKeepsTheSeamClosed()
+    {
+        const vtkSmartPointer<vtkPolyData> surface = Surface(40, true);
+        const vtkSmartPointer<vtkPolyData> reduced =
+            lumeno::MakeReducer(ReductionEngine::Quality)->KeepShare(surface, 0.25, {});
+        QVERIFY(reduced);
+        QVERIFY(reduced->GetNumberOfPolys() < surface->GetNumberOfPolys() / 3);
+        VerifyPointsCarryTheirValues(reduced);
+        QVERIFY(!HasTriangleAcrossTheSeam(reduced));
+        const auto seam = SeamPlaces(reduced);
+        QVERIFY(seam[0].size() >= 2);
+        QVERIFY(seam[0] == seam[1]);
+    }
+
+    void smoothingKeepsTheSeamClosedAndTheColours()
+    {
+        const vtkSmartPointer<vtkPolyData> surface = Surface(20, true);
+        const vtkSmartPointer<vtkPolyData> smoothed = lumeno::Smooth(surface, lumeno::SmoothingIterations);
+        QVERIFY(smoothed);
+        QCOMPARE(smoothed->GetNumberOfPoints(), surface->GetNumberOfPoints());
+        vtkDataArray *colours = smoothed->GetPointData()->GetScalars();
+        vtkDataArray *uvs = smoothed->GetPointData()->GetTCoords();
+        vtkDataArray *normals = smoothed->GetPointData()->GetNormals();
+        QVERIFY(colours && uvs && normals);
+        double moved = 0;
+        for (vtkIdType i = 0; i < surface->GetNumberOfPoints(); ++i) {
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(colours->GetComponent(i, c), surface->GetPointData()->GetScalars()->GetComponent(i, c));
+            QCOMPARE(uvs->GetComponent(i, 0), surface->GetPointData()->GetTCoords()->GetComponent(i, 0));
+            const double *n = normals->GetTuple3(i);
+            QVERIFY(std::abs(n[0] * n[0] + n[1] * n[1] + n[2] * n[2] - 1) < 1e-5 && n[2] > 0.8);
+            moved = std::max(moved, std::abs(smoothed->GetPoint(i)[2] - surface->GetPoint(i)[2]));
+        }
+        QVERIFY2(moved > 1e-4, qPrintable(QString::number(moved)));
+        // The two points of each place on the seam moved together.
+        for (vtkIdType i = 0; i + 1 < surface->GetNumberOfPoints(); ++i)
+            if (surface->GetPoint(i)[0] == 0.5 && surface->GetPoint(i + 1)[0] == 0.5) {
+                const Position a{smoothed->GetPoint(i)[0], smoothed->GetPoint(i)[1], smoothed->GetPoint(i)[2]};
+                const Position b{smoothed->GetPoint(i + 1)[0], smoothed->GetPoint(i + 1)[1],
+                                 smoothed->GetPoint(i + 1)[2]};
+                QVERIFY(a == b);
+            }
+    }
+
+    // A mirroring, stretching transform: the normals follow the inverse transpose, stay of unit
+    // length, point outwards and agree with the triangles' new turning.
+    void mirroringTransformKeepsNormalsOutward()
+    {
+        vtkNew<vtkSphereSource> source;
+        source->SetThetaResolution(48);
+        source->SetPhiResolution(48);
+        source->Update();
+        vtkPolyData *sphere = source->GetOutput();
+        const double factors[3] = {-2, 1, 1}, angles[3] = {0, 0, 30};
+        const vtkSmartPointer<vtkPolyData> turned =
+            lumeno::TransformModel(sphere, lumeno::MakeModelTransform(factors, angles));
+        QVERIFY(turned && lumeno::AttributesOf(turned).normals);
+        QVERIFY(testing::SignedVolume(turned) > 0);
+        vtkDataArray *normals = turned->GetPointData()->GetNormals();
+        auto cell = vtk::TakeSmartPointer(turned->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size;
+            const vtkIdType *ids;
+            cell->GetCurrentCell(size, ids);
+            Position p[3];
+            for (int k = 0; k < 3; ++k)
+                turned->GetPoint(ids[k], p[k].data());
+            const Position a{p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
+            const Position b{p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
+            Position face{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+            const double area = std::sqrt(face[0] * face[0] + face[1] * face[1] + face[2] * face[2]);
+            if (area < 1e-9)
+                continue; // at the poles
+            for (int k = 0; k < 3; ++k) {
+                const double *n = normals->GetTuple3(ids[k]);
+                QVERIFY(std::abs(n[0] * n[0] + n[1] * n[1] + n[2] * n[2] - 1) < 1e-5);
+                const double agreement = (n[0] * face[0] + n[1] * face[1] + n[2] * face[2]) / area;
+                QVERIFY2(agreement > 0.95, qPrintable(QString::number(agreement)));
+            }
+        }
+    }
+
+    void levelsOfALargeColouredModelKeepEveryAttribute_data() { reductionKeepsEachPointsValues_data(); }
+
+    void levelsOfALargeColouredModelKeepEveryAttribute()
+    {
+        QFETCH(ReductionEngine, engine);
+        const vtkSmartPointer<vtkPolyData> surface = Surface(224, true); // 100 352 triangles
+        const double triangles = double(surface->GetNumberOfPolys());
+        int made = 0;
+        lumeno::LevelReceiver receiver;
+        receiver.ready = [&](int level, const vtkSmartPointer<vtkPolyData> &model) {
+            ++made;
+            const double expected = lumeno::DecimationLevels[size_t(level)].Share() * triangles;
+            QVERIFY2(std::abs(double(model->GetNumberOfPolys()) / expected - 1) < 0.15,
+                     qPrintable(QString("level %1: %2").arg(level).arg(model->GetNumberOfPolys())));
+            QVERIFY((lumeno::AttributesOf(model) == lumeno::PointAttributes{true, true, true}));
+            QVERIFY(MeanColourError(model) < 0.6);
+        };
+        QCOMPARE(lumeno::MakeReducer(engine)->MakeLevels(surface, receiver, {}), lumeno::LevelCount);
+        QCOMPARE(made, lumeno::LevelCount);
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(PointAttributesTest)
+#include "test_point_attributes.moc"
