@@ -37,7 +37,6 @@ struct ReadResult
     bool objVertexColoursNotRead = false; // an OBJ file's "v" lines carry colours VTK's reader ignores
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
-    bool objVertexColoursNotRead = false; // an OBJ file's vertices carry colours, which are not read
 };
 
 // Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case).
