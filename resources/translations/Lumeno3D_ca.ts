@@ -189,6 +189,13 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Amb %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Voleu reemplaçar-lo?</translation>
         <source>Done</source>
         <translation>Fet</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>Els colors de les línies de vèrtexs d&apos;aquest fitxer OBJ no es poden llegir i s&apos;ometen.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Desat a %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>El model té coordenades que no són nombres finits.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 no es desen: els fitxers STL només contenen els triangles.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 no es desen: els fitxers OBJ només contenen normals i coordenades de textura.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>colors de vèrtex</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normals</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>coordenades de textura</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

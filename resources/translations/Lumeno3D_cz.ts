@@ -189,6 +189,13 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>S %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Chcete jej nahradit?</translation>
         <source>Done</source>
         <translation>Hotovo</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>Barvy na řádcích vrcholů tohoto souboru OBJ nelze načíst a jsou vynechány.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Uloženo do %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Chcete jej nahradit?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>Model má souřadnice, které nejsou konečná čísla.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 se neukládají: soubory STL obsahují pouze trojúhelníky.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 se neukládají: soubory OBJ obsahují pouze normály a texturové souřadnice.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>barvy vrcholů</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normály</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>texturové souřadnice</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

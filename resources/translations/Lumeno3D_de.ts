@@ -189,6 +189,13 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Mit %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>Die Farben in den Eckpunktzeilen dieser OBJ-Datei können nicht gelesen werden und werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Gespeichert unter %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>Das Modell hat Koordinaten, die keine endlichen Zahlen sind.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 werden nicht gespeichert: STL-Dateien enthalten nur die Dreiecke.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 werden nicht gespeichert: OBJ-Dateien enthalten nur Normalen und Texturkoordinaten.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>Eckpunktfarben</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>Normalen</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>Texturkoordinaten</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

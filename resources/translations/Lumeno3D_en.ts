@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>With %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</translation>
         <source>Done</source>
         <translation>Done</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>The colours on the vertex lines of this OBJ file cannot be read and are left out.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Saved to %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>The model has coordinates that are not finite numbers.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 are not saved: STL files hold the triangles only.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 are not saved: OBJ files hold normals and texture coordinates only.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>vertex colours</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normals</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>texture coordinates</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

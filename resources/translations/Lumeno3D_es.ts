@@ -189,6 +189,13 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Con %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>Los colores de las líneas de vértices de este archivo OBJ no se pueden leer y se omiten.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Guardado en %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>El modelo tiene coordenadas que no son números finitos.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 no se guardan: los archivos STL solo contienen los triángulos.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 no se guardan: los archivos OBJ solo contienen normales y coordenadas de textura.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>colores de vértice</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normales</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>coordenadas de textura</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Avec %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>Les couleurs des lignes de sommets de ce fichier OBJ ne peuvent pas être lues et sont ignorées.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Enregistré dans %1 ; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>Le modèle a des coordonnées qui ne sont pas des nombres finis.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 ne sont pas enregistrés : les fichiers STL ne contiennent que les triangles.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 ne sont pas enregistrés : les fichiers OBJ ne contiennent que les normales et les coordonnées de texture.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>couleurs de sommet</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normales</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>coordonnées de texture</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Con %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Sostituirlo?</translation>
         <source>Done</source>
         <translation>Completato</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>I colori nelle righe dei vertici di questo file OBJ non possono essere letti e vengono omessi.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Salvato in %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Sostituirlo?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>Il modello ha coordinate che non sono numeri finiti.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 non vengono salvati: i file STL contengono solo i triangoli.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 non vengono salvati: i file OBJ contengono solo normali e coordinate di texture.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>colori dei vertici</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normali</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>coordinate di texture</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>%1 付き</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>この OBJ ファイルの頂点行の色は読み込めないため、省略されます。</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>%1 に保存しました。%2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>モデルに有限の数値ではない座標があります。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 は保存されません: STL ファイルには三角形しか保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 は保存されません: OBJ ファイルには法線とテクスチャ座標しか保存できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>頂点カラー</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>法線</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>テクスチャ座標</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>%1 포함</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>이 OBJ 파일의 정점 줄에 있는 색상은 읽을 수 없어 제외됩니다.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>%1에 저장했습니다. %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>모델에 유한한 숫자가 아닌 좌표가 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1은(는) 저장되지 않습니다: STL 파일에는 삼각형만 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1은(는) 저장되지 않습니다: OBJ 파일에는 법선과 텍스처 좌표만 저장됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>정점 색상</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>법선</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>텍스처 좌표</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>Com %1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Deseja substituí-lo?</translation>
         <source>Done</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>As cores das linhas de vértices deste ficheiro OBJ não podem ser lidas e são omitidas.</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>Guardado em %1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Deseja substituí-lo?</translation>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>O modelo tem coordenadas que não são números finitos.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 não são guardados: os ficheiros STL contêm apenas os triângulos.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 não são guardados: os ficheiros OBJ contêm apenas normais e coordenadas de textura.</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>cores dos vértices</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>normais</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>coordenadas de textura</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>มี%1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>เสร็จสิ้น</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>สีในบรรทัดจุดยอดของไฟล์ OBJ นี้อ่านไม่ได้และจะถูกละไว้</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>บันทึกไปที่ %1 แล้ว; %2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>โมเดลมีพิกัดที่ไม่ใช่จำนวนจำกัด</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1 ไม่ได้ถูกบันทึก: ไฟล์ STL เก็บได้เฉพาะสามเหลี่ยม</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1 ไม่ได้ถูกบันทึก: ไฟล์ OBJ เก็บได้เฉพาะนอร์มัลและพิกัดเท็กซ์เจอร์</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>สีจุดยอด</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>นอร์มัล</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>พิกัดเท็กซ์เจอร์</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 และ%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

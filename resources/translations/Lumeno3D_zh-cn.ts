@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>带有%1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>此 OBJ 文件顶点行中的颜色无法读取，已被略去。</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>已保存到 %1；%2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>该模型的坐标中有非有限数值。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1未保存：STL 文件只能保存三角形。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1未保存：OBJ 文件只能保存法线和纹理坐标。</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>顶点颜色</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>法线</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>纹理坐标</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,13 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
 </context>
 <context>
+    <name>DualView</name>
+    <message>
+        <source>With %1</source>
+        <translation>帶有%1</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>%1 kB</source>
@@ -603,6 +610,14 @@ Do you want to replace it?</source>
         <source>Done</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
+        <translation>此 OBJ 檔案頂點行中的顏色無法讀取，已略去。</translation>
+    </message>
+    <message>
+        <source>Saved to %1; %2</source>
+        <translation>已儲存到 %1；%2</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -694,6 +709,37 @@ Do you want to replace it?</source>
     <message>
         <source>The model has coordinates that are not finite numbers.</source>
         <translation>該模型的座標中有非有限數值。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: STL files hold the triangles only.</source>
+        <translation>%1未儲存：STL 檔案只能儲存三角形。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
+        <translation>%1未儲存：OBJ 檔案只能儲存法線和紋理座標。</translation>
+    </message>
+</context>
+<context>
+    <name>PointAttributes</name>
+    <message>
+        <source>vertex colours</source>
+        <translation>頂點顏色</translation>
+    </message>
+    <message>
+        <source>normals</source>
+        <translation>法線</translation>
+    </message>
+    <message>
+        <source>texture coordinates</source>
+        <translation>紋理座標</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
