@@ -618,6 +618,10 @@ Voleu reemplaçar-lo?</translation>
         <source>Saved to %1; %2</source>
         <translation>Desat a %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>Els colors d&apos;aquest fitxer estan desats com a fraccions, que no es poden llegir; s&apos;ometen.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Chcete jej nahradit?</translation>
         <source>Saved to %1; %2</source>
         <translation>Uloženo do %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>Barvy tohoto souboru jsou uloženy jako zlomky, které nelze načíst; jsou vynechány.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Saved to %1; %2</source>
         <translation>Gespeichert unter %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>Die Farben dieser Datei sind als Bruchzahlen gespeichert, die nicht gelesen werden können; sie werden ausgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Do you want to replace it?</translation>
         <source>Saved to %1; %2</source>
         <translation>Saved to %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>The colours of this file are stored as fractions, which cannot be read; they are left out.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>Guardado en %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>Los colores de este archivo están guardados como fracciones, que no se pueden leer; se omiten.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Saved to %1; %2</source>
         <translation>Enregistré dans %1 ; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>Les couleurs de ce fichier sont enregistrées sous forme de fractions, qui ne peuvent pas être lues ; elles sont ignorées.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

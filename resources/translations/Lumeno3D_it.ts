@@ -618,6 +618,10 @@ Sostituirlo?</translation>
         <source>Saved to %1; %2</source>
         <translation>Salvato in %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>I colori di questo file sono salvati come frazioni, che non possono essere lette; vengono omessi.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

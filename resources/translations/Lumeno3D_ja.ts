@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>%1 に保存しました。%2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>このファイルの色は小数で保存されているため読み込めません。省略されます。</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>%1에 저장했습니다. %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>이 파일의 색상은 분수 값으로 저장되어 있어 읽을 수 없으므로 제외됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Deseja substituí-lo?</translation>
         <source>Saved to %1; %2</source>
         <translation>Guardado em %1; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>As cores deste ficheiro estão guardadas como frações, que não podem ser lidas; são omitidas.</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>บันทึกไปที่ %1 แล้ว; %2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>สีของไฟล์นี้ถูกเก็บเป็นเศษส่วน ซึ่งอ่านไม่ได้ จึงถูกละไว้</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

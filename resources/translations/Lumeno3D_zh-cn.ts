@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>已保存到 %1；%2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>此文件的颜色以小数形式存储，无法读取，已被略去。</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

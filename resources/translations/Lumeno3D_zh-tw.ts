@@ -618,6 +618,10 @@ Do you want to replace it?</source>
         <source>Saved to %1; %2</source>
         <translation>已儲存到 %1；%2</translation>
     </message>
+    <message>
+        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
+        <translation>此檔案的顏色以小數形式儲存，無法讀取，已略去。</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>

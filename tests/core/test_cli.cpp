@@ -137,7 +137,7 @@ private slots:
                  double(QFileInfo(painted).size()));
         QVERIFY(RunCli({"info", painted}).out.contains("Attributes: vertex colours, normals and texture coordinates\n"));
 
-        const QStringList reduce{"reduce", painted, "--engine", "classic", "--keep", "50", "--json", "-q", "-o"};
+        const QStringList reduce{"reduce", painted, "--keep", "50", "--json", "-q", "-o"};
         for (const QString suffix : {"ply", "obj", "stl"}) {
             const CliRun run = RunCli(reduce + QStringList{folder + QStringLiteral("/half.") + suffix});
             const QJsonObject json = QJsonDocument::fromJson(run.out).object();
@@ -214,9 +214,17 @@ private slots:
         QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
     }
 
-    // A polygon without area cannot become triangles: it is left out, and every command says so.
-    void polygonsWithoutAreaAreReported()
+    // What cannot be read is left out, and every command says so: a polygon without area, the
+    // colours an OBJ file appends to its vertex lines.
+    void whatIsLeftOutOfTheInputIsReported()
     {
+        const QString coloured = Folder(QStringLiteral("left-out")) + QStringLiteral("/coloured.obj");
+        QVERIFY(testing::WriteBytes(coloured, "v 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 0 1 0 0 0 1\nf 1 2 3\n"));
+        QCOMPARE(QString::fromLocal8Bit(RunCli({"info", "--quiet", coloured}).err),
+                 QStringLiteral("lumeno3d-cli: warning: %1: the colours on its vertex lines cannot be read and are "
+                                "left out.\n")
+                     .arg(coloured));
+
         const QString file = testing::DataFile(QStringLiteral("obj-polygon-without-area.obj"));
         const CliRun run = RunCli({"info", "--json", "--quiet", file});
         QCOMPARE(run.status, 0);

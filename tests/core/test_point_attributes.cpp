@@ -215,7 +215,7 @@ private slots:
         QVERIFY(testing::WriteBytes(objPath, obj));
         const lumeno::ReadResult objRead = lumeno::ReadModel(objPath, "obj");
         QVERIFY(objRead.model);
-        QVERIFY(!objRead.objVertexColoursNotRead);
+        QVERIFY(!objRead.coloursNotRead);
         QCOMPARE(objRead.model->GetNumberOfPoints(), vtkIdType(8)); // the seam's two places twice
         QCOMPARE(objRead.model->GetNumberOfPolys(), vtkIdType(4));
         vtkDataArray *uvs = objRead.model->GetPointData()->GetTCoords();
@@ -269,12 +269,13 @@ private slots:
         read = lumeno::ReadModel(path, "ply");
         QVERIFY(read.model);
         QVERIFY(!lumeno::AttributesOf(read.model).colours);
+        QVERIFY(read.coloursNotRead);
 
         const QString objPath = testing::ScratchFile("coloured.obj");
         QVERIFY(testing::WriteBytes(objPath, "# colours\nv 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 0 1 0 0 0 1\nf 1 2 3\n"));
         read = lumeno::ReadModel(objPath, "obj");
         QVERIFY(read.model);
-        QVERIFY(read.objVertexColoursNotRead);
+        QVERIFY(read.coloursNotRead);
     }
 
     void reductionKeepsEachPointsValues_data()

@@ -62,11 +62,13 @@ InputModel LoadInput(const QString &path, Progress &progress)
                                          "and were left out.")
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
-    if (result.objVertexColoursNotRead)
-        input.warnings << QCoreApplication::translate("lumeno3d-cli",
-                                                      "warning: %1: the colours on its vertex lines cannot be read "
-                                                      "and are left out.")
-                              .arg(shownPath);
+    if (result.coloursNotRead)
+        input.warnings << QStringLiteral("warning: %1: %2")
+                              .arg(shownPath, file.suffix().compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0
+                                                  ? QStringLiteral("the colours on its vertex lines cannot be read "
+                                                                   "and are left out.")
+                                                  : QStringLiteral("its colours are stored as fractions, which "
+                                                                   "cannot be read; they are left out."));
     return input;
 }
 

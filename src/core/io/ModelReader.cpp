@@ -178,9 +178,11 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     if (!mapped)
         return ReadFailure::TooLarge;
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
+    if (suffix == QLatin1String("ply"))
+        result.coloursNotRead = HasPlyFractionColours(bytes);
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("obj"))
-        result.objVertexColoursNotRead = HasObjVertexColours(bytes.View());
+        result.coloursNotRead = HasObjVertexColours(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;

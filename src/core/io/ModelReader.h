@@ -34,7 +34,9 @@ struct ReadResult
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
     vtkIdType untriangulatedPolygons = 0; // polygons without area, left out (CleanTriangles)
-    bool objVertexColoursNotRead = false; // an OBJ file's "v" lines carry colours VTK's reader ignores
+    // The file's colours were left out: an OBJ file's on its "v" lines, which VTK's reader
+    // ignores, or a PLY file's stored as numbers from 0 to 1, which it would misread.
+    bool coloursNotRead = false;
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
 };

@@ -147,6 +147,16 @@ std::vector<PlyProperty> PlyVertexProperties(Bytes bytes)
 // the s and t some programs write: a vertex's s and t become u and v when it has no others.
 // It reads colours as bytes whatever their type, so colours stored as numbers from 0 to 1
 // would all be black or nearly: such colours are renamed out of its sight and left out.
+bool IsColour(std::string_view name)
+{
+    return name == "red" || name == "green" || name == "blue" || name == "alpha";
+}
+
+bool IsFraction(std::string_view type)
+{
+    return type == "float" || type == "float32" || type == "double" || type == "float64";
+}
+
 void MendPlyHeader(Bytes bytes)
 {
     std::vector<PlyProperty> properties = PlyVertexProperties(bytes);
@@ -160,14 +170,20 @@ void MendPlyHeader(Bytes bytes)
         const std::string_view name = property.Name();
         if (textureAsST && (name == "s" || name == "t"))
             *property.name = name == "s" ? 'u' : 'v';
-        const bool fraction = property.type == "float" || property.type == "float32" || property.type == "double" ||
-                              property.type == "float64";
-        if (fraction && (name == "red" || name == "green" || name == "blue" || name == "alpha"))
+        if (IsFraction(property.type) && IsColour(name))
             *property.name = '_';
     }
 }
 
 } // namespace
+
+bool HasPlyFractionColours(Bytes bytes)
+{
+    const std::vector<PlyProperty> properties = PlyVertexProperties(bytes);
+    return std::any_of(properties.begin(), properties.end(), [](const PlyProperty &property) {
+        return IsFraction(property.type) && IsColour(property.Name());
+    });
+}
 
 bool HasObjVertexColours(std::string_view file)
 {

@@ -20,6 +20,10 @@ namespace lumeno {
 //   ("v", "v/vt", "v//vn" ...); such a file loses its normals (see DropNormalsOfMixedFaces).
 void MendForReader(Bytes bytes, const QString &suffix);
 
+// Whether a PLY file's vertices carry colours stored as numbers from 0 to 1, which
+// MendForReader hides from the reader. Before mending.
+bool HasPlyFractionColours(Bytes bytes);
+
 // Whether an OBJ file's vertices carry colours ("v x y z r g b"), which the OBJ reader ignores.
 bool HasObjVertexColours(std::string_view file);
 
