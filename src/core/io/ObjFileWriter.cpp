@@ -1,5 +1,7 @@
 #include "io/ObjFileWriter.h"
 
+#include "io/BlockFile.h"
+
 #include "mesh/PointAttributes.h"
 
 #include <vtkCellArray.h>
@@ -30,35 +32,28 @@ namespace {
 // How a cell lists a point: "i", "i/i" (texture), "i//i" (normal) or "i/i/i" (both).
 enum class IndexForm { Plain, Texture, Normal, Both };
 
-// The output text, collected in a large buffer that goes to the file in big blocks.
-class ObjText
+// The output text, in the blocks of a BlockFile.
+class ObjText : public BlockFile
 {
 public:
-    explicit ObjText(std::FILE *output) : file(output), buffer(BufferSize) {}
+    using BlockFile::BlockFile;
 
     template <size_t N>
     void Text(const char (&text)[N])
     {
-        Reserve(N - 1);
-        std::memcpy(buffer.data() + used, text, N - 1);
-        used += N - 1;
+        Bytes(text, N - 1);
     }
 
-    void Char(char c)
-    {
-        Reserve(1);
-        buffer[used++] = c;
-    }
+    void Char(char c) { *Take(1) = c; }
 
     void LineEnd() { Char('\n'); }
 
     // Six significant digits in the shortest general notation, exactly like printf's %g.
     void Number(double value)
     {
-        Reserve(MaxItemLength);
-        char *begin = buffer.data() + used;
+        char *begin = Take(MaxItemLength);
         const auto result = std::to_chars(begin, begin + MaxItemLength, value, std::chars_format::general, 6);
-        used += static_cast<size_t>(result.ptr - begin);
+        GiveBack(MaxItemLength - static_cast<size_t>(result.ptr - begin));
     }
 
     // OBJ counts from 1; indices are written as 32-bit signed integers.
@@ -67,72 +62,29 @@ public:
         char digits[16];
         const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(id + 1));
         const size_t length = static_cast<size_t>(result.ptr - digits);
-        Reserve(3 * length + 3);
-        Append(digits, length);
+        Bytes(digits, length);
         switch (form) {
         case IndexForm::Plain:
             break;
         case IndexForm::Texture:
-            buffer[used++] = '/';
-            Append(digits, length);
+            Char('/');
+            Bytes(digits, length);
             break;
         case IndexForm::Normal:
-            buffer[used++] = '/';
-            buffer[used++] = '/';
-            Append(digits, length);
+            Text("//");
+            Bytes(digits, length);
             break;
         case IndexForm::Both:
-            buffer[used++] = '/';
-            Append(digits, length);
-            buffer[used++] = '/';
-            Append(digits, length);
+            Char('/');
+            Bytes(digits, length);
+            Char('/');
+            Bytes(digits, length);
             break;
         }
     }
 
-    // Writes what is left; false when any part of the text did not reach the file.
-    bool Finish()
-    {
-        Flush();
-        if (!failed && std::fflush(file) != 0) {
-            failed = true;
-            writeErrno = errno;
-        }
-        return !failed;
-    }
-
-    int Errno() const { return writeErrno; }
-
 private:
-    static constexpr size_t BufferSize = 1 << 20;
     static constexpr size_t MaxItemLength = 64;
-
-    void Append(const char *text, size_t length)
-    {
-        std::memcpy(buffer.data() + used, text, length);
-        used += length;
-    }
-
-    void Reserve(size_t length)
-    {
-        if (used + length > buffer.size())
-            Flush();
-    }
-
-    void Flush()
-    {
-        if (used > 0 && !failed && std::fwrite(buffer.data(), 1, used, file) != used) {
-            failed = true;
-            writeErrno = errno;
-        }
-        used = 0;
-    }
-
-    std::FILE *file;
-    std::vector<char> buffer;
-    size_t used = 0;
-    bool failed = false;
-    int writeErrno = 0;
 };
 
 // One line per tuple: the prefix, then `count` components separated by blanks.

@@ -1,5 +1,7 @@
 #include "io/PlyFileWriter.h"
 
+#include "io/BlockFile.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -20,21 +22,13 @@ namespace lumeno {
 
 namespace {
 
-// Collects the records in a large block that goes to the file whole.
-class BlockOutput
+// Little-endian binary records, in the blocks of a BlockFile.
+class BlockOutput : public BlockFile
 {
 public:
-    explicit BlockOutput(std::FILE *output) : file(output), block(BlockSize) {}
+    using BlockFile::BlockFile;
 
-    // At most BlockSize bytes at once.
-    void Bytes(const void *data, size_t size)
-    {
-        if (used + size > BlockSize)
-            Flush();
-        std::memcpy(block.data() + used, data, size);
-        used += size;
-    }
-    void Byte(unsigned char value) { Bytes(&value, 1); }
+    void Byte(unsigned char value) { *Take(1) = char(value); }
     void Float(double value)
     {
         const float single = static_cast<float>(value);
@@ -47,27 +41,6 @@ public:
         const quint32 little = qToLittleEndian(value);
         Bytes(&little, sizeof little);
     }
-
-    bool Finish()
-    {
-        Flush();
-        return !failed && std::fflush(file) == 0;
-    }
-
-private:
-    static constexpr size_t BlockSize = 1 << 20;
-
-    void Flush()
-    {
-        if (used > 0 && !failed && std::fwrite(block.data(), 1, used, file) != used)
-            failed = true;
-        used = 0;
-    }
-
-    std::FILE *file;
-    std::vector<char> block;
-    size_t used = 0;
-    bool failed = false;
 };
 
 struct FileCloser
