@@ -307,8 +307,9 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
 {
     // The link condition: the two ends share exactly the neighbours opposite their edge.
     markStamp += 2;
-    size_t keepNeighbours = 0;
+    size_t keepNeighbours = 0, triangles = 0;
     ForLiveTriangles(keep, [&](uint32_t t) {
+        ++triangles;
         for (int k = 0; k < 3; ++k) {
             const uint32_t v = corners[3 * size_t(t) + k];
             if (v != keep && mark[v] != markStamp) {
@@ -320,6 +321,7 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
     size_t shared = 0, common = 0, dropNeighbours = 0;
     ForLiveTriangles(drop, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
+        ++triangles;
         if (c[0] == keep || c[1] == keep || c[2] == keep)
             ++shared;
         for (int k = 0; k < 3; ++k) {
@@ -333,6 +335,9 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
         }
     });
     if (shared == 0 || common != shared)
+        return false;
+    // The last triangle of a piece stays.
+    if (triangles == 2 * shared)
         return false;
     // An edge across the inside between two borders would pinch the surface to one vertex.
     if (shared == 2 && border[keep] && border[drop])
