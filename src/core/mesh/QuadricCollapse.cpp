@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace lumeno {
 
@@ -70,14 +71,6 @@ Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-struct Candidate
-{
-    float cost; // the collapse's quadric at its placement
-    uint32_t keep, drop;
-    uint32_t versions; // both ends' versions summed when it was evaluated
-    bool operator<(const Candidate &o) const { return cost > o.cost; } // the cheapest on top
-};
-
 class Collapser
 {
 public:
@@ -90,17 +83,10 @@ private:
     template <typename Visit>
     void ForLiveTriangles(uint32_t v, Visit &&visit) const;
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error) const;
-    void Consider(uint32_t a, uint32_t b);
     bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
     void Collapse(uint32_t keep, uint32_t drop, const double p[3]);
     void HandOver(size_t goal) const;
-    bool IsStale(const Candidate &c) const
-    {
-        // Versions only grow: an equal sum means neither end changed.
-        return vertexGone[c.keep] || vertexGone[c.drop] || version[c.keep] + version[c.drop] != c.versions;
-    }
-    void DropStaleCandidates();
 
     const CollapseGoals &goals;
     std::vector<double> positions;
@@ -108,11 +94,32 @@ private:
     std::vector<bool> triangleGone;
     std::vector<Quadric> quadrics;
     std::vector<uint32_t> linkStart, linkCount, links; // each vertex's triangles, some gone
-    std::vector<uint32_t> version;
     std::vector<uint8_t> border, locked, vertexGone;
     std::vector<uint32_t> mark;
     uint32_t markStamp = 0;
-    std::vector<Candidate> queue; // a heap, the cheapest on top; some entries stale
+    // Each vertex's cheapest collapse, the vertices in a heap by it (an index into `heap` per vertex).
+    std::vector<double> bestCost;
+    struct HeapEntry
+    {
+        double cost;
+        uint32_t vertex;
+    };
+    std::vector<uint32_t> bestTarget, heapAt;
+    std::vector<HeapEntry> heap;
+    std::vector<uint8_t> refused;
+    static constexpr uint32_t Outside = UINT32_MAX;
+    void UpdateBest(uint32_t v);
+    void HeapSet(uint32_t v);
+    void HeapRemove(uint32_t v);
+    void SiftUp(size_t i);
+    void SiftDown(size_t i);
+    std::vector<uint32_t> around; // the vertices around the last collapse
+    void HeapPlace(size_t i, const HeapEntry &e)
+    {
+        heap[i] = e;
+        heapAt[e.vertex] = uint32_t(i);
+    }
+    void BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp);
     size_t liveTriangles = 0;
 };
 
@@ -123,11 +130,109 @@ Collapser::Collapser(const CollapseMesh &mesh, const CollapseGoals &collapseGoal
     triangleGone.assign(corners.size() / 3, false);
     liveTriangles = corners.size() / 3;
     quadrics.assign(vertexCount, Quadric());
-    version.assign(vertexCount, 0);
     border.assign(vertexCount, 0);
     locked.assign(vertexCount, 0);
     vertexGone.assign(vertexCount, 0);
     mark.assign(vertexCount, 0);
+    bestCost.assign(vertexCount, HUGE_VAL);
+    bestTarget.assign(vertexCount, Outside);
+    heapAt.assign(vertexCount, Outside);
+    refused.assign(vertexCount, 0);
+}
+
+void Collapser::SiftUp(size_t i)
+{
+    const HeapEntry e = heap[i];
+    while (i > 0) {
+        const size_t parent = (i - 1) / 2;
+        if (!(e.cost < heap[parent].cost))
+            break;
+        HeapPlace(i, heap[parent]);
+        i = parent;
+    }
+    HeapPlace(i, e);
+}
+
+void Collapser::SiftDown(size_t i)
+{
+    const HeapEntry e = heap[i];
+    for (;;) {
+        size_t child = 2 * i + 1;
+        if (child >= heap.size())
+            break;
+        if (child + 1 < heap.size() && heap[child + 1].cost < heap[child].cost)
+            ++child;
+        if (!(heap[child].cost < e.cost))
+            break;
+        HeapPlace(i, heap[child]);
+        i = child;
+    }
+    HeapPlace(i, e);
+}
+
+void Collapser::HeapSet(uint32_t v)
+{
+    if (heapAt[v] == Outside) {
+        heap.push_back({bestCost[v], v});
+        heapAt[v] = uint32_t(heap.size() - 1);
+        SiftUp(heap.size() - 1);
+        return;
+    }
+    const size_t i = heapAt[v];
+    const double before = heap[i].cost;
+    heap[i].cost = bestCost[v];
+    if (bestCost[v] < before)
+        SiftUp(i);
+    else
+        SiftDown(i);
+}
+
+void Collapser::HeapRemove(uint32_t v)
+{
+    const size_t i = heapAt[v];
+    if (i == Outside)
+        return;
+    heapAt[v] = Outside;
+    const HeapEntry last = heap.back();
+    heap.pop_back();
+    if (last.vertex == v)
+        return;
+    const double before = heap[i].cost;
+    HeapPlace(i, last);
+    if (last.cost < before)
+        SiftUp(i);
+    else
+        SiftDown(i);
+}
+
+// The cheapest collapse of the vertex's edges into bestCost and bestTarget.
+void Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
+{
+    bestCost[v] = HUGE_VAL;
+    bestTarget[v] = Outside;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t u = corners[3 * size_t(t) + k];
+            if (u == v || marks[u] == stamp)
+                continue;
+            marks[u] = stamp;
+            double p[3], cost, error;
+            if (Placement(v, u, p, cost, error) && cost < bestCost[v]) {
+                bestCost[v] = cost;
+                bestTarget[v] = u;
+            }
+        }
+    });
+}
+
+void Collapser::UpdateBest(uint32_t v)
+{
+    refused[v] = 0;
+    BestOf(v, mark, markStamp += 2);
+    if (bestTarget[v] == Outside)
+        HeapRemove(v);
+    else
+        HeapSet(v);
 }
 
 template <typename Visit>
@@ -272,15 +377,6 @@ bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, dou
     return settle(chosen);
 }
 
-void Collapser::Consider(uint32_t a, uint32_t b)
-{
-    double p[3], cost, error;
-    if (!Placement(a, b, p, cost, error))
-        return;
-    queue.push_back({float(cost), a, b, version[a] + version[b]});
-    std::push_heap(queue.begin(), queue.end());
-}
-
 // The triangles around `moved` that do not hold `other` keep their facing once it is at p.
 bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const
 {
@@ -354,8 +450,6 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
     quadrics[keep] = quadrics[keep] + quadrics[drop];
     border[keep] |= border[drop];
     vertexGone[drop] = 1;
-    ++version[keep];
-    ++version[drop];
     const uint32_t start = uint32_t(links.size());
     ForLiveTriangles(keep, [&](uint32_t t) {
         uint32_t *c = &corners[3 * size_t(t)];
@@ -376,28 +470,36 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
     linkStart[keep] = start;
     linkCount[keep] = uint32_t(links.size()) - start;
     linkCount[drop] = 0;
-    if (links.size() > 4 * (liveTriangles * 3 + 1024)) {
+    if (links.size() > 4 * (liveTriangles * 3 + 1024))
         RebuildLinks();
-    }
-    markStamp += 2;
+    // Of the vertices around, only the edge to the kept vertex changed: it may now be their
+    // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
+    HeapRemove(drop);
+    UpdateBest(keep);
+    around.clear();
+    const uint32_t stamp = markStamp += 2;
+    mark[keep] = stamp;
     ForLiveTriangles(keep, [&](uint32_t t) {
         for (int k = 0; k < 3; ++k) {
-            const uint32_t v = corners[3 * size_t(t) + k];
-            if (v != keep && mark[v] != markStamp) {
-                mark[v] = markStamp;
-                Consider(keep, v);
+            const uint32_t w = corners[3 * size_t(t) + k];
+            if (mark[w] != stamp) {
+                mark[w] = stamp;
+                around.push_back(w);
             }
         }
     });
-}
-
-// Every collapse adds the candidates around the kept vertex and leaves older ones stale in the
-// heap: past a few per live edge they are cleared out, so memory follows the mesh.
-void Collapser::DropStaleCandidates()
-{
-    queue.erase(std::remove_if(queue.begin(), queue.end(), [this](const Candidate &c) { return IsStale(c); }),
-                queue.end());
-    std::make_heap(queue.begin(), queue.end());
+    for (const uint32_t w : around) {
+        if (refused[w] || bestTarget[w] == keep || bestTarget[w] == drop) {
+            UpdateBest(w);
+            continue;
+        }
+        double q[3], cost, error;
+        if (Placement(w, keep, q, cost, error) && cost < bestCost[w]) {
+            bestCost[w] = cost;
+            bestTarget[w] = keep;
+            HeapSet(w);
+        }
+    }
 }
 
 void Collapser::HandOver(size_t goal) const
@@ -429,18 +531,25 @@ size_t Collapser::Run()
 {
     BuildQuadricsAndLinks();
     const uint32_t vertexCount = uint32_t(positions.size() / 3);
-    for (uint32_t v = 0; v < vertexCount; ++v) {
-        markStamp += 2;
-        ForLiveTriangles(v, [&](uint32_t t) {
-            for (int k = 0; k < 3; ++k) {
-                const uint32_t u = corners[3 * size_t(t) + k];
-                if (u > v && mark[u] != markStamp) {
-                    mark[u] = markStamp;
-                    Consider(v, u);
-                }
-            }
-        });
+    // Each vertex's cheapest collapse, half of them on another thread, then the heap at once.
+    std::thread second([&] {
+        std::vector<uint32_t> marks(vertexCount, 0);
+        for (uint32_t v = vertexCount / 2; v < vertexCount; ++v)
+            BestOf(v, marks, v + 1);
+    });
+    {
+        std::vector<uint32_t> marks(vertexCount, 0);
+        for (uint32_t v = 0; v < vertexCount / 2; ++v)
+            BestOf(v, marks, v + 1);
     }
+    second.join();
+    for (uint32_t v = 0; v < vertexCount; ++v)
+        if (bestTarget[v] != Outside) {
+            heapAt[v] = uint32_t(heap.size());
+            heap.push_back({bestCost[v], v});
+        }
+    for (size_t i = heap.size() / 2; i-- > 0;)
+        SiftDown(i);
     const size_t first = liveTriangles;
     const size_t last = goals.triangleCounts.empty() ? first : goals.triangleCounts.back();
     const double maxSquared = goals.maxError * goals.maxError;
@@ -450,23 +559,20 @@ size_t Collapser::Run()
             HandOver(goal++);
             continue;
         }
-        if (queue.empty())
+        if (heap.empty())
             break;
-        std::pop_heap(queue.begin(), queue.end());
-        const Candidate top = queue.back();
-        queue.pop_back();
-        if (IsStale(top))
-            continue;
-        // Either end may be the one kept; the one whose triangles are fewer is moved.
-        uint32_t keep = top.keep, drop = top.drop;
+        const uint32_t v = heap[0].vertex;
+        uint32_t keep = v, drop = bestTarget[v];
         if (linkCount[keep] < linkCount[drop])
             std::swap(keep, drop);
         double p[3], cost, error;
-        if (!Placement(keep, drop, p, cost, error) || error > maxSquared || !CanCollapse(keep, drop, p))
+        if (!Placement(keep, drop, p, cost, error) || error > maxSquared || !CanCollapse(keep, drop, p)) {
+            // Tried again when its neighbourhood changes.
+            refused[v] = 1;
+            HeapRemove(v);
             continue;
+        }
         Collapse(keep, drop, p);
-        if (queue.size() > 6 * liveTriangles + 4096)
-            DropStaleCandidates();
         if (++collapses % 4096 == 0) {
             if (goals.cancelled && goals.cancelled())
                 return goal;

@@ -33,7 +33,8 @@ struct CollapseGoals
 // Using Quadric Error Metrics", 1997), in double precision: each vertex carries the sum of the
 // squared distances to its triangles' planes (area-weighted), each edge is collapsed to the
 // point that minimises the sum of its two vertices' quadrics (the midpoint or an end when
-// that system is singular), cheapest first. Borders keep their place by planes through each
+// that system is singular), cheapest first: each vertex keeps its cheapest collapse in a
+// heap of the vertices, and a collapse weighs again only what it changed. Borders keep their place by planes through each
 // border edge at right angles to its triangle (as Garland & Heckbert suggest); a collapse is
 // refused when it would flip or flatten a triangle, or make an edge or vertex non-manifold
 // (the link condition of Dey et al. 1999). Vertices on non-manifold edges stay where they are.
