@@ -111,7 +111,7 @@ QString QualityMarkdownReport(const QJsonObject &report)
            "Times are wall seconds on a shared machine (load average "
         << report[QLatin1String("loadAverageAtStart")].toDouble() << " at the start, "
         << report[QLatin1String("loadAverageAtEnd")].toDouble()
-        << " at the end); collapse makes every level in one run, whose time is given with the first level.\n";
+        << " at the end); collapse makes every level in one run, whose time (welding and scaling included) is given with the first level.\n";
     for (const QJsonValue &percent : report[QLatin1String("percents")].toArray()) {
         out << "\n### " << percent.toInt() << " % of the triangles kept\n\n";
         DistanceTable(out, meshes, engines, percent.toInt());
