@@ -11,15 +11,16 @@ namespace {
 
 const char *const Measures[] = {"mean", "rms", "max"};
 
-// A share of the diagonal in percent, to three significant digits without an exponent.
+// A share of the diagonal in percent, to three significant digits without an exponent;
+// below a millionth of a percent (rounding of coordinates) as 0.
 QString Percent(double share)
 {
     if (share < 0.0)
         return QStringLiteral("–");
     const double percent = share * 100.0;
-    if (percent == 0.0)
+    if (percent < 1e-6)
         return QStringLiteral("0");
-    const int decimals = std::clamp(2 - int(std::floor(std::log10(percent))), 0, 12);
+    const int decimals = std::clamp(2 - int(std::floor(std::log10(percent))), 0, 8);
     return QString::number(percent, 'f', decimals);
 }
 
