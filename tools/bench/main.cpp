@@ -4,6 +4,9 @@
 #include "BumpySphereModel.h"
 #include "GuiBench.h"
 #include "HeadlessBench.h"
+#include "QualityBench.h"
+#include "QualityReport.h"
+#include "SubdividedModel.h"
 #include "TimedApplication.h"
 #include "TorusModel.h"
 
@@ -14,8 +17,10 @@
 #include <QFile>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -40,7 +45,22 @@ const char Usage[] = R"(Usage:
   lumeno3d-bench --generate FILE.stl [--triangles N] [--bumpy-sphere]
                                          writes a Loop-subdivided torus (default 1228800
                                          triangles), or a sphere with bumps, as binary STL
+  lumeno3d-bench --generate FILE --subdivide MESH [--rounds N]
+                                         writes MESH (OFF, STL, PLY or OBJ) refined by N
+                                         rounds of Loop subdivision (default 2: 16 times
+                                         the triangles), in FILE's format
+  lumeno3d-bench --quality MESH... [--levels 50,25,10] [--samples N]
+                                         how close each reduction engine stays to the
+                                         original at each level (percent of the triangles
+                                         kept): classic, quality, vtkQuadricDecimation and
+                                         collapse (CollapseEdges, every level in one run,
+                                         timed as a whole with the first level); a
+                                         Metro-style symmetric distance over every vertex
+                                         and N random points (default 200000) per surface;
+                                         MESH is OFF or any format the program reads;
+                                         JSON on stdout
   lumeno3d-bench --report HEADLESS.json [GUI.json]
+  lumeno3d-bench --report QUALITY.json
                                          the results as Markdown tables
 )";
 
@@ -75,6 +95,56 @@ int RunGui(int argc, char *argv[], const QString &model, bool withReference)
     return report[QLatin1String("timeToDecimationFinishedSeconds")].toDouble() > 0 ? 0 : 1;
 }
 
+int GenerateSubdivided(const QStringList &arguments)
+{
+    int rounds = 2;
+    if (arguments.size() == 6 && arguments[4] == QLatin1String("--rounds"))
+        rounds = arguments[5].toInt();
+    else if (arguments.size() != 4)
+        return Fail("--generate FILE --subdivide needs MESH and optionally --rounds N");
+    if (rounds < 1 || rounds > 6)
+        return Fail("--rounds needs a number from 1 to 6");
+    const QString error = WriteSubdividedModel(arguments[1], arguments[3], rounds);
+    return error.isEmpty() ? 0 : Fail(error.toLocal8Bit().constData());
+}
+
+int RunQuality(const QStringList &arguments)
+{
+    QStringList meshes;
+    std::vector<int> levels{50, 25, 10};
+    long long samples = 200000;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--levels") && i + 1 < arguments.size()) {
+            levels.clear();
+            for (const QString &level : arguments[++i].split(QLatin1Char(','))) {
+                bool number = false;
+                levels.push_back(level.toInt(&number));
+                if (!number || levels.back() < 1 || levels.back() > 100)
+                    return Fail("--levels needs percentages from 1 to 100, separated by commas");
+            }
+            std::sort(levels.rbegin(), levels.rend());
+            levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+        } else if (arguments[i] == QLatin1String("--samples") && i + 1 < arguments.size()) {
+            bool number = false;
+            samples = arguments[++i].toLongLong(&number);
+            if (!number || samples < 0)
+                return Fail("--samples needs a number, 0 or more");
+        } else if (arguments[i].startsWith(QLatin1String("--"))) {
+            return Fail("--quality takes meshes, --levels and --samples");
+        } else {
+            meshes << arguments[i];
+        }
+    }
+    if (meshes.isEmpty())
+        return Fail("--quality needs at least one mesh");
+    QString error;
+    const QJsonObject report = RunQualityBench(meshes, levels, size_t(samples), error);
+    if (report.isEmpty())
+        return Fail(error.toLocal8Bit().constData());
+    PrintJson(report);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,6 +160,11 @@ int main(int argc, char *argv[])
         return arguments.isEmpty() ? 1 : 0;
     }
 
+    if (arguments[0] == QLatin1String("--generate") && arguments.size() >= 4
+        && arguments[2] == QLatin1String("--subdivide"))
+        return GenerateSubdivided(arguments);
+    if (arguments[0] == QLatin1String("--quality"))
+        return RunQuality(arguments);
     if (arguments[0] == QLatin1String("--generate")) {
         long long triangles = 1228800;
         bool bumpySphere = false;
@@ -113,6 +188,10 @@ int main(int argc, char *argv[])
         const QJsonObject headless = ReadJson(arguments[1]);
         if (headless.isEmpty())
             return Fail("the headless results cannot be read");
+        if (headless[QLatin1String("mode")].toString() == QLatin1String("quality")) {
+            std::fputs(QualityMarkdownReport(headless).toUtf8().constData(), stdout);
+            return 0;
+        }
         const QJsonObject gui = arguments.size() == 3 ? ReadJson(arguments[2]) : QJsonObject();
         std::fputs(MarkdownReport(headless, gui).toUtf8().constData(), stdout);
         return 0;

@@ -1,0 +1,599 @@
+#include "mesh/QuadricCollapse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace lumeno {
+
+namespace {
+
+// Border planes weigh this many times a triangle of the border edge's length squared.
+constexpr double BorderWeight = 10.0;
+
+struct Quadric
+{
+    // The symmetric matrix A, the vector b and the constant c of x'Ax + 2b'x + c, and the
+    // summed weight, by which the error becomes a mean squared distance.
+    double a00 = 0, a01 = 0, a02 = 0, a11 = 0, a12 = 0, a22 = 0;
+    double b0 = 0, b1 = 0, b2 = 0, c = 0, weight = 0;
+
+    // The plane n'x + d = 0, n of unit length.
+    void AddPlane(const double n[3], double d, double w)
+    {
+        a00 += w * n[0] * n[0], a01 += w * n[0] * n[1], a02 += w * n[0] * n[2];
+        a11 += w * n[1] * n[1], a12 += w * n[1] * n[2], a22 += w * n[2] * n[2];
+        b0 += w * n[0] * d, b1 += w * n[1] * d, b2 += w * n[2] * d;
+        c += w * d * d, weight += w;
+    }
+
+    Quadric operator+(const Quadric &o) const
+    {
+        return {a00 + o.a00, a01 + o.a01, a02 + o.a02, a11 + o.a11, a12 + o.a12, a22 + o.a22,
+                b0 + o.b0,   b1 + o.b1,   b2 + o.b2,   c + o.c,     weight + o.weight};
+    }
+
+    double Error(const double p[3]) const
+    {
+        const double x = p[0], y = p[1], z = p[2];
+        const double e = a00 * x * x + 2 * a01 * x * y + 2 * a02 * x * z + a11 * y * y + 2 * a12 * y * z + a22 * z * z +
+                         2 * (b0 * x + b1 * y + b2 * z) + c;
+        return std::max(e, 0.0);
+    }
+
+    // The point of least error; false when A is too close to singular for one to stand out
+    // (flat and cylindrical neighbourhoods).
+    bool Minimum(double p[3]) const
+    {
+        const double c00 = a11 * a22 - a12 * a12, c01 = a02 * a12 - a01 * a22, c02 = a01 * a12 - a02 * a11;
+        const double det = a00 * c00 + a01 * c01 + a02 * c02;
+        const double trace = a00 + a11 + a22;
+        if (!(std::abs(det) > 1e-9 * trace * trace * trace))
+            return false;
+        const double c11 = a00 * a22 - a02 * a02, c12 = a01 * a02 - a00 * a12, c22 = a00 * a11 - a01 * a01;
+        p[0] = -(c00 * b0 + c01 * b1 + c02 * b2) / det;
+        p[1] = -(c01 * b0 + c11 * b1 + c12 * b2) / det;
+        p[2] = -(c02 * b0 + c12 * b1 + c22 * b2) / det;
+        return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+    }
+};
+
+struct Vec
+{
+    double x, y, z;
+};
+
+Vec At(const std::vector<double> &positions, uint32_t v)
+{
+    return {positions[3 * size_t(v)], positions[3 * size_t(v) + 1], positions[3 * size_t(v) + 2]};
+}
+Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+class Collapser
+{
+public:
+    Collapser(const CollapseMesh &mesh, const CollapseGoals &goals);
+    size_t Run();
+
+private:
+    void BuildQuadricsAndLinks();
+    void RebuildLinks();
+    template <typename Visit>
+    void ForLiveTriangles(uint32_t v, Visit &&visit) const;
+    bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error) const;
+    bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
+    bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
+    void Collapse(uint32_t keep, uint32_t drop, const double p[3]);
+    void HandOver(size_t goal) const;
+
+    const CollapseGoals &goals;
+    std::vector<double> positions;
+    std::vector<uint32_t> corners;
+    std::vector<bool> triangleGone;
+    std::vector<Quadric> quadrics;
+    std::vector<uint32_t> linkStart, linkCount, links; // each vertex's triangles, some gone
+    std::vector<uint8_t> border, locked, vertexGone;
+    std::vector<uint32_t> mark;
+    uint32_t markStamp = 0;
+    // Each vertex's cheapest collapse, the vertices in a heap by it (an index into `heap` per vertex).
+    std::vector<double> bestCost;
+    struct HeapEntry
+    {
+        double cost;
+        uint32_t vertex;
+    };
+    std::vector<uint32_t> bestTarget, heapAt;
+    std::vector<HeapEntry> heap;
+    std::vector<uint8_t> refused;
+    static constexpr uint32_t Outside = UINT32_MAX;
+    void UpdateBest(uint32_t v);
+    void HeapSet(uint32_t v);
+    void HeapRemove(uint32_t v);
+    void SiftUp(size_t i);
+    void SiftDown(size_t i);
+    std::vector<uint32_t> around; // the vertices around the last collapse
+    void HeapPlace(size_t i, const HeapEntry &e)
+    {
+        heap[i] = e;
+        heapAt[e.vertex] = uint32_t(i);
+    }
+    void BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp);
+    size_t liveTriangles = 0;
+};
+
+Collapser::Collapser(const CollapseMesh &mesh, const CollapseGoals &collapseGoals)
+    : goals(collapseGoals), positions(mesh.positions), corners(mesh.corners)
+{
+    const size_t vertexCount = positions.size() / 3;
+    triangleGone.assign(corners.size() / 3, false);
+    liveTriangles = corners.size() / 3;
+    quadrics.assign(vertexCount, Quadric());
+    border.assign(vertexCount, 0);
+    locked.assign(vertexCount, 0);
+    vertexGone.assign(vertexCount, 0);
+    mark.assign(vertexCount, 0);
+    bestCost.assign(vertexCount, HUGE_VAL);
+    bestTarget.assign(vertexCount, Outside);
+    heapAt.assign(vertexCount, Outside);
+    refused.assign(vertexCount, 0);
+}
+
+void Collapser::SiftUp(size_t i)
+{
+    const HeapEntry e = heap[i];
+    while (i > 0) {
+        const size_t parent = (i - 1) / 2;
+        if (!(e.cost < heap[parent].cost))
+            break;
+        HeapPlace(i, heap[parent]);
+        i = parent;
+    }
+    HeapPlace(i, e);
+}
+
+void Collapser::SiftDown(size_t i)
+{
+    const HeapEntry e = heap[i];
+    for (;;) {
+        size_t child = 2 * i + 1;
+        if (child >= heap.size())
+            break;
+        if (child + 1 < heap.size() && heap[child + 1].cost < heap[child].cost)
+            ++child;
+        if (!(heap[child].cost < e.cost))
+            break;
+        HeapPlace(i, heap[child]);
+        i = child;
+    }
+    HeapPlace(i, e);
+}
+
+void Collapser::HeapSet(uint32_t v)
+{
+    if (heapAt[v] == Outside) {
+        heap.push_back({bestCost[v], v});
+        heapAt[v] = uint32_t(heap.size() - 1);
+        SiftUp(heap.size() - 1);
+        return;
+    }
+    const size_t i = heapAt[v];
+    const double before = heap[i].cost;
+    heap[i].cost = bestCost[v];
+    if (bestCost[v] < before)
+        SiftUp(i);
+    else
+        SiftDown(i);
+}
+
+void Collapser::HeapRemove(uint32_t v)
+{
+    const size_t i = heapAt[v];
+    if (i == Outside)
+        return;
+    heapAt[v] = Outside;
+    const HeapEntry last = heap.back();
+    heap.pop_back();
+    if (last.vertex == v)
+        return;
+    const double before = heap[i].cost;
+    HeapPlace(i, last);
+    if (last.cost < before)
+        SiftUp(i);
+    else
+        SiftDown(i);
+}
+
+// The cheapest collapse of the vertex's edges into bestCost and bestTarget.
+void Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
+{
+    bestCost[v] = HUGE_VAL;
+    bestTarget[v] = Outside;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t u = corners[3 * size_t(t) + k];
+            if (u == v || marks[u] == stamp)
+                continue;
+            marks[u] = stamp;
+            double p[3], cost, error;
+            if (Placement(v, u, p, cost, error) && cost < bestCost[v]) {
+                bestCost[v] = cost;
+                bestTarget[v] = u;
+            }
+        }
+    });
+}
+
+void Collapser::UpdateBest(uint32_t v)
+{
+    refused[v] = 0;
+    BestOf(v, mark, markStamp += 2);
+    if (bestTarget[v] == Outside)
+        HeapRemove(v);
+    else
+        HeapSet(v);
+}
+
+template <typename Visit>
+void Collapser::ForLiveTriangles(uint32_t v, Visit &&visit) const
+{
+    for (uint32_t i = linkStart[v], end = linkStart[v] + linkCount[v]; i < end; ++i)
+        if (!triangleGone[links[i]])
+            visit(links[i]);
+}
+
+void Collapser::RebuildLinks()
+{
+    const size_t vertexCount = positions.size() / 3;
+    linkCount.assign(vertexCount, 0);
+    for (size_t t = 0; t < triangleGone.size(); ++t)
+        if (!triangleGone[t])
+            for (int k = 0; k < 3; ++k)
+                ++linkCount[corners[3 * t + k]];
+    linkStart.assign(vertexCount, 0);
+    uint32_t start = 0;
+    for (size_t v = 0; v < vertexCount; ++v) {
+        linkStart[v] = start;
+        start += linkCount[v];
+        linkCount[v] = 0;
+    }
+    links.assign(start, 0);
+    links.reserve(size_t(start) * 3);
+    for (size_t t = 0; t < triangleGone.size(); ++t)
+        if (!triangleGone[t])
+            for (int k = 0; k < 3; ++k) {
+                const uint32_t v = corners[3 * t + k];
+                links[linkStart[v] + linkCount[v]++] = uint32_t(t);
+            }
+}
+
+void Collapser::BuildQuadricsAndLinks()
+{
+    for (size_t t = 0; t < triangleGone.size(); ++t) {
+        const uint32_t *c = &corners[3 * t];
+        const Vec a = At(positions, c[0]), b = At(positions, c[1]), d = At(positions, c[2]);
+        const Vec n = Cross(b - a, d - a);
+        const double length = std::sqrt(Dot(n, n));
+        if (!(length > 0))
+            continue;
+        const double unit[3] = {n.x / length, n.y / length, n.z / length};
+        const double offset = -(unit[0] * a.x + unit[1] * a.y + unit[2] * a.z);
+        for (int k = 0; k < 3; ++k)
+            quadrics[c[k]].AddPlane(unit, offset, 0.5 * length);
+    }
+    RebuildLinks();
+    // Per vertex, how many of its triangles each neighbour shares: one on a border edge, more
+    // than two on a non-manifold one. Each edge is seen from its smaller end.
+    std::vector<uint32_t> neighbours, counts;
+    for (uint32_t v = 0; v < uint32_t(positions.size() / 3); ++v) {
+        neighbours.clear();
+        counts.clear();
+        ForLiveTriangles(v, [&](uint32_t t) {
+            for (int k = 0; k < 3; ++k) {
+                const uint32_t u = corners[3 * size_t(t) + k];
+                if (u == v)
+                    continue;
+                const auto found = std::find(neighbours.begin(), neighbours.end(), u);
+                if (found == neighbours.end()) {
+                    neighbours.push_back(u);
+                    counts.push_back(1);
+                } else {
+                    ++counts[size_t(found - neighbours.begin())];
+                }
+            }
+        });
+        for (size_t i = 0; i < neighbours.size(); ++i) {
+            const uint32_t u = neighbours[i];
+            if (counts[i] > 2)
+                locked[v] = locked[u] = 1;
+            if (counts[i] != 1 || u < v)
+                continue;
+            border[v] = border[u] = 1;
+            // The plane through the edge at right angles to its one triangle.
+            uint32_t third = v;
+            ForLiveTriangles(v, [&](uint32_t t) {
+                const uint32_t *c = &corners[3 * size_t(t)];
+                if (c[0] == u || c[1] == u || c[2] == u)
+                    for (int k = 0; k < 3; ++k)
+                        if (c[k] != u && c[k] != v)
+                            third = c[k];
+            });
+            const Vec p = At(positions, v), q = At(positions, u), r = At(positions, third);
+            const Vec edge = q - p;
+            const Vec normal = Cross(edge, r - p);
+            const Vec across = Cross(edge, normal);
+            const double length = std::sqrt(Dot(across, across));
+            if (!(length > 0))
+                continue;
+            const double unit[3] = {across.x / length, across.y / length, across.z / length};
+            const double offset = -(unit[0] * p.x + unit[1] * p.y + unit[2] * p.z);
+            const double weight = BorderWeight * Dot(edge, edge);
+            quadrics[v].AddPlane(unit, offset, weight);
+            quadrics[u].AddPlane(unit, offset, weight);
+        }
+    }
+}
+
+// Where the two ends would meet, and the cost there: the quadric's value (area-weighted
+// squared distances, by which collapses are ordered, as Garland and Heckbert order them; it
+// orders a little better than the mean) and `error`, the mean squared distance. False when
+// neither end may move.
+bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error) const
+{
+    const Quadric q = quadrics[a] + quadrics[b];
+    const Vec pa = At(positions, a), pb = At(positions, b);
+    const auto settle = [&](Vec at) {
+        p[0] = at.x, p[1] = at.y, p[2] = at.z;
+        cost = q.Error(p);
+        error = q.weight > 0 ? cost / q.weight : 0.0;
+        return true;
+    };
+    if (locked[a] && locked[b])
+        return false;
+    // A vertex that may not move, or the one on the border when only one is, stays.
+    if (locked[a] || (border[a] && !border[b] && !locked[b]))
+        return settle(pa);
+    if (locked[b] || (border[b] && !border[a]))
+        return settle(pb);
+    const Vec middle = {(pa.x + pb.x) / 2, (pa.y + pb.y) / 2, (pa.z + pb.z) / 2};
+    double optimal[3];
+    if (q.Minimum(optimal)) {
+        // Not far off the edge: a nearly singular system can put its minimum far away.
+        const Vec o = {optimal[0], optimal[1], optimal[2]};
+        const Vec away = o - middle;
+        const Vec edge = pb - pa;
+        if (Dot(away, away) <= 4 * Dot(edge, edge))
+            return settle(o);
+    }
+    double best = HUGE_VAL;
+    Vec chosen = middle;
+    for (const Vec &at : {middle, pa, pb}) {
+        const double e[3] = {at.x, at.y, at.z};
+        const double value = q.Error(e);
+        if (value < best)
+            best = value, chosen = at;
+    }
+    return settle(chosen);
+}
+
+// The triangles around `moved` that do not hold `other` keep their facing once it is at p.
+bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const
+{
+    bool keeps = true;
+    const Vec to = {p[0], p[1], p[2]};
+    ForLiveTriangles(moved, [&](uint32_t t) {
+        const uint32_t *c = &corners[3 * size_t(t)];
+        if (!keeps || c[0] == other || c[1] == other || c[2] == other)
+            return;
+        Vec before[3], after[3];
+        for (int k = 0; k < 3; ++k) {
+            before[k] = At(positions, c[k]);
+            after[k] = c[k] == moved ? to : before[k];
+        }
+        const Vec n0 = Cross(before[1] - before[0], before[2] - before[0]);
+        const Vec n1 = Cross(after[1] - after[0], after[2] - after[0]);
+        // Turned by more than about 80 degrees, or without area.
+        keeps = Dot(n0, n1) > 0.2 * std::sqrt(Dot(n0, n0) * Dot(n1, n1));
+    });
+    return keeps;
+}
+
+bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
+{
+    // The link condition: the two ends share exactly the neighbours opposite their edge.
+    markStamp += 2;
+    size_t keepNeighbours = 0, triangles = 0;
+    ForLiveTriangles(keep, [&](uint32_t t) {
+        ++triangles;
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t v = corners[3 * size_t(t) + k];
+            if (v != keep && mark[v] != markStamp) {
+                mark[v] = markStamp;
+                ++keepNeighbours;
+            }
+        }
+    });
+    size_t shared = 0, common = 0, dropNeighbours = 0;
+    ForLiveTriangles(drop, [&](uint32_t t) {
+        const uint32_t *c = &corners[3 * size_t(t)];
+        ++triangles;
+        if (c[0] == keep || c[1] == keep || c[2] == keep)
+            ++shared;
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t v = c[k];
+            if (v == drop || v == keep || mark[v] == markStamp + 1)
+                continue;
+            if (mark[v] == markStamp)
+                ++common;
+            ++dropNeighbours;
+            mark[v] = markStamp + 1;
+        }
+    });
+    if (shared == 0 || common != shared)
+        return false;
+    // The last triangle of a piece stays.
+    if (triangles == 2 * shared)
+        return false;
+    // An edge across the inside between two borders would pinch the surface to one vertex.
+    if (shared == 2 && border[keep] && border[drop])
+        return false;
+    // A closed surface of four triangles would fold onto itself.
+    if (shared == 2 && keepNeighbours + dropNeighbours - 1 - common < 3)
+        return false;
+    return KeepsOrientation(keep, drop, p) && KeepsOrientation(drop, keep, p);
+}
+
+void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
+{
+    std::copy(p, p + 3, &positions[3 * size_t(keep)]);
+    quadrics[keep] = quadrics[keep] + quadrics[drop];
+    border[keep] |= border[drop];
+    vertexGone[drop] = 1;
+    const uint32_t start = uint32_t(links.size());
+    ForLiveTriangles(keep, [&](uint32_t t) {
+        uint32_t *c = &corners[3 * size_t(t)];
+        if (c[0] == drop || c[1] == drop || c[2] == drop) {
+            triangleGone[t] = true;
+            --liveTriangles;
+        } else {
+            links.push_back(t);
+        }
+    });
+    ForLiveTriangles(drop, [&](uint32_t t) {
+        uint32_t *c = &corners[3 * size_t(t)];
+        for (int k = 0; k < 3; ++k)
+            if (c[k] == drop)
+                c[k] = keep;
+        links.push_back(t);
+    });
+    linkStart[keep] = start;
+    linkCount[keep] = uint32_t(links.size()) - start;
+    linkCount[drop] = 0;
+    if (links.size() > 4 * (liveTriangles * 3 + 1024))
+        RebuildLinks();
+    // Of the vertices around, only the edge to the kept vertex changed: it may now be their
+    // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
+    HeapRemove(drop);
+    UpdateBest(keep);
+    around.clear();
+    const uint32_t stamp = markStamp += 2;
+    mark[keep] = stamp;
+    ForLiveTriangles(keep, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t w = corners[3 * size_t(t) + k];
+            if (mark[w] != stamp) {
+                mark[w] = stamp;
+                around.push_back(w);
+            }
+        }
+    });
+    for (const uint32_t w : around) {
+        if (refused[w] || bestTarget[w] == keep || bestTarget[w] == drop) {
+            UpdateBest(w);
+            continue;
+        }
+        double q[3], cost, error;
+        if (Placement(w, keep, q, cost, error) && cost < bestCost[w]) {
+            bestCost[w] = cost;
+            bestTarget[w] = keep;
+            HeapSet(w);
+        }
+    }
+}
+
+void Collapser::HandOver(size_t goal) const
+{
+    if (!goals.reached)
+        return;
+    CollapseMesh mesh;
+    std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
+    mesh.corners.resize(liveTriangles * 3);
+    mesh.positions.resize(positions.size()); // at most every vertex
+    size_t corner = 0, vertices = 0;
+    for (size_t t = 0; t < triangleGone.size(); ++t) {
+        if (triangleGone[t])
+            continue;
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t v = corners[3 * t + k];
+            if (newIndex[v] == UINT32_MAX) {
+                newIndex[v] = uint32_t(vertices);
+                std::copy_n(&positions[3 * size_t(v)], 3, &mesh.positions[3 * vertices++]);
+            }
+            mesh.corners[corner++] = newIndex[v];
+        }
+    }
+    mesh.positions.resize(3 * vertices);
+    goals.reached(goal, mesh);
+}
+
+size_t Collapser::Run()
+{
+    BuildQuadricsAndLinks();
+    const uint32_t vertexCount = uint32_t(positions.size() / 3);
+    // Each vertex's cheapest collapse, half of them on another thread, then the heap at once.
+    std::thread second([&] {
+        std::vector<uint32_t> marks(vertexCount, 0);
+        for (uint32_t v = vertexCount / 2; v < vertexCount; ++v)
+            BestOf(v, marks, v + 1);
+    });
+    {
+        std::vector<uint32_t> marks(vertexCount, 0);
+        for (uint32_t v = 0; v < vertexCount / 2; ++v)
+            BestOf(v, marks, v + 1);
+    }
+    second.join();
+    for (uint32_t v = 0; v < vertexCount; ++v)
+        if (bestTarget[v] != Outside) {
+            heapAt[v] = uint32_t(heap.size());
+            heap.push_back({bestCost[v], v});
+        }
+    for (size_t i = heap.size() / 2; i-- > 0;)
+        SiftDown(i);
+    const size_t first = liveTriangles;
+    const size_t last = goals.triangleCounts.empty() ? first : goals.triangleCounts.back();
+    const double maxSquared = goals.maxError * goals.maxError;
+    size_t goal = 0, collapses = 0;
+    while (goal < goals.triangleCounts.size()) {
+        if (liveTriangles <= goals.triangleCounts[goal]) {
+            HandOver(goal++);
+            continue;
+        }
+        if (heap.empty())
+            break;
+        const uint32_t v = heap[0].vertex;
+        uint32_t keep = v, drop = bestTarget[v];
+        if (linkCount[keep] < linkCount[drop])
+            std::swap(keep, drop);
+        double p[3], cost, error;
+        if (!Placement(keep, drop, p, cost, error) || error > maxSquared || !CanCollapse(keep, drop, p)) {
+            // Tried again when its neighbourhood changes.
+            refused[v] = 1;
+            HeapRemove(v);
+            continue;
+        }
+        Collapse(keep, drop, p);
+        if (++collapses % 4096 == 0) {
+            if (goals.cancelled && goals.cancelled())
+                return goal;
+            if (goals.progress && first > last)
+                goals.progress(double(first - liveTriangles) / double(first - last));
+        }
+    }
+    // Nothing more can go: the remaining goals get the mesh as it is.
+    while (goal < goals.triangleCounts.size())
+        HandOver(goal++);
+    return goal;
+}
+
+} // namespace
+
+size_t CollapseEdges(const CollapseMesh &mesh, const CollapseGoals &goals)
+{
+    if (mesh.corners.empty())
+        return 0;
+    Collapser collapser(mesh, goals);
+    return collapser.Run();
+}
+
+} // namespace lumeno

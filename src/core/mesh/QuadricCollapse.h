@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace lumeno {
+
+// An indexed triangle mesh whose vertices are welded by position, in a box of about unit size
+// (the errors below are lengths in that box).
+struct CollapseMesh
+{
+    std::vector<double> positions; // x, y, z per vertex
+    std::vector<uint32_t> corners; // three vertices per triangle
+    size_t Triangles() const { return corners.size() / 3; }
+};
+
+struct CollapseGoals
+{
+    // The triangle counts to stop at on the way, largest first: the mesh is handed to
+    // `reached` as soon as it has that many triangles or fewer.
+    std::vector<size_t> triangleCounts;
+    // No collapse whose error (the distance its quadric measures) exceeds this is made.
+    double maxError = 1e300;
+    std::function<void(size_t goal, const CollapseMesh &mesh)> reached;
+    // Polled every few thousand collapses; true ends the run.
+    std::function<bool()> cancelled;
+    // Told the share of the last goal's collapses made so far.
+    std::function<void(double)> progress;
+};
+
+// Greedy edge collapse by quadric error metrics (Garland & Heckbert, "Surface Simplification
+// Using Quadric Error Metrics", 1997), in double precision: each vertex carries the sum of the
+// squared distances to its triangles' planes (area-weighted), each edge is collapsed to the
+// point that minimises the sum of its two vertices' quadrics (the midpoint or an end when
+// that system is singular), cheapest first: each vertex keeps its cheapest collapse in a
+// heap of the vertices, and a collapse weighs again only what it changed. Borders keep their place by planes through each
+// border edge at right angles to its triangle (as Garland & Heckbert suggest); a collapse is
+// refused when it would flip or flatten a triangle, or make an edge or vertex non-manifold
+// (the link condition of Dey et al. 1999). Vertices on non-manifold edges stay where they are.
+// Each goal's mesh is exactly what a run to that goal alone would give, so one run makes
+// every level. Returns the number of goals reached.
+size_t CollapseEdges(const CollapseMesh &mesh, const CollapseGoals &goals);
+
+} // namespace lumeno

@@ -1,0 +1,166 @@
+// The edge collapse on tiny hand-built meshes whose simplest form is known exactly.
+#include "TestSupport.h"
+
+#include "mesh/QuadricCollapse.h"
+
+#include <QtTest>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+
+using lumeno::CollapseMesh;
+
+namespace {
+
+using Point = std::array<double, 3>;
+
+// An n × n grid of squares over [0, 1]², two triangles each, facing +z, at the heights given.
+template <typename Height>
+CollapseMesh Grid(int n, Height height)
+{
+    CollapseMesh mesh;
+    for (int j = 0; j <= n; ++j)
+        for (int i = 0; i <= n; ++i) {
+            const double x = double(i) / n, y = double(j) / n;
+            mesh.positions.insert(mesh.positions.end(), {x, y, height(x, y)});
+        }
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) {
+            const uint32_t a = uint32_t(j * (n + 1) + i), b = a + 1, c = a + uint32_t(n) + 1, d = c + 1;
+            mesh.corners.insert(mesh.corners.end(), {a, b, d, a, d, c});
+        }
+    return mesh;
+}
+
+// A closed cube of side 1 around the origin, each face an n × n grid, facing outwards.
+CollapseMesh Cube(int n)
+{
+    CollapseMesh mesh;
+    std::map<Point, uint32_t> index;
+    const auto vertex = [&](Point p) {
+        const auto found = index.emplace(p, uint32_t(index.size()));
+        if (found.second)
+            mesh.positions.insert(mesh.positions.end(), p.begin(), p.end());
+        return found.first->second;
+    };
+    for (int axis = 0; axis < 3; ++axis)
+        for (const double side : {-0.5, 0.5})
+            for (int j = 0; j < n; ++j)
+                for (int i = 0; i < n; ++i) {
+                    const auto at = [&](int u, int v) {
+                        Point p;
+                        p[size_t(axis)] = side;
+                        p[size_t(axis + 1) % 3] = -0.5 + double(u) / n;
+                        p[size_t(axis + 2) % 3] = -0.5 + double(v) / n;
+                        return vertex(p);
+                    };
+                    const uint32_t a = at(i, j), b = at(i + 1, j), c = at(i, j + 1), d = at(i + 1, j + 1);
+                    if (side > 0)
+                        mesh.corners.insert(mesh.corners.end(), {a, b, d, a, d, c});
+                    else
+                        mesh.corners.insert(mesh.corners.end(), {a, d, b, a, c, d});
+                }
+    return mesh;
+}
+
+// The meshes handed over, by goal.
+std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<size_t> triangleCounts)
+{
+    std::map<size_t, CollapseMesh> reached;
+    lumeno::CollapseGoals goals;
+    goals.triangleCounts = std::move(triangleCounts);
+    goals.reached = [&reached](size_t goal, const CollapseMesh &result) { reached[goal] = result; };
+    lumeno::CollapseEdges(mesh, goals);
+    return reached;
+}
+
+std::set<Point> Places(const CollapseMesh &mesh)
+{
+    std::set<Point> places;
+    for (size_t i = 0; i < mesh.positions.size(); i += 3)
+        places.insert({std::round(mesh.positions[i] * 1e9) / 1e9, std::round(mesh.positions[i + 1] * 1e9) / 1e9,
+                       std::round(mesh.positions[i + 2] * 1e9) / 1e9});
+    return places;
+}
+
+Point Normal(const CollapseMesh &mesh, size_t triangle)
+{
+    const double *p[3];
+    for (int k = 0; k < 3; ++k)
+        p[k] = &mesh.positions[3 * size_t(mesh.corners[3 * triangle + size_t(k)])];
+    const double a[3] = {p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
+    const double b[3] = {p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+} // namespace
+
+class QuadricCollapseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Flat, every inner vertex and every border vertex but the corners can go at no cost.
+    void aFlatGridCollapsesToItsCorners()
+    {
+        const CollapseMesh grid = Grid(10, [](double, double) { return 0.0; });
+        const CollapseMesh square = Collapse(grid, {2})[0];
+        QCOMPARE(square.Triangles(), size_t(2));
+        QCOMPARE(Places(square), (std::set<Point>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}}));
+        for (size_t t = 0; t < 2; ++t)
+            QVERIFY(Normal(square, t)[2] > 0);
+    }
+
+    // The corners are where three planes meet, the edges where two do: nothing else is kept,
+    // and a closed surface goes no further than four triangles.
+    void aCubeKeepsItsCornersAndEdges()
+    {
+        std::map<size_t, CollapseMesh> reached = Collapse(Cube(6), {12, 0});
+        QCOMPARE(reached[0].Triangles(), size_t(12));
+        std::set<Point> corners;
+        for (const double x : {-0.5, 0.5})
+            for (const double y : {-0.5, 0.5})
+                for (const double z : {-0.5, 0.5})
+                    corners.insert({x, y, z});
+        QCOMPARE(Places(reached[0]), corners);
+        QCOMPARE(reached[1].Triangles(), size_t(4));
+    }
+
+    // On a saddle every triangle faces up; none of those left may face down.
+    void noTriangleFlipsOnASaddle()
+    {
+        const CollapseMesh saddle = Grid(30, [](double x, double y) { return (x - 0.5) * (x - 0.5) - (y - 0.5) * (y - 0.5); });
+        const CollapseMesh reduced = Collapse(saddle, {saddle.Triangles() / 20})[0];
+        QVERIFY(reduced.Triangles() <= saddle.Triangles() / 20);
+        for (size_t t = 0; t < reduced.Triangles(); ++t) {
+            const Point n = Normal(reduced, t);
+            QVERIFY2(n[2] > 0.2 * std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]), qPrintable(QString::number(t)));
+        }
+    }
+
+    // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
+    // skipped where the mesh cannot shrink further.
+    void everyGoalIsTheMeshOfARunToItAlone()
+    {
+        const CollapseMesh bumpy = Grid(24, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        const size_t triangles = bumpy.Triangles();
+        std::vector<size_t> counts;
+        for (int percent = 90; percent >= 10; percent -= 10)
+            counts.push_back(triangles * size_t(percent) / 100);
+        counts.push_back(0);
+        const std::map<size_t, CollapseMesh> all = Collapse(bumpy, counts);
+        QCOMPARE(all.size(), counts.size());
+        for (size_t goal = 0; goal + 1 < counts.size(); ++goal) {
+            QVERIFY(all.at(goal).Triangles() <= counts[goal] && all.at(goal).Triangles() + 2 >= counts[goal]);
+            const CollapseMesh alone = Collapse(bumpy, {counts[goal]})[0];
+            QCOMPARE(alone.corners, all.at(goal).corners);
+            QCOMPARE(alone.positions, all.at(goal).positions);
+        }
+        QVERIFY(all.at(counts.size() - 1).Triangles() >= 1); // a piece keeps a triangle at least
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(QuadricCollapseTest)
+#include "test_quadric_collapse.moc"

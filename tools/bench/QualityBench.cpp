@@ -1,0 +1,162 @@
+#include "QualityBench.h"
+
+#include "CollapseLevels.h"
+#include "MetroDistance.h"
+#include "OffModel.h"
+
+#include "io/ModelReader.h"
+#include "mesh/Reducer.h"
+#include "mesh/TriangleCleanup.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include <vtkQuadricDecimation.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+void Note(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+double LoadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').first().toDouble() : -1.0;
+}
+
+} // namespace
+
+vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0) {
+        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        if (!read.model)
+            error = path + QStringLiteral(": ") + lumeno::ReadFailureText(read);
+        return read.model;
+    }
+    OffReading read = ReadOffModel(path);
+    if (!read.model) {
+        error = read.error;
+        return nullptr;
+    }
+    // As the program's own reading does: repeated triangles dropped.
+    vtkSmartPointer<vtkPolyData> model = lumeno::CleanTriangles(read.model).model;
+    if (!model || !lumeno::IsModelUsable(model)) {
+        error = path + QStringLiteral(": the mesh has no usable triangles");
+        return nullptr;
+    }
+    return model;
+}
+
+namespace {
+
+vtkSmartPointer<vtkPolyData> VtkQuadric(vtkPolyData *model, double share)
+{
+    auto decimate = vtkSmartPointer<vtkQuadricDecimation>::New();
+    decimate->SetInputData(model);
+    decimate->SetTargetReduction(1.0 - share);
+    decimate->Update();
+    vtkSmartPointer<vtkPolyData> result = decimate->GetOutput();
+    return result;
+}
+
+QJsonObject Entry(vtkPolyData *result, double seconds, const MetroMeter &meter)
+{
+    QJsonObject entry{{QStringLiteral("seconds"), seconds},
+                      {QStringLiteral("triangles"), result ? qint64(result->GetNumberOfPolys()) : -1}};
+    const MetroDistance distance = result ? meter.Measure(result) : MetroDistance();
+    entry.insert(QStringLiteral("mean"), distance.mean);
+    entry.insert(QStringLiteral("rms"), distance.rms);
+    entry.insert(QStringLiteral("max"), distance.maximum);
+    entry.insert(QStringLiteral("samples"), qint64(distance.samples));
+    return entry;
+}
+
+QJsonObject MeasureMesh(const QString &path, vtkPolyData *model, const std::vector<int> &levels, size_t samples)
+{
+    const qint64 triangles = model->GetNumberOfPolys();
+    Note(QStringLiteral("%1: %2 triangles, sampling").arg(QFileInfo(path).fileName()).arg(triangles));
+    const MetroMeter meter(model, samples);
+    std::vector<QJsonObject> engines(levels.size());
+
+    QElapsedTimer clock;
+    for (size_t l = 0; l < levels.size(); ++l) {
+        const double share = levels[l] / 100.0;
+        for (lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Classic, lumeno::ReductionEngine::Quality}) {
+            const QString key = lumeno::EngineKey(engine);
+            Note(QStringLiteral("  %1 % %2").arg(levels[l]).arg(key));
+            clock.start();
+            const vtkSmartPointer<vtkPolyData> result = lumeno::MakeReducer(engine)->KeepShare(model, share, {});
+            engines[l].insert(key, Entry(result, clock.nsecsElapsed() / 1e9, meter));
+        }
+        Note(QStringLiteral("  %1 % vtkQuadric").arg(levels[l]));
+        clock.start();
+        const vtkSmartPointer<vtkPolyData> result = VtkQuadric(model, share);
+        engines[l].insert(QStringLiteral("vtkQuadric"), Entry(result, clock.nsecsElapsed() / 1e9, meter));
+    }
+
+    // One run makes every level: its time is the whole run's (welding, scaling and the VTK models
+    // included, as the other engines' times include theirs), given with the first level.
+    Note(QStringLiteral("  collapse, every level in one run"));
+    std::vector<size_t> goals;
+    for (int level : levels)
+        goals.push_back(size_t(std::llround(triangles * (level / 100.0))));
+    clock.start();
+    const std::vector<vtkSmartPointer<vtkPolyData>> collapsed = CollapseLevels(model, goals);
+    const double collapseSeconds = clock.nsecsElapsed() / 1e9;
+    for (size_t l = 0; l < levels.size(); ++l) {
+        QJsonObject entry = Entry(collapsed[l], l == 0 ? collapseSeconds : 0.0, meter);
+        if (l > 0)
+            entry.remove(QStringLiteral("seconds"));
+        engines[l].insert(QStringLiteral("collapse"), entry);
+    }
+
+    QJsonArray results;
+    for (size_t l = 0; l < levels.size(); ++l)
+        results.append(QJsonObject{{QStringLiteral("percent"), levels[l]},
+                                   {QStringLiteral("goalTriangles"), qint64(goals[l])},
+                                   {QStringLiteral("engines"), engines[l]}});
+    return {{QStringLiteral("name"), QFileInfo(path).completeBaseName()},
+            {QStringLiteral("path"), path},
+            {QStringLiteral("triangles"), triangles},
+            {QStringLiteral("vertices"), qint64(model->GetNumberOfPoints())},
+            {QStringLiteral("diagonal"), model->GetLength()},
+            {QStringLiteral("levels"), results}};
+}
+
+} // namespace
+
+QJsonObject RunQualityBench(const QStringList &meshes, const std::vector<int> &levels, size_t samples, QString &error)
+{
+    QJsonArray percents;
+    for (int level : levels)
+        percents.append(level);
+    QJsonObject report{{QStringLiteral("mode"), QStringLiteral("quality")},
+                       {QStringLiteral("loadAverageAtStart"), LoadAverage()},
+                       {QStringLiteral("samplesPerSurface"), qint64(samples)},
+                       {QStringLiteral("percents"), percents},
+                       {QStringLiteral("engines"),
+                        QJsonArray{QStringLiteral("classic"), QStringLiteral("quality"), QStringLiteral("vtkQuadric"),
+                                   QStringLiteral("collapse")}},
+                       {QStringLiteral("collapseSeconds"),
+                        QStringLiteral("one run for every level (welding and scaling included), given with the first level")}};
+    QJsonArray measured;
+    for (const QString &path : meshes) {
+        const vtkSmartPointer<vtkPolyData> model = ReadBenchMesh(path, error);
+        if (!model)
+            return {};
+        measured.append(MeasureMesh(path, model, levels, samples));
+    }
+    report.insert(QStringLiteral("meshes"), measured);
+    report.insert(QStringLiteral("loadAverageAtEnd"), LoadAverage());
+    return report;
+}
