@@ -1,6 +1,7 @@
 #include "HeadlessBench.h"
 
 #include "BareReference.h"
+#include "BenchNotes.h"
 #include "PhaseClock.h"
 #include "ResidentMemory.h"
 
@@ -28,19 +29,6 @@
 #include <thread>
 
 namespace {
-
-void Note(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
-
-// The machine's one-minute load average: above its two cores, wall times are stretched.
-double LoadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').first().toDouble() : -1.0;
-}
 
 vtkSmartPointer<vtkPolyData> CoreRead(const QString &path)
 {

@@ -1,5 +1,6 @@
 #include "QualityBench.h"
 
+#include "BenchNotes.h"
 #include "CollapseLevels.h"
 #include "MetroDistance.h"
 #include "OffModel.h"
@@ -18,21 +19,6 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-void Note(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
-
-double LoadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').first().toDouble() : -1.0;
-}
-
-} // namespace
 
 vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error)
 {
