@@ -82,7 +82,7 @@ private:
     void RebuildLinks();
     template <typename Visit>
     void ForLiveTriangles(uint32_t v, Visit &&visit) const;
-    bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error) const;
+    bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
@@ -340,7 +340,7 @@ void Collapser::BuildQuadricsAndLinks()
 // squared distances, by which collapses are ordered, as Garland and Heckbert order them; it
 // orders a little better than the mean) and `error`, the mean squared distance. False when
 // neither end may move.
-bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error) const
+bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume) const
 {
     const Quadric q = quadrics[a] + quadrics[b];
     const Vec pa = At(positions, a), pb = At(positions, b);
@@ -359,8 +359,9 @@ bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, dou
         return settle(pb);
     const Vec middle = {(pa.x + pb.x) / 2, (pa.y + pb.y) / 2, (pa.z + pb.z) / 2};
     double optimal[3];
-    // Keeping the volume comes first; where that leaves no single point, the quadric alone.
-    if (VolumeKeepingMinimum(a, b, q, optimal) || q.Minimum(optimal)) {
+    // Keeping the volume comes first for the collapse made; where that leaves no single point,
+    // and for weighing candidates (a sixth of the time, as close), the quadric alone.
+    if ((keepVolume && VolumeKeepingMinimum(a, b, q, optimal)) || q.Minimum(optimal)) {
         // Not far off the edge: a nearly singular system can put its minimum far away.
         const Vec o = {optimal[0], optimal[1], optimal[2]};
         const Vec away = o - middle;
@@ -623,7 +624,7 @@ size_t Collapser::Run()
         if (linkCount[keep] < linkCount[drop])
             std::swap(keep, drop);
         double p[3], cost, error;
-        if (!Placement(keep, drop, p, cost, error) || error > maxSquared || !CanCollapse(keep, drop, p)) {
+        if (!Placement(keep, drop, p, cost, error, true) || error > maxSquared || !CanCollapse(keep, drop, p)) {
             // Tried again when its neighbourhood changes.
             refused[v] = 1;
             HeapRemove(v);

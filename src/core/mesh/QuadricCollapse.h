@@ -34,7 +34,8 @@ struct CollapseGoals
 // squared distances to its triangles' planes (area-weighted). Each edge is collapsed to the
 // point of least quadric among those that keep the enclosed volume (Lindstrom & Turk, "Fast
 // and Memory Efficient Polygonal Simplification", 1998: 4-12 % closer on average on scanned
-// and CAD meshes than the unconstrained point), or to the unconstrained point, or to the
+// and CAD meshes than the unconstrained point; candidates are weighed at the unconstrained
+// point, which costs a sixth of the time), or to the unconstrained point, or to the
 // midpoint or an end where those systems are singular. Cheapest first: each vertex keeps its
 // cheapest collapse in a heap of the vertices, and a collapse weighs again only what it
 // changed. Borders keep their place by planes through each border edge at right angles to its
