@@ -1,66 +1,35 @@
 #include "CollapseLevels.h"
 
+#include "mesh/PointPlaces.h"
 #include "mesh/QuadricCollapse.h"
+#include "mesh/UnitBox.h"
 
 #include <vtkCellArray.h>
 #include <vtkPoints.h>
 
-#include <array>
-#include <cmath>
-#include <cstring>
-#include <unordered_map>
-
-namespace {
-
-struct PositionHash
-{
-    size_t operator()(const std::array<double, 3> &p) const
-    {
-        size_t hash = 0;
-        for (double value : p) {
-            uint64_t bits;
-            std::memcpy(&bits, &value, sizeof bits);
-            hash = (hash ^ bits) * 0x100000001b3ULL;
-        }
-        return hash ^ (hash >> 29);
-    }
-};
-
-} // namespace
-
 std::vector<vtkSmartPointer<vtkPolyData>> CollapseLevels(vtkPolyData *model, const std::vector<size_t> &goals)
 {
     std::vector<vtkSmartPointer<vtkPolyData>> levels(goals.size());
-    double bounds[6];
-    model->GetBounds(bounds);
-    const double center[3] = {(bounds[0] + bounds[1]) / 2, (bounds[2] + bounds[3]) / 2, (bounds[4] + bounds[5]) / 2};
-    const double size = model->GetLength();
-    if (!(size > 0.0))
+    if (!(model->GetLength() > 0.0))
         return levels;
-
-    // Welded by position: a point repeated (as an STL file repeats every corner) is one vertex.
+    // In a box of unit diagonal, welded by position: a point repeated (as an STL file repeats
+    // every corner) is one vertex.
+    const lumeno::UnitBox box(model);
+    const vtkSmartPointer<vtkPolyData> unit = box.Normalised(model);
+    vtkIdType places = 0;
+    const std::vector<vtkIdType> placeOf = lumeno::PlaceOfEachPoint(unit->GetPoints(), places);
     lumeno::CollapseMesh mesh;
-    std::unordered_map<std::array<double, 3>, uint32_t, PositionHash> welded;
-    std::vector<uint32_t> vertexOf(size_t(model->GetNumberOfPoints()));
-    for (vtkIdType p = 0; p < model->GetNumberOfPoints(); ++p) {
-        std::array<double, 3> at;
-        model->GetPoint(p, at.data());
-        for (double &value : at)
-            value += 0.0; // -0 and +0 are one place
-        const auto found = welded.try_emplace(at, uint32_t(welded.size()));
-        if (found.second)
-            for (int axis = 0; axis < 3; ++axis)
-                mesh.positions.push_back((at[axis] - center[axis]) / size);
-        vertexOf[size_t(p)] = found.first->second;
-    }
-    welded = {};
+    mesh.positions.resize(3 * size_t(places));
+    for (vtkIdType p = 0; p < unit->GetNumberOfPoints(); ++p)
+        unit->GetPoint(p, &mesh.positions[3 * size_t(placeOf[size_t(p)])]);
+    const auto vertexOf = [&placeOf](vtkIdType id) { return uint32_t(placeOf[size_t(id)]); };
     vtkCellArray *polys = model->GetPolys();
     mesh.corners.reserve(size_t(polys->GetNumberOfCells()) * 3);
     vtkIdType count = 0;
     const vtkIdType *ids = nullptr;
     for (polys->InitTraversal(); polys->GetNextCell(count, ids);) {
         for (vtkIdType k = 1; k + 1 < count; ++k) {
-            const uint32_t a = vertexOf[size_t(ids[0])], b = vertexOf[size_t(ids[k])], c = vertexOf[size_t(ids[k + 1])];
+            const uint32_t a = vertexOf(ids[0]), b = vertexOf(ids[k]), c = vertexOf(ids[k + 1]);
             if (a != b && b != c && a != c)
                 mesh.corners.insert(mesh.corners.end(), {a, b, c});
         }
@@ -75,7 +44,7 @@ std::vector<vtkSmartPointer<vtkPolyData>> CollapseLevels(vtkPolyData *model, con
         points->SetNumberOfPoints(vertices);
         for (vtkIdType v = 0; v < vertices; ++v) {
             const double *p = &reduced.positions[3 * size_t(v)];
-            points->SetPoint(v, p[0] * size + center[0], p[1] * size + center[1], p[2] * size + center[2]);
+            points->SetPoint(v, p);
         }
         auto triangles = vtkSmartPointer<vtkCellArray>::New();
         triangles->AllocateExact(vtkIdType(reduced.Triangles()), vtkIdType(reduced.corners.size()));
@@ -86,7 +55,7 @@ std::vector<vtkSmartPointer<vtkPolyData>> CollapseLevels(vtkPolyData *model, con
         auto level = vtkSmartPointer<vtkPolyData>::New();
         level->SetPoints(points);
         level->SetPolys(triangles);
-        levels[goal] = level;
+        levels[goal] = box.Restored(level);
     };
     lumeno::CollapseEdges(mesh, run);
     return levels;

@@ -2,6 +2,7 @@
 
 #include "io/ModelReader.h"
 #include "mesh/PointAttributes.h"
+#include "mesh/PointPlaces.h"
 #include "mesh/UnitBox.h"
 
 #include <vtkCellArray.h>
@@ -31,35 +32,21 @@ struct PositionWelding
 
 PositionWelding WeldedByPosition(vtkPolyData *model)
 {
-    // The points sorted by place: those at one place follow each other.
     PositionWelding welding;
     const vtkIdType count = model->GetNumberOfPoints();
     vtkPoints *modelPoints = model->GetPoints();
-    const auto place = [modelPoints](vtkIdType id) {
-        std::array<double, 3> p;
-        modelPoints->GetPoint(id, p.data());
-        return p;
-    };
-    std::vector<vtkIdType> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), vtkIdType(0));
-    std::sort(order.begin(), order.end(), [&place](vtkIdType a, vtkIdType b) { return place(a) < place(b); });
-    welding.weldedPoint.resize(size_t(count));
     vtkIdType places = 0;
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && place(order[i]) != place(order[i - 1]))
-            ++places;
-        welding.weldedPoint[size_t(order[i])] = places;
-    }
-    if (count == 0 || places + 1 == count) { // no two at one place: the model itself
+    welding.weldedPoint = PlaceOfEachPoint(modelPoints, places);
+    if (places == count) { // no two at one place: the model itself
         std::iota(welding.weldedPoint.begin(), welding.weldedPoint.end(), vtkIdType(0));
         welding.welded = model;
         return welding;
     }
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataTypeToDouble();
-    points->SetNumberOfPoints(places + 1);
+    points->SetNumberOfPoints(places);
     for (vtkIdType i = 0; i < count; ++i)
-        points->SetPoint(welding.weldedPoint[size_t(i)], place(i).data());
+        points->SetPoint(welding.weldedPoint[size_t(i)], modelPoints->GetPoint(i));
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     std::vector<vtkIdType> corners;
     auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
