@@ -1,12 +1,16 @@
 #include "mesh/QualityReducer.h"
 
+#include "mesh/CollapseSimplifier.h"
 #include "mesh/DetachedJobs.h"
+#include "mesh/PointAttributes.h"
 #include "mesh/QualitySimplifier.h"
 #include "mesh/ReductionProgress.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <vector>
 #include <new>
 #include <optional>
 #include <thread>
@@ -46,6 +50,19 @@ std::optional<Corners> Await(Simplification simplification, const ReductionContr
     return job.Await(0, control.cancelled);
 }
 
+// Models whose points carry nothing but positions go through our own edge collapse: all
+// levels in one run, closer than meshoptimizer. Colours, normals and texture coordinates
+// (and their seams) stay with meshoptimizer for now.
+bool CollapsesItself(vtkPolyData *model)
+{
+    return !AttributesOf(model).Any();
+}
+
+size_t TargetTriangles(double share, size_t triangles)
+{
+    return size_t(std::clamp(share, 0.0, 1.0) * double(triangles) + 0.5);
+}
+
 } // namespace
 
 QualityReducer::QualityReducer(int threadCount)
@@ -55,6 +72,8 @@ QualityReducer::QualityReducer(int threadCount)
 
 int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
 {
+    if (CollapsesItself(model))
+        return CollapseLevels(model, receiver, control);
     ReductionProgress progress(control);
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
@@ -94,9 +113,68 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
     return handedOver;
 }
 
+int QualityReducer::CollapseLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
+{
+    ReductionProgress progress(control);
+    progress.Tell(0.0);
+    std::optional<CollapseSimplifier> simplifier;
+    try {
+        simplifier.emplace(model);
+    } catch (const std::bad_alloc &) {
+        return 0;
+    }
+    if (progress.Cancelled())
+        return 0;
+    progress.Tell(WeldingShare);
+    std::vector<size_t> counts;
+    for (const DecimationLevel &level : DecimationLevels)
+        counts.push_back(TargetTriangles(level.Share(), simplifier->Triangles()));
+    int handedOver = 0;
+    if (receiver.starting)
+        receiver.starting(0);
+    try {
+        simplifier->Run(
+            counts, HUGE_VAL,
+            [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
+                if (progress.Cancelled() || made->GetNumberOfPolys() == 0)
+                    return;
+                progress.Tell(WeldingShare + (1.0 - WeldingShare) * double(level + 1) / LevelCount);
+                if (receiver.ready)
+                    receiver.ready(int(level), made);
+                ++handedOver;
+                if (level + 1 < size_t(LevelCount) && receiver.starting && !progress.Cancelled())
+                    receiver.starting(int(level) + 1);
+            },
+            [&progress] { return progress.Cancelled(); },
+            [&progress, &handedOver](double fraction) {
+                progress.Tell(WeldingShare + (1.0 - WeldingShare) * std::max(fraction, double(handedOver) / LevelCount));
+            });
+    } catch (const std::bad_alloc &) {
+    }
+    return handedOver;
+}
+
 vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, double share,
                                                        const ReductionControl &control)
 {
+    if (CollapsesItself(model)) {
+        ReductionProgress progress(control);
+        progress.Tell(0.0);
+        try {
+            const CollapseSimplifier simplifier(model);
+            vtkSmartPointer<vtkPolyData> result;
+            simplifier.Run({TargetTriangles(share, simplifier.Triangles())}, HUGE_VAL,
+                           [&result](size_t, const vtkSmartPointer<vtkPolyData> &made) { result = made; },
+                           [&progress] { return progress.Cancelled(); },
+                           [&progress](double fraction) { progress.Tell(fraction); });
+            if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+                return nullptr;
+            progress.Tell(1.0);
+            return result;
+        } catch (const std::bad_alloc &) {
+            return nullptr;
+        }
+    }
     ReductionProgress progress(control);
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)

@@ -22,6 +22,8 @@ public:
                                              const DeviationMeter *meter = nullptr) override;
 
 private:
+    int CollapseLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control);
+
     int threads;
 };
 
