@@ -268,16 +268,17 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
     }
 
-    // 300 triangles on one edge cannot be reduced by the quality engine: a result far above
-    // the share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
+    // A closed tetrahedron cannot be reduced by the quality engine: a result far above the
+    // share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
     void sharesNotReachedAreReported()
     {
-        const QString fan = Folder(QStringLiteral("share")) + QStringLiteral("/fan.stl");
-        QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), fan));
+        const QString tetrahedron = Folder(QStringLiteral("share")) + QStringLiteral("/tetra.ply");
+        QFile::remove(tetrahedron);
+        QVERIFY(QFile::copy(testing::DataFile(QStringLiteral("tetra_ascii.ply")), tetrahedron));
         const QString out = Folder(QStringLiteral("share/out"));
-        const auto warning = [&fan](const QString &output, int percent) {
+        const auto warning = [&tetrahedron](const QString &output, int percent) {
             return QStringLiteral("lumeno3d-cli: warning: %1 keeps 100% of the triangles of %2, not the %3% asked: "
-                                  "the model cannot be reduced that far.").arg(output, fan).arg(percent);
+                                  "the model cannot be reduced that far.").arg(output, tetrahedron).arg(percent);
         };
         const auto check = [](const QStringList &arguments, const QStringList &warnings) {
             const CliRun run = RunCli(arguments + QStringList{"--json", "-q", "--engine", "quality"});
@@ -290,9 +291,9 @@ private slots:
         };
         QStringList levelWarnings;
         for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
-            levelWarnings << warning(out + QStringLiteral("/fan_%1.stl").arg(level.percent), level.percent);
-        check({"levels", fan, out}, levelWarnings);
-        check({"reduce", fan, "-o", out + "/fan.stl", "--keep", "50"}, {warning(out + "/fan.stl", 50)});
+            levelWarnings << warning(out + QStringLiteral("/tetra_%1.ply").arg(level.percent), level.percent);
+        check({"levels", tetrahedron, out}, levelWarnings);
+        check({"reduce", tetrahedron, "-o", out + "/tetra.ply", "--keep", "50"}, {warning(out + "/tetra.ply", 50)});
         check({"reduce", sphereStl, "-o", out + "/sphere.stl", "--keep", "12.5"}, {});
     }
 
