@@ -195,6 +195,8 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
 vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, double maxError,
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
+    if (CollapsesItself(model))
+        return CollapseWithinError(model, maxError, control, meter);
     ReductionProgress progress(control);
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
@@ -220,6 +222,43 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
             bound *= 0.8 * maxError / deviation.maximum;
         }
         if (progress.Cancelled())
+            return nullptr;
+        progress.Tell(1.0);
+        return result;
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+// The collapse's bound is its own estimate (the root of a quadric's mean): each attempt is
+// measured, and the bound tightened until the result lies within the error asked.
+vtkSmartPointer<vtkPolyData> QualityReducer::CollapseWithinError(vtkPolyData *model, double maxError,
+                                                                 const ReductionControl &control,
+                                                                 const DeviationMeter *meter)
+{
+    ReductionProgress progress(control);
+    progress.Tell(0.0);
+    try {
+        const CollapseSimplifier simplifier(model);
+        std::optional<DeviationMeter> ownMeter;
+        if (!meter)
+            meter = &ownMeter.emplace(model);
+        progress.Tell(WeldingShare);
+        double bound = maxError;
+        vtkSmartPointer<vtkPolyData> result;
+        for (int attempt = 0; attempt < ErrorAttempts && !progress.Cancelled(); ++attempt) {
+            result = nullptr;
+            simplifier.Run({0}, bound, [&result](size_t, const vtkSmartPointer<vtkPolyData> &made) { result = made; },
+                           [&progress] { return progress.Cancelled(); }, {});
+            if (progress.Cancelled())
+                return nullptr;
+            const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
+            progress.Tell(WeldingShare + (1.0 - WeldingShare) * (attempt + 1) / ErrorAttempts);
+            if (!deviation.IsMeasured() || deviation.maximum <= maxError)
+                break;
+            bound *= 0.8 * maxError / deviation.maximum;
+        }
+        if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
             return nullptr;
         progress.Tell(1.0);
         return result;

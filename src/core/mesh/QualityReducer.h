@@ -23,6 +23,8 @@ public:
 
 private:
     int CollapseLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control);
+    vtkSmartPointer<vtkPolyData> CollapseWithinError(vtkPolyData *model, double maxError, const ReductionControl &control,
+                                                     const DeviationMeter *meter);
 
     int threads;
 };
