@@ -113,6 +113,10 @@ private:
     std::vector<uint32_t> bestTarget, heapAt;
     std::vector<HeapEntry> heap;
     std::vector<uint8_t> refused;
+    // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
+    // it was, no more than any of its collapses costs now (quadrics only grow), and it is
+    // weighed again when it comes to the top.
+    std::vector<uint8_t> stale;
     static constexpr uint32_t Outside = UINT32_MAX;
     void UpdateBest(uint32_t v);
     void HeapSet(uint32_t v);
@@ -147,6 +151,7 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     bestTarget.assign(vertexCount, Outside);
     heapAt.assign(vertexCount, Outside);
     refused.assign(vertexCount, 0);
+    stale.assign(vertexCount, 0);
 }
 
 void Collapser::SiftUp(size_t i)
@@ -237,6 +242,7 @@ void Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
 void Collapser::UpdateBest(uint32_t v)
 {
     refused[v] = 0;
+    stale[v] = 0;
     BestOf(v, mark, markStamp += 2);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
@@ -597,16 +603,10 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
         }
     });
     for (const uint32_t w : around) {
-        if (refused[w] || bestTarget[w] == keep || bestTarget[w] == drop) {
+        if (refused[w])
             UpdateBest(w);
-            continue;
-        }
-        double q[3], cost, error;
-        if (Placement(w, keep, q, cost, error) && cost < bestCost[w]) {
-            bestCost[w] = cost;
-            bestTarget[w] = keep;
-            HeapSet(w);
-        }
+        else if (bestTarget[w] == keep || bestTarget[w] == drop)
+            stale[w] = 1;
     }
 }
 
@@ -675,6 +675,10 @@ size_t Collapser::Run()
         if (heap.empty())
             break;
         const uint32_t v = heap[0].vertex;
+        if (stale[v]) {
+            UpdateBest(v);
+            continue;
+        }
         uint32_t keep = v, drop = bestTarget[v];
         if (linkCount[keep] < linkCount[drop])
             std::swap(keep, drop);
