@@ -277,12 +277,12 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Desfés i Refés, al menú Edita, anul·len i repeteixen les transformacions i els suavitzats. Quan Nou, Obre o tancar descartaria canvis que no heu desat, Lumeno3D us ho pregunta abans.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Mètode de reducció: Qualitat calcula els nivells i les reduccions diverses vegades més de pressa; Clàssic, el mètode de les versions anteriors, queda de mitjana una mica més a prop de la forma.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Comprova si hi ha actualitzacions en iniciar: cada vegada que s&apos;inicia, Lumeno3D pregunta al seu lloc web si hi ha una versió més nova i us avisa quan n&apos;hi ha una.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Mètode de reducció: Qualitat fa tots els nivells d&apos;una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
     </message>
 </context>
 <context>

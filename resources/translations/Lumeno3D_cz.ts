@@ -277,12 +277,12 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Zpět a Znovu v nabídce Úpravy vracejí a opakují transformace a vyhlazení. Pokud by Nový, Otevřít nebo zavření zahodily neuložené změny, Lumeno3D se nejprve zeptá.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Metoda redukce: Kvalita počítá úrovně a redukce několikrát rychleji; Klasická, metoda dřívějších verzí, zůstává v průměru o něco blíže tvaru.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Při spuštění kontrolovat aktualizace: při každém spuštění se Lumeno3D zeptá svých webových stránek na novější verzi a dá vám vědět, když nějaká je.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Metoda redukce: Kvalita vytvoří všechny úrovně v jednom průchodu a drží se tvaru několikrát blíže; Klasická je metoda dřívějších verzí.</translation>
     </message>
 </context>
 <context>

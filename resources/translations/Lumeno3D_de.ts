@@ -277,12 +277,12 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Rückgängig und Wiederherstellen im Menü Bearbeiten nehmen Transformationen und Glättungen zurück und wiederholen sie. Wenn Neu, Öffnen oder das Schließen ungespeicherte Änderungen verwerfen würde, fragt Lumeno3D vorher nach.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Reduktionsverfahren: Qualität berechnet die Stufen und Reduktionen um ein Mehrfaches schneller; Klassisch, das Verfahren früherer Versionen, bleibt im Mittel etwas näher an der Form.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Beim Start nach Aktualisierungen suchen: Bei jedem Start fragt Lumeno3D auf seiner Website nach einer neueren Version und sagt Ihnen Bescheid, wenn es eine gibt.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Reduktionsverfahren: Qualität erstellt alle Stufen in einem Durchgang und bleibt um ein Mehrfaches näher an der Form; Klassisch ist das Verfahren früherer Versionen.</translation>
     </message>
 </context>
 <context>

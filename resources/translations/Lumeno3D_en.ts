@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</translation>
     </message>
 </context>
 <context>

@@ -277,12 +277,12 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Deshacer y Rehacer, en el menú Editar, anulan y repiten las transformaciones y los suavizados. Cuando Nuevo, Abrir o cerrar descartaría cambios que no ha guardado, Lumeno3D pregunta antes.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Método de reducción: Calidad calcula los niveles y las reducciones varias veces más rápido; Clásico, el método de las versiones anteriores, queda de media algo más cerca de la forma.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Buscar actualizaciones al iniciar: cada vez que se inicia, Lumeno3D consulta su sitio web por si hay una versión más reciente y le avisa cuando la hay.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Método de reducción: Calidad crea todos los niveles en una sola pasada y se mantiene varias veces más cerca de la forma; Clásico es el método de versiones anteriores.</translation>
     </message>
 </context>
 <context>

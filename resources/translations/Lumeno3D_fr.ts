@@ -277,12 +277,12 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d&apos;abord.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Méthode de réduction&#xa0;: Qualité calcule les niveaux et les réductions plusieurs fois plus vite&#xa0;; Classique, la méthode des versions précédentes, reste en moyenne un peu plus proche de la forme.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Rechercher les mises à jour au démarrage&#xa0;: à chaque démarrage, Lumeno3D demande à son site web s&apos;il existe une version plus récente et vous prévient le cas échéant.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Méthode de réduction : Qualité calcule tous les niveaux en une seule passe et reste plusieurs fois plus proche de la forme ; Classique est la méthode des versions précédentes.</translation>
     </message>
 </context>
 <context>

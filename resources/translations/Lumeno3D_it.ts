@@ -277,12 +277,12 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Annulla e Ripeti, nel menu Modifica, annullano e ripetono trasformazioni e levigature. Quando Nuovo, Apri o la chiusura scarterebbero modifiche non salvate, Lumeno3D chiede prima.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Metodo di riduzione: Qualità calcola i livelli e le riduzioni diverse volte più velocemente; Classico, il metodo delle versioni precedenti, resta in media un po&apos; più vicino alla forma.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Controlla gli aggiornamenti all&apos;avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Metodo di riduzione: Qualità crea tutti i livelli in un solo passaggio e resta molte volte più vicino alla forma; Classico è il metodo delle versioni precedenti.</translation>
     </message>
 </context>
 <context>

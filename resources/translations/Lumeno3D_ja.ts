@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>編集メニューの「元に戻す」と「やり直し」で、変形とスムージングを取り消したりやり直したりできます。新規、開く、または終了で保存していない変更が失われる場合は、Lumeno3D が先に確認します。</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>削減方式：品質優先はレベルと削減を数倍速く計算します。クラシックは以前のバージョンの方式で、平均すると形状にわずかに近くなります。</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>起動時にアップデートを確認する：起動するたびに Lumeno3D は Web サイトに新しいバージョンがあるかを問い合わせ、ある場合はお知らせします。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>削減方法: 「品質優先」はすべてのレベルを一度に作成し、形状に数倍近いまま保ちます。「クラシック」は以前のバージョンの方法です。</translation>
     </message>
 </context>
 <context>

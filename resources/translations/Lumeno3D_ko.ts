@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>편집 메뉴의 실행 취소와 다시 실행으로 변형과 스무딩을 되돌리거나 다시 적용할 수 있습니다. 새로 만들기, 열기 또는 닫기로 저장하지 않은 변경 사항이 사라지게 되면 Lumeno3D가 먼저 묻습니다.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>단순화 방식: 품질은 단계와 단순화를 몇 배 더 빠르게 계산합니다. 클래식은 이전 버전의 방식으로, 평균적으로 형태에 조금 더 가깝게 유지됩니다.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>시작할 때 업데이트 확인: 시작할 때마다 Lumeno3D가 웹 사이트에 새 버전이 있는지 묻고, 있으면 알려 줍니다.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>감소 방법: 품질은 모든 단계를 한 번에 만들고 모양에 몇 배 더 가깝게 유지합니다. 클래식은 이전 버전의 방법입니다.</translation>
     </message>
 </context>
 <context>

@@ -277,12 +277,12 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Desfazer e Refazer, no menu Editar, anulam e repetem as transformações e as suavizações. Quando Novo, Abrir ou fechar descartaria alterações que não guardou, o Lumeno3D pergunta primeiro.</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>Método de redução: Qualidade calcula os níveis e as reduções várias vezes mais depressa; Clássico, o método das versões anteriores, fica em média um pouco mais perto da forma.</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>Verificar atualizações ao iniciar: sempre que inicia, o Lumeno3D pergunta ao seu sítio web se há uma versão mais recente e avisa quando houver.</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>Método de redução: Qualidade cria todos os níveis numa só passagem e fica várias vezes mais próximo da forma; Clássico é o método das versões anteriores.</translation>
     </message>
 </context>
 <context>

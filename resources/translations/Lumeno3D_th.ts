@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>เลิกทำและทำซ้ำในเมนูแก้ไขใช้ยกเลิกและทำการแปลงรูปทรงและการทำให้เรียบซ้ำ เมื่อคำสั่งใหม่ เปิด หรือการปิดโปรแกรมจะทิ้งการเปลี่ยนแปลงที่ยังไม่ได้บันทึก Lumeno3D จะถามก่อน</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>วิธีลดทอน: คุณภาพคำนวณระดับและการลดทอนได้เร็วกว่าหลายเท่า ส่วนแบบดั้งเดิมซึ่งเป็นวิธีของรุ่นก่อนหน้า จะใกล้เคียงกับรูปทรงเดิมมากกว่าเล็กน้อยโดยเฉลี่ย</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>ตรวจหาการอัปเดตเมื่อเริ่มโปรแกรม: ทุกครั้งที่เริ่มทำงาน Lumeno3D จะสอบถามเว็บไซต์ว่ามีรุ่นใหม่กว่าหรือไม่ และแจ้งให้คุณทราบเมื่อมี</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>วิธีการลดขนาด: คุณภาพสร้างทุกระดับในรอบเดียวและคงรูปทรงได้ใกล้เคียงกว่าหลายเท่า ส่วนแบบดั้งเดิมคือวิธีของเวอร์ชันก่อนหน้า</translation>
     </message>
 </context>
 <context>

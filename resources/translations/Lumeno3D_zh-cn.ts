@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>“编辑”菜单中的“撤销”和“重做”可以撤回和重复变换与平滑。当“新建”、“打开”或关闭会丢弃尚未保存的更改时，Lumeno3D 会先询问。</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>简化方法：“质量”计算级别和简化的速度快好几倍；“经典”是早期版本的方法，平均而言与原形状稍微更接近。</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>启动时检查更新：每次启动时，Lumeno3D 会向其网站查询是否有新版本，有新版本时会通知你。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>简化方法：“质量”一次完成所有级别，与原形状的接近程度高出数倍；“经典”是早期版本的方法。</translation>
     </message>
 </context>
 <context>

@@ -277,12 +277,12 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>「編輯」選單中的「復原」和「重做」可以撤回和重複變換與平滑化。當「新增」、「開啟」或關閉會捨棄尚未儲存的變更時，Lumeno3D 會先詢問。</translation>
     </message>
     <message>
-        <source>Reduction method: Quality computes the levels and reductions several times as fast; Classic, the method of earlier versions, stays a little closer to the shape on average.</source>
-        <translation>簡化方法：「品質」計算層級和簡化的速度快好幾倍；「經典」是早期版本的方法，平均而言與原形狀稍微更接近。</translation>
-    </message>
-    <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
         <translation>啟動時檢查更新：每次啟動時，Lumeno3D 會向其網站查詢是否有新版本，有新版本時會通知您。</translation>
+    </message>
+    <message>
+        <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
+        <translation>簡化方法：「品質」一次完成所有層級，與原形狀的接近程度高出數倍；「經典」是早期版本的方法。</translation>
     </message>
 </context>
 <context>

@@ -268,16 +268,17 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
     }
 
-    // 300 triangles on one edge cannot be reduced by the quality engine: a result far above
-    // the share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
+    // A closed tetrahedron cannot be reduced by the quality engine: a result far above the
+    // share asked (5 points) is told in one line per file and in the JSON; the exit status stays 0.
     void sharesNotReachedAreReported()
     {
-        const QString fan = Folder(QStringLiteral("share")) + QStringLiteral("/fan.stl");
-        QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), fan));
+        const QString tetrahedron = Folder(QStringLiteral("share")) + QStringLiteral("/tetra.ply");
+        QFile::remove(tetrahedron);
+        QVERIFY(QFile::copy(testing::DataFile(QStringLiteral("tetra_ascii.ply")), tetrahedron));
         const QString out = Folder(QStringLiteral("share/out"));
-        const auto warning = [&fan](const QString &output, int percent) {
+        const auto warning = [&tetrahedron](const QString &output, int percent) {
             return QStringLiteral("lumeno3d-cli: warning: %1 keeps 100% of the triangles of %2, not the %3% asked: "
-                                  "the model cannot be reduced that far.").arg(output, fan).arg(percent);
+                                  "the model cannot be reduced that far.").arg(output, tetrahedron).arg(percent);
         };
         const auto check = [](const QStringList &arguments, const QStringList &warnings) {
             const CliRun run = RunCli(arguments + QStringList{"--json", "-q", "--engine", "quality"});
@@ -290,9 +291,9 @@ private slots:
         };
         QStringList levelWarnings;
         for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
-            levelWarnings << warning(out + QStringLiteral("/fan_%1.stl").arg(level.percent), level.percent);
-        check({"levels", fan, out}, levelWarnings);
-        check({"reduce", fan, "-o", out + "/fan.stl", "--keep", "50"}, {warning(out + "/fan.stl", 50)});
+            levelWarnings << warning(out + QStringLiteral("/tetra_%1.ply").arg(level.percent), level.percent);
+        check({"levels", tetrahedron, out}, levelWarnings);
+        check({"reduce", tetrahedron, "-o", out + "/tetra.ply", "--keep", "50"}, {warning(out + "/tetra.ply", 50)});
         check({"reduce", sphereStl, "-o", out + "/sphere.stl", "--keep", "12.5"}, {});
     }
 
@@ -311,8 +312,8 @@ private slots:
         const QString missing = folder + QStringLiteral("/missing.stl");
         const QString corrupt = QStringLiteral(": This file seems to be corrupt and cannot be loaded.");
         const QString cannotSave = QStringLiteral("The model could not be saved to ");
-        // Without attributes: the corners of tetra.obj differ in texture coordinates and meet at hard edges,
-        // so the quality engine keeps every one of them.
+        // The classic engine can remove every triangle of a tetrahedron; the quality engine keeps a
+        // closed surface at four triangles at least.
         const QString tetrahedron = testing::DataFile(QStringLiteral("tetra_ascii.ply"));
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
@@ -323,7 +324,9 @@ private slots:
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3
                                                   << link + QStringLiteral(" is the input model") << 0;
         QTest::newRow("no triangle left")
-            << QStringList{"reduce", tetrahedron, "-o", folder + "/x.ply", "--max-error", "10", "--smooth"} << 3
+            << QStringList{"reduce", tetrahedron, "-o", folder + "/x.ply", "--max-error", "10", "--smooth", "--engine",
+                           "classic"}
+            << 3
             << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron << 0;
         QTest::newRow("levels under a file") << QStringList{"levels", good, good + "/levels"} << 3
                                              << good + QStringLiteral("/levels: the folder cannot be created.") << 0;

@@ -101,7 +101,8 @@ vtkSmartPointer<vtkPolyData> Surface(int n, bool seam)
 }
 
 // Of each point: its chart (0 or 1) by its texture coordinates; -1 where they are not those
-// of its place, or its normal is not the surface's.
+// of its place, or its normal is not the surface's. A vertex the simplifier moved takes the
+// values of the surface's nearest point: a point off the surface is a little off its place.
 std::vector<int> Charts(vtkPolyData *model)
 {
     vtkDataArray *normals = model->GetPointData()->GetNormals();
@@ -113,7 +114,7 @@ std::vector<int> Charts(vtkPolyData *model)
         normals->GetTuple(i, n.data());
         const Position expected = SurfaceNormal(p[0], p[1]);
         const double chart = uvs->GetComponent(i, 0) - p[0];
-        const bool uvFits = std::abs(uvs->GetComponent(i, 1) - p[1]) < 1e-5 && std::abs(chart - std::round(chart)) < 1e-5;
+        const bool uvFits = std::abs(uvs->GetComponent(i, 1) - p[1]) < 1e-4 && std::abs(chart - std::round(chart)) < 1e-4;
         if (uvFits && n[0] * expected[0] + n[1] * expected[1] + n[2] * expected[2] > 0.9999)
             charts[size_t(i)] = int(std::round(chart));
     }

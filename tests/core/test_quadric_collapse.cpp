@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
@@ -111,6 +112,30 @@ private slots:
         QCOMPARE(Places(square), (std::set<Point>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}}));
         for (size_t t = 0; t < 2; ++t)
             QVERIFY(Normal(square, t)[2] > 0);
+    }
+
+    // Vertices pinned (the sides of a seam) stay where they are; those that move take the values
+    // of their new place, here their own coordinates, mixed from the corners around.
+    void aSeamStaysAndValuesFollowTheSurface()
+    {
+        CollapseMesh grid = Grid(10, [](double, double) { return 0.0; });
+        grid.attributeWidth = 2;
+        std::set<Point> seam;
+        for (size_t v = 0; v < grid.positions.size() / 3; ++v) {
+            const double x = grid.positions[3 * v], y = grid.positions[3 * v + 1];
+            grid.attributes.insert(grid.attributes.end(), {float(x), float(y)});
+            grid.pinned.push_back(std::abs(x - 0.5) < 1e-9);
+            if (grid.pinned.back())
+                seam.insert({x, y, 0});
+        }
+        const CollapseMesh reduced = Collapse(grid, {0})[0];
+        QVERIFY(reduced.Triangles() < grid.Triangles() / 4);
+        const std::set<Point> places = Places(reduced);
+        QVERIFY(std::includes(places.begin(), places.end(), seam.begin(), seam.end()));
+        QCOMPARE(reduced.attributes.size(), 2 * reduced.positions.size() / 3);
+        for (size_t v = 0; v < reduced.positions.size() / 3; ++v)
+            for (size_t k = 0; k < 2; ++k)
+                QVERIFY(std::abs(reduced.attributes[2 * v + k] - reduced.positions[3 * v + k]) < 1e-6);
     }
 
     // The corners are where three planes meet, the edges where two do: nothing else is kept,

@@ -106,9 +106,7 @@ private slots:
     void sharesNotReachedAreTold()
     {
         ModelDocument document(lumeno::ReductionEngine::Quality);
-        const QString path = testing::ScratchFile(QStringLiteral("fan.stl"));
-        QVERIFY(testing::WriteModel(testing::TrianglesOnOneEdge(300), path));
-        QVERIFY(OpenAndWait(document, path));
+        QVERIFY(OpenAndWait(document, testing::DataFile(QStringLiteral("tetra_ascii.ply"))));
         QCOMPARE(document.Status(),
                  QStringLiteral("Done, but the model cannot be reduced that far: the 10% level keeps 100% of the "
                                 "triangles."));

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <vector>
 
-// lumeno::CollapseEdges on a model as the bench measures it: the model's points welded by
-// position, moved into a box of unit diagonal around their centre, one run with every goal
-// (triangle counts, largest first), and each goal's mesh moved back to the model's place and
-// size. One model per goal; null for a goal the run did not reach.
+// The quality engine's edge collapse as the window runs it for the levels (welding included):
+// one run with every goal (triangle counts, largest first). One model per goal; null for a
+// goal the run did not reach.
 std::vector<vtkSmartPointer<vtkPolyData>> CollapseLevels(vtkPolyData *model, const std::vector<size_t> &goals);
+
+// meshoptimizer's simplifier on the same welded model, to `share` of the triangles.
+vtkSmartPointer<vtkPolyData> MeshoptimizerLevel(vtkPolyData *model, double share);

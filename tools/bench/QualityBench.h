@@ -16,8 +16,8 @@ vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error);
 
 // Every reduction engine at each level (percent of the triangles kept) on each mesh, timed and
 // measured against the original with MetroMeter (`samples` random points per surface besides
-// its vertices): the program's classic and quality engines, VTK's vtkQuadricDecimation and
-// lumeno::CollapseEdges. Meshes are read from OFF (OffModel.h) or the program's formats.
+// its vertices): the program's classic and quality engines, the quality engine's levels in one
+// run, meshoptimizer's simplifier and VTK's vtkQuadricDecimation. Meshes are read from OFF (OffModel.h) or the program's formats.
 // Empty, with `error` set, when a mesh cannot be read.
 QJsonObject RunQualityBench(const QStringList &meshes, const std::vector<int> &levels, size_t samples,
                             QString &error);

@@ -71,10 +71,10 @@ void DistanceTable(QTextStream &out, const QJsonArray &meshes, const QStringList
     }
 }
 
-// CollapseEdges' mean, RMS and max each divided by the lower of the two others' (below 1: ours is closer).
+// The quality engine's mean, RMS and max each divided by the lower of the two peers' (below 1: ours is closer).
 void RatioTable(QTextStream &out, const QJsonArray &meshes, int percent)
 {
-    out << "\nCollapseEdges against the better of vtkQuadric and quality (below 1: collapse is closer):\n\n"
+    out << "\nThe quality engine against the better of vtkQuadric and meshoptimizer (below 1: ours is closer):\n\n"
            "| Mesh (triangles) | mean | RMS | max |\n|---|---:|---:|---:|\n";
     for (const QJsonValue &value : meshes) {
         const QJsonObject mesh = value.toObject();
@@ -84,13 +84,13 @@ void RatioTable(QTextStream &out, const QJsonArray &meshes, int percent)
             const auto figure = [&](const char *engine) {
                 return results[QLatin1String(engine)].toObject()[QLatin1String(measure)].toDouble(-1);
             };
-            const double ours = figure("collapse"), vtk = figure("vtkQuadric"), quality = figure("quality");
-            const double best = std::min(vtk, quality);
-            if (ours < 0 || vtk < 0 || quality < 0 || best <= 0)
+            const double ours = figure("quality"), vtk = figure("vtkQuadric"), meshopt = figure("meshoptimizer");
+            const double best = std::min(vtk, meshopt);
+            if (ours < 0 || vtk < 0 || meshopt < 0 || best <= 0)
                 out << " | –";
             else
                 out << " | " << QString::number(ours / best, 'f', 2) << " ("
-                    << (vtk <= quality ? "vtkQuadric" : "quality") << ")";
+                    << (vtk <= meshopt ? "vtkQuadric" : "meshoptimizer") << ")";
         }
         out << " |\n";
     }
@@ -112,7 +112,7 @@ QString QualityMarkdownReport(const QJsonObject &report)
            "Times are wall seconds on a shared machine (load average "
         << report[QLatin1String("loadAverageAtStart")].toDouble() << " at the start, "
         << report[QLatin1String("loadAverageAtEnd")].toDouble()
-        << " at the end); collapse makes every level in one run, whose time (welding and scaling included) is given with the first level.\n";
+        << " at the end); oneRun is the quality engine making the nine levels and those measured in one run, whose time (welding and scaling included) is given with the first level.\n";
     for (const QJsonValue &percent : report[QLatin1String("percents")].toArray()) {
         out << "\n### " << percent.toInt() << " % of the triangles kept\n\n";
         DistanceTable(out, meshes, engines, percent.toInt());

@@ -52,9 +52,11 @@ const char Usage[] = R"(Usage:
   lumeno3d-bench --quality MESH... [--levels 50,25,10] [--samples N]
                                          how close each reduction engine stays to the
                                          original at each level (percent of the triangles
-                                         kept): classic, quality, vtkQuadricDecimation and
-                                         collapse (CollapseEdges, every level in one run,
-                                         timed as a whole with the first level); a
+                                         kept): classic, quality, oneRun (the quality
+                                         engine's nine levels and those asked in one run,
+                                         timed as a whole with the first level),
+                                         meshoptimizer and
+                                         vtkQuadricDecimation; a
                                          Metro-style symmetric distance over every vertex
                                          and N random points (default 200000) per surface;
                                          MESH is OFF or any format the program reads;

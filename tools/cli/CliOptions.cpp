@@ -270,7 +270,8 @@ Options of reduce:
 
 Common options:
   --engine E           levels and reduce: classic (vtkDecimatePro) or quality
-                       (meshoptimizer, the default: closer to MODEL, faster).
+                       (quadric edge collapse, the default: closer to MODEL,
+                       faster).
   --no-measure         levels and reduce: do not measure how far each result
                        lies from MODEL (its deviation, in shares of MODEL's
                        bounding box diagonal); the deviation is then left out.

@@ -80,8 +80,8 @@ QString HelpWindow::PageHtml() const
     html += Section(tr("Preferences"),
                     {tr("Choose the language of the interface, the colour of the model and the colours of the "
                         "background. A new language takes effect at the next start."),
-                     tr("Reduction method: Quality computes the levels and reductions several times as fast; "
-                        "Classic, the method of earlier versions, stays a little closer to the shape on average."),
+                     tr("Reduction method: Quality makes all the levels in one pass and stays several times "
+                        "closer to the shape; Classic is the method of earlier versions."),
                      Updater::BuiltIn ? tr("Check for updates at start: each time it starts, Lumeno3D asks its web "
                                            "site for a newer version and tells you when there is one.")
                                       : QString()});

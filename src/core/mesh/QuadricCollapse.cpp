@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 namespace lumeno {
 
@@ -74,7 +75,7 @@ double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 class Collapser
 {
 public:
-    Collapser(const CollapseMesh &mesh, const CollapseGoals &goals);
+    Collapser(CollapseMesh &&mesh, const CollapseGoals &goals);
     size_t Run();
 
 private:
@@ -87,11 +88,15 @@ private:
     bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
     void Collapse(uint32_t keep, uint32_t drop, const double p[3]);
+    void CarryValues(uint32_t keep, uint32_t drop, const double p[3]);
     void HandOver(size_t goal) const;
 
     const CollapseGoals &goals;
     std::vector<double> positions;
     std::vector<uint32_t> corners;
+    const size_t attributeWidth;
+    std::vector<float> attributes;
+    std::vector<float> carried;
     std::vector<bool> triangleGone;
     std::vector<Quadric> quadrics;
     std::vector<uint32_t> linkStart, linkCount, links; // each vertex's triangles, some gone
@@ -108,6 +113,10 @@ private:
     std::vector<uint32_t> bestTarget, heapAt;
     std::vector<HeapEntry> heap;
     std::vector<uint8_t> refused;
+    // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
+    // it was, no more than any of its collapses costs now (quadrics only grow), and it is
+    // weighed again when it comes to the top.
+    std::vector<uint8_t> stale;
     static constexpr uint32_t Outside = UINT32_MAX;
     void UpdateBest(uint32_t v);
     void HeapSet(uint32_t v);
@@ -124,8 +133,9 @@ private:
     size_t liveTriangles = 0;
 };
 
-Collapser::Collapser(const CollapseMesh &mesh, const CollapseGoals &collapseGoals)
-    : goals(collapseGoals), positions(mesh.positions), corners(mesh.corners)
+Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
+    : goals(collapseGoals), positions(std::move(mesh.positions)), corners(std::move(mesh.corners)),
+      attributeWidth(mesh.attributeWidth), attributes(std::move(mesh.attributes))
 {
     const size_t vertexCount = positions.size() / 3;
     triangleGone.assign(corners.size() / 3, false);
@@ -133,12 +143,15 @@ Collapser::Collapser(const CollapseMesh &mesh, const CollapseGoals &collapseGoal
     quadrics.assign(vertexCount, Quadric());
     border.assign(vertexCount, 0);
     locked.assign(vertexCount, 0);
+    if (mesh.pinned.size() == vertexCount)
+        locked = std::move(mesh.pinned);
     vertexGone.assign(vertexCount, 0);
     mark.assign(vertexCount, 0);
     bestCost.assign(vertexCount, HUGE_VAL);
     bestTarget.assign(vertexCount, Outside);
     heapAt.assign(vertexCount, Outside);
     refused.assign(vertexCount, 0);
+    stale.assign(vertexCount, 0);
 }
 
 void Collapser::SiftUp(size_t i)
@@ -229,6 +242,7 @@ void Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
 void Collapser::UpdateBest(uint32_t v)
 {
     refused[v] = 0;
+    stale[v] = 0;
     BestOf(v, mark, markStamp += 2);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
@@ -502,11 +516,53 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
     return KeepsOrientation(keep, drop, p) && KeepsOrientation(drop, keep, p);
 }
 
+// The values of the merged vertex: those of the point nearest to p on the triangles around
+// both ends, mixed from the triangle's corners. A texture keeps its place on the surface where
+// the vertex moves across it.
+void Collapser::CarryValues(uint32_t keep, uint32_t drop, const double p[3])
+{
+    const Vec to{p[0], p[1], p[2]};
+    double nearest = HUGE_VAL;
+    uint32_t from[3] = {keep, keep, keep};
+    double weights[3] = {1, 0, 0};
+    for (const uint32_t end : {keep, drop})
+        ForLiveTriangles(end, [&](uint32_t t) {
+            const uint32_t *c = &corners[3 * size_t(t)];
+            const Vec a = At(positions, c[0]), e1 = At(positions, c[1]) - a, e2 = At(positions, c[2]) - a;
+            const Vec d = to - a;
+            // Barycentric weights of p's foot on the triangle's plane, clamped to the triangle.
+            const double d11 = Dot(e1, e1), d12 = Dot(e1, e2), d22 = Dot(e2, e2);
+            const double det = d11 * d22 - d12 * d12;
+            if (!(det > 0))
+                return;
+            double v = std::clamp((d22 * Dot(d, e1) - d12 * Dot(d, e2)) / det, 0.0, 1.0);
+            double w = std::clamp((d11 * Dot(d, e2) - d12 * Dot(d, e1)) / det, 0.0, 1.0);
+            if (v + w > 1)
+                v /= v + w, w = 1 - v;
+            const Vec foot{a.x + v * e1.x + w * e2.x, a.y + v * e1.y + w * e2.y, a.z + v * e1.z + w * e2.z};
+            const Vec off = to - foot;
+            if (Dot(off, off) < nearest) {
+                nearest = Dot(off, off);
+                std::copy(c, c + 3, from);
+                weights[0] = 1 - v - w, weights[1] = v, weights[2] = w;
+            }
+        });
+    carried.assign(attributeWidth, 0.0f);
+    for (int k = 0; k < 3; ++k)
+        for (size_t i = 0; i < attributeWidth; ++i)
+            carried[i] += float(weights[k]) * attributes[attributeWidth * from[k] + i];
+    std::copy(carried.begin(), carried.end(), attributes.begin() + std::ptrdiff_t(attributeWidth * keep));
+}
+
 void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
 {
+    if (attributeWidth > 0)
+        CarryValues(keep, drop, p);
     std::copy(p, p + 3, &positions[3 * size_t(keep)]);
     quadrics[keep] = quadrics[keep] + quadrics[drop];
     border[keep] |= border[drop];
+    // The kept vertex stands where a vertex that may not move stood.
+    locked[keep] |= locked[drop];
     vertexGone[drop] = 1;
     const uint32_t start = uint32_t(links.size());
     ForLiveTriangles(keep, [&](uint32_t t) {
@@ -547,16 +603,10 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
         }
     });
     for (const uint32_t w : around) {
-        if (refused[w] || bestTarget[w] == keep || bestTarget[w] == drop) {
+        if (refused[w])
             UpdateBest(w);
-            continue;
-        }
-        double q[3], cost, error;
-        if (Placement(w, keep, q, cost, error) && cost < bestCost[w]) {
-            bestCost[w] = cost;
-            bestTarget[w] = keep;
-            HeapSet(w);
-        }
+        else if (bestTarget[w] == keep || bestTarget[w] == drop)
+            stale[w] = 1;
     }
 }
 
@@ -568,6 +618,8 @@ void Collapser::HandOver(size_t goal) const
     std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
     mesh.corners.resize(liveTriangles * 3);
     mesh.positions.resize(positions.size()); // at most every vertex
+    mesh.attributeWidth = attributeWidth;
+    mesh.attributes.resize(attributes.size());
     size_t corner = 0, vertices = 0;
     for (size_t t = 0; t < triangleGone.size(); ++t) {
         if (triangleGone[t])
@@ -576,12 +628,15 @@ void Collapser::HandOver(size_t goal) const
             const uint32_t v = corners[3 * t + k];
             if (newIndex[v] == UINT32_MAX) {
                 newIndex[v] = uint32_t(vertices);
+                std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
+                            mesh.attributes.data() + attributeWidth * vertices);
                 std::copy_n(&positions[3 * size_t(v)], 3, &mesh.positions[3 * vertices++]);
             }
             mesh.corners[corner++] = newIndex[v];
         }
     }
     mesh.positions.resize(3 * vertices);
+    mesh.attributes.resize(attributeWidth * vertices);
     goals.reached(goal, mesh);
 }
 
@@ -620,6 +675,10 @@ size_t Collapser::Run()
         if (heap.empty())
             break;
         const uint32_t v = heap[0].vertex;
+        if (stale[v]) {
+            UpdateBest(v);
+            continue;
+        }
         uint32_t keep = v, drop = bestTarget[v];
         if (linkCount[keep] < linkCount[drop])
             std::swap(keep, drop);
@@ -646,11 +705,11 @@ size_t Collapser::Run()
 
 } // namespace
 
-size_t CollapseEdges(const CollapseMesh &mesh, const CollapseGoals &goals)
+size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals)
 {
     if (mesh.corners.empty())
         return 0;
-    Collapser collapser(mesh, goals);
+    Collapser collapser(std::move(mesh), goals);
     return collapser.Run();
 }
 

@@ -12,6 +12,14 @@ struct CollapseMesh
 {
     std::vector<double> positions; // x, y, z per vertex
     std::vector<uint32_t> corners; // three vertices per triangle
+    // Values each vertex carries besides its place (colours, normals, texture coordinates),
+    // `attributeWidth` per vertex. A collapse gives the merged vertex those of the nearest
+    // point of the surface around, mixed from the corners of its triangle.
+    size_t attributeWidth = 0;
+    std::vector<float> attributes;
+    // Per vertex, when not empty: 1 where it stays in place (the sides of a seam are vertices
+    // of their own at one place; they stay, and the seam stays closed).
+    std::vector<uint8_t> pinned;
     size_t Triangles() const { return corners.size() / 3; }
 };
 
@@ -43,6 +51,6 @@ struct CollapseGoals
 // or vertex non-manifold (the link condition of Dey et al. 1999). Vertices on non-manifold
 // edges stay where they are. Each goal's mesh is exactly what a run to that goal alone would
 // give, so one run makes every level. Returns the number of goals reached.
-size_t CollapseEdges(const CollapseMesh &mesh, const CollapseGoals &goals);
+size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals);
 
 } // namespace lumeno

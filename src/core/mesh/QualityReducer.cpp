@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <new>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace lumeno {
 
@@ -17,7 +19,7 @@ namespace {
 
 using Corners = QualitySimplifier::Corners;
 
-// The share of an operation's time that welding the model takes (a tenth of one simplification).
+// The share of an operation's time that welding the model takes.
 constexpr double WeldingShare = 0.02;
 // A by-error reduction that still lies beyond its bound after this many attempts gives the last.
 constexpr int ErrorAttempts = 6;
@@ -38,12 +40,102 @@ std::shared_ptr<const QualitySimplifier> Weld(vtkPolyData *model, ReductionProgr
     return simplifier;
 }
 
-// One simplification on a thread of its own: nothing when cancelled first or out of memory.
+// After welding, the rest of the operation's progress.
+void TellDone(ReductionProgress &progress, double fraction)
+{
+    progress.Tell(WeldingShare + (1.0 - WeldingShare) * fraction);
+}
+
+// One meshoptimizer simplification on a thread of its own: nothing when cancelled first or out
+// of memory.
 template <typename Simplification>
 std::optional<Corners> Await(Simplification simplification, const ReductionControl &control)
 {
     DetachedJobs<Corners> job(1, 1, [simplification](int) { return simplification(); });
     return job.Await(0, control.cancelled);
+}
+
+// One run of the edge collapse to a triangle count or an error bound: its model, or nothing
+// when cancelled.
+vtkSmartPointer<vtkPolyData> CollapseOnce(const QualitySimplifier &simplifier, size_t triangles, double maxError,
+                                          ReductionProgress &progress, bool tellProgress)
+{
+    vtkSmartPointer<vtkPolyData> result;
+    simplifier.Collapse(
+        {triangles}, maxError, [&result](size_t, const vtkSmartPointer<vtkPolyData> &made) { result = made; },
+        [&progress] { return progress.Cancelled(); },
+        [&progress, tellProgress](double fraction) {
+            if (tellProgress)
+                TellDone(progress, fraction);
+        });
+    return progress.Cancelled() ? nullptr : result;
+}
+
+size_t TargetTriangles(double share, vtkIdType triangles)
+{
+    return size_t(std::clamp(share, 0.0, 1.0) * double(triangles) + 0.5);
+}
+
+// All levels in one run of the edge collapse: each is what a run to it alone would give.
+int CollapseLevels(const QualitySimplifier &simplifier, const LevelReceiver &receiver, ReductionProgress &progress)
+{
+    std::vector<size_t> counts;
+    for (const DecimationLevel &level : DecimationLevels)
+        counts.push_back(TargetTriangles(level.Share(), simplifier.Triangles()));
+    int handedOver = 0;
+    if (receiver.starting)
+        receiver.starting(0);
+    simplifier.Collapse(
+        counts, HUGE_VAL,
+        [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
+            if (progress.Cancelled() || handedOver < int(level) || made->GetNumberOfPolys() == 0)
+                return;
+            TellDone(progress, double(level + 1) / LevelCount);
+            if (progress.Cancelled())
+                return;
+            if (receiver.ready)
+                receiver.ready(int(level), made);
+            ++handedOver;
+            if (level + 1 < size_t(LevelCount) && receiver.starting && !progress.Cancelled())
+                receiver.starting(int(level) + 1);
+        },
+        [&progress] { return progress.Cancelled(); },
+        [&progress, &handedOver](double fraction) {
+            TellDone(progress, std::max(fraction, double(handedOver) / LevelCount));
+        });
+    return handedOver;
+}
+
+// Each level simplified by meshoptimizer from the model itself, several at once.
+int SimplifyLevels(const std::shared_ptr<const QualitySimplifier> &simplifier, int threads,
+                   const LevelReceiver &receiver, const ReductionControl &control, ReductionProgress &progress)
+{
+    std::array<double, LevelCount> shares{};
+    for (int level = 0; level < LevelCount; ++level)
+        shares[size_t(level)] = DecimationLevels[size_t(level)].Share();
+    DetachedJobs<Corners> jobs(LevelCount, threads,
+                               [simplifier, shares](int level) { return simplifier->KeepShare(shares[size_t(level)]); });
+    int handedOver = 0;
+    for (int level = 0; level < LevelCount && !progress.Cancelled(); ++level) {
+        if (receiver.starting)
+            receiver.starting(level);
+        // Levels finished ahead of this one move the bar no further than to its end.
+        const std::optional<Corners> kept = jobs.Await(level, control.cancelled, [&](int finished) {
+            TellDone(progress, double(std::min(finished, level + 1)) / LevelCount);
+        });
+        if (!kept || kept->empty())
+            break; // cancelled, out of memory, or nothing left of the model
+        const vtkSmartPointer<vtkPolyData> made = simplifier->Model(*kept, control.cancelled);
+        if (!made)
+            break; // cancelled
+        TellDone(progress, double(level + 1) / LevelCount);
+        if (progress.Cancelled())
+            break;
+        if (receiver.ready)
+            receiver.ready(level, made);
+        ++handedOver;
+    }
+    return handedOver;
 }
 
 } // namespace
@@ -59,39 +151,12 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return 0;
-    const auto levelsMade = [&progress](int levels) {
-        progress.Tell(WeldingShare + (1.0 - WeldingShare) * levels / LevelCount);
-    };
-
-    std::array<double, LevelCount> shares{};
-    for (int level = 0; level < LevelCount; ++level)
-        shares[size_t(level)] = DecimationLevels[size_t(level)].Share();
-    DetachedJobs<Corners> jobs(LevelCount, threads,
-                            [simplifier, shares](int level) { return simplifier->KeepShare(shares[size_t(level)]); });
-    int handedOver = 0;
-    for (int level = 0; level < LevelCount && !progress.Cancelled(); ++level) {
-        if (receiver.starting)
-            receiver.starting(level);
-        // Levels finished ahead of this one move the bar no further than to its end.
-        const std::optional<Corners> kept =
-            jobs.Await(level, control.cancelled, [&](int finished) { levelsMade(std::min(finished, level + 1)); });
-        if (!kept || kept->empty())
-            break; // cancelled, out of memory, or nothing left of the model
-        vtkSmartPointer<vtkPolyData> made;
-        try {
-            made = simplifier->Model(*kept, control.cancelled);
-        } catch (const std::bad_alloc &) {
-        }
-        if (!made)
-            break; // cancelled, or out of memory
-        levelsMade(level + 1);
-        if (progress.Cancelled())
-            break;
-        if (receiver.ready)
-            receiver.ready(level, made);
-        ++handedOver;
+    try {
+        return simplifier->Collapses() ? CollapseLevels(*simplifier, receiver, progress)
+                                       : SimplifyLevels(simplifier, threads, receiver, control, progress);
+    } catch (const std::bad_alloc &) {
+        return 0; // the levels handed over stay valid
     }
-    return handedOver;
 }
 
 vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, double share,
@@ -101,19 +166,27 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
-    const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
-    if (!kept || kept->empty() || progress.Cancelled())
-        return nullptr;
     try {
-        vtkSmartPointer<vtkPolyData> result = simplifier->Model(*kept, control.cancelled);
-        if (result)
-            progress.Tell(1.0);
+        vtkSmartPointer<vtkPolyData> result;
+        if (simplifier->Collapses()) {
+            result = CollapseOnce(*simplifier, TargetTriangles(share, simplifier->Triangles()), HUGE_VAL, progress, true);
+        } else {
+            const std::optional<Corners> kept =
+                Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
+            if (kept && !kept->empty() && !progress.Cancelled())
+                result = simplifier->Model(*kept, control.cancelled);
+        }
+        if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+            return nullptr;
+        progress.Tell(1.0);
         return result;
     } catch (const std::bad_alloc &) {
         return nullptr;
     }
 }
 
+// Both simplifiers bound their own estimate of the error, which can be exceeded near ridges:
+// each attempt is measured, and the bound tightened until the result lies within the error asked.
 vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, double maxError,
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
@@ -121,27 +194,32 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
+    const auto attempt = [&](double bound) -> vtkSmartPointer<vtkPolyData> {
+        if (simplifier->Collapses())
+            return CollapseOnce(*simplifier, 0, bound, progress, false);
+        const std::optional<Corners> kept =
+            Await([simplifier, bound] { return simplifier->WithinEstimatedError(bound); }, control);
+        if (!kept || kept->empty() || progress.Cancelled())
+            return nullptr;
+        return simplifier->Model(*kept, control.cancelled);
+    };
     try {
         std::optional<DeviationMeter> ownMeter;
         if (!meter)
             meter = &ownMeter.emplace(model);
         double bound = maxError;
         vtkSmartPointer<vtkPolyData> result;
-        for (int attempt = 0; attempt < ErrorAttempts; ++attempt) {
-            const std::optional<Corners> kept =
-                Await([simplifier, bound] { return simplifier->WithinEstimatedError(bound); }, control);
-            if (!kept || progress.Cancelled())
-                return nullptr;
-            result = kept->empty() ? nullptr : simplifier->Model(*kept, control.cancelled);
+        for (int tried = 0; tried < ErrorAttempts; ++tried) {
+            result = attempt(bound);
             if (progress.Cancelled())
                 return nullptr;
             const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
-            progress.Tell(WeldingShare + (1.0 - WeldingShare) * (attempt + 1) / ErrorAttempts);
+            TellDone(progress, double(tried + 1) / ErrorAttempts);
             if (!deviation.IsMeasured() || deviation.maximum <= maxError)
                 break;
             bound *= 0.8 * maxError / deviation.maximum;
         }
-        if (progress.Cancelled())
+        if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
             return nullptr;
         progress.Tell(1.0);
         return result;

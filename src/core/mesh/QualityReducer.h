@@ -4,12 +4,13 @@
 
 namespace lumeno {
 
-// The quality engine: meshoptimizer (QualitySimplifier), each level simplified from the model
-// itself, several at once. A simplification cannot be interrupted, so a cancelled operation
-// does not wait for those running: they finish unseen on threads of their own (DetachedJobs)
-// and the operation returns at once. Progress moves once per level and per attempt of a
-// by-error reduction, which measures each attempt with the meter and tightens its bound
-// until the result lies within the error asked.
+// The quality engine (QualitySimplifier). Our own edge collapse makes all nine levels in one
+// run on this thread, polling `cancelled` as it goes. A model with many seams (a textured
+// asset) goes through meshoptimizer instead, each level simplified from the model itself,
+// several at once; such a simplification cannot be interrupted, so a cancelled operation does
+// not wait for those running: they finish unseen on threads of their own (DetachedJobs) and
+// the operation returns at once. A by-error reduction measures each attempt with the meter and
+// tightens its bound until the result lies within the error asked.
 class QualityReducer : public Reducer
 {
 public:

@@ -1,5 +1,7 @@
 #include "mesh/QualitySimplifier.h"
 
+#include "mesh/QuadricCollapse.h"
+
 #include <meshoptimizer.h>
 
 #include <vtkCellArray.h>
@@ -162,6 +164,17 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
                                   remap.data());
     }
     meshopt_remapIndexBuffer(indices.data(), indices.data(), indices.size(), remap.data());
+    if (attributes.Any()) {
+        std::vector<unsigned int> place(vertexCount);
+        const size_t places = meshopt_generateVertexRemap(place.data(), nullptr, vertexCount, positions.data(),
+                                                          vertexCount, 3 * sizeof(float));
+        std::vector<uint32_t> vertices(places, 0);
+        for (const unsigned int at : place)
+            ++vertices[at];
+        seam.resize(vertexCount);
+        for (size_t v = 0; v < vertexCount; ++v)
+            seamVertices += seam[v] = vertices[place[v]] > 1;
+    }
     errorScale = vertexCount ? meshopt_simplifyScale(positions.data(), vertexCount, 3 * sizeof(float)) : 1.0f;
 }
 
@@ -193,6 +206,46 @@ QualitySimplifier::Corners QualitySimplifier::Simplify(size_t targetIndices, flo
     return kept;
 }
 
+struct QualitySimplifier::AttributeArrays
+{
+    vtkSmartPointer<vtkUnsignedCharArray> colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
+    vtkSmartPointer<vtkFloatArray> normals = vtkSmartPointer<vtkFloatArray>::New();
+    vtkSmartPointer<vtkFloatArray> textureCoordinates = vtkSmartPointer<vtkFloatArray>::New();
+};
+
+QualitySimplifier::AttributeArrays QualitySimplifier::EmptyAttributeArrays() const
+{
+    AttributeArrays arrays;
+    arrays.colours->SetNumberOfComponents(colourComponents);
+    arrays.colours->SetName(colourName.c_str());
+    arrays.normals->SetNumberOfComponents(3);
+    arrays.normals->SetName(normalName.c_str());
+    arrays.textureCoordinates->SetNumberOfComponents(2);
+    arrays.textureCoordinates->SetName(textureName.c_str());
+    return arrays;
+}
+
+size_t QualitySimplifier::ValueWidth() const
+{
+    return size_t(attributes.colours ? colourComponents : 0) + (attributes.normals ? 3 : 0) +
+           (attributes.textureCoordinates ? 2 : 0);
+}
+
+vtkSmartPointer<vtkPolyData> QualitySimplifier::Restored(vtkPoints *points, vtkCellArray *triangles,
+                                                         const AttributeArrays &arrays) const
+{
+    auto unit = vtkSmartPointer<vtkPolyData>::New();
+    unit->SetPoints(points);
+    unit->SetPolys(triangles);
+    if (attributes.colours)
+        unit->GetPointData()->SetScalars(arrays.colours);
+    if (attributes.normals)
+        unit->GetPointData()->SetNormals(arrays.normals);
+    if (attributes.textureCoordinates)
+        unit->GetPointData()->SetTCoords(arrays.textureCoordinates);
+    return box.Restored(unit);
+}
+
 vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
                                                       const std::function<bool()> &cancelled) const
 {
@@ -203,24 +256,16 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
     points->SetDataTypeToDouble();
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     triangles->AllocateExact(vtkIdType(kept.size() / 3), vtkIdType(kept.size()));
-    auto keptColours = vtkSmartPointer<vtkUnsignedCharArray>::New();
-    keptColours->SetNumberOfComponents(colourComponents);
-    keptColours->SetName(colourName.c_str());
-    auto keptNormals = vtkSmartPointer<vtkFloatArray>::New();
-    keptNormals->SetNumberOfComponents(3);
-    keptNormals->SetName(normalName.c_str());
-    auto keptTextureCoordinates = vtkSmartPointer<vtkFloatArray>::New();
-    keptTextureCoordinates->SetNumberOfComponents(2);
-    keptTextureCoordinates->SetName(textureName.c_str());
+    const AttributeArrays keptValues = EmptyAttributeArrays();
     const auto keepAttributes = [&](unsigned int vertex) {
         if (attributes.colours)
             AppendValues(colours, vertex, colourComponents,
-                         keptColours->WritePointer(keptColours->GetNumberOfValues(), colourComponents));
+                         keptValues.colours->WritePointer(keptValues.colours->GetNumberOfValues(), colourComponents));
         if (attributes.normals)
-            AppendValues(normals, vertex, 3, keptNormals->WritePointer(keptNormals->GetNumberOfValues(), 3));
+            AppendValues(normals, vertex, 3, keptValues.normals->WritePointer(keptValues.normals->GetNumberOfValues(), 3));
         if (attributes.textureCoordinates)
             AppendValues(textureCoordinates, vertex, 2,
-                         keptTextureCoordinates->WritePointer(keptTextureCoordinates->GetNumberOfValues(), 2));
+                         keptValues.textureCoordinates->WritePointer(keptValues.textureCoordinates->GetNumberOfValues(), 2));
     };
     for (size_t corner = 0; corner < kept.size(); corner += 3) {
         if (cancelled && corner % CornersBetweenPolls == 0 && cancelled())
@@ -237,16 +282,70 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
         }
         triangles->InsertNextCell(3, ids);
     }
-    auto unit = vtkSmartPointer<vtkPolyData>::New();
-    unit->SetPoints(points);
-    unit->SetPolys(triangles);
-    if (attributes.colours)
-        unit->GetPointData()->SetScalars(keptColours);
-    if (attributes.normals)
-        unit->GetPointData()->SetNormals(keptNormals);
-    if (attributes.textureCoordinates)
-        unit->GetPointData()->SetTCoords(keptTextureCoordinates);
-    return box.Restored(unit);
+    return Restored(points, triangles, keptValues);
+}
+
+size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
+                                   const std::function<bool()> &cancelled,
+                                   const std::function<void(double)> &progress) const
+{
+    CollapseMesh mesh;
+    mesh.positions.assign(positions.begin(), positions.end());
+    mesh.corners.assign(indices.begin(), indices.end());
+    mesh.pinned = seam;
+    mesh.attributeWidth = ValueWidth();
+    const size_t vertexCount = positions.size() / 3;
+    mesh.attributes.reserve(mesh.attributeWidth * vertexCount);
+    for (size_t v = 0; v < vertexCount; ++v) {
+        if (attributes.colours)
+            for (int k = 0; k < colourComponents; ++k)
+                mesh.attributes.push_back(colours[v * size_t(colourComponents) + size_t(k)]);
+        if (attributes.normals)
+            mesh.attributes.insert(mesh.attributes.end(), &normals[3 * v], &normals[3 * v] + 3);
+        if (attributes.textureCoordinates)
+            mesh.attributes.insert(mesh.attributes.end(), &textureCoordinates[2 * v], &textureCoordinates[2 * v] + 2);
+    }
+
+    CollapseGoals goals;
+    goals.triangleCounts = triangleCounts;
+    goals.maxError = maxError;
+    goals.cancelled = cancelled;
+    goals.progress = progress;
+    goals.reached = [&](size_t goal, const CollapseMesh &result) {
+        const vtkIdType count = vtkIdType(result.positions.size() / 3);
+        auto points = vtkSmartPointer<vtkPoints>::New();
+        points->SetDataTypeToDouble();
+        points->SetNumberOfPoints(count);
+        const AttributeArrays values = EmptyAttributeArrays();
+        values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
+        values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
+        values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
+        for (vtkIdType v = 0; v < count; ++v) {
+            points->SetPoint(v, &result.positions[3 * size_t(v)]);
+            const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
+            if (attributes.colours)
+                for (int k = 0; k < colourComponents; ++k)
+                    values.colours->SetTypedComponent(v, k, uint8_t(std::clamp(std::lround(*value++), 0L, 255L)));
+            if (attributes.normals) {
+                // Mixed along an edge, a normal is shorter than one.
+                const float length = std::sqrt(value[0] * value[0] + value[1] * value[1] + value[2] * value[2]);
+                for (int k = 0; k < 3; ++k)
+                    values.normals->SetTypedComponent(v, k, length > 0 ? value[k] / length : value[k]);
+                value += 3;
+            }
+            if (attributes.textureCoordinates)
+                for (int k = 0; k < 2; ++k)
+                    values.textureCoordinates->SetTypedComponent(v, k, *value++);
+        }
+        auto triangles = vtkSmartPointer<vtkCellArray>::New();
+        triangles->AllocateExact(vtkIdType(result.Triangles()), vtkIdType(result.corners.size()));
+        for (size_t t = 0; t < result.Triangles(); ++t) {
+            const vtkIdType ids[3] = {result.corners[3 * t], result.corners[3 * t + 1], result.corners[3 * t + 2]};
+            triangles->InsertNextCell(3, ids);
+        }
+        reached(goal, Restored(points, triangles, values));
+    };
+    return CollapseEdges(std::move(mesh), goals);
 }
 
 } // namespace lumeno

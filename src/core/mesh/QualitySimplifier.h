@@ -12,20 +12,32 @@
 
 namespace lumeno {
 
-// meshoptimizer's quadric-error simplifier on one model. The model is welded once (corners
-// equal in position, colour and texture coordinates, with normals less than 30 degrees apart,
-// become one vertex with their mean normal: an STL file never shares corners, and a model
-// shaded flat has a normal per triangle) into an indexed triangle list in a box of unit
-// diagonal. Corners at one place that differ in colour or texture coordinates, or meet at a
-// hard edge, stay apart: the simplifier takes them for a seam, which it only shortens along
-// itself, so the seam stays closed. The vertices kept keep their colours and texture
-// coordinates. Out of memory, its methods throw std::bad_alloc.
+// The simplifiers of the quality engine on one model: our own edge collapse (CollapseEdges)
+// and meshoptimizer's. The model is welded once (corners equal in position, colour and
+// texture coordinates, with normals less than 30 degrees apart, become one vertex with their
+// mean normal: an STL file never shares corners, and a model shaded flat has a normal per
+// triangle) into an indexed triangle list in a box of unit diagonal. Corners at one place that
+// differ in colour or texture coordinates, or meet at a hard edge, stay apart: a seam. The
+// edge collapse keeps a seam's vertices in place; meshoptimizer shortens a seam along itself,
+// which it alone can do. Either way the seam stays closed, and the vertices keep colours,
+// normals and texture coordinates. Out of memory, its methods throw std::bad_alloc.
 class QualitySimplifier
 {
 public:
     explicit QualitySimplifier(vtkPolyData *model);
 
     vtkIdType Triangles() const { return vtkIdType(indices.size() / 3); }
+
+    // Whether the edge collapse suits the model: its seams, which stay in place, hold few of
+    // the vertices (a textured asset's many seams would keep the small levels from their count).
+    bool Collapses() const { return seamVertices * 100 <= positions.size() / 3; }
+
+    // The edge collapse, one run to every triangle count given (largest first) and no collapse
+    // beyond maxError (its own estimate, a share of the diagonal); each model is handed over as
+    // it is reached, in the input's place and precision. Returns how many were handed over.
+    using Reached = std::function<void(size_t goal, const vtkSmartPointer<vtkPolyData> &model)>;
+    size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
+                    const std::function<bool()> &cancelled, const std::function<void(double)> &progress) const;
 
     // The simplifications give the corners of the triangles they keep, as indices of the welded
     // vertices; they touch no VTK object and may run on several threads at once.
@@ -42,6 +54,14 @@ public:
 
 private:
     Corners Simplify(size_t targetIndices, float targetError) const;
+    // The arrays of the attributes the model has, named as the model's, empty.
+    struct AttributeArrays;
+    AttributeArrays EmptyAttributeArrays() const;
+    // The values the edge collapse carries per vertex: colour components, normal, texture
+    // coordinates, those the model has.
+    size_t ValueWidth() const;
+    vtkSmartPointer<vtkPolyData> Restored(vtkPoints *points, vtkCellArray *triangles,
+                                          const AttributeArrays &arrays) const;
 
     UnitBox box;
     std::vector<float> positions; // x, y, z per welded vertex, in the unit box
@@ -52,6 +72,8 @@ private:
     std::vector<unsigned char> colours;
     std::vector<float> normals;
     std::vector<float> textureCoordinates;
+    std::vector<uint8_t> seam; // per welded vertex: another stands at its place
+    size_t seamVertices = 0;
     std::string colourName, normalName, textureName;
     float errorScale = 1.0f; // the simplifier's errors are relative to this length, the box's diagonal is 1
 };
