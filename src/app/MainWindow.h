@@ -44,6 +44,8 @@ public:
 
     // Opens the file as Open does, after asking about unsaved changes.
     void LoadModel(const QString &fileName);
+    // Opens the first of the files, and says in the status bar when there were more.
+    void LoadModels(const QStringList &files);
     void UpdateRecentFileActions();
     // An edit of the transform that OK or Cancel settled, for Undo and Redo.
     void RecordTransform(const TransformState &before, const TransformState &after);

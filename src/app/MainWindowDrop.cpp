@@ -1,47 +1,75 @@
-// Opening a model file dropped on the window, from a file manager or a browser's downloads.
+// Opening model files handed over from outside: dropped on the window, from a file manager or a
+// browser's downloads, or named on the command line. The window holds one model at a time: of
+// several files the first is opened, and the status bar says so.
 #include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "io/FilePaths.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace {
 
-// The first dropped item when it is a local file the program reads; otherwise empty.
-QString DroppedModelFile(const QMimeData *data)
+constexpr int SeveralFilesMessageMilliseconds = 30000;
+
+bool IsReadableModel(const QUrl &url)
 {
-    if (!data->hasUrls() || data->urls().isEmpty() || !data->urls().constFirst().isLocalFile())
-        return QString();
-    const QString path = data->urls().constFirst().toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("ply")
-               ? path
-               : QString();
+    if (!url.isLocalFile())
+        return false;
+    const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+    return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("ply");
+}
+
+// The dropped local files the program reads, in the order dropped.
+QStringList DroppedModelFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (IsReadableModel(url))
+            files << url.toLocalFile();
+    return files;
 }
 
 } // namespace
 
+void MainWindow::LoadModels(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    LoadModel(files.constFirst());
+    if (files.size() > 1)
+        ui->bottomToolBar->findChild<QStatusBar *>()->showMessage(
+            tr("One model is open at a time: only %1 was opened.")
+                .arg(lumeno::DisplayPath(QFileInfo(files.constFirst()).fileName())),
+            SeveralFilesMessageMilliseconds);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!DroppedModelFile(event->mimeData()).isEmpty())
+    if (!DroppedModelFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!DroppedModelFile(event->mimeData()).isEmpty())
+    if (!DroppedModelFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QString path = DroppedModelFile(event->mimeData());
-    if (path.isEmpty() || document->IsSaving())
+    const QStringList files = DroppedModelFiles(event->mimeData());
+    if (files.isEmpty() || document->IsSaving())
         return;
     event->acceptProposedAction();
     // After the drop has ended, so that the file manager is not kept waiting by the load.
     QMetaObject::invokeMethod(
-        this, [this, path] { LoadModel(path); }, Qt::QueuedConnection);
+        this, [this, files] { LoadModels(files); }, Qt::QueuedConnection);
 }

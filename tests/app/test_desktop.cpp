@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTextCodec>
 #include <QUrl>
 #include <QVTKOpenGLNativeWidget.h>
@@ -26,20 +27,30 @@ private slots:
     {
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("message"); // in the status bar
         const QString model = testing::ScratchFile(QStringLiteral("Modèle dropped.Stl"));
         QVERIFY(testing::WriteModel(testing::Box(1, 2, 3), model));
+        const QString second = testing::ScratchFile(QStringLiteral("second.obj"));
+        QVERIFY(testing::WriteModel(testing::Sphere(8, 8), second));
         const QString text = testing::ScratchFile(QStringLiteral("dropped notes.txt"));
         QVERIFY(testing::WriteBytes(text, "no model"));
-        QTest::newRow("model file") << QList<QUrl>{QUrl::fromLocalFile(model)} << true;
-        QTest::newRow("other file") << QList<QUrl>{QUrl::fromLocalFile(text)} << false;
-        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.stl"))} << false;
+        const QUrl modelUrl = QUrl::fromLocalFile(model);
+        QTest::newRow("model file") << QList<QUrl>{modelUrl} << true << QString();
+        QTest::newRow("model file and notes") << QList<QUrl>{QUrl::fromLocalFile(text), modelUrl} << true << QString();
+        QTest::newRow("two model files") << QList<QUrl>{modelUrl, QUrl::fromLocalFile(second)} << true
+                                         << "One model is open at a time: only Modèle dropped.Stl was opened.";
+        QTest::newRow("other file") << QList<QUrl>{QUrl::fromLocalFile(text)} << false << QString();
+        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.stl"))} << false
+                                     << QString();
     }
 
-    // Dropped on the right view, as from a file manager (text/uri-list).
+    // Dropped on the right view, as from a file manager (text/uri-list); of several models the
+    // first opens, and the status bar says that the others did not.
     void droppedModelFilesOpen()
     {
         QFETCH(QList<QUrl>, urls);
         QFETCH(bool, opens);
+        QFETCH(QString, message);
         MainWindow window;
         QVERIFY(testing::Show(window));
         QWidget *view = window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow"));
@@ -58,6 +69,7 @@ private slots:
         QVERIFY(testing::WaitUntil([&window] { return window.Document().LoadedModel() != nullptr; }));
         QCOMPARE(answers.Closed(), QStringList());
         QCOMPARE(window.Document().LoadedModel()->GetNumberOfPolys(), vtkIdType(12));
+        QCOMPARE(window.findChild<QStatusBar *>()->currentMessage(), message);
     }
 
     // A relative, non-ASCII name, given as a file manager gives it; the started window lists

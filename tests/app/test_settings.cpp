@@ -141,7 +141,7 @@ private slots:
     }
 
     // The stored language picks the catalog, Qt's own texts, the number format, its name in the list
-    // and the help page; languages outside the table (the empty catalogs among them) give English.
+    // and the help page; languages outside the table (Russian, offered once, among them) give English.
     void storedLanguageWinsOverTheSystemLocale_data()
     {
         QTest::addColumn<QString>("stored");

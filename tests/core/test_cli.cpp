@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -79,8 +80,8 @@ private slots:
         QCOMPARE(run.status, 0);
         // Each level is measured against the input: the fewer triangles, the farther away.
         const QJsonObject report = QJsonDocument::fromJson(run.out).object();
-        QVERIFY(report[QLatin1String("measureSeconds")].toDouble() > 0);
-        const QJsonArray levels = report[QLatin1String("levels")].toArray();
+        QVERIFY(report[QLatin1String("seconds")][QLatin1String("measure")].toDouble() > 0);
+        const QJsonArray levels = report[QLatin1String("outputs")].toArray();
         const auto deviation = [&levels](int i) {
             return levels[i][QLatin1String("deviation")][QLatin1String("max")].toDouble();
         };
@@ -111,8 +112,8 @@ private slots:
         const auto expected =
             lumeno::Smooth(lumeno::ClassicReducer().KeepShare(sphere, 0.25, {}), lumeno::SmoothingIterations);
         const QJsonObject json = QJsonDocument::fromJson(RunCli({"info", turned, "--json"}).out).object();
-        QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(expected->GetNumberOfPolys()));
-        QCOMPARE(json[QLatin1String("fileSize")].toDouble(), double(QFileInfo(turned).size()));
+        QCOMPARE(json[QLatin1String("input")][QLatin1String("triangles")].toDouble(), double(expected->GetNumberOfPolys()));
+        QCOMPARE(json[QLatin1String("input")][QLatin1String("fileSize")].toDouble(), double(QFileInfo(turned).size()));
         const double *e = expected->GetBounds();
         double bounds[6];
         Read(turned)->GetBounds(bounds);
@@ -132,7 +133,7 @@ private slots:
             return json[QLatin1String(key)].toVariant().toStringList();
         };
         const QJsonObject info = QJsonDocument::fromJson(RunCli({"info", painted, "--json"}).out).object();
-        QCOMPARE(list(info, "attributes"), all);
+        QCOMPARE(list(info[QLatin1String("input")].toObject(), "attributes"), all);
         QCOMPARE(info[QLatin1String("levels")][0][QLatin1String("estimatedBytes")].toDouble(),
                  double(QFileInfo(painted).size()));
         QVERIFY(RunCli({"info", painted}).out.contains("Attributes: vertex colours, normals and texture coordinates\n"));
@@ -140,7 +141,7 @@ private slots:
         const QStringList reduce{"reduce", painted, "--keep", "50", "--json", "-q", "-o"};
         for (const QString suffix : {"ply", "obj", "stl"}) {
             const CliRun run = RunCli(reduce + QStringList{folder + QStringLiteral("/half.") + suffix});
-            const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+            const QJsonObject json = QJsonDocument::fromJson(run.out)[QLatin1String("outputs")][0].toObject();
             const QStringList kept = suffix == "ply"   ? all
                                      : suffix == "obj" ? QStringList{"normals", "textureCoordinates"}
                                                        : QStringList{};
@@ -155,13 +156,13 @@ private slots:
                                   "files hold the triangles only.\n"));
         const CliRun levels =
             RunCli({"levels", painted, folder, "--format", "obj", "--engine", "classic", "--json", "-q"});
-        QCOMPARE(list(QJsonDocument::fromJson(levels.out).object(), "droppedAttributes"), QStringList{"colours"});
+        QCOMPARE(list(QJsonDocument::fromJson(levels.out)[QLatin1String("outputs")][0].toObject(), "droppedAttributes"),
+                 QStringList{"colours"});
         QVERIFY2(levels.err.count('\n') == 1 && levels.err.contains("painted_*.obj: vertex colours are not saved"),
                  levels.err.constData());
     }
 
-    // --json tells the time spent measuring (levels: above); --no-measure leaves the deviation out, and the
-    // time is then nil.
+    // --json tells the time spent measuring (levels: above); --no-measure leaves the deviation and that time out.
     void measuringCanBeSkipped_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -183,13 +184,8 @@ private slots:
         const CliRun run = RunCli(arguments + QStringList{"--json", "-q"});
         QCOMPARE(run.status, 0);
         const QJsonObject report = QJsonDocument::fromJson(run.out).object();
-        QVERIFY(report[QLatin1String("measureSeconds")].isDouble());
-        const double seconds = report[QLatin1String("measureSeconds")].toDouble();
-        QVERIFY(measure ? seconds > 0 : seconds < 0.001);
-        QJsonArray results = report[QLatin1String("levels")].toArray();
-        if (results.isEmpty())
-            results.append(report);
-        for (const QJsonValue result : results) {
+        QCOMPARE(report[QLatin1String("seconds")].toObject().contains(QLatin1String("measure")), measure);
+        for (const QJsonValue result : report[QLatin1String("outputs")].toArray()) {
             QCOMPARE(result.toObject().contains(QLatin1String("deviation")), measure);
             if (measure)
                 QVERIFY(result[QLatin1String("deviation")][QLatin1String("max")].toDouble() > 0);
@@ -210,8 +206,8 @@ private slots:
                      QStringLiteral(LUMENO_CLI)});
         QVERIFY(shell.waitForFinished(60000));
         QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
-        const QJsonObject json = QJsonDocument::fromJson(shell.readAllStandardOutput()).object();
-        QCOMPARE(json[QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
+        const QJsonDocument json = QJsonDocument::fromJson(shell.readAllStandardOutput());
+        QCOMPARE(json[QLatin1String("input")][QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
     }
 
     // What cannot be read is left out, and every command says so: a polygon without area, the
@@ -228,7 +224,7 @@ private slots:
         const QString file = testing::DataFile(QStringLiteral("obj-polygon-without-area.obj"));
         const CliRun run = RunCli({"info", "--json", "--quiet", file});
         QCOMPARE(run.status, 0);
-        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        const QJsonValue json = QJsonDocument::fromJson(run.out)[QLatin1String("input")];
         QCOMPARE(json[QLatin1String("triangles")].toDouble(), 2.0);
         QCOMPARE(json[QLatin1String("polygonsWithoutAreaLeftOut")].toDouble(), 1.0);
         QCOMPARE(QString::fromLocal8Bit(run.err),
@@ -284,9 +280,7 @@ private slots:
             const CliRun run = RunCli(arguments + QStringList{"--json", "-q", "--engine", "quality"});
             QCOMPARE(run.status, 0);
             QCOMPARE(QString::fromLocal8Bit(run.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts), warnings);
-            const QJsonObject json = QJsonDocument::fromJson(run.out).object();
-            const QJsonArray levels = json[QLatin1String("levels")].toArray();
-            for (const QJsonValue result : levels.isEmpty() ? QJsonArray{json} : levels)
+            for (const QJsonValue result : QJsonDocument::fromJson(run.out)[QLatin1String("outputs")].toArray())
                 QCOMPARE(result[QLatin1String("shareReached")].toBool(), warnings.isEmpty());
         };
         QStringList levelWarnings;
@@ -295,6 +289,56 @@ private slots:
         check({"levels", tetrahedron, out}, levelWarnings);
         check({"reduce", tetrahedron, "-o", out + "/tetra.ply", "--keep", "50"}, {warning(out + "/tetra.ply", 50)});
         check({"reduce", sphereStl, "-o", out + "/sphere.stl", "--keep", "12.5"}, {});
+    }
+
+    // Several models in one call, as find -exec ... {} + gives them: one JSON line each, in order, and the
+    // highest status of all. Missing folders of the outputs are made; --triangles keeps about that many.
+    void severalModelsGiveOneLineEachAndTheHighestStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("written"); // a file the call makes, or empty
+        const QString folder = Folder(QStringLiteral("several"));
+        const QString missing = folder + QStringLiteral("/missing.stl");
+        QTest::newRow("info") << QStringList{"info"} << QStringList{sphereStl, missing, sphereStl}
+                              << QList<int>{0, 2, 0} << QString();
+        QTest::newRow("levels into a new folder")
+            << QStringList{"levels", "--engine", "classic", "-d", folder + "/new/levels"} << QStringList{missing, sphereStl}
+            << QList<int>{2, 0} << folder + "/new/levels/sphere_10.stl";
+        // The second would be written over its input.
+        QTest::newRow("reduce -d, triangles")
+            << QStringList{"reduce", "--triangles", "1000", "--format", "obj", "-d", folder}
+            << QStringList{sphereStl, folder + "/sphere.obj"} << QList<int>{0, 3} << folder + "/sphere.obj";
+        QTest::newRow("reduce -o into new folders")
+            << QStringList{"reduce", "--triangles", "1000", "-o", folder + "/a/b/sphere.ply"} << QStringList{sphereStl}
+            << QList<int>{0} << folder + "/a/b/sphere.ply";
+    }
+
+    void severalModelsGiveOneLineEachAndTheHighestStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, inputs);
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, written);
+        const CliRun run = RunCli(arguments + QStringList{"--json", "-q"} + inputs);
+        QCOMPARE(run.status, *std::max_element(statuses.begin(), statuses.end()));
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), inputs.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(lines[i]).object();
+            QCOMPARE(line[QLatin1String("schema")].toInt(), 1);
+            QCOMPARE(line[QLatin1String("command")].toString(), arguments.first());
+            QCOMPARE(line[QLatin1String("input")][QLatin1String("file")].toString(), inputs[i]);
+            QCOMPARE(line[QLatin1String("status")].toInt(), statuses[i]);
+            QCOMPARE(line.contains(QLatin1String("error")), statuses[i] != 0);
+            if (arguments.contains(QLatin1String("--triangles")) && statuses[i] == 0) {
+                const int triangles = line[QLatin1String("outputs")][0][QLatin1String("triangles")].toInt();
+                QVERIFY2(qAbs(triangles - 1000) <= 20, qPrintable(QString::number(triangles)));
+            }
+        }
+        QCOMPARE(QString::fromLocal8Bit(run.err).count(QLatin1Char('\n')), int(statuses.size() - statuses.count(0)));
+        QVERIFY(written.isEmpty() || Read(written));
     }
 
     void failuresExitWithTheirStatusAndOneLineNamingTheFile_data()
@@ -360,7 +404,10 @@ private slots:
         const QStringList before = testing::FolderState(folder);
         const CliRun run = RunCli(QStringList{"--json", "--quiet"} + arguments, rlim_t(sizeLimit));
         QCOMPARE(run.status, status);
-        QVERIFY(run.out.isEmpty());
+        // A usage error stops before any model; the others are told in the model's JSON line too.
+        const QJsonDocument json = QJsonDocument::fromJson(run.out);
+        QVERIFY(status == 1 ? run.out.isEmpty() : run.out.count('\n') == 1);
+        QVERIFY(status == 1 || json[QLatin1String("error")].toString().contains(message));
         const QString error = QString::fromLocal8Bit(run.err);
         QVERIFY2(error.startsWith(QLatin1String("lumeno3d-cli: ")) && error.contains(message), qPrintable(error));
         QVERIFY(error.indexOf(QLatin1Char('\n')) == error.size() - 1);

@@ -1,6 +1,8 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -48,7 +50,7 @@ private:
 
         if (name == QLatin1String("-h") || name == QLatin1String("--help"))
             options.help = true;
-        else if (name == QLatin1String("--version"))
+        else if (name == QLatin1String("-v") || name == QLatin1String("--version"))
             options.version = true;
         else if (name == QLatin1String("--json"))
             options.json = true;
@@ -62,10 +64,14 @@ private:
             options.format = Value(name).toLower();
         else if (name == QLatin1String("-o") || name == QLatin1String("--output"))
             options.output = Value(name);
+        else if (name == QLatin1String("-d") || name == QLatin1String("--output-dir"))
+            options.outputFolder = Value(name);
         else if (name == QLatin1String("--engine"))
             Engine(name);
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
+        else if (name == QLatin1String("--triangles"))
+            options.triangles = Count(name);
         else if (name == QLatin1String("--max-error"))
             options.maxError = Number(name);
         else if (name == QLatin1String("--scale"))
@@ -106,6 +112,18 @@ private:
         return value;
     }
 
+    qint64 Count(const QString &name)
+    {
+        const QString text = Value(name);
+        if (!error.isEmpty())
+            return 0;
+        bool ok = false;
+        const qint64 value = text.toLongLong(&ok);
+        if (!ok || value < 1)
+            Fail(QStringLiteral("%1 needs a whole number of at least 1, not \"%2\"").arg(name, text));
+        return value;
+    }
+
     void Engine(const QString &name)
     {
         const QString key = Value(name).toLower();
@@ -139,33 +157,37 @@ private:
             return;
         }
         const QString command = positional.first();
-        int wanted = 0;
-        if (command == QLatin1String("info")) {
+        if (command == QLatin1String("info"))
             options.command = CliCommand::Info;
-            wanted = 1;
-        } else if (command == QLatin1String("levels")) {
+        else if (command == QLatin1String("levels"))
             options.command = CliCommand::Levels;
-            wanted = 2;
-        } else if (command == QLatin1String("reduce")) {
+        else if (command == QLatin1String("reduce"))
             options.command = CliCommand::Reduce;
-            wanted = 1;
-        } else {
+        else {
             Fail(QStringLiteral("unknown command %1").arg(command));
             return;
         }
-        const QStringList files = positional.mid(1);
-        if (files.size() < wanted) {
-            Fail(wanted == 1 ? QStringLiteral("%1 needs a model file").arg(command)
-                             : QStringLiteral("%1 needs a model file and an output folder").arg(command));
+        options.inputs = positional.mid(1);
+        if (options.inputs.isEmpty()) {
+            Fail(QStringLiteral("%1 needs a model file").arg(command));
             return;
         }
-        if (files.size() > wanted) {
-            Fail(QStringLiteral("unexpected argument %1").arg(files[wanted]));
+        if (options.command != CliCommand::Levels || !options.outputFolder.isEmpty())
+            return;
+        // "levels MODEL OUT_DIR", the form from before -d.
+        if (options.inputs.size() != 2) {
+            Fail(options.inputs.size() == 1 ? QStringLiteral("levels needs an output folder: -d OUT_DIR")
+                                            : QStringLiteral("levels of several models needs the output folder "
+                                                             "given by -d OUT_DIR"));
             return;
         }
-        options.input = files[0];
-        if (options.command == CliCommand::Levels)
-            options.outputFolder = files[1];
+        // A glob that found two models is no model and a folder.
+        if (QFileInfo(options.inputs[1]).isFile()) {
+            Fail(QStringLiteral("%1 is a file, not an output folder: give the folder with -d OUT_DIR")
+                     .arg(options.inputs[1]));
+            return;
+        }
+        options.outputFolder = options.inputs.takeLast();
     }
 
     void CheckCombination()
@@ -176,24 +198,33 @@ private:
             return Fail(QStringLiteral("--engine belongs to the levels and reduce commands"));
         if (!levels && !reduce && !options.measure)
             return Fail(QStringLiteral("--no-measure belongs to the levels and reduce commands"));
-        if (!levels && !options.format.isEmpty())
-            return Fail(QStringLiteral("--format belongs to the levels command"));
-        if (levels && !options.format.isEmpty() && options.format != QLatin1String("stl") &&
+        const bool intoFolder = levels || (reduce && options.output.isEmpty());
+        if (!options.format.isEmpty() && !intoFolder)
+            return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
+        if (!options.format.isEmpty() && options.format != QLatin1String("stl") &&
             options.format != QLatin1String("ply") && options.format != QLatin1String("obj"))
             return Fail(QStringLiteral("--format must be stl, ply or obj"));
+        if (!levels && !reduce && !options.outputFolder.isEmpty())
+            return Fail(QStringLiteral("-d belongs to the levels and reduce commands"));
         if (!reduce) {
-            if (!options.output.isEmpty() || options.keepPercent || options.maxError || options.smooth ||
-                options.scale || options.rotate)
-                return Fail(QStringLiteral("-o, --keep, --max-error, --smooth, --scale and --rotate belong to the "
-                                           "reduce command"));
+            if (!options.output.isEmpty() || options.keepPercent || options.triangles || options.maxError ||
+                options.smooth || options.scale || options.rotate)
+                return Fail(QStringLiteral("-o, --keep, --triangles, --max-error, --smooth, --scale and --rotate "
+                                           "belong to the reduce command"));
             return;
         }
-        if (options.output.isEmpty())
-            return Fail(QStringLiteral("reduce needs an output file: -o OUTPUT"));
-        if (options.keepPercent && options.maxError)
-            return Fail(QStringLiteral("give either --keep or --max-error, not both"));
-        if (!options.keepPercent && !options.maxError)
-            return Fail(QStringLiteral("reduce needs either --keep PERCENT or --max-error E"));
+        if (options.output.isEmpty() && options.outputFolder.isEmpty())
+            return Fail(QStringLiteral("reduce needs an output: -o OUTPUT, or -d OUT_DIR"));
+        if (!options.output.isEmpty() && !options.outputFolder.isEmpty())
+            return Fail(QStringLiteral("give either -o or -d, not both"));
+        if (!options.output.isEmpty() && options.inputs.size() > 1)
+            return Fail(QStringLiteral("-o names one output file: reduce several models with -d OUT_DIR"));
+        const int targets = int(options.keepPercent.has_value()) + int(options.triangles.has_value()) +
+                            int(options.maxError.has_value());
+        if (targets > 1)
+            return Fail(QStringLiteral("give one of --keep, --triangles and --max-error"));
+        if (targets == 0)
+            return Fail(QStringLiteral("reduce needs --keep PERCENT, --triangles N or --max-error E"));
         // Keeping nothing leaves no model to write.
         if (options.keepPercent && (*options.keepPercent <= 0.0 || *options.keepPercent > 100.0))
             return Fail(QStringLiteral("--keep must be more than 0 and at most 100"));
@@ -225,17 +256,20 @@ ParsedArguments ParseArguments(const QStringList &arguments)
 
 QString HelpText()
 {
-    return QStringLiteral(R"(Usage:
-  lumeno3d-cli info MODEL [--json]
-  lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--engine E]
-               [--no-measure] [--json] [--quiet]
-  lumeno3d-cli reduce MODEL -o OUTPUT (--keep PERCENT | --max-error E)
-               [--smooth] [--scale X Y Z] [--rotate X Y Z] [--engine E]
-               [--no-measure] [--json] [--quiet]
+    return QStringLiteral(R"(Usage: lumeno3d-cli info MODEL... [--json]
+  or:  lumeno3d-cli levels -d OUT_DIR MODEL... [options of levels]
+  or:  lumeno3d-cli levels MODEL OUT_DIR [options of levels]
+  or:  lumeno3d-cli reduce -o OUTPUT MODEL HOW_FAR [options of reduce]
+  or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
+HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
+of levels are --format, --engine, --no-measure, --json and --quiet; reduce
+takes those and --smooth, --scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
-(part.v2.stl is an STL file).
+(part.v2.stl is an STL file). Every command takes several models, one after
+the other (find ... -exec lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a
+model that fails does not stop the others.
 
 Commands:
   info     Prints the number of triangles and vertices, what the points carry
@@ -245,19 +279,22 @@ Commands:
            file it gives in MODEL's format, from the level's nominal share).
   levels   Computes the nine levels that keep nominally 90 %, 80 % ... 10 % of
            the triangles exactly as the window does (the classic engine makes
-           each level from the one before, the quality engine each from MODEL)
-           and writes them into OUT_DIR
-           as <base>_90.<ext> ... <base>_10.<ext>, <base> being MODEL's name
-           without its last suffix. OUT_DIR is created when missing. The
-           format is that of MODEL unless --format says otherwise.
-  reduce   Makes one reduction of MODEL and writes it to OUTPUT, in the format
-           that OUTPUT's suffix names (stl: binary STL, ply: binary PLY,
-           obj: OBJ text).
+           each level from the one before, the quality engine all in one run)
+           and writes them into OUT_DIR as <base>_90.<ext> ... <base>_10.<ext>,
+           <base> being MODEL's name without its last suffix. The format is
+           that of MODEL unless --format says otherwise.
+  reduce   Makes one reduction of each MODEL and writes it to OUTPUT, or into
+           OUT_DIR as <base>.<ext>, in the format that the suffix names (stl:
+           binary STL, ply: binary PLY, obj: OBJ text).
 
 Options of reduce:
-  -o, --output OUTPUT  The file to write. It is never the input file.
+  -o, --output OUTPUT  The file to write (one MODEL). It is never the input
+                       file.
   --keep PERCENT       Keep this share of the triangles (more than 0, up to
                        100), as far as the filter can.
+  --triangles N        Keep N triangles (all of them when MODEL has fewer; the
+                       quality engine gives N or one fewer, the classic
+                       engine about N).
   --max-error E        Remove triangles while the accumulated error stays
                        below E, relative to the bounding box diagonal
                        (0.000001 to 10).
@@ -269,6 +306,10 @@ Options of reduce:
                        order of the window's Transform dialog).
 
 Common options:
+  -d, --output-dir OUT_DIR
+                       levels and reduce: the folder to write into.
+  --format F           levels and reduce -d: stl, ply or obj instead of MODEL's
+                       own format.
   --engine E           levels and reduce: classic (vtkDecimatePro) or quality
                        (quadric edge collapse, the default: closer to MODEL,
                        faster).
@@ -277,39 +318,36 @@ Common options:
                        bounding box diagonal); the deviation is then left out.
                        reduce --max-error with the quality engine still
                        measures while it searches for the bound.
-  --json               Print the results (counts, times, sizes) as one JSON
-                       object on standard output; measureSeconds is the time
-                       spent measuring deviations. "attributes" lists what the
-                       points carry ("colours", "normals",
-                       "textureCoordinates"): for info those of MODEL, for
-                       levels and reduce those kept in the written files;
-                       "droppedAttributes" lists those the output format
-                       cannot hold.
+  --json               Print the results (counts, times, sizes) as JSON Lines
+                       on standard output: one object per MODEL, on one line,
+                       with "schema": 1 (the layout is described in
+                       lumeno3d-cli(1)).
   -q, --quiet          No progress on standard error. Progress is a one-line
-                       bar when standard error is a terminal, otherwise one
-                       line per step.
+                       bar (a turning mark and the time taken while the share
+                       done is not known) when standard error is a terminal,
+                       otherwise one line per step.
   -h, --help           Print this help.
-  --version            Print the version.
+  -v, --version        Print the version.
 
 Binary PLY keeps vertex colours, normals and texture coordinates, OBJ normals
 and texture coordinates, binary STL none: writing a model to a format that
 cannot hold all it carries prints one warning line on standard error naming
 what is left out.
 
-Files are written atomically: a file of the same name is replaced only once
-the new one is complete, keeps its permissions, and is left as it was when
-writing fails. A write-protected file is never replaced, and the input file is
-never written.
+Output folders are created when missing. Files are written atomically: a file
+of the same name is replaced only once the new one is complete, keeps its
+permissions, and is left as it was when writing fails. A write-protected file
+is never replaced, and the input file is never written.
 
 Exit status:
   0  success
   1  usage error (unknown command or option, missing or bad value)
-  2  the input cannot be read (missing, unknown suffix, damaged)
+  2  an input cannot be read (missing, unknown suffix, damaged)
   3  an output file was not written (also when the result would have no
      triangle, or coordinates too large to store)
-Every failure prints one line on standard error that names the file. A result
-that keeps more than 5 percentage points above the share asked (a model that
-cannot be reduced that far) is written, with a warning line on standard error
-and the status 0.
+With several models the status is the highest of theirs. Every failure prints
+one line on standard error that names the file. A result that keeps more than
+5 percentage points above the share asked (a model that cannot be reduced that
+far) is written, with a warning line on standard error and the status 0.
 )");
 }

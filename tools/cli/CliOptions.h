@@ -19,12 +19,13 @@ struct CliOptions
     bool json = false;
     bool quiet = false;
 
-    QString input;
-    QString outputFolder; // levels
-    QString format;       // levels: "stl", "ply" or "obj"; empty means the input's own
-    QString output;       // reduce
+    QStringList inputs;   // one or more model files, each done on its own
+    QString outputFolder; // levels; reduce when it is not given -o
+    QString format;       // levels and reduce into a folder: "stl", "ply" or "obj"; empty means the input's own
+    QString output;       // reduce of one input
 
     std::optional<double> keepPercent; // reduce: share of the triangles to keep, 0..100
+    std::optional<qint64> triangles;   // reduce: number of triangles to keep
     std::optional<double> maxError;    // reduce: relative to the bounding box diagonal
     std::optional<lumeno::ReductionEngine> engine; // levels and reduce; unset means lumeno::DefaultEngine
     bool smooth = false;

@@ -13,19 +13,19 @@
 
 #include <cmath>
 
-CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
+CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progress)
 {
     CommandOutcome outcome;
-    const InputModel input = LoadInput(options.input, progress);
+    const InputModel input = LoadInput(path, progress);
     if (!input.model)
-        return {ExitUnreadableInput, input.failure, {}, {}};
+        return {ExitUnreadableInput, input.failure, {{QStringLiteral("input"), InputJson(path, input)}}, {}};
     outcome.warnings = input.warnings;
 
     double bounds[6];
     input.model->GetBounds(bounds);
     // The buttons in the window's order: 100 % (the model itself), then 90 % down to 10 %,
     // with the size each would have when saved in the input's format (nominal shares).
-    const QString format = QFileInfo(options.input).suffix();
+    const QString format = QFileInfo(path).suffix();
     const qint64 triangles = input.model->GetNumberOfPolys();
     const qint64 vertices = input.model->GetNumberOfPoints();
     const lumeno::PointAttributes attributes = lumeno::AttributesOf(input.model);
@@ -41,20 +41,17 @@ CommandOutcome RunInfo(const CliOptions &options, Progress &progress)
     for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
         addLevel(level.percent, level.sizeFraction);
 
-    QJsonObject report = Counts(input.model);
-    report.insert(QStringLiteral("command"), QStringLiteral("info"));
-    report.insert(QStringLiteral("file"), options.input);
-    report.insert(QStringLiteral("fileSize"), input.fileSize);
-    report.insert(QStringLiteral("bounds"), QJsonArray{bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]});
-    report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
-    report.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
-    report.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
-    report.insert(QStringLiteral("attributes"), QJsonArray::fromStringList(lumeno::AttributeKeys(attributes)));
-    report.insert(QStringLiteral("levels"), levels);
+    const QJsonObject report{
+        {QStringLiteral("input"), InputJson(path, input)},
+        {QStringLiteral("bounds"), QJsonArray{bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]}},
+        {QStringLiteral("levels"), levels},
+        {QStringLiteral("seconds"),
+         QJsonObject{{QStringLiteral("load"), input.loadSeconds}, {QStringLiteral("total"), input.loadSeconds}}},
+    };
     outcome.report = report;
 
     QTextStream text(&outcome.summary);
-    text << "File:       " << lumeno::DisplayPath(options.input) << " (" << input.fileSize << " bytes)\n"
+    text << "File:       " << lumeno::DisplayPath(path) << " (" << input.fileSize << " bytes)\n"
          << "Triangles:  " << input.model->GetNumberOfPolys() << "\n"
          << "Vertices:   " << input.model->GetNumberOfPoints() << "\n"
          << "Attributes: "

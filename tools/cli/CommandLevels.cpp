@@ -13,18 +13,24 @@
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <algorithm>
+#include <atomic>
 #include <optional>
 
-CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
+CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progress &progress)
 {
     QElapsedTimer totalClock;
     totalClock.start();
-    const InputModel input = LoadInput(options.input, progress);
+    const InputModel input = LoadInput(path, progress);
+    const QJsonObject inputJson = InputJson(path, input);
     if (!input.model)
-        return {ExitUnreadableInput, input.failure, {}, {}};
+        return {ExitUnreadableInput, input.failure, {{QStringLiteral("input"), inputJson}}, {}};
+    const auto failed = [&inputJson](const QString &failure) {
+        return CommandOutcome{ExitOutputNotWritten, failure, {{QStringLiteral("input"), inputJson}}, {}};
+    };
 
     const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
-    const QFileInfo inputFile(options.input);
+    const QFileInfo inputFile(path);
     const QString format = options.format.isEmpty() ? inputFile.suffix().toLower() : options.format;
     const QDir folder(options.outputFolder);
     // All but the last suffix is part of the name: part.v1.stl and part.v2.stl keep apart.
@@ -32,16 +38,16 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.completeBaseName()).arg(percent).arg(format));
     };
 
-    if (!QFileInfo(options.outputFolder).isDir() && !QDir().mkpath(options.outputFolder))
-        return {ExitOutputNotWritten, QStringLiteral("%1: the folder cannot be created.").arg(options.outputFolder),
-                {}, {}};
+    const QString noFolder = MakeFolder(options.outputFolder);
+    if (!noFolder.isEmpty())
+        return failed(noFolder);
     for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
-        const QString problem = OutputProblem(levelFile(level.percent), options.input);
+        const QString problem = OutputProblem(levelFile(level.percent), path);
         if (!problem.isEmpty())
-            return {ExitOutputNotWritten, problem, {}, {}};
+            return failed(problem);
     }
 
-    QJsonArray levels;
+    QJsonArray outputs;
     QStringList warnings;
     std::optional<lumeno::PointAttributes> carried; // by the first level written
     QString failure;
@@ -57,16 +63,18 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
 
     const auto nothingLeft = [&](int step) {
         return QStringLiteral("%1 was not written: reducing %2 to %3% leaves no triangle.")
-            .arg(levelFile(lumeno::DecimationLevels[step].percent), options.input)
+            .arg(levelFile(lumeno::DecimationLevels[step].percent), path)
             .arg(lumeno::DecimationLevels[step].percent);
     };
 
     lumeno::ReductionControl control;
-    double levelsDone = 0.0; // of all nine
-    control.progress = [&](double fraction) {
-        levelsDone = fraction;
-        progress.Advance(fraction);
+    // Of all nine; told by the reducer's threads and by the level receiver.
+    std::atomic<double> levelsDone = 0.0;
+    const auto advance = [&](double fraction) {
+        levelsDone = std::max(levelsDone.load(), fraction);
+        progress.Advance(levelsDone);
     };
+    control.progress = advance;
     control.cancelled = [&failure] { return !failure.isEmpty(); };
     lumeno::LevelReceiver receiver;
     // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
@@ -83,20 +91,23 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
             failure = nothingLeft(step);
             return;
         }
-        progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()));
+        progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
         QElapsedTimer writeClock;
         writeClock.start();
         failure = WriteOutput(model, file);
         if (!failure.isEmpty())
             return;
-        writeSeconds += SecondsSince(writeClock);
+        const double levelWriteSeconds = SecondsSince(writeClock);
+        writeSeconds += levelWriteSeconds;
+        // An engine that tells no progress of its own still moves the bar level by level.
+        advance(double(step + 1) / lumeno::LevelCount);
         if (!carried)
             carried = lumeno::AttributesOf(model);
         const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
-        const QString shareWarning = KeptShareWarning(file, options.input, level.percent, keptPercent);
+        const QString shareWarning = KeptShareWarning(file, path, level.percent, keptPercent);
         if (!shareWarning.isEmpty())
             warnings << shareWarning;
-        QJsonObject entry = Counts(model);
+        QJsonObject entry = OutputJson(file, model);
         entry.insert(QStringLiteral("percent"), level.percent);
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
@@ -105,26 +116,21 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
             entry.insert(QStringLiteral("deviation"), DeviationJson(meter->Measure(model)));
             measureSeconds += SecondsSince(measureClock);
         }
-        entry.insert(QStringLiteral("file"), file);
-        entry.insert(QStringLiteral("fileSize"), QFileInfo(file).size());
-        entry.insert(QStringLiteral("seconds"), stepSeconds);
-        entry.insert(QStringLiteral("writeSeconds"), SecondsSince(writeClock));
-        levels.append(entry);
+        entry.insert(QStringLiteral("seconds"), QJsonObject{{QStringLiteral("reduce"), stepSeconds},
+                                                            {QStringLiteral("write"), levelWriteSeconds}});
+        outputs.append(entry);
     };
     const int made = lumeno::MakeReducer(engine)->MakeLevels(input.model, receiver, control);
     progress.Clear();
     if (!failure.isEmpty())
-        return {ExitOutputNotWritten, failure, {}, {}};
+        return failed(failure);
     // The quality engine hands over no level at all when nothing would be left of it.
     if (made < lumeno::LevelCount && engine == lumeno::ReductionEngine::Quality)
-        return {ExitOutputNotWritten, nothingLeft(made), {}, {}};
+        return failed(nothingLeft(made));
     if (made < lumeno::LevelCount)
-        return {ExitOutputNotWritten,
-                QStringLiteral("%1 was not written: %2 could not be reduced (out of memory, or the filter "
-                               "gave a broken model).")
-                    .arg(levelFile(lumeno::DecimationLevels[made].percent), options.input),
-                {},
-                {}};
+        return failed(QStringLiteral("%1 was not written: %2 could not be reduced (out of memory, or the filter "
+                                     "gave a broken model).")
+                          .arg(levelFile(lumeno::DecimationLevels[made].percent), path));
 
     CommandOutcome outcome;
     // One line for all nine files.
@@ -132,27 +138,26 @@ CommandOutcome RunLevels(const CliOptions &options, Progress &progress)
         NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
                         folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
     outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved)) + warnings;
-    QJsonObject report = Counts(input.model);
-    report.insert(QStringLiteral("command"), QStringLiteral("levels"));
-    report.insert(QStringLiteral("file"), options.input);
-    report.insert(QStringLiteral("fileSize"), input.fileSize);
-    report.insert(QStringLiteral("engine"), lumeno::EngineKey(engine));
-    report.insert(QStringLiteral("format"), format);
-    report.insert(QStringLiteral("levels"), levels);
-    InsertAttributes(report, carried.value_or(lumeno::PointAttributes()), format);
-    report.insert(QStringLiteral("loadSeconds"), input.loadSeconds);
-    report.insert(QStringLiteral("cascadeSeconds"), cascadeSeconds);
-    report.insert(QStringLiteral("writeSeconds"), writeSeconds);
-    report.insert(QStringLiteral("measureSeconds"), measureSeconds);
-    report.insert(QStringLiteral("totalSeconds"), SecondsSince(totalClock));
-    outcome.report = report;
+    QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds},
+                        {QStringLiteral("reduce"), cascadeSeconds},
+                        {QStringLiteral("write"), writeSeconds},
+                        {QStringLiteral("total"), SecondsSince(totalClock)}};
+    if (meter)
+        seconds.insert(QStringLiteral("measure"), measureSeconds);
+    outcome.report = {
+        {QStringLiteral("input"), inputJson},
+        {QStringLiteral("engine"), lumeno::EngineKey(engine)},
+        {QStringLiteral("format"), format},
+        {QStringLiteral("outputs"), outputs},
+        {QStringLiteral("seconds"), seconds},
+    };
 
     QTextStream text(&outcome.summary);
     text << QStringLiteral("%1: %2 triangles, %3 vertices\n")
-                .arg(lumeno::DisplayPath(options.input))
+                .arg(lumeno::DisplayPath(path))
                 .arg(input.model->GetNumberOfPolys())
                 .arg(input.model->GetNumberOfPoints());
-    for (const QJsonValue &level : levels)
+    for (const QJsonValue &level : outputs)
         text << QStringLiteral("  %1%  %2 triangles  %3 vertices  %4\n")
                     .arg(level[QLatin1String("percent")].toInt(), 3)
                     .arg(level[QLatin1String("triangles")].toVariant().toLongLong(), 10)

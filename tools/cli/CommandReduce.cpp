@@ -9,6 +9,7 @@
 #include "mesh/Reducer.h"
 #include "mesh/SurfaceDeviation.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -16,6 +17,7 @@
 
 #include <vtkTransform.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -51,24 +53,46 @@ QString TransformProblemText(lumeno::TransformProblem problem, const QString &ou
     return {};
 }
 
+// -o OUTPUT, or OUT_DIR/<base>.<ext>: <base> is the input's name without its last suffix.
+QString OutputFileOf(const CliOptions &options, const QString &path)
+{
+    if (!options.output.isEmpty())
+        return options.output;
+    const QFileInfo input(path);
+    const QString suffix = options.format.isEmpty() ? input.suffix() : options.format;
+    return QDir(options.outputFolder).filePath(input.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 } // namespace
 
 // The window's order: the reduction of the loaded model, then smoothing of the result,
 // then the transform that saving applies.
-CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
+CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progress &progress)
 {
     QElapsedTimer totalClock;
     totalClock.start();
-    const InputModel input = LoadInput(options.input, progress);
+    const InputModel input = LoadInput(path, progress);
+    const QJsonObject inputJson = InputJson(path, input);
     if (!input.model)
-        return {ExitUnreadableInput, input.failure, {}, {}};
-    const QString problem = OutputProblem(options.output, options.input);
+        return {ExitUnreadableInput, input.failure, {{QStringLiteral("input"), inputJson}}, {}};
+    const auto failed = [&inputJson](const QString &failure) {
+        return CommandOutcome{ExitOutputNotWritten, failure, {{QStringLiteral("input"), inputJson}}, {}};
+    };
+    const QString output = OutputFileOf(options, path);
+    QString problem = OutputProblem(output, path);
+    if (problem.isEmpty())
+        problem = MakeFolder(QFileInfo(output).path());
     if (!problem.isEmpty())
-        return {ExitOutputNotWritten, problem, {}, {}};
+        return failed(problem);
     const QString noResult =
         QStringLiteral("%1 was not written: %2 could not be processed (out of memory, or the filter gave a broken "
                        "model).")
-            .arg(options.output, options.input);
+            .arg(output, path);
+    const vtkIdType inputTriangles = input.model->GetNumberOfPolys();
+    // The share asked, in percent: --keep, or --triangles of the input's (all when it has fewer).
+    std::optional<double> askedPercent = options.keepPercent;
+    if (options.triangles)
+        askedPercent = std::min(100.0, 100.0 * double(*options.triangles) / double(inputTriangles));
 
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds}};
     QElapsedTimer clock;
@@ -86,29 +110,25 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
     const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
     clock.start();
     vtkSmartPointer<vtkPolyData> result;
-    if (options.keepPercent) {
-        progress.Begin(QStringLiteral("Decimating to %1%...").arg(*options.keepPercent));
-        result = reducer->KeepShare(input.model, *options.keepPercent / 100.0, control);
+    if (askedPercent) {
+        progress.Begin(QStringLiteral("Decimating to %1%...").arg(PercentText(*askedPercent)));
+        result = reducer->KeepShare(input.model, *askedPercent / 100.0, control);
     } else {
         progress.Begin(QStringLiteral("Decimating to error %1...").arg(*options.maxError));
         result = reducer->WithinError(input.model, *options.maxError, control, meter ? &*meter : nullptr);
     }
     seconds.insert(QStringLiteral("reduce"), SecondsSince(clock));
     if (!result && engine == lumeno::ReductionEngine::Classic)
-        return {ExitOutputNotWritten, noResult, {}, {}};
+        return failed(noResult);
     // Nothing would be left to smooth or to write; the quality engine then gives no model at all.
     if (!result || result->GetNumberOfPolys() == 0)
-        return {ExitOutputNotWritten,
-                QStringLiteral("%1 was not written: the reduction of %2 leaves no triangle (%3).")
-                    .arg(options.output, options.input,
-                         options.keepPercent ? QStringLiteral("keep a larger share")
-                                             : QStringLiteral("allow a larger error")),
-                {},
-                {}};
+        return failed(QStringLiteral("%1 was not written: the reduction of %2 leaves no triangle (%3).")
+                          .arg(output, path,
+                               askedPercent ? QStringLiteral("keep a larger share")
+                                            : QStringLiteral("allow a larger error")));
 
-    const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), result->GetNumberOfPolys());
-    const QString shareWarning =
-        options.keepPercent ? KeptShareWarning(options.output, options.input, *options.keepPercent, keptPercent) : QString();
+    const double keptPercent = lumeno::KeptPercent(inputTriangles, result->GetNumberOfPolys());
+    const QString shareWarning = askedPercent ? KeptShareWarning(output, path, *askedPercent, keptPercent) : QString();
 
     if (options.smooth) {
         progress.Begin(QStringLiteral("Smoothing..."));
@@ -117,7 +137,7 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
                                 [&progress](vtkAlgorithm *filter) { progress.Follow(filter); });
         seconds.insert(QStringLiteral("smooth"), SecondsSince(clock));
         if (!result)
-            return {ExitOutputNotWritten, noResult, {}, {}};
+            return failed(noResult);
     }
 
     // Of the result before the transform, which changes its size on purpose.
@@ -131,9 +151,9 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         double bounds[6];
         result->GetBounds(bounds);
         const QString transformProblem = TransformProblemText(lumeno::CheckModelTransform(scale.data(), rotate.data(), bounds),
-                                                              options.output, scale, rotate);
+                                                              output, scale, rotate);
         if (!transformProblem.isEmpty())
-            return {ExitOutputNotWritten, transformProblem, {}, {}};
+            return failed(transformProblem);
         progress.Begin(QStringLiteral("Transforming..."));
         clock.start();
         vtkSmartPointer<vtkTransform> transform = lumeno::MakeModelTransform(scale.data(), rotate.data());
@@ -141,56 +161,53 @@ CommandOutcome RunReduce(const CliOptions &options, Progress &progress)
         seconds.insert(QStringLiteral("transform"), SecondsSince(clock));
     }
 
-    progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(options.output).fileName()));
+    progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(output).fileName()));
     clock.start();
-    const QString failure = WriteOutput(result, options.output);
+    const QString failure = WriteOutput(result, output);
     progress.Clear();
     if (!failure.isEmpty())
-        return {ExitOutputNotWritten, failure, {}, {}};
+        return failed(failure);
     seconds.insert(QStringLiteral("write"), SecondsSince(clock));
+    if (meter)
+        seconds.insert(QStringLiteral("measure"), measureSeconds);
     seconds.insert(QStringLiteral("total"), SecondsSince(totalClock));
 
     CommandOutcome outcome;
     outcome.warnings = input.warnings;
+    QJsonObject written = OutputJson(output, result);
+    written.insert(QStringLiteral("keptPercent"), keptPercent);
+    if (askedPercent)
+        written.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
+    if (deviation.IsMeasured())
+        written.insert(QStringLiteral("deviation"), DeviationJson(deviation));
     QJsonObject report{
-        {QStringLiteral("command"), QStringLiteral("reduce")},
+        {QStringLiteral("input"), inputJson},
         {QStringLiteral("engine"), lumeno::EngineKey(engine)},
-        {QStringLiteral("file"), options.input},
-        {QStringLiteral("fileSize"), input.fileSize},
-        {QStringLiteral("input"), Counts(input.model)},
-        {QStringLiteral("output"), options.output},
-        {QStringLiteral("outputFileSize"), QFileInfo(options.output).size()},
-        {QStringLiteral("result"), Counts(result)},
+        {QStringLiteral("outputs"), QJsonArray{written}},
         {QStringLiteral("smooth"), options.smooth},
         {QStringLiteral("scale"), Triple(scale)},
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
-        {QStringLiteral("measureSeconds"), measureSeconds},
     };
-    const QString suffix = QFileInfo(options.output).suffix();
-    const lumeno::PointAttributes carried = lumeno::AttributesOf(result);
-    InsertAttributes(report, carried, suffix);
-    const QString notSaved = NotSavedWarning(carried, options.output, suffix);
-    if (!notSaved.isEmpty())
-        outcome.warnings << notSaved;
-    if (deviation.IsMeasured())
-        report.insert(QStringLiteral("deviation"), DeviationJson(deviation));
-    report.insert(QStringLiteral("keptPercent"), keptPercent);
-    if (options.keepPercent) {
+    if (options.keepPercent)
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
-        report.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
-    } else
+    else if (options.triangles)
+        report.insert(QStringLiteral("triangles"), *options.triangles);
+    else
         report.insert(QStringLiteral("maxError"), *options.maxError);
     outcome.report = report;
+    const QString notSaved = NotSavedWarning(lumeno::AttributesOf(result), output, QFileInfo(output).suffix());
+    if (!notSaved.isEmpty())
+        outcome.warnings << notSaved;
     if (!shareWarning.isEmpty())
         outcome.warnings << shareWarning;
 
     const vtkIdType left = result->GetNumberOfPolys();
     QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 %6, %7 vertices\n")
-                                         .arg(lumeno::DisplayPath(options.input))
-                                         .arg(input.model->GetNumberOfPolys())
+                                         .arg(lumeno::DisplayPath(path))
+                                         .arg(inputTriangles)
                                          .arg(input.model->GetNumberOfPoints())
-                                         .arg(lumeno::DisplayPath(options.output))
+                                         .arg(lumeno::DisplayPath(output))
                                          .arg(left)
                                          .arg(left == 1 ? QStringLiteral("triangle (only one is left)")
                                                         : QStringLiteral("triangles"))

@@ -7,6 +7,7 @@
 #include "io/ModelWriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,6 @@ InputModel LoadInput(const QString &path, Progress &progress)
     input.fileSize = result.fileSize;
     if (result.failure == lumeno::ReadFailure::Missing)
         input.failure = QStringLiteral("The file %1 doesn't exist.").arg(shownPath);
-    else if (result.failure == lumeno::ReadFailure::UnknownSuffix)
-        input.failure = QStringLiteral("Error opening %1: %2").arg(shownPath, lumeno::ReadFailureText(result));
     else if (result.failure != lumeno::ReadFailure::None)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
     else
@@ -83,19 +82,47 @@ QString OutputProblem(const QString &output, const QString &input)
     return QString();
 }
 
+QJsonObject InputJson(const QString &path, const InputModel &input)
+{
+    QJsonObject json{{QStringLiteral("file"), path}};
+    if (input.fileSize > 0)
+        json.insert(QStringLiteral("fileSize"), input.fileSize);
+    if (!input.model)
+        return json;
+    json.insert(QStringLiteral("triangles"), static_cast<qint64>(input.model->GetNumberOfPolys()));
+    json.insert(QStringLiteral("vertices"), static_cast<qint64>(input.model->GetNumberOfPoints()));
+    json.insert(QStringLiteral("attributes"),
+                QJsonArray::fromStringList(lumeno::AttributeKeys(lumeno::AttributesOf(input.model))));
+    json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
+    json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
+    return json;
+}
+
+QString MakeFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        return QString();
+    return QStringLiteral("%1: the folder cannot be created.").arg(lumeno::DisplayPath(folder));
+}
+
 QString WriteOutput(vtkPolyData *model, const QString &output)
 {
     const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).suffix());
     return result.written ? QString() : OneLine(result.error);
 }
 
-void InsertAttributes(QJsonObject &report, const lumeno::PointAttributes &carried, const QString &suffix)
+QJsonObject OutputJson(const QString &file, vtkPolyData *model)
 {
+    const QString suffix = QFileInfo(file).suffix();
+    const lumeno::PointAttributes carried = lumeno::AttributesOf(model);
     const lumeno::PointAttributes writable = lumeno::AttributesWritable(suffix);
-    report.insert(QStringLiteral("attributes"),
-                  QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Within(writable))));
-    report.insert(QStringLiteral("droppedAttributes"),
-                  QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Without(writable))));
+    QJsonObject json = Counts(model);
+    json.insert(QStringLiteral("file"), file);
+    json.insert(QStringLiteral("fileSize"), QFileInfo(file).size());
+    json.insert(QStringLiteral("attributes"), QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Within(writable))));
+    json.insert(QStringLiteral("droppedAttributes"),
+                QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Without(writable))));
+    return json;
 }
 
 QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix)

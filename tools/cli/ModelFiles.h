@@ -26,17 +26,25 @@ struct InputModel
 // the checks before and after the reader, the window's messages.
 InputModel LoadInput(const QString &path, Progress &progress);
 
+// The report's "input": the file as read, its counts and what its points carry.
+QJsonObject InputJson(const QString &path, const InputModel &input);
+
 // Why a model cannot be written to output (one line naming it), or empty when it can be
 // tried: its suffix names a format and it is not the input file under any name.
 QString OutputProblem(const QString &output, const QString &input);
+
+// Makes the folder and those above it that are missing. Empty when it is there, else one
+// line naming it.
+QString MakeFolder(const QString &folder);
 
 // Writes by the output's suffix; the existing file is only replaced by a complete one.
 // Empty when written, else one line naming the file.
 QString WriteOutput(vtkPolyData *model, const QString &output);
 
-// The JSON report's "attributes", those of the model that a file of this suffix holds, and
-// "droppedAttributes", those it cannot hold (lists of AttributeKeys).
-void InsertAttributes(QJsonObject &report, const lumeno::PointAttributes &carried, const QString &suffix);
+// An entry of the report's "outputs": the file written, its counts, and "attributes", those
+// of the model that the file holds, and "droppedAttributes", those it cannot hold (lists of
+// AttributeKeys).
+QJsonObject OutputJson(const QString &file, vtkPolyData *model);
 
 // The warning that a file of this suffix, named as given, leaves some of the model's
 // attributes out; empty when it holds them all.

@@ -10,14 +10,62 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// The layout of the --json reports; a change or removal of a key makes it 2.
+constexpr int JsonSchema = 1;
 
 void Print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
+}
+
+CommandOutcome Run(const CliOptions &options, const QString &input, Progress &progress)
+{
+    switch (options.command) {
+    case CliCommand::Info:
+        return RunInfo(options, input, progress);
+    case CliCommand::Levels:
+        return RunLevels(options, input, progress);
+    case CliCommand::Reduce:
+        return RunReduce(options, input, progress);
+    case CliCommand::None:
+        break;
+    }
+    return {};
+}
+
+QString CommandName(CliCommand command)
+{
+    switch (command) {
+    case CliCommand::Info:
+        return QStringLiteral("info");
+    case CliCommand::Levels:
+        return QStringLiteral("levels");
+    case CliCommand::Reduce:
+        return QStringLiteral("reduce");
+    case CliCommand::None:
+        break;
+    }
+    return {};
+}
+
+// One line of JSON Lines: the keys of every report, then the command's own (see lumeno3d-cli(1)).
+void PrintJsonLine(CliCommand command, const CommandOutcome &outcome)
+{
+    QJsonObject report = outcome.report;
+    report.insert(QStringLiteral("schema"), JsonSchema);
+    report.insert(QStringLiteral("command"), CommandName(command));
+    report.insert(QStringLiteral("status"), outcome.status);
+    if (outcome.status != ExitSuccess)
+        report.insert(QStringLiteral("error"), outcome.failure);
+    const QByteArray json = QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -49,32 +97,20 @@ int main(int argc, char *argv[])
     }
 
     Progress progress(Progress::StyleForStandardError(options.quiet));
-    CommandOutcome outcome;
-    switch (options.command) {
-    case CliCommand::Info:
-        outcome = RunInfo(options, progress);
-        break;
-    case CliCommand::Levels:
-        outcome = RunLevels(options, progress);
-        break;
-    case CliCommand::Reduce:
-        outcome = RunReduce(options, progress);
-        break;
-    case CliCommand::None:
-        break;
+    int worst = ExitSuccess;
+    for (const QString &input : options.inputs) {
+        const CommandOutcome outcome = Run(options, input, progress);
+        progress.Clear();
+        worst = std::max(worst, outcome.status);
+        if (outcome.status != ExitSuccess)
+            Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
+        else
+            for (const QString &warning : outcome.warnings)
+                Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(warning)));
+        if (options.json)
+            PrintJsonLine(options.command, outcome);
+        else if (outcome.status == ExitSuccess)
+            Print(stdout, outcome.summary);
     }
-    progress.Clear();
-
-    if (outcome.status != ExitSuccess) {
-        Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
-        return outcome.status;
-    }
-    for (const QString &warning : outcome.warnings)
-        Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(warning)));
-    if (options.json) {
-        const QByteArray json = QJsonDocument(outcome.report).toJson(QJsonDocument::Indented);
-        std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
-    } else
-        Print(stdout, outcome.summary);
-    return ExitSuccess;
+    return worst;
 }
