@@ -551,6 +551,10 @@ Voleu reemplaçar-lo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformació o el suavitzat del model es perdrà si no el deseu.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Només es pot obrir un model alhora: només s&apos;ha obert %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Chcete jej nahradit?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Transformace nebo vyhlazení modelu se ztratí, pokud je neuložíte.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Najednou lze mít otevřený jen jeden model: otevřen byl pouze %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

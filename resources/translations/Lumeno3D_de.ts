@@ -551,6 +551,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>Die Transformation oder Glättung des Modells geht verloren, wenn Sie sie nicht speichern.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Es ist immer nur ein Modell geöffnet: Nur %1 wurde geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Do you want to replace it?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>The transform or smoothing of the model is lost unless you save it.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>One model is open at a time: only %1 was opened.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

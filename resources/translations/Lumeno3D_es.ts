@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformación o el suavizado del modelo se perderá si no lo guarda.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Solo se abre un modelo a la vez: solo se ha abierto %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Un seul modèle est ouvert à la fois : seul %1 a été ouvert.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

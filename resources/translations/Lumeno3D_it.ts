@@ -551,6 +551,10 @@ Sostituirlo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>La trasformazione o la levigatura del modello andrà persa se non viene salvata.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Si apre un solo modello alla volta: è stato aperto solo %1.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>モデルの変形やスムージングは、保存しないと失われます。</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>一度に開けるモデルは 1 つです。%1 だけを開きました。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>모델의 변형이나 스무딩은 저장하지 않으면 사라집니다.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>한 번에 하나의 모델만 열 수 있습니다. %1만 열었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Deseja substituí-lo?</translation>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>A transformação ou suavização do modelo será perdida se você não salvá-la.</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>Só se abre um modelo de cada vez: apenas %1 foi aberto.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

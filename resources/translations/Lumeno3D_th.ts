@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>การแปลงรูปทรงหรือการทำให้เรียบของโมเดลจะสูญหายหากคุณไม่บันทึก</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>เปิดได้ครั้งละหนึ่งโมเดล: เปิดเฉพาะ %1 เท่านั้น</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>如不保存，对模型的变换或平滑将会丢失。</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>一次只能打开一个模型：仅打开了 %1。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>

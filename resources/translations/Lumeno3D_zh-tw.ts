@@ -551,6 +551,10 @@ Do you want to replace it?</source>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
         <translation>若不儲存，對模型所做的變換或平滑化將會遺失。</translation>
     </message>
+    <message>
+        <source>One model is open at a time: only %1 was opened.</source>
+        <translation>一次只能開啟一個模型：僅開啟了 %1。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
