@@ -1,6 +1,8 @@
 // Opening a model file dropped on the window, from a file manager or a browser's downloads.
 #include "MainWindow.h"
 
+#include "io/ModelReader.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -15,10 +17,7 @@ QString DroppedModelFile(const QMimeData *data)
     if (!data->hasUrls() || data->urls().isEmpty() || !data->urls().constFirst().isLocalFile())
         return QString();
     const QString path = data->urls().constFirst().toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("ply")
-               ? path
-               : QString();
+    return lumeno::IsReadableSuffix(QFileInfo(path).suffix()) ? path : QString();
 }
 
 } // namespace

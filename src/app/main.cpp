@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     NameApplication();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Simplifies triangle meshes: STL, OBJ and PLY models."));
+    parser.setApplicationDescription(QStringLiteral("Simplifies triangle meshes: STL, OBJ, PLY, OFF, glTF, GLB and 3MF models."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The model to open at start."),

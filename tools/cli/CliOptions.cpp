@@ -1,6 +1,8 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 
+#include "io/ModelWriter.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -178,9 +180,8 @@ private:
             return Fail(QStringLiteral("--no-measure belongs to the levels and reduce commands"));
         if (!levels && !options.format.isEmpty())
             return Fail(QStringLiteral("--format belongs to the levels command"));
-        if (levels && !options.format.isEmpty() && options.format != QLatin1String("stl") &&
-            options.format != QLatin1String("ply") && options.format != QLatin1String("obj"))
-            return Fail(QStringLiteral("--format must be stl, ply or obj"));
+        if (levels && !options.format.isEmpty() && !lumeno::IsModelSuffix(options.format))
+            return Fail(QStringLiteral("--format must be stl, ply, obj, glb, gltf, 3mf or off"));
         if (!reduce) {
             if (!options.output.isEmpty() || options.keepPercent || options.maxError || options.smooth ||
                 options.scale || options.rotate)
@@ -227,15 +228,17 @@ QString HelpText()
 {
     return QStringLiteral(R"(Usage:
   lumeno3d-cli info MODEL [--json]
-  lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj] [--engine E]
+  lumeno3d-cli levels MODEL OUT_DIR [--format stl|ply|obj|glb|gltf|3mf|off]
+               [--engine E]
                [--no-measure] [--json] [--quiet]
   lumeno3d-cli reduce MODEL -o OUTPUT (--keep PERCENT | --max-error E)
                [--smooth] [--scale X Y Z] [--rotate X Y Z] [--engine E]
                [--no-measure] [--json] [--quiet]
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
-MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
-(part.v2.stl is an STL file).
+MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
+by its last suffix in any case (part.v2.stl is an STL file). The parts of a
+glTF or 3MF file become one model, each placed as the file places it.
 
 Commands:
   info     Prints the number of triangles and vertices, what the points carry
@@ -252,7 +255,8 @@ Commands:
            format is that of MODEL unless --format says otherwise.
   reduce   Makes one reduction of MODEL and writes it to OUTPUT, in the format
            that OUTPUT's suffix names (stl: binary STL, ply: binary PLY,
-           obj: OBJ text).
+           obj: OBJ text, glb: binary glTF, gltf: glTF with its data
+           embedded, 3mf: 3MF, off: OFF text).
 
 Options of reduce:
   -o, --output OUTPUT  The file to write. It is never the input file.
@@ -290,8 +294,9 @@ Common options:
   -h, --help           Print this help.
   --version            Print the version.
 
-Binary PLY keeps vertex colours, normals and texture coordinates, OBJ normals
-and texture coordinates, binary STL none: writing a model to a format that
+Binary PLY, GLB and glTF keep vertex colours, normals and texture coordinates,
+OBJ normals and texture coordinates, OFF and 3MF vertex colours, binary STL
+none; materials and textures of glTF and 3MF files are not kept: writing a model to a format that
 cannot hold all it carries prints one warning line on standard error naming
 what is left out.
 

@@ -62,6 +62,9 @@ InputModel LoadInput(const QString &path, Progress &progress)
                                          "and were left out.")
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
+    input.partsMerged = result.partsMerged;
+    for (const QString &note : lumeno::ReadNotes(result))
+        input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
     if (result.coloursNotRead)
         input.warnings << QStringLiteral("warning: %1: %2")
                               .arg(shownPath, file.suffix().compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0
