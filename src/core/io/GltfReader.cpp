@@ -30,9 +30,12 @@ struct FileAccessNote
 
 // Buffer files are read only when they are regular files that fit a buffer; a pipe or a
 // device named by a URI is never opened.
-bool BufferFileExists(const std::string &path, void *)
+bool BufferFileExists(const std::string &path, void *userData)
 {
     const QFileInfo info(QFile::decodeName(path.c_str()));
+    auto *note = static_cast<FileAccessNote *>(userData);
+    if (!info.isFile() && note->missing.isEmpty())
+        note->missing = info.fileName();
     return info.isFile();
 }
 

@@ -122,9 +122,13 @@ public:
 
     void Bytes(const void *data, size_t length)
     {
-        if (!base64)
-            return file.Bytes(data, length);
         const auto *bytes = static_cast<const unsigned char *>(data);
+        if (!base64) {
+            // A BlockFile takes at most a block at a time.
+            for (size_t at = 0; at < length; at += BlockFile::BlockSize)
+                file.Bytes(bytes + at, std::min(BlockFile::BlockSize, length - at));
+            return;
+        }
         for (size_t i = 0; i < length; ++i) {
             pending[pendingCount++] = bytes[i];
             if (pendingCount == 3)

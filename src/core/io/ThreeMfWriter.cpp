@@ -122,7 +122,9 @@ bool AddEntry(zip_t *archive, const char *name, const void *data, size_t size)
         zip_source_free(source);
         return false;
     }
-    return zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 0) == 0;
+    // zlib's middle level: on a model of a million triangles a sixth of the best level's time
+    // for 2 % more bytes; the fastest level would add a third.
+    return zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 6) == 0;
 }
 
 } // namespace
@@ -158,8 +160,11 @@ bool Write3mf(vtkPolyData *model, const QString &path)
 qint64 ThreeMfFileSize(qint64 triangles, qint64 vertices, const PointAttributes &attributes)
 {
     constexpr qint64 packageBytes = 1100; // the package's small parts, headers and directory
-    const double vertexBytes = 10.0 + (attributes.colours ? 2.0 : 0.0);
-    const double triangleBytes = 4.5 + (attributes.colours ? 1.5 : 0.0);
+    // Measured: about 21 bytes a vertex (with its two triangles) for coordinates of full float
+    // precision, as generated and most exported models have; colours of many values add 16.
+    // Coordinates of few digits pack tighter (a quarter on a model of whole numbers).
+    const double vertexBytes = 12.3 + (attributes.colours ? 8.0 : 0.0);
+    const double triangleBytes = 4.8 + (attributes.colours ? 4.0 : 0.0);
     return packageBytes + qint64(vertexBytes * double(vertices) + triangleBytes * double(triangles));
 }
 

@@ -9,7 +9,7 @@ class vtkPolyData;
 
 namespace lumeno {
 
-// Writes the model as a 3MF package (libzip, the model part deflated): one object of its
+// Writes the model as a 3MF package (libzip, the model part deflated at level 6): one object of its
 // vertices and triangles, placed once in the build; vertex colours, when it has them, as a
 // colour group of the materials extension with one colour per vertex that each triangle's
 // corners name. Coordinates are the shortest numbers that read back to the same float; the

@@ -39,13 +39,13 @@ qint64 ObjSizeEstimate(qint64 triangles, qint64 vertices, const PointAttributes 
     return fixedText + lines * vertices + qint64(std::llround(triangleLine * double(triangles)));
 }
 
-// The shortest floats of a model's coordinates take about eight characters with a blank;
-// colours four numbers of one to three digits.
+// The shortest floats of a model's coordinates take about nine characters and a blank (eight
+// to eleven measured); colours four numbers of one to three digits.
 qint64 OffSizeEstimate(qint64 triangles, qint64 vertices, const PointAttributes &attributes)
 {
-    constexpr qint64 pointLine = 3 * 9;
+    constexpr qint64 pointLine = 3 * 10;
     const double indexWidth = vertices > 0 ? double(DigitsUpTo(vertices - 1) + 1) / double(vertices) : 1.0;
-    const double triangleLine = 3.0 + 3.0 * (indexWidth + 1.0); // "3", a blank per index, the line end
+    const double triangleLine = 2.0 + 3.0 * (indexWidth + 1.0); // "3", a blank per index, the line end
     return 16 + (pointLine + (attributes.colours ? 14 : 0)) * vertices +
            qint64(std::llround(triangleLine * double(triangles)));
 }
