@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace lumeno {
 
@@ -229,9 +230,28 @@ void WriteAttributes(BufferOutput &out, vtkPolyData *model, const PointAttribute
     }
 }
 
+template <typename Offsets>
+bool EveryCellHasThree(Offsets *offsets)
+{
+    const auto *offset = offsets->GetPointer(0);
+    for (vtkIdType i = 0; i < offsets->GetNumberOfValues(); ++i)
+        if (offset[i] != 3 * i)
+            return false;
+    return true;
+}
+
+// Whether every polygon is a triangle: the connectivity is then the indices as they are.
+bool AllTriangles(vtkCellArray *polys)
+{
+    return polys->IsStorage64Bit() ? EveryCellHasThree(polys->GetOffsetsArray64())
+                                   : EveryCellHasThree(polys->GetOffsetsArray32());
+}
+
 // Polygons of more corners become fans: the count of triangles they give.
 qint64 TriangleCount(vtkCellArray *polys)
 {
+    if (AllTriangles(polys))
+        return polys->GetNumberOfCells();
     qint64 triangles = 0;
     auto cell = vtk::TakeSmartPointer(polys->NewIterator());
     for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell())
@@ -239,8 +259,30 @@ qint64 TriangleCount(vtkCellArray *polys)
     return triangles;
 }
 
+// The connectivity of triangles, converted to 32 bits a block at a time.
+template <typename Connectivity>
+void WriteConnectivity(BufferOutput &out, Connectivity *connectivity)
+{
+    const auto *ids = connectivity->GetPointer(0);
+    const vtkIdType count = connectivity->GetNumberOfValues();
+    std::vector<quint32> block(std::min<vtkIdType>(count, 1 << 16));
+    for (vtkIdType first = 0; first < count; first += vtkIdType(block.size())) {
+        const vtkIdType length = std::min<vtkIdType>(count - first, vtkIdType(block.size()));
+        for (vtkIdType i = 0; i < length; ++i)
+            block[size_t(i)] = qToLittleEndian(quint32(ids[first + i]));
+        out.Bytes(block.data(), size_t(length) * 4);
+    }
+}
+
 void WriteIndices(BufferOutput &out, vtkCellArray *polys)
 {
+    if (AllTriangles(polys)) {
+        if (polys->IsStorage64Bit())
+            WriteConnectivity(out, polys->GetConnectivityArray64());
+        else
+            WriteConnectivity(out, polys->GetConnectivityArray32());
+        return;
+    }
     auto cell = vtk::TakeSmartPointer(polys->NewIterator());
     vtkIdType size = 0;
     const vtkIdType *ids = nullptr;

@@ -367,7 +367,7 @@ FormatReading Read3mf(std::string_view bytes)
     zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
     if (!source)
         return Failed(ReadFailure::DamagedFile);
-    std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(source, ZIP_RDONLY, &error));
     zip_error_fini(&error);
     if (!archive) {
         zip_source_free(source);
