@@ -418,10 +418,11 @@ QStringList ReadNotes(const ReadResult &result)
     if (result.materialsNotKept)
         notes << QCoreApplication::translate("ModelReader", "Materials and textures are not kept: saving writes "
                                                             "the shape and vertex colours only.");
-    if (result.primitivesLeftOut > 0)
+    // lupdate loops for ever on a template argument inside translate()'s arguments.
+    const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
+    if (primitives > 0)
         notes << QCoreApplication::translate("ModelReader", "%n groups of points or lines were left out: they "
-                                                            "have no triangles.", nullptr,
-                                             int(std::min<qint64>(result.primitivesLeftOut, INT_MAX)));
+                                                            "have no triangles.", nullptr, primitives);
     if (result.faceColoursNotRead)
         notes << QCoreApplication::translate("ModelReader", "The colours of this file's faces are left out: "
                                                             "Lumeno3D keeps vertex colours only.");
