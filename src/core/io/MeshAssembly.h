@@ -3,6 +3,7 @@
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -33,8 +34,12 @@ class MeshAssembly
 {
 public:
     // A small file can place one mesh many times, and the model must fit in memory: the
-    // points and triangles in all are at most 16 million and 64 for each byte of the file.
-    explicit MeshAssembly(size_t fileSize = 0) : limit((size_t(1) << 24) + 64 * fileSize) {}
+    // points and triangles in all are at most 16 million and 64 for each byte of the file,
+    // and never 2^31 (the corners are 32-bit indices).
+    explicit MeshAssembly(size_t fileSize = 0)
+        : limit(std::min((size_t(1) << 24) + 64 * std::min<size_t>(fileSize, size_t(1) << 32), size_t(1) << 31))
+    {
+    }
 
     // Whether a part of these counts still fits.
     bool Fits(size_t points, size_t triangles) const;
