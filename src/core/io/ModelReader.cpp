@@ -416,8 +416,8 @@ QStringList ReadNotes(const ReadResult &result)
         notes << QCoreApplication::translate("ModelReader", "%n parts were merged into one model.", nullptr,
                                              result.partsMerged);
     if (result.materialsNotKept)
-        notes << QCoreApplication::translate("ModelReader", "Materials and textures are not kept: saving writes "
-                                                            "the shape and vertex colours only.");
+        notes << QCoreApplication::translate("ModelReader", "This file's materials and textures are not kept: "
+                                                            "they are not saved with the model.");
     // lupdate loops for ever on a template argument inside translate()'s arguments.
     const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
     if (primitives > 0)
