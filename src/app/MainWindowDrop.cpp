@@ -5,6 +5,7 @@
 #include "ui_MainWindow.h"
 
 #include "io/FilePaths.h"
+#include "io/ModelReader.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,8 +22,7 @@ bool IsReadableModel(const QUrl &url)
 {
     if (!url.isLocalFile())
         return false;
-    const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
-    return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("ply");
+    return lumeno::IsReadableSuffix(QFileInfo(url.toLocalFile()).suffix());
 }
 
 // The dropped local files the program reads, in the order dropped.

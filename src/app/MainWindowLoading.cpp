@@ -22,7 +22,8 @@ void MainWindow::OpenFile()
     AfterChangesSettled([this] {
         const QString fileName = QFileDialog::getOpenFileName(
             this, tr("Open File"), LastFolder(),
-            tr("All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)"));
+            tr("All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; "
+               "OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)"));
         if (fileName.isEmpty())
             return;
         RememberFolderOf(fileName);
@@ -76,7 +77,8 @@ void MainWindow::ShowOpenFailure(const QString &path, const lumeno::ReadResult &
                          result.failure == lumeno::ReadFailure::UnusableModel;
     QMessageBox::critical(nullptr, tr("Lumeno3D"),
                           Paragraphs({lumeno::ReadFailureText(result), shownPath,
-                                      damaged ? tr("Check that it is a complete STL, OBJ or PLY file, or export it again.")
+                                      damaged ? tr("Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, "
+                                                         "or export it again.")
                                               : QString()}),
                           QMessageBox::Ok);
 }

@@ -28,7 +28,9 @@ namespace {
 QStringList ModelFilters()
 {
     QStringList filters =
-        MainWindow::tr("STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)").split(QStringLiteral(";;"));
+        MainWindow::tr("STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; "
+                       "glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)")
+            .split(QStringLiteral(";;"));
     for (QString &filter : filters)
         filter = filter.trimmed();
     return filters;

@@ -11,7 +11,7 @@ namespace {
 
 void DescribeArguments(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Simplifies triangle meshes: STL, OBJ and PLY models."));
+    parser.setApplicationDescription(QStringLiteral("Simplifies triangle meshes: STL, OBJ, PLY, OFF, glTF, GLB and 3MF models."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),

@@ -172,6 +172,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
         notes << tr("The colours on the vertex lines of this OBJ file cannot be read and are left out.");
     else if (read.result.coloursNotRead)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
+    notes << lumeno::ReadNotes(read.result);
     readNote = notes.join(QLatin1Char(' '));
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();

@@ -128,7 +128,8 @@ private slots:
         QTest::addColumn<QStringList>("expectedMessage"); // %1 stands for the path
         QTest::newRow("garbage") << "garbage"
                                  << QStringList{"This file seems to be corrupt and cannot be loaded.", "%1",
-                                                "Check that it is a complete STL, OBJ or PLY file, or export it again."};
+                                                "Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or "
+                                                "export it again."};
         QTest::newRow("pipe") << "pipe"
                               << QStringList{"This is no file on a disk but a pipe, a device or a socket: Lumeno3D "
                                              "opens model files only.",

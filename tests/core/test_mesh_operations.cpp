@@ -162,7 +162,7 @@ private slots:
     }
 
     // A level's button tells the size of the file it gives when saved: exactly for binary STL
-    // and PLY, nearly for OBJ text, with the attributes the format holds. The model is read
+    // and PLY, nearly for OBJ and OFF text, glTF, GLB and 3MF, with the attributes the format holds. The model is read
     // from a file, as the window's are.
     void savedSizesAreTheWrittenFiles_data()
     {
@@ -174,6 +174,11 @@ private slots:
         QTest::newRow("ply, colours, normals, texture") << "ply" << true << 0.0;
         QTest::newRow("obj") << "obj" << false << 0.1;
         QTest::newRow("obj, colours, normals, texture") << "obj" << true << 0.1;
+        for (const char *format : {"glb", "gltf", "3mf", "off"}) {
+            QTest::newRow(format) << format << false << 0.1;
+            QTest::newRow(qPrintable(QStringLiteral("%1, colours, normals, texture").arg(format)))
+                << format << true << 0.1;
+        }
     }
 
     void savedSizesAreTheWrittenFiles()

@@ -116,6 +116,23 @@ private slots:
                                                    "triangles are kept, not the 37.5% asked."));
     }
 
+    // A glTF file's nodes become one model, and the status says how many parts were merged.
+    void mergedPartsAreTold()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        const QString path = testing::ScratchFile(QStringLiteral("two.gltf"));
+        QVERIFY(testing::WriteBytes(
+            path, R"({"asset":{"version":"2.0"},"scenes":[{"nodes":[0,1]}],"nodes":[{"mesh":0},)"
+                  R"({"mesh":0,"translation":[0,0,1]}],"meshes":[{"primitives":[{"attributes":{"POSITION":0}}]}],)"
+                  R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"VEC3"}],)"
+                  R"("bufferViews":[{"buffer":0,"byteLength":36}],"buffers":[{"byteLength":36,"uri":)"
+                  R"("data:application/octet-stream;base64,AAAAAAAAAAAAAAAAAACAPwAAAAAAAAAAAAAAAAAAgD8AAAAA"}]})"));
+        QVERIFY(OpenAndWait(document, path));
+        QCOMPARE(document.LoadedModel()->GetNumberOfPolys(), vtkIdType(2));
+        QVERIFY2(document.Status().contains(QLatin1String("2 parts were merged into one model.")),
+                 qPrintable(document.Status()));
+    }
+
     // Each new open stops the running levels at once; nothing of a stopped run arrives later,
     // whether the new file is asked for before or after its first level.
     void newOpensWhileTheLevelsAreMade()

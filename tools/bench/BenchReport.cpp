@@ -136,6 +136,11 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
     compare(QStringLiteral("Write binary PLY"), "write.ply.core", "write.ply.vtk", QStringLiteral("vtkPLYWriter"), 1.10);
     // Our time may be at most VTK's.
     compare(QStringLiteral("Write OBJ"), "write.obj.core", "write.obj.vtk", QStringLiteral("VTK's vtkOBJWriter"), 1.00);
+    compare(QStringLiteral("Write GLB"), "write.glb.core", "write.ply.core", QStringLiteral("our binary PLY"), 1.50);
+    for (auto [phase, name] : {std::pair{"write.gltf.core", "Write glTF (embedded)"},
+                               std::pair{"write.3mf.core", "Write 3MF"}, std::pair{"write.off.core", "Write OFF"}})
+        if (ran(phase))
+            table.Row(QLatin1String(name), Time(Seconds(headless, phase)), QString(), QString(), QString(), QString());
 
     for (auto [phase, name] : {std::pair{"custom10.core", "Custom 10 %"}, std::pair{"byError0.001.core", "By error 0.001"},
                                std::pair{"smooth.core", "Smoothing, 50 iterations"}})

@@ -214,6 +214,13 @@ void MeasureWriters(PhaseClock &clock, vtkPolyData *model, QJsonObject &report)
         fileSizes.insert(format + QStringLiteral(".core"), QFileInfo(ours).size());
         fileSizes.insert(format + QStringLiteral(".vtk"), QFileInfo(theirs).size());
     }
+    // VTK writes none of these: GLB is measured against our binary PLY, which holds the same.
+    for (const QString &format : {QStringLiteral("glb"), QStringLiteral("gltf"), QStringLiteral("3mf"),
+                                  QStringLiteral("off")}) {
+        const QString ours = folder.filePath(QStringLiteral("ours.") + format);
+        clock.Measure(QStringLiteral("write.%1.core").arg(format), [&] { lumeno::WriteModelFile(model, ours, format); });
+        fileSizes.insert(format + QStringLiteral(".core"), QFileInfo(ours).size());
+    }
     report.insert(QStringLiteral("writtenFileSizes"), fileSizes);
 }
 

@@ -1,6 +1,8 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 
+#include "io/ModelWriter.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -201,9 +203,8 @@ private:
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
-        if (!options.format.isEmpty() && options.format != QLatin1String("stl") &&
-            options.format != QLatin1String("ply") && options.format != QLatin1String("obj"))
-            return Fail(QStringLiteral("--format must be stl, ply or obj"));
+        if (!options.format.isEmpty() && !lumeno::IsModelSuffix(options.format))
+            return Fail(QStringLiteral("--format must be stl, ply, obj, glb, gltf, 3mf or off"));
         if (!levels && !reduce && !options.outputFolder.isEmpty())
             return Fail(QStringLiteral("-d belongs to the levels and reduce commands"));
         if (!reduce) {
@@ -266,10 +267,12 @@ of levels are --format, --engine, --no-measure, --json and --quiet; reduce
 takes those and --smooth, --scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
-MODEL is an STL, OBJ or PLY file, recognised by its last suffix in any case
-(part.v2.stl is an STL file). Every command takes several models, one after
-the other (find ... -exec lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a
-model that fails does not stop the others.
+MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
+by its last suffix in any case (part.v2.stl is an STL file). The parts of a
+glTF or 3MF file become one model, each placed as the file places it. Every
+command takes several models, one after the other (find ... -exec
+lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a model that fails does not
+stop the others.
 
 Commands:
   info     Prints the number of triangles and vertices, what the points carry
@@ -285,7 +288,8 @@ Commands:
            that of MODEL unless --format says otherwise.
   reduce   Makes one reduction of each MODEL and writes it to OUTPUT, or into
            OUT_DIR as <base>.<ext>, in the format that the suffix names (stl:
-           binary STL, ply: binary PLY, obj: OBJ text).
+           binary STL, ply: binary PLY, obj: OBJ text, glb: binary glTF,
+           gltf: glTF with its data embedded, 3mf: 3MF, off: OFF text).
 
 Options of reduce:
   -o, --output OUTPUT  The file to write (one MODEL). It is never the input
@@ -308,8 +312,8 @@ Options of reduce:
 Common options:
   -d, --output-dir OUT_DIR
                        levels and reduce: the folder to write into.
-  --format F           levels and reduce -d: stl, ply or obj instead of MODEL's
-                       own format.
+  --format F           levels and reduce -d: stl, ply, obj, glb, gltf, 3mf or off
+                       instead of MODEL's own format.
   --engine E           levels and reduce: classic (vtkDecimatePro) or quality
                        (quadric edge collapse, the default: closer to MODEL,
                        faster).
@@ -329,8 +333,9 @@ Common options:
   -h, --help           Print this help.
   -v, --version        Print the version.
 
-Binary PLY keeps vertex colours, normals and texture coordinates, OBJ normals
-and texture coordinates, binary STL none: writing a model to a format that
+Binary PLY, GLB and glTF keep vertex colours, normals and texture coordinates,
+OBJ normals and texture coordinates, OFF and 3MF vertex colours, binary STL
+none; materials and textures of glTF and 3MF files are not kept: writing a model to a format that
 cannot hold all it carries prints one warning line on standard error naming
 what is left out.
 

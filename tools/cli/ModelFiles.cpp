@@ -61,6 +61,9 @@ InputModel LoadInput(const QString &path, Progress &progress)
                                          "and were left out.")
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
+    input.partsMerged = result.partsMerged;
+    for (const QString &note : lumeno::ReadNotes(result))
+        input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
     if (result.coloursNotRead)
         input.warnings << QStringLiteral("warning: %1: %2")
                               .arg(shownPath, file.suffix().compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0
@@ -95,6 +98,7 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
                 QJsonArray::fromStringList(lumeno::AttributeKeys(lumeno::AttributesOf(input.model))));
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
+    json.insert(QStringLiteral("partsMerged"), input.partsMerged);
     return json;
 }
 

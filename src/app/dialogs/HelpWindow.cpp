@@ -55,7 +55,9 @@ QString HelpWindow::PageHtml() const
                                "model while keeping its shape, and saves the result.")
                                 .toHtmlEscaped());
     html += Section(tr("Opening a model"),
-                    {tr("Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the "
+                    {tr("Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF "
+                       "file. A glTF or 3MF file of several parts becomes one model, each part where the file "
+                       "places it; materials and textures are not kept. The left view shows the "
                        "model as loaded, the right view the reduced model. The File menu also lists the last "
                        "files you opened."),
                      tr("You can also drop a model file on the window.")});
@@ -75,7 +77,9 @@ QString HelpWindow::PageHtml() const
                        "surface, points and wireframe, fit the model into the views, and show it from the "
                        "front, the side, the top or in perspective.")});
     html += Section(tr("Saving"),
-                    {tr("Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. "
+                    {tr("Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, "
+                       "glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; "
+                       "a glTF file holds its data itself, with no .bin file beside it. "
                        "Snapshot saves both views as PNG images.")});
     html += Section(tr("Preferences"),
                     {tr("Choose the language of the interface, the colour of the model and the colours of the "

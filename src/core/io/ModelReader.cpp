@@ -1,6 +1,10 @@
 #include "io/ModelReader.h"
 
 #include "io/FilePaths.h"
+#include "io/FormatReading.h"
+#include "io/GltfReader.h"
+#include "io/OffFormat.h"
+#include "io/ThreeMfReader.h"
 #include "io/ModelFileCopy.h"
 #include "io/ModelFileCheck.h"
 #include "io/ReaderInput.h"
@@ -9,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <vtkAbstractPolyDataReader.h>
@@ -24,6 +29,7 @@
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
 
+#include <climits>
 #include <cmath>
 #include <locale.h>
 
@@ -192,6 +198,33 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     return failure;
 }
 
+bool IsOwnFormat(const QString &suffix)
+{
+    return suffix == QLatin1String("off") || suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") ||
+           suffix == QLatin1String("3mf");
+}
+
+// Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
+// beside the original.
+FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return Failed(ReadFailure::TooLarge);
+    const std::string_view bytes(reinterpret_cast<const char *>(mapped), static_cast<size_t>(size));
+    FormatReading reading;
+    if (suffix == QLatin1String("off")) {
+        const CLocaleForThisThread cLocale;
+        reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("3mf")) {
+        reading = Read3mf(bytes);
+    } else {
+        reading = ReadGltf(bytes, suffix == QLatin1String("glb"), QFileInfo(path).absolutePath());
+    }
+    copy.unmap(mapped);
+    return reading;
+}
+
 bool HasExtent(vtkPolyData *model)
 {
     double bounds[6];
@@ -211,6 +244,8 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
     return finite && HasSoundCells(model) ? ReadFailure::None : ReadFailure::UnusableModel;
 }
 
+ReadResult Finish(vtkPolyData *model, ReadResult &result);
+
 } // namespace
 
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
@@ -218,7 +253,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     ReadResult result;
     const QString lowerSuffix = suffix.toLower();
     vtkSmartPointer<vtkAbstractPolyDataReader> reader = ReaderFor(lowerSuffix);
-    if (!reader) {
+    if (!reader && !IsOwnFormat(lowerSuffix)) {
         result.failure = ReadFailure::UnknownSuffix;
         return result;
     }
@@ -228,6 +263,23 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
+    if (result.failure == ReadFailure::None && !reader) {
+        FormatReading reading;
+        try {
+            reading = ReadOwnFormat(copy, file.size, lowerSuffix, path);
+        } catch (const std::bad_alloc &) {
+            reading = Failed(ReadFailure::TooLarge);
+        }
+        result.failure = reading.failure;
+        result.detail = reading.detail;
+        result.partsMerged = reading.partsMerged;
+        result.materialsNotKept = reading.materialsNotKept;
+        result.faceColoursNotRead = reading.faceColoursNotRead;
+        result.primitivesLeftOut = reading.primitivesLeftOut;
+        if (result.failure != ReadFailure::None)
+            return result;
+        return Finish(reading.model, result);
+    }
     if (result.failure == ReadFailure::None)
         result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
     if (result.failure != ReadFailure::None)
@@ -258,6 +310,13 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     // A copy of our own, so the model does not keep the reader's pipeline alive.
     auto model = vtkSmartPointer<vtkPolyData>::New();
     model->ShallowCopy(reader->GetOutput());
+    return Finish(model, result);
+}
+
+namespace {
+
+ReadResult Finish(vtkPolyData *model, ReadResult &result)
+{
     result.failure = ProblemOfOutput(model);
     if (result.failure != ReadFailure::None)
         return result;
@@ -272,6 +331,8 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     return result;
 }
 
+} // namespace
+
 namespace {
 
 // The untranslated sentence for a failure; nullptr for None.
@@ -281,8 +342,9 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::None:
         return nullptr;
     case ReadFailure::UnknownSuffix:
-        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D opens STL, OBJ and PLY files: choose a file whose name "
-                                                "ends in .stl, .obj or .ply.");
+        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: "
+                                                "choose a file whose name ends in .stl, .obj, .ply, .off, "
+                                                ".gltf, .glb or .3mf.");
     case ReadFailure::Missing:
         return QT_TRANSLATE_NOOP("ModelReader", "This file doesn't exist.");
     case ReadFailure::Folder:
@@ -312,6 +374,12 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::NoExtent:
         return QT_TRANSLATE_NOOP("ModelReader", "All points of this model lie at one place: it has no surface to "
                                                 "show or reduce.");
+    case ReadFailure::MissingDataFile:
+        return QT_TRANSLATE_NOOP("ModelReader", "The file %1, which holds this model's data, is missing beside it "
+                                                "or cannot be read: copy it into the same folder.");
+    case ReadFailure::Unsupported:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file needs %1, which Lumeno3D cannot read: export it "
+                                                "again without it.");
     }
     return nullptr;
 }
@@ -328,7 +396,37 @@ QString ReadFailureText(const ReadResult &result)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
+    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported)
+        text = text.arg(EscapeControlCharacters(result.detail));
     return text;
+}
+
+bool IsReadableSuffix(const QString &suffix)
+{
+    for (const char *known : {"stl", "obj", "ply", "off", "gltf", "glb", "3mf"})
+        if (suffix.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QStringList ReadNotes(const ReadResult &result)
+{
+    QStringList notes;
+    if (result.partsMerged > 1)
+        notes << QCoreApplication::translate("ModelReader", "%n parts were merged into one model.", nullptr,
+                                             result.partsMerged);
+    if (result.materialsNotKept)
+        notes << QCoreApplication::translate("ModelReader", "This file's materials and textures are not kept: "
+                                                            "they are not saved with the model.");
+    // lupdate loops for ever on a template argument inside translate()'s arguments.
+    const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
+    if (primitives > 0)
+        notes << QCoreApplication::translate("ModelReader", "%n groups of points or lines were left out: they "
+                                                            "have no triangles.", nullptr, primitives);
+    if (result.faceColoursNotRead)
+        notes << QCoreApplication::translate("ModelReader", "The colours of this file's faces are left out: "
+                                                            "Lumeno3D keeps vertex colours only.");
+    return notes;
 }
 
 } // namespace lumeno

@@ -3,6 +3,7 @@
 #include "mesh/AlgorithmRun.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -26,6 +27,8 @@ enum class ReadFailure {
     UnusableModel,  // the reader's output fails IsModelUsable
     NoTriangles,    // points or lines only, such as a scanner's point cloud
     NoExtent,       // every point lies at one place
+    MissingDataFile, // a glTF file's buffer file (ReadResult::detail) is missing or unreadable
+    Unsupported,    // the file needs what no reader here can do (ReadResult::detail names it)
 };
 
 struct ReadResult
@@ -37,11 +40,27 @@ struct ReadResult
     // The file's colours were left out: an OBJ file's on its "v" lines, which VTK's reader
     // ignores, or a PLY file's stored as numbers from 0 to 1, which it would misread.
     bool coloursNotRead = false;
+    // OFF: the colours of its faces were left out (only vertex colours are kept).
+    bool faceColoursNotRead = false;
+    // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
+    int partsMerged = 0;
+    bool materialsNotKept = false;   // glTF and 3MF: materials and textures were left out
+    qint64 primitivesLeftOut = 0;    // glTF and OFF: points and lines, which are no triangles
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
+    QString detail;                  // the file missing, or the feature unsupported
 };
 
-// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case).
+// The suffixes ReadModel reads (lower case): stl, obj, ply, off, gltf, glb and 3mf.
+bool IsReadableSuffix(const QString &suffix);
+
+// Notes for people on what the reading left out or merged, one translated sentence each
+// (the parts merged, materials, lines, face colours), for the window's status and the CLI.
+QStringList ReadNotes(const ReadResult &result);
+
+// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case), or our
+// own for "off", "gltf", "glb" and "3mf" (OffFormat, GltfReader, ThreeMfReader), which read
+// the same checked copy's bytes; a .gltf file's buffer files are read from beside `path`.
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or
 // replaced meanwhile never reaches it. prepareReader sees the reader before it runs.

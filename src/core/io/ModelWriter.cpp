@@ -1,6 +1,9 @@
 #include "io/ModelWriter.h"
 
 #include "io/FilePaths.h"
+#include "io/GltfWriter.h"
+#include "io/OffFormat.h"
+#include "io/ThreeMfWriter.h"
 #include "io/ModelReader.h"
 #include "io/ObjFileWriter.h"
 #include "io/PlyFileWriter.h"
@@ -185,6 +188,27 @@ bool WritePly(vtkPolyData *model, const QString &path)
     return WriteBinaryPly(model, path) && IsCompletePly(path, model);
 }
 
+// A GLB file states its length in its header; the file must have exactly that many bytes.
+bool IsCompleteGlb(const QString &path)
+{
+    QFile file(path);
+    unsigned char header[12];
+    if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char *>(header), 12) != 12)
+        return false;
+    const quint64 length = header[8] | (header[9] << 8) | (header[10] << 16) | (quint64(header[11]) << 24);
+    return std::memcmp(header, "glTF", 4) == 0 && length == static_cast<quint64>(file.size());
+}
+
+bool WriteGlb(vtkPolyData *model, const QString &path)
+{
+    return WriteGltf(model, path, true) && IsCompleteGlb(path);
+}
+
+bool WriteGltfText(vtkPolyData *model, const QString &path)
+{
+    return WriteGltf(model, path, false);
+}
+
 // The writer fills a file of its own beside the target, which then replaces the target.
 ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const QString &target,
                              const QString &suffix, bool (*write)(vtkPolyData *, const QString &))
@@ -268,6 +292,12 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
     if (format == QLatin1String("stl"))
         return QCoreApplication::translate("ModelWriter", "%1 are not saved: STL files hold the triangles only.")
             .arg(AttributeText(dropped));
+    if (format == QLatin1String("off"))
+        return QCoreApplication::translate("ModelWriter", "%1 are not saved: OFF files hold vertex colours only.")
+            .arg(AttributeText(dropped));
+    if (format == QLatin1String("3mf"))
+        return QCoreApplication::translate("ModelWriter", "%1 are not saved: 3MF files hold vertex colours only.")
+            .arg(AttributeText(dropped));
     return QCoreApplication::translate("ModelWriter", "%1 are not saved: OBJ files hold normals and texture "
                                                       "coordinates only.")
         .arg(AttributeText(dropped));
@@ -275,7 +305,7 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
 
 bool IsModelSuffix(const QString &suffix)
 {
-    for (const char *known : {"stl", "ply", "obj"})
+    for (const char *known : {"stl", "ply", "obj", "glb", "gltf", "3mf", "off"})
         if (suffix.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
             return true;
     return false;
@@ -286,7 +316,8 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
     if (!IsModelSuffix(suffix))
         return {false,
                 QCoreApplication::translate("ModelWriter",
-                                            "%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.")
+                                            "%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, "
+                                            "glTF, 3MF or OFF file only.")
                     .arg(DisplayPath(fileName))};
     if (!model)
         return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
@@ -306,6 +337,14 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
         return WriteBeside(model, fileName, target, format, WriteStl);
     if (format == QLatin1String("obj"))
         return WriteBeside(model, fileName, target, format, WriteObj);
+    if (format == QLatin1String("glb"))
+        return WriteBeside(model, fileName, target, format, WriteGlb);
+    if (format == QLatin1String("gltf"))
+        return WriteBeside(model, fileName, target, format, WriteGltfText);
+    if (format == QLatin1String("3mf"))
+        return WriteBeside(model, fileName, target, format, Write3mf);
+    if (format == QLatin1String("off"))
+        return WriteBeside(model, fileName, target, format, WriteOff);
     return WriteBeside(model, fileName, target, format, WritePly);
 }
 

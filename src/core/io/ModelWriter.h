@@ -15,7 +15,8 @@ struct ModelWriteResult
     QString error; // names the file; empty when written
 };
 
-// True for the suffixes a model can be written as: stl, ply and obj, in any case.
+// True for the suffixes a model can be written as: stl, ply, obj, glb, gltf, 3mf and off, in
+// any case.
 bool IsModelSuffix(const QString &suffix);
 
 // What the model carries that a file of this suffix (any case) cannot hold: none for a
@@ -26,7 +27,8 @@ PointAttributes AttributesNotSaved(vtkPolyData *model, const QString &suffix);
 // saved: STL files hold the triangles only."; empty for none.
 QString AttributesNotSavedText(const PointAttributes &dropped, const QString &suffix);
 
-// Writes binary STL, binary PLY or OBJ text, chosen by the suffix (any case), with the
+// Writes binary STL, binary PLY, OBJ text, GLB, glTF (its buffer embedded), 3MF or OFF text,
+// chosen by the suffix (any case), with the
 // attributes the format holds (AttributesWritable). The file
 // is replaced only once the new content is complete: a failed write leaves an existing
 // file of that name as it was. A replaced file keeps its mode. Refused, with the target

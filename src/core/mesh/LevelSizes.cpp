@@ -1,6 +1,8 @@
 #include "mesh/LevelSizes.h"
 
+#include "io/GltfWriter.h"
 #include "io/PlyFileWriter.h"
+#include "io/ThreeMfWriter.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -37,6 +39,17 @@ qint64 ObjSizeEstimate(qint64 triangles, qint64 vertices, const PointAttributes 
     return fixedText + lines * vertices + qint64(std::llround(triangleLine * double(triangles)));
 }
 
+// The shortest floats of a model's coordinates take about nine characters and a blank (eight
+// to eleven measured); colours four numbers of one to three digits.
+qint64 OffSizeEstimate(qint64 triangles, qint64 vertices, const PointAttributes &attributes)
+{
+    constexpr qint64 pointLine = 3 * 10;
+    const double indexWidth = vertices > 0 ? double(DigitsUpTo(vertices - 1) + 1) / double(vertices) : 1.0;
+    const double triangleLine = 2.0 + 3.0 * (indexWidth + 1.0); // "3", a blank per index, the line end
+    return 16 + (pointLine + (attributes.colours ? 14 : 0)) * vertices +
+           qint64(std::llround(triangleLine * double(triangles)));
+}
+
 } // namespace
 
 qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices, const PointAttributes &attributes)
@@ -50,6 +63,12 @@ qint64 SavedModelSize(const QString &suffix, qint64 triangles, qint64 vertices, 
                13 * triangles;
     if (format == QLatin1String("obj"))
         return ObjSizeEstimate(triangles, vertices, written);
+    if (format == QLatin1String("glb") || format == QLatin1String("gltf"))
+        return GltfFileSize(format == QLatin1String("glb"), triangles, vertices, written);
+    if (format == QLatin1String("3mf"))
+        return ThreeMfFileSize(triangles, vertices, written);
+    if (format == QLatin1String("off"))
+        return OffSizeEstimate(triangles, vertices, written);
     return 0;
 }
 

@@ -31,8 +31,10 @@ PointAttributes AttributesOf(vtkPolyData *model)
 PointAttributes AttributesWritable(const QString &suffix)
 {
     const QString format = suffix.toLower();
-    if (format == QLatin1String("ply"))
+    if (format == QLatin1String("ply") || format == QLatin1String("glb") || format == QLatin1String("gltf"))
         return {true, true, true};
+    if (format == QLatin1String("off") || format == QLatin1String("3mf"))
+        return {true, false, false};
     if (format == QLatin1String("obj"))
         return {false, true, true};
     return {};

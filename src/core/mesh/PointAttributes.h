@@ -41,8 +41,8 @@ struct PointAttributes
 
 PointAttributes AttributesOf(vtkPolyData *model);
 
-// What a file of this suffix (any case) holds when we write it: binary PLY all three, OBJ
-// normals and texture coordinates, STL none.
+// What a file of this suffix (any case) holds when we write it: binary PLY, GLB and glTF all
+// three, OBJ normals and texture coordinates, OFF and 3MF colours, STL none.
 PointAttributes AttributesWritable(const QString &suffix);
 
 // The keys of the JSON reports: "colours", "normals", "textureCoordinates".

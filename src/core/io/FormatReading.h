@@ -1,0 +1,25 @@
+#pragma once
+
+#include "io/ModelReader.h"
+
+#include <QString>
+
+#include <string_view>
+
+namespace lumeno {
+
+// What one of our own readers (OFF, glTF, 3MF) made of a file's bytes.
+struct FormatReading
+{
+    vtkSmartPointer<vtkPolyData> model; // triangles or polygons; set when failure is None
+    ReadFailure failure = ReadFailure::None;
+    QString detail;                      // the missing file, or the unsupported feature
+    int partsMerged = 0;                 // meshes placed into the one model
+    bool materialsNotKept = false;       // materials or textures were left out
+    bool faceColoursNotRead = false;     // colours given per face, not per vertex
+    qint64 primitivesLeftOut = 0;        // points and lines, which are no triangles
+};
+
+FormatReading Failed(ReadFailure failure, const QString &detail = QString());
+
+} // namespace lumeno

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "io/FormatReading.h"
+
+class vtkPolyData;
+
+namespace lumeno {
+
+// Reads Geomview's Object File Format as text: a header "OFF" with optional prefixes ST
+// (texture coordinates), C (colours) and N (normals) in the order "STCNOFF", the counts of
+// vertices, faces and edges (on the header line or the next), one vertex a line and one face
+// a line ("n i1 .. in", then an optional face colour, which is not kept). Comments (#) and
+// blank lines are skipped. Colours are bytes (0 to 255) or, when written with a decimal
+// point, fractions. Faces of one or two corners are left out as primitives. A count larger
+// than the file could hold, an index past the vertices or a number that is no finite number
+// makes the file damaged; binary OFF is not read.
+FormatReading ReadOff(std::string_view text);
+
+// Writes the model as OFF text, or COFF with the vertex colours (r g b a as bytes) when it
+// has them; numbers are the shortest that read back to the same float. False when the file
+// cannot be written completely.
+bool WriteOff(vtkPolyData *model, const QString &path);
+
+} // namespace lumeno
