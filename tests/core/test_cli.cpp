@@ -292,7 +292,7 @@ private slots:
     }
 
     // Several models in one call, as find -exec ... {} + gives them: one JSON line each, in order, and the
-    // highest status of all. Missing folders of the outputs are made; --triangles keeps about that many.
+    // highest status of all. Missing folders of the outputs are made; --triangles keeps that many.
     void severalModelsGiveOneLineEachAndTheHighestStatus_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -310,9 +310,9 @@ private slots:
         QTest::newRow("reduce -d, triangles")
             << QStringList{"reduce", "--triangles", "1000", "--format", "obj", "-d", folder}
             << QStringList{sphereStl, folder + "/sphere.obj"} << QList<int>{0, 3} << folder + "/sphere.obj";
-        QTest::newRow("reduce -o into new folders")
-            << QStringList{"reduce", "--triangles", "1000", "-o", folder + "/a/b/sphere.ply"} << QStringList{sphereStl}
-            << QList<int>{0} << folder + "/a/b/sphere.ply";
+        QTest::newRow("reduce -o into new folders, GLB")
+            << QStringList{"reduce", "--triangles", "1000", "-o", folder + "/a/b/sphere.glb"} << QStringList{sphereStl}
+            << QList<int>{0} << folder + "/a/b/sphere.glb";
     }
 
     void severalModelsGiveOneLineEachAndTheHighestStatus()
@@ -334,7 +334,7 @@ private slots:
             QCOMPARE(line.contains(QLatin1String("error")), statuses[i] != 0);
             if (arguments.contains(QLatin1String("--triangles")) && statuses[i] == 0) {
                 const int triangles = line[QLatin1String("outputs")][0][QLatin1String("triangles")].toInt();
-                QVERIFY2(qAbs(triangles - 1000) <= 20, qPrintable(QString::number(triangles)));
+                QVERIFY2(triangles == 1000 || triangles == 999, qPrintable(QString::number(triangles))); // a collapse removes two
             }
         }
         QCOMPARE(QString::fromLocal8Bit(run.err).count(QLatin1Char('\n')), int(statuses.size() - statuses.count(0)));
