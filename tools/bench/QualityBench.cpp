@@ -3,12 +3,10 @@
 #include "BenchNotes.h"
 #include "CollapseLevels.h"
 #include "MetroDistance.h"
-#include "OffModel.h"
 
 #include "io/ModelReader.h"
 #include "mesh/DecimationLevels.h"
 #include "mesh/Reducer.h"
-#include "mesh/TriangleCleanup.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,25 +23,10 @@
 
 vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    if (suffix.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0) {
-        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
-        if (!read.model)
-            error = path + QStringLiteral(": ") + lumeno::ReadFailureText(read);
-        return read.model;
-    }
-    OffReading read = ReadOffModel(path);
-    if (!read.model) {
-        error = read.error;
-        return nullptr;
-    }
-    // As the program's own reading does: repeated triangles dropped.
-    vtkSmartPointer<vtkPolyData> model = lumeno::CleanTriangles(read.model).model;
-    if (!model || !lumeno::IsModelUsable(model)) {
-        error = path + QStringLiteral(": the mesh has no usable triangles");
-        return nullptr;
-    }
-    return model;
+    const lumeno::ReadResult read = lumeno::ReadModel(path, QFileInfo(path).suffix());
+    if (!read.model)
+        error = path + QStringLiteral(": ") + lumeno::ReadFailureText(read);
+    return read.model;
 }
 
 namespace {

@@ -9,15 +9,14 @@
 
 #include <vector>
 
-// A mesh from an OFF file (OffModel.h) or one of the program's formats, its polygons made
-// triangles and repeated triangles dropped as the program's reading does; null, with `error`
-// set, when it cannot be read.
+// A mesh as the program reads it (CGAL's sample meshes are OFF files); null, with `error` set,
+// when it cannot be read.
 vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error);
 
 // Every reduction engine at each level (percent of the triangles kept) on each mesh, timed and
 // measured against the original with MetroMeter (`samples` random points per surface besides
 // its vertices): the program's classic and quality engines, the quality engine's levels in one
-// run, meshoptimizer's simplifier and VTK's vtkQuadricDecimation. Meshes are read from OFF (OffModel.h) or the program's formats.
+// run, meshoptimizer's simplifier and VTK's vtkQuadricDecimation.
 // Empty, with `error` set, when a mesh cannot be read.
 QJsonObject RunQualityBench(const QStringList &meshes, const std::vector<int> &levels, size_t samples,
                             QString &error);

@@ -46,7 +46,7 @@ const char Usage[] = R"(Usage:
                                          writes a Loop-subdivided torus (default 1228800
                                          triangles), or a sphere with bumps, as binary STL
   lumeno3d-bench --generate FILE --subdivide MESH [--rounds N]
-                                         writes MESH (OFF, STL, PLY or OBJ) refined by N
+                                         writes MESH (any format the program reads) refined by N
                                          rounds of Loop subdivision (default 2: 16 times
                                          the triangles), in FILE's format
   lumeno3d-bench --quality MESH... [--levels 50,25,10] [--samples N]
@@ -55,12 +55,11 @@ const char Usage[] = R"(Usage:
                                          kept): classic, quality, oneRun (the quality
                                          engine's nine levels and those asked in one run,
                                          timed as a whole with the first level),
-                                         meshoptimizer and
-                                         vtkQuadricDecimation; a
+                                         meshoptimizer and vtkQuadricDecimation; a
                                          Metro-style symmetric distance over every vertex
                                          and N random points (default 200000) per surface;
-                                         MESH is OFF or any format the program reads;
-                                         JSON on stdout
+                                         MESH is any format the program reads; JSON on
+                                         stdout
   lumeno3d-bench --report HEADLESS.json [GUI.json]
   lumeno3d-bench --report QUALITY.json
                                          the results as Markdown tables
