@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Opening a model</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Reducing</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Saving</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <translation>Open File</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>The file </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</translation>
     <message>
         <source>Save model</source>
         <translation>Save model</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</translation>
         <translation>If it was moved or renamed, open it from its new place.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Check that it is a complete STL, OBJ or PLY file, or export it again.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>No model is loaded into Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>One model is open at a time: only %1 was opened.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn't exist.</source>
         <translation>This file doesn't exist.</translation>
     </message>
@@ -677,6 +673,40 @@ Do you want to replace it?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>All points of this model lie at one place: it has no surface to show or reduce.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>This file needs %1, which Lumeno3D cannot read: export it again without it.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n part was merged into one model.</numerusform>
+            <numerusform>%n parts were merged into one model.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <translation>This file's materials and textures are not kept: they are not saved with the model.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n group of points or lines was left out: it has no triangles.</numerusform>
+            <numerusform>%n groups of points or lines were left out: they have no triangles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Do you want to replace it?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>It is not a regular file.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 are not saved: OBJ files hold normals and texture coordinates only.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 are not saved: OFF files hold vertex colours only.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 are not saved: 3MF files hold vertex colours only.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</translation>
     </message>
 </context>
 <context>
