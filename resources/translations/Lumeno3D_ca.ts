@@ -221,10 +221,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Obrir un model</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ o PLY. La vista de l&apos;esquerra mostra el model tal com s&apos;ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Reduir</translation>
     </message>
@@ -253,10 +249,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Desar</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Anomena i desa, al menú Fitxer, escriu el model que es mostra a la dreta com a STL, PLY o OBJ. Captura desa totes dues vistes com a imatges PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferències</translation>
     </message>
@@ -283,6 +275,14 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Mètode de reducció: Qualitat fa tots els nivells d&apos;una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un fitxer glTF o 3MF de diverses parts esdevé un sol model, amb cada part allà on la situa el fitxer; els materials i les textures no es conserven. La vista de l&apos;esquerra mostra el model tal com s&apos;ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Anomena i desa, al menú Fitxer, escriu el model que es mostra a la dreta com a STL, PLY, OBJ, GLB, glTF, 3MF o OFF. PLY, GLB i glTF conserven els colors de vèrtex, les normals i les coordenades de textura; un fitxer glTF conté ell mateix les seves dades, sense cap fitxer .bin al costat. Captura desa totes dues vistes com a imatges PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Obre un fitxer</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Tots els fitxers (*.stl *.obj *.ply);;Fitxer STL (*.stl);; Fitxer PLY (*.ply);; Fitxer OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>El fitxer </translation>
     </message>
@@ -382,10 +378,6 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     <message>
         <source>Save model</source>
         <translation>Desa el model</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Fitxer STL (*.stl);; Fitxer PLY (*.ply);; Fitxer OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Voleu reemplaçar-lo?</translation>
         <translation>Si s&apos;ha mogut o se n&apos;ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Comproveu que sigui un fitxer STL, OBJ o PLY complet, o torneu-lo a exportar.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>No hi ha cap model carregat al Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Només es pot obrir un model alhora: només s&apos;ha obert %1.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Tots els models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;Fitxer STL (*.stl);; Fitxer PLY (*.ply);; Fitxer OBJ (*.obj);; Fitxer OFF (*.off);; Fitxer glTF (*.gltf *.glb);; Fitxer 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Comproveu que sigui un fitxer STL, OBJ, PLY, OFF, glTF, GLB o 3MF complet, o torneu-lo a exportar.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>Fitxer STL (*.stl);; Fitxer PLY (*.ply);; Fitxer OBJ (*.obj);; Fitxer GLB (*.glb);; Fitxer glTF (*.gltf);; Fitxer 3MF (*.3mf);; Fitxer OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Voleu reemplaçar-lo?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>El Lumeno3D obre fitxers STL, OBJ i PLY: trieu un fitxer el nom del qual acabi en .stl, .obj o .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Aquest fitxer no existeix.</translation>
     </message>
@@ -677,6 +673,40 @@ Voleu reemplaçar-lo?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Tots els punts d&apos;aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>El Lumeno3D llegeix fitxers STL, OBJ, PLY, OFF, glTF, GLB i 3MF: trieu un fitxer el nom del qual acabi en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>El fitxer %1, que conté les dades d&apos;aquest model, no és al seu costat o no es pot llegir: copieu-lo a la mateixa carpeta.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Aquest fitxer necessita %1, que el Lumeno3D no pot llegir: torneu-lo a exportar sense això.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n part s&apos;ha fusionat en un sol model.</numerusform>
+            <numerusform>%n parts s&apos;han fusionat en un sol model.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Els materials i les textures d&apos;aquest fitxer no es conserven: no es desen amb el model.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>S&apos;ha omès %n grup de punts o línies: no té triangles.</numerusform>
+            <numerusform>S&apos;han omès %n grups de punts o línies: no tenen triangles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Els colors de les cares d&apos;aquest fitxer s&apos;ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>No és un fitxer normal.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>No s&apos;ha desat %1: un model només es pot desar com a fitxer STL, PLY o OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 no es desen: els fitxers OBJ només contenen normals i coordenades de textura.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 no es desen: els fitxers OFF només contenen colors de vèrtex.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 no es desen: els fitxers 3MF només contenen colors de vèrtex.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>No s&apos;ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Otevření modelu</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ nebo PLY. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Redukce</translation>
     </message>
@@ -253,10 +249,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Ukládání</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Uložit jako v nabídce Soubor zapíše model zobrazený vpravo jako STL, PLY nebo OBJ. Snímek uloží oba pohledy jako obrázky PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Předvolby</translation>
     </message>
@@ -283,6 +275,14 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Metoda redukce: Kvalita vytvoří všechny úrovně v jednom průchodu a drží se tvaru několikrát blíže; Klasická je metoda dřívějších verzí.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ, PLY, OFF, glTF (.gltf nebo .glb) nebo 3MF. Soubor glTF nebo 3MF složený z několika částí se stane jedním modelem, v němž je každá část tam, kam ji soubor umisťuje; materiály a textury se nezachovávají. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Uložit jako v nabídce Soubor zapíše model zobrazený vpravo jako STL, PLY, OBJ, GLB, glTF, 3MF nebo OFF. PLY, GLB a glTF zachovávají barvy vrcholů, normály a texturové souřadnice; soubor glTF obsahuje svá data sám, bez souboru .bin vedle sebe. Snímek uloží oba pohledy jako obrázky PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Otevřít soubor</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Všechny soubory (*.stl *.obj *.ply);;Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>Soubor </translation>
     </message>
@@ -382,10 +378,6 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     <message>
         <source>Save model</source>
         <translation>Uložit model</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Chcete jej nahradit?</translation>
         <translation>Pokud byl přesunut nebo přejmenován, otevřete jej z nového umístění.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Ověřte, že jde o úplný soubor STL, OBJ nebo PLY, nebo jej exportujte znovu.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>V Lumeno3D není načten žádný model.</translation>
     </message>
@@ -554,6 +542,18 @@ Chcete jej nahradit?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Najednou lze mít otevřený jen jeden model: otevřen byl pouze %1.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Všechny modely (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj);; Soubor OFF (*.off);; Soubor glTF (*.gltf *.glb);; Soubor 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Ověřte, že jde o úplný soubor STL, OBJ, PLY, OFF, glTF, GLB nebo 3MF, nebo jej exportujte znovu.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj);; Soubor GLB (*.glb);; Soubor glTF (*.gltf);; Soubor 3MF (*.3mf);; Soubor OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Chcete jej nahradit?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D otevírá soubory STL, OBJ a PLY: vyberte soubor, jehož název končí na .stl, .obj nebo .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Tento soubor neexistuje.</translation>
     </message>
@@ -677,6 +673,42 @@ Chcete jej nahradit?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Všechny body tohoto modelu leží v jednom místě: model nemá žádný povrch, který by šlo zobrazit nebo zredukovat.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D čte soubory STL, OBJ, PLY, OFF, glTF, GLB a 3MF: vyberte soubor, jehož název končí na .stl, .obj, .ply, .off, .gltf, .glb nebo .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Soubor %1, který obsahuje data tohoto modelu, vedle něj chybí nebo jej nelze přečíst: zkopírujte jej do stejné složky.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Tento soubor vyžaduje %1, což Lumeno3D neumí přečíst: exportujte jej znovu bez tohoto požadavku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n část byla sloučena do jednoho modelu.</numerusform>
+            <numerusform>%n části byly sloučeny do jednoho modelu.</numerusform>
+            <numerusform>%n částí bylo sloučeno do jednoho modelu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Materiály a textury tohoto souboru se nezachovávají: neukládají se s modelem.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n skupina bodů nebo čar byla vynechána: nemá žádné trojúhelníky.</numerusform>
+            <numerusform>%n skupiny bodů nebo čar byly vynechány: nemají žádné trojúhelníky.</numerusform>
+            <numerusform>%n skupin bodů nebo čar bylo vynecháno: nemají žádné trojúhelníky.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Barvy stěn tohoto souboru jsou vynechány: Lumeno3D zachovává pouze barvy vrcholů.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +729,6 @@ Chcete jej nahradit?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Nejde o běžný soubor.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 nebyl uložen: model lze uložit pouze jako soubor STL, PLY nebo OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +753,18 @@ Chcete jej nahradit?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 se neukládají: soubory OBJ obsahují pouze normály a texturové souřadnice.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 se neukládají: soubory OFF obsahují pouze barvy vrcholů.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 se neukládají: soubory 3MF obsahují pouze barvy vrcholů.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 nebyl uložen: model lze uložit pouze jako soubor STL, PLY, OBJ, GLB, glTF, 3MF nebo OFF.</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Ein Modell öffnen</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ- oder PLY-Datei. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Reduzieren</translation>
     </message>
@@ -253,10 +249,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Speichern unter im Menü Datei schreibt das rechts angezeigte Modell als STL, PLY oder OBJ. Schnappschuss speichert beide Ansichten als PNG-Bilder.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
@@ -283,6 +275,14 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Reduktionsverfahren: Qualität erstellt alle Stufen in einem Durchgang und bleibt um ein Mehrfaches näher an der Form; Klassisch ist das Verfahren früherer Versionen.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ-, PLY-, OFF-, glTF- (.gltf oder .glb) oder 3MF-Datei. Eine glTF- oder 3MF-Datei aus mehreren Teilen wird zu einem Modell, jedes Teil an der Stelle, an die die Datei es setzt; Materialien und Texturen bleiben nicht erhalten. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Speichern unter im Menü Datei schreibt das rechts angezeigte Modell als STL, PLY, OBJ, GLB, glTF, 3MF oder OFF. PLY, GLB und glTF behalten Eckpunktfarben, Normalen und Texturkoordinaten; eine glTF-Datei enthält ihre Daten selbst, ohne .bin-Datei daneben. Schnappschuss speichert beide Ansichten als PNG-Bilder.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Alle Dateien (*.stl *.obj *.ply);;STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>Die Datei </translation>
     </message>
@@ -382,10 +378,6 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     <message>
         <source>Save model</source>
         <translation>Modell speichern</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Falls sie verschoben oder umbenannt wurde, öffnen Sie sie an ihrem neuen Ort.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Prüfen Sie, ob es eine vollständige STL-, OBJ- oder PLY-Datei ist, oder exportieren Sie sie erneut.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>In Lumeno3D ist kein Modell geladen.</translation>
     </message>
@@ -554,6 +542,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Es ist immer nur ein Modell geöffnet: Nur %1 wurde geöffnet.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Alle Modelle (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj);; OFF-Datei (*.off);; glTF-Datei (*.gltf *.glb);; 3MF-Datei (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Prüfen Sie, ob es eine vollständige STL-, OBJ-, PLY-, OFF-, glTF-, GLB- oder 3MF-Datei ist, oder exportieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj);; GLB-Datei (*.glb);; glTF-Datei (*.gltf);; 3MF-Datei (*.3mf);; OFF-Datei (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D öffnet STL-, OBJ- und PLY-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj oder .ply endet.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Diese Datei existiert nicht.</translation>
     </message>
@@ -677,6 +673,40 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Alle Punkte dieses Modells liegen an einer Stelle: Es hat keine Oberfläche, die angezeigt oder reduziert werden könnte.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D liest STL-, OBJ-, PLY-, OFF-, glTF-, GLB- und 3MF-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj, .ply, .off, .gltf, .glb oder .3mf endet.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Die Datei %1, die die Daten dieses Modells enthält, liegt nicht neben der Modelldatei oder kann nicht gelesen werden: Kopieren Sie sie in denselben Ordner.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Diese Datei benötigt %1, was Lumeno3D nicht lesen kann: Exportieren Sie sie erneut ohne diese Anforderung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n Teil wurde zu einem Modell zusammengeführt.</numerusform>
+            <numerusform>%n Teile wurden zu einem Modell zusammengeführt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Die Materialien und Texturen dieser Datei bleiben nicht erhalten: Sie werden nicht mit dem Modell gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n Gruppe aus Punkten oder Linien wurde ausgelassen: Sie hat keine Dreiecke.</numerusform>
+            <numerusform>%n Gruppen aus Punkten oder Linien wurden ausgelassen: Sie haben keine Dreiecke.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Die Farben der Flächen dieser Datei werden ausgelassen: Lumeno3D behält nur Eckpunktfarben bei.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Es ist keine reguläre Datei.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 wurde nicht gespeichert: Ein Modell kann nur als STL-, PLY- oder OBJ-Datei gespeichert werden.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 werden nicht gespeichert: OBJ-Dateien enthalten nur Normalen und Texturkoordinaten.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 werden nicht gespeichert: OFF-Dateien enthalten nur Eckpunktfarben.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 werden nicht gespeichert: 3MF-Dateien enthalten nur Eckpunktfarben.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 wurde nicht gespeichert: Ein Modell kann nur als STL-, PLY-, OBJ-, GLB-, glTF-, 3MF- oder OFF-Datei gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Abrir un modelo</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ o PLY. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Reducir</translation>
     </message>
@@ -253,10 +249,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Guardar como, en el menú Archivo, escribe el modelo que se muestra a la derecha como STL, PLY u OBJ. Captura guarda ambas vistas como imágenes PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
@@ -283,6 +275,14 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Método de reducción: Calidad crea todos los niveles en una sola pasada y se mantiene varias veces más cerca de la forma; Clásico es el método de versiones anteriores.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un archivo glTF o 3MF de varias partes se convierte en un solo modelo, con cada parte donde la sitúa el archivo; los materiales y las texturas no se conservan. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Guardar como, en el menú Archivo, escribe el modelo que se muestra a la derecha como STL, PLY, OBJ, GLB, glTF, 3MF u OFF. PLY, GLB y glTF conservan los colores de vértice, las normales y las coordenadas de textura; un archivo glTF contiene sus propios datos, sin ningún archivo .bin al lado. Captura guarda ambas vistas como imágenes PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Abrir archivo</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Todos los archivos (*.stl *.obj *.ply);;Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>El archivo </translation>
     </message>
@@ -382,10 +378,6 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     <message>
         <source>Save model</source>
         <translation>Guardar modelo</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>Si se ha movido o se le ha cambiado el nombre, ábralo desde su nueva ubicación.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Compruebe que sea un archivo STL, OBJ o PLY completo, o vuelva a exportarlo.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>No hay ningún modelo cargado en Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Solo se abre un modelo a la vez: solo se ha abierto %1.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Todos los modelos (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj);; Archivo OFF (*.off);; Archivo glTF (*.gltf *.glb);; Archivo 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Compruebe que sea un archivo STL, OBJ, PLY, OFF, glTF, GLB o 3MF completo, o vuelva a exportarlo.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj);; Archivo GLB (*.glb);; Archivo glTF (*.gltf);; Archivo 3MF (*.3mf);; Archivo OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D abre archivos STL, OBJ y PLY: elija un archivo cuyo nombre termine en .stl, .obj o .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Este archivo no existe.</translation>
     </message>
@@ -677,6 +673,40 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Todos los puntos de este modelo están en el mismo lugar: no tiene ninguna superficie que mostrar o reducir.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D lee archivos STL, OBJ, PLY, OFF, glTF, GLB y 3MF: elija un archivo cuyo nombre termine en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>El archivo %1, que contiene los datos de este modelo, no está junto a él o no se puede leer: cópielo en la misma carpeta.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Este archivo necesita %1, que Lumeno3D no puede leer: vuelva a exportarlo sin ello.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n parte se ha fusionado en un solo modelo.</numerusform>
+            <numerusform>%n partes se han fusionado en un solo modelo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Los materiales y las texturas de este archivo no se conservan: no se guardan con el modelo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>Se ha omitido %n grupo de puntos o líneas: no tiene triángulos.</numerusform>
+            <numerusform>Se han omitido %n grupos de puntos o líneas: no tienen triángulos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Los colores de las caras de este archivo se omiten: Lumeno3D solo conserva los colores de vértice.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>No es un archivo normal.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 no se ha guardado: un modelo solo se puede guardar como archivo STL, PLY u OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 no se guardan: los archivos OBJ solo contienen normales y coordenadas de textura.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 no se guardan: los archivos OFF solo contienen colores de vértice.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 no se guardan: los archivos 3MF solo contienen colores de vértice.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 no se ha guardado: un modelo solo se puede guardar como archivo STL, PLY, OBJ, GLB, glTF, 3MF u OFF.</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Ouvrir un modèle</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ ou PLY. La vue de gauche montre le modèle tel qu&apos;il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Réduire</translation>
     </message>
@@ -253,10 +249,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY ou OBJ. Capture enregistre les deux vues en images PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
@@ -283,6 +275,14 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Méthode de réduction : Qualité calcule tous les niveaux en une seule passe et reste plusieurs fois plus proche de la forme ; Classique est la méthode des versions précédentes.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Un fichier glTF ou 3MF composé de plusieurs parties devient un seul modèle, chaque partie à l&apos;emplacement que lui donne le fichier&#xa0;; les matériaux et les textures ne sont pas conservés. La vue de gauche montre le modèle tel qu&apos;il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture&#xa0;; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Ouvrir un fichier</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Tous les fichiers (*.stl *.obj *.ply);;Fichier STL (*.stl);; Fichier PLY (*.ply);; Fichier OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>Le fichier </translation>
     </message>
@@ -382,10 +378,6 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     <message>
         <source>Save model</source>
         <translation>Enregistrer le modèle</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Fichier STL (*.stl);; Fichier PLY (*.ply);; Fichier OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>S&apos;il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ ou PLY complet, ou exportez-le à nouveau.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Aucun modèle n&apos;est chargé dans Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Un seul modèle est ouvert à la fois : seul %1 a été ouvert.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Tous les modèles (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;Fichier STL (*.stl);; Fichier PLY (*.ply);; Fichier OBJ (*.obj);; Fichier OFF (*.off);; Fichier glTF (*.gltf *.glb);; Fichier 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ, PLY, OFF, glTF, GLB ou 3MF complet, ou exportez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>Fichier STL (*.stl);; Fichier PLY (*.ply);; Fichier OBJ (*.obj);; Fichier GLB (*.glb);; Fichier glTF (*.gltf);; Fichier 3MF (*.3mf);; Fichier OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D ouvre les fichiers STL, OBJ et PLY&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj ou .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Ce fichier n&apos;existe pas.</translation>
     </message>
@@ -677,6 +673,40 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Tous les points de ce modèle se trouvent au même endroit&#xa0;: il n&apos;a aucune surface à afficher ou à réduire.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D lit les fichiers STL, OBJ, PLY, OFF, glTF, GLB et 3MF&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Le fichier %1, qui contient les données de ce modèle, ne se trouve pas à côté de celui-ci ou ne peut pas être lu&#xa0;: copiez-le dans le même dossier.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Ce fichier nécessite %1, que Lumeno3D ne sait pas lire&#xa0;: exportez-le à nouveau sans cela.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n partie a été fusionnée en un seul modèle.</numerusform>
+            <numerusform>%n parties ont été fusionnées en un seul modèle.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Les matériaux et les textures de ce fichier ne sont pas conservés&#xa0;: ils ne sont pas enregistrés avec le modèle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n groupe de points ou de lignes a été écarté&#xa0;: il ne contient aucun triangle.</numerusform>
+            <numerusform>%n groupes de points ou de lignes ont été écartés&#xa0;: ils ne contiennent aucun triangle.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Les couleurs des faces de ce fichier sont ignorées&#xa0;: Lumeno3D ne conserve que les couleurs de sommet.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY ou OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 ne sont pas enregistrés : les fichiers OBJ ne contiennent que les normales et les coordonnées de texture.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers OFF ne contiennent que les couleurs de sommet.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers 3MF ne contiennent que les couleurs de sommet.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
     </message>
 </context>
 <context>

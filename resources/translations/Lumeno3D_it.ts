@@ -221,10 +221,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Aprire un modello</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Scegliere Apri nel menu File e selezionare un file STL, OBJ o PLY. La vista a sinistra mostra il modello così come è stato caricato, quella a destra il modello ridotto. Il menu File elenca anche gli ultimi file aperti.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Ridurre</translation>
     </message>
@@ -253,10 +249,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Salvare</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Salva come nel menu File scrive il modello mostrato a destra come STL, PLY o OBJ. Istantanea salva entrambe le viste come immagini PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
@@ -283,6 +275,14 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Metodo di riduzione: Qualità crea tutti i livelli in un solo passaggio e resta molte volte più vicino alla forma; Classico è il metodo delle versioni precedenti.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Scegliere Apri nel menu File e selezionare un file STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un file glTF o 3MF composto da più parti diventa un unico modello, con ogni parte nella posizione indicata dal file; materiali e texture non vengono mantenuti. La vista a sinistra mostra il modello così come è stato caricato, quella a destra il modello ridotto. Il menu File elenca anche gli ultimi file aperti.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Salva come nel menu File scrive il modello mostrato a destra come STL, PLY, OBJ, GLB, glTF, 3MF o OFF. PLY, GLB e glTF mantengono i colori dei vertici, le normali e le coordinate di texture; un file glTF contiene direttamente i propri dati, senza alcun file .bin accanto. Istantanea salva entrambe le viste come immagini PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Apri file</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Tutti i file (*.stl *.obj *.ply);;File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>Il file </translation>
     </message>
@@ -382,10 +378,6 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     <message>
         <source>Save model</source>
         <translation>Salva modello</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Sostituirlo?</translation>
         <translation>Se è stato spostato o rinominato, aprirlo dalla nuova posizione.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Verificare che sia un file STL, OBJ o PLY completo, oppure esportarlo di nuovo.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Nessun modello caricato in Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Sostituirlo?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Si apre un solo modello alla volta: è stato aperto solo %1.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Tutti i modelli (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj);; File OFF (*.off);; File glTF (*.gltf *.glb);; File 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Verificare che sia un file STL, OBJ, PLY, OFF, glTF, GLB o 3MF completo, oppure esportarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj);; File GLB (*.glb);; File glTF (*.gltf);; File 3MF (*.3mf);; File OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Sostituirlo?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D apre file STL, OBJ e PLY: scegliere un file il cui nome termina con .stl, .obj o .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Il file non esiste.</translation>
     </message>
@@ -677,6 +673,40 @@ Sostituirlo?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Tutti i punti di questo modello si trovano nella stessa posizione: non ha alcuna superficie da mostrare o ridurre.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D legge file STL, OBJ, PLY, OFF, glTF, GLB e 3MF: scegliere un file il cui nome termina con .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Il file %1, che contiene i dati di questo modello, non si trova accanto al modello o non può essere letto: copiarlo nella stessa cartella.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Questo file richiede %1, che Lumeno3D non è in grado di leggere: esportarlo di nuovo senza questo requisito.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n parte è stata unita in un unico modello.</numerusform>
+            <numerusform>%n parti sono state unite in un unico modello.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>I materiali e le texture di questo file non vengono mantenuti: non vengono salvati con il modello.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n gruppo di punti o linee è stato escluso: non ha triangoli.</numerusform>
+            <numerusform>%n gruppi di punti o linee sono stati esclusi: non hanno triangoli.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>I colori delle facce di questo file vengono omessi: Lumeno3D mantiene solo i colori dei vertici.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Sostituirlo?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Non è un file normale.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 non è stato salvato: un modello può essere salvato solo come file STL, PLY o OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Sostituirlo?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 non vengono salvati: i file OBJ contengono solo normali e coordinate di texture.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 non vengono salvate: i file OFF contengono solo i colori dei vertici.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 non vengono salvate: i file 3MF contengono solo i colori dei vertici.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 non è stato salvato: un modello può essere salvato solo come file STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
     </message>
 </context>
 <context>

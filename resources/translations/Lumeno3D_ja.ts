@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>モデルを開く</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>「ファイル」メニューの「開く」を選び、STL、OBJ、PLY ファイルを選択します。左のビューには読み込んだままのモデルが、右のビューには削減したモデルが表示されます。「ファイル」メニューには最近開いたファイルも表示されます。</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>削減</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>保存</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>「ファイル」メニューの「名前を付けて保存」は、右側に表示されているモデルを STL、PLY、OBJ として書き出します。「スナップショット」は両方のビューを PNG 画像として保存します。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>削減方法: 「品質優先」はすべてのレベルを一度に作成し、形状に数倍近いまま保ちます。「クラシック」は以前のバージョンの方法です。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>「ファイル」メニューの「開く」を選び、STL、OBJ、PLY、OFF、glTF (.gltf または .glb)、3MF ファイルを選択します。複数のパーツからなる glTF または 3MF ファイルは、各パーツをファイルが指定する位置に置いた 1 つのモデルになります。マテリアルとテクスチャは保持されません。左のビューには読み込んだままのモデルが、右のビューには削減したモデルが表示されます。「ファイル」メニューには最近開いたファイルも表示されます。</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>「ファイル」メニューの「名前を付けて保存」は、右側に表示されているモデルを STL、PLY、OBJ、GLB、glTF、3MF、OFF として書き出します。PLY、GLB、glTF では頂点カラー、法線、テクスチャ座標が保持されます。glTF ファイルはデータを自身の中に持つため、横に .bin ファイルは置かれません。「スナップショット」は両方のビューを PNG 画像として保存します。</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ファイルを開く</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>すべてのファイル (*.stl *.obj *.ply);;STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>ファイル </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Save model</source>
         <translation>モデルを保存</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>移動または名前を変更した場合は、新しい場所から開いてください。</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>完全な STL、OBJ、PLY ファイルであることを確認するか、もう一度エクスポートしてください。</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Lumeno3D にモデルが読み込まれていません。</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>一度に開けるモデルは 1 つです。%1 だけを開きました。</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>すべてのモデル (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj);; OFF ファイル (*.off);; glTF ファイル (*.gltf *.glb);; 3MF ファイル (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>完全な STL、OBJ、PLY、OFF、glTF、GLB、3MF ファイルであることを確認するか、もう一度エクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj);; GLB ファイル (*.glb);; glTF ファイル (*.gltf);; 3MF ファイル (*.3mf);; OFF ファイル (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D で開けるのは STL、OBJ、PLY ファイルです。名前が .stl、.obj、.ply で終わるファイルを選択してください。</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>このファイルは存在しません。</translation>
     </message>
@@ -677,6 +673,38 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>このモデルのすべての点が 1 か所に集まっています。表示または削減できる表面がありません。</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D で読み込めるのは STL、OBJ、PLY、OFF、glTF、GLB、3MF ファイルです。名前が .stl、.obj、.ply、.off、.gltf、.glb、.3mf で終わるファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>このモデルのデータを格納するファイル %1 がモデルと同じ場所にないか、読み込めません。同じフォルダーにコピーしてください。</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>このファイルには、Lumeno3D が読み込めない %1 が必要です。それを使わずにもう一度エクスポートしてください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n 個のパーツを 1 つのモデルに統合しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>このファイルのマテリアルとテクスチャは保持されないため、モデルと一緒には保存されません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>点または線のグループ %n 個は三角形がないため、除外しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>このファイルの面の色は省略されます。Lumeno3D は頂点カラーのみを保持します。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +725,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>通常のファイルではありません。</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 は保存されませんでした: モデルは STL、PLY、OBJ ファイルとしてのみ保存できます。</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +749,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 は保存されません: OBJ ファイルには法線とテクスチャ座標しか保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 は保存されません: OFF ファイルには頂点カラーしか保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 は保存されません: 3MF ファイルには頂点カラーしか保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 は保存されませんでした: モデルは STL、PLY、OBJ、GLB、glTF、3MF、OFF ファイルとしてのみ保存できます。</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>모델 열기</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ 또는 PLY 파일을 고르십시오. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>단순화</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>저장</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>[파일] 메뉴의 [다른 이름으로 저장]은 오른쪽에 표시된 모델을 STL, PLY 또는 OBJ로 저장합니다. [스냅샷]은 두 보기를 PNG 이미지로 저장합니다.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>환경 설정</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>감소 방법: 품질은 모든 단계를 한 번에 만들고 모양에 몇 배 더 가깝게 유지합니다. 클래식은 이전 버전의 방법입니다.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ, PLY, OFF, glTF(.gltf 또는 .glb) 또는 3MF 파일을 고르십시오. 여러 부분으로 된 glTF 또는 3MF 파일은 각 부분이 파일에 지정된 위치에 놓인 하나의 모델이 되며, 재질과 텍스처는 유지되지 않습니다. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>[파일] 메뉴의 [다른 이름으로 저장]은 오른쪽에 표시된 모델을 STL, PLY, OBJ, GLB, glTF, 3MF 또는 OFF로 저장합니다. PLY, GLB 및 glTF는 정점 색상, 법선 및 텍스처 좌표를 유지합니다. glTF 파일은 데이터를 파일 자체에 담으므로 옆에 .bin 파일이 없습니다. [스냅샷]은 두 보기를 PNG 이미지로 저장합니다.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>파일 열기</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>모든 파일 (*.stl *.obj *.ply);;STL 파일 (*.stl);; PLY 파일 (*.ply);; OBJ 파일 (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>파일 </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Save model</source>
         <translation>모델 저장</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL 파일 (*.stl);; PLY 파일 (*.ply);; OBJ 파일 (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>파일을 옮기거나 이름을 바꾼 경우 새 위치에서 여십시오.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>완전한 STL, OBJ 또는 PLY 파일인지 확인하거나 다시 내보내십시오.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Lumeno3D에 불러온 모델이 없습니다.</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>한 번에 하나의 모델만 열 수 있습니다. %1만 열었습니다.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>모든 모델 (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL 파일 (*.stl);; PLY 파일 (*.ply);; OBJ 파일 (*.obj);; OFF 파일 (*.off);; glTF 파일 (*.gltf *.glb);; 3MF 파일 (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>완전한 STL, OBJ, PLY, OFF, glTF, GLB 또는 3MF 파일인지 확인하거나 다시 내보내십시오.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL 파일 (*.stl);; PLY 파일 (*.ply);; OBJ 파일 (*.obj);; GLB 파일 (*.glb);; glTF 파일 (*.gltf);; 3MF 파일 (*.3mf);; OFF 파일 (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D는 STL, OBJ 및 PLY 파일을 엽니다. 이름이 .stl, .obj 또는 .ply로 끝나는 파일을 선택하십시오.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>이 파일이 없습니다.</translation>
     </message>
@@ -677,6 +673,38 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>이 모델의 모든 점이 한 곳에 있습니다. 표시하거나 단순화할 표면이 없습니다.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D는 STL, OBJ, PLY, OFF, glTF, GLB 및 3MF 파일을 읽습니다. 이름이 .stl, .obj, .ply, .off, .gltf, .glb 또는 .3mf로 끝나는 파일을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>이 모델의 데이터를 담고 있는 파일 %1이(가) 모델 옆에 없거나 읽을 수 없습니다. 같은 폴더에 복사하십시오.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>이 파일에는 Lumeno3D가 읽을 수 없는 %1이(가) 필요합니다. 이를 사용하지 않고 다시 내보내십시오.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>부분 %n개가 하나의 모델로 병합되었습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>이 파일의 재질과 텍스처는 유지되지 않으며 모델과 함께 저장되지 않습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>점이나 선으로 된 그룹 %n개는 삼각형이 없어 제외했습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>이 파일의 면 색상은 제외됩니다. Lumeno3D는 정점 색상만 유지합니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +725,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>일반 파일이 아닙니다.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1을(를) 저장하지 않았습니다. 모델은 STL, PLY 또는 OBJ 파일로만 저장할 수 있습니다.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +749,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1은(는) 저장되지 않습니다: OBJ 파일에는 법선과 텍스처 좌표만 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1은(는) 저장되지 않습니다: OFF 파일에는 정점 색상만 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1은(는) 저장되지 않습니다: 3MF 파일에는 정점 색상만 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1을(를) 저장하지 않았습니다. 모델은 STL, PLY, OBJ, GLB, glTF, 3MF 또는 OFF 파일로만 저장할 수 있습니다.</translation>
     </message>
 </context>
 <context>

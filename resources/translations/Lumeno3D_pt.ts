@@ -221,10 +221,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Abrir um modelo</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Escolha Abrir no menu Arquivo e selecione um arquivo STL, OBJ ou PLY. A vista da esquerda mostra o modelo como foi carregado; a da direita, o modelo reduzido. O menu Arquivo também lista os últimos arquivos que você abriu.</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>Reduzir</translation>
     </message>
@@ -253,10 +249,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>Salvar como, no menu Arquivo, grava o modelo mostrado à direita como STL, PLY ou OBJ. Captura salva as duas vistas como imagens PNG.</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
@@ -283,6 +275,14 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>Método de redução: Qualidade cria todos os níveis numa só passagem e fica várias vezes mais próximo da forma; Clássico é o método das versões anteriores.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Escolha Abrir no menu Arquivo e selecione um arquivo STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Um arquivo glTF ou 3MF com várias partes torna-se um único modelo, com cada parte onde o arquivo a coloca; os materiais e as texturas não são mantidos. A vista da esquerda mostra o modelo como foi carregado; a da direita, o modelo reduzido. O menu Arquivo também lista os últimos arquivos que você abriu.</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>Salvar como, no menu Arquivo, grava o modelo mostrado à direita como STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB e glTF mantêm as cores dos vértices, as normais e as coordenadas de textura; um arquivo glTF contém os próprios dados, sem nenhum arquivo .bin ao lado. Captura salva as duas vistas como imagens PNG.</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Abrir arquivo</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Todos os arquivos (*.stl *.obj *.ply);;Arquivo STL (*.stl);; Arquivo PLY (*.ply);; Arquivo OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>O arquivo </translation>
     </message>
@@ -382,10 +378,6 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     <message>
         <source>Save model</source>
         <translation>Salvar modelo</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>Arquivo STL (*.stl);; Arquivo PLY (*.ply);; Arquivo OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Deseja substituí-lo?</translation>
         <translation>Se ele foi movido ou renomeado, abra-o no novo local.</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>Verifique se é um arquivo STL, OBJ ou PLY completo ou exporte-o novamente.</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Nenhum modelo está carregado no Lumeno3D.</translation>
     </message>
@@ -554,6 +542,18 @@ Deseja substituí-lo?</translation>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>Só se abre um modelo de cada vez: apenas %1 foi aberto.</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>Todos os modelos (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;Arquivo STL (*.stl);; Arquivo PLY (*.ply);; Arquivo OBJ (*.obj);; Arquivo OFF (*.off);; Arquivo glTF (*.gltf *.glb);; Arquivo 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>Verifique se é um arquivo STL, OBJ, PLY, OFF, glTF, GLB ou 3MF completo ou exporte-o novamente.</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>Arquivo STL (*.stl);; Arquivo PLY (*.ply);; Arquivo OBJ (*.obj);; Arquivo GLB (*.glb);; Arquivo glTF (*.gltf);; Arquivo 3MF (*.3mf);; Arquivo OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Deseja substituí-lo?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>O Lumeno3D abre arquivos STL, OBJ e PLY: escolha um arquivo cujo nome termine em .stl, .obj ou .ply.</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>Este arquivo não existe.</translation>
     </message>
@@ -677,6 +673,40 @@ Deseja substituí-lo?</translation>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>Todos os pontos deste modelo estão no mesmo lugar: ele não tem nenhuma superfície para mostrar ou reduzir.</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>O Lumeno3D lê arquivos STL, OBJ, PLY, OFF, glTF, GLB e 3MF: escolha um arquivo cujo nome termine em .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>O arquivo %1, que contém os dados deste modelo, não está ao lado dele ou não pode ser lido: copie-o para a mesma pasta.</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>Este arquivo precisa de %1, que o Lumeno3D não consegue ler: exporte-o novamente sem isso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n parte foi combinada num único modelo.</numerusform>
+            <numerusform>%n partes foram combinadas num único modelo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Os materiais e as texturas deste arquivo não são mantidos: não são salvos com o modelo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>%n grupo de pontos ou linhas foi deixado de fora: não tem triângulos.</numerusform>
+            <numerusform>%n grupos de pontos ou linhas foram deixados de fora: não têm triângulos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>As cores das faces deste arquivo são omitidas: o Lumeno3D mantém apenas as cores dos vértices.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +727,6 @@ Deseja substituí-lo?</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Não é um arquivo comum.</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 não foi salvo: um modelo só pode ser salvo como arquivo STL, PLY ou OBJ.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +751,18 @@ Deseja substituí-lo?</translation>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 não são guardados: os ficheiros OBJ contêm apenas normais e coordenadas de textura.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 não são guardadas: os ficheiros OFF contêm apenas cores dos vértices.</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 não são guardadas: os ficheiros 3MF contêm apenas cores dos vértices.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 não foi salvo: um modelo só pode ser salvo como arquivo STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
     </message>
 </context>
 <context>

@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>การเปิดโมเดล</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>เลือก &quot;เปิด&quot; ในเมนู &quot;ไฟล์&quot; แล้วเลือกไฟล์ STL, OBJ หรือ PLY มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู &quot;ไฟล์&quot; ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>การลดทอน</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>การบันทึก</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>&quot;บันทึกเป็น&quot; ในเมนู &quot;ไฟล์&quot; จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY หรือ OBJ ส่วน &quot;สแนปช็อต&quot; จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>การกำหนดลักษณะ</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>วิธีการลดขนาด: คุณภาพสร้างทุกระดับในรอบเดียวและคงรูปทรงได้ใกล้เคียงกว่าหลายเท่า ส่วนแบบดั้งเดิมคือวิธีของเวอร์ชันก่อนหน้า</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>เลือก &quot;เปิด&quot; ในเมนู &quot;ไฟล์&quot; แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ไฟล์ glTF หรือ 3MF ที่มีหลายส่วนจะกลายเป็นโมเดลเดียว โดยแต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด และจะไม่เก็บวัสดุและเท็กซ์เจอร์ไว้ มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู &quot;ไฟล์&quot; ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>&quot;บันทึกเป็น&quot; ในเมนู &quot;ไฟล์&quot; จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน &quot;สแนปช็อต&quot; จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>เปิดไฟล์</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>ไฟล์ทั้งหมด (*.stl *.obj *.ply);;ไฟล์ STL (*.stl);; ไฟล์ PLY (*.ply);; ไฟล์ OBJ (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>ไฟล์ </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Save model</source>
         <translation>บันทึกโมเดล</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>ไฟล์ STL (*.stl);; ไฟล์ PLY (*.ply);; ไฟล์ OBJ (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>หากไฟล์ถูกย้ายหรือเปลี่ยนชื่อ ให้เปิดจากตำแหน่งใหม่</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>ตรวจสอบว่าเป็นไฟล์ STL, OBJ หรือ PLY ที่สมบูรณ์ หรือส่งออกไฟล์อีกครั้ง</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>ไม่มีโมเดลที่โหลดอยู่ใน Lumeno3D</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>เปิดได้ครั้งละหนึ่งโมเดล: เปิดเฉพาะ %1 เท่านั้น</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>โมเดลทั้งหมด (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;ไฟล์ STL (*.stl);; ไฟล์ PLY (*.ply);; ไฟล์ OBJ (*.obj);; ไฟล์ OFF (*.off);; ไฟล์ glTF (*.gltf *.glb);; ไฟล์ 3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>ตรวจสอบว่าเป็นไฟล์ STL, OBJ, PLY, OFF, glTF, GLB หรือ 3MF ที่สมบูรณ์ หรือส่งออกไฟล์อีกครั้ง</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>ไฟล์ STL (*.stl);; ไฟล์ PLY (*.ply);; ไฟล์ OBJ (*.obj);; ไฟล์ GLB (*.glb);; ไฟล์ glTF (*.gltf);; ไฟล์ 3MF (*.3mf);; ไฟล์ OFF (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D เปิดไฟล์ STL, OBJ และ PLY ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj หรือ .ply</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>ไม่มีไฟล์นี้อยู่</translation>
     </message>
@@ -677,6 +673,38 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>จุดทั้งหมดของโมเดลนี้อยู่ที่ตำแหน่งเดียวกัน: โมเดลไม่มีพื้นผิวให้แสดงหรือลดทอน</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D อ่านไฟล์ STL, OBJ, PLY, OFF, glTF, GLB และ 3MF ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj, .ply, .off, .gltf, .glb หรือ .3mf</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>ไฟล์ %1 ซึ่งเก็บข้อมูลของโมเดลนี้ไม่ได้อยู่ข้างไฟล์โมเดลหรืออ่านไม่ได้: คัดลอกไฟล์นั้นไปไว้ในโฟลเดอร์เดียวกัน</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>ไฟล์นี้ต้องใช้ %1 ซึ่ง Lumeno3D อ่านไม่ได้: ส่งออกไฟล์อีกครั้งโดยไม่ใช้สิ่งนั้น</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>รวม %n ส่วนเป็นโมเดลเดียวแล้ว</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>วัสดุและเท็กซ์เจอร์ของไฟล์นี้จะไม่ถูกเก็บไว้: จะไม่ถูกบันทึกไปกับโมเดล</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>ละกลุ่มของจุดหรือเส้น %n กลุ่มไว้: กลุ่มเหล่านั้นไม่มีสามเหลี่ยม</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>สีของหน้าในไฟล์นี้จะถูกละไว้: Lumeno3D เก็บเฉพาะสีจุดยอด</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +725,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>ไม่ใช่ไฟล์ปกติ</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>ไม่ได้บันทึก %1: บันทึกโมเดลได้เฉพาะเป็นไฟล์ STL, PLY หรือ OBJ เท่านั้น</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +749,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1 ไม่ได้ถูกบันทึก: ไฟล์ OBJ เก็บได้เฉพาะนอร์มัลและพิกัดเท็กซ์เจอร์</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1 ไม่ได้ถูกบันทึก: ไฟล์ OFF เก็บได้เฉพาะสีจุดยอด</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1 ไม่ได้ถูกบันทึก: ไฟล์ 3MF เก็บได้เฉพาะสีจุดยอด</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>ไม่ได้บันทึก %1: บันทึกโมเดลได้เฉพาะเป็นไฟล์ STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF เท่านั้น</translation>
     </message>
 </context>
 <context>

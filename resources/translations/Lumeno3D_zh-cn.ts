@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>打开模型</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>在“文件”菜单中选择“打开”，然后选取 STL、OBJ 或 PLY 文件。左侧视图显示加载时的模型，右侧视图显示简化后的模型。“文件”菜单中还会列出您最近打开的文件。</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>简化</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>保存</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>“文件”菜单中的“另存为”将右侧显示的模型写入为 STL、PLY 或 OBJ 文件。“快照”将两个视图保存为 PNG 图像。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>首选项</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>简化方法：“质量”一次完成所有级别，与原形状的接近程度高出数倍；“经典”是早期版本的方法。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>在“文件”菜单中选择“打开”，然后选取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 文件。由多个部件组成的 glTF 或 3MF 文件会成为一个模型，每个部件位于文件指定的位置；材质和纹理不会保留。左侧视图显示加载时的模型，右侧视图显示简化后的模型。“文件”菜单中还会列出您最近打开的文件。</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>“文件”菜单中的“另存为”将右侧显示的模型写入为 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 文件。PLY、GLB 和 glTF 会保留顶点颜色、法线和纹理坐标；glTF 文件自身包含其数据，旁边没有 .bin 文件。“快照”将两个视图保存为 PNG 图像。</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>打开文件</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>所有文件 (*.stl *.obj *.ply);;STL 文件 (*.stl);; PLY 文件 (*.ply);; OBJ 文件 (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>文件 </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Save model</source>
         <translation>保存模型</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL 文件 (*.stl);; PLY 文件 (*.ply);; OBJ 文件 (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>如果文件已被移动或重命名，请从新位置打开它。</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>请检查它是否为完整的 STL、OBJ 或 PLY 文件，或重新导出。</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Lumeno3D 中未加载任何模型。</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>一次只能打开一个模型：仅打开了 %1。</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>所有模型 (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL 文件 (*.stl);; PLY 文件 (*.ply);; OBJ 文件 (*.obj);; OFF 文件 (*.off);; glTF 文件 (*.gltf *.glb);; 3MF 文件 (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>请检查它是否为完整的 STL、OBJ、PLY、OFF、glTF、GLB 或 3MF 文件，或重新导出。</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL 文件 (*.stl);; PLY 文件 (*.ply);; OBJ 文件 (*.obj);; GLB 文件 (*.glb);; glTF 文件 (*.gltf);; 3MF 文件 (*.3mf);; OFF 文件 (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D 可打开 STL、OBJ 和 PLY 文件：请选择名称以 .stl、.obj 或 .ply 结尾的文件。</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>此文件不存在。</translation>
     </message>
@@ -677,6 +673,38 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>此模型的所有点都位于同一位置：没有可显示或简化的表面。</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D 可读取 STL、OBJ、PLY、OFF、glTF、GLB 和 3MF 文件：请选择名称以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 结尾的文件。</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>存放此模型数据的文件 %1 不在模型文件旁边或无法读取：请将其复制到同一文件夹中。</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>此文件需要 %1，而 Lumeno3D 无法读取：请在不使用它的情况下重新导出。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n 个部件已合并为一个模型。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>此文件的材质和纹理不会保留：它们不会随模型一起保存。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>已略去 %n 组点或线：它们没有三角形。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>此文件的面颜色已略去：Lumeno3D 只保留顶点颜色。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +725,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>不是常规文件。</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 未保存：模型只能保存为 STL、PLY 或 OBJ 文件。</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +749,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1未保存：OBJ 文件只能保存法线和纹理坐标。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1未保存：OFF 文件只能保存顶点颜色。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1未保存：3MF 文件只能保存顶点颜色。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 未保存：模型只能保存为 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 文件。</translation>
     </message>
 </context>
 <context>

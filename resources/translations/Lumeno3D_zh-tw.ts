@@ -221,10 +221,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>開啟模型</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ or PLY file. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>在「檔案」功能表中選擇「開啟」，然後選取 STL、OBJ 或 PLY 檔案。左側檢視顯示載入時的模型，右側檢視顯示簡化後的模型。「檔案」功能表也會列出您最近開啟的檔案。</translation>
-    </message>
-    <message>
         <source>Reducing</source>
         <translation>簡化</translation>
     </message>
@@ -253,10 +249,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>儲存</translation>
     </message>
     <message>
-        <source>Save as in the File menu writes the model shown on the right as STL, PLY or OBJ. Snapshot saves both views as PNG images.</source>
-        <translation>「檔案」功能表中的「另存新檔」會將右側顯示的模型寫入為 STL、PLY 或 OBJ 檔案。「快照」會將兩個檢視儲存為 PNG 影像。</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>偏好設定</translation>
     </message>
@@ -283,6 +275,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
         <translation>簡化方法：「品質」一次完成所有層級，與原形狀的接近程度高出數倍；「經典」是早期版本的方法。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>在「檔案」功能表中選擇「開啟」，然後選取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 檔案。由多個部件組成的 glTF 或 3MF 檔案會成為一個模型，每個部件位於檔案指定的位置；材質和紋理不會保留。左側檢視顯示載入時的模型，右側檢視顯示簡化後的模型。「檔案」功能表也會列出您最近開啟的檔案。</translation>
+    </message>
+    <message>
+        <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
+        <translation>「檔案」功能表中的「另存新檔」會將右側顯示的模型寫入為 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 檔案。PLY、GLB 和 glTF 會保留頂點顏色、法線和紋理座標；glTF 檔案本身即包含其資料，旁邊沒有 .bin 檔案。「快照」會將兩個檢視儲存為 PNG 影像。</translation>
     </message>
 </context>
 <context>
@@ -364,10 +364,6 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>開啟檔案</translation>
     </message>
     <message>
-        <source>All files (*.stl *.obj *.ply);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>所有檔案 (*.stl *.obj *.ply);;STL 檔案 (*.stl);; PLY 檔案 (*.ply);; OBJ 檔案 (*.obj)</translation>
-    </message>
-    <message>
         <source>The file </source>
         <translation>檔案 </translation>
     </message>
@@ -382,10 +378,6 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>Save model</source>
         <translation>儲存模型</translation>
-    </message>
-    <message>
-        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj)</source>
-        <translation>STL 檔案 (*.stl);; PLY 檔案 (*.ply);; OBJ 檔案 (*.obj)</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -524,10 +516,6 @@ Do you want to replace it?</source>
         <translation>如果檔案已移動或重新命名，請從新位置開啟。</translation>
     </message>
     <message>
-        <source>Check that it is a complete STL, OBJ or PLY file, or export it again.</source>
-        <translation>請確認它是完整的 STL、OBJ 或 PLY 檔案，或重新匯出。</translation>
-    </message>
-    <message>
         <source>No model is loaded into Lumeno3D.</source>
         <translation>Lumeno3D 中尚未載入任何模型。</translation>
     </message>
@@ -554,6 +542,18 @@ Do you want to replace it?</source>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
         <translation>一次只能開啟一個模型：僅開啟了 %1。</translation>
+    </message>
+    <message>
+        <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
+        <translation>所有模型 (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL 檔案 (*.stl);; PLY 檔案 (*.ply);; OBJ 檔案 (*.obj);; OFF 檔案 (*.off);; glTF 檔案 (*.gltf *.glb);; 3MF 檔案 (*.3mf)</translation>
+    </message>
+    <message>
+        <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
+        <translation>請確認它是完整的 STL、OBJ、PLY、OFF、glTF、GLB 或 3MF 檔案，或重新匯出。</translation>
+    </message>
+    <message>
+        <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
+        <translation>STL 檔案 (*.stl);; PLY 檔案 (*.ply);; OBJ 檔案 (*.obj);; GLB 檔案 (*.glb);; glTF 檔案 (*.gltf);; 3MF 檔案 (*.3mf);; OFF 檔案 (*.off)</translation>
     </message>
 </context>
 <context>
@@ -630,10 +630,6 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>Lumeno3D opens STL, OBJ and PLY files: choose a file whose name ends in .stl, .obj or .ply.</source>
-        <translation>Lumeno3D 可開啟 STL、OBJ 及 PLY 檔案：請選擇名稱以 .stl、.obj 或 .ply 結尾的檔案。</translation>
-    </message>
-    <message>
         <source>This file doesn&apos;t exist.</source>
         <translation>此檔案不存在。</translation>
     </message>
@@ -677,6 +673,38 @@ Do you want to replace it?</source>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
         <translation>此模型的所有點都位於同一處：沒有可顯示或簡化的表面。</translation>
     </message>
+    <message>
+        <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
+        <translation>Lumeno3D 可讀取 STL、OBJ、PLY、OFF、glTF、GLB 及 3MF 檔案：請選擇名稱以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 結尾的檔案。</translation>
+    </message>
+    <message>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>存放此模型資料的檔案 %1 不在模型檔案旁邊或無法讀取：請將其複製到同一資料夾中。</translation>
+    </message>
+    <message>
+        <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
+        <translation>此檔案需要 %1，但 Lumeno3D 無法讀取：請在不使用它的情況下重新匯出。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts were merged into one model.</source>
+        <translation>
+            <numerusform>%n 個部件已合併為一個模型。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>此檔案的材質和紋理不會保留：它們不會隨模型一起儲存。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of points or lines were left out: they have no triangles.</source>
+        <translation>
+            <numerusform>已略去 %n 組點或線：它們沒有三角形。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>此檔案的面顏色已略去：Lumeno3D 只保留頂點顏色。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -697,10 +725,6 @@ Do you want to replace it?</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>不是一般檔案。</translation>
-    </message>
-    <message>
-        <source>%1 was not saved: a model can be saved as an STL, PLY or OBJ file only.</source>
-        <translation>%1 未儲存：模型只能儲存為 STL、PLY 或 OBJ 檔案。</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
@@ -725,6 +749,18 @@ Do you want to replace it?</source>
     <message>
         <source>%1 are not saved: OBJ files hold normals and texture coordinates only.</source>
         <translation>%1未儲存：OBJ 檔案只能儲存法線和紋理座標。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: OFF files hold vertex colours only.</source>
+        <translation>%1未儲存：OFF 檔案只能儲存頂點顏色。</translation>
+    </message>
+    <message>
+        <source>%1 are not saved: 3MF files hold vertex colours only.</source>
+        <translation>%1未儲存：3MF 檔案只能儲存頂點顏色。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
+        <translation>%1 未儲存：模型只能儲存為 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 檔案。</translation>
     </message>
 </context>
 <context>
