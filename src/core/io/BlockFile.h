@@ -3,9 +3,23 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace lumeno {
+
+struct FileCloser
+{
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+// A file opened for writing, closed when it goes out of scope.
+using OutputFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Closes the file now: false when that failed (the last bytes may not have reached it).
+inline bool Close(OutputFile &file)
+{
+    return std::fclose(file.release()) == 0;
+}
 
 // Output collected in blocks of a megabyte that go to the file whole: writers of millions of
 // numbers make a few hundred calls instead of millions. A failed write is kept, with its errno.

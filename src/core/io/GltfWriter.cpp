@@ -296,11 +296,6 @@ void WriteIndices(BufferOutput &out, vtkCellArray *polys)
     }
 }
 
-struct FileCloser
-{
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 void Int32(BlockFile &file, quint32 value)
 {
     const quint32 little = qToLittleEndian(value);
@@ -329,7 +324,7 @@ bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
     if (binary && total > std::numeric_limits<quint32>::max())
         return false;
 
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "wb"));
+    OutputFile file(std::fopen(QFile::encodeName(path).constData(), "wb"));
     if (!file)
         return false;
     BlockFile block(file.get());
@@ -363,7 +358,7 @@ bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
         block.Bytes("\n", 1);
     }
     const bool written = block.Finish();
-    return std::fclose(file.release()) == 0 && written;
+    return Close(file) && written;
 }
 
 qint64 GltfFileSize(bool binary, qint64 triangles, qint64 vertices, const PointAttributes &attributes)

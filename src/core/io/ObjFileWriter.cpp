@@ -200,11 +200,6 @@ void WriteModelText(ObjText &text, vtkPolyData *input)
         WriteStrips(text, input->GetStrips(), PolygonForm(hasNormals, hasTextureCoordinates));
 }
 
-struct FileCloser
-{
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 } // namespace
 
 vtkStandardNewMacro(ObjFileWriter);
@@ -241,7 +236,7 @@ int ObjFileWriter::RequestData(vtkInformation *, vtkInformationVector **inputVec
         return 0;
     }
 
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(FileName, "w"));
+    OutputFile file(std::fopen(FileName, "w"));
     if (!file) {
         vtkErrorMacro(<< "Cannot open " << FileName << ": " << std::strerror(errno));
         SetErrorCode(vtkErrorCode::CannotOpenFileError);
@@ -252,7 +247,7 @@ int ObjFileWriter::RequestData(vtkInformation *, vtkInformationVector **inputVec
     WriteModelText(text, input);
     bool written = text.Finish();
     int writeErrno = text.Errno();
-    if (std::fclose(file.release()) != 0 && written) {
+    if (!Close(file) && written) {
         written = false;
         writeErrno = errno;
     }

@@ -226,11 +226,6 @@ FormatReading ReadOff(std::string_view text)
 
 namespace {
 
-struct FileCloser
-{
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 class TextOutput : public BlockFile
 {
 public:
@@ -255,7 +250,7 @@ public:
 
 bool WriteOff(vtkPolyData *model, const QString &path)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "wb"));
+    OutputFile file(std::fopen(QFile::encodeName(path).constData(), "wb"));
     if (!file || !model->GetPoints())
         return false;
     const PointAttributes attributes = AttributesOf(model);
@@ -299,7 +294,7 @@ bool WriteOff(vtkPolyData *model, const QString &path)
         out.Text("\n");
     }
     const bool written = out.Finish();
-    return std::fclose(file.release()) == 0 && written;
+    return Close(file) && written;
 }
 
 } // namespace lumeno

@@ -43,11 +43,6 @@ public:
     }
 };
 
-struct FileCloser
-{
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 void WriteVertices(BlockOutput &out, vtkPolyData *model, const PointAttributes &attributes)
 {
     vtkPointData *data = model->GetPointData();
@@ -127,7 +122,7 @@ int BinaryPlyVertexSize(const PointAttributes &attributes)
 
 bool WriteBinaryPly(vtkPolyData *model, const QString &path)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "wb"));
+    OutputFile file(std::fopen(QFile::encodeName(path).constData(), "wb"));
     if (!file || !model->GetPoints())
         return false;
     const PointAttributes attributes = AttributesOf(model);
@@ -137,7 +132,7 @@ bool WriteBinaryPly(vtkPolyData *model, const QString &path)
     WriteVertices(out, model, attributes);
     const bool facesFit = WriteFaces(out, model->GetPolys());
     const bool written = out.Finish();
-    return std::fclose(file.release()) == 0 && written && facesFit;
+    return Close(file) && written && facesFit;
 }
 
 } // namespace lumeno
