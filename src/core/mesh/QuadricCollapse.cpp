@@ -92,6 +92,8 @@ private:
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
+    bool Collapsible(uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop, double p[3]);
+    void NextAllowed(uint32_t v, double maxSquared);
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
     void Collapse(uint32_t keep, uint32_t drop, const double p[3]);
     void CarryValues(uint32_t keep, uint32_t drop, const double p[3]);
@@ -109,8 +111,8 @@ private:
     std::vector<uint8_t> border, locked, vertexGone;
     std::vector<uint32_t> mark;
     uint32_t markStamp = 0;
-    // Each vertex's cheapest collapse, the vertices in a heap by it (an index into `heap` per vertex).
-    std::vector<double> bestCost;
+    // Each vertex's cheapest collapse, the vertices in a heap by its cost (an index into `heap`
+    // per vertex).
     struct HeapEntry
     {
         double cost;
@@ -125,17 +127,18 @@ private:
     std::vector<uint8_t> stale;
     static constexpr uint32_t Outside = UINT32_MAX;
     void UpdateBest(uint32_t v);
-    void HeapSet(uint32_t v);
+    void HeapSet(uint32_t v, double cost);
     void HeapRemove(uint32_t v);
     void SiftUp(size_t i);
     void SiftDown(size_t i);
     std::vector<uint32_t> around; // the vertices around the last collapse
+    std::vector<std::pair<double, uint32_t>> candidates;
     void HeapPlace(size_t i, const HeapEntry &e)
     {
         heap[i] = e;
         heapAt[e.vertex] = uint32_t(i);
     }
-    void BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp);
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp);
     size_t liveTriangles = 0;
 };
 
@@ -153,7 +156,6 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
         locked = std::move(mesh.pinned);
     vertexGone.assign(vertexCount, 0);
     mark.assign(vertexCount, 0);
-    bestCost.assign(vertexCount, HUGE_VAL);
     bestTarget.assign(vertexCount, Outside);
     heapAt.assign(vertexCount, Outside);
     refused.assign(vertexCount, 0);
@@ -190,18 +192,18 @@ void Collapser::SiftDown(size_t i)
     HeapPlace(i, e);
 }
 
-void Collapser::HeapSet(uint32_t v)
+void Collapser::HeapSet(uint32_t v, double cost)
 {
     if (heapAt[v] == Outside) {
-        heap.push_back({bestCost[v], v});
+        heap.push_back({cost, v});
         heapAt[v] = uint32_t(heap.size() - 1);
         SiftUp(heap.size() - 1);
         return;
     }
     const size_t i = heapAt[v];
-    const double before = heap[i].cost;
-    heap[i].cost = bestCost[v];
-    if (bestCost[v] < before)
+    const auto before = heap[i].cost;
+    heap[i].cost = cost;
+    if (heap[i].cost < before)
         SiftUp(i);
     else
         SiftDown(i);
@@ -217,7 +219,7 @@ void Collapser::HeapRemove(uint32_t v)
     heap.pop_back();
     if (last.vertex == v)
         return;
-    const double before = heap[i].cost;
+    const auto before = heap[i].cost;
     HeapPlace(i, last);
     if (last.cost < before)
         SiftUp(i);
@@ -225,35 +227,53 @@ void Collapser::HeapRemove(uint32_t v)
         SiftDown(i);
 }
 
-// The cheapest collapse of the vertex's edges into bestCost and bestTarget.
-void Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
+// The cheapest collapse of the vertex's edges into bestTarget; returns its cost.
+double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
 {
-    bestCost[v] = HUGE_VAL;
+    double best = HUGE_VAL;
     bestTarget[v] = Outside;
+    // The neighbours are gathered first and their quadrics and places fetched meanwhile: the
+    // placements wait on memory more than they compute.
+    constexpr size_t Batch = 32;
+    uint32_t neighbours[Batch];
+    size_t count = 0;
+    const auto weigh = [&] {
+        for (size_t i = 0; i < count; ++i) {
+            double p[3], cost, error;
+            if (Placement(v, neighbours[i], p, cost, error) && cost < best) {
+                best = cost;
+                bestTarget[v] = neighbours[i];
+            }
+        }
+        count = 0;
+    };
     ForLiveTriangles(v, [&](uint32_t t) {
         for (int k = 0; k < 3; ++k) {
             const uint32_t u = corners[3 * size_t(t) + k];
             if (u == v || marks[u] == stamp)
                 continue;
             marks[u] = stamp;
-            double p[3], cost, error;
-            if (Placement(v, u, p, cost, error) && cost < bestCost[v]) {
-                bestCost[v] = cost;
-                bestTarget[v] = u;
-            }
+            __builtin_prefetch(&quadrics[u]);
+            __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
+            __builtin_prefetch(&positions[3 * size_t(u)]);
+            neighbours[count++] = u;
+            if (count == Batch)
+                weigh();
         }
     });
+    weigh();
+    return best;
 }
 
 void Collapser::UpdateBest(uint32_t v)
 {
     refused[v] = 0;
     stale[v] = 0;
-    BestOf(v, mark, markStamp += 2);
+    const double cost = BestOf(v, mark, markStamp += 2);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
     else
-        HeapSet(v);
+        HeapSet(v, cost);
 }
 
 template <typename Visit>
@@ -279,8 +299,11 @@ void Collapser::RebuildLinks()
         start += linkCount[v];
         linkCount[v] = 0;
     }
+    // Room for half as many again, added as collapses go: when that is used up, all are
+    // rebuilt (three times on the way to a tenth).
+    if (links.empty())
+        links.reserve(size_t(start) + start / 2);
     links.assign(start, 0);
-    links.reserve(size_t(start) * 3);
     for (size_t t = 0; t < triangleGone.size(); ++t)
         if (!triangleGone[t])
             for (int k = 0; k < 3; ++k) {
@@ -292,25 +315,28 @@ void Collapser::RebuildLinks()
 void Collapser::BuildQuadricsAndLinks()
 {
     const size_t triangles = triangleGone.size();
-    std::vector<double> areas(triangles);
+    // Twice the triangle's area, and its normal of that length.
+    const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
+        const uint32_t *c = &corners[3 * t];
+        a = At(positions, c[0]);
+        n = Cross(At(positions, c[1]) - a, At(positions, c[2]) - a);
+        return std::sqrt(Dot(n, n));
+    };
     double totalArea = 0;
     for (size_t t = 0; t < triangles; ++t) {
-        const uint32_t *c = &corners[3 * t];
-        const Vec a = At(positions, c[0]);
-        const Vec n = Cross(At(positions, c[1]) - a, At(positions, c[2]) - a);
-        totalArea += areas[t] = 0.5 * std::sqrt(Dot(n, n));
+        Vec a, n;
+        totalArea += 0.5 * doubleArea(t, a, n);
     }
     const double meanArea = totalArea / double(std::max<size_t>(triangles, 1));
     for (size_t t = 0; t < triangles; ++t) {
-        if (!(areas[t] > 0))
+        Vec a, n;
+        const double length = doubleArea(t, a, n);
+        if (!(length > 0))
             continue;
         const uint32_t *c = &corners[3 * t];
-        const Vec a = At(positions, c[0]);
-        const Vec n = Cross(At(positions, c[1]) - a, At(positions, c[2]) - a);
-        const double length = 2 * areas[t];
         const double unit[3] = {n.x / length, n.y / length, n.z / length};
         const double offset = -(unit[0] * a.x + unit[1] * a.y + unit[2] * a.z);
-        const double weight = meanArea * std::pow(areas[t] / meanArea, AreaWeightPower);
+        const double weight = meanArea * std::pow(0.5 * length / meanArea, AreaWeightPower);
         for (int k = 0; k < 3; ++k)
             quadrics[c[k]].AddPlane(unit, offset, weight);
     }
@@ -533,6 +559,50 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
     return KeepsOrientation(keep, drop, p) && KeepsOrientation(drop, keep, p);
 }
 
+// Whether v's edge to u can collapse now within the error bound: which end stays, and where.
+bool Collapser::Collapsible(uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop, double p[3])
+{
+    keep = v, drop = u;
+    if (linkCount[keep] < linkCount[drop])
+        std::swap(keep, drop);
+    double cost, error;
+    return Placement(keep, drop, p, cost, error, true) && error <= maxSquared && CanCollapse(keep, drop, p);
+}
+
+// v's cheapest collapse was refused: its cheapest that can be made takes its place, cheapest
+// first. Without one, v leaves the heap until a collapse next to it changes its surroundings.
+// (Leaving at the first refusal stranded flat stretches, where every edge costs nothing: their
+// vertices waited while dearer collapses, down to a cube's corners, were made.)
+void Collapser::NextAllowed(uint32_t v, double maxSquared)
+{
+    const uint32_t refusedTarget = bestTarget[v];
+    candidates.clear();
+    const uint32_t stamp = markStamp += 2;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t u = corners[3 * size_t(t) + k];
+            if (u == v || u == refusedTarget || mark[u] == stamp)
+                continue;
+            mark[u] = stamp;
+            double p[3], cost, error;
+            if (Placement(v, u, p, cost, error))
+                candidates.push_back({cost, u});
+        }
+    });
+    std::sort(candidates.begin(), candidates.end());
+    for (const auto &[cost, u] : candidates) {
+        uint32_t keep, drop;
+        double p[3];
+        if (Collapsible(v, u, maxSquared, keep, drop, p)) {
+            bestTarget[v] = u;
+            HeapSet(v, cost);
+            return;
+        }
+    }
+    refused[v] = 1;
+    HeapRemove(v);
+}
+
 // The values of the merged vertex: those of the point nearest to p on the triangles around
 // both ends, mixed from the triangle's corners. A texture keeps its place on the surface where
 // the vertex moves across it.
@@ -581,6 +651,8 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
     // The kept vertex stands where a vertex that may not move stood.
     locked[keep] |= locked[drop];
     vertexGone[drop] = 1;
+    if (links.size() + linkCount[keep] + linkCount[drop] > links.capacity())
+        RebuildLinks();
     const uint32_t start = uint32_t(links.size());
     ForLiveTriangles(keep, [&](uint32_t t) {
         uint32_t *c = &corners[3 * size_t(t)];
@@ -601,8 +673,6 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
     linkStart[keep] = start;
     linkCount[keep] = uint32_t(links.size()) - start;
     linkCount[drop] = 0;
-    if (links.size() > 4 * (liveTriangles * 3 + 1024))
-        RebuildLinks();
     // Of the vertices around, only the edge to the kept vertex changed: it may now be their
     // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
     HeapRemove(drop);
@@ -631,30 +701,32 @@ void Collapser::HandOver(size_t goal) const
 {
     if (!goals.reached)
         return;
-    CollapseMesh mesh;
+    // Sized exactly: the first levels are nearly as large as the model.
     std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
+    uint32_t vertices = 0;
+    for (size_t t = 0; t < triangleGone.size(); ++t)
+        if (!triangleGone[t])
+            for (int k = 0; k < 3; ++k)
+                if (newIndex[corners[3 * t + k]] == UINT32_MAX)
+                    newIndex[corners[3 * t + k]] = vertices++;
+    CollapseMesh mesh;
     mesh.corners.resize(liveTriangles * 3);
-    mesh.positions.resize(positions.size()); // at most every vertex
+    mesh.positions.resize(3 * size_t(vertices));
     mesh.attributeWidth = attributeWidth;
-    mesh.attributes.resize(attributes.size());
-    size_t corner = 0, vertices = 0;
-    for (size_t t = 0; t < triangleGone.size(); ++t) {
-        if (triangleGone[t])
-            continue;
-        for (int k = 0; k < 3; ++k) {
-            const uint32_t v = corners[3 * t + k];
-            if (newIndex[v] == UINT32_MAX) {
-                newIndex[v] = uint32_t(vertices);
-                std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
-                            mesh.attributes.data() + attributeWidth * vertices);
-                std::copy_n(&positions[3 * size_t(v)], 3, &mesh.positions[3 * vertices++]);
-            }
-            mesh.corners[corner++] = newIndex[v];
-        }
-    }
-    mesh.positions.resize(3 * vertices);
     mesh.attributes.resize(attributeWidth * vertices);
-    goals.reached(goal, mesh);
+    size_t corner = 0;
+    for (size_t t = 0; t < triangleGone.size(); ++t)
+        if (!triangleGone[t])
+            for (int k = 0; k < 3; ++k)
+                mesh.corners[corner++] = newIndex[corners[3 * t + k]];
+    for (size_t v = 0; v < newIndex.size(); ++v)
+        if (newIndex[v] != UINT32_MAX) {
+            std::copy_n(&positions[3 * v], 3, &mesh.positions[3 * size_t(newIndex[v])]);
+            std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
+                        mesh.attributes.data() + attributeWidth * newIndex[v]);
+        }
+    std::vector<uint32_t>().swap(newIndex);
+    goals.reached(goal, std::move(mesh));
 }
 
 size_t Collapser::Run()
@@ -662,22 +734,22 @@ size_t Collapser::Run()
     BuildQuadricsAndLinks();
     const uint32_t vertexCount = uint32_t(positions.size() / 3);
     // Each vertex's cheapest collapse, half of them on another thread, then the heap at once.
-    std::thread second([&] {
-        std::vector<uint32_t> marks(vertexCount, 0);
-        for (uint32_t v = vertexCount / 2; v < vertexCount; ++v)
-            BestOf(v, marks, v + 1);
-    });
-    {
-        std::vector<uint32_t> marks(vertexCount, 0);
-        for (uint32_t v = 0; v < vertexCount / 2; ++v)
-            BestOf(v, marks, v + 1);
-    }
+    heap.resize(vertexCount);
+    const auto weigh = [this](uint32_t from, uint32_t to) {
+        std::vector<uint32_t> marks(positions.size() / 3, 0);
+        for (uint32_t v = from; v < to; ++v)
+            heap[v] = {BestOf(v, marks, v + 1), v};
+    };
+    std::thread second(weigh, vertexCount / 2, vertexCount);
+    weigh(0, vertexCount / 2);
     second.join();
+    size_t entries = 0;
     for (uint32_t v = 0; v < vertexCount; ++v)
         if (bestTarget[v] != Outside) {
-            heapAt[v] = uint32_t(heap.size());
-            heap.push_back({bestCost[v], v});
+            heapAt[v] = uint32_t(entries);
+            heap[entries++] = heap[v];
         }
+    heap.resize(entries);
     for (size_t i = heap.size() / 2; i-- > 0;)
         SiftDown(i);
     const size_t first = liveTriangles;
@@ -696,14 +768,10 @@ size_t Collapser::Run()
             UpdateBest(v);
             continue;
         }
-        uint32_t keep = v, drop = bestTarget[v];
-        if (linkCount[keep] < linkCount[drop])
-            std::swap(keep, drop);
-        double p[3], cost, error;
-        if (!Placement(keep, drop, p, cost, error, true) || error > maxSquared || !CanCollapse(keep, drop, p)) {
-            // Tried again when its neighbourhood changes.
-            refused[v] = 1;
-            HeapRemove(v);
+        uint32_t keep, drop;
+        double p[3];
+        if (!Collapsible(v, bestTarget[v], maxSquared, keep, drop, p)) {
+            NextAllowed(v, maxSquared);
             continue;
         }
         Collapse(keep, drop, p);

@@ -26,11 +26,12 @@ struct CollapseMesh
 struct CollapseGoals
 {
     // The triangle counts to stop at on the way, largest first: the mesh is handed to
-    // `reached` as soon as it has that many triangles or fewer.
+    // `reached` as soon as it has that many triangles or fewer, as a mesh of its own that
+    // `reached` may take apart (the vertices the triangles use, in the order they first do).
     std::vector<size_t> triangleCounts;
     // No collapse whose error (the distance its quadric measures) exceeds this is made.
     double maxError = 1e300;
-    std::function<void(size_t goal, const CollapseMesh &mesh)> reached;
+    std::function<void(size_t goal, CollapseMesh &&mesh)> reached;
     // Polled every few thousand collapses; true ends the run.
     std::function<bool()> cancelled;
     // Told the share of the last goal's collapses made so far.

@@ -11,6 +11,7 @@
 #include <new>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lumeno {
@@ -25,12 +26,12 @@ constexpr double WeldingShare = 0.02;
 constexpr int ErrorAttempts = 6;
 
 // The opening of every operation: nothing when out of memory or cancelled meanwhile.
-std::shared_ptr<const QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
+std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
 {
     progress.Tell(0.0);
-    std::shared_ptr<const QualitySimplifier> simplifier;
+    std::shared_ptr<QualitySimplifier> simplifier;
     try {
-        simplifier = std::make_shared<const QualitySimplifier>(model);
+        simplifier = std::make_shared<QualitySimplifier>(model);
     } catch (const std::bad_alloc &) {
         return nullptr;
     }
@@ -56,12 +57,13 @@ std::optional<Corners> Await(Simplification simplification, const ReductionContr
 }
 
 // One run of the edge collapse to a triangle count or an error bound: its model, or nothing
-// when cancelled.
-vtkSmartPointer<vtkPolyData> CollapseOnce(const QualitySimplifier &simplifier, size_t triangles, double maxError,
+// when cancelled. A simplifier given as an rvalue lets its welded model go on the way.
+template <typename Simplifier>
+vtkSmartPointer<vtkPolyData> CollapseOnce(Simplifier &&simplifier, size_t triangles, double maxError,
                                           ReductionProgress &progress, bool tellProgress)
 {
     vtkSmartPointer<vtkPolyData> result;
-    simplifier.Collapse(
+    std::forward<Simplifier>(simplifier).Collapse(
         {triangles}, maxError, [&result](size_t, const vtkSmartPointer<vtkPolyData> &made) { result = made; },
         [&progress] { return progress.Cancelled(); },
         [&progress, tellProgress](double fraction) {
@@ -77,7 +79,7 @@ size_t TargetTriangles(double share, vtkIdType triangles)
 }
 
 // All levels in one run of the edge collapse: each is what a run to it alone would give.
-int CollapseLevels(const QualitySimplifier &simplifier, const LevelReceiver &receiver, ReductionProgress &progress)
+int CollapseLevels(QualitySimplifier &&simplifier, const LevelReceiver &receiver, ReductionProgress &progress)
 {
     std::vector<size_t> counts;
     for (const DecimationLevel &level : DecimationLevels)
@@ -85,7 +87,7 @@ int CollapseLevels(const QualitySimplifier &simplifier, const LevelReceiver &rec
     int handedOver = 0;
     if (receiver.starting)
         receiver.starting(0);
-    simplifier.Collapse(
+    std::move(simplifier).Collapse(
         counts, HUGE_VAL,
         [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
             if (progress.Cancelled() || handedOver < int(level) || made->GetNumberOfPolys() == 0)
@@ -148,11 +150,11 @@ QualityReducer::QualityReducer(int threadCount)
 int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
 {
     ReductionProgress progress(control);
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return 0;
     try {
-        return simplifier->Collapses() ? CollapseLevels(*simplifier, receiver, progress)
+        return simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
                                        : SimplifyLevels(simplifier, threads, receiver, control, progress);
     } catch (const std::bad_alloc &) {
         return 0; // the levels handed over stay valid
@@ -163,13 +165,14 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
                                                        const ReductionControl &control)
 {
     ReductionProgress progress(control);
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
     try {
         vtkSmartPointer<vtkPolyData> result;
         if (simplifier->Collapses()) {
-            result = CollapseOnce(*simplifier, TargetTriangles(share, simplifier->Triangles()), HUGE_VAL, progress, true);
+            const size_t triangles = TargetTriangles(share, simplifier->Triangles());
+            result = CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
         } else {
             const std::optional<Corners> kept =
                 Await([simplifier, share] { return simplifier->KeepShare(share); }, control);

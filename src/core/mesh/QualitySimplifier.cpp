@@ -10,6 +10,8 @@
 #include <vtkFloatArray.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
+#include <vtkTypeInt32Array.h>
+#include <vtkTypeInt64Array.h>
 #include <vtkUnsignedCharArray.h>
 
 #include <algorithm>
@@ -91,6 +93,30 @@ size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, cons
     return sidePoint.size();
 }
 
+template <typename Ids>
+vtkSmartPointer<vtkCellArray> TrianglesOf(const std::vector<uint32_t> &corners)
+{
+    auto offsets = vtkSmartPointer<Ids>::New();
+    offsets->SetNumberOfValues(vtkIdType(corners.size() / 3 + 1));
+    for (vtkIdType t = 0; t < offsets->GetNumberOfValues(); ++t)
+        offsets->SetValue(t, 3 * t);
+    auto connectivity = vtkSmartPointer<Ids>::New();
+    connectivity->SetNumberOfValues(vtkIdType(corners.size()));
+    std::copy(corners.begin(), corners.end(), connectivity->GetPointer(0));
+    auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    triangles->SetData(offsets, connectivity);
+    return triangles;
+}
+
+// Triangles from their corners, three per triangle, which are freed on the way: in 32-bit
+// storage, half of VTK's usual, where the indices allow.
+vtkSmartPointer<vtkCellArray> TrianglesOf(std::vector<uint32_t> &&corners)
+{
+    const std::vector<uint32_t> taken = std::move(corners);
+    return taken.size() < size_t(INT32_MAX) ? TrianglesOf<vtkTypeInt32Array>(taken)
+                                            : TrianglesOf<vtkTypeInt64Array>(taken);
+}
+
 template <typename Value>
 void AppendValues(const std::vector<Value> &values, unsigned int vertex, int components, Value *to)
 {
@@ -103,15 +129,15 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
 {
     // The points as they are, then their triangles: points alike (see the class) become one
     // vertex, in the order the triangles first use them; points no triangle uses are left out.
-    const vtkSmartPointer<vtkPolyData> unit = box.Normalised(model);
-    const size_t pointCount = size_t(unit->GetNumberOfPoints());
+    const size_t pointCount = size_t(model->GetNumberOfPoints());
     std::vector<float> points(pointCount * 3);
     for (size_t i = 0; i < pointCount; ++i) {
-        const double *p = unit->GetPoint(vtkIdType(i));
-        std::copy(p, p + 3, points.begin() + std::ptrdiff_t(3 * i));
+        double unit[3];
+        box.Normalise(model->GetPoint(vtkIdType(i)), unit);
+        std::copy(unit, unit + 3, points.begin() + std::ptrdiff_t(3 * i));
     }
-    indices.reserve(size_t(unit->GetNumberOfPolys()) * 3);
-    auto cells = vtk::TakeSmartPointer(unit->GetPolys()->NewIterator());
+    indices.reserve(size_t(model->GetNumberOfPolys()) * 3);
+    auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
     for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
         vtkIdType count;
         const vtkIdType *ids;
@@ -124,8 +150,8 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     // compared when welding, which nothing holds in one piece. Normals are compared afterwards,
     // within an angle (SplitAtCreases).
     std::vector<meshopt_Stream> streams{{points.data(), 3 * sizeof(float), 3 * sizeof(float)}};
-    attributes = AttributesOf(unit);
-    vtkPointData *data = unit->GetPointData();
+    attributes = AttributesOf(model);
+    vtkPointData *data = model->GetPointData();
     const unsigned char *pointColours = nullptr;
     const float *pointNormals = nullptr;
     const float *pointTextureCoordinates = nullptr;
@@ -231,19 +257,27 @@ size_t QualitySimplifier::ValueWidth() const
            (attributes.textureCoordinates ? 2 : 0);
 }
 
-vtkSmartPointer<vtkPolyData> QualitySimplifier::Restored(vtkPoints *points, vtkCellArray *triangles,
-                                                         const AttributeArrays &arrays) const
+vtkSmartPointer<vtkPolyData> QualitySimplifier::Assembled(vtkPoints *points, vtkCellArray *triangles,
+                                                          const AttributeArrays &arrays) const
 {
-    auto unit = vtkSmartPointer<vtkPolyData>::New();
-    unit->SetPoints(points);
-    unit->SetPolys(triangles);
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(points);
+    model->SetPolys(triangles);
     if (attributes.colours)
-        unit->GetPointData()->SetScalars(arrays.colours);
+        model->GetPointData()->SetScalars(arrays.colours);
     if (attributes.normals)
-        unit->GetPointData()->SetNormals(arrays.normals);
+        model->GetPointData()->SetNormals(arrays.normals);
     if (attributes.textureCoordinates)
-        unit->GetPointData()->SetTCoords(arrays.textureCoordinates);
-    return box.Restored(unit);
+        model->GetPointData()->SetTCoords(arrays.textureCoordinates);
+    return model;
+}
+
+vtkSmartPointer<vtkPoints> QualitySimplifier::NewPoints(vtkIdType count) const
+{
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataType(box.PointType());
+    points->SetNumberOfPoints(count);
+    return points;
 }
 
 vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
@@ -252,9 +286,10 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
     constexpr size_t CornersBetweenPolls = 3 << 15;
     // Only the vertices the kept triangles use, in the order they are first used.
     std::vector<vtkIdType> newId(positions.size() / 3, -1);
-    auto points = vtkSmartPointer<vtkPoints>::New();
-    points->SetDataTypeToDouble();
+    const vtkSmartPointer<vtkPoints> points = NewPoints(0);
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
+    if (kept.size() < size_t(INT32_MAX))
+        triangles->Use32BitStorage();
     triangles->AllocateExact(vtkIdType(kept.size() / 3), vtkIdType(kept.size()));
     const AttributeArrays keptValues = EmptyAttributeArrays();
     const auto keepAttributes = [&](unsigned int vertex) {
@@ -274,27 +309,47 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
         for (int k = 0; k < 3; ++k) {
             const unsigned int vertex = kept[corner + k];
             if (newId[vertex] < 0) {
-                newId[vertex] = points->InsertNextPoint(positions[3 * vertex], positions[3 * vertex + 1],
-                                                        positions[3 * vertex + 2]);
+                const double unit[3] = {positions[3 * vertex], positions[3 * vertex + 1], positions[3 * vertex + 2]};
+                double point[3];
+                box.Restore(unit, point);
+                newId[vertex] = points->InsertNextPoint(point);
                 keepAttributes(vertex);
             }
             ids[k] = newId[vertex];
         }
         triangles->InsertNextCell(3, ids);
     }
-    return Restored(points, triangles, keptValues);
+    return Assembled(points, triangles, keptValues);
 }
 
 size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                                    const std::function<bool()> &cancelled,
-                                   const std::function<void(double)> &progress) const
+                                   const std::function<void(double)> &progress) const &
 {
     CollapseMesh mesh;
+    mesh.corners = indices;
     mesh.positions.assign(positions.begin(), positions.end());
-    mesh.corners.assign(indices.begin(), indices.end());
+    return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
+}
+
+size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
+                                   const std::function<bool()> &cancelled,
+                                   const std::function<void(double)> &progress) &&
+{
+    CollapseMesh mesh;
+    mesh.corners = std::move(indices);
+    mesh.positions.assign(positions.begin(), positions.end());
+    std::vector<float>().swap(positions);
+    return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
+}
+
+size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,
+                                   const Reached &reached, const std::function<bool()> &cancelled,
+                                   const std::function<void(double)> &progress) const
+{
     mesh.pinned = seam;
     mesh.attributeWidth = ValueWidth();
-    const size_t vertexCount = positions.size() / 3;
+    const size_t vertexCount = mesh.positions.size() / 3;
     mesh.attributes.reserve(mesh.attributeWidth * vertexCount);
     for (size_t v = 0; v < vertexCount; ++v) {
         if (attributes.colours)
@@ -311,17 +366,21 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
     goals.maxError = maxError;
     goals.cancelled = cancelled;
     goals.progress = progress;
-    goals.reached = [&](size_t goal, const CollapseMesh &result) {
+    // Each array is freed once copied: the first levels are nearly as large as the model.
+    goals.reached = [&](size_t goal, CollapseMesh &&result) {
         const vtkIdType count = vtkIdType(result.positions.size() / 3);
-        auto points = vtkSmartPointer<vtkPoints>::New();
-        points->SetDataTypeToDouble();
-        points->SetNumberOfPoints(count);
+        const vtkSmartPointer<vtkPoints> points = NewPoints(count);
+        for (vtkIdType v = 0; v < count; ++v) {
+            double point[3];
+            box.Restore(&result.positions[3 * size_t(v)], point);
+            points->SetPoint(v, point);
+        }
+        std::vector<double>().swap(result.positions);
         const AttributeArrays values = EmptyAttributeArrays();
         values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
         values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
         values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
         for (vtkIdType v = 0; v < count; ++v) {
-            points->SetPoint(v, &result.positions[3 * size_t(v)]);
             const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
             if (attributes.colours)
                 for (int k = 0; k < colourComponents; ++k)
@@ -337,13 +396,8 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
                 for (int k = 0; k < 2; ++k)
                     values.textureCoordinates->SetTypedComponent(v, k, *value++);
         }
-        auto triangles = vtkSmartPointer<vtkCellArray>::New();
-        triangles->AllocateExact(vtkIdType(result.Triangles()), vtkIdType(result.corners.size()));
-        for (size_t t = 0; t < result.Triangles(); ++t) {
-            const vtkIdType ids[3] = {result.corners[3 * t], result.corners[3 * t + 1], result.corners[3 * t + 2]};
-            triangles->InsertNextCell(3, ids);
-        }
-        reached(goal, Restored(points, triangles, values));
+        std::vector<float>().swap(result.attributes);
+        reached(goal, Assembled(points, TrianglesOf(std::move(result.corners)), values));
     };
     return CollapseEdges(std::move(mesh), goals);
 }

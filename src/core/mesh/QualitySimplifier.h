@@ -12,6 +12,8 @@
 
 namespace lumeno {
 
+struct CollapseMesh;
+
 // The simplifiers of the quality engine on one model: our own edge collapse (CollapseEdges)
 // and meshoptimizer's. The model is welded once (corners equal in position, colour and
 // texture coordinates, with normals less than 30 degrees apart, become one vertex with their
@@ -37,7 +39,10 @@ public:
     // it is reached, in the input's place and precision. Returns how many were handed over.
     using Reached = std::function<void(size_t goal, const vtkSmartPointer<vtkPolyData> &model)>;
     size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
-                    const std::function<bool()> &cancelled, const std::function<void(double)> &progress) const;
+                    const std::function<bool()> &cancelled, const std::function<void(double)> &progress) const &;
+    // The same for a simplifier used once: the welded model is let go on the way.
+    size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
+                    const std::function<bool()> &cancelled, const std::function<void(double)> &progress) &&;
 
     // The simplifications give the corners of the triangles they keep, as indices of the welded
     // vertices; they touch no VTK object and may run on several threads at once.
@@ -60,8 +65,13 @@ private:
     // The values the edge collapse carries per vertex: colour components, normal, texture
     // coordinates, those the model has.
     size_t ValueWidth() const;
-    vtkSmartPointer<vtkPolyData> Restored(vtkPoints *points, vtkCellArray *triangles,
-                                          const AttributeArrays &arrays) const;
+    size_t Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,
+                    const Reached &reached, const std::function<bool()> &cancelled,
+                    const std::function<void(double)> &progress) const;
+    // Points of the model's precision, in its place.
+    vtkSmartPointer<vtkPoints> NewPoints(vtkIdType count) const;
+    vtkSmartPointer<vtkPolyData> Assembled(vtkPoints *points, vtkCellArray *triangles,
+                                           const AttributeArrays &arrays) const;
 
     UnitBox box;
     std::vector<float> positions; // x, y, z per welded vertex, in the unit box

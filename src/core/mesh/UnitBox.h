@@ -25,6 +25,16 @@ public:
             normalised[axis] = (point[axis] - center[axis]) / size;
     }
 
+    // One point moved back out of the box.
+    void Restore(const double normalised[3], double point[3]) const
+    {
+        for (int axis = 0; axis < 3; ++axis)
+            point[axis] = normalised[axis] * size + center[axis];
+    }
+
+    // VTK_FLOAT or VTK_DOUBLE: the precision of the model's points.
+    int PointType() const { return pointType; }
+
     // Moves a filter's output back to the model's place and size, with points of the
     // original model's precision.
     vtkSmartPointer<vtkPolyData> Restored(vtkPolyData *normalised) const;
