@@ -162,11 +162,13 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     stale.assign(vertexCount, 0);
 }
 
+// The heap has four children to a node: half the depth of a binary one, and a node's children
+// share a cache line.
 void Collapser::SiftUp(size_t i)
 {
     const HeapEntry e = heap[i];
     while (i > 0) {
-        const size_t parent = (i - 1) / 2;
+        const size_t parent = (i - 1) / 4;
         if (!(e.cost < heap[parent].cost))
             break;
         HeapPlace(i, heap[parent]);
@@ -179,11 +181,13 @@ void Collapser::SiftDown(size_t i)
 {
     const HeapEntry e = heap[i];
     for (;;) {
-        size_t child = 2 * i + 1;
-        if (child >= heap.size())
+        const size_t first = 4 * i + 1;
+        if (first >= heap.size())
             break;
-        if (child + 1 < heap.size() && heap[child + 1].cost < heap[child].cost)
-            ++child;
+        size_t child = first;
+        for (size_t other = first + 1; other < std::min(first + 4, heap.size()); ++other)
+            if (heap[other].cost < heap[child].cost)
+                child = other;
         if (!(heap[child].cost < e.cost))
             break;
         HeapPlace(i, heap[child]);
@@ -750,7 +754,7 @@ size_t Collapser::Run()
             heap[entries++] = heap[v];
         }
     heap.resize(entries);
-    for (size_t i = heap.size() / 2; i-- > 0;)
+    for (size_t i = heap.size() / 4 + 1; i-- > 0;)
         SiftDown(i);
     const size_t first = liveTriangles;
     const size_t last = goals.triangleCounts.empty() ? first : goals.triangleCounts.back();
