@@ -24,8 +24,8 @@ CollapseMesh Grid(int n, Height height)
     CollapseMesh mesh;
     for (int j = 0; j <= n; ++j)
         for (int i = 0; i <= n; ++i) {
-            const double x = double(i) / n, y = double(j) / n;
-            mesh.positions.insert(mesh.positions.end(), {x, y, height(x, y)});
+            const float x = float(i) / float(n), y = float(j) / float(n);
+            mesh.positions.insert(mesh.positions.end(), {x, y, float(height(x, y))});
         }
     for (int j = 0; j < n; ++j)
         for (int i = 0; i < n; ++i) {
@@ -77,18 +77,23 @@ std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<si
     return reached;
 }
 
+// A vertex's place, rounded so that places computed apart compare equal.
+Point Place(const float *p)
+{
+    return {std::round(p[0] * 1e9) / 1e9, std::round(p[1] * 1e9) / 1e9, std::round(p[2] * 1e9) / 1e9};
+}
+
 std::set<Point> Places(const CollapseMesh &mesh)
 {
     std::set<Point> places;
     for (size_t i = 0; i < mesh.positions.size(); i += 3)
-        places.insert({std::round(mesh.positions[i] * 1e9) / 1e9, std::round(mesh.positions[i + 1] * 1e9) / 1e9,
-                       std::round(mesh.positions[i + 2] * 1e9) / 1e9});
+        places.insert(Place(&mesh.positions[i]));
     return places;
 }
 
 Point Normal(const CollapseMesh &mesh, size_t triangle)
 {
-    const double *p[3];
+    const float *p[3];
     for (int k = 0; k < 3; ++k)
         p[k] = &mesh.positions[3 * size_t(mesh.corners[3 * triangle + size_t(k)])];
     const double a[3] = {p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
@@ -126,7 +131,7 @@ private slots:
             grid.attributes.insert(grid.attributes.end(), {float(x), float(y)});
             grid.pinned.push_back(std::abs(x - 0.5) < 1e-9);
             if (grid.pinned.back())
-                seam.insert({x, y, 0});
+                seam.insert(Place(&grid.positions[3 * v]));
         }
         const CollapseMesh reduced = Collapse(grid, {0})[0];
         QVERIFY(reduced.Triangles() < grid.Triangles() / 4);

@@ -20,10 +20,13 @@ constexpr double AreaWeightPower = 0.75;
 
 struct Quadric
 {
-    // The symmetric matrix A, the vector b and the constant c of x'Ax + 2b'x + c, and the
-    // summed weight, by which the error becomes a mean squared distance.
+    // The symmetric matrix A, the vector b and the constant c of x'Ax + 2b'x + c.
     double a00 = 0, a01 = 0, a02 = 0, a11 = 0, a12 = 0, a22 = 0;
-    double b0 = 0, b1 = 0, b2 = 0, c = 0, weight = 0;
+    double b0 = 0, b1 = 0, b2 = 0, c = 0;
+
+    // The summed weight of the planes, by which the error becomes a mean squared distance:
+    // each plane's unit normal adds its weight to A's trace.
+    double Weight() const { return a00 + a11 + a22; }
 
     // The plane n'x + d = 0, n of unit length.
     void AddPlane(const double n[3], double d, double w)
@@ -31,13 +34,13 @@ struct Quadric
         a00 += w * n[0] * n[0], a01 += w * n[0] * n[1], a02 += w * n[0] * n[2];
         a11 += w * n[1] * n[1], a12 += w * n[1] * n[2], a22 += w * n[2] * n[2];
         b0 += w * n[0] * d, b1 += w * n[1] * d, b2 += w * n[2] * d;
-        c += w * d * d, weight += w;
+        c += w * d * d;
     }
 
     Quadric operator+(const Quadric &o) const
     {
         return {a00 + o.a00, a01 + o.a01, a02 + o.a02, a11 + o.a11, a12 + o.a12, a22 + o.a22,
-                b0 + o.b0,   b1 + o.b1,   b2 + o.b2,   c + o.c,     weight + o.weight};
+                b0 + o.b0,   b1 + o.b1,   b2 + o.b2,   c + o.c};
     }
 
     double Error(const double p[3]) const
@@ -143,9 +146,10 @@ private:
 };
 
 Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
-    : goals(collapseGoals), positions(std::move(mesh.positions)), corners(std::move(mesh.corners)),
+    : goals(collapseGoals), positions(mesh.positions.begin(), mesh.positions.end()), corners(std::move(mesh.corners)),
       attributeWidth(mesh.attributeWidth), attributes(std::move(mesh.attributes))
 {
+    std::vector<float>().swap(mesh.positions);
     const size_t vertexCount = positions.size() / 3;
     triangleGone.assign(corners.size() / 3, false);
     liveTriangles = corners.size() / 3;
@@ -303,10 +307,10 @@ void Collapser::RebuildLinks()
         start += linkCount[v];
         linkCount[v] = 0;
     }
-    // Room for half as many again, added as collapses go: when that is used up, all are
-    // rebuilt (three times on the way to a tenth).
+    // Room for a quarter as many again, added as collapses go: when that is used up, all are
+    // rebuilt (a few times on the way to a tenth, each far quicker than a level).
     if (links.empty())
-        links.reserve(size_t(start) + start / 2);
+        links.reserve(size_t(start) + start / 4);
     links.assign(start, 0);
     for (size_t t = 0; t < triangleGone.size(); ++t)
         if (!triangleGone[t])
@@ -408,7 +412,7 @@ bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, dou
     const auto settle = [&](Vec at) {
         p[0] = at.x, p[1] = at.y, p[2] = at.z;
         cost = q.Error(p);
-        error = q.weight > 0 ? cost / q.weight : 0.0;
+        error = q.Weight() > 0 ? cost / q.Weight() : 0.0;
         return true;
     };
     if (locked[a] && locked[b])

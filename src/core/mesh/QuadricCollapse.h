@@ -10,7 +10,8 @@ namespace lumeno {
 // (the errors below are lengths in that box).
 struct CollapseMesh
 {
-    std::vector<double> positions; // x, y, z per vertex
+    // x, y, z per vertex, in single precision as models come (the collapse reckons in double).
+    std::vector<float> positions;
     std::vector<uint32_t> corners; // three vertices per triangle
     // Values each vertex carries besides its place (colours, normals, texture coordinates),
     // `attributeWidth` per vertex. A collapse gives the merged vertex those of the nearest

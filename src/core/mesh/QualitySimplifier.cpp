@@ -328,7 +328,8 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
 {
     CollapseMesh mesh;
     mesh.corners = indices;
-    mesh.positions.assign(positions.begin(), positions.end());
+    mesh.positions = positions;
+    mesh.pinned = seam;
     return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
 }
 
@@ -338,8 +339,8 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
 {
     CollapseMesh mesh;
     mesh.corners = std::move(indices);
-    mesh.positions.assign(positions.begin(), positions.end());
-    std::vector<float>().swap(positions);
+    mesh.positions = std::move(positions);
+    mesh.pinned = std::move(seam);
     return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
 }
 
@@ -347,7 +348,6 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
                                    const Reached &reached, const std::function<bool()> &cancelled,
                                    const std::function<void(double)> &progress) const
 {
-    mesh.pinned = seam;
     mesh.attributeWidth = ValueWidth();
     const size_t vertexCount = mesh.positions.size() / 3;
     mesh.attributes.reserve(mesh.attributeWidth * vertexCount);
@@ -371,11 +371,13 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
         const vtkIdType count = vtkIdType(result.positions.size() / 3);
         const vtkSmartPointer<vtkPoints> points = NewPoints(count);
         for (vtkIdType v = 0; v < count; ++v) {
+            const float *at = &result.positions[3 * size_t(v)];
+            const double unit[3] = {at[0], at[1], at[2]};
             double point[3];
-            box.Restore(&result.positions[3 * size_t(v)], point);
+            box.Restore(unit, point);
             points->SetPoint(v, point);
         }
-        std::vector<double>().swap(result.positions);
+        std::vector<float>().swap(result.positions);
         const AttributeArrays values = EmptyAttributeArrays();
         values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
         values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
