@@ -711,22 +711,21 @@ void Collapser::HandOver(size_t goal) const
         return;
     // Sized exactly: the first levels are nearly as large as the model.
     std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
-    uint32_t vertices = 0;
-    for (size_t t = 0; t < triangleGone.size(); ++t)
-        if (!triangleGone[t])
-            for (int k = 0; k < 3; ++k)
-                if (newIndex[corners[3 * t + k]] == UINT32_MAX)
-                    newIndex[corners[3 * t + k]] = vertices++;
     CollapseMesh mesh;
     mesh.corners.resize(liveTriangles * 3);
-    mesh.positions.resize(3 * size_t(vertices));
-    mesh.attributeWidth = attributeWidth;
-    mesh.attributes.resize(attributeWidth * vertices);
+    uint32_t vertices = 0;
     size_t corner = 0;
     for (size_t t = 0; t < triangleGone.size(); ++t)
         if (!triangleGone[t])
-            for (int k = 0; k < 3; ++k)
-                mesh.corners[corner++] = newIndex[corners[3 * t + k]];
+            for (int k = 0; k < 3; ++k) {
+                uint32_t &index = newIndex[corners[3 * t + k]];
+                if (index == UINT32_MAX)
+                    index = vertices++;
+                mesh.corners[corner++] = index;
+            }
+    mesh.positions.resize(3 * size_t(vertices));
+    mesh.attributeWidth = attributeWidth;
+    mesh.attributes.resize(attributeWidth * vertices);
     for (size_t v = 0; v < newIndex.size(); ++v)
         if (newIndex[v] != UINT32_MAX) {
             std::copy_n(&positions[3 * v], 3, &mesh.positions[3 * size_t(newIndex[v])]);

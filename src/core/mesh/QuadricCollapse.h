@@ -50,9 +50,10 @@ struct CollapseGoals
 // cheapest collapse in a heap of the vertices, and a collapse weighs again only what it
 // changed. Borders keep their place by planes through each border edge at right angles to its
 // triangle; a collapse is refused when it would flip or flatten a triangle, or make an edge
-// or vertex non-manifold (the link condition of Dey et al. 1999). Vertices on non-manifold
-// edges stay where they are. Each goal's mesh is exactly what a run to that goal alone would
-// give, so one run makes every level. Returns the number of goals reached.
+// or vertex non-manifold (the link condition of Dey et al. 1999), and the vertex then offers
+// its next cheapest collapse that can be made. Vertices on non-manifold edges stay where they
+// are. Each goal's mesh is exactly what a run to that goal alone would give, so one run makes
+// every level. Returns the number of goals reached.
 size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals);
 
 } // namespace lumeno
