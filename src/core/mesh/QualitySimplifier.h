@@ -40,7 +40,8 @@ public:
     using Reached = std::function<void(size_t goal, const vtkSmartPointer<vtkPolyData> &model)>;
     size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                     const std::function<bool()> &cancelled, const std::function<void(double)> &progress) const &;
-    // The same for a simplifier used once: the welded model is let go on the way.
+    // The same for a simplifier used once: the welded model is let go on the way, and the
+    // simplifier is empty afterwards.
     size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                     const std::function<bool()> &cancelled, const std::function<void(double)> &progress) &&;
 
