@@ -92,6 +92,8 @@ private:
     void RebuildLinks();
     template <typename Visit>
     void ForLiveTriangles(uint32_t v, Visit &&visit) const;
+    template <typename Visit>
+    void ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const;
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
@@ -255,19 +257,13 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         }
         count = 0;
     };
-    ForLiveTriangles(v, [&](uint32_t t) {
-        for (int k = 0; k < 3; ++k) {
-            const uint32_t u = corners[3 * size_t(t) + k];
-            if (u == v || marks[u] == stamp)
-                continue;
-            marks[u] = stamp;
-            __builtin_prefetch(&quadrics[u]);
-            __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
-            __builtin_prefetch(&positions[3 * size_t(u)]);
-            neighbours[count++] = u;
-            if (count == Batch)
-                weigh();
-        }
+    ForNeighbours(v, marks, stamp, [&](uint32_t u) {
+        __builtin_prefetch(&quadrics[u]);
+        __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
+        __builtin_prefetch(&positions[3 * size_t(u)]);
+        neighbours[count++] = u;
+        if (count == Batch)
+            weigh();
     });
     weigh();
     return best;
@@ -290,6 +286,23 @@ void Collapser::ForLiveTriangles(uint32_t v, Visit &&visit) const
     for (uint32_t i = linkStart[v], end = linkStart[v] + linkCount[v]; i < end; ++i)
         if (!triangleGone[links[i]])
             visit(links[i]);
+}
+
+// Each vertex that shares a live triangle with v, once: `marks` records those visited with
+// `stamp`, which must be new to it.
+template <typename Visit>
+void Collapser::ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const
+{
+    marks[v] = stamp;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t u = corners[3 * size_t(t) + k];
+            if (marks[u] != stamp) {
+                marks[u] = stamp;
+                visit(u);
+            }
+        }
+    });
 }
 
 void Collapser::RebuildLinks()
@@ -599,17 +612,10 @@ void Collapser::NextAllowed(uint32_t v, double maxSquared)
 {
     const uint32_t refusedTarget = bestTarget[v];
     candidates.clear();
-    const uint32_t stamp = markStamp += 2;
-    ForLiveTriangles(v, [&](uint32_t t) {
-        for (int k = 0; k < 3; ++k) {
-            const uint32_t u = corners[3 * size_t(t) + k];
-            if (u == v || u == refusedTarget || mark[u] == stamp)
-                continue;
-            mark[u] = stamp;
-            double p[3], cost, error;
-            if (Placement(v, u, p, cost, error))
-                candidates.push_back({cost, u});
-        }
+    ForNeighbours(v, mark, markStamp += 2, [&](uint32_t u) {
+        double p[3], cost, error;
+        if (u != refusedTarget && Placement(v, u, p, cost, error))
+            candidates.push_back({cost, u});
     });
     std::sort(candidates.begin(), candidates.end());
     for (const auto &[cost, u] : candidates) {
@@ -700,17 +706,7 @@ void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
     HeapRemove(drop);
     UpdateBest(keep);
     around.clear();
-    const uint32_t stamp = markStamp += 2;
-    mark[keep] = stamp;
-    ForLiveTriangles(keep, [&](uint32_t t) {
-        for (int k = 0; k < 3; ++k) {
-            const uint32_t w = corners[3 * size_t(t) + k];
-            if (mark[w] != stamp) {
-                mark[w] = stamp;
-                around.push_back(w);
-            }
-        }
-    });
+    ForNeighbours(keep, mark, markStamp += 2, [&](uint32_t w) { around.push_back(w); });
     for (const uint32_t w : around) {
         if (refused[w])
             UpdateBest(w);
