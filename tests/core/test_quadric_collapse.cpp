@@ -67,10 +67,12 @@ CollapseMesh Cube(int n)
 }
 
 // The meshes handed over, by goal.
-std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<size_t> triangleCounts)
+std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<size_t> triangleCounts,
+                                        unsigned threads = 1)
 {
     std::map<size_t, CollapseMesh> reached;
     lumeno::CollapseGoals goals;
+    goals.threads = threads;
     goals.triangleCounts = std::move(triangleCounts);
     goals.reached = [&reached](size_t goal, const CollapseMesh &result) { reached[goal] = result; };
     lumeno::CollapseEdges(mesh, goals);
@@ -180,24 +182,57 @@ private slots:
     }
 
     // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
-    // skipped where the mesh cannot shrink further.
+    // skipped where the mesh cannot shrink further. On two threads the sides of the cut are
+    // collapsed at once, the goals falling within their stretches or after.
+    void everyGoalIsTheMeshOfARunToItAlone_data()
+    {
+        QTest::addColumn<int>("squares");
+        QTest::addColumn<unsigned>("threads");
+        QTest::newRow("one thread") << 24 << 1u;
+        QTest::newRow("two threads") << 230 << 2u; // 105 800 triangles: lanes down to 50 000
+    }
+
     void everyGoalIsTheMeshOfARunToItAlone()
     {
-        const CollapseMesh bumpy = Grid(24, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        QFETCH(int, squares);
+        QFETCH(unsigned, threads);
+        const CollapseMesh bumpy = Grid(squares, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
         const size_t triangles = bumpy.Triangles();
         std::vector<size_t> counts;
         for (int percent = 90; percent >= 10; percent -= 10)
             counts.push_back(triangles * size_t(percent) / 100);
         counts.push_back(0);
-        const std::map<size_t, CollapseMesh> all = Collapse(bumpy, counts);
+        const std::map<size_t, CollapseMesh> all = Collapse(bumpy, counts, threads);
         QCOMPARE(all.size(), counts.size());
         for (size_t goal = 0; goal + 1 < counts.size(); ++goal) {
-            QVERIFY(all.at(goal).Triangles() <= counts[goal] && all.at(goal).Triangles() + 2 >= counts[goal]);
-            const CollapseMesh alone = Collapse(bumpy, {counts[goal]})[0];
-            QCOMPARE(alone.corners, all.at(goal).corners);
-            QCOMPARE(alone.positions, all.at(goal).positions);
+            const CollapseMesh &reached = all.at(goal);
+            QVERIFY(reached.Triangles() <= counts[goal] && reached.Triangles() + 2 >= counts[goal]);
+            for (size_t t = 0; t < reached.Triangles(); ++t)
+                QVERIFY(Normal(reached, t)[2] > 0);
+            if (threads > 1 && goal % 2 == 1)
+                continue; // the halves are enough there
+            const CollapseMesh alone = Collapse(bumpy, {counts[goal]}, threads)[0];
+            QCOMPARE(alone.corners, reached.corners);
+            QCOMPARE(alone.positions, reached.positions);
         }
         QVERIFY(all.at(counts.size() - 1).Triangles() >= 1); // a piece keeps a triangle at least
+    }
+
+    // Cancelled while both threads collapse: both stop, and the goals not reached are not
+    // handed over.
+    void aCancelledRunStopsBothThreads()
+    {
+        const CollapseMesh bumpy = Grid(230, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        std::map<size_t, CollapseMesh> reached;
+        int polls = 0;
+        lumeno::CollapseGoals goals;
+        goals.threads = 2;
+        goals.triangleCounts = {bumpy.Triangles() * 9 / 10, bumpy.Triangles() / 10};
+        goals.reached = [&reached](size_t goal, const CollapseMesh &mesh) { reached[goal] = mesh; };
+        goals.cancelled = [&polls] { return ++polls > 3; };
+        QCOMPARE(lumeno::CollapseEdges(bumpy, goals), size_t(1));
+        QCOMPARE(reached.size(), size_t(1));
+        QVERIFY(polls > 3);
     }
 };
 

@@ -1,7 +1,10 @@
 #include "mesh/QuadricCollapse.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -17,6 +20,10 @@ constexpr double BorderWeight = 10.0;
 // bench's scanned and CAD meshes and brought the largest distance above the better of
 // vtkQuadricDecimation and meshoptimizer on 10 of 21 levels instead of 17.
 constexpr double AreaWeightPower = 0.75;
+// Models of this many triangles or more are collapsed on two threads, one on each side of a cut.
+constexpr size_t SplitFrom = 100000;
+// Below this many triangles one thread goes on alone: the seam would be too large a part.
+constexpr size_t SplitTo = SplitFrom / 2;
 
 struct Quadric
 {
@@ -88,6 +95,32 @@ public:
     size_t Run();
 
 private:
+    // What one thread of the collapse marks, writes and counts.
+    struct alignas(64) Lane
+    {
+        std::vector<uint32_t> marks;
+        uint32_t stamp = 0;
+        // Its part of `links`, where the lists of the vertices its collapses keep are written.
+        size_t logNext = 0, logEnd = 0;
+        // Leaves the seam's vertices alone: the other lane works beyond them.
+        bool besideSeam = false;
+        size_t removed = 0; // triangles, since the stretch began
+        size_t made = 0;    // collapses, all told
+        std::vector<uint32_t> around, touched;
+        std::vector<std::pair<double, uint32_t>> candidates;
+        std::vector<float> carried;
+    };
+    enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
+    // The home of the vertices that have triangles on both sides of the cut.
+    static constexpr uint8_t Seam = 2;
+    struct HeapEntry
+    {
+        double cost;
+        uint32_t vertex;
+    };
+    using Heap = std::vector<HeapEntry>;
+    static constexpr uint32_t Outside = UINT32_MAX;
+
     void BuildQuadricsAndLinks();
     void RebuildLinks();
     template <typename Visit>
@@ -96,55 +129,76 @@ private:
     void ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const;
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
-    bool CanCollapse(uint32_t keep, uint32_t drop, const double p[3]);
-    bool Collapsible(uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop, double p[3]);
-    void NextAllowed(uint32_t v, double maxSquared);
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
-    void Collapse(uint32_t keep, uint32_t drop, const double p[3]);
-    void CarryValues(uint32_t keep, uint32_t drop, const double p[3]);
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam);
+    void UpdateBest(Lane &lane, uint32_t v);
+    bool CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    bool Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
+                     double p[3]);
+    void NextAllowed(Lane &lane, uint32_t v, double maxSquared);
+    size_t Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    void CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    Halt Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
+    bool Poll(const Lane &lane, size_t removed);
+    bool RunLanes(const size_t removals[2], double maxSquared);
+    void Cut();
+    uint8_t Owner(size_t t) const;
+    void ReweighSeam();
+    void Reseat();
+    void WeighAll();
     void HandOver(size_t goal) const;
+
+    void SiftUp(Heap &heap, size_t i);
+    void SiftDown(Heap &heap, size_t i);
+    void HeapSet(uint32_t v, double cost);
+    void HeapRemove(uint32_t v);
+    void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
+    {
+        heap[i] = e;
+        heapAt[e.vertex] = uint32_t(i);
+    }
 
     const CollapseGoals &goals;
     std::vector<double> positions;
     std::vector<uint32_t> corners;
     const size_t attributeWidth;
     std::vector<float> attributes;
-    std::vector<float> carried;
-    std::vector<bool> triangleGone;
+    // Bytes, not bits: the lanes mark the triangles on their sides at once.
+    std::vector<uint8_t> triangleGone;
     std::vector<Quadric> quadrics;
-    std::vector<uint32_t> linkStart, linkCount, links; // each vertex's triangles, some gone
+    // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
+    // changes nothing), among triangles gone.
+    std::vector<uint32_t> linkStart, linkCount;
+    // Left uninitialised: the room for new lists takes memory only as it is written.
+    std::unique_ptr<uint32_t[]> links;
+    size_t linkRoom = 0;
     std::vector<uint8_t> border, locked, vertexGone;
-    std::vector<uint32_t> mark;
-    uint32_t markStamp = 0;
-    // Each vertex's cheapest collapse, the vertices in a heap by its cost (an index into `heap`
-    // per vertex).
-    struct HeapEntry
-    {
-        double cost;
-        uint32_t vertex;
-    };
+    // Each vertex's cheapest collapse; the vertices in a heap by its cost, one heap per home
+    // (a side of the cut, or the seam), and their place in it.
     std::vector<uint32_t> bestTarget, heapAt;
-    std::vector<HeapEntry> heap;
+    Heap heaps[3];
+    std::vector<uint8_t> home;
     std::vector<uint8_t> refused;
     // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
     // it was, no more than any of its collapses costs now (quadrics only grow), and it is
     // weighed again when it comes to the top.
     std::vector<uint8_t> stale;
-    static constexpr uint32_t Outside = UINT32_MAX;
-    void UpdateBest(uint32_t v);
-    void HeapSet(uint32_t v, double cost);
-    void HeapRemove(uint32_t v);
-    void SiftUp(size_t i);
-    void SiftDown(size_t i);
-    std::vector<uint32_t> around; // the vertices around the last collapse
-    std::vector<std::pair<double, uint32_t>> candidates;
-    void HeapPlace(size_t i, const HeapEntry &e)
-    {
-        heap[i] = e;
-        heapAt[e.vertex] = uint32_t(i);
-    }
-    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp);
+
+    // Two lanes collapse the two sides of a cut through the model at once; the vertices of the
+    // triangles across it (the seam) wait for this thread alone, which takes them at the end of
+    // each stretch.
+    bool split = false;
+    std::vector<uint8_t> side;
+    std::vector<uint32_t> seamVertices;
+    size_t owned[3] = {0, 0, 0}; // live triangles on each side, and across
+    bool reseating = false;      // this thread's collapses are followed for the next stretch
+    Lane lanes[2];
+    std::atomic<bool> stop{false};
     size_t liveTriangles = 0;
+    // For the progress told: the triangles the run is to remove, those removed before the
+    // lanes set out, and how many the lanes remove for each of the first lane's.
+    size_t toRemove = 0, removedBefore = 0;
+    double perFirstLaneRemoval = 1;
 };
 
 Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
@@ -153,37 +207,44 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
 {
     std::vector<float>().swap(mesh.positions);
     const size_t vertexCount = positions.size() / 3;
-    triangleGone.assign(corners.size() / 3, false);
+    triangleGone.assign(corners.size() / 3, 0);
     liveTriangles = corners.size() / 3;
-    quadrics.assign(vertexCount, Quadric());
     border.assign(vertexCount, 0);
     locked.assign(vertexCount, 0);
     if (mesh.pinned.size() == vertexCount)
         locked = std::move(mesh.pinned);
     vertexGone.assign(vertexCount, 0);
-    mark.assign(vertexCount, 0);
     bestTarget.assign(vertexCount, Outside);
     heapAt.assign(vertexCount, Outside);
+    home.assign(vertexCount, 0);
     refused.assign(vertexCount, 0);
     stale.assign(vertexCount, 0);
+    split = goals.threads >= 2 ||
+            (goals.threads == 0 && std::thread::hardware_concurrency() >= 2 && liveTriangles >= SplitFrom);
+    for (Lane &lane : lanes) {
+        if (&lane != lanes && !split)
+            break;
+        lane.marks.assign(vertexCount, 0);
+        lane.besideSeam = split;
+    }
 }
 
-// The heap has four children to a node: half the depth of a binary one, and a node's children
-// share a cache line.
-void Collapser::SiftUp(size_t i)
+// The heaps have four children to a node: half the depth of a binary one, and a node's
+// children share a cache line.
+void Collapser::SiftUp(Heap &heap, size_t i)
 {
     const HeapEntry e = heap[i];
     while (i > 0) {
         const size_t parent = (i - 1) / 4;
         if (!(e.cost < heap[parent].cost))
             break;
-        HeapPlace(i, heap[parent]);
+        HeapPlace(heap, i, heap[parent]);
         i = parent;
     }
-    HeapPlace(i, e);
+    HeapPlace(heap, i, e);
 }
 
-void Collapser::SiftDown(size_t i)
+void Collapser::SiftDown(Heap &heap, size_t i)
 {
     const HeapEntry e = heap[i];
     for (;;) {
@@ -196,27 +257,28 @@ void Collapser::SiftDown(size_t i)
                 child = other;
         if (!(heap[child].cost < e.cost))
             break;
-        HeapPlace(i, heap[child]);
+        HeapPlace(heap, i, heap[child]);
         i = child;
     }
-    HeapPlace(i, e);
+    HeapPlace(heap, i, e);
 }
 
 void Collapser::HeapSet(uint32_t v, double cost)
 {
+    Heap &heap = heaps[home[v]];
     if (heapAt[v] == Outside) {
         heap.push_back({cost, v});
         heapAt[v] = uint32_t(heap.size() - 1);
-        SiftUp(heap.size() - 1);
+        SiftUp(heap, heap.size() - 1);
         return;
     }
     const size_t i = heapAt[v];
-    const auto before = heap[i].cost;
+    const double before = heap[i].cost;
     heap[i].cost = cost;
-    if (heap[i].cost < before)
-        SiftUp(i);
+    if (cost < before)
+        SiftUp(heap, i);
     else
-        SiftDown(i);
+        SiftDown(heap, i);
 }
 
 void Collapser::HeapRemove(uint32_t v)
@@ -224,21 +286,23 @@ void Collapser::HeapRemove(uint32_t v)
     const size_t i = heapAt[v];
     if (i == Outside)
         return;
+    Heap &heap = heaps[home[v]];
     heapAt[v] = Outside;
     const HeapEntry last = heap.back();
     heap.pop_back();
     if (last.vertex == v)
         return;
-    const auto before = heap[i].cost;
-    HeapPlace(i, last);
+    const double before = heap[i].cost;
+    HeapPlace(heap, i, last);
     if (last.cost < before)
-        SiftUp(i);
+        SiftUp(heap, i);
     else
-        SiftDown(i);
+        SiftDown(heap, i);
 }
 
-// The cheapest collapse of the vertex's edges into bestTarget; returns its cost.
-double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp)
+// The cheapest collapse of the vertex's edges (besides the seam's vertices when asked) into
+// bestTarget; returns its cost.
+double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam)
 {
     double best = HUGE_VAL;
     bestTarget[v] = Outside;
@@ -258,6 +322,8 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         count = 0;
     };
     ForNeighbours(v, marks, stamp, [&](uint32_t u) {
+        if (besideSeam && home[u] == Seam)
+            return;
         __builtin_prefetch(&quadrics[u]);
         __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
         __builtin_prefetch(&positions[3 * size_t(u)]);
@@ -269,11 +335,11 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     return best;
 }
 
-void Collapser::UpdateBest(uint32_t v)
+void Collapser::UpdateBest(Lane &lane, uint32_t v)
 {
     refused[v] = 0;
     stale[v] = 0;
-    const double cost = BestOf(v, mark, markStamp += 2);
+    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
     else
@@ -305,6 +371,7 @@ void Collapser::ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t
     });
 }
 
+
 void Collapser::RebuildLinks()
 {
     const size_t vertexCount = positions.size() / 3;
@@ -320,22 +387,31 @@ void Collapser::RebuildLinks()
         start += linkCount[v];
         linkCount[v] = 0;
     }
-    // Room for a quarter as many again, added as collapses go: when that is used up, all are
-    // rebuilt (a few times on the way to a tenth, each far quicker than a level).
-    if (links.empty())
-        links.reserve(size_t(start) + start / 4);
-    links.assign(start, 0);
+    // Room for a quarter as many again, where collapses write the lists of the vertices they
+    // keep, shared between the lanes: when a lane's part is used up, all are rebuilt (a few
+    // times on the way to a tenth, each far quicker than a level).
+    if (!links) {
+        linkRoom = size_t(start) + start / 4 + 64;
+        links.reset(new uint32_t[linkRoom]);
+    }
     for (size_t t = 0; t < triangleGone.size(); ++t)
         if (!triangleGone[t])
             for (int k = 0; k < 3; ++k) {
                 const uint32_t v = corners[3 * t + k];
                 links[linkStart[v] + linkCount[v]++] = uint32_t(t);
             }
+    const size_t laneCount = split ? 2 : 1;
+    const size_t share = (linkRoom - start) / laneCount;
+    for (size_t i = 0; i < laneCount; ++i) {
+        lanes[i].logNext = start + i * share;
+        lanes[i].logEnd = lanes[i].logNext + share;
+    }
 }
 
 void Collapser::BuildQuadricsAndLinks()
 {
     const size_t triangles = triangleGone.size();
+    quadrics.assign(positions.size() / 3, Quadric());
     // Twice the triangle's area, and its normal of that length.
     const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
         const uint32_t *c = &corners[3 * t];
@@ -549,17 +625,19 @@ bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[
     return keeps;
 }
 
-bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
+
+bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3])
 {
     // The link condition: the two ends share exactly the neighbours opposite their edge.
-    markStamp += 2;
+    std::vector<uint32_t> &mark = lane.marks;
+    const uint32_t stamp = lane.stamp += 2;
     size_t keepNeighbours = 0, triangles = 0;
     ForLiveTriangles(keep, [&](uint32_t t) {
         ++triangles;
         for (int k = 0; k < 3; ++k) {
             const uint32_t v = corners[3 * size_t(t) + k];
-            if (v != keep && mark[v] != markStamp) {
-                mark[v] = markStamp;
+            if (v != keep && mark[v] != stamp) {
+                mark[v] = stamp;
                 ++keepNeighbours;
             }
         }
@@ -572,12 +650,12 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
             ++shared;
         for (int k = 0; k < 3; ++k) {
             const uint32_t v = c[k];
-            if (v == drop || v == keep || mark[v] == markStamp + 1)
+            if (v == drop || v == keep || mark[v] == stamp + 1)
                 continue;
-            if (mark[v] == markStamp)
+            if (mark[v] == stamp)
                 ++common;
             ++dropNeighbours;
-            mark[v] = markStamp + 1;
+            mark[v] = stamp + 1;
         }
     });
     if (shared == 0 || common != shared)
@@ -595,33 +673,34 @@ bool Collapser::CanCollapse(uint32_t keep, uint32_t drop, const double p[3])
 }
 
 // Whether v's edge to u can collapse now within the error bound: which end stays, and where.
-bool Collapser::Collapsible(uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop, double p[3])
+bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
+                            double p[3])
 {
     keep = v, drop = u;
     if (linkCount[keep] < linkCount[drop])
         std::swap(keep, drop);
     double cost, error;
-    return Placement(keep, drop, p, cost, error, true) && error <= maxSquared && CanCollapse(keep, drop, p);
+    return Placement(keep, drop, p, cost, error, true) && error <= maxSquared && CanCollapse(lane, keep, drop, p);
 }
 
 // v's cheapest collapse was refused: its cheapest that can be made takes its place, cheapest
 // first. Without one, v leaves the heap until a collapse next to it changes its surroundings.
 // (Leaving at the first refusal stranded flat stretches, where every edge costs nothing: their
 // vertices waited while dearer collapses, down to a cube's corners, were made.)
-void Collapser::NextAllowed(uint32_t v, double maxSquared)
+void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
 {
     const uint32_t refusedTarget = bestTarget[v];
-    candidates.clear();
-    ForNeighbours(v, mark, markStamp += 2, [&](uint32_t u) {
+    lane.candidates.clear();
+    ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double p[3], cost, error;
-        if (u != refusedTarget && Placement(v, u, p, cost, error))
-            candidates.push_back({cost, u});
+        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, p, cost, error))
+            lane.candidates.push_back({cost, u});
     });
-    std::sort(candidates.begin(), candidates.end());
-    for (const auto &[cost, u] : candidates) {
+    std::sort(lane.candidates.begin(), lane.candidates.end());
+    for (const auto &[cost, u] : lane.candidates) {
         uint32_t keep, drop;
         double p[3];
-        if (Collapsible(v, u, maxSquared, keep, drop, p)) {
+        if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
             bestTarget[v] = u;
             HeapSet(v, cost);
             return;
@@ -634,7 +713,7 @@ void Collapser::NextAllowed(uint32_t v, double maxSquared)
 // The values of the merged vertex: those of the point nearest to p on the triangles around
 // both ends, mixed from the triangle's corners. A texture keeps its place on the surface where
 // the vertex moves across it.
-void Collapser::CarryValues(uint32_t keep, uint32_t drop, const double p[3])
+void Collapser::CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3])
 {
     const Vec to{p[0], p[1], p[2]};
     double nearest = HUGE_VAL;
@@ -662,57 +741,82 @@ void Collapser::CarryValues(uint32_t keep, uint32_t drop, const double p[3])
                 weights[0] = 1 - v - w, weights[1] = v, weights[2] = w;
             }
         });
-    carried.assign(attributeWidth, 0.0f);
+    lane.carried.assign(attributeWidth, 0.0f);
     for (int k = 0; k < 3; ++k)
         for (size_t i = 0; i < attributeWidth; ++i)
-            carried[i] += float(weights[k]) * attributes[attributeWidth * from[k] + i];
-    std::copy(carried.begin(), carried.end(), attributes.begin() + std::ptrdiff_t(attributeWidth * keep));
+            lane.carried[i] += float(weights[k]) * attributes[attributeWidth * from[k] + i];
+    std::copy(lane.carried.begin(), lane.carried.end(), attributes.begin() + std::ptrdiff_t(attributeWidth * keep));
 }
 
-void Collapser::Collapse(uint32_t keep, uint32_t drop, const double p[3])
+
+// Returns the number of triangles it removed.
+size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3])
 {
     if (attributeWidth > 0)
-        CarryValues(keep, drop, p);
+        CarryValues(lane, keep, drop, p);
     std::copy(p, p + 3, &positions[3 * size_t(keep)]);
     quadrics[keep] = quadrics[keep] + quadrics[drop];
     border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.
     locked[keep] |= locked[drop];
     vertexGone[drop] = 1;
-    if (links.size() + linkCount[keep] + linkCount[drop] > links.capacity())
-        RebuildLinks();
-    const uint32_t start = uint32_t(links.size());
+    // Across the seam, a triangle may come to lie on one side, or across.
+    const bool crossing = split && !lane.besideSeam && reseating;
+    size_t removed = 0;
     ForLiveTriangles(keep, [&](uint32_t t) {
-        uint32_t *c = &corners[3 * size_t(t)];
+        const uint32_t *c = &corners[3 * size_t(t)];
         if (c[0] == drop || c[1] == drop || c[2] == drop) {
-            triangleGone[t] = true;
-            --liveTriangles;
-        } else {
-            links.push_back(t);
+            if (crossing)
+                --owned[Owner(t)];
+            triangleGone[t] = 1;
+            ++removed;
         }
     });
     ForLiveTriangles(drop, [&](uint32_t t) {
         uint32_t *c = &corners[3 * size_t(t)];
+        if (crossing)
+            --owned[Owner(t)];
         for (int k = 0; k < 3; ++k)
             if (c[k] == drop)
                 c[k] = keep;
-        links.push_back(t);
+        if (crossing)
+            ++owned[Owner(t)];
     });
-    linkStart[keep] = start;
-    linkCount[keep] = uint32_t(links.size()) - start;
+    // The kept vertex's list: both ends' live triangles, merged in order.
+    const size_t start = lane.logNext;
+    size_t i = linkStart[keep], j = linkStart[drop];
+    const size_t iEnd = i + linkCount[keep], jEnd = j + linkCount[drop];
+    for (;;) {
+        while (i < iEnd && triangleGone[links[i]])
+            ++i;
+        while (j < jEnd && triangleGone[links[j]])
+            ++j;
+        if (i == iEnd && j == jEnd)
+            break;
+        links[lane.logNext++] = j == jEnd || (i < iEnd && links[i] < links[j]) ? links[i++] : links[j++];
+    }
+    linkStart[keep] = uint32_t(start);
+    linkCount[keep] = uint32_t(lane.logNext - start);
     linkCount[drop] = 0;
     // Of the vertices around, only the edge to the kept vertex changed: it may now be their
     // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
     HeapRemove(drop);
-    UpdateBest(keep);
-    around.clear();
-    ForNeighbours(keep, mark, markStamp += 2, [&](uint32_t w) { around.push_back(w); });
-    for (const uint32_t w : around) {
+    UpdateBest(lane, keep);
+    lane.around.clear();
+    ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
+    for (const uint32_t w : lane.around) {
+        if (lane.besideSeam && home[w] == Seam)
+            continue; // the seam is weighed again when this thread takes it
         if (refused[w])
-            UpdateBest(w);
+            UpdateBest(lane, w);
         else if (bestTarget[w] == keep || bestTarget[w] == drop)
             stale[w] = 1;
     }
+    if (crossing) {
+        lane.touched.push_back(keep);
+        lane.touched.insert(lane.touched.end(), lane.around.begin(), lane.around.end());
+    }
+    return removed;
 }
 
 void Collapser::HandOver(size_t goal) const
@@ -746,64 +850,326 @@ void Collapser::HandOver(size_t goal) const
     goals.reached(goal, std::move(mesh));
 }
 
-size_t Collapser::Run()
+
+// Collapses the cheapest first, from the heaps of homes 0 to `lastHeap`, until `removed` (the
+// triangles removed) reaches `removals`.
+Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared)
 {
-    BuildQuadricsAndLinks();
-    const uint32_t vertexCount = uint32_t(positions.size() / 3);
-    // Each vertex's cheapest collapse, half of them on another thread, then the heap at once.
-    heap.resize(vertexCount);
-    const auto weigh = [this](uint32_t from, uint32_t to) {
-        std::vector<uint32_t> marks(positions.size() / 3, 0);
-        for (uint32_t v = from; v < to; ++v)
-            heap[v] = {BestOf(v, marks, v + 1), v};
-    };
-    std::thread second(weigh, vertexCount / 2, vertexCount);
-    weigh(0, vertexCount / 2);
-    second.join();
-    size_t entries = 0;
-    for (uint32_t v = 0; v < vertexCount; ++v)
-        if (bestTarget[v] != Outside) {
-            heapAt[v] = uint32_t(entries);
-            heap[entries++] = heap[v];
-        }
-    heap.resize(entries);
-    for (size_t i = heap.size() / 4 + 1; i-- > 0;)
-        SiftDown(i);
-    const size_t first = liveTriangles;
-    const size_t last = goals.triangleCounts.empty() ? first : goals.triangleCounts.back();
-    const double maxSquared = goals.maxError * goals.maxError;
-    size_t goal = 0, collapses = 0;
-    while (goal < goals.triangleCounts.size()) {
-        if (liveTriangles <= goals.triangleCounts[goal]) {
-            HandOver(goal++);
-            continue;
-        }
-        if (heap.empty())
-            break;
-        const uint32_t v = heap[0].vertex;
-        if (stale[v]) {
-            UpdateBest(v);
+    const uint8_t firstHeap = &lane == lanes ? 0 : 1;
+    while (removed < removals) {
+        const Heap *cheapest = nullptr;
+        for (uint8_t h = firstHeap; h <= lastHeap; ++h)
+            if (!heaps[h].empty() && (!cheapest || heaps[h][0].cost < (*cheapest)[0].cost))
+                cheapest = &heaps[h];
+        if (!cheapest)
+            return Halt::Dry;
+        const uint32_t v = (*cheapest)[0].vertex;
+        if (stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam)) {
+            UpdateBest(lane, v);
             continue;
         }
         uint32_t keep, drop;
         double p[3];
-        if (!Collapsible(v, bestTarget[v], maxSquared, keep, drop, p)) {
-            NextAllowed(v, maxSquared);
+        if (!Collapsible(lane, v, bestTarget[v], maxSquared, keep, drop, p)) {
+            NextAllowed(lane, v, maxSquared);
             continue;
         }
-        Collapse(keep, drop, p);
-        if (++collapses % 4096 == 0) {
-            if (goals.cancelled && goals.cancelled())
-                return goal;
-            if (goals.progress && first > last)
-                goals.progress(double(first - liveTriangles) / double(first - last));
+        if (lane.logEnd - lane.logNext < size_t(linkCount[keep]) + linkCount[drop]) {
+            if (lane.besideSeam)
+                return Halt::OutOfRoom; // the other lane may be reading the lists
+            RebuildLinks();
         }
+        removed += Collapse(lane, keep, drop, p);
+        if (++lane.made % 4096 == 0 && Poll(lane, removed))
+            return Halt::Cancelled;
+    }
+    return Halt::Reached;
+}
+
+// Only the calling thread asks whether to go on, and tells the progress; the other lane
+// learns from `stop`.
+bool Collapser::Poll(const Lane &lane, size_t removed)
+{
+    if (&lane == lanes) {
+        if (goals.cancelled && goals.cancelled())
+            stop = true;
+        else if (goals.progress && toRemove > 0)
+            goals.progress(std::min(1.0, (double(removedBefore) + double(removed) * perFirstLaneRemoval) /
+                                             double(toRemove)));
+    }
+    return stop.load(std::memory_order_relaxed);
+}
+
+// Each lane on until it has removed as many triangles in this stretch as given, the second on
+// a thread of its own; false when cancelled.
+bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
+{
+    for (;;) {
+        const size_t before = lanes[0].removed + lanes[1].removed;
+        Halt halts[2] = {Halt::Reached, Halt::Reached};
+        std::exception_ptr failure;
+        std::thread second;
+        if (split && lanes[1].removed < removals[1])
+            second = std::thread([&] {
+                try {
+                    halts[1] = Drain(lanes[1], 1, lanes[1].removed, removals[1], maxSquared);
+                } catch (...) {
+                    failure = std::current_exception();
+                    stop = true;
+                }
+            });
+        try {
+            halts[0] = Drain(lanes[0], 0, lanes[0].removed, removals[0], maxSquared);
+        } catch (...) {
+            stop = true;
+            if (second.joinable())
+                second.join();
+            throw;
+        }
+        if (second.joinable())
+            second.join();
+        if (failure)
+            std::rethrow_exception(failure);
+        liveTriangles -= lanes[0].removed + lanes[1].removed - before;
+        if (halts[0] == Halt::Cancelled || halts[1] == Halt::Cancelled)
+            return false;
+        if (halts[0] != Halt::OutOfRoom && halts[1] != Halt::OutOfRoom)
+            return true;
+        RebuildLinks();
+    }
+}
+
+uint8_t Collapser::Owner(size_t t) const
+{
+    const uint32_t *c = &corners[3 * t];
+    const uint8_t s = side[c[0]];
+    return side[c[1]] == s && side[c[2]] == s ? s : Seam;
+}
+
+// The cut lies at the median of the vertices along the model's longest side, so that the lanes
+// have about as much to do. Each side's vertices and triangles are then numbered together, so
+// that the lanes seldom write to the same cache lines.
+void Collapser::Cut()
+{
+    const size_t vertexCount = positions.size() / 3;
+    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+    for (size_t v = 0; v < vertexCount; ++v)
+        for (int k = 0; k < 3; ++k) {
+            low[k] = std::min(low[k], positions[3 * v + size_t(k)]);
+            high[k] = std::max(high[k], positions[3 * v + size_t(k)]);
+        }
+    size_t axis = 0;
+    for (size_t k = 1; k < 3; ++k)
+        if (high[k] - low[k] > high[axis] - low[axis])
+            axis = k;
+    std::vector<double> along(vertexCount);
+    for (size_t v = 0; v < vertexCount; ++v)
+        along[v] = positions[3 * v + axis];
+    std::nth_element(along.begin(), along.begin() + std::ptrdiff_t(vertexCount / 2), along.end());
+    const double median = along[vertexCount / 2];
+    std::vector<double>().swap(along);
+
+    std::vector<uint32_t> order;
+    order.reserve(vertexCount);
+    for (const bool upper : {false, true})
+        for (uint32_t v = 0; v < uint32_t(vertexCount); ++v)
+            if ((positions[3 * v + axis] >= median) == upper)
+                order.push_back(v);
+    const auto reorder = [&order](auto &values, size_t width) {
+        std::remove_reference_t<decltype(values)> sorted(values.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            std::copy_n(values.begin() + std::ptrdiff_t(width * order[i]), width,
+                        sorted.begin() + std::ptrdiff_t(width * i));
+        values.swap(sorted);
+    };
+    reorder(positions, 3);
+    reorder(attributes, attributeWidth);
+    reorder(locked, 1);
+    std::vector<uint32_t> newIndex(vertexCount);
+    side.resize(vertexCount);
+    for (size_t i = 0; i < vertexCount; ++i) {
+        newIndex[order[i]] = uint32_t(i);
+        side[i] = positions[3 * i + axis] < median ? 0 : 1;
+    }
+    std::vector<uint32_t>().swap(order);
+    for (uint32_t &corner : corners)
+        corner = newIndex[corner];
+    std::vector<uint32_t>().swap(newIndex);
+
+    // The triangles: the first side's, those across, the second side's.
+    const size_t triangles = corners.size() / 3;
+    std::vector<uint32_t> sorted(corners.size());
+    size_t next = 0;
+    for (const uint8_t owner : {uint8_t(0), Seam, uint8_t(1)})
+        for (size_t t = 0; t < triangles; ++t)
+            if (Owner(t) == owner) {
+                std::copy_n(&corners[3 * t], 3, &sorted[3 * next++]);
+                ++owned[owner];
+            }
+    corners.swap(sorted);
+    std::vector<uint32_t>().swap(sorted);
+    home = side;
+    for (size_t t = 0; t < triangles; ++t)
+        if (Owner(t) == Seam)
+            for (int k = 0; k < 3; ++k)
+                home[corners[3 * t + size_t(k)]] = Seam;
+    for (uint32_t v = 0; v < uint32_t(vertexCount); ++v)
+        if (home[v] == Seam)
+            seamVertices.push_back(v);
+}
+
+// The lanes left the seam's vertices as they were: they are weighed again before this thread
+// takes them.
+void Collapser::ReweighSeam()
+{
+    for (const uint32_t v : seamVertices)
+        if (!vertexGone[v])
+            UpdateBest(lanes[0], v);
+}
+
+// After this thread's collapses across the seam, the vertices whose triangles changed go to
+// the heap of their side, or of the seam, as their triangles now lie.
+void Collapser::Reseat()
+{
+    Lane &lane = lanes[0];
+    for (const uint32_t v : lane.touched) {
+        if (vertexGone[v])
+            continue;
+        bool across = false;
+        ForLiveTriangles(v, [&](uint32_t t) { across = across || Owner(t) == Seam; });
+        const uint8_t now = across ? Seam : side[v];
+        if (now == home[v])
+            continue;
+        HeapRemove(v);
+        home[v] = now;
+        if (now == Seam)
+            seamVertices.push_back(v);
+        UpdateBest(lane, v);
+    }
+    lane.touched.clear();
+    seamVertices.erase(std::remove_if(seamVertices.begin(), seamVertices.end(),
+                                      [this](uint32_t v) { return vertexGone[v] || home[v] != Seam; }),
+                       seamVertices.end());
+}
+
+// Each vertex's cheapest collapse, half of them on another thread, then the heaps at once.
+void Collapser::WeighAll()
+{
+    const uint32_t vertexCount = uint32_t(positions.size() / 3);
+    Heap &all = heaps[0];
+    all.resize(vertexCount);
+    const auto weigh = [this, &all](Lane &lane, uint32_t from, uint32_t to) {
+        for (uint32_t v = from; v < to; ++v)
+            all[v] = {BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam), v};
+    };
+    Lane spare;
+    if (!split)
+        spare.marks.assign(vertexCount, 0);
+    std::thread second(weigh, std::ref(split ? lanes[1] : spare), vertexCount / 2, vertexCount);
+    weigh(lanes[0], 0, vertexCount / 2);
+    second.join();
+    size_t kept = 0;
+    for (uint32_t v = 0; v < vertexCount; ++v) {
+        if (bestTarget[v] == Outside)
+            continue;
+        if (home[v] == 0)
+            all[kept++] = all[v];
+        else
+            heaps[home[v]].push_back(all[v]);
+    }
+    all.resize(kept);
+    all.shrink_to_fit(); // it held every vertex, half of them now in the other heap
+    for (Heap &heap : heaps) {
+        if (heap.empty())
+            continue;
+        for (size_t i = 0; i < heap.size(); ++i)
+            heapAt[heap[i].vertex] = uint32_t(i);
+        for (size_t i = heap.size() / 4 + 1; i-- > 0;)
+            SiftDown(heap, i);
+    }
+}
+
+size_t Collapser::Run()
+{
+    if (split)
+        Cut();
+    BuildQuadricsAndLinks();
+    WeighAll();
+    const size_t goalCount = goals.triangleCounts.size();
+    const size_t first = liveTriangles;
+    toRemove = goalCount > 0 && first > goals.triangleCounts.back() ? first - goals.triangleCounts.back() : 0;
+    const double maxSquared = goals.maxError * goals.maxError;
+    size_t goal = 0, checkpoint = first;
+    while (goal < goalCount) {
+        if (liveTriangles <= goals.triangleCounts[goal]) {
+            HandOver(goal++);
+            continue;
+        }
+        // A stretch: the lanes take each side down to its share of the next checkpoint (a tenth
+        // fewer triangles than the last), then this thread the rest. Every run stops at the
+        // same checkpoints, whatever its goals, so that each goal's mesh is what a run to it
+        // alone gives.
+        while (checkpoint >= liveTriangles)
+            checkpoint = checkpoint > SplitTo ? checkpoint - checkpoint / 10 : 0;
+        const size_t start = liveTriangles, end = split ? checkpoint : 0;
+        size_t planned[2] = {split ? 0 : start, 0};
+        if (split && end > 0)
+            for (size_t w = 0; w < 2; ++w)
+                planned[w] = owned[w] - size_t(std::llround(double(owned[w]) * double(end) / double(start)));
+        reseating = end > 0;
+        const size_t lanesRemove = planned[0] + planned[1];
+        lanes[0].removed = lanes[1].removed = 0;
+        removedBefore = first - start;
+        perFirstLaneRemoval = planned[0] > 0 ? double(lanesRemove) / double(planned[0]) : 1.0;
+        // The goals within the lanes' part, each lane removing its share.
+        while (goal < goalCount) {
+            const size_t want = start - std::min(start, goals.triangleCounts[goal]);
+            size_t removals[2] = {planned[0], planned[1]};
+            if (want <= lanesRemove && lanesRemove > 0) {
+                removals[0] = size_t((uint64_t(want) * planned[0] + lanesRemove - 1) / lanesRemove);
+                removals[1] = want - removals[0];
+            }
+            if (!RunLanes(removals, maxSquared))
+                return goal;
+            if (liveTriangles > goals.triangleCounts[goal])
+                break; // beyond the lanes' part, or a lane has nothing left that may go
+            HandOver(goal++);
+        }
+        if (split) {
+            owned[0] -= lanes[0].removed;
+            owned[1] -= lanes[1].removed;
+        }
+        // This thread alone, across the seam too, on to the checkpoint.
+        lanes[0].besideSeam = false;
+        if (split)
+            ReweighSeam();
+        perFirstLaneRemoval = 1.0;
+        Halt halt = Halt::Reached;
+        while (goal < goalCount) {
+            const size_t target = std::max(end, goals.triangleCounts[goal]);
+            size_t removed = 0;
+            removedBefore = first - liveTriangles;
+            if (liveTriangles > target)
+                halt = Drain(lanes[0], split ? Seam : 0, removed, liveTriangles - target, maxSquared);
+            liveTriangles -= removed;
+            if (halt == Halt::Cancelled)
+                return goal;
+            if (liveTriangles > goals.triangleCounts[goal])
+                break;
+            HandOver(goal++);
+        }
+        if (halt == Halt::Dry)
+            break;
+        lanes[0].besideSeam = split;
+        if (reseating)
+            Reseat();
     }
     // Nothing more can go: the remaining goals get the mesh as it is.
-    while (goal < goals.triangleCounts.size())
+    while (goal < goalCount)
         HandOver(goal++);
     return goal;
 }
+
 
 } // namespace
 

@@ -37,6 +37,10 @@ struct CollapseGoals
     std::function<bool()> cancelled;
     // Told the share of the last goal's collapses made so far.
     std::function<void(double)> progress;
+    // Threads: 1, or 2 for one on each side of a cut through the model (models of 50 000
+    // triangles or more gain from it); 0 for 2 where the machine has two cores and the model
+    // 100 000 triangles or more. The meshes depend on this, not on the threads' timing.
+    unsigned threads = 0;
 };
 
 // Greedy edge collapse by quadric error metrics (Garland & Heckbert, "Surface Simplification
@@ -53,8 +57,11 @@ struct CollapseGoals
 // border edge at right angles to its triangle; a collapse is refused when it would flip or
 // flatten a triangle, or make an edge or vertex non-manifold (the link condition of Dey et al.
 // 1999), and the vertex then offers its next cheapest collapse that can be made. Vertices on
-// non-manifold edges stay where they are. Each goal's mesh is exactly what a run to that goal
-// alone would give, so one run makes every level. Returns the number of goals reached.
+// non-manifold edges stay where they are. On two threads, each takes one side of a cut at the
+// median, the vertices of the triangles across it waiting, down to a tenth fewer triangles at a
+// time; then the calling thread alone collapses across the cut to that count. Each goal's mesh
+// is exactly what a run to that goal alone would give, so one run makes every level. Returns
+// the number of goals reached.
 size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals);
 
 } // namespace lumeno
