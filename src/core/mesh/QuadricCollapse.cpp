@@ -1,5 +1,7 @@
 #include "mesh/QuadricCollapse.h"
 
+#include "mesh/HugePages.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -122,7 +124,10 @@ private:
     static constexpr uint32_t Outside = UINT32_MAX;
 
     void BuildQuadricsAndLinks();
+    void AddBorderPlane(uint32_t v, uint32_t u);
     void RebuildLinks();
+    template <typename Work>
+    void OnBothSides(Work &&work);
     template <typename Visit>
     void ForLiveTriangles(uint32_t v, Visit &&visit) const;
     template <typename Visit>
@@ -189,6 +194,11 @@ private:
     // each stretch.
     bool split = false;
     std::vector<uint8_t> side;
+    // The first side's vertices come before the second's (sideStart[1]); the first side's
+    // triangles before those across the cut (from crossingBegin), before the second's (from
+    // crossingEnd).
+    uint32_t sideStart[3] = {0, 0, 0};
+    size_t crossingBegin = 0, crossingEnd = 0;
     std::vector<uint32_t> seamVertices;
     size_t owned[3] = {0, 0, 0}; // live triangles on each side, and across
     bool reseating = false;      // this thread's collapses are followed for the next stretch
@@ -202,9 +212,11 @@ private:
 };
 
 Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
-    : goals(collapseGoals), positions(mesh.positions.begin(), mesh.positions.end()), corners(std::move(mesh.corners)),
-      attributeWidth(mesh.attributeWidth), attributes(std::move(mesh.attributes))
+    : goals(collapseGoals), corners(std::move(mesh.corners)), attributeWidth(mesh.attributeWidth),
+      attributes(std::move(mesh.attributes))
 {
+    ReserveOnHugePages(positions, mesh.positions.size());
+    positions.assign(mesh.positions.begin(), mesh.positions.end());
     std::vector<float>().swap(mesh.positions);
     const size_t vertexCount = positions.size() / 3;
     triangleGone.assign(corners.size() / 3, 0);
@@ -219,11 +231,14 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     home.assign(vertexCount, 0);
     refused.assign(vertexCount, 0);
     stale.assign(vertexCount, 0);
+    sideStart[1] = sideStart[2] = uint32_t(vertexCount);
+    crossingBegin = crossingEnd = liveTriangles;
     split = goals.threads >= 2 ||
             (goals.threads == 0 && std::thread::hardware_concurrency() >= 2 && liveTriangles >= SplitFrom);
     for (Lane &lane : lanes) {
         if (&lane != lanes && !split)
             break;
+        ReserveOnHugePages(lane.marks, vertexCount);
         lane.marks.assign(vertexCount, 0);
         lane.besideSeam = split;
     }
@@ -376,14 +391,23 @@ void Collapser::RebuildLinks()
 {
     const size_t vertexCount = positions.size() / 3;
     linkCount.assign(vertexCount, 0);
-    for (size_t t = 0; t < triangleGone.size(); ++t)
-        if (!triangleGone[t])
-            for (int k = 0; k < 3; ++k)
-                ++linkCount[corners[3 * t + k]];
-    linkStart.assign(vertexCount, 0);
-    uint32_t start = 0;
+    linkStart.resize(vertexCount);
+    // Each side goes through every triangle for the corners among its vertices (after
+    // collapses across the cut, a side's triangle may have a corner beyond it).
+    const auto forOwnCorners = [this](int which, auto &&take) {
+        const uint32_t from = sideStart[which], to = sideStart[which + 1];
+        for (size_t t = 0; t < triangleGone.size(); ++t)
+            if (!triangleGone[t])
+                for (int k = 0; k < 3; ++k) {
+                    const uint32_t v = corners[3 * t + size_t(k)];
+                    if (v >= from && v < to)
+                        take(v, uint32_t(t));
+                }
+    };
+    OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++linkCount[v]; }); });
+    size_t start = 0;
     for (size_t v = 0; v < vertexCount; ++v) {
-        linkStart[v] = start;
+        linkStart[v] = uint32_t(start);
         start += linkCount[v];
         linkCount[v] = 0;
     }
@@ -391,15 +415,13 @@ void Collapser::RebuildLinks()
     // keep, shared between the lanes: when a lane's part is used up, all are rebuilt (a few
     // times on the way to a tenth, each far quicker than a level).
     if (!links) {
-        linkRoom = size_t(start) + start / 4 + 64;
+        linkRoom = start + start / 4 + 64;
         links.reset(new uint32_t[linkRoom]);
+        AdviseHugePages(links.get(), linkRoom * sizeof(uint32_t));
     }
-    for (size_t t = 0; t < triangleGone.size(); ++t)
-        if (!triangleGone[t])
-            for (int k = 0; k < 3; ++k) {
-                const uint32_t v = corners[3 * t + k];
-                links[linkStart[v] + linkCount[v]++] = uint32_t(t);
-            }
+    OnBothSides([&](int which) {
+        forOwnCorners(which, [this](uint32_t v, uint32_t t) { links[linkStart[v] + linkCount[v]++] = t; });
+    });
     const size_t laneCount = split ? 2 : 1;
     const size_t share = (linkRoom - start) / laneCount;
     for (size_t i = 0; i < laneCount; ++i) {
@@ -408,9 +430,12 @@ void Collapser::RebuildLinks()
     }
 }
 
+// Each vertex's quadric: the planes of its triangles, weighed by their area, and across each
+// border edge a plane at right angles to its triangle. Vertices on a non-manifold edge are
+// locked.
 void Collapser::BuildQuadricsAndLinks()
 {
-    const size_t triangles = triangleGone.size();
+    ReserveOnHugePages(quadrics, positions.size() / 3);
     quadrics.assign(positions.size() / 3, Quadric());
     // Twice the triangle's area, and its normal of that length.
     const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
@@ -419,75 +444,117 @@ void Collapser::BuildQuadricsAndLinks()
         n = Cross(At(positions, c[1]) - a, At(positions, c[2]) - a);
         return std::sqrt(Dot(n, n));
     };
-    double totalArea = 0;
-    for (size_t t = 0; t < triangles; ++t) {
-        Vec a, n;
-        totalArea += 0.5 * doubleArea(t, a, n);
-    }
-    const double meanArea = totalArea / double(std::max<size_t>(triangles, 1));
-    for (size_t t = 0; t < triangles; ++t) {
-        Vec a, n;
-        const double length = doubleArea(t, a, n);
-        if (!(length > 0))
-            continue;
-        const uint32_t *c = &corners[3 * t];
-        const double unit[3] = {n.x / length, n.y / length, n.z / length};
-        const double offset = -(unit[0] * a.x + unit[1] * a.y + unit[2] * a.z);
-        const double weight = meanArea * std::pow(0.5 * length / meanArea, AreaWeightPower);
-        for (int k = 0; k < 3; ++k)
-            quadrics[c[k]].AddPlane(unit, offset, weight);
-    }
-    RebuildLinks();
-    // Per vertex, how many of its triangles each neighbour shares: one on a border edge, more
-    // than two on a non-manifold one. Each edge is seen from its smaller end.
-    std::vector<uint32_t> neighbours, counts;
-    for (uint32_t v = 0; v < uint32_t(positions.size() / 3); ++v) {
-        neighbours.clear();
-        counts.clear();
-        ForLiveTriangles(v, [&](uint32_t t) {
-            for (int k = 0; k < 3; ++k) {
-                const uint32_t u = corners[3 * size_t(t) + k];
-                if (u == v)
-                    continue;
-                const auto found = std::find(neighbours.begin(), neighbours.end(), u);
-                if (found == neighbours.end()) {
-                    neighbours.push_back(u);
-                    counts.push_back(1);
-                } else {
-                    ++counts[size_t(found - neighbours.begin())];
-                }
-            }
-        });
-        for (size_t i = 0; i < neighbours.size(); ++i) {
-            const uint32_t u = neighbours[i];
-            if (counts[i] > 2)
-                locked[v] = locked[u] = 1;
-            if (counts[i] != 1 || u < v)
-                continue;
-            border[v] = border[u] = 1;
-            // The plane through the edge at right angles to its one triangle.
-            uint32_t third = v;
-            ForLiveTriangles(v, [&](uint32_t t) {
-                const uint32_t *c = &corners[3 * size_t(t)];
-                if (c[0] == u || c[1] == u || c[2] == u)
-                    for (int k = 0; k < 3; ++k)
-                        if (c[k] != u && c[k] != v)
-                            third = c[k];
-            });
-            const Vec p = At(positions, v), q = At(positions, u), r = At(positions, third);
-            const Vec edge = q - p;
-            const Vec normal = Cross(edge, r - p);
-            const Vec across = Cross(edge, normal);
-            const double length = std::sqrt(Dot(across, across));
+    // The first side's triangles are those before the second's, the triangles across the cut
+    // between them; each side adds the planes of its own and of those across to its vertices.
+    const size_t triangles = triangleGone.size();
+    const size_t firstBegin[2] = {0, crossingBegin}, firstEnd[2] = {crossingBegin, triangles};
+    double area[2] = {0, 0};
+    OnBothSides([&](int which) {
+        for (size_t t = firstBegin[which]; t < firstEnd[which]; ++t) {
+            Vec a, n;
+            area[which] += 0.5 * doubleArea(t, a, n);
+        }
+    });
+    const double meanArea = (area[0] + area[1]) / double(std::max<size_t>(triangles, 1));
+    OnBothSides([&](int which) {
+        const uint32_t from = sideStart[which], to = sideStart[which + 1];
+        const size_t begin = which == 0 ? 0 : crossingBegin, end = which == 0 ? crossingEnd : triangles;
+        for (size_t t = begin; t < end; ++t) {
+            Vec a, n;
+            const double length = doubleArea(t, a, n);
             if (!(length > 0))
                 continue;
-            const double unit[3] = {across.x / length, across.y / length, across.z / length};
-            const double offset = -(unit[0] * p.x + unit[1] * p.y + unit[2] * p.z);
-            const double weight = BorderWeight * Dot(edge, edge);
-            quadrics[v].AddPlane(unit, offset, weight);
-            quadrics[u].AddPlane(unit, offset, weight);
+            const uint32_t *c = &corners[3 * t];
+            const double unit[3] = {n.x / length, n.y / length, n.z / length};
+            const double offset = -(unit[0] * a.x + unit[1] * a.y + unit[2] * a.z);
+            const double weight = meanArea * std::pow(0.5 * length / meanArea, AreaWeightPower);
+            for (int k = 0; k < 3; ++k)
+                if (c[k] >= from && c[k] < to)
+                    quadrics[c[k]].AddPlane(unit, offset, weight);
         }
+    });
+    RebuildLinks();
+    OnBothSides([&](int which) {
+        // Per vertex, how many of its triangles each neighbour shares: one on a border edge,
+        // more than two on a non-manifold one.
+        std::vector<uint32_t> neighbours, counts;
+        for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v) {
+            neighbours.clear();
+            counts.clear();
+            ForLiveTriangles(v, [&](uint32_t t) {
+                for (int k = 0; k < 3; ++k) {
+                    const uint32_t u = corners[3 * size_t(t) + k];
+                    if (u == v)
+                        continue;
+                    const auto found = std::find(neighbours.begin(), neighbours.end(), u);
+                    if (found == neighbours.end()) {
+                        neighbours.push_back(u);
+                        counts.push_back(1);
+                    } else {
+                        ++counts[size_t(found - neighbours.begin())];
+                    }
+                }
+            });
+            for (size_t i = 0; i < neighbours.size(); ++i) {
+                if (counts[i] > 2)
+                    locked[v] = 1;
+                if (counts[i] == 1)
+                    AddBorderPlane(v, neighbours[i]);
+            }
+        }
+    });
+}
+
+// The plane through the border edge from v to u at right angles to its one triangle.
+void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
+{
+    uint32_t third = v;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        const uint32_t *c = &corners[3 * size_t(t)];
+        if (c[0] == u || c[1] == u || c[2] == u)
+            for (int k = 0; k < 3; ++k)
+                if (c[k] != u && c[k] != v)
+                    third = c[k];
+    });
+    border[v] = 1;
+    const Vec p = At(positions, v), q = At(positions, u), r = At(positions, third);
+    const Vec edge = q - p;
+    const Vec normal = Cross(edge, r - p);
+    const Vec across = Cross(edge, normal);
+    const double length = std::sqrt(Dot(across, across));
+    if (!(length > 0))
+        return;
+    const double unit[3] = {across.x / length, across.y / length, across.z / length};
+    const double offset = -(unit[0] * p.x + unit[1] * p.y + unit[2] * p.z);
+    quadrics[v].AddPlane(unit, offset, BorderWeight * Dot(edge, edge));
+}
+
+// Runs work(0) and, on two threads, work(1) on another thread at the same time: each works on
+// its side's vertices alone.
+template <typename Work>
+void Collapser::OnBothSides(Work &&work)
+{
+    if (!split) {
+        work(0);
+        return;
     }
+    std::exception_ptr failure;
+    std::thread second([&] {
+        try {
+            work(1);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        work(0);
+    } catch (...) {
+        second.join();
+        throw;
+    }
+    second.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 // Where the two ends would meet, and the cost there: the quadric's value (area-weighted
@@ -824,8 +891,11 @@ void Collapser::HandOver(size_t goal) const
     if (!goals.reached)
         return;
     // Sized exactly: the first levels are nearly as large as the model.
-    std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
+    std::vector<uint32_t> newIndex;
+    ReserveOnHugePages(newIndex, positions.size() / 3);
+    newIndex.assign(positions.size() / 3, UINT32_MAX);
     CollapseMesh mesh;
+    ReserveOnHugePages(mesh.corners, liveTriangles * 3);
     mesh.corners.resize(liveTriangles * 3);
     uint32_t vertices = 0;
     size_t corner = 0;
@@ -837,6 +907,7 @@ void Collapser::HandOver(size_t goal) const
                     index = vertices++;
                 mesh.corners[corner++] = index;
             }
+    ReserveOnHugePages(mesh.positions, 3 * size_t(vertices));
     mesh.positions.resize(3 * size_t(vertices));
     mesh.attributeWidth = attributeWidth;
     mesh.attributes.resize(attributeWidth * vertices);
@@ -907,29 +978,15 @@ bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
     for (;;) {
         const size_t before = lanes[0].removed + lanes[1].removed;
         Halt halts[2] = {Halt::Reached, Halt::Reached};
-        std::exception_ptr failure;
-        std::thread second;
-        if (split && lanes[1].removed < removals[1])
-            second = std::thread([&] {
-                try {
-                    halts[1] = Drain(lanes[1], 1, lanes[1].removed, removals[1], maxSquared);
-                } catch (...) {
-                    failure = std::current_exception();
-                    stop = true;
-                }
-            });
-        try {
-            halts[0] = Drain(lanes[0], 0, lanes[0].removed, removals[0], maxSquared);
-        } catch (...) {
-            stop = true;
-            if (second.joinable())
-                second.join();
-            throw;
-        }
-        if (second.joinable())
-            second.join();
-        if (failure)
-            std::rethrow_exception(failure);
+        OnBothSides([&](int which) {
+            Lane &lane = lanes[which];
+            try {
+                halts[which] = Drain(lane, uint8_t(which), lane.removed, removals[which], maxSquared);
+            } catch (...) {
+                stop = true;
+                throw;
+            }
+        });
         liveTriangles -= lanes[0].removed + lanes[1].removed - before;
         if (halts[0] == Halt::Cancelled || halts[1] == Halt::Cancelled)
             return false;
@@ -991,6 +1048,7 @@ void Collapser::Cut()
         newIndex[order[i]] = uint32_t(i);
         side[i] = positions[3 * i + axis] < median ? 0 : 1;
     }
+    sideStart[1] = uint32_t(std::count(side.begin(), side.end(), 0));
     std::vector<uint32_t>().swap(order);
     for (uint32_t &corner : corners)
         corner = newIndex[corner];
@@ -1007,6 +1065,8 @@ void Collapser::Cut()
                 ++owned[owner];
             }
     corners.swap(sorted);
+    crossingBegin = owned[0];
+    crossingEnd = owned[0] + owned[Seam];
     std::vector<uint32_t>().swap(sorted);
     home = side;
     for (size_t t = 0; t < triangles; ++t)
@@ -1052,22 +1112,18 @@ void Collapser::Reseat()
                        seamVertices.end());
 }
 
-// Each vertex's cheapest collapse, half of them on another thread, then the heaps at once.
+// Each vertex's cheapest collapse, each side's on its thread, then the heaps at once.
 void Collapser::WeighAll()
 {
     const uint32_t vertexCount = uint32_t(positions.size() / 3);
     Heap &all = heaps[0];
+    ReserveOnHugePages(all, vertexCount);
     all.resize(vertexCount);
-    const auto weigh = [this, &all](Lane &lane, uint32_t from, uint32_t to) {
-        for (uint32_t v = from; v < to; ++v)
+    OnBothSides([&](int which) {
+        Lane &lane = lanes[which];
+        for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v)
             all[v] = {BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam), v};
-    };
-    Lane spare;
-    if (!split)
-        spare.marks.assign(vertexCount, 0);
-    std::thread second(weigh, std::ref(split ? lanes[1] : spare), vertexCount / 2, vertexCount);
-    weigh(lanes[0], 0, vertexCount / 2);
-    second.join();
+    });
     size_t kept = 0;
     for (uint32_t v = 0; v < vertexCount; ++v) {
         if (bestTarget[v] == Outside)

@@ -1,5 +1,6 @@
 #include "mesh/QualitySimplifier.h"
 
+#include "mesh/HugePages.h"
 #include "mesh/QuadricCollapse.h"
 
 #include <meshoptimizer.h>
@@ -98,10 +99,12 @@ vtkSmartPointer<vtkCellArray> TrianglesOf(const std::vector<uint32_t> &corners)
 {
     auto offsets = vtkSmartPointer<Ids>::New();
     offsets->SetNumberOfValues(vtkIdType(corners.size() / 3 + 1));
+    AdviseHugePages(offsets->GetPointer(0), size_t(offsets->GetNumberOfValues()) * sizeof(*offsets->GetPointer(0)));
     for (vtkIdType t = 0; t < offsets->GetNumberOfValues(); ++t)
         offsets->SetValue(t, 3 * t);
     auto connectivity = vtkSmartPointer<Ids>::New();
     connectivity->SetNumberOfValues(vtkIdType(corners.size()));
+    AdviseHugePages(connectivity->GetPointer(0), corners.size() * sizeof(*connectivity->GetPointer(0)));
     std::copy(corners.begin(), corners.end(), connectivity->GetPointer(0));
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     triangles->SetData(offsets, connectivity);
@@ -370,6 +373,7 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
         const vtkIdType count = vtkIdType(result.positions.size() / 3);
         const vtkSmartPointer<vtkPoints> points = NewPoints(count);
+        AdviseHugePages(points->GetVoidPointer(0), size_t(3 * count) * size_t(points->GetData()->GetDataTypeSize()));
         for (vtkIdType v = 0; v < count; ++v) {
             const float *at = &result.positions[3 * size_t(v)];
             const double unit[3] = {at[0], at[1], at[2]};
