@@ -1033,7 +1033,9 @@ void Collapser::Cut()
             if ((positions[3 * v + axis] >= median) == upper)
                 order.push_back(v);
     const auto reorder = [&order](auto &values, size_t width) {
-        std::remove_reference_t<decltype(values)> sorted(values.size());
+        std::remove_reference_t<decltype(values)> sorted;
+        ReserveOnHugePages(sorted, values.size());
+        sorted.resize(values.size());
         for (size_t i = 0; i < order.size(); ++i)
             std::copy_n(values.begin() + std::ptrdiff_t(width * order[i]), width,
                         sorted.begin() + std::ptrdiff_t(width * i));
@@ -1056,23 +1058,22 @@ void Collapser::Cut()
 
     // The triangles: the first side's, those across, the second side's.
     const size_t triangles = corners.size() / 3;
-    std::vector<uint32_t> sorted(corners.size());
-    size_t next = 0;
-    for (const uint8_t owner : {uint8_t(0), Seam, uint8_t(1)})
-        for (size_t t = 0; t < triangles; ++t)
-            if (Owner(t) == owner) {
-                std::copy_n(&corners[3 * t], 3, &sorted[3 * next++]);
-                ++owned[owner];
-            }
-    corners.swap(sorted);
+    for (size_t t = 0; t < triangles; ++t)
+        ++owned[Owner(t)];
     crossingBegin = owned[0];
     crossingEnd = owned[0] + owned[Seam];
+    size_t next[3] = {0, crossingEnd, crossingBegin};
+    std::vector<uint32_t> sorted;
+    ReserveOnHugePages(sorted, corners.size());
+    sorted.resize(corners.size());
+    for (size_t t = 0; t < triangles; ++t)
+        std::copy_n(&corners[3 * t], 3, &sorted[3 * next[Owner(t)]++]);
+    corners.swap(sorted);
     std::vector<uint32_t>().swap(sorted);
     home = side;
-    for (size_t t = 0; t < triangles; ++t)
-        if (Owner(t) == Seam)
-            for (int k = 0; k < 3; ++k)
-                home[corners[3 * t + size_t(k)]] = Seam;
+    for (size_t t = crossingBegin; t < crossingEnd; ++t)
+        for (int k = 0; k < 3; ++k)
+            home[corners[3 * t + size_t(k)]] = Seam;
     for (uint32_t v = 0; v < uint32_t(vertexCount); ++v)
         if (home[v] == Seam)
             seamVertices.push_back(v);

@@ -1,6 +1,7 @@
 #include "mesh/QualitySimplifier.h"
 
 #include "mesh/HugePages.h"
+#include "mesh/InTwoHalves.h"
 #include "mesh/QuadricCollapse.h"
 
 #include <meshoptimizer.h>
@@ -97,15 +98,22 @@ size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, cons
 template <typename Ids>
 vtkSmartPointer<vtkCellArray> TrianglesOf(const std::vector<uint32_t> &corners)
 {
+    const size_t triangleCount = corners.size() / 3;
     auto offsets = vtkSmartPointer<Ids>::New();
-    offsets->SetNumberOfValues(vtkIdType(corners.size() / 3 + 1));
-    AdviseHugePages(offsets->GetPointer(0), size_t(offsets->GetNumberOfValues()) * sizeof(*offsets->GetPointer(0)));
-    for (vtkIdType t = 0; t < offsets->GetNumberOfValues(); ++t)
-        offsets->SetValue(t, 3 * t);
+    offsets->SetNumberOfValues(vtkIdType(triangleCount + 1));
+    auto *offset = offsets->GetPointer(0);
+    AdviseHugePages(offset, (triangleCount + 1) * sizeof(*offset));
     auto connectivity = vtkSmartPointer<Ids>::New();
     connectivity->SetNumberOfValues(vtkIdType(corners.size()));
-    AdviseHugePages(connectivity->GetPointer(0), corners.size() * sizeof(*connectivity->GetPointer(0)));
-    std::copy(corners.begin(), corners.end(), connectivity->GetPointer(0));
+    auto *corner = connectivity->GetPointer(0);
+    AdviseHugePages(corner, corners.size() * sizeof(*corner));
+    InTwoHalves(triangleCount, [&](size_t begin, size_t end) {
+        for (size_t t = begin; t < end; ++t)
+            offset[t] = typename Ids::ValueType(3 * t);
+        std::copy(corners.begin() + std::ptrdiff_t(3 * begin), corners.begin() + std::ptrdiff_t(3 * end),
+                  corner + 3 * begin);
+    });
+    offset[triangleCount] = typename Ids::ValueType(3 * triangleCount);
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     triangles->SetData(offsets, connectivity);
     return triangles;
@@ -373,35 +381,45 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
         const vtkIdType count = vtkIdType(result.positions.size() / 3);
         const vtkSmartPointer<vtkPoints> points = NewPoints(count);
-        AdviseHugePages(points->GetVoidPointer(0), size_t(3 * count) * size_t(points->GetData()->GetDataTypeSize()));
-        for (vtkIdType v = 0; v < count; ++v) {
-            const float *at = &result.positions[3 * size_t(v)];
-            const double unit[3] = {at[0], at[1], at[2]};
-            double point[3];
-            box.Restore(unit, point);
-            points->SetPoint(v, point);
-        }
+        const auto restore = [&](auto *to) {
+            AdviseHugePages(to, size_t(3 * count) * sizeof(*to));
+            InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
+                for (size_t v = begin; v < end; ++v) {
+                    const float *at = &result.positions[3 * v];
+                    const double unit[3] = {at[0], at[1], at[2]};
+                    double point[3];
+                    box.Restore(unit, point);
+                    std::copy_n(point, 3, to + 3 * v);
+                }
+            });
+        };
+        if (box.PointType() == VTK_DOUBLE)
+            restore(static_cast<double *>(points->GetVoidPointer(0)));
+        else
+            restore(static_cast<float *>(points->GetVoidPointer(0)));
         std::vector<float>().swap(result.positions);
         const AttributeArrays values = EmptyAttributeArrays();
         values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
         values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
         values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
-        for (vtkIdType v = 0; v < count; ++v) {
-            const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
-            if (attributes.colours)
-                for (int k = 0; k < colourComponents; ++k)
-                    values.colours->SetTypedComponent(v, k, uint8_t(std::clamp(std::lround(*value++), 0L, 255L)));
-            if (attributes.normals) {
-                // Mixed along an edge, a normal is shorter than one.
-                const float length = std::sqrt(value[0] * value[0] + value[1] * value[1] + value[2] * value[2]);
-                for (int k = 0; k < 3; ++k)
-                    values.normals->SetTypedComponent(v, k, length > 0 ? value[k] / length : value[k]);
-                value += 3;
+        InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
+            for (vtkIdType v = vtkIdType(begin); v < vtkIdType(end); ++v) {
+                const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
+                if (attributes.colours)
+                    for (int k = 0; k < colourComponents; ++k)
+                        values.colours->SetTypedComponent(v, k, uint8_t(std::clamp(std::lround(*value++), 0L, 255L)));
+                if (attributes.normals) {
+                    // Mixed along an edge, a normal is shorter than one.
+                    const float length = std::sqrt(value[0] * value[0] + value[1] * value[1] + value[2] * value[2]);
+                    for (int k = 0; k < 3; ++k)
+                        values.normals->SetTypedComponent(v, k, length > 0 ? value[k] / length : value[k]);
+                    value += 3;
+                }
+                if (attributes.textureCoordinates)
+                    for (int k = 0; k < 2; ++k)
+                        values.textureCoordinates->SetTypedComponent(v, k, *value++);
             }
-            if (attributes.textureCoordinates)
-                for (int k = 0; k < 2; ++k)
-                    values.textureCoordinates->SetTypedComponent(v, k, *value++);
-        }
+        });
         std::vector<float>().swap(result.attributes);
         reached(goal, Assembled(points, TrianglesOf(std::move(result.corners)), values));
     };
