@@ -1,11 +1,11 @@
 #include "mesh/QuadricCollapse.h"
 
 #include "mesh/HugePages.h"
+#include "mesh/TwoThreads.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <exception>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -534,27 +534,10 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
 template <typename Work>
 void Collapser::OnBothSides(Work &&work)
 {
-    if (!split) {
+    if (split)
+        AtOnce([&] { work(0); }, [&] { work(1); });
+    else
         work(0);
-        return;
-    }
-    std::exception_ptr failure;
-    std::thread second([&] {
-        try {
-            work(1);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        work(0);
-    } catch (...) {
-        second.join();
-        throw;
-    }
-    second.join();
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 // Where the two ends would meet, and the cost there: the quadric's value (area-weighted
@@ -1196,6 +1179,8 @@ size_t Collapser::Run()
             owned[0] -= lanes[0].removed;
             owned[1] -= lanes[1].removed;
         }
+        if (goal == goalCount)
+            break;
         // This thread alone, across the seam too, on to the checkpoint.
         lanes[0].besideSeam = false;
         if (split)

@@ -1,7 +1,7 @@
 #include "mesh/QualitySimplifier.h"
 
 #include "mesh/HugePages.h"
-#include "mesh/InTwoHalves.h"
+#include "mesh/TwoThreads.h"
 #include "mesh/QuadricCollapse.h"
 
 #include <meshoptimizer.h>
