@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace lumeno {
@@ -109,17 +110,27 @@ private:
         size_t removed = 0; // triangles, since the stretch began
         size_t made = 0;    // collapses, all told
         std::vector<uint32_t> around, touched;
-        std::vector<std::pair<double, uint32_t>> candidates;
+        std::vector<std::tuple<double, double, uint32_t>> candidates; // cost, squared length, vertex
         std::vector<float> carried;
     };
     enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
     // The home of the vertices that have triangles on both sides of the cut.
     static constexpr uint8_t Seam = 2;
+    // Cheaper first; of those that cost nothing (on a flat stretch, whose quadrics tell its
+    // collapses no apart), the shorter edge: the vertex just kept, whose edges grew, then waits
+    // its turn instead of taking its neighbours one after another into a star of thin
+    // triangles. (Other equal costs keep their order, as scale and rounding leave them.)
     struct HeapEntry
     {
         double cost;
+        float length; // squared
         uint32_t vertex;
+        bool operator<(const HeapEntry &other) const { return Before(cost, length, other.cost, other.length); }
     };
+    static bool Before(double cost, double length, double otherCost, double otherLength)
+    {
+        return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
+    }
     using Heap = std::vector<HeapEntry>;
     static constexpr uint32_t Outside = UINT32_MAX;
 
@@ -135,7 +146,12 @@ private:
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
-    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam);
+    double SquaredLength(uint32_t a, uint32_t b) const
+    {
+        const Vec d = At(positions, a) - At(positions, b);
+        return Dot(d, d);
+    }
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length);
     void UpdateBest(Lane &lane, uint32_t v);
     bool CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     bool Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
@@ -155,7 +171,7 @@ private:
 
     void SiftUp(Heap &heap, size_t i);
     void SiftDown(Heap &heap, size_t i);
-    void HeapSet(uint32_t v, double cost);
+    void HeapSet(uint32_t v, double cost, double length);
     void HeapRemove(uint32_t v);
     void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
     {
@@ -251,7 +267,7 @@ void Collapser::SiftUp(Heap &heap, size_t i)
     const HeapEntry e = heap[i];
     while (i > 0) {
         const size_t parent = (i - 1) / 4;
-        if (!(e.cost < heap[parent].cost))
+        if (!(e < heap[parent]))
             break;
         HeapPlace(heap, i, heap[parent]);
         i = parent;
@@ -268,9 +284,9 @@ void Collapser::SiftDown(Heap &heap, size_t i)
             break;
         size_t child = first;
         for (size_t other = first + 1; other < std::min(first + 4, heap.size()); ++other)
-            if (heap[other].cost < heap[child].cost)
+            if (heap[other] < heap[child])
                 child = other;
-        if (!(heap[child].cost < e.cost))
+        if (!(heap[child] < e))
             break;
         HeapPlace(heap, i, heap[child]);
         i = child;
@@ -278,19 +294,20 @@ void Collapser::SiftDown(Heap &heap, size_t i)
     HeapPlace(heap, i, e);
 }
 
-void Collapser::HeapSet(uint32_t v, double cost)
+void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
     Heap &heap = heaps[home[v]];
+    const HeapEntry e{cost, float(length), v};
     if (heapAt[v] == Outside) {
-        heap.push_back({cost, v});
+        heap.push_back(e);
         heapAt[v] = uint32_t(heap.size() - 1);
         SiftUp(heap, heap.size() - 1);
         return;
     }
     const size_t i = heapAt[v];
-    const double before = heap[i].cost;
-    heap[i].cost = cost;
-    if (cost < before)
+    const HeapEntry before = heap[i];
+    heap[i] = e;
+    if (e < before)
         SiftUp(heap, i);
     else
         SiftDown(heap, i);
@@ -307,17 +324,18 @@ void Collapser::HeapRemove(uint32_t v)
     heap.pop_back();
     if (last.vertex == v)
         return;
-    const double before = heap[i].cost;
+    const HeapEntry before = heap[i];
     HeapPlace(heap, i, last);
-    if (last.cost < before)
+    if (last < before)
         SiftUp(heap, i);
     else
         SiftDown(heap, i);
 }
 
-// The cheapest collapse of the vertex's edges (besides the seam's vertices when asked) into
-// bestTarget; returns its cost.
-double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam)
+// The cheapest collapse of the vertex's edges (besides the seam's vertices when asked), of
+// equal costs the shortest, into bestTarget; returns its cost, and its squared length.
+double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam,
+                         double &bestLength)
 {
     double best = HUGE_VAL;
     bestTarget[v] = Outside;
@@ -326,11 +344,16 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     constexpr size_t Batch = 32;
     uint32_t neighbours[Batch];
     size_t count = 0;
+    bestLength = HUGE_VAL;
     const auto weigh = [&] {
         for (size_t i = 0; i < count; ++i) {
             double p[3], cost, error;
-            if (Placement(v, neighbours[i], p, cost, error) && cost < best) {
+            if (!Placement(v, neighbours[i], p, cost, error) || cost > best)
+                continue;
+            const double length = SquaredLength(v, neighbours[i]);
+            if (Before(cost, length, best, bestLength)) {
                 best = cost;
+                bestLength = length;
                 bestTarget[v] = neighbours[i];
             }
         }
@@ -354,11 +377,12 @@ void Collapser::UpdateBest(Lane &lane, uint32_t v)
 {
     refused[v] = 0;
     stale[v] = 0;
-    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam);
+    double length;
+    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
     else
-        HeapSet(v, cost);
+        HeapSet(v, cost, length);
 }
 
 template <typename Visit>
@@ -744,15 +768,15 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double p[3], cost, error;
         if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, p, cost, error))
-            lane.candidates.push_back({cost, u});
+            lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());
-    for (const auto &[cost, u] : lane.candidates) {
+    for (const auto &[cost, length, u] : lane.candidates) {
         uint32_t keep, drop;
         double p[3];
         if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
             bestTarget[v] = u;
-            HeapSet(v, cost);
+            HeapSet(v, cost, length);
             return;
         }
     }
@@ -913,7 +937,7 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
     while (removed < removals) {
         const Heap *cheapest = nullptr;
         for (uint8_t h = firstHeap; h <= lastHeap; ++h)
-            if (!heaps[h].empty() && (!cheapest || heaps[h][0].cost < (*cheapest)[0].cost))
+            if (!heaps[h].empty() && (!cheapest || heaps[h][0] < (*cheapest)[0]))
                 cheapest = &heaps[h];
         if (!cheapest)
             return Halt::Dry;
@@ -1105,8 +1129,11 @@ void Collapser::WeighAll()
     all.resize(vertexCount);
     OnBothSides([&](int which) {
         Lane &lane = lanes[which];
-        for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v)
-            all[v] = {BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam), v};
+        for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v) {
+            double length;
+            const double cost = BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam, length);
+            all[v] = {cost, float(length), v};
+        }
     });
     size_t kept = 0;
     for (uint32_t v = 0; v < vertexCount; ++v) {
