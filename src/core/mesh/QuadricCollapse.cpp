@@ -116,8 +116,8 @@ private:
     enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
     // The home of the vertices that have triangles on both sides of the cut.
     static constexpr uint8_t Seam = 2;
-    // Cheaper first; of those that cost nothing (on a flat stretch, whose quadrics tell its
-    // collapses no apart), the shorter edge: the vertex just kept, whose edges grew, then waits
+    // Cheaper first; of those that cost nothing (on a flat stretch, where the quadrics cannot
+    // tell the collapses apart), the shorter edge: the vertex just kept, whose edges grew, then waits
     // its turn instead of taking its neighbours one after another into a star of thin
     // triangles. (Other equal costs keep their order, as scale and rounding leave them.)
     struct HeapEntry
