@@ -131,10 +131,12 @@ private slots:
             const std::vector<vtkIdType> counts = Reductions(scaled);
             QCOMPARE(counts.size(), expected.size());
             // A reduction to an error follows its first attempt's measured deviation, which
-            // rounding moves by several percent: on this sphere at 0.01, 192 to 244 triangles.
+            // rounding moves by several percent, to one attempt more or fewer: on this sphere at
+            // 0.01, 160 to 244 triangles.
             for (size_t i = 0; i < counts.size(); ++i)
-                QVERIFY2(std::abs(counts[i] - expected[i]) <=
-                             expected[i] / (i % RunsPerEngine < size_t(lumeno::LevelCount) ? 6 : 3) + 2,
+                QVERIFY2(i % RunsPerEngine < size_t(lumeno::LevelCount)
+                             ? std::abs(counts[i] - expected[i]) <= expected[i] / 6 + 2
+                             : std::abs(counts[i] - expected[i]) <= std::min(counts[i], expected[i]) * 3 / 5 + 2,
                          qPrintable(QStringLiteral("scale %1, run %2: %3 triangles, %4 at scale 1")
                                         .arg(factor).arg(i).arg(counts[i]).arg(expected[i])));
             const auto smoothed = lumeno::Smooth(scaled, lumeno::SmoothingIterations);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 #include <memory>
+#include <new>
 #include <thread>
 #include <tuple>
 #include <utility>
@@ -131,7 +132,41 @@ private:
     {
         return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
     }
-    using Heap = std::vector<HeapEntry>;
+    // The entries of a heap, so placed that the four children of a node share one cache line.
+    class Heap
+    {
+    public:
+        using value_type = HeapEntry;
+        Heap() : entries(Skew) {}
+        size_t size() const { return entries.size() - Skew; }
+        bool empty() const { return size() == 0; }
+        HeapEntry &operator[](size_t i) { return entries[i + Skew]; }
+        const HeapEntry &operator[](size_t i) const { return entries[i + Skew]; }
+        HeapEntry &back() { return entries.back(); }
+        void push_back(const HeapEntry &e) { entries.push_back(e); }
+        void pop_back() { entries.pop_back(); }
+        void resize(size_t count) { entries.resize(count + Skew); }
+        void reserve(size_t count) { entries.reserve(count + Skew); }
+        void shrink_to_fit() { entries.shrink_to_fit(); }
+        const HeapEntry *data() const { return entries.data(); }
+
+    private:
+        // Node i's children, 4i + 1 to 4i + 4, lie at 4(i + 1) onwards.
+        static constexpr size_t Skew = 3;
+        template <typename T>
+        struct OnLines
+        {
+            using value_type = T;
+            OnLines() = default;
+            template <typename U>
+            OnLines(const OnLines<U> &) {}
+            T *allocate(size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), std::align_val_t(64))); }
+            void deallocate(T *p, size_t) { ::operator delete(p, std::align_val_t(64)); }
+            bool operator==(const OnLines &) const { return true; }
+            bool operator!=(const OnLines &) const { return false; }
+        };
+        std::vector<HeapEntry, OnLines<HeapEntry>> entries;
+    };
     static constexpr uint32_t Outside = UINT32_MAX;
 
     void BuildQuadricsAndLinks();
@@ -141,6 +176,7 @@ private:
     void OnBothSides(Work &&work);
     template <typename Visit>
     void ForLiveTriangles(uint32_t v, Visit &&visit) const;
+    void Unlink(uint32_t v, uint32_t t);
     template <typename Visit>
     void ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const;
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
@@ -188,7 +224,7 @@ private:
     std::vector<uint8_t> triangleGone;
     std::vector<Quadric> quadrics;
     // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
-    // changes nothing), among triangles gone.
+    // changes nothing).
     std::vector<uint32_t> linkStart, linkCount;
     // Left uninitialised: the room for new lists takes memory only as it is written.
     std::unique_ptr<uint32_t[]> links;
@@ -365,6 +401,8 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         __builtin_prefetch(&quadrics[u]);
         __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
         __builtin_prefetch(&positions[3 * size_t(u)]);
+        __builtin_prefetch(&locked[u]);
+        __builtin_prefetch(&border[u]);
         neighbours[count++] = u;
         if (count == Batch)
             weigh();
@@ -385,12 +423,21 @@ void Collapser::UpdateBest(Lane &lane, uint32_t v)
         HeapSet(v, cost, length);
 }
 
+// A collapse takes the triangles it removes out of the lists of their third corners, and
+// writes the kept vertex's list anew: every list holds live triangles alone.
 template <typename Visit>
 void Collapser::ForLiveTriangles(uint32_t v, Visit &&visit) const
 {
     for (uint32_t i = linkStart[v], end = linkStart[v] + linkCount[v]; i < end; ++i)
-        if (!triangleGone[links[i]])
-            visit(links[i]);
+        visit(links[i]);
+}
+
+void Collapser::Unlink(uint32_t v, uint32_t t)
+{
+    uint32_t *begin = &links[linkStart[v]], *end = begin + linkCount[v];
+    uint32_t *at = std::find(begin, end, t);
+    std::copy(at + 1, end, at);
+    --linkCount[v];
 }
 
 // Each vertex that shares a live triangle with v, once: `marks` records those visited with
@@ -750,6 +797,7 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
 bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
                             double p[3])
 {
+    // The end with more triangles stays.
     keep = v, drop = u;
     if (linkCount[keep] < linkCount[drop])
         std::swap(keep, drop);
@@ -844,9 +892,14 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
                 --owned[Owner(t)];
             triangleGone[t] = 1;
             ++removed;
+            for (int k = 0; k < 3; ++k)
+                if (c[k] != keep && c[k] != drop)
+                    Unlink(c[k], t);
         }
     });
     ForLiveTriangles(drop, [&](uint32_t t) {
+        if (triangleGone[t])
+            return; // one of those just removed
         uint32_t *c = &corners[3 * size_t(t)];
         if (crossing)
             --owned[Owner(t)];
@@ -985,7 +1038,7 @@ bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
     for (;;) {
         const size_t before = lanes[0].removed + lanes[1].removed;
         Halt halts[2] = {Halt::Reached, Halt::Reached};
-        OnBothSides([&](int which) {
+        const auto drain = [&](int which) {
             Lane &lane = lanes[which];
             try {
                 halts[which] = Drain(lane, uint8_t(which), lane.removed, removals[which], maxSquared);
@@ -993,7 +1046,13 @@ bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
                 stop = true;
                 throw;
             }
-        });
+        };
+        // No thread is started for a lane with nothing to remove (in the last stretch, which
+        // this thread takes alone).
+        if (split && lanes[1].removed < removals[1])
+            AtOnce([&] { drain(0); }, [&] { drain(1); });
+        else
+            drain(0);
         liveTriangles -= lanes[0].removed + lanes[1].removed - before;
         if (halts[0] == Halt::Cancelled || halts[1] == Halt::Cancelled)
             return false;

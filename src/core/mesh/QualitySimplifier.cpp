@@ -283,11 +283,28 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Assembled(vtkPoints *points, vtk
     return model;
 }
 
-vtkSmartPointer<vtkPoints> QualitySimplifier::NewPoints(vtkIdType count) const
+vtkSmartPointer<vtkPoints> QualitySimplifier::RestoredPoints(std::vector<float> &&unit) const
 {
+    const std::vector<float> taken = std::move(unit);
+    const vtkIdType count = vtkIdType(taken.size() / 3);
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataType(box.PointType());
     points->SetNumberOfPoints(count);
+    const auto restore = [&](auto *to) {
+        AdviseHugePages(to, size_t(3 * count) * sizeof(*to));
+        InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
+            for (size_t v = begin; v < end; ++v) {
+                const double at[3] = {taken[3 * v], taken[3 * v + 1], taken[3 * v + 2]};
+                double point[3];
+                box.Restore(at, point);
+                std::copy_n(point, 3, to + 3 * v);
+            }
+        });
+    };
+    if (box.PointType() == VTK_DOUBLE)
+        restore(static_cast<double *>(points->GetVoidPointer(0)));
+    else
+        restore(static_cast<float *>(points->GetVoidPointer(0)));
     return points;
 }
 
@@ -296,12 +313,9 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
 {
     constexpr size_t CornersBetweenPolls = 3 << 15;
     // Only the vertices the kept triangles use, in the order they are first used.
-    std::vector<vtkIdType> newId(positions.size() / 3, -1);
-    const vtkSmartPointer<vtkPoints> points = NewPoints(0);
-    auto triangles = vtkSmartPointer<vtkCellArray>::New();
-    if (kept.size() < size_t(INT32_MAX))
-        triangles->Use32BitStorage();
-    triangles->AllocateExact(vtkIdType(kept.size() / 3), vtkIdType(kept.size()));
+    std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
+    std::vector<uint32_t> corners(kept.size());
+    std::vector<float> unit;
     const AttributeArrays keptValues = EmptyAttributeArrays();
     const auto keepAttributes = [&](unsigned int vertex) {
         if (attributes.colours)
@@ -313,24 +327,20 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
             AppendValues(textureCoordinates, vertex, 2,
                          keptValues.textureCoordinates->WritePointer(keptValues.textureCoordinates->GetNumberOfValues(), 2));
     };
-    for (size_t corner = 0; corner < kept.size(); corner += 3) {
+    uint32_t used = 0;
+    for (size_t corner = 0; corner < kept.size(); ++corner) {
         if (cancelled && corner % CornersBetweenPolls == 0 && cancelled())
             return nullptr;
-        vtkIdType ids[3];
-        for (int k = 0; k < 3; ++k) {
-            const unsigned int vertex = kept[corner + k];
-            if (newId[vertex] < 0) {
-                const double unit[3] = {positions[3 * vertex], positions[3 * vertex + 1], positions[3 * vertex + 2]};
-                double point[3];
-                box.Restore(unit, point);
-                newId[vertex] = points->InsertNextPoint(point);
-                keepAttributes(vertex);
-            }
-            ids[k] = newId[vertex];
+        const unsigned int vertex = kept[corner];
+        if (newIndex[vertex] == UINT32_MAX) {
+            newIndex[vertex] = used++;
+            unit.insert(unit.end(), &positions[3 * size_t(vertex)], &positions[3 * size_t(vertex)] + 3);
+            keepAttributes(vertex);
         }
-        triangles->InsertNextCell(3, ids);
+        corners[corner] = newIndex[vertex];
     }
-    return Assembled(points, triangles, keptValues);
+    std::vector<uint32_t>().swap(newIndex);
+    return Assembled(RestoredPoints(std::move(unit)), TrianglesOf(std::move(corners)), keptValues);
 }
 
 size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
@@ -380,29 +390,12 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
     // Each array is freed once copied: the first levels are nearly as large as the model.
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
         const vtkIdType count = vtkIdType(result.positions.size() / 3);
-        const vtkSmartPointer<vtkPoints> points = NewPoints(count);
-        const auto restore = [&](auto *to) {
-            AdviseHugePages(to, size_t(3 * count) * sizeof(*to));
-            InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
-                for (size_t v = begin; v < end; ++v) {
-                    const float *at = &result.positions[3 * v];
-                    const double unit[3] = {at[0], at[1], at[2]};
-                    double point[3];
-                    box.Restore(unit, point);
-                    std::copy_n(point, 3, to + 3 * v);
-                }
-            });
-        };
-        if (box.PointType() == VTK_DOUBLE)
-            restore(static_cast<double *>(points->GetVoidPointer(0)));
-        else
-            restore(static_cast<float *>(points->GetVoidPointer(0)));
-        std::vector<float>().swap(result.positions);
+        const vtkSmartPointer<vtkPoints> points = RestoredPoints(std::move(result.positions));
         const AttributeArrays values = EmptyAttributeArrays();
         values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
         values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
         values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
-        InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
+        InTwoHalves(result.attributeWidth > 0 ? size_t(count) : 0, [&](size_t begin, size_t end) {
             for (vtkIdType v = vtkIdType(begin); v < vtkIdType(end); ++v) {
                 const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
                 if (attributes.colours)

@@ -69,8 +69,9 @@ private:
     size_t Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,
                     const Reached &reached, const std::function<bool()> &cancelled,
                     const std::function<void(double)> &progress) const;
-    // Points of the model's precision, in its place.
-    vtkSmartPointer<vtkPoints> NewPoints(vtkIdType count) const;
+    // The points at these places in the unit box (x, y, z each), in the model's precision and
+    // place; the places are freed.
+    vtkSmartPointer<vtkPoints> RestoredPoints(std::vector<float> &&unit) const;
     vtkSmartPointer<vtkPolyData> Assembled(vtkPoints *points, vtkCellArray *triangles,
                                            const AttributeArrays &arrays) const;
 
