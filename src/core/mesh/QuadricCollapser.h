@@ -1,0 +1,305 @@
+#pragma once
+
+// The state and the steps of CollapseEdges (mesh/QuadricCollapse.h), shared by the two files
+// that make it: QuadricCollapse.cpp collapses, QuadricCollapseSetup.cpp sets up the quadrics and
+// lists, cuts the model in two and hands the levels over.
+
+#include "mesh/QuadricCollapse.h"
+#include "mesh/TwoThreads.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <tuple>
+#include <vector>
+
+namespace lumeno::detail {
+
+// Models of this many triangles or more are collapsed on two threads, one on each side of a cut.
+constexpr size_t SplitFrom = 100000;
+// Below this many triangles one thread goes on alone: the seam would be too large a part.
+constexpr size_t SplitTo = SplitFrom / 2;
+
+struct Quadric
+{
+    // The symmetric matrix A, the vector b and the constant c of x'Ax + 2b'x + c.
+    double a00 = 0, a01 = 0, a02 = 0, a11 = 0, a12 = 0, a22 = 0;
+    double b0 = 0, b1 = 0, b2 = 0, c = 0;
+
+    // The summed weight of the planes, by which the error becomes a mean squared distance:
+    // each plane's unit normal adds its weight to A's trace.
+    double Weight() const { return a00 + a11 + a22; }
+
+    // The plane n'x + d = 0, n of unit length.
+    void AddPlane(const double n[3], double d, double w)
+    {
+        a00 += w * n[0] * n[0], a01 += w * n[0] * n[1], a02 += w * n[0] * n[2];
+        a11 += w * n[1] * n[1], a12 += w * n[1] * n[2], a22 += w * n[2] * n[2];
+        b0 += w * n[0] * d, b1 += w * n[1] * d, b2 += w * n[2] * d;
+        c += w * d * d;
+    }
+
+    Quadric operator+(const Quadric &o) const
+    {
+        return {a00 + o.a00, a01 + o.a01, a02 + o.a02, a11 + o.a11, a12 + o.a12, a22 + o.a22,
+                b0 + o.b0,   b1 + o.b1,   b2 + o.b2,   c + o.c};
+    }
+
+    double Error(const double p[3]) const
+    {
+        const double x = p[0], y = p[1], z = p[2];
+        const double e = a00 * x * x + 2 * a01 * x * y + 2 * a02 * x * z + a11 * y * y + 2 * a12 * y * z + a22 * z * z +
+                         2 * (b0 * x + b1 * y + b2 * z) + c;
+        return std::max(e, 0.0);
+    }
+
+    // The point of least error; false when A is too close to singular for one to stand out
+    // (flat and cylindrical neighbourhoods).
+    bool Minimum(double p[3]) const
+    {
+        const double c00 = a11 * a22 - a12 * a12, c01 = a02 * a12 - a01 * a22, c02 = a01 * a12 - a02 * a11;
+        const double det = a00 * c00 + a01 * c01 + a02 * c02;
+        const double trace = a00 + a11 + a22;
+        if (!(std::abs(det) > 1e-9 * trace * trace * trace))
+            return false;
+        const double c11 = a00 * a22 - a02 * a02, c12 = a01 * a02 - a00 * a12, c22 = a00 * a11 - a01 * a01;
+        p[0] = -(c00 * b0 + c01 * b1 + c02 * b2) / det;
+        p[1] = -(c01 * b0 + c11 * b1 + c12 * b2) / det;
+        p[2] = -(c02 * b0 + c12 * b1 + c22 * b2) / det;
+        return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+    }
+};
+
+struct Vec
+{
+    double x, y, z;
+};
+
+inline Vec At(const std::vector<double> &positions, uint32_t v)
+{
+    return {positions[3 * size_t(v)], positions[3 * size_t(v) + 1], positions[3 * size_t(v) + 2]};
+}
+inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+inline double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+// One run of CollapseEdges: the mesh as it is collapsed, its quadrics, lists and heaps.
+class Collapser
+{
+public:
+    Collapser(CollapseMesh &&mesh, const CollapseGoals &goals);
+    size_t Run();
+
+private:
+    // What one thread of the collapse marks, writes and counts.
+    struct alignas(64) Lane
+    {
+        std::vector<uint32_t> marks;
+        uint32_t stamp = 0;
+        // Its part of `links`, where the lists of the vertices its collapses keep are written.
+        size_t logNext = 0, logEnd = 0;
+        // Leaves the seam's vertices alone: the other lane works beyond them.
+        bool besideSeam = false;
+        size_t removed = 0; // triangles, since the stretch began
+        size_t made = 0;    // collapses, all told
+        std::vector<uint32_t> around, touched;
+        std::vector<std::tuple<double, double, uint32_t>> candidates; // cost, squared length, vertex
+        std::vector<float> carried;
+    };
+    enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
+    // The home of the vertices that have triangles on both sides of the cut.
+    static constexpr uint8_t Seam = 2;
+    // Cheaper first; of those that cost nothing (on a flat stretch, where the quadrics cannot
+    // tell the collapses apart), the shorter edge: the vertex just kept, whose edges grew, then waits
+    // its turn instead of taking its neighbours one after another into a star of thin
+    // triangles. (Other equal costs keep their order, as scale and rounding leave them.)
+    struct HeapEntry
+    {
+        double cost;
+        float length; // squared
+        uint32_t vertex;
+        bool operator<(const HeapEntry &other) const { return Before(cost, length, other.cost, other.length); }
+    };
+    static bool Before(double cost, double length, double otherCost, double otherLength)
+    {
+        return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
+    }
+    // The entries of a heap, so placed that the four children of a node share one cache line.
+    class Heap
+    {
+    public:
+        using value_type = HeapEntry;
+        Heap() : entries(Skew) {}
+        size_t size() const { return entries.size() - Skew; }
+        bool empty() const { return size() == 0; }
+        HeapEntry &operator[](size_t i) { return entries[i + Skew]; }
+        const HeapEntry &operator[](size_t i) const { return entries[i + Skew]; }
+        HeapEntry &back() { return entries.back(); }
+        void push_back(const HeapEntry &e) { entries.push_back(e); }
+        void pop_back() { entries.pop_back(); }
+        void resize(size_t count) { entries.resize(count + Skew); }
+        void reserve(size_t count) { entries.reserve(count + Skew); }
+        void shrink_to_fit() { entries.shrink_to_fit(); }
+        const HeapEntry *data() const { return entries.data(); }
+
+    private:
+        // Node i's children, 4i + 1 to 4i + 4, lie at 4(i + 1) onwards.
+        static constexpr size_t Skew = 3;
+        template <typename T>
+        struct OnLines
+        {
+            using value_type = T;
+            OnLines() = default;
+            template <typename U>
+            OnLines(const OnLines<U> &) {}
+            T *allocate(size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), std::align_val_t(64))); }
+            void deallocate(T *p, size_t) { ::operator delete(p, std::align_val_t(64)); }
+            bool operator==(const OnLines &) const { return true; }
+            bool operator!=(const OnLines &) const { return false; }
+        };
+        std::vector<HeapEntry, OnLines<HeapEntry>> entries;
+    };
+    static constexpr uint32_t Outside = UINT32_MAX;
+
+    void BuildQuadricsAndLinks();
+    void AddBorderPlane(uint32_t v, uint32_t u);
+    void RebuildLinks();
+    template <typename Work>
+    void OnBothSides(Work &&work);
+    template <typename Visit>
+    void ForLiveTriangles(uint32_t v, Visit &&visit) const;
+    void Unlink(uint32_t v, uint32_t t);
+    template <typename Visit>
+    void ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const;
+    bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
+    bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
+    bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
+    double SquaredLength(uint32_t a, uint32_t b) const
+    {
+        const Vec d = At(positions, a) - At(positions, b);
+        return Dot(d, d);
+    }
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length);
+    void UpdateBest(Lane &lane, uint32_t v);
+    bool CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    bool Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
+                     double p[3]);
+    void NextAllowed(Lane &lane, uint32_t v, double maxSquared);
+    size_t Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    void CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    Halt Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
+    bool Poll(const Lane &lane, size_t removed);
+    bool RunLanes(const size_t removals[2], double maxSquared);
+    void Cut();
+    uint8_t Owner(size_t t) const;
+    void ReweighSeam();
+    void Reseat();
+    void WeighAll();
+    void HandOver(size_t goal) const;
+
+    void SiftUp(Heap &heap, size_t i);
+    void SiftDown(Heap &heap, size_t i);
+    void HeapSet(uint32_t v, double cost, double length);
+    void HeapRemove(uint32_t v);
+    void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
+    {
+        heap[i] = e;
+        heapAt[e.vertex] = uint32_t(i);
+    }
+
+    const CollapseGoals &goals;
+    std::vector<double> positions;
+    std::vector<uint32_t> corners;
+    const size_t attributeWidth;
+    std::vector<float> attributes;
+    // Bytes, not bits: the lanes mark the triangles on their sides at once.
+    std::vector<uint8_t> triangleGone;
+    std::vector<Quadric> quadrics;
+    // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
+    // changes nothing).
+    std::vector<uint32_t> linkStart, linkCount;
+    // Left uninitialised: the room for new lists takes memory only as it is written.
+    std::unique_ptr<uint32_t[]> links;
+    size_t linkRoom = 0;
+    std::vector<uint8_t> border, locked, vertexGone;
+    // Each vertex's cheapest collapse; the vertices in a heap by its cost, one heap per home
+    // (a side of the cut, or the seam), and their place in it.
+    std::vector<uint32_t> bestTarget, heapAt;
+    Heap heaps[3];
+    std::vector<uint8_t> home;
+    std::vector<uint8_t> refused;
+    // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
+    // it was, no more than any of its collapses costs now (quadrics only grow), and it is
+    // weighed again when it comes to the top.
+    std::vector<uint8_t> stale;
+
+    // Two lanes collapse the two sides of a cut through the model at once; the vertices of the
+    // triangles across it (the seam) wait for this thread alone, which takes them at the end of
+    // each stretch.
+    bool split = false;
+    std::vector<uint8_t> side;
+    // The first side's vertices come before the second's (sideStart[1]); the first side's
+    // triangles before those across the cut (from crossingBegin), before the second's (from
+    // crossingEnd).
+    uint32_t sideStart[3] = {0, 0, 0};
+    size_t crossingBegin = 0, crossingEnd = 0;
+    std::vector<uint32_t> seamVertices;
+    size_t owned[3] = {0, 0, 0}; // live triangles on each side, and across
+    bool reseating = false;      // this thread's collapses are followed for the next stretch
+    Lane lanes[2];
+    std::atomic<bool> stop{false};
+    size_t liveTriangles = 0;
+    // For the progress told: the triangles the run is to remove, those removed before the
+    // lanes set out, and how many the lanes remove for each of the first lane's.
+    size_t toRemove = 0, removedBefore = 0;
+    double perFirstLaneRemoval = 1;
+};
+
+// A collapse takes the triangles it removes out of the lists of their third corners, and
+// writes the kept vertex's list anew: every list holds live triangles alone.
+template <typename Visit>
+void Collapser::ForLiveTriangles(uint32_t v, Visit &&visit) const
+{
+    for (uint32_t i = linkStart[v], end = linkStart[v] + linkCount[v]; i < end; ++i)
+        visit(links[i]);
+}
+
+// Each vertex that shares a live triangle with v, once: `marks` records those visited with
+// `stamp`, which must be new to it.
+template <typename Visit>
+void Collapser::ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const
+{
+    marks[v] = stamp;
+    ForLiveTriangles(v, [&](uint32_t t) {
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t u = corners[3 * size_t(t) + k];
+            if (marks[u] != stamp) {
+                marks[u] = stamp;
+                visit(u);
+            }
+        }
+    });
+}
+
+// Runs work(0) and, on two threads, work(1) on another thread at the same time: each works on
+// its side's vertices alone.
+template <typename Work>
+void Collapser::OnBothSides(Work &&work)
+{
+    if (split)
+        AtOnce([&] { work(0); }, [&] { work(1); });
+    else
+        work(0);
+}
+
+inline uint8_t Collapser::Owner(size_t t) const
+{
+    const uint32_t *c = &corners[3 * t];
+    const uint8_t s = side[c[0]];
+    return side[c[1]] == s && side[c[2]] == s ? s : Seam;
+}
+
+} // namespace lumeno::detail
