@@ -42,15 +42,15 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
-    Heap &heap = heaps[home[v]];
+    Heap &heap = heaps[state[v].home];
     const HeapEntry e{cost, float(length), v};
-    if (heapAt[v] == Outside) {
+    if (state[v].heapAt == Outside) {
         heap.push_back(e);
-        heapAt[v] = uint32_t(heap.size() - 1);
+        state[v].heapAt = uint32_t(heap.size() - 1);
         SiftUp(heap, heap.size() - 1);
         return;
     }
-    const size_t i = heapAt[v];
+    const size_t i = state[v].heapAt;
     const HeapEntry before = heap[i];
     heap[i] = e;
     if (e < before)
@@ -61,11 +61,11 @@ void Collapser::HeapSet(uint32_t v, double cost, double length)
 
 void Collapser::HeapRemove(uint32_t v)
 {
-    const size_t i = heapAt[v];
+    const size_t i = state[v].heapAt;
     if (i == Outside)
         return;
-    Heap &heap = heaps[home[v]];
-    heapAt[v] = Outside;
+    Heap &heap = heaps[state[v].home];
+    state[v].heapAt = Outside;
     const HeapEntry last = heap.back();
     heap.pop_back();
     if (last.vertex == v)
@@ -84,7 +84,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
                          double &bestLength)
 {
     double best = HUGE_VAL;
-    bestTarget[v] = Outside;
+    state[v].bestTarget = Outside;
     // The neighbours are gathered first and their quadrics and places fetched meanwhile: the
     // placements wait on memory more than they compute.
     constexpr size_t Batch = 32;
@@ -100,19 +100,18 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             if (Before(cost, length, best, bestLength)) {
                 best = cost;
                 bestLength = length;
-                bestTarget[v] = neighbours[i];
+                state[v].bestTarget = neighbours[i];
             }
         }
         count = 0;
     };
     ForNeighbours(v, marks, stamp, [&](uint32_t u) {
-        if (besideSeam && home[u] == Seam)
+        if (besideSeam && state[u].home == Seam)
             return;
         __builtin_prefetch(&quadrics[u]);
         __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
         __builtin_prefetch(&positions[3 * size_t(u)]);
-        __builtin_prefetch(&locked[u]);
-        __builtin_prefetch(&border[u]);
+        __builtin_prefetch(&state[u]);
         neighbours[count++] = u;
         if (count == Batch)
             weigh();
@@ -123,11 +122,11 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
 
 void Collapser::UpdateBest(Lane &lane, uint32_t v)
 {
-    refused[v] = 0;
-    stale[v] = 0;
+    state[v].refused = 0;
+    state[v].stale = 0;
     double length;
     const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length);
-    if (bestTarget[v] == Outside)
+    if (state[v].bestTarget == Outside)
         HeapRemove(v);
     else
         HeapSet(v, cost, length);
@@ -155,12 +154,12 @@ bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, dou
         error = q.Weight() > 0 ? cost / q.Weight() : 0.0;
         return true;
     };
-    if (locked[a] && locked[b])
+    if (state[a].locked && state[b].locked)
         return false;
     // A vertex that may not move, or the one on the border when only one is, stays.
-    if (locked[a] || (border[a] && !border[b] && !locked[b]))
+    if (state[a].locked || (state[a].border && !state[b].border && !state[b].locked))
         return settle(pa);
-    if (locked[b] || (border[b] && !border[a]))
+    if (state[b].locked || (state[b].border && !state[a].border))
         return settle(pb);
     const Vec middle = {(pa.x + pb.x) / 2, (pa.y + pb.y) / 2, (pa.z + pb.z) / 2};
     // Not far off the edge: a nearly singular system can put its minimum far away.
@@ -315,7 +314,7 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
     if (triangles == 2 * shared)
         return false;
     // An edge across the inside between two borders would pinch the surface to one vertex.
-    if (shared == 2 && border[keep] && border[drop])
+    if (shared == 2 && state[keep].border && state[drop].border)
         return false;
     // A closed surface of four triangles would fold onto itself.
     if (shared == 2 && keepNeighbours + dropNeighbours - 1 - common < 3)
@@ -341,11 +340,11 @@ bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquare
 // vertices waited while dearer collapses, down to a cube's corners, were made.)
 void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
 {
-    const uint32_t refusedTarget = bestTarget[v];
+    const uint32_t refusedTarget = state[v].bestTarget;
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double p[3], cost, error;
-        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, p, cost, error))
+        if (u != refusedTarget && !(lane.besideSeam && state[u].home == Seam) && Placement(v, u, p, cost, error))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());
@@ -353,12 +352,12 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
         uint32_t keep, drop;
         double p[3];
         if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
-            bestTarget[v] = u;
+            state[v].bestTarget = u;
             HeapSet(v, cost, length);
             return;
         }
     }
-    refused[v] = 1;
+    state[v].refused = 1;
     HeapRemove(v);
 }
 
@@ -408,10 +407,10 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
         CarryValues(lane, keep, drop, p);
     std::copy(p, p + 3, &positions[3 * size_t(keep)]);
     quadrics[keep] = quadrics[keep] + quadrics[drop];
-    border[keep] |= border[drop];
+    state[keep].border |= state[drop].border;
     // The kept vertex stands where a vertex that may not move stood.
-    locked[keep] |= locked[drop];
-    vertexGone[drop] = 1;
+    state[keep].locked |= state[drop].locked;
+    state[drop].gone = 1;
     // Across the seam, a triangle may come to lie on one side, or across.
     const bool crossing = split && !lane.besideSeam && reseating;
     size_t removed = 0;
@@ -462,12 +461,12 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     lane.around.clear();
     ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
     for (const uint32_t w : lane.around) {
-        if (lane.besideSeam && home[w] == Seam)
+        if (lane.besideSeam && state[w].home == Seam)
             continue; // the seam is weighed again when this thread takes it
-        if (refused[w])
+        if (state[w].refused)
             UpdateBest(lane, w);
-        else if (bestTarget[w] == keep || bestTarget[w] == drop)
-            stale[w] = 1;
+        else if (state[w].bestTarget == keep || state[w].bestTarget == drop)
+            state[w].stale = 1;
     }
     if (crossing) {
         lane.touched.push_back(keep);
@@ -489,13 +488,13 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
         if (!cheapest)
             return Halt::Dry;
         const uint32_t v = (*cheapest)[0].vertex;
-        if (stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam)) {
+        if (state[v].stale || (lane.besideSeam && state[state[v].bestTarget].home == Seam)) {
             UpdateBest(lane, v);
             continue;
         }
         uint32_t keep, drop;
         double p[3];
-        if (!Collapsible(lane, v, bestTarget[v], maxSquared, keep, drop, p)) {
+        if (!Collapsible(lane, v, state[v].bestTarget, maxSquared, keep, drop, p)) {
             NextAllowed(lane, v, maxSquared);
             continue;
         }
