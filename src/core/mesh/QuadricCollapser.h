@@ -113,8 +113,8 @@ private:
     // The home of the vertices that have triangles on both sides of the cut.
     static constexpr uint8_t Seam = 2;
     // Cheaper first; of those that cost nothing (on a flat stretch, where the quadrics cannot
-    // tell the collapses apart), the shorter edge: the vertex just kept, whose edges grew, then waits
-    // its turn instead of taking its neighbours one after another into a star of thin
+    // tell the collapses apart), the shorter edge: the vertex just kept, whose edges grew, then
+    // waits its turn instead of taking its neighbours one after another into a star of thin
     // triangles. (Other equal costs keep their order, as scale and rounding leave them.)
     struct HeapEntry
     {
