@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <tuple>
 #include <vector>
 
@@ -127,41 +126,7 @@ private:
     {
         return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
     }
-    // The entries of a heap, so placed that the four children of a node share one cache line.
-    class Heap
-    {
-    public:
-        using value_type = HeapEntry;
-        Heap() : entries(Skew) {}
-        size_t size() const { return entries.size() - Skew; }
-        bool empty() const { return size() == 0; }
-        HeapEntry &operator[](size_t i) { return entries[i + Skew]; }
-        const HeapEntry &operator[](size_t i) const { return entries[i + Skew]; }
-        HeapEntry &back() { return entries.back(); }
-        void push_back(const HeapEntry &e) { entries.push_back(e); }
-        void pop_back() { entries.pop_back(); }
-        void resize(size_t count) { entries.resize(count + Skew); }
-        void reserve(size_t count) { entries.reserve(count + Skew); }
-        void shrink_to_fit() { entries.shrink_to_fit(); }
-        const HeapEntry *data() const { return entries.data(); }
-
-    private:
-        // Node i's children, 4i + 1 to 4i + 4, lie at 4(i + 1) onwards.
-        static constexpr size_t Skew = 3;
-        template <typename T>
-        struct OnLines
-        {
-            using value_type = T;
-            OnLines() = default;
-            template <typename U>
-            OnLines(const OnLines<U> &) {}
-            T *allocate(size_t n) { return static_cast<T *>(::operator new(n * sizeof(T), std::align_val_t(64))); }
-            void deallocate(T *p, size_t) { ::operator delete(p, std::align_val_t(64)); }
-            bool operator==(const OnLines &) const { return true; }
-            bool operator!=(const OnLines &) const { return false; }
-        };
-        std::vector<HeapEntry, OnLines<HeapEntry>> entries;
-    };
+    using Heap = std::vector<HeapEntry>;
     static constexpr uint32_t Outside = UINT32_MAX;
 
     void BuildQuadricsAndLinks();
