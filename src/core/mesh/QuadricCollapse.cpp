@@ -43,15 +43,15 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
-    Heap &heap = heaps[state[v].home];
+    Heap &heap = heaps[home[v]];
     const HeapEntry e{cost, float(length), v};
-    if (state[v].heapAt == Outside) {
+    if (heapAt[v] == Outside) {
         heap.push_back(e);
-        state[v].heapAt = uint32_t(heap.size() - 1);
+        heapAt[v] = uint32_t(heap.size() - 1);
         SiftUp(heap, heap.size() - 1);
         return;
     }
-    const size_t i = state[v].heapAt;
+    const size_t i = heapAt[v];
     const HeapEntry before = heap[i];
     heap[i] = e;
     if (e < before)
@@ -62,11 +62,11 @@ void Collapser::HeapSet(uint32_t v, double cost, double length)
 
 void Collapser::HeapRemove(uint32_t v)
 {
-    const size_t i = state[v].heapAt;
+    const size_t i = heapAt[v];
     if (i == Outside)
         return;
-    Heap &heap = heaps[state[v].home];
-    state[v].heapAt = Outside;
+    Heap &heap = heaps[home[v]];
+    heapAt[v] = Outside;
     const HeapEntry last = heap.back();
     heap.pop_back();
     if (last.vertex == v)
@@ -85,7 +85,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
                          double &bestLength)
 {
     double best = HUGE_VAL;
-    state[v].bestTarget = Outside;
+    bestTarget[v] = Outside;
     // The neighbours are gathered first and their quadrics and places fetched meanwhile: the
     // placements wait on memory more than they compute.
     constexpr size_t Batch = 32;
@@ -101,18 +101,19 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             if (Before(cost, length, best, bestLength)) {
                 best = cost;
                 bestLength = length;
-                state[v].bestTarget = neighbours[i];
+                bestTarget[v] = neighbours[i];
             }
         }
         count = 0;
     };
     ForNeighbours(v, marks, stamp, [&](uint32_t u) {
-        if (besideSeam && state[u].home == Seam)
+        if (besideSeam && home[u] == Seam)
             return;
         __builtin_prefetch(&quadrics[u]);
         __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
         __builtin_prefetch(&positions[3 * size_t(u)]);
-        __builtin_prefetch(&state[u]);
+        __builtin_prefetch(&locked[u]);
+        __builtin_prefetch(&border[u]);
         neighbours[count++] = u;
         if (count == Batch)
             weigh();
@@ -123,11 +124,11 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
 
 void Collapser::UpdateBest(Lane &lane, uint32_t v)
 {
-    state[v].refused = 0;
-    state[v].stale = 0;
+    refused[v] = 0;
+    stale[v] = 0;
     double length;
     const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length);
-    if (state[v].bestTarget == Outside)
+    if (bestTarget[v] == Outside)
         HeapRemove(v);
     else
         HeapSet(v, cost, length);
@@ -155,12 +156,12 @@ bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, dou
         error = q.Weight() > 0 ? cost / q.Weight() : 0.0;
         return true;
     };
-    if (state[a].locked && state[b].locked)
+    if (locked[a] && locked[b])
         return false;
     // A vertex that may not move, or the one on the border when only one is, stays.
-    if (state[a].locked || (state[a].border && !state[b].border && !state[b].locked))
+    if (locked[a] || (border[a] && !border[b] && !locked[b]))
         return settle(pa);
-    if (state[b].locked || (state[b].border && !state[a].border))
+    if (locked[b] || (border[b] && !border[a]))
         return settle(pb);
     const Vec middle = {(pa.x + pb.x) / 2, (pa.y + pb.y) / 2, (pa.z + pb.z) / 2};
     // Not far off the edge: a nearly singular system can put its minimum far away.
@@ -315,7 +316,7 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
     if (triangles == 2 * shared)
         return false;
     // An edge across the inside between two borders would pinch the surface to one vertex.
-    if (shared == 2 && state[keep].border && state[drop].border)
+    if (shared == 2 && border[keep] && border[drop])
         return false;
     // A closed surface of four triangles would fold onto itself.
     if (shared == 2 && keepNeighbours + dropNeighbours - 1 - common < 3)
@@ -341,11 +342,11 @@ bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquare
 // vertices waited while dearer collapses, down to a cube's corners, were made.)
 void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
 {
-    const uint32_t refusedTarget = state[v].bestTarget;
+    const uint32_t refusedTarget = bestTarget[v];
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double p[3], cost, error;
-        if (u != refusedTarget && !(lane.besideSeam && state[u].home == Seam) && Placement(v, u, p, cost, error))
+        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, p, cost, error))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());
@@ -353,12 +354,12 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
         uint32_t keep, drop;
         double p[3];
         if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
-            state[v].bestTarget = u;
+            bestTarget[v] = u;
             HeapSet(v, cost, length);
             return;
         }
     }
-    state[v].refused = 1;
+    refused[v] = 1;
     HeapRemove(v);
 }
 
@@ -408,10 +409,10 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
         CarryValues(lane, keep, drop, p);
     std::copy(p, p + 3, &positions[3 * size_t(keep)]);
     quadrics[keep] = quadrics[keep] + quadrics[drop];
-    state[keep].border |= state[drop].border;
+    border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.
-    state[keep].locked |= state[drop].locked;
-    state[drop].gone = 1;
+    locked[keep] |= locked[drop];
+    vertexGone[drop] = 1;
     // Across the seam, a triangle may come to lie on one side, or across.
     const bool crossing = split && !lane.besideSeam && reseating;
     size_t removed = 0;
@@ -462,12 +463,12 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     lane.around.clear();
     ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
     for (const uint32_t w : lane.around) {
-        if (lane.besideSeam && state[w].home == Seam)
+        if (lane.besideSeam && home[w] == Seam)
             continue; // the seam is weighed again when this thread takes it
-        if (state[w].refused)
+        if (refused[w])
             UpdateBest(lane, w);
-        else if (state[w].bestTarget == keep || state[w].bestTarget == drop)
-            state[w].stale = 1;
+        else if (bestTarget[w] == keep || bestTarget[w] == drop)
+            stale[w] = 1;
     }
     if (crossing) {
         lane.touched.push_back(keep);
@@ -489,13 +490,13 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
         if (!cheapest)
             return Halt::Dry;
         const uint32_t v = (*cheapest)[0].vertex;
-        if (state[v].stale || (lane.besideSeam && state[state[v].bestTarget].home == Seam)) {
+        if (stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam)) {
             UpdateBest(lane, v);
             continue;
         }
         uint32_t keep, drop;
         double p[3];
-        if (!Collapsible(lane, v, state[v].bestTarget, maxSquared, keep, drop, p)) {
+        if (!Collapsible(lane, v, bestTarget[v], maxSquared, keep, drop, p)) {
             NextAllowed(lane, v, maxSquared);
             continue;
         }

@@ -30,11 +30,16 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     const size_t vertexCount = positions.size() / 3;
     triangleGone.assign(corners.size() / 3, 0);
     liveTriangles = corners.size() / 3;
-    ReserveOnHugePages(state, vertexCount);
-    state.resize(vertexCount);
+    border.assign(vertexCount, 0);
+    locked.assign(vertexCount, 0);
     if (mesh.pinned.size() == vertexCount)
-        for (size_t v = 0; v < vertexCount; ++v)
-            state[v].locked = mesh.pinned[v];
+        locked = std::move(mesh.pinned);
+    vertexGone.assign(vertexCount, 0);
+    bestTarget.assign(vertexCount, Outside);
+    heapAt.assign(vertexCount, Outside);
+    home.assign(vertexCount, 0);
+    refused.assign(vertexCount, 0);
+    stale.assign(vertexCount, 0);
     sideStart[1] = sideStart[2] = uint32_t(vertexCount);
     crossingBegin = crossingEnd = liveTriangles;
     split = goals.threads >= 2 ||
@@ -158,7 +163,7 @@ void Collapser::BuildQuadricsAndLinks()
             });
             for (size_t i = 0; i < neighbours.size(); ++i) {
                 if (counts[i] > 2)
-                    state[v].locked = 1;
+                    locked[v] = 1;
                 if (counts[i] == 1)
                     AddBorderPlane(v, neighbours[i]);
             }
@@ -177,7 +182,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
                 if (c[k] != u && c[k] != v)
                     third = c[k];
     });
-    state[v].border = 1;
+    border[v] = 1;
     const Vec p = At(positions, v), q = At(positions, u), r = At(positions, third);
     const Vec edge = q - p;
     const Vec normal = Cross(edge, r - p);
@@ -230,7 +235,7 @@ void Collapser::Cut()
     };
     reorder(positions, 3);
     reorder(attributes, attributeWidth);
-    reorder(state, 1);
+    reorder(locked, 1);
     std::vector<uint32_t> newIndex(vertexCount);
     side.resize(vertexCount);
     for (size_t i = 0; i < vertexCount; ++i) {
@@ -257,13 +262,12 @@ void Collapser::Cut()
         std::copy_n(&corners[3 * t], 3, &sorted[3 * next[Owner(t)]++]);
     corners.swap(sorted);
     std::vector<uint32_t>().swap(sorted);
-    for (size_t v = 0; v < vertexCount; ++v)
-        state[v].home = side[v];
+    home = side;
     for (size_t t = crossingBegin; t < crossingEnd; ++t)
         for (int k = 0; k < 3; ++k)
-            state[corners[3 * t + size_t(k)]].home = Seam;
+            home[corners[3 * t + size_t(k)]] = Seam;
     for (uint32_t v = 0; v < uint32_t(vertexCount); ++v)
-        if (state[v].home == Seam)
+        if (home[v] == Seam)
             seamVertices.push_back(v);
 }
 
@@ -278,18 +282,18 @@ void Collapser::WeighAll()
         Lane &lane = lanes[which];
         for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v) {
             double length;
-            const double cost = BestOf(v, lane.marks, lane.stamp += 2, split && state[v].home != Seam, length);
+            const double cost = BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam, length);
             all[v] = {cost, float(length), v};
         }
     });
     size_t kept = 0;
     for (uint32_t v = 0; v < vertexCount; ++v) {
-        if (state[v].bestTarget == Outside)
+        if (bestTarget[v] == Outside)
             continue;
-        if (state[v].home == 0)
+        if (home[v] == 0)
             all[kept++] = all[v];
         else
-            heaps[state[v].home].push_back(all[v]);
+            heaps[home[v]].push_back(all[v]);
     }
     all.resize(kept);
     all.shrink_to_fit(); // it held every vertex, half of them now in the other heap
@@ -297,7 +301,7 @@ void Collapser::WeighAll()
         if (heap.empty())
             continue;
         for (size_t i = 0; i < heap.size(); ++i)
-            state[heap[i].vertex].heapAt = uint32_t(i);
+            heapAt[heap[i].vertex] = uint32_t(i);
         for (size_t i = heap.size() / 4 + 1; i-- > 0;)
             SiftDown(heap, i);
     }
@@ -308,7 +312,7 @@ void Collapser::WeighAll()
 void Collapser::ReweighSeam()
 {
     for (const uint32_t v : seamVertices)
-        if (!state[v].gone)
+        if (!vertexGone[v])
             UpdateBest(lanes[0], v);
 }
 
@@ -318,22 +322,22 @@ void Collapser::Reseat()
 {
     Lane &lane = lanes[0];
     for (const uint32_t v : lane.touched) {
-        if (state[v].gone)
+        if (vertexGone[v])
             continue;
         bool across = false;
         ForLiveTriangles(v, [&](uint32_t t) { across = across || Owner(t) == Seam; });
         const uint8_t now = across ? Seam : side[v];
-        if (now == state[v].home)
+        if (now == home[v])
             continue;
         HeapRemove(v);
-        state[v].home = now;
+        home[v] = now;
         if (now == Seam)
             seamVertices.push_back(v);
         UpdateBest(lane, v);
     }
     lane.touched.clear();
     seamVertices.erase(std::remove_if(seamVertices.begin(), seamVertices.end(),
-                                      [this](uint32_t v) { return state[v].gone || state[v].home != Seam; }),
+                                      [this](uint32_t v) { return vertexGone[v] || home[v] != Seam; }),
                        seamVertices.end());
 }
 

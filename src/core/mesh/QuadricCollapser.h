@@ -172,7 +172,7 @@ private:
     void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
     {
         heap[i] = e;
-        state[e.vertex].heapAt = uint32_t(i);
+        heapAt[e.vertex] = uint32_t(i);
     }
 
     const CollapseGoals &goals;
@@ -189,23 +189,17 @@ private:
     // Left uninitialised: the room for new lists takes memory only as it is written.
     std::unique_ptr<uint32_t[]> links;
     size_t linkRoom = 0;
-    // What the collapse keeps of each vertex besides its place, quadric and list, together:
-    // visiting a neighbour fetches one cache line for it instead of one per array.
-    struct VertexState
-    {
-        // Its cheapest collapse, and its place in the heap of its home, which orders the
-        // vertices by that collapse's cost.
-        uint32_t bestTarget = Outside, heapAt = Outside;
-        uint8_t home = 0; // a side of the cut, or the seam
-        uint8_t locked = 0, border = 0, gone = 0;
-        uint8_t refused = 0; // each of its collapses was refused
-        // Its cheapest collapse went to a vertex that moved: its cost in the heap is what it
-        // was, no more than any of its collapses costs now (quadrics only grow), and it is
-        // weighed again when it comes to the top.
-        uint8_t stale = 0;
-    };
-    std::vector<VertexState> state;
+    std::vector<uint8_t> border, locked, vertexGone;
+    // Each vertex's cheapest collapse; the vertices in a heap by its cost, one heap per home
+    // (a side of the cut, or the seam), and their place in it.
+    std::vector<uint32_t> bestTarget, heapAt;
     Heap heaps[3];
+    std::vector<uint8_t> home;
+    std::vector<uint8_t> refused;
+    // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
+    // it was, no more than any of its collapses costs now (quadrics only grow), and it is
+    // weighed again when it comes to the top.
+    std::vector<uint8_t> stale;
 
     // Two lanes collapse the two sides of a cut through the model at once; the vertices of the
     // triangles across it (the seam) wait for this thread alone, which takes them at the end of
