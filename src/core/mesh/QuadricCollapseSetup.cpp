@@ -313,7 +313,7 @@ void Collapser::Cut()
 void Collapser::WeighAll()
 {
     const uint32_t vertexCount = uint32_t(positions.size() / 3);
-    Heap &all = heaps[0];
+    Heap all;
     ReserveOnHugePages(all, vertexCount);
     all.resize(vertexCount);
     OnBothSides([&](int which) {
@@ -324,17 +324,16 @@ void Collapser::WeighAll()
             all[v] = {cost, float(length), v};
         }
     });
-    size_t kept = 0;
-    for (uint32_t v = 0; v < vertexCount; ++v) {
-        if (bestTarget[v] == Outside)
-            continue;
-        if (home[v] == 0)
-            all[kept++] = all[v];
-        else
+    // Each heap sized exactly: grown one entry at a time, it would take up to twice the room.
+    size_t counts[3] = {0, 0, 0};
+    for (uint32_t v = 0; v < vertexCount; ++v)
+        counts[home[v]] += bestTarget[v] != Outside;
+    for (int h = 0; h < 3; ++h)
+        ReserveOnHugePages(heaps[h], counts[h]);
+    for (uint32_t v = 0; v < vertexCount; ++v)
+        if (bestTarget[v] != Outside)
             heaps[home[v]].push_back(all[v]);
-    }
-    all.resize(kept);
-    all.shrink_to_fit(); // it held every vertex, half of them now in the other heap
+    Heap().swap(all);
     for (Heap &heap : heaps) {
         if (heap.empty())
             continue;
