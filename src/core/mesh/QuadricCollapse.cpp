@@ -477,6 +477,46 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     return removed;
 }
 
+// The vertex most likely to come to the top next: the cheaper of the top's children (the top
+// itself leaves, or its cost grows).
+uint32_t Collapser::LikelyNext(const Heap &heap) const
+{
+    if (heap.size() < 2)
+        return Outside;
+    size_t child = 1;
+    for (size_t other = 2; other < std::min<size_t>(5, heap.size()); ++other)
+        if (heap[other] < heap[child])
+            child = other;
+    return heap[child].vertex;
+}
+
+// A popped vertex's surroundings lie far from the last collapse's: its list, its triangles'
+// corners and their places are fetched one after another, each waiting on the one before.
+// Asked while the top is handled, a step at a time (0: where its list starts, 1: the list,
+// 2: its triangles), they are in the cache when it comes to the top.
+void Collapser::WarmLists(uint32_t v, int step) const
+{
+    if (v == Outside)
+        return;
+    if (step == 0) {
+        __builtin_prefetch(&linkStart[v]);
+        __builtin_prefetch(&linkCount[v]);
+        __builtin_prefetch(&bestTarget[v]);
+        return;
+    }
+    const uint32_t *list = &links[linkStart[v]];
+    const uint32_t count = linkCount[v];
+    if (step == 1) {
+        __builtin_prefetch(list);
+        __builtin_prefetch(list + std::max(count, 1u) - 1);
+        __builtin_prefetch(&quadrics[v]);
+        __builtin_prefetch(&positions[3 * size_t(v)]);
+        return;
+    }
+    for (uint32_t i = 0; i < count; ++i)
+        __builtin_prefetch(&corners[3 * size_t(list[i])]);
+}
+
 // Collapses the cheapest first, from the heaps of homes 0 to `lastHeap`, until `removed` (the
 // triangles removed) reaches `removals`.
 Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared)
@@ -490,8 +530,12 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
         if (!cheapest)
             return Halt::Dry;
         const uint32_t v = (*cheapest)[0].vertex;
+        const uint32_t next = LikelyNext(*cheapest);
+        WarmLists(next, 0);
         if (stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam)) {
             UpdateBest(lane, v);
+            WarmLists(next, 1);
+            WarmLists(next, 2);
             continue;
         }
         uint32_t keep, drop;
@@ -500,12 +544,14 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
             NextAllowed(lane, v, maxSquared);
             continue;
         }
+        WarmLists(next, 1);
         if (lane.logEnd - lane.logNext < size_t(linkCount[keep]) + linkCount[drop]) {
             if (lane.besideSeam)
                 return Halt::OutOfRoom; // the other lane may be reading the lists
             RebuildLinks();
         }
         removed += Collapse(lane, keep, drop, p);
+        WarmLists(next, 2);
         if (++lane.made % 4096 == 0 && Poll(lane, removed))
             return Halt::Cancelled;
     }
