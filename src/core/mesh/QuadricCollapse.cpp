@@ -44,7 +44,7 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
     Heap &heap = heaps[home[v]];
-    const HeapEntry e{cost, float(length), v};
+    const HeapEntry e(cost, length, v);
     if (heapAt[v] == Outside) {
         heap.push_back(e);
         heapAt[v] = uint32_t(heap.size() - 1);

