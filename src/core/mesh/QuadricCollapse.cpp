@@ -7,7 +7,7 @@ namespace lumeno {
 namespace detail {
 
 // The heaps have four children to a node: half the depth of a binary one, and a node's
-// children lie side by side, 64 bytes in all. (Aligning each four to a cache line of their own
+// children lie side by side, 32 bytes in all. (Aligning each four to a cache line of their own
 // did not measurably change the time.)
 void Collapser::SiftUp(Heap &heap, size_t i)
 {
