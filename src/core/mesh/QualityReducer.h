@@ -5,16 +5,16 @@
 namespace lumeno {
 
 // The quality engine (QualitySimplifier). Our own edge collapse makes all nine levels in one
-// run on this thread, polling `cancelled` as it goes. A model with many seams (a textured
-// asset) goes through meshoptimizer instead, each level simplified from the model itself,
-// several at once; such a simplification cannot be interrupted, so a cancelled operation does
-// not wait for those running: they finish unseen on threads of their own (DetachedJobs) and
-// the operation returns at once. A by-error reduction measures each attempt with the meter and
+// run on this thread (and a second one for large models: CollapseEdges), polling `cancelled`
+// as it goes. A model with many seams (a textured asset) goes through meshoptimizer instead,
+// each level simplified from the model itself, several at once; such a simplification cannot
+// be interrupted, so a cancelled operation does not wait for those running: they finish unseen
+// on threads of their own (DetachedJobs) and the operation returns at once. A by-error reduction measures each attempt with the meter and
 // tightens its bound until the result lies within the error asked.
 class QualityReducer : public Reducer
 {
 public:
-    // Up to `threadCount` levels at once (0: one per core).
+    // A model with many seams: up to `threadCount` levels at once (0: one per core).
     explicit QualityReducer(int threadCount = 0);
 
     int MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control) override;
