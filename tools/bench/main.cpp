@@ -4,6 +4,7 @@
 #include "BumpySphereModel.h"
 #include "GuiBench.h"
 #include "HeadlessBench.h"
+#include "LevelsTime.h"
 #include "QualityBench.h"
 #include "QualityReport.h"
 #include "SubdividedModel.h"
@@ -60,6 +61,11 @@ const char Usage[] = R"(Usage:
                                          and N random points (default 200000) per surface;
                                          MESH is any format the program reads; JSON on
                                          stdout
+  lumeno3d-bench --levels-time MODEL [--rounds N]
+                                         the quality engine's nine levels in one run
+                                         against meshoptimizer's single 10 % level,
+                                         N times in turn (default 10): both times and
+                                         their ratio per round, then the median ratio
   lumeno3d-bench --report HEADLESS.json [GUI.json]
   lumeno3d-bench --report QUALITY.json
                                          the results as Markdown tables
@@ -146,6 +152,19 @@ int RunQuality(const QStringList &arguments)
     return 0;
 }
 
+int RunLevelsTime(const QStringList &arguments)
+{
+    int rounds = 10;
+    if (arguments.size() == 4 && arguments[2] == QLatin1String("--rounds"))
+        rounds = arguments[3].toInt();
+    else if (arguments.size() != 2)
+        return Fail("--levels-time needs MODEL and optionally --rounds N");
+    if (rounds < 1)
+        return Fail("--rounds needs a positive number");
+    QString error;
+    return PrintLevelsTime(arguments[1], rounds, error) ? 0 : Fail(error.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -166,6 +185,8 @@ int main(int argc, char *argv[])
         return GenerateSubdivided(arguments);
     if (arguments[0] == QLatin1String("--quality"))
         return RunQuality(arguments);
+    if (arguments[0] == QLatin1String("--levels-time"))
+        return RunLevelsTime(arguments);
     if (arguments[0] == QLatin1String("--generate")) {
         long long triangles = 1228800;
         bool bumpySphere = false;
