@@ -4,9 +4,12 @@
 #include "CollapseLevels.h"
 #include "QualityBench.h"
 
+#include "mesh/DecimationLevels.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -17,8 +20,8 @@ bool PrintLevelsTime(const QString &model, int rounds, QString &error)
         return false;
     const size_t triangles = size_t(mesh->GetNumberOfCells());
     std::vector<size_t> goals;
-    for (size_t percent = 90; percent >= 10; percent -= 10)
-        goals.push_back(triangles * percent / 100);
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
+        goals.push_back(size_t(std::llround(double(triangles) * level.Share())));
     std::printf("%s: %zu triangles, load average %.2f\n", model.toLocal8Bit().constData(), triangles, LoadAverage());
     std::vector<double> ratios;
     for (int round = 1; round <= rounds; ++round) {

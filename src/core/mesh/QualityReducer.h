@@ -9,8 +9,9 @@ namespace lumeno {
 // as it goes. A model with many seams (a textured asset) goes through meshoptimizer instead,
 // each level simplified from the model itself, several at once; such a simplification cannot
 // be interrupted, so a cancelled operation does not wait for those running: they finish unseen
-// on threads of their own (DetachedJobs) and the operation returns at once. A by-error reduction measures each attempt with the meter and
-// tightens its bound until the result lies within the error asked.
+// on threads of their own (DetachedJobs) and the operation returns at once. A by-error
+// reduction measures each attempt with the meter and tightens its bound until the result lies
+// within the error asked.
 class QualityReducer : public Reducer
 {
 public:
