@@ -325,6 +325,12 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
         result.failure = ReadFailure::UnusableModel;
         return result;
     }
+    // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
+    // where the indices allow (the STL, OBJ and PLY readers write 64-bit cells).
+    for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
+                                cleaned.model->GetStrips()})
+        if (cells && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())
+            cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
     result.untriangulatedPolygons = cleaned.untriangulatedPolygons;
