@@ -110,7 +110,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         if (besideSeam && home[u] == Seam)
             return;
         __builtin_prefetch(&quadrics[u]);
-        __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u]) + 64);
+        __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u] + 1) - 1);
         __builtin_prefetch(&positions[3 * size_t(u)]);
         __builtin_prefetch(&locked[u]);
         __builtin_prefetch(&border[u]);
@@ -148,7 +148,7 @@ void Collapser::Unlink(uint32_t v, uint32_t t)
 // neither end may move.
 bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume) const
 {
-    const Quadric q = quadrics[a] + quadrics[b];
+    const Quadric q = quadrics[a].From(&positions[3 * size_t(a)]) + quadrics[b].From(&positions[3 * size_t(b)]);
     const Vec pa = At(positions, a), pb = At(positions, b);
     const auto settle = [&](Vec at) {
         p[0] = at.x, p[1] = at.y, p[2] = at.z;
@@ -407,8 +407,9 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
 {
     if (attributeWidth > 0)
         CarryValues(lane, keep, drop, p);
+    quadrics[keep] = StoredQuadric::About(
+        quadrics[keep].From(&positions[3 * size_t(keep)]) + quadrics[drop].From(&positions[3 * size_t(drop)]), p);
     std::copy(p, p + 3, &positions[3 * size_t(keep)]);
-    quadrics[keep] = quadrics[keep] + quadrics[drop];
     border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.
     locked[keep] |= locked[drop];

@@ -119,7 +119,7 @@ void Collapser::RebuildLinks()
 void Collapser::BuildQuadricsAndLinks()
 {
     ReserveOnHugePages(quadrics, positions.size() / 3);
-    quadrics.assign(positions.size() / 3, Quadric());
+    quadrics.assign(positions.size() / 3, StoredQuadric());
     // Twice the triangle's area, and its normal of that length.
     const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
         const uint32_t *c = &corners[3 * t];
@@ -149,11 +149,13 @@ void Collapser::BuildQuadricsAndLinks()
                 continue;
             const uint32_t *c = &corners[3 * t];
             const double unit[3] = {n.x / length, n.y / length, n.z / length};
-            const double offset = -(unit[0] * a.x + unit[1] * a.y + unit[2] * a.z);
             const double weight = meanArea * std::pow(0.5 * length / meanArea, AreaWeightPower);
+            // About each corner, the plane's offset is nought but for rounding.
             for (int k = 0; k < 3; ++k)
-                if (c[k] >= from && c[k] < to)
-                    quadrics[c[k]].AddPlane(unit, offset, weight);
+                if (c[k] >= from && c[k] < to) {
+                    const Vec d = At(positions, c[k]) - a;
+                    quadrics[c[k]].AddPlane(unit, unit[0] * d.x + unit[1] * d.y + unit[2] * d.z, weight);
+                }
         }
     });
     RebuildLinks();
@@ -208,8 +210,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
     if (!(length > 0))
         return;
     const double unit[3] = {across.x / length, across.y / length, across.z / length};
-    const double offset = -(unit[0] * p.x + unit[1] * p.y + unit[2] * p.z);
-    quadrics[v].AddPlane(unit, offset, BorderWeight * Dot(edge, edge));
+    quadrics[v].AddPlane(unit, 0.0, BorderWeight * Dot(edge, edge)); // through v
 }
 
 // The cut lies at the median of the vertices along the model's longest side, so that the lanes

@@ -23,6 +23,11 @@ constexpr size_t SplitFrom = 100000;
 // Below this many triangles one thread goes on alone: the seam would be too large a part.
 constexpr size_t SplitTo = SplitFrom / 2;
 
+struct Vec
+{
+    double x, y, z;
+};
+
 struct Quadric
 {
     // The symmetric matrix A, the vector b and the constant c of x'Ax + 2b'x + c.
@@ -73,9 +78,54 @@ struct Quadric
     }
 };
 
-struct Vec
+
+// A vertex's quadric as it is kept, in 40 bytes: about the vertex's own place o, as
+// d'Ad + 2g'd + e with d = x - o, in single precision. About o every term is of the size of the
+// errors measured near it (g is half the slope there, e the error at o), so single precision
+// keeps them to a part in ten million; about the box's origin, b and c would be sums of terms
+// far larger than the error, which only double precision keeps. Half the memory of a Quadric,
+// and one cache line.
+struct StoredQuadric
 {
-    double x, y, z;
+    float a00 = 0, a01 = 0, a02 = 0, a11 = 0, a12 = 0, a22 = 0;
+    float g0 = 0, g1 = 0, g2 = 0, e = 0;
+
+    // The plane n'd + offset = 0 about o, n of unit length.
+    void AddPlane(const double n[3], double offset, double w)
+    {
+        Quadric plane;
+        plane.AddPlane(n, offset, w);
+        a00 += float(plane.a00), a01 += float(plane.a01), a02 += float(plane.a02);
+        a11 += float(plane.a11), a12 += float(plane.a12), a22 += float(plane.a22);
+        g0 += float(plane.b0), g1 += float(plane.b1), g2 += float(plane.b2), e += float(plane.c);
+    }
+
+    // q about o.
+    static StoredQuadric About(const Quadric &q, const double o[3])
+    {
+        const double g[3] = {q.a00 * o[0] + q.a01 * o[1] + q.a02 * o[2] + q.b0,
+                             q.a01 * o[0] + q.a11 * o[1] + q.a12 * o[2] + q.b1,
+                             q.a02 * o[0] + q.a12 * o[1] + q.a22 * o[2] + q.b2};
+        StoredQuadric s;
+        s.a00 = float(q.a00), s.a01 = float(q.a01), s.a02 = float(q.a02);
+        s.a11 = float(q.a11), s.a12 = float(q.a12), s.a22 = float(q.a22);
+        s.g0 = float(g[0]), s.g1 = float(g[1]), s.g2 = float(g[2]);
+        s.e = float(std::max(q.Error(o), 0.0));
+        return s;
+    }
+
+    // The quadric in the box's coordinates, this being about o.
+    Quadric From(const double o[3]) const
+    {
+        Quadric q{a00, a01, a02, a11, a12, a22, 0, 0, 0, 0};
+        const double ao[3] = {q.a00 * o[0] + q.a01 * o[1] + q.a02 * o[2],
+                              q.a01 * o[0] + q.a11 * o[1] + q.a12 * o[2],
+                              q.a02 * o[0] + q.a12 * o[1] + q.a22 * o[2]};
+        q.b0 = g0 - ao[0], q.b1 = g1 - ao[1], q.b2 = g2 - ao[2];
+        q.c = e - 2 * (double(g0) * o[0] + double(g1) * o[1] + double(g2) * o[2]) +
+              (ao[0] * o[0] + ao[1] * o[1] + ao[2] * o[2]);
+        return q;
+    }
 };
 
 inline Vec At(const std::vector<double> &positions, uint32_t v)
@@ -200,7 +250,7 @@ private:
     std::vector<float> attributes;
     // Bytes, not bits: the lanes mark the triangles on their sides at once.
     std::vector<uint8_t> triangleGone;
-    std::vector<Quadric> quadrics;
+    std::vector<StoredQuadric> quadrics; // each about its vertex's place
     // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
     // changes nothing).
     std::vector<uint32_t> linkStart, linkCount;
