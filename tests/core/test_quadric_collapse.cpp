@@ -66,15 +66,30 @@ CollapseMesh Cube(int n)
     return mesh;
 }
 
+enum class Written { InTheMesh, IntoRoomGiven };
+
 // The meshes handed over, by goal.
 std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<size_t> triangleCounts,
-                                        unsigned threads = 1)
+                                        unsigned threads = 1, Written written = Written::InTheMesh)
 {
     std::map<size_t, CollapseMesh> reached;
     lumeno::CollapseGoals goals;
     goals.threads = threads;
     goals.triangleCounts = std::move(triangleCounts);
-    goals.reached = [&reached](size_t goal, const CollapseMesh &result) { reached[goal] = result; };
+    std::vector<uint32_t> cornerRoom;
+    std::vector<float> positionRoom;
+    if (written == Written::IntoRoomGiven) {
+        goals.cornerRoom = [&](size_t count) { return (cornerRoom = std::vector<uint32_t>(count)).data(); };
+        goals.positionRoom = [&](size_t count) { return (positionRoom = std::vector<float>(count)).data(); };
+    }
+    goals.reached = [&](size_t goal, const CollapseMesh &result) {
+        reached[goal] = result;
+        if (written == Written::IntoRoomGiven) {
+            QVERIFY(result.corners.empty() && result.positions.empty());
+            reached[goal].corners = std::move(cornerRoom);
+            reached[goal].positions = std::move(positionRoom);
+        }
+    };
     lumeno::CollapseEdges(mesh, goals);
     return reached;
 }
@@ -206,7 +221,8 @@ private slots:
     }
 
     // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
-    // skipped where the mesh cannot shrink further. On two threads the sides of the cut are
+    // skipped where the mesh cannot shrink further; written into room the caller gives, the
+    // same. On two threads the sides of the cut are
     // collapsed at once, the goals falling within their stretches or after.
     void everyGoalIsTheMeshOfARunToItAlone_data()
     {
@@ -228,6 +244,11 @@ private slots:
         counts.push_back(0);
         const std::map<size_t, CollapseMesh> all = Collapse(bumpy, counts, threads);
         QCOMPARE(all.size(), counts.size());
+        const std::map<size_t, CollapseMesh> intoRoom = Collapse(bumpy, counts, threads, Written::IntoRoomGiven);
+        for (const auto &[goal, mesh] : all) {
+            QCOMPARE(intoRoom.at(goal).corners, mesh.corners);
+            QCOMPARE(intoRoom.at(goal).positions, mesh.positions);
+        }
         for (size_t goal = 0; goal + 1 < counts.size(); ++goal) {
             const CollapseMesh &reached = all.at(goal);
             QVERIFY(reached.Triangles() <= counts[goal] && reached.Triangles() + 2 >= counts[goal]);

@@ -33,6 +33,13 @@ struct CollapseGoals
     // No collapse whose error (the distance its quadric measures) exceeds this is made.
     double maxError = 1e300;
     std::function<void(size_t goal, CollapseMesh &&mesh)> reached;
+    // Where each level is written, when given: asked for room for the level's `count` corners
+    // (three per triangle), then for its positions (three per vertex), they return memory the
+    // caller owns, or nullptr for the mesh's own vectors, which `reached` then finds empty. The
+    // first levels are nearly as large as the model: written straight into the arrays that
+    // keep them, they need no copy beside them.
+    std::function<uint32_t *(size_t count)> cornerRoom;
+    std::function<float *(size_t count)> positionRoom;
     // Polled every few thousand collapses; true ends the run.
     std::function<bool()> cancelled;
     // Told the share of the last goal's collapses made so far.

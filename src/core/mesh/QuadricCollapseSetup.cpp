@@ -388,8 +388,14 @@ void Collapser::HandOver(size_t goal) const
     ReserveOnHugePages(newIndex, positions.size() / 3);
     newIndex.assign(positions.size() / 3, UINT32_MAX);
     CollapseMesh mesh;
-    ReserveOnHugePages(mesh.corners, liveTriangles * 3);
-    mesh.corners.resize(liveTriangles * 3);
+    const auto room = [](auto &own, size_t count, const auto &given) {
+        if (auto *values = given ? given(count) : nullptr)
+            return values;
+        ReserveOnHugePages(own, count);
+        own.resize(count);
+        return own.data();
+    };
+    uint32_t *const levelCorners = room(mesh.corners, liveTriangles * 3, goals.cornerRoom);
     uint32_t vertices = 0;
     size_t corner = 0;
     for (size_t t = 0; t < triangleGone.size(); ++t)
@@ -398,15 +404,14 @@ void Collapser::HandOver(size_t goal) const
                 uint32_t &index = newIndex[corners[3 * t + k]];
                 if (index == UINT32_MAX)
                     index = vertices++;
-                mesh.corners[corner++] = index;
+                levelCorners[corner++] = index;
             }
-    ReserveOnHugePages(mesh.positions, 3 * size_t(vertices));
-    mesh.positions.resize(3 * size_t(vertices));
+    float *const levelPositions = room(mesh.positions, 3 * size_t(vertices), goals.positionRoom);
     mesh.attributeWidth = attributeWidth;
     mesh.attributes.resize(attributeWidth * vertices);
     for (size_t v = 0; v < newIndex.size(); ++v)
         if (newIndex[v] != UINT32_MAX) {
-            std::copy_n(&positions[3 * v], 3, &mesh.positions[3 * size_t(newIndex[v])]);
+            std::copy_n(&positions[3 * v], 3, &levelPositions[3 * size_t(newIndex[v])]);
             std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
                         mesh.attributes.data() + attributeWidth * newIndex[v]);
         }

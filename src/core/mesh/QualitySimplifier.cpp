@@ -96,27 +96,40 @@ size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, cons
 }
 
 template <typename Ids>
-vtkSmartPointer<vtkCellArray> TrianglesOf(const std::vector<uint32_t> &corners)
+vtkSmartPointer<Ids> NewIds(size_t count)
 {
-    const size_t triangleCount = corners.size() / 3;
-    auto offsets = vtkSmartPointer<Ids>::New();
-    offsets->SetNumberOfValues(vtkIdType(triangleCount + 1));
+    auto ids = vtkSmartPointer<Ids>::New();
+    ids->SetNumberOfValues(vtkIdType(count));
+    AdviseHugePages(ids->GetPointer(0), count * sizeof(typename Ids::ValueType));
+    return ids;
+}
+
+// The triangles whose corners `connectivity` holds, three to a triangle.
+template <typename Ids>
+vtkSmartPointer<vtkCellArray> TrianglesAround(Ids *connectivity)
+{
+    const size_t triangleCount = size_t(connectivity->GetNumberOfValues()) / 3;
+    const auto offsets = NewIds<Ids>(triangleCount + 1);
     auto *offset = offsets->GetPointer(0);
-    AdviseHugePages(offset, (triangleCount + 1) * sizeof(*offset));
-    auto connectivity = vtkSmartPointer<Ids>::New();
-    connectivity->SetNumberOfValues(vtkIdType(corners.size()));
-    auto *corner = connectivity->GetPointer(0);
-    AdviseHugePages(corner, corners.size() * sizeof(*corner));
-    InTwoHalves(triangleCount, [&](size_t begin, size_t end) {
+    InTwoHalves(triangleCount + 1, [&](size_t begin, size_t end) {
         for (size_t t = begin; t < end; ++t)
             offset[t] = typename Ids::ValueType(3 * t);
-        std::copy(corners.begin() + std::ptrdiff_t(3 * begin), corners.begin() + std::ptrdiff_t(3 * end),
-                  corner + 3 * begin);
     });
-    offset[triangleCount] = typename Ids::ValueType(3 * triangleCount);
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     triangles->SetData(offsets, connectivity);
     return triangles;
+}
+
+template <typename Ids>
+vtkSmartPointer<vtkCellArray> TrianglesOf(const std::vector<uint32_t> &corners)
+{
+    const auto connectivity = NewIds<Ids>(corners.size());
+    auto *corner = connectivity->GetPointer(0);
+    InTwoHalves(corners.size() / 3, [&](size_t begin, size_t end) {
+        std::copy(corners.begin() + std::ptrdiff_t(3 * begin), corners.begin() + std::ptrdiff_t(3 * end),
+                  corner + 3 * begin);
+    });
+    return TrianglesAround(connectivity.Get());
 }
 
 // Triangles from their corners, three per triangle, which are freed on the way: in 32-bit
@@ -286,26 +299,29 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Assembled(vtkPoints *points, vtk
 vtkSmartPointer<vtkPoints> QualitySimplifier::RestoredPoints(std::vector<float> &&unit) const
 {
     const std::vector<float> taken = std::move(unit);
-    const vtkIdType count = vtkIdType(taken.size() / 3);
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataType(box.PointType());
-    points->SetNumberOfPoints(count);
-    const auto restore = [&](auto *to) {
-        AdviseHugePages(to, size_t(3 * count) * sizeof(*to));
-        InTwoHalves(size_t(count), [&](size_t begin, size_t end) {
-            for (size_t v = begin; v < end; ++v) {
-                const double at[3] = {taken[3 * v], taken[3 * v + 1], taken[3 * v + 2]};
-                double point[3];
-                box.Restore(at, point);
-                std::copy_n(point, 3, to + 3 * v);
-            }
-        });
-    };
+    points->SetNumberOfPoints(vtkIdType(taken.size() / 3));
+    AdviseHugePages(points->GetVoidPointer(0), taken.size() * size_t(points->GetData()->GetDataTypeSize()));
     if (box.PointType() == VTK_DOUBLE)
-        restore(static_cast<double *>(points->GetVoidPointer(0)));
+        Restore(taken.data(), static_cast<double *>(points->GetVoidPointer(0)), taken.size() / 3);
     else
-        restore(static_cast<float *>(points->GetVoidPointer(0)));
+        Restore(taken.data(), static_cast<float *>(points->GetVoidPointer(0)), taken.size() / 3);
     return points;
+}
+
+// From the unit box back to the model's place; `to` may be `unit` itself.
+template <typename Coordinate>
+void QualitySimplifier::Restore(const float *unit, Coordinate *to, size_t count) const
+{
+    InTwoHalves(count, [&](size_t begin, size_t end) {
+        for (size_t v = begin; v < end; ++v) {
+            const double at[3] = {unit[3 * v], unit[3 * v + 1], unit[3 * v + 2]};
+            double point[3];
+            box.Restore(at, point);
+            std::copy_n(point, 3, to + 3 * v);
+        }
+    });
 }
 
 vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
@@ -387,10 +403,33 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
     goals.maxError = maxError;
     goals.cancelled = cancelled;
     goals.progress = progress;
-    // Each array is freed once copied: the first levels are nearly as large as the model.
+    // Each level is written into the VTK arrays that keep it where their types allow, else
+    // each array is freed once copied: the first levels are nearly as large as the model.
+    vtkSmartPointer<vtkTypeInt32Array> connectivity;
+    vtkSmartPointer<vtkPoints> points;
+    goals.cornerRoom = [&](size_t count) -> uint32_t * {
+        if (count >= size_t(INT32_MAX))
+            return nullptr;
+        connectivity = NewIds<vtkTypeInt32Array>(count);
+        return reinterpret_cast<uint32_t *>(connectivity->GetPointer(0));
+    };
+    goals.positionRoom = [&](size_t count) -> float * {
+        if (box.PointType() != VTK_FLOAT)
+            return nullptr;
+        points = vtkSmartPointer<vtkPoints>::New();
+        points->SetDataType(VTK_FLOAT);
+        points->SetNumberOfPoints(vtkIdType(count / 3));
+        AdviseHugePages(points->GetVoidPointer(0), count * sizeof(float));
+        return static_cast<float *>(points->GetVoidPointer(0));
+    };
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
-        const vtkIdType count = vtkIdType(result.positions.size() / 3);
-        const vtkSmartPointer<vtkPoints> points = RestoredPoints(std::move(result.positions));
+        if (points) {
+            auto *unit = static_cast<float *>(points->GetVoidPointer(0));
+            Restore(unit, unit, size_t(points->GetNumberOfPoints()));
+        } else {
+            points = RestoredPoints(std::move(result.positions));
+        }
+        const vtkIdType count = points->GetNumberOfPoints();
         const AttributeArrays values = EmptyAttributeArrays();
         values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
         values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
@@ -414,7 +453,12 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
             }
         });
         std::vector<float>().swap(result.attributes);
-        reached(goal, Assembled(points, TrianglesOf(std::move(result.corners)), values));
+        const vtkSmartPointer<vtkCellArray> triangles =
+            connectivity ? TrianglesAround(connectivity.Get()) : TrianglesOf(std::move(result.corners));
+        const vtkSmartPointer<vtkPolyData> level = Assembled(points, triangles, values);
+        connectivity = nullptr;
+        points = nullptr;
+        reached(goal, level);
     };
     return CollapseEdges(std::move(mesh), goals);
 }

@@ -72,6 +72,8 @@ private:
     // The points at these places in the unit box (x, y, z each), in the model's precision and
     // place; the places are freed.
     vtkSmartPointer<vtkPoints> RestoredPoints(std::vector<float> &&unit) const;
+    template <typename Coordinate>
+    void Restore(const float *unit, Coordinate *to, size_t count) const;
     vtkSmartPointer<vtkPolyData> Assembled(vtkPoints *points, vtkCellArray *triangles,
                                            const AttributeArrays &arrays) const;
 
