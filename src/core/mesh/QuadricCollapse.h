@@ -51,9 +51,10 @@ struct CollapseGoals
 };
 
 // Greedy edge collapse by quadric error metrics (Garland & Heckbert, "Surface Simplification
-// Using Quadric Error Metrics", 1997), in double precision. Each vertex carries the sum of the
-// squared distances to its triangles' planes (area-weighted). Each edge is collapsed to the
-// point of least quadric among those that keep the enclosed volume (Lindstrom & Turk, "Fast
+// Using Quadric Error Metrics", 1997), reckoned in double precision. Each vertex carries the sum
+// of the squared distances to its triangles' planes (area-weighted), kept in single precision
+// about the vertex's own place (see StoredQuadric). Each edge is collapsed to the point of
+// least quadric among those that keep the enclosed volume (Lindstrom & Turk, "Fast
 // and Memory Efficient Polygonal Simplification", 1998: 4-12 % closer on average on scanned
 // and CAD meshes than the unconstrained point; candidates are weighed at the unconstrained
 // point, which costs a sixth of the time) while its error is at most 1.1 times the least,
