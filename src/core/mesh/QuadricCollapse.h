@@ -28,7 +28,7 @@ struct CollapseGoals
 {
     // The triangle counts to stop at on the way, largest first: the mesh is handed to
     // `reached` as soon as it has that many triangles or fewer, as a mesh of its own that
-    // `reached` may take apart (the vertices the triangles use, in the order they first do).
+    // `reached` may take apart (the vertices the triangles use, in the collapse's own order).
     std::vector<size_t> triangleCounts;
     // No collapse whose error (the distance its quadric measures) exceeds this is made.
     double maxError = 1e300;

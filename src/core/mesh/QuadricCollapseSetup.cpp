@@ -379,14 +379,17 @@ void Collapser::Reseat()
                        seamVertices.end());
 }
 
+// The level on both threads: its vertices in the collapse's order (each side along a Morton
+// curve), numbered afresh, then its triangles in theirs. Each half first counts how many its
+// part holds, so that the other knows where to begin.
 void Collapser::HandOver(size_t goal) const
 {
     if (!goals.reached)
         return;
-    // Sized exactly: the first levels are nearly as large as the model.
-    std::vector<uint32_t> newIndex;
-    ReserveOnHugePages(newIndex, positions.size() / 3);
-    newIndex.assign(positions.size() / 3, UINT32_MAX);
+    const size_t vertexCount = positions.size() / 3, triangleCount = triangleGone.size();
+    const auto inHalves = [](size_t count, auto &&work) {
+        InTwoHalves(count, [&](size_t begin, size_t end) { work(begin == 0 ? 0 : 1, begin, end); });
+    };
     CollapseMesh mesh;
     const auto room = [](auto &own, size_t count, const auto &given) {
         if (auto *values = given ? given(count) : nullptr)
@@ -396,26 +399,42 @@ void Collapser::HandOver(size_t goal) const
         return own.data();
     };
     uint32_t *const levelCorners = room(mesh.corners, liveTriangles * 3, goals.cornerRoom);
-    uint32_t vertices = 0;
-    size_t corner = 0;
-    for (size_t t = 0; t < triangleGone.size(); ++t)
-        if (!triangleGone[t])
-            for (int k = 0; k < 3; ++k) {
-                uint32_t &index = newIndex[corners[3 * t + k]];
-                if (index == UINT32_MAX)
-                    index = vertices++;
-                levelCorners[corner++] = index;
-            }
-    float *const levelPositions = room(mesh.positions, 3 * size_t(vertices), goals.positionRoom);
+
+    // A vertex is used while it has triangles (the lists hold live triangles alone).
+    size_t used[2] = {0, 0};
+    inHalves(vertexCount, [&](int half, size_t begin, size_t end) {
+        used[half] = size_t(std::count_if(&linkCount[begin], &linkCount[0] + end, [](uint32_t n) { return n > 0; }));
+    });
+    const size_t vertices = used[0] + used[1];
+    float *const levelPositions = room(mesh.positions, 3 * vertices, goals.positionRoom);
     mesh.attributeWidth = attributeWidth;
     mesh.attributes.resize(attributeWidth * vertices);
-    for (size_t v = 0; v < newIndex.size(); ++v)
-        if (newIndex[v] != UINT32_MAX) {
-            std::copy_n(&positions[3 * v], 3, &levelPositions[3 * size_t(newIndex[v])]);
-            std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
-                        mesh.attributes.data() + attributeWidth * newIndex[v]);
-        }
-    std::vector<uint32_t>().swap(newIndex);
+    // Left unwritten where a vertex is not used: no triangle asks for it.
+    std::unique_ptr<uint32_t[]> newIndex(new uint32_t[vertexCount]);
+    AdviseHugePages(newIndex.get(), vertexCount * sizeof(uint32_t));
+    inHalves(vertexCount, [&](int half, size_t begin, size_t end) {
+        uint32_t next = half == 0 ? 0 : uint32_t(used[0]);
+        for (size_t v = begin; v < end; ++v)
+            if (linkCount[v] > 0) {
+                std::copy_n(&positions[3 * v], 3, &levelPositions[3 * size_t(next)]);
+                std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
+                            mesh.attributes.data() + attributeWidth * next);
+                newIndex[v] = next++;
+            }
+    });
+
+    size_t live[2] = {0, 0};
+    inHalves(triangleCount, [&](int half, size_t begin, size_t end) {
+        live[half] = size_t(std::count(&triangleGone[begin], &triangleGone[0] + end, uint8_t(0)));
+    });
+    inHalves(triangleCount, [&](int half, size_t begin, size_t end) {
+        uint32_t *corner = levelCorners + 3 * (half == 0 ? 0 : live[0]);
+        for (size_t t = begin; t < end; ++t)
+            if (!triangleGone[t])
+                for (int k = 0; k < 3; ++k)
+                    *corner++ = newIndex[corners[3 * t + size_t(k)]];
+    });
+    newIndex.reset();
     goals.reached(goal, std::move(mesh));
 }
 
