@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <vtkCellArray.h>
 #include <vtkQuadricDecimation.h>
 
 #include <algorithm>
@@ -29,12 +30,25 @@ vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error)
     return read.model;
 }
 
+vtkSmartPointer<vtkPolyData> WithWideCells(vtkPolyData *model)
+{
+    auto wide = vtkSmartPointer<vtkPolyData>::New();
+    wide->ShallowCopy(model);
+    if (!model->GetPolys()->IsStorage64Bit()) {
+        auto polys = vtkSmartPointer<vtkCellArray>::New();
+        polys->DeepCopy(model->GetPolys()); // a shallow copy would convert the model's own
+        polys->ConvertTo64BitStorage();
+        wide->SetPolys(polys);
+    }
+    return wide;
+}
+
 namespace {
 
 vtkSmartPointer<vtkPolyData> VtkQuadric(vtkPolyData *model, double share)
 {
     auto decimate = vtkSmartPointer<vtkQuadricDecimation>::New();
-    decimate->SetInputData(model);
+    decimate->SetInputData(WithWideCells(model));
     decimate->SetTargetReduction(1.0 - share);
     decimate->Update();
     vtkSmartPointer<vtkPolyData> result = decimate->GetOutput();

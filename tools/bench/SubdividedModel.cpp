@@ -15,7 +15,7 @@ QString WriteSubdividedModel(const QString &path, const QString &mesh, int round
     if (!model)
         return error;
     auto subdivide = vtkSmartPointer<vtkLoopSubdivisionFilter>::New();
-    subdivide->SetInputData(model);
+    subdivide->SetInputData(WithWideCells(model));
     subdivide->SetNumberOfSubdivisions(rounds);
     subdivide->Update();
     vtkPolyData *refined = subdivide->GetOutput();
