@@ -161,10 +161,23 @@ private slots:
     }
 
     // Vertices pinned (the sides of a seam) stay where they are; those that move take the values
-    // of their new place, here their own coordinates, mixed from the corners around.
+    // of their new place, here their own coordinates, mixed from the corners around. A level of
+    // many vertices is handed over in two halves at once.
+    void aSeamStaysAndValuesFollowTheSurface_data()
+    {
+        QTest::addColumn<int>("squares");
+        QTest::addColumn<unsigned>("threads");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("one thread, to the end") << 10 << 1u << 0;
+        QTest::newRow("two threads, 90 % of 180 000 triangles") << 300 << 2u << 90;
+    }
+
     void aSeamStaysAndValuesFollowTheSurface()
     {
-        CollapseMesh grid = Grid(10, [](double, double) { return 0.0; });
+        QFETCH(int, squares);
+        QFETCH(unsigned, threads);
+        QFETCH(int, percent);
+        CollapseMesh grid = Grid(squares, [](double, double) { return 0.0; });
         grid.attributeWidth = 2;
         std::set<Point> seam;
         for (size_t v = 0; v < grid.positions.size() / 3; ++v) {
@@ -174,8 +187,16 @@ private slots:
             if (grid.pinned.back())
                 seam.insert(Place(&grid.positions[3 * v]));
         }
-        const CollapseMesh reduced = Collapse(grid, {0})[0];
-        QVERIFY(reduced.Triangles() < grid.Triangles() / 4);
+        const size_t goal = grid.Triangles() * size_t(percent) / 100;
+        const CollapseMesh reduced = Collapse(grid, {goal}, threads)[0];
+        QVERIFY(reduced.Triangles() <= std::max(goal, grid.Triangles() / 4));
+        // Every vertex is used, by a triangle of the level.
+        std::vector<bool> used(reduced.positions.size() / 3);
+        for (const uint32_t corner : reduced.corners) {
+            QVERIFY(corner < used.size());
+            used[corner] = true;
+        }
+        QVERIFY(std::find(used.begin(), used.end(), false) == used.end());
         const std::set<Point> places = Places(reduced);
         QVERIFY(std::includes(places.begin(), places.end(), seam.begin(), seam.end()));
         QCOMPARE(reduced.attributes.size(), 2 * reduced.positions.size() / 3);
