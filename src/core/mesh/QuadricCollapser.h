@@ -78,7 +78,6 @@ struct Quadric
     }
 };
 
-
 // A vertex's quadric as it is kept, in 40 bytes: about the vertex's own place o, as
 // d'Ad + 2g'd + e with d = x - o, in single precision. About o every term is of the size of the
 // errors measured near it (g is half the slope there, e the error at o), so single precision
@@ -110,7 +109,7 @@ struct StoredQuadric
         s.a00 = float(q.a00), s.a01 = float(q.a01), s.a02 = float(q.a02);
         s.a11 = float(q.a11), s.a12 = float(q.a12), s.a22 = float(q.a22);
         s.g0 = float(g[0]), s.g1 = float(g[1]), s.g2 = float(g[2]);
-        s.e = float(std::max(q.Error(o), 0.0));
+        s.e = float(q.Error(o));
         return s;
     }
 
