@@ -146,9 +146,10 @@ private slots:
         }
     }
 
-    // VTK 9.1's filters read a cell's corners and then its neighbours' through one buffer where
-    // the cells are stored in 32 bits (as models are held, and the quality engine's levels):
-    // smoothing and the classic engine must give what they give on 64-bit cells.
+    // VTK 9.1 reads a cell's corners through one buffer per cell array where the cells are
+    // stored in 32 bits (as models are held, and the quality engine's levels), which misleads
+    // filters that hold one cell's corners while they read another's: smoothing and the classic
+    // engine must give what they give on 64-bit cells.
     void filtersGiveTheSameWhateverTheCellStorage()
     {
         const auto wide = BumpySphere();

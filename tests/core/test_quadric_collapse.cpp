@@ -243,8 +243,8 @@ private slots:
 
     // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
     // skipped where the mesh cannot shrink further; written into room the caller gives, the
-    // same. On two threads the sides of the cut are
-    // collapsed at once, the goals falling within their stretches or after.
+    // same. On two threads the sides of the cut are collapsed at once, the goals falling
+    // within their stretches or after.
     void everyGoalIsTheMeshOfARunToItAlone_data()
     {
         QTest::addColumn<int>("squares");
