@@ -102,12 +102,21 @@ int RunGui(int argc, char *argv[], const QString &model, bool withReference)
     return report[QLatin1String("timeToDecimationFinishedSeconds")].toDouble() > 0 ? 0 : 1;
 }
 
+// The number after an optional "--rounds" that may follow the first `required` arguments:
+// `fallback` without it, 0 where it is not a number, -1 where other arguments follow.
+int RoundsAfter(const QStringList &arguments, int required, int fallback)
+{
+    if (arguments.size() == required)
+        return fallback;
+    if (arguments.size() == required + 2 && arguments[required] == QLatin1String("--rounds"))
+        return arguments[required + 1].toInt();
+    return -1;
+}
+
 int GenerateSubdivided(const QStringList &arguments)
 {
-    int rounds = 2;
-    if (arguments.size() == 6 && arguments[4] == QLatin1String("--rounds"))
-        rounds = arguments[5].toInt();
-    else if (arguments.size() != 4)
+    const int rounds = RoundsAfter(arguments, 4, 2);
+    if (rounds < 0)
         return Fail("--generate FILE --subdivide needs MESH and optionally --rounds N");
     if (rounds < 1 || rounds > 6)
         return Fail("--rounds needs a number from 1 to 6");
@@ -154,10 +163,8 @@ int RunQuality(const QStringList &arguments)
 
 int RunLevelsTime(const QStringList &arguments)
 {
-    int rounds = 10;
-    if (arguments.size() == 4 && arguments[2] == QLatin1String("--rounds"))
-        rounds = arguments[3].toInt();
-    else if (arguments.size() != 2)
+    const int rounds = RoundsAfter(arguments, 2, 10);
+    if (rounds < 0)
         return Fail("--levels-time needs MODEL and optionally --rounds N");
     if (rounds < 1)
         return Fail("--rounds needs a positive number");
