@@ -109,9 +109,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     ForNeighbours(v, marks, stamp, [&](uint32_t u) {
         if (besideSeam && home[u] == Seam)
             return;
-        __builtin_prefetch(&quadrics[u]);
-        __builtin_prefetch(reinterpret_cast<const char *>(&quadrics[u] + 1) - 1);
-        __builtin_prefetch(&positions[3 * size_t(u)]);
+        __builtin_prefetch(&records[u]);
         __builtin_prefetch(&locked[u]);
         __builtin_prefetch(&border[u]);
         neighbours[count++] = u;
@@ -148,8 +146,8 @@ void Collapser::Unlink(uint32_t v, uint32_t t)
 // neither end may move.
 bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume) const
 {
-    const Quadric q = quadrics[a].From(&positions[3 * size_t(a)]) + quadrics[b].From(&positions[3 * size_t(b)]);
-    const Vec pa = At(positions, a), pb = At(positions, b);
+    const Quadric q = records[a].quadric.From(records[a].place) + records[b].quadric.From(records[b].place);
+    const Vec pa = At(a), pb = At(b);
     const auto settle = [&](Vec at) {
         p[0] = at.x, p[1] = at.y, p[2] = at.z;
         cost = q.Error(p);
@@ -212,17 +210,17 @@ bool Collapser::VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, d
         ForLiveTriangles(end, [&](uint32_t t) {
             const uint32_t *c = &corners[3 * size_t(t)];
             const bool shared = (c[0] == a || c[1] == a || c[2] == a) && (c[0] == b || c[1] == b || c[2] == b);
-            const Vec p0 = At(positions, c[0]), p1 = At(positions, c[1]), p2 = At(positions, c[2]);
+            const Vec p0 = At(c[0]), p1 = At(c[1]), p2 = At(c[2]);
             if (shared) {
                 if (end == a)
                     h += Dot(p0, Cross(p1, p2));
                 return;
             }
             const int k = c[0] == end ? 0 : c[1] == end ? 1 : 2;
-            const Vec p = At(positions, c[(k + 1) % 3]), r = At(positions, c[(k + 2) % 3]);
+            const Vec p = At(c[(k + 1) % 3]), r = At(c[(k + 2) % 3]);
             const Vec n = Cross(p, r);
             g = {g.x + n.x, g.y + n.y, g.z + n.z};
-            h += Dot(At(positions, end), n);
+            h += Dot(At(end), n);
         });
     double m[4][5] = {{q.a00, q.a01, q.a02, g.x, -q.b0},
                       {q.a01, q.a11, q.a12, g.y, -q.b1},
@@ -266,7 +264,7 @@ bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[
             return;
         Vec before[3], after[3];
         for (int k = 0; k < 3; ++k) {
-            before[k] = At(positions, c[k]);
+            before[k] = At(c[k]);
             after[k] = c[k] == moved ? to : before[k];
         }
         const Vec n0 = Cross(before[1] - before[0], before[2] - before[0]);
@@ -375,7 +373,7 @@ void Collapser::CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const doub
     for (const uint32_t end : {keep, drop})
         ForLiveTriangles(end, [&](uint32_t t) {
             const uint32_t *c = &corners[3 * size_t(t)];
-            const Vec a = At(positions, c[0]), e1 = At(positions, c[1]) - a, e2 = At(positions, c[2]) - a;
+            const Vec a = At(c[0]), e1 = At(c[1]) - a, e2 = At(c[2]) - a;
             const Vec d = to - a;
             // Barycentric weights of p's foot on the triangle's plane, clamped to the triangle.
             const double d11 = Dot(e1, e1), d12 = Dot(e1, e2), d22 = Dot(e2, e2);
@@ -407,9 +405,9 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
 {
     if (attributeWidth > 0)
         CarryValues(lane, keep, drop, p);
-    quadrics[keep] = StoredQuadric::About(
-        quadrics[keep].From(&positions[3 * size_t(keep)]) + quadrics[drop].From(&positions[3 * size_t(drop)]), p);
-    std::copy(p, p + 3, &positions[3 * size_t(keep)]);
+    records[keep].quadric = StoredQuadric::About(
+        records[keep].quadric.From(records[keep].place) + records[drop].quadric.From(records[drop].place), p);
+    std::copy(p, p + 3, records[keep].place);
     border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.
     locked[keep] |= locked[drop];
@@ -510,8 +508,7 @@ void Collapser::WarmLists(uint32_t v, int step) const
     if (step == 1) {
         __builtin_prefetch(list);
         __builtin_prefetch(list + std::max(count, 1u) - 1);
-        __builtin_prefetch(&quadrics[v]);
-        __builtin_prefetch(&positions[3 * size_t(v)]);
+        __builtin_prefetch(&records[v]);
         return;
     }
     for (uint32_t i = 0; i < count; ++i)

@@ -41,10 +41,12 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     : goals(collapseGoals), corners(std::move(mesh.corners)), attributeWidth(mesh.attributeWidth),
       attributes(std::move(mesh.attributes))
 {
-    ReserveOnHugePages(positions, mesh.positions.size());
-    positions.assign(mesh.positions.begin(), mesh.positions.end());
+    const size_t vertexCount = mesh.positions.size() / 3;
+    ReserveOnHugePages(records, vertexCount);
+    records.resize(vertexCount);
+    for (size_t v = 0; v < vertexCount; ++v)
+        std::copy_n(&mesh.positions[3 * v], 3, records[v].place);
     std::vector<float>().swap(mesh.positions);
-    const size_t vertexCount = positions.size() / 3;
     triangleGone.assign(corners.size() / 3, 0);
     liveTriangles = corners.size() / 3;
     border.assign(vertexCount, 0);
@@ -72,7 +74,7 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
 
 void Collapser::RebuildLinks()
 {
-    const size_t vertexCount = positions.size() / 3;
+    const size_t vertexCount = records.size();
     linkCount.assign(vertexCount, 0);
     linkStart.resize(vertexCount);
     // Each side goes through every triangle for the corners among its vertices (after
@@ -118,13 +120,11 @@ void Collapser::RebuildLinks()
 // locked.
 void Collapser::BuildQuadricsAndLinks()
 {
-    ReserveOnHugePages(quadrics, positions.size() / 3);
-    quadrics.assign(positions.size() / 3, StoredQuadric());
     // Twice the triangle's area, and its normal of that length.
     const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
         const uint32_t *c = &corners[3 * t];
-        a = At(positions, c[0]);
-        n = Cross(At(positions, c[1]) - a, At(positions, c[2]) - a);
+        a = At(c[0]);
+        n = Cross(At(c[1]) - a, At(c[2]) - a);
         return std::sqrt(Dot(n, n));
     };
     // The first side's triangles are those before the second's, the triangles across the cut
@@ -153,8 +153,8 @@ void Collapser::BuildQuadricsAndLinks()
             // About each corner, the plane's offset is nought but for rounding.
             for (int k = 0; k < 3; ++k)
                 if (c[k] >= from && c[k] < to) {
-                    const Vec d = At(positions, c[k]) - a;
-                    quadrics[c[k]].AddPlane(unit, unit[0] * d.x + unit[1] * d.y + unit[2] * d.z, weight);
+                    const Vec d = At(c[k]) - a;
+                    records[c[k]].quadric.AddPlane(unit, unit[0] * d.x + unit[1] * d.y + unit[2] * d.z, weight);
                 }
         }
     });
@@ -202,7 +202,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
                     third = c[k];
     });
     border[v] = 1;
-    const Vec p = At(positions, v), q = At(positions, u), r = At(positions, third);
+    const Vec p = At(v), q = At(u), r = At(third);
     const Vec edge = q - p;
     const Vec normal = Cross(edge, r - p);
     const Vec across = Cross(edge, normal);
@@ -210,7 +210,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
     if (!(length > 0))
         return;
     const double unit[3] = {across.x / length, across.y / length, across.z / length};
-    quadrics[v].AddPlane(unit, 0.0, BorderWeight * Dot(edge, edge)); // through v
+    records[v].quadric.AddPlane(unit, 0.0, BorderWeight * Dot(edge, edge)); // through v
 }
 
 // The cut lies at the median of the vertices along the model's longest side, so that the lanes
@@ -218,12 +218,12 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
 // that the lanes seldom write to the same cache lines.
 void Collapser::Cut()
 {
-    const size_t vertexCount = positions.size() / 3;
+    const size_t vertexCount = records.size();
     double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     for (size_t v = 0; v < vertexCount; ++v)
         for (int k = 0; k < 3; ++k) {
-            low[k] = std::min(low[k], positions[3 * v + size_t(k)]);
-            high[k] = std::max(high[k], positions[3 * v + size_t(k)]);
+            low[k] = std::min(low[k], records[v].place[k]);
+            high[k] = std::max(high[k], records[v].place[k]);
         }
     size_t axis = 0;
     for (size_t k = 1; k < 3; ++k)
@@ -231,7 +231,7 @@ void Collapser::Cut()
             axis = k;
     std::vector<double> along(vertexCount);
     for (size_t v = 0; v < vertexCount; ++v)
-        along[v] = positions[3 * v + axis];
+        along[v] = records[v].place[axis];
     std::nth_element(along.begin(), along.begin() + std::ptrdiff_t(vertexCount / 2), along.end());
     const double median = along[vertexCount / 2];
     std::vector<double>().swap(along);
@@ -239,14 +239,14 @@ void Collapser::Cut()
     // Each side's vertices in the order of a Morton curve through the box, so that neighbours
     // on the surface are mostly neighbours in memory too (a scan comes in the order it was
     // scanned in).
-    const auto lower = [&](size_t v) { return positions[3 * v + axis] < median; };
+    const auto lower = [&](size_t v) { return records[v].place[axis] < median; };
     size_t lowerCount = 0;
     for (size_t v = 0; v < vertexCount; ++v)
         lowerCount += lower(v);
     std::vector<uint64_t> keyed(vertexCount);
     size_t next[3] = {0, lowerCount, 0};
     for (size_t v = 0; v < vertexCount; ++v)
-        keyed[next[lower(v) ? 0 : 1]++] = MortonCode(&positions[3 * v], low, high) << 32 | v;
+        keyed[next[lower(v) ? 0 : 1]++] = MortonCode(records[v].place, low, high) << 32 | v;
     const auto middle = keyed.begin() + std::ptrdiff_t(lowerCount);
     AtOnce([&] { std::sort(keyed.begin(), middle); }, [&] { std::sort(middle, keyed.end()); });
     std::vector<uint32_t> order(vertexCount);
@@ -262,14 +262,14 @@ void Collapser::Cut()
                         sorted.begin() + std::ptrdiff_t(width * i));
         values.swap(sorted);
     };
-    reorder(positions, 3);
+    reorder(records, 1);
     reorder(attributes, attributeWidth);
     reorder(locked, 1);
     std::vector<uint32_t> newIndex(vertexCount);
     side.resize(vertexCount);
     for (size_t i = 0; i < vertexCount; ++i) {
         newIndex[order[i]] = uint32_t(i);
-        side[i] = positions[3 * i + axis] < median ? 0 : 1;
+        side[i] = records[i].place[axis] < median ? 0 : 1;
     }
     sideStart[1] = uint32_t(std::count(side.begin(), side.end(), 0));
     std::vector<uint32_t>().swap(order);
@@ -313,7 +313,7 @@ void Collapser::Cut()
 // Each vertex's cheapest collapse, each side's on its thread, then the heaps at once.
 void Collapser::WeighAll()
 {
-    const uint32_t vertexCount = uint32_t(positions.size() / 3);
+    const uint32_t vertexCount = uint32_t(records.size());
     Heap all;
     ReserveOnHugePages(all, vertexCount);
     all.resize(vertexCount);
@@ -386,7 +386,7 @@ void Collapser::HandOver(size_t goal) const
 {
     if (!goals.reached)
         return;
-    const size_t vertexCount = positions.size() / 3, triangleCount = triangleGone.size();
+    const size_t vertexCount = records.size(), triangleCount = triangleGone.size();
     const auto inHalves = [](size_t count, auto &&work) {
         InTwoHalves(count, [&](size_t begin, size_t end) { work(begin == 0 ? 0 : 1, begin, end); });
     };
@@ -416,7 +416,7 @@ void Collapser::HandOver(size_t goal) const
         uint32_t next = half == 0 ? 0 : uint32_t(used[0]);
         for (size_t v = begin; v < end; ++v)
             if (linkCount[v] > 0) {
-                std::copy_n(&positions[3 * v], 3, &levelPositions[3 * size_t(next)]);
+                std::copy_n(records[v].place, 3, &levelPositions[3 * size_t(next)]);
                 std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
                             mesh.attributes.data() + attributeWidth * next);
                 newIndex[v] = next++;

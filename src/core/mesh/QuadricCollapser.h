@@ -82,8 +82,8 @@ struct Quadric
 // d'Ad + 2g'd + e with d = x - o, in single precision. About o every term is of the size of the
 // errors measured near it (g is half the slope there, e the error at o), so single precision
 // keeps them to a part in ten million; about the box's origin, b and c would be sums of terms
-// far larger than the error, which only double precision keeps. Half the memory of a Quadric,
-// and one cache line.
+// far larger than the error, which only double precision keeps. Half the memory of a Quadric:
+// with its vertex's place, one cache line (VertexRecord).
 struct StoredQuadric
 {
     float a00 = 0, a01 = 0, a02 = 0, a11 = 0, a12 = 0, a22 = 0;
@@ -127,10 +127,12 @@ struct StoredQuadric
     }
 };
 
-inline Vec At(const std::vector<double> &positions, uint32_t v)
+// A vertex's quadric and place in one cache line: weighing an edge reads each end's line alone.
+struct alignas(64) VertexRecord
 {
-    return {positions[3 * size_t(v)], positions[3 * size_t(v) + 1], positions[3 * size_t(v) + 2]};
-}
+    StoredQuadric quadric; // about `place`
+    double place[3] = {0, 0, 0};
+};
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
@@ -207,9 +209,14 @@ private:
     bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
+    Vec At(uint32_t v) const
+    {
+        const double *p = records[v].place;
+        return {p[0], p[1], p[2]};
+    }
     double SquaredLength(uint32_t a, uint32_t b) const
     {
-        const Vec d = At(positions, a) - At(positions, b);
+        const Vec d = At(a) - At(b);
         return Dot(d, d);
     }
     double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length);
@@ -243,13 +250,12 @@ private:
     }
 
     const CollapseGoals &goals;
-    std::vector<double> positions;
+    std::vector<VertexRecord> records;
     std::vector<uint32_t> corners;
     const size_t attributeWidth;
     std::vector<float> attributes;
     // Bytes, not bits: the lanes mark the triangles on their sides at once.
     std::vector<uint8_t> triangleGone;
-    std::vector<StoredQuadric> quadrics; // each about its vertex's place
     // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
     // changes nothing).
     std::vector<uint32_t> linkStart, linkCount;
