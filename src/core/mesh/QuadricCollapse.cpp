@@ -86,6 +86,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
 {
     double best = HUGE_VAL;
     bestTarget[v] = Outside;
+    const Quadric own = Global(v); // converted once for all its edges
     // The neighbours are gathered first and their quadrics and places fetched meanwhile: the
     // placements wait on memory more than they compute.
     constexpr size_t Batch = 32;
@@ -95,7 +96,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     const auto weigh = [&] {
         for (size_t i = 0; i < count; ++i) {
             double p[3], cost, error;
-            if (!Placement(v, neighbours[i], p, cost, error) || cost > best)
+            if (!Placement(v, neighbours[i], own + Global(neighbours[i]), p, cost, error) || cost > best)
                 continue;
             const double length = SquaredLength(v, neighbours[i]);
             if (Before(cost, length, best, bestLength)) {
@@ -140,13 +141,13 @@ void Collapser::Unlink(uint32_t v, uint32_t t)
     --linkCount[v];
 }
 
-// Where the two ends would meet, and the cost there: the quadric's value (area-weighted
-// squared distances, by which collapses are ordered, as Garland and Heckbert order them; it
-// orders a little better than the mean) and `error`, the mean squared distance. False when
-// neither end may move.
-bool Collapser::Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume) const
+// Where the two ends would meet, q being their quadrics summed (Merged), and the cost there:
+// the quadric's value (area-weighted squared distances, by which collapses are ordered, as
+// Garland and Heckbert order them; it orders a little better than the mean) and `error`, the
+// mean squared distance. False when neither end may move.
+bool Collapser::Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, double &error,
+                          bool keepVolume) const
 {
-    const Quadric q = records[a].quadric.From(records[a].place) + records[b].quadric.From(records[b].place);
     const Vec pa = At(a), pb = At(b);
     const auto settle = [&](Vec at) {
         p[0] = at.x, p[1] = at.y, p[2] = at.z;
@@ -331,7 +332,8 @@ bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquare
     if (linkCount[keep] < linkCount[drop])
         std::swap(keep, drop);
     double cost, error;
-    return Placement(keep, drop, p, cost, error, true) && error <= maxSquared && CanCollapse(lane, keep, drop, p);
+    return Placement(keep, drop, Merged(keep, drop), p, cost, error, true) && error <= maxSquared &&
+           CanCollapse(lane, keep, drop, p);
 }
 
 // v's cheapest collapse was refused: its cheapest that can be made takes its place, cheapest
@@ -344,7 +346,8 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double p[3], cost, error;
-        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, p, cost, error))
+        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) &&
+            Placement(v, u, Merged(v, u), p, cost, error))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());
@@ -405,8 +408,7 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
 {
     if (attributeWidth > 0)
         CarryValues(lane, keep, drop, p);
-    records[keep].quadric = StoredQuadric::About(
-        records[keep].quadric.From(records[keep].place) + records[drop].quadric.From(records[drop].place), p);
+    records[keep].quadric = StoredQuadric::About(Merged(keep, drop), p);
     std::copy(p, p + 3, records[keep].place);
     border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.

@@ -206,7 +206,11 @@ private:
     void Unlink(uint32_t v, uint32_t t);
     template <typename Visit>
     void ForNeighbours(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, Visit &&visit) const;
-    bool Placement(uint32_t a, uint32_t b, double p[3], double &cost, double &error, bool keepVolume = false) const;
+    // v's quadric in the box's coordinates; a's and b's summed.
+    Quadric Global(uint32_t v) const { return records[v].quadric.From(records[v].place); }
+    Quadric Merged(uint32_t a, uint32_t b) const { return Global(a) + Global(b); }
+    bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, double &error,
+                   bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
     Vec At(uint32_t v) const
