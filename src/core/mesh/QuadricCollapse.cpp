@@ -135,10 +135,10 @@ void Collapser::UpdateBest(Lane &lane, uint32_t v)
 
 void Collapser::Unlink(uint32_t v, uint32_t t)
 {
-    uint32_t *begin = &links[linkStart[v]], *end = begin + linkCount[v];
+    uint32_t *begin = &links[lists[v].start], *end = begin + lists[v].count;
     uint32_t *at = std::find(begin, end, t);
     std::copy(at + 1, end, at);
-    --linkCount[v];
+    --lists[v].count;
 }
 
 // Where the two ends would meet, q being their quadrics summed (Merged), and the cost there:
@@ -329,7 +329,7 @@ bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquare
 {
     // The end with more triangles stays.
     keep = v, drop = u;
-    if (linkCount[keep] < linkCount[drop])
+    if (lists[keep].count < lists[drop].count)
         std::swap(keep, drop);
     double cost, error;
     return Placement(keep, drop, Merged(keep, drop), p, cost, error, true) && error <= maxSquared &&
@@ -443,8 +443,8 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     });
     // The kept vertex's list: both ends' live triangles, merged in order.
     const size_t start = lane.logNext;
-    size_t i = linkStart[keep], j = linkStart[drop];
-    const size_t iEnd = i + linkCount[keep], jEnd = j + linkCount[drop];
+    size_t i = lists[keep].start, j = lists[drop].start;
+    const size_t iEnd = i + lists[keep].count, jEnd = j + lists[drop].count;
     for (;;) {
         while (i < iEnd && triangleGone[links[i]])
             ++i;
@@ -454,9 +454,9 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
             break;
         links[lane.logNext++] = j == jEnd || (i < iEnd && links[i] < links[j]) ? links[i++] : links[j++];
     }
-    linkStart[keep] = uint32_t(start);
-    linkCount[keep] = uint32_t(lane.logNext - start);
-    linkCount[drop] = 0;
+    lists[keep].start = uint32_t(start);
+    lists[keep].count = uint32_t(lane.logNext - start);
+    lists[drop].count = 0;
     // Of the vertices around, only the edge to the kept vertex changed: it may now be their
     // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
     HeapRemove(drop);
@@ -500,13 +500,12 @@ void Collapser::WarmLists(uint32_t v, int step) const
     if (v == Outside)
         return;
     if (step == 0) {
-        __builtin_prefetch(&linkStart[v]);
-        __builtin_prefetch(&linkCount[v]);
+        __builtin_prefetch(&lists[v]);
         __builtin_prefetch(&bestTarget[v]);
         return;
     }
-    const uint32_t *list = &links[linkStart[v]];
-    const uint32_t count = linkCount[v];
+    const uint32_t *list = &links[lists[v].start];
+    const uint32_t count = lists[v].count;
     if (step == 1) {
         __builtin_prefetch(list);
         __builtin_prefetch(list + std::max(count, 1u) - 1);
@@ -545,7 +544,7 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
             continue;
         }
         WarmLists(next, 1);
-        if (lane.logEnd - lane.logNext < size_t(linkCount[keep]) + linkCount[drop]) {
+        if (lane.logEnd - lane.logNext < size_t(lists[keep].count) + lists[drop].count) {
             if (lane.besideSeam)
                 return Halt::OutOfRoom; // the other lane may be reading the lists
             RebuildLinks();

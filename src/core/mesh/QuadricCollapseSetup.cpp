@@ -76,8 +76,7 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
 void Collapser::RebuildLinks()
 {
     const size_t vertexCount = records.size();
-    linkCount.assign(vertexCount, 0);
-    linkStart.resize(vertexCount);
+    lists.assign(vertexCount, List());
     // Each side goes through every triangle for the corners among its vertices (after
     // collapses across the cut, a side's triangle may have a corner beyond it).
     const auto forOwnCorners = [this](int which, auto &&take) {
@@ -90,12 +89,12 @@ void Collapser::RebuildLinks()
                         take(v, uint32_t(t));
                 }
     };
-    OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++linkCount[v]; }); });
+    OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++lists[v].count; }); });
     size_t start = 0;
     for (size_t v = 0; v < vertexCount; ++v) {
-        linkStart[v] = uint32_t(start);
-        start += linkCount[v];
-        linkCount[v] = 0;
+        lists[v].start = uint32_t(start);
+        start += lists[v].count;
+        lists[v].count = 0;
     }
     // Room for a quarter as many again, where collapses write the lists of the vertices they
     // keep, shared between the lanes: when a lane's part is used up, all are rebuilt (a few
@@ -106,7 +105,7 @@ void Collapser::RebuildLinks()
         AdviseHugePages(links.get(), linkRoom * sizeof(uint32_t));
     }
     OnBothSides([&](int which) {
-        forOwnCorners(which, [this](uint32_t v, uint32_t t) { links[linkStart[v] + linkCount[v]++] = t; });
+        forOwnCorners(which, [this](uint32_t v, uint32_t t) { links[lists[v].start + lists[v].count++] = t; });
     });
     const size_t laneCount = split ? 2 : 1;
     const size_t share = (linkRoom - start) / laneCount;
@@ -404,7 +403,7 @@ void Collapser::HandOver(size_t goal) const
     // A vertex is used while it has triangles (the lists hold live triangles alone).
     size_t used[2] = {0, 0};
     inHalves(vertexCount, [&](int half, size_t begin, size_t end) {
-        used[half] = size_t(std::count_if(&linkCount[begin], &linkCount[0] + end, [](uint32_t n) { return n > 0; }));
+        used[half] = size_t(std::count_if(&lists[begin], &lists[0] + end, [](List l) { return l.count > 0; }));
     });
     const size_t vertices = used[0] + used[1];
     float *const levelPositions = room(mesh.positions, 3 * vertices, goals.positionRoom);
@@ -416,7 +415,7 @@ void Collapser::HandOver(size_t goal) const
     inHalves(vertexCount, [&](int half, size_t begin, size_t end) {
         uint32_t next = half == 0 ? 0 : uint32_t(used[0]);
         for (size_t v = begin; v < end; ++v)
-            if (linkCount[v] > 0) {
+            if (lists[v].count > 0) {
                 std::copy_n(records[v].place, 3, &levelPositions[3 * size_t(next)]);
                 std::copy_n(attributes.data() + attributeWidth * v, attributeWidth,
                             mesh.attributes.data() + attributeWidth * next);

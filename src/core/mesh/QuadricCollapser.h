@@ -261,8 +261,12 @@ private:
     // Bytes, not bits: the lanes mark the triangles on their sides at once.
     std::vector<uint8_t> triangleGone;
     // Each vertex's live triangles, in the order of their indices (so that rebuilding the lists
-    // changes nothing).
-    std::vector<uint32_t> linkStart, linkCount;
+    // changes nothing): where its list starts in `links`, and how many.
+    struct List
+    {
+        uint32_t start = 0, count = 0;
+    };
+    std::vector<List> lists;
     // Left uninitialised: the room for new lists takes memory only as it is written.
     std::unique_ptr<uint32_t[]> links;
     size_t linkRoom = 0;
@@ -305,7 +309,7 @@ private:
 template <typename Visit>
 void Collapser::ForLiveTriangles(uint32_t v, Visit &&visit) const
 {
-    for (uint32_t i = linkStart[v], end = linkStart[v] + linkCount[v]; i < end; ++i)
+    for (uint32_t i = lists[v].start, end = lists[v].start + lists[v].count; i < end; ++i)
         visit(links[i]);
 }
 
