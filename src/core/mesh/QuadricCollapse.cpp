@@ -95,28 +95,44 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     bestLength = HUGE_VAL;
     const auto weigh = [&] {
         for (size_t i = 0; i < count; ++i) {
-            double p[3], cost, error;
-            if (!Placement(v, neighbours[i], own + Global(neighbours[i]), p, cost, error) || cost > best)
+            const uint32_t u = neighbours[i];
+            if (besideSeam && home[u] == Seam)
                 continue;
-            const double length = SquaredLength(v, neighbours[i]);
+            double p[3], cost, error;
+            if (!Placement(v, u, own + Global(u), p, cost, error) || cost > best)
+                continue;
+            const double length = SquaredLength(v, u);
             if (Before(cost, length, best, bestLength)) {
                 best = cost;
                 bestLength = length;
-                bestTarget[v] = neighbours[i];
+                bestTarget[v] = u;
             }
         }
         count = 0;
     };
-    ForNeighbours(v, marks, stamp, [&](uint32_t u) {
-        if (besideSeam && home[u] == Seam)
-            return;
+    const auto gather = [&](uint32_t u) {
         __builtin_prefetch(&records[u]);
+        __builtin_prefetch(&home[u]);
         __builtin_prefetch(&locked[u]);
         __builtin_prefetch(&border[u]);
         neighbours[count++] = u;
-        if (count == Batch)
-            weigh();
-    });
+    };
+    // Of a vertex with few triangles (two new neighbours a triangle at most), each neighbour is
+    // looked for among those gathered: the marks lie far off in memory.
+    if (lists[v].count <= Batch / 2)
+        ForLiveTriangles(v, [&](uint32_t t) {
+            for (int k = 0; k < 3; ++k) {
+                const uint32_t u = corners[3 * size_t(t) + k];
+                if (u != v && std::find(neighbours, neighbours + count, u) == neighbours + count)
+                    gather(u);
+            }
+        });
+    else
+        ForNeighbours(v, marks, stamp, [&](uint32_t u) {
+            gather(u);
+            if (count == Batch)
+                weigh();
+        });
     weigh();
     return best;
 }
