@@ -510,7 +510,8 @@ uint32_t Collapser::LikelyNext(const Heap &heap) const
 // A popped vertex's surroundings lie far from the last collapse's: its list, its triangles'
 // corners and their places are fetched one after another, each waiting on the one before.
 // Asked while the top is handled, a step at a time (0: where its list starts, 1: the list,
-// 2: its triangles), they are in the cache when it comes to the top.
+// 2: its triangles), they are in the cache when it comes to the top. So are the place, the
+// quadric and the list of the neighbour it is to collapse with.
 void Collapser::WarmLists(uint32_t v, int step) const
 {
     if (v == Outside)
@@ -520,16 +521,26 @@ void Collapser::WarmLists(uint32_t v, int step) const
         __builtin_prefetch(&bestTarget[v]);
         return;
     }
+    const uint32_t target = bestTarget[v];
     const uint32_t *list = &links[lists[v].start];
     const uint32_t count = lists[v].count;
     if (step == 1) {
         __builtin_prefetch(list);
         __builtin_prefetch(list + std::max(count, 1u) - 1);
         __builtin_prefetch(&records[v]);
+        if (target != Outside) {
+            __builtin_prefetch(&lists[target]);
+            __builtin_prefetch(&records[target]);
+        }
         return;
     }
     for (uint32_t i = 0; i < count; ++i)
         __builtin_prefetch(&corners[3 * size_t(list[i])]);
+    if (target != Outside) {
+        const uint32_t *targetList = &links[lists[target].start];
+        __builtin_prefetch(targetList);
+        __builtin_prefetch(targetList + std::max(lists[target].count, 1u) - 1);
+    }
 }
 
 // Collapses the cheapest first, from the heaps of homes 0 to `lastHeap`, until `removed` (the
