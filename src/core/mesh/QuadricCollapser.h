@@ -133,6 +133,7 @@ struct alignas(64) VertexRecord
     StoredQuadric quadric; // about `place`
     double place[3] = {0, 0, 0};
 };
+static_assert(sizeof(VertexRecord) == 64, "a vertex's record fills one cache line");
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
