@@ -494,17 +494,23 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     return removed;
 }
 
-// The vertex most likely to come to the top next: the cheaper of the top's children (the top
-// itself leaves, or its cost grows).
-uint32_t Collapser::LikelyNext(const Heap &heap) const
+// The vertex most likely to come to the top next: the cheapest of the top's children (the top
+// itself leaves, or its cost grows). When the top collapses with `partner`, the partner leaves
+// too: it is often the top's cheapest child, the same edge weighed from its other end, and then
+// its own children take its place.
+uint32_t Collapser::LikelyNext(const Heap &heap, uint32_t partner) const
 {
-    if (heap.size() < 2)
-        return Outside;
-    size_t child = 1;
-    for (size_t other = 2; other < std::min<size_t>(5, heap.size()); ++other)
-        if (heap[other] < heap[child])
-            child = other;
-    return heap[child].vertex;
+    size_t best = 0;
+    const auto consider = [&](size_t first) {
+        for (size_t i = first; i < std::min(first + 4, heap.size()); ++i)
+            if (heap[i].vertex != partner && (best == 0 || heap[i] < heap[best]))
+                best = i;
+    };
+    consider(1);
+    const size_t at = partner == Outside ? Outside : heapAt[partner];
+    if (at >= 1 && at <= 4)
+        consider(4 * at + 1);
+    return best == 0 ? Outside : heap[best].vertex;
 }
 
 // A popped vertex's surroundings lie far from the last collapse's: its list, its triangles'
@@ -556,9 +562,10 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
         if (!cheapest)
             return Halt::Dry;
         const uint32_t v = (*cheapest)[0].vertex;
-        const uint32_t next = LikelyNext(*cheapest);
+        const bool reweigh = stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam);
+        const uint32_t next = LikelyNext(*cheapest, reweigh ? Outside : bestTarget[v]);
         WarmLists(next, 0);
-        if (stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam)) {
+        if (reweigh) {
             UpdateBest(lane, v);
             WarmLists(next, 1);
             WarmLists(next, 2);

@@ -232,7 +232,7 @@ private:
     void NextAllowed(Lane &lane, uint32_t v, double maxSquared);
     size_t Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     void CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
-    uint32_t LikelyNext(const Heap &heap) const;
+    uint32_t LikelyNext(const Heap &heap, uint32_t partner) const;
     void WarmLists(uint32_t v, int step) const;
     Halt Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
     bool Poll(const Lane &lane, size_t removed);
