@@ -66,6 +66,44 @@ CollapseMesh Cube(int n)
     return mesh;
 }
 
+// A shallow dome over the unit disc, its border a ring of `ring` vertices, its inside two
+// vertices a tiny step apart on either side of the centre: A fans out to the ring's left half,
+// B to its right half, and the two triangles between them share the edge AB, the one collapse
+// that costs next to nothing. Each of A and B has ring / 2 + 2 triangles and neighbours.
+// `firstFans` triangles of each fan come before the two across AB: the later they come, the
+// later A and B meet each other among their neighbours.
+CollapseMesh TwoFanDome(int ring, int firstFans)
+{
+    constexpr float Step = 1e-4f;
+    CollapseMesh mesh;
+    mesh.positions = {-Step, 0, 0, Step, 0, 0};
+    for (int k = 0; k < ring; ++k) {
+        const double angle = 2 * M_PI * (k + 0.5) / ring;
+        mesh.positions.insert(mesh.positions.end(), {float(std::cos(angle)), float(std::sin(angle)), -0.3f});
+    }
+    const uint32_t a = 0, b = 1;
+    const auto around = [ring](int k) { return uint32_t(2 + k % ring); };
+    // The ring's left half (x < 0) runs from ring / 4 to 3 ring / 4, counter-clockwise seen
+    // from above.
+    std::vector<std::array<uint32_t, 3>> fanA, fanB;
+    for (int k = ring / 4; k < 3 * ring / 4; ++k)
+        fanA.push_back({a, around(k), around(k + 1)});
+    for (int k = 3 * ring / 4; k < 5 * ring / 4; ++k)
+        fanB.push_back({b, around(k), around(k + 1)});
+    const std::vector<std::array<uint32_t, 3>> across = {{a, b, around(ring / 4)}, {b, a, around(3 * ring / 4)}};
+    const auto add = [&mesh](const std::vector<std::array<uint32_t, 3>> &triangles, size_t from, size_t to) {
+        for (size_t t = from; t < to; ++t)
+            mesh.corners.insert(mesh.corners.end(), triangles[t].begin(), triangles[t].end());
+    };
+    const size_t first = size_t(firstFans);
+    add(fanA, 0, first);
+    add(fanB, 0, first);
+    add(across, 0, 2);
+    add(fanA, first, fanA.size());
+    add(fanB, first, fanB.size());
+    return mesh;
+}
+
 enum class Written { InTheMesh, IntoRoomGiven };
 
 // The meshes handed over, by goal.
@@ -227,6 +265,36 @@ private slots:
                 QVERIFY2(reached[0].Triangles() == 12 && Places(reached[0]) == corners, which);
                 QVERIFY2(reached[1].Triangles() == 4, which);
             }
+    }
+
+    // The cheapest collapse comes first, wherever its other end lies among a vertex's
+    // neighbours: first, in the middle, at either end of a batch of 32, or last; for a vertex
+    // of few triangles and for one of many, whose neighbours are found in different ways.
+    void theCheapestCollapseIsFoundAmongAllNeighbours_data()
+    {
+        QTest::addColumn<int>("ring");
+        QTest::addColumn<int>("firstFans");
+        for (const int ring : {24, 64})
+            for (int first = 0; first <= ring / 2; ++first)
+                QTest::addRow("%d triangles, met after %d", ring / 2 + 2, first) << ring << first;
+    }
+
+    void theCheapestCollapseIsFoundAmongAllNeighbours()
+    {
+        QFETCH(int, ring);
+        QFETCH(int, firstFans);
+        const CollapseMesh dome = TwoFanDome(ring, firstFans);
+        const CollapseMesh reduced = Collapse(dome, {dome.Triangles() - 2})[0];
+        QCOMPARE(reduced.Triangles(), dome.Triangles() - 2);
+        std::set<Point> border = Places(dome);
+        border.erase(Place(&dome.positions[0]));
+        border.erase(Place(&dome.positions[3]));
+        std::set<Point> left = Places(reduced);
+        QCOMPARE(left.size(), border.size() + 1);
+        for (const Point &p : border)
+            QVERIFY(left.erase(p) == 1);
+        const Point merged = *left.begin();
+        QVERIFY(std::hypot(merged[0], merged[1], merged[2]) < 1e-3);
     }
 
     // On a saddle every triangle faces up; none of those left may face down.
