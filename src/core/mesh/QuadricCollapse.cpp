@@ -497,7 +497,7 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
 // The vertex most likely to come to the top next: the cheapest of the top's children (the top
 // itself leaves, or its cost grows). When the top collapses with `partner`, the partner leaves
 // too: it is often the top's cheapest child, the same edge weighed from its other end, and then
-// its own children take its place.
+// its own children take its place. (A partner in another home's heap only spoils the guess.)
 uint32_t Collapser::LikelyNext(const Heap &heap, uint32_t partner) const
 {
     size_t best = 0;
