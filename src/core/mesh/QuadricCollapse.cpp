@@ -13,7 +13,7 @@ void Collapser::SiftUp(Heap &heap, size_t i)
 {
     const HeapEntry e = heap[i];
     while (i > 0) {
-        const size_t parent = (i - 1) / 4;
+        const size_t parent = (i - 1) / Children;
         if (!(e < heap[parent]))
             break;
         HeapPlace(heap, i, heap[parent]);
@@ -26,11 +26,11 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 {
     const HeapEntry e = heap[i];
     for (;;) {
-        const size_t first = 4 * i + 1;
+        const size_t first = Children * i + 1;
         if (first >= heap.size())
             break;
         size_t child = first;
-        for (size_t other = first + 1; other < std::min(first + 4, heap.size()); ++other)
+        for (size_t other = first + 1; other < std::min(first + Children, heap.size()); ++other)
             if (heap[other] < heap[child])
                 child = other;
         if (!(heap[child] < e))
@@ -502,14 +502,14 @@ uint32_t Collapser::LikelyNext(const Heap &heap, uint32_t partner) const
 {
     size_t best = 0;
     const auto consider = [&](size_t first) {
-        for (size_t i = first; i < std::min(first + 4, heap.size()); ++i)
+        for (size_t i = first; i < std::min(first + Children, heap.size()); ++i)
             if (heap[i].vertex != partner && (best == 0 || heap[i] < heap[best]))
                 best = i;
     };
     consider(1);
     const size_t at = partner == Outside ? Outside : heapAt[partner];
-    if (at >= 1 && at <= 4)
-        consider(4 * at + 1);
+    if (at >= 1 && at <= Children)
+        consider(Children * at + 1);
     return best == 0 ? Outside : heap[best].vertex;
 }
 
@@ -527,12 +527,15 @@ void Collapser::WarmLists(uint32_t v, int step) const
         __builtin_prefetch(&bestTarget[v]);
         return;
     }
-    const uint32_t target = bestTarget[v];
-    const uint32_t *list = &links[lists[v].start];
-    const uint32_t count = lists[v].count;
-    if (step == 1) {
+    // A list's first and last cache lines: it seldom spans more.
+    const auto fetchList = [this](uint32_t u) {
+        const uint32_t *list = &links[lists[u].start];
         __builtin_prefetch(list);
-        __builtin_prefetch(list + std::max(count, 1u) - 1);
+        __builtin_prefetch(list + std::max(lists[u].count, 1u) - 1);
+    };
+    const uint32_t target = bestTarget[v];
+    if (step == 1) {
+        fetchList(v);
         __builtin_prefetch(&records[v]);
         if (target != Outside) {
             __builtin_prefetch(&lists[target]);
@@ -540,13 +543,9 @@ void Collapser::WarmLists(uint32_t v, int step) const
         }
         return;
     }
-    for (uint32_t i = 0; i < count; ++i)
-        __builtin_prefetch(&corners[3 * size_t(list[i])]);
-    if (target != Outside) {
-        const uint32_t *targetList = &links[lists[target].start];
-        __builtin_prefetch(targetList);
-        __builtin_prefetch(targetList + std::max(lists[target].count, 1u) - 1);
-    }
+    ForLiveTriangles(v, [this](uint32_t t) { __builtin_prefetch(&corners[3 * size_t(t)]); });
+    if (target != Outside)
+        fetchList(target);
 }
 
 // Collapses the cheapest first, from the heaps of homes 0 to `lastHeap`, until `removed` (the

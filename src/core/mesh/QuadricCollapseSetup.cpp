@@ -340,7 +340,7 @@ void Collapser::WeighAll()
             continue;
         for (size_t i = 0; i < heap.size(); ++i)
             heapAt[heap[i].vertex] = uint32_t(i);
-        for (size_t i = heap.size() / 4 + 1; i-- > 0;)
+        for (size_t i = heap.size() / Children + 1; i-- > 0;)
             SiftDown(heap, i);
     }
 }

@@ -195,6 +195,8 @@ private:
         return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
     }
     using Heap = std::vector<HeapEntry>;
+    // Children to a heap node (QuadricCollapse.cpp says why four).
+    static constexpr size_t Children = 4;
     static constexpr uint32_t Outside = UINT32_MAX;
 
     void BuildQuadricsAndLinks();
