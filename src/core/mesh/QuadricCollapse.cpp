@@ -639,6 +639,8 @@ size_t Collapser::Run()
 {
     if (split)
         Cut();
+    else
+        MakeRecords(nullptr);
     BuildQuadricsAndLinks();
     WeighAll();
     const size_t goalCount = goals.triangleCounts.size();

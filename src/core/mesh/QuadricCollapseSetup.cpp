@@ -21,7 +21,7 @@ constexpr double BorderWeight = 10.0;
 double AreaWeight(double area) { return std::sqrt(area * std::sqrt(area)); }
 
 // The place's Morton code in the box from low to high: ten bits an axis, interleaved.
-uint64_t MortonCode(const double p[3], const double low[3], const double high[3])
+uint64_t MortonCode(const float p[3], const double low[3], const double high[3])
 {
     uint64_t code = 0;
     for (int k = 0; k < 3; ++k) {
@@ -43,11 +43,7 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
       attributes(std::move(mesh.attributes))
 {
     const size_t vertexCount = mesh.positions.size() / 3;
-    ReserveOnHugePages(records, vertexCount);
-    records.resize(vertexCount);
-    for (size_t v = 0; v < vertexCount; ++v)
-        std::copy_n(&mesh.positions[3 * v], 3, records[v].place);
-    std::vector<float>().swap(mesh.positions);
+    positions = std::move(mesh.positions);
     triangleGone.assign(corners.size() / 3, 0);
     liveTriangles = corners.size() / 3;
     border.assign(vertexCount, 0);
@@ -213,17 +209,32 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
     records[v].quadric.AddPlane(unit, 0.0, BorderWeight * Dot(edge, edge)); // through v
 }
 
+// Each vertex's record, with its place from the loaded positions (the vertex numbered i was the
+// loaded `order[i]`, or i without an order), which are then let go. Made once the order is
+// known: the records' first writes are most of what they cost (the pages come zeroed from the
+// system), so they are not written twice.
+void Collapser::MakeRecords(const uint32_t *order)
+{
+    const size_t vertexCount = positions.size() / 3;
+    ReserveOnHugePages(records, vertexCount);
+    records.resize(vertexCount);
+    for (size_t i = 0; i < vertexCount; ++i)
+        std::copy_n(&positions[3 * size_t(order ? order[i] : i)], 3, records[i].place);
+    std::vector<float>().swap(positions);
+}
+
 // The cut lies at the median of the vertices along the model's longest side, so that the lanes
 // have about as much to do. Each side's vertices and triangles are then numbered together, so
 // that the lanes seldom write to the same cache lines.
 void Collapser::Cut()
 {
-    const size_t vertexCount = records.size();
+    const size_t vertexCount = positions.size() / 3;
+    const auto place = [this](size_t v) { return &positions[3 * v]; };
     double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     for (size_t v = 0; v < vertexCount; ++v)
         for (int k = 0; k < 3; ++k) {
-            low[k] = std::min(low[k], records[v].place[k]);
-            high[k] = std::max(high[k], records[v].place[k]);
+            low[k] = std::min(low[k], double(place(v)[k]));
+            high[k] = std::max(high[k], double(place(v)[k]));
         }
     size_t axis = 0;
     for (size_t k = 1; k < 3; ++k)
@@ -231,7 +242,7 @@ void Collapser::Cut()
             axis = k;
     std::vector<double> along(vertexCount);
     for (size_t v = 0; v < vertexCount; ++v)
-        along[v] = records[v].place[axis];
+        along[v] = place(v)[axis];
     std::nth_element(along.begin(), along.begin() + std::ptrdiff_t(vertexCount / 2), along.end());
     const double median = along[vertexCount / 2];
     std::vector<double>().swap(along);
@@ -239,14 +250,14 @@ void Collapser::Cut()
     // Each side's vertices in the order of a Morton curve through the box, so that neighbours
     // on the surface are mostly neighbours in memory too (a scan comes in the order it was
     // scanned in).
-    const auto lower = [&](size_t v) { return records[v].place[axis] < median; };
+    const auto lower = [&](size_t v) { return place(v)[axis] < median; };
     size_t lowerCount = 0;
     for (size_t v = 0; v < vertexCount; ++v)
         lowerCount += lower(v);
     std::vector<uint64_t> keyed(vertexCount);
     size_t next[3] = {0, lowerCount, 0};
     for (size_t v = 0; v < vertexCount; ++v)
-        keyed[next[lower(v) ? 0 : 1]++] = MortonCode(records[v].place, low, high) << 32 | v;
+        keyed[next[lower(v) ? 0 : 1]++] = MortonCode(place(v), low, high) << 32 | v;
     const auto middle = keyed.begin() + std::ptrdiff_t(lowerCount);
     AtOnce([&] { std::sort(keyed.begin(), middle); }, [&] { std::sort(middle, keyed.end()); });
     std::vector<uint32_t> order(vertexCount);
@@ -262,15 +273,15 @@ void Collapser::Cut()
                         sorted.begin() + std::ptrdiff_t(width * i));
         values.swap(sorted);
     };
-    reorder(records, 1);
     reorder(attributes, attributeWidth);
     reorder(locked, 1);
     std::vector<uint32_t> newIndex(vertexCount);
     side.resize(vertexCount);
     for (size_t i = 0; i < vertexCount; ++i) {
         newIndex[order[i]] = uint32_t(i);
-        side[i] = records[i].place[axis] < median ? 0 : 1;
+        side[i] = lower(order[i]) ? 0 : 1;
     }
+    MakeRecords(order.data());
     sideStart[1] = uint32_t(std::count(side.begin(), side.end(), 0));
     std::vector<uint32_t>().swap(order);
     for (uint32_t &corner : corners)

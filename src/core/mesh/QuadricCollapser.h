@@ -239,6 +239,7 @@ private:
     Halt Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
     bool Poll(const Lane &lane, size_t removed);
     bool RunLanes(const size_t removals[2], double maxSquared);
+    void MakeRecords(const uint32_t *order);
     void Cut();
     uint8_t Owner(size_t t) const;
     void ReweighSeam();
@@ -257,6 +258,7 @@ private:
     }
 
     const CollapseGoals &goals;
+    std::vector<float> positions; // as loaded, until the records take them
     std::vector<VertexRecord> records;
     std::vector<uint32_t> corners;
     const size_t attributeWidth;
