@@ -103,13 +103,13 @@ int RunGui(int argc, char *argv[], const QString &model, bool withReference)
 }
 
 // The number after an optional "--rounds" that may follow the first `required` arguments:
-// `fallback` without it, 0 where it is not a number, -1 where other arguments follow.
+// `fallback` without it, 0 where it is not a number above 0, -1 where other arguments follow.
 int RoundsAfter(const QStringList &arguments, int required, int fallback)
 {
     if (arguments.size() == required)
         return fallback;
     if (arguments.size() == required + 2 && arguments[required] == QLatin1String("--rounds"))
-        return arguments[required + 1].toInt();
+        return std::max(arguments[required + 1].toInt(), 0);
     return -1;
 }
 
