@@ -297,12 +297,33 @@ private slots:
         QVERIFY(std::hypot(merged[0], merged[1], merged[2]) < 1e-3);
     }
 
-    // On a saddle every triangle faces up; none of those left may face down.
+    // On a saddle every triangle faces up; none of those left may face down, nor stand upright.
+    // A border of the saddle lies in an upright plane: a triangle with all three corners on one
+    // such border would stand in it. The rows made one at the grid's corner or halfway along a
+    // border, its third corner merged into the border last.
+    void noTriangleFlipsOnASaddle_data()
+    {
+        QTest::addColumn<double>("steepness");
+        QTest::addColumn<int>("squares");
+        QTest::addColumn<int>("shrink");
+        QTest::newRow("30 squares to a twentieth") << 1.0 << 30 << 20;
+        QTest::newRow("19 squares to a twelfth") << 1.0 << 19 << 12;
+        QTest::newRow("25 squares to a tenth") << 1.0 << 25 << 10;
+        QTest::newRow("twice as steep, 22 squares to a tenth") << 2.0 << 22 << 10;
+        QTest::newRow("twice as steep, 37 squares to an eighth") << 2.0 << 37 << 8;
+    }
+
     void noTriangleFlipsOnASaddle()
     {
-        const CollapseMesh saddle = Grid(30, [](double x, double y) { return (x - 0.5) * (x - 0.5) - (y - 0.5) * (y - 0.5); });
-        const CollapseMesh reduced = Collapse(saddle, {saddle.Triangles() / 20})[0];
-        QVERIFY(reduced.Triangles() <= saddle.Triangles() / 20);
+        QFETCH(double, steepness);
+        QFETCH(int, squares);
+        QFETCH(int, shrink);
+        const CollapseMesh saddle = Grid(squares, [steepness](double x, double y) {
+            return steepness * ((x - 0.5) * (x - 0.5) - (y - 0.5) * (y - 0.5));
+        });
+        const size_t goal = saddle.Triangles() / size_t(shrink);
+        const CollapseMesh reduced = Collapse(saddle, {goal})[0];
+        QVERIFY(reduced.Triangles() <= goal);
         for (size_t t = 0; t < reduced.Triangles(); ++t) {
             const Point n = Normal(reduced, t);
             QVERIFY2(n[2] > 0.2 * std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]), qPrintable(QString::number(t)));

@@ -310,11 +310,15 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
         }
     });
     size_t shared = 0, common = 0, dropNeighbours = 0;
+    uint32_t wings[2] = {Outside, Outside}; // the third corners of the triangles the collapse removes
     ForLiveTriangles(drop, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
         ++triangles;
-        if (c[0] == keep || c[1] == keep || c[2] == keep)
+        if (c[0] == keep || c[1] == keep || c[2] == keep) {
+            if (shared < 2)
+                wings[shared] = c[0] != keep && c[0] != drop ? c[0] : c[1] != keep && c[1] != drop ? c[1] : c[2];
             ++shared;
+        }
         for (int k = 0; k < 3; ++k) {
             const uint32_t v = c[k];
             if (v == drop || v == keep || mark[v] == stamp + 1)
@@ -336,7 +340,41 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
     // A closed surface of four triangles would fold onto itself.
     if (shared == 2 && keepNeighbours + dropNeighbours - 1 - common < 3)
         return false;
+    // Only a collapse with an end on the border can leave a border vertex one triangle.
+    if ((border[keep] || border[drop]) && (LeavesBorderSliver(wings[0], keep, drop, p) ||
+                                           LeavesBorderSliver(wings[1], keep, drop, p)))
+        return false;
     return KeepsOrientation(keep, drop, p) && KeepsOrientation(drop, keep, p);
+}
+
+// Whether the collapse leaves border vertex w one triangle only (its two edges at w then both on
+// the border) with an angle at w over 150 degrees. Where the border runs on nearly straight,
+// that triangle is a sliver spanning a stretch of the border curve: wherever the border bends
+// out of the surface's plane, it stands across the surface (upright along a saddle's border).
+// KeepsOrientation lets it through: the collapse that makes it turns it by only 40 to 50
+// degrees, since earlier collapses had already tilted it.
+bool Collapser::LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const
+{
+    if (w == Outside || !border[w])
+        return false;
+    size_t left = 0;
+    uint32_t last = Outside;
+    ForLiveTriangles(w, [&](uint32_t t) {
+        const uint32_t *c = &corners[3 * size_t(t)];
+        const bool removed = (c[0] == keep || c[1] == keep || c[2] == keep) && (c[0] == drop || c[1] == drop || c[2] == drop);
+        if (!removed)
+            ++left, last = t;
+    });
+    if (left != 1)
+        return false;
+    const uint32_t *c = &corners[3 * size_t(last)];
+    const Vec at = At(w), to = {p[0], p[1], p[2]};
+    Vec edges[2];
+    int found = 0;
+    for (int k = 0; k < 3; ++k)
+        if (c[k] != w)
+            edges[found++] = (c[k] == keep || c[k] == drop ? to : At(c[k])) - at;
+    return Dot(edges[0], edges[1]) < -0.866 * std::sqrt(Dot(edges[0], edges[0]) * Dot(edges[1], edges[1]));
 }
 
 // Whether v's edge to u can collapse now within the error bound: which end stays, and where.

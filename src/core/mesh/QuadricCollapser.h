@@ -215,6 +215,7 @@ private:
     bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, double &error,
                    bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
+    bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
     bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
     Vec At(uint32_t v) const
     {
