@@ -286,12 +286,12 @@ bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[
         }
         const Vec n0 = Cross(before[1] - before[0], before[2] - before[0]);
         const Vec n1 = Cross(after[1] - after[0], after[2] - after[0]);
-        // Turned by more than about 80 degrees, or without area. Along a border, by more than 60:
-        // sliding a border vertex along the border can lay a triangle of the surface almost on
-        // its edge within 80 degrees (from 0.89 of up to 0.03 on gentle waves), and the next
-        // collapse there turns it over.
-        const double least = border[moved] && border[other] ? 0.5 : 0.2;
-        keeps = Dot(n0, n1) > least * std::sqrt(Dot(n0, n0) * Dot(n1, n1));
+        // Turned by more than 60 degrees, or without area. Turns of up to 80 turned triangles over
+        // in two steps, or in one: sliding a border vertex along the border laid a triangle of
+        // gentle waves almost on its edge (from 0.89 of up to 0.03), and the next collapse
+        // turned it face down; a collapse at a cliff's edge turned one of its flat top by 75
+        // degrees, from 0.76 of up to facing down.
+        keeps = Dot(n0, n1) > 0.5 * std::sqrt(Dot(n0, n0) * Dot(n1, n1));
     });
     return keeps;
 }
