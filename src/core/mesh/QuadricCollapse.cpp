@@ -226,7 +226,7 @@ bool Collapser::VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, d
     for (const uint32_t end : {a, b})
         ForLiveTriangles(end, [&](uint32_t t) {
             const uint32_t *c = &corners[3 * size_t(t)];
-            const bool shared = (c[0] == a || c[1] == a || c[2] == a) && (c[0] == b || c[1] == b || c[2] == b);
+            const bool shared = HasCorner(c, a) && HasCorner(c, b);
             const Vec p0 = At(c[0]), p1 = At(c[1]), p2 = At(c[2]);
             if (shared) {
                 if (end == a)
@@ -277,7 +277,7 @@ bool Collapser::KeepsOrientation(uint32_t moved, uint32_t other, const double p[
     const Vec to = {p[0], p[1], p[2]};
     ForLiveTriangles(moved, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
-        if (!keeps || c[0] == other || c[1] == other || c[2] == other)
+        if (!keeps || HasCorner(c, other))
             return;
         Vec before[3], after[3];
         for (int k = 0; k < 3; ++k) {
@@ -318,7 +318,7 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
     ForLiveTriangles(drop, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
         ++triangles;
-        if (c[0] == keep || c[1] == keep || c[2] == keep) {
+        if (HasCorner(c, keep)) {
             if (shared < 2)
                 wings[shared] = c[0] != keep && c[0] != drop ? c[0] : c[1] != keep && c[1] != drop ? c[1] : c[2];
             ++shared;
@@ -365,7 +365,7 @@ bool Collapser::LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, con
     uint32_t last = Outside;
     ForLiveTriangles(w, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
-        const bool removed = (c[0] == keep || c[1] == keep || c[2] == keep) && (c[0] == drop || c[1] == drop || c[2] == drop);
+        const bool removed = HasCorner(c, keep) && HasCorner(c, drop);
         if (!removed)
             ++left, last = t;
     });
@@ -477,7 +477,7 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     size_t removed = 0;
     ForLiveTriangles(keep, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
-        if (c[0] == drop || c[1] == drop || c[2] == drop) {
+        if (HasCorner(c, drop)) {
             if (crossing)
                 --owned[Owner(t)];
             triangleGone[t] = 1;

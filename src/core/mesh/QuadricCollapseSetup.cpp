@@ -192,7 +192,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
     uint32_t third = v;
     ForLiveTriangles(v, [&](uint32_t t) {
         const uint32_t *c = &corners[3 * size_t(t)];
-        if (c[0] == u || c[1] == u || c[2] == u)
+        if (HasCorner(c, u))
             for (int k = 0; k < 3; ++k)
                 if (c[k] != u && c[k] != v)
                     third = c[k];

@@ -137,6 +137,8 @@ static_assert(sizeof(VertexRecord) == 64, "a vertex's record fills one cache lin
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+// Whether the triangle of corners c has v among them.
+inline bool HasCorner(const uint32_t *c, uint32_t v) { return c[0] == v || c[1] == v || c[2] == v; }
 
 // One run of CollapseEdges: the mesh as it is collapsed, its quadrics, lists and heaps.
 class Collapser
