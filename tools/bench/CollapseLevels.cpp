@@ -2,11 +2,14 @@
 
 #include "mesh/QualitySimplifier.h"
 
+#include <utility>
+
 std::vector<vtkSmartPointer<vtkPolyData>> CollapseLevels(vtkPolyData *model, const std::vector<size_t> &goals)
 {
     std::vector<vtkSmartPointer<vtkPolyData>> levels(goals.size());
-    const lumeno::QualitySimplifier simplifier(model);
-    simplifier.Collapse(
+    // Given up to the run, as the window gives it: the welded model is not copied.
+    lumeno::QualitySimplifier simplifier(model);
+    std::move(simplifier).Collapse(
         goals, HUGE_VAL, [&levels](size_t goal, const vtkSmartPointer<vtkPolyData> &made) { levels[goal] = made; }, {},
         {});
     return levels;
