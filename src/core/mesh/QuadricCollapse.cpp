@@ -43,8 +43,14 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
+    HeapSetOrder(v, HeapEntry(cost, length, v).order);
+}
+
+void Collapser::HeapSetOrder(uint32_t v, uint32_t order)
+{
     Heap &heap = heaps[home[v]];
-    const HeapEntry e(cost, length, v);
+    HeapEntry e;
+    e.order = order, e.vertex = v;
     if (heapAt[v] == Outside) {
         heap.push_back(e);
         heapAt[v] = uint32_t(heap.size() - 1);
@@ -80,12 +86,16 @@ void Collapser::HeapRemove(uint32_t v)
 }
 
 // The cheapest collapse of the vertex's edges (besides the seam's vertices when asked), of
-// equal costs the shortest, into bestTarget; returns its cost, and its squared length.
+// equal costs the shortest, into bestTarget, and the second cheapest into secondTarget; returns
+// the cheapest's cost, and its squared length. Each edge weighed goes into `weighed` if given.
 double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam,
-                         double &bestLength)
+                         double &bestLength, Weighed *weighed)
 {
     double best = HUGE_VAL;
     bestTarget[v] = Outside;
+    uint32_t second = Outside, secondKey = 0;
+    if (weighed)
+        weighed->clear();
     const Quadric own = Global(v); // converted once for all its edges
     // The neighbours are gathered first and their quadrics and places fetched meanwhile: the
     // placements wait on memory more than they compute.
@@ -99,13 +109,20 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             if (besideSeam && home[u] == Seam)
                 continue;
             double p[3], cost, error;
-            if (!Placement(v, u, own + Global(u), p, cost, error) || cost > best)
+            if (!Placement(v, u, own + Global(u), p, cost, error))
                 continue;
-            const double length = SquaredLength(v, u);
+            const double length = cost == 0 ? SquaredLength(v, u) : 0.0; // orders zero costs alone
+            const uint32_t order = HeapEntry(cost, length, u).order;
+            if (weighed)
+                weighed->push_back({u, order});
             if (Before(cost, length, best, bestLength)) {
+                if (bestTarget[v] != Outside)
+                    second = bestTarget[v], secondKey = HeapEntry(best, bestLength, v).order;
                 best = cost;
                 bestLength = length;
                 bestTarget[v] = u;
+            } else if (second == Outside || order < secondKey) {
+                second = u, secondKey = order;
             }
         }
         count = 0;
@@ -134,15 +151,17 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
                 weigh();
         });
     weigh();
+    secondTarget[v] = second;
+    secondOrder[v] = secondKey;
     return best;
 }
 
-void Collapser::UpdateBest(Lane &lane, uint32_t v)
+void Collapser::UpdateBest(Lane &lane, uint32_t v, Weighed *weighed)
 {
     refused[v] = 0;
     stale[v] = 0;
     double length;
-    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length);
+    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length, weighed);
     if (bestTarget[v] == Outside)
         HeapRemove(v);
     else
@@ -414,6 +433,7 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
         double p[3];
         if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
             bestTarget[v] = u;
+            secondTarget[v] = Outside;
             HeapSet(v, cost, length);
             return;
         }
@@ -460,6 +480,30 @@ void Collapser::CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const doub
     std::copy(lane.carried.begin(), lane.carried.end(), attributes.begin() + std::ptrdiff_t(attributeWidth * keep));
 }
 
+
+// w's cheapest collapse went to an end of the collapse that kept `keep`: of its edges, only the
+// one to keep changed (weighed from keep's side in keepEdges), so that one and w's second
+// cheapest, where known and going elsewhere, decide its cheapest. False where w must be weighed
+// again. (The other edges cost at least the second. An edge to keep that costs less than the
+// heap now says w's does is keep's to make: keep was weighed whole, and comes first.)
+bool Collapser::SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t keep)
+{
+    const uint32_t second = secondTarget[w];
+    if (stale[w] || second == Outside || second == keep || vertexGone[second])
+        return false;
+    const auto toW = std::find_if(keepEdges.begin(), keepEdges.end(), [w](const auto &edge) { return edge.first == w; });
+    if (toW == keepEdges.end() && !(locked[w] && locked[keep]))
+        return false; // not weighed (neither end may move, or w waits beside the seam)
+    if (toW != keepEdges.end() && toW->second < secondOrder[w]) {
+        bestTarget[w] = keep;
+        HeapSetOrder(w, toW->second);
+    } else {
+        bestTarget[w] = second;
+        secondTarget[w] = Outside;
+        HeapSetOrder(w, secondOrder[w]);
+    }
+    return true;
+}
 
 // Returns the number of triangles it removed.
 size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3])
@@ -516,9 +560,10 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
     lists[keep].count = uint32_t(lane.logNext - start);
     lists[drop].count = 0;
     // Of the vertices around, only the edge to the kept vertex changed: it may now be their
-    // cheapest; where their cheapest was to either end, or was refused, all are weighed again.
+    // cheapest. Where their cheapest was to either end, it and their second cheapest decide, or
+    // they are weighed again when they come to the top; where it was refused, at once.
     HeapRemove(drop);
-    UpdateBest(lane, keep);
+    UpdateBest(lane, keep, &lane.weighed);
     lane.around.clear();
     ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
     for (const uint32_t w : lane.around) {
@@ -527,7 +572,9 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const doubl
         if (refused[w])
             UpdateBest(lane, w);
         else if (bestTarget[w] == keep || bestTarget[w] == drop)
-            stale[w] = 1;
+            stale[w] = !SettleFromSecond(lane.weighed, w, keep);
+        else if (secondTarget[w] == keep || secondTarget[w] == drop)
+            secondTarget[w] = Outside;
     }
     if (crossing) {
         lane.touched.push_back(keep);

@@ -52,6 +52,8 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
         locked = std::move(mesh.pinned);
     vertexGone.assign(vertexCount, 0);
     bestTarget.assign(vertexCount, Outside);
+    secondTarget.assign(vertexCount, Outside);
+    secondOrder.assign(vertexCount, 0);
     heapAt.assign(vertexCount, Outside);
     home.assign(vertexCount, 0);
     refused.assign(vertexCount, 0);

@@ -148,6 +148,8 @@ public:
     size_t Run();
 
 private:
+    // A vertex's edges as weighed: the other end, and the edge's order (HeapEntry::order).
+    using Weighed = std::vector<std::pair<uint32_t, uint32_t>>;
     // What one thread of the collapse marks, writes and counts.
     struct alignas(64) Lane
     {
@@ -162,6 +164,7 @@ private:
         std::vector<uint32_t> around, touched;
         std::vector<std::tuple<double, double, uint32_t>> candidates; // cost, squared length, vertex
         std::vector<float> carried;
+        Weighed weighed; // the edges of the vertex a collapse kept
     };
     enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
     // The home of the vertices that have triangles on both sides of the cut.
@@ -229,8 +232,10 @@ private:
         const Vec d = At(a) - At(b);
         return Dot(d, d);
     }
-    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length);
-    void UpdateBest(Lane &lane, uint32_t v);
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length,
+                  Weighed *weighed = nullptr);
+    void UpdateBest(Lane &lane, uint32_t v, Weighed *weighed = nullptr);
+    bool SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t keep);
     bool CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     bool Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
                      double p[3]);
@@ -253,6 +258,7 @@ private:
     void SiftUp(Heap &heap, size_t i);
     void SiftDown(Heap &heap, size_t i);
     void HeapSet(uint32_t v, double cost, double length);
+    void HeapSetOrder(uint32_t v, uint32_t order);
     void HeapRemove(uint32_t v);
     void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
     {
@@ -282,6 +288,10 @@ private:
     // Each vertex's cheapest collapse; the vertices in a heap by its cost, one heap per home
     // (a side of the cut, or the seam), and their place in it.
     std::vector<uint32_t> bestTarget, heapAt;
+    // Each vertex's second cheapest collapse and its order, where known (else secondTarget is
+    // Outside): when its cheapest went to an end of a collapse next to it, that one and the
+    // edge to the kept vertex decide its cheapest without weighing every edge again.
+    std::vector<uint32_t> secondTarget, secondOrder;
     Heap heaps[3];
     std::vector<uint8_t> home;
     std::vector<uint8_t> refused;
