@@ -480,7 +480,6 @@ void Collapser::CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const doub
     std::copy(lane.carried.begin(), lane.carried.end(), attributes.begin() + std::ptrdiff_t(attributeWidth * keep));
 }
 
-
 // w's cheapest collapse went to an end of the collapse that kept `keep`: of its edges, only the
 // one to keep changed (weighed from keep's side in keepEdges), so that one and w's second
 // cheapest, where known and going elsewhere, decide its cheapest. False where w must be weighed
@@ -491,7 +490,8 @@ bool Collapser::SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t 
     const uint32_t second = secondTarget[w];
     if (stale[w] || second == Outside || second == keep || vertexGone[second])
         return false;
-    const auto toW = std::find_if(keepEdges.begin(), keepEdges.end(), [w](const auto &edge) { return edge.first == w; });
+    const auto toW =
+        std::find_if(keepEdges.begin(), keepEdges.end(), [w](const auto &edge) { return edge.first == w; });
     if (toW == keepEdges.end() && !(locked[w] && locked[keep]))
         return false; // not weighed (neither end may move, or w waits beside the seam)
     if (toW != keepEdges.end() && toW->second < secondOrder[w]) {
