@@ -319,8 +319,11 @@ private slots:
         QTest::newRow("steep saddle, 37 squares to an eighth") << 2.0 << 0.0 << 0.0 << 37 << 8 << 0.2;
         QTest::newRow("waves, 34 squares to a thirtieth") << 0.0 << 0.05 << 0.0 << 34 << 30 << 0.2;
         QTest::newRow("waves, 31 squares to a 25th") << 0.0 << 0.05 << 0.0 << 31 << 25 << 0.2;
+        QTest::newRow("waves, 36 squares to a 25th") << 0.0 << 0.05 << 0.0 << 36 << 25 << 0.2;
+        QTest::newRow("high waves, 37 squares to a tenth") << 0.0 << 0.1 << 0.0 << 37 << 10 << 0.2;
         QTest::newRow("cliff, 31 squares to a 25th") << 0.0 << 0.0 << 0.3 << 31 << 25 << 0.1;
         QTest::newRow("cliff, 25 squares to a twentieth") << 0.0 << 0.0 << 0.3 << 25 << 20 << 0.1;
+        QTest::newRow("cliff, 30 squares to a thirtieth") << 0.0 << 0.0 << 0.3 << 30 << 30 << 0.1;
     }
 
     void noTriangleFlipsOnAHeightField()

@@ -61,12 +61,13 @@ struct CollapseGoals
 // sliding to the unconstrained point by 1.3 times (at sharp tips the volume-keeping point
 // stands off the surface), or to the midpoint or an end where those systems are singular.
 // Cheapest first (of those that cost nothing, the shortest edge): each vertex keeps its
-// cheapest collapse in a heap of the vertices, and its second cheapest beside it, and a
+// cheapest collapse in a heap of the vertices, and its second cheapest beside it (once that
+// has become its cheapest, the edge a collapse next to it changed stands in as a guess), and a
 // collapse weighs again only what it changed. Borders keep their place by planes through each
 // border edge at right angles to its triangle; a collapse is refused when it would flip or
-// flatten a triangle, or make an edge or vertex non-manifold (the link condition of Dey et al.
-// 1999), and the vertex then offers its next cheapest collapse that can be made. Vertices on
-// non-manifold edges stay where they are.
+// flatten a triangle, turn one away from a nearly flat ring around it, or make an edge or
+// vertex non-manifold (the link condition of Dey et al. 1999), and the vertex then offers its
+// next cheapest collapse that can be made. Vertices on non-manifold edges stay where they are.
 // On two threads, each takes one side of a cut at the median, the vertices of the triangles
 // across it waiting, down to a tenth fewer triangles at a time; then the calling thread alone
 // collapses across the cut to that count. Each goal's mesh is exactly what a run to that goal

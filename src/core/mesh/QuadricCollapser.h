@@ -165,6 +165,7 @@ private:
         std::vector<std::tuple<double, double, uint32_t>> candidates; // cost, squared length, vertex
         std::vector<float> carried;
         Weighed weighed; // the edges of the vertex a collapse kept
+        std::vector<Vec> normals; // of the triangles around a collapse, as it would leave them
     };
     enum class Halt { Reached, Dry, Cancelled, OutOfRoom };
     // The home of the vertices that have triangles on both sides of the cut.
@@ -221,7 +222,7 @@ private:
                    bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
-    bool KeepsOrientation(uint32_t moved, uint32_t other, const double p[3]) const;
+    bool KeepsFacing(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]) const;
     Vec At(uint32_t v) const
     {
         const double *p = records[v].place;
@@ -288,9 +289,9 @@ private:
     // Each vertex's cheapest collapse; the vertices in a heap by its cost, one heap per home
     // (a side of the cut, or the seam), and their place in it.
     std::vector<uint32_t> bestTarget, heapAt;
-    // Each vertex's second cheapest collapse and its order, where known (else secondTarget is
-    // Outside): when its cheapest went to an end of a collapse next to it, that one and the
-    // edge to the kept vertex decide its cheapest without weighing every edge again.
+    // Each vertex's second cheapest collapse and its order, where known or guessed (else
+    // secondTarget is Outside): when its cheapest went to an end of a collapse next to it, that
+    // one and the edge to the kept vertex decide its cheapest without weighing every edge again.
     std::vector<uint32_t> secondTarget, secondOrder;
     Heap heaps[3];
     std::vector<uint8_t> home;
