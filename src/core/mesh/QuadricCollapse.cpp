@@ -414,17 +414,18 @@ bool Collapser::LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, con
     return Dot(edges[0], edges[1]) < -0.866 * std::sqrt(Dot(edges[0], edges[0]) * Dot(edges[1], edges[1]));
 }
 
-// Whether v's edge to u can collapse now within the error bound: which end stays, and where.
+// Whether v's edge to u can collapse now within the error bound: which end stays, with what
+// quadric, and where.
 bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
-                            double p[3])
+                            Quadric &merged, double p[3])
 {
     // The end with more triangles stays.
     keep = v, drop = u;
     if (lists[keep].count < lists[drop].count)
         std::swap(keep, drop);
+    merged = Merged(keep, drop);
     double cost, error;
-    return Placement(keep, drop, Merged(keep, drop), p, cost, error, true) && error <= maxSquared &&
-           CanCollapse(lane, keep, drop, p);
+    return Placement(keep, drop, merged, p, cost, error, true) && error <= maxSquared && CanCollapse(lane, keep, drop, p);
 }
 
 // v's cheapest collapse was refused: its cheapest that can be made takes its place, cheapest
@@ -444,8 +445,9 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     std::sort(lane.candidates.begin(), lane.candidates.end());
     for (const auto &[cost, length, u] : lane.candidates) {
         uint32_t keep, drop;
+        Quadric merged;
         double p[3];
-        if (Collapsible(lane, v, u, maxSquared, keep, drop, p)) {
+        if (Collapsible(lane, v, u, maxSquared, keep, drop, merged, p)) {
             bestTarget[v] = u;
             secondTarget[v] = Outside;
             HeapSet(v, cost, length);
@@ -528,11 +530,11 @@ bool Collapser::SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t 
 }
 
 // Returns the number of triangles it removed.
-size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3])
+size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const Quadric &merged, const double p[3])
 {
     if (attributeWidth > 0)
         CarryValues(lane, keep, drop, p);
-    records[keep].quadric = StoredQuadric::About(Merged(keep, drop), p);
+    records[keep].quadric = StoredQuadric::About(merged, p);
     std::copy(p, p + 3, records[keep].place);
     border[keep] |= border[drop];
     // The kept vertex stands where a vertex that may not move stood.
@@ -682,8 +684,9 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
             continue;
         }
         uint32_t keep, drop;
+        Quadric merged;
         double p[3];
-        if (!Collapsible(lane, v, bestTarget[v], maxSquared, keep, drop, p)) {
+        if (!Collapsible(lane, v, bestTarget[v], maxSquared, keep, drop, merged, p)) {
             NextAllowed(lane, v, maxSquared);
             continue;
         }
@@ -693,7 +696,7 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
                 return Halt::OutOfRoom; // the other lane may be reading the lists
             RebuildLinks();
         }
-        removed += Collapse(lane, keep, drop, p);
+        removed += Collapse(lane, keep, drop, merged, p);
         WarmLists(next, 2);
         if (++lane.made % 4096 == 0 && Poll(lane, removed))
             return Halt::Cancelled;

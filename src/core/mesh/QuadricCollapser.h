@@ -239,9 +239,9 @@ private:
     bool SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t keep);
     bool CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     bool Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquared, uint32_t &keep, uint32_t &drop,
-                     double p[3]);
+                     Quadric &merged, double p[3]);
     void NextAllowed(Lane &lane, uint32_t v, double maxSquared);
-    size_t Collapse(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
+    size_t Collapse(Lane &lane, uint32_t keep, uint32_t drop, const Quadric &merged, const double p[3]);
     void CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     uint32_t LikelyNext(const Heap &heap, uint32_t partner) const;
     void WarmLists(uint32_t v, int step) const;
