@@ -43,14 +43,13 @@ void Collapser::SiftDown(Heap &heap, size_t i)
 
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
-    HeapSetOrder(v, HeapEntry(cost, length, v).order);
+    HeapSetOrder(v, Order(cost, length));
 }
 
 void Collapser::HeapSetOrder(uint32_t v, uint32_t order)
 {
     Heap &heap = heaps[home[v]];
-    HeapEntry e;
-    e.order = order, e.vertex = v;
+    const HeapEntry e{order, v};
     if (heapAt[v] == Outside) {
         heap.push_back(e);
         heapAt[v] = uint32_t(heap.size() - 1);
@@ -112,12 +111,12 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             if (!Placement(v, u, own + Global(u), p, cost, error))
                 continue;
             const double length = cost == 0 ? SquaredLength(v, u) : 0.0; // orders zero costs alone
-            const uint32_t order = HeapEntry(cost, length, u).order;
+            const uint32_t order = Order(cost, length);
             if (weighed)
                 weighed->push_back({u, order});
             if (Before(cost, length, best, bestLength)) {
                 if (bestTarget[v] != Outside)
-                    second = bestTarget[v], secondKey = HeapEntry(best, bestLength, v).order;
+                    second = bestTarget[v], secondKey = Order(best, bestLength);
                 best = cost;
                 bestLength = length;
                 bestTarget[v] = u;

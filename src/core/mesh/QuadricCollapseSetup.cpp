@@ -335,7 +335,7 @@ void Collapser::WeighAll()
         for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v) {
             double length;
             const double cost = BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam, length);
-            all[v] = HeapEntry(cost, length, v);
+            all[v] = {Order(cost, length), v};
         }
     });
     // Each heap sized exactly: grown one entry at a time, it would take up to twice the room.
