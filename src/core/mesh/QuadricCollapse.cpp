@@ -133,9 +133,28 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         __builtin_prefetch(&border[u]);
         neighbours[count++] = u;
     };
-    // Of a vertex with few triangles (two new neighbours a triangle at most), each neighbour is
-    // looked for among those gathered: the marks lie far off in memory.
-    if (lists[v].count <= Batch / 2)
+    // Around an inside vertex whose triangles all turn the same way, each neighbour comes right
+    // after v in exactly one triangle. (Were a triangle turned the other way round, the corners
+    // after v and those before it would differ, and so would their sums.) Vertices on edges of
+    // more than two triangles may not move, and are left to the search below.
+    const auto gatherFan = [&] {
+        uint32_t nextSum = 0, prevSum = 0, nextXor = 0, prevXor = 0;
+        ForLiveTriangles(v, [&](uint32_t t) {
+            const uint32_t *c = &corners[3 * size_t(t)];
+            const int k = c[0] == v ? 0 : c[1] == v ? 1 : 2;
+            const uint32_t next = c[(k + 1) % 3], prev = c[(k + 2) % 3];
+            nextSum += next, prevSum += prev, nextXor ^= next, prevXor ^= prev;
+            gather(next);
+        });
+        if (nextSum == prevSum && nextXor == prevXor)
+            return true;
+        count = 0;
+        return false;
+    };
+    const bool fan = !border[v] && !locked[v] && lists[v].count <= Batch && gatherFan();
+    // Otherwise, of a vertex with few triangles (two new neighbours a triangle at most), each
+    // neighbour is looked for among those gathered: the marks lie far off in memory.
+    if (!fan && lists[v].count <= Batch / 2)
         ForLiveTriangles(v, [&](uint32_t t) {
             for (int k = 0; k < 3; ++k) {
                 const uint32_t u = corners[3 * size_t(t) + k];
@@ -143,7 +162,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
                     gather(u);
             }
         });
-    else
+    else if (!fan)
         ForNeighbours(v, marks, stamp, [&](uint32_t u) {
             gather(u);
             if (count == Batch)
