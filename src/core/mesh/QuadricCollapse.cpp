@@ -136,17 +136,20 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     // Around an inside vertex whose triangles all turn the same way, each neighbour comes right
     // after v in exactly one triangle. (Were a triangle turned the other way round, the corners
     // after v and those before it would differ, and so would their sums.) Vertices on edges of
-    // more than two triangles may not move, and are left to the search below.
+    // more than two triangles may not move, and are left to the search below, as are those of
+    // a triangle that holds v twice (welding can make one).
     const auto gatherFan = [&] {
         uint32_t nextSum = 0, prevSum = 0, nextXor = 0, prevXor = 0;
+        bool twice = false;
         ForLiveTriangles(v, [&](uint32_t t) {
             const uint32_t *c = &corners[3 * size_t(t)];
             const int k = c[0] == v ? 0 : c[1] == v ? 1 : 2;
             const uint32_t next = c[(k + 1) % 3], prev = c[(k + 2) % 3];
             nextSum += next, prevSum += prev, nextXor ^= next, prevXor ^= prev;
+            twice |= next == v || prev == v;
             gather(next);
         });
-        if (nextSum == prevSum && nextXor == prevXor)
+        if (!twice && nextSum == prevSum && nextXor == prevXor)
             return true;
         count = 0;
         return false;
