@@ -92,7 +92,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
 {
     double best = HUGE_VAL;
     bestTarget[v] = Outside;
-    uint32_t second = Outside, secondKey = 0;
+    uint32_t bestKey = 0, second = Outside, secondKey = 0;
     if (weighed)
         weighed->clear();
     const Quadric own = Global(v); // converted once for all its edges
@@ -116,9 +116,10 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
                 weighed->push_back({u, order});
             if (Before(cost, length, best, bestLength)) {
                 if (bestTarget[v] != Outside)
-                    second = bestTarget[v], secondKey = Order(best, bestLength);
+                    second = bestTarget[v], secondKey = bestKey;
                 best = cost;
                 bestLength = length;
+                bestKey = order;
                 bestTarget[v] = u;
             } else if (second == Outside || order < secondKey) {
                 second = u, secondKey = order;
@@ -543,9 +544,10 @@ bool Collapser::SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t 
         // measure as close.)
         bestTarget[w] = second;
         HeapSetOrder(w, secondOrder[w]);
-        secondTarget[w] = toW == keepEdges.end() ? Outside : keep;
-        if (toW != keepEdges.end())
-            secondOrder[w] = toW->second;
+        if (toW == keepEdges.end())
+            secondTarget[w] = Outside;
+        else
+            secondTarget[w] = keep, secondOrder[w] = toW->second;
     }
     return true;
 }
