@@ -793,9 +793,10 @@ size_t Collapser::Run()
         // A stretch: the lanes take each side down to its share of the next checkpoint (a
         // quarter fewer triangles than the last), then this thread the rest. Every run stops at
         // the same checkpoints, whatever its goals, so that each goal's mesh is what a run to
-        // it alone gives. (At each checkpoint one lane waits for the other, and the seam is
-        // weighed again: with a tenth fewer each time, the torus of the bench's time table
-        // took 1.04-1.15 times as long, as close to the model.)
+        // it alone gives. (At each checkpoint one lane waits for the other and this thread
+        // weighs the seam again: with a tenth fewer each time, 22 stretches down to a tenth of
+        // the model instead of 9, the seam's weighing took 0.044 s of a 1.2M-triangle run
+        // instead of 0.016 s, and the levels were as close.)
         while (checkpoint >= liveTriangles)
             checkpoint = checkpoint > SplitTo ? checkpoint - checkpoint / 4 : 0;
         const size_t start = liveTriangles, end = split ? checkpoint : 0;
