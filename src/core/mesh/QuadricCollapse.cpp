@@ -156,22 +156,24 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
         return false;
     };
     const bool fan = !border[v] && !locked[v] && lists[v].count <= Batch && gatherFan();
-    // Otherwise, of a vertex with few triangles (two new neighbours a triangle at most), each
-    // neighbour is looked for among those gathered: the marks lie far off in memory.
-    if (!fan && lists[v].count <= Batch / 2)
-        ForLiveTriangles(v, [&](uint32_t t) {
-            for (int k = 0; k < 3; ++k) {
-                const uint32_t u = corners[3 * size_t(t) + k];
-                if (u != v && std::find(neighbours, neighbours + count, u) == neighbours + count)
-                    gather(u);
-            }
-        });
-    else if (!fan)
-        ForNeighbours(v, marks, stamp, [&](uint32_t u) {
-            gather(u);
-            if (count == Batch)
-                weigh();
-        });
+    if (!fan) {
+        // Of a vertex with few triangles (two new neighbours a triangle at most), each
+        // neighbour is looked for among those gathered: the marks lie far off in memory.
+        if (lists[v].count <= Batch / 2)
+            ForLiveTriangles(v, [&](uint32_t t) {
+                for (int k = 0; k < 3; ++k) {
+                    const uint32_t u = corners[3 * size_t(t) + k];
+                    if (u != v && std::find(neighbours, neighbours + count, u) == neighbours + count)
+                        gather(u);
+                }
+            });
+        else
+            ForNeighbours(v, marks, stamp, [&](uint32_t u) {
+                gather(u);
+                if (count == Batch)
+                    weigh();
+            });
+    }
     weigh();
     secondTarget[v] = second;
     secondOrder[v] = secondKey;
