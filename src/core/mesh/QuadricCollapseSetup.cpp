@@ -10,7 +10,8 @@ namespace lumeno::detail {
 
 namespace {
 
-// Border planes weigh this many times a triangle of the border edge's length squared.
+// Border planes weigh this many times the border edge's length squared, where a triangle of the
+// mean area weighs its area.
 constexpr double BorderWeight = 10.0;
 // A triangle's plane weighs its area to the power 0.75, the area given in mean areas. By area
 // alone (power 1) the mean distance is least; small triangles, where the surface bends most,
@@ -118,36 +119,24 @@ void Collapser::RebuildLinks()
 // locked.
 void Collapser::BuildQuadricsAndLinks()
 {
-    // Twice the triangle's area, and its normal of that length.
-    const auto doubleArea = [this](size_t t, Vec &a, Vec &n) {
-        const uint32_t *c = &corners[3 * t];
-        a = At(c[0]);
-        n = Cross(At(c[1]) - a, At(c[2]) - a);
-        return std::sqrt(Dot(n, n));
-    };
     // The first side's triangles are those before the second's, the triangles across the cut
-    // between them; each side adds the planes of its own and of those across to its vertices.
+    // between them; each side adds the planes of its own and of those across to its vertices,
+    // and sums its own triangles' areas.
     const size_t triangles = triangleGone.size();
-    const size_t firstBegin[2] = {0, crossingBegin}, firstEnd[2] = {crossingBegin, triangles};
     double area[2] = {0, 0};
-    OnBothSides([&](int which) {
-        for (size_t t = firstBegin[which]; t < firstEnd[which]; ++t) {
-            Vec a, n;
-            area[which] += 0.5 * doubleArea(t, a, n);
-        }
-    });
-    const double meanArea = (area[0] + area[1]) / double(std::max<size_t>(triangles, 1));
     OnBothSides([&](int which) {
         const uint32_t from = sideStart[which], to = sideStart[which + 1];
         const size_t begin = which == 0 ? 0 : crossingBegin, end = which == 0 ? crossingEnd : triangles;
         for (size_t t = begin; t < end; ++t) {
-            Vec a, n;
-            const double length = doubleArea(t, a, n);
+            const uint32_t *c = &corners[3 * t];
+            const Vec a = At(c[0]), n = Cross(At(c[1]) - a, At(c[2]) - a);
+            const double length = std::sqrt(Dot(n, n)); // twice the area
+            if (which == 1 || t < crossingBegin)
+                area[which] += 0.5 * length;
             if (!(length > 0))
                 continue;
-            const uint32_t *c = &corners[3 * t];
             const double unit[3] = {n.x / length, n.y / length, n.z / length};
-            const double weight = meanArea * AreaWeight(0.5 * length / meanArea);
+            const double weight = AreaWeight(0.5 * length);
             // About each corner, the plane's offset is nought but for rounding.
             for (int k = 0; k < 3; ++k)
                 if (c[k] >= from && c[k] < to) {
@@ -156,6 +145,12 @@ void Collapser::BuildQuadricsAndLinks()
                 }
         }
     });
+    // The planes weigh area^0.75, not meanArea * (area / meanArea)^0.75, so that the areas are
+    // summed in the same pass: every quadric is lighter by meanArea^0.25 alike, which changes
+    // no comparison of costs, nor the mean squared distance (cost over weight). The border
+    // planes follow.
+    const double meanArea = (area[0] + area[1]) / double(std::max<size_t>(triangles, 1));
+    const double borderWeight = meanArea > 0 ? BorderWeight / std::sqrt(std::sqrt(meanArea)) : BorderWeight;
     RebuildLinks();
     OnBothSides([&](int which) {
         // Per vertex, how many of its triangles each neighbour shares: one on a border edge,
@@ -182,14 +177,15 @@ void Collapser::BuildQuadricsAndLinks()
                 if (counts[i] > 2)
                     locked[v] = 1;
                 if (counts[i] == 1)
-                    AddBorderPlane(v, neighbours[i]);
+                    AddBorderPlane(v, neighbours[i], borderWeight);
             }
         }
     });
 }
 
-// The plane through the border edge from v to u at right angles to its one triangle.
-void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
+// The plane through the border edge from v to u at right angles to its one triangle, weighing
+// `weight` times the edge's length squared.
+void Collapser::AddBorderPlane(uint32_t v, uint32_t u, double weight)
 {
     uint32_t third = v;
     ForLiveTriangles(v, [&](uint32_t t) {
@@ -208,7 +204,7 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u)
     if (!(length > 0))
         return;
     const double unit[3] = {across.x / length, across.y / length, across.z / length};
-    records[v].quadric.AddPlane(unit, 0.0, BorderWeight * Dot(edge, edge)); // through v
+    records[v].quadric.AddPlane(unit, 0.0, weight * Dot(edge, edge)); // through v
 }
 
 // Each vertex's record, with its place from the loaded positions (the vertex numbered i was the

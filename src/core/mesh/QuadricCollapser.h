@@ -202,7 +202,7 @@ private:
     static constexpr uint32_t Outside = UINT32_MAX;
 
     void BuildQuadricsAndLinks();
-    void AddBorderPlane(uint32_t v, uint32_t u);
+    void AddBorderPlane(uint32_t v, uint32_t u, double weight);
     void RebuildLinks();
     template <typename Work>
     void OnBothSides(Work &&work);
