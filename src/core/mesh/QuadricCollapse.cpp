@@ -107,8 +107,8 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             const uint32_t u = neighbours[i];
             if (besideSeam && home[u] == Seam)
                 continue;
-            double p[3], cost, error;
-            if (!Placement(v, u, own + Global(u), p, cost, error))
+            double p[3], cost;
+            if (!Placement(v, u, own + Global(u), p, cost))
                 continue;
             const double length = cost == 0 ? SquaredLength(v, u) : 0.0; // orders zero costs alone
             const uint32_t order = Order(cost, length);
@@ -202,16 +202,15 @@ void Collapser::Unlink(uint32_t v, uint32_t t)
 
 // Where the two ends would meet, q being their quadrics summed (Merged), and the cost there:
 // the quadric's value (area-weighted squared distances, by which collapses are ordered, as
-// Garland and Heckbert order them; it orders a little better than the mean) and `error`, the
-// mean squared distance. False when neither end may move.
-bool Collapser::Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, double &error,
+// Garland and Heckbert order them; it orders a little better than the mean squared distance,
+// MeanSquared). False when neither end may move.
+bool Collapser::Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost,
                           bool keepVolume) const
 {
     const Vec pa = At(a), pb = At(b);
     const auto settle = [&](Vec at) {
         p[0] = at.x, p[1] = at.y, p[2] = at.z;
         cost = q.Error(p);
-        error = q.Weight() > 0 ? cost / q.Weight() : 0.0;
         return true;
     };
     if (locked[a] && locked[b])
@@ -448,8 +447,9 @@ bool Collapser::Collapsible(Lane &lane, uint32_t v, uint32_t u, double maxSquare
     if (lists[keep].count < lists[drop].count)
         std::swap(keep, drop);
     merged = Merged(keep, drop);
-    double cost, error;
-    return Placement(keep, drop, merged, p, cost, error, true) && error <= maxSquared && CanCollapse(lane, keep, drop, p);
+    double cost;
+    return Placement(keep, drop, merged, p, cost, true) && merged.MeanSquared(cost) <= maxSquared &&
+           CanCollapse(lane, keep, drop, p);
 }
 
 // v's cheapest collapse was refused: its cheapest that can be made takes its place, cheapest
@@ -461,9 +461,8 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     const uint32_t refusedTarget = bestTarget[v];
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
-        double p[3], cost, error;
-        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) &&
-            Placement(v, u, Merged(v, u), p, cost, error))
+        double p[3], cost;
+        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, Merged(v, u), p, cost))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());

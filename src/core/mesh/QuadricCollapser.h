@@ -37,6 +37,8 @@ struct Quadric
     // The summed weight of the planes, by which the error becomes a mean squared distance:
     // each plane's unit normal adds its weight to A's trace.
     double Weight() const { return a00 + a11 + a22; }
+    // The mean squared distance of which `error` (this quadric's value somewhere) is the sum.
+    double MeanSquared(double error) const { return Weight() > 0 ? error / Weight() : 0.0; }
 
     // The plane n'x + d = 0, n of unit length.
     void AddPlane(const double n[3], double d, double w)
@@ -214,8 +216,7 @@ private:
     // v's quadric in the box's coordinates; a's and b's summed.
     Quadric Global(uint32_t v) const { return records[v].quadric.From(records[v].place); }
     Quadric Merged(uint32_t a, uint32_t b) const { return Global(a) + Global(b); }
-    bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, double &error,
-                   bool keepVolume = false) const;
+    bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, bool keepVolume = false) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
     bool KeepsFacing(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]) const;
