@@ -287,27 +287,36 @@ void Collapser::Cut()
     std::vector<uint32_t>().swap(newIndex);
 
     // The triangles: the first side's, those across, the second side's; within each, in the
-    // order of their first vertex.
+    // order of their first vertex. A side's own are counted by first vertex, the first side's
+    // vertices coming before the second's; those across, a few thousand, are sorted apart.
     const size_t triangles = corners.size() / 3;
     const auto firstCorner = [this](size_t t) { return *std::min_element(&corners[3 * t], &corners[3 * t] + 3); };
-    std::vector<uint32_t> byFirst(vertexCount + 1, 0), triangleOrder(triangles);
+    std::vector<uint32_t> byFirst(vertexCount + 1, 0), across;
     for (size_t t = 0; t < triangles; ++t) {
-        ++owned[Owner(t)];
-        ++byFirst[firstCorner(t) + 1];
+        const uint8_t owner = Owner(t);
+        ++owned[owner];
+        if (owner == Seam)
+            across.push_back(uint32_t(t));
+        else
+            ++byFirst[firstCorner(t) + 1];
     }
     std::partial_sum(byFirst.begin(), byFirst.end(), byFirst.begin());
-    for (size_t t = 0; t < triangles; ++t)
-        triangleOrder[byFirst[firstCorner(t)]++] = uint32_t(t);
-    std::vector<uint32_t>().swap(byFirst);
     crossingBegin = owned[0];
     crossingEnd = owned[0] + owned[Seam];
-    next[0] = 0, next[1] = crossingEnd, next[2] = crossingBegin;
     std::vector<uint32_t> sorted;
     ReserveOnHugePages(sorted, corners.size());
     sorted.resize(corners.size());
-    for (const uint32_t t : triangleOrder)
-        std::copy_n(&corners[3 * size_t(t)], 3, &sorted[3 * next[Owner(t)]++]);
-    std::vector<uint32_t>().swap(triangleOrder);
+    const auto put = [&](size_t t, size_t at) { std::copy_n(&corners[3 * t], 3, &sorted[3 * at]); };
+    for (size_t t = 0; t < triangles; ++t) {
+        const uint8_t owner = Owner(t);
+        if (owner != Seam)
+            put(t, byFirst[firstCorner(t)]++ + (owner == 0 ? 0 : owned[Seam]));
+    }
+    std::vector<uint32_t>().swap(byFirst);
+    std::stable_sort(across.begin(), across.end(),
+                     [&](uint32_t a, uint32_t b) { return firstCorner(a) < firstCorner(b); });
+    for (size_t i = 0; i < across.size(); ++i)
+        put(across[i], crossingBegin + i);
     corners.swap(sorted);
     std::vector<uint32_t>().swap(sorted);
     home = side;
