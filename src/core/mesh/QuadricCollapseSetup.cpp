@@ -72,15 +72,19 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     }
 }
 
-void Collapser::RebuildLinks()
+void Collapser::RebuildLinks(bool beforeCollapses)
 {
     const size_t vertexCount = records.size();
     lists.assign(vertexCount, List());
-    // Each side goes through every triangle for the corners among its vertices (after
-    // collapses across the cut, a side's triangle may have a corner beyond it).
-    const auto forOwnCorners = [this](int which, auto &&take) {
+    // Each side goes through every triangle for the corners among its vertices: after
+    // collapses across the cut, a side's triangle may have a corner beyond it. Before any, its
+    // own triangles and those across the cut are enough.
+    const size_t triangles = triangleGone.size();
+    const size_t begin[2] = {0, beforeCollapses ? crossingBegin : 0};
+    const size_t end[2] = {beforeCollapses ? crossingEnd : triangles, triangles};
+    const auto forOwnCorners = [&](int which, auto &&take) {
         const uint32_t from = sideStart[which], to = sideStart[which + 1];
-        for (size_t t = 0; t < triangleGone.size(); ++t)
+        for (size_t t = begin[which]; t < end[which]; ++t)
             if (!triangleGone[t])
                 for (int k = 0; k < 3; ++k) {
                     const uint32_t v = corners[3 * t + size_t(k)];
@@ -151,7 +155,7 @@ void Collapser::BuildQuadricsAndLinks()
     // planes follow.
     const double meanArea = (area[0] + area[1]) / double(std::max<size_t>(triangles, 1));
     const double borderWeight = meanArea > 0 ? BorderWeight / std::sqrt(std::sqrt(meanArea)) : BorderWeight;
-    RebuildLinks();
+    RebuildLinks(true);
     OnBothSides([&](int which) {
         // Per vertex, how many of its triangles each neighbour shares: one on a border edge,
         // more than two on a non-manifold one.

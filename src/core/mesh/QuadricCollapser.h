@@ -205,7 +205,7 @@ private:
 
     void BuildQuadricsAndLinks();
     void AddBorderPlane(uint32_t v, uint32_t u, double weight);
-    void RebuildLinks();
+    void RebuildLinks(bool beforeCollapses = false);
     template <typename Work>
     void OnBothSides(Work &&work);
     template <typename Visit>
