@@ -13,7 +13,7 @@ namespace {
 // Border planes weigh this many times the border edge's length squared, where a triangle of the
 // mean area weighs its area.
 constexpr double BorderWeight = 10.0;
-// A triangle's plane weighs its area to the power 0.75, the area given in mean areas. By area
+// A triangle's plane weighs its area to the power 0.75 (BuildQuadricsAndLinks). By area
 // alone (power 1) the mean distance is least; small triangles, where the surface bends most,
 // then count for little and the largest distance grows. 0.75 kept the mean within 2 % of that
 // on the bench's scanned and CAD meshes and brought the largest distance above the better of
