@@ -332,19 +332,55 @@ void Collapser::Cut()
             seamVertices.push_back(v);
 }
 
-// Each vertex's cheapest collapse, each side's on its thread, then the heaps at once.
+// Each vertex's cheapest collapse, each side's on its thread, then the heaps at once. Each edge
+// is weighed once, from its lower end, and offered to both: this step waits on arithmetic, not
+// memory. (The seam's vertices weigh all their edges, as the others leave those alone.)
 void Collapser::WeighAll()
 {
     const uint32_t vertexCount = uint32_t(records.size());
     Heap all;
     ReserveOnHugePages(all, vertexCount);
     all.resize(vertexCount);
+    // As BestOf keeps the cheapest and the second cheapest, by their order.
+    const auto offer = [&](uint32_t w, uint32_t u, uint32_t order) {
+        if (bestTarget[w] == Outside || order < all[w].order) {
+            if (bestTarget[w] != Outside)
+                secondTarget[w] = bestTarget[w], secondOrder[w] = all[w].order;
+            bestTarget[w] = u;
+            all[w].order = order;
+        } else if (secondTarget[w] == Outside || order < secondOrder[w]) {
+            secondTarget[w] = u, secondOrder[w] = order;
+        }
+    };
     OnBothSides([&](int which) {
         Lane &lane = lanes[which];
-        for (uint32_t v = sideStart[which]; v < sideStart[which + 1]; ++v) {
-            double length;
-            const double cost = BestOf(v, lane.marks, lane.stamp += 2, split && home[v] != Seam, length);
-            all[v] = {Order(cost, length), v};
+        const uint32_t from = sideStart[which], to = sideStart[which + 1];
+        for (uint32_t v = from; v < to; ++v)
+            all[v] = {UINT32_MAX, v};
+        std::vector<uint32_t> &above = lane.around;
+        for (uint32_t v = from; v < to; ++v) {
+            if (split && home[v] == Seam) {
+                double length;
+                const double cost = BestOf(v, lane.marks, lane.stamp += 2, false, length);
+                all[v] = {Order(cost, length), v};
+                continue;
+            }
+            above.clear();
+            ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
+                if (u > v && !(split && home[u] == Seam)) {
+                    __builtin_prefetch(&records[u]);
+                    above.push_back(u);
+                }
+            });
+            const Quadric own = Global(v);
+            for (const uint32_t u : above) {
+                double p[3], cost;
+                if (!Placement(v, u, own + Global(u), p, cost))
+                    continue;
+                const uint32_t order = Order(cost, cost == 0 ? SquaredLength(v, u) : 0.0);
+                offer(v, u, order);
+                offer(u, v, order);
+            }
         }
     });
     // Each heap sized exactly: grown one entry at a time, it would take up to twice the room.
