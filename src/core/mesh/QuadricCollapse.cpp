@@ -107,8 +107,8 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
             const uint32_t u = neighbours[i];
             if (besideSeam && home[u] == Seam)
                 continue;
-            double p[3], cost;
-            if (!Placement(v, u, own + Global(u), p, cost))
+            double cost;
+            if (!Weigh(v, u, own + Global(u), cost))
                 continue;
             const double length = cost == 0 ? SquaredLength(v, u) : 0.0; // orders zero costs alone
             const uint32_t order = Order(cost, length);
@@ -255,6 +255,21 @@ bool Collapser::Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3],
             best = value, chosen = at;
     }
     return settle(chosen);
+}
+
+// The cost by which the collapse of a and b is ordered: the error of its placement, plus the
+// larger of the ends' own mean squared distances at that point times `endWeight`, some mean
+// triangles' planes. The error sums distances by area, so a narrow spike or a small bump
+// costs little to lose for all its height; its ends' own mean distances show the height.
+// Border ends are left out: their border planes hold them already.
+bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) const
+{
+    double p[3];
+    if (!Placement(a, b, q, p, cost))
+        return false;
+    if (!border[a] && !border[b])
+        cost += endWeight * std::max(records[a].MeanSquaredAt(p), records[b].MeanSquaredAt(p));
+    return true;
 }
 
 // The least of the quadric on the plane of points where the merged vertex keeps the volume
@@ -461,8 +476,8 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     const uint32_t refusedTarget = bestTarget[v];
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
-        double p[3], cost;
-        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Placement(v, u, Merged(v, u), p, cost))
+        double cost;
+        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Weigh(v, u, Merged(v, u), cost))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());

@@ -115,6 +115,15 @@ struct StoredQuadric
         return s;
     }
 
+    // The value at o + d.
+    double Error(const double d[3]) const
+    {
+        const double x = d[0], y = d[1], z = d[2];
+        const double value = a00 * x * x + 2 * a01 * x * y + 2 * a02 * x * z + a11 * y * y + 2 * a12 * y * z +
+                             a22 * z * z + 2 * (g0 * x + g1 * y + g2 * z) + e;
+        return std::max(value, 0.0);
+    }
+
     // The quadric in the box's coordinates, this being about o.
     Quadric From(const double o[3]) const
     {
@@ -134,6 +143,14 @@ struct alignas(64) VertexRecord
 {
     StoredQuadric quadric; // about `place`
     double place[3] = {0, 0, 0};
+
+    // The mean squared distance of x from the vertex's planes.
+    double MeanSquaredAt(const double x[3]) const
+    {
+        const double d[3] = {x[0] - place[0], x[1] - place[1], x[2] - place[2]};
+        const double weight = double(quadric.a00) + quadric.a11 + quadric.a22;
+        return weight > 0 ? quadric.Error(d) / weight : 0.0;
+    }
 };
 static_assert(sizeof(VertexRecord) == 64, "a vertex's record fills one cache line");
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
@@ -217,6 +234,7 @@ private:
     Quadric Global(uint32_t v) const { return records[v].quadric.From(records[v].place); }
     Quadric Merged(uint32_t a, uint32_t b) const { return Global(a) + Global(b); }
     bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, bool keepVolume = false) const;
+    bool Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
     bool KeepsFacing(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]) const;
@@ -314,6 +332,8 @@ private:
     Lane lanes[2];
     std::atomic<bool> stop{false};
     size_t liveTriangles = 0;
+    // What a squared distance of an end from its own planes adds to a collapse's cost (Weigh).
+    double endWeight = 0;
     // For the progress told: the triangles the run is to remove, those removed before the
     // lanes set out, and how many the lanes remove for each of the first lane's.
     size_t toRemove = 0, removedBefore = 0;
