@@ -267,8 +267,16 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
     double p[3];
     if (!Placement(a, b, q, p, cost))
         return false;
-    if (!border[a] && !border[b])
-        cost += endWeight * std::max(records[a].MeanSquaredAt(p), records[b].MeanSquaredAt(p));
+    if (border[a] || border[b] || !(cost > 0))
+        return true;
+    // The placement's error is the sum of the ends' errors there.
+    const double errorB = std::min(records[b].ErrorAt(p), cost), errorA = cost - errorB;
+    const double weightA = records[a].Weight(), weightB = records[b].Weight();
+    // The larger of errorA / weightA and errorB / weightB, by one division.
+    const bool fromA = errorA * weightB > errorB * weightA;
+    const double weight = fromA ? weightA : weightB;
+    if (weight > 0)
+        cost += endWeight * (fromA ? errorA : errorB) / weight;
     return true;
 }
 

@@ -144,13 +144,13 @@ struct alignas(64) VertexRecord
     StoredQuadric quadric; // about `place`
     double place[3] = {0, 0, 0};
 
-    // The mean squared distance of x from the vertex's planes.
-    double MeanSquaredAt(const double x[3]) const
+    // The summed squared distance of x from the vertex's planes, and their summed weight.
+    double ErrorAt(const double x[3]) const
     {
         const double d[3] = {x[0] - place[0], x[1] - place[1], x[2] - place[2]};
-        const double weight = double(quadric.a00) + quadric.a11 + quadric.a22;
-        return weight > 0 ? quadric.Error(d) / weight : 0.0;
+        return quadric.Error(d);
     }
+    double Weight() const { return double(quadric.a00) + quadric.a11 + quadric.a22; }
 };
 static_assert(sizeof(VertexRecord) == 64, "a vertex's record fills one cache line");
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
