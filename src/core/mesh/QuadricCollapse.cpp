@@ -269,8 +269,9 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
         return false;
     if (border[a] || border[b] || !(cost > 0))
         return true;
-    // The placement's error is the sum of the ends' errors there.
-    const double errorB = std::min(records[b].ErrorAt(p), cost), errorA = cost - errorB;
+    // Each end's error about its own place, as its quadric is kept: reckoned in the box's
+    // coordinates, its rounding would depend on where the model lies.
+    const double errorA = records[a].ErrorAt(p), errorB = records[b].ErrorAt(p);
     const double weightA = records[a].Weight(), weightB = records[b].Weight();
     // The larger of errorA / weightA and errorB / weightB, by one division.
     const bool fromA = errorA * weightB > errorB * weightA;

@@ -116,13 +116,7 @@ struct StoredQuadric
     }
 
     // The value at o + d.
-    double Error(const double d[3]) const
-    {
-        const double x = d[0], y = d[1], z = d[2];
-        const double value = a00 * x * x + 2 * a01 * x * y + 2 * a02 * x * z + a11 * y * y + 2 * a12 * y * z +
-                             a22 * z * z + 2 * (g0 * x + g1 * y + g2 * z) + e;
-        return std::max(value, 0.0);
-    }
+    double Error(const double d[3]) const { return Quadric{a00, a01, a02, a11, a12, a22, g0, g1, g2, e}.Error(d); }
 
     // The quadric in the box's coordinates, this being about o.
     Quadric From(const double o[3]) const
