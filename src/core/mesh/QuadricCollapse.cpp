@@ -272,7 +272,7 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
     // Each end's error about its own place, as its quadric is kept: reckoned in the box's
     // coordinates, its rounding would depend on where the model lies.
     const double errorA = records[a].ErrorAt(p), errorB = records[b].ErrorAt(p);
-    const double weightA = records[a].Weight(), weightB = records[b].Weight();
+    const double weightA = records[a].quadric.Weight(), weightB = records[b].quadric.Weight();
     // The larger of errorA / weightA and errorB / weightB, by one division.
     const bool fromA = errorA * weightB > errorB * weightA;
     const double weight = fromA ? weightA : weightB;

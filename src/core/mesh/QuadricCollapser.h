@@ -115,8 +115,10 @@ struct StoredQuadric
         return s;
     }
 
+    Quadric AboutItself() const { return {a00, a01, a02, a11, a12, a22, g0, g1, g2, e}; }
     // The value at o + d.
-    double Error(const double d[3]) const { return Quadric{a00, a01, a02, a11, a12, a22, g0, g1, g2, e}.Error(d); }
+    double Error(const double d[3]) const { return AboutItself().Error(d); }
+    double Weight() const { return AboutItself().Weight(); }
 
     // The quadric in the box's coordinates, this being about o.
     Quadric From(const double o[3]) const
@@ -138,13 +140,12 @@ struct alignas(64) VertexRecord
     StoredQuadric quadric; // about `place`
     double place[3] = {0, 0, 0};
 
-    // The summed squared distance of x from the vertex's planes, and their summed weight.
+    // The summed squared distance of x from the vertex's planes.
     double ErrorAt(const double x[3]) const
     {
         const double d[3] = {x[0] - place[0], x[1] - place[1], x[2] - place[2]};
         return quadric.Error(d);
     }
-    double Weight() const { return double(quadric.a00) + quadric.a11 + quadric.a22; }
 };
 static_assert(sizeof(VertexRecord) == 64, "a vertex's record fills one cache line");
 inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
