@@ -276,9 +276,35 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
     // The larger of errorA / weightA and errorB / weightB, by one division.
     const bool fromA = errorA * weightB > errorB * weightA;
     const double weight = fromA ? weightA : weightB;
-    if (weight > 0)
-        cost += endWeight * (fromA ? errorA : errorB) / weight;
+    double own = weight > 0 ? endWeight * (fromA ? errorA : errorB) / weight : 0.0;
+    // An end of tiny triangles: its planes, in any direction, say little of its height above
+    // the surface around it (a needle's tip lies on two of its three planes wherever it goes
+    // down its axis).
+    if (weightA < tinyEnd)
+        own = std::max(own, endWeight * HeightAbove(a, b));
+    if (weightB < tinyEnd)
+        own = std::max(own, endWeight * HeightAbove(b, a));
+    cost += own;
     return true;
+}
+
+// The largest squared distance of `end` from the planes of the triangles around `other` that it
+// is not a corner of: how far it stands from the surface the collapse leaves there.
+double Collapser::HeightAbove(uint32_t end, uint32_t other) const
+{
+    const Vec at = At(end);
+    double highest = 0;
+    ForLiveTriangles(other, [&](uint32_t t) {
+        const uint32_t *c = &corners[3 * size_t(t)];
+        if (HasCorner(c, end))
+            return;
+        const Vec p0 = At(c[0]);
+        const Vec n = Cross(At(c[1]) - p0, At(c[2]) - p0);
+        const double nn = Dot(n, n), d = Dot(at - p0, n);
+        if (nn > 0)
+            highest = std::max(highest, d * d / nn);
+    });
+    return highest;
 }
 
 // The least of the quadric on the plane of points where the merged vertex keeps the volume
