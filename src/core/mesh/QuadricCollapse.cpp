@@ -277,9 +277,9 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
     const bool fromA = errorA * weightB > errorB * weightA;
     const double weight = fromA ? weightA : weightB;
     double own = weight > 0 ? endWeight * (fromA ? errorA : errorB) / weight : 0.0;
-    // An end of tiny triangles: its planes, in any direction, say little of its height above
-    // the surface around it (a needle's tip lies on two of its three planes wherever it goes
-    // down its axis).
+    // An end of tiny triangles: wherever a spike's tip goes down, the placement lies on two of
+    // its three planes, so its own mean squared distance shows the width of the spike's foot
+    // rather than its height.
     if (weightA < tinyEnd)
         own = std::max(own, endWeight * HeightAbove(a, b));
     if (weightB < tinyEnd)
@@ -289,7 +289,7 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
 }
 
 // The largest squared distance of `end` from the planes of the triangles around `other` that it
-// is not a corner of: how far it stands from the surface the collapse leaves there.
+// is not a corner of: how far it stands from the surface it is taken down to.
 double Collapser::HeightAbove(uint32_t end, uint32_t other) const
 {
     const Vec at = At(end);
