@@ -1,5 +1,7 @@
 #include "mesh/QuadricCollapser.h"
 
+#include "mesh/TriangleDistance.h"
+
 #include <utility>
 
 namespace lumeno {
@@ -277,34 +279,32 @@ bool Collapser::Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) co
     const bool fromA = errorA * weightB > errorB * weightA;
     const double weight = fromA ? weightA : weightB;
     double own = weight > 0 ? endWeight * (fromA ? errorA : errorB) / weight : 0.0;
-    // An end of tiny triangles: wherever a spike's tip goes down, the placement lies on two of
-    // its three planes, so its own mean squared distance shows the width of the spike's foot
-    // rather than its height.
-    if (weightA < tinyEnd)
-        own = std::max(own, endWeight * HeightAbove(a, b));
-    if (weightB < tinyEnd)
-        own = std::max(own, endWeight * HeightAbove(b, a));
+    // A light end, of triangles far smaller than the mean: its planes say little of a spike or
+    // a small bump made of them (wherever a spike's tip goes down, the placement lies on two of
+    // its three planes). Its distance from the surface the collapse leaves shows what is lost.
+    for (const auto &[end, endPlanes] : {std::pair{a, weightA}, std::pair{b, weightB}})
+        if (endPlanes < lightEnd)
+            own = std::max(own, endWeight * SquaredDistanceToFan(records[end].place, a, b, p));
     cost += own;
     return true;
 }
 
-// The largest squared distance of `end` from the planes of the triangles around `other` that it
-// is not a corner of: how far it stands from the surface it is taken down to.
-double Collapser::HeightAbove(uint32_t end, uint32_t other) const
+// The squared distance of x from the triangles around a and b as their collapse to p leaves
+// them.
+double Collapser::SquaredDistanceToFan(const double x[3], uint32_t a, uint32_t b, const double p[3]) const
 {
-    const Vec at = At(end);
-    double highest = 0;
-    ForLiveTriangles(other, [&](uint32_t t) {
-        const uint32_t *c = &corners[3 * size_t(t)];
-        if (HasCorner(c, end))
-            return;
-        const Vec p0 = At(c[0]);
-        const Vec n = Cross(At(c[1]) - p0, At(c[2]) - p0);
-        const double nn = Dot(n, n), d = Dot(at - p0, n);
-        if (nn > 0)
-            highest = std::max(highest, d * d / nn);
-    });
-    return highest;
+    double nearest = HUGE_VAL;
+    for (const uint32_t end : {a, b})
+        ForLiveTriangles(end, [&](uint32_t t) {
+            const uint32_t *c = &corners[3 * size_t(t)];
+            if (HasCorner(c, a) && HasCorner(c, b))
+                return; // the collapse removes it
+            const double *at[3];
+            for (int k = 0; k < 3; ++k)
+                at[k] = c[k] == a || c[k] == b ? p : records[c[k]].place;
+            nearest = std::min(nearest, SquaredDistanceToTriangle(x, at[0], at[1], at[2]));
+        });
+    return nearest < HUGE_VAL ? nearest : 0.0;
 }
 
 // The least of the quadric on the plane of points where the merged vertex keeps the volume

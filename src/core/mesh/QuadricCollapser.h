@@ -230,7 +230,7 @@ private:
     Quadric Merged(uint32_t a, uint32_t b) const { return Global(a) + Global(b); }
     bool Placement(uint32_t a, uint32_t b, const Quadric &q, double p[3], double &cost, bool keepVolume = false) const;
     bool Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) const;
-    double HeightAbove(uint32_t end, uint32_t other) const;
+    double SquaredDistanceToFan(const double x[3], uint32_t a, uint32_t b, const double p[3]) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
     bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
     bool KeepsFacing(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]) const;
@@ -330,8 +330,9 @@ private:
     size_t liveTriangles = 0;
     // What a squared distance of an end from its own planes adds to a collapse's cost (Weigh).
     double endWeight = 0;
-    // An end whose planes weigh less is held by its height above the surface around (Weigh).
-    double tinyEnd = 0;
+    // An end whose planes weigh less is held by its distance from the surface a collapse
+    // leaves (Weigh).
+    double lightEnd = 0;
     // For the progress told: the triangles the run is to remove, those removed before the
     // lanes set out, and how many the lanes remove for each of the first lane's.
     size_t toRemove = 0, removedBefore = 0;
