@@ -1,6 +1,5 @@
 #include "mesh/QuadricCollapser.h"
 
-#include "mesh/HugePages.h"
 
 #include <numeric>
 #include <thread>
@@ -82,7 +81,6 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
     for (Lane &lane : lanes) {
         if (&lane != lanes && !split)
             break;
-        ReserveOnHugePages(lane.marks, vertexCount);
         lane.marks.assign(vertexCount, 0);
         lane.besideSeam = split;
     }
@@ -121,7 +119,6 @@ void Collapser::RebuildLinks(bool beforeCollapses)
     if (!links) {
         linkRoom = start + start / 4 + 64;
         links.reset(new uint32_t[linkRoom]);
-        AdviseHugePages(links.get(), linkRoom * sizeof(uint32_t));
     }
     OnBothSides([&](int which) {
         forOwnCorners(which, [this](uint32_t v, uint32_t t) { links[lists[v].start + lists[v].count++] = t; });
@@ -236,7 +233,6 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u, double weight)
 void Collapser::MakeRecords(const uint32_t *order)
 {
     const size_t vertexCount = positions.size() / 3;
-    ReserveOnHugePages(records, vertexCount);
     records.resize(vertexCount);
     for (size_t i = 0; i < vertexCount; ++i)
         std::copy_n(&positions[3 * size_t(order ? order[i] : i)], 3, records[i].place);
@@ -286,7 +282,6 @@ void Collapser::Cut()
     std::vector<uint64_t>().swap(keyed);
     const auto reorder = [&order](auto &values, size_t width) {
         std::remove_reference_t<decltype(values)> sorted;
-        ReserveOnHugePages(sorted, values.size());
         sorted.resize(values.size());
         for (size_t i = 0; i < order.size(); ++i)
             std::copy_n(values.begin() + std::ptrdiff_t(width * order[i]), width,
@@ -326,7 +321,6 @@ void Collapser::Cut()
     crossingBegin = owned[0];
     crossingEnd = owned[0] + owned[Seam];
     std::vector<uint32_t> sorted;
-    ReserveOnHugePages(sorted, corners.size());
     sorted.resize(corners.size());
     const auto put = [&](size_t t, size_t at) { std::copy_n(&corners[3 * t], 3, &sorted[3 * at]); };
     for (size_t t = 0; t < triangles; ++t) {
@@ -357,7 +351,6 @@ void Collapser::WeighAll()
 {
     const uint32_t vertexCount = uint32_t(records.size());
     Heap all;
-    ReserveOnHugePages(all, vertexCount);
     all.resize(vertexCount);
     // As BestOf keeps the cheapest and the second cheapest, by their order.
     const auto offer = [&](uint32_t w, uint32_t u, uint32_t order) {
@@ -406,7 +399,7 @@ void Collapser::WeighAll()
     for (uint32_t v = 0; v < vertexCount; ++v)
         counts[home[v]] += bestTarget[v] != Outside;
     for (int h = 0; h < 3; ++h)
-        ReserveOnHugePages(heaps[h], counts[h]);
+        heaps[h].reserve(counts[h]);
     for (uint32_t v = 0; v < vertexCount; ++v)
         if (bestTarget[v] != Outside)
             heaps[home[v]].push_back(all[v]);
@@ -470,7 +463,6 @@ void Collapser::HandOver(size_t goal) const
     const auto room = [](auto &own, size_t count, const auto &given) {
         if (auto *values = given ? given(count) : nullptr)
             return values;
-        ReserveOnHugePages(own, count);
         own.resize(count);
         return own.data();
     };
@@ -487,7 +479,6 @@ void Collapser::HandOver(size_t goal) const
     mesh.attributes.resize(attributeWidth * vertices);
     // Left unwritten where a vertex is not used: no triangle asks for it.
     std::unique_ptr<uint32_t[]> newIndex(new uint32_t[vertexCount]);
-    AdviseHugePages(newIndex.get(), vertexCount * sizeof(uint32_t));
     inHalves(vertexCount, [&](int half, size_t begin, size_t end) {
         uint32_t next = half == 0 ? 0 : uint32_t(used[0]);
         for (size_t v = begin; v < end; ++v)

@@ -1,6 +1,5 @@
 #include "mesh/QualitySimplifier.h"
 
-#include "mesh/HugePages.h"
 #include "mesh/TwoThreads.h"
 #include "mesh/QuadricCollapse.h"
 
@@ -100,7 +99,6 @@ vtkSmartPointer<Ids> NewIds(size_t count)
 {
     auto ids = vtkSmartPointer<Ids>::New();
     ids->SetNumberOfValues(vtkIdType(count));
-    AdviseHugePages(ids->GetPointer(0), count * sizeof(typename Ids::ValueType));
     return ids;
 }
 
@@ -302,7 +300,6 @@ vtkSmartPointer<vtkPoints> QualitySimplifier::RestoredPoints(std::vector<float> 
     auto points = vtkSmartPointer<vtkPoints>::New();
     points->SetDataType(box.PointType());
     points->SetNumberOfPoints(vtkIdType(taken.size() / 3));
-    AdviseHugePages(points->GetVoidPointer(0), taken.size() * size_t(points->GetData()->GetDataTypeSize()));
     if (box.PointType() == VTK_DOUBLE)
         Restore(taken.data(), static_cast<double *>(points->GetVoidPointer(0)), taken.size() / 3);
     else
@@ -419,7 +416,6 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
         points = vtkSmartPointer<vtkPoints>::New();
         points->SetDataType(VTK_FLOAT);
         points->SetNumberOfPoints(vtkIdType(count / 3));
-        AdviseHugePages(points->GetVoidPointer(0), count * sizeof(float));
         return static_cast<float *>(points->GetVoidPointer(0));
     };
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
