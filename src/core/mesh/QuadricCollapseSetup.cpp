@@ -1,6 +1,5 @@
 #include "mesh/QuadricCollapser.h"
 
-
 #include <numeric>
 #include <thread>
 #include <utility>
