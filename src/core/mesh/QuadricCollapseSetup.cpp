@@ -88,7 +88,6 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
 void Collapser::RebuildLinks(bool beforeCollapses)
 {
     const size_t vertexCount = records.size();
-    lists.assign(vertexCount, List());
     // Each side goes through every triangle for the corners among its vertices: after
     // collapses across the cut, a side's triangle may have a corner beyond it. Before any, its
     // own triangles and those across the cut are enough.
@@ -105,7 +104,12 @@ void Collapser::RebuildLinks(bool beforeCollapses)
                         take(v, uint32_t(t));
                 }
     };
-    OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++lists[v].count; }); });
+    // After collapses each list's count is exact (a collapse takes the triangles it removes out
+    // of every list), so only the first build counts.
+    if (beforeCollapses) {
+        lists.assign(vertexCount, List());
+        OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++lists[v].count; }); });
+    }
     size_t start = 0;
     for (size_t v = 0; v < vertexCount; ++v) {
         lists[v].start = uint32_t(start);
@@ -227,8 +231,8 @@ void Collapser::AddBorderPlane(uint32_t v, uint32_t u, double weight)
 
 // Each vertex's record, with its place from the loaded positions (the vertex numbered i was the
 // loaded `order[i]`, or i without an order), which are then let go. Made once the order is
-// known: the records' first writes are most of what they cost (the pages come zeroed from the
-// system), so they are not written twice.
+// known, so that they are not written twice (the cut sizes them beforehand on a thread of
+// their own).
 void Collapser::MakeRecords(const uint32_t *order)
 {
     const size_t vertexCount = positions.size() / 3;
@@ -245,36 +249,46 @@ void Collapser::Cut()
 {
     const size_t vertexCount = positions.size() / 3;
     const auto place = [this](size_t v) { return &positions[3 * v]; };
-    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-    for (size_t v = 0; v < vertexCount; ++v)
-        for (int k = 0; k < 3; ++k) {
-            low[k] = std::min(low[k], double(place(v)[k]));
-            high[k] = std::max(high[k], double(place(v)[k]));
-        }
-    size_t axis = 0;
-    for (size_t k = 1; k < 3; ++k)
-        if (high[k] - low[k] > high[axis] - low[axis])
-            axis = k;
-    std::vector<double> along(vertexCount);
-    for (size_t v = 0; v < vertexCount; ++v)
-        along[v] = place(v)[axis];
-    std::nth_element(along.begin(), along.begin() + std::ptrdiff_t(vertexCount / 2), along.end());
-    const double median = along[vertexCount / 2];
-    std::vector<double>().swap(along);
-
-    // Each side's vertices in the order of a Morton curve through the box, so that neighbours
-    // on the surface are mostly neighbours in memory too (a scan comes in the order it was
-    // scanned in).
+    size_t axis = 0, lowerCount = 0;
+    double median = 0;
     const auto lower = [&](size_t v) { return place(v)[axis] < median; };
-    size_t lowerCount = 0;
-    for (size_t v = 0; v < vertexCount; ++v)
-        lowerCount += lower(v);
-    std::vector<uint64_t> keyed(vertexCount);
-    size_t next[3] = {0, lowerCount, 0};
-    for (size_t v = 0; v < vertexCount; ++v)
-        keyed[next[lower(v) ? 0 : 1]++] = MortonCode(place(v), low, high) << 32 | v;
-    const auto middle = keyed.begin() + std::ptrdiff_t(lowerCount);
-    AtOnce([&] { std::sort(keyed.begin(), middle); }, [&] { std::sort(middle, keyed.end()); });
+    std::vector<uint64_t> keyed;
+    std::vector<uint32_t> sortedCorners; // the triangles' corners in their new order
+    // The first writes of the records and of the triangles' new corners, most of what they cost
+    // (the pages come zeroed from the system), go on on a thread of their own while the cut and
+    // the order are found.
+    AtOnce(
+        [&] {
+            double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+            for (size_t v = 0; v < vertexCount; ++v)
+                for (int k = 0; k < 3; ++k) {
+                    low[k] = std::min(low[k], double(place(v)[k]));
+                    high[k] = std::max(high[k], double(place(v)[k]));
+                }
+            for (size_t k = 1; k < 3; ++k)
+                if (high[k] - low[k] > high[axis] - low[axis])
+                    axis = k;
+            std::vector<double> along(vertexCount);
+            for (size_t v = 0; v < vertexCount; ++v)
+                along[v] = place(v)[axis];
+            std::nth_element(along.begin(), along.begin() + std::ptrdiff_t(vertexCount / 2), along.end());
+            median = along[vertexCount / 2];
+            std::vector<double>().swap(along);
+
+            // Each side's vertices in the order of a Morton curve through the box, so that
+            // neighbours on the surface are mostly neighbours in memory too (a scan comes in
+            // the order it was scanned in).
+            for (size_t v = 0; v < vertexCount; ++v)
+                lowerCount += lower(v);
+            keyed.resize(vertexCount);
+            size_t next[2] = {0, lowerCount};
+            for (size_t v = 0; v < vertexCount; ++v)
+                keyed[next[lower(v) ? 0 : 1]++] = MortonCode(place(v), low, high) << 32 | v;
+            std::sort(keyed.begin(), keyed.begin() + std::ptrdiff_t(lowerCount));
+        },
+        [&] { records.resize(vertexCount); });
+    AtOnce([&] { std::sort(keyed.begin() + std::ptrdiff_t(lowerCount), keyed.end()); },
+           [&] { sortedCorners.resize(corners.size()); });
     std::vector<uint32_t> order(vertexCount);
     for (size_t i = 0; i < vertexCount; ++i)
         order[i] = uint32_t(keyed[i]);
@@ -319,9 +333,7 @@ void Collapser::Cut()
     std::partial_sum(byFirst.begin(), byFirst.end(), byFirst.begin());
     crossingBegin = owned[0];
     crossingEnd = owned[0] + owned[Seam];
-    std::vector<uint32_t> sorted;
-    sorted.resize(corners.size());
-    const auto put = [&](size_t t, size_t at) { std::copy_n(&corners[3 * t], 3, &sorted[3 * at]); };
+    const auto put = [&](size_t t, size_t at) { std::copy_n(&corners[3 * t], 3, &sortedCorners[3 * at]); };
     for (size_t t = 0; t < triangles; ++t) {
         const uint8_t owner = Owner(t);
         if (owner != Seam)
@@ -332,8 +344,8 @@ void Collapser::Cut()
                      [&](uint32_t a, uint32_t b) { return firstCorner(a) < firstCorner(b); });
     for (size_t i = 0; i < across.size(); ++i)
         put(across[i], crossingBegin + i);
-    corners.swap(sorted);
-    std::vector<uint32_t>().swap(sorted);
+    corners.swap(sortedCorners);
+    std::vector<uint32_t>().swap(sortedCorners);
     home = side;
     for (size_t t = crossingBegin; t < crossingEnd; ++t)
         for (int k = 0; k < 3; ++k)
