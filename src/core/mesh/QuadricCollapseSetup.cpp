@@ -426,12 +426,32 @@ void Collapser::WeighAll()
 }
 
 // The lanes left the seam's vertices as they were: they are weighed again before this thread
-// takes them.
+// takes them, half on each lane (a weighing reads nothing another writes), then go into the
+// seam's heap in their order here, as one thread weighing them all would put them.
 void Collapser::ReweighSeam()
 {
-    for (const uint32_t v : seamVertices)
-        if (!vertexGone[v])
-            UpdateBest(lanes[0], v);
+    std::vector<std::pair<double, double>> weighed(seamVertices.size()); // cost, squared length
+    const size_t half = seamVertices.size() / 2;
+    OnBothSides([&](int which) {
+        Lane &lane = lanes[which];
+        for (size_t i = which == 0 ? 0 : half; i < (which == 0 ? half : seamVertices.size()); ++i) {
+            const uint32_t v = seamVertices[i];
+            if (vertexGone[v])
+                continue;
+            refused[v] = 0;
+            stale[v] = 0;
+            weighed[i].first = BestOf(v, lane.marks, lane.stamp += 2, false, weighed[i].second);
+        }
+    });
+    for (size_t i = 0; i < seamVertices.size(); ++i) {
+        const uint32_t v = seamVertices[i];
+        if (vertexGone[v])
+            continue;
+        if (bestTarget[v] == Outside)
+            HeapRemove(v);
+        else
+            HeapSet(v, weighed[i].first, weighed[i].second);
+    }
 }
 
 // After this thread's collapses across the seam, the vertices whose triangles changed go to
