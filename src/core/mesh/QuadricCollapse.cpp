@@ -48,6 +48,15 @@ void Collapser::HeapSet(uint32_t v, double cost, double length)
     HeapSetOrder(v, Order(cost, length));
 }
 
+// v in its heap by its cheapest collapse (BestOf), or out of it when it has none.
+void Collapser::HeapSetBest(uint32_t v, double cost, double length)
+{
+    if (bestTarget[v] == Outside)
+        HeapRemove(v);
+    else
+        HeapSet(v, cost, length);
+}
+
 void Collapser::HeapSetOrder(uint32_t v, uint32_t order)
 {
     Heap &heap = heaps[home[v]];
@@ -188,10 +197,7 @@ void Collapser::UpdateBest(Lane &lane, uint32_t v, Weighed *weighed)
     stale[v] = 0;
     double length;
     const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length, weighed);
-    if (bestTarget[v] == Outside)
-        HeapRemove(v);
-    else
-        HeapSet(v, cost, length);
+    HeapSetBest(v, cost, length);
 }
 
 void Collapser::Unlink(uint32_t v, uint32_t t)

@@ -431,10 +431,10 @@ void Collapser::WeighAll()
 void Collapser::ReweighSeam()
 {
     std::vector<std::pair<double, double>> weighed(seamVertices.size()); // cost, squared length
-    const size_t half = seamVertices.size() / 2;
+    const size_t halves[3] = {0, seamVertices.size() / 2, seamVertices.size()};
     OnBothSides([&](int which) {
         Lane &lane = lanes[which];
-        for (size_t i = which == 0 ? 0 : half; i < (which == 0 ? half : seamVertices.size()); ++i) {
+        for (size_t i = halves[which]; i < halves[which + 1]; ++i) {
             const uint32_t v = seamVertices[i];
             if (vertexGone[v])
                 continue;
@@ -443,15 +443,9 @@ void Collapser::ReweighSeam()
             weighed[i].first = BestOf(v, lane.marks, lane.stamp += 2, false, weighed[i].second);
         }
     });
-    for (size_t i = 0; i < seamVertices.size(); ++i) {
-        const uint32_t v = seamVertices[i];
-        if (vertexGone[v])
-            continue;
-        if (bestTarget[v] == Outside)
-            HeapRemove(v);
-        else
-            HeapSet(v, weighed[i].first, weighed[i].second);
-    }
+    for (size_t i = 0; i < seamVertices.size(); ++i)
+        if (!vertexGone[seamVertices[i]])
+            HeapSetBest(seamVertices[i], weighed[i].first, weighed[i].second);
 }
 
 // After this thread's collapses across the seam, the vertices whose triangles changed go to

@@ -270,6 +270,7 @@ private:
     void SiftUp(Heap &heap, size_t i);
     void SiftDown(Heap &heap, size_t i);
     void HeapSet(uint32_t v, double cost, double length);
+    void HeapSetBest(uint32_t v, double cost, double length);
     void HeapSetOrder(uint32_t v, uint32_t order);
     void HeapRemove(uint32_t v);
     void HeapPlace(Heap &heap, size_t i, const HeapEntry &e)
