@@ -410,21 +410,30 @@ private slots:
 
     // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
     // skipped where the mesh cannot shrink further; written into room the caller gives, the
-    // same. On two threads the sides of the cut are collapsed at once, the goals falling
-    // within their stretches or after.
+    // same. On two threads the sides of the cut are collapsed at once, each a block at a time
+    // for most of a stretch, the goals falling within their stretches or after. Where most
+    // vertices are pinned, blocks there run out of collapses and hand what they lack on.
     void everyGoalIsTheMeshOfARunToItAlone_data()
     {
         QTest::addColumn<int>("squares");
         QTest::addColumn<unsigned>("threads");
-        QTest::newRow("one thread") << 24 << 1u;
-        QTest::newRow("two threads") << 230 << 2u; // 105 800 triangles: lanes down to 50 000
+        QTest::addColumn<bool>("pinned");
+        QTest::newRow("one thread") << 24 << 1u << false;
+        QTest::newRow("two threads") << 230 << 2u << false; // 105 800 triangles: lanes down to 50 000
+        QTest::newRow("two threads, most pinned on one side") << 230 << 2u << true;
     }
 
     void everyGoalIsTheMeshOfARunToItAlone()
     {
         QFETCH(int, squares);
         QFETCH(unsigned, threads);
-        const CollapseMesh bumpy = Grid(squares, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        QFETCH(bool, pinned);
+        CollapseMesh bumpy = Grid(squares, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        if (pinned) {
+            bumpy.pinned.assign(bumpy.positions.size() / 3, 0);
+            for (size_t v = 0; v < bumpy.pinned.size(); ++v)
+                bumpy.pinned[v] = bumpy.positions[3 * v] < 0.4f && v % 7 != 0;
+        }
         const size_t triangles = bumpy.Triangles();
         std::vector<size_t> counts;
         for (int percent = 90; percent >= 10; percent -= 10)
@@ -439,7 +448,11 @@ private slots:
         }
         for (size_t goal = 0; goal + 1 < counts.size(); ++goal) {
             const CollapseMesh &reached = all.at(goal);
-            QVERIFY(reached.Triangles() <= counts[goal] && reached.Triangles() + 2 >= counts[goal]);
+            // Each block takes its share rounded up, a collapse at a time; pinned vertices stay,
+            // and the goals beyond what can go get the mesh as it is.
+            const size_t slack = threads > 1 ? 32 : 2;
+            const bool stuck = pinned && reached.corners == all.at(counts.size() - 1).corners;
+            QVERIFY(stuck || (reached.Triangles() <= counts[goal] && reached.Triangles() + slack >= counts[goal]));
             for (size_t t = 0; t < reached.Triangles(); ++t)
                 QVERIFY(Normal(reached, t)[2] > 0);
             if (threads > 1 && goal % 2 == 1)

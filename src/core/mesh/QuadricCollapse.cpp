@@ -43,6 +43,24 @@ void Collapser::SiftDown(Heap &heap, size_t i)
     HeapPlace(heap, i, e);
 }
 
+void Collapser::Heap::Grow(size_t size)
+{
+    std::unique_ptr<HeapEntry[]> grown(new HeapEntry[size]);
+    std::copy(entries, entries + count, grown.get());
+    store = std::move(grown);
+    entries = store.get(), room = size;
+}
+
+// The heap order made over entries in any order.
+void Collapser::HeapifyAll(Heap &heap)
+{
+    for (size_t i = 0; i < heap.size(); ++i)
+        heapAt[heap[i].vertex] = uint32_t(i);
+    for (size_t i = heap.size() / Children + 1; i-- > 0;)
+        if (i < heap.size())
+            SiftDown(heap, i);
+}
+
 void Collapser::HeapSet(uint32_t v, double cost, double length)
 {
     HeapSetOrder(v, Order(cost, length));
@@ -95,10 +113,10 @@ void Collapser::HeapRemove(uint32_t v)
         SiftDown(heap, i);
 }
 
-// The cheapest collapse of the vertex's edges (besides the seam's vertices when asked), of
+// The cheapest collapse of the vertex's edges (to the vertices of one home alone when asked), of
 // equal costs the shortest, into bestTarget, and the second cheapest into secondTarget; returns
 // the cheapest's cost, and its squared length. Each edge weighed goes into `weighed` if given.
-double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam,
+double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, int onlyHome,
                          double &bestLength, Weighed *weighed)
 {
     double best = HUGE_VAL;
@@ -116,7 +134,7 @@ double Collapser::BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stam
     const auto weigh = [&] {
         for (size_t i = 0; i < count; ++i) {
             const uint32_t u = neighbours[i];
-            if (besideSeam && home[u] == Seam)
+            if (onlyHome >= 0 && home[u] != onlyHome)
                 continue;
             double cost;
             if (!Weigh(v, u, own + Global(u), cost))
@@ -196,7 +214,7 @@ void Collapser::UpdateBest(Lane &lane, uint32_t v, Weighed *weighed)
     refused[v] = 0;
     stale[v] = 0;
     double length;
-    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam, length, weighed);
+    const double cost = BestOf(v, lane.marks, lane.stamp += 2, lane.besideSeam ? lane.homeNow : -1, length, weighed);
     HeapSetBest(v, cost, length);
 }
 
@@ -518,7 +536,7 @@ void Collapser::NextAllowed(Lane &lane, uint32_t v, double maxSquared)
     lane.candidates.clear();
     ForNeighbours(v, lane.marks, lane.stamp += 2, [&](uint32_t u) {
         double cost;
-        if (u != refusedTarget && !(lane.besideSeam && home[u] == Seam) && Weigh(v, u, Merged(v, u), cost))
+        if (u != refusedTarget && !(lane.besideSeam && home[u] != lane.homeNow) && Weigh(v, u, Merged(v, u), cost))
             lane.candidates.push_back({cost, cost == 0 ? SquaredLength(v, u) : 0.0, u});
     });
     std::sort(lane.candidates.begin(), lane.candidates.end());
@@ -671,8 +689,13 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const Quadr
     lane.around.clear();
     ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
     for (const uint32_t w : lane.around) {
-        if (lane.besideSeam && home[w] == Seam)
-            continue; // the seam is weighed again when this thread takes it
+        if (lane.besideSeam && home[w] != lane.homeNow) {
+            // The seam is weighed again when this thread takes it; a vertex beyond the block,
+            // when it comes to the top after the blocks.
+            if (home[w] != Seam)
+                stale[w] = 1;
+            continue;
+        }
         if (refused[w])
             UpdateBest(lane, w);
         else if (bestTarget[w] == keep || bestTarget[w] == drop)
@@ -741,11 +764,11 @@ void Collapser::WarmLists(uint32_t v, int step) const
         fetchList(target);
 }
 
-// Collapses the cheapest first, from the heaps of homes 0 to `lastHeap`, until `removed` (the
-// triangles removed) reaches `removals`.
-Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared)
+// Collapses the cheapest first, from the heaps of homes `firstHeap` to `lastHeap`, until
+// `removed` (the triangles removed) reaches `removals`.
+Collapser::Halt Collapser::Drain(Lane &lane, uint8_t firstHeap, uint8_t lastHeap, size_t &removed, size_t removals,
+                                 double maxSquared)
 {
-    const uint8_t firstHeap = &lane == lanes ? 0 : 1;
     while (removed < removals) {
         const Heap *cheapest = nullptr;
         for (uint8_t h = firstHeap; h <= lastHeap; ++h)
@@ -754,7 +777,7 @@ Collapser::Halt Collapser::Drain(Lane &lane, uint8_t lastHeap, size_t &removed, 
         if (!cheapest)
             return Halt::Dry;
         const uint32_t v = (*cheapest)[0].vertex;
-        const bool reweigh = stale[v] || (lane.besideSeam && home[bestTarget[v]] == Seam);
+        const bool reweigh = stale[v] || (lane.besideSeam && home[bestTarget[v]] != lane.homeNow);
         const uint32_t next = LikelyNext(*cheapest, reweigh ? Outside : bestTarget[v]);
         WarmLists(next, 0);
         if (reweigh) {
@@ -799,16 +822,18 @@ bool Collapser::Poll(const Lane &lane, size_t removed)
 }
 
 // Each lane on until it has removed as many triangles in this stretch as given, the second on
-// a thread of its own; false when cancelled.
+// a thread of its own; false when cancelled. A lane that runs out of collapses hands what it
+// lacks on to the other, which goes on alone: so each lane's part still grows with the goal
+// alone, and a goal's mesh is what a run to it alone gives.
 bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
 {
+    size_t asked[2] = {removals[0], removals[1]};
     for (;;) {
         const size_t before = lanes[0].removed + lanes[1].removed;
         Halt halts[2] = {Halt::Reached, Halt::Reached};
         const auto drain = [&](int which) {
-            Lane &lane = lanes[which];
             try {
-                halts[which] = Drain(lane, uint8_t(which), lane.removed, removals[which], maxSquared);
+                halts[which] = DrainSide(which, asked[which], maxSquared);
             } catch (...) {
                 stop = true;
                 throw;
@@ -816,16 +841,29 @@ bool Collapser::RunLanes(const size_t removals[2], double maxSquared)
         };
         // No thread is started for a lane with nothing to remove (in the last stretch, which
         // this thread takes alone).
-        if (split && lanes[1].removed < removals[1])
+        const bool second = split && lanes[1].removed < asked[1];
+        if (second && lanes[0].removed < asked[0])
             AtOnce([&] { drain(0); }, [&] { drain(1); });
         else
-            drain(0);
+            drain(second ? 1 : 0);
         liveTriangles -= lanes[0].removed + lanes[1].removed - before;
         if (halts[0] == Halt::Cancelled || halts[1] == Halt::Cancelled)
             return false;
-        if (halts[0] != Halt::OutOfRoom && halts[1] != Halt::OutOfRoom)
+        if (halts[0] == Halt::OutOfRoom || halts[1] == Halt::OutOfRoom) {
+            RebuildLinks();
+            continue;
+        }
+        bool handed = false;
+        for (int which = 0; split && which < 2; ++which) {
+            Lane &lane = lanes[which];
+            if (halts[which] == Halt::Dry && halts[1 - which] == Halt::Reached && lane.removed < asked[which]) {
+                asked[1 - which] += asked[which] - lane.removed;
+                asked[which] = lane.removed;
+                handed = true;
+            }
+        }
+        if (!handed)
             return true;
-        RebuildLinks();
     }
 }
 
@@ -863,6 +901,10 @@ size_t Collapser::Run()
         reseating = end > 0;
         const size_t lanesRemove = planned[0] + planned[1];
         lanes[0].removed = lanes[1].removed = 0;
+        if (split && end > 0) {
+            ++stretches;
+            OnBothSides([&](int which) { SetUpBlocks(which, planned[which]); });
+        }
         removedBefore = first - start;
         perFirstLaneRemoval = planned[0] > 0 ? double(lanesRemove) / double(planned[0]) : 1.0;
         // The goals within the lanes' part, each lane removing its share.
@@ -886,6 +928,7 @@ size_t Collapser::Run()
         if (goal == goalCount)
             break;
         // This thread alone, across the seam too, on to the checkpoint.
+        OnBothSides([&](int which) { MergeBlocks(which); });
         lanes[0].besideSeam = false;
         if (split)
             ReweighSeam();
@@ -896,7 +939,7 @@ size_t Collapser::Run()
             size_t removed = 0;
             removedBefore = first - liveTriangles;
             if (liveTriangles > target)
-                halt = Drain(lanes[0], split ? Seam : 0, removed, liveTriangles - target, maxSquared);
+                halt = Drain(lanes[0], 0, split ? Seam : 0, removed, liveTriangles - target, maxSquared);
             liveTriangles -= removed;
             if (halt == Halt::Cancelled)
                 return goal;

@@ -69,8 +69,9 @@ struct CollapseGoals
 // vertex non-manifold (the link condition of Dey et al. 1999), and the vertex then offers its
 // next cheapest collapse that can be made. Vertices on non-manifold edges stay where they are.
 // On two threads, each takes one side of a cut at the median, the vertices of the triangles
-// across it waiting, down to a quarter fewer triangles at a time; then the calling thread alone
-// collapses across the cut to that count. Each goal's mesh is exactly what a run to that goal
+// across it waiting, down to a quarter fewer triangles at a time (most of the way a block of
+// its vertices at a time, each block's share following where the cheapest collapses lie);
+// then the calling thread alone collapses across the cut to that count. Each goal's mesh is exactly what a run to that goal
 // alone would give, so one run makes every level. Returns the number of goals reached.
 size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals);
 

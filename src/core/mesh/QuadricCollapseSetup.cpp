@@ -82,6 +82,7 @@ Collapser::Collapser(CollapseMesh &&mesh, const CollapseGoals &collapseGoals)
             break;
         lane.marks.assign(vertexCount, 0);
         lane.besideSeam = split;
+        lane.homeNow = uint8_t(&lane - lanes);
     }
 }
 
@@ -361,8 +362,7 @@ void Collapser::Cut()
 void Collapser::WeighAll()
 {
     const uint32_t vertexCount = uint32_t(records.size());
-    Heap all;
-    all.resize(vertexCount);
+    std::vector<HeapEntry> all(vertexCount);
     // As BestOf keeps the cheapest and the second cheapest, by their order.
     const auto offer = [&](uint32_t w, uint32_t u, uint32_t order) {
         if (bestTarget[w] == Outside || order < all[w].order) {
@@ -383,7 +383,7 @@ void Collapser::WeighAll()
         for (uint32_t v = from; v < to; ++v) {
             if (split && home[v] == Seam) {
                 double length;
-                const double cost = BestOf(v, lane.marks, lane.stamp += 2, false, length);
+                const double cost = BestOf(v, lane.marks, lane.stamp += 2, -1, length);
                 all[v] = {Order(cost, length), v};
                 continue;
             }
@@ -405,24 +405,19 @@ void Collapser::WeighAll()
             }
         }
     });
-    // Each heap sized exactly: grown one entry at a time, it would take up to twice the room.
-    size_t counts[3] = {0, 0, 0};
+    // Each heap sized once: grown one entry at a time, it would take up to twice the room. A
+    // side's has room for every vertex of the side, which its blocks share (SetUpBlocks).
+    size_t seamCount = 0;
     for (uint32_t v = 0; v < vertexCount; ++v)
-        counts[home[v]] += bestTarget[v] != Outside;
-    for (int h = 0; h < 3; ++h)
-        heaps[h].reserve(counts[h]);
+        seamCount += home[v] == Seam && bestTarget[v] != Outside;
+    for (uint8_t h = 0; h < 3; ++h)
+        heaps[h].Grow(h == Seam ? seamCount : sideStart[h + 1] - sideStart[h]);
     for (uint32_t v = 0; v < vertexCount; ++v)
         if (bestTarget[v] != Outside)
             heaps[home[v]].push_back(all[v]);
-    Heap().swap(all);
-    for (Heap &heap : heaps) {
-        if (heap.empty())
-            continue;
-        for (size_t i = 0; i < heap.size(); ++i)
-            heapAt[heap[i].vertex] = uint32_t(i);
-        for (size_t i = heap.size() / Children + 1; i-- > 0;)
-            SiftDown(heap, i);
-    }
+    std::vector<HeapEntry>().swap(all);
+    for (uint8_t h = 0; h < 3; ++h)
+        HeapifyAll(heaps[h]);
 }
 
 // The lanes left the seam's vertices as they were: they are weighed again before this thread
@@ -440,7 +435,7 @@ void Collapser::ReweighSeam()
                 continue;
             refused[v] = 0;
             stale[v] = 0;
-            weighed[i].first = BestOf(v, lane.marks, lane.stamp += 2, false, weighed[i].second);
+            weighed[i].first = BestOf(v, lane.marks, lane.stamp += 2, -1, weighed[i].second);
         }
     });
     for (size_t i = 0; i < seamVertices.size(); ++i)
@@ -449,15 +444,21 @@ void Collapser::ReweighSeam()
 }
 
 // After this thread's collapses across the seam, the vertices whose triangles changed go to
-// the heap of their side, or of the seam, as their triangles now lie.
+// the heap of their side, or of the seam, as their triangles now lie; those with a triangle
+// outside their side's part of `corners` are noted as strays.
 void Collapser::Reseat()
 {
     Lane &lane = lanes[0];
     for (const uint32_t v : lane.touched) {
         if (vertexGone[v])
             continue;
-        bool across = false;
-        ForLiveTriangles(v, [&](uint32_t t) { across = across || Owner(t) == Seam; });
+        bool across = false, astray = false;
+        ForLiveTriangles(v, [&](uint32_t t) {
+            across = across || Owner(t) == Seam;
+            astray = astray || !InSidePart(t, side[v]);
+        });
+        if (astray)
+            strays.push_back(v);
         const uint8_t now = across ? Seam : side[v];
         if (now == home[v])
             continue;
@@ -465,9 +466,13 @@ void Collapser::Reseat()
         home[v] = now;
         if (now == Seam)
             seamVertices.push_back(v);
+        lane.homeNow = side[v]; // its side's vertices alone, as the lanes weigh them
         UpdateBest(lane, v);
     }
+    lane.homeNow = 0;
     lane.touched.clear();
+    std::sort(strays.begin(), strays.end());
+    strays.erase(std::unique(strays.begin(), strays.end()), strays.end());
     seamVertices.erase(std::remove_if(seamVertices.begin(), seamVertices.end(),
                                       [this](uint32_t v) { return vertexGone[v] || home[v] != Seam; }),
                        seamVertices.end());

@@ -22,6 +22,11 @@ namespace lumeno::detail {
 constexpr size_t SplitFrom = 100000;
 // Below this many triangles one thread goes on alone: the seam would be too large a part.
 constexpr size_t SplitTo = SplitFrom / 2;
+// A side's live vertices are collapsed this many at a time, a block of them, during the most
+// of each stretch (QuadricCollapseBlocks.cpp).
+constexpr uint32_t BlockVertices = 8192;
+// Blocks to a side at most: the homes are numbered in a byte.
+constexpr uint32_t MostBlocks = 126;
 
 struct Vec
 {
@@ -171,8 +176,21 @@ private:
         uint32_t stamp = 0;
         // Its part of `links`, where the lists of the vertices its collapses keep are written.
         size_t logNext = 0, logEnd = 0;
-        // Leaves the seam's vertices alone: the other lane works beyond them.
+        // Leaves the vertices of other homes than `homeNow` alone (the seam's, or those beyond
+        // its block): the other lane works beyond them.
         bool besideSeam = false;
+        uint8_t homeNow = 0;
+        // This stretch's blocks of its side, while it collapses them (QuadricCollapseBlocks.cpp).
+        struct Block
+        {
+            uint8_t home;
+            uint32_t weight;     // its vertices whose cheapest collapse is among the stretch's cheapest
+            size_t removed = 0;  // triangles, this stretch
+            bool dry = false;    // nothing more may go
+        };
+        std::vector<Block> blocks;
+        size_t blockShare = 0; // of the stretch's triangles to remove, those the blocks remove
+        uint64_t blockWeight = 0;
         size_t removed = 0; // triangles, since the stretch began
         size_t made = 0;    // collapses, all told
         std::vector<uint32_t> around, touched;
@@ -210,7 +228,40 @@ private:
     {
         return cost < otherCost || (cost == 0 && otherCost == 0 && length < otherLength);
     }
-    using Heap = std::vector<HeapEntry>;
+    // A heap's entries: in room of its own, or, a block's, in part of its side's (SetUpBlocks).
+    class Heap
+    {
+    public:
+        size_t size() const { return count; }
+        bool empty() const { return count == 0; }
+        HeapEntry &operator[](size_t i) { return entries[i]; }
+        const HeapEntry &operator[](size_t i) const { return entries[i]; }
+        const HeapEntry &back() const { return entries[count - 1]; }
+        void pop_back() { --count; }
+        void push_back(const HeapEntry &e)
+        {
+            if (count == room)
+                Grow(std::max<size_t>(2 * room, 64));
+            entries[count++] = e;
+        }
+        // Room of its own for `size` entries at least, keeping those it holds.
+        void Grow(size_t size);
+        // Entries [begin, begin + size) of `whole` as its room, `count` of them held.
+        void View(Heap &whole, size_t begin, size_t size, size_t held)
+        {
+            store.reset();
+            entries = whole.entries + begin, room = size, count = held;
+        }
+        // The first `held` entries kept, the rest let go.
+        void Keep(size_t held) { count = held; }
+        HeapEntry *begin() { return entries; }
+        HeapEntry *end() { return entries + count; }
+
+    private:
+        std::unique_ptr<HeapEntry[]> store; // none while it views another heap's
+        HeapEntry *entries = nullptr;
+        size_t count = 0, room = 0;
+    };
     // Children to a heap node (QuadricCollapse.cpp says why four).
     static constexpr size_t Children = 4;
     static constexpr uint32_t Outside = UINT32_MAX;
@@ -244,7 +295,7 @@ private:
         const Vec d = At(a) - At(b);
         return Dot(d, d);
     }
-    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, bool besideSeam, double &length,
+    double BestOf(uint32_t v, std::vector<uint32_t> &marks, uint32_t stamp, int onlyHome, double &length,
                   Weighed *weighed = nullptr);
     void UpdateBest(Lane &lane, uint32_t v, Weighed *weighed = nullptr);
     bool SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t keep);
@@ -256,12 +307,19 @@ private:
     void CarryValues(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]);
     uint32_t LikelyNext(const Heap &heap, uint32_t partner) const;
     void WarmLists(uint32_t v, int step) const;
-    Halt Drain(Lane &lane, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
+    Halt Drain(Lane &lane, uint8_t firstHeap, uint8_t lastHeap, size_t &removed, size_t removals, double maxSquared);
+    Halt DrainSide(int which, size_t removals, double maxSquared);
+    Halt DrainBlocks(Lane &lane, size_t removals, double maxSquared);
+    void SetUpBlocks(int which, size_t removals);
+    void MergeBlocks(int which);
+    void HeapifyAll(Heap &heap);
     bool Poll(const Lane &lane, size_t removed);
     bool RunLanes(const size_t removals[2], double maxSquared);
     void MakeRecords(const uint32_t *order);
     void Cut();
     uint8_t Owner(size_t t) const;
+    // Whether triangle t lies in side s's part of `corners`: its own triangles' or those across.
+    bool InSidePart(size_t t, uint8_t s) const { return s == 0 ? t < crossingEnd : t >= crossingBegin; }
     void ReweighSeam();
     void Reseat();
     void WeighAll();
@@ -305,7 +363,8 @@ private:
     // secondTarget is Outside): when its cheapest went to an end of a collapse next to it, that
     // one and the edge to the kept vertex decide its cheapest without weighing every edge again.
     std::vector<uint32_t> secondTarget, secondOrder;
-    Heap heaps[3];
+    // The sides', the seam's, then the blocks' of each side (MostBlocks each).
+    std::vector<Heap> heaps = std::vector<Heap>(3 + 2 * MostBlocks);
     std::vector<uint8_t> home;
     std::vector<uint8_t> refused;
     // The vertex's cheapest collapse went to a vertex that moved: its cost in the heap is what
@@ -324,8 +383,12 @@ private:
     uint32_t sideStart[3] = {0, 0, 0};
     size_t crossingBegin = 0, crossingEnd = 0;
     std::vector<uint32_t> seamVertices;
+    // Vertices with a triangle outside their side's part of `corners` (collapses across the cut
+    // put it there): no block's, for the blocks find their vertices' triangles there.
+    std::vector<uint32_t> strays;
     size_t owned[3] = {0, 0, 0}; // live triangles on each side, and across
     bool reseating = false;      // this thread's collapses are followed for the next stretch
+    uint32_t stretches = 0;      // begun on two threads
     Lane lanes[2];
     std::atomic<bool> stop{false};
     size_t liveTriangles = 0;
