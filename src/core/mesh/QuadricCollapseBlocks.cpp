@@ -35,8 +35,7 @@ constexpr double BlocksShare = 0.9;
 void Collapser::SetUpBlocks(int which, size_t removals)
 {
     Lane &lane = lanes[which];
-    lane.blocks.clear();
-    lane.blockWeight = 0;
+    MergeBlocks(which);
     Heap &sideHeap = heaps[size_t(which)];
     const uint32_t count = uint32_t(std::min<size_t>(MostBlocks, sideHeap.size() / BlockVertices));
     if (count < 2 || removals == 0)
@@ -60,9 +59,11 @@ void Collapser::SetUpBlocks(int which, size_t removals)
     for (const uint32_t v : strays)
         if (v >= from && v < to && home[v] != Seam)
             home[v] = uint8_t(which);
-    // The band: the corners of triangles whose corners lie in more than one block. (A triangle
-    // with corners on both sides lies across the cut, and all its corners are the seam's: its
-    // first corner tells its side. Eight removed triangles in a row are passed over at once.)
+    // The band: the corners of triangles whose corners lie in more than one block, the seam's
+    // counted too (a block may not change the list of a seam vertex another reads), but staying
+    // the seam's. A triangle with corners on both sides lies across the cut, and all its
+    // corners are the seam's: its first corner tells its side. Eight removed triangles in a row
+    // are passed over at once.
     constexpr uint64_t EightGone = 0x0101010101010101;
     const size_t tFrom = which == 0 ? 0 : crossingBegin, tTo = which == 0 ? crossingEnd : triangleGone.size();
     for (size_t t = tFrom; t < tTo; ++t) {
@@ -74,14 +75,13 @@ void Collapser::SetUpBlocks(int which, size_t removals)
         const uint32_t *c = &corners[3 * t];
         if (triangleGone[t] || side[c[0]] != which)
             continue;
-        uint8_t b[3];
+        const uint8_t b = blockOf(c[0]);
+        if ((home[c[1]] == Seam && side[c[1]] != which) || (home[c[2]] == Seam && side[c[2]] != which) ||
+            (blockOf(c[1]) == b && blockOf(c[2]) == b))
+            continue;
         for (int k = 0; k < 3; ++k)
-            b[k] = home[c[k]] == Seam ? 0 : blockOf(c[k]);
-        const auto differ = [](uint8_t x, uint8_t y) { return x != y && x != 0 && y != 0; };
-        if (differ(b[0], b[1]) || differ(b[0], b[2]) || differ(b[1], b[2]))
-            for (int k = 0; k < 3; ++k)
-                if (b[k] != 0)
-                    home[c[k]] = uint8_t(which);
+            if (home[c[k]] != Seam)
+                home[c[k]] = uint8_t(which);
     }
 
     // The order below which as many of the side's vertices have their cheapest collapse as the
