@@ -71,8 +71,9 @@ struct CollapseGoals
 // On two threads, each takes one side of a cut at the median, the vertices of the triangles
 // across it waiting, down to a quarter fewer triangles at a time (most of the way a block of
 // its vertices at a time, each block's share following where the cheapest collapses lie);
-// then the calling thread alone collapses across the cut to that count. Each goal's mesh is exactly what a run to that goal
-// alone would give, so one run makes every level. Returns the number of goals reached.
+// then the calling thread alone collapses across the cut to that count. Each goal's mesh is
+// exactly what a run to that goal alone would give, so one run makes every level. Returns the
+// number of goals reached.
 size_t CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals);
 
 } // namespace lumeno

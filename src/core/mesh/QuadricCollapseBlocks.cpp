@@ -61,9 +61,8 @@ void Collapser::SetUpBlocks(int which, size_t removals)
             home[v] = uint8_t(which);
     // The band: the corners of triangles whose corners lie in more than one block, the seam's
     // counted too (a block may not change the list of a seam vertex another reads), but staying
-    // the seam's. A triangle with corners on both sides lies across the cut, and all its
-    // corners are the seam's: its first corner tells its side. Eight removed triangles in a row
-    // are passed over at once.
+    // the seam's. A triangle across the cut has only the seam's, and is left to it. Eight
+    // removed triangles in a row are passed over at once.
     constexpr uint64_t EightGone = 0x0101010101010101;
     const size_t tFrom = which == 0 ? 0 : crossingBegin, tTo = which == 0 ? crossingEnd : triangleGone.size();
     for (size_t t = tFrom; t < tTo; ++t) {
@@ -73,11 +72,10 @@ void Collapser::SetUpBlocks(int which, size_t removals)
             continue;
         }
         const uint32_t *c = &corners[3 * t];
-        if (triangleGone[t] || side[c[0]] != which)
+        if (triangleGone[t] || side[c[0]] != which || side[c[1]] != which || side[c[2]] != which)
             continue;
         const uint8_t b = blockOf(c[0]);
-        if ((home[c[1]] == Seam && side[c[1]] != which) || (home[c[2]] == Seam && side[c[2]] != which) ||
-            (blockOf(c[1]) == b && blockOf(c[2]) == b))
+        if (blockOf(c[1]) == b && blockOf(c[2]) == b)
             continue;
         for (int k = 0; k < 3; ++k)
             if (home[c[k]] != Seam)
