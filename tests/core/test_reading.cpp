@@ -81,6 +81,10 @@ private slots:
         // The reader skips faces whose normal indices differ in kind from the first face's.
         QTest::newRow("obj faces with and without normals")
             << testing::DataFile("obj-faces-with-and-without-normals.obj") << -1 << 4 << 1.0;
+        // A triangle on one point twice has no area: it is left out and counted, not "corrupt".
+        QTest::newRow("obj triangle on one point twice") << testing::DataFile("repeated_corner.obj") << 4 << 3 << 1.0;
+        // So have polygons of fewer than three corners.
+        QTest::newRow("ply faces of 0, 1 and 2 corners") << testing::DataFile("short_faces.ply") << 5 << 2 << 1.0;
     }
 
     // The suffix is given in capitals: it counts in any case. The model is held as long as it is
@@ -141,8 +145,8 @@ private slots:
               // The reader takes a last line without a line feed for the end of the file.
               "ply-no-final-line-feed.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::DamagedFile;
-        // Refused after the reader. Filters crash on short polygons (smoothing) and a repeated corner (decimation).
-        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl", "short_faces.ply", "repeated_corner.obj"})
+        // Refused after the reader: coordinates that are no numbers.
+        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::UnusableModel;
         // Not damaged, but nothing to reduce: each says what it lacks.
         for (const char *name : {"empty.stl", "empty.obj", "empty.ply"})

@@ -32,6 +32,22 @@ bool IsSameFile(const QString &first, const QString &second)
     return same && !error;
 }
 
+// What the reading left out or changed, for a pipeline to act on; every key is always there.
+QJsonObject ReadingNotes(const lumeno::ReadResult &result)
+{
+    lumeno::PointAttributes leftOut = result.attributesLeftOut;
+    leftOut.colours = leftOut.colours || result.coloursNotRead;
+    return {
+        {QStringLiteral("materialsLeftOut"), result.materialsNotKept},
+        {QStringLiteral("pointsAndLinesLeftOut"), result.primitivesLeftOut},
+        {QStringLiteral("attributesLeftOut"), QJsonArray::fromStringList(lumeno::AttributeKeys(leftOut))},
+        {QStringLiteral("faceColoursLeftOut"), result.faceColoursNotRead},
+        {QStringLiteral("unitConverted"),
+         result.unitConverted.isEmpty() ? QJsonValue() : QJsonValue(result.unitConverted)},
+        {QStringLiteral("notes"), QJsonArray::fromStringList(lumeno::ReadNotes(result))},
+    };
+}
+
 } // namespace
 
 InputModel LoadInput(const QString &path, Progress &progress)
@@ -62,6 +78,7 @@ InputModel LoadInput(const QString &path, Progress &progress)
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
     input.partsMerged = result.partsMerged;
+    input.readingNotes = ReadingNotes(result);
     for (const QString &note : lumeno::ReadNotes(result))
         input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
     if (result.coloursNotRead)
@@ -99,6 +116,8 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     json.insert(QStringLiteral("partsMerged"), input.partsMerged);
+    for (auto note = input.readingNotes.begin(); note != input.readingNotes.end(); ++note)
+        json.insert(note.key(), note.value());
     return json;
 }
 

@@ -18,6 +18,9 @@ struct FormatReading
     bool materialsNotKept = false;       // materials or textures were left out
     bool faceColoursNotRead = false;     // colours given per face, not per vertex
     qint64 primitivesLeftOut = 0;        // points and lines, which are no triangles
+    qint64 polygonsWithoutArea = 0;      // left out by the reader itself
+    PointAttributes attributesLeftOut;   // carried by some parts or faces only
+    QString unitConverted;               // the file's unit, converted to millimetres
 };
 
 FormatReading Failed(ReadFailure failure, const QString &detail = QString());

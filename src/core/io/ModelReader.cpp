@@ -232,7 +232,8 @@ bool HasExtent(vtkPolyData *model)
     return bounds[1] > bounds[0] || bounds[3] > bounds[2] || bounds[5] > bounds[4];
 }
 
-// Why the reader's output cannot be used, or None.
+// Why the reader's output cannot be used, or None. Triangles on one point twice are not
+// checked here: the clean-up leaves them out, counted with the polygons without area.
 ReadFailure ProblemOfOutput(vtkPolyData *model)
 {
     const bool finite = model->GetNumberOfPoints() > 0 && HasFiniteCoordinates(model->GetPoints());
@@ -241,7 +242,13 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
         return ReadFailure::NoExtent;
     if (model->GetNumberOfPolys() == 0 && model->GetNumberOfStrips() == 0)
         return ReadFailure::NoTriangles;
-    return finite && HasSoundCells(model) ? ReadFailure::None : ReadFailure::UnusableModel;
+    if (!finite)
+        return ReadFailure::UnusableModel;
+    const vtkIdType pointCount = model->GetNumberOfPoints();
+    for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
+        if (!RefersToExistingPoints(cells, pointCount))
+            return ReadFailure::UnusableModel;
+    return ReadFailure::None;
 }
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result);
@@ -268,7 +275,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         try {
             reading = ReadOwnFormat(copy, file.size, lowerSuffix, path);
         } catch (const std::bad_alloc &) {
-            reading = Failed(ReadFailure::TooLarge);
+            reading = Failed(ReadFailure::OutOfMemory);
         }
         result.failure = reading.failure;
         result.detail = reading.detail;
@@ -276,9 +283,13 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         result.materialsNotKept = reading.materialsNotKept;
         result.faceColoursNotRead = reading.faceColoursNotRead;
         result.primitivesLeftOut = reading.primitivesLeftOut;
+        result.attributesLeftOut = reading.attributesLeftOut;
+        result.unitConverted = reading.unitConverted;
         if (result.failure != ReadFailure::None)
             return result;
-        return Finish(reading.model, result);
+        result = Finish(reading.model, result);
+        result.untriangulatedPolygons += reading.polygonsWithoutArea;
+        return result;
     }
     if (result.failure == ReadFailure::None)
         result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
@@ -321,8 +332,12 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
     if (result.failure != ReadFailure::None)
         return result;
     const CleanedTriangles cleaned = CleanTriangles(model);
-    if (cleaned.model != model && !IsModelUsable(cleaned.model)) {
-        result.failure = ReadFailure::UnusableModel;
+    if (!cleaned.model) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (!IsModelUsable(cleaned.model)) {
+        result.failure = cleaned.model->GetNumberOfPolys() == 0 ? ReadFailure::NoTriangles : ReadFailure::UnusableModel;
         return result;
     }
     // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
@@ -386,6 +401,25 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::Unsupported:
         return QT_TRANSLATE_NOOP("ModelReader", "This file needs %1, which Lumeno3D cannot read: export it "
                                                 "again without it.");
+    case ReadFailure::OutOfMemory:
+        return QT_TRANSLATE_NOOP("ModelReader", "There is not enough memory for reading this file: close other "
+                                                "programs and open it again.");
+    case ReadFailure::OverLimit:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds more than Lumeno3D reads: %1.");
+    case ReadFailure::GltfVersion1:
+        return QT_TRANSLATE_NOOP("ModelReader", "glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.");
+    case ReadFailure::NoMeshes:
+        return QT_TRANSLATE_NOOP("ModelReader", "This glTF file holds no meshes: there is no surface to show "
+                                                "or reduce.");
+    case ReadFailure::PointsOnly:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds points only, no triangles: Lumeno3D reduces "
+                                                "triangle meshes.");
+    case ReadFailure::NoBuildItems:
+        return QT_TRANSLATE_NOOP("ModelReader", "This 3MF file places no object on its build plate: it has no "
+                                                "build items.");
+    case ReadFailure::OutsideFolder:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file refers to %1, which is not a file in its own folder: "
+                                                "Lumeno3D reads only files beside the model.");
     }
     return nullptr;
 }
@@ -402,7 +436,8 @@ QString ReadFailureText(const ReadResult &result)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
-    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported)
+    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
+             result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder)
         text = text.arg(EscapeControlCharacters(result.detail));
     return text;
 }
@@ -432,6 +467,14 @@ QStringList ReadNotes(const ReadResult &result)
     if (result.faceColoursNotRead)
         notes << QCoreApplication::translate("ModelReader", "The colours of this file's faces are left out: "
                                                             "Lumeno3D keeps vertex colours only.");
+    if (result.attributesLeftOut.Any())
+        notes << QCoreApplication::translate("ModelReader", "This file's %1 are left out: only some of its parts "
+                                                            "or faces carry them.")
+                     .arg(AttributeText(result.attributesLeftOut));
+    if (!result.unitConverted.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "This file's sizes are given in %1; they were "
+                                                            "converted to millimetres.")
+                     .arg(result.unitConverted);
     return notes;
 }
 

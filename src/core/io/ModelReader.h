@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/AlgorithmRun.h"
+#include "mesh/PointAttributes.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,13 @@ enum class ReadFailure {
     NoExtent,       // every point lies at one place
     MissingDataFile, // a glTF file's buffer file (ReadResult::detail) is missing or unreadable
     Unsupported,    // the file needs what no reader here can do (ReadResult::detail names it)
+    OutOfMemory,    // memory ran short while reading: never reported as a damaged file
+    OverLimit,      // the file holds more than a bound of ours (ReadResult::detail names the bound)
+    GltfVersion1,   // a glTF 1.0 file
+    NoMeshes,       // a glTF file without meshes
+    PointsOnly,     // points only, no triangles or lines (a glTF point cloud)
+    NoBuildItems,   // a 3MF file whose build places no object
+    OutsideFolder,  // a file the model names is not a plain name inside its folder (detail names it)
 };
 
 struct ReadResult
@@ -36,7 +44,9 @@ struct ReadResult
     vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
-    vtkIdType untriangulatedPolygons = 0; // polygons without area, left out (CleanTriangles)
+    // Polygons without area, left out: those CleanTriangles leaves out (a triangle on one point
+    // twice, a polygon whose corners lie on one line) and those a reader dropped itself.
+    vtkIdType untriangulatedPolygons = 0;
     // The file's colours were left out: an OBJ file's on its "v" lines, which VTK's reader
     // ignores, or a PLY file's stored as numbers from 0 to 1, which it would misread.
     bool coloursNotRead = false;
@@ -46,6 +56,11 @@ struct ReadResult
     int partsMerged = 0;
     bool materialsNotKept = false;   // glTF and 3MF: materials and textures were left out
     qint64 primitivesLeftOut = 0;    // glTF and OFF: points and lines, which are no triangles
+    // What the file carries on some parts or faces only, so left out of the whole model.
+    PointAttributes attributesLeftOut;
+    // 3MF: the unit the file gave its numbers in ("inch"), converted to millimetres; empty for
+    // millimetres.
+    QString unitConverted;
     qint64 fileSize = 0;             // bytes read
     QString systemError;             // the system's words for Unreadable
     QString detail;                  // the file missing, or the feature unsupported
