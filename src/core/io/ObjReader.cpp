@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <vector>
 
 namespace lumeno {
@@ -348,12 +349,17 @@ void Release(Vector &vector)
     Vector().swap(vector);
 }
 
-vtkSmartPointer<vtkFloatArray> FloatArray(const char *name, int components, vtkIdType tuples)
+// VTK tells of an allocation that failed only by leaving the array short: such an array
+// throws as the standard containers do, and the reading reports that memory ran short.
+template <typename Array>
+vtkSmartPointer<Array> NewArray(const char *name, int components, vtkIdType tuples)
 {
-    auto array = vtkSmartPointer<vtkFloatArray>::New();
+    auto array = vtkSmartPointer<Array>::New();
     array->SetName(name);
     array->SetNumberOfComponents(components);
     array->SetNumberOfTuples(tuples);
+    if (array->GetNumberOfTuples() != tuples)
+        throw std::bad_alloc();
     return array;
 }
 
@@ -364,10 +370,7 @@ vtkSmartPointer<vtkUnsignedCharArray> ColourBytes(const std::vector<float> &colo
 {
     const float largest = colours.empty() ? 0.0f : *std::max_element(colours.begin(), colours.end());
     const double scale = largest > 1 ? 1.0 : 255.0;
-    auto bytes = vtkSmartPointer<vtkUnsignedCharArray>::New();
-    bytes->SetName("RGB");
-    bytes->SetNumberOfComponents(3);
-    bytes->SetNumberOfTuples(points);
+    auto bytes = NewArray<vtkUnsignedCharArray>("RGB", 3, points);
     unsigned char *out = bytes->GetPointer(0);
     for (vtkIdType point = 0; point < points; ++point) {
         const size_t v = vertexOfPoint.empty() ? size_t(point) : size_t(vertexOfPoint[size_t(point)]);
@@ -426,8 +429,7 @@ std::vector<Corner> DistinctCorners(const std::vector<Corner> &corners, size_t v
 vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keepNormals, bool keepColours)
 {
     const size_t cornerCount = obj.corners.size();
-    auto connectivity = vtkSmartPointer<vtkTypeInt32Array>::New();
-    connectivity->SetNumberOfValues(vtkIdType(cornerCount));
+    auto connectivity = NewArray<vtkTypeInt32Array>("Connectivity", 1, vtkIdType(cornerCount));
     std::int32_t *ids = connectivity->GetPointer(0);
     std::vector<std::int32_t> vertexOfPoint; // empty: point i is vertex i
     std::vector<Corner> keyOfPoint;          // the vt and vn of each point
@@ -444,8 +446,7 @@ vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keep
     }
     Release(obj.corners);
 
-    auto offsets = vtkSmartPointer<vtkTypeInt32Array>::New();
-    offsets->SetNumberOfValues(vtkIdType(obj.faceEnds.size() + 1));
+    auto offsets = NewArray<vtkTypeInt32Array>("Offsets", 1, vtkIdType(obj.faceEnds.size() + 1));
     offsets->SetValue(0, 0);
     std::copy(obj.faceEnds.begin(), obj.faceEnds.end(), offsets->GetPointer(1));
     Release(obj.faceEnds);
@@ -455,7 +456,7 @@ vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keep
     const auto vertex = [&vertexOfPoint](vtkIdType point) {
         return vertexOfPoint.empty() ? size_t(point) : size_t(vertexOfPoint[size_t(point)]);
     };
-    auto coordinates = FloatArray("Points", 3, points);
+    auto coordinates = NewArray<vtkFloatArray>("Points", 3, points);
     float *xyz = coordinates->GetPointer(0);
     for (vtkIdType point = 0; point < points; ++point)
         std::copy_n(obj.positions.data() + 3 * vertex(point), 3, xyz + 3 * point);
@@ -468,14 +469,14 @@ vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keep
     model->SetPolys(polys);
     vtkPointData *data = model->GetPointData();
     if (keepNormals) {
-        auto normals = FloatArray("Normals", 3, points);
+        auto normals = NewArray<vtkFloatArray>("Normals", 3, points);
         float *out = normals->GetPointer(0);
         for (vtkIdType point = 0; point < points; ++point)
             std::copy_n(obj.normals.data() + 3 * size_t(keyOfPoint[size_t(point)].vn), 3, out + 3 * point);
         data->SetNormals(normals);
     }
     if (keepTexture) {
-        auto uvs = FloatArray("TCoords", 2, points);
+        auto uvs = NewArray<vtkFloatArray>("TCoords", 2, points);
         float *out = uvs->GetPointer(0);
         for (vtkIdType point = 0; point < points; ++point)
             std::copy_n(obj.textureCoordinates.data() + 2 * size_t(keyOfPoint[size_t(point)].vt), 2, out + 2 * point);
@@ -485,7 +486,7 @@ vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keep
         data->SetScalars(ColourBytes(obj.colours, vertexOfPoint, points));
     if (!obj.groups.empty()) {
         obj.groups.resize(size_t(model->GetNumberOfPolys()), 0);
-        auto groups = FloatArray("GroupIds", 1, vtkIdType(obj.groups.size()));
+        auto groups = NewArray<vtkFloatArray>("GroupIds", 1, vtkIdType(obj.groups.size()));
         std::copy(obj.groups.begin(), obj.groups.end(), groups->GetPointer(0));
         model->GetCellData()->AddArray(groups);
     }
