@@ -61,6 +61,7 @@ struct Writing
     bool relative = false;      // negative indices
     bool plusSigns = false;
     bool messy = false; // CRLF, tabs, comments, exponents, a continued face, statements skipped
+    bool byteOrderMark = false;
 };
 
 QByteArray Number(double value, bool messy)
@@ -74,6 +75,8 @@ QByteArray ObjText(const Writing &w)
     const QByteArray end = w.messy ? " \t# a comment\r\n" : "\n";
     const QByteArray gap = w.messy ? "\t " : " ";
     QByteArray text = w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "";
+    if (w.byteOrderMark)
+        text.prepend("\xEF\xBB\xBF");
     for (int v = 0; v < model.Vertices; ++v) {
         text += "v";
         for (double x : model.Position(v))
@@ -240,8 +243,8 @@ private slots:
         row("v/vt/vn", {});
         row("v/vt/vn, negative indices", {true, true, false, true});
         row("v/vt/vn, plus signs", {true, true, false, false, true});
-        row("v/vt/vn, CRLF, tabs, comments, a continued face",
-            {true, true, false, false, false, true});
+        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, false, true});
+        row("v/vt/vn after a byte order mark", {true, true, false, false, false, false, true});
         row("v/vt", {true, false});
         row("v/vt/", {true, false, true});
         row("v//vn", {false, true});

@@ -499,6 +499,8 @@ FormatReading ReadObj(std::string_view text)
 {
     FormatReading reading;
     ObjContents obj;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") // a byte order mark, as some Windows programs write
+        text.remove_prefix(3);
     const Outcome outcome = ReadStatements(text, obj, reading);
     if (outcome == Outcome::OverLimit)
         return Failed(ReadFailure::OverLimit,

@@ -18,10 +18,10 @@ namespace lumeno {
 // ending in a backslash goes on with the next; '#' begins a comment. Points, lines and faces of
 // fewer than three corners are counted as primitives left out; material libraries and names
 // make materialsNotKept (no library is read); groups ("g") become the cell data "GroupIds";
-// other statements (objects, smoothing groups, free-form geometry) are skipped. An index 0 or
-// past the elements given, a number that is no finite float or a statement that lacks its
-// numbers makes the file damaged. Numbers are read whatever the C locale; memory grows with
-// what the file holds, never with a count it claims.
+// other statements (objects, smoothing groups, free-form geometry) are skipped, and so is a
+// byte order mark. An index 0 or past the elements given, a number that is no finite float or
+// a statement that lacks its numbers makes the file damaged. Numbers are read whatever the C
+// locale; memory grows with what the file holds, never with a count it claims.
 FormatReading ReadObj(std::string_view text);
 
 } // namespace lumeno
