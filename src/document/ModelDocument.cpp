@@ -168,9 +168,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     if (read.result.untriangulatedPolygons > 0)
         notes << tr("%1 polygons without area could not be made into triangles and were left out.")
                      .arg(read.result.untriangulatedPolygons);
-    if (read.result.coloursNotRead && format == QLatin1String("obj"))
-        notes << tr("The colours on the vertex lines of this OBJ file cannot be read and are left out.");
-    else if (read.result.coloursNotRead)
+    if (read.result.coloursNotRead)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     readNote = notes.join(QLatin1Char(' '));

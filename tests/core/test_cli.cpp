@@ -211,15 +211,21 @@ private slots:
     }
 
     // What cannot be read is left out, and every command says so: a polygon without area, the
-    // colours an OBJ file appends to its vertex lines.
+    // texture coordinates an OBJ file gives for some faces only.
     void whatIsLeftOutOfTheInputIsReported()
     {
-        const QString coloured = Folder(QStringLiteral("left-out")) + QStringLiteral("/coloured.obj");
-        QVERIFY(testing::WriteBytes(coloured, "v 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 0 1 0 0 0 1\nf 1 2 3\n"));
-        QCOMPARE(QString::fromLocal8Bit(RunCli({"info", "--quiet", coloured}).err),
-                 QStringLiteral("lumeno3d-cli: warning: %1: the colours on its vertex lines cannot be read and are "
-                                "left out.\n")
-                     .arg(coloured));
+        const QString partial = Folder(QStringLiteral("left-out")) + QStringLiteral("/partial.obj");
+        QVERIFY(testing::WriteBytes(partial, "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvt 0 0\nf 1/1 2/1 3/1\nf 2 4 3\n"));
+        const CliRun partialRun = RunCli({"info", "--json", "--quiet", partial});
+        QCOMPARE(partialRun.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(partialRun.out)[QLatin1String("input")][QLatin1String("attributesLeftOut")]
+                     .toVariant()
+                     .toStringList(),
+                 QStringList{"textureCoordinates"});
+        QCOMPARE(QString::fromLocal8Bit(partialRun.err),
+                 QStringLiteral("lumeno3d-cli: note: %1: This file's texture coordinates are left out: only some of "
+                                "its parts or faces carry them.\n")
+                     .arg(partial));
 
         const QString file = testing::DataFile(QStringLiteral("obj-polygon-without-area.obj"));
         const CliRun run = RunCli({"info", "--json", "--quiet", file});

@@ -82,12 +82,9 @@ InputModel LoadInput(const QString &path, Progress &progress)
     for (const QString &note : lumeno::ReadNotes(result))
         input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
     if (result.coloursNotRead)
-        input.warnings << QStringLiteral("warning: %1: %2")
-                              .arg(shownPath, file.suffix().compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0
-                                                  ? QStringLiteral("the colours on its vertex lines cannot be read "
-                                                                   "and are left out.")
-                                                  : QStringLiteral("its colours are stored as fractions, which "
-                                                                   "cannot be read; they are left out."));
+        input.warnings << QStringLiteral("warning: %1: its colours are stored as fractions, which cannot be read; "
+                                         "they are left out.")
+                              .arg(shownPath);
     return input;
 }
 

@@ -8,7 +8,7 @@
 
 namespace lumeno {
 
-// What one of our own readers (OFF, glTF, 3MF) made of a file's bytes.
+// What one of our own readers (OBJ, OFF, glTF, 3MF) made of a file's bytes.
 struct FormatReading
 {
     vtkSmartPointer<vtkPolyData> model; // triangles or polygons; set when failure is None

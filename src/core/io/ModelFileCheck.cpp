@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +18,8 @@ using Text = std::string_view;
 
 // Longest list (a polygon's corners, say) the PLY reader is given; its face buffer is fixed.
 constexpr long long MaxPlyListLength = 256;
-// The PLY reader reads text lines into a 4 KiB buffer, the OBJ reader into 256 KiB.
+// The PLY reader reads text lines into a 4 KiB buffer.
 constexpr size_t MaxPlyLineLength = 4000;
-constexpr size_t MaxObjLineLength = 200000;
-// The OBJ reader copies a material name into a 100-byte buffer.
-constexpr size_t MaxObjNameLength = 99;
 
 bool IsBlank(char c)
 {
@@ -158,118 +153,6 @@ bool CheckStl(Text file)
         return false;
     const quint32 count = qFromLittleEndian<quint32>(file.data() + 80);
     return static_cast<qint64>(file.size()) >= 84 + 50 * static_cast<qint64>(count);
-}
-
-// ---------------------------------------------------------------- OBJ
-
-// One index of a corner: digits with an optional sign, as the reader's "%d" takes them.
-bool ParseObjIndex(Text word, long long &value)
-{
-    if (!word.empty() && word.front() == '+')
-        word.remove_prefix(1);
-    const Text digits = !word.empty() && word.front() == '-' ? word.substr(1) : word;
-    return !digits.empty() && digits.front() >= '0' && digits.front() <= '9' && ParseInteger(word, value);
-}
-
-// One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn". A positive
-// index counts from the start of its list, a negative one back from the end of what the file
-// has given so far (-1: the last); 0 names nothing. A corner ending in '/' is refused: the
-// reader's scan would take the index that follows the blank as this corner's texture or normal
-// index.
-bool CheckObjCorner(Text corner, const long long (&counts)[3], long long (&largest)[3])
-{
-    const auto slashes = std::count(corner.begin(), corner.end(), '/');
-    int part = 0;
-    size_t start = 0;
-    while (true) {
-        if (part > 2)
-            return false;
-        const size_t slash = corner.find('/', start);
-        const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
-        if (!index.empty() || part != 1 || slashes != 2) {
-            long long value = 0;
-            if (!ParseObjIndex(index, value) || value == 0 || (value < 0 && -value > counts[part]))
-                return false;
-            largest[part] = std::max(largest[part], value);
-        }
-        if (slash == Text::npos)
-            return true;
-        start = slash + 1;
-        ++part;
-    }
-}
-
-// The reader takes "nan" and "inf" for the origin without a word, and numbers beyond float
-// range for the largest float: a vertex needs three finite coordinates a float can hold.
-bool IsObjVertex(const std::vector<Text> &words)
-{
-    if (words.size() < 4)
-        return false;
-    for (size_t i = 1; i <= 3; ++i) {
-        Text word = words[i];
-        if (!word.empty() && word.front() == '+')
-            word.remove_prefix(1);
-        double value = 0;
-        if (!ParseNumber(word, value) || !std::isfinite(value) ||
-            std::abs(value) > std::numeric_limits<float>::max())
-            return false;
-    }
-    return true;
-}
-
-// The reader continues a face, line or point element whose line ends in a blank and "\\"
-// right before the line feed with the whole next line (which may end so again); anything
-// else with a backslash makes it fail, and is refused here. Its first pass, for material
-// names and texture coordinates, reads each line alone: a continued line holds corners only.
-bool CheckObj(Text file)
-{
-    if (file.find('\0') != Text::npos) // the reader's C strings would end early
-        return false;
-    long long counts[3] = {0, 0, 0};  // v, vt, vn
-    long long largest[3] = {0, 0, 0}; // the largest index used of each
-    LineReader lines(file);
-    Text line;
-    const auto nextLine = [&lines, &line]() { return lines.Next(line) && line.size() <= MaxObjLineLength; };
-    while (lines.Position() < file.size()) {
-        if (!nextLine())
-            return false;
-        std::vector<Text> words = Words(line);
-        if (words.empty())
-            continue;
-        const Text keyword = words.front();
-        if (keyword == "v") {
-            if (!IsObjVertex(words))
-                return false;
-            ++counts[0];
-        } else if (keyword == "vt") {
-            ++counts[1];
-        } else if (keyword == "vn") {
-            ++counts[2];
-        } else if (keyword == "usemtl" || keyword == "mtllib") {
-            for (Text word : words)
-                if (word.size() > MaxObjNameLength)
-                    return false;
-        } else if (keyword == "f" || keyword == "l" || keyword == "p") {
-            words.erase(words.begin());
-            while (!words.empty() && words.back() == "\\") {
-                // The line must end in the backslash and a line feed, and a line must follow.
-                if (line.back() != '\\' || !lines.HadLineFeed() || lines.Position() >= file.size())
-                    return false;
-                words.pop_back();
-                if (!nextLine())
-                    return false;
-                const std::vector<Text> continued = Words(line);
-                words.insert(words.end(), continued.begin(), continued.end());
-            }
-            for (Text corner : words)
-                if (!CheckObjCorner(corner, counts, largest))
-                    return false;
-        }
-    }
-    for (int i = 0; i < 3; ++i)
-        if (largest[i] > counts[i])
-            return false;
-    return true;
 }
 
 // ---------------------------------------------------------------- PLY
@@ -607,8 +490,6 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix)
         return false;
     if (suffix == QLatin1String("stl"))
         return CheckStl(file);
-    if (suffix == QLatin1String("obj"))
-        return CheckObj(file);
     if (suffix == QLatin1String("ply"))
         return CheckPly(file);
     return false;

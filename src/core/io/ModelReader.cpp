@@ -3,6 +3,7 @@
 #include "io/FilePaths.h"
 #include "io/FormatReading.h"
 #include "io/GltfReader.h"
+#include "io/ObjReader.h"
 #include "io/OffFormat.h"
 #include "io/ThreeMfReader.h"
 #include "io/ModelFileCopy.h"
@@ -24,7 +25,6 @@
 #include <vtkDoubleArray.h>
 #include <vtkExecutive.h>
 #include <vtkFloatArray.h>
-#include <vtkOBJReader.h>
 #include <vtkPLYReader.h>
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
@@ -41,8 +41,6 @@ vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
 {
     if (suffix == QLatin1String("stl"))
         return vtkSmartPointer<vtkSTLReader>::New();
-    if (suffix == QLatin1String("obj"))
-        return vtkSmartPointer<vtkOBJReader>::New();
     if (suffix == QLatin1String("ply"))
         return vtkSmartPointer<vtkPLYReader>::New();
     return nullptr;
@@ -187,8 +185,6 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     if (suffix == QLatin1String("ply"))
         result.coloursNotRead = HasPlyFractionColours(bytes);
     MendForReader(bytes, suffix);
-    if (suffix == QLatin1String("obj"))
-        result.coloursNotRead = HasObjVertexColours(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -200,8 +196,8 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 
 bool IsOwnFormat(const QString &suffix)
 {
-    return suffix == QLatin1String("off") || suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") ||
-           suffix == QLatin1String("3mf");
+    return suffix == QLatin1String("obj") || suffix == QLatin1String("off") || suffix == QLatin1String("gltf") ||
+           suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
@@ -216,6 +212,8 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
     if (suffix == QLatin1String("off")) {
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("obj")) {
+        reading = ReadObj(bytes);
     } else if (suffix == QLatin1String("3mf")) {
         reading = Read3mf(bytes);
     } else {
@@ -341,7 +339,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
         return result;
     }
     // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
-    // where the indices allow (the STL, OBJ and PLY readers write 64-bit cells).
+    // where the indices allow (the STL and PLY readers write 64-bit cells).
     for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
                                 cleaned.model->GetStrips()})
         if (cells && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())

@@ -47,15 +47,15 @@ struct ReadResult
     // Polygons without area, left out: those CleanTriangles leaves out (a triangle on one point
     // twice, a polygon whose corners lie on one line) and those a reader dropped itself.
     vtkIdType untriangulatedPolygons = 0;
-    // The file's colours were left out: an OBJ file's on its "v" lines, which VTK's reader
-    // ignores, or a PLY file's stored as numbers from 0 to 1, which it would misread.
+    // The file's colours were left out: a PLY file's stored as numbers from 0 to 1, which VTK's
+    // reader would misread.
     bool coloursNotRead = false;
     // OFF: the colours of its faces were left out (only vertex colours are kept).
     bool faceColoursNotRead = false;
     // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
     int partsMerged = 0;
-    bool materialsNotKept = false;   // glTF and 3MF: materials and textures were left out
-    qint64 primitivesLeftOut = 0;    // glTF and OFF: points and lines, which are no triangles
+    bool materialsNotKept = false;   // glTF, 3MF and OBJ: materials and textures were left out
+    qint64 primitivesLeftOut = 0;    // glTF, OBJ and OFF: points and lines, which are no triangles
     // What the file carries on some parts or faces only, so left out of the whole model.
     PointAttributes attributesLeftOut;
     // 3MF: the unit the file gave its numbers in ("inch"), converted to millimetres; empty for
@@ -73,8 +73,8 @@ bool IsReadableSuffix(const QString &suffix);
 // (the parts merged, materials, lines, face colours), for the window's status and the CLI.
 QStringList ReadNotes(const ReadResult &result);
 
-// Reads a model with the VTK reader for its suffix ("stl", "obj" or "ply", any case), or our
-// own for "off", "gltf", "glb" and "3mf" (OffFormat, GltfReader, ThreeMfReader), which read
+// Reads a model with the VTK reader for its suffix ("stl" or "ply", any case), or our own for
+// "obj", "off", "gltf", "glb" and "3mf" (ObjReader, OffFormat, GltfReader, ThreeMfReader), which read
 // the same checked copy's bytes; a .gltf file's buffer files are read from beside `path`.
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or
