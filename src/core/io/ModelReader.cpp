@@ -189,6 +189,8 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("obj"))
         result.coloursNotRead = HasObjVertexColours(bytes.View());
+    if (suffix == QLatin1String("stl"))
+        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -348,7 +350,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
             cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
-    result.untriangulatedPolygons = cleaned.untriangulatedPolygons;
+    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the STL reader dropped
     return result;
 }
 
