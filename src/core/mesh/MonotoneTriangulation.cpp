@@ -15,7 +15,29 @@ double Orientation(const PlanePoint &a, const PlanePoint &b, const PlanePoint &c
     return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
+using Key = std::array<int, 3>;
+
+// Stable counting sort of the keys by one of their fields, whose values lie in [0, range).
+void CountingSort(const std::vector<Key> &from, size_t field, int range, std::vector<Key> &to,
+                  std::vector<int> &counts)
+{
+    counts.assign(size_t(range) + 1, 0);
+    for (const Key &key : from)
+        ++counts[size_t(key[field]) + 1];
+    std::partial_sum(counts.begin(), counts.end(), counts.begin());
+    to.resize(from.size());
+    for (const Key &key : from)
+        to[size_t(counts[size_t(key[field])]++)] = key;
+}
+
 } // namespace
+
+// By their first two fields, corners below `range`, in linear time.
+void MonotoneTriangulator::SortEdgeKeys()
+{
+    CountingSort(edgeKeys, 1, count, sortedKeys, counts);
+    CountingSort(sortedKeys, 0, count, edgeKeys, counts);
+}
 
 // Of two edges the sweep line crosses, the one whose upper corner the sweep reached later is
 // compared with the other at that corner: the edges do not cross, so that side is theirs.
@@ -241,7 +263,7 @@ bool MonotoneTriangulator::SplitIntoPieces()
     edgeKeys.resize(halfEdges);
     for (size_t edge = 0; edge < halfEdges; ++edge)
         edgeKeys[edge] = {std::min(tails[edge], heads[edge]), std::max(tails[edge], heads[edge]), int(edge)};
-    std::sort(edgeKeys.begin(), edgeKeys.end());
+    SortEdgeKeys();
     twins.resize(halfEdges);
     for (size_t i = 0; i + 1 < halfEdges; i += 2) {
         if (edgeKeys[i][0] != edgeKeys[i + 1][0] || edgeKeys[i][1] != edgeKeys[i + 1][1])
@@ -387,7 +409,7 @@ bool MonotoneTriangulator::CoverExactly(const std::vector<int> &triangles, size_
     }
     if (std::find(edgeUsed.begin(), edgeUsed.end(), false) != edgeUsed.end() || edgeKeys.size() % 2 != 0)
         return false;
-    std::sort(edgeKeys.begin(), edgeKeys.end());
+    SortEdgeKeys();
     for (size_t i = 0; i < edgeKeys.size(); i += 2) {
         const bool pair = edgeKeys[i][0] == edgeKeys[i + 1][0] && edgeKeys[i][1] == edgeKeys[i + 1][1] &&
                           edgeKeys[i][2] != edgeKeys[i + 1][2];

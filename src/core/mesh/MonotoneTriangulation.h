@@ -61,6 +61,7 @@ private:
     int EdgeLeftOf(const Status &status, int corner) const;
     bool SplitIntoPieces();
     bool TriangulatePiece(int begin, int end, std::vector<int> &triangles);
+    void SortEdgeKeys();
     bool CoverExactly(const std::vector<int> &triangles, size_t first);
 
     const std::vector<PlanePoint> *points = nullptr;
@@ -78,7 +79,9 @@ private:
     std::vector<int> heads;
     std::vector<int> tails;
     std::vector<int> twins;
-    std::vector<std::array<int, 3>> edgeKeys;
+    std::vector<std::array<int, 3>> edgeKeys; // two corners, lower first, and what the key stands for
+    std::vector<std::array<int, 3>> sortedKeys;
+    std::vector<int> counts;
     std::vector<int> pieceCorners; // the monotone pieces' corners, counter-clockwise, one after another
     std::vector<int> pieceStarts;  // where each piece starts in pieceCorners, and where the last ends
     std::vector<std::pair<int, bool>> sorted; // a piece's corners from the top down: on its left chain?
