@@ -35,9 +35,8 @@ FormatReading Failed(ReadFailure failure, const QString &detail)
 
 namespace {
 
-// Markers among the colour values read, which are finite numbers.
-constexpr float Opaque = std::numeric_limits<float>::infinity(); // the alpha of a vertex given r g b
-constexpr float Missing = -std::numeric_limits<float>::infinity();
+// The alpha of a vertex given r g b, among the colour values read, which are finite numbers.
+constexpr float Opaque = std::numeric_limits<float>::infinity();
 
 bool IsBlank(char c)
 {
@@ -165,7 +164,7 @@ FormatReading ReadOff(std::string_view text)
     // four numbers where a COFF file has them are colours there too.
     bool fractionColours = false;
     size_t verticesWithColours = 0;
-    std::vector<float> colourValues; // four per vertex: Opaque where the file gives three, Missing where none
+    std::vector<float> colourValues; // four per vertex given them: Opaque where the file gives three
     colourValues.reserve(header.colours ? 4 * header.vertices : 0);
     for (size_t v = 0; v < header.vertices; ++v) {
         if (!lines.Next(words) || words.size() < fixed + trailing)
@@ -174,8 +173,6 @@ FormatReading ReadOff(std::string_view text)
         const bool coloured = colourCount == 3 || colourCount == 4;
         if (header.colours && !coloured)
             return Failed(ReadFailure::DamagedFile);
-        if (coloured && colourValues.empty() && v > 0)
-            colourValues.resize(4 * v, Missing);
         for (size_t i = 0; i < words.size(); ++i) {
             if (!ToFloat(words[i], number))
                 return Failed(ReadFailure::DamagedFile);
@@ -192,10 +189,7 @@ FormatReading ReadOff(std::string_view text)
                 part.textureCoordinates.push_back(number);
             }
         }
-        if (coloured)
-            ++verticesWithColours;
-        else if (!colourValues.empty())
-            colourValues.insert(colourValues.end(), 4, Missing);
+        verticesWithColours += coloured ? 1 : 0;
     }
     FormatReading reading;
     if (verticesWithColours == header.vertices && header.vertices > 0) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -66,6 +67,9 @@ bool MonotoneTriangulator::EdgeOrder::operator()(Corner corner, int edge) const
 
 bool MonotoneTriangulator::Triangulate(const std::vector<PlanePoint> &corners, std::vector<int> &triangles)
 {
+    // Half-edges, four for each corner at most, are counted in ints.
+    if (corners.size() > size_t(std::numeric_limits<int>::max() / 4))
+        return false;
     points = &corners;
     count = static_cast<int>(corners.size());
     const size_t first = triangles.size();
