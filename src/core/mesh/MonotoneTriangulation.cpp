@@ -74,14 +74,7 @@ bool MonotoneTriangulator::Triangulate(const std::vector<PlanePoint> &corners, s
     count = static_cast<int>(corners.size());
     const size_t first = triangles.size();
     const bool triangulated = count >= 3 && SortAndClassify() && Sweep() && SplitIntoPieces() &&
-                              [&] {
-                                  for (size_t piece = 0; piece + 1 < pieceStarts.size(); ++piece)
-                                      if (!TriangulatePiece(pieceStarts[piece], pieceStarts[piece + 1],
-                                                            triangles))
-                                          return false;
-                                  return true;
-                              }() &&
-                              CoverExactly(triangles, first);
+                              TriangulatePieces(triangles) && CoverExactly(triangles, first);
     if (!triangulated)
         triangles.resize(first);
     points = nullptr;
@@ -298,6 +291,14 @@ bool MonotoneTriangulator::SplitIntoPieces()
         pieceStarts.push_back(int(pieceCorners.size()));
     }
     return pieceStarts.size() == diagonals.size() + 2;
+}
+
+bool MonotoneTriangulator::TriangulatePieces(std::vector<int> &triangles)
+{
+    for (size_t piece = 0; piece + 1 < pieceStarts.size(); ++piece)
+        if (!TriangulatePiece(pieceStarts[piece], pieceStarts[piece + 1], triangles))
+            return false;
+    return true;
 }
 
 // A monotone piece from its top corner down both chains at once: corners that cannot be

@@ -21,9 +21,10 @@ struct PlanePoint
 // Preparata 1977), and each piece is triangulated in linear time along its two chains
 // (Garey, Johnson, Preparata and Tarjan 1978). The result is checked: every triangle turns
 // counter-clockwise and every diagonal borders two triangles, one on each side, so the
-// triangles cover the polygon exactly once. A polygon that touches or crosses itself, has two
-// corners at one place or a spike without width fails the sweep or the check; the caller then
-// triangulates it some other way.
+// triangles cover the polygon exactly once. A polygon with two corners at one place (as where
+// it touches itself) or a spike without width is refused, and one that crosses itself fails
+// the sweep or the check unless its triangles still form one sheet that turns one way; the
+// caller then triangulates it some other way.
 class MonotoneTriangulator
 {
 public:
@@ -60,6 +61,7 @@ private:
     bool StatusErase(Status &status, int edge);
     int EdgeLeftOf(const Status &status, int corner) const;
     bool SplitIntoPieces();
+    bool TriangulatePieces(std::vector<int> &triangles);
     bool TriangulatePiece(int begin, int end, std::vector<int> &triangles);
     void SortEdgeKeys();
     bool CoverExactly(const std::vector<int> &triangles, size_t first);
