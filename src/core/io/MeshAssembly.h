@@ -48,6 +48,7 @@ public:
     bool Add(const MeshPart &part, const Matrix4 &matrix);
 
     int PartCount() const { return parts; }
+    size_t PointLimit() const { return limit; }
     // The model of every part added: float points, triangles, the attributes all parts carry.
     vtkSmartPointer<vtkPolyData> Build() const;
 

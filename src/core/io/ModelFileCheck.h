@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <string_view>
 
@@ -16,6 +17,11 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix);
 // solid's name on its first line is not ASCII (the reader calls a file binary when 5 % of its
 // first 256 bytes are not ASCII text, which a name in Japanese, say, reaches alone).
 bool IsAsciiStlTakenForBinary(std::string_view file);
+
+// How many triangles of an STL file the STL reader drops unseen because two of their corners
+// coincide (have equal coordinates once read as floats). For the bytes the reader reads, after
+// MendForReader.
+qint64 StlTrianglesWithCoincidentCorners(std::string_view file);
 
 // Whether the file is a PLY with vertices but no faces (a scanner's point cloud, say): a
 // header that parses, whatever its body holds.

@@ -185,6 +185,8 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     if (suffix == QLatin1String("ply"))
         result.coloursNotRead = HasPlyFractionColours(bytes);
     MendForReader(bytes, suffix);
+    if (suffix == QLatin1String("stl"))
+        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -346,7 +348,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
             cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
-    result.untriangulatedPolygons = cleaned.untriangulatedPolygons;
+    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the STL reader dropped
     return result;
 }
 
