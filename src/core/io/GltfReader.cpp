@@ -120,7 +120,7 @@ FormatReading FailedScan(GltfJsonProblem problem)
         break;
     case GltfJsonProblem::TooDeep:
         return Failed(ReadFailure::OverLimit,
-                      QCoreApplication::translate("ModelReader", "JSON nested more than %1 levels deep")
+                      QCoreApplication::translate("ModelReader", "JSON nested %1 levels deep")
                           .arg(QLocale().toString(MaxGltfJsonDepth)));
     case GltfJsonProblem::Version1:
         return Failed(ReadFailure::GltfVersion1);

@@ -115,10 +115,10 @@ public:
                 return Fail(ReadFailure::DamagedFile); // a node outside the list, or a cycle
             if (path.size() >= size_t(MaxGltfNodeDepth))
                 return Fail(ReadFailure::OverLimit,
-                            QCoreApplication::translate("ModelReader", "nodes nested more than %1 levels deep")
+                            QCoreApplication::translate("ModelReader", "nodes nested %1 levels deep")
                                 .arg(QLocale().toString(MaxGltfNodeDepth)));
             if (++visits > MaxGltfNodeVisits)
-                return Fail(ReadFailure::OverLimit, QCoreApplication::translate("ModelReader", "more than %1 placed nodes")
+                return Fail(ReadFailure::OverLimit, QCoreApplication::translate("ModelReader", "%1 placed nodes")
                                                         .arg(QLocale().toString(MaxGltfNodeVisits)));
             const tinygltf::Node &node = model.nodes[size_t(index)];
             Matrix4 local;

@@ -158,9 +158,9 @@ QString MeshAssembly::LimitText() const
     case Limit::None:
         return QString();
     case Limit::Parts:
-        return QCoreApplication::translate("ModelReader", "more than %1 placed parts").arg(QLocale().toString(MaxParts));
+        return QCoreApplication::translate("ModelReader", "%1 placed parts").arg(QLocale().toString(MaxParts));
     case Limit::PointsOrTriangles:
-        return QCoreApplication::translate("ModelReader", "more than %1 points or triangles in all its parts")
+        return QCoreApplication::translate("ModelReader", "%1 points or triangles in all its parts")
             .arg(QLocale().toString(qulonglong(limit)));
     }
     return QString();

@@ -60,7 +60,7 @@ public:
 
     int PartCount() const { return parts; }
     Limit LimitHit() const { return limitHit; }
-    // The bound passed, for ReadFailure::OverLimit's detail: "more than 1,000,000 placed parts".
+    // The bound passed, for ReadFailure::OverLimit's detail: "1,000,000 placed parts".
     QString LimitText() const;
     // What some parts carried but not all, so left out of the model.
     PointAttributes LeftOut() const;
