@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <cstring>
+#include <limits>
 
 namespace lumeno {
 
