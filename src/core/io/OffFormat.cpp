@@ -230,8 +230,7 @@ FormatReading ReadOff(std::string_view text)
     // Polygons stay polygons: the reading triangulates them as for every format.
     MeshAssembly assembly(text.size());
     if (!assembly.Add(part, IdentityMatrix()))
-        return Failed(ReadFailure::OverLimit, QCoreApplication::translate("ModelReader", "%1 points")
-                                                  .arg(QString::number(qulonglong(assembly.PointLimit()))));
+        return Failed(ReadFailure::OverLimit, assembly.LimitText());
     reading.model = assembly.Build();
     auto polys = vtkSmartPointer<vtkCellArray>::New();
     polys->SetData(offsets, connectivity);
