@@ -247,12 +247,6 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     std::vector<unsigned int> place;
     if (attributes.Any()) {
         place = PlacesOf(positions.data(), vertexCount, sizeof(float));
-        std::vector<uint32_t> vertices(vertexCount, 0);
-        for (const unsigned int at : place)
-            ++vertices[at];
-        seam.resize(vertexCount);
-        for (size_t v = 0; v < vertexCount; ++v)
-            seamVertices += seam[v] = vertices[place[v]] > 1;
     } else {
         place.resize(vertexCount);
         std::iota(place.begin(), place.end(), 0u);
@@ -261,6 +255,18 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     // sides of a seam), and those on the places of another, go before any simplification:
     // they would reach its results.
     leftOut = LeaveOutCollapsedAndRepeated(indices, place);
+    if (attributes.Any()) {
+        // A seam's vertices: those at a place that more than one of the triangles' vertices share.
+        std::vector<uint8_t> used(vertexCount, 0);
+        for (const unsigned int v : indices)
+            used[v] = 1;
+        std::vector<uint32_t> vertices(vertexCount, 0);
+        for (size_t v = 0; v < vertexCount; ++v)
+            vertices[place[v]] += used[v];
+        seam.resize(vertexCount);
+        for (size_t v = 0; v < vertexCount; ++v)
+            seamVertices += seam[v] = used[v] && vertices[place[v]] > 1;
+    }
     errorScale = vertexCount ? meshopt_simplifyScale(positions.data(), vertexCount, 3 * sizeof(float)) : 1.0f;
 }
 
