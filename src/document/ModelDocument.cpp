@@ -422,31 +422,41 @@ void ModelDocument::OnLevelReady(int jobDone, int step, vtkSmartPointer<vtkPolyD
     emit LevelReady(percent);
 }
 
-// "Done", or, when the result keeps far more triangles than asked (lumeno::IsFarFromAskedShare),
-// that the model cannot be reduced that far: for the levels, the one farthest from its share.
+// "Done", or, when the result's triangles are not the count asked (lumeno::ReachesAskedTriangles),
+// how many it keeps: for the levels, the one farthest from its count.
 QString ModelDocument::ShareOutcome(Job finished, vtkPolyData *result) const
 {
     const vtkIdType loadedTriangles = loaded ? loaded->GetNumberOfPolys() : 0;
     const QLocale locale;
     if (finished == Job::Reduction && result) {
-        const double kept = lumeno::KeptPercent(loadedTriangles, result->GetNumberOfPolys());
-        if (lumeno::IsFarFromAskedShare(jobKeepPercent, kept))
-            return tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% "
-                      "asked.")
-                .arg(locale.toString(kept, 'g', 3), locale.toString(jobKeepPercent, 'g', 6));
+        const vtkIdType kept = result->GetNumberOfPolys();
+        const vtkIdType asked = lumeno::AskedTriangles(loadedTriangles, jobKeepPercent);
+        const QString percent = locale.toString(lumeno::KeptPercent(loadedTriangles, kept), 'g', 3);
+        if (!lumeno::ReachesAskedTriangles(asked, kept))
+            return (kept > asked ? tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, "
+                                      "not the %2% asked.")
+                                 : tr("Done, but %1% of the triangles are kept, fewer than the %2% asked."))
+                .arg(percent, locale.toString(jobKeepPercent, 'g', 6));
     }
     if (finished == Job::Levels) {
-        double farthest = 0.0;
+        vtkIdType farthest = 0;
         QString text;
         for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
             vtkPolyData *model = LevelOf(level.percent).model;
-            const double kept = model ? lumeno::KeptPercent(loadedTriangles, model->GetNumberOfPolys()) : 0.0;
-            if (lumeno::IsFarFromAskedShare(level.percent, kept) && kept - level.percent > farthest) {
-                farthest = kept - level.percent;
-                text = tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.")
-                           .arg(level.percent)
-                           .arg(locale.toString(kept, 'g', 3));
-            }
+            if (!model)
+                continue;
+            const vtkIdType kept = model->GetNumberOfPolys();
+            const vtkIdType asked = lumeno::AskedTriangles(loadedTriangles, level.percent);
+            const vtkIdType off = kept > asked ? kept - asked : asked - kept;
+            if (lumeno::ReachesAskedTriangles(asked, kept) || off <= farthest)
+                continue;
+            farthest = off;
+            const QString percent = locale.toString(lumeno::KeptPercent(loadedTriangles, kept), 'g', 3);
+            text = (kept > asked ? tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the "
+                                      "triangles.")
+                                 : tr("Done, but the %1% level keeps %2% of the triangles, fewer than asked."))
+                       .arg(level.percent)
+                       .arg(percent);
         }
         if (!text.isEmpty())
             return text;

@@ -103,6 +103,18 @@ vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *in
     return FilterRun(decimator, progress, start, span).Reduce(input);
 }
 
+// The filter keeps a triangle with two corners at one place (the model's, or one it made), and
+// can lay one on another's places: those go, and are counted, for no reader would read them back.
+vtkSmartPointer<vtkPolyData> Readable(const vtkSmartPointer<vtkPolyData> &made, LeftOutTriangles &leftOut)
+{
+    if (!made)
+        return made;
+    LeftOutTriangles left;
+    const vtkSmartPointer<vtkPolyData> readable = WithoutCollapsedAndRepeated(made, left);
+    leftOut += left;
+    return left.Total() > 0 ? readable : made;
+}
+
 } // namespace
 
 ClassicReducer::ClassicReducer() : decimator(vtkSmartPointer<vtkDecimatePro>::New()) {}
@@ -118,6 +130,7 @@ int ClassicReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
 
     ReductionProgress progress(control);
     progress.Tell(0.0);
+    leftOut = {};
     vtkSmartPointer<vtkPolyData> input = model;
     double inputShare = 1.0;
     double done = 0.0;
@@ -128,8 +141,8 @@ int ClassicReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
             receiver.starting(level);
         // The step's own reduction, relative to the level before it.
         const double share = DecimationLevels[size_t(level)].Share();
-        const vtkSmartPointer<vtkPolyData> made =
-            Decimate(decimator, input, 1.0 - share / inputShare, progress, done / work, inputShare / work);
+        const vtkSmartPointer<vtkPolyData> made = Readable(
+            Decimate(decimator, input, 1.0 - share / inputShare, progress, done / work, inputShare / work), leftOut);
         if (!made || progress.Cancelled())
             return level;
         done += inputShare;
@@ -149,7 +162,21 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::KeepShare(vtkPolyData *model, doubl
 {
     ReductionProgress progress(control);
     progress.Tell(0.0);
-    return Decimate(decimator, model, 1.0 - share, progress);
+    leftOut = {};
+    // The whole model kept is the model itself: through the unit box and back, a coordinate
+    // can change in its last bit.
+    if (share >= 1.0) {
+        try {
+            const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+            if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
+                return nullptr;
+            progress.Tell(1.0);
+            return whole;
+        } catch (const std::bad_alloc &) {
+            return nullptr;
+        }
+    }
+    return Readable(Decimate(decimator, model, 1.0 - share, progress), leftOut);
 }
 
 vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, double maxError,
@@ -157,6 +184,7 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
 {
     ReductionProgress progress(control);
     progress.Tell(0.0);
+    leftOut = {};
     // With the error accumulated, every run makes the filter allocate an error value per
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // would leak the first one's (8 bytes a point, per run). The run therefore uses a filter of its own.
@@ -165,7 +193,7 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
     filter->SetTargetReduction(1.0);
     filter->SetMaximumError(maxError);
     filter->AccumulateErrorOn();
-    return FilterRun(filter, progress, 0.0, 1.0).Reduce(model);
+    return Readable(FilterRun(filter, progress, 0.0, 1.0).Reduce(model), leftOut);
 }
 
 } // namespace lumeno

@@ -150,12 +150,17 @@ QualityReducer::QualityReducer(int threadCount)
 int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
 {
     ReductionProgress progress(control);
+    leftOut = {};
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return 0;
+    // Told before the levels: a receiver may ask.
+    leftOut = simplifier->LeftOut();
     try {
-        return simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
-                                       : SimplifyLevels(simplifier, threads, receiver, control, progress);
+        const int made = simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
+                                                 : SimplifyLevels(simplifier, threads, receiver, control, progress);
+        leftOut = simplifier->LeftOut();
+        return made;
     } catch (const std::bad_alloc &) {
         return 0; // the levels handed over stay valid
     }
@@ -165,6 +170,19 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
                                                        const ReductionControl &control)
 {
     ReductionProgress progress(control);
+    leftOut = {};
+    if (share >= 1.0) {
+        progress.Tell(0.0);
+        try {
+            const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+            if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
+                return nullptr;
+            progress.Tell(1.0);
+            return whole;
+        } catch (const std::bad_alloc &) {
+            return nullptr;
+        }
+    }
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
@@ -179,6 +197,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
             if (kept && !kept->empty() && !progress.Cancelled())
                 result = simplifier->Model(*kept, control.cancelled);
         }
+        leftOut = simplifier->LeftOut();
         if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
             return nullptr;
         progress.Tell(1.0);
@@ -194,6 +213,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
     ReductionProgress progress(control);
+    leftOut = {};
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
@@ -222,6 +242,8 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
                 break;
             bound *= 0.8 * maxError / deviation.maximum;
         }
+        // What welding left out, and what restoring its attempts' places did.
+        leftOut = simplifier->LeftOut();
         if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
             return nullptr;
         progress.Tell(1.0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/DecimationLevels.h"
+#include "mesh/LeftOutTriangles.h"
 #include "mesh/ReductionEngine.h"
 
 #include <vtkPolyData.h>
@@ -58,6 +59,10 @@ public:
     virtual vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError,
                                                      const ReductionControl &control,
                                                      const DeviationMeter *meter = nullptr) = 0;
+
+    // Of the model's triangles, those the last operation left out of its results, as no reader
+    // would read them back (LeftOutTriangles); an engine whose results hold none tells none.
+    virtual LeftOutTriangles LeftOut() const { return {}; }
 };
 
 std::unique_ptr<Reducer> MakeReducer(ReductionEngine engine);
