@@ -352,10 +352,10 @@ private slots:
                                                         "cannot read: export it again without it.");
         QTest::newRow("nested 1001 deep") << Model(Nested(Tetrahedron(1), 1000, 1), Item(1001)) << ReadFailure::OverLimit
                                           << over.arg(QStringLiteral("components nested more than 1,000 deep"));
-        // A kilobyte that would place the tetrahedron 4^12 times.
+        // A kilobyte that would place the tetrahedron 4^12 times: over the bound a file of its size has.
         QTest::newRow("meshes placed exponentially often")
             << Model(Nested(Tetrahedron(1), 12, 4), Item(13)) << ReadFailure::OverLimit
-            << over.arg(QStringLiteral("more points or triangles than a file of its size may place"));
+            << over.arg(QStringLiteral("16,834,816 points or triangles in all its parts"));
         QTest::newRow("empty objects placed exponentially often")
             << Model(Nested(EmptyObject, 8, 10), Item(9)) << ReadFailure::OverLimit
             << over.arg(QStringLiteral("more than 10,000,000 placed objects"));

@@ -152,9 +152,9 @@ bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
     return true;
 }
 
-QString MeshAssembly::LimitText() const
+QString MeshAssembly::LimitText(Limit which) const
 {
-    switch (limitHit) {
+    switch (which) {
     case Limit::None:
         return QString();
     case Limit::Parts:

@@ -61,7 +61,8 @@ public:
     int PartCount() const { return parts; }
     Limit LimitHit() const { return limitHit; }
     // The bound passed, for ReadFailure::OverLimit's detail: "1,000,000 placed parts".
-    QString LimitText() const;
+    QString LimitText() const { return LimitText(limitHit); }
+    QString LimitText(Limit which) const;
     // What some parts carried but not all, so left out of the model.
     PointAttributes LeftOut() const;
     // The model of every part added: float points, triangles, the attributes all parts carry.

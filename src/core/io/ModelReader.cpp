@@ -472,8 +472,8 @@ QStringList ReadNotes(const ReadResult &result)
                                                             "or faces carry them.")
                      .arg(AttributeText(result.attributesLeftOut));
     if (!result.unitConverted.isEmpty())
-        notes << QCoreApplication::translate("ModelReader", "This file's sizes are given in %1; they were "
-                                                            "converted to millimetres.")
+        notes << QCoreApplication::translate("ModelReader", "This file gives its sizes in the unit \"%1\"; "
+                                                            "they were converted to millimetres.")
                      .arg(result.unitConverted);
     return notes;
 }

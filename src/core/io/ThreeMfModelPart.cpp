@@ -177,9 +177,7 @@ private:
         budget.points += points;
         budget.triangles += triangles;
         return budget.limit.Fits(budget.points, budget.triangles) ||
-               Fail(ReadFailure::OverLimit, QCoreApplication::translate("ModelReader", "more points or triangles "
-                                                                                       "than a file of its size "
-                                                                                       "may place"));
+               Fail(ReadFailure::OverLimit, budget.limit.LimitText(MeshAssembly::Limit::PointsOrTriangles));
     }
 
     bool ReadVertex(const QXmlStreamAttributes &attributes)

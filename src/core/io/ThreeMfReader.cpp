@@ -152,10 +152,11 @@ private:
                     placedPoints += mesh.PointCount();
                     placedTriangles += mesh.triangles.size() / 3;
                 }
-                if (counting ? !budget.limit.Fits(placedPoints, placedTriangles) : !assembly.Add(mesh, world))
+                if (counting && !budget.limit.Fits(placedPoints, placedTriangles))
                     return Fail(ReadFailure::OverLimit,
-                                QCoreApplication::translate("ModelReader", "more points or triangles than a file "
-                                                                           "of its size may place"));
+                                budget.limit.LimitText(MeshAssembly::Limit::PointsOrTriangles));
+                if (!counting && !assembly.Add(mesh, world))
+                    return Fail(ReadFailure::OverLimit, assembly.LimitText());
                 if (!counting)
                     ++reading.partsMerged;
             }
