@@ -38,3 +38,9 @@ inline QString KeptShareWarning(const QString &output, const QString &input, dou
                           "reduced that far.")
         .arg(output, PercentText(keptPercent), input, PercentText(askedPercent));
 }
+
+// The failure of a command that ran short of memory for `work` ("reducing part.stl to 50%").
+inline QString NotEnoughMemoryText(const QString &work)
+{
+    return QStringLiteral("there is not enough memory for %1: close other programs and try again.").arg(work);
+}

@@ -445,7 +445,7 @@ std::vector<int> RootNodes(const tinygltf::Model &model)
 FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folder)
 {
     if (bytes.size() > std::numeric_limits<unsigned int>::max())
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::TooLarge, ByteSizeText(std::numeric_limits<unsigned int>::max()));
     FileAccessNote note;
     tinygltf::TinyGLTF loader;
     loader.SetFsCallbacks({BufferFileExists, SamePath, ReadBufferFile, WriteNothing, &note});
@@ -462,7 +462,7 @@ FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folde
                         : loader.LoadASCIIFromString(&model, &error, &warning, bytes.data(),
                                                      static_cast<unsigned int>(bytes.size()), base);
     } catch (const std::bad_alloc &) {
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     } catch (const std::exception &) {
         return Failed(ReadFailure::DamagedFile);
     }
@@ -492,7 +492,7 @@ FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folde
             return Failed(ReadFailure::NoTriangles);
         reading.model = scene.assembly.Build();
     } catch (const std::bad_alloc &) {
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     }
     return reading;
 }

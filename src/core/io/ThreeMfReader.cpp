@@ -31,6 +31,9 @@ struct ZipFileCloser
     void operator()(zip_file_t *file) const { zip_fclose(file); }
 };
 
+// The most bytes a part of the package unpacks to (a QByteArray's bound).
+constexpr quint64 LargestPart = (quint64(1) << 31) - 1;
+
 // A part of the package unpacked, or why not.
 struct PackagePart
 {
@@ -48,7 +51,7 @@ PackagePart Unpack(zip_t *archive, QString name)
     if (index < 0 || zip_stat_index(archive, zip_uint64_t(index), 0, &status) != 0 ||
         !(status.valid & ZIP_STAT_COMP_SIZE))
         return {{}, ReadFailure::DamagedFile};
-    const quint64 limit = std::min<quint64>((quint64(1) << 31) - 1, 1100 * quint64(status.comp_size) + 4096);
+    const quint64 limit = std::min<quint64>(LargestPart, 1100 * quint64(status.comp_size) + 4096);
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, zip_uint64_t(index), 0));
     if (!file)
         return {{}, ReadFailure::DamagedFile};
@@ -61,7 +64,7 @@ PackagePart Unpack(zip_t *archive, QString name)
         if (read == 0)
             break;
         if (quint64(part.bytes.size()) + quint64(read) > limit)
-            return {{}, limit < (quint64(1) << 31) - 1 ? ReadFailure::DamagedFile : ReadFailure::TooLarge};
+            return {{}, limit < LargestPart ? ReadFailure::DamagedFile : ReadFailure::TooLarge};
         part.bytes.append(chunk, int(read));
     }
     return part;
@@ -312,6 +315,8 @@ private:
         if (parts.size() > 4096)
             return Fail(ReadFailure::DamagedFile);
         const PackagePart part = Unpack(archive, path);
+        if (part.failure == ReadFailure::TooLarge)
+            reading.detail = ByteSizeText(LargestPart);
         if (part.failure != ReadFailure::None)
             return Fail(part.failure);
         std::vector<Component> ignored;
@@ -382,7 +387,7 @@ FormatReading Read3mf(std::string_view bytes)
             return Failed(ReadFailure::NoTriangles);
         reading.model = package.assembly.Build();
     } catch (const std::bad_alloc &) {
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     }
     return reading;
 }
