@@ -52,7 +52,9 @@ CommandOutcome Run(const CliOptions &options, const QString &input, Progress &pr
         const QString work = options.command == CliCommand::Levels ? QStringLiteral("making the levels of %1")
                              : options.command == CliCommand::Reduce ? QStringLiteral("reducing %1")
                                                                      : QStringLiteral("reading %1");
-        return {ExitOutputNotWritten, NotEnoughMemoryText(work.arg(input)), {}, {}};
+        // info's one product is the reading.
+        return {options.command == CliCommand::Info ? ExitUnreadableInput : ExitOutputNotWritten,
+                NotEnoughMemoryText(work.arg(input)), {}, {}};
     }
 }
 

@@ -470,6 +470,10 @@ FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folde
         if (required == "KHR_draco_mesh_compression" || required == "EXT_meshopt_compression" ||
             required == "KHR_meshopt_compression")
             return Failed(ReadFailure::Unsupported, QString::fromStdString(required));
+    // tinygltf turns what its JSON parser threw into text, std::bad_alloc too; a buffer file
+    // that did not fit says "out of memory" (ReadBufferFile).
+    if (!loaded && (error.find("bad_alloc") != std::string::npos || error.find("out of memory") != std::string::npos))
+        return Failed(ReadFailure::OutOfMemory);
     if (!loaded)
         return note.missing.isEmpty() ? Failed(ReadFailure::DamagedFile)
                                       : Failed(ReadFailure::MissingDataFile, note.missing);
