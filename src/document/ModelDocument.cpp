@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 #include <utility>
 
 namespace {
@@ -58,15 +59,23 @@ struct ModelDocument::ReadJob
 };
 
 ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent)
+    : ModelDocument(startEngine, lumeno::MakeReducer, parent)
+{
+}
+
+ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine,
+                             lumeno::ReducerMaker makeReducer,
+                             QObject *parent)
     : QObject(parent), engine(startEngine)
 {
     qRegisterMetaType<ModelDocument::Result>();
-    worker = new MeshWorker;
+    worker = new MeshWorker(std::move(makeReducer));
     worker->moveToThread(&meshThread);
     connect(worker, &MeshWorker::StepStarted, this, &ModelDocument::OnStepStarted);
     connect(worker, &MeshWorker::Progress, this, &ModelDocument::OnProgress);
     connect(worker, &MeshWorker::LevelReady, this, &ModelDocument::OnLevelReady);
     connect(worker, &MeshWorker::Finished, this, &ModelDocument::OnJobFinished);
+    connect(worker, &MeshWorker::OutOfMemory, this, &ModelDocument::OnJobOutOfMemory);
     meshThread.setObjectName(QStringLiteral("mesh worker"));
     meshThread.start();
 
@@ -119,14 +128,19 @@ void ModelDocument::Open(const QString &path)
         this,
         [read, path, suffix] {
             ReaderWatch watch{read->percent.get(), read->cancelled.get()};
-            read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
-                auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
-                observer->SetCallback(NoteReadProgress);
-                observer->SetClientData(&watch);
-                reader->AddObserver(vtkCommand::ProgressEvent, observer);
-            });
-            if (read->result.model)
-                PrepareForDrawing(read->result.model);
+            try {
+                read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
+                    auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+                    observer->SetCallback(NoteReadProgress);
+                    observer->SetClientData(&watch);
+                    reader->AddObserver(vtkCommand::ProgressEvent, observer);
+                });
+                if (read->result.model)
+                    PrepareForDrawing(read->result.model);
+            } catch (const std::bad_alloc &) {
+                read->result = {};
+                read->result.failure = lumeno::ReadFailure::OutOfMemory;
+            }
         },
         [this, read, path] { FinishOpen(*read, path); }));
     readProgressTimer.start();
@@ -382,8 +396,12 @@ bool ModelDocument::Save(const QString &path)
     KeepFileThread(RunFileWork(
         this,
         [result, model, modelTransform, path, suffix] {
-            *result = lumeno::WriteModelFile(
-                modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+            try {
+                *result = lumeno::WriteModelFile(
+                    modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+            } catch (const std::bad_alloc &) {
+                *result = lumeno::NotEnoughMemoryToWrite(path);
+            }
         },
         [this, result, path, notSaved] {
             saving = false;
@@ -497,5 +515,29 @@ void ModelDocument::OnJobFinished(int jobDone, vtkSmartPointer<vtkPolyData> resu
     case Job::None:
         break;
     }
+    emit JobEnded();
+}
+
+// What was there stays: the loaded model, the levels made so far and the result shown.
+void ModelDocument::OnJobOutOfMemory(int jobDone)
+{
+    if (jobDone != jobNumber || job == Job::None)
+        return;
+    const Job stopped = job;
+    QString outcome = tr("Not enough memory for this operation: the right view still shows %1.").arg(shown.label);
+    if (stopped == Job::Levels) {
+        const auto missing = std::find_if(lumeno::DecimationLevels.begin(), lumeno::DecimationLevels.end(),
+                                          [this](const lumeno::DecimationLevel &level) {
+                                              return !LevelOf(level.percent).model;
+                                          });
+        if (missing == lumeno::DecimationLevels.end()) { // every level was made all the same
+            OnJobFinished(jobDone, nullptr, {});
+            return;
+        }
+        outcome = tr("Not enough memory for the %1% level: the levels above it are kept.").arg(missing->percent);
+        if (!readNote.isEmpty())
+            outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+    }
+    EndJob(outcome);
     emit JobEnded();
 }

@@ -56,3 +56,9 @@ inline QJsonObject LeftOutJson(const lumeno::LeftOutTriangles &leftOut)
     return {{QStringLiteral("withoutArea"), qint64(leftOut.collapsed)},
             {QStringLiteral("repeated"), qint64(leftOut.repeated)}};
 }
+
+// The failure of a command that ran short of memory for `work` ("reducing part.stl to 50%").
+inline QString NotEnoughMemoryText(const QString &work)
+{
+    return QStringLiteral("there is not enough memory for %1: close other programs and try again.").arg(work);
+}

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 #include <optional>
 
 CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progress &progress)
@@ -126,7 +127,15 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
                                                             {QStringLiteral("write"), levelWriteSeconds}});
         outputs.append(entry);
     };
-    const int made = reducer->MakeLevels(input.model, receiver, control);
+    int made = 0;
+    try {
+        made = reducer->MakeLevels(input.model, receiver, control);
+    } catch (const std::bad_alloc &) {
+        // The levels written so far stay.
+        const int percent = lumeno::DecimationLevels[std::min<size_t>(outputs.size(), lumeno::LevelCount - 1)].percent;
+        failure = QStringLiteral("%1 was not written: %2")
+                      .arg(levelFile(percent), NotEnoughMemoryText(QStringLiteral("reducing %1 to %2%").arg(path).arg(percent)));
+    }
     progress.Clear();
     if (!failure.isEmpty())
         return failed(failure);

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -48,9 +49,7 @@ QJsonObject ReadingNotes(const lumeno::ReadResult &result)
     };
 }
 
-} // namespace
-
-InputModel LoadInput(const QString &path, Progress &progress)
+InputModel ReadInput(const QString &path, Progress &progress)
 {
     InputModel input;
     const QFileInfo file(path);
@@ -86,6 +85,23 @@ InputModel LoadInput(const QString &path, Progress &progress)
                                          "they are left out.")
                               .arg(shownPath);
     return input;
+}
+
+} // namespace
+
+InputModel LoadInput(const QString &path, Progress &progress)
+{
+    // What surrounds the reader may run short of memory too: the input is then not read.
+    try {
+        return ReadInput(path, progress);
+    } catch (const std::bad_alloc &) {
+        progress.Clear();
+        lumeno::ReadResult outOfMemory;
+        outOfMemory.failure = lumeno::ReadFailure::OutOfMemory;
+        InputModel input;
+        input.failure = lumeno::DisplayPath(path) + QStringLiteral(": ") + lumeno::ReadFailureText(outOfMemory);
+        return input;
+    }
 }
 
 QString OutputProblem(const QString &output, const QString &input)

@@ -25,4 +25,8 @@ struct FormatReading
 
 FormatReading Failed(ReadFailure failure, const QString &detail = QString());
 
+// A byte count for people, in the user's locale: "2.1 GB". ReadFailure::TooLarge's detail
+// names so the most a reader takes.
+QString ByteSizeText(quint64 bytes);
+
 } // namespace lumeno

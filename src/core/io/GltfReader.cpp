@@ -135,7 +135,7 @@ FormatReading FailedScan(GltfJsonProblem problem)
 FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folder)
 {
     if (bytes.size() > std::numeric_limits<unsigned int>::max())
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::TooLarge, ByteSizeText(std::numeric_limits<unsigned int>::max()));
     std::string_view json = bytes;
     GlbChunks chunks;
     if (binary) {
@@ -167,6 +167,9 @@ FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folde
             if (required == "KHR_draco_mesh_compression" || required == "EXT_meshopt_compression" ||
                 required == "KHR_meshopt_compression")
                 return Failed(ReadFailure::Unsupported, QString::fromStdString(required));
+        // tinygltf turns what its JSON parser threw into text, std::bad_alloc too.
+        if (!loaded && error.find("bad_alloc") != std::string::npos)
+            return Failed(ReadFailure::OutOfMemory);
         if (!loaded)
             return Failed(ReadFailure::DamagedFile);
 

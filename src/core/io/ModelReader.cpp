@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryFile>
 
 #include <vtkAbstractPolyDataReader.h>
@@ -71,11 +72,6 @@ private:
     locale_t cLocale;
     locale_t previous = static_cast<locale_t>(0);
 };
-
-void NoteError(vtkObject *, unsigned long, void *clientData, void *)
-{
-    *static_cast<bool *>(clientData) = true;
-}
 
 template <typename Value>
 bool AllFinite(const Value *values, vtkIdType count)
@@ -180,7 +176,7 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
-        return ReadFailure::TooLarge;
+        return ReadFailure::OutOfMemory; // no address space left for it
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
     if (suffix == QLatin1String("ply"))
         result.coloursNotRead = HasPlyFractionColours(bytes);
@@ -208,7 +204,7 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     const std::string_view bytes(reinterpret_cast<const char *>(mapped), static_cast<size_t>(size));
     FormatReading reading;
     if (suffix == QLatin1String("off")) {
@@ -253,9 +249,12 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result);
 
-} // namespace
+void NoteError(vtkObject *, unsigned long, void *clientData, void *)
+{
+    *static_cast<bool *>(clientData) = true;
+}
 
-ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+ReadResult ReadModelFile(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
 {
     ReadResult result;
     const QString lowerSuffix = suffix.toLower();
@@ -308,12 +307,17 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
 
     const QByteArray encodedName = QFile::encodeName(copy.fileName());
     reader->SetFileName(encodedName.constData());
-    bool updated = false;
+    UpdateOutcome update = UpdateOutcome::Failed;
     {
         const CLocaleForThisThread cLocale;
-        updated = UpdateWithoutThrowing(reader);
+        update = TryUpdate(reader);
     }
-    if (!updated || readerFailed) {
+    // A reader short of memory reports an error too, or reads on with what it has.
+    if (update == UpdateOutcome::OutOfMemory) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (update != UpdateOutcome::Done || readerFailed) {
         result.failure = ReadFailure::ReaderError;
         return result;
     }
@@ -322,6 +326,22 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     auto model = vtkSmartPointer<vtkPolyData>::New();
     model->ShallowCopy(reader->GetOutput());
     return Finish(model, result);
+}
+
+} // namespace
+
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+{
+    // Whatever runs short of memory on the way (the copy, a reader, the clean-up's arrays) says so.
+    ReadResult outOfMemory;
+    outOfMemory.failure = ReadFailure::OutOfMemory;
+    try {
+        const VtkAllocationWatch memory;
+        ReadResult result = ReadModelFile(path, suffix, prepareReader);
+        return memory.RanShort() ? outOfMemory : result;
+    } catch (const std::bad_alloc &) {
+        return outOfMemory;
+    }
 }
 
 namespace {
@@ -381,7 +401,7 @@ const char *FailureSentence(ReadFailure failure)
         return QT_TRANSLATE_NOOP("ModelReader", "This file changed while it was being read; another program may "
                                                 "still be writing it. Open it again once it is complete.");
     case ReadFailure::TooLarge:
-        return QT_TRANSLATE_NOOP("ModelReader", "This file is too large for the memory this computer has left.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is larger than the %1 Lumeno3D reads.");
     case ReadFailure::NoWorkingCopy:
         return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D could not store its working copy of this file in the "
                                                 "temporary folder %1; it may be full.");
@@ -426,9 +446,17 @@ const char *FailureSentence(ReadFailure failure)
 
 } // namespace
 
+QString ByteSizeText(quint64 bytes)
+{
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
 QString ReadFailureText(const ReadResult &result)
 {
-    const char *sentence = FailureSentence(result.failure);
+    // A bound that names no size is one of memory (a model of more points than fit).
+    const char *sentence = FailureSentence(result.failure == ReadFailure::TooLarge && result.detail.isEmpty()
+                                               ? ReadFailure::OutOfMemory
+                                               : result.failure);
     if (!sentence)
         return QString();
     QString text = QCoreApplication::translate("ModelReader", sentence);
@@ -437,7 +465,8 @@ QString ReadFailureText(const ReadResult &result)
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
     else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
-             result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder)
+             result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder ||
+             result.failure == ReadFailure::TooLarge)
         text = text.arg(EscapeControlCharacters(result.detail));
     return text;
 }

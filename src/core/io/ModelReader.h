@@ -21,7 +21,7 @@ enum class ReadFailure {
     EmptyFile,
     Unreadable,     // no permission, or an I/O error (ReadResult::systemError)
     Changed,        // another program changed the file while it was read
-    TooLarge,       // the file does not fit in memory
+    TooLarge,       // larger than a reader takes (ReadResult::detail names the size, "2.1 GB")
     NoWorkingCopy,  // the temporary folder took no copy for the reader
     DamagedFile,    // the file fails the checks made before any reader sees it
     ReaderError,    // the reader reported an error or ran out of memory

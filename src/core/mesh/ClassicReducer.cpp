@@ -51,8 +51,8 @@ public:
     FilterRun(const FilterRun &) = delete;
     FilterRun &operator=(const FilterRun &) = delete;
 
-    // Null when the run was aborted (the filter then leaves a plausible but partial mesh),
-    // ran out of memory or gave a model that fails HasSoundCells.
+    // Null when the run was aborted (the filter then leaves a plausible but partial mesh) or
+    // gave a model that fails HasSoundCells; std::bad_alloc when it ran out of memory.
     vtkSmartPointer<vtkPolyData> Reduce(vtkPolyData *input)
     {
         if (progress.Cancelled())
@@ -61,17 +61,20 @@ public:
             // The filter gets a copy of its own, so it never holds a model that is shown elsewhere.
             const UnitBox box(input);
             filter->SetInputData(box.Normalised(input));
+            const UpdateOutcome run = TryUpdate(filter);
+            if (run == UpdateOutcome::OutOfMemory)
+                throw std::bad_alloc();
             // On extreme coordinates the filter can leave triangles on points it has removed.
-            const bool finished = UpdateWithoutThrowing(filter) && !filter->GetAbortExecute() &&
-                                  !progress.Cancelled() && HasSoundCells(filter->GetOutput());
+            const bool finished = run == UpdateOutcome::Done && !filter->GetAbortExecute() && !progress.Cancelled() &&
+                                  HasSoundCells(filter->GetOutput());
             vtkSmartPointer<vtkPolyData> output = finished ? box.Restored(filter->GetOutput()) : nullptr;
             filter->RemoveAllInputs();
             if (output)
                 progress.Tell(start + span);
             return output;
         } catch (const std::bad_alloc &) {
-            filter->RemoveAllInputs();
-            return nullptr;
+            filter->RemoveAllInputs(); // the reducer's filter holds no model between runs
+            throw;
         }
     }
 
@@ -166,15 +169,11 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::KeepShare(vtkPolyData *model, doubl
     // The whole model kept is the model itself: through the unit box and back, a coordinate
     // can change in its last bit.
     if (share >= 1.0) {
-        try {
-            const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
-            if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
-                return nullptr;
-            progress.Tell(1.0);
-            return whole;
-        } catch (const std::bad_alloc &) {
+        const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+        if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
             return nullptr;
-        }
+        progress.Tell(1.0);
+        return whole;
     }
     return Readable(Decimate(decimator, model, 1.0 - share, progress), leftOut);
 }
