@@ -25,6 +25,10 @@ struct FormatReading
 
 FormatReading Failed(ReadFailure failure, const QString &detail = QString());
 
+// Notes the failure in `reading` unless an earlier one is noted (the first names the cause);
+// false, for a reader's step to return.
+bool NoteFailure(FormatReading &reading, ReadFailure failure, const QString &detail = QString());
+
 // A byte count for people, in the user's locale: "2.1 GB". ReadFailure::TooLarge's detail
 // names so the most a reader takes.
 QString ByteSizeText(quint64 bytes);

@@ -181,14 +181,7 @@ private:
         return true;
     }
 
-    bool Fail(ReadFailure failure, const QString &detail = QString())
-    {
-        if (reading.failure == ReadFailure::None) {
-            reading.failure = failure;
-            reading.detail = detail;
-        }
-        return false;
-    }
+    bool Fail(ReadFailure failure, const QString &detail = QString()) { return NoteFailure(reading, failure, detail); }
 
     ThreeMfBudget budget;
     zip_t *archive;
