@@ -99,6 +99,13 @@ def cube_with_seams():
     ply("blender_cube_seams_ascii", use_ascii=True)
     ply("blender_cube_seams_binary", use_ascii=False)
     stl("blender_cube_ascii", ascii=True)
+    # The same cube with its faces in three materials, in turn: "usemtl" between the faces.
+    for name, rgba in (("Red", (1, 0, 0, 1)), ("Blue", (0, 0, 1, 1))):
+        cube.data.materials.append(material(name, rgba))
+    for face in cube.data.polygons:
+        face.material_index = face.index % 3
+    obj("blender_cube_seams_three_materials", export_materials=True, path_mode="RELATIVE")
+    gltf("blender_cube_seams_three_materials", "GLB")
 
 
 def twisted_torus(rings=32, sides=12):

@@ -7,8 +7,9 @@ our reading against, one tab-separated line a file:
   joining identical ones), the bounds' corners, and what the file's vertices carry: normals
   (0/1), texture coordinate sets, colour sets.
 Counts come from `assimp info` (triangulated), the bounds and attributes from assimp's plain
-reading (`assimp export -fassjson`, no processing), with every node's transform applied
-(`assimp info`'s own bounds leave out a parent node's transform)."""
+reading (`assimp export -fassjson`, no processing): the bounds of the triangles and polygons
+with every node's transform applied (`assimp info`'s own bounds leave out a parent node's
+transform, and take in lines)."""
 import json
 import os
 import re
@@ -61,12 +62,17 @@ def scene_of(path):
             return json.load(file)
 
 
+SURFACES = 4 | 8  # aiPrimitiveType_TRIANGLE, aiPrimitiveType_POLYGON
+
+
 def bounds(scene):
     low, high = [float("inf")] * 3, [float("-inf")] * 3
 
     def visit(node, parent):
         matrix = multiply(parent, node["transformation"])
         for index in node.get("meshes", []):
+            if not scene["meshes"][index]["primitivetypes"] & SURFACES:
+                continue  # points and lines: no part of the surface we compare
             values = scene["meshes"][index]["vertices"]
             for i in range(0, len(values), 3):
                 point = [sum(matrix[4 * row + k] * values[i + k] for k in range(3)) + matrix[4 * row + 3]
