@@ -95,6 +95,8 @@ def cube_with_seams():
     cube.data.materials.append(material("Checker", (1, 1, 1, 1), checker_image("checker")))
     gltf("blender_cube_seams", "GLTF_SEPARATE")
     gltf("blender_cube_seams", "GLB")
+    # Small enough to seed the fuzzing: no material or texture.
+    gltf("blender_cube_seams_embedded", "GLTF_EMBEDDED", export_materials="NONE")
     obj("blender_cube_seams", export_materials=True, path_mode="RELATIVE")
     ply("blender_cube_seams_ascii", use_ascii=True)
     ply("blender_cube_seams_binary", use_ascii=False)

@@ -53,6 +53,22 @@ convert blender_instanced_cones.glb instanced_cones
 convert blender_grid_colours.ply grid_colours
 convert openscad_bracket.off bracket
 
+echo "== fuzz seeds"
+# Small files of the corpus start the fuzzing of their format (scripts/fuzz cuts longer inputs
+# at 2 kB for STL, OBJ, PLY and OFF, 4 kB for glTF, GLB and 3MF).
+seeds="$root/tests/fuzz/corpus"
+rm -f "$seeds"/fuzz_load_*/corpus-*
+for seed in stl:assimp_cube_seams.binary.stl stl:assimp_multi_material.stl \
+  obj:blender_cube_seams.obj obj:blender_cube_seams_three_materials.obj obj:assimp_cube_seams.obj \
+  obj:blender_multi_material.obj ply:blender_cube_seams_binary.ply ply:blender_cube_seams_ascii.ply \
+  ply:assimp_cube_seams.binary.ply ply:assimp_multi_material.ply off:openscad_notched_cube.off \
+  gltf:blender_cube_seams_embedded.gltf glb:blender_cube_seams.glb glb:assimp_cube_seams.glb \
+  glb:blender_multi_material.glb glb:blender_instanced_cones.glb glb:blender_cylinder_loose_edges.glb \
+  glb:blender_cube_seams_three_materials.glb 3mf:assimp_instanced_cones.3mf 3mf:openscad_notched_cube.3mf \
+  3mf:openscad_bracket.3mf; do
+  cp "$files/${seed#*:}" "$seeds/fuzz_load_${seed%%:*}/corpus-${seed#*:}"
+done
+
 echo "== manifest"
 python3 "$here/manifest.py" "$files" >"$here/manifest.tsv"
 echo "$(($(wc -l <"$here/manifest.tsv") - 1)) files, $(du -sh "$files" | cut -f1)"
