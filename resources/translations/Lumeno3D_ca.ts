@@ -615,16 +615,28 @@ Voleu reemplaçar-lo?</translation>
         <translation>Fet</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>Els colors de les línies de vèrtexs d&apos;aquest fitxer OBJ no es poden llegir i s&apos;ometen.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Desat a %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>Els colors d&apos;aquest fitxer estan desats com a fraccions, que no es poden llegir; s&apos;ometen.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Fet, però es conserva el %1% dels triangles, menys que el %2% demanat.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Fet, però el nivell del %1% conserva el %2% dels triangles, menys del que s&apos;ha demanat.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>No hi ha prou memòria per a aquesta operació: la vista de la dreta encara mostra %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>No hi ha prou memòria per al nivell del %1%: es conserven els nivells superiors.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l&apos;està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Aquest fitxer és massa gran per a la memòria que li queda lliure a aquest ordinador.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Els colors de les cares d&apos;aquest fitxer s&apos;ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON imbricat a %1 nivells de profunditat</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>nodes imbricats a %1 nivells de profunditat</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 nodes col·locats</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 parts col·locades</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 punts o triangles en totes les seves parts</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Aquest fitxer és més gran que els %1 que llegeix el Lumeno3D.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>No hi ha prou memòria per llegir aquest fitxer: tanqueu altres programes i torneu-lo a obrir.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Aquest fitxer conté més del que llegeix el Lumeno3D: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 no és compatible; el Lumeno3D llegeix glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Aquest fitxer glTF no conté cap malla: no hi ha cap superfície per mostrar ni per reduir.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Aquest fitxer només conté punts, cap triangle: el Lumeno3D redueix malles de triangles.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Aquest fitxer 3MF no col·loca cap objecte a la seva placa de construcció: no té cap element de construcció.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Aquest fitxer fa referència a %1, que no és un fitxer de la seva pròpia carpeta: el Lumeno3D només llegeix fitxers que són al costat del model.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Aquest fitxer només té %1 en algunes de les seves parts o cares: aquestes dades s&apos;ometen.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Aquest fitxer indica les mides en la unitat «%1»; s&apos;han convertit a mil·límetres.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vèrtexs o cantonades de cares</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>la unitat «%1»</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>components imbricats a més de %1 nivells de profunditat</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>més de %1 objectes col·locats</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>més de %1 MiB de text sense cap etiqueta</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>No s&apos;ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>No hi ha prou memòria per escriure&apos;l: tanqueu altres programes i torneu a desar.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Chcete jej nahradit?</translation>
         <translation>Hotovo</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>Barvy na řádcích vrcholů tohoto souboru OBJ nelze načíst a jsou vynechány.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Uloženo do %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>Barvy tohoto souboru jsou uloženy jako zlomky, které nelze načíst; jsou vynechány.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Hotovo, ale zachováno je %1% trojúhelníků, méně než požadovaných %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Hotovo, ale úroveň %1% zachovává %2% trojúhelníků, méně než bylo požadováno.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Pro tuto operaci není dost paměti: pravý pohled stále ukazuje %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Pro úroveň %1% není dost paměti: úrovně nad ní zůstávají zachovány.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Chcete jej nahradit?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Tento soubor se během čtení změnil; možná do něj jiný program stále zapisuje. Otevřete jej znovu, až bude úplný.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Tento soubor je příliš velký pro paměť, která tomuto počítači ještě zbývá.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -708,6 +716,86 @@ Chcete jej nahradit?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Barvy stěn tohoto souboru jsou vynechány: Lumeno3D zachovává pouze barvy vrcholů.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON vnořený do hloubky %1 úrovní</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>uzly vnořené do hloubky %1 úrovní</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 umístěných uzlů</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 umístěných částí</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 bodů nebo trojúhelníků ve všech jeho částech</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Tento soubor je větší než %1, které Lumeno3D dokáže načíst.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>Pro čtení tohoto souboru není dost paměti: zavřete jiné programy a otevřete jej znovu.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Tento soubor obsahuje víc, než Lumeno3D dokáže načíst: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 není podporován; Lumeno3D čte glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Tento soubor glTF neobsahuje žádné sítě: není zde žádný povrch, který by šlo zobrazit nebo zredukovat.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Tento soubor obsahuje pouze body, žádné trojúhelníky: Lumeno3D redukuje trojúhelníkové sítě.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Tento soubor 3MF neumisťuje na svou tiskovou podložku žádný objekt: nemá žádné položky sestavení.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Tento soubor odkazuje na %1, což není soubor v jeho vlastní složce: Lumeno3D čte pouze soubory uložené vedle modelu.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Z tohoto souboru jsou vynechány %1: mají je jen některé jeho části nebo stěny.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Tento soubor udává rozměry v jednotce „%1“; byly převedeny na milimetry.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vrcholů nebo rohů stěn</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>jednotku „%1“</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>komponenty vnořené do více než %1 úrovní</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>více než %1 umístěných objektů</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>více než %1 MiB textu bez značky</translation>
     </message>
 </context>
 <context>
@@ -765,6 +853,10 @@ Chcete jej nahradit?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 nebyl uložen: model lze uložit pouze jako soubor STL, PLY, OBJ, GLB, glTF, 3MF nebo OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>Pro jeho zápis není dost paměti: zavřete jiné programy a uložte znovu.</translation>
     </message>
 </context>
 <context>

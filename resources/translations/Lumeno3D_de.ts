@@ -615,16 +615,28 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>Die Farben in den Eckpunktzeilen dieser OBJ-Datei können nicht gelesen werden und werden ausgelassen.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Gespeichert unter %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>Die Farben dieser Datei sind als Bruchzahlen gespeichert, die nicht gelesen werden können; sie werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Fertig, aber es werden %1% der Dreiecke behalten, weniger als die verlangten %2%.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Fertig, aber die Stufe %1% behält %2% der Dreiecke, weniger als verlangt.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Nicht genügend Arbeitsspeicher für diesen Vorgang: Die rechte Ansicht zeigt weiterhin %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Nicht genügend Arbeitsspeicher für die Stufe %1%: Die Stufen darüber bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Diese Datei hat sich geändert, während sie gelesen wurde; möglicherweise schreibt ein anderes Programm noch daran. Öffnen Sie sie erneut, sobald sie vollständig ist.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Diese Datei ist zu groß für den Arbeitsspeicher, der diesem Computer noch zur Verfügung steht.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Die Farben der Flächen dieser Datei werden ausgelassen: Lumeno3D behält nur Eckpunktfarben bei.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON, das %1 Ebenen tief verschachtelt ist</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>Knoten, die %1 Ebenen tief verschachtelt sind</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 platzierte Knoten</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 platzierte Teile</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 Punkte oder Dreiecke in allen ihren Teilen</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Diese Datei ist größer als die %1, die Lumeno3D liest.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>Zum Lesen dieser Datei ist nicht genügend Arbeitsspeicher vorhanden: Schließen Sie andere Programme und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Diese Datei enthält mehr, als Lumeno3D liest: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 wird nicht unterstützt; Lumeno3D liest glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Diese glTF-Datei enthält keine Netze: Es gibt keine Oberfläche, die angezeigt oder reduziert werden könnte.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Diese Datei enthält nur Punkte, keine Dreiecke: Lumeno3D reduziert Dreiecksnetze.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Diese 3MF-Datei platziert kein Objekt auf ihrer Bauplatte: Sie hat keine Build-Elemente.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Diese Datei verweist auf %1, was keine Datei in ihrem eigenen Ordner ist: Lumeno3D liest nur Dateien, die neben dem Modell liegen.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Die %1 dieser Datei werden ausgelassen: Nur einige ihrer Teile oder Flächen enthalten sie.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Diese Datei gibt ihre Größen in der Einheit „%1“ an; sie wurden in Millimeter umgerechnet.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 Eckpunkte oder Flächenecken</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>die Einheit „%1“</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>Komponenten, die mehr als %1 Ebenen tief verschachtelt sind</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>mehr als %1 platzierte Objekte</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>mehr als %1 MiB Text ohne Tag</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 wurde nicht gespeichert: Ein Modell kann nur als STL-, PLY-, OBJ-, GLB-, glTF-, 3MF- oder OFF-Datei gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>Zum Schreiben ist nicht genügend Arbeitsspeicher vorhanden: Schließen Sie andere Programme und speichern Sie erneut.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Do you want to replace it?</translation>
         <translation>Done</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>The colours on the vertex lines of this OBJ file cannot be read and are left out.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Saved to %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>The colours of this file are stored as fractions, which cannot be read; they are left out.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Done, but %1% of the triangles are kept, fewer than the %2% asked.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Not enough memory for this operation: the right view still shows %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Not enough memory for the %1% level: the levels above it are kept.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>This file is too large for the memory this computer has left.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Do you want to replace it?</translation>
     <message>
         <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON nested %1 levels deep</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>nodes nested %1 levels deep</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 placed nodes</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 placed parts</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 points or triangles in all its parts</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>This file is larger than the %1 Lumeno3D reads.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>There is not enough memory for reading this file: close other programs and open it again.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>This file holds more than Lumeno3D reads: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>This glTF file holds no meshes: there is no surface to show or reduce.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>This 3MF file places no object on its build plate: it has no build items.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</translation>
+    </message>
+    <message>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>This file's %1 are left out: only some of its parts or faces carry them.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>This file gives its sizes in the unit "%1"; they were converted to millimetres.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vertices or face corners</translation>
+    </message>
+    <message>
+        <source>the unit "%1"</source>
+        <translation>the unit "%1"</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>components nested more than %1 deep</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>more than %1 placed objects</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>more than %1 MiB of text without a tag</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>There is not enough memory for writing it: close other programs and save again.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>Los colores de las líneas de vértices de este archivo OBJ no se pueden leer y se omiten.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Guardado en %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>Los colores de este archivo están guardados como fracciones, que no se pueden leer; se omiten.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Listo, pero se conserva el %1% de los triángulos, menos que el %2% solicitado.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Listo, pero el nivel del %1% conserva el %2% de los triángulos, menos de lo solicitado.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>No hay memoria suficiente para esta operación: la vista derecha sigue mostrando %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>No hay memoria suficiente para el nivel del %1%: se conservan los niveles superiores.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Este archivo ha cambiado mientras se leía; puede que otro programa aún lo esté escribiendo. Vuelva a abrirlo cuando esté completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Este archivo es demasiado grande para la memoria que le queda libre a este equipo.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Los colores de las caras de este archivo se omiten: Lumeno3D solo conserva los colores de vértice.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON anidado a %1 niveles de profundidad</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>nodos anidados a %1 niveles de profundidad</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 nodos colocados</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 partes colocadas</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 puntos o triángulos en todas sus partes</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Este archivo es más grande que los %1 que lee Lumeno3D.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>No hay memoria suficiente para leer este archivo: cierre otros programas y vuelva a abrirlo.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Este archivo contiene más de lo que lee Lumeno3D: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 no es compatible; Lumeno3D lee glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Este archivo glTF no contiene mallas: no hay ninguna superficie que mostrar o reducir.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Este archivo solo contiene puntos, no triángulos: Lumeno3D reduce mallas de triángulos.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Este archivo 3MF no coloca ningún objeto en su placa de impresión: no tiene elementos de construcción.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Este archivo hace referencia a %1, que no es un archivo de su propia carpeta: Lumeno3D solo lee archivos que están junto al modelo.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Este archivo solo tiene %1 en algunas de sus partes o caras: estos datos se omiten.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Este archivo indica sus tamaños en la unidad «%1»; se han convertido a milímetros.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vértices o esquinas de caras</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>la unidad «%1»</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>componentes anidados a más de %1 niveles de profundidad</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>más de %1 objetos colocados</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>más de %1 MiB de texto sin etiqueta</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 no se ha guardado: un modelo solo se puede guardar como archivo STL, PLY, OBJ, GLB, glTF, 3MF u OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>No hay memoria suficiente para escribirlo: cierre otros programas y vuelva a guardar.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>Les couleurs des lignes de sommets de ce fichier OBJ ne peuvent pas être lues et sont ignorées.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Enregistré dans %1 ; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>Les couleurs de ce fichier sont enregistrées sous forme de fractions, qui ne peuvent pas être lues ; elles sont ignorées.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Terminé, mais %1% des triangles sont conservés, moins que les %2% demandés.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Terminé, mais le niveau %1% conserve %2% des triangles, moins que demandé.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Mémoire insuffisante pour cette opération : la vue de droite montre toujours %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Mémoire insuffisante pour le niveau %1% : les niveaux supérieurs sont conservés.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Ce fichier a été modifié pendant sa lecture&#xa0;; un autre programme est peut-être encore en train de l&apos;écrire. Ouvrez-le à nouveau une fois qu&apos;il est complet.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Ce fichier est trop volumineux pour la mémoire encore disponible sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Les couleurs des faces de ce fichier sont ignorées&#xa0;: Lumeno3D ne conserve que les couleurs de sommet.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>du JSON imbriqué sur %1 niveaux</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>des nœuds imbriqués sur %1 niveaux</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 nœuds placés</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 parties placées</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 points ou triangles dans l&apos;ensemble de ses parties</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Ce fichier dépasse les %1 que Lumeno3D peut lire.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>Mémoire insuffisante pour lire ce fichier : fermez d&apos;autres programmes et ouvrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Ce fichier contient plus que ce que Lumeno3D peut lire : %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 n&apos;est pas pris en charge ; Lumeno3D lit glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Ce fichier glTF ne contient aucun maillage : il n&apos;y a aucune surface à afficher ou à réduire.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Ce fichier ne contient que des points, aucun triangle : Lumeno3D réduit les maillages triangulaires.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Ce fichier 3MF ne place aucun objet sur son plateau : il n&apos;a aucun élément de construction.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Ce fichier fait référence à %1, qui n&apos;est pas un fichier de son propre dossier : Lumeno3D ne lit que les fichiers situés à côté du modèle.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Les %1 de ce fichier sont ignorées : seules certaines de ses parties ou faces en ont.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Ce fichier indique ses tailles dans l&apos;unité « %1 » ; elles ont été converties en millimètres.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 sommets ou coins de faces</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>l&apos;unité « %1 »</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>des composants imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>plus de %1 objets placés</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>plus de %1 MiB de texte sans balise</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>Mémoire insuffisante pour l&apos;écrire : fermez d&apos;autres programmes et enregistrez à nouveau.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Sostituirlo?</translation>
         <translation>Completato</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>I colori nelle righe dei vertici di questo file OBJ non possono essere letti e vengono omessi.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Salvato in %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>I colori di questo file sono salvati come frazioni, che non possono essere lette; vengono omessi.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Completato, ma viene conservato il %1% dei triangoli, meno del %2% richiesto.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Completato, ma il livello del %1% conserva il %2% dei triangoli, meno di quanto richiesto.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Memoria insufficiente per questa operazione: la vista a destra mostra ancora %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Memoria insufficiente per il livello del %1%: i livelli superiori vengono mantenuti.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Sostituirlo?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Il file è stato modificato durante la lettura; forse un altro programma lo sta ancora scrivendo. Riaprirlo quando sarà completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Il file è troppo grande per la memoria ancora disponibile su questo computer.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Sostituirlo?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>I colori delle facce di questo file vengono omessi: Lumeno3D mantiene solo i colori dei vertici.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON annidato su %1 livelli</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>nodi annidati su %1 livelli</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 nodi posizionati</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 parti posizionate</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 punti o triangoli in tutte le sue parti</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Il file supera i %1 che Lumeno3D è in grado di leggere.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>Memoria insufficiente per leggere il file: chiudere altri programmi e riaprirlo.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Il file contiene più di quanto Lumeno3D sia in grado di leggere: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 non è supportato; Lumeno3D legge glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Questo file glTF non contiene mesh: non c&apos;è alcuna superficie da mostrare o ridurre.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Il file contiene solo punti, nessun triangolo: Lumeno3D riduce mesh di triangoli.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Questo file 3MF non posiziona alcun oggetto sul piano di stampa: non contiene elementi di costruzione.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Il file fa riferimento a %1, che non è un file nella sua stessa cartella: Lumeno3D legge solo i file che si trovano accanto al modello.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Questo file ha %1 solo in alcune delle sue parti o facce: questi dati vengono omessi.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Il file indica le dimensioni nell&apos;unità «%1»; sono state convertite in millimetri.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vertici o angoli di facce</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>l&apos;unità «%1»</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>componenti annidati su più di %1 livelli</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>più di %1 oggetti posizionati</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>più di %1 MiB di testo senza tag</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Sostituirlo?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 non è stato salvato: un modello può essere salvato solo come file STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>Memoria insufficiente per scriverlo: chiudere altri programmi e salvare di nuovo.</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>完了</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>この OBJ ファイルの頂点行の色は読み込めないため、省略されます。</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>%1 に保存しました。%2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>このファイルの色は小数で保存されているため読み込めません。省略されます。</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>完了しましたが、残った三角形は %1% で、指定した %2% より少なくなりました。</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>完了しましたが、%1% のレベルでは三角形の %2% が残り、指定より少なくなりました。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>この操作に必要なメモリが足りません。右のビューには引き続き %1 が表示されています。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>%1% のレベルに必要なメモリが足りません。それより上のレベルは保持されます。</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>このファイルは読み込み中に変更されました。別のプログラムがまだ書き込んでいる可能性があります。ファイルが完成してから、もう一度開いてください。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>このファイルは大きすぎて、このコンピューターの残りのメモリには収まりません。</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -704,6 +712,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>このファイルの面の色は省略されます。Lumeno3D は頂点カラーのみを保持します。</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>%1 階層に及ぶ JSON の入れ子</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>%1 階層に及ぶノードの入れ子</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>配置されたノード %1 個</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>配置されたパーツ %1 個</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>全パーツ合計 %1 個の点または三角形</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>このファイルは、Lumeno3D が読み込める %1 を超えています。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>このファイルを読み込むためのメモリが足りません。他のプログラムを閉じてから、もう一度開いてください。</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>このファイルの内容は Lumeno3D が読み込める上限を超えています: %1。</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 はサポートされていません。Lumeno3D が読み込めるのは glTF 2.0 です。</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>この glTF ファイルにはメッシュがありません。表示または削減できる表面がありません。</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>このファイルには点だけが含まれ、三角形がありません。Lumeno3D は三角形メッシュを削減するプログラムです。</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>この 3MF ファイルはビルドプレートにオブジェクトを配置していません。ビルドアイテムがありません。</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>このファイルは %1 を参照していますが、これは同じフォルダー内のファイルではありません。Lumeno3D が読み込めるのはモデルと同じ場所にあるファイルだけです。</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>このファイルの %1 は省略されます。一部のパーツまたは面にしか含まれていません。</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>このファイルのサイズは単位「%1」で指定されています。ミリメートルに変換しました。</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>頂点または面の角 %1 個</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>単位「%1」</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>%1 階層を超えるコンポーネントの入れ子</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>%1 個を超える配置されたオブジェクト</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>タグのない %1 MiB を超えるテキスト</translation>
     </message>
 </context>
 <context>
@@ -761,6 +849,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 は保存されませんでした: モデルは STL、PLY、OBJ、GLB、glTF、3MF、OFF ファイルとしてのみ保存できます。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>書き込むためのメモリが足りません。他のプログラムを閉じてから、もう一度保存してください。</translation>
     </message>
 </context>
 <context>

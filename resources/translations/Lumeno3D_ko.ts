@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>완료</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>이 OBJ 파일의 정점 줄에 있는 색상은 읽을 수 없어 제외됩니다.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>%1에 저장했습니다. %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>이 파일의 색상은 분수 값으로 저장되어 있어 읽을 수 없으므로 제외됩니다.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>완료했지만 삼각형의 %1%가 유지되어 요청한 %2%보다 적습니다.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>완료했지만 %1% 수준은 삼각형의 %2%를 유지하여 요청보다 적습니다.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>이 작업에 필요한 메모리가 부족합니다. 오른쪽 보기에는 여전히 %1 모델이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>%1% 수준에 필요한 메모리가 부족합니다. 그 위의 수준은 유지됩니다.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>파일을 읽는 동안 파일이 변경되었습니다. 다른 프로그램이 아직 파일을 쓰고 있을 수 있습니다. 파일이 완성된 후 다시 여십시오.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>이 파일은 이 컴퓨터에 남아 있는 메모리에 비해 너무 큽니다.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -704,6 +712,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>이 파일의 면 색상은 제외됩니다. Lumeno3D는 정점 색상만 유지합니다.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>%1단계 깊이로 중첩된 JSON</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>%1단계 깊이로 중첩된 노드</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>배치된 노드 %1개</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>배치된 부분 %1개</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>모든 부분을 합쳐 점 또는 삼각형 %1개</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>이 파일은 Lumeno3D가 읽을 수 있는 %1보다 큽니다.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>이 파일을 읽는 데 필요한 메모리가 부족합니다. 다른 프로그램을 닫고 다시 여십시오.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>이 파일에는 Lumeno3D가 읽을 수 있는 한도를 넘는 내용이 있습니다: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0은 지원되지 않습니다. Lumeno3D는 glTF 2.0을 읽습니다.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>이 glTF 파일에는 메시가 없습니다. 표시하거나 단순화할 표면이 없습니다.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>이 파일에는 삼각형 없이 점만 있습니다. Lumeno3D는 삼각형 메시를 단순화하는 프로그램입니다.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>이 3MF 파일은 빌드 플레이트에 개체를 배치하지 않습니다. 빌드 항목이 없습니다.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>이 파일은 %1을(를) 참조하지만 이는 같은 폴더에 있는 파일이 아닙니다. Lumeno3D는 모델 옆에 있는 파일만 읽습니다.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>이 파일의 %1은(는) 제외됩니다. 일부 부분이나 면에만 들어 있기 때문입니다.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>이 파일은 크기 단위로 &quot;%1&quot;을(를) 사용합니다. 밀리미터로 변환했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>정점 또는 면 모서리 %1개</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>단위 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>%1단계보다 깊게 중첩된 구성 요소</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>%1개가 넘는 배치된 개체</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>태그 없이 %1MiB를 넘는 텍스트</translation>
     </message>
 </context>
 <context>
@@ -761,6 +849,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1을(를) 저장하지 않았습니다. 모델은 STL, PLY, OBJ, GLB, glTF, 3MF 또는 OFF 파일로만 저장할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>저장하는 데 필요한 메모리가 부족합니다. 다른 프로그램을 닫고 다시 저장하십시오.</translation>
     </message>
 </context>
 <context>

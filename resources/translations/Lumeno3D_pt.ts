@@ -615,16 +615,28 @@ Deseja substituí-lo?</translation>
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>As cores das linhas de vértices deste ficheiro OBJ não podem ser lidas e são omitidas.</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>Guardado em %1; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>As cores deste ficheiro estão guardadas como frações, que não podem ser lidas; são omitidas.</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>Concluído, mas %1% dos triângulos são mantidos, menos que os %2% solicitados.</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>Concluído, mas o nível de %1% mantém %2% dos triângulos, menos que o solicitado.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>Memória insuficiente para esta operação: a vista da direita ainda mostra %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>Memória insuficiente para o nível de %1%: os níveis acima dele são mantidos.</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Deseja substituí-lo?</translation>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>Este arquivo foi alterado enquanto era lido; talvez outro programa ainda esteja gravando nele. Abra-o novamente quando estiver completo.</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>Este arquivo é grande demais para a memória que resta neste computador.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -706,6 +714,86 @@ Deseja substituí-lo?</translation>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>As cores das faces deste arquivo são omitidas: o Lumeno3D mantém apenas as cores dos vértices.</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON aninhado em %1 níveis de profundidade</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>nós aninhados em %1 níveis de profundidade</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 nós posicionados</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 partes posicionadas</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>%1 pontos ou triângulos em todas as suas partes</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>Este arquivo é maior que os %1 que o Lumeno3D lê.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>Não há memória suficiente para ler este arquivo: feche outros programas e abra-o novamente.</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>Este arquivo contém mais do que o Lumeno3D lê: %1.</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>glTF 1.0 não é suportado; o Lumeno3D lê glTF 2.0.</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>Este arquivo glTF não contém malhas: não há nenhuma superfície para mostrar ou reduzir.</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>Este arquivo contém apenas pontos, nenhum triângulo: o Lumeno3D reduz malhas de triângulos.</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>Este arquivo 3MF não posiciona nenhum objeto na sua mesa de impressão: ele não tem itens de construção.</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>Este arquivo faz referência a %1, que não é um arquivo da sua própria pasta: o Lumeno3D lê apenas arquivos que estão ao lado do modelo.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Este arquivo só tem %1 em algumas de suas partes ou faces: esses dados são deixados de fora.</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Este arquivo indica seus tamanhos na unidade &quot;%1&quot;; eles foram convertidos para milímetros.</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 vértices ou cantos de faces</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>suporte à unidade &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>componentes aninhados em mais de %1 níveis</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>mais de %1 objetos posicionados</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>mais de %1 MiB de texto sem nenhuma tag</translation>
     </message>
 </context>
 <context>
@@ -763,6 +851,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 não foi salvo: um modelo só pode ser salvo como arquivo STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>Não há memória suficiente para gravá-lo: feche outros programas e salve novamente.</translation>
     </message>
 </context>
 <context>

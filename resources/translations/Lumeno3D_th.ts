@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>เสร็จสิ้น</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>สีในบรรทัดจุดยอดของไฟล์ OBJ นี้อ่านไม่ได้และจะถูกละไว้</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>บันทึกไปที่ %1 แล้ว; %2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>สีของไฟล์นี้ถูกเก็บเป็นเศษส่วน ซึ่งอ่านไม่ได้ จึงถูกละไว้</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>เสร็จสิ้น แต่คงสามเหลี่ยมไว้ %1% ซึ่งน้อยกว่า %2% ตามที่ขอ</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>เสร็จสิ้น แต่ระดับ %1% คงสามเหลี่ยมไว้ %2% ซึ่งน้อยกว่าที่ขอ</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>หน่วยความจำไม่พอสำหรับการดำเนินการนี้: มุมมองด้านขวายังคงแสดง %1</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>หน่วยความจำไม่พอสำหรับระดับ %1%: ระดับที่อยู่สูงกว่ายังคงเก็บไว้</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>ไฟล์นี้มีการเปลี่ยนแปลงระหว่างที่กำลังอ่าน โปรแกรมอื่นอาจยังเขียนไฟล์นี้อยู่ ให้เปิดอีกครั้งเมื่อไฟล์สมบูรณ์แล้ว</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>ไฟล์นี้ใหญ่เกินกว่าหน่วยความจำที่เหลืออยู่ในคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -704,6 +712,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>สีของหน้าในไฟล์นี้จะถูกละไว้: Lumeno3D เก็บเฉพาะสีจุดยอด</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>JSON ที่ซ้อนกันลึก %1 ระดับ</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>โหนดที่ซ้อนกันลึก %1 ระดับ</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>โหนดที่วางไว้ %1 โหนด</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>ส่วนที่วางไว้ %1 ส่วน</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>จุดหรือสามเหลี่ยม %1 รายการในทุกส่วนของไฟล์</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>ไฟล์นี้ใหญ่กว่า %1 ที่ Lumeno3D อ่านได้</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>หน่วยความจำไม่พอสำหรับอ่านไฟล์นี้: ปิดโปรแกรมอื่นแล้วเปิดไฟล์อีกครั้ง</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>ไฟล์นี้มีข้อมูลเกินกว่าที่ Lumeno3D อ่านได้: %1</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>ไม่รองรับ glTF 1.0 เนื่องจาก Lumeno3D อ่านได้เฉพาะ glTF 2.0</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>ไฟล์ glTF นี้ไม่มีเมช: ไม่มีพื้นผิวให้แสดงหรือลดทอน</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>ไฟล์นี้มีเพียงจุด ไม่มีสามเหลี่ยม: Lumeno3D ใช้ลดทอนเมชสามเหลี่ยม</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>ไฟล์ 3MF นี้ไม่ได้วางวัตถุใดไว้บนฐานพิมพ์: ไม่มีรายการบิลด์</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>ไฟล์นี้อ้างถึง %1 ซึ่งไม่ใช่ไฟล์ในโฟลเดอร์ของไฟล์นี้เอง: Lumeno3D อ่านเฉพาะไฟล์ที่อยู่ข้างไฟล์โมเดล</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>%1 ของไฟล์นี้จะถูกละไว้: มีเพียงบางส่วนหรือบางหน้าของไฟล์ที่มีข้อมูลนี้</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>ไฟล์นี้ระบุขนาดเป็นหน่วย &quot;%1&quot; ซึ่งได้แปลงเป็นมิลลิเมตรแล้ว</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>จุดยอดหรือมุมของหน้า %1 รายการ</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>หน่วย &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>คอมโพเนนต์ที่ซ้อนกันลึกเกิน %1 ระดับ</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>วัตถุที่วางไว้มากกว่า %1 ชิ้น</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>ข้อความที่ไม่มีแท็กมากกว่า %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -761,6 +849,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>ไม่ได้บันทึก %1: บันทึกโมเดลได้เฉพาะเป็นไฟล์ STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF เท่านั้น</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>หน่วยความจำไม่พอสำหรับเขียนไฟล์: ปิดโปรแกรมอื่นแล้วบันทึกอีกครั้ง</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>完成</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>此 OBJ 文件顶点行中的颜色无法读取，已被略去。</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>已保存到 %1；%2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>此文件的颜色以小数形式存储，无法读取，已被略去。</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>已完成，但保留了 %1% 的三角形，少于要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>已完成，但 %1% 级别保留了 %2% 的三角形，少于要求。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>内存不足，无法执行此操作：右侧视图仍显示 %1。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>内存不足，无法生成 %1% 级别：其上的各级别已保留。</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>此文件在读取期间发生了更改；可能有其他程序仍在写入该文件。请在文件完整后重新打开。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>此文件太大，这台计算机剩余的内存容纳不下。</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -704,6 +712,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此文件的面颜色已略去：Lumeno3D 只保留顶点颜色。</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>嵌套 %1 层的 JSON</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>嵌套 %1 层的节点</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 个放置的节点</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 个放置的部件</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>所有部件共 %1 个点或三角形</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>此文件大于 Lumeno3D 可读取的 %1。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>内存不足，无法读取此文件：请关闭其他程序后重新打开。</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>此文件的内容超出了 Lumeno3D 的读取上限：%1。</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>不支持 glTF 1.0；Lumeno3D 读取的是 glTF 2.0。</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>此 glTF 文件不含网格：没有可显示或简化的表面。</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>此文件只有点，没有三角形：Lumeno3D 用于简化三角网格。</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>此 3MF 文件未在构建平台上放置任何对象：它没有构建项。</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>此文件引用了 %1，但它不是此文件所在文件夹中的文件：Lumeno3D 只读取模型旁边的文件。</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>此文件的%1已略去：只有部分部件或面带有这些数据。</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>此文件以“%1”为尺寸单位；已换算为毫米。</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 个顶点或面角点</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>单位“%1”</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>嵌套超过 %1 层的组件</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>超过 %1 个放置的对象</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>超过 %1 MiB 的无标签文本</translation>
     </message>
 </context>
 <context>
@@ -761,6 +849,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 未保存：模型只能保存为 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 文件。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>内存不足，无法写入：请关闭其他程序后重新保存。</translation>
     </message>
 </context>
 <context>

@@ -615,16 +615,28 @@ Do you want to replace it?</source>
         <translation>完成</translation>
     </message>
     <message>
-        <source>The colours on the vertex lines of this OBJ file cannot be read and are left out.</source>
-        <translation>此 OBJ 檔案頂點行中的顏色無法讀取，已略去。</translation>
-    </message>
-    <message>
         <source>Saved to %1; %2</source>
         <translation>已儲存到 %1；%2</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
         <translation>此檔案的顏色以小數形式儲存，無法讀取，已略去。</translation>
+    </message>
+    <message>
+        <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
+        <translation>已完成，但保留了 %1% 的三角形，少於要求的 %2%。</translation>
+    </message>
+    <message>
+        <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
+        <translation>已完成，但 %1% 層級保留了 %2% 的三角形，少於要求。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for this operation: the right view still shows %1.</source>
+        <translation>記憶體不足，無法執行此操作：右側檢視仍顯示 %1。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the %1% level: the levels above it are kept.</source>
+        <translation>記憶體不足，無法產生 %1% 層級：其上的各層級已保留。</translation>
     </message>
 </context>
 <context>
@@ -652,10 +664,6 @@ Do you want to replace it?</source>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
         <translation>此檔案在讀取期間發生變更；可能有其他程式仍在寫入。請在檔案完整後再開啟一次。</translation>
-    </message>
-    <message>
-        <source>This file is too large for the memory this computer has left.</source>
-        <translation>此檔案太大，這部電腦剩餘的記憶體容納不下。</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
@@ -704,6 +712,86 @@ Do you want to replace it?</source>
     <message>
         <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此檔案的面顏色已略去：Lumeno3D 只保留頂點顏色。</translation>
+    </message>
+    <message>
+        <source>JSON nested %1 levels deep</source>
+        <translation>巢狀 %1 層的 JSON</translation>
+    </message>
+    <message>
+        <source>nodes nested %1 levels deep</source>
+        <translation>巢狀 %1 層的節點</translation>
+    </message>
+    <message>
+        <source>%1 placed nodes</source>
+        <translation>%1 個放置的節點</translation>
+    </message>
+    <message>
+        <source>%1 placed parts</source>
+        <translation>%1 個放置的部件</translation>
+    </message>
+    <message>
+        <source>%1 points or triangles in all its parts</source>
+        <translation>所有部件共 %1 個點或三角形</translation>
+    </message>
+    <message>
+        <source>This file is larger than the %1 Lumeno3D reads.</source>
+        <translation>此檔案大於 Lumeno3D 可讀取的 %1。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for reading this file: close other programs and open it again.</source>
+        <translation>記憶體不足，無法讀取此檔案：請關閉其他程式後再開啟一次。</translation>
+    </message>
+    <message>
+        <source>This file holds more than Lumeno3D reads: %1.</source>
+        <translation>此檔案的內容超出 Lumeno3D 的讀取上限：%1。</translation>
+    </message>
+    <message>
+        <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
+        <translation>不支援 glTF 1.0；Lumeno3D 讀取的是 glTF 2.0。</translation>
+    </message>
+    <message>
+        <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
+        <translation>此 glTF 檔案沒有網格：沒有可顯示或簡化的表面。</translation>
+    </message>
+    <message>
+        <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
+        <translation>此檔案只有點，沒有三角形：Lumeno3D 用於簡化三角網格。</translation>
+    </message>
+    <message>
+        <source>This 3MF file places no object on its build plate: it has no build items.</source>
+        <translation>此 3MF 檔案未在列印平台上放置任何物件：它沒有建構項目。</translation>
+    </message>
+    <message>
+        <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
+        <translation>此檔案參照了 %1，但它不是此檔案所在資料夾中的檔案：Lumeno3D 只讀取模型旁邊的檔案。</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>此檔案的%1已略去：只有部分部件或面帶有這些資料。</translation>
+    </message>
+    <message>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>此檔案以「%1」為尺寸單位；已換算為公釐。</translation>
+    </message>
+    <message>
+        <source>%1 vertices or face corners</source>
+        <translation>%1 個頂點或面角點</translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>單位「%1」</translation>
+    </message>
+    <message>
+        <source>components nested more than %1 deep</source>
+        <translation>巢狀超過 %1 層的元件</translation>
+    </message>
+    <message>
+        <source>more than %1 placed objects</source>
+        <translation>超過 %1 個放置的物件</translation>
+    </message>
+    <message>
+        <source>more than %1 MiB of text without a tag</source>
+        <translation>超過 %1 MiB 且無標籤的文字</translation>
     </message>
 </context>
 <context>
@@ -761,6 +849,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
         <translation>%1 未儲存：模型只能儲存為 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 檔案。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for writing it: close other programs and save again.</source>
+        <translation>記憶體不足，無法寫入：請關閉其他程式後再儲存一次。</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,10 @@
 #include <vtkAlgorithm.h>
 #include <vtkCommand.h>
 
-MeshWorker::MeshWorker()
+#include <exception>
+#include <utility>
+
+MeshWorker::MeshWorker(lumeno::ReducerMaker maker) : makeReducer(std::move(maker))
 {
     qRegisterMetaType<vtkSmartPointer<vtkPolyData>>();
     qRegisterMetaType<lumeno::SurfaceDeviation>();
@@ -33,8 +36,18 @@ void MeshWorker::Post(int job, std::function<void()> work)
                 return;
             runningJob = job;
             lastPercent = -1;
-            work();
+            // The reducers, the meter and the drawing's preparation all take memory in
+            // proportion to the model: std::bad_alloc, or std::system_error from a thread that
+            // could not start, ends the job here, never the program.
+            bool shortOfMemory = false;
+            try {
+                work();
+            } catch (const std::exception &) {
+                shortOfMemory = true;
+            }
             runningJob = 0;
+            if (shortOfMemory && !IsCancelled(job))
+                emit OutOfMemory(job);
         },
         Qt::QueuedConnection);
 }
@@ -48,7 +61,7 @@ void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, dou
                                 lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, reduction, engine] {
-        Finish(job, lumeno::MakeReducer(engine)->KeepShare(model, 1.0 - reduction, Control(job)), model);
+        Finish(job, makeReducer(engine)->KeepShare(model, 1.0 - reduction, Control(job)), model);
     });
 }
 
@@ -56,7 +69,7 @@ void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model
                                      lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, maxError, engine] {
-        Finish(job, lumeno::MakeReducer(engine)->WithinError(model, maxError, Control(job), &MeterFor(model)), model);
+        Finish(job, makeReducer(engine)->WithinError(model, maxError, Control(job), &MeterFor(model)), model);
     });
 }
 
@@ -82,7 +95,7 @@ const lumeno::DeviationMeter &MeshWorker::MeterFor(vtkPolyData *reference)
     // The window passes shallow copies of the loaded model: the same arrays mean the same model.
     const void *points = reference->GetPoints() ? reference->GetPoints()->GetData() : nullptr;
     if (!meter || points != meterPoints || reference->GetPolys() != meterPolys) {
-        meter.reset(); // one search structure at a time
+        meter.reset(); // one search structure at a time; none when the next one does not fit
         meter = std::make_unique<lumeno::DeviationMeter>(reference);
         meterPoints = points;
         meterPolys = reference->GetPolys();
@@ -116,8 +129,8 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
         if (!IsCancelled(job)) // a level made before the cancel is dropped all the same
             emit LevelReady(job, step, level, deviation);
     };
-    // Stops early when cancelled, or when out of memory (the levels so far stay usable).
-    lumeno::MakeReducer(engine)->MakeLevels(model, receiver, Control(job));
+    // Stops early when cancelled; throws when out of memory (the levels so far stay usable).
+    makeReducer(engine)->MakeLevels(model, receiver, Control(job));
     if (!IsCancelled(job))
         emit Finished(job, nullptr, {});
 }

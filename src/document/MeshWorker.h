@@ -22,13 +22,15 @@ Q_DECLARE_METATYPE(lumeno::SurfaceDeviation)
 // carries the number the window gave it; progress and results come back as signals with that
 // number, so the window can drop those of a job it no longer waits for. A cancelled job emits
 // nothing more. Every model it hands over comes with its deviation from the job's reference
-// (the loaded model), measured here.
+// (the loaded model), measured here. A job that runs short of memory (or of threads) ends
+// with OutOfMemory instead; nothing it threw leaves the worker's thread.
 class MeshWorker : public QObject
 {
     Q_OBJECT
 
 public:
-    MeshWorker();
+    // makeReducer makes the reducer of each job's engine.
+    explicit MeshWorker(lumeno::ReducerMaker makeReducer = lumeno::MakeReducer);
     ~MeshWorker() override;
 
     // From any thread: the running job, and any queued one, with a number up to `job`
@@ -53,8 +55,10 @@ signals:
     // A level, an object of the receiver's own.
     void LevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
     // The job ran to its end. The result is null for the cascade (its levels came before)
-    // and when the operation gave no model (out of memory, broken cells).
+    // and when the operation gave no model (broken cells).
     void Finished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
+    // The job ended short of memory; the levels it handed over before stay valid.
+    void OutOfMemory(int job);
 
 private:
     void Post(int job, std::function<void()> work);
@@ -66,6 +70,7 @@ private:
     void ReportProgress(int job, double fraction);
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
+    lumeno::ReducerMaker makeReducer;
     // Measures against the loaded model: its search structure costs a third of a second for a
     // million triangles, so it is made once for the levels and every later result. It holds the
     // model's arrays, so the pointers below stay valid while it lives.

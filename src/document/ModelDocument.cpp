@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 #include <utility>
 
 namespace {
@@ -58,15 +59,23 @@ struct ModelDocument::ReadJob
 };
 
 ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent)
+    : ModelDocument(startEngine, lumeno::MakeReducer, parent)
+{
+}
+
+ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine,
+                             lumeno::ReducerMaker makeReducer,
+                             QObject *parent)
     : QObject(parent), engine(startEngine)
 {
     qRegisterMetaType<ModelDocument::Result>();
-    worker = new MeshWorker;
+    worker = new MeshWorker(std::move(makeReducer));
     worker->moveToThread(&meshThread);
     connect(worker, &MeshWorker::StepStarted, this, &ModelDocument::OnStepStarted);
     connect(worker, &MeshWorker::Progress, this, &ModelDocument::OnProgress);
     connect(worker, &MeshWorker::LevelReady, this, &ModelDocument::OnLevelReady);
     connect(worker, &MeshWorker::Finished, this, &ModelDocument::OnJobFinished);
+    connect(worker, &MeshWorker::OutOfMemory, this, &ModelDocument::OnJobOutOfMemory);
     meshThread.setObjectName(QStringLiteral("mesh worker"));
     meshThread.start();
 
@@ -119,14 +128,19 @@ void ModelDocument::Open(const QString &path)
         this,
         [read, path, suffix] {
             ReaderWatch watch{read->percent.get(), read->cancelled.get()};
-            read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
-                auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
-                observer->SetCallback(NoteReadProgress);
-                observer->SetClientData(&watch);
-                reader->AddObserver(vtkCommand::ProgressEvent, observer);
-            });
-            if (read->result.model)
-                PrepareForDrawing(read->result.model);
+            try {
+                read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
+                    auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+                    observer->SetCallback(NoteReadProgress);
+                    observer->SetClientData(&watch);
+                    reader->AddObserver(vtkCommand::ProgressEvent, observer);
+                });
+                if (read->result.model)
+                    PrepareForDrawing(read->result.model);
+            } catch (const std::bad_alloc &) {
+                read->result = {};
+                read->result.failure = lumeno::ReadFailure::OutOfMemory;
+            }
         },
         [this, read, path] { FinishOpen(*read, path); }));
     readProgressTimer.start();
@@ -168,9 +182,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     if (read.result.untriangulatedPolygons > 0)
         notes << tr("%1 polygons without area could not be made into triangles and were left out.")
                      .arg(read.result.untriangulatedPolygons);
-    if (read.result.coloursNotRead && format == QLatin1String("obj"))
-        notes << tr("The colours on the vertex lines of this OBJ file cannot be read and are left out.");
-    else if (read.result.coloursNotRead)
+    if (read.result.coloursNotRead)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     readNote = notes.join(QLatin1Char(' '));
@@ -384,8 +396,12 @@ bool ModelDocument::Save(const QString &path)
     KeepFileThread(RunFileWork(
         this,
         [result, model, modelTransform, path, suffix] {
-            *result = lumeno::WriteModelFile(
-                modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+            try {
+                *result = lumeno::WriteModelFile(
+                    modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+            } catch (const std::bad_alloc &) {
+                *result = lumeno::NotEnoughMemoryToWrite(path);
+            }
         },
         [this, result, path, notSaved] {
             saving = false;
@@ -424,31 +440,41 @@ void ModelDocument::OnLevelReady(int jobDone, int step, vtkSmartPointer<vtkPolyD
     emit LevelReady(percent);
 }
 
-// "Done", or, when the result keeps far more triangles than asked (lumeno::IsFarFromAskedShare),
-// that the model cannot be reduced that far: for the levels, the one farthest from its share.
+// "Done", or, when the result's triangles are not the count asked (lumeno::ReachesAskedTriangles),
+// how many it keeps: for the levels, the one farthest from its count.
 QString ModelDocument::ShareOutcome(Job finished, vtkPolyData *result) const
 {
     const vtkIdType loadedTriangles = loaded ? loaded->GetNumberOfPolys() : 0;
     const QLocale locale;
     if (finished == Job::Reduction && result) {
-        const double kept = lumeno::KeptPercent(loadedTriangles, result->GetNumberOfPolys());
-        if (lumeno::IsFarFromAskedShare(jobKeepPercent, kept))
-            return tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% "
-                      "asked.")
-                .arg(locale.toString(kept, 'g', 3), locale.toString(jobKeepPercent, 'g', 6));
+        const vtkIdType kept = result->GetNumberOfPolys();
+        const vtkIdType asked = lumeno::AskedTriangles(loadedTriangles, jobKeepPercent);
+        const QString percent = locale.toString(lumeno::KeptPercent(loadedTriangles, kept), 'g', 3);
+        if (!lumeno::ReachesAskedTriangles(asked, kept))
+            return (kept > asked ? tr("Done, but the model cannot be reduced that far: %1% of the triangles are kept, "
+                                      "not the %2% asked.")
+                                 : tr("Done, but %1% of the triangles are kept, fewer than the %2% asked."))
+                .arg(percent, locale.toString(jobKeepPercent, 'g', 6));
     }
     if (finished == Job::Levels) {
-        double farthest = 0.0;
+        vtkIdType farthest = 0;
         QString text;
         for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
             vtkPolyData *model = LevelOf(level.percent).model;
-            const double kept = model ? lumeno::KeptPercent(loadedTriangles, model->GetNumberOfPolys()) : 0.0;
-            if (lumeno::IsFarFromAskedShare(level.percent, kept) && kept - level.percent > farthest) {
-                farthest = kept - level.percent;
-                text = tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.")
-                           .arg(level.percent)
-                           .arg(locale.toString(kept, 'g', 3));
-            }
+            if (!model)
+                continue;
+            const vtkIdType kept = model->GetNumberOfPolys();
+            const vtkIdType asked = lumeno::AskedTriangles(loadedTriangles, level.percent);
+            const vtkIdType off = kept > asked ? kept - asked : asked - kept;
+            if (lumeno::ReachesAskedTriangles(asked, kept) || off <= farthest)
+                continue;
+            farthest = off;
+            const QString percent = locale.toString(lumeno::KeptPercent(loadedTriangles, kept), 'g', 3);
+            text = (kept > asked ? tr("Done, but the model cannot be reduced that far: the %1% level keeps %2% of the "
+                                      "triangles.")
+                                 : tr("Done, but the %1% level keeps %2% of the triangles, fewer than asked."))
+                       .arg(level.percent)
+                       .arg(percent);
         }
         if (!text.isEmpty())
             return text;
@@ -489,5 +515,29 @@ void ModelDocument::OnJobFinished(int jobDone, vtkSmartPointer<vtkPolyData> resu
     case Job::None:
         break;
     }
+    emit JobEnded();
+}
+
+// What was there stays: the loaded model, the levels made so far and the result shown.
+void ModelDocument::OnJobOutOfMemory(int jobDone)
+{
+    if (jobDone != jobNumber || job == Job::None)
+        return;
+    const Job stopped = job;
+    QString outcome = tr("Not enough memory for this operation: the right view still shows %1.").arg(shown.label);
+    if (stopped == Job::Levels) {
+        const auto missing = std::find_if(lumeno::DecimationLevels.begin(), lumeno::DecimationLevels.end(),
+                                          [this](const lumeno::DecimationLevel &level) {
+                                              return !LevelOf(level.percent).model;
+                                          });
+        if (missing == lumeno::DecimationLevels.end()) { // every level was made all the same
+            OnJobFinished(jobDone, nullptr, {});
+            return;
+        }
+        outcome = tr("Not enough memory for the %1% level: the levels above it are kept.").arg(missing->percent);
+        if (!readNote.isEmpty())
+            outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+    }
+    EndJob(outcome);
     emit JobEnded();
 }

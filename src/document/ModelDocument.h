@@ -3,6 +3,7 @@
 #include "TransformState.h"
 #include "io/ModelReader.h"
 #include "mesh/DecimationLevels.h"
+#include "mesh/Reducer.h"
 #include "mesh/ReductionEngine.h"
 #include "mesh/SurfaceDeviation.h"
 
@@ -49,6 +50,9 @@ public:
     };
 
     explicit ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent = nullptr);
+    // With reducers of the caller's making (tests give doubles).
+    ModelDocument(lumeno::ReductionEngine startEngine, lumeno::ReducerMaker makeReducer,
+                  QObject *parent = nullptr);
     ~ModelDocument() override;
 
     // Reads the file; ModelOpened or OpenFailed follows unless Cancel or another Open comes
@@ -138,6 +142,7 @@ private:
     void OnProgress(int job, int percent);
     void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
     void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
+    void OnJobOutOfMemory(int job);
 
     lumeno::ReductionEngine engine;
     vtkSmartPointer<vtkPolyData> loaded;

@@ -92,6 +92,104 @@ QVector<double> Numbered(int count)
     return ids;
 }
 
+// Large polygons, as (x, y) outlines counter-clockwise; they lie on the plane z = x + y.
+using Outline = std::vector<std::array<double, 2>>;
+
+QVector<double> OnSlantedPlane(const Outline &outline)
+{
+    QVector<double> coordinates;
+    for (const auto &corner : outline)
+        coordinates << corner[0] << corner[1] << corner[0] + corner[1];
+    return coordinates;
+}
+
+// Its area, positive when it runs counter-clockwise.
+double OutlineArea(const Outline &outline)
+{
+    double twice = 0;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const auto &a = outline[i];
+        const auto &b = outline[(i + 1) % outline.size()];
+        twice += a[0] * b[1] - a[1] * b[0];
+    }
+    return twice / 2;
+}
+
+// Every other corner concave; radii varied a little when jittered (the same every run).
+Outline Star(int corners, bool jittered)
+{
+    Outline outline;
+    quint32 state = 12345;
+    for (int i = 0; i < corners; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const double jitter = jittered ? double(state >> 8) / double(1u << 24) * 20 : 0.0;
+        const double radius = (i % 2 == 0 ? 100.0 : 60.0) + jitter;
+        const double angle = 2 * M_PI * i / corners;
+        outline.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    }
+    return outline;
+}
+
+// Teeth up from a bar, and down from it too when both sides: their tops and bottoms are level,
+// corners where pieces end and merge.
+Outline Comb(int teeth, bool bothSides)
+{
+    Outline outline{{0, 0}};
+    for (int t = 0; t < teeth; ++t) {
+        const double x = 4.0 * t;
+        outline.insert(outline.end(), {{x + 1, 0}, {x + 1, 50}, {x + 3, 50}, {x + 3, 0}});
+    }
+    outline.insert(outline.end(), {{4.0 * teeth, 0}, {4.0 * teeth, -10}});
+    for (int t = teeth - 1; bothSides && t >= 0; --t) {
+        const double x = 4.0 * t;
+        outline.insert(outline.end(), {{x + 3, -10}, {x + 3, -60}, {x + 1, -60}, {x + 1, -10}});
+    }
+    outline.push_back({0, -10});
+    std::reverse(outline.begin(), outline.end()); // counter-clockwise
+    return outline;
+}
+
+// An arm of constant width wound three times around the middle: every turn makes corners
+// that start, split, merge and end pieces.
+Outline Spiral(int cornersPerSide)
+{
+    Outline outline;
+    const double turns = 3;
+    for (int i = 0; i < cornersPerSide; ++i) {
+        const double angle = 2 * M_PI * turns * i / (cornersPerSide - 1);
+        const double radius = 40 + 8 * angle;
+        outline.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    }
+    for (int i = cornersPerSide - 1; i >= 0; --i) {
+        const double angle = 2 * M_PI * turns * i / (cornersPerSide - 1);
+        const double radius = 40 + 8 * angle - 25;
+        outline.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    }
+    return outline;
+}
+
+// A square with many corners on each side, on straight lines, and a staircase whose steps
+// are level: corners of equal height one after another.
+Outline SquareOfStraightCorners(int perSide)
+{
+    Outline outline;
+    for (int side = 0; side < 4; ++side)
+        for (int i = 0; i < perSide; ++i) {
+            const double along = 100.0 * i / perSide;
+            const std::array<double, 2> corners[] = {{along, 0}, {100, along}, {100 - along, 100}, {0, 100 - along}};
+            outline.push_back(corners[side]);
+        }
+    return outline;
+}
+
+Outline Staircase(int steps)
+{
+    Outline outline{{0, 0}, {double(steps), 0}};
+    for (int step = steps; step > 0; --step)
+        outline.insert(outline.end(), {{double(step), double(steps - step + 1)}, {double(step - 1), double(steps - step + 1)}});
+    return outline;
+}
+
 } // namespace
 
 class TestPolygonTriangulation : public QObject
@@ -145,6 +243,35 @@ private slots:
                                          << 0.0;
         QTest::newRow("all on one point") << InPlaneZ({{1, 1}, {1, 1}, {1, 1}, {1, 1}}) << Numbered(4) << -1 << 0.0;
         QTest::newRow("two points back and forth") << square << QVector<double>{0, 1, 0, 1} << -1 << 0.0;
+
+        // Large polygons, split into monotone pieces; on the plane z = x + y, the area grows by sqrt(3).
+        const auto large = [](const char *name, const Outline &outline) {
+            QVERIFY(OutlineArea(outline) > 0); // counter-clockwise
+            QTest::newRow(name) << OnSlantedPlane(outline) << Numbered(int(outline.size()))
+                                << int(outline.size()) - 2 << OutlineArea(outline) * std::sqrt(3.0);
+        };
+        large("star, 1000 corners", Star(1000, false));
+        large("jittered star, 4000 corners", Star(4000, true));
+        large("comb, 1004 corners", Comb(250, false));
+        large("comb with teeth on both sides", Comb(250, true));
+        large("spiral, 2000 corners", Spiral(1000));
+        large("square of straight corners", SquareOfStraightCorners(250));
+        large("staircase of level steps", Staircase(500));
+        // Around a star-shaped hole through a cut: its points recur, so the ears are clipped.
+        {
+            const Outline outer = Star(200, false);
+            Outline outline = outer;
+            for (const auto &corner : Star(100, false))
+                outline.push_back({corner[0] * 0.3, corner[1] * 0.3});
+            QVector<double> corners = Numbered(200);
+            corners << 0;
+            for (int i = 0; i < 100; ++i)
+                corners << 200 + (100 - i) % 100; // clockwise round the hole
+            corners << 200;
+            QTest::newRow("star ring through a cut")
+                << OnSlantedPlane(outline) << corners << 300
+                << (OutlineArea(outer) - 0.09 * OutlineArea(Star(100, false))) * std::sqrt(3.0);
+        }
     }
 
     void polygonsBecomeTrianglesThatCoverThem()
@@ -237,6 +364,39 @@ private slots:
             QVERIFY2(TriangleNormal(result->GetPoints(), ids[0], ids[1], ids[2])[2] > 0,
                      qPrintable(QString::number(cell->GetCurrentCellId())));
         }
+    }
+
+    // Splitting into monotone pieces takes O(n log n): this would clip ears for hours (ctest's
+    // timeout ends it).
+    void aPolygonOfTwoHundredThousandCornersLoads()
+    {
+        const Outline outline = Star(200000, true);
+        QByteArray file = "OFF\n" + QByteArray::number(qulonglong(outline.size())) + " 1 0\n";
+        for (const auto &corner : outline)
+            file += QByteArray::number(corner[0], 'g', 9) + ' ' + QByteArray::number(corner[1], 'g', 9) + " 0\n";
+        file += QByteArray::number(qulonglong(outline.size()));
+        for (size_t i = 0; i < outline.size(); ++i)
+            file += ' ' + QByteArray::number(qulonglong(i));
+        file += '\n';
+        const QString path = testing::ScratchFile(QStringLiteral("star-200000.off"));
+        QVERIFY(testing::WriteBytes(path, file));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("off"));
+        QCOMPARE(read.failure, lumeno::ReadFailure::None);
+        QCOMPARE(read.untriangulatedPolygons, vtkIdType(0));
+        vtkPolyData *model = read.model;
+        QCOMPARE(model->GetNumberOfPolys(), vtkIdType(outline.size() - 2));
+        std::vector<vtkIdType> corners;
+        auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size = 0;
+            const vtkIdType *ids = nullptr;
+            cell->GetCurrentCell(size, ids);
+            corners.insert(corners.end(), ids, ids + size);
+        }
+        const Coverage coverage = Cover(model->GetPoints(), corners, {0, 0, 1});
+        QVERIFY(coverage.distinctCorners && coverage.sameTurn);
+        QVERIFY2(std::abs(coverage.area - OutlineArea(outline)) <= 1e-5 * OutlineArea(outline),
+                 qPrintable(QStringLiteral("%1 instead of %2").arg(coverage.area).arg(OutlineArea(outline))));
     }
 
     // The files' polygons: every triangle there, covering exactly the polygon, through the

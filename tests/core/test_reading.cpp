@@ -61,7 +61,8 @@ private slots:
             << testing::DataFile("ply-unknown-header-keywords.ply") << 3 << 1 << 1.0;
         QTest::newRow("ply index list named vertex_indexer")
             << testing::DataFile("ply-vertex-indexer-list.ply") << 3 << 1 << 1.0;
-        QTest::newRow("obj indices with plus signs") << testing::DataFile("obj-plus-signs.obj") << 6 << 2 << 1.0;
+        // Only one face gives texture coordinates: they are left out, and the vertices are the points.
+        QTest::newRow("obj indices with plus signs") << testing::DataFile("obj-plus-signs.obj") << 4 << 2 << 1.0;
         QTest::newRow("obj face continued over lines")
             << testing::DataFile("obj-face-continuation-valid.obj") << 4 << 2 << 1.0;
         // Its name alone makes over 5 % of the first 256 bytes non-ASCII: "binary" to the reader.
@@ -81,6 +82,15 @@ private slots:
         // The reader skips faces whose normal indices differ in kind from the first face's.
         QTest::newRow("obj faces with and without normals")
             << testing::DataFile("obj-faces-with-and-without-normals.obj") << -1 << 4 << 1.0;
+        // A triangle on one point twice has no area: it is left out and counted, not "corrupt".
+        QTest::newRow("obj triangle on one point twice") << testing::DataFile("repeated_corner.obj") << 4 << 3 << 1.0;
+        // So have polygons of fewer than three corners.
+        QTest::newRow("ply faces of 0, 1 and 2 corners") << testing::DataFile("short_faces.ply") << 5 << 2 << 1.0;
+        // Corners ending in '/' name their vertex alone, as some printers' exporters write them;
+        // a material name may be of any length.
+        QTest::newRow("obj corners ending in a slash") << testing::DataFile("fuzz-obj-corner-ending-in-slash.obj") << 3
+                                                       << 1 << 1.0;
+        QTest::newRow("obj long material name") << testing::DataFile("long_material_name.obj") << 4 << 1 << 1.0;
     }
 
     // The suffix is given in capitals: it counts in any case. The model is held as long as it is
@@ -125,10 +135,7 @@ private slots:
               // The size of the triangles it claims overflows 32 bits.
               "stl-claims-4-billion-triangles.stl", "face_past_points.obj", "face_index_zero.obj",
               "obj-relative-index-before-the-first.obj", "texture_index_past.obj",
-              "long_material_name.obj",
-              // The reader's scan takes the next corner's index as texture and normal index here.
-              "fuzz-obj-corner-ending-in-slash.obj",
-              // The reader joins a line ending in a backslash to the next, unseen by a line-wise check.
+              // An index past the elements on a line that a backslash continues.
               "obj-face-continuation.obj", "obj-point-continued-past-the-points.obj", "bad_header.ply",
               "face_past_vertices.ply", "no_vertex_element.ply", "short_data_line.ply", "negative_list_count.ply",
               "truncated_body.ply", "ply-binary-face-past-the-vertices.ply", "ply-binary-cut-in-a-face.ply",
@@ -141,8 +148,8 @@ private slots:
               // The reader takes a last line without a line feed for the end of the file.
               "ply-no-final-line-feed.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::DamagedFile;
-        // Refused after the reader. Filters crash on short polygons (smoothing) and a repeated corner (decimation).
-        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl", "short_faces.ply", "repeated_corner.obj"})
+        // Refused after the reader: coordinates that are no numbers.
+        for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::UnusableModel;
         // Not damaged, but nothing to reduce: each says what it lacks.
         for (const char *name : {"empty.stl", "empty.obj", "empty.ply"})

@@ -347,12 +347,14 @@ is never replaced, and the input file is never written.
 Exit status:
   0  success
   1  usage error (unknown command or option, missing or bad value)
-  2  an input cannot be read (missing, unknown suffix, damaged)
+  2  an input cannot be read (missing, unknown suffix, damaged, not enough
+     memory for reading it)
   3  an output file was not written (also when the result would have no
-     triangle, or coordinates too large to store)
+     triangle, coordinates too large to store, or not enough memory)
 With several models the status is the highest of theirs. Every failure prints
-one line on standard error that names the file. A result that keeps more than
-5 percentage points above the share asked (a model that cannot be reduced that
-far) is written, with a warning line on standard error and the status 0.
+one line on standard error that names the file. A result that misses the
+triangles asked by more than 1 % of the count and 2 triangles (a model that
+cannot be reduced that far) is written, with a warning line on standard error
+and the status 0.
 )");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/KeptShare.h"
+#include "mesh/LeftOutTriangles.h"
 #include "mesh/SurfaceDeviation.h"
 
 #include <QElapsedTimer>
@@ -28,13 +29,36 @@ inline QString PercentText(double percent)
     return QString::number(std::round(percent * 10.0) / 10.0, 'g', 15);
 }
 
-// The warning for a result that keeps far more of the input's triangles than asked
-// (lumeno::IsFarFromAskedShare); empty when it is close enough.
-inline QString KeptShareWarning(const QString &output, const QString &input, double askedPercent, double keptPercent)
+// The warning for a result whose triangles are not the count asked
+// (lumeno::ReachesAskedTriangles); empty when they are.
+inline QString KeptShareWarning(const QString &output, const QString &input, vtkIdType asked, vtkIdType kept)
 {
-    if (!lumeno::IsFarFromAskedShare(askedPercent, keptPercent))
+    if (lumeno::ReachesAskedTriangles(asked, kept))
         return {};
-    return QStringLiteral("warning: %1 keeps %2% of the triangles of %3, not the %4% asked: the model cannot be "
-                          "reduced that far.")
-        .arg(output, PercentText(keptPercent), input, PercentText(askedPercent));
+    return QStringLiteral("warning: %1 keeps %2 triangles of %3, not the %4 asked%5")
+        .arg(output, QString::number(kept), input, QString::number(asked),
+             kept > asked ? QStringLiteral(": the model cannot be reduced that far.") : QStringLiteral("."));
+}
+
+// The warning and the report's entry for the triangles a reduction left out of its results
+// (lumeno::LeftOutTriangles): none when it left out none.
+inline QString LeftOutWarning(const QString &input, const lumeno::LeftOutTriangles &leftOut)
+{
+    if (leftOut.Total() == 0)
+        return {};
+    return QStringLiteral("warning: %1: %2 triangles with two corners at one place and %3 repeated triangles were "
+                          "left out of the reduction.")
+        .arg(input, QString::number(leftOut.collapsed), QString::number(leftOut.repeated));
+}
+
+inline QJsonObject LeftOutJson(const lumeno::LeftOutTriangles &leftOut)
+{
+    return {{QStringLiteral("withoutArea"), qint64(leftOut.collapsed)},
+            {QStringLiteral("repeated"), qint64(leftOut.repeated)}};
+}
+
+// The failure of a command that ran short of memory for `work` ("reducing part.stl to 50%").
+inline QString NotEnoughMemoryText(const QString &work)
+{
+    return QStringLiteral("there is not enough memory for %1: close other programs and try again.").arg(work);
 }

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 #include <optional>
 
 CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progress &progress)
@@ -76,6 +77,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     };
     control.progress = advance;
     control.cancelled = [&failure] { return !failure.isEmpty(); };
+    const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
     lumeno::LevelReceiver receiver;
     // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
     receiver.starting = [&](int step) {
@@ -103,13 +105,18 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         advance(double(step + 1) / lumeno::LevelCount);
         if (!carried)
             carried = lumeno::AttributesOf(model);
-        const double keptPercent = lumeno::KeptPercent(input.model->GetNumberOfPolys(), model->GetNumberOfPolys());
-        const QString shareWarning = KeptShareWarning(file, path, level.percent, keptPercent);
+        const vtkIdType inputTriangles = input.model->GetNumberOfPolys();
+        const double keptPercent = lumeno::KeptPercent(inputTriangles, model->GetNumberOfPolys());
+        // Of the triangles the reduction could keep: those it left out are told apart.
+        const vtkIdType asked =
+            lumeno::AskedTriangles(inputTriangles - vtkIdType(reducer->LeftOut().Total()), level.percent);
+        const QString shareWarning = KeptShareWarning(file, path, asked, model->GetNumberOfPolys());
         if (!shareWarning.isEmpty())
             warnings << shareWarning;
         QJsonObject entry = OutputJson(file, model);
         entry.insert(QStringLiteral("percent"), level.percent);
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
+        entry.insert(QStringLiteral("askedTriangles"), qint64(asked));
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
         if (meter) {
             measureClock.start();
@@ -120,7 +127,15 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
                                                             {QStringLiteral("write"), levelWriteSeconds}});
         outputs.append(entry);
     };
-    const int made = lumeno::MakeReducer(engine)->MakeLevels(input.model, receiver, control);
+    int made = 0;
+    try {
+        made = reducer->MakeLevels(input.model, receiver, control);
+    } catch (const std::bad_alloc &) {
+        // The levels written so far stay.
+        const int percent = lumeno::DecimationLevels[std::min<size_t>(outputs.size(), lumeno::LevelCount - 1)].percent;
+        failure = QStringLiteral("%1 was not written: %2")
+                      .arg(levelFile(percent), NotEnoughMemoryText(QStringLiteral("reducing %1 to %2%").arg(path).arg(percent)));
+    }
     progress.Clear();
     if (!failure.isEmpty())
         return failed(failure);
@@ -137,7 +152,11 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     const QString notSaved =
         NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
                         folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
-    outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved)) + warnings;
+    outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved));
+    const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
+    if (!leftOutWarning.isEmpty())
+        outcome.warnings << leftOutWarning;
+    outcome.warnings += warnings;
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds},
                         {QStringLiteral("reduce"), cascadeSeconds},
                         {QStringLiteral("write"), writeSeconds},
@@ -150,6 +169,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         {QStringLiteral("format"), format},
         {QStringLiteral("outputs"), outputs},
         {QStringLiteral("seconds"), seconds},
+        {QStringLiteral("trianglesLeftOut"), LeftOutJson(reducer->LeftOut())},
     };
 
     QTextStream text(&outcome.summary);

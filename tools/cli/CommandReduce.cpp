@@ -128,7 +128,16 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
                                             : QStringLiteral("allow a larger error")));
 
     const double keptPercent = lumeno::KeptPercent(inputTriangles, result->GetNumberOfPolys());
-    const QString shareWarning = askedPercent ? KeptShareWarning(output, path, *askedPercent, keptPercent) : QString();
+    // What was asked of the triangles the reduction could keep: those it left out are told apart.
+    const lumeno::LeftOutTriangles leftOut = reducer->LeftOut();
+    const vtkIdType keepable = inputTriangles - vtkIdType(leftOut.Total());
+    std::optional<vtkIdType> askedTriangles;
+    if (options.triangles)
+        askedTriangles = std::min<vtkIdType>(vtkIdType(*options.triangles), keepable);
+    else if (askedPercent)
+        askedTriangles = lumeno::AskedTriangles(keepable, *askedPercent);
+    const QString shareWarning =
+        askedTriangles ? KeptShareWarning(output, path, *askedTriangles, result->GetNumberOfPolys()) : QString();
 
     if (options.smooth) {
         progress.Begin(QStringLiteral("Smoothing..."));
@@ -176,8 +185,10 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     outcome.warnings = input.warnings;
     QJsonObject written = OutputJson(output, result);
     written.insert(QStringLiteral("keptPercent"), keptPercent);
-    if (askedPercent)
+    if (askedTriangles) {
+        written.insert(QStringLiteral("askedTriangles"), qint64(*askedTriangles));
         written.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
+    }
     if (deviation.IsMeasured())
         written.insert(QStringLiteral("deviation"), DeviationJson(deviation));
     QJsonObject report{
@@ -188,6 +199,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
         {QStringLiteral("scale"), Triple(scale)},
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
+        {QStringLiteral("trianglesLeftOut"), LeftOutJson(leftOut)},
     };
     if (options.keepPercent)
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
@@ -199,6 +211,9 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     const QString notSaved = NotSavedWarning(lumeno::AttributesOf(result), output, QFileInfo(output).suffix());
     if (!notSaved.isEmpty())
         outcome.warnings << notSaved;
+    const QString leftOutWarning = LeftOutWarning(path, leftOut);
+    if (!leftOutWarning.isEmpty())
+        outcome.warnings << leftOutWarning;
     if (!shareWarning.isEmpty())
         outcome.warnings << shareWarning;
 

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -32,9 +33,23 @@ bool IsSameFile(const QString &first, const QString &second)
     return same && !error;
 }
 
-} // namespace
+// What the reading left out or changed, for a pipeline to act on; every key is always there.
+QJsonObject ReadingNotes(const lumeno::ReadResult &result)
+{
+    lumeno::PointAttributes leftOut = result.attributesLeftOut;
+    leftOut.colours = leftOut.colours || result.coloursNotRead;
+    return {
+        {QStringLiteral("materialsLeftOut"), result.materialsNotKept},
+        {QStringLiteral("pointsAndLinesLeftOut"), result.primitivesLeftOut},
+        {QStringLiteral("attributesLeftOut"), QJsonArray::fromStringList(lumeno::AttributeKeys(leftOut))},
+        {QStringLiteral("faceColoursLeftOut"), result.faceColoursNotRead},
+        {QStringLiteral("unitConverted"),
+         result.unitConverted.isEmpty() ? QJsonValue() : QJsonValue(result.unitConverted)},
+        {QStringLiteral("notes"), QJsonArray::fromStringList(lumeno::ReadNotes(result))},
+    };
+}
 
-InputModel LoadInput(const QString &path, Progress &progress)
+InputModel ReadInput(const QString &path, Progress &progress)
 {
     InputModel input;
     const QFileInfo file(path);
@@ -62,16 +77,31 @@ InputModel LoadInput(const QString &path, Progress &progress)
                               .arg(shownPath)
                               .arg(result.untriangulatedPolygons);
     input.partsMerged = result.partsMerged;
+    input.readingNotes = ReadingNotes(result);
     for (const QString &note : lumeno::ReadNotes(result))
         input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
     if (result.coloursNotRead)
-        input.warnings << QStringLiteral("warning: %1: %2")
-                              .arg(shownPath, file.suffix().compare(QLatin1String("obj"), Qt::CaseInsensitive) == 0
-                                                  ? QStringLiteral("the colours on its vertex lines cannot be read "
-                                                                   "and are left out.")
-                                                  : QStringLiteral("its colours are stored as fractions, which "
-                                                                   "cannot be read; they are left out."));
+        input.warnings << QStringLiteral("warning: %1: its colours are stored as fractions, which cannot be read; "
+                                         "they are left out.")
+                              .arg(shownPath);
     return input;
+}
+
+} // namespace
+
+InputModel LoadInput(const QString &path, Progress &progress)
+{
+    // What surrounds the reader may run short of memory too: the input is then not read.
+    try {
+        return ReadInput(path, progress);
+    } catch (const std::bad_alloc &) {
+        progress.Clear();
+        lumeno::ReadResult outOfMemory;
+        outOfMemory.failure = lumeno::ReadFailure::OutOfMemory;
+        InputModel input;
+        input.failure = lumeno::DisplayPath(path) + QStringLiteral(": ") + lumeno::ReadFailureText(outOfMemory);
+        return input;
+    }
 }
 
 QString OutputProblem(const QString &output, const QString &input)
@@ -99,6 +129,8 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     json.insert(QStringLiteral("partsMerged"), input.partsMerged);
+    for (auto note = input.readingNotes.begin(); note != input.readingNotes.end(); ++note)
+        json.insert(note.key(), note.value());
     return json;
 }
 

@@ -20,6 +20,7 @@ struct InputModel
     qint64 removedDuplicates = 0; // triangles dropped for repeating another's corners
     qint64 untriangulatedPolygons = 0; // polygons without area, left out
     int partsMerged = 0; // glTF and 3MF: the meshes placed into the one model
+    QJsonObject readingNotes; // what the reading left out or changed, as InputJson reports it
     QStringList warnings; // what the user should know of the model as read, one line each
 };
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -29,8 +30,13 @@ Progress::Progress(Style shownAs) : style(shownAs)
     observer = vtkSmartPointer<vtkCallbackCommand>::New();
     observer->SetCallback(OnProgress);
     observer->SetClientData(this);
-    if (style == Style::Bar)
-        ticker = std::thread([this] { Tick(); });
+    if (style == Style::Bar) {
+        try {
+            ticker = std::thread([this] { Tick(); });
+        } catch (const std::system_error &) {
+            // No thread to be had: the bar moves with the work's progress alone.
+        }
+    }
 }
 
 Progress::~Progress()

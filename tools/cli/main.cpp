@@ -1,5 +1,6 @@
 // lumeno3d-cli: the window's reductions for scripts and build pipelines.
 #include "CliOptions.h"
+#include "CliSupport.h"
 #include "Commands.h"
 #include "Progress.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -24,7 +26,7 @@ void Print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-CommandOutcome Run(const CliOptions &options, const QString &input, Progress &progress)
+CommandOutcome RunCommand(const CliOptions &options, const QString &input, Progress &progress)
 {
     switch (options.command) {
     case CliCommand::Info:
@@ -37,6 +39,23 @@ CommandOutcome Run(const CliOptions &options, const QString &input, Progress &pr
         break;
     }
     return {};
+}
+
+// The command, or the memory it ran short of once the file was read (reading tells that itself,
+// with the unreadable input's status).
+CommandOutcome Run(const CliOptions &options, const QString &input, Progress &progress)
+{
+    try {
+        return RunCommand(options, input, progress);
+    } catch (const std::exception &) {
+        // std::bad_alloc, or a thread the system could not start (std::system_error).
+        const QString work = options.command == CliCommand::Levels ? QStringLiteral("making the levels of %1")
+                             : options.command == CliCommand::Reduce ? QStringLiteral("reducing %1")
+                                                                     : QStringLiteral("reading %1");
+        // info's one product is the reading.
+        return {options.command == CliCommand::Info ? ExitUnreadableInput : ExitOutputNotWritten,
+                NotEnoughMemoryText(work.arg(input)), {}, {}};
+    }
 }
 
 QString CommandName(CliCommand command)

@@ -7,6 +7,9 @@
 #include <vtkPoints.h>
 #include <vtkUnsignedCharArray.h>
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +55,23 @@ std::array<double, 9> NormalMatrix(const Matrix4 &m)
     return n;
 }
 
+// Room for `more` values, growing by half at least: placing many small parts, each growing
+// the model by its own size only, would copy the earlier parts each time.
+template <typename Value>
+void MakeRoom(std::vector<Value> &values, size_t more)
+{
+    const size_t needed = values.size() + more;
+    if (needed > values.capacity())
+        values.reserve(std::max(needed, values.capacity() + values.capacity() / 2));
+}
+
+template <typename Value, typename Target>
+void CopyAndRelease(std::vector<Value> &values, Target *to)
+{
+    std::copy(values.begin(), values.end(), to);
+    std::vector<Value>().swap(values);
+}
+
 } // namespace
 
 bool MeshAssembly::Fits(size_t points, size_t triangles) const
@@ -62,10 +82,16 @@ bool MeshAssembly::Fits(size_t points, size_t triangles) const
 bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
 {
     const size_t points = part.PointCount();
-    if (!Fits(points, part.triangles.size() / 3))
+    if (parts >= MaxParts) {
+        limitHit = Limit::Parts;
         return false;
+    }
+    if (!Fits(points, part.triangles.size() / 3)) {
+        limitHit = Limit::PointsOrTriangles;
+        return false;
+    }
     const size_t first = whole.PointCount();
-    whole.positions.reserve(whole.positions.size() + 3 * points);
+    MakeRoom(whole.positions, 3 * points);
     for (size_t i = 0; i < points; ++i) {
         const double x = part.positions[3 * i], y = part.positions[3 * i + 1], z = part.positions[3 * i + 2];
         for (int row = 0; row < 3; ++row)
@@ -73,8 +99,11 @@ bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
                                             m[size_t(12 + row)]));
     }
 
-    allNormals = allNormals && part.normals.size() == 3 * points;
+    const bool partNormals = part.normals.size() == 3 * points;
+    anyNormals = anyNormals || partNormals;
+    allNormals = allNormals && partNormals;
     if (allNormals) {
+        MakeRoom(whole.normals, 3 * points);
         const std::array<double, 9> n = NormalMatrix(m);
         for (size_t i = 0; i < points; ++i) {
             double turned[3];
@@ -89,24 +118,30 @@ bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
         whole.normals = {};
     }
 
-    allTextureCoordinates = allTextureCoordinates && part.textureCoordinates.size() == 2 * points;
-    if (allTextureCoordinates)
+    const bool partTextureCoordinates = part.textureCoordinates.size() == 2 * points;
+    anyTextureCoordinates = anyTextureCoordinates || partTextureCoordinates;
+    allTextureCoordinates = allTextureCoordinates && partTextureCoordinates;
+    if (allTextureCoordinates) {
+        MakeRoom(whole.textureCoordinates, 2 * points);
         whole.textureCoordinates.insert(whole.textureCoordinates.end(), part.textureCoordinates.begin(),
                                         part.textureCoordinates.end());
-    else
+    } else {
         whole.textureCoordinates = {};
+    }
 
     const bool partColours = part.colours.size() == 4 * points;
     if (partColours && !anyColours)
         whole.colours.assign(4 * first, 255); // the parts before were white
     anyColours = anyColours || partColours;
+    if (anyColours)
+        MakeRoom(whole.colours, 4 * points);
     if (partColours)
         whole.colours.insert(whole.colours.end(), part.colours.begin(), part.colours.end());
     else if (anyColours)
         whole.colours.resize(whole.colours.size() + 4 * points, 255);
 
     const bool mirrored = Determinant3(m) < 0;
-    whole.triangles.reserve(whole.triangles.size() + part.triangles.size());
+    MakeRoom(whole.triangles, part.triangles.size() / 3 * 3);
     for (size_t t = 0; t + 2 < part.triangles.size(); t += 3) {
         const std::uint32_t a = part.triangles[t], b = part.triangles[t + 1], c = part.triangles[t + 2];
         whole.triangles.push_back(std::uint32_t(first + a));
@@ -117,13 +152,35 @@ bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
     return true;
 }
 
-vtkSmartPointer<vtkPolyData> MeshAssembly::Build() const
+QString MeshAssembly::LimitText(Limit which) const
+{
+    switch (which) {
+    case Limit::None:
+        return QString();
+    case Limit::Parts:
+        return QCoreApplication::translate("ModelReader", "%1 placed parts").arg(QLocale().toString(MaxParts));
+    case Limit::PointsOrTriangles:
+        return QCoreApplication::translate("ModelReader", "%1 points or triangles in all its parts")
+            .arg(QLocale().toString(qulonglong(limit)));
+    }
+    return QString();
+}
+
+PointAttributes MeshAssembly::LeftOut() const
+{
+    PointAttributes leftOut;
+    leftOut.normals = anyNormals && !allNormals;
+    leftOut.textureCoordinates = anyTextureCoordinates && !allTextureCoordinates;
+    return leftOut;
+}
+
+vtkSmartPointer<vtkPolyData> MeshAssembly::Build()
 {
     const vtkIdType points = vtkIdType(whole.PointCount());
     auto coordinates = vtkSmartPointer<vtkFloatArray>::New();
     coordinates->SetNumberOfComponents(3);
     coordinates->SetNumberOfTuples(points);
-    std::copy(whole.positions.begin(), whole.positions.end(), coordinates->GetPointer(0));
+    CopyAndRelease(whole.positions, coordinates->GetPointer(0));
     auto pointSet = vtkSmartPointer<vtkPoints>::New();
     pointSet->SetData(coordinates);
 
@@ -134,7 +191,7 @@ vtkSmartPointer<vtkPolyData> MeshAssembly::Build() const
         offsets->SetValue(i, 3 * i);
     auto connectivity = vtkSmartPointer<vtkIdTypeArray>::New();
     connectivity->SetNumberOfValues(3 * triangles);
-    std::copy(whole.triangles.begin(), whole.triangles.begin() + 3 * triangles, connectivity->GetPointer(0));
+    CopyAndRelease(whole.triangles, connectivity->GetPointer(0));
     auto polys = vtkSmartPointer<vtkCellArray>::New();
     polys->SetData(offsets, connectivity);
 
@@ -147,7 +204,7 @@ vtkSmartPointer<vtkPolyData> MeshAssembly::Build() const
         normals->SetName("Normals");
         normals->SetNumberOfComponents(3);
         normals->SetNumberOfTuples(points);
-        std::copy(whole.normals.begin(), whole.normals.end(), normals->GetPointer(0));
+        CopyAndRelease(whole.normals, normals->GetPointer(0));
         data->SetNormals(normals);
     }
     if (points > 0 && allTextureCoordinates && whole.textureCoordinates.size() == size_t(2 * points)) {
@@ -155,7 +212,7 @@ vtkSmartPointer<vtkPolyData> MeshAssembly::Build() const
         coordinatesUv->SetName("TCoords");
         coordinatesUv->SetNumberOfComponents(2);
         coordinatesUv->SetNumberOfTuples(points);
-        std::copy(whole.textureCoordinates.begin(), whole.textureCoordinates.end(), coordinatesUv->GetPointer(0));
+        CopyAndRelease(whole.textureCoordinates, coordinatesUv->GetPointer(0));
         data->SetTCoords(coordinatesUv);
     }
     if (points > 0 && anyColours && whole.colours.size() == size_t(4 * points)) {
@@ -174,6 +231,7 @@ vtkSmartPointer<vtkPolyData> MeshAssembly::Build() const
                 *out++ = whole.colours[size_t(4 * i + c)];
         data->SetScalars(colours);
     }
+    whole = MeshPart();
     return model;
 }
 

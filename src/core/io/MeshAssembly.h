@@ -1,5 +1,9 @@
 #pragma once
 
+#include "mesh/PointAttributes.h"
+
+#include <QString>
+
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
@@ -28,35 +32,52 @@ using Matrix4 = std::array<double, 16>;
 Matrix4 IdentityMatrix();
 Matrix4 Multiply(const Matrix4 &left, const Matrix4 &right);
 
-// Gathers placed parts into one model. An attribute stays only when every part carries it;
-// colours are the exception: a part without them is white, as a renderer shows it.
+// Gathers placed parts into one model. An attribute stays only when every part carries it
+// (LeftOut tells what some parts carried); colours are the exception: a part without them is
+// white, as a renderer shows it.
 class MeshAssembly
 {
 public:
     // A small file can place one mesh many times, and the model must fit in memory: the
     // points and triangles in all are at most 16 million and 64 for each byte of the file,
-    // and never 2^31 (the corners are 32-bit indices).
+    // and never 2^31 (the corners are 32-bit indices); the parts at most MaxParts.
     explicit MeshAssembly(size_t fileSize = 0)
         : limit(std::min((size_t(1) << 24) + 64 * std::min<size_t>(fileSize, size_t(1) << 32), size_t(1) << 31))
     {
     }
 
+    static constexpr int MaxParts = 1000000;
+
+    // The bound a part did not fit in.
+    enum class Limit { None, Parts, PointsOrTriangles };
+
     // Whether a part of these counts still fits.
     bool Fits(size_t points, size_t triangles) const;
     // Adds the part moved by the matrix (normals turned with it); a mirroring matrix keeps the
-    // triangles facing outwards. False when it does not fit (nothing is added then).
+    // triangles facing outwards. False when it does not fit (nothing is added then; LimitHit
+    // tells which bound it passed).
     bool Add(const MeshPart &part, const Matrix4 &matrix);
 
     int PartCount() const { return parts; }
+    Limit LimitHit() const { return limitHit; }
+    // The bound passed, for ReadFailure::OverLimit's detail: "1,000,000 placed parts".
+    QString LimitText() const { return LimitText(limitHit); }
+    QString LimitText(Limit which) const;
+    // What some parts carried but not all, so left out of the model.
+    PointAttributes LeftOut() const;
     // The model of every part added: float points, triangles, the attributes all parts carry.
-    vtkSmartPointer<vtkPolyData> Build() const;
+    // The assembly is empty afterwards (its memory goes to the model).
+    vtkSmartPointer<vtkPolyData> Build();
 
 private:
     size_t limit;
     MeshPart whole;
     int parts = 0;
+    Limit limitHit = Limit::None;
     bool allNormals = true;
+    bool anyNormals = false;
     bool allTextureCoordinates = true;
+    bool anyTextureCoordinates = false;
     bool anyColours = false;
 };
 

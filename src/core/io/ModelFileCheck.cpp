@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +18,8 @@ using Text = std::string_view;
 
 // Longest list (a polygon's corners, say) the PLY reader is given; its face buffer is fixed.
 constexpr long long MaxPlyListLength = 256;
-// The PLY reader reads text lines into a 4 KiB buffer, the OBJ reader into 256 KiB.
+// The PLY reader reads text lines into a 4 KiB buffer.
 constexpr size_t MaxPlyLineLength = 4000;
-constexpr size_t MaxObjLineLength = 200000;
-// The OBJ reader copies a material name into a 100-byte buffer.
-constexpr size_t MaxObjNameLength = 99;
 
 bool IsBlank(char c)
 {
@@ -160,116 +155,80 @@ bool CheckStl(Text file)
     return static_cast<qint64>(file.size()) >= 84 + 50 * static_cast<qint64>(count);
 }
 
-// ---------------------------------------------------------------- OBJ
-
-// One index of a corner: digits with an optional sign, as the reader's "%d" takes them.
-bool ParseObjIndex(Text word, long long &value)
+// Whether two of a triangle's corners are one point to the STL reader, which merges points
+// whose float coordinates compare equal (0 and -0 among them) and drops the triangles left
+// with fewer than three.
+bool HasCoincidentCorners(const float (&corners)[3][3])
 {
-    if (!word.empty() && word.front() == '+')
-        word.remove_prefix(1);
-    const Text digits = !word.empty() && word.front() == '-' ? word.substr(1) : word;
-    return !digits.empty() && digits.front() >= '0' && digits.front() <= '9' && ParseInteger(word, value);
+    const auto same = [&corners](int a, int b) {
+        return corners[a][0] == corners[b][0] && corners[a][1] == corners[b][1] && corners[a][2] == corners[b][2];
+    };
+    return same(0, 1) || same(1, 2) || same(0, 2);
 }
 
-// One corner of a face, line or point element: "v", "v/vt", "v//vn" or "v/vt/vn". A positive
-// index counts from the start of its list, a negative one back from the end of what the file
-// has given so far (-1: the last); 0 names nothing. A corner ending in '/' is refused: the
-// reader's scan would take the index that follows the blank as this corner's texture or normal
-// index.
-bool CheckObjCorner(Text corner, const long long (&counts)[3], long long (&largest)[3])
+// Every 50-byte record after the header, as the reader reads to the end of the file whatever
+// the count says: a normal and three corners of little-endian floats.
+qint64 BinaryStlTrianglesWithCoincidentCorners(Text file)
 {
-    const auto slashes = std::count(corner.begin(), corner.end(), '/');
-    int part = 0;
-    size_t start = 0;
-    while (true) {
-        if (part > 2)
-            return false;
-        const size_t slash = corner.find('/', start);
-        const Text index = corner.substr(start, slash == Text::npos ? Text::npos : slash - start);
-        if (!index.empty() || part != 1 || slashes != 2) {
-            long long value = 0;
-            if (!ParseObjIndex(index, value) || value == 0 || (value < 0 && -value > counts[part]))
-                return false;
-            largest[part] = std::max(largest[part], value);
-        }
-        if (slash == Text::npos)
-            return true;
-        start = slash + 1;
-        ++part;
+    qint64 count = 0;
+    float corners[3][3];
+    for (size_t record = 84; record + 50 <= file.size(); record += 50) {
+        for (int corner = 0; corner < 3; ++corner)
+            for (int axis = 0; axis < 3; ++axis)
+                corners[corner][axis] = qFromLittleEndian<float>(file.data() + record + 12 * (corner + 1) + 4 * axis);
+        count += HasCoincidentCorners(corners) ? 1 : 0;
     }
+    return count;
 }
 
-// The reader takes "nan" and "inf" for the origin without a word, and numbers beyond float
-// range for the largest float: a vertex needs three finite coordinates a float can hold.
-bool IsObjVertex(const std::vector<Text> &words)
+// The next word of the line from `at` on; empty at its end.
+Text NextWord(Text line, size_t &at)
 {
-    if (words.size() < 4)
-        return false;
-    for (size_t i = 1; i <= 3; ++i) {
-        Text word = words[i];
-        if (!word.empty() && word.front() == '+')
-            word.remove_prefix(1);
-        double value = 0;
-        if (!ParseNumber(word, value) || !std::isfinite(value) ||
-            std::abs(value) > std::numeric_limits<float>::max())
-            return false;
-    }
-    return true;
+    while (at < line.size() && IsBlank(line[at]))
+        ++at;
+    const size_t start = at;
+    while (at < line.size() && !IsBlank(line[at]))
+        ++at;
+    return line.substr(start, at - start);
 }
 
-// The reader continues a face, line or point element whose line ends in a blank and "\\"
-// right before the line feed with the whole next line (which may end so again); anything
-// else with a backslash makes it fail, and is refused here. Its first pass, for material
-// names and texture coordinates, reads each line alone: a continued line holds corners only.
-bool CheckObj(Text file)
+bool IsWordIgnoringCase(Text word, Text lowerCase)
 {
-    if (file.find('\0') != Text::npos) // the reader's C strings would end early
-        return false;
-    long long counts[3] = {0, 0, 0};  // v, vt, vn
-    long long largest[3] = {0, 0, 0}; // the largest index used of each
+    return word.size() == lowerCase.size() &&
+           std::equal(word.begin(), word.end(), lowerCase.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// The reader parses a "vertex" line's numbers as doubles and keeps them as floats; the corners
+// of a facet are its three "vertex" lines between "outer loop" and "endloop".
+qint64 AsciiStlTrianglesWithCoincidentCorners(Text file)
+{
+    qint64 count = 0;
+    float corners[3][3];
+    int corner = 0;
     LineReader lines(file);
     Text line;
-    const auto nextLine = [&lines, &line]() { return lines.Next(line) && line.size() <= MaxObjLineLength; };
-    while (lines.Position() < file.size()) {
-        if (!nextLine())
-            return false;
-        std::vector<Text> words = Words(line);
-        if (words.empty())
+    while (lines.Next(line)) {
+        size_t at = 0;
+        const Text keyword = NextWord(line, at);
+        if (keyword.empty())
             continue;
-        const Text keyword = words.front();
-        if (keyword == "v") {
-            if (!IsObjVertex(words))
-                return false;
-            ++counts[0];
-        } else if (keyword == "vt") {
-            ++counts[1];
-        } else if (keyword == "vn") {
-            ++counts[2];
-        } else if (keyword == "usemtl" || keyword == "mtllib") {
-            for (Text word : words)
-                if (word.size() > MaxObjNameLength)
-                    return false;
-        } else if (keyword == "f" || keyword == "l" || keyword == "p") {
-            words.erase(words.begin());
-            while (!words.empty() && words.back() == "\\") {
-                // The line must end in the backslash and a line feed, and a line must follow.
-                if (line.back() != '\\' || !lines.HadLineFeed() || lines.Position() >= file.size())
-                    return false;
-                words.pop_back();
-                if (!nextLine())
-                    return false;
-                const std::vector<Text> continued = Words(line);
-                words.insert(words.end(), continued.begin(), continued.end());
-            }
-            for (Text corner : words)
-                if (!CheckObjCorner(corner, counts, largest))
-                    return false;
+        bool parsed = IsWordIgnoringCase(keyword, "vertex");
+        for (int axis = 0; parsed && axis < 3; ++axis) {
+            Text word = NextWord(line, at);
+            if (!word.empty() && word.front() == '+')
+                word.remove_prefix(1);
+            double value = 0;
+            parsed = ParseNumber(word, value);
+            corners[corner][axis] = static_cast<float>(value);
+        }
+        corner = parsed ? corner + 1 : 0;
+        if (corner == 3) {
+            count += HasCoincidentCorners(corners) ? 1 : 0;
+            corner = 0;
         }
     }
-    for (int i = 0; i < 3; ++i)
-        if (largest[i] > counts[i])
-            return false;
-    return true;
+    return count;
 }
 
 // ---------------------------------------------------------------- PLY
@@ -587,6 +546,12 @@ bool IsAsciiStlTakenForBinary(std::string_view file)
     return LooksBinary(file) && IsAsciiStlWithForeignName(file);
 }
 
+qint64 StlTrianglesWithCoincidentCorners(std::string_view file)
+{
+    return LooksBinary(file) ? BinaryStlTrianglesWithCoincidentCorners(file)
+                             : AsciiStlTrianglesWithCoincidentCorners(file);
+}
+
 bool IsPlyWithoutFaces(std::string_view file)
 {
     PlyFormat format = PlyFormat::Ascii;
@@ -607,8 +572,6 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix)
         return false;
     if (suffix == QLatin1String("stl"))
         return CheckStl(file);
-    if (suffix == QLatin1String("obj"))
-        return CheckObj(file);
     if (suffix == QLatin1String("ply"))
         return CheckPly(file);
     return false;

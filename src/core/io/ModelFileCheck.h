@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <string_view>
 
 namespace lumeno {
 
-// Whether the file's bytes may be handed to the VTK reader of its lower-case suffix ("stl", "obj",
+// Whether the file's bytes may be handed to the VTK reader of its lower-case suffix ("stl" or
 // "ply"). The readers trust counts, sizes and indices that a damaged file can get wrong and
 // then allocate without bound, read past their buffers or hand out-of-range point ids on;
 // this looks at exactly those before any reader sees the file. It does not parse the rest.
@@ -16,6 +17,11 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix);
 // solid's name on its first line is not ASCII (the reader calls a file binary when 5 % of its
 // first 256 bytes are not ASCII text, which a name in Japanese, say, reaches alone).
 bool IsAsciiStlTakenForBinary(std::string_view file);
+
+// How many triangles of an STL file the STL reader drops unseen because two of their corners
+// coincide (have equal coordinates once read as floats). For the bytes the reader reads, after
+// MendForReader.
+qint64 StlTrianglesWithCoincidentCorners(std::string_view file);
 
 // Whether the file is a PLY with vertices but no faces (a scanner's point cloud, say): a
 // header that parses, whatever its body holds.

@@ -3,6 +3,7 @@
 #include "io/FilePaths.h"
 #include "io/FormatReading.h"
 #include "io/GltfReader.h"
+#include "io/ObjReader.h"
 #include "io/OffFormat.h"
 #include "io/ThreeMfReader.h"
 #include "io/ModelFileCopy.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryFile>
 
 #include <vtkAbstractPolyDataReader.h>
@@ -24,7 +26,6 @@
 #include <vtkDoubleArray.h>
 #include <vtkExecutive.h>
 #include <vtkFloatArray.h>
-#include <vtkOBJReader.h>
 #include <vtkPLYReader.h>
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
@@ -41,8 +42,6 @@ vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
 {
     if (suffix == QLatin1String("stl"))
         return vtkSmartPointer<vtkSTLReader>::New();
-    if (suffix == QLatin1String("obj"))
-        return vtkSmartPointer<vtkOBJReader>::New();
     if (suffix == QLatin1String("ply"))
         return vtkSmartPointer<vtkPLYReader>::New();
     return nullptr;
@@ -73,11 +72,6 @@ private:
     locale_t cLocale;
     locale_t previous = static_cast<locale_t>(0);
 };
-
-void NoteError(vtkObject *, unsigned long, void *clientData, void *)
-{
-    *static_cast<bool *>(clientData) = true;
-}
 
 template <typename Value>
 bool AllFinite(const Value *values, vtkIdType count)
@@ -182,13 +176,13 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
-        return ReadFailure::TooLarge;
+        return ReadFailure::OutOfMemory; // no address space left for it
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
     if (suffix == QLatin1String("ply"))
         result.coloursNotRead = HasPlyFractionColours(bytes);
     MendForReader(bytes, suffix);
-    if (suffix == QLatin1String("obj"))
-        result.coloursNotRead = HasObjVertexColours(bytes.View());
+    if (suffix == QLatin1String("stl"))
+        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -200,8 +194,8 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 
 bool IsOwnFormat(const QString &suffix)
 {
-    return suffix == QLatin1String("off") || suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") ||
-           suffix == QLatin1String("3mf");
+    return suffix == QLatin1String("obj") || suffix == QLatin1String("off") || suffix == QLatin1String("gltf") ||
+           suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
@@ -210,12 +204,14 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     const std::string_view bytes(reinterpret_cast<const char *>(mapped), static_cast<size_t>(size));
     FormatReading reading;
     if (suffix == QLatin1String("off")) {
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("obj")) {
+        reading = ReadObj(bytes);
     } else if (suffix == QLatin1String("3mf")) {
         reading = Read3mf(bytes);
     } else {
@@ -232,7 +228,8 @@ bool HasExtent(vtkPolyData *model)
     return bounds[1] > bounds[0] || bounds[3] > bounds[2] || bounds[5] > bounds[4];
 }
 
-// Why the reader's output cannot be used, or None.
+// Why the reader's output cannot be used, or None. Triangles on one point twice are not
+// checked here: the clean-up leaves them out, counted with the polygons without area.
 ReadFailure ProblemOfOutput(vtkPolyData *model)
 {
     const bool finite = model->GetNumberOfPoints() > 0 && HasFiniteCoordinates(model->GetPoints());
@@ -241,14 +238,23 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
         return ReadFailure::NoExtent;
     if (model->GetNumberOfPolys() == 0 && model->GetNumberOfStrips() == 0)
         return ReadFailure::NoTriangles;
-    return finite && HasSoundCells(model) ? ReadFailure::None : ReadFailure::UnusableModel;
+    if (!finite)
+        return ReadFailure::UnusableModel;
+    const vtkIdType pointCount = model->GetNumberOfPoints();
+    for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
+        if (!RefersToExistingPoints(cells, pointCount))
+            return ReadFailure::UnusableModel;
+    return ReadFailure::None;
 }
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result);
 
-} // namespace
+void NoteError(vtkObject *, unsigned long, void *clientData, void *)
+{
+    *static_cast<bool *>(clientData) = true;
+}
 
-ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+ReadResult ReadModelFile(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
 {
     ReadResult result;
     const QString lowerSuffix = suffix.toLower();
@@ -268,7 +274,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         try {
             reading = ReadOwnFormat(copy, file.size, lowerSuffix, path);
         } catch (const std::bad_alloc &) {
-            reading = Failed(ReadFailure::TooLarge);
+            reading = Failed(ReadFailure::OutOfMemory);
         }
         result.failure = reading.failure;
         result.detail = reading.detail;
@@ -276,9 +282,13 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
         result.materialsNotKept = reading.materialsNotKept;
         result.faceColoursNotRead = reading.faceColoursNotRead;
         result.primitivesLeftOut = reading.primitivesLeftOut;
+        result.attributesLeftOut = reading.attributesLeftOut;
+        result.unitConverted = reading.unitConverted;
         if (result.failure != ReadFailure::None)
             return result;
-        return Finish(reading.model, result);
+        result = Finish(reading.model, result);
+        result.untriangulatedPolygons += reading.polygonsWithoutArea;
+        return result;
     }
     if (result.failure == ReadFailure::None)
         result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
@@ -297,12 +307,17 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
 
     const QByteArray encodedName = QFile::encodeName(copy.fileName());
     reader->SetFileName(encodedName.constData());
-    bool updated = false;
+    UpdateOutcome update = UpdateOutcome::Failed;
     {
         const CLocaleForThisThread cLocale;
-        updated = UpdateWithoutThrowing(reader);
+        update = TryUpdate(reader);
     }
-    if (!updated || readerFailed) {
+    // A reader short of memory reports an error too, or reads on with what it has.
+    if (update == UpdateOutcome::OutOfMemory) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (update != UpdateOutcome::Done || readerFailed) {
         result.failure = ReadFailure::ReaderError;
         return result;
     }
@@ -313,6 +328,22 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const Algorithm
     return Finish(model, result);
 }
 
+} // namespace
+
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+{
+    // Whatever runs short of memory on the way (the copy, a reader, the clean-up's arrays) says so.
+    ReadResult outOfMemory;
+    outOfMemory.failure = ReadFailure::OutOfMemory;
+    try {
+        const VtkAllocationWatch memory;
+        ReadResult result = ReadModelFile(path, suffix, prepareReader);
+        return memory.RanShort() ? outOfMemory : result;
+    } catch (const std::bad_alloc &) {
+        return outOfMemory;
+    }
+}
+
 namespace {
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result)
@@ -321,19 +352,23 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
     if (result.failure != ReadFailure::None)
         return result;
     const CleanedTriangles cleaned = CleanTriangles(model);
-    if (cleaned.model != model && !IsModelUsable(cleaned.model)) {
-        result.failure = ReadFailure::UnusableModel;
+    if (!cleaned.model) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (!IsModelUsable(cleaned.model)) {
+        result.failure = cleaned.model->GetNumberOfPolys() == 0 ? ReadFailure::NoTriangles : ReadFailure::UnusableModel;
         return result;
     }
     // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
-    // where the indices allow (the STL, OBJ and PLY readers write 64-bit cells).
+    // where the indices allow (the STL and PLY readers write 64-bit cells).
     for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
                                 cleaned.model->GetStrips()})
         if (cells && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())
             cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
-    result.untriangulatedPolygons = cleaned.untriangulatedPolygons;
+    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the STL reader dropped
     return result;
 }
 
@@ -366,7 +401,7 @@ const char *FailureSentence(ReadFailure failure)
         return QT_TRANSLATE_NOOP("ModelReader", "This file changed while it was being read; another program may "
                                                 "still be writing it. Open it again once it is complete.");
     case ReadFailure::TooLarge:
-        return QT_TRANSLATE_NOOP("ModelReader", "This file is too large for the memory this computer has left.");
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is larger than the %1 Lumeno3D reads.");
     case ReadFailure::NoWorkingCopy:
         return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D could not store its working copy of this file in the "
                                                 "temporary folder %1; it may be full.");
@@ -386,15 +421,42 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::Unsupported:
         return QT_TRANSLATE_NOOP("ModelReader", "This file needs %1, which Lumeno3D cannot read: export it "
                                                 "again without it.");
+    case ReadFailure::OutOfMemory:
+        return QT_TRANSLATE_NOOP("ModelReader", "There is not enough memory for reading this file: close other "
+                                                "programs and open it again.");
+    case ReadFailure::OverLimit:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds more than Lumeno3D reads: %1.");
+    case ReadFailure::GltfVersion1:
+        return QT_TRANSLATE_NOOP("ModelReader", "glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.");
+    case ReadFailure::NoMeshes:
+        return QT_TRANSLATE_NOOP("ModelReader", "This glTF file holds no meshes: there is no surface to show "
+                                                "or reduce.");
+    case ReadFailure::PointsOnly:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds points only, no triangles: Lumeno3D reduces "
+                                                "triangle meshes.");
+    case ReadFailure::NoBuildItems:
+        return QT_TRANSLATE_NOOP("ModelReader", "This 3MF file places no object on its build plate: it has no "
+                                                "build items.");
+    case ReadFailure::OutsideFolder:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file refers to %1, which is not a file in its own folder: "
+                                                "Lumeno3D reads only files beside the model.");
     }
     return nullptr;
 }
 
 } // namespace
 
+QString ByteSizeText(quint64 bytes)
+{
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
 QString ReadFailureText(const ReadResult &result)
 {
-    const char *sentence = FailureSentence(result.failure);
+    // A bound that names no size is one of memory (a model of more points than fit).
+    const char *sentence = FailureSentence(result.failure == ReadFailure::TooLarge && result.detail.isEmpty()
+                                               ? ReadFailure::OutOfMemory
+                                               : result.failure);
     if (!sentence)
         return QString();
     QString text = QCoreApplication::translate("ModelReader", sentence);
@@ -402,7 +464,9 @@ QString ReadFailureText(const ReadResult &result)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
-    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported)
+    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
+             result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder ||
+             result.failure == ReadFailure::TooLarge)
         text = text.arg(EscapeControlCharacters(result.detail));
     return text;
 }
@@ -432,6 +496,14 @@ QStringList ReadNotes(const ReadResult &result)
     if (result.faceColoursNotRead)
         notes << QCoreApplication::translate("ModelReader", "The colours of this file's faces are left out: "
                                                             "Lumeno3D keeps vertex colours only.");
+    if (result.attributesLeftOut.Any())
+        notes << QCoreApplication::translate("ModelReader", "This file's %1 are left out: only some of its parts "
+                                                            "or faces carry them.")
+                     .arg(AttributeText(result.attributesLeftOut));
+    if (!result.unitConverted.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "This file gives its sizes in the unit \"%1\"; "
+                                                            "they were converted to millimetres.")
+                     .arg(result.unitConverted);
     return notes;
 }
 

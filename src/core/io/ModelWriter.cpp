@@ -41,6 +41,16 @@ ModelWriteResult Failure(const QString &fileName, const QString &reason)
                        .arg(DisplayPath(fileName), reason)};
 }
 
+} // namespace
+
+ModelWriteResult NotEnoughMemoryToWrite(const QString &fileName)
+{
+    return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is not enough memory for writing "
+                                                                        "it: close other programs and save again."));
+}
+
+namespace {
+
 // A symbolic link is kept: its target gets the new content.
 QString FinalTarget(const QString &fileName)
 {
@@ -222,7 +232,8 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
     try {
         written = write(model, temporary);
     } catch (const std::bad_alloc &) {
-        written = false;
+        QFile::remove(temporary);
+        return NotEnoughMemoryToWrite(fileName);
     }
     if (!written) {
         QFile::remove(temporary);

@@ -36,6 +36,9 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
 // write-protected target (see ReplaceFileContent).
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix);
 
+// The failure of a write that ran short of memory (WriteModelFile's, or the caller's before it).
+ModelWriteResult NotEnoughMemoryToWrite(const QString &fileName);
+
 // Replaces the file's content with the given bytes once they are all written; on failure
 // an existing file stays as it was and the reason is given. A symbolic link keeps pointing
 // at the new content; a target that exists but is no regular file is refused, and so is a

@@ -4,6 +4,7 @@
 #include "io/MeshAssembly.h"
 #include "mesh/PointAttributes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <vtkCellArray.h>
@@ -14,9 +15,11 @@
 #include <vtkPolyData.h>
 #include <vtkUnsignedCharArray.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -30,7 +33,19 @@ FormatReading Failed(ReadFailure failure, const QString &detail)
     return reading;
 }
 
+bool NoteFailure(FormatReading &reading, ReadFailure failure, const QString &detail)
+{
+    if (reading.failure == ReadFailure::None) {
+        reading.failure = failure;
+        reading.detail = detail;
+    }
+    return false;
+}
+
 namespace {
+
+// The alpha of a vertex given r g b, among the colour values read, which are finite numbers.
+constexpr float Opaque = std::numeric_limits<float>::infinity();
 
 bool IsBlank(char c)
 {
@@ -154,13 +169,18 @@ FormatReading ReadOff(std::string_view text)
     part.positions.reserve(3 * header.vertices);
     const size_t fixed = 3 + (header.normals ? 3 : 0);
     const size_t trailing = header.textureCoordinates ? 2 : 0;
+    // Many programs write colours on the vertex lines under a plain "OFF" header: three or
+    // four numbers where a COFF file has them are colours there too.
     bool fractionColours = false;
-    std::vector<float> colourValues;
+    size_t verticesWithColours = 0;
+    std::vector<float> colourValues; // four per vertex given them: Opaque where the file gives three
+    colourValues.reserve(header.colours ? 4 * header.vertices : 0);
     for (size_t v = 0; v < header.vertices; ++v) {
         if (!lines.Next(words) || words.size() < fixed + trailing)
             return Failed(ReadFailure::DamagedFile);
         const size_t colourCount = words.size() - fixed - trailing;
-        if (header.colours && colourCount != 3 && colourCount != 4)
+        const bool coloured = colourCount == 3 || colourCount == 4;
+        if (header.colours && !coloured)
             return Failed(ReadFailure::DamagedFile);
         for (size_t i = 0; i < words.size(); ++i) {
             if (!ToFloat(words[i], number))
@@ -169,25 +189,28 @@ FormatReading ReadOff(std::string_view text)
                 part.positions.push_back(number);
             else if (i < fixed)
                 part.normals.push_back(number);
-            else if (i < fixed + colourCount && header.colours) {
+            else if (i < fixed + colourCount && coloured) {
                 colourValues.push_back(number);
                 fractionColours = fractionColours || words[i].find_first_of(".eE") != std::string_view::npos;
                 if (i + 1 == fixed + colourCount && colourCount == 3)
-                    colourValues.push_back(-1); // opaque, whichever scale the file uses
+                    colourValues.push_back(Opaque);
             } else if (i >= words.size() - trailing) {
                 part.textureCoordinates.push_back(number);
             }
         }
+        verticesWithColours += coloured ? 1 : 0;
     }
-    if (header.colours) {
+    FormatReading reading;
+    if (verticesWithColours == header.vertices && header.vertices > 0) {
         part.colours.reserve(colourValues.size());
         for (float value : colourValues) {
-            const double scaled = value < 0 ? 255.0 : (fractionColours ? double(value) * 255.0 : double(value));
+            const double scaled = value == Opaque ? 255.0 : (fractionColours ? double(value) * 255.0 : double(value));
             part.colours.push_back(std::uint8_t(std::lround(std::clamp(scaled, 0.0, 255.0))));
         }
+    } else if (verticesWithColours > 0) {
+        reading.attributesLeftOut.colours = true; // on some vertices only
     }
 
-    FormatReading reading;
     auto offsets = vtkSmartPointer<vtkIdTypeArray>::New();
     auto connectivity = vtkSmartPointer<vtkIdTypeArray>::New();
     offsets->InsertNextValue(0);
@@ -214,8 +237,9 @@ FormatReading ReadOff(std::string_view text)
     }
 
     // Polygons stay polygons: the reading triangulates them as for every format.
-    MeshAssembly assembly;
-    assembly.Add(part, IdentityMatrix());
+    MeshAssembly assembly(text.size());
+    if (!assembly.Add(part, IdentityMatrix()))
+        return Failed(ReadFailure::OverLimit, assembly.LimitText());
     reading.model = assembly.Build();
     auto polys = vtkSmartPointer<vtkCellArray>::New();
     polys->SetData(offsets, connectivity);

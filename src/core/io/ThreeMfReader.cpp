@@ -1,14 +1,14 @@
 #include "io/ThreeMfReader.h"
 
 #include "io/MeshAssembly.h"
+#include "io/ThreeMfModelPart.h"
+#include "io/ZipXmlStream.h"
 
-#include <QHash>
-#include <QSet>
-#include <QXmlStreamReader>
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <zip.h>
 
-#include <cmath>
 #include <map>
 #include <memory>
 
@@ -16,346 +16,180 @@ namespace lumeno {
 
 namespace {
 
-const QString CoreNamespace = QStringLiteral("http://schemas.microsoft.com/3dmanufacturing/core/2015/02");
-const QString MaterialNamespace = QStringLiteral("http://schemas.microsoft.com/3dmanufacturing/material/2015/02");
-const QString ProductionNamespace =
-    QStringLiteral("http://schemas.microsoft.com/3dmanufacturing/production/2015/06");
 const QString ModelRelationship = QStringLiteral("http://schemas.microsoft.com/3dmanufacturing/2013/01/3dmodel");
+
+// Real packages nest their components a few levels deep (an assembly of assemblies).
+constexpr size_t MaxNesting = 1000;
+// Every object placed counts, with or without a mesh: a few nested components can place
+// one object exponentially often.
+constexpr size_t MaxPlacements = 10000000;
 
 struct ZipCloser
 {
     void operator()(zip_t *archive) const { zip_discard(archive); }
 };
-struct ZipFileCloser
-{
-    void operator()(zip_file_t *file) const { zip_fclose(file); }
-};
-
-// A part of the package unpacked, or why not.
-struct PackagePart
-{
-    QByteArray bytes;
-    ReadFailure failure = ReadFailure::None;
-};
-
-PackagePart Unpack(zip_t *archive, QString name)
-{
-    if (name.startsWith(QLatin1Char('/')))
-        name.remove(0, 1);
-    const zip_int64_t index = zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_NOCASE);
-    zip_stat_t status;
-    zip_stat_init(&status);
-    if (index < 0 || zip_stat_index(archive, zip_uint64_t(index), 0, &status) != 0 ||
-        !(status.valid & ZIP_STAT_COMP_SIZE))
-        return {{}, ReadFailure::DamagedFile};
-    const quint64 limit = std::min<quint64>((quint64(1) << 31) - 1, 1100 * quint64(status.comp_size) + 4096);
-    std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, zip_uint64_t(index), 0));
-    if (!file)
-        return {{}, ReadFailure::DamagedFile};
-    PackagePart part;
-    char chunk[1 << 16];
-    for (;;) {
-        const zip_int64_t read = zip_fread(file.get(), chunk, sizeof chunk);
-        if (read < 0)
-            return {{}, ReadFailure::DamagedFile}; // also a wrong checksum
-        if (read == 0)
-            break;
-        if (quint64(part.bytes.size()) + quint64(read) > limit)
-            return {{}, limit < (quint64(1) << 31) - 1 ? ReadFailure::DamagedFile : ReadFailure::TooLarge};
-        part.bytes.append(chunk, int(read));
-    }
-    return part;
-}
 
 // The model part the package's relationships start at.
 QString StartPart(zip_t *archive)
 {
-    const PackagePart relationships = Unpack(archive, QStringLiteral("_rels/.rels"));
-    QXmlStreamReader xml(relationships.bytes);
-    while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::Invalid)
-        if (xml.isStartElement() && xml.name() == QLatin1String("Relationship") &&
-            xml.attributes().value(QLatin1String("Type")) == ModelRelationship)
-            return xml.attributes().value(QLatin1String("Target")).toString();
+    ZipXmlStream relationships;
+    if (relationships.Open(archive, QStringLiteral("_rels/.rels"))) {
+        const QXmlStreamReader &xml = relationships.Xml();
+        while (relationships.ReadNext() != QXmlStreamReader::Invalid && !xml.atEnd())
+            if (xml.isStartElement() && xml.name() == QLatin1String("Relationship") &&
+                xml.attributes().value(QLatin1String("Type")) == ModelRelationship)
+                return xml.attributes().value(QLatin1String("Target")).toString();
+    }
     return QStringLiteral("3D/3dmodel.model");
 }
 
-bool ParseMatrix(const QStringRef &text, Matrix4 &matrix)
+QString Normalised(QString path)
 {
-    const QVector<QStringRef> words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.size() != 12)
-        return false;
-    matrix = IdentityMatrix();
-    for (int column = 0; column < 4; ++column)
-        for (int row = 0; row < 3; ++row) {
-            bool ok = false;
-            const double value = words[column * 3 + row].toDouble(&ok);
-            if (!ok || !std::isfinite(value))
-                return false;
-            matrix[size_t(column * 4 + row)] = value;
-        }
-    return true;
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    return path.toLower();
 }
-
-// "#RRGGBB" or "#RRGGBBAA"; false for anything else.
-bool ParseColour(const QStringRef &text, std::array<std::uint8_t, 4> &colour)
-{
-    if ((text.size() != 7 && text.size() != 9) || text.at(0) != QLatin1Char('#'))
-        return false;
-    colour = {0, 0, 0, 255};
-    for (int i = 0; i < (text.size() - 1) / 2; ++i) {
-        bool ok = false;
-        const uint value = text.mid(1 + 2 * i, 2).toUInt(&ok, 16);
-        if (!ok)
-            return false;
-        colour[size_t(i)] = std::uint8_t(value);
-    }
-    return true;
-}
-
-struct Component
-{
-    QString path; // the model part of the object; empty for this one
-    int object = 0;
-    Matrix4 transform;
-};
-
-struct ModelObject
-{
-    bool isMesh = false;
-    MeshPart mesh;
-    std::vector<Component> components;
-};
-
-using ColourGroup = std::vector<std::array<std::uint8_t, 4>>;
-
-class ModelPartReader
-{
-public:
-    ModelPartReader(const QByteArray &bytes, const QString &partPath, FormatReading &result)
-        : xml(bytes), path(partPath), reading(result)
-    {
-    }
-
-    // Reads the objects of the part; false when the part is damaged.
-    bool Read(std::map<int, ModelObject> &objects, std::vector<Component> &build)
-    {
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const QStringRef name = xml.name();
-            const QXmlStreamAttributes attributes = xml.attributes();
-            if (name == QLatin1String("basematerials") || (name == QLatin1String("colorgroup") &&
-                                                           xml.namespaceUri() == MaterialNamespace)) {
-                groupId = Id(attributes, "id");
-                colours[groupId] = {};
-            } else if (name == QLatin1String("base") || name == QLatin1String("color")) {
-                std::array<std::uint8_t, 4> colour{255, 255, 255, 255};
-                if (!ParseColour(attributes.value(QLatin1String(name == QLatin1String("base") ? "displaycolor"
-                                                                                               : "color")),
-                                 colour))
-                    return false;
-                colours[groupId].push_back(colour);
-            } else if (name == QLatin1String("texture2dgroup") || name == QLatin1String("texture2d")) {
-                reading.materialsNotKept = true;
-            } else if (name == QLatin1String("object")) {
-                if (!StartObject(attributes, objects))
-                    return false;
-            } else if (name == QLatin1String("vertex") && object) {
-                if (!ReadVertex(attributes))
-                    return false;
-            } else if (name == QLatin1String("triangle") && object) {
-                if (!ReadTriangle(attributes))
-                    return false;
-            } else if ((name == QLatin1String("component") && object) || name == QLatin1String("item")) {
-                Component component;
-                component.object = Id(attributes, "objectid");
-                component.path = attributes.value(ProductionNamespace, QLatin1String("path")).toString();
-                if (component.path.isEmpty())
-                    component.path = path;
-                component.transform = IdentityMatrix();
-                if (attributes.hasAttribute(QLatin1String("transform")) &&
-                    !ParseMatrix(attributes.value(QLatin1String("transform")), component.transform))
-                    return false;
-                if (component.object < 0)
-                    return false;
-                if (name == QLatin1String("item")) {
-                    build.push_back(component);
-                } else {
-                    object->components.push_back(component);
-                }
-            }
-        }
-        FinishObject();
-        return !xml.hasError();
-    }
-
-private:
-    static int Id(const QXmlStreamAttributes &attributes, const char *name)
-    {
-        bool ok = false;
-        const int id = attributes.value(QLatin1String(name)).toInt(&ok);
-        return ok && id >= 0 ? id : -1;
-    }
-
-    bool StartObject(const QXmlStreamAttributes &attributes, std::map<int, ModelObject> &objects)
-    {
-        FinishObject();
-        const int id = Id(attributes, "id");
-        if (id < 0 || objects.count(id))
-            return false;
-        object = &objects[id];
-        object->isMesh = true; // until it shows components
-        objectGroup = attributes.hasAttribute(QLatin1String("pid")) ? Id(attributes, "pid") : -1;
-        objectIndex = attributes.hasAttribute(QLatin1String("pindex")) ? Id(attributes, "pindex") : 0;
-        cornerColours.clear();
-        return true;
-    }
-
-    void FinishObject()
-    {
-        if (!object)
-            return;
-        object->isMesh = object->components.empty();
-        MeshPart &mesh = object->mesh;
-        if (!cornerColours.empty()) {
-            mesh.colours.assign(4 * mesh.PointCount(), 255);
-            for (const auto &[vertex, colour] : cornerColours)
-                if (vertex < mesh.PointCount())
-                    std::copy(colour.begin(), colour.end(), mesh.colours.begin() + long(4 * vertex));
-        }
-        object = nullptr;
-    }
-
-    bool ReadVertex(const QXmlStreamAttributes &attributes)
-    {
-        for (const char *axis : {"x", "y", "z"}) {
-            bool ok = false;
-            const float value = attributes.value(QLatin1String(axis)).toFloat(&ok);
-            if (!ok || !std::isfinite(value))
-                return false;
-            object->mesh.positions.push_back(value);
-        }
-        return true;
-    }
-
-    bool ReadTriangle(const QXmlStreamAttributes &attributes)
-    {
-        const size_t points = object->mesh.PointCount();
-        std::uint32_t corners[3];
-        for (int i = 0; i < 3; ++i) {
-            bool ok = false;
-            const uint index = attributes.value(QLatin1String(i == 0 ? "v1" : i == 1 ? "v2" : "v3")).toUInt(&ok);
-            if (!ok || index >= points)
-                return false;
-            corners[i] = index;
-        }
-        object->mesh.triangles.insert(object->mesh.triangles.end(), corners, corners + 3);
-        const int group = attributes.hasAttribute(QLatin1String("pid")) ? Id(attributes, "pid") : objectGroup;
-        const auto found = colours.find(group);
-        if (found == colours.end())
-            return true;
-        const int first = attributes.hasAttribute(QLatin1String("p1")) ? Id(attributes, "p1") : objectIndex;
-        for (int i = 0; i < 3; ++i) {
-            const char *name = i == 0 ? "p1" : i == 1 ? "p2" : "p3";
-            const int index = attributes.hasAttribute(QLatin1String(name)) ? Id(attributes, name) : first;
-            if (index >= 0 && size_t(index) < found->second.size())
-                cornerColours[corners[i]] = found->second[size_t(index)];
-        }
-        return true;
-    }
-
-    QXmlStreamReader xml;
-    QString path;
-    FormatReading &reading;
-    std::map<int, ColourGroup> colours;
-    int groupId = -1;
-    ModelObject *object = nullptr;
-    int objectGroup = -1;
-    int objectIndex = 0;
-    std::map<std::uint32_t, std::array<std::uint8_t, 4>> cornerColours;
-};
 
 class PackageReader
 {
 public:
     PackageReader(zip_t *package, size_t fileSize, FormatReading &result)
-        : assembly(fileSize), archive(package), reading(result)
+        : assembly(fileSize), budget(fileSize), archive(package), reading(result)
     {
     }
 
     bool ReadStart()
     {
-        const QString start = Normalised(StartPart(archive));
-        std::vector<Component> build;
-        if (!ReadPart(start, &build))
+        ThreeMfModelPart *start = ReadPart(Normalised(StartPart(archive)));
+        if (!start)
             return false;
-        for (const Component &item : build)
-            if (!Place(item, IdentityMatrix(), 0))
-                return false;
+        if (start->build.empty())
+            return Fail(ReadFailure::NoBuildItems);
+        if (start->millimetres != 1)
+            reading.unitConverted = start->unit;
+        // The unit of the start part is the package's (the production extension asks the same
+        // of every part).
+        Matrix4 toMillimetres = IdentityMatrix();
+        toMillimetres[0] = toMillimetres[5] = toMillimetres[10] = start->millimetres;
+        for (const bool counting : {true, false})
+            for (ThreeMfComponent &item : start->build)
+                if (!Walk(item, toMillimetres, counting))
+                    return false;
         return true;
     }
+
+    // The meshes are let go before the model is built from their copies.
+    void ForgetParts() { parts.clear(); }
 
     MeshAssembly assembly;
 
 private:
-    static QString Normalised(QString path)
+    ThreeMfModelPart *ReadPart(const QString &path)
     {
-        if (!path.startsWith(QLatin1Char('/')))
-            path.prepend(QLatin1Char('/'));
-        return path.toLower();
-    }
-
-    bool ReadPart(const QString &path, std::vector<Component> *build)
-    {
-        if (parts.count(path))
-            return true;
-        if (parts.size() > 4096)
-            return Fail(ReadFailure::DamagedFile);
-        const PackagePart part = Unpack(archive, path);
-        if (part.failure != ReadFailure::None)
-            return Fail(part.failure);
-        std::vector<Component> ignored;
-        auto &objects = parts[path];
-        if (!ModelPartReader(part.bytes, path, reading).Read(objects, build ? *build : ignored))
-            return Fail(ReadFailure::DamagedFile);
-        return true;
-    }
-
-    bool Place(const Component &component, const Matrix4 &parent, int depth)
-    {
-        const QString path = Normalised(component.path);
-        if (depth > 32 || ++visits > 1000000 || !ReadPart(path, nullptr))
-            return Fail(ReadFailure::DamagedFile);
-        const auto found = parts[path].find(component.object);
-        if (found == parts[path].end())
-            return Fail(ReadFailure::DamagedFile);
-        const Matrix4 world = Multiply(parent, component.transform);
-        const ModelObject &object = found->second;
-        if (object.isMesh) {
-            if (object.mesh.triangles.empty())
-                return true;
-            if (!assembly.Add(object.mesh, world))
-                return Fail(ReadFailure::TooLarge);
-            ++reading.partsMerged;
-            return true;
+        const auto known = parts.find(path);
+        if (known != parts.end())
+            return &known->second;
+        if (parts.size() > 4096) {
+            Fail(ReadFailure::DamagedFile);
+            return nullptr;
         }
-        for (const Component &child : object.components)
-            if (!Place(child, world, depth + 1))
+        ZipXmlStream stream;
+        if (!stream.Open(archive, path)) {
+            Fail(ReadFailure::DamagedFile);
+            return nullptr;
+        }
+        ThreeMfModelPart &part = parts[path];
+        return ReadThreeMfModelPart(stream, path, budget, part, reading) ? &part : nullptr;
+    }
+
+    ThreeMfObject *Find(ThreeMfComponent &component)
+    {
+        if (!component.found) {
+            ThreeMfModelPart *part = ReadPart(Normalised(component.path));
+            if (!part)
+                return nullptr;
+            const auto found = part->objects.find(component.object);
+            if (found == part->objects.end()) {
+                Fail(ReadFailure::DamagedFile);
+                return nullptr;
+            }
+            component.found = &found->second;
+        }
+        return component.found;
+    }
+
+    // Walks the item's object, its mesh and its components down to the last, on a path of our
+    // own rather than the stack, so that the depth is ours to bound. Counting, it adds up the
+    // points and triangles to be placed, so that a package placing more than the assembly
+    // takes is refused before any is copied; else it adds each mesh to the assembly.
+    bool Walk(ThreeMfComponent &item, const Matrix4 &parent, bool counting)
+    {
+        struct Step
+        {
+            ThreeMfObject *object;
+            Matrix4 world;
+            size_t next; // the component to enter next
+        };
+        std::vector<Step> path;
+        const auto enter = [&](ThreeMfComponent &component, const Matrix4 &outer) {
+            ThreeMfObject *object = Find(component);
+            if (!object)
                 return false;
+            if (object->placing)
+                return Fail(ReadFailure::DamagedFile); // an object made of itself
+            if (path.size() >= MaxNesting)
+                return Fail(ReadFailure::OverLimit,
+                            QCoreApplication::translate("ModelReader", "components nested more than %1 deep")
+                                .arg(QLocale().toString(qulonglong(MaxNesting))));
+            if (counting && ++placements > MaxPlacements)
+                return Fail(ReadFailure::OverLimit,
+                            QCoreApplication::translate("ModelReader", "more than %1 placed objects")
+                                .arg(QLocale().toString(qulonglong(MaxPlacements))));
+            const Matrix4 world = counting ? outer : Multiply(outer, component.transform);
+            const MeshPart &mesh = object->mesh;
+            if (!mesh.triangles.empty()) {
+                if (counting) {
+                    placedPoints += mesh.PointCount();
+                    placedTriangles += mesh.triangles.size() / 3;
+                }
+                if (counting && !budget.limit.Fits(placedPoints, placedTriangles))
+                    return Fail(ReadFailure::OverLimit,
+                                budget.limit.LimitText(MeshAssembly::Limit::PointsOrTriangles));
+                if (!counting && !assembly.Add(mesh, world))
+                    return Fail(ReadFailure::OverLimit, assembly.LimitText());
+                if (!counting)
+                    ++reading.partsMerged;
+            }
+            object->placing = true;
+            path.push_back({object, world, 0});
+            return true;
+        };
+        if (!enter(item, parent))
+            return false;
+        while (!path.empty()) {
+            Step &step = path.back();
+            if (step.next == step.object->components.size()) {
+                step.object->placing = false;
+                path.pop_back();
+                continue;
+            }
+            ThreeMfComponent &child = step.object->components[step.next++];
+            const Matrix4 world = step.world; // enter() may move the steps
+            if (!enter(child, world))
+                return false;
+        }
         return true;
     }
 
-    bool Fail(ReadFailure failure)
-    {
-        if (reading.failure == ReadFailure::None)
-            reading.failure = failure;
-        return false;
-    }
+    bool Fail(ReadFailure failure, const QString &detail = QString()) { return NoteFailure(reading, failure, detail); }
 
+    ThreeMfBudget budget;
     zip_t *archive;
     FormatReading &reading;
-    std::map<QString, std::map<int, ModelObject>> parts;
-    size_t visits = 0;
+    std::map<QString, ThreeMfModelPart> parts;
+    size_t placements = 0;
+    size_t placedPoints = 0;
+    size_t placedTriangles = 0;
 };
 
 } // namespace
@@ -377,12 +211,13 @@ FormatReading Read3mf(std::string_view bytes)
     try {
         PackageReader package(archive.get(), bytes.size(), reading);
         if (!package.ReadStart())
-            return Failed(reading.failure);
+            return Failed(reading.failure, reading.detail);
         if (package.assembly.PartCount() == 0)
             return Failed(ReadFailure::NoTriangles);
+        package.ForgetParts();
         reading.model = package.assembly.Build();
     } catch (const std::bad_alloc &) {
-        return Failed(ReadFailure::TooLarge);
+        return Failed(ReadFailure::OutOfMemory);
     }
     return reading;
 }

@@ -51,8 +51,8 @@ public:
     FilterRun(const FilterRun &) = delete;
     FilterRun &operator=(const FilterRun &) = delete;
 
-    // Null when the run was aborted (the filter then leaves a plausible but partial mesh),
-    // ran out of memory or gave a model that fails HasSoundCells.
+    // Null when the run was aborted (the filter then leaves a plausible but partial mesh) or
+    // gave a model that fails HasSoundCells; std::bad_alloc when it ran out of memory.
     vtkSmartPointer<vtkPolyData> Reduce(vtkPolyData *input)
     {
         if (progress.Cancelled())
@@ -61,17 +61,20 @@ public:
             // The filter gets a copy of its own, so it never holds a model that is shown elsewhere.
             const UnitBox box(input);
             filter->SetInputData(box.Normalised(input));
+            const UpdateOutcome run = TryUpdate(filter);
+            if (run == UpdateOutcome::OutOfMemory)
+                throw std::bad_alloc();
             // On extreme coordinates the filter can leave triangles on points it has removed.
-            const bool finished = UpdateWithoutThrowing(filter) && !filter->GetAbortExecute() &&
-                                  !progress.Cancelled() && HasSoundCells(filter->GetOutput());
+            const bool finished = run == UpdateOutcome::Done && !filter->GetAbortExecute() && !progress.Cancelled() &&
+                                  HasSoundCells(filter->GetOutput());
             vtkSmartPointer<vtkPolyData> output = finished ? box.Restored(filter->GetOutput()) : nullptr;
             filter->RemoveAllInputs();
             if (output)
                 progress.Tell(start + span);
             return output;
         } catch (const std::bad_alloc &) {
-            filter->RemoveAllInputs();
-            return nullptr;
+            filter->RemoveAllInputs(); // the reducer's filter holds no model between runs
+            throw;
         }
     }
 
@@ -103,6 +106,18 @@ vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *in
     return FilterRun(decimator, progress, start, span).Reduce(input);
 }
 
+// The filter keeps a triangle with two corners at one place (the model's, or one it made), and
+// can lay one on another's places: those go, and are counted, for no reader would read them back.
+vtkSmartPointer<vtkPolyData> Readable(const vtkSmartPointer<vtkPolyData> &made, LeftOutTriangles &leftOut)
+{
+    if (!made)
+        return made;
+    LeftOutTriangles left;
+    const vtkSmartPointer<vtkPolyData> readable = WithoutCollapsedAndRepeated(made, left);
+    leftOut += left;
+    return left.Total() > 0 ? readable : made;
+}
+
 } // namespace
 
 ClassicReducer::ClassicReducer() : decimator(vtkSmartPointer<vtkDecimatePro>::New()) {}
@@ -118,6 +133,7 @@ int ClassicReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
 
     ReductionProgress progress(control);
     progress.Tell(0.0);
+    leftOut = {};
     vtkSmartPointer<vtkPolyData> input = model;
     double inputShare = 1.0;
     double done = 0.0;
@@ -128,8 +144,8 @@ int ClassicReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
             receiver.starting(level);
         // The step's own reduction, relative to the level before it.
         const double share = DecimationLevels[size_t(level)].Share();
-        const vtkSmartPointer<vtkPolyData> made =
-            Decimate(decimator, input, 1.0 - share / inputShare, progress, done / work, inputShare / work);
+        const vtkSmartPointer<vtkPolyData> made = Readable(
+            Decimate(decimator, input, 1.0 - share / inputShare, progress, done / work, inputShare / work), leftOut);
         if (!made || progress.Cancelled())
             return level;
         done += inputShare;
@@ -149,7 +165,17 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::KeepShare(vtkPolyData *model, doubl
 {
     ReductionProgress progress(control);
     progress.Tell(0.0);
-    return Decimate(decimator, model, 1.0 - share, progress);
+    leftOut = {};
+    // The whole model kept is the model itself: through the unit box and back, a coordinate
+    // can change in its last bit.
+    if (share >= 1.0) {
+        const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+        if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
+            return nullptr;
+        progress.Tell(1.0);
+        return whole;
+    }
+    return Readable(Decimate(decimator, model, 1.0 - share, progress), leftOut);
 }
 
 vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, double maxError,
@@ -157,6 +183,7 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
 {
     ReductionProgress progress(control);
     progress.Tell(0.0);
+    leftOut = {};
     // With the error accumulated, every run makes the filter allocate an error value per
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // would leak the first one's (8 bytes a point, per run). The run therefore uses a filter of its own.
@@ -165,7 +192,7 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
     filter->SetTargetReduction(1.0);
     filter->SetMaximumError(maxError);
     filter->AccumulateErrorOn();
-    return FilterRun(filter, progress, 0.0, 1.0).Reduce(model);
+    return Readable(FilterRun(filter, progress, 0.0, 1.0).Reduce(model), leftOut);
 }
 
 } // namespace lumeno

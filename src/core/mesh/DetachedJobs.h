@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -25,10 +26,10 @@ class DetachedJobs
 public:
     using Job = std::function<Result(int index)>;
 
-    // Jobs 0 .. count-1 start in that order on up to `threads` threads (at least one).
+    // Jobs 0 .. count-1 start in that order on up to `threads` threads (at least one). Where
+    // the system gives no thread at all, each job runs on the caller's thread once awaited.
     DetachedJobs(int count, int threads, Job job) : state(std::make_shared<State>(count, std::move(job)))
     {
-        int started = 0;
         for (int i = 0; i < std::min(std::max(threads, 1), count); ++i) {
             try {
                 std::thread(Work, state).detach();
@@ -37,8 +38,6 @@ public:
                 break; // no more threads to be had: those started take every job
             }
         }
-        if (started == 0)
-            Abandon();
     }
 
     ~DetachedJobs() { Abandon(); }
@@ -47,10 +46,19 @@ public:
 
     // Waits for job `index` while `cancelled` (polled every few milliseconds) answers false.
     // `finished` is told on this thread how many jobs have ended whenever that number grows.
-    // Nothing when the job threw (out of memory), when it was cancelled or abandoned first.
+    // Nothing when it was cancelled or abandoned first; what the job threw (std::bad_alloc
+    // above all) is thrown here.
     std::optional<Result> Await(int index, const std::function<bool()> &cancelled,
                                 const std::function<void(int finished)> &finished = {})
     {
+        if (started == 0)
+            while (!cancelled || !cancelled()) {
+                if (!RunNext(*state))
+                    break;
+                const std::lock_guard<std::mutex> lock(state->mutex);
+                if (state->done[size_t(index)])
+                    break;
+            }
         int seen = -1;
         std::unique_lock<std::mutex> lock(state->mutex);
         for (;;) {
@@ -62,8 +70,11 @@ public:
                     lock.lock();
                 }
             }
-            if (state->done[size_t(index)])
+            if (state->done[size_t(index)]) {
+                if (state->failures[size_t(index)])
+                    std::rethrow_exception(state->failures[size_t(index)]);
                 return std::move(state->results[size_t(index)]);
+            }
             if (state->abandoned)
                 return std::nullopt;
             lock.unlock();
@@ -85,13 +96,17 @@ public:
 private:
     struct State
     {
-        State(int count, Job work) : job(std::move(work)), done(size_t(count)), results(size_t(count)) {}
+        State(int count, Job work)
+            : job(std::move(work)), done(size_t(count)), results(size_t(count)), failures(size_t(count))
+        {
+        }
 
         const Job job;
         std::mutex mutex;
         std::condition_variable changed;
         std::vector<bool> done; // a job that threw is done without a result
         std::vector<std::optional<Result>> results;
+        std::vector<std::exception_ptr> failures; // what a job threw
         int next = 0;
         int finished = 0;
         bool abandoned = false;
@@ -99,31 +114,40 @@ private:
 
     static void Work(std::shared_ptr<State> state)
     {
-        for (;;) {
-            int index;
-            {
-                const std::lock_guard<std::mutex> lock(state->mutex);
-                if (state->abandoned || state->next >= int(state->done.size()))
-                    return;
-                index = state->next++;
-            }
-            std::optional<Result> result;
-            try {
-                result = state->job(index);
-            } catch (...) {
-                // std::bad_alloc above all: the job ends without a result
-            }
-            {
-                const std::lock_guard<std::mutex> lock(state->mutex);
-                state->results[size_t(index)] = std::move(result);
-                state->done[size_t(index)] = true;
-                ++state->finished;
-            }
-            state->changed.notify_all();
+        while (RunNext(*state)) {
         }
     }
 
+    // Runs the next job that has not started; false when there is none (or all are abandoned).
+    static bool RunNext(State &state)
+    {
+        int index;
+        {
+            const std::lock_guard<std::mutex> lock(state.mutex);
+            if (state.abandoned || state.next >= int(state.done.size()))
+                return false;
+            index = state.next++;
+        }
+        std::optional<Result> result;
+        std::exception_ptr failure;
+        try {
+            result = state.job(index);
+        } catch (...) {
+            failure = std::current_exception(); // std::bad_alloc above all
+        }
+        {
+            const std::lock_guard<std::mutex> lock(state.mutex);
+            state.results[size_t(index)] = std::move(result);
+            state.failures[size_t(index)] = std::move(failure);
+            state.done[size_t(index)] = true;
+            ++state.finished;
+        }
+        state.changed.notify_all();
+        return true;
+    }
+
     std::shared_ptr<State> state;
+    int started = 0; // threads
 };
 
 } // namespace lumeno

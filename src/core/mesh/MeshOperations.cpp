@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <new>
 #include <numeric>
 #include <vector>
 
@@ -118,7 +119,10 @@ vtkSmartPointer<vtkPolyData> Smooth(vtkPolyData *input, int iterations, const Al
     const PositionWelding welding = WeldedByPosition(unit);
     smoother->SetInputData(welding.welded);
     smoother->SetNumberOfIterations(iterations);
-    if (!UpdateWithoutThrowing(smoother) || !HasSoundCells(smoother->GetOutput()))
+    const UpdateOutcome run = TryUpdate(smoother);
+    if (run == UpdateOutcome::OutOfMemory)
+        throw std::bad_alloc();
+    if (run != UpdateOutcome::Done || !HasSoundCells(smoother->GetOutput()))
         return nullptr;
     // Without triangles the filter gives nothing at all.
     if (smoother->GetOutput()->GetNumberOfPoints() != welding.welded->GetNumberOfPoints())

@@ -15,6 +15,9 @@ namespace {
 // lying on the line through its neighbours. The coordinates' rounding errors stay near 1e-16.
 constexpr double StraightTolerance = 1e-14;
 
+// Up to this many corners, ear clipping is as fast as the sweep.
+constexpr size_t LargestPolygonToClip = 32;
+
 using Vector = std::array<double, 3>;
 
 Vector Cross(const Vector &a, const Vector &b)
@@ -60,7 +63,19 @@ bool PolygonTriangulator::Triangulate(vtkPoints *points, vtkIdType cornerCount, 
         return TriangulateQuad(points, triangles);
     if (!ProjectOntoPlane(points))
         return false;
-    ClipEars(triangles);
+    if (ids.size() <= LargestPolygonToClip || !TriangulateMonotone(triangles))
+        ClipEars(triangles);
+    return true;
+}
+
+bool PolygonTriangulator::TriangulateMonotone(std::vector<vtkIdType> &triangles)
+{
+    planeTriangles.clear();
+    if (!monotone.Triangulate(plane, planeTriangles))
+        return false;
+    triangles.reserve(triangles.size() + planeTriangles.size());
+    for (int corner : planeTriangles)
+        triangles.push_back(ids[size_t(corner)]);
     return true;
 }
 

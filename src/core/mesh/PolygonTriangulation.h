@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mesh/MonotoneTriangulation.h"
+
 #include <vtkType.h>
 
 #include <array>
@@ -9,13 +11,15 @@ class vtkPoints;
 
 namespace lumeno {
 
-// Splits polygons into triangles by ear clipping (Meisters, "Polygons have ears", 1975), as
-// Eberly describes it ("Triangulation by Ear Clipping", 2002): the polygon is projected onto
-// the plane of its Newell normal (Sutherland, Sproull and Schumacker 1974), and a convex corner
-// whose triangle holds no other non-convex corner is cut off, until one triangle is left.
-// For n corners of which r are concave: about n * r steps to find the ears, n^2 at most to go
-// round the ring to them. One object triangulates any number of polygons without allocating
-// anew for each.
+// Splits polygons into triangles. The polygon is projected onto the plane of its Newell normal
+// (Sutherland, Sproull and Schumacker 1974). One of more than a few dozen corners is split along
+// monotone pieces in O(n log n) (MonotoneTriangulator). Small ones, and those that method
+// cannot take (a polygon that touches or crosses itself, with two corners at one place), are
+// clipped by ears (Meisters, "Polygons have ears", 1975), as Eberly describes it
+// ("Triangulation by Ear Clipping", 2002): a convex corner whose triangle holds no other
+// non-convex corner is cut off, until one triangle is left. For n corners of which r are
+// concave: about n * r steps to find the ears, n^2 at most to go round the ring to them.
+// One object triangulates any number of polygons without allocating anew for each.
 class PolygonTriangulator
 {
 public:
@@ -30,15 +34,10 @@ public:
 
 private:
     enum class Turn { Convex, Straight, Concave };
-    struct PlanePoint
-    {
-        double x;
-        double y;
-        bool operator==(const PlanePoint &other) const { return x == other.x && y == other.y; }
-    };
 
     bool TriangulateQuad(vtkPoints *points, std::vector<vtkIdType> &triangles);
     bool ProjectOntoPlane(vtkPoints *points);
+    bool TriangulateMonotone(std::vector<vtkIdType> &triangles);
     void ClipEars(std::vector<vtkIdType> &triangles);
     Turn TurnAt(int corner) const;
     void UpdateTurn(int corner);
@@ -59,6 +58,8 @@ private:
     std::vector<int> mayBlockEars;   // corners that were not convex when last looked at
     std::vector<bool> listedAsBlocking;
     int remaining = 0;
+    MonotoneTriangulator monotone;
+    std::vector<int> planeTriangles; // corners' places in `ids`, three a triangle
 };
 
 } // namespace lumeno

@@ -465,6 +465,10 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
     });
     if (shared == 0 || common != shared)
         return false;
+    // An edge of more than two triangles stays (its ends are locked), and so does one whose two
+    // wings share a triangle with each end: that pair would become one triangle twice.
+    if (shared > 2 || (shared == 2 && DoublesTriangle(keep, drop, wings)))
+        return false;
     // The last triangle of a piece stays.
     if (triangles == 2 * shared)
         return false;
@@ -479,6 +483,22 @@ bool Collapser::CanCollapse(Lane &lane, uint32_t keep, uint32_t drop, const doub
                                            LeavesBorderSliver(wings[1], keep, drop, p)))
         return false;
     return KeepsFacing(lane, keep, drop, p);
+}
+
+// Whether keep and drop each have a triangle on both wings besides the two the collapse
+// removes (the two ends and the wings then make a closed tetrahedron within a non-manifold
+// model): the collapse would lay the two on one another.
+bool Collapser::DoublesTriangle(uint32_t keep, uint32_t drop, const uint32_t wings[2]) const
+{
+    const auto onWings = [&](uint32_t end, uint32_t other) {
+        bool found = false;
+        ForLiveTriangles(end, [&](uint32_t t) {
+            const uint32_t *c = &corners[3 * size_t(t)];
+            found = found || (!HasCorner(c, other) && HasCorner(c, wings[0]) && HasCorner(c, wings[1]));
+        });
+        return found;
+    };
+    return onWings(drop, keep) && onWings(keep, drop);
 }
 
 // Whether the collapse leaves border vertex w one triangle only (its two edges at w then both on
@@ -604,8 +624,17 @@ bool Collapser::SettleFromSecond(const Weighed &keepEdges, uint32_t w, uint32_t 
     const uint32_t second = secondTarget[w];
     if (stale[w] || second == Outside || second == keep || vertexGone[second])
         return false;
-    const auto toW =
-        std::find_if(keepEdges.begin(), keepEdges.end(), [w](const auto &edge) { return edge.first == w; });
+    // A long list is in the order of its vertices (Collapse): where thousands of triangles share
+    // an edge, every one of thousands of neighbours looks itself up.
+    auto toW = keepEdges.end();
+    if (keepEdges.size() > LongWeighed) {
+        toW = std::lower_bound(keepEdges.begin(), keepEdges.end(), w,
+                               [](const auto &edge, uint32_t vertex) { return edge.first < vertex; });
+        if (toW != keepEdges.end() && toW->first != w)
+            toW = keepEdges.end();
+    } else {
+        toW = std::find_if(keepEdges.begin(), keepEdges.end(), [w](const auto &edge) { return edge.first == w; });
+    }
     if (toW == keepEdges.end() && !(locked[w] && locked[keep]))
         return false; // not weighed (neither end may move, or w waits beside the seam)
     if (toW != keepEdges.end() && toW->second < secondOrder[w]) {
@@ -686,6 +715,8 @@ size_t Collapser::Collapse(Lane &lane, uint32_t keep, uint32_t drop, const Quadr
     // they are weighed again when they come to the top; where it was refused, at once.
     HeapRemove(drop);
     UpdateBest(lane, keep, &lane.weighed);
+    if (lane.weighed.size() > LongWeighed)
+        std::sort(lane.weighed.begin(), lane.weighed.end());
     lane.around.clear();
     ForNeighbours(keep, lane.marks, lane.stamp += 2, [&](uint32_t w) { lane.around.push_back(w); });
     for (const uint32_t w : lane.around) {

@@ -111,23 +111,27 @@ void Collapser::RebuildLinks(bool beforeCollapses)
         lists.assign(vertexCount, List());
         OnBothSides([&](int which) { forOwnCorners(which, [this](uint32_t v, uint32_t) { ++lists[v].count; }); });
     }
-    size_t start = 0;
+    size_t start = 0, longest = 0;
     for (size_t v = 0; v < vertexCount; ++v) {
         lists[v].start = uint32_t(start);
         start += lists[v].count;
+        longest = std::max<size_t>(longest, lists[v].count);
         lists[v].count = 0;
     }
     // Room for a quarter as many again, where collapses write the lists of the vertices they
     // keep, shared between the lanes: when a lane's part is used up, all are rebuilt (a few
-    // times on the way to a tenth, each far quicker than a level).
-    if (!links) {
-        linkRoom = start + start / 4 + 64;
+    // times on the way to a tenth, each far quicker than a level). A lane's part holds at
+    // least two of the longest lists, the most one collapse writes: where thousands of
+    // triangles share an edge, its ends' lists are longer than a quarter of all.
+    const size_t laneCount = split ? 2 : 1;
+    const size_t least = start + laneCount * 2 * longest;
+    if (!links || linkRoom < least) {
+        linkRoom = std::max(start + start / 4 + 64, least);
         links.reset(new uint32_t[linkRoom]);
     }
     OnBothSides([&](int which) {
         forOwnCorners(which, [this](uint32_t v, uint32_t t) { links[lists[v].start + lists[v].count++] = t; });
     });
-    const size_t laneCount = split ? 2 : 1;
     const size_t share = (linkRoom - start) / laneCount;
     for (size_t i = 0; i < laneCount; ++i) {
         lanes[i].logNext = start + i * share;

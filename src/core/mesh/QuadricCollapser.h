@@ -169,6 +169,8 @@ public:
 private:
     // A vertex's edges as weighed: the other end, and the edge's Order.
     using Weighed = std::vector<std::pair<uint32_t, uint32_t>>;
+    // Lists of more edges than this are looked up in the order of their vertices.
+    static constexpr size_t LongWeighed = 32;
     // What one thread of the collapse marks, writes and counts.
     struct alignas(64) Lane
     {
@@ -283,6 +285,7 @@ private:
     bool Weigh(uint32_t a, uint32_t b, const Quadric &q, double &cost) const;
     double SquaredDistanceToFan(const double x[3], uint32_t a, uint32_t b, const double p[3]) const;
     bool VolumeKeepingMinimum(uint32_t a, uint32_t b, const Quadric &q, double x[3]) const;
+    bool DoublesTriangle(uint32_t keep, uint32_t drop, const uint32_t wings[2]) const;
     bool LeavesBorderSliver(uint32_t w, uint32_t keep, uint32_t drop, const double p[3]) const;
     bool KeepsFacing(Lane &lane, uint32_t keep, uint32_t drop, const double p[3]) const;
     Vec At(uint32_t v) const

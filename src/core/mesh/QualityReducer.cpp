@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <new>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -25,16 +24,11 @@ constexpr double WeldingShare = 0.02;
 // A by-error reduction that still lies beyond its bound after this many attempts gives the last.
 constexpr int ErrorAttempts = 6;
 
-// The opening of every operation: nothing when out of memory or cancelled meanwhile.
+// The opening of every operation: nothing when cancelled meanwhile.
 std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
 {
     progress.Tell(0.0);
-    std::shared_ptr<QualitySimplifier> simplifier;
-    try {
-        simplifier = std::make_shared<QualitySimplifier>(model);
-    } catch (const std::bad_alloc &) {
-        return nullptr;
-    }
+    std::shared_ptr<QualitySimplifier> simplifier = std::make_shared<QualitySimplifier>(model);
     if (progress.Cancelled())
         return nullptr;
     progress.Tell(WeldingShare);
@@ -47,8 +41,7 @@ void TellDone(ReductionProgress &progress, double fraction)
     progress.Tell(WeldingShare + (1.0 - WeldingShare) * fraction);
 }
 
-// One meshoptimizer simplification on a thread of its own: nothing when cancelled first or out
-// of memory.
+// One meshoptimizer simplification on a thread of its own: nothing when cancelled first.
 template <typename Simplification>
 std::optional<Corners> Await(Simplification simplification, const ReductionControl &control)
 {
@@ -126,7 +119,7 @@ int SimplifyLevels(const std::shared_ptr<const QualitySimplifier> &simplifier, i
             TellDone(progress, double(std::min(finished, level + 1)) / LevelCount);
         });
         if (!kept || kept->empty())
-            break; // cancelled, out of memory, or nothing left of the model
+            break; // cancelled, or nothing left of the model
         const vtkSmartPointer<vtkPolyData> made = simplifier->Model(*kept, control.cancelled);
         if (!made)
             break; // cancelled
@@ -150,42 +143,48 @@ QualityReducer::QualityReducer(int threadCount)
 int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
 {
     ReductionProgress progress(control);
+    leftOut = {};
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return 0;
-    try {
-        return simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
-                                       : SimplifyLevels(simplifier, threads, receiver, control, progress);
-    } catch (const std::bad_alloc &) {
-        return 0; // the levels handed over stay valid
-    }
+    // Told before the levels: a receiver may ask.
+    leftOut = simplifier->LeftOut();
+    const int made = simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
+                                             : SimplifyLevels(simplifier, threads, receiver, control, progress);
+    leftOut = simplifier->LeftOut();
+    return made;
 }
 
 vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, double share,
                                                        const ReductionControl &control)
 {
     ReductionProgress progress(control);
+    leftOut = {};
+    if (share >= 1.0) {
+        progress.Tell(0.0);
+        const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+        if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
+            return nullptr;
+        progress.Tell(1.0);
+        return whole;
+    }
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
-    try {
-        vtkSmartPointer<vtkPolyData> result;
-        if (simplifier->Collapses()) {
-            const size_t triangles = TargetTriangles(share, simplifier->Triangles());
-            result = CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
-        } else {
-            const std::optional<Corners> kept =
-                Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
-            if (kept && !kept->empty() && !progress.Cancelled())
-                result = simplifier->Model(*kept, control.cancelled);
-        }
-        if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
-            return nullptr;
-        progress.Tell(1.0);
-        return result;
-    } catch (const std::bad_alloc &) {
-        return nullptr;
+    vtkSmartPointer<vtkPolyData> result;
+    if (simplifier->Collapses()) {
+        const size_t triangles = TargetTriangles(share, simplifier->Triangles());
+        result = CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
+    } else {
+        const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
+        if (kept && !kept->empty() && !progress.Cancelled())
+            result = simplifier->Model(*kept, control.cancelled);
     }
+    leftOut = simplifier->LeftOut();
+    if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+        return nullptr;
+    progress.Tell(1.0);
+    return result;
 }
 
 // Both simplifiers bound their own estimate of the error, which can be exceeded near ridges:
@@ -194,6 +193,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
     ReductionProgress progress(control);
+    leftOut = {};
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
     if (!simplifier)
         return nullptr;
@@ -206,29 +206,27 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
             return nullptr;
         return simplifier->Model(*kept, control.cancelled);
     };
-    try {
-        std::optional<DeviationMeter> ownMeter;
-        if (!meter)
-            meter = &ownMeter.emplace(model);
-        double bound = maxError;
-        vtkSmartPointer<vtkPolyData> result;
-        for (int tried = 0; tried < ErrorAttempts; ++tried) {
-            result = attempt(bound);
-            if (progress.Cancelled())
-                return nullptr;
-            const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
-            TellDone(progress, double(tried + 1) / ErrorAttempts);
-            if (!deviation.IsMeasured() || deviation.maximum <= maxError)
-                break;
-            bound *= 0.8 * maxError / deviation.maximum;
-        }
-        if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+    std::optional<DeviationMeter> ownMeter;
+    if (!meter)
+        meter = &ownMeter.emplace(model);
+    double bound = maxError;
+    vtkSmartPointer<vtkPolyData> result;
+    for (int tried = 0; tried < ErrorAttempts; ++tried) {
+        result = attempt(bound);
+        if (progress.Cancelled())
             return nullptr;
-        progress.Tell(1.0);
-        return result;
-    } catch (const std::bad_alloc &) {
-        return nullptr;
+        const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
+        TellDone(progress, double(tried + 1) / ErrorAttempts);
+        if (!deviation.IsMeasured() || deviation.maximum <= maxError)
+            break;
+        bound *= 0.8 * maxError / deviation.maximum;
     }
+    // What welding left out, and what restoring its attempts' places did.
+    leftOut = simplifier->LeftOut();
+    if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+        return nullptr;
+    progress.Tell(1.0);
+    return result;
 }
 
 } // namespace lumeno

@@ -11,7 +11,9 @@ namespace lumeno {
 // be interrupted, so a cancelled operation does not wait for those running: they finish unseen
 // on threads of their own (DetachedJobs) and the operation returns at once. A by-error
 // reduction measures each attempt with the meter and tightens its bound until the result lies
-// within the error asked.
+// within the error asked. The whole model kept (a share of 1) is the model itself, to the bit.
+// No result holds a triangle with two corners at one place or on the places of another: they
+// are left out and told (LeftOut).
 class QualityReducer : public Reducer
 {
 public:
@@ -22,9 +24,11 @@ public:
     vtkSmartPointer<vtkPolyData> KeepShare(vtkPolyData *model, double share, const ReductionControl &control) override;
     vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError, const ReductionControl &control,
                                              const DeviationMeter *meter = nullptr) override;
+    LeftOutTriangles LeftOut() const override { return leftOut; }
 
 private:
     int threads;
+    LeftOutTriangles leftOut;
 };
 
 } // namespace lumeno

@@ -1,7 +1,7 @@
 #include "mesh/QualitySimplifier.h"
 
-#include "mesh/TwoThreads.h"
 #include "mesh/QuadricCollapse.h"
+#include "mesh/TwoThreads.h"
 
 #include <meshoptimizer.h>
 
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <numeric>
 
 namespace lumeno {
 
@@ -92,6 +93,35 @@ size_t SplitAtCreases(std::vector<unsigned int> &remap, size_t weldedCount, cons
                 n[axis] /= length;
     }
     return sidePoint.size();
+}
+
+// Of `count` triangles (three corners each), those with two corners at one place in the
+// model's own precision taken out, the others kept in order: restored from the box, two
+// vertices a rounding apart can meet. Returns how many are kept.
+template <typename Coordinate, typename Index>
+size_t WithoutCollapsed(const Coordinate *xyz, Index *corners, size_t count)
+{
+    const auto meet = [xyz](Index a, Index b) {
+        return std::equal(xyz + 3 * size_t(a), xyz + 3 * size_t(a) + 3, xyz + 3 * size_t(b));
+    };
+    size_t kept = 0;
+    for (size_t t = 0; t < count; ++t) {
+        const Index *c = corners + 3 * t;
+        if (meet(c[0], c[1]) || meet(c[1], c[2]) || meet(c[2], c[0]))
+            continue;
+        if (kept != t)
+            std::copy_n(c, 3, corners + 3 * kept);
+        ++kept;
+    }
+    return kept;
+}
+
+template <typename Index>
+size_t WithoutCollapsed(vtkPoints *points, Index *corners, size_t count)
+{
+    if (points->GetDataType() == VTK_DOUBLE)
+        return WithoutCollapsed(static_cast<const double *>(points->GetVoidPointer(0)), corners, count);
+    return WithoutCollapsed(static_cast<const float *>(points->GetVoidPointer(0)), corners, count);
 }
 
 template <typename Ids>
@@ -212,16 +242,30 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
                                   remap.data());
     }
     meshopt_remapIndexBuffer(indices.data(), indices.data(), indices.size(), remap.data());
+    // Each welded vertex's place: welded by position alone, its own; else vertices at one
+    // place (the sides of a seam) share it.
+    std::vector<unsigned int> place;
     if (attributes.Any()) {
-        std::vector<unsigned int> place(vertexCount);
-        const size_t places = meshopt_generateVertexRemap(place.data(), nullptr, vertexCount, positions.data(),
-                                                          vertexCount, 3 * sizeof(float));
-        std::vector<uint32_t> vertices(places, 0);
-        for (const unsigned int at : place)
-            ++vertices[at];
+        place = PlacesOf(positions.data(), vertexCount, sizeof(float));
+    } else {
+        place.resize(vertexCount);
+        std::iota(place.begin(), place.end(), 0u);
+    }
+    // Triangles with two corners at one place (welding gives them one vertex twice, or the two
+    // sides of a seam), and those on the places of another, go before any simplification:
+    // they would reach its results.
+    leftOut = LeaveOutCollapsedAndRepeated(indices, place);
+    if (attributes.Any()) {
+        // A seam's vertices: those at a place that more than one of the triangles' vertices share.
+        std::vector<uint8_t> used(vertexCount, 0);
+        for (const unsigned int v : indices)
+            used[v] = 1;
+        std::vector<uint32_t> vertices(vertexCount, 0);
+        for (size_t v = 0; v < vertexCount; ++v)
+            vertices[place[v]] += used[v];
         seam.resize(vertexCount);
         for (size_t v = 0; v < vertexCount; ++v)
-            seamVertices += seam[v] = vertices[place[v]] > 1;
+            seamVertices += seam[v] = used[v] && vertices[place[v]] > 1;
     }
     errorScale = vertexCount ? meshopt_simplifyScale(positions.data(), vertexCount, 3 * sizeof(float)) : 1.0f;
 }
@@ -353,7 +397,11 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
         corners[corner] = newIndex[vertex];
     }
     std::vector<uint32_t>().swap(newIndex);
-    return Assembled(RestoredPoints(std::move(unit)), TrianglesOf(std::move(corners)), keptValues);
+    const vtkSmartPointer<vtkPoints> points = RestoredPoints(std::move(unit));
+    const size_t left = WithoutCollapsed(points, corners.data(), corners.size() / 3);
+    collapsedOnOutput += corners.size() / 3 - left;
+    corners.resize(3 * left);
+    return Assembled(points, TrianglesOf(std::move(corners)), keptValues);
 }
 
 size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
@@ -449,6 +497,18 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
             }
         });
         std::vector<float>().swap(result.attributes);
+        if (connectivity) {
+            const size_t made = size_t(connectivity->GetNumberOfValues()) / 3;
+            const size_t left =
+                WithoutCollapsed(points.Get(), reinterpret_cast<uint32_t *>(connectivity->GetPointer(0)), made);
+            if (left < made)
+                connectivity->SetNumberOfValues(vtkIdType(3 * left));
+            collapsedOnOutput += made - left;
+        } else {
+            const size_t left = WithoutCollapsed(points.Get(), result.corners.data(), result.corners.size() / 3);
+            collapsedOnOutput += result.corners.size() / 3 - left;
+            result.corners.resize(3 * left);
+        }
         const vtkSmartPointer<vtkCellArray> triangles =
             connectivity ? TrianglesAround(connectivity.Get()) : TrianglesOf(std::move(result.corners));
         const vtkSmartPointer<vtkPolyData> level = Assembled(points, triangles, values);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "mesh/LeftOutTriangles.h"
 #include "mesh/PointAttributes.h"
 #include "mesh/UnitBox.h"
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +31,14 @@ public:
     explicit QualitySimplifier(vtkPolyData *model);
 
     vtkIdType Triangles() const { return vtkIdType(indices.size() / 3); }
+    // The model's triangles left out on welding, which no simplification is given, and of all
+    // results made so far, those that restoring their places left with two corners at one.
+    LeftOutTriangles LeftOut() const
+    {
+        LeftOutTriangles all = leftOut;
+        all.collapsed += collapsedOnOutput;
+        return all;
+    }
 
     // Whether the edge collapse suits the model: its seams, which stay in place, hold few of
     // the vertices (a textured asset's many seams would keep the small levels from their count).
@@ -89,6 +99,8 @@ private:
     std::vector<uint8_t> seam; // per welded vertex: another stands at its place
     size_t seamVertices = 0;
     std::string colourName, normalName, textureName;
+    LeftOutTriangles leftOut;
+    mutable std::atomic<size_t> collapsedOnOutput{0};
     float errorScale = 1.0f; // the simplifier's errors are relative to this length, the box's diagonal is 1
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mesh/DecimationLevels.h"
+#include "mesh/LeftOutTriangles.h"
 #include "mesh/ReductionEngine.h"
 
 #include <vtkPolyData.h>
@@ -38,7 +39,8 @@ struct LevelReceiver
 // One reduction engine. A reducer serves any number of operations, one at a time; each
 // operation sets everything that decides its result, so no result depends on an earlier one.
 // The input is read only and may be freed as soon as an operation returns. No operation gives
-// a model when it was cancelled, ran out of memory or made broken cells.
+// a model when it was cancelled or made broken cells. Short of memory (or of threads), an
+// operation throws std::bad_alloc; the levels handed over before stay valid.
 class Reducer
 {
 public:
@@ -58,8 +60,15 @@ public:
     virtual vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError,
                                                      const ReductionControl &control,
                                                      const DeviationMeter *meter = nullptr) = 0;
+
+    // Of the model's triangles, those the last operation left out of its results, as no reader
+    // would read them back (LeftOutTriangles); an engine whose results hold none tells none.
+    virtual LeftOutTriangles LeftOut() const { return {}; }
 };
 
 std::unique_ptr<Reducer> MakeReducer(ReductionEngine engine);
+
+// MakeReducer, or a maker of the caller's own (a test's double).
+using ReducerMaker = std::function<std::unique_ptr<Reducer>(ReductionEngine)>;
 
 } // namespace lumeno

@@ -1,6 +1,7 @@
 #include "mesh/SurfaceDeviation.h"
 
 #include "mesh/TriangleGrid.h"
+#include "mesh/TwoThreads.h"
 #include "mesh/UnitBox.h"
 #include "mesh/UnitTriangles.h"
 
@@ -8,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <future>
 #include <random>
 
 namespace lumeno {
@@ -126,9 +126,8 @@ Distances LookUp(const std::vector<SamplePoint> &samples, const TriangleGrid &gr
         }
         return distances;
     };
-    std::future<Distances> secondHalf = std::async(std::launch::async, search, order.size() / 2, order.size());
-    const Distances first = search(0, order.size() / 2);
-    const Distances second = secondHalf.get();
+    Distances first, second;
+    AtOnce([&] { first = search(0, order.size() / 2); }, [&] { second = search(order.size() / 2, order.size()); });
     return {std::max(first.largest, second.largest), first.sum + second.sum, first.count + second.count};
 }
 
@@ -164,12 +163,13 @@ SurfaceDeviation DeviationMeter::Measure(vtkPolyData *model) const
     if (measured.corners.empty())
         return {};
     // The two ways on two threads: the model's points on the reference, the reference's on the model.
-    std::future<Distances> forth = std::async(std::launch::async, [&] {
-        return LookUp(SamplePoints(measured, samplesPerSurface), *referenceGrid);
-    });
-    const TriangleGrid grid(measured);
-    const Distances back = LookUp(referenceSamples, grid);
-    const Distances there = forth.get();
+    Distances there, back;
+    AtOnce(
+        [&] {
+            const TriangleGrid grid(measured);
+            back = LookUp(referenceSamples, grid);
+        },
+        [&] { there = LookUp(SamplePoints(measured, samplesPerSurface), *referenceGrid); });
     return {std::max(there.largest, back.largest), (there.sum + back.sum) / double(there.count + back.count)};
 }
 

@@ -148,14 +148,31 @@ std::vector<Corners> SortedCorners(Connectivity *connectivity)
     return corners;
 }
 
-// Which triangles repeat the corners of an earlier one; empty when none does. The triangles
+struct DroppedTriangles
+{
+    std::vector<bool> dropped; // empty when none is
+    vtkIdType repeats = 0;     // on the corners of an earlier triangle
+    vtkIdType withoutArea = 0; // on one point twice
+};
+
+// Which triangles repeat the corners of an earlier one or use one point twice. The triangles
 // are bucketed by their smallest corner (a counting sort), so the work stays linear however
 // many of them share a point.
-std::vector<bool> RepeatedTriangles(vtkCellArray *triangles, vtkIdType pointCount)
+DroppedTriangles TrianglesToDrop(vtkCellArray *triangles, vtkIdType pointCount)
 {
     const std::vector<Corners> corners = triangles->IsStorage64Bit()
                                              ? SortedCorners(triangles->GetConnectivityArray64())
                                              : SortedCorners(triangles->GetConnectivityArray32());
+    DroppedTriangles result;
+    std::vector<bool> &repeated = result.dropped;
+    for (size_t i = 0; i < corners.size(); ++i) {
+        if (corners[i][0] != corners[i][1] && corners[i][1] != corners[i][2])
+            continue;
+        if (repeated.empty())
+            repeated.resize(corners.size(), false);
+        repeated[i] = true;
+        ++result.withoutArea;
+    }
     std::vector<vtkIdType> bucketStart(static_cast<size_t>(pointCount) + 1, 0);
     for (const Corners &triangle : corners)
         ++bucketStart[static_cast<size_t>(triangle[0]) + 1];
@@ -166,7 +183,6 @@ std::vector<bool> RepeatedTriangles(vtkCellArray *triangles, vtkIdType pointCoun
     for (size_t i = 0; i < corners.size(); ++i)
         order[static_cast<size_t>(next[static_cast<size_t>(corners[i][0])]++)] = static_cast<vtkIdType>(i);
 
-    std::vector<bool> repeated;
     const auto byCornersThenIndex = [&corners](vtkIdType a, vtkIdType b) {
         return std::tie(corners[a][1], corners[a][2], a) < std::tie(corners[b][1], corners[b][2], b);
     };
@@ -177,14 +193,15 @@ std::vector<bool> RepeatedTriangles(vtkCellArray *triangles, vtkIdType pointCoun
             continue;
         std::sort(first, last, byCornersThenIndex);
         for (auto it = first + 1; it != last; ++it) {
-            if (corners[*it] != corners[*(it - 1)])
+            if (corners[*it] != corners[*(it - 1)] || (!repeated.empty() && repeated[static_cast<size_t>(*it)]))
                 continue;
             if (repeated.empty())
                 repeated.resize(corners.size(), false);
             repeated[static_cast<size_t>(*it)] = true;
+            ++result.repeats;
         }
     }
-    return repeated;
+    return result;
 }
 
 // The model without the marked triangles, their cell data dropped with them.
@@ -237,11 +254,12 @@ CleanedTriangles CleanTriangles(vtkPolyData *input)
             return result;
         }
     }
-    const std::vector<bool> repeated = RepeatedTriangles(result.model->GetPolys(), result.model->GetNumberOfPoints());
-    if (repeated.empty())
+    const DroppedTriangles drop = TrianglesToDrop(result.model->GetPolys(), result.model->GetNumberOfPoints());
+    if (drop.dropped.empty())
         return result;
-    result.removedDuplicates = std::count(repeated.begin(), repeated.end(), true);
-    result.model = WithoutTriangles(result.model, repeated);
+    result.removedDuplicates = drop.repeats;
+    result.untriangulatedPolygons += drop.withoutArea;
+    result.model = WithoutTriangles(result.model, drop.dropped);
     return result;
 }
 

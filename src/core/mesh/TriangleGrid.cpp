@@ -1,11 +1,11 @@
 #include "mesh/TriangleGrid.h"
 
 #include "mesh/TriangleDistance.h"
+#include "mesh/TwoThreads.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 
 namespace lumeno {
 
@@ -165,10 +165,9 @@ bool TriangleGrid::Fill(size_t mostListed)
         }
         return total;
     };
-    size_t secondTotal = 0;
-    std::thread second([&] { secondTotal = countHalf(half, count, secondHalf.data()); });
-    const size_t firstTotal = countHalf(0, half, firstListed.data());
-    second.join();
+    size_t firstTotal = 0, secondTotal = 0;
+    AtOnce([&] { firstTotal = countHalf(0, half, firstListed.data()); },
+           [&] { secondTotal = countHalf(half, count, secondHalf.data()); });
     if (firstTotal + secondTotal > mostListed)
         return false;
 
@@ -203,9 +202,8 @@ bool TriangleGrid::Fill(size_t mostListed)
                         place(range.low + k * layer + j * row + i, t);
         }
     };
-    second = std::thread([&] { placeHalf(half, count, false, secondHalf.data()); });
-    placeHalf(0, half, true, firstListed.data());
-    second.join();
+    AtOnce([&] { placeHalf(0, half, true, firstListed.data()); },
+           [&] { placeHalf(half, count, false, secondHalf.data()); });
     return true;
 }
 

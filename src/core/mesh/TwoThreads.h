@@ -2,30 +2,43 @@
 
 #include <cstddef>
 #include <exception>
+#include <optional>
+#include <system_error>
 #include <thread>
 
 namespace lumeno {
 
 // Runs here() on this thread and there() on a thread of its own at the same time; returns when
-// both have ended, throwing what either threw.
+// both have ended, throwing what either threw. Where the system gives no thread (short of
+// memory or of threads), there() runs after here() on this thread: the two must not wait for
+// each other.
 template <typename Here, typename There>
 void AtOnce(Here &&here, There &&there)
 {
     std::exception_ptr failure;
-    std::thread second([&] {
+    const auto runThere = [&] {
         try {
             there();
         } catch (...) {
             failure = std::current_exception();
         }
-    });
+    };
+    std::optional<std::thread> second;
+    try {
+        second.emplace(runThere);
+    } catch (const std::system_error &) {
+    }
     try {
         here();
     } catch (...) {
-        second.join();
+        if (second)
+            second->join();
         throw;
     }
-    second.join();
+    if (second)
+        second->join();
+    else
+        there();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -1,0 +1,230 @@
+// The quality engine on models that are no closed manifold: many triangles on one edge, pieces
+// that meet at one vertex, sheets that lie on one another. Each is reduced as far as its shape
+// allows, and every result is sound.
+#include "TestSupport.h"
+
+#include "mesh/KeptShare.h"
+#include "mesh/Reducer.h"
+
+#include <QtTest>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkPoints.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+#include <vector>
+
+Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
+
+namespace {
+
+using Point = std::array<double, 3>;
+using Triangle = std::array<vtkIdType, 3>;
+
+vtkSmartPointer<vtkPolyData> ModelOf(const std::vector<Point> &points, const std::vector<Triangle> &triangles)
+{
+    auto coordinates = vtkSmartPointer<vtkPoints>::New();
+    for (const Point &p : points)
+        coordinates->InsertNextPoint(p.data());
+    auto cells = vtkSmartPointer<vtkCellArray>::New();
+    for (const Triangle &t : triangles)
+        cells->InsertNextCell(3, t.data());
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->SetPoints(coordinates);
+    model->SetPolys(cells);
+    return model;
+}
+
+// `count` triangles on the edge from (0, 0, 0) to (1, 1, 1), their third corners on a small
+// circle around its middle: the edge is on every one of them.
+vtkSmartPointer<vtkPolyData> Fan(int count)
+{
+    std::vector<Point> points{{0, 0, 0}, {1, 1, 1}};
+    std::vector<Triangle> triangles;
+    const Point u{1 / std::sqrt(2.0), -1 / std::sqrt(2.0), 0}, v{1 / std::sqrt(6.0), 1 / std::sqrt(6.0), -2 / std::sqrt(6.0)};
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * i / count, radius = 0.05;
+        Point p;
+        for (size_t k = 0; k < 3; ++k)
+            p[k] = 0.5 + radius * (std::cos(angle) * u[k] + std::sin(angle) * v[k]);
+        points.push_back(p);
+        triangles.push_back({0, 1, vtkIdType(points.size() - 1)});
+    }
+    return ModelOf(points, triangles);
+}
+
+// A closed cone of `segments` sides (its base a fan around its centre) with its tip at point
+// 0, the origin, its base at `direction` (+1 or -1) on z.
+void AddCone(int segments, double direction, std::vector<Point> &points, std::vector<Triangle> &triangles)
+{
+    const vtkIdType centre = vtkIdType(points.size());
+    points.push_back({0, 0, direction});
+    const vtkIdType ring = vtkIdType(points.size());
+    for (int i = 0; i < segments; ++i) {
+        const double angle = 2 * M_PI * i / segments;
+        points.push_back({0.5 * std::cos(angle), 0.5 * std::sin(angle), direction});
+    }
+    for (int i = 0; i < segments; ++i) {
+        const vtkIdType a = ring + i, b = ring + (i + 1) % segments;
+        // Outwards: the side from the tip, the base away from it.
+        if (direction > 0) {
+            triangles.push_back({0, a, b});
+            triangles.push_back({centre, b, a});
+        } else {
+            triangles.push_back({0, b, a});
+            triangles.push_back({centre, a, b});
+        }
+    }
+}
+
+// Two closed cones whose tips meet at the origin: a vertex on two surfaces.
+vtkSmartPointer<vtkPolyData> ConesTipToTip(int segments)
+{
+    std::vector<Point> points{{0, 0, 0}};
+    std::vector<Triangle> triangles;
+    AddCone(segments, 1, points, triangles);
+    AddCone(segments, -1, points, triangles);
+    return ModelOf(points, triangles);
+}
+
+// An n × n grid of squares over [0, 1]² at height z, moved by (dx, dy), two triangles each,
+// turned up or down; its points are its own.
+void AddGrid(int n, double dx, double dy, double z, bool up, std::vector<Point> &points,
+             std::vector<Triangle> &triangles)
+{
+    const vtkIdType first = vtkIdType(points.size());
+    for (int j = 0; j <= n; ++j)
+        for (int i = 0; i <= n; ++i) {
+            const double x = dx + double(i) / n, y = dy + double(j) / n;
+            points.push_back({x, y, z + 0.02 * std::sin(3 * x + 2 * y)});
+        }
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) {
+            const vtkIdType a = first + j * (n + 1) + i, b = a + 1, c = a + n + 1, d = c + 1;
+            if (up) {
+                triangles.push_back({a, b, d});
+                triangles.push_back({a, d, c});
+            } else {
+                triangles.push_back({a, d, b});
+                triangles.push_back({a, c, d});
+            }
+        }
+}
+
+// Pairs of grids touching at one corner, each pair a bow-tie, in a row.
+vtkSmartPointer<vtkPolyData> BowTies(int pairs, int n)
+{
+    std::vector<Point> points;
+    std::vector<Triangle> triangles;
+    for (int pair = 0; pair < pairs; ++pair) {
+        AddGrid(n, 3.0 * pair, 0, 0, true, points, triangles);
+        AddGrid(n, 3.0 * pair + 1, 1, 0, true, points, triangles);
+    }
+    return ModelOf(points, triangles);
+}
+
+// The same grid twice, on points of its own each time: both turned up, or the second down.
+vtkSmartPointer<vtkPolyData> DoubledSheet(int n, bool flipped)
+{
+    std::vector<Point> points;
+    std::vector<Triangle> triangles;
+    AddGrid(n, 0, 0, 0, true, points, triangles);
+    AddGrid(n, 0, 0, 0, !flipped, points, triangles);
+    return ModelOf(points, triangles);
+}
+
+// What makes a result unsound, or empty: an index past the points, a triangle on one point
+// twice or with two corners at one place, a triangle on the places of another.
+QString Unsoundness(vtkPolyData *model)
+{
+    if (model->GetNumberOfCells() != model->GetNumberOfPolys())
+        return QStringLiteral("cells other than triangles");
+    std::set<std::array<Point, 3>> seen;
+    auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
+        vtkIdType size;
+        const vtkIdType *ids;
+        cells->GetCurrentCell(size, ids);
+        if (size != 3)
+            return QStringLiteral("a polygon of %1 corners").arg(size);
+        std::array<Point, 3> places;
+        for (int k = 0; k < 3; ++k) {
+            if (ids[k] < 0 || ids[k] >= model->GetNumberOfPoints())
+                return QStringLiteral("index %1 past the %2 points").arg(ids[k]).arg(model->GetNumberOfPoints());
+            model->GetPoint(ids[k], places[size_t(k)].data());
+        }
+        if (ids[0] == ids[1] || ids[1] == ids[2] || ids[2] == ids[0])
+            return QStringLiteral("a triangle on one point twice");
+        std::sort(places.begin(), places.end());
+        if (places[0] == places[1] || places[1] == places[2])
+            return QStringLiteral("a triangle with two corners at one place");
+        if (!seen.insert(places).second)
+            return QStringLiteral("a triangle on the places of another");
+    }
+    return {};
+}
+
+} // namespace
+
+class CollapseTopologyTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each model, the triangles the engine may keep of it (of a sheet twice, one), and the
+    // fewest its shape can keep: a fan loses every triangle but one, a closed cone keeps a
+    // tetrahedron, a grid's border keeps its corners.
+    void nonManifoldModelsAreReducedSoundly_data()
+    {
+        QTest::addColumn<vtkSmartPointer<vtkPolyData>>("model");
+        QTest::addColumn<int>("keepable");
+        QTest::addColumn<int>("fewest");
+        for (const int count : {3, 10, 200, 1000, 5000})
+            QTest::addRow("%d triangles on one edge", count) << Fan(count) << count << 1;
+        QTest::newRow("two cones tip to tip") << ConesTipToTip(24) << 4 * 24 << 8;
+        QTest::newRow("bow-ties") << BowTies(3, 8) << 6 * 2 * 8 * 8 << 12;
+        QTest::newRow("doubled sheet") << DoubledSheet(12, false) << 2 * 12 * 12 << 2;
+        QTest::newRow("doubled sheet, one flipped") << DoubledSheet(12, true) << 2 * 12 * 12 << 2;
+    }
+
+    void nonManifoldModelsAreReducedSoundly()
+    {
+        QFETCH(vtkSmartPointer<vtkPolyData>, model);
+        QFETCH(int, keepable);
+        QFETCH(int, fewest);
+        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(lumeno::ReductionEngine::Quality);
+        std::vector<vtkSmartPointer<vtkPolyData>> levels;
+        lumeno::LevelReceiver receiver;
+        receiver.ready = [&levels](int, const vtkSmartPointer<vtkPolyData> &level) { levels.push_back(level); };
+        QCOMPARE(reducer->MakeLevels(model, receiver, {}), lumeno::LevelCount);
+        // A triangle on the places of another is left out, and told.
+        QCOMPARE(model->GetNumberOfPolys() - vtkIdType(reducer->LeftOut().Total()), vtkIdType(keepable));
+        vtkIdType before = keepable;
+        for (size_t i = 0; i < levels.size(); ++i) {
+            const int percent = lumeno::DecimationLevels[i].percent;
+            const vtkIdType kept = levels[i]->GetNumberOfPolys();
+            QVERIFY2(Unsoundness(levels[i]).isEmpty(),
+                     qPrintable(QStringLiteral("%1% level: %2").arg(percent).arg(Unsoundness(levels[i]))));
+            QVERIFY(kept <= before);
+            before = kept;
+            const vtkIdType asked = std::max<vtkIdType>(lumeno::AskedTriangles(keepable, percent), fewest);
+            QVERIFY2(lumeno::ReachesAskedTriangles(asked, kept) || kept < asked,
+                     qPrintable(QStringLiteral("%1% level: %2 triangles, %3 asked").arg(percent).arg(kept).arg(asked)));
+        }
+        // Further than the levels, in a run of its own.
+        const vtkSmartPointer<vtkPolyData> result = reducer->KeepShare(model, 0.01, {});
+        QVERIFY(result);
+        QVERIFY2(Unsoundness(result).isEmpty(), qPrintable(Unsoundness(result)));
+        const vtkIdType asked = std::max<vtkIdType>(lumeno::AskedTriangles(keepable, 1), fewest);
+        QVERIFY2(lumeno::ReachesAskedTriangles(asked, result->GetNumberOfPolys()) || result->GetNumberOfPolys() < asked,
+                 qPrintable(QStringLiteral("%1 triangles, %2 asked").arg(result->GetNumberOfPolys()).arg(asked)));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(CollapseTopologyTest)
+#include "test_collapse_topology.moc"

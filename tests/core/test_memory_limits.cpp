@@ -1,0 +1,219 @@
+// lumeno3d-cli short of memory: under an address-space limit (RLIMIT_AS, set by the
+// memory_limited helper) reading and reducing end with "not enough memory" and their exit
+// status, never with a crash, a damaged file or a level that "leaves no triangle".
+#include "TestSupport.h"
+
+#include "io/FormatReading.h"
+#include "io/ModelReader.h"
+#include "io/ModelWriter.h"
+
+#include <QProcess>
+
+#include <vector>
+
+// AddressSanitizer reserves terabytes of address space: no limit can be set under it.
+#if defined(__SANITIZE_ADDRESS__)
+#define LUMENO_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LUMENO_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+namespace {
+
+struct LimitedRun
+{
+    bool ended = false; // by itself, not by a signal (a crash, an abort)
+    int status = -1;
+    QString err;
+};
+
+LimitedRun RunLimited(int megabytes, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMENO_MEMORY_LIMITED),
+                  QStringList{QString::number(megabytes), QStringLiteral(LUMENO_CLI)} + arguments);
+    if (!process.waitForFinished(300000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit, process.exitCode(),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// The smallest limit in (failing, working] under which the command succeeds, to 4 MB, by
+// bisection; -1 when it fails even under `working`.
+int SmallestWorkingLimit(int failing, int working, const QStringList &arguments)
+{
+    if (RunLimited(working, arguments).status != 0)
+        return -1;
+    while (working - failing > 4) {
+        const int middle = failing + (working - failing) / 2;
+        (RunLimited(middle, arguments).status == 0 ? working : failing) = middle;
+    }
+    return working;
+}
+
+struct Attempt
+{
+    int limit = 0;
+    LimitedRun run;
+};
+
+// The command under limits above `base`: 1, 2, 4, 8 ... MB more until it succeeds (or 4 GB
+// more), then four limits between the last that failed and that one. The first fails.
+std::vector<Attempt> RunsUpTo(int base, const QStringList &arguments)
+{
+    std::vector<Attempt> attempts;
+    int failed = base;
+    for (int more = 1; more <= 4096; more *= 2) {
+        attempts.push_back({base + more, RunLimited(base + more, arguments)});
+        if (attempts.back().run.status == 0)
+            break;
+        failed = base + more;
+    }
+    const int succeeded = attempts.back().limit;
+    for (int part = 1; part < 5 && succeeded - failed > 5; ++part) {
+        const int limit = failed + (succeeded - failed) * part / 5;
+        attempts.push_back({limit, RunLimited(limit, arguments)});
+    }
+    return attempts;
+}
+
+QString Described(const Attempt &attempt)
+{
+    return QStringLiteral("%1 MB: exit %2: %3").arg(attempt.limit).arg(attempt.run.status).arg(attempt.run.err);
+}
+
+// About 200 000 triangles, in the format of the suffix, written once: enough for the engines'
+// second threads and the meter's.
+QString LargeModel(const QString &suffix)
+{
+    const QString path = testing::ScratchFile(QStringLiteral("large.") + suffix);
+    if (!QFileInfo::exists(path) && !lumeno::WriteModelFile(testing::Sphere(320, 314), path, suffix).written)
+        return {};
+    return path;
+}
+
+// "There is not enough memory for reading this file", or the CLI's own words for reading.
+bool SaysReadingMemory(const QString &err)
+{
+    return err.contains(QLatin1String("not enough memory for reading"), Qt::CaseInsensitive);
+}
+
+// What no failure for want of memory may say.
+bool MisnamesMemory(const QString &err)
+{
+    return err.contains(QLatin1String("corrupt")) || err.contains(QLatin1String("leaves no triangle")) ||
+           err.contains(QLatin1String("could not be")) || err.contains(QLatin1String("terminate"));
+}
+
+} // namespace
+
+class TestMemoryLimits : public QObject
+{
+    Q_OBJECT
+
+    // The least the tool needs to start and read a tiny file, and to read the large PLY file.
+    int startLimit = 0;
+    int readLimit = 0;
+
+private slots:
+    void initTestCase()
+    {
+#ifdef LUMENO_ADDRESS_SANITIZER
+        QSKIP("AddressSanitizer reserves more address space than any limit allows");
+#endif
+        startLimit = SmallestWorkingLimit(
+            8, 2048, {QStringLiteral("info"), testing::DataFile(QStringLiteral("tetra_ascii.ply"))});
+        QVERIFY2(startLimit > 0, "lumeno3d-cli info fails under 2 GB of address space");
+        const QString file = LargeModel(QStringLiteral("ply"));
+        QVERIFY(!file.isEmpty());
+        readLimit = SmallestWorkingLimit(startLimit, startLimit + 1024, {QStringLiteral("info"), file});
+        QVERIFY(readLimit > 0);
+    }
+
+    // Every reader, under limits from the one the tool starts with up to the one it reads the
+    // file under: the file is read or not for want of memory (exit 2), never called damaged.
+    void readingShortOfMemory_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        for (const char *suffix : {"stl", "ply", "obj", "off", "glb", "gltf", "3mf"})
+            QTest::newRow(suffix) << QString::fromLatin1(suffix);
+    }
+
+    void readingShortOfMemory()
+    {
+        QFETCH(QString, suffix);
+        const QString file = LargeModel(suffix);
+        QVERIFY(!file.isEmpty());
+        const std::vector<Attempt> attempts = RunsUpTo(startLimit, {QStringLiteral("info"), file});
+        QVERIFY2(attempts.front().run.status == 2 && SaysReadingMemory(attempts.front().run.err),
+                 qPrintable(Described(attempts.front())));
+        bool read = false;
+        for (const Attempt &attempt : attempts) {
+            const LimitedRun &run = attempt.run;
+            QVERIFY2(run.ended && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
+            // Once read, what info tells of the model (its levels' sizes) may run short too.
+            QVERIFY2(run.status == 0 || (run.status == 2 && SaysReadingMemory(run.err)) ||
+                         (run.status == 3 && run.err.contains(QLatin1String("not enough memory"))),
+                     qPrintable(Described(attempt)));
+            read = read || run.status == 0;
+        }
+        QVERIFY(read);
+    }
+
+    // Under limits from the one the file is read under up to the one the command succeeds
+    // under: exit 3 and "not enough memory", and the levels written before stay whole.
+    void reducingShortOfMemory_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        for (const char *engine : {"quality", "classic"}) {
+            const QString name = QString::fromLatin1(engine);
+            QTest::addRow("levels, %s", engine)
+                << QStringList{QStringLiteral("levels"), QStringLiteral("--engine"), name, QStringLiteral("-d"),
+                               testing::SandboxPath() + QStringLiteral("/levels-") + name};
+            QTest::addRow("reduce and smooth, %s", engine)
+                << QStringList{QStringLiteral("reduce"), QStringLiteral("--engine"), name,
+                               QStringLiteral("--keep"), QStringLiteral("50"), QStringLiteral("--smooth"),
+                               QStringLiteral("-o"), testing::SandboxPath() + QStringLiteral("/reduced-") + name +
+                                                         QStringLiteral(".ply")};
+        }
+    }
+
+    void reducingShortOfMemory()
+    {
+        QFETCH(QStringList, arguments);
+        arguments << LargeModel(QStringLiteral("ply"));
+        const std::vector<Attempt> attempts = RunsUpTo(readLimit, arguments);
+        int shortOfMemory = 0;
+        bool succeeded = false;
+        for (const Attempt &attempt : attempts) {
+            const LimitedRun &run = attempt.run;
+            QVERIFY2(run.ended && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
+            QVERIFY2(run.status == 0 || (run.status == 2 && SaysReadingMemory(run.err)) ||
+                         (run.status == 3 && run.err.contains(QLatin1String("there is not enough memory for"))),
+                     qPrintable(Described(attempt)));
+            shortOfMemory += run.status == 3 ? 1 : 0;
+            succeeded = succeeded || run.status == 0;
+        }
+        QVERIFY(shortOfMemory > 0 && succeeded);
+        // What was written under a limit is whole: every level file there reads.
+        if (arguments.first() == QLatin1String("levels"))
+            for (const QFileInfo &level : QDir(arguments[4]).entryInfoList(QDir::Files))
+                QVERIFY2(lumeno::ReadModel(level.filePath(), level.suffix()).model, qPrintable(level.fileName()));
+    }
+
+    // A fixed bound of a reader is named by its size, not blamed on the memory left.
+    void fixedBoundsNameTheirSize()
+    {
+        lumeno::ReadResult tooLarge;
+        tooLarge.failure = lumeno::ReadFailure::TooLarge;
+        tooLarge.detail = lumeno::ByteSizeText((quint64(1) << 31) - 1);
+        QCOMPARE(lumeno::ReadFailureText(tooLarge),
+                 QStringLiteral("This file is larger than the %1 Lumeno3D reads.").arg(tooLarge.detail));
+        QVERIFY(tooLarge.detail.contains(QLatin1String("2.1")));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestMemoryLimits)
+#include "test_memory_limits.moc"

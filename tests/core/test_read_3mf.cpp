@@ -1,0 +1,397 @@
+// 3MF packages as other programs write them, made here with libzip: units, colours per
+// triangle, objects of meshes and components nested deep or many times, triangles on one
+// vertex twice, and packages past our bounds refused with their reason.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "io/ModelWriter.h"
+#include "mesh/PointAttributes.h"
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkDataArray.h>
+#include <vtkPointData.h>
+
+#include <zip.h>
+
+#include <sys/resource.h>
+
+#include <array>
+#include <cmath>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+
+namespace {
+using Bounds = std::array<double, 6>;
+}
+Q_DECLARE_METATYPE(Bounds)
+
+namespace {
+
+Bounds BoundsOf(vtkPolyData *model)
+{
+    Bounds bounds;
+    model->GetBounds(bounds.data());
+    return bounds;
+}
+
+QString Text(const Bounds &b)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6").arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]).arg(b[4]).arg(b[5]);
+}
+
+bool SameBounds(const Bounds &a, const Bounds &b)
+{
+    for (size_t i = 0; i < 6; ++i)
+        if (std::abs(a[i] - b[i]) > 1e-5 * std::max(1.0, std::abs(b[i])))
+            return false;
+    return true;
+}
+
+const QByteArray Relationships =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Target=\"/3D/3dmodel.model\" Id=\"rel0\" "
+    "Type=\"http://schemas.microsoft.com/3dmanufacturing/2013/01/3dmodel\"/></Relationships>";
+
+// A package of the relationships and this model part, deflated by libzip.
+bool WritePackage(const QString &path, const QByteArray &model)
+{
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return false;
+    const QPair<QByteArray, QByteArray> parts[] = {{"_rels/.rels", Relationships}, {"3D/3dmodel.model", model}};
+    for (const auto &[name, bytes] : parts) {
+        zip_source_t *source = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+// A model part: the resources and the build, in the unit of the attribute (none when empty).
+QByteArray Model(const QByteArray &resources, const QByteArray &build, const QByteArray &unit = "millimeter")
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<model" + (unit.isEmpty() ? QByteArray() : " unit=\"" + unit + "\"") +
+           " xmlns=\"http://schemas.microsoft.com/3dmanufacturing/core/2015/02\""
+           " xmlns:m=\"http://schemas.microsoft.com/3dmanufacturing/material/2015/02\">\n<resources>" +
+           resources + "</resources>\n<build>" + build + "</build></model>\n";
+}
+
+// The unit tetrahedron at the origin as object `id`, with more triangles if given.
+QByteArray Tetrahedron(int id, const QByteArray &moreTriangles = QByteArray())
+{
+    return "<object id=\"" + QByteArray::number(id) +
+           "\" type=\"model\"><mesh><vertices>"
+           "<vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
+           "<vertex x=\"0\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"0\" z=\"1\"/></vertices><triangles>"
+           "<triangle v1=\"0\" v2=\"2\" v3=\"1\"/><triangle v1=\"0\" v2=\"1\" v3=\"3\"/>"
+           "<triangle v1=\"0\" v2=\"3\" v3=\"2\"/><triangle v1=\"1\" v2=\"2\" v3=\"3\"/>" +
+           moreTriangles + "</triangles></mesh></object>\n";
+}
+
+QByteArray Item(int id, const QByteArray &transform = QByteArray())
+{
+    return "<item objectid=\"" + QByteArray::number(id) + "\"" +
+           (transform.isEmpty() ? QByteArray() : " transform=\"" + transform + "\"") + "/>";
+}
+
+// Objects 2 to levels + 1, each made of `branching` components of the one before, over object
+// 1 (given): object levels + 1 places object 1 branching^levels times.
+QByteArray Nested(const QByteArray &first, int levels, int branching)
+{
+    QByteArray objects = first;
+    for (int id = 2; id <= levels + 1; ++id) {
+        objects += "<object id=\"" + QByteArray::number(id) + "\" type=\"model\"><components>";
+        for (int i = 0; i < branching; ++i)
+            objects += "<component objectid=\"" + QByteArray::number(id - 1) + "\" transform=\"1 0 0 0 1 0 0 0 1 " +
+                       QByteArray::number(i) + " 0 0\"/>";
+        objects += "</components></object>\n";
+    }
+    return objects;
+}
+
+const QByteArray EmptyObject = "<object id=\"1\" type=\"model\"><mesh><vertices/><triangles/></mesh></object>";
+
+lumeno::ReadResult ReadPackage(const QString &name, const QByteArray &model)
+{
+    const QString path = testing::ScratchFile(name);
+    if (!WritePackage(path, model))
+        qFatal("cannot write %s", qPrintable(path));
+    return lumeno::ReadModel(path, QStringLiteral("3mf"));
+}
+
+// The colour of each triangle's corners, "RRGGBB" each, a triangle's three joined by spaces.
+QStringList CornerColours(vtkPolyData *model)
+{
+    vtkDataArray *colours = model->GetPointData()->GetScalars();
+    QStringList triangles;
+    if (!colours)
+        return triangles;
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        QStringList corners;
+        for (vtkIdType i = 0; i < size; ++i) {
+            QString hex;
+            for (int c = 0; c < 3; ++c)
+                hex += QStringLiteral("%1").arg(int(colours->GetComponent(ids[i], c)), 2, 16, QLatin1Char('0'));
+            corners << hex.toUpper();
+        }
+        triangles << corners.join(QLatin1Char(' '));
+    }
+    return triangles;
+}
+
+qint64 PeakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+class TestRead3mf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // First, while the process's peak memory is its own: the model part is parsed as it
+    // inflates, never held whole, nor as UTF-16 text.
+    void modelPartIsReadAsItInflates()
+    {
+#ifdef __SANITIZE_ADDRESS__ // its quarantine keeps the pieces read as memory in use
+        QSKIP("the sanitizer's quarantine holds freed memory");
+#endif
+        const QString path = testing::ScratchFile(QStringLiteral("long.3mf"));
+        {
+            const QByteArray small = Model(Tetrahedron(1), Item(1));
+            const int resources = small.indexOf("<resources>") + 11;
+            const QByteArray one = "<metadata name=\"Note\">made by a test</metadata>\n";
+            QByteArray model;
+            model.reserve(small.size() + (64 << 20));
+            model += small.left(resources);
+            while (model.size() < (64 << 20))
+                model += one;
+            model += small.mid(resources);
+            QVERIFY(WritePackage(path, model));
+        }
+        const qint64 before = PeakResidentKiB();
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("3mf"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
+        const qint64 growth = PeakResidentKiB() - before;
+        qInfo("peak memory grew by %lld KiB", growth);
+        QVERIFY2(growth < 16 * 1024, qPrintable(QStringLiteral("%1 KiB more for 64 MiB of text").arg(growth)));
+    }
+
+    void unitsBecomeMillimetres_data()
+    {
+        QTest::addColumn<QByteArray>("unit");
+        QTest::addColumn<double>("millimetres");
+        QTest::addColumn<QString>("converted");
+        QTest::newRow("none given") << QByteArray() << 1.0 << QString();
+        QTest::newRow("micron") << QByteArray("micron") << 0.001 << "micron";
+        QTest::newRow("millimeter") << QByteArray("millimeter") << 1.0 << QString();
+        QTest::newRow("centimeter") << QByteArray("centimeter") << 10.0 << "centimeter";
+        QTest::newRow("inch") << QByteArray("inch") << 25.4 << "inch";
+        QTest::newRow("foot") << QByteArray("foot") << 304.8 << "foot";
+        QTest::newRow("meter") << QByteArray("meter") << 1000.0 << "meter";
+    }
+
+    // The item's move is in the file's unit too; written back (in millimetres), the model
+    // keeps its size.
+    void unitsBecomeMillimetres()
+    {
+        QFETCH(QByteArray, unit);
+        QFETCH(double, millimetres);
+        QFETCH(QString, converted);
+        const lumeno::ReadResult read =
+            ReadPackage(QStringLiteral("unit.3mf"), Model(Tetrahedron(1), Item(1, "1 0 0 0 1 0 0 0 1 2 0 0"), unit));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        const double s = millimetres;
+        const Bounds expected{2 * s, 3 * s, 0, s, 0, s};
+        QVERIFY2(SameBounds(BoundsOf(read.model), expected), qPrintable(Text(BoundsOf(read.model))));
+        QCOMPARE(read.unitConverted, converted);
+        QCOMPARE(lumeno::ReadNotes(read).join(' ').contains(QLatin1String("converted to millimetres")),
+                 !converted.isEmpty());
+
+        const QString path = testing::ScratchFile(QStringLiteral("unit written.3mf"));
+        const lumeno::ModelWriteResult written = lumeno::WriteModelFile(read.model, path, "3mf");
+        QVERIFY2(written.written, qPrintable(written.error));
+        const lumeno::ReadResult back = lumeno::ReadModel(path, QStringLiteral("3mf"));
+        QVERIFY2(back.model, qPrintable(lumeno::ReadFailureText(back)));
+        QVERIFY(back.unitConverted.isEmpty());
+        QVERIFY2(SameBounds(BoundsOf(back.model), expected), qPrintable(Text(BoundsOf(back.model))));
+    }
+
+    // A square of two triangles sharing the corners 0 and 2.
+    void triangleColoursStayOnTheirTriangles_data()
+    {
+        QTest::addColumn<QByteArray>("materials");
+        QTest::addColumn<QByteArray>("objectColour");
+        QTest::addColumn<QByteArray>("firstColour");
+        QTest::addColumn<QByteArray>("secondColour");
+        QTest::addColumn<QStringList>("corners");
+        QTest::addColumn<int>("points");
+        const QByteArray base = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
+                                "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
+        const QByteArray group = "<m:colorgroup id=\"6\"><m:color color=\"#FF0000\"/><m:color color=\"#00FF00\"/>"
+                                 "<m:color color=\"#0000FF\"/><m:color color=\"#FFFFFFFF\"/></m:colorgroup>";
+        const QStringList redAndBlue{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
+        QTest::newRow("a base material each") << base << QByteArray() << QByteArray(" pid=\"5\" p1=\"0\"")
+                                              << QByteArray(" pid=\"5\" p1=\"1\"") << redAndBlue << 6;
+        QTest::newRow("the object's, one triangle its own")
+            << base << QByteArray(" pid=\"5\" pindex=\"0\"") << QByteArray() << QByteArray(" p1=\"1\"") << redAndBlue
+            << 6;
+        QTest::newRow("a colour per vertex")
+            << group << QByteArray() << QByteArray(" pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"")
+            << QByteArray(" pid=\"6\" p1=\"0\" p2=\"2\" p3=\"3\"")
+            << QStringList{"FF0000 00FF00 0000FF", "FF0000 0000FF FFFFFF"} << 4;
+        QTest::newRow("corners of their own")
+            << group << QByteArray() << QByteArray(" pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"")
+            << QByteArray(" pid=\"6\" p1=\"3\" p2=\"3\" p3=\"0\"")
+            << QStringList{"FF0000 00FF00 0000FF", "FFFFFF FFFFFF FF0000"} << 6;
+    }
+
+    void triangleColoursStayOnTheirTriangles()
+    {
+        QFETCH(QByteArray, materials);
+        QFETCH(QByteArray, objectColour);
+        QFETCH(QByteArray, firstColour);
+        QFETCH(QByteArray, secondColour);
+        QFETCH(QStringList, corners);
+        QFETCH(int, points);
+        const QByteArray square = "<object id=\"1\" type=\"model\"" + objectColour +
+                                  "><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
+                                  "<vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/></vertices>"
+                                  "<triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\"" +
+                                  firstColour + "/><triangle v1=\"0\" v2=\"2\" v3=\"3\"" + secondColour +
+                                  "/></triangles></mesh></object>";
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(materials + square, Item(1)));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(CornerColours(read.model), corners);
+        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(points));
+        QVERIFY(!read.faceColoursNotRead);
+        QVERIFY(SameBounds(BoundsOf(read.model), {0, 1, 0, 1, 0, 0}));
+    }
+
+    // A slicer's file may hold triangles on one vertex twice: they are left out and counted,
+    // whatever colours their corners carry.
+    void trianglesOnOneVertexTwiceAreLeftOut()
+    {
+        QByteArray repeated;
+        for (int i = 0; i < 18; ++i)
+            repeated += "<triangle v1=\"" + QByteArray::number(i % 4) + "\" v2=\"" + QByteArray::number((i + 1) % 4) +
+                        "\" v3=\"" + QByteArray::number(i % 4) + "\" pid=\"5\" p1=\"0\" p2=\"1\" p3=\"1\"/>";
+        const QByteArray base = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
+                                "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
+        const lumeno::ReadResult read =
+            ReadPackage(QStringLiteral("repeats.3mf"), Model(base + Tetrahedron(1, repeated), Item(1)));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
+        QCOMPARE(read.untriangulatedPolygons, vtkIdType(18));
+    }
+
+    // An object of a mesh and components places both; components nest as deep as real
+    // assemblies do and deeper.
+    void meshesAndComponentsAreAllPlaced_data()
+    {
+        QTest::addColumn<QByteArray>("resources");
+        QTest::addColumn<QByteArray>("build");
+        QTest::addColumn<vtkIdType>("triangles");
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<Bounds>("bounds");
+        const QByteArray both = Tetrahedron(2).replace("</mesh>", "</mesh><components><component objectid=\"1\" "
+                                                                 "transform=\"1 0 0 0 1 0 0 0 1 5 0 0\"/></components>");
+        QTest::newRow("mesh and components") << Tetrahedron(1) + both << Item(2) << vtkIdType(8) << 2
+                                             << Bounds{0, 6, 0, 1, 0, 1};
+        QTest::newRow("nested 40 deep") << Nested(Tetrahedron(1), 39, 1) << Item(40) << vtkIdType(4) << 1
+                                        << Bounds{0, 1, 0, 1, 0, 1};
+        QTest::newRow("nested 1000 deep") << Nested(Tetrahedron(1), 999, 1) << Item(1000) << vtkIdType(4) << 1
+                                          << Bounds{0, 1, 0, 1, 0, 1};
+        QTest::newRow("one object four times twice") << Nested(Tetrahedron(1), 2, 4) << Item(3) << vtkIdType(64) << 16
+                                                      << Bounds{0, 7, 0, 1, 0, 1};
+    }
+
+    void meshesAndComponentsAreAllPlaced()
+    {
+        QFETCH(QByteArray, resources);
+        QFETCH(QByteArray, build);
+        QFETCH(vtkIdType, triangles);
+        QFETCH(int, parts);
+        QFETCH(Bounds, bounds);
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("placed.3mf"), Model(resources, build));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), triangles);
+        QCOMPARE(read.partsMerged, parts);
+        QVERIFY2(SameBounds(BoundsOf(read.model), bounds), qPrintable(Text(BoundsOf(read.model))));
+    }
+
+    void refusedWithTheirReason_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<ReadFailure>("failure");
+        QTest::addColumn<QString>("message");
+        const QString corrupt = QStringLiteral("This file seems to be corrupt and cannot be loaded.");
+        const QString over = QStringLiteral("This file holds more than Lumeno3D reads: %1.");
+        QTest::newRow("no build items")
+            << Model(Tetrahedron(1), QByteArray()) << ReadFailure::NoBuildItems
+            << QStringLiteral("This 3MF file places no object on its build plate: it has no build items.");
+        QTest::newRow("unknown unit") << Model(Tetrahedron(1), Item(1), "furlong") << ReadFailure::Unsupported
+                                      << QStringLiteral("This file needs the unit \"furlong\", which Lumeno3D "
+                                                        "cannot read: export it again without it.");
+        QTest::newRow("nested 1001 deep") << Model(Nested(Tetrahedron(1), 1000, 1), Item(1001)) << ReadFailure::OverLimit
+                                          << over.arg(QStringLiteral("components nested more than 1,000 deep"));
+        // A kilobyte that would place the tetrahedron 4^12 times: over the bound a file of its size has.
+        QTest::newRow("meshes placed exponentially often")
+            << Model(Nested(Tetrahedron(1), 12, 4), Item(13)) << ReadFailure::OverLimit
+            << over.arg(QStringLiteral("16,834,816 points or triangles in all its parts"));
+        QTest::newRow("empty objects placed exponentially often")
+            << Model(Nested(EmptyObject, 8, 10), Item(9)) << ReadFailure::OverLimit
+            << over.arg(QStringLiteral("more than 10,000,000 placed objects"));
+        QTest::newRow("object made of itself")
+            << Model(Tetrahedron(1) +
+                         "<object id=\"2\" type=\"model\"><components><component objectid=\"3\"/></components></object>"
+                         "<object id=\"3\" type=\"model\"><components><component objectid=\"1\"/>"
+                         "<component objectid=\"2\"/></components></object>",
+                     Item(3))
+            << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("component of no object")
+            << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
+                     Item(2))
+            << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("vertex after the triangles")
+            << Model(Tetrahedron(1).replace("</triangles>", "</triangles><vertices><vertex x=\"1\" y=\"1\" "
+                                                            "z=\"1\"/></vertices>"),
+                     Item(1))
+            << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("8 MiB of spaces between two tags")
+            << Model(Tetrahedron(1) + QByteArray(8 << 20, ' '), Item(1)) << ReadFailure::OverLimit
+            << over.arg(QStringLiteral("more than 4 MiB of text without a tag"));
+    }
+
+    void refusedWithTheirReason()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(ReadFailure, failure);
+        QFETCH(QString, message);
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("refused.3mf"), model);
+        QCOMPARE(read.failure, failure);
+        QVERIFY(!read.model);
+        QCOMPARE(lumeno::ReadFailureText(read), message);
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestRead3mf)
+#include "test_read_3mf.moc"

@@ -1,0 +1,504 @@
+// glTF and GLB files as other tools write them and as an attacker would: sparse accessors,
+// parts without an attribute, leftover corners, deep node chains and JSON, instances by the
+// million, glTF 1.0, and URIs that reach out of the model's folder. Every file is made here.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/PointAttributes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QUrl>
+
+#include <vtkDataArray.h>
+#include <vtkPointData.h>
+
+#include <array>
+#include <cmath>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+
+namespace {
+
+QByteArray Floats(std::initializer_list<float> values)
+{
+    QByteArray bytes;
+    for (float value : values)
+        bytes.append(reinterpret_cast<const char *>(&value), 4);
+    return bytes;
+}
+
+QByteArray Shorts(std::initializer_list<quint16> values)
+{
+    QByteArray bytes;
+    for (quint16 value : values)
+        bytes.append(reinterpret_cast<const char *>(&value), 2);
+    return bytes;
+}
+
+const QByteArray TetrahedronPoints = Floats({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1});
+const QByteArray TetrahedronIndices = Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3});
+
+QByteArray Little32(quint32 value)
+{
+    return QByteArray(reinterpret_cast<const char *>(&value), 4);
+}
+
+// A glTF file put together piece by piece: one buffer, its views, accessors and meshes.
+class GltfMaker
+{
+public:
+    GltfMaker()
+    {
+        root = QJsonObject{{"asset", QJsonObject{{"version", "2.0"}}}};
+    }
+
+    // A view of these bytes, appended to the buffer at a multiple of four.
+    int View(const QByteArray &bytes)
+    {
+        while (bin.size() % 4 != 0)
+            bin.append('\0');
+        QJsonObject view{{"buffer", 0}, {"byteOffset", bin.size()}, {"byteLength", bytes.size()}};
+        bin.append(bytes);
+        return Append("bufferViews", view);
+    }
+
+    int Accessor(const QJsonObject &accessor) { return Append("accessors", accessor); }
+
+    int Positions(const QByteArray &floats)
+    {
+        return Accessor({{"bufferView", View(floats)}, {"componentType", 5126}, {"count", floats.size() / 12},
+                         {"type", "VEC3"}});
+    }
+
+    int Indices(const QByteArray &shorts)
+    {
+        return Accessor({{"bufferView", View(shorts)}, {"componentType", 5123}, {"count", shorts.size() / 2},
+                         {"type", "SCALAR"}});
+    }
+
+    // A mesh of one primitive with these attributes and, unless -1, indices.
+    int Mesh(const QJsonObject &attributes, int indices, int mode = 4)
+    {
+        QJsonObject primitive{{"attributes", attributes}, {"mode", mode}};
+        if (indices >= 0)
+            primitive.insert(QStringLiteral("indices"), indices);
+        return Append("meshes", QJsonObject{{"primitives", QJsonArray{primitive}}});
+    }
+
+    int Tetrahedron() { return Mesh({{"POSITION", Positions(TetrahedronPoints)}}, Indices(TetrahedronIndices)); }
+
+    int Node(const QJsonObject &node) { return Append("nodes", node); }
+
+    void Scene(const QJsonArray &nodes) { root.insert(QStringLiteral("scenes"), QJsonArray{QJsonObject{{"nodes", nodes}}}); }
+
+    // The JSON, its buffer given by this URI (a data: URI of it when null).
+    QByteArray Json(const QJsonValue &uri = QJsonValue()) const
+    {
+        QJsonObject file = root;
+        if (!bin.isEmpty()) {
+            const QJsonValue where =
+                uri.isNull() ? QJsonValue(QString::fromLatin1("data:application/octet-stream;base64," + bin.toBase64()))
+                             : uri;
+            QJsonObject buffer{{"byteLength", bin.size()}};
+            if (!where.isUndefined())
+                buffer.insert(QStringLiteral("uri"), where);
+            file.insert(QStringLiteral("buffers"), QJsonArray{buffer});
+        }
+        return QJsonDocument(file).toJson(QJsonDocument::Compact);
+    }
+
+    QJsonObject root;
+    QByteArray bin;
+
+private:
+    int Append(const char *list, const QJsonValue &value)
+    {
+        QJsonArray values = root.value(QLatin1String(list)).toArray();
+        values.append(value);
+        root.insert(QLatin1String(list), values);
+        return values.size() - 1;
+    }
+};
+
+// A GLB file of this JSON and BIN chunk.
+QByteArray Glb(QByteArray json, const QByteArray &bin)
+{
+    while (json.size() % 4 != 0)
+        json += ' ';
+    QByteArray chunks = Little32(quint32(json.size())) + "JSON" + json;
+    if (!bin.isEmpty())
+        chunks += Little32(quint32(bin.size())) + QByteArray("BIN\0", 4) + bin;
+    return "glTF" + Little32(2) + Little32(quint32(12 + chunks.size())) + chunks;
+}
+
+// Containers nested in `depth` levels in all, the root object being the first.
+QByteArray Nested(int depth, const QByteArray &open, const QByteArray &close)
+{
+    return open.repeated(depth - 1) + "0" + close.repeated(depth - 1);
+}
+
+// The tetrahedron, its root object holding extras `depth` levels deep in all.
+QByteArray NestedExtras(int depth, const QByteArray &open = "{\"a\":", const QByteArray &close = "}")
+{
+    GltfMaker maker;
+    maker.Tetrahedron();
+    QByteArray json = maker.Json();
+    json.insert(1, "\"extras\":" + Nested(depth, open, close) + ",");
+    return json;
+}
+
+// A glTF file's text with this top-level member added.
+QByteArray WithMember(const QByteArray &json, const QByteArray &member)
+{
+    QByteArray file = json;
+    file.insert(1, member + ",");
+    return file;
+}
+
+QString Folder(const QString &name)
+{
+    const QString folder = testing::SandboxPath() + QStringLiteral("/gltf/") + name;
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString NumberText(qlonglong value)
+{
+    return QLocale().toString(value);
+}
+
+} // namespace
+
+class TestReadGltf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Files a reader must refuse, each with its own reason; the detail names the bound or the
+    // file, and the folder is left as it was.
+    void refusesWithItsReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<ReadFailure>("failure");
+        QTest::addColumn<QString>("detail");
+
+        QTest::newRow("extras nested 16000 levels") << "deep.gltf" << NestedExtras(16000) << ReadFailure::OverLimit
+                                                    << NumberText(512);
+        QTest::newRow("arrays nested 513 levels") << "deep.gltf" << NestedExtras(513, "[", "]")
+                                                  << ReadFailure::OverLimit << NumberText(512);
+        {
+            GltfMaker maker;
+            maker.Tetrahedron();
+            QByteArray json = maker.Json(QJsonValue(QJsonValue::Undefined));
+            json.insert(1, "\"extensions\":" + Nested(16000, "{\"x\":", "}") + ",");
+            QTest::newRow("glb extensions nested 16000 levels")
+                << "deep.glb" << Glb(json, maker.bin) << ReadFailure::OverLimit << NumberText(512);
+        }
+
+        QTest::newRow("glTF 1.0 by its version")
+            << "old.gltf" << QByteArray("{\"asset\":{\"version\":\"1.0\"},\"meshes\":{\"m\":{\"primitives\":[]}}}")
+            << ReadFailure::GltfVersion1 << QString();
+        QTest::newRow("glTF 1.0 without asset")
+            << "old.gltf"
+            << QByteArray("{\"scene\":\"s\",\"scenes\":{\"s\":{\"nodes\":[\"n\"]}},\"nodes\":{\"n\":{\"meshes\":[\"m\"]}},"
+                          "\"meshes\":{\"m\":{\"primitives\":[]}}}")
+            << ReadFailure::GltfVersion1 << QString();
+        QTest::newRow("glb of glTF 1.0")
+            << "old.glb" << QByteArray("glTF" + Little32(1) + Little32(40) + Little32(20) + Little32(0) +
+                                       QByteArray("{\"scene\":\"s\"}       "))
+            << ReadFailure::GltfVersion1 << QString();
+
+        QTest::newRow("no meshes") << "empty.gltf" << GltfMaker().Json() << ReadFailure::NoMeshes << QString();
+        {
+            GltfMaker maker;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}}, -1, 0);
+            QTest::newRow("points only") << "points.gltf" << maker.Json() << ReadFailure::PointsOnly << QString();
+        }
+        {
+            GltfMaker maker;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}}, -1, 0);
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}}, -1, 3);
+            QTest::newRow("points and lines") << "lines.gltf" << maker.Json() << ReadFailure::NoTriangles << QString();
+        }
+        {
+            // Each node holds the next four times: the mesh is placed 4^10 times from 954 bytes.
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            for (int level = 0; level < 10; ++level)
+                maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
+            maker.Node({{"mesh", mesh}});
+            maker.Scene({0});
+            QTest::newRow("a mesh placed 4^10 times")
+                << "instances.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(1000000);
+        }
+        {
+            // 4^12 nodes without a mesh but the first.
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            maker.Node({{"mesh", mesh}, {"children", QJsonArray{1}}});
+            for (int level = 1; level < 13; ++level)
+                maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
+            maker.Node(QJsonObject{});
+            maker.Scene({0});
+            QTest::newRow("nodes placed 4^12 times")
+                << "graph.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(4000000);
+        }
+        {
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            for (int node = 0; node < 1100; ++node)
+                maker.Node(node < 1099 ? QJsonObject{{"children", QJsonArray{node + 1}}} : QJsonObject{{"mesh", mesh}});
+            maker.Scene({0});
+            QTest::newRow("node chain 1100 deep")
+                << "chain.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(1024);
+        }
+        {
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            maker.Node({{"mesh", mesh}, {"children", QJsonArray{1}}});
+            maker.Node({{"children", QJsonArray{0}}});
+            maker.Scene({0});
+            QTest::newRow("node cycle") << "cycle.gltf" << maker.Json() << ReadFailure::DamagedFile << QString();
+        }
+        {
+            GltfMaker maker;
+            maker.Tetrahedron();
+            QTest::newRow("buffer shorter than its data URI says")
+                << "short.gltf" << maker.Json().replace("\"byteLength\":72", "\"byteLength\":73")
+                << ReadFailure::DamagedFile << QString();
+        }
+    }
+
+    void refusesWithItsReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, file);
+        QFETCH(ReadFailure, failure);
+        QFETCH(QString, detail);
+        const QString path = Folder(QStringLiteral("refused")) + QLatin1Char('/') + name;
+        QVERIFY(testing::WriteBytes(path, file));
+        const QStringList before = testing::FolderState(QFileInfo(path).absolutePath());
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QFileInfo(path).suffix());
+        QCOMPARE(read.failure, failure);
+        QVERIFY(!read.model);
+        QVERIFY2(read.detail.contains(detail), qPrintable(read.detail));
+        QVERIFY(!lumeno::ReadFailureText(read).isEmpty());
+        QCOMPARE(testing::FolderState(QFileInfo(path).absolutePath()), before);
+    }
+
+    // A buffer URI may name a file inside the model's folder only, however it is written and
+    // whatever the size of the file it reaches: the secret is a valid buffer of the right size.
+    void buffersStayInTheModelsFolder_data()
+    {
+        QTest::addColumn<QString>("uri"); // %SECRET% stands for the secret's absolute path
+        QTest::addColumn<ReadFailure>("failure");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("parent folder") << "../secret.bin" << ReadFailure::OutsideFolder << "../secret.bin";
+        QTest::newRow("percent-encoded slash") << "..%2Fsecret.bin" << ReadFailure::OutsideFolder << "../secret.bin";
+        QTest::newRow("percent-encoded dots") << "%2E%2E/secret.bin" << ReadFailure::OutsideFolder << "../secret.bin";
+        QTest::newRow("down and up again") << "sub/../../secret.bin" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("backslashes") << "..\\secret.bin" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("absolute path") << "%SECRET%" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("absolute path encoded") << "%2F%SECRET%" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("file URL") << "file://%SECRET%" << ReadFailure::OutsideFolder << "file://";
+        QTest::newRow("system file") << "/etc/passwd" << ReadFailure::OutsideFolder << "/etc/passwd";
+        QTest::newRow("system file URL") << "file:///etc/passwd" << ReadFailure::OutsideFolder << "file:///etc/passwd";
+        QTest::newRow("web address") << "https://example.invalid/a.bin" << ReadFailure::OutsideFolder << "https:";
+        QTest::newRow("link beside the model to outside") << "link.bin" << ReadFailure::OutsideFolder << "link.bin";
+        QTest::newRow("link to a folder outside") << "away/secret.bin" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("missing in a sub-folder") << "sub/gone.bin" << ReadFailure::MissingDataFile << "sub/gone.bin";
+        QTest::newRow("a folder") << "sub" << ReadFailure::MissingDataFile << "sub";
+        // Read: a file in a sub-folder, a link within the folder.
+        QTest::newRow("sub-folder") << "sub/tetra.bin" << ReadFailure::None << QString();
+        QTest::newRow("sub-folder encoded") << "sub%2Ftetra%2Ebin" << ReadFailure::None << QString();
+        QTest::newRow("link within the folder") << "inner-link.bin" << ReadFailure::None << QString();
+    }
+
+    void buffersStayInTheModelsFolder()
+    {
+        QFETCH(QString, uri);
+        QFETCH(ReadFailure, failure);
+        QFETCH(QString, detail);
+        GltfMaker maker;
+        maker.Tetrahedron();
+        const QString outside = Folder(QStringLiteral("privacy"));
+        const QString folder = Folder(QStringLiteral("privacy/model"));
+        QDir(folder).mkpath(QStringLiteral("sub"));
+        const QString secret = outside + QStringLiteral("/secret.bin");
+        QVERIFY(testing::WriteBytes(secret, maker.bin));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/sub/tetra.bin"), maker.bin));
+        QFile::link(secret, folder + QStringLiteral("/link.bin"));
+        QFile::link(outside, folder + QStringLiteral("/away"));
+        QFile::link(folder + QStringLiteral("/sub/tetra.bin"), folder + QStringLiteral("/inner-link.bin"));
+        const QString path = folder + QStringLiteral("/model.gltf");
+        QVERIFY(testing::WriteBytes(path, maker.Json(QString(uri).replace(QLatin1String("%SECRET%"), secret))));
+
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("gltf"));
+        QCOMPARE(read.failure, failure);
+        if (failure == ReadFailure::None) {
+            QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
+            return;
+        }
+        QVERIFY(!read.model);
+        QVERIFY2(read.detail.contains(detail), qPrintable(read.detail));
+        QVERIFY2(lumeno::ReadFailureText(read).contains(read.detail), qPrintable(lumeno::ReadFailureText(read)));
+    }
+
+    // What the file holds, read as it is: the triangles, where they lie, what the points carry
+    // and what was left out or counted.
+    void readsWhatTheFileHolds_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<double>("largestX");
+        QTest::addColumn<bool>("normals");
+        QTest::addColumn<bool>("normalsLeftOut");
+        QTest::addColumn<int>("withoutArea");
+
+        QTest::newRow("extras nested 512 levels") << NestedExtras(512) << "gltf" << 4 << 1.0 << false << false << 0;
+        {
+            // Brackets and escaped quotes in strings are no nesting.
+            GltfMaker maker;
+            maker.Tetrahedron();
+            const QByteArray text = "\"x\":\"" + QByteArray("{[\\\"\\\\").repeated(20000) + "\"";
+            QTest::newRow("brackets in strings") << WithMember(maker.Json(), text) << "gltf" << 4 << 1.0 << false
+                                                 << false << 0;
+        }
+        {
+            GltfMaker maker;
+            maker.Tetrahedron();
+            QByteArray json = maker.Json();
+            json.replace("/", "\\/"); // as some JSON writers escape it, inside the base64 too
+            QTest::newRow("escaped slashes in the data URI") << json << "gltf" << 4 << 1.0 << false << false << 0;
+        }
+        {
+            // A sparse accessor moves point 1 from x 1 to x 3.
+            GltfMaker maker;
+            const int indices = maker.Indices(TetrahedronIndices);
+            const int base = maker.View(TetrahedronPoints);
+            const int sparseIndices = maker.View(Shorts({1, 0}).left(2));
+            const int sparseValues = maker.View(Floats({3, 0, 0}));
+            const QJsonObject sparse{{"count", 1},
+                                     {"indices", QJsonObject{{"bufferView", sparseIndices}, {"componentType", 5123}}},
+                                     {"values", QJsonObject{{"bufferView", sparseValues}}}};
+            const int position = maker.Accessor(
+                {{"bufferView", base}, {"componentType", 5126}, {"count", 4}, {"type", "VEC3"}, {"sparse", sparse}});
+            maker.Mesh({{"POSITION", position}}, indices);
+            QTest::newRow("sparse positions") << maker.Json() << "gltf" << 4 << 3.0 << false << false << 0;
+        }
+        {
+            // Points from zeros: all four given by the sparse part; normals from zeros, two given.
+            GltfMaker maker;
+            const int indices = maker.Indices(TetrahedronIndices);
+            const int allFour = maker.View(Shorts({0, 1, 2, 3}));
+            const int values = maker.View(Floats({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}));
+            const int position = maker.Accessor(
+                {{"componentType", 5126},
+                 {"count", 4},
+                 {"type", "VEC3"},
+                 {"sparse", QJsonObject{{"count", 4},
+                                        {"indices", QJsonObject{{"bufferView", allFour}, {"componentType", 5123}}},
+                                        {"values", QJsonObject{{"bufferView", values}}}}}});
+            const int two = maker.View(Shorts({0, 3}));
+            const int normalValues = maker.View(Floats({0, 0, -1, 0, 0, 1}));
+            const int normal = maker.Accessor(
+                {{"componentType", 5126},
+                 {"count", 4},
+                 {"type", "VEC3"},
+                 {"sparse", QJsonObject{{"count", 2},
+                                        {"indices", QJsonObject{{"bufferView", two}, {"componentType", 5123}}},
+                                        {"values", QJsonObject{{"bufferView", normalValues}}}}}});
+            maker.Mesh({{"POSITION", position}, {"NORMAL", normal}}, indices);
+            QTest::newRow("sparse without buffer views") << Glb(maker.Json(QJsonValue(QJsonValue::Undefined)), maker.bin) << "glb" << 4 << 2.0 << true << false << 0;
+        }
+        {
+            GltfMaker maker;
+            const int normals = maker.Accessor({{"bufferView", maker.View(Floats({0, 0, -1, 1, 0, 0, 0, 1, 0, 0, 0, 1}))},
+                                                {"componentType", 5126},
+                                                {"count", 4},
+                                                {"type", "VEC3"}});
+            const int indices = maker.Indices(TetrahedronIndices);
+            const int points = maker.Positions(TetrahedronPoints);
+            maker.Mesh({{"POSITION", points}, {"NORMAL", normals}}, indices);
+            maker.Mesh({{"POSITION", points}}, indices);
+            maker.Node({{"mesh", 0}});
+            maker.Node({{"mesh", 1}, {"translation", QJsonArray{4, 0, 0}}});
+            maker.Scene({0, 1});
+            QTest::newRow("one part without normals") << maker.Json() << "gltf" << 8 << 5.0 << false << true << 0;
+        }
+        {
+            GltfMaker maker;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}},
+                       maker.Indices(Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3, 0, 1})));
+            QTest::newRow("two corners left over") << maker.Json() << "gltf" << 4 << 1.0 << false << false << 1;
+        }
+        {
+            GltfMaker maker;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}},
+                       maker.Indices(Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3, 2, 2, 3})));
+            QTest::newRow("a triangle on one point twice") << maker.Json() << "gltf" << 4 << 1.0 << false << false << 1;
+        }
+        {
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            for (int node = 0; node < 1024; ++node)
+                maker.Node(node < 1023 ? QJsonObject{{"children", QJsonArray{node + 1}}}
+                                       : QJsonObject{{"mesh", mesh}, {"translation", QJsonArray{1, 0, 0}}});
+            maker.Scene({0});
+            QTest::newRow("node chain 1024 deep") << maker.Json() << "gltf" << 4 << 2.0 << false << false << 0;
+        }
+        {
+            // Each node holds the next four times: 4^5 placements, read once.
+            GltfMaker maker;
+            const int mesh = maker.Tetrahedron();
+            for (int level = 0; level < 5; ++level)
+                maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
+            maker.Node({{"mesh", mesh}});
+            maker.Scene({0});
+            QTest::newRow("a mesh placed 4^5 times") << maker.Json() << "gltf" << 4096 << 1.0 << false << false << 0;
+        }
+    }
+
+    void readsWhatTheFileHolds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, suffix);
+        QFETCH(int, triangles);
+        QFETCH(double, largestX);
+        QFETCH(bool, normals);
+        QFETCH(bool, normalsLeftOut);
+        QFETCH(int, withoutArea);
+        const QString path = Folder(QStringLiteral("read")) + QStringLiteral("/model.") + suffix;
+        QVERIFY(testing::WriteBytes(path, file));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read) + QLatin1Char(' ') + read.detail));
+        QCOMPARE(int(read.model->GetNumberOfPolys()), triangles);
+        double bounds[6];
+        read.model->GetBounds(bounds);
+        QCOMPARE(bounds[1], largestX);
+        QCOMPARE(lumeno::AttributesOf(read.model).normals, normals);
+        QCOMPARE(read.attributesLeftOut.normals, normalsLeftOut);
+        QCOMPARE(int(read.untriangulatedPolygons), withoutArea);
+        if (normalsLeftOut)
+            QVERIFY(lumeno::ReadNotes(read).join(' ').contains(QLatin1String("normals")));
+        if (normals) {
+            // The sparse normals where they were given, zeros elsewhere.
+            vtkDataArray *values = read.model->GetPointData()->GetNormals();
+            double first[3], last[3];
+            values->GetTuple(0, first);
+            values->GetTuple(3, last);
+            QCOMPARE(first[2], -1.0);
+            QCOMPARE(last[2], 1.0);
+        }
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestReadGltf)
+#include "test_read_gltf.moc"

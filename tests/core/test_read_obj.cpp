@@ -1,0 +1,539 @@
+// Reading OBJ files: each corner's own position, texture coordinate and normal, every way of
+// writing a corner, attributes some faces lack, what is left out, and damaged files refused.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "io/ModelWriter.h"
+#include "io/ObjReader.h"
+#include "mesh/PointAttributes.h"
+
+#include <QJsonDocument>
+#include <QRandomGenerator>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkDataArray.h>
+#include <vtkPointData.h>
+
+#include <array>
+#include <clocale>
+#include <cmath>
+#include <set>
+#include <string_view>
+#include <tuple>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+Q_DECLARE_METATYPE(lumeno::PointAttributes)
+
+namespace {
+
+// A corner's indices into the lists, from 0.
+struct CornerIndices
+{
+    int v, vt, vn;
+};
+
+// Seven vertices, five texture coordinates and six normals, on the seven faces of the Fano
+// plane: each vertex is a corner of three faces, each time with another texture coordinate
+// and normal, so every vertex lies on seams. The values are exact in a float.
+struct SmallModel
+{
+    std::array<double, 3> Position(int v) const { return {double(v), double(v * v % 7), double(v * v * v % 5)}; }
+    std::array<double, 2> Uv(int vt) const { return {0.25 * vt, 1 - 0.125 * vt}; }
+    std::array<double, 3> Normal(int vn) const { return {0.5 * vn, -1.0, 0.25 * (5 - vn)}; }
+    static constexpr int Vertices = 7, Uvs = 5, Normals = 6, Faces = 7;
+
+    CornerIndices Corner(int face, int j) const
+    {
+        const int v[3] = {0, 1, 3};
+        return {(face + v[j]) % 7, (2 * face + 3 * j) % 5, (face + 2 * j + 1) % 6};
+    }
+};
+
+// How the file is written: which indices its corners give, and how.
+struct Writing
+{
+    bool texture = true;  // corners give vt
+    bool normals = true;  // corners give vn
+    bool trailingSlash = false; // "1/" and "1/2/" for "1" and "1/2"
+    bool relative = false;      // negative indices
+    bool plusSigns = false;
+    bool messy = false; // CRLF, tabs, comments, exponents, a continued face, statements skipped
+    bool byteOrderMark = false;
+};
+
+QByteArray Number(double value, bool messy)
+{
+    return messy ? QByteArray::number(value * 10, 'g', 17) + "e-1" : QByteArray::number(value, 'g', 17);
+}
+
+QByteArray ObjText(const Writing &w)
+{
+    const SmallModel model;
+    const QByteArray end = w.messy ? " \t# a comment\r\n" : "\n";
+    const QByteArray gap = w.messy ? "\t " : " ";
+    QByteArray text = w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "";
+    if (w.byteOrderMark)
+        text.prepend("\xEF\xBB\xBF");
+    for (int v = 0; v < model.Vertices; ++v) {
+        text += "v";
+        for (double x : model.Position(v))
+            text += gap + Number(x, w.messy);
+        text += end;
+    }
+    for (int vt = 0; vt < model.Uvs; ++vt) {
+        text += "vt";
+        for (double x : model.Uv(vt))
+            text += gap + Number(x, w.messy);
+        text += end;
+    }
+    for (int vn = 0; vn < model.Normals; ++vn) {
+        text += "vn";
+        for (double x : model.Normal(vn))
+            text += gap + Number(x, w.messy);
+        text += end;
+    }
+    if (w.messy)
+        text += "g spider\r\nusemtl skin\r\ns 1\r\n";
+    const auto index = [&w](int i, int count) {
+        const QByteArray sign = w.plusSigns ? "+" : "";
+        return w.relative ? QByteArray::number(i - count) : sign + QByteArray::number(i + 1);
+    };
+    for (int face = 0; face < model.Faces; ++face) {
+        text += "f";
+        for (int j = 0; j < 3; ++j) {
+            const CornerIndices c = model.Corner(face, j);
+            text += gap + index(c.v, model.Vertices);
+            if (w.texture || w.normals || w.trailingSlash)
+                text += "/";
+            if (w.texture)
+                text += index(c.vt, model.Uvs);
+            if (w.normals)
+                text += "/" + index(c.vn, model.Normals);
+            else if (w.texture && w.trailingSlash)
+                text += "/";
+            if (w.messy && face == 2 && j == 1)
+                text += " \\\r\n\t"; // the face goes on with the next line
+        }
+        text += end;
+    }
+    return text;
+}
+
+// Each corner of each triangle: x y z, then u v and nx ny nz where the model has them.
+QVector<double> CornerValues(vtkPolyData *model)
+{
+    QVector<double> values;
+    vtkDataArray *uvs = model->GetPointData()->GetTCoords();
+    vtkDataArray *normals = model->GetPointData()->GetNormals();
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        for (vtkIdType j = 0; j < size; ++j) {
+            const double *p = model->GetPoint(ids[j]);
+            values << p[0] << p[1] << p[2];
+            if (uvs)
+                values << uvs->GetComponent(ids[j], 0) << uvs->GetComponent(ids[j], 1);
+            if (normals)
+                values << normals->GetComponent(ids[j], 0) << normals->GetComponent(ids[j], 1)
+                       << normals->GetComponent(ids[j], 2);
+        }
+    }
+    return values;
+}
+
+QVector<double> ExpectedValues(bool texture, bool normals)
+{
+    const SmallModel model;
+    QVector<double> values;
+    for (int face = 0; face < model.Faces; ++face)
+        for (int j = 0; j < 3; ++j) {
+            const CornerIndices c = model.Corner(face, j);
+            for (double x : model.Position(c.v))
+                values << x;
+            if (texture)
+                for (double x : model.Uv(c.vt))
+                    values << x;
+            if (normals)
+                for (double x : model.Normal(c.vn))
+                    values << x;
+        }
+    return values;
+}
+
+// The points the reading makes: one per distinct (v, vt, vn) the corners give, or every vertex.
+int ExpectedPoints(bool texture, bool normals)
+{
+    const SmallModel model;
+    if (!texture && !normals)
+        return model.Vertices;
+    std::set<std::tuple<int, int, int>> distinct;
+    for (int face = 0; face < model.Faces; ++face)
+        for (int j = 0; j < 3; ++j) {
+            const CornerIndices c = model.Corner(face, j);
+            distinct.insert({c.v, texture ? c.vt : -1, normals ? c.vn : -1});
+        }
+    return int(distinct.size());
+}
+
+lumeno::ReadResult ReadText(const QByteArray &text, const QString &name = QStringLiteral("model.obj"))
+{
+    const QString path = testing::ScratchFile(name);
+    if (!testing::WriteBytes(path, text))
+        return {};
+    return lumeno::ReadModel(path, QStringLiteral("obj"));
+}
+
+lumeno::PointAttributes Attributes(bool colours, bool normals, bool textureCoordinates)
+{
+    lumeno::PointAttributes attributes;
+    attributes.colours = colours;
+    attributes.normals = normals;
+    attributes.textureCoordinates = textureCoordinates;
+    return attributes;
+}
+
+// Whether every cell of the reader's own output names existing points, and every attribute
+// has a value for each point.
+bool IsWhole(vtkPolyData *model)
+{
+    const vtkIdType points = model->GetNumberOfPoints();
+    for (vtkDataArray *array : {model->GetPointData()->GetTCoords(), model->GetPointData()->GetNormals(),
+                                model->GetPointData()->GetScalars()})
+        if (array && array->GetNumberOfTuples() != points)
+            return false;
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        if (size < 3)
+            return false;
+        for (vtkIdType j = 0; j < size; ++j)
+            if (ids[j] < 0 || ids[j] >= points)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestReadObj : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Numbers are read the same where the decimal sign is a comma.
+    void initTestCase() { std::setlocale(LC_ALL, "de_DE.UTF-8"); }
+
+    // The counts of v, vt and vn differ, and each corner names its own of each: every corner
+    // of every triangle has its own values after reading, whichever way the file writes them.
+    void everyCornerKeepsItsOwnValues_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("texture");
+        QTest::addColumn<bool>("normals");
+        const auto row = [](const char *name, Writing writing) {
+            QTest::newRow(name) << ObjText(writing) << writing.texture << writing.normals;
+        };
+        row("v/vt/vn", {});
+        row("v/vt/vn, negative indices", {true, true, false, true});
+        row("v/vt/vn, plus signs", {true, true, false, false, true});
+        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, false, true});
+        row("v/vt/vn after a byte order mark", {true, true, false, false, false, false, true});
+        row("v/vt", {true, false});
+        row("v/vt/", {true, false, true});
+        row("v//vn", {false, true});
+        row("v//vn, negative indices", {false, true, false, true});
+        row("v", {false, false});
+        row("v/", {false, false, true});
+        row("v/, negative indices", {false, false, true, true});
+    }
+
+    void everyCornerKeepsItsOwnValues()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, texture);
+        QFETCH(bool, normals);
+        const lumeno::ReadResult read = ReadText(text);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(lumeno::AttributesOf(read.model), Attributes(false, normals, texture));
+        QVERIFY(!read.attributesLeftOut.Any());
+        QCOMPARE(int(read.model->GetNumberOfPolys()), SmallModel::Faces);
+        QCOMPARE(int(read.model->GetNumberOfPoints()), ExpectedPoints(texture, normals));
+        QCOMPARE(CornerValues(read.model), ExpectedValues(texture, normals));
+    }
+
+    // Texture coordinates or normals that some faces lack, or colours some vertices lack, are
+    // left out of the whole model and said to be; a point is then a vertex.
+    void attributesSomeFacesLackAreLeftOutAndSaid_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<lumeno::PointAttributes>("kept");
+        QTest::addColumn<lumeno::PointAttributes>("leftOut");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("triangles");
+        const QByteArray square = "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nvn 0 0 -1\n";
+        QTest::newRow("texture coordinates on one face")
+            << square + "f 1/1 2/2 3/3\nf 1 3 4\n" << Attributes(false, false, false)
+            << Attributes(false, false, true) << 4 << 2;
+        QTest::newRow("normals on one face") << square + "f 1//1 2//1 3//1\nf 1 3 4\n"
+                                             << Attributes(false, false, false) << Attributes(false, true, false)
+                                             << 4 << 2;
+        QTest::newRow("texture coordinates everywhere, normals on one face")
+            << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1 3/2 4/3\n" << Attributes(false, false, true)
+            << Attributes(false, true, false) << 5 << 2;
+        QTest::newRow("a face whose corners differ")
+            << square + "f 1/1 2 3/3\nf 1/1 3/2 4/3\n" << Attributes(false, false, false)
+            << Attributes(false, false, true) << 4 << 2;
+        QTest::newRow("both on every face") << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1/2 3/2/2 4/3/2\n"
+                                            << Attributes(false, true, true) << Attributes(false, false, false)
+                                            << 6 << 2;
+        QTest::newRow("colours on some vertices")
+            << QByteArray("v 0 0 0 1 0 0\nv 1 0 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(false, false, false)
+            << Attributes(true, false, false) << 3 << 1;
+        QTest::newRow("colours on every vertex")
+            << QByteArray("v 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(true, false, false)
+            << Attributes(false, false, false) << 3 << 1;
+    }
+
+    void attributesSomeFacesLackAreLeftOutAndSaid()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(lumeno::PointAttributes, kept);
+        QFETCH(lumeno::PointAttributes, leftOut);
+        QFETCH(int, points);
+        QFETCH(int, triangles);
+        const lumeno::ReadResult read = ReadText(text);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(lumeno::AttributesOf(read.model), kept);
+        QCOMPARE(read.attributesLeftOut, leftOut);
+        QCOMPARE(int(read.model->GetNumberOfPoints()), points);
+        QCOMPARE(int(read.model->GetNumberOfPolys()), triangles);
+        const QString said = lumeno::ReadNotes(read).join(QLatin1Char(' '));
+        QCOMPARE(said.contains(QLatin1String("only some of its parts or faces carry them")), leftOut.Any());
+        QVERIFY(!read.coloursNotRead);
+    }
+
+    // Colours follow their vertex onto each of its points; they are fractions, or bytes where
+    // a value is larger than 1.
+    void vertexColoursAreReadOntoEveryPoint_data()
+    {
+        QTest::addColumn<QByteArray>("colours");
+        QTest::addColumn<QVector<double>>("bytes");
+        QTest::newRow("fractions") << QByteArray("1 0.5 0|0 1 0.25|0.2 0 1|-1 1 0.5")
+                                   << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
+        QTest::newRow("bytes") << QByteArray("255 128 0|0 255 64|51 0 255|0 300 128")
+                               << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
+    }
+
+    void vertexColoursAreReadOntoEveryPoint()
+    {
+        QFETCH(QByteArray, colours);
+        QFETCH(QVector<double>, bytes);
+        const QList<QByteArray> perVertex = colours.split('|');
+        QByteArray text;
+        const char *positions[4] = {"0 0 0", "1 0 0", "1 1 0", "0 1 0"};
+        for (int v = 0; v < 4; ++v)
+            text += "v " + QByteArray(positions[v]) + " " + perVertex[v] + "\n";
+        text += "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvt 0.5 0.5\nf 1/1 2/2 3/3\nf 1/5 3/3 4/4\n"; // vertex 1 twice
+        const lumeno::ReadResult read = ReadText(text);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
+        vtkDataArray *scalars = read.model->GetPointData()->GetScalars();
+        QVERIFY(scalars);
+        for (vtkIdType point = 0; point < 5; ++point) {
+            const double *p = read.model->GetPoint(point);
+            const int v = p[0] == 0 ? (p[1] == 0 ? 0 : 3) : (p[1] == 0 ? 1 : 2);
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(scalars->GetComponent(point, c), bytes[3 * v + c]);
+        }
+    }
+
+    // Points, lines and faces of fewer than three corners are counted; material libraries and
+    // names are noted, but not the placeholders VTK's writer and ours write.
+    void whatIsLeftOutIsCounted_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("primitives");
+        QTest::addColumn<bool>("materials");
+        const QByteArray triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+        QTest::newRow("points and lines") << triangle + "p 1 2\nl 1 2 3\nl 1/1 \\\n 2\nf 1 2\nvt 0 0\n" << 4 << false;
+        QTest::newRow("material library") << "mtllib model.mtl\n" + triangle << 0 << true;
+        QTest::newRow("material name") << triangle + "usemtl red\n" << 0 << true;
+        QTest::newRow("placeholders") << "mtllib NONE\nusemtl mtlNONE\n" + triangle << 0 << false;
+        QTest::newRow("nameless material") << "usemtl\n" + triangle << 0 << false;
+    }
+
+    void whatIsLeftOutIsCounted()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, primitives);
+        QFETCH(bool, materials);
+        const lumeno::ReadResult read = ReadText(text);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
+        QCOMPARE(read.primitivesLeftOut, qint64(primitives));
+        QCOMPARE(read.materialsNotKept, materials);
+        QCOMPARE(lumeno::ReadNotes(read).size(), (primitives > 0 ? 1 : 0) + (materials ? 1 : 0));
+    }
+
+    // What we write reads back with its normals and texture coordinates, and without a note.
+    void ourOwnFileReadsBackWithoutNotes()
+    {
+        const vtkSmartPointer<vtkPolyData> sphere = testing::WithAttributes(testing::Sphere(12, 8));
+        const QString path = testing::ScratchFile(QStringLiteral("own.obj"));
+        QVERIFY(lumeno::WriteModelFile(sphere, path, QStringLiteral("obj")).written);
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPoints(), sphere->GetNumberOfPoints());
+        QCOMPARE(lumeno::AttributesOf(read.model), Attributes(false, true, true));
+        QVERIFY2(lumeno::ReadNotes(read).isEmpty(), qPrintable(lumeno::ReadNotes(read).join(' ')));
+        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
+        for (vtkIdType i = 0; i < sphere->GetNumberOfPoints(); ++i)
+            QVERIFY(std::abs(uvs->GetComponent(i, 1) - sphere->GetPointData()->GetTCoords()->GetComponent(i, 1)) <
+                    1e-6);
+    }
+
+    // Each damaged file is refused with its sentence, and left as it was.
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray points = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n";
+        QTest::newRow("index 0") << points + "f 0 1 2\n";
+        QTest::newRow("past the vertices") << points + "f 1 2 4\n";
+        QTest::newRow("past the texture coordinates") << points + "f 1/1 2/2 3/1\n";
+        QTest::newRow("past the normals") << points + "f 1//1 2//1 3//2\n";
+        QTest::newRow("negative before the first vertex") << points + "f -1 -2 -4\n";
+        QTest::newRow("negative before the first normal") << points + "f 1//-1 2//-2 3//-1\n";
+        QTest::newRow("past the vertices in a point") << points + "f 1 2 3\np 4\n";
+        QTest::newRow("past the vertices in a continued line") << points + "f 1 2 3\nl 1 \\\n 9\n";
+        QTest::newRow("huge index") << points + "f 1 2 99999999999\n";
+        QTest::newRow("index of a fraction") << points + "f 1 2.0 3\n";
+        QTest::newRow("index with letters") << points + "f 1 2a 3\n";
+        QTest::newRow("sign alone") << points + "f 1 - 3\n";
+        QTest::newRow("four parts") << points + "f 1/1/1/1 2 3\n";
+        QTest::newRow("no vertex index") << points + "f /1/1 2/1/1 3/1/1\n";
+        QTest::newRow("face without corners") << points + "f\nf 1 2 3\n";
+        QTest::newRow("vertex of two numbers") << QByteArray("v 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("vertex with a word") << QByteArray("v 0 zero 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("not a number") << QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("infinite") << QByteArray("v 0 -inf 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("beyond a float") << QByteArray("v 0 0 1e39\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("normal of two numbers") << points + "vn 0 1\nf 1 2 3\n";
+        QTest::newRow("texture coordinate without numbers") << points + "vt\nf 1 2 3\n";
+        QTest::newRow("two signs") << points + "vt +-1 0\nf 1 2 3\n";
+    }
+
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        const QString path = testing::ScratchFile(QStringLiteral("damaged.obj"));
+        QVERIFY(testing::WriteBytes(path, text));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        QVERIFY(!read.model);
+        QCOMPARE(read.failure, ReadFailure::DamagedFile);
+        QCOMPARE(lumeno::ReadFailureText(read), QStringLiteral("This file seems to be corrupt and cannot be loaded."));
+        QCOMPARE(testing::Contents(path), text);
+    }
+
+    // Files that are no OBJ or hold no surface say what they lack.
+    void filesWithoutASurfaceSayWhy_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<ReadFailure>("failure");
+        QTest::newRow("prose") << QByteArray("Dear reader,\nthis is a letter.\n") << ReadFailure::NoTriangles;
+        QTest::newRow("comments only") << QByteArray("# nothing\n\n# here\n") << ReadFailure::NoTriangles;
+        QTest::newRow("vertices only") << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\n") << ReadFailure::NoTriangles;
+        QTest::newRow("lines only") << QByteArray("v 0 0 0\nv 1 0 0\nl 1 2\n") << ReadFailure::NoTriangles;
+        QTest::newRow("one place") << QByteArray("v 1 1 1\nv 1 1 1\nv 1 1 1\nf 1 2 3\n") << ReadFailure::NoExtent;
+        QTest::newRow("a continued line at the end") << QByteArray("v 0 0 0\nv 1 0 0\nf 1 2 \\") << ReadFailure::NoTriangles;
+    }
+
+    void filesWithoutASurfaceSayWhy()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(ReadFailure, failure);
+        const lumeno::ReadResult read = ReadText(text);
+        QVERIFY(!read.model);
+        QCOMPARE(read.failure, failure);
+        QVERIFY(!lumeno::ReadFailureText(read).isEmpty());
+    }
+
+    // Bytes changed at random in a valid file: the reader hands on a whole model or refuses it,
+    // and never reads, writes or waits past the file.
+    void changedBytesNeverBreakTheReader()
+    {
+        const QByteArray valid = ObjText({true, true, false, false, false, true});
+        const char alphabet[] = "0123456789/-+. \t\r\n\\#vftnpl";
+        QRandomGenerator random(48);
+        int models = 0;
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray text = valid;
+            for (int change = random.bounded(1, 6); change > 0; --change) {
+                const int at = random.bounded(text.size());
+                const char c = alphabet[random.bounded(int(sizeof alphabet) - 1)];
+                switch (random.bounded(3)) {
+                case 0: text[at] = c; break;
+                case 1: text.insert(at, c); break;
+                default: text.remove(at, random.bounded(1, 12)); break;
+                }
+            }
+            const lumeno::FormatReading reading = lumeno::ReadObj(std::string_view(text.constData(), size_t(text.size())));
+            if (reading.failure != ReadFailure::None)
+                continue;
+            QVERIFY(reading.model);
+            QVERIFY2(IsWhole(reading.model), text.constData());
+            ++models;
+        }
+        QVERIFY(models > 0);
+    }
+
+    // A grid of 300 by 300 vertices whose texture is cut along its middle column: the seam's
+    // vertices become two points each, and the rest one.
+    void aLargeFileKeepsItsSeam()
+    {
+        const int n = 300;
+        QByteArray text;
+        text.reserve(n * n * 60);
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+                text += "v " + QByteArray::number(x) + " " + QByteArray::number(y) + " 0\n";
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x <= n; ++x) // one column more: the seam's right side
+                text += "vt " + QByteArray::number(x) + " " + QByteArray::number(y) + "\n";
+        text += "vn 0 0 1\n";
+        const int middle = n / 2;
+        const auto corner = [&](int x, int y, bool rightOfSeam) {
+            const int u = x == middle && rightOfSeam ? n : x;
+            return QByteArray::number(y * n + x + 1) + "/" + QByteArray::number(y * (n + 1) + u + 1) + "/1";
+        };
+        for (int y = 0; y + 1 < n; ++y)
+            for (int x = 0; x + 1 < n; ++x) {
+                const bool right = x >= middle;
+                text += "f " + corner(x, y, right) + " " + corner(x + 1, y, right) + " " +
+                        corner(x + 1, y + 1, right) + " " + corner(x, y + 1, right) + "\n";
+            }
+        const lumeno::ReadResult read = ReadText(text, QStringLiteral("grid.obj"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(2 * (n - 1) * (n - 1)));
+        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(n * n + n));
+        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
+        int onSeam = 0;
+        for (vtkIdType i = 0; i < read.model->GetNumberOfPoints(); ++i) {
+            const double *p = read.model->GetPoint(i);
+            const double u = uvs->GetComponent(i, 0);
+            QVERIFY(u == p[0] || (p[0] == middle && u == n));
+            QCOMPARE(uvs->GetComponent(i, 1), p[1]);
+            onSeam += u == n ? 1 : 0;
+        }
+        QCOMPARE(onSeam, n);
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestReadObj)
+#include "test_read_obj.moc"

@@ -1,0 +1,274 @@
+// OFF and STL as other programs write them: colours on the vertex lines of a plain OFF,
+// triangles on one vertex twice, more vertices than 2^24, and STL triangles whose corners
+// coincide, which the STL reader drops: read, and what is left out counted.
+#include "TestSupport.h"
+
+#include "io/ModelReader.h"
+#include "mesh/PointAttributes.h"
+
+#include <QtEndian>
+
+#include <vtkCellArray.h>
+#include <vtkDataArray.h>
+#include <vtkPointData.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+
+namespace {
+
+// A tetrahedron, as OFF vertex lines with what follows x y z on each (empty: nothing).
+QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray, 4> &after)
+{
+    const char *positions[] = {"0 0 0", "1 0 0", "0 1 0", "0 0 1"};
+    QByteArray file = header + "\n4 4 0\n";
+    for (int i = 0; i < 4; ++i)
+        file += QByteArray(positions[i]) + (after[size_t(i)].isEmpty() ? "" : " " + after[size_t(i)]) + "\n";
+    return file + "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
+}
+
+using Triangle = std::array<std::array<float, 3>, 3>;
+
+const std::vector<Triangle> &Tetrahedron()
+{
+    static const std::vector<Triangle> triangles{{{{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}},
+                                                 {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
+                                                 {{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}},
+                                                 {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
+    return triangles;
+}
+
+// A binary STL; `count` as the header's triangle count, -1 for the true one.
+QByteArray BinaryStl(const std::vector<Triangle> &triangles, qint64 count = -1)
+{
+    QByteArray file(80, ' ');
+    char word[4];
+    qToLittleEndian<quint32>(quint32(count < 0 ? qint64(triangles.size()) : count), word);
+    file.append(word, 4);
+    for (const Triangle &triangle : triangles) {
+        file.append(12, '\0'); // the normal, which the reader does not use
+        for (const auto &corner : triangle)
+            for (float coordinate : corner) {
+                qToLittleEndian<float>(coordinate, word);
+                file.append(word, 4);
+            }
+        file.append(2, '\0');
+    }
+    return file;
+}
+
+QByteArray AsciiFacet(const QByteArray &a, const QByteArray &b, const QByteArray &c)
+{
+    return "  facet normal 0 0 0\n    outer loop\n      vertex " + a + "\n      vertex " + b + "\n      vertex " + c +
+           "\n    endloop\n  endfacet\n";
+}
+
+// Shortest text that reads back to the same float.
+QByteArray Text(const std::array<float, 3> &corner)
+{
+    QByteArray text;
+    for (float coordinate : corner) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%.9g", double(coordinate));
+        text += (text.isEmpty() ? "" : " ") + QByteArray(number);
+    }
+    return text;
+}
+
+QByteArray AsciiStl(const std::vector<Triangle> &triangles, const QByteArray &moreFacets = QByteArray())
+{
+    QByteArray file = "solid made\n";
+    for (const Triangle &triangle : triangles)
+        file += AsciiFacet(Text(triangle[0]), Text(triangle[1]), Text(triangle[2]));
+    return file + moreFacets + "endsolid made\n";
+}
+
+lumeno::ReadResult Read(const QString &name, const QByteArray &file)
+{
+    const QString path = testing::ScratchFile(name);
+    if (!testing::WriteBytes(path, file))
+        return {};
+    return lumeno::ReadModel(path, QFileInfo(path).suffix());
+}
+
+} // namespace
+
+class TestReadOffStl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Three or four numbers after x y z (and the normal) are colours, under a plain OFF header
+    // too: bytes, or fractions when written with a decimal point; out of range they are clamped.
+    // colour: the first vertex's r g b a, empty when the model has none.
+    void offVertexLinesKeepTheirColours_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QVector<int>>("colour");
+        QTest::addColumn<bool>("coloursLeftOut");
+
+        QTest::newRow("OFF, r g b bytes") << TetrahedronOff("OFF", {"255 128 0", "0 0 0", "1 2 3", "4 5 6"})
+                                          << QVector<int>{255, 128, 0, 255} << false;
+        QTest::newRow("OFF, r g b a bytes") << TetrahedronOff("OFF", {"10 20 30 40", "0 0 0 0", "1 2 3 4", "4 5 6 7"})
+                                            << QVector<int>{10, 20, 30, 40} << false;
+        QTest::newRow("OFF, fractions")
+            << TetrahedronOff("OFF", {"1.0 0.5 0 1", "0 0 0 1", "0.2 0.2 0.2 1", "1 1 1 1"})
+            << QVector<int>{255, 128, 0, 255} << false;
+        QTest::newRow("NOFF, normal then colour")
+            << TetrahedronOff("NOFF", {"0 0 1 9 8 7", "0 0 1 0 0 0", "0 0 1 1 2 3", "0 0 1 4 5 6"})
+            << QVector<int>{9, 8, 7, 255} << false;
+        QTest::newRow("COFF, negative components are 0")
+            << TetrahedronOff("COFF", {"-1 -200 30 -5", "0 0 0 255", "1 2 3 255", "4 5 6 255"})
+            << QVector<int>{0, 0, 30, 0} << false;
+        QTest::newRow("OFF, negative fractions are 0")
+            << TetrahedronOff("OFF", {"-0.5 0.5 1.0", "0 0 0", "1 1 1", "0.5 0.5 0.5"}) << QVector<int>{0, 128, 255, 255}
+            << false;
+        QTest::newRow("OFF, above the range is the top")
+            << TetrahedronOff("OFF", {"300 0 0", "0 0 0", "1 2 3", "4 5 6"}) << QVector<int>{255, 0, 0, 255} << false;
+        QTest::newRow("OFF, no colours") << TetrahedronOff("OFF", {}) << QVector<int>{} << false;
+        QTest::newRow("OFF, colours on some vertices only")
+            << TetrahedronOff("OFF", {"", "255 0 0", "", "0 255 0"}) << QVector<int>{} << true;
+    }
+
+    void offVertexLinesKeepTheirColours()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QVector<int>, colour);
+        QFETCH(bool, coloursLeftOut);
+        const lumeno::ReadResult read = Read(QStringLiteral("coloured.off"), file);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
+        QCOMPARE(read.attributesLeftOut.colours, coloursLeftOut);
+        QCOMPARE(lumeno::AttributesOf(read.model).colours, !colour.isEmpty());
+        if (colour.isEmpty())
+            return;
+        vtkDataArray *colours = read.model->GetPointData()->GetScalars();
+        QVector<int> first;
+        for (int component = 0; component < colours->GetNumberOfComponents(); ++component)
+            first << int(colours->GetComponent(0, component));
+        if (first.size() == 3)
+            first << 255;
+        QCOMPARE(first, colour);
+    }
+
+    // A face that names one vertex twice has no area: left out and counted, the file read.
+    void offFacesOnOneVertexTwiceAreLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("faces");
+        QTest::addColumn<int>("faceCount");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<int>("withoutArea");
+        QTest::addColumn<ReadFailure>("failure");
+
+        const QByteArray tetrahedron = "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
+        QTest::newRow("triangle 0 1 1") << tetrahedron + "3 0 1 1\n" << 5 << 4 << 1 << ReadFailure::None;
+        QTest::newRow("triangle 2 2 2") << tetrahedron + "3 2 2 2\n" << 5 << 4 << 1 << ReadFailure::None;
+        QTest::newRow("triangle 3 0 3") << "3 3 0 3\n" + tetrahedron << 5 << 4 << 1 << ReadFailure::None;
+        QTest::newRow("quad with a corner twice in a row") << QByteArray("4 0 1 1 2\n") << 1 << 1 << 0
+                                                           << ReadFailure::None;
+        QTest::newRow("only such triangles") << QByteArray("3 0 1 1\n3 2 3 2\n") << 2 << 0 << 2
+                                             << ReadFailure::NoTriangles;
+    }
+
+    void offFacesOnOneVertexTwiceAreLeftOut()
+    {
+        QFETCH(QByteArray, faces);
+        QFETCH(int, faceCount);
+        QFETCH(int, triangles);
+        QFETCH(int, withoutArea);
+        QFETCH(ReadFailure, failure);
+        const QByteArray file = "OFF\n4 " + QByteArray::number(faceCount) + " 0\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces;
+        const lumeno::ReadResult read = Read(QStringLiteral("repeats.off"), file);
+        QCOMPARE(read.failure, failure);
+        if (failure != ReadFailure::None)
+            return;
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(triangles));
+        QCOMPARE(read.untriangulatedPolygons, vtkIdType(withoutArea));
+    }
+
+    // As many vertices as an STL or PLY file of that size holds: more than 2^24.
+    void offOfMoreThanSixteenMillionVerticesIsRead()
+    {
+        const qint64 vertices = (qint64(1) << 24) + 3;
+        const QString path = testing::ScratchFile(QStringLiteral("many vertices.off"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write("OFF\n" + QByteArray::number(vertices) + " 1 0\n1 0 0\n0 1 0\n0 0 1\n") > 0);
+            const QByteArray origins = QByteArray("0 0 0\n").repeated(1 << 20);
+            for (qint64 written = 3; written < vertices; written += 1 << 20)
+                QVERIFY(file.write(origins.constData(), 6 * std::min<qint64>(1 << 20, vertices - written)) > 0);
+            QVERIFY(file.write("3 " + QByteArray::number(vertices - 1) + " 0 1\n") > 0);
+        }
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("off"));
+        QFile::remove(path);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(vertices));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
+    }
+
+    // Triangles with two corners at one place (as floats), which the STL reader drops, are
+    // counted as without area, binary and ASCII alike; the others are all there.
+    void stlTrianglesWithCoincidentCornersAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("triangles");
+        QTest::addColumn<int>("withoutArea");
+
+        const float almostOne = std::nextafter(1.0f, 2.0f);
+        const std::vector<std::pair<const char *, Triangle>> coincident{
+            {"first and second", {{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}}},
+            {"second and third", {{{3, 0, 0}, {1, 2, 1}, {1, 2, 1}}}},
+            {"first and third", {{{-1, 5, 2}, {3, 3, 3}, {-1, 5, 2}}}},
+            {"all three", {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}}},
+            {"0 and -0", {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}}},
+        };
+        const Triangle apart{{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}; // one float step apart: kept
+        for (const auto &[name, triangle] : coincident) {
+            std::vector<Triangle> triangles = Tetrahedron();
+            triangles.insert(triangles.begin() + 2, triangle);
+            QTest::newRow(qPrintable(QStringLiteral("binary, %1").arg(QLatin1String(name))))
+                << BinaryStl(triangles) << 4 << 1;
+            QTest::newRow(qPrintable(QStringLiteral("ascii, %1").arg(QLatin1String(name))))
+                << AsciiStl(triangles) << 4 << 1;
+        }
+        std::vector<Triangle> mixed = Tetrahedron();
+        for (const auto &entry : coincident)
+            mixed.push_back(entry.second);
+        mixed.push_back(apart);
+        QTest::newRow("binary, five and one apart") << BinaryStl(mixed) << 5 << 5;
+        QTest::newRow("ascii, five and one apart") << AsciiStl(mixed) << 5 << 5;
+        // The reader reads every record to the end of the file, whatever the header counts.
+        QTest::newRow("binary, counting fewer than it holds") << BinaryStl(mixed, 2) << 5 << 5;
+        QTest::newRow("binary, none") << BinaryStl(Tetrahedron()) << 4 << 0;
+        // Numbers that differ as text and not as floats; keywords in capitals.
+        QTest::newRow("ascii, equal as floats")
+            << AsciiStl(Tetrahedron(), AsciiFacet("1 2 3", "1.00000001 2.0 3e0", "5 5 5")) << 4 << 1;
+        QTest::newRow("ascii, capitals and plus signs")
+            << AsciiStl(Tetrahedron(), "FACET NORMAL 0 0 0\nOUTER LOOP\nVERTEX +1 +2 +3\nVERTEX 1 2 3\nVERTEX 4 4 "
+                                       "4\nENDLOOP\nENDFACET\n")
+            << 4 << 1;
+    }
+
+    void stlTrianglesWithCoincidentCornersAreCounted()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, triangles);
+        QFETCH(int, withoutArea);
+        const lumeno::ReadResult read = Read(QStringLiteral("coincident.stl"), file);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(triangles));
+        QCOMPARE(read.untriangulatedPolygons, vtkIdType(withoutArea));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestReadOffStl)
+#include "test_read_off_stl.moc"
