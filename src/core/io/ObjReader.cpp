@@ -245,29 +245,19 @@ Outcome ReadVertex(Statements &statements, ObjContents &obj)
     return Outcome::Read;
 }
 
-Outcome ReadTextureCoordinate(Statements &statements, ObjContents &obj)
+// A "vt" statement (u, v or none, w not kept) or a "vn" statement (x y z): `stored` of its
+// numbers go to `values`.
+Outcome ReadAttribute(Statements &statements, ObjContents &obj, Element element, size_t required, size_t stored,
+                      std::vector<float> &values)
 {
     float numbers[3] = {0, 0, 0};
     size_t count = 0;
-    if (!ReadNumbers(statements, 1, numbers, count))
+    if (!ReadNumbers(statements, required, numbers, count))
         return Outcome::Damaged;
-    if (obj.given[TextureCoordinate] >= MaxCount)
+    if (obj.given[element] >= MaxCount)
         return Outcome::OverLimit;
-    obj.textureCoordinates.insert(obj.textureCoordinates.end(), numbers, numbers + 2);
-    ++obj.given[TextureCoordinate];
-    return Outcome::Read;
-}
-
-Outcome ReadNormal(Statements &statements, ObjContents &obj)
-{
-    float numbers[3];
-    size_t count = 0;
-    if (!ReadNumbers(statements, 3, numbers, count))
-        return Outcome::Damaged;
-    if (obj.given[Normal] >= MaxCount)
-        return Outcome::OverLimit;
-    obj.normals.insert(obj.normals.end(), numbers, numbers + 3);
-    ++obj.given[Normal];
+    values.insert(values.end(), numbers, numbers + stored);
+    ++obj.given[element];
     return Outcome::Read;
 }
 
@@ -328,9 +318,9 @@ Outcome ReadStatements(std::string_view text, ObjContents &obj, FormatReading &r
         else if (keyword == "f")
             outcome = ReadCorners(statements, obj, true, reading);
         else if (keyword == "vt")
-            outcome = ReadTextureCoordinate(statements, obj);
+            outcome = ReadAttribute(statements, obj, TextureCoordinate, 1, 2, obj.textureCoordinates);
         else if (keyword == "vn")
-            outcome = ReadNormal(statements, obj);
+            outcome = ReadAttribute(statements, obj, Normal, 3, 3, obj.normals);
         else if (keyword == "p" || keyword == "l")
             outcome = ReadCorners(statements, obj, false, reading);
         else if (keyword == "g")
