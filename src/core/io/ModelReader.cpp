@@ -446,6 +446,23 @@ const char *FailureSentence(ReadFailure failure)
 
 } // namespace
 
+FormatReading Failed(ReadFailure failure, const QString &detail)
+{
+    FormatReading reading;
+    reading.failure = failure;
+    reading.detail = detail;
+    return reading;
+}
+
+bool NoteFailure(FormatReading &reading, ReadFailure failure, const QString &detail)
+{
+    if (reading.failure == ReadFailure::None) {
+        reading.failure = failure;
+        reading.detail = detail;
+    }
+    return false;
+}
+
 QString ByteSizeText(quint64 bytes)
 {
     return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);

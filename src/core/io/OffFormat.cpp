@@ -25,23 +25,6 @@
 
 namespace lumeno {
 
-FormatReading Failed(ReadFailure failure, const QString &detail)
-{
-    FormatReading reading;
-    reading.failure = failure;
-    reading.detail = detail;
-    return reading;
-}
-
-bool NoteFailure(FormatReading &reading, ReadFailure failure, const QString &detail)
-{
-    if (reading.failure == ReadFailure::None) {
-        reading.failure = failure;
-        reading.detail = detail;
-    }
-    return false;
-}
-
 namespace {
 
 // The alpha of a vertex given r g b, among the colour values read, which are finite numbers.
