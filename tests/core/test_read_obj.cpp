@@ -1,13 +1,10 @@
-// Reading OBJ files: each corner's own position, texture coordinate and normal, every way of
-// writing a corner, attributes some faces lack, what is left out, and damaged files refused.
+// Reading OBJ files: each corner's own values, attributes some faces lack, damaged files refused.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
-#include "io/ModelWriter.h"
 #include "io/ObjReader.h"
 #include "mesh/PointAttributes.h"
 
-#include <QJsonDocument>
 #include <QRandomGenerator>
 
 #include <vtkCellArray.h>
@@ -17,7 +14,6 @@
 
 #include <array>
 #include <clocale>
-#include <cmath>
 #include <set>
 #include <string_view>
 #include <tuple>
@@ -35,9 +31,7 @@ struct CornerIndices
     int v, vt, vn;
 };
 
-// Seven vertices, five texture coordinates and six normals, on the seven faces of the Fano
-// plane: each vertex is a corner of three faces, each time with another texture coordinate
-// and normal, so every vertex lies on seams. The values are exact in a float.
+// 7 v, 5 vt and 6 vn on the 7 faces of the Fano plane: every vertex lies on seams.
 struct SmallModel
 {
     std::array<double, 3> Position(int v) const { return {double(v), double(v * v % 7), double(v * v * v % 5)}; }
@@ -180,9 +174,9 @@ int ExpectedPoints(bool texture, bool normals)
     return int(distinct.size());
 }
 
-lumeno::ReadResult ReadText(const QByteArray &text, const QString &name = QStringLiteral("model.obj"))
+lumeno::ReadResult ReadText(const QByteArray &text)
 {
-    const QString path = testing::ScratchFile(name);
+    const QString path = testing::ScratchFile(QStringLiteral("model.obj"));
     if (!testing::WriteBytes(path, text))
         return {};
     return lumeno::ReadModel(path, QStringLiteral("obj"));
@@ -197,8 +191,7 @@ lumeno::PointAttributes Attributes(bool colours, bool normals, bool textureCoord
     return attributes;
 }
 
-// Whether every cell of the reader's own output names existing points, and every attribute
-// has a value for each point.
+// Whether every cell names existing points, and every attribute has a value for each point.
 bool IsWhole(vtkPolyData *model)
 {
     const vtkIdType points = model->GetNumberOfPoints();
@@ -230,8 +223,7 @@ private slots:
     // Numbers are read the same where the decimal sign is a comma.
     void initTestCase() { std::setlocale(LC_ALL, "de_DE.UTF-8"); }
 
-    // The counts of v, vt and vn differ, and each corner names its own of each: every corner
-    // of every triangle has its own values after reading, whichever way the file writes them.
+    // Every corner of every triangle keeps its own v, vt and vn, however the file writes them.
     void everyCornerKeepsItsOwnValues_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -248,9 +240,6 @@ private slots:
         row("v/vt", {true, false});
         row("v/vt/", {true, false, true});
         row("v//vn", {false, true});
-        row("v//vn, negative indices", {false, true, false, true});
-        row("v", {false, false});
-        row("v/", {false, false, true});
         row("v/, negative indices", {false, false, true, true});
     }
 
@@ -268,8 +257,7 @@ private slots:
         QCOMPARE(CornerValues(read.model), ExpectedValues(texture, normals));
     }
 
-    // Texture coordinates or normals that some faces lack, or colours some vertices lack, are
-    // left out of the whole model and said to be; a point is then a vertex.
+    // Attributes only some faces or vertices carry are left out of the whole model and said to be.
     void attributesSomeFacesLackAreLeftOutAndSaid_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -281,24 +269,15 @@ private slots:
         QTest::newRow("texture coordinates on one face")
             << square + "f 1/1 2/2 3/3\nf 1 3 4\n" << Attributes(false, false, false)
             << Attributes(false, false, true) << 4 << 2;
-        QTest::newRow("normals on one face") << square + "f 1//1 2//1 3//1\nf 1 3 4\n"
-                                             << Attributes(false, false, false) << Attributes(false, true, false)
-                                             << 4 << 2;
         QTest::newRow("texture coordinates everywhere, normals on one face")
             << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1 3/2 4/3\n" << Attributes(false, false, true)
             << Attributes(false, true, false) << 5 << 2;
         QTest::newRow("a face whose corners differ")
             << square + "f 1/1 2 3/3\nf 1/1 3/2 4/3\n" << Attributes(false, false, false)
             << Attributes(false, false, true) << 4 << 2;
-        QTest::newRow("both on every face") << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1/2 3/2/2 4/3/2\n"
-                                            << Attributes(false, true, true) << Attributes(false, false, false)
-                                            << 6 << 2;
         QTest::newRow("colours on some vertices")
             << QByteArray("v 0 0 0 1 0 0\nv 1 0 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(false, false, false)
             << Attributes(true, false, false) << 3 << 1;
-        QTest::newRow("colours on every vertex")
-            << QByteArray("v 0 0 0 1 0 0\nv 1 0 0 0 1 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(true, false, false)
-            << Attributes(false, false, false) << 3 << 1;
     }
 
     void attributesSomeFacesLackAreLeftOutAndSaid()
@@ -319,8 +298,7 @@ private slots:
         QVERIFY(!read.coloursNotRead);
     }
 
-    // Colours follow their vertex onto each of its points; they are fractions, or bytes where
-    // a value is larger than 1.
+    // Colours follow their vertex onto each of its points; fractions, or bytes above 1.
     void vertexColoursAreReadOntoEveryPoint_data()
     {
         QTest::addColumn<QByteArray>("colours");
@@ -354,8 +332,7 @@ private slots:
         }
     }
 
-    // Points, lines and faces of fewer than three corners are counted; material libraries and
-    // names are noted, but not the placeholders VTK's writer and ours write.
+    // Points, lines and short faces are counted; materials noted, but not writers' placeholders.
     void whatIsLeftOutIsCounted_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -364,9 +341,7 @@ private slots:
         const QByteArray triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
         QTest::newRow("points and lines") << triangle + "p 1 2\nl 1 2 3\nl 1/1 \\\n 2\nf 1 2\nvt 0 0\n" << 4 << false;
         QTest::newRow("material library") << "mtllib model.mtl\n" + triangle << 0 << true;
-        QTest::newRow("material name") << triangle + "usemtl red\n" << 0 << true;
         QTest::newRow("placeholders") << "mtllib NONE\nusemtl mtlNONE\n" + triangle << 0 << false;
-        QTest::newRow("nameless material") << "usemtl\n" + triangle << 0 << false;
     }
 
     void whatIsLeftOutIsCounted()
@@ -382,90 +357,49 @@ private slots:
         QCOMPARE(lumeno::ReadNotes(read).size(), (primitives > 0 ? 1 : 0) + (materials ? 1 : 0));
     }
 
-    // What we write reads back with its normals and texture coordinates, and without a note.
-    void ourOwnFileReadsBackWithoutNotes()
-    {
-        const vtkSmartPointer<vtkPolyData> sphere = testing::WithAttributes(testing::Sphere(12, 8));
-        const QString path = testing::ScratchFile(QStringLiteral("own.obj"));
-        QVERIFY(lumeno::WriteModelFile(sphere, path, QStringLiteral("obj")).written);
-        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPoints(), sphere->GetNumberOfPoints());
-        QCOMPARE(lumeno::AttributesOf(read.model), Attributes(false, true, true));
-        QVERIFY2(lumeno::ReadNotes(read).isEmpty(), qPrintable(lumeno::ReadNotes(read).join(' ')));
-        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
-        for (vtkIdType i = 0; i < sphere->GetNumberOfPoints(); ++i)
-            QVERIFY(std::abs(uvs->GetComponent(i, 1) - sphere->GetPointData()->GetTCoords()->GetComponent(i, 1)) <
-                    1e-6);
-    }
-
-    // Each damaged file is refused with its sentence, and left as it was.
+    // Damaged files, and files without a surface, are refused with their reason and left as they were.
     void damagedFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<ReadFailure>("failure");
+        const auto row = [](const char *name, const QByteArray &text, ReadFailure failure = ReadFailure::DamagedFile) {
+            QTest::newRow(name) << text << failure;
+        };
         const QByteArray points = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n";
-        QTest::newRow("index 0") << points + "f 0 1 2\n";
-        QTest::newRow("past the vertices") << points + "f 1 2 4\n";
-        QTest::newRow("past the texture coordinates") << points + "f 1/1 2/2 3/1\n";
-        QTest::newRow("past the normals") << points + "f 1//1 2//1 3//2\n";
-        QTest::newRow("negative before the first vertex") << points + "f -1 -2 -4\n";
-        QTest::newRow("negative before the first normal") << points + "f 1//-1 2//-2 3//-1\n";
-        QTest::newRow("past the vertices in a point") << points + "f 1 2 3\np 4\n";
-        QTest::newRow("past the vertices in a continued line") << points + "f 1 2 3\nl 1 \\\n 9\n";
-        QTest::newRow("huge index") << points + "f 1 2 99999999999\n";
-        QTest::newRow("index of a fraction") << points + "f 1 2.0 3\n";
-        QTest::newRow("index with letters") << points + "f 1 2a 3\n";
-        QTest::newRow("sign alone") << points + "f 1 - 3\n";
-        QTest::newRow("four parts") << points + "f 1/1/1/1 2 3\n";
-        QTest::newRow("no vertex index") << points + "f /1/1 2/1/1 3/1/1\n";
-        QTest::newRow("face without corners") << points + "f\nf 1 2 3\n";
-        QTest::newRow("vertex of two numbers") << QByteArray("v 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
-        QTest::newRow("vertex with a word") << QByteArray("v 0 zero 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
-        QTest::newRow("not a number") << QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
-        QTest::newRow("infinite") << QByteArray("v 0 -inf 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
-        QTest::newRow("beyond a float") << QByteArray("v 0 0 1e39\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
-        QTest::newRow("normal of two numbers") << points + "vn 0 1\nf 1 2 3\n";
-        QTest::newRow("texture coordinate without numbers") << points + "vt\nf 1 2 3\n";
-        QTest::newRow("two signs") << points + "vt +-1 0\nf 1 2 3\n";
+        row("index 0", points + "f 0 1 2\n");
+        row("past the vertices", points + "f 1 2 4\n");
+        row("past the normals", points + "f 1//1 2//1 3//2\n");
+        row("negative before the first vertex", points + "f -1 -2 -4\n");
+        row("past the vertices in a continued line", points + "f 1 2 3\nl 1 \\\n 9\n");
+        row("huge index", points + "f 1 2 99999999999\n");
+        row("index with letters", points + "f 1 2a 3\n");
+        row("no vertex index", points + "f /1/1 2/1/1 3/1/1\n");
+        row("face without corners", points + "f\nf 1 2 3\n");
+        row("vertex of two numbers", QByteArray("v 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+        row("not a number", QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+        row("beyond a float", QByteArray("v 0 0 1e39\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+        row("two signs", points + "vt +-1 0\nf 1 2 3\n");
+        row("prose", "Dear reader,\nthis is a letter.\n", ReadFailure::NoTriangles);
+        row("one place", "v 1 1 1\nv 1 1 1\nv 1 1 1\nf 1 2 3\n", ReadFailure::NoExtent);
+        row("a continued line at the end", "v 0 0 0\nv 1 0 0\nf 1 2 \\", ReadFailure::NoTriangles);
     }
 
     void damagedFilesAreRefused()
     {
         QFETCH(QByteArray, text);
+        QFETCH(ReadFailure, failure);
         const QString path = testing::ScratchFile(QStringLiteral("damaged.obj"));
         QVERIFY(testing::WriteBytes(path, text));
         const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
         QVERIFY(!read.model);
-        QCOMPARE(read.failure, ReadFailure::DamagedFile);
-        QCOMPARE(lumeno::ReadFailureText(read), QStringLiteral("This file seems to be corrupt and cannot be loaded."));
+        QCOMPARE(read.failure, failure);
+        QVERIFY(!lumeno::ReadFailureText(read).isEmpty());
+        if (failure == ReadFailure::DamagedFile)
+            QCOMPARE(lumeno::ReadFailureText(read), QStringLiteral("This file seems to be corrupt and cannot be loaded."));
         QCOMPARE(testing::Contents(path), text);
     }
 
-    // Files that are no OBJ or hold no surface say what they lack.
-    void filesWithoutASurfaceSayWhy_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<ReadFailure>("failure");
-        QTest::newRow("prose") << QByteArray("Dear reader,\nthis is a letter.\n") << ReadFailure::NoTriangles;
-        QTest::newRow("comments only") << QByteArray("# nothing\n\n# here\n") << ReadFailure::NoTriangles;
-        QTest::newRow("vertices only") << QByteArray("v 0 0 0\nv 1 0 0\nv 0 1 0\n") << ReadFailure::NoTriangles;
-        QTest::newRow("lines only") << QByteArray("v 0 0 0\nv 1 0 0\nl 1 2\n") << ReadFailure::NoTriangles;
-        QTest::newRow("one place") << QByteArray("v 1 1 1\nv 1 1 1\nv 1 1 1\nf 1 2 3\n") << ReadFailure::NoExtent;
-        QTest::newRow("a continued line at the end") << QByteArray("v 0 0 0\nv 1 0 0\nf 1 2 \\") << ReadFailure::NoTriangles;
-    }
-
-    void filesWithoutASurfaceSayWhy()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(ReadFailure, failure);
-        const lumeno::ReadResult read = ReadText(text);
-        QVERIFY(!read.model);
-        QCOMPARE(read.failure, failure);
-        QVERIFY(!lumeno::ReadFailureText(read).isEmpty());
-    }
-
-    // Bytes changed at random in a valid file: the reader hands on a whole model or refuses it,
-    // and never reads, writes or waits past the file.
+    // Bytes changed at random: the reader hands on a whole model or refuses it, never past the file.
     void changedBytesNeverBreakTheReader()
     {
         const QByteArray valid = ObjText({true, true, false, false, false, true});
@@ -491,47 +425,6 @@ private slots:
             ++models;
         }
         QVERIFY(models > 0);
-    }
-
-    // A grid of 300 by 300 vertices whose texture is cut along its middle column: the seam's
-    // vertices become two points each, and the rest one.
-    void aLargeFileKeepsItsSeam()
-    {
-        const int n = 300;
-        QByteArray text;
-        text.reserve(n * n * 60);
-        for (int y = 0; y < n; ++y)
-            for (int x = 0; x < n; ++x)
-                text += "v " + QByteArray::number(x) + " " + QByteArray::number(y) + " 0\n";
-        for (int y = 0; y < n; ++y)
-            for (int x = 0; x <= n; ++x) // one column more: the seam's right side
-                text += "vt " + QByteArray::number(x) + " " + QByteArray::number(y) + "\n";
-        text += "vn 0 0 1\n";
-        const int middle = n / 2;
-        const auto corner = [&](int x, int y, bool rightOfSeam) {
-            const int u = x == middle && rightOfSeam ? n : x;
-            return QByteArray::number(y * n + x + 1) + "/" + QByteArray::number(y * (n + 1) + u + 1) + "/1";
-        };
-        for (int y = 0; y + 1 < n; ++y)
-            for (int x = 0; x + 1 < n; ++x) {
-                const bool right = x >= middle;
-                text += "f " + corner(x, y, right) + " " + corner(x + 1, y, right) + " " +
-                        corner(x + 1, y + 1, right) + " " + corner(x, y + 1, right) + "\n";
-            }
-        const lumeno::ReadResult read = ReadText(text, QStringLiteral("grid.obj"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(2 * (n - 1) * (n - 1)));
-        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(n * n + n));
-        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
-        int onSeam = 0;
-        for (vtkIdType i = 0; i < read.model->GetNumberOfPoints(); ++i) {
-            const double *p = read.model->GetPoint(i);
-            const double u = uvs->GetComponent(i, 0);
-            QVERIFY(u == p[0] || (p[0] == middle && u == n));
-            QCOMPARE(uvs->GetComponent(i, 1), p[1]);
-            onSeam += u == n ? 1 : 0;
-        }
-        QCOMPARE(onSeam, n);
     }
 };
 
