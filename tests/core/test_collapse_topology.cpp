@@ -37,23 +37,6 @@ vtkSmartPointer<vtkPolyData> ModelOf(const std::vector<Point> &points, const std
     return model;
 }
 
-// `count` triangles on the edge (0, 0, 0)-(1, 1, 1), their third corners on a small circle.
-vtkSmartPointer<vtkPolyData> Fan(int count)
-{
-    std::vector<Point> points{{0, 0, 0}, {1, 1, 1}};
-    std::vector<Triangle> triangles;
-    const Point u{1 / std::sqrt(2.0), -1 / std::sqrt(2.0), 0}, v{1 / std::sqrt(6.0), 1 / std::sqrt(6.0), -2 / std::sqrt(6.0)};
-    for (int i = 0; i < count; ++i) {
-        const double angle = 2 * M_PI * i / count, radius = 0.05;
-        Point p;
-        for (size_t k = 0; k < 3; ++k)
-            p[k] = 0.5 + radius * (std::cos(angle) * u[k] + std::sin(angle) * v[k]);
-        points.push_back(p);
-        triangles.push_back({0, 1, vtkIdType(points.size() - 1)});
-    }
-    return ModelOf(points, triangles);
-}
-
 // A closed cone, its tip point 0 at the origin, its base at z = `direction`, facing out.
 void AddCone(int segments, double direction, std::vector<Point> &points, std::vector<Triangle> &triangles)
 {
@@ -163,7 +146,7 @@ private slots:
         QTest::addColumn<int>("keepable");
         QTest::addColumn<int>("fewest");
         for (const int count : {3, 200, 5000})
-            QTest::addRow("%d triangles on one edge", count) << Fan(count) << count << 1;
+            QTest::addRow("%d triangles on one edge", count) << testing::TrianglesOnOneEdge(count) << count << 1;
         QTest::newRow("two cones tip to tip") << ConesTipToTip(24) << 4 * 24 << 8;
         QTest::newRow("bow-ties") << BowTies(3, 8) << 6 * 2 * 8 * 8 << 12;
         QTest::newRow("doubled sheet") << DoubledSheet(12, false) << 2 * 12 * 12 << 2;
