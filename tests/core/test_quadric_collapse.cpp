@@ -66,12 +66,9 @@ CollapseMesh Cube(int n)
     return mesh;
 }
 
-// A shallow dome over the unit disc, its border a ring of `ring` vertices, its inside two
-// vertices a tiny step apart on either side of the centre: A fans out to the ring's left half,
-// B to its right half, and the two triangles between them share the edge AB, the one collapse
-// that costs next to nothing. Each of A and B has ring / 2 + 2 triangles and neighbours.
-// `firstFans` triangles of each fan come before the two across AB: the later they come, the
-// later A and B meet each other among their neighbours.
+// A dome over a ring of `ring` vertices, inside two vertices A and B a tiny step apart, fanning
+// out to the ring's halves: AB is the one collapse of next to no cost. `firstFans` triangles of
+// each fan come before the two across AB.
 CollapseMesh TwoFanDome(int ring, int firstFans)
 {
     constexpr float Step = 1e-4f;
@@ -83,8 +80,6 @@ CollapseMesh TwoFanDome(int ring, int firstFans)
     }
     const uint32_t a = 0, b = 1;
     const auto around = [ring](int k) { return uint32_t(2 + k % ring); };
-    // The ring's left half (x < 0) runs from ring / 4 to 3 ring / 4, counter-clockwise seen
-    // from above.
     std::vector<std::array<uint32_t, 3>> fanA, fanB;
     for (int k = ring / 4; k < 3 * ring / 4; ++k)
         fanA.push_back({a, around(k), around(k + 1)});
@@ -104,8 +99,7 @@ CollapseMesh TwoFanDome(int ring, int firstFans)
     return mesh;
 }
 
-// The mesh with a needle standing on its triangle t: a tiny triangle, `base` times t's size,
-// raised to a tip `height` above t's middle, and joined to t's corners by six triangles.
+// The mesh with a needle of `height` on its triangle t, its foot `base` times t's size.
 CollapseMesh WithNeedle(CollapseMesh mesh, size_t t, float height, float base)
 {
     const uint32_t p[3] = {mesh.corners[3 * t], mesh.corners[3 * t + 1], mesh.corners[3 * t + 2]};
@@ -161,7 +155,6 @@ std::map<size_t, CollapseMesh> Collapse(const CollapseMesh &mesh, std::vector<si
     return reached;
 }
 
-// A vertex's place, rounded so that places computed apart compare equal.
 Point Place(const float *p)
 {
     return {std::round(p[0] * 1e9) / 1e9, std::round(p[1] * 1e9) / 1e9, std::round(p[2] * 1e9) / 1e9};
@@ -192,11 +185,8 @@ class QuadricCollapseTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Flat, every inner vertex and every border vertex but the corners can go at no cost: also
-    // across the cut between two threads, and within the bound of no error at all. On the way
-    // the grid coarsens evenly: a vertex just kept waits its turn among the equal costs instead
-    // of taking its neighbours one after another (a star of hundreds of thin triangles, each
-    // collapse then refused and tried again, took minutes on a large flat plate).
+    // Flat, all but the corners go at no cost, also across the threads' cut; on the way the grid
+    // coarsens evenly (a star of hundreds of thin triangles took minutes on a large plate).
     void aFlatGridCollapsesToItsCorners_data()
     {
         QTest::addColumn<int>("squares");
@@ -227,9 +217,7 @@ private slots:
             QVERIFY(Normal(square, t)[2] > 0);
     }
 
-    // Vertices pinned (the sides of a seam) stay where they are; those that move take the values
-    // of their new place, here their own coordinates, mixed from the corners around. A level of
-    // many vertices is handed over in two halves at once.
+    // Pinned vertices (a seam) stay; those that move take the values of their new place.
     void aSeamStaysAndValuesFollowTheSurface_data()
     {
         QTest::addColumn<int>("squares");
@@ -257,7 +245,6 @@ private slots:
         const size_t goal = grid.Triangles() * size_t(percent) / 100;
         const CollapseMesh reduced = Collapse(grid, {goal}, threads)[0];
         QVERIFY(reduced.Triangles() <= std::max(goal, grid.Triangles() / 4));
-        // Every vertex is used, by a triangle of the level.
         std::vector<bool> used(reduced.positions.size() / 3);
         for (const uint32_t corner : reduced.corners) {
             QVERIFY(corner < used.size());
@@ -272,10 +259,7 @@ private slots:
                 QVERIFY(std::abs(reduced.attributes[2 * v + k] - reduced.positions[3 * v + k]) < 1e-6);
     }
 
-    // The corners are where three planes meet, the edges where two do: nothing else is kept,
-    // and a closed surface goes no further than four triangles. On the flat faces every
-    // collapse costs nothing, so the order of the triangles decides which comes first: none
-    // may leave a face's vertex behind while a corner goes.
+    // A cube keeps its corners whatever the order of its triangles, and goes no further than four.
     void aCubeKeepsItsCornersAndEdges()
     {
         std::set<Point> corners;
@@ -296,9 +280,7 @@ private slots:
             }
     }
 
-    // The cheapest collapse comes first, wherever its other end lies among a vertex's
-    // neighbours: first, in the middle, at either end of a batch of 32, or last; for a vertex
-    // of few triangles and for one of many, whose neighbours are found in different ways.
+    // The cheapest collapse is found wherever it lies among a vertex's few or many neighbours.
     void theCheapestCollapseIsFoundAmongAllNeighbours_data()
     {
         QTest::addColumn<int>("ring");
@@ -326,13 +308,8 @@ private slots:
         QVERIFY(std::hypot(merged[0], merged[1], merged[2]) < 1e-3);
     }
 
-    // On a height field every triangle faces up; none of those left may face down, nor stand
-    // upright. A border of a saddle lies in an upright plane: a triangle with all three corners
-    // on one such border would stand in it; the saddle's rows made one at the grid's corner or
-    // halfway along a border, its third corner merged into the border last. On gentle waves, a
-    // border vertex slid along the border laid a triangle almost on its edge, and the next
-    // collapse turned it over; next to a cliff, a triangle of its flat top was turned over at
-    // once. (The cliff's face itself is steeper than the 0.2 of up asked of the others.)
+    // On a height field no triangle left faces down or stands upright: on a saddle's border
+    // (at a corner, halfway along), on waves (a border vertex slid along), next to a cliff.
     void noTriangleFlipsOnAHeightField_data()
     {
         QTest::addColumn<double>("saddle");
@@ -343,16 +320,10 @@ private slots:
         QTest::addColumn<double>("leastUp");
         QTest::newRow("saddle, 30 squares to a twentieth") << 1.0 << 0.0 << 0.0 << 30 << 20 << 0.2;
         QTest::newRow("saddle, 19 squares to a twelfth") << 1.0 << 0.0 << 0.0 << 19 << 12 << 0.2;
-        QTest::newRow("saddle, 25 squares to a tenth") << 1.0 << 0.0 << 0.0 << 25 << 10 << 0.2;
         QTest::newRow("steep saddle, 22 squares to a tenth") << 2.0 << 0.0 << 0.0 << 22 << 10 << 0.2;
-        QTest::newRow("steep saddle, 37 squares to an eighth") << 2.0 << 0.0 << 0.0 << 37 << 8 << 0.2;
         QTest::newRow("waves, 34 squares to a thirtieth") << 0.0 << 0.05 << 0.0 << 34 << 30 << 0.2;
-        QTest::newRow("waves, 31 squares to a 25th") << 0.0 << 0.05 << 0.0 << 31 << 25 << 0.2;
-        QTest::newRow("waves, 36 squares to a 25th") << 0.0 << 0.05 << 0.0 << 36 << 25 << 0.2;
         QTest::newRow("high waves, 37 squares to a tenth") << 0.0 << 0.1 << 0.0 << 37 << 10 << 0.2;
         QTest::newRow("cliff, 31 squares to a 25th") << 0.0 << 0.0 << 0.3 << 31 << 25 << 0.1;
-        QTest::newRow("cliff, 25 squares to a twentieth") << 0.0 << 0.0 << 0.3 << 25 << 20 << 0.1;
-        QTest::newRow("cliff, 30 squares to a thirtieth") << 0.0 << 0.0 << 0.3 << 30 << 30 << 0.1;
     }
 
     void noTriangleFlipsOnAHeightField()
@@ -376,17 +347,15 @@ private slots:
         }
     }
 
-    // A needle or a low bump on a bowl: its triangles are tiny, so by their area losing it
-    // costs less than flattening the bowl further, for all its height. Wherever the bump's tip
-    // goes down it stays on two of its three planes, so they say little of its height either.
+    // A needle or low bump of tiny triangles on a bowl outlasts the bowl's flattening.
     void aNeedleOrBumpOutlastsTheBowlAround_data()
     {
         QTest::addColumn<double>("height");
         QTest::addColumn<double>("curve");
         QTest::addColumn<int>("shrink");
-        for (const double height : {0.02, 0.05, 0.1})
+        for (const double height : {0.02, 0.1})
             QTest::addRow("needle %g", height) << height << 0.5 << 10;
-        for (const double height : {0.002, 0.004, 0.008})
+        for (const double height : {0.002, 0.008})
             QTest::addRow("bump %g", height) << height << 0.02 << 20;
     }
 
@@ -408,11 +377,8 @@ private slots:
         QVERIFY2(highest > 0.9 * height, qPrintable(QString::number(highest)));
     }
 
-    // Each goal gets the mesh a run to that goal alone would give, once, and no goal is
-    // skipped where the mesh cannot shrink further; written into room the caller gives, the
-    // same. On two threads the sides of the cut are collapsed at once, each a block at a time
-    // for most of a stretch, the goals falling within their stretches or after. Where most
-    // vertices are pinned, blocks there run out of collapses and hand what they lack on.
+    // Each goal gets, once, the mesh a run to it alone gives, also into room the caller gives
+    // and on two threads; where most vertices are pinned, the blocks hand what they lack on.
     void everyGoalIsTheMeshOfARunToItAlone_data()
     {
         QTest::addColumn<int>("squares");
@@ -448,8 +414,6 @@ private slots:
         }
         for (size_t goal = 0; goal + 1 < counts.size(); ++goal) {
             const CollapseMesh &reached = all.at(goal);
-            // Each block takes its share rounded up, a collapse at a time; pinned vertices stay,
-            // and the goals beyond what can go get the mesh as it is.
             const size_t slack = threads > 1 ? 32 : 2;
             const bool stuck = pinned && reached.corners == all.at(counts.size() - 1).corners;
             QVERIFY(stuck || (reached.Triangles() <= counts[goal] && reached.Triangles() + slack >= counts[goal]));
@@ -464,8 +428,7 @@ private slots:
         QVERIFY(all.at(counts.size() - 1).Triangles() >= 1); // a piece keeps a triangle at least
     }
 
-    // Cancelled while both threads collapse: both stop, and the goals not reached are not
-    // handed over.
+    // Cancelled, both threads stop and the goals not reached are not handed over.
     void aCancelledRunStopsBothThreads()
     {
         const CollapseMesh bumpy = Grid(230, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });

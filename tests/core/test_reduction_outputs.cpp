@@ -1,6 +1,4 @@
-// What every engine gives can be saved in every format and read back as it was: no triangle
-// with two corners at one place, none on the places of another, and the whole model kept is
-// the model itself.
+// What every engine gives is saved and read back as it was; the whole model kept is itself.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -16,9 +14,7 @@
 #include <vtkPoints.h>
 #include <vtkUnsignedCharArray.h>
 
-#include <algorithm>
 #include <array>
-#include <set>
 #include <vector>
 
 Q_DECLARE_METATYPE(vtkSmartPointer<vtkPolyData>)
@@ -26,9 +22,7 @@ Q_DECLARE_METATYPE(lumeno::ReductionEngine)
 
 namespace {
 
-// The sphere with its attributes, and beside `count` of its triangles a triangle with no area,
-// as textured assets carry them: two of its corners at one place, with texture coordinates of
-// their own.
+// The model and `count` triangles with two corners at one place, apart in texture (as assets have).
 vtkSmartPointer<vtkPolyData> WithTrianglesWithoutArea(vtkPolyData *model, int count)
 {
     auto result = vtkSmartPointer<vtkPolyData>::New();
@@ -53,8 +47,7 @@ vtkSmartPointer<vtkPolyData> WithTrianglesWithoutArea(vtkPolyData *model, int co
     return result;
 }
 
-// Every triangle on three points of its own, with texture coordinates of its own: every
-// vertex a seam, as in a model unwrapped face by face.
+// Every triangle on points and texture coordinates of its own: every vertex a seam.
 vtkSmartPointer<vtkPolyData> UnwrappedFaceByFace(vtkPolyData *model)
 {
     auto points = vtkSmartPointer<vtkPoints>::New();
@@ -78,8 +71,7 @@ vtkSmartPointer<vtkPolyData> UnwrappedFaceByFace(vtkPolyData *model)
     return result;
 }
 
-// Every result of the engine's operations on the model: the nine levels, three shares, one
-// error bound.
+// The levels, three shares and one error bound of the model.
 std::vector<std::pair<QString, vtkSmartPointer<vtkPolyData>>> ResultsOf(lumeno::Reducer &reducer, vtkPolyData *model)
 {
     std::vector<std::pair<QString, vtkSmartPointer<vtkPolyData>>> results;
@@ -146,8 +138,7 @@ private slots:
         }
     }
 
-    // Kept whole, a model is itself: its points to the bit, its triangles, its values. What
-    // no reader would read back (the triangles without area) is left out and told.
+    // Kept whole, a model is itself to the bit; triangles without area are left out and told.
     void wholeModelIsTheModelItself_data()
     {
         QTest::addColumn<lumeno::ReductionEngine>("engine");
@@ -188,7 +179,6 @@ private slots:
             whole->GetPoint(i, is.data());
             QVERIFY2(was == is, qPrintable(QStringLiteral("point %1").arg(i)));
         }
-        // The triangles kept are the model's first ones, in their order: those left out come last.
         vtkNew<vtkIdList> was, is;
         for (vtkIdType t = 0; t < whole->GetNumberOfPolys(); ++t) {
             model->GetCellPoints(t, was);
