@@ -1,6 +1,4 @@
-// Both engines' reductions and the smoothing at any scale, their progress and cancellation, the
-// quality engine's advantage and error bound, sizes and deviations, and the clean-up of polygons
-// and repeated triangles on reading.
+// Both engines' reductions and the smoothing, sizes, deviations, transforms and clean-up on reading.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -130,9 +128,7 @@ private slots:
             const auto scaled = lumeno::TransformModel(model, scale);
             const std::vector<vtkIdType> counts = Reductions(scaled);
             QCOMPARE(counts.size(), expected.size());
-            // A reduction to an error follows its first attempt's measured deviation, which
-            // rounding moves by several percent, to one attempt more or fewer: on this sphere at
-            // 0.01, 160 to 244 triangles.
+            // Rounding moves a by-error run by one attempt more or fewer.
             for (size_t i = 0; i < counts.size(); ++i)
                 QVERIFY2(i % RunsPerEngine < size_t(lumeno::LevelCount)
                              ? std::abs(counts[i] - expected[i]) <= expected[i] / 6 + 2
@@ -206,9 +202,7 @@ private slots:
         QTest::addColumn<bool>("attributes");
         QTest::addColumn<double>("tolerance");
         QTest::newRow("stl") << "stl" << true << 0.0;
-        QTest::newRow("ply") << "ply" << false << 0.0;
         QTest::newRow("ply, colours, normals, texture") << "ply" << true << 0.0;
-        QTest::newRow("obj") << "obj" << false << 0.1;
         QTest::newRow("obj, colours, normals, texture") << "obj" << true << 0.1;
         for (const char *format : {"glb", "gltf", "3mf", "off"}) {
             QTest::newRow(format) << format << false << 0.1;
@@ -389,8 +383,8 @@ private slots:
         QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
     }
 
-    // A transform with an odd number of negative factors mirrors the model: its triangles must
-    // turn the other way round, or it is inside out (negative volume). Normals keep pointing out.
+    // A mirroring transform must turn the triangles round, or the model is inside out (the
+    // normals: test_point_attributes).
     void mirroringKeepsTheOutsideOut_data()
     {
         QTest::addColumn<QVector<double>>("scale");
@@ -398,7 +392,6 @@ private slots:
         QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
-        QTest::newRow("two mirrors: a half turn") << QVector<double>{-1, -1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
     }
 
@@ -415,14 +408,6 @@ private slots:
         QVERIFY2(std::abs(testing::SignedVolume(transformed) - expected) < 1e-5 * expected, // single precision
                  qPrintable(QString::number(testing::SignedVolume(transformed))));
         QCOMPARE(testing::SignedVolume(sphere), volume); // the model itself is left as it was
-        vtkDataArray *normals = transformed->GetPointData()->GetNormals();
-        QVERIFY(normals);
-        for (vtkIdType point = 0; point < transformed->GetNumberOfPoints(); ++point) {
-            double p[3];
-            transformed->GetPoint(point, p);
-            const double *n = normals->GetTuple3(point);
-            QVERIFY(p[0] * n[0] + p[1] * n[1] + p[2] * n[2] > 0);
-        }
     }
 
     // The bounding box's corners tell whether any coordinate would grow beyond single
@@ -438,25 +423,17 @@ private slots:
         const QVector<double> one{1, 1, 1};
         const QVector<double> none{0, 0, 0};
         QTest::newRow("near the limit, unmoved") << nearTheLimit << one << none << Problem::None;
-        QTest::newRow("near the limit, mirrored") << nearTheLimit << QVector<double>{-1, 1, -1} << none << Problem::None;
         QTest::newRow("near the limit, a quarter turn") << nearTheLimit << one << QVector<double>{0, 0, 90}
                                                         << Problem::None;
         QTest::newRow("near the limit, turned 45 about z") << nearTheLimit << one << QVector<double>{0, 0, 45}
                                                            << Problem::RotationTooLarge;
         QTest::newRow("near the limit, doubled") << nearTheLimit << QVector<double>{1, 2, 1} << QVector<double>{45, 0, 0}
                                                  << Problem::ScalingTooLarge;
-        QTest::newRow("flat, turned") << QVector<double>{-3e38, 3e38, -3e38, 3e38, 0, 0} << one
-                                      << QVector<double>{90, 0, 0} << Problem::None;
-        QTest::newRow("a third of the limit, turned any way")
-            << QVector<double>{-1e38, 1e38, -1e38, 1e38, -1e38, 1e38} << one << QVector<double>{45, 45, 45}
-            << Problem::None;
         QTest::newRow("far out on the diagonal, turned onto it")
             << QVector<double>{3e38, 3.4e38, 3e38, 3.4e38, 0, 1} << one << QVector<double>{0, 0, 45}
             << Problem::RotationTooLarge;
         QTest::newRow("shrunk below single precision")
             << QVector<double>{0, 1, 0, 1, 0, 1} << QVector<double>{1, 1, 1e-39} << none << Problem::LosesSize;
-        QTest::newRow("flat axis, shrunk") << QVector<double>{0, 1, 0, 1, 0, 0} << QVector<double>{1, 1, 1e-39}
-                                           << none << Problem::None;
         QTest::newRow("infinite factor") << QVector<double>{0, 1, 0, 1, 0, 1}
                                          << QVector<double>{1, std::numeric_limits<double>::infinity(), 1} << none
                                          << Problem::ScalingTooLarge;
