@@ -142,10 +142,8 @@ private slots:
         }
     }
 
-    // VTK 9.1 reads a cell's corners through one buffer per cell array where the cells are
-    // stored in 32 bits (as models are held, and the quality engine's levels), which misleads
-    // filters that hold one cell's corners while they read another's: smoothing and the classic
-    // engine must give what they give on 64-bit cells.
+    // VTK 9.1 misleads filters on 32-bit cell storage: smoothing and the classic engine must give
+    // what they give on 64-bit cells.
     void filtersGiveTheSameWhateverTheCellStorage()
     {
         const auto wide = BumpySphere();
@@ -193,9 +191,7 @@ private slots:
         QVERIFY(first[-0.1] <= first[-0.01] && first[-0.01] <= first[-0.001]);
     }
 
-    // A level's button tells the size of the file it gives when saved: exactly for binary STL
-    // and PLY, nearly for OBJ and OFF text, glTF, GLB and 3MF, with the attributes the format holds. The model is read
-    // from a file, as the window's are.
+    // A level's size when saved: exactly for binary STL and PLY, nearly for the others.
     void savedSizesAreTheWrittenFiles_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -251,11 +247,8 @@ private slots:
         QCOMPARE(lumeno::FileSizeText(bytes), german);
     }
 
-    // Shares of the reference's diagonal, anywhere and at any size: a square and the same square
-    // lifted by 1/8 lie 1/8 apart everywhere; a cube of side 2 grown by 10 % lies sqrt(3) * 0.1
-    // away at the corners. Many triangles around one edge fill every bin of the search, so fewer
-    // points are looked up, but what lies apart is still found: moved by 0.03 along the edge, the
-    // copy lies 0.01 of the diagonal (3) away at the edge's end.
+    // Shares of the reference's diagonal, at any size; many triangles around one edge fill every
+    // bin of the search, yet what lies apart is still found.
     void deviationIsTheDistanceOfBothSurfaces_data()
     {
         QTest::addColumn<vtkSmartPointer<vtkPolyData>>("reference");
@@ -312,9 +305,8 @@ private slots:
         }
     }
 
-    // The levels come in order, each after its starting notice and after the progress has moved;
-    // the progress never goes back and reaches 1. A cancel while a level is made (from the
-    // progress) or from the level callback ends the levels: nothing starts or is handed over after it.
+    // The levels come in order after their notices, the progress never goes back and reaches 1;
+    // a cancel from the progress or the level callback ends the levels.
     void levelsComeInOrderUntilCancelled_data()
     {
         QTest::addColumn<ReductionEngine>("engine");
@@ -360,27 +352,21 @@ private slots:
     }
 
     // A cancelled reduction gives no model, and leaves nothing behind that stops the next one.
-    void cancelledReductionsGiveNoModel_data()
-    {
-        QTest::addColumn<ReductionEngine>("engine");
-        QTest::newRow("classic") << ReductionEngine::Classic;
-        QTest::newRow("quality") << ReductionEngine::Quality;
-    }
-
     void cancelledReductionsGiveNoModel()
     {
-        QFETCH(ReductionEngine, engine);
         const auto model = testing::Sphere(100, 42);
-        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
-        bool cancel = false;
-        lumeno::ReductionControl control;
-        control.progress = [&cancel](double fraction) { cancel = cancel || fraction > 0; };
-        control.cancelled = [&cancel] { return cancel; };
-        QVERIFY(!reducer->KeepShare(model, 0.1, control));
-        cancel = false;
-        QVERIFY(!reducer->WithinError(model, 0.01, control));
-        const vtkSmartPointer<vtkPolyData> whole = reducer->WithinError(model, 0.01, {});
-        QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
+        for (ReductionEngine engine : {ReductionEngine::Classic, ReductionEngine::Quality}) {
+            const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+            bool cancel = false;
+            lumeno::ReductionControl control;
+            control.progress = [&cancel](double fraction) { cancel = cancel || fraction > 0; };
+            control.cancelled = [&cancel] { return cancel; };
+            QVERIFY(!reducer->KeepShare(model, 0.1, control));
+            cancel = false;
+            QVERIFY(!reducer->WithinError(model, 0.01, control));
+            const vtkSmartPointer<vtkPolyData> whole = reducer->WithinError(model, 0.01, {});
+            QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
+        }
     }
 
     // A mirroring transform must turn the triangles round, or the model is inside out (the
