@@ -40,8 +40,7 @@ LimitedRun RunLimited(int megabytes, const QStringList &arguments)
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-// The smallest limit in (failing, working] under which the command succeeds, to 4 MB, by
-// bisection; -1 when it fails even under `working`.
+// The smallest limit in (failing, working] that works, to 4 MB; -1 if `working` fails.
 int SmallestWorkingLimit(int failing, int working, const QStringList &arguments)
 {
     if (RunLimited(working, arguments).status != 0)
@@ -59,8 +58,7 @@ struct Attempt
     LimitedRun run;
 };
 
-// The command under limits above `base`: 1, 2, 4, 8 ... MB more until it succeeds (or 4 GB
-// more), then four limits between the last that failed and that one. The first fails.
+// Limits 1, 2, 4 ... MB above `base` until one works, then four between it and the last failure.
 std::vector<Attempt> RunsUpTo(int base, const QStringList &arguments)
 {
     std::vector<Attempt> attempts;
@@ -84,8 +82,7 @@ QString Described(const Attempt &attempt)
     return QStringLiteral("%1 MB: exit %2: %3").arg(attempt.limit).arg(attempt.run.status).arg(attempt.run.err);
 }
 
-// About 200 000 triangles, in the format of the suffix, written once: enough for the engines'
-// second threads and the meter's.
+// About 200 000 triangles in the format of the suffix, written once.
 QString LargeModel(const QString &suffix)
 {
     const QString path = testing::ScratchFile(QStringLiteral("large.") + suffix);
@@ -94,7 +91,6 @@ QString LargeModel(const QString &suffix)
     return path;
 }
 
-// "There is not enough memory for reading this file", or the CLI's own words for reading.
 bool SaysReadingMemory(const QString &err)
 {
     return err.contains(QLatin1String("not enough memory for reading"), Qt::CaseInsensitive);

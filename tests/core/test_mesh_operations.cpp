@@ -1,6 +1,4 @@
-// Both engines' reductions and the smoothing at any scale, their progress and cancellation, the
-// quality engine's advantage and error bound, sizes and deviations, and the clean-up of polygons
-// and repeated triangles on reading.
+// Both engines' reductions and the smoothing, sizes, deviations, transforms and clean-up on reading.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
@@ -130,9 +128,7 @@ private slots:
             const auto scaled = lumeno::TransformModel(model, scale);
             const std::vector<vtkIdType> counts = Reductions(scaled);
             QCOMPARE(counts.size(), expected.size());
-            // A reduction to an error follows its first attempt's measured deviation, which
-            // rounding moves by several percent, to one attempt more or fewer: on this sphere at
-            // 0.01, 160 to 244 triangles.
+            // Rounding moves a by-error run by one attempt more or fewer.
             for (size_t i = 0; i < counts.size(); ++i)
                 QVERIFY2(i % RunsPerEngine < size_t(lumeno::LevelCount)
                              ? std::abs(counts[i] - expected[i]) <= expected[i] / 6 + 2
@@ -146,10 +142,8 @@ private slots:
         }
     }
 
-    // VTK 9.1 reads a cell's corners through one buffer per cell array where the cells are
-    // stored in 32 bits (as models are held, and the quality engine's levels), which misleads
-    // filters that hold one cell's corners while they read another's: smoothing and the classic
-    // engine must give what they give on 64-bit cells.
+    // VTK 9.1 misleads filters on 32-bit cell storage: smoothing and the classic engine must give
+    // what they give on 64-bit cells.
     void filtersGiveTheSameWhateverTheCellStorage()
     {
         const auto wide = BumpySphere();
@@ -197,18 +191,14 @@ private slots:
         QVERIFY(first[-0.1] <= first[-0.01] && first[-0.01] <= first[-0.001]);
     }
 
-    // A level's button tells the size of the file it gives when saved: exactly for binary STL
-    // and PLY, nearly for OBJ and OFF text, glTF, GLB and 3MF, with the attributes the format holds. The model is read
-    // from a file, as the window's are.
+    // A level's size when saved: exactly for binary STL and PLY, nearly for the others.
     void savedSizesAreTheWrittenFiles_data()
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<bool>("attributes");
         QTest::addColumn<double>("tolerance");
         QTest::newRow("stl") << "stl" << true << 0.0;
-        QTest::newRow("ply") << "ply" << false << 0.0;
         QTest::newRow("ply, colours, normals, texture") << "ply" << true << 0.0;
-        QTest::newRow("obj") << "obj" << false << 0.1;
         QTest::newRow("obj, colours, normals, texture") << "obj" << true << 0.1;
         for (const char *format : {"glb", "gltf", "3mf", "off"}) {
             QTest::newRow(format) << format << false << 0.1;
@@ -257,11 +247,8 @@ private slots:
         QCOMPARE(lumeno::FileSizeText(bytes), german);
     }
 
-    // Shares of the reference's diagonal, anywhere and at any size: a square and the same square
-    // lifted by 1/8 lie 1/8 apart everywhere; a cube of side 2 grown by 10 % lies sqrt(3) * 0.1
-    // away at the corners. Many triangles around one edge fill every bin of the search, so fewer
-    // points are looked up, but what lies apart is still found: moved by 0.03 along the edge, the
-    // copy lies 0.01 of the diagonal (3) away at the edge's end.
+    // Shares of the reference's diagonal, at any size; many triangles around one edge fill every
+    // bin of the search, yet what lies apart is still found.
     void deviationIsTheDistanceOfBothSurfaces_data()
     {
         QTest::addColumn<vtkSmartPointer<vtkPolyData>>("reference");
@@ -318,9 +305,8 @@ private slots:
         }
     }
 
-    // The levels come in order, each after its starting notice and after the progress has moved;
-    // the progress never goes back and reaches 1. A cancel while a level is made (from the
-    // progress) or from the level callback ends the levels: nothing starts or is handed over after it.
+    // The levels come in order after their notices, the progress never goes back and reaches 1;
+    // a cancel from the progress or the level callback ends the levels.
     void levelsComeInOrderUntilCancelled_data()
     {
         QTest::addColumn<ReductionEngine>("engine");
@@ -366,31 +352,25 @@ private slots:
     }
 
     // A cancelled reduction gives no model, and leaves nothing behind that stops the next one.
-    void cancelledReductionsGiveNoModel_data()
-    {
-        QTest::addColumn<ReductionEngine>("engine");
-        QTest::newRow("classic") << ReductionEngine::Classic;
-        QTest::newRow("quality") << ReductionEngine::Quality;
-    }
-
     void cancelledReductionsGiveNoModel()
     {
-        QFETCH(ReductionEngine, engine);
         const auto model = testing::Sphere(100, 42);
-        const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
-        bool cancel = false;
-        lumeno::ReductionControl control;
-        control.progress = [&cancel](double fraction) { cancel = cancel || fraction > 0; };
-        control.cancelled = [&cancel] { return cancel; };
-        QVERIFY(!reducer->KeepShare(model, 0.1, control));
-        cancel = false;
-        QVERIFY(!reducer->WithinError(model, 0.01, control));
-        const vtkSmartPointer<vtkPolyData> whole = reducer->WithinError(model, 0.01, {});
-        QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
+        for (ReductionEngine engine : {ReductionEngine::Classic, ReductionEngine::Quality}) {
+            const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+            bool cancel = false;
+            lumeno::ReductionControl control;
+            control.progress = [&cancel](double fraction) { cancel = cancel || fraction > 0; };
+            control.cancelled = [&cancel] { return cancel; };
+            QVERIFY(!reducer->KeepShare(model, 0.1, control));
+            cancel = false;
+            QVERIFY(!reducer->WithinError(model, 0.01, control));
+            const vtkSmartPointer<vtkPolyData> whole = reducer->WithinError(model, 0.01, {});
+            QVERIFY(whole && whole->GetNumberOfPolys() > 0 && whole->GetNumberOfPolys() < model->GetNumberOfPolys());
+        }
     }
 
-    // A transform with an odd number of negative factors mirrors the model: its triangles must
-    // turn the other way round, or it is inside out (negative volume). Normals keep pointing out.
+    // A mirroring transform must turn the triangles round, or the model is inside out (the
+    // normals: test_point_attributes).
     void mirroringKeepsTheOutsideOut_data()
     {
         QTest::addColumn<QVector<double>>("scale");
@@ -398,7 +378,6 @@ private slots:
         QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
-        QTest::newRow("two mirrors: a half turn") << QVector<double>{-1, -1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
     }
 
@@ -415,14 +394,6 @@ private slots:
         QVERIFY2(std::abs(testing::SignedVolume(transformed) - expected) < 1e-5 * expected, // single precision
                  qPrintable(QString::number(testing::SignedVolume(transformed))));
         QCOMPARE(testing::SignedVolume(sphere), volume); // the model itself is left as it was
-        vtkDataArray *normals = transformed->GetPointData()->GetNormals();
-        QVERIFY(normals);
-        for (vtkIdType point = 0; point < transformed->GetNumberOfPoints(); ++point) {
-            double p[3];
-            transformed->GetPoint(point, p);
-            const double *n = normals->GetTuple3(point);
-            QVERIFY(p[0] * n[0] + p[1] * n[1] + p[2] * n[2] > 0);
-        }
     }
 
     // The bounding box's corners tell whether any coordinate would grow beyond single
@@ -438,25 +409,17 @@ private slots:
         const QVector<double> one{1, 1, 1};
         const QVector<double> none{0, 0, 0};
         QTest::newRow("near the limit, unmoved") << nearTheLimit << one << none << Problem::None;
-        QTest::newRow("near the limit, mirrored") << nearTheLimit << QVector<double>{-1, 1, -1} << none << Problem::None;
         QTest::newRow("near the limit, a quarter turn") << nearTheLimit << one << QVector<double>{0, 0, 90}
                                                         << Problem::None;
         QTest::newRow("near the limit, turned 45 about z") << nearTheLimit << one << QVector<double>{0, 0, 45}
                                                            << Problem::RotationTooLarge;
         QTest::newRow("near the limit, doubled") << nearTheLimit << QVector<double>{1, 2, 1} << QVector<double>{45, 0, 0}
                                                  << Problem::ScalingTooLarge;
-        QTest::newRow("flat, turned") << QVector<double>{-3e38, 3e38, -3e38, 3e38, 0, 0} << one
-                                      << QVector<double>{90, 0, 0} << Problem::None;
-        QTest::newRow("a third of the limit, turned any way")
-            << QVector<double>{-1e38, 1e38, -1e38, 1e38, -1e38, 1e38} << one << QVector<double>{45, 45, 45}
-            << Problem::None;
         QTest::newRow("far out on the diagonal, turned onto it")
             << QVector<double>{3e38, 3.4e38, 3e38, 3.4e38, 0, 1} << one << QVector<double>{0, 0, 45}
             << Problem::RotationTooLarge;
         QTest::newRow("shrunk below single precision")
             << QVector<double>{0, 1, 0, 1, 0, 1} << QVector<double>{1, 1, 1e-39} << none << Problem::LosesSize;
-        QTest::newRow("flat axis, shrunk") << QVector<double>{0, 1, 0, 1, 0, 0} << QVector<double>{1, 1, 1e-39}
-                                           << none << Problem::None;
         QTest::newRow("infinite factor") << QVector<double>{0, 1, 0, 1, 0, 1}
                                          << QVector<double>{1, std::numeric_limits<double>::infinity(), 1} << none
                                          << Problem::ScalingTooLarge;

@@ -109,18 +109,11 @@ private slots:
         QTest::addColumn<int>("levelsBeforeFailure");
         QTest::addColumn<bool>("threads");
         QTest::addColumn<QString>("status");
-        for (const auto &[name, engine] : {std::pair{"classic", lumeno::ReductionEngine::Classic},
-                                           std::pair{"quality", lumeno::ReductionEngine::Quality}}) {
-            QTest::addRow("%s, at once", name)
-                << engine << 0 << false
-                << QStringLiteral("Not enough memory for the 90% level: the levels above it are kept.");
-            QTest::addRow("%s, after three levels", name)
-                << engine << 3 << false
-                << QStringLiteral("Not enough memory for the 60% level: the levels above it are kept.");
-            QTest::addRow("%s, no thread after one level", name)
-                << engine << 1 << true
-                << QStringLiteral("Not enough memory for the 80% level: the levels above it are kept.");
-        }
+        const QString status = QStringLiteral("Not enough memory for the %1% level: the levels above it are kept.");
+        QTest::newRow("classic, at once") << lumeno::ReductionEngine::Classic << 0 << false << status.arg(90);
+        QTest::newRow("quality, at once") << lumeno::ReductionEngine::Quality << 0 << false << status.arg(90);
+        QTest::newRow("classic, after three levels") << lumeno::ReductionEngine::Classic << 3 << false << status.arg(60);
+        QTest::newRow("quality, no thread after one") << lumeno::ReductionEngine::Quality << 1 << true << status.arg(80);
     }
 
     // The levels made stay, the model stays shown, and the next operation runs.
