@@ -143,6 +143,32 @@ QByteArray WithMember(const QByteArray &json, const QByteArray &member)
     return file;
 }
 
+// The tetrahedron at the end of a chain of `depth` nodes, moved by the last node if given.
+QByteArray Chain(int depth, const QJsonArray &translation = {})
+{
+    GltfMaker maker;
+    QJsonObject last{{"mesh", maker.Tetrahedron()}};
+    if (!translation.isEmpty())
+        last.insert(QStringLiteral("translation"), translation);
+    for (int node = 0; node < depth - 1; ++node)
+        maker.Node({{"children", QJsonArray{node + 1}}});
+    maker.Node(last);
+    maker.Scene({0});
+    return maker.Json();
+}
+
+// The tetrahedron placed 4^levels times: each node holds the next four times.
+QByteArray Fanned(int levels)
+{
+    GltfMaker maker;
+    const int mesh = maker.Tetrahedron();
+    for (int level = 0; level < levels; ++level)
+        maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
+    maker.Node({{"mesh", mesh}});
+    maker.Scene({0});
+    return maker.Json();
+}
+
 QString Folder(const QString &name)
 {
     const QString folder = testing::SandboxPath() + QStringLiteral("/gltf/") + name;
@@ -193,17 +219,8 @@ private slots:
             maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}}, -1, 3);
             QTest::newRow("points and lines") << "lines.gltf" << maker.Json() << ReadFailure::NoTriangles << QString();
         }
-        {
-            // Each node holds the next four times: the mesh is placed 4^10 times from 954 bytes.
-            GltfMaker maker;
-            const int mesh = maker.Tetrahedron();
-            for (int level = 0; level < 10; ++level)
-                maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
-            maker.Node({{"mesh", mesh}});
-            maker.Scene({0});
-            QTest::newRow("a mesh placed 4^10 times")
-                << "instances.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(1000000);
-        }
+        QTest::newRow("a mesh placed 4^10 times")
+            << "instances.gltf" << Fanned(10) << ReadFailure::OverLimit << NumberText(1000000);
         {
             // 4^12 nodes without a mesh but the first.
             GltfMaker maker;
@@ -216,15 +233,7 @@ private slots:
             QTest::newRow("nodes placed 4^12 times")
                 << "graph.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(4000000);
         }
-        {
-            GltfMaker maker;
-            const int mesh = maker.Tetrahedron();
-            for (int node = 0; node < 1100; ++node)
-                maker.Node(node < 1099 ? QJsonObject{{"children", QJsonArray{node + 1}}} : QJsonObject{{"mesh", mesh}});
-            maker.Scene({0});
-            QTest::newRow("node chain 1100 deep")
-                << "chain.gltf" << maker.Json() << ReadFailure::OverLimit << NumberText(1024);
-        }
+        QTest::newRow("node chain 1100 deep") << "chain.gltf" << Chain(1100) << ReadFailure::OverLimit << NumberText(1024);
         {
             GltfMaker maker;
             const int mesh = maker.Tetrahedron();
@@ -390,37 +399,14 @@ private slots:
             maker.Scene({0, 1});
             QTest::newRow("one part without normals") << maker.Json() << "gltf" << 8 << 5.0 << false << true << 0;
         }
-        {
+        for (const auto &[name, extra] : {std::pair{"two corners left over", Shorts({0, 1})},
+                                          std::pair{"a triangle on one point twice", Shorts({2, 2, 3})}}) {
             GltfMaker maker;
-            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}},
-                       maker.Indices(Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3, 0, 1})));
-            QTest::newRow("two corners left over") << maker.Json() << "gltf" << 4 << 1.0 << false << false << 1;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}}, maker.Indices(TetrahedronIndices + extra));
+            QTest::newRow(name) << maker.Json() << "gltf" << 4 << 1.0 << false << false << 1;
         }
-        {
-            GltfMaker maker;
-            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}},
-                       maker.Indices(Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3, 2, 2, 3})));
-            QTest::newRow("a triangle on one point twice") << maker.Json() << "gltf" << 4 << 1.0 << false << false << 1;
-        }
-        {
-            GltfMaker maker;
-            const int mesh = maker.Tetrahedron();
-            for (int node = 0; node < 1024; ++node)
-                maker.Node(node < 1023 ? QJsonObject{{"children", QJsonArray{node + 1}}}
-                                       : QJsonObject{{"mesh", mesh}, {"translation", QJsonArray{1, 0, 0}}});
-            maker.Scene({0});
-            QTest::newRow("node chain 1024 deep") << maker.Json() << "gltf" << 4 << 2.0 << false << false << 0;
-        }
-        {
-            // Each node holds the next four times: 4^5 placements, read once.
-            GltfMaker maker;
-            const int mesh = maker.Tetrahedron();
-            for (int level = 0; level < 5; ++level)
-                maker.Node({{"children", QJsonArray{level + 1, level + 1, level + 1, level + 1}}});
-            maker.Node({{"mesh", mesh}});
-            maker.Scene({0});
-            QTest::newRow("a mesh placed 4^5 times") << maker.Json() << "gltf" << 4096 << 1.0 << false << false << 0;
-        }
+        QTest::newRow("node chain 1024 deep") << Chain(1024, {1, 0, 0}) << "gltf" << 4 << 2.0 << false << false << 0;
+        QTest::newRow("a mesh placed 4^5 times") << Fanned(5) << "gltf" << 4096 << 1.0 << false << false << 0;
     }
 
     void readsWhatTheFileHolds()
