@@ -64,6 +64,18 @@ public:
                          {"type", "SCALAR"}});
     }
 
+    // Four VEC3 floats, `count` of them given by a sparse part over the base view (zeros if -1).
+    int Sparse(int count, const QByteArray &indices, const QByteArray &values, int base = -1)
+    {
+        QJsonObject accessor{{"componentType", 5126}, {"count", 4}, {"type", "VEC3"},
+                             {"sparse", QJsonObject{{"count", count},
+                                                    {"indices", QJsonObject{{"bufferView", View(indices)}, {"componentType", 5123}}},
+                                                    {"values", QJsonObject{{"bufferView", View(values)}}}}}};
+        if (base >= 0)
+            accessor.insert(QStringLiteral("bufferView"), base);
+        return Accessor(accessor);
+    }
+
     // A mesh of one primitive with these attributes and, unless -1, indices.
     int Mesh(const QJsonObject &attributes, int indices, int mode = 4)
     {
@@ -349,13 +361,7 @@ private slots:
             GltfMaker maker;
             const int indices = maker.Indices(TetrahedronIndices);
             const int base = maker.View(TetrahedronPoints);
-            const int sparseIndices = maker.View(Shorts({1, 0}).left(2));
-            const int sparseValues = maker.View(Floats({3, 0, 0}));
-            const QJsonObject sparse{{"count", 1},
-                                     {"indices", QJsonObject{{"bufferView", sparseIndices}, {"componentType", 5123}}},
-                                     {"values", QJsonObject{{"bufferView", sparseValues}}}};
-            const int position = maker.Accessor(
-                {{"bufferView", base}, {"componentType", 5126}, {"count", 4}, {"type", "VEC3"}, {"sparse", sparse}});
+            const int position = maker.Sparse(1, Shorts({1}), Floats({3, 0, 0}), base);
             maker.Mesh({{"POSITION", position}}, indices);
             QTest::newRow("sparse positions") << maker.Json() << "gltf" << 4 << 3.0 << false << false << 0;
         }
@@ -363,33 +369,14 @@ private slots:
             // Points from zeros: all four given by the sparse part; normals from zeros, two given.
             GltfMaker maker;
             const int indices = maker.Indices(TetrahedronIndices);
-            const int allFour = maker.View(Shorts({0, 1, 2, 3}));
-            const int values = maker.View(Floats({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}));
-            const int position = maker.Accessor(
-                {{"componentType", 5126},
-                 {"count", 4},
-                 {"type", "VEC3"},
-                 {"sparse", QJsonObject{{"count", 4},
-                                        {"indices", QJsonObject{{"bufferView", allFour}, {"componentType", 5123}}},
-                                        {"values", QJsonObject{{"bufferView", values}}}}}});
-            const int two = maker.View(Shorts({0, 3}));
-            const int normalValues = maker.View(Floats({0, 0, -1, 0, 0, 1}));
-            const int normal = maker.Accessor(
-                {{"componentType", 5126},
-                 {"count", 4},
-                 {"type", "VEC3"},
-                 {"sparse", QJsonObject{{"count", 2},
-                                        {"indices", QJsonObject{{"bufferView", two}, {"componentType", 5123}}},
-                                        {"values", QJsonObject{{"bufferView", normalValues}}}}}});
+            const int position = maker.Sparse(4, Shorts({0, 1, 2, 3}), Floats({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}));
+            const int normal = maker.Sparse(2, Shorts({0, 3}), Floats({0, 0, -1, 0, 0, 1}));
             maker.Mesh({{"POSITION", position}, {"NORMAL", normal}}, indices);
             QTest::newRow("sparse without buffer views") << Glb(maker.Json(QJsonValue(QJsonValue::Undefined)), maker.bin) << "glb" << 4 << 2.0 << true << false << 0;
         }
         {
             GltfMaker maker;
-            const int normals = maker.Accessor({{"bufferView", maker.View(Floats({0, 0, -1, 1, 0, 0, 0, 1, 0, 0, 0, 1}))},
-                                                {"componentType", 5126},
-                                                {"count", 4},
-                                                {"type", "VEC3"}});
+            const int normals = maker.Positions(Floats({0, 0, -1, 1, 0, 0, 0, 1, 0, 0, 0, 1})); // four VEC3 floats
             const int indices = maker.Indices(TetrahedronIndices);
             const int points = maker.Positions(TetrahedronPoints);
             maker.Mesh({{"POSITION", points}, {"NORMAL", normals}}, indices);
