@@ -1,10 +1,6 @@
-// 3MF packages as other programs write them, made here with libzip: units, colours per
-// triangle, objects of meshes and components nested deep or many times, triangles on one
-// vertex twice, and packages past our bounds refused with their reason.
 #include "TestSupport.h"
 
 #include "io/ModelReader.h"
-#include "io/ModelWriter.h"
 #include "mesh/PointAttributes.h"
 
 #include <vtkCellArray.h>
@@ -117,6 +113,9 @@ QByteArray Nested(const QByteArray &first, int levels, int branching)
     return objects;
 }
 
+const QByteArray BaseMaterials = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
+                                  "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
+
 const QByteArray EmptyObject = "<object id=\"1\" type=\"model\"><mesh><vertices/><triangles/></mesh></object>";
 
 lumeno::ReadResult ReadPackage(const QString &name, const QByteArray &model)
@@ -154,8 +153,7 @@ QStringList CornerColours(vtkPolyData *model)
 qint64 PeakResidentKiB()
 {
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 } // namespace
@@ -201,15 +199,10 @@ private slots:
         QTest::addColumn<QString>("converted");
         QTest::newRow("none given") << QByteArray() << 1.0 << QString();
         QTest::newRow("micron") << QByteArray("micron") << 0.001 << "micron";
-        QTest::newRow("millimeter") << QByteArray("millimeter") << 1.0 << QString();
-        QTest::newRow("centimeter") << QByteArray("centimeter") << 10.0 << "centimeter";
         QTest::newRow("inch") << QByteArray("inch") << 25.4 << "inch";
-        QTest::newRow("foot") << QByteArray("foot") << 304.8 << "foot";
         QTest::newRow("meter") << QByteArray("meter") << 1000.0 << "meter";
     }
 
-    // The item's move is in the file's unit too; written back (in millimetres), the model
-    // keeps its size.
     void unitsBecomeMillimetres()
     {
         QFETCH(QByteArray, unit);
@@ -225,13 +218,6 @@ private slots:
         QCOMPARE(lumeno::ReadNotes(read).join(' ').contains(QLatin1String("converted to millimetres")),
                  !converted.isEmpty());
 
-        const QString path = testing::ScratchFile(QStringLiteral("unit written.3mf"));
-        const lumeno::ModelWriteResult written = lumeno::WriteModelFile(read.model, path, "3mf");
-        QVERIFY2(written.written, qPrintable(written.error));
-        const lumeno::ReadResult back = lumeno::ReadModel(path, QStringLiteral("3mf"));
-        QVERIFY2(back.model, qPrintable(lumeno::ReadFailureText(back)));
-        QVERIFY(back.unitConverted.isEmpty());
-        QVERIFY2(SameBounds(BoundsOf(back.model), expected), qPrintable(Text(BoundsOf(back.model))));
     }
 
     // A square of two triangles sharing the corners 0 and 2.
@@ -243,15 +229,11 @@ private slots:
         QTest::addColumn<QByteArray>("secondColour");
         QTest::addColumn<QStringList>("corners");
         QTest::addColumn<int>("points");
-        const QByteArray base = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
-                                "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
         const QByteArray group = "<m:colorgroup id=\"6\"><m:color color=\"#FF0000\"/><m:color color=\"#00FF00\"/>"
                                  "<m:color color=\"#0000FF\"/><m:color color=\"#FFFFFFFF\"/></m:colorgroup>";
         const QStringList redAndBlue{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
-        QTest::newRow("a base material each") << base << QByteArray() << QByteArray(" pid=\"5\" p1=\"0\"")
-                                              << QByteArray(" pid=\"5\" p1=\"1\"") << redAndBlue << 6;
         QTest::newRow("the object's, one triangle its own")
-            << base << QByteArray(" pid=\"5\" pindex=\"0\"") << QByteArray() << QByteArray(" p1=\"1\"") << redAndBlue
+            << BaseMaterials << QByteArray(" pid=\"5\" pindex=\"0\"") << QByteArray() << QByteArray(" p1=\"1\"") << redAndBlue
             << 6;
         QTest::newRow("a colour per vertex")
             << group << QByteArray() << QByteArray(" pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"")
@@ -293,17 +275,13 @@ private slots:
         for (int i = 0; i < 18; ++i)
             repeated += "<triangle v1=\"" + QByteArray::number(i % 4) + "\" v2=\"" + QByteArray::number((i + 1) % 4) +
                         "\" v3=\"" + QByteArray::number(i % 4) + "\" pid=\"5\" p1=\"0\" p2=\"1\" p3=\"1\"/>";
-        const QByteArray base = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
-                                "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
         const lumeno::ReadResult read =
-            ReadPackage(QStringLiteral("repeats.3mf"), Model(base + Tetrahedron(1, repeated), Item(1)));
+            ReadPackage(QStringLiteral("repeats.3mf"), Model(BaseMaterials + Tetrahedron(1, repeated), Item(1)));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
         QCOMPARE(read.untriangulatedPolygons, vtkIdType(18));
     }
 
-    // An object of a mesh and components places both; components nest as deep as real
-    // assemblies do and deeper.
     void meshesAndComponentsAreAllPlaced_data()
     {
         QTest::addColumn<QByteArray>("resources");
@@ -315,8 +293,6 @@ private slots:
                                                                  "transform=\"1 0 0 0 1 0 0 0 1 5 0 0\"/></components>");
         QTest::newRow("mesh and components") << Tetrahedron(1) + both << Item(2) << vtkIdType(8) << 2
                                              << Bounds{0, 6, 0, 1, 0, 1};
-        QTest::newRow("nested 40 deep") << Nested(Tetrahedron(1), 39, 1) << Item(40) << vtkIdType(4) << 1
-                                        << Bounds{0, 1, 0, 1, 0, 1};
         QTest::newRow("nested 1000 deep") << Nested(Tetrahedron(1), 999, 1) << Item(1000) << vtkIdType(4) << 1
                                           << Bounds{0, 1, 0, 1, 0, 1};
         QTest::newRow("one object four times twice") << Nested(Tetrahedron(1), 2, 4) << Item(3) << vtkIdType(64) << 16
@@ -369,11 +345,6 @@ private slots:
         QTest::newRow("component of no object")
             << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
                      Item(2))
-            << ReadFailure::DamagedFile << corrupt;
-        QTest::newRow("vertex after the triangles")
-            << Model(Tetrahedron(1).replace("</triangles>", "</triangles><vertices><vertex x=\"1\" y=\"1\" "
-                                                            "z=\"1\"/></vertices>"),
-                     Item(1))
             << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("8 MiB of spaces between two tags")
