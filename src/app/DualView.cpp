@@ -3,7 +3,7 @@
 
 #include "ContrastColour.h"
 #include "UnitFrame.h"
-#include "mesh/PointAttributes.h"
+#include "model/PointAttributes.h"
 
 #include <QVTKOpenGLNativeWidget.h>
 

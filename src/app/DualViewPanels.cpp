@@ -1,7 +1,7 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
 
-#include "mesh/PointAttributes.h"
+#include "model/PointAttributes.h"
 
 #include <QImage>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "ui_MainWindow.h"
 
 #include "io/FilePaths.h"
-#include "io/ModelReader.h"
+#include "io/read/ModelReader.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

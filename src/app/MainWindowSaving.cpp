@@ -5,7 +5,7 @@
 #include "DualView.h"
 #include "MessageText.h"
 #include "io/FilePaths.h"
-#include "io/ModelWriter.h"
+#include "io/write/ModelWriter.h"
 #include "settings/LastFolder.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 
 #include "DualView.h"
 #include "PercentText.h"
-#include "mesh/LevelSizes.h"
-#include "mesh/ModelTransform.h"
-#include "mesh/PointAttributes.h"
+#include "io/write/LevelSizes.h"
+#include "model/ModelTransform.h"
+#include "model/PointAttributes.h"
 
 #include <QLocale>
 #include <QResizeEvent>

@@ -1,6 +1,6 @@
 #include "ApplicationSetup.h"
 #include "MainWindow.h"
-#include "io/VtkMessageLog.h"
+#include "io/read/VtkMessageLog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 
 #include "PrepareForDrawing.h"
 
-#include "mesh/MeshOperations.h"
+#include "model/MeshOperations.h"
 
 #include <QDateTime>
 

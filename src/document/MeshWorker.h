@@ -3,8 +3,8 @@
 #include <QMetaType>
 #include <QObject>
 
-#include "mesh/Reducer.h"
-#include "mesh/SurfaceDeviation.h"
+#include "reduce/Reducer.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>

@@ -4,9 +4,9 @@
 #include "MeshWorker.h"
 #include "PrepareForDrawing.h"
 #include "io/FilePaths.h"
-#include "io/ModelWriter.h"
-#include "mesh/KeptShare.h"
-#include "mesh/ModelTransform.h"
+#include "io/write/ModelWriter.h"
+#include "reduce/KeptShare.h"
+#include "model/ModelTransform.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TransformState.h"
-#include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
-#include "mesh/Reducer.h"
-#include "mesh/ReductionEngine.h"
-#include "mesh/SurfaceDeviation.h"
+#include "io/read/ModelReader.h"
+#include "reduce/DecimationLevels.h"
+#include "reduce/Reducer.h"
+#include "reduce/ReductionEngine.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <QObject>
 #include <QPointer>

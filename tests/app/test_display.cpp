@@ -5,8 +5,8 @@
 
 #include "DualView.h"
 #include "PercentText.h"
-#include "io/ModelWriter.h"
-#include "mesh/LevelSizes.h"
+#include "io/write/ModelWriter.h"
+#include "io/write/LevelSizes.h"
 #include "settings/ReductionMethod.h"
 
 #include <QVTKOpenGLNativeWidget.h>

@@ -2,11 +2,11 @@
 #include "FileSizeLimit.h"
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "mesh/ClassicReducer.h"
-#include "mesh/MeshOperations.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "reduce/ClassicReducer.h"
+#include "model/MeshOperations.h"
+#include "model/PointAttributes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 // The quality engine reduces models that are no closed manifold soundly, as far as they allow.
 #include "TestSupport.h"
 
-#include "mesh/KeptShare.h"
-#include "mesh/Reducer.h"
+#include "reduce/KeptShare.h"
+#include "reduce/Reducer.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // Files other programs wrote (tests/corpus/generate.sh) read as assimp reads them (manifest.tsv).
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "model/PointAttributes.h"
 
 #include <vtkDataArray.h>
 #include <vtkPointData.h>

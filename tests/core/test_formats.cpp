@@ -2,9 +2,9 @@
 // read back, and damaged ones refused with a message.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "model/PointAttributes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,9 +3,9 @@
 // status, never with a crash, a damaged file or a level that "leaves no triangle".
 #include "TestSupport.h"
 
-#include "io/FormatReading.h"
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
+#include "io/read/FormatReading.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
 
 #include <QProcess>
 

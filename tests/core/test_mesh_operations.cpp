@@ -1,15 +1,15 @@
 // Both engines' reductions and the smoothing, sizes, deviations, transforms and clean-up on reading.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "mesh/ClassicReducer.h"
-#include "mesh/LevelSizes.h"
-#include "mesh/MeshOperations.h"
-#include "mesh/ModelTransform.h"
-#include "mesh/PointAttributes.h"
-#include "mesh/QualityReducer.h"
-#include "mesh/SurfaceDeviation.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "reduce/ClassicReducer.h"
+#include "io/write/LevelSizes.h"
+#include "model/MeshOperations.h"
+#include "model/ModelTransform.h"
+#include "model/PointAttributes.h"
+#include "reduce/QualityReducer.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
 #include <vtkPointData.h>

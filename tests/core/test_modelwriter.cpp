@@ -2,12 +2,12 @@
 // and our OBJ writer's exact text and numbers (its write failures: the full-disk rows of test_cli).
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "io/ObjFileWriter.h"
-#include "mesh/LevelSizes.h"
-#include "mesh/ModelTransform.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "io/write/ObjFileWriter.h"
+#include "io/write/LevelSizes.h"
+#include "model/ModelTransform.h"
+#include "model/PointAttributes.h"
 
 #include <vtkExecutive.h>
 #include <vtkFloatArray.h>

@@ -3,13 +3,13 @@
 // point's values can be checked wherever it ends up.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
-#include "mesh/MeshOperations.h"
-#include "mesh/ModelTransform.h"
-#include "mesh/PointAttributes.h"
-#include "mesh/Reducer.h"
-#include "mesh/UnitBox.h"
+#include "io/read/ModelReader.h"
+#include "reduce/DecimationLevels.h"
+#include "model/MeshOperations.h"
+#include "model/ModelTransform.h"
+#include "model/PointAttributes.h"
+#include "reduce/Reducer.h"
+#include "model/UnitBox.h"
 
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>

@@ -2,9 +2,9 @@
 // any plane and scale; models keep their cell and point data; whole files survive the reading.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "mesh/PolygonTriangulation.h"
-#include "mesh/TriangleCleanup.h"
+#include "io/read/ModelReader.h"
+#include "model/PolygonTriangulation.h"
+#include "model/TriangleCleanup.h"
 
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>

@@ -1,7 +1,7 @@
 // The edge collapse on tiny hand-built meshes whose simplest form is known exactly.
 #include "TestSupport.h"
 
-#include "mesh/QuadricCollapse.h"
+#include "reduce/collapse/QuadricCollapse.h"
 
 #include <QtTest>
 

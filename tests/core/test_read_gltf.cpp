@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "model/PointAttributes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 // Reading OBJ files: each corner's own values, attributes some faces lack, damaged files refused.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ObjReader.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "io/read/ObjReader.h"
+#include "model/PointAttributes.h"
 
 #include <QRandomGenerator>
 

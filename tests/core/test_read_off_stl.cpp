@@ -1,8 +1,8 @@
 // OFF and STL as other programs write them: read, and what is left out counted.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "mesh/PointAttributes.h"
+#include "io/read/ModelReader.h"
+#include "model/PointAttributes.h"
 
 #include <QtEndian>
 

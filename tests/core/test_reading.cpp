@@ -2,9 +2,10 @@
 #include "TestSupport.h"
 
 #include "io/FilePaths.h"
-#include "io/ModelReader.h"
-#include "mesh/ClassicReducer.h"
-#include "mesh/MeshOperations.h"
+#include "io/read/ModelReader.h"
+#include "model/ModelChecks.h"
+#include "reduce/ClassicReducer.h"
+#include "model/MeshOperations.h"
 
 #include <vtkCellArray.h>
 

@@ -1,9 +1,9 @@
 // What every engine gives is saved and read back as it was; the whole model kept is itself.
 #include "TestSupport.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "mesh/Reducer.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "reduce/Reducer.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "ModelDocument.h"
-#include "mesh/DecimationLevels.h"
+#include "reduce/DecimationLevels.h"
 
 #include <QSignalSpy>
 

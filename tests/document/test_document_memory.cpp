@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 
 #include "ModelDocument.h"
-#include "mesh/DecimationLevels.h"
-#include "mesh/Reducer.h"
+#include "reduce/DecimationLevels.h"
+#include "reduce/Reducer.h"
 
 #include <memory>
 #include <new>

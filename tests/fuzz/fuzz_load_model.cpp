@@ -1,8 +1,8 @@
 // Loads the input as the window does (checks, VTK reader, model check), then the classic engine's first level
 // and a smoothing.
-#include "io/ModelReader.h"
-#include "mesh/ClassicReducer.h"
-#include "mesh/MeshOperations.h"
+#include "io/read/ModelReader.h"
+#include "reduce/ClassicReducer.h"
+#include "model/MeshOperations.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 #include "BareReference.h"
 
-#include "mesh/DecimationLevels.h"
+#include "reduce/DecimationLevels.h"
 
 #include <QElapsedTimer>
 #include <QFile>

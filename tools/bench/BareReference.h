@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "mesh/DecimationLevels.h"
+#include "reduce/DecimationLevels.h"
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>

@@ -1,6 +1,6 @@
 #include "CollapseLevels.h"
 
-#include "mesh/QualitySimplifier.h"
+#include "reduce/QualitySimplifier.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "GuiResponse.h"
 
 #include "MainWindow.h"
-#include "mesh/ReductionEngine.h"
+#include "reduce/ReductionEngine.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -5,12 +5,12 @@
 #include "PhaseClock.h"
 #include "ResidentMemory.h"
 
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
-#include "mesh/ClassicReducer.h"
-#include "mesh/MeshOperations.h"
-#include "mesh/QualityReducer.h"
-#include "mesh/SurfaceDeviation.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
+#include "reduce/ClassicReducer.h"
+#include "model/MeshOperations.h"
+#include "reduce/QualityReducer.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "CollapseLevels.h"
 #include "QualityBench.h"
 
-#include "mesh/DecimationLevels.h"
+#include "reduce/DecimationLevels.h"
 
 #include <QElapsedTimer>
 

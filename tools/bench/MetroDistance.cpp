@@ -1,8 +1,8 @@
 #include "MetroDistance.h"
 
-#include "mesh/TriangleGrid.h"
-#include "mesh/UnitBox.h"
-#include "mesh/UnitTriangles.h"
+#include "measure/TriangleGrid.h"
+#include "model/UnitBox.h"
+#include "measure/UnitTriangles.h"
 
 #include <algorithm>
 #include <cmath>

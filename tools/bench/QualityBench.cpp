@@ -4,9 +4,9 @@
 #include "CollapseLevels.h"
 #include "MetroDistance.h"
 
-#include "io/ModelReader.h"
-#include "mesh/DecimationLevels.h"
-#include "mesh/Reducer.h"
+#include "io/read/ModelReader.h"
+#include "reduce/DecimationLevels.h"
+#include "reduce/Reducer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

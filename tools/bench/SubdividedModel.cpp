@@ -2,7 +2,7 @@
 
 #include "QualityBench.h"
 
-#include "io/ModelWriter.h"
+#include "io/write/ModelWriter.h"
 
 #include <QFileInfo>
 

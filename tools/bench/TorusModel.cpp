@@ -1,6 +1,6 @@
 #include "TorusModel.h"
 
-#include "io/ModelWriter.h"
+#include "io/write/ModelWriter.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 
-#include "io/ModelWriter.h"
+#include "io/write/ModelWriter.h"
 
 #include <QFileInfo>
 

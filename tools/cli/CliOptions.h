@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mesh/ReductionEngine.h"
+#include "reduce/ReductionEngine.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mesh/KeptShare.h"
-#include "mesh/LeftOutTriangles.h"
-#include "mesh/SurfaceDeviation.h"
+#include "reduce/KeptShare.h"
+#include "model/LeftOutTriangles.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>

@@ -2,9 +2,9 @@
 #include "ModelFiles.h"
 
 #include "io/FilePaths.h"
-#include "mesh/DecimationLevels.h"
-#include "mesh/LevelSizes.h"
-#include "mesh/PointAttributes.h"
+#include "reduce/DecimationLevels.h"
+#include "io/write/LevelSizes.h"
+#include "model/PointAttributes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -4,8 +4,8 @@
 #include "Progress.h"
 
 #include "io/FilePaths.h"
-#include "mesh/Reducer.h"
-#include "mesh/SurfaceDeviation.h"
+#include "reduce/Reducer.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,10 +4,10 @@
 #include "Progress.h"
 
 #include "io/FilePaths.h"
-#include "mesh/MeshOperations.h"
-#include "mesh/ModelTransform.h"
-#include "mesh/Reducer.h"
-#include "mesh/SurfaceDeviation.h"
+#include "model/MeshOperations.h"
+#include "model/ModelTransform.h"
+#include "reduce/Reducer.h"
+#include "measure/SurfaceDeviation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

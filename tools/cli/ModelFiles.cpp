@@ -3,8 +3,8 @@
 #include "Progress.h"
 
 #include "io/FilePaths.h"
-#include "io/ModelReader.h"
-#include "io/ModelWriter.h"
+#include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mesh/PointAttributes.h"
+#include "model/PointAttributes.h"
 
 #include <QJsonObject>
 #include <QString>

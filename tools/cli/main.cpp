@@ -6,7 +6,7 @@
 
 #include "Version.h"
 #include "io/FilePaths.h"
-#include "io/VtkMessageLog.h"
+#include "io/read/VtkMessageLog.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QDialog>
 
-#include "mesh/ReductionEngine.h"
+#include "reduce/ReductionEngine.h"
 
 class QColorDialog;
 class QPushButton;

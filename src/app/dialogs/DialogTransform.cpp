@@ -2,7 +2,7 @@
 #include "ui_DialogTransform.h"
 
 #include "ModelDocument.h"
-#include "mesh/ModelTransform.h"
+#include "model/ModelTransform.h"
 
 #include <QMessageBox>
 

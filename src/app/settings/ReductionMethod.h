@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mesh/ReductionEngine.h"
+#include "reduce/ReductionEngine.h"
 
 // The reduction engine chosen in the preferences, stored as "ReductionMethod" ("classic" or
 // "quality"); anything else stored counts as the default.

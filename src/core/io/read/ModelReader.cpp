@@ -1,0 +1,454 @@
+#include "io/read/ModelReader.h"
+
+#include "io/FilePaths.h"
+#include "io/read/FormatReading.h"
+#include "io/read/GltfReader.h"
+#include "io/read/ObjReader.h"
+#include "io/read/OffReader.h"
+#include "io/read/ThreeMfReader.h"
+#include "io/read/ModelFileCopy.h"
+#include "io/read/ModelFileCheck.h"
+#include "io/read/ReaderInput.h"
+#include "model/ModelChecks.h"
+#include "model/TriangleCleanup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryFile>
+
+#include <vtkAbstractPolyDataReader.h>
+#include <vtkCallbackCommand.h>
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkDataArray.h>
+#include <vtkDoubleArray.h>
+#include <vtkExecutive.h>
+#include <vtkFloatArray.h>
+#include <vtkPLYReader.h>
+#include <vtkPoints.h>
+#include <vtkSTLReader.h>
+
+#include <climits>
+#include <cmath>
+#include <locale.h>
+
+namespace lumeno {
+
+namespace {
+
+vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
+{
+    if (suffix == QLatin1String("stl"))
+        return vtkSmartPointer<vtkSTLReader>::New();
+    if (suffix == QLatin1String("ply"))
+        return vtkSmartPointer<vtkPLYReader>::New();
+    return nullptr;
+}
+
+// The readers parse numbers with the C library, which follows the locale a program sets (the
+// window sets the user's): "0.5" would be 0 where the decimal sign is a comma. This thread
+// uses the C locale while it lives; the checks before the reader assume it too.
+class CLocaleForThisThread
+{
+public:
+    CLocaleForThisThread() : cLocale(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0)))
+    {
+        if (cLocale)
+            previous = uselocale(cLocale);
+    }
+    ~CLocaleForThisThread()
+    {
+        if (!cLocale)
+            return;
+        uselocale(previous);
+        freelocale(cLocale);
+    }
+    CLocaleForThisThread(const CLocaleForThisThread &) = delete;
+    CLocaleForThisThread &operator=(const CLocaleForThisThread &) = delete;
+
+private:
+    locale_t cLocale;
+    locale_t previous = static_cast<locale_t>(0);
+};
+
+
+ReadFailure FailureOf(FileAccess access)
+{
+    switch (access) {
+    case FileAccess::Copied:
+        return ReadFailure::None;
+    case FileAccess::Missing:
+        return ReadFailure::Missing;
+    case FileAccess::Folder:
+        return ReadFailure::Folder;
+    case FileAccess::NotRegular:
+        return ReadFailure::NotRegularFile;
+    case FileAccess::Empty:
+        return ReadFailure::EmptyFile;
+    case FileAccess::Unreadable:
+        return ReadFailure::Unreadable;
+    case FileAccess::Changed:
+        return ReadFailure::Changed;
+    case FileAccess::NoCopy:
+        return ReadFailure::NoWorkingCopy;
+    }
+    return ReadFailure::Unreadable;
+}
+
+// Mends the copy for its reader and checks it; None when the reader may read it.
+ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return ReadFailure::OutOfMemory; // no address space left for it
+    const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
+    if (suffix == QLatin1String("ply"))
+        result.coloursNotRead = HasPlyFractionColours(bytes);
+    MendForReader(bytes, suffix);
+    if (suffix == QLatin1String("stl"))
+        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
+    ReadFailure failure = ReadFailure::None;
+    if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
+        failure = ReadFailure::NoTriangles;
+    else if (!IsModelFileSafeToRead(bytes.View(), suffix))
+        failure = ReadFailure::DamagedFile;
+    copy.unmap(mapped);
+    return failure;
+}
+
+bool IsOwnFormat(const QString &suffix)
+{
+    return suffix == QLatin1String("obj") || suffix == QLatin1String("off") || suffix == QLatin1String("gltf") ||
+           suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
+}
+
+// Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
+// beside the original.
+FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return Failed(ReadFailure::OutOfMemory);
+    const std::string_view bytes(reinterpret_cast<const char *>(mapped), static_cast<size_t>(size));
+    FormatReading reading;
+    if (suffix == QLatin1String("off")) {
+        const CLocaleForThisThread cLocale;
+        reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("obj")) {
+        reading = ReadObj(bytes);
+    } else if (suffix == QLatin1String("3mf")) {
+        reading = Read3mf(bytes);
+    } else {
+        reading = ReadGltf(bytes, suffix == QLatin1String("glb"), QFileInfo(path).absolutePath());
+    }
+    copy.unmap(mapped);
+    return reading;
+}
+
+bool HasExtent(vtkPolyData *model)
+{
+    double bounds[6];
+    model->GetBounds(bounds);
+    return bounds[1] > bounds[0] || bounds[3] > bounds[2] || bounds[5] > bounds[4];
+}
+
+// Why the reader's output cannot be used, or None. Triangles on one point twice are not
+// checked here: the clean-up leaves them out, counted with the polygons without area.
+ReadFailure ProblemOfOutput(vtkPolyData *model)
+{
+    const bool finite = model->GetNumberOfPoints() > 0 && HasFiniteCoordinates(model->GetPoints());
+    // Before the count of faces: the STL reader drops every triangle whose corners coincide.
+    if (finite && !HasExtent(model))
+        return ReadFailure::NoExtent;
+    if (model->GetNumberOfPolys() == 0 && model->GetNumberOfStrips() == 0)
+        return ReadFailure::NoTriangles;
+    if (!finite)
+        return ReadFailure::UnusableModel;
+    const vtkIdType pointCount = model->GetNumberOfPoints();
+    for (vtkCellArray *cells : {model->GetVerts(), model->GetLines(), model->GetPolys(), model->GetStrips()})
+        if (!RefersToExistingPoints(cells, pointCount))
+            return ReadFailure::UnusableModel;
+    return ReadFailure::None;
+}
+
+ReadResult Finish(vtkPolyData *model, ReadResult &result);
+
+void NoteError(vtkObject *, unsigned long, void *clientData, void *)
+{
+    *static_cast<bool *>(clientData) = true;
+}
+
+ReadResult ReadModelFile(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+{
+    ReadResult result;
+    const QString lowerSuffix = suffix.toLower();
+    vtkSmartPointer<vtkAbstractPolyDataReader> reader = ReaderFor(lowerSuffix);
+    if (!reader && !IsOwnFormat(lowerSuffix)) {
+        result.failure = ReadFailure::UnknownSuffix;
+        return result;
+    }
+
+    QTemporaryFile copy;
+    const FileCopy file = CopyModelFile(path, lowerSuffix, copy);
+    result.systemError = file.systemError;
+    result.fileSize = file.size;
+    result.failure = FailureOf(file.access);
+    if (result.failure == ReadFailure::None && !reader) {
+        FormatReading reading;
+        try {
+            reading = ReadOwnFormat(copy, file.size, lowerSuffix, path);
+        } catch (const std::bad_alloc &) {
+            reading = Failed(ReadFailure::OutOfMemory);
+        }
+        result.failure = reading.failure;
+        result.detail = reading.detail;
+        result.partsMerged = reading.partsMerged;
+        result.materialsNotKept = reading.materialsNotKept;
+        result.faceColoursNotRead = reading.faceColoursNotRead;
+        result.primitivesLeftOut = reading.primitivesLeftOut;
+        result.attributesLeftOut = reading.attributesLeftOut;
+        result.unitConverted = reading.unitConverted;
+        if (result.failure != ReadFailure::None)
+            return result;
+        result = Finish(reading.model, result);
+        result.untriangulatedPolygons += reading.polygonsWithoutArea;
+        return result;
+    }
+    if (result.failure == ReadFailure::None)
+        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
+    if (result.failure != ReadFailure::None)
+        return result;
+
+    bool readerFailed = false;
+    auto errorObserver = vtkSmartPointer<vtkCallbackCommand>::New();
+    errorObserver->SetCallback(NoteError);
+    errorObserver->SetClientData(&readerFailed);
+    reader->AddObserver(vtkCommand::ErrorEvent, errorObserver);
+    // The pipeline reports a failed read once more, on its own behalf.
+    reader->GetExecutive()->AddObserver(vtkCommand::ErrorEvent, errorObserver);
+    if (prepareReader)
+        prepareReader(reader);
+
+    const QByteArray encodedName = QFile::encodeName(copy.fileName());
+    reader->SetFileName(encodedName.constData());
+    UpdateOutcome update = UpdateOutcome::Failed;
+    {
+        const CLocaleForThisThread cLocale;
+        update = TryUpdate(reader);
+    }
+    // A reader short of memory reports an error too, or reads on with what it has.
+    if (update == UpdateOutcome::OutOfMemory) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (update != UpdateOutcome::Done || readerFailed) {
+        result.failure = ReadFailure::ReaderError;
+        return result;
+    }
+
+    // A copy of our own, so the model does not keep the reader's pipeline alive.
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->ShallowCopy(reader->GetOutput());
+    return Finish(model, result);
+}
+
+} // namespace
+
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+{
+    // Whatever runs short of memory on the way (the copy, a reader, the clean-up's arrays) says so.
+    ReadResult outOfMemory;
+    outOfMemory.failure = ReadFailure::OutOfMemory;
+    try {
+        const VtkAllocationWatch memory;
+        ReadResult result = ReadModelFile(path, suffix, prepareReader);
+        return memory.RanShort() ? outOfMemory : result;
+    } catch (const std::bad_alloc &) {
+        return outOfMemory;
+    }
+}
+
+namespace {
+
+ReadResult Finish(vtkPolyData *model, ReadResult &result)
+{
+    result.failure = ProblemOfOutput(model);
+    if (result.failure != ReadFailure::None)
+        return result;
+    const CleanedTriangles cleaned = CleanTriangles(model);
+    if (!cleaned.model) {
+        result.failure = ReadFailure::OutOfMemory;
+        return result;
+    }
+    if (!IsModelUsable(cleaned.model)) {
+        result.failure = cleaned.model->GetNumberOfPolys() == 0 ? ReadFailure::NoTriangles : ReadFailure::UnusableModel;
+        return result;
+    }
+    // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
+    // where the indices allow (the STL and PLY readers write 64-bit cells).
+    for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
+                                cleaned.model->GetStrips()})
+        if (cells && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())
+            cells->ConvertTo32BitStorage();
+    result.model = cleaned.model;
+    result.removedDuplicates = cleaned.removedDuplicates;
+    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the STL reader dropped
+    return result;
+}
+
+} // namespace
+
+namespace {
+
+// The untranslated sentence for a failure; nullptr for None.
+const char *FailureSentence(ReadFailure failure)
+{
+    switch (failure) {
+    case ReadFailure::None:
+        return nullptr;
+    case ReadFailure::UnknownSuffix:
+        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: "
+                                                "choose a file whose name ends in .stl, .obj, .ply, .off, "
+                                                ".gltf, .glb or .3mf.");
+    case ReadFailure::Missing:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file doesn't exist.");
+    case ReadFailure::Folder:
+        return QT_TRANSLATE_NOOP("ModelReader", "This is a folder, not a model file.");
+    case ReadFailure::NotRegularFile:
+        return QT_TRANSLATE_NOOP("ModelReader", "This is no file on a disk but a pipe, a device or a socket: "
+                                                "Lumeno3D opens model files only.");
+    case ReadFailure::EmptyFile:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is empty: it holds no model.");
+    case ReadFailure::Unreadable:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file cannot be read: %1.");
+    case ReadFailure::Changed:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file changed while it was being read; another program may "
+                                                "still be writing it. Open it again once it is complete.");
+    case ReadFailure::TooLarge:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file is larger than the %1 Lumeno3D reads.");
+    case ReadFailure::NoWorkingCopy:
+        return QT_TRANSLATE_NOOP("ModelReader", "Lumeno3D could not store its working copy of this file in the "
+                                                "temporary folder %1; it may be full.");
+    case ReadFailure::DamagedFile:
+    case ReadFailure::ReaderError:
+    case ReadFailure::UnusableModel:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file seems to be corrupt and cannot be loaded.");
+    case ReadFailure::NoTriangles:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds no triangles with an area, only points or lines (a "
+                                                "point cloud, say): Lumeno3D reduces triangle meshes.");
+    case ReadFailure::NoExtent:
+        return QT_TRANSLATE_NOOP("ModelReader", "All points of this model lie at one place: it has no surface to "
+                                                "show or reduce.");
+    case ReadFailure::MissingDataFile:
+        return QT_TRANSLATE_NOOP("ModelReader", "The file %1, which holds this model's data, is missing beside it "
+                                                "or cannot be read: copy it into the same folder.");
+    case ReadFailure::Unsupported:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file needs %1, which Lumeno3D cannot read: export it "
+                                                "again without it.");
+    case ReadFailure::OutOfMemory:
+        return QT_TRANSLATE_NOOP("ModelReader", "There is not enough memory for reading this file: close other "
+                                                "programs and open it again.");
+    case ReadFailure::OverLimit:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds more than Lumeno3D reads: %1.");
+    case ReadFailure::GltfVersion1:
+        return QT_TRANSLATE_NOOP("ModelReader", "glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.");
+    case ReadFailure::NoMeshes:
+        return QT_TRANSLATE_NOOP("ModelReader", "This glTF file holds no meshes: there is no surface to show "
+                                                "or reduce.");
+    case ReadFailure::PointsOnly:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file holds points only, no triangles: Lumeno3D reduces "
+                                                "triangle meshes.");
+    case ReadFailure::NoBuildItems:
+        return QT_TRANSLATE_NOOP("ModelReader", "This 3MF file places no object on its build plate: it has no "
+                                                "build items.");
+    case ReadFailure::OutsideFolder:
+        return QT_TRANSLATE_NOOP("ModelReader", "This file refers to %1, which is not a file in its own folder: "
+                                                "Lumeno3D reads only files beside the model.");
+    }
+    return nullptr;
+}
+
+} // namespace
+
+FormatReading Failed(ReadFailure failure, const QString &detail)
+{
+    FormatReading reading;
+    reading.failure = failure;
+    reading.detail = detail;
+    return reading;
+}
+
+bool NoteFailure(FormatReading &reading, ReadFailure failure, const QString &detail)
+{
+    if (reading.failure == ReadFailure::None) {
+        reading.failure = failure;
+        reading.detail = detail;
+    }
+    return false;
+}
+
+QString ByteSizeText(quint64 bytes)
+{
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
+QString ReadFailureText(const ReadResult &result)
+{
+    // A bound that names no size is one of memory (a model of more points than fit).
+    const char *sentence = FailureSentence(result.failure == ReadFailure::TooLarge && result.detail.isEmpty()
+                                               ? ReadFailure::OutOfMemory
+                                               : result.failure);
+    if (!sentence)
+        return QString();
+    QString text = QCoreApplication::translate("ModelReader", sentence);
+    if (result.failure == ReadFailure::Unreadable)
+        text = text.arg(result.systemError);
+    else if (result.failure == ReadFailure::NoWorkingCopy)
+        text = text.arg(DisplayPath(QDir::tempPath()));
+    else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
+             result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder ||
+             result.failure == ReadFailure::TooLarge)
+        text = text.arg(EscapeControlCharacters(result.detail));
+    return text;
+}
+
+bool IsReadableSuffix(const QString &suffix)
+{
+    for (const char *known : {"stl", "obj", "ply", "off", "gltf", "glb", "3mf"})
+        if (suffix.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QStringList ReadNotes(const ReadResult &result)
+{
+    QStringList notes;
+    if (result.partsMerged > 1)
+        notes << QCoreApplication::translate("ModelReader", "%n parts were merged into one model.", nullptr,
+                                             result.partsMerged);
+    if (result.materialsNotKept)
+        notes << QCoreApplication::translate("ModelReader", "This file's materials and textures are not kept: "
+                                                            "they are not saved with the model.");
+    // lupdate loops for ever on a template argument inside translate()'s arguments.
+    const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
+    if (primitives > 0)
+        notes << QCoreApplication::translate("ModelReader", "%n groups of points or lines were left out: they "
+                                                            "have no triangles.", nullptr, primitives);
+    if (result.faceColoursNotRead)
+        notes << QCoreApplication::translate("ModelReader", "The colours of this file's faces are left out: "
+                                                            "Lumeno3D keeps vertex colours only.");
+    if (result.attributesLeftOut.Any())
+        notes << QCoreApplication::translate("ModelReader", "This file's %1 are left out: only some of its parts "
+                                                            "or faces carry them.")
+                     .arg(AttributeText(result.attributesLeftOut));
+    if (!result.unitConverted.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "This file gives its sizes in the unit \"%1\"; "
+                                                            "they were converted to millimetres.")
+                     .arg(result.unitConverted);
+    return notes;
+}
+
+} // namespace lumeno

@@ -1,0 +1,375 @@
+#include "io/write/GltfWriter.h"
+
+#include "io/BlockFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkDataArray.h>
+#include <vtkFloatArray.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
+#include <vtkPolyData.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace lumeno {
+
+namespace {
+
+constexpr int ArrayBuffer = 34962;
+constexpr int ElementArrayBuffer = 34963;
+constexpr int UnsignedByte = 5121;
+constexpr int UnsignedInt = 5125;
+constexpr int Float = 5126;
+
+// Where each array lies in the one buffer, in the order they are written.
+struct BufferLayout
+{
+    qint64 vertices = 0;
+    qint64 triangles = 0;
+    PointAttributes attributes;
+
+    qint64 PositionBytes() const { return 12 * vertices; }
+    qint64 NormalBytes() const { return attributes.normals ? 12 * vertices : 0; }
+    qint64 ColourBytes() const { return attributes.colours ? 4 * vertices : 0; }
+    qint64 TextureBytes() const { return attributes.textureCoordinates ? 8 * vertices : 0; }
+    qint64 IndexBytes() const { return 12 * triangles; }
+    qint64 Total() const { return PositionBytes() + NormalBytes() + ColourBytes() + TextureBytes() + IndexBytes(); }
+};
+
+// The JSON of the file; a .gltf's buffer URI is left out and `uriAt` tells where it goes.
+QByteArray GltfJson(const BufferLayout &layout, const double bounds[6], bool binary, const QByteArray &uriMarker)
+{
+    QJsonArray views;
+    QJsonArray accessors;
+    QJsonObject attributes;
+    qint64 offset = 0;
+    const auto add = [&](const char *name, qint64 bytes, int stride, int componentType, const char *type,
+                         qint64 count, bool normalized, int target) {
+        QJsonObject view{{"buffer", 0}, {"byteOffset", offset}, {"byteLength", bytes}, {"target", target}};
+        if (stride > 0)
+            view.insert(QStringLiteral("byteStride"), stride);
+        QJsonObject accessor{{"bufferView", views.size()},
+                             {"componentType", componentType},
+                             {"count", count},
+                             {"type", QLatin1String(type)}};
+        if (normalized)
+            accessor.insert(QStringLiteral("normalized"), true);
+        if (name && std::string_view(name) == "POSITION") {
+            accessor.insert(QStringLiteral("min"), QJsonArray{bounds[0], bounds[2], bounds[4]});
+            accessor.insert(QStringLiteral("max"), QJsonArray{bounds[1], bounds[3], bounds[5]});
+        }
+        if (name)
+            attributes.insert(QLatin1String(name), accessors.size());
+        views.append(view);
+        accessors.append(accessor);
+        offset += bytes;
+    };
+    add("POSITION", layout.PositionBytes(), 0, Float, "VEC3", layout.vertices, false, ArrayBuffer);
+    if (layout.attributes.normals)
+        add("NORMAL", layout.NormalBytes(), 0, Float, "VEC3", layout.vertices, false, ArrayBuffer);
+    if (layout.attributes.colours)
+        add("COLOR_0", layout.ColourBytes(), 4, UnsignedByte, layout.attributes.colourOpacity ? "VEC4" : "VEC3",
+            layout.vertices, true, ArrayBuffer);
+    if (layout.attributes.textureCoordinates)
+        add("TEXCOORD_0", layout.TextureBytes(), 0, Float, "VEC2", layout.vertices, false, ArrayBuffer);
+    const int indices = accessors.size();
+    add(nullptr, layout.IndexBytes(), 0, UnsignedInt, "SCALAR", 3 * layout.triangles, false, ElementArrayBuffer);
+
+    QJsonObject buffer{{"byteLength", layout.Total()}};
+    if (!binary)
+        buffer.insert(QStringLiteral("uri"), QString::fromLatin1(uriMarker));
+    const QJsonObject primitive{{"attributes", attributes}, {"indices", indices}, {"mode", 4}};
+    const QJsonObject root{{"asset", QJsonObject{{"version", "2.0"}, {"generator", "Lumeno3D"}}},
+                           {"scene", 0},
+                           {"scenes", QJsonArray{QJsonObject{{"nodes", QJsonArray{0}}}}},
+                           {"nodes", QJsonArray{QJsonObject{{"mesh", 0}}}},
+                           {"meshes", QJsonArray{QJsonObject{{"primitives", QJsonArray{primitive}}}}},
+                           {"accessors", accessors},
+                           {"bufferViews", views},
+                           {"buffers", QJsonArray{buffer}}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+const QByteArray UriMarker = "@buffer@";
+const QByteArray DataUriStart = "data:application/octet-stream;base64,";
+
+qint64 Base64Length(qint64 bytes)
+{
+    return (bytes + 2) / 3 * 4;
+}
+
+qint64 Padded(qint64 bytes)
+{
+    return (bytes + 3) / 4 * 4;
+}
+
+// Binary data into a BlockFile, as it is or in base64.
+class BufferOutput
+{
+public:
+    BufferOutput(BlockFile &output, bool asBase64) : file(output), base64(asBase64) {}
+
+    void Bytes(const void *data, size_t length)
+    {
+        const auto *bytes = static_cast<const unsigned char *>(data);
+        if (!base64) {
+            // A BlockFile takes at most a block at a time.
+            for (size_t at = 0; at < length; at += BlockFile::BlockSize)
+                file.Bytes(bytes + at, std::min(BlockFile::BlockSize, length - at));
+            return;
+        }
+        for (size_t i = 0; i < length; ++i) {
+            pending[pendingCount++] = bytes[i];
+            if (pendingCount == 3)
+                Encode(3);
+        }
+    }
+    void Float(float value)
+    {
+        const quint32 little = qToLittleEndian(FloatBits(value));
+        Bytes(&little, 4);
+    }
+    void Int(quint32 value)
+    {
+        const quint32 little = qToLittleEndian(value);
+        Bytes(&little, 4);
+    }
+    void Finish()
+    {
+        if (base64 && pendingCount > 0)
+            Encode(pendingCount);
+    }
+
+private:
+    static quint32 FloatBits(float value)
+    {
+        quint32 bits;
+        std::memcpy(&bits, &value, 4);
+        return bits;
+    }
+
+    void Encode(int count)
+    {
+        static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        for (int i = count; i < 3; ++i)
+            pending[i] = 0;
+        const unsigned value = (unsigned(pending[0]) << 16) | (unsigned(pending[1]) << 8) | pending[2];
+        char *out = file.Take(4);
+        out[0] = alphabet[(value >> 18) & 63];
+        out[1] = alphabet[(value >> 12) & 63];
+        out[2] = count > 1 ? alphabet[(value >> 6) & 63] : '=';
+        out[3] = count > 2 ? alphabet[value & 63] : '=';
+        pendingCount = 0;
+    }
+
+    BlockFile &file;
+    bool base64;
+    unsigned char pending[3] = {0, 0, 0};
+    int pendingCount = 0;
+};
+
+void WritePoints(BufferOutput &out, vtkPoints *points)
+{
+    if (auto *floats = vtkFloatArray::SafeDownCast(points->GetData()); floats && QSysInfo::ByteOrder ==
+                                                                                      QSysInfo::LittleEndian) {
+        out.Bytes(floats->GetPointer(0), size_t(12 * points->GetNumberOfPoints()));
+        return;
+    }
+    double point[3];
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        points->GetPoint(i, point);
+        for (double value : point)
+            out.Float(float(value));
+    }
+}
+
+void WriteAttributes(BufferOutput &out, vtkPolyData *model, const PointAttributes &attributes)
+{
+    vtkPointData *data = model->GetPointData();
+    const vtkIdType points = model->GetNumberOfPoints();
+    double tuple[3];
+    if (attributes.normals) {
+        vtkDataArray *normals = data->GetNormals();
+        for (vtkIdType i = 0; i < points; ++i) {
+            normals->GetTuple(i, tuple);
+            const double length = std::sqrt(tuple[0] * tuple[0] + tuple[1] * tuple[1] + tuple[2] * tuple[2]);
+            const bool usable = length > 0 && std::isfinite(length);
+            out.Float(usable ? float(tuple[0] / length) : 0.0f);
+            out.Float(usable ? float(tuple[1] / length) : 0.0f);
+            out.Float(usable ? float(tuple[2] / length) : 1.0f);
+        }
+    }
+    if (attributes.colours) {
+        auto *colours = vtkUnsignedCharArray::SafeDownCast(data->GetScalars());
+        const int components = colours->GetNumberOfComponents();
+        for (vtkIdType i = 0; i < points; ++i) {
+            unsigned char rgba[4] = {0, 0, 0, 255};
+            std::memcpy(rgba, colours->GetPointer(i * components), size_t(components));
+            out.Bytes(rgba, 4);
+        }
+    }
+    if (attributes.textureCoordinates) {
+        vtkDataArray *coordinates = data->GetTCoords();
+        for (vtkIdType i = 0; i < points; ++i) {
+            coordinates->GetTuple(i, tuple);
+            out.Float(float(tuple[0]));
+            out.Float(float(1.0 - tuple[1]));
+        }
+    }
+}
+
+template <typename Offsets>
+bool EveryCellHasThree(Offsets *offsets)
+{
+    const auto *offset = offsets->GetPointer(0);
+    for (vtkIdType i = 0; i < offsets->GetNumberOfValues(); ++i)
+        if (offset[i] != 3 * i)
+            return false;
+    return true;
+}
+
+// Whether every polygon is a triangle: the connectivity is then the indices as they are.
+bool AllTriangles(vtkCellArray *polys)
+{
+    return polys->IsStorage64Bit() ? EveryCellHasThree(polys->GetOffsetsArray64())
+                                   : EveryCellHasThree(polys->GetOffsetsArray32());
+}
+
+// Polygons of more corners become fans: the count of triangles they give.
+qint64 TriangleCount(vtkCellArray *polys)
+{
+    if (AllTriangles(polys))
+        return polys->GetNumberOfCells();
+    qint64 triangles = 0;
+    auto cell = vtk::TakeSmartPointer(polys->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell())
+        triangles += std::max<vtkIdType>(cell->GetCurrentCell()->GetNumberOfIds() - 2, 0);
+    return triangles;
+}
+
+// The connectivity of triangles, converted to 32 bits a block at a time.
+template <typename Connectivity>
+void WriteConnectivity(BufferOutput &out, Connectivity *connectivity)
+{
+    const auto *ids = connectivity->GetPointer(0);
+    const vtkIdType count = connectivity->GetNumberOfValues();
+    std::vector<quint32> block(std::min<vtkIdType>(count, 1 << 16));
+    for (vtkIdType first = 0; first < count; first += vtkIdType(block.size())) {
+        const vtkIdType length = std::min<vtkIdType>(count - first, vtkIdType(block.size()));
+        for (vtkIdType i = 0; i < length; ++i)
+            block[size_t(i)] = qToLittleEndian(quint32(ids[first + i]));
+        out.Bytes(block.data(), size_t(length) * 4);
+    }
+}
+
+void WriteIndices(BufferOutput &out, vtkCellArray *polys)
+{
+    if (AllTriangles(polys)) {
+        if (polys->IsStorage64Bit())
+            WriteConnectivity(out, polys->GetConnectivityArray64());
+        else
+            WriteConnectivity(out, polys->GetConnectivityArray32());
+        return;
+    }
+    auto cell = vtk::TakeSmartPointer(polys->NewIterator());
+    vtkIdType size = 0;
+    const vtkIdType *ids = nullptr;
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        cell->GetCurrentCell(size, ids);
+        for (vtkIdType corner = 1; corner + 1 < size; ++corner) {
+            out.Int(quint32(ids[0]));
+            out.Int(quint32(ids[corner]));
+            out.Int(quint32(ids[corner + 1]));
+        }
+    }
+}
+
+void Int32(BlockFile &file, quint32 value)
+{
+    const quint32 little = qToLittleEndian(value);
+    file.Bytes(&little, 4);
+}
+
+} // namespace
+
+bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
+{
+    if (!model->GetPoints() || model->GetNumberOfPoints() > std::numeric_limits<quint32>::max())
+        return false;
+    BufferLayout layout;
+    layout.vertices = model->GetNumberOfPoints();
+    layout.triangles = TriangleCount(model->GetPolys());
+    layout.attributes = AttributesOf(model);
+    double bounds[6];
+    model->GetPoints()->GetBounds(bounds);
+    // The bounds of the floats written, which may lie just outside the doubles' bounds.
+    for (double &bound : bounds)
+        bound = double(float(bound));
+    const QByteArray json = GltfJson(layout, bounds, binary, UriMarker);
+    const qint64 jsonChunk = Padded(json.size());
+    const qint64 binChunk = Padded(layout.Total());
+    const qint64 total = 12 + 8 + jsonChunk + 8 + binChunk;
+    if (binary && total > std::numeric_limits<quint32>::max())
+        return false;
+
+    OutputFile file(std::fopen(QFile::encodeName(path).constData(), "wb"));
+    if (!file)
+        return false;
+    BlockFile block(file.get());
+    BufferOutput out(block, !binary);
+    if (binary) {
+        block.Bytes("glTF", 4);
+        Int32(block, 2);
+        Int32(block, quint32(total));
+        Int32(block, quint32(jsonChunk));
+        block.Bytes("JSON", 4);
+        block.Bytes(json.constData(), size_t(json.size()));
+        for (qint64 i = json.size(); i < jsonChunk; ++i)
+            block.Bytes(" ", 1);
+        Int32(block, quint32(binChunk));
+        block.Bytes("BIN\0", 4);
+    } else {
+        const int marker = json.indexOf(UriMarker);
+        block.Bytes(json.constData(), size_t(marker));
+        block.Bytes(DataUriStart.constData(), size_t(DataUriStart.size()));
+    }
+    WritePoints(out, model->GetPoints());
+    WriteAttributes(out, model, layout.attributes);
+    WriteIndices(out, model->GetPolys());
+    out.Finish();
+    if (binary) {
+        for (qint64 i = layout.Total(); i < binChunk; ++i)
+            block.Bytes("\0", 1);
+    } else {
+        const int rest = json.indexOf(UriMarker) + UriMarker.size();
+        block.Bytes(json.constData() + rest, size_t(json.size() - rest));
+        block.Bytes("\n", 1);
+    }
+    const bool written = block.Finish();
+    return Close(file) && written;
+}
+
+qint64 GltfFileSize(bool binary, qint64 triangles, qint64 vertices, const PointAttributes &attributes)
+{
+    BufferLayout layout{vertices, triangles, attributes};
+    // Bounds of a typical width: six to eight significant digits each.
+    const double bounds[6] = {-0.1234567, 0.1234567, -1.234567, 1.234567, -12.34567, 12.34567};
+    const QByteArray json = GltfJson(layout, bounds, binary, UriMarker);
+    if (binary)
+        return 12 + 8 + Padded(json.size()) + 8 + Padded(layout.Total());
+    return json.size() - UriMarker.size() + DataUriStart.size() + Base64Length(layout.Total()) + 1;
+}
+
+} // namespace lumeno

@@ -1,0 +1,232 @@
+#include "reduce/QualityReducer.h"
+
+#include "reduce/DetachedJobs.h"
+#include "reduce/QualitySimplifier.h"
+#include "reduce/ReductionProgress.h"
+#include "measure/SurfaceDeviation.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace lumeno {
+
+namespace {
+
+using Corners = QualitySimplifier::Corners;
+
+// The share of an operation's time that welding the model takes.
+constexpr double WeldingShare = 0.02;
+// A by-error reduction that still lies beyond its bound after this many attempts gives the last.
+constexpr int ErrorAttempts = 6;
+
+// The opening of every operation: nothing when cancelled meanwhile.
+std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
+{
+    progress.Tell(0.0);
+    std::shared_ptr<QualitySimplifier> simplifier = std::make_shared<QualitySimplifier>(model);
+    if (progress.Cancelled())
+        return nullptr;
+    progress.Tell(WeldingShare);
+    return simplifier;
+}
+
+// After welding, the rest of the operation's progress.
+void TellDone(ReductionProgress &progress, double fraction)
+{
+    progress.Tell(WeldingShare + (1.0 - WeldingShare) * fraction);
+}
+
+// One meshoptimizer simplification on a thread of its own: nothing when cancelled first.
+template <typename Simplification>
+std::optional<Corners> Await(Simplification simplification, const ReductionControl &control)
+{
+    DetachedJobs<Corners> job(1, 1, [simplification](int) { return simplification(); });
+    return job.Await(0, control.cancelled);
+}
+
+// One run of the edge collapse to a triangle count or an error bound: its model, or nothing
+// when cancelled. A simplifier given as an rvalue lets its welded model go on the way.
+template <typename Simplifier>
+vtkSmartPointer<vtkPolyData> CollapseOnce(Simplifier &&simplifier, size_t triangles, double maxError,
+                                          ReductionProgress &progress, bool tellProgress)
+{
+    vtkSmartPointer<vtkPolyData> result;
+    std::forward<Simplifier>(simplifier).Collapse(
+        {triangles}, maxError, [&result](size_t, const vtkSmartPointer<vtkPolyData> &made) { result = made; },
+        [&progress] { return progress.Cancelled(); },
+        [&progress, tellProgress](double fraction) {
+            if (tellProgress)
+                TellDone(progress, fraction);
+        });
+    return progress.Cancelled() ? nullptr : result;
+}
+
+size_t TargetTriangles(double share, vtkIdType triangles)
+{
+    return size_t(std::clamp(share, 0.0, 1.0) * double(triangles) + 0.5);
+}
+
+// All levels in one run of the edge collapse: each is what a run to it alone would give.
+int CollapseLevels(QualitySimplifier &&simplifier, const LevelReceiver &receiver, ReductionProgress &progress)
+{
+    std::vector<size_t> counts;
+    for (const DecimationLevel &level : DecimationLevels)
+        counts.push_back(TargetTriangles(level.Share(), simplifier.Triangles()));
+    int handedOver = 0;
+    if (receiver.starting)
+        receiver.starting(0);
+    std::move(simplifier).Collapse(
+        counts, HUGE_VAL,
+        [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
+            if (progress.Cancelled() || handedOver < int(level) || made->GetNumberOfPolys() == 0)
+                return;
+            TellDone(progress, double(level + 1) / LevelCount);
+            if (progress.Cancelled())
+                return;
+            if (receiver.ready)
+                receiver.ready(int(level), made);
+            ++handedOver;
+            if (level + 1 < size_t(LevelCount) && receiver.starting && !progress.Cancelled())
+                receiver.starting(int(level) + 1);
+        },
+        [&progress] { return progress.Cancelled(); },
+        [&progress, &handedOver](double fraction) {
+            TellDone(progress, std::max(fraction, double(handedOver) / LevelCount));
+        });
+    return handedOver;
+}
+
+// Each level simplified by meshoptimizer from the model itself, several at once.
+int SimplifyLevels(const std::shared_ptr<const QualitySimplifier> &simplifier, int threads,
+                   const LevelReceiver &receiver, const ReductionControl &control, ReductionProgress &progress)
+{
+    std::array<double, LevelCount> shares{};
+    for (int level = 0; level < LevelCount; ++level)
+        shares[size_t(level)] = DecimationLevels[size_t(level)].Share();
+    DetachedJobs<Corners> jobs(LevelCount, threads,
+                               [simplifier, shares](int level) { return simplifier->KeepShare(shares[size_t(level)]); });
+    int handedOver = 0;
+    for (int level = 0; level < LevelCount && !progress.Cancelled(); ++level) {
+        if (receiver.starting)
+            receiver.starting(level);
+        // Levels finished ahead of this one move the bar no further than to its end.
+        const std::optional<Corners> kept = jobs.Await(level, control.cancelled, [&](int finished) {
+            TellDone(progress, double(std::min(finished, level + 1)) / LevelCount);
+        });
+        if (!kept || kept->empty())
+            break; // cancelled, or nothing left of the model
+        const vtkSmartPointer<vtkPolyData> made = simplifier->Model(*kept, control.cancelled);
+        if (!made)
+            break; // cancelled
+        TellDone(progress, double(level + 1) / LevelCount);
+        if (progress.Cancelled())
+            break;
+        if (receiver.ready)
+            receiver.ready(level, made);
+        ++handedOver;
+    }
+    return handedOver;
+}
+
+} // namespace
+
+QualityReducer::QualityReducer(int threadCount)
+    : threads(threadCount > 0 ? threadCount : int(std::max(1u, std::thread::hardware_concurrency())))
+{
+}
+
+int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver, const ReductionControl &control)
+{
+    ReductionProgress progress(control);
+    leftOut = {};
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
+        return 0;
+    // Told before the levels: a receiver may ask.
+    leftOut = simplifier->LeftOut();
+    const int made = simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
+                                             : SimplifyLevels(simplifier, threads, receiver, control, progress);
+    leftOut = simplifier->LeftOut();
+    return made;
+}
+
+vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, double share,
+                                                       const ReductionControl &control)
+{
+    ReductionProgress progress(control);
+    leftOut = {};
+    if (share >= 1.0) {
+        progress.Tell(0.0);
+        const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
+        if (progress.Cancelled() || whole->GetNumberOfPolys() == 0)
+            return nullptr;
+        progress.Tell(1.0);
+        return whole;
+    }
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
+        return nullptr;
+    vtkSmartPointer<vtkPolyData> result;
+    if (simplifier->Collapses()) {
+        const size_t triangles = TargetTriangles(share, simplifier->Triangles());
+        result = CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
+    } else {
+        const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
+        if (kept && !kept->empty() && !progress.Cancelled())
+            result = simplifier->Model(*kept, control.cancelled);
+    }
+    leftOut = simplifier->LeftOut();
+    if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+        return nullptr;
+    progress.Tell(1.0);
+    return result;
+}
+
+// Both simplifiers bound their own estimate of the error, which can be exceeded near ridges:
+// each attempt is measured, and the bound tightened until the result lies within the error asked.
+vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, double maxError,
+                                                         const ReductionControl &control, const DeviationMeter *meter)
+{
+    ReductionProgress progress(control);
+    leftOut = {};
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    if (!simplifier)
+        return nullptr;
+    const auto attempt = [&](double bound) -> vtkSmartPointer<vtkPolyData> {
+        if (simplifier->Collapses())
+            return CollapseOnce(*simplifier, 0, bound, progress, false);
+        const std::optional<Corners> kept =
+            Await([simplifier, bound] { return simplifier->WithinEstimatedError(bound); }, control);
+        if (!kept || kept->empty() || progress.Cancelled())
+            return nullptr;
+        return simplifier->Model(*kept, control.cancelled);
+    };
+    std::optional<DeviationMeter> ownMeter;
+    if (!meter)
+        meter = &ownMeter.emplace(model);
+    double bound = maxError;
+    vtkSmartPointer<vtkPolyData> result;
+    for (int tried = 0; tried < ErrorAttempts; ++tried) {
+        result = attempt(bound);
+        if (progress.Cancelled())
+            return nullptr;
+        const SurfaceDeviation deviation = result ? meter->Measure(result) : SurfaceDeviation();
+        TellDone(progress, double(tried + 1) / ErrorAttempts);
+        if (!deviation.IsMeasured() || deviation.maximum <= maxError)
+            break;
+        bound *= 0.8 * maxError / deviation.maximum;
+    }
+    // What welding left out, and what restoring its attempts' places did.
+    leftOut = simplifier->LeftOut();
+    if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
+        return nullptr;
+    progress.Tell(1.0);
+    return result;
+}
+
+} // namespace lumeno
