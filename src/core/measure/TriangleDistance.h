@@ -84,8 +84,53 @@ inline double SquaredDistanceToTriangle(const double p[3], const double a[3], co
                      SquaredDistanceToSegment(p, c, a)});
 }
 
+// The point of the triangle nearest to p, as the weights of its corners a, b, c (Ericson's
+// ClosestPtPointTriangle, by the same regions as SquaredDistanceToTriangle).
+inline void NearestOnTriangle(const double p[3], const double a[3], const double b[3], const double c[3],
+                              double weights[3])
+{
+    const auto set = [weights](double wa, double wb, double wc) {
+        weights[0] = wa, weights[1] = wb, weights[2] = wc;
+    };
+    double ab[3], ac[3], ap[3], bp[3], cp[3];
+    Difference(b, a, ab);
+    Difference(c, a, ac);
+    Difference(p, a, ap);
+    const double d1 = Dot(ab, ap), d2 = Dot(ac, ap);
+    if (d1 <= 0 && d2 <= 0)
+        return set(1, 0, 0);
+    Difference(p, b, bp);
+    const double d3 = Dot(ab, bp), d4 = Dot(ac, bp);
+    if (d3 >= 0 && d4 <= d3)
+        return set(0, 1, 0);
+    Difference(p, c, cp);
+    const double d5 = Dot(ab, cp), d6 = Dot(ac, cp);
+    if (d6 >= 0 && d5 <= d6)
+        return set(0, 0, 1);
+    const double vc = d1 * d4 - d3 * d2;
+    if (vc <= 0 && d1 >= 0 && d3 <= 0) {
+        const double t = Share(d1, d1 - d3);
+        return set(1 - t, t, 0);
+    }
+    const double vb = d5 * d2 - d1 * d6;
+    if (vb <= 0 && d2 >= 0 && d6 <= 0) {
+        const double t = Share(d2, d2 - d6);
+        return set(1 - t, 0, t);
+    }
+    const double va = d3 * d6 - d5 * d4;
+    if (va <= 0 && d4 - d3 >= 0 && d5 - d6 >= 0) {
+        const double t = Share(d4 - d3, (d4 - d3) + (d5 - d6));
+        return set(0, 1 - t, t);
+    }
+    const double sum = va + vb + vc;
+    if (!(sum > 0))
+        return set(1, 0, 0); // no area: any corner is as near as the rounding tells
+    return set(va / sum, vb / sum, vc / sum);
+}
+
 } // namespace distance
 
+using distance::NearestOnTriangle;
 using distance::SquaredDistanceToTriangle;
 
 } // namespace lumeno

@@ -1,15 +1,12 @@
 #include "reduce/QualityReducer.h"
 
-#include "reduce/DetachedJobs.h"
 #include "reduce/QualitySimplifier.h"
 #include "reduce/ReductionProgress.h"
 #include "measure/SurfaceDeviation.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,18 +14,16 @@ namespace lumeno {
 
 namespace {
 
-using Corners = QualitySimplifier::Corners;
-
 // The share of an operation's time that welding the model takes.
 constexpr double WeldingShare = 0.02;
 // A by-error reduction that still lies beyond its bound after this many attempts gives the last.
 constexpr int ErrorAttempts = 6;
 
 // The opening of every operation: nothing when cancelled meanwhile.
-std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &progress)
+std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, unsigned threads, ReductionProgress &progress)
 {
     progress.Tell(0.0);
-    std::shared_ptr<QualitySimplifier> simplifier = std::make_shared<QualitySimplifier>(model);
+    std::shared_ptr<QualitySimplifier> simplifier = std::make_shared<QualitySimplifier>(model, threads);
     if (progress.Cancelled())
         return nullptr;
     progress.Tell(WeldingShare);
@@ -39,14 +34,6 @@ std::shared_ptr<QualitySimplifier> Weld(vtkPolyData *model, ReductionProgress &p
 void TellDone(ReductionProgress &progress, double fraction)
 {
     progress.Tell(WeldingShare + (1.0 - WeldingShare) * fraction);
-}
-
-// One meshoptimizer simplification on a thread of its own: nothing when cancelled first.
-template <typename Simplification>
-std::optional<Corners> Await(Simplification simplification, const ReductionControl &control)
-{
-    DetachedJobs<Corners> job(1, 1, [simplification](int) { return simplification(); });
-    return job.Await(0, control.cancelled);
 }
 
 // One run of the edge collapse to a triangle count or an error bound: its model, or nothing
@@ -101,42 +88,10 @@ int CollapseLevels(QualitySimplifier &&simplifier, const LevelReceiver &receiver
     return handedOver;
 }
 
-// Each level simplified by meshoptimizer from the model itself, several at once.
-int SimplifyLevels(const std::shared_ptr<const QualitySimplifier> &simplifier, int threads,
-                   const LevelReceiver &receiver, const ReductionControl &control, ReductionProgress &progress)
-{
-    std::array<double, LevelCount> shares{};
-    for (int level = 0; level < LevelCount; ++level)
-        shares[size_t(level)] = DecimationLevels[size_t(level)].Share();
-    DetachedJobs<Corners> jobs(LevelCount, threads,
-                               [simplifier, shares](int level) { return simplifier->KeepShare(shares[size_t(level)]); });
-    int handedOver = 0;
-    for (int level = 0; level < LevelCount && !progress.Cancelled(); ++level) {
-        if (receiver.starting)
-            receiver.starting(level);
-        // Levels finished ahead of this one move the bar no further than to its end.
-        const std::optional<Corners> kept = jobs.Await(level, control.cancelled, [&](int finished) {
-            TellDone(progress, double(std::min(finished, level + 1)) / LevelCount);
-        });
-        if (!kept || kept->empty())
-            break; // cancelled, or nothing left of the model
-        const vtkSmartPointer<vtkPolyData> made = simplifier->Model(*kept, control.cancelled);
-        if (!made)
-            break; // cancelled
-        TellDone(progress, double(level + 1) / LevelCount);
-        if (progress.Cancelled())
-            break;
-        if (receiver.ready)
-            receiver.ready(level, made);
-        ++handedOver;
-    }
-    return handedOver;
-}
-
 } // namespace
 
 QualityReducer::QualityReducer(int threadCount)
-    : threads(threadCount > 0 ? threadCount : int(std::max(1u, std::thread::hardware_concurrency())))
+    : threads(unsigned(std::max(threadCount, 0)))
 {
 }
 
@@ -144,13 +99,12 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
 {
     ReductionProgress progress(control);
     leftOut = {};
-    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return 0;
     // Told before the levels: a receiver may ask.
     leftOut = simplifier->LeftOut();
-    const int made = simplifier->Collapses() ? CollapseLevels(std::move(*simplifier), receiver, progress)
-                                             : SimplifyLevels(simplifier, threads, receiver, control, progress);
+    const int made = CollapseLevels(std::move(*simplifier), receiver, progress);
     leftOut = simplifier->LeftOut();
     return made;
 }
@@ -168,18 +122,12 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
         progress.Tell(1.0);
         return whole;
     }
-    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, progress);
+    const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return nullptr;
-    vtkSmartPointer<vtkPolyData> result;
-    if (simplifier->Collapses()) {
-        const size_t triangles = TargetTriangles(share, simplifier->Triangles());
-        result = CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
-    } else {
-        const std::optional<Corners> kept = Await([simplifier, share] { return simplifier->KeepShare(share); }, control);
-        if (kept && !kept->empty() && !progress.Cancelled())
-            result = simplifier->Model(*kept, control.cancelled);
-    }
+    const size_t triangles = TargetTriangles(share, simplifier->Triangles());
+    const vtkSmartPointer<vtkPolyData> result =
+        CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
     leftOut = simplifier->LeftOut();
     if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
         return nullptr;
@@ -187,25 +135,17 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
     return result;
 }
 
-// Both simplifiers bound their own estimate of the error, which can be exceeded near ridges:
+// The collapse bounds its own estimate of the error, which can be exceeded near ridges:
 // each attempt is measured, and the bound tightened until the result lies within the error asked.
 vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, double maxError,
                                                          const ReductionControl &control, const DeviationMeter *meter)
 {
     ReductionProgress progress(control);
     leftOut = {};
-    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, progress);
+    const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return nullptr;
-    const auto attempt = [&](double bound) -> vtkSmartPointer<vtkPolyData> {
-        if (simplifier->Collapses())
-            return CollapseOnce(*simplifier, 0, bound, progress, false);
-        const std::optional<Corners> kept =
-            Await([simplifier, bound] { return simplifier->WithinEstimatedError(bound); }, control);
-        if (!kept || kept->empty() || progress.Cancelled())
-            return nullptr;
-        return simplifier->Model(*kept, control.cancelled);
-    };
+    const auto attempt = [&](double bound) { return CollapseOnce(*simplifier, 0, bound, progress, false); };
     std::optional<DeviationMeter> ownMeter;
     if (!meter)
         meter = &ownMeter.emplace(model);

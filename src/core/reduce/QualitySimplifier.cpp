@@ -1,6 +1,5 @@
 #include "reduce/QualitySimplifier.h"
 
-#include "reduce/collapse/QuadricCollapse.h"
 #include "model/TwoThreads.h"
 
 #include <meshoptimizer.h>
@@ -169,15 +168,9 @@ vtkSmartPointer<vtkCellArray> TrianglesOf(std::vector<uint32_t> &&corners)
                                             : TrianglesOf<vtkTypeInt64Array>(taken);
 }
 
-template <typename Value>
-void AppendValues(const std::vector<Value> &values, unsigned int vertex, int components, Value *to)
-{
-    std::copy_n(values.begin() + std::ptrdiff_t(vertex) * components, components, to);
-}
-
 } // namespace
 
-QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
+QualitySimplifier::QualitySimplifier(vtkPolyData *model, unsigned collapseThreads) : box(model), threads(collapseThreads)
 {
     // The points as they are, then their triangles: points alike (see the class) become one
     // vertex, in the order the triangles first use them; points no triangle uses are left out.
@@ -255,47 +248,6 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model) : box(model)
     // sides of a seam), and those on the places of another, go before any simplification:
     // they would reach its results.
     leftOut = LeaveOutCollapsedAndRepeated(indices, place);
-    if (attributes.Any()) {
-        // A seam's vertices: those at a place that more than one of the triangles' vertices share.
-        std::vector<uint8_t> used(vertexCount, 0);
-        for (const unsigned int v : indices)
-            used[v] = 1;
-        std::vector<uint32_t> vertices(vertexCount, 0);
-        for (size_t v = 0; v < vertexCount; ++v)
-            vertices[place[v]] += used[v];
-        seam.resize(vertexCount);
-        for (size_t v = 0; v < vertexCount; ++v)
-            seamVertices += seam[v] = used[v] && vertices[place[v]] > 1;
-    }
-    errorScale = vertexCount ? meshopt_simplifyScale(positions.data(), vertexCount, 3 * sizeof(float)) : 1.0f;
-}
-
-QualitySimplifier::Corners QualitySimplifier::KeepShare(double share) const
-{
-    // One collapse removes the two triangles along an edge: a model of a few triangles can
-    // lose them all on the way to a target of one, so the target grows until something stays.
-    Corners kept;
-    size_t target = size_t(std::clamp(share, 0.0, 1.0) * double(Triangles()) + 0.5) * 3;
-    for (int attempt = 0; kept.empty() && attempt < 8 && target <= indices.size(); ++attempt, target += 6)
-        kept = Simplify(target, FLT_MAX);
-    return kept;
-}
-
-QualitySimplifier::Corners QualitySimplifier::WithinEstimatedError(double error) const
-{
-    return Simplify(0, float(error / errorScale));
-}
-
-QualitySimplifier::Corners QualitySimplifier::Simplify(size_t targetIndices, float targetError) const
-{
-    Corners kept;
-    kept.resize(indices.size());
-    // Borders are not locked: on open models that gave a higher error at every level, and
-    // far higher below 5 %, where locked borders stop the simplifier short.
-    kept.resize(meshopt_simplify(kept.data(), indices.data(), indices.size(), positions.data(), positions.size() / 3,
-                                 3 * sizeof(float), targetIndices, targetError, 0, nullptr));
-    kept.shrink_to_fit(); // the levels wait side by side
-    return kept;
 }
 
 struct QualitySimplifier::AttributeArrays
@@ -365,45 +317,6 @@ void QualitySimplifier::Restore(const float *unit, Coordinate *to, size_t count)
     });
 }
 
-vtkSmartPointer<vtkPolyData> QualitySimplifier::Model(const Corners &kept,
-                                                      const std::function<bool()> &cancelled) const
-{
-    constexpr size_t CornersBetweenPolls = 3 << 15;
-    // Only the vertices the kept triangles use, in the order they are first used.
-    std::vector<uint32_t> newIndex(positions.size() / 3, UINT32_MAX);
-    std::vector<uint32_t> corners(kept.size());
-    std::vector<float> unit;
-    const AttributeArrays keptValues = EmptyAttributeArrays();
-    const auto keepAttributes = [&](unsigned int vertex) {
-        if (attributes.colours)
-            AppendValues(colours, vertex, colourComponents,
-                         keptValues.colours->WritePointer(keptValues.colours->GetNumberOfValues(), colourComponents));
-        if (attributes.normals)
-            AppendValues(normals, vertex, 3, keptValues.normals->WritePointer(keptValues.normals->GetNumberOfValues(), 3));
-        if (attributes.textureCoordinates)
-            AppendValues(textureCoordinates, vertex, 2,
-                         keptValues.textureCoordinates->WritePointer(keptValues.textureCoordinates->GetNumberOfValues(), 2));
-    };
-    uint32_t used = 0;
-    for (size_t corner = 0; corner < kept.size(); ++corner) {
-        if (cancelled && corner % CornersBetweenPolls == 0 && cancelled())
-            return nullptr;
-        const unsigned int vertex = kept[corner];
-        if (newIndex[vertex] == UINT32_MAX) {
-            newIndex[vertex] = used++;
-            unit.insert(unit.end(), &positions[3 * size_t(vertex)], &positions[3 * size_t(vertex)] + 3);
-            keepAttributes(vertex);
-        }
-        corners[corner] = newIndex[vertex];
-    }
-    std::vector<uint32_t>().swap(newIndex);
-    const vtkSmartPointer<vtkPoints> points = RestoredPoints(std::move(unit));
-    const size_t left = WithoutCollapsed(points, corners.data(), corners.size() / 3);
-    collapsedOnOutput += corners.size() / 3 - left;
-    corners.resize(3 * left);
-    return Assembled(points, TrianglesOf(std::move(corners)), keptValues);
-}
-
 size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                                    const std::function<bool()> &cancelled,
                                    const std::function<void(double)> &progress) const &
@@ -411,7 +324,6 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
     CollapseMesh mesh;
     mesh.corners = indices;
     mesh.positions = positions;
-    mesh.pinned = seam;
     return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
 }
 
@@ -422,7 +334,6 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
     CollapseMesh mesh;
     mesh.corners = std::move(indices);
     mesh.positions = std::move(positions);
-    mesh.pinned = std::move(seam);
     return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
 }
 
@@ -448,6 +359,7 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
     goals.maxError = maxError;
     goals.cancelled = cancelled;
     goals.progress = progress;
+    goals.threads = threads;
     // Each level is written into the VTK arrays that keep it where their types allow, else
     // each array is freed once copied: the first levels are nearly as large as the model.
     vtkSmartPointer<vtkTypeInt32Array> connectivity;
@@ -516,7 +428,9 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
         points = nullptr;
         reached(goal, level);
     };
-    return CollapseEdges(std::move(mesh), goals);
+    const CollapseReport report = CollapseEdges(std::move(mesh), goals);
+    relaxStage = report.relaxStage;
+    return report.goalsReached;
 }
 
 } // namespace lumeno

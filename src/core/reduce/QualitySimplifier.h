@@ -3,6 +3,7 @@
 #include "model/LeftOutTriangles.h"
 #include "model/PointAttributes.h"
 #include "model/UnitBox.h"
+#include "reduce/collapse/EdgeCollapse.h"
 
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
@@ -14,10 +15,7 @@
 
 namespace lumeno {
 
-struct CollapseMesh;
-
-// The simplifiers of the quality engine on one model: our own edge collapse (CollapseEdges)
-// and meshoptimizer's. The model is welded once (corners equal in position, colour and
+// The quality engine's edge collapse (CollapseEdges) on one model. The model is welded once (corners equal in position, colour and
 // texture coordinates, with normals less than 30 degrees apart, become one vertex with their
 // mean normal: an STL file never shares corners, and a model shaded flat has a normal per
 // triangle) into an indexed triangle list in a box of unit diagonal. Corners at one place that
@@ -28,7 +26,9 @@ struct CollapseMesh;
 class QualitySimplifier
 {
 public:
-    explicit QualitySimplifier(vtkPolyData *model);
+    // `collapseThreads`: 1 for a set-up on this thread alone, 0 for two on a large model
+    // (CollapseGoals::threads); the results are the same.
+    explicit QualitySimplifier(vtkPolyData *model, unsigned collapseThreads = 0);
 
     vtkIdType Triangles() const { return vtkIdType(indices.size() / 3); }
     // The model's triangles left out on welding, which no simplification is given, and of all
@@ -39,10 +39,6 @@ public:
         all.collapsed += collapsedOnOutput;
         return all;
     }
-
-    // Whether the edge collapse suits the model: its seams, which stay in place, hold few of
-    // the vertices (a textured asset's many seams would keep the small levels from their count).
-    bool Collapses() const { return seamVertices * 100 <= positions.size() / 3; }
 
     // The edge collapse, one run to every triangle count given (largest first) and no collapse
     // beyond maxError (its own estimate, a share of the diagonal); each model is handed over as
@@ -55,21 +51,10 @@ public:
     size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                     const std::function<bool()> &cancelled, const std::function<void(double)> &progress) &&;
 
-    // The simplifications give the corners of the triangles they keep, as indices of the welded
-    // vertices; they touch no VTK object and may run on several threads at once.
-    using Corners = std::vector<unsigned int>;
-    // About `share` (0..1] of the triangles, whatever the error. Empty when nothing is left.
-    Corners KeepShare(double share) const;
-    // As many triangles removed as the simplifier's own error estimate allows. That estimate
-    // can be exceeded twofold near ridges: measure the result.
-    Corners WithinEstimatedError(double error) const;
-
-    // The kept triangles as a model in the input's place and precision. Null when `cancelled`,
-    // polled on the way (a million triangles take a tenth of a second), answers true.
-    vtkSmartPointer<vtkPolyData> Model(const Corners &kept, const std::function<bool()> &cancelled = {}) const;
+    // How far the last collapse relaxed its guards to reach its counts (CollapseReport).
+    int RelaxStage() const { return relaxStage; }
 
 private:
-    Corners Simplify(size_t targetIndices, float targetError) const;
     // The arrays of the attributes the model has, named as the model's, empty.
     struct AttributeArrays;
     AttributeArrays EmptyAttributeArrays() const;
@@ -96,12 +81,11 @@ private:
     std::vector<unsigned char> colours;
     std::vector<float> normals;
     std::vector<float> textureCoordinates;
-    std::vector<uint8_t> seam; // per welded vertex: another stands at its place
-    size_t seamVertices = 0;
     std::string colourName, normalName, textureName;
     LeftOutTriangles leftOut;
     mutable std::atomic<size_t> collapsedOnOutput{0};
-    float errorScale = 1.0f; // the simplifier's errors are relative to this length, the box's diagonal is 1
+    mutable std::atomic<int> relaxStage{0};
+    unsigned threads = 0;
 };
 
 } // namespace lumeno

@@ -1,0 +1,212 @@
+#include "reduce/collapse/CollapseTopology.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace lumeno {
+
+CollapseTopology::CollapseTopology(std::vector<uint32_t> cornersIn, std::vector<uint32_t> placeOfIn, size_t placeCount)
+    : corners(std::move(cornersIn)), placeOf(std::move(placeOfIn)), alive(corners.size() / 3, 1),
+      listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0), list(corners.size())
+{
+    for (const uint32_t v : corners)
+        ++listSize[placeOf[v]];
+    size_t start = 0;
+    for (size_t p = 0; p < placeCount; ++p) {
+        listStart[p] = start;
+        listRoom[p] = listSize[p];
+        start += listSize[p];
+        listSize[p] = 0;
+    }
+    for (uint32_t t = 0; t < alive.size(); ++t)
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t p = Place(t, k);
+            list[listStart[p] + listSize[p]++] = t;
+        }
+    listUsed = list.size();
+}
+
+size_t CollapseTopology::EdgeTriangles(uint32_t p, uint32_t q, uint32_t *out, size_t room) const
+{
+    if (listSize[q] < listSize[p])
+        std::swap(p, q);
+    size_t count = 0;
+    for (const uint32_t *t = ListBegin(p); t != ListEnd(p); ++t)
+        if (alive[*t] && HasPlace(*t, q)) {
+            if (count < room)
+                out[count] = *t;
+            ++count;
+        }
+    return count;
+}
+
+void CollapseTopology::JoinLists(uint32_t p, uint32_t q)
+{
+    // q's living triangles, then p's: a list grows at the pool's end to twice its size when it
+    // has no room left, and the pool is rebuilt when it has become twice as large as the lists.
+    uint32_t kept = 0;
+    uint32_t *own = list.data() + listStart[q];
+    for (uint32_t i = 0; i < listSize[q]; ++i)
+        if (alive[own[i]])
+            own[kept++] = own[i];
+    listUsed -= listSize[q] - kept;
+    listSize[q] = kept;
+    uint32_t joining = 0;
+    for (const uint32_t *t = ListBegin(p); t != ListEnd(p); ++t)
+        joining += alive[*t];
+    if (kept + joining > listRoom[q]) {
+        if (list.size() > 2 * listUsed + 1024)
+            Compact();
+        const uint32_t room = 2 * (kept + joining);
+        const size_t start = list.size();
+        list.resize(start + room);
+        std::copy_n(list.begin() + std::ptrdiff_t(listStart[q]), kept, list.begin() + std::ptrdiff_t(start));
+        listStart[q] = start;
+        listRoom[q] = room;
+    }
+    uint32_t *to = list.data() + listStart[q] + kept;
+    for (const uint32_t *t = ListBegin(p); t != ListEnd(p); ++t)
+        if (alive[*t])
+            *to++ = *t;
+    listSize[q] = kept + joining;
+    listUsed += joining;
+    listUsed -= listSize[p];
+    listSize[p] = 0;
+    listRoom[p] = 0;
+}
+
+void CollapseTopology::Compact()
+{
+    std::vector<uint32_t> compacted;
+    compacted.reserve(listUsed + listUsed / 2);
+    for (size_t p = 0; p < listStart.size(); ++p) {
+        const size_t start = compacted.size();
+        compacted.insert(compacted.end(), ListBegin(uint32_t(p)), ListEnd(uint32_t(p)));
+        listStart[p] = start;
+        listRoom[p] = listSize[p];
+    }
+    list.swap(compacted);
+    listUsed = list.size();
+}
+
+void Ring::Gather(const CollapseTopology &topology, uint32_t p)
+{
+    places.clear();
+    shared.clear();
+    edgeTriangles.clear();
+    if (mark.size() < topology.Places()) {
+        mark.assign(topology.Places(), 0);
+        slot.resize(topology.Places());
+        generation = 0;
+    }
+    if (++generation == 0) {
+        std::fill(mark.begin(), mark.end(), 0);
+        generation = 1;
+    }
+    const auto add = [this](uint32_t r, uint32_t t) {
+        if (mark[r] != generation) {
+            mark[r] = generation;
+            slot[r] = uint32_t(places.size());
+            places.push_back(r);
+            shared.push_back(1);
+            edgeTriangles.insert(edgeTriangles.end(), {t, t});
+        } else if (shared[slot[r]]++ == 1) {
+            edgeTriangles[2 * size_t(slot[r]) + 1] = t;
+        }
+    };
+    for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t) {
+        if (!topology.Alive(*t))
+            continue;
+        const int k = topology.CornerAt(*t, p);
+        add(topology.Place(*t, (k + 1) % 3), *t);
+        add(topology.Place(*t, (k + 2) % 3), *t);
+    }
+}
+
+bool Ring::HasBorder() const
+{
+    return std::find(shared.begin(), shared.end(), 1u) != shared.end();
+}
+
+namespace {
+
+// Whether the triangles of p form one fan: joined across the edges they share (two at most
+// each, as the caller has checked).
+bool IsOneFan(const CollapseTopology &topology, uint32_t p, const Ring &ring)
+{
+    std::vector<uint32_t> triangles;
+    for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t)
+        if (topology.Alive(*t))
+            triangles.push_back(*t);
+    std::sort(triangles.begin(), triangles.end());
+    std::vector<size_t> root(triangles.size());
+    for (size_t i = 0; i < root.size(); ++i)
+        root[i] = i;
+    const auto find = [&root](size_t i) {
+        while (root[i] != i)
+            i = root[i] = root[root[i]];
+        return i;
+    };
+    const auto index = [&triangles](uint32_t t) {
+        return size_t(std::lower_bound(triangles.begin(), triangles.end(), t) - triangles.begin());
+    };
+    size_t components = triangles.size();
+    for (size_t i = 0; i < ring.places.size(); ++i) {
+        if (ring.shared[i] != 2)
+            continue;
+        const size_t a = find(index(ring.edgeTriangles[2 * i])), b = find(index(ring.edgeTriangles[2 * i + 1]));
+        if (a != b) {
+            root[a] = b;
+            --components;
+        }
+    }
+    return components <= 1;
+}
+
+} // namespace
+
+PlaceKind ClassifyPlace(const CollapseTopology &topology, uint32_t p, const std::vector<uint8_t> &pinned, Ring &ring)
+{
+    ring.Gather(topology, p);
+    size_t borders = 0;
+    for (const uint32_t s : ring.shared) {
+        if (s > 2)
+            return PlaceKind::NonManifold;
+        borders += s == 1;
+    }
+    if (!IsOneFan(topology, p, ring))
+        return PlaceKind::NonManifold;
+
+    // The place's vertices, and its seam edges: two triangles whose vertices differ at one end.
+    uint32_t vertices[2];
+    size_t vertexCount = 0;
+    bool pin = false;
+    for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t) {
+        if (!topology.Alive(*t))
+            continue;
+        const uint32_t v = topology.Vertex(*t, topology.CornerAt(*t, p));
+        pin = pin || (!pinned.empty() && pinned[v]);
+        if (std::find(vertices, vertices + std::min<size_t>(vertexCount, 2), v) == vertices + std::min<size_t>(vertexCount, 2)) {
+            if (vertexCount < 2)
+                vertices[vertexCount] = v;
+            ++vertexCount;
+        }
+    }
+    if (pin)
+        return PlaceKind::Pinned;
+    size_t seams = 0;
+    for (size_t i = 0; i < ring.places.size(); ++i) {
+        if (ring.shared[i] != 2)
+            continue;
+        const uint32_t *pair = &ring.edgeTriangles[2 * i];
+        const auto vertexAt = [&](uint32_t t, uint32_t place) { return topology.Vertex(t, topology.CornerAt(t, place)); };
+        seams += vertexAt(pair[0], p) != vertexAt(pair[1], p) || vertexAt(pair[0], ring.places[i]) != vertexAt(pair[1], ring.places[i]);
+    }
+    if (seams == 0 && vertexCount == 1)
+        return borders == 0 ? PlaceKind::Interior : borders == 2 ? PlaceKind::Border : PlaceKind::Locked;
+    if (seams == 2 && vertexCount == 2 && borders == 0)
+        return PlaceKind::Seam;
+    return PlaceKind::Locked;
+}
+
+} // namespace lumeno

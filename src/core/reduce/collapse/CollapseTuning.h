@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+
+namespace lumeno {
+
+// Every constant of the edge collapse, with what it trades and where its value comes from.
+// The defaults are the published methods' own; a value of ours is named as such.
+struct CollapseTuning
+{
+    // Garland & Heckbert 1997, section 6.1: a border edge keeps its place by a plane through
+    // it at right angles to its triangle, weighted like the triangles' planes (by area, here
+    // the squared edge length) times this "large penalty factor". Larger keeps borders and
+    // seams straighter at the cost of the surface between them.
+    double boundaryWeight = 1.0;
+
+    // CGAL's Bounded_normal_change filter: a collapse is refused when a triangle around it
+    // would turn by more than this (the cosine of the angle between its normals before and
+    // after). 0 is CGAL's: no triangle may turn over (90 degrees or more).
+    double minNormalCosine = 0.0;
+
+    // Small turns add up: a triangle must also face the way the model's triangles around its
+    // corners faced, by at least this cosine (ours: 0 would let a sliver seen edge-on through,
+    // whose normal the rounding to single precision can then turn over).
+    double minFacingCosine = 1e-3;
+
+    // A triangle smaller than this share of its area before (squared, as the normals' lengths)
+    // counts as flattened to a line, which no collapse may make.
+    double minAreaRatioSquared = 1e-12;
+
+    // The optimal place of Garland & Heckbert (the least of the summed quadric) is used where
+    // the quadric's 3x3 part is invertible; below this determinant, relative to the cube of its
+    // trace / 3, the best of the edge's ends and middle is used instead (their section 4).
+    double singularDeterminant = 1e-9;
+
+    // Cancellation is polled, and progress told, once every this many collapses.
+    size_t collapsesBetweenPolls = 4096;
+
+    // From this many triangles on, the set-up (quadrics and first costs) runs on two threads;
+    // the levels are the same either way. Below it, starting a thread costs more than it saves.
+    size_t parallelSetupFrom = 50000;
+};
+
+} // namespace lumeno

@@ -1,0 +1,479 @@
+#include "reduce/collapse/EdgeCollapse.h"
+
+#include "measure/TriangleDistance.h"
+#include "model/TwoThreads.h"
+#include "reduce/collapse/CollapseFilters.h"
+#include "reduce/collapse/CollapseHeap.h"
+#include "reduce/collapse/CollapseTopology.h"
+#include "reduce/collapse/Quadric.h"
+#include "reduce/collapse/QuadricPlacement.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstring>
+#include <numeric>
+#include <optional>
+
+namespace lumeno {
+
+namespace {
+
+// The place of each vertex: vertices at one position share one. Places are numbered in the
+// order their first vertex comes.
+std::vector<uint32_t> PlacesOfVertices(const std::vector<float> &positions, size_t &placeCount)
+{
+    const size_t count = positions.size() / 3;
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    const float *xyz = positions.data();
+    std::sort(order.begin(), order.end(), [xyz](uint32_t a, uint32_t b) {
+        const int byBytes = std::memcmp(xyz + 3 * size_t(a), xyz + 3 * size_t(b), 3 * sizeof(float));
+        return byBytes != 0 ? byBytes < 0 : a < b;
+    });
+    std::vector<uint32_t> first(count); // the first vertex at each vertex's position
+    for (size_t i = 0; i < count; ++i)
+        first[order[i]] = i > 0 && std::memcmp(xyz + 3 * size_t(order[i]), xyz + 3 * size_t(order[i - 1]),
+                                               3 * sizeof(float)) == 0
+                              ? first[order[i - 1]]
+                              : order[i];
+    std::vector<uint32_t> place(count);
+    placeCount = 0;
+    for (size_t v = 0; v < count; ++v)
+        place[v] = first[v] == v ? uint32_t(placeCount++) : place[first[v]];
+    return place;
+}
+
+// Runs work(begin, end) over [0, count) on one thread or two.
+template <typename Work>
+void Split(size_t count, bool parallel, Work &&work)
+{
+    if (parallel)
+        AtOnce([&] { work(size_t(0), count / 2); }, [&] { work(count / 2, count); });
+    else
+        work(size_t(0), count);
+}
+
+class Collapser
+{
+public:
+    Collapser(CollapseMesh &&mesh, const CollapseGoals &goals);
+    CollapseReport Run();
+
+private:
+    void SetUp();
+    // Also sums the place's facing.
+    Quadric QuadricOf(uint32_t p, Ring &ring);
+    // The cheaper of the collapses along the edge that the guards of kind allow, if any.
+    std::optional<Candidate> Evaluate(uint32_t a, uint32_t b);
+    std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to);
+    bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
+    // Makes the collapse if the guards let it; false otherwise.
+    bool TryCollapse(const Candidate &c);
+    // The values (colours, normals, texture coordinates) of the vertices at the merged place.
+    void CarryValues(uint32_t from, uint32_t to, const double at[3]);
+    void Requeue(uint32_t q);
+    // Keeps a refused collapse at `at` (once) until something around it changes.
+    void Park(uint32_t at, uint32_t other)
+    {
+        std::vector<uint32_t> &waiting = parked[at];
+        if (std::find(waiting.begin(), waiting.end(), other) == waiting.end())
+            waiting.push_back(other);
+    }
+    void FillHeap();
+    void HandOver(size_t goal);
+
+    const CollapseGoals &goals;
+    const CollapseTuning &tuning;
+    CollapseMesh mesh; // its positions and attributes, per vertex
+    size_t vertexCount = 0;
+    size_t placeCount = 0;
+    std::optional<CollapseTopology> topology;
+    std::vector<double> positions; // x, y, z per place
+    std::vector<Quadric> quadrics;
+    std::vector<double> facing; // per place, the model's area-weighted normals merged into it
+    std::vector<PlaceKind> kinds;
+    std::vector<uint32_t> stamp;
+    std::vector<std::vector<uint32_t>> parked; // refused candidates' other places, per place
+    CollapseHeap heap;
+    RelaxStage stage = RelaxStage::None;
+    size_t liveTriangles = 0;
+    bool parallel = false;
+
+    // Scratch of the collapse loop.
+    Ring fromRing, toRing;
+    std::vector<std::pair<uint32_t, uint32_t>> vertexMap;
+    std::vector<float> carried;
+};
+
+Collapser::Collapser(CollapseMesh &&meshIn, const CollapseGoals &goalsIn)
+    : goals(goalsIn), tuning(goalsIn.tuning), mesh(std::move(meshIn)), vertexCount(mesh.positions.size() / 3)
+{
+    assert(mesh.corners.size() % 3 == 0);
+    assert(mesh.attributes.size() == mesh.attributeWidth * (mesh.positions.size() / 3));
+    parallel = (goals.threads == 0 && std::thread::hardware_concurrency() >= 2 &&
+                mesh.Triangles() >= tuning.parallelSetupFrom);
+}
+
+namespace {
+
+void Cross(const double u[3], const double v[3], double n[3])
+{
+    n[0] = u[1] * v[2] - u[2] * v[1];
+    n[1] = u[2] * v[0] - u[0] * v[2];
+    n[2] = u[0] * v[1] - u[1] * v[0];
+}
+
+double Length(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
+
+// The plane n.x + d = 0 through `at` with unit normal along `direction`, weighted; nothing when
+// the direction has no length.
+void AddPlane(Quadric &q, double direction[3], const double at[3], double weight)
+{
+    const double length = Length(direction);
+    if (!(length > 0) || !(weight > 0))
+        return;
+    for (int i = 0; i < 3; ++i)
+        direction[i] /= length;
+    q += Quadric::OfPlane(direction, -(direction[0] * at[0] + direction[1] * at[1] + direction[2] * at[2]), weight);
+}
+
+} // namespace
+
+Quadric Collapser::QuadricOf(uint32_t p, Ring &ring)
+{
+    // Garland & Heckbert: each triangle's plane weighted by its area; each border edge's plane
+    // at right angles to its triangle, weighted by the squared edge length (section 6.1). A seam
+    // edge counts as a border of both its sides, so that a seam keeps its line.
+    const CollapseTopology &topo = *topology;
+    const auto at = [this](uint32_t place) { return positions.data() + 3 * size_t(place); };
+    Quadric q;
+    for (const uint32_t *t = topo.ListBegin(p); t != topo.ListEnd(p); ++t) {
+        const double *a = at(topo.Place(*t, 0)), *b = at(topo.Place(*t, 1)), *c = at(topo.Place(*t, 2));
+        const double u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+        const double v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        double n[3];
+        Cross(u, v, n);
+        for (int k = 0; k < 3; ++k)
+            facing[3 * size_t(p) + size_t(k)] += n[k];
+        AddPlane(q, n, a, Length(n) / 2);
+    }
+    ring.Gather(topo, p);
+    for (size_t i = 0; i < ring.places.size(); ++i) {
+        const uint32_t r = ring.places[i];
+        const uint32_t *pair = &ring.edgeTriangles[2 * i];
+        const size_t count = ring.shared[i];
+        if (count > 2)
+            continue;
+        const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
+        const bool seam = count == 2 && (vertexAt(pair[0], p) != vertexAt(pair[1], p) ||
+                                         vertexAt(pair[0], r) != vertexAt(pair[1], r));
+        if (count != 1 && !seam)
+            continue;
+        for (size_t k = 0; k < count; ++k) {
+            const uint32_t t = pair[k];
+            const double *a = at(topo.Place(t, 0)), *b = at(topo.Place(t, 1)), *c = at(topo.Place(t, 2));
+            const double u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+            const double v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+            double n[3];
+            Cross(u, v, n);
+            const double e[3] = {at(r)[0] - at(p)[0], at(r)[1] - at(p)[1], at(r)[2] - at(p)[2]};
+            double m[3];
+            Cross(e, n, m);
+            const double squaredLength = e[0] * e[0] + e[1] * e[1] + e[2] * e[2];
+            AddPlane(q, m, at(p), tuning.boundaryWeight * squaredLength);
+        }
+    }
+    return q;
+}
+
+void Collapser::SetUp()
+{
+    std::vector<uint32_t> placeOf = PlacesOfVertices(mesh.positions, placeCount);
+    positions.assign(3 * placeCount, 0.0);
+    for (size_t v = 0; v < placeOf.size(); ++v)
+        for (int k = 0; k < 3; ++k)
+            positions[3 * size_t(placeOf[v]) + size_t(k)] = mesh.positions[3 * v + size_t(k)];
+    std::vector<float>().swap(mesh.positions);
+    topology.emplace(std::move(mesh.corners), std::move(placeOf), placeCount);
+    liveTriangles = topology->Triangles();
+    quadrics.resize(placeCount);
+    facing.assign(3 * placeCount, 0.0);
+    kinds.resize(placeCount);
+    stamp.assign(placeCount, 0);
+    parked.resize(placeCount);
+    Split(placeCount, parallel, [this](size_t begin, size_t end) {
+        Ring ring;
+        for (size_t p = begin; p < end; ++p) {
+            kinds[p] = ClassifyPlace(*topology, uint32_t(p), mesh.pinned, ring);
+            quadrics[p] = QuadricOf(uint32_t(p), ring);
+        }
+    });
+    FillHeap();
+}
+
+void Collapser::FillHeap()
+{
+    // Every edge once, from its lower place; the two halves' candidates in place order.
+    std::vector<Candidate> halves[2];
+    Split(placeCount, parallel, [this, &halves](size_t begin, size_t end) {
+        std::vector<Candidate> &found = halves[begin == 0 ? 0 : 1];
+        Ring ring;
+        for (size_t p = begin; p < end; ++p) {
+            ring.Gather(*topology, uint32_t(p));
+            for (const uint32_t r : ring.places)
+                if (r > p)
+                    if (const std::optional<Candidate> c = Evaluate(uint32_t(p), r))
+                        found.push_back(*c);
+        }
+    });
+    halves[0].insert(halves[0].end(), halves[1].begin(), halves[1].end());
+    heap.Assign(std::move(halves[0]));
+    for (std::vector<uint32_t> &waiting : parked)
+        waiting.clear();
+}
+
+std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to)
+{
+    const CollapseTopology &topo = *topology;
+    uint32_t edge[3];
+    const size_t count = topo.EdgeTriangles(from, to, edge, 3);
+    const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
+    const bool seam = count == 2 && (vertexAt(edge[0], from) != vertexAt(edge[1], from) ||
+                                     vertexAt(edge[0], to) != vertexAt(edge[1], to));
+    bool moves = false;
+    if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves))
+        return std::nullopt;
+    const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], positions.data() + 3 * size_t(from),
+                                           positions.data() + 3 * size_t(to), moves, tuning);
+    if (placed.distance > goals.maxError)
+        return std::nullopt;
+    const double *a = positions.data() + 3 * size_t(from), *b = positions.data() + 3 * size_t(to);
+    const double length = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]);
+    return Candidate{float(placed.cost), float(length), from, to, stamp[from] + stamp[to]};
+}
+
+std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b)
+{
+    const std::optional<Candidate> ab = EvaluateDirection(a, b);
+    const std::optional<Candidate> ba = EvaluateDirection(b, a);
+    if (ab && ba)
+        return Later(*ab, *ba) ? ba : ab;
+    return ab ? ab : ba;
+}
+
+bool Collapser::TryCollapse(const Candidate &c)
+{
+    CollapseTopology &topo = *topology;
+    const uint32_t from = c.from, to = c.to;
+    uint32_t edge[3];
+    const size_t count = topo.EdgeTriangles(from, to, edge, 3);
+    const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
+    const bool seam = count == 2 && (vertexAt(edge[0], from) != vertexAt(edge[1], from) ||
+                                     vertexAt(edge[0], to) != vertexAt(edge[1], to));
+    bool moves = false;
+    if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves) ||
+        !MapVertices(topo, from, to, edge, count, stage, vertexMap))
+        return false;
+    fromRing.Gather(topo, from);
+    toRing.Gather(topo, to);
+    if (!KeepsTopology(topo, from, to, edge, count, fromRing, toRing))
+        return false;
+    double *toAt = positions.data() + 3 * size_t(to);
+    const double *fromAt = positions.data() + 3 * size_t(from);
+    const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning);
+    if (!KeepsNormals(topo, positions, facing, from, to, placed.at, moves, tuning))
+        return false;
+
+    if (moves && mesh.attributeWidth > 0)
+        CarryValues(from, to, placed.at);
+
+    const size_t before = liveTriangles;
+    for (size_t i = 0; i < count; ++i)
+        assert(topo.Alive(edge[i]));
+    topo.Merge(from, to, [this](uint32_t v) {
+        for (const auto &[a, b] : vertexMap)
+            if (a == v)
+                return b;
+        assert(false);
+        return vertexMap.front().second;
+    });
+    liveTriangles = before - count;
+    std::copy_n(placed.at, 3, toAt);
+    quadrics[to] += quadrics[from];
+    for (int k = 0; k < 3; ++k)
+        facing[3 * size_t(to) + size_t(k)] += facing[3 * size_t(from) + size_t(k)];
+    ++stamp[from];
+    ++stamp[to];
+    if (kinds[to] != PlaceKind::NonManifold && kinds[to] != PlaceKind::Pinned)
+        kinds[to] = ClassifyPlace(topo, to, mesh.pinned, fromRing);
+    Requeue(to);
+    return true;
+}
+
+void Collapser::CarryValues(uint32_t from, uint32_t to, const double at[3])
+{
+    // Each vertex `to` keeps takes the values of the nearest point of its side's triangles
+    // around the edge, mixed from their corners (Hoppe, "Progressive meshes", 1996, section 4.3).
+    const CollapseTopology &topo = *topology;
+    const size_t width = mesh.attributeWidth;
+    carried.assign(width * vertexMap.size(), 0.0f);
+    for (size_t m = 0; m < vertexMap.size(); ++m) {
+        const auto [a, b] = vertexMap[m];
+        double nearest = HUGE_VAL;
+        for (const uint32_t place : {from, to})
+            for (const uint32_t *t = topo.ListBegin(place); t != topo.ListEnd(place); ++t) {
+                if (!topo.Alive(*t))
+                    continue;
+                const uint32_t own = topo.Vertex(*t, topo.CornerAt(*t, place));
+                if (own != (place == from ? a : b))
+                    continue;
+                const double *corner[3];
+                for (int k = 0; k < 3; ++k)
+                    corner[k] = positions.data() + 3 * size_t(topo.Place(*t, k));
+                const double gap = SquaredDistanceToTriangle(at, corner[0], corner[1], corner[2]);
+                if (!(gap < nearest))
+                    continue;
+                nearest = gap;
+                double weights[3];
+                NearestOnTriangle(at, corner[0], corner[1], corner[2], weights);
+                for (size_t i = 0; i < width; ++i) {
+                    double value = 0;
+                    for (int k = 0; k < 3; ++k)
+                        value += weights[k] * mesh.attributes[width * topo.Vertex(*t, k) + i];
+                    carried[width * m + i] = float(value);
+                }
+            }
+        if (nearest == HUGE_VAL)
+            std::copy_n(mesh.attributes.begin() + std::ptrdiff_t(width * b), width,
+                        carried.begin() + std::ptrdiff_t(width * m));
+    }
+    for (size_t m = 0; m < vertexMap.size(); ++m)
+        std::copy_n(carried.begin() + std::ptrdiff_t(width * m), width,
+                    mesh.attributes.begin() + std::ptrdiff_t(width * vertexMap[m].second));
+}
+
+void Collapser::Requeue(uint32_t q)
+{
+    // Every edge of q costs anew; the candidates refused around it may pass now.
+    toRing.Gather(*topology, q);
+    for (const uint32_t r : toRing.places) {
+        if (const std::optional<Candidate> c = Evaluate(q, r))
+            heap.Push(*c);
+        for (const uint32_t other : parked[r])
+            if (other != q && stamp[other] != UINT32_MAX)
+                if (const std::optional<Candidate> c = Evaluate(r, other))
+                    heap.Push(*c);
+        parked[r].clear();
+    }
+    parked[q].clear();
+}
+
+void Collapser::HandOver(size_t goal)
+{
+    // The living triangles in order, and the vertices in the order they first use them.
+    const CollapseTopology &topo = *topology;
+    std::vector<uint32_t> newIndex(vertexCount, UINT32_MAX);
+    CollapseMesh level;
+    level.attributeWidth = mesh.attributeWidth;
+    uint32_t *corners = goals.cornerRoom ? goals.cornerRoom(3 * liveTriangles) : nullptr;
+    if (!corners) {
+        level.corners.resize(3 * liveTriangles);
+        corners = level.corners.data();
+    }
+    std::vector<uint32_t> used;
+    size_t written = 0;
+    for (uint32_t t = 0; t < topo.Triangles(); ++t) {
+        if (!topo.Alive(t))
+            continue;
+        for (int k = 0; k < 3; ++k) {
+            const uint32_t v = topo.Vertex(t, k);
+            if (newIndex[v] == UINT32_MAX) {
+                newIndex[v] = uint32_t(used.size());
+                used.push_back(v);
+            }
+            corners[written++] = newIndex[v];
+        }
+    }
+    assert(written == 3 * liveTriangles);
+    float *xyz = goals.positionRoom ? goals.positionRoom(3 * used.size()) : nullptr;
+    if (!xyz) {
+        level.positions.resize(3 * used.size());
+        xyz = level.positions.data();
+    }
+    for (size_t i = 0; i < used.size(); ++i) {
+        const double *at = positions.data() + 3 * size_t(topo.PlaceOfVertex(used[i]));
+        for (int k = 0; k < 3; ++k)
+            xyz[3 * i + size_t(k)] = float(at[k]);
+    }
+    level.attributes.resize(mesh.attributeWidth * used.size());
+    for (size_t i = 0; i < used.size(); ++i)
+        std::copy_n(mesh.attributes.begin() + std::ptrdiff_t(mesh.attributeWidth * used[i]), mesh.attributeWidth,
+                    level.attributes.begin() + std::ptrdiff_t(mesh.attributeWidth * i));
+    goals.reached(goal, std::move(level));
+}
+
+CollapseReport Collapser::Run()
+{
+    CollapseReport report;
+    const std::vector<size_t> &counts = goals.triangleCounts;
+    const size_t initial = mesh.Triangles();
+    SetUp();
+    size_t next = 0;
+    const auto handOverReached = [&] {
+        while (next < counts.size() && liveTriangles <= counts[next]) {
+            HandOver(next++);
+            ++report.goalsReached;
+        }
+    };
+    handOverReached();
+    const size_t last = counts.empty() ? 0 : counts.back();
+    size_t collapses = 0;
+    bool cancelled = false;
+    while (next < counts.size()) {
+        if (heap.Empty()) {
+            if (stage == RelaxStage::Last)
+                break;
+            stage = RelaxStage(int(stage) + 1);
+            report.relaxStage = int(stage);
+            FillHeap();
+            continue;
+        }
+        const Candidate c = heap.Pop();
+        if (stamp[c.from] == UINT32_MAX || stamp[c.to] == UINT32_MAX || Stale(c))
+            continue;
+        if (!TryCollapse(c)) {
+            Park(c.from, c.to);
+            Park(c.to, c.from);
+            continue;
+        }
+        stamp[c.from] = UINT32_MAX; // gone
+        handOverReached();
+        if (++collapses % tuning.collapsesBetweenPolls == 0) {
+            if (goals.cancelled && goals.cancelled()) {
+                cancelled = true;
+                break;
+            }
+            if (goals.progress && initial > last)
+                goals.progress(double(initial - liveTriangles) / double(initial - last));
+            heap.Sweep([this](const Candidate &k) {
+                return stamp[k.from] == UINT32_MAX || stamp[k.to] == UINT32_MAX || Stale(k);
+            });
+        }
+    }
+    // Where even the relaxed guards allow no further collapse (a part with holes cannot have
+    // fewer triangles than its topology needs), the remaining goals get the mesh as it is.
+    if (!cancelled && !(goals.cancelled && goals.cancelled()))
+        while (next < counts.size())
+            HandOver(next++);
+    return report;
+}
+
+} // namespace
+
+CollapseReport CollapseEdges(CollapseMesh mesh, const CollapseGoals &goals)
+{
+    return Collapser(std::move(mesh), goals).Run();
+}
+
+} // namespace lumeno
