@@ -11,12 +11,12 @@
 
 #include <vector>
 
-// AddressSanitizer reserves terabytes of address space: no limit can be set under it.
-#if defined(__SANITIZE_ADDRESS__)
-#define LUMENO_ADDRESS_SANITIZER 1
+// Address- and ThreadSanitizer reserve terabytes of address space: no limit can be set under them.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define LUMENO_SANITIZER_RESERVES_MEMORY 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LUMENO_ADDRESS_SANITIZER 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define LUMENO_SANITIZER_RESERVES_MEMORY 1
 #endif
 #endif
 
@@ -116,8 +116,8 @@ class TestMemoryLimits : public QObject
 private slots:
     void initTestCase()
     {
-#ifdef LUMENO_ADDRESS_SANITIZER
-        QSKIP("AddressSanitizer reserves more address space than any limit allows");
+#ifdef LUMENO_SANITIZER_RESERVES_MEMORY
+        QSKIP("the sanitizer reserves more address space than any limit allows");
 #endif
         startLimit = SmallestWorkingLimit(
             8, 2048, {QStringLiteral("info"), testing::DataFile(QStringLiteral("tetra_ascii.ply"))});
