@@ -57,6 +57,11 @@ struct Ratios
             }
         return count ? std::exp(logs / count) : -1.0;
     }
+    // How many pairs lie above the ratio.
+    int Above(double limit) const
+    {
+        return int(std::count_if(pairs.begin(), pairs.end(), [limit](const Pair &pair) { return pair.ratio > limit; }));
+    }
     const Pair *Worst() const
     {
         const auto worst = std::max_element(pairs.begin(), pairs.end(),
@@ -67,11 +72,19 @@ struct Ratios
 
 // The figure a peer reaches on a level for one measure ("mean", "max"), with the peer's name;
 // negative when it made nothing.
-using PeerFigure = std::function<std::pair<double, QString>(const QJsonObject &engines, const char *measure)>;
+using PeerFigure =
+    std::function<std::pair<double, QString>(const QJsonObject &engines, double goal, const char *measure)>;
 
 double Figure(const QJsonObject &engines, const char *key, const char *measure)
 {
     return engines[QLatin1String(key)].toObject()[QLatin1String(measure)].toDouble(-1);
+}
+
+// A peer's figure where it reached the goal: one that kept more triangles is no fair measure
+// of ours (where ours missed, the pair stays, and the miss is counted).
+double ReachedFigure(const QJsonObject &engines, const char *key, double goal, const char *measure)
+{
+    return MissedGoal(engines[QLatin1String(key)].toObject(), qint64(goal)) ? -1.0 : Figure(engines, key, measure);
 }
 
 Ratios Collect(const QJsonArray &meshes, const char *measure, const PeerFigure &peer)
@@ -81,7 +94,7 @@ Ratios Collect(const QJsonArray &meshes, const char *measure, const PeerFigure &
         for (const QJsonValue &level : mesh[QLatin1String("levels")].toArray()) {
             const QJsonObject engines = level[QLatin1String("engines")].toObject();
             const double ours = Figure(engines, "quality", measure);
-            const auto [theirs, name] = peer(engines, measure);
+            const auto [theirs, name] = peer(engines, level[QLatin1String("goalTriangles")].toDouble(), measure);
             if (ours < 0 || theirs < 0)
                 continue;
             const int percent = level[QLatin1String("percent")].toInt();
@@ -124,14 +137,15 @@ void WritePartSummary(QTextStream &out, const QString &part, const QJsonArray &m
     out << "\n### Summary of the " << part << " part: " << meshes.size() << " meshes, " << levelCount
         << " mesh-and-level pairs\n\n"
            "The quality engine's distance divided by the peer's (below 1: ours is closer); geometric mean over "
-           "the pairs both engines made, per level, and the worst pair.\n\n"
+           "the pairs where ours made a result and the peer reached its goal, per level, the worst pair, and how "
+           "many pairs lie above 1 and above 1.5.\n\n"
         << QString::fromUtf8("| Ours ÷ | pairs | mean: geo. mean");
     for (int percent : percents)
         out << " | " << percent << " %";
-    out << " | mean: worst | largest: geo. mean | largest: worst |\n|---|---:|---:";
+    out << " | mean: worst | mean: > 1, > 1.5 | largest: geo. mean | largest: worst | largest: > 1, > 1.5 |\n|---|---:|---:";
     for (size_t i = 0; i < percents.size(); ++i)
         out << "|---:";
-    out << "|---|---:|---|\n";
+    out << "|---|---:|---:|---|---:|\n";
 
     const auto line = [&](const QString &label, const PeerFigure &peer, bool namePeer) {
         const Ratios mean = Collect(meshes, "mean", peer), largest = Collect(meshes, "max", peer);
@@ -140,23 +154,24 @@ void WritePartSummary(QTextStream &out, const QString &part, const QJsonArray &m
         out << "| " << label << " | " << mean.pairs.size() << " | " << Number(mean.GeometricMean());
         for (int percent : percents)
             out << " | " << Number(mean.GeometricMean(percent));
-        out << " | " << WorstText(mean.Worst(), namePeer) << " | " << Number(largest.GeometricMean()) << " | "
-            << WorstText(largest.Worst(), namePeer) << " |\n";
+        out << " | " << WorstText(mean.Worst(), namePeer) << " | " << mean.Above(1.0) << ", " << mean.Above(1.5)
+            << " | " << Number(largest.GeometricMean()) << " | " << WorstText(largest.Worst(), namePeer) << " | "
+            << largest.Above(1.0) << ", " << largest.Above(1.5) << " |\n";
     };
     for (const BenchEngine &engine : BenchEngines) {
         if (QLatin1String(engine.key) == QLatin1String("quality"))
             continue;
         line(QString::fromUtf8(engine.label),
-             [&engine](const QJsonObject &engines, const char *measure) {
-                 return std::make_pair(Figure(engines, engine.key, measure), QString());
+             [&engine](const QJsonObject &engines, double goal, const char *measure) {
+                 return std::make_pair(ReachedFigure(engines, engine.key, goal, measure), QString());
              },
              false);
     }
     // The goals are set against the closer of the two best peers, measure by measure.
     line(QStringLiteral("better of CGAL and vtkQuadricDecimation"),
-         [](const QJsonObject &engines, const char *measure) {
-             const double cgal = Figure(engines, "cgalLindstromTurk", measure);
-             const double vtk = Figure(engines, "vtkQuadric", measure);
+         [](const QJsonObject &engines, double goal, const char *measure) {
+             const double cgal = ReachedFigure(engines, "cgalLindstromTurk", goal, measure);
+             const double vtk = ReachedFigure(engines, "vtkQuadric", goal, measure);
              if (cgal < 0 && vtk < 0)
                  return std::make_pair(-1.0, QString());
              const bool cgalBetter = vtk < 0 || (cgal >= 0 && cgal <= vtk);
