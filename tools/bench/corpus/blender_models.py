@@ -1,5 +1,6 @@
 # Builds the bench corpus's Blender models, organic and hard-surface, each unwrapped into UV
-# islands (so its texture seams split vertices) and exported as OBJ or GLB. Run by generate.py as
+# islands (so its texture seams split vertices) and exported as OBJ or GLB, and resamples scans
+# (OFF files) by voxel remeshing, exported as OBJ without UVs. Run by generate.py as
 #   blender -b --factory-startup --python blender_models.py -- MODELS.json OUTPUT_FOLDER
 # MODELS.json lists the models: {"name", "kind", "format": "obj"|"glb", and the kind's numbers}.
 import json
@@ -131,7 +132,7 @@ def hard_hull(m):
                               cuts=m["rings"], use_grid_fill=True)
     sides = [f for f in b.faces if abs(f.normal.z) < 0.5]
     chosen = [f for i, f in enumerate(sides) if (i * 7 + m["seed"]) % 3 == 0]
-    inset = bmesh.ops.inset_individual(b, faces=chosen, thickness=m["inset"], depth=0.0)
+    bmesh.ops.inset_individual(b, faces=chosen, thickness=m["inset"], depth=0.0)
     for i, f in enumerate(chosen):
         depth = m["depth"] * (1 if i % 2 else -1)
         for v in f.verts:
