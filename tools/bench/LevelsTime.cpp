@@ -1,10 +1,10 @@
 #include "LevelsTime.h"
 
 #include "BenchNotes.h"
-#include "CollapseLevels.h"
+#include "MeshoptimizerPeer.h"
 #include "QualityBench.h"
 
-#include "reduce/DecimationLevels.h"
+#include "reduce/Reducer.h"
 
 #include <QElapsedTimer>
 
@@ -19,18 +19,15 @@ bool PrintLevelsTime(const QString &model, int rounds, QString &error)
     if (!mesh)
         return false;
     const size_t triangles = size_t(mesh->GetNumberOfCells());
-    std::vector<size_t> goals;
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
-        goals.push_back(size_t(std::llround(double(triangles) * level.Share())));
     std::printf("%s: %zu triangles, load average %.2f\n", model.toLocal8Bit().constData(), triangles, LoadAverage());
     std::vector<double> ratios;
     for (int round = 1; round <= rounds; ++round) {
         QElapsedTimer clock;
         clock.start();
-        CollapseLevels(mesh, goals);
+        lumeno::MakeReducer(lumeno::ReductionEngine::Quality)->MakeLevels(mesh, {}, {});
         const double levels = double(clock.nsecsElapsed()) * 1e-9;
         clock.restart();
-        MeshoptimizerLevel(mesh, 0.1);
+        MeshoptimizerKeep(mesh, size_t(std::llround(double(triangles) * 0.1)));
         const double single = double(clock.nsecsElapsed()) * 1e-9;
         ratios.push_back(levels / single);
         std::printf("round %d: nine levels %.3f s, meshoptimizer 10 %% %.3f s, ratio %.3f\n", round, levels, single,

@@ -1,25 +1,23 @@
 #include "QualityBench.h"
 
 #include "BenchNotes.h"
-#include "CollapseLevels.h"
+#include "CgalPeer.h"
+#include "MeshoptimizerPeer.h"
 #include "MetroDistance.h"
 
 #include "io/read/ModelReader.h"
-#include "reduce/DecimationLevels.h"
 #include "reduce/Reducer.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 
 #include <vtkCellArray.h>
+#include <vtkCleanPolyData.h>
 #include <vtkQuadricDecimation.h>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <cstdio>
 
 
 vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error)
@@ -45,11 +43,36 @@ vtkSmartPointer<vtkPolyData> WithWideCells(vtkPolyData *model)
 
 namespace {
 
-vtkSmartPointer<vtkPolyData> VtkQuadric(vtkPolyData *model, double share)
+const QString Classic = QStringLiteral("classic");
+const QString Quality = QStringLiteral("quality");
+const QString Meshoptimizer = QStringLiteral("meshoptimizer");
+const QString VtkQuadric = QStringLiteral("vtkQuadric");
+const QString CgalLindstromTurk = QStringLiteral("cgalLindstromTurk");
+
+// The surface alone, welded by position, as the peers that carry no attributes take it: the
+// sides of a texture seam are one vertex again, and nothing else is changed.
+vtkSmartPointer<vtkPolyData> SurfaceOf(vtkPolyData *model)
 {
+    auto surface = vtkSmartPointer<vtkPolyData>::New();
+    surface->SetPoints(model->GetPoints());
+    surface->SetPolys(model->GetPolys());
+    auto weld = vtkSmartPointer<vtkCleanPolyData>::New();
+    weld->SetInputData(surface);
+    weld->PointMergingOn();
+    weld->SetTolerance(0.0);
+    weld->ConvertPolysToLinesOff();
+    weld->ConvertLinesToPointsOff();
+    weld->ConvertStripsToPolysOff();
+    weld->Update();
+    return WithWideCells(weld->GetOutput());
+}
+
+vtkSmartPointer<vtkPolyData> VtkQuadricKeep(vtkPolyData *surface, size_t triangles)
+{
+    const double count = double(surface->GetNumberOfPolys());
     auto decimate = vtkSmartPointer<vtkQuadricDecimation>::New();
-    decimate->SetInputData(WithWideCells(model));
-    decimate->SetTargetReduction(1.0 - share);
+    decimate->SetInputData(surface);
+    decimate->SetTargetReduction(count > 0 ? std::clamp(1.0 - double(triangles) / count, 0.0, 1.0) : 0.0);
     decimate->Update();
     vtkSmartPointer<vtkPolyData> result = decimate->GetOutput();
     return result;
@@ -67,64 +90,58 @@ QJsonObject Entry(vtkPolyData *result, double seconds, const MetroMeter &meter)
     return entry;
 }
 
-QJsonObject MeasureMesh(const QString &path, vtkPolyData *model, const std::vector<int> &levels, size_t samples)
+QJsonObject MeasureMesh(const BenchMesh &mesh, vtkPolyData *model, const std::vector<int> &levels, size_t samples,
+                        CgalPeer &cgal)
 {
     const qint64 triangles = model->GetNumberOfPolys();
-    Note(QStringLiteral("%1: %2 triangles, sampling").arg(QFileInfo(path).fileName()).arg(triangles));
+    const QString name = QFileInfo(mesh.path).completeBaseName();
+    Note(QStringLiteral("%1 (%2): %3 triangles").arg(name, mesh.part).arg(triangles));
     const MetroMeter meter(model, samples);
-    std::vector<QJsonObject> engines(levels.size());
-
+    const vtkSmartPointer<vtkPolyData> surface = SurfaceOf(model);
+    const bool withCgal = cgal.Available() && cgal.Load(model);
     QElapsedTimer clock;
-    for (size_t l = 0; l < levels.size(); ++l) {
-        const double share = levels[l] / 100.0;
-        for (lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Classic, lumeno::ReductionEngine::Quality}) {
-            const QString key = lumeno::EngineKey(engine);
-            Note(QStringLiteral("  %1 % %2").arg(levels[l]).arg(key));
-            clock.start();
-            const vtkSmartPointer<vtkPolyData> result = lumeno::MakeReducer(engine)->KeepShare(model, share, {});
-            engines[l].insert(key, Entry(result, clock.nsecsElapsed() / 1e9, meter));
-        }
-        Note(QStringLiteral("  %1 % meshoptimizer").arg(levels[l]));
+    const auto timed = [&clock](auto &&reduce) {
         clock.start();
-        const vtkSmartPointer<vtkPolyData> simplified = MeshoptimizerLevel(model, share);
-        engines[l].insert(QStringLiteral("meshoptimizer"), Entry(simplified, clock.nsecsElapsed() / 1e9, meter));
-        Note(QStringLiteral("  %1 % vtkQuadric").arg(levels[l]));
-        clock.start();
-        const vtkSmartPointer<vtkPolyData> result = VtkQuadric(model, share);
-        engines[l].insert(QStringLiteral("vtkQuadric"), Entry(result, clock.nsecsElapsed() / 1e9, meter));
-    }
-
-    // The quality engine's one run makes the window's nine levels and those measured here: its
-    // time is the whole run's (welding, scaling and the VTK models included, as the other
-    // engines' times include theirs), given with the first level.
-    Note(QStringLiteral("  quality, every level in one run"));
-    const auto goalOf = [triangles](int percent) { return size_t(std::llround(triangles * (percent / 100.0))); };
-    std::vector<size_t> goals, runGoals;
-    for (int level : levels)
-        goals.push_back(goalOf(level));
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
-        runGoals.push_back(goalOf(level.percent));
-    runGoals.insert(runGoals.end(), goals.begin(), goals.end());
-    std::sort(runGoals.begin(), runGoals.end(), std::greater<size_t>());
-    runGoals.erase(std::unique(runGoals.begin(), runGoals.end()), runGoals.end());
-    clock.start();
-    const std::vector<vtkSmartPointer<vtkPolyData>> oneRun = CollapseLevels(model, runGoals);
-    const double oneRunSeconds = clock.nsecsElapsed() / 1e9;
-    for (size_t l = 0; l < levels.size(); ++l) {
-        const size_t made = size_t(std::find(runGoals.begin(), runGoals.end(), goals[l]) - runGoals.begin());
-        QJsonObject entry = Entry(oneRun[made], l == 0 ? oneRunSeconds : 0.0, meter);
-        if (l > 0)
-            entry.remove(QStringLiteral("seconds"));
-        engines[l].insert(QStringLiteral("oneRun"), entry);
-    }
+        vtkSmartPointer<vtkPolyData> result = reduce();
+        return std::make_pair(result, clock.nsecsElapsed() / 1e9);
+    };
 
     QJsonArray results;
-    for (size_t l = 0; l < levels.size(); ++l)
-        results.append(QJsonObject{{QStringLiteral("percent"), levels[l]},
-                                   {QStringLiteral("goalTriangles"), qint64(goals[l])},
-                                   {QStringLiteral("engines"), engines[l]}});
-    return {{QStringLiteral("name"), QFileInfo(path).completeBaseName()},
-            {QStringLiteral("path"), path},
+    for (int percent : levels) {
+        const double share = percent / 100.0;
+        const size_t goal = size_t(std::llround(double(triangles) * share));
+        QJsonObject engines;
+        for (lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Classic, lumeno::ReductionEngine::Quality}) {
+            const auto [result, seconds] =
+                timed([&] { return lumeno::MakeReducer(engine)->KeepShare(model, share, {}); });
+            engines.insert(lumeno::EngineKey(engine), Entry(result, seconds, meter));
+        }
+        {
+            const auto [result, seconds] = timed([&] { return MeshoptimizerKeep(model, goal); });
+            engines.insert(Meshoptimizer, Entry(result, seconds, meter));
+        }
+        {
+            const auto [result, seconds] = timed([&] { return VtkQuadricKeep(surface, goal); });
+            engines.insert(VtkQuadric, Entry(result, seconds, meter));
+        }
+        if (withCgal) {
+            const CgalPeerResult run = cgal.Reduce(goal);
+            QJsonObject entry = Entry(run.model, run.seconds, meter);
+            if (!run.changes.isEmpty())
+                entry.insert(QStringLiteral("changes"), run.changes);
+            if (!run.error.isEmpty()) {
+                Note(QStringLiteral("  CGAL at %1 %: %2").arg(percent).arg(run.error));
+                entry.insert(QStringLiteral("error"), run.error);
+            }
+            engines.insert(CgalLindstromTurk, entry);
+        }
+        results.append(QJsonObject{{QStringLiteral("percent"), percent},
+                                   {QStringLiteral("goalTriangles"), qint64(goal)},
+                                   {QStringLiteral("engines"), engines}});
+    }
+    return {{QStringLiteral("name"), name},
+            {QStringLiteral("path"), mesh.path},
+            {QStringLiteral("part"), mesh.part},
             {QStringLiteral("triangles"), triangles},
             {QStringLiteral("vertices"), qint64(model->GetNumberOfPoints())},
             {QStringLiteral("diagonal"), model->GetLength()},
@@ -133,29 +150,37 @@ QJsonObject MeasureMesh(const QString &path, vtkPolyData *model, const std::vect
 
 } // namespace
 
-QJsonObject RunQualityBench(const QStringList &meshes, const std::vector<int> &levels, size_t samples, QString &error)
+QJsonObject RunQualityBench(const std::vector<BenchMesh> &meshes, const std::vector<int> &levels, size_t samples,
+                            const QString &cgalPeer)
 {
+    QElapsedTimer wall;
+    wall.start();
+    CgalPeer cgal(cgalPeer);
     QJsonArray percents;
     for (int level : levels)
         percents.append(level);
+    QJsonArray engines{Classic, Quality, Meshoptimizer, VtkQuadric};
+    if (cgal.Available())
+        engines.append(CgalLindstromTurk);
     QJsonObject report{{QStringLiteral("mode"), QStringLiteral("quality")},
                        {QStringLiteral("loadAverageAtStart"), LoadAverage()},
                        {QStringLiteral("samplesPerSurface"), qint64(samples)},
                        {QStringLiteral("percents"), percents},
-                       {QStringLiteral("engines"),
-                        QJsonArray{QStringLiteral("classic"), QStringLiteral("quality"), QStringLiteral("oneRun"),
-                                   QStringLiteral("meshoptimizer"), QStringLiteral("vtkQuadric")}},
-                       {QStringLiteral("oneRunSeconds"),
-                        QStringLiteral("the quality engine's one run for the nine levels and those measured "
-                                       "(welding and scaling included), given with the first level")}};
-    QJsonArray measured;
-    for (const QString &path : meshes) {
-        const vtkSmartPointer<vtkPolyData> model = ReadBenchMesh(path, error);
-        if (!model)
-            return {};
-        measured.append(MeasureMesh(path, model, levels, samples));
+                       {QStringLiteral("engines"), engines}};
+    QJsonArray measured, unread;
+    for (const BenchMesh &mesh : meshes) {
+        QString error;
+        const vtkSmartPointer<vtkPolyData> model = ReadBenchMesh(mesh.path, error);
+        if (!model || model->GetNumberOfPolys() == 0) {
+            Note(QStringLiteral("left out: %1").arg(error.isEmpty() ? mesh.path + QStringLiteral(": no triangles") : error));
+            unread.append(mesh.path);
+            continue;
+        }
+        measured.append(MeasureMesh(mesh, model, levels, samples, cgal));
     }
     report.insert(QStringLiteral("meshes"), measured);
+    report.insert(QStringLiteral("unread"), unread);
     report.insert(QStringLiteral("loadAverageAtEnd"), LoadAverage());
+    report.insert(QStringLiteral("wallSeconds"), wall.nsecsElapsed() / 1e9);
     return report;
 }

@@ -18,10 +18,18 @@ vtkSmartPointer<vtkPolyData> ReadBenchMesh(const QString &path, QString &error);
 // reads share one buffer where the cells are stored in 32 bits, as the program holds models.
 vtkSmartPointer<vtkPolyData> WithWideCells(vtkPolyData *model);
 
+// A mesh of the bench and the part of the corpus it belongs to ("development", "held-back").
+struct BenchMesh
+{
+    QString path;
+    QString part;
+};
+
 // Every reduction engine at each level (percent of the triangles kept) on each mesh, timed and
 // measured against the original with MetroMeter (`samples` random points per surface besides
-// its vertices): the program's classic and quality engines, the quality engine's levels in one
-// run, meshoptimizer's simplifier and VTK's vtkQuadricDecimation.
-// Empty, with `error` set, when a mesh cannot be read.
-QJsonObject RunQualityBench(const QStringList &meshes, const std::vector<int> &levels, size_t samples,
-                            QString &error);
+// its vertices): the program's classic and quality engines through the public Reducer, and as
+// peers meshoptimizer's simplifier, VTK's vtkQuadricDecimation and, when `cgalPeer` names
+// lumeno3d-cgal-peer, CGAL's Lindstrom-Turk edge collapse. A mesh that cannot be read is left
+// out with a note (and listed in the report's "unread").
+QJsonObject RunQualityBench(const std::vector<BenchMesh> &meshes, const std::vector<int> &levels, size_t samples,
+                            const QString &cgalPeer);

@@ -1,15 +1,17 @@
 #include "QualityReport.h"
 
+#include "QualitySummary.h"
+
 #include <QJsonArray>
 #include <QLocale>
+#include <QStringList>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
-
-const char *const Measures[] = {"mean", "rms", "max"};
 
 // A share of the diagonal in percent, to three significant digits without an exponent;
 // below a millionth of a percent (rounding of coordinates) as 0.
@@ -30,6 +32,12 @@ QString Count(qint64 value)
     return english.toString(value);
 }
 
+QString MeshName(const QJsonObject &mesh)
+{
+    return QStringLiteral("%1 (%2)").arg(mesh[QLatin1String("name")].toString(),
+                                         Count(qint64(mesh[QLatin1String("triangles")].toDouble())));
+}
+
 QJsonObject Level(const QJsonObject &mesh, int percent)
 {
     for (const QJsonValue &level : mesh[QLatin1String("levels")].toArray())
@@ -38,62 +46,61 @@ QJsonObject Level(const QJsonObject &mesh, int percent)
     return {};
 }
 
-QString MeshName(const QJsonObject &mesh)
+// "mean / max · triangles · time", the triangles marked ✗ when they missed the goal.
+QString Cell(const QJsonObject &result, qint64 goal)
 {
-    return QStringLiteral("%1 (%2)").arg(mesh[QLatin1String("name")].toString(),
-                                         Count(qint64(mesh[QLatin1String("triangles")].toDouble())));
+    if (result.isEmpty() || result[QLatin1String("triangles")].toDouble(-1) < 0)
+        return QStringLiteral("none");
+    return QStringLiteral("%1 / %2 · %3%4 · %5 s")
+        .arg(Percent(result[QLatin1String("mean")].toDouble(-1)), Percent(result[QLatin1String("max")].toDouble(-1)),
+             Count(qint64(result[QLatin1String("triangles")].toDouble())),
+             MissedGoal(result, goal) ? QStringLiteral(" ✗") : QString())
+        .arg(result[QLatin1String("seconds")].toDouble(), 0, 'f', 3);
 }
 
-void DistanceTable(QTextStream &out, const QJsonArray &meshes, const QStringList &engines, int percent)
+void LevelTable(QTextStream &out, const QJsonArray &meshes, const std::vector<const BenchEngine *> &engines,
+                int percent)
 {
-    out << "| Mesh (triangles)";
-    for (const QString &engine : engines)
-        out << " | " << engine << " mean / RMS / max | " << engine << " time, triangles";
-    out << " |\n|---";
-    for (int i = 0; i < engines.size(); ++i)
-        out << "|---:|---:";
+    out << "\n#### " << percent << " % of the triangles kept\n\n| Mesh (triangles) | goal";
+    for (const BenchEngine *engine : engines)
+        out << " | " << QString::fromUtf8(engine->label);
+    out << " |\n|---|---:";
+    for (size_t i = 0; i < engines.size(); ++i)
+        out << "|---:";
     out << "|\n";
     for (const QJsonValue &value : meshes) {
         const QJsonObject mesh = value.toObject();
-        const QJsonObject results = Level(mesh, percent)[QLatin1String("engines")].toObject();
-        out << "| " << MeshName(mesh);
-        for (const QString &engine : engines) {
-            const QJsonObject result = results[engine].toObject();
-            out << " | " << Percent(result[QLatin1String("mean")].toDouble(-1)) << " / "
-                << Percent(result[QLatin1String("rms")].toDouble(-1)) << " / "
-                << Percent(result[QLatin1String("max")].toDouble(-1)) << " | ";
-            const QJsonValue seconds = result[QLatin1String("seconds")];
-            out << (seconds.isDouble() ? QStringLiteral("%1 s").arg(seconds.toDouble(), 0, 'f', 3)
-                                       : QStringLiteral("(with the first level)"))
-                << ", " << Count(qint64(result[QLatin1String("triangles")].toDouble()));
-        }
+        const QJsonObject level = Level(mesh, percent);
+        const qint64 goal = qint64(level[QLatin1String("goalTriangles")].toDouble());
+        const QJsonObject results = level[QLatin1String("engines")].toObject();
+        out << "| " << MeshName(mesh) << " | " << Count(goal);
+        for (const BenchEngine *engine : engines)
+            out << " | " << Cell(results[QLatin1String(engine->key)].toObject(), goal);
         out << " |\n";
     }
 }
 
-// The quality engine's mean, RMS and max each divided by the lower of the two peers' (below 1: ours is closer).
-void RatioTable(QTextStream &out, const QJsonArray &meshes, int percent)
+// What CGAL's peer changed to make each mesh a manifold one, and where it failed.
+void CgalNotes(QTextStream &out, const QJsonArray &meshes)
 {
-    out << "\nThe quality engine against the better of vtkQuadric and meshoptimizer (below 1: ours is closer):\n\n"
-           "| Mesh (triangles) | mean | RMS | max |\n|---|---:|---:|---:|\n";
-    for (const QJsonValue &value : meshes) {
-        const QJsonObject mesh = value.toObject();
-        const QJsonObject results = Level(mesh, percent)[QLatin1String("engines")].toObject();
-        out << "| " << MeshName(mesh);
-        for (const char *measure : Measures) {
-            const auto figure = [&](const char *engine) {
-                return results[QLatin1String(engine)].toObject()[QLatin1String(measure)].toDouble(-1);
-            };
-            const double ours = figure("quality"), vtk = figure("vtkQuadric"), meshopt = figure("meshoptimizer");
-            const double best = std::min(vtk, meshopt);
-            if (ours < 0 || vtk < 0 || meshopt < 0 || best <= 0)
-                out << " | –";
-            else
-                out << " | " << QString::number(ours / best, 'f', 2) << " ("
-                    << (vtk <= meshopt ? "vtkQuadric" : "meshoptimizer") << ")";
+    QStringList notes;
+    for (const QJsonValue &mesh : meshes) {
+        QStringList said;
+        for (const QJsonValue &level : mesh[QLatin1String("levels")].toArray()) {
+            const QJsonObject cgal = level[QLatin1String("engines")][QLatin1String("cgalLindstromTurk")].toObject();
+            for (const QJsonValue &change : cgal[QLatin1String("changes")].toArray())
+                if (!said.contains(change.toString()))
+                    said << change.toString();
+            const QString error = cgal[QLatin1String("error")].toString();
+            if (!error.isEmpty() && !said.contains(error))
+                said << error;
         }
-        out << " |\n";
+        if (!said.isEmpty())
+            notes << QStringLiteral("- %1: %2").arg(mesh[QLatin1String("name")].toString(), said.join(QStringLiteral("; ")));
     }
+    if (!notes.isEmpty())
+        out << "\nCGAL's peer changed these meshes to make them manifold (the others it took as they are):\n\n"
+            << notes.join(QLatin1Char('\n')) << "\n";
 }
 
 } // namespace
@@ -103,21 +110,51 @@ QString QualityMarkdownReport(const QJsonObject &report)
     QString text;
     QTextStream out(&text);
     const QJsonArray meshes = report[QLatin1String("meshes")].toArray();
-    QStringList engines;
-    for (const QJsonValue &engine : report[QLatin1String("engines")].toArray())
-        engines << engine.toString();
+    const QStringList present = report[QLatin1String("engines")].toVariant().toStringList();
+    std::vector<const BenchEngine *> engines;
+    for (const BenchEngine &engine : BenchEngines)
+        if (present.contains(QLatin1String(engine.key)))
+            engines.push_back(&engine);
+    QStringList parts;
+    for (const QJsonValue &mesh : meshes) {
+        const QString part = mesh[QLatin1String("part")].toString(QStringLiteral("development"));
+        if (!parts.contains(part))
+            parts << part;
+    }
+    const auto meshesOf = [&meshes](const QString &part) {
+        QJsonArray of;
+        for (const QJsonValue &mesh : meshes)
+            if (mesh[QLatin1String("part")].toString(QStringLiteral("development")) == part)
+                of.append(mesh);
+        return of;
+    };
+
     out << "Distances: symmetric, Metro-style, over every vertex and "
         << Count(qint64(report[QLatin1String("samplesPerSurface")].toDouble()))
-        << " random points by area on each surface, in % of the original's bounding box diagonal. "
-           "Times are wall seconds on a shared machine (load average "
+        << QString::fromUtf8(" random points by area on each surface, in % of the original's bounding box diagonal; "
+                             "each cell is mean / largest · triangles (✗: more than 1 % or 2 triangles from the "
+                             "goal) · wall seconds on a shared machine (load average ")
         << report[QLatin1String("loadAverageAtStart")].toDouble() << " at the start, "
         << report[QLatin1String("loadAverageAtEnd")].toDouble()
-        << " at the end); oneRun is the quality engine making the nine levels and those measured in one run, whose time (welding and scaling included) is given with the first level.\n";
-    for (const QJsonValue &percent : report[QLatin1String("percents")].toArray()) {
-        out << "\n### " << percent.toInt() << " % of the triangles kept\n\n";
-        DistanceTable(out, meshes, engines, percent.toInt());
-        RatioTable(out, meshes, percent.toInt());
+        << " at the end). The peers take the surface welded by position and carry no attributes; CGAL's runs as a "
+           "process of its own and gives its own time (mesh making and collapse).\n";
+    const QJsonArray unread = report[QLatin1String("unread")].toArray();
+    if (!unread.isEmpty())
+        out << "\nLeft out, unreadable or without triangles: " << unread.toVariantList().size() << " ("
+            << QJsonValue(unread).toVariant().toStringList().join(QStringLiteral(", ")) << ")\n";
+    for (const QString &part : parts) {
+        const QJsonArray of = meshesOf(part);
+        out << "\n## The " << part << " part (" << of.size() << " meshes)\n";
+        for (const QJsonValue &percent : report[QLatin1String("percents")].toArray())
+            LevelTable(out, of, engines, percent.toInt());
+        CgalNotes(out, of);
     }
+    out << "\n## Summary\n";
+    for (const QString &part : parts)
+        WritePartSummary(out, part, meshesOf(part));
+    const double seconds = report[QLatin1String("wallSeconds")].toDouble(-1);
+    if (seconds >= 0)
+        out << "\nThe bench ran " << QString::number(seconds / 60.0, 'f', 1) << " minutes.\n";
     out.flush();
     return text;
 }

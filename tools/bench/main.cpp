@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -50,19 +51,20 @@ const char Usage[] = R"(Usage:
                                          writes MESH (any format the program reads) refined by N
                                          rounds of Loop subdivision (default 2: 16 times
                                          the triangles), in FILE's format
-  lumeno3d-bench --quality MESH... [--levels 50,25,10] [--samples N]
+  lumeno3d-bench --quality [--part NAME] MESH... [--part NAME MESH...] [--levels 50,25,10]
+                 [--samples N] [--cgal-peer PROGRAM]
                                          how close each reduction engine stays to the
                                          original at each level (percent of the triangles
-                                         kept): classic, quality, oneRun (the quality
-                                         engine's nine levels and those asked in one run,
-                                         timed as a whole with the first level),
-                                         meshoptimizer and vtkQuadricDecimation; a
+                                         kept): classic, quality, meshoptimizer,
+                                         vtkQuadricDecimation and, with --cgal-peer
+                                         (lumeno3d-cgal-peer), CGAL's Lindstrom-Turk; a
                                          Metro-style symmetric distance over every vertex
                                          and N random points (default 200000) per surface;
-                                         MESH is any format the program reads; JSON on
-                                         stdout
+                                         MESH is any format the program reads, each in the
+                                         part named before it (default development);
+                                         JSON on stdout
   lumeno3d-bench --levels-time MODEL [--rounds N]
-                                         the quality engine's nine levels in one run
+                                         the quality engine's nine levels (MakeLevels)
                                          against meshoptimizer's single 10 % level,
                                          N times in turn (default 10): both times and
                                          their ratio per round, then the median ratio
@@ -126,11 +128,13 @@ int GenerateSubdivided(const QStringList &arguments)
 
 int RunQuality(const QStringList &arguments)
 {
-    QStringList meshes;
+    std::vector<BenchMesh> meshes;
     std::vector<int> levels{50, 25, 10};
     long long samples = 200000;
+    QString part = QStringLiteral("development"), cgalPeer;
     for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--levels") && i + 1 < arguments.size()) {
+        const bool valued = i + 1 < arguments.size();
+        if (arguments[i] == QLatin1String("--levels") && valued) {
             levels.clear();
             for (const QString &level : arguments[++i].split(QLatin1Char(','))) {
                 bool number = false;
@@ -140,23 +144,26 @@ int RunQuality(const QStringList &arguments)
             }
             std::sort(levels.rbegin(), levels.rend());
             levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
-        } else if (arguments[i] == QLatin1String("--samples") && i + 1 < arguments.size()) {
+        } else if (arguments[i] == QLatin1String("--samples") && valued) {
             bool number = false;
             samples = arguments[++i].toLongLong(&number);
             if (!number || samples < 0)
                 return Fail("--samples needs a number, 0 or more");
+        } else if (arguments[i] == QLatin1String("--part") && valued) {
+            part = arguments[++i];
+        } else if (arguments[i] == QLatin1String("--cgal-peer") && valued) {
+            cgalPeer = arguments[++i];
         } else if (arguments[i].startsWith(QLatin1String("--"))) {
-            return Fail("--quality takes meshes, --levels and --samples");
+            return Fail("--quality takes meshes, --part, --levels, --samples and --cgal-peer");
         } else {
-            meshes << arguments[i];
+            meshes.push_back({arguments[i], part});
         }
     }
-    if (meshes.isEmpty())
+    if (meshes.empty())
         return Fail("--quality needs at least one mesh");
-    QString error;
-    const QJsonObject report = RunQualityBench(meshes, levels, size_t(samples), error);
-    if (report.isEmpty())
-        return Fail(error.toLocal8Bit().constData());
+    const QJsonObject report = RunQualityBench(meshes, levels, size_t(samples), cgalPeer);
+    if (report[QLatin1String("meshes")].toArray().isEmpty())
+        return Fail("none of the meshes can be read");
     PrintJson(report);
     return 0;
 }
