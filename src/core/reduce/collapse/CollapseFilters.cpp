@@ -40,8 +40,8 @@ bool MapVertices(const CollapseTopology &topology, uint32_t from, uint32_t to, c
     map.clear();
     for (size_t i = 0; i < edgeCount; ++i) {
         const uint32_t t = edgeTriangles[i];
-        const uint32_t a = topology.Vertex(t, topology.CornerAt(t, from));
-        const uint32_t b = topology.Vertex(t, topology.CornerAt(t, to));
+        const uint32_t a = topology.VertexAt(t, from);
+        const uint32_t b = topology.VertexAt(t, to);
         const auto known = std::find_if(map.begin(), map.end(), [a](const auto &m) { return m.first == a; });
         if (known == map.end())
             map.emplace_back(a, b);
@@ -52,7 +52,7 @@ bool MapVertices(const CollapseTopology &topology, uint32_t from, uint32_t to, c
     for (const uint32_t *t = topology.ListBegin(from); t != topology.ListEnd(from); ++t) {
         if (!topology.Alive(*t))
             continue;
-        const uint32_t a = topology.Vertex(*t, topology.CornerAt(*t, from));
+        const uint32_t a = topology.VertexAt(*t, from);
         if (std::find_if(map.begin(), map.end(), [a](const auto &m) { return m.first == a; }) != map.end())
             continue;
         if (stage < RelaxStage::BordersAndSeams || map.empty())

@@ -184,7 +184,7 @@ PlaceKind ClassifyPlace(const CollapseTopology &topology, uint32_t p, const std:
     for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t) {
         if (!topology.Alive(*t))
             continue;
-        const uint32_t v = topology.Vertex(*t, topology.CornerAt(*t, p));
+        const uint32_t v = topology.VertexAt(*t, p);
         pin = pin || (!pinned.empty() && pinned[v]);
         if (std::find(vertices, vertices + std::min<size_t>(vertexCount, 2), v) == vertices + std::min<size_t>(vertexCount, 2)) {
             if (vertexCount < 2)
@@ -199,8 +199,7 @@ PlaceKind ClassifyPlace(const CollapseTopology &topology, uint32_t p, const std:
         if (ring.shared[i] != 2)
             continue;
         const uint32_t *pair = &ring.edgeTriangles[2 * i];
-        const auto vertexAt = [&](uint32_t t, uint32_t place) { return topology.Vertex(t, topology.CornerAt(t, place)); };
-        seams += vertexAt(pair[0], p) != vertexAt(pair[1], p) || vertexAt(pair[0], ring.places[i]) != vertexAt(pair[1], ring.places[i]);
+        seams += topology.IsSeam(pair, p, ring.places[i]);
     }
     if (seams == 0 && vertexCount == 1)
         return borders == 0 ? PlaceKind::Interior : borders == 2 ? PlaceKind::Border : PlaceKind::Locked;

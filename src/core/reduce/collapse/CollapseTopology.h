@@ -35,6 +35,14 @@ public:
     uint32_t PlaceOfVertex(uint32_t v) const { return placeOf[v]; }
     // The corner (0..2) of triangle t at place p, which t must have.
     int CornerAt(uint32_t t, uint32_t p) const { return Place(t, 0) == p ? 0 : Place(t, 1) == p ? 1 : 2; }
+    // The vertex of triangle t at place p, which t must have.
+    uint32_t VertexAt(uint32_t t, uint32_t p) const { return Vertex(t, CornerAt(t, p)); }
+    // Whether the two triangles of an edge between p and q meet there with vertices of their
+    // own at either end: the edge is a seam.
+    bool IsSeam(const uint32_t pair[2], uint32_t p, uint32_t q) const
+    {
+        return VertexAt(pair[0], p) != VertexAt(pair[1], p) || VertexAt(pair[0], q) != VertexAt(pair[1], q);
+    }
     bool HasPlace(uint32_t t, uint32_t p) const { return Place(t, 0) == p || Place(t, 1) == p || Place(t, 2) == p; }
 
     // The triangles of place p, dead ones among them: check Alive.

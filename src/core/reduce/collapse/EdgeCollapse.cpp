@@ -165,9 +165,7 @@ Quadric Collapser::QuadricOf(uint32_t p, Ring &ring)
         const size_t count = ring.shared[i];
         if (count > 2)
             continue;
-        const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
-        const bool seam = count == 2 && (vertexAt(pair[0], p) != vertexAt(pair[1], p) ||
-                                         vertexAt(pair[0], r) != vertexAt(pair[1], r));
+        const bool seam = count == 2 && topo.IsSeam(pair, p, r);
         if (count != 1 && !seam)
             continue;
         for (size_t k = 0; k < count; ++k) {
@@ -238,9 +236,7 @@ std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to
     const CollapseTopology &topo = *topology;
     uint32_t edge[3];
     const size_t count = topo.EdgeTriangles(from, to, edge, 3);
-    const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
-    const bool seam = count == 2 && (vertexAt(edge[0], from) != vertexAt(edge[1], from) ||
-                                     vertexAt(edge[0], to) != vertexAt(edge[1], to));
+    const bool seam = count == 2 && topo.IsSeam(edge, from, to);
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves))
         return std::nullopt;
@@ -268,9 +264,7 @@ bool Collapser::TryCollapse(const Candidate &c)
     const uint32_t from = c.from, to = c.to;
     uint32_t edge[3];
     const size_t count = topo.EdgeTriangles(from, to, edge, 3);
-    const auto vertexAt = [&topo](uint32_t t, uint32_t place) { return topo.Vertex(t, topo.CornerAt(t, place)); };
-    const bool seam = count == 2 && (vertexAt(edge[0], from) != vertexAt(edge[1], from) ||
-                                     vertexAt(edge[0], to) != vertexAt(edge[1], to));
+    const bool seam = count == 2 && topo.IsSeam(edge, from, to);
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves) ||
         !MapVertices(topo, from, to, edge, count, stage, vertexMap))
@@ -325,7 +319,7 @@ void Collapser::CarryValues(uint32_t from, uint32_t to, const double at[3])
             for (const uint32_t *t = topo.ListBegin(place); t != topo.ListEnd(place); ++t) {
                 if (!topo.Alive(*t))
                     continue;
-                const uint32_t own = topo.Vertex(*t, topo.CornerAt(*t, place));
+                const uint32_t own = topo.VertexAt(*t, place);
                 if (own != (place == from ? a : b))
                     continue;
                 const double *corner[3];
