@@ -134,7 +134,7 @@ double Dot(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b
 // when `moving` goes to `at`.
 bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions,
                      const std::vector<double> &facing, uint32_t moving, uint32_t other, const double at[3],
-                     const CollapseTuning &tuning)
+                     bool faceTheModel, const CollapseTuning &tuning)
 {
     for (const uint32_t *t = topology.ListBegin(moving); t != topology.ListEnd(moving); ++t) {
         if (!topology.Alive(*t) || topology.HasPlace(*t, other))
@@ -153,7 +153,7 @@ bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double>
             return false;
         // Small turns add up: the triangle must also face the way the model's triangles merged
         // into each of its corners faced.
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3 && faceTheModel; ++k) {
             const uint32_t place = topology.Place(*t, k);
             double around[3];
             for (int i = 0; i < 3; ++i)
@@ -170,10 +170,11 @@ bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double>
 
 bool KeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions,
                   const std::vector<double> &facing, uint32_t from, uint32_t to, const double at[3], bool moves,
-                  const CollapseTuning &tuning)
+                  RelaxStage stage, const CollapseTuning &tuning)
 {
-    return FanKeepsNormals(topology, positions, facing, from, to, at, tuning) &&
-           (!moves || FanKeepsNormals(topology, positions, facing, to, from, at, tuning));
+    const bool faceTheModel = stage < RelaxStage::Facing;
+    return FanKeepsNormals(topology, positions, facing, from, to, at, faceTheModel, tuning) &&
+           (!moves || FanKeepsNormals(topology, positions, facing, to, from, at, faceTheModel, tuning));
 }
 
 } // namespace lumeno

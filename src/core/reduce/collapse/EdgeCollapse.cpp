@@ -276,7 +276,7 @@ bool Collapser::TryCollapse(const Candidate &c)
     double *toAt = positions.data() + 3 * size_t(to);
     const double *fromAt = positions.data() + 3 * size_t(from);
     const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning);
-    if (!KeepsNormals(topo, positions, facing, from, to, placed.at, moves, tuning))
+    if (!KeepsNormals(topo, positions, facing, from, to, placed.at, moves, stage, tuning))
         return false;
 
     if (moves && mesh.attributeWidth > 0)
