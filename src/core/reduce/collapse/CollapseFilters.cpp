@@ -132,9 +132,8 @@ double Dot(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b
 
 // Whether the triangles of `moving` other than those on the edge to `other` keep their way
 // when `moving` goes to `at`.
-bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions,
-                     const std::vector<double> &facing, uint32_t moving, uint32_t other, const double at[3],
-                     bool faceTheModel, const CollapseTuning &tuning)
+bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions, uint32_t moving,
+                     uint32_t other, const double at[3], const CollapseTuning &tuning)
 {
     for (const uint32_t *t = topology.ListBegin(moving); t != topology.ListEnd(moving); ++t) {
         if (!topology.Alive(*t) || topology.HasPlace(*t, other))
@@ -147,34 +146,21 @@ bool FanKeepsNormals(const CollapseTopology &topology, const std::vector<double>
         corner[topology.CornerAt(*t, moving)] = at;
         Normal(corner[0], corner[1], corner[2], after);
         const double lengthBefore = Dot(before, before), lengthAfter = Dot(after, after);
-        // A triangle without area before has no way to keep, only the facing below.
+        // A triangle without area before has no way to keep.
         if (lengthBefore > 0 && (lengthAfter <= tuning.minAreaRatioSquared * lengthBefore ||
                                  Dot(before, after) <= tuning.minNormalCosine * std::sqrt(lengthBefore * lengthAfter)))
             return false;
-        // Small turns add up: the triangle must also face the way the model's triangles merged
-        // into each of its corners faced.
-        for (int k = 0; k < 3 && faceTheModel; ++k) {
-            const uint32_t place = topology.Place(*t, k);
-            double around[3];
-            for (int i = 0; i < 3; ++i)
-                around[i] = facing[3 * size_t(place) + size_t(i)] +
-                            (place == moving ? facing[3 * size_t(other) + size_t(i)] : 0);
-            if (Dot(after, around) <= tuning.minFacingCosine * std::sqrt(lengthAfter * Dot(around, around)))
-                return false;
-        }
     }
     return true;
 }
 
 } // namespace
 
-bool KeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions,
-                  const std::vector<double> &facing, uint32_t from, uint32_t to, const double at[3], bool moves,
-                  RelaxStage stage, const CollapseTuning &tuning)
+bool KeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions, uint32_t from, uint32_t to,
+                  const double at[3], bool moves, const CollapseTuning &tuning)
 {
-    const bool faceTheModel = stage < RelaxStage::Facing;
-    return FanKeepsNormals(topology, positions, facing, from, to, at, faceTheModel, tuning) &&
-           (!moves || FanKeepsNormals(topology, positions, facing, to, from, at, faceTheModel, tuning));
+    return FanKeepsNormals(topology, positions, from, to, at, tuning) &&
+           (!moves || FanKeepsNormals(topology, positions, to, from, at, tuning));
 }
 
 } // namespace lumeno

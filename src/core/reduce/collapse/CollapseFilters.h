@@ -17,14 +17,9 @@ namespace lumeno {
 // reached, the next stage lets more through, in this order.
 enum class RelaxStage : uint8_t {
     None = 0,
-    // Triangles need no longer face the way the model's triangles at their corners faced
-    // (KeepsNormals): on CAD parts, whose corners merge the normals of faces at right angles,
-    // and on models whose triangles do not agree on their way round, it stops the collapse
-    // far above small counts. No triangle may turn over still.
-    Facing = 1,
     // Border and seam places may also leave their line, and places locked by their corners
     // may move onto a neighbour: borders and seams get shorter across.
-    BordersAndSeams = 2,
+    BordersAndSeams = 1,
     Last = BordersAndSeams,
 };
 
@@ -47,12 +42,8 @@ bool KeepsTopology(const CollapseTopology &topology, uint32_t from, uint32_t to,
                    size_t edgeCount, const Ring &fromRing, const Ring &toRing);
 
 // No triangle around the collapse turns by more than the tuning allows or becomes a line
-// (CGAL's Bounded_normal_change filter), nor turns away from the way the model's triangles
-// around its corners faced (`facing`: per place, the sum of the area-weighted normals of the
-// model's triangles merged into it), which a run of small turns could otherwise reach; the
-// latter only before RelaxStage::Facing. `positions` x, y, z per place.
-bool KeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions,
-                  const std::vector<double> &facing, uint32_t from, uint32_t to, const double at[3], bool moves,
-                  RelaxStage stage, const CollapseTuning &tuning);
+// (CGAL's Bounded_normal_change filter). `positions` x, y, z per place.
+bool KeepsNormals(const CollapseTopology &topology, const std::vector<double> &positions, uint32_t from, uint32_t to,
+                  const double at[3], bool moves, const CollapseTuning &tuning);
 
 } // namespace lumeno

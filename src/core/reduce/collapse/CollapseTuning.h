@@ -19,11 +19,6 @@ struct CollapseTuning
     // after). 0 is CGAL's: no triangle may turn over (90 degrees or more).
     double minNormalCosine = 0.0;
 
-    // Small turns add up: a triangle must also face the way the model's triangles around its
-    // corners faced, by at least this cosine (ours: 0 would let a sliver seen edge-on through,
-    // whose normal the rounding to single precision can then turn over).
-    double minFacingCosine = 1e-3;
-
     // A triangle smaller than this share of its area before (squared, as the normals' lengths)
     // counts as flattened to a line, which no collapse may make.
     double minAreaRatioSquared = 1e-12;

@@ -62,8 +62,7 @@ public:
 
 private:
     void SetUp();
-    // Also sums the place's facing.
-    Quadric QuadricOf(uint32_t p, Ring &ring);
+    Quadric QuadricOf(uint32_t p, Ring &ring) const;
     // The cheaper of the collapses along the edge that the guards of kind allow, if any.
     std::optional<Candidate> Evaluate(uint32_t a, uint32_t b);
     std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to);
@@ -91,7 +90,6 @@ private:
     std::optional<CollapseTopology> topology;
     std::vector<double> positions; // x, y, z per place
     std::vector<Quadric> quadrics;
-    std::vector<double> facing; // per place, the model's area-weighted normals merged into it
     std::vector<PlaceKind> kinds;
     std::vector<uint32_t> stamp;
     std::vector<std::vector<uint32_t>> parked; // refused candidates' other places, per place
@@ -140,7 +138,7 @@ void AddPlane(Quadric &q, double direction[3], const double at[3], double weight
 
 } // namespace
 
-Quadric Collapser::QuadricOf(uint32_t p, Ring &ring)
+Quadric Collapser::QuadricOf(uint32_t p, Ring &ring) const
 {
     // Garland & Heckbert: each triangle's plane weighted by its area; each border edge's plane
     // at right angles to its triangle, weighted by the squared edge length (section 6.1). A seam
@@ -154,8 +152,6 @@ Quadric Collapser::QuadricOf(uint32_t p, Ring &ring)
         const double v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
         double n[3];
         Cross(u, v, n);
-        for (int k = 0; k < 3; ++k)
-            facing[3 * size_t(p) + size_t(k)] += n[k];
         AddPlane(q, n, a, Length(n) / 2);
     }
     ring.Gather(topo, p);
@@ -196,7 +192,6 @@ void Collapser::SetUp()
     topology.emplace(std::move(mesh.corners), std::move(placeOf), placeCount);
     liveTriangles = topology->Triangles();
     quadrics.resize(placeCount);
-    facing.assign(3 * placeCount, 0.0);
     kinds.resize(placeCount);
     stamp.assign(placeCount, 0);
     parked.resize(placeCount);
@@ -276,7 +271,7 @@ bool Collapser::TryCollapse(const Candidate &c)
     double *toAt = positions.data() + 3 * size_t(to);
     const double *fromAt = positions.data() + 3 * size_t(from);
     const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning);
-    if (!KeepsNormals(topo, positions, facing, from, to, placed.at, moves, stage, tuning))
+    if (!KeepsNormals(topo, positions, from, to, placed.at, moves, tuning))
         return false;
 
     if (moves && mesh.attributeWidth > 0)
@@ -295,8 +290,6 @@ bool Collapser::TryCollapse(const Candidate &c)
     liveTriangles = before - count;
     std::copy_n(placed.at, 3, toAt);
     quadrics[to] += quadrics[from];
-    for (int k = 0; k < 3; ++k)
-        facing[3 * size_t(to) + size_t(k)] += facing[3 * size_t(from) + size_t(k)];
     ++stamp[from];
     ++stamp[to];
     if (kinds[to] != PlaceKind::NonManifold && kinds[to] != PlaceKind::Pinned)
