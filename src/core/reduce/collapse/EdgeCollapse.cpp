@@ -64,8 +64,9 @@ private:
     void SetUp();
     Quadric QuadricOf(uint32_t p, Ring &ring) const;
     // The cheaper of the collapses along the edge that the guards of kind allow, if any.
-    std::optional<Candidate> Evaluate(uint32_t a, uint32_t b);
-    std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to);
+    std::optional<Candidate> Evaluate(uint32_t a, uint32_t b) const;
+    // One way along an edge of `edgeTriangles` triangles, a seam or not.
+    std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
     bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
     // Makes the collapse if the guards let it; false otherwise.
     bool TryCollapse(const Candidate &c);
@@ -226,12 +227,8 @@ void Collapser::FillHeap()
         waiting.clear();
 }
 
-std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to)
+std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to, size_t count, bool seam) const
 {
-    const CollapseTopology &topo = *topology;
-    uint32_t edge[3];
-    const size_t count = topo.EdgeTriangles(from, to, edge, 3);
-    const bool seam = count == 2 && topo.IsSeam(edge, from, to);
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves))
         return std::nullopt;
@@ -244,12 +241,16 @@ std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to
     return Candidate{float(placed.cost), float(length), from, to, stamp[from] + stamp[to]};
 }
 
-std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b)
+std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b) const
 {
-    const std::optional<Candidate> ab = EvaluateDirection(a, b);
-    const std::optional<Candidate> ba = EvaluateDirection(b, a);
+    const CollapseTopology &topo = *topology;
+    uint32_t edge[3];
+    const size_t count = topo.EdgeTriangles(a, b, edge, 3);
+    const bool seam = count == 2 && topo.IsSeam(edge, a, b);
+    const std::optional<Candidate> ab = EvaluateDirection(a, b, count, seam);
+    const std::optional<Candidate> ba = EvaluateDirection(b, a, count, seam);
     if (ab && ba)
-        return Later(*ab, *ba) ? ba : ab;
+        return Later()(*ab, *ba) ? ba : ab;
     return ab ? ab : ba;
 }
 
