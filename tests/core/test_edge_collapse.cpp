@@ -66,39 +66,6 @@ CollapseMesh Cube(int n)
     return mesh;
 }
 
-// A dome over a ring of `ring` vertices, inside two vertices A and B a tiny step apart, fanning
-// out to the ring's halves: AB is the one collapse of next to no cost. `firstFans` triangles of
-// each fan come before the two across AB.
-CollapseMesh TwoFanDome(int ring, int firstFans)
-{
-    constexpr float Step = 1e-4f;
-    CollapseMesh mesh;
-    mesh.positions = {-Step, 0, 0, Step, 0, 0};
-    for (int k = 0; k < ring; ++k) {
-        const double angle = 2 * M_PI * (k + 0.5) / ring;
-        mesh.positions.insert(mesh.positions.end(), {float(std::cos(angle)), float(std::sin(angle)), -0.3f});
-    }
-    const uint32_t a = 0, b = 1;
-    const auto around = [ring](int k) { return uint32_t(2 + k % ring); };
-    std::vector<std::array<uint32_t, 3>> fanA, fanB;
-    for (int k = ring / 4; k < 3 * ring / 4; ++k)
-        fanA.push_back({a, around(k), around(k + 1)});
-    for (int k = 3 * ring / 4; k < 5 * ring / 4; ++k)
-        fanB.push_back({b, around(k), around(k + 1)});
-    const std::vector<std::array<uint32_t, 3>> across = {{a, b, around(ring / 4)}, {b, a, around(3 * ring / 4)}};
-    const auto add = [&mesh](const std::vector<std::array<uint32_t, 3>> &triangles, size_t from, size_t to) {
-        for (size_t t = from; t < to; ++t)
-            mesh.corners.insert(mesh.corners.end(), triangles[t].begin(), triangles[t].end());
-    };
-    const size_t first = size_t(firstFans);
-    add(fanA, 0, first);
-    add(fanB, 0, first);
-    add(across, 0, 2);
-    add(fanA, first, fanA.size());
-    add(fanB, first, fanB.size());
-    return mesh;
-}
-
 // The grid with a texture seam down x = 0.5: texture coordinates (u, v) are (x, y) left of it and
 // (x + 1, y) right of it, where the triangles use vertices of their own on the seam.
 CollapseMesh WithSeamAtHalf(CollapseMesh mesh)
@@ -282,34 +249,6 @@ private slots:
                 QVERIFY2(reached[0].Triangles() == 12 && Places(reached[0]) == corners, which);
                 QVERIFY2(reached[1].Triangles() == 4, which);
             }
-    }
-
-    // The cheapest collapse is found wherever it lies among a vertex's few or many neighbours.
-    void theCheapestCollapseIsFoundAmongAllNeighbours_data()
-    {
-        QTest::addColumn<int>("ring");
-        QTest::addColumn<int>("firstFans");
-        for (const int ring : {24, 64})
-            for (int first = 0; first <= ring / 2; ++first)
-                QTest::addRow("%d triangles, met after %d", ring / 2 + 2, first) << ring << first;
-    }
-
-    void theCheapestCollapseIsFoundAmongAllNeighbours()
-    {
-        QFETCH(int, ring);
-        QFETCH(int, firstFans);
-        const CollapseMesh dome = TwoFanDome(ring, firstFans);
-        const CollapseMesh reduced = Collapse(dome, {dome.Triangles() - 2})[0];
-        QCOMPARE(reduced.Triangles(), dome.Triangles() - 2);
-        std::set<Point> border = Places(dome);
-        border.erase(Place(&dome.positions[0]));
-        border.erase(Place(&dome.positions[3]));
-        std::set<Point> left = Places(reduced);
-        QCOMPARE(left.size(), border.size() + 1);
-        for (const Point &p : border)
-            QVERIFY(left.erase(p) == 1);
-        const Point merged = *left.begin();
-        QVERIFY(std::hypot(merged[0], merged[1], merged[2]) < 1e-3);
     }
 
     // On a height field no triangle left turns over against the field below it: on a saddle's

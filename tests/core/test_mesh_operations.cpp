@@ -225,28 +225,6 @@ private slots:
                  qPrintable(QStringLiteral("%1 estimated, %2 written").arg(estimate).arg(bytes)));
     }
 
-    void sizeTextsFollowTheLocale_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("german");
-        QTest::newRow("small") << qint64(5449) << "5.4 kB" << "5,4 kB";
-        QTest::newRow("rounds up to one") << qint64(999960) << "1.0 MB" << "1,0 MB";
-        QTest::newRow("rounds up to ten") << qint64(9960000) << "10 MB" << "10 MB";
-        QTest::newRow("large") << qint64(1234567890) << "1,235 MB" << "1.235 MB";
-    }
-
-    void sizeTextsFollowTheLocale()
-    {
-        QFETCH(qint64, bytes);
-        QFETCH(QString, english);
-        QFETCH(QString, german);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(lumeno::FileSizeText(bytes), english);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(lumeno::FileSizeText(bytes), german);
-    }
-
     // Shares of the reference's diagonal, at any size; many triangles around one edge fill every
     // bin of the search, yet what lies apart is still found.
     void deviationIsTheDistanceOfBothSurfaces_data()
