@@ -1,6 +1,7 @@
 // The edge collapse on tiny hand-built meshes whose simplest form is known exactly.
 #include "TestSupport.h"
 
+#include "reduce/collapse/CollapseHeap.h"
 #include "reduce/collapse/EdgeCollapse.h"
 
 #include <QtTest>
@@ -9,6 +10,8 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <queue>
+#include <random>
 #include <set>
 
 using lumeno::CollapseMesh;
@@ -437,6 +440,54 @@ private slots:
         QCOMPARE(lumeno::CollapseEdges(bumpy, goals).goalsReached, size_t(1));
         QCOMPARE(reached.size(), size_t(1));
         QVERIFY(polls > 3);
+    }
+
+    void theHeapPopsInTheOrderOfOneHeap()
+    {
+        // Enough candidates for the heap to hold only the cheapest share of them at a time, with
+        // ties in cost, changed ones among them, and new ones both cheaper and dearer than the
+        // cheapest left coming in; against one plain binary heap.
+        using lumeno::Candidate;
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> costs(0, 5000);
+        uint32_t serial = 0;
+        const auto make = [&](float base) {
+            const uint32_t id = serial++;
+            return Candidate{base + float(costs(random)), float(id % 3), id, id + 1, id % 5 == 0 ? 1u : 0u};
+        };
+        const auto stale = [](const Candidate &c) { return c.stamps == 1; };
+        std::vector<Candidate> all;
+        for (int i = 0; i < 300000; ++i)
+            all.push_back(make(0));
+        std::priority_queue<Candidate, std::vector<Candidate>, lumeno::Later> reference(all.begin(), all.end());
+        lumeno::CollapseHeap heap;
+        heap.Assign(std::move(all));
+        const auto pop = [&stale](auto &&take, auto &&empty) {
+            while (!empty()) {
+                const Candidate c = take();
+                if (!stale(c))
+                    return c.from;
+            }
+            return UINT32_MAX;
+        };
+        for (int round = 0;; ++round) {
+            const uint32_t expected = pop(
+                [&] {
+                    const Candidate c = reference.top();
+                    reference.pop();
+                    return c;
+                },
+                [&] { return reference.empty(); });
+            const uint32_t got = pop([&] { return heap.Pop(stale); }, [&] { return heap.Empty(); });
+            QCOMPARE(got, expected);
+            if (expected == UINT32_MAX)
+                break;
+            if (round % 2 == 0 && round < 200000) {
+                const Candidate fresh = make(round % 4 == 0 ? -100.0f : 2000.0f);
+                reference.push(fresh);
+                heap.Push(fresh);
+            }
+        }
     }
 };
 

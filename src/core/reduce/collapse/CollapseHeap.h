@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -34,44 +35,75 @@ struct Later
     }
 };
 
-// A binary heap of candidates in which changed ones stay until they come to the top and are
-// dropped (lazy deletion), and are swept out when they have come to outnumber the others.
+// The candidates, cheapest first, in two tiers: a binary heap of the cheapest ones and an
+// unordered pool of those that come after `bound`. Greedy collapse pops nearly in the order of
+// cost and most new candidates cost more than the ones left, so the heap stays small enough for
+// the cache and the pool takes them at the price of an append; when the heap runs dry, the next
+// cheapest share of the pool is moved into it. The order is that of a single heap. Changed
+// candidates stay until they come to the top (lazy deletion) or are swept out of the pool.
 class CollapseHeap
 {
 public:
     void Assign(std::vector<Candidate> &&all)
     {
-        entries = std::move(all);
-        std::make_heap(entries.begin(), entries.end(), Later());
-        sweepAt = std::max<size_t>(2 * entries.size(), 1 << 16);
+        pool = std::move(all);
+        near.clear();
+        bounded = false;
     }
-    bool Empty() const { return entries.empty(); }
+    bool Empty() const { return near.empty() && pool.empty(); }
     void Push(const Candidate &c)
     {
-        entries.push_back(c);
-        std::push_heap(entries.begin(), entries.end(), Later());
-    }
-    Candidate Pop()
-    {
-        std::pop_heap(entries.begin(), entries.end(), Later());
-        const Candidate top = entries.back();
-        entries.pop_back();
-        return top;
-    }
-    // Drops the candidates `stale` answers true for, when there are many.
-    template <typename Stale>
-    void Sweep(Stale stale)
-    {
-        if (entries.size() < sweepAt)
+        if (bounded && !Later()(bound, c)) {
+            pool.push_back(c);
             return;
-        entries.erase(std::remove_if(entries.begin(), entries.end(), stale), entries.end());
-        std::make_heap(entries.begin(), entries.end(), Later());
-        sweepAt = std::max<size_t>(2 * entries.size(), 1 << 16);
+        }
+        near.push_back(c);
+        std::push_heap(near.begin(), near.end(), Later());
+    }
+    // The cheapest candidate; not Empty(). `stale` tells the changed ones, which a refill leaves.
+    template <typename Stale>
+    Candidate Pop(Stale stale)
+    {
+        if (near.empty())
+            Refill(stale);
+        std::pop_heap(near.begin(), near.end(), Later());
+        const Candidate top = near.back();
+        near.pop_back();
+        return top;
     }
 
 private:
-    std::vector<Candidate> entries;
-    size_t sweepAt = 1 << 16;
+    // A share of the pool big enough that refills are rare, small enough for the heap to stay
+    // in the cache.
+    static constexpr size_t MinimumRefill = 1 << 16;
+    static constexpr size_t RefillShare = 8;
+
+    template <typename Stale>
+    void Refill(Stale stale)
+    {
+        assert(!pool.empty());
+        pool.erase(std::remove_if(pool.begin(), pool.end(), stale), pool.end());
+        const size_t take = std::max(MinimumRefill, pool.size() / RefillShare);
+        if (pool.size() <= take) {
+            near.swap(pool);
+            pool.clear();
+            bounded = false;
+        } else {
+            // The `take` cheapest before the bound, the rest from it on.
+            std::nth_element(pool.begin(), pool.begin() + std::ptrdiff_t(take), pool.end(),
+                             [](const Candidate &a, const Candidate &b) { return Later()(b, a); });
+            bound = pool[take];
+            near.assign(pool.begin(), pool.begin() + std::ptrdiff_t(take));
+            pool.erase(pool.begin(), pool.begin() + std::ptrdiff_t(take));
+            bounded = true;
+        }
+        std::make_heap(near.begin(), near.end(), Later());
+    }
+
+    std::vector<Candidate> near; // a heap: all that come before `bound`
+    std::vector<Candidate> pool; // `bound` and all after it, when bounded
+    Candidate bound{};
+    bool bounded = false;
 };
 
 } // namespace lumeno

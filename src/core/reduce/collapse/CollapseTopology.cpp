@@ -9,6 +9,9 @@ CollapseTopology::CollapseTopology(std::vector<uint32_t> cornersIn, std::vector<
     : corners(std::move(cornersIn)), placeOf(std::move(placeOfIn)), alive(corners.size() / 3, 1),
       listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0), list(corners.size())
 {
+    cornerPlaces.resize(corners.size());
+    for (size_t i = 0; i < corners.size(); ++i)
+        cornerPlaces[i] = placeOf[corners[i]];
     for (const uint32_t v : corners)
         ++listSize[placeOf[v]];
     size_t start = 0;

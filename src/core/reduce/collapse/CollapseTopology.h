@@ -31,7 +31,7 @@ public:
     size_t Places() const { return listStart.size(); }
     bool Alive(uint32_t t) const { return alive[t] != 0; }
     uint32_t Vertex(uint32_t t, int k) const { return corners[3 * size_t(t) + size_t(k)]; }
-    uint32_t Place(uint32_t t, int k) const { return placeOf[Vertex(t, k)]; }
+    uint32_t Place(uint32_t t, int k) const { return cornerPlaces[3 * size_t(t) + size_t(k)]; }
     uint32_t PlaceOfVertex(uint32_t v) const { return placeOf[v]; }
     // The corner (0..2) of triangle t at place p, which t must have.
     int CornerAt(uint32_t t, uint32_t p) const { return Place(t, 0) == p ? 0 : Place(t, 1) == p ? 1 : 2; }
@@ -65,8 +65,9 @@ public:
                 alive[*t] = 0;
                 continue;
             }
-            const int k = CornerAt(*t, p);
-            corners[3 * size_t(*t) + size_t(k)] = vertexFor(Vertex(*t, k));
+            const size_t corner = 3 * size_t(*t) + size_t(CornerAt(*t, p));
+            corners[corner] = vertexFor(corners[corner]);
+            cornerPlaces[corner] = q;
         }
         JoinLists(p, q);
     }
@@ -80,6 +81,7 @@ private:
 
     std::vector<uint32_t> corners;
     std::vector<uint32_t> placeOf;
+    std::vector<uint32_t> cornerPlaces; // placeOf of each corner's vertex, read without the detour
     std::vector<uint8_t> alive;
     std::vector<size_t> listStart;
     std::vector<uint32_t> listSize, listRoom;
@@ -99,6 +101,8 @@ struct Ring
     bool HasBorder() const;
     // Where places[i] == r, or none.
     bool Has(uint32_t r) const { return r < mark.size() && mark[r] == generation; }
+    // The index of r in places, which Has(r).
+    size_t IndexOf(uint32_t r) const { return slot[r]; }
 
 private:
     std::vector<uint32_t> mark, slot; // per place of the mesh: gathered in this generation, at
@@ -106,7 +110,7 @@ private:
 };
 
 // The kind of each place, from its triangles and vertices. `pinned` (per vertex, may be empty)
-// locks places that must not move.
+// locks places that must not move. Leaves `ring` gathered around p.
 PlaceKind ClassifyPlace(const CollapseTopology &topology, uint32_t p, const std::vector<uint8_t> &pinned, Ring &ring);
 
 } // namespace lumeno

@@ -62,9 +62,14 @@ public:
 
 private:
     void SetUp();
-    Quadric QuadricOf(uint32_t p, Ring &ring) const;
+    // `ring` gathered around p.
+    Quadric QuadricOf(uint32_t p, const Ring &ring) const;
     // The cheaper of the collapses along the edge that the guards of kind allow, if any.
     std::optional<Candidate> Evaluate(uint32_t a, uint32_t b) const;
+    // The same for an edge of `count` live triangles, the first two of them in `pair`.
+    std::optional<Candidate> EvaluateEdge(uint32_t a, uint32_t b, size_t count, const uint32_t *pair) const;
+    std::optional<Candidate> Evaluate(uint32_t a, uint32_t b, size_t count, bool seam) const;
+    float SquaredLength(uint32_t a, uint32_t b) const;
     // One way along an edge of `edgeTriangles` triangles, a seam or not.
     std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
     bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
@@ -72,7 +77,8 @@ private:
     bool TryCollapse(const Candidate &c);
     // The values (colours, normals, texture coordinates) of the vertices at the merged place.
     void CarryValues(uint32_t from, uint32_t to, const double at[3]);
-    void Requeue(uint32_t q);
+    // `ring` gathered around q.
+    void Requeue(uint32_t q, const Ring &ring);
     // Keeps a refused collapse at `at` (once) until something around it changes.
     void Park(uint32_t at, uint32_t other)
     {
@@ -139,7 +145,7 @@ void AddPlane(Quadric &q, double direction[3], const double at[3], double weight
 
 } // namespace
 
-Quadric Collapser::QuadricOf(uint32_t p, Ring &ring) const
+Quadric Collapser::QuadricOf(uint32_t p, const Ring &ring) const
 {
     // Garland & Heckbert: each triangle's plane weighted by its area; each border edge's plane
     // at right angles to its triangle, weighted by the squared edge length (section 6.1). A seam
@@ -155,7 +161,6 @@ Quadric Collapser::QuadricOf(uint32_t p, Ring &ring) const
         Cross(u, v, n);
         AddPlane(q, n, a, Length(n) / 2);
     }
-    ring.Gather(topo, p);
     for (size_t i = 0; i < ring.places.size(); ++i) {
         const uint32_t r = ring.places[i];
         const uint32_t *pair = &ring.edgeTriangles[2 * i];
@@ -215,9 +220,10 @@ void Collapser::FillHeap()
         Ring ring;
         for (size_t p = begin; p < end; ++p) {
             ring.Gather(*topology, uint32_t(p));
-            for (const uint32_t r : ring.places)
-                if (r > p)
-                    if (const std::optional<Candidate> c = Evaluate(uint32_t(p), r))
+            for (size_t i = 0; i < ring.places.size(); ++i)
+                if (ring.places[i] > p)
+                    if (const std::optional<Candidate> c =
+                            EvaluateEdge(uint32_t(p), ring.places[i], ring.shared[i], &ring.edgeTriangles[2 * i]))
                         found.push_back(*c);
         }
     });
@@ -236,17 +242,37 @@ std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to
                                            positions.data() + 3 * size_t(to), moves, tuning);
     if (placed.distance > goals.maxError)
         return std::nullopt;
-    const double *a = positions.data() + 3 * size_t(from), *b = positions.data() + 3 * size_t(to);
-    const double length = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]);
-    return Candidate{float(placed.cost), float(length), from, to, stamp[from] + stamp[to]};
+    return Candidate{float(placed.cost), SquaredLength(from, to), from, to, stamp[from] + stamp[to]};
 }
 
 std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b) const
 {
-    const CollapseTopology &topo = *topology;
     uint32_t edge[3];
-    const size_t count = topo.EdgeTriangles(a, b, edge, 3);
-    const bool seam = count == 2 && topo.IsSeam(edge, a, b);
+    const size_t count = topology->EdgeTriangles(a, b, edge, 3);
+    return EvaluateEdge(a, b, count, edge);
+}
+
+std::optional<Candidate> Collapser::EvaluateEdge(uint32_t a, uint32_t b, size_t count, const uint32_t *pair) const
+{
+    const bool seam = count == 2 && topology->IsSeam(pair, a, b);
+    bool abMoves = false, baMoves = false;
+    const bool ab = KindsAllow(kinds[a], kinds[b], count, seam, stage, abMoves);
+    const bool ba = KindsAllow(kinds[b], kinds[a], count, seam, stage, baMoves);
+    if (ab && ba && abMoves && baMoves) {
+        const double *aAt = positions.data() + 3 * size_t(a), *bAt = positions.data() + 3 * size_t(b);
+        double toB = 0, toA = 0;
+        if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA) > goals.maxError)
+            return Evaluate(a, b, count, seam); // one way may still be within the bound
+        const float length = SquaredLength(a, b);
+        const Candidate one{float(toB), length, a, b, stamp[a] + stamp[b]};
+        const Candidate other{float(toA), length, b, a, stamp[a] + stamp[b]};
+        return Later()(one, other) ? other : one;
+    }
+    return Evaluate(a, b, count, seam);
+}
+
+std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b, size_t count, bool seam) const
+{
     const std::optional<Candidate> ab = EvaluateDirection(a, b, count, seam);
     const std::optional<Candidate> ba = EvaluateDirection(b, a, count, seam);
     if (ab && ba)
@@ -254,18 +280,27 @@ std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b) const
     return ab ? ab : ba;
 }
 
+float Collapser::SquaredLength(uint32_t a, uint32_t b) const
+{
+    const double *p = positions.data() + 3 * size_t(a), *q = positions.data() + 3 * size_t(b);
+    return float((p[0] - q[0]) * (p[0] - q[0]) + (p[1] - q[1]) * (p[1] - q[1]) + (p[2] - q[2]) * (p[2] - q[2]));
+}
+
 bool Collapser::TryCollapse(const Candidate &c)
 {
     CollapseTopology &topo = *topology;
     const uint32_t from = c.from, to = c.to;
-    uint32_t edge[3];
-    const size_t count = topo.EdgeTriangles(from, to, edge, 3);
+    fromRing.Gather(topo, from);
+    if (!fromRing.Has(to))
+        return false;
+    const size_t slot = fromRing.IndexOf(to);
+    const size_t count = fromRing.shared[slot];
+    const uint32_t *edge = &fromRing.edgeTriangles[2 * slot];
     const bool seam = count == 2 && topo.IsSeam(edge, from, to);
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves) ||
         !MapVertices(topo, from, to, edge, count, stage, vertexMap))
         return false;
-    fromRing.Gather(topo, from);
     toRing.Gather(topo, to);
     if (!KeepsTopology(topo, from, to, edge, count, fromRing, toRing))
         return false;
@@ -295,7 +330,9 @@ bool Collapser::TryCollapse(const Candidate &c)
     ++stamp[to];
     if (kinds[to] != PlaceKind::NonManifold && kinds[to] != PlaceKind::Pinned)
         kinds[to] = ClassifyPlace(topo, to, mesh.pinned, fromRing);
-    Requeue(to);
+    else
+        fromRing.Gather(topo, to);
+    Requeue(to, fromRing);
     return true;
 }
 
@@ -341,12 +378,12 @@ void Collapser::CarryValues(uint32_t from, uint32_t to, const double at[3])
                     mesh.attributes.begin() + std::ptrdiff_t(width * vertexMap[m].second));
 }
 
-void Collapser::Requeue(uint32_t q)
+void Collapser::Requeue(uint32_t q, const Ring &ring)
 {
     // Every edge of q costs anew; the candidates refused around it may pass now.
-    toRing.Gather(*topology, q);
-    for (const uint32_t r : toRing.places) {
-        if (const std::optional<Candidate> c = Evaluate(q, r))
+    for (size_t i = 0; i < ring.places.size(); ++i) {
+        const uint32_t r = ring.places[i];
+        if (const std::optional<Candidate> c = EvaluateEdge(q, r, ring.shared[i], &ring.edgeTriangles[2 * i]))
             heap.Push(*c);
         for (const uint32_t other : parked[r])
             if (other != q && stamp[other] != UINT32_MAX)
@@ -418,6 +455,9 @@ CollapseReport Collapser::Run()
     const size_t last = counts.empty() ? 0 : counts.back();
     size_t collapses = 0;
     bool cancelled = false;
+    const auto stale = [this](const Candidate &k) {
+        return stamp[k.from] == UINT32_MAX || stamp[k.to] == UINT32_MAX || Stale(k);
+    };
     while (next < counts.size()) {
         if (heap.Empty()) {
             if (stage == RelaxStage::Last)
@@ -427,8 +467,8 @@ CollapseReport Collapser::Run()
             FillHeap();
             continue;
         }
-        const Candidate c = heap.Pop();
-        if (stamp[c.from] == UINT32_MAX || stamp[c.to] == UINT32_MAX || Stale(c))
+        const Candidate c = heap.Pop(stale);
+        if (stale(c))
             continue;
         if (!TryCollapse(c)) {
             Park(c.from, c.to);
@@ -444,9 +484,6 @@ CollapseReport Collapser::Run()
             }
             if (goals.progress && initial > last)
                 goals.progress(double(initial - liveTriangles) / double(initial - last));
-            heap.Sweep([this](const Candidate &k) {
-                return stamp[k.from] == UINT32_MAX || stamp[k.to] == UINT32_MAX || Stale(k);
-            });
         }
     }
     // Where even the relaxed guards allow no further collapse (a part with holes cannot have

@@ -3,6 +3,8 @@
 #include "reduce/collapse/CollapseTuning.h"
 #include "reduce/collapse/Quadric.h"
 
+#include <algorithm>
+
 namespace lumeno {
 
 // Where an edge collapse puts the merged place, and what it costs: Garland & Heckbert 1997,
@@ -41,6 +43,28 @@ inline Placement PlaceCollapse(const Quadric &from, const Quadric &to, const dou
     }
     best.distance = sum.weight > 0 ? std::sqrt(best.cost / sum.weight) : 0;
     return best;
+}
+
+// The costs of PlaceCollapse(a, b, ..., true) and PlaceCollapse(b, a, ..., true) with one sum
+// and one solve: both ways share the point of least error and differ only in the end they start
+// from. The larger of the two distances is returned.
+inline double CostBothWays(const Quadric &a, const Quadric &b, const double aAt[3], const double bAt[3],
+                           const CollapseTuning &tuning, double &costToB, double &costToA)
+{
+    const Quadric sum = a + b;
+    const double atA = sum.Error(aAt), atB = sum.Error(bAt);
+    double x[3];
+    if (sum.Minimum(tuning.singularDeterminant, x)) {
+        const double e = sum.Error(x);
+        costToB = e <= atB ? e : atB;
+        costToA = e <= atA ? e : atA;
+    } else {
+        const double middle[3] = {(aAt[0] + bAt[0]) / 2, (aAt[1] + bAt[1]) / 2, (aAt[2] + bAt[2]) / 2};
+        costToB = std::min(atB, std::min(atA, sum.Error(middle)));
+        costToA = costToB;
+    }
+    const double worst = std::max(costToB, costToA);
+    return sum.weight > 0 ? std::sqrt(worst / sum.weight) : 0;
 }
 
 } // namespace lumeno
