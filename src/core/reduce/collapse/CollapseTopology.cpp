@@ -112,7 +112,8 @@ void Ring::Gather(const CollapseTopology &topology, uint32_t p)
             slot[r] = uint32_t(places.size());
             places.push_back(r);
             shared.push_back(1);
-            edgeTriangles.insert(edgeTriangles.end(), {t, t});
+            edgeTriangles.push_back(t);
+            edgeTriangles.push_back(t);
         } else if (shared[slot[r]]++ == 1) {
             edgeTriangles[2 * size_t(slot[r]) + 1] = t;
         }

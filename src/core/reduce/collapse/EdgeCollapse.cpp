@@ -12,35 +12,45 @@
 #include <cassert>
 #include <cmath>
 #include <cstring>
-#include <numeric>
 #include <optional>
 
 namespace lumeno {
 
 namespace {
 
-// The place of each vertex: vertices at one position share one. Places are numbered in the
-// order their first vertex comes.
+// The place of each vertex: vertices at one position (to the bit) share one. Places are
+// numbered in the order their first vertex comes.
 std::vector<uint32_t> PlacesOfVertices(const std::vector<float> &positions, size_t &placeCount)
 {
     const size_t count = positions.size() / 3;
-    std::vector<uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
     const float *xyz = positions.data();
-    std::sort(order.begin(), order.end(), [xyz](uint32_t a, uint32_t b) {
-        const int byBytes = std::memcmp(xyz + 3 * size_t(a), xyz + 3 * size_t(b), 3 * sizeof(float));
-        return byBytes != 0 ? byBytes < 0 : a < b;
-    });
-    std::vector<uint32_t> first(count); // the first vertex at each vertex's position
-    for (size_t i = 0; i < count; ++i)
-        first[order[i]] = i > 0 && std::memcmp(xyz + 3 * size_t(order[i]), xyz + 3 * size_t(order[i - 1]),
-                                               3 * sizeof(float)) == 0
-                              ? first[order[i - 1]]
-                              : order[i];
+    // Open addressing over the first vertex of each place, at least half empty.
+    size_t size = 16;
+    while (size < 2 * count)
+        size *= 2;
+    std::vector<uint32_t> firstAt(size, UINT32_MAX);
+    const auto hash = [xyz](size_t v) {
+        uint32_t bits[3];
+        std::memcpy(bits, xyz + 3 * v, sizeof bits);
+        uint64_t h = bits[0] * 0x9E3779B97F4A7C15ull;
+        h = (h ^ bits[1]) * 0xC2B2AE3D27D4EB4Full;
+        h = (h ^ bits[2]) * 0x165667B19E3779F9ull;
+        return size_t(h ^ (h >> 29));
+    };
     std::vector<uint32_t> place(count);
     placeCount = 0;
-    for (size_t v = 0; v < count; ++v)
-        place[v] = first[v] == v ? uint32_t(placeCount++) : place[first[v]];
+    for (size_t v = 0; v < count; ++v) {
+        size_t slot = hash(v) & (size - 1);
+        while (firstAt[slot] != UINT32_MAX &&
+               std::memcmp(xyz + 3 * size_t(firstAt[slot]), xyz + 3 * v, 3 * sizeof(float)) != 0)
+            slot = (slot + 1) & (size - 1);
+        if (firstAt[slot] == UINT32_MAX) {
+            firstAt[slot] = uint32_t(v);
+            place[v] = uint32_t(placeCount++);
+        } else {
+            place[v] = place[firstAt[slot]];
+        }
+    }
     return place;
 }
 
@@ -109,6 +119,7 @@ private:
     Ring fromRing, toRing;
     std::vector<std::pair<uint32_t, uint32_t>> vertexMap;
     std::vector<float> carried;
+    std::vector<uint32_t> newIndex, used; // of HandOver
 };
 
 Collapser::Collapser(CollapseMesh &&meshIn, const CollapseGoals &goalsIn)
@@ -398,7 +409,7 @@ void Collapser::HandOver(size_t goal)
 {
     // The living triangles in order, and the vertices in the order they first use them.
     const CollapseTopology &topo = *topology;
-    std::vector<uint32_t> newIndex(vertexCount, UINT32_MAX);
+    newIndex.assign(vertexCount, UINT32_MAX);
     CollapseMesh level;
     level.attributeWidth = mesh.attributeWidth;
     uint32_t *corners = goals.cornerRoom ? goals.cornerRoom(3 * liveTriangles) : nullptr;
@@ -406,7 +417,7 @@ void Collapser::HandOver(size_t goal)
         level.corners.resize(3 * liveTriangles);
         corners = level.corners.data();
     }
-    std::vector<uint32_t> used;
+    used.clear();
     size_t written = 0;
     for (uint32_t t = 0; t < topo.Triangles(); ++t) {
         if (!topo.Alive(t))
