@@ -136,14 +136,16 @@ namespace {
 
 // Whether the triangles of p form one fan: joined across the edges they share (two at most
 // each, as the caller has checked).
-bool IsOneFan(const CollapseTopology &topology, uint32_t p, const Ring &ring)
+bool IsOneFan(const CollapseTopology &topology, uint32_t p, Ring &ring)
 {
-    std::vector<uint32_t> triangles;
+    std::vector<uint32_t> &triangles = ring.fan;
+    triangles.clear();
     for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t)
         if (topology.Alive(*t))
             triangles.push_back(*t);
     std::sort(triangles.begin(), triangles.end());
-    std::vector<size_t> root(triangles.size());
+    std::vector<size_t> &root = ring.root;
+    root.resize(triangles.size());
     for (size_t i = 0; i < root.size(); ++i)
         root[i] = i;
     const auto find = [&root](size_t i) {

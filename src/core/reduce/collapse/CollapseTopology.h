@@ -104,6 +104,10 @@ struct Ring
     // The index of r in places, which Has(r).
     size_t IndexOf(uint32_t r) const { return slot[r]; }
 
+    // Scratch of ClassifyPlace.
+    std::vector<uint32_t> fan;
+    std::vector<size_t> root;
+
 private:
     std::vector<uint32_t> mark, slot; // per place of the mesh: gathered in this generation, at
     uint32_t generation = 0;
