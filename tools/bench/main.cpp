@@ -64,10 +64,13 @@ const char Usage[] = R"(Usage:
                                          part named before it (default development);
                                          JSON on stdout
   lumeno3d-bench --levels-time MODEL [--rounds N]
-                                         the quality engine's nine levels (MakeLevels)
-                                         against meshoptimizer's single 10 % level,
-                                         N times in turn (default 10): both times and
-                                         their ratio per round, then the median ratio
+                                         whole processes in turn, N times (default 10):
+                                         lumeno3d-cli levels MODEL with and without
+                                         measuring against one meshoptimizer 10 % run
+                                         (--meshoptimizer); times, ratios, median ratios
+  lumeno3d-bench --meshoptimizer MODEL OUT.ply
+                                         reads MODEL, keeps 10 % of its triangles with
+                                         meshopt_simplify, writes them as binary PLY
   lumeno3d-bench --report HEADLESS.json [GUI.json]
   lumeno3d-bench --report QUALITY.json
                                          the results as Markdown tables
@@ -199,6 +202,12 @@ int main(int argc, char *argv[])
         return GenerateSubdivided(arguments);
     if (arguments[0] == QLatin1String("--quality"))
         return RunQuality(arguments);
+    if (arguments[0] == QLatin1String("--meshoptimizer")) {
+        if (arguments.size() != 3)
+            return Fail("--meshoptimizer needs MODEL and OUT.ply");
+        QString error;
+        return RunMeshoptimizerTenPercent(arguments[1], arguments[2], error) ? 0 : Fail(error.toLocal8Bit().constData());
+    }
     if (arguments[0] == QLatin1String("--levels-time"))
         return RunLevelsTime(arguments);
     if (arguments[0] == QLatin1String("--generate")) {

@@ -1,11 +1,15 @@
 #include "reduce/QualityReducer.h"
 
+#include "reduce/LevelHandOff.h"
 #include "reduce/QualitySimplifier.h"
 #include "reduce/ReductionProgress.h"
 #include "measure/SurfaceDeviation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <system_error>
+#include <thread>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -58,8 +62,12 @@ size_t TargetTriangles(double share, vtkIdType triangles)
     return size_t(std::clamp(share, 0.0, 1.0) * double(triangles) + 0.5);
 }
 
-// All levels in one run of the edge collapse: each is what a run to it alone would give.
-int CollapseLevels(QualitySimplifier &&simplifier, const LevelReceiver &receiver, ReductionProgress &progress)
+// All levels in one run of the edge collapse: each is what a run to it alone would give. With
+// `overlap`, the collapse runs on a thread of its own, so that the receiver works on each level
+// (writes and measures it) while the next is made; the receiver, the progress and the cancel
+// are still called on this thread only.
+int CollapseLevels(QualitySimplifier &&simplifier, bool overlap, const LevelReceiver &receiver,
+                   ReductionProgress &progress)
 {
     std::vector<size_t> counts;
     for (const DecimationLevel &level : DecimationLevels)
@@ -67,24 +75,73 @@ int CollapseLevels(QualitySimplifier &&simplifier, const LevelReceiver &receiver
     int handedOver = 0;
     if (receiver.starting)
         receiver.starting(0);
-    std::move(simplifier).Collapse(
-        counts, HUGE_VAL,
-        [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
-            if (progress.Cancelled() || handedOver < int(level) || made->GetNumberOfPolys() == 0)
-                return;
-            TellDone(progress, double(level + 1) / LevelCount);
+    // Hands a level to the receiver; false when no further one is wanted.
+    const auto deliver = [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) {
+        if (progress.Cancelled() || handedOver < int(level) || made->GetNumberOfPolys() == 0)
+            return false;
+        TellDone(progress, double(level + 1) / LevelCount);
+        if (progress.Cancelled())
+            return false;
+        if (receiver.ready)
+            receiver.ready(int(level), made);
+        ++handedOver;
+        if (level + 1 < size_t(LevelCount) && receiver.starting && !progress.Cancelled())
+            receiver.starting(int(level) + 1);
+        return !progress.Cancelled();
+    };
+    const auto tellFraction = [&](double fraction) {
+        TellDone(progress, std::max(fraction, double(handedOver) / LevelCount));
+    };
+
+    std::optional<std::thread> maker;
+    LevelHandOff handOff;
+    const auto collapse = [&] {
+        std::move(simplifier).CollapseUnassembled(
+            counts, HUGE_VAL, [&handOff](QualitySimplifier::MadeLevel &&level) { handOff.Give(std::move(level)); },
+            [&handOff] { return handOff.Stopping(); }, [&handOff](double f) { handOff.NoteProgress(f); });
+    };
+    std::exception_ptr failure;
+    if (overlap) {
+        try {
+            maker.emplace([&] {
+                try {
+                    collapse();
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+                handOff.Finish();
+            });
+        } catch (const std::system_error &) {
+        }
+    }
+    if (!maker) {
+        std::move(simplifier).Collapse(
+            counts, HUGE_VAL, [&](size_t level, const vtkSmartPointer<vtkPolyData> &made) { deliver(level, made); },
+            [&progress] { return progress.Cancelled(); }, tellFraction);
+        return handedOver;
+    }
+    // How often the cancel is asked and the progress told while the next level is made.
+    constexpr std::chrono::milliseconds Patience{20};
+    try {
+        while (!handOff.Finished()) {
+            if (std::optional<LevelHandOff::Level> level = handOff.Take(Patience)) {
+                const size_t goal = level->goal;
+                if (!deliver(goal, simplifier.Assemble(std::move(*level))))
+                    handOff.Stop();
+            }
+            tellFraction(handOff.Progress());
             if (progress.Cancelled())
-                return;
-            if (receiver.ready)
-                receiver.ready(int(level), made);
-            ++handedOver;
-            if (level + 1 < size_t(LevelCount) && receiver.starting && !progress.Cancelled())
-                receiver.starting(int(level) + 1);
-        },
-        [&progress] { return progress.Cancelled(); },
-        [&progress, &handedOver](double fraction) {
-            TellDone(progress, std::max(fraction, double(handedOver) / LevelCount));
-        });
+                handOff.Stop();
+        }
+    } catch (...) {
+        // Short of memory here: the collapse is asked to stop and waited for.
+        handOff.Stop();
+        maker->join();
+        throw;
+    }
+    maker->join();
+    if (failure)
+        std::rethrow_exception(failure);
     return handedOver;
 }
 
@@ -104,7 +161,7 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
         return 0;
     // Told before the levels: a receiver may ask.
     leftOut = simplifier->LeftOut();
-    const int made = CollapseLevels(std::move(*simplifier), receiver, progress);
+    const int made = CollapseLevels(std::move(*simplifier), threads != 1, receiver, progress);
     leftOut = simplifier->LeftOut();
     return made;
 }

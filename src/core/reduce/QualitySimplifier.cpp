@@ -324,21 +324,88 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
     CollapseMesh mesh;
     mesh.corners = indices;
     mesh.positions = positions;
-    return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
+    return Collapse(std::move(mesh), triangleCounts, maxError, AssembledFor(reached), cancelled, progress);
 }
 
 size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                                    const std::function<bool()> &cancelled,
                                    const std::function<void(double)> &progress) &&
 {
+    return std::move(*this).CollapseUnassembled(triangleCounts, maxError, AssembledFor(reached), cancelled, progress);
+}
+
+size_t QualitySimplifier::CollapseUnassembled(const std::vector<size_t> &triangleCounts, double maxError,
+                                              const Made &made, const std::function<bool()> &cancelled,
+                                              const std::function<void(double)> &progress) &&
+{
     CollapseMesh mesh;
     mesh.corners = std::move(indices);
     mesh.positions = std::move(positions);
-    return Collapse(std::move(mesh), triangleCounts, maxError, reached, cancelled, progress);
+    return Collapse(std::move(mesh), triangleCounts, maxError, made, cancelled, progress);
+}
+
+QualitySimplifier::Made QualitySimplifier::AssembledFor(const Reached &reached) const
+{
+    return [this, &reached](MadeLevel &&level) {
+        const size_t goal = level.goal;
+        reached(goal, Assemble(std::move(level)));
+    };
+}
+
+vtkSmartPointer<vtkPolyData> QualitySimplifier::Assemble(MadeLevel &&level) const
+{
+    CollapseMesh &result = level.mesh;
+    vtkSmartPointer<vtkTypeInt32Array> connectivity = std::move(level.connectivity);
+    vtkSmartPointer<vtkPoints> points = std::move(level.points);
+    if (points) {
+        auto *unit = static_cast<float *>(points->GetVoidPointer(0));
+        Restore(unit, unit, size_t(points->GetNumberOfPoints()));
+    } else {
+        points = RestoredPoints(std::move(result.positions));
+    }
+    const vtkIdType count = points->GetNumberOfPoints();
+    const AttributeArrays values = EmptyAttributeArrays();
+    values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
+    values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
+    values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
+    InTwoHalves(result.attributeWidth > 0 ? size_t(count) : 0, [&](size_t begin, size_t end) {
+        for (vtkIdType v = vtkIdType(begin); v < vtkIdType(end); ++v) {
+            const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
+            if (attributes.colours)
+                for (int k = 0; k < colourComponents; ++k)
+                    values.colours->SetTypedComponent(v, k, uint8_t(std::clamp(std::lround(*value++), 0L, 255L)));
+            if (attributes.normals) {
+                // Mixed along an edge, a normal is shorter than one.
+                const float length = std::sqrt(value[0] * value[0] + value[1] * value[1] + value[2] * value[2]);
+                for (int k = 0; k < 3; ++k)
+                    values.normals->SetTypedComponent(v, k, length > 0 ? value[k] / length : value[k]);
+                value += 3;
+            }
+            if (attributes.textureCoordinates)
+                for (int k = 0; k < 2; ++k)
+                    values.textureCoordinates->SetTypedComponent(v, k, *value++);
+        }
+    });
+    std::vector<float>().swap(result.attributes);
+    if (connectivity) {
+        const size_t made = size_t(connectivity->GetNumberOfValues()) / 3;
+        const size_t left =
+            WithoutCollapsed(points.Get(), reinterpret_cast<uint32_t *>(connectivity->GetPointer(0)), made);
+        if (left < made)
+            connectivity->SetNumberOfValues(vtkIdType(3 * left));
+        collapsedOnOutput += made - left;
+    } else {
+        const size_t left = WithoutCollapsed(points.Get(), result.corners.data(), result.corners.size() / 3);
+        collapsedOnOutput += result.corners.size() / 3 - left;
+        result.corners.resize(3 * left);
+    }
+    const vtkSmartPointer<vtkCellArray> triangles =
+        connectivity ? TrianglesAround(connectivity.Get()) : TrianglesOf(std::move(result.corners));
+    return Assembled(points, triangles, values);
 }
 
 size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,
-                                   const Reached &reached, const std::function<bool()> &cancelled,
+                                   const Made &made, const std::function<bool()> &cancelled,
                                    const std::function<void(double)> &progress) const
 {
     mesh.attributeWidth = ValueWidth();
@@ -379,54 +446,10 @@ size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t
         return static_cast<float *>(points->GetVoidPointer(0));
     };
     goals.reached = [&](size_t goal, CollapseMesh &&result) {
-        if (points) {
-            auto *unit = static_cast<float *>(points->GetVoidPointer(0));
-            Restore(unit, unit, size_t(points->GetNumberOfPoints()));
-        } else {
-            points = RestoredPoints(std::move(result.positions));
-        }
-        const vtkIdType count = points->GetNumberOfPoints();
-        const AttributeArrays values = EmptyAttributeArrays();
-        values.colours->SetNumberOfTuples(attributes.colours ? count : 0);
-        values.normals->SetNumberOfTuples(attributes.normals ? count : 0);
-        values.textureCoordinates->SetNumberOfTuples(attributes.textureCoordinates ? count : 0);
-        InTwoHalves(result.attributeWidth > 0 ? size_t(count) : 0, [&](size_t begin, size_t end) {
-            for (vtkIdType v = vtkIdType(begin); v < vtkIdType(end); ++v) {
-                const float *value = result.attributes.data() + result.attributeWidth * size_t(v);
-                if (attributes.colours)
-                    for (int k = 0; k < colourComponents; ++k)
-                        values.colours->SetTypedComponent(v, k, uint8_t(std::clamp(std::lround(*value++), 0L, 255L)));
-                if (attributes.normals) {
-                    // Mixed along an edge, a normal is shorter than one.
-                    const float length = std::sqrt(value[0] * value[0] + value[1] * value[1] + value[2] * value[2]);
-                    for (int k = 0; k < 3; ++k)
-                        values.normals->SetTypedComponent(v, k, length > 0 ? value[k] / length : value[k]);
-                    value += 3;
-                }
-                if (attributes.textureCoordinates)
-                    for (int k = 0; k < 2; ++k)
-                        values.textureCoordinates->SetTypedComponent(v, k, *value++);
-            }
-        });
-        std::vector<float>().swap(result.attributes);
-        if (connectivity) {
-            const size_t made = size_t(connectivity->GetNumberOfValues()) / 3;
-            const size_t left =
-                WithoutCollapsed(points.Get(), reinterpret_cast<uint32_t *>(connectivity->GetPointer(0)), made);
-            if (left < made)
-                connectivity->SetNumberOfValues(vtkIdType(3 * left));
-            collapsedOnOutput += made - left;
-        } else {
-            const size_t left = WithoutCollapsed(points.Get(), result.corners.data(), result.corners.size() / 3);
-            collapsedOnOutput += result.corners.size() / 3 - left;
-            result.corners.resize(3 * left);
-        }
-        const vtkSmartPointer<vtkCellArray> triangles =
-            connectivity ? TrianglesAround(connectivity.Get()) : TrianglesOf(std::move(result.corners));
-        const vtkSmartPointer<vtkPolyData> level = Assembled(points, triangles, values);
+        // The arrays go with the level: nothing of it stays here.
+        made(MadeLevel{goal, std::move(result), std::move(connectivity), std::move(points)});
         connectivity = nullptr;
         points = nullptr;
-        reached(goal, level);
     };
     const CollapseReport report = CollapseEdges(std::move(mesh), goals);
     relaxStage = report.relaxStage;

@@ -5,8 +5,10 @@
 #include "model/UnitBox.h"
 #include "reduce/collapse/EdgeCollapse.h"
 
+#include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
+#include <vtkTypeInt32Array.h>
 
 #include <atomic>
 #include <functional>
@@ -19,10 +21,9 @@ namespace lumeno {
 // texture coordinates, with normals less than 30 degrees apart, become one vertex with their
 // mean normal: an STL file never shares corners, and a model shaded flat has a normal per
 // triangle) into an indexed triangle list in a box of unit diagonal. Corners at one place that
-// differ in colour or texture coordinates, or meet at a hard edge, stay apart: a seam. The
-// edge collapse keeps a seam's vertices in place; meshoptimizer shortens a seam along itself,
-// which it alone can do. Either way the seam stays closed, and the vertices keep colours,
-// normals and texture coordinates. Out of memory, its methods throw std::bad_alloc.
+// differ in colour or texture coordinates, or meet at a hard edge, stay apart: a seam, which
+// the edge collapse shortens along itself, so that it stays closed and the vertices keep
+// colours, normals and texture coordinates. Out of memory, its methods throw std::bad_alloc.
 class QualitySimplifier
 {
 public:
@@ -51,6 +52,23 @@ public:
     size_t Collapse(const std::vector<size_t> &triangleCounts, double maxError, const Reached &reached,
                     const std::function<bool()> &cancelled, const std::function<void(double)> &progress) &&;
 
+    // A level as the edge collapse made it, before it becomes a model: its arrays, of which no
+    // reference stays behind, so that it may be assembled on another thread.
+    struct MadeLevel
+    {
+        size_t goal = 0;
+        CollapseMesh mesh;
+        vtkSmartPointer<vtkTypeInt32Array> connectivity;
+        vtkSmartPointer<vtkPoints> points;
+    };
+    using Made = std::function<void(MadeLevel &&level)>;
+    // Collapse for a simplifier used once, handing over each level unassembled.
+    size_t CollapseUnassembled(const std::vector<size_t> &triangleCounts, double maxError, const Made &made,
+                               const std::function<bool()> &cancelled, const std::function<void(double)> &progress) &&;
+    // The model of a made level, in the input's place and precision. May run on any thread
+    // while a collapse goes on.
+    vtkSmartPointer<vtkPolyData> Assemble(MadeLevel &&level) const;
+
     // How far the last collapse relaxed its guards to reach its counts (CollapseReport).
     int RelaxStage() const { return relaxStage; }
 
@@ -62,8 +80,9 @@ private:
     // coordinates, those the model has.
     size_t ValueWidth() const;
     size_t Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,
-                    const Reached &reached, const std::function<bool()> &cancelled,
+                    const Made &made, const std::function<bool()> &cancelled,
                     const std::function<void(double)> &progress) const;
+    Made AssembledFor(const Reached &reached) const;
     // The points at these places in the unit box (x, y, z each), in the model's precision and
     // place; the places are freed.
     vtkSmartPointer<vtkPoints> RestoredPoints(std::vector<float> &&unit) const;
