@@ -51,6 +51,17 @@ inline QString LeftOutWarning(const QString &input, const lumeno::LeftOutTriangl
         .arg(input, QString::number(leftOut.collapsed), QString::number(leftOut.repeated));
 }
 
+// The warning for a reduction that let borders and seams leave their lines to reach its count
+// (Reducer::RelaxedGuards): none when it did not.
+inline QString RelaxedGuardsWarning(const QString &input, bool relaxed)
+{
+    if (!relaxed)
+        return {};
+    return QStringLiteral("warning: %1: to reach the triangle count, borders and texture seams were allowed to move "
+                          "off their lines.")
+        .arg(input);
+}
+
 inline QJsonObject LeftOutJson(const lumeno::LeftOutTriangles &leftOut)
 {
     return {{QStringLiteral("withoutArea"), qint64(leftOut.collapsed)},

@@ -156,6 +156,9 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;
+    const QString relaxedWarning = RelaxedGuardsWarning(path, reducer->RelaxedGuards());
+    if (!relaxedWarning.isEmpty())
+        outcome.warnings << relaxedWarning;
     outcome.warnings += warnings;
     QJsonObject seconds{{QStringLiteral("load"), input.loadSeconds},
                         {QStringLiteral("reduce"), cascadeSeconds},
@@ -170,6 +173,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         {QStringLiteral("outputs"), outputs},
         {QStringLiteral("seconds"), seconds},
         {QStringLiteral("trianglesLeftOut"), LeftOutJson(reducer->LeftOut())},
+        {QStringLiteral("relaxedGuards"), reducer->RelaxedGuards()},
     };
 
     QTextStream text(&outcome.summary);

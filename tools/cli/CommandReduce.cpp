@@ -200,6 +200,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
         {QStringLiteral("rotate"), Triple(rotate)},
         {QStringLiteral("seconds"), seconds},
         {QStringLiteral("trianglesLeftOut"), LeftOutJson(leftOut)},
+        {QStringLiteral("relaxedGuards"), reducer->RelaxedGuards()},
     };
     if (options.keepPercent)
         report.insert(QStringLiteral("keepPercent"), *options.keepPercent);
@@ -216,6 +217,9 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
         outcome.warnings << leftOutWarning;
     if (!shareWarning.isEmpty())
         outcome.warnings << shareWarning;
+    const QString relaxedWarning = RelaxedGuardsWarning(path, reducer->RelaxedGuards());
+    if (!relaxedWarning.isEmpty())
+        outcome.warnings << relaxedWarning;
 
     const vtkIdType left = result->GetNumberOfPolys();
     QTextStream(&outcome.summary) << QStringLiteral("%1: %2 triangles, %3 vertices -> %4: %5 %6, %7 vertices\n")

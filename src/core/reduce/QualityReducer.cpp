@@ -156,6 +156,7 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
 {
     ReductionProgress progress(control);
     leftOut = {};
+    relaxed = false;
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return 0;
@@ -163,6 +164,7 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
     leftOut = simplifier->LeftOut();
     const int made = CollapseLevels(std::move(*simplifier), threads != 1, receiver, progress);
     leftOut = simplifier->LeftOut();
+    relaxed = simplifier->RelaxStage() > 0;
     return made;
 }
 
@@ -171,6 +173,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
 {
     ReductionProgress progress(control);
     leftOut = {};
+    relaxed = false;
     if (share >= 1.0) {
         progress.Tell(0.0);
         const vtkSmartPointer<vtkPolyData> whole = WithoutCollapsedAndRepeated(model, leftOut);
@@ -186,6 +189,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
     const vtkSmartPointer<vtkPolyData> result =
         CollapseOnce(std::move(*simplifier), triangles, HUGE_VAL, progress, true);
     leftOut = simplifier->LeftOut();
+    relaxed = simplifier->RelaxStage() > 0;
     if (!result || result->GetNumberOfPolys() == 0 || progress.Cancelled())
         return nullptr;
     progress.Tell(1.0);
@@ -199,6 +203,7 @@ vtkSmartPointer<vtkPolyData> QualityReducer::WithinError(vtkPolyData *model, dou
 {
     ReductionProgress progress(control);
     leftOut = {};
+    relaxed = false;
     const std::shared_ptr<const QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return nullptr;

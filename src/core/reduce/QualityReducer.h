@@ -5,7 +5,8 @@
 namespace lumeno {
 
 // The quality engine (QualitySimplifier): our own edge collapse makes all nine levels in one
-// run on this thread, polling `cancelled` as it goes. A by-error reduction measures each
+// run, on a thread of its own while this one takes each level; the receiver, the progress and
+// `cancelled` are called on this thread. A by-error reduction measures each
 // attempt with the meter and tightens its bound until the result lies within the error asked.
 // The whole model kept (a share of 1) is the model itself, to the bit. No result holds a
 // triangle with two corners at one place or on the places of another: they are left out and
@@ -22,10 +23,12 @@ public:
     vtkSmartPointer<vtkPolyData> WithinError(vtkPolyData *model, double maxError, const ReductionControl &control,
                                              const DeviationMeter *meter = nullptr) override;
     LeftOutTriangles LeftOut() const override { return leftOut; }
+    bool RelaxedGuards() const override { return relaxed; }
 
 private:
     unsigned threads;
     LeftOutTriangles leftOut;
+    bool relaxed = false;
 };
 
 } // namespace lumeno

@@ -64,6 +64,10 @@ public:
     // Of the model's triangles, those the last operation left out of its results, as no reader
     // would read them back (LeftOutTriangles); an engine whose results hold none tells none.
     virtual LeftOutTriangles LeftOut() const { return {}; }
+
+    // Whether the last operation had to let borders and seams leave their lines (and locked
+    // places move) to reach the triangle count it was asked for.
+    virtual bool RelaxedGuards() const { return false; }
 };
 
 std::unique_ptr<Reducer> MakeReducer(ReductionEngine engine);

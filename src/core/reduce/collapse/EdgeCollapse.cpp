@@ -474,7 +474,6 @@ CollapseReport Collapser::Run()
             if (stage == RelaxStage::Last)
                 break;
             stage = RelaxStage(int(stage) + 1);
-            report.relaxStage = int(stage);
             FillHeap();
             continue;
         }
@@ -487,6 +486,7 @@ CollapseReport Collapser::Run()
             continue;
         }
         stamp[c.from] = UINT32_MAX; // gone
+        report.relaxStage = int(stage);
         handOverReached();
         if (++collapses % tuning.collapsesBetweenPolls == 0) {
             if (goals.cancelled && goals.cancelled()) {

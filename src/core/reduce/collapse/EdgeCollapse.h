@@ -54,7 +54,7 @@ struct CollapseGoals
 struct CollapseReport
 {
     size_t goalsReached = 0;
-    // The guards were relaxed to reach a count (RelaxStage: 0 none, 1 borders and seams).
+    // The stage of the guards (RelaxStage: 0 none, 1 borders and seams) of the last collapse made.
     int relaxStage = 0;
 };
 
