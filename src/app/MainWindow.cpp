@@ -2,6 +2,8 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "MenuText.h"
+#include "MessageLine.h"
 #include "settings/LanguageNames.h"
 #include "dialogs/DialogAbout.h"
 #include "dialogs/DialogPreferences.h"
@@ -40,15 +42,14 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setAcceptDrops(true);
 
-    statusLabel = new QLabel;
+    // The messages have a line of their own across the window's whole width, below the
+    // toolbars: no toolbar can push them behind its extension button.
+    statusLabel = new MessageLine;
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setAlignment(Qt::AlignCenter);
-    auto *statusBar = new QStatusBar; // owned by the toolbar once added
-    statusBar->addPermanentWidget(statusLabel, 0);
-    ui->bottomToolBar->addWidget(statusBar);
+    statusBar()->addWidget(statusLabel, 1);
 
     ui->progressBar->setTextVisible(true);
-    CreateProgressDisplay(statusBar);
+    CreateProgressDisplay(statusBar());
 
     updater = new Updater(this);
 
@@ -90,7 +91,6 @@ MainWindow::~MainWindow()
 {
     // The history empties itself as it goes, after the actions it would update.
     history->disconnect(this);
-    delete statusLabel;
     delete preferencesDialog;
     delete updater;
     delete settings;
@@ -221,8 +221,8 @@ void MainWindow::OpenPreferences()
 {
     delete preferencesDialog;
     preferencesDialog = new DialogPreferences(this);
-    // The window is called as its menu entry is (without its shortcut marker).
-    preferencesDialog->setWindowTitle(ui->actionPreferences->iconText());
+    // The window is called as its menu entry is, without its shortcut marker.
+    preferencesDialog->setWindowTitle(MenuTextAsTitle(ui->actionPreferences->text()));
     connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::SetModelColour);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundTopChanged, this,
             &MainWindow::SetBackgroundTop);

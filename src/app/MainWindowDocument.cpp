@@ -3,7 +3,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include <QLabel>
+#include "MessageLine.h"
+
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
@@ -18,9 +19,18 @@ void MainWindow::ConnectDocument()
     connect(document.get(), &ModelDocument::ModelOpened, this, &MainWindow::ShowOpenedModel);
     connect(document.get(), &ModelDocument::OpenFailed, this, &MainWindow::ShowOpenFailure);
     connect(document.get(), &ModelDocument::ModelClosed, this, &MainWindow::ShowClosedModel);
-    connect(document.get(), &ModelDocument::LevelReady, this, [this] {
+    connect(document.get(), &ModelDocument::LevelReady, this, [this](int percent) {
         LabelLevelActions();
         UpdateActions();
+        // The level whose button started the levels again is shown once it is made.
+        if (percent == levelAwaited) {
+            levelAwaited = 0;
+            document->ShowLevel(percent);
+        }
+    });
+    connect(document.get(), &ModelDocument::JobEnded, this, [this] {
+        levelAwaited = 0;
+        LabelLevelActions(); // the buttons of levels not made tell that they make them
     });
     connect(document.get(), &ModelDocument::ShownChanged, this, &MainWindow::ShowShownResult);
     connect(document.get(), &ModelDocument::Smoothed, this, &MainWindow::RecordSmoothing);
@@ -54,9 +64,13 @@ void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
 void MainWindow::ShowState()
 {
     const bool busy = document->IsBusy();
-    ui->progressBar->setVisible(busy);
+    // A file being written while nothing else runs: the writers tell no share done, so the
+    // bar only shows that the work goes on. A save cannot be cancelled.
+    const bool onlySaving = document->IsSaving() && !busy;
+    ui->progressBar->setRange(0, onlySaving ? 0 : 100);
+    ui->progressBar->setVisible(busy || onlySaving);
     cancelButton->setVisible(busy);
-    statusLabel->setText(document->Status());
+    statusLabel->SetMessage(document->Status());
     UpdateActions();
 }
 
@@ -78,9 +92,11 @@ void MainWindow::UpdateActions()
     for (QAction *action : {ui->actionSmooth, ui->actionDecimationSet, ui->actionDecimation01,
                             ui->actionDecimation001, ui->actionDecimation0001, ui->actionDecimationByError})
         action->setEnabled(idle);
+    // After a cancel the buttons of the levels not made make them again.
+    const bool missingCanStart = doc.LevelsMissing();
     for (int percent = 10; percent <= 100; percent += 10) {
         const bool made = percent == 100 || (loaded && doc.LevelOf(percent).model);
-        LevelAction(percent)->setEnabled(loaded && made && !fileWork);
+        LevelAction(percent)->setEnabled(loaded && (made || missingCanStart) && !fileWork);
     }
     ui->actionUndo->setEnabled(history->canUndo() && !fileWork);
     ui->actionRedo->setEnabled(history->canRedo() && !fileWork);

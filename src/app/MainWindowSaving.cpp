@@ -7,11 +7,14 @@
 #include "io/FilePaths.h"
 #include "io/write/ModelWriter.h"
 #include "settings/LastFolder.h"
+#include "settings/SaveQuestion.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUndoStack>
 
@@ -68,6 +71,35 @@ bool CompleteSuffix(QWidget *parent, const QString &title, QString &fileName, co
                                      .arg(lumeno::DisplayPath(fileName))) == QMessageBox::Yes;
 }
 
+// Asks before a file is written that cannot hold all the model carries, unless the user
+// chose not to be asked; true to write it.
+bool AcceptLoss(QWidget *parent, const QString &fileName, const SaveLoss &loss)
+{
+    if (!loss.Any() || !AsksBeforeSavingWithLoss())
+        return true;
+    QStringList lines{MainWindow::tr("%1 cannot hold all that this model carries. Not saved:")
+                          .arg(QFileInfo(fileName).fileName())};
+    for (const QString &item : loss.Items())
+        lines << QStringLiteral("\u2022 ") + item;
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(MainWindow::tr("Save model"));
+    box.setText(lines.join(QLatin1Char('\n')));
+    box.setInformativeText(loss.Reason(QFileInfo(fileName).suffix()));
+    QPushButton *saveAnyway = box.addButton(MainWindow::tr("Save anyway"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAnyway);
+    auto *stopAsking = new QCheckBox(MainWindow::tr("Do not ask again"));
+    stopAsking->setToolTip(MainWindow::tr("The question can be turned on again in the Preferences."));
+    box.setCheckBox(stopAsking);
+    box.exec();
+    if (box.clickedButton() != saveAnyway)
+        return false;
+    if (stopAsking->isChecked())
+        SetAskBeforeSavingWithLoss(false);
+    return true;
+}
+
 } // namespace
 
 void MainWindow::SaveFile()
@@ -100,6 +132,8 @@ void MainWindow::SaveWithDialog(std::function<void()> written)
 
     // A name typed without a suffix takes the one of the chosen filter.
     if (!CompleteSuffix(this, tr("Save model"), fileName, SuffixOfFilter(selectedFilter)))
+        return;
+    if (!AcceptLoss(this, fileName, document->SavingLoses(QFileInfo(fileName).suffix())))
         return;
     if (document->Save(fileName))
         afterSave = std::move(written);

@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(document.RunningJob(), ModelDocument::Job::Levels);
         QVERIFY(!document.LevelOf(50).model);
         QVERIFY(Idle(document));
-        QVERIFY(!statuses.filter(QStringLiteral("made again")).isEmpty());
+        QVERIFY(!statuses.filter(QStringLiteral("again with the engine chosen")).isEmpty());
         QVERIFY(LevelsNearTheirShares(document));
         QVERIFY(document.LevelOf(50).model != before);
         QCOMPARE(document.Shown().label, QStringLiteral("30%"));
