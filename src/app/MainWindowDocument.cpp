@@ -40,22 +40,20 @@ void MainWindow::ConnectDocument()
 
 void MainWindow::CreateProgressDisplay(QStatusBar *statusBar)
 {
-    // The bar and its Cancel button sit in the status bar and keep their room while hidden:
-    // were the views resized when an operation starts or ends, both would be drawn again,
-    // which takes seconds for a large model with software OpenGL.
+    // The bar and its Cancel button sit at the right of the message line, which has their
+    // room while they are hidden. The status bar keeps the height it has with them: were the
+    // views resized when an operation starts or ends, both would be drawn again, which takes
+    // seconds for a large model with software OpenGL.
     ui->verticalLayout->removeWidget(ui->progressBar);
     cancelButton = new QPushButton;
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(cancelButton, &QPushButton::clicked, document.get(), &ModelDocument::Cancel);
-    for (QWidget *widget : {static_cast<QWidget *>(ui->progressBar), static_cast<QWidget *>(cancelButton)}) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-        widget->hide();
-    }
     ui->progressBar->setMaximumWidth(300);
     statusBar->addPermanentWidget(ui->progressBar, 1);
     statusBar->addPermanentWidget(cancelButton);
+    statusBar->setMinimumHeight(statusBar->sizeHint().height());
+    ui->progressBar->hide();
+    cancelButton->hide();
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, document.get(), &ModelDocument::Cancel);
