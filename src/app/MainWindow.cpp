@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "ErrorBoundIcon.h"
 #include "MenuText.h"
 #include "MessageLine.h"
 #include "settings/LanguageNames.h"
@@ -41,6 +42,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
     setAcceptDrops(true);
+    // The error bounds of the three preset buttons, as a share of the bounding box diagonal.
+    ui->actionDecimation01->setData(0.1);
+    ui->actionDecimation001->setData(0.01);
+    ui->actionDecimation0001->setData(0.001);
 
     // The messages have a line of their own across the window's whole width, below the
     // toolbars: no toolbar can push them behind its extension button.
@@ -136,10 +141,6 @@ void MainWindow::ConnectActions()
     connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::SaveSnapshot);
     connect(ui->actionSmooth, &QAction::triggered, document.get(), &ModelDocument::Smooth);
     connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::OpenTransformDialog);
-    // The error bounds of the three preset buttons, as a share of the bounding box diagonal.
-    ui->actionDecimation01->setData(0.1);
-    ui->actionDecimation001->setData(0.01);
-    ui->actionDecimation0001->setData(0.001);
     for (QAction *preset : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001})
         connect(preset, &QAction::triggered, this, &MainWindow::ReduceByErrorPreset);
     connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::ReduceByErrorAsked);
@@ -162,6 +163,16 @@ void MainWindow::ConnectActions()
 
 void MainWindow::RetranslateExtraTexts()
 {
+    // The error bounds' numbers as the interface language writes them.
+    const QLocale locale;
+    for (QAction *preset : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001}) {
+        const double bound = preset->data().toDouble();
+        preset->setIcon(ErrorBoundIcon(bound, locale));
+        preset->setText(tr("Error bound %1").arg(locale.toString(bound)));
+        preset->setToolTip(
+            tr("Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows")
+                .arg(locale.toString(bound)));
+    }
     exitAction->setText(tr("&Exit"));
     exitAction->setStatusTip(tr("Exit from Lumeno3D"));
     cancelButton->setText(tr("Cancel"));
