@@ -9,6 +9,7 @@ MessageLine::MessageLine(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
+    setContentsMargins(4, 0, 4, 0); // off the window's edge
     // Any width will do: the message is fitted to the width it gets.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
@@ -28,7 +29,9 @@ QSize MessageLine::minimumSizeHint() const
 
 QSize MessageLine::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(message) + 2 * margin() + 4, QLabel::sizeHint().height()};
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(message) + 2 * margin() + margins.left() + margins.right(),
+            QLabel::sizeHint().height()};
 }
 
 void MessageLine::resizeEvent(QResizeEvent *event)
@@ -51,5 +54,6 @@ void MessageLine::Fit()
     const int room = contentsRect().width() - 2 * margin();
     const QString shown = fontMetrics().elidedText(single, Qt::ElideRight, std::max(room, 0));
     setText(shown.isEmpty() && !single.isEmpty() ? QStringLiteral("\u2026") : shown);
-    setToolTip(shown == single ? QString() : message);
+    cut = shown != single;
+    setToolTip(cut ? message : QString());
 }

@@ -16,7 +16,7 @@ public:
     void SetMessage(const QString &message);
     const QString &Message() const { return message; }
     // True while the line shows only the beginning of the message.
-    bool IsCut() const { return text() != message; }
+    bool IsCut() const { return cut; }
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -29,4 +29,5 @@ private:
     void Fit();
 
     QString message;
+    bool cut = false;
 };
