@@ -46,10 +46,12 @@ QString SuffixOfFilter(const QString &filter)
     return match.hasMatch() ? match.captured(1) : QStringLiteral("stl");
 }
 
-// "bunny_50.stl" for /models/bunny.STL shown at "50%"; "bunny.stl" for the whole model.
-QString ProposedModelName(const QString &modelPath, const QString &shownLabel)
+// "bunny_50.stl" for /models/bunny.STL shown at "50%", "bunny_error_1.stl" within the error
+// bound "\u22641%"; "bunny.stl" for the whole model.
+QString ProposedModelName(const QString &modelPath, QString shownLabel)
 {
     const QFileInfo model(modelPath);
+    shownLabel.replace(QChar(0x2264), QStringLiteral("error "));
     const QString level = shownLabel.split(QRegularExpression(QStringLiteral("[^\\w.-]+")), Qt::SkipEmptyParts)
                               .join(QLatin1Char('_'));
     const QString tag = level.isEmpty() || level == QLatin1String("100") ? QString() : QLatin1Char('_') + level;
