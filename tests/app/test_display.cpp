@@ -197,9 +197,9 @@ private slots:
         constexpr int dpi = 72;
         KeepLabelClearOfCounts(big, facesText, verticesText, dpi);
         QCOMPARE(big->GetTextProperty()->GetFontSize() < 36, smaller);
-        QVERIFY(LabelWidth(big, dpi) > 0 && CountsWidth(facesText, verticesText, dpi) > 0);
-        QVERIFY2(17 + LabelWidth(big, dpi) + 20 <= 195 - CountsWidth(facesText, verticesText, dpi),
-                 qPrintable(QStringLiteral("%1 %2").arg(LabelWidth(big, dpi)).arg(CountsWidth(facesText, verticesText, dpi))));
+        const int labelWidth = LabelWidth(big, dpi), countsWidth = CountsWidth(facesText, verticesText, dpi);
+        QVERIFY(labelWidth > 0 && countsWidth > 0);
+        QVERIFY2(17 + labelWidth + 20 <= 195 - countsWidth, qPrintable(QStringLiteral("%1 %2").arg(labelWidth).arg(countsWidth)));
     }
 
     void percentagesKeepTwoDigits_data()

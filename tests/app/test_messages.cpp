@@ -115,7 +115,8 @@ private slots:
         window->LoadModel(painted);
         QVERIFY(testing::WaitForCascade(*window));
         VerifyShownWhole(window->Document().Status());
-        QTRY_VERIFY2(Line()->width() > window->width() / 2, qPrintable(QStringLiteral("%1 of %2").arg(Line()->width()).arg(window->width())));
+        QTRY_VERIFY2(Line()->width() > window->width() / 2,
+                     qPrintable(QStringLiteral("%1 of %2").arg(Line()->width()).arg(window->width())));
 
         auto texts = std::make_shared<QStringList>();
         const QString stl = Scratch(QStringLiteral("plain.stl"));

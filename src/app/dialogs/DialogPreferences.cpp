@@ -61,7 +61,7 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     connect(ui->checkBoxUpdates, &QCheckBox::toggled, this,
             [](bool checked) { QSettings().setValue(QStringLiteral("CheckForUpdates"), checked); });
     ui->checkBoxAskBeforeLoss->setChecked(AsksBeforeSavingWithLoss());
-    connect(ui->checkBoxAskBeforeLoss, &QCheckBox::toggled, this, [](bool checked) { SetAskBeforeSavingWithLoss(checked); });
+    connect(ui->checkBoxAskBeforeLoss, &QCheckBox::toggled, this, &SetAskBeforeSavingWithLoss);
     // Every choice applies at once; closing only hides the dialog.
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

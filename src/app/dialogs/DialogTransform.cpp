@@ -113,7 +113,8 @@ void DialogTransform::ShowFactors()
     const QLocale locale;
     const char *axes[] = {"X", "Y", "Z"};
     for (int axis = 0; axis < 3; ++axis) {
-        factorLabels[axis]->setText(QStringLiteral("\u00d7 %1").arg(locale.toString(document->Transform().scale[axis], 'g', 4)));
+        const double factor = document->Transform().scale[axis];
+        factorLabels[axis]->setText(QStringLiteral("\u00d7 %1").arg(locale.toString(factor, 'g', 4)));
         factorLabels[axis]->setToolTip(tr("The scale factor along %1: the size set divided by the model's own size")
                                            .arg(QLatin1String(axes[axis])));
     }

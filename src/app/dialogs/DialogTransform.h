@@ -14,8 +14,9 @@ class TransformDialog;
 }
 
 // Sizes along X, Y, Z (in the model's unit where the file gives it), with the scale factor
-// each stands for, and rotation angles for the model, previewed at once in both views. The state it edits belongs to the document, so several dialogs can be open at
-// once and a reopened dialog shows the current state.
+// each stands for, and rotation angles for the model, previewed at once in both views. The
+// state it edits belongs to the document, so several dialogs can be open at once and a
+// reopened dialog shows the current state.
 class DialogTransform : public QDialog
 {
     Q_OBJECT
