@@ -1,5 +1,6 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
+#include "PanelTextFit.h"
 
 #include "model/PointAttributes.h"
 
@@ -68,6 +69,7 @@ void AddPanel(vtkRenderer *renderer, int height, vtkActor2D *image, const QStrin
     renderer->AddActor(facesActor);
     verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), 14, 195, height - 48, true);
     renderer->AddActor(verticesActor);
+    KeepLabelClearOfCounts(labelActor, facesActor, verticesActor, renderer->GetRenderWindow()->GetDPI());
 }
 
 // Lines under the panel, on a dark ground of their own: readable over any background colour.

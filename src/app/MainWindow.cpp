@@ -2,6 +2,9 @@
 #include "ui_MainWindow.h"
 
 #include "DualView.h"
+#include "ErrorBoundIcon.h"
+#include "MenuText.h"
+#include "MessageLine.h"
 #include "settings/LanguageNames.h"
 #include "dialogs/DialogAbout.h"
 #include "dialogs/DialogPreferences.h"
@@ -39,16 +42,19 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
     setAcceptDrops(true);
+    // The error bounds of the three preset buttons, as a share of the bounding box diagonal.
+    ui->actionDecimation01->setData(0.1);
+    ui->actionDecimation001->setData(0.01);
+    ui->actionDecimation0001->setData(0.001);
 
-    statusLabel = new QLabel;
+    // The messages have a line of their own across the window's whole width, below the
+    // toolbars: no toolbar can push them behind its extension button.
+    statusLabel = new MessageLine;
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setAlignment(Qt::AlignCenter);
-    auto *statusBar = new QStatusBar; // owned by the toolbar once added
-    statusBar->addPermanentWidget(statusLabel, 0);
-    ui->bottomToolBar->addWidget(statusBar);
+    statusBar()->addWidget(statusLabel, 1);
 
     ui->progressBar->setTextVisible(true);
-    CreateProgressDisplay(statusBar);
+    CreateProgressDisplay(statusBar());
 
     updater = new Updater(this);
 
@@ -90,7 +96,6 @@ MainWindow::~MainWindow()
 {
     // The history empties itself as it goes, after the actions it would update.
     history->disconnect(this);
-    delete statusLabel;
     delete preferencesDialog;
     delete updater;
     delete settings;
@@ -136,10 +141,6 @@ void MainWindow::ConnectActions()
     connect(ui->actionSnapshot, &QAction::triggered, this, &MainWindow::SaveSnapshot);
     connect(ui->actionSmooth, &QAction::triggered, document.get(), &ModelDocument::Smooth);
     connect(ui->actionTransform, &QAction::triggered, this, &MainWindow::OpenTransformDialog);
-    // The error bounds of the three preset buttons, as a share of the bounding box diagonal.
-    ui->actionDecimation01->setData(0.1);
-    ui->actionDecimation001->setData(0.01);
-    ui->actionDecimation0001->setData(0.001);
     for (QAction *preset : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001})
         connect(preset, &QAction::triggered, this, &MainWindow::ReduceByErrorPreset);
     connect(ui->actionDecimationByError, &QAction::triggered, this, &MainWindow::ReduceByErrorAsked);
@@ -162,6 +163,16 @@ void MainWindow::ConnectActions()
 
 void MainWindow::RetranslateExtraTexts()
 {
+    // The error bounds' numbers as the interface language writes them.
+    const QLocale locale;
+    for (QAction *preset : {ui->actionDecimation01, ui->actionDecimation001, ui->actionDecimation0001}) {
+        const double bound = preset->data().toDouble();
+        preset->setIcon(ErrorBoundIcon(bound, locale));
+        preset->setText(tr("Error bound %1").arg(locale.toString(bound)));
+        preset->setToolTip(
+            tr("Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows")
+                .arg(locale.toString(bound)));
+    }
     exitAction->setText(tr("&Exit"));
     exitAction->setStatusTip(tr("Exit from Lumeno3D"));
     cancelButton->setText(tr("Cancel"));
@@ -221,8 +232,8 @@ void MainWindow::OpenPreferences()
 {
     delete preferencesDialog;
     preferencesDialog = new DialogPreferences(this);
-    // The window is called as its menu entry is (without its shortcut marker).
-    preferencesDialog->setWindowTitle(ui->actionPreferences->iconText());
+    // The window is called as its menu entry is, without its shortcut marker.
+    preferencesDialog->setWindowTitle(MenuTextAsTitle(ui->actionPreferences->text()));
     connect(preferencesDialog, &DialogPreferences::PreferencesColorChanged, this, &MainWindow::SetModelColour);
     connect(preferencesDialog, &DialogPreferences::PreferencesColorBackgroundTopChanged, this,
             &MainWindow::SetBackgroundTop);

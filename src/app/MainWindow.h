@@ -12,7 +12,7 @@
 
 class QAction;
 class QColor;
-class QLabel;
+class MessageLine;
 class QPushButton;
 class QSettings;
 class QStatusBar;
@@ -121,7 +121,7 @@ private:
     static void RemoveRecentFile(const QString &path);
 
     Ui::MainWindow *ui;
-    QLabel *statusLabel = nullptr;
+    MessageLine *statusLabel = nullptr; // the message line
     QPushButton *cancelButton = nullptr;
     QSettings *settings = nullptr;
     DialogPreferences *preferencesDialog = nullptr;
@@ -140,5 +140,6 @@ private:
     // What runs once the file being saved is written, and whether the window closes then.
     std::function<void()> afterSave;
     bool closeWhenSaved = false;
+    int levelAwaited = 0; // the level to show once the levels made again reach it
     bool closeSettled = false;
 };

@@ -8,8 +8,17 @@
 
 void MainWindow::ShowLevelOfAction()
 {
-    if (auto *action = qobject_cast<QAction *>(sender()))
-        document->ShowLevel(action->data().toInt());
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const int percent = action->data().toInt();
+    // A level a cancel left unmade: its button makes the missing levels, and it is shown once made.
+    if (percent < 100 && !document->LevelOf(percent).model) {
+        if (document->MakeMissingLevels())
+            levelAwaited = percent;
+        return;
+    }
+    document->ShowLevel(percent);
 }
 
 void MainWindow::ReduceByErrorPreset()

@@ -45,7 +45,7 @@ void MainWindow::LoadModels(const QStringList &files)
         return;
     LoadModel(files.constFirst());
     if (files.size() > 1)
-        ui->bottomToolBar->findChild<QStatusBar *>()->showMessage(
+        statusBar()->showMessage(
             tr("One model is open at a time: only %1 was opened.")
                 .arg(lumeno::DisplayPath(QFileInfo(files.constFirst()).fileName())),
             SeveralFilesMessageMilliseconds);

@@ -7,11 +7,14 @@
 #include "io/FilePaths.h"
 #include "io/write/ModelWriter.h"
 #include "settings/LastFolder.h"
+#include "settings/SaveQuestion.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUndoStack>
 
@@ -43,10 +46,12 @@ QString SuffixOfFilter(const QString &filter)
     return match.hasMatch() ? match.captured(1) : QStringLiteral("stl");
 }
 
-// "bunny_50.stl" for /models/bunny.STL shown at "50%"; "bunny.stl" for the whole model.
-QString ProposedModelName(const QString &modelPath, const QString &shownLabel)
+// "bunny_50.stl" for /models/bunny.STL shown at "50%", "bunny_error_1.stl" within the error
+// bound "\u22641%"; "bunny.stl" for the whole model.
+QString ProposedModelName(const QString &modelPath, QString shownLabel)
 {
     const QFileInfo model(modelPath);
+    shownLabel.replace(QChar(0x2264), QStringLiteral("error "));
     const QString level = shownLabel.split(QRegularExpression(QStringLiteral("[^\\w.-]+")), Qt::SkipEmptyParts)
                               .join(QLatin1Char('_'));
     const QString tag = level.isEmpty() || level == QLatin1String("100") ? QString() : QLatin1Char('_') + level;
@@ -66,6 +71,35 @@ bool CompleteSuffix(QWidget *parent, const QString &title, QString &fileName, co
            QMessageBox::question(parent, title,
                                  MainWindow::tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(lumeno::DisplayPath(fileName))) == QMessageBox::Yes;
+}
+
+// Asks before a file is written that cannot hold all the model carries, unless the user
+// chose not to be asked; true to write it.
+bool AcceptLoss(QWidget *parent, const QString &fileName, const SaveLoss &loss)
+{
+    if (!loss.Any() || !AsksBeforeSavingWithLoss())
+        return true;
+    QStringList lines{MainWindow::tr("%1 cannot hold all that this model carries. Not saved:")
+                          .arg(QFileInfo(fileName).fileName())};
+    for (const QString &item : loss.Items())
+        lines << QStringLiteral("\u2022 ") + item;
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(MainWindow::tr("Save model"));
+    box.setText(lines.join(QLatin1Char('\n')));
+    box.setInformativeText(loss.Reason(QFileInfo(fileName).suffix()));
+    QPushButton *saveAnyway = box.addButton(MainWindow::tr("Save anyway"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAnyway);
+    auto *stopAsking = new QCheckBox(MainWindow::tr("Do not ask again"));
+    stopAsking->setToolTip(MainWindow::tr("The question can be turned on again in the Preferences."));
+    box.setCheckBox(stopAsking);
+    box.exec();
+    if (box.clickedButton() != saveAnyway)
+        return false;
+    if (stopAsking->isChecked())
+        SetAskBeforeSavingWithLoss(false);
+    return true;
 }
 
 } // namespace
@@ -100,6 +134,8 @@ void MainWindow::SaveWithDialog(std::function<void()> written)
 
     // A name typed without a suffix takes the one of the chosen filter.
     if (!CompleteSuffix(this, tr("Save model"), fileName, SuffixOfFilter(selectedFilter)))
+        return;
+    if (!AcceptLoss(this, fileName, document->SavingLoses(QFileInfo(fileName).suffix())))
         return;
     if (document->Save(fileName))
         afterSave = std::move(written);

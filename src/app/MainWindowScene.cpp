@@ -109,7 +109,9 @@ void MainWindow::LabelLevelActions()
                             : sizeText(std::llround(triangles * level.sizeFraction),
                                        std::llround(vertices * level.sizeFraction), attributes));
         const QString deviation = ready ? DeviationNote(made.deviation) : QString();
-        LevelAction(level.percent)
-            ->setToolTip(deviation.isEmpty() ? QString() : QStringLiteral("%1%: %2").arg(level.percent).arg(deviation));
+        QString tip = deviation.isEmpty() ? QString() : QStringLiteral("%1%: %2").arg(level.percent).arg(deviation);
+        if (!made.model && document->LevelsMissing())
+            tip = tr("The %1% level was not made: click to make the missing levels.").arg(level.percent);
+        LevelAction(level.percent)->setToolTip(tip);
     }
 }

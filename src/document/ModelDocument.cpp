@@ -42,9 +42,14 @@ void NoteReadProgress(vtkObject *caller, unsigned long, void *watch, void *)
         reader->SetAbortExecute(1);
 }
 
-QString StepStatus(int step)
+// Which of the nine levels is made, not its share: the progress bar beside it gives a
+// percentage of its own.
+QString StepStatus(int step, bool newEngine)
 {
-    return QCoreApplication::translate("DecimationLevels", lumeno::DecimationLevels[size_t(step)].statusText);
+    return newEngine ? ModelDocument::tr("Making the levels again with the engine chosen: %1 of %2...")
+                           .arg(step + 1)
+                           .arg(lumeno::LevelCount)
+                     : ModelDocument::tr("Making the levels: %1 of %2...").arg(step + 1).arg(lumeno::LevelCount);
 }
 
 } // namespace
@@ -102,14 +107,16 @@ ModelDocument::~ModelDocument()
 QString ModelDocument::Status() const
 {
     // A file being read has the status until it is read; a job of the current model goes on meanwhile.
-    if (reading)
-        return tr("Opening file...");
-    return job != Job::None ? jobStatus : idleStatus;
+    const QString work = reading ? tr("Opening file...") : job != Job::None ? jobStatus : idleStatus;
+    if (saveStatus.isEmpty() || work.isEmpty())
+        return saveStatus + work;
+    return saveStatus + QStringLiteral(" \u00b7 ") + work;
 }
 
 void ModelDocument::Open(const QString &path)
 {
     DropRead(); // the newest request wins over a file still being read
+    saveStatus.clear();
     const int number = readNumber;
     if (!lumeno::PathExists(path)) {
         lumeno::ReadResult missing;
@@ -186,9 +193,11 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     readNote = notes.join(QLatin1Char(' '));
+    materialsLeftOut = read.result.materialsNotKept;
+    partsMerged = read.result.partsMerged;
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();
-    StartLevels(false);
+    StartLevels(LevelsRun::NewModel);
 }
 
 void ModelDocument::Close()
@@ -207,19 +216,48 @@ void ModelDocument::Clear()
     filePath.clear();
     format.clear();
     readNote.clear();
+    materialsLeftOut = false;
+    partsMerged = 0;
+    saveStatus.clear();
     levels.fill({});
     shown = {};
     transform = {};
     idleStatus.clear();
 }
 
-void ModelDocument::StartLevels(bool again)
+void ModelDocument::StartLevels(LevelsRun run)
 {
-    levels.fill({});
-    levelsAgain = again;
-    if (!BeginJob(Job::Levels, StepStatus(0)))
+    if (run != LevelsRun::Missing)
+        levels.fill({});
+    levelsRun = run;
+    if (!BeginJob(Job::Levels, StepStatus(0, run == LevelsRun::NewEngine)))
         return;
     worker->StartCascade(jobNumber, CopyOf(loaded), engine);
+}
+
+bool ModelDocument::LevelsMissing() const
+{
+    return loaded && job == Job::None && !reading &&
+           std::any_of(levels.begin(), levels.end(), [](const Level &level) { return !level.model; });
+}
+
+bool ModelDocument::MakeMissingLevels()
+{
+    if (!LevelsMissing())
+        return false;
+    StartLevels(LevelsRun::Missing);
+    return true;
+}
+
+SaveLoss ModelDocument::SavingLoses(const QString &suffix) const
+{
+    return ::SavingLoses(shown.model ? shown.model : loaded, suffix, materialsLeftOut, partsMerged);
+}
+
+QString ModelDocument::LengthUnit() const
+{
+    // The 3MF reader converts every unit a file may give into millimetres.
+    return format == QLatin1String("3mf") ? QStringLiteral("mm") : QString();
 }
 
 void ModelDocument::SetEngine(lumeno::ReductionEngine newEngine)
@@ -230,7 +268,7 @@ void ModelDocument::SetEngine(lumeno::ReductionEngine newEngine)
     if (!loaded)
         return;
     CancelJob();
-    StartLevels(true);
+    StartLevels(LevelsRun::NewEngine);
 }
 
 vtkSmartPointer<vtkPolyData> ModelDocument::CopyOf(vtkPolyData *model) const
@@ -248,6 +286,8 @@ bool ModelDocument::BeginJob(Job kind, const QString &status)
     job = kind;
     ++jobNumber;
     jobStatus = status;
+    if (!saving)
+        saveStatus.clear(); // a save is told until the next operation: this one
     emit Progress(0);
     emit StateChanged();
     return true;
@@ -278,8 +318,13 @@ void ModelDocument::Cancel()
                                 : tr("Opening cancelled.");
         emit StateChanged();
     } else if (job != Job::None) {
+        const bool levelsStopped = job == Job::Levels;
         CancelJob();
         SetCancelledStatus(false);
+        if (levelsStopped) {
+            idleStatus += QLatin1Char(' ') + tr("The button of a level not made makes the missing levels.");
+            emit StateChanged();
+        }
     }
 }
 
@@ -352,7 +397,9 @@ void ModelDocument::ReduceWithinError(double maxError)
     const QString bound = QLocale().toString(maxError, 'g', 6);
     if (!BeginJob(Job::ErrorReduction, tr("Decimating to error bound %1...").arg(bound)))
         return;
-    jobLabel = bound;
+    // The bound is a share of the bounding box diagonal; the label gives it in percent, as the
+    // deviation measured under it is given.
+    jobLabel = QStringLiteral("\u2264") + QLocale().toString(maxError * 100.0, 'g', 6) + QLatin1Char('%');
     worker->StartErrorReduction(jobNumber, CopyOf(loaded), maxError, engine);
 }
 
@@ -387,10 +434,14 @@ bool ModelDocument::Save(const QString &path)
     vtkSmartPointer<vtkPolyData> model = CopyOf(shown.model ? shown.model : loaded);
     // Said once the file is written: what the format cannot hold.
     const QString notSaved = lumeno::AttributesNotSavedText(lumeno::AttributesNotSaved(model, suffix), suffix);
+    const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
     vtkSmartPointer<vtkTransform> modelTransform;
     if (transform.applied && lumeno::IsModelSuffix(suffix))
         modelTransform = lumeno::MakeModelTransform(transform.scale.data(), transform.rotation.data());
     saving = true;
+    saveStatus = tr("Saving to %1...").arg(shownPath);
+    if (job == Job::None)
+        idleStatus.clear(); // the save is the operation told now
     emit StateChanged();
     auto result = std::make_shared<lumeno::ModelWriteResult>();
     KeepFileThread(RunFileWork(
@@ -403,12 +454,14 @@ bool ModelDocument::Save(const QString &path)
                 *result = lumeno::NotEnoughMemoryToWrite(path);
             }
         },
-        [this, result, path, notSaved] {
+        [this, result, path, notSaved, shownPath] {
             saving = false;
-            const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
+            // Told whatever ran meanwhile; a failed save is told in a message.
             if (result->written)
-                idleStatus = notSaved.isEmpty() ? tr("Saved to %1").arg(shownPath)
+                saveStatus = notSaved.isEmpty() ? tr("Saved to %1").arg(shownPath)
                                                 : tr("Saved to %1; %2").arg(shownPath, notSaved);
+            else
+                saveStatus.clear();
             emit StateChanged();
             emit SaveFinished(path, result->written, result->error);
         }));
@@ -419,8 +472,7 @@ void ModelDocument::OnStepStarted(int jobDone, int step)
 {
     if (jobDone != jobNumber || job != Job::Levels)
         return;
-    jobStatus = levelsAgain ? tr("The levels are made again with the engine chosen: %1").arg(StepStatus(step))
-                            : StepStatus(step);
+    jobStatus = StepStatus(step, levelsRun == LevelsRun::NewEngine);
     emit StateChanged();
 }
 
@@ -494,8 +546,8 @@ void ModelDocument::OnJobFinished(int jobDone, vtkSmartPointer<vtkPolyData> resu
     switch (finished) {
     case Job::Levels:
         // The right view returns to the loaded model, whatever level was chosen meanwhile,
-        // unless the levels were made again for another engine.
-        if (!levelsAgain)
+        // unless they were made again, for another engine or after a cancel.
+        if (levelsRun == LevelsRun::NewModel)
             SetShown({loaded, QStringLiteral("100%"), {}});
         emit LevelsFinished();
         break;

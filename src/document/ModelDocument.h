@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SaveLoss.h"
 #include "TransformState.h"
 #include "io/read/ModelReader.h"
 #include "reduce/DecimationLevels.h"
@@ -82,6 +83,11 @@ public:
     void StopWork();
     // A newly chosen engine makes the open model's levels again.
     void SetEngine(lumeno::ReductionEngine engine);
+    // Makes the levels that a cancel (or a shortage of memory) left unmade; the levels made
+    // stay until their new ones arrive. False when nothing is missing or something runs.
+    bool MakeMissingLevels();
+    // Some level is not made and none is being made: MakeMissingLevels would start.
+    bool LevelsMissing() const;
 
     vtkPolyData *LoadedModel() const { return loaded; }
     const QString &FilePath() const { return filePath; }
@@ -91,13 +97,19 @@ public:
     const Level &LevelOf(int percent) const { return levels[size_t(percent / 10 - 1)]; }
     const Result &Shown() const { return shown; }
     const TransformState &Transform() const { return transform; }
+    // What a file of this suffix would not hold of the model Save writes.
+    SaveLoss SavingLoses(const QString &suffix) const;
+    // The unit of the model's coordinates when the file says it ("mm": 3MF files are read in
+    // millimetres); empty when unknown.
+    QString LengthUnit() const;
     lumeno::ReductionEngine Engine() const { return engine; }
     Job RunningJob() const { return job; }
     bool IsReading() const { return reading; }
     bool IsSaving() const { return saving; }
     // Reading, writing or a mesh operation: what the progress bar and Cancel are for.
     bool IsBusy() const { return reading || job != Job::None; }
-    // What the status line says: the work running, or how the last one ended.
+    // What the status line says: the file being written or the last one written, then the
+    // work running or how the last one ended. A save is told until the next operation starts.
     QString Status() const;
 
 signals:
@@ -127,7 +139,9 @@ private:
     void DropRead();
     void KeepFileThread(QThread *thread);
     void Clear();
-    void StartLevels(bool again);
+    // Why the levels are made: for a new model, for a new engine, or again after a cancel.
+    enum class LevelsRun { NewModel, NewEngine, Missing };
+    void StartLevels(LevelsRun run);
     bool BeginJob(Job kind, const QString &status);
     void EndJob(const QString &outcome);
     void CancelJob();
@@ -149,6 +163,8 @@ private:
     QString filePath;
     QString format;
     QString readNote; // what the levels' outcome adds of the model as read
+    bool materialsLeftOut = false; // the file read had materials or textures
+    int partsMerged = 0;           // the parts of the file read, merged into the one model
     std::array<Level, lumeno::LevelCount> levels;
     Result shown;
     TransformState transform;
@@ -169,11 +185,13 @@ private:
     MeshWorker *worker = nullptr;
     Job job = Job::None;
     int jobNumber = 0;
-    bool levelsAgain = false;  // the levels are made again for a new engine
+    LevelsRun levelsRun = LevelsRun::NewModel;
     QString jobLabel;          // the shown result's label once the job ends
     double jobKeepPercent = 0; // the share of the triangles a reduction was asked to keep
     QString jobStatus;
     QString idleStatus;
+    QString saveStatus; // "Saving to ...", then "Saved to ..." until the next operation
+
 };
 
 Q_DECLARE_METATYPE(ModelDocument::Result)

@@ -96,7 +96,7 @@ private slots:
     }
 
     // Escape and the Cancel button stop the levels and then a reduction; the status tells
-    // what the right view still shows.
+    // what the right view still shows. The buttons of the levels not made make them again.
     void escapeAndCancelStopTheRun()
     {
         MainWindow window;
@@ -112,13 +112,25 @@ private slots:
         auto *bar = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
         auto *status = window.findChild<QLabel *>(QStringLiteral("statusLabel"));
         QVERIFY(!bar->isVisible() && status->text().startsWith(QLatin1String("Cancelled.")));
-        QVERIFY(!testing::LevelAction(window, 10)->isEnabled());
+        QAction *missing = testing::LevelAction(window, 10);
+        QVERIFY(!window.Document().LevelOf(10).model && missing->isEnabled());
+        QVERIFY2(missing->toolTip().contains(QLatin1String("not made")), qPrintable(missing->toolTip()));
 
         window.Document().ReduceToShare(10);
         QVERIFY(cancel->isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!cancel->isVisible());
         QCOMPARE(status->text(), QStringLiteral("Cancelled. The right view still shows 100%."));
+
+        // The button of a missing level makes the levels again, and shows its own once made.
+        missing->trigger();
+        QCOMPARE(window.Document().RunningJob(), ModelDocument::Job::Levels);
+        QVERIFY(cancel->isVisible());
+        QVERIFY(testing::WaitForCascade(window));
+        QCOMPARE(window.CurrentLabel(), QStringLiteral("10%"));
+        for (int percent = 10; percent <= 100; percent += 10)
+            QVERIFY(testing::LevelAction(window, percent)->isEnabled());
+        QVERIFY(!missing->toolTip().contains(QLatin1String("not made")));
     }
 
     // Closing the window while the levels are made ends at once.

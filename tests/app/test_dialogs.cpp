@@ -2,6 +2,10 @@
 // first size, and each menu title and each entry of a menu has its own access key.
 #include "AppSupport.h"
 
+#include "ErrorBoundIcon.h"
+#include "MenuText.h"
+#include "io/write/ModelWriter.h"
+
 #include "dialogs/DialogAboutQt.h"
 #include "dialogs/DialogPreferences.h"
 #include "dialogs/DialogTransform.h"
@@ -135,6 +139,113 @@ private slots:
         cut << CutTextsShown(new DialogNotificationUpdateReady(QUrl(QStringLiteral("https://lumeno3d.org/download")),
                                                                QStringLiteral("10.12.3"), &window));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // A menu entry as a window's title: no access key, in brackets or not, and no dots.
+    void menuEntriesAsTitles_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("marker in the word") << "&Preferences" << "Preferences";
+        QTest::newRow("marker in brackets") << "\u74b0\u5883\u8a2d\u5b9a(&P)" << "\u74b0\u5883\u8a2d\u5b9a";
+        QTest::newRow("with a space, in full-width brackets") << "\ud658\uacbd \uc124\uc815 \uff08&P\uff09"
+                                                              << "\ud658\uacbd \uc124\uc815";
+        QTest::newRow("dots of a dialog") << "Save &as..." << "Save as";
+        QTest::newRow("an ampersand kept") << "Fish && Chips" << "Fish & Chips";
+    }
+
+    void menuEntriesAsTitles()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, title);
+        QCOMPARE(MenuTextAsTitle(entry), title);
+    }
+
+    // The sizes are called sizes, in millimetres where the file says so (3MF), and each tells
+    // the factor it stands for.
+    void transformShowsSizesAndFactors_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("boxSuffix");
+        QTest::newRow("STL, no unit") << "stl" << "Size" << "";
+        QTest::newRow("3MF, millimetres") << "3mf" << "Size (mm)" << " mm";
+    }
+
+    void transformShowsSizesAndFactors()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QString, title);
+        QFETCH(QString, boxSuffix);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        const QString path = testing::ScratchFile(QStringLiteral("sized.") + suffix);
+        QVERIFY(lumeno::WriteModelFile(testing::Box(10, 20, 30), path, suffix).written);
+        window.LoadModel(path);
+        QVERIFY(testing::WaitForCascade(window));
+        DialogTransform *dialog = testing::OpenTransformDialog(window);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QGroupBox *>(QStringLiteral("groupBoxScale"))->title(), title);
+        auto *sizeX = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"));
+        QCOMPARE(sizeX->suffix(), boxSuffix);
+        QCOMPARE(sizeX->value(), 10.0);
+        const QStringList factors{"labelFactorX", "labelFactorY", "labelFactorZ"};
+        for (const QString &name : factors)
+            QCOMPARE(dialog->findChild<QLabel *>(name)->text(), QStringLiteral("\u00d7 1"));
+        sizeX->setValue(25.0);
+        QCOMPARE(dialog->findChild<QLabel *>(factors[0])->text(), QStringLiteral("\u00d7 2.5"));
+        QCOMPARE(dialog->findChild<QLabel *>(factors[1])->text(), QStringLiteral("\u00d7 1"));
+        // The longer factor widens the dialog once it is laid out again.
+        QTRY_VERIFY2(CutTexts(dialog).isEmpty(), qPrintable(CutTexts(dialog).join(QLatin1Char('\n'))));
+    }
+
+    // The presets' badges and names write their numbers as the language does; in English the
+    // badge is the drawing as made (resources/images/src).
+    void errorBoundsInTheLocale_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("en") << "en" << "0.1";
+        QTest::newRow("de") << "de" << "0,1";
+    }
+
+    void errorBoundsInTheLocale()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, number);
+        QSettings().setValue(QStringLiteral("Language"), language);
+        MainWindow window;
+        QAction *preset = testing::Action(window, QStringLiteral("actionDecimation01"));
+        QVERIFY2(preset->text().endsWith(QLatin1Char(' ') + number) && preset->toolTip().contains(number),
+                 qPrintable(preset->text()));
+
+        const QImage drawn = QImage(QStringLiteral(":/ToolbarIcons/ICO_DECIMATION01.png"))
+                                 .convertToFormat(QImage::Format_ARGB32);
+        const QImage painted = preset->icon().pixmap(drawn.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(painted.size(), drawn.size());
+        // The number's band only is painted: nothing above it changes; below, the number is as
+        // white as in the drawing, and in German it is another number than in English.
+        const QImage english = ErrorBoundIcon(0.1, QLocale(QLocale::English)).pixmap(drawn.size()).toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
+        int changedAbove = 0, whiteDrawn = 0, whitePainted = 0, otherThanEnglish = 0;
+        const auto isWhite = [](const QColor &c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; };
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QColor a = drawn.pixelColor(x, y), b = painted.pixelColor(x, y);
+                if (y < 33) { // the same but for rounding where the corners are half transparent
+                    changedAbove += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                        std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
+                                    8;
+                    continue;
+                }
+                whiteDrawn += isWhite(a);
+                whitePainted += isWhite(b);
+                otherThanEnglish += b != english.pixelColor(x, y);
+            }
+        QCOMPARE(changedAbove, 0);
+        QVERIFY2(std::abs(whitePainted - whiteDrawn) <= whiteDrawn / 5,
+                 qPrintable(QStringLiteral("%1 white, %2 in the drawing").arg(whitePainted).arg(whiteDrawn)));
+        QCOMPARE(otherThanEnglish > 0, language != QLatin1String("en"));
     }
 
 };

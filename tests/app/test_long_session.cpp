@@ -94,6 +94,8 @@ private slots:
     // megabyte per model shows in the second half alone, a thread left per model as a dozen more.
     void fiftyModelsLeaveNothingBehind()
     {
+        // Saved into formats that drop the normals without the question (test_messages asks it).
+        QSettings().setValue(QStringLiteral("AskBeforeSavingWithLoss"), false);
         QVERIFY(testing::Show(window));
         qint64 middleMemory = 0;
         int middleThreads = 0;

@@ -247,8 +247,12 @@ private slots:
         SaveAs({ChooseFile(Path(QStringLiteral("chosen/x.stl")))});
         testing::LevelAction(*window, 100)->trigger();
         SaveAs({note});
+        testing::Action(*window, QStringLiteral("actionDecimation001"))->trigger();
+        QVERIFY(testing::WaitForMeshJob(*window));
+        SaveAs({note});
         QCOMPARE(QFileInfo(offered.value(0)).fileName(), QStringLiteral("input_50.stl"));
         QCOMPARE(offered.value(1), Path(QStringLiteral("chosen/input.stl")));
+        QCOMPARE(QFileInfo(offered.value(2)).fileName(), QStringLiteral("input_error_1.stl"));
         // A snapshot name without a suffix gets ".png".
         *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(QStringLiteral("view")))});
         QCOMPARE(*messages, QStringList());

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "ModelDocument.h"
+#include "io/write/ModelWriter.h"
 #include "reduce/DecimationLevels.h"
 
 #include <QSignalSpy>
@@ -84,9 +85,11 @@ private slots:
         QCOMPARE(document.Shown().label, QStringLiteral("37.5%"));
         QVERIFY(std::abs(Polys(document.Shown().model) - loaded * 0.375) <= loaded / 50 + 2);
         QVERIFY(document.Shown().deviation.IsMeasured());
+        // The bound, a share of the diagonal, is labelled in percent as the deviation under it is.
         document.ReduceWithinError(0.01);
         QVERIFY(Idle(document));
         QVERIFY(Polys(document.Shown().model) < loaded / 2);
+        QCOMPARE(document.Shown().label, QStringLiteral("\u22641%"));
 
         // Smoothing moves the points of what is shown and keeps its label; the level is still there.
         document.ShowLevel(50);
@@ -211,7 +214,7 @@ private slots:
         QCOMPARE(document.RunningJob(), ModelDocument::Job::Levels);
         QVERIFY(!document.LevelOf(50).model);
         QVERIFY(Idle(document));
-        QVERIFY(!statuses.filter(QStringLiteral("made again")).isEmpty());
+        QVERIFY(!statuses.filter(QStringLiteral("again with the engine chosen")).isEmpty());
         QVERIFY(LevelsNearTheirShares(document));
         QVERIFY(document.LevelOf(50).model != before);
         QCOMPARE(document.Shown().label, QStringLiteral("30%"));
@@ -269,6 +272,102 @@ private slots:
         QVERIFY(document.Save(testing::ScratchFile(QStringLiteral("no/such/folder/x.stl"))));
         QVERIFY(saved.wait(60000));
         QVERIFY(!saved[1][1].toBool() && !saved[1][2].toString().isEmpty());
+    }
+
+    // What a file of each format would not hold: the points' attributes its writer leaves out,
+    // and the materials and parts that no model here keeps.
+    void savingLosesWhatTheFormatCannotHold_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QStringList>("lost");
+        QTest::addColumn<QString>("reason");
+        const QStringList all{"vertex colours", "normals", "texture coordinates"};
+        QTest::newRow("all to STL") << "painted.ply" << "STL" << all << "STL files hold the triangles only.";
+        QTest::newRow("all to PLY") << "painted.ply" << "ply" << QStringList() << "";
+        QTest::newRow("all to OBJ") << "painted.ply" << "obj" << QStringList{"vertex colours"}
+                                    << "OBJ files hold normals and texture coordinates only.";
+        QTest::newRow("all to 3MF") << "painted.ply" << "3mf" << QStringList{"normals", "texture coordinates"}
+                                    << "3MF files hold vertex colours only.";
+        QTest::newRow("no model format") << "painted.ply" << "txt" << QStringList() << "";
+        QTest::newRow("OBJ materials") << "materials.obj" << "obj" << QStringList{"materials and textures"}
+                                       << "Lumeno3D keeps no materials and no parts";
+        QTest::newRow("glTF parts") << "two.gltf" << "glb" << QStringList{"2 parts, saved as one model"}
+                                    << "Lumeno3D keeps no materials and no parts";
+    }
+
+    void savingLosesWhatTheFormatCannotHold()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, lost);
+        QFETCH(QString, reason);
+        const QString path = testing::ScratchFile(file);
+        if (file.endsWith(QLatin1String(".ply")))
+            QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere(12, 8)), path, "ply").written);
+        else if (file.endsWith(QLatin1String(".obj")))
+            QVERIFY(testing::WriteBytes(path, "mtllib painted.mtl\nusemtl red\nv 0 0 0\nv 1 0 0\nv 0 1 0\n"
+                                              "v 0 0 1\nf 1 2 3\nf 1 2 4\nf 1 3 4\nf 2 3 4\n"));
+        else
+            QVERIFY(testing::WriteBytes(
+                path, R"({"asset":{"version":"2.0"},"scenes":[{"nodes":[0,1]}],"nodes":[{"mesh":0},)"
+                      R"({"mesh":0,"translation":[0,0,1]}],"meshes":[{"primitives":[{"attributes":{"POSITION":0}}]}],)"
+                      R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"VEC3"}],)"
+                      R"("bufferViews":[{"buffer":0,"byteLength":36}],"buffers":[{"byteLength":36,"uri":)"
+                      R"("data:application/octet-stream;base64,AAAAAAAAAAAAAAAAAACAPwAAAAAAAAAAAAAAAAAAgD8AAAAA"}]})"));
+        ModelDocument document(lumeno::ReductionEngine::Classic);
+        QVERIFY(OpenAndWait(document, path));
+        const SaveLoss loss = document.SavingLoses(suffix);
+        QCOMPARE(loss.Items(), lost);
+        QCOMPARE(loss.Any(), !lost.isEmpty());
+        QVERIFY2(loss.Reason(suffix).contains(reason), qPrintable(loss.Reason(suffix)));
+        QCOMPARE(loss.Reason(suffix).isEmpty(), reason.isEmpty());
+    }
+
+    // "Saving to", then "Saved to" stays through the levels that run meanwhile, until the next
+    // operation starts.
+    void saveIsToldWhateverRunsMeanwhile()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QSignalSpy saved(&document, &ModelDocument::SaveFinished);
+        document.Open(SphereFile(300, 200));
+        QVERIFY(testing::WaitUntil([&] { return document.RunningJob() == ModelDocument::Job::Levels; }, 60000));
+        const QString path = testing::ScratchFile(QStringLiteral("during the levels.stl"));
+        QVERIFY(document.Save(path));
+        QVERIFY2(document.Status().startsWith(QLatin1String("Saving to ")), qPrintable(document.Status()));
+        QVERIFY(saved.wait(60000));
+        QVERIFY(saved[0][1].toBool());
+        QVERIFY2(document.RunningJob() == ModelDocument::Job::Levels &&
+                     document.Status().startsWith(QStringLiteral("Saved to ") + path) &&
+                     document.Status().contains(QLatin1String("Making the levels: ")),
+                 qPrintable(document.Status()));
+        QVERIFY(Idle(document));
+        QVERIFY2(document.Status().startsWith(QStringLiteral("Saved to ") + path), qPrintable(document.Status()));
+        QVERIFY(document.Status().endsWith(document.tr("Done")));
+        document.ReduceToShare(50);
+        QVERIFY(!document.Status().contains(QLatin1String("Saved to")));
+    }
+
+    // The levels a cancel left unmade are made again; those made stay meanwhile, and what is
+    // shown stays.
+    void cancelledLevelsAreMadeAgain()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(!document.LevelsMissing() && !document.MakeMissingLevels());
+        document.Open(SphereFile(400, 202));
+        QVERIFY(testing::WaitUntil([&] { return document.LevelOf(90).model; }, 120000));
+        document.Cancel();
+        QVERIFY2(document.Status().endsWith(QLatin1String("makes the missing levels.")), qPrintable(document.Status()));
+        QVERIFY(document.LevelsMissing());
+        document.ShowLevel(90);
+        QVERIFY(document.MakeMissingLevels());
+        QCOMPARE(document.RunningJob(), ModelDocument::Job::Levels);
+        QVERIFY(!document.LevelsMissing() && !document.MakeMissingLevels());
+        QVERIFY(document.LevelOf(90).model);
+        QVERIFY(Idle(document));
+        QVERIFY(LevelsNearTheirShares(document));
+        QCOMPARE(document.Shown().label, QStringLiteral("90%"));
+        QVERIFY(!document.LevelsMissing());
     }
 
     // A document destroyed while its levels are made stops its worker; nothing of the run

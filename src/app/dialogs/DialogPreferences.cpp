@@ -3,6 +3,7 @@
 
 #include "settings/LanguageNames.h"
 #include "settings/ReductionMethod.h"
+#include "settings/SaveQuestion.h"
 #include "settings/StoredColor.h"
 #include "update/Updater.h"
 
@@ -59,6 +60,8 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
     ui->checkBoxUpdates->setChecked(QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool());
     connect(ui->checkBoxUpdates, &QCheckBox::toggled, this,
             [](bool checked) { QSettings().setValue(QStringLiteral("CheckForUpdates"), checked); });
+    ui->checkBoxAskBeforeLoss->setChecked(AsksBeforeSavingWithLoss());
+    connect(ui->checkBoxAskBeforeLoss, &QCheckBox::toggled, this, &SetAskBeforeSavingWithLoss);
     // Every choice applies at once; closing only hides the dialog.
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

@@ -4,6 +4,9 @@
 #include "ModelDocument.h"
 #include "model/ModelTransform.h"
 
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -30,8 +33,14 @@ DialogTransform::DialogTransform(ModelDocument *editedDocument, const vtkBoundin
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint);
 
     bounds.GetBounds(modelBounds);
-    for (int axis = 0; axis < 3; ++axis)
+    for (int axis = 0; axis < 3; ++axis) {
         modelSize[axis] = bounds.IsValid() ? bounds.GetLength(axis) : 0.0;
+        factorLabels[axis] = new QLabel(this);
+        factorLabels[axis]->setObjectName(QStringLiteral("labelFactor%1").arg(QChar('X' + axis)));
+        ui->gridLayoutScale->addWidget(factorLabels[axis], axis, 3);
+    }
+    ShowUnit();
+    ShowFactors();
     FitScaleBoxes();
     openingState = document->Transform();
     ShowInBoxes(openingState);
@@ -48,6 +57,7 @@ DialogTransform::DialogTransform(ModelDocument *editedDocument, const vtkBoundin
     connect(ui->btnOK, &QPushButton::clicked, this, &DialogTransform::ApplyTransform);
     connect(ui->btnCancel, &QPushButton::clicked, this, &DialogTransform::CancelTransform);
     connect(document, &ModelDocument::TransformRestored, this, &DialogTransform::ShowRestoredTransform);
+    connect(document, &ModelDocument::TransformChanged, this, &DialogTransform::ShowFactors);
     // An edit made while another model is read would be dropped with the model it was for.
     connect(document, &ModelDocument::StateChanged, this,
             [this] { setEnabled(!this->document->IsReading() && !this->document->IsSaving()); });
@@ -73,7 +83,6 @@ QDoubleSpinBox *DialogTransform::RotationBox(int axis) const
 void DialogTransform::FitScaleBoxes()
 {
     const double largest = std::max({modelSize[0], modelSize[1], modelSize[2]});
-    bool wider = false;
     for (int axis = 0; axis < 3; ++axis) {
         const double size = modelSize[axis] > 0.0 ? modelSize[axis] : largest;
         QDoubleSpinBox *box = ScaleBox(axis);
@@ -82,11 +91,32 @@ void DialogTransform::FitScaleBoxes()
             box->setSingleStep(std::min(1.0, std::pow(10.0, std::floor(std::log10(size)) - 2.0)));
             box->setMaximum(std::max(box->maximum(), size * 1000.0));
         }
-        wider = wider || box->decimals() > 2;
     }
-    if (wider) {
-        setMaximumWidth(QWIDGETSIZE_MAX);
-        resize(sizeHint().width(), height());
+    // The factors, long numbers and a unit widen the sizes' group, also while it is open.
+    setMaximumWidth(QWIDGETSIZE_MAX);
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(sizeHint().width(), height());
+}
+
+void DialogTransform::ShowUnit()
+{
+    const QString unit = document->LengthUnit();
+    if (unit.isEmpty())
+        return;
+    ui->groupBoxScale->setTitle(tr("Size (%1)").arg(unit));
+    for (int axis = 0; axis < 3; ++axis)
+        ScaleBox(axis)->setSuffix(QLatin1Char(' ') + unit);
+}
+
+void DialogTransform::ShowFactors()
+{
+    const QLocale locale;
+    const char *axes[] = {"X", "Y", "Z"};
+    for (int axis = 0; axis < 3; ++axis) {
+        const double factor = document->Transform().scale[axis];
+        factorLabels[axis]->setText(QStringLiteral("\u00d7 %1").arg(locale.toString(factor, 'g', 4)));
+        factorLabels[axis]->setToolTip(tr("The scale factor along %1: the size set divided by the model's own size")
+                                           .arg(QLatin1String(axes[axis])));
     }
 }
 
@@ -237,6 +267,8 @@ void DialogTransform::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ShowLockState();
+        ShowUnit();
+        ShowFactors();
     }
     QDialog::changeEvent(event);
 }

@@ -7,14 +7,16 @@
 class ModelDocument;
 class vtkBoundingBox;
 class QDoubleSpinBox;
+class QLabel;
 
 namespace Ui {
 class TransformDialog;
 }
 
-// Sizes along X, Y, Z and rotation angles for the model, previewed at once in both
-// views. The state it edits belongs to the document, so several dialogs can be open at
-// once and a reopened dialog shows the current state.
+// Sizes along X, Y, Z (in the model's unit where the file gives it), with the scale factor
+// each stands for, and rotation angles for the model, previewed at once in both views. The
+// state it edits belongs to the document, so several dialogs can be open at once and a
+// reopened dialog shows the current state.
 class DialogTransform : public QDialog
 {
     Q_OBJECT
@@ -43,6 +45,10 @@ private:
     void PreviewSize(int axis);
     // The lock's tooltip tells what it does now and what a click does.
     void ShowLockState();
+    // The group's title and the boxes' suffix name the unit, where it is known.
+    void ShowUnit();
+    // The factor each size stands for, as the views preview it.
+    void ShowFactors();
     // Decimals, step and range of the size boxes that show this model's sizes in full.
     void FitScaleBoxes();
     // Puts the state into the boxes without running any slot.
@@ -55,6 +61,7 @@ private:
     bool IsUsable(const double factor[3]) const;
     QDoubleSpinBox *ScaleBox(int axis) const;
     QDoubleSpinBox *RotationBox(int axis) const;
+    QLabel *factorLabels[3] = {};
 
     Ui::TransformDialog *ui;
     ModelDocument *document;
