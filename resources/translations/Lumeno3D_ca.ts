@@ -5,39 +5,39 @@
     <name>DecimationLevels</name>
     <message>
         <source>Decimating 90%...</source>
-        <translation>S&apos;està delmant al 90%...</translation>
+        <translation>S'està delmant al 90%...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation>S&apos;està delmant al 80%...</translation>
+        <translation>S'està delmant al 80%...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation>S&apos;està delmant al 70%...</translation>
+        <translation>S'està delmant al 70%...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation>S&apos;està delmant al 60%...</translation>
+        <translation>S'està delmant al 60%...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation>S&apos;està delmant al 50%...</translation>
+        <translation>S'està delmant al 50%...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation>S&apos;està delmant al 40%...</translation>
+        <translation>S'està delmant al 40%...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation>S&apos;està delmant al 30%...</translation>
+        <translation>S'està delmant al 30%...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation>S&apos;està delmant al 20%...</translation>
+        <translation>S'està delmant al 20%...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation>S&apos;està delmant al 10%...</translation>
+        <translation>S'està delmant al 10%...</translation>
     </message>
 </context>
 <context>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation>S&apos;ha baixat una versió nova!</translation>
+        <translation>S'ha baixat una versió nova!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Preguntar abans de desar un fitxer que no pot contenir tot el que porta el model</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -180,12 +184,20 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Aquesta rotació no es pot aplicar: el model girat no quedaria dins de les coordenades que pot contenir un fitxer de model. Trieu altres angles o mides més petites.</translation>
     </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Mida (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>El factor d'escala al llarg de %1: la mida fixada dividida per la mida pròpia del model</translation>
+    </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation>S&apos;està baixant la versió nova!</translation>
+        <translation>S'està baixant la versió nova!</translation>
     </message>
 </context>
 <context>
@@ -214,7 +226,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation>El Lumeno3D fa més lleugeres les malles de triangles: redueix el nombre de triangles d&apos;un model tot conservant-ne la forma, i en desa el resultat.</translation>
+        <translation>El Lumeno3D fa més lleugeres les malles de triangles: redueix el nombre de triangles d'un model tot conservant-ne la forma, i en desa el resultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
@@ -225,7 +237,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Reduir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Tan bon punt es carrega un model, el Lumeno3D calcula nou nivells que en conserven del 90 al 10 per cent dels triangles; el botó de cada nivell mostra la mida del seu fitxer. També podeu reduir el model al percentatge que vulgueu, o tant com ho permeti una desviació màxima respecte a la seva forma.</translation>
     </message>
     <message>
@@ -234,7 +246,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>Suavitza iguala la superfície del model de la dreta. Transforma escala i gira el model; totes dues vistes mostren el canvi abans que l&apos;accepteu.</translation>
+        <translation>Suavitza iguala la superfície del model de la dreta. Transforma escala i gira el model; totes dues vistes mostren el canvi abans que l'accepteu.</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -242,7 +254,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Gireu el model amb el botó esquerre del ratolí, moveu-lo amb el botó del mig i feu zoom amb la roda; la vista de la dreta segueix la de l&apos;esquerra. Els botons de la part inferior canvien entre superfície, punts i filferro, ajusten el model a les vistes i el mostren de front, de costat, des de dalt o en perspectiva.</translation>
+        <translation>Gireu el model amb el botó esquerre del ratolí, moveu-lo amb el botó del mig i feu zoom amb la roda; la vista de la dreta segueix la de l'esquerra. Els botons de la part inferior canvien entre superfície, punts i filferro, ajusten el model a les vistes i el mostren de front, de costat, des de dalt o en perspectiva.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -258,7 +270,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation>La darrera versió d&apos;aquesta pàgina és al web:</translation>
+        <translation>La darrera versió d'aquesta pàgina és al web:</translation>
     </message>
     <message>
         <source>You can also drop a model file on the window.</source>
@@ -270,15 +282,15 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Comprova si hi ha actualitzacions en iniciar: cada vegada que s&apos;inicia, Lumeno3D pregunta al seu lloc web si hi ha una versió més nova i us avisa quan n&apos;hi ha una.</translation>
+        <translation>Comprova si hi ha actualitzacions en iniciar: cada vegada que s'inicia, Lumeno3D pregunta al seu lloc web si hi ha una versió més nova i us avisa quan n'hi ha una.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
-        <translation>Mètode de reducció: Qualitat fa tots els nivells d&apos;una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
+        <translation>Mètode de reducció: Qualitat fa tots els nivells d'una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un fitxer glTF o 3MF de diverses parts esdevé un sol model, amb cada part allà on la situa el fitxer; els materials i les textures no es conserven. La vista de l&apos;esquerra mostra el model tal com s&apos;ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
+        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un fitxer glTF o 3MF de diverses parts esdevé un sol model, amb cada part allà on la situa el fitxer; els materials i les textures no es conserven. La vista de l'esquerra mostra el model tal com s'ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
@@ -293,7 +305,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation>Barra d&apos;eines principal</translation>
+        <translation>Barra d'eines principal</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
@@ -305,7 +317,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation>Barra d&apos;eines inferior</translation>
+        <translation>Barra d'eines inferior</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -368,7 +380,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>El fitxer </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> no existeix.</translation>
     </message>
     <message>
@@ -395,12 +407,12 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>No s&apos;ha pogut codificar la imatge.</translation>
+        <translation>No s'ha pogut codificar la imatge.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>No s&apos;ha pogut desar la captura a %1.
+        <translation>No s'ha pogut desar la captura a %1.
 %2</translation>
     </message>
     <message>
@@ -460,40 +472,16 @@ Voleu reemplaçar-lo?</translation>
         <translation>Conserva el percentatge de triangles que escriviu</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Límit d&apos;error 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,1 de la diagonal de la capsa contenidora</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Límit d&apos;error 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,01 de la diagonal de la capsa contenidora</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Límit d&apos;error 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, 0,001 de la diagonal de la capsa contenidora</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
-        <translation>Límit d&apos;error personalitzat...</translation>
+        <translation>Límit d'error personalitzat...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti un límit d&apos;error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
+        <translation>Elimina triangles mentre ho permeti un límit d'error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation>Límit d&apos;error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
+        <translation>Límit d'error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
@@ -509,11 +497,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation>S&apos;ha suprimit dels fitxers recents.</translation>
+        <translation>S'ha suprimit dels fitxers recents.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation>Si s&apos;ha mogut o se n&apos;ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
+        <translation>Si s'ha mogut o se n'ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
@@ -541,7 +529,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
-        <translation>Només es pot obrir un model alhora: només s&apos;ha obert %1.</translation>
+        <translation>Només es pot obrir un model alhora: només s'ha obert %1.</translation>
     </message>
     <message>
         <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
@@ -555,16 +543,44 @@ Voleu reemplaçar-lo?</translation>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>Fitxer STL (*.stl);; Fitxer PLY (*.ply);; Fitxer OBJ (*.obj);; Fitxer GLB (*.glb);; Fitxer glTF (*.gltf);; Fitxer 3MF (*.3mf);; Fitxer OFF (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Límit d'error %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Elimina triangles mentre ho permeti el límit d'error del filtre, %1 de la diagonal de la capsa contenidora</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 no pot contenir tot el que porta aquest model. No es desa:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Desa igualment</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>No ho tornis a preguntar</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>La pregunta es pot tornar a activar a les Preferències.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>El nivell del %1% no s'ha fet: feu clic per fer els nivells que falten.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
     <message>
         <source>Opening file...</source>
-        <translation>S&apos;està obrint el fitxer...</translation>
+        <translation>S'està obrint el fitxer...</translation>
     </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
-        <translation>%1 polígons sense àrea no s&apos;han pogut convertir en triangles i s&apos;han omès.</translation>
+        <translation>%1 polígons sense àrea no s'han pogut convertir en triangles i s'han omès.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -584,23 +600,19 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation>S&apos;està delmant al %1%...</translation>
+        <translation>S'està delmant al %1%...</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation>S&apos;està delmant fins al límit d&apos;error %1...</translation>
+        <translation>S'està delmant fins al límit d'error %1...</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation>S&apos;està suavitzant...</translation>
+        <translation>S'està suavitzant...</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation>S&apos;ha desat a %1</translation>
-    </message>
-    <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Es tornen a fer els nivells amb el motor triat: %1</translation>
+        <translation>S'ha desat a %1</translation>
     </message>
     <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
@@ -620,7 +632,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Els colors d&apos;aquest fitxer estan desats com a fraccions, que no es poden llegir; s&apos;ometen.</translation>
+        <translation>Els colors d'aquest fitxer estan desats com a fraccions, que no es poden llegir; s'ometen.</translation>
     </message>
     <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
@@ -628,7 +640,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
-        <translation>Fet, però el nivell del %1% conserva el %2% dels triangles, menys del que s&apos;ha demanat.</translation>
+        <translation>Fet, però el nivell del %1% conserva el %2% dels triangles, menys del que s'ha demanat.</translation>
     </message>
     <message>
         <source>Not enough memory for this operation: the right view still shows %1.</source>
@@ -638,11 +650,27 @@ Voleu reemplaçar-lo?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>No hi ha prou memòria per al nivell del %1%: es conserven els nivells superiors.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Es tornen a fer els nivells amb el motor triat: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Es fan els nivells: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>El botó d'un nivell no fet fa els nivells que falten.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Es desa a %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Aquest fitxer no existeix.</translation>
     </message>
     <message>
@@ -651,7 +679,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Això no és un fitxer d&apos;un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
+        <translation>Això no és un fitxer d'un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
     </message>
     <message>
         <source>This file is empty: it holds no model.</source>
@@ -663,11 +691,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l&apos;està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
+        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l'està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d&apos;aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
+        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d'aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
@@ -679,15 +707,15 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tots els punts d&apos;aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
+        <translation>Tots els punts d'aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
     </message>
     <message>
         <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
         <translation>El Lumeno3D llegeix fitxers STL, OBJ, PLY, OFF, glTF, GLB i 3MF: trieu un fitxer el nom del qual acabi en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
-        <translation>El fitxer %1, que conté les dades d&apos;aquest model, no és al seu costat o no es pot llegir: copieu-lo a la mateixa carpeta.</translation>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>El fitxer %1, que conté les dades d'aquest model, no és al seu costat o no es pot llegir: copieu-lo a la mateixa carpeta.</translation>
     </message>
     <message>
         <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
@@ -696,24 +724,24 @@ Voleu reemplaçar-lo?</translation>
     <message numerus="yes">
         <source>%n parts were merged into one model.</source>
         <translation>
-            <numerusform>%n part s&apos;ha fusionat en un sol model.</numerusform>
-            <numerusform>%n parts s&apos;han fusionat en un sol model.</numerusform>
+            <numerusform>%n part s'ha fusionat en un sol model.</numerusform>
+            <numerusform>%n parts s'han fusionat en un sol model.</numerusform>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
-        <translation>Els materials i les textures d&apos;aquest fitxer no es conserven: no es desen amb el model.</translation>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Els materials i les textures d'aquest fitxer no es conserven: no es desen amb el model.</translation>
     </message>
     <message numerus="yes">
         <source>%n groups of points or lines were left out: they have no triangles.</source>
         <translation>
-            <numerusform>S&apos;ha omès %n grup de punts o línies: no té triangles.</numerusform>
-            <numerusform>S&apos;han omès %n grups de punts o línies: no tenen triangles.</numerusform>
+            <numerusform>S'ha omès %n grup de punts o línies: no té triangles.</numerusform>
+            <numerusform>S'han omès %n grups de punts o línies: no tenen triangles.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
-        <translation>Els colors de les cares d&apos;aquest fitxer s&apos;ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Els colors de les cares d'aquest fitxer s'ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
     </message>
     <message>
         <source>JSON nested %1 levels deep</source>
@@ -768,19 +796,19 @@ Voleu reemplaçar-lo?</translation>
         <translation>Aquest fitxer fa referència a %1, que no és un fitxer de la seva pròpia carpeta: el Lumeno3D només llegeix fitxers que són al costat del model.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
-        <translation>Aquest fitxer només té %1 en algunes de les seves parts o cares: aquestes dades s&apos;ometen.</translation>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Aquest fitxer només té %1 en algunes de les seves parts o cares: aquestes dades s'ometen.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>Aquest fitxer indica les mides en la unitat «%1»; s&apos;han convertit a mil·límetres.</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>Aquest fitxer indica les mides en la unitat «%1»; s'han convertit a mil·límetres.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vèrtexs o cantonades de cares</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>la unitat «%1»</translation>
     </message>
     <message>
@@ -801,16 +829,16 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation>No s&apos;ha pogut desar el model a %1.
+        <translation>No s'ha pogut desar el model a %1.
 %2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation>No s&apos;ha pogut crear cap fitxer temporal a la mateixa carpeta.</translation>
+        <translation>No s'ha pogut crear cap fitxer temporal a la mateixa carpeta.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation>No s&apos;ha pogut escriure el fitxer.</translation>
+        <translation>No s'ha pogut escriure el fitxer.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -850,11 +878,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
-        <translation>No s&apos;ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
+        <translation>No s'ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
     </message>
     <message>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
-        <translation>No hi ha prou memòria per escriure&apos;l: tanqueu altres programes i torneu a desar.</translation>
+        <translation>No hi ha prou memòria per escriure'l: tanqueu altres programes i torneu a desar.</translation>
     </message>
 </context>
 <context>
@@ -881,14 +909,25 @@ Voleu reemplaçar-lo?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materials i textures</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n part, desada com un sol model</numerusform><numerusform>%n parts, desades com un sol model</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D no conserva materials ni parts dels fitxers que llegeix: desa un sol model amb els seus triangles.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformació</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Escala</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>Reset</source>
         <translation>Restableix</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Mida</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Zeptat se před uložením do souboru, který neudrží vše, co model nese</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Toto otočení nelze použít: otočený model by nezůstal v rozsahu souřadnic, který soubor modelu pojme. Zvolte jiné úhly nebo menší rozměry.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Velikost (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>Měřítko podél %1: nastavená velikost dělená vlastní velikostí modelu</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Redukce</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Jakmile je model načten, Lumeno3D vypočítá devět úrovní, které zachovávají 90 až 10 procent jeho trojúhelníků; tlačítko každé úrovně ukazuje velikost jejího souboru. Model můžete také zredukovat na vlastní procento nebo tak daleko, jak dovolí maximální odchylka od jeho tvaru.</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Soubor </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> neexistuje.</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Chcete jej nahradit?</translation>
         <translation>Zachovat zadané procento trojúhelníků</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Mez chyby 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,1 úhlopříčky ohraničujícího kvádru</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Mez chyby 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,01 úhlopříčky ohraničujícího kvádru</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Mez chyby 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, 0,001 úhlopříčky ohraničujícího kvádru</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Vlastní mez chyby...</translation>
     </message>
@@ -555,6 +543,34 @@ Chcete jej nahradit?</translation>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>Soubor STL (*.stl);; Soubor PLY (*.ply);; Soubor OBJ (*.obj);; Soubor GLB (*.glb);; Soubor glTF (*.gltf);; Soubor 3MF (*.3mf);; Soubor OFF (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Mez chyby %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, %1 úhlopříčky ohraničujícího kvádru</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 neudrží vše, co tento model nese. Neuloží se:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Přesto uložit</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Znovu se neptat</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>Dotaz lze znovu zapnout v Předvolbách.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>Úroveň %1 % nebyla vytvořena: klepnutím vytvoříte chybějící úrovně.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Chcete jej nahradit?</translation>
         <translation>Uloženo do %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Úrovně se vytvářejí znovu se zvolenou metodou: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Hotovo, ale model nelze zredukovat tak daleko: zachováno je %1% trojúhelníků, nikoli požadovaných %2%.</translation>
     </message>
@@ -638,11 +650,27 @@ Chcete jej nahradit?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Pro úroveň %1% není dost paměti: úrovně nad ní zůstávají zachovány.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Úrovně se znovu vytvářejí zvoleným jádrem: %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Vytvářejí se úrovně: %1 z %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>Tlačítko nevytvořené úrovně vytvoří chybějící úrovně.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Ukládá se do %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Tento soubor neexistuje.</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Chcete jej nahradit?</translation>
         <translation>Lumeno3D čte soubory STL, OBJ, PLY, OFF, glTF, GLB a 3MF: vyberte soubor, jehož název končí na .stl, .obj, .ply, .off, .gltf, .glb nebo .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Soubor %1, který obsahuje data tohoto modelu, vedle něj chybí nebo jej nelze přečíst: zkopírujte jej do stejné složky.</translation>
     </message>
     <message>
@@ -702,7 +730,7 @@ Chcete jej nahradit?</translation>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>Materiály a textury tohoto souboru se nezachovávají: neukládají se s modelem.</translation>
     </message>
     <message numerus="yes">
@@ -714,7 +742,7 @@ Chcete jej nahradit?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Barvy stěn tohoto souboru jsou vynechány: Lumeno3D zachovává pouze barvy vrcholů.</translation>
     </message>
     <message>
@@ -770,11 +798,11 @@ Chcete jej nahradit?</translation>
         <translation>Tento soubor odkazuje na %1, což není soubor v jeho vlastní složce: Lumeno3D čte pouze soubory uložené vedle modelu.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Z tohoto souboru jsou vynechány %1: mají je jen některé jeho části nebo stěny.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>Tento soubor udává rozměry v jednotce „%1“; byly převedeny na milimetry.</translation>
     </message>
     <message>
@@ -782,7 +810,7 @@ Chcete jej nahradit?</translation>
         <translation>%1 vrcholů nebo rohů stěn</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>jednotku „%1“</translation>
     </message>
     <message>
@@ -883,14 +911,25 @@ Chcete jej nahradit?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materiály a textury</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n část, uložená jako jeden model</numerusform><numerusform>%n části, uložené jako jeden model</numerusform><numerusform>%n částí, uložených jako jeden model</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D nezachovává materiály ani části čtených souborů: uloží jeden model s jeho trojúhelníky.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformace</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Měřítko</translation>
     </message>
     <message>
         <source>X:</source>
@@ -911,6 +950,10 @@ Chcete jej nahradit?</translation>
     <message>
         <source>Reset</source>
         <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
     </message>
 </context>
 </TS>

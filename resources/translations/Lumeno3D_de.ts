@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Vor dem Speichern in eine Datei fragen, die nicht alles aufnehmen kann, was das Modell enthält</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Diese Drehung kann nicht übernommen werden: Das gedrehte Modell würde nicht innerhalb der Koordinaten bleiben, die eine Modelldatei aufnehmen kann. Wählen Sie andere Winkel oder kleinere Größen.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Größe (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>Der Skalierungsfaktor entlang %1: die eingestellte Größe geteilt durch die eigene Größe des Modells</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Reduzieren</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Sobald ein Modell geladen ist, berechnet Lumeno3D neun Stufen, die 90 bis 10 Prozent seiner Dreiecke behalten; die Schaltfläche jeder Stufe zeigt die Größe ihrer Datei. Sie können das Modell auch auf einen eigenen Prozentsatz reduzieren oder so weit, wie es eine maximale Abweichung von seiner Form zulässt.</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Die Datei </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> existiert nicht.</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Einen Prozentsatz der Dreiecke behalten, den Sie eingeben</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Fehlerschranke 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,1 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Fehlerschranke 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,01 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Fehlerschranke 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, 0,001 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Eigene Fehlerschranke...</translation>
     </message>
@@ -555,6 +543,34 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL-Datei (*.stl);; PLY-Datei (*.ply);; OBJ-Datei (*.obj);; GLB-Datei (*.glb);; glTF-Datei (*.gltf);; 3MF-Datei (*.3mf);; OFF-Datei (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Fehlerschranke %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, %1 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 kann nicht alles aufnehmen, was dieses Modell enthält. Nicht gespeichert wird:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>Die Frage lässt sich in den Einstellungen wieder einschalten.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>Die Stufe %1 % wurde nicht erstellt: Klicken erstellt die fehlenden Stufen.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Gespeichert unter %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Die Stufen werden mit dem gewählten Verfahren neu berechnet: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Fertig, aber das Modell lässt sich nicht so weit reduzieren: Es werden %1% der Dreiecke behalten, nicht die verlangten %2%.</translation>
     </message>
@@ -638,11 +650,27 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Nicht genügend Arbeitsspeicher für die Stufe %1%: Die Stufen darüber bleiben erhalten.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Die Stufen werden mit dem gewählten Verfahren neu erstellt: %1 von %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Die Stufen werden erstellt: %1 von %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>Die Schaltfläche einer nicht erstellten Stufe erstellt die fehlenden Stufen.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Speichern nach %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Diese Datei existiert nicht.</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Lumeno3D liest STL-, OBJ-, PLY-, OFF-, glTF-, GLB- und 3MF-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj, .ply, .off, .gltf, .glb oder .3mf endet.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Die Datei %1, die die Daten dieses Modells enthält, liegt nicht neben der Modelldatei oder kann nicht gelesen werden: Kopieren Sie sie in denselben Ordner.</translation>
     </message>
     <message>
@@ -701,7 +729,7 @@ Möchten Sie die Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>Die Materialien und Texturen dieser Datei bleiben nicht erhalten: Sie werden nicht mit dem Modell gespeichert.</translation>
     </message>
     <message numerus="yes">
@@ -712,7 +740,7 @@ Möchten Sie die Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Die Farben der Flächen dieser Datei werden ausgelassen: Lumeno3D behält nur Eckpunktfarben bei.</translation>
     </message>
     <message>
@@ -768,11 +796,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Diese Datei verweist auf %1, was keine Datei in ihrem eigenen Ordner ist: Lumeno3D liest nur Dateien, die neben dem Modell liegen.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Die %1 dieser Datei werden ausgelassen: Nur einige ihrer Teile oder Flächen enthalten sie.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>Diese Datei gibt ihre Größen in der Einheit „%1“ an; sie wurden in Millimeter umgerechnet.</translation>
     </message>
     <message>
@@ -780,7 +808,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 Eckpunkte oder Flächenecken</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>die Einheit „%1“</translation>
     </message>
     <message>
@@ -881,14 +909,25 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>Materialien und Texturen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n Teil, als ein Modell gespeichert</numerusform><numerusform>%n Teile, als ein Modell gespeichert</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D behält keine Materialien und keine Teile der gelesenen Dateien: Es speichert ein Modell mit seinen Dreiecken.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformation</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Skalierung</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
 </context>
 </TS>

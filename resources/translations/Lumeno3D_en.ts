@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 This change will not take effect until you restart Lumeno3D.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Ask before saving a file that cannot hold all the model carries</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</translation>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Size (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>The scale factor along %1: the size set divided by the model's own size</translation>
     </message>
 </context>
 <context>
@@ -460,30 +472,6 @@ Do you want to replace it?</translation>
         <translation>Keep a percentage of the triangles that you type</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Error bound 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter's error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Remove triangles while the filter's error bound, 0.1 of the bounding box diagonal, allows</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Error bound 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter's error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Remove triangles while the filter's error bound, 0.01 of the bounding box diagonal, allows</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Error bound 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter's error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Remove triangles while the filter's error bound, 0.001 of the bounding box diagonal, allows</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Custom error bound...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</translation>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Error bound %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 cannot hold all that this model carries. Not saved:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Save anyway</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Do not ask again</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>The question can be turned on again in the Preferences.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>The %1% level was not made: click to make the missing levels.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</translation>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>The levels are made again with the engine chosen: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</translation>
     </message>
@@ -637,6 +649,22 @@ Do you want to replace it?</translation>
     <message>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Not enough memory for the %1% level: the levels above it are kept.</translation>
+    </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Making the levels again with the engine chosen: %1 of %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Making the levels: %1 of %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>The button of a level not made makes the missing levels.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Saving to %1...</translation>
     </message>
 </context>
 <context>
@@ -881,14 +909,25 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materials and textures</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parts, saved as one model</numerusform><numerusform>%n parts, saved as one model</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transform</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Scale</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Reset</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Preguntar antes de guardar un archivo que no puede contener todo lo que lleva el modelo</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Esta rotación no se puede aplicar: el modelo girado no quedaría dentro de las coordenadas que puede contener un archivo de modelo. Elija otros ángulos o tamaños más pequeños.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Tamaño (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>El factor de escala a lo largo de %1: el tamaño fijado dividido por el tamaño propio del modelo</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Reducir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>En cuanto se carga un modelo, Lumeno3D calcula nueve niveles que conservan del 90 al 10 por ciento de sus triángulos; el botón de cada nivel muestra el tamaño de su archivo. También puede reducir el modelo a un porcentaje propio, o tanto como lo permita una desviación máxima respecto a su forma.</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>El archivo </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> no existe.</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>Conservar el porcentaje de triángulos que escriba</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Límite de error 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,1 de la diagonal del cuadro delimitador</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Límite de error 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,01 de la diagonal del cuadro delimitador</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Límite de error 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, 0,001 de la diagonal del cuadro delimitador</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Límite de error personalizado...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>Archivo STL (*.stl);; Archivo PLY (*.ply);; Archivo OBJ (*.obj);; Archivo GLB (*.glb);; Archivo glTF (*.gltf);; Archivo 3MF (*.3mf);; Archivo OFF (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Límite de error %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, %1 de la diagonal del cuadro delimitador</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 no puede contener todo lo que lleva este modelo. No se guarda:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar de todos modos</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>La pregunta puede volver a activarse en las Preferencias.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>El nivel del %1% no se hizo: haga clic para hacer los niveles que faltan.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>Guardado en %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Los niveles se vuelven a calcular con el motor elegido: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Listo, pero el modelo no se puede reducir tanto: se conserva el %1% de los triángulos, no el %2% solicitado.</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>No hay memoria suficiente para el nivel del %1%: se conservan los niveles superiores.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Rehaciendo los niveles con el motor elegido: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Haciendo los niveles: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>El botón de un nivel no hecho hace los niveles que faltan.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Guardando en %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Este archivo no existe.</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D lee archivos STL, OBJ, PLY, OFF, glTF, GLB y 3MF: elija un archivo cuyo nombre termine en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>El archivo %1, que contiene los datos de este modelo, no está junto a él o no se puede leer: cópielo en la misma carpeta.</translation>
     </message>
     <message>
@@ -701,7 +729,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>Los materiales y las texturas de este archivo no se conservan: no se guardan con el modelo.</translation>
     </message>
     <message numerus="yes">
@@ -712,7 +740,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Los colores de las caras de este archivo se omiten: Lumeno3D solo conserva los colores de vértice.</translation>
     </message>
     <message>
@@ -768,11 +796,11 @@ Do you want to replace it?</source>
         <translation>Este archivo hace referencia a %1, que no es un archivo de su propia carpeta: Lumeno3D solo lee archivos que están junto al modelo.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Este archivo solo tiene %1 en algunas de sus partes o caras: estos datos se omiten.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>Este archivo indica sus tamaños en la unidad «%1»; se han convertido a milímetros.</translation>
     </message>
     <message>
@@ -780,7 +808,7 @@ Do you want to replace it?</source>
         <translation>%1 vértices o esquinas de caras</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>la unidad «%1»</translation>
     </message>
     <message>
@@ -881,14 +909,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materiales y texturas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, guardada como un solo modelo</numerusform><numerusform>%n partes, guardadas como un solo modelo</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D no conserva materiales ni partes de los archivos que lee: guarda un solo modelo con sus triángulos.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformación</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Escala</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
     </message>
 </context>
 </TS>

@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation>Nouvelle version téléchargée&#xa0;!</translation>
+        <translation>Nouvelle version téléchargée !</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation>&amp;Installer la nouvelle version&#xa0;!</translation>
+        <translation>&amp;Installer la nouvelle version !</translation>
     </message>
     <message>
         <source>Update</source>
@@ -96,7 +96,7 @@
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?</source>
         <translation>Lumeno3D va se fermer pour installer une nouvelle version.
-Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?</translation>
+Voulez-vous fermer Lumeno3D et le mettre à jour ?</translation>
     </message>
 </context>
 <context>
@@ -115,7 +115,7 @@ Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation>Couleur de l&apos;arrière-plan</translation>
+        <translation>Couleur de l'arrière-plan</translation>
     </message>
     <message>
         <source>Top</source>
@@ -157,9 +157,13 @@ Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?</translation>
         <source>You have changed the language used to display the Lumeno3D user interface.
 
 This change will not take effect until you restart Lumeno3D.</source>
-        <translation>Vous avez modifié la langue de l&apos;interface de Lumeno3D.
+        <translation>Vous avez modifié la langue de l'interface de Lumeno3D.
 
-Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</translation>
+Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translation>
+    </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Demander avant d'enregistrer un fichier qui ne peut pas contenir tout ce que porte le modèle</translation>
     </message>
 </context>
 <context>
@@ -170,7 +174,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
-        <translation>Proportions conservées&#xa0;: une nouvelle taille sur un axe met les trois axes à l&apos;échelle de la même façon. Cliquez pour dimensionner chaque axe séparément.</translation>
+        <translation>Proportions conservées : une nouvelle taille sur un axe met les trois axes à l'échelle de la même façon. Cliquez pour dimensionner chaque axe séparément.</translation>
     </message>
     <message>
         <source>Each axis is sized on its own. Click to keep the proportions.</source>
@@ -178,14 +182,22 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
-        <translation>Cette rotation ne peut pas être appliquée&#xa0;: le modèle pivoté ne resterait pas dans les coordonnées qu&apos;un fichier de modèle peut contenir. Choisissez d&apos;autres angles ou des tailles plus petites.</translation>
+        <translation>Cette rotation ne peut pas être appliquée : le modèle pivoté ne resterait pas dans les coordonnées qu'un fichier de modèle peut contenir. Choisissez d'autres angles ou des tailles plus petites.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Taille (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>Le facteur d'échelle selon %1 : la taille choisie divisée par la taille propre du modèle</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation>Téléchargement de la nouvelle version&#xa0;!</translation>
+        <translation>Téléchargement de la nouvelle version !</translation>
     </message>
 </context>
 <context>
@@ -214,7 +226,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation>Lumeno3D allège les maillages triangulaires&#xa0;: il réduit le nombre de triangles d&apos;un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
+        <translation>Lumeno3D allège les maillages triangulaires : il réduit le nombre de triangles d'un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
@@ -225,8 +237,8 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Réduire</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation>Dès qu&apos;un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles&#xa0;; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <translation>Dès qu'un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles ; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
@@ -234,7 +246,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l&apos;échelle et le fait pivoter&#xa0;; les deux vues montrent la modification avant que vous ne l&apos;acceptiez.</translation>
+        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l'échelle et le fait pivoter ; les deux vues montrent la modification avant que vous ne l'acceptiez.</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -242,7 +254,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette&#xa0;; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
+        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette ; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -254,11 +266,11 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation>Choisissez la langue de l&apos;interface, la couleur du modèle et les couleurs de l&apos;arrière-plan. Une nouvelle langue prend effet au prochain démarrage.</translation>
+        <translation>Choisissez la langue de l'interface, la couleur du modèle et les couleurs de l'arrière-plan. Une nouvelle langue prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation>La dernière version de cette page se trouve sur le web&#xa0;:</translation>
+        <translation>La dernière version de cette page se trouve sur le web :</translation>
     </message>
     <message>
         <source>You can also drop a model file on the window.</source>
@@ -266,11 +278,11 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
-        <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d&apos;abord.</translation>
+        <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d'abord.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Rechercher les mises à jour au démarrage&#xa0;: à chaque démarrage, Lumeno3D demande à son site web s&apos;il existe une version plus récente et vous prévient le cas échéant.</translation>
+        <translation>Rechercher les mises à jour au démarrage : à chaque démarrage, Lumeno3D demande à son site web s'il existe une version plus récente et vous prévient le cas échéant.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
@@ -278,11 +290,11 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Un fichier glTF ou 3MF composé de plusieurs parties devient un seul modèle, chaque partie à l&apos;emplacement que lui donne le fichier&#xa0;; les matériaux et les textures ne sont pas conservés. La vue de gauche montre le modèle tel qu&apos;il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
+        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Un fichier glTF ou 3MF composé de plusieurs parties devient un seul modèle, chaque partie à l'emplacement que lui donne le fichier ; les matériaux et les textures ne sont pas conservés. La vue de gauche montre le modèle tel qu'il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
-        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture&#xa0;; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
+        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture ; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
     </message>
 </context>
 <context>
@@ -293,7 +305,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation>Barre d&apos;outils principale</translation>
+        <translation>Barre d'outils principale</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
@@ -305,7 +317,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation>Barre d&apos;outils inférieure</translation>
+        <translation>Barre d'outils inférieure</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -329,7 +341,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
     </message>
     <message>
         <source>Display mode</source>
-        <translation>Mode d&apos;affichage</translation>
+        <translation>Mode d'affichage</translation>
     </message>
     <message>
         <source>Zoom</source>
@@ -368,12 +380,12 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <translation>Le fichier </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
-        <translation> n&apos;existe pas.</translation>
+        <source> doesn't exist.</source>
+        <translation> n'existe pas.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation>Erreur lors de l&apos;ouverture de </translation>
+        <translation>Erreur lors de l'ouverture de </translation>
     </message>
     <message>
         <source>Save model</source>
@@ -383,7 +395,7 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
@@ -395,12 +407,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>Impossible d&apos;encoder l&apos;image.</translation>
+        <translation>Impossible d'encoder l'image.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>Impossible d&apos;enregistrer la capture dans %1.
+        <translation>Impossible d'enregistrer la capture dans %1.
 %2</translation>
     </message>
     <message>
@@ -460,48 +472,24 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Conserver le pourcentage de triangles que vous saisissez</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Borne d&apos;erreur 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,1 de la diagonale de la boîte englobante, le permet</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Borne d&apos;erreur 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,01 de la diagonale de la boîte englobante, le permet</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Borne d&apos;erreur 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, 0,001 de la diagonale de la boîte englobante, le permet</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
-        <translation>Borne d&apos;erreur personnalisée...</translation>
+        <translation>Borne d'erreur personnalisée...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant qu&apos;une borne d&apos;erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
+        <translation>Supprimer des triangles tant qu'une borne d'erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante&#xa0;:</translation>
+        <translation>Borne d'erreur du filtre, en fraction de la diagonale de la boîte englobante :</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation>Pourcentage de triangles à conserver, de %1 à %2&#xa0;:</translation>
+        <translation>Pourcentage de triangles à conserver, de %1 à %2 :</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation>Impossible de conserver %1% des triangles&#xa0;: saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
+        <translation>Impossible de conserver %1% des triangles : saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -513,15 +501,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation>S&apos;il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
+        <translation>S'il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation>Aucun modèle n&apos;est chargé dans Lumeno3D.</translation>
+        <translation>Aucun modèle n'est chargé dans Lumeno3D.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation>Ouvrez d&apos;abord un modèle.</translation>
+        <translation>Ouvrez d'abord un modèle.</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
@@ -533,11 +521,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation>Voulez-vous enregistrer les modifications de %1&#xa0;?</translation>
+        <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
+        <translation>La transformation ou le lissage du modèle sera perdu si vous ne l'enregistrez pas.</translation>
     </message>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
@@ -549,11 +537,39 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
-        <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ, PLY, OFF, glTF, GLB ou 3MF complet, ou exportez-le à nouveau.</translation>
+        <translation>Vérifiez qu'il s'agit d'un fichier STL, OBJ, PLY, OFF, glTF, GLB ou 3MF complet, ou exportez-le à nouveau.</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>Fichier STL (*.stl);; Fichier PLY (*.ply);; Fichier OBJ (*.obj);; Fichier GLB (*.glb);; Fichier glTF (*.gltf);; Fichier 3MF (*.3mf);; Fichier OFF (*.off)</translation>
+    </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Borne d'erreur %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Supprimer des triangles tant que la borne d'erreur du filtre, %1 de la diagonale de la boîte englobante, le permet</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 ne peut pas contenir tout ce que porte ce modèle. Ne sera pas enregistré :</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>La question peut être réactivée dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>Le niveau %1 % n'a pas été fait : cliquez pour faire les niveaux manquants.</translation>
     </message>
 </context>
 <context>
@@ -564,7 +580,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
-        <translation>%1 polygones sans aire n&apos;ont pas pu être convertis en triangles et ont été écartés.</translation>
+        <translation>%1 polygones sans aire n'ont pas pu être convertis en triangles et ont été écartés.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -588,7 +604,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation>Décimation jusqu&apos;à la borne d&apos;erreur %1...</translation>
+        <translation>Décimation jusqu'à la borne d'erreur %1...</translation>
     </message>
     <message>
         <source>Smoothing...</source>
@@ -599,16 +615,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Enregistré dans %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Les niveaux sont recalculés avec le moteur choisi : %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: %1% des triangles sont conservés, et non les %2% demandés.</translation>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant : %1% des triangles sont conservés, et non les %2% demandés.</translation>
     </message>
     <message>
         <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: le niveau %1% conserve %2% des triangles.</translation>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant : le niveau %1% conserve %2% des triangles.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -638,12 +650,28 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Mémoire insuffisante pour le niveau %1% : les niveaux supérieurs sont conservés.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Nouvelle création des niveaux avec le moteur choisi : %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Création des niveaux : %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>Le bouton d'un niveau non fait crée les niveaux manquants.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Enregistrement dans %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
-        <translation>Ce fichier n&apos;existe pas.</translation>
+        <source>This file doesn't exist.</source>
+        <translation>Ce fichier n'existe pas.</translation>
     </message>
     <message>
         <source>This is a folder, not a model file.</source>
@@ -651,23 +679,23 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Ceci n&apos;est pas un fichier sur un disque, mais un tube, un périphérique ou un socket&#xa0;: Lumeno3D n&apos;ouvre que des fichiers de modèle.</translation>
+        <translation>Ceci n'est pas un fichier sur un disque, mais un tube, un périphérique ou un socket : Lumeno3D n'ouvre que des fichiers de modèle.</translation>
     </message>
     <message>
         <source>This file is empty: it holds no model.</source>
-        <translation>Ce fichier est vide&#xa0;: il ne contient aucun modèle.</translation>
+        <translation>Ce fichier est vide : il ne contient aucun modèle.</translation>
     </message>
     <message>
         <source>This file cannot be read: %1.</source>
-        <translation>Impossible de lire ce fichier&#xa0;: %1.</translation>
+        <translation>Impossible de lire ce fichier : %1.</translation>
     </message>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Ce fichier a été modifié pendant sa lecture&#xa0;; un autre programme est peut-être encore en train de l&apos;écrire. Ouvrez-le à nouveau une fois qu&apos;il est complet.</translation>
+        <translation>Ce fichier a été modifié pendant sa lecture ; un autre programme est peut-être encore en train de l'écrire. Ouvrez-le à nouveau une fois qu'il est complet.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D n&apos;a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1&#xa0;; il est peut-être plein.</translation>
+        <translation>Lumeno3D n'a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1 ; il est peut-être plein.</translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
@@ -675,23 +703,23 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple)&#xa0;: Lumeno3D réduit les maillages triangulaires.</translation>
+        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple) : Lumeno3D réduit les maillages triangulaires.</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tous les points de ce modèle se trouvent au même endroit&#xa0;: il n&apos;a aucune surface à afficher ou à réduire.</translation>
+        <translation>Tous les points de ce modèle se trouvent au même endroit : il n'a aucune surface à afficher ou à réduire.</translation>
     </message>
     <message>
         <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
-        <translation>Lumeno3D lit les fichiers STL, OBJ, PLY, OFF, glTF, GLB et 3MF&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
+        <translation>Lumeno3D lit les fichiers STL, OBJ, PLY, OFF, glTF, GLB et 3MF : choisissez un fichier dont le nom se termine par .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
-        <translation>Le fichier %1, qui contient les données de ce modèle, ne se trouve pas à côté de celui-ci ou ne peut pas être lu&#xa0;: copiez-le dans le même dossier.</translation>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Le fichier %1, qui contient les données de ce modèle, ne se trouve pas à côté de celui-ci ou ne peut pas être lu : copiez-le dans le même dossier.</translation>
     </message>
     <message>
         <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
-        <translation>Ce fichier nécessite %1, que Lumeno3D ne sait pas lire&#xa0;: exportez-le à nouveau sans cela.</translation>
+        <translation>Ce fichier nécessite %1, que Lumeno3D ne sait pas lire : exportez-le à nouveau sans cela.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts were merged into one model.</source>
@@ -701,19 +729,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
-        <translation>Les matériaux et les textures de ce fichier ne sont pas conservés&#xa0;: ils ne sont pas enregistrés avec le modèle.</translation>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Les matériaux et les textures de ce fichier ne sont pas conservés : ils ne sont pas enregistrés avec le modèle.</translation>
     </message>
     <message numerus="yes">
         <source>%n groups of points or lines were left out: they have no triangles.</source>
         <translation>
-            <numerusform>%n groupe de points ou de lignes a été écarté&#xa0;: il ne contient aucun triangle.</numerusform>
-            <numerusform>%n groupes de points ou de lignes ont été écartés&#xa0;: ils ne contiennent aucun triangle.</numerusform>
+            <numerusform>%n groupe de points ou de lignes a été écarté : il ne contient aucun triangle.</numerusform>
+            <numerusform>%n groupes de points ou de lignes ont été écartés : ils ne contiennent aucun triangle.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
-        <translation>Les couleurs des faces de ce fichier sont ignorées&#xa0;: Lumeno3D ne conserve que les couleurs de sommet.</translation>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Les couleurs des faces de ce fichier sont ignorées : Lumeno3D ne conserve que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>JSON nested %1 levels deep</source>
@@ -733,7 +761,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 points or triangles in all its parts</source>
-        <translation>%1 points ou triangles dans l&apos;ensemble de ses parties</translation>
+        <translation>%1 points ou triangles dans l'ensemble de ses parties</translation>
     </message>
     <message>
         <source>This file is larger than the %1 Lumeno3D reads.</source>
@@ -741,7 +769,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>There is not enough memory for reading this file: close other programs and open it again.</source>
-        <translation>Mémoire insuffisante pour lire ce fichier : fermez d&apos;autres programmes et ouvrez-le à nouveau.</translation>
+        <translation>Mémoire insuffisante pour lire ce fichier : fermez d'autres programmes et ouvrez-le à nouveau.</translation>
     </message>
     <message>
         <source>This file holds more than Lumeno3D reads: %1.</source>
@@ -749,11 +777,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
-        <translation>glTF 1.0 n&apos;est pas pris en charge ; Lumeno3D lit glTF 2.0.</translation>
+        <translation>glTF 1.0 n'est pas pris en charge ; Lumeno3D lit glTF 2.0.</translation>
     </message>
     <message>
         <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
-        <translation>Ce fichier glTF ne contient aucun maillage : il n&apos;y a aucune surface à afficher ou à réduire.</translation>
+        <translation>Ce fichier glTF ne contient aucun maillage : il n'y a aucune surface à afficher ou à réduire.</translation>
     </message>
     <message>
         <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
@@ -761,27 +789,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>This 3MF file places no object on its build plate: it has no build items.</source>
-        <translation>Ce fichier 3MF ne place aucun objet sur son plateau : il n&apos;a aucun élément de construction.</translation>
+        <translation>Ce fichier 3MF ne place aucun objet sur son plateau : il n'a aucun élément de construction.</translation>
     </message>
     <message>
         <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
-        <translation>Ce fichier fait référence à %1, qui n&apos;est pas un fichier de son propre dossier : Lumeno3D ne lit que les fichiers situés à côté du modèle.</translation>
+        <translation>Ce fichier fait référence à %1, qui n'est pas un fichier de son propre dossier : Lumeno3D ne lit que les fichiers situés à côté du modèle.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Les %1 de ce fichier sont ignorées : seules certaines de ses parties ou faces en ont.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>Ce fichier indique ses tailles dans l&apos;unité « %1 » ; elles ont été converties en millimètres.</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>Ce fichier indique ses tailles dans l'unité « %1 » ; elles ont été converties en millimètres.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 sommets ou coins de faces</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
-        <translation>l&apos;unité « %1 »</translation>
+        <source>the unit "%1"</source>
+        <translation>l'unité « %1 »</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -801,7 +829,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation>Impossible d&apos;enregistrer le modèle dans %1.
+        <translation>Impossible d'enregistrer le modèle dans %1.
 %2</translation>
     </message>
     <message>
@@ -810,15 +838,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation>L&apos;écriture du fichier a échoué.</translation>
+        <translation>L'écriture du fichier a échoué.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation>Il n&apos;y a aucun modèle à enregistrer.</translation>
+        <translation>Il n'y a aucun modèle à enregistrer.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
@@ -842,19 +870,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 are not saved: OFF files hold vertex colours only.</source>
-        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers OFF ne contiennent que les couleurs de sommet.</translation>
+        <translation>%1 ne sont pas enregistrées : les fichiers OFF ne contiennent que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>%1 are not saved: 3MF files hold vertex colours only.</source>
-        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers 3MF ne contiennent que les couleurs de sommet.</translation>
+        <translation>%1 ne sont pas enregistrées : les fichiers 3MF ne contiennent que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
-        <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
+        <translation>%1 n'a pas été enregistré : un modèle ne peut être enregistré qu'en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
     </message>
     <message>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
-        <translation>Mémoire insuffisante pour l&apos;écrire : fermez d&apos;autres programmes et enregistrez à nouveau.</translation>
+        <translation>Mémoire insuffisante pour l'écrire : fermez d'autres programmes et enregistrez à nouveau.</translation>
     </message>
 </context>
 <context>
@@ -881,14 +909,25 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>matériaux et textures</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n partie, enregistrée comme un seul modèle</numerusform><numerusform>%n parties, enregistrées comme un seul modèle</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D ne conserve ni les matériaux ni les parties des fichiers qu'il lit : il enregistre un seul modèle avec ses triangles.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformation</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Échelle</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
     </message>
 </context>
 </TS>

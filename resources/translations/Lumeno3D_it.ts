@@ -139,7 +139,7 @@ Chiudere Lumeno3D e aggiornarlo?</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation>Controlla gli aggiornamenti all&apos;avvio</translation>
+        <translation>Controlla gli aggiornamenti all'avvio</translation>
     </message>
     <message>
         <source>Reduction method</source>
@@ -157,9 +157,13 @@ Chiudere Lumeno3D e aggiornarlo?</translation>
         <source>You have changed the language used to display the Lumeno3D user interface.
 
 This change will not take effect until you restart Lumeno3D.</source>
-        <translation>È stata cambiata la lingua dell&apos;interfaccia utente di Lumeno3D.
+        <translation>È stata cambiata la lingua dell'interfaccia utente di Lumeno3D.
 
 La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
+    </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Chiedere prima di salvare un file che non può contenere tutto ciò che il modello porta</translation>
     </message>
 </context>
 <context>
@@ -179,6 +183,14 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Questa rotazione non può essere applicata: il modello ruotato non resterebbe entro le coordinate che un file di modello può contenere. Scegliere altri angoli o dimensioni minori.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Dimensioni (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>Il fattore di scala lungo %1: la dimensione impostata divisa per quella propria del modello</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Ridurre</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Appena un modello è caricato, Lumeno3D calcola nove livelli che conservano dal 90 al 10 percento dei suoi triangoli; il pulsante di ogni livello mostra la dimensione del relativo file. È anche possibile ridurre il modello a una percentuale a scelta, oppure fin dove lo consente uno scostamento massimo dalla sua forma.</translation>
     </message>
     <message>
@@ -242,7 +254,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Ruotare il modello con il tasto sinistro del mouse, spostarlo con il tasto centrale e ingrandire con la rotellina; la vista a destra segue quella a sinistra. I pulsanti in basso passano tra superficie, punti e reticolo, adattano il modello alle viste e lo mostrano di fronte, di lato, dall&apos;alto o in prospettiva.</translation>
+        <translation>Ruotare il modello con il tasto sinistro del mouse, spostarlo con il tasto centrale e ingrandire con la rotellina; la vista a destra segue quella a sinistra. I pulsanti in basso passano tra superficie, punti e reticolo, adattano il modello alle viste e lo mostrano di fronte, di lato, dall'alto o in prospettiva.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -254,7 +266,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation>Scegliere la lingua dell&apos;interfaccia, il colore del modello e i colori dello sfondo. Una nuova lingua ha effetto al successivo avvio.</translation>
+        <translation>Scegliere la lingua dell'interfaccia, il colore del modello e i colori dello sfondo. Una nuova lingua ha effetto al successivo avvio.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
@@ -270,7 +282,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Controlla gli aggiornamenti all&apos;avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c&apos;è.</translation>
+        <translation>Controlla gli aggiornamenti all'avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c'è.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
@@ -313,7 +325,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation>Crea un&apos;istantanea</translation>
+        <translation>Crea un'istantanea</translation>
     </message>
     <message>
         <source>Transform</source>
@@ -345,7 +357,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation>Vista dall&apos;alto</translation>
+        <translation>Vista dall'alto</translation>
     </message>
     <message>
         <source>Perspective view</source>
@@ -368,12 +380,12 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Il file </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> non esiste.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation>Errore durante l&apos;apertura di </translation>
+        <translation>Errore durante l'apertura di </translation>
     </message>
     <message>
         <source>Save model</source>
@@ -395,12 +407,12 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>Impossibile codificare l&apos;immagine.</translation>
+        <translation>Impossibile codificare l'immagine.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>Impossibile salvare l&apos;istantanea in %1.
+        <translation>Impossibile salvare l'istantanea in %1.
 %2</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Sostituirlo?</translation>
         <translation>Conserva la percentuale di triangoli digitata</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Limite di errore 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Rimuove triangoli finché lo consente il limite di errore del filtro, 0,1 della diagonale del riquadro di delimitazione</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Limite di errore 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Rimuove triangoli finché lo consente il limite di errore del filtro, 0,01 della diagonale del riquadro di delimitazione</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Limite di errore 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Rimuove triangoli finché lo consente il limite di errore del filtro, 0,001 della diagonale del riquadro di delimitazione</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Limite di errore personalizzato...</translation>
     </message>
@@ -525,7 +513,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation>Scegliere un altro nome o un&apos;altra cartella e salvare di nuovo.</translation>
+        <translation>Scegliere un altro nome o un'altra cartella e salvare di nuovo.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
@@ -554,6 +542,34 @@ Sostituirlo?</translation>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>File STL (*.stl);; File PLY (*.ply);; File OBJ (*.obj);; File GLB (*.glb);; File glTF (*.gltf);; File 3MF (*.3mf);; File OFF (*.off)</translation>
+    </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Limite di errore %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Rimuove triangoli finché lo consente il limite di errore del filtro, %1 della diagonale del riquadro di delimitazione</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 non può contenere tutto ciò che questo modello porta. Non viene salvato:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Salva comunque</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>La domanda si può riattivare nelle Preferenze.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>Il livello %1% non è stato creato: fare clic per creare i livelli mancanti.</translation>
     </message>
 </context>
 <context>
@@ -599,10 +615,6 @@ Sostituirlo?</translation>
         <translation>Salvato in %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>I livelli vengono ricalcolati con il motore scelto: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Completato, ma il modello non può essere ridotto fino a quel punto: viene conservato il %1% dei triangoli, non il %2% richiesto.</translation>
     </message>
@@ -638,11 +650,27 @@ Sostituirlo?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Memoria insufficiente per il livello del %1%: i livelli superiori vengono mantenuti.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>Nuova creazione dei livelli con il motore scelto: %1 di %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>Creazione dei livelli: %1 di %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>Il pulsante di un livello non creato crea i livelli mancanti.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>Salvataggio in %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Il file non esiste.</translation>
     </message>
     <message>
@@ -675,7 +703,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Il file non contiene triangoli con un&apos;area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
+        <translation>Il file non contiene triangoli con un'area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
@@ -686,7 +714,7 @@ Sostituirlo?</translation>
         <translation>Lumeno3D legge file STL, OBJ, PLY, OFF, glTF, GLB e 3MF: scegliere un file il cui nome termina con .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Il file %1, che contiene i dati di questo modello, non si trova accanto al modello o non può essere letto: copiarlo nella stessa cartella.</translation>
     </message>
     <message>
@@ -701,7 +729,7 @@ Sostituirlo?</translation>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>I materiali e le texture di questo file non vengono mantenuti: non vengono salvati con il modello.</translation>
     </message>
     <message numerus="yes">
@@ -712,7 +740,7 @@ Sostituirlo?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>I colori delle facce di questo file vengono omessi: Lumeno3D mantiene solo i colori dei vertici.</translation>
     </message>
     <message>
@@ -753,7 +781,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
-        <translation>Questo file glTF non contiene mesh: non c&apos;è alcuna superficie da mostrare o ridurre.</translation>
+        <translation>Questo file glTF non contiene mesh: non c'è alcuna superficie da mostrare o ridurre.</translation>
     </message>
     <message>
         <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
@@ -768,20 +796,20 @@ Sostituirlo?</translation>
         <translation>Il file fa riferimento a %1, che non è un file nella sua stessa cartella: Lumeno3D legge solo i file che si trovano accanto al modello.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Questo file ha %1 solo in alcune delle sue parti o facce: questi dati vengono omessi.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>Il file indica le dimensioni nell&apos;unità «%1»; sono state convertite in millimetri.</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>Il file indica le dimensioni nell'unità «%1»; sono state convertite in millimetri.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vertici o angoli di facce</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
-        <translation>l&apos;unità «%1»</translation>
+        <source>the unit "%1"</source>
+        <translation>l'unità «%1»</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -818,7 +846,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation>Non c&apos;è alcun modello da salvare.</translation>
+        <translation>Non c'è alcun modello da salvare.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
@@ -881,14 +909,25 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materiali e texture</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, salvata come un solo modello</numerusform><numerusform>%n parti, salvate come un solo modello</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D non conserva materiali né parti dei file che legge: salva un solo modello con i suoi triangoli.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Trasformazione</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Scala</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Sostituirlo?</translation>
     <message>
         <source>Reset</source>
         <translation>Reimposta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
     </message>
 </context>
 </TS>

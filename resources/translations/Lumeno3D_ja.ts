@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 この変更は Lumeno3D を再起動するまで有効になりません。</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>モデルの持つ情報をすべては保存できないファイルに保存する前に確認する</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>この回転は適用できません。回転後のモデルが、モデルファイルで保持できる座標の範囲内に収まりません。別の角度を選ぶか、サイズを小さくしてください。</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>サイズ (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>%1 方向の拡大率: 設定したサイズをモデル本来のサイズで割った値</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>削減</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>モデルを読み込むとすぐに、Lumeno3D は三角形の 90% から 10% までを残す 9 つのレベルを計算します。各レベルのボタンには、そのファイルのサイズが表示されます。また、任意の割合までモデルを削減することも、形状からの最大偏差が許す範囲まで削減することもできます。</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ファイル </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> は存在しません。</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>入力した割合の三角形を残します</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>許容誤差 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>フィルターの許容誤差 (バウンディング ボックスの対角線の 0.1) の範囲内で三角形を削除します</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>許容誤差 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>フィルターの許容誤差 (バウンディング ボックスの対角線の 0.01) の範囲内で三角形を削除します</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>許容誤差 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>フィルターの許容誤差 (バウンディング ボックスの対角線の 0.001) の範囲内で三角形を削除します</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>任意の許容誤差...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL ファイル (*.stl);; PLY ファイル (*.ply);; OBJ ファイル (*.obj);; GLB ファイル (*.glb);; glTF ファイル (*.gltf);; 3MF ファイル (*.3mf);; OFF ファイル (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>許容誤差 %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>フィルターの許容誤差 (バウンディング ボックスの対角線の %1) の範囲内で三角形を削除します</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 にはこのモデルの情報をすべては保存できません。保存されないもの:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>このまま保存</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>今後は確認しない</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>この確認は環境設定でもう一度オンにできます。</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>%1% のレベルは作成されていません: クリックすると足りないレベルを作成します。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>%1 に保存しました</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>選択したエンジンでレベルを再計算しています: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>完了しましたが、モデルをそこまで削減できませんでした。残った三角形は、指定した %2% ではなく %1% です。</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>%1% のレベルに必要なメモリが足りません。それより上のレベルは保持されます。</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>選んだエンジンでレベルを作り直しています: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>レベルを作成しています: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>作成されていないレベルのボタンを押すと、足りないレベルを作成します。</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>%1 に保存しています...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>このファイルは存在しません。</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D で読み込めるのは STL、OBJ、PLY、OFF、glTF、GLB、3MF ファイルです。名前が .stl、.obj、.ply、.off、.gltf、.glb、.3mf で終わるファイルを選択してください。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>このモデルのデータを格納するファイル %1 がモデルと同じ場所にないか、読み込めません。同じフォルダーにコピーしてください。</translation>
     </message>
     <message>
@@ -700,7 +728,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>このファイルのマテリアルとテクスチャは保持されないため、モデルと一緒には保存されません。</translation>
     </message>
     <message numerus="yes">
@@ -710,7 +738,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>このファイルの面の色は省略されます。Lumeno3D は頂点カラーのみを保持します。</translation>
     </message>
     <message>
@@ -766,11 +794,11 @@ Do you want to replace it?</source>
         <translation>このファイルは %1 を参照していますが、これは同じフォルダー内のファイルではありません。Lumeno3D が読み込めるのはモデルと同じ場所にあるファイルだけです。</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>このファイルの %1 は省略されます。一部のパーツまたは面にしか含まれていません。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>このファイルのサイズは単位「%1」で指定されています。ミリメートルに変換しました。</translation>
     </message>
     <message>
@@ -778,7 +806,7 @@ Do you want to replace it?</source>
         <translation>頂点または面の角 %1 個</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>単位「%1」</translation>
     </message>
     <message>
@@ -879,14 +907,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>マテリアルとテクスチャ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D は読み込んだファイルのマテリアルやパーツを保持しません。三角形からなる 1 つのモデルとして保存します。</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>変形</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>スケール</translation>
     </message>
     <message>
         <source>X:</source>
@@ -907,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 이 변경 내용은 Lumeno3D를 다시 시작해야 적용됩니다.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>모델이 가진 정보를 모두 담을 수 없는 파일로 저장하기 전에 묻기</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>이 회전은 적용할 수 없습니다. 회전한 모델이 모델 파일이 담을 수 있는 좌표 범위를 벗어납니다. 다른 각도나 더 작은 크기를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>크기 (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>%1 방향의 배율: 설정한 크기를 모델 원래 크기로 나눈 값</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>단순화</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>모델을 불러오면 Lumeno3D가 곧바로 삼각형의 90%부터 10%까지를 유지하는 9개 수준을 계산합니다. 각 수준의 버튼에는 해당 파일의 크기가 표시됩니다. 원하는 백분율로 모델을 단순화하거나, 원래 모양과의 최대 편차가 허용하는 만큼 단순화할 수도 있습니다.</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>파일 </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation>이(가) 없습니다.</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>입력한 백분율만큼 삼각형을 유지합니다</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>허용 오차 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>필터의 허용 오차(경계 상자 대각선의 0.1)가 허용하는 범위에서 삼각형을 제거합니다</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>허용 오차 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>필터의 허용 오차(경계 상자 대각선의 0.01)가 허용하는 범위에서 삼각형을 제거합니다</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>허용 오차 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>필터의 허용 오차(경계 상자 대각선의 0.001)가 허용하는 범위에서 삼각형을 제거합니다</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>사용자 지정 허용 오차...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL 파일 (*.stl);; PLY 파일 (*.ply);; OBJ 파일 (*.obj);; GLB 파일 (*.glb);; glTF 파일 (*.gltf);; 3MF 파일 (*.3mf);; OFF 파일 (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>허용 오차 %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>필터의 허용 오차(경계 상자 대각선의 %1)가 허용하는 범위에서 삼각형을 제거합니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1에는 이 모델의 정보를 모두 담을 수 없습니다. 저장되지 않는 것:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>그래도 저장</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>다시 묻지 않기</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>이 질문은 환경설정에서 다시 켤 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>%1% 단계가 만들어지지 않았습니다: 클릭하면 빠진 단계를 만듭니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>%1에 저장했습니다</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>선택한 엔진으로 레벨을 다시 계산하는 중: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>완료했지만 모델을 그만큼 단순화할 수 없습니다. 요청한 %2%가 아니라 삼각형의 %1%가 유지됩니다.</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>%1% 수준에 필요한 메모리가 부족합니다. 그 위의 수준은 유지됩니다.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>선택한 엔진으로 단계를 다시 만드는 중: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>단계를 만드는 중: %1 / %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>만들어지지 않은 단계의 버튼을 누르면 빠진 단계를 만듭니다.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>%1에 저장하는 중...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>이 파일이 없습니다.</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D는 STL, OBJ, PLY, OFF, glTF, GLB 및 3MF 파일을 읽습니다. 이름이 .stl, .obj, .ply, .off, .gltf, .glb 또는 .3mf로 끝나는 파일을 선택하십시오.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>이 모델의 데이터를 담고 있는 파일 %1이(가) 모델 옆에 없거나 읽을 수 없습니다. 같은 폴더에 복사하십시오.</translation>
     </message>
     <message>
@@ -700,7 +728,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>이 파일의 재질과 텍스처는 유지되지 않으며 모델과 함께 저장되지 않습니다.</translation>
     </message>
     <message numerus="yes">
@@ -710,7 +738,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>이 파일의 면 색상은 제외됩니다. Lumeno3D는 정점 색상만 유지합니다.</translation>
     </message>
     <message>
@@ -766,20 +794,20 @@ Do you want to replace it?</source>
         <translation>이 파일은 %1을(를) 참조하지만 이는 같은 폴더에 있는 파일이 아닙니다. Lumeno3D는 모델 옆에 있는 파일만 읽습니다.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>이 파일의 %1은(는) 제외됩니다. 일부 부분이나 면에만 들어 있기 때문입니다.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>이 파일은 크기 단위로 &quot;%1&quot;을(를) 사용합니다. 밀리미터로 변환했습니다.</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>이 파일은 크기 단위로 "%1"을(를) 사용합니다. 밀리미터로 변환했습니다.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>정점 또는 면 모서리 %1개</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
-        <translation>단위 &quot;%1&quot;</translation>
+        <source>the unit "%1"</source>
+        <translation>단위 "%1"</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -879,14 +907,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>재질과 텍스처</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>부품 %n개 (하나의 모델로 저장)</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D는 읽은 파일의 재질과 부품을 유지하지 않습니다. 삼각형으로 된 하나의 모델로 저장합니다.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>변형</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>배율</translation>
     </message>
     <message>
         <source>X:</source>
@@ -907,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>재설정</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>Perguntar antes de gravar um ficheiro que não pode conter tudo o que o modelo tem</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>Esta rotação não pode ser aplicada: o modelo girado não ficaria dentro das coordenadas que um arquivo de modelo pode conter. Escolha outros ângulos ou tamanhos menores.</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>Tamanho (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>O fator de escala ao longo de %1: o tamanho definido dividido pelo tamanho próprio do modelo</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Reduzir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Assim que um modelo é carregado, o Lumeno3D calcula nove níveis que mantêm de 90 a 10 por cento dos seus triângulos; o botão de cada nível mostra o tamanho do seu arquivo. Você também pode reduzir o modelo a uma porcentagem escolhida por você, ou até onde um desvio máximo em relação à sua forma permitir.</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>O arquivo </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> não existe.</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Deseja substituí-lo?</translation>
         <translation>Manter a porcentagem dos triângulos que você digitar</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>Limite de erro 0,1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>Remover triângulos enquanto o limite de erro do filtro, 0,1 da diagonal da caixa delimitadora, permitir</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>Limite de erro 0,01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>Remover triângulos enquanto o limite de erro do filtro, 0,01 da diagonal da caixa delimitadora, permitir</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>Limite de erro 0,001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>Remover triângulos enquanto o limite de erro do filtro, 0,001 da diagonal da caixa delimitadora, permitir</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>Limite de erro personalizado...</translation>
     </message>
@@ -555,6 +543,34 @@ Deseja substituí-lo?</translation>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>Arquivo STL (*.stl);; Arquivo PLY (*.ply);; Arquivo OBJ (*.obj);; Arquivo GLB (*.glb);; Arquivo glTF (*.gltf);; Arquivo 3MF (*.3mf);; Arquivo OFF (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>Limite de erro %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Remover triângulos enquanto o limite de erro do filtro, %1 da diagonal da caixa delimitadora, permitir</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 não pode conter tudo o que este modelo tem. Não é gravado:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Gravar mesmo assim</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Não perguntar de novo</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>A pergunta pode ser ativada de novo nas Preferências.</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>O nível de %1% não foi feito: clique para fazer os níveis em falta.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Deseja substituí-lo?</translation>
         <translation>Salvo em %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>Os níveis são recalculados com o motor escolhido: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>Concluído, mas o modelo não pode ser reduzido tanto: %1% dos triângulos são mantidos, e não os %2% solicitados.</translation>
     </message>
@@ -638,11 +650,27 @@ Deseja substituí-lo?</translation>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>Memória insuficiente para o nível de %1%: os níveis acima dele são mantidos.</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>A refazer os níveis com o motor escolhido: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>A fazer os níveis: %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>O botão de um nível não feito faz os níveis em falta.</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>A gravar em %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>Este arquivo não existe.</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Deseja substituí-lo?</translation>
         <translation>O Lumeno3D lê arquivos STL, OBJ, PLY, OFF, glTF, GLB e 3MF: escolha um arquivo cujo nome termine em .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>O arquivo %1, que contém os dados deste modelo, não está ao lado dele ou não pode ser lido: copie-o para a mesma pasta.</translation>
     </message>
     <message>
@@ -701,7 +729,7 @@ Deseja substituí-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>Os materiais e as texturas deste arquivo não são mantidos: não são salvos com o modelo.</translation>
     </message>
     <message numerus="yes">
@@ -712,7 +740,7 @@ Deseja substituí-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>As cores das faces deste arquivo são omitidas: o Lumeno3D mantém apenas as cores dos vértices.</translation>
     </message>
     <message>
@@ -768,20 +796,20 @@ Deseja substituí-lo?</translation>
         <translation>Este arquivo faz referência a %1, que não é um arquivo da sua própria pasta: o Lumeno3D lê apenas arquivos que estão ao lado do modelo.</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Este arquivo só tem %1 em algumas de suas partes ou faces: esses dados são deixados de fora.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>Este arquivo indica seus tamanhos na unidade &quot;%1&quot;; eles foram convertidos para milímetros.</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>Este arquivo indica seus tamanhos na unidade "%1"; eles foram convertidos para milímetros.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vértices ou cantos de faces</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
-        <translation>suporte à unidade &quot;%1&quot;</translation>
+        <source>the unit "%1"</source>
+        <translation>suporte à unidade "%1"</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -881,14 +909,25 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>materiais e texturas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, gravada como um só modelo</numerusform><numerusform>%n partes, gravadas como um só modelo</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>O Lumeno3D não mantém materiais nem partes dos ficheiros que lê: grava um só modelo com os seus triângulos.</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>Transformação</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>Escala</translation>
     </message>
     <message>
         <source>X:</source>
@@ -909,6 +948,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Reset</source>
         <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 การเปลี่ยนแปลงนี้จะมีผลหลังจากเริ่ม Lumeno3D ใหม่</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>ถามก่อนบันทึกไฟล์ที่เก็บข้อมูลทั้งหมดของโมเดลไม่ได้</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>ไม่สามารถใช้การหมุนนี้ได้: โมเดลที่หมุนแล้วจะไม่อยู่ภายในช่วงพิกัดที่ไฟล์โมเดลเก็บได้ เลือกมุมอื่นหรือขนาดที่เล็กลง</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>ขนาด (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>ตัวคูณมาตราส่วนตามแกน %1: ขนาดที่ตั้งหารด้วยขนาดเดิมของโมเดล</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>การลดทอน</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>ทันทีที่โหลดโมเดล Lumeno3D จะคำนวณเก้าระดับที่คงสามเหลี่ยมไว้ตั้งแต่ 90 ลงไปจนถึง 10 เปอร์เซ็นต์ ปุ่มของแต่ละระดับจะแสดงขนาดไฟล์ของระดับนั้น คุณยังสามารถลดทอนโมเดลตามเปอร์เซ็นต์ที่กำหนดเอง หรือลดทอนได้มากเท่าที่ค่าความคลาดเคลื่อนสูงสุดจากรูปทรงเดิมยอมให้</translation>
     </message>
     <message>
@@ -234,7 +246,7 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>&quot;ทำให้เรียบ&quot; จะปรับพื้นผิวของโมเดลด้านขวาให้เรียบสม่ำเสมอ &quot;แปลงรูปทรง&quot; จะปรับขนาดและหมุนโมเดล โดยมุมมองทั้งสองจะแสดงการเปลี่ยนแปลงก่อนที่คุณจะยอมรับ</translation>
+        <translation>"ทำให้เรียบ" จะปรับพื้นผิวของโมเดลด้านขวาให้เรียบสม่ำเสมอ "แปลงรูปทรง" จะปรับขนาดและหมุนโมเดล โดยมุมมองทั้งสองจะแสดงการเปลี่ยนแปลงก่อนที่คุณจะยอมรับ</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -278,11 +290,11 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>เลือก &quot;เปิด&quot; ในเมนู &quot;ไฟล์&quot; แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ไฟล์ glTF หรือ 3MF ที่มีหลายส่วนจะกลายเป็นโมเดลเดียว โดยแต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด และจะไม่เก็บวัสดุและเท็กซ์เจอร์ไว้ มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู &quot;ไฟล์&quot; ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
+        <translation>เลือก "เปิด" ในเมนู "ไฟล์" แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ไฟล์ glTF หรือ 3MF ที่มีหลายส่วนจะกลายเป็นโมเดลเดียว โดยแต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด และจะไม่เก็บวัสดุและเท็กซ์เจอร์ไว้ มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู "ไฟล์" ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
-        <translation>&quot;บันทึกเป็น&quot; ในเมนู &quot;ไฟล์&quot; จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน &quot;สแนปช็อต&quot; จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
+        <translation>"บันทึกเป็น" ในเมนู "ไฟล์" จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน "สแนปช็อต" จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
     </message>
 </context>
 <context>
@@ -368,7 +380,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ไฟล์ </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> ไม่มีอยู่</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>คงสามเหลี่ยมไว้ตามเปอร์เซ็นต์ที่คุณพิมพ์</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>ขอบเขตความคลาดเคลื่อน 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.1 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>ขอบเขตความคลาดเคลื่อน 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.01 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>ขอบเขตความคลาดเคลื่อน 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (0.001 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>ขอบเขตความคลาดเคลื่อนที่กำหนดเอง...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>ไฟล์ STL (*.stl);; ไฟล์ PLY (*.ply);; ไฟล์ OBJ (*.obj);; ไฟล์ GLB (*.glb);; ไฟล์ glTF (*.gltf);; ไฟล์ 3MF (*.3mf);; ไฟล์ OFF (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>ขอบเขตความคลาดเคลื่อน %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (%1 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 เก็บข้อมูลทั้งหมดของโมเดลนี้ไม่ได้ สิ่งที่จะไม่ถูกบันทึก:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>บันทึกต่อไป</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>ไม่ต้องถามอีก</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>เปิดคำถามนี้อีกครั้งได้ในการตั้งค่า</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>ยังไม่ได้สร้างระดับ %1%: คลิกเพื่อสร้างระดับที่ขาด</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>บันทึกไปยัง %1 แล้ว</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>กำลังคำนวณระดับใหม่ด้วยเอนจินที่เลือก: %1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>เสร็จสิ้น แต่ไม่สามารถลดทอนโมเดลได้มากขนาดนั้น: คงสามเหลี่ยมไว้ %1% ไม่ใช่ %2% ตามที่ขอ</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>หน่วยความจำไม่พอสำหรับระดับ %1%: ระดับที่อยู่สูงกว่ายังคงเก็บไว้</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>กำลังสร้างระดับใหม่ด้วยเอนจินที่เลือก: %1 จาก %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>กำลังสร้างระดับ: %1 จาก %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>ปุ่มของระดับที่ยังไม่ได้สร้างจะสร้างระดับที่ขาด</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>กำลังบันทึกไปที่ %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>ไม่มีไฟล์นี้อยู่</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D อ่านไฟล์ STL, OBJ, PLY, OFF, glTF, GLB และ 3MF ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj, .ply, .off, .gltf, .glb หรือ .3mf</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>ไฟล์ %1 ซึ่งเก็บข้อมูลของโมเดลนี้ไม่ได้อยู่ข้างไฟล์โมเดลหรืออ่านไม่ได้: คัดลอกไฟล์นั้นไปไว้ในโฟลเดอร์เดียวกัน</translation>
     </message>
     <message>
@@ -700,7 +728,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>วัสดุและเท็กซ์เจอร์ของไฟล์นี้จะไม่ถูกเก็บไว้: จะไม่ถูกบันทึกไปกับโมเดล</translation>
     </message>
     <message numerus="yes">
@@ -710,7 +738,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>สีของหน้าในไฟล์นี้จะถูกละไว้: Lumeno3D เก็บเฉพาะสีจุดยอด</translation>
     </message>
     <message>
@@ -766,20 +794,20 @@ Do you want to replace it?</source>
         <translation>ไฟล์นี้อ้างถึง %1 ซึ่งไม่ใช่ไฟล์ในโฟลเดอร์ของไฟล์นี้เอง: Lumeno3D อ่านเฉพาะไฟล์ที่อยู่ข้างไฟล์โมเดล</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>%1 ของไฟล์นี้จะถูกละไว้: มีเพียงบางส่วนหรือบางหน้าของไฟล์ที่มีข้อมูลนี้</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
-        <translation>ไฟล์นี้ระบุขนาดเป็นหน่วย &quot;%1&quot; ซึ่งได้แปลงเป็นมิลลิเมตรแล้ว</translation>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <translation>ไฟล์นี้ระบุขนาดเป็นหน่วย "%1" ซึ่งได้แปลงเป็นมิลลิเมตรแล้ว</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>จุดยอดหรือมุมของหน้า %1 รายการ</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
-        <translation>หน่วย &quot;%1&quot;</translation>
+        <source>the unit "%1"</source>
+        <translation>หน่วย "%1"</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -879,14 +907,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>วัสดุและเท็กซ์เจอร์</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n ชิ้นส่วน (บันทึกเป็นโมเดลเดียว)</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D ไม่เก็บวัสดุและชิ้นส่วนของไฟล์ที่อ่าน: บันทึกเป็นโมเดลเดียวพร้อมสามเหลี่ยมของมัน</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>การแปลงรูปทรง</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>มาตราส่วน</translation>
     </message>
     <message>
         <source>X:</source>
@@ -907,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>รีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>ขนาด</translation>
     </message>
 </context>
 </TS>

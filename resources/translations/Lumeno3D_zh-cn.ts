@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 此更改将在重新启动 Lumeno3D 后生效。</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>保存到无法容纳模型全部内容的文件前询问</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>无法应用此旋转：旋转后的模型将超出模型文件可容纳的坐标范围。请选择其他角度或更小的尺寸。</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>尺寸 (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>沿 %1 的缩放系数：设定的尺寸除以模型自身的尺寸</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>简化</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>模型一经加载，Lumeno3D 就会计算九个级别，分别保留其三角形的 90% 至 10%；每个级别的按钮上显示其文件大小。您也可以将模型简化到自定义的百分比，或在与原形状的最大偏差允许的范围内尽量简化。</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>文件 </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> 不存在。</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>按您输入的百分比保留三角形</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>误差上限 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>在过滤器误差上限（包围盒对角线的 0.1）允许的范围内删除三角形</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>误差上限 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>在过滤器误差上限（包围盒对角线的 0.01）允许的范围内删除三角形</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>误差上限 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>在过滤器误差上限（包围盒对角线的 0.001）允许的范围内删除三角形</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>自定义误差上限...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL 文件 (*.stl);; PLY 文件 (*.ply);; OBJ 文件 (*.obj);; GLB 文件 (*.glb);; glTF 文件 (*.gltf);; 3MF 文件 (*.3mf);; OFF 文件 (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>误差上限 %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>在过滤器误差上限（包围盒对角线的 %1）允许的范围内删除三角形</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 无法容纳此模型的全部内容。不会保存：</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>仍然保存</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>不再询问</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>可在首选项中重新开启此询问。</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>尚未生成 %1% 级别：点击以生成缺少的级别。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>正在用所选引擎重新计算各级别：%1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>已完成，但模型无法简化到这种程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>内存不足，无法生成 %1% 级别：其上的各级别已保留。</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>正在用所选引擎重新生成级别：%1 / %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>正在生成级别：%1 / %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>点击未生成级别的按钮即可生成缺少的级别。</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>正在保存到 %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>此文件不存在。</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D 可读取 STL、OBJ、PLY、OFF、glTF、GLB 和 3MF 文件：请选择名称以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 结尾的文件。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>存放此模型数据的文件 %1 不在模型文件旁边或无法读取：请将其复制到同一文件夹中。</translation>
     </message>
     <message>
@@ -700,7 +728,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>此文件的材质和纹理不会保留：它们不会随模型一起保存。</translation>
     </message>
     <message numerus="yes">
@@ -710,7 +738,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此文件的面颜色已略去：Lumeno3D 只保留顶点颜色。</translation>
     </message>
     <message>
@@ -766,11 +794,11 @@ Do you want to replace it?</source>
         <translation>此文件引用了 %1，但它不是此文件所在文件夹中的文件：Lumeno3D 只读取模型旁边的文件。</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>此文件的%1已略去：只有部分部件或面带有这些数据。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>此文件以“%1”为尺寸单位；已换算为毫米。</translation>
     </message>
     <message>
@@ -778,7 +806,7 @@ Do you want to replace it?</source>
         <translation>%1 个顶点或面角点</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>单位“%1”</translation>
     </message>
     <message>
@@ -879,14 +907,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>材质和纹理</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 个部件，保存为一个模型</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D 不保留所读文件的材质和部件：它将模型保存为一个由三角形组成的模型。</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>变换</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>比例</translation>
     </message>
     <message>
         <source>X:</source>
@@ -907,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>重置</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ This change will not take effect until you restart Lumeno3D.</source>
 
 此變更將在重新啟動 Lumeno3D 後生效。</translation>
     </message>
+    <message>
+        <source>Ask before saving a file that cannot hold all the model carries</source>
+        <translation>儲存到無法容納模型全部內容的檔案前詢問</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -179,6 +183,14 @@ This change will not take effect until you restart Lumeno3D.</source>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
         <translation>無法套用此旋轉：旋轉後的模型將超出模型檔案可容納的座標範圍。請選擇其他角度或較小的尺寸。</translation>
+    </message>
+    <message>
+        <source>Size (%1)</source>
+        <translation>尺寸 (%1)</translation>
+    </message>
+    <message>
+        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <translation>沿 %1 的縮放係數：設定的尺寸除以模型本身的尺寸</translation>
     </message>
 </context>
 <context>
@@ -225,7 +237,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>簡化</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>模型一經載入，Lumeno3D 就會計算九個層級，分別保留三角形的 90% 至 10%；每個層級的按鈕會顯示其檔案大小。您也可以將模型簡化至自訂的百分比，或在與原形狀的最大偏差允許的範圍內盡量簡化。</translation>
     </message>
     <message>
@@ -368,7 +380,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>檔案 </translation>
     </message>
     <message>
-        <source> doesn&apos;t exist.</source>
+        <source> doesn't exist.</source>
         <translation> 不存在。</translation>
     </message>
     <message>
@@ -460,30 +472,6 @@ Do you want to replace it?</source>
         <translation>依您輸入的百分比保留三角形</translation>
     </message>
     <message>
-        <source>Error bound 0.1</source>
-        <translation>誤差上限 0.1</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.1 of the bounding box diagonal, allows</source>
-        <translation>在篩選器誤差上限（邊界框對角線的 0.1）允許的範圍內移除三角形</translation>
-    </message>
-    <message>
-        <source>Error bound 0.01</source>
-        <translation>誤差上限 0.01</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.01 of the bounding box diagonal, allows</source>
-        <translation>在篩選器誤差上限（邊界框對角線的 0.01）允許的範圍內移除三角形</translation>
-    </message>
-    <message>
-        <source>Error bound 0.001</source>
-        <translation>誤差上限 0.001</translation>
-    </message>
-    <message>
-        <source>Remove triangles while the filter&apos;s error bound, 0.001 of the bounding box diagonal, allows</source>
-        <translation>在篩選器誤差上限（邊界框對角線的 0.001）允許的範圍內移除三角形</translation>
-    </message>
-    <message>
         <source>Custom error bound...</source>
         <translation>自訂誤差上限...</translation>
     </message>
@@ -555,6 +543,34 @@ Do you want to replace it?</source>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
         <translation>STL 檔案 (*.stl);; PLY 檔案 (*.ply);; OBJ 檔案 (*.obj);; GLB 檔案 (*.glb);; glTF 檔案 (*.gltf);; 3MF 檔案 (*.3mf);; OFF 檔案 (*.off)</translation>
     </message>
+    <message>
+        <source>Error bound %1</source>
+        <translation>誤差上限 %1</translation>
+    </message>
+    <message>
+        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>在篩選器誤差上限（邊界框對角線的 %1）允許的範圍內移除三角形</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold all that this model carries. Not saved:</source>
+        <translation>%1 無法容納此模型的全部內容。不會儲存：</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>仍然儲存</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>不再詢問</translation>
+    </message>
+    <message>
+        <source>The question can be turned on again in the Preferences.</source>
+        <translation>可在偏好設定中重新開啟此詢問。</translation>
+    </message>
+    <message>
+        <source>The %1% level was not made: click to make the missing levels.</source>
+        <translation>尚未產生 %1% 層級：按一下以產生缺少的層級。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -599,10 +615,6 @@ Do you want to replace it?</source>
         <translation>已儲存至 %1</translation>
     </message>
     <message>
-        <source>The levels are made again with the engine chosen: %1</source>
-        <translation>正在以所選引擎重新計算各層級：%1</translation>
-    </message>
-    <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
         <translation>已完成，但模型無法簡化到這種程度：保留了 %1% 的三角形，而不是要求的 %2%。</translation>
     </message>
@@ -638,11 +650,27 @@ Do you want to replace it?</source>
         <source>Not enough memory for the %1% level: the levels above it are kept.</source>
         <translation>記憶體不足，無法產生 %1% 層級：其上的各層級已保留。</translation>
     </message>
+    <message>
+        <source>Making the levels again with the engine chosen: %1 of %2...</source>
+        <translation>正在以所選引擎重新產生層級：%1 / %2...</translation>
+    </message>
+    <message>
+        <source>Making the levels: %1 of %2...</source>
+        <translation>正在產生層級：%1 / %2...</translation>
+    </message>
+    <message>
+        <source>The button of a level not made makes the missing levels.</source>
+        <translation>按一下未產生層級的按鈕即可產生缺少的層級。</translation>
+    </message>
+    <message>
+        <source>Saving to %1...</source>
+        <translation>正在儲存到 %1...</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn&apos;t exist.</source>
+        <source>This file doesn't exist.</source>
         <translation>此檔案不存在。</translation>
     </message>
     <message>
@@ -686,7 +714,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D 可讀取 STL、OBJ、PLY、OFF、glTF、GLB 及 3MF 檔案：請選擇名稱以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 結尾的檔案。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>存放此模型資料的檔案 %1 不在模型檔案旁邊或無法讀取：請將其複製到同一資料夾中。</translation>
     </message>
     <message>
@@ -700,7 +728,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
         <translation>此檔案的材質和紋理不會保留：它們不會隨模型一起儲存。</translation>
     </message>
     <message numerus="yes">
@@ -710,7 +738,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此檔案的面顏色已略去：Lumeno3D 只保留頂點顏色。</translation>
     </message>
     <message>
@@ -766,11 +794,11 @@ Do you want to replace it?</source>
         <translation>此檔案參照了 %1，但它不是此檔案所在資料夾中的檔案：Lumeno3D 只讀取模型旁邊的檔案。</translation>
     </message>
     <message>
-        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
         <translation>此檔案的%1已略去：只有部分部件或面帶有這些資料。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
         <translation>此檔案以「%1」為尺寸單位；已換算為公釐。</translation>
     </message>
     <message>
@@ -778,7 +806,7 @@ Do you want to replace it?</source>
         <translation>%1 個頂點或面角點</translation>
     </message>
     <message>
-        <source>the unit &quot;%1&quot;</source>
+        <source>the unit "%1"</source>
         <translation>單位「%1」</translation>
     </message>
     <message>
@@ -879,14 +907,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveLoss</name>
+    <message>
+        <source>materials and textures</source>
+        <translation>材質和紋理</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 個部件，儲存為一個模型</numerusform></translation>
+    </message>
+    <message>
+        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
+        <translation>Lumeno3D 不保留所讀檔案的材質和部件：它將模型儲存為一個由三角形組成的模型。</translation>
+    </message>
+</context>
+<context>
     <name>TransformDialog</name>
     <message>
         <source>Transform</source>
         <translation>變換</translation>
-    </message>
-    <message>
-        <source>Scale</source>
-        <translation>比例</translation>
     </message>
     <message>
         <source>X:</source>
@@ -907,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reset</source>
         <translation>重設</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
     </message>
 </context>
 </TS>
