@@ -1,6 +1,7 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
 
+#include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
 #include <QImage>
@@ -39,11 +40,13 @@ vtkSmartPointer<vtkImageData> ImageFromResource(const QString &path)
     return data;
 }
 
-vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double x, double y, bool rightJustified)
+vtkSmartPointer<vtkTextActor> MakeText(const QString &text, const QByteArray &fontFile, int fontSize, double x,
+                                       double y, bool rightJustified)
 {
     auto actor = vtkSmartPointer<vtkTextActor>::New();
     actor->SetInput(text.toUtf8().constData());
     vtkTextProperty *property = actor->GetTextProperty();
+    ApplyViewTextFont(property, fontFile);
     property->SetFontSize(fontSize);
     property->BoldOn();
     property->SetColor(1.0, 1.0, 1.0);
@@ -56,24 +59,24 @@ vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double
 
 // Draws a panel anew at the top edge of a view of the given height: the image first, so
 // that the texts are drawn over it.
-void AddPanel(vtkRenderer *renderer, int height, vtkActor2D *image, const QString &label, long long faces,
-              long long vertices, vtkSmartPointer<vtkTextActor> &labelActor,
+void AddPanel(vtkRenderer *renderer, int height, const QByteArray &fontFile, vtkActor2D *image, const QString &label,
+              long long faces, long long vertices, vtkSmartPointer<vtkTextActor> &labelActor,
               vtkSmartPointer<vtkTextActor> &facesActor, vtkSmartPointer<vtkTextActor> &verticesActor)
 {
     image->SetPosition(10, height - 57);
     renderer->AddActor(image);
-    labelActor = MakeText(label, 36, 17, height - 47, false);
+    labelActor = MakeText(label, fontFile, 36, 17, height - 47, false);
     renderer->AddActor(labelActor);
-    facesActor = MakeText(QStringLiteral("F %L1").arg(faces), 14, 195, height - 31, true);
+    facesActor = MakeText(QStringLiteral("F %L1").arg(faces), fontFile, 14, 195, height - 31, true);
     renderer->AddActor(facesActor);
-    verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), 14, 195, height - 48, true);
+    verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), fontFile, 14, 195, height - 48, true);
     renderer->AddActor(verticesActor);
 }
 
 // Lines under the panel, on a dark ground of their own: readable over any background colour.
-vtkSmartPointer<vtkTextActor> MakeNote(const QString &text, int height)
+vtkSmartPointer<vtkTextActor> MakeNote(const QString &text, const QByteArray &fontFile, int height)
 {
-    auto note = MakeText(text, 12, 12, height - 64, false);
+    auto note = MakeText(text, fontFile, 12, 12, height - 64, false);
     vtkTextProperty *property = note->GetTextProperty();
     property->SetVerticalJustificationToTop();
     property->SetBackgroundColor(0.2, 0.2, 0.2);
@@ -130,11 +133,11 @@ void DualView::ShowOriginalPanel()
     rendererOriginal->RemoveActor(noteActorOriginal);
     noteActorOriginal = nullptr;
     const int height = originalWidget->height();
-    AddPanel(rendererOriginal, height, panelImageOriginal, QStringLiteral("100%"), originalModel->GetNumberOfPolys(),
+    AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"), originalModel->GetNumberOfPolys(),
              originalModel->GetNumberOfPoints(), labelActorOriginal, facesActorOriginal, verticesActorOriginal);
     const QString attributes = AttributeLine(originalModel);
     if (!attributes.isEmpty()) {
-        noteActorOriginal = MakeNote(attributes, height);
+        noteActorOriginal = MakeNote(attributes, textFontFile, height);
         rendererOriginal->AddActor(noteActorOriginal);
     }
     OriginalWindow()->Render();
@@ -149,13 +152,13 @@ void DualView::PlaceDecimatedPanel()
     if (!decimatedModel)
         return;
     const int height = decimatedWidget->height();
-    AddPanel(rendererDecimated, height, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
+    AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
              decimatedModel->GetNumberOfPoints(), labelActorDecimated, facesActorDecimated, verticesActorDecimated);
     QStringList lines{decimatedNote, AttributeLine(decimatedModel)};
     lines.removeAll(QString());
     if (lines.isEmpty())
         return;
-    noteActorDecimated = MakeNote(lines.join(QLatin1Char('\n')), height);
+    noteActorDecimated = MakeNote(lines.join(QLatin1Char('\n')), textFontFile, height);
     rendererDecimated->AddActor(noteActorDecimated);
 }
 

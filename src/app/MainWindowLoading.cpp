@@ -6,6 +6,7 @@
 #include "MessageText.h"
 #include "io/FilePaths.h"
 #include "settings/LastFolder.h"
+#include "settings/UpAxisSetting.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ void MainWindow::ShowOpenedModel()
     AddRecentFile(document->FilePath());
     UpdateWindowTitle();
     view->Clear();
-    view->ShowModels(document->LoadedModel(), document->Shown().model);
+    view->ShowModels(document->LoadedModel(), document->Shown().model,
+                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), document->LoadedModel()->GetBounds()));
     LabelLevelActions();
     UpdateActions();
     view->ShowOriginalPanel(); // draws the left view

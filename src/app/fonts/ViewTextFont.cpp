@@ -1,0 +1,40 @@
+#include "fonts/ViewTextFont.h"
+
+#include "fonts/LanguageFont.h"
+
+#include <QFile>
+
+#include <vtkTextProperty.h>
+
+QByteArray ViewTextFontFile(const QLocale &locale)
+{
+    if (locale.script() == QLocale::LatinScript)
+        return {};
+    // VTK opens the first face of a font file only; in a collection (.ttc) that face must
+    // have the letters too.
+    const LanguageFont font = FindLanguageFont(FontconfigLanguage(locale), true, true);
+    return font.Found() ? QFile::encodeName(font.file) : QByteArray();
+}
+
+void ApplyViewTextFont(vtkTextProperty *property, const QByteArray &fontFile)
+{
+    if (fontFile.isEmpty())
+        return;
+    property->SetFontFamily(VTK_FONT_FILE);
+    property->SetFontFile(fontFile.constData());
+}
+
+QFont FontForLanguages(const QFont &base, const QList<QLocale> &locales)
+{
+    QStringList families{base.family()};
+    for (const QLocale &locale : locales) {
+        if (locale.script() == QLocale::LatinScript)
+            continue;
+        const LanguageFont font = FindLanguageFont(FontconfigLanguage(locale), base.bold());
+        if (font.Found() && !families.contains(font.family))
+            families << font.family;
+    }
+    QFont font = base;
+    font.setFamilies(families);
+    return font;
+}
