@@ -88,7 +88,7 @@ DualView::DualView(QVTKOpenGLNativeWidget *originalView, QVTKOpenGLNativeWidget 
                    const Colours &startColours)
     : originalWidget(originalView), decimatedWidget(decimatedView), colours(startColours),
       // The default locale is the interface language's.
-      textFontFile(ViewTextFontFile(QLocale()))
+      textFontFile(ViewTextFontFile(QLocale(), true)), hintFontFile(ViewTextFontFile(QLocale(), false))
 {
     CreatePanelImages();
     vtkConnections = vtkEventQtSlotConnect::New();

@@ -64,8 +64,9 @@ public:
     // The hints as drawn now; empty while a model is shown.
     QString OriginalStartHint() const;
     QString DecimatedStartHint() const;
-    // The font file of every text in the views; empty for VTK's own font.
+    // The font file of the panels' texts (bold) and of the hints; empty for VTK's own font.
     QByteArray TextFontFile() const { return textFontFile; }
+    QByteArray HintFontFile() const { return hintFontFile; }
 
     // The information panels: "100%" and the counts of the left model; the label of the
     // right model (ShowDecimatedResult) and its counts. Under each, what its points carry
@@ -142,6 +143,7 @@ private:
     QString decimatedNote;
     bool refreshingPanels = false;
     QByteArray textFontFile;
+    QByteArray hintFontFile;
     QString startHintOriginal;
     QString startHintDecimated;
     vtkSmartPointer<vtkTextActor> startHintActorOriginal;

@@ -178,6 +178,7 @@ void DualView::RefreshPanels()
     if (refreshingPanels)
         return;
     refreshingPanels = true;
+    PlaceStartHints(); // sized to the view
     ShowOriginalPanel();
     if (decimatedModel) {
         PlaceDecimatedPanel();

@@ -3,7 +3,10 @@
 
 #include "fonts/ViewTextFont.h"
 
+#include <algorithm>
+
 #include <vtkCoordinate.h>
+#include <vtkRenderWindow.h>
 #include <vtkPolyData.h>
 #include <vtkRenderer.h>
 #include <vtkTextActor.h>
@@ -11,9 +14,10 @@
 
 namespace {
 
-// Centred in the view whatever its size, in a grey that stands out from the background.
+// Centred in the view, in a grey that stands out from the background; smaller than its usual
+// size where the view is too narrow for its longest line.
 vtkSmartPointer<vtkTextActor> MakeHint(const QString &text, const QByteArray &fontFile,
-                                       const DualView::Colours &colours)
+                                       const DualView::Colours &colours, vtkRenderer *renderer)
 {
     auto actor = vtkSmartPointer<vtkTextActor>::New();
     actor->SetInput(text.toUtf8().constData());
@@ -21,7 +25,7 @@ vtkSmartPointer<vtkTextActor> MakeHint(const QString &text, const QByteArray &fo
     actor->SetPosition(0.5, 0.5);
     vtkTextProperty *property = actor->GetTextProperty();
     ApplyViewTextFont(property, fontFile);
-    property->SetFontSize(18);
+    property->SetFontSize(16);
     property->SetJustificationToCentered();
     property->SetVerticalJustificationToCentered();
     property->SetLineSpacing(1.4);
@@ -29,6 +33,11 @@ vtkSmartPointer<vtkTextActor> MakeHint(const QString &text, const QByteArray &fo
     const double background = (lightness(colours.backgroundTop) + lightness(colours.backgroundBottom)) / 2;
     const double grey = background > 0.5 ? 0.3 : 0.85;
     property->SetColor(grey, grey, grey);
+    const int *size = renderer->GetSize();
+    if (renderer->GetRenderWindow() && size[0] > 0 && size[1] > 0) {
+        actor->SetConstrainedFontSize(renderer, size[0] * 9 / 10, size[1] / 2);
+        property->SetFontSize(std::min(property->GetFontSize(), 16));
+    }
     return actor;
 }
 
@@ -49,6 +58,8 @@ void DualView::SetStartHints(const QString &original, const QString &decimated)
 
 void DualView::PlaceStartHints()
 {
+    if (!rendererOriginal || !rendererDecimated)
+        return; // the render windows change while the renderers are made
     rendererOriginal->RemoveActor(startHintActorOriginal);
     rendererDecimated->RemoveActor(startHintActorDecimated);
     startHintActorOriginal = nullptr;
@@ -56,11 +67,11 @@ void DualView::PlaceStartHints()
     if (originalModel)
         return;
     if (!startHintOriginal.isEmpty()) {
-        startHintActorOriginal = MakeHint(startHintOriginal, textFontFile, colours);
+        startHintActorOriginal = MakeHint(startHintOriginal, hintFontFile, colours, rendererOriginal);
         rendererOriginal->AddActor(startHintActorOriginal);
     }
     if (!startHintDecimated.isEmpty()) {
-        startHintActorDecimated = MakeHint(startHintDecimated, textFontFile, colours);
+        startHintActorDecimated = MakeHint(startHintDecimated, hintFontFile, colours, rendererDecimated);
         rendererDecimated->AddActor(startHintActorDecimated);
     }
 }

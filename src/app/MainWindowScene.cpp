@@ -49,8 +49,8 @@ void MainWindow::ShowStartHints()
     const QString shortcut = ui->actionOpen->shortcut().toString(QKeySequence::NativeText);
     const QStringList original{
         tr("Open a model with %1 > %2 (%3)").arg(file, PlainMenuText(ui->actionOpen->text()), shortcut),
-        tr("or drop an STL, OBJ, PLY, OFF, glTF or 3MF file here."),
-        tr("The files opened last are listed at the end of the %1 menu.").arg(file)};
+        tr("or drop a model file here"), tr("(STL, OBJ, PLY, OFF, glTF or 3MF)."), QString(),
+        tr("The files opened last are at the end of the %1 menu.").arg(file)};
     view->SetStartHints(original.join(QLatin1Char('\n')), tr("The reduced model appears here."));
 }
 

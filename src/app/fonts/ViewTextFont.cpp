@@ -6,13 +6,13 @@
 
 #include <vtkTextProperty.h>
 
-QByteArray ViewTextFontFile(const QLocale &locale)
+QByteArray ViewTextFontFile(const QLocale &locale, bool bold)
 {
     if (locale.script() == QLocale::LatinScript)
         return {};
     // VTK opens the first face of a font file only; in a collection (.ttc) that face must
     // have the letters too.
-    const LanguageFont font = FindLanguageFont(FontconfigLanguage(locale), true, true);
+    const LanguageFont font = FindLanguageFont(FontconfigLanguage(locale), bold, true);
     return font.Found() ? QFile::encodeName(font.file) : QByteArray();
 }
 

@@ -10,7 +10,7 @@ class vtkTextProperty;
 // The font file for the views' texts in the locale's language: VTK's own font draws Latin
 // letters only, so a language written otherwise gets an installed bold font that has its
 // letters (found through fontconfig). Empty where VTK's own font serves, or no font has them.
-QByteArray ViewTextFontFile(const QLocale &locale);
+QByteArray ViewTextFontFile(const QLocale &locale, bool bold);
 
 // Draws the property's text with the font file, or with VTK's own font when it is empty.
 void ApplyViewTextFont(vtkTextProperty *property, const QByteArray &fontFile);
