@@ -18,6 +18,7 @@
 #include <vtkTextActor.h>
 #include <vtkTextProperty.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -57,6 +58,33 @@ vtkSmartPointer<vtkTextActor> MakeText(const QString &text, const QByteArray &fo
     return actor;
 }
 
+double TextWidth(vtkTextActor *actor, vtkRenderer *renderer)
+{
+    double box[4];
+    actor->GetBoundingBox(renderer, box);
+    return box[1] - box[0];
+}
+
+// The label and the counts side by side within the panel's 195 pixels: a wide font, a long
+// label or a count of millions makes the label smaller, and then the counts, rather than
+// letting them run into each other.
+void FitPanelTexts(vtkRenderer *renderer, vtkTextActor *label, vtkTextActor *faces, vtkTextActor *vertices)
+{
+    if (!renderer->GetRenderWindow())
+        return;
+    constexpr double room = 195 - 17 - 14; // from the label's left edge to the counts' right one, less a gap
+    double counts = std::max(TextWidth(faces, renderer), TextWidth(vertices, renderer));
+    if (counts > room / 2) {
+        const int size = std::max(10, static_cast<int>(14 * (room / 2) / counts));
+        for (vtkTextActor *count : {faces, vertices})
+            count->GetTextProperty()->SetFontSize(size);
+        counts = std::max(TextWidth(faces, renderer), TextWidth(vertices, renderer));
+    }
+    const double width = TextWidth(label, renderer);
+    if (width > 0 && width + counts > room)
+        label->GetTextProperty()->SetFontSize(std::max(12, static_cast<int>(36 * (room - counts) / width)));
+}
+
 // Draws a panel anew at the top edge of a view of the given height: the image first, so
 // that the texts are drawn over it.
 void AddPanel(vtkRenderer *renderer, int height, const QByteArray &fontFile, vtkActor2D *image, const QString &label,
@@ -71,6 +99,7 @@ void AddPanel(vtkRenderer *renderer, int height, const QByteArray &fontFile, vtk
     renderer->AddActor(facesActor);
     verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), fontFile, 14, 195, height - 48, true);
     renderer->AddActor(verticesActor);
+    FitPanelTexts(renderer, labelActor, facesActor, verticesActor);
 }
 
 // Lines under the panel, on a dark ground of their own: readable over any background colour.

@@ -87,7 +87,8 @@ private slots:
     void cleanup() { QSettings().clear(); }
 
     // The line under the panel, "With vertex colours ...", on a black background: in the font the
-    // views chose it has several times the ink it has in VTK's own font, which lacks the letters.
+    // views chose it has more ink than in VTK's own font, which lacks every letter beyond ASCII,
+    // by at least a few pixels for each such letter.
     void panelTextIsDrawnInTheInterfaceLanguage_data()
     {
         QTest::addColumn<QString>("language");
@@ -95,6 +96,8 @@ private slots:
         QTest::newRow("Chinese, simplified") << "zh-cn";
         QTest::newRow("Chinese, traditional") << "zh-tw";
         QTest::newRow("Korean") << "ko";
+        QTest::newRow("Czech") << "cz";
+        QTest::newRow("Thai") << "th";
     }
 
     void panelTextIsDrawnInTheInterfaceLanguage()
@@ -111,11 +114,10 @@ private slots:
         QVERIFY(testing::Show(window));
         window.LoadModel(painted);
         QVERIFY(testing::WaitForCascade(window));
-        QVERIFY(!window.View().TextFontFile().isEmpty());
 
         const QString note = window.View().OriginalPanelNote();
-        QVERIFY2(std::count_if(note.cbegin(), note.cend(), [](QChar letter) { return letter.unicode() > 0x7f; }) > 4,
-                 qPrintable(note));
+        const auto beyondAscii = std::count_if(note.cbegin(), note.cend(), [](QChar c) { return c.unicode() > 0x7f; });
+        QVERIFY2(beyondAscii > 0, qPrintable(note));
         vtkTextActor *noteActor = TextActorSaying(window.View().OriginalRenderer(), note);
         QVERIFY(noteActor);
         QVTKOpenGLNativeWidget *left = ViewWidget(window, "vtkOriginalWindow");
@@ -124,7 +126,7 @@ private slots:
         const int drawn = BrightPixels(Grab(left), noteArea, 150);
         noteActor->GetTextProperty()->SetFontFamilyToArial();
         const int withoutLetters = BrightPixels(Grab(left), noteArea, 150);
-        QVERIFY2(drawn > 200 && drawn > 3 * withoutLetters,
+        QVERIFY2(drawn > withoutLetters + 10 * beyondAscii,
                  qPrintable(QStringLiteral("%1 bright pixels, %2 in VTK's font").arg(drawn).arg(withoutLetters)));
     }
 

@@ -4,8 +4,7 @@
 #include <QString>
 
 // A font on this system that has the letters of a language, as fontconfig finds it. The views
-// draw their texts with VTK, whose own font has Latin letters only; Qt falls back to such a font
-// by itself, but only to one installed.
+// draw their texts with VTK, whose own font has ASCII letters only and no fallback to others.
 struct LanguageFont
 {
     QString file;   // empty when no installed font has the language's letters

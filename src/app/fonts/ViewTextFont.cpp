@@ -8,7 +8,9 @@
 
 QByteArray ViewTextFontFile(const QLocale &locale, bool bold)
 {
-    if (locale.script() == QLocale::LatinScript)
+    // VTK's own fonts draw ASCII only: they drop accented letters (é, ñ, ß, ř) as they drop
+    // Chinese, Japanese, Korean and Thai ones. English texts keep the look of VTK's own.
+    if (locale.language() == QLocale::English)
         return {};
     // VTK opens the first face of a font file only; in a collection (.ttc) that face must
     // have the letters too.

@@ -7,8 +7,8 @@
 
 class vtkTextProperty;
 
-// The font file for the views' texts in the locale's language: VTK's own font draws Latin
-// letters only, so a language written otherwise gets an installed bold font that has its
+// The font file for the views' texts in the locale's language: VTK's own font draws ASCII
+// only, so every language but English gets an installed font, bold if asked, that has all its
 // letters (found through fontconfig). Empty where VTK's own font serves, or no font has them.
 QByteArray ViewTextFontFile(const QLocale &locale, bool bold);
 
