@@ -194,7 +194,8 @@ private slots:
         QVERIFY(!view.DecimatedStartHint().isEmpty());
     }
 
-    // Both cameras first look obliquely from above, with the model's up axis up on the screen.
+    // Both cameras first look obliquely from above, with the model's up axis up on the screen;
+    // the axis chosen in Preferences holds for every file.
     void firstViewFollowsTheUpAxis_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -216,12 +217,16 @@ private slots:
         QFETCH(bool, onPlate);
         QFETCH(lumeno::UpAxisChoice, choice);
         QFETCH(int, upAxis);
-        StoreUpAxisChoice(choice);
         vtkSmartPointer<vtkPolyData> part = testing::Box(4, 1, 3); // flattest in y
         if (onPlate)
             part = OnPlate(part);
         MainWindow window;
         QVERIFY(testing::Show(window));
+        auto *upAxes = testing::OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxUpAxis"));
+        QVERIFY(upAxes);
+        QCOMPARE(upAxes->currentData().toString(), QStringLiteral("automatic"));
+        upAxes->setCurrentIndex(upAxes->findData(lumeno::UpAxisChoiceKey(choice)));
+        QCOMPARE(StoredUpAxisChoice(), choice);
         const QString path = testing::ScratchFile(QStringLiteral("part.") + suffix);
         QVERIFY(lumeno::WriteModelFile(part, path, suffix).written);
         window.LoadModel(path);
