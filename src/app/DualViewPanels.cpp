@@ -162,8 +162,9 @@ void DualView::ShowOriginalPanel()
     rendererOriginal->RemoveActor(noteActorOriginal);
     noteActorOriginal = nullptr;
     const int height = originalWidget->height();
-    AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"), originalModel->GetNumberOfPolys(),
-             originalModel->GetNumberOfPoints(), labelActorOriginal, facesActorOriginal, verticesActorOriginal);
+    AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"),
+             originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
+             facesActorOriginal, verticesActorOriginal);
     const QString attributes = AttributeLine(originalModel);
     if (!attributes.isEmpty()) {
         noteActorOriginal = MakeNote(attributes, textFontFile, height);
@@ -181,8 +182,9 @@ void DualView::PlaceDecimatedPanel()
     if (!decimatedModel)
         return;
     const int height = decimatedWidget->height();
-    AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
-             decimatedModel->GetNumberOfPoints(), labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+    AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel,
+             decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
+             facesActorDecimated, verticesActorDecimated);
     QStringList lines{decimatedNote, AttributeLine(decimatedModel)};
     lines.removeAll(QString());
     if (lines.isEmpty())

@@ -44,8 +44,9 @@ void MainWindow::ShowOpenedModel()
     AddRecentFile(document->FilePath());
     UpdateWindowTitle();
     view->Clear();
-    view->ShowModels(document->LoadedModel(), document->Shown().model,
-                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), document->LoadedModel()->GetBounds()));
+    vtkPolyData *loaded = document->LoadedModel();
+    view->ShowModels(loaded, document->Shown().model,
+                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), loaded->GetBounds()));
     LabelLevelActions();
     UpdateActions();
     view->ShowOriginalPanel(); // draws the left view

@@ -57,7 +57,8 @@ vtkTextActor *TextActorSaying(vtkRenderer *renderer, const QString &text)
     vtkActor2DCollection *actors = renderer->GetActors2D();
     actors->InitTraversal();
     while (vtkActor2D *actor = actors->GetNextActor2D())
-        if (auto *textActor = vtkTextActor::SafeDownCast(actor); textActor && QString::fromUtf8(textActor->GetInput()) == text)
+        if (auto *textActor = vtkTextActor::SafeDownCast(actor);
+            textActor && QString::fromUtf8(textActor->GetInput()) == text)
             return textActor;
     return nullptr;
 }
@@ -182,7 +183,8 @@ private slots:
             const QRect middle(image.width() / 6, image.height() / 3, image.width() * 2 / 3, image.height() / 3);
             return middle.width() * middle.height() - BrightPixels(image, middle, 160);
         };
-        QVERIFY2(inkInTheMiddle("vtkOriginalWindow") > 300, qPrintable(QString::number(inkInTheMiddle("vtkOriginalWindow"))));
+        const int hintInk = inkInTheMiddle("vtkOriginalWindow");
+        QVERIFY2(hintInk > 300, qPrintable(QString::number(hintInk)));
         QVERIFY(inkInTheMiddle("vtkDecimatedWindow") > 100);
 
         QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile(QStringLiteral("ball.stl"))));
@@ -237,7 +239,8 @@ private slots:
             camera->GetViewUp(up);
             for (int axis = 0; axis < 3; ++axis)
                 towards[axis] = camera->GetPosition()[axis] - camera->GetFocalPoint()[axis];
-            QVERIFY2(std::abs(up[upAxis] - 1.0) < 1e-9, qPrintable(QStringLiteral("%1 %2 %3").arg(up[0]).arg(up[1]).arg(up[2])));
+            QVERIFY2(std::abs(up[upAxis] - 1.0) < 1e-9,
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(up[0]).arg(up[1]).arg(up[2])));
             QVERIFY(towards[upAxis] > 0);
             for (int axis = 0; axis < 3; ++axis)
                 QVERIFY(std::abs(towards[axis]) > 0.2 * camera->GetDistance());
@@ -249,7 +252,8 @@ private slots:
     {
         MainWindow window;
         QVERIFY(testing::Show(window));
-        QVERIFY(testing::LoadIntoWindow(window, testing::Box(2, 2, 2), testing::ScratchFile(QStringLiteral("box.stl"))));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(2, 2, 2),
+                                        testing::ScratchFile(QStringLiteral("box.stl"))));
         const QImage image = Grab(ViewWidget(window, "vtkOriginalWindow"));
         std::map<int, int> shades; // by steps of 16 in lightness, below the background's
         for (int y = 0; y < image.height(); ++y)

@@ -1,19 +1,19 @@
 #include "dialogs/DialogPreferences.h"
 #include "ui_DialogPreferences.h"
 
-#include "settings/LanguageNames.h"
 #include "fonts/ViewTextFont.h"
+#include "settings/LanguageNames.h"
 #include "settings/ReductionMethod.h"
-#include "settings/UpAxisSetting.h"
 #include "settings/StoredColor.h"
+#include "settings/UpAxisSetting.h"
 #include "update/Updater.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QMessageBox>
-#include <QAbstractItemView>
 #include <QSettings>
 
 namespace {
@@ -93,7 +93,7 @@ void DialogPreferences::FillUpAxisChoices()
 {
     const QSignalBlocker quiet(ui->comboBoxUpAxis);
     ui->comboBoxUpAxis->clear();
-    ui->comboBoxUpAxis->addItem(tr("Automatic: Z for 3MF and printed parts, else Y"),
+    ui->comboBoxUpAxis->addItem(tr("Automatic: Z for 3MF and printer parts, else Y"),
                                 lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Automatic));
     ui->comboBoxUpAxis->addItem(tr("Y up"), lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Y));
     ui->comboBoxUpAxis->addItem(tr("Z up"), lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Z));
