@@ -165,6 +165,22 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Preguntar abans de desar un fitxer que no pot contenir tot el que porta el model</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Eix amunt en la primera vista d'un model</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automàtic: Z per a 3MF i peces d'impressora, si no Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y amunt</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z amunt</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Voleu reemplaçar-lo?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>El nivell del %1% no s'ha fet: feu clic per fer els nivells que falten.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Obriu un model amb %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>o deixeu anar aquí un fitxer de model</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF o 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Els fitxers oberts darrerament són al final del menú %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>El model reduït apareix aquí.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n part, desada com un sol model</numerusform><numerusform>%n parts, desades com un sol model</numerusform></translation>
+        <translation>
+            <numerusform>%n part, desada com un sol model</numerusform>
+            <numerusform>%n parts, desades com un sol model</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

@@ -165,6 +165,22 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Zeptat se před uložením do souboru, který neudrží vše, co model nese</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Osa nahoru v prvním pohledu na model</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automaticky: Z pro 3MF a díly pro tisk, jinak Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y nahoru</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z nahoru</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Chcete jej nahradit?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>Úroveň %1 % nebyla vytvořena: klepnutím vytvoříte chybějící úrovně.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Otevřete model pomocí %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>nebo sem přetáhněte soubor modelu</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF nebo 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Naposledy otevřené soubory jsou na konci nabídky %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>Zde se zobrazí zmenšený model.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -918,7 +954,11 @@ Chcete jej nahradit?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n část, uložená jako jeden model</numerusform><numerusform>%n části, uložené jako jeden model</numerusform><numerusform>%n částí, uložených jako jeden model</numerusform></translation>
+        <translation>
+            <numerusform>%n část, uložená jako jeden model</numerusform>
+            <numerusform>%n části, uložené jako jeden model</numerusform>
+            <numerusform>%n částí, uložených jako jeden model</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

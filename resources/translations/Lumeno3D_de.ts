@@ -165,6 +165,22 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Vor dem Speichern in eine Datei fragen, die nicht alles aufnehmen kann, was das Modell enthält</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Achse nach oben in der ersten Ansicht eines Modells</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automatisch: Z für 3MF und Druckteile, sonst Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y nach oben</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z nach oben</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>Die Stufe %1 % wurde nicht erstellt: Klicken erstellt die fehlenden Stufen.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Ein Modell mit %1 &gt; %2 (%3) öffnen</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>oder eine Modelldatei hier ablegen</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF oder 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Die zuletzt geöffneten Dateien stehen am Ende des Menüs %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>Hier erscheint das reduzierte Modell.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n Teil, als ein Modell gespeichert</numerusform><numerusform>%n Teile, als ein Modell gespeichert</numerusform></translation>
+        <translation>
+            <numerusform>%n Teil, als ein Modell gespeichert</numerusform>
+            <numerusform>%n Teile, als ein Modell gespeichert</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

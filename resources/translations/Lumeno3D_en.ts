@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Ask before saving a file that cannot hold all the model carries</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Up axis in the first view of a model</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automatic: Z for 3MF and printer parts, else Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y up</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z up</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>The %1% level was not made: click to make the missing levels.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Open a model with %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>or drop a model file here</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF or 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>The files opened last are at the end of the %1 menu.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>The reduced model appears here.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Do you want to replace it?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parts, saved as one model</numerusform><numerusform>%n parts, saved as one model</numerusform></translation>
+        <translation>
+            <numerusform>%n parts, saved as one model</numerusform>
+            <numerusform>%n parts, saved as one model</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

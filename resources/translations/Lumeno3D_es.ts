@@ -165,6 +165,22 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Preguntar antes de guardar un archivo que no puede contener todo lo que lleva el modelo</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Eje hacia arriba en la primera vista de un modelo</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automático: Z para 3MF y piezas de impresora, si no Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y hacia arriba</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z hacia arriba</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>El nivel del %1% no se hizo: haga clic para hacer los niveles que faltan.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Abra un modelo con %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>o suelte aquí un archivo de modelo</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF o 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Los últimos archivos abiertos están al final del menú %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>El modelo reducido aparece aquí.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, guardada como un solo modelo</numerusform><numerusform>%n partes, guardadas como un solo modelo</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, guardada como un solo modelo</numerusform>
+            <numerusform>%n partes, guardadas como un solo modelo</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

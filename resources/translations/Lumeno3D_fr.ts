@@ -165,6 +165,22 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Demander avant d'enregistrer un fichier qui ne peut pas contenir tout ce que porte le modèle</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Axe vers le haut dans la première vue d'un modèle</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automatique : Z pour le 3MF et les pièces d'impression, sinon Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y vers le haut</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z vers le haut</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Voulez-vous le remplacer ?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>Le niveau %1 % n'a pas été fait : cliquez pour faire les niveaux manquants.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Ouvrez un modèle avec %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>ou déposez ici un fichier de modèle</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF ou 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Les derniers fichiers ouverts sont à la fin du menu %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>Le modèle réduit apparaît ici.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n partie, enregistrée comme un seul modèle</numerusform><numerusform>%n parties, enregistrées comme un seul modèle</numerusform></translation>
+        <translation>
+            <numerusform>%n partie, enregistrée comme un seul modèle</numerusform>
+            <numerusform>%n parties, enregistrées comme un seul modèle</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

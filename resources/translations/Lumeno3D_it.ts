@@ -165,6 +165,22 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Chiedere prima di salvare un file che non può contenere tutto ciò che il modello porta</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Asse verso l'alto nella prima vista di un modello</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automatico: Z per 3MF e parti da stampare, altrimenti Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y verso l'alto</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z verso l'alto</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Sostituirlo?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>Il livello %1% non è stato creato: fare clic per creare i livelli mancanti.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Aprire un modello con %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>o trascinare qui un file di modello</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF o 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Gli ultimi file aperti sono in fondo al menu %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>Qui compare il modello ridotto.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Sostituirlo?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, salvata come un solo modello</numerusform><numerusform>%n parti, salvate come un solo modello</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, salvata come un solo modello</numerusform>
+            <numerusform>%n parti, salvate come un solo modello</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

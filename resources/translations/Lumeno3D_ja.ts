@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>モデルの持つ情報をすべては保存できないファイルに保存する前に確認する</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>モデルを最初に表示するときの上方向の軸</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>自動: 3MF と印刷用パーツは Z、それ以外は Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y が上</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z が上</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>%1% のレベルは作成されていません: クリックすると足りないレベルを作成します。</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>%1 &gt; %2 (%3) でモデルを開く</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>またはモデル ファイルをここにドロップ</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL、OBJ、PLY、OFF、glTF、3MF)</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>最近開いたファイルは %1 メニューの最後にあります。</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>削減したモデルはここに表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -914,7 +950,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

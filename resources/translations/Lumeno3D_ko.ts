@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>모델이 가진 정보를 모두 담을 수 없는 파일로 저장하기 전에 묻기</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>모델을 처음 볼 때 위쪽 축</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>자동: 3MF와 프린터 부품은 Z, 그 밖에는 Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y 위쪽</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z 위쪽</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>%1% 단계가 만들어지지 않았습니다: 클릭하면 빠진 단계를 만듭니다.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>%1 &gt; %2 (%3)(으)로 모델 열기</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>또는 모델 파일을 여기에 끌어 놓기</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF 또는 3MF)</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>최근에 연 파일은 %1 메뉴 끝에 있습니다.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>줄인 모델이 여기에 나타납니다.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -914,7 +950,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>부품 %n개 (하나의 모델로 저장)</numerusform></translation>
+        <translation>
+            <numerusform>부품 %n개 (하나의 모델로 저장)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

@@ -165,6 +165,22 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>Perguntar antes de gravar um ficheiro que não pode conter tudo o que o modelo tem</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>Eixo para cima na primeira vista de um modelo</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>Automático: Z para 3MF e peças de impressora, senão Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y para cima</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z para cima</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Deseja substituí-lo?</translation>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>O nível de %1% não foi feito: clique para fazer os níveis em falta.</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>Abra um modelo com %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>ou largue aqui um ficheiro de modelo</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF ou 3MF).</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>Os últimos ficheiros abertos estão no fim do menu %1.</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>O modelo reduzido aparece aqui.</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -916,7 +952,10 @@ Deseja substituí-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, gravada como um só modelo</numerusform><numerusform>%n partes, gravadas como um só modelo</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, gravada como um só modelo</numerusform>
+            <numerusform>%n partes, gravadas como um só modelo</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

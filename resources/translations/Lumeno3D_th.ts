@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>ถามก่อนบันทึกไฟล์ที่เก็บข้อมูลทั้งหมดของโมเดลไม่ได้</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>แกนขึ้นในมุมมองแรกของโมเดล</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>อัตโนมัติ: Z สำหรับ 3MF และชิ้นงานพิมพ์ นอกนั้น Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y ขึ้น</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z ขึ้น</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>ยังไม่ได้สร้างระดับ %1%: คลิกเพื่อสร้างระดับที่ขาด</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>เปิดโมเดลด้วย %1 &gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>หรือลากไฟล์โมเดลมาวางที่นี่</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>(STL, OBJ, PLY, OFF, glTF หรือ 3MF)</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>ไฟล์ที่เปิดล่าสุดอยู่ท้ายเมนู %1</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>โมเดลที่ลดแล้วจะแสดงที่นี่</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -914,7 +950,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n ชิ้นส่วน (บันทึกเป็นโมเดลเดียว)</numerusform></translation>
+        <translation>
+            <numerusform>%n ชิ้นส่วน (บันทึกเป็นโมเดลเดียว)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

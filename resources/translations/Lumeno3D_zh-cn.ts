@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>保存到无法容纳模型全部内容的文件前询问</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>模型初始视图中的向上轴</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>自动：3MF 和打印零件为 Z，其他为 Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y 向上</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z 向上</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>尚未生成 %1% 级别：点击以生成缺少的级别。</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>用 %1 &gt; %2 (%3) 打开模型</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>或将模型文件拖放到此处</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>（STL、OBJ、PLY、OFF、glTF 或 3MF）。</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>最近打开的文件位于 %1 菜单的末尾。</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>简化后的模型显示在这里。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -914,7 +950,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 个部件，保存为一个模型</numerusform></translation>
+        <translation>
+            <numerusform>%n 个部件，保存为一个模型</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

@@ -165,6 +165,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>Ask before saving a file that cannot hold all the model carries</source>
         <translation>儲存到無法容納模型全部內容的檔案前詢問</translation>
     </message>
+    <message>
+        <source>Up axis in the first view of a model</source>
+        <translation>模型初始檢視中的向上軸</translation>
+    </message>
+    <message>
+        <source>Automatic: Z for 3MF and printer parts, else Y</source>
+        <translation>自動：3MF 和列印零件為 Z，其他為 Y</translation>
+    </message>
+    <message>
+        <source>Y up</source>
+        <translation>Y 向上</translation>
+    </message>
+    <message>
+        <source>Z up</source>
+        <translation>Z 向上</translation>
+    </message>
 </context>
 <context>
     <name>DialogTransform</name>
@@ -571,6 +587,26 @@ Do you want to replace it?</source>
         <source>The %1% level was not made: click to make the missing levels.</source>
         <translation>尚未產生 %1% 層級：按一下以產生缺少的層級。</translation>
     </message>
+    <message>
+        <source>Open a model with %1 &gt; %2 (%3)</source>
+        <translation>以 %1 &gt; %2 (%3) 開啟模型</translation>
+    </message>
+    <message>
+        <source>or drop a model file here</source>
+        <translation>或將模型檔案拖放到這裡</translation>
+    </message>
+    <message>
+        <source>(STL, OBJ, PLY, OFF, glTF or 3MF).</source>
+        <translation>（STL、OBJ、PLY、OFF、glTF 或 3MF）。</translation>
+    </message>
+    <message>
+        <source>The files opened last are at the end of the %1 menu.</source>
+        <translation>最近開啟的檔案位於 %1 選單的最後。</translation>
+    </message>
+    <message>
+        <source>The reduced model appears here.</source>
+        <translation>簡化後的模型顯示在這裡。</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -914,7 +950,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 個部件，儲存為一個模型</numerusform></translation>
+        <translation>
+            <numerusform>%n 個部件，儲存為一個模型</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>

@@ -3,8 +3,10 @@
 
 #include "ContrastColour.h"
 #include "UnitFrame.h"
+#include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
+#include <QLocale>
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkAbstractArray.h>
@@ -84,7 +86,9 @@ void DrawPointColours(vtkPolyDataMapper *mapper, vtkPolyData *model)
 
 DualView::DualView(QVTKOpenGLNativeWidget *originalView, QVTKOpenGLNativeWidget *decimatedView,
                    const Colours &startColours)
-    : originalWidget(originalView), decimatedWidget(decimatedView), colours(startColours)
+    : originalWidget(originalView), decimatedWidget(decimatedView), colours(startColours),
+      // The default locale is the interface language's.
+      textFontFile(ViewTextFontFile(QLocale(), true)), hintFontFile(ViewTextFontFile(QLocale(), false))
 {
     CreatePanelImages();
     vtkConnections = vtkEventQtSlotConnect::New();
@@ -156,7 +160,7 @@ void DualView::CreateOrientationMarker()
     orientationMarker->InteractiveOff();
 }
 
-void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
+void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up)
 {
     originalModel = original;
     mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
@@ -183,9 +187,17 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated)
     // A new model is drawn as the display mode button shows.
     ApplyRepresentation();
 
-    // Framed afresh, whatever the previous model's size and place left the cameras at.
-    rendererOriginal->ResetCamera();
-    rendererDecimated->ResetCamera();
+    // Framed afresh, whatever the previous model's size and place left the cameras at, and
+    // seen obliquely with its up axis up: face-on, a box is a flat shape of one shade.
+    const lumeno::ViewDirection direction = lumeno::FirstViewDirection(up);
+    for (vtkRenderer *renderer : {rendererOriginal.Get(), rendererDecimated.Get()}) {
+        vtkCamera *camera = renderer->GetActiveCamera();
+        camera->SetFocalPoint(0.0, 0.0, 0.0);
+        camera->SetPosition(direction.towardsCamera.data());
+        camera->SetViewUp(direction.viewUp.data());
+        renderer->ResetCamera();
+    }
+    PlaceStartHints();
 
     // Whatever the right view said of the previous model does not hold for this one.
     decimatedModel = decimated;
@@ -239,6 +251,7 @@ void DualView::Clear()
     decimatedModel = nullptr;
     decimatedLabel = QStringLiteral("100%");
     decimatedNote.clear();
+    PlaceStartHints();
 }
 
 void DualView::Render()
@@ -339,6 +352,7 @@ void DualView::SetBackgroundTop(const Rgb &colour)
 {
     colours.backgroundTop = colour;
     ApplyBackgroundColours();
+    PlaceStartHints();
     ApplyRepresentation();
     Render();
 }
@@ -347,6 +361,7 @@ void DualView::SetBackgroundBottom(const Rgb &colour)
 {
     colours.backgroundBottom = colour;
     ApplyBackgroundColours();
+    PlaceStartHints();
     ApplyRepresentation();
     Render();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include "model/UpAxis.h"
 
 #include <vtkActor.h>
 #include <vtkRenderer.h>
@@ -44,15 +47,26 @@ public:
              const Colours &startColours);
     ~DualView() override;
 
-    // A new mapper and actor per view for a newly loaded model and its working copy;
-    // the cameras are fitted to it and the right panel reads "100%".
-    void ShowModels(vtkPolyData *original, vtkPolyData *decimated);
+    // A new mapper and actor per view for a newly loaded model and its working copy; the
+    // cameras look at it obliquely from above, its up axis up, and the right panel reads "100%".
+    void ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up);
     // The model in the right view with its panel, drawing that view once. The note (how far
     // the model lies from the loaded one) is drawn under the panel when not empty.
     void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
                              const QString &note = QString());
-    // Takes the models and panels out of both views (the actors stay until the next load).
+    // Takes the models and panels out of both views (the actors stay until the next load)
+    // and shows the start hints again.
     void Clear();
+
+    // What each view says while no model is shown: how to start. Drawn at once when no model
+    // is shown, gone while one is.
+    void SetStartHints(const QString &original, const QString &decimated);
+    // The hints as drawn now; empty while a model is shown.
+    QString OriginalStartHint() const;
+    QString DecimatedStartHint() const;
+    // The font file of the panels' texts (bold) and of the hints; empty for VTK's own font.
+    QByteArray TextFontFile() const { return textFontFile; }
+    QByteArray HintFontFile() const { return hintFontFile; }
 
     // The information panels: "100%" and the counts of the left model; the label of the
     // right model (ShowDecimatedResult) and its counts. Under each, what its points carry
@@ -100,6 +114,7 @@ private:
     void CreateRenderers();
     void CreateOrientationMarker();
     void ApplyBackgroundColours();
+    void PlaceStartHints();
     void ApplyRepresentation();
     // False when the view already draws the model's arrays and needs no new drawing.
     bool SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
@@ -127,6 +142,12 @@ private:
     QString decimatedLabel = QStringLiteral("100%");
     QString decimatedNote;
     bool refreshingPanels = false;
+    QByteArray textFontFile;
+    QByteArray hintFontFile;
+    QString startHintOriginal;
+    QString startHintDecimated;
+    vtkSmartPointer<vtkTextActor> startHintActorOriginal;
+    vtkSmartPointer<vtkTextActor> startHintActorDecimated;
 
     vtkSmartPointer<vtkActor2D> panelImageOriginal;
     vtkSmartPointer<vtkActor2D> panelImageDecimated;

@@ -1,7 +1,7 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
-#include "PanelTextFit.h"
 
+#include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
 #include <QImage>
@@ -18,6 +18,7 @@
 #include <vtkTextActor.h>
 #include <vtkTextProperty.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -40,11 +41,13 @@ vtkSmartPointer<vtkImageData> ImageFromResource(const QString &path)
     return data;
 }
 
-vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double x, double y, bool rightJustified)
+vtkSmartPointer<vtkTextActor> MakeText(const QString &text, const QByteArray &fontFile, int fontSize, double x,
+                                       double y, bool rightJustified)
 {
     auto actor = vtkSmartPointer<vtkTextActor>::New();
     actor->SetInput(text.toUtf8().constData());
     vtkTextProperty *property = actor->GetTextProperty();
+    ApplyViewTextFont(property, fontFile);
     property->SetFontSize(fontSize);
     property->BoldOn();
     property->SetColor(1.0, 1.0, 1.0);
@@ -55,27 +58,54 @@ vtkSmartPointer<vtkTextActor> MakeText(const QString &text, int fontSize, double
     return actor;
 }
 
+double TextWidth(vtkTextActor *actor, vtkRenderer *renderer)
+{
+    double box[4];
+    actor->GetBoundingBox(renderer, box);
+    return box[1] - box[0];
+}
+
+// The label and the counts side by side within the panel's 195 pixels: a wide font, a long
+// label or a count of millions makes the label smaller, and then the counts, rather than
+// letting them run into each other.
+void FitPanelTexts(vtkRenderer *renderer, vtkTextActor *label, vtkTextActor *faces, vtkTextActor *vertices)
+{
+    if (!renderer->GetRenderWindow())
+        return;
+    constexpr double room = 195 - 17 - 14; // from the label's left edge to the counts' right one, less a gap
+    double counts = std::max(TextWidth(faces, renderer), TextWidth(vertices, renderer));
+    if (counts > room / 2) {
+        const int size = std::max(10, static_cast<int>(14 * (room / 2) / counts));
+        for (vtkTextActor *count : {faces, vertices})
+            count->GetTextProperty()->SetFontSize(size);
+        counts = std::max(TextWidth(faces, renderer), TextWidth(vertices, renderer));
+    }
+    const double width = TextWidth(label, renderer);
+    if (width > 0 && width + counts > room)
+        label->GetTextProperty()->SetFontSize(std::max(12, static_cast<int>(36 * (room - counts) / width)));
+}
+
 // Draws a panel anew at the top edge of a view of the given height: the image first, so
 // that the texts are drawn over it.
-void AddPanel(vtkRenderer *renderer, int height, vtkActor2D *image, const QString &label, long long faces,
-              long long vertices, vtkSmartPointer<vtkTextActor> &labelActor,
+void AddPanel(vtkRenderer *renderer, int height, const QByteArray &fontFile, vtkActor2D *image, const QString &label,
+              long long faces, long long vertices, vtkSmartPointer<vtkTextActor> &labelActor,
               vtkSmartPointer<vtkTextActor> &facesActor, vtkSmartPointer<vtkTextActor> &verticesActor)
 {
     image->SetPosition(10, height - 57);
     renderer->AddActor(image);
-    labelActor = MakeText(label, 36, 17, height - 47, false);
+    labelActor = MakeText(label, fontFile, 36, 17, height - 47, false);
     renderer->AddActor(labelActor);
-    facesActor = MakeText(QStringLiteral("F %L1").arg(faces), 14, 195, height - 31, true);
+    facesActor = MakeText(QStringLiteral("F %L1").arg(faces), fontFile, 14, 195, height - 31, true);
     renderer->AddActor(facesActor);
-    verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), 14, 195, height - 48, true);
+    verticesActor = MakeText(QStringLiteral("V %L1").arg(vertices), fontFile, 14, 195, height - 48, true);
     renderer->AddActor(verticesActor);
-    KeepLabelClearOfCounts(labelActor, facesActor, verticesActor, renderer->GetRenderWindow()->GetDPI());
+    FitPanelTexts(renderer, labelActor, facesActor, verticesActor);
 }
 
 // Lines under the panel, on a dark ground of their own: readable over any background colour.
-vtkSmartPointer<vtkTextActor> MakeNote(const QString &text, int height)
+vtkSmartPointer<vtkTextActor> MakeNote(const QString &text, const QByteArray &fontFile, int height)
 {
-    auto note = MakeText(text, 12, 12, height - 64, false);
+    auto note = MakeText(text, fontFile, 12, 12, height - 64, false);
     vtkTextProperty *property = note->GetTextProperty();
     property->SetVerticalJustificationToTop();
     property->SetBackgroundColor(0.2, 0.2, 0.2);
@@ -132,11 +162,12 @@ void DualView::ShowOriginalPanel()
     rendererOriginal->RemoveActor(noteActorOriginal);
     noteActorOriginal = nullptr;
     const int height = originalWidget->height();
-    AddPanel(rendererOriginal, height, panelImageOriginal, QStringLiteral("100%"), originalModel->GetNumberOfPolys(),
-             originalModel->GetNumberOfPoints(), labelActorOriginal, facesActorOriginal, verticesActorOriginal);
+    AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"),
+             originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
+             facesActorOriginal, verticesActorOriginal);
     const QString attributes = AttributeLine(originalModel);
     if (!attributes.isEmpty()) {
-        noteActorOriginal = MakeNote(attributes, height);
+        noteActorOriginal = MakeNote(attributes, textFontFile, height);
         rendererOriginal->AddActor(noteActorOriginal);
     }
     OriginalWindow()->Render();
@@ -151,13 +182,14 @@ void DualView::PlaceDecimatedPanel()
     if (!decimatedModel)
         return;
     const int height = decimatedWidget->height();
-    AddPanel(rendererDecimated, height, panelImageDecimated, decimatedLabel, decimatedModel->GetNumberOfPolys(),
-             decimatedModel->GetNumberOfPoints(), labelActorDecimated, facesActorDecimated, verticesActorDecimated);
+    AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel,
+             decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
+             facesActorDecimated, verticesActorDecimated);
     QStringList lines{decimatedNote, AttributeLine(decimatedModel)};
     lines.removeAll(QString());
     if (lines.isEmpty())
         return;
-    noteActorDecimated = MakeNote(lines.join(QLatin1Char('\n')), height);
+    noteActorDecimated = MakeNote(lines.join(QLatin1Char('\n')), textFontFile, height);
     rendererDecimated->AddActor(noteActorDecimated);
 }
 
@@ -177,6 +209,7 @@ void DualView::RefreshPanels()
     if (refreshingPanels)
         return;
     refreshingPanels = true;
+    PlaceStartHints(); // sized to the view
     ShowOriginalPanel();
     if (decimatedModel) {
         PlaceDecimatedPanel();

@@ -87,6 +87,7 @@ MainWindow::MainWindow(QWidget *parent)
     view = std::make_unique<DualView>(ui->vtkOriginalWindow, ui->vtkDecimatedWindow, colours);
     CreateEditHistory();
     ConnectActions();
+    ShowStartHints(); // names the Open shortcut, set by ConnectActions
     ConnectDocument();
     UpdateWindowTitle();
     UpdateActions();
@@ -188,6 +189,7 @@ void MainWindow::changeEvent(QEvent *event)
         LabelLevelActions();
         ShowShownResult();
         ShowState();
+        ShowStartHints();
     }
     QMainWindow::changeEvent(event);
 }

@@ -92,6 +92,8 @@ private:
     void CreateProgressDisplay(QStatusBar *statusBar);
     void InstallStartupTranslation();
     void RetranslateExtraTexts();
+    // What the empty views say: how to open a model.
+    void ShowStartHints();
     void UpdateWindowTitle();
 
     // What the window does when the document changes.

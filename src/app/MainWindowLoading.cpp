@@ -6,6 +6,7 @@
 #include "MessageText.h"
 #include "io/FilePaths.h"
 #include "settings/LastFolder.h"
+#include "settings/UpAxisSetting.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,7 +44,9 @@ void MainWindow::ShowOpenedModel()
     AddRecentFile(document->FilePath());
     UpdateWindowTitle();
     view->Clear();
-    view->ShowModels(document->LoadedModel(), document->Shown().model);
+    vtkPolyData *loaded = document->LoadedModel();
+    view->ShowModels(loaded, document->Shown().model,
+                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), loaded->GetBounds()));
     LabelLevelActions();
     UpdateActions();
     view->ShowOriginalPanel(); // draws the left view

@@ -8,7 +8,10 @@
 #include "model/ModelTransform.h"
 #include "model/PointAttributes.h"
 
+#include <QKeySequence>
 #include <QLocale>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QResizeEvent>
 
 #include <vtkPolyData.h>
@@ -28,7 +31,28 @@ QString DeviationNote(const lumeno::SurfaceDeviation &deviation)
         .arg(PercentText(deviation.maximum * 100.0, locale), PercentText(deviation.mean * 100.0, locale));
 }
 
+// A menu or action text as said in a sentence: without its access key ("&Open", "ファイル(&F)")
+// and without the dots that announce a dialog.
+QString PlainMenuText(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    text.remove(QRegularExpression(QStringLiteral("(\\.\\.\\.|\u2026)$")));
+    return text.trimmed();
+}
+
 } // namespace
+
+void MainWindow::ShowStartHints()
+{
+    const QString file = PlainMenuText(ui->menuFile->title());
+    const QString shortcut = ui->actionOpen->shortcut().toString(QKeySequence::NativeText);
+    const QStringList original{
+        tr("Open a model with %1 > %2 (%3)").arg(file, PlainMenuText(ui->actionOpen->text()), shortcut),
+        tr("or drop a model file here"), tr("(STL, OBJ, PLY, OFF, glTF or 3MF)."), QString(),
+        tr("The files opened last are at the end of the %1 menu.").arg(file)};
+    view->SetStartHints(original.join(QLatin1Char('\n')), tr("The reduced model appears here."));
+}
 
 QString MainWindow::CurrentLabel() const
 {

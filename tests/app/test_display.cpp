@@ -4,7 +4,6 @@
 #include "AppSupport.h"
 
 #include "DualView.h"
-#include "PanelTextFit.h"
 #include "PercentText.h"
 #include "io/write/ModelWriter.h"
 #include "io/write/LevelSizes.h"
@@ -16,8 +15,6 @@
 #include <vtkPoints.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkRenderWindow.h>
-#include <vtkTextActor.h>
-#include <vtkTextProperty.h>
 
 #include <cmath>
 
@@ -167,41 +164,6 @@ private slots:
     }
 
     // A panel's big label leaves room before its counts, however many digits they have.
-    void panelLabelClearOfTheCounts_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("faces");
-        QTest::addColumn<bool>("smaller");
-        QTest::newRow("five digits") << "100%" << "F 12,345" << false;
-        QTest::newRow("seven digits") << "100%" << "F 1,234,567" << true;
-        QTest::newRow("a bound and seven digits") << "\u22640.1%" << "F 9,876,543" << true;
-    }
-
-    void panelLabelClearOfTheCounts()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, faces);
-        QFETCH(bool, smaller);
-        const auto text = [](const QString &input, int size, int x, bool right) {
-            auto actor = vtkSmartPointer<vtkTextActor>::New();
-            actor->SetInput(input.toUtf8().constData());
-            actor->GetTextProperty()->SetFontSize(size);
-            actor->GetTextProperty()->BoldOn();
-            if (right)
-                actor->GetTextProperty()->SetJustificationToRight();
-            actor->SetDisplayPosition(x, 100);
-            return actor;
-        };
-        const auto big = text(label, 36, 17, false), facesText = text(faces, 14, 195, true),
-                   verticesText = text(QStringLiteral("V 8"), 14, 195, true);
-        constexpr int dpi = 72;
-        KeepLabelClearOfCounts(big, facesText, verticesText, dpi);
-        QCOMPARE(big->GetTextProperty()->GetFontSize() < 36, smaller);
-        const int labelWidth = LabelWidth(big, dpi), countsWidth = CountsWidth(facesText, verticesText, dpi);
-        QVERIFY(labelWidth > 0 && countsWidth > 0);
-        QVERIFY2(17 + labelWidth + 20 <= 195 - countsWidth, qPrintable(QStringLiteral("%1 %2").arg(labelWidth).arg(countsWidth)));
-    }
-
     void percentagesKeepTwoDigits_data()
     {
         QTest::addColumn<double>("percent");

@@ -1,12 +1,15 @@
 #include "dialogs/DialogPreferences.h"
 #include "ui_DialogPreferences.h"
 
+#include "fonts/ViewTextFont.h"
 #include "settings/LanguageNames.h"
 #include "settings/ReductionMethod.h"
 #include "settings/SaveQuestion.h"
 #include "settings/StoredColor.h"
+#include "settings/UpAxisSetting.h"
 #include "update/Updater.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -55,6 +58,10 @@ DialogPreferences::DialogPreferences(QWidget *parent) : QDialog(parent), ui(new 
         StoreReductionEngine(engine);
         emit PreferencesEngineChanged(engine);
     });
+    FillUpAxisChoices();
+    connect(ui->comboBoxUpAxis, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        StoreUpAxisChoice(*lumeno::UpAxisChoiceFromKey(ui->comboBoxUpAxis->currentData().toString()));
+    });
     // A build without the update check (a distribution's package) has nothing to switch.
     ui->checkBoxUpdates->setVisible(Updater::BuiltIn);
     ui->checkBoxUpdates->setChecked(QSettings().value(QStringLiteral("CheckForUpdates"), true).toBool());
@@ -85,10 +92,28 @@ void DialogPreferences::FillReductionMethods()
         ui->comboBoxReduction->findData(lumeno::EngineKey(StoredReductionEngine())));
 }
 
+void DialogPreferences::FillUpAxisChoices()
+{
+    const QSignalBlocker quiet(ui->comboBoxUpAxis);
+    ui->comboBoxUpAxis->clear();
+    ui->comboBoxUpAxis->addItem(tr("Automatic: Z for 3MF and printer parts, else Y"),
+                                lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Automatic));
+    ui->comboBoxUpAxis->addItem(tr("Y up"), lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Y));
+    ui->comboBoxUpAxis->addItem(tr("Z up"), lumeno::UpAxisChoiceKey(lumeno::UpAxisChoice::Z));
+    ui->comboBoxUpAxis->setCurrentIndex(ui->comboBoxUpAxis->findData(lumeno::UpAxisChoiceKey(StoredUpAxisChoice())));
+}
+
 void DialogPreferences::FillLanguages()
 {
-    for (auto language = LanguageNames.cbegin(); language != LanguageNames.cend(); ++language)
+    QList<QLocale> locales;
+    for (auto language = LanguageNames.cbegin(); language != LanguageNames.cend(); ++language) {
         ui->comboBoxLanguage->addItem(language.value(), language.key());
+        locales << LanguageLocale(language.key());
+    }
+    // Each language is named in its own letters, which the interface font may not have.
+    const QFont names = FontForLanguages(ui->comboBoxLanguage->font(), locales);
+    ui->comboBoxLanguage->setFont(names);
+    ui->comboBoxLanguage->view()->setFont(names);
 
     const QString stored = QSettings().value(QStringLiteral("Language")).toString();
     const int index = ui->comboBoxLanguage->findText(LanguageNames.value(stored), Qt::MatchExactly);
@@ -149,6 +174,7 @@ void DialogPreferences::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         FillReductionMethods();
+        FillUpAxisChoices();
     }
     QDialog::changeEvent(event);
 }

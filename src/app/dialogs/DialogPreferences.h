@@ -40,6 +40,7 @@ private slots:
 private:
     void FillLanguages();
     void FillReductionMethods();
+    void FillUpAxisChoices();
     void ShowStoredColors();
     static void ShowColor(QPushButton *button, const QColor &color);
 
