@@ -78,7 +78,8 @@ private:
     std::optional<Candidate> Evaluate(uint32_t a, uint32_t b) const;
     // The same for an edge of `count` live triangles, the first two of them in `pair`.
     std::optional<Candidate> EvaluateEdge(uint32_t a, uint32_t b, size_t count, const uint32_t *pair) const;
-    std::optional<Candidate> Evaluate(uint32_t a, uint32_t b, size_t count, bool seam) const;
+    // Both ways along it costed on their own; the cheaper.
+    std::optional<Candidate> EvaluateEachWay(uint32_t a, uint32_t b, size_t count, bool seam) const;
     float SquaredLength(uint32_t a, uint32_t b) const;
     // One way along an edge of `edgeTriangles` triangles, a seam or not.
     std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
@@ -273,16 +274,16 @@ std::optional<Candidate> Collapser::EvaluateEdge(uint32_t a, uint32_t b, size_t 
         const double *aAt = positions.data() + 3 * size_t(a), *bAt = positions.data() + 3 * size_t(b);
         double toB = 0, toA = 0;
         if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA) > goals.maxError)
-            return Evaluate(a, b, count, seam); // one way may still be within the bound
+            return EvaluateEachWay(a, b, count, seam); // one way may still be within the bound
         const float length = SquaredLength(a, b);
         const Candidate one{float(toB), length, a, b, stamp[a] + stamp[b]};
         const Candidate other{float(toA), length, b, a, stamp[a] + stamp[b]};
         return Later()(one, other) ? other : one;
     }
-    return Evaluate(a, b, count, seam);
+    return EvaluateEachWay(a, b, count, seam);
 }
 
-std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b, size_t count, bool seam) const
+std::optional<Candidate> Collapser::EvaluateEachWay(uint32_t a, uint32_t b, size_t count, bool seam) const
 {
     const std::optional<Candidate> ab = EvaluateDirection(a, b, count, seam);
     const std::optional<Candidate> ba = EvaluateDirection(b, a, count, seam);
