@@ -190,6 +190,20 @@ Outline Staircase(int steps)
     return outline;
 }
 
+// The corners of the model's triangles, three each, in order.
+std::vector<vtkIdType> TriangleCorners(vtkPolyData *model)
+{
+    std::vector<vtkIdType> corners;
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        corners.insert(corners.end(), ids, ids + size);
+    }
+    return corners;
+}
+
 } // namespace
 
 class TestPolygonTriangulation : public QObject
@@ -385,14 +399,7 @@ private slots:
         QCOMPARE(read.untriangulatedPolygons, vtkIdType(0));
         vtkPolyData *model = read.model;
         QCOMPARE(model->GetNumberOfPolys(), vtkIdType(outline.size() - 2));
-        std::vector<vtkIdType> corners;
-        auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
-        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-            vtkIdType size = 0;
-            const vtkIdType *ids = nullptr;
-            cell->GetCurrentCell(size, ids);
-            corners.insert(corners.end(), ids, ids + size);
-        }
+        const std::vector<vtkIdType> corners = TriangleCorners(model);
         const Coverage coverage = Cover(model->GetPoints(), corners, {0, 0, 1});
         QVERIFY(coverage.distinctCorners && coverage.sameTurn);
         QVERIFY2(std::abs(coverage.area - OutlineArea(outline)) <= 1e-5 * OutlineArea(outline),
@@ -429,14 +436,7 @@ private slots:
         QCOMPARE(read.failure, lumeno::ReadFailure::None);
         vtkPolyData *model = read.model;
         QCOMPARE(model->GetNumberOfPolys(), vtkIdType(triangles));
-        std::vector<vtkIdType> corners;
-        auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
-        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-            vtkIdType size = 0;
-            const vtkIdType *ids = nullptr;
-            cell->GetCurrentCell(size, ids);
-            corners.insert(corners.end(), ids, ids + size);
-        }
+        const std::vector<vtkIdType> corners = TriangleCorners(model);
         // All turn the same way: the first triangle's.
         const std::array<double, 3> normal = TriangleNormal(model->GetPoints(), corners[0], corners[1], corners[2]);
         const Coverage coverage = Cover(model->GetPoints(), corners, normal);
