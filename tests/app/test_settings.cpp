@@ -183,24 +183,6 @@ private slots:
 
     // The preferences are called as their menu entry is, without its access key also where the
     // language writes it in brackets.
-    void preferencesTitleWithoutTheAccessKey_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("en") << "en" << "Preferences";
-        QTest::newRow("ja") << "ja" << "\u74b0\u5883\u8a2d\u5b9a";
-        QTest::newRow("ko") << "ko" << "\ud658\uacbd \uc124\uc815";
-    }
-
-    void preferencesTitleWithoutTheAccessKey()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, title);
-        QSettings().setValue(QStringLiteral("Language"), language);
-        MainWindow window;
-        QCOMPARE(testing::OpenPreferences(window)->windowTitle(), title);
-    }
-
     // Points and lines stand out from light and dark backgrounds alike (one row per mode and
     // per kind of background: the colour chosen depends on the background alone).
     void pointsAndWireframeStandOutFromTheBackground_data()

@@ -48,12 +48,8 @@ private slots:
                                                        << UpAxis::Y;
         QTest::newRow("STL without points") << UpAxisChoice::Automatic << "stl" << Bounds{1, -1, 1, -1, 1, -1}
                                             << UpAxis::Y;
-        QTest::newRow("STL of one point") << UpAxisChoice::Automatic << "stl" << Bounds{0, 0, 0, 0, 0, 0}
-                                          << UpAxis::Y;
         QTest::newRow("OBJ on the plate stays Y up") << UpAxisChoice::Automatic << "obj" << onPlate << UpAxis::Y;
-        QTest::newRow("PLY on the plate stays Y up") << UpAxisChoice::Automatic << "ply" << onPlate << UpAxis::Y;
         QTest::newRow("glTF is Y up") << UpAxisChoice::Automatic << "glb" << flatCentred << UpAxis::Y;
-        QTest::newRow("Y chosen, 3MF") << UpAxisChoice::Y << "3mf" << onPlate << UpAxis::Y;
         QTest::newRow("Y chosen, STL on the plate") << UpAxisChoice::Y << "stl" << onPlate << UpAxis::Y;
         QTest::newRow("Z chosen, OBJ standing") << UpAxisChoice::Z << "obj" << standing << UpAxis::Z;
     }
@@ -65,28 +61,6 @@ private slots:
         QFETCH(Bounds, bounds);
         QFETCH(lumeno::UpAxis, up);
         QCOMPARE(lumeno::ModelUpAxis(choice, format, bounds.data()), up);
-    }
-
-    // Stored as a word; anything else stored is no choice.
-    void choicesHaveTheirWord_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("choice"); // -1: none
-        QTest::newRow("automatic") << "automatic" << int(lumeno::UpAxisChoice::Automatic);
-        QTest::newRow("y") << "y" << int(lumeno::UpAxisChoice::Y);
-        QTest::newRow("z") << "z" << int(lumeno::UpAxisChoice::Z);
-        QTest::newRow("upper case") << "Z" << -1;
-        QTest::newRow("empty") << "" << -1;
-    }
-
-    void choicesHaveTheirWord()
-    {
-        QFETCH(QString, key);
-        QFETCH(int, choice);
-        const auto parsed = lumeno::UpAxisChoiceFromKey(key);
-        QCOMPARE(parsed ? int(*parsed) : -1, choice);
-        if (parsed)
-            QCOMPARE(lumeno::UpAxisChoiceKey(*parsed), key);
     }
 
     // Seen from above the floor, and no two of a box's faces at one angle to the line of sight
