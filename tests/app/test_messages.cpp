@@ -195,7 +195,7 @@ private slots:
     }
 
     // While a file is written the bar moves and the line says so; once written, the line says
-    // where, also when the levels went on meanwhile, until the next operation.
+    // where (through the levels that run meanwhile: test_document).
     void savingIsTold()
     {
         QVERIFY(testing::Show(*window));
@@ -216,20 +216,6 @@ private slots:
         QVERIFY(statesWhileSaving > 0 && toldWhileSaving);
         QCOMPARE(Line()->Message(), QStringLiteral("Saved to %1").arg(idle));
         QVERIFY(!bar->isVisible());
-
-        // Saved while the levels of a large model are made.
-        statesWhileSaving = 0;
-        QVERIFY(testing::WriteModel(testing::Sphere(400, 202), Scratch(QStringLiteral("large.stl"))));
-        window->LoadModel(Scratch(QStringLiteral("large.stl")));
-        QVERIFY(testing::WaitUntil([&] { return document.RunningJob() == ModelDocument::Job::Levels; }, 60000));
-        const QString during = Scratch(QStringLiteral("during.stl"));
-        QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(during)}), QStringList());
-        QVERIFY(statesWhileSaving > 0 && toldWhileSaving);
-        QVERIFY2(Line()->Message().startsWith(QStringLiteral("Saved to %1").arg(during)), qPrintable(Line()->Message()));
-        QVERIFY(testing::WaitForCascade(*window));
-        QVERIFY2(Line()->Message().startsWith(QStringLiteral("Saved to %1").arg(during)), qPrintable(Line()->Message()));
-        testing::Action(*window, QStringLiteral("actionSmooth"))->trigger();
-        QVERIFY(!Line()->Message().contains(QLatin1String("Saved to")));
     }
 };
 
