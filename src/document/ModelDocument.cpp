@@ -183,6 +183,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     }
     Clear();
     loaded = read.result.model;
+    look = read.result.look;
     filePath = QFileInfo(path).absoluteFilePath();
     format = QFileInfo(path).suffix().toLower();
     QStringList notes;
@@ -213,6 +214,7 @@ void ModelDocument::Clear()
     CancelJob();
     worker->ForgetReference();
     loaded = nullptr;
+    look.reset();
     filePath.clear();
     format.clear();
     readNote.clear();
@@ -446,10 +448,10 @@ bool ModelDocument::Save(const QString &path)
     auto result = std::make_shared<lumeno::ModelWriteResult>();
     KeepFileThread(RunFileWork(
         this,
-        [result, model, modelTransform, path, suffix] {
+        [result, model, modelTransform, path, suffix, options = lumeno::ModelWriteOptions{look}] {
             try {
                 *result = lumeno::WriteModelFile(
-                    modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix);
+                    modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix, options);
             } catch (const std::bad_alloc &) {
                 *result = lumeno::NotEnoughMemoryToWrite(path);
             }

@@ -90,6 +90,8 @@ public:
     bool LevelsMissing() const;
 
     vtkPolyData *LoadedModel() const { return loaded; }
+    // The loaded model's materials, images and parts, shared by every level; null for none.
+    lumeno::SharedLook Look() const { return look; }
     const QString &FilePath() const { return filePath; }
     // The loaded file's suffix, in lower case: the levels' sizes are told for it.
     const QString &Format() const { return format; }
@@ -160,6 +162,7 @@ private:
 
     lumeno::ReductionEngine engine;
     vtkSmartPointer<vtkPolyData> loaded;
+    lumeno::SharedLook look;
     QString filePath;
     QString format;
     QString readNote; // what the levels' outcome adds of the model as read

@@ -69,6 +69,7 @@ InputModel ReadInput(const QString &path, Progress &progress)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
     else
         input.model = result.model;
+        input.look = result.look;
     input.removedDuplicates = result.removedDuplicates;
     input.untriangulatedPolygons = result.untriangulatedPolygons;
     if (result.untriangulatedPolygons > 0)
@@ -141,9 +142,9 @@ QString MakeFolder(const QString &folder)
     return QStringLiteral("%1: the folder cannot be created.").arg(lumeno::DisplayPath(folder));
 }
 
-QString WriteOutput(vtkPolyData *model, const QString &output)
+QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::ModelWriteOptions &options)
 {
-    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).suffix());
+    const lumeno::ModelWriteResult result = lumeno::WriteModelFile(model, output, QFileInfo(output).suffix(), options);
     return result.written ? QString() : OneLine(result.error);
 }
 

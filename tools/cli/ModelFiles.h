@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/write/ModelWriter.h"
 #include "model/PointAttributes.h"
 
 #include <QJsonObject>
@@ -14,6 +15,7 @@ class Progress;
 struct InputModel
 {
     vtkSmartPointer<vtkPolyData> model; // null when the file could not be read
+    lumeno::SharedLook look; // its materials, images and parts; null for none
     qint64 fileSize = 0;
     double loadSeconds = 0.0;
     QString failure; // one line naming the file
@@ -41,7 +43,7 @@ QString MakeFolder(const QString &folder);
 
 // Writes by the output's suffix; the existing file is only replaced by a complete one.
 // Empty when written, else one line naming the file.
-QString WriteOutput(vtkPolyData *model, const QString &output);
+QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::ModelWriteOptions &options = {});
 
 // An entry of the report's "outputs": the file written, its counts, and "attributes", those
 // of the model that the file holds, and "droppedAttributes", those it cannot hold (lists of

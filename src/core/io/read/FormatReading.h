@@ -12,6 +12,7 @@ namespace lumeno {
 struct FormatReading
 {
     vtkSmartPointer<vtkPolyData> model; // triangles or polygons; set when failure is None
+    SharedLook look;                     // materials, images and parts, where the file has them
     ReadFailure failure = ReadFailure::None;
     QString detail;                      // the missing file, or the unsupported feature
     int partsMerged = 0;                 // meshes placed into the one model

@@ -214,6 +214,8 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
         if (result.failure != ReadFailure::None)
             return result;
         result = Finish(reading.model, result);
+        if (result.model)
+            result.look = reading.look;
         result.untriangulatedPolygons += reading.polygonsWithoutArea;
         return result;
     }

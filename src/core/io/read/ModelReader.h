@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AlgorithmRun.h"
+#include "model/ModelLook.h"
 #include "model/PointAttributes.h"
 
 #include <QString>
@@ -42,6 +43,7 @@ enum class ReadFailure {
 struct ReadResult
 {
     vtkSmartPointer<vtkPolyData> model; // set only when nothing failed
+    SharedLook look; // its materials, images and parts; null for a model without them
     ReadFailure failure = ReadFailure::None;
     vtkIdType removedDuplicates = 0; // triangles dropped for repeating another's corners
     // Polygons without area, left out: those CleanTriangles leaves out (a triangle on one point

@@ -323,8 +323,10 @@ bool IsModelSuffix(const QString &suffix)
     return false;
 }
 
-ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix)
+ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix,
+                                const ModelWriteOptions &options)
 {
+    Q_UNUSED(options) // the look is written by the writers that hold it
     if (!IsModelSuffix(suffix))
         return {false,
                 QCoreApplication::translate("ModelWriter",

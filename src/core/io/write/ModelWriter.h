@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ModelLook.h"
 #include "model/PointAttributes.h"
 
 #include <QString>
@@ -13,6 +14,15 @@ struct ModelWriteResult
 {
     bool written = false;
     QString error; // names the file; empty when written
+};
+
+// What a writer keeps of the model's look (ModelLook.h) besides its triangles.
+struct ModelWriteOptions
+{
+    SharedLook look; // materials, images and parts; null for a model without them
+    // OBJ: the textures are copied next to the output, or referred to where they are.
+    enum class Textures { Copy, Reference } textures = Textures::Copy;
+    bool mergeParts = false; // one part, as the model is drawn
 };
 
 // True for the suffixes a model can be written as: stl, ply, obj, glb, gltf, 3mf and off, in
@@ -34,7 +44,8 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
 // file of that name as it was. A replaced file keeps its mode. Refused, with the target
 // untouched: a model without triangles or with a coordinate that is not finite, and a
 // write-protected target (see ReplaceFileContent).
-ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix);
+ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix,
+                                const ModelWriteOptions &options = {});
 
 // The failure of a write that ran short of memory (WriteModelFile's, or the caller's before it).
 ModelWriteResult NotEnoughMemoryToWrite(const QString &fileName);
