@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "reduce/collapse/CollapseHeap.h"
+#include "reduce/collapse/CollapseTopology.h"
 #include "reduce/collapse/EdgeCollapse.h"
 
 #include <QtTest>
@@ -72,31 +73,80 @@ CollapseMesh Cube(int n, bool facesApart = false)
     return mesh;
 }
 
-// The grid with a texture seam down x = 0.5: texture coordinates (u, v) are (x, y) left of it and
-// (x + 1, y) right of it, where the triangles use vertices of their own on the seam.
-CollapseMesh WithSeamAtHalf(CollapseMesh mesh)
+// The grid with a texture chart of its own where `inChart` holds for a triangle's middle (x, y):
+// texture coordinates (u, v) are (x + 2, y) there and (x, y) elsewhere, and the chart's triangles
+// use vertices of their own on its edge, a seam.
+template <typename InChart>
+CollapseMesh WithChart(CollapseMesh mesh, InChart inChart)
 {
     const size_t count = mesh.positions.size() / 3;
     mesh.attributeWidth = 2;
     for (size_t v = 0; v < count; ++v)
-        mesh.attributes.insert(mesh.attributes.end(),
-                               {mesh.positions[3 * v] + (mesh.positions[3 * v] > 0.5f ? 1 : 0), mesh.positions[3 * v + 1]});
+        mesh.attributes.insert(mesh.attributes.end(), {mesh.positions[3 * v], mesh.positions[3 * v + 1]});
+    const auto chartOf = [&](size_t t) {
+        float x = 0, y = 0;
+        for (int k = 0; k < 3; ++k) {
+            x += mesh.positions[3 * size_t(mesh.corners[3 * t + size_t(k)])] / 3;
+            y += mesh.positions[3 * size_t(mesh.corners[3 * t + size_t(k)]) + 1] / 3;
+        }
+        return inChart(x, y);
+    };
+    std::vector<bool> outside(count, false);
+    for (size_t t = 0; t < mesh.Triangles(); ++t)
+        if (!chartOf(t))
+            for (int k = 0; k < 3; ++k)
+                outside[mesh.corners[3 * t + size_t(k)]] = true;
+    std::vector<uint32_t> own(count, UINT32_MAX); // each vertex's in the chart
+    for (size_t t = 0; t < mesh.Triangles(); ++t) {
+        if (!chartOf(t))
+            continue;
+        for (int k = 0; k < 3; ++k) {
+            uint32_t &v = mesh.corners[3 * t + size_t(k)];
+            if (own[v] == UINT32_MAX) {
+                own[v] = outside[v] ? uint32_t(mesh.positions.size() / 3) : v;
+                if (outside[v])
+                    mesh.positions.insert(mesh.positions.end(), {mesh.positions[3 * size_t(v)], mesh.positions[3 * size_t(v) + 1],
+                                                                 mesh.positions[3 * size_t(v) + 2]});
+                if (outside[v])
+                    mesh.attributes.insert(mesh.attributes.end(), {mesh.attributes[2 * size_t(v)] + 2, mesh.attributes[2 * size_t(v) + 1]});
+                else
+                    mesh.attributes[2 * size_t(v)] += 2;
+            }
+            v = own[v];
+        }
+    }
+    return mesh;
+}
+
+// The grid with a texture seam down x = 0.5.
+CollapseMesh WithSeamAtHalf(CollapseMesh mesh)
+{
+    return WithChart(std::move(mesh), [](float x, float) { return x > 0.5f; });
+}
+
+// The grid slit along x = 0.5 below y = 0.5: the triangles right of it use vertices of their own
+// there, with the same texture coordinates (x, y) and a third value, 1, that marks them (a
+// normal's hard edge that fades out is such a seam). The seam ends inside the surface.
+CollapseMesh WithSlit(CollapseMesh mesh)
+{
+    const size_t count = mesh.positions.size() / 3;
+    mesh.attributeWidth = 3;
+    for (size_t v = 0; v < count; ++v)
+        mesh.attributes.insert(mesh.attributes.end(), {mesh.positions[3 * v], mesh.positions[3 * v + 1], 0});
     std::vector<uint32_t> copy(count, UINT32_MAX);
     for (size_t t = 0; t < mesh.Triangles(); ++t) {
         float middle = 0;
         for (int k = 0; k < 3; ++k)
             middle += mesh.positions[3 * size_t(mesh.corners[3 * t + size_t(k)])] / 3;
-        if (middle < 0.5f)
-            continue;
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3 && middle > 0.5f; ++k) {
             uint32_t &v = mesh.corners[3 * t + size_t(k)];
-            if (std::abs(mesh.positions[3 * size_t(v)] - 0.5f) > 1e-6f)
+            if (std::abs(mesh.positions[3 * size_t(v)] - 0.5f) > 1e-6f || mesh.positions[3 * size_t(v) + 1] > 0.5f - 1e-6f)
                 continue;
             if (copy[v] == UINT32_MAX) {
                 copy[v] = uint32_t(mesh.positions.size() / 3);
                 mesh.positions.insert(mesh.positions.end(), {mesh.positions[3 * size_t(v)], mesh.positions[3 * size_t(v) + 1],
                                                              mesh.positions[3 * size_t(v) + 2]});
-                mesh.attributes.insert(mesh.attributes.end(), {mesh.attributes[2 * size_t(v)] + 1, mesh.attributes[2 * size_t(v) + 1]});
+                mesh.attributes.insert(mesh.attributes.end(), {mesh.attributes[3 * size_t(v)], mesh.attributes[3 * size_t(v) + 1], 1});
             }
             v = copy[v];
         }
@@ -153,6 +203,33 @@ Point Normal(const CollapseMesh &mesh, size_t triangle)
     const double a[3] = {p[1][0] - p[0][0], p[1][1] - p[0][1], p[1][2] - p[0][2]};
     const double b[3] = {p[2][0] - p[0][0], p[2][1] - p[0][1], p[2][2] - p[0][2]};
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+// A seam that ends inside the surface: its end may go like any place whose vertices all have
+// their images; the seam stays closed and the values continuous.
+void ASlitIsShortenedAndItsEndMoves(const CollapseMesh &slit)
+{
+    const CollapseMesh reduced = Collapse(slit, {slit.Triangles() / 10})[0];
+    QVERIFY(reduced.Triangles() <= slit.Triangles() / 10);
+    std::map<Point, int> verticesAt;
+    for (size_t v = 0; v < reduced.positions.size() / 3; ++v) {
+        const float *p = &reduced.positions[3 * v], *value = &reduced.attributes[3 * v];
+        QVERIFY(std::abs(value[0] - p[0]) < 0.05f && std::abs(value[1] - p[1]) < 0.05f);
+        ++verticesAt[Place(p)];
+    }
+    for (const auto &[place, vertices] : verticesAt)
+        if (std::abs(place[0] - 0.5) < 1e-6 && place[1] < 0.45)
+            QCOMPARE(vertices, 2); // closed
+
+    // Its end is a junction, no longer locked.
+    std::map<Point, uint32_t> places;
+    std::vector<uint32_t> placeOf;
+    for (size_t v = 0; v < slit.positions.size() / 3; ++v)
+        placeOf.push_back(places.emplace(Place(&slit.positions[3 * v]), uint32_t(places.size())).first->second);
+    const uint32_t end = places.at(Place(&slit.positions[3 * (20 * 41 + 20)]));
+    const lumeno::CollapseTopology topology(slit.corners, placeOf, places.size());
+    lumeno::Ring ring;
+    QCOMPARE(int(lumeno::ClassifyPlace(topology, end, {}, ring)), int(lumeno::PlaceKind::Junction));
 }
 
 } // namespace
@@ -360,24 +437,38 @@ private slots:
     }
 
     // A texture seam is collapsed like the rest, along itself: it stays on its line and closed
-    // (its sides' vertices at one place), and each side keeps its own texture coordinates.
+    // (its sides' vertices at one place), and each side keeps its own texture coordinates. Where
+    // it turns, the place where its lines meet goes along one of them.
+    void aSeamIsShortenedAlongItselfAndStaysClosed_data()
+    {
+        QTest::addColumn<bool>("turning");
+        QTest::newRow("straight") << false;
+        QTest::newRow("turning") << true;
+    }
+
     void aSeamIsShortenedAlongItselfAndStaysClosed()
     {
-        const CollapseMesh seamed =
-            WithSeamAtHalf(Grid(40, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); }));
+        QFETCH(bool, turning);
+        const CollapseMesh bumpy = Grid(40, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
+        const CollapseMesh seamed = turning ? WithChart(bumpy, [](float x, float y) { return x > 0.5f && y < 0.5f; })
+                                            : WithSeamAtHalf(bumpy);
+        const auto onSeam = [turning](float x, float y) {
+            return turning ? (std::abs(x - 0.5f) < 1e-4f && y < 0.5f + 1e-4f) || (std::abs(y - 0.5f) < 1e-4f && x > 0.5f - 1e-4f)
+                           : std::abs(x - 0.5f) < 1e-4f;
+        };
         size_t seamVertices = 0;
         for (size_t v = 0; v < seamed.positions.size() / 3; ++v)
-            seamVertices += std::abs(seamed.positions[3 * v] - 0.5f) < 1e-6f;
+            seamVertices += onSeam(seamed.positions[3 * v], seamed.positions[3 * v + 1]);
         const CollapseMesh reduced = Collapse(seamed, {seamed.Triangles() / 10})[0];
         QVERIFY(reduced.Triangles() <= seamed.Triangles() / 10);
         std::map<Point, std::set<float>> sidesAt; // seam places: the u of their vertices
         size_t reducedSeamVertices = 0;
         for (size_t v = 0; v < reduced.positions.size() / 3; ++v) {
             const float x = reduced.positions[3 * v], u = reduced.attributes[2 * v];
-            if (u >= 1 ? std::abs(u - 1 - x) > 0.05f : std::abs(u - x) > 0.05f)
+            if (u > 1.5f ? std::abs(u - 2 - x) > 0.05f : std::abs(u - x) > 0.05f)
                 QFAIL(qPrintable(QString("vertex %1 at x %2 has u %3").arg(v).arg(x).arg(u)));
-            if (std::abs(x - 0.5f) < 1e-4f) {
-                sidesAt[Place(&reduced.positions[3 * v])].insert(u >= 1 ? 1.0f : 0.0f);
+            if (onSeam(x, reduced.positions[3 * v + 1])) {
+                sidesAt[Place(&reduced.positions[3 * v])].insert(u > 1.5f ? 1.0f : 0.0f);
                 ++reducedSeamVertices;
             }
         }
@@ -387,8 +478,16 @@ private slots:
         for (size_t t = 0; t < reduced.Triangles(); ++t) {
             std::set<bool> charts;
             for (int k = 0; k < 3; ++k)
-                charts.insert(reduced.attributes[2 * size_t(reduced.corners[3 * t + size_t(k)])] >= 1);
+                charts.insert(reduced.attributes[2 * size_t(reduced.corners[3 * t + size_t(k)])] > 1.5f);
             QCOMPARE(charts.size(), size_t(1)); // no triangle reaches across the seam
+        }
+        if (turning) {
+            const auto corner = std::find_if(sidesAt.begin(), sidesAt.end(), [](const auto &side) {
+                return std::abs(side.first[0] - 0.5) < 1e-4 && std::abs(side.first[1] - 0.5) < 1e-4;
+            });
+            QVERIFY(corner == sidesAt.end()); // it was not held where the lines meet
+            ASlitIsShortenedAndItsEndMoves(WithSlit(bumpy));
+            return;
         }
 
         // A cube whose faces are charts of their own keeps its corners, where three seams meet,
