@@ -1,6 +1,7 @@
 #include "io/write/GltfWriter.h"
 
 #include "io/BlockFile.h"
+#include "io/write/GltfLookWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -304,8 +305,10 @@ void Int32(BlockFile &file, quint32 value)
 
 } // namespace
 
-bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
+bool WriteGltf(vtkPolyData *model, const QString &path, bool binary, const ModelLook *look, bool mergeParts)
 {
+    if (look)
+        return WriteGltfWithLook(model, path, binary, *look, mergeParts);
     if (!model->GetPoints() || model->GetNumberOfPoints() > std::numeric_limits<quint32>::max())
         return false;
     BufferLayout layout;

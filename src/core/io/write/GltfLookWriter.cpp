@@ -1,0 +1,423 @@
+#include "io/write/GltfLookWriter.h"
+
+#include "io/write/LookGroups.h"
+#include "model/PointAttributes.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QtEndian>
+
+#include <vtkCellArray.h>
+#include <vtkDataArray.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
+#include <vtkPolyData.h>
+#include <vtkUnsignedCharArray.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <tuple>
+
+namespace lumeno {
+
+namespace {
+
+constexpr int ArrayBuffer = 34962;
+constexpr int ElementArrayBuffer = 34963;
+constexpr int UnsignedByte = 5121;
+constexpr int UnsignedInt = 5125;
+constexpr int Float = 5126;
+
+QString GltfImageType(const TextureImage &image)
+{
+    if (image.mimeType == QLatin1String("image/png") || image.mimeType == QLatin1String("image/jpeg"))
+        return image.mimeType;
+    if (image.bytes.startsWith("\x89PNG"))
+        return QStringLiteral("image/png");
+    if (image.bytes.startsWith("\xff\xd8"))
+        return QStringLiteral("image/jpeg");
+    return QString();
+}
+
+QJsonArray Numbers(const double *values, int count)
+{
+    QJsonArray array;
+    for (int i = 0; i < count; ++i)
+        array.append(values[i]);
+    return array;
+}
+
+// The file's JSON and its one buffer, filled in order.
+class GltfBuilder
+{
+public:
+    GltfBuilder(vtkPolyData *input, const ModelLook &modelLook) : model(input), look(modelLook) {}
+
+    void AddImages()
+    {
+        for (const int image : UsedImages(look)) {
+            const TextureImage &texture = look.images[size_t(image)];
+            const QString type = GltfImageType(texture);
+            if (texture.Missing() || type.isEmpty())
+                continue;
+            const int view = AddView(texture.bytes.constData(), texture.bytes.size(), 0);
+            QJsonObject entry{{"bufferView", view}, {"mimeType", type}};
+            if (!texture.name.isEmpty())
+                entry.insert(QStringLiteral("name"), texture.name);
+            imageIndex.insert(image, images.size());
+            images.append(entry);
+        }
+    }
+
+    void AddMaterials()
+    {
+        for (const Material &material : look.materials)
+            materials.append(MaterialJson(material));
+    }
+
+    void AddPart(const PartGroup &group)
+    {
+        const bool placed = group.part >= 0 && !IsIdentity(look.parts[size_t(group.part)].transform);
+        const std::array<double, 16> transform =
+            group.part >= 0 ? look.parts[size_t(group.part)].transform : std::array<double, 16>{};
+        const std::array<double, 16> inverse = placed ? InverseTransform(transform) : std::array<double, 16>{};
+
+        // The part's own points, in the order its polygons first use them.
+        vtkCellArray *polys = model->GetPolys();
+        std::vector<vtkIdType> local(size_t(model->GetNumberOfPoints()), -1);
+        std::vector<vtkIdType> points;
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        std::vector<std::vector<quint32>> runIndices;
+        for (const MaterialRun &run : group.runs) {
+            std::vector<quint32> indices;
+            for (const vtkIdType polygon : run.polygons) {
+                polys->GetCellAtId(polygon, size, ids);
+                for (vtkIdType i = 0; i < size; ++i)
+                    if (local[size_t(ids[i])] < 0) {
+                        local[size_t(ids[i])] = vtkIdType(points.size());
+                        points.push_back(ids[i]);
+                    }
+                for (vtkIdType corner = 1; corner + 1 < size; ++corner)
+                    for (const vtkIdType id : {ids[0], ids[corner], ids[corner + 1]})
+                        indices.push_back(quint32(local[size_t(id)]));
+            }
+            runIndices.push_back(std::move(indices));
+        }
+        if (points.empty())
+            return;
+
+        QJsonObject attributes;
+        std::vector<float> values;
+        values.reserve(points.size() * 3);
+        double bounds[6] = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+        for (const vtkIdType id : points) {
+            double point[3];
+            model->GetPoint(id, point);
+            const std::array<double, 3> at = placed ? Transformed(inverse, point) : std::array<double, 3>{point[0], point[1], point[2]};
+            for (int c = 0; c < 3; ++c) {
+                const float value = float(at[size_t(c)]);
+                values.push_back(value);
+                bounds[2 * c] = std::min(bounds[2 * c], double(value));
+                bounds[2 * c + 1] = std::max(bounds[2 * c + 1], double(value));
+            }
+        }
+        attributes.insert(QStringLiteral("POSITION"),
+                          AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC3",
+                                      {{"min", QJsonArray{bounds[0], bounds[2], bounds[4]}},
+                                       {"max", QJsonArray{bounds[1], bounds[3], bounds[5]}}}));
+        const PointAttributes carried = AttributesOf(model);
+        vtkPointData *pointData = model->GetPointData();
+        if (carried.normals) {
+            values.clear();
+            vtkDataArray *normals = pointData->GetNormals();
+            for (const vtkIdType id : points) {
+                double w[3], n[3];
+                normals->GetTuple(id, w);
+                // Into the part's frame: by the transpose of the placing's linear part.
+                for (int c = 0; c < 3; ++c)
+                    n[c] = placed ? transform[size_t(4 * c)] * w[0] + transform[size_t(4 * c + 1)] * w[1] +
+                                        transform[size_t(4 * c + 2)] * w[2]
+                                  : w[c];
+                const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+                const bool usable = length > 0 && std::isfinite(length);
+                values.push_back(usable ? float(n[0] / length) : 0.0f);
+                values.push_back(usable ? float(n[1] / length) : 0.0f);
+                values.push_back(usable ? float(n[2] / length) : 1.0f);
+            }
+            attributes.insert(QStringLiteral("NORMAL"),
+                              AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC3"));
+        }
+        if (carried.colours) {
+            auto *colours = vtkUnsignedCharArray::SafeDownCast(pointData->GetScalars());
+            const int components = colours->GetNumberOfComponents();
+            QByteArray bytes(int(points.size() * 4), char(255));
+            for (size_t i = 0; i < points.size(); ++i)
+                std::memcpy(bytes.data() + 4 * i, colours->GetPointer(points[i] * components), size_t(components));
+            const int view = AddView(bytes.constData(), bytes.size(), ArrayBuffer, 4);
+            attributes.insert(QStringLiteral("COLOR_0"),
+                              AddAccessor(view, UnsignedByte, qint64(points.size()),
+                                          carried.colourOpacity ? "VEC4" : "VEC3", {{"normalized", true}}));
+        }
+        if (carried.textureCoordinates) {
+            values.clear();
+            vtkDataArray *coordinates = pointData->GetTCoords();
+            for (const vtkIdType id : points) {
+                double t[3];
+                coordinates->GetTuple(id, t);
+                values.push_back(float(t[0]));
+                values.push_back(float(1.0 - t[1]));
+            }
+            attributes.insert(QStringLiteral("TEXCOORD_0"),
+                              AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC2"));
+        }
+
+        QJsonArray primitives;
+        for (size_t r = 0; r < group.runs.size(); ++r) {
+            const std::vector<quint32> &indices = runIndices[r];
+            if (indices.empty())
+                continue;
+            std::vector<quint32> little(indices.size());
+            for (size_t i = 0; i < indices.size(); ++i)
+                little[i] = qToLittleEndian(indices[i]);
+            const int view = AddView(little.data(), qint64(little.size() * 4), ElementArrayBuffer);
+            QJsonObject primitive{{"attributes", attributes},
+                                  {"indices", AddAccessor(view, UnsignedInt, qint64(indices.size()), "SCALAR")},
+                                  {"mode", 4}};
+            if (group.runs[r].material >= 0)
+                primitive.insert(QStringLiteral("material"), group.runs[r].material);
+            primitives.append(primitive);
+        }
+        QJsonObject mesh{{"primitives", primitives}};
+        QJsonObject node{{"mesh", meshes.size()}};
+        if (group.part >= 0 && !look.parts[size_t(group.part)].name.isEmpty()) {
+            mesh.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
+            node.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
+        }
+        if (placed)
+            node.insert(QStringLiteral("matrix"), Numbers(transform.data(), 16));
+        meshes.append(mesh);
+        nodes.append(node);
+    }
+
+    QByteArray Json(bool binary) const
+    {
+        QJsonObject buffer{{"byteLength", qint64(data.size())}};
+        if (!binary)
+            buffer.insert(QStringLiteral("uri"), QString::fromLatin1("data:application/octet-stream;base64," +
+                                                                      data.toBase64()));
+        QJsonArray sceneNodes;
+        for (int i = 0; i < nodes.size(); ++i)
+            sceneNodes.append(i);
+        QJsonObject root{{"asset", QJsonObject{{"version", "2.0"}, {"generator", "Lumeno3D"}}},
+                         {"scene", 0},
+                         {"scenes", QJsonArray{QJsonObject{{"nodes", sceneNodes}}}},
+                         {"nodes", nodes},
+                         {"meshes", meshes},
+                         {"accessors", accessors},
+                         {"bufferViews", views},
+                         {"buffers", QJsonArray{buffer}}};
+        if (!materials.isEmpty())
+            root.insert(QStringLiteral("materials"), materials);
+        if (!textures.isEmpty()) {
+            root.insert(QStringLiteral("textures"), textures);
+            root.insert(QStringLiteral("images"), images);
+        }
+        if (!samplers.isEmpty())
+            root.insert(QStringLiteral("samplers"), samplers);
+        if (usesTransform)
+            root.insert(QStringLiteral("extensionsUsed"), QJsonArray{"KHR_texture_transform"});
+        return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    }
+
+    const QByteArray &Buffer() const { return data; }
+
+private:
+    // Views start at a multiple of four bytes, as glTF asks for its arrays.
+    int AddView(const void *bytes, qint64 length, int target, int stride = 0)
+    {
+        while (data.size() % 4 != 0)
+            data.append('\0');
+        QJsonObject view{{"buffer", 0}, {"byteOffset", qint64(data.size())}, {"byteLength", length}};
+        if (target != 0)
+            view.insert(QStringLiteral("target"), target);
+        if (stride > 0)
+            view.insert(QStringLiteral("byteStride"), stride);
+        data.append(static_cast<const char *>(bytes), int(length));
+        views.append(view);
+        return views.size() - 1;
+    }
+
+    int AddFloats(const std::vector<float> &values, int target)
+    {
+        std::vector<quint32> little(values.size());
+        for (size_t i = 0; i < values.size(); ++i) {
+            quint32 bits;
+            std::memcpy(&bits, &values[i], 4);
+            little[i] = qToLittleEndian(bits);
+        }
+        return AddView(little.data(), qint64(little.size() * 4), target);
+    }
+
+    int AddAccessor(int view, int componentType, qint64 count, const char *type, const QJsonObject &more = {})
+    {
+        QJsonObject accessor = more;
+        accessor.insert(QStringLiteral("bufferView"), view);
+        accessor.insert(QStringLiteral("componentType"), componentType);
+        accessor.insert(QStringLiteral("count"), count);
+        accessor.insert(QStringLiteral("type"), QLatin1String(type));
+        accessors.append(accessor);
+        return accessors.size() - 1;
+    }
+
+    // A texture of the image with the slot's sampler, each made once.
+    int TextureOf(const TextureSlot &slot)
+    {
+        const int image = imageIndex.value(slot.image, -1);
+        if (image < 0)
+            return -1;
+        int sampler = -1;
+        if (slot.magFilter || slot.minFilter || slot.wrapS || slot.wrapT) {
+            const auto key = std::make_tuple(slot.magFilter, slot.minFilter, slot.wrapS, slot.wrapT);
+            sampler = samplerIndex.value(key, -1);
+            if (sampler < 0) {
+                QJsonObject entry;
+                if (slot.magFilter)
+                    entry.insert(QStringLiteral("magFilter"), slot.magFilter);
+                if (slot.minFilter)
+                    entry.insert(QStringLiteral("minFilter"), slot.minFilter);
+                if (slot.wrapS)
+                    entry.insert(QStringLiteral("wrapS"), slot.wrapS);
+                if (slot.wrapT)
+                    entry.insert(QStringLiteral("wrapT"), slot.wrapT);
+                sampler = samplers.size();
+                samplers.append(entry);
+                samplerIndex.insert(key, sampler);
+            }
+        }
+        const auto key = qMakePair(image, sampler);
+        if (!textureIndex.contains(key)) {
+            QJsonObject entry{{"source", image}};
+            if (sampler >= 0)
+                entry.insert(QStringLiteral("sampler"), sampler);
+            textureIndex.insert(key, textures.size());
+            textures.append(entry);
+        }
+        return textureIndex.value(key);
+    }
+
+    // A textureInfo, with the slot's own value under `factorKey` ("scale", "strength") when given.
+    std::optional<QJsonObject> TextureInfo(const TextureSlot &slot, const char *factorKey = nullptr)
+    {
+        const int texture = slot.Used() ? TextureOf(slot) : -1;
+        if (texture < 0)
+            return std::nullopt;
+        QJsonObject info{{"index", texture}};
+        if (slot.texCoordSet != 0)
+            info.insert(QStringLiteral("texCoord"), slot.texCoordSet);
+        if (factorKey && slot.factor != 1)
+            info.insert(QLatin1String(factorKey), slot.factor);
+        if (slot.transformed) {
+            usesTransform = true;
+            info.insert(QStringLiteral("extensions"),
+                        QJsonObject{{"KHR_texture_transform",
+                                     QJsonObject{{"offset", Numbers(slot.offset.data(), 2)},
+                                                 {"scale", Numbers(slot.scale.data(), 2)},
+                                                 {"rotation", slot.rotation}}}});
+        }
+        return info;
+    }
+
+    QJsonObject MaterialJson(const Material &material)
+    {
+        // A material from a file without metalness (OBJ) is no metal.
+        QJsonObject pbr{{"baseColorFactor", Numbers(material.baseColour.data(), 4)},
+                        {"metallicFactor", material.hasMetallicRoughness ? material.metallic : 0.0},
+                        {"roughnessFactor", material.hasMetallicRoughness ? material.roughness : 1.0}};
+        if (const auto info = TextureInfo(material.baseColourTexture))
+            pbr.insert(QStringLiteral("baseColorTexture"), *info);
+        if (const auto info = TextureInfo(material.metallicRoughnessTexture))
+            pbr.insert(QStringLiteral("metallicRoughnessTexture"), *info);
+        QJsonObject json{{"pbrMetallicRoughness", pbr}};
+        if (!material.name.isEmpty())
+            json.insert(QStringLiteral("name"), material.name);
+        if (const auto info = TextureInfo(material.normalTexture, "scale"))
+            json.insert(QStringLiteral("normalTexture"), *info);
+        if (const auto info = TextureInfo(material.occlusionTexture, "strength"))
+            json.insert(QStringLiteral("occlusionTexture"), *info);
+        if (const auto info = TextureInfo(material.emissiveTexture))
+            json.insert(QStringLiteral("emissiveTexture"), *info);
+        const auto &emissive = material.emissive;
+        if (emissive[0] != 0 || emissive[1] != 0 || emissive[2] != 0)
+            json.insert(QStringLiteral("emissiveFactor"), Numbers(emissive.data(), 3));
+        if (material.alphaMode == Material::AlphaMode::Mask) {
+            json.insert(QStringLiteral("alphaMode"), QStringLiteral("MASK"));
+            json.insert(QStringLiteral("alphaCutoff"), material.alphaCutoff);
+        } else if (material.alphaMode == Material::AlphaMode::Blend) {
+            json.insert(QStringLiteral("alphaMode"), QStringLiteral("BLEND"));
+        }
+        if (material.doubleSided)
+            json.insert(QStringLiteral("doubleSided"), true);
+        return json;
+    }
+
+    vtkPolyData *model;
+    const ModelLook &look;
+    QByteArray data;
+    QJsonArray views, accessors, images, textures, samplers, materials, meshes, nodes;
+    QMap<int, int> imageIndex; // look's image -> glTF image
+    QMap<std::tuple<int, int, int, int>, int> samplerIndex;
+    QMap<QPair<int, int>, int> textureIndex; // (image, sampler) -> texture
+    bool usesTransform = false;
+};
+
+void Int32(QByteArray &bytes, quint32 value)
+{
+    const quint32 little = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char *>(&little), 4);
+}
+
+} // namespace
+
+bool WriteGltfWithLook(vtkPolyData *model, const QString &path, bool binary, const ModelLook &look, bool mergeParts)
+{
+    if (!model->GetPoints() || model->GetNumberOfPoints() > std::numeric_limits<quint32>::max())
+        return false;
+    GltfBuilder builder(model, look);
+    builder.AddImages();
+    builder.AddMaterials();
+    for (const PartGroup &group : GroupPolygons(model, &look, mergeParts))
+        builder.AddPart(group);
+    const QByteArray json = builder.Json(binary);
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    if (!binary)
+        return file.write(json) == json.size() && file.write("\n", 1) == 1 && file.flush();
+    const QByteArray &buffer = builder.Buffer();
+    const qint64 jsonChunk = (json.size() + 3) / 4 * 4;
+    const qint64 binChunk = (buffer.size() + 3) / 4 * 4;
+    const qint64 total = 12 + 8 + jsonChunk + 8 + binChunk;
+    if (total > std::numeric_limits<quint32>::max())
+        return false;
+    QByteArray head("glTF", 4);
+    Int32(head, 2);
+    Int32(head, quint32(total));
+    Int32(head, quint32(jsonChunk));
+    head.append("JSON", 4);
+    QByteArray binHead;
+    Int32(binHead, quint32(binChunk));
+    binHead.append("BIN\0", 4);
+    return file.write(head) == head.size() && file.write(json) == json.size() &&
+           file.write(QByteArray(int(jsonChunk - json.size()), ' ')) == jsonChunk - json.size() &&
+           file.write(binHead) == binHead.size() && file.write(buffer) == buffer.size() &&
+           file.write(QByteArray(int(binChunk - buffer.size()), '\0')) == binChunk - buffer.size() && file.flush();
+}
+
+} // namespace lumeno
