@@ -1,9 +1,11 @@
 #include "ModelFiles.h"
 
+#include "CliOptions.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
 #include "io/read/ModelReader.h"
+#include "io/write/LookSaving.h"
 #include "io/write/ModelWriter.h"
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -149,7 +152,12 @@ QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::Mod
     return result.written ? QString() : OneLine(result.error);
 }
 
-QJsonObject OutputJson(const QString &file, vtkPolyData *model)
+lumeno::ModelWriteOptions WriteOptionsOf(const InputModel &input, const CliOptions &options)
+{
+    return {input.look, options.textures.value_or(lumeno::ModelWriteOptions::Textures::Copy), options.mergeParts};
+}
+
+QJsonObject OutputJson(const QString &file, vtkPolyData *model, const lumeno::ModelWriteOptions &options)
 {
     const QString suffix = QFileInfo(file).suffix();
     const lumeno::PointAttributes carried = lumeno::AttributesOf(model);
@@ -160,7 +168,24 @@ QJsonObject OutputJson(const QString &file, vtkPolyData *model)
     json.insert(QStringLiteral("attributes"), QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Within(writable))));
     json.insert(QStringLiteral("droppedAttributes"),
                 QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Without(writable))));
+    const lumeno::LookSaving look = lumeno::LookSaved(model, options.look.get(), suffix, options.mergeParts);
+    json.insert(QStringLiteral("materials"), QJsonArray::fromStringList(look.kept.materials));
+    json.insert(QStringLiteral("droppedMaterials"), QJsonArray::fromStringList(look.dropped.materials));
+    json.insert(QStringLiteral("textures"), QJsonArray::fromStringList(look.kept.textures));
+    json.insert(QStringLiteral("droppedTextures"), QJsonArray::fromStringList(look.dropped.textures));
+    json.insert(QStringLiteral("parts"), std::max(look.kept.parts, 1));
+    json.insert(QStringLiteral("droppedParts"), look.dropped.parts + look.mergedParts);
     return json;
+}
+
+QString LookNotSavedWarning(vtkPolyData *model, const lumeno::ModelWriteOptions &options, const QString &file,
+                            const QString &suffix)
+{
+    const QString text = lumeno::LookNotSavedText(
+        lumeno::LookSaved(model, options.look.get(), suffix, options.mergeParts).dropped, suffix);
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("lumeno3d-cli", "warning: %1: %2")
+                                .arg(lumeno::DisplayPath(file), text);
 }
 
 QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix)

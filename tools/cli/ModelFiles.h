@@ -11,6 +11,7 @@
 #include <vtkSmartPointer.h>
 
 class Progress;
+struct CliOptions;
 
 struct InputModel
 {
@@ -47,12 +48,21 @@ QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::Mod
 
 // An entry of the report's "outputs": the file written, its counts, and "attributes", those
 // of the model that the file holds, and "droppedAttributes", those it cannot hold (lists of
-// AttributeKeys).
-QJsonObject OutputJson(const QString &file, vtkPolyData *model);
+// AttributeKeys); of its look (lumeno::LookSaved), "materials" and "textures" the file holds by
+// name, "droppedMaterials" and "droppedTextures" those it cannot hold, "parts" the parts kept
+// apart (1 for one) and "droppedParts" those written as one.
+QJsonObject OutputJson(const QString &file, vtkPolyData *model, const lumeno::ModelWriteOptions &options = {});
 
 // The warning that a file of this suffix, named as given, leaves some of the model's
 // attributes out; empty when it holds them all.
 QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix);
+
+// The warning that such a file leaves some of the model's look out; empty when it holds it all.
+QString LookNotSavedWarning(vtkPolyData *model, const lumeno::ModelWriteOptions &options, const QString &file,
+                            const QString &suffix);
+
+// The options of every write that the command line gives, with the input's look.
+lumeno::ModelWriteOptions WriteOptionsOf(const InputModel &input, const CliOptions &options);
 
 // Triangles and vertices as the window's panels count them.
 QJsonObject Counts(vtkPolyData *model);
