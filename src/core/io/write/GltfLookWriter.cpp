@@ -33,6 +33,9 @@ constexpr int UnsignedByte = 5121;
 constexpr int UnsignedInt = 5125;
 constexpr int Float = 5126;
 
+// Where a .gltf file's buffer goes in its JSON: the text is not made to hold all of it.
+const QByteArray UriMarker = "@buffer@";
+
 QString GltfImageType(const TextureImage &image)
 {
     if (image.mimeType == QLatin1String("image/png") || image.mimeType == QLatin1String("image/jpeg"))
@@ -209,8 +212,7 @@ public:
     {
         QJsonObject buffer{{"byteLength", qint64(data.size())}};
         if (!binary)
-            buffer.insert(QStringLiteral("uri"), QString::fromLatin1("data:application/octet-stream;base64," +
-                                                                      data.toBase64()));
+            buffer.insert(QStringLiteral("uri"), QString::fromLatin1(UriMarker));
         QJsonArray sceneNodes;
         for (int i = 0; i < nodes.size(); ++i)
             sceneNodes.append(i);
@@ -398,9 +400,14 @@ bool WriteGltfWithLook(vtkPolyData *model, const QString &path, bool binary, con
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    if (!binary)
-        return file.write(json) == json.size() && file.write("\n", 1) == 1 && file.flush();
     const QByteArray &buffer = builder.Buffer();
+    if (!binary) {
+        const int marker = json.indexOf(UriMarker);
+        const QByteArray after = json.mid(marker + UriMarker.size()) + '\n';
+        return file.write(json.constData(), marker) == marker &&
+               file.write("data:application/octet-stream;base64,") > 0 && file.write(buffer.toBase64()) > 0 &&
+               file.write(after) == after.size() && file.flush();
+    }
     const qint64 jsonChunk = (json.size() + 3) / 4 * 4;
     const qint64 binChunk = (buffer.size() + 3) / 4 * 4;
     const qint64 total = 12 + 8 + jsonChunk + 8 + binChunk;
