@@ -271,7 +271,9 @@ ModelWriteResult WriteObjWithLook(vtkPolyData *model, const QString &fileName, c
             QString reason;
             if (!files.Place(&reason))
                 return Failure(fileName, reason);
-            layout.materialLibrary = output.completeBaseName() + QStringLiteral(".mtl");
+            // mtllib lists its files apart by blanks.
+            layout.materialLibrary = WordNames({output.completeBaseName()}, QStringLiteral("materials")).front() +
+                                     QStringLiteral(".mtl");
             const QByteArray mtl = MtlText(look, layout.materialNames, files);
             if (!ReplaceFileContent(output.dir().filePath(layout.materialLibrary), mtl.constData(), mtl.size(),
                                     &reason))
