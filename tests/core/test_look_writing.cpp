@@ -227,8 +227,9 @@ private slots:
         QCOMPARE(obj.mid(obj.indexOf(expectedGroups.first())), expectedGroups);
 
         const QStringList mtl = Lines(testing::Contents(Path(QStringLiteral("square.mtl"))));
+        // The blue texture's scale of 2, its v upwards: -1 moves the doubled v back onto the image.
         for (const char *line : {"newmtl red_paint", "Kd 0.8 0.1 0.1", "map_Kd red.png", "newmtl blue", "d 0.5",
-                                 "Pm 0.25", "Pr 0.75", "map_Kd blue.png"})
+                                 "Pm 0.25", "Pr 0.75", "map_Kd -o 0 -1 0 -s 2 2 1 blue.png"})
             QVERIFY2(mtl.contains(QLatin1String(line)), line);
         QCOMPARE(testing::Contents(Path(QStringLiteral("red.png"))), RedPng);
         QCOMPARE(testing::Contents(Path(QStringLiteral("blue.png"))), BluePng);
@@ -264,6 +265,22 @@ private slots:
         QCOMPARE(images.size(), existing.isEmpty() || existing == RedPng ? 2 : 3);
     }
 
+    // A material file that cannot be replaced stops the save before the model is written.
+    void aMaterialFileThatCannotBeWrittenStopsTheSave()
+    {
+        const QString mtl = Path(QStringLiteral("square.mtl"));
+        QVERIFY(testing::WriteBytes(mtl, "newmtl kept\n"));
+        QVERIFY(QFile::setPermissions(mtl, QFile::ReadOwner));
+        const lumeno::ModelWriteResult result = Write(QStringLiteral("square.obj"), {SquareLook()});
+        QVERIFY(!result.written);
+        QVERIFY2(result.error.contains(Path(QStringLiteral("square.obj"))) &&
+                     result.error.contains(QLatin1String("square.mtl")),
+                 qPrintable(result.error));
+        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("square.obj"))));
+        QVERIFY(QFile::setPermissions(mtl, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(testing::Contents(mtl), QByteArray("newmtl kept\n"));
+    }
+
     // Referred to, an image read from a file is named where it is; an embedded one is written out.
     void referencedTexturesPointAtTheirFiles()
     {
@@ -276,7 +293,7 @@ private slots:
         QVERIFY2(result.written, qPrintable(result.error));
         const QStringList mtl = Lines(testing::Contents(Path(QStringLiteral("output/square.mtl"))));
         QVERIFY(mtl.contains(QStringLiteral("map_Kd ../input/maps/red.png")));
-        QVERIFY(mtl.contains(QStringLiteral("map_Kd blue.png")));
+        QVERIFY(mtl.contains(QStringLiteral("map_Kd -o 0 -1 0 -s 2 2 1 blue.png")));
         QCOMPARE(QDir(Path(QStringLiteral("output"))).entryList({QStringLiteral("*.png")}, QDir::Files),
                  QStringList{"blue.png"});
     }

@@ -25,6 +25,12 @@ QString MapLine(const QString &keyword, const TextureSlot &slot, const QString &
     // A normal map's strength, from a file that does not write it as an option.
     if (keyword == QLatin1String("bump") && slot.factor != 1 && !options.contains(QLatin1String("-bm")))
         options = (QStringLiteral("-bm %1 ").arg(Number(slot.factor)) + options).trimmed();
+    // glTF's texture transform in OBJ's options, its v turned upwards (a rotation has none); with
+    // their w, which some readers insist on.
+    if (slot.transformed && options.isEmpty())
+        options = QStringLiteral("-o %1 %2 0 -s %3 %4 1")
+                      .arg(Number(slot.offset[0]), Number(1 - slot.scale[1] - slot.offset[1]), Number(slot.scale[0]),
+                           Number(slot.scale[1]));
     return keyword + QLatin1Char(' ') + (options.isEmpty() ? QString() : options + QLatin1Char(' ')) + path +
            QLatin1Char('\n');
 }
