@@ -36,17 +36,6 @@ constexpr int Float = 5126;
 // Where a .gltf file's buffer goes in its JSON: the text is not made to hold all of it.
 const QByteArray UriMarker = "@buffer@";
 
-QString GltfImageType(const TextureImage &image)
-{
-    if (image.mimeType == QLatin1String("image/png") || image.mimeType == QLatin1String("image/jpeg"))
-        return image.mimeType;
-    if (image.bytes.startsWith("\x89PNG"))
-        return QStringLiteral("image/png");
-    if (image.bytes.startsWith("\xff\xd8"))
-        return QStringLiteral("image/jpeg");
-    return QString();
-}
-
 QJsonArray Numbers(const double *values, int count)
 {
     QJsonArray array;
@@ -65,8 +54,8 @@ public:
     {
         for (const int image : UsedImages(look)) {
             const TextureImage &texture = look.images[size_t(image)];
-            const QString type = GltfImageType(texture);
-            if (texture.Missing() || type.isEmpty())
+            const QString type = PngOrJpegType(texture);
+            if (type.isEmpty())
                 continue;
             const int view = AddView(texture.bytes.constData(), texture.bytes.size(), 0);
             QJsonObject entry{{"bufferView", view}, {"mimeType", type}};

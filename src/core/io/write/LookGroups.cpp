@@ -132,6 +132,19 @@ std::vector<std::pair<QString, const TextureSlot *>> MaterialSlots(const Materia
     return slots;
 }
 
+QString PngOrJpegType(const TextureImage &image)
+{
+    if (image.Missing())
+        return QString();
+    if (image.mimeType == QLatin1String("image/png") || image.mimeType == QLatin1String("image/jpeg"))
+        return image.mimeType;
+    if (image.bytes.startsWith("\x89PNG"))
+        return QStringLiteral("image/png");
+    if (image.bytes.startsWith("\xff\xd8"))
+        return QStringLiteral("image/jpeg");
+    return QString();
+}
+
 std::vector<int> UsedImages(const ModelLook &look)
 {
     std::vector<bool> used(look.images.size(), false);

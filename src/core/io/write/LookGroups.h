@@ -50,6 +50,10 @@ std::vector<QString> WordNames(const std::vector<QString> &names, const QString 
 // The images the materials use, each once, in the order of the images.
 std::vector<int> UsedImages(const ModelLook &look);
 
+// "image/png" or "image/jpeg", the types glTF and 3MF take, by the image's type or else its
+// first bytes; empty for another type or a missing image.
+QString PngOrJpegType(const TextureImage &image);
+
 // Every slot of a material that names an image, with the OBJ keyword it is written under.
 std::vector<std::pair<QString, const TextureSlot *>> MaterialSlots(const Material &material);
 

@@ -16,13 +16,6 @@ QString ImageName(const ModelLook &look, int image)
     return texture.name.isEmpty() ? ImageFileName(texture, image) : texture.name;
 }
 
-bool GltfHoldsImage(const TextureImage &image)
-{
-    return !image.Missing() && (image.mimeType == QLatin1String("image/png") ||
-                                image.mimeType == QLatin1String("image/jpeg") || image.bytes.startsWith("\x89PNG") ||
-                                image.bytes.startsWith("\xff\xd8"));
-}
-
 } // namespace
 
 LookSaving LookSaved(vtkPolyData *model, const ModelLook *look, const QString &suffix, bool mergeParts)
@@ -51,9 +44,9 @@ LookSaving LookSaved(vtkPolyData *model, const ModelLook *look, const QString &s
         if (format == QLatin1String("obj"))
             kept = true; // a missing image keeps its reference
         else if (full)
-            kept = GltfHoldsImage(texture);
+            kept = !PngOrJpegType(texture).isEmpty();
         else if (threeMf)
-            kept = baseColourImage[size_t(image)] && GltfHoldsImage(texture);
+            kept = baseColourImage[size_t(image)] && !PngOrJpegType(texture).isEmpty();
         (kept ? saving.kept : saving.dropped).textures << ImageName(*look, image);
     }
 

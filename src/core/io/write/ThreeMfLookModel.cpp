@@ -58,15 +58,6 @@ unsigned char Byte(double value)
     return static_cast<unsigned char>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
 }
 
-QString ImageType(const TextureImage &image)
-{
-    if (image.mimeType == QLatin1String("image/png") || image.bytes.startsWith("\x89PNG"))
-        return QStringLiteral("png");
-    if (image.mimeType == QLatin1String("image/jpeg") || image.bytes.startsWith("\xff\xd8"))
-        return QStringLiteral("jpeg");
-    return QString();
-}
-
 } // namespace
 
 ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, bool mergeParts)
@@ -123,8 +114,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
     QSet<QString> names;
     for (size_t m = 0; coordinates && m < look.materials.size(); ++m) {
         const int image = look.materials[m].baseColourTexture.image;
-        if (image < 0 || size_t(image) >= look.images.size() || look.images[size_t(image)].Missing() ||
-            ImageType(look.images[size_t(image)]).isEmpty())
+        if (image < 0 || size_t(image) >= look.images.size() || PngOrJpegType(look.images[size_t(image)]).isEmpty())
             continue;
         const TextureImage &texture = look.images[size_t(image)];
         if (!textureOfImage.contains(image)) {
@@ -134,17 +124,19 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
                     QFileInfo(name).suffix());
             names.insert(name);
             const std::string path = "3D/Textures/" + name.toStdString();
-            const std::string type = ImageType(texture).toStdString();
+            const std::string type = PngOrJpegType(texture).toStdString();
             package.textures.emplace_back(path, texture.bytes);
             const std::string suffix = QFileInfo(name).suffix().toLower().toStdString();
-            if (std::find(package.textureTypes.begin(), package.textureTypes.end(), suffix) == package.textureTypes.end())
-                package.textureTypes.push_back(suffix);
+            const auto suffixType = std::make_pair(suffix, type);
+            if (std::find(package.textureTypes.begin(), package.textureTypes.end(), suffixType) ==
+                package.textureTypes.end())
+                package.textureTypes.push_back(suffixType);
             const int id = nextId++;
             text += "<m:texture2d id=\"";
             Append(text, id);
             text += "\" path=\"/";
             AppendEscaped(text, QString::fromStdString(path));
-            text += "\" contenttype=\"image/" + type + "\"/>\n";
+            text += "\" contenttype=\"" + type + "\"/>\n";
             textureOfImage.insert(image, id);
         }
         const int group = nextId++;

@@ -17,7 +17,7 @@ struct ThreeMfLookPackage
 {
     std::string model;
     std::vector<std::pair<std::string, QByteArray>> textures; // "3D/Textures/wood.png" and its bytes
-    std::vector<std::string> textureTypes;                    // the suffixes among them ("png")
+    std::vector<std::pair<std::string, std::string>> textureTypes; // their suffixes and types ("png", "image/png")
 };
 
 // The materials as one base material group (each triangle naming its own), vertex colours as a

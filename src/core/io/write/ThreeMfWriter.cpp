@@ -134,9 +134,8 @@ std::string LookContentTypes(const ThreeMfLookPackage &package)
 {
     std::string types = ContentTypes;
     std::string defaults;
-    for (const std::string &suffix : package.textureTypes)
-        defaults += "<Default Extension=\"" + suffix + "\" ContentType=\"image/" +
-                    (suffix == "png" ? std::string("png") : std::string("jpeg")) + "\"/>";
+    for (const auto &[suffix, type] : package.textureTypes)
+        defaults += "<Default Extension=\"" + suffix + "\" ContentType=\"" + type + "\"/>";
     return types.insert(types.find("</Types>"), defaults);
 }
 
