@@ -81,7 +81,7 @@ public:
 
         // The part's own points, in the order its polygons first use them.
         vtkCellArray *polys = model->GetPolys();
-        std::vector<vtkIdType> local(size_t(model->GetNumberOfPoints()), -1);
+        local.resize(size_t(model->GetNumberOfPoints()), -1);
         std::vector<vtkIdType> points;
         vtkIdType size = 0;
         const vtkIdType *ids = nullptr;
@@ -101,6 +101,9 @@ public:
             }
             runIndices.push_back(std::move(indices));
         }
+        // Ready for the next part, without going over every point again.
+        for (const vtkIdType id : points)
+            local[size_t(id)] = -1;
         if (points.empty())
             return;
 
@@ -359,6 +362,7 @@ private:
 
     vtkPolyData *model;
     const ModelLook &look;
+    std::vector<vtkIdType> local; // a point's number in the part written, or -1
     QByteArray data;
     QJsonArray views, accessors, images, textures, samplers, materials, meshes, nodes;
     QMap<int, int> imageIndex; // look's image -> glTF image

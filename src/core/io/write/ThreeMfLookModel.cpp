@@ -191,7 +191,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
             text += '"';
         }
         text += ">\n<mesh>\n<vertices>\n";
-        std::fill(local.begin(), local.end(), -1);
+        std::vector<vtkIdType> used; // the part's points, to make `local` ready for the next part
         vtkIdType size = 0, count = 0;
         const vtkIdType *ids = nullptr;
         for (const MaterialRun &run : group.runs)
@@ -201,6 +201,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
                     if (local[size_t(ids[i])] >= 0)
                         continue;
                     local[size_t(ids[i])] = count++;
+                    used.push_back(ids[i]);
                     double point[3];
                     model->GetPoint(ids[i], point);
                     const std::array<double, 3> at =
@@ -243,6 +244,8 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
             }
         }
         text += "</triangles>\n</mesh>\n</object>\n";
+        for (const vtkIdType id : used)
+            local[size_t(id)] = -1;
         build += "<item objectid=\"";
         Append(build, object);
         if (placed) {
