@@ -1,5 +1,6 @@
 #include "io/write/GltfLookWriter.h"
 
+#include "io/write/GltfFileOutput.h"
 #include "io/write/LookGroups.h"
 #include "model/PointAttributes.h"
 
@@ -33,9 +34,6 @@ constexpr int UnsignedByte = 5121;
 constexpr int UnsignedInt = 5125;
 constexpr int Float = 5126;
 
-// Where a .gltf file's buffer goes in its JSON: the text is not made to hold all of it.
-const QByteArray UriMarker = "@buffer@";
-
 QJsonArray Numbers(const double *values, int count)
 {
     QJsonArray array;
@@ -48,161 +46,26 @@ QJsonArray Numbers(const double *values, int count)
 class GltfBuilder
 {
 public:
-    GltfBuilder(vtkPolyData *input, const ModelLook &modelLook) : model(input), look(modelLook) {}
-
-    void AddImages()
+    // Without an output, only the JSON and the buffer's length are made.
+    GltfBuilder(vtkPolyData *input, const ModelLook &modelLook, BufferOutput *output)
+        : model(input), look(modelLook), out(output)
     {
-        for (const int image : UsedImages(look)) {
-            const TextureImage &texture = look.images[size_t(image)];
-            const QString type = PngOrJpegType(texture);
-            if (type.isEmpty())
-                continue;
-            const int view = AddView(texture.bytes.constData(), texture.bytes.size(), 0);
-            QJsonObject entry{{"bufferView", view}, {"mimeType", type}};
-            if (!texture.name.isEmpty())
-                entry.insert(QStringLiteral("name"), texture.name);
-            imageIndex.insert(image, images.size());
-            images.append(entry);
-        }
     }
 
-    void AddMaterials()
+    void Build(const std::vector<PartGroup> &groups)
     {
+        AddImages();
         for (const Material &material : look.materials)
             materials.append(MaterialJson(material));
+        for (const PartGroup &group : groups)
+            AddPart(group);
     }
 
-    void AddPart(const PartGroup &group)
-    {
-        const bool placed = group.part >= 0 && !IsIdentity(look.parts[size_t(group.part)].transform);
-        const std::array<double, 16> transform =
-            group.part >= 0 ? look.parts[size_t(group.part)].transform : std::array<double, 16>{};
-        const std::array<double, 16> inverse = placed ? InverseTransform(transform) : std::array<double, 16>{};
-
-        // The part's own points, in the order its polygons first use them.
-        vtkCellArray *polys = model->GetPolys();
-        local.resize(size_t(model->GetNumberOfPoints()), -1);
-        std::vector<vtkIdType> points;
-        vtkIdType size = 0;
-        const vtkIdType *ids = nullptr;
-        std::vector<std::vector<quint32>> runIndices;
-        for (const MaterialRun &run : group.runs) {
-            std::vector<quint32> indices;
-            for (const vtkIdType polygon : run.polygons) {
-                polys->GetCellAtId(polygon, size, ids);
-                for (vtkIdType i = 0; i < size; ++i)
-                    if (local[size_t(ids[i])] < 0) {
-                        local[size_t(ids[i])] = vtkIdType(points.size());
-                        points.push_back(ids[i]);
-                    }
-                for (vtkIdType corner = 1; corner + 1 < size; ++corner)
-                    for (const vtkIdType id : {ids[0], ids[corner], ids[corner + 1]})
-                        indices.push_back(quint32(local[size_t(id)]));
-            }
-            runIndices.push_back(std::move(indices));
-        }
-        // Ready for the next part, without going over every point again.
-        for (const vtkIdType id : points)
-            local[size_t(id)] = -1;
-        if (points.empty())
-            return;
-
-        QJsonObject attributes;
-        std::vector<float> values;
-        values.reserve(points.size() * 3);
-        double bounds[6] = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
-        for (const vtkIdType id : points) {
-            double point[3];
-            model->GetPoint(id, point);
-            const std::array<double, 3> at = placed ? Transformed(inverse, point) : std::array<double, 3>{point[0], point[1], point[2]};
-            for (int c = 0; c < 3; ++c) {
-                const float value = float(at[size_t(c)]);
-                values.push_back(value);
-                bounds[2 * c] = std::min(bounds[2 * c], double(value));
-                bounds[2 * c + 1] = std::max(bounds[2 * c + 1], double(value));
-            }
-        }
-        attributes.insert(QStringLiteral("POSITION"),
-                          AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC3",
-                                      {{"min", QJsonArray{bounds[0], bounds[2], bounds[4]}},
-                                       {"max", QJsonArray{bounds[1], bounds[3], bounds[5]}}}));
-        const PointAttributes carried = AttributesOf(model);
-        vtkPointData *pointData = model->GetPointData();
-        if (carried.normals) {
-            values.clear();
-            vtkDataArray *normals = pointData->GetNormals();
-            for (const vtkIdType id : points) {
-                double w[3], n[3];
-                normals->GetTuple(id, w);
-                // Into the part's frame: by the transpose of the placing's linear part.
-                for (int c = 0; c < 3; ++c)
-                    n[c] = placed ? transform[size_t(4 * c)] * w[0] + transform[size_t(4 * c + 1)] * w[1] +
-                                        transform[size_t(4 * c + 2)] * w[2]
-                                  : w[c];
-                const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-                const bool usable = length > 0 && std::isfinite(length);
-                values.push_back(usable ? float(n[0] / length) : 0.0f);
-                values.push_back(usable ? float(n[1] / length) : 0.0f);
-                values.push_back(usable ? float(n[2] / length) : 1.0f);
-            }
-            attributes.insert(QStringLiteral("NORMAL"),
-                              AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC3"));
-        }
-        if (carried.colours) {
-            auto *colours = vtkUnsignedCharArray::SafeDownCast(pointData->GetScalars());
-            const int components = colours->GetNumberOfComponents();
-            QByteArray bytes(int(points.size() * 4), char(255));
-            for (size_t i = 0; i < points.size(); ++i)
-                std::memcpy(bytes.data() + 4 * i, colours->GetPointer(points[i] * components), size_t(components));
-            const int view = AddView(bytes.constData(), bytes.size(), ArrayBuffer, 4);
-            attributes.insert(QStringLiteral("COLOR_0"),
-                              AddAccessor(view, UnsignedByte, qint64(points.size()),
-                                          carried.colourOpacity ? "VEC4" : "VEC3", {{"normalized", true}}));
-        }
-        if (carried.textureCoordinates) {
-            values.clear();
-            vtkDataArray *coordinates = pointData->GetTCoords();
-            for (const vtkIdType id : points) {
-                double t[3];
-                coordinates->GetTuple(id, t);
-                values.push_back(float(t[0]));
-                values.push_back(float(1.0 - t[1]));
-            }
-            attributes.insert(QStringLiteral("TEXCOORD_0"),
-                              AddAccessor(AddFloats(values, ArrayBuffer), Float, qint64(points.size()), "VEC2"));
-        }
-
-        QJsonArray primitives;
-        for (size_t r = 0; r < group.runs.size(); ++r) {
-            const std::vector<quint32> &indices = runIndices[r];
-            if (indices.empty())
-                continue;
-            std::vector<quint32> little(indices.size());
-            for (size_t i = 0; i < indices.size(); ++i)
-                little[i] = qToLittleEndian(indices[i]);
-            const int view = AddView(little.data(), qint64(little.size() * 4), ElementArrayBuffer);
-            QJsonObject primitive{{"attributes", attributes},
-                                  {"indices", AddAccessor(view, UnsignedInt, qint64(indices.size()), "SCALAR")},
-                                  {"mode", 4}};
-            if (group.runs[r].material >= 0)
-                primitive.insert(QStringLiteral("material"), group.runs[r].material);
-            primitives.append(primitive);
-        }
-        QJsonObject mesh{{"primitives", primitives}};
-        QJsonObject node{{"mesh", meshes.size()}};
-        if (group.part >= 0 && !look.parts[size_t(group.part)].name.isEmpty()) {
-            mesh.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
-            node.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
-        }
-        if (placed)
-            node.insert(QStringLiteral("matrix"), Numbers(transform.data(), 16));
-        meshes.append(mesh);
-        nodes.append(node);
-    }
+    qint64 Size() const { return bufferSize; }
 
     QByteArray Json(bool binary) const
     {
-        QJsonObject buffer{{"byteLength", qint64(data.size())}};
+        QJsonObject buffer{{"byteLength", bufferSize}};
         if (!binary)
             buffer.insert(QStringLiteral("uri"), QString::fromLatin1(UriMarker));
         QJsonArray sceneNodes;
@@ -229,33 +92,189 @@ public:
         return QJsonDocument(root).toJson(QJsonDocument::Compact);
     }
 
-    const QByteArray &Buffer() const { return data; }
-
 private:
-    // Views start at a multiple of four bytes, as glTF asks for its arrays.
-    int AddView(const void *bytes, qint64 length, int target, int stride = 0)
+    void AddImages()
     {
-        while (data.size() % 4 != 0)
-            data.append('\0');
-        QJsonObject view{{"buffer", 0}, {"byteOffset", qint64(data.size())}, {"byteLength", length}};
+        for (const int image : UsedImages(look)) {
+            const TextureImage &texture = look.images[size_t(image)];
+            const QString type = PngOrJpegType(texture);
+            if (type.isEmpty())
+                continue;
+            const int view = AddView(texture.bytes.size(), 0);
+            Put(texture.bytes.constData(), size_t(texture.bytes.size()));
+            QJsonObject entry{{"bufferView", view}, {"mimeType", type}};
+            if (!texture.name.isEmpty())
+                entry.insert(QStringLiteral("name"), texture.name);
+            imageIndex.insert(image, images.size());
+            images.append(entry);
+        }
+    }
+
+    void AddPart(const PartGroup &group)
+    {
+        const bool placed = group.part >= 0 && !IsIdentity(look.parts[size_t(group.part)].transform);
+        const std::array<double, 16> transform =
+            group.part >= 0 ? look.parts[size_t(group.part)].transform : std::array<double, 16>{};
+        const std::array<double, 16> inverse = placed ? InverseTransform(transform) : std::array<double, 16>{};
+
+        // The part's own points, in the order its polygons first use them, and each run's
+        // count of triangle corners.
+        vtkCellArray *polys = model->GetPolys();
+        local.resize(size_t(model->GetNumberOfPoints()), -1);
+        std::vector<vtkIdType> points;
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        std::vector<qint64> corners;
+        for (const MaterialRun &run : group.runs) {
+            qint64 count = 0;
+            for (const vtkIdType polygon : run.polygons) {
+                polys->GetCellAtId(polygon, size, ids);
+                for (vtkIdType i = 0; i < size; ++i)
+                    if (local[size_t(ids[i])] < 0) {
+                        local[size_t(ids[i])] = vtkIdType(points.size());
+                        points.push_back(ids[i]);
+                    }
+                count += 3 * std::max<vtkIdType>(size - 2, 0);
+            }
+            corners.push_back(count);
+        }
+        if (points.empty())
+            return;
+        const qint64 pointCount = qint64(points.size());
+
+        QJsonObject attributes;
+        int view = AddView(12 * pointCount, ArrayBuffer);
+        double bounds[6] = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+        for (const vtkIdType id : points) {
+            double point[3];
+            model->GetPoint(id, point);
+            const std::array<double, 3> position =
+                placed ? Transformed(inverse, point) : std::array<double, 3>{point[0], point[1], point[2]};
+            for (int c = 0; c < 3; ++c) {
+                const float value = float(position[size_t(c)]);
+                PutFloat(value);
+                bounds[2 * c] = std::min(bounds[2 * c], double(value));
+                bounds[2 * c + 1] = std::max(bounds[2 * c + 1], double(value));
+            }
+        }
+        attributes.insert(QStringLiteral("POSITION"),
+                          AddAccessor(view, Float, pointCount, "VEC3",
+                                      {{"min", QJsonArray{bounds[0], bounds[2], bounds[4]}},
+                                       {"max", QJsonArray{bounds[1], bounds[3], bounds[5]}}}));
+        const PointAttributes carried = AttributesOf(model);
+        vtkPointData *pointData = model->GetPointData();
+        if (carried.normals) {
+            vtkDataArray *normals = pointData->GetNormals();
+            view = AddView(12 * pointCount, ArrayBuffer);
+            for (const vtkIdType id : points) {
+                double w[3], n[3];
+                normals->GetTuple(id, w);
+                // Into the part's frame: by the transpose of the placing's linear part.
+                for (int c = 0; c < 3; ++c)
+                    n[c] = placed ? transform[size_t(4 * c)] * w[0] + transform[size_t(4 * c + 1)] * w[1] +
+                                        transform[size_t(4 * c + 2)] * w[2]
+                                  : w[c];
+                const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+                const bool usable = length > 0 && std::isfinite(length);
+                PutFloat(usable ? float(n[0] / length) : 0.0f);
+                PutFloat(usable ? float(n[1] / length) : 0.0f);
+                PutFloat(usable ? float(n[2] / length) : 1.0f);
+            }
+            attributes.insert(QStringLiteral("NORMAL"), AddAccessor(view, Float, pointCount, "VEC3"));
+        }
+        if (carried.colours) {
+            auto *colours = vtkUnsignedCharArray::SafeDownCast(pointData->GetScalars());
+            const int components = colours->GetNumberOfComponents();
+            view = AddView(4 * pointCount, ArrayBuffer, 4);
+            for (const vtkIdType id : points) {
+                unsigned char rgba[4] = {255, 255, 255, 255};
+                std::memcpy(rgba, colours->GetPointer(id * components), size_t(components));
+                Put(rgba, 4);
+            }
+            attributes.insert(QStringLiteral("COLOR_0"),
+                              AddAccessor(view, UnsignedByte, pointCount, carried.colourOpacity ? "VEC4" : "VEC3",
+                                          {{"normalized", true}}));
+        }
+        if (carried.textureCoordinates) {
+            vtkDataArray *coordinates = pointData->GetTCoords();
+            view = AddView(8 * pointCount, ArrayBuffer);
+            for (const vtkIdType id : points) {
+                double t[3];
+                coordinates->GetTuple(id, t);
+                PutFloat(float(t[0]));
+                PutFloat(float(1.0 - t[1]));
+            }
+            attributes.insert(QStringLiteral("TEXCOORD_0"), AddAccessor(view, Float, pointCount, "VEC2"));
+        }
+
+        QJsonArray primitives;
+        for (size_t r = 0; r < group.runs.size(); ++r) {
+            if (corners[r] == 0)
+                continue;
+            view = AddView(4 * corners[r], ElementArrayBuffer);
+            for (const vtkIdType polygon : group.runs[r].polygons) {
+                polys->GetCellAtId(polygon, size, ids);
+                for (vtkIdType corner = 1; corner + 1 < size; ++corner)
+                    for (const vtkIdType id : {ids[0], ids[corner], ids[corner + 1]})
+                        PutInt(quint32(local[size_t(id)]));
+            }
+            QJsonObject primitive{{"attributes", attributes},
+                                  {"indices", AddAccessor(view, UnsignedInt, corners[r], "SCALAR")},
+                                  {"mode", 4}};
+            if (group.runs[r].material >= 0)
+                primitive.insert(QStringLiteral("material"), group.runs[r].material);
+            primitives.append(primitive);
+        }
+        // Ready for the next part, without going over every point again.
+        for (const vtkIdType id : points)
+            local[size_t(id)] = -1;
+        QJsonObject mesh{{"primitives", primitives}};
+        QJsonObject node{{"mesh", meshes.size()}};
+        if (group.part >= 0 && !look.parts[size_t(group.part)].name.isEmpty()) {
+            mesh.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
+            node.insert(QStringLiteral("name"), look.parts[size_t(group.part)].name);
+        }
+        if (placed)
+            node.insert(QStringLiteral("matrix"), Numbers(transform.data(), 16));
+        meshes.append(mesh);
+        nodes.append(node);
+    }
+
+
+    // A view of `length` bytes, which the caller then puts; views start at a multiple of four
+    // bytes, as glTF asks.
+    int AddView(qint64 length, int target, int stride = 0)
+    {
+        while (bufferSize % 4 != 0)
+            Put("\0", 1);
+        QJsonObject entry{{"buffer", 0}, {"byteOffset", bufferSize}, {"byteLength", length}};
         if (target != 0)
-            view.insert(QStringLiteral("target"), target);
+            entry.insert(QStringLiteral("target"), target);
         if (stride > 0)
-            view.insert(QStringLiteral("byteStride"), stride);
-        data.append(static_cast<const char *>(bytes), int(length));
-        views.append(view);
+            entry.insert(QStringLiteral("byteStride"), stride);
+        views.append(entry);
         return views.size() - 1;
     }
 
-    int AddFloats(const std::vector<float> &values, int target)
+    void Put(const void *bytes, size_t length)
     {
-        std::vector<quint32> little(values.size());
-        for (size_t i = 0; i < values.size(); ++i) {
-            quint32 bits;
-            std::memcpy(&bits, &values[i], 4);
-            little[i] = qToLittleEndian(bits);
-        }
-        return AddView(little.data(), qint64(little.size() * 4), target);
+        if (out)
+            out->Bytes(bytes, length);
+        bufferSize += qint64(length);
+    }
+
+    void PutInt(quint32 value)
+    {
+        if (out)
+            out->Int(value);
+        bufferSize += 4;
+    }
+
+    void PutFloat(float value)
+    {
+        if (out)
+            out->Float(value);
+        bufferSize += 4;
     }
 
     int AddAccessor(int view, int componentType, qint64 count, const char *type, const QJsonObject &more = {})
@@ -362,8 +381,9 @@ private:
 
     vtkPolyData *model;
     const ModelLook &look;
+    BufferOutput *out;
+    qint64 bufferSize = 0; // so far
     std::vector<vtkIdType> local; // a point's number in the part written, or -1
-    QByteArray data;
     QJsonArray views, accessors, images, textures, samplers, materials, meshes, nodes;
     QMap<int, int> imageIndex; // look's image -> glTF image
     QMap<std::tuple<int, int, int, int>, int> samplerIndex;
@@ -371,53 +391,18 @@ private:
     bool usesTransform = false;
 };
 
-void Int32(QByteArray &bytes, quint32 value)
-{
-    const quint32 little = qToLittleEndian(value);
-    bytes.append(reinterpret_cast<const char *>(&little), 4);
-}
-
 } // namespace
 
 bool WriteGltfWithLook(vtkPolyData *model, const QString &path, bool binary, const ModelLook &look, bool mergeParts)
 {
     if (!model->GetPoints() || model->GetNumberOfPoints() > std::numeric_limits<quint32>::max())
         return false;
-    GltfBuilder builder(model, look);
-    builder.AddImages();
-    builder.AddMaterials();
-    for (const PartGroup &group : GroupPolygons(model, &look, mergeParts))
-        builder.AddPart(group);
-    const QByteArray json = builder.Json(binary);
-
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray &buffer = builder.Buffer();
-    if (!binary) {
-        const int marker = json.indexOf(UriMarker);
-        const QByteArray after = json.mid(marker + UriMarker.size()) + '\n';
-        return file.write(json.constData(), marker) == marker &&
-               file.write("data:application/octet-stream;base64,") > 0 && file.write(buffer.toBase64()) > 0 &&
-               file.write(after) == after.size() && file.flush();
-    }
-    const qint64 jsonChunk = (json.size() + 3) / 4 * 4;
-    const qint64 binChunk = (buffer.size() + 3) / 4 * 4;
-    const qint64 total = 12 + 8 + jsonChunk + 8 + binChunk;
-    if (total > std::numeric_limits<quint32>::max())
-        return false;
-    QByteArray head("glTF", 4);
-    Int32(head, 2);
-    Int32(head, quint32(total));
-    Int32(head, quint32(jsonChunk));
-    head.append("JSON", 4);
-    QByteArray binHead;
-    Int32(binHead, quint32(binChunk));
-    binHead.append("BIN\0", 4);
-    return file.write(head) == head.size() && file.write(json) == json.size() &&
-           file.write(QByteArray(int(jsonChunk - json.size()), ' ')) == jsonChunk - json.size() &&
-           file.write(binHead) == binHead.size() && file.write(buffer) == buffer.size() &&
-           file.write(QByteArray(int(binChunk - buffer.size()), '\0')) == binChunk - buffer.size() && file.flush();
+    // Planned first, then written as it is made: the buffer is never held whole.
+    const std::vector<PartGroup> groups = GroupPolygons(model, &look, mergeParts);
+    GltfBuilder plan(model, look, nullptr);
+    plan.Build(groups);
+    return WriteGltfFile(path, plan.Json(binary), plan.Size(), binary,
+                         [&](BufferOutput &out) { GltfBuilder(model, look, &out).Build(groups); });
 }
 
 } // namespace lumeno

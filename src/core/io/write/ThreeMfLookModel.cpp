@@ -108,60 +108,81 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         text += "</m:colorgroup>\n";
     }
 
-    // A texture and its coordinates for each material whose base colour has an image 3MF takes.
-    std::vector<int> textureGroupOf(look.materials.size(), -1);
-    QHash<int, int> textureOfImage;
-    QSet<QString> names;
+    // A texture of each image that a material's base colour has, in a type 3MF takes, with a
+    // group of the texture coordinates of the points its triangles use.
+    const std::vector<PartGroup> groups = GroupPolygons(model, &look, mergeParts);
+    vtkCellArray *polys = model->GetPolys();
+    std::vector<int> imageOf(look.materials.size(), -1);
     for (size_t m = 0; coordinates && m < look.materials.size(); ++m) {
         const int image = look.materials[m].baseColourTexture.image;
-        if (image < 0 || size_t(image) >= look.images.size() || PngOrJpegType(look.images[size_t(image)]).isEmpty())
+        if (image >= 0 && size_t(image) < look.images.size() && !PngOrJpegType(look.images[size_t(image)]).isEmpty())
+            imageOf[m] = image;
+    }
+    const auto imageOfRun = [&](const MaterialRun &run) { return run.material >= 0 ? imageOf[size_t(run.material)] : -1; };
+    QHash<int, int> textureGroupOf;          // image -> its texture2dgroup
+    QHash<int, std::vector<int>> coordinateOf; // image -> each point's tex2coord in its group, or -1
+    QSet<QString> names;
+    vtkIdType size = 0;
+    const vtkIdType *ids = nullptr;
+    for (const int image : UsedImages(look)) {
+        if (std::find(imageOf.begin(), imageOf.end(), image) == imageOf.end())
             continue;
         const TextureImage &texture = look.images[size_t(image)];
-        if (!textureOfImage.contains(image)) {
-            QString name = ImageFileName(texture, image);
-            for (int n = 2; names.contains(name); ++n)
-                name = QStringLiteral("%1_%2.%3").arg(QFileInfo(ImageFileName(texture, image)).completeBaseName()).arg(n).arg(
-                    QFileInfo(name).suffix());
-            names.insert(name);
-            const std::string path = "3D/Textures/" + name.toStdString();
-            const std::string type = PngOrJpegType(texture).toStdString();
-            package.textures.emplace_back(path, texture.bytes);
-            const std::string suffix = QFileInfo(name).suffix().toLower().toStdString();
-            const auto suffixType = std::make_pair(suffix, type);
-            if (std::find(package.textureTypes.begin(), package.textureTypes.end(), suffixType) ==
-                package.textureTypes.end())
-                package.textureTypes.push_back(suffixType);
-            const int id = nextId++;
-            text += "<m:texture2d id=\"";
-            Append(text, id);
-            text += "\" path=\"/";
-            AppendEscaped(text, QString::fromStdString(path));
-            text += "\" contenttype=\"" + type + "\"/>\n";
-            textureOfImage.insert(image, id);
-        }
+        const QString fileName = ImageFileName(texture, image);
+        QString name = fileName;
+        for (int n = 2; names.contains(name); ++n)
+            name = QStringLiteral("%1_%2.%3").arg(QFileInfo(fileName).completeBaseName()).arg(n).arg(
+                QFileInfo(fileName).suffix());
+        names.insert(name);
+        const std::string path = "3D/Textures/" + name.toStdString();
+        const std::string type = PngOrJpegType(texture).toStdString();
+        package.textures.emplace_back(path, texture.bytes);
+        const auto suffixType = std::make_pair(QFileInfo(name).suffix().toLower().toStdString(), type);
+        if (std::find(package.textureTypes.begin(), package.textureTypes.end(), suffixType) == package.textureTypes.end())
+            package.textureTypes.push_back(suffixType);
+        const int textureId = nextId++;
+        text += "<m:texture2d id=\"";
+        Append(text, textureId);
+        text += "\" path=\"/";
+        AppendEscaped(text, QString::fromStdString(path));
+        text += "\" contenttype=\"" + type + "\"/>\n";
+
         const int group = nextId++;
-        textureGroupOf[m] = group;
+        textureGroupOf.insert(image, group);
         text += "<m:texture2dgroup id=\"";
         Append(text, group);
         text += "\" texid=\"";
-        Append(text, textureOfImage.value(image));
+        Append(text, textureId);
         text += "\">\n";
+        std::vector<int> &coordinate = coordinateOf[image];
+        coordinate.assign(size_t(points), -1);
+        int count = 0;
         double t[3];
-        for (vtkIdType i = 0; i < points; ++i) {
-            coordinates->GetTuple(i, t);
-            text += "<m:tex2coord u=\"";
-            Append(text, float(t[0]));
-            text += "\" v=\"";
-            Append(text, float(t[1]));
-            text += "\"/>\n";
-        }
+        for (const PartGroup &part : groups)
+            for (const MaterialRun &run : part.runs) {
+                if (imageOfRun(run) != image)
+                    continue;
+                for (const vtkIdType polygon : run.polygons) {
+                    polys->GetCellAtId(polygon, size, ids);
+                    for (vtkIdType i = 0; i < size; ++i) {
+                        if (coordinate[size_t(ids[i])] >= 0)
+                            continue;
+                        coordinate[size_t(ids[i])] = count++;
+                        coordinates->GetTuple(ids[i], t);
+                        text += "<m:tex2coord u=\"";
+                        Append(text, float(t[0]));
+                        text += "\" v=\"";
+                        Append(text, float(t[1]));
+                        text += "\"/>\n";
+                    }
+                }
+            }
         text += "</m:texture2dgroup>\n";
     }
 
     std::string build = "<build>\n";
-    vtkCellArray *polys = model->GetPolys();
     std::vector<vtkIdType> local(size_t(points), -1);
-    for (const PartGroup &group : GroupPolygons(model, &look, mergeParts)) {
+    for (const PartGroup &group : groups) {
         if (group.runs.empty())
             continue;
         const ModelPart *part = group.part >= 0 ? &look.parts[size_t(group.part)] : nullptr;
@@ -169,7 +190,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         const std::array<double, 16> inverse = placed ? InverseTransform(part->transform) : std::array<double, 16>{};
         // What a run's triangles name: the material's texture, else the vertex colours, else its colour.
         const auto propertyOf = [&](const MaterialRun &run) {
-            const int textured = run.material >= 0 ? textureGroupOf[size_t(run.material)] : -1;
+            const int textured = textureGroupOf.value(imageOfRun(run), -1);
             return textured > 0 ? textured : colours ? colourGroup : run.material >= 0 ? baseGroup : -1;
         };
         const int object = nextId++;
@@ -192,8 +213,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         }
         text += ">\n<mesh>\n<vertices>\n";
         std::vector<vtkIdType> used; // the part's points, to make `local` ready for the next part
-        vtkIdType size = 0, count = 0;
-        const vtkIdType *ids = nullptr;
+        vtkIdType count = 0;
         for (const MaterialRun &run : group.runs)
             for (const vtkIdType polygon : run.polygons) {
                 polys->GetCellAtId(polygon, size, ids);
@@ -218,6 +238,9 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         text += "</vertices>\n<triangles>\n";
         for (const MaterialRun &run : group.runs) {
             const int property = propertyOf(run);
+            // A texture group numbers its own coordinates; a colour group has every point's colour.
+            const std::vector<int> *coordinate =
+                textureGroupOf.contains(imageOfRun(run)) ? &coordinateOf[imageOfRun(run)] : nullptr;
             for (const vtkIdType polygon : run.polygons) {
                 polys->GetCellAtId(polygon, size, ids);
                 for (vtkIdType corner = 1; corner + 1 < size; ++corner) {
@@ -235,7 +258,7 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
                         } else {
                             for (int i = 0; i < 3; ++i) {
                                 text += i == 0 ? "\" p1=\"" : i == 1 ? "\" p2=\"" : "\" p3=\"";
-                                Append(text, triangle[i]);
+                                Append(text, coordinate ? vtkIdType((*coordinate)[size_t(triangle[i])]) : triangle[i]);
                             }
                         }
                     }
