@@ -453,9 +453,10 @@ bool ModelDocument::Save(const QString &path, bool mergeParts)
         idleStatus.clear(); // the save is the operation told now
     emit StateChanged();
     auto result = std::make_shared<lumeno::ModelWriteResult>();
+    const lumeno::ModelWriteOptions options{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts};
     KeepFileThread(RunFileWork(
         this,
-        [result, model, modelTransform, path, suffix, options = lumeno::ModelWriteOptions{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts}] {
+        [result, model, modelTransform, path, suffix, options] {
             try {
                 *result = lumeno::WriteModelFile(
                     modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix, options);

@@ -289,7 +289,8 @@ private slots:
         QVERIFY(testing::WriteBytes(source, RedPng));
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("output")));
         const lumeno::ModelWriteResult result =
-            Write(QStringLiteral("output/square.obj"), {SquareLook(source), lumeno::ModelWriteOptions::Textures::Reference});
+            Write(QStringLiteral("output/square.obj"),
+                  {SquareLook(source), lumeno::ModelWriteOptions::Textures::Reference});
         QVERIFY2(result.written, qPrintable(result.error));
         const QStringList mtl = Lines(testing::Contents(Path(QStringLiteral("output/square.mtl"))));
         QVERIFY(mtl.contains(QStringLiteral("map_Kd ../input/maps/red.png")));

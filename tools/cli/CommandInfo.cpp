@@ -72,8 +72,9 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     names.clear();
     for (const QJsonValue &material : LookMaterialsJson(input.look.get())) {
         const QStringList textures = material[QLatin1String("textures")].toVariant().toStringList();
+        const QString used = textures.join(QStringLiteral(", "));
         names << material[QLatin1String("name")].toString() +
-                     (textures.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(textures.join(QStringLiteral(", "))));
+                     (used.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(used));
     }
     if (!names.isEmpty())
         text << "Materials:  " << names.size() << ": " << names.join(QStringLiteral(", ")) << "\n";

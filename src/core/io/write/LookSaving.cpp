@@ -24,7 +24,8 @@ LookSaving LookSaved(vtkPolyData *model, const ModelLook *look, const QString &s
     if (!look)
         return saving;
     const QString format = suffix.toLower();
-    const bool full = format == QLatin1String("obj") || format == QLatin1String("glb") || format == QLatin1String("gltf");
+    const bool full =
+        format == QLatin1String("obj") || format == QLatin1String("glb") || format == QLatin1String("gltf");
     const bool threeMf = format == QLatin1String("3mf");
     const bool keepsAny = full || threeMf;
 

@@ -118,7 +118,9 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         if (image >= 0 && size_t(image) < look.images.size() && !PngOrJpegType(look.images[size_t(image)]).isEmpty())
             imageOf[m] = image;
     }
-    const auto imageOfRun = [&](const MaterialRun &run) { return run.material >= 0 ? imageOf[size_t(run.material)] : -1; };
+    const auto imageOfRun = [&](const MaterialRun &run) {
+        return run.material >= 0 ? imageOf[size_t(run.material)] : -1;
+    };
     QHash<int, int> textureGroupOf;          // image -> its texture2dgroup
     QHash<int, std::vector<int>> coordinateOf; // image -> each point's tex2coord in its group, or -1
     QSet<QString> names;
@@ -138,8 +140,9 @@ ThreeMfLookPackage ThreeMfLookModel(vtkPolyData *model, const ModelLook &look, b
         const std::string type = PngOrJpegType(texture).toStdString();
         package.textures.emplace_back(path, texture.bytes);
         const auto suffixType = std::make_pair(QFileInfo(name).suffix().toLower().toStdString(), type);
-        if (std::find(package.textureTypes.begin(), package.textureTypes.end(), suffixType) == package.textureTypes.end())
-            package.textureTypes.push_back(suffixType);
+        auto &types = package.textureTypes;
+        if (std::find(types.begin(), types.end(), suffixType) == types.end())
+            types.push_back(suffixType);
         const int textureId = nextId++;
         text += "<m:texture2d id=\"";
         Append(text, textureId);
