@@ -10,11 +10,13 @@ namespace lumeno {
 
 namespace {
 
-QString SuffixOfType(const QString &mimeType)
+// By the image's type, or else by its first bytes.
+QString SuffixOfType(const TextureImage &image)
 {
-    if (mimeType == QLatin1String("image/jpeg"))
+    const QString type = image.mimeType.isEmpty() ? PngOrJpegType(image) : image.mimeType;
+    if (type == QLatin1String("image/jpeg"))
         return QStringLiteral("jpg");
-    if (mimeType == QLatin1String("image/webp"))
+    if (type == QLatin1String("image/webp"))
         return QStringLiteral("webp");
     return QStringLiteral("png");
 }
@@ -36,7 +38,7 @@ QString ImageFileName(const TextureImage &image, int index)
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name = QStringLiteral("texture_%1").arg(index + 1);
     if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1Char('.') + SuffixOfType(image.mimeType);
+        name += QLatin1Char('.') + SuffixOfType(image);
     return name;
 }
 
