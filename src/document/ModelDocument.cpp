@@ -251,9 +251,10 @@ bool ModelDocument::MakeMissingLevels()
     return true;
 }
 
-SaveLoss ModelDocument::SavingLoses(const QString &suffix) const
+SaveLoss ModelDocument::SavingLoses(const QString &suffix, bool mergeParts) const
 {
-    return ::SavingLoses(shown.model ? shown.model : loaded, suffix, materialsLeftOut, partsMerged);
+    return ::SavingLoses(shown.model ? shown.model : loaded, suffix, materialsLeftOut, partsMerged, look.get(),
+                         mergeParts);
 }
 
 QString ModelDocument::LengthUnit() const
@@ -427,7 +428,7 @@ void ModelDocument::RestoreTransform(const TransformState &state)
     emit TransformRestored();
 }
 
-bool ModelDocument::Save(const QString &path)
+bool ModelDocument::Save(const QString &path, bool mergeParts)
 {
     if (!loaded || saving)
         return false;
@@ -435,7 +436,13 @@ bool ModelDocument::Save(const QString &path)
     // The writing thread gets an object of its own, sharing the shown model's arrays.
     vtkSmartPointer<vtkPolyData> model = CopyOf(shown.model ? shown.model : loaded);
     // Said once the file is written: what the format cannot hold.
-    const QString notSaved = lumeno::AttributesNotSavedText(lumeno::AttributesNotSaved(model, suffix), suffix);
+    QStringList notSavedTexts{lumeno::AttributesNotSavedText(lumeno::AttributesNotSaved(model, suffix), suffix),
+                              lumeno::LookNotSavedText(lumeno::LookSaved(model, look.get(), suffix, mergeParts).dropped,
+                                                       suffix)};
+    notSavedTexts.removeAll(QString());
+    if (notSavedTexts.size() == 2)
+        notSavedTexts[1] = notSavedTexts[1].left(1).toUpper() + notSavedTexts[1].mid(1);
+    const QString notSaved = notSavedTexts.join(QLatin1Char(' '));
     const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
     vtkSmartPointer<vtkTransform> modelTransform;
     if (transform.applied && lumeno::IsModelSuffix(suffix))
@@ -446,9 +453,10 @@ bool ModelDocument::Save(const QString &path)
         idleStatus.clear(); // the save is the operation told now
     emit StateChanged();
     auto result = std::make_shared<lumeno::ModelWriteResult>();
+    const lumeno::ModelWriteOptions options{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts};
     KeepFileThread(RunFileWork(
         this,
-        [result, model, modelTransform, path, suffix, options = lumeno::ModelWriteOptions{look}] {
+        [result, model, modelTransform, path, suffix, options] {
             try {
                 *result = lumeno::WriteModelFile(
                     modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix, options);

@@ -75,7 +75,7 @@ public:
     void RestoreTransform(const TransformState &state);
     // Writes the shown model, through the transform once accepted; SaveFinished follows.
     // False when nothing is written: no model, or a file is being written.
-    bool Save(const QString &path);
+    bool Save(const QString &path, bool mergeParts = false);
     // The reading of a file, or else the running mesh operation. The levels made so far and
     // the shown model stay.
     void Cancel();
@@ -100,7 +100,7 @@ public:
     const Result &Shown() const { return shown; }
     const TransformState &Transform() const { return transform; }
     // What a file of this suffix would not hold of the model Save writes.
-    SaveLoss SavingLoses(const QString &suffix) const;
+    SaveLoss SavingLoses(const QString &suffix, bool mergeParts = false) const;
     // The unit of the model's coordinates when the file says it ("mm": 3MF files are read in
     // millimetres); empty when unknown.
     QString LengthUnit() const;

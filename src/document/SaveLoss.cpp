@@ -17,7 +17,7 @@ QStringList SaveLoss::Items() const
         items << QCoreApplication::translate("SaveLoss", "materials and textures");
     if (mergedParts > 1)
         items << QCoreApplication::translate("SaveLoss", "%n parts, saved as one model", nullptr, mergedParts);
-    return items;
+    return items + lumeno::LookItems(look);
 }
 
 QString SaveLoss::Reason(const QString &suffix) const
@@ -27,12 +27,16 @@ QString SaveLoss::Reason(const QString &suffix) const
     if (!attributesText.isEmpty())
         sentences << attributesText.left(1).toUpper() + attributesText.mid(1);
     if (materials || mergedParts > 1)
-        sentences << QCoreApplication::translate("SaveLoss", "Lumeno3D keeps no materials and no parts of the files "
-                                                             "it reads: it saves one model with its triangles.");
+        sentences << QCoreApplication::translate("SaveLoss", "The materials and parts that reading the file could "
+                                                             "not keep are not in the model.");
+    const QString lookText = lumeno::LookNotSavedText(look, suffix);
+    if (!lookText.isEmpty())
+        sentences << lookText.left(1).toUpper() + lookText.mid(1);
     return sentences.join(QLatin1Char(' '));
 }
 
-SaveLoss SavingLoses(vtkPolyData *model, const QString &suffix, bool materials, int mergedParts)
+SaveLoss SavingLoses(vtkPolyData *model, const QString &suffix, bool materials, int mergedParts,
+                     const lumeno::ModelLook *look, bool mergeParts)
 {
     SaveLoss loss;
     if (!lumeno::IsModelSuffix(suffix))
@@ -41,5 +45,6 @@ SaveLoss SavingLoses(vtkPolyData *model, const QString &suffix, bool materials, 
         loss.attributes = lumeno::AttributesNotSaved(model, suffix);
     loss.materials = materials;
     loss.mergedParts = mergedParts > 1 ? mergedParts : 0;
+    loss.look = lumeno::LookSaved(model, look, suffix, mergeParts).dropped;
     return loss;
 }

@@ -397,6 +397,11 @@ private slots:
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
+        QTest::newRow("textures neither copied nor referred to")
+            << QStringList{"reduce", good, "-o", "x.obj", "--keep", "50", "--textures", "move"} << 1
+            << "--textures must be copy or reference" << 0;
+        QTest::newRow("merging parts for info") << QStringList{"info", good, "--merge-parts"} << 1
+                                                << "--merge-parts belongs to the levels and reduce commands" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3

@@ -9,6 +9,8 @@
 
 #include <QSignalSpy>
 
+#include <vtkPointData.h>
+
 #include <cmath>
 
 Q_DECLARE_METATYPE(lumeno::ReductionEngine)
@@ -291,9 +293,9 @@ private slots:
                                     << "3MF files hold vertex colours only.";
         QTest::newRow("no model format") << "painted.ply" << "txt" << QStringList() << "";
         QTest::newRow("OBJ materials") << "materials.obj" << "obj" << QStringList{"materials and textures"}
-                                       << "Lumeno3D keeps no materials and no parts";
+                                       << "reading the file could not keep";
         QTest::newRow("glTF parts") << "two.gltf" << "glb" << QStringList{"2 parts, saved as one model"}
-                                    << "Lumeno3D keeps no materials and no parts";
+                                    << "reading the file could not keep";
     }
 
     void savingLosesWhatTheFormatCannotHold()
@@ -318,6 +320,49 @@ private slots:
         ModelDocument document(lumeno::ReductionEngine::Classic);
         QVERIFY(OpenAndWait(document, path));
         const SaveLoss loss = document.SavingLoses(suffix);
+        QCOMPARE(loss.Items(), lost);
+        QCOMPARE(loss.Any(), !lost.isEmpty());
+        QVERIFY2(loss.Reason(suffix).contains(reason), qPrintable(loss.Reason(suffix)));
+        QCOMPARE(loss.Reason(suffix).isEmpty(), reason.isEmpty());
+    }
+
+    // A model's look is lost by the formats that cannot hold it: its materials, the images they
+    // use and its parts, which become one.
+    void savingLosesTheLookWhereTheFormatCannotHoldIt_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QStringList>("lost");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("STL") << "stl" << QStringList{"2 materials", "2 textures", "2 parts, saved as one model"}
+                             << "Not saved: 2 materials; 2 textures; 2 parts, saved as one model. STL files hold no";
+        QTest::newRow("PLY") << "ply" << QStringList{"2 materials", "2 textures", "2 parts, saved as one model"}
+                             << "PLY files hold no materials, textures or parts.";
+        QTest::newRow("OBJ") << "obj" << QStringList() << "";
+        QTest::newRow("GLB") << "glb" << QStringList() << "";
+        // The box has no texture coordinates, and 3MF holds no normal map.
+        QTest::newRow("3MF") << "3mf" << QStringList{"2 textures"} << "3MF files hold the base colour textures";
+    }
+
+    void savingLosesTheLookWhereTheFormatCannotHoldIt()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, lost);
+        QFETCH(QString, reason);
+        auto look = std::make_shared<lumeno::ModelLook>();
+        lumeno::Material wood;
+        wood.name = QStringLiteral("wood");
+        wood.baseColourTexture.image = 0;
+        lumeno::Material steel;
+        steel.name = QStringLiteral("steel");
+        steel.normalTexture.image = 1;
+        look->materials = {wood, steel};
+        look->images = {{QStringLiteral("wood.png"), QStringLiteral("image/png"), QByteArray("\x89PNG"), QString()},
+                        {QStringLiteral("steel.jpg"), QStringLiteral("image/jpeg"), QByteArray("\xff\xd8"), QString()}};
+        look->parts = {{QStringLiteral("lid"), {}}, {QStringLiteral("box"), {}}};
+        // Its points carry nothing the formats could drop.
+        const vtkSmartPointer<vtkPolyData> box = testing::Box(1, 1, 1);
+        box->GetPointData()->Initialize();
+        const SaveLoss loss = SavingLoses(box, suffix, false, 0, look.get());
         QCOMPARE(loss.Items(), lost);
         QCOMPARE(loss.Any(), !lost.isEmpty());
         QVERIFY2(loss.Reason(suffix).contains(reason), qPrintable(loss.Reason(suffix)));

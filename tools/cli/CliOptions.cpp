@@ -70,6 +70,10 @@ private:
             options.outputFolder = Value(name);
         else if (name == QLatin1String("--engine"))
             Engine(name);
+        else if (name == QLatin1String("--textures"))
+            Textures(name);
+        else if (name == QLatin1String("--merge-parts"))
+            options.mergeParts = true;
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--triangles"))
@@ -131,6 +135,19 @@ private:
         const QString key = Value(name).toLower();
         if (error.isEmpty() && !(options.engine = lumeno::EngineFromKey(key)))
             Fail(QStringLiteral("--engine must be classic or quality"));
+    }
+
+    void Textures(const QString &name)
+    {
+        const QString key = Value(name).toLower();
+        if (!error.isEmpty())
+            return;
+        if (key == QLatin1String("copy"))
+            options.textures = lumeno::ModelWriteOptions::Textures::Copy;
+        else if (key == QLatin1String("reference"))
+            options.textures = lumeno::ModelWriteOptions::Textures::Reference;
+        else
+            Fail(QStringLiteral("--textures must be copy or reference"));
     }
 
     std::array<double, 3> Triple(const QString &name)
@@ -200,6 +217,10 @@ private:
             return Fail(QStringLiteral("--engine belongs to the levels and reduce commands"));
         if (!levels && !reduce && !options.measure)
             return Fail(QStringLiteral("--no-measure belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.textures)
+            return Fail(QStringLiteral("--textures belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.mergeParts)
+            return Fail(QStringLiteral("--merge-parts belongs to the levels and reduce commands"));
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
@@ -263,13 +284,13 @@ QString HelpText()
   or:  lumeno3d-cli reduce -o OUTPUT MODEL HOW_FAR [options of reduce]
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
-of levels are --format, --engine, --no-measure, --json and --quiet; reduce
-takes those and --smooth, --scale and --rotate.
+of levels are --format, --engine, --textures, --merge-parts, --no-measure,
+--json and --quiet; reduce takes those and --smooth, --scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
-by its last suffix in any case (part.v2.stl is an STL file). The parts of a
-glTF or 3MF file become one model, each placed as the file places it. Every
+by its last suffix in any case (part.v2.stl is an STL file). Each part of a
+glTF or 3MF file is placed as the file places it. Every
 command takes several models, one after the other (find ... -exec
 lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a model that fails does not
 stop the others.
@@ -317,6 +338,16 @@ Common options:
   --engine E           levels and reduce: classic (vtkDecimatePro) or quality
                        (quadric edge collapse, the default: closer to MODEL,
                        faster).
+  --textures HOW       levels and reduce: how an OBJ output's material file
+                       finds the textures: copy (the default) writes the
+                       images next to the output, under another name where a
+                       different file of that name is there already;
+                       reference names the image files where they are, by a
+                       path relative to the output (images held inside MODEL
+                       are written next to the output even so).
+  --merge-parts        levels and reduce: write the model as one part instead
+                       of keeping the parts of MODEL apart (glTF nodes and
+                       meshes, OBJ objects, 3MF objects).
   --no-measure         levels and reduce: do not measure how far each result
                        lies from MODEL (its deviation, in shares of MODEL's
                        bounding box diagonal); the deviation is then left out.
@@ -335,9 +366,13 @@ Common options:
 
 Binary PLY, GLB and glTF keep vertex colours, normals and texture coordinates,
 OBJ normals and texture coordinates, OFF and 3MF vertex colours, binary STL
-none; materials and textures of glTF and 3MF files are not kept: writing a model to a format that
-cannot hold all it carries prints one warning line on standard error naming
-what is left out.
+none. OBJ (with a .mtl file of the same name beside it), GLB and glTF (their
+images held inside) keep the materials, the textures and the parts; 3MF keeps
+the materials, the parts and the base colour textures; PLY, STL and OFF keep
+none of these and write the parts as one. A model without materials is written
+as before ("mtllib NONE" in OBJ). Writing a model to a format that cannot hold
+all it carries prints one warning line on standard error naming what is left
+out.
 
 Output folders are created when missing. Files are written atomically: a file
 of the same name is replaced only once the new one is complete, keeps its

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/write/ModelWriter.h"
 #include "reduce/ReductionEngine.h"
 
 #include <QString>
@@ -30,6 +31,9 @@ struct CliOptions
     std::optional<lumeno::ReductionEngine> engine; // levels and reduce; unset means lumeno::DefaultEngine
     bool smooth = false;
     bool measure = true; // levels and reduce: measure each result's deviation from the input
+    // levels and reduce: how an OBJ output finds its textures, and whether the parts become one.
+    std::optional<lumeno::ModelWriteOptions::Textures> textures; // unset: copied
+    bool mergeParts = false;
     std::optional<std::array<double, 3>> scale;
     std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z
 };

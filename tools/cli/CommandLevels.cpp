@@ -48,6 +48,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
             return failed(problem);
     }
 
+    const lumeno::ModelWriteOptions writeOptions = WriteOptionsOf(input, options);
     QJsonArray outputs;
     QStringList warnings;
     std::optional<lumeno::PointAttributes> carried; // by the first level written
@@ -96,7 +97,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
         QElapsedTimer writeClock;
         writeClock.start();
-        failure = WriteOutput(model, file);
+        failure = WriteOutput(model, file, writeOptions);
         if (!failure.isEmpty())
             return;
         const double levelWriteSeconds = SecondsSince(writeClock);
@@ -113,7 +114,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         const QString shareWarning = KeptShareWarning(file, path, asked, model->GetNumberOfPolys());
         if (!shareWarning.isEmpty())
             warnings << shareWarning;
-        QJsonObject entry = OutputJson(file, model);
+        QJsonObject entry = OutputJson(file, model, writeOptions);
         entry.insert(QStringLiteral("percent"), level.percent);
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("askedTriangles"), qint64(asked));
@@ -153,6 +154,11 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
                         folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
     outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved));
+    const QString lookNotSaved = LookNotSavedWarning(
+        input.model, writeOptions, folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)),
+        format);
+    if (!lookNotSaved.isEmpty())
+        outcome.warnings << lookNotSaved;
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

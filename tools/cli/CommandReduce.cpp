@@ -172,7 +172,8 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
 
     progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(output).fileName()));
     clock.start();
-    const QString failure = WriteOutput(result, output);
+    const lumeno::ModelWriteOptions writeOptions = WriteOptionsOf(input, options);
+    const QString failure = WriteOutput(result, output, writeOptions);
     progress.Clear();
     if (!failure.isEmpty())
         return failed(failure);
@@ -183,7 +184,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
 
     CommandOutcome outcome;
     outcome.warnings = input.warnings;
-    QJsonObject written = OutputJson(output, result);
+    QJsonObject written = OutputJson(output, result, writeOptions);
     written.insert(QStringLiteral("keptPercent"), keptPercent);
     if (askedTriangles) {
         written.insert(QStringLiteral("askedTriangles"), qint64(*askedTriangles));
@@ -212,6 +213,9 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     const QString notSaved = NotSavedWarning(lumeno::AttributesOf(result), output, QFileInfo(output).suffix());
     if (!notSaved.isEmpty())
         outcome.warnings << notSaved;
+    const QString lookNotSaved = LookNotSavedWarning(result, writeOptions, output, QFileInfo(output).suffix());
+    if (!lookNotSaved.isEmpty())
+        outcome.warnings << lookNotSaved;
     const QString leftOutWarning = LeftOutWarning(path, leftOut);
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

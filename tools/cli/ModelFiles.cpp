@@ -1,9 +1,12 @@
 #include "ModelFiles.h"
 
+#include "CliOptions.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
 #include "io/read/ModelReader.h"
+#include "io/write/LookGroups.h"
+#include "io/write/LookSaving.h"
 #include "io/write/ModelWriter.h"
 
 #include <QCoreApplication>
@@ -13,6 +16,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -67,9 +71,10 @@ InputModel ReadInput(const QString &path, Progress &progress)
         input.failure = QStringLiteral("The file %1 doesn't exist.").arg(shownPath);
     else if (result.failure != lumeno::ReadFailure::None)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
-    else
+    else {
         input.model = result.model;
         input.look = result.look;
+    }
     input.removedDuplicates = result.removedDuplicates;
     input.untriangulatedPolygons = result.untriangulatedPolygons;
     if (result.untriangulatedPolygons > 0)
@@ -116,6 +121,32 @@ QString OutputProblem(const QString &output, const QString &input)
     return QString();
 }
 
+QJsonArray LookPartsJson(const lumeno::ModelLook *look)
+{
+    QJsonArray parts;
+    if (look && look->HasParts())
+        for (const lumeno::ModelPart &part : look->parts)
+            parts.append(part.name);
+    return parts;
+}
+
+QJsonArray LookMaterialsJson(const lumeno::ModelLook *look)
+{
+    QJsonArray materials;
+    if (!look)
+        return materials;
+    for (const lumeno::Material &material : look->materials) {
+        QStringList textures;
+        for (const auto &slot : lumeno::MaterialSlots(material))
+            if (size_t(slot.second->image) < look->images.size())
+                textures << look->images[size_t(slot.second->image)].name;
+        textures.removeDuplicates();
+        materials.append(QJsonObject{{QStringLiteral("name"), material.name},
+                                     {QStringLiteral("textures"), QJsonArray::fromStringList(textures)}});
+    }
+    return materials;
+}
+
 QJsonObject InputJson(const QString &path, const InputModel &input)
 {
     QJsonObject json{{QStringLiteral("file"), path}};
@@ -130,6 +161,8 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     json.insert(QStringLiteral("partsMerged"), input.partsMerged);
+    json.insert(QStringLiteral("parts"), LookPartsJson(input.look.get()));
+    json.insert(QStringLiteral("materials"), LookMaterialsJson(input.look.get()));
     for (auto note = input.readingNotes.begin(); note != input.readingNotes.end(); ++note)
         json.insert(note.key(), note.value());
     return json;
@@ -148,7 +181,12 @@ QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::Mod
     return result.written ? QString() : OneLine(result.error);
 }
 
-QJsonObject OutputJson(const QString &file, vtkPolyData *model)
+lumeno::ModelWriteOptions WriteOptionsOf(const InputModel &input, const CliOptions &options)
+{
+    return {input.look, options.textures.value_or(lumeno::ModelWriteOptions::Textures::Copy), options.mergeParts};
+}
+
+QJsonObject OutputJson(const QString &file, vtkPolyData *model, const lumeno::ModelWriteOptions &options)
 {
     const QString suffix = QFileInfo(file).suffix();
     const lumeno::PointAttributes carried = lumeno::AttributesOf(model);
@@ -159,7 +197,24 @@ QJsonObject OutputJson(const QString &file, vtkPolyData *model)
     json.insert(QStringLiteral("attributes"), QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Within(writable))));
     json.insert(QStringLiteral("droppedAttributes"),
                 QJsonArray::fromStringList(lumeno::AttributeKeys(carried.Without(writable))));
+    const lumeno::LookSaving look = lumeno::LookSaved(model, options.look.get(), suffix, options.mergeParts);
+    json.insert(QStringLiteral("materials"), QJsonArray::fromStringList(look.kept.materials));
+    json.insert(QStringLiteral("droppedMaterials"), QJsonArray::fromStringList(look.dropped.materials));
+    json.insert(QStringLiteral("textures"), QJsonArray::fromStringList(look.kept.textures));
+    json.insert(QStringLiteral("droppedTextures"), QJsonArray::fromStringList(look.dropped.textures));
+    json.insert(QStringLiteral("parts"), std::max(look.kept.parts, 1));
+    json.insert(QStringLiteral("droppedParts"), look.dropped.parts + look.mergedParts);
     return json;
+}
+
+QString LookNotSavedWarning(vtkPolyData *model, const lumeno::ModelWriteOptions &options, const QString &file,
+                            const QString &suffix)
+{
+    const QString text = lumeno::LookNotSavedText(
+        lumeno::LookSaved(model, options.look.get(), suffix, options.mergeParts).dropped, suffix);
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("lumeno3d-cli", "warning: %1: %2")
+                                .arg(lumeno::DisplayPath(file), text);
 }
 
 QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix)

@@ -3,6 +3,7 @@
 #include "io/write/ModelWriter.h"
 #include "model/PointAttributes.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include <vtkSmartPointer.h>
 
 class Progress;
+struct CliOptions;
 
 struct InputModel
 {
@@ -30,8 +32,14 @@ struct InputModel
 // the checks before and after the reader, the window's messages.
 InputModel LoadInput(const QString &path, Progress &progress);
 
-// The report's "input": the file as read, its counts and what its points carry.
+// The report's "input": the file as read, its counts, what its points carry, and its look:
+// "parts", the names of its parts when it has more than one, and "materials", each with its
+// "name" and the names of the "textures" it uses.
 QJsonObject InputJson(const QString &path, const InputModel &input);
+
+// Those two lists of a look (none for null).
+QJsonArray LookPartsJson(const lumeno::ModelLook *look);
+QJsonArray LookMaterialsJson(const lumeno::ModelLook *look);
 
 // Why a model cannot be written to output (one line naming it), or empty when it can be
 // tried: its suffix names a format and it is not the input file under any name.
@@ -47,12 +55,21 @@ QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::Mod
 
 // An entry of the report's "outputs": the file written, its counts, and "attributes", those
 // of the model that the file holds, and "droppedAttributes", those it cannot hold (lists of
-// AttributeKeys).
-QJsonObject OutputJson(const QString &file, vtkPolyData *model);
+// AttributeKeys); of its look (lumeno::LookSaved), "materials" and "textures" the file holds by
+// name, "droppedMaterials" and "droppedTextures" those it cannot hold, "parts" the parts kept
+// apart (1 for one) and "droppedParts" those written as one.
+QJsonObject OutputJson(const QString &file, vtkPolyData *model, const lumeno::ModelWriteOptions &options = {});
 
 // The warning that a file of this suffix, named as given, leaves some of the model's
 // attributes out; empty when it holds them all.
 QString NotSavedWarning(const lumeno::PointAttributes &carried, const QString &file, const QString &suffix);
+
+// The warning that such a file leaves some of the model's look out; empty when it holds it all.
+QString LookNotSavedWarning(vtkPolyData *model, const lumeno::ModelWriteOptions &options, const QString &file,
+                            const QString &suffix);
+
+// The options of every write that the command line gives, with the input's look.
+lumeno::ModelWriteOptions WriteOptionsOf(const InputModel &input, const CliOptions &options);
 
 // Triangles and vertices as the window's panels count them.
 QJsonObject Counts(vtkPolyData *model);

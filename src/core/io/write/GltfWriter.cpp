@@ -1,6 +1,8 @@
 #include "io/write/GltfWriter.h"
 
 #include "io/BlockFile.h"
+#include "io/write/GltfFileOutput.h"
+#include "io/write/GltfLookWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -101,84 +103,6 @@ QByteArray GltfJson(const BufferLayout &layout, const double bounds[6], bool bin
                            {"buffers", QJsonArray{buffer}}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
-
-const QByteArray UriMarker = "@buffer@";
-const QByteArray DataUriStart = "data:application/octet-stream;base64,";
-
-qint64 Base64Length(qint64 bytes)
-{
-    return (bytes + 2) / 3 * 4;
-}
-
-qint64 Padded(qint64 bytes)
-{
-    return (bytes + 3) / 4 * 4;
-}
-
-// Binary data into a BlockFile, as it is or in base64.
-class BufferOutput
-{
-public:
-    BufferOutput(BlockFile &output, bool asBase64) : file(output), base64(asBase64) {}
-
-    void Bytes(const void *data, size_t length)
-    {
-        const auto *bytes = static_cast<const unsigned char *>(data);
-        if (!base64) {
-            // A BlockFile takes at most a block at a time.
-            for (size_t at = 0; at < length; at += BlockFile::BlockSize)
-                file.Bytes(bytes + at, std::min(BlockFile::BlockSize, length - at));
-            return;
-        }
-        for (size_t i = 0; i < length; ++i) {
-            pending[pendingCount++] = bytes[i];
-            if (pendingCount == 3)
-                Encode(3);
-        }
-    }
-    void Float(float value)
-    {
-        const quint32 little = qToLittleEndian(FloatBits(value));
-        Bytes(&little, 4);
-    }
-    void Int(quint32 value)
-    {
-        const quint32 little = qToLittleEndian(value);
-        Bytes(&little, 4);
-    }
-    void Finish()
-    {
-        if (base64 && pendingCount > 0)
-            Encode(pendingCount);
-    }
-
-private:
-    static quint32 FloatBits(float value)
-    {
-        quint32 bits;
-        std::memcpy(&bits, &value, 4);
-        return bits;
-    }
-
-    void Encode(int count)
-    {
-        static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        for (int i = count; i < 3; ++i)
-            pending[i] = 0;
-        const unsigned value = (unsigned(pending[0]) << 16) | (unsigned(pending[1]) << 8) | pending[2];
-        char *out = file.Take(4);
-        out[0] = alphabet[(value >> 18) & 63];
-        out[1] = alphabet[(value >> 12) & 63];
-        out[2] = count > 1 ? alphabet[(value >> 6) & 63] : '=';
-        out[3] = count > 2 ? alphabet[value & 63] : '=';
-        pendingCount = 0;
-    }
-
-    BlockFile &file;
-    bool base64;
-    unsigned char pending[3] = {0, 0, 0};
-    int pendingCount = 0;
-};
 
 void WritePoints(BufferOutput &out, vtkPoints *points)
 {
@@ -296,16 +220,12 @@ void WriteIndices(BufferOutput &out, vtkCellArray *polys)
     }
 }
 
-void Int32(BlockFile &file, quint32 value)
-{
-    const quint32 little = qToLittleEndian(value);
-    file.Bytes(&little, 4);
-}
-
 } // namespace
 
-bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
+bool WriteGltf(vtkPolyData *model, const QString &path, bool binary, const ModelLook *look, bool mergeParts)
 {
+    if (look)
+        return WriteGltfWithLook(model, path, binary, *look, mergeParts);
     if (!model->GetPoints() || model->GetNumberOfPoints() > std::numeric_limits<quint32>::max())
         return false;
     BufferLayout layout;
@@ -318,47 +238,11 @@ bool WriteGltf(vtkPolyData *model, const QString &path, bool binary)
     for (double &bound : bounds)
         bound = double(float(bound));
     const QByteArray json = GltfJson(layout, bounds, binary, UriMarker);
-    const qint64 jsonChunk = Padded(json.size());
-    const qint64 binChunk = Padded(layout.Total());
-    const qint64 total = 12 + 8 + jsonChunk + 8 + binChunk;
-    if (binary && total > std::numeric_limits<quint32>::max())
-        return false;
-
-    OutputFile file(std::fopen(QFile::encodeName(path).constData(), "wb"));
-    if (!file)
-        return false;
-    BlockFile block(file.get());
-    BufferOutput out(block, !binary);
-    if (binary) {
-        block.Bytes("glTF", 4);
-        Int32(block, 2);
-        Int32(block, quint32(total));
-        Int32(block, quint32(jsonChunk));
-        block.Bytes("JSON", 4);
-        block.Bytes(json.constData(), size_t(json.size()));
-        for (qint64 i = json.size(); i < jsonChunk; ++i)
-            block.Bytes(" ", 1);
-        Int32(block, quint32(binChunk));
-        block.Bytes("BIN\0", 4);
-    } else {
-        const int marker = json.indexOf(UriMarker);
-        block.Bytes(json.constData(), size_t(marker));
-        block.Bytes(DataUriStart.constData(), size_t(DataUriStart.size()));
-    }
-    WritePoints(out, model->GetPoints());
-    WriteAttributes(out, model, layout.attributes);
-    WriteIndices(out, model->GetPolys());
-    out.Finish();
-    if (binary) {
-        for (qint64 i = layout.Total(); i < binChunk; ++i)
-            block.Bytes("\0", 1);
-    } else {
-        const int rest = json.indexOf(UriMarker) + UriMarker.size();
-        block.Bytes(json.constData() + rest, size_t(json.size() - rest));
-        block.Bytes("\n", 1);
-    }
-    const bool written = block.Finish();
-    return Close(file) && written;
+    return WriteGltfFile(path, json, layout.Total(), binary, [&](BufferOutput &out) {
+        WritePoints(out, model->GetPoints());
+        WriteAttributes(out, model, layout.attributes);
+        WriteIndices(out, model->GetPolys());
+    });
 }
 
 qint64 GltfFileSize(bool binary, qint64 triangles, qint64 vertices, const PointAttributes &attributes)

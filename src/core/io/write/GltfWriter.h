@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ModelLook.h"
 #include "model/PointAttributes.h"
 
 #include <QString>
@@ -15,8 +16,9 @@ namespace lumeno {
 // material. Binary: a .glb file with the data in its BIN chunk. Otherwise a .gltf file that
 // holds its buffer itself as a base64 data: URI, so that the one file is replaced whole and
 // no .bin beside it can go astray or be left from an earlier save. False when the file
-// cannot be written completely.
-bool WriteGltf(vtkPolyData *model, const QString &path, bool binary);
+// cannot be written completely. With a look, as WriteGltfWithLook writes it.
+bool WriteGltf(vtkPolyData *model, const QString &path, bool binary, const ModelLook *look = nullptr,
+               bool mergeParts = false);
 
 // The size of that file for a model of these counts, exact but for the digits of the bounds.
 qint64 GltfFileSize(bool binary, qint64 triangles, qint64 vertices, const PointAttributes &attributes);

@@ -2,7 +2,10 @@
 
 #include "io/FilePaths.h"
 #include "io/write/GltfWriter.h"
+#include "io/write/LookGroups.h"
+#include "io/write/MtlText.h"
 #include "io/write/OffWriter.h"
+#include "io/write/TextureFiles.h"
 #include "io/write/ThreeMfWriter.h"
 #include "io/read/ModelReader.h"
 #include "model/ModelChecks.h"
@@ -30,6 +33,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace lumeno {
@@ -135,10 +139,11 @@ bool WriteStl(vtkPolyData *model, const QString &path)
     return writer->Write() == 1 && writer->GetErrorCode() == vtkErrorCode::NoError && IsCompleteStl(path);
 }
 
-bool WriteObj(vtkPolyData *model, const QString &path)
+bool WriteObj(vtkPolyData *model, const QString &path, const ObjLayout *layout = nullptr)
 {
     auto writer = vtkSmartPointer<lumeno::ObjFileWriter>::New();
     writer->SetInputData(model);
+    writer->SetLayout(layout);
     writer->SetFileName(QFile::encodeName(path).constData());
     writer->Update();
     return writer->GetErrorCode() == vtkErrorCode::NoError;
@@ -210,19 +215,9 @@ bool IsCompleteGlb(const QString &path)
     return std::memcmp(header, "glTF", 4) == 0 && length == static_cast<quint64>(file.size());
 }
 
-bool WriteGlb(vtkPolyData *model, const QString &path)
-{
-    return WriteGltf(model, path, true) && IsCompleteGlb(path);
-}
-
-bool WriteGltfText(vtkPolyData *model, const QString &path)
-{
-    return WriteGltf(model, path, false);
-}
-
 // The writer fills a file of its own beside the target, which then replaces the target.
-ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const QString &target,
-                             const QString &suffix, bool (*write)(vtkPolyData *, const QString &))
+ModelWriteResult WriteBeside(const QString &fileName, const QString &target, const QString &suffix,
+                             const std::function<bool(const QString &)> &write)
 {
     QString reason;
     const QString temporary = CreateSibling(target, suffix, &reason);
@@ -231,7 +226,7 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
 
     bool written = false;
     try {
-        written = write(model, temporary);
+        written = write(temporary);
     } catch (const std::bad_alloc &) {
         QFile::remove(temporary);
         return NotEnoughMemoryToWrite(fileName);
@@ -251,6 +246,44 @@ ModelWriteResult WriteBeside(vtkPolyData *model, const QString &fileName, const 
         return Failure(fileName, reason);
     }
     return {true, QString()};
+}
+
+// The material file beside the model, with the textures it names, before the model that names it.
+ModelWriteResult WriteObjWithLook(vtkPolyData *model, const QString &fileName, const QString &target,
+                                  const ModelWriteOptions &options)
+{
+    const ModelLook &look = *options.look;
+    ObjLayout layout;
+    layout.groups = GroupPolygons(model, &look, options.mergeParts);
+    std::vector<QString> names;
+    for (const Material &material : look.materials)
+        names.push_back(material.name);
+    layout.materialNames = WordNames(names, QStringLiteral("material"));
+    names.clear();
+    for (const ModelPart &part : look.parts)
+        names.push_back(part.name);
+    layout.partNames = WordNames(names, QStringLiteral("part"));
+    layout.materialLibrary = QStringLiteral("NONE");
+    if (look.HasMaterials()) {
+        try {
+            const QFileInfo output(fileName);
+            TextureFiles files(look, output.absolutePath(), options.textures);
+            QString reason;
+            if (!files.Place(&reason))
+                return Failure(fileName, reason);
+            // mtllib lists its files apart by blanks.
+            layout.materialLibrary = WordNames({output.completeBaseName()}, QStringLiteral("materials")).front() +
+                                     QStringLiteral(".mtl");
+            const QByteArray mtl = MtlText(look, layout.materialNames, files);
+            if (!ReplaceFileContent(output.dir().filePath(layout.materialLibrary), mtl.constData(), mtl.size(),
+                                    &reason))
+                return Failure(fileName, layout.materialLibrary + QStringLiteral(": ") + reason);
+        } catch (const std::bad_alloc &) {
+            return NotEnoughMemoryToWrite(fileName);
+        }
+    }
+    return WriteBeside(fileName, target, QStringLiteral("obj"),
+                       [&](const QString &path) { return WriteObj(model, path, &layout); });
 }
 
 } // namespace
@@ -326,7 +359,6 @@ bool IsModelSuffix(const QString &suffix)
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix,
                                 const ModelWriteOptions &options)
 {
-    Q_UNUSED(options) // the look is written by the writers that hold it
     if (!IsModelSuffix(suffix))
         return {false,
                 QCoreApplication::translate("ModelWriter",
@@ -347,19 +379,27 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
         return Failure(fileName, problem);
 
     const QString format = suffix.toLower();
+    const ModelLook *look = WritesLook(options.look.get(), options.mergeParts) ? options.look.get() : nullptr;
+    const auto beside = [&](bool (*write)(vtkPolyData *, const QString &)) {
+        return WriteBeside(fileName, target, format, [&](const QString &path) { return write(model, path); });
+    };
     if (format == QLatin1String("stl"))
-        return WriteBeside(model, fileName, target, format, WriteStl);
+        return beside(WriteStl);
     if (format == QLatin1String("obj"))
-        return WriteBeside(model, fileName, target, format, WriteObj);
-    if (format == QLatin1String("glb"))
-        return WriteBeside(model, fileName, target, format, WriteGlb);
-    if (format == QLatin1String("gltf"))
-        return WriteBeside(model, fileName, target, format, WriteGltfText);
+        return look ? WriteObjWithLook(model, fileName, target, options)
+                    : beside([](vtkPolyData *m, const QString &path) { return WriteObj(m, path); });
+    if (format == QLatin1String("glb") || format == QLatin1String("gltf")) {
+        const bool binary = format == QLatin1String("glb");
+        return WriteBeside(fileName, target, format, [&](const QString &path) {
+            return WriteGltf(model, path, binary, look, options.mergeParts) && (!binary || IsCompleteGlb(path));
+        });
+    }
     if (format == QLatin1String("3mf"))
-        return WriteBeside(model, fileName, target, format, Write3mf);
+        return WriteBeside(fileName, target, format,
+                           [&](const QString &path) { return Write3mf(model, path, look, options.mergeParts); });
     if (format == QLatin1String("off"))
-        return WriteBeside(model, fileName, target, format, WriteOff);
-    return WriteBeside(model, fileName, target, format, WritePly);
+        return beside(WriteOff);
+    return beside(WritePly);
 }
 
 } // namespace lumeno

@@ -39,7 +39,11 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
 
 // Writes binary STL, binary PLY, OBJ text, GLB, glTF (its buffer embedded), 3MF or OFF text,
 // chosen by the suffix (any case), with the
-// attributes the format holds (AttributesWritable). The file
+// attributes the format holds (AttributesWritable) and the look as far as it holds it
+// (LookSaving.h): an OBJ file names a material file of its own base name beside it, written
+// first with the textures it needs (TextureFiles.h); glTF, GLB and 3MF hold theirs inside. A
+// model without materials and with its parts merged or only one part is written as it was
+// before looks were kept ("mtllib NONE"). The file
 // is replaced only once the new content is complete: a failed write leaves an existing
 // file of that name as it was. A replaced file keeps its mode. Refused, with the target
 // untouched: a model without triangles or with a coordinate that is not finite, and a

@@ -170,9 +170,51 @@ IndexForm PolygonForm(bool normals, bool textureCoordinates)
     return textureCoordinates ? IndexForm::Texture : IndexForm::Plain;
 }
 
-void WriteModelText(ObjText &text, vtkPolyData *input)
+void Line(ObjText &text, const char *keyword, const QString &name)
 {
-    text.Text("# wavefront obj file lumeno3D\n\nmtllib NONE\n\n");
+    const QByteArray bytes = name.toUtf8();
+    text.Bytes(keyword, std::strlen(keyword));
+    text.Bytes(bytes.constData(), size_t(bytes.size()));
+    text.LineEnd();
+}
+
+// The polygons part by part and material by material, each as WriteCells writes it.
+void WriteGroups(ObjText &text, vtkCellArray *polys, const ObjLayout &layout, IndexForm form)
+{
+    vtkIdType size = 0;
+    const vtkIdType *ids = nullptr;
+    for (const PartGroup &group : layout.groups) {
+        if (group.runs.empty())
+            continue;
+        if (group.part >= 0)
+            Line(text, "\no ", layout.partNames[size_t(group.part)]);
+        else
+            text.Text("\ng grp1\n");
+        for (const MaterialRun &run : group.runs) {
+            Line(text, "usemtl ",
+                 run.material >= 0 ? layout.materialNames[size_t(run.material)] : QStringLiteral("mtlNONE"));
+            for (const vtkIdType polygon : run.polygons) {
+                polys->GetCellAtId(polygon, size, ids);
+                text.Text("f ");
+                for (vtkIdType i = 0; i < size; ++i) {
+                    text.Index(ids[i], form);
+                    text.Char(' ');
+                }
+                text.LineEnd();
+            }
+        }
+    }
+}
+
+void WriteModelText(ObjText &text, vtkPolyData *input, const ObjLayout *layout)
+{
+    if (layout) {
+        text.Text("# wavefront obj file lumeno3D\n\n");
+        Line(text, "mtllib ", layout->materialLibrary);
+        text.LineEnd();
+    } else {
+        text.Text("# wavefront obj file lumeno3D\n\nmtllib NONE\n\n");
+    }
 
     if (vtkPoints *points = input->GetPoints())
         WriteTupleLines(text, points->GetData(), "v ", 3);
@@ -186,7 +228,8 @@ void WriteModelText(ObjText &text, vtkPolyData *input)
     if (textureCoordinates)
         WriteTupleLines(text, textureCoordinates, "vt ", 2);
 
-    text.Text("\ng grp1\nusemtl mtlNONE\n");
+    if (!layout)
+        text.Text("\ng grp1\nusemtl mtlNONE\n");
 
     const bool hasNormals = normals != nullptr;
     const bool hasTextureCoordinates = textureCoordinates != nullptr;
@@ -194,7 +237,9 @@ void WriteModelText(ObjText &text, vtkPolyData *input)
         WriteCells(text, input->GetVerts(), 'p', IndexForm::Plain);
     if (input->GetNumberOfLines() > 0)
         WriteCells(text, input->GetLines(), 'l', hasTextureCoordinates ? IndexForm::Texture : IndexForm::Plain);
-    if (input->GetNumberOfPolys() > 0)
+    if (layout)
+        WriteGroups(text, input->GetPolys(), *layout, PolygonForm(hasNormals, hasTextureCoordinates));
+    else if (input->GetNumberOfPolys() > 0)
         WriteCells(text, input->GetPolys(), 'f', PolygonForm(hasNormals, hasTextureCoordinates));
     if (input->GetNumberOfStrips() > 0)
         WriteStrips(text, input->GetStrips(), PolygonForm(hasNormals, hasTextureCoordinates));
@@ -244,7 +289,7 @@ int ObjFileWriter::RequestData(vtkInformation *, vtkInformationVector **inputVec
     }
 
     ObjText text(file.get());
-    WriteModelText(text, input);
+    WriteModelText(text, input, Layout);
     bool written = text.Finish();
     int writeErrno = text.Errno();
     if (!Close(file) && written) {

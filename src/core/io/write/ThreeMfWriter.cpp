@@ -1,5 +1,7 @@
 #include "io/write/ThreeMfWriter.h"
 
+#include "io/write/ThreeMfLookModel.h"
+
 #include <QFile>
 
 #include <vtkCellArray.h>
@@ -127,13 +129,38 @@ bool AddEntry(zip_t *archive, const char *name, const void *data, size_t size)
     return zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 6) == 0;
 }
 
+// The package's content types and, for a model with textures, the model part's relationships to them.
+std::string LookContentTypes(const ThreeMfLookPackage &package)
+{
+    std::string types = ContentTypes;
+    std::string defaults;
+    for (const auto &[suffix, type] : package.textureTypes)
+        defaults += "<Default Extension=\"" + suffix + "\" ContentType=\"" + type + "\"/>";
+    return types.insert(types.find("</Types>"), defaults);
+}
+
+std::string TextureRelationships(const ThreeMfLookPackage &package)
+{
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    for (size_t i = 0; i < package.textures.size(); ++i)
+        text += "<Relationship Target=\"/" + package.textures[i].first + "\" Id=\"tex" + std::to_string(i) +
+                "\" Type=\"http://schemas.microsoft.com/3dmanufacturing/2013/01/3dtexture\"/>";
+    return text + "</Relationships>\n";
+}
+
 } // namespace
 
-bool Write3mf(vtkPolyData *model, const QString &path)
+bool Write3mf(vtkPolyData *model, const QString &path, const ModelLook *look, bool mergeParts)
 {
     if (!model->GetPoints())
         return false;
-    const std::string text = ModelText(model);
+    ThreeMfLookPackage package;
+    if (look)
+        package = ThreeMfLookModel(model, *look, mergeParts);
+    const std::string text = look ? package.model : ModelText(model);
+    const std::string types = look ? LookContentTypes(package) : std::string(ContentTypes);
+    const std::string textureRelationships = TextureRelationships(package);
     const QByteArray name = QFile::encodeName(path);
     // libzip writes a file of its own beside this one, for its owner only, and renames it over
     // this one: the result gets the permissions this new file was given.
@@ -144,9 +171,15 @@ bool Write3mf(vtkPolyData *model, const QString &path)
     zip_t *archive = zip_open(name.constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
-    if (!AddEntry(archive, "[Content_Types].xml", ContentTypes, sizeof ContentTypes - 1) ||
-        !AddEntry(archive, "_rels/.rels", Relationships, sizeof Relationships - 1) ||
-        !AddEntry(archive, "3D/3dmodel.model", text.data(), text.size())) {
+    bool added = AddEntry(archive, "[Content_Types].xml", types.data(), types.size()) &&
+                 AddEntry(archive, "_rels/.rels", Relationships, sizeof Relationships - 1) &&
+                 AddEntry(archive, "3D/3dmodel.model", text.data(), text.size());
+    if (!package.textures.empty())
+        added = added && AddEntry(archive, "3D/_rels/3dmodel.model.rels", textureRelationships.data(),
+                                  textureRelationships.size());
+    for (const auto &[entry, bytes] : package.textures)
+        added = added && AddEntry(archive, entry.c_str(), bytes.constData(), size_t(bytes.size()));
+    if (!added) {
         zip_discard(archive);
         return false;
     }
