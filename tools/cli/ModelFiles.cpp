@@ -67,9 +67,10 @@ InputModel ReadInput(const QString &path, Progress &progress)
         input.failure = QStringLiteral("The file %1 doesn't exist.").arg(shownPath);
     else if (result.failure != lumeno::ReadFailure::None)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
-    else
+    else {
         input.model = result.model;
         input.look = result.look;
+    }
     input.removedDuplicates = result.removedDuplicates;
     input.untriangulatedPolygons = result.untriangulatedPolygons;
     if (result.untriangulatedPolygons > 0)
