@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vtkPolyData.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace lumeno {
+
+// The material and part of each triangle (the cell data arrays "MaterialIds" and "PartIds" of
+// ModelLook.h) as one key per triangle: triangles of one key are alike, and an operation that
+// makes new triangles gives each the key of the triangles it came from.
+struct TriangleLooks
+{
+    bool materials = false; // the model has "MaterialIds"
+    bool parts = false;     // the model has "PartIds"
+    // (material, part) of each key, in the order the triangles first use them.
+    std::vector<std::array<int, 2>> kinds;
+    // Per polygon, in order.
+    std::vector<uint32_t> keys;
+
+    bool Any() const { return materials || parts; }
+
+    // Nothing when the model has neither array.
+    static TriangleLooks Of(vtkPolyData *model);
+    // Gives the model's cells (polygons only, in order) the arrays of these looks, from one
+    // key per polygon; the arrays this model had are replaced.
+    void WriteTo(vtkPolyData *model, const uint32_t *polygonKeys) const;
+};
+
+} // namespace lumeno
