@@ -3,17 +3,70 @@
 #include "model/ModelChecks.h"
 #include "model/AlgorithmRun.h"
 #include "reduce/ReductionProgress.h"
+#include "model/TriangleLooks.h"
 #include "model/UnitBox.h"
 
+#include <vtkAppendPolyData.h>
 #include <vtkCallbackCommand.h>
+#include <vtkCellArray.h>
+#include <vtkCellData.h>
+#include <vtkIdList.h>
+#include <vtkNew.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
 #include <vtkCommand.h>
 #include <vtkDecimatePro.h>
 
+#include <functional>
 #include <new>
 
 namespace lumeno {
 
 namespace {
+
+// The polygons of each key, in order.
+std::vector<std::vector<vtkIdType>> PolygonsByKey(const TriangleLooks &looks)
+{
+    std::vector<std::vector<vtkIdType>> pieces(looks.kinds.size());
+    for (size_t p = 0; p < looks.keys.size(); ++p)
+        pieces[looks.keys[p]].push_back(vtkIdType(p));
+    return pieces;
+}
+
+// These polygons of the model as a model of their own: the points they use, in the order they
+// first use them, with their point data.
+vtkSmartPointer<vtkPolyData> PieceOf(vtkPolyData *model, const std::vector<vtkIdType> &polygons)
+{
+    std::vector<vtkIdType> newId(size_t(model->GetNumberOfPoints()), -1);
+    vtkNew<vtkIdList> used, order;
+    auto cells = vtkSmartPointer<vtkCellArray>::New();
+    cells->AllocateEstimate(vtkIdType(polygons.size()), 3);
+    vtkNew<vtkIdList> corners;
+    for (const vtkIdType p : polygons) {
+        model->GetPolys()->GetCellAtId(p, corners);
+        for (vtkIdType k = 0; k < corners->GetNumberOfIds(); ++k) {
+            vtkIdType &id = newId[size_t(corners->GetId(k))];
+            if (id < 0) {
+                id = used->GetNumberOfIds();
+                used->InsertNextId(corners->GetId(k));
+                order->InsertNextId(id);
+            }
+            corners->SetId(k, id);
+        }
+        cells->InsertNextCell(corners);
+    }
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataType(model->GetPoints()->GetDataType());
+    points->SetNumberOfPoints(used->GetNumberOfIds());
+    for (vtkIdType i = 0; i < used->GetNumberOfIds(); ++i)
+        points->SetPoint(i, model->GetPoint(used->GetId(i)));
+    auto piece = vtkSmartPointer<vtkPolyData>::New();
+    piece->SetPoints(points);
+    piece->SetPolys(cells);
+    piece->GetPointData()->CopyAllocate(model->GetPointData(), used->GetNumberOfIds());
+    piece->GetPointData()->CopyData(model->GetPointData(), used, order);
+    return piece;
+}
 
 // The library's own defaults for everything the program never varies: set on every run
 // all the same, so that nothing left over from elsewhere can change a result.
@@ -95,15 +148,67 @@ private:
 };
 
 // Removes the given share (0..1) of the input's triangles as far as the filter can, with no
-// error bound. Every run sets every parameter that decides its result.
-vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
-                                      ReductionProgress &progress, double start = 0.0, double span = 1.0)
+// error bound. Every run sets every parameter that decides its result. `keepBorder` keeps
+// every point of the border where it is, and so the border itself.
+vtkSmartPointer<vtkPolyData> DecimateWhole(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
+                                           ReductionProgress &progress, double start, double span,
+                                           bool keepBorder = false)
 {
     ApplyFixedSettings(decimator);
+    if (keepBorder)
+        decimator->BoundaryVertexDeletionOff();
     decimator->SetTargetReduction(reduction);
     decimator->SetMaximumError(VTK_DOUBLE_MAX);
     decimator->AccumulateErrorOff();
     return FilterRun(decimator, progress, start, span).Reduce(input);
+}
+
+// The filter would mix materials and parts: for a model of several, each piece of one
+// material and part is reduced on its own (by `reduce`, as the part [start, start + span] of
+// the operation, its border kept), so that no triangle changes its material and the borders
+// between them stay closed (their points become one per piece, as the sides of a seam). A
+// piece the filter cannot reduce, or would take away, stays as it is: no part vanishes.
+using PieceReduction = std::function<vtkSmartPointer<vtkPolyData>(vtkPolyData *piece, double start, double span)>;
+vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgress &progress, double start,
+                                            double span, const PieceReduction &reduce)
+{
+    const TriangleLooks looks = TriangleLooks::Of(input);
+    if (!looks.Any() || input->GetNumberOfPolys() == 0)
+        return reduce(input, start, span);
+    const std::vector<std::vector<vtkIdType>> pieces = PolygonsByKey(looks);
+    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+    std::vector<uint32_t> keys;
+    double done = 0.0;
+    for (size_t key = 0; key < pieces.size(); ++key) {
+        const double share = double(pieces[key].size()) / double(input->GetNumberOfPolys());
+        const vtkSmartPointer<vtkPolyData> piece = PieceOf(input, pieces[key]);
+        vtkSmartPointer<vtkPolyData> made = reduce(piece, start + span * done, span * share);
+        if (progress.Cancelled())
+            return nullptr;
+        if (!made || made->GetNumberOfPolys() == 0)
+            made = piece;
+        done += share;
+        made->GetCellData()->Initialize();
+        keys.insert(keys.end(), size_t(made->GetNumberOfPolys()), uint32_t(key));
+        together->AddInputData(made);
+    }
+    if (TryUpdate(together) != UpdateOutcome::Done)
+        throw std::bad_alloc();
+    vtkSmartPointer<vtkPolyData> result = together->GetOutput();
+    looks.WriteTo(result, keys.data());
+    progress.Tell(start + span);
+    return result;
+}
+
+// Removes the given share (0..1) of the input's triangles as far as the filter can, with no
+// error bound, piece by piece (ReduceByPieces).
+vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
+                                      ReductionProgress &progress, double start = 0.0, double span = 1.0)
+{
+    const bool pieces = TriangleLooks::Of(input).Any();
+    return ReduceByPieces(input, progress, start, span, [&](vtkPolyData *piece, double from, double part) {
+        return DecimateWhole(decimator, piece, reduction, progress, from, part, pieces);
+    });
 }
 
 // The filter keeps a triangle with two corners at one place (the model's, or one it made), and
@@ -187,12 +292,19 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
     // With the error accumulated, every run makes the filter allocate an error value per
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // would leak the first one's (8 bytes a point, per run). The run therefore uses a filter of its own.
-    auto filter = vtkSmartPointer<vtkDecimatePro>::New();
-    ApplyFixedSettings(filter);
-    filter->SetTargetReduction(1.0);
-    filter->SetMaximumError(maxError);
-    filter->AccumulateErrorOn();
-    return Readable(FilterRun(filter, progress, 0.0, 1.0).Reduce(model), leftOut);
+    const bool pieces = TriangleLooks::Of(model).Any();
+    return Readable(ReduceByPieces(model, progress, 0.0, 1.0,
+                                   [&](vtkPolyData *piece, double start, double span) {
+                                       auto filter = vtkSmartPointer<vtkDecimatePro>::New();
+                                       ApplyFixedSettings(filter);
+                                       if (pieces)
+                                           filter->BoundaryVertexDeletionOff();
+                                       filter->SetTargetReduction(1.0);
+                                       filter->SetMaximumError(maxError);
+                                       filter->AccumulateErrorOn();
+                                       return FilterRun(filter, progress, start, span).Reduce(piece);
+                                   }),
+                    leftOut);
 }
 
 } // namespace lumeno
