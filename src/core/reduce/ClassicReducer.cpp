@@ -2,6 +2,7 @@
 
 #include "model/ModelChecks.h"
 #include "model/AlgorithmRun.h"
+#include "reduce/PieceBorders.h"
 #include "reduce/ReductionProgress.h"
 #include "model/TriangleLooks.h"
 #include "model/UnitBox.h"
@@ -165,32 +166,37 @@ vtkSmartPointer<vtkPolyData> DecimateWhole(vtkDecimatePro *decimator, vtkPolyDat
 
 // The filter would mix materials and parts: for a model of several, each piece of one
 // material and part is reduced on its own (by `reduce`, as the part [start, start + span] of
-// the operation, its border kept), so that no triangle changes its material and the borders
-// between them stay closed (their points become one per piece, as the sides of a seam). A
-// piece the filter cannot reduce, or would take away, stays as it is: no part vanishes.
-using PieceReduction = std::function<vtkSmartPointer<vtkPolyData>(vtkPolyData *piece, double start, double span)>;
+// the operation, told to keep its border), so that no triangle changes its material, and the
+// pieces meet again where their borders were (CloseBorders; their points there become one per
+// piece, as the sides of a seam). A piece the filter cannot reduce, or would take away, stays
+// as it is: no part vanishes.
+using PieceReduction =
+    std::function<vtkSmartPointer<vtkPolyData>(vtkPolyData *piece, double start, double span, bool keepBorder)>;
 vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgress &progress, double start,
                                             double span, const PieceReduction &reduce)
 {
     const TriangleLooks looks = TriangleLooks::Of(input);
     if (!looks.Any() || input->GetNumberOfPolys() == 0)
-        return reduce(input, start, span);
+        return reduce(input, start, span, false);
     const std::vector<std::vector<vtkIdType>> pieces = PolygonsByKey(looks);
-    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
-    std::vector<uint32_t> keys;
+    std::vector<vtkSmartPointer<vtkPolyData>> made;
     double done = 0.0;
-    for (size_t key = 0; key < pieces.size(); ++key) {
-        const double share = double(pieces[key].size()) / double(input->GetNumberOfPolys());
-        const vtkSmartPointer<vtkPolyData> piece = PieceOf(input, pieces[key]);
-        vtkSmartPointer<vtkPolyData> made = reduce(piece, start + span * done, span * share);
+    for (const std::vector<vtkIdType> &polygons : pieces) {
+        const double share = double(polygons.size()) / double(input->GetNumberOfPolys());
+        const vtkSmartPointer<vtkPolyData> piece = PieceOf(input, polygons);
+        const vtkSmartPointer<vtkPolyData> reduced = reduce(piece, start + span * done, span * share, true);
         if (progress.Cancelled())
             return nullptr;
-        if (!made || made->GetNumberOfPolys() == 0)
-            made = piece;
         done += share;
-        made->GetCellData()->Initialize();
-        keys.insert(keys.end(), size_t(made->GetNumberOfPolys()), uint32_t(key));
-        together->AddInputData(made);
+        made.push_back(reduced && reduced->GetNumberOfPolys() > 0 ? reduced : piece);
+    }
+    CloseBorders(made);
+    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+    std::vector<uint32_t> keys;
+    for (size_t key = 0; key < made.size(); ++key) {
+        made[key]->GetCellData()->Initialize();
+        keys.insert(keys.end(), size_t(made[key]->GetNumberOfPolys()), uint32_t(key));
+        together->AddInputData(made[key]);
     }
     if (TryUpdate(together) != UpdateOutcome::Done)
         throw std::bad_alloc();
@@ -205,10 +211,10 @@ vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgres
 vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
                                       ReductionProgress &progress, double start = 0.0, double span = 1.0)
 {
-    const bool pieces = TriangleLooks::Of(input).Any();
-    return ReduceByPieces(input, progress, start, span, [&](vtkPolyData *piece, double from, double part) {
-        return DecimateWhole(decimator, piece, reduction, progress, from, part, pieces);
-    });
+    return ReduceByPieces(input, progress, start, span,
+                          [&](vtkPolyData *piece, double from, double part, bool keepBorder) {
+                              return DecimateWhole(decimator, piece, reduction, progress, from, part, keepBorder);
+                          });
 }
 
 // The filter keeps a triangle with two corners at one place (the model's, or one it made), and
@@ -292,12 +298,11 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
     // With the error accumulated, every run makes the filter allocate an error value per
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // would leak the first one's (8 bytes a point, per run). The run therefore uses a filter of its own.
-    const bool pieces = TriangleLooks::Of(model).Any();
     return Readable(ReduceByPieces(model, progress, 0.0, 1.0,
-                                   [&](vtkPolyData *piece, double start, double span) {
+                                   [&](vtkPolyData *piece, double start, double span, bool keepBorder) {
                                        auto filter = vtkSmartPointer<vtkDecimatePro>::New();
                                        ApplyFixedSettings(filter);
-                                       if (pieces)
+                                       if (keepBorder)
                                            filter->BoundaryVertexDeletionOff();
                                        filter->SetTargetReduction(1.0);
                                        filter->SetMaximumError(maxError);
