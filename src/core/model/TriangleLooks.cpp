@@ -2,7 +2,12 @@
 
 #include "model/ModelLook.h"
 
+#include <vtkCellArray.h>
 #include <vtkCellData.h>
+#include <vtkIdList.h>
+#include <vtkNew.h>
+#include <vtkPointData.h>
+#include <vtkPoints.h>
 #include <vtkDataArray.h>
 #include <vtkIntArray.h>
 
@@ -53,6 +58,61 @@ void TriangleLooks::WriteTo(vtkPolyData *model, const uint32_t *polygonKeys) con
         write(MaterialIdsName, 0);
     if (parts)
         write(PartIdsName, 1);
+}
+
+std::vector<std::vector<vtkIdType>> TriangleLooks::PolygonsByKey() const
+{
+    std::vector<std::vector<vtkIdType>> polygons(kinds.size());
+    for (size_t p = 0; p < keys.size(); ++p)
+        polygons[keys[p]].push_back(vtkIdType(p));
+    return polygons;
+}
+
+std::vector<std::vector<uint32_t>> TriangleLooks::KeysByPart() const
+{
+    std::map<int, std::vector<uint32_t>> byPart;
+    for (size_t key = 0; key < kinds.size(); ++key)
+        byPart[kinds[key][1]].push_back(uint32_t(key));
+    std::vector<std::vector<uint32_t>> keysOfPart;
+    for (auto &[part, partKeys] : byPart)
+        keysOfPart.push_back(std::move(partKeys));
+    return keysOfPart;
+}
+
+vtkSmartPointer<vtkPolyData> ModelOfPolygons(vtkPolyData *model, const std::vector<vtkIdType> &polygons)
+{
+    std::vector<vtkIdType> newId(size_t(model->GetNumberOfPoints()), -1);
+    vtkNew<vtkIdList> used, order, cellsFrom, cellsTo;
+    auto cells = vtkSmartPointer<vtkCellArray>::New();
+    cells->AllocateEstimate(vtkIdType(polygons.size()), 3);
+    vtkNew<vtkIdList> corners;
+    for (const vtkIdType p : polygons) {
+        model->GetPolys()->GetCellAtId(p, corners);
+        for (vtkIdType k = 0; k < corners->GetNumberOfIds(); ++k) {
+            vtkIdType &id = newId[size_t(corners->GetId(k))];
+            if (id < 0) {
+                id = used->GetNumberOfIds();
+                used->InsertNextId(corners->GetId(k));
+                order->InsertNextId(id);
+            }
+            corners->SetId(k, id);
+        }
+        cellsTo->InsertNextId(cells->InsertNextCell(corners));
+        cellsFrom->InsertNextId(p);
+    }
+    auto points = vtkSmartPointer<vtkPoints>::New();
+    points->SetDataType(model->GetPoints()->GetDataType());
+    points->SetNumberOfPoints(used->GetNumberOfIds());
+    for (vtkIdType i = 0; i < used->GetNumberOfIds(); ++i)
+        points->SetPoint(i, model->GetPoint(used->GetId(i)));
+    auto piece = vtkSmartPointer<vtkPolyData>::New();
+    piece->SetPoints(points);
+    piece->SetPolys(cells);
+    piece->GetPointData()->CopyAllocate(model->GetPointData(), used->GetNumberOfIds());
+    piece->GetPointData()->CopyData(model->GetPointData(), used, order);
+    piece->GetCellData()->CopyAllocate(model->GetCellData(), vtkIdType(polygons.size()));
+    piece->GetCellData()->CopyData(model->GetCellData(), cellsFrom, cellsTo);
+    return piece;
 }
 
 } // namespace lumeno

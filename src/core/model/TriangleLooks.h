@@ -1,6 +1,7 @@
 #pragma once
 
 #include <vtkPolyData.h>
+#include <vtkSmartPointer.h>
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,14 @@ struct TriangleLooks
     // Gives the model's cells (polygons only, in order) the arrays of these looks, from one
     // key per polygon; the arrays this model had are replaced.
     void WriteTo(vtkPolyData *model, const uint32_t *polygonKeys) const;
+    // The polygons of each key, in order.
+    std::vector<std::vector<vtkIdType>> PolygonsByKey() const;
+    // The keys of each part (kinds[key][1]), by part in ascending order.
+    std::vector<std::vector<uint32_t>> KeysByPart() const;
 };
+
+// These polygons of a model that holds polygons only, as a model of their own: the points they
+// use, in the order they first use them, with their point data and their cell data.
+vtkSmartPointer<vtkPolyData> ModelOfPolygons(vtkPolyData *model, const std::vector<vtkIdType> &polygons);
 
 } // namespace lumeno

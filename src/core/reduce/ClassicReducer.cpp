@@ -9,12 +9,7 @@
 
 #include <vtkAppendPolyData.h>
 #include <vtkCallbackCommand.h>
-#include <vtkCellArray.h>
 #include <vtkCellData.h>
-#include <vtkIdList.h>
-#include <vtkNew.h>
-#include <vtkPointData.h>
-#include <vtkPoints.h>
 #include <vtkCommand.h>
 #include <vtkDecimatePro.h>
 
@@ -24,50 +19,6 @@
 namespace lumeno {
 
 namespace {
-
-// The polygons of each key, in order.
-std::vector<std::vector<vtkIdType>> PolygonsByKey(const TriangleLooks &looks)
-{
-    std::vector<std::vector<vtkIdType>> pieces(looks.kinds.size());
-    for (size_t p = 0; p < looks.keys.size(); ++p)
-        pieces[looks.keys[p]].push_back(vtkIdType(p));
-    return pieces;
-}
-
-// These polygons of the model as a model of their own: the points they use, in the order they
-// first use them, with their point data.
-vtkSmartPointer<vtkPolyData> PieceOf(vtkPolyData *model, const std::vector<vtkIdType> &polygons)
-{
-    std::vector<vtkIdType> newId(size_t(model->GetNumberOfPoints()), -1);
-    vtkNew<vtkIdList> used, order;
-    auto cells = vtkSmartPointer<vtkCellArray>::New();
-    cells->AllocateEstimate(vtkIdType(polygons.size()), 3);
-    vtkNew<vtkIdList> corners;
-    for (const vtkIdType p : polygons) {
-        model->GetPolys()->GetCellAtId(p, corners);
-        for (vtkIdType k = 0; k < corners->GetNumberOfIds(); ++k) {
-            vtkIdType &id = newId[size_t(corners->GetId(k))];
-            if (id < 0) {
-                id = used->GetNumberOfIds();
-                used->InsertNextId(corners->GetId(k));
-                order->InsertNextId(id);
-            }
-            corners->SetId(k, id);
-        }
-        cells->InsertNextCell(corners);
-    }
-    auto points = vtkSmartPointer<vtkPoints>::New();
-    points->SetDataType(model->GetPoints()->GetDataType());
-    points->SetNumberOfPoints(used->GetNumberOfIds());
-    for (vtkIdType i = 0; i < used->GetNumberOfIds(); ++i)
-        points->SetPoint(i, model->GetPoint(used->GetId(i)));
-    auto piece = vtkSmartPointer<vtkPolyData>::New();
-    piece->SetPoints(points);
-    piece->SetPolys(cells);
-    piece->GetPointData()->CopyAllocate(model->GetPointData(), used->GetNumberOfIds());
-    piece->GetPointData()->CopyData(model->GetPointData(), used, order);
-    return piece;
-}
 
 // The library's own defaults for everything the program never varies: set on every run
 // all the same, so that nothing left over from elsewhere can change a result.
@@ -178,12 +129,12 @@ vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgres
     const TriangleLooks looks = TriangleLooks::Of(input);
     if (!looks.Any() || input->GetNumberOfPolys() == 0)
         return reduce(input, start, span, false);
-    const std::vector<std::vector<vtkIdType>> pieces = PolygonsByKey(looks);
+    const std::vector<std::vector<vtkIdType>> pieces = looks.PolygonsByKey();
     std::vector<vtkSmartPointer<vtkPolyData>> made;
     double done = 0.0;
     for (const std::vector<vtkIdType> &polygons : pieces) {
         const double share = double(polygons.size()) / double(input->GetNumberOfPolys());
-        const vtkSmartPointer<vtkPolyData> piece = PieceOf(input, polygons);
+        const vtkSmartPointer<vtkPolyData> piece = ModelOfPolygons(input, polygons);
         const vtkSmartPointer<vtkPolyData> reduced = reduce(piece, start + span * done, span * share, true);
         if (progress.Cancelled())
             return nullptr;
@@ -194,7 +145,7 @@ vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgres
     auto together = vtkSmartPointer<vtkAppendPolyData>::New();
     std::vector<uint32_t> keys;
     for (size_t key = 0; key < made.size(); ++key) {
-        made[key]->GetCellData()->Initialize();
+        made[key]->GetCellData()->Initialize(); // the filter's or the piece's; written anew below
         keys.insert(keys.end(), size_t(made[key]->GetNumberOfPolys()), uint32_t(key));
         together->AddInputData(made[key]);
     }
