@@ -251,6 +251,38 @@ int CollapsePartLevels(const std::vector<vtkSmartPointer<vtkPolyData>> &parts, u
     return handedOver;
 }
 
+// A share of a model of separate parts: the same share of each part, by a run of its own.
+vtkSmartPointer<vtkPolyData> KeepPartShares(const std::vector<vtkSmartPointer<vtkPolyData>> &parts, double share,
+                                            unsigned threads, ReductionProgress &progress, LeftOutTriangles &leftOut,
+                                            bool &relaxed)
+{
+    double total = 0.0;
+    for (const auto &part : parts)
+        total += double(part->GetNumberOfPolys());
+    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+    double done = 0.0;
+    for (const auto &part : parts) {
+        const double partShare = double(part->GetNumberOfPolys()) / total;
+        QualitySimplifier simplifier(part, threads);
+        const size_t triangles = TargetTriangles(share, simplifier.Triangles());
+        vtkSmartPointer<vtkPolyData> made;
+        std::move(simplifier).Collapse(
+            {triangles}, HUGE_VAL, [&made](size_t, const vtkSmartPointer<vtkPolyData> &result) { made = result; },
+            [&progress] { return progress.Cancelled(); },
+            [&](double fraction) { TellDone(progress, done + partShare * fraction); });
+        leftOut += simplifier.LeftOut();
+        relaxed = relaxed || simplifier.RelaxStage() > 0;
+        if (progress.Cancelled())
+            return nullptr;
+        if (made && made->GetNumberOfPolys() > 0)
+            together->AddInputData(made);
+        done += partShare;
+    }
+    if (together->GetNumberOfInputConnections(0) == 0 || TryUpdate(together) != UpdateOutcome::Done)
+        return nullptr;
+    return together->GetOutput();
+}
+
 } // namespace
 
 QualityReducer::QualityReducer(int threadCount)
@@ -291,6 +323,14 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
             return nullptr;
         progress.Tell(1.0);
         return whole;
+    }
+    if (const std::vector<vtkSmartPointer<vtkPolyData>> parts = SeparateParts(model); !parts.empty()) {
+        progress.Tell(0.0);
+        const vtkSmartPointer<vtkPolyData> result = KeepPartShares(parts, share, threads, progress, leftOut, relaxed);
+        if (!result || progress.Cancelled())
+            return nullptr;
+        progress.Tell(1.0);
+        return result;
     }
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
