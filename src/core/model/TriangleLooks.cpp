@@ -31,13 +31,19 @@ TriangleLooks TriangleLooks::Of(vtkPolyData *model)
         return looks;
     std::map<std::array<int, 2>, uint32_t> keyOf;
     looks.keys.resize(size_t(polygons));
+    std::array<int, 2> lastKind{0, 0};
+    uint32_t lastKey = ~0u; // neighbouring triangles mostly share their kind
     for (vtkIdType p = 0; p < polygons; ++p) {
         const std::array<int, 2> kind{looks.materials ? int(materialIds->GetComponent(firstPolygon + p, 0)) : -1,
                                       looks.parts ? int(partIds->GetComponent(firstPolygon + p, 0)) : 0};
-        const auto [at, added] = keyOf.emplace(kind, uint32_t(looks.kinds.size()));
-        if (added)
-            looks.kinds.push_back(kind);
-        looks.keys[size_t(p)] = at->second;
+        if (lastKey == ~0u || kind != lastKind) {
+            const auto [at, added] = keyOf.emplace(kind, uint32_t(looks.kinds.size()));
+            if (added)
+                looks.kinds.push_back(kind);
+            lastKind = kind;
+            lastKey = at->second;
+        }
+        looks.keys[size_t(p)] = lastKey;
     }
     return looks;
 }

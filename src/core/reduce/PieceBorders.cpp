@@ -10,7 +10,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <unordered_map>
 
 namespace lumeno {
 
@@ -32,6 +31,7 @@ struct BorderEdge
 
 struct Border
 {
+    std::vector<uint8_t> onBorder; // per point of the piece
     std::vector<BorderEdge> edges;
     std::set<Edge> sorted;
     std::map<Position, std::vector<Position>> neighbours;
@@ -46,8 +46,17 @@ Position At(vtkPolyData *piece, vtkIdType point)
 
 Border BorderOf(vtkPolyData *piece)
 {
-    // Edges by their points (sorted), with how often they are used and the last use.
-    std::unordered_map<uint64_t, std::pair<int, BorderEdge>> uses;
+    // Every edge by its points (the lower first), with the triangle and corner it starts at;
+    // sorted, an edge of one triangle stands alone.
+    struct Use
+    {
+        uint64_t points;
+        vtkIdType cell;
+        int corner;
+        bool operator<(const Use &other) const { return points < other.points; }
+    };
+    std::vector<Use> uses;
+    uses.reserve(3 * size_t(piece->GetNumberOfPolys()));
     auto cells = vtk::TakeSmartPointer(piece->GetPolys()->NewIterator());
     for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
         vtkIdType count;
@@ -57,28 +66,33 @@ Border BorderOf(vtkPolyData *piece)
             continue;
         for (int k = 0; k < 3; ++k) {
             const vtkIdType a = ids[k], b = ids[(k + 1) % 3];
-            auto &use = uses[uint64_t(std::min(a, b)) << 32 | uint64_t(std::max(a, b))];
-            ++use.first;
-            use.second = BorderEdge{cells->GetCurrentCellId(), k, a, b, {}, {}};
+            uses.push_back({uint64_t(std::min(a, b)) << 32 | uint64_t(std::max(a, b)), cells->GetCurrentCellId(), k});
         }
     }
+    std::sort(uses.begin(), uses.end());
+    std::vector<BorderEdge> once;
+    for (size_t i = 0; i < uses.size(); ++i) {
+        if ((i > 0 && uses[i - 1].points == uses[i].points) ||
+            (i + 1 < uses.size() && uses[i + 1].points == uses[i].points))
+            continue;
+        vtkIdType count;
+        const vtkIdType *ids;
+        piece->GetPolys()->GetCellAtId(uses[i].cell, count, ids);
+        const vtkIdType a = ids[uses[i].corner], b = ids[(uses[i].corner + 1) % 3];
+        once.push_back({uses[i].cell, uses[i].corner, a, b, At(piece, a), At(piece, b)});
+    }
+    std::vector<Use>().swap(uses);
     // A cut the reduction made through the piece (vtkDecimatePro splits a mesh it cannot reduce
     // further) is a border edge twice at one place: no border with another piece.
-    std::vector<BorderEdge> once;
     std::map<Edge, int> atPlace;
-    for (auto &[key, use] : uses) {
-        if (use.first != 1)
-            continue;
-        BorderEdge edge = use.second;
-        edge.from = At(piece, edge.a);
-        edge.to = At(piece, edge.b);
+    for (const BorderEdge &edge : once)
         ++atPlace[Sorted(edge.from, edge.to)];
-        once.push_back(edge);
-    }
     Border border;
+    border.onBorder.assign(size_t(piece->GetNumberOfPoints()), 0);
     for (const BorderEdge &edge : once) {
         if (atPlace[Sorted(edge.from, edge.to)] != 1)
             continue;
+        border.onBorder[size_t(edge.a)] = border.onBorder[size_t(edge.b)] = 1;
         border.sorted.insert(Sorted(edge.from, edge.to));
         border.neighbours[edge.from].push_back(edge.to);
         border.neighbours[edge.to].push_back(edge.from);
@@ -174,12 +188,13 @@ vtkSmartPointer<vtkPolyData> WithSplits(vtkPolyData *piece, const std::map<vtkId
 // Two pieces that each laid a triangle on the same three border points (each filled its own
 // border there) hold one triangle twice, which no reader would read back: both go, and the
 // border of each runs past them.
-void WithoutTwins(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
+// Returns whether any went.
+bool WithoutTwins(std::vector<vtkSmartPointer<vtkPolyData>> &pieces, std::vector<Border> &borders)
 {
     using Places = std::array<Position, 3>;
     std::map<Places, std::vector<std::pair<size_t, vtkIdType>>> onBorder;
     for (size_t k = 0; k < pieces.size(); ++k) {
-        const Border border = BorderOf(pieces[k]);
+        const Border &border = borders[k];
         auto cells = vtk::TakeSmartPointer(pieces[k]->GetPolys()->NewIterator());
         for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
             vtkIdType count;
@@ -187,10 +202,9 @@ void WithoutTwins(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
             cells->GetCurrentCell(count, ids);
             if (count != 3)
                 continue;
-            Places places{At(pieces[k], ids[0]), At(pieces[k], ids[1]), At(pieces[k], ids[2])};
-            if (!border.neighbours.count(places[0]) || !border.neighbours.count(places[1]) ||
-                !border.neighbours.count(places[2]))
+            if (!border.onBorder[size_t(ids[0])] || !border.onBorder[size_t(ids[1])] || !border.onBorder[size_t(ids[2])])
                 continue;
+            Places places{At(pieces[k], ids[0]), At(pieces[k], ids[1]), At(pieces[k], ids[2])};
             std::sort(places.begin(), places.end());
             onBorder[places].emplace_back(k, cells->GetCurrentCellId());
         }
@@ -202,9 +216,11 @@ void WithoutTwins(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
             }))
             for (const auto &[piece, cell] : holders)
                 twins[piece].insert(cell);
+    bool any = false;
     for (size_t k = 0; k < pieces.size(); ++k) {
         if (twins[k].empty())
             continue;
+        any = true;
         auto triangles = vtkSmartPointer<vtkCellArray>::New();
         auto cells = vtk::TakeSmartPointer(pieces[k]->GetPolys()->NewIterator());
         for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell())
@@ -218,7 +234,9 @@ void WithoutTwins(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
         without->ShallowCopy(pieces[k]);
         without->SetPolys(triangles);
         pieces[k] = without;
+        borders[k] = BorderOf(without);
     }
+    return any;
 }
 
 } // namespace
@@ -227,12 +245,12 @@ void CloseBorders(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
 {
     // A triangle is split at one edge per round: a second round splits its others.
     constexpr int Rounds = 3;
-    WithoutTwins(pieces);
+    std::vector<Border> borders;
+    for (const auto &piece : pieces)
+        borders.push_back(BorderOf(piece));
+    WithoutTwins(pieces, borders);
     for (int round = 0; round < Rounds; ++round) {
-        std::vector<Border> borders;
-        for (const auto &piece : pieces)
-            borders.push_back(BorderOf(piece));
-        bool changed = false;
+        std::vector<size_t> changed;
         for (size_t k = 0; k < pieces.size(); ++k) {
             std::map<vtkIdType, Split> splits;
             for (const BorderEdge &edge : borders[k].edges) {
@@ -255,10 +273,12 @@ void CloseBorders(std::vector<vtkSmartPointer<vtkPolyData>> &pieces)
             if (splits.empty())
                 continue;
             pieces[k] = WithSplits(pieces[k], splits);
-            changed = true;
+            changed.push_back(k);
         }
-        if (!changed)
+        if (changed.empty())
             return;
+        for (const size_t k : changed)
+            borders[k] = BorderOf(pieces[k]);
     }
 }
 
