@@ -5,6 +5,7 @@
 #include "GuiBench.h"
 #include "HeadlessBench.h"
 #include "LevelsTime.h"
+#include "LookLevels.h"
 #include "QualityBench.h"
 #include "QualityReport.h"
 #include "SubdividedModel.h"
@@ -68,6 +69,12 @@ const char Usage[] = R"(Usage:
                                          lumeno3d-cli levels MODEL with and without
                                          measuring against one meshoptimizer 10 % run
                                          (--meshoptimizer); times, ratios, median ratios
+  lumeno3d-bench --look-levels MODEL [--materials N] [--engine classic|quality]
+                                         the nine levels of MODEL given texture coordinates
+                                         and N materials (default 0: none) in sectors around
+                                         its z axis, in this process: time, peak resident
+                                         memory, each level's triangles (compare N = 0 and
+                                         N = 20, each under /usr/bin/time -v)
   lumeno3d-bench --meshoptimizer MODEL OUT.ply
                                          reads MODEL, keeps 10 % of its triangles with
                                          meshopt_simplify, writes them as binary PLY
@@ -182,6 +189,24 @@ int RunLevelsTime(const QStringList &arguments)
     return PrintLevelsTime(arguments[1], rounds, error) ? 0 : Fail(error.toLocal8Bit().constData());
 }
 
+int RunLookLevels(const QStringList &arguments)
+{
+    if (arguments.size() < 2)
+        return Fail("--look-levels needs MODEL");
+    int materials = 0;
+    QString engine = QStringLiteral("quality");
+    for (int i = 2; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--materials") && i + 1 < arguments.size())
+            materials = std::max(arguments[++i].toInt(), 0);
+        else if (arguments[i] == QLatin1String("--engine") && i + 1 < arguments.size())
+            engine = arguments[++i];
+        else
+            return Fail("--look-levels needs MODEL and optionally --materials N and --engine classic|quality");
+    }
+    QString error;
+    return PrintLookLevels(arguments[1], materials, engine, error) ? 0 : Fail(error.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -210,6 +235,8 @@ int main(int argc, char *argv[])
     }
     if (arguments[0] == QLatin1String("--levels-time"))
         return RunLevelsTime(arguments);
+    if (arguments[0] == QLatin1String("--look-levels"))
+        return RunLookLevels(arguments);
     if (arguments[0] == QLatin1String("--generate")) {
         long long triangles = 1228800;
         bool bumpySphere = false;

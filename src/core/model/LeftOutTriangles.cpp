@@ -6,6 +6,8 @@
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
 #include <vtkDataArray.h>
+#include <vtkIdList.h>
+#include <vtkNew.h>
 #include <vtkPoints.h>
 
 #include <algorithm>
@@ -15,7 +17,8 @@
 
 namespace lumeno {
 
-LeftOutTriangles LeaveOutCollapsedAndRepeated(std::vector<unsigned int> &corners, const std::vector<unsigned int> &place)
+LeftOutTriangles LeaveOutCollapsedAndRepeated(std::vector<unsigned int> &corners, const std::vector<unsigned int> &place,
+                                              std::vector<vtkIdType> *kept)
 {
     LeftOutTriangles left;
     const size_t triangles = corners.size() / 3;
@@ -60,15 +63,19 @@ LeftOutTriangles LeaveOutCollapsedAndRepeated(std::vector<unsigned int> &corners
                 ++left.repeated;
             }
     }
+    if (kept)
+        kept->clear();
     if (left.Total() == 0)
         return left;
-    size_t kept = 0;
+    size_t keptCount = 0;
     for (size_t t = 0; t < triangles; ++t)
         if (!out[t]) {
-            std::copy_n(&corners[3 * t], 3, &corners[3 * kept]);
-            ++kept;
+            std::copy_n(&corners[3 * t], 3, &corners[3 * keptCount]);
+            ++keptCount;
+            if (kept)
+                kept->push_back(vtkIdType(t));
         }
-    corners.resize(3 * kept);
+    corners.resize(3 * keptCount);
     return left;
 }
 
@@ -89,18 +96,29 @@ vtkSmartPointer<vtkPolyData> WithoutCollapsedAndRepeated(vtkPolyData *model, Lef
         return whole;
     std::vector<unsigned int> corners;
     corners.reserve(3 * size_t(model->GetNumberOfPolys()));
+    std::vector<vtkIdType> cellOfTriangle;
+    vtkCellData *cellData = model->GetCellData();
+    bool keepCellData = cellData->GetNumberOfArrays() > 0 && model->GetNumberOfCells() == model->GetNumberOfPolys();
+    for (int array = 0; array < cellData->GetNumberOfArrays(); ++array)
+        keepCellData = keepCellData && cellData->GetAbstractArray(array)->GetNumberOfTuples() == model->GetNumberOfPolys();
     auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
     for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
         vtkIdType count;
         const vtkIdType *ids;
         cells->GetCurrentCell(count, ids);
-        if (count == 3) // the reducers take and give triangles only
-            corners.insert(corners.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
+        if (count != 3) // the reducers take and give triangles only
+            continue;
+        corners.insert(corners.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
+        if (keepCellData)
+            cellOfTriangle.push_back(cells->GetCurrentCellId());
     }
     vtkDataArray *coordinates = points->GetData();
+    std::vector<vtkIdType> kept;
     leftOut = LeaveOutCollapsedAndRepeated(
-        corners, PlacesOf(coordinates->GetVoidPointer(0), size_t(points->GetNumberOfPoints()),
-                          size_t(coordinates->GetDataTypeSize())));
+        corners,
+        PlacesOf(coordinates->GetVoidPointer(0), size_t(points->GetNumberOfPoints()),
+                 size_t(coordinates->GetDataTypeSize())),
+        &kept);
     if (leftOut.Total() == 0)
         return whole;
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
@@ -111,6 +129,18 @@ vtkSmartPointer<vtkPolyData> WithoutCollapsedAndRepeated(vtkPolyData *model, Lef
     }
     whole->SetPolys(triangles);
     whole->GetCellData()->Initialize();
+    if (keepCellData) {
+        // Each kept triangle's values: its material and part go with it.
+        vtkNew<vtkIdList> from, to;
+        from->SetNumberOfIds(vtkIdType(kept.size()));
+        to->SetNumberOfIds(vtkIdType(kept.size()));
+        for (size_t i = 0; i < kept.size(); ++i) {
+            from->SetId(vtkIdType(i), cellOfTriangle[size_t(kept[i])]);
+            to->SetId(vtkIdType(i), vtkIdType(i));
+        }
+        whole->GetCellData()->CopyAllocate(cellData, vtkIdType(kept.size()));
+        whole->GetCellData()->CopyData(cellData, from, to);
+    }
     return whole;
 }
 

@@ -25,16 +25,17 @@ struct LeftOutTriangles
 
 // Takes those triangles out of `corners` (three vertices each), keeping the others in their
 // order. `place` numbers each vertex's place: vertices at one place share their number, and
-// every number is below place.size().
-LeftOutTriangles LeaveOutCollapsedAndRepeated(std::vector<unsigned int> &corners, const std::vector<unsigned int> &place);
+// every number is below place.size(). `kept`, when given, gets the number each kept triangle had.
+LeftOutTriangles LeaveOutCollapsedAndRepeated(std::vector<unsigned int> &corners, const std::vector<unsigned int> &place,
+                                              std::vector<vtkIdType> *kept = nullptr);
 
 // The place numbers of `count` points of three coordinates each (float or double), equal
 // coordinates sharing one.
 std::vector<unsigned int> PlacesOf(const void *coordinates, size_t count, size_t coordinateSize);
 
 // The model without those triangles, found by the places of its points (equal coordinates):
-// its points and point data shared, its cell data dropped if any triangle goes. The model
-// itself (a shallow copy, to the bit) when it holds none.
+// its points and point data shared, its cell data (materials and parts) those of the triangles
+// kept. The model itself (a shallow copy, to the bit) when it holds none.
 vtkSmartPointer<vtkPolyData> WithoutCollapsedAndRepeated(vtkPolyData *model, LeftOutTriangles &leftOut);
 
 } // namespace lumeno

@@ -2,13 +2,18 @@
 
 #include "model/ModelChecks.h"
 #include "model/AlgorithmRun.h"
+#include "reduce/PieceBorders.h"
 #include "reduce/ReductionProgress.h"
+#include "model/TriangleLooks.h"
 #include "model/UnitBox.h"
 
+#include <vtkAppendPolyData.h>
 #include <vtkCallbackCommand.h>
+#include <vtkCellData.h>
 #include <vtkCommand.h>
 #include <vtkDecimatePro.h>
 
+#include <functional>
 #include <new>
 
 namespace lumeno {
@@ -95,15 +100,72 @@ private:
 };
 
 // Removes the given share (0..1) of the input's triangles as far as the filter can, with no
-// error bound. Every run sets every parameter that decides its result.
-vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
-                                      ReductionProgress &progress, double start = 0.0, double span = 1.0)
+// error bound. Every run sets every parameter that decides its result. `keepBorder` keeps
+// every point of the border where it is, and so the border itself.
+vtkSmartPointer<vtkPolyData> DecimateWhole(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
+                                           ReductionProgress &progress, double start, double span,
+                                           bool keepBorder = false)
 {
     ApplyFixedSettings(decimator);
+    if (keepBorder)
+        decimator->BoundaryVertexDeletionOff();
     decimator->SetTargetReduction(reduction);
     decimator->SetMaximumError(VTK_DOUBLE_MAX);
     decimator->AccumulateErrorOff();
     return FilterRun(decimator, progress, start, span).Reduce(input);
+}
+
+// The filter would mix materials and parts: for a model of several, each piece of one
+// material and part is reduced on its own (by `reduce`, as the part [start, start + span] of
+// the operation, told to keep its border), so that no triangle changes its material, and the
+// pieces meet again where their borders were (CloseBorders; their points there become one per
+// piece, as the sides of a seam). A piece the filter cannot reduce, or would take away, stays
+// as it is: no part vanishes.
+using PieceReduction =
+    std::function<vtkSmartPointer<vtkPolyData>(vtkPolyData *piece, double start, double span, bool keepBorder)>;
+vtkSmartPointer<vtkPolyData> ReduceByPieces(vtkPolyData *input, ReductionProgress &progress, double start,
+                                            double span, const PieceReduction &reduce)
+{
+    const TriangleLooks looks = TriangleLooks::Of(input);
+    if (!looks.Any() || input->GetNumberOfPolys() == 0)
+        return reduce(input, start, span, false);
+    const std::vector<std::vector<vtkIdType>> pieces = looks.PolygonsByKey();
+    std::vector<vtkSmartPointer<vtkPolyData>> made;
+    double done = 0.0;
+    for (const std::vector<vtkIdType> &polygons : pieces) {
+        const double share = double(polygons.size()) / double(input->GetNumberOfPolys());
+        const vtkSmartPointer<vtkPolyData> piece = ModelOfPolygons(input, polygons);
+        const vtkSmartPointer<vtkPolyData> reduced = reduce(piece, start + span * done, span * share, true);
+        if (progress.Cancelled())
+            return nullptr;
+        done += share;
+        made.push_back(reduced && reduced->GetNumberOfPolys() > 0 ? reduced : piece);
+    }
+    CloseBorders(made);
+    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+    std::vector<uint32_t> keys;
+    for (size_t key = 0; key < made.size(); ++key) {
+        made[key]->GetCellData()->Initialize(); // the filter's or the piece's; written anew below
+        keys.insert(keys.end(), size_t(made[key]->GetNumberOfPolys()), uint32_t(key));
+        together->AddInputData(made[key]);
+    }
+    if (TryUpdate(together) != UpdateOutcome::Done)
+        throw std::bad_alloc();
+    vtkSmartPointer<vtkPolyData> result = together->GetOutput();
+    looks.WriteTo(result, keys.data());
+    progress.Tell(start + span);
+    return result;
+}
+
+// Removes the given share (0..1) of the input's triangles as far as the filter can, with no
+// error bound, piece by piece (ReduceByPieces).
+vtkSmartPointer<vtkPolyData> Decimate(vtkDecimatePro *decimator, vtkPolyData *input, double reduction,
+                                      ReductionProgress &progress, double start = 0.0, double span = 1.0)
+{
+    return ReduceByPieces(input, progress, start, span,
+                          [&](vtkPolyData *piece, double from, double part, bool keepBorder) {
+                              return DecimateWhole(decimator, piece, reduction, progress, from, part, keepBorder);
+                          });
 }
 
 // The filter keeps a triangle with two corners at one place (the model's, or one it made), and
@@ -187,12 +249,18 @@ vtkSmartPointer<vtkPolyData> ClassicReducer::WithinError(vtkPolyData *model, dou
     // With the error accumulated, every run makes the filter allocate an error value per
     // point, which it frees only when it is destroyed: a second such run on the same filter
     // would leak the first one's (8 bytes a point, per run). The run therefore uses a filter of its own.
-    auto filter = vtkSmartPointer<vtkDecimatePro>::New();
-    ApplyFixedSettings(filter);
-    filter->SetTargetReduction(1.0);
-    filter->SetMaximumError(maxError);
-    filter->AccumulateErrorOn();
-    return Readable(FilterRun(filter, progress, 0.0, 1.0).Reduce(model), leftOut);
+    return Readable(ReduceByPieces(model, progress, 0.0, 1.0,
+                                   [&](vtkPolyData *piece, double start, double span, bool keepBorder) {
+                                       auto filter = vtkSmartPointer<vtkDecimatePro>::New();
+                                       ApplyFixedSettings(filter);
+                                       if (keepBorder)
+                                           filter->BoundaryVertexDeletionOff();
+                                       filter->SetTargetReduction(1.0);
+                                       filter->SetMaximumError(maxError);
+                                       filter->AccumulateErrorOn();
+                                       return FilterRun(filter, progress, start, span).Reduce(piece);
+                                   }),
+                    leftOut);
 }
 
 } // namespace lumeno

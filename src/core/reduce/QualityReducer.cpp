@@ -4,6 +4,17 @@
 #include "reduce/QualitySimplifier.h"
 #include "reduce/ReductionProgress.h"
 #include "measure/SurfaceDeviation.h"
+#include "model/AlgorithmRun.h"
+#include "model/LeftOutTriangles.h"
+#include "model/ModelLook.h"
+#include "model/TriangleLooks.h"
+
+#include <vtkAppendPolyData.h>
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkCellData.h>
+#include <vtkDataArray.h>
+#include <vtkPoints.h>
 
 #include <algorithm>
 #include <cmath>
@@ -145,6 +156,133 @@ int CollapseLevels(QualitySimplifier &&simplifier, bool overlap, const LevelRece
     return handedOver;
 }
 
+// The parts of a model of several that share no position, each as a model of its own: a
+// part's levels can then be made by a run of its own, by the same share of its triangles as
+// every other part's. Nothing for a model of one part, or of parts that touch, which one run
+// keeps closed where they meet (their contact is a seam).
+std::vector<vtkSmartPointer<vtkPolyData>> SeparateParts(vtkPolyData *model)
+{
+    if (!model->GetCellData()->GetArray(PartIdsName) || model->GetNumberOfCells() != model->GetNumberOfPolys())
+        return {};
+    const TriangleLooks looks = TriangleLooks::Of(model);
+    const std::vector<std::vector<uint32_t>> keysOfPart = looks.KeysByPart();
+    if (keysOfPart.size() < 2)
+        return {};
+    std::vector<uint32_t> partOfKey(looks.kinds.size());
+    for (size_t part = 0; part < keysOfPart.size(); ++part)
+        for (const uint32_t key : keysOfPart[part])
+            partOfKey[key] = uint32_t(part);
+    vtkDataArray *coordinates = model->GetPoints()->GetData();
+    const std::vector<unsigned int> place = PlacesOf(
+        coordinates->GetVoidPointer(0), size_t(model->GetNumberOfPoints()), size_t(coordinates->GetDataTypeSize()));
+    constexpr uint32_t None = ~0u;
+    std::vector<uint32_t> partAt(place.size(), None);
+    std::vector<std::vector<vtkIdType>> polygons(keysOfPart.size());
+    auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
+        vtkIdType count;
+        const vtkIdType *ids;
+        cells->GetCurrentCell(count, ids);
+        const uint32_t part = partOfKey[looks.keys[size_t(cells->GetCurrentCellId())]];
+        for (vtkIdType k = 0; k < count; ++k) {
+            uint32_t &at = partAt[place[size_t(ids[k])]];
+            if (at != None && at != part)
+                return {};
+            at = part;
+        }
+        polygons[part].push_back(cells->GetCurrentCellId());
+    }
+    std::vector<vtkSmartPointer<vtkPolyData>> parts;
+    for (const std::vector<vtkIdType> &partPolygons : polygons)
+        parts.push_back(ModelOfPolygons(model, partPolygons));
+    return parts;
+}
+
+// The levels of a model of separate parts: each part's levels by a run of its own (all of
+// them kept until the last part's are made), then each level as all parts' put together.
+int CollapsePartLevels(const std::vector<vtkSmartPointer<vtkPolyData>> &parts, unsigned threads,
+                       const LevelReceiver &receiver, ReductionProgress &progress, LeftOutTriangles &leftOut,
+                       bool &relaxed)
+{
+    double total = 0.0;
+    for (const auto &part : parts)
+        total += double(part->GetNumberOfPolys());
+    std::vector<std::vector<vtkSmartPointer<vtkPolyData>>> levels(LevelCount);
+    double done = 0.0;
+    if (receiver.starting)
+        receiver.starting(0);
+    for (const auto &part : parts) {
+        const double share = double(part->GetNumberOfPolys()) / total;
+        QualitySimplifier simplifier(part, threads);
+        std::vector<size_t> counts;
+        for (const DecimationLevel &level : DecimationLevels)
+            counts.push_back(TargetTriangles(level.Share(), simplifier.Triangles()));
+        std::move(simplifier).Collapse(
+            counts, HUGE_VAL,
+            [&levels](size_t goal, const vtkSmartPointer<vtkPolyData> &made) {
+                if (made->GetNumberOfPolys() > 0)
+                    levels[goal].push_back(made);
+            },
+            [&progress] { return progress.Cancelled(); },
+            [&](double fraction) { TellDone(progress, 0.9 * (done + share * fraction)); });
+        leftOut += simplifier.LeftOut();
+        relaxed = relaxed || simplifier.RelaxStage() > 0;
+        if (progress.Cancelled())
+            return 0;
+        done += share;
+    }
+    int handedOver = 0;
+    for (int level = 0; level < LevelCount; ++level) {
+        if (level > 0 && receiver.starting)
+            receiver.starting(level);
+        auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+        for (const auto &made : levels[size_t(level)])
+            together->AddInputData(made);
+        if (levels[size_t(level)].empty() || TryUpdate(together) != UpdateOutcome::Done || progress.Cancelled())
+            return handedOver;
+        std::vector<vtkSmartPointer<vtkPolyData>>().swap(levels[size_t(level)]);
+        TellDone(progress, 0.9 + 0.1 * double(level + 1) / LevelCount);
+        if (receiver.ready)
+            receiver.ready(level, together->GetOutput());
+        ++handedOver;
+        if (progress.Cancelled())
+            return handedOver;
+    }
+    return handedOver;
+}
+
+// A share of a model of separate parts: the same share of each part, by a run of its own.
+vtkSmartPointer<vtkPolyData> KeepPartShares(const std::vector<vtkSmartPointer<vtkPolyData>> &parts, double share,
+                                            unsigned threads, ReductionProgress &progress, LeftOutTriangles &leftOut,
+                                            bool &relaxed)
+{
+    double total = 0.0;
+    for (const auto &part : parts)
+        total += double(part->GetNumberOfPolys());
+    auto together = vtkSmartPointer<vtkAppendPolyData>::New();
+    double done = 0.0;
+    for (const auto &part : parts) {
+        const double partShare = double(part->GetNumberOfPolys()) / total;
+        QualitySimplifier simplifier(part, threads);
+        const size_t triangles = TargetTriangles(share, simplifier.Triangles());
+        vtkSmartPointer<vtkPolyData> made;
+        std::move(simplifier).Collapse(
+            {triangles}, HUGE_VAL, [&made](size_t, const vtkSmartPointer<vtkPolyData> &result) { made = result; },
+            [&progress] { return progress.Cancelled(); },
+            [&](double fraction) { TellDone(progress, done + partShare * fraction); });
+        leftOut += simplifier.LeftOut();
+        relaxed = relaxed || simplifier.RelaxStage() > 0;
+        if (progress.Cancelled())
+            return nullptr;
+        if (made && made->GetNumberOfPolys() > 0)
+            together->AddInputData(made);
+        done += partShare;
+    }
+    if (together->GetNumberOfInputConnections(0) == 0 || TryUpdate(together) != UpdateOutcome::Done)
+        return nullptr;
+    return together->GetOutput();
+}
+
 } // namespace
 
 QualityReducer::QualityReducer(int threadCount)
@@ -157,6 +295,10 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
     ReductionProgress progress(control);
     leftOut = {};
     relaxed = false;
+    if (const std::vector<vtkSmartPointer<vtkPolyData>> parts = SeparateParts(model); !parts.empty()) {
+        progress.Tell(0.0);
+        return CollapsePartLevels(parts, threads, receiver, progress, leftOut, relaxed);
+    }
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)
         return 0;
@@ -181,6 +323,14 @@ vtkSmartPointer<vtkPolyData> QualityReducer::KeepShare(vtkPolyData *model, doubl
             return nullptr;
         progress.Tell(1.0);
         return whole;
+    }
+    if (const std::vector<vtkSmartPointer<vtkPolyData>> parts = SeparateParts(model); !parts.empty()) {
+        progress.Tell(0.0);
+        const vtkSmartPointer<vtkPolyData> result = KeepPartShares(parts, share, threads, progress, leftOut, relaxed);
+        if (!result || progress.Cancelled())
+            return nullptr;
+        progress.Tell(1.0);
+        return result;
     }
     const std::shared_ptr<QualitySimplifier> simplifier = Weld(model, threads, progress);
     if (!simplifier)

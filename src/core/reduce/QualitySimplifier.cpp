@@ -18,6 +18,7 @@
 #include <cfloat>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 
 namespace lumeno {
 
@@ -168,6 +169,52 @@ vtkSmartPointer<vtkCellArray> TrianglesOf(std::vector<uint32_t> &&corners)
                                             : TrianglesOf<vtkTypeInt64Array>(taken);
 }
 
+// Gives each point that triangles of several keys share a copy for each further key, so that
+// welding keeps the keys apart, and each point its key. Rewrites `corners` to the copies and
+// returns, per copy (numbered on from `pointCount`), the point it copies.
+std::vector<unsigned int> SplitPointsByKey(std::vector<unsigned int> &corners, const std::vector<uint32_t> &triangleKeys,
+                                           size_t pointCount, std::vector<uint32_t> &pointKeys)
+{
+    constexpr uint32_t None = ~0u;
+    pointKeys.assign(pointCount, None);
+    std::vector<unsigned int> copied;
+    std::unordered_map<uint64_t, unsigned int> copyOf; // (point, key) -> its copy
+    for (size_t t = 0; t < triangleKeys.size(); ++t) {
+        const uint32_t key = triangleKeys[t];
+        for (size_t k = 0; k < 3; ++k) {
+            unsigned int &point = corners[3 * t + k];
+            if (pointKeys[point] == None)
+                pointKeys[point] = key;
+            if (pointKeys[point] == key)
+                continue;
+            const auto [at, added] =
+                copyOf.emplace(uint64_t(point) << 32 | key, unsigned(pointCount + copied.size()));
+            if (added) {
+                copied.push_back(point);
+                pointKeys.push_back(key);
+            }
+            point = at->second;
+        }
+    }
+    return copied;
+}
+
+// `values` (`width` per point, `count` points) with those of the points `copied` appended,
+// in `storage`.
+template <typename Value>
+const Value *WithCopies(const Value *values, size_t width, size_t count, const std::vector<unsigned int> &copied,
+                        std::vector<Value> &storage)
+{
+    if (copied.empty())
+        return values;
+    std::vector<Value> extended(values, values + width * count);
+    extended.reserve(width * (count + copied.size()));
+    for (const unsigned int point : copied)
+        extended.insert(extended.end(), values + width * point, values + width * (point + 1));
+    storage.swap(extended);
+    return storage.data();
+}
+
 } // namespace
 
 QualitySimplifier::QualitySimplifier(vtkPolyData *model, unsigned collapseThreads) : box(model), threads(collapseThreads)
@@ -182,14 +229,29 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model, unsigned collapseThread
         std::copy(unit, unit + 3, points.begin() + std::ptrdiff_t(3 * i));
     }
     indices.reserve(size_t(model->GetNumberOfPolys()) * 3);
+    looks = TriangleLooks::Of(model);
+    std::vector<uint32_t> triangleKeys;
     auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
     for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
         vtkIdType count;
         const vtkIdType *ids;
         cells->GetCurrentCell(count, ids);
-        if (count == 3) // the reader leaves triangles only
-            indices.insert(indices.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
+        if (count != 3) // the reader leaves triangles only
+            continue;
+        indices.insert(indices.end(), {unsigned(ids[0]), unsigned(ids[1]), unsigned(ids[2])});
+        if (looks.Any())
+            triangleKeys.push_back(looks.keys[size_t(cells->GetCurrentCellId())]);
     }
+    std::vector<uint32_t>().swap(looks.keys);
+    // Materials and parts: a point their triangles share becomes one of its own per key, so
+    // that the key is one more stream to weld by.
+    std::vector<uint32_t> pointKeys;
+    const std::vector<unsigned int> copied =
+        looks.Any() ? SplitPointsByKey(indices, triangleKeys, pointCount, pointKeys) : std::vector<unsigned int>();
+    std::vector<uint32_t>().swap(triangleKeys);
+    for (const unsigned int point : copied)
+        points.insert(points.end(), points.begin() + std::ptrdiff_t(3 * point),
+                      points.begin() + std::ptrdiff_t(3 * point + 3));
 
     // Colours and texture coordinates are streams of their own beside the positions: the record
     // compared when welding, which nothing holds in one piece. Normals are compared afterwards,
@@ -201,44 +263,54 @@ QualitySimplifier::QualitySimplifier(vtkPolyData *model, unsigned collapseThread
     const float *pointNormals = nullptr;
     const float *pointTextureCoordinates = nullptr;
     std::vector<float> normalCopy, textureCopy;
+    std::vector<unsigned char> colourCopy;
     if (attributes.colours) {
         auto *array = vtkUnsignedCharArray::SafeDownCast(data->GetScalars());
         colourComponents = array->GetNumberOfComponents();
         colourName = NameOf(array, colourComponents == 4 ? "RGBA" : "RGB");
-        pointColours = array->GetPointer(0);
+        pointColours =
+            WithCopies(array->GetPointer(0), size_t(colourComponents), pointCount, copied, colourCopy);
         streams.push_back({pointColours, size_t(colourComponents), size_t(colourComponents)});
     }
     if (attributes.normals) {
         normalName = NameOf(data->GetNormals(), "Normals");
-        pointNormals = FloatValues(data->GetNormals(), normalCopy);
+        pointNormals = WithCopies(FloatValues(data->GetNormals(), normalCopy), 3, pointCount, copied, normalCopy);
     }
     if (attributes.textureCoordinates) {
         textureName = NameOf(data->GetTCoords(), "TCoords");
-        pointTextureCoordinates = FloatValues(data->GetTCoords(), textureCopy);
+        pointTextureCoordinates =
+            WithCopies(FloatValues(data->GetTCoords(), textureCopy), 2, pointCount, copied, textureCopy);
         streams.push_back({pointTextureCoordinates, 2 * sizeof(float), 2 * sizeof(float)});
     }
+    if (looks.Any())
+        streams.push_back({pointKeys.data(), sizeof(uint32_t), sizeof(uint32_t)});
+    const size_t splitCount = pointCount + copied.size();
 
-    std::vector<unsigned int> remap(pointCount);
-    size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(), pointCount,
+    std::vector<unsigned int> remap(splitCount);
+    size_t vertexCount = meshopt_generateVertexRemapMulti(remap.data(), indices.data(), indices.size(), splitCount,
                                                           streams.data(), streams.size());
     if (pointNormals)
         vertexCount = SplitAtCreases(remap, vertexCount, indices, pointNormals, normals);
     positions.resize(vertexCount * 3);
-    meshopt_remapVertexBuffer(positions.data(), points.data(), pointCount, 3 * sizeof(float), remap.data());
+    meshopt_remapVertexBuffer(positions.data(), points.data(), splitCount, 3 * sizeof(float), remap.data());
     if (pointColours) {
         colours.resize(vertexCount * size_t(colourComponents));
-        meshopt_remapVertexBuffer(colours.data(), pointColours, pointCount, size_t(colourComponents), remap.data());
+        meshopt_remapVertexBuffer(colours.data(), pointColours, splitCount, size_t(colourComponents), remap.data());
     }
     if (pointTextureCoordinates) {
         textureCoordinates.resize(vertexCount * 2);
-        meshopt_remapVertexBuffer(textureCoordinates.data(), pointTextureCoordinates, pointCount, 2 * sizeof(float),
+        meshopt_remapVertexBuffer(textureCoordinates.data(), pointTextureCoordinates, splitCount, 2 * sizeof(float),
                                   remap.data());
+    }
+    if (looks.Any()) {
+        vertexKeys.resize(vertexCount);
+        meshopt_remapVertexBuffer(vertexKeys.data(), pointKeys.data(), splitCount, sizeof(uint32_t), remap.data());
     }
     meshopt_remapIndexBuffer(indices.data(), indices.data(), indices.size(), remap.data());
     // Each welded vertex's place: welded by position alone, its own; else vertices at one
     // place (the sides of a seam) share it.
     std::vector<unsigned int> place;
-    if (attributes.Any()) {
+    if (attributes.Any() || looks.Any()) {
         place = PlacesOf(positions.data(), vertexCount, sizeof(float));
     } else {
         place.resize(vertexCount);
@@ -324,6 +396,7 @@ size_t QualitySimplifier::Collapse(const std::vector<size_t> &triangleCounts, do
     CollapseMesh mesh;
     mesh.corners = indices;
     mesh.positions = positions;
+    mesh.sides = vertexKeys;
     return Collapse(std::move(mesh), triangleCounts, maxError, AssembledFor(reached), cancelled, progress);
 }
 
@@ -341,6 +414,7 @@ size_t QualitySimplifier::CollapseUnassembled(const std::vector<size_t> &triangl
     CollapseMesh mesh;
     mesh.corners = std::move(indices);
     mesh.positions = std::move(positions);
+    mesh.sides = std::move(vertexKeys);
     return Collapse(std::move(mesh), triangleCounts, maxError, made, cancelled, progress);
 }
 
@@ -399,9 +473,23 @@ vtkSmartPointer<vtkPolyData> QualitySimplifier::Assemble(MadeLevel &&level) cons
         collapsedOnOutput += result.corners.size() / 3 - left;
         result.corners.resize(3 * left);
     }
+    // Each triangle's material and part, those of its corners (all three alike).
+    std::vector<uint32_t> triangleKeys;
+    if (looks.Any()) {
+        const uint32_t *corners =
+            connectivity ? reinterpret_cast<const uint32_t *>(connectivity->GetPointer(0)) : result.corners.data();
+        const size_t made = connectivity ? size_t(connectivity->GetNumberOfValues()) / 3 : result.corners.size() / 3;
+        triangleKeys.resize(made);
+        for (size_t t = 0; t < made; ++t)
+            triangleKeys[t] = result.sides[corners[3 * t]];
+        std::vector<uint32_t>().swap(result.sides);
+    }
     const vtkSmartPointer<vtkCellArray> triangles =
         connectivity ? TrianglesAround(connectivity.Get()) : TrianglesOf(std::move(result.corners));
-    return Assembled(points, triangles, values);
+    vtkSmartPointer<vtkPolyData> model = Assembled(points, triangles, values);
+    if (looks.Any())
+        looks.WriteTo(model, triangleKeys.data());
+    return model;
 }
 
 size_t QualitySimplifier::Collapse(CollapseMesh &&mesh, const std::vector<size_t> &triangleCounts, double maxError,

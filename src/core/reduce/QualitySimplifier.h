@@ -2,6 +2,7 @@
 
 #include "model/LeftOutTriangles.h"
 #include "model/PointAttributes.h"
+#include "model/TriangleLooks.h"
 #include "model/UnitBox.h"
 #include "reduce/collapse/EdgeCollapse.h"
 
@@ -23,7 +24,10 @@ namespace lumeno {
 // triangle) into an indexed triangle list in a box of unit diagonal. Corners at one place that
 // differ in colour or texture coordinates, or meet at a hard edge, stay apart: a seam, which
 // the edge collapse shortens along itself, so that it stays closed and the vertices keep
-// colours, normals and texture coordinates. Out of memory, its methods throw std::bad_alloc.
+// colours, normals and texture coordinates. Triangles of different materials or parts
+// (TriangleLooks) never share a vertex either: their border is a seam too, so each result's
+// triangle keeps its material and part, written back as the model's cell data arrays.
+// Out of memory, its methods throw std::bad_alloc.
 class QualitySimplifier
 {
 public:
@@ -101,6 +105,10 @@ private:
     std::vector<float> normals;
     std::vector<float> textureCoordinates;
     std::string colourName, normalName, textureName;
+    // The model's materials and parts (its keys let go after welding), and each welded
+    // vertex's key; empty for a model without them.
+    TriangleLooks looks;
+    std::vector<uint32_t> vertexKeys;
     LeftOutTriangles leftOut;
     mutable std::atomic<size_t> collapsedOnOutput{0};
     mutable std::atomic<int> relaxStage{0};

@@ -37,7 +37,8 @@ bool KindsAllow(PlaceKind from, PlaceKind to, size_t edgeTriangles, bool seamEdg
 }
 
 bool MapVertices(const CollapseTopology &topology, uint32_t from, uint32_t to, const uint32_t *edgeTriangles,
-                 size_t edgeCount, RelaxStage stage, std::vector<std::pair<uint32_t, uint32_t>> &map)
+                 size_t edgeCount, RelaxStage stage, const std::vector<uint32_t> &sides,
+                 std::vector<std::pair<uint32_t, uint32_t>> &map)
 {
     map.clear();
     for (size_t i = 0; i < edgeCount; ++i) {
@@ -59,7 +60,15 @@ bool MapVertices(const CollapseTopology &topology, uint32_t from, uint32_t to, c
             continue;
         if (stage < RelaxStage::BordersAndSeams || map.empty())
             return false;
-        map.emplace_back(a, map.front().second);
+        if (sides.empty()) {
+            map.emplace_back(a, map.front().second);
+            continue;
+        }
+        // Across a border between sides, a vertex goes only to one of its own side.
+        const auto same = std::find_if(map.begin(), map.end(), [&](const auto &m) { return sides[m.second] == sides[a]; });
+        if (same == map.end())
+            return false;
+        map.emplace_back(a, same->second);
     }
     return true;
 }

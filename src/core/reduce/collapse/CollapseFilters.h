@@ -31,9 +31,11 @@ bool KindsAllow(PlaceKind from, PlaceKind to, size_t edgeTriangles, bool seamEdg
 
 // The vertex of `to` each vertex of `from` becomes, by the triangles on the edge: (from
 // vertex, to vertex) pairs. False when one vertex of `from` would have to become two, or (before
-// relaxing) one of its vertices has no triangle on the edge.
+// relaxing) one of its vertices has no triangle on the edge, or (relaxed) no vertex of its side
+// on the edge: `sides` (per vertex, may be empty) as CollapseMesh::sides.
 bool MapVertices(const CollapseTopology &topology, uint32_t from, uint32_t to, const uint32_t *edgeTriangles,
-                 size_t edgeCount, RelaxStage stage, std::vector<std::pair<uint32_t, uint32_t>> &map);
+                 size_t edgeCount, RelaxStage stage, const std::vector<uint32_t> &sides,
+                 std::vector<std::pair<uint32_t, uint32_t>> &map);
 
 // The link condition (Dey, Edelsbrunner, Guha & Nekhayev, "Topology preserving edge
 // contraction", 1999): the places around both ends are the places opposite the edge and

@@ -311,7 +311,7 @@ bool Collapser::TryCollapse(const Candidate &c)
     const bool seam = count == 2 && topo.IsSeam(edge, from, to);
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves) ||
-        !MapVertices(topo, from, to, edge, count, stage, vertexMap))
+        !MapVertices(topo, from, to, edge, count, stage, mesh.sides, vertexMap))
         return false;
     toRing.Gather(topo, to);
     if (!KeepsTopology(topo, from, to, edge, count, fromRing, toRing))
@@ -447,6 +447,11 @@ void Collapser::HandOver(size_t goal)
     for (size_t i = 0; i < used.size(); ++i)
         std::copy_n(mesh.attributes.begin() + std::ptrdiff_t(mesh.attributeWidth * used[i]), mesh.attributeWidth,
                     level.attributes.begin() + std::ptrdiff_t(mesh.attributeWidth * i));
+    if (!mesh.sides.empty()) {
+        level.sides.resize(used.size());
+        for (size_t i = 0; i < used.size(); ++i)
+            level.sides[i] = mesh.sides[used[i]];
+    }
     goals.reached(goal, std::move(level));
 }
 

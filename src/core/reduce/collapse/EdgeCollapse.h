@@ -22,6 +22,10 @@ struct CollapseMesh
     std::vector<float> attributes;
     // Per vertex, when not empty: 1 where its place must stay.
     std::vector<uint8_t> pinned;
+    // Per vertex, when not empty: its side (a material and part). Vertices of different sides
+    // never become one, so a triangle keeps the side of its corners, and a border between
+    // sides is kept as a seam. Handed over with each level's vertices.
+    std::vector<uint32_t> sides;
     size_t Triangles() const { return corners.size() / 3; }
 };
 
