@@ -1,5 +1,6 @@
 #include "ModelFiles.h"
 
+#include "LookReport.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
@@ -67,9 +68,10 @@ InputModel ReadInput(const QString &path, Progress &progress)
         input.failure = QStringLiteral("The file %1 doesn't exist.").arg(shownPath);
     else if (result.failure != lumeno::ReadFailure::None)
         input.failure = shownPath + QStringLiteral(": ") + lumeno::ReadFailureText(result);
-    else
+    else {
         input.model = result.model;
         input.look = result.look;
+    }
     input.removedDuplicates = result.removedDuplicates;
     input.untriangulatedPolygons = result.untriangulatedPolygons;
     if (result.untriangulatedPolygons > 0)
@@ -130,6 +132,8 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     json.insert(QStringLiteral("partsMerged"), input.partsMerged);
+    json.insert(QStringLiteral("parts"), PartsJson(input.model, input.look.get()));
+    json.insert(QStringLiteral("materials"), MaterialsJson(input.look.get()));
     for (auto note = input.readingNotes.begin(); note != input.readingNotes.end(); ++note)
         json.insert(note.key(), note.value());
     return json;

@@ -138,7 +138,7 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
     } else if (suffix == QLatin1String("obj")) {
-        reading = ReadObj(bytes);
+        reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
         reading = Read3mf(bytes);
     } else {
@@ -207,6 +207,7 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
         result.detail = reading.detail;
         result.partsMerged = reading.partsMerged;
         result.materialsNotKept = reading.materialsNotKept;
+        result.materialFilesNotRead = reading.materialFilesNotRead;
         result.faceColoursNotRead = reading.faceColoursNotRead;
         result.primitivesLeftOut = reading.primitivesLeftOut;
         result.attributesLeftOut = reading.attributesLeftOut;
@@ -428,12 +429,28 @@ bool IsReadableSuffix(const QString &suffix)
 QStringList ReadNotes(const ReadResult &result)
 {
     QStringList notes;
-    if (result.partsMerged > 1)
+    // Parts the look keeps are not merged.
+    if (result.partsMerged > 1 && !(result.look && result.look->HasParts()))
         notes << QCoreApplication::translate("ModelReader", "%n parts were merged into one model.", nullptr,
                                              result.partsMerged);
     if (result.materialsNotKept)
         notes << QCoreApplication::translate("ModelReader", "This file's materials and textures are not kept: "
                                                             "they are not saved with the model.");
+    if (!result.materialFilesNotRead.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "Material libraries missing beside this model or "
+                                                            "outside its folder: %1. Their materials are shown "
+                                                            "in a plain colour.")
+                     .arg(EscapeControlCharacters(result.materialFilesNotRead.join(QStringLiteral(", "))));
+    QStringList missingImages;
+    if (result.look)
+        for (const TextureImage &image : result.look->images)
+            if (image.Missing())
+                missingImages << image.name;
+    if (!missingImages.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "Textures missing beside this model, outside its "
+                                                            "folder or unreadable: %1. Their materials are shown "
+                                                            "in their plain colours.")
+                     .arg(EscapeControlCharacters(missingImages.join(QStringLiteral(", "))));
     // lupdate loops for ever on a template argument inside translate()'s arguments.
     const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
     if (primitives > 0)

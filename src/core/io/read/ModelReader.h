@@ -56,7 +56,10 @@ struct ReadResult
     bool faceColoursNotRead = false;
     // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
     int partsMerged = 0;
-    bool materialsNotKept = false;   // glTF, 3MF and OBJ: materials and textures were left out
+    bool materialsNotKept = false;   // materials or textures were left out that the look cannot hold
+    // OBJ: the material libraries that are missing beside the model or lie outside its folder;
+    // their materials keep their names and a plain colour.
+    QStringList materialFilesNotRead;
     qint64 primitivesLeftOut = 0;    // glTF, OBJ and OFF: points and lines, which are no triangles
     // What the file carries on some parts or faces only, so left out of the whole model.
     PointAttributes attributesLeftOut;
