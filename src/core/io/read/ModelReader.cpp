@@ -5,6 +5,7 @@
 #include "io/read/GltfReader.h"
 #include "io/read/ObjReader.h"
 #include "io/read/OffReader.h"
+#include "io/read/PlyTexture.h"
 #include "io/read/ThreeMfReader.h"
 #include "io/read/ModelFileCopy.h"
 #include "io/read/ModelFileCheck.h"
@@ -23,6 +24,8 @@
 #include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
+#include <vtkCellData.h>
+#include <vtkIntArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
 #include <vtkExecutive.h>
@@ -99,14 +102,17 @@ ReadFailure FailureOf(FileAccess access)
 }
 
 // Mends the copy for its reader and checks it; None when the reader may read it.
-ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result)
+ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result,
+                        QString &textureFile)
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
         return ReadFailure::OutOfMemory; // no address space left for it
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
-    if (suffix == QLatin1String("ply"))
+    if (suffix == QLatin1String("ply")) {
         result.coloursNotRead = HasPlyFractionColours(bytes);
+        textureFile = PlyTextureFile(bytes.View());
+    }
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("stl"))
         result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
@@ -176,6 +182,17 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result);
 
+// Every triangle of the model takes the look's one material.
+void WithTextureMaterial(ReadResult &result, const SharedLook &look)
+{
+    auto ids = vtkSmartPointer<vtkIntArray>::New();
+    ids->SetName(MaterialIdsName);
+    ids->SetNumberOfValues(result.model->GetNumberOfCells());
+    ids->FillValue(0);
+    result.model->GetCellData()->AddArray(ids);
+    result.look = look;
+}
+
 void NoteError(vtkObject *, unsigned long, void *clientData, void *)
 {
     *static_cast<bool *>(clientData) = true;
@@ -220,8 +237,9 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
         result.untriangulatedPolygons += reading.polygonsWithoutArea;
         return result;
     }
+    QString textureFile; // a PLY file's, named in its header
     if (result.failure == ReadFailure::None)
-        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
+        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result, textureFile);
     if (result.failure != ReadFailure::None)
         return result;
 
@@ -255,7 +273,10 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     // A copy of our own, so the model does not keep the reader's pipeline alive.
     auto model = vtkSmartPointer<vtkPolyData>::New();
     model->ShallowCopy(reader->GetOutput());
-    return Finish(model, result);
+    result = Finish(model, result);
+    if (result.model && !textureFile.isEmpty())
+        WithTextureMaterial(result, PlyTextureLook(textureFile, QFileInfo(path).absolutePath()));
+    return result;
 }
 
 } // namespace

@@ -158,6 +158,9 @@ private:
         if (id < 0 || part.objects.count(id))
             return Fail(ReadFailure::DamagedFile);
         object = &part.objects[id];
+        object->name = attributes.value(QLatin1String("name")).left(4096).toString();
+        if (object->name.isEmpty())
+            object->name = QStringLiteral("object %1").arg(id);
         objectGroup = attributes.hasAttribute(QLatin1String("pid")) ? Id(attributes, "pid") : -1;
         objectIndex = attributes.hasAttribute(QLatin1String("pindex")) ? Id(attributes, "pindex") : 0;
         return true;

@@ -25,6 +25,7 @@ struct ThreeMfComponent
 // An object: its own mesh (perhaps empty) and its components, both placed with it.
 struct ThreeMfObject
 {
+    QString name; // as the file names it; "object <id>" when it names none
     MeshPart mesh;
     std::vector<ThreeMfComponent> components;
     bool placing = false; // on the path being placed, so a component of itself is a loop

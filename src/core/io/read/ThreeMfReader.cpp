@@ -82,6 +82,7 @@ public:
     void ForgetParts() { parts.clear(); }
 
     MeshAssembly assembly;
+    std::vector<ModelPart> placedParts; // each mesh placed, by its object's name and world matrix
 
 private:
     ThreeMfModelPart *ReadPart(const QString &path)
@@ -155,10 +156,12 @@ private:
                 if (counting && !budget.limit.Fits(placedPoints, placedTriangles))
                     return Fail(ReadFailure::OverLimit,
                                 budget.limit.LimitText(MeshAssembly::Limit::PointsOrTriangles));
-                if (!counting && !assembly.Add(mesh, world))
+                if (!counting && !assembly.Add(mesh, world, std::int32_t(placedParts.size())))
                     return Fail(ReadFailure::OverLimit, assembly.LimitText());
-                if (!counting)
+                if (!counting) {
+                    placedParts.push_back({object->name, world});
                     ++reading.partsMerged;
+                }
             }
             object->placing = true;
             path.push_back({object, world, 0});
@@ -216,6 +219,11 @@ FormatReading Read3mf(std::string_view bytes)
             return Failed(ReadFailure::NoTriangles);
         package.ForgetParts();
         reading.model = package.assembly.Build();
+        if (package.placedParts.size() > 1) {
+            auto look = std::make_shared<ModelLook>();
+            look->parts = std::move(package.placedParts);
+            reading.look = look;
+        }
     } catch (const std::bad_alloc &) {
         return Failed(ReadFailure::OutOfMemory);
     }
