@@ -34,13 +34,15 @@ QByteArray DecodedDataUri(std::string_view raw, QString &mimeType)
             return QByteArray();
         raw = unescaped;
     }
-    const size_t comma = raw.find(',');
-    if (comma == std::string_view::npos || raw.size() > size_t(std::numeric_limits<int>::max()))
+    if (raw.size() > size_t(std::numeric_limits<int>::max()))
         return QByteArray();
+    const size_t comma = std::min(raw.find(','), raw.size());
     const QByteArray header = QByteArray(raw.data() + 5, int(comma) - 5).toLower(); // after "data:"
-    const QByteArray data(raw.data() + comma + 1, int(raw.size() - comma - 1));
     const int semicolon = header.indexOf(';');
     mimeType = QString::fromLatin1(semicolon < 0 ? header : header.left(semicolon));
+    if (comma == raw.size())
+        return QByteArray();
+    const QByteArray data(raw.data() + comma + 1, int(raw.size() - comma - 1));
     if (!header.endsWith(";base64"))
         return QByteArray::fromPercentEncoding(data);
     const bool urlSafe = data.contains('-') || data.contains('_');
