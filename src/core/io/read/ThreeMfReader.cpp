@@ -2,6 +2,7 @@
 
 #include "io/read/MeshAssembly.h"
 #include "io/read/ThreeMfModelPart.h"
+#include "io/read/ThreeMfTextures.h"
 #include "io/read/ZipXmlStream.h"
 
 #include <QCoreApplication>
@@ -83,6 +84,7 @@ public:
 
     MeshAssembly assembly;
     std::vector<ModelPart> placedParts; // each mesh placed, by its object's name and world matrix
+    ThreeMfTextures textures;
 
 private:
     ThreeMfModelPart *ReadPart(const QString &path)
@@ -100,7 +102,7 @@ private:
             return nullptr;
         }
         ThreeMfModelPart &part = parts[path];
-        return ReadThreeMfModelPart(stream, path, budget, part, reading) ? &part : nullptr;
+        return ReadThreeMfModelPart(stream, path, budget, part, textures, reading) ? &part : nullptr;
     }
 
     ThreeMfObject *Find(ThreeMfComponent &component)
@@ -219,9 +221,10 @@ FormatReading Read3mf(std::string_view bytes)
             return Failed(ReadFailure::NoTriangles);
         package.ForgetParts();
         reading.model = package.assembly.Build();
-        if (package.placedParts.size() > 1) {
+        if (package.placedParts.size() > 1 || !package.textures.Empty()) {
             auto look = std::make_shared<ModelLook>();
             look->parts = std::move(package.placedParts);
+            package.textures.MoveInto(*look, archive.get());
             reading.look = look;
         }
     } catch (const std::bad_alloc &) {
