@@ -205,8 +205,8 @@ void ReadGltfLook(const tinygltf::Model &model, std::string_view json, const Glt
     for (size_t i = 0; i < model.images.size(); ++i)
         imageOfFile.push_back(ReadImage(model, i, json, layout, folder, images));
     const SlotReader textures(model, imageOfFile);
-    for (const tinygltf::Material &material : model.materials)
-        look.materials.push_back(ReadMaterial(material, textures));
+    for (size_t i = 0; i < std::min(model.materials.size(), size_t(MaxGltfMaterials)); ++i)
+        look.materials.push_back(ReadMaterial(model.materials[i], textures));
 }
 
 } // namespace lumeno

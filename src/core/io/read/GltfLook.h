@@ -17,6 +17,9 @@ namespace lumeno {
 // image file missing, outside the folder or past the bounds of LookImages is kept as a missing
 // image: the model still opens. Values of the wrong count or type keep glTF's defaults; no
 // image is decoded.
+// A file's materials past this many are not read: their primitives have none.
+constexpr int MaxGltfMaterials = 65536;
+
 void ReadGltfLook(const tinygltf::Model &model, std::string_view json, const GltfJsonLayout &layout,
                   const QString &folder, ModelLook &look);
 

@@ -1,6 +1,7 @@
 #include "io/read/GltfScene.h"
 
 #include "io/read/GltfAccessors.h"
+#include "io/read/GltfLook.h"
 #include "io/read/MeshAssembly.h"
 
 #include <QCoreApplication>
@@ -203,7 +204,8 @@ private:
             qint64 leftOver = 0;
             if (!ReadPrimitive(primitive, part, leftOver))
                 return false;
-            if (primitive.material >= 0 && size_t(primitive.material) < model.materials.size())
+            if (primitive.material >= 0 && size_t(primitive.material) < model.materials.size() &&
+                primitive.material < MaxGltfMaterials)
                 part.material = primitive.material;
             out.parts.push_back(std::move(part));
             out.leftOverCorners.push_back(leftOver);

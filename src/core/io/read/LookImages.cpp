@@ -105,12 +105,14 @@ int LookImages::AddEmbedded(const QString &name, const QString &fallback, QByteA
 QString LookImages::UniqueName(const QString &wanted, const QString &mimeType)
 {
     QString base = wanted.isEmpty() ? QStringLiteral("texture") : wanted;
+    // A name without an image's suffix ("Image.001") gets one from its type.
     QString suffix = QFileInfo(base).suffix();
-    if (!suffix.isEmpty() && suffix.size() <= 5) {
+    static const QStringList imageSuffixes{"png", "jpg", "jpeg", "webp", "gif", "bmp", "ktx2", "tga",
+                                           "tif", "tiff", "dds", "exr", "hdr", "basis"};
+    if (imageSuffixes.contains(suffix.toLower()))
         base.chop(suffix.size() + 1);
-    } else {
+    else
         suffix = SuffixOf(mimeType);
-    }
     const QString dotSuffix = suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
     QString name = base + dotSuffix;
     for (int n = 2; namesTaken.count(name.toLower()); ++n)

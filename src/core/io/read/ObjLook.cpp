@@ -110,13 +110,16 @@ SharedLook ObjLook::Build(const QString &folder, QStringList &notRead) const
 
     // The first library to define a name gives its material.
     std::map<QString, MtlMaterial> defined;
+    qint64 bytesLeft = 4 * MaxLibraryBytes; // for all libraries together
     if (!materialNames.empty())
         for (const QString &library : libraries) {
-            const FolderFile file = ReadFolderFile(folder, PathOfNameInFolder(folder, library), MaxLibraryBytes);
+            const FolderFile file =
+                ReadFolderFile(folder, PathOfNameInFolder(folder, library), std::min(MaxLibraryBytes, bytesLeft));
             if (file.status != FolderFile::Status::Read) {
                 notRead << library;
                 continue;
             }
+            bytesLeft -= file.bytes.size();
             for (MtlMaterial &material : ReadMtl(std::string_view(file.bytes.constData(), size_t(file.bytes.size()))))
                 defined.emplace(material.material.name, std::move(material));
         }

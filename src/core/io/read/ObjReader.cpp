@@ -17,10 +17,8 @@
 #include <vtkUnsignedCharArray.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <vector>
