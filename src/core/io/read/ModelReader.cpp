@@ -462,11 +462,11 @@ QStringList ReadNotes(const ReadResult &result)
                                                             "outside its folder: %1. Their materials are shown "
                                                             "in a plain colour.")
                      .arg(EscapeControlCharacters(result.materialFilesNotRead.join(QStringLiteral(", "))));
-    QStringList missingImages;
+    QStringList missingImages; // the first ten: a crafted file may name thousands
     if (result.look)
         for (const TextureImage &image : result.look->images)
-            if (image.Missing())
-                missingImages << image.name;
+            if (image.Missing() && missingImages.size() <= 10)
+                missingImages << (missingImages.size() < 10 ? image.name : QString(QChar(0x2026)));
     if (!missingImages.isEmpty())
         notes << QCoreApplication::translate("ModelReader", "Textures missing beside this model, outside its "
                                                             "folder or unreadable: %1. Their materials are shown "

@@ -84,8 +84,11 @@ QStringList ReadNotes(const ReadResult &result);
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or
 // replaced meanwhile never reaches it. prepareReader sees the reader before it runs.
-// Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles); the
-// points stay as the reader delivers them.
+// Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles), each
+// triangle keeping its cell data ("MaterialIds", "PartIds"); the points stay as the reader
+// delivers them. The look of OBJ (with its MTL libraries), glTF, 3MF and PLY (its TextureFile)
+// files is read with them; the files a model names beside it are read only inside its folder,
+// and one missing leaves the model as it is (ReadNotes names it).
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
 
 // What went wrong, in one translated sentence that does not name the file; empty for None.
