@@ -194,7 +194,8 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     readNote = notes.join(QLatin1Char(' '));
-    materialsLeftOut = read.result.materialsNotKept;
+    // The reader keeps the materials in the look; saving loses them until a writer writes them.
+    materialsLeftOut = read.result.materialsNotKept || (read.result.look && read.result.look->HasMaterials());
     partsMerged = read.result.partsMerged;
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();

@@ -144,6 +144,36 @@ private slots:
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
     }
 
+    // info names the parts and materials, each texture with its image and whether it is missing;
+    // the missing one is named once, as a note.
+    void infoListsPartsAndMaterials()
+    {
+        const QString folder = Folder(QStringLiteral("look"));
+        const QString model = folder + QStringLiteral("/crate.obj");
+        QVERIFY(testing::WriteBytes(model, "mtllib crate.mtl\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\n"
+                                           "o Lid\nusemtl Wood\nf 1 2 3\no Side\nusemtl Paint\nf 1 3 4\n"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/crate.mtl"),
+                                    "newmtl Wood\nmap_Kd wood.png\nnewmtl Paint\nKd 1 0 0\nmap_Kd paint.png\n"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/wood.png"), "\x89PNG\r\n\x1a\n-"));
+        const CliRun json = RunCli({"info", model, "--json", "--quiet"});
+        QCOMPARE(json.status, 0);
+        const QJsonObject input = QJsonDocument::fromJson(json.out)[QLatin1String("input")].toObject();
+        QCOMPARE(input[QLatin1String("parts")].toArray(),
+                 (QJsonArray{QJsonObject{{"name", "Lid"}, {"triangles", 1}}, QJsonObject{{"name", "Side"}, {"triangles", 1}}}));
+        const QJsonArray materials = input[QLatin1String("materials")].toArray();
+        QCOMPARE(materials.size(), 2);
+        QCOMPARE(materials[0][QLatin1String("name")].toString(), QStringLiteral("Wood"));
+        QCOMPARE(materials[1][QLatin1String("textures")].toArray(),
+                 (QJsonArray{QJsonObject{{"slot", "baseColour"}, {"image", "paint.png"}, {"missing", true}}}));
+        QCOMPARE(materials[0][QLatin1String("textures")][0][QLatin1String("missing")].toBool(), false);
+
+        const CliRun text = RunCli({"info", model});
+        QCOMPARE(text.status, 0);
+        QVERIFY2(text.out.contains("Parts:      2\n  Lid: 1 triangles\n  Side: 1 triangles\n"), text.out.constData());
+        QVERIFY2(text.out.contains("Materials:  2\n  Wood: wood.png\n  Paint: paint.png (missing)\n"), text.out.constData());
+        QCOMPARE(text.err.count("paint.png"), 1);
+    }
+
     // info lists what the points carry and sizes the 100 % level exactly as the PLY file; reduce and
     // levels report what the output format keeps and what it drops, with one warning line per command.
     void attributesAreListedKeptAndDropped()

@@ -4,6 +4,7 @@
 #include "io/read/ModelReader.h"
 #include "model/PointAttributes.h"
 
+#include <vtkCellData.h>
 #include <vtkDataArray.h>
 #include <vtkPointData.h>
 
@@ -333,6 +334,62 @@ private slots:
         const bool blueMatches = colourCheck != ColourCheck::Bytes || std::abs(rgb[2] - 188) <= 1;
         QVERIFY2(rgb[0] >= 254 && rgb[1] <= 1 && blueMatches,
                  qPrintable(QStringLiteral("(%1, %2, %3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2])));
+    }
+    // Blender's files keep the look Blender wrote: its materials in their order, the checker
+    // texture beside the OBJ and glTF files or inside the GLB file, a part for each object or
+    // (glTF) each primitive, and each triangle's material among them.
+    void blenderFilesKeepTheirLook_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("materials");
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<QVector<int>>("trianglesByMaterial");
+        QTest::newRow("obj, textured") << "blender_cube_seams.obj" << QStringList{"Checker"} << 1 << QVector<int>{12};
+        QTest::newRow("glb, textured") << "blender_cube_seams.glb" << QStringList{"Checker"} << 1 << QVector<int>{12};
+        QTest::newRow("gltf, textured") << "blender_cube_seams.gltf" << QStringList{"Checker"} << 1 << QVector<int>{12};
+        QTest::newRow("obj, textured and two colours") << "blender_cube_seams_three_materials.obj"
+                                                       << QStringList{"Checker", "Red", "Blue"} << 1
+                                                       << QVector<int>{4, 4, 4};
+        QTest::newRow("glb, three materials") << "blender_multi_material.glb" << QStringList{"Red", "Green", "Blue"}
+                                              << 3 << QVector<int>{4, 4, 4};
+        QTest::newRow("obj, three materials") << "blender_multi_material.obj" << QStringList{"Red", "Green", "Blue"}
+                                              << 1 << QVector<int>{4, 4, 4};
+        QTest::newRow("obj, five objects") << "blender_instanced_cones.obj" << QStringList() << 5 << QVector<int>();
+    }
+
+    void blenderFilesKeepTheirLook()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, materials);
+        QFETCH(int, parts);
+        QFETCH(QVector<int>, trianglesByMaterial);
+        const lumeno::ReadResult read = lumeno::ReadModel(CorpusFile(file), QFileInfo(file).suffix());
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QStringList names;
+        for (const lumeno::Material &material : read.look->materials)
+            names << material.name;
+        QCOMPARE(names, materials);
+        QCOMPARE(int(read.look->parts.size()), parts);
+        if (materials.value(0) == QLatin1String("Checker")) {
+            const lumeno::TextureSlot &slot = read.look->materials[0].baseColourTexture;
+            QVERIFY(slot.Used());
+            const lumeno::TextureImage &image = read.look->images[size_t(slot.image)];
+            QCOMPARE(image.name, QStringLiteral("checker.png"));
+            QCOMPARE(image.mimeType, QStringLiteral("image/png"));
+            QFile checker(CorpusFile(QStringLiteral("checker.png")));
+            QVERIFY(checker.open(QIODevice::ReadOnly));
+            QCOMPARE(image.bytes, checker.readAll());
+        }
+        QVector<int> counted(materials.size(), 0);
+        if (vtkDataArray *ids = read.model->GetCellData()->GetArray(lumeno::MaterialIdsName))
+            for (vtkIdType cell = 0; cell < ids->GetNumberOfTuples(); ++cell) {
+                const int material = int(ids->GetTuple1(cell));
+                QVERIFY(material >= 0 && material < counted.size());
+                ++counted[material];
+            }
+        QCOMPARE(counted, trianglesByMaterial);
+        QVERIFY(lumeno::ReadNotes(read).isEmpty());
     }
 };
 

@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(result.model->GetNumberOfPolys(), vtkIdType(triangles));
         QCOMPARE(result.removedDuplicates, vtkIdType(removed));
         // Dropped repeats take their cell data (here the OBJ group of each triangle) with them.
-        vtkDataArray *groupIds = result.model->GetCellData()->GetArray("GroupIds");
+        vtkDataArray *groupIds = result.model->GetCellData()->GetArray(lumeno::PartIdsName);
         QVERIFY(!groupIds || groupIds->GetNumberOfTuples() == triangles);
         for (int i = 0; i < groups.size(); ++i)
             QCOMPARE(groupIds->GetTuple1(i), groups[i]);

@@ -5,6 +5,7 @@
 
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
+#include <vtkCellData.h>
 #include <vtkDataArray.h>
 #include <vtkPointData.h>
 
@@ -52,14 +53,16 @@ const QByteArray Relationships =
     "<Relationship Target=\"/3D/3dmodel.model\" Id=\"rel0\" "
     "Type=\"http://schemas.microsoft.com/3dmanufacturing/2013/01/3dmodel\"/></Relationships>";
 
-// A package of the relationships and this model part, deflated by libzip.
-bool WritePackage(const QString &path, const QByteArray &model)
+using PackageParts = QList<QPair<QByteArray, QByteArray>>; // name and bytes
+
+// A package of the relationships, this model part and any more parts, deflated by libzip.
+bool WritePackage(const QString &path, const QByteArray &model, const PackageParts &more = {})
 {
     int error = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
-    const QPair<QByteArray, QByteArray> parts[] = {{"_rels/.rels", Relationships}, {"3D/3dmodel.model", model}};
+    const PackageParts parts = PackageParts{{"_rels/.rels", Relationships}, {"3D/3dmodel.model", model}} + more;
     for (const auto &[name, bytes] : parts) {
         zip_source_t *source = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
         if (!source || zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE) < 0) {
@@ -118,10 +121,10 @@ const QByteArray BaseMaterials = "<m:basematerials id=\"5\"><m:base name=\"red\"
 
 const QByteArray EmptyObject = "<object id=\"1\" type=\"model\"><mesh><vertices/><triangles/></mesh></object>";
 
-lumeno::ReadResult ReadPackage(const QString &name, const QByteArray &model)
+lumeno::ReadResult ReadPackage(const QString &name, const QByteArray &model, const PackageParts &more = {})
 {
     const QString path = testing::ScratchFile(name);
-    if (!WritePackage(path, model))
+    if (!WritePackage(path, model, more))
         qFatal("cannot write %s", qPrintable(path));
     return lumeno::ReadModel(path, QStringLiteral("3mf"));
 }
@@ -310,7 +313,92 @@ private slots:
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), triangles);
         QCOMPARE(read.partsMerged, parts);
+        QCOMPARE(read.look ? int(read.look->parts.size()) : 1, parts);
         QVERIFY2(SameBounds(BoundsOf(read.model), bounds), qPrintable(Text(BoundsOf(read.model))));
+    }
+
+    // Each object a build item places is a part, named by its object and moved by the item.
+    void objectsUnderTheirBuildItemsAreParts()
+    {
+        const QByteArray named = Tetrahedron(2).replace("type=\"model\"", "type=\"model\" name=\"Wheel\"");
+        const lumeno::ReadResult read = ReadPackage(
+            QStringLiteral("parts.3mf"),
+            Model(Tetrahedron(1) + named, Item(1) + Item(2, "1 0 0 0 1 0 0 0 1 3 0 0") + Item(1, "1 0 0 0 1 0 0 0 1 0 3 0")));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QCOMPARE(read.look->parts.size(), size_t(3));
+        QCOMPARE(read.look->parts[0].name, QStringLiteral("object 1"));
+        QCOMPARE(read.look->parts[1].name, QStringLiteral("Wheel"));
+        QCOMPARE(read.look->parts[1].transform[12], 3.0);
+        QCOMPARE(read.look->parts[2].transform[13], 3.0);
+        vtkDataArray *ids = read.model->GetCellData()->GetArray(lumeno::PartIdsName);
+        QVERIFY(ids);
+        QCOMPARE(ids->GetNumberOfTuples(), vtkIdType(12));
+        for (vtkIdType cell = 0; cell < 12; ++cell)
+            QCOMPARE(int(ids->GetTuple1(cell)), int(cell / 4));
+        QVERIFY(!read.look->HasMaterials());
+    }
+
+    // The materials extension's textures: a material for each, its image from the package, and
+    // each corner its coordinates (the vertex on the seam split in two).
+    void texturesBecomeMaterials_data()
+    {
+        QTest::addColumn<QByteArray>("imagePath");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("in the package") << QByteArray("/3D/Textures/skin.png") << false;
+        QTest::newRow("not in the package") << QByteArray("/3D/Textures/gone.png") << true;
+    }
+
+    void texturesBecomeMaterials()
+    {
+        QFETCH(QByteArray, imagePath);
+        QFETCH(bool, missing);
+        const QByteArray png("\x89PNG\r\n\x1a\nnot-decoded", 19);
+        const QByteArray resources =
+            "<m:texture2d id=\"7\" path=\"" + imagePath + "\" contenttype=\"image/png\" tilestyleu=\"clamp\"/>"
+            "<m:texture2dgroup id=\"8\" texid=\"7\"><m:tex2coord u=\"0\" v=\"0\"/><m:tex2coord u=\"1\" v=\"0\"/>"
+            "<m:tex2coord u=\"1\" v=\"1\"/><m:tex2coord u=\"0.5\" v=\"0.5\"/></m:texture2dgroup>" +
+            BaseMaterials +
+            "<object id=\"1\" type=\"model\"><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/>"
+            "<vertex x=\"1\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/>"
+            "</vertices><triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\" p3=\"2\"/>"
+            "<triangle v1=\"0\" v2=\"2\" v3=\"3\" pid=\"8\" p1=\"3\" p2=\"2\" p3=\"3\"/>"
+            "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/></triangles></mesh></object>";
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("textured.3mf"), Model(resources, Item(1)),
+                                                    {{"3D/Textures/skin.png", png}});
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QCOMPARE(read.look->materials.size(), size_t(1));
+        const lumeno::TextureSlot &slot = read.look->materials[0].baseColourTexture;
+        QVERIFY(slot.Used());
+        QCOMPARE(slot.wrapS, 33071);
+        const lumeno::TextureImage &image = read.look->images[size_t(slot.image)];
+        QCOMPARE(image.name, missing ? QStringLiteral("gone.png") : QStringLiteral("skin.png"));
+        QCOMPARE(image.bytes, missing ? QByteArray() : png);
+        QCOMPARE(image.mimeType, QStringLiteral("image/png"));
+        vtkDataArray *materials = read.model->GetCellData()->GetArray(lumeno::MaterialIdsName);
+        QVERIFY(materials);
+        QCOMPARE(materials->GetNumberOfTuples(), vtkIdType(3));
+        QCOMPARE(materials->GetTuple1(0), 0.0);
+        QCOMPARE(materials->GetTuple1(1), 0.0);
+        QCOMPARE(materials->GetTuple1(2), -1.0);
+        // Vertex 0 at (0, 0) and at (0.5, 0.5): split; vertex 2 at (1, 1) on both triangles.
+        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
+        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
+        QVERIFY(uvs);
+        QStringList corners;
+        auto cell = vtk::TakeSmartPointer(read.model->GetPolys()->NewIterator());
+        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+            vtkIdType size = 0;
+            const vtkIdType *ids = nullptr;
+            cell->GetCurrentCell(size, ids);
+            QStringList triangle;
+            for (vtkIdType i = 0; i < size; ++i)
+                triangle << QStringLiteral("%1,%2").arg(uvs->GetComponent(ids[i], 0)).arg(uvs->GetComponent(ids[i], 1));
+            corners << triangle.join(' ');
+        }
+        QCOMPARE(corners.mid(0, 2), (QStringList{"0,0 1,0 1,1", "0.5,0.5 1,1 0.5,0.5"}));
+        QCOMPARE(lumeno::ReadNotes(read).join(' ').contains(QLatin1String("gone.png")), missing);
     }
 
     void refusedWithTheirReason_data()
@@ -347,6 +435,15 @@ private slots:
                      Item(2))
             << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile << corrupt;
+        const QByteArray textures = "<m:texture2d id=\"7\" path=\"/a.png\"/><m:texture2dgroup id=\"8\" texid=\"7\">"
+                                    "<m:tex2coord u=\"0\" v=\"0\"/></m:texture2dgroup>";
+        QTest::newRow("texture coordinate past its group")
+            << Model(textures + Tetrahedron(1, "<triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\"/>"),
+                     Item(1))
+            << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("texture group of no texture")
+            << Model("<m:texture2dgroup id=\"8\" texid=\"9\"/>" + Tetrahedron(1), Item(1)) << ReadFailure::DamagedFile
+            << corrupt;
         QTest::newRow("8 MiB of spaces between two tags")
             << Model(Tetrahedron(1) + QByteArray(8 << 20, ' '), Item(1)) << ReadFailure::OverLimit
             << over.arg(QStringLiteral("more than 4 MiB of text without a tag"));

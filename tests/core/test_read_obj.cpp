@@ -332,7 +332,8 @@ private slots:
         }
     }
 
-    // Points, lines and short faces are counted; materials noted, but not writers' placeholders.
+    // Points, lines and short faces are counted; a missing material library is named, but not
+    // writers' placeholders.
     void whatIsLeftOutIsCounted_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -340,7 +341,7 @@ private slots:
         QTest::addColumn<bool>("materials");
         const QByteArray triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
         QTest::newRow("points and lines") << triangle + "p 1 2\nl 1 2 3\nl 1/1 \\\n 2\nf 1 2\nvt 0 0\n" << 4 << false;
-        QTest::newRow("material library") << "mtllib model.mtl\n" + triangle << 0 << true;
+        QTest::newRow("material library") << "mtllib model.mtl\nusemtl red\n" + triangle << 0 << true;
         QTest::newRow("placeholders") << "mtllib NONE\nusemtl mtlNONE\n" + triangle << 0 << false;
     }
 
@@ -353,7 +354,9 @@ private slots:
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
         QCOMPARE(read.primitivesLeftOut, qint64(primitives));
-        QCOMPARE(read.materialsNotKept, materials);
+        QVERIFY(!read.materialsNotKept);
+        QCOMPARE(read.materialFilesNotRead, materials ? QStringList{"model.mtl"} : QStringList());
+        QCOMPARE(bool(read.look), materials);
         QCOMPARE(lumeno::ReadNotes(read).size(), (primitives > 0 ? 1 : 0) + (materials ? 1 : 0));
     }
 

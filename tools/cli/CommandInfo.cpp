@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "LookReport.h"
 #include "ModelFiles.h"
 
 #include "io/FilePaths.h"
@@ -61,23 +62,10 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
         text << "Removed:    " << input.removedDuplicates << " duplicate triangles\n";
     if (input.untriangulatedPolygons > 0)
         text << "Left out:   " << input.untriangulatedPolygons << " polygons without area\n";
-    if (input.partsMerged > 1)
+    const QJsonArray parts = PartsJson(input.model, input.look.get());
+    if (input.partsMerged > 1 && parts.size() <= 1)
         text << "Parts:      " << input.partsMerged << " parts were merged into one model\n";
-    // The look, one line each: "Parts:      2: lid, box", "Materials:  1: wood (wood.png)".
-    QStringList names;
-    for (const QJsonValue &part : LookPartsJson(input.look.get()))
-        names << part.toString();
-    if (!names.isEmpty())
-        text << "Parts:      " << names.size() << ": " << names.join(QStringLiteral(", ")) << "\n";
-    names.clear();
-    for (const QJsonValue &material : LookMaterialsJson(input.look.get())) {
-        const QStringList textures = material[QLatin1String("textures")].toVariant().toStringList();
-        const QString used = textures.join(QStringLiteral(", "));
-        names << material[QLatin1String("name")].toString() +
-                     (used.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(used));
-    }
-    if (!names.isEmpty())
-        text << "Materials:  " << names.size() << ": " << names.join(QStringLiteral(", ")) << "\n";
+    text << LookSummary(parts, MaterialsJson(input.look.get()));
     text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
          << "Estimated size of each level:\n";

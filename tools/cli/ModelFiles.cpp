@@ -1,6 +1,7 @@
 #include "ModelFiles.h"
 
 #include "CliOptions.h"
+#include "LookReport.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
@@ -121,32 +122,6 @@ QString OutputProblem(const QString &output, const QString &input)
     return QString();
 }
 
-QJsonArray LookPartsJson(const lumeno::ModelLook *look)
-{
-    QJsonArray parts;
-    if (look && look->HasParts())
-        for (const lumeno::ModelPart &part : look->parts)
-            parts.append(part.name);
-    return parts;
-}
-
-QJsonArray LookMaterialsJson(const lumeno::ModelLook *look)
-{
-    QJsonArray materials;
-    if (!look)
-        return materials;
-    for (const lumeno::Material &material : look->materials) {
-        QStringList textures;
-        for (const auto &slot : lumeno::MaterialSlots(material))
-            if (size_t(slot.second->image) < look->images.size())
-                textures << look->images[size_t(slot.second->image)].name;
-        textures.removeDuplicates();
-        materials.append(QJsonObject{{QStringLiteral("name"), material.name},
-                                     {QStringLiteral("textures"), QJsonArray::fromStringList(textures)}});
-    }
-    return materials;
-}
-
 QJsonObject InputJson(const QString &path, const InputModel &input)
 {
     QJsonObject json{{QStringLiteral("file"), path}};
@@ -161,8 +136,8 @@ QJsonObject InputJson(const QString &path, const InputModel &input)
     json.insert(QStringLiteral("duplicateTrianglesRemoved"), input.removedDuplicates);
     json.insert(QStringLiteral("polygonsWithoutAreaLeftOut"), input.untriangulatedPolygons);
     json.insert(QStringLiteral("partsMerged"), input.partsMerged);
-    json.insert(QStringLiteral("parts"), LookPartsJson(input.look.get()));
-    json.insert(QStringLiteral("materials"), LookMaterialsJson(input.look.get()));
+    json.insert(QStringLiteral("parts"), PartsJson(input.model, input.look.get()));
+    json.insert(QStringLiteral("materials"), MaterialsJson(input.look.get()));
     for (auto note = input.readingNotes.begin(); note != input.readingNotes.end(); ++note)
         json.insert(note.key(), note.value());
     return json;

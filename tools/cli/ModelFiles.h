@@ -32,14 +32,10 @@ struct InputModel
 // the checks before and after the reader, the window's messages.
 InputModel LoadInput(const QString &path, Progress &progress);
 
-// The report's "input": the file as read, its counts, what its points carry, and its look:
-// "parts", the names of its parts when it has more than one, and "materials", each with its
-// "name" and the names of the "textures" it uses.
+// The report's "input": the file as read, its counts, what its points carry, and its look
+// ("parts" and "materials", as LookReport.h makes them).
 QJsonObject InputJson(const QString &path, const InputModel &input);
 
-// Those two lists of a look (none for null).
-QJsonArray LookPartsJson(const lumeno::ModelLook *look);
-QJsonArray LookMaterialsJson(const lumeno::ModelLook *look);
 
 // Why a model cannot be written to output (one line naming it), or empty when it can be
 // tried: its suffix names a format and it is not the input file under any name.

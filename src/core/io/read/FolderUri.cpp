@@ -42,11 +42,11 @@ QString DecodedUri(std::string_view uri)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray(uri.data(), int(uri.size()))));
 }
 
-QString PathInFolder(const QString &folder, std::string_view uri)
+namespace {
+
+// The path below the folder of a relative name that stays inside it; empty for any other.
+QString RelativePathInFolder(const QString &folder, const QString &decoded)
 {
-    if (HasScheme(uri) || uri.empty() || uri.size() > LongestUri)
-        return QString();
-    const QString decoded = DecodedUri(uri);
     if (decoded.isEmpty() || decoded.startsWith(QLatin1Char('/')) || decoded.startsWith(QLatin1Char('\\')) ||
         decoded.contains(QChar(0)))
         return QString();
@@ -60,6 +60,22 @@ QString PathInFolder(const QString &folder, std::string_view uri)
     if (kept.isEmpty())
         return QString();
     return QDir(folder).absoluteFilePath(kept.join(QLatin1Char('/')));
+}
+
+} // namespace
+
+QString PathInFolder(const QString &folder, std::string_view uri)
+{
+    if (HasScheme(uri) || uri.empty() || uri.size() > LongestUri)
+        return QString();
+    return RelativePathInFolder(folder, DecodedUri(uri));
+}
+
+QString PathOfNameInFolder(const QString &folder, const QString &name)
+{
+    if (name.size() > int(LongestUri) || (name.size() >= 2 && name[1] == QLatin1Char(':')))
+        return QString();
+    return RelativePathInFolder(folder, name);
 }
 
 bool StaysInsideFolder(const QString &folder, const QString &path)

@@ -19,6 +19,10 @@ QString DecodedUri(std::string_view uri);
 // for any other URI: a model may not make us read the user's other files.
 QString PathInFolder(const QString &folder, std::string_view uri);
 
+// The same for a file name as OBJ, MTL and PLY files write it: taken as it is, not
+// percent-decoded; a drive letter ("C:") counts as leaving the folder.
+QString PathOfNameInFolder(const QString &folder, const QString &name);
+
 // Whether the path, its symbolic links followed, still lies inside the folder (its own links
 // followed too). An archive can carry a link beside the model that points anywhere.
 bool StaysInsideFolder(const QString &folder, const QString &path);

@@ -3,6 +3,7 @@
 #include "io/read/ModelReader.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -17,6 +18,7 @@ struct FormatReading
     QString detail;                      // the missing file, or the unsupported feature
     int partsMerged = 0;                 // meshes placed into the one model
     bool materialsNotKept = false;       // materials or textures were left out
+    QStringList materialFilesNotRead;    // OBJ: material libraries missing or outside the folder
     bool faceColoursNotRead = false;     // colours given per face, not per vertex
     qint64 primitivesLeftOut = 0;        // points and lines, which are no triangles
     qint64 polygonsWithoutArea = 0;      // left out by the reader itself

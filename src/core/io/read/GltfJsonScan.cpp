@@ -297,6 +297,11 @@ std::string GltfBufferName(size_t index)
     return "lumeno-buffer-" + std::to_string(index);
 }
 
+std::string GltfEmbeddedImageName(size_t index)
+{
+    return GltfEmbeddedImagePrefix + std::to_string(index);
+}
+
 std::string JsonWithBufferNames(std::string_view json, const GltfJsonLayout &layout)
 {
     // (where, how much is replaced, by what), in the order of the text
@@ -311,8 +316,10 @@ std::string JsonWithBufferNames(std::string_view json, const GltfJsonLayout &lay
         for (const JsonSpan &uri : buffer.uris)
             edits.emplace_back(uri.begin, uri.end - uri.begin, GltfBufferName(i));
     }
-    for (const JsonSpan &uri : layout.imageDataUris)
-        edits.emplace_back(uri.begin, uri.end - uri.begin, "embedded-image-not-read");
+    for (size_t i = 0; i < layout.imageDataUris.size(); ++i) {
+        const JsonSpan &uri = layout.imageDataUris[i];
+        edits.emplace_back(uri.begin, uri.end - uri.begin, GltfEmbeddedImageName(i));
+    }
     std::sort(edits.begin(), edits.end());
     std::string out;
     size_t kept = json.size();

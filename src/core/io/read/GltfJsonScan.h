@@ -48,10 +48,13 @@ constexpr int MaxGltfJsonDepth = 512;
 GltfJsonLayout ScanGltfJson(std::string_view json);
 
 // The JSON a parser may take: each buffer's URI replaced by GltfBufferName(index) (or given
-// that URI when it had none) and each image's data: URI by a name that is not read, so that
-// the parser never holds embedded data nor names a file.
+// that URI when it had none) and the image data: URIs by GltfEmbeddedImageName(their index in
+// imageDataUris), so that the parser never holds embedded data nor names a file.
 std::string JsonWithBufferNames(std::string_view json, const GltfJsonLayout &layout);
 std::string GltfBufferName(size_t index);
+// A URI with a scheme of its own, so it never names a file.
+inline constexpr const char *GltfEmbeddedImagePrefix = "lumeno-embedded-image:";
+std::string GltfEmbeddedImageName(size_t index);
 
 // A JSON string's contents decoded to UTF-8; false for a broken escape.
 bool DecodeJsonString(std::string_view raw, std::string &out);

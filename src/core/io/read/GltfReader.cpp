@@ -7,6 +7,7 @@
 
 #include "io/read/GltfBuffers.h"
 #include "io/read/GltfJsonScan.h"
+#include "io/read/GltfLook.h"
 #include "io/read/GltfScene.h"
 
 #include <QCoreApplication>
@@ -173,9 +174,13 @@ FormatReading ReadGltf(std::string_view bytes, bool binary, const QString &folde
         if (!loaded)
             return Failed(ReadFailure::DamagedFile);
 
-        FormatReading reading = ReadGltfScene(model, bytes.size());
-        if (reading.failure == ReadFailure::None)
-            reading.materialsNotKept = !model.materials.empty() || !model.textures.empty() || !model.images.empty();
+        auto look = std::make_shared<ModelLook>();
+        FormatReading reading = ReadGltfScene(model, bytes.size(), look->parts);
+        if (reading.failure != ReadFailure::None)
+            return reading;
+        ReadGltfLook(model, json, layout, folder, *look);
+        if (!look->Empty())
+            reading.look = look;
         return reading;
     } catch (const std::bad_alloc &) {
         return Failed(ReadFailure::OutOfMemory);

@@ -8,8 +8,8 @@ namespace lumeno {
 // or in files inside `folder`, the model's) or a .glb file (binary). The nodes of the scene
 // become one model, each mesh placed by its node's world matrix; of the points' attributes
 // NORMAL, COLOR_0 and TEXCOORD_0 are kept (sparse accessors applied), and those only some parts
-// carry are left out and named. Materials, textures and images are not read (no image is
-// decoded). Triangle strips and fans become triangles; points and lines are left out and
+// carry are left out and named. Each primitive placed is a part, with its material; the
+// materials, textures and images make the look (see ReadGltfLook; no image is decoded). Triangle strips and fans become triangles; points and lines are left out and
 // counted, as are corners that make no whole triangle. Every accessor is checked against its
 // buffer before a value is read. Refused: a damaged file (DamagedFile), glTF 1.0
 // (GltfVersion1), no mesh in the scene (NoMeshes), points only (PointsOnly), a compression

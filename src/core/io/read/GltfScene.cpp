@@ -1,6 +1,7 @@
 #include "io/read/GltfScene.h"
 
 #include "io/read/GltfAccessors.h"
+#include "io/read/GltfLook.h"
 #include "io/read/MeshAssembly.h"
 
 #include <QCoreApplication>
@@ -94,8 +95,8 @@ struct MeshParts
 class SceneReader
 {
 public:
-    SceneReader(const tinygltf::Model &file, size_t fileSize, FormatReading &result)
-        : assembly(fileSize), model(file), reading(result), timesPlaced(file.meshes.size(), 0),
+    SceneReader(const tinygltf::Model &file, size_t fileSize, FormatReading &result, std::vector<ModelPart> &placed)
+        : assembly(fileSize), model(file), reading(result), parts(placed), timesPlaced(file.meshes.size(), 0),
           kept(file.meshes.size()), isKept(file.meshes.size(), false), onPath(file.nodes.size(), false)
     {
     }
@@ -126,7 +127,7 @@ public:
             if (!LocalMatrix(node, local))
                 return Fail(ReadFailure::DamagedFile);
             const Matrix4 world = Multiply(parent, local);
-            if (node.mesh >= 0 && !PlaceMesh(node.mesh, world))
+            if (node.mesh >= 0 && !PlaceMesh(node.mesh, world, QString::fromStdString(node.name)))
                 return false;
             onPath[size_t(index)] = true;
             path.push_back({index, world, 0});
@@ -150,7 +151,7 @@ public:
         return true;
     }
 
-    bool PlaceMesh(int index, const Matrix4 &world)
+    bool PlaceMesh(int index, const Matrix4 &world, const QString &nodeName)
     {
         if (index < 0 || size_t(index) >= model.meshes.size())
             return Fail(ReadFailure::DamagedFile);
@@ -168,9 +169,13 @@ public:
         const MeshParts &mesh = isKept[size_t(index)] ? kept[size_t(index)] : read;
         pointPrimitives += mesh.points;
         reading.primitivesLeftOut += mesh.points + mesh.lines;
+        QString name = nodeName.isEmpty() ? QString::fromStdString(model.meshes[size_t(index)].name) : nodeName;
+        if (name.isEmpty())
+            name = QStringLiteral("mesh%1").arg(index);
         for (size_t i = 0; i < mesh.parts.size(); ++i) {
-            if (!assembly.Add(mesh.parts[i], world))
+            if (!assembly.Add(mesh.parts[i], world, std::int32_t(parts.size())))
                 return Fail(ReadFailure::OverLimit, assembly.LimitText());
+            parts.push_back({i == 0 ? name : QStringLiteral("%1 (%2)").arg(name).arg(i + 1), world});
             reading.polygonsWithoutArea += mesh.leftOverCorners[i];
         }
         reading.partsMerged += mesh.parts.empty() ? 0 : 1;
@@ -199,6 +204,9 @@ private:
             qint64 leftOver = 0;
             if (!ReadPrimitive(primitive, part, leftOver))
                 return false;
+            if (primitive.material >= 0 && size_t(primitive.material) < model.materials.size() &&
+                primitive.material < MaxGltfMaterials)
+                part.material = primitive.material;
             out.parts.push_back(std::move(part));
             out.leftOverCorners.push_back(leftOver);
         }
@@ -239,6 +247,7 @@ private:
 
     const tinygltf::Model &model;
     FormatReading &reading;
+    std::vector<ModelPart> &parts;
     std::vector<int> timesPlaced; // by mesh
     std::vector<MeshParts> kept;  // by mesh, for those placed more than once
     std::vector<bool> isKept;
@@ -271,14 +280,14 @@ std::vector<int> RootNodes(const tinygltf::Model &model)
 
 } // namespace
 
-FormatReading ReadGltfScene(const tinygltf::Model &model, size_t fileSize)
+FormatReading ReadGltfScene(const tinygltf::Model &model, size_t fileSize, std::vector<ModelPart> &parts)
 {
     FormatReading reading;
-    SceneReader scene(model, fileSize, reading);
+    SceneReader scene(model, fileSize, reading, parts);
     if (model.nodes.empty()) {
         // Meshes without nodes: each once, where it is.
         for (size_t mesh = 0; mesh < model.meshes.size(); ++mesh)
-            if (!scene.PlaceMesh(int(mesh), IdentityMatrix()))
+            if (!scene.PlaceMesh(int(mesh), IdentityMatrix(), QString()))
                 return Failed(reading.failure, reading.detail);
     } else {
         for (int root : RootNodes(model))

@@ -1,6 +1,10 @@
 #include "io/read/MeshAssembly.h"
 
+#include "model/ModelLook.h"
+
 #include <vtkCellArray.h>
+#include <vtkCellData.h>
+#include <vtkIntArray.h>
 #include <vtkFloatArray.h>
 #include <vtkIdTypeArray.h>
 #include <vtkPointData.h>
@@ -79,7 +83,7 @@ bool MeshAssembly::Fits(size_t points, size_t triangles) const
     return points <= limit - whole.PointCount() && triangles <= limit - whole.triangles.size() / 3;
 }
 
-bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
+bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m, std::int32_t partId)
 {
     const size_t points = part.PointCount();
     if (parts >= MaxParts) {
@@ -147,6 +151,28 @@ bool MeshAssembly::Add(const MeshPart &part, const Matrix4 &m)
         whole.triangles.push_back(std::uint32_t(first + a));
         whole.triangles.push_back(std::uint32_t(first + (mirrored ? c : b)));
         whole.triangles.push_back(std::uint32_t(first + (mirrored ? b : c)));
+    }
+    const size_t added = part.triangles.size() / 3;
+    const bool ownMaterials = part.triangleMaterials.size() == added;
+    if (!anyMaterial && (part.material >= 0 || ownMaterials)) {
+        anyMaterial = true;
+        whole.triangleMaterials.assign(whole.triangles.size() / 3 - added, -1);
+    }
+    if (anyMaterial) {
+        MakeRoom(whole.triangleMaterials, added);
+        if (ownMaterials)
+            whole.triangleMaterials.insert(whole.triangleMaterials.end(), part.triangleMaterials.begin(),
+                                           part.triangleMaterials.end());
+        else
+            whole.triangleMaterials.resize(whole.triangleMaterials.size() + added, part.material);
+    }
+    if (!anyPart && partId != 0) {
+        anyPart = true;
+        triangleParts.assign(whole.triangles.size() / 3 - added, 0);
+    }
+    if (anyPart) {
+        MakeRoom(triangleParts, added);
+        triangleParts.resize(triangleParts.size() + added, partId);
     }
     ++parts;
     return true;
@@ -231,7 +257,18 @@ vtkSmartPointer<vtkPolyData> MeshAssembly::Build()
                 *out++ = whole.colours[size_t(4 * i + c)];
         data->SetScalars(colours);
     }
+    for (auto [name, ids] : {std::make_pair(MaterialIdsName, &whole.triangleMaterials),
+                             std::make_pair(PartIdsName, &triangleParts)}) {
+        if (ids->size() != size_t(triangles) || triangles == 0)
+            continue;
+        auto array = vtkSmartPointer<vtkIntArray>::New();
+        array->SetName(name);
+        array->SetNumberOfValues(triangles);
+        CopyAndRelease(*ids, array->GetPointer(0));
+        model->GetCellData()->AddArray(array);
+    }
     whole = MeshPart();
+    triangleParts.clear();
     return model;
 }
 

@@ -23,6 +23,10 @@ struct MeshPart
     std::vector<std::uint8_t> colours;     // r g b a per point
     std::vector<float> textureCoordinates; // u v per point, v upwards as VTK has it
     std::vector<std::uint32_t> triangles;  // three point indices each, all below the point count
+    // The material of every triangle (an index into the look's materials, -1 for none), or of
+    // each triangle by itself (then one value per triangle).
+    std::int32_t material = -1;
+    std::vector<std::int32_t> triangleMaterials;
 
     size_t PointCount() const { return positions.size() / 3; }
 };
@@ -54,9 +58,10 @@ public:
     // Whether a part of these counts still fits.
     bool Fits(size_t points, size_t triangles) const;
     // Adds the part moved by the matrix (normals turned with it); a mirroring matrix keeps the
-    // triangles facing outwards. False when it does not fit (nothing is added then; LimitHit
+    // triangles facing outwards. Its triangles take `partId` (the cell data "PartIds") and their
+    // materials ("MaterialIds"). False when it does not fit (nothing is added then; LimitHit
     // tells which bound it passed).
-    bool Add(const MeshPart &part, const Matrix4 &matrix);
+    bool Add(const MeshPart &part, const Matrix4 &matrix, std::int32_t partId = 0);
 
     int PartCount() const { return parts; }
     Limit LimitHit() const { return limitHit; }
@@ -65,13 +70,17 @@ public:
     QString LimitText(Limit which) const;
     // What some parts carried but not all, so left out of the model.
     PointAttributes LeftOut() const;
-    // The model of every part added: float points, triangles, the attributes all parts carry.
+    // The model of every part added: float points, triangles, the attributes all parts carry,
+    // and the triangles' MaterialIds and PartIds where any is not -1 or 0.
     // The assembly is empty afterwards (its memory goes to the model).
     vtkSmartPointer<vtkPolyData> Build();
 
 private:
     size_t limit;
     MeshPart whole;
+    std::vector<std::int32_t> triangleParts;
+    bool anyMaterial = false;
+    bool anyPart = false;
     int parts = 0;
     Limit limitHit = Limit::None;
     bool allNormals = true;

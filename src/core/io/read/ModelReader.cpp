@@ -5,6 +5,7 @@
 #include "io/read/GltfReader.h"
 #include "io/read/ObjReader.h"
 #include "io/read/OffReader.h"
+#include "io/read/PlyTexture.h"
 #include "io/read/ThreeMfReader.h"
 #include "io/read/ModelFileCopy.h"
 #include "io/read/ModelFileCheck.h"
@@ -23,6 +24,8 @@
 #include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
+#include <vtkCellData.h>
+#include <vtkIntArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
 #include <vtkExecutive.h>
@@ -99,14 +102,17 @@ ReadFailure FailureOf(FileAccess access)
 }
 
 // Mends the copy for its reader and checks it; None when the reader may read it.
-ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result)
+ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result,
+                        QString &textureFile)
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
         return ReadFailure::OutOfMemory; // no address space left for it
     const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
-    if (suffix == QLatin1String("ply"))
+    if (suffix == QLatin1String("ply")) {
         result.coloursNotRead = HasPlyFractionColours(bytes);
+        textureFile = PlyTextureFile(bytes.View());
+    }
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("stl"))
         result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
@@ -138,7 +144,7 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
     } else if (suffix == QLatin1String("obj")) {
-        reading = ReadObj(bytes);
+        reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
         reading = Read3mf(bytes);
     } else {
@@ -176,6 +182,17 @@ ReadFailure ProblemOfOutput(vtkPolyData *model)
 
 ReadResult Finish(vtkPolyData *model, ReadResult &result);
 
+// Every triangle of the model takes the look's one material.
+void WithTextureMaterial(ReadResult &result, const SharedLook &look)
+{
+    auto ids = vtkSmartPointer<vtkIntArray>::New();
+    ids->SetName(MaterialIdsName);
+    ids->SetNumberOfValues(result.model->GetNumberOfCells());
+    ids->FillValue(0);
+    result.model->GetCellData()->AddArray(ids);
+    result.look = look;
+}
+
 void NoteError(vtkObject *, unsigned long, void *clientData, void *)
 {
     *static_cast<bool *>(clientData) = true;
@@ -207,6 +224,7 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
         result.detail = reading.detail;
         result.partsMerged = reading.partsMerged;
         result.materialsNotKept = reading.materialsNotKept;
+        result.materialFilesNotRead = reading.materialFilesNotRead;
         result.faceColoursNotRead = reading.faceColoursNotRead;
         result.primitivesLeftOut = reading.primitivesLeftOut;
         result.attributesLeftOut = reading.attributesLeftOut;
@@ -219,8 +237,9 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
         result.untriangulatedPolygons += reading.polygonsWithoutArea;
         return result;
     }
+    QString textureFile; // a PLY file's, named in its header
     if (result.failure == ReadFailure::None)
-        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result);
+        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result, textureFile);
     if (result.failure != ReadFailure::None)
         return result;
 
@@ -254,7 +273,10 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     // A copy of our own, so the model does not keep the reader's pipeline alive.
     auto model = vtkSmartPointer<vtkPolyData>::New();
     model->ShallowCopy(reader->GetOutput());
-    return Finish(model, result);
+    result = Finish(model, result);
+    if (result.model && !textureFile.isEmpty())
+        WithTextureMaterial(result, PlyTextureLook(textureFile, QFileInfo(path).absolutePath()));
+    return result;
 }
 
 } // namespace
@@ -428,12 +450,28 @@ bool IsReadableSuffix(const QString &suffix)
 QStringList ReadNotes(const ReadResult &result)
 {
     QStringList notes;
-    if (result.partsMerged > 1)
+    // Parts the look keeps are not merged.
+    if (result.partsMerged > 1 && !(result.look && result.look->HasParts()))
         notes << QCoreApplication::translate("ModelReader", "%n parts were merged into one model.", nullptr,
                                              result.partsMerged);
     if (result.materialsNotKept)
         notes << QCoreApplication::translate("ModelReader", "This file's materials and textures are not kept: "
                                                             "they are not saved with the model.");
+    if (!result.materialFilesNotRead.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "Material libraries missing beside this model or "
+                                                            "outside its folder: %1. Their materials are shown "
+                                                            "in a plain colour.")
+                     .arg(EscapeControlCharacters(result.materialFilesNotRead.join(QStringLiteral(", "))));
+    QStringList missingImages; // the first ten: a crafted file may name thousands
+    if (result.look)
+        for (const TextureImage &image : result.look->images)
+            if (image.Missing() && missingImages.size() <= 10)
+                missingImages << (missingImages.size() < 10 ? image.name : QString(QChar(0x2026)));
+    if (!missingImages.isEmpty())
+        notes << QCoreApplication::translate("ModelReader", "Textures missing beside this model, outside its "
+                                                            "folder or unreadable: %1. Their materials are shown "
+                                                            "in their plain colours.")
+                     .arg(EscapeControlCharacters(missingImages.join(QStringLiteral(", "))));
     // lupdate loops for ever on a template argument inside translate()'s arguments.
     const int primitives = int(std::min<qint64>(result.primitivesLeftOut, INT_MAX));
     if (primitives > 0)

@@ -56,7 +56,10 @@ struct ReadResult
     bool faceColoursNotRead = false;
     // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
     int partsMerged = 0;
-    bool materialsNotKept = false;   // glTF, 3MF and OBJ: materials and textures were left out
+    bool materialsNotKept = false;   // materials or textures were left out that the look cannot hold
+    // OBJ: the material libraries that are missing beside the model or lie outside its folder;
+    // their materials keep their names and a plain colour.
+    QStringList materialFilesNotRead;
     qint64 primitivesLeftOut = 0;    // glTF, OBJ and OFF: points and lines, which are no triangles
     // What the file carries on some parts or faces only, so left out of the whole model.
     PointAttributes attributesLeftOut;
@@ -81,8 +84,11 @@ QStringList ReadNotes(const ReadResult &result);
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or
 // replaced meanwhile never reaches it. prepareReader sees the reader before it runs.
-// Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles); the
-// points stay as the reader delivers them.
+// Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles), each
+// triangle keeping its cell data ("MaterialIds", "PartIds"); the points stay as the reader
+// delivers them. The look of OBJ (with its MTL libraries), glTF, 3MF and PLY (its TextureFile)
+// files is read with them; the files a model names beside it are read only inside its folder,
+// and one missing leaves the model as it is (ReadNotes names it).
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
 
 // What went wrong, in one translated sentence that does not name the file; empty for None.

@@ -1,10 +1,15 @@
 #include "io/read/ObjReader.h"
 
+#include "io/read/ObjLook.h"
+#include "io/read/ObjStatements.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <vtkCellArray.h>
 #include <vtkCellData.h>
 #include <vtkFloatArray.h>
+#include <vtkIntArray.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -12,10 +17,8 @@
 #include <vtkUnsignedCharArray.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <vector>
@@ -27,110 +30,6 @@ namespace {
 constexpr std::int32_t Absent = -1;
 // Elements, corners and faces are counted in 32 bits, as the model's cells hold them.
 constexpr std::int64_t MaxCount = std::numeric_limits<std::int32_t>::max();
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
-
-// The words of one statement after another, read in place. A statement ends with its line or
-// at a '#'; a word that ends in a backslash with only blanks after it on its line goes on with
-// the next line (a lone backslash is no word).
-class Statements
-{
-public:
-    explicit Statements(std::string_view text) : at(text.data()), end(text.data() + text.size()) {}
-
-    // The first word of the next statement that has one; false at the end of the text. What
-    // was not read of the statement before is skipped.
-    bool Keyword(std::string_view &keyword)
-    {
-        if (inStatement) {
-            std::string_view rest;
-            while (Word(rest)) {
-            }
-            if (at < end)
-                ++at; // the line feed
-        }
-        inStatement = true;
-        while (at < end) {
-            if (Word(keyword))
-                return true;
-            if (at < end)
-                ++at;
-        }
-        return false;
-    }
-
-    // The next word of the statement; false at its end, which stays at its line feed.
-    bool Word(std::string_view &word)
-    {
-        while (true) {
-            while (at < end && IsBlank(*at))
-                ++at;
-            if (at == end || *at == '\n')
-                return false;
-            if (*at == '#') {
-                const void *lineFeed = std::memchr(at, '\n', size_t(end - at));
-                at = lineFeed ? static_cast<const char *>(lineFeed) : end;
-                return false;
-            }
-            const char *start = at;
-            while (at < end && !IsBlank(*at) && *at != '\n' && *at != '#')
-                ++at;
-            const char *stop = at;
-            if (stop[-1] == '\\' && ContinuesOnNextLine()) {
-                --stop;
-                if (stop == start)
-                    continue;
-            }
-            word = std::string_view(start, size_t(stop - start));
-            return true;
-        }
-    }
-
-private:
-    // Whether only blanks follow on this line; if so, moves to the start of the next.
-    bool ContinuesOnNextLine()
-    {
-        const char *next = at;
-        while (next < end && IsBlank(*next))
-            ++next;
-        if (next < end && *next != '\n')
-            return false;
-        at = next < end ? next + 1 : end;
-        return true;
-    }
-
-    const char *at;
-    const char *end;
-    bool inStatement = false;
-};
-
-// A number that a float holds; '+' may lead. A value too small for a float becomes 0 or the
-// nearest subnormal, one too large or no finite number fails.
-bool ToFloat(std::string_view word, float &value)
-{
-    const char *first = word.data();
-    const char *const last = first + word.size();
-    if (first < last && *first == '+') {
-        ++first;
-        if (first < last && *first == '-')
-            return false;
-    }
-    const auto [stop, error] = std::from_chars(first, last, value);
-    if (stop != last || first == last)
-        return false;
-    if (error == std::errc::result_out_of_range) {
-        double wide = 0;
-        const auto [wideStop, wideError] = std::from_chars(first, last, wide);
-        if (wideError != std::errc() || wideStop != last || !(std::abs(wide) < 1))
-            return false;
-        value = float(wide);
-        return true;
-    }
-    return error == std::errc() && std::isfinite(value);
-}
 
 // One index: digits with an optional sign. 1 is the first element, -1 the last of the `given`
 // so far; the result counts from 0. False for 0, for one before the first, or for no index.
@@ -178,10 +77,9 @@ struct ObjContents
 
     std::vector<Corner> corners;           // of the faces, one after another
     std::vector<std::int32_t> faceEnds;    // where each face's corners end
-    std::vector<float> groups;             // each face's group, when the file has groups
+    ObjLook look;                          // each face's material and part
     std::int64_t facesWithTexture = 0;
     std::int64_t facesWithNormal = 0;
-    std::int64_t groupStatements = 0;
 
     // One corner of a face, line or point: "v", "v/vt", "v//vn" or "v/vt/vn", each also with a
     // trailing '/' ("1/", "1/2/", "1//").
@@ -289,25 +187,26 @@ Outcome ReadCorners(Statements &statements, ObjContents &obj, bool face, FormatR
         ++reading.primitivesLeftOut;
         return Outcome::Read;
     }
+    if (!obj.look.AddFace())
+        return Outcome::OverLimit;
     obj.faceEnds.push_back(std::int32_t(obj.corners.size()));
     obj.facesWithTexture += texture ? 1 : 0;
     obj.facesWithNormal += normal ? 1 : 0;
-    if (obj.groupStatements > 0) {
-        obj.groups.resize(obj.faceEnds.size() - 1, 0); // faces before the first group
-        obj.groups.push_back(float(obj.groupStatements - 1));
-    }
     return Outcome::Read;
 }
 
-// Material libraries and names, but not the placeholders VTK's OBJ writer and ours write.
-void NoteMaterial(Statements &statements, std::string_view keyword, FormatReading &reading)
+// The words of a statement, each one of its own: the names of material libraries.
+std::vector<std::string> Words(Statements &statements)
 {
-    std::string_view name;
-    if (statements.Word(name) && name != (keyword == "mtllib" ? "NONE" : "mtlNONE"))
-        reading.materialsNotKept = true;
+    std::vector<std::string> words;
+    std::string_view word;
+    while (statements.Word(word))
+        if (words.size() < 256)
+            words.emplace_back(word);
+    return words;
 }
 
-Outcome ReadStatements(std::string_view text, ObjContents &obj, FormatReading &reading)
+Outcome ReadStatements(std::string_view text, const QString &folder, ObjContents &obj, FormatReading &reading)
 {
     Statements statements(text);
     std::string_view keyword;
@@ -323,10 +222,14 @@ Outcome ReadStatements(std::string_view text, ObjContents &obj, FormatReading &r
             outcome = ReadAttribute(statements, obj, Normal, 3, 3, obj.normals);
         else if (keyword == "p" || keyword == "l")
             outcome = ReadCorners(statements, obj, false, reading);
+        else if (keyword == "usemtl")
+            outcome = obj.look.UseMaterial(RestOfStatement(statements)) ? Outcome::Read : Outcome::OverLimit;
+        else if (keyword == "mtllib")
+            obj.look.NameLibraries(Words(statements), folder);
+        else if (keyword == "o")
+            obj.look.BeginObject(RestOfStatement(statements));
         else if (keyword == "g")
-            ++obj.groupStatements;
-        else if (keyword == "usemtl" || keyword == "mtllib")
-            NoteMaterial(statements, keyword, reading);
+            obj.look.BeginGroup(RestOfStatement(statements));
         if (outcome != Outcome::Read)
             return outcome;
     }
@@ -474,24 +377,30 @@ vtkSmartPointer<vtkPolyData> Model(ObjContents &obj, bool keepTexture, bool keep
     }
     if (keepColours)
         data->SetScalars(ColourBytes(obj.colours, vertexOfPoint, points));
-    if (!obj.groups.empty()) {
-        obj.groups.resize(size_t(model->GetNumberOfPolys()), 0);
-        auto groups = NewArray<vtkFloatArray>("GroupIds", 1, vtkIdType(obj.groups.size()));
-        std::copy(obj.groups.begin(), obj.groups.end(), groups->GetPointer(0));
-        model->GetCellData()->AddArray(groups);
+    for (const auto &[name, faceIds] : {std::make_pair(MaterialIdsName, &obj.look.FaceMaterials()),
+                                        std::make_pair(PartIdsName, &obj.look.FaceParts())}) {
+        if (faceIds->empty())
+            continue;
+        auto array = NewArray<vtkIntArray>(name, 1, vtkIdType(faceIds->size()));
+        std::copy(faceIds->begin(), faceIds->end(), array->GetPointer(0));
+        model->GetCellData()->AddArray(array);
     }
     return model;
 }
 
 } // namespace
 
-FormatReading ReadObj(std::string_view text)
+FormatReading ReadObj(std::string_view text, const QString &folder)
 {
     FormatReading reading;
     ObjContents obj;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") // a byte order mark, as some Windows programs write
         text.remove_prefix(3);
-    const Outcome outcome = ReadStatements(text, obj, reading);
+    const Outcome outcome = ReadStatements(text, folder, obj, reading);
+    if (outcome == Outcome::OverLimit && obj.look.AtLimit())
+        return Failed(ReadFailure::OverLimit, QCoreApplication::translate("ModelReader", "%1 materials or %2 groups")
+                                                  .arg(QLocale().toString(ObjLook::MaxMaterials))
+                                                  .arg(QLocale().toString(ObjLook::MaxParts)));
     if (outcome == Outcome::OverLimit)
         return Failed(ReadFailure::OverLimit,
                       QCoreApplication::translate("ModelReader", "%1 vertices or face corners").arg(MaxCount));
@@ -509,6 +418,7 @@ FormatReading ReadObj(std::string_view text)
     reading.attributesLeftOut.textureCoordinates = obj.facesWithTexture > 0 && !keepTexture;
     reading.attributesLeftOut.normals = obj.facesWithNormal > 0 && !keepNormals;
     reading.attributesLeftOut.colours = obj.colouredVertices > 0 && !keepColours;
+    reading.look = obj.look.Build(folder, reading.materialFilesNotRead);
     reading.model = Model(obj, keepTexture, keepNormals, keepColours);
     return reading;
 }

@@ -16,12 +16,15 @@ namespace lumeno {
 // keep OBJ's v upwards, as VTK holds them. Texture coordinates and normals that only some faces
 // give, and colours that only some vertices give, are left out (attributesLeftOut). A line
 // ending in a backslash goes on with the next; '#' begins a comment. Points, lines and faces of
-// fewer than three corners are counted as primitives left out; material libraries and names
-// make materialsNotKept (no library is read); groups ("g") become the cell data "GroupIds";
-// other statements (objects, smoothing groups, free-form geometry) are skipped, and so is a
-// byte order mark. An index 0 or past the elements given, a number that is no finite float or
+// fewer than three corners are counted as primitives left out. The material libraries
+// ("mtllib", see ReadMtl) are read from `folder`, the model's, by the rule for files beside a
+// model (PathOfNameInFolder): one missing, outside the folder or too large is named in
+// materialFilesNotRead, and its materials keep their names and a plain colour. Each face's
+// material ("usemtl", in the order first used) goes to the cell data "MaterialIds" and its
+// object and group ("o", "g": one part for each pair) to "PartIds" (see ModelLook); other
+// statements (smoothing groups, free-form geometry) are skipped, and so is a byte order mark. An index 0 or past the elements given, a number that is no finite float or
 // a statement that lacks its numbers makes the file damaged. Numbers are read whatever the C
 // locale; memory grows with what the file holds, never with a count it claims.
-FormatReading ReadObj(std::string_view text);
+FormatReading ReadObj(std::string_view text, const QString &folder = QString());
 
 } // namespace lumeno

@@ -1,5 +1,6 @@
 #include "io/read/ThreeMfModelPart.h"
 
+#include "io/read/ThreeMfTextures.h"
 #include "io/read/ZipXmlStream.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,8 @@
 
 #include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <unordered_map>
 
 namespace lumeno {
@@ -62,6 +65,23 @@ bool ParseColour(const QStringRef &text, Colour &colour)
     return true;
 }
 
+// A texture2dgroup: the material of its texture and its coordinates.
+struct TextureGroup
+{
+    int material = -1;
+    std::vector<std::array<float, 2>> uvs;
+};
+
+// glTF's sampler values for 3MF's tile styles and filters.
+int WrapOf(const QStringRef &style)
+{
+    if (style == QLatin1String("mirror"))
+        return 33648;
+    if (style == QLatin1String("clamp") || style == QLatin1String("none"))
+        return 33071;
+    return 10497;
+}
+
 int Id(const QXmlStreamAttributes &attributes, const char *name)
 {
     bool ok = false;
@@ -73,9 +93,9 @@ class ModelPartReader
 {
 public:
     ModelPartReader(ZipXmlStream &partStream, const QString &partPath, ThreeMfBudget &meshBudget,
-                    ThreeMfModelPart &modelPart, FormatReading &result)
+                    ThreeMfModelPart &modelPart, ThreeMfTextures &packageTextures, FormatReading &result)
         : stream(partStream), xml(partStream.Xml()), path(partPath), budget(meshBudget), part(modelPart),
-          reading(result)
+          textures(packageTextures), reading(result)
     {
     }
 
@@ -113,8 +133,31 @@ private:
                              colour))
                 return Fail(ReadFailure::DamagedFile);
             colours[groupId].push_back(colour);
-        } else if (name == QLatin1String("texture2dgroup") || name == QLatin1String("texture2d")) {
-            reading.materialsNotKept = true;
+        } else if (name == QLatin1String("texture2d") && xml.namespaceUri() == MaterialNamespace) {
+            ThreeMfTexture texture;
+            texture.path = attributes.value(QLatin1String("path")).left(4096).toString();
+            texture.contentType = attributes.value(QLatin1String("contenttype")).left(100).toString();
+            texture.wrapS = WrapOf(attributes.value(QLatin1String("tilestyleu")));
+            texture.wrapT = WrapOf(attributes.value(QLatin1String("tilestylev")));
+            const QStringRef filter = attributes.value(QLatin1String("filter"));
+            texture.filter = filter == QLatin1String("nearest") ? 9728 : filter == QLatin1String("linear") ? 9729 : 0;
+            textureOfId[Id(attributes, "id")] = texture;
+        } else if (name == QLatin1String("texture2dgroup") && xml.namespaceUri() == MaterialNamespace) {
+            textureGroupId = Id(attributes, "id");
+            TextureGroup &group = textureGroups[textureGroupId];
+            const auto texture = textureOfId.find(Id(attributes, "texid"));
+            if (texture == textureOfId.end())
+                return Fail(ReadFailure::DamagedFile);
+            group.material = textures.MaterialOf(path, texture->first, texture->second);
+        } else if (name == QLatin1String("tex2coord") && textureGroups.count(textureGroupId)) {
+            std::array<float, 2> uv{0, 0};
+            for (size_t axis = 0; axis < 2; ++axis) {
+                bool ok = false;
+                uv[axis] = attributes.value(QLatin1String(axis == 0 ? "u" : "v")).toFloat(&ok);
+                if (!ok || !std::isfinite(uv[axis]))
+                    return Fail(ReadFailure::DamagedFile);
+            }
+            textureGroups[textureGroupId].uvs.push_back(uv);
         } else if (name == QLatin1String("object")) {
             return StartObject(attributes);
         } else if (name == QLatin1String("vertex") && object) {
@@ -158,6 +201,9 @@ private:
         if (id < 0 || part.objects.count(id))
             return Fail(ReadFailure::DamagedFile);
         object = &part.objects[id];
+        object->name = attributes.value(QLatin1String("name")).left(4096).toString();
+        if (object->name.isEmpty())
+            object->name = QStringLiteral("object %1").arg(id);
         objectGroup = attributes.hasAttribute(QLatin1String("pid")) ? Id(attributes, "pid") : -1;
         objectIndex = attributes.hasAttribute(QLatin1String("pindex")) ? Id(attributes, "pindex") : 0;
         return true;
@@ -170,6 +216,8 @@ private:
         trianglesStarted = false;
         coloured = {};
         splits = {};
+        textured = {};
+        uvSplits = {};
     }
 
     bool TakeFromBudget(size_t points, size_t triangles)
@@ -215,6 +263,10 @@ private:
         }
         std::uint32_t corners[3] = {vertices[0], vertices[1], vertices[2]};
         const int group = attributes.hasAttribute(QLatin1String("pid")) ? Id(attributes, "pid") : objectGroup;
+        const auto texturedGroup = textureGroups.find(group);
+        if (texturedGroup != textureGroups.end())
+            return ReadTexturedTriangle(attributes, vertices, texturedGroup->second);
+        NoteMaterial(-1);
         const auto found = colours.find(group);
         if (found != colours.end()) {
             const int first = attributes.hasAttribute(QLatin1String("p1")) ? Id(attributes, "p1") : objectIndex;
@@ -231,6 +283,90 @@ private:
             }
         }
         object->mesh.triangles.insert(object->mesh.triangles.end(), corners, corners + 3);
+        return true;
+    }
+
+    // The triangle's corners at their coordinates of the group, its material the group's.
+    bool ReadTexturedTriangle(const QXmlStreamAttributes &attributes, const std::uint32_t (&vertices)[3],
+                              const TextureGroup &group)
+    {
+        std::uint32_t corners[3] = {vertices[0], vertices[1], vertices[2]};
+        const int first = attributes.hasAttribute(QLatin1String("p1")) ? Id(attributes, "p1") : objectIndex;
+        for (int i = 0; i < 3; ++i) {
+            const char *name = i == 0 ? "p1" : i == 1 ? "p2" : "p3";
+            const int index = attributes.hasAttribute(QLatin1String(name)) ? Id(attributes, name) : first;
+            const int same = vertices[i] == vertices[0] ? 0 : vertices[i] == vertices[1] ? 1 : i;
+            if (same < i)
+                corners[i] = corners[same];
+            else if (index < 0 || size_t(index) >= group.uvs.size())
+                return Fail(ReadFailure::DamagedFile);
+            else if (!TexturedCorner(vertices[i], group, index, corners[i]))
+                return false;
+        }
+        NoteMaterial(group.material);
+        object->mesh.triangles.insert(object->mesh.triangles.end(), corners, corners + 3);
+        return true;
+    }
+
+    // The material of the triangle about to be added; the triangles before the first of a
+    // material had none.
+    void NoteMaterial(int material)
+    {
+        MeshPart &mesh = object->mesh;
+        if (material < 0 && mesh.triangleMaterials.empty())
+            return;
+        mesh.triangleMaterials.resize(mesh.triangles.size() / 3, -1);
+        mesh.triangleMaterials.push_back(material);
+    }
+
+    // A copy of the vertex, with the colour and coordinates it has (those of the point to be
+    // given their own by the caller).
+    bool SplitVertex(std::uint32_t vertex, std::uint32_t &corner)
+    {
+        if (!TakeFromBudget(1, 0))
+            return false;
+        MeshPart &mesh = object->mesh;
+        corner = std::uint32_t(mesh.PointCount());
+        for (int axis = 0; axis < 3; ++axis)
+            mesh.positions.push_back(mesh.positions[3 * size_t(vertex) + size_t(axis)]);
+        if (!mesh.colours.empty())
+            for (int c = 0; c < 4; ++c)
+                mesh.colours.push_back(mesh.colours[4 * size_t(vertex) + size_t(c)]);
+        if (!mesh.textureCoordinates.empty())
+            for (int c = 0; c < 2; ++c)
+                mesh.textureCoordinates.push_back(mesh.textureCoordinates[2 * size_t(vertex) + size_t(c)]);
+        return true;
+    }
+
+    // The point of the vertex at these coordinates: the vertex itself when it has none yet,
+    // else a copy of it, made once for each further pair.
+    bool TexturedCorner(std::uint32_t vertex, const TextureGroup &group, int index, std::uint32_t &corner)
+    {
+        MeshPart &mesh = object->mesh;
+        if (textured.empty()) {
+            textured.assign(vertexCount, false);
+            mesh.textureCoordinates.assign(2 * mesh.PointCount(), 0.0f);
+        }
+        const std::array<float, 2> &uv = group.uvs[size_t(index)];
+        float *own = mesh.textureCoordinates.data() + 2 * size_t(vertex);
+        if (!textured[vertex] || (own[0] == uv[0] && own[1] == uv[1])) {
+            textured[vertex] = true;
+            own[0] = uv[0];
+            own[1] = uv[1];
+            corner = vertex;
+            return true;
+        }
+        const auto key = std::make_tuple(vertex, uv[0], uv[1]);
+        const auto split = uvSplits.find(key);
+        if (split != uvSplits.end()) {
+            corner = split->second;
+            return true;
+        }
+        if (!SplitVertex(vertex, corner))
+            return false;
+        mesh.textureCoordinates[2 * size_t(corner)] = uv[0];
+        mesh.textureCoordinates[2 * size_t(corner) + 1] = uv[1];
+        uvSplits.emplace(key, corner);
         return true;
     }
 
@@ -261,12 +397,9 @@ private:
             corner = split->second;
             return true;
         }
-        if (!TakeFromBudget(1, 0))
+        if (!SplitVertex(vertex, corner))
             return false;
-        corner = std::uint32_t(mesh.PointCount());
-        for (int axis = 0; axis < 3; ++axis)
-            mesh.positions.push_back(mesh.positions[3 * size_t(vertex) + size_t(axis)]);
-        mesh.colours.insert(mesh.colours.end(), colour.begin(), colour.end());
+        std::copy(colour.begin(), colour.end(), mesh.colours.data() + 4 * size_t(corner));
         splits.emplace(key, corner);
         return true;
     }
@@ -278,8 +411,12 @@ private:
     QString path;
     ThreeMfBudget &budget;
     ThreeMfModelPart &part;
+    ThreeMfTextures &textures;
     FormatReading &reading;
     bool modelSeen = false;
+    std::map<int, ThreeMfTexture> textureOfId;
+    std::map<int, TextureGroup> textureGroups;
+    int textureGroupId = -1;
     std::map<int, std::vector<Colour>> colours;
     int groupId = -1;
     ThreeMfObject *object = nullptr;
@@ -290,14 +427,16 @@ private:
     bool trianglesStarted = false;
     std::vector<bool> coloured;
     std::unordered_map<std::uint64_t, std::uint32_t> splits; // vertex and colour: the point split off
+    std::vector<bool> textured;
+    std::map<std::tuple<std::uint32_t, float, float>, std::uint32_t> uvSplits; // vertex and coordinates
 };
 
 } // namespace
 
 bool ReadThreeMfModelPart(ZipXmlStream &stream, const QString &path, ThreeMfBudget &budget, ThreeMfModelPart &part,
-                          FormatReading &reading)
+                          ThreeMfTextures &textures, FormatReading &reading)
 {
-    return ModelPartReader(stream, path, budget, part, reading).Read();
+    return ModelPartReader(stream, path, budget, part, textures, reading).Read();
 }
 
 } // namespace lumeno

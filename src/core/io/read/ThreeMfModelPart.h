@@ -10,6 +10,7 @@
 
 namespace lumeno {
 
+class ThreeMfTextures;
 class ZipXmlStream;
 struct ThreeMfObject;
 
@@ -25,6 +26,7 @@ struct ThreeMfComponent
 // An object: its own mesh (perhaps empty) and its components, both placed with it.
 struct ThreeMfObject
 {
+    QString name; // as the file names it; "object <id>" when it names none
     MeshPart mesh;
     std::vector<ThreeMfComponent> components;
     bool placing = false; // on the path being placed, so a component of itself is a loop
@@ -51,10 +53,12 @@ struct ThreeMfBudget
 // Reads one model part of a 3MF package from the stream: its unit, its objects (vertices,
 // triangles, components) and its build items. Colours of base materials and colour groups are
 // kept per triangle corner: where a vertex carries different colours on different triangles,
-// it is split (each colour its own point at the same place), as a seam is. Textures are not
-// read (materialsNotKept). False, with the reading's failure and detail set, when the part is
-// damaged, names a unit other than the six of 3MF, or passes the budget.
+// it is split (each colour its own point at the same place), as a seam is. Textures are
+// read as materials of `textures`: a triangle of a texture2dgroup takes its texture's material
+// and its corners the group's coordinates, a vertex of several split as for colours. False,
+// with the reading's failure and detail set, when the part is damaged, names a unit other
+// than the six of 3MF, or passes the budget.
 bool ReadThreeMfModelPart(ZipXmlStream &stream, const QString &path, ThreeMfBudget &budget, ThreeMfModelPart &part,
-                          FormatReading &reading);
+                          ThreeMfTextures &textures, FormatReading &reading);
 
 } // namespace lumeno

@@ -2,6 +2,7 @@
 
 #include "io/read/MeshAssembly.h"
 #include "io/read/ThreeMfModelPart.h"
+#include "io/read/ThreeMfTextures.h"
 #include "io/read/ZipXmlStream.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,8 @@ public:
     void ForgetParts() { parts.clear(); }
 
     MeshAssembly assembly;
+    std::vector<ModelPart> placedParts; // each mesh placed, by its object's name and world matrix
+    ThreeMfTextures textures;
 
 private:
     ThreeMfModelPart *ReadPart(const QString &path)
@@ -99,7 +102,7 @@ private:
             return nullptr;
         }
         ThreeMfModelPart &part = parts[path];
-        return ReadThreeMfModelPart(stream, path, budget, part, reading) ? &part : nullptr;
+        return ReadThreeMfModelPart(stream, path, budget, part, textures, reading) ? &part : nullptr;
     }
 
     ThreeMfObject *Find(ThreeMfComponent &component)
@@ -155,10 +158,12 @@ private:
                 if (counting && !budget.limit.Fits(placedPoints, placedTriangles))
                     return Fail(ReadFailure::OverLimit,
                                 budget.limit.LimitText(MeshAssembly::Limit::PointsOrTriangles));
-                if (!counting && !assembly.Add(mesh, world))
+                if (!counting && !assembly.Add(mesh, world, std::int32_t(placedParts.size())))
                     return Fail(ReadFailure::OverLimit, assembly.LimitText());
-                if (!counting)
+                if (!counting) {
+                    placedParts.push_back({object->name, world});
                     ++reading.partsMerged;
+                }
             }
             object->placing = true;
             path.push_back({object, world, 0});
@@ -216,6 +221,12 @@ FormatReading Read3mf(std::string_view bytes)
             return Failed(ReadFailure::NoTriangles);
         package.ForgetParts();
         reading.model = package.assembly.Build();
+        if (package.placedParts.size() > 1 || !package.textures.Empty()) {
+            auto look = std::make_shared<ModelLook>();
+            look->parts = std::move(package.placedParts);
+            package.textures.MoveInto(*look, archive.get());
+            reading.look = look;
+        }
     } catch (const std::bad_alloc &) {
         return Failed(ReadFailure::OutOfMemory);
     }

@@ -1,0 +1,500 @@
+// Reading a model's look: the materials, textures and parts of OBJ with its MTL libraries, glTF
+// and PLY, each triangle's ids kept through the clean-up, and files beside the model read only
+// inside its folder. (3MF's parts are read in test_read_3mf.)
+#include "TestSupport.h"
+
+#include "io/read/ModelReader.h"
+#include "io/read/MtlReader.h"
+#include "io/read/ObjLook.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <vtkCellData.h>
+#include <vtkDataArray.h>
+
+#include <cmath>
+
+using lumeno::Material;
+using lumeno::ModelLook;
+using lumeno::TextureImage;
+
+namespace {
+
+const QByteArray Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR-not-decoded", 29);
+const QByteArray Jpeg("\xFF\xD8\xFF\xE0-not-decoded", 16);
+
+// A fresh folder for one model, inside the sandbox's "look" folder.
+QString Folder(const QString &name)
+{
+    const QString folder = testing::SandboxPath() + QStringLiteral("/look/") + name;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// The ids of each triangle in one of the look's arrays; empty when the model has none.
+QVector<int> Ids(vtkPolyData *model, const char *name)
+{
+    QVector<int> ids;
+    vtkDataArray *array = model->GetCellData()->GetArray(name);
+    if (!array)
+        return ids;
+    for (vtkIdType cell = 0; cell < array->GetNumberOfTuples(); ++cell)
+        ids << int(array->GetTuple1(cell));
+    return ids;
+}
+
+const TextureImage &ImageOf(const ModelLook &look, const lumeno::TextureSlot &slot)
+{
+    static const TextureImage none;
+    return slot.image >= 0 && size_t(slot.image) < look.images.size() ? look.images[size_t(slot.image)] : none;
+}
+
+QStringList ImageNames(const ModelLook &look)
+{
+    QStringList names;
+    for (const TextureImage &image : look.images)
+        names << image.name + (image.Missing() ? QStringLiteral(" (missing)") : QString());
+    return names;
+}
+
+// Whether a note of the reading names each of these, each once.
+bool NotesNameOnce(const QStringList &notes, const QStringList &names)
+{
+    const QString all = notes.join(QLatin1Char('\n'));
+    for (const QString &name : names)
+        if (all.count(name) != 1)
+            return false;
+    return true;
+}
+
+// A square of two materials in two groups of one object, then a pentagon and a repeat of an
+// earlier triangle: the clean-up makes the pentagon three triangles and drops the repeat.
+const QByteArray TwoMaterialObj = "mtllib two.mtl\n"
+                                  "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 2 0 0\nv 2 1 0\nv 1.5 2 0\n"
+                                  "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+                                  "o Board\ng left\nusemtl Old Wood\nf 1/1 2/2 3/3\n"
+                                  "g right\nusemtl metal\nf 1/1 3/3 4/4\n"
+                                  "o Roof\nusemtl Old Wood\nf 2/1 5/2 6/3 7/4 3/4\n"
+                                  "f 1/1 2/2 3/3\n";
+
+const QByteArray TwoMaterialMtl = "# two materials\n"
+                                  "newmtl Old Wood\nKa 0.1 0.1 0.1\nKd 0.8 0.5 0.25\nKs 0.5\nNs 96\nd 0.75\n"
+                                  "Ke 0 0 0.5\nmap_Kd -s 2 2 1 -clamp on textures/wood.png\n"
+                                  "map_Bump -bm 0.3 bump map.png\n"
+                                  "newmtl metal\nKd 0.5 0.5 0.5\nTr 0.25\nmap_Kd ../outside.png\nmap_Ks missing.png\n"
+                                  "map_d other/wood.png\n";
+
+template <typename T>
+QByteArray Raw(std::initializer_list<T> values)
+{
+    return QByteArray(reinterpret_cast<const char *>(values.begin()), int(values.size() * sizeof(T)));
+}
+
+// A glTF file of one triangle mesh of two primitives (materials 0 and 1), placed by two named
+// nodes, the second moved by 5 along x. Material 0's base colour texture is a data: image with
+// KHR_texture_transform and a sampler; its normal map an image in a buffer view; material 1's
+// base colour an image file `imageUri`.
+QJsonObject TwoNodeGltf(const QString &imageUri)
+{
+    const QByteArray positions = Raw<float>({0, 0, 0, 1, 0, 0, 0, 1, 0});
+    const QByteArray uvs = Raw<float>({0, 0, 1, 0, 0, 1});
+    QByteArray buffer = positions + uvs + Jpeg;
+    while (buffer.size() % 4)
+        buffer += '\0';
+    const QJsonObject attributes{{"POSITION", 0}, {"TEXCOORD_0", 1}};
+    return QJsonObject{
+        {"asset", QJsonObject{{"version", "2.0"}}},
+        {"extensionsUsed", QJsonArray{"KHR_texture_transform"}},
+        {"scenes", QJsonArray{QJsonObject{{"nodes", QJsonArray{0, 1}}}}},
+        {"nodes", QJsonArray{QJsonObject{{"name", "left"}, {"mesh", 0}},
+                             QJsonObject{{"mesh", 0}, {"translation", QJsonArray{5, 0, 0}}}}},
+        {"meshes", QJsonArray{QJsonObject{
+                       {"name", "leaf"},
+                       {"primitives", QJsonArray{QJsonObject{{"attributes", attributes}, {"material", 0}},
+                                                 QJsonObject{{"attributes", attributes}, {"material", 1}}}}}}},
+        {"materials",
+         QJsonArray{
+             QJsonObject{{"name", "painted"},
+                         {"pbrMetallicRoughness",
+                          QJsonObject{{"baseColorFactor", QJsonArray{1, 0.5, 0.25, 1}},
+                                      {"metallicFactor", 0.25},
+                                      {"roughnessFactor", 0.75},
+                                      {"baseColorTexture",
+                                       QJsonObject{{"index", 0},
+                                                   {"extensions",
+                                                    QJsonObject{{"KHR_texture_transform",
+                                                                 QJsonObject{{"offset", QJsonArray{0.5, 0.25}},
+                                                                             {"scale", QJsonArray{2, 4}},
+                                                                             {"rotation", 0.5}}}}}}}}},
+                         {"normalTexture", QJsonObject{{"index", 1}, {"scale", 0.5}}},
+                         {"emissiveFactor", QJsonArray{0, 0, 1}},
+                         {"alphaMode", "MASK"},
+                         {"alphaCutoff", 0.25},
+                         {"doubleSided", true}},
+             QJsonObject{{"name", "plain"},
+                         {"pbrMetallicRoughness", QJsonObject{{"baseColorTexture", QJsonObject{{"index", 2}}}}}}}},
+        {"textures", QJsonArray{QJsonObject{{"source", 0}, {"sampler", 0}}, QJsonObject{{"source", 1}},
+                                QJsonObject{{"source", 2}}}},
+        {"samplers", QJsonArray{QJsonObject{{"magFilter", 9728}, {"wrapS", 33071}}}},
+        {"images", QJsonArray{QJsonObject{{"name", "leaf colour"},
+                                          {"uri", QString::fromLatin1("data:image/png;base64," + Png.toBase64())}},
+                              QJsonObject{{"bufferView", 2}, {"mimeType", "image/jpeg"}},
+                              QJsonObject{{"uri", imageUri}}}},
+        {"buffers", QJsonArray{QJsonObject{
+                        {"byteLength", buffer.size()},
+                        {"uri", QString::fromLatin1("data:application/octet-stream;base64," + buffer.toBase64())}}}},
+        {"bufferViews", QJsonArray{QJsonObject{{"buffer", 0}, {"byteLength", 36}},
+                                   QJsonObject{{"buffer", 0}, {"byteOffset", 36}, {"byteLength", 24}},
+                                   QJsonObject{{"buffer", 0}, {"byteOffset", 60}, {"byteLength", Jpeg.size()}}}},
+        {"accessors", QJsonArray{QJsonObject{{"bufferView", 0}, {"componentType", 5126}, {"count", 3}, {"type", "VEC3"}},
+                                 QJsonObject{{"bufferView", 1}, {"componentType", 5126}, {"count", 3}, {"type", "VEC2"}}}},
+    };
+}
+
+lumeno::ReadResult ReadGltfIn(const QString &folder, const QJsonObject &gltf)
+{
+    const QString path = folder + QStringLiteral("/two.gltf");
+    if (!testing::WriteBytes(path, QJsonDocument(gltf).toJson()))
+        return {};
+    return lumeno::ReadModel(path, QStringLiteral("gltf"));
+}
+
+QJsonObject WithImage(QJsonObject gltf, int index, const QJsonObject &image)
+{
+    QJsonArray images = gltf[QLatin1String("images")].toArray();
+    images[index] = image;
+    gltf[QStringLiteral("images")] = images;
+    return gltf;
+}
+
+} // namespace
+
+class TestReadLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each face keeps its material and part through the triangulation and the dropped repeat;
+    // a texture outside the folder or missing is kept as missing and named once.
+    void objReadsItsMaterialsTexturesAndParts()
+    {
+        const QString folder = Folder(QStringLiteral("obj"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/two.obj"), TwoMaterialObj));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/two.mtl"), TwoMaterialMtl));
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("textures")) && QDir(folder).mkpath(QStringLiteral("other")));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/textures/wood.png"), Png));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/other/wood.png"), Jpeg)); // same name, other bytes
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/bump map.png"), Png));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/../outside.png"), Png)); // there, but outside
+
+        const lumeno::ReadResult read = lumeno::ReadModel(folder + QStringLiteral("/two.obj"), QStringLiteral("obj"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(5));
+        QCOMPARE(read.removedDuplicates, vtkIdType(1));
+        QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 1, 0, 0, 0}));
+        QCOMPARE(Ids(read.model, lumeno::PartIdsName), (QVector<int>{0, 1, 2, 2, 2}));
+        QVERIFY(read.look);
+        const ModelLook &look = *read.look;
+        QCOMPARE(look.parts.size(), size_t(3));
+        QCOMPARE(look.parts[0].name, QStringLiteral("Board/left"));
+        QCOMPARE(look.parts[2].name, QStringLiteral("Roof"));
+
+        QCOMPARE(look.materials.size(), size_t(2));
+        const Material &wood = look.materials[0];
+        QCOMPARE(wood.name, QStringLiteral("Old Wood"));
+        QCOMPARE(wood.baseColour, (std::array<double, 4>{0.8f, 0.5f, 0.25f, 0.75f}));
+        QCOMPARE(wood.ambient, (std::array<double, 3>{0.1f, 0.1f, 0.1f}));
+        QCOMPARE(wood.specular, (std::array<double, 3>{0.5, 0.5, 0.5}));
+        QCOMPARE(wood.emissive, (std::array<double, 3>{0, 0, 0.5}));
+        QCOMPARE(wood.shininess, 96.0);
+        QCOMPARE(wood.alphaMode, Material::AlphaMode::Blend);
+        QCOMPARE(wood.baseColourTexture.objOptions, QStringLiteral("-s 2 2 1 -clamp on"));
+        QCOMPARE(ImageOf(look, wood.baseColourTexture).bytes, Png);
+        QCOMPARE(ImageOf(look, wood.baseColourTexture).mimeType, QStringLiteral("image/png"));
+        QCOMPARE(ImageOf(look, wood.normalTexture).name, QStringLiteral("bump map.png"));
+        QCOMPARE(float(wood.normalTexture.factor), 0.3f);
+        const Material &metal = look.materials[1];
+        QCOMPARE(metal.baseColour[3], 0.75);
+        QVERIFY(ImageOf(look, metal.baseColourTexture).Missing());
+        QCOMPARE(metal.otherMaps.size(), size_t(2));
+        QCOMPARE(metal.otherMaps[0].first, QStringLiteral("map_Ks"));
+        QCOMPARE(ImageOf(look, metal.otherMaps[1].second).mimeType, QStringLiteral("image/jpeg"));
+
+        // One image per file, each name unique: a written file can refer to each.
+        QCOMPARE(ImageNames(look), (QStringList{"wood.png", "bump map.png", "outside.png (missing)",
+                                                 "missing.png (missing)", "wood_2.png"}));
+        const QStringList notes = lumeno::ReadNotes(read);
+        QCOMPARE(notes.size(), 1);
+        QVERIFY2(NotesNameOnce(notes, {"outside.png", "missing.png"}), qPrintable(notes.join('\n')));
+        QVERIFY(!read.materialsNotKept);
+    }
+
+    // A library that is missing or lies outside the folder leaves the model as it is: its
+    // materials keep their names and a plain colour, and the library is named.
+    void objLibrariesStayInTheModelsFolder_data()
+    {
+        QTest::addColumn<QByteArray>("library");
+        QTest::newRow("missing") << QByteArray("gone.mtl");
+        QTest::newRow("above the folder") << QByteArray("../above.mtl");
+        QTest::newRow("absolute path") << QByteArray("/etc/above.mtl");
+        QTest::newRow("drive letter") << QByteArray("C:\\models\\above.mtl");
+    }
+
+    void objLibrariesStayInTheModelsFolder()
+    {
+        QFETCH(QByteArray, library);
+        const QString folder = Folder(QStringLiteral("library"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/../above.mtl"), "newmtl red\nKd 1 0 0\n"));
+        const QString path = folder + QStringLiteral("/model.obj");
+        QVERIFY(testing::WriteBytes(path, "mtllib " + library + "\nusemtl red\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QCOMPARE(read.look->materials.size(), size_t(1));
+        QCOMPARE(read.look->materials[0].name, QStringLiteral("red"));
+        QCOMPARE(read.look->materials[0].baseColour, (std::array<double, 4>{1, 1, 1, 1}));
+        QCOMPARE(read.materialFilesNotRead, QStringList{QString::fromUtf8(library)});
+        QVERIFY(NotesNameOnce(lumeno::ReadNotes(read), {QString::fromUtf8(library)}));
+    }
+
+    // A library's faults never refuse the model nor reach past the text; what can be read is.
+    void hostileLibrariesAreReadAsFarAsTheyGo_data()
+    {
+        QTest::addColumn<QByteArray>("library");
+        QTest::addColumn<double>("red");
+        QTest::newRow("spectral colour") << QByteArray("newmtl m\nKd spectral file.rfl 1\n") << 1.0;
+        QTest::newRow("no numbers") << QByteArray("newmtl m\nKd\nNs\nd -halo\nmap_Kd\nmap_Kd -o\n") << 1.0;
+        QTest::newRow("not numbers") << QByteArray("newmtl m\nKd nan inf 1e99\n") << 1.0;
+        QTest::newRow("statements before a material") << QByteArray("Kd 0 0 0\nmap_Kd x.png\nnewmtl m\n") << 1.0;
+        QTest::newRow("continued lines") << QByteArray("newmtl m\nKd 0.5 \\\n 0.5 0.5\nmap_Kd \\") << 0.5;
+        QTest::newRow("binary") << testing::RandomBytes(4096, 51) + "\nnewmtl m\nKd 0.25\n" << 0.25;
+        QTest::newRow("a long line") << "newmtl m\nKd 0.75\nmap_Kd " + QByteArray(1 << 20, 'x') + ".png\n" << 0.75;
+        QByteArray many;
+        for (int i = 0; i < lumeno::MaxMtlMaterials + 10; ++i)
+            many += "newmtl n" + QByteArray::number(i) + "\n";
+        QTest::newRow("more materials than are read") << many + "newmtl m\nKd 0\n" << 1.0;
+    }
+
+    void hostileLibrariesAreReadAsFarAsTheyGo()
+    {
+        QFETCH(QByteArray, library);
+        QFETCH(double, red);
+        const QString folder = Folder(QStringLiteral("hostile"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/m.mtl"), library));
+        const QString path = folder + QStringLiteral("/model.obj");
+        QVERIFY(testing::WriteBytes(path, "mtllib m.mtl\nusemtl m\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QCOMPARE(read.look->materials.size(), size_t(1));
+        QCOMPARE(float(read.look->materials[0].baseColour[0]), float(red));
+        QVERIFY(read.materialFilesNotRead.isEmpty());
+    }
+
+    // Bytes changed at random: the library reader reads on and never past the text.
+    void changedLibraryBytesNeverBreakTheReader()
+    {
+        QRandomGenerator random(52);
+        const char alphabet[] = "0123456789-. \t\r\n\\#newmtlKdmap_so";
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray text = TwoMaterialMtl;
+            for (int change = random.bounded(1, 8); change > 0; --change) {
+                const int at = random.bounded(text.size());
+                text[at] = alphabet[random.bounded(int(sizeof alphabet) - 1)];
+            }
+            const std::vector<lumeno::MtlMaterial> materials =
+                lumeno::ReadMtl(std::string_view(text.constData(), size_t(text.size())));
+            for (const lumeno::MtlMaterial &material : materials)
+                for (double value : material.material.baseColour)
+                    QVERIFY(std::isfinite(value));
+        }
+    }
+
+    // A file naming more materials than a look holds is refused, with the bound named.
+    void objOfTooManyMaterialsIsRefused()
+    {
+        QByteArray text = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
+        for (int i = 0; i <= lumeno::ObjLook::MaxMaterials; ++i)
+            text += "usemtl m" + QByteArray::number(i) + "\nf 1 2 3\n";
+        const QString path = Folder(QStringLiteral("many")) + QStringLiteral("/many.obj");
+        QVERIFY(testing::WriteBytes(path, text));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        QVERIFY(!read.model);
+        QCOMPARE(read.failure, lumeno::ReadFailure::OverLimit);
+        QVERIFY(lumeno::ReadFailureText(read).contains(QLatin1String("materials")));
+    }
+
+    // Each primitive under each node is a part, placed by the node; every material value, the
+    // texture transform and sampler, and the images embedded, in a buffer view and beside it.
+    void gltfReadsItsMaterialsImagesAndParts()
+    {
+        const QString folder = Folder(QStringLiteral("gltf"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/bark skin.png"), Png));
+        const lumeno::ReadResult read = ReadGltfIn(folder, TwoNodeGltf(QStringLiteral("bark%20skin.png")));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
+        QCOMPARE(Ids(read.model, lumeno::PartIdsName), (QVector<int>{0, 1, 2, 3}));
+        QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 1, 0, 1}));
+        QVERIFY(read.look);
+        const ModelLook &look = *read.look;
+        QCOMPARE(look.parts.size(), size_t(4));
+        QCOMPARE(look.parts[0].name, QStringLiteral("left"));
+        QCOMPARE(look.parts[1].name, QStringLiteral("left (2)"));
+        QCOMPARE(look.parts[2].name, QStringLiteral("leaf")); // a node without a name: its mesh's
+        QCOMPARE(look.parts[2].transform[12], 5.0);
+        QCOMPARE(look.parts[0].transform, lumeno::ModelPart().transform);
+        double bounds[6];
+        read.model->GetBounds(bounds);
+        QCOMPARE(bounds[1], 6.0); // the points are placed
+
+        QCOMPARE(look.materials.size(), size_t(2));
+        const Material &painted = look.materials[0];
+        QCOMPARE(painted.name, QStringLiteral("painted"));
+        QCOMPARE(painted.baseColour, (std::array<double, 4>{1, 0.5, 0.25, 1}));
+        QCOMPARE(painted.metallic, 0.25);
+        QCOMPARE(painted.roughness, 0.75);
+        QCOMPARE(painted.emissive, (std::array<double, 3>{0, 0, 1}));
+        QCOMPARE(painted.alphaMode, Material::AlphaMode::Mask);
+        QCOMPARE(painted.alphaCutoff, 0.25);
+        QVERIFY(painted.doubleSided);
+        const lumeno::TextureSlot &colour = painted.baseColourTexture;
+        QVERIFY(colour.transformed);
+        QCOMPARE(colour.offset, (std::array<double, 2>{0.5, 0.25}));
+        QCOMPARE(colour.scale, (std::array<double, 2>{2, 4}));
+        QCOMPARE(colour.rotation, 0.5);
+        QCOMPARE(colour.magFilter, 9728);
+        QCOMPARE(colour.wrapS, 33071);
+        QCOMPARE(ImageOf(look, colour).bytes, Png);
+        QCOMPARE(ImageOf(look, colour).name, QStringLiteral("leaf colour.png"));
+        QCOMPARE(ImageOf(look, colour).mimeType, QStringLiteral("image/png"));
+        QCOMPARE(painted.normalTexture.factor, 0.5);
+        QVERIFY(!painted.normalTexture.transformed);
+        QCOMPARE(ImageOf(look, painted.normalTexture).bytes, Jpeg);
+        QCOMPARE(ImageOf(look, painted.normalTexture).name, QStringLiteral("image1.jpg"));
+        QCOMPARE(ImageOf(look, look.materials[1].baseColourTexture).name, QStringLiteral("bark skin.png"));
+        QCOMPARE(ImageOf(look, look.materials[1].baseColourTexture).bytes, Png);
+        QVERIFY(lumeno::ReadNotes(read).isEmpty());
+        QVERIFY(!read.materialsNotKept);
+    }
+
+    // An image that cannot be had is kept as missing and named once; the model opens.
+    void gltfImagesThatCannotBeHadAreMissing_data()
+    {
+        QTest::addColumn<QJsonObject>("image");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << QJsonObject{{"uri", "gone.png"}} << "gone.png";
+        QTest::newRow("above the folder") << QJsonObject{{"uri", "../above.png"}} << "above.png";
+        QTest::newRow("absolute URI") << QJsonObject{{"uri", "file:///etc/above.png"}} << "above.png";
+        QTest::newRow("broken data: URI") << QJsonObject{{"uri", "data:image/png;base64"}} << "image2.png";
+        QTest::newRow("not base64") << QJsonObject{{"uri", "data:image/png;base64,%%%%"}} << "image2.png";
+    }
+
+    void gltfImagesThatCannotBeHadAreMissing()
+    {
+        QFETCH(QJsonObject, image);
+        QFETCH(QString, name);
+        const QString folder = Folder(QStringLiteral("gltf-missing"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/../above.png"), Png));
+        const lumeno::ReadResult read = ReadGltfIn(folder, WithImage(TwoNodeGltf(QString()), 2, image));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        const TextureImage &missing = ImageOf(*read.look, read.look->materials[1].baseColourTexture);
+        QVERIFY(missing.Missing());
+        QCOMPARE(missing.name, name);
+        QVERIFY(!ImageOf(*read.look, read.look->materials[0].baseColourTexture).Missing());
+        QVERIFY2(NotesNameOnce(lumeno::ReadNotes(read), {name}), qPrintable(lumeno::ReadNotes(read).join('\n')));
+    }
+
+    // References past the lists leave the slot or the material out, never the model.
+    void gltfReferencesPastTheListsAreLeftOut()
+    {
+        QJsonObject gltf = TwoNodeGltf(QStringLiteral("gone.png"));
+        QJsonArray textures = gltf[QLatin1String("textures")].toArray();
+        textures[0] = QJsonObject{{"source", 7}, {"sampler", 9}};
+        gltf[QStringLiteral("textures")] = textures;
+        QJsonObject mesh = gltf[QLatin1String("meshes")].toArray()[0].toObject();
+        QJsonArray primitives = mesh[QLatin1String("primitives")].toArray();
+        QJsonObject second = primitives[1].toObject();
+        second[QStringLiteral("material")] = 42;
+        primitives[1] = second;
+        mesh[QStringLiteral("primitives")] = primitives;
+        gltf[QStringLiteral("meshes")] = QJsonArray{mesh};
+        const lumeno::ReadResult read = ReadGltfIn(Folder(QStringLiteral("gltf-past")), gltf);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, -1, 0, -1}));
+        QVERIFY(!read.look->materials[0].baseColourTexture.Used());
+    }
+
+    // A PLY file's TextureFile is the base colour texture of the one material of every triangle.
+    void plyTextureFileIsItsMaterial_data()
+    {
+        QTest::addColumn<QByteArray>("comment");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("beside") << QByteArray("comment TextureFile skin.png") << "skin.png" << false;
+        QTest::newRow("keyword in lower case, blanks") << QByteArray("comment  texturefile \tskin.png ") << "skin.png"
+                                                      << false;
+        QTest::newRow("missing") << QByteArray("comment TextureFile gone.png") << "gone.png" << true;
+        QTest::newRow("outside the folder") << QByteArray("comment TextureFile ../../skin.png") << "skin.png" << true;
+        QTest::newRow("absolute") << QByteArray("comment TextureFile /etc/passwd") << "passwd" << true;
+    }
+
+    void plyTextureFileIsItsMaterial()
+    {
+        QFETCH(QByteArray, comment);
+        QFETCH(QString, name);
+        QFETCH(bool, missing);
+        const QString folder = Folder(QStringLiteral("ply/inner"));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/skin.png"), Png));
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/../../skin.png"), Png));
+        const QString path = folder + QStringLiteral("/scan.ply");
+        QVERIFY(testing::WriteBytes(path, "ply\nformat ascii 1.0\n" + comment +
+                                              "\nelement vertex 4\nproperty float x\nproperty float y\n"
+                                              "property float z\nproperty float u\nproperty float v\n"
+                                              "element face 1\nproperty list uchar int vertex_indices\nend_header\n"
+                                              "0 0 0 0 0\n1 0 0 1 0\n1 1 0 1 1\n0 1 0 0 1\n4 0 1 2 3\n"));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("ply"));
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(read.look);
+        QCOMPARE(read.look->materials.size(), size_t(1));
+        QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 0}));
+        const TextureImage &image = ImageOf(*read.look, read.look->materials[0].baseColourTexture);
+        QCOMPARE(image.name, name);
+        QCOMPARE(image.Missing(), missing);
+        QCOMPARE(image.bytes, missing ? QByteArray() : Png);
+        QCOMPARE(NotesNameOnce(lumeno::ReadNotes(read), {name}), missing);
+    }
+
+    // Models without a look are read as before: no look, no ids.
+    void modelsWithoutALookHaveNone_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("obj") << "obj" << QByteArray("mtllib NONE\nusemtl mtlNONE\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("obj of one group") << "obj" << QByteArray("g one\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+        QTest::newRow("ply") << "ply" << QByteArray("ply\nformat ascii 1.0\ncomment made by hand\nelement vertex 3\n"
+                                                     "property float x\nproperty float y\nproperty float z\n"
+                                                     "element face 1\nproperty list uchar int vertex_indices\n"
+                                                     "end_header\n0 0 0\n1 0 0\n0 1 0\n3 0 1 2\n");
+    }
+
+    void modelsWithoutALookHaveNone()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, bytes);
+        const QString path = Folder(QStringLiteral("plain")) + QStringLiteral("/plain.") + suffix;
+        QVERIFY(testing::WriteBytes(path, bytes));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY(!read.look);
+        QCOMPARE(read.model->GetCellData()->GetNumberOfArrays(), 0);
+        QVERIFY(lumeno::ReadNotes(read).isEmpty());
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestReadLook)
+#include "test_read_look.moc"
