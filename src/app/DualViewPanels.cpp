@@ -152,8 +152,8 @@ QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
             if (size_t(part) < parts.parts.size() && !parts.parts[size_t(part)].name.isEmpty())
                 names << parts.parts[size_t(part)].name;
         const int count = int(pieces.partsUsed.size());
-        lines << (names.isEmpty() ? DualView::tr("%n part(s)", nullptr, count)
-                                  : DualView::tr("%n part(s): %1", nullptr, count).arg(ShortList(names)));
+        lines << (names.isEmpty() ? DualView::tr("%n parts", nullptr, count)
+                                  : DualView::tr("%n parts: %1", nullptr, count).arg(ShortList(names)));
     }
     if (parts.HasMaterials()) {
         QStringList names;
@@ -165,8 +165,8 @@ QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
             if (!parts.materials[size_t(piece.material)].name.isEmpty())
                 names << parts.materials[size_t(piece.material)].name;
         }
-        lines << (names.isEmpty() ? DualView::tr("%n material(s)", nullptr, count)
-                                  : DualView::tr("%n material(s): %1", nullptr, count).arg(ShortList(names)));
+        lines << (names.isEmpty() ? DualView::tr("%n materials", nullptr, count)
+                                  : DualView::tr("%n materials: %1", nullptr, count).arg(ShortList(names)));
     }
     return lines;
 }

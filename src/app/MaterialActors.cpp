@@ -92,8 +92,9 @@ void MaterialActors::Apply(int representation, const Rgb &modelColour, const Rgb
             materialOfActor[i] >= 0 ? &look->materials[size_t(materialOfActor[i])] : nullptr;
         const bool textured = material && material->texture && textureCoordinates;
         actor->SetTexture(surface && textured ? TextureOf(material->texture) : nullptr);
-        // Vertex colours where no texture is drawn; a texture takes the place of the points' colours.
-        actor->GetMapper()->SetScalarVisibility(pointColours && !textured);
+        // The points' colours where a material has no texture; one whose texture cannot be shown
+        // is drawn in its plain colour.
+        actor->GetMapper()->SetScalarVisibility(pointColours && !(material && material->hasTexture));
         Rgb colour = !material ? modelColour : textured && !surface ? material->textureColour : material->colour;
         if (!surface)
             colour = ContrastColour(colour, backgroundTop, backgroundBottom);

@@ -78,6 +78,7 @@ std::shared_ptr<const LookForDrawing> PrepareLookForDrawing(const lumeno::Shared
                 if (!found->second.pixels)
                     drawing->texturesNotShown << look->images[size_t(index)].name;
             }
+            appearance.hasTexture = true;
             appearance.texture = found->second.pixels;
             for (size_t c = 0; c < 3; ++c)
                 appearance.textureColour[c] = appearance.colour[c] * found->second.mean[c];

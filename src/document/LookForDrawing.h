@@ -17,6 +17,7 @@
 struct MaterialAppearance
 {
     std::array<double, 3> colour{1, 1, 1};
+    bool hasTexture = false; // the file gives it a base colour texture, shown or not
     // RGBA, rows bottom-up as VTK's textures take them; null for none or one that cannot be shown.
     vtkSmartPointer<vtkImageData> texture;
     // The texture's mean colour times the base colour: what points and lines show of it.

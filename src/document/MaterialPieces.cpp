@@ -4,7 +4,6 @@
 
 #include <vtkCellArray.h>
 #include <vtkCellData.h>
-#include <vtkCommonInformationKeyManager.h>
 #include <vtkInformation.h>
 #include <vtkInformationObjectBaseKey.h>
 #include <vtkIntArray.h>
@@ -29,11 +28,8 @@ vtkStandardNewMacro(MaterialPiecesHolder);
 
 vtkInformationObjectBaseKey *PiecesKey()
 {
-    static vtkInformationObjectBaseKey *key = [] {
-        auto *made = new vtkInformationObjectBaseKey("LumenoMaterialPieces", "MaterialPieces");
-        vtkCommonInformationKeyManager::Register(made); // freed at exit, as VTK's own keys
-        return made;
-    }();
+    // Lives as long as the program: VTK's key lookup refers to it to the end.
+    static auto *key = new vtkInformationObjectBaseKey("LumenoMaterialPieces", "MaterialPieces");
     return key;
 }
 
