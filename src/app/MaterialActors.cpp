@@ -68,16 +68,23 @@ void MaterialActors::SetUserTransform(vtkTransform *transform)
         actor->SetUserTransform(transform);
 }
 
-vtkTexture *MaterialActors::TextureOf(vtkImageData *image)
+vtkTexture *MaterialActors::TextureOf(int material)
 {
-    vtkSmartPointer<vtkTexture> &texture = textures[image];
+    const MaterialAppearance &appearance = look->materials[size_t(material)];
+    const bool shared = !appearance.textureTransform && appearance.wrap == MaterialAppearance::Wrap::Repeat &&
+                        appearance.smooth;
+    vtkSmartPointer<vtkTexture> &texture = textures[{appearance.texture, shared ? -1 : material}];
     if (!texture) {
         texture = vtkSmartPointer<vtkTexture>::New();
-        texture->SetInputData(image);
+        texture->SetInputData(appearance.texture);
         texture->SetColorModeToDirectScalars();
-        texture->InterpolateOn();
+        texture->SetInterpolate(appearance.smooth);
         texture->MipmapOn();
-        texture->RepeatOn();
+        texture->SetWrap(appearance.wrap == MaterialAppearance::Wrap::Clamp    ? vtkTexture::ClampToEdge
+                         : appearance.wrap == MaterialAppearance::Wrap::Mirror ? vtkTexture::MirroredRepeat
+                                                                               : vtkTexture::Repeat);
+        if (appearance.textureTransform)
+            texture->SetTransform(appearance.textureTransform);
     }
     return texture;
 }
@@ -91,7 +98,7 @@ void MaterialActors::Apply(int representation, const Rgb &modelColour, const Rgb
         const MaterialAppearance *material =
             materialOfActor[i] >= 0 ? &look->materials[size_t(materialOfActor[i])] : nullptr;
         const bool textured = material && material->texture && textureCoordinates;
-        actor->SetTexture(surface && textured ? TextureOf(material->texture) : nullptr);
+        actor->SetTexture(surface && textured ? TextureOf(materialOfActor[i]) : nullptr);
         // The points' colours where a material has no texture; one whose texture cannot be shown
         // is drawn in its plain colour.
         actor->GetMapper()->SetScalarVisibility(pointColours && !(material && material->hasTexture));

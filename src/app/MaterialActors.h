@@ -38,7 +38,7 @@ public:
     const std::vector<vtkSmartPointer<vtkActor>> &Actors() const { return actors; }
 
 private:
-    vtkTexture *TextureOf(vtkImageData *image);
+    vtkTexture *TextureOf(int material);
 
     std::shared_ptr<const LookForDrawing> look;
     std::vector<vtkSmartPointer<vtkActor>> actors;
@@ -46,6 +46,6 @@ private:
     bool pointColours = false;        // the model's points carry colours
     bool textureCoordinates = false;
     // A texture per image and view (each view has its own OpenGL context), uploaded once for
-    // every level of the model.
-    std::map<vtkImageData *, vtkSmartPointer<vtkTexture>> textures;
+    // every level of the model; one of its own for a material that lays its image on otherwise.
+    std::map<std::pair<vtkImageData *, int>, vtkSmartPointer<vtkTexture>> textures;
 };

@@ -51,6 +51,30 @@ DecodedImage Decode(const lumeno::TextureImage &image)
     return decoded;
 }
 
+// KHR_texture_transform (offset × rotation × scale, in glTF's coordinates, v down) as it
+// applies to the texture coordinates as read, whose v runs up: flipped, transformed, flipped back.
+vtkSmartPointer<vtkTransform> TextureTransform(const lumeno::TextureSlot &slot)
+{
+    if (!slot.transformed)
+        return nullptr;
+    const double c = std::cos(slot.rotation), s = std::sin(slot.rotation);
+    const double a = c * slot.scale[0], b = -s * slot.scale[1], d = s * slot.scale[0], e = c * slot.scale[1];
+    const double elements[16] = {a, -b, 0, b + slot.offset[0], -d, e, 0, 1 - e - slot.offset[1], 0, 0, 1, 0, 0, 0, 0, 1};
+    auto transform = vtkSmartPointer<vtkTransform>::New();
+    transform->SetMatrix(elements);
+    return transform;
+}
+
+MaterialAppearance::Wrap WrapOf(const lumeno::TextureSlot &slot)
+{
+    // glTF's sampler (OpenGL's numbers), else OBJ's "-clamp on".
+    if (slot.wrapS == 33071 || slot.objOptions.contains(QLatin1String("-clamp on")))
+        return MaterialAppearance::Wrap::Clamp;
+    if (slot.wrapS == 33648)
+        return MaterialAppearance::Wrap::Mirror;
+    return MaterialAppearance::Wrap::Repeat;
+}
+
 } // namespace
 
 bool GivesLinearColours(const QString &suffix)
@@ -80,6 +104,9 @@ std::shared_ptr<const LookForDrawing> PrepareLookForDrawing(const lumeno::Shared
             }
             appearance.hasTexture = true;
             appearance.texture = found->second.pixels;
+            appearance.textureTransform = TextureTransform(material.baseColourTexture);
+            appearance.wrap = WrapOf(material.baseColourTexture);
+            appearance.smooth = material.baseColourTexture.magFilter != 9728; // GL_NEAREST
             for (size_t c = 0; c < 3; ++c)
                 appearance.textureColour[c] = appearance.colour[c] * found->second.mean[c];
         } else {

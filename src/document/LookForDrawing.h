@@ -7,6 +7,7 @@
 
 #include <vtkImageData.h>
 #include <vtkSmartPointer.h>
+#include <vtkTransform.h>
 
 #include <array>
 #include <memory>
@@ -22,6 +23,11 @@ struct MaterialAppearance
     vtkSmartPointer<vtkImageData> texture;
     // The texture's mean colour times the base colour: what points and lines show of it.
     std::array<double, 3> textureColour{1, 1, 1};
+    // How the texture is laid on: its glTF texture transform in VTK's texture coordinates
+    // (null for none), what lies beyond its edges, and whether it is smoothed when enlarged.
+    vtkSmartPointer<vtkTransform> textureTransform;
+    enum class Wrap { Repeat, Clamp, Mirror } wrap = Wrap::Repeat;
+    bool smooth = true;
 };
 
 // A model's look made ready for the views with the reading, off the GUI thread: the window

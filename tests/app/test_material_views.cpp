@@ -106,7 +106,7 @@ vtkSmartPointer<vtkPolyData> TwoMaterialQuad(bool fine, bool pointColours)
 }
 
 // Material 0 ("painted") with the texture, material 1 ("red") plain.
-lumeno::SharedLook QuadLook(const QByteArray &textureBytes, const Rgba &red)
+lumeno::SharedLook QuadLook(const QByteArray &textureBytes, const Rgba &red, double textureOffset = 0)
 {
     auto look = std::make_shared<ModelLook>();
     lumeno::TextureImage image;
@@ -118,6 +118,8 @@ lumeno::SharedLook QuadLook(const QByteArray &textureBytes, const Rgba &red)
     painted.name = QStringLiteral("painted");
     painted.baseColour = {1, 1, 0.5, 1}; // a texture that cannot be shown leaves this colour
     painted.baseColourTexture.image = 0;
+    painted.baseColourTexture.transformed = textureOffset != 0;
+    painted.baseColourTexture.offset = {textureOffset, 0};
     lumeno::Material plain;
     plain.name = QStringLiteral("red");
     plain.baseColour = red;
@@ -192,6 +194,7 @@ private slots:
         QTest::addColumn<bool>("linearColours");
         QTest::addColumn<bool>("pointColours");
         QTest::addColumn<Rgba>("red");
+        QTest::addColumn<double>("textureOffset");
         QTest::addColumn<QColor>("left");  // at a quarter of the textured square
         QTest::addColumn<QColor>("right"); // at three quarters
         QTest::addColumn<QColor>("plain");
@@ -199,17 +202,21 @@ private slots:
         const Rgba red{0.8, 0.1, 0.1, 1};
         // The textured material's base colour (1, 1, 0.5) times the texture's colours.
         const QColor yellow(255, 255, 0), cyan(0, 255, 128), pale(255, 255, 128), drawnRed(204, 26, 26);
-        QTest::newRow("texture") << TexturePng() << false << false << red << yellow << cyan << drawnRed << QString();
+        QTest::newRow("texture") << TexturePng() << false << false << red << 0.0 << yellow << cyan << drawnRed
+                                 << QString();
         // 0.5 and 0.2 of linear light are 0.735 and 0.485 on screen.
-        QTest::newRow("texture, linear colours") << TexturePng() << true << false << Rgba{0.2, 0, 0, 1}
+        QTest::newRow("texture, linear colours") << TexturePng() << true << false << Rgba{0.2, 0, 0, 1} << 0.0
                                                  << yellow << QColor(0, 255, 187) << QColor(124, 0, 0) << QString();
+        // Moved by half its width, the texture repeats: its halves change places.
+        QTest::newRow("texture moved") << TexturePng() << true << false << red << 0.5 << QColor(0, 255, 187)
+                                       << yellow << QColor(231, 89, 89) << QString();
         QTest::newRow("points' colours where no texture is")
-            << TexturePng() << false << true << red << yellow << cyan << PointGreen << QString();
-        QTest::newRow("missing texture") << QByteArray() << false << false << red << pale << pale << drawnRed
+            << TexturePng() << false << true << red << 0.0 << yellow << cyan << PointGreen << QString();
+        QTest::newRow("missing texture") << QByteArray() << false << false << red << 0.0 << pale << pale << drawnRed
                                          << "paint.png";
         // Its material's plain colour still, not the points' colours.
-        QTest::newRow("texture that is no image") << QByteArray("not a PNG") << false << true << red << pale << pale
-                                                  << PointGreen << "paint.png";
+        QTest::newRow("texture that is no image") << QByteArray("not a PNG") << false << true << red << 0.0 << pale
+                                                  << pale << PointGreen << "paint.png";
     }
 
     void eachMaterialIsDrawnInItsTextureOrColour()
@@ -218,12 +225,13 @@ private slots:
         QFETCH(bool, linearColours);
         QFETCH(bool, pointColours);
         QFETCH(Rgba, red);
+        QFETCH(double, textureOffset);
         QFETCH(QColor, left);
         QFETCH(QColor, right);
         QFETCH(QColor, plain);
         QFETCH(QString, notShown);
         const std::shared_ptr<const LookForDrawing> look =
-            PrepareLookForDrawing(QuadLook(texture, red), linearColours);
+            PrepareLookForDrawing(QuadLook(texture, red, textureOffset), linearColours);
         QCOMPARE(look->texturesNotShown.join(QLatin1Char(',')), notShown);
 
         MainWindow window;
