@@ -210,7 +210,8 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
     PlaceDecimatedPanel();
 }
 
-void DualView::DrawByMaterials(MaterialActors &materials, vtkRenderer *renderer, vtkActor *own, vtkPolyData *model)
+void DualView::DrawByMaterials(MaterialActors &materials, vtkRenderer *renderer, vtkActor *own,
+                               vtkPolyData *model)
 {
     own->SetVisibility(!materials.Show(renderer, model, look));
     materials.PlaceLike(own);
@@ -256,6 +257,10 @@ void DualView::Clear()
         rendererDecimated->RemoveActor(actorDecimated);
     materialsOriginal.Remove(rendererOriginal);
     materialsDecimated.Remove(rendererDecimated);
+    // Nor do the model's textures and decoded images stay.
+    materialsOriginal = {};
+    materialsDecimated = {};
+    look.reset();
     RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);

@@ -143,27 +143,27 @@ QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
 {
     if (!look)
         return {};
-    const lumeno::ModelLook &parts = *look->look;
+    const lumeno::ModelLook &modelLook = *look->look;
     const MaterialPieces &pieces = MaterialPiecesOf(model);
     QStringList lines;
-    if (parts.HasParts()) {
+    if (modelLook.HasParts()) {
         QStringList names;
         for (int part : pieces.partsUsed)
-            if (size_t(part) < parts.parts.size() && !parts.parts[size_t(part)].name.isEmpty())
-                names << parts.parts[size_t(part)].name;
+            if (size_t(part) < modelLook.parts.size() && !modelLook.parts[size_t(part)].name.isEmpty())
+                names << modelLook.parts[size_t(part)].name;
         const int count = int(pieces.partsUsed.size());
         lines << (names.isEmpty() ? DualView::tr("%n parts", nullptr, count)
                                   : DualView::tr("%n parts: %1", nullptr, count).arg(ShortList(names)));
     }
-    if (parts.HasMaterials()) {
+    if (modelLook.HasMaterials()) {
         QStringList names;
         int count = 0;
         for (const MaterialPiece &piece : pieces.pieces) {
-            if (piece.material < 0 || size_t(piece.material) >= parts.materials.size())
+            if (piece.material < 0 || size_t(piece.material) >= modelLook.materials.size())
                 continue;
             ++count;
-            if (!parts.materials[size_t(piece.material)].name.isEmpty())
-                names << parts.materials[size_t(piece.material)].name;
+            if (!modelLook.materials[size_t(piece.material)].name.isEmpty())
+                names << modelLook.materials[size_t(piece.material)].name;
         }
         lines << (names.isEmpty() ? DualView::tr("%n materials", nullptr, count)
                                   : DualView::tr("%n materials: %1", nullptr, count).arg(ShortList(names)));
@@ -236,7 +236,8 @@ void DualView::PlaceDecimatedPanel()
     AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel,
              decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
              facesActorDecimated, verticesActorDecimated);
-    QStringList lines = QStringList{decimatedNote, AttributeLine(decimatedModel)} + LookLines(decimatedModel, look.get());
+    QStringList lines =
+        QStringList{decimatedNote, AttributeLine(decimatedModel)} + LookLines(decimatedModel, look.get());
     lines.removeAll(QString());
     if (lines.isEmpty())
         return;

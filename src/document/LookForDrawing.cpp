@@ -59,7 +59,10 @@ vtkSmartPointer<vtkTransform> TextureTransform(const lumeno::TextureSlot &slot)
         return nullptr;
     const double c = std::cos(slot.rotation), s = std::sin(slot.rotation);
     const double a = c * slot.scale[0], b = -s * slot.scale[1], d = s * slot.scale[0], e = c * slot.scale[1];
-    const double elements[16] = {a, -b, 0, b + slot.offset[0], -d, e, 0, 1 - e - slot.offset[1], 0, 0, 1, 0, 0, 0, 0, 1};
+    const double elements[16] = {a,  -b, 0, b + slot.offset[0],     //
+                                 -d, e,  0, 1 - e - slot.offset[1], //
+                                 0,  0,  1, 0,                      //
+                                 0,  0,  0, 1};
     auto transform = vtkSmartPointer<vtkTransform>::New();
     transform->SetMatrix(elements);
     return transform;

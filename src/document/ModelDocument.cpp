@@ -197,8 +197,9 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     if (drawingLook && !drawingLook->texturesNotShown.isEmpty())
-        notes << tr("%n textures could not be shown, their materials are drawn in plain colour: %1.", nullptr,
-                    int(drawingLook->texturesNotShown.size()))
+        notes << tr("%n textures were not found or could not be read: %1. Their materials are drawn in their "
+                    "plain colour.",
+                    nullptr, int(drawingLook->texturesNotShown.size()))
                      .arg(drawingLook->texturesNotShown.join(QStringLiteral(", ")));
     readNote = notes.join(QLatin1Char(' '));
     materialsLeftOut = read.result.materialsNotKept;

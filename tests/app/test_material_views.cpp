@@ -131,6 +131,11 @@ lumeno::SharedLook QuadLook(const QByteArray &textureBytes, const Rgba &red, dou
     return look;
 }
 
+std::shared_ptr<const LookForDrawing> PlainQuadLook()
+{
+    return PrepareLookForDrawing(QuadLook(TexturePng(), {0.8, 0.1, 0.1, 1}), false);
+}
+
 QVTKOpenGLNativeWidget *ViewWidget(MainWindow &window, bool decimated)
 {
     return window.findChild<QVTKOpenGLNativeWidget *>(decimated ? QStringLiteral("vtkDecimatedWindow")
@@ -247,8 +252,8 @@ private slots:
         QCOMPARE(view.OriginalMaterials().Actors().size(), size_t(2));
         QCOMPARE(view.DecimatedMaterials().Actors().size(), size_t(2));
         QVERIFY(!view.OriginalActor()->GetVisibility() && !view.DecimatedActor()->GetVisibility());
-        QCOMPARE(vtkPolyData::SafeDownCast(view.DecimatedMaterials().Actors().front()->GetMapper()->GetInput())->GetPoints(),
-                 level->GetPoints());
+        vtkDataSet *drawn = view.DecimatedMaterials().Actors().front()->GetMapper()->GetInput();
+        QCOMPARE(vtkPolyData::SafeDownCast(drawn)->GetPoints(), level->GetPoints());
 
         for (bool decimated : {false, true}) {
             const QColor atLeft = ColourAt(window, decimated, 0.25, 0.5);
@@ -270,7 +275,7 @@ private slots:
         QVERIFY(testing::Show(window));
         DualView &view = window.View();
         const vtkSmartPointer<vtkPolyData> model = TwoMaterialQuad(true, false);
-        view.ShowModels(model, model, lumeno::UpAxis::Z, PrepareLookForDrawing(QuadLook(TexturePng(), {0.8, 0.1, 0.1, 1}), false));
+        view.ShowModels(model, model, lumeno::UpAxis::Z, PlainQuadLook());
         view.AimCameras(DualView::CameraPreset::Top);
         const auto textured = [](const MaterialActors &materials) {
             return materials.Actors().front()->GetTexture() != nullptr;
@@ -279,7 +284,7 @@ private slots:
         const auto reddish = [](const QColor &c) { return c.red() > c.green() + 80 && c.red() > c.blue() + 80; };
         const auto yellowish = [](const QColor &c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; };
         const auto bluish = [](const QColor &c) { return c.blue() > c.red() + 80 && c.blue() > c.green() + 80; };
-        for (const DualView::Representation mode : {DualView::Representation::Points, DualView::Representation::Wireframe}) {
+        for (const auto mode : {DualView::Representation::Points, DualView::Representation::Wireframe}) {
             QVERIFY(view.CycleRepresentation());
             QCOMPARE(view.CurrentRepresentation(), mode);
             QVERIFY(!textured(view.OriginalMaterials()) && !textured(view.DecimatedMaterials()));
@@ -304,9 +309,10 @@ private slots:
         QVERIFY(testing::Show(window));
         DualView &view = window.View();
         const vtkSmartPointer<vtkPolyData> model = TwoMaterialQuad(true, false);
-        view.ShowModels(model, model, lumeno::UpAxis::Z, PrepareLookForDrawing(QuadLook(TexturePng(), {0.8, 0.1, 0.1, 1}), false));
+        view.ShowModels(model, model, lumeno::UpAxis::Z, PlainQuadLook());
         view.ShowOriginalPanel();
-        const QString both = QStringLiteral("With texture coordinates\n2 parts: left, right\n2 materials: painted, red");
+        const QString both =
+            QStringLiteral("With texture coordinates\n2 parts: left, right\n2 materials: painted, red");
         QCOMPARE(view.OriginalPanelNote(), both);
         QCOMPARE(view.DecimatedPanelNote(), both);
 
@@ -339,7 +345,7 @@ private slots:
         QVERIFY(testing::Show(window));
         DualView &view = window.View();
         const vtkSmartPointer<vtkPolyData> model = TwoMaterialQuad(true, false);
-        view.ShowModels(model, model, lumeno::UpAxis::Z, PrepareLookForDrawing(QuadLook(TexturePng(), {0.8, 0.1, 0.1, 1}), false));
+        view.ShowModels(model, model, lumeno::UpAxis::Z, PlainQuadLook());
         view.Clear();
         view.ShowModels(testing::Sphere(), testing::Sphere(), lumeno::UpAxis::Z);
         QVERIFY(view.OriginalMaterials().Actors().empty() && view.DecimatedMaterials().Actors().empty());
