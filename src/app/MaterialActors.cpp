@@ -104,7 +104,8 @@ void MaterialActors::Apply(int representation, const Rgb &modelColour, const Rgb
         actor->GetMapper()->SetScalarVisibility(pointColours && !(material && material->hasTexture));
         Rgb colour = !material ? modelColour : textured && !surface ? material->textureColour : material->colour;
         if (!surface)
-            colour = ContrastColour(colour, backgroundTop, backgroundBottom);
+            colour = material ? ContrastShade(colour, backgroundTop, backgroundBottom)
+                              : ContrastColour(colour, backgroundTop, backgroundBottom);
         vtkProperty *property = actor->GetProperty();
         property->SetRepresentation(representation);
         property->SetColor(colour[0], colour[1], colour[2]);

@@ -4,6 +4,7 @@
 // untextured; the panels name the parts and materials.
 #include "AppSupport.h"
 
+#include "ContrastColour.h"
 #include "DualView.h"
 #include "LookForDrawing.h"
 #include "model/ModelLook.h"
@@ -300,6 +301,39 @@ private slots:
         }
         QVERIFY(view.CycleRepresentation());
         QVERIFY(textured(view.OriginalMaterials()) && textured(view.DecimatedMaterials()));
+    }
+
+    // Light materials on a light background (and dark ones on a dark one) keep their hue for
+    // points and lines, set off from the background instead of all turning one grey.
+    void materialShadesStandOutApart_data()
+    {
+        QTest::addColumn<Rgba>("background"); // the first three
+        QTest::addColumn<Rgba>("first");
+        QTest::addColumn<Rgba>("second");
+        QTest::newRow("gold and pale blue on white")
+            << Rgba{1, 1, 1, 1} << Rgba{1, 0.9, 0.6, 1} << Rgba{0.6, 0.8, 1, 1};
+        QTest::newRow("navy and maroon on black") << Rgba{0, 0, 0, 1} << Rgba{0, 0, 0.4, 1} << Rgba{0.4, 0, 0, 1};
+    }
+
+    void materialShadesStandOutApart()
+    {
+        QFETCH(Rgba, background);
+        QFETCH(Rgba, first);
+        QFETCH(Rgba, second);
+        const auto lightness = [](const std::array<double, 3> &c) {
+            return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+        };
+        const std::array<double, 3> ground{background[0], background[1], background[2]};
+        std::array<double, 3> shades[2];
+        for (int i = 0; i < 2; ++i) {
+            const Rgba &colour = i == 0 ? first : second;
+            shades[i] = ContrastShade({colour[0], colour[1], colour[2]}, ground, ground);
+            QVERIFY2(std::abs(lightness(shades[i]) - lightness(ground)) >= 0.4 - 1e-9,
+                     qPrintable(QString::number(lightness(shades[i]))));
+            // The hue stays: the channels keep their order.
+            QCOMPARE(shades[i][0] > shades[i][2], colour[0] > colour[2]);
+        }
+        QVERIFY(shades[0] != shades[1]);
     }
 
     // The note under each panel names what the triangles shown use: a level that lost a part says so.
