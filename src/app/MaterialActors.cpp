@@ -28,7 +28,7 @@ bool MaterialActors::Show(vtkRenderer *renderer, vtkPolyData *model,
     textureCoordinates = model->GetPointData()->GetTCoords() != nullptr;
     for (const MaterialPiece &piece : pieces.pieces) {
         auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetInputData(piece.triangles);
+        mapper->SetInputData(piece.triangles ? piece.triangles.Get() : model);
         mapper->SetScalarModeToUsePointData();
         mapper->SetColorModeToDirectScalars();
         auto actor = vtkSmartPointer<vtkActor>::New();

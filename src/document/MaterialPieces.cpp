@@ -158,7 +158,7 @@ MaterialPieces Make(vtkPolyData *model)
     made.pieces = Split(model, materials);
     // A model of one material is drawn by its own arrays, without a copy of its triangles.
     if (made.pieces.size() == 1)
-        made.pieces.front().triangles = model;
+        made.pieces.front().triangles = nullptr;
     return made;
 }
 

@@ -12,6 +12,8 @@ class vtkPolyData;
 struct MaterialPiece
 {
     int material = -1; // the "MaterialIds" value of its triangles; -1 for none
+    // Null when the model has no other material: the model itself is the piece (which it
+    // cannot hold, the pieces being kept with it).
     vtkSmartPointer<vtkPolyData> triangles;
 };
 
