@@ -35,6 +35,10 @@ vtkInformationObjectBaseKey *PiecesKey()
     return key;
 }
 
+// Ids above it count as none: no file gives that many materials or parts, and each id up to
+// the largest one takes room below.
+constexpr int LargestId = 1 << 20;
+
 vtkIntArray *IdsOf(vtkPolyData *model, const char *name)
 {
     auto *ids = vtkIntArray::SafeDownCast(model->GetCellData()->GetAbstractArray(name));
@@ -47,7 +51,7 @@ std::vector<int> DistinctIds(vtkIntArray *ids)
     std::vector<bool> seen;
     for (vtkIdType i = 0; i < ids->GetNumberOfTuples(); ++i) {
         const int id = ids->GetValue(i);
-        if (id < 0)
+        if (id < 0 || id > LargestId)
             continue;
         if (size_t(id) >= seen.size())
             seen.resize(size_t(id) + 1);
@@ -61,7 +65,7 @@ std::vector<int> DistinctIds(vtkIntArray *ids)
 }
 
 // The cells of each material id, by slot: id + 1, so that slot 0 holds the cells without a
-// material (ids below 0). Reads and writes the cell arrays' own storage: the walk through
+// material (ids below 0, or beyond LargestId). Reads and writes the cell arrays' own storage: the walk through
 // VTK's cell interface took twice as long.
 template <typename Out, typename In>
 std::vector<vtkSmartPointer<vtkCellArray>> SplitCells(In *offsets, In *connectivity, vtkIntArray *materials)
@@ -71,7 +75,9 @@ std::vector<vtkSmartPointer<vtkCellArray>> SplitCells(In *offsets, In *connectiv
     const auto *starts = offsets->GetPointer(0);
     const auto *points = connectivity->GetPointer(0);
     const int *ids = materials->GetPointer(0);
-    const auto slot = [ids](vtkIdType cell) { return size_t(std::max(ids[cell], -1) + 1); };
+    const auto slot = [ids](vtkIdType cell) {
+        return ids[cell] < 0 || ids[cell] > LargestId ? size_t(0) : size_t(ids[cell]) + 1;
+    };
     std::vector<vtkIdType> cellCounts, pointCounts;
     for (vtkIdType cell = 0; cell < cells; ++cell) {
         const size_t s = slot(cell);
