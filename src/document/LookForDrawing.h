@@ -41,8 +41,8 @@ struct LookForDrawing
     QStringList texturesNotShown;
 };
 
-// Null for a model without materials and with one part. glTF gives its colours in linear light (`linearColours`);
-// the other formats as they are shown.
+// Null for a model without materials and with one part. glTF gives its colours in linear
+// light (`linearColours`), the other formats as they are shown.
 std::shared_ptr<const LookForDrawing> PrepareLookForDrawing(const lumeno::SharedLook &look, bool linearColours);
 
 // Whether a file of this suffix ("glb") gives its colours in linear light.

@@ -93,7 +93,8 @@ public:
     vtkPolyData *LoadedModel() const { return loaded; }
     // The loaded model's materials, images and parts, shared by every level; null for none.
     lumeno::SharedLook Look() const { return look; }
-    // The same made ready for the views: colours and decoded textures; null when Look() is.
+    // The same made ready for the views: colours and decoded textures; null for a model without
+    // materials and with one part.
     std::shared_ptr<const LookForDrawing> DrawingLook() const { return drawingLook; }
     const QString &FilePath() const { return filePath; }
     // The loaded file's suffix, in lower case: the levels' sizes are told for it.
