@@ -160,8 +160,10 @@ void DualView::CreateOrientationMarker()
     orientationMarker->InteractiveOff();
 }
 
-void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up)
+void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up,
+                          std::shared_ptr<const LookForDrawing> modelLook)
 {
+    look = std::move(modelLook);
     originalModel = original;
     mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
     mapperOriginal->SetInputData(original);
@@ -184,6 +186,8 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
     frame.Apply(actorDecimated);
     rendererOriginal->AddActor(actorOriginal);
     rendererDecimated->AddActor(actorDecimated);
+    DrawByMaterials(materialsOriginal, rendererOriginal, actorOriginal, original);
+    DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, decimated);
     // A new model is drawn as the display mode button shows.
     ApplyRepresentation();
 
@@ -206,6 +210,13 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
     PlaceDecimatedPanel();
 }
 
+void DualView::DrawByMaterials(MaterialActors &materials, vtkRenderer *renderer, vtkActor *own,
+                               vtkPolyData *model)
+{
+    own->SetVisibility(!materials.Show(renderer, model, look));
+    materials.PlaceLike(own);
+}
+
 bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
 {
     // At the end of the cascade the right view switches from the copy made at the load to
@@ -219,6 +230,8 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
         mapperDecimated->SetInputData(model);
         DrawPointColours(mapperDecimated, model);
         mapperDecimated->Update();
+        DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, model);
+        ApplyRepresentation();
     }
     return true;
 }
@@ -242,6 +255,12 @@ void DualView::Clear()
         rendererOriginal->RemoveActor(actorOriginal);
     if (actorDecimated)
         rendererDecimated->RemoveActor(actorDecimated);
+    materialsOriginal.Remove(rendererOriginal);
+    materialsDecimated.Remove(rendererDecimated);
+    // Nor do the model's textures and decoded images stay.
+    materialsOriginal = {};
+    materialsDecimated = {};
+    look.reset();
     RemovePanel(rendererOriginal, panelImageOriginal, labelActorOriginal, facesActorOriginal, verticesActorOriginal);
     RemovePanel(rendererDecimated, panelImageDecimated, labelActorDecimated, facesActorDecimated,
                 verticesActorDecimated);
@@ -323,20 +342,21 @@ bool DualView::CycleRepresentation()
 void DualView::ApplyRepresentation()
 {
     const bool surface = representation == Representation::Surface;
+    const int drawn = surface ? VTK_SURFACE : representation == Representation::Points ? VTK_POINTS : VTK_WIREFRAME;
     const Rgb colour =
         surface ? colours.model : ContrastColour(colours.model, colours.backgroundTop, colours.backgroundBottom);
     for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()}) {
         if (!actor)
             continue;
         vtkProperty *property = actor->GetProperty();
-        property->SetRepresentation(surface                                        ? VTK_SURFACE
-                                    : representation == Representation::Points ? VTK_POINTS
-                                                                               : VTK_WIREFRAME);
+        property->SetRepresentation(drawn);
         property->SetColor(colour[0], colour[1], colour[2]);
         property->SetLighting(surface);
         property->SetPointSize(3.0f);
         property->SetLineWidth(1.5f);
     }
+    for (MaterialActors *materials : {&materialsOriginal, &materialsDecimated})
+        materials->Apply(drawn, colours.model, colours.backgroundTop, colours.backgroundBottom);
 }
 
 void DualView::SetModelColour(const Rgb &colour)
@@ -379,5 +399,7 @@ void DualView::SetModelTransform(vtkTransform *transform)
     for (vtkActor *actor : {actorOriginal.Get(), actorDecimated.Get()})
         if (actor)
             actor->SetUserTransform(transform);
+    materialsOriginal.SetUserTransform(transform);
+    materialsDecimated.SetUserTransform(transform);
     Render();
 }

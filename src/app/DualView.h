@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "LookForDrawing.h"
+#include "MaterialActors.h"
 #include "model/UpAxis.h"
 
 #include <vtkActor.h>
@@ -11,6 +13,7 @@
 #include <vtkSmartPointer.h>
 
 #include <array>
+#include <memory>
 
 class QVTKOpenGLNativeWidget;
 class vtkActor2D;
@@ -49,7 +52,10 @@ public:
 
     // A new mapper and actor per view for a newly loaded model and its working copy; the
     // cameras look at it obliquely from above, its up axis up, and the right panel reads "100%".
-    void ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up);
+    // A model with materials is drawn by them (MaterialActors), the look shared by every model
+    // the right view shows of it; a model without draws as its points' colours or the model colour.
+    void ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno::UpAxis up,
+                    std::shared_ptr<const LookForDrawing> look = nullptr);
     // The model in the right view with its panel, drawing that view once. The note (how far
     // the model lies from the loaded one) is drawn under the panel when not empty.
     void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
@@ -103,6 +109,9 @@ public:
     vtkRenderer *DecimatedRenderer() const { return rendererDecimated; }
     vtkActor *OriginalActor() const { return actorOriginal; }
     vtkActor *DecimatedActor() const { return actorDecimated; }
+    // The actors of the models' materials; none while the view's own actor draws its model whole.
+    const MaterialActors &OriginalMaterials() const { return materialsOriginal; }
+    const MaterialActors &DecimatedMaterials() const { return materialsDecimated; }
 
 private slots:
     void renderWindowResized(vtkObject *caller, unsigned long eventId);
@@ -116,6 +125,8 @@ private:
     void ApplyBackgroundColours();
     void PlaceStartHints();
     void ApplyRepresentation();
+    // Hides the view's own actor while the model's materials draw it.
+    void DrawByMaterials(MaterialActors &materials, vtkRenderer *renderer, vtkActor *own, vtkPolyData *model);
     // False when the view already draws the model's arrays and needs no new drawing.
     bool SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model);
     void PlaceDecimatedPanel();
@@ -135,6 +146,9 @@ private:
     vtkSmartPointer<vtkActor> actorOriginal;
     vtkSmartPointer<vtkActor> actorDecimated;
     vtkSmartPointer<vtkOrientationMarkerWidget> orientationMarker;
+    std::shared_ptr<const LookForDrawing> look;
+    MaterialActors materialsOriginal;
+    MaterialActors materialsDecimated;
 
     // What the panels describe, kept so that a resize can draw them again.
     vtkSmartPointer<vtkPolyData> originalModel;

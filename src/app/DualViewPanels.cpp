@@ -1,6 +1,7 @@
 // The information panels in the upper left corner of both views.
 #include "DualView.h"
 
+#include "MaterialPieces.h"
 #include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
@@ -121,6 +122,55 @@ QString AttributeLine(vtkPolyData *model)
     return attributes.Any() ? DualView::tr("With %1").arg(lumeno::AttributeText(attributes)) : QString();
 }
 
+// The first names of a list, each cut to a length the note's line has room for, "…" for the rest.
+QString ShortList(const QStringList &names)
+{
+    constexpr int shown = 3, longest = 20;
+    QStringList listed;
+    for (const QString &name : names) {
+        if (listed.size() == shown) {
+            listed << QStringLiteral("\u2026");
+            break;
+        }
+        listed << (name.size() > longest ? name.left(longest - 1) + QStringLiteral("\u2026") : name);
+    }
+    return listed.join(QStringLiteral(", "));
+}
+
+// "3 parts: hull, mast, sail" and "2 materials: wood, rope": the parts and materials the
+// model's triangles use, named; nothing for a model without a look.
+QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
+{
+    if (!look)
+        return {};
+    const lumeno::ModelLook &modelLook = *look->look;
+    const MaterialPieces &pieces = MaterialPiecesOf(model);
+    QStringList lines;
+    if (modelLook.HasParts()) {
+        QStringList names;
+        for (int part : pieces.partsUsed)
+            if (size_t(part) < modelLook.parts.size() && !modelLook.parts[size_t(part)].name.isEmpty())
+                names << modelLook.parts[size_t(part)].name;
+        const int count = int(pieces.partsUsed.size());
+        lines << (names.isEmpty() ? DualView::tr("%n parts", nullptr, count)
+                                  : DualView::tr("%n parts: %1", nullptr, count).arg(ShortList(names)));
+    }
+    if (modelLook.HasMaterials()) {
+        QStringList names;
+        int count = 0;
+        for (const MaterialPiece &piece : pieces.pieces) {
+            if (piece.material < 0 || size_t(piece.material) >= modelLook.materials.size())
+                continue;
+            ++count;
+            if (!modelLook.materials[size_t(piece.material)].name.isEmpty())
+                names << modelLook.materials[size_t(piece.material)].name;
+        }
+        lines << (names.isEmpty() ? DualView::tr("%n materials", nullptr, count)
+                                  : DualView::tr("%n materials: %1", nullptr, count).arg(ShortList(names)));
+    }
+    return lines;
+}
+
 QString NoteText(vtkTextActor *note)
 {
     return note ? QString::fromUtf8(note->GetInput()) : QString();
@@ -165,9 +215,10 @@ void DualView::ShowOriginalPanel()
     AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"),
              originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
              facesActorOriginal, verticesActorOriginal);
-    const QString attributes = AttributeLine(originalModel);
-    if (!attributes.isEmpty()) {
-        noteActorOriginal = MakeNote(attributes, textFontFile, height);
+    QStringList lines = QStringList{AttributeLine(originalModel)} + LookLines(originalModel, look.get());
+    lines.removeAll(QString());
+    if (!lines.isEmpty()) {
+        noteActorOriginal = MakeNote(lines.join(QLatin1Char('\n')), textFontFile, height);
         rendererOriginal->AddActor(noteActorOriginal);
     }
     OriginalWindow()->Render();
@@ -185,7 +236,8 @@ void DualView::PlaceDecimatedPanel()
     AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel,
              decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
              facesActorDecimated, verticesActorDecimated);
-    QStringList lines{decimatedNote, AttributeLine(decimatedModel)};
+    QStringList lines =
+        QStringList{decimatedNote, AttributeLine(decimatedModel)} + LookLines(decimatedModel, look.get());
     lines.removeAll(QString());
     if (lines.isEmpty())
         return;

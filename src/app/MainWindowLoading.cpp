@@ -46,7 +46,8 @@ void MainWindow::ShowOpenedModel()
     view->Clear();
     vtkPolyData *loaded = document->LoadedModel();
     view->ShowModels(loaded, document->Shown().model,
-                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), loaded->GetBounds()));
+                     lumeno::ModelUpAxis(StoredUpAxisChoice(), document->Format(), loaded->GetBounds()),
+                     document->DrawingLook());
     LabelLevelActions();
     UpdateActions();
     view->ShowOriginalPanel(); // draws the left view

@@ -58,6 +58,7 @@ QString StepStatus(int step, bool newEngine)
 struct ModelDocument::ReadJob
 {
     lumeno::ReadResult result;
+    std::shared_ptr<const LookForDrawing> drawingLook;
     std::shared_ptr<std::atomic<int>> percent = std::make_shared<std::atomic<int>>(0);
     std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
     int number = 0;
@@ -144,6 +145,7 @@ void ModelDocument::Open(const QString &path)
                 });
                 if (read->result.model)
                     PrepareForDrawing(read->result.model);
+                read->drawingLook = PrepareLookForDrawing(read->result.look, GivesLinearColours(suffix));
             } catch (const std::bad_alloc &) {
                 read->result = {};
                 read->result.failure = lumeno::ReadFailure::OutOfMemory;
@@ -184,6 +186,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     Clear();
     loaded = read.result.model;
     look = read.result.look;
+    drawingLook = read.drawingLook;
     filePath = QFileInfo(path).absoluteFilePath();
     format = QFileInfo(path).suffix().toLower();
     QStringList notes;
@@ -193,6 +196,11 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     if (read.result.coloursNotRead)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
+    if (drawingLook && !drawingLook->texturesNotShown.isEmpty())
+        notes << tr("%n textures were not found or could not be read: %1. Their materials are drawn in their "
+                    "plain colour.",
+                    nullptr, int(drawingLook->texturesNotShown.size()))
+                     .arg(drawingLook->texturesNotShown.join(QStringLiteral(", ")));
     readNote = notes.join(QLatin1Char(' '));
     // The reader keeps the materials in the look; saving loses them until a writer writes them.
     materialsLeftOut = read.result.materialsNotKept || (read.result.look && read.result.look->HasMaterials());
@@ -216,6 +224,7 @@ void ModelDocument::Clear()
     worker->ForgetReference();
     loaded = nullptr;
     look.reset();
+    drawingLook.reset();
     filePath.clear();
     format.clear();
     readNote.clear();

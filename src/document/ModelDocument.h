@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LookForDrawing.h"
 #include "SaveLoss.h"
 #include "TransformState.h"
 #include "io/read/ModelReader.h"
@@ -92,6 +93,9 @@ public:
     vtkPolyData *LoadedModel() const { return loaded; }
     // The loaded model's materials, images and parts, shared by every level; null for none.
     lumeno::SharedLook Look() const { return look; }
+    // The same made ready for the views: colours and decoded textures; null for a model without
+    // materials and with one part.
+    std::shared_ptr<const LookForDrawing> DrawingLook() const { return drawingLook; }
     const QString &FilePath() const { return filePath; }
     // The loaded file's suffix, in lower case: the levels' sizes are told for it.
     const QString &Format() const { return format; }
@@ -163,6 +167,7 @@ private:
     lumeno::ReductionEngine engine;
     vtkSmartPointer<vtkPolyData> loaded;
     lumeno::SharedLook look;
+    std::shared_ptr<const LookForDrawing> drawingLook;
     QString filePath;
     QString format;
     QString readNote; // what the levels' outcome adds of the model as read
