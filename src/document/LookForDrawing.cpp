@@ -102,7 +102,8 @@ std::shared_ptr<const LookForDrawing> PrepareLookForDrawing(const lumeno::Shared
             auto found = decoded.find(index);
             if (found == decoded.end()) {
                 found = decoded.emplace(index, Decode(look->images[size_t(index)])).first;
-                if (!found->second.pixels)
+                // A missing file is told by the reading; one that is there but no image, here.
+                if (!found->second.pixels && !look->images[size_t(index)].Missing())
                     drawing->texturesNotShown << look->images[size_t(index)].name;
             }
             appearance.hasTexture = true;

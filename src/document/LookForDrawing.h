@@ -36,8 +36,8 @@ struct LookForDrawing
 {
     lumeno::SharedLook look;
     std::vector<MaterialAppearance> materials; // by the look's material index
-    // The files of the base colour textures that are missing or cannot be decoded: their
-    // materials are drawn in their plain colour.
+    // The base colour textures whose files are there but cannot be decoded (the reading tells
+    // of the missing ones): their materials are drawn in their plain colour, like the missing.
     QStringList texturesNotShown;
 };
 

@@ -197,13 +197,11 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
         notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     if (drawingLook && !drawingLook->texturesNotShown.isEmpty())
-        notes << tr("%n textures were not found or could not be read: %1. Their materials are drawn in their "
-                    "plain colour.",
+        notes << tr("%n textures could not be read as images: %1. Their materials are drawn in their plain colour.",
                     nullptr, int(drawingLook->texturesNotShown.size()))
                      .arg(drawingLook->texturesNotShown.join(QStringLiteral(", ")));
     readNote = notes.join(QLatin1Char(' '));
-    // The reader keeps the materials in the look; saving loses them until a writer writes them.
-    materialsLeftOut = read.result.materialsNotKept || (read.result.look && read.result.look->HasMaterials());
+    materialsLeftOut = read.result.materialsNotKept;
     partsMerged = read.result.partsMerged;
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();

@@ -219,7 +219,7 @@ private slots:
         QTest::newRow("points' colours where no texture is")
             << TexturePng() << false << true << red << 0.0 << yellow << cyan << PointGreen << QString();
         QTest::newRow("missing texture") << QByteArray() << false << false << red << 0.0 << pale << pale << drawnRed
-                                         << "paint.png";
+                                         << QString(); // told by the reading
         // Its material's plain colour still, not the points' colours.
         QTest::newRow("texture that is no image") << QByteArray("not a PNG") << false << true << red << 0.0 << pale
                                                   << pale << PointGreen << "paint.png";
