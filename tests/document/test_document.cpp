@@ -277,8 +277,7 @@ private slots:
         QVERIFY(!saved[1][1].toBool() && !saved[1][2].toString().isEmpty());
     }
 
-    // What a file of each format would not hold: the points' attributes its writer leaves out,
-    // and the materials and parts that no model here keeps.
+    // What a file of each format would not hold: the points' attributes its writer leaves out.
     void savingLosesWhatTheFormatCannotHold_data()
     {
         QTest::addColumn<QString>("file");
@@ -293,10 +292,9 @@ private slots:
         QTest::newRow("all to 3MF") << "painted.ply" << "3mf" << QStringList{"normals", "texture coordinates"}
                                     << "3MF files hold vertex colours only.";
         QTest::newRow("no model format") << "painted.ply" << "txt" << QStringList() << "";
-        QTest::newRow("OBJ materials") << "materials.obj" << "obj" << QStringList{"materials and textures"}
-                                       << "reading the file could not keep";
-        QTest::newRow("glTF parts") << "two.gltf" << "glb" << QStringList{"2 parts, saved as one model"}
-                                    << "reading the file could not keep";
+        // Read into the look, materials and parts are written again.
+        QTest::newRow("OBJ materials") << "materials.obj" << "obj" << QStringList() << "";
+        QTest::newRow("glTF parts") << "two.gltf" << "glb" << QStringList() << "";
     }
 
     void savingLosesWhatTheFormatCannotHold()
