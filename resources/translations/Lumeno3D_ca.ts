@@ -222,6 +222,22 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <source>With %1</source>
         <translation>Amb %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n part</numerusform><numerusform>%n parts</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n part: %1</numerusform><numerusform>%n parts: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materials: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Voleu reemplaçar-lo?</translation>
         <source>Saving to %1...</source>
         <translation>Es desa a %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n textura no s’ha pogut llegir com a imatge: %1. El seu material es dibuixa en el seu color simple.</numerusform><numerusform>%n textures no s’han pogut llegir com a imatges: %1. Els seus materials es dibuixen en el seu color simple.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Voleu reemplaçar-lo?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>més de %1 MiB de text sense cap etiqueta</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Falten biblioteques de materials al costat d’aquest model o són fora de la seva carpeta: %1. Els seus materials es mostren en un color simple.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Falten textures al costat d’aquest model, són fora de la seva carpeta o no es poden llegir: %1. Els seus materials es mostren en els seus colors simples.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materials o %2 grups</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Voleu reemplaçar-lo?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>No hi ha prou memòria per escriure'l: tanqueu altres programes i torneu a desar.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n textura</numerusform><numerusform>%n textures</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n part, desada com un sol model</numerusform><numerusform>%n parts, desades com un sol model</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>no desat: %1. Els fitxers 3MF només contenen les textures de color base de models amb coordenades de textura.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>no desat: %1. Els fitxers glTF només contenen imatges PNG i JPEG, i una imatge que falta no es pot desar.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>no desat: %1. Els fitxers %2 no contenen materials, textures ni parts.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Voleu reemplaçar-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D no conserva materials ni parts dels fitxers que llegeix: desa un sol model amb els seus triangles.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Els materials i les parts que la lectura del fitxer no ha pogut conservar no són al model.</translation>
     </message>
 </context>
 <context>

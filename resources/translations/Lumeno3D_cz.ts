@@ -222,6 +222,22 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <source>With %1</source>
         <translation>S %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n část</numerusform><numerusform>%n části</numerusform><numerusform>%n částí</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n část: %1</numerusform><numerusform>%n části: %1</numerusform><numerusform>%n částí: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n materiál</numerusform><numerusform>%n materiály</numerusform><numerusform>%n materiálů</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n materiál: %1</numerusform><numerusform>%n materiály: %1</numerusform><numerusform>%n materiálů: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Chcete jej nahradit?</translation>
         <source>Saving to %1...</source>
         <translation>Ukládá se do %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n texturu nelze přečíst jako obrázek: %1. Její materiál se kreslí svou prostou barvou.</numerusform><numerusform>%n textury nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform><numerusform>%n textur nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -861,6 +881,18 @@ Chcete jej nahradit?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>více než %1 MiB textu bez značky</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Knihovny materiálů chybí vedle tohoto modelu nebo leží mimo jeho složku: %1. Jejich materiály se zobrazují prostou barvou.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Textury chybí vedle tohoto modelu, leží mimo jeho složku nebo jsou nečitelné: %1. Jejich materiály se zobrazují svými prostými barvami.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materiálů nebo %2 skupin</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -922,6 +954,34 @@ Chcete jej nahradit?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>Pro jeho zápis není dost paměti: zavřete jiné programy a uložte znovu.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n materiál</numerusform><numerusform>%n materiály</numerusform><numerusform>%n materiálů</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n textura</numerusform><numerusform>%n textury</numerusform><numerusform>%n textur</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n část, uložena jako jeden model</numerusform><numerusform>%n části, uloženy jako jeden model</numerusform><numerusform>%n částí, uloženo jako jeden model</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>neuloženo: %1. Soubory 3MF obsahují textury základní barvy jen u modelů se souřadnicemi textur.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>neuloženo: %1. Soubory glTF obsahují jen obrázky PNG a JPEG a chybějící obrázek nelze uložit.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>neuloženo: %1. Soubory %2 neobsahují materiály, textury ani části.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -961,8 +1021,8 @@ Chcete jej nahradit?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D nezachovává materiály ani části čtených souborů: uloží jeden model s jeho trojúhelníky.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Materiály a části, které čtení souboru nedokázalo zachovat, v modelu nejsou.</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,22 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <source>With %1</source>
         <translation>Mit %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n Teil</numerusform><numerusform>%n Teile</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n Teil: %1</numerusform><numerusform>%n Teile: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n Material</numerusform><numerusform>%n Materialien</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n Material: %1</numerusform><numerusform>%n Materialien: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Saving to %1...</source>
         <translation>Speichern nach %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n Textur kann nicht als Bild gelesen werden: %1. Ihr Material wird in seiner einfachen Farbe gezeichnet.</numerusform><numerusform>%n Texturen können nicht als Bilder gelesen werden: %1. Ihre Materialien werden in ihrer einfachen Farbe gezeichnet.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>mehr als %1 MiB Text ohne Tag</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Materialbibliotheken fehlen neben diesem Modell oder liegen außerhalb seines Ordners: %1. Ihre Materialien werden in einer einfachen Farbe gezeigt.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Texturen fehlen neben diesem Modell, liegen außerhalb seines Ordners oder sind unlesbar: %1. Ihre Materialien werden in ihren einfachen Farben gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 Materialien oder %2 Gruppen</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>Zum Schreiben ist nicht genügend Arbeitsspeicher vorhanden: Schließen Sie andere Programme und speichern Sie erneut.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n Material</numerusform><numerusform>%n Materialien</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n Textur</numerusform><numerusform>%n Texturen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n Teil, als ein Modell gespeichert</numerusform><numerusform>%n Teile, als ein Modell gespeichert</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>nicht gespeichert: %1. 3MF-Dateien enthalten die Grundfarbtexturen nur von Modellen mit Texturkoordinaten.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>nicht gespeichert: %1. glTF-Dateien enthalten nur PNG- und JPEG-Bilder, und ein fehlendes Bild kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>nicht gespeichert: %1. %2-Dateien enthalten keine Materialien, Texturen oder Teile.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Möchten Sie die Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D behält keine Materialien und keine Teile der gelesenen Dateien: Es speichert ein Modell mit seinen Dreiecken.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Die Materialien und Teile, die beim Lesen der Datei nicht erhalten werden konnten, sind nicht im Modell.</translation>
     </message>
 </context>
 <context>

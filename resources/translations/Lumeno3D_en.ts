@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</translation>
         <source>With %1</source>
         <translation>With %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n part</numerusform><numerusform>%n parts</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n part: %1</numerusform><numerusform>%n parts: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materials: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</translation>
         <source>Saving to %1...</source>
         <translation>Saving to %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n texture could not be read as an image: %1. Its material is drawn in its plain colour.</numerusform><numerusform>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Do you want to replace it?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>more than %1 MiB of text without a tag</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materials or %2 groups</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Do you want to replace it?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>There is not enough memory for writing it: close other programs and save again.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n texture</numerusform><numerusform>%n textures</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n part, saved as one model</numerusform><numerusform>%n parts, saved as one model</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>not saved: %1. %2 files hold no materials, textures or parts.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Do you want to replace it?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>The materials and parts that reading the file could not keep are not in the model.</translation>
     </message>
 </context>
 <context>

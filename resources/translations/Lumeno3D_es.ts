@@ -222,6 +222,22 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <source>With %1</source>
         <translation>Con %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n parte</numerusform><numerusform>%n partes</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n partes: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materiales</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materiales: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>Guardando en %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n textura no se pudo leer como imagen: %1. Su material se dibuja en su color simple.</numerusform><numerusform>%n texturas no se pudieron leer como imágenes: %1. Sus materiales se dibujan en su color simple.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>más de %1 MiB de texto sin etiqueta</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Faltan bibliotecas de materiales junto a este modelo o están fuera de su carpeta: %1. Sus materiales se muestran en un color simple.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Faltan texturas junto a este modelo, están fuera de su carpeta o no se pueden leer: %1. Sus materiales se muestran en sus colores simples.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materiales o %2 grupos</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>No hay memoria suficiente para escribirlo: cierre otros programas y vuelva a guardar.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materiales</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n textura</numerusform><numerusform>%n texturas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, guardada como un solo modelo</numerusform><numerusform>%n partes, guardadas como un solo modelo</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>no guardado: %1. Los archivos 3MF solo contienen las texturas de color base de modelos con coordenadas de textura.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>no guardado: %1. Los archivos glTF solo contienen imágenes PNG y JPEG, y una imagen que falta no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>no guardado: %1. Los archivos %2 no contienen materiales, texturas ni partes.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D no conserva materiales ni partes de los archivos que lee: guarda un solo modelo con sus triángulos.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Los materiales y partes que la lectura del archivo no pudo conservar no están en el modelo.</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,22 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <source>With %1</source>
         <translation>Avec %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n partie : %1</numerusform><numerusform>%n parties : %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n matériau</numerusform><numerusform>%n matériaux</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n matériau : %1</numerusform><numerusform>%n matériaux : %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Saving to %1...</source>
         <translation>Enregistrement dans %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n texture n’a pas pu être lue comme image : %1. Son matériau est dessiné dans sa couleur simple.</numerusform><numerusform>%n textures n’ont pas pu être lues comme images : %1. Leurs matériaux sont dessinés dans leur couleur simple.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Voulez-vous le remplacer ?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>plus de %1 MiB de texte sans balise</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Bibliothèques de matériaux absentes à côté de ce modèle ou hors de son dossier : %1. Leurs matériaux sont affichés dans une couleur simple.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Textures absentes à côté de ce modèle, hors de son dossier ou illisibles : %1. Leurs matériaux sont affichés dans leurs couleurs simples.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 matériaux ou %2 groupes</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Voulez-vous le remplacer ?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>Mémoire insuffisante pour l'écrire : fermez d'autres programmes et enregistrez à nouveau.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n matériau</numerusform><numerusform>%n matériaux</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n texture</numerusform><numerusform>%n textures</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n partie, enregistrée comme un seul modèle</numerusform><numerusform>%n parties, enregistrées comme un seul modèle</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>non enregistré : %1. Les fichiers 3MF ne contiennent les textures de couleur de base que des modèles avec coordonnées de texture.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>non enregistré : %1. Les fichiers glTF ne contiennent que des images PNG et JPEG, et une image manquante ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>non enregistré : %1. Les fichiers %2 ne contiennent ni matériaux, ni textures, ni parties.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Voulez-vous le remplacer ?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D ne conserve ni les matériaux ni les parties des fichiers qu'il lit : il enregistre un seul modèle avec ses triangles.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Les matériaux et parties que la lecture du fichier n’a pas pu conserver ne sont pas dans le modèle.</translation>
     </message>
 </context>
 <context>

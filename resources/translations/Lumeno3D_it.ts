@@ -222,6 +222,22 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <source>With %1</source>
         <translation>Con %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n parte</numerusform><numerusform>%n parti</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n parti: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n materiale</numerusform><numerusform>%n materiali</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n materiale: %1</numerusform><numerusform>%n materiali: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Sostituirlo?</translation>
         <source>Saving to %1...</source>
         <translation>Salvataggio in %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n texture non può essere letta come immagine: %1. Il suo materiale è disegnato nel suo colore semplice.</numerusform><numerusform>%n texture non possono essere lette come immagini: %1. I loro materiali sono disegnati nel loro colore semplice.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Sostituirlo?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>più di %1 MiB di testo senza tag</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Librerie di materiali mancanti accanto a questo modello o fuori dalla sua cartella: %1. I loro materiali sono mostrati in un colore semplice.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Texture mancanti accanto a questo modello, fuori dalla sua cartella o illeggibili: %1. I loro materiali sono mostrati nei loro colori semplici.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materiali o %2 gruppi</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Sostituirlo?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>Memoria insufficiente per scriverlo: chiudere altri programmi e salvare di nuovo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n materiale</numerusform><numerusform>%n materiali</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n texture</numerusform><numerusform>%n texture</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, salvata come un solo modello</numerusform><numerusform>%n parti, salvate come un solo modello</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>non salvato: %1. I file 3MF contengono le texture del colore di base solo dei modelli con coordinate di texture.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>non salvato: %1. I file glTF contengono solo immagini PNG e JPEG, e un’immagine mancante non può essere salvata.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>non salvato: %1. I file %2 non contengono materiali, texture o parti.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Sostituirlo?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D non conserva materiali né parti dei file che legge: salva un solo modello con i suoi triangoli.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>I materiali e le parti che la lettura del file non ha potuto conservare non sono nel modello.</translation>
     </message>
 </context>
 <context>

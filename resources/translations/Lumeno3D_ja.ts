@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>With %1</source>
         <translation>%1 付き</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n 個のパーツ</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n 個のパーツ: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 個のマテリアル</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n 個のマテリアル: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>%1 に保存しています...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n 個のテクスチャを画像として読み込めませんでした: %1。そのマテリアルは単色で描画されます。</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -857,6 +877,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>タグのない %1 MiB を超えるテキスト</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>このモデルの横にない、またはフォルダー外にあるマテリアル ライブラリ: %1。そのマテリアルは単色で表示されます。</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>このモデルの横にない、フォルダー外にある、または読み込めないテクスチャ: %1。そのマテリアルはそれぞれの単色で表示されます。</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 個のマテリアルまたは %2 個のグループ</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -918,6 +950,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>書き込むためのメモリが足りません。他のプログラムを閉じてから、もう一度保存してください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 個のマテリアル</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n 個のテクスチャ</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>保存されません: %1。3MF ファイルが保持できるのは、テクスチャ座標を持つモデルのベースカラー テクスチャだけです。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>保存されません: %1。glTF ファイルが保持できるのは PNG と JPEG の画像だけで、見つからない画像は保存できません。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>保存されません: %1。%2 ファイルはマテリアル、テクスチャ、パーツを保持しません。</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -955,8 +1015,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D は読み込んだファイルのマテリアルやパーツを保持しません。三角形からなる 1 つのモデルとして保存します。</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>ファイルの読み込みで保持できなかったマテリアルとパーツはモデルにありません。</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>With %1</source>
         <translation>%1 포함</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>파트 %n개</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>파트 %n개: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>재질 %n개</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>재질 %n개: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>%1에 저장하는 중...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>텍스처 %n개를 이미지로 읽을 수 없습니다: %1. 해당 재질은 단색으로 그려집니다.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -857,6 +877,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>태그 없이 %1MiB를 넘는 텍스트</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>이 모델 옆에 없거나 폴더 밖에 있는 재질 라이브러리: %1. 해당 재질은 단색으로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>이 모델 옆에 없거나, 폴더 밖에 있거나, 읽을 수 없는 텍스처: %1. 해당 재질은 각자의 단색으로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>재질 %1개 또는 그룹 %2개</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -918,6 +950,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>저장하는 데 필요한 메모리가 부족합니다. 다른 프로그램을 닫고 다시 저장하십시오.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>재질 %n개</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>텍스처 %n개</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>파트 %n개, 하나의 모델로 저장됨</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>저장되지 않음: %1. 3MF 파일은 텍스처 좌표가 있는 모델의 기본 색상 텍스처만 담습니다.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>저장되지 않음: %1. glTF 파일은 PNG와 JPEG 이미지만 담으며, 없는 이미지는 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>저장되지 않음: %1. %2 파일은 재질, 텍스처, 파트를 담지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -955,8 +1015,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D는 읽은 파일의 재질과 부품을 유지하지 않습니다. 삼각형으로 된 하나의 모델로 저장합니다.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>파일을 읽을 때 유지하지 못한 재질과 파트는 모델에 없습니다.</translation>
     </message>
 </context>
 <context>

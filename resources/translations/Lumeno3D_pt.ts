@@ -222,6 +222,22 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <source>With %1</source>
         <translation>Com %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n parte</numerusform><numerusform>%n partes</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n partes: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materiais</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materiais: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Deseja substituí-lo?</translation>
         <source>Saving to %1...</source>
         <translation>A gravar em %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n textura não pôde ser lida como imagem: %1. O seu material é desenhado na sua cor simples.</numerusform><numerusform>%n texturas não puderam ser lidas como imagens: %1. Os seus materiais são desenhados na sua cor simples.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -859,6 +879,18 @@ Deseja substituí-lo?</translation>
         <source>more than %1 MiB of text without a tag</source>
         <translation>mais de %1 MiB de texto sem nenhuma tag</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>Bibliotecas de materiais ausentes ao lado deste modelo ou fora da sua pasta: %1. Os seus materiais são mostrados numa cor simples.</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>Texturas ausentes ao lado deste modelo, fora da sua pasta ou ilegíveis: %1. Os seus materiais são mostrados nas suas cores simples.</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 materiais ou %2 grupos</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -920,6 +952,34 @@ Deseja substituí-lo?</translation>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>Não há memória suficiente para gravá-lo: feche outros programas e salve novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n material</numerusform><numerusform>%n materiais</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n textura</numerusform><numerusform>%n texturas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n parte, salva como um só modelo</numerusform><numerusform>%n partes, salvas como um só modelo</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>não salvo: %1. Os arquivos 3MF contêm as texturas de cor base apenas de modelos com coordenadas de textura.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>não salvo: %1. Os arquivos glTF contêm apenas imagens PNG e JPEG, e uma imagem ausente não pode ser salva.</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>não salvo: %1. Os arquivos %2 não contêm materiais, texturas nem partes.</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -958,8 +1018,8 @@ Deseja substituí-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>O Lumeno3D não mantém materiais nem partes dos ficheiros que lê: grava um só modelo com os seus triângulos.</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>Os materiais e partes que a leitura do arquivo não pôde manter não estão no modelo.</translation>
     </message>
 </context>
 <context>

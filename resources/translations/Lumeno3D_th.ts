@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>With %1</source>
         <translation>มี%1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n ชิ้นส่วน</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n ชิ้นส่วน: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n วัสดุ</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n วัสดุ: %1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>กำลังบันทึกไปที่ %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>อ่านเทกซ์เจอร์ %n รายการเป็นภาพไม่ได้: %1 วัสดุของเทกซ์เจอร์เหล่านั้นจะวาดด้วยสีพื้น</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -857,6 +877,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>ข้อความที่ไม่มีแท็กมากกว่า %1 MiB</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>ไม่พบไลบรารีวัสดุข้างโมเดลนี้ หรืออยู่นอกโฟลเดอร์ของโมเดล: %1 วัสดุของไลบรารีเหล่านั้นจะแสดงด้วยสีพื้น</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>ไม่พบเทกซ์เจอร์ข้างโมเดลนี้ อยู่นอกโฟลเดอร์ หรืออ่านไม่ได้: %1 วัสดุของเทกซ์เจอร์เหล่านั้นจะแสดงด้วยสีพื้นของตัวเอง</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 วัสดุหรือ %2 กลุ่ม</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -918,6 +950,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>หน่วยความจำไม่พอสำหรับเขียนไฟล์: ปิดโปรแกรมอื่นแล้วบันทึกอีกครั้ง</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n วัสดุ</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n เทกซ์เจอร์</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n ชิ้นส่วน บันทึกเป็นโมเดลเดียว</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>ไม่ได้บันทึก: %1 ไฟล์ 3MF เก็บเทกซ์เจอร์สีพื้นฐานได้เฉพาะของโมเดลที่มีพิกัดเทกซ์เจอร์</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>ไม่ได้บันทึก: %1 ไฟล์ glTF เก็บได้เฉพาะภาพ PNG และ JPEG และบันทึกภาพที่หายไปไม่ได้</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>ไม่ได้บันทึก: %1 ไฟล์ %2 ไม่เก็บวัสดุ เทกซ์เจอร์ หรือชิ้นส่วน</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -955,8 +1015,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D ไม่เก็บวัสดุและชิ้นส่วนของไฟล์ที่อ่าน: บันทึกเป็นโมเดลเดียวพร้อมสามเหลี่ยมของมัน</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>วัสดุและชิ้นส่วนที่การอ่านไฟล์เก็บไว้ไม่ได้ไม่อยู่ในโมเดล</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>With %1</source>
         <translation>带有%1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n 个部件</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n 个部件：%1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 种材质</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n 种材质：%1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>正在保存到 %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n 个纹理无法作为图像读取：%1。其材质以纯色绘制。</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -857,6 +877,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>超过 %1 MiB 的无标签文本</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>此模型旁缺少或位于其文件夹之外的材质库：%1。其材质以纯色显示。</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>此模型旁缺少、位于其文件夹之外或无法读取的纹理：%1。其材质以各自的纯色显示。</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 种材质或 %2 个组</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -918,6 +950,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>内存不足，无法写入：请关闭其他程序后重新保存。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 种材质</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n 个纹理</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 个部件，保存为一个模型</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>未保存：%1。3MF 文件只保存带纹理坐标的模型的基础颜色纹理。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>未保存：%1。glTF 文件只保存 PNG 和 JPEG 图像，缺失的图像无法保存。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>未保存：%1。%2 文件不保存材质、纹理或部件。</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -955,8 +1015,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D 不保留所读文件的材质和部件：它将模型保存为一个由三角形组成的模型。</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>读取文件时未能保留的材质和部件不在模型中。</translation>
     </message>
 </context>
 <context>

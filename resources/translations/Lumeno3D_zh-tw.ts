@@ -222,6 +222,22 @@ This change will not take effect until you restart Lumeno3D.</source>
         <source>With %1</source>
         <translation>帶有%1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n parts</source>
+        <translation><numerusform>%n 個部件</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts: %1</source>
+        <translation><numerusform>%n 個部件：%1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 種材質</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n materials: %1</source>
+        <translation><numerusform>%n 種材質：%1</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -702,6 +718,10 @@ Do you want to replace it?</source>
         <source>Saving to %1...</source>
         <translation>正在儲存到 %1...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
+        <translation><numerusform>%n 個紋理無法作為影像讀取：%1。其材質以純色繪製。</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -857,6 +877,18 @@ Do you want to replace it?</source>
         <source>more than %1 MiB of text without a tag</source>
         <translation>超過 %1 MiB 且無標籤的文字</translation>
     </message>
+    <message>
+        <source>Material libraries missing beside this model or outside its folder: %1. Their materials are shown in a plain colour.</source>
+        <translation>此模型旁缺少或位於其資料夾之外的材質庫：%1。其材質以純色顯示。</translation>
+    </message>
+    <message>
+        <source>Textures missing beside this model, outside its folder or unreadable: %1. Their materials are shown in their plain colours.</source>
+        <translation>此模型旁缺少、位於其資料夾之外或無法讀取的紋理：%1。其材質以各自的純色顯示。</translation>
+    </message>
+    <message>
+        <source>%1 materials or %2 groups</source>
+        <translation>%1 種材質或 %2 個群組</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -918,6 +950,34 @@ Do you want to replace it?</source>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
         <translation>記憶體不足，無法寫入：請關閉其他程式後再儲存一次。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n materials</source>
+        <translation><numerusform>%n 種材質</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n textures</source>
+        <translation><numerusform>%n 個紋理</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, saved as one model</source>
+        <translation><numerusform>%n 個部件，儲存為一個模型</numerusform></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>not saved: %1. 3MF files hold the base colour textures of models with texture coordinates only.</source>
+        <translation>未儲存：%1。3MF 檔案只儲存帶紋理座標的模型的基礎色彩紋理。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. glTF files hold PNG and JPEG images only, and a missing image cannot be saved.</source>
+        <translation>未儲存：%1。glTF 檔案只儲存 PNG 和 JPEG 影像，遺失的影像無法儲存。</translation>
+    </message>
+    <message>
+        <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
+        <translation>未儲存：%1。%2 檔案不儲存材質、紋理或部件。</translation>
+    </message>
 </context>
 <context>
     <name>PointAttributes</name>
@@ -955,8 +1015,8 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>Lumeno3D keeps no materials and no parts of the files it reads: it saves one model with its triangles.</source>
-        <translation>Lumeno3D 不保留所讀檔案的材質和部件：它將模型儲存為一個由三角形組成的模型。</translation>
+        <source>The materials and parts that reading the file could not keep are not in the model.</source>
+        <translation>讀取檔案時未能保留的材質和部件不在模型中。</translation>
     </message>
 </context>
 <context>
