@@ -224,19 +224,31 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n part</numerusform><numerusform>%n parts</numerusform></translation>
+        <translation>
+            <numerusform>%n part</numerusform>
+            <numerusform>%n parts</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n part: %1</numerusform><numerusform>%n parts: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n part: %1</numerusform>
+            <numerusform>%n parts: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materials</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materials: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n material: %1</numerusform>
+            <numerusform>%n materials: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Voleu reemplaçar-lo?</translation>
         <source>The reduced model appears here.</source>
         <translation>El model reduït apareix aquí.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Desa les parts com a &amp;un sol model</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Desa les parts d’un model de diverses parts com una sola, tal com es dibuixen</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n textura no s’ha pogut llegir com a imatge: %1. El seu material es dibuixa en el seu color simple.</numerusform><numerusform>%n textures no s’han pogut llegir com a imatges: %1. Els seus materials es dibuixen en el seu color simple.</numerusform></translation>
+        <translation>
+            <numerusform>%n textura no s’ha pogut llegir com a imatge: %1. El seu material es dibuixa en el seu color simple.</numerusform>
+            <numerusform>%n textures no s’han pogut llegir com a imatges: %1. Els seus materials es dibuixen en el seu color simple.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materials</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n textura</numerusform><numerusform>%n textures</numerusform></translation>
+        <translation>
+            <numerusform>%n textura</numerusform>
+            <numerusform>%n textures</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n part, desada com un sol model</numerusform><numerusform>%n parts, desades com un sol model</numerusform></translation>
+        <translation>
+            <numerusform>%n part, desada com un sol model</numerusform>
+            <numerusform>%n parts, desades com un sol model</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

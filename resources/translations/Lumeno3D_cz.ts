@@ -224,19 +224,35 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n část</numerusform><numerusform>%n části</numerusform><numerusform>%n částí</numerusform></translation>
+        <translation>
+            <numerusform>%n část</numerusform>
+            <numerusform>%n části</numerusform>
+            <numerusform>%n částí</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n část: %1</numerusform><numerusform>%n části: %1</numerusform><numerusform>%n částí: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n část: %1</numerusform>
+            <numerusform>%n části: %1</numerusform>
+            <numerusform>%n částí: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n materiál</numerusform><numerusform>%n materiály</numerusform><numerusform>%n materiálů</numerusform></translation>
+        <translation>
+            <numerusform>%n materiál</numerusform>
+            <numerusform>%n materiály</numerusform>
+            <numerusform>%n materiálů</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n materiál: %1</numerusform><numerusform>%n materiály: %1</numerusform><numerusform>%n materiálů: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n materiál: %1</numerusform>
+            <numerusform>%n materiály: %1</numerusform>
+            <numerusform>%n materiálů: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +639,14 @@ Chcete jej nahradit?</translation>
         <source>The reduced model appears here.</source>
         <translation>Zde se zobrazí zmenšený model.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Uložit části jako &amp;jeden model</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Uloží části modelu z více částí jako jednu část, tak jak jsou kresleny</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +744,11 @@ Chcete jej nahradit?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n texturu nelze přečíst jako obrázek: %1. Její materiál se kreslí svou prostou barvou.</numerusform><numerusform>%n textury nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform><numerusform>%n textur nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform></translation>
+        <translation>
+            <numerusform>%n texturu nelze přečíst jako obrázek: %1. Její materiál se kreslí svou prostou barvou.</numerusform>
+            <numerusform>%n textury nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform>
+            <numerusform>%n textur nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -956,15 +984,27 @@ Chcete jej nahradit?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n materiál</numerusform><numerusform>%n materiály</numerusform><numerusform>%n materiálů</numerusform></translation>
+        <translation>
+            <numerusform>%n materiál</numerusform>
+            <numerusform>%n materiály</numerusform>
+            <numerusform>%n materiálů</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n textura</numerusform><numerusform>%n textury</numerusform><numerusform>%n textur</numerusform></translation>
+        <translation>
+            <numerusform>%n textura</numerusform>
+            <numerusform>%n textury</numerusform>
+            <numerusform>%n textur</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n část, uložena jako jeden model</numerusform><numerusform>%n části, uloženy jako jeden model</numerusform><numerusform>%n částí, uloženo jako jeden model</numerusform></translation>
+        <translation>
+            <numerusform>%n část, uložena jako jeden model</numerusform>
+            <numerusform>%n části, uloženy jako jeden model</numerusform>
+            <numerusform>%n částí, uloženo jako jeden model</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

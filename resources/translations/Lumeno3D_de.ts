@@ -224,19 +224,31 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n Teil</numerusform><numerusform>%n Teile</numerusform></translation>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n Teil: %1</numerusform><numerusform>%n Teile: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n Teil: %1</numerusform>
+            <numerusform>%n Teile: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n Material</numerusform><numerusform>%n Materialien</numerusform></translation>
+        <translation>
+            <numerusform>%n Material</numerusform>
+            <numerusform>%n Materialien</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n Material: %1</numerusform><numerusform>%n Materialien: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n Material: %1</numerusform>
+            <numerusform>%n Materialien: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The reduced model appears here.</source>
         <translation>Hier erscheint das reduzierte Modell.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Teile als &amp;ein Modell speichern</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Speichert die Teile eines Modells aus mehreren Teilen als ein Teil, so wie sie gezeichnet werden</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n Textur kann nicht als Bild gelesen werden: %1. Ihr Material wird in seiner einfachen Farbe gezeichnet.</numerusform><numerusform>%n Texturen können nicht als Bilder gelesen werden: %1. Ihre Materialien werden in ihrer einfachen Farbe gezeichnet.</numerusform></translation>
+        <translation>
+            <numerusform>%n Textur kann nicht als Bild gelesen werden: %1. Ihr Material wird in seiner einfachen Farbe gezeichnet.</numerusform>
+            <numerusform>%n Texturen können nicht als Bilder gelesen werden: %1. Ihre Materialien werden in ihrer einfachen Farbe gezeichnet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n Material</numerusform><numerusform>%n Materialien</numerusform></translation>
+        <translation>
+            <numerusform>%n Material</numerusform>
+            <numerusform>%n Materialien</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n Textur</numerusform><numerusform>%n Texturen</numerusform></translation>
+        <translation>
+            <numerusform>%n Textur</numerusform>
+            <numerusform>%n Texturen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n Teil, als ein Modell gespeichert</numerusform><numerusform>%n Teile, als ein Modell gespeichert</numerusform></translation>
+        <translation>
+            <numerusform>%n Teil, als ein Modell gespeichert</numerusform>
+            <numerusform>%n Teile, als ein Modell gespeichert</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

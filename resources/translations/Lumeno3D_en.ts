@@ -224,19 +224,31 @@ This change will not take effect until you restart Lumeno3D.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n part</numerusform><numerusform>%n parts</numerusform></translation>
+        <translation>
+            <numerusform>%n part</numerusform>
+            <numerusform>%n parts</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n part: %1</numerusform><numerusform>%n parts: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n part: %1</numerusform>
+            <numerusform>%n parts: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materials</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materials: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n material: %1</numerusform>
+            <numerusform>%n materials: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Do you want to replace it?</translation>
         <source>The reduced model appears here.</source>
         <translation>The reduced model appears here.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Save parts as &amp;one model</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Saves the parts of a model of several parts as one part, as they are drawn</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Do you want to replace it?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n texture could not be read as an image: %1. Its material is drawn in its plain colour.</numerusform><numerusform>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</numerusform></translation>
+        <translation>
+            <numerusform>%n texture could not be read as an image: %1. Its material is drawn in its plain colour.</numerusform>
+            <numerusform>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Do you want to replace it?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materials</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materials</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n texture</numerusform><numerusform>%n textures</numerusform></translation>
+        <translation>
+            <numerusform>%n texture</numerusform>
+            <numerusform>%n textures</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n part, saved as one model</numerusform><numerusform>%n parts, saved as one model</numerusform></translation>
+        <translation>
+            <numerusform>%n part, saved as one model</numerusform>
+            <numerusform>%n parts, saved as one model</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -224,19 +224,31 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n parte</numerusform><numerusform>%n partes</numerusform></translation>
+        <translation>
+            <numerusform>%n parte</numerusform>
+            <numerusform>%n partes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n partes: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n parte: %1</numerusform>
+            <numerusform>%n partes: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materiales</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materiales</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materiales: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n material: %1</numerusform>
+            <numerusform>%n materiales: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>El modelo reducido aparece aquí.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Guardar las partes como &amp;un solo modelo</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Guarda las partes de un modelo de varias partes como una sola, tal como se dibujan</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n textura no se pudo leer como imagen: %1. Su material se dibuja en su color simple.</numerusform><numerusform>%n texturas no se pudieron leer como imágenes: %1. Sus materiales se dibujan en su color simple.</numerusform></translation>
+        <translation>
+            <numerusform>%n textura no se pudo leer como imagen: %1. Su material se dibuja en su color simple.</numerusform>
+            <numerusform>%n texturas no se pudieron leer como imágenes: %1. Sus materiales se dibujan en su color simple.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materiales</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materiales</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n textura</numerusform><numerusform>%n texturas</numerusform></translation>
+        <translation>
+            <numerusform>%n textura</numerusform>
+            <numerusform>%n texturas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, guardada como un solo modelo</numerusform><numerusform>%n partes, guardadas como un solo modelo</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, guardada como un solo modelo</numerusform>
+            <numerusform>%n partes, guardadas como un solo modelo</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

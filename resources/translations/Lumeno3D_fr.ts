@@ -224,19 +224,31 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n partie : %1</numerusform><numerusform>%n parties : %1</numerusform></translation>
+        <translation>
+            <numerusform>%n partie : %1</numerusform>
+            <numerusform>%n parties : %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n matériau</numerusform><numerusform>%n matériaux</numerusform></translation>
+        <translation>
+            <numerusform>%n matériau</numerusform>
+            <numerusform>%n matériaux</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n matériau : %1</numerusform><numerusform>%n matériaux : %1</numerusform></translation>
+        <translation>
+            <numerusform>%n matériau : %1</numerusform>
+            <numerusform>%n matériaux : %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Voulez-vous le remplacer ?</translation>
         <source>The reduced model appears here.</source>
         <translation>Le modèle réduit apparaît ici.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Enregistrer les parties en &amp;un seul modèle</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Enregistre les parties d’un modèle en plusieurs parties comme une seule, telles qu’elles sont dessinées</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n texture n’a pas pu être lue comme image : %1. Son matériau est dessiné dans sa couleur simple.</numerusform><numerusform>%n textures n’ont pas pu être lues comme images : %1. Leurs matériaux sont dessinés dans leur couleur simple.</numerusform></translation>
+        <translation>
+            <numerusform>%n texture n’a pas pu être lue comme image : %1. Son matériau est dessiné dans sa couleur simple.</numerusform>
+            <numerusform>%n textures n’ont pas pu être lues comme images : %1. Leurs matériaux sont dessinés dans leur couleur simple.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n matériau</numerusform><numerusform>%n matériaux</numerusform></translation>
+        <translation>
+            <numerusform>%n matériau</numerusform>
+            <numerusform>%n matériaux</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n texture</numerusform><numerusform>%n textures</numerusform></translation>
+        <translation>
+            <numerusform>%n texture</numerusform>
+            <numerusform>%n textures</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n partie, enregistrée comme un seul modèle</numerusform><numerusform>%n parties, enregistrées comme un seul modèle</numerusform></translation>
+        <translation>
+            <numerusform>%n partie, enregistrée comme un seul modèle</numerusform>
+            <numerusform>%n parties, enregistrées comme un seul modèle</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -224,19 +224,31 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n parte</numerusform><numerusform>%n parti</numerusform></translation>
+        <translation>
+            <numerusform>%n parte</numerusform>
+            <numerusform>%n parti</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n parti: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n parte: %1</numerusform>
+            <numerusform>%n parti: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n materiale</numerusform><numerusform>%n materiali</numerusform></translation>
+        <translation>
+            <numerusform>%n materiale</numerusform>
+            <numerusform>%n materiali</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n materiale: %1</numerusform><numerusform>%n materiali: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n materiale: %1</numerusform>
+            <numerusform>%n materiali: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Sostituirlo?</translation>
         <source>The reduced model appears here.</source>
         <translation>Qui compare il modello ridotto.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Salva le parti come &amp;un solo modello</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Salva le parti di un modello di più parti come una sola, come sono disegnate</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Sostituirlo?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n texture non può essere letta come immagine: %1. Il suo materiale è disegnato nel suo colore semplice.</numerusform><numerusform>%n texture non possono essere lette come immagini: %1. I loro materiali sono disegnati nel loro colore semplice.</numerusform></translation>
+        <translation>
+            <numerusform>%n texture non può essere letta come immagine: %1. Il suo materiale è disegnato nel suo colore semplice.</numerusform>
+            <numerusform>%n texture non possono essere lette come immagini: %1. I loro materiali sono disegnati nel loro colore semplice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Sostituirlo?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n materiale</numerusform><numerusform>%n materiali</numerusform></translation>
+        <translation>
+            <numerusform>%n materiale</numerusform>
+            <numerusform>%n materiali</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n texture</numerusform><numerusform>%n texture</numerusform></translation>
+        <translation>
+            <numerusform>%n texture</numerusform>
+            <numerusform>%n texture</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, salvata come un solo modello</numerusform><numerusform>%n parti, salvate come un solo modello</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, salvata come un solo modello</numerusform>
+            <numerusform>%n parti, salvate come un solo modello</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -224,19 +224,27 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n 個のパーツ</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のパーツ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n 個のパーツ: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のパーツ: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 個のマテリアル</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のマテリアル</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n 個のマテリアル: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のマテリアル: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +631,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>削減したモデルはここに表示されます。</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>パーツを 1 つのモデルとして保存(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>複数のパーツからなるモデルのパーツを、描画どおり 1 つのパーツとして保存します</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +736,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n 個のテクスチャを画像として読み込めませんでした: %1。そのマテリアルは単色で描画されます。</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のテクスチャを画像として読み込めませんでした: %1。そのマテリアルは単色で描画されます。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -952,15 +970,21 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 個のマテリアル</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のマテリアル</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n 個のテクスチャ</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のテクスチャ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のパーツ (1 つのモデルとして保存)</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

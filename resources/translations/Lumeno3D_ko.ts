@@ -224,19 +224,27 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>파트 %n개</numerusform></translation>
+        <translation>
+            <numerusform>파트 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>파트 %n개: %1</numerusform></translation>
+        <translation>
+            <numerusform>파트 %n개: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>재질 %n개</numerusform></translation>
+        <translation>
+            <numerusform>재질 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>재질 %n개: %1</numerusform></translation>
+        <translation>
+            <numerusform>재질 %n개: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +631,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>줄인 모델이 여기에 나타납니다.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>파트를 하나의 모델로 저장(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>여러 파트로 된 모델의 파트를 그려진 그대로 하나의 파트로 저장합니다</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +736,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>텍스처 %n개를 이미지로 읽을 수 없습니다: %1. 해당 재질은 단색으로 그려집니다.</numerusform></translation>
+        <translation>
+            <numerusform>텍스처 %n개를 이미지로 읽을 수 없습니다: %1. 해당 재질은 단색으로 그려집니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -952,15 +970,21 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>재질 %n개</numerusform></translation>
+        <translation>
+            <numerusform>재질 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>텍스처 %n개</numerusform></translation>
+        <translation>
+            <numerusform>텍스처 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>파트 %n개, 하나의 모델로 저장됨</numerusform></translation>
+        <translation>
+            <numerusform>파트 %n개, 하나의 모델로 저장됨</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

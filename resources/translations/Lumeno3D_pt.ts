@@ -224,19 +224,31 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n parte</numerusform><numerusform>%n partes</numerusform></translation>
+        <translation>
+            <numerusform>%n parte</numerusform>
+            <numerusform>%n partes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n parte: %1</numerusform><numerusform>%n partes: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n parte: %1</numerusform>
+            <numerusform>%n partes: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materiais</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materiais</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n material: %1</numerusform><numerusform>%n materiais: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n material: %1</numerusform>
+            <numerusform>%n materiais: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +635,14 @@ Deseja substituí-lo?</translation>
         <source>The reduced model appears here.</source>
         <translation>O modelo reduzido aparece aqui.</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>Salvar as partes como &amp;um só modelo</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>Salva as partes de um modelo de várias partes como uma só, como são desenhadas</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +740,10 @@ Deseja substituí-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n textura não pôde ser lida como imagem: %1. O seu material é desenhado na sua cor simples.</numerusform><numerusform>%n texturas não puderam ser lidas como imagens: %1. Os seus materiais são desenhados na sua cor simples.</numerusform></translation>
+        <translation>
+            <numerusform>%n textura não pôde ser lida como imagem: %1. O seu material é desenhado na sua cor simples.</numerusform>
+            <numerusform>%n texturas não puderam ser lidas como imagens: %1. Os seus materiais são desenhados na sua cor simples.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -954,15 +977,24 @@ Deseja substituí-lo?</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n material</numerusform><numerusform>%n materiais</numerusform></translation>
+        <translation>
+            <numerusform>%n material</numerusform>
+            <numerusform>%n materiais</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n textura</numerusform><numerusform>%n texturas</numerusform></translation>
+        <translation>
+            <numerusform>%n textura</numerusform>
+            <numerusform>%n texturas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n parte, salva como um só modelo</numerusform><numerusform>%n partes, salvas como um só modelo</numerusform></translation>
+        <translation>
+            <numerusform>%n parte, salva como um só modelo</numerusform>
+            <numerusform>%n partes, salvas como um só modelo</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

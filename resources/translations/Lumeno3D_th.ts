@@ -224,19 +224,27 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n ชิ้นส่วน</numerusform></translation>
+        <translation>
+            <numerusform>%n ชิ้นส่วน</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n ชิ้นส่วน: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n ชิ้นส่วน: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n วัสดุ</numerusform></translation>
+        <translation>
+            <numerusform>%n วัสดุ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n วัสดุ: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n วัสดุ: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +631,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>โมเดลที่ลดแล้วจะแสดงที่นี่</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>บันทึกชิ้นส่วนเป็นโมเดลเดียว(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>บันทึกชิ้นส่วนของโมเดลที่มีหลายชิ้นส่วนเป็นชิ้นส่วนเดียว ตามที่วาดไว้</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +736,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>อ่านเทกซ์เจอร์ %n รายการเป็นภาพไม่ได้: %1 วัสดุของเทกซ์เจอร์เหล่านั้นจะวาดด้วยสีพื้น</numerusform></translation>
+        <translation>
+            <numerusform>อ่านเทกซ์เจอร์ %n รายการเป็นภาพไม่ได้: %1 วัสดุของเทกซ์เจอร์เหล่านั้นจะวาดด้วยสีพื้น</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -952,15 +970,21 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n วัสดุ</numerusform></translation>
+        <translation>
+            <numerusform>%n วัสดุ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n เทกซ์เจอร์</numerusform></translation>
+        <translation>
+            <numerusform>%n เทกซ์เจอร์</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n ชิ้นส่วน บันทึกเป็นโมเดลเดียว</numerusform></translation>
+        <translation>
+            <numerusform>%n ชิ้นส่วน บันทึกเป็นโมเดลเดียว</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -224,19 +224,27 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n 个部件</numerusform></translation>
+        <translation>
+            <numerusform>%n 个部件</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n 个部件：%1</numerusform></translation>
+        <translation>
+            <numerusform>%n 个部件：%1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 种材质</numerusform></translation>
+        <translation>
+            <numerusform>%n 种材质</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n 种材质：%1</numerusform></translation>
+        <translation>
+            <numerusform>%n 种材质：%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +631,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>简化后的模型显示在这里。</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>将部件保存为一个模型(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>将多部件模型的部件按绘制的样子保存为一个部件</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +736,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n 个纹理无法作为图像读取：%1。其材质以纯色绘制。</numerusform></translation>
+        <translation>
+            <numerusform>%n 个纹理无法作为图像读取：%1。其材质以纯色绘制。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -952,15 +970,21 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 种材质</numerusform></translation>
+        <translation>
+            <numerusform>%n 种材质</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n 个纹理</numerusform></translation>
+        <translation>
+            <numerusform>%n 个纹理</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 个部件，保存为一个模型</numerusform></translation>
+        <translation>
+            <numerusform>%n 个部件，保存为一个模型</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -224,19 +224,27 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message numerus="yes">
         <source>%n parts</source>
-        <translation><numerusform>%n 個部件</numerusform></translation>
+        <translation>
+            <numerusform>%n 個部件</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts: %1</source>
-        <translation><numerusform>%n 個部件：%1</numerusform></translation>
+        <translation>
+            <numerusform>%n 個部件：%1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 種材質</numerusform></translation>
+        <translation>
+            <numerusform>%n 種材質</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n materials: %1</source>
-        <translation><numerusform>%n 種材質：%1</numerusform></translation>
+        <translation>
+            <numerusform>%n 種材質：%1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -623,6 +631,14 @@ Do you want to replace it?</source>
         <source>The reduced model appears here.</source>
         <translation>簡化後的模型顯示在這裡。</translation>
     </message>
+    <message>
+        <source>Save parts as &amp;one model</source>
+        <translation>將部件儲存為一個模型(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
+        <translation>將多部件模型的部件按繪製的樣子儲存為一個部件</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -720,7 +736,9 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</source>
-        <translation><numerusform>%n 個紋理無法作為影像讀取：%1。其材質以純色繪製。</numerusform></translation>
+        <translation>
+            <numerusform>%n 個紋理無法作為影像讀取：%1。其材質以純色繪製。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -952,15 +970,21 @@ Do you want to replace it?</source>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
-        <translation><numerusform>%n 種材質</numerusform></translation>
+        <translation>
+            <numerusform>%n 種材質</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n textures</source>
-        <translation><numerusform>%n 個紋理</numerusform></translation>
+        <translation>
+            <numerusform>%n 個紋理</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n parts, saved as one model</source>
-        <translation><numerusform>%n 個部件，儲存為一個模型</numerusform></translation>
+        <translation>
+            <numerusform>%n 個部件，儲存為一個模型</numerusform>
+        </translation>
     </message>
     <message>
         <source>; </source>

@@ -135,9 +135,10 @@ void MainWindow::SaveWithDialog(std::function<void()> written)
     // A name typed without a suffix takes the one of the chosen filter.
     if (!CompleteSuffix(this, tr("Save model"), fileName, SuffixOfFilter(selectedFilter)))
         return;
-    if (!AcceptLoss(this, fileName, document->SavingLoses(QFileInfo(fileName).suffix())))
+    const bool mergeParts = ui->actionSave_parts_as_one->isChecked();
+    if (!AcceptLoss(this, fileName, document->SavingLoses(QFileInfo(fileName).suffix(), mergeParts)))
         return;
-    if (document->Save(fileName))
+    if (document->Save(fileName, mergeParts))
         afterSave = std::move(written);
 }
 

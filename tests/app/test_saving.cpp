@@ -9,6 +9,7 @@
 #include "ReadBack.h"
 
 #include "dialogs/DialogTransform.h"
+#include "io/read/ModelReader.h"
 #include "update/DialogNotificationUpdateReady.h"
 
 #include <QDesktopServices>
@@ -229,6 +230,32 @@ private slots:
         }
         window->Document().LoadedModel()->GetBounds(bounds);
         QVERIFY(std::equal(loaded, loaded + 6, bounds)); // the model in memory is never changed
+    }
+
+    // A model of two parts is saved as two, or as one when File ▸ Save parts as one model is on.
+    void partsAreSavedApartUnlessAskedToBeOne()
+    {
+        const QString path = Path(QStringLiteral("two.gltf"));
+        QVERIFY(testing::WriteBytes(
+            path, R"({"asset":{"version":"2.0"},"scenes":[{"nodes":[0,1]}],"nodes":[{"mesh":0},)"
+                  R"({"mesh":0,"translation":[0,0,1]}],"meshes":[{"primitives":[{"attributes":{"POSITION":0}}]}],)"
+                  R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"VEC3"}],)"
+                  R"("bufferViews":[{"buffer":0,"byteLength":36}],"buffers":[{"byteLength":36,"uri":)"
+                  R"("data:application/octet-stream;base64,AAAAAAAAAAAAAAAAAACAPwAAAAAAAAAAAAAAAAAAgD8AAAAA"}]})"));
+        window->LoadModel(path);
+        QVERIFY(testing::WaitForCascade(*window));
+        const auto partsIn = [](const QString &file) {
+            const lumeno::ReadResult read = lumeno::ReadModel(file, QStringLiteral("glb"));
+            return read.look ? read.look->parts.size() : size_t(1);
+        };
+        SaveAs({ChooseFile(Path(QStringLiteral("apart.glb")))});
+        testing::Action(*window, QStringLiteral("actionSave_parts_as_one"))->trigger();
+        SaveAs({ChooseFile(Path(QStringLiteral("one.glb")))});
+        QCOMPARE(*messages, QStringList());
+        QTRY_VERIFY(!window->Document().IsSaving());
+        QVERIFY(QFileInfo::exists(Path(QStringLiteral("one.glb"))));
+        QCOMPARE(partsIn(Path(QStringLiteral("apart.glb"))), size_t(2));
+        QCOMPARE(partsIn(Path(QStringLiteral("one.glb"))), size_t(1));
     }
 
     // The name proposed: the model's with the level shown, in the folder last chosen. A name typed
