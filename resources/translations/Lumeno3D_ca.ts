@@ -636,8 +636,8 @@ Voleu reemplaçar-lo?</translation>
         <translation>El model reduït apareix aquí.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Desa les parts com a &amp;un sol model</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Desa les parts com a un sol &amp;model</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -640,8 +640,8 @@ Chcete jej nahradit?</translation>
         <translation>Zde se zobrazí zmenšený model.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Uložit části jako &amp;jeden model</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Uložit části jako jeden &amp;model</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

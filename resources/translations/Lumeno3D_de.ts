@@ -636,8 +636,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Hier erscheint das reduzierte Modell.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Teile als &amp;ein Modell speichern</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Teile als ein &amp;Modell speichern</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -636,8 +636,8 @@ Do you want to replace it?</translation>
         <translation>The reduced model appears here.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Save parts as &amp;one model</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Save parts as one &amp;model</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -636,8 +636,8 @@ Do you want to replace it?</source>
         <translation>El modelo reducido aparece aquí.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Guardar las partes como &amp;un solo modelo</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Guardar las partes como un solo &amp;modelo</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -636,8 +636,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le modèle réduit apparaît ici.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Enregistrer les parties en &amp;un seul modèle</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Enregistrer les parties en un seul &amp;modèle</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -636,8 +636,8 @@ Sostituirlo?</translation>
         <translation>Qui compare il modello ridotto.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Salva le parti come &amp;un solo modello</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Salva le parti come un solo &amp;modello</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

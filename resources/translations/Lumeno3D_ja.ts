@@ -632,8 +632,8 @@ Do you want to replace it?</source>
         <translation>削減したモデルはここに表示されます。</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>パーツを 1 つのモデルとして保存(&amp;O)</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>パーツを 1 つのモデルとして保存(&amp;M)</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -632,8 +632,8 @@ Do you want to replace it?</source>
         <translation>줄인 모델이 여기에 나타납니다.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>파트를 하나의 모델로 저장(&amp;O)</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>파트를 하나의 모델로 저장(&amp;M)</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -636,8 +636,8 @@ Deseja substituí-lo?</translation>
         <translation>O modelo reduzido aparece aqui.</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>Salvar as partes como &amp;um só modelo</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>Salvar as partes como um só &amp;modelo</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

@@ -632,8 +632,8 @@ Do you want to replace it?</source>
         <translation>โมเดลที่ลดแล้วจะแสดงที่นี่</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>บันทึกชิ้นส่วนเป็นโมเดลเดียว(&amp;O)</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>บันทึกชิ้นส่วนเป็นโมเดลเดียว(&amp;M)</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

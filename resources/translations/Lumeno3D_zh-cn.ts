@@ -632,8 +632,8 @@ Do you want to replace it?</source>
         <translation>简化后的模型显示在这里。</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>将部件保存为一个模型(&amp;O)</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>将部件保存为一个模型(&amp;M)</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

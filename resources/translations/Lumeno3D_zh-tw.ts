@@ -632,8 +632,8 @@ Do you want to replace it?</source>
         <translation>簡化後的模型顯示在這裡。</translation>
     </message>
     <message>
-        <source>Save parts as &amp;one model</source>
-        <translation>將部件儲存為一個模型(&amp;O)</translation>
+        <source>Save parts as one &amp;model</source>
+        <translation>將部件儲存為一個模型(&amp;M)</translation>
     </message>
     <message>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>

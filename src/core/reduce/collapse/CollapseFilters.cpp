@@ -29,8 +29,6 @@ bool KindsAllow(PlaceKind from, PlaceKind to, size_t edgeTriangles, bool seamEdg
             return true;
         }
         return relaxed;
-    case PlaceKind::Junction:
-        return edgeTriangles == 2; // MapVertices tells whether each side has its image
     default:
         return relaxed;
     }

@@ -211,7 +211,7 @@ PlaceKind ClassifyPlace(const CollapseTopology &topology, uint32_t p, const std:
         return borders == 0 ? PlaceKind::Interior : borders == 2 ? PlaceKind::Border : PlaceKind::Locked;
     if (seams == 2 && vertexCount == 2 && borders == 0)
         return PlaceKind::Seam;
-    return borders == 0 ? PlaceKind::Junction : PlaceKind::Locked;
+    return PlaceKind::Locked;
 }
 
 } // namespace lumeno

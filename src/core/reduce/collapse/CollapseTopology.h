@@ -13,11 +13,7 @@ enum class PlaceKind : uint8_t {
     Interior,    // one closed fan of triangles, one vertex
     Border,      // one open fan: two border edges, one vertex
     Seam,        // one closed fan split by two seam edges into the fans of two vertices
-    // One closed fan where seams meet, end or turn (more than two sides, or seam edges other
-    // than two): it may go onto a neighbour where each of its vertices has its image, never
-    // moving that neighbour, so that every side keeps its own values.
-    Junction,
-    Locked,      // anything else on a manifold surface: where seams meet borders
+    Locked,      // anything else on a manifold surface: corners of seams and borders, seam ends
     NonManifold, // an edge of three triangles or more, or fans meeting only at the place
     Pinned,      // asked to stay
 };
