@@ -423,45 +423,6 @@ private slots:
         QVERIFY2(view.output.contains(QLatin1String("Maximum point      (1.000000 1.000000 5.000000)")),
                  qPrintable(view.output));
     }
-
-    // What each format keeps of the look, and what it says it leaves out.
-    void formatsSayWhatTheyLeaveOut_data()
-    {
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<bool>("mergeParts");
-        QTest::addColumn<int>("keptMaterials");
-        QTest::addColumn<int>("keptTextures");
-        QTest::addColumn<int>("keptParts");
-        QTest::addColumn<int>("droppedParts");
-        QTest::newRow("obj") << "obj" << false << 2 << 2 << 2 << 0;
-        QTest::newRow("glb merged") << "glb" << true << 2 << 2 << 0 << 0;
-        QTest::newRow("3mf") << "3mf" << false << 2 << 2 << 2 << 0;
-        QTest::newRow("stl") << "stl" << false << 0 << 0 << 0 << 2;
-        QTest::newRow("ply") << "ply" << false << 0 << 0 << 0 << 2;
-        QTest::newRow("off") << "off" << true << 0 << 0 << 0 << 2;
-    }
-
-    void formatsSayWhatTheyLeaveOut()
-    {
-        QFETCH(QString, suffix);
-        QFETCH(bool, mergeParts);
-        QFETCH(int, keptMaterials);
-        QFETCH(int, keptTextures);
-        QFETCH(int, keptParts);
-        QFETCH(int, droppedParts);
-        const lumeno::SharedLook look = SquareLook();
-        const lumeno::LookSaving saving = lumeno::LookSaved(TwoMaterialSquare(), look.get(), suffix, mergeParts);
-        QCOMPARE(saving.kept.materials.size(), keptMaterials);
-        QCOMPARE(saving.dropped.materials.size(), 2 - keptMaterials);
-        QCOMPARE(saving.kept.textures.size(), keptTextures);
-        QCOMPARE(saving.kept.parts, keptParts);
-        QCOMPARE(saving.dropped.parts, droppedParts);
-        QCOMPARE(saving.mergedParts, mergeParts && droppedParts == 0 ? 2 : 0);
-        const QString text = lumeno::LookNotSavedText(saving.dropped, suffix);
-        QCOMPARE(text.isEmpty(), !saving.dropped.Any());
-        if (!text.isEmpty())
-            QVERIFY2(text.contains(suffix.toUpper()), qPrintable(text));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLookWriting)
