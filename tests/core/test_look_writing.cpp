@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
-#include "io/write/LookSaving.h"
 #include "io/write/ModelWriter.h"
 
 #include <QJsonArray>
