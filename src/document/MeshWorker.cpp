@@ -61,7 +61,10 @@ void MeshWorker::StartReduction(int job, vtkSmartPointer<vtkPolyData> model, dou
                                 lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, reduction, engine] {
-        Finish(job, makeReducer(engine)->KeepShare(model, 1.0 - reduction, Control(job)), model);
+        const std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);
+        const vtkSmartPointer<vtkPolyData> result = reducer->KeepShare(model, 1.0 - reduction, Control(job));
+        TellRelaxedGuards(job, *reducer);
+        Finish(job, result, model);
     });
 }
 
@@ -69,7 +72,10 @@ void MeshWorker::StartErrorReduction(int job, vtkSmartPointer<vtkPolyData> model
                                      lumeno::ReductionEngine engine)
 {
     Post(job, [this, job, model, maxError, engine] {
-        Finish(job, makeReducer(engine)->WithinError(model, maxError, Control(job), &MeterFor(model)), model);
+        const std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);
+        const vtkSmartPointer<vtkPolyData> result = reducer->WithinError(model, maxError, Control(job), &MeterFor(model));
+        TellRelaxedGuards(job, *reducer);
+        Finish(job, result, model);
     });
 }
 
@@ -130,9 +136,17 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
             emit LevelReady(job, step, level, deviation);
     };
     // Stops early when cancelled; throws when out of memory (the levels so far stay usable).
-    makeReducer(engine)->MakeLevels(model, receiver, Control(job));
+    const std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);
+    reducer->MakeLevels(model, receiver, Control(job));
+    TellRelaxedGuards(job, *reducer);
     if (!IsCancelled(job))
         emit Finished(job, nullptr, {});
+}
+
+void MeshWorker::TellRelaxedGuards(int job, const lumeno::Reducer &reducer)
+{
+    if (reducer.RelaxedGuards() && !IsCancelled(job))
+        emit GuardsRelaxed(job);
 }
 
 lumeno::ReductionControl MeshWorker::Control(int job)

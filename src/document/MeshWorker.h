@@ -57,6 +57,9 @@ signals:
     // The job ran to its end. The result is null for the cascade (its levels came before)
     // and when the operation gave no model (broken cells).
     void Finished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
+    // The job's reducer let borders and seams leave their lines to reach its counts; comes
+    // before the job's Finished.
+    void GuardsRelaxed(int job);
     // The job ended short of memory; the levels it handed over before stay valid.
     void OutOfMemory(int job);
 
@@ -65,6 +68,7 @@ private:
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
+    void TellRelaxedGuards(int job, const lumeno::Reducer &reducer);
     const lumeno::DeviationMeter &MeterFor(vtkPolyData *reference);
     lumeno::ReductionControl Control(int job);
     void ReportProgress(int job, double fraction);

@@ -82,6 +82,10 @@ ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine,
     connect(worker, &MeshWorker::LevelReady, this, &ModelDocument::OnLevelReady);
     connect(worker, &MeshWorker::Finished, this, &ModelDocument::OnJobFinished);
     connect(worker, &MeshWorker::OutOfMemory, this, &ModelDocument::OnJobOutOfMemory);
+    connect(worker, &MeshWorker::GuardsRelaxed, this, [this](int jobDone) {
+        if (jobDone == jobNumber)
+            jobRelaxedGuards = true;
+    });
     meshThread.setObjectName(QStringLiteral("mesh worker"));
     meshThread.start();
 
@@ -296,6 +300,7 @@ bool ModelDocument::BeginJob(Job kind, const QString &status)
         return false;
     job = kind;
     ++jobNumber;
+    jobRelaxedGuards = false;
     jobStatus = status;
     if (!saving)
         saveStatus.clear(); // a save is told until the next operation: this one
@@ -552,14 +557,24 @@ QString ModelDocument::ShareOutcome(Job finished, vtkPolyData *result) const
     return tr("Done");
 }
 
+QString ModelDocument::WithNote(const QString &outcome, const QString &note) const
+{
+    if (note.isEmpty())
+        return outcome;
+    return (outcome == tr("Done") ? tr("Done.") : outcome) + QLatin1Char(' ') + note;
+}
+
 void ModelDocument::OnJobFinished(int jobDone, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation)
 {
     if (jobDone != jobNumber || job == Job::None)
         return;
     const Job finished = job;
     QString outcome = ShareOutcome(finished, result);
-    if (finished == Job::Levels && !readNote.isEmpty())
-        outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+    if (jobRelaxedGuards)
+        outcome = WithNote(outcome, tr("To reach the triangle count, borders and texture seams were allowed to "
+                                       "move off their lines."));
+    if (finished == Job::Levels)
+        outcome = WithNote(outcome, std::exchange(readNote, QString()));
     EndJob(outcome);
     switch (finished) {
     case Job::Levels:
@@ -605,8 +620,7 @@ void ModelDocument::OnJobOutOfMemory(int jobDone)
             return;
         }
         outcome = tr("Not enough memory for the %1% level: the levels above it are kept.").arg(missing->percent);
-        if (!readNote.isEmpty())
-            outcome += QLatin1Char(' ') + std::exchange(readNote, QString());
+        outcome = WithNote(outcome, std::exchange(readNote, QString()));
     }
     EndJob(outcome);
     emit JobEnded();

@@ -156,6 +156,8 @@ private:
     bool CancelReplacedJob();
     void SetCancelledStatus(bool replaced);
     QString ShareOutcome(Job finished, vtkPolyData *result) const;
+    // The outcome with a sentence after it ("Done" becomes a sentence of its own).
+    QString WithNote(const QString &outcome, const QString &note) const;
     vtkSmartPointer<vtkPolyData> CopyOf(vtkPolyData *model) const;
 
     void OnStepStarted(int job, int step);
@@ -196,6 +198,7 @@ private:
     LevelsRun levelsRun = LevelsRun::NewModel;
     QString jobLabel;          // the shown result's label once the job ends
     double jobKeepPercent = 0; // the share of the triangles a reduction was asked to keep
+    bool jobRelaxedGuards = false; // the running job's reducer relaxed its guards to reach its counts
     QString jobStatus;
     QString idleStatus;
     QString saveStatus; // "Saving to ...", then "Saved to ..." until the next operation

@@ -125,6 +125,28 @@ private slots:
                                                    "triangles are kept, not the 12.5% asked."));
     }
 
+    // A cube shaded flat has every corner where three seams meet: its triangle counts are
+    // reached only by letting the seams move, and the outcome says so.
+    void relaxedGuardsAreTold()
+    {
+        const QString path = testing::ScratchFile(QStringLiteral("flat_cube.obj"));
+        QVERIFY(testing::WriteBytes(path, "v 0 0 0\nv 0 0 1\nv 0 1 0\nv 0 1 1\nv 1 0 0\nv 1 0 1\nv 1 1 0\nv 1 1 1\n"
+                                          "vn -1 0 0\nvn 1 0 0\nvn 0 -1 0\nvn 0 1 0\nvn 0 0 -1\nvn 0 0 1\n"
+                                          "f 1//1 3//1 4//1\nf 1//1 4//1 2//1\nf 5//2 6//2 8//2\nf 5//2 8//2 7//2\n"
+                                          "f 1//3 2//3 6//3\nf 1//3 6//3 5//3\nf 3//4 7//4 8//4\nf 3//4 8//4 4//4\n"
+                                          "f 1//5 5//5 7//5\nf 1//5 7//5 3//5\nf 2//6 4//6 8//6\nf 2//6 8//6 6//6\n"));
+        const QString relaxed = QStringLiteral("borders and texture seams were allowed to move off their lines.");
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(document, path));
+        QVERIFY2(document.Status().endsWith(relaxed), qPrintable(document.Status()));
+        document.ReduceToShare(50);
+        QVERIFY(Idle(document));
+        QCOMPARE(document.Status(), QStringLiteral("Done. To reach the triangle count, ") + relaxed);
+        document.ReduceToShare(100);
+        QVERIFY(Idle(document));
+        QCOMPARE(document.Status(), QStringLiteral("Done"));
+    }
+
     // A glTF file's nodes become one model whose look keeps each node's mesh as a part.
     void partsAreKept()
     {
