@@ -135,6 +135,7 @@ void MainWindow::ConnectActions()
     connect(ui->actionNew, &QAction::triggered, this, &MainWindow::NewModel);
     connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::OpenFile);
     connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::SaveFile);
+    connect(ui->actionSave_levels_as_one_file, &QAction::triggered, this, &MainWindow::SaveLevelsAsOneFile);
     connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::OpenPreferences);
     connect(exitAction, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionContent, &QAction::triggered, this, &MainWindow::ShowHelp);

@@ -64,6 +64,8 @@ private slots:
     void ShowAbout();
     void ShowHelp();
     void SaveSnapshot();
+    // The model and its nine levels as one GLB file.
+    void SaveLevelsAsOneFile();
     void OpenTransformDialog();
     void ReduceByErrorPreset();
     void ReduceByErrorAsked();
@@ -142,6 +144,7 @@ private:
     // What runs once the file being saved is written, and whether the window closes then.
     std::function<void()> afterSave;
     bool closeWhenSaved = false;
+    bool savingLevelsFile = false; // the file being written holds the levels, not the model shown
     int levelAwaited = 0; // the level to show once the levels made again reach it
     bool closeSettled = false;
 };

@@ -87,6 +87,7 @@ void MainWindow::UpdateActions()
     ui->actionSnapshot->setEnabled(loaded);
     for (QAction *action : {ui->actionSave_as, ui->actionTransform})
         action->setEnabled(loaded && !fileWork);
+    ui->actionSave_levels_as_one_file->setEnabled(doc.AllLevelsMade() && !fileWork);
     for (QAction *action : {ui->actionSmooth, ui->actionDecimationSet, ui->actionDecimation01,
                             ui->actionDecimation001, ui->actionDecimation0001, ui->actionDecimationByError})
         action->setEnabled(idle);

@@ -142,12 +142,29 @@ void MainWindow::SaveWithDialog(std::function<void()> written)
         afterSave = std::move(written);
 }
 
+void MainWindow::SaveLevelsAsOneFile()
+{
+    const QString proposed = QFileInfo(document->FilePath()).completeBaseName() + QStringLiteral("_levels.glb");
+    QString fileName = QFileDialog::getSaveFileName(this, tr("Save levels as one file"),
+                                                    QDir(LastFolder()).filePath(proposed), tr("GLB file (*.glb)"));
+    if (fileName.isEmpty())
+        return;
+    RememberFolderOf(fileName);
+    if (!CompleteSuffix(this, tr("Save levels as one file"), fileName, QStringLiteral("glb")))
+        return;
+    if (document->SaveLevelsAsOneFile(fileName, ui->actionSave_parts_as_one->isChecked()))
+        savingLevelsFile = true;
+}
+
 void MainWindow::ShowSaveOutcome(const QString &path, bool written, const QString &error)
 {
     const std::function<void()> next = std::exchange(afterSave, {});
+    // The levels' file holds no smoothing or reduction of the shown model: the changes stay unsaved.
+    const bool levelsFile = std::exchange(savingLevelsFile, false);
     if (written) {
         AddRecentFile(path);
-        history->setClean();
+        if (!levelsFile)
+            history->setClean();
         if (next)
             next();
     } else {

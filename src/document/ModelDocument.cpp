@@ -4,6 +4,7 @@
 #include "MeshWorker.h"
 #include "PrepareForDrawing.h"
 #include "io/FilePaths.h"
+#include "io/write/LodGlbWriter.h"
 #include "io/write/ModelWriter.h"
 #include "reduce/KeptShare.h"
 #include "model/ModelTransform.h"
@@ -456,23 +457,70 @@ bool ModelDocument::Save(const QString &path, bool mergeParts)
     if (notSavedTexts.size() == 2)
         notSavedTexts[1] = notSavedTexts[1].left(1).toUpper() + notSavedTexts[1].mid(1);
     const QString notSaved = notSavedTexts.join(QLatin1Char(' '));
-    const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
     vtkSmartPointer<vtkTransform> modelTransform;
     if (transform.applied && lumeno::IsModelSuffix(suffix))
         modelTransform = lumeno::MakeModelTransform(transform.scale.data(), transform.rotation.data());
+    const lumeno::ModelWriteOptions options{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts};
+    RunSave(path, notSaved, [model, modelTransform, path, suffix, options] {
+        return lumeno::WriteModelFile(modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path,
+                                      suffix, options);
+    });
+    return true;
+}
+
+bool ModelDocument::AllLevelsMade() const
+{
+    return loaded && std::all_of(levels.begin(), levels.end(), [](const Level &level) { return level.model; });
+}
+
+bool ModelDocument::SaveLevelsAsOneFile(const QString &path, bool mergeParts)
+{
+    if (saving || !AllLevelsMade())
+        return false;
+    // The writing thread gets objects of its own, sharing the models' arrays.
+    vtkSmartPointer<vtkTransform> modelTransform;
+    if (transform.applied)
+        modelTransform = lumeno::MakeModelTransform(transform.scale.data(), transform.rotation.data());
+    vtkSmartPointer<vtkPolyData> model = CopyOf(loaded);
+    std::vector<vtkSmartPointer<vtkPolyData>> levelModels;
+    std::vector<lumeno::SurfaceDeviation> deviations;
+    for (const Level &level : levels) {
+        levelModels.push_back(CopyOf(level.model));
+        deviations.push_back(level.deviation);
+    }
+    const lumeno::ModelWriteOptions options{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts};
+    RunSave(path, QString(), [model, levelModels, deviations, modelTransform, path, options] {
+        const auto placed = [&modelTransform](vtkPolyData *levelModel) {
+            return modelTransform ? lumeno::TransformModel(levelModel, modelTransform) : vtkSmartPointer<vtkPolyData>(levelModel);
+        };
+        std::vector<vtkSmartPointer<vtkPolyData>> written;
+        std::vector<lumeno::LodLevel> chain;
+        for (size_t step = 0; step < levelModels.size(); ++step) {
+            written.push_back(placed(levelModels[step]));
+            // Unmeasured (a level without triangles) is told as no deviation.
+            chain.push_back({written.back(), lumeno::DecimationLevels[step].percent,
+                             std::max(deviations[step].maximum, 0.0), std::max(deviations[step].mean, 0.0)});
+        }
+        return lumeno::WriteLodGlb(placed(model), chain, path, options);
+    });
+    return true;
+}
+
+void ModelDocument::RunSave(const QString &path, const QString &notSaved,
+                            std::function<lumeno::ModelWriteResult()> write)
+{
+    const QString shownPath = lumeno::DisplayPath(QFileInfo(path).absoluteFilePath());
     saving = true;
     saveStatus = tr("Saving to %1...").arg(shownPath);
     if (job == Job::None)
         idleStatus.clear(); // the save is the operation told now
     emit StateChanged();
     auto result = std::make_shared<lumeno::ModelWriteResult>();
-    const lumeno::ModelWriteOptions options{look, lumeno::ModelWriteOptions::Textures::Copy, mergeParts};
     KeepFileThread(RunFileWork(
         this,
-        [result, model, modelTransform, path, suffix, options] {
+        [result, write, path] {
             try {
-                *result = lumeno::WriteModelFile(
-                    modelTransform ? lumeno::TransformModel(model, modelTransform) : model, path, suffix, options);
+                *result = write();
             } catch (const std::bad_alloc &) {
                 *result = lumeno::NotEnoughMemoryToWrite(path);
             }
@@ -488,7 +536,6 @@ bool ModelDocument::Save(const QString &path, bool mergeParts)
             emit StateChanged();
             emit SaveFinished(path, result->written, result->error);
         }));
-    return true;
 }
 
 void ModelDocument::OnStepStarted(int jobDone, int step)

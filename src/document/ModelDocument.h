@@ -4,6 +4,7 @@
 #include "SaveLoss.h"
 #include "TransformState.h"
 #include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
 #include "reduce/DecimationLevels.h"
 #include "reduce/Reducer.h"
 #include "reduce/ReductionEngine.h"
@@ -20,6 +21,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -77,6 +79,12 @@ public:
     // Writes the shown model, through the transform once accepted; SaveFinished follows.
     // False when nothing is written: no model, or a file is being written.
     bool Save(const QString &path, bool mergeParts = false);
+    // Writes the loaded model and its nine levels as one GLB with a chain of levels of detail
+    // per part (lumeno::WriteLodGlb), through the transform once accepted; SaveFinished
+    // follows. False when nothing is written: a level is missing, or a file is being written.
+    bool SaveLevelsAsOneFile(const QString &path, bool mergeParts = false);
+    // The model is loaded and all nine levels are made.
+    bool AllLevelsMade() const;
     // The reading of a file, or else the running mesh operation. The levels made so far and
     // the shown model stay.
     void Cancel();
@@ -158,6 +166,8 @@ private:
     QString ShareOutcome(Job finished, vtkPolyData *result) const;
     // The outcome with a sentence after it ("Done" becomes a sentence of its own).
     QString WithNote(const QString &outcome, const QString &note) const;
+    // Runs `write` on a file thread, telling the save in the status; SaveFinished follows.
+    void RunSave(const QString &path, const QString &notSaved, std::function<lumeno::ModelWriteResult()> write);
     vtkSmartPointer<vtkPolyData> CopyOf(vtkPolyData *model) const;
 
     void OnStepStarted(int job, int step);

@@ -258,6 +258,30 @@ private slots:
         QCOMPARE(partsIn(Path(QStringLiteral("one.glb"))), size_t(1));
     }
 
+    // File > Save levels as one file: once the levels are made, a GLB whose base is the loaded
+    // model, completed to .glb; the shown model's changes stay unsaved; a failure is told.
+    void levelsAsOneFile()
+    {
+        QAction *action = testing::Action(*window, QStringLiteral("actionSave_levels_as_one_file"));
+        QVERIFY(!action->isEnabled());
+        Load(testing::Sphere(24, 16));
+        QVERIFY(action->isEnabled());
+        Change(QStringLiteral("smooth"));
+        QCOMPARE(testing::Run(*window, "actionSave_levels_as_one_file", {ChooseFile(Path(QStringLiteral("levels")))}),
+                 QStringList());
+        const QString written = Path(QStringLiteral("levels.glb"));
+        const lumeno::ReadResult read = lumeno::ReadModel(written, QStringLiteral("glb"));
+        QVERIFY(read.model);
+        QCOMPARE(read.model->GetNumberOfPolys(), window->Document().LoadedModel()->GetNumberOfPolys());
+        QCOMPARE(testing::RecentFiles().value(0), written);
+        QVERIFY(window->isWindowModified()); // the smoothing is not in the file
+
+        const QStringList told = testing::Run(*window, "actionSave_levels_as_one_file",
+                                              {ChooseFile(Path(QStringLiteral("no/such/folder/levels.glb")))});
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QLatin1String("no/such/folder/levels.glb")), qPrintable(told[0]));
+    }
+
     // The name proposed: the model's with the level shown, in the folder last chosen. A name typed
     // without a suffix takes the chosen filter's, and is asked about when that file exists.
     void proposedAndCompletedNames()

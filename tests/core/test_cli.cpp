@@ -93,6 +93,24 @@ private slots:
         QVERIFY(sphere);
     }
 
+    // levels --lod-glb alone writes the one file, which the report names, and not the nine.
+    void levelsGoIntoOneLodFile()
+    {
+        const QString out = Folder(QStringLiteral("lod"));
+        const QString file = out + QStringLiteral("/sphere_levels.glb");
+        const CliRun run = RunCli({"levels", sphereStl, "--lod-glb", file, "-q", "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject report = QJsonDocument::fromJson(run.out).object();
+        const QJsonObject lod = report[QLatin1String("lodGlb")].toObject();
+        QCOMPARE(lod[QLatin1String("file")].toString(), file);
+        QCOMPARE(lod[QLatin1String("fileSize")].toInt(), int(QFileInfo(file).size()));
+        QCOMPARE(lod[QLatin1String("levels")].toInt(), lumeno::LevelCount);
+        QCOMPARE(report[QLatin1String("outputs")].toArray().size(), lumeno::LevelCount);
+        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("sphere_levels.glb")});
+        // What a reader without MSFT_lod shows: the model.
+        QCOMPARE(Read(file)->GetNumberOfPolys(), sphere->GetNumberOfPolys());
+    }
+
     // The window's levels, by the classic engine; the input stays as it was.
     void levelsAreTheWindowsLevelsAndTheInputIsUntouched()
     {
@@ -443,6 +461,18 @@ private slots:
             << folder + QStringLiteral("/x.ply was not written: the reduction of ") + tetrahedron << 0;
         QTest::newRow("levels under a file") << QStringList{"levels", good, good + "/levels"} << 3
                                              << good + QStringLiteral("/levels: the folder cannot be created.") << 0;
+        QTest::newRow("LOD file not GLB") << QStringList{"levels", good, "--lod-glb", folder + "/lod.gltf"} << 1
+                                          << "--lod-glb needs a file name ending in .glb" << 0;
+        QTest::newRow("LOD file unmeasured") << QStringList{"levels", good, "--lod-glb", "lod.glb", "--no-measure"}
+                                             << 1 << "--lod-glb needs the levels' deviations" << 0;
+        QTest::newRow("LOD file of a reduction")
+            << QStringList{"reduce", good, "-o", "x.stl", "--keep", "50", "--lod-glb", "lod.glb"} << 1
+            << "--lod-glb belongs to the levels command" << 0;
+        QTest::newRow("LOD file of several models")
+            << QStringList{"levels", "-d", folder, good, good, "--lod-glb", "lod.glb"} << 1
+            << "--lod-glb names one output file" << 0;
+        QTest::newRow("LOD file under a file") << QStringList{"levels", good, "--lod-glb", good + "/lod.glb"} << 3
+                                               << good + QStringLiteral(": the folder cannot be created.") << 0;
         // A damaged file named so that it could break the line or drive the terminal: neither happens.
         const QString controls = folder + QStringLiteral("/red\x1b[31m\nline.stl");
         QVERIFY(testing::WriteBytes(controls, testing::Contents(truncated)));

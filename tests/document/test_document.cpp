@@ -299,6 +299,45 @@ private slots:
         QVERIFY(!saved[1][1].toBool() && !saved[1][2].toString().isEmpty());
     }
 
+    // The levels as one file: only once all nine are made; the model read back from it is the
+    // loaded one, through the accepted transform; a failed write says why.
+    void savingTheLevelsAsOneFile()
+    {
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        QVERIFY(!document.AllLevelsMade());
+        QVERIFY(!document.SaveLevelsAsOneFile(testing::ScratchFile(QStringLiteral("nothing.glb"))));
+        document.Open(SphereFile(300, 200));
+        QVERIFY(testing::WaitUntil([&] { return document.RunningJob() == ModelDocument::Job::Levels; }, 60000));
+        QVERIFY(!document.AllLevelsMade());
+        QVERIFY(!document.SaveLevelsAsOneFile(testing::ScratchFile(QStringLiteral("too early.glb"))));
+        QVERIFY(Idle(document));
+        QVERIFY(document.AllLevelsMade());
+        TransformState doubled;
+        doubled.scale = {2.0, 2.0, 2.0};
+        doubled.applied = true;
+        document.SetTransform(doubled);
+
+        QSignalSpy saved(&document, &ModelDocument::SaveFinished);
+        const QString path = testing::ScratchFile(QStringLiteral("levels.glb"));
+        QVERIFY(document.SaveLevelsAsOneFile(path));
+        QVERIFY(document.IsSaving() && !document.SaveLevelsAsOneFile(path) && !document.Save(path));
+        QVERIFY(saved.wait(60000));
+        QVERIFY2(saved[0][1].toBool(), qPrintable(saved[0][2].toString()));
+        QVERIFY(document.Status().startsWith(QLatin1String("Saved to")));
+        ModelDocument reader(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(reader, path));
+        QCOMPARE(Polys(reader.LoadedModel()), Polys(document.LoadedModel()));
+        QVERIFY(std::abs(reader.LoadedModel()->GetLength() - 2 * document.LoadedModel()->GetLength()) < 1e-3);
+        const QByteArray bytes = testing::Contents(path);
+        QCOMPARE(bytes.count("\"MSFT_lod\""), 2); // the base node's chain and extensionsUsed
+
+        QVERIFY(document.SaveLevelsAsOneFile(testing::ScratchFile(QStringLiteral("levels.gltf"))));
+        QVERIFY(saved.wait(60000));
+        QVERIFY(!saved[1][1].toBool());
+        QVERIFY2(saved[1][2].toString().contains(QLatin1String("GLB only")), qPrintable(saved[1][2].toString()));
+        QVERIFY(!QFileInfo::exists(testing::ScratchFile(QStringLiteral("levels.gltf"))));
+    }
+
     // What a file of each format would not hold: the points' attributes its writer leaves out.
     void savingLosesWhatTheFormatCannotHold_data()
     {

@@ -18,9 +18,6 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-// Texture coordinates from x and y over the bounds, on every point.
 void ProjectTextureCoordinates(vtkPolyData *model)
 {
     double bounds[6];
@@ -38,7 +35,6 @@ void ProjectTextureCoordinates(vtkPolyData *model)
     model->GetPointData()->SetTCoords(coordinates);
 }
 
-// Each triangle's material by the angle of its first corner around the z axis through the centre.
 void AssignMaterials(vtkPolyData *model, int materials)
 {
     const double *centre = model->GetCenter();
@@ -57,8 +53,6 @@ void AssignMaterials(vtkPolyData *model, int materials)
     }
     model->GetCellData()->AddArray(ids);
 }
-
-} // namespace
 
 bool PrintLookLevels(const QString &path, int materials, const QString &engineName, QString &error)
 {

@@ -5,6 +5,7 @@
 #include "GuiBench.h"
 #include "HeadlessBench.h"
 #include "LevelsTime.h"
+#include "LodGlbBench.h"
 #include "LookLevels.h"
 #include "QualityBench.h"
 #include "QualityReport.h"
@@ -75,6 +76,13 @@ const char Usage[] = R"(Usage:
                                          its z axis, in this process: time, peak resident
                                          memory, each level's triangles (compare N = 0 and
                                          N = 20, each under /usr/bin/time -v)
+  lumeno3d-bench --lod-glb MODEL OUT_DIR [--materials N]
+                                         MODEL given texture coordinates and N materials
+                                         (default 1) sharing one 1024x1024 PNG, its nine
+                                         levels by the quality engine: the one LOD GLB
+                                         (MSFT_lod) against the nine level GLBs and the
+                                         model's, written into OUT_DIR: sizes, write
+                                         times and load times through our reader
   lumeno3d-bench --meshoptimizer MODEL OUT.ply
                                          reads MODEL, keeps 10 % of its triangles with
                                          meshopt_simplify, writes them as binary PLY
@@ -189,6 +197,15 @@ int RunLevelsTime(const QStringList &arguments)
     return PrintLevelsTime(arguments[1], rounds, error) ? 0 : Fail(error.toLocal8Bit().constData());
 }
 
+int RunLodGlb(const QStringList &arguments)
+{
+    if (arguments.size() != 3 && !(arguments.size() == 5 && arguments[3] == QLatin1String("--materials")))
+        return Fail("--lod-glb needs MODEL and OUT_DIR and optionally --materials N");
+    QString error;
+    const int materials = arguments.size() == 5 ? arguments[4].toInt() : 1;
+    return PrintLodGlbFigures(arguments[1], materials, arguments[2], error) ? 0 : Fail(error.toLocal8Bit().constData());
+}
+
 int RunLookLevels(const QStringList &arguments)
 {
     if (arguments.size() < 2)
@@ -237,6 +254,8 @@ int main(int argc, char *argv[])
         return RunLevelsTime(arguments);
     if (arguments[0] == QLatin1String("--look-levels"))
         return RunLookLevels(arguments);
+    if (arguments[0] == QLatin1String("--lod-glb"))
+        return RunLodGlb(arguments);
     if (arguments[0] == QLatin1String("--generate")) {
         long long triangles = 1228800;
         bool bumpySphere = false;

@@ -66,6 +66,8 @@ private:
             options.format = Value(name).toLower();
         else if (name == QLatin1String("-o") || name == QLatin1String("--output"))
             options.output = Value(name);
+        else if (name == QLatin1String("--lod-glb"))
+            options.lodGlb = Value(name);
         else if (name == QLatin1String("-d") || name == QLatin1String("--output-dir"))
             options.outputFolder = Value(name);
         else if (name == QLatin1String("--engine"))
@@ -193,6 +195,9 @@ private:
         }
         if (options.command != CliCommand::Levels || !options.outputFolder.isEmpty())
             return;
+        // "levels MODEL --lod-glb OUT.glb" writes the one file only.
+        if (!options.lodGlb.isEmpty() && options.inputs.size() == 1)
+            return;
         // "levels MODEL OUT_DIR", the form from before -d.
         if (options.inputs.size() != 2) {
             Fail(options.inputs.size() == 1 ? QStringLiteral("levels needs an output folder: -d OUT_DIR")
@@ -228,6 +233,18 @@ private:
             return Fail(QStringLiteral("--format must be stl, ply, obj, glb, gltf, 3mf or off"));
         if (!levels && !reduce && !options.outputFolder.isEmpty())
             return Fail(QStringLiteral("-d belongs to the levels and reduce commands"));
+        if (!options.lodGlb.isEmpty()) {
+            if (!levels)
+                return Fail(QStringLiteral("--lod-glb belongs to the levels command"));
+            if (QFileInfo(options.lodGlb).suffix().compare(QLatin1String("glb"), Qt::CaseInsensitive) != 0)
+                return Fail(QStringLiteral("--lod-glb needs a file name ending in .glb, not \"%1\"").arg(options.lodGlb));
+            if (options.inputs.size() > 1)
+                return Fail(QStringLiteral("--lod-glb names one output file: give one MODEL"));
+            if (!options.measure)
+                return Fail(QStringLiteral("--lod-glb needs the levels' deviations: leave out --no-measure"));
+            if (!options.format.isEmpty() && options.outputFolder.isEmpty())
+                return Fail(QStringLiteral("--format is the format of the files in OUT_DIR: give -d OUT_DIR too"));
+        }
         if (!reduce) {
             if (!options.output.isEmpty() || options.keepPercent || options.triangles || options.maxError ||
                 options.smooth || options.scale || options.rotate)
@@ -281,11 +298,13 @@ QString HelpText()
     return QStringLiteral(R"(Usage: lumeno3d-cli info MODEL... [--json]
   or:  lumeno3d-cli levels -d OUT_DIR MODEL... [options of levels]
   or:  lumeno3d-cli levels MODEL OUT_DIR [options of levels]
+  or:  lumeno3d-cli levels MODEL --lod-glb OUT.glb [-d OUT_DIR] [options of levels]
   or:  lumeno3d-cli reduce -o OUTPUT MODEL HOW_FAR [options of reduce]
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
 of levels are --format, --engine, --textures, --merge-parts, --no-measure,
---json and --quiet; reduce takes those and --smooth, --scale and --rotate.
+--lod-glb, --json and --quiet; reduce takes those but --lod-glb, and --smooth,
+--scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
@@ -311,6 +330,17 @@ Commands:
            OUT_DIR as <base>.<ext>, in the format that the suffix names (stl:
            binary STL, ply: binary PLY, obj: OBJ text, glb: binary glTF,
            gltf: glTF with its data embedded, 3mf: 3MF, off: OFF text).
+
+Options of levels:
+  --lod-glb OUT.glb    Write OUT.glb: one GLB file holding MODEL and its nine
+                       levels as levels of detail (MSFT_lod, which web
+                       engines read; other readers show MODEL), the
+                       materials and textures once. The nine files are
+                       written as well only when OUT_DIR is given. Each
+                       level's triangles and deviation are in the file, and
+                       the share of the screen from which on an engine draws
+                       it (lumeno3d-cli(1) describes the layout). One MODEL;
+                       not with --no-measure.
 
 Options of reduce:
   -o, --output OUTPUT  The file to write (one MODEL). It is never the input

@@ -24,6 +24,7 @@ struct CliOptions
     QString outputFolder; // levels; reduce when it is not given -o
     QString format;       // levels and reduce into a folder: "stl", "ply" or "obj"; empty means the input's own
     QString output;       // reduce of one input
+    QString lodGlb;       // levels of one input: the model and its levels as LOD chains in one GLB
 
     std::optional<double> keepPercent; // reduce: share of the triangles to keep, 0..100
     std::optional<qint64> triangles;   // reduce: number of triangles to keep

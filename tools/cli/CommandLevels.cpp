@@ -32,21 +32,38 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
 
     const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
     const QFileInfo inputFile(path);
-    const QString format = options.format.isEmpty() ? inputFile.suffix().toLower() : options.format;
+    // With --lod-glb alone, the levels go into that one file.
+    const bool writesLevelFiles = !options.outputFolder.isEmpty();
+    const QString format = !writesLevelFiles           ? QStringLiteral("glb")
+                           : options.format.isEmpty() ? inputFile.suffix().toLower()
+                                                      : options.format;
     const QDir folder(options.outputFolder);
     // All but the last suffix is part of the name: part.v1.stl and part.v2.stl keep apart.
     const auto levelFile = [&](int percent) {
+        if (!writesLevelFiles)
+            return options.lodGlb;
         return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.completeBaseName()).arg(percent).arg(format));
     };
 
-    const QString noFolder = MakeFolder(options.outputFolder);
-    if (!noFolder.isEmpty())
-        return failed(noFolder);
-    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
-        const QString problem = OutputProblem(levelFile(level.percent), path);
+    if (writesLevelFiles) {
+        const QString noFolder = MakeFolder(options.outputFolder);
+        if (!noFolder.isEmpty())
+            return failed(noFolder);
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+            const QString problem = OutputProblem(levelFile(level.percent), path);
+            if (!problem.isEmpty())
+                return failed(problem);
+        }
+    }
+    if (!options.lodGlb.isEmpty()) {
+        const QString noFolder = MakeFolder(QFileInfo(options.lodGlb).absolutePath());
+        const QString problem = noFolder.isEmpty() ? OutputProblem(options.lodGlb, path) : noFolder;
         if (!problem.isEmpty())
             return failed(problem);
     }
+    // The levels and their deviations, kept for the LOD file.
+    std::vector<vtkSmartPointer<vtkPolyData>> levelModels(lumeno::LevelCount);
+    std::vector<lumeno::SurfaceDeviation> levelDeviations(lumeno::LevelCount);
 
     const lumeno::ModelWriteOptions writeOptions = WriteOptionsOf(input, options);
     QJsonArray outputs;
@@ -94,14 +111,19 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
             failure = nothingLeft(step);
             return;
         }
-        progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
-        QElapsedTimer writeClock;
-        writeClock.start();
-        failure = WriteOutput(model, file, writeOptions);
-        if (!failure.isEmpty())
-            return;
-        const double levelWriteSeconds = SecondsSince(writeClock);
-        writeSeconds += levelWriteSeconds;
+        double levelWriteSeconds = 0.0;
+        if (writesLevelFiles) {
+            progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
+            QElapsedTimer writeClock;
+            writeClock.start();
+            failure = WriteOutput(model, file, writeOptions);
+            if (!failure.isEmpty())
+                return;
+            levelWriteSeconds = SecondsSince(writeClock);
+            writeSeconds += levelWriteSeconds;
+        }
+        if (!options.lodGlb.isEmpty())
+            levelModels[size_t(step)] = model;
         // An engine that tells no progress of its own still moves the bar level by level.
         advance(double(step + 1) / lumeno::LevelCount);
         if (!carried)
@@ -114,14 +136,15 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         const QString shareWarning = KeptShareWarning(file, path, asked, model->GetNumberOfPolys());
         if (!shareWarning.isEmpty())
             warnings << shareWarning;
-        QJsonObject entry = OutputJson(file, model, writeOptions);
+        QJsonObject entry = writesLevelFiles ? OutputJson(file, model, writeOptions) : Counts(model);
         entry.insert(QStringLiteral("percent"), level.percent);
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("askedTriangles"), qint64(asked));
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
         if (meter) {
             measureClock.start();
-            entry.insert(QStringLiteral("deviation"), DeviationJson(meter->Measure(model)));
+            levelDeviations[size_t(step)] = meter->Measure(model);
+            entry.insert(QStringLiteral("deviation"), DeviationJson(levelDeviations[size_t(step)]));
             measureSeconds += SecondsSince(measureClock);
         }
         entry.insert(QStringLiteral("seconds"), QJsonObject{{QStringLiteral("reduce"), stepSeconds},
@@ -148,15 +171,40 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
                                      "gave a broken model).")
                           .arg(levelFile(lumeno::DecimationLevels[made].percent), path));
 
+    QJsonObject lodJson;
+    if (!options.lodGlb.isEmpty()) {
+        progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(options.lodGlb).fileName()), 1.0);
+        QElapsedTimer writeClock;
+        writeClock.start();
+        std::vector<lumeno::LodLevel> chain;
+        for (int step = 0; step < lumeno::LevelCount; ++step)
+            chain.push_back({levelModels[size_t(step)], lumeno::DecimationLevels[step].percent,
+                             levelDeviations[size_t(step)].maximum, levelDeviations[size_t(step)].mean});
+        QString notWritten;
+        try {
+            notWritten = WriteLodOutput(input.model, chain, options.lodGlb, writeOptions);
+        } catch (const std::bad_alloc &) {
+            notWritten = QStringLiteral("%1 was not written: %2")
+                             .arg(options.lodGlb, NotEnoughMemoryText(QStringLiteral("writing it")));
+        }
+        progress.Clear();
+        if (!notWritten.isEmpty())
+            return failed(notWritten);
+        const double lodSeconds = SecondsSince(writeClock);
+        writeSeconds += lodSeconds;
+        lodJson = OutputJson(options.lodGlb, input.model, writeOptions);
+        lodJson.insert(QStringLiteral("levels"), lumeno::LevelCount);
+        lodJson.insert(QStringLiteral("seconds"), QJsonObject{{QStringLiteral("write"), lodSeconds}});
+    }
+
     CommandOutcome outcome;
-    // One line for all nine files.
-    const QString notSaved =
-        NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
-                        folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
+    // One line for all nine files (or the LOD file).
+    const QString filesWritten = writesLevelFiles
+                                     ? folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format))
+                                     : options.lodGlb;
+    const QString notSaved = NotSavedWarning(carried.value_or(lumeno::PointAttributes()), filesWritten, format);
     outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved));
-    const QString lookNotSaved = LookNotSavedWarning(
-        input.model, writeOptions, folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)),
-        format);
+    const QString lookNotSaved = LookNotSavedWarning(input.model, writeOptions, filesWritten, format);
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
@@ -181,6 +229,8 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         {QStringLiteral("trianglesLeftOut"), LeftOutJson(reducer->LeftOut())},
         {QStringLiteral("relaxedGuards"), reducer->RelaxedGuards()},
     };
+    if (!lodJson.isEmpty())
+        outcome.report.insert(QStringLiteral("lodGlb"), lodJson);
 
     QTextStream text(&outcome.summary);
     text << QStringLiteral("%1: %2 triangles, %3 vertices\n")
@@ -192,7 +242,11 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
                     .arg(level[QLatin1String("percent")].toInt(), 3)
                     .arg(level[QLatin1String("triangles")].toVariant().toLongLong(), 10)
                     .arg(level[QLatin1String("vertices")].toVariant().toLongLong(), 10)
-                    .arg(lumeno::DisplayPath(level[QLatin1String("file")].toString()));
+                    .arg(lumeno::DisplayPath(level[QLatin1String("file")].toString(options.lodGlb)));
+    if (!lodJson.isEmpty())
+        text << QStringLiteral("The levels as levels of detail in one file: %1 (%2 bytes)\n")
+                    .arg(lumeno::DisplayPath(options.lodGlb))
+                    .arg(lodJson[QLatin1String("fileSize")].toVariant().toLongLong());
     text << QStringLiteral("Cascade %1 s, writing %2 s\n").arg(cascadeSeconds, 0, 'f', 2).arg(writeSeconds, 0, 'f', 2);
     return outcome;
 }

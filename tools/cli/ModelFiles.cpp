@@ -156,6 +156,13 @@ QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::Mod
     return result.written ? QString() : OneLine(result.error);
 }
 
+QString WriteLodOutput(vtkPolyData *model, const std::vector<lumeno::LodLevel> &levels, const QString &output,
+                       const lumeno::ModelWriteOptions &options)
+{
+    const lumeno::ModelWriteResult result = lumeno::WriteLodGlb(model, levels, output, options);
+    return result.written ? QString() : OneLine(result.error);
+}
+
 lumeno::ModelWriteOptions WriteOptionsOf(const InputModel &input, const CliOptions &options)
 {
     return {input.look, options.textures.value_or(lumeno::ModelWriteOptions::Textures::Copy), options.mergeParts};

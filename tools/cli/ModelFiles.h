@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/write/LodGlbWriter.h"
 #include "io/write/ModelWriter.h"
 #include "model/PointAttributes.h"
 
@@ -48,6 +49,11 @@ QString MakeFolder(const QString &folder);
 // Writes by the output's suffix; the existing file is only replaced by a complete one.
 // Empty when written, else one line naming the file.
 QString WriteOutput(vtkPolyData *model, const QString &output, const lumeno::ModelWriteOptions &options = {});
+
+// Writes the model and its levels as one GLB (lumeno::WriteLodGlb). Empty when written, else
+// one line naming the file.
+QString WriteLodOutput(vtkPolyData *model, const std::vector<lumeno::LodLevel> &levels, const QString &output,
+                       const lumeno::ModelWriteOptions &options);
 
 // An entry of the report's "outputs": the file written, its counts, and "attributes", those
 // of the model that the file holds, and "droppedAttributes", those it cannot hold (lists of

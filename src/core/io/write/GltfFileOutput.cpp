@@ -60,4 +60,14 @@ bool WriteGltfFile(const QString &path, const QByteArray &json, qint64 bufferLen
     return Close(file) && written;
 }
 
+bool IsCompleteGlb(const QString &path)
+{
+    QFile file(path);
+    unsigned char header[12];
+    if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char *>(header), 12) != 12)
+        return false;
+    const quint64 length = header[8] | (header[9] << 8) | (header[10] << 16) | (quint64(header[11]) << 24);
+    return std::memcmp(header, "glTF", 4) == 0 && length == static_cast<quint64>(file.size());
+}
+
 } // namespace lumeno

@@ -99,4 +99,7 @@ private:
 bool WriteGltfFile(const QString &path, const QByteArray &json, qint64 bufferLength, bool binary,
                    const std::function<void(BufferOutput &)> &writeBuffer);
 
+// A GLB file states its length in its header; the file must have exactly that many bytes.
+bool IsCompleteGlb(const QString &path);
+
 } // namespace lumeno

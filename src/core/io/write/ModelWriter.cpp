@@ -1,6 +1,7 @@
 #include "io/write/ModelWriter.h"
 
 #include "io/FilePaths.h"
+#include "io/write/GltfFileOutput.h"
 #include "io/write/GltfWriter.h"
 #include "io/write/LookGroups.h"
 #include "io/write/MtlText.h"
@@ -204,15 +205,15 @@ bool WritePly(vtkPolyData *model, const QString &path)
     return WriteBinaryPly(model, path) && IsCompletePly(path, model);
 }
 
-// A GLB file states its length in its header; the file must have exactly that many bytes.
-bool IsCompleteGlb(const QString &path)
+// Why the target or the model is refused before anything is written, or empty.
+QString TargetProblem(const QString &target, vtkPolyData *model)
 {
-    QFile file(path);
-    unsigned char header[12];
-    if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char *>(header), 12) != 12)
-        return false;
-    const quint64 length = header[8] | (header[9] << 8) | (header[10] << 16) | (quint64(header[11]) << 24);
-    return std::memcmp(header, "glTF", 4) == 0 && length == static_cast<quint64>(file.size());
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        return QCoreApplication::translate("ModelWriter", "It is not a regular file.");
+    if (IsWriteProtected(target))
+        return WriteProtected();
+    return ModelProblem(model);
 }
 
 // The writer fills a file of its own beside the target, which then replaces the target.
@@ -369,14 +370,9 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
         return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
 
     const QString target = FinalTarget(fileName);
-    const QFileInfo existing(target);
-    if (existing.exists() && !existing.isFile())
-        return Failure(fileName, QCoreApplication::translate("ModelWriter", "It is not a regular file."));
-    if (IsWriteProtected(target))
-        return Failure(fileName, WriteProtected());
-    const QString problem = ModelProblem(model);
-    if (!problem.isEmpty())
-        return Failure(fileName, problem);
+    const QString refused = TargetProblem(target, model);
+    if (!refused.isEmpty())
+        return Failure(fileName, refused);
 
     const QString format = suffix.toLower();
     const ModelLook *look = WritesLook(options.look.get(), options.mergeParts) ? options.look.get() : nullptr;
@@ -400,6 +396,18 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
     if (format == QLatin1String("off"))
         return beside(WriteOff);
     return beside(WritePly);
+}
+
+ModelWriteResult WriteModelFileWith(vtkPolyData *model, const QString &fileName, const QString &suffix,
+                                    const std::function<bool(const QString &)> &write)
+{
+    if (!model)
+        return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
+    const QString target = FinalTarget(fileName);
+    const QString refused = TargetProblem(target, model);
+    if (!refused.isEmpty())
+        return Failure(fileName, refused);
+    return WriteBeside(fileName, target, suffix.toLower(), write);
 }
 
 } // namespace lumeno

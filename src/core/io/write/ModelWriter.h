@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 class vtkPolyData;
 
 namespace lumeno {
@@ -50,6 +52,12 @@ QString AttributesNotSavedText(const PointAttributes &dropped, const QString &su
 // write-protected target (see ReplaceFileContent).
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix,
                                 const ModelWriteOptions &options = {});
+
+// Writes as WriteModelFile does, refusing the same targets and models, with `write` filling a
+// new file beside the target (its path ends in .<suffix>); the target is replaced once
+// `write` says that file is complete.
+ModelWriteResult WriteModelFileWith(vtkPolyData *model, const QString &fileName, const QString &suffix,
+                                    const std::function<bool(const QString &)> &write);
 
 // The failure of a write that ran short of memory (WriteModelFile's, or the caller's before it).
 ModelWriteResult NotEnoughMemoryToWrite(const QString &fileName);

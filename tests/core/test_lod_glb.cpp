@@ -1,0 +1,391 @@
+// The model and its nine levels as one GLB with MSFT_lod chains: every level read back from
+// the file with its counts and deviations, the look held once, a chain per part, the base as
+// a reader without the extension (ours, assimp) sees it, and refused targets left alone.
+#include "TestSupport.h"
+
+#include "io/read/GltfReader.h"
+#include "io/read/ModelReader.h"
+#include "io/write/LodGlbWriter.h"
+#include "measure/SurfaceDeviation.h"
+#include "reduce/DecimationLevels.h"
+#include "reduce/Reducer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtEndian>
+
+#include <vtkCellData.h>
+#include <vtkIntArray.h>
+
+#include <cmath>
+
+namespace {
+
+// A 1×1 PNG; the second image differs from it by bytes after its end, which readers ignore.
+const QByteArray RedPng = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c4"
+                                              "890000000d49444154789c63f8cfc0f01f00050001ff89993d1d000000004945"
+                                              "4e44ae426082");
+const QByteArray BluePng = RedPng + QByteArray("blue image");
+
+// A sphere whose upper half is "red" and lower half "blue" and whose halves x < 0 and x >= 0
+// are the parts "left" and "right", the right one with a transform of its own.
+vtkSmartPointer<vtkPolyData> PaintedSphere(lumeno::SharedLook *look, bool parts)
+{
+    vtkSmartPointer<vtkPolyData> model = testing::WithAttributes(testing::Sphere(48, 48));
+    auto material = vtkSmartPointer<vtkIntArray>::New();
+    material->SetName(lumeno::MaterialIdsName);
+    auto part = vtkSmartPointer<vtkIntArray>::New();
+    part->SetName(lumeno::PartIdsName);
+    for (vtkIdType cell = 0; cell < model->GetNumberOfCells(); ++cell) {
+        const vtkIdType *ids = nullptr;
+        vtkIdType size = 0;
+        model->GetCellPoints(cell, size, ids);
+        double centre[3] = {0, 0, 0};
+        for (vtkIdType i = 0; i < size; ++i) {
+            double point[3];
+            model->GetPoint(ids[i], point);
+            for (int c = 0; c < 3; ++c)
+                centre[c] += point[c] / double(size);
+        }
+        material->InsertNextValue(centre[2] >= 0 ? 0 : 1);
+        part->InsertNextValue(centre[0] >= 0 ? 1 : 0);
+    }
+    model->GetCellData()->AddArray(material);
+    if (parts)
+        model->GetCellData()->AddArray(part);
+
+    auto made = std::make_shared<lumeno::ModelLook>();
+    lumeno::Material red;
+    red.name = QStringLiteral("red");
+    red.baseColourTexture.image = 0;
+    lumeno::Material blue;
+    blue.name = QStringLiteral("blue");
+    blue.baseColourTexture.image = 1;
+    made->materials = {red, blue};
+    made->images = {{QStringLiteral("red.png"), QStringLiteral("image/png"), RedPng, QString()},
+                    {QStringLiteral("blue.png"), QStringLiteral("image/png"), BluePng, QString()}};
+    if (parts) {
+        made->parts = {{QStringLiteral("left"), lumeno::ModelPart().transform},
+                       {QStringLiteral("right"), {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 3, 0, 0, 1}}};
+    }
+    *look = made;
+    return model;
+}
+
+// The model's nine levels as the quality engine makes them, measured.
+struct Levels
+{
+    std::vector<vtkSmartPointer<vtkPolyData>> models;
+    std::vector<lumeno::LodLevel> chain;
+};
+
+Levels MakeLevels(vtkPolyData *model)
+{
+    Levels levels;
+    levels.models.resize(lumeno::LevelCount);
+    lumeno::LevelReceiver receiver;
+    receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &level) { levels.models[size_t(step)] = level; };
+    lumeno::MakeReducer(lumeno::ReductionEngine::Quality)->MakeLevels(model, receiver, {});
+    const lumeno::DeviationMeter meter(model);
+    for (int step = 0; step < lumeno::LevelCount; ++step) {
+        const lumeno::SurfaceDeviation deviation = meter.Measure(levels.models[size_t(step)]);
+        levels.chain.push_back({levels.models[size_t(step)], lumeno::DecimationLevels[step].percent,
+                                deviation.maximum, deviation.mean});
+    }
+    return levels;
+}
+
+QJsonObject GlbJson(const QByteArray &bytes)
+{
+    const quint32 length = qFromLittleEndian<quint32>(bytes.constData() + 12);
+    return QJsonDocument::fromJson(bytes.mid(20, int(length))).object();
+}
+
+// The file as a reader would see it that draws the chains' `level`th nodes (0: the bases):
+// the same buffer, the scene showing those nodes instead.
+QByteArray LevelShown(const QByteArray &glb, int level)
+{
+    QJsonObject json = GlbJson(glb);
+    const QJsonArray nodes = json[QLatin1String("nodes")].toArray();
+    QJsonArray shown;
+    for (const QJsonValue base : json.value(QLatin1String("scenes"))[0][QLatin1String("nodes")].toArray())
+        shown.append(level == 0 ? base
+                                : nodes[base.toInt()][QLatin1String("extensions")][QLatin1String("MSFT_lod")]
+                                       [QLatin1String("ids")][level - 1]);
+    json.insert(QStringLiteral("scenes"), QJsonArray{QJsonObject{{"nodes", shown}}});
+    QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Compact);
+    while (text.size() % 4 != 0)
+        text.append(' ');
+    const quint32 oldLength = qFromLittleEndian<quint32>(glb.constData() + 12);
+    const QByteArray bin = glb.mid(20 + int(oldLength));
+    QByteArray out("glTF", 4);
+    const auto put = [&out](quint32 value) {
+        const quint32 little = qToLittleEndian(value);
+        out.append(reinterpret_cast<const char *>(&little), 4);
+    };
+    put(2);
+    put(quint32(12 + 8 + text.size() + bin.size()));
+    put(quint32(text.size()));
+    out.append("JSON", 4);
+    out.append(text);
+    out.append(bin);
+    return out;
+}
+
+vtkIdType TrianglesOfPart(vtkPolyData *model, int part)
+{
+    auto *parts = vtkIntArray::SafeDownCast(model->GetCellData()->GetArray(lumeno::PartIdsName));
+    if (part < 0 || !parts)
+        return model->GetNumberOfPolys();
+    vtkIdType count = 0;
+    for (vtkIdType cell = 0; cell < model->GetNumberOfCells(); ++cell)
+        count += parts->GetValue(cell) == part;
+    return count;
+}
+
+// What `assimp info` counts of a file: its meshes and faces.
+QPair<int, qint64> AssimpCounts(const QString &path)
+{
+    QProcess assimp;
+    assimp.start(QStandardPaths::findExecutable(QStringLiteral("assimp")), {QStringLiteral("info"), path});
+    assimp.waitForFinished(60000);
+    const QString output = QString::fromUtf8(assimp.readAllStandardOutput());
+    const auto number = [&output](const char *label) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("^%1:\\s+(\\d+)").arg(QLatin1String(label)),
+                               QRegularExpression::MultilineOption)
+                .match(output);
+        return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+    };
+    return {int(number("Meshes")), number("Faces")};
+}
+
+} // namespace
+
+class TestLodGlb : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder{testing::SandboxPath() + QStringLiteral("/lod-XXXXXX")};
+
+    QString Path(const QString &name) const { return folder.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+    }
+
+    // Every level comes back from the file with its triangles, and its node tells the level,
+    // its triangles and its deviation as written.
+    void everyLevelReadsBack_data()
+    {
+        QTest::addColumn<bool>("look");
+        QTest::addColumn<bool>("parts");
+        QTest::addColumn<bool>("mergeParts");
+        QTest::newRow("no look") << false << false << false;
+        QTest::newRow("materials") << true << false << false;
+        QTest::newRow("parts") << true << true << false;
+        QTest::newRow("parts merged") << true << true << true;
+    }
+    void everyLevelReadsBack()
+    {
+        QFETCH(bool, look);
+        QFETCH(bool, parts);
+        QFETCH(bool, mergeParts);
+        lumeno::SharedLook modelLook;
+        vtkSmartPointer<vtkPolyData> model = look ? PaintedSphere(&modelLook, parts) : testing::Sphere(48, 48);
+        const Levels levels = MakeLevels(model);
+        const QString file = Path(QStringLiteral("round_trip.glb"));
+        const lumeno::ModelWriteResult result =
+            lumeno::WriteLodGlb(model, levels.chain, file, {modelLook, {}, mergeParts});
+        QVERIFY2(result.written, qPrintable(result.error));
+
+        const QByteArray bytes = testing::Contents(file);
+        const QJsonObject json = GlbJson(bytes);
+        QCOMPARE(json[QLatin1String("extensionsUsed")].toArray().contains(QStringLiteral("MSFT_lod")), true);
+        QVERIFY(!json.contains(QStringLiteral("extensionsRequired")));
+        const QJsonArray nodes = json[QLatin1String("nodes")].toArray();
+        const QJsonArray bases = json[QLatin1String("scenes")][0][QLatin1String("nodes")].toArray();
+        const int chains = parts && !mergeParts ? 2 : 1;
+        QCOMPARE(bases.size(), chains);
+        QCOMPARE(nodes.size(), chains * (1 + lumeno::LevelCount));
+
+        for (int level = 0; level <= lumeno::LevelCount; ++level) {
+            vtkPolyData *expected = level == 0 ? model.Get() : levels.models[size_t(level - 1)].Get();
+            const QByteArray shown = LevelShown(bytes, level);
+            const lumeno::FormatReading reading =
+                lumeno::ReadGltf(std::string_view(shown.constData(), size_t(shown.size())), true, folder.path());
+            QCOMPARE(int(reading.failure), int(lumeno::ReadFailure::None));
+            QCOMPARE(reading.model->GetNumberOfPolys(), expected->GetNumberOfPolys());
+            if (look)
+                QCOMPARE(int(reading.look->materials.size()), 2);
+
+            for (int chain = 0; chain < chains; ++chain) {
+                const QJsonObject base = nodes[bases[chain].toInt()].toObject();
+                const QJsonObject node =
+                    level == 0 ? base
+                               : nodes[base[QLatin1String("extensions")][QLatin1String("MSFT_lod")]
+                                           [QLatin1String("ids")][level - 1]
+                                               .toInt()]
+                                     .toObject();
+                const QJsonObject extras = node[QLatin1String("extras")].toObject();
+                const int part = chains == 2 ? chain : -1;
+                QCOMPARE(extras[QLatin1String("triangles")].toInt(), int(TrianglesOfPart(expected, part)));
+                QCOMPARE(extras[QLatin1String("percent")].toInt(),
+                         level == 0 ? 100 : lumeno::DecimationLevels[level - 1].percent);
+                const QJsonObject deviation = extras[QLatin1String("deviation")].toObject();
+                const double share = level == 0 ? 0.0 : levels.chain[size_t(level - 1)].maxDeviation;
+                QCOMPARE(deviation[QLatin1String("maxShare")].toDouble(), share);
+                QCOMPARE(deviation[QLatin1String("meanShare")].toDouble(),
+                         level == 0 ? 0.0 : levels.chain[size_t(level - 1)].meanDeviation);
+                QVERIFY(std::abs(deviation[QLatin1String("max")].toDouble() - share * model->GetLength()) <
+                        1e-12 * model->GetLength());
+                // A level replaces its base where it stands.
+                QCOMPARE(node[QLatin1String("matrix")], base[QLatin1String("matrix")]);
+            }
+        }
+        for (const QJsonValue base : bases) {
+            const QJsonArray coverage =
+                nodes[base.toInt()][QLatin1String("extras")][QLatin1String("MSFT_screencoverage")].toArray();
+            QCOMPARE(coverage.size(), 1 + lumeno::LevelCount);
+            QCOMPARE(coverage.last().toDouble(), 0.0);
+            for (int i = 1; i < coverage.size(); ++i)
+                QVERIFY(coverage[i].toDouble() <= coverage[i - 1].toDouble());
+            QVERIFY(coverage.first().toDouble() <= 1.0);
+        }
+        // Our reader, which knows no MSFT_lod, reads the model.
+        const lumeno::ReadResult read = lumeno::ReadModel(file, QStringLiteral("glb"));
+        QVERIFY(read.model);
+        QCOMPARE(read.model->GetNumberOfPolys(), model->GetNumberOfPolys());
+    }
+
+    // The materials and images are held once, however many levels use them.
+    void theLookIsHeldOnce()
+    {
+        lumeno::SharedLook look;
+        vtkSmartPointer<vtkPolyData> model = PaintedSphere(&look, true);
+        const Levels levels = MakeLevels(model);
+        const QString file = Path(QStringLiteral("look_once.glb"));
+        QVERIFY(lumeno::WriteLodGlb(model, levels.chain, file, {look}).written);
+        const QByteArray bytes = testing::Contents(file);
+        const QJsonObject json = GlbJson(bytes);
+        QCOMPARE(json[QLatin1String("materials")].toArray().size(), 2);
+        QCOMPARE(json[QLatin1String("images")].toArray().size(), 2);
+        QCOMPARE(json[QLatin1String("textures")].toArray().size(), 2);
+        QCOMPARE(bytes.count(BluePng), 1);
+        QSet<int> used;
+        for (const QJsonValue mesh : json[QLatin1String("meshes")].toArray())
+            for (const QJsonValue primitive : mesh[QLatin1String("primitives")].toArray())
+                used.insert(primitive[QLatin1String("material")].toInt(-1));
+        QCOMPARE(used, (QSet<int>{0, 1}));
+    }
+
+    // Each part is a base node in the scene with its own chain, named and placed as it is.
+    void eachPartHasItsChain()
+    {
+        lumeno::SharedLook look;
+        vtkSmartPointer<vtkPolyData> model = PaintedSphere(&look, true);
+        const Levels levels = MakeLevels(model);
+        const QString file = Path(QStringLiteral("parts.glb"));
+        QVERIFY(lumeno::WriteLodGlb(model, levels.chain, file, {look}).written);
+        const QJsonObject json = GlbJson(testing::Contents(file));
+        const QJsonArray nodes = json[QLatin1String("nodes")].toArray();
+        const QJsonArray bases = json[QLatin1String("scenes")][0][QLatin1String("nodes")].toArray();
+        QCOMPARE(bases.size(), 2);
+        QSet<int> inChains;
+        for (int part = 0; part < 2; ++part) {
+            const QJsonObject base = nodes[bases[part].toInt()].toObject();
+            QCOMPARE(base[QLatin1String("name")].toString(), part == 0 ? QStringLiteral("left") : QStringLiteral("right"));
+            QCOMPARE(base.contains(QStringLiteral("matrix")), part == 1);
+            const QJsonArray ids = base[QLatin1String("extensions")][QLatin1String("MSFT_lod")][QLatin1String("ids")].toArray();
+            QCOMPARE(ids.size(), lumeno::LevelCount);
+            for (int l = 0; l < ids.size(); ++l) {
+                QVERIFY(!bases.contains(ids[l]));
+                inChains.insert(ids[l].toInt());
+                QCOMPARE(nodes[ids[l].toInt()][QLatin1String("name")].toString(),
+                         base[QLatin1String("name")].toString() + QStringLiteral("_LOD%1").arg(l + 1));
+            }
+        }
+        QCOMPARE(inChains.size(), 2 * lumeno::LevelCount);
+    }
+
+    // assimp, which knows no MSFT_lod, reads the base: the full model's meshes and faces.
+    void assimpReadsTheBase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("assimp")).isEmpty())
+            QSKIP("assimp is not installed (Debian's assimp-utils, among scripts/setup's packages)");
+        lumeno::SharedLook look;
+        vtkSmartPointer<vtkPolyData> model = PaintedSphere(&look, true);
+        const Levels levels = MakeLevels(model);
+        const QString file = Path(QStringLiteral("assimp.glb"));
+        QVERIFY(lumeno::WriteLodGlb(model, levels.chain, file, {look}).written);
+        const QPair<int, qint64> counts = AssimpCounts(file);
+        QCOMPARE(counts.first, 4); // two parts of two materials
+        QCOMPARE(counts.second, qint64(model->GetNumberOfPolys()));
+    }
+
+    // A target that cannot be written is named, and nothing is left of the attempt.
+    void refusedTargetsAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not glb") << QStringLiteral("levels.gltf") << QStringLiteral("as GLB only");
+        QTest::newRow("folder missing") << QStringLiteral("missing/levels.glb") << QStringLiteral("could not be saved");
+        QTest::newRow("a folder") << QStringLiteral("folder.glb") << QStringLiteral("not a regular file");
+        QTest::newRow("write-protected") << QStringLiteral("protected.glb") << QStringLiteral("write-protected");
+    }
+    void refusedTargetsAreLeftAlone()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        QTemporaryDir target(testing::SandboxPath() + QStringLiteral("/refused-XXXXXX"));
+        QVERIFY(QDir(target.path()).mkdir(QStringLiteral("folder.glb")));
+        QVERIFY(testing::WriteBytes(target.filePath(QStringLiteral("protected.glb")), "kept"));
+        QVERIFY(QFile::setPermissions(target.filePath(QStringLiteral("protected.glb")), QFile::ReadOwner));
+        vtkSmartPointer<vtkPolyData> model = testing::Sphere(16, 16);
+        const Levels levels = MakeLevels(model);
+        const QStringList before = testing::FolderState(target.path());
+        const lumeno::ModelWriteResult result = lumeno::WriteLodGlb(model, levels.chain, target.filePath(name));
+        QVERIFY(!result.written);
+        QVERIFY2(result.error.contains(said), qPrintable(result.error));
+        QVERIFY2(result.error.contains(name), qPrintable(result.error));
+        QCOMPARE(testing::FolderState(target.path()), before);
+    }
+
+    // The coverage from which a level is drawn: where its largest deviation spans one pixel of
+    // a full-HD screen, never rising along the chain, the last 0.
+    void screenCoverages_data()
+    {
+        QTest::addColumn<double>("diagonal");
+        QTest::addColumn<QVector<double>>("deviations");
+        QTest::addColumn<QVector<double>>("expected");
+        const double perMille = M_PI / 4 * 1e6 / (1920.0 * 1080.0); // 1000 pixels wide
+        QTest::newRow("one level") << 1.0 << QVector<double>{0.001} << QVector<double>{perMille, 0};
+        QTest::newRow("scaled") << 10.0 << QVector<double>{0.01} << QVector<double>{perMille, 0};
+        QTest::newRow("twice the error, a quarter") << 1.0 << QVector<double>{0.001, 0.002}
+                                                    << QVector<double>{perMille, perMille / 4, 0};
+        QTest::newRow("exact level") << 1.0 << QVector<double>{0.0} << QVector<double>{1.0, 0};
+        QTest::newRow("closer yet coarser") << 1.0 << QVector<double>{0.002, 0.001}
+                                            << QVector<double>{perMille / 4, perMille / 4, 0};
+    }
+    void screenCoverages()
+    {
+        QFETCH(double, diagonal);
+        QFETCH(QVector<double>, deviations);
+        QFETCH(QVector<double>, expected);
+        const std::vector<double> coverages =
+            lumeno::ScreenCoverages(diagonal, std::vector<double>(deviations.begin(), deviations.end()));
+        QCOMPARE(int(coverages.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(std::abs(coverages[size_t(i)] - expected[i]) < 1e-12,
+                     qPrintable(QStringLiteral("%1: %2, not %3").arg(i).arg(coverages[size_t(i)]).arg(expected[i])));
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestLodGlb)
+#include "test_lod_glb.moc"
