@@ -1,6 +1,7 @@
 #include "io/read/ModelReader.h"
 
 #include "io/FilePaths.h"
+#include "io/read/BinaryStlReader.h"
 #include "io/read/FormatReading.h"
 #include "io/read/GltfReader.h"
 #include "io/read/ObjReader.h"
@@ -115,7 +116,7 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     }
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("stl"))
-        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
+        result.untriangulatedPolygons = AsciiStlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -131,6 +132,17 @@ bool IsOwnFormat(const QString &suffix)
            suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
+// Binary STL files are ours to read, ASCII ones VTK's.
+bool IsOwnStl(QTemporaryFile &copy, qint64 size)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return true; // and ReadOwnFormat reports the memory short
+    const bool binary = IsBinaryStl(std::string_view(reinterpret_cast<const char *>(mapped), size_t(size)));
+    copy.unmap(mapped);
+    return binary;
+}
+
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
 // beside the original.
 FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path)
@@ -143,6 +155,8 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
     if (suffix == QLatin1String("off")) {
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("stl")) {
+        reading = ReadBinaryStl(bytes);
     } else if (suffix == QLatin1String("obj")) {
         reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
@@ -213,6 +227,8 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
+    if (result.failure == ReadFailure::None && lowerSuffix == QLatin1String("stl") && IsOwnStl(copy, file.size))
+        reader = nullptr;
     if (result.failure == ReadFailure::None && !reader) {
         FormatReading reading;
         try {
