@@ -4,6 +4,7 @@
 #include "io/read/BinaryStlReader.h"
 #include "io/read/FormatReading.h"
 #include "io/read/GltfReader.h"
+#include "io/read/MemoryNeed.h"
 #include "io/read/ObjReader.h"
 #include "io/read/OffReader.h"
 #include "io/read/PlyTexture.h"
@@ -407,6 +408,10 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::OutsideFolder:
         return QT_TRANSLATE_NOOP("ModelReader", "This file refers to %1, which is not a file in its own folder: "
                                                 "Lumeno3D reads only files beside the model.");
+    case ReadFailure::NotEnoughMemory:
+        return QT_TRANSLATE_NOOP("ModelReader", "This model of about %1 triangles needs about %2 of memory to open "
+                                                "and make its levels, but only %3 is available: close other "
+                                                "programs, or open it on a computer with more memory.");
     }
     return nullptr;
 }
@@ -448,11 +453,27 @@ QString ReadFailureText(const ReadResult &result)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
+    else if (result.failure == ReadFailure::NotEnoughMemory)
+        text = text.arg(QLocale().toString(result.memory.triangles), ByteSizeText(quint64(result.memory.needed)),
+                        ByteSizeText(quint64(std::max<qint64>(0, result.memory.available))));
     else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
              result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder ||
              result.failure == ReadFailure::TooLarge)
         text = text.arg(EscapeControlCharacters(result.detail));
     return text;
+}
+
+ReadResult RefusalForMemory(const QString &path, qint64 available)
+{
+    ReadResult result;
+    const MemoryNeed need = EstimatedMemoryNeed(path);
+    if (FitsInMemory(need, available))
+        return result;
+    result.failure = ReadFailure::NotEnoughMemory;
+    result.memory.triangles = need.triangles;
+    result.memory.needed = need.bytes;
+    result.memory.available = available;
+    return result;
 }
 
 bool IsReadableSuffix(const QString &suffix)
