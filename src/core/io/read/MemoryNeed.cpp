@@ -17,14 +17,12 @@ namespace lumeno {
 namespace {
 
 // Peak resident memory of `lumeno3d-cli levels --no-measure` over the triangles, fitted to
-// runs of 1.2 and 19.3 million triangles (a Loop-subdivided torus as binary STL, 405 MB and
-// 4.16 GB; as binary PLY): the program, its libraries and what does not grow with the model,
-// then per triangle the model, the levels' arrays and the file's copy while it is read.
+// runs of 1.2 and 19.3 million triangles (a Loop-subdivided torus: 405 MB and 4.16 GB, the
+// same from binary STL and binary PLY, as the peak comes with the levels, not the reading):
+// the program, its libraries and what does not grow with the model, then per triangle the
+// model and the levels' arrays.
 constexpr qint64 ProgramBytes = qint64(150) << 20;
-constexpr qint64 BytesPerTriangle = 190;
-// A binary STL's copy (50 bytes a triangle) and the reader's tables lie in memory while the
-// corners are welded, on top of the model.
-constexpr qint64 StlReadingBytesPerTriangle = 23;
+constexpr qint64 BytesPerTriangle = 213;
 
 // What a triangle takes in the formats whose header gives no count, as the writers here write
 // them (a mesh of about one point for two triangles, without attributes); others write more
@@ -127,21 +125,18 @@ MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QS
     const qint64 perTriangleInFile = FileBytesPerTriangle(suffix);
     if (perTriangleInFile == 0 || fileSize <= 0)
         return need;
-    qint64 extra = 0;
     qint64 counted = -1;
-    if (suffix == QLatin1String("stl") && IsBinaryStl(bytes) && fileSize >= 84) {
+    if (suffix == QLatin1String("stl") && IsBinaryStl(bytes) && fileSize >= 84)
         counted = (fileSize - 84) / 50; // every record is read, whatever the count says
-        extra = StlReadingBytesPerTriangle;
-    } else if (suffix == QLatin1String("ply")) {
+    else if (suffix == QLatin1String("ply"))
         counted = PlyFaces(bytes);
-    } else if (suffix == QLatin1String("off")) {
+    else if (suffix == QLatin1String("off"))
         counted = OffFaces(bytes);
-    }
     // A face takes four bytes at least (a one-byte count and three one-byte indices, or "3 0 1 2"
     // as text): a count beyond that is a damaged file's, which the reader refuses.
     need.counted = counted >= 0 && counted <= fileSize / 4;
     need.triangles = need.counted ? counted : fileSize / perTriangleInFile;
-    need.bytes = ProgramBytes + (BytesPerTriangle + extra) * need.triangles;
+    need.bytes = ProgramBytes + BytesPerTriangle * need.triangles;
     return need;
 }
 
