@@ -4,6 +4,7 @@
 #include "MeshWorker.h"
 #include "PrepareForDrawing.h"
 #include "io/FilePaths.h"
+#include "io/read/MemoryNeed.h"
 #include "io/write/LodGlbWriter.h"
 #include "io/write/ModelWriter.h"
 #include "reduce/KeptShare.h"
@@ -142,12 +143,15 @@ void ModelDocument::Open(const QString &path)
         [read, path, suffix] {
             ReaderWatch watch{read->percent.get(), read->cancelled.get()};
             try {
-                read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
-                    auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
-                    observer->SetCallback(NoteReadProgress);
-                    observer->SetClientData(&watch);
-                    reader->AddObserver(vtkCommand::ProgressEvent, observer);
-                });
+                // A model that would not fit is refused before it is read, not half way.
+                read->result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory());
+                if (read->result.failure == lumeno::ReadFailure::None)
+                    read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
+                        auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+                        observer->SetCallback(NoteReadProgress);
+                        observer->SetClientData(&watch);
+                        reader->AddObserver(vtkCommand::ProgressEvent, observer);
+                    });
                 if (read->result.model)
                     PrepareForDrawing(read->result.model);
                 read->drawingLook = PrepareLookForDrawing(read->result.look, GivesLinearColours(suffix));

@@ -207,6 +207,12 @@ private slots:
         QCOMPARE(list(info[QLatin1String("input")].toObject(), "attributes"), all);
         QCOMPARE(info[QLatin1String("levels")][0][QLatin1String("estimatedBytes")].toDouble(),
                  double(QFileInfo(painted).size()));
+        // The memory estimate counts the PLY file's faces from its header.
+        const QJsonObject memory = info[QLatin1String("memory")].toObject();
+        QCOMPARE(memory[QLatin1String("estimatedTriangles")].toDouble(),
+                 info[QLatin1String("input")][QLatin1String("triangles")].toDouble());
+        QVERIFY(memory[QLatin1String("trianglesCounted")].toBool());
+        QVERIFY(memory[QLatin1String("estimatedBytes")].toDouble() > 0);
 
         const QStringList reduce{"reduce", painted, "--keep", "50", "--json", "-q", "-o"};
         for (const QString suffix : {"ply", "obj", "stl"}) {

@@ -37,7 +37,8 @@ const char Usage[] = R"(Usage:
                                          --repeat runs each phase N times and keeps the
                                          best time; --only runs the load and one group:
                                          cascade, reductions, write or engines (both
-                                         reduction engines side by side)
+                                         reduction engines side by side), or with load
+                                         the load alone (our reader beside VTK's)
   lumeno3d-bench --gui MODEL [--no-reference]
                                          the real window (needs an X server, e.g. Xvfb):
                                          time to DecimationFinished, then a custom 10 %,

@@ -3,6 +3,8 @@
 #include "ModelFiles.h"
 
 #include "io/FilePaths.h"
+#include "io/read/FormatReading.h"
+#include "io/read/MemoryNeed.h"
 #include "reduce/DecimationLevels.h"
 #include "io/write/LevelSizes.h"
 #include "model/PointAttributes.h"
@@ -42,8 +44,21 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
         addLevel(level.percent, level.sizeFraction);
 
+    // What opening it and making its levels will take, as levels and reduce estimate it before reading.
+    const lumeno::MemoryNeed need = lumeno::EstimatedMemoryNeed(path);
+    const qint64 available = lumeno::AvailableMemory();
+    const QJsonObject memory{
+        {QStringLiteral("estimatedTriangles"), need.triangles},
+        {QStringLiteral("trianglesCounted"), need.counted},
+        {QStringLiteral("estimatedBytes"), need.bytes},
+        {QStringLiteral("estimatedSize"), lumeno::ByteSizeText(quint64(need.bytes))},
+        {QStringLiteral("availableBytes"), available < 0 ? QJsonValue() : QJsonValue(available)},
+        {QStringLiteral("fits"), lumeno::FitsInMemory(need, available)},
+    };
+
     const QJsonObject report{
         {QStringLiteral("input"), InputJson(path, input)},
+        {QStringLiteral("memory"), memory},
         {QStringLiteral("bounds"), QJsonArray{bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]}},
         {QStringLiteral("levels"), levels},
         {QStringLiteral("seconds"),
@@ -68,6 +83,11 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     text << LookSummary(parts, MaterialsJson(input.look.get()));
     text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
+         << "Memory:     about " << lumeno::ByteSizeText(quint64(need.bytes))
+         << " to open it and make its levels";
+    if (available >= 0)
+        text << " (" << lumeno::ByteSizeText(quint64(available)) << " available)";
+    text << "\n"
          << "Estimated size of each level:\n";
     for (const QJsonValue &level : levels)
         text << QStringLiteral("  %1%  %2\n")

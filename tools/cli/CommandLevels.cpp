@@ -22,7 +22,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
 {
     QElapsedTimer totalClock;
     totalClock.start();
-    const InputModel input = LoadInput(path, progress);
+    const InputModel input = LoadInput(path, progress, MemoryCheck::First);
     const QJsonObject inputJson = InputJson(path, input);
     if (!input.model)
         return {ExitUnreadableInput, input.failure, {{QStringLiteral("input"), inputJson}}, {}};

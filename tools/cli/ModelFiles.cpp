@@ -5,6 +5,7 @@
 #include "Progress.h"
 
 #include "io/FilePaths.h"
+#include "io/read/MemoryNeed.h"
 #include "io/read/ModelReader.h"
 #include "io/write/LookGroups.h"
 #include "io/write/LookSaving.h"
@@ -54,7 +55,7 @@ QJsonObject ReadingNotes(const lumeno::ReadResult &result)
     };
 }
 
-InputModel ReadInput(const QString &path, Progress &progress)
+InputModel ReadInput(const QString &path, Progress &progress, MemoryCheck memory)
 {
     InputModel input;
     const QFileInfo file(path);
@@ -62,8 +63,11 @@ InputModel ReadInput(const QString &path, Progress &progress)
     progress.Begin(QStringLiteral("Reading %1").arg(file.fileName()));
     QElapsedTimer clock;
     clock.start();
-    const lumeno::ReadResult result =
-        lumeno::ReadModel(path, file.suffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
+    lumeno::ReadResult result;
+    if (memory == MemoryCheck::First)
+        result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory());
+    if (result.failure == lumeno::ReadFailure::None)
+        result = lumeno::ReadModel(path, file.suffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
     input.loadSeconds = clock.nsecsElapsed() / 1e9;
     progress.Clear();
 
@@ -96,11 +100,11 @@ InputModel ReadInput(const QString &path, Progress &progress)
 
 } // namespace
 
-InputModel LoadInput(const QString &path, Progress &progress)
+InputModel LoadInput(const QString &path, Progress &progress, MemoryCheck memory)
 {
     // What surrounds the reader may run short of memory too: the input is then not read.
     try {
-        return ReadInput(path, progress);
+        return ReadInput(path, progress, memory);
     } catch (const std::bad_alloc &) {
         progress.Clear();
         lumeno::ReadResult outOfMemory;

@@ -30,8 +30,11 @@ struct InputModel
 };
 
 // Reads the model the way the window does: the reader of its last suffix (any case),
-// the checks before and after the reader, the window's messages.
-InputModel LoadInput(const QString &path, Progress &progress);
+// the checks before and after the reader, the window's messages. With `memoryFirst`, a model
+// whose reading and levels would need more memory than is available is refused before it is
+// read (lumeno::RefusalForMemory).
+enum class MemoryCheck { None, First };
+InputModel LoadInput(const QString &path, Progress &progress, MemoryCheck memory = MemoryCheck::None);
 
 // The report's "input": the file as read, its counts, what its points carry, and its look
 // ("parts" and "materials", as LookReport.h makes them).

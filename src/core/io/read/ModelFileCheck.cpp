@@ -142,17 +142,11 @@ bool IsAsciiStlWithForeignName(Text file)
     return static_cast<qint64>(file.size()) != 84 + 50 * static_cast<qint64>(count);
 }
 
-// A binary STL is an 80-byte header, a triangle count and 50 bytes per triangle. The
-// reader allocates for the count it is told, so the file must really hold that many.
-// An ASCII STL is parsed line by line with bounded buffers and needs nothing here.
+// An ASCII STL is parsed line by line with bounded buffers and needs nothing here; a binary
+// one is never the VTK reader's (ReadBinaryStl reads it and checks its count itself).
 bool CheckStl(Text file)
 {
-    if (!LooksBinary(file))
-        return true;
-    if (file.size() < 84)
-        return false;
-    const quint32 count = qFromLittleEndian<quint32>(file.data() + 80);
-    return static_cast<qint64>(file.size()) >= 84 + 50 * static_cast<qint64>(count);
+    return !LooksBinary(file);
 }
 
 // Whether two of a triangle's corners are one point to the STL reader, which merges points
@@ -164,21 +158,6 @@ bool HasCoincidentCorners(const float (&corners)[3][3])
         return corners[a][0] == corners[b][0] && corners[a][1] == corners[b][1] && corners[a][2] == corners[b][2];
     };
     return same(0, 1) || same(1, 2) || same(0, 2);
-}
-
-// Every 50-byte record after the header, as the reader reads to the end of the file whatever
-// the count says: a normal and three corners of little-endian floats.
-qint64 BinaryStlTrianglesWithCoincidentCorners(Text file)
-{
-    qint64 count = 0;
-    float corners[3][3];
-    for (size_t record = 84; record + 50 <= file.size(); record += 50) {
-        for (int corner = 0; corner < 3; ++corner)
-            for (int axis = 0; axis < 3; ++axis)
-                corners[corner][axis] = qFromLittleEndian<float>(file.data() + record + 12 * (corner + 1) + 4 * axis);
-        count += HasCoincidentCorners(corners) ? 1 : 0;
-    }
-    return count;
 }
 
 // The next word of the line from `at` on; empty at its end.
@@ -201,7 +180,7 @@ bool IsWordIgnoringCase(Text word, Text lowerCase)
 
 // The reader parses a "vertex" line's numbers as doubles and keeps them as floats; the corners
 // of a facet are its three "vertex" lines between "outer loop" and "endloop".
-qint64 AsciiStlTrianglesWithCoincidentCorners(Text file)
+qint64 AsciiStlCoincidentCorners(Text file)
 {
     qint64 count = 0;
     float corners[3][3];
@@ -546,10 +525,14 @@ bool IsAsciiStlTakenForBinary(std::string_view file)
     return LooksBinary(file) && IsAsciiStlWithForeignName(file);
 }
 
-qint64 StlTrianglesWithCoincidentCorners(std::string_view file)
+bool IsBinaryStl(std::string_view file)
 {
-    return LooksBinary(file) ? BinaryStlTrianglesWithCoincidentCorners(file)
-                             : AsciiStlTrianglesWithCoincidentCorners(file);
+    return LooksBinary(file) && !IsAsciiStlWithForeignName(file);
+}
+
+qint64 AsciiStlTrianglesWithCoincidentCorners(std::string_view file)
+{
+    return AsciiStlCoincidentCorners(file);
 }
 
 bool IsPlyWithoutFaces(std::string_view file)

@@ -18,10 +18,14 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix);
 // first 256 bytes are not ASCII text, which a name in Japanese, say, reaches alone).
 bool IsAsciiStlTakenForBinary(std::string_view file);
 
-// How many triangles of an STL file the STL reader drops unseen because two of their corners
-// coincide (have equal coordinates once read as floats). For the bytes the reader reads, after
-// MendForReader.
-qint64 StlTrianglesWithCoincidentCorners(std::string_view file);
+// Whether an STL file is binary: as VTK's STL reader tells binary from ASCII (see LooksBinary),
+// but an ASCII file whose solid name alone makes it look binary is ASCII.
+bool IsBinaryStl(std::string_view file);
+
+// How many triangles of an ASCII STL file the STL reader drops unseen because two of their
+// corners coincide (have equal coordinates once read as floats). For the bytes the reader
+// reads, after MendForReader.
+qint64 AsciiStlTrianglesWithCoincidentCorners(std::string_view file);
 
 // Whether the file is a PLY with vertices but no faces (a scanner's point cloud, say): a
 // header that parses, whatever its body holds.

@@ -1,8 +1,10 @@
 #include "io/read/ModelReader.h"
 
 #include "io/FilePaths.h"
+#include "io/read/BinaryStlReader.h"
 #include "io/read/FormatReading.h"
 #include "io/read/GltfReader.h"
+#include "io/read/MemoryNeed.h"
 #include "io/read/ObjReader.h"
 #include "io/read/OffReader.h"
 #include "io/read/PlyTexture.h"
@@ -115,7 +117,7 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
     }
     MendForReader(bytes, suffix);
     if (suffix == QLatin1String("stl"))
-        result.untriangulatedPolygons = StlTrianglesWithCoincidentCorners(bytes.View());
+        result.untriangulatedPolygons = AsciiStlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -131,6 +133,17 @@ bool IsOwnFormat(const QString &suffix)
            suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
+// Binary STL files are ours to read, ASCII ones VTK's.
+bool IsOwnStl(QTemporaryFile &copy, qint64 size)
+{
+    uchar *mapped = copy.map(0, size);
+    if (!mapped)
+        return true; // and ReadOwnFormat reports the memory short
+    const bool binary = IsBinaryStl(std::string_view(reinterpret_cast<const char *>(mapped), size_t(size)));
+    copy.unmap(mapped);
+    return binary;
+}
+
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
 // beside the original.
 FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path)
@@ -143,6 +156,8 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
     if (suffix == QLatin1String("off")) {
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
+    } else if (suffix == QLatin1String("stl")) {
+        reading = ReadBinaryStl(bytes);
     } else if (suffix == QLatin1String("obj")) {
         reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
@@ -213,6 +228,8 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
+    if (result.failure == ReadFailure::None && lowerSuffix == QLatin1String("stl") && IsOwnStl(copy, file.size))
+        reader = nullptr;
     if (result.failure == ReadFailure::None && !reader) {
         FormatReading reading;
         try {
@@ -391,6 +408,10 @@ const char *FailureSentence(ReadFailure failure)
     case ReadFailure::OutsideFolder:
         return QT_TRANSLATE_NOOP("ModelReader", "This file refers to %1, which is not a file in its own folder: "
                                                 "Lumeno3D reads only files beside the model.");
+    case ReadFailure::NotEnoughMemory:
+        return QT_TRANSLATE_NOOP("ModelReader", "This model of about %1 triangles needs about %2 of memory to open "
+                                                "and make its levels, but only %3 is available: close other "
+                                                "programs, or open it on a computer with more memory.");
     }
     return nullptr;
 }
@@ -432,11 +453,27 @@ QString ReadFailureText(const ReadResult &result)
         text = text.arg(result.systemError);
     else if (result.failure == ReadFailure::NoWorkingCopy)
         text = text.arg(DisplayPath(QDir::tempPath()));
+    else if (result.failure == ReadFailure::NotEnoughMemory)
+        text = text.arg(QLocale().toString(result.memory.triangles), ByteSizeText(quint64(result.memory.needed)),
+                        ByteSizeText(quint64(std::max<qint64>(0, result.memory.available))));
     else if (result.failure == ReadFailure::MissingDataFile || result.failure == ReadFailure::Unsupported ||
              result.failure == ReadFailure::OverLimit || result.failure == ReadFailure::OutsideFolder ||
              result.failure == ReadFailure::TooLarge)
         text = text.arg(EscapeControlCharacters(result.detail));
     return text;
+}
+
+ReadResult RefusalForMemory(const QString &path, qint64 available)
+{
+    ReadResult result;
+    const MemoryNeed need = EstimatedMemoryNeed(path);
+    if (FitsInMemory(need, available))
+        return result;
+    result.failure = ReadFailure::NotEnoughMemory;
+    result.memory.triangles = need.triangles;
+    result.memory.needed = need.bytes;
+    result.memory.available = available;
+    return result;
 }
 
 bool IsReadableSuffix(const QString &suffix)

@@ -38,6 +38,7 @@ enum class ReadFailure {
     PointsOnly,     // points only, no triangles or lines (a glTF point cloud)
     NoBuildItems,   // a 3MF file whose build places no object
     OutsideFolder,  // a file the model names is not a plain name inside its folder (detail names it)
+    NotEnoughMemory, // refused before reading: it needs more memory than is available (ReadResult::memory)
 };
 
 struct ReadResult
@@ -67,6 +68,13 @@ struct ReadResult
     // millimetres.
     QString unitConverted;
     qint64 fileSize = 0;             // bytes read
+    // NotEnoughMemory: the estimate (EstimatedMemoryNeed) and the memory available, in bytes.
+    struct
+    {
+        qint64 triangles = 0;
+        qint64 needed = 0;
+        qint64 available = 0;
+    } memory;
     QString systemError;             // the system's words for Unreadable
     QString detail;                  // the file missing, or the feature unsupported
 };
@@ -78,8 +86,9 @@ bool IsReadableSuffix(const QString &suffix);
 // (the parts merged, materials, lines, face colours), for the window's status and the CLI.
 QStringList ReadNotes(const ReadResult &result);
 
-// Reads a model with the VTK reader for its suffix ("stl" or "ply", any case), or our own for
-// "obj", "off", "gltf", "glb" and "3mf" (ObjReader, OffFormat, GltfReader, ThreeMfReader), which read
+// Reads a model with the VTK reader for its suffix (an ASCII "stl" or "ply", any case), or our own
+// for a binary "stl", "obj", "off", "gltf", "glb" and "3mf" (BinaryStlReader, ObjReader,
+// OffFormat, GltfReader, ThreeMfReader), which read
 // the same checked copy's bytes; a .gltf file's buffer files are read from beside `path`.
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or
@@ -90,6 +99,11 @@ QStringList ReadNotes(const ReadResult &result);
 // files is read with them; the files a model names beside it are read only inside its folder,
 // and one missing leaves the model as it is (ReadNotes names it).
 ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
+
+// Refuses the model at `path` before it is read (failure NotEnoughMemory) when the memory its
+// reading and levels need by EstimatedMemoryNeed exceeds `available` bytes (AvailableMemory());
+// failure None when it fits, or when the memory available is unknown (negative).
+ReadResult RefusalForMemory(const QString &path, qint64 available);
 
 // What went wrong, in one translated sentence that does not name the file; empty for None.
 QString ReadFailureText(const ReadResult &result);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <string_view>
+
+namespace lumeno {
+
+// What a model file will need before it is read: its triangles and the memory of opening it
+// and making its nine levels.
+struct MemoryNeed
+{
+    qint64 triangles = 0;   // 0 for a file that cannot be read or has no model suffix
+    bool counted = false;   // the file's header counts them (binary STL, PLY, OFF), else from its size
+    qint64 bytes = 0;       // peak resident memory of reading the model and making its levels
+};
+
+// From the file's first bytes and size alone (QFile::map, so only the header is read): a
+// binary STL's records, a PLY file's faces, an OFF file's face count; for the other formats
+// (and a header that claims more than the file can hold) the file's size over what a triangle
+// takes in that format. The bytes follow from the triangles by coefficients measured on the
+// command line's levels (peak resident memory, VmHWM).
+MemoryNeed EstimatedMemoryNeed(const QString &path);
+
+// The same for a file's bytes, `suffix` in lower case; `bytes` may be its first 64 KiB only,
+// `fileSize` giving the whole size.
+MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QString &suffix);
+
+// The memory the system can give a new program without swapping (MemAvailable of
+// /proc/meminfo), in bytes; -1 where the system does not say.
+qint64 AvailableMemory();
+
+// Whether the need fits into the memory available; an unknown (negative) availability fits.
+bool FitsInMemory(const MemoryNeed &need, qint64 available);
+
+} // namespace lumeno

@@ -1,0 +1,256 @@
+// Binary STL files read by our reader give VTK's STL reader's points and triangles, on any
+// number of threads; what a file's count or size gets wrong is refused as before.
+#include "TestSupport.h"
+
+#include "io/read/BinaryStlReader.h"
+#include "io/read/ModelReader.h"
+
+#include <QtEndian>
+
+#include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
+#include <vtkPoints.h>
+#include <vtkSTLReader.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string_view>
+#include <vector>
+
+using lumeno::ReadFailure;
+
+Q_DECLARE_METATYPE(lumeno::ReadFailure)
+
+namespace {
+
+using Triangle = std::array<std::array<float, 3>, 3>;
+
+const std::vector<Triangle> &Tetrahedron()
+{
+    static const std::vector<Triangle> triangles{{{{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}},
+                                                 {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
+                                                 {{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}},
+                                                 {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
+    return triangles;
+}
+
+// A binary STL; `count` as the header's triangle count, -1 for the true one.
+QByteArray BinaryStl(const std::vector<Triangle> &triangles, qint64 count = -1)
+{
+    QByteArray file(80, '\0');
+    char word[4];
+    qToLittleEndian<quint32>(quint32(count < 0 ? qint64(triangles.size()) : count), word);
+    file.append(word, 4);
+    for (const Triangle &triangle : triangles) {
+        file.append(12, '\0');
+        for (const auto &corner : triangle)
+            for (float coordinate : corner) {
+                qToLittleEndian<float>(coordinate, word);
+                file.append(word, 4);
+            }
+        file.append(2, '\x7f'); // attribute bytes, which no reader uses
+    }
+    return file;
+}
+
+std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
+{
+    triangles.push_back(more);
+    return triangles;
+}
+
+// A grid of quads over a wavy sheet, its triangles in a shuffled order: many corners, each
+// point shared by up to six triangles far apart in the file.
+std::vector<Triangle> ShuffledSheet(int side)
+{
+    const auto at = [side](int i, int j) {
+        return std::array<float, 3>{float(i) / float(side), float(j) / float(side),
+                                    std::sin(float(i) * 0.3f) * std::cos(float(j) * 0.2f)};
+    };
+    std::vector<Triangle> triangles;
+    for (int i = 0; i < side; ++i)
+        for (int j = 0; j < side; ++j) {
+            triangles.push_back({at(i, j), at(i + 1, j), at(i + 1, j + 1)});
+            triangles.push_back({at(i, j), at(i + 1, j + 1), at(i, j + 1)});
+        }
+    std::mt19937 random(7);
+    std::shuffle(triangles.begin(), triangles.end(), random);
+    return triangles;
+}
+
+vtkSmartPointer<vtkPolyData> ReadByVtk(const QByteArray &file)
+{
+    const QString path = testing::ScratchFile(QStringLiteral("by vtk.stl"));
+    if (!testing::WriteBytes(path, file))
+        return nullptr;
+    vtkNew<vtkSTLReader> reader;
+    const QByteArray name = QFile::encodeName(path);
+    reader->SetFileName(name.constData());
+    reader->Update();
+    auto model = vtkSmartPointer<vtkPolyData>::New();
+    model->ShallowCopy(reader->GetOutput());
+    return model;
+}
+
+lumeno::FormatReading ReadOurs(const QByteArray &file, int threads)
+{
+    return lumeno::ReadBinaryStl(std::string_view(file.constData(), size_t(file.size())), threads);
+}
+
+// The same points, bit for bit, in the same order, and the same triangles on them.
+bool SameMesh(vtkPolyData *ours, vtkPolyData *theirs, QString &difference)
+{
+    if (ours->GetNumberOfPoints() != theirs->GetNumberOfPoints()) {
+        difference = QStringLiteral("%1 points, not %2").arg(ours->GetNumberOfPoints()).arg(theirs->GetNumberOfPoints());
+        return false;
+    }
+    for (vtkIdType point = 0; point < ours->GetNumberOfPoints(); ++point) {
+        double a[3], b[3];
+        ours->GetPoint(point, a);
+        theirs->GetPoint(point, b);
+        for (int axis = 0; axis < 3; ++axis)
+            if (std::signbit(a[axis]) != std::signbit(b[axis]) || !(a[axis] == b[axis] || std::isnan(a[axis]))) {
+                difference = QStringLiteral("point %1 differs").arg(point);
+                return false;
+            }
+    }
+    if (ours->GetNumberOfPolys() != theirs->GetNumberOfPolys()) {
+        difference = QStringLiteral("%1 triangles, not %2").arg(ours->GetNumberOfPolys()).arg(theirs->GetNumberOfPolys());
+        return false;
+    }
+    auto mine = vtk::TakeSmartPointer(ours->GetPolys()->NewIterator());
+    auto other = vtk::TakeSmartPointer(theirs->GetPolys()->NewIterator());
+    for (mine->GoToFirstCell(), other->GoToFirstCell(); !mine->IsDoneWithTraversal();
+         mine->GoToNextCell(), other->GoToNextCell()) {
+        vtkIdType size = 0, otherSize = 0;
+        const vtkIdType *ids = nullptr, *otherIds = nullptr;
+        mine->GetCurrentCell(size, ids);
+        other->GetCurrentCell(otherSize, otherIds);
+        if (size != otherSize || !std::equal(ids, ids + size, otherIds)) {
+            difference = QStringLiteral("triangle %1 differs").arg(mine->GetCurrentCellId());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestReadBinaryStl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Files VTK's reader reads: the same points in the same order and the same triangles.
+    void readsAsVtksReader_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("withoutArea");
+
+        const float step = std::nextafter(1.0f, 2.0f);
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("exact duplicates") << BinaryStl(Tetrahedron()) << 0;
+        QTest::newRow("near duplicates, a float step apart")
+            << BinaryStl(With(Tetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
+        QTest::newRow("0 and -0") << BinaryStl(With(Tetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
+                                  << 0;
+        QTest::newRow("two corners at one place")
+            << BinaryStl(With(Tetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
+        QTest::newRow("corners at 0 and -0")
+            << BinaryStl(With(Tetrahedron(), {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}})) << 1;
+        QTest::newRow("all corners at one place")
+            << BinaryStl(With(Tetrahedron(), {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}})) << 1;
+        QTest::newRow("degenerate first") << BinaryStl({{{{5, 5, 5}, {5, 5, 5}, {1, 2, 3}}}, Tetrahedron()[0]}) << 1;
+        QTest::newRow("a NaN corner twice") << BinaryStl(With(Tetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
+                                            << 0;
+        QTest::newRow("count of 0") << BinaryStl(Tetrahedron(), 0) << 0;
+        QTest::newRow("counting fewer than it holds") << BinaryStl(Tetrahedron(), 2) << 0;
+        QTest::newRow("ten bytes after the last record") << BinaryStl(Tetrahedron()) + QByteArray(10, 'z') << 0;
+        // A last record cut short, even by its attribute bytes alone, is left out.
+        const QByteArray fifth = BinaryStl({{{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}}).mid(84);
+        for (int cut : {1, 2, 3, 49})
+            QTest::newRow(qPrintable(QStringLiteral("a last record %1 bytes short").arg(cut)))
+                << BinaryStl(Tetrahedron()) + fifth.left(50 - cut) << 0;
+        QTest::newRow("a last record short, counting fewer")
+            << BinaryStl(With(Tetrahedron(), {{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}), 4).chopped(1) << 0;
+        QTest::newRow("no triangles") << BinaryStl({}) << 0;
+        QTest::newRow("a shuffled sheet") << BinaryStl(ShuffledSheet(40)) << 0;
+    }
+
+    void readsAsVtksReader()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, withoutArea);
+        const vtkSmartPointer<vtkPolyData> theirs = ReadByVtk(file);
+        QVERIFY(theirs);
+        for (int threads : {1, 2}) {
+            const lumeno::FormatReading ours = ReadOurs(file, threads);
+            QCOMPARE(ours.failure, ReadFailure::None);
+            QString difference;
+            QVERIFY2(SameMesh(ours.model, theirs, difference), qPrintable(difference));
+            QCOMPARE(ours.polygonsWithoutArea, qint64(withoutArea));
+        }
+    }
+
+    // Enough corners for the threads to share them: the same result on one, two or three threads.
+    void threadsGiveTheSameResult()
+    {
+        std::vector<Triangle> triangles = ShuffledSheet(200);
+        triangles.push_back({{{0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0, 0, 0}}});
+        const QByteArray file = BinaryStl(triangles);
+        const lumeno::FormatReading alone = ReadOurs(file, 1);
+        QCOMPARE(alone.failure, ReadFailure::None);
+        QCOMPARE(alone.model->GetNumberOfPoints(), vtkIdType(201 * 201 + 1));
+        QCOMPARE(alone.polygonsWithoutArea, qint64(1));
+        for (int threads : {2, 3}) {
+            const lumeno::FormatReading shared = ReadOurs(file, threads);
+            QString difference;
+            QVERIFY2(SameMesh(shared.model, alone.model, difference), qPrintable(difference));
+        }
+    }
+
+    // What the reader refuses, and what the whole reading makes of it.
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<ReadFailure>("readerFailure");
+        QTest::addColumn<ReadFailure>("readFailure");
+
+        const QByteArray tetrahedron = BinaryStl(Tetrahedron());
+        QTest::newRow("counting more than it holds")
+            << BinaryStl(Tetrahedron(), 5) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        QTest::newRow("claiming four billion triangles")
+            << BinaryStl(Tetrahedron(), 0xFFFFFFFFll) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        QTest::newRow("cut in a triangle") << tetrahedron.left(tetrahedron.size() - 20) << ReadFailure::DamagedFile
+                                           << ReadFailure::DamagedFile;
+        QTest::newRow("last record without its attribute bytes")
+            << tetrahedron.left(tetrahedron.size() - 2) << ReadFailure::DamagedFile
+            << ReadFailure::DamagedFile;
+        QTest::newRow("shorter than its header")
+            << tetrahedron.left(83) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        QTest::newRow("no triangles") << BinaryStl({}) << ReadFailure::None << ReadFailure::NoTriangles;
+        QTest::newRow("all corners at one place") << BinaryStl({{{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}}})
+                                                  << ReadFailure::None << ReadFailure::NoExtent;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("a NaN corner") << BinaryStl(With(Tetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
+                                      << ReadFailure::None << ReadFailure::UnusableModel;
+    }
+
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(ReadFailure, readerFailure);
+        QFETCH(ReadFailure, readFailure);
+        QCOMPARE(ReadOurs(file, 1).failure, readerFailure);
+        const QString path = testing::ScratchFile(QStringLiteral("damaged.stl"));
+        QVERIFY(testing::WriteBytes(path, file));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("stl"));
+        QCOMPARE(read.failure, readFailure);
+        QVERIFY(!read.model);
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestReadBinaryStl)
+#include "test_read_binary_stl.moc"
