@@ -13,6 +13,8 @@ namespace {
 // The input dialogs of the window allow the same ranges.
 constexpr double MinimumError = 0.000001;
 constexpr double MaximumError = 10.0;
+// More jobs than models never run; this only keeps the number in an int.
+constexpr qint64 MaximumJobs = 4096;
 
 class ArgumentReader
 {
@@ -74,6 +76,10 @@ private:
             Textures(name);
         else if (name == QLatin1String("--merge-parts"))
             options.mergeParts = true;
+        else if (name == QLatin1String("--jobs") || name == QLatin1String("-j"))
+            options.jobs = int(std::min<qint64>(Count(name), MaximumJobs));
+        else if (name == QLatin1String("--skip-existing"))
+            options.skipExisting = true;
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--triangles"))
@@ -221,6 +227,10 @@ private:
             return Fail(QStringLiteral("--textures belongs to the levels and reduce commands"));
         if (!levels && !reduce && options.mergeParts)
             return Fail(QStringLiteral("--merge-parts belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.jobs)
+            return Fail(QStringLiteral("--jobs belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.skipExisting)
+            return Fail(QStringLiteral("--skip-existing belongs to the levels and reduce commands"));
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));

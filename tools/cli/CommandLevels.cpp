@@ -1,13 +1,14 @@
+#include "BatchJobs.h"
 #include "CliSupport.h"
 #include "Commands.h"
 #include "ModelFiles.h"
+#include "OutputFiles.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
 #include "reduce/Reducer.h"
 #include "measure/SurfaceDeviation.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -33,11 +34,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     const lumeno::ReductionEngine engine = options.engine.value_or(lumeno::DefaultEngine);
     const QFileInfo inputFile(path);
     const QString format = options.format.isEmpty() ? inputFile.suffix().toLower() : options.format;
-    const QDir folder(options.outputFolder);
-    // All but the last suffix is part of the name: part.v1.stl and part.v2.stl keep apart.
-    const auto levelFile = [&](int percent) {
-        return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.completeBaseName()).arg(percent).arg(format));
-    };
+    const auto levelFile = [&](int percent) { return LevelFileOf(options, path, percent); };
 
     const QString noFolder = MakeFolder(options.outputFolder);
     if (!noFolder.isEmpty())
@@ -78,7 +75,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     };
     control.progress = advance;
     control.cancelled = [&failure] { return !failure.isEmpty(); };
-    const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+    const std::unique_ptr<lumeno::Reducer> reducer = MakeCliReducer(engine, options.engineThreads);
     lumeno::LevelReceiver receiver;
     // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
     receiver.starting = [&](int step) {
@@ -151,12 +148,9 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     CommandOutcome outcome;
     // One line for all nine files.
     const QString notSaved =
-        NotSavedWarning(carried.value_or(lumeno::PointAttributes()),
-                        folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
+        NotSavedWarning(carried.value_or(lumeno::PointAttributes()), LevelFilesPattern(options, path), format);
     outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved));
-    const QString lookNotSaved = LookNotSavedWarning(
-        input.model, writeOptions, folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)),
-        format);
+    const QString lookNotSaved = LookNotSavedWarning(input.model, writeOptions, LevelFilesPattern(options, path), format);
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
