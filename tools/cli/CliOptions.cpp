@@ -295,15 +295,16 @@ QString HelpText()
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
 of levels are --format, --engine, --textures, --merge-parts, --no-measure,
---json and --quiet; reduce takes those and --smooth, --scale and --rotate.
+--jobs, --skip-existing, --json and --quiet; reduce takes those and --smooth,
+--scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
 by its last suffix in any case (part.v2.stl is an STL file). Each part of a
 glTF or 3MF file is placed as the file places it. Every
-command takes several models, one after the other (find ... -exec
-lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a model that fails does not
-stop the others.
+command takes several models (find ... -exec lumeno3d-cli levels -d OUT_DIR
+{} +, or a glob); levels and reduce do several at once (--jobs). A model that
+fails does not stop the others.
 
 Commands:
   info     Prints the number of triangles and vertices, what the points carry
@@ -363,6 +364,17 @@ Common options:
                        bounding box diagonal); the deviation is then left out.
                        reduce --max-error with the quality engine still
                        measures while it searches for the bound.
+  -j, --jobs N         levels and reduce: do N models at once (a whole number,
+                       at least 1). By default as many as the cores allow and
+                       the memory holds for the largest model; the engines of
+                       the models at once share the cores. Whatever N is, the
+                       files written are the same, and the results and
+                       messages are printed whole, in the order of the models.
+  --skip-existing      levels and reduce: leave each model whose outputs are
+                       all there and newer than the model, so that a batch
+                       that was stopped resumes with the models it had not
+                       finished (a file bears its output's name only once it
+                       is complete). Its result says it was skipped.
   --json               Print the results (counts, times, sizes) as JSON Lines
                        on standard output: one object per MODEL, on one line,
                        with "schema": 1 (the layout is described in
@@ -387,7 +399,9 @@ out.
 Output folders are created when missing. Files are written atomically: a file
 of the same name is replaced only once the new one is complete, keeps its
 permissions, and is left as it was when writing fails. A write-protected file
-is never replaced, and the input file is never written.
+is never replaced, and the input file is never written. The same model with the
+same options gives the same bytes in every file, on any machine with the same
+build.
 
 Exit status:
   0  success
