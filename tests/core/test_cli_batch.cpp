@@ -205,6 +205,69 @@ private slots:
                      reversed[i]);
     }
 
+    // Where one model's output is the next one's input, or two write one file, the order decides
+    // what is written: such models are done one after the other, whatever the jobs.
+    void modelsThatMeetAreDoneInTurn_data()
+    {
+        QTest::addColumn<QStringList>("names"); // the inputs, in the folder
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::newRow("an output is the next input") << QStringList{"sphere.stl", "sphere.obj"} << QList<int>{0, 3};
+        QTest::newRow("two write one file") << QStringList{"sphere.stl", "other/sphere.stl"} << QList<int>{0, 0};
+    }
+
+    void modelsThatMeetAreDoneInTurn()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, statuses);
+        const QString folder = Folder(QStringLiteral("meet"));
+        QDir().mkpath(folder + QStringLiteral("/other"));
+        QVERIFY(QFile::copy(inputs[0], folder + QStringLiteral("/sphere.stl")));
+        QVERIFY(testing::WriteModel(testing::Sphere(20, 20), folder + QStringLiteral("/other/sphere.stl")));
+        QStringList paths;
+        for (const QString &name : names)
+            paths << folder + QLatin1Char('/') + name;
+        const CliRun run = RunCli(QStringList{"reduce", "--keep", "50", "--format", "obj", "--jobs", "2", "--json",
+                                              "-q", "-d", folder} + paths);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), statuses.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(QJsonDocument::fromJson(lines[i])[QLatin1String("status")].toInt(), statuses[i]);
+        // The last model's result is the one left.
+        const QJsonValue last = QJsonDocument::fromJson(lines.last())[QLatin1String("outputs")][0];
+        if (statuses.last() == 0)
+            QCOMPARE(last[QLatin1String("fileSize")].toDouble(), double(QFileInfo(folder + "/sphere.obj").size()));
+    }
+
+    // Two models at once whose different textures bear one name, into one folder: neither takes
+    // the other's image (the second is written under another name).
+    void texturesOfOneNameKeepApart()
+    {
+        const QString folder = Folder(QStringLiteral("textures"));
+        const QString out = folder + QStringLiteral("/out");
+        QStringList looked;
+        for (const char *name : {"first", "second"}) {
+            QDir().mkpath(folder + QLatin1Char('/') + QLatin1String(name));
+            looked << folder + QStringLiteral("/%1/%1.obj").arg(QLatin1String(name));
+            QVERIFY(WriteLookedSphere(looked.last()));
+            QVERIFY(testing::WriteBytes(folder + QStringLiteral("/%1/wood.png").arg(QLatin1String(name)),
+                                        QByteArray("\x89PNG\r\n\x1a\n") + name));
+        }
+        QCOMPARE(RunCli(QStringList{"levels", "--jobs", "2", "--no-measure", "-q", "-d", out} + looked).status, 0);
+        for (const QString &model : looked) {
+            const QString base = QFileInfo(model).completeBaseName();
+            for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+                const QByteArray mtl = testing::Contents(QStringLiteral("%1/%2_%3.mtl").arg(out, base).arg(level.percent));
+                const int at = mtl.indexOf("map_Kd ");
+                QVERIFY2(at >= 0, mtl.constData());
+                const QByteArray image = mtl.mid(at + 7, mtl.indexOf('\n', at) - at - 7).trimmed();
+                QCOMPARE(testing::Contents(out + QLatin1Char('/') + QString::fromUtf8(image)),
+                         testing::Contents(QFileInfo(model).path() + QStringLiteral("/wood.png")));
+            }
+        }
+        QCOMPARE(QDir(out).entryList({"wood*.png"}, QDir::Files).size(), 2);
+        QCOMPARE(QDir(out).entryList({".lumeno-*"}, QDir::Files | QDir::Hidden).size(), 0);
+    }
+
     // What a killed batch left: the models whose outputs are all there and newer are left as they
     // are and said to be skipped; a model with a level missing, with a level older than itself, or
     // never begun is done again.

@@ -370,6 +370,8 @@ Common options:
                        the models at once share the cores. Whatever N is, the
                        files written are the same, and the results and
                        messages are printed whole, in the order of the models.
+                       Models of which one writes another's input, or two
+                       write one file, are done one after the other.
   --skip-existing      levels and reduce: leave each model whose outputs are
                        all there and newer than the model, so that a batch
                        that was stopped resumes with the models it had not

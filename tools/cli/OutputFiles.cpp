@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -46,4 +47,21 @@ QStringList OutputFilesOf(const CliOptions &options, const QString &input)
         for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
             files << LevelFileOf(options, input, level.percent);
     return files;
+}
+
+bool OrderMatters(const CliOptions &options)
+{
+    const auto named = [](const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
+    QSet<QString> inputs;
+    for (const QString &input : options.inputs)
+        inputs.insert(named(input));
+    QSet<QString> outputs;
+    for (const QString &input : options.inputs)
+        for (const QString &output : OutputFilesOf(options, input)) {
+            const QString file = named(output);
+            if (inputs.contains(file) || outputs.contains(file))
+                return true;
+            outputs.insert(file);
+        }
+    return false;
 }

@@ -19,3 +19,7 @@ QString ReducedFileOf(const CliOptions &options, const QString &input);
 
 // The models the command writes for the input: the nine levels, or the one reduction.
 QStringList OutputFilesOf(const CliOptions &options, const QString &input);
+
+// Whether the order of the models changes what the batch writes: the output of one is the
+// input of another, or two write one file. Such a batch does one model after the other.
+bool OrderMatters(const CliOptions &options);

@@ -4,6 +4,7 @@
 #include "CliOptions.h"
 #include "CliSupport.h"
 #include "Commands.h"
+#include "OutputFiles.h"
 #include "Progress.h"
 #include "SkipExisting.h"
 
@@ -123,7 +124,8 @@ int main(int argc, char *argv[])
     }
 
     Progress progress(Progress::StyleForStandardError(options.quiet));
-    const int jobs = options.command == CliCommand::Info ? 1 : JobsForBatch(options.inputs, options.jobs.value_or(0));
+    const bool oneByOne = options.command == CliCommand::Info || OrderMatters(options);
+    const int jobs = oneByOne ? 1 : JobsForBatch(options.inputs, options.jobs.value_or(0));
     const int cores = UsableCores();
     int worst = ExitSuccess;
     const auto work = [&](int model, int jobsAtOnce, Progress &modelProgress) {
@@ -131,8 +133,7 @@ int main(int argc, char *argv[])
         jobOptions.engineThreads = EngineThreadsPerJob(cores, jobsAtOnce);
         return Run(jobOptions, options.inputs[model], modelProgress);
     };
-    RunBatch(int(options.inputs.size()), jobs, LargestFirst(options.inputs), progress, work,
-             [&](int, const CommandOutcome &outcome) {
+    const auto take = [&](int, const CommandOutcome &outcome) {
         worst = std::max(worst, outcome.status);
         if (outcome.status != ExitSuccess)
             Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
@@ -143,6 +144,7 @@ int main(int argc, char *argv[])
             PrintJsonLine(options.command, outcome);
         else if (outcome.status == ExitSuccess)
             Print(stdout, outcome.summary);
-    });
+    };
+    RunBatch(int(options.inputs.size()), jobs, LargestFirst(options.inputs), progress, work, take);
     return worst;
 }
