@@ -1,6 +1,7 @@
 // lumeno3d-cli on batches: several models at once give what one after the other gives, byte for byte;
 // a batch killed half way resumes with the models it had not finished; the recipes that spread a
 // folder over workers (GNU parallel, a Slurm job array) and the merge of their reports.
+#include "BatchJobs.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -145,19 +146,49 @@ class TestCliBatch : public QObject
 {
     Q_OBJECT
 
-    QString models; // a sphere of five thousand triangles, one with a look, one of sixty thousand
+    QString modelFolder; // a sphere of five thousand triangles, one with a look, one of sixty thousand
     QStringList inputs;
 
 private slots:
     void initTestCase()
     {
-        models = Folder(QStringLiteral("models"));
-        inputs = QStringList{models + QStringLiteral("/sphere.stl"), models + QStringLiteral("/looked.obj"),
-                             models + QStringLiteral("/large.ply")};
+        modelFolder = Folder(QStringLiteral("models"));
+        inputs = QStringList{modelFolder + QStringLiteral("/sphere.stl"), modelFolder + QStringLiteral("/looked.obj"),
+                             modelFolder + QStringLiteral("/large.ply")};
         QVERIFY(testing::WriteModel(testing::Sphere(80, 32), inputs[0]));
         QVERIFY(WriteLookedSphere(inputs[1]));
         // Past the size from which the quality engine sets up on two threads: a batch's jobs hold it to one.
         QVERIFY(testing::WriteModel(testing::WithAttributes(testing::Sphere(250, 122)), inputs[2]));
+    }
+
+    // As many jobs as cores, as far as the memory holds each model, as models, and one at least.
+    void jobsFitTheCoresAndTheMemory_data()
+    {
+        QTest::addColumn<int>("cores");
+        QTest::addColumn<qint64>("available");
+        QTest::addColumn<qint64>("needed");
+        QTest::addColumn<int>("models");
+        QTest::addColumn<int>("jobs");
+        constexpr qint64 GB = qint64(1) << 30;
+        QTest::newRow("the cores") << 8 << 64 * GB << 2 * GB << 100 << 8;
+        QTest::newRow("the memory") << 8 << 10 * GB << 3 * GB << 100 << 3;
+        QTest::newRow("the models") << 8 << 64 * GB << GB << 2 << 2;
+        QTest::newRow("one that does not fit") << 8 << GB << 5 * GB << 100 << 1;
+        QTest::newRow("memory not known") << 4 << qint64(-1) << GB << 100 << 4;
+        QTest::newRow("need not known") << 4 << GB << qint64(-1) << 100 << 4;
+        QTest::newRow("no model") << 4 << GB << GB << 0 << 1;
+    }
+
+    void jobsFitTheCoresAndTheMemory()
+    {
+        QFETCH(int, cores);
+        QFETCH(qint64, available);
+        QFETCH(qint64, needed);
+        QFETCH(int, models);
+        QFETCH(int, jobs);
+        QCOMPARE(JobsThatFit(cores, available, needed, models), jobs);
+        // Together the engines keep near the cores.
+        QVERIFY(jobs == 1 || jobs * EngineThreadsPerJob(cores, jobs) <= std::max(cores, jobs));
     }
 
     // Two jobs give the files and the report (but for its times) of one job; two runs a while

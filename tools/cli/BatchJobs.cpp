@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <sched.h>
+#include <sys/resource.h>
 #include <thread>
 
 int JobsThatFit(int cores, int64_t availableBytes, int64_t neededBytesPerModel, int models)
@@ -42,7 +43,10 @@ int UsableCores()
     return int(std::max(1u, std::thread::hardware_concurrency()));
 }
 
-int64_t AvailableMemoryBytes()
+namespace {
+
+// MemAvailable of /proc/meminfo: what the system can give without swapping; -1 when not known.
+int64_t SystemAvailableBytes()
 {
     QFile meminfo(QStringLiteral("/proc/meminfo"));
     if (!meminfo.open(QIODevice::ReadOnly))
@@ -57,6 +61,57 @@ int64_t AvailableMemoryBytes()
         }
     }
     return -1;
+}
+
+int64_t NumberIn(const QString &path)
+{
+    QFile file(path);
+    bool ok = false;
+    const int64_t value = file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong(&ok) : 0;
+    return ok ? value : -1;
+}
+
+// What is left below the memory limit of this process's control group (as Slurm's --mem and
+// containers set it), of cgroup v2 or v1; -1 when there is none.
+int64_t GroupAvailableBytes()
+{
+    QFile groups(QStringLiteral("/proc/self/cgroup"));
+    if (!groups.open(QIODevice::ReadOnly))
+        return -1;
+    while (!groups.atEnd()) {
+        const QList<QByteArray> fields = groups.readLine().trimmed().split(':');
+        if (fields.size() != 3)
+            continue;
+        const QString path = QString::fromLocal8Bit(fields[2]);
+        int64_t limit = -1, used = -1; // a limit of "max" reads as none
+        if (fields[0] == "0" && fields[1].isEmpty()) {
+            limit = NumberIn(QStringLiteral("/sys/fs/cgroup%1/memory.max").arg(path));
+            used = NumberIn(QStringLiteral("/sys/fs/cgroup%1/memory.current").arg(path));
+        } else if (fields[1] == "memory") {
+            limit = NumberIn(QStringLiteral("/sys/fs/cgroup/memory%1/memory.limit_in_bytes").arg(path));
+            used = NumberIn(QStringLiteral("/sys/fs/cgroup/memory%1/memory.usage_in_bytes").arg(path));
+        }
+        if (limit >= 0 && used >= 0)
+            return std::max<int64_t>(0, limit - used);
+    }
+    return -1;
+}
+
+} // namespace
+
+int64_t AvailableMemoryBytes()
+{
+    int64_t available = SystemAvailableBytes();
+    const int64_t group = GroupAvailableBytes();
+    if (group >= 0)
+        available = available < 0 ? group : std::min(available, group);
+    // A limit of the address space (ulimit -v) holds all jobs of this one process.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        const int64_t space = int64_t(limit.rlim_cur);
+        available = available < 0 ? space : std::min(available, space);
+    }
+    return available;
 }
 
 int64_t NeededBytesForModel(const QString &path)

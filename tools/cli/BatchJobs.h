@@ -26,7 +26,8 @@ std::unique_ptr<lumeno::Reducer> MakeCliReducer(lumeno::ReductionEngine engine, 
 // The cores this process may run on (its CPU affinity, which Slurm and taskset narrow), at least 1.
 int UsableCores();
 
-// The memory the system can give without swapping (MemAvailable); -1 when it is not known.
+// The memory the jobs may take: what the system can give without swapping (MemAvailable), within
+// the limits of this process's control group and address space; -1 when it is not known.
 int64_t AvailableMemoryBytes();
 
 // What the levels or a reduction of the model in `path` may need at most, in bytes. For now
