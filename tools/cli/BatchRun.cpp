@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <algorithm>
-
 #include <atomic>
 #include <condition_variable>
 #include <mutex>

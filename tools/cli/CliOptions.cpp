@@ -301,10 +301,10 @@ of levels are --format, --engine, --textures, --merge-parts, --no-measure,
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
 by its last suffix in any case (part.v2.stl is an STL file). Each part of a
-glTF or 3MF file is placed as the file places it. Every
-command takes several models (find ... -exec lumeno3d-cli levels -d OUT_DIR
-{} +, or a glob); levels and reduce do several at once (--jobs). A model that
-fails does not stop the others.
+glTF or 3MF file is placed as the file places it. Every command takes several
+models (find ... -exec lumeno3d-cli levels -d OUT_DIR {} +, or a glob);
+levels and reduce do several at once (--jobs). A model that fails does not
+stop the others.
 
 Commands:
   info     Prints the number of triangles and vertices, what the points carry
