@@ -13,6 +13,8 @@ namespace {
 // The input dialogs of the window allow the same ranges.
 constexpr double MinimumError = 0.000001;
 constexpr double MaximumError = 10.0;
+// More jobs than models never run; this only keeps the number in an int.
+constexpr qint64 MaximumJobs = 4096;
 
 class ArgumentReader
 {
@@ -76,6 +78,10 @@ private:
             Textures(name);
         else if (name == QLatin1String("--merge-parts"))
             options.mergeParts = true;
+        else if (name == QLatin1String("--jobs") || name == QLatin1String("-j"))
+            options.jobs = int(std::min<qint64>(Count(name), MaximumJobs));
+        else if (name == QLatin1String("--skip-existing"))
+            options.skipExisting = true;
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--triangles"))
@@ -226,6 +232,10 @@ private:
             return Fail(QStringLiteral("--textures belongs to the levels and reduce commands"));
         if (!levels && !reduce && options.mergeParts)
             return Fail(QStringLiteral("--merge-parts belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.jobs)
+            return Fail(QStringLiteral("--jobs belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.skipExisting)
+            return Fail(QStringLiteral("--skip-existing belongs to the levels and reduce commands"));
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
@@ -303,15 +313,16 @@ QString HelpText()
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
 of levels are --format, --engine, --textures, --merge-parts, --no-measure,
---lod-glb, --json and --quiet; reduce takes those but --lod-glb, and --smooth,
+--lod-glb, --jobs, --skip-existing, --json and --quiet; reduce takes those but
+--lod-glb, and --smooth,
 --scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
 by its last suffix in any case (part.v2.stl is an STL file). Each part of a
-glTF or 3MF file is placed as the file places it. Every
-command takes several models, one after the other (find ... -exec
-lumeno3d-cli levels -d OUT_DIR {} +, or a glob); a model that fails does not
+glTF or 3MF file is placed as the file places it. Every command takes several
+models (find ... -exec lumeno3d-cli levels -d OUT_DIR {} +, or a glob);
+levels and reduce do several at once (--jobs). A model that fails does not
 stop the others.
 
 Commands:
@@ -383,6 +394,19 @@ Common options:
                        bounding box diagonal); the deviation is then left out.
                        reduce --max-error with the quality engine still
                        measures while it searches for the bound.
+  -j, --jobs N         levels and reduce: do N models at once (a whole number,
+                       at least 1). By default as many as the cores allow and
+                       the memory holds for the largest model; the engines of
+                       the models at once share the cores. Whatever N is, the
+                       files written are the same, and the results and
+                       messages are printed whole, in the order of the models.
+                       Models of which one writes another's input, or two
+                       write one file, are done one after the other.
+  --skip-existing      levels and reduce: leave each model whose outputs are
+                       all there and newer than the model, so that a batch
+                       that was stopped resumes with the models it had not
+                       finished (a file bears its output's name only once it
+                       is complete). Its result says it was skipped.
   --json               Print the results (counts, times, sizes) as JSON Lines
                        on standard output: one object per MODEL, on one line,
                        with "schema": 1 (the layout is described in
@@ -407,7 +431,9 @@ out.
 Output folders are created when missing. Files are written atomically: a file
 of the same name is replaced only once the new one is complete, keeps its
 permissions, and is left as it was when writing fails. A write-protected file
-is never replaced, and the input file is never written.
+is never replaced, and the input file is never written. The same model with the
+same options gives the same bytes in every file, on any machine with the same
+build.
 
 Exit status:
   0  success

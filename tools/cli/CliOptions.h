@@ -37,6 +37,14 @@ struct CliOptions
     bool mergeParts = false;
     std::optional<std::array<double, 3>> scale;
     std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z
+    // levels and reduce: how many models run at once; unset means as many as the cores and the
+    // memory allow (BatchJobs.h).
+    std::optional<int> jobs;
+    bool skipExisting = false; // levels and reduce: leave models whose outputs are complete and newer
+
+    // Not an option: the threads each model's engine may use, which a batch of several jobs sets
+    // so that all of them together keep near the cores. 0 leaves it to the engine.
+    int engineThreads = 0;
 };
 
 struct ParsedArguments

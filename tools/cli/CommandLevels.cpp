@@ -1,13 +1,14 @@
+#include "BatchJobs.h"
 #include "CliSupport.h"
 #include "Commands.h"
 #include "ModelFiles.h"
+#include "OutputFiles.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
 #include "reduce/Reducer.h"
 #include "measure/SurfaceDeviation.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -37,12 +38,8 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     const QString format = !writesLevelFiles           ? QStringLiteral("glb")
                            : options.format.isEmpty() ? inputFile.suffix().toLower()
                                                       : options.format;
-    const QDir folder(options.outputFolder);
-    // All but the last suffix is part of the name: part.v1.stl and part.v2.stl keep apart.
     const auto levelFile = [&](int percent) {
-        if (!writesLevelFiles)
-            return options.lodGlb;
-        return folder.filePath(QStringLiteral("%1_%2.%3").arg(inputFile.completeBaseName()).arg(percent).arg(format));
+        return writesLevelFiles ? LevelFileOf(options, path, percent) : options.lodGlb;
     };
 
     if (writesLevelFiles) {
@@ -95,7 +92,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     };
     control.progress = advance;
     control.cancelled = [&failure] { return !failure.isEmpty(); };
-    const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+    const std::unique_ptr<lumeno::Reducer> reducer = MakeCliReducer(engine, options.engineThreads);
     lumeno::LevelReceiver receiver;
     // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
     receiver.starting = [&](int step) {
@@ -199,9 +196,7 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
 
     CommandOutcome outcome;
     // One line for all nine files (or the LOD file).
-    const QString filesWritten = writesLevelFiles
-                                     ? folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format))
-                                     : options.lodGlb;
+    const QString filesWritten = writesLevelFiles ? LevelFilesPattern(options, path) : options.lodGlb;
     const QString notSaved = NotSavedWarning(carried.value_or(lumeno::PointAttributes()), filesWritten, format);
     outcome.warnings = input.warnings + (notSaved.isEmpty() ? QStringList() : QStringList(notSaved));
     const QString lookNotSaved = LookNotSavedWarning(input.model, writeOptions, filesWritten, format);

@@ -1,6 +1,8 @@
+#include "BatchJobs.h"
 #include "CliSupport.h"
 #include "Commands.h"
 #include "ModelFiles.h"
+#include "OutputFiles.h"
 #include "Progress.h"
 
 #include "io/FilePaths.h"
@@ -9,7 +11,6 @@
 #include "reduce/Reducer.h"
 #include "measure/SurfaceDeviation.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -53,16 +54,6 @@ QString TransformProblemText(lumeno::TransformProblem problem, const QString &ou
     return {};
 }
 
-// -o OUTPUT, or OUT_DIR/<base>.<ext>: <base> is the input's name without its last suffix.
-QString OutputFileOf(const CliOptions &options, const QString &path)
-{
-    if (!options.output.isEmpty())
-        return options.output;
-    const QFileInfo input(path);
-    const QString suffix = options.format.isEmpty() ? input.suffix() : options.format;
-    return QDir(options.outputFolder).filePath(input.completeBaseName() + QLatin1Char('.') + suffix);
-}
-
 } // namespace
 
 // The window's order: the reduction of the loaded model, then smoothing of the result,
@@ -78,7 +69,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     const auto failed = [&inputJson](const QString &failure) {
         return CommandOutcome{ExitOutputNotWritten, failure, {{QStringLiteral("input"), inputJson}}, {}};
     };
-    const QString output = OutputFileOf(options, path);
+    const QString output = ReducedFileOf(options, path);
     QString problem = OutputProblem(output, path);
     if (problem.isEmpty())
         problem = MakeFolder(QFileInfo(output).path());
@@ -107,7 +98,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     double measureSeconds = SecondsSince(clock);
     lumeno::ReductionControl control;
     control.progress = [&progress](double fraction) { progress.Advance(fraction); };
-    const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
+    const std::unique_ptr<lumeno::Reducer> reducer = MakeCliReducer(engine, options.engineThreads);
     clock.start();
     vtkSmartPointer<vtkPolyData> result;
     if (askedPercent) {

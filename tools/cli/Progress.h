@@ -40,6 +40,9 @@ public:
     // Removes the line, so that what is printed next starts on a clean line.
     void Clear();
 
+    // Whether Clear removes what was shown (a bar), rather than leaving the lines printed.
+    bool RedrawsInPlace() const { return style == Style::Bar; }
+
     // Makes the algorithm's progress events move the bar.
     void Follow(vtkAlgorithm *algorithm);
 

@@ -1,8 +1,12 @@
 // lumeno3d-cli: the window's reductions for scripts and build pipelines.
+#include "BatchJobs.h"
+#include "BatchRun.h"
 #include "CliOptions.h"
 #include "CliSupport.h"
 #include "Commands.h"
+#include "OutputFiles.h"
 #include "Progress.h"
+#include "SkipExisting.h"
 
 #include "Version.h"
 #include "io/FilePaths.h"
@@ -14,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -28,6 +33,9 @@ void Print(FILE *stream, const QString &text)
 
 CommandOutcome RunCommand(const CliOptions &options, const QString &input, Progress &progress)
 {
+    if (options.skipExisting)
+        if (std::optional<CommandOutcome> skipped = SkippedOutcome(options, input))
+            return *skipped;
     switch (options.command) {
     case CliCommand::Info:
         return RunInfo(options, input, progress);
@@ -116,10 +124,16 @@ int main(int argc, char *argv[])
     }
 
     Progress progress(Progress::StyleForStandardError(options.quiet));
+    const bool oneByOne = options.command == CliCommand::Info || OrderMatters(options);
+    const int jobs = oneByOne ? 1 : JobsForBatch(options.inputs, options.jobs.value_or(0));
+    const int cores = UsableCores();
     int worst = ExitSuccess;
-    for (const QString &input : options.inputs) {
-        const CommandOutcome outcome = Run(options, input, progress);
-        progress.Clear();
+    const auto work = [&](int model, int jobsAtOnce, Progress &modelProgress) {
+        CliOptions jobOptions = options;
+        jobOptions.engineThreads = EngineThreadsPerJob(cores, jobsAtOnce);
+        return Run(jobOptions, options.inputs[model], modelProgress);
+    };
+    const auto take = [&](int, const CommandOutcome &outcome) {
         worst = std::max(worst, outcome.status);
         if (outcome.status != ExitSuccess)
             Print(stderr, QStringLiteral("lumeno3d-cli: %1\n").arg(lumeno::EscapeControlCharacters(outcome.failure)));
@@ -130,6 +144,7 @@ int main(int argc, char *argv[])
             PrintJsonLine(options.command, outcome);
         else if (outcome.status == ExitSuccess)
             Print(stdout, outcome.summary);
-    }
+    };
+    RunBatch(int(options.inputs.size()), jobs, LargestFirst(options.inputs), progress, work, take);
     return worst;
 }

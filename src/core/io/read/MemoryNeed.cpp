@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace lumeno {
 
 namespace {
@@ -157,21 +159,74 @@ MemoryNeed EstimatedMemoryNeed(const QString &path)
     return EstimatedMemoryNeed(bytes, size, info.suffix().toLower());
 }
 
-qint64 AvailableMemory()
+namespace {
+
+// MemAvailable of /proc/meminfo: what the system can give without swapping; -1 when not known.
+qint64 SystemAvailableBytes()
 {
-    FILE *meminfo = std::fopen("/proc/meminfo", "r");
-    if (!meminfo)
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
         return -1;
-    char line[256];
-    qint64 available = -1;
-    while (std::fgets(line, sizeof line, meminfo)) {
-        long long kib = 0;
-        if (std::sscanf(line, "MemAvailable: %lld kB", &kib) == 1) {
-            available = qint64(kib) * 1024;
-            break;
+    // Read line by line: the file's size is not known in advance.
+    while (!meminfo.atEnd()) {
+        const QList<QByteArray> words = meminfo.readLine().simplified().split(' ');
+        if (words.size() >= 2 && words[0] == "MemAvailable:") {
+            bool ok = false;
+            const qint64 kilobytes = words[1].toLongLong(&ok);
+            return ok ? kilobytes * 1024 : -1;
         }
     }
-    std::fclose(meminfo);
+    return -1;
+}
+
+qint64 NumberIn(const QString &path)
+{
+    QFile file(path);
+    bool ok = false;
+    const qint64 value = file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong(&ok) : 0;
+    return ok ? value : -1;
+}
+
+// What is left below the memory limit of this process's control group (as Slurm's --mem and
+// containers set it), of cgroup v2 or v1; -1 when there is none.
+qint64 GroupAvailableBytes()
+{
+    QFile groups(QStringLiteral("/proc/self/cgroup"));
+    if (!groups.open(QIODevice::ReadOnly))
+        return -1;
+    while (!groups.atEnd()) {
+        const QList<QByteArray> fields = groups.readLine().trimmed().split(':');
+        if (fields.size() != 3)
+            continue;
+        const QString path = QString::fromLocal8Bit(fields[2]);
+        qint64 limit = -1, used = -1; // a limit of "max" reads as none
+        if (fields[0] == "0" && fields[1].isEmpty()) {
+            limit = NumberIn(QStringLiteral("/sys/fs/cgroup%1/memory.max").arg(path));
+            used = NumberIn(QStringLiteral("/sys/fs/cgroup%1/memory.current").arg(path));
+        } else if (fields[1] == "memory") {
+            limit = NumberIn(QStringLiteral("/sys/fs/cgroup/memory%1/memory.limit_in_bytes").arg(path));
+            used = NumberIn(QStringLiteral("/sys/fs/cgroup/memory%1/memory.usage_in_bytes").arg(path));
+        }
+        if (limit >= 0 && used >= 0)
+            return std::max<qint64>(0, limit - used);
+    }
+    return -1;
+}
+
+} // namespace
+
+qint64 AvailableMemory()
+{
+    qint64 available = SystemAvailableBytes();
+    const qint64 group = GroupAvailableBytes();
+    if (group >= 0)
+        available = available < 0 ? group : std::min(available, group);
+    // A limit of the address space (ulimit -v) holds all jobs of this one process.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        const qint64 space = qint64(limit.rlim_cur);
+        available = available < 0 ? space : std::min(available, space);
+    }
     return available;
 }
 

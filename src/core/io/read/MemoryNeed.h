@@ -27,8 +27,9 @@ MemoryNeed EstimatedMemoryNeed(const QString &path);
 // `fileSize` giving the whole size.
 MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QString &suffix);
 
-// The memory the system can give a new program without swapping (MemAvailable of
-// /proc/meminfo), in bytes; -1 where the system does not say.
+// The memory this process may take: what the system can give without swapping (MemAvailable of
+// /proc/meminfo), within the limits of its control group (as Slurm's --mem and containers set
+// them) and its address space (ulimit -v), in bytes; -1 where none of them is known.
 qint64 AvailableMemory();
 
 // Whether the need fits into the memory available; an unknown (negative) availability fits.

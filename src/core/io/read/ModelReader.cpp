@@ -332,7 +332,9 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
     // where the indices allow (the STL and PLY readers write 64-bit cells).
     for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
                                 cleaned.model->GetStrips()})
-        if (cells && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())
+        // A model without cells of a kind hands out VTK's one empty array shared by all models:
+        // converting it while another thread reads a model would change it under that thread.
+        if (cells && cells->GetNumberOfCells() > 0 && cells->IsStorage64Bit() && cells->CanConvertTo32BitStorage())
             cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;

@@ -5,6 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace lumeno {
 
@@ -19,6 +25,34 @@ QString SuffixOfType(const TextureImage &image)
     if (type == QLatin1String("image/webp"))
         return QStringLiteral("webp");
     return QStringLiteral("png");
+}
+
+enum class NewFile { Written, Taken, Failed };
+
+// Writes the image under its name unless a file of that name is there: the models of a batch
+// may place images of one name in one folder at the same moment. The bytes go into a file of
+// their own beside it, which takes the name only while it is free (a hard link is refused a
+// name that is taken), so that the name never shows a part of an image nor loses one. Where
+// the file system has no hard links, the file is renamed over the name as before.
+NewFile WriteNewFile(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    const QFileInfo target(path);
+    const QString partial = target.dir().filePath(
+        QStringLiteral(".lumeno-%1.%2").arg(QString::number(QRandomGenerator::global()->generate(), 36), target.suffix()));
+    if (!ReplaceFileContent(partial, bytes.constData(), bytes.size(), reason))
+        return NewFile::Failed;
+    const QByteArray from = QFile::encodeName(partial);
+    const QByteArray to = QFile::encodeName(path);
+    const bool linked = ::link(from.constData(), to.constData()) == 0;
+    if (linked || errno == EEXIST) {
+        ::unlink(from.constData());
+        return linked ? NewFile::Written : NewFile::Taken;
+    }
+    if (std::rename(from.constData(), to.constData()) == 0)
+        return NewFile::Written;
+    *reason = QString::fromLocal8Bit(std::strerror(errno));
+    ::unlink(from.constData());
+    return NewFile::Failed;
 }
 
 // Whether the file holds exactly these bytes.
@@ -84,11 +118,16 @@ bool TextureFiles::Copy(int image, QString *reason)
                 continue;
         } else {
             QString why;
-            if (!ReplaceFileContent(path, texture.bytes.constData(), texture.bytes.size(), &why)) {
+            const NewFile written = WriteNewFile(path, texture.bytes, &why);
+            if (written == NewFile::Failed) {
                 *reason = QStringLiteral("%1: %2").arg(candidate, why);
                 return false;
             }
-            writtenNow.insert(candidate, texture.bytes);
+            // Placed meanwhile by another model: the same image serves, another does not.
+            if (written == NewFile::Taken && !HoldsBytes(path, texture.bytes))
+                continue;
+            if (written == NewFile::Written)
+                writtenNow.insert(candidate, texture.bytes);
         }
         paths.insert(image, candidate);
         return true;

@@ -1,0 +1,521 @@
+// lumeno3d-cli on batches: several models at once give what one after the other gives, byte for byte;
+// a batch killed half way resumes with the models it had not finished; the recipes that spread a
+// folder over workers (GNU parallel, a Slurm job array) and the merge of their reports.
+#include "BatchJobs.h"
+#include "TestSupport.h"
+
+#include "io/read/ModelReader.h"
+#include "reduce/DecimationLevels.h"
+
+#include <QDateTime>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <vtkCellArray.h>
+#include <vtkPoints.h>
+
+#include <set>
+
+namespace {
+
+struct CliRun
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun RunProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {},
+                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForStarted(30000))
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+CliRun RunCli(const QStringList &arguments)
+{
+    return RunProgram(QStringLiteral(LUMENO_CLI), arguments);
+}
+
+QString Folder(const QString &name)
+{
+    const QString path = testing::SandboxPath() + QStringLiteral("/batch/") + name;
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+// Every file below the folder (hidden ones too: a temporary file left behind), by its path in it.
+QMap<QString, QByteArray> FilesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), testing::Contents(path));
+    }
+    return files;
+}
+
+// The report's lines without their times, the output folder named alike.
+QList<QJsonObject> ReportWithoutTimes(const QByteArray &out, const QString &folder)
+{
+    QList<QJsonObject> lines;
+    for (const QByteArray &text : out.trimmed().split('\n')) {
+        QByteArray named = text;
+        named.replace(folder.toUtf8(), "OUT");
+        QJsonObject line = QJsonDocument::fromJson(named).object();
+        line.remove(QStringLiteral("seconds"));
+        QJsonArray outputs;
+        for (const QJsonValue output : line[QLatin1String("outputs")].toArray()) {
+            QJsonObject written = output.toObject();
+            written.remove(QStringLiteral("seconds"));
+            outputs.append(written);
+        }
+        line[QStringLiteral("outputs")] = outputs;
+        lines << line;
+    }
+    return lines;
+}
+
+// An OBJ of the sphere with one material and its texture beside it, so that the writers of looks
+// (material files, textures inside GLB, glTF and 3MF) are in the comparison too.
+bool WriteLookedSphere(const QString &path)
+{
+    const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(48, 32);
+    QByteArray text = "mtllib look.mtl\n";
+    for (vtkIdType p = 0; p < sphere->GetNumberOfPoints(); ++p) {
+        const double *at = sphere->GetPoint(p);
+        text += QStringLiteral("v %1 %2 %3\nvt %4 %5\n")
+                    .arg(at[0], 0, 'g', 9)
+                    .arg(at[1], 0, 'g', 9)
+                    .arg(at[2], 0, 'g', 9)
+                    .arg(0.5 + at[0], 0, 'g', 6)
+                    .arg(0.5 + at[1], 0, 'g', 6)
+                    .toUtf8();
+    }
+    text += "usemtl Wood\n";
+    vtkIdType count;
+    const vtkIdType *ids;
+    vtkCellArray *polygons = sphere->GetPolys();
+    for (polygons->InitTraversal(); polygons->GetNextCell(count, ids);) {
+        text += "f";
+        for (vtkIdType k = 0; k < count; ++k)
+            text += " " + QByteArray::number(ids[k] + 1) + "/" + QByteArray::number(ids[k] + 1);
+        text += "\n";
+    }
+    const QString folder = QFileInfo(path).path();
+    return testing::WriteBytes(path, text) &&
+           testing::WriteBytes(folder + QStringLiteral("/look.mtl"), "newmtl Wood\nKd 0.8 0.6 0.4\nmap_Kd wood.png\n") &&
+           testing::WriteBytes(folder + QStringLiteral("/wood.png"), "\x89PNG\r\n\x1a\n-");
+}
+
+// The level files of a model that are there, of the nine.
+int LevelsThere(const QString &folder, const QString &base, const QString &suffix)
+{
+    int there = 0;
+    for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels)
+        there += QFileInfo::exists(QStringLiteral("%1/%2_%3.%4").arg(folder, base).arg(level.percent).arg(suffix));
+    return there;
+}
+
+void SetModified(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+const QString Packaging = QStringLiteral(LUMENO_SOURCE_DIR "/packaging/batch");
+
+} // namespace
+
+class TestCliBatch : public QObject
+{
+    Q_OBJECT
+
+    QString modelFolder; // a sphere of five thousand triangles, one with a look, one of sixty thousand
+    QStringList inputs;
+
+private slots:
+    void initTestCase()
+    {
+        modelFolder = Folder(QStringLiteral("models"));
+        inputs = QStringList{modelFolder + QStringLiteral("/sphere.stl"), modelFolder + QStringLiteral("/looked.obj"),
+                             modelFolder + QStringLiteral("/large.ply")};
+        QVERIFY(testing::WriteModel(testing::Sphere(80, 32), inputs[0]));
+        QVERIFY(WriteLookedSphere(inputs[1]));
+        // Past the size from which the quality engine sets up on two threads: a batch's jobs hold it to one.
+        QVERIFY(testing::WriteModel(testing::WithAttributes(testing::Sphere(250, 122)), inputs[2]));
+    }
+
+    // As many jobs as cores, as far as the memory holds each model, as models, and one at least.
+    void jobsFitTheCoresAndTheMemory_data()
+    {
+        QTest::addColumn<int>("cores");
+        QTest::addColumn<qint64>("available");
+        QTest::addColumn<qint64>("needed");
+        QTest::addColumn<int>("models");
+        QTest::addColumn<int>("jobs");
+        constexpr qint64 GB = qint64(1) << 30;
+        QTest::newRow("the cores") << 8 << 64 * GB << 2 * GB << 100 << 8;
+        QTest::newRow("the memory") << 8 << 10 * GB << 3 * GB << 100 << 3;
+        QTest::newRow("the models") << 8 << 64 * GB << GB << 2 << 2;
+        QTest::newRow("one that does not fit") << 8 << GB << 5 * GB << 100 << 1;
+        QTest::newRow("memory not known") << 4 << qint64(-1) << GB << 100 << 4;
+        QTest::newRow("need not known") << 4 << GB << qint64(-1) << 100 << 4;
+        QTest::newRow("no model") << 4 << GB << GB << 0 << 1;
+    }
+
+    void jobsFitTheCoresAndTheMemory()
+    {
+        QFETCH(int, cores);
+        QFETCH(qint64, available);
+        QFETCH(qint64, needed);
+        QFETCH(int, models);
+        QFETCH(int, jobs);
+        QCOMPARE(JobsThatFit(cores, available, needed, models), jobs);
+        // Together the engines keep near the cores.
+        QVERIFY(jobs == 1 || jobs * EngineThreadsPerJob(cores, jobs) <= std::max(cores, jobs));
+    }
+
+    // Two jobs give the files and the report (but for its times) of one job; two runs a while
+    // apart give the same bytes (no writer puts the time into its files).
+    void severalJobsGiveTheFilesOfOne_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char *format : {"stl", "ply", "obj", "glb", "gltf", "3mf", "off"})
+            QTest::newRow(format) << QString::fromLatin1(format);
+    }
+
+    void severalJobsGiveTheFilesOfOne()
+    {
+        QFETCH(QString, format);
+        const QString one = Folder(QStringLiteral("jobs/one-") + format);
+        const QString two = Folder(QStringLiteral("jobs/two-") + format);
+        const QStringList levels{"levels", "--format", format, "--json", "-q"};
+        const CliRun alone = RunCli(levels + QStringList{"--jobs", "1", "-d", one} + inputs);
+        QCOMPARE(alone.status, 0);
+        // Past the two seconds a ZIP entry's time counts in.
+        QTest::qSleep(2100);
+        const CliRun together = RunCli(levels + QStringList{"--jobs", "2", "-d", two} + inputs);
+        QCOMPARE(together.status, 0);
+        QCOMPARE(QString::fromLocal8Bit(together.err).replace(two, QStringLiteral("OUT")),
+                 QString::fromLocal8Bit(alone.err).replace(one, QStringLiteral("OUT")));
+        QCOMPARE(ReportWithoutTimes(together.out, two), ReportWithoutTimes(alone.out, one));
+        const QMap<QString, QByteArray> written = FilesIn(one);
+        QVERIFY(written.size() >= lumeno::LevelCount * inputs.size());
+        QCOMPARE(FilesIn(two).keys(), written.keys());
+        for (auto file = written.begin(); file != written.end(); ++file)
+            QVERIFY2(testing::Contents(two + QLatin1Char('/') + file.key()) == file.value(), qPrintable(file.key()));
+    }
+
+    // reduce too: one line per model, whole, in the order given.
+    void severalJobsReduceInTheOrderGiven()
+    {
+        const QString out = Folder(QStringLiteral("reduce"));
+        const QStringList reversed{inputs[2], inputs[1], inputs[0]};
+        const CliRun run = RunCli(QStringList{"reduce", "--keep", "30", "--jobs", "3", "--json", "-q", "-d", out} + reversed);
+        QCOMPARE(run.status, 0);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), reversed.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(QJsonDocument::fromJson(lines[i])[QLatin1String("input")][QLatin1String("file")].toString(),
+                     reversed[i]);
+    }
+
+    // Where one model's output is the next one's input, or two write one file, the order decides
+    // what is written: such models are done one after the other, whatever the jobs.
+    void modelsThatMeetAreDoneInTurn_data()
+    {
+        QTest::addColumn<QStringList>("names"); // the inputs, in the folder
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::newRow("an output is the next input") << QStringList{"sphere.stl", "sphere.obj"} << QList<int>{0, 3};
+        QTest::newRow("two write one file") << QStringList{"sphere.stl", "other/sphere.stl"} << QList<int>{0, 0};
+    }
+
+    void modelsThatMeetAreDoneInTurn()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, statuses);
+        const QString folder = Folder(QStringLiteral("meet"));
+        QDir().mkpath(folder + QStringLiteral("/other"));
+        QVERIFY(QFile::copy(inputs[0], folder + QStringLiteral("/sphere.stl")));
+        QVERIFY(testing::WriteModel(testing::Sphere(20, 20), folder + QStringLiteral("/other/sphere.stl")));
+        QStringList paths;
+        for (const QString &name : names)
+            paths << folder + QLatin1Char('/') + name;
+        const CliRun run = RunCli(QStringList{"reduce", "--keep", "50", "--format", "obj", "--jobs", "2", "--json",
+                                              "-q", "-d", folder} + paths);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), statuses.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(QJsonDocument::fromJson(lines[i])[QLatin1String("status")].toInt(), statuses[i]);
+        // The last model's result is the one left.
+        const QJsonValue last = QJsonDocument::fromJson(lines.last())[QLatin1String("outputs")][0];
+        if (statuses.last() == 0)
+            QCOMPARE(last[QLatin1String("fileSize")].toDouble(), double(QFileInfo(folder + "/sphere.obj").size()));
+    }
+
+    // Two models at once whose different textures bear one name, into one folder: neither takes
+    // the other's image (the second is written under another name).
+    void texturesOfOneNameKeepApart()
+    {
+        const QString folder = Folder(QStringLiteral("textures"));
+        const QString out = folder + QStringLiteral("/out");
+        QStringList looked;
+        for (const char *name : {"first", "second"}) {
+            QDir().mkpath(folder + QLatin1Char('/') + QLatin1String(name));
+            looked << folder + QStringLiteral("/%1/%1.obj").arg(QLatin1String(name));
+            QVERIFY(WriteLookedSphere(looked.last()));
+            QVERIFY(testing::WriteBytes(folder + QStringLiteral("/%1/wood.png").arg(QLatin1String(name)),
+                                        QByteArray("\x89PNG\r\n\x1a\n") + name));
+        }
+        QCOMPARE(RunCli(QStringList{"levels", "--jobs", "2", "--no-measure", "-q", "-d", out} + looked).status, 0);
+        for (const QString &model : looked) {
+            const QString base = QFileInfo(model).completeBaseName();
+            for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+                const QByteArray mtl = testing::Contents(QStringLiteral("%1/%2_%3.mtl").arg(out, base).arg(level.percent));
+                const int at = mtl.indexOf("map_Kd ");
+                QVERIFY2(at >= 0, mtl.constData());
+                const QByteArray image = mtl.mid(at + 7, mtl.indexOf('\n', at) - at - 7).trimmed();
+                QCOMPARE(testing::Contents(out + QLatin1Char('/') + QString::fromUtf8(image)),
+                         testing::Contents(QFileInfo(model).path() + QStringLiteral("/wood.png")));
+            }
+        }
+        QCOMPARE(QDir(out).entryList({"wood*.png"}, QDir::Files).size(), 2);
+        QCOMPARE(QDir(out).entryList({".lumeno-*"}, QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    // What a killed batch left: the models whose outputs are all there and newer are left as they
+    // are and said to be skipped; a model with a level missing, with a level older than itself, or
+    // never begun is done again.
+    void skippingLeavesOnlyCompleteNewerOutputs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addRow("levels") << QStringLiteral("levels");
+        QTest::addRow("reduce") << QStringLiteral("reduce");
+    }
+
+    void skippingLeavesOnlyCompleteNewerOutputs()
+    {
+        QFETCH(QString, command);
+        const QString folder = Folder(QStringLiteral("skip-") + command);
+        const QString out = folder + QStringLiteral("/out");
+        QStringList copies;
+        for (const char *name : {"complete", "levelMissing", "levelOlder", "notBegun"}) {
+            copies << folder + QStringLiteral("/%1.stl").arg(QLatin1String(name));
+            QVERIFY(QFile::copy(inputs[0], copies.last()));
+        }
+        const QStringList arguments =
+            QStringList{command, "--skip-existing", "--json", "-q", "-d", out} +
+            (command == QLatin1String("reduce") ? QStringList{"--keep", "40"} : QStringList());
+        QCOMPARE(RunCli(arguments + copies.mid(0, 3)).status, 0);
+        const bool levels = command == QLatin1String("levels");
+        const QString single = levels ? QStringLiteral("_50.stl") : QStringLiteral(".stl");
+        if (levels)
+            QVERIFY(QFile::remove(out + QStringLiteral("/levelMissing_50.stl")));
+        else
+            QVERIFY(QFile::remove(out + QStringLiteral("/levelMissing.stl")));
+        const QDateTime before = QFileInfo(copies[2]).lastModified().addSecs(-60);
+        SetModified(out + QStringLiteral("/levelOlder") + single, before);
+        // A writer's file of its own, left by a batch killed while it wrote.
+        QVERIFY(testing::WriteBytes(out + QStringLiteral("/.lumeno-cut.stl"), "solid"));
+        const QDateTime completeTime = QFileInfo(out + QStringLiteral("/complete") + single).lastModified();
+
+        const CliRun run = RunCli(arguments + copies);
+        QCOMPARE(run.status, 0);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), copies.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(lines[i]).object();
+            QCOMPARE(line[QLatin1String("input")][QLatin1String("file")].toString(), copies[i]);
+            QCOMPARE(line[QLatin1String("skipped")].toBool(), i == 0);
+            QCOMPARE(line[QLatin1String("status")].toInt(), 0);
+            QCOMPARE(line[QLatin1String("outputs")].toArray().size(), levels ? lumeno::LevelCount : 1);
+            for (const QJsonValue output : line[QLatin1String("outputs")].toArray()) {
+                const QString file = output[QLatin1String("file")].toString();
+                QCOMPARE(output[QLatin1String("fileSize")].toDouble(), double(QFileInfo(file).size()));
+                QVERIFY2(QFileInfo(file).lastModified() > QFileInfo(copies[i]).lastModified(), qPrintable(file));
+                QVERIFY(lumeno::ReadModel(file, QStringLiteral("stl")).model);
+            }
+        }
+        QCOMPARE(QFileInfo(out + QStringLiteral("/complete") + single).lastModified(), completeTime);
+        // For people: one line saying so.
+        const CliRun text = RunCli(QStringList{command, "--skip-existing", "-q", "-d", out} +
+                                   (levels ? QStringList() : QStringList{"--keep", "40"}) + copies.mid(0, 1));
+        QCOMPARE(QString::fromLocal8Bit(text.out),
+                 QStringLiteral("%1: skipped, %2 newer than it: %3\n")
+                     .arg(copies[0], levels ? QStringLiteral("its outputs are") : QStringLiteral("its output is"),
+                          out + (levels ? QStringLiteral("/complete_*.stl") : QStringLiteral("/complete.stl"))));
+    }
+
+    // A batch killed with SIGKILL half way, resumed: it does only the models it had not finished,
+    // and every output reads.
+    void aKilledBatchResumes()
+    {
+        const QString folder = Folder(QStringLiteral("killed"));
+        const QString out = folder + QStringLiteral("/out");
+        QStringList copies;
+        for (int i = 0; i < 8; ++i) {
+            copies << folder + QStringLiteral("/model%1.ply").arg(i);
+            QVERIFY(QFile::copy(inputs[2], copies.last()));
+        }
+        const QStringList arguments = QStringList{"levels", "--skip-existing", "--jobs", "2", "--json", "-q", "-d", out} + copies;
+        QProcess batch;
+        batch.start(QStringLiteral(LUMENO_CLI), arguments);
+        const auto finishedModels = [&] {
+            int finished = 0;
+            for (int i = 0; i < copies.size(); ++i)
+                finished += LevelsThere(out, QStringLiteral("model%1").arg(i), QStringLiteral("ply")) == lumeno::LevelCount;
+            return finished;
+        };
+        QVERIFY(testing::WaitUntil([&] { return finishedModels() > 0; }, 120000));
+        batch.kill();
+        QVERIFY(batch.waitForFinished(30000));
+        std::set<int> finished;
+        for (int i = 0; i < copies.size(); ++i)
+            if (LevelsThere(out, QStringLiteral("model%1").arg(i), QStringLiteral("ply")) == lumeno::LevelCount)
+                finished.insert(i);
+        QVERIFY2(int(finished.size()) < copies.size(), "the batch ended before it was killed");
+
+        const CliRun resumed = RunCli(arguments);
+        QCOMPARE(resumed.status, 0);
+        const QList<QByteArray> lines = resumed.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), copies.size());
+        for (int i = 0; i < copies.size(); ++i)
+            QCOMPARE(QJsonDocument::fromJson(lines[i])[QLatin1String("skipped")].toBool(), finished.count(i) == 1);
+        for (int i = 0; i < copies.size(); ++i)
+            for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+                const QString file = QStringLiteral("%1/model%2_%3.ply").arg(out).arg(i).arg(level.percent);
+                QVERIFY2(lumeno::ReadModel(file, QStringLiteral("ply")).model, qPrintable(file));
+            }
+    }
+
+    void badJobCountsAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString model = testing::SphereFile(8, 8);
+        QTest::newRow("none") << QStringList{"levels", "-d", "out", model, "--jobs", "0"}
+                              << "--jobs needs a whole number of at least 1, not \"0\"";
+        QTest::newRow("below none") << QStringList{"levels", "-d", "out", model, "--jobs=-1"}
+                                    << "--jobs needs a whole number of at least 1, not \"-1\"";
+        QTest::newRow("a word") << QStringList{"reduce", "-d", "out", model, "--keep", "50", "-j", "two"}
+                                << "-j needs a whole number of at least 1, not \"two\"";
+        QTest::newRow("a fraction") << QStringList{"levels", "-d", "out", model, "--jobs", "1.5"}
+                                    << "--jobs needs a whole number of at least 1, not \"1.5\"";
+        QTest::newRow("no value") << QStringList{"levels", "-d", "out", model, "--jobs"} << "--jobs needs a value";
+        QTest::newRow("info") << QStringList{"info", model, "--jobs", "2"}
+                              << "--jobs belongs to the levels and reduce commands";
+        QTest::newRow("info, skipping") << QStringList{"info", model, "--skip-existing"}
+                                        << "--skip-existing belongs to the levels and reduce commands";
+        QTest::newRow("skipping with a value") << QStringList{"levels", "-d", "out", model, "--skip-existing=yes"}
+                                               << "--skip-existing takes no value";
+    }
+
+    void badJobCountsAreRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const CliRun run = RunCli(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 (see lumeno3d-cli --help)\n").arg(message));
+    }
+
+    // A folder spread over workers, as packaging/batch tells: GNU parallel over two local job
+    // slots, a Slurm array of three tasks with its variables set by hand. The merged report has a
+    // line per model in name order, and the files are those of one run over the whole folder.
+    void recipesSpreadAFolder_data()
+    {
+        QTest::addColumn<QString>("recipe");
+        QTest::newRow("GNU parallel") << QStringLiteral("parallel");
+        QTest::newRow("Slurm array") << QStringLiteral("slurm");
+    }
+
+    void recipesSpreadAFolder()
+    {
+        QFETCH(QString, recipe);
+        const QString folder = Folder(QStringLiteral("recipe-") + recipe);
+        const QString shared = folder + QStringLiteral("/models");
+        QDir().mkpath(shared + QStringLiteral("/nested"));
+        QStringList names{"a.stl", "b.stl", "c.ply", "nested/d.stl", "e.stl"};
+        for (const QString &name : names)
+            QVERIFY(QFile::copy(name.endsWith(QLatin1String("ply")) ? inputs[2] : inputs[0], shared + QLatin1Char('/') + name));
+        std::sort(names.begin(), names.end());
+        const QString out = folder + QStringLiteral("/out");
+        const QString reference = folder + QStringLiteral("/reference");
+        QStringList all;
+        for (const QString &name : names)
+            all << shared + QLatin1Char('/') + name;
+        QCOMPARE(RunCli(QStringList{"levels", "--format", "ply", "-q", "-d", reference} + all).status, 0);
+
+        QByteArray reports;
+        if (recipe == QLatin1String("parallel")) {
+            // Three models a call, each call on one of the two slots of the local machine (":").
+            const QString script = QStringLiteral(
+                "find \"$1\" -type f -print0 | LC_ALL=C sort -z | parallel -0 --will-cite --sshlogin 2/: -N 3 "
+                "\"$2\" levels --skip-existing --json -q --format ply -d \"$3\" -- {}");
+            const CliRun run = RunProgram(QStringLiteral("/bin/sh"), {"-c", script, "sh", shared, LUMENO_CLI, out});
+            QVERIFY2(run.status == 0, run.err.constData());
+            reports = run.out;
+        } else {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LUMENO3D_CLI"), QStringLiteral(LUMENO_CLI));
+            environment.insert(QStringLiteral("SLURM_ARRAY_TASK_COUNT"), QStringLiteral("3"));
+            environment.insert(QStringLiteral("SLURM_ARRAY_TASK_MIN"), QStringLiteral("4"));
+            // Task 5 is stopped and run again: the models it finished are skipped then.
+            for (const int task : {4, 5, 6, 5}) {
+                environment.insert(QStringLiteral("SLURM_ARRAY_TASK_ID"), QString::number(task));
+                const CliRun run = RunProgram(Packaging + QStringLiteral("/slurm-share.sh"),
+                                              {"levels", shared, out, "--format", "ply"}, {}, environment);
+                QVERIFY2(run.status == 0, run.err.constData());
+            }
+            QCOMPARE(QDir(out + QStringLiteral("/reports")).entryList(QDir::Files).size(), 3);
+            for (const QString &report : QDir(out + QStringLiteral("/reports")).entryList(QDir::Files))
+                reports += testing::Contents(out + QStringLiteral("/reports/") + report);
+            QCOMPARE(reports.count("\"skipped\":true"), 2);
+        }
+        // The line of a process killed while it wrote is left out and told.
+        const CliRun merged =
+            RunProgram(Packaging + QStringLiteral("/merge-reports.py"), {}, reports + "{\"command\":\"lev");
+        QCOMPARE(merged.status, 5);
+        QVERIFY2(merged.err.contains("5 models: 5 done, 0 skipped, 0 failed, 0 missing"), merged.err.constData());
+        const QList<QByteArray> lines = merged.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), names.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(lines[i]).object();
+            QCOMPARE(line[QLatin1String("input")][QLatin1String("file")].toString(), all[i]);
+            QCOMPARE(line[QLatin1String("status")].toInt(), 0);
+            QVERIFY(!line.contains(QLatin1String("skipped")));
+        }
+        QMap<QString, QByteArray> written = FilesIn(out);
+        for (const QString &report : written.keys())
+            if (report.startsWith(QLatin1String("reports/")))
+                written.remove(report);
+        QCOMPARE(written, FilesIn(reference));
+
+        // A model with no line at all is named.
+        QVERIFY(testing::WriteBytes(folder + QStringLiteral("/expected"), (all.join('\n') + "\n" + shared + "/f.stl\n").toUtf8()));
+        const CliRun missing = RunProgram(Packaging + QStringLiteral("/merge-reports.py"),
+                                          {"--inputs", folder + QStringLiteral("/expected")}, reports);
+        QCOMPARE(missing.status, 4);
+        QVERIFY2(missing.err.contains(shared.toUtf8() + "/f.stl: no report"), missing.err.constData());
+    }
+};
+
+LUMENO_CORE_TEST_MAIN(TestCliBatch)
+#include "test_cli_batch.moc"
