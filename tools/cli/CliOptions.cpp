@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -74,6 +75,8 @@ private:
             Textures(name);
         else if (name == QLatin1String("--merge-parts"))
             options.mergeParts = true;
+        else if (name == QLatin1String("--deviation-colours"))
+            DeviationColours();
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--triangles"))
@@ -150,6 +153,24 @@ private:
             Fail(QStringLiteral("--textures must be copy or reference"));
     }
 
+    // Its value is optional: "=replace", or "add" or "replace" as the next argument (no model
+    // file is named so, without a suffix).
+    void DeviationColours()
+    {
+        QString how = QStringLiteral("add");
+        if (pendingValue)
+            how = *std::exchange(pendingValue, std::nullopt);
+        else if (next < arguments.size() &&
+                 (arguments[next] == QLatin1String("add") || arguments[next] == QLatin1String("replace")))
+            how = arguments[next++];
+        if (how == QLatin1String("add"))
+            options.deviationColours = DeviationColouring::Add;
+        else if (how == QLatin1String("replace"))
+            options.deviationColours = DeviationColouring::Replace;
+        else
+            Fail(QStringLiteral("--deviation-colours must be add or replace"));
+    }
+
     std::array<double, 3> Triple(const QString &name)
     {
         std::array<double, 3> values{};
@@ -221,6 +242,8 @@ private:
             return Fail(QStringLiteral("--textures belongs to the levels and reduce commands"));
         if (!levels && !reduce && options.mergeParts)
             return Fail(QStringLiteral("--merge-parts belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.deviationColours)
+            return Fail(QStringLiteral("--deviation-colours belongs to the levels and reduce commands"));
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
@@ -285,7 +308,8 @@ QString HelpText()
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
 of levels are --format, --engine, --textures, --merge-parts, --no-measure,
---json and --quiet; reduce takes those and --smooth, --scale and --rotate.
+--deviation-colours, --json and --quiet; reduce takes those and --smooth,
+--scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
 MODEL is an STL, OBJ, PLY, OFF, glTF (.gltf, .glb) or 3MF file, recognised
@@ -353,6 +377,17 @@ Common options:
                        bounding box diagonal); the deviation is then left out.
                        reduce --max-error with the quality engine still
                        measures while it searches for the bound.
+  --deviation-colours [add|replace]
+                       levels and reduce: colour each point of the output by
+                       its distance to MODEL, as the window's Show deviation
+                       does (blue for none to dark red for the output's
+                       largest deviation). add (the default) writes them as a
+                       colour set of their own where the output has vertex
+                       colours (glTF COLOR_1; PLY deviation_red,
+                       deviation_green and deviation_blue), as its colours
+                       where it has none; replace writes them instead of its
+                       colours. PLY, GLB and glTF only: other formats are
+                       written without them, with a warning.
   --json               Print the results (counts, times, sizes) as JSON Lines
                        on standard output: one object per MODEL, on one line,
                        with "schema": 1 (the layout is described in

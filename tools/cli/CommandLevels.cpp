@@ -1,4 +1,5 @@
 #include "CliSupport.h"
+#include "DeviationColouring.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "Progress.h"
@@ -56,8 +57,9 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     QElapsedTimer measureClock;
     measureClock.start();
     std::optional<lumeno::DeviationMeter> meter;
-    if (options.measure)
+    if (options.measure || options.deviationColours)
         meter.emplace(input.model);
+    const bool deviationColoured = options.deviationColours && KeepsDeviationColours(format);
     double measureSeconds = SecondsSince(measureClock);
     double cascadeSeconds = 0.0;
     double writeSeconds = 0.0;
@@ -94,10 +96,21 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
             failure = nothingLeft(step);
             return;
         }
+        // Measured before the writing, which the deviation colours need.
+        lumeno::SurfaceDeviation deviation;
+        vtkSmartPointer<vtkPolyData> written = model;
+        if (meter) {
+            measureClock.start();
+            if (options.measure)
+                deviation = meter->Measure(model);
+            if (deviationColoured)
+                written = WithDeviationColours(model, *meter, deviation, *options.deviationColours);
+            measureSeconds += SecondsSince(measureClock);
+        }
         progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
         QElapsedTimer writeClock;
         writeClock.start();
-        failure = WriteOutput(model, file, writeOptions);
+        failure = WriteOutput(written, file, writeOptions);
         if (!failure.isEmpty())
             return;
         const double levelWriteSeconds = SecondsSince(writeClock);
@@ -119,11 +132,10 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("askedTriangles"), qint64(asked));
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
-        if (meter) {
-            measureClock.start();
-            entry.insert(QStringLiteral("deviation"), DeviationJson(meter->Measure(model)));
-            measureSeconds += SecondsSince(measureClock);
-        }
+        if (options.measure)
+            entry.insert(QStringLiteral("deviation"), DeviationJson(deviation));
+        if (options.deviationColours)
+            entry.insert(QStringLiteral("deviationColours"), deviationColoured);
         entry.insert(QStringLiteral("seconds"), QJsonObject{{QStringLiteral("reduce"), stepSeconds},
                                                             {QStringLiteral("write"), levelWriteSeconds}});
         outputs.append(entry);
@@ -159,6 +171,9 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         format);
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
+    if (options.deviationColours && !deviationColoured)
+        outcome.warnings << DeviationColoursWarning(
+            folder.filePath(QStringLiteral("%1_*.%2").arg(inputFile.completeBaseName(), format)), format);
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

@@ -1,4 +1,5 @@
 #include "CliSupport.h"
+#include "DeviationColouring.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "Progress.h"
@@ -102,7 +103,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     std::optional<lumeno::DeviationMeter> meter;
     const bool searchMeasures = options.maxError && engine == lumeno::ReductionEngine::Quality;
     clock.start();
-    if (options.measure || searchMeasures)
+    if (options.measure || searchMeasures || options.deviationColours)
         meter.emplace(input.model);
     double measureSeconds = SecondsSince(clock);
     lumeno::ReductionControl control;
@@ -152,6 +153,10 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     // Of the result before the transform, which changes its size on purpose.
     clock.start();
     const lumeno::SurfaceDeviation deviation = options.measure ? meter->Measure(result) : lumeno::SurfaceDeviation();
+    const QString outputSuffix = QFileInfo(output).suffix();
+    const bool deviationColoured = options.deviationColours && KeepsDeviationColours(outputSuffix);
+    if (deviationColoured)
+        result = WithDeviationColours(result, *meter, deviation, *options.deviationColours);
     measureSeconds += SecondsSince(clock);
 
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
@@ -192,6 +197,8 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     }
     if (deviation.IsMeasured())
         written.insert(QStringLiteral("deviation"), DeviationJson(deviation));
+    if (options.deviationColours)
+        written.insert(QStringLiteral("deviationColours"), deviationColoured);
     QJsonObject report{
         {QStringLiteral("input"), inputJson},
         {QStringLiteral("engine"), lumeno::EngineKey(engine)},
@@ -216,6 +223,8 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     const QString lookNotSaved = LookNotSavedWarning(result, writeOptions, output, QFileInfo(output).suffix());
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
+    if (options.deviationColours && !deviationColoured)
+        outcome.warnings << DeviationColoursWarning(output, outputSuffix);
     const QString leftOutWarning = LeftOutWarning(path, leftOut);
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

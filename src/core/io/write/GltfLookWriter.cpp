@@ -1,6 +1,7 @@
 #include "io/write/GltfLookWriter.h"
 
 #include "io/write/GltfFileOutput.h"
+#include "model/DeviationColours.h"
 #include "io/write/LookGroups.h"
 #include "model/PointAttributes.h"
 
@@ -205,6 +206,16 @@ private:
                 PutFloat(float(1.0 - t[1]));
             }
             attributes.insert(QStringLiteral("TEXCOORD_0"), AddAccessor(view, Float, pointCount, "VEC2"));
+        }
+        if (vtkUnsignedCharArray *deviationColours = DeviationColoursOf(model)) {
+            view = AddView(4 * pointCount, ArrayBuffer, 4);
+            for (const vtkIdType id : points) {
+                unsigned char rgba[4] = {0, 0, 0, 255};
+                std::memcpy(rgba, deviationColours->GetPointer(id * 3), 3);
+                Put(rgba, 4);
+            }
+            attributes.insert(carried.colours ? QStringLiteral("COLOR_1") : QStringLiteral("COLOR_0"),
+                              AddAccessor(view, UnsignedByte, pointCount, "VEC3", {{"normalized", true}}));
         }
 
         QJsonArray primitives;
