@@ -1,0 +1,44 @@
+#include "DeviationPicture.h"
+
+#include "PercentText.h"
+#include "PrepareForDrawing.h"
+#include "model/DeviationColours.h"
+
+#include <QCoreApplication>
+
+#include <vtkPointData.h>
+
+SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter, vtkPolyData *model,
+                                            const lumeno::SurfaceDeviation &deviation)
+{
+    auto picture = std::make_shared<DeviationPicture>();
+    picture->distances = meter.PointDistances(model);
+    if (picture->distances.empty())
+        return nullptr;
+    picture->model = model;
+    picture->largest = lumeno::LargestDistance(picture->distances, deviation);
+    picture->drawing = vtkSmartPointer<vtkPolyData>::New();
+    picture->drawing->CopyStructure(model); // shares the points and cells
+    picture->drawing->GetPointData()->SetScalars(lumeno::DeviationColourArray(picture->distances, picture->largest));
+    PrepareForDrawing(picture->drawing);
+    picture->cells = vtkSmartPointer<vtkStaticCellLocator>::New();
+    picture->cells->SetDataSet(picture->drawing);
+    picture->cells->BuildLocator();
+    return picture;
+}
+
+QString DeviationLegendTitle()
+{
+    return QCoreApplication::translate("DeviationPicture", "Deviation, % of the diagonal");
+}
+
+QString DeviationLegendValue(double share, const QLocale &locale)
+{
+    return QCoreApplication::translate("DeviationPicture", "%1 %").arg(PercentText(share * 100.0, locale));
+}
+
+QString DeviationHereText(double share, const QLocale &locale)
+{
+    return QCoreApplication::translate("DeviationPicture", "Deviation here: %1 % of the diagonal")
+        .arg(PercentText(share * 100.0, locale));
+}
