@@ -68,13 +68,17 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
     if (!actor) {
         mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
         mapper->SetScalarModeToUsePointData();
-        mapper->SetColorModeToDirectScalars();
+        mapper->SetColorModeToMapScalars();
         mapper->ScalarVisibilityOn();
+        // Through the ramp between the points too, not a blend of their two colours.
+        mapper->InterpolateScalarsBeforeMappingOn();
+        mapper->SetLookupTable(RampTable());
+        mapper->UseLookupTableScalarRangeOff();
         actor = vtkSmartPointer<vtkActor>::New();
         actor->SetMapper(mapper);
         actor->ForceOpaqueOn();
         bar = vtkSmartPointer<vtkScalarBarActor>::New();
-        bar->SetLookupTable(RampTable());
+        bar->SetLookupTable(mapper->GetLookupTable());
         bar->SetMaximumNumberOfColors(RampSteps);
         bar->SetDrawTickLabels(0);
         bar->SetDrawAnnotations(0);
@@ -86,6 +90,7 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
         bottom = MakeLegendText(fontFile, false);
     }
     mapper->SetInputData(picture->drawing);
+    mapper->SetScalarRange(0.0, std::max(picture->largest, 1e-12));
     if (own) {
         actor->SetOrigin(own->GetOrigin());
         actor->SetScale(own->GetScale());

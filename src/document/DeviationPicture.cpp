@@ -2,11 +2,13 @@
 
 #include "PercentText.h"
 #include "PrepareForDrawing.h"
-#include "model/DeviationColours.h"
 
 #include <QCoreApplication>
 
+#include <vtkFloatArray.h>
 #include <vtkPointData.h>
+
+#include <algorithm>
 
 SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter, vtkPolyData *model,
                                             const lumeno::SurfaceDeviation &deviation)
@@ -19,7 +21,11 @@ SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter,
     picture->largest = lumeno::LargestDistance(picture->distances, deviation);
     picture->drawing = vtkSmartPointer<vtkPolyData>::New();
     picture->drawing->CopyStructure(model); // shares the points and cells
-    picture->drawing->GetPointData()->SetScalars(lumeno::DeviationColourArray(picture->distances, picture->largest));
+    auto distances = vtkSmartPointer<vtkFloatArray>::New();
+    distances->SetName("Deviation");
+    distances->SetNumberOfValues(vtkIdType(picture->distances.size()));
+    std::copy(picture->distances.begin(), picture->distances.end(), distances->GetPointer(0));
+    picture->drawing->GetPointData()->SetScalars(distances);
     PrepareForDrawing(picture->drawing);
     picture->cells = vtkSmartPointer<vtkStaticCellLocator>::New();
     picture->cells->SetDataSet(picture->drawing);

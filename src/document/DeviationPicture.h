@@ -9,20 +9,21 @@
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 #include <vtkStaticCellLocator.h>
-#include <vtkUnsignedCharArray.h>
 
 #include <memory>
 #include <vector>
 
-// A model's points coloured by their distance to the loaded model, made whole on the worker's
-// thread so that the window only draws it: the colours, a model to draw them on and a search
-// structure that finds the triangle under the mouse without a walk over all of them.
+// A model's points with their distance to the loaded model, made whole on the worker's thread
+// so that the window only draws it: a model to draw them on and a search structure that finds
+// the triangle under the mouse without a walk over all of them.
 struct DeviationPicture
 {
     vtkSmartPointer<vtkPolyData> model;   // the model pictured
     std::vector<float> distances;         // per point, a share of the loaded model's diagonal
     double largest = 0.0;                 // the top of the colour ramp, the legend's upper end
-    vtkSmartPointer<vtkPolyData> drawing; // the model's points and cells, the colours as its scalars
+    // The model's points and cells, the distances as its scalars: drawn through the colour ramp
+    // from 0 to `largest`, the colours between the points are the ramp's.
+    vtkSmartPointer<vtkPolyData> drawing;
     vtkSmartPointer<vtkStaticCellLocator> cells; // over `drawing`
 
     // The distance at the point (an index into the model's points); negative for none.
