@@ -3,6 +3,8 @@
 #include "fonts/ViewTextFont.h"
 #include "model/DeviationColours.h"
 
+#include <QStringList>
+
 #include <vtkCellPicker.h>
 #include <vtkLookupTable.h>
 #include <vtkPolyDataMapper.h>
@@ -13,8 +15,6 @@
 #include <vtkTextActor.h>
 #include <vtkTextProperty.h>
 #include <vtkTransform.h>
-
-#include <QStringList>
 
 #include <algorithm>
 
@@ -57,11 +57,8 @@ DeviationLayer::~DeviationLayer() = default;
 void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &shown, vtkActor *own,
                           const QByteArray &fontFile)
 {
-    if (actor) {
-        for (vtkProp *prop : {static_cast<vtkProp *>(actor), static_cast<vtkProp *>(bar), static_cast<vtkProp *>(title),
-                              static_cast<vtkProp *>(top), static_cast<vtkProp *>(bottom)})
-            renderer->RemoveViewProp(prop);
-    }
+    for (vtkProp *prop : Props())
+        renderer->RemoveViewProp(prop);
     picture = shown;
     if (!picture)
         return;
@@ -101,9 +98,15 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
     title->SetInput(DeviationLegendTitle().toUtf8().constData());
     top->SetInput(DeviationLegendValue(picture->largest).toUtf8().constData());
     bottom->SetInput(DeviationLegendValue(0.0).toUtf8().constData());
-    for (vtkProp *prop : {static_cast<vtkProp *>(actor), static_cast<vtkProp *>(bar), static_cast<vtkProp *>(title),
-                          static_cast<vtkProp *>(top), static_cast<vtkProp *>(bottom)})
+    for (vtkProp *prop : Props())
         renderer->AddViewProp(prop);
+}
+
+std::vector<vtkProp *> DeviationLayer::Props() const
+{
+    if (!actor)
+        return {};
+    return {actor, bar, title, top, bottom};
 }
 
 void DeviationLayer::Apply(int representation)

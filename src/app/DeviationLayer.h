@@ -8,7 +8,10 @@
 #include <vtkActor.h>
 #include <vtkSmartPointer.h>
 
+#include <vector>
+
 class vtkPolyDataMapper;
+class vtkProp;
 class vtkRenderer;
 class vtkScalarBarActor;
 class vtkTextActor;
@@ -41,6 +44,9 @@ public:
     vtkActor *Actor() const { return actor; }
 
 private:
+    // What it draws: none before the first picture.
+    std::vector<vtkProp *> Props() const;
+
     SharedDeviationPicture picture;
     vtkSmartPointer<vtkPolyDataMapper> mapper;
     vtkSmartPointer<vtkActor> actor;

@@ -138,6 +138,17 @@ private slots:
         QCOMPARE(view.DeviationTextAt(WidgetPositionOf(window, nearOrigin)), DeviationHereText(0.0));
         QCOMPARE(view.DeviationTextAt(QPoint(2, 2)), QString()); // the background
 
+        // The snapshot of the right view is the picture, legend and all.
+        const QString shot = testing::ScratchFile(QStringLiteral("shot%1.png").arg(int(mode)));
+        QCOMPARE(testing::Run(window, "actionSnapshot", {testing::ChooseFile(shot)}), QStringList());
+        const QImage snapshot(testing::ScratchFile(QStringLiteral("shot%1_decimated.png").arg(int(mode))));
+        QCOMPARE(snapshot.size(), image.size());
+        int largestInShot = 0;
+        for (int y = 0; y < snapshot.height(); ++y)
+            for (int x = 0; x < snapshot.width(); ++x)
+                largestInShot += LargestColour(snapshot.pixelColor(x, y));
+        QVERIFY(largestInShot > largest); // the legend's top too
+
         // Off, the view draws as before it was on.
         show->trigger();
         QVERIFY(!document.ShowsDeviation() && !view.Deviation().Picture());
