@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <vtkCellPicker.h>
+#include <vtkImageData.h>
 #include <vtkLookupTable.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkProperty.h>
@@ -14,6 +15,7 @@
 #include <vtkScalarBarActor.h>
 #include <vtkTextActor.h>
 #include <vtkTextProperty.h>
+#include <vtkTexture.h>
 #include <vtkTransform.h>
 
 #include <algorithm>
@@ -32,6 +34,23 @@ vtkSmartPointer<vtkLookupTable> RampTable()
         table->SetTableValue(i, colour[0] / 255.0, colour[1] / 255.0, colour[2] / 255.0, 1.0);
     }
     return table;
+}
+
+vtkSmartPointer<vtkTexture> RampTexture()
+{
+    auto image = vtkSmartPointer<vtkImageData>::New();
+    image->SetDimensions(RampSteps, 1, 1);
+    image->AllocateScalars(VTK_UNSIGNED_CHAR, 3);
+    auto *pixels = static_cast<unsigned char *>(image->GetScalarPointer());
+    for (int i = 0; i < RampSteps; ++i) {
+        const lumeno::Rgb8 colour = lumeno::DeviationColour(double(i) / (RampSteps - 1));
+        std::copy(colour.begin(), colour.end(), pixels + 3 * i);
+    }
+    auto texture = vtkSmartPointer<vtkTexture>::New();
+    texture->SetInputData(image);
+    texture->InterpolateOn();
+    texture->SetWrap(vtkTexture::ClampToEdge);
+    return texture;
 }
 
 // White on a dark, half transparent ground: readable on every background colour.
@@ -64,18 +83,15 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
         return;
     if (!actor) {
         mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetScalarModeToUsePointData();
-        mapper->SetColorModeToMapScalars();
-        mapper->ScalarVisibilityOn();
-        // Through the ramp between the points too, not a blend of their two colours.
-        mapper->InterpolateScalarsBeforeMappingOn();
-        mapper->SetLookupTable(RampTable());
-        mapper->UseLookupTableScalarRangeOff();
+        mapper->ScalarVisibilityOff();
         actor = vtkSmartPointer<vtkActor>::New();
+        // The ramp as a texture along the points' texture coordinates: through the ramp
+        // between the points too, not a blend of their two colours.
+        actor->SetTexture(RampTexture());
         actor->SetMapper(mapper);
         actor->ForceOpaqueOn();
         bar = vtkSmartPointer<vtkScalarBarActor>::New();
-        bar->SetLookupTable(mapper->GetLookupTable());
+        bar->SetLookupTable(RampTable());
         bar->SetMaximumNumberOfColors(RampSteps);
         bar->SetDrawTickLabels(0);
         bar->SetDrawAnnotations(0);
@@ -87,7 +103,6 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
         bottom = MakeLegendText(fontFile, false);
     }
     mapper->SetInputData(picture->drawing);
-    mapper->SetScalarRange(0.0, std::max(picture->largest, 1e-12));
     if (own) {
         actor->SetOrigin(own->GetOrigin());
         actor->SetScale(own->GetScale());

@@ -21,11 +21,17 @@ SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter,
     picture->largest = lumeno::LargestDistance(picture->distances, deviation);
     picture->drawing = vtkSmartPointer<vtkPolyData>::New();
     picture->drawing->CopyStructure(model); // shares the points and cells
-    auto distances = vtkSmartPointer<vtkFloatArray>::New();
-    distances->SetName("Deviation");
-    distances->SetNumberOfValues(vtkIdType(picture->distances.size()));
-    std::copy(picture->distances.begin(), picture->distances.end(), distances->GetPointer(0));
-    picture->drawing->GetPointData()->SetScalars(distances);
+    auto onRamp = vtkSmartPointer<vtkFloatArray>::New();
+    onRamp->SetName("DeviationRamp");
+    onRamp->SetNumberOfComponents(2);
+    onRamp->SetNumberOfTuples(vtkIdType(picture->distances.size()));
+    float *into = onRamp->GetPointer(0);
+    const double scale = picture->largest > 0.0 ? 1.0 / picture->largest : 0.0;
+    for (const float distance : picture->distances) {
+        *into++ = float(std::min(1.0, double(distance) * scale));
+        *into++ = 0.5f;
+    }
+    picture->drawing->GetPointData()->SetTCoords(onRamp);
     PrepareForDrawing(picture->drawing);
     picture->cells = vtkSmartPointer<vtkStaticCellLocator>::New();
     picture->cells->SetDataSet(picture->drawing);

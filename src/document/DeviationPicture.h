@@ -21,8 +21,9 @@ struct DeviationPicture
     vtkSmartPointer<vtkPolyData> model;   // the model pictured
     std::vector<float> distances;         // per point, a share of the loaded model's diagonal
     double largest = 0.0;                 // the top of the colour ramp, the legend's upper end
-    // The model's points and cells, the distances as its scalars: drawn through the colour ramp
-    // from 0 to `largest`, the colours between the points are the ramp's.
+    // The model's points and cells, with each point's place on the colour ramp (its distance
+    // over `largest`) as its texture coordinate: drawn with the ramp as a texture, the colours
+    // between the points are the ramp's too, and the GUI thread maps nothing.
     vtkSmartPointer<vtkPolyData> drawing;
     vtkSmartPointer<vtkStaticCellLocator> cells; // over `drawing`
 

@@ -30,7 +30,8 @@ bool PicturesTheShownModel(const ModelDocument &document)
     const ModelDocument::Result &shown = document.Shown();
     if (!picture || picture->model != shown.model || !picture->drawing || !picture->cells ||
         picture->distances.size() != size_t(shown.model->GetNumberOfPoints()) ||
-        picture->drawing->GetPointData()->GetScalars()->GetNumberOfTuples() != shown.model->GetNumberOfPoints())
+        !picture->drawing->GetPointData()->GetTCoords() ||
+        picture->drawing->GetPointData()->GetTCoords()->GetNumberOfTuples() != shown.model->GetNumberOfPoints())
         return false;
     const double farthest = *std::max_element(picture->distances.begin(), picture->distances.end());
     return picture->largest >= farthest && (!shown.deviation.IsMeasured() || picture->largest >= shown.deviation.maximum);
