@@ -6,7 +6,9 @@
 #include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
+#include <QHelpEvent>
 #include <QLocale>
+#include <QToolTip>
 #include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkAbstractArray.h>
@@ -93,6 +95,7 @@ DualView::DualView(QVTKOpenGLNativeWidget *originalView, QVTKOpenGLNativeWidget 
     CreatePanelImages();
     vtkConnections = vtkEventQtSlotConnect::New();
     CreateRenderers();
+    decimatedWidget->installEventFilter(this);
 }
 
 DualView::~DualView()
@@ -164,6 +167,8 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
                           std::shared_ptr<const LookForDrawing> modelLook)
 {
     look = std::move(modelLook);
+    if (actorDecimated)
+        ShowDeviation(nullptr);
     originalModel = original;
     mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
     mapperOriginal->SetInputData(original);
@@ -233,16 +238,60 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
         DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, model);
         ApplyRepresentation();
     }
+    // A picture is of one model only: the window shows the new one's when it has it.
+    ShowDeviation(nullptr);
     return true;
 }
 
+void DualView::ShowDeviation(const SharedDeviationPicture &picture)
+{
+    if (picture == deviation.Picture() || !actorDecimated)
+        return;
+    deviation.Show(rendererDecimated, picture, actorDecimated, textFontFile);
+    // The materials' actors, or the view's own one, draw the model again when it goes.
+    const bool pictured = picture != nullptr;
+    actorDecimated->SetVisibility(!pictured && materialsDecimated.Actors().empty());
+    for (vtkActor *actor : materialsDecimated.Actors())
+        actor->SetVisibility(!pictured);
+    ApplyRepresentation();
+    PlaceDecimatedPanel();
+}
+
+QString DualView::DeviationTextAt(const QPoint &position) const
+{
+    if (!deviation.Picture())
+        return QString();
+    // Into VTK's display coordinates: device pixels, from the lower left.
+    const double ratio = decimatedWidget->devicePixelRatioF();
+    const int x = int(position.x() * ratio);
+    const int y = int((decimatedWidget->height() - 1 - position.y()) * ratio);
+    const double distance = deviation.DistanceAt(rendererDecimated, x, y);
+    return distance < 0.0 ? QString() : DeviationHereText(distance);
+}
+
+bool DualView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == decimatedWidget && event->type() == QEvent::ToolTip && deviation.Picture()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = DeviationTextAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, decimatedWidget);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void DualView::ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
-                                   const QString &note)
+                                   const QString &note, const SharedDeviationPicture &picture)
 {
     // Nothing new to show (the end of the levels returns to the model already drawn): drawing a
     // large model again takes more than a tenth of a second with software OpenGL.
-    if (!SetDecimatedModel(model) && label == decimatedLabel && note == decimatedNote)
+    const bool drawn = !SetDecimatedModel(model);
+    if (drawn && label == decimatedLabel && note == decimatedNote && picture == deviation.Picture())
         return;
+    ShowDeviation(picture);
     decimatedLabel = label;
     decimatedNote = note;
     PlaceDecimatedPanel();
@@ -257,6 +306,7 @@ void DualView::Clear()
         rendererDecimated->RemoveActor(actorDecimated);
     materialsOriginal.Remove(rendererOriginal);
     materialsDecimated.Remove(rendererDecimated);
+    deviation.Show(rendererDecimated, nullptr, nullptr, textFontFile);
     // Nor do the model's textures and decoded images stay.
     materialsOriginal = {};
     materialsDecimated = {};
@@ -357,6 +407,7 @@ void DualView::ApplyRepresentation()
     }
     for (MaterialActors *materials : {&materialsOriginal, &materialsDecimated})
         materials->Apply(drawn, colours.model, colours.backgroundTop, colours.backgroundBottom);
+    deviation.Apply(drawn);
 }
 
 void DualView::SetModelColour(const Rgb &colour)
@@ -401,5 +452,6 @@ void DualView::SetModelTransform(vtkTransform *transform)
             actor->SetUserTransform(transform);
     materialsOriginal.SetUserTransform(transform);
     materialsDecimated.SetUserTransform(transform);
+    deviation.SetUserTransform(transform);
     Render();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QObject>
 #include <QString>
 
+#include "DeviationLayer.h"
 #include "LookForDrawing.h"
 #include "MaterialActors.h"
 #include "model/UpAxis.h"
@@ -58,8 +60,17 @@ public:
                     std::shared_ptr<const LookForDrawing> look = nullptr);
     // The model in the right view with its panel, drawing that view once. The note (how far
     // the model lies from the loaded one) is drawn under the panel when not empty.
+    // With a picture (of that model), in its deviation colours (ShowDeviation).
     void ShowDecimatedResult(const vtkSmartPointer<vtkPolyData> &model, const QString &label,
-                             const QString &note = QString());
+                             const QString &note = QString(), const SharedDeviationPicture &picture = nullptr);
+    // Draws the right view's model in its points' deviation colours with a legend, instead of
+    // its materials or colours, until ShowDeviation(nullptr). The picture must be of the
+    // model ShowDecimatedResult showed last; the view is not drawn again.
+    void ShowDeviation(const SharedDeviationPicture &picture);
+    const DeviationLayer &Deviation() const { return deviation; }
+    // The deviation at a position of the right view's widget (Qt's, from the upper left):
+    // what the tooltip there says; empty where no picture is drawn.
+    QString DeviationTextAt(const QPoint &position) const;
     // Takes the models and panels out of both views (the actors stay until the next load)
     // and shows the start hints again.
     void Clear();
@@ -113,6 +124,10 @@ public:
     const MaterialActors &OriginalMaterials() const { return materialsOriginal; }
     const MaterialActors &DecimatedMaterials() const { return materialsDecimated; }
 
+protected:
+    // The tooltip of the right view: the deviation under the mouse.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void renderWindowResized(vtkObject *caller, unsigned long eventId);
     void originalCameraMoved(vtkObject *caller, unsigned long eventId);
@@ -149,6 +164,7 @@ private:
     std::shared_ptr<const LookForDrawing> look;
     MaterialActors materialsOriginal;
     MaterialActors materialsDecimated;
+    DeviationLayer deviation; // of the right view
 
     // What the panels describe, kept so that a resize can draw them again.
     vtkSmartPointer<vtkPolyData> originalModel;

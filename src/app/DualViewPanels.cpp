@@ -233,6 +233,8 @@ void DualView::PlaceDecimatedPanel()
     if (!decimatedModel)
         return;
     const int height = decimatedWidget->height();
+    const int *size = DecimatedWindow()->GetSize();
+    deviation.PlaceLegend(size[0], size[1]);
     AddPanel(rendererDecimated, height, textFontFile, panelImageDecimated, decimatedLabel,
              decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
              facesActorDecimated, verticesActorDecimated);

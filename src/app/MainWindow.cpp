@@ -153,6 +153,7 @@ void MainWindow::ConnectActions()
     connect(ui->actionDecimationSet, &QAction::triggered, this, &MainWindow::ReduceByPercentAsked);
     connect(ui->actionColorPicker, &QAction::triggered, this, &MainWindow::PickModelColour);
     connect(ui->actionDisplayMode, &QAction::triggered, this, &MainWindow::CycleDisplayMode);
+    connect(ui->actionShowDeviation, &QAction::toggled, document.get(), &ModelDocument::SetShowDeviation);
     connect(ui->actionZoom, &QAction::triggered, view.get(), &DualView::FitCameras);
     const std::pair<QAction *, DualView::CameraPreset> presets[] = {
         {ui->actionFront, DualView::CameraPreset::Front},

@@ -103,6 +103,8 @@ private:
     void ShowOpenFailure(const QString &path, const lumeno::ReadResult &result);
     void ShowClosedModel();
     void ShowShownResult();
+    // The shown model's deviation picture arrived, or Show deviation was turned on or off.
+    void ShowShownPicture();
     void ShowTransform();
     void ShowState();
     void ShowSaveOutcome(const QString &path, bool written, const QString &error);

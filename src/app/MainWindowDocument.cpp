@@ -33,6 +33,7 @@ void MainWindow::ConnectDocument()
         LabelLevelActions(); // the buttons of levels not made tell that they make them
     });
     connect(document.get(), &ModelDocument::ShownChanged, this, &MainWindow::ShowShownResult);
+    connect(document.get(), &ModelDocument::ShownPictureChanged, this, &MainWindow::ShowShownPicture);
     connect(document.get(), &ModelDocument::Smoothed, this, &MainWindow::RecordSmoothing);
     connect(document.get(), &ModelDocument::TransformChanged, this, &MainWindow::ShowTransform);
     connect(document.get(), &ModelDocument::SaveFinished, this, &MainWindow::ShowSaveOutcome);

@@ -68,7 +68,15 @@ void MainWindow::ShowShownResult()
 {
     const ModelDocument::Result &shown = document->Shown();
     if (shown.model)
-        view->ShowDecimatedResult(shown.model, shown.label, DeviationNote(shown.deviation));
+        view->ShowDecimatedResult(shown.model, shown.label, DeviationNote(shown.deviation), document->ShownPicture());
+}
+
+void MainWindow::ShowShownPicture()
+{
+    if (!document->Shown().model)
+        return;
+    view->ShowDeviation(document->ShownPicture());
+    view->RenderDecimated();
 }
 
 void MainWindow::ShowTransform()

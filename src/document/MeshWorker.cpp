@@ -16,6 +16,7 @@ MeshWorker::MeshWorker(lumeno::ReducerMaker maker) : makeReducer(std::move(maker
 {
     qRegisterMetaType<vtkSmartPointer<vtkPolyData>>();
     qRegisterMetaType<lumeno::SurfaceDeviation>();
+    qRegisterMetaType<SharedDeviationPicture>();
 }
 
 MeshWorker::~MeshWorker() = default;
@@ -96,6 +97,30 @@ void MeshWorker::ForgetReference()
     QMetaObject::invokeMethod(this, [this] { meter.reset(); }, Qt::QueuedConnection);
 }
 
+void MeshWorker::StartPicture(vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference,
+                              lumeno::SurfaceDeviation deviation)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, model, reference, deviation] {
+            if (!picturing)
+                return;
+            try {
+                EmitPicture(MeterFor(reference), model, deviation);
+            } catch (const std::exception &) {
+                emit PictureReady(model, nullptr);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void MeshWorker::EmitPicture(const lumeno::DeviationMeter &pictureMeter, const vtkSmartPointer<vtkPolyData> &model,
+                             const lumeno::SurfaceDeviation &deviation)
+{
+    if (picturing)
+        emit PictureReady(model, MakeDeviationPicture(pictureMeter, model, deviation));
+}
+
 const lumeno::DeviationMeter &MeshWorker::MeterFor(vtkPolyData *reference)
 {
     // The window passes shallow copies of the loaded model: the same arrays mean the same model.
@@ -117,6 +142,8 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
                                                       : lumeno::SurfaceDeviation();
     if (result)
         PrepareForDrawing(result);
+    if (result && !IsCancelled(job))
+        EmitPicture(MeterFor(reference), result, deviation);
     if (!IsCancelled(job))
         emit Finished(job, result, deviation);
 }
@@ -132,6 +159,8 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
     receiver.ready = [this, job, &levelMeter](int step, const vtkSmartPointer<vtkPolyData> &level) {
         const lumeno::SurfaceDeviation deviation = levelMeter.Measure(level);
         PrepareForDrawing(level);
+        if (!IsCancelled(job))
+            EmitPicture(levelMeter, level, deviation);
         if (!IsCancelled(job)) // a level made before the cancel is dropped all the same
             emit LevelReady(job, step, level, deviation);
     };

@@ -3,6 +3,8 @@
 #include <QMetaType>
 #include <QObject>
 
+#include "DeviationPicture.h"
+
 #include "reduce/Reducer.h"
 #include "measure/SurfaceDeviation.h"
 
@@ -22,7 +24,8 @@ Q_DECLARE_METATYPE(lumeno::SurfaceDeviation)
 // carries the number the window gave it; progress and results come back as signals with that
 // number, so the window can drop those of a job it no longer waits for. A cancelled job emits
 // nothing more. Every model it hands over comes with its deviation from the job's reference
-// (the loaded model), measured here. A job that runs short of memory (or of threads) ends
+// (the loaded model), measured here, and while pictures are asked for, with its picture
+// (PictureReady, before the model itself). A job that runs short of memory (or of threads) ends
 // with OutOfMemory instead; nothing it threw leaves the worker's thread.
 class MeshWorker : public QObject
 {
@@ -46,6 +49,12 @@ public:
     void StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference);
     // From any thread: no model is loaded any more; what was kept to measure against it goes.
     void ForgetReference();
+    // From any thread: whether every model handed over comes with its deviation picture.
+    void SetPicturing(bool on) { picturing = on; }
+    // From any thread: the picture of a model handed over before, after the jobs queued
+    // (cancelling them does not drop it); nothing when pictures are no longer asked for then.
+    void StartPicture(vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference,
+                      lumeno::SurfaceDeviation deviation);
 
 signals:
     // The levels' reducer starts a level, or starts waiting for it (index into lumeno::DecimationLevels).
@@ -62,6 +71,9 @@ signals:
     void GuardsRelaxed(int job);
     // The job ended short of memory; the levels it handed over before stay valid.
     void OutOfMemory(int job);
+    // The picture of a model handed over (by a job or StartPicture); null when it cannot be
+    // made (short of memory, or no triangles).
+    void PictureReady(vtkSmartPointer<vtkPolyData> model, SharedDeviationPicture picture);
 
 private:
     void Post(int job, std::function<void()> work);
@@ -69,6 +81,8 @@ private:
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
     void Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtkPolyData *reference);
     void TellRelaxedGuards(int job, const lumeno::Reducer &reducer);
+    void EmitPicture(const lumeno::DeviationMeter &meter, const vtkSmartPointer<vtkPolyData> &model,
+                     const lumeno::SurfaceDeviation &deviation);
     const lumeno::DeviationMeter &MeterFor(vtkPolyData *reference);
     lumeno::ReductionControl Control(int job);
     void ReportProgress(int job, double fraction);
@@ -82,6 +96,7 @@ private:
     const void *meterPoints = nullptr;
     const void *meterPolys = nullptr;
     std::atomic<int> cancelledThrough{0};
+    std::atomic<bool> picturing{false};
     // The job whose filter runs (worker thread only), and the last progress reported (by one
     // thread at a time: the worker's or a reducer's).
     int runningJob = 0;

@@ -88,6 +88,7 @@ ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine,
         if (jobDone == jobNumber)
             jobRelaxedGuards = true;
     });
+    connect(worker, &MeshWorker::PictureReady, this, &ModelDocument::OnPictureReady);
     meshThread.setObjectName(QStringLiteral("mesh worker"));
     meshThread.start();
 
@@ -242,6 +243,8 @@ void ModelDocument::Clear()
     shown = {};
     transform = {};
     idleStatus.clear();
+    pictures.clear();
+    picturesAsked.clear();
 }
 
 void ModelDocument::StartLevels(LevelsRun run)
@@ -377,7 +380,57 @@ bool ModelDocument::CancelReplacedJob()
 void ModelDocument::SetShown(const Result &result)
 {
     shown = result;
+    DropUnshownPictures();
+    AskShownPicture();
     emit ShownChanged();
+}
+
+void ModelDocument::SetShowDeviation(bool on)
+{
+    if (on == showDeviation)
+        return;
+    showDeviation = on;
+    worker->SetPicturing(on);
+    // Pictures take memory in proportion to the model: none is kept while off.
+    pictures.clear();
+    picturesAsked.clear();
+    AskShownPicture();
+    emit ShownPictureChanged();
+}
+
+SharedDeviationPicture ModelDocument::ShownPicture() const
+{
+    const auto found = showDeviation && shown.model ? pictures.find(shown.model.Get()) : pictures.end();
+    return found != pictures.end() ? found->second : nullptr;
+}
+
+void ModelDocument::AskShownPicture()
+{
+    vtkPolyData *model = shown.model;
+    if (!showDeviation || !model || pictures.count(model) || picturesAsked.count(model))
+        return;
+    picturesAsked.insert(model);
+    worker->StartPicture(shown.model, CopyOf(loaded), shown.deviation);
+}
+
+void ModelDocument::DropUnshownPictures()
+{
+    for (auto picture = pictures.begin(); picture != pictures.end();) {
+        const bool kept = picture->first == shown.model.Get() ||
+                          std::any_of(levels.begin(), levels.end(),
+                                      [&](const Level &level) { return level.model.Get() == picture->first; });
+        picture = kept ? std::next(picture) : pictures.erase(picture);
+    }
+}
+
+void ModelDocument::OnPictureReady(vtkSmartPointer<vtkPolyData> model, SharedDeviationPicture picture)
+{
+    picturesAsked.erase(model.Get());
+    if (!showDeviation || !picture) // none can be made: the view stays as it is
+        return;
+    pictures[model.Get()] = picture;
+    if (model == shown.model)
+        emit ShownPictureChanged();
 }
 
 void ModelDocument::ShowLevel(int percent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviationPicture.h"
 #include "LookForDrawing.h"
 #include "SaveLoss.h"
 #include "TransformState.h"
@@ -22,7 +23,9 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 class MeshWorker;
@@ -120,6 +123,13 @@ public:
     Job RunningJob() const { return job; }
     bool IsReading() const { return reading; }
     bool IsSaving() const { return saving; }
+    // The deviation picture of the shown model: every level, result and smoothing is then
+    // pictured on the worker's thread as it is made, one shown before on demand.
+    void SetShowDeviation(bool on);
+    bool ShowsDeviation() const { return showDeviation; }
+    // Null while off or not made yet (ShownPictureChanged tells when it is).
+    SharedDeviationPicture ShownPicture() const;
+
     // Reading, writing or a mesh operation: what the progress bar and Cancel are for.
     bool IsBusy() const { return reading || job != Job::None; }
     // What the status line says: the file being written or the last one written, then the
@@ -144,6 +154,8 @@ signals:
     void SaveFinished(const QString &path, bool written, const QString &error);
     // A mesh operation ended, finished or cancelled.
     void JobEnded();
+    // ShownPicture changed: the picture of the shown model arrived, or the picture was turned on or off.
+    void ShownPictureChanged();
 
 private:
     struct ReadJob;
@@ -175,6 +187,11 @@ private:
     void OnLevelReady(int job, int step, vtkSmartPointer<vtkPolyData> level, lumeno::SurfaceDeviation deviation);
     void OnJobFinished(int job, vtkSmartPointer<vtkPolyData> result, lumeno::SurfaceDeviation deviation);
     void OnJobOutOfMemory(int job);
+    void OnPictureReady(vtkSmartPointer<vtkPolyData> model, SharedDeviationPicture picture);
+    // Asks the worker for the shown model's picture when it is on and has none.
+    void AskShownPicture();
+    // Keeps the pictures of the levels and of the shown model only.
+    void DropUnshownPictures();
 
     lumeno::ReductionEngine engine;
     vtkSmartPointer<vtkPolyData> loaded;
@@ -212,6 +229,12 @@ private:
     QString jobStatus;
     QString idleStatus;
     QString saveStatus; // "Saving to ...", then "Saved to ..." until the next operation
+
+    bool showDeviation = false;
+    // By model: each holds its model, so no key is reused while it is here. An asked one has
+    // not arrived yet (the worker holds its model meanwhile).
+    std::map<const vtkPolyData *, SharedDeviationPicture> pictures;
+    std::set<const vtkPolyData *> picturesAsked;
 
 };
 

@@ -5,6 +5,8 @@
 #include "io/read/ModelReader.h"
 #include "io/write/ModelWriter.h"
 #include "reduce/ClassicReducer.h"
+#include "measure/SurfaceDeviation.h"
+#include "model/DeviationColours.h"
 #include "model/MeshOperations.h"
 #include "model/PointAttributes.h"
 
@@ -14,7 +16,9 @@
 #include <QProcess>
 
 #include <vtkCellArray.h>
+#include <vtkPointData.h>
 #include <vtkPoints.h>
+#include <vtkUnsignedCharArray.h>
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +77,57 @@ vtkSmartPointer<vtkPolyData> SphereBesideTetrahedra(int count)
 vtkSmartPointer<vtkPolyData> Read(const QString &path)
 {
     return lumeno::ReadModel(path, QFileInfo(path).suffix()).model;
+}
+
+// The deviation colours of a binary PLY file's points: the last three bytes of each vertex
+// record, `vertexSize` bytes long.
+std::vector<lumeno::Rgb8> TrailingColours(const QByteArray &file, int vertices, int vertexSize)
+{
+    const int start = file.indexOf("end_header\n") + 11;
+    std::vector<lumeno::Rgb8> colours;
+    for (int v = 0; v < vertices && start + (v + 1) * vertexSize <= file.size(); ++v) {
+        const char *end = file.constData() + start + (v + 1) * vertexSize;
+        colours.push_back({uchar(end[-3]), uchar(end[-2]), uchar(end[-1])});
+    }
+    return colours;
+}
+
+// The window's colours for the points of the written model: by their distance to the input,
+// up to the larger of the largest and the measured deviation.
+std::vector<lumeno::Rgb8> WindowColours(vtkPolyData *input, vtkPolyData *written, double measuredMaximum)
+{
+    const std::vector<float> distances = lumeno::DeviationMeter(input).PointDistances(written);
+    lumeno::SurfaceDeviation deviation;
+    deviation.maximum = measuredMaximum;
+    const auto colours = lumeno::DeviationColourArray(distances, lumeno::LargestDistance(distances, deviation));
+    std::vector<lumeno::Rgb8> list;
+    for (vtkIdType i = 0; i < colours->GetNumberOfTuples(); ++i)
+        list.push_back({colours->GetPointer(3 * i)[0], colours->GetPointer(3 * i)[1], colours->GetPointer(3 * i)[2]});
+    return list;
+}
+
+std::vector<lumeno::Rgb8> ColoursOf(vtkPolyData *model)
+{
+    std::vector<lumeno::Rgb8> list;
+    auto *colours = vtkUnsignedCharArray::SafeDownCast(model->GetPointData()->GetScalars());
+    const int components = colours ? colours->GetNumberOfComponents() : 0;
+    for (vtkIdType i = 0; colours && i < colours->GetNumberOfTuples(); ++i) {
+        const unsigned char *c = colours->GetPointer(components * i);
+        list.push_back({c[0], c[1], c[2]});
+    }
+    return list;
+}
+
+// Alike but for a step of the ramp here and there: the written points' floats against the doubles measured.
+bool NearlyAlike(const std::vector<lumeno::Rgb8> &drawn, const std::vector<lumeno::Rgb8> &expected)
+{
+    if (drawn.size() != expected.size() || drawn.empty())
+        return false;
+    for (size_t i = 0; i < drawn.size(); ++i)
+        for (size_t c = 0; c < 3; ++c)
+            if (std::abs(int(drawn[i][c]) - int(expected[i][c])) > 3)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -141,6 +196,97 @@ private slots:
         }
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), lumeno::LevelCount);
         QCOMPARE(testing::Contents(input), testing::Contents(sphereStl));
+    }
+
+    // --deviation-colours writes the window's deviation colours: beside the model's own colours
+    // (PLY properties of their own, glTF COLOR_1), as its colours where it has none or when
+    // asked to replace them; formats without them get a warning and the file they get without.
+    void deviationColoursAreTheWindows_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("how"); // empty: the option's default
+        QTest::addColumn<bool>("painted"); // the input has vertex colours
+        QTest::addColumn<QString>("kept"); // "beside", "instead" or "none"
+        QTest::newRow("ply beside the model's colours") << "ply" << "" << true << "beside";
+        QTest::newRow("glb beside the model's colours") << "glb" << "add" << true << "beside";
+        QTest::newRow("glb instead of the model's colours") << "glb" << "=replace" << true << "instead";
+        QTest::newRow("ply without colours of its own") << "ply" << "" << false << "instead";
+        QTest::newRow("gltf without colours of its own") << "gltf" << "" << false << "instead";
+        QTest::newRow("stl cannot hold them") << "stl" << "replace" << false << "none";
+        QTest::newRow("obj cannot hold them") << "obj" << "" << true << "none";
+    }
+
+    void deviationColoursAreTheWindows()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QString, how);
+        QFETCH(bool, painted);
+        QFETCH(QString, kept);
+        const QString folder = Folder(QStringLiteral("deviation"));
+        const QString input = folder + (painted ? QStringLiteral("/painted.ply") : QStringLiteral("/plain.stl"));
+        if (!QFile::exists(input))
+            QVERIFY(lumeno::WriteModelFile(painted ? testing::WithAttributes(sphere) : sphere, input,
+                                           QFileInfo(input).suffix())
+                        .written);
+        const QString output = folder + QStringLiteral("/coloured.") + suffix;
+        const QString plainOutput = folder + QStringLiteral("/uncoloured.") + suffix;
+        QStringList option{how.startsWith('=') ? QStringLiteral("--deviation-colours") + how
+                                               : QStringLiteral("--deviation-colours")};
+        if (!how.isEmpty() && !how.startsWith('='))
+            option << how;
+        const QStringList reduce{"reduce", input, "--keep", "20", "--engine", "classic", "--json", "-q", "-o"};
+        const CliRun run = RunCli(reduce + QStringList{output} + option);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(RunCli(reduce + QStringList{plainOutput}).status, 0);
+        const QJsonObject written = QJsonDocument::fromJson(run.out)[QLatin1String("outputs")][0].toObject();
+        QCOMPARE(written[QLatin1String("deviationColours")].toBool(), kept != "none");
+        if (kept == "none") {
+            QVERIFY2(run.err.contains("files cannot hold the deviation colours"), run.err.constData());
+            QCOMPARE(testing::Contents(output), testing::Contents(plainOutput));
+            return;
+        }
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        const vtkSmartPointer<vtkPolyData> model = Read(output);
+        QVERIFY(model);
+        const std::vector<lumeno::Rgb8> expected =
+            WindowColours(Read(input), model, written[QLatin1String("deviation")][QLatin1String("max")].toDouble());
+        const QByteArray file = testing::Contents(output);
+        if (kept == "beside") {
+            // The model's own colours stay its colours; the deviation colours come beside them.
+            QCOMPARE(ColoursOf(model), ColoursOf(Read(plainOutput)));
+            if (suffix == "ply") {
+                QVERIFY(file.contains("property uchar deviation_blue\nelement face"));
+                // Position, normal, colour, texture coordinates, deviation colour.
+                QVERIFY(NearlyAlike(TrailingColours(file, int(model->GetNumberOfPoints()), 12 + 12 + 3 + 8 + 3),
+                                    expected));
+            } else {
+                QVERIFY(file.contains("\"COLOR_1\""));
+            }
+        } else {
+            QVERIFY(!file.contains("deviation_red") && !file.contains("\"COLOR_1\""));
+            QVERIFY(NearlyAlike(ColoursOf(model), expected));
+        }
+        // Points left where the input's were are coloured as lying on it.
+        if (kept == "instead") {
+            const std::vector<lumeno::Rgb8> drawn = ColoursOf(model);
+            QVERIFY(std::find(drawn.begin(), drawn.end(), lumeno::DeviationColour(0.0)) != drawn.end());
+        }
+    }
+
+    // Every level gets its colours, up to its own largest deviation.
+    void levelsGetDeviationColours()
+    {
+        const QString out = Folder(QStringLiteral("deviation/levels"));
+        const CliRun run = RunCli({"levels", sphereStl, out, "--format", "glb", "--deviation-colours", "--no-measure",
+                                   "--json", "-q"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+            const vtkSmartPointer<vtkPolyData> model = Read(out + QStringLiteral("/sphere_%1.glb").arg(level.percent));
+            QVERIFY(model && lumeno::AttributesOf(model).colours);
+        }
+        QVERIFY(!QJsonDocument::fromJson(run.out)[QLatin1String("outputs")][0].toObject().contains(
+            QLatin1String("deviation")));
     }
 
     // Reduced, smoothed, then stretched along X and turned about Z: long along Y. What info tells of
@@ -456,6 +602,12 @@ private slots:
             << "--textures must be copy or reference" << 0;
         QTest::newRow("merging parts for info") << QStringList{"info", good, "--merge-parts"} << 1
                                                 << "--merge-parts belongs to the levels and reduce commands" << 0;
+        QTest::newRow("deviation colours for info") << QStringList{"info", good, "--deviation-colours"} << 1
+                                                    << "--deviation-colours belongs to the levels and reduce commands"
+                                                    << 0;
+        QTest::newRow("deviation colours neither added nor replacing")
+            << QStringList{"reduce", good, "-o", "x.ply", "--keep", "50", "--deviation-colours=over"} << 1
+            << "--deviation-colours must be add or replace" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3

@@ -1,6 +1,7 @@
 #include "GuiBench.h"
 
 #include "BareReference.h"
+#include "DeviationResponse.h"
 #include "GuiResponse.h"
 #include "EventLoopStallMeter.h"
 #include "TimedApplication.h"
@@ -237,6 +238,7 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
         Wait(500);
         report.insert(QStringLiteral("smoothing"), RunOperation(window, [&] { window.Document().Smooth(); }));
         report.insert(QStringLiteral("redrawSmoothed"), TimeRedraws(window));
+        report.insert(QStringLiteral("deviationPicture"), MeasureDeviationResponse(window));
         report.insert(QStringLiteral("levelsResponse"), MeasureLevelsResponse(window, modelPath));
     }
     return report;

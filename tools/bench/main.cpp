@@ -42,7 +42,8 @@ const char Usage[] = R"(Usage:
   lumeno3d-bench --gui MODEL [--no-reference]
                                          the real window (needs an X server, e.g. Xvfb):
                                          time to DecimationFinished, then a custom 10 %,
-                                         a by-error 0.001 reduction and a smoothing, with
+                                         a by-error 0.001 reduction and a smoothing, a level
+                                         shown with and without Show deviation, with
                                          the longest stall of the GUI thread's event loop
                                          in each; JSON on stdout.
                                          --no-reference skips the bare VTK run that comes

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,8 @@ private:
             options.jobs = int(std::min<qint64>(Count(name), MaximumJobs));
         else if (name == QLatin1String("--skip-existing"))
             options.skipExisting = true;
+        else if (name == QLatin1String("--deviation-colours"))
+            DeviationColours();
         else if (name == QLatin1String("--keep"))
             options.keepPercent = Number(name);
         else if (name == QLatin1String("--triangles"))
@@ -156,6 +159,24 @@ private:
             options.textures = lumeno::ModelWriteOptions::Textures::Reference;
         else
             Fail(QStringLiteral("--textures must be copy or reference"));
+    }
+
+    // Its value is optional: "=replace", or "add" or "replace" as the next argument (no model
+    // file is named so, without a suffix).
+    void DeviationColours()
+    {
+        QString how = QStringLiteral("add");
+        if (pendingValue)
+            how = *std::exchange(pendingValue, std::nullopt);
+        else if (next < arguments.size() &&
+                 (arguments[next] == QLatin1String("add") || arguments[next] == QLatin1String("replace")))
+            how = arguments[next++];
+        if (how == QLatin1String("add"))
+            options.deviationColours = DeviationColouring::Add;
+        else if (how == QLatin1String("replace"))
+            options.deviationColours = DeviationColouring::Replace;
+        else
+            Fail(QStringLiteral("--deviation-colours must be add or replace"));
     }
 
     std::array<double, 3> Triple(const QString &name)
@@ -236,6 +257,8 @@ private:
             return Fail(QStringLiteral("--jobs belongs to the levels and reduce commands"));
         if (!levels && !reduce && options.skipExisting)
             return Fail(QStringLiteral("--skip-existing belongs to the levels and reduce commands"));
+        if (!levels && !reduce && options.deviationColours)
+            return Fail(QStringLiteral("--deviation-colours belongs to the levels and reduce commands"));
         const bool intoFolder = levels || (reduce && options.output.isEmpty());
         if (!options.format.isEmpty() && !intoFolder)
             return Fail(QStringLiteral("--format belongs to levels and to reduce -d"));
@@ -254,6 +277,9 @@ private:
                 return Fail(QStringLiteral("--lod-glb needs the levels' deviations: leave out --no-measure"));
             if (!options.format.isEmpty() && options.outputFolder.isEmpty())
                 return Fail(QStringLiteral("--format is the format of the files in OUT_DIR: give -d OUT_DIR too"));
+            if (options.deviationColours && options.outputFolder.isEmpty())
+                return Fail(QStringLiteral("--deviation-colours colours the files in OUT_DIR, not the LOD file: give "
+                                           "-d OUT_DIR too"));
         }
         if (!reduce) {
             if (!options.output.isEmpty() || options.keepPercent || options.triangles || options.maxError ||
@@ -313,8 +339,8 @@ QString HelpText()
   or:  lumeno3d-cli reduce -d OUT_DIR MODEL... HOW_FAR [options of reduce]
 HOW_FAR is one of --keep PERCENT, --triangles N and --max-error E. The options
 of levels are --format, --engine, --textures, --merge-parts, --no-measure,
---lod-glb, --jobs, --skip-existing, --json and --quiet; reduce takes those but
---lod-glb, and --smooth,
+--lod-glb, --jobs, --skip-existing, --deviation-colours, --json and --quiet;
+reduce takes those but --lod-glb, and --smooth,
 --scale and --rotate.
 
 Reduces triangle meshes the way the Lumeno3D window does, without a window.
@@ -407,6 +433,17 @@ Common options:
                        that was stopped resumes with the models it had not
                        finished (a file bears its output's name only once it
                        is complete). Its result says it was skipped.
+  --deviation-colours [add|replace]
+                       levels and reduce: colour each point of the output by
+                       its distance to MODEL, as the window's Show deviation
+                       does (blue for none to dark red for the output's
+                       largest deviation). add (the default) writes them as a
+                       colour set of their own where the output has vertex
+                       colours (glTF COLOR_1; PLY deviation_red,
+                       deviation_green and deviation_blue), as its colours
+                       where it has none; replace writes them instead of its
+                       colours. PLY, GLB and glTF only: other formats are
+                       written without them, with a warning.
   --json               Print the results (counts, times, sizes) as JSON Lines
                        on standard output: one object per MODEL, on one line,
                        with "schema": 1 (the layout is described in

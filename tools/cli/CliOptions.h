@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviationColouring.h"
 #include "io/write/ModelWriter.h"
 #include "reduce/ReductionEngine.h"
 
@@ -35,6 +36,8 @@ struct CliOptions
     // levels and reduce: how an OBJ output finds its textures, and whether the parts become one.
     std::optional<lumeno::ModelWriteOptions::Textures> textures; // unset: copied
     bool mergeParts = false;
+    // levels and reduce: each point coloured by its distance to the input, in PLY, GLB and glTF.
+    std::optional<DeviationColouring> deviationColours;
     std::optional<std::array<double, 3>> scale;
     std::optional<std::array<double, 3>> rotate; // degrees about X, then Y, then Z
     // levels and reduce: how many models run at once; unset means as many as the cores and the

@@ -1,5 +1,6 @@
 #include "BatchJobs.h"
 #include "CliSupport.h"
+#include "DeviationColouring.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "OutputFiles.h"
@@ -70,8 +71,10 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     QElapsedTimer measureClock;
     measureClock.start();
     std::optional<lumeno::DeviationMeter> meter;
-    if (options.measure)
+    if (options.measure || options.deviationColours)
         meter.emplace(input.model);
+    // The LOD file holds the levels without them.
+    const bool deviationColoured = options.deviationColours && writesLevelFiles && KeepsDeviationColours(format);
     double measureSeconds = SecondsSince(measureClock);
     double cascadeSeconds = 0.0;
     double writeSeconds = 0.0;
@@ -108,12 +111,24 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
             failure = nothingLeft(step);
             return;
         }
+        // Measured before the writing, which the deviation colours need.
+        lumeno::SurfaceDeviation deviation;
+        vtkSmartPointer<vtkPolyData> written = model;
+        if (meter) {
+            measureClock.start();
+            if (options.measure)
+                deviation = meter->Measure(model);
+            if (deviationColoured)
+                written = WithDeviationColours(model, *meter, deviation, *options.deviationColours);
+            measureSeconds += SecondsSince(measureClock);
+        }
+        levelDeviations[size_t(step)] = deviation;
         double levelWriteSeconds = 0.0;
         if (writesLevelFiles) {
             progress.Begin(QStringLiteral("Writing %1").arg(QFileInfo(file).fileName()), levelsDone);
             QElapsedTimer writeClock;
             writeClock.start();
-            failure = WriteOutput(model, file, writeOptions);
+            failure = WriteOutput(written, file, writeOptions);
             if (!failure.isEmpty())
                 return;
             levelWriteSeconds = SecondsSince(writeClock);
@@ -138,12 +153,10 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         entry.insert(QStringLiteral("keptPercent"), keptPercent);
         entry.insert(QStringLiteral("askedTriangles"), qint64(asked));
         entry.insert(QStringLiteral("shareReached"), shareWarning.isEmpty());
-        if (meter) {
-            measureClock.start();
-            levelDeviations[size_t(step)] = meter->Measure(model);
-            entry.insert(QStringLiteral("deviation"), DeviationJson(levelDeviations[size_t(step)]));
-            measureSeconds += SecondsSince(measureClock);
-        }
+        if (options.measure)
+            entry.insert(QStringLiteral("deviation"), DeviationJson(deviation));
+        if (options.deviationColours)
+            entry.insert(QStringLiteral("deviationColours"), deviationColoured);
         entry.insert(QStringLiteral("seconds"), QJsonObject{{QStringLiteral("reduce"), stepSeconds},
                                                             {QStringLiteral("write"), levelWriteSeconds}});
         outputs.append(entry);
@@ -202,6 +215,8 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     const QString lookNotSaved = LookNotSavedWarning(input.model, writeOptions, filesWritten, format);
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
+    if (options.deviationColours && !deviationColoured)
+        outcome.warnings << DeviationColoursWarning(filesWritten, format);
     const QString leftOutWarning = LeftOutWarning(path, reducer->LeftOut());
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

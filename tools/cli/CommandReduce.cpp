@@ -1,5 +1,6 @@
 #include "BatchJobs.h"
 #include "CliSupport.h"
+#include "DeviationColouring.h"
 #include "Commands.h"
 #include "ModelFiles.h"
 #include "OutputFiles.h"
@@ -93,7 +94,7 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     std::optional<lumeno::DeviationMeter> meter;
     const bool searchMeasures = options.maxError && engine == lumeno::ReductionEngine::Quality;
     clock.start();
-    if (options.measure || searchMeasures)
+    if (options.measure || searchMeasures || options.deviationColours)
         meter.emplace(input.model);
     double measureSeconds = SecondsSince(clock);
     lumeno::ReductionControl control;
@@ -143,6 +144,10 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     // Of the result before the transform, which changes its size on purpose.
     clock.start();
     const lumeno::SurfaceDeviation deviation = options.measure ? meter->Measure(result) : lumeno::SurfaceDeviation();
+    const QString outputSuffix = QFileInfo(output).suffix();
+    const bool deviationColoured = options.deviationColours && KeepsDeviationColours(outputSuffix);
+    if (deviationColoured)
+        result = WithDeviationColours(result, *meter, deviation, *options.deviationColours);
     measureSeconds += SecondsSince(clock);
 
     const std::array<double, 3> scale = options.scale.value_or(std::array<double, 3>{1.0, 1.0, 1.0});
@@ -183,6 +188,8 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     }
     if (deviation.IsMeasured())
         written.insert(QStringLiteral("deviation"), DeviationJson(deviation));
+    if (options.deviationColours)
+        written.insert(QStringLiteral("deviationColours"), deviationColoured);
     QJsonObject report{
         {QStringLiteral("input"), inputJson},
         {QStringLiteral("engine"), lumeno::EngineKey(engine)},
@@ -207,6 +214,8 @@ CommandOutcome RunReduce(const CliOptions &options, const QString &path, Progres
     const QString lookNotSaved = LookNotSavedWarning(result, writeOptions, output, QFileInfo(output).suffix());
     if (!lookNotSaved.isEmpty())
         outcome.warnings << lookNotSaved;
+    if (options.deviationColours && !deviationColoured)
+        outcome.warnings << DeviationColoursWarning(output, outputSuffix);
     const QString leftOutWarning = LeftOutWarning(path, leftOut);
     if (!leftOutWarning.isEmpty())
         outcome.warnings << leftOutWarning;

@@ -173,4 +173,36 @@ SurfaceDeviation DeviationMeter::Measure(vtkPolyData *model) const
     return {std::max(there.largest, back.largest), (there.sum + back.sum) / double(there.count + back.count)};
 }
 
+double LargestDistance(const std::vector<float> &pointDistances, const SurfaceDeviation &deviation)
+{
+    double largest = std::max(deviation.maximum, 0.0);
+    for (const float distance : pointDistances)
+        largest = std::max(largest, double(distance));
+    return largest;
+}
+
+std::vector<float> DeviationMeter::PointDistances(vtkPolyData *model) const
+{
+    if (!referenceGrid || !model)
+        return {};
+    const UnitTriangles measured = ReadUnitTriangles(model, *frame);
+    const size_t count = measured.points.size() / 3;
+    if (measured.corners.empty() || count != size_t(model->GetNumberOfPoints()))
+        return {};
+    // In the grid's storage order, as LookUp searches.
+    std::vector<uint64_t> order(count);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = uint64_t(referenceGrid->BinOf(&measured.points[3 * i])) << 32 | i;
+    std::sort(order.begin(), order.end());
+    std::vector<float> distances(count);
+    const auto search = [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            const size_t point = order[i] & 0xffffffffu;
+            distances[point] = float(std::sqrt(referenceGrid->SquaredDistance(&measured.points[3 * point])));
+        }
+    };
+    InTwoHalves(count, search);
+    return distances;
+}
+
 } // namespace lumeno

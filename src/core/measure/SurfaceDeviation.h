@@ -21,6 +21,10 @@ struct SurfaceDeviation
     bool IsMeasured() const { return maximum >= 0.0; }
 };
 
+// The top of a picture of these point distances: the largest of them and of the measured
+// maximum, so that the picture and the deviation numbers agree.
+double LargestDistance(const std::vector<float> &pointDistances, const SurfaceDeviation &deviation);
+
 // Measures models against one reference surface (the loaded model), whose search grid and
 // sample points are made once. The distance is symmetric: points spread over each surface
 // (its corners and points inside its triangles) are looked up on the other one. At most
@@ -36,6 +40,12 @@ public:
 
     // Unmeasured when either model has no triangles.
     SurfaceDeviation Measure(vtkPolyData *model) const;
+
+    // How far each of the model's points lies from the reference surface, in the same unit as
+    // Measure's numbers (a share of the reference's diagonal), in the model's point order.
+    // Every point is looked up, not a sample: several times the cost of Measure, which is
+    // why it is asked for apart. Empty when either model has no triangles.
+    std::vector<float> PointDistances(vtkPolyData *model) const;
 
 private:
     std::unique_ptr<UnitBox> frame; // of the reference; both surfaces are measured in it

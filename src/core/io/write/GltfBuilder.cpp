@@ -1,5 +1,6 @@
 #include "io/write/GltfBuilder.h"
 
+#include "model/DeviationColours.h"
 #include "model/PointAttributes.h"
 
 #include <QJsonDocument>
@@ -200,6 +201,16 @@ std::optional<QJsonObject> GltfBuilder::AddMesh(vtkPolyData *model, const PartGr
             PutFloat(float(1.0 - t[1]));
         }
         attributes.insert(QStringLiteral("TEXCOORD_0"), AddAccessor(view, Float, pointCount, "VEC2"));
+    }
+    if (vtkUnsignedCharArray *deviationColours = DeviationColoursOf(model)) {
+        view = AddView(4 * pointCount, ArrayBuffer, 4);
+        for (const vtkIdType id : points) {
+            unsigned char rgba[4] = {0, 0, 0, 255};
+            std::memcpy(rgba, deviationColours->GetPointer(id * 3), 3);
+            Put(rgba, 4);
+        }
+        attributes.insert(carried.colours ? QStringLiteral("COLOR_1") : QStringLiteral("COLOR_0"),
+                          AddAccessor(view, UnsignedByte, pointCount, "VEC3", {{"normalized", true}}));
     }
 
     QJsonArray primitives;

@@ -3,6 +3,7 @@
 #include "io/BlockFile.h"
 #include "io/write/GltfFileOutput.h"
 #include "io/write/GltfLookWriter.h"
+#include "model/DeviationColours.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -41,13 +42,19 @@ struct BufferLayout
     qint64 vertices = 0;
     qint64 triangles = 0;
     PointAttributes attributes;
+    bool deviationColours = false; // a colour set of their own, after the model's
 
     qint64 PositionBytes() const { return 12 * vertices; }
     qint64 NormalBytes() const { return attributes.normals ? 12 * vertices : 0; }
     qint64 ColourBytes() const { return attributes.colours ? 4 * vertices : 0; }
     qint64 TextureBytes() const { return attributes.textureCoordinates ? 8 * vertices : 0; }
+    qint64 DeviationColourBytes() const { return deviationColours ? 4 * vertices : 0; }
     qint64 IndexBytes() const { return 12 * triangles; }
-    qint64 Total() const { return PositionBytes() + NormalBytes() + ColourBytes() + TextureBytes() + IndexBytes(); }
+    qint64 Total() const
+    {
+        return PositionBytes() + NormalBytes() + ColourBytes() + TextureBytes() + DeviationColourBytes() +
+               IndexBytes();
+    }
 };
 
 // The JSON of the file; a .gltf's buffer URI is left out and `uriAt` tells where it goes.
@@ -86,6 +93,9 @@ QByteArray GltfJson(const BufferLayout &layout, const double bounds[6], bool bin
             layout.vertices, true, ArrayBuffer);
     if (layout.attributes.textureCoordinates)
         add("TEXCOORD_0", layout.TextureBytes(), 0, Float, "VEC2", layout.vertices, false, ArrayBuffer);
+    if (layout.deviationColours)
+        add(layout.attributes.colours ? "COLOR_1" : "COLOR_0", layout.DeviationColourBytes(), 4, UnsignedByte, "VEC3",
+            layout.vertices, true, ArrayBuffer);
     const int indices = accessors.size();
     add(nullptr, layout.IndexBytes(), 0, UnsignedInt, "SCALAR", 3 * layout.triangles, false, ElementArrayBuffer);
 
@@ -150,6 +160,13 @@ void WriteAttributes(BufferOutput &out, vtkPolyData *model, const PointAttribute
             coordinates->GetTuple(i, tuple);
             out.Float(float(tuple[0]));
             out.Float(float(1.0 - tuple[1]));
+        }
+    }
+    if (vtkUnsignedCharArray *deviationColours = DeviationColoursOf(model)) {
+        for (vtkIdType i = 0; i < points; ++i) {
+            unsigned char rgba[4] = {0, 0, 0, 255};
+            std::memcpy(rgba, deviationColours->GetPointer(i * 3), 3);
+            out.Bytes(rgba, 4);
         }
     }
 }
@@ -232,6 +249,7 @@ bool WriteGltf(vtkPolyData *model, const QString &path, bool binary, const Model
     layout.vertices = model->GetNumberOfPoints();
     layout.triangles = TriangleCount(model->GetPolys());
     layout.attributes = AttributesOf(model);
+    layout.deviationColours = DeviationColoursOf(model) != nullptr;
     double bounds[6];
     model->GetPoints()->GetBounds(bounds);
     // The bounds of the floats written, which may lie just outside the doubles' bounds.

@@ -1,6 +1,7 @@
 #include "io/write/PlyFileWriter.h"
 
 #include "io/BlockFile.h"
+#include "model/DeviationColours.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -51,6 +52,7 @@ void WriteVertices(BlockOutput &out, vtkPolyData *model, const PointAttributes &
     auto *colours = attributes.colours ? vtkUnsignedCharArray::SafeDownCast(data->GetScalars()) : nullptr;
     vtkDataArray *textureCoordinates = attributes.textureCoordinates ? data->GetTCoords() : nullptr;
     const int colourComponents = colours ? colours->GetNumberOfComponents() : 0;
+    vtkUnsignedCharArray *deviationColours = DeviationColoursOf(model);
     double tuple[3];
     for (vtkIdType i = 0; i < model->GetNumberOfPoints(); ++i) {
         points->GetPoint(i, tuple);
@@ -70,6 +72,8 @@ void WriteVertices(BlockOutput &out, vtkPolyData *model, const PointAttributes &
             out.Float(tuple[0]);
             out.Float(tuple[1]);
         }
+        if (deviationColours)
+            out.Bytes(deviationColours->GetPointer(i * 3), 3);
     }
 }
 
@@ -91,7 +95,7 @@ bool WriteFaces(BlockOutput &out, vtkCellArray *polys)
 
 } // namespace
 
-QByteArray BinaryPlyHeader(qint64 vertices, qint64 faces, const PointAttributes &attributes)
+QByteArray BinaryPlyHeader(qint64 vertices, qint64 faces, const PointAttributes &attributes, bool deviationColours)
 {
     QByteArray header = "ply\n"
                         "format binary_little_endian 1.0\n"
@@ -108,6 +112,11 @@ QByteArray BinaryPlyHeader(qint64 vertices, qint64 faces, const PointAttributes 
         header += "property uchar alpha\n";
     if (attributes.textureCoordinates)
         header += "property float u\nproperty float v\n";
+    // A colour set of its own after the model's; the model's own names when it has none.
+    if (deviationColours)
+        header += attributes.colours
+                      ? "property uchar deviation_red\nproperty uchar deviation_green\nproperty uchar deviation_blue\n"
+                      : "property uchar red\nproperty uchar green\nproperty uchar blue\n";
     header += "element face " + QByteArray::number(faces) + "\n"
               "property list uchar int vertex_indices\n"
               "end_header\n";
@@ -127,7 +136,8 @@ bool WriteBinaryPly(vtkPolyData *model, const QString &path)
         return false;
     const PointAttributes attributes = AttributesOf(model);
     BlockOutput out(file.get());
-    const QByteArray header = BinaryPlyHeader(model->GetNumberOfPoints(), model->GetNumberOfPolys(), attributes);
+    const QByteArray header = BinaryPlyHeader(model->GetNumberOfPoints(), model->GetNumberOfPolys(), attributes,
+                                              DeviationColoursOf(model) != nullptr);
     out.Bytes(header.constData(), size_t(header.size()));
     WriteVertices(out, model, attributes);
     const bool facesFit = WriteFaces(out, model->GetPolys());
