@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Desviació, % de la diagonal</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Desviació aquí: %1 % de la diagonal</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Voleu reemplaçar-lo?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Desa les parts d’un model de diverses parts com una sola, tal com es dibuixen</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualitza</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Desa els n&amp;ivells en un sol fitxer...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Desa el model i els seus nou nivells com a nivells de detall en un sol fitxer GLB, que llegeixen els motors de jocs i web</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Mostra la &amp;desviació</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Acoloreix el model reduït segons la distància de cada punt al model carregat</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Desa els nivells en un sol fitxer</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>Fitxer GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Voleu reemplaçar-lo?</translation>
             <numerusform>%n textura no s’ha pogut llegir com a imatge: %1. El seu material es dibuixa en el seu color simple.</numerusform>
             <numerusform>%n textures no s’han pogut llegir com a imatges: %1. Els seus materials es dibuixen en el seu color simple.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fet.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Per arribar al nombre de triangles, s'ha permès que les vores i les costures de textura surtin de les seves línies.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Voleu reemplaçar-lo?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materials o %2 grups</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Aquest model d'uns %1 triangles necessita uns %2 de memòria per obrir-se i fer els seus nivells, però només n'hi ha %3 disponibles: tanqueu altres programes o obriu-lo en un ordinador amb més memòria.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>no desat: %1. Els fitxers %2 no contenen materials, textures ni parts.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 no s'ha desat: els nivells en un sol fitxer només es desen com a GLB.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Odchylka, % úhlopříčky</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Odchylka zde: %1 % úhlopříčky</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -647,6 +662,34 @@ Chcete jej nahradit?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Uloží části modelu z více částí jako jednu část, tak jak jsou kresleny</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Zobrazit</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Uložit ú&amp;rovně do jednoho souboru...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Uloží model a jeho devět úrovní jako úrovně detailu do jednoho souboru GLB, který čtou herní a webové enginy</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Zobrazit &amp;odchylku</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Obarví zmenšený model podle vzdálenosti každého bodu od načteného modelu</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Uložit úrovně do jednoho souboru</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>Soubor GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -749,6 +792,14 @@ Chcete jej nahradit?</translation>
             <numerusform>%n textury nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform>
             <numerusform>%n textur nelze přečíst jako obrázky: %1. Jejich materiály se kreslí svou prostou barvou.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hotovo.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Aby byl dosažen počet trojúhelníků, mohly se okraje a švy textur posunout mimo své linie.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +972,10 @@ Chcete jej nahradit?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materiálů nebo %2 skupin</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Tento model o přibližně %1 trojúhelnících potřebuje k otevření a vytvoření úrovní asi %2 paměti, ale k dispozici je jen %3: zavřete jiné programy nebo jej otevřete na počítači s větší pamětí.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1021,6 +1076,10 @@ Chcete jej nahradit?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>neuloženo: %1. Soubory %2 neobsahují materiály, textury ani části.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 nebyl uložen: úrovně v jednom souboru se ukládají pouze jako GLB.</translation>
     </message>
 </context>
 <context>

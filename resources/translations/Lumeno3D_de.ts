@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Abweichung, % der Diagonale</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Abweichung hier: %1 % der Diagonale</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Speichert die Teile eines Modells aus mehreren Teilen als ein Teil, so wie sie gezeichnet werden</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>&amp;Stufen in einer Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Speichert das Modell und seine neun Stufen als Detailstufen in einer GLB-Datei, die Spiele- und Web-Engines lesen</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>&amp;Abweichung zeigen</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Färbt das reduzierte Modell nach dem Abstand jedes Punkts zum geladenen Modell</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Stufen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB-Datei (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Möchten Sie die Datei ersetzen?</translation>
             <numerusform>%n Textur kann nicht als Bild gelesen werden: %1. Ihr Material wird in seiner einfachen Farbe gezeichnet.</numerusform>
             <numerusform>%n Texturen können nicht als Bilder gelesen werden: %1. Ihre Materialien werden in ihrer einfachen Farbe gezeichnet.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Um die Dreieckszahl zu erreichen, durften Ränder und Texturnähte ihre Linien verlassen.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 Materialien oder %2 Gruppen</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Dieses Modell mit etwa %1 Dreiecken braucht etwa %2 Speicher, um geöffnet zu werden und seine Stufen zu erstellen, verfügbar sind aber nur %3: Schließen Sie andere Programme oder öffnen Sie es auf einem Computer mit mehr Speicher.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>nicht gespeichert: %1. %2-Dateien enthalten keine Materialien, Texturen oder Teile.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 wurde nicht gespeichert: Die Stufen werden in einer Datei nur als GLB gespeichert.</translation>
     </message>
 </context>
 <context>

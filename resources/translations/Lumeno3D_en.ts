@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Deviation, % of the diagonal</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Deviation here: %1 % of the diagonal</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Do you want to replace it?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Saves the parts of a model of several parts as one part, as they are drawn</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Save &amp;levels as one file...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Show &amp;deviation</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Colour the reduced model by each point's distance to the loaded model</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Save levels as one file</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB file (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Do you want to replace it?</translation>
             <numerusform>%n texture could not be read as an image: %1. Its material is drawn in its plain colour.</numerusform>
             <numerusform>%n textures could not be read as images: %1. Their materials are drawn in their plain colour.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>To reach the triangle count, borders and texture seams were allowed to move off their lines.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Do you want to replace it?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materials or %2 groups</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Do you want to replace it?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>not saved: %1. %2 files hold no materials, textures or parts.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 was not saved: the levels are saved in one file as GLB only.</translation>
     </message>
 </context>
 <context>

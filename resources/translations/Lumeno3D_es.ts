@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Desviación, % de la diagonal</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Desviación aquí: %1 % de la diagonal</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Guarda las partes de un modelo de varias partes como una sola, tal como se dibujan</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Guardar los nive&amp;les en un solo archivo...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Guarda el modelo y sus nueve niveles como niveles de detalle en un solo archivo GLB, que leen los motores de juegos y web</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Mostrar la &amp;desviación</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Colorea el modelo reducido según la distancia de cada punto al modelo cargado</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Guardar los niveles en un solo archivo</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>Archivo GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Do you want to replace it?</source>
             <numerusform>%n textura no se pudo leer como imagen: %1. Su material se dibuja en su color simple.</numerusform>
             <numerusform>%n texturas no se pudieron leer como imágenes: %1. Sus materiales se dibujan en su color simple.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Para alcanzar el número de triángulos, se permitió que los bordes y las costuras de textura salieran de sus líneas.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materiales o %2 grupos</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Este modelo de unos %1 triángulos necesita unos %2 de memoria para abrirse y crear sus niveles, pero solo hay %3 disponibles: cierre otros programas o ábralo en un ordenador con más memoria.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>no guardado: %1. Los archivos %2 no contienen materiales, texturas ni partes.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 no se guardó: los niveles en un solo archivo solo se guardan como GLB.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Écart, % de la diagonale</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Écart ici : %1 % de la diagonale</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Voulez-vous le remplacer ?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Enregistre les parties d’un modèle en plusieurs parties comme une seule, telles qu’elles sont dessinées</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Enregistrer les ni&amp;veaux en un seul fichier...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Enregistre le modèle et ses neuf niveaux comme niveaux de détail dans un seul fichier GLB, que lisent les moteurs de jeu et web</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Afficher l'&amp;écart</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Colore le modèle réduit selon la distance de chaque point au modèle chargé</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Enregistrer les niveaux en un seul fichier</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>Fichier GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Voulez-vous le remplacer ?</translation>
             <numerusform>%n texture n’a pas pu être lue comme image : %1. Son matériau est dessiné dans sa couleur simple.</numerusform>
             <numerusform>%n textures n’ont pas pu être lues comme images : %1. Leurs matériaux sont dessinés dans leur couleur simple.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Pour atteindre le nombre de triangles, les bords et les coutures de texture ont pu quitter leurs lignes.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Voulez-vous le remplacer ?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 matériaux ou %2 groupes</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Ce modèle d'environ %1 triangles a besoin d'environ %2 de mémoire pour être ouvert et créer ses niveaux, mais seuls %3 sont disponibles : fermez d'autres programmes ou ouvrez-le sur un ordinateur avec plus de mémoire.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>non enregistré : %1. Les fichiers %2 ne contiennent ni matériaux, ni textures, ni parties.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 n'a pas été enregistré : les niveaux en un seul fichier ne s'enregistrent qu'en GLB.</translation>
     </message>
 </context>
 <context>

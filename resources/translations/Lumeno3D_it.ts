@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Deviazione, % della diagonale</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Deviazione qui: %1 % della diagonale</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Sostituirlo?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Salva le parti di un modello di più parti come una sola, come sono disegnate</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Salva i &amp;livelli in un solo file...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Salva il modello e i suoi nove livelli come livelli di dettaglio in un solo file GLB, letto dai motori di giochi e web</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Mostra la &amp;deviazione</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Colora il modello ridotto secondo la distanza di ogni punto dal modello caricato</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Salva i livelli in un solo file</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>File GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Sostituirlo?</translation>
             <numerusform>%n texture non può essere letta come immagine: %1. Il suo materiale è disegnato nel suo colore semplice.</numerusform>
             <numerusform>%n texture non possono essere lette come immagini: %1. I loro materiali sono disegnati nel loro colore semplice.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Per raggiungere il numero di triangoli, i bordi e le cuciture delle texture hanno potuto lasciare le loro linee.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Sostituirlo?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materiali o %2 gruppi</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Questo modello di circa %1 triangoli richiede circa %2 di memoria per essere aperto e crearne i livelli, ma ne sono disponibili solo %3: chiudi altri programmi o aprilo su un computer con più memoria.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Sostituirlo?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>non salvato: %1. I file %2 non contengono materiali, texture o parti.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 non è stato salvato: i livelli in un solo file si salvano solo come GLB.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>偏差（対角線に対する %）</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>この点の偏差: 対角線の %1%</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -639,6 +654,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>複数のパーツからなるモデルのパーツを、描画どおり 1 つのパーツとして保存します</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>詳細レベルを 1 つのファイルに保存(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>モデルと 9 つのレベルを、ゲームエンジンや Web エンジンが読み込める詳細レベルとして 1 つの GLB ファイルに保存します</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>偏差を表示(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>縮小したモデルを、読み込んだモデルからの各点の距離で色分けします</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>レベルを 1 つのファイルに保存</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB ファイル (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -739,6 +782,14 @@ Do you want to replace it?</source>
         <translation>
             <numerusform>%n 個のテクスチャを画像として読み込めませんでした: %1。そのマテリアルは単色で描画されます。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完了。</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>三角形の数に達するため、境界とテクスチャの継ぎ目が線から外れることを許可しました。</translation>
     </message>
 </context>
 <context>
@@ -907,6 +958,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>%1 個のマテリアルまたは %2 個のグループ</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>約 %1 個の三角形からなるこのモデルを開いてレベルを作成するには約 %2 のメモリが必要ですが、使用できるのは %3 だけです。他のプログラムを閉じるか、メモリの多いコンピューターで開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1001,6 +1056,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>保存されません: %1。%2 ファイルはマテリアル、テクスチャ、パーツを保持しません。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 は保存されませんでした: 1 つのファイルにまとめたレベルは GLB でのみ保存できます。</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>편차, 대각선의 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>이 위치의 편차: 대각선의 %1%</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -639,6 +654,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>여러 파트로 된 모델의 파트를 그려진 그대로 하나의 파트로 저장합니다</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>레벨을 하나의 파일로 저장(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>모델과 9개 레벨을 게임 엔진과 웹 엔진이 읽는 세부 수준으로 하나의 GLB 파일에 저장합니다</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>편차 표시(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>축소된 모델을 각 점과 불러온 모델 사이의 거리에 따라 색칠합니다</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>레벨을 하나의 파일로 저장</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB 파일 (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -739,6 +782,14 @@ Do you want to replace it?</source>
         <translation>
             <numerusform>텍스처 %n개를 이미지로 읽을 수 없습니다: %1. 해당 재질은 단색으로 그려집니다.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>완료.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>삼각형 수에 도달하기 위해 경계와 텍스처 이음새가 선에서 벗어나도록 허용했습니다.</translation>
     </message>
 </context>
 <context>
@@ -907,6 +958,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>재질 %1개 또는 그룹 %2개</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>약 %1개의 삼각형으로 된 이 모델을 열고 레벨을 만들려면 약 %2의 메모리가 필요하지만 사용 가능한 메모리는 %3뿐입니다. 다른 프로그램을 닫거나 메모리가 더 많은 컴퓨터에서 여십시오.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1001,6 +1056,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>저장되지 않음: %1. %2 파일은 재질, 텍스처, 파트를 담지 않습니다.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1을(를) 저장하지 않았습니다: 하나의 파일에 담은 레벨은 GLB로만 저장됩니다.</translation>
     </message>
 </context>
 <context>

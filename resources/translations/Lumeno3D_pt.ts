@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>Desvio, % da diagonal</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>Desvio aqui: %1 % da diagonal</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -643,6 +658,34 @@ Deseja substituí-lo?</translation>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>Salva as partes de um modelo de várias partes como uma só, como são desenhadas</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>Salvar os ní&amp;veis em um só arquivo...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>Salva o modelo e seus nove níveis como níveis de detalhe em um só arquivo GLB, lido por motores de jogos e web</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>Mostrar o &amp;desvio</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>Colore o modelo reduzido pela distância de cada ponto ao modelo carregado</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>Salvar os níveis em um só arquivo</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>Arquivo GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -744,6 +787,14 @@ Deseja substituí-lo?</translation>
             <numerusform>%n textura não pôde ser lida como imagem: %1. O seu material é desenhado na sua cor simples.</numerusform>
             <numerusform>%n texturas não puderam ser lidas como imagens: %1. Os seus materiais são desenhados na sua cor simples.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>Para atingir o número de triângulos, as bordas e as costuras de textura puderam sair de suas linhas.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +965,10 @@ Deseja substituí-lo?</translation>
         <source>%1 materials or %2 groups</source>
         <translation>%1 materiais ou %2 grupos</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>Este modelo de cerca de %1 triângulos precisa de cerca de %2 de memória para abrir e criar seus níveis, mas só há %3 disponíveis: feche outros programas ou abra-o em um computador com mais memória.</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1011,6 +1066,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>não salvo: %1. Os arquivos %2 não contêm materiais, texturas nem partes.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 não foi salvo: os níveis em um só arquivo são salvos apenas como GLB.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>ความคลาดเคลื่อน, % ของเส้นทแยงมุม</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>ความคลาดเคลื่อนที่นี่: %1% ของเส้นทแยงมุม</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -639,6 +654,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>บันทึกชิ้นส่วนของโมเดลที่มีหลายชิ้นส่วนเป็นชิ้นส่วนเดียว ตามที่วาดไว้</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>มุมมอง(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>บันทึกระดับเป็นไฟล์เดียว(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>บันทึกโมเดลและเก้าระดับเป็นระดับรายละเอียดในไฟล์ GLB ไฟล์เดียว ซึ่งเอนจินเกมและเว็บอ่านได้</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>แสดงความคลาดเคลื่อน(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>ระบายสีโมเดลที่ลดแล้วตามระยะของแต่ละจุดจากโมเดลที่โหลด</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>บันทึกระดับเป็นไฟล์เดียว</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>ไฟล์ GLB (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -739,6 +782,14 @@ Do you want to replace it?</source>
         <translation>
             <numerusform>อ่านเทกซ์เจอร์ %n รายการเป็นภาพไม่ได้: %1 วัสดุของเทกซ์เจอร์เหล่านั้นจะวาดด้วยสีพื้น</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>เสร็จแล้ว</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>เพื่อให้ได้จำนวนสามเหลี่ยม ขอบและตะเข็บของเท็กซ์เจอร์ได้รับอนุญาตให้เคลื่อนออกจากเส้นของมัน</translation>
     </message>
 </context>
 <context>
@@ -907,6 +958,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>%1 วัสดุหรือ %2 กลุ่ม</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>โมเดลที่มีสามเหลี่ยมประมาณ %1 รูปนี้ต้องใช้หน่วยความจำประมาณ %2 เพื่อเปิดและสร้างระดับ แต่มีให้ใช้เพียง %3: ปิดโปรแกรมอื่น หรือเปิดบนคอมพิวเตอร์ที่มีหน่วยความจำมากกว่า</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1001,6 +1056,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>ไม่ได้บันทึก: %1 ไฟล์ %2 ไม่เก็บวัสดุ เทกซ์เจอร์ หรือชิ้นส่วน</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>ไม่ได้บันทึก %1: ระดับในไฟล์เดียวบันทึกได้เป็น GLB เท่านั้น</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>偏差，对角线的 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>此处偏差：对角线的 %1%</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -639,6 +654,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>将多部件模型的部件按绘制的样子保存为一个部件</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>将级别保存为一个文件(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>将模型及其九个级别作为细节级别保存到一个 GLB 文件中，游戏引擎和 Web 引擎可以读取</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>显示偏差(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>按每个点到已加载模型的距离为简化后的模型着色</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>将级别保存为一个文件</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB 文件 (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -739,6 +782,14 @@ Do you want to replace it?</source>
         <translation>
             <numerusform>%n 个纹理无法作为图像读取：%1。其材质以纯色绘制。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>为达到三角形数量，允许边界和纹理接缝偏离其线条。</translation>
     </message>
 </context>
 <context>
@@ -907,6 +958,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>%1 种材质或 %2 个组</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>这个约 %1 个三角形的模型需要约 %2 内存才能打开并生成级别，但只有 %3 可用：请关闭其他程序，或在内存更大的计算机上打开。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1001,6 +1056,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>未保存：%1。%2 文件不保存材质、纹理或部件。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 未保存：合为一个文件的级别只能保存为 GLB。</translation>
     </message>
 </context>
 <context>

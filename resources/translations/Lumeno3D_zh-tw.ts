@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>DeviationPicture</name>
+    <message>
+        <source>Deviation, % of the diagonal</source>
+        <translation>偏差，對角線的 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Deviation here: %1 % of the diagonal</source>
+        <translation>此處偏差：對角線的 %1%</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -639,6 +654,34 @@ Do you want to replace it?</source>
         <source>Saves the parts of a model of several parts as one part, as they are drawn</source>
         <translation>將多部件模型的部件按繪製的樣子儲存為一個部件</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save &amp;levels as one file...</source>
+        <translation>將層級儲存為一個檔案(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the model and its nine levels as levels of detail in one GLB file, which game and web engines read</source>
+        <translation>將模型及其九個層級作為細節層級儲存到一個 GLB 檔案中，遊戲引擎和網頁引擎可以讀取</translation>
+    </message>
+    <message>
+        <source>Show &amp;deviation</source>
+        <translation>顯示偏差(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <translation>依每個點到已載入模型的距離為縮減後的模型著色</translation>
+    </message>
+    <message>
+        <source>Save levels as one file</source>
+        <translation>將層級儲存為一個檔案</translation>
+    </message>
+    <message>
+        <source>GLB file (*.glb)</source>
+        <translation>GLB 檔案 (*.glb)</translation>
+    </message>
 </context>
 <context>
     <name>ModelDocument</name>
@@ -739,6 +782,14 @@ Do you want to replace it?</source>
         <translation>
             <numerusform>%n 個紋理無法作為影像讀取：%1。其材質以純色繪製。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
+        <translation>為達到三角形數量，允許邊界和材質接縫偏離其線條。</translation>
     </message>
 </context>
 <context>
@@ -907,6 +958,10 @@ Do you want to replace it?</source>
         <source>%1 materials or %2 groups</source>
         <translation>%1 種材質或 %2 個群組</translation>
     </message>
+    <message>
+        <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
+        <translation>這個約 %1 個三角形的模型需要約 %2 記憶體才能開啟並產生層級，但只有 %3 可用：請關閉其他程式，或在記憶體更多的電腦上開啟。</translation>
+    </message>
 </context>
 <context>
     <name>ModelWriter</name>
@@ -1001,6 +1056,10 @@ Do you want to replace it?</source>
     <message>
         <source>not saved: %1. %2 files hold no materials, textures or parts.</source>
         <translation>未儲存：%1。%2 檔案不儲存材質、紋理或部件。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
+        <translation>%1 未儲存：合為一個檔案的層級只能儲存為 GLB。</translation>
     </message>
 </context>
 <context>
