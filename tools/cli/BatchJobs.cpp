@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <sched.h>
+#include <sys/resource.h>
 #include <thread>
 
 int JobsThatFit(int cores, int64_t availableBytes, int64_t neededBytesPerModel, int models)
@@ -44,6 +45,18 @@ int UsableCores()
     return int(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+int64_t MemoryForJobs()
+{
+    int64_t available = lumeno::AvailableMemory();
+    // A limit of the address space (ulimit -v) holds all jobs of this one process.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        const int64_t space = int64_t(limit.rlim_cur);
+        available = available < 0 ? space : std::min(available, space);
+    }
+    return available;
+}
+
 int64_t NeededBytesForModel(const QString &path)
 {
     if (!QFileInfo(path).isFile())
@@ -58,5 +71,5 @@ int JobsForBatch(const QStringList &inputs, int asked)
     int64_t largest = 0;
     for (const QString &input : inputs)
         largest = std::max(largest, NeededBytesForModel(input));
-    return JobsThatFit(UsableCores(), lumeno::AvailableMemory(), largest, int(inputs.size()));
+    return JobsThatFit(UsableCores(), MemoryForJobs(), largest, int(inputs.size()));
 }

@@ -26,6 +26,10 @@ std::unique_ptr<lumeno::Reducer> MakeCliReducer(lumeno::ReductionEngine engine, 
 // The cores this process may run on (its CPU affinity, which Slurm and taskset narrow), at least 1.
 int UsableCores();
 
+// The memory the jobs may take: lumeno::AvailableMemory within this process's address space
+// limit; -1 when it is not known.
+int64_t MemoryForJobs();
+
 // What the levels or a reduction of the model in `path` may need at most, in bytes
 // (lumeno::EstimatedMemoryNeed); -1 when the file cannot be looked at.
 int64_t NeededBytesForModel(const QString &path);

@@ -12,8 +12,6 @@
 #include <cstring>
 #include <vector>
 
-#include <sys/resource.h>
-
 namespace lumeno {
 
 namespace {
@@ -221,12 +219,6 @@ qint64 AvailableMemory()
     const qint64 group = GroupAvailableBytes();
     if (group >= 0)
         available = available < 0 ? group : std::min(available, group);
-    // A limit of the address space (ulimit -v) holds all jobs of this one process.
-    rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
-        const qint64 space = qint64(limit.rlim_cur);
-        available = available < 0 ? space : std::min(available, space);
-    }
     return available;
 }
 

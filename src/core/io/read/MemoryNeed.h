@@ -28,8 +28,9 @@ MemoryNeed EstimatedMemoryNeed(const QString &path);
 MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QString &suffix);
 
 // The memory this process may take: what the system can give without swapping (MemAvailable of
-// /proc/meminfo), within the limits of its control group (as Slurm's --mem and containers set
-// them) and its address space (ulimit -v), in bytes; -1 where none of them is known.
+// /proc/meminfo), within the limit of its control group (as Slurm's --mem and containers set
+// it), in bytes; -1 where neither is known. A limit of the address space (ulimit -v) is not
+// one of resident memory, to which the estimates compare: it is left to the caller.
 qint64 AvailableMemory();
 
 // Whether the need fits into the memory available; an unknown (negative) availability fits.
