@@ -1,5 +1,6 @@
 // Binary STL files read by our reader give VTK's STL reader's points and triangles, on any
 // number of threads; what a file's count or size gets wrong is refused as before.
+#include "StlBytes.h"
 #include "TestSupport.h"
 
 #include "io/read/BinaryStlReader.h"
@@ -25,35 +26,9 @@ Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
 
-using Triangle = std::array<std::array<float, 3>, 3>;
-
-const std::vector<Triangle> &Tetrahedron()
-{
-    static const std::vector<Triangle> triangles{{{{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}},
-                                                 {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
-                                                 {{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}},
-                                                 {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
-    return triangles;
-}
-
-// A binary STL; `count` as the header's triangle count, -1 for the true one.
-QByteArray BinaryStl(const std::vector<Triangle> &triangles, qint64 count = -1)
-{
-    QByteArray file(80, '\0');
-    char word[4];
-    qToLittleEndian<quint32>(quint32(count < 0 ? qint64(triangles.size()) : count), word);
-    file.append(word, 4);
-    for (const Triangle &triangle : triangles) {
-        file.append(12, '\0');
-        for (const auto &corner : triangle)
-            for (float coordinate : corner) {
-                qToLittleEndian<float>(coordinate, word);
-                file.append(word, 4);
-            }
-        file.append(2, '\x7f'); // attribute bytes, which no reader uses
-    }
-    return file;
-}
+using Triangle = testing::StlTriangle;
+using testing::StlTetrahedron;
+using testing::BinaryStl;
 
 std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
 {
@@ -151,30 +126,30 @@ private slots:
 
         const float step = std::nextafter(1.0f, 2.0f);
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("exact duplicates") << BinaryStl(Tetrahedron()) << 0;
+        QTest::newRow("exact duplicates") << BinaryStl(StlTetrahedron()) << 0;
         QTest::newRow("near duplicates, a float step apart")
-            << BinaryStl(With(Tetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
-        QTest::newRow("0 and -0") << BinaryStl(With(Tetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
+            << BinaryStl(With(StlTetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
+        QTest::newRow("0 and -0") << BinaryStl(With(StlTetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
                                   << 0;
         QTest::newRow("two corners at one place")
-            << BinaryStl(With(Tetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
+            << BinaryStl(With(StlTetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
         QTest::newRow("corners at 0 and -0")
-            << BinaryStl(With(Tetrahedron(), {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}})) << 1;
+            << BinaryStl(With(StlTetrahedron(), {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}})) << 1;
         QTest::newRow("all corners at one place")
-            << BinaryStl(With(Tetrahedron(), {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}})) << 1;
-        QTest::newRow("degenerate first") << BinaryStl({{{{5, 5, 5}, {5, 5, 5}, {1, 2, 3}}}, Tetrahedron()[0]}) << 1;
-        QTest::newRow("a NaN corner twice") << BinaryStl(With(Tetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
+            << BinaryStl(With(StlTetrahedron(), {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}})) << 1;
+        QTest::newRow("degenerate first") << BinaryStl({{{{5, 5, 5}, {5, 5, 5}, {1, 2, 3}}}, StlTetrahedron()[0]}) << 1;
+        QTest::newRow("a NaN corner twice") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
                                             << 0;
-        QTest::newRow("count of 0") << BinaryStl(Tetrahedron(), 0) << 0;
-        QTest::newRow("counting fewer than it holds") << BinaryStl(Tetrahedron(), 2) << 0;
-        QTest::newRow("ten bytes after the last record") << BinaryStl(Tetrahedron()) + QByteArray(10, 'z') << 0;
+        QTest::newRow("count of 0") << BinaryStl(StlTetrahedron(), 0) << 0;
+        QTest::newRow("counting fewer than it holds") << BinaryStl(StlTetrahedron(), 2) << 0;
+        QTest::newRow("ten bytes after the last record") << BinaryStl(StlTetrahedron()) + QByteArray(10, 'z') << 0;
         // A last record cut short, even by its attribute bytes alone, is left out.
         const QByteArray fifth = BinaryStl({{{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}}).mid(84);
         for (int cut : {1, 2, 3, 49})
             QTest::newRow(qPrintable(QStringLiteral("a last record %1 bytes short").arg(cut)))
-                << BinaryStl(Tetrahedron()) + fifth.left(50 - cut) << 0;
+                << BinaryStl(StlTetrahedron()) + fifth.left(50 - cut) << 0;
         QTest::newRow("a last record short, counting fewer")
-            << BinaryStl(With(Tetrahedron(), {{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}), 4).chopped(1) << 0;
+            << BinaryStl(With(StlTetrahedron(), {{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}), 4).chopped(1) << 0;
         QTest::newRow("no triangles") << BinaryStl({}) << 0;
         QTest::newRow("a shuffled sheet") << BinaryStl(ShuffledSheet(40)) << 0;
     }
@@ -218,11 +193,11 @@ private slots:
         QTest::addColumn<ReadFailure>("readerFailure");
         QTest::addColumn<ReadFailure>("readFailure");
 
-        const QByteArray tetrahedron = BinaryStl(Tetrahedron());
+        const QByteArray tetrahedron = BinaryStl(StlTetrahedron());
         QTest::newRow("counting more than it holds")
-            << BinaryStl(Tetrahedron(), 5) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+            << BinaryStl(StlTetrahedron(), 5) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
         QTest::newRow("claiming four billion triangles")
-            << BinaryStl(Tetrahedron(), 0xFFFFFFFFll) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+            << BinaryStl(StlTetrahedron(), 0xFFFFFFFFll) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
         QTest::newRow("cut in a triangle") << tetrahedron.left(tetrahedron.size() - 20) << ReadFailure::DamagedFile
                                            << ReadFailure::DamagedFile;
         QTest::newRow("last record without its attribute bytes")
@@ -234,7 +209,7 @@ private slots:
         QTest::newRow("all corners at one place") << BinaryStl({{{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}}})
                                                   << ReadFailure::None << ReadFailure::NoExtent;
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("a NaN corner") << BinaryStl(With(Tetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
+        QTest::newRow("a NaN corner") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
                                       << ReadFailure::None << ReadFailure::UnusableModel;
     }
 

@@ -1,4 +1,5 @@
 // OFF and STL as other programs write them: read, and what is left out counted.
+#include "StlBytes.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -33,34 +34,12 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
     return file + "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
 }
 
-using Triangle = std::array<std::array<float, 3>, 3>;
+using Triangle = testing::StlTriangle;
+using testing::StlTetrahedron;
 
-const std::vector<Triangle> &Tetrahedron()
-{
-    static const std::vector<Triangle> triangles{{{{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}},
-                                                 {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
-                                                 {{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}},
-                                                 {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
-    return triangles;
-}
-
-// A binary STL; `count` as the header's triangle count, -1 for the true one.
 QByteArray BinaryStl(const std::vector<Triangle> &triangles, qint64 count = -1)
 {
-    QByteArray file(80, ' ');
-    char word[4];
-    qToLittleEndian<quint32>(quint32(count < 0 ? qint64(triangles.size()) : count), word);
-    file.append(word, 4);
-    for (const Triangle &triangle : triangles) {
-        file.append(12, '\0'); // the normal, which the reader does not use
-        for (const auto &corner : triangle)
-            for (float coordinate : corner) {
-                qToLittleEndian<float>(coordinate, word);
-                file.append(word, 4);
-            }
-        file.append(2, '\0');
-    }
-    return file;
+    return testing::BinaryStl(triangles, count, ' ');
 }
 
 QByteArray AsciiFacet(const QByteArray &a, const QByteArray &b, const QByteArray &c)
@@ -220,25 +199,25 @@ private slots:
         };
         const Triangle apart{{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}; // one float step apart: kept
         for (const auto &[name, triangle] : coincident) {
-            std::vector<Triangle> triangles = Tetrahedron();
+            std::vector<Triangle> triangles = StlTetrahedron();
             triangles.insert(triangles.begin() + 2, triangle);
             QTest::newRow(qPrintable(QStringLiteral("binary, %1").arg(QLatin1String(name))))
                 << BinaryStl(triangles) << 4 << 1;
             QTest::newRow(qPrintable(QStringLiteral("ascii, %1").arg(QLatin1String(name))))
                 << AsciiStl(triangles) << 4 << 1;
         }
-        std::vector<Triangle> mixed = Tetrahedron();
+        std::vector<Triangle> mixed = StlTetrahedron();
         for (const auto &entry : coincident)
             mixed.push_back(entry.second);
         mixed.push_back(apart);
         QTest::newRow("binary, five and one apart") << BinaryStl(mixed) << 5 << 5;
         QTest::newRow("ascii, five and one apart") << AsciiStl(mixed) << 5 << 5;
         QTest::newRow("binary, counting fewer than it holds") << BinaryStl(mixed, 2) << 5 << 5;
-        QTest::newRow("binary, none") << BinaryStl(Tetrahedron()) << 4 << 0;
+        QTest::newRow("binary, none") << BinaryStl(StlTetrahedron()) << 4 << 0;
         QTest::newRow("ascii, equal as floats")
-            << AsciiStl(Tetrahedron(), AsciiFacet("1 2 3", "1.00000001 2.0 3e0", "5 5 5")) << 4 << 1;
+            << AsciiStl(StlTetrahedron(), AsciiFacet("1 2 3", "1.00000001 2.0 3e0", "5 5 5")) << 4 << 1;
         QTest::newRow("ascii, capitals and plus signs")
-            << AsciiStl(Tetrahedron(), "FACET NORMAL 0 0 0\nOUTER LOOP\nVERTEX +1 +2 +3\nVERTEX 1 2 3\nVERTEX 4 4 "
+            << AsciiStl(StlTetrahedron(), "FACET NORMAL 0 0 0\nOUTER LOOP\nVERTEX +1 +2 +3\nVERTEX 1 2 3\nVERTEX 4 4 "
                                        "4\nENDLOOP\nENDFACET\n")
             << 4 << 1;
     }

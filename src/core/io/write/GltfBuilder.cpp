@@ -20,12 +20,6 @@ namespace lumeno {
 
 namespace {
 
-constexpr int ArrayBuffer = 34962;
-constexpr int ElementArrayBuffer = 34963;
-constexpr int UnsignedByte = 5121;
-constexpr int UnsignedInt = 5125;
-constexpr int Float = 5126;
-
 QJsonArray Numbers(const double *values, int count)
 {
     QJsonArray array;

@@ -12,6 +12,13 @@
 
 namespace lumeno {
 
+// glTF's codes of buffer view targets and accessor component types.
+constexpr int ArrayBuffer = 34962;
+constexpr int ElementArrayBuffer = 34963;
+constexpr int UnsignedByte = 5121;
+constexpr int UnsignedInt = 5125;
+constexpr int Float = 5126;
+
 // What the glTF writers share: the buffer's bytes written as they are (GLB) or in base64 (a
 // .gltf's data: URI), and the file around them.
 
