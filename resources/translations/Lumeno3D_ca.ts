@@ -348,12 +348,20 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Mètode de reducció: Qualitat fa tots els nivells d'una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un fitxer glTF o 3MF de diverses parts esdevé un sol model, amb cada part allà on la situa el fitxer; els materials i les textures no es conserven. La vista de l'esquerra mostra el model tal com s'ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Anomena i desa, al menú Fitxer, escriu el model que es mostra a la dreta com a STL, PLY, OBJ, GLB, glTF, 3MF o OFF. PLY, GLB i glTF conserven els colors de vèrtex, les normals i les coordenades de textura; un fitxer glTF conté ell mateix les seves dades, sense cap fitxer .bin al costat. Captura desa totes dues vistes com a imatges PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Les parts d'un fitxer glTF, 3MF o OBJ continuen sent parts, cadascuna allà on la situa el fitxer, amb els seus materials i textures. La vista de l'esquerra mostra el model tal com s'ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Mostra la desviació, al menú Visualitza, acoloreix el model reduït segons la distància de cada punt al model carregat, del blau (cap) al vermell fosc (la més gran); la llegenda en dona l'escala, i el punter del ratolí el valor que té a sota.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Desa els nivells en un sol fitxer escriu el model i els seus nou nivells en un sol fitxer GLB com a nivells de detall, que llegeixen els motors de jocs i web.</translation>
     </message>
 </context>
 <context>

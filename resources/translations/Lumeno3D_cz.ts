@@ -352,12 +352,20 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Metoda redukce: Kvalita vytvoří všechny úrovně v jednom průchodu a drží se tvaru několikrát blíže; Klasická je metoda dřívějších verzí.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ, PLY, OFF, glTF (.gltf nebo .glb) nebo 3MF. Soubor glTF nebo 3MF složený z několika částí se stane jedním modelem, v němž je každá část tam, kam ji soubor umisťuje; materiály a textury se nezachovávají. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Uložit jako v nabídce Soubor zapíše model zobrazený vpravo jako STL, PLY, OBJ, GLB, glTF, 3MF nebo OFF. PLY, GLB a glTF zachovávají barvy vrcholů, normály a texturové souřadnice; soubor glTF obsahuje svá data sám, bez souboru .bin vedle sebe. Snímek uloží oba pohledy jako obrázky PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ, PLY, OFF, glTF (.gltf nebo .glb) nebo 3MF. Části souboru glTF, 3MF nebo OBJ zůstávají částmi, každá tam, kam ji soubor umisťuje, se svými materiály a texturami. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Zobrazit odchylku v nabídce Zobrazit obarví zmenšený model podle vzdálenosti každého bodu od načteného modelu, od modré (žádná) po tmavě červenou (největší); legenda ukazuje stupnici a ukazatel myši hodnotu pod sebou.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Uložit úrovně do jednoho souboru zapíše model a jeho devět úrovní do jednoho souboru GLB jako úrovně detailu, které čtou herní a webové enginy.</translation>
     </message>
 </context>
 <context>

@@ -348,12 +348,20 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Reduktionsverfahren: Qualität erstellt alle Stufen in einem Durchgang und bleibt um ein Mehrfaches näher an der Form; Klassisch ist das Verfahren früherer Versionen.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ-, PLY-, OFF-, glTF- (.gltf oder .glb) oder 3MF-Datei. Eine glTF- oder 3MF-Datei aus mehreren Teilen wird zu einem Modell, jedes Teil an der Stelle, an die die Datei es setzt; Materialien und Texturen bleiben nicht erhalten. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Speichern unter im Menü Datei schreibt das rechts angezeigte Modell als STL, PLY, OBJ, GLB, glTF, 3MF oder OFF. PLY, GLB und glTF behalten Eckpunktfarben, Normalen und Texturkoordinaten; eine glTF-Datei enthält ihre Daten selbst, ohne .bin-Datei daneben. Schnappschuss speichert beide Ansichten als PNG-Bilder.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ-, PLY-, OFF-, glTF- (.gltf oder .glb) oder 3MF-Datei. Die Teile einer glTF-, 3MF- oder OBJ-Datei bleiben Teile, jedes an der Stelle, an die die Datei es setzt, mit ihren Materialien und Texturen. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Abweichung zeigen im Menü Ansicht färbt das reduzierte Modell nach dem Abstand jedes Punkts zum geladenen Modell, von Blau (keine) bis Dunkelrot (die größte); die Legende zeigt die Skala, der Mauszeiger den Wert unter ihm.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Stufen in einer Datei speichern schreibt das Modell und seine neun Stufen als Detailstufen in eine GLB-Datei, die Spiele- und Web-Engines lesen.</translation>
     </message>
 </context>
 <context>

@@ -348,12 +348,20 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Método de reducción: Calidad crea todos los niveles en una sola pasada y se mantiene varias veces más cerca de la forma; Clásico es el método de versiones anteriores.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un archivo glTF o 3MF de varias partes se convierte en un solo modelo, con cada parte donde la sitúa el archivo; los materiales y las texturas no se conservan. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Guardar como, en el menú Archivo, escribe el modelo que se muestra a la derecha como STL, PLY, OBJ, GLB, glTF, 3MF u OFF. PLY, GLB y glTF conservan los colores de vértice, las normales y las coordenadas de textura; un archivo glTF contiene sus propios datos, sin ningún archivo .bin al lado. Captura guarda ambas vistas como imágenes PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Las partes de un archivo glTF, 3MF u OBJ siguen siendo partes, cada una donde la sitúa el archivo, con sus materiales y texturas. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Mostrar la desviación, en el menú Ver, colorea el modelo reducido según la distancia de cada punto al modelo cargado, del azul (ninguna) al rojo oscuro (la mayor); la leyenda da la escala, y el puntero del ratón el valor que tiene debajo.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Guardar los niveles en un solo archivo escribe el modelo y sus nueve niveles en un solo archivo GLB como niveles de detalle, que leen los motores de juegos y web.</translation>
     </message>
 </context>
 <context>

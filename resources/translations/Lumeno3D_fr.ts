@@ -348,12 +348,20 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <translation>Méthode de réduction : Qualité calcule tous les niveaux en une seule passe et reste plusieurs fois plus proche de la forme ; Classique est la méthode des versions précédentes.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Un fichier glTF ou 3MF composé de plusieurs parties devient un seul modèle, chaque partie à l'emplacement que lui donne le fichier ; les matériaux et les textures ne sont pas conservés. La vue de gauche montre le modèle tel qu'il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture ; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Les parties d'un fichier glTF, 3MF ou OBJ restent des parties, chacune à l'emplacement que lui donne le fichier, avec leurs matériaux et leurs textures. La vue de gauche montre le modèle tel qu'il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Afficher l'écart, dans le menu Affichage, colore le modèle réduit selon la distance de chaque point au modèle chargé, du bleu (aucune) au rouge foncé (la plus grande) ; la légende donne l'échelle, et le pointeur de la souris la valeur sous lui.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Enregistrer les niveaux en un seul fichier écrit le modèle et ses neuf niveaux dans un seul fichier GLB comme niveaux de détail, que lisent les moteurs de jeu et web.</translation>
     </message>
 </context>
 <context>

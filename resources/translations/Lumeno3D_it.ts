@@ -348,12 +348,20 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Metodo di riduzione: Qualità crea tutti i livelli in un solo passaggio e resta molte volte più vicino alla forma; Classico è il metodo delle versioni precedenti.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Scegliere Apri nel menu File e selezionare un file STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Un file glTF o 3MF composto da più parti diventa un unico modello, con ogni parte nella posizione indicata dal file; materiali e texture non vengono mantenuti. La vista a sinistra mostra il modello così come è stato caricato, quella a destra il modello ridotto. Il menu File elenca anche gli ultimi file aperti.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Salva come nel menu File scrive il modello mostrato a destra come STL, PLY, OBJ, GLB, glTF, 3MF o OFF. PLY, GLB e glTF mantengono i colori dei vertici, le normali e le coordinate di texture; un file glTF contiene direttamente i propri dati, senza alcun file .bin accanto. Istantanea salva entrambe le viste come immagini PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Scegliere Apri nel menu File e selezionare un file STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Le parti di un file glTF, 3MF o OBJ restano parti, ognuna nella posizione indicata dal file, con i loro materiali e texture. La vista a sinistra mostra il modello così come è stato caricato, quella a destra il modello ridotto. Il menu File elenca anche gli ultimi file aperti.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Mostra la deviazione, nel menu Visualizza, colora il modello ridotto secondo la distanza di ogni punto dal modello caricato, dal blu (nessuna) al rosso scuro (la più grande); la legenda dà la scala, e il puntatore del mouse il valore sotto di esso.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Salva i livelli in un solo file scrive il modello e i suoi nove livelli in un solo file GLB come livelli di dettaglio, letto dai motori di giochi e web.</translation>
     </message>
 </context>
 <context>

@@ -344,12 +344,20 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>削減方法: 「品質優先」はすべてのレベルを一度に作成し、形状に数倍近いまま保ちます。「クラシック」は以前のバージョンの方法です。</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>「ファイル」メニューの「開く」を選び、STL、OBJ、PLY、OFF、glTF (.gltf または .glb)、3MF ファイルを選択します。複数のパーツからなる glTF または 3MF ファイルは、各パーツをファイルが指定する位置に置いた 1 つのモデルになります。マテリアルとテクスチャは保持されません。左のビューには読み込んだままのモデルが、右のビューには削減したモデルが表示されます。「ファイル」メニューには最近開いたファイルも表示されます。</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>「ファイル」メニューの「名前を付けて保存」は、右側に表示されているモデルを STL、PLY、OBJ、GLB、glTF、3MF、OFF として書き出します。PLY、GLB、glTF では頂点カラー、法線、テクスチャ座標が保持されます。glTF ファイルはデータを自身の中に持つため、横に .bin ファイルは置かれません。「スナップショット」は両方のビューを PNG 画像として保存します。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>「ファイル」メニューの「開く」を選び、STL、OBJ、PLY、OFF、glTF (.gltf または .glb)、3MF ファイルを選択します。glTF、3MF、OBJ ファイルのパーツは、それぞれファイルが指定する位置に、マテリアルとテクスチャとともにパーツのまま保持されます。左のビューには読み込んだままのモデルが、右のビューには削減したモデルが表示されます。「ファイル」メニューには最近開いたファイルも表示されます。</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>「表示」メニューの「偏差を表示」は、縮小したモデルを読み込んだモデルからの各点の距離で、青 (なし) から濃い赤 (最大) まで色分けします。凡例が目盛りを、マウスポインターがその下の値を示します。</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>「レベルを 1 つのファイルに保存」は、モデルと 9 つのレベルを、ゲームエンジンや Web エンジンが読み込める詳細レベルとして 1 つの GLB ファイルに書き込みます。</translation>
     </message>
 </context>
 <context>

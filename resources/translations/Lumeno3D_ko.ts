@@ -344,12 +344,20 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>감소 방법: 품질은 모든 단계를 한 번에 만들고 모양에 몇 배 더 가깝게 유지합니다. 클래식은 이전 버전의 방법입니다.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ, PLY, OFF, glTF(.gltf 또는 .glb) 또는 3MF 파일을 고르십시오. 여러 부분으로 된 glTF 또는 3MF 파일은 각 부분이 파일에 지정된 위치에 놓인 하나의 모델이 되며, 재질과 텍스처는 유지되지 않습니다. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>[파일] 메뉴의 [다른 이름으로 저장]은 오른쪽에 표시된 모델을 STL, PLY, OBJ, GLB, glTF, 3MF 또는 OFF로 저장합니다. PLY, GLB 및 glTF는 정점 색상, 법선 및 텍스처 좌표를 유지합니다. glTF 파일은 데이터를 파일 자체에 담으므로 옆에 .bin 파일이 없습니다. [스냅샷]은 두 보기를 PNG 이미지로 저장합니다.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ, PLY, OFF, glTF(.gltf 또는 .glb) 또는 3MF 파일을 고르십시오. glTF, 3MF 또는 OBJ 파일의 부분은 각각 파일에 지정된 위치에서 재질 및 텍스처와 함께 부분으로 유지됩니다. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>[보기] 메뉴의 [편차 표시]는 축소된 모델을 각 점과 불러온 모델 사이의 거리에 따라 파란색(없음)에서 진한 빨간색(가장 큼)까지 색칠합니다. 범례는 눈금을, 마우스 포인터는 그 아래의 값을 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>[레벨을 하나의 파일로 저장]은 모델과 9개 레벨을 게임 엔진과 웹 엔진이 읽는 세부 수준으로 하나의 GLB 파일에 씁니다.</translation>
     </message>
 </context>
 <context>

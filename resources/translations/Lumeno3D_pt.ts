@@ -348,12 +348,20 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Método de redução: Qualidade cria todos os níveis numa só passagem e fica várias vezes mais próximo da forma; Clássico é o método das versões anteriores.</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Escolha Abrir no menu Arquivo e selecione um arquivo STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Um arquivo glTF ou 3MF com várias partes torna-se um único modelo, com cada parte onde o arquivo a coloca; os materiais e as texturas não são mantidos. A vista da esquerda mostra o modelo como foi carregado; a da direita, o modelo reduzido. O menu Arquivo também lista os últimos arquivos que você abriu.</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>Salvar como, no menu Arquivo, grava o modelo mostrado à direita como STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB e glTF mantêm as cores dos vértices, as normais e as coordenadas de textura; um arquivo glTF contém os próprios dados, sem nenhum arquivo .bin ao lado. Captura salva as duas vistas como imagens PNG.</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>Escolha Abrir no menu Arquivo e selecione um arquivo STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. As partes de um arquivo glTF, 3MF ou OBJ continuam sendo partes, cada uma onde o arquivo a coloca, com seus materiais e texturas. A vista da esquerda mostra o modelo como foi carregado; a da direita, o modelo reduzido. O menu Arquivo também lista os últimos arquivos que você abriu.</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Mostrar o desvio, no menu Exibir, colore o modelo reduzido pela distância de cada ponto ao modelo carregado, do azul (nenhuma) ao vermelho-escuro (a maior); a legenda dá a escala, e o ponteiro do mouse o valor sob ele.</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>Salvar os níveis em um só arquivo grava o modelo e seus nove níveis em um só arquivo GLB como níveis de detalhe, lido por motores de jogos e web.</translation>
     </message>
 </context>
 <context>

@@ -344,12 +344,20 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>วิธีการลดขนาด: คุณภาพสร้างทุกระดับในรอบเดียวและคงรูปทรงได้ใกล้เคียงกว่าหลายเท่า ส่วนแบบดั้งเดิมคือวิธีของเวอร์ชันก่อนหน้า</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>เลือก "เปิด" ในเมนู "ไฟล์" แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ไฟล์ glTF หรือ 3MF ที่มีหลายส่วนจะกลายเป็นโมเดลเดียว โดยแต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด และจะไม่เก็บวัสดุและเท็กซ์เจอร์ไว้ มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู "ไฟล์" ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>"บันทึกเป็น" ในเมนู "ไฟล์" จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน "สแนปช็อต" จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>เลือก "เปิด" ในเมนู "ไฟล์" แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ส่วนต่างๆ ของไฟล์ glTF, 3MF หรือ OBJ ยังคงเป็นส่วนแยกกัน แต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด พร้อมวัสดุและเท็กซ์เจอร์ของมัน มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู "ไฟล์" ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>"แสดงความคลาดเคลื่อน" ในเมนู "มุมมอง" จะระบายสีโมเดลที่ลดแล้วตามระยะของแต่ละจุดจากโมเดลที่โหลด จากสีน้ำเงิน (ไม่มี) ถึงสีแดงเข้ม (มากที่สุด) คำอธิบายสัญลักษณ์แสดงมาตราส่วน และตัวชี้เมาส์แสดงค่าที่อยู่ใต้ตัวชี้</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>"บันทึกระดับเป็นไฟล์เดียว" จะเขียนโมเดลและเก้าระดับลงในไฟล์ GLB ไฟล์เดียวเป็นระดับรายละเอียด ซึ่งเอนจินเกมและเว็บอ่านได้</translation>
     </message>
 </context>
 <context>

@@ -344,12 +344,20 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>简化方法：“质量”一次完成所有级别，与原形状的接近程度高出数倍；“经典”是早期版本的方法。</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>在“文件”菜单中选择“打开”，然后选取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 文件。由多个部件组成的 glTF 或 3MF 文件会成为一个模型，每个部件位于文件指定的位置；材质和纹理不会保留。左侧视图显示加载时的模型，右侧视图显示简化后的模型。“文件”菜单中还会列出您最近打开的文件。</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>“文件”菜单中的“另存为”将右侧显示的模型写入为 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 文件。PLY、GLB 和 glTF 会保留顶点颜色、法线和纹理坐标；glTF 文件自身包含其数据，旁边没有 .bin 文件。“快照”将两个视图保存为 PNG 图像。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>在“文件”菜单中选择“打开”，然后选取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 文件。glTF、3MF 或 OBJ 文件中的部件仍保持为部件，各自位于文件指定的位置，并保留其材质和纹理。左侧视图显示加载时的模型，右侧视图显示简化后的模型。“文件”菜单中还会列出您最近打开的文件。</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>“视图”菜单中的“显示偏差”按每个点到已加载模型的距离为简化后的模型着色，从蓝色（无）到深红色（最大）；图例给出刻度，鼠标指针给出其下方的值。</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>“将级别保存为一个文件”将模型及其九个级别作为细节级别写入一个 GLB 文件，游戏引擎和 Web 引擎可以读取。</translation>
     </message>
 </context>
 <context>

@@ -344,12 +344,20 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>簡化方法：「品質」一次完成所有層級，與原形狀的接近程度高出數倍；「經典」是早期版本的方法。</translation>
     </message>
     <message>
-        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. A glTF or 3MF file of several parts becomes one model, each part where the file places it; materials and textures are not kept. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>在「檔案」功能表中選擇「開啟」，然後選取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 檔案。由多個部件組成的 glTF 或 3MF 檔案會成為一個模型，每個部件位於檔案指定的位置；材質和紋理不會保留。左側檢視顯示載入時的模型，右側檢視顯示簡化後的模型。「檔案」功能表也會列出您最近開啟的檔案。</translation>
-    </message>
-    <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
         <translation>「檔案」功能表中的「另存新檔」會將右側顯示的模型寫入為 STL、PLY、OBJ、GLB、glTF、3MF 或 OFF 檔案。PLY、GLB 和 glTF 會保留頂點顏色、法線和紋理座標；glTF 檔案本身即包含其資料，旁邊沒有 .bin 檔案。「快照」會將兩個檢視儲存為 PNG 影像。</translation>
+    </message>
+    <message>
+        <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
+        <translation>在「檔案」功能表中選擇「開啟」，然後選取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 檔案。glTF、3MF 或 OBJ 檔案中的部件仍保持為部件，各自位於檔案指定的位置，並保留其材質和紋理。左側檢視顯示載入時的模型，右側檢視顯示簡化後的模型。「檔案」功能表也會列出您最近開啟的檔案。</translation>
+    </message>
+    <message>
+        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>「檢視」功能表中的「顯示偏差」依每個點到已載入模型的距離為縮減後的模型著色，從藍色（無）到深紅色（最大）；圖例提供刻度，滑鼠指標提供其下方的值。</translation>
+    </message>
+    <message>
+        <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
+        <translation>「將層級儲存為一個檔案」將模型及其九個層級作為細節層級寫入一個 GLB 檔案，遊戲引擎和網頁引擎可以讀取。</translation>
     </message>
 </context>
 <context>

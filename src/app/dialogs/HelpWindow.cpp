@@ -56,8 +56,8 @@ QString HelpWindow::PageHtml() const
                                 .toHtmlEscaped());
     html += Section(tr("Opening a model"),
                     {tr("Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF "
-                       "file. A glTF or 3MF file of several parts becomes one model, each part where the file "
-                       "places it; materials and textures are not kept. The left view shows the "
+                       "file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with "
+                       "their materials and textures. The left view shows the "
                        "model as loaded, the right view the reduced model. The File menu also lists the last "
                        "files you opened."),
                      tr("You can also drop a model file on the window.")});
@@ -75,12 +75,17 @@ QString HelpWindow::PageHtml() const
                     {tr("Turn the model with the left mouse button, move it with the middle button and zoom with "
                        "the wheel; the right view follows the left one. The buttons at the bottom switch between "
                        "surface, points and wireframe, fit the model into the views, and show it from the "
-                       "front, the side, the top or in perspective.")});
+                       "front, the side, the top or in perspective."),
+                     tr("Show deviation in the View menu colours the reduced model by each point's distance to the "
+                        "loaded model, from blue for none to dark red for the largest; the legend gives the scale, "
+                        "and the mouse pointer the value under it.")});
     html += Section(tr("Saving"),
                     {tr("Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, "
                        "glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; "
                        "a glTF file holds its data itself, with no .bin file beside it. "
-                       "Snapshot saves both views as PNG images.")});
+                       "Snapshot saves both views as PNG images."),
+                     tr("Save levels as one file writes the model and its nine levels into one GLB file as levels "
+                        "of detail, which game and web engines read.")});
     html += Section(tr("Preferences"),
                     {tr("Choose the language of the interface, the colour of the model and the colours of the "
                         "background. A new language takes effect at the next start."),
