@@ -36,6 +36,7 @@
 #include <cstring>
 #include <functional>
 #include <new>
+#include <optional>
 
 namespace lumeno {
 
@@ -357,6 +358,23 @@ bool IsModelSuffix(const QString &suffix)
     return false;
 }
 
+namespace {
+
+// The failure of a save that cannot start: no model, or a target that may not be written;
+// else none, and `target` is the file the save replaces.
+std::optional<ModelWriteResult> RefusedTarget(vtkPolyData *model, const QString &fileName, QString &target)
+{
+    if (!model)
+        return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
+    target = FinalTarget(fileName);
+    const QString refused = TargetProblem(target, model);
+    if (!refused.isEmpty())
+        return Failure(fileName, refused);
+    return std::nullopt;
+}
+
+} // namespace
+
 ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, const QString &suffix,
                                 const ModelWriteOptions &options)
 {
@@ -366,13 +384,9 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
                                             "%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, "
                                             "glTF, 3MF or OFF file only.")
                     .arg(DisplayPath(fileName))};
-    if (!model)
-        return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
-
-    const QString target = FinalTarget(fileName);
-    const QString refused = TargetProblem(target, model);
-    if (!refused.isEmpty())
-        return Failure(fileName, refused);
+    QString target;
+    if (std::optional<ModelWriteResult> refused = RefusedTarget(model, fileName, target))
+        return *refused;
 
     const QString format = suffix.toLower();
     const ModelLook *look = WritesLook(options.look.get(), options.mergeParts) ? options.look.get() : nullptr;
@@ -401,12 +415,9 @@ ModelWriteResult WriteModelFile(vtkPolyData *model, const QString &fileName, con
 ModelWriteResult WriteModelFileWith(vtkPolyData *model, const QString &fileName, const QString &suffix,
                                     const std::function<bool(const QString &)> &write)
 {
-    if (!model)
-        return Failure(fileName, QCoreApplication::translate("ModelWriter", "There is no model to save."));
-    const QString target = FinalTarget(fileName);
-    const QString refused = TargetProblem(target, model);
-    if (!refused.isEmpty())
-        return Failure(fileName, refused);
+    QString target;
+    if (std::optional<ModelWriteResult> refused = RefusedTarget(model, fileName, target))
+        return *refused;
     return WriteBeside(fileName, target, suffix.toLower(), write);
 }
 
