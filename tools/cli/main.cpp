@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 
+#include <vtkObjectFactory.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -145,6 +147,9 @@ int main(int argc, char *argv[])
         else if (outcome.status == ExitSuccess)
             Print(stdout, outcome.summary);
     };
+    // VTK makes its list of object factories on first use, unguarded: made here, before the jobs,
+    // two jobs never make it at once.
+    vtkObjectFactory::GetRegisteredFactories();
     RunBatch(int(options.inputs.size()), jobs, LargestFirst(options.inputs), progress, work, take);
     return worst;
 }
