@@ -1,6 +1,5 @@
-// lumeno3d-cli on batches: several models at once give what one after the other gives, byte for byte;
-// a batch killed half way resumes with the models it had not finished; the recipes that spread a
-// folder over workers (GNU parallel, a Slurm job array) and the merge of their reports.
+// lumeno3d-cli on batches: several jobs give what one gives, byte for byte; a killed batch resumes;
+// the recipes that spread a folder over workers and the merge of their reports.
 #include "BatchJobs.h"
 #include "TestSupport.h"
 
@@ -290,9 +289,8 @@ private slots:
         QCOMPARE(QDir(out).entryList({".lumeno-*"}, QDir::Files | QDir::Hidden).size(), 0);
     }
 
-    // What a killed batch left: the models whose outputs are all there and newer are left as they
-    // are and said to be skipped; a model with a level missing, with a level older than itself, or
-    // never begun is done again.
+    // What a killed batch left: a model whose outputs are all there and newer is skipped; one with a
+    // level missing or older than itself, or never begun, is done again.
     void skippingLeavesOnlyCompleteNewerOutputs_data()
     {
         QTest::addColumn<QString>("command");
@@ -412,9 +410,8 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 (see lumeno3d-cli --help)\n").arg(message));
     }
 
-    // A folder spread over workers, as packaging/batch tells: GNU parallel over two local job
-    // slots, a Slurm array of three tasks with its variables set by hand. The merged report has a
-    // line per model in name order, and the files are those of one run over the whole folder.
+    // A folder spread over workers as packaging/batch tells (GNU parallel on two local slots, a Slurm
+    // array of three tasks): the merged report has a line per model in name order, the files are one run's.
     void recipesSpreadAFolder_data()
     {
         QTest::addColumn<QString>("recipe");
