@@ -391,9 +391,6 @@ private slots:
                               << "--jobs needs a whole number of at least 1, not \"0\"";
         QTest::newRow("a word") << QStringList{"reduce", "-d", "out", model, "--keep", "50", "-j", "two"}
                                 << "-j needs a whole number of at least 1, not \"two\"";
-        QTest::newRow("a fraction") << QStringList{"levels", "-d", "out", model, "--jobs", "1.5"}
-                                    << "--jobs needs a whole number of at least 1, not \"1.5\"";
-        QTest::newRow("no value") << QStringList{"levels", "-d", "out", model, "--jobs"} << "--jobs needs a value";
         QTest::newRow("info") << QStringList{"info", model, "--jobs", "2"}
                               << "--jobs belongs to the levels and reduce commands";
         QTest::newRow("skipping with a value") << QStringList{"levels", "-d", "out", model, "--skip-existing=yes"}

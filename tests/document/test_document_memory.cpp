@@ -141,20 +141,16 @@ private slots:
     void reductionShortOfMemory_data()
     {
         QTest::addColumn<bool>("byError");
-        QTest::addColumn<bool>("threads");
-        QTest::newRow("share") << false << false;
-        QTest::newRow("error bound") << true << false;
-        QTest::newRow("share, no thread") << false << true;
+        QTest::newRow("share") << false;
+        QTest::newRow("error bound") << true;
     }
 
     // The result shown before stays shown, with its label.
     void reductionShortOfMemory()
     {
         QFETCH(bool, byError);
-        QFETCH(bool, threads);
         Faults faults;
         faults.reductionsFail = true;
-        faults.threads = threads;
         ModelDocument document(lumeno::ReductionEngine::Quality, Failing(faults));
         document.Open(testing::SphereFile(60, 32));
         QVERIFY(Idle(document));
@@ -162,10 +158,7 @@ private slots:
         document.ShowLevel(50);
         const ModelDocument::Result before = document.Shown();
 
-        if (byError)
-            document.ReduceWithinError(0.01);
-        else
-            document.ReduceToShare(25);
+        byError ? document.ReduceWithinError(0.01) : document.ReduceToShare(25);
         QVERIFY(Idle(document));
         QCOMPARE(document.Status(),
                  QStringLiteral("Not enough memory for this operation: the right view still shows 50%."));
