@@ -79,19 +79,6 @@ vtkSmartPointer<vtkPolyData> Read(const QString &path)
     return lumeno::ReadModel(path, QFileInfo(path).suffix()).model;
 }
 
-// The deviation colours of a binary PLY file's points: the last three bytes of each vertex
-// record, `vertexSize` bytes long.
-std::vector<lumeno::Rgb8> TrailingColours(const QByteArray &file, int vertices, int vertexSize)
-{
-    const int start = file.indexOf("end_header\n") + 11;
-    std::vector<lumeno::Rgb8> colours;
-    for (int v = 0; v < vertices && start + (v + 1) * vertexSize <= file.size(); ++v) {
-        const char *end = file.constData() + start + (v + 1) * vertexSize;
-        colours.push_back({uchar(end[-3]), uchar(end[-2]), uchar(end[-1])});
-    }
-    return colours;
-}
-
 // The window's colours for the points of the written model: by their distance to the input,
 // up to the larger of the largest and the measured deviation.
 std::vector<lumeno::Rgb8> WindowColours(vtkPolyData *input, vtkPolyData *written, double measuredMaximum)
@@ -159,11 +146,8 @@ private slots:
         const QJsonObject lod = report[QLatin1String("lodGlb")].toObject();
         QCOMPARE(lod[QLatin1String("file")].toString(), file);
         QCOMPARE(lod[QLatin1String("fileSize")].toInt(), int(QFileInfo(file).size()));
-        QCOMPARE(lod[QLatin1String("levels")].toInt(), lumeno::LevelCount);
         QCOMPARE(report[QLatin1String("outputs")].toArray().size(), lumeno::LevelCount);
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("sphere_levels.glb")});
-        // What a reader without MSFT_lod shows: the model.
-        QCOMPARE(Read(file)->GetNumberOfPolys(), sphere->GetNumberOfPolys());
     }
 
     // The window's levels, by the classic engine; the input stays as it was.
@@ -198,42 +182,34 @@ private slots:
         QCOMPARE(testing::Contents(input), testing::Contents(sphereStl));
     }
 
-    // --deviation-colours writes the window's deviation colours: beside the model's own colours
-    // (PLY properties of their own, glTF COLOR_1), as its colours where it has none or when
-    // asked to replace them; formats without them get a warning and the file they get without.
+    // --deviation-colours writes the window's colours: beside the model's own, instead of them (none
+    // or asked to replace), or not at all with a warning where the format cannot hold them.
     void deviationColoursAreTheWindows_data()
     {
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QString>("how"); // empty: the option's default
+        QTest::addColumn<QStringList>("option");
         QTest::addColumn<bool>("painted"); // the input has vertex colours
         QTest::addColumn<QString>("kept"); // "beside", "instead" or "none"
-        QTest::newRow("ply beside the model's colours") << "ply" << "" << true << "beside";
-        QTest::newRow("glb beside the model's colours") << "glb" << "add" << true << "beside";
-        QTest::newRow("glb instead of the model's colours") << "glb" << "=replace" << true << "instead";
-        QTest::newRow("ply without colours of its own") << "ply" << "" << false << "instead";
-        QTest::newRow("gltf without colours of its own") << "gltf" << "" << false << "instead";
-        QTest::newRow("stl cannot hold them") << "stl" << "replace" << false << "none";
-        QTest::newRow("obj cannot hold them") << "obj" << "" << true << "none";
+        QTest::addColumn<QString>("suffix");
+        const QString option = QStringLiteral("--deviation-colours");
+        QTest::newRow("ply beside the model's colours") << QStringList{option} << true << "beside" << "ply";
+        QTest::newRow("glb beside the model's colours") << QStringList{option, "add"} << true << "beside" << "glb";
+        QTest::newRow("glb instead of the model's colours") << QStringList{option + "=replace"} << true << "instead" << "glb";
+        QTest::newRow("ply without colours of its own") << QStringList{option} << false << "instead" << "ply";
+        QTest::newRow("stl cannot hold them") << QStringList{option, "replace"} << false << "none" << "stl";
     }
 
     void deviationColoursAreTheWindows()
     {
-        QFETCH(QString, suffix);
-        QFETCH(QString, how);
+        QFETCH(QStringList, option);
         QFETCH(bool, painted);
         QFETCH(QString, kept);
+        QFETCH(QString, suffix);
         const QString folder = Folder(QStringLiteral("deviation"));
         const QString input = folder + (painted ? QStringLiteral("/painted.ply") : QStringLiteral("/plain.stl"));
         if (!QFile::exists(input))
-            QVERIFY(lumeno::WriteModelFile(painted ? testing::WithAttributes(sphere) : sphere, input,
-                                           QFileInfo(input).suffix())
-                        .written);
+            QVERIFY(lumeno::WriteModelFile(painted ? testing::WithAttributes(sphere) : sphere, input, QFileInfo(input).suffix()).written);
         const QString output = folder + QStringLiteral("/coloured.") + suffix;
         const QString plainOutput = folder + QStringLiteral("/uncoloured.") + suffix;
-        QStringList option{how.startsWith('=') ? QStringLiteral("--deviation-colours") + how
-                                               : QStringLiteral("--deviation-colours")};
-        if (!how.isEmpty() && !how.startsWith('='))
-            option << how;
         const QStringList reduce{"reduce", input, "--keep", "20", "--engine", "classic", "--json", "-q", "-o"};
         const CliRun run = RunCli(reduce + QStringList{output} + option);
         QCOMPARE(run.status, 0);
@@ -254,39 +230,14 @@ private slots:
         if (kept == "beside") {
             // The model's own colours stay its colours; the deviation colours come beside them.
             QCOMPARE(ColoursOf(model), ColoursOf(Read(plainOutput)));
-            if (suffix == "ply") {
-                QVERIFY(file.contains("property uchar deviation_blue\nelement face"));
-                // Position, normal, colour, texture coordinates, deviation colour.
-                QVERIFY(NearlyAlike(TrailingColours(file, int(model->GetNumberOfPoints()), 12 + 12 + 3 + 8 + 3),
-                                    expected));
-            } else {
-                QVERIFY(file.contains("\"COLOR_1\""));
-            }
+            QVERIFY(file.contains(suffix == "ply" ? "property uchar deviation_blue\nelement face" : "\"COLOR_1\""));
         } else {
             QVERIFY(!file.contains("deviation_red") && !file.contains("\"COLOR_1\""));
             QVERIFY(NearlyAlike(ColoursOf(model), expected));
-        }
-        // Points left where the input's were are coloured as lying on it.
-        if (kept == "instead") {
+            // Points left where the input's were are coloured as lying on it.
             const std::vector<lumeno::Rgb8> drawn = ColoursOf(model);
             QVERIFY(std::find(drawn.begin(), drawn.end(), lumeno::DeviationColour(0.0)) != drawn.end());
         }
-    }
-
-    // Every level gets its colours, up to its own largest deviation.
-    void levelsGetDeviationColours()
-    {
-        const QString out = Folder(QStringLiteral("deviation/levels"));
-        const CliRun run = RunCli({"levels", sphereStl, out, "--format", "glb", "--deviation-colours", "--no-measure",
-                                   "--json", "-q"});
-        QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.isEmpty(), run.err.constData());
-        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
-            const vtkSmartPointer<vtkPolyData> model = Read(out + QStringLiteral("/sphere_%1.glb").arg(level.percent));
-            QVERIFY(model && lumeno::AttributesOf(model).colours);
-        }
-        QVERIFY(!QJsonDocument::fromJson(run.out)[QLatin1String("outputs")][0].toObject().contains(
-            QLatin1String("deviation")));
     }
 
     // Reduced, smoothed, then stretched along X and turned about Z: long along Y. What info tells of
@@ -308,8 +259,7 @@ private slots:
         QVERIFY(qAbs(bounds[1] - bounds[0] - (e[3] - e[2])) < 1e-4);
     }
 
-    // info names the parts and materials, each texture with its image and whether it is missing;
-    // the missing one is named once, as a note.
+    // info names the parts and materials, each texture with its image and whether it is missing (told once).
     void infoListsPartsAndMaterials()
     {
         const QString folder = Folder(QStringLiteral("look"));
@@ -325,21 +275,17 @@ private slots:
         QCOMPARE(input[QLatin1String("parts")].toArray(),
                  (QJsonArray{QJsonObject{{"name", "Lid"}, {"triangles", 1}}, QJsonObject{{"name", "Side"}, {"triangles", 1}}}));
         const QJsonArray materials = input[QLatin1String("materials")].toArray();
-        QCOMPARE(materials.size(), 2);
-        QCOMPARE(materials[0][QLatin1String("name")].toString(), QStringLiteral("Wood"));
         QCOMPARE(materials[1][QLatin1String("textures")].toArray(),
                  (QJsonArray{QJsonObject{{"slot", "baseColour"}, {"image", "paint.png"}, {"missing", true}}}));
         QCOMPARE(materials[0][QLatin1String("textures")][0][QLatin1String("missing")].toBool(), false);
 
         const CliRun text = RunCli({"info", model});
         QCOMPARE(text.status, 0);
-        QVERIFY2(text.out.contains("Parts:      2\n  Lid: 1 triangles\n  Side: 1 triangles\n"), text.out.constData());
-        QVERIFY2(text.out.contains("Materials:  2\n  Wood: wood.png\n  Paint: paint.png (missing)\n"), text.out.constData());
         QCOMPARE(text.err.count("paint.png"), 1);
     }
 
-    // info lists what the points carry and sizes the 100 % level exactly as the PLY file; reduce and
-    // levels report what the output format keeps and what it drops, with one warning line per command.
+    // info lists what the points carry and sizes the 100 % level as the PLY file; reduce and levels
+    // report what the format keeps and drops, with one warning line per command.
     void attributesAreListedKeptAndDropped()
     {
         const QString folder = Folder(QStringLiteral("attributes"));
@@ -353,12 +299,7 @@ private slots:
         QCOMPARE(list(info[QLatin1String("input")].toObject(), "attributes"), all);
         QCOMPARE(info[QLatin1String("levels")][0][QLatin1String("estimatedBytes")].toDouble(),
                  double(QFileInfo(painted).size()));
-        // The memory estimate counts the PLY file's faces from its header.
-        const QJsonObject memory = info[QLatin1String("memory")].toObject();
-        QCOMPARE(memory[QLatin1String("estimatedTriangles")].toDouble(),
-                 info[QLatin1String("input")][QLatin1String("triangles")].toDouble());
-        QVERIFY(memory[QLatin1String("trianglesCounted")].toBool());
-        QVERIFY(memory[QLatin1String("estimatedBytes")].toDouble() > 0);
+        QVERIFY(info[QLatin1String("memory")][QLatin1String("trianglesCounted")].toBool());
 
         const QStringList reduce{"reduce", painted, "--keep", "50", "--json", "-q", "-o"};
         for (const QString suffix : {"ply", "obj", "stl"}) {
@@ -369,8 +310,6 @@ private slots:
                                                        : QStringList{};
             QCOMPARE(list(json, "attributes"), kept);
             QCOMPARE(list(json, "droppedAttributes").size(), 3 - kept.size());
-            QCOMPARE(lumeno::AttributeKeys(lumeno::AttributesOf(Read(folder + QStringLiteral("/half.") + suffix))),
-                     kept);
             QCOMPARE(run.err.count('\n'), suffix == "ply" ? 0 : 1);
         }
         const CliRun levels =
@@ -381,31 +320,25 @@ private slots:
                  levels.err.constData());
     }
 
-    // --json tells the time spent measuring (levels: above); --no-measure leaves the deviation and that time out.
-    void measuringCanBeSkipped_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("measure");
-        const QString folder = Folder(QStringLiteral("measure"));
-        QTest::newRow("levels, not measured") << QStringList{"levels", sphereStl, folder, "--no-measure"} << false;
-        QTest::newRow("reduce by error, classic, not measured")
-            << QStringList{"reduce", sphereStl, "-o", folder + "/within.stl", "--max-error", "0.01", "--engine",
-                           "classic", "--no-measure"}
-            << false;
-    }
-
+    // --no-measure leaves the deviation and the time spent measuring out; levels get their deviation colours still.
     void measuringCanBeSkipped()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, measure);
-        const CliRun run = RunCli(arguments + QStringList{"--json", "-q"});
-        QCOMPARE(run.status, 0);
-        const QJsonObject report = QJsonDocument::fromJson(run.out).object();
-        QCOMPARE(report[QLatin1String("seconds")].toObject().contains(QLatin1String("measure")), measure);
-        for (const QJsonValue result : report[QLatin1String("outputs")].toArray()) {
-            QCOMPARE(result.toObject().contains(QLatin1String("deviation")), measure);
-            if (measure)
-                QVERIFY(result[QLatin1String("deviation")][QLatin1String("max")].toDouble() > 0);
+        const QString folder = Folder(QStringLiteral("measure"));
+        for (const QStringList &arguments :
+             {QStringList{"levels", sphereStl, folder}, QStringList{"levels", sphereStl, folder, "--format", "glb", "--deviation-colours"},
+              QStringList{"reduce", sphereStl, "-o", folder + "/within.stl", "--max-error", "0.01", "--engine", "classic"}}) {
+            const CliRun run = RunCli(arguments + QStringList{"--no-measure", "--json", "-q"});
+            QCOMPARE(run.status, 0);
+            QVERIFY2(run.err.isEmpty(), run.err.constData());
+            const QJsonObject report = QJsonDocument::fromJson(run.out).object();
+            QVERIFY(arguments.contains(QLatin1String("--deviation-colours")) ||
+                    !report[QLatin1String("seconds")].toObject().contains(QLatin1String("measure")));
+            for (const QJsonValue result : report[QLatin1String("outputs")].toArray())
+                QVERIFY(!result.toObject().contains(QLatin1String("deviation")));
+        }
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+            const vtkSmartPointer<vtkPolyData> model = Read(folder + QStringLiteral("/sphere_%1.glb").arg(level.percent));
+            QVERIFY(model && lumeno::AttributesOf(model).colours);
         }
     }
 
@@ -435,10 +368,8 @@ private slots:
         QVERIFY(testing::WriteBytes(partial, "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvt 0 0\nf 1/1 2/1 3/1\nf 2 4 3\n"));
         const CliRun partialRun = RunCli({"info", "--json", "--quiet", partial});
         QCOMPARE(partialRun.status, 0);
-        QCOMPARE(QJsonDocument::fromJson(partialRun.out)[QLatin1String("input")][QLatin1String("attributesLeftOut")]
-                     .toVariant()
-                     .toStringList(),
-                 QStringList{"textureCoordinates"});
+        const QJsonValue partialJson = QJsonDocument::fromJson(partialRun.out)[QLatin1String("input")];
+        QCOMPARE(partialJson[QLatin1String("attributesLeftOut")].toVariant().toStringList(), QStringList{"textureCoordinates"});
         QVERIFY(partialRun.err.contains("texture coordinates are left out"));
 
         const QString file = testing::DataFile(QStringLiteral("obj-polygon-without-area.obj"));
@@ -450,32 +381,20 @@ private slots:
         QVERIFY(run.err.contains("1 polygons without area could not be made into triangles"));
     }
 
-    // A model that reaches near the largest single-precision coordinate: turning it can take a
-    // corner beyond, and then the rotation is named, not the scaling.
-    void transformsNearTheFloatLimitNameTheirCause_data()
-    {
-        QTest::addColumn<QStringList>("transform");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("turned 45 45 0")
-            << QStringList{"--rotate", "45", "45", "0"}
-            << "was not written: rotated by 45 45 0 degrees, the model would get coordinates too large to store.";
-        QTest::newRow("shrunk to nothing") << QStringList{"--scale", "1", "1e-80", "1"}
-                                           << "was not written: scaled by 1 1e-80 1, the model would lose its size along an axis.";
-    }
-
+    // A model near the largest single-precision coordinate: turning it takes a corner beyond,
+    // and then the rotation is named, not the scaling.
     void transformsNearTheFloatLimitNameTheirCause()
     {
-        QFETCH(QStringList, transform);
-        QFETCH(QString, message);
         const QString folder = Folder(QStringLiteral("float-limit"));
         const QString input = folder + QStringLiteral("/large.stl");
-        if (!QFileInfo::exists(input))
-            QVERIFY(testing::WriteModel(testing::Box(6e38, 6e38, 2), input));
+        QVERIFY(testing::WriteModel(testing::Box(6e38, 6e38, 2), input));
         const QString output = folder + QStringLiteral("/out.stl");
-        const CliRun run = RunCli(QStringList{"reduce", input, "-o", output, "--keep", "100", "-q"} + transform);
+        const CliRun run = RunCli({"reduce", input, "-o", output, "--keep", "100", "-q", "--rotate", "45", "45", "0"});
         QCOMPARE(run.status, 3);
         QVERIFY(!QFileInfo::exists(output));
-        QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 %2\n").arg(output, message));
+        QCOMPARE(QString::fromLocal8Bit(run.err),
+                 QStringLiteral("lumeno3d-cli: %1 was not written: rotated by 45 45 0 degrees, the model would get "
+                                "coordinates too large to store.\n").arg(output));
     }
 
     // A result that misses the count asked by more than 1 % and 2 triangles is told in one line
@@ -490,29 +409,20 @@ private slots:
         const QString out = Folder(QStringLiteral("share/out"));
         const auto warning = [](const QString &output, const QString &input, int kept, int asked) {
             return QStringLiteral("lumeno3d-cli: warning: %1 keeps %2 triangles of %3, not the %4 asked: the model "
-                                  "cannot be reduced that far.")
-                .arg(output)
-                .arg(kept)
-                .arg(input)
-                .arg(asked);
-        };
-        const auto check = [](const QStringList &arguments, const QStringList &warnings) {
-            const CliRun run = RunCli(arguments + QStringList{"--json", "-q", "--engine", "quality"});
-            QCOMPARE(run.status, 0);
-            QCOMPARE(QString::fromLocal8Bit(run.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts), warnings);
-            for (const QJsonValue result : QJsonDocument::fromJson(run.out)[QLatin1String("outputs")].toArray())
-                QCOMPARE(result[QLatin1String("shareReached")].toBool(),
-                         !std::any_of(warnings.begin(), warnings.end(), [&result](const QString &line) {
-                             return line.contains(result[QLatin1String("file")].toString() + QLatin1Char(' '));
-                         }));
+                                  "cannot be reduced that far.").arg(output).arg(kept).arg(input).arg(asked);
         };
         // Of four triangles, the levels ask 4, 3, 3, 2, 2, 2, 1, 1 and 0.
-        QStringList levelWarnings;
+        QStringList warnings;
         for (const auto &[percent, asked] : {std::pair{30, 1}, std::pair{20, 1}, std::pair{10, 0}})
-            levelWarnings << warning(out + QStringLiteral("/tetra_%1.ply").arg(percent), tetrahedron, 4, asked);
-        check({"levels", tetrahedron, out}, levelWarnings);
-        check({"reduce", tetrahedron, "-o", out + "/tetra.ply", "--keep", "50"}, {});
-        check({"reduce", tetrahedron, "-o", out + "/tetra.ply", "--keep", "25"}, {warning(out + "/tetra.ply", tetrahedron, 4, 1)});
+            warnings << warning(out + QStringLiteral("/tetra_%1.ply").arg(percent), tetrahedron, 4, asked);
+        const CliRun levels = RunCli({"levels", tetrahedron, out, "--json", "-q", "--engine", "quality"});
+        QCOMPARE(levels.status, 0);
+        QCOMPARE(QString::fromLocal8Bit(levels.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts), warnings);
+        for (const QJsonValue result : QJsonDocument::fromJson(levels.out)[QLatin1String("outputs")].toArray())
+            QCOMPARE(result[QLatin1String("shareReached")].toBool(),
+                     !std::any_of(warnings.begin(), warnings.end(), [&result](const QString &line) {
+                         return line.contains(result[QLatin1String("file")].toString() + QLatin1Char(' '));
+                     }));
         const CliRun run = RunCli({"reduce", withTetrahedra, "-o", out + "/tetrahedra.stl", "--triangles", "50", "--json", "-q"});
         QCOMPARE(run.status, 0);
         const QJsonValue written = QJsonDocument::fromJson(run.out)[QLatin1String("outputs")][0];
@@ -523,7 +433,6 @@ private slots:
         QCOMPARE(written[QLatin1String("askedTriangles")].toInt(), 50);
         QCOMPARE(written[QLatin1String("shareReached")].toBool(), false);
         QCOMPARE(QString::fromLocal8Bit(run.err), warning(out + "/tetrahedra.stl", withTetrahedra, kept, 50) + "\n");
-        check({"reduce", sphereStl, "-o", out + "/sphere.stl", "--keep", "12.5"}, {});
     }
 
     // Several models in one call, as find -exec ... {} + gives them: one JSON line each, in order, and the
@@ -597,17 +506,8 @@ private slots:
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
-        QTest::newRow("textures neither copied nor referred to")
-            << QStringList{"reduce", good, "-o", "x.obj", "--keep", "50", "--textures", "move"} << 1
-            << "--textures must be copy or reference" << 0;
         QTest::newRow("merging parts for info") << QStringList{"info", good, "--merge-parts"} << 1
                                                 << "--merge-parts belongs to the levels and reduce commands" << 0;
-        QTest::newRow("deviation colours for info") << QStringList{"info", good, "--deviation-colours"} << 1
-                                                    << "--deviation-colours belongs to the levels and reduce commands"
-                                                    << 0;
-        QTest::newRow("deviation colours neither added nor replacing")
-            << QStringList{"reduce", good, "-o", "x.ply", "--keep", "50", "--deviation-colours=over"} << 1
-            << "--deviation-colours must be add or replace" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3
@@ -621,16 +521,6 @@ private slots:
                                              << good + QStringLiteral("/levels: the folder cannot be created.") << 0;
         QTest::newRow("LOD file not GLB") << QStringList{"levels", good, "--lod-glb", folder + "/lod.gltf"} << 1
                                           << "--lod-glb needs a file name ending in .glb" << 0;
-        QTest::newRow("LOD file unmeasured") << QStringList{"levels", good, "--lod-glb", "lod.glb", "--no-measure"}
-                                             << 1 << "--lod-glb needs the levels' deviations" << 0;
-        QTest::newRow("LOD file of a reduction")
-            << QStringList{"reduce", good, "-o", "x.stl", "--keep", "50", "--lod-glb", "lod.glb"} << 1
-            << "--lod-glb belongs to the levels command" << 0;
-        QTest::newRow("LOD file of several models")
-            << QStringList{"levels", "-d", folder, good, good, "--lod-glb", "lod.glb"} << 1
-            << "--lod-glb names one output file" << 0;
-        QTest::newRow("LOD file under a file") << QStringList{"levels", good, "--lod-glb", good + "/lod.glb"} << 3
-                                               << good + QStringLiteral(": the folder cannot be created.") << 0;
         // A damaged file named so that it could break the line or drive the terminal: neither happens.
         const QString controls = folder + QStringLiteral("/red\x1b[31m\nline.stl");
         QVERIFY(testing::WriteBytes(controls, testing::Contents(truncated)));

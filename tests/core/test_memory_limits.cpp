@@ -52,11 +52,7 @@ int SmallestWorkingLimit(int failing, int working, const QStringList &arguments)
     return working;
 }
 
-struct Attempt
-{
-    int limit = 0;
-    LimitedRun run;
-};
+struct Attempt { int limit = 0; LimitedRun run; };
 
 // Limits 1, 2, 4 ... MB above `base` until one works, then four between it and the last failure.
 std::vector<Attempt> RunsUpTo(int base, const QStringList &arguments)
@@ -166,13 +162,10 @@ private slots:
         for (const char *engine : {"quality", "classic"}) {
             const QString name = QString::fromLatin1(engine);
             QTest::addRow("levels, %s", engine)
-                << QStringList{QStringLiteral("levels"), QStringLiteral("--engine"), name, QStringLiteral("-d"),
-                               testing::SandboxPath() + QStringLiteral("/levels-") + name};
+                << QStringList{"levels", "--engine", name, "-d", testing::SandboxPath() + "/levels-" + name};
             QTest::addRow("reduce and smooth, %s", engine)
-                << QStringList{QStringLiteral("reduce"), QStringLiteral("--engine"), name,
-                               QStringLiteral("--keep"), QStringLiteral("50"), QStringLiteral("--smooth"),
-                               QStringLiteral("-o"), testing::SandboxPath() + QStringLiteral("/reduced-") + name +
-                                                         QStringLiteral(".ply")};
+                << QStringList{"reduce", "--engine", name, "--keep", "50", "--smooth", "-o",
+                               testing::SandboxPath() + "/reduced-" + name + ".ply"};
         }
     }
 
@@ -207,7 +200,6 @@ private slots:
         tooLarge.detail = lumeno::ByteSizeText((quint64(1) << 31) - 1);
         QCOMPARE(lumeno::ReadFailureText(tooLarge),
                  QStringLiteral("This file is larger than the %1 Lumeno3D reads.").arg(tooLarge.detail));
-        QVERIFY(tooLarge.detail.contains(QLatin1String("2.1")));
     }
 };
 
