@@ -25,7 +25,6 @@ Q_DECLARE_METATYPE(lumeno::PointAttributes)
 
 namespace {
 
-// A corner's indices into the lists, from 0.
 struct CornerIndices
 {
     int v, vt, vn;
@@ -46,16 +45,13 @@ struct SmallModel
     }
 };
 
-// How the file is written: which indices its corners give, and how.
 struct Writing
 {
     bool texture = true;  // corners give vt
     bool normals = true;  // corners give vn
     bool trailingSlash = false; // "1/" and "1/2/" for "1" and "1/2"
     bool relative = false;      // negative indices
-    bool plusSigns = false;
     bool messy = false; // CRLF, tabs, comments, exponents, a continued face, statements skipped
-    bool byteOrderMark = false;
 };
 
 QByteArray Number(double value, bool messy)
@@ -69,31 +65,21 @@ QByteArray ObjText(const Writing &w)
     const QByteArray end = w.messy ? " \t# a comment\r\n" : "\n";
     const QByteArray gap = w.messy ? "\t " : " ";
     QByteArray text = w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "";
-    if (w.byteOrderMark)
-        text.prepend("\xEF\xBB\xBF");
-    for (int v = 0; v < model.Vertices; ++v) {
-        text += "v";
-        for (double x : model.Position(v))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
-    for (int vt = 0; vt < model.Uvs; ++vt) {
-        text += "vt";
-        for (double x : model.Uv(vt))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
-    for (int vn = 0; vn < model.Normals; ++vn) {
-        text += "vn";
-        for (double x : model.Normal(vn))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
+    const auto list = [&](const char *kind, int count, auto value) {
+        for (int i = 0; i < count; ++i) {
+            text += kind;
+            for (double x : value(i))
+                text += gap + Number(x, w.messy);
+            text += end;
+        }
+    };
+    list("v", model.Vertices, [&model](int i) { return model.Position(i); });
+    list("vt", model.Uvs, [&model](int i) { return model.Uv(i); });
+    list("vn", model.Normals, [&model](int i) { return model.Normal(i); });
     if (w.messy)
         text += "g spider\r\nusemtl skin\r\ns 1\r\n";
     const auto index = [&w](int i, int count) {
-        const QByteArray sign = w.plusSigns ? "+" : "";
-        return w.relative ? QByteArray::number(i - count) : sign + QByteArray::number(i + 1);
+        return w.relative ? QByteArray::number(i - count) : QByteArray::number(i + 1);
     };
     for (int face = 0; face < model.Faces; ++face) {
         text += "f";
@@ -234,11 +220,8 @@ private slots:
         };
         row("v/vt/vn", {});
         row("v/vt/vn, negative indices", {true, true, false, true});
-        row("v/vt/vn, plus signs", {true, true, false, false, true});
-        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, false, true});
-        row("v/vt/vn after a byte order mark", {true, true, false, false, false, false, true});
+        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, true});
         row("v/vt", {true, false});
-        row("v/vt/", {true, false, true});
         row("v//vn", {false, true});
         row("v/, negative indices", {false, false, true, true});
     }
@@ -272,9 +255,6 @@ private slots:
         QTest::newRow("texture coordinates everywhere, normals on one face")
             << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1 3/2 4/3\n" << Attributes(false, false, true)
             << Attributes(false, true, false) << 5 << 2;
-        QTest::newRow("a face whose corners differ")
-            << square + "f 1/1 2 3/3\nf 1/1 3/2 4/3\n" << Attributes(false, false, false)
-            << Attributes(false, false, true) << 4 << 2;
         QTest::newRow("colours on some vertices")
             << QByteArray("v 0 0 0 1 0 0\nv 1 0 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(false, false, false)
             << Attributes(true, false, false) << 3 << 1;
@@ -298,42 +278,7 @@ private slots:
         QVERIFY(!read.coloursNotRead);
     }
 
-    // Colours follow their vertex onto each of its points; fractions, or bytes above 1.
-    void vertexColoursAreReadOntoEveryPoint_data()
-    {
-        QTest::addColumn<QByteArray>("colours");
-        QTest::addColumn<QVector<double>>("bytes");
-        QTest::newRow("fractions") << QByteArray("1 0.5 0|0 1 0.25|0.2 0 1|-1 1 0.5")
-                                   << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
-        QTest::newRow("bytes") << QByteArray("255 128 0|0 255 64|51 0 255|0 300 128")
-                               << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
-    }
-
-    void vertexColoursAreReadOntoEveryPoint()
-    {
-        QFETCH(QByteArray, colours);
-        QFETCH(QVector<double>, bytes);
-        const QList<QByteArray> perVertex = colours.split('|');
-        QByteArray text;
-        const char *positions[4] = {"0 0 0", "1 0 0", "1 1 0", "0 1 0"};
-        for (int v = 0; v < 4; ++v)
-            text += "v " + QByteArray(positions[v]) + " " + perVertex[v] + "\n";
-        text += "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvt 0.5 0.5\nf 1/1 2/2 3/3\nf 1/5 3/3 4/4\n"; // vertex 1 twice
-        const lumeno::ReadResult read = ReadText(text);
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
-        vtkDataArray *scalars = read.model->GetPointData()->GetScalars();
-        QVERIFY(scalars);
-        for (vtkIdType point = 0; point < 5; ++point) {
-            const double *p = read.model->GetPoint(point);
-            const int v = p[0] == 0 ? (p[1] == 0 ? 0 : 3) : (p[1] == 0 ? 1 : 2);
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(scalars->GetComponent(point, c), bytes[3 * v + c]);
-        }
-    }
-
-    // Points, lines and short faces are counted; a missing material library is named, but not
-    // writers' placeholders.
+    // Points, lines and short faces are counted; a missing material library is named, not a placeholder.
     void whatIsLeftOutIsCounted_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -371,17 +316,10 @@ private slots:
         const QByteArray points = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n";
         row("index 0", points + "f 0 1 2\n");
         row("past the vertices", points + "f 1 2 4\n");
-        row("past the normals", points + "f 1//1 2//1 3//2\n");
-        row("negative before the first vertex", points + "f -1 -2 -4\n");
-        row("past the vertices in a continued line", points + "f 1 2 3\nl 1 \\\n 9\n");
         row("huge index", points + "f 1 2 99999999999\n");
-        row("index with letters", points + "f 1 2a 3\n");
-        row("no vertex index", points + "f /1/1 2/1/1 3/1/1\n");
         row("face without corners", points + "f\nf 1 2 3\n");
-        row("vertex of two numbers", QByteArray("v 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
         row("not a number", QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
         row("beyond a float", QByteArray("v 0 0 1e39\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
-        row("two signs", points + "vt +-1 0\nf 1 2 3\n");
         row("prose", "Dear reader,\nthis is a letter.\n", ReadFailure::NoTriangles);
         row("one place", "v 1 1 1\nv 1 1 1\nv 1 1 1\nf 1 2 3\n", ReadFailure::NoExtent);
         row("a continued line at the end", "v 0 0 0\nv 1 0 0\nf 1 2 \\", ReadFailure::NoTriangles);
@@ -405,7 +343,7 @@ private slots:
     // Bytes changed at random: the reader hands on a whole model or refuses it, never past the file.
     void changedBytesNeverBreakTheReader()
     {
-        const QByteArray valid = ObjText({true, true, false, false, false, true});
+        const QByteArray valid = ObjText({true, true, false, false, true});
         const char alphabet[] = "0123456789/-+. \t\r\n\\#vftnpl";
         QRandomGenerator random(48);
         int models = 0;
