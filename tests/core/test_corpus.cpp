@@ -324,9 +324,8 @@ private slots:
         QVERIFY2(rgb[0] >= 254 && rgb[1] <= 1 && blueMatches,
                  qPrintable(QStringLiteral("(%1, %2, %3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2])));
     }
-    // Blender's files keep the look Blender wrote: its materials in their order, the checker
-    // texture beside the OBJ and glTF files or inside the GLB file, a part for each object or
-    // (glTF) each primitive, and each triangle's material among them.
+    // Blender's files keep their materials in order, the checker texture, a part for each object
+    // (glTF: primitive), and each triangle's material.
     void blenderFilesKeepTheirLook_data()
     {
         QTest::addColumn<QString>("file");

@@ -131,10 +131,8 @@ private slots:
         QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
     }
 
-    // Another program writes the file while it is read, or swaps it by renaming a crafted one
-    // over it: whatever the reader is given is what was checked, so a read gives the model, a
-    // refusal, or "changed" — never a crash (SIGBUS from a shrinking mapping, or the reader on
-    // bytes nobody checked).
+    // Another program rewrites the file, or renames a crafted one over it, while it is read: the
+    // model, a refusal or "changed", never a crash (SIGBUS, or the reader on unchecked bytes).
     void filesChangingWhileReadNeverCrash()
     {
         const QString folder = testing::ScratchFile(QStringLiteral("changing"));
@@ -193,9 +191,7 @@ private slots:
         QCOMPARE(lumeno::DisplayPath(path), shown);
     }
 
-    // A model that loads can still make a filter leave triangles on points it has removed
-    // (here float extremes: 4e34 next to subnormal coordinates); such a result is refused
-    // like a failed run instead of reaching the next filter or a view.
+    // A filter leaving triangles on points it removed (4e34 beside subnormals) is a failed run.
     void filtersNeverHandOnBrokenCells()
     {
         const lumeno::ReadResult result = lumeno::ReadModel(
