@@ -367,6 +367,13 @@ private slots:
                          "<object id=\"3\" type=\"model\"><components><component objectid=\"1\"/>"
                          "<component objectid=\"2\"/></components></object>",
                      Item(3)) << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("component of no object")
+            << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
+                     Item(2))
+            << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("texture group of no texture")
+            << Model("<m:texture2dgroup id=\"8\" texid=\"9\"/>" + Tetrahedron(1), Item(1)) << ReadFailure::DamagedFile
+            << corrupt;
         QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile << corrupt;
         const QByteArray textures = "<m:texture2d id=\"7\" path=\"/a.png\"/><m:texture2dgroup id=\"8\" texid=\"7\">"
                                     "<m:tex2coord u=\"0\" v=\"0\"/></m:texture2dgroup>";

@@ -131,12 +131,12 @@ QByteArray Glb(QByteArray json, const QByteArray &bin)
 }
 
 // The tetrahedron, its root object holding extras `depth` levels deep in all.
-QByteArray NestedExtras(int depth)
+QByteArray NestedExtras(int depth, const QByteArray &open = "{\"a\":", const QByteArray &close = "}")
 {
     GltfMaker maker;
     maker.Tetrahedron();
     QByteArray json = maker.Json();
-    json.insert(1, "\"extras\":" + QByteArray("{\"a\":").repeated(depth - 1) + "0" + QByteArray("}").repeated(depth - 1) + ",");
+    json.insert(1, "\"extras\":" + open.repeated(depth - 1) + "0" + close.repeated(depth - 1) + ",");
     return json;
 }
 
@@ -192,6 +192,8 @@ private slots:
         QTest::newRow("extras nested 16000 levels") << "deep.gltf" << NestedExtras(16000) << ReadFailure::OverLimit
                                                     << NumberText(512);
 
+        QTest::newRow("arrays nested 513 levels") << "deep.gltf" << NestedExtras(513, "[", "]")
+                                                  << ReadFailure::OverLimit << NumberText(512);
         QTest::newRow("glTF 1.0 without asset") << "old.gltf"
             << QByteArray("{\"scene\":\"s\",\"scenes\":{\"s\":{\"nodes\":[\"n\"]}},\"nodes\":{\"n\":{\"meshes\":[\"m\"]}},"
                           "\"meshes\":{\"m\":{\"primitives\":[]}}}") << ReadFailure::GltfVersion1 << QString();
@@ -306,6 +308,16 @@ private slots:
         QTest::addColumn<int>("withoutArea");
 
         QTest::newRow("extras nested 512 levels") << NestedExtras(512) << "gltf" << 4 << 1.0 << false << 0;
+        {
+            // Brackets and escaped quotes in strings are no nesting; some writers escape slashes.
+            GltfMaker maker;
+            maker.Tetrahedron();
+            QByteArray json = maker.Json();
+            QTest::newRow("escaped slashes in the data URI") << QByteArray(json).replace("/", "\\/") << "gltf" << 4
+                                                             << 1.0 << false << 0;
+            json.insert(1, "\"x\":\"" + QByteArray("{[\\\"\\\\").repeated(20000) + "\",");
+            QTest::newRow("brackets in strings") << json << "gltf" << 4 << 1.0 << false << 0;
+        }
         {
             // A sparse accessor moves point 1 from x 1 to x 3.
             GltfMaker maker;

@@ -48,6 +48,14 @@ const TextureImage &ImageOf(const ModelLook &look, const lumeno::TextureSlot &sl
     return slot.image >= 0 && size_t(slot.image) < look.images.size() ? look.images[size_t(slot.image)] : none;
 }
 
+QStringList ImageNames(const ModelLook &look)
+{
+    QStringList names;
+    for (const TextureImage &image : look.images)
+        names << image.name + (image.Missing() ? QStringLiteral(" (missing)") : QString());
+    return names;
+}
+
 bool NotesNameOnce(const QStringList &notes, const QStringList &names)
 {
     const QString all = notes.join(QLatin1Char('\n'));
@@ -196,6 +204,9 @@ private slots:
         QCOMPARE(metal.otherMaps.size(), size_t(2));
         QCOMPARE(ImageOf(look, metal.otherMaps[1].second).mimeType, QStringLiteral("image/jpeg"));
 
+        // One image per file, each name unique: a written file can refer to each.
+        QCOMPARE(ImageNames(look), (QStringList{"wood.png", "bump map.png", "outside.png (missing)",
+                                                 "missing.png (missing)", "wood_2.png"}));
         const QStringList notes = lumeno::ReadNotes(read);
         QCOMPARE(notes.size(), 1);
         QVERIFY2(NotesNameOnce(notes, {"outside.png", "missing.png"}), qPrintable(notes.join('\n')));
@@ -232,6 +243,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("library");
         QTest::addColumn<double>("red");
+        QTest::newRow("no numbers") << QByteArray("newmtl m\nKd\nNs\nd -halo\nmap_Kd\nmap_Kd -o\n") << 1.0;
+        QTest::newRow("statements before a material") << QByteArray("Kd 0 0 0\nmap_Kd x.png\nnewmtl m\n") << 1.0;
         QTest::newRow("continued lines") << QByteArray("newmtl m\nKd 0.5 \\\n 0.5 0.5\nmap_Kd \\") << 0.5;
         QTest::newRow("binary") << testing::RandomBytes(4096, 51) + "\nnewmtl m\nKd 0.25\n" << 0.25;
         QTest::newRow("a long line") << "newmtl m\nKd 0.75\nmap_Kd " + QByteArray(1 << 20, 'x') + ".png\n" << 0.75;
@@ -317,6 +330,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("above the folder") << QJsonObject{{"uri", "../above.png"}} << "above.png";
         QTest::newRow("absolute URI") << QJsonObject{{"uri", "file:///etc/above.png"}} << "above.png";
+        QTest::newRow("broken data: URI") << QJsonObject{{"uri", "data:image/png;base64"}} << "image2.png";
         QTest::newRow("not base64") << QJsonObject{{"uri", "data:image/png;base64,%%%%"}} << "image2.png";
     }
 

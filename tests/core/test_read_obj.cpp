@@ -52,6 +52,7 @@ struct Writing
     bool trailingSlash = false; // "1/" and "1/2/" for "1" and "1/2"
     bool relative = false;      // negative indices
     bool messy = false; // CRLF, tabs, comments, exponents, a continued face, statements skipped
+    bool byteOrderMark = false;
 };
 
 QByteArray Number(double value, bool messy)
@@ -64,7 +65,8 @@ QByteArray ObjText(const Writing &w)
     const SmallModel model;
     const QByteArray end = w.messy ? " \t# a comment\r\n" : "\n";
     const QByteArray gap = w.messy ? "\t " : " ";
-    QByteArray text = w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "";
+    QByteArray text = QByteArray(w.byteOrderMark ? "\xEF\xBB\xBF" : "") +
+                      (w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "");
     const auto list = [&](const char *kind, int count, auto value) {
         for (int i = 0; i < count; ++i) {
             text += kind;
@@ -221,6 +223,7 @@ private slots:
         row("v/vt/vn", {});
         row("v/vt/vn, negative indices", {true, true, false, true});
         row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, true});
+        row("v/vt/vn after a byte order mark", {true, true, false, false, false, true});
         row("v/vt", {true, false});
         row("v//vn", {false, true});
         row("v/, negative indices", {false, false, true, true});
@@ -316,6 +319,8 @@ private slots:
         const QByteArray points = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvn 0 0 1\n";
         row("index 0", points + "f 0 1 2\n");
         row("past the vertices", points + "f 1 2 4\n");
+        row("past the normals", points + "f 1//1 2//1 3//2\n");
+        row("no vertex index", points + "f /1/1 2/1/1 3/1/1\n");
         row("huge index", points + "f 1 2 99999999999\n");
         row("face without corners", points + "f\nf 1 2 3\n");
         row("not a number", QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
