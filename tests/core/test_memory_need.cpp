@@ -1,5 +1,6 @@
 // The memory a model will need, estimated from its header before it is read, and the refusal
 // of a model that will not fit (the memory available given, never the machine's).
+#include "StlBytes.h"
 #include "TestSupport.h"
 
 #include "io/read/FormatReading.h"
@@ -7,9 +8,9 @@
 #include "io/read/ModelReader.h"
 
 #include <QLocale>
-#include <QtEndian>
 
 #include <string_view>
+#include <vector>
 
 using lumeno::ReadFailure;
 
@@ -17,15 +18,10 @@ Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
 
-// A binary STL of `records` records of zeros (a normal and three corners at the origin), its
-// count saying `count`.
-QByteArray BinaryStl(int records, quint32 count)
+// A binary STL of `records` triangles at the origin, its count saying `count`.
+QByteArray BinaryStl(int records, qint64 count)
 {
-    QByteArray file(80, '\0');
-    char word[4];
-    qToLittleEndian<quint32>(count, word);
-    file.append(word, 4);
-    return file + QByteArray(50 * records, '\0');
+    return testing::BinaryStl(std::vector<testing::StlTriangle>(size_t(records)), count);
 }
 
 lumeno::MemoryNeed NeedOf(const QByteArray &header, qint64 fileSize, const char *suffix)

@@ -6,7 +6,6 @@
 #include "io/read/BinaryStlReader.h"
 #include "io/read/ModelReader.h"
 
-#include <QtEndian>
 
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
@@ -120,7 +119,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("withoutArea");
 
-                const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float nan = std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("exact duplicates") << BinaryStl(StlTetrahedron()) << 0;
         QTest::newRow("0 and -0") << BinaryStl(With(StlTetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
                                   << 0;
@@ -164,17 +163,15 @@ private slots:
         QTest::addColumn<ReadFailure>("readerFailure");
         QTest::addColumn<ReadFailure>("readFailure");
 
+        const auto damaged = [](const char *name, const QByteArray &file) {
+            QTest::newRow(name) << file << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        };
         const QByteArray tetrahedron = BinaryStl(StlTetrahedron());
-        QTest::newRow("counting more than it holds")
-            << BinaryStl(StlTetrahedron(), 5) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("claiming four billion triangles")
-            << BinaryStl(StlTetrahedron(), 0xFFFFFFFFll) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("cut in a triangle") << tetrahedron.left(tetrahedron.size() - 20) << ReadFailure::DamagedFile
-                                           << ReadFailure::DamagedFile;
-        QTest::newRow("last record without its attribute bytes")
-            << tetrahedron.left(tetrahedron.size() - 2) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("shorter than its header")
-            << tetrahedron.left(83) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        damaged("counting more than it holds", BinaryStl(StlTetrahedron(), 5));
+        damaged("claiming four billion triangles", BinaryStl(StlTetrahedron(), 0xFFFFFFFFll));
+        damaged("cut in a triangle", tetrahedron.left(tetrahedron.size() - 20));
+        damaged("last record without its attribute bytes", tetrahedron.left(tetrahedron.size() - 2));
+        damaged("shorter than its header", tetrahedron.left(83));
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("a NaN corner") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
                                       << ReadFailure::None << ReadFailure::UnusableModel;

@@ -49,19 +49,13 @@ public:
         return Append("bufferViews", view);
     }
 
-    int Accessor(const QJsonObject &accessor) { return Append("accessors", accessor); }
-
-    int Positions(const QByteArray &floats)
+    int Accessor(const QByteArray &bytes, int componentType, int count, const char *type)
     {
-        return Accessor({{"bufferView", View(floats)}, {"componentType", 5126}, {"count", floats.size() / 12},
-                         {"type", "VEC3"}});
+        return Append("accessors", QJsonObject{{"bufferView", View(bytes)}, {"componentType", componentType},
+                                               {"count", count}, {"type", type}});
     }
-
-    int Indices(const QByteArray &shorts)
-    {
-        return Accessor({{"bufferView", View(shorts)}, {"componentType", 5123}, {"count", shorts.size() / 2},
-                         {"type", "SCALAR"}});
-    }
+    int Positions(const QByteArray &floats) { return Accessor(floats, 5126, floats.size() / 12, "VEC3"); }
+    int Indices(const QByteArray &shorts) { return Accessor(shorts, 5123, shorts.size() / 2, "SCALAR"); }
 
     // Four VEC3 floats, `count` of them given by a sparse part over the base view (zeros if -1).
     int Sparse(int count, const QByteArray &indices, const QByteArray &values, int base = -1)
@@ -72,7 +66,7 @@ public:
                                                     {"values", QJsonObject{{"bufferView", View(values)}}}}}};
         if (base >= 0)
             accessor.insert(QStringLiteral("bufferView"), base);
-        return Accessor(accessor);
+        return Append("accessors", accessor);
     }
 
     // A mesh of one primitive with these attributes and, unless -1, indices.

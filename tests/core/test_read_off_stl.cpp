@@ -5,7 +5,6 @@
 #include "io/read/ModelReader.h"
 #include "model/PointAttributes.h"
 
-
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
 #include <vtkPointData.h>
@@ -14,7 +13,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 #include <vector>
 
 using lumeno::ReadFailure;
@@ -35,11 +33,6 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
 
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
-
-QByteArray BinaryStl(const std::vector<Triangle> &triangles, qint64 count = -1)
-{
-    return testing::BinaryStl(triangles, count, ' ');
-}
 
 QByteArray AsciiFacet(const QByteArray &a, const QByteArray &b, const QByteArray &c)
 {
@@ -180,22 +173,13 @@ private slots:
         QTest::addColumn<int>("withoutArea");
 
         const float almostOne = std::nextafter(1.0f, 2.0f);
-        const std::vector<std::pair<const char *, Triangle>> coincident{
-            {"first and second", {{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}}},
-            {"all three", {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}}},
-            {"0 and -0", {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}}},
-        };
-        const Triangle apart{{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}; // one float step apart: kept
-        for (const auto &[name, triangle] : coincident) {
-            std::vector<Triangle> triangles = StlTetrahedron();
-            triangles.insert(triangles.begin() + 2, triangle);
-            QTest::newRow(name) << AsciiStl(triangles) << 4 << 1;
-        }
+        // Two corners at one place, all three, 0 and -0; then one float step apart, which is kept.
         std::vector<Triangle> mixed = StlTetrahedron();
-        for (const auto &entry : coincident)
-            mixed.push_back(entry.second);
-        mixed.push_back(apart);
-        QTest::newRow("binary, three and one apart") << BinaryStl(mixed) << 5 << 3;
+        mixed.insert(mixed.end(), {{{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}},
+                                   {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}},
+                                   {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}},
+                                   {{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}});
+        QTest::newRow("binary, three and one apart") << testing::BinaryStl(mixed, -1, ' ') << 5 << 3;
         QTest::newRow("ascii, three and one apart") << AsciiStl(mixed) << 5 << 3;
         QTest::newRow("ascii, equal as floats")
             << AsciiStl(StlTetrahedron(), AsciiFacet("1 2 3", "1.00000001 2.0 3e0", "5 5 5")) << 4 << 1;
