@@ -6,10 +6,9 @@
 #include "io/read/BinaryStlReader.h"
 #include "io/read/ModelReader.h"
 
-#include <QtEndian>
 
 #include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
+#include <vtkDataArray.h>
 #include <vtkPoints.h>
 #include <vtkSTLReader.h>
 
@@ -77,8 +76,10 @@ lumeno::FormatReading ReadOurs(const QByteArray &file, int threads)
 // The same points, bit for bit, in the same order, and the same triangles on them.
 bool SameMesh(vtkPolyData *ours, vtkPolyData *theirs, QString &difference)
 {
-    if (ours->GetNumberOfPoints() != theirs->GetNumberOfPoints()) {
-        difference = QStringLiteral("%1 points, not %2").arg(ours->GetNumberOfPoints()).arg(theirs->GetNumberOfPoints());
+    if (ours->GetNumberOfPoints() != theirs->GetNumberOfPoints() || ours->GetNumberOfPolys() != theirs->GetNumberOfPolys()) {
+        difference = QStringLiteral("%1 points and %2 triangles, not %3 and %4")
+                         .arg(ours->GetNumberOfPoints()).arg(ours->GetNumberOfPolys())
+                         .arg(theirs->GetNumberOfPoints()).arg(theirs->GetNumberOfPolys());
         return false;
     }
     for (vtkIdType point = 0; point < ours->GetNumberOfPoints(); ++point) {
@@ -91,22 +92,16 @@ bool SameMesh(vtkPolyData *ours, vtkPolyData *theirs, QString &difference)
                 return false;
             }
     }
-    if (ours->GetNumberOfPolys() != theirs->GetNumberOfPolys()) {
-        difference = QStringLiteral("%1 triangles, not %2").arg(ours->GetNumberOfPolys()).arg(theirs->GetNumberOfPolys());
+    const auto same = [](vtkDataArray *a, vtkDataArray *b) {
+        for (vtkIdType i = 0; i < a->GetNumberOfTuples(); ++i)
+            if (i >= b->GetNumberOfTuples() || a->GetTuple1(i) != b->GetTuple1(i))
+                return false;
+        return a->GetNumberOfTuples() == b->GetNumberOfTuples();
+    };
+    if (!same(ours->GetPolys()->GetOffsetsArray(), theirs->GetPolys()->GetOffsetsArray()) ||
+        !same(ours->GetPolys()->GetConnectivityArray(), theirs->GetPolys()->GetConnectivityArray())) {
+        difference = QStringLiteral("the triangles differ");
         return false;
-    }
-    auto mine = vtk::TakeSmartPointer(ours->GetPolys()->NewIterator());
-    auto other = vtk::TakeSmartPointer(theirs->GetPolys()->NewIterator());
-    for (mine->GoToFirstCell(), other->GoToFirstCell(); !mine->IsDoneWithTraversal();
-         mine->GoToNextCell(), other->GoToNextCell()) {
-        vtkIdType size = 0, otherSize = 0;
-        const vtkIdType *ids = nullptr, *otherIds = nullptr;
-        mine->GetCurrentCell(size, ids);
-        other->GetCurrentCell(otherSize, otherIds);
-        if (size != otherSize || !std::equal(ids, ids + size, otherIds)) {
-            difference = QStringLiteral("triangle %1 differs").arg(mine->GetCurrentCellId());
-            return false;
-        }
     }
     return true;
 }
@@ -124,19 +119,12 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("withoutArea");
 
-        const float step = std::nextafter(1.0f, 2.0f);
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("exact duplicates") << BinaryStl(StlTetrahedron()) << 0;
-        QTest::newRow("near duplicates, a float step apart")
-            << BinaryStl(With(StlTetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
         QTest::newRow("0 and -0") << BinaryStl(With(StlTetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
                                   << 0;
         QTest::newRow("two corners at one place")
             << BinaryStl(With(StlTetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
-        QTest::newRow("corners at 0 and -0")
-            << BinaryStl(With(StlTetrahedron(), {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}})) << 1;
-        QTest::newRow("all corners at one place")
-            << BinaryStl(With(StlTetrahedron(), {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}})) << 1;
         QTest::newRow("degenerate first") << BinaryStl({{{{5, 5, 5}, {5, 5, 5}, {1, 2, 3}}}, StlTetrahedron()[0]}) << 1;
         QTest::newRow("a NaN corner twice") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
                                             << 0;
@@ -148,10 +136,9 @@ private slots:
         for (int cut : {1, 2, 3, 49})
             QTest::newRow(qPrintable(QStringLiteral("a last record %1 bytes short").arg(cut)))
                 << BinaryStl(StlTetrahedron()) + fifth.left(50 - cut) << 0;
-        QTest::newRow("a last record short, counting fewer")
-            << BinaryStl(With(StlTetrahedron(), {{{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}}), 4).chopped(1) << 0;
-        QTest::newRow("no triangles") << BinaryStl({}) << 0;
-        QTest::newRow("a shuffled sheet") << BinaryStl(ShuffledSheet(40)) << 0;
+        // Enough corners for the threads to share them.
+        QTest::newRow("a shuffled sheet")
+            << BinaryStl(With(ShuffledSheet(200), {{{0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0, 0, 0}}})) << 1;
     }
 
     void readsAsVtksReader()
@@ -160,29 +147,12 @@ private slots:
         QFETCH(int, withoutArea);
         const vtkSmartPointer<vtkPolyData> theirs = ReadByVtk(file);
         QVERIFY(theirs);
-        for (int threads : {1, 2}) {
+        for (int threads : {1, 2, 3}) {
             const lumeno::FormatReading ours = ReadOurs(file, threads);
             QCOMPARE(ours.failure, ReadFailure::None);
             QString difference;
             QVERIFY2(SameMesh(ours.model, theirs, difference), qPrintable(difference));
             QCOMPARE(ours.polygonsWithoutArea, qint64(withoutArea));
-        }
-    }
-
-    // Enough corners for the threads to share them: the same result on one, two or three threads.
-    void threadsGiveTheSameResult()
-    {
-        std::vector<Triangle> triangles = ShuffledSheet(200);
-        triangles.push_back({{{0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0, 0, 0}}});
-        const QByteArray file = BinaryStl(triangles);
-        const lumeno::FormatReading alone = ReadOurs(file, 1);
-        QCOMPARE(alone.failure, ReadFailure::None);
-        QCOMPARE(alone.model->GetNumberOfPoints(), vtkIdType(201 * 201 + 1));
-        QCOMPARE(alone.polygonsWithoutArea, qint64(1));
-        for (int threads : {2, 3}) {
-            const lumeno::FormatReading shared = ReadOurs(file, threads);
-            QString difference;
-            QVERIFY2(SameMesh(shared.model, alone.model, difference), qPrintable(difference));
         }
     }
 
@@ -193,21 +163,15 @@ private slots:
         QTest::addColumn<ReadFailure>("readerFailure");
         QTest::addColumn<ReadFailure>("readFailure");
 
+        const auto damaged = [](const char *name, const QByteArray &file) {
+            QTest::newRow(name) << file << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
+        };
         const QByteArray tetrahedron = BinaryStl(StlTetrahedron());
-        QTest::newRow("counting more than it holds")
-            << BinaryStl(StlTetrahedron(), 5) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("claiming four billion triangles")
-            << BinaryStl(StlTetrahedron(), 0xFFFFFFFFll) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("cut in a triangle") << tetrahedron.left(tetrahedron.size() - 20) << ReadFailure::DamagedFile
-                                           << ReadFailure::DamagedFile;
-        QTest::newRow("last record without its attribute bytes")
-            << tetrahedron.left(tetrahedron.size() - 2) << ReadFailure::DamagedFile
-            << ReadFailure::DamagedFile;
-        QTest::newRow("shorter than its header")
-            << tetrahedron.left(83) << ReadFailure::DamagedFile << ReadFailure::DamagedFile;
-        QTest::newRow("no triangles") << BinaryStl({}) << ReadFailure::None << ReadFailure::NoTriangles;
-        QTest::newRow("all corners at one place") << BinaryStl({{{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}}})
-                                                  << ReadFailure::None << ReadFailure::NoExtent;
+        damaged("counting more than it holds", BinaryStl(StlTetrahedron(), 5));
+        damaged("claiming four billion triangles", BinaryStl(StlTetrahedron(), 0xFFFFFFFFll));
+        damaged("cut in a triangle", tetrahedron.left(tetrahedron.size() - 20));
+        damaged("last record without its attribute bytes", tetrahedron.left(tetrahedron.size() - 2));
+        damaged("shorter than its header", tetrahedron.left(83));
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("a NaN corner") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
                                       << ReadFailure::None << ReadFailure::UnusableModel;

@@ -25,7 +25,6 @@ Q_DECLARE_METATYPE(lumeno::PointAttributes)
 
 namespace {
 
-// A corner's indices into the lists, from 0.
 struct CornerIndices
 {
     int v, vt, vn;
@@ -46,14 +45,12 @@ struct SmallModel
     }
 };
 
-// How the file is written: which indices its corners give, and how.
 struct Writing
 {
     bool texture = true;  // corners give vt
     bool normals = true;  // corners give vn
     bool trailingSlash = false; // "1/" and "1/2/" for "1" and "1/2"
     bool relative = false;      // negative indices
-    bool plusSigns = false;
     bool messy = false; // CRLF, tabs, comments, exponents, a continued face, statements skipped
     bool byteOrderMark = false;
 };
@@ -68,32 +65,23 @@ QByteArray ObjText(const Writing &w)
     const SmallModel model;
     const QByteArray end = w.messy ? " \t# a comment\r\n" : "\n";
     const QByteArray gap = w.messy ? "\t " : " ";
-    QByteArray text = w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "";
-    if (w.byteOrderMark)
-        text.prepend("\xEF\xBB\xBF");
-    for (int v = 0; v < model.Vertices; ++v) {
-        text += "v";
-        for (double x : model.Position(v))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
-    for (int vt = 0; vt < model.Uvs; ++vt) {
-        text += "vt";
-        for (double x : model.Uv(vt))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
-    for (int vn = 0; vn < model.Normals; ++vn) {
-        text += "vn";
-        for (double x : model.Normal(vn))
-            text += gap + Number(x, w.messy);
-        text += end;
-    }
+    QByteArray text = QByteArray(w.byteOrderMark ? "\xEF\xBB\xBF" : "") +
+                      (w.messy ? "# made by hand\r\nmtllib model.mtl\r\no Fano\r\n\r\n" : "");
+    const auto list = [&](const char *kind, int count, auto value) {
+        for (int i = 0; i < count; ++i) {
+            text += kind;
+            for (double x : value(i))
+                text += gap + Number(x, w.messy);
+            text += end;
+        }
+    };
+    list("v", model.Vertices, [&model](int i) { return model.Position(i); });
+    list("vt", model.Uvs, [&model](int i) { return model.Uv(i); });
+    list("vn", model.Normals, [&model](int i) { return model.Normal(i); });
     if (w.messy)
         text += "g spider\r\nusemtl skin\r\ns 1\r\n";
     const auto index = [&w](int i, int count) {
-        const QByteArray sign = w.plusSigns ? "+" : "";
-        return w.relative ? QByteArray::number(i - count) : sign + QByteArray::number(i + 1);
+        return w.relative ? QByteArray::number(i - count) : QByteArray::number(i + 1);
     };
     for (int face = 0; face < model.Faces; ++face) {
         text += "f";
@@ -182,14 +170,7 @@ lumeno::ReadResult ReadText(const QByteArray &text)
     return lumeno::ReadModel(path, QStringLiteral("obj"));
 }
 
-lumeno::PointAttributes Attributes(bool colours, bool normals, bool textureCoordinates)
-{
-    lumeno::PointAttributes attributes;
-    attributes.colours = colours;
-    attributes.normals = normals;
-    attributes.textureCoordinates = textureCoordinates;
-    return attributes;
-}
+using Attributes = lumeno::PointAttributes; // colours, normals, texture coordinates
 
 // Whether every cell names existing points, and every attribute has a value for each point.
 bool IsWhole(vtkPolyData *model)
@@ -234,11 +215,9 @@ private slots:
         };
         row("v/vt/vn", {});
         row("v/vt/vn, negative indices", {true, true, false, true});
-        row("v/vt/vn, plus signs", {true, true, false, false, true});
-        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, false, true});
-        row("v/vt/vn after a byte order mark", {true, true, false, false, false, false, true});
+        row("v/vt/vn, CRLF, tabs, comments, a continued face", {true, true, false, false, true});
+        row("v/vt/vn after a byte order mark", {true, true, false, false, false, true});
         row("v/vt", {true, false});
-        row("v/vt/", {true, false, true});
         row("v//vn", {false, true});
         row("v/, negative indices", {false, false, true, true});
     }
@@ -250,7 +229,7 @@ private slots:
         QFETCH(bool, normals);
         const lumeno::ReadResult read = ReadText(text);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(lumeno::AttributesOf(read.model), Attributes(false, normals, texture));
+        QCOMPARE(lumeno::AttributesOf(read.model), (Attributes{false, normals, texture}));
         QVERIFY(!read.attributesLeftOut.Any());
         QCOMPARE(int(read.model->GetNumberOfPolys()), SmallModel::Faces);
         QCOMPARE(int(read.model->GetNumberOfPoints()), ExpectedPoints(texture, normals));
@@ -267,17 +246,14 @@ private slots:
         QTest::addColumn<int>("triangles");
         const QByteArray square = "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nvn 0 0 -1\n";
         QTest::newRow("texture coordinates on one face")
-            << square + "f 1/1 2/2 3/3\nf 1 3 4\n" << Attributes(false, false, false)
-            << Attributes(false, false, true) << 4 << 2;
+            << square + "f 1/1 2/2 3/3\nf 1 3 4\n" << Attributes{false, false, false}
+            << Attributes{false, false, true} << 4 << 2;
         QTest::newRow("texture coordinates everywhere, normals on one face")
-            << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1 3/2 4/3\n" << Attributes(false, false, true)
-            << Attributes(false, true, false) << 5 << 2;
-        QTest::newRow("a face whose corners differ")
-            << square + "f 1/1 2 3/3\nf 1/1 3/2 4/3\n" << Attributes(false, false, false)
-            << Attributes(false, false, true) << 4 << 2;
+            << square + "f 1/1/1 2/2/1 3/3/1\nf 1/1 3/2 4/3\n" << Attributes{false, false, true}
+            << Attributes{false, true, false} << 5 << 2;
         QTest::newRow("colours on some vertices")
-            << QByteArray("v 0 0 0 1 0 0\nv 1 0 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes(false, false, false)
-            << Attributes(true, false, false) << 3 << 1;
+            << QByteArray("v 0 0 0 1 0 0\nv 1 0 0\nv 1 1 0 0 0 1\nf 1 2 3\n") << Attributes{false, false, false}
+            << Attributes{true, false, false} << 3 << 1;
     }
 
     void attributesSomeFacesLackAreLeftOutAndSaid()
@@ -298,42 +274,7 @@ private slots:
         QVERIFY(!read.coloursNotRead);
     }
 
-    // Colours follow their vertex onto each of its points; fractions, or bytes above 1.
-    void vertexColoursAreReadOntoEveryPoint_data()
-    {
-        QTest::addColumn<QByteArray>("colours");
-        QTest::addColumn<QVector<double>>("bytes");
-        QTest::newRow("fractions") << QByteArray("1 0.5 0|0 1 0.25|0.2 0 1|-1 1 0.5")
-                                   << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
-        QTest::newRow("bytes") << QByteArray("255 128 0|0 255 64|51 0 255|0 300 128")
-                               << QVector<double>{255, 128, 0, 0, 255, 64, 51, 0, 255, 0, 255, 128};
-    }
-
-    void vertexColoursAreReadOntoEveryPoint()
-    {
-        QFETCH(QByteArray, colours);
-        QFETCH(QVector<double>, bytes);
-        const QList<QByteArray> perVertex = colours.split('|');
-        QByteArray text;
-        const char *positions[4] = {"0 0 0", "1 0 0", "1 1 0", "0 1 0"};
-        for (int v = 0; v < 4; ++v)
-            text += "v " + QByteArray(positions[v]) + " " + perVertex[v] + "\n";
-        text += "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvt 0.5 0.5\nf 1/1 2/2 3/3\nf 1/5 3/3 4/4\n"; // vertex 1 twice
-        const lumeno::ReadResult read = ReadText(text);
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
-        vtkDataArray *scalars = read.model->GetPointData()->GetScalars();
-        QVERIFY(scalars);
-        for (vtkIdType point = 0; point < 5; ++point) {
-            const double *p = read.model->GetPoint(point);
-            const int v = p[0] == 0 ? (p[1] == 0 ? 0 : 3) : (p[1] == 0 ? 1 : 2);
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(scalars->GetComponent(point, c), bytes[3 * v + c]);
-        }
-    }
-
-    // Points, lines and short faces are counted; a missing material library is named, but not
-    // writers' placeholders.
+    // Points, lines and short faces are counted; a missing material library is named, not a placeholder.
     void whatIsLeftOutIsCounted_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -372,16 +313,11 @@ private slots:
         row("index 0", points + "f 0 1 2\n");
         row("past the vertices", points + "f 1 2 4\n");
         row("past the normals", points + "f 1//1 2//1 3//2\n");
-        row("negative before the first vertex", points + "f -1 -2 -4\n");
-        row("past the vertices in a continued line", points + "f 1 2 3\nl 1 \\\n 9\n");
-        row("huge index", points + "f 1 2 99999999999\n");
-        row("index with letters", points + "f 1 2a 3\n");
         row("no vertex index", points + "f /1/1 2/1/1 3/1/1\n");
+        row("huge index", points + "f 1 2 99999999999\n");
         row("face without corners", points + "f\nf 1 2 3\n");
-        row("vertex of two numbers", QByteArray("v 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
         row("not a number", QByteArray("v nan 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
         row("beyond a float", QByteArray("v 0 0 1e39\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
-        row("two signs", points + "vt +-1 0\nf 1 2 3\n");
         row("prose", "Dear reader,\nthis is a letter.\n", ReadFailure::NoTriangles);
         row("one place", "v 1 1 1\nv 1 1 1\nv 1 1 1\nf 1 2 3\n", ReadFailure::NoExtent);
         row("a continued line at the end", "v 0 0 0\nv 1 0 0\nf 1 2 \\", ReadFailure::NoTriangles);
@@ -391,21 +327,17 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(ReadFailure, failure);
-        const QString path = testing::ScratchFile(QStringLiteral("damaged.obj"));
-        QVERIFY(testing::WriteBytes(path, text));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
+        const lumeno::ReadResult read = ReadText(text);
         QVERIFY(!read.model);
         QCOMPARE(read.failure, failure);
         QVERIFY(!lumeno::ReadFailureText(read).isEmpty());
-        if (failure == ReadFailure::DamagedFile)
-            QCOMPARE(lumeno::ReadFailureText(read), QStringLiteral("This file seems to be corrupt and cannot be loaded."));
-        QCOMPARE(testing::Contents(path), text);
+        QCOMPARE(testing::Contents(testing::ScratchFile(QStringLiteral("model.obj"))), text);
     }
 
     // Bytes changed at random: the reader hands on a whole model or refuses it, never past the file.
     void changedBytesNeverBreakTheReader()
     {
-        const QByteArray valid = ObjText({true, true, false, false, false, true});
+        const QByteArray valid = ObjText({true, true, false, false, true});
         const char alphabet[] = "0123456789/-+. \t\r\n\\#vftnpl";
         QRandomGenerator random(48);
         int models = 0;

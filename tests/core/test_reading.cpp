@@ -37,8 +37,6 @@ private slots:
         }
     }
 
-    // Every format, unusual but valid files, and numbers read under any locale: the width
-    // (extent along x; negative: not checked) shows a coordinate read wrong.
     void validFilesGiveTheirShape_data()
     {
         QTest::addColumn<QString>("path");
@@ -54,48 +52,21 @@ private slots:
             QTest::newRow(name) << path << int(sphere->GetNumberOfPoints()) << int(sphere->GetNumberOfPolys()) << width;
         }
         QTest::newRow("ascii stl") << testing::DataFile("cube_ascii.stl") << 8 << 12 << -1.0;
-        QTest::newRow("ascii ply") << testing::DataFile("tetra_ascii.ply") << 4 << 4 << -1.0;
-        // Texture coordinates and normals indexed apart from the points are fine.
-        QTest::newRow("obj with vt and vn") << testing::DataFile("tetra.obj") << -1 << 4 << -1.0;
         QTest::newRow("ply with CRLF line ends") << testing::DataFile("crlf.ply") << 3 << 1 << 2.5;
         QTest::newRow("ply header keywords the reader skips")
             << testing::DataFile("ply-unknown-header-keywords.ply") << 3 << 1 << 1.0;
         QTest::newRow("ply index list named vertex_indexer")
             << testing::DataFile("ply-vertex-indexer-list.ply") << 3 << 1 << 1.0;
-        // Only one face gives texture coordinates: they are left out, and the vertices are the points.
         QTest::newRow("obj indices with plus signs") << testing::DataFile("obj-plus-signs.obj") << 4 << 2 << 1.0;
-        QTest::newRow("obj face continued over lines")
-            << testing::DataFile("obj-face-continuation-valid.obj") << 4 << 2 << 1.0;
-        // Its name alone makes over 5 % of the first 256 bytes non-ASCII: "binary" to the reader.
         QTest::newRow("ascii stl with a Japanese name") << testing::DataFile("stl-utf8-name.stl") << 8 << 12 << 1.5;
-        // The STL reader drops a triangle whose corners coincide; the rest loads.
-        QTest::newRow("stl with a triangle without area") << testing::DataFile("stl-degenerate-triangle.stl") << 3 << 1
-                                                          << 1.0;
-        // The reader's cell data do not cover every cell here (a point and a line among the
-        // faces); the triangulation copied them past their end.
         QTest::newRow("obj whose cell data miss some cells")
             << testing::DataFile("fuzz-obj-cell-data-not-on-every-cell.obj") << -1 << 3 << 1.0;
-        // Negative indices count back from the last element given so far.
-        QTest::newRow("obj relative indices") << testing::DataFile("obj-relative-indices.obj") << -1 << 2 << 1.0;
-        QTest::newRow("obj relative indices only") << testing::DataFile("face_relative_index.obj") << 4 << 1 << 1.0;
-        // The reader itself would stop at the "usemtl" without a name and return nothing.
         QTest::newRow("obj usemtl without a name") << testing::DataFile("obj-nameless-material.obj") << -1 << 2 << 2.0;
-        // The reader skips faces whose normal indices differ in kind from the first face's.
-        QTest::newRow("obj faces with and without normals")
-            << testing::DataFile("obj-faces-with-and-without-normals.obj") << -1 << 4 << 1.0;
-        // A triangle on one point twice has no area: it is left out and counted, not "corrupt".
         QTest::newRow("obj triangle on one point twice") << testing::DataFile("repeated_corner.obj") << 4 << 3 << 1.0;
-        // So have polygons of fewer than three corners.
         QTest::newRow("ply faces of 0, 1 and 2 corners") << testing::DataFile("short_faces.ply") << 5 << 2 << 1.0;
-        // Corners ending in '/' name their vertex alone, as some printers' exporters write them;
-        // a material name may be of any length.
-        QTest::newRow("obj corners ending in a slash") << testing::DataFile("fuzz-obj-corner-ending-in-slash.obj") << 3
-                                                       << 1 << 1.0;
         QTest::newRow("obj long material name") << testing::DataFile("long_material_name.obj") << 4 << 1 << 1.0;
     }
 
-    // The suffix is given in capitals: it counts in any case. The model is held as long as it is
-    // open: its cells take 32-bit storage (half what the readers give).
     void validFilesGiveTheirShape()
     {
         QFETCH(QString, path);
@@ -130,35 +101,22 @@ private slots:
         QTest::newRow("device") << folder + QStringLiteral("/device.ply") << ReadFailure::NotRegularFile;
         QTest::newRow("unknown suffix") << testing::DataFile("unknown-suffix.vtk") << ReadFailure::UnknownSuffix;
         QTest::newRow("text that is no stl") << testing::DataFile("stl-prose.stl") << ReadFailure::ReaderError;
-        // Each refused before the reader; several crashed the reader or a filter once.
         for (const char *name :
-             {"stl-cut-in-a-triangle.stl", "stl-shorter-than-its-header.stl",
-              // The size of the triangles it claims overflows 32 bits.
-              "stl-claims-4-billion-triangles.stl", "face_past_points.obj", "face_index_zero.obj",
-              "obj-relative-index-before-the-first.obj", "texture_index_past.obj",
-              // An index past the elements on a line that a backslash continues.
-              "obj-face-continuation.obj", "obj-point-continued-past-the-points.obj", "bad_header.ply",
+             {"obj-relative-index-before-the-first.obj", "obj-face-continuation.obj", "obj-point-continued-past-the-points.obj", "bad_header.ply",
               "face_past_vertices.ply", "no_vertex_element.ply", "short_data_line.ply", "negative_list_count.ply",
               "truncated_body.ply", "ply-binary-face-past-the-vertices.ply", "ply-binary-cut-in-a-face.ply",
-              // The reader does not skip the "material" records and takes them for the face.
               "fuzz-ply-element-before-faces.ply",
-              // The reader splits words at spaces and tabs only, so its face had no index list.
               "fuzz-ply-form-feed-before-property.ply", "fuzz-ply-face-with-second-list.ply",
-              // The reader takes any name holding "vertex_index" for the index list, and its first one.
               "ply-vertex-index-scalar.ply", "ply-vertex-indexer.ply", "ply-duplicate-vertex-indices.ply",
-              // The reader takes a last line without a line feed for the end of the file.
               "ply-no-final-line-feed.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::DamagedFile;
-        // Refused after the reader: coordinates that are no numbers.
         for (const char *name : {"nan_ascii.stl", "stl-infinite-corner.stl"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::UnusableModel;
-        // Not damaged, but nothing to reduce: each says what it lacks.
         for (const char *name : {"empty.stl", "empty.obj", "empty.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::EmptyFile;
         for (const char *name : {"stl-without-triangles.stl", "obj-without-faces.obj", "obj-lines-only.obj",
                                  "ply-point-cloud.ply"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::NoTriangles;
-        // What we wrote of it would read back as nothing (the STL reader merges the corners).
         for (const char *name : {"obj-all-points-at-one-place.obj", "stl-all-corners-at-one-place.stl"})
             QTest::newRow(name) << testing::DataFile(QString::fromLatin1(name)) << ReadFailure::NoExtent;
     }
@@ -173,10 +131,8 @@ private slots:
         QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
     }
 
-    // Another program writes the file while it is read, or swaps it by renaming a crafted one
-    // over it: whatever the reader is given is what was checked, so a read gives the model, a
-    // refusal, or "changed" — never a crash (SIGBUS from a shrinking mapping, or the reader on
-    // bytes nobody checked).
+    // Another program rewrites the file, or renames a crafted one over it, while it is read: the
+    // model, a refusal or "changed", never a crash (SIGBUS, or the reader on unchecked bytes).
     void filesChangingWhileReadNeverCrash()
     {
         const QString folder = testing::ScratchFile(QStringLiteral("changing"));
@@ -225,9 +181,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("line feed") << QStringLiteral("/a\nb.stl") << QStringLiteral("/a\\nb.stl");
         QTest::newRow("escape") << QStringLiteral("/\x1b[2Jx.stl") << QStringLiteral("/\\x1b[2Jx.stl");
-        QTest::newRow("tab, cr, del") << QStringLiteral("\t\r\x7f") << QStringLiteral("\\t\\r\\x7f");
         QTest::newRow("c1 and separators") << QString(QChar(0x9b)) + QChar(0x2028) << QStringLiteral("\\x9b\\u2028");
-        QTest::newRow("beyond ascii") << QStringLiteral("/モデル/é.stl") << QStringLiteral("/モデル/é.stl");
     }
 
     void pathsInMessagesAreOneLineOfPlainText()
@@ -237,9 +191,7 @@ private slots:
         QCOMPARE(lumeno::DisplayPath(path), shown);
     }
 
-    // A model that loads can still make a filter leave triangles on points it has removed
-    // (here float extremes: 4e34 next to subnormal coordinates); such a result is refused
-    // like a failed run instead of reaching the next filter or a view.
+    // A filter leaving triangles on points it removed (4e34 beside subnormals) is a failed run.
     void filtersNeverHandOnBrokenCells()
     {
         const lumeno::ReadResult result = lumeno::ReadModel(
