@@ -135,12 +135,6 @@ struct Triangle
     int part = 0;
 };
 
-int IdOf(vtkPolyData *model, const char *name, vtkIdType cell, int fallback)
-{
-    vtkDataArray *ids = model->GetCellData()->GetArray(name);
-    return ids ? int(ids->GetComponent(cell, 0)) : fallback;
-}
-
 std::vector<Triangle> TrianglesOf(vtkPolyData *model)
 {
     std::vector<Triangle> triangles;
@@ -157,8 +151,10 @@ std::vector<Triangle> TrianglesOf(vtkPolyData *model)
             t.points[size_t(k)] = ids[k];
         }
         const vtkIdType cell = model->GetNumberOfVerts() + model->GetNumberOfLines() + cells->GetCurrentCellId();
-        t.material = IdOf(model, lumeno::MaterialIdsName, cell, -2);
-        t.part = IdOf(model, lumeno::PartIdsName, cell, -2);
+        vtkDataArray *materials = model->GetCellData()->GetArray(lumeno::MaterialIdsName);
+        vtkDataArray *parts = model->GetCellData()->GetArray(lumeno::PartIdsName);
+        t.material = materials ? int(materials->GetComponent(cell, 0)) : -2;
+        t.part = parts ? int(parts->GetComponent(cell, 0)) : -2;
         triangles.push_back(t);
     }
     return triangles;
@@ -264,19 +260,14 @@ void TestKeptLooks::reductionsKeepMaterialBorders()
                     x += (c == k ? 0.8 : 0.1) * t.corners[size_t(c)][0];
                 if (std::abs(x * GridSize - BorderColumn) < 1e-4)
                     continue; // on the border, as a triangle standing on it is
-                QVERIFY2(MaterialAt(x) == t.material, qPrintable(QStringLiteral("%1: a triangle of material %2 at x = %3")
-                                                                     .arg(name)
-                                                                     .arg(t.material)
-                                                                     .arg(x)));
+                QVERIFY2(MaterialAt(x) == t.material,
+                         qPrintable(QStringLiteral("%1: material %2 at x = %3").arg(name).arg(t.material).arg(x)));
             }
         }
         QCOMPARE(materials.size(), size_t(2));
         // Every border edge of one material is one of the other: no gap between them.
         const std::set<Edge> left = BorderOf(triangles, 0), right = BorderOf(triangles, 1);
-        QVERIFY2(left == right, qPrintable(QStringLiteral("%1: %2 border edges on the left, %3 on the right")
-                                               .arg(name)
-                                               .arg(left.size())
-                                               .arg(right.size())));
+        QVERIFY2(left == right, qPrintable(QStringLiteral("%1: border edges %2 | %3").arg(name).arg(left.size()).arg(right.size())));
         // The vertices left where they were keep their texture coordinates; those moved take
         // them from the surface where they went, which has them linear in x and y.
         vtkDataArray *coordinates = result->GetPointData()->GetTCoords();
@@ -292,12 +283,7 @@ void TestKeptLooks::reductionsKeepMaterialBorders()
             const std::array<double, 2> expected = stayed ? found->second : std::array<double, 2>{at[0], at[1]};
             const double tolerance = stayed ? 1e-6 : 0.02;
             QVERIFY2(std::abs(uv[0] - expected[0]) < tolerance && std::abs(uv[1] - expected[1]) < tolerance,
-                     qPrintable(QStringLiteral("%1: (%2, %3) at (%4, %5)")
-                                    .arg(name)
-                                    .arg(uv[0])
-                                    .arg(uv[1])
-                                    .arg(at[0])
-                                    .arg(at[1])));
+                     qPrintable(QStringLiteral("%1: (%2, %3) at (%4, %5)").arg(name).arg(uv[0]).arg(uv[1]).arg(at[0]).arg(at[1])));
         }
         // The classic engine only removes points.
         QVERIFY2(engine == ReductionEngine::Quality || kept > 0, qPrintable(name));
@@ -350,10 +336,8 @@ void TestKeptLooks::everyPartStaysAtEveryLevel()
 void TestKeptLooks::modelOperationsKeepTheIds_data()
 {
     QTest::addColumn<QString>("operation");
-    QTest::newRow("smoothing") << QStringLiteral("smoothing");
-    QTest::newRow("transform") << QStringLiteral("transform");
-    QTest::newRow("mirroring transform") << QStringLiteral("mirroring transform");
-    QTest::newRow("leaving out a repeated triangle") << QStringLiteral("repeated");
+    for (const char *operation : {"smoothing", "transform", "mirroring transform", "repeated"})
+        QTest::newRow(operation) << QString::fromLatin1(operation);
 }
 
 void TestKeptLooks::modelOperationsKeepTheIds()

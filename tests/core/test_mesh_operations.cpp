@@ -238,7 +238,7 @@ private slots:
         const double lifted = 0.125 / std::sqrt(2.0);
         QTest::newRow("square lifted") << testing::Box(1, 1, 0) << 1.0 << 1.0 << QVector<double>{0, 0, 0.125} << lifted
                                        << lifted;
-        for (double size : {1e-40, 1e-30, 1e-3, 0.004, 1.0, 1e30})
+        for (double size : {1e-40, 1e-3, 0.004, 1e30})
             QTest::addRow("cube grown, %g", size) << testing::Box(2, 2, 2) << size << 1.1 << QVector<double>{0, 0, 0}
                                                   << 0.05 << -1.0;
         const auto fan = testing::TrianglesOnOneEdge(5000);
@@ -354,7 +354,6 @@ private slots:
         QTest::addColumn<QVector<double>>("scale");
         QTest::addColumn<QVector<double>>("rotation");
         QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
-        QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
         QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
         QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
     }
