@@ -12,10 +12,7 @@
 #include "measure/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
-#include <vtkPointData.h>
 #include <vtkTransform.h>
-
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>

@@ -186,8 +186,7 @@ private slots:
     }
 
     // The temporary file beside the target must fit the name limit too, a name is no pattern
-    // to fill, and any name the file system takes will do. Each format's round trip through
-    // VTK's readers is checked by saving in the window.
+    // to fill, and any name the file system takes will do.
     void namesThatFillTheNameLimitOrHoldPlaceholders()
     {
         const QString longName = QString(251, QLatin1Char('m')) + QStringLiteral(".obj");

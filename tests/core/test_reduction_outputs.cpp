@@ -5,8 +5,6 @@
 #include "io/write/ModelWriter.h"
 #include "reduce/Reducer.h"
 
-#include <QtTest>
-
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkFloatArray.h>
