@@ -15,7 +15,6 @@
 #include <vtkCellArrayIterator.h>
 #include <vtkFloatArray.h>
 #include <vtkPointData.h>
-#include <vtkSphereSource.h>
 #include <vtkTransform.h>
 #include <vtkUnsignedCharArray.h>
 
@@ -316,11 +315,7 @@ private slots:
     // length, point outwards and agree with the triangles' new turning.
     void mirroringTransformKeepsNormalsOutward()
     {
-        vtkNew<vtkSphereSource> source;
-        source->SetThetaResolution(48);
-        source->SetPhiResolution(48);
-        source->Update();
-        vtkPolyData *sphere = source->GetOutput();
+        const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(48, 48);
         const double factors[3] = {-2, 1, 1}, angles[3] = {0, 0, 30};
         const vtkSmartPointer<vtkPolyData> turned =
             lumeno::TransformModel(sphere, lumeno::MakeModelTransform(factors, angles));
