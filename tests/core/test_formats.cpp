@@ -1,5 +1,5 @@
-// OFF, glTF, GLB and 3MF: small files made here, read with their parts placed, written and
-// read back, and damaged ones refused with a message.
+// OFF, glTF, GLB and 3MF: small files made here, read with their parts placed, and damaged
+// ones refused with a message (written and read back: test_modelwriter).
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -208,57 +208,6 @@ private slots:
         QVERIFY(lumeno::ReadNotes(read).isEmpty());
         // Turned and mirrored placements keep the triangles facing outwards.
         QVERIFY(testing::SignedVolume(read.model) > 0);
-    }
-
-    // The test models written in each new format and read back: the same triangles, bounds
-    // to float precision, and the attributes the format holds.
-    void roundTripsKeepTheModel_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("format");
-        const QString attributed = testing::ScratchFile(QStringLiteral("attributed.ply"));
-        QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere(12, 8), true), attributed, "ply")
-                    .written);
-        for (const QString &source : {testing::DataFile("cube_ascii.stl"), testing::DataFile("tetra.obj"),
-                                      testing::DataFile("tetra_ascii.ply"), attributed})
-            for (const char *format : {"glb", "gltf", "3mf", "off"})
-                QTest::newRow(qPrintable(QFileInfo(source).fileName() + " as " + format)) << source << format;
-    }
-
-    void roundTripsKeepTheModel()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, format);
-        const lumeno::ReadResult original = lumeno::ReadModel(source, QFileInfo(source).suffix());
-        QVERIFY(original.model);
-        const QString path = testing::ScratchFile(QStringLiteral("round.") + format);
-        const lumeno::ModelWriteResult written = lumeno::WriteModelFile(original.model, path, format);
-        QVERIFY2(written.written, qPrintable(written.error));
-        const lumeno::ReadResult back = lumeno::ReadModel(path, format);
-        QVERIFY2(back.model, qPrintable(lumeno::ReadFailureText(back)));
-        QCOMPARE(back.model->GetNumberOfPolys(), original.model->GetNumberOfPolys());
-        QVERIFY2(SameBounds(BoundsOf(back.model), BoundsOf(original.model)), qPrintable(Text(BoundsOf(back.model))));
-        const lumeno::PointAttributes kept =
-            lumeno::AttributesOf(original.model).Within(lumeno::AttributesWritable(format));
-        QCOMPARE(lumeno::AttributesOf(back.model), kept);
-        QCOMPARE(back.partsMerged, 1);
-        // The points keep their order: colours and texture coordinates read back as they were
-        // (normals are written at unit length).
-        vtkPointData *before = original.model->GetPointData();
-        vtkPointData *after = back.model->GetPointData();
-        const std::pair<vtkDataArray *, vtkDataArray *> arrays[] = {
-            {kept.colours ? before->GetScalars() : nullptr, after->GetScalars()},
-            {kept.textureCoordinates ? before->GetTCoords() : nullptr, after->GetTCoords()}};
-        for (const auto &[expected, actual] : arrays) {
-            if (!expected)
-                continue;
-            QCOMPARE(actual->GetNumberOfComponents(), expected->GetNumberOfComponents());
-            for (vtkIdType i = 0; i < expected->GetNumberOfValues(); ++i)
-                QVERIFY(std::abs(actual->GetComponent(i / expected->GetNumberOfComponents(),
-                                                      int(i % expected->GetNumberOfComponents())) -
-                                 expected->GetComponent(i / expected->GetNumberOfComponents(),
-                                                        int(i % expected->GetNumberOfComponents()))) < 1e-5);
-        }
     }
 
     void damagedFilesSayWhy_data()
