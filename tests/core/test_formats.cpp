@@ -1,5 +1,5 @@
-// OFF, glTF, GLB and 3MF: small files made here, read with their parts placed, written and
-// read back, and damaged ones refused with a message.
+// OFF, glTF, GLB and 3MF: small files made here, read with their parts placed, and damaged
+// ones refused with a message (written and read back: test_modelwriter).
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -123,25 +123,18 @@ bool Write3mfPackage(const QString &path, const QList<QPair<QByteArray, QByteArr
     return zip_close(archive) == 0;
 }
 
-// The tetrahedron placed as GltfJson places it (but the turned one): an item moved along x,
-// and one scaled by 2 whose object is a component moved along y. `lastIndex` 3 is valid.
-QByteArray ThreeMfModel(int lastIndex = 3)
+// The tetrahedron as one build item, its last triangle on a vertex past the four.
+QByteArray ThreeMfModelIndexPastTheVertices()
 {
     return QByteArrayLiteral(
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<model unit=\"millimeter\" xmlns=\"http://schemas.microsoft.com/3dmanufacturing/core/2015/02\">\n"
-               "<resources><basematerials id=\"5\"><base name=\"red\" displaycolor=\"#FF0000\"/></basematerials>\n"
-               "<object id=\"1\" type=\"model\" pid=\"5\" pindex=\"0\"><mesh><vertices>"
+               "<resources><object id=\"1\" type=\"model\"><mesh><vertices>"
                "<vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
                "<vertex x=\"0\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"0\" z=\"1\"/></vertices><triangles>"
                "<triangle v1=\"0\" v2=\"2\" v3=\"1\"/><triangle v1=\"0\" v2=\"1\" v3=\"3\"/>"
-               "<triangle v1=\"0\" v2=\"3\" v3=\"2\"/><triangle v1=\"1\" v2=\"2\" v3=\"") +
-           QByteArray::number(lastIndex) +
-           QByteArrayLiteral("\"/></triangles></mesh></object>\n"
-                             "<object id=\"2\" type=\"model\"><components>"
-                             "<component objectid=\"1\" transform=\"1 0 0 0 1 0 0 0 1 0 5 0\"/></components></object>\n"
-                             "</resources><build><item objectid=\"1\" transform=\"1 0 0 0 1 0 0 0 1 10 0 0\"/>"
-                             "<item objectid=\"2\" transform=\"2 0 0 0 2 0 0 0 2 0 0 0\"/></build></model>\n");
+               "<triangle v1=\"0\" v2=\"3\" v3=\"2\"/><triangle v1=\"1\" v2=\"2\" v3=\"4\"/></triangles></mesh>"
+               "</object>\n</resources><build><item objectid=\"1\"/></build></model>\n");
 }
 
 const QByteArray ThreeMfRelationships =
@@ -149,9 +142,6 @@ const QByteArray ThreeMfRelationships =
     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
     "<Relationship Target=\"/3D/3dmodel.model\" Id=\"rel0\" "
     "Type=\"http://schemas.microsoft.com/3dmanufacturing/2013/01/3dmodel\"/></Relationships>";
-
-// Two tetrahedra from the glTF and 3MF files: one at x 10..11, one scaled to 0..2 at y 10..12.
-const Bounds TwoPlaced{0, 11, 0, 12, 0, 2};
 
 } // namespace
 
@@ -220,70 +210,6 @@ private slots:
         QVERIFY(testing::SignedVolume(read.model) > 0);
     }
 
-    void threeMfPlacesEveryBuildItem()
-    {
-        const QString path = testing::ScratchFile(QStringLiteral("two.3mf"));
-        QVERIFY(Write3mfPackage(path, {{"_rels/.rels", ThreeMfRelationships}, {"3D/3dmodel.model", ThreeMfModel()}}));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("3mf"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(8));
-        QCOMPARE(read.partsMerged, 2);
-        QVERIFY2(SameBounds(BoundsOf(read.model), TwoPlaced), qPrintable(Text(BoundsOf(read.model))));
-        QVERIFY(lumeno::AttributesOf(read.model).colours); // the base material's colour
-        QCOMPARE(read.model->GetPointData()->GetScalars()->GetComponent(0, 0), 255.0);
-    }
-
-    // The test models written in each new format and read back: the same triangles, bounds
-    // to float precision, and the attributes the format holds.
-    void roundTripsKeepTheModel_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("format");
-        const QString attributed = testing::ScratchFile(QStringLiteral("attributed.ply"));
-        QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere(12, 8), true), attributed, "ply")
-                    .written);
-        for (const QString &source : {testing::DataFile("cube_ascii.stl"), testing::DataFile("tetra.obj"),
-                                      testing::DataFile("tetra_ascii.ply"), attributed})
-            for (const char *format : {"glb", "gltf", "3mf", "off"})
-                QTest::newRow(qPrintable(QFileInfo(source).fileName() + " as " + format)) << source << format;
-    }
-
-    void roundTripsKeepTheModel()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, format);
-        const lumeno::ReadResult original = lumeno::ReadModel(source, QFileInfo(source).suffix());
-        QVERIFY(original.model);
-        const QString path = testing::ScratchFile(QStringLiteral("round.") + format);
-        const lumeno::ModelWriteResult written = lumeno::WriteModelFile(original.model, path, format);
-        QVERIFY2(written.written, qPrintable(written.error));
-        const lumeno::ReadResult back = lumeno::ReadModel(path, format);
-        QVERIFY2(back.model, qPrintable(lumeno::ReadFailureText(back)));
-        QCOMPARE(back.model->GetNumberOfPolys(), original.model->GetNumberOfPolys());
-        QVERIFY2(SameBounds(BoundsOf(back.model), BoundsOf(original.model)), qPrintable(Text(BoundsOf(back.model))));
-        const lumeno::PointAttributes kept =
-            lumeno::AttributesOf(original.model).Within(lumeno::AttributesWritable(format));
-        QCOMPARE(lumeno::AttributesOf(back.model), kept);
-        QCOMPARE(back.partsMerged, 1);
-        // The points keep their order: colours and texture coordinates read back as they were
-        // (normals are written at unit length).
-        vtkPointData *before = original.model->GetPointData();
-        vtkPointData *after = back.model->GetPointData();
-        const std::pair<vtkDataArray *, vtkDataArray *> arrays[] = {
-            {kept.colours ? before->GetScalars() : nullptr, after->GetScalars()},
-            {kept.textureCoordinates ? before->GetTCoords() : nullptr, after->GetTCoords()}};
-        for (const auto &[expected, actual] : arrays) {
-            if (!expected)
-                continue;
-            QCOMPARE(actual->GetNumberOfComponents(), expected->GetNumberOfComponents());
-            for (vtkIdType i = 0; i < expected->GetNumberOfValues(); ++i)
-                QVERIFY(std::abs(actual->GetComponent(i / expected->GetNumberOfComponents(),
-                                                      int(i % expected->GetNumberOfComponents())) -
-                                 expected->GetComponent(i / expected->GetNumberOfComponents(),
-                                                        int(i % expected->GetNumberOfComponents()))) < 1e-5);
-        }
-    }
-
     void damagedFilesSayWhy_data()
     {
         QTest::addColumn<QString>("name");
@@ -307,6 +233,11 @@ private slots:
                                        << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("3mf that is no zip") << "prose.3mf" << QByteArray("This is not a package.\n")
                                             << ReadFailure::DamagedFile << corrupt;
+        const QString package = testing::ScratchFile(QStringLiteral("package.3mf"));
+        QVERIFY(Write3mfPackage(package, {{"_rels/.rels", ThreeMfRelationships},
+                                          {"3D/3dmodel.model", ThreeMfModelIndexPastTheVertices()}}));
+        QTest::newRow("3mf index past the vertices") << "bad.3mf" << testing::Contents(package)
+                                                     << ReadFailure::DamagedFile << corrupt;
     }
 
     void damagedFilesSayWhy()
@@ -320,13 +251,6 @@ private slots:
         const lumeno::ReadResult read = lumeno::ReadModel(path, QFileInfo(path).suffix());
         QCOMPARE(read.failure, failure);
         QCOMPARE(lumeno::ReadFailureText(read), message);
-    }
-
-    void threeMfIndexPastTheVerticesIsDamage()
-    {
-        const QString path = testing::ScratchFile(QStringLiteral("bad.3mf"));
-        QVERIFY(Write3mfPackage(path, {{"_rels/.rels", ThreeMfRelationships}, {"3D/3dmodel.model", ThreeMfModel(4)}}));
-        QCOMPARE(lumeno::ReadModel(path, QStringLiteral("3mf")).failure, ReadFailure::DamagedFile);
     }
 
     void unknownSuffixNamesTheFormatsRead()

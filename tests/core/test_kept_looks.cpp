@@ -135,12 +135,6 @@ struct Triangle
     int part = 0;
 };
 
-int IdOf(vtkPolyData *model, const char *name, vtkIdType cell, int fallback)
-{
-    vtkDataArray *ids = model->GetCellData()->GetArray(name);
-    return ids ? int(ids->GetComponent(cell, 0)) : fallback;
-}
-
 std::vector<Triangle> TrianglesOf(vtkPolyData *model)
 {
     std::vector<Triangle> triangles;
@@ -157,8 +151,10 @@ std::vector<Triangle> TrianglesOf(vtkPolyData *model)
             t.points[size_t(k)] = ids[k];
         }
         const vtkIdType cell = model->GetNumberOfVerts() + model->GetNumberOfLines() + cells->GetCurrentCellId();
-        t.material = IdOf(model, lumeno::MaterialIdsName, cell, -2);
-        t.part = IdOf(model, lumeno::PartIdsName, cell, -2);
+        vtkDataArray *materials = model->GetCellData()->GetArray(lumeno::MaterialIdsName);
+        vtkDataArray *parts = model->GetCellData()->GetArray(lumeno::PartIdsName);
+        t.material = materials ? int(materials->GetComponent(cell, 0)) : -2;
+        t.part = parts ? int(parts->GetComponent(cell, 0)) : -2;
         triangles.push_back(t);
     }
     return triangles;
@@ -217,177 +213,161 @@ class TestKeptLooks : public QObject
     Q_OBJECT
 
 private slots:
-    void reductionsKeepMaterialBorders_data();
-    void reductionsKeepMaterialBorders();
-    void everyPartStaysAtEveryLevel_data();
-    void everyPartStaysAtEveryLevel();
-    void modelOperationsKeepTheIds_data();
-    void modelOperationsKeepTheIds();
-};
-
-void TestKeptLooks::reductionsKeepMaterialBorders_data()
-{
-    QTest::addColumn<ReductionEngine>("engine");
-    QTest::newRow("classic") << ReductionEngine::Classic;
-    QTest::newRow("quality") << ReductionEngine::Quality;
-}
-
-void TestKeptLooks::reductionsKeepMaterialBorders()
-{
-    QFETCH(ReductionEngine, engine);
-    const vtkSmartPointer<vtkPolyData> model = TwoMaterialGrid();
-    const std::vector<Triangle> original = TrianglesOf(model);
-    // The texture coordinates of each of the model's positions.
-    std::map<Position, std::array<double, 2>> coordinatesAt;
-    for (vtkIdType p = 0; p < model->GetNumberOfPoints(); ++p) {
-        Position at;
-        model->GetPoint(p, at.data());
-        double *uv = model->GetPointData()->GetTCoords()->GetTuple2(p);
-        coordinatesAt[at] = {uv[0], uv[1]};
+    void reductionsKeepMaterialBorders_data()
+    {
+        QTest::addColumn<ReductionEngine>("engine");
+        QTest::newRow("classic") << ReductionEngine::Classic;
+        QTest::newRow("quality") << ReductionEngine::Quality;
     }
-    const auto made = Reductions(engine, model);
-    QCOMPARE(made.size(), size_t(lumeno::LevelCount + 3));
-    for (const auto &[name, result] : made) {
-        QVERIFY2(result, qPrintable(name));
-        const std::vector<Triangle> triangles = TrianglesOf(result);
-        QVERIFY2(!triangles.empty(), qPrintable(name));
-        if (name == QStringLiteral("share 25 %"))
-            QVERIFY2(triangles.size() <= original.size() / 3, qPrintable(name));
-        std::set<int> materials;
-        for (const Triangle &t : triangles) {
-            QVERIFY2(t.material == 0 || t.material == 1, qPrintable(name));
-            materials.insert(t.material);
-            // The surface under the triangle, at points inside it, has the triangle's material.
-            for (int k = 0; k < 3; ++k) {
-                double x = 0;
-                for (int c = 0; c < 3; ++c)
-                    x += (c == k ? 0.8 : 0.1) * t.corners[size_t(c)][0];
-                if (std::abs(x * GridSize - BorderColumn) < 1e-4)
-                    continue; // on the border, as a triangle standing on it is
-                QVERIFY2(MaterialAt(x) == t.material, qPrintable(QStringLiteral("%1: a triangle of material %2 at x = %3")
-                                                                     .arg(name)
-                                                                     .arg(t.material)
-                                                                     .arg(x)));
-            }
-        }
-        QCOMPARE(materials.size(), size_t(2));
-        // Every border edge of one material is one of the other: no gap between them.
-        const std::set<Edge> left = BorderOf(triangles, 0), right = BorderOf(triangles, 1);
-        QVERIFY2(left == right, qPrintable(QStringLiteral("%1: %2 border edges on the left, %3 on the right")
-                                               .arg(name)
-                                               .arg(left.size())
-                                               .arg(right.size())));
-        // The vertices left where they were keep their texture coordinates; those moved take
-        // them from the surface where they went, which has them linear in x and y.
-        vtkDataArray *coordinates = result->GetPointData()->GetTCoords();
-        QVERIFY2(coordinates && coordinates->GetNumberOfTuples() == result->GetNumberOfPoints(), qPrintable(name));
-        int kept = 0;
-        for (vtkIdType p = 0; p < result->GetNumberOfPoints(); ++p) {
+
+    void reductionsKeepMaterialBorders()
+    {
+        QFETCH(ReductionEngine, engine);
+        const vtkSmartPointer<vtkPolyData> model = TwoMaterialGrid();
+        const std::vector<Triangle> original = TrianglesOf(model);
+        // The texture coordinates of each of the model's positions.
+        std::map<Position, std::array<double, 2>> coordinatesAt;
+        for (vtkIdType p = 0; p < model->GetNumberOfPoints(); ++p) {
             Position at;
-            result->GetPoint(p, at.data());
-            const double *uv = coordinates->GetTuple2(p);
-            const auto found = coordinatesAt.find(at);
-            const bool stayed = found != coordinatesAt.end();
-            kept += stayed;
-            const std::array<double, 2> expected = stayed ? found->second : std::array<double, 2>{at[0], at[1]};
-            const double tolerance = stayed ? 1e-6 : 0.02;
-            QVERIFY2(std::abs(uv[0] - expected[0]) < tolerance && std::abs(uv[1] - expected[1]) < tolerance,
-                     qPrintable(QStringLiteral("%1: (%2, %3) at (%4, %5)")
-                                    .arg(name)
-                                    .arg(uv[0])
-                                    .arg(uv[1])
-                                    .arg(at[0])
-                                    .arg(at[1])));
+            model->GetPoint(p, at.data());
+            double *uv = model->GetPointData()->GetTCoords()->GetTuple2(p);
+            coordinatesAt[at] = {uv[0], uv[1]};
         }
-        // The classic engine only removes points.
-        QVERIFY2(engine == ReductionEngine::Quality || kept > 0, qPrintable(name));
-    }
-}
-
-void TestKeptLooks::everyPartStaysAtEveryLevel_data()
-{
-    reductionsKeepMaterialBorders_data();
-}
-
-void TestKeptLooks::everyPartStaysAtEveryLevel()
-{
-    QFETCH(ReductionEngine, engine);
-    const vtkSmartPointer<vtkPolyData> model = ThreeParts();
-    const auto made = Reductions(engine, model);
-    QCOMPARE(made.size(), size_t(lumeno::LevelCount + 3));
-    for (const auto &[name, result] : made) {
-        QVERIFY2(result, qPrintable(name));
-        std::map<int, int> perPart;
-        for (const Triangle &t : TrianglesOf(result)) {
-            ++perPart[t.part];
-            QVERIFY2(t.part == 0 ? t.material == 0 || t.material == 1 : t.material == -1, qPrintable(name));
+        const auto made = Reductions(engine, model);
+        QCOMPARE(made.size(), size_t(lumeno::LevelCount + 3));
+        for (const auto &[name, result] : made) {
+            QVERIFY2(result, qPrintable(name));
+            const std::vector<Triangle> triangles = TrianglesOf(result);
+            QVERIFY2(!triangles.empty(), qPrintable(name));
+            if (name == QStringLiteral("share 25 %"))
+                QVERIFY2(triangles.size() <= original.size() / 3, qPrintable(name));
+            std::set<int> materials;
+            for (const Triangle &t : triangles) {
+                QVERIFY2(t.material == 0 || t.material == 1, qPrintable(name));
+                materials.insert(t.material);
+                // The surface under the triangle, at points inside it, has the triangle's material.
+                for (int k = 0; k < 3; ++k) {
+                    double x = 0;
+                    for (int c = 0; c < 3; ++c)
+                        x += (c == k ? 0.8 : 0.1) * t.corners[size_t(c)][0];
+                    if (std::abs(x * GridSize - BorderColumn) < 1e-4)
+                        continue; // on the border, as a triangle standing on it is
+                    QVERIFY2(MaterialAt(x) == t.material,
+                             qPrintable(QStringLiteral("%1: material %2 at x = %3").arg(name).arg(t.material).arg(x)));
+                }
+            }
+            QCOMPARE(materials.size(), size_t(2));
+            // Every border edge of one material is one of the other: no gap between them.
+            const std::set<Edge> left = BorderOf(triangles, 0), right = BorderOf(triangles, 1);
+            QVERIFY2(left == right,
+                     qPrintable(QStringLiteral("%1: border edges %2 | %3").arg(name).arg(left.size()).arg(right.size())));
+            // The vertices left where they were keep their texture coordinates; those moved take
+            // them from the surface where they went, which has them linear in x and y.
+            vtkDataArray *coordinates = result->GetPointData()->GetTCoords();
+            QVERIFY2(coordinates && coordinates->GetNumberOfTuples() == result->GetNumberOfPoints(), qPrintable(name));
+            int kept = 0;
+            for (vtkIdType p = 0; p < result->GetNumberOfPoints(); ++p) {
+                Position at;
+                result->GetPoint(p, at.data());
+                const double *uv = coordinates->GetTuple2(p);
+                const auto found = coordinatesAt.find(at);
+                const bool stayed = found != coordinatesAt.end();
+                kept += stayed;
+                const std::array<double, 2> expected = stayed ? found->second : std::array<double, 2>{at[0], at[1]};
+                const double tolerance = stayed ? 1e-6 : 0.02;
+                QVERIFY2(std::abs(uv[0] - expected[0]) < tolerance && std::abs(uv[1] - expected[1]) < tolerance,
+                         qPrintable(QStringLiteral("%1: (%2, %3) at (%4, %5)")
+                                        .arg(name).arg(uv[0]).arg(uv[1]).arg(at[0]).arg(at[1])));
+            }
+            // The classic engine only removes points.
+            QVERIFY2(engine == ReductionEngine::Quality || kept > 0, qPrintable(name));
         }
-        QCOMPARE(perPart.size(), size_t(3));
-        // The tetrahedron is closed: it keeps its four triangles.
-        QVERIFY2(perPart[1] == 4, qPrintable(QStringLiteral("%1: %2 triangles of the tetrahedron").arg(name).arg(perPart[1])));
-        if (!name.startsWith(QStringLiteral("level ")) && name != QStringLiteral("share 25 %"))
-            continue;
-        // Each level and share keeps its share of the others, as if they were alone; the
-        // classic engine keeps the flat part's border whole and cannot reduce it as far.
-        const double share = name.startsWith(QStringLiteral("level "))
-                                 ? lumeno::DecimationLevels[size_t(name.mid(6).toInt())].Share()
-                                 : 0.25;
-        const std::vector<std::pair<int, int>> expected =
-            engine == ReductionEngine::Quality
-                ? std::vector<std::pair<int, int>>{{0, GridSize * GridSize * 2}, {2, FlatSize * FlatSize * 2}}
-                : std::vector<std::pair<int, int>>{{0, GridSize * GridSize * 2}};
-        for (const auto &[part, triangles] : expected) {
-            // vtkDecimatePro falls short where it keeps the border between the materials whole.
-            const double tolerance =
-                std::max(engine == ReductionEngine::Quality ? 0.05 * share * triangles : 0.25 * share * triangles, 2.0);
-            QVERIFY2(std::abs(perPart[part] - share * triangles) <= tolerance,
-                     qPrintable(QStringLiteral("%1: %2 triangles of part %3").arg(name).arg(perPart[part]).arg(part)));
+    }
+
+    void everyPartStaysAtEveryLevel_data()
+    {
+        reductionsKeepMaterialBorders_data();
+    }
+
+    void everyPartStaysAtEveryLevel()
+    {
+        QFETCH(ReductionEngine, engine);
+        const vtkSmartPointer<vtkPolyData> model = ThreeParts();
+        const auto made = Reductions(engine, model);
+        QCOMPARE(made.size(), size_t(lumeno::LevelCount + 3));
+        for (const auto &[name, result] : made) {
+            QVERIFY2(result, qPrintable(name));
+            std::map<int, int> perPart;
+            for (const Triangle &t : TrianglesOf(result)) {
+                ++perPart[t.part];
+                QVERIFY2(t.part == 0 ? t.material == 0 || t.material == 1 : t.material == -1, qPrintable(name));
+            }
+            QCOMPARE(perPart.size(), size_t(3));
+            // The tetrahedron is closed: it keeps its four triangles.
+            QVERIFY2(perPart[1] == 4,
+                     qPrintable(QStringLiteral("%1: %2 triangles of the tetrahedron").arg(name).arg(perPart[1])));
+            if (!name.startsWith(QStringLiteral("level ")) && name != QStringLiteral("share 25 %"))
+                continue;
+            // Each level and share keeps its share of the others, as if they were alone; the
+            // classic engine keeps the flat part's border whole and cannot reduce it as far.
+            const double share = name.startsWith(QStringLiteral("level "))
+                                     ? lumeno::DecimationLevels[size_t(name.mid(6).toInt())].Share()
+                                     : 0.25;
+            const std::vector<std::pair<int, int>> expected =
+                engine == ReductionEngine::Quality
+                    ? std::vector<std::pair<int, int>>{{0, GridSize * GridSize * 2}, {2, FlatSize * FlatSize * 2}}
+                    : std::vector<std::pair<int, int>>{{0, GridSize * GridSize * 2}};
+            for (const auto &[part, triangles] : expected) {
+                // vtkDecimatePro falls short where it keeps the border between the materials whole.
+                const double tolerance =
+                    std::max(engine == ReductionEngine::Quality ? 0.05 * share * triangles : 0.25 * share * triangles, 2.0);
+                QVERIFY2(std::abs(perPart[part] - share * triangles) <= tolerance,
+                         qPrintable(QStringLiteral("%1: %2 triangles of part %3").arg(name).arg(perPart[part]).arg(part)));
+            }
+            QVERIFY2(perPart[2] > 0 && perPart[2] <= FlatSize * FlatSize * 2, qPrintable(name));
         }
-        QVERIFY2(perPart[2] > 0 && perPart[2] <= FlatSize * FlatSize * 2, qPrintable(name));
     }
-}
 
-void TestKeptLooks::modelOperationsKeepTheIds_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::newRow("smoothing") << QStringLiteral("smoothing");
-    QTest::newRow("transform") << QStringLiteral("transform");
-    QTest::newRow("mirroring transform") << QStringLiteral("mirroring transform");
-    QTest::newRow("leaving out a repeated triangle") << QStringLiteral("repeated");
-}
+    void modelOperationsKeepTheIds_data()
+    {
+        QTest::addColumn<QString>("operation");
+        for (const char *operation : {"smoothing", "transform", "mirroring transform", "repeated"})
+            QTest::newRow(operation) << QString::fromLatin1(operation);
+    }
 
-void TestKeptLooks::modelOperationsKeepTheIds()
-{
-    QFETCH(QString, operation);
-    vtkSmartPointer<vtkPolyData> model = ThreeParts();
-    std::vector<Triangle> expected = TrianglesOf(model);
-    if (operation == QStringLiteral("repeated")) {
-        // The model's first triangle once more, of another material, at the end: it goes.
-        const vtkIdType ids[3] = {expected[0].points[0], expected[0].points[1], expected[0].points[2]};
-        model->GetPolys()->InsertNextCell(3, ids);
-        for (const char *name : {lumeno::MaterialIdsName, lumeno::PartIdsName})
-            vtkIntArray::SafeDownCast(model->GetCellData()->GetArray(name))->InsertNextValue(1);
+    void modelOperationsKeepTheIds()
+    {
+        QFETCH(QString, operation);
+        vtkSmartPointer<vtkPolyData> model = ThreeParts();
+        std::vector<Triangle> expected = TrianglesOf(model);
+        if (operation == QStringLiteral("repeated")) {
+            // The model's first triangle once more, of another material, at the end: it goes.
+            const vtkIdType ids[3] = {expected[0].points[0], expected[0].points[1], expected[0].points[2]};
+            model->GetPolys()->InsertNextCell(3, ids);
+            for (const char *name : {lumeno::MaterialIdsName, lumeno::PartIdsName})
+                vtkIntArray::SafeDownCast(model->GetCellData()->GetArray(name))->InsertNextValue(1);
+        }
+        vtkSmartPointer<vtkPolyData> result;
+        if (operation == QStringLiteral("smoothing")) {
+            result = lumeno::Smooth(model, lumeno::SmoothingIterations);
+        } else if (operation.endsWith(QStringLiteral("transform"))) {
+            const double scale[3] = {operation.startsWith(QStringLiteral("mirroring")) ? -2.0 : 2.0, 1.0, 1.0};
+            const double rotation[3] = {10.0, 20.0, 30.0};
+            result = lumeno::TransformModel(model, lumeno::MakeModelTransform(scale, rotation));
+        } else {
+            lumeno::LeftOutTriangles left;
+            result = lumeno::WithoutCollapsedAndRepeated(model, left);
+            QCOMPARE(left.repeated, size_t(1));
+        }
+        QVERIFY(result);
+        const std::vector<Triangle> triangles = TrianglesOf(result);
+        QCOMPARE(triangles.size(), expected.size());
+        for (size_t t = 0; t < triangles.size(); ++t) {
+            QCOMPARE(triangles[t].material, expected[t].material);
+            QCOMPARE(triangles[t].part, expected[t].part);
+        }
     }
-    vtkSmartPointer<vtkPolyData> result;
-    if (operation == QStringLiteral("smoothing")) {
-        result = lumeno::Smooth(model, lumeno::SmoothingIterations);
-    } else if (operation.endsWith(QStringLiteral("transform"))) {
-        const double scale[3] = {operation.startsWith(QStringLiteral("mirroring")) ? -2.0 : 2.0, 1.0, 1.0};
-        const double rotation[3] = {10.0, 20.0, 30.0};
-        result = lumeno::TransformModel(model, lumeno::MakeModelTransform(scale, rotation));
-    } else {
-        lumeno::LeftOutTriangles left;
-        result = lumeno::WithoutCollapsedAndRepeated(model, left);
-        QCOMPARE(left.repeated, size_t(1));
-    }
-    QVERIFY(result);
-    const std::vector<Triangle> triangles = TrianglesOf(result);
-    QCOMPARE(triangles.size(), expected.size());
-    for (size_t t = 0; t < triangles.size(); ++t) {
-        QCOMPARE(triangles[t].material, expected[t].material);
-        QCOMPARE(triangles[t].part, expected[t].part);
-    }
-}
+};
 
 LUMENO_CORE_TEST_MAIN(TestKeptLooks)
 #include "test_kept_looks.moc"

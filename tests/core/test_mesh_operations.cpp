@@ -12,10 +12,7 @@
 #include "measure/SurfaceDeviation.h"
 
 #include <vtkCellData.h>
-#include <vtkPointData.h>
 #include <vtkTransform.h>
-
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -238,7 +235,7 @@ private slots:
         const double lifted = 0.125 / std::sqrt(2.0);
         QTest::newRow("square lifted") << testing::Box(1, 1, 0) << 1.0 << 1.0 << QVector<double>{0, 0, 0.125} << lifted
                                        << lifted;
-        for (double size : {1e-40, 1e-30, 1e-3, 0.004, 1.0, 1e30})
+        for (double size : {1e-40, 1e-3, 0.004, 1e30})
             QTest::addRow("cube grown, %g", size) << testing::Box(2, 2, 2) << size << 1.1 << QVector<double>{0, 0, 0}
                                                   << 0.05 << -1.0;
         const auto fan = testing::TrianglesOnOneEdge(5000);
@@ -347,33 +344,6 @@ private slots:
         }
     }
 
-    // A mirroring transform must turn the triangles round, or the model is inside out (the
-    // normals: test_point_attributes).
-    void mirroringKeepsTheOutsideOut_data()
-    {
-        QTest::addColumn<QVector<double>>("scale");
-        QTest::addColumn<QVector<double>>("rotation");
-        QTest::newRow("no mirror") << QVector<double>{2, 1, 1} << QVector<double>{0, 0, 0};
-        QTest::newRow("mirror along x") << QVector<double>{-1, 1, 1} << QVector<double>{0, 0, 0};
-        QTest::newRow("mirror along y, turned") << QVector<double>{1, -2, 1} << QVector<double>{30, 0, 45};
-        QTest::newRow("three mirrors") << QVector<double>{-1, -1, -0.5} << QVector<double>{0, 90, 0};
-    }
-
-    void mirroringKeepsTheOutsideOut()
-    {
-        QFETCH(QVector<double>, scale);
-        QFETCH(QVector<double>, rotation);
-        const auto sphere = testing::Sphere(24, 16);
-        const double volume = testing::SignedVolume(sphere);
-        QVERIFY(volume > 4.0);
-        const auto transformed =
-            lumeno::TransformModel(sphere, lumeno::MakeModelTransform(scale.constData(), rotation.constData()));
-        const double expected = std::abs(scale[0] * scale[1] * scale[2]) * volume;
-        QVERIFY2(std::abs(testing::SignedVolume(transformed) - expected) < 1e-5 * expected, // single precision
-                 qPrintable(QString::number(testing::SignedVolume(transformed))));
-        QCOMPARE(testing::SignedVolume(sphere), volume); // the model itself is left as it was
-    }
-
     // The bounding box's corners tell whether any coordinate would grow beyond single
     // precision, and which step takes it there; turning alone can be the cause.
     void transformProblemsNameTheirCause_data()
@@ -386,16 +356,12 @@ private slots:
         const QVector<double> nearTheLimit{-3e38, 3e38, -3e38, 3e38, -1, 1};
         const QVector<double> one{1, 1, 1};
         const QVector<double> none{0, 0, 0};
-        QTest::newRow("near the limit, unmoved") << nearTheLimit << one << none << Problem::None;
         QTest::newRow("near the limit, a quarter turn") << nearTheLimit << one << QVector<double>{0, 0, 90}
                                                         << Problem::None;
         QTest::newRow("near the limit, turned 45 about z") << nearTheLimit << one << QVector<double>{0, 0, 45}
                                                            << Problem::RotationTooLarge;
         QTest::newRow("near the limit, doubled") << nearTheLimit << QVector<double>{1, 2, 1} << QVector<double>{45, 0, 0}
                                                  << Problem::ScalingTooLarge;
-        QTest::newRow("far out on the diagonal, turned onto it")
-            << QVector<double>{3e38, 3.4e38, 3e38, 3.4e38, 0, 1} << one << QVector<double>{0, 0, 45}
-            << Problem::RotationTooLarge;
         QTest::newRow("shrunk below single precision")
             << QVector<double>{0, 1, 0, 1, 0, 1} << QVector<double>{1, 1, 1e-39} << none << Problem::LosesSize;
         QTest::newRow("infinite factor") << QVector<double>{0, 1, 0, 1, 0, 1}

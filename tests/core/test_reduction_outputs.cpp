@@ -5,8 +5,6 @@
 #include "io/write/ModelWriter.h"
 #include "reduce/Reducer.h"
 
-#include <QtTest>
-
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkFloatArray.h>
@@ -102,7 +100,6 @@ private slots:
         const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(24, 24);
         const vtkSmartPointer<vtkPolyData> attributed = testing::WithAttributes(sphere);
         const std::pair<const char *, vtkSmartPointer<vtkPolyData>> models[] = {
-            {"sphere", sphere},
             {"sphere with attributes", attributed},
             {"triangles without area", WithTrianglesWithoutArea(attributed, 40)},
             {"unwrapped face by face", UnwrappedFaceByFace(sphere)},
@@ -155,7 +152,6 @@ private slots:
         const vtkSmartPointer<vtkPolyData> attributed = testing::WithAttributes(sphere);
         for (const lumeno::ReductionEngine engine : {lumeno::ReductionEngine::Quality, lumeno::ReductionEngine::Classic}) {
             const QByteArray key = lumeno::EngineKey(engine).toUtf8();
-            QTest::addRow("%s, sphere", key.data()) << engine << sphere << 0;
             QTest::addRow("%s, with attributes", key.data()) << engine << attributed << 0;
             QTest::addRow("%s, triangles without area", key.data())
                 << engine << WithTrianglesWithoutArea(attributed, 40) << 40;
