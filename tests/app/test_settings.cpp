@@ -181,8 +181,6 @@ private slots:
         QVERIFY(catalog == "en" || page->toHtml().contains("https://lumeno3d.org/help/" + stored + "/Lumeno3D.html"));
     }
 
-    // The preferences are called as their menu entry is, without its access key also where the
-    // language writes it in brackets.
     // Points and lines stand out from light and dark backgrounds alike (one row per mode and
     // per kind of background: the colour chosen depends on the background alone).
     void pointsAndWireframeStandOutFromTheBackground_data()

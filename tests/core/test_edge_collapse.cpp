@@ -117,12 +117,6 @@ CollapseMesh WithChart(CollapseMesh mesh, InChart inChart)
     return mesh;
 }
 
-// The grid with a texture seam down x = 0.5.
-CollapseMesh WithSeamAtHalf(CollapseMesh mesh)
-{
-    return WithChart(std::move(mesh), [](float x, float) { return x > 0.5f; });
-}
-
 enum class Written { InTheMesh, IntoRoomGiven };
 
 // The meshes handed over, by goal.
@@ -288,7 +282,6 @@ private slots:
         QTest::addColumn<int>("squares");
         QTest::addColumn<int>("shrink");
         QTest::newRow("saddle, 30 squares to a twentieth") << 1.0 << 0.0 << 0.0 << 30 << 20;
-        QTest::newRow("saddle, 19 squares to a twelfth") << 1.0 << 0.0 << 0.0 << 19 << 12;
         QTest::newRow("steep saddle, 22 squares to a tenth") << 2.0 << 0.0 << 0.0 << 22 << 10;
         QTest::newRow("high waves, 37 squares to a tenth") << 0.0 << 0.1 << 0.0 << 37 << 10;
         QTest::newRow("cliff, 31 squares to a 25th") << 0.0 << 0.0 << 0.3 << 31 << 25;
@@ -393,7 +386,7 @@ private slots:
         QFETCH(bool, turning);
         const CollapseMesh bumpy = Grid(40, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
         const CollapseMesh seamed = turning ? WithChart(bumpy, [](float x, float y) { return x > 0.5f && y < 0.5f; })
-                                            : WithSeamAtHalf(bumpy);
+                                            : WithChart(bumpy, [](float x, float) { return x > 0.5f; });
         const auto onSeam = [turning](float x, float y) {
             return turning ? (std::abs(x - 0.5f) < 1e-4f && y < 0.5f + 1e-4f) || (std::abs(y - 0.5f) < 1e-4f && x > 0.5f - 1e-4f)
                            : std::abs(x - 0.5f) < 1e-4f;
@@ -460,7 +453,7 @@ private slots:
         QFETCH(int, kind);
         CollapseMesh bumpy = Grid(60, [](double x, double y) { return 0.05 * std::sin(9 * x) * std::cos(7 * y); });
         if (kind == 1)
-            bumpy = WithSeamAtHalf(bumpy);
+            bumpy = WithChart(bumpy, [](float x, float) { return x > 0.5f; }); // a seam down x = 0.5
         if (kind == 2)
             for (size_t v = 0; v < bumpy.positions.size() / 3; ++v)
                 bumpy.pinned.push_back(v % 5 == 0);
