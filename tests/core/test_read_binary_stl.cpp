@@ -1,6 +1,7 @@
 // Binary STL files read by our reader give VTK's STL reader's points and triangles, on any
 // number of threads; what a file's count or size gets wrong is refused as before.
 #include "StlBytes.h"
+#include "StlComparison.h"
 #include "TestSupport.h"
 
 #include "io/read/BinaryStlReader.h"
@@ -8,10 +9,7 @@
 
 #include <QtEndian>
 
-#include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
 #include <vtkPoints.h>
-#include <vtkSTLReader.h>
 
 #include <array>
 #include <cmath>
@@ -29,6 +27,8 @@ namespace {
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
 using testing::BinaryStl;
+using testing::ReadByVtk;
+using testing::SameMesh;
 
 std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
 {
@@ -55,60 +55,9 @@ std::vector<Triangle> ShuffledSheet(int side)
     return triangles;
 }
 
-vtkSmartPointer<vtkPolyData> ReadByVtk(const QByteArray &file)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("by vtk.stl"));
-    if (!testing::WriteBytes(path, file))
-        return nullptr;
-    vtkNew<vtkSTLReader> reader;
-    const QByteArray name = QFile::encodeName(path);
-    reader->SetFileName(name.constData());
-    reader->Update();
-    auto model = vtkSmartPointer<vtkPolyData>::New();
-    model->ShallowCopy(reader->GetOutput());
-    return model;
-}
-
 lumeno::FormatReading ReadOurs(const QByteArray &file, int threads)
 {
     return lumeno::ReadBinaryStl(std::string_view(file.constData(), size_t(file.size())), threads);
-}
-
-// The same points, bit for bit, in the same order, and the same triangles on them.
-bool SameMesh(vtkPolyData *ours, vtkPolyData *theirs, QString &difference)
-{
-    if (ours->GetNumberOfPoints() != theirs->GetNumberOfPoints()) {
-        difference = QStringLiteral("%1 points, not %2").arg(ours->GetNumberOfPoints()).arg(theirs->GetNumberOfPoints());
-        return false;
-    }
-    for (vtkIdType point = 0; point < ours->GetNumberOfPoints(); ++point) {
-        double a[3], b[3];
-        ours->GetPoint(point, a);
-        theirs->GetPoint(point, b);
-        for (int axis = 0; axis < 3; ++axis)
-            if (std::signbit(a[axis]) != std::signbit(b[axis]) || !(a[axis] == b[axis] || std::isnan(a[axis]))) {
-                difference = QStringLiteral("point %1 differs").arg(point);
-                return false;
-            }
-    }
-    if (ours->GetNumberOfPolys() != theirs->GetNumberOfPolys()) {
-        difference = QStringLiteral("%1 triangles, not %2").arg(ours->GetNumberOfPolys()).arg(theirs->GetNumberOfPolys());
-        return false;
-    }
-    auto mine = vtk::TakeSmartPointer(ours->GetPolys()->NewIterator());
-    auto other = vtk::TakeSmartPointer(theirs->GetPolys()->NewIterator());
-    for (mine->GoToFirstCell(), other->GoToFirstCell(); !mine->IsDoneWithTraversal();
-         mine->GoToNextCell(), other->GoToNextCell()) {
-        vtkIdType size = 0, otherSize = 0;
-        const vtkIdType *ids = nullptr, *otherIds = nullptr;
-        mine->GetCurrentCell(size, ids);
-        other->GetCurrentCell(otherSize, otherIds);
-        if (size != otherSize || !std::equal(ids, ids + size, otherIds)) {
-            difference = QStringLiteral("triangle %1 differs").arg(mine->GetCurrentCellId());
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace

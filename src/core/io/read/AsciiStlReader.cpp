@@ -135,8 +135,8 @@ bool ReadCorners(std::string_view file, std::vector<char> &records)
             break;
         }
     }
-    // The last solid's end may be missing, but not the end of a facet.
-    return sawSolid && (expected == Expected::Solid || expected == Expected::FacetOrEnd);
+    // Cut short anywhere before the last solid's end, as VTK's reader finds too.
+    return sawSolid && expected == Expected::Solid;
 }
 
 } // namespace

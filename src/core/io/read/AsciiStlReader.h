@@ -13,8 +13,9 @@ namespace lumeno {
 // STL reader keeps them; the normals are not read.
 //
 // Corners are welded as WeldStlTriangles says: when equal as floats once read. A file that
-// breaks off in a facet, or holds a facet of other than three vertices, a coordinate that is
-// no number, or a line out of place, is one the reader cannot read (ReaderError).
+// breaks off before its last "endsolid", or holds a facet of other than three vertices, a
+// coordinate that is no number, or a line out of place, is one VTK's reader cannot read
+// either, and is refused (ReaderError).
 FormatReading ReadAsciiStl(std::string_view file, int threads = 0); // 0: as many as the cores
 
 } // namespace lumeno
