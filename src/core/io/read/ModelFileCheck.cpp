@@ -100,7 +100,7 @@ bool IsStlText(char c)
     return (byte >= 0x20 && byte <= 0x7F) || c == '\n' || c == '\r' || c == '\t';
 }
 
-// The STL reader reads a file as binary when 5 % or more of its first 256 bytes are
+// VTK's STL reader reads a file as binary when 5 % or more of its first 256 bytes are
 // neither printable ASCII nor tab, CR or LF; the same test here.
 bool LooksBinary(Text file)
 {
@@ -456,7 +456,6 @@ bool IsBinaryStl(std::string_view file)
 {
     return LooksBinary(file) && !IsAsciiStlWithForeignName(file);
 }
-
 
 bool IsPlyWithoutFaces(std::string_view file)
 {

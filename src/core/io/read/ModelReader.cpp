@@ -126,8 +126,7 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 bool IsOwnFormat(const QString &suffix)
 {
     return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("off") ||
-           suffix == QLatin1String("gltf") ||
-           suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
+           suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
