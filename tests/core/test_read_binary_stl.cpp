@@ -1,16 +1,14 @@
 // Binary STL files read by our reader give VTK's STL reader's points and triangles, on any
 // number of threads; what a file's count or size gets wrong is refused as before.
 #include "StlBytes.h"
+#include "StlComparison.h"
 #include "TestSupport.h"
 
 #include "io/read/BinaryStlReader.h"
 #include "io/read/ModelReader.h"
 
 
-#include <vtkCellArray.h>
-#include <vtkDataArray.h>
 #include <vtkPoints.h>
-#include <vtkSTLReader.h>
 
 #include <array>
 #include <cmath>
@@ -28,6 +26,8 @@ namespace {
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
 using testing::BinaryStl;
+using testing::ReadByVtk;
+using testing::SameMesh;
 
 std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
 {
@@ -54,56 +54,9 @@ std::vector<Triangle> ShuffledSheet(int side)
     return triangles;
 }
 
-vtkSmartPointer<vtkPolyData> ReadByVtk(const QByteArray &file)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("by vtk.stl"));
-    if (!testing::WriteBytes(path, file))
-        return nullptr;
-    vtkNew<vtkSTLReader> reader;
-    const QByteArray name = QFile::encodeName(path);
-    reader->SetFileName(name.constData());
-    reader->Update();
-    auto model = vtkSmartPointer<vtkPolyData>::New();
-    model->ShallowCopy(reader->GetOutput());
-    return model;
-}
-
 lumeno::FormatReading ReadOurs(const QByteArray &file, int threads)
 {
     return lumeno::ReadBinaryStl(std::string_view(file.constData(), size_t(file.size())), threads);
-}
-
-// The same points, bit for bit, in the same order, and the same triangles on them.
-bool SameMesh(vtkPolyData *ours, vtkPolyData *theirs, QString &difference)
-{
-    if (ours->GetNumberOfPoints() != theirs->GetNumberOfPoints() || ours->GetNumberOfPolys() != theirs->GetNumberOfPolys()) {
-        difference = QStringLiteral("%1 points and %2 triangles, not %3 and %4")
-                         .arg(ours->GetNumberOfPoints()).arg(ours->GetNumberOfPolys())
-                         .arg(theirs->GetNumberOfPoints()).arg(theirs->GetNumberOfPolys());
-        return false;
-    }
-    for (vtkIdType point = 0; point < ours->GetNumberOfPoints(); ++point) {
-        double a[3], b[3];
-        ours->GetPoint(point, a);
-        theirs->GetPoint(point, b);
-        for (int axis = 0; axis < 3; ++axis)
-            if (std::signbit(a[axis]) != std::signbit(b[axis]) || !(a[axis] == b[axis] || std::isnan(a[axis]))) {
-                difference = QStringLiteral("point %1 differs").arg(point);
-                return false;
-            }
-    }
-    const auto same = [](vtkDataArray *a, vtkDataArray *b) {
-        for (vtkIdType i = 0; i < a->GetNumberOfTuples(); ++i)
-            if (i >= b->GetNumberOfTuples() || a->GetTuple1(i) != b->GetTuple1(i))
-                return false;
-        return a->GetNumberOfTuples() == b->GetNumberOfTuples();
-    };
-    if (!same(ours->GetPolys()->GetOffsetsArray(), theirs->GetPolys()->GetOffsetsArray()) ||
-        !same(ours->GetPolys()->GetConnectivityArray(), theirs->GetPolys()->GetConnectivityArray())) {
-        difference = QStringLiteral("the triangles differ");
-        return false;
-    }
-    return true;
 }
 
 } // namespace

@@ -33,31 +33,9 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
 
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
+using testing::AsciiFacet;
+using testing::AsciiStl;
 
-QByteArray AsciiFacet(const QByteArray &a, const QByteArray &b, const QByteArray &c)
-{
-    return "  facet normal 0 0 0\n    outer loop\n      vertex " + a + "\n      vertex " + b + "\n      vertex " + c +
-           "\n    endloop\n  endfacet\n";
-}
-
-QByteArray Text(const std::array<float, 3> &corner)
-{
-    QByteArray text;
-    for (float coordinate : corner) {
-        char number[32];
-        std::snprintf(number, sizeof number, "%.9g", double(coordinate));
-        text += (text.isEmpty() ? "" : " ") + QByteArray(number);
-    }
-    return text;
-}
-
-QByteArray AsciiStl(const std::vector<Triangle> &triangles, const QByteArray &moreFacets = QByteArray())
-{
-    QByteArray file = "solid made\n";
-    for (const Triangle &triangle : triangles)
-        file += AsciiFacet(Text(triangle[0]), Text(triangle[1]), Text(triangle[2]));
-    return file + moreFacets + "endsolid made\n";
-}
 
 lumeno::ReadResult Read(const QString &name, const QByteArray &file)
 {

@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <cstdio>
 #include <vector>
 
 namespace testing {
@@ -38,6 +39,34 @@ inline QByteArray BinaryStl(const std::vector<StlTriangle> &triangles, qint64 co
         file.append(2, '\x7f');
     }
     return file;
+}
+
+// One facet of an ASCII STL, its corners given as "x y z".
+inline QByteArray AsciiFacet(const QByteArray &a, const QByteArray &b, const QByteArray &c)
+{
+    return "  facet normal 0 0 0\n    outer loop\n      vertex " + a + "\n      vertex " + b + "\n      vertex " + c +
+           "\n    endloop\n  endfacet\n";
+}
+
+// Shortest text that reads back to the same float.
+inline QByteArray StlCornerText(const std::array<float, 3> &corner)
+{
+    QByteArray text;
+    for (float coordinate : corner) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%.9g", double(coordinate));
+        text += (text.isEmpty() ? "" : " ") + QByteArray(number);
+    }
+    return text;
+}
+
+// An ASCII STL of one solid: the triangles, then `moreFacets`.
+inline QByteArray AsciiStl(const std::vector<StlTriangle> &triangles, const QByteArray &moreFacets = QByteArray())
+{
+    QByteArray file = "solid made\n";
+    for (const StlTriangle &triangle : triangles)
+        file += AsciiFacet(StlCornerText(triangle[0]), StlCornerText(triangle[1]), StlCornerText(triangle[2]));
+    return file + moreFacets + "endsolid made\n";
 }
 
 } // namespace testing

@@ -100,7 +100,7 @@ bool IsStlText(char c)
     return (byte >= 0x20 && byte <= 0x7F) || c == '\n' || c == '\r' || c == '\t';
 }
 
-// The STL reader reads a file as binary when 5 % or more of its first 256 bytes are
+// VTK's STL reader reads a file as binary when 5 % or more of its first 256 bytes are
 // neither printable ASCII nor tab, CR or LF; the same test here.
 bool LooksBinary(Text file)
 {
@@ -140,74 +140,6 @@ bool IsAsciiStlWithForeignName(Text file)
         return true;
     const quint32 count = qFromLittleEndian<quint32>(file.data() + 80);
     return static_cast<qint64>(file.size()) != 84 + 50 * static_cast<qint64>(count);
-}
-
-// An ASCII STL is parsed line by line with bounded buffers and needs nothing here; a binary
-// one is never the VTK reader's (ReadBinaryStl reads it and checks its count itself).
-bool CheckStl(Text file)
-{
-    return !LooksBinary(file);
-}
-
-// Whether two of a triangle's corners are one point to the STL reader, which merges points
-// whose float coordinates compare equal (0 and -0 among them) and drops the triangles left
-// with fewer than three.
-bool HasCoincidentCorners(const float (&corners)[3][3])
-{
-    const auto same = [&corners](int a, int b) {
-        return corners[a][0] == corners[b][0] && corners[a][1] == corners[b][1] && corners[a][2] == corners[b][2];
-    };
-    return same(0, 1) || same(1, 2) || same(0, 2);
-}
-
-// The next word of the line from `at` on; empty at its end.
-Text NextWord(Text line, size_t &at)
-{
-    while (at < line.size() && IsBlank(line[at]))
-        ++at;
-    const size_t start = at;
-    while (at < line.size() && !IsBlank(line[at]))
-        ++at;
-    return line.substr(start, at - start);
-}
-
-bool IsWordIgnoringCase(Text word, Text lowerCase)
-{
-    return word.size() == lowerCase.size() &&
-           std::equal(word.begin(), word.end(), lowerCase.begin(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
-// The reader parses a "vertex" line's numbers as doubles and keeps them as floats; the corners
-// of a facet are its three "vertex" lines between "outer loop" and "endloop".
-qint64 AsciiStlCoincidentCorners(Text file)
-{
-    qint64 count = 0;
-    float corners[3][3];
-    int corner = 0;
-    LineReader lines(file);
-    Text line;
-    while (lines.Next(line)) {
-        size_t at = 0;
-        const Text keyword = NextWord(line, at);
-        if (keyword.empty())
-            continue;
-        bool parsed = IsWordIgnoringCase(keyword, "vertex");
-        for (int axis = 0; parsed && axis < 3; ++axis) {
-            Text word = NextWord(line, at);
-            if (!word.empty() && word.front() == '+')
-                word.remove_prefix(1);
-            double value = 0;
-            parsed = ParseNumber(word, value);
-            corners[corner][axis] = static_cast<float>(value);
-        }
-        corner = parsed ? corner + 1 : 0;
-        if (corner == 3) {
-            count += HasCoincidentCorners(corners) ? 1 : 0;
-            corner = 0;
-        }
-    }
-    return count;
 }
 
 // ---------------------------------------------------------------- PLY
@@ -520,19 +452,9 @@ bool CheckPly(Text file)
 
 } // namespace
 
-bool IsAsciiStlTakenForBinary(std::string_view file)
-{
-    return LooksBinary(file) && IsAsciiStlWithForeignName(file);
-}
-
 bool IsBinaryStl(std::string_view file)
 {
     return LooksBinary(file) && !IsAsciiStlWithForeignName(file);
-}
-
-qint64 AsciiStlTrianglesWithCoincidentCorners(std::string_view file)
-{
-    return AsciiStlCoincidentCorners(file);
 }
 
 bool IsPlyWithoutFaces(std::string_view file)
@@ -553,8 +475,6 @@ bool IsModelFileSafeToRead(std::string_view file, const QString &suffix)
 {
     if (file.empty())
         return false;
-    if (suffix == QLatin1String("stl"))
-        return CheckStl(file);
     if (suffix == QLatin1String("ply"))
         return CheckPly(file);
     return false;

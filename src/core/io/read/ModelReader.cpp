@@ -1,6 +1,7 @@
 #include "io/read/ModelReader.h"
 
 #include "io/FilePaths.h"
+#include "io/read/AsciiStlReader.h"
 #include "io/read/BinaryStlReader.h"
 #include "io/read/FormatReading.h"
 #include "io/read/GltfReader.h"
@@ -34,7 +35,6 @@
 #include <vtkFloatArray.h>
 #include <vtkPLYReader.h>
 #include <vtkPoints.h>
-#include <vtkSTLReader.h>
 
 #include <climits>
 #include <cmath>
@@ -46,8 +46,6 @@ namespace {
 
 vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
 {
-    if (suffix == QLatin1String("stl"))
-        return vtkSmartPointer<vtkSTLReader>::New();
     if (suffix == QLatin1String("ply"))
         return vtkSmartPointer<vtkPLYReader>::New();
     return nullptr;
@@ -116,8 +114,6 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
         textureFile = PlyTextureFile(bytes.View());
     }
     MendForReader(bytes, suffix);
-    if (suffix == QLatin1String("stl"))
-        result.untriangulatedPolygons = AsciiStlTrianglesWithCoincidentCorners(bytes.View());
     ReadFailure failure = ReadFailure::None;
     if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
         failure = ReadFailure::NoTriangles;
@@ -129,19 +125,8 @@ ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix
 
 bool IsOwnFormat(const QString &suffix)
 {
-    return suffix == QLatin1String("obj") || suffix == QLatin1String("off") || suffix == QLatin1String("gltf") ||
-           suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
-}
-
-// Binary STL files are ours to read, ASCII ones VTK's.
-bool IsOwnStl(QTemporaryFile &copy, qint64 size)
-{
-    uchar *mapped = copy.map(0, size);
-    if (!mapped)
-        return true; // and ReadOwnFormat reports the memory short
-    const bool binary = IsBinaryStl(std::string_view(reinterpret_cast<const char *>(mapped), size_t(size)));
-    copy.unmap(mapped);
-    return binary;
+    return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("off") ||
+           suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
 }
 
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
@@ -157,7 +142,7 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
         const CLocaleForThisThread cLocale;
         reading = ReadOff(bytes);
     } else if (suffix == QLatin1String("stl")) {
-        reading = ReadBinaryStl(bytes);
+        reading = IsBinaryStl(bytes) ? ReadBinaryStl(bytes) : ReadAsciiStl(bytes);
     } else if (suffix == QLatin1String("obj")) {
         reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
@@ -181,7 +166,7 @@ bool HasExtent(vtkPolyData *model)
 ReadFailure ProblemOfOutput(vtkPolyData *model)
 {
     const bool finite = model->GetNumberOfPoints() > 0 && HasFiniteCoordinates(model->GetPoints());
-    // Before the count of faces: the STL reader drops every triangle whose corners coincide.
+    // Before the count of faces: the STL readers drop every triangle whose corners coincide.
     if (finite && !HasExtent(model))
         return ReadFailure::NoExtent;
     if (model->GetNumberOfPolys() == 0 && model->GetNumberOfStrips() == 0)
@@ -228,8 +213,6 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
-    if (result.failure == ReadFailure::None && lowerSuffix == QLatin1String("stl") && IsOwnStl(copy, file.size))
-        reader = nullptr;
     if (result.failure == ReadFailure::None && !reader) {
         FormatReading reading;
         try {
@@ -329,7 +312,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
         return result;
     }
     // The model is held as long as it is open: its cells in 32-bit storage, half VTK's usual,
-    // where the indices allow (the STL and PLY readers write 64-bit cells).
+    // where the indices allow (the PLY reader writes 64-bit cells).
     for (vtkCellArray *cells : {cleaned.model->GetVerts(), cleaned.model->GetLines(), cleaned.model->GetPolys(),
                                 cleaned.model->GetStrips()})
         // A model without cells of a kind hands out VTK's one empty array shared by all models:
@@ -338,7 +321,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
             cells->ConvertTo32BitStorage();
     result.model = cleaned.model;
     result.removedDuplicates = cleaned.removedDuplicates;
-    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the STL reader dropped
+    result.untriangulatedPolygons += cleaned.untriangulatedPolygons; // and those the reader dropped
     return result;
 }
 

@@ -86,9 +86,9 @@ bool IsReadableSuffix(const QString &suffix);
 // (the parts merged, materials, lines, face colours), for the window's status and the CLI.
 QStringList ReadNotes(const ReadResult &result);
 
-// Reads a model with the VTK reader for its suffix (an ASCII "stl" or "ply", any case), or our own
-// for a binary "stl", "obj", "off", "gltf", "glb" and "3mf" (BinaryStlReader, ObjReader,
-// OffFormat, GltfReader, ThreeMfReader), which read
+// Reads a model with the VTK reader for its suffix ("ply", any case), or our own for "stl", "obj",
+// "off", "gltf", "glb" and "3mf" (BinaryStlReader, AsciiStlReader, ObjReader, OffFormat,
+// GltfReader, ThreeMfReader), which read
 // the same checked copy's bytes; a .gltf file's buffer files are read from beside `path`.
 // The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
 // and the reader reads a private copy of exactly those bytes: a file changed, cut short or

@@ -14,15 +14,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
-void MendStlName(Bytes bytes)
-{
-    if (!IsAsciiStlTakenForBinary(bytes.View()))
-        return;
-    for (char *byte = bytes.data; byte != bytes.data + bytes.size && *byte != '\n'; ++byte)
-        if (static_cast<unsigned char>(*byte) >= 0x80)
-            *byte = '_';
-}
-
 struct PlyProperty
 {
     std::string_view type;
@@ -106,11 +97,8 @@ bool HasPlyFractionColours(Bytes bytes)
 
 void MendForReader(Bytes bytes, const QString &suffix)
 {
-    if (suffix == QLatin1String("stl")) {
-        MendStlName(bytes);
-    } else if (suffix == QLatin1String("ply")) {
+    if (suffix == QLatin1String("ply"))
         MendPlyHeader(bytes);
-    }
 }
 
 } // namespace lumeno

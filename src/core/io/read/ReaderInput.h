@@ -7,8 +7,6 @@
 namespace lumeno {
 
 // Mends, in place, what a VTK reader would misread in a valid file (suffix in lower case):
-// - an ASCII STL whose solid name is not ASCII (see IsAsciiStlTakenForBinary) is read as
-//   binary; the name's bytes beyond ASCII become '_';
 // - the PLY reader takes texture coordinates named s and t for none, and colours stored as
 //   numbers from 0 to 1 for bytes (all but black): s and t become u and v where the vertex
 //   has no u and v; such colours are renamed out of its sight (see MendPlyHeader).
