@@ -22,13 +22,10 @@ namespace {
 using Triangle = testing::StlTriangle;
 using testing::AsciiFacet;
 using testing::AsciiStl;
+using testing::StlSheet;
 using testing::StlTetrahedron;
+using testing::WithTriangle;
 
-std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
-{
-    triangles.push_back(more);
-    return triangles;
-}
 
 lumeno::FormatReading ReadOurs(const QByteArray &file, int threads = 1)
 {
@@ -40,21 +37,6 @@ QByteArray WithCrLf(QByteArray file)
     return file.replace("\n", "\r\n");
 }
 
-// A grid of quads over a wavy sheet, enough corners for the welding to share them out.
-std::vector<Triangle> Sheet(int side)
-{
-    const auto at = [side](int i, int j) {
-        return std::array<float, 3>{float(i) / float(side), float(j) / float(side),
-                                    std::sin(float(i) * 0.3f) * std::cos(float(j) * 0.2f)};
-    };
-    std::vector<Triangle> triangles;
-    for (int i = 0; i < side; ++i)
-        for (int j = 0; j < side; ++j) {
-            triangles.push_back({at(i, j), at(i + 1, j), at(i + 1, j + 1)});
-            triangles.push_back({at(i, j), at(i + 1, j + 1), at(i, j + 1)});
-        }
-    return triangles;
-}
 
 const QByteArray Facet = AsciiFacet("0 0 5", "0 5 0", "5 0 0");
 
@@ -75,7 +57,7 @@ private slots:
         const QByteArray tetrahedron = AsciiStl(StlTetrahedron());
         QTest::newRow("exact duplicates") << tetrahedron << 0;
         QTest::newRow("near duplicates, a float step apart")
-            << AsciiStl(With(StlTetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
+            << AsciiStl(WithTriangle(StlTetrahedron(), {{{step, 0, 0}, {0, step, 0}, {0, 0, step}}})) << 0;
         QTest::newRow("equal once read as floats")
             << AsciiStl(StlTetrahedron(), AsciiFacet("1.00000001 0 0", "0 1 0", "0 0 1.0000000001")) << 0;
         QTest::newRow("0 and -0") << AsciiStl(StlTetrahedron(), AsciiFacet("-0 0 0", "1 -0.0 0", "0 1 -0e0")) << 0;
@@ -102,7 +84,7 @@ private slots:
             << WithCrLf(tetrahedron + "solid second\n" + Facet + "endsolid second\n") << 0;
         QTest::newRow("no line end at the end") << tetrahedron.chopped(1) << 0;
         QTest::newRow("no triangles") << QByteArray("solid empty\nendsolid empty\n") << 0;
-        QTest::newRow("a sheet") << AsciiStl(Sheet(150)) << 0;
+        QTest::newRow("a sheet") << AsciiStl(StlSheet(150)) << 0;
     }
 
     void readsAsVtksReader()

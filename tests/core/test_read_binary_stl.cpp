@@ -25,30 +25,16 @@ namespace {
 
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
+using testing::WithTriangle;
 using testing::BinaryStl;
 using testing::ReadByVtk;
 using testing::SameMesh;
 
-std::vector<Triangle> With(std::vector<Triangle> triangles, const Triangle &more)
-{
-    triangles.push_back(more);
-    return triangles;
-}
-
-// A grid of quads over a wavy sheet, its triangles in a shuffled order: many corners, each
-// point shared by up to six triangles far apart in the file.
+// The sheet's triangles in a shuffled order: each point shared by up to six triangles far apart
+// in the file.
 std::vector<Triangle> ShuffledSheet(int side)
 {
-    const auto at = [side](int i, int j) {
-        return std::array<float, 3>{float(i) / float(side), float(j) / float(side),
-                                    std::sin(float(i) * 0.3f) * std::cos(float(j) * 0.2f)};
-    };
-    std::vector<Triangle> triangles;
-    for (int i = 0; i < side; ++i)
-        for (int j = 0; j < side; ++j) {
-            triangles.push_back({at(i, j), at(i + 1, j), at(i + 1, j + 1)});
-            triangles.push_back({at(i, j), at(i + 1, j + 1), at(i, j + 1)});
-        }
+    std::vector<Triangle> triangles = testing::StlSheet(side);
     std::mt19937 random(7);
     std::shuffle(triangles.begin(), triangles.end(), random);
     return triangles;
@@ -74,12 +60,12 @@ private slots:
 
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("exact duplicates") << BinaryStl(StlTetrahedron()) << 0;
-        QTest::newRow("0 and -0") << BinaryStl(With(StlTetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
+        QTest::newRow("0 and -0") << BinaryStl(WithTriangle(StlTetrahedron(), {{{-0.0f, 0, 0}, {1, -0.0f, 0}, {0, 1, -0.0f}}}))
                                   << 0;
         QTest::newRow("two corners at one place")
-            << BinaryStl(With(StlTetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
+            << BinaryStl(WithTriangle(StlTetrahedron(), {{{1, 1, 1}, {2, 0, 0}, {1, 1, 1}}})) << 1;
         QTest::newRow("degenerate first") << BinaryStl({{{{5, 5, 5}, {5, 5, 5}, {1, 2, 3}}}, StlTetrahedron()[0]}) << 1;
-        QTest::newRow("a NaN corner twice") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
+        QTest::newRow("a NaN corner twice") << BinaryStl(WithTriangle(StlTetrahedron(), {{{nan, 0, 0}, {nan, 0, 0}, {1, 2, 3}}}))
                                             << 0;
         QTest::newRow("count of 0") << BinaryStl(StlTetrahedron(), 0) << 0;
         QTest::newRow("counting fewer than it holds") << BinaryStl(StlTetrahedron(), 2) << 0;
@@ -91,7 +77,7 @@ private slots:
                 << BinaryStl(StlTetrahedron()) + fifth.left(50 - cut) << 0;
         // Enough corners for the threads to share them.
         QTest::newRow("a shuffled sheet")
-            << BinaryStl(With(ShuffledSheet(200), {{{0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0, 0, 0}}})) << 1;
+            << BinaryStl(WithTriangle(ShuffledSheet(200), {{{0.5f, 0.5f, 0}, {0.5f, 0.5f, 0}, {0, 0, 0}}})) << 1;
     }
 
     void readsAsVtksReader()
@@ -126,7 +112,7 @@ private slots:
         damaged("last record without its attribute bytes", tetrahedron.left(tetrahedron.size() - 2));
         damaged("shorter than its header", tetrahedron.left(83));
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("a NaN corner") << BinaryStl(With(StlTetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
+        QTest::newRow("a NaN corner") << BinaryStl(WithTriangle(StlTetrahedron(), {{{nan, 0, 0}, {1, 2, 3}, {0, 2, 0}}}))
                                       << ReadFailure::None << ReadFailure::UnusableModel;
     }
 

@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -17,6 +18,28 @@ inline const std::vector<StlTriangle> &StlTetrahedron()
                                                     {{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}}},
                                                     {{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}},
                                                     {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
+    return triangles;
+}
+
+inline std::vector<StlTriangle> WithTriangle(std::vector<StlTriangle> triangles, const StlTriangle &more)
+{
+    triangles.push_back(more);
+    return triangles;
+}
+
+// A grid of quads over a wavy sheet, enough corners for the welding to share them out.
+inline std::vector<StlTriangle> StlSheet(int side)
+{
+    const auto at = [side](int i, int j) {
+        return std::array<float, 3>{float(i) / float(side), float(j) / float(side),
+                                    std::sin(float(i) * 0.3f) * std::cos(float(j) * 0.2f)};
+    };
+    std::vector<StlTriangle> triangles;
+    for (int i = 0; i < side; ++i)
+        for (int j = 0; j < side; ++j) {
+            triangles.push_back({at(i, j), at(i + 1, j), at(i + 1, j + 1)});
+            triangles.push_back({at(i, j), at(i + 1, j + 1), at(i, j + 1)});
+        }
     return triangles;
 }
 
