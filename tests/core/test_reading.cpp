@@ -14,6 +14,7 @@
 #include <cmath>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -172,6 +173,31 @@ private slots:
             QVERIFY2(failure == ReadFailure::None || failure == ReadFailure::Changed ||
                          failure == ReadFailure::DamagedFile,
                      qPrintable(QString::number(int(failure))));
+    }
+
+    // Several threads reading PLY files at once, as a batch's jobs do, each get their own model.
+    void plyFilesReadAtOnceKeepApart()
+    {
+        const QString small = testing::ScratchFile(QStringLiteral("at-once-small.ply"));
+        const QString large = testing::ScratchFile(QStringLiteral("at-once-large.ply"));
+        QVERIFY(testing::WriteModel(testing::Sphere(12, 10), small));
+        QVERIFY(testing::WriteModel(testing::WithAttributes(testing::Sphere(40, 30)), large));
+        const vtkIdType smallTriangles = lumeno::ReadModel(small, QStringLiteral("ply")).model->GetNumberOfPolys();
+        const vtkIdType largeTriangles = lumeno::ReadModel(large, QStringLiteral("ply")).model->GetNumberOfPolys();
+        std::atomic<int> wrong{0};
+        std::vector<std::thread> readers;
+        for (int thread = 0; thread < 4; ++thread)
+            readers.emplace_back([&, thread] {
+                for (int read = 0; read < 200; ++read) {
+                    const bool isLarge = (thread + read) % 2 == 0;
+                    const lumeno::ReadResult result = lumeno::ReadModel(isLarge ? large : small, QStringLiteral("ply"));
+                    if (!result.model || result.model->GetNumberOfPolys() != (isLarge ? largeTriangles : smallTriangles))
+                        ++wrong;
+                }
+            });
+        for (std::thread &reader : readers)
+            reader.join();
+        QCOMPARE(wrong.load(), 0);
     }
 
     // A name holding line breaks or an ESC can neither split a message nor drive a terminal.

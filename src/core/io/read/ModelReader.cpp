@@ -39,6 +39,7 @@
 #include <climits>
 #include <cmath>
 #include <locale.h>
+#include <mutex>
 
 namespace lumeno {
 
@@ -49,6 +50,15 @@ vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
     if (suffix == QLatin1String("ply"))
         return vtkSmartPointer<vtkPLYReader>::New();
     return nullptr;
+}
+
+// VTK's PLY parser keeps the header line it splits in static buffers (vtkPLY::get_words): two
+// files read at once, as a batch's jobs read them, tore each other's headers and freed their
+// names twice. A process reads one file through a VTK reader at a time.
+std::mutex &VtkReaderLock()
+{
+    static std::mutex lock;
+    return lock;
 }
 
 // The readers parse numbers with the C library, which follows the locale a program sets (the
@@ -257,6 +267,7 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     reader->SetFileName(encodedName.constData());
     UpdateOutcome update = UpdateOutcome::Failed;
     {
+        const std::lock_guard<std::mutex> oneAtATime(VtkReaderLock());
         const CLocaleForThisThread cLocale;
         update = TryUpdate(reader);
     }
