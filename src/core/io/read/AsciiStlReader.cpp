@@ -144,9 +144,10 @@ bool ReadCorners(std::string_view file, std::vector<char> &records)
 FormatReading ReadAsciiStl(std::string_view file, int threads)
 {
     std::vector<char> records;
-    // A facet takes 130 bytes of text at the least that files hold; the pages reserved
-    // beyond the facets read are never touched, so cost no memory.
-    records.reserve(file.size() / 130 * TriangleSize + TriangleSize);
+    // The shortest facet is 73 bytes of text ("facet", "outer loop", three "vertex 0 0 0",
+    // "endloop", "endfacet"), so the records are never moved; the pages reserved beyond the
+    // facets read are never touched and cost no memory.
+    records.reserve(file.size() / 73 * TriangleSize + TriangleSize);
     if (!ReadCorners(file, records))
         return Failed(ReadFailure::ReaderError);
     return WeldStlTriangles(records.data(), TriangleSize, records.size() / TriangleSize, threads);
