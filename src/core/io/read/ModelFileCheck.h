@@ -13,8 +13,8 @@ namespace lumeno {
 // this looks at exactly those before any reader sees the file. It does not parse the rest.
 bool IsModelFileSafeToRead(std::string_view file, const QString &suffix);
 
-// Whether an STL file is binary: as VTK's STL reader tells binary from ASCII (see LooksBinary),
-// but an ASCII file whose solid name alone makes it look binary is ASCII.
+// Whether an STL file is binary, by the rule VTK's STL reader used (see LooksBinary), so a file
+// reads as it always has; but an ASCII file whose solid name alone makes it look binary is ASCII.
 bool IsBinaryStl(std::string_view file);
 
 // Whether the file is a PLY with vertices but no faces (a scanner's point cloud, say): a
