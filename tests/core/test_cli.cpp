@@ -411,7 +411,6 @@ private slots:
         QCOMPARE(lines.size(), inputs.size());
         for (int i = 0; i < lines.size(); ++i) {
             const QJsonObject line = QJsonDocument::fromJson(lines[i]).object();
-            QCOMPARE(line[QLatin1String("schema")].toInt(), 1);
             QCOMPARE(line[QLatin1String("command")].toString(), arguments.first());
             QCOMPARE(line[QLatin1String("input")][QLatin1String("file")].toString(), inputs[i]);
             QCOMPARE(line[QLatin1String("status")].toInt(), statuses[i]);
