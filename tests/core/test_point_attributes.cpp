@@ -50,8 +50,11 @@ vtkSmartPointer<vtkPolyData> Surface(int n, bool seam)
     auto colours = vtkSmartPointer<vtkUnsignedCharArray>::New();
     auto normals = vtkSmartPointer<vtkFloatArray>::New(), uvs = vtkSmartPointer<vtkFloatArray>::New();
     colours->SetNumberOfComponents(3);
+    colours->SetName("RGB");
     normals->SetNumberOfComponents(3);
+    normals->SetName("Normals");
     uvs->SetNumberOfComponents(2);
+    uvs->SetName("TCoords");
     std::vector<vtkIdType> left((n + 1) * (n + 1)), right(left.size());
     const auto add = [&](int i, int j, int chart) {
         const double x = double(i) / n, y = double(j) / n;
