@@ -37,68 +37,44 @@ vtkSmartPointer<vtkPolyData> ModelOf(const std::vector<Point> &points, const std
     return model;
 }
 
-// A closed cone, its tip point 0 at the origin, its base at z = `direction`, facing out.
-void AddCone(int segments, double direction, std::vector<Point> &points, std::vector<Triangle> &triangles)
-{
-    const vtkIdType centre = vtkIdType(points.size());
-    points.push_back({0, 0, direction});
-    const vtkIdType ring = vtkIdType(points.size());
-    for (int i = 0; i < segments; ++i) {
-        const double angle = 2 * M_PI * i / segments;
-        points.push_back({0.5 * std::cos(angle), 0.5 * std::sin(angle), direction});
-    }
-    for (int i = 0; i < segments; ++i) {
-        const vtkIdType a = ring + i, b = ring + (i + 1) % segments;
-        triangles.push_back(direction > 0 ? Triangle{0, a, b} : Triangle{0, b, a});
-        triangles.push_back(direction > 0 ? Triangle{centre, b, a} : Triangle{centre, a, b});
-    }
-}
-
+// Two closed cones facing out, their tips point 0 at the origin, their bases at z = ±1.
 vtkSmartPointer<vtkPolyData> ConesTipToTip(int segments)
 {
     std::vector<Point> points{{0, 0, 0}};
     std::vector<Triangle> triangles;
-    AddCone(segments, 1, points, triangles);
-    AddCone(segments, -1, points, triangles);
-    return ModelOf(points, triangles);
-}
-
-// An n × n grid over [0, 1]² moved by (dx, dy, z), turned up or down, on points of its own.
-void AddGrid(int n, double dx, double dy, double z, bool up, std::vector<Point> &points,
-             std::vector<Triangle> &triangles)
-{
-    const vtkIdType first = vtkIdType(points.size());
-    for (int j = 0; j <= n; ++j)
-        for (int i = 0; i <= n; ++i) {
-            const double x = dx + double(i) / n, y = dy + double(j) / n;
-            points.push_back({x, y, z + 0.02 * std::sin(3 * x + 2 * y)});
+    for (const double direction : {1.0, -1.0}) {
+        const vtkIdType centre = vtkIdType(points.size()), ring = centre + 1;
+        points.push_back({0, 0, direction});
+        for (int i = 0; i < segments; ++i)
+            points.push_back({0.5 * std::cos(2 * M_PI * i / segments), 0.5 * std::sin(2 * M_PI * i / segments), direction});
+        for (int i = 0; i < segments; ++i) {
+            const vtkIdType a = ring + i, b = ring + (i + 1) % segments;
+            triangles.push_back(direction > 0 ? Triangle{0, a, b} : Triangle{0, b, a});
+            triangles.push_back(direction > 0 ? Triangle{centre, b, a} : Triangle{centre, a, b});
         }
-    for (int j = 0; j < n; ++j)
-        for (int i = 0; i < n; ++i) {
-            const vtkIdType a = first + j * (n + 1) + i, b = a + 1, c = a + n + 1, d = c + 1;
-            triangles.push_back(up ? Triangle{a, b, d} : Triangle{a, d, b});
-            triangles.push_back(up ? Triangle{a, d, c} : Triangle{a, c, d});
-        }
-}
-
-// Pairs of grids touching at one corner, in a row.
-vtkSmartPointer<vtkPolyData> BowTies(int pairs, int n)
-{
-    std::vector<Point> points;
-    std::vector<Triangle> triangles;
-    for (int pair = 0; pair < pairs; ++pair) {
-        AddGrid(n, 3.0 * pair, 0, 0, true, points, triangles);
-        AddGrid(n, 3.0 * pair + 1, 1, 0, true, points, triangles);
     }
     return ModelOf(points, triangles);
 }
 
-vtkSmartPointer<vtkPolyData> DoubledSheet(int n, bool flipped)
+// Grids over [0, 1]² moved by (dx, dy), on points of their own, facing up or down.
+vtkSmartPointer<vtkPolyData> Grids(int n, const std::vector<std::array<double, 2>> &offsets, const std::vector<bool> &up)
 {
     std::vector<Point> points;
     std::vector<Triangle> triangles;
-    AddGrid(n, 0, 0, 0, true, points, triangles);
-    AddGrid(n, 0, 0, 0, !flipped, points, triangles);
+    for (size_t g = 0; g < offsets.size(); ++g) {
+        const vtkIdType first = vtkIdType(points.size());
+        for (int j = 0; j <= n; ++j)
+            for (int i = 0; i <= n; ++i) {
+                const double x = offsets[g][0] + double(i) / n, y = offsets[g][1] + double(j) / n;
+                points.push_back({x, y, 0.02 * std::sin(3 * x + 2 * y)});
+            }
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < n; ++i) {
+                const vtkIdType a = first + j * (n + 1) + i, b = a + 1, c = a + n + 1, d = c + 1;
+                triangles.push_back(up[g] ? Triangle{a, b, d} : Triangle{a, d, b});
+                triangles.push_back(up[g] ? Triangle{a, d, c} : Triangle{a, c, d});
+            }
+    }
     return ModelOf(points, triangles);
 }
 
@@ -118,13 +94,11 @@ QString Unsoundness(vtkPolyData *model)
         std::array<Point, 3> places;
         for (int k = 0; k < 3; ++k) {
             if (ids[k] < 0 || ids[k] >= model->GetNumberOfPoints())
-                return QStringLiteral("index %1 past the %2 points").arg(ids[k]).arg(model->GetNumberOfPoints());
+                return QStringLiteral("index %1 past the points").arg(ids[k]);
             model->GetPoint(ids[k], places[size_t(k)].data());
         }
-        if (ids[0] == ids[1] || ids[1] == ids[2] || ids[2] == ids[0])
-            return QStringLiteral("a triangle on one point twice");
         std::sort(places.begin(), places.end());
-        if (places[0] == places[1] || places[1] == places[2])
+        if (ids[0] == ids[1] || ids[1] == ids[2] || ids[2] == ids[0] || places[0] == places[1] || places[1] == places[2])
             return QStringLiteral("a triangle with two corners at one place");
         if (!seen.insert(places).second)
             return QStringLiteral("a triangle on the places of another");
@@ -145,12 +119,13 @@ private slots:
         QTest::addColumn<vtkSmartPointer<vtkPolyData>>("model");
         QTest::addColumn<int>("keepable");
         QTest::addColumn<int>("fewest");
-        for (const int count : {3, 200, 5000})
+        for (const int count : {3, 5000})
             QTest::addRow("%d triangles on one edge", count) << testing::TrianglesOnOneEdge(count) << count << 1;
         QTest::newRow("two cones tip to tip") << ConesTipToTip(24) << 4 * 24 << 8;
-        QTest::newRow("bow-ties") << BowTies(3, 8) << 6 * 2 * 8 * 8 << 12;
-        QTest::newRow("doubled sheet") << DoubledSheet(12, false) << 2 * 12 * 12 << 2;
-        QTest::newRow("doubled sheet, one flipped") << DoubledSheet(12, true) << 2 * 12 * 12 << 2;
+        QTest::newRow("bow-ties") << Grids(8, {{0, 0}, {1, 1}, {3, 0}, {4, 1}, {6, 0}, {7, 1}}, std::vector<bool>(6, true))
+                                  << 6 * 2 * 8 * 8 << 12;
+        QTest::newRow("doubled sheet") << Grids(12, {{0, 0}, {0, 0}}, {true, true}) << 2 * 12 * 12 << 2;
+        QTest::newRow("doubled sheet, one flipped") << Grids(12, {{0, 0}, {0, 0}}, {true, false}) << 2 * 12 * 12 << 2;
     }
 
     void nonManifoldModelsAreReducedSoundly()
