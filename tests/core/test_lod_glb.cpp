@@ -140,10 +140,9 @@ QPair<int, qint64> AssimpCounts(const QString &path)
     assimp.waitForFinished(60000);
     const QString output = QString::fromUtf8(assimp.readAllStandardOutput());
     const auto number = [&output](const char *label) {
-        const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("^%1:\\s+(\\d+)").arg(QLatin1String(label)),
-                               QRegularExpression::MultilineOption)
-                .match(output);
+        const QRegularExpression pattern(QStringLiteral("^%1:\\s+(\\d+)").arg(QLatin1String(label)),
+                                         QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = pattern.match(output);
         return match.hasMatch() ? match.captured(1).toLongLong() : -1;
     };
     return {int(number("Meshes")), number("Faces")};
@@ -255,8 +254,7 @@ private slots:
         const QStringList before = testing::FolderState(target.path());
         const lumeno::ModelWriteResult result = lumeno::WriteLodGlb(model, levels.chain, target.filePath(name));
         QVERIFY(!result.written);
-        QVERIFY2(result.error.contains(said), qPrintable(result.error));
-        QVERIFY2(result.error.contains(name), qPrintable(result.error));
+        QVERIFY2(result.error.contains(said) && result.error.contains(name), qPrintable(result.error));
         QCOMPARE(testing::FolderState(target.path()), before);
     }
 

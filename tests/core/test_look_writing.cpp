@@ -95,9 +95,7 @@ QMap<QString, QByteArray> PackageEntries(const QString &path)
     QMap<QString, QByteArray> entries;
     int error = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
-    if (!archive)
-        return entries;
-    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+    for (zip_int64_t i = 0; archive && i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t stat;
         zip_stat_index(archive, zip_uint64_t(i), 0, &stat);
         zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
@@ -106,7 +104,8 @@ QMap<QString, QByteArray> PackageEntries(const QString &path)
         zip_fclose(file);
         entries.insert(QString::fromUtf8(stat.name), bytes);
     }
-    zip_close(archive);
+    if (archive)
+        zip_close(archive);
     return entries;
 }
 

@@ -100,6 +100,16 @@ QByteArray Nested(const QByteArray &first, int levels, int branching)
     return objects;
 }
 
+// The unit square of two triangles sharing the corners 0 and 2, with the attributes given.
+QByteArray Square(const QByteArray &object, const QByteArray &first, const QByteArray &second, const QByteArray &more = {})
+{
+    return "<object id=\"1\" type=\"model\"" + object +
+           "><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
+           "<vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/></vertices><triangles>"
+           "<triangle v1=\"0\" v2=\"1\" v3=\"2\"" + first + "/><triangle v1=\"0\" v2=\"2\" v3=\"3\"" + second + "/>" +
+           more + "</triangles></mesh></object>";
+}
+
 const QByteArray BaseMaterials = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
                                   "<m:base name=\"blue\" displaycolor=\"#0000FF\"/></m:basematerials>";
 
@@ -222,12 +232,7 @@ private slots:
         QFETCH(QByteArray, firstColour);
         QFETCH(QByteArray, secondColour);
         QFETCH(QStringList, corners);
-        const QByteArray square = "<object id=\"1\" type=\"model\"" + objectColour +
-                                  "><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
-                                  "<vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/></vertices>"
-                                  "<triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\"" +
-                                  firstColour + "/><triangle v1=\"0\" v2=\"2\" v3=\"3\"" + secondColour +
-                                  "/></triangles></mesh></object>";
+        const QByteArray square = Square(objectColour, firstColour, secondColour);
         const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(materials + square, Item(1)));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(CornerValues(read.model, read.model->GetPointData()->GetScalars()), corners);
@@ -296,11 +301,8 @@ private slots:
             "<m:texture2dgroup id=\"8\" texid=\"7\"><m:tex2coord u=\"0\" v=\"0\"/><m:tex2coord u=\"1\" v=\"0\"/>"
             "<m:tex2coord u=\"1\" v=\"1\"/><m:tex2coord u=\"0.5\" v=\"0.5\"/></m:texture2dgroup>" +
             BaseMaterials +
-            "<object id=\"1\" type=\"model\"><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/>"
-            "<vertex x=\"1\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/>"
-            "</vertices><triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\" p3=\"2\"/>"
-            "<triangle v1=\"0\" v2=\"2\" v3=\"3\" pid=\"8\" p1=\"3\" p2=\"2\" p3=\"3\"/>"
-            "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/></triangles></mesh></object>";
+            Square({}, " pid=\"8\" p1=\"0\" p2=\"1\" p3=\"2\"", " pid=\"8\" p1=\"3\" p2=\"2\" p3=\"3\"",
+                   "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/>");
         const lumeno::ReadResult read = ReadPackage(QStringLiteral("textured.3mf"), Model(resources, Item(1)),
                                                     {{"3D/Textures/skin.png", png}});
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));

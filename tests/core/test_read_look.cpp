@@ -12,6 +12,8 @@
 #include <vtkCellData.h>
 #include <vtkDataArray.h>
 
+#include <algorithm>
+
 using lumeno::Material;
 using lumeno::ModelLook;
 using lumeno::TextureImage;
@@ -55,10 +57,7 @@ QStringList ImageNames(const ModelLook &look)
 bool NotesNameOnce(const QStringList &notes, const QStringList &names)
 {
     const QString all = notes.join(QLatin1Char('\n'));
-    for (const QString &name : names)
-        if (all.count(name) != 1)
-            return false;
-    return true;
+    return std::all_of(names.begin(), names.end(), [&all](const QString &name) { return all.count(name) == 1; });
 }
 
 const QByteArray TwoMaterialObj = "mtllib two.mtl\n"
