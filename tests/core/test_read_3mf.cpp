@@ -20,9 +20,7 @@ using lumeno::ReadFailure;
 
 Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
-namespace {
 using Bounds = std::array<double, 6>;
-}
 Q_DECLARE_METATYPE(Bounds)
 
 namespace {
@@ -63,7 +61,6 @@ bool WritePackage(const QString &path, const QByteArray &model, const PackagePar
     return zip_close(archive) == 0;
 }
 
-// A model part: the resources and the build, in the unit of the attribute (none when empty).
 QByteArray Model(const QByteArray &resources, const QByteArray &build, const QByteArray &unit = "millimeter")
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<model" + (unit.isEmpty() ? QByteArray() : " unit=\"" + unit + "\"") +
@@ -72,7 +69,6 @@ QByteArray Model(const QByteArray &resources, const QByteArray &build, const QBy
            resources + "</resources>\n<build>" + build + "</build></model>\n";
 }
 
-// The unit tetrahedron at the origin as object `id`, with more triangles if given.
 QByteArray Tetrahedron(int id, const QByteArray &moreTriangles = QByteArray())
 {
     return "<object id=\"" + QByteArray::number(id) +
@@ -90,8 +86,7 @@ QByteArray Item(int id, const QByteArray &transform = QByteArray())
            (transform.isEmpty() ? QByteArray() : " transform=\"" + transform + "\"") + "/>";
 }
 
-// Objects 2 to levels + 1, each made of `branching` components of the one before, over object
-// 1 (given): object levels + 1 places object 1 branching^levels times.
+// Objects 2..levels+1, each of `branching` components of the one before.
 QByteArray Nested(const QByteArray &first, int levels, int branching)
 {
     QByteArray objects = first;
@@ -103,6 +98,16 @@ QByteArray Nested(const QByteArray &first, int levels, int branching)
         objects += "</components></object>\n";
     }
     return objects;
+}
+
+// The unit square of two triangles sharing the corners 0 and 2, with the attributes given.
+QByteArray Square(const QByteArray &object, const QByteArray &first, const QByteArray &second, const QByteArray &more = {})
+{
+    return "<object id=\"1\" type=\"model\"" + object +
+           "><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
+           "<vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/></vertices><triangles>"
+           "<triangle v1=\"0\" v2=\"1\" v3=\"2\"" + first + "/><triangle v1=\"0\" v2=\"2\" v3=\"3\"" + second + "/>" +
+           more + "</triangles></mesh></object>";
 }
 
 const QByteArray BaseMaterials = "<m:basematerials id=\"5\"><m:base name=\"red\" displaycolor=\"#FF0000\"/>"
@@ -118,7 +123,7 @@ lumeno::ReadResult ReadPackage(const QString &name, const QByteArray &model, con
     return lumeno::ReadModel(path, QStringLiteral("3mf"));
 }
 
-// Each triangle's corners, joined by spaces: "RRGGBB" of colours, "u,v" of texture coordinates.
+// Each triangle's corners: "RRGGBB" colours or "u,v" coordinates.
 QStringList CornerValues(vtkPolyData *model, vtkDataArray *values)
 {
     QStringList triangles;
@@ -129,13 +134,10 @@ QStringList CornerValues(vtkPolyData *model, vtkDataArray *values)
         cell->GetCurrentCell(size, ids);
         QStringList corners;
         for (vtkIdType i = 0; i < size; ++i) {
-            QString text;
-            if (values->GetNumberOfComponents() == 2)
-                text = QStringLiteral("%1,%2").arg(values->GetComponent(ids[i], 0)).arg(values->GetComponent(ids[i], 1));
-            else
-                for (int c = 0; c < 3; ++c)
-                    text += QStringLiteral("%1").arg(int(values->GetComponent(ids[i], c)), 2, 16, QLatin1Char('0')).toUpper();
-            corners << text;
+            const double *v = values->GetTuple(ids[i]);
+            const auto hex = [v](int c) { return QStringLiteral("%1").arg(int(v[c]), 2, 16, QLatin1Char('0')).toUpper(); };
+            corners << (values->GetNumberOfComponents() == 2 ? QStringLiteral("%1,%2").arg(v[0]).arg(v[1])
+                                                              : hex(0) + hex(1) + hex(2));
         }
         triangles << corners.join(QLatin1Char(' '));
     }
@@ -157,7 +159,7 @@ class TestRead3mf : public QObject
 private slots:
     void modelPartIsReadAsItInflates()
     {
-#ifdef __SANITIZE_ADDRESS__ // its quarantine keeps the pieces read as memory in use
+#ifdef __SANITIZE_ADDRESS__
         QSKIP("the sanitizer's quarantine holds freed memory");
 #endif
         const QString path = testing::ScratchFile(QStringLiteral("long.3mf"));
@@ -205,7 +207,6 @@ private slots:
                  !converted.isEmpty());
     }
 
-    // A square of two triangles sharing the corners 0 and 2.
     void triangleColoursStayOnTheirTriangles_data()
     {
         QTest::addColumn<QByteArray>("materials");
@@ -231,12 +232,7 @@ private slots:
         QFETCH(QByteArray, firstColour);
         QFETCH(QByteArray, secondColour);
         QFETCH(QStringList, corners);
-        const QByteArray square = "<object id=\"1\" type=\"model\"" + objectColour +
-                                  "><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"0\" z=\"0\"/>"
-                                  "<vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/></vertices>"
-                                  "<triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\"" +
-                                  firstColour + "/><triangle v1=\"0\" v2=\"2\" v3=\"3\"" + secondColour +
-                                  "/></triangles></mesh></object>";
+        const QByteArray square = Square(objectColour, firstColour, secondColour);
         const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(materials + square, Item(1)));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(CornerValues(read.model, read.model->GetPointData()->GetScalars()), corners);
@@ -305,11 +301,8 @@ private slots:
             "<m:texture2dgroup id=\"8\" texid=\"7\"><m:tex2coord u=\"0\" v=\"0\"/><m:tex2coord u=\"1\" v=\"0\"/>"
             "<m:tex2coord u=\"1\" v=\"1\"/><m:tex2coord u=\"0.5\" v=\"0.5\"/></m:texture2dgroup>" +
             BaseMaterials +
-            "<object id=\"1\" type=\"model\"><mesh><vertices><vertex x=\"0\" y=\"0\" z=\"0\"/>"
-            "<vertex x=\"1\" y=\"0\" z=\"0\"/><vertex x=\"1\" y=\"1\" z=\"0\"/><vertex x=\"0\" y=\"1\" z=\"0\"/>"
-            "</vertices><triangles><triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\" p3=\"2\"/>"
-            "<triangle v1=\"0\" v2=\"2\" v3=\"3\" pid=\"8\" p1=\"3\" p2=\"2\" p3=\"3\"/>"
-            "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/></triangles></mesh></object>";
+            Square({}, " pid=\"8\" p1=\"0\" p2=\"1\" p3=\"2\"", " pid=\"8\" p1=\"3\" p2=\"2\" p3=\"3\"",
+                   "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/>");
         const lumeno::ReadResult read = ReadPackage(QStringLiteral("textured.3mf"), Model(resources, Item(1)),
                                                     {{"3D/Textures/skin.png", png}});
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
@@ -323,7 +316,6 @@ private slots:
         QCOMPARE(image.bytes, missing ? QByteArray() : png);
         vtkDataArray *materials = read.model->GetCellData()->GetArray(lumeno::MaterialIdsName);
         QVERIFY(materials);
-        QCOMPARE(materials->GetNumberOfTuples(), vtkIdType(3));
         QCOMPARE(materials->GetTuple1(1), 0.0);
         QCOMPARE(materials->GetTuple1(2), -1.0);
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
@@ -360,8 +352,7 @@ private slots:
                      Item(3)) << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("component of no object")
             << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
-                     Item(2))
-            << ReadFailure::DamagedFile << corrupt;
+                     Item(2)) << ReadFailure::DamagedFile << corrupt;
         QTest::newRow("texture group of no texture")
             << Model("<m:texture2dgroup id=\"8\" texid=\"9\"/>" + Tetrahedron(1), Item(1)) << ReadFailure::DamagedFile
             << corrupt;
