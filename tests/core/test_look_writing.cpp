@@ -1,4 +1,7 @@
-// Writing a model's look to OBJ/MTL, glTF, GLB and 3MF,, read back by our readers.
+// Writing a model's look: OBJ with its MTL file and textures, glTF and GLB with materials,
+// images and a node per part, 3MF with base materials, textures and an object per part; what
+// each format leaves out; and a model without a look written exactly as before. Files are read
+// back by our readers and, where it is installed, by assimp.
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -7,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtEndian>
 
 #include <vtkCellData.h>
@@ -16,15 +21,19 @@
 
 #include <zip.h>
 
+#include <cmath>
 
 namespace {
 
+// A 1×1 PNG; the second image differs from it by bytes after its end, which readers ignore.
 const QByteArray RedPng = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c4"
                                               "890000000d49444154789c63f8cfc0f01f00050001ff89993d1d000000004945"
                                               "4e44ae426082");
 const QByteArray BluePng = RedPng + QByteArray("blue");
 
-// Two triangles, each its own material and part; the second placed 5 up, with a UV seam.
+// A square of two triangles, each of its own material and part, with a seam along the diagonal:
+// the points 3 and 5 lie where 1 and 2 do, with other texture coordinates. The second part is
+// placed 5 up, its points stored placed.
 vtkSmartPointer<vtkPolyData> TwoMaterialSquare()
 {
     auto model = vtkSmartPointer<vtkPolyData>::New();
@@ -50,6 +59,8 @@ vtkSmartPointer<vtkPolyData> TwoMaterialSquare()
     return model;
 }
 
+// The look of that square: "red paint" with red.png read from `source`, "blue" with an embedded
+// image; the parts "left" and "raised".
 lumeno::SharedLook SquareLook(const QString &source = QString())
 {
     auto look = std::make_shared<lumeno::ModelLook>();
@@ -80,6 +91,7 @@ QStringList Lines(const QByteArray &text)
     return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// The JSON of a .gltf file or of a .glb file's first chunk.
 QJsonObject GltfJson(const QString &path)
 {
     QByteArray bytes = testing::Contents(path);
@@ -90,12 +102,15 @@ QJsonObject GltfJson(const QString &path)
     return QJsonDocument::fromJson(bytes).object();
 }
 
+// The entries of a 3MF package, by name.
 QMap<QString, QByteArray> PackageEntries(const QString &path)
 {
     QMap<QString, QByteArray> entries;
     int error = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
-    for (zip_int64_t i = 0; archive && i < zip_get_num_entries(archive, 0); ++i) {
+    if (!archive)
+        return entries;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t stat;
         zip_stat_index(archive, zip_uint64_t(i), 0, &stat);
         zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
@@ -104,12 +119,12 @@ QMap<QString, QByteArray> PackageEntries(const QString &path)
         zip_fclose(file);
         entries.insert(QString::fromUtf8(stat.name), bytes);
     }
-    if (archive)
-        zip_close(archive);
+    zip_close(archive);
     return entries;
 }
 
-// Our readers read the square back with its parts placed.
+// Our readers read the square back with its triangles where they were: a part's points,
+// written in its own frame, come back placed.
 void VerifyReadBackPlaced(const QString &path)
 {
     const lumeno::ReadResult read = lumeno::ReadModel(path, QFileInfo(path).suffix());
@@ -119,6 +134,34 @@ void VerifyReadBackPlaced(const QString &path)
     read.model->GetBounds(bounds);
     QCOMPARE(bounds[4], 0.0);
     QCOMPARE(bounds[5], 5.0);
+}
+
+// What `assimp info` says of a file: the quoted names of its sections ("Named Materials",
+// "Texture Refs") and its meshes in the node hierarchy, one a part.
+struct AssimpView
+{
+    QString output;
+    QMap<QString, QStringList> names;
+    int placedMeshes = 0;
+};
+
+AssimpView AssimpInfo(const QString &path)
+{
+    QProcess assimp;
+    assimp.start(QStandardPaths::findExecutable(QStringLiteral("assimp")), {QStringLiteral("info"), path});
+    assimp.waitForFinished(60000);
+    AssimpView view;
+    view.output = QString::fromUtf8(assimp.readAllStandardOutput());
+    QString section;
+    for (const QString &line : view.output.split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1Char(' ')) && line.endsWith(QLatin1Char(':')))
+            section = line.chopped(1);
+        else if (line.startsWith(QLatin1String("    '")))
+            view.names[section] << line.mid(5, line.indexOf(QLatin1Char('\''), 5) - 5);
+        if (line.contains(QLatin1String(" (mesh ")))
+            ++view.placedMeshes;
+    }
+    return view;
 }
 
 } // namespace
@@ -143,7 +186,8 @@ private slots:
         QDir().mkpath(folder.path());
     }
 
-    // Neither a null look nor one single part without materials changes a byte (3MF: its model).
+    // Neither a null look nor one of a single part without materials changes a byte of any file
+    // (3MF packages hold the time they were written, so their model part is compared).
     void modelsWithoutALookAreWrittenAsBefore_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -171,6 +215,8 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no material file, no image
     }
 
+    // The MTL file beside the OBJ names both materials with their maps; each part is an object
+    // and each material's faces follow its usemtl. Merged, one group holds both runs.
     void objNamesItsMaterialFileAndParts_data()
     {
         QTest::addColumn<bool>("mergeParts");
@@ -193,6 +239,7 @@ private slots:
         QCOMPARE(obj.mid(obj.indexOf(expectedGroups.first())), expectedGroups);
 
         const QStringList mtl = Lines(testing::Contents(Path(QStringLiteral("square.mtl"))));
+        // The blue texture's scale of 2, its v upwards: -1 moves the doubled v back onto the image.
         for (const char *line : {"newmtl red_paint", "Kd 0.8 0.1 0.1", "map_Kd red.png", "newmtl blue", "d 0.5",
                                  "Pm 0.25", "Pr 0.75", "map_Kd -o 0 -1 0 -s 2 2 1 blue.png"})
             QVERIFY2(mtl.contains(QLatin1String(line)), line);
@@ -201,7 +248,8 @@ private slots:
         VerifyReadBackPlaced(Path(QStringLiteral("square.obj")));
     }
 
-    // A texture never overwrites another file of its name; an identical one is reused.
+    // A different file of a texture's name next to the output keeps its bytes and the texture
+    // takes another name; an identical one is used as it is; a second level reuses the first's.
     void texturesNeverOverwriteAnotherFile_data()
     {
         QTest::addColumn<QByteArray>("existing");
@@ -227,6 +275,7 @@ private slots:
         QCOMPARE(images.size(), existing == RedPng ? 2 : 3);
     }
 
+    // A material file that cannot be replaced stops the save before the model is written.
     void aMaterialFileThatCannotBeWrittenStopsTheSave()
     {
         const QString mtl = Path(QStringLiteral("square.mtl"));
@@ -242,6 +291,7 @@ private slots:
         QCOMPARE(testing::Contents(mtl), QByteArray("newmtl kept\n"));
     }
 
+    // Referred to, an image read from a file is named where it is; an embedded one is written out.
     void referencedTexturesPointAtTheirFiles()
     {
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("input/maps")));
@@ -259,6 +309,8 @@ private slots:
                  QStringList{"blue.png"});
     }
 
+    // A node per part with its transform and its own mesh in the part's frame, a primitive per
+    // material, the images in the buffer; merged, one node of both primitives in place.
     void gltfHoldsMaterialsImagesAndParts_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -285,8 +337,11 @@ private slots:
         const QJsonObject blueTexture = materials[1][QLatin1String("pbrMetallicRoughness")][QLatin1String(
             "baseColorTexture")].toObject();
         QVERIFY(blueTexture[QLatin1String("extensions")][QLatin1String("KHR_texture_transform")].isObject());
+        QVERIFY(json[QLatin1String("extensionsUsed")].toArray().contains(QStringLiteral("KHR_texture_transform")));
         const QJsonArray images = json[QLatin1String("images")].toArray();
         QCOMPARE(images.size(), 2);
+        for (const QJsonValue &image : images)
+            QVERIFY(image[QLatin1String("bufferView")].isDouble());
 
         const QJsonArray nodes = json[QLatin1String("nodes")].toArray();
         const QJsonArray meshes = json[QLatin1String("meshes")].toArray();
@@ -309,6 +364,8 @@ private slots:
         }
     }
 
+    // Base materials, a texture group for each textured material, an object per part placed by
+    // its build item, and the images inside the package under its relationships.
     void threeMfHoldsMaterialsTexturesAndParts()
     {
         const lumeno::ModelWriteResult result = Write(QStringLiteral("square.3mf"), {SquareLook()});
@@ -317,14 +374,44 @@ private slots:
         const QByteArray model = entries.value(QStringLiteral("3D/3dmodel.model"));
         QCOMPARE(model.count("<m:base "), 2);
         QVERIFY(model.contains("name=\"red paint\""));
+        QCOMPARE(model.count("<m:texture2d "), 2);
         QCOMPARE(model.count("<m:texture2dgroup "), 2);
         QCOMPARE(model.count("<object "), 2);
         QVERIFY(model.contains("transform=\"1 0 0 0 1 0 0 0 1 0 0 5\""));
         QCOMPARE(entries.value(QStringLiteral("3D/Textures/red.png")), RedPng);
         QVERIFY(entries.value(QStringLiteral("3D/_rels/3dmodel.model.rels")).contains("/3D/Textures/blue.png"));
+        QVERIFY(entries.value(QStringLiteral("[Content_Types].xml")).contains("Extension=\"png\""));
         VerifyReadBackPlaced(Path(QStringLiteral("square.3mf")));
     }
 
+    // assimp reads the same materials, texture references and parts.
+    void assimpReadsTheSameLook_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        for (const char *suffix : {"obj", "glb", "gltf"})
+            QTest::newRow(suffix) << suffix;
+    }
+
+    void assimpReadsTheSameLook()
+    {
+        QFETCH(QString, suffix);
+        if (QStandardPaths::findExecutable(QStringLiteral("assimp")).isEmpty())
+            QSKIP("assimp is not installed (Debian's assimp-utils, among scripts/setup's corpus packages)");
+        const QString name = QStringLiteral("square.") + suffix;
+        QVERIFY(Write(name, {SquareLook()}).written);
+        const AssimpView view = AssimpInfo(Path(name));
+        const bool obj = suffix == QLatin1String("obj");
+        // OBJ names are single words.
+        QCOMPARE(view.names.value(QStringLiteral("Named Materials")),
+                 obj ? QStringList({"red_paint", "blue"}) : QStringList({"red paint", "blue"}));
+        QStringList textures = view.names.value(QStringLiteral("Texture Refs"));
+        textures.removeDuplicates();
+        // glTF's images are inside the file, referred to by their number.
+        QCOMPARE(textures, obj ? QStringList({"red.png", "blue.png"}) : QStringList({"*0", "*1"}));
+        QVERIFY2(view.placedMeshes == 2, qPrintable(view.output));
+        QVERIFY2(view.output.contains(QLatin1String("Maximum point      (1.000000 1.000000 5.000000)")),
+                 qPrintable(view.output));
+    }
 };
 
 LUMENO_CORE_TEST_MAIN(TestLookWriting)
