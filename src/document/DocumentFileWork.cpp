@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -13,11 +14,25 @@ constexpr uint FileWorkStackSize = 8u << 20;
 
 QThread *RunFileWork(QObject *receiver, std::function<void()> work, std::function<void()> done)
 {
-    auto shared = std::make_shared<std::function<void()>>(std::move(work));
-    QThread *thread = QThread::create([shared] { (*shared)(); });
+    // The work runs under a lock `done` takes first: ThreadSanitizer cannot see Qt's locks, and
+    // so would not see what the work wrote handed to `done` through Qt's event queue.
+    struct Shared
+    {
+        std::function<void()> work;
+        std::mutex running;
+    };
+    auto shared = std::make_shared<Shared>();
+    shared->work = std::move(work);
+    QThread *thread = QThread::create([shared] {
+        const std::lock_guard<std::mutex> lock(shared->running);
+        shared->work();
+    });
     thread->setObjectName(QStringLiteral("file work"));
     thread->setStackSize(FileWorkStackSize);
-    QObject::connect(thread, &QThread::finished, receiver, done);
+    QObject::connect(thread, &QThread::finished, receiver, [shared, done] {
+        { const std::lock_guard<std::mutex> lock(shared->running); }
+        done();
+    });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
     if (thread->isRunning() || thread->isFinished())
@@ -25,7 +40,7 @@ QThread *RunFileWork(QObject *receiver, std::function<void()> work, std::functio
     // The system gave no thread (short of memory or of threads): the work runs here, and its
     // end is told as it would have been.
     delete thread;
-    (*shared)();
+    shared->work();
     QMetaObject::invokeMethod(receiver, std::move(done), Qt::QueuedConnection);
     return nullptr;
 }

@@ -28,29 +28,49 @@ void MeshWorker::CancelThrough(int job)
     }
 }
 
+void MeshWorker::Hand(std::function<void()> task)
+{
+    {
+        const std::lock_guard<std::mutex> lock(tasksMutex);
+        tasks.push_back(std::move(task));
+    }
+    // One call per task, in order, so each call runs the task queued longest.
+    QMetaObject::invokeMethod(this, "RunNextTask", Qt::QueuedConnection);
+}
+
+void MeshWorker::RunNextTask()
+{
+    std::function<void()> task;
+    {
+        const std::lock_guard<std::mutex> lock(tasksMutex);
+        if (tasks.empty())
+            return;
+        task = std::move(tasks.front());
+        tasks.pop_front();
+    }
+    task();
+}
+
 void MeshWorker::Post(int job, std::function<void()> work)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, job, work = std::move(work)] {
-            if (IsCancelled(job))
-                return;
-            runningJob = job;
-            lastPercent = -1;
-            // The reducers, the meter and the drawing's preparation all take memory in
-            // proportion to the model: std::bad_alloc, or std::system_error from a thread that
-            // could not start, ends the job here, never the program.
-            bool shortOfMemory = false;
-            try {
-                work();
-            } catch (const std::exception &) {
-                shortOfMemory = true;
-            }
-            runningJob = 0;
-            if (shortOfMemory && !IsCancelled(job))
-                emit OutOfMemory(job);
-        },
-        Qt::QueuedConnection);
+    Hand([this, job, work = std::move(work)] {
+        if (IsCancelled(job))
+            return;
+        runningJob = job;
+        lastPercent = -1;
+        // The reducers, the meter and the drawing's preparation all take memory in
+        // proportion to the model: std::bad_alloc, or std::system_error from a thread that
+        // could not start, ends the job here, never the program.
+        bool shortOfMemory = false;
+        try {
+            work();
+        } catch (const std::exception &) {
+            shortOfMemory = true;
+        }
+        runningJob = 0;
+        if (shortOfMemory && !IsCancelled(job))
+            emit OutOfMemory(job);
+    });
 }
 
 void MeshWorker::StartCascade(int job, vtkSmartPointer<vtkPolyData> model, lumeno::ReductionEngine engine)
@@ -94,31 +114,32 @@ void MeshWorker::StartSmoothing(int job, vtkSmartPointer<vtkPolyData> model, vtk
 
 void MeshWorker::ForgetReference()
 {
-    QMetaObject::invokeMethod(this, [this] { meter.reset(); }, Qt::QueuedConnection);
+    Hand([this] { meter.reset(); });
 }
 
 void MeshWorker::StartPicture(vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference,
                               lumeno::SurfaceDeviation deviation)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, model, reference, deviation] {
-            if (!picturing)
-                return;
-            try {
-                EmitPicture(MeterFor(reference), model, deviation);
-            } catch (const std::exception &) {
-                emit PictureReady(model, nullptr);
-            }
-        },
-        Qt::QueuedConnection);
+    Hand([this, model, reference, deviation] {
+        if (!picturing)
+            return;
+        try {
+            EmitPicture(MeterFor(reference), model, deviation);
+        } catch (const std::exception &) {
+            const std::lock_guard<std::mutex> handing(handOverMutex);
+            emit PictureReady(model, nullptr);
+        }
+    });
 }
 
 void MeshWorker::EmitPicture(const lumeno::DeviationMeter &pictureMeter, const vtkSmartPointer<vtkPolyData> &model,
                              const lumeno::SurfaceDeviation &deviation)
 {
-    if (picturing)
-        emit PictureReady(model, MakeDeviationPicture(pictureMeter, model, deviation));
+    if (!picturing)
+        return;
+    const SharedDeviationPicture picture = MakeDeviationPicture(pictureMeter, model, deviation);
+    const std::lock_guard<std::mutex> handing(handOverMutex);
+    emit PictureReady(model, picture);
 }
 
 const lumeno::DeviationMeter &MeshWorker::MeterFor(vtkPolyData *reference)
@@ -144,8 +165,10 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
         PrepareForDrawing(result);
     if (result && !IsCancelled(job))
         EmitPicture(MeterFor(reference), result, deviation);
-    if (!IsCancelled(job))
+    if (!IsCancelled(job)) {
+        const std::lock_guard<std::mutex> handing(handOverMutex);
         emit Finished(job, result, deviation);
+    }
 }
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
@@ -161,8 +184,10 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
         PrepareForDrawing(level);
         if (!IsCancelled(job))
             EmitPicture(levelMeter, level, deviation);
-        if (!IsCancelled(job)) // a level made before the cancel is dropped all the same
+        if (!IsCancelled(job)) { // a level made before the cancel is dropped all the same
+            const std::lock_guard<std::mutex> handing(handOverMutex);
             emit LevelReady(job, step, level, deviation);
+        }
     };
     // Stops early when cancelled; throws when out of memory (the levels so far stay usable).
     const std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);

@@ -12,8 +12,10 @@
 #include <vtkSmartPointer.h>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class vtkObject;
 
@@ -55,6 +57,10 @@ public:
     // (cancelling them does not drop it); nothing when pictures are no longer asked for then.
     void StartPicture(vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference,
                       lumeno::SurfaceDeviation deviation);
+    // On the receiving thread, before a queued signal's slot runs. The models, deviations and
+    // pictures the signals carry are sent under the lock this takes, so that ThreadSanitizer,
+    // which cannot see Qt's own locks, sees them handed over.
+    void AcceptHandOver() const { const std::lock_guard<std::mutex> lock(handOverMutex); }
 
 signals:
     // The levels' reducer starts a level, or starts waiting for it (index into lumeno::DecimationLevels).
@@ -76,6 +82,11 @@ signals:
     void PictureReady(vtkSmartPointer<vtkPolyData> model, SharedDeviationPicture picture);
 
 private:
+    // Queues a task for the worker's thread. Tasks pass through a queue of our own, not inside
+    // Qt's events: Qt's locks are futexes ThreadSanitizer cannot see, so the captures a task
+    // reads on the worker's thread would look unguarded to it.
+    void Hand(std::function<void()> task);
+    Q_INVOKABLE void RunNextTask();
     void Post(int job, std::function<void()> work);
     bool IsCancelled(int job) const { return job <= cancelledThrough.load(); }
     void RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine);
@@ -89,6 +100,9 @@ private:
     void OnFilterProgress(vtkObject *caller, unsigned long eventId, void *callData);
 
     lumeno::ReducerMaker makeReducer;
+    std::mutex tasksMutex;
+    std::deque<std::function<void()>> tasks;
+    mutable std::mutex handOverMutex;
     // Measures against the loaded model: its search structure costs a third of a second for a
     // million triangles, so it is made once for the levels and every later result. It holds the
     // model's arrays, so the pointers below stay valid while it lives.

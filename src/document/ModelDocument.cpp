@@ -99,6 +99,13 @@ ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine,
     });
 }
 
+bool ModelDocument::event(QEvent *event)
+{
+    if (event->type() == QEvent::MetaCall)
+        worker->AcceptHandOver();
+    return QObject::event(event);
+}
+
 ModelDocument::~ModelDocument()
 {
     DropRead();

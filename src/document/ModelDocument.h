@@ -157,6 +157,9 @@ signals:
     // ShownPicture changed: the picture of the shown model arrived, or the picture was turned on or off.
     void ShownPictureChanged();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     struct ReadJob;
 
