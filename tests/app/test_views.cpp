@@ -1,5 +1,6 @@
-// The views' texts in the letters of the interface language (and the language list in
-// Preferences in each language's own), what the empty views say, the up axis chosen.
+// The views' own look: their texts in the letters of the interface language (and the language
+// list in Preferences in each language's own), a label beside the counts, what the empty views
+// say, the up axis chosen, and a box drawn as a solid.
 #include "AppSupport.h"
 
 #include "DualView.h"
@@ -21,6 +22,9 @@
 #include <vtkTextProperty.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
 
 Q_DECLARE_METATYPE(lumeno::UpAxisChoice)
 
@@ -49,15 +53,29 @@ int BrightPixels(const QImage &image, const QRect &area, int level)
     return count;
 }
 
-vtkTextActor *TextActorSaying(vtkRenderer *renderer, const QString &text)
+vtkTextActor *TextActorSaying(vtkRenderer *renderer, const std::function<bool(const QString &)> &says)
 {
     vtkActor2DCollection *actors = renderer->GetActors2D();
     actors->InitTraversal();
     while (vtkActor2D *actor = actors->GetNextActor2D())
         if (auto *textActor = vtkTextActor::SafeDownCast(actor);
-            textActor && text == QString::fromUtf8(textActor->GetInput()))
+            textActor && says(QString::fromUtf8(textActor->GetInput())))
             return textActor;
     return nullptr;
+}
+
+vtkTextActor *TextActorSaying(vtkRenderer *renderer, const QString &text)
+{
+    return TextActorSaying(renderer, [&text](const QString &input) { return input == text; });
+}
+
+// Where the text is drawn, in pixels from the view's lower left corner.
+QRectF TextBox(vtkTextActor *actor, vtkRenderer *renderer)
+{
+    double box[4]; // about the actor's position
+    actor->GetBoundingBox(renderer, box);
+    const double *at = actor->GetPosition();
+    return QRectF(QPointF(at[0] + box[0], at[1] + box[2]), QPointF(at[0] + box[1], at[1] + box[3]));
 }
 
 // The model moved so that its lowest point lies on z = 0, as on a printer's build plate.
@@ -122,6 +140,48 @@ private slots:
         const int withoutLetters = BrightPixels(Grab(left), noteArea, 150);
         QVERIFY2(drawn > withoutLetters + 10 * beyondAscii,
                  qPrintable(QStringLiteral("%1 bright pixels, %2 in VTK's font").arg(drawn).arg(withoutLetters)));
+    }
+
+    // A long label beside the counts of the right panel: made smaller to stay apart from them,
+    // within the panel's picture (x 10 to 205), in a wide font as in VTK's own.
+    void panelLabelKeepsClearOfTheCounts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Czech") << "cz";
+        QTest::newRow("Japanese") << "ja";
+    }
+
+    void panelLabelKeepsClearOfTheCounts()
+    {
+        QFETCH(QString, language);
+        QSettings().setValue(QStringLiteral("Language"), language);
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(200, 200),
+                                        testing::ScratchFile(QStringLiteral("fine.stl"))));
+        testing::Run(window, "actionDecimationSet", {[](QWidget *dialog) {
+                         auto *input = qobject_cast<QInputDialog *>(dialog);
+                         input->setDoubleValue(12.3);
+                         input->accept();
+                     }});
+        QVERIFY(testing::WaitForMeshJob(window));
+        QCOMPARE(window.CurrentLabel(), QLocale().toString(12.3) + QLatin1Char('%'));
+        vtkRenderer *renderer = window.View().DecimatedRenderer();
+        vtkTextActor *label = TextActorSaying(renderer, window.CurrentLabel());
+        QVERIFY(label);
+        for (const char *prefix : {"F ", "V "}) {
+            vtkTextActor *count = TextActorSaying(
+                renderer, [prefix](const QString &input) { return input.startsWith(QLatin1String(prefix)); });
+            QVERIFY(count);
+            const QRectF labelBox = TextBox(label, renderer);
+            const QRectF countBox = TextBox(count, renderer);
+            QVERIFY2(labelBox.left() >= 10 && labelBox.right() + 4 <= countBox.left() && countBox.right() <= 205,
+                     qPrintable(QStringLiteral("%1 .. %2, %3 .. %4")
+                                    .arg(labelBox.left())
+                                    .arg(labelBox.right())
+                                    .arg(countBox.left())
+                                    .arg(countBox.right())));
+        }
     }
 
     // Each language is listed in its own letters: some font of the list's has every one of them.
@@ -210,6 +270,25 @@ private slots:
                      qPrintable(QStringLiteral("%1 %2 %3").arg(up[0]).arg(up[1]).arg(up[2])));
             QVERIFY(towards[upAxis] > 0);
         }
+    }
+
+    // A white box on the light background is a solid of three shades, not a white square.
+    void boxReadsAsASolid()
+    {
+        MainWindow window;
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(2, 2, 2),
+                                        testing::ScratchFile(QStringLiteral("box.stl"))));
+        const QImage image = Grab(ViewWidget(window, "vtkOriginalWindow"));
+        std::map<int, int> shades; // by steps of 16 in lightness, below the background's
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const int grey = qGray(image.pixel(x, y)); grey < 215)
+                    ++shades[grey / 16];
+        int faces = 0;
+        for (const auto &[shade, pixels] : shades)
+            faces += pixels > image.width() * image.height() / 100;
+        QVERIFY2(faces >= 3, qPrintable(QString::number(faces)));
     }
 };
 
