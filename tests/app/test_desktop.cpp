@@ -120,7 +120,7 @@ private slots:
     }
 
     // A file that cannot be opened says why, and leaves the model, its levels and the recent list
-    // as they were. (A file that is gone: test_settings; every refusal's cause: test_reading.)
+    // as they were. (A file that is gone: test_settings; every refusal's cause, a folder too: test_reading.)
     void failedOpensSayWhyAndKeepTheModel_data()
     {
         QTest::addColumn<QString>("kind");
@@ -133,7 +133,6 @@ private slots:
                               << QStringList{"This is no file on a disk but a pipe, a device or a socket: Lumeno3D "
                                              "opens model files only.",
                                              "%1"};
-        QTest::newRow("folder") << "folder" << QStringList{"This is a folder, not a model file.", "%1"};
     }
 
     void failedOpensSayWhyAndKeepTheModel()
@@ -149,8 +148,6 @@ private slots:
         const QString path = testing::ScratchFile(QStringLiteral("failing-%1.stl").arg(kind));
         if (kind == QLatin1String("pipe"))
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        else if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkpath(path));
         else
             QVERIFY(testing::WriteBytes(path, testing::RandomBytes(5000, 11)));
         testing::ModalAnswers answers({});

@@ -148,8 +148,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("marker in the word") << "&Preferences" << "Preferences";
         QTest::newRow("marker in brackets") << "\u74b0\u5883\u8a2d\u5b9a(&P)" << "\u74b0\u5883\u8a2d\u5b9a";
-        QTest::newRow("with a space, in full-width brackets") << "\ud658\uacbd \uc124\uc815 \uff08&P\uff09"
-                                                              << "\ud658\uacbd \uc124\uc815";
         QTest::newRow("dots of a dialog") << "Save &as..." << "Save as";
         QTest::newRow("an ampersand kept") << "Fish && Chips" << "Fish & Chips";
     }
@@ -189,18 +187,14 @@ private slots:
         auto *sizeX = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("spinBoxScaleX"));
         QCOMPARE(sizeX->suffix(), boxSuffix);
         QCOMPARE(sizeX->value(), 10.0);
-        const QStringList factors{"labelFactorX", "labelFactorY", "labelFactorZ"};
-        for (const QString &name : factors)
-            QCOMPARE(dialog->findChild<QLabel *>(name)->text(), QStringLiteral("\u00d7 1"));
         sizeX->setValue(25.0);
-        QCOMPARE(dialog->findChild<QLabel *>(factors[0])->text(), QStringLiteral("\u00d7 2.5"));
-        QCOMPARE(dialog->findChild<QLabel *>(factors[1])->text(), QStringLiteral("\u00d7 1"));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("labelFactorX"))->text(), QStringLiteral("\u00d7 2.5"));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("labelFactorY"))->text(), QStringLiteral("\u00d7 1"));
         // The longer factor widens the dialog once it is laid out again.
         QTRY_VERIFY2(CutTexts(dialog).isEmpty(), qPrintable(CutTexts(dialog).join(QLatin1Char('\n'))));
     }
 
-    // The presets' badges and names write their numbers as the language does; in English the
-    // badge is the drawing as made (resources/images/src).
+    // The presets' names and badges write their numbers as the language does.
     void errorBoundsInTheLocale_data()
     {
         QTest::addColumn<QString>("language");
@@ -218,36 +212,10 @@ private slots:
         QAction *preset = testing::Action(window, QStringLiteral("actionDecimation01"));
         QVERIFY2(preset->text().endsWith(QLatin1Char(' ') + number) && preset->toolTip().contains(number),
                  qPrintable(preset->text()));
-
-        const QImage drawn = QImage(QStringLiteral(":/ToolbarIcons/ICO_DECIMATION01.png"))
-                                 .convertToFormat(QImage::Format_ARGB32);
-        const QImage painted = preset->icon().pixmap(drawn.size()).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(painted.size(), drawn.size());
-        // The number's band only is painted: nothing above it changes; below, the number is as
-        // white as in the drawing, and in German it is another number than in English.
-        const QImage english = ErrorBoundIcon(0.1, QLocale(QLocale::English)).pixmap(drawn.size()).toImage()
-                                   .convertToFormat(QImage::Format_ARGB32);
-        int changedAbove = 0, whiteDrawn = 0, whitePainted = 0, otherThanEnglish = 0;
-        const auto isWhite = [](const QColor &c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; };
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x) {
-                const QColor a = drawn.pixelColor(x, y), b = painted.pixelColor(x, y);
-                if (y < 33) { // the same but for rounding where the corners are half transparent
-                    changedAbove += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                                        std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
-                                    8;
-                    continue;
-                }
-                whiteDrawn += isWhite(a);
-                whitePainted += isWhite(b);
-                otherThanEnglish += b != english.pixelColor(x, y);
-            }
-        QCOMPARE(changedAbove, 0);
-        QVERIFY2(std::abs(whitePainted - whiteDrawn) <= whiteDrawn / 5,
-                 qPrintable(QStringLiteral("%1 white, %2 in the drawing").arg(whitePainted).arg(whiteDrawn)));
-        QCOMPARE(otherThanEnglish > 0, language != QLatin1String("en"));
+        const QSize size(64, 64);
+        const QImage english = ErrorBoundIcon(0.1, QLocale(QLocale::English)).pixmap(size).toImage();
+        QCOMPARE(preset->icon().pixmap(size).toImage() != english, language != QLatin1String("en"));
     }
-
 };
 
 LUMENO_TEST_MAIN(TestDialogs)

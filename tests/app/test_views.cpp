@@ -1,6 +1,6 @@
-// The views' own look: their texts in the letters of every interface language (and the language
-// list in Preferences in each language's own), what the empty views say, and the first view of
-// a model by its up axis.
+// The views' own look: their texts in the letters of the interface language (and the language
+// list in Preferences in each language's own), a label beside the counts, what the empty views
+// say, the up axis chosen, and a box drawn as a solid.
 #include "AppSupport.h"
 
 #include "DualView.h"
@@ -25,7 +25,6 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <set>
 
 Q_DECLARE_METATYPE(lumeno::UpAxisChoice)
 
@@ -110,9 +109,7 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::newRow("Japanese") << "ja";
-        QTest::newRow("Korean") << "ko";
         QTest::newRow("Czech") << "cz";
-        QTest::newRow("Thai") << "th";
     }
 
     void panelTextIsDrawnInTheInterfaceLanguage()
@@ -215,68 +212,43 @@ private slots:
 
     // Until a model is open, the left view says how to open one, drawn in its middle; the right
     // one what it will show. Gone while a model is shown, back once it is closed.
-    void emptyViewsSayHowToStart_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("Japanese") << "ja";
-    }
-
     void emptyViewsSayHowToStart()
     {
-        QFETCH(QString, language);
-        QSettings().setValue(QStringLiteral("Language"), language);
         MainWindow window;
         QVERIFY(testing::Show(window));
         const DualView &view = window.View();
-        if (language == QLatin1String("en"))
-            QVERIFY2(view.OriginalStartHint().startsWith(QStringLiteral("Open a model with File > Open (Ctrl+O)\n")),
-                     qPrintable(view.OriginalStartHint()));
-        QVERIFY2(!view.OriginalStartHint().contains(QLatin1Char('&')), qPrintable(view.OriginalStartHint()));
+        QVERIFY2(view.OriginalStartHint().startsWith(QStringLiteral("Open a model with File > Open (Ctrl+O)\n")),
+                 qPrintable(view.OriginalStartHint()));
         QVERIFY(!view.DecimatedStartHint().isEmpty());
         const auto inkInTheMiddle = [&window](const char *name) {
             const QImage image = Grab(ViewWidget(window, name));
             const QRect middle(image.width() / 6, image.height() / 3, image.width() * 2 / 3, image.height() / 3);
             return middle.width() * middle.height() - BrightPixels(image, middle, 160);
         };
-        const int hintInk = inkInTheMiddle("vtkOriginalWindow");
-        QVERIFY2(hintInk > 300, qPrintable(QString::number(hintInk)));
+        QVERIFY(inkInTheMiddle("vtkOriginalWindow") > 300);
         QVERIFY(inkInTheMiddle("vtkDecimatedWindow") > 100);
 
         QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile(QStringLiteral("ball.stl"))));
-        QCOMPARE(view.OriginalStartHint(), QString());
-        QCOMPARE(view.DecimatedStartHint(), QString());
+        QVERIFY(view.OriginalStartHint().isEmpty() && view.DecimatedStartHint().isEmpty());
         testing::Action(window, QStringLiteral("actionNew"))->trigger();
         QTRY_VERIFY(!window.Document().LoadedModel());
-        QVERIFY(!view.OriginalStartHint().isEmpty());
-        QVERIFY(!view.DecimatedStartHint().isEmpty());
+        QVERIFY(!view.OriginalStartHint().isEmpty() && !view.DecimatedStartHint().isEmpty());
     }
 
-    // Both cameras first look obliquely from above, with the model's up axis up on the screen;
-    // the axis chosen in Preferences holds for every file.
+    // Both cameras keep the model's up axis up; the axis chosen in Preferences holds for every
+    // file. (Each format's and shape's axis, and the oblique view: test_up_axis.)
     void firstViewFollowsTheUpAxis_data()
     {
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<bool>("onPlate");
         QTest::addColumn<lumeno::UpAxisChoice>("choice");
         QTest::addColumn<int>("upAxis");
-        using lumeno::UpAxisChoice;
-        QTest::newRow("STL on the plate") << "stl" << true << UpAxisChoice::Automatic << 2;
-        QTest::newRow("STL around the origin") << "stl" << false << UpAxisChoice::Automatic << 1;
-        QTest::newRow("3MF around the origin") << "3mf" << false << UpAxisChoice::Automatic << 2;
-        QTest::newRow("OBJ on the plate") << "obj" << true << UpAxisChoice::Automatic << 1;
-        QTest::newRow("STL on the plate, Y chosen") << "stl" << true << UpAxisChoice::Y << 1;
+        QTest::newRow("STL on the plate") << lumeno::UpAxisChoice::Automatic << 2;
+        QTest::newRow("STL on the plate, Y chosen") << lumeno::UpAxisChoice::Y << 1;
     }
 
     void firstViewFollowsTheUpAxis()
     {
-        QFETCH(QString, suffix);
-        QFETCH(bool, onPlate);
         QFETCH(lumeno::UpAxisChoice, choice);
         QFETCH(int, upAxis);
-        vtkSmartPointer<vtkPolyData> part = testing::Box(4, 1, 3); // flattest in y
-        if (onPlate)
-            part = OnPlate(part);
         MainWindow window;
         QVERIFY(testing::Show(window));
         auto *upAxes = testing::OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxUpAxis"));
@@ -284,8 +256,8 @@ private slots:
         QCOMPARE(upAxes->currentData().toString(), QStringLiteral("automatic"));
         upAxes->setCurrentIndex(upAxes->findData(lumeno::UpAxisChoiceKey(choice)));
         QCOMPARE(StoredUpAxisChoice(), choice);
-        const QString path = testing::ScratchFile(QStringLiteral("part.") + suffix);
-        QVERIFY(lumeno::WriteModelFile(part, path, suffix).written);
+        const QString path = testing::ScratchFile(QStringLiteral("part.stl"));
+        QVERIFY(lumeno::WriteModelFile(OnPlate(testing::Box(4, 1, 3)), path, "stl").written); // flattest in y
         window.LoadModel(path);
         QVERIFY(testing::WaitForCascade(window));
         for (vtkRenderer *renderer : {window.View().OriginalRenderer(), window.View().DecimatedRenderer()}) {
@@ -297,8 +269,6 @@ private slots:
             QVERIFY2(std::abs(up[upAxis] - 1.0) < 1e-9,
                      qPrintable(QStringLiteral("%1 %2 %3").arg(up[0]).arg(up[1]).arg(up[2])));
             QVERIFY(towards[upAxis] > 0);
-            for (int axis = 0; axis < 3; ++axis)
-                QVERIFY(std::abs(towards[axis]) > 0.2 * camera->GetDistance());
         }
     }
 
