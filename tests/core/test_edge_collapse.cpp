@@ -173,6 +173,18 @@ Point Normal(const CollapseMesh &mesh, size_t triangle)
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
 
+// Six times the volume a closed mesh encloses.
+double SixVolume(const CollapseMesh &mesh)
+{
+    double sum = 0;
+    for (size_t t = 0; t < mesh.Triangles(); ++t) {
+        const float *a = &mesh.positions[3 * size_t(mesh.corners[3 * t])];
+        const Point n = Normal(mesh, t);
+        sum += n[0] * a[0] + n[1] * a[1] + n[2] * a[2];
+    }
+    return sum;
+}
+
 } // namespace
 
 class EdgeCollapseTest : public QObject
@@ -181,6 +193,27 @@ class EdgeCollapseTest : public QObject
 
 private slots:
     // Flat, all but the corners go at no cost, evenly (a star of thin triangles took minutes).
+    // Lindstrom & Turk's place keeps the volume of a closed surface collapse by collapse, where
+    // the quadric's own place cuts into a sphere's bulges.
+    void theLindstromTurkPlaceKeepsTheVolume()
+    {
+        CollapseMesh sphere = Cube(8);
+        for (size_t i = 0; i < sphere.positions.size(); i += 3) {
+            float *p = &sphere.positions[i];
+            const float length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+            p[0] /= length, p[1] /= length, p[2] /= length;
+        }
+        CollapseMesh quarter;
+        lumeno::CollapseGoals goals;
+        goals.threads = 1;
+        goals.triangleCounts = {sphere.Triangles() / 4};
+        goals.tuning.placement = lumeno::CollapsePlacement::LindstromTurk;
+        goals.reached = [&](size_t, CollapseMesh &&mesh) { quarter = std::move(mesh); };
+        QCOMPARE(lumeno::CollapseEdges(sphere, goals).goalsReached, size_t(1));
+        QCOMPARE(quarter.Triangles(), sphere.Triangles() / 4);
+        QVERIFY(std::fabs(SixVolume(quarter) / SixVolume(sphere) - 1) < 1e-4);
+    }
+
     void aFlatGridCollapsesToItsCorners_data()
     {
         QTest::addColumn<int>("squares");

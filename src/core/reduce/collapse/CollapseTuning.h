@@ -4,6 +4,12 @@
 
 namespace lumeno {
 
+// Where a collapse puts the merged place (QuadricPlacement.h, LindstromTurkPlacement.h).
+enum class CollapsePlacement {
+    GarlandHeckbert, // the least summed quadric
+    LindstromTurk,   // volume and border preserved, then optimised, then the least quadric
+};
+
 // Every constant of the edge collapse, with what it trades and where its value comes from.
 // The defaults are the published methods' own; a value of ours is named as such.
 struct CollapseTuning
@@ -27,6 +33,21 @@ struct CollapseTuning
     // the quadric's 3x3 part is invertible; below this determinant, relative to the cube of its
     // trace / 3, the best of the edge's ends and middle is used instead (their section 4).
     double singularDeterminant = 1e-9;
+
+#ifdef LUMENO_BENCH_LINDSTROM_TURK
+    CollapsePlacement placement = CollapsePlacement::LindstromTurk; // a bench build's choice only
+#else
+    CollapsePlacement placement = CollapsePlacement::GarlandHeckbert;
+#endif
+
+    // Lindstrom & Turk's alpha: a constraint is taken only when its normal is more than this
+    // far from the span of those before; 1 degree is theirs (and CGAL's). Larger leaves more
+    // to the later, less preserving terms; smaller lets nearly parallel constraints make an
+    // ill-conditioned, far-off point.
+    double lindstromTurkAlphaDegrees = 1.0;
+    // A direction along which a term's matrix is below this share of its trace is flat: the
+    // term says nothing there (ours: well above rounding, far below any real curvature).
+    double lindstromTurkFlat = 1e-9;
 
     // Cancellation is polled, and progress told, once every this many collapses.
     size_t collapsesBetweenPolls = 4096;

@@ -5,6 +5,7 @@
 #include "reduce/collapse/CollapseFilters.h"
 #include "reduce/collapse/CollapseHeap.h"
 #include "reduce/collapse/CollapseTopology.h"
+#include "reduce/collapse/LindstromTurkPlacement.h"
 #include "reduce/collapse/Quadric.h"
 #include "reduce/collapse/QuadricPlacement.h"
 
@@ -81,6 +82,13 @@ private:
     // Both ways along it costed on their own; the cheaper.
     std::optional<Candidate> EvaluateEachWay(uint32_t a, uint32_t b, size_t count, bool seam) const;
     float SquaredLength(uint32_t a, uint32_t b) const;
+    // The merged place of the edge when the placement is not the quadric's own; false where
+    // the quadric's own decides.
+    bool FixedPlace(uint32_t a, uint32_t b, double x[3]) const
+    {
+        return tuning.placement == CollapsePlacement::LindstromTurk &&
+               LindstromTurkPlace(*topology, positions, a, b, quadrics[a] + quadrics[b], tuning, x);
+    }
     // One way along an edge of `edgeTriangles` triangles, a seam or not.
     std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
     bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
@@ -250,8 +258,10 @@ std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves))
         return std::nullopt;
+    double x[3];
+    const bool fixed = moves && FixedPlace(from, to, x);
     const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], positions.data() + 3 * size_t(from),
-                                           positions.data() + 3 * size_t(to), moves, tuning);
+                                           positions.data() + 3 * size_t(to), moves, tuning, fixed ? x : nullptr);
     if (placed.distance > goals.maxError)
         return std::nullopt;
     return Candidate{float(placed.cost), SquaredLength(from, to), from, to, stamp[from] + stamp[to]};
@@ -272,8 +282,9 @@ std::optional<Candidate> Collapser::EvaluateEdge(uint32_t a, uint32_t b, size_t 
     const bool ba = KindsAllow(kinds[b], kinds[a], count, seam, stage, baMoves);
     if (ab && ba && abMoves && baMoves) {
         const double *aAt = positions.data() + 3 * size_t(a), *bAt = positions.data() + 3 * size_t(b);
-        double toB = 0, toA = 0;
-        if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA) > goals.maxError)
+        double toB = 0, toA = 0, x[3];
+        const bool fixed = FixedPlace(a, b, x);
+        if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA, fixed ? x : nullptr) > goals.maxError)
             return EvaluateEachWay(a, b, count, seam); // one way may still be within the bound
         const float length = SquaredLength(a, b);
         const Candidate one{float(toB), length, a, b, stamp[a] + stamp[b]};
@@ -318,7 +329,9 @@ bool Collapser::TryCollapse(const Candidate &c)
         return false;
     double *toAt = positions.data() + 3 * size_t(to);
     const double *fromAt = positions.data() + 3 * size_t(from);
-    const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning);
+    double x[3];
+    const bool fixed = moves && FixedPlace(from, to, x);
+    const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning, fixed ? x : nullptr);
     if (!KeepsNormals(topo, positions, from, to, placed.at, moves, tuning))
         return false;
 

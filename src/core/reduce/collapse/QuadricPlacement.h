@@ -21,12 +21,16 @@ struct Placement
 // `to` stays where it is (a half-edge collapse onto a place that may not move), or, with
 // `moves`, the point of least summed quadric, or the best of the ends and middle where that
 // point is not well defined.
+// `fixed`, when given, is where a moving collapse goes (another placement's choice), costed by
+// the summed quadric.
 inline Placement PlaceCollapse(const Quadric &from, const Quadric &to, const double fromAt[3], const double toAt[3],
-                               bool moves, const CollapseTuning &tuning)
+                               bool moves, const CollapseTuning &tuning, const double *fixed = nullptr)
 {
     const Quadric sum = from + to;
     Placement best{{toAt[0], toAt[1], toAt[2]}, sum.Error(toAt), 0};
-    if (moves) {
+    if (moves && fixed) {
+        best = {{fixed[0], fixed[1], fixed[2]}, sum.Error(fixed), 0};
+    } else if (moves) {
         double x[3];
         if (sum.Minimum(tuning.singularDeterminant, x)) {
             const double e = sum.Error(x);
@@ -49,12 +53,15 @@ inline Placement PlaceCollapse(const Quadric &from, const Quadric &to, const dou
 // and one solve: both ways share the point of least error and differ only in the end they start
 // from. The larger of the two distances is returned.
 inline double CostBothWays(const Quadric &a, const Quadric &b, const double aAt[3], const double bAt[3],
-                           const CollapseTuning &tuning, double &costToB, double &costToA)
+                           const CollapseTuning &tuning, double &costToB, double &costToA,
+                           const double *fixed = nullptr)
 {
     const Quadric sum = a + b;
     const double atA = sum.Error(aAt), atB = sum.Error(bAt);
     double x[3];
-    if (sum.Minimum(tuning.singularDeterminant, x)) {
+    if (fixed) {
+        costToB = costToA = sum.Error(fixed);
+    } else if (sum.Minimum(tuning.singularDeterminant, x)) {
         const double e = sum.Error(x);
         costToB = e <= atB ? e : atB;
         costToA = e <= atA ? e : atA;
