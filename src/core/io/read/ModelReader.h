@@ -50,9 +50,6 @@ struct ReadResult
     // Polygons without area, left out: those CleanTriangles leaves out (a triangle on one point
     // twice, a polygon whose corners lie on one line) and those a reader dropped itself.
     vtkIdType untriangulatedPolygons = 0;
-    // The file's colours were left out: a PLY file's stored as numbers from 0 to 1, which VTK's
-    // reader would misread.
-    bool coloursNotRead = false;
     // OFF: the colours of its faces were left out (only vertex colours are kept).
     bool faceColoursNotRead = false;
     // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
