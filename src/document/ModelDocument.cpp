@@ -210,8 +210,6 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     if (read.result.untriangulatedPolygons > 0)
         notes << tr("%1 polygons without area could not be made into triangles and were left out.")
                      .arg(read.result.untriangulatedPolygons);
-    if (read.result.coloursNotRead)
-        notes << tr("The colours of this file are stored as fractions, which cannot be read; they are left out.");
     notes << lumeno::ReadNotes(read.result);
     if (drawingLook && !drawingLook->texturesNotShown.isEmpty())
         notes << tr("%n textures could not be read as images: %1. Their materials are drawn in their plain colour.",

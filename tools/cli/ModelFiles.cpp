@@ -42,8 +42,7 @@ bool IsSameFile(const QString &first, const QString &second)
 // What the reading left out or changed, for a pipeline to act on; every key is always there.
 QJsonObject ReadingNotes(const lumeno::ReadResult &result)
 {
-    lumeno::PointAttributes leftOut = result.attributesLeftOut;
-    leftOut.colours = leftOut.colours || result.coloursNotRead;
+    const lumeno::PointAttributes leftOut = result.attributesLeftOut;
     return {
         {QStringLiteral("materialsLeftOut"), result.materialsNotKept},
         {QStringLiteral("pointsAndLinesLeftOut"), result.primitivesLeftOut},
@@ -91,10 +90,6 @@ InputModel ReadInput(const QString &path, Progress &progress, MemoryCheck memory
     input.readingNotes = ReadingNotes(result);
     for (const QString &note : lumeno::ReadNotes(result))
         input.warnings << QStringLiteral("note: %1: %2").arg(shownPath, note);
-    if (result.coloursNotRead)
-        input.warnings << QStringLiteral("warning: %1: its colours are stored as fractions, which cannot be read; "
-                                         "they are left out.")
-                              .arg(shownPath);
     return input;
 }
 

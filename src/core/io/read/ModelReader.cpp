@@ -8,11 +8,11 @@
 #include "io/read/MemoryNeed.h"
 #include "io/read/ObjReader.h"
 #include "io/read/OffReader.h"
+#include "io/read/PlyReader.h"
 #include "io/read/PlyTexture.h"
 #include "io/read/ThreeMfReader.h"
 #include "io/read/ModelFileCopy.h"
 #include "io/read/ModelFileCheck.h"
-#include "io/read/ReaderInput.h"
 #include "model/ModelChecks.h"
 #include "model/TriangleCleanup.h"
 
@@ -23,43 +23,22 @@
 #include <QLocale>
 #include <QTemporaryFile>
 
-#include <vtkAbstractPolyDataReader.h>
-#include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
 #include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
 #include <vtkIntArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
-#include <vtkExecutive.h>
 #include <vtkFloatArray.h>
-#include <vtkPLYReader.h>
 #include <vtkPoints.h>
 
 #include <climits>
 #include <cmath>
 #include <locale.h>
-#include <mutex>
 
 namespace lumeno {
 
 namespace {
-
-vtkSmartPointer<vtkAbstractPolyDataReader> ReaderFor(const QString &suffix)
-{
-    if (suffix == QLatin1String("ply"))
-        return vtkSmartPointer<vtkPLYReader>::New();
-    return nullptr;
-}
-
-// VTK's PLY parser keeps the header line it splits in static buffers (vtkPLY::get_words): two
-// files read at once, as a batch's jobs read them, tore each other's headers and freed their
-// names twice. A process reads one file through a VTK reader at a time.
-std::mutex &VtkReaderLock()
-{
-    static std::mutex lock;
-    return lock;
-}
 
 // The readers parse numbers with the C library, which follows the locale a program sets (the
 // window sets the user's): "0.5" would be 0 where the decimal sign is a comma. This thread
@@ -111,37 +90,17 @@ ReadFailure FailureOf(FileAccess access)
     return ReadFailure::Unreadable;
 }
 
-// Mends the copy for its reader and checks it; None when the reader may read it.
-ReadFailure PrepareCopy(QTemporaryFile &copy, qint64 size, const QString &suffix, ReadResult &result,
-                        QString &textureFile)
-{
-    uchar *mapped = copy.map(0, size);
-    if (!mapped)
-        return ReadFailure::OutOfMemory; // no address space left for it
-    const Bytes bytes{reinterpret_cast<char *>(mapped), static_cast<size_t>(size)};
-    if (suffix == QLatin1String("ply")) {
-        result.coloursNotRead = HasPlyFractionColours(bytes);
-        textureFile = PlyTextureFile(bytes.View());
-    }
-    MendForReader(bytes, suffix);
-    ReadFailure failure = ReadFailure::None;
-    if (suffix == QLatin1String("ply") && IsPlyWithoutFaces(bytes.View()))
-        failure = ReadFailure::NoTriangles;
-    else if (!IsModelFileSafeToRead(bytes.View(), suffix))
-        failure = ReadFailure::DamagedFile;
-    copy.unmap(mapped);
-    return failure;
-}
-
 bool IsOwnFormat(const QString &suffix)
 {
     return suffix == QLatin1String("stl") || suffix == QLatin1String("obj") || suffix == QLatin1String("off") ||
-           suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") || suffix == QLatin1String("3mf");
+           suffix == QLatin1String("gltf") || suffix == QLatin1String("glb") || suffix == QLatin1String("3mf") ||
+           suffix == QLatin1String("ply");
 }
 
 // Reads the copy with our own reader of the suffix; a .gltf file's buffer files are looked up
-// beside the original.
-FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path)
+// beside the original. textureFile: the image a PLY file's header names.
+FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &suffix, const QString &path,
+                            QString &textureFile)
 {
     uchar *mapped = copy.map(0, size);
     if (!mapped)
@@ -157,6 +116,9 @@ FormatReading ReadOwnFormat(QTemporaryFile &copy, qint64 size, const QString &su
         reading = ReadObj(bytes, QFileInfo(path).absolutePath());
     } else if (suffix == QLatin1String("3mf")) {
         reading = Read3mf(bytes);
+    } else if (suffix == QLatin1String("ply")) {
+        textureFile = PlyTextureFile(bytes);
+        reading = ReadPly(bytes);
     } else {
         reading = ReadGltf(bytes, suffix == QLatin1String("glb"), QFileInfo(path).absolutePath());
     }
@@ -203,17 +165,11 @@ void WithTextureMaterial(ReadResult &result, const SharedLook &look)
     result.look = look;
 }
 
-void NoteError(vtkObject *, unsigned long, void *clientData, void *)
-{
-    *static_cast<bool *>(clientData) = true;
-}
-
-ReadResult ReadModelFile(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+ReadResult ReadModelFile(const QString &path, const QString &suffix)
 {
     ReadResult result;
     const QString lowerSuffix = suffix.toLower();
-    vtkSmartPointer<vtkAbstractPolyDataReader> reader = ReaderFor(lowerSuffix);
-    if (!reader && !IsOwnFormat(lowerSuffix)) {
+    if (!IsOwnFormat(lowerSuffix)) {
         result.failure = ReadFailure::UnknownSuffix;
         return result;
     }
@@ -223,83 +179,45 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix, const Algor
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
-    if (result.failure == ReadFailure::None && !reader) {
-        FormatReading reading;
-        try {
-            reading = ReadOwnFormat(copy, file.size, lowerSuffix, path);
-        } catch (const std::bad_alloc &) {
-            reading = Failed(ReadFailure::OutOfMemory);
-        }
-        result.failure = reading.failure;
-        result.detail = reading.detail;
-        result.partsMerged = reading.partsMerged;
-        result.materialsNotKept = reading.materialsNotKept;
-        result.materialFilesNotRead = reading.materialFilesNotRead;
-        result.faceColoursNotRead = reading.faceColoursNotRead;
-        result.primitivesLeftOut = reading.primitivesLeftOut;
-        result.attributesLeftOut = reading.attributesLeftOut;
-        result.unitConverted = reading.unitConverted;
-        if (result.failure != ReadFailure::None)
-            return result;
-        result = Finish(reading.model, result);
-        if (result.model)
-            result.look = reading.look;
-        result.untriangulatedPolygons += reading.polygonsWithoutArea;
-        return result;
-    }
-    QString textureFile; // a PLY file's, named in its header
-    if (result.failure == ReadFailure::None)
-        result.failure = PrepareCopy(copy, file.size, lowerSuffix, result, textureFile);
     if (result.failure != ReadFailure::None)
         return result;
-
-    bool readerFailed = false;
-    auto errorObserver = vtkSmartPointer<vtkCallbackCommand>::New();
-    errorObserver->SetCallback(NoteError);
-    errorObserver->SetClientData(&readerFailed);
-    reader->AddObserver(vtkCommand::ErrorEvent, errorObserver);
-    // The pipeline reports a failed read once more, on its own behalf.
-    reader->GetExecutive()->AddObserver(vtkCommand::ErrorEvent, errorObserver);
-    if (prepareReader)
-        prepareReader(reader);
-
-    const QByteArray encodedName = QFile::encodeName(copy.fileName());
-    reader->SetFileName(encodedName.constData());
-    UpdateOutcome update = UpdateOutcome::Failed;
-    {
-        const std::lock_guard<std::mutex> oneAtATime(VtkReaderLock());
-        const CLocaleForThisThread cLocale;
-        update = TryUpdate(reader);
+    FormatReading reading;
+    QString textureFile; // a PLY file's, named in its header
+    try {
+        reading = ReadOwnFormat(copy, file.size, lowerSuffix, path, textureFile);
+    } catch (const std::bad_alloc &) {
+        reading = Failed(ReadFailure::OutOfMemory);
     }
-    // A reader short of memory reports an error too, or reads on with what it has.
-    if (update == UpdateOutcome::OutOfMemory) {
-        result.failure = ReadFailure::OutOfMemory;
+    result.failure = reading.failure;
+    result.detail = reading.detail;
+    result.partsMerged = reading.partsMerged;
+    result.materialsNotKept = reading.materialsNotKept;
+    result.materialFilesNotRead = reading.materialFilesNotRead;
+    result.faceColoursNotRead = reading.faceColoursNotRead;
+    result.primitivesLeftOut = reading.primitivesLeftOut;
+    result.attributesLeftOut = reading.attributesLeftOut;
+    result.unitConverted = reading.unitConverted;
+    if (result.failure != ReadFailure::None)
         return result;
-    }
-    if (update != UpdateOutcome::Done || readerFailed) {
-        result.failure = ReadFailure::ReaderError;
-        return result;
-    }
-
-    // A copy of our own, so the model does not keep the reader's pipeline alive.
-    auto model = vtkSmartPointer<vtkPolyData>::New();
-    model->ShallowCopy(reader->GetOutput());
-    result = Finish(model, result);
+    result = Finish(reading.model, result);
+    if (result.model)
+        result.look = reading.look;
     if (result.model && !textureFile.isEmpty())
         WithTextureMaterial(result, PlyTextureLook(textureFile, QFileInfo(path).absolutePath()));
+    result.untriangulatedPolygons += reading.polygonsWithoutArea;
     return result;
 }
 
 } // namespace
 
-ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader)
+ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &)
 {
     // Whatever runs short of memory on the way (the copy, a reader, the clean-up's arrays) says so.
     ReadResult outOfMemory;
     outOfMemory.failure = ReadFailure::OutOfMemory;
     try {
         const VtkAllocationWatch memory;
-        ReadResult result = ReadModelFile(path, suffix, prepareReader);
+        ReadResult result = ReadModelFile(path, suffix);
         return memory.RanShort() ? outOfMemory : result;
     } catch (const std::bad_alloc &) {
         return outOfMemory;

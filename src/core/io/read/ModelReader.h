@@ -50,9 +50,6 @@ struct ReadResult
     // Polygons without area, left out: those CleanTriangles leaves out (a triangle on one point
     // twice, a polygon whose corners lie on one line) and those a reader dropped itself.
     vtkIdType untriangulatedPolygons = 0;
-    // The file's colours were left out: a PLY file's stored as numbers from 0 to 1, which VTK's
-    // reader would misread.
-    bool coloursNotRead = false;
     // OFF: the colours of its faces were left out (only vertex colours are kept).
     bool faceColoursNotRead = false;
     // glTF and 3MF: the meshes placed into the one model (every node's or build item's own).
@@ -86,13 +83,12 @@ bool IsReadableSuffix(const QString &suffix);
 // (the parts merged, materials, lines, face colours), for the window's status and the CLI.
 QStringList ReadNotes(const ReadResult &result);
 
-// Reads a model with the VTK reader for its suffix ("ply", any case), or our own for "stl", "obj",
-// "off", "gltf", "glb" and "3mf" (BinaryStlReader, AsciiStlReader, ObjReader, OffFormat,
-// GltfReader, ThreeMfReader), which read
-// the same checked copy's bytes; a .gltf file's buffer files are read from beside `path`.
-// The file is read into memory once (ReadModelFileBytes), checked (IsModelFileSafeToRead),
-// and the reader reads a private copy of exactly those bytes: a file changed, cut short or
-// replaced meanwhile never reaches it. prepareReader sees the reader before it runs.
+// Reads a model with our own reader for its suffix ("stl", "obj", "ply", "off", "gltf", "glb",
+// "3mf", any case: BinaryStlReader, AsciiStlReader, ObjReader, PlyReader, OffReader,
+// GltfReader, ThreeMfReader); a .gltf file's buffer files are read from beside `path`.
+// The file is read into memory once (ReadModelFileBytes) and the reader reads a private copy
+// of exactly those bytes: a file changed, cut short or replaced meanwhile never reaches it.
+// No reader runs as a VTK algorithm now: prepareReader is not called.
 // Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles), each
 // triangle keeping its cell data ("MaterialIds", "PartIds"); the points stay as the reader
 // delivers them. The look of OBJ (with its MTL libraries), glTF, 3MF and PLY (its TextureFile)
