@@ -1,6 +1,7 @@
 #include "io/read/AsciiStlReader.h"
 
 #include "io/read/StlTriangleWelding.h"
+#include "io/read/TextWords.h"
 
 #include <QtEndian>
 
@@ -15,11 +16,6 @@ namespace {
 
 constexpr size_t CornerSize = 12;
 constexpr size_t TriangleSize = 3 * CornerSize;
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
 
 // The words of one line, one after the other.
 class Words

@@ -1,5 +1,7 @@
 #include "io/read/ModelFileCheck.h"
 
+#include "io/read/TextWords.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -12,28 +14,6 @@ namespace lumeno {
 namespace {
 
 using Text = std::string_view;
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
-
-// Splits one line into its blank-separated words.
-std::vector<Text> Words(Text line)
-{
-    std::vector<Text> words;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i]))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i]))
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
 
 // ---------------------------------------------------------------- STL
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/read/TextWords.h"
+
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -7,11 +9,6 @@
 namespace lumeno {
 
 // The statements of OBJ and MTL text, which share their form: a keyword and its words.
-
-inline bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
 
 // The words of one statement after another, read in place. A statement ends with its line or
 // at a '#'; a word that ends in a backslash with only blanks after it on its line goes on with

@@ -1,6 +1,7 @@
 #include "io/read/OffReader.h"
 
 #include "io/read/MeshAssembly.h"
+#include "io/read/TextWords.h"
 #include "model/PointAttributes.h"
 
 #include <QCoreApplication>
@@ -29,11 +30,6 @@ namespace {
 // The alpha of a vertex given r g b, among the colour values read, which are finite numbers.
 constexpr float Opaque = std::numeric_limits<float>::infinity();
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
-
 // The words of each line that holds any, comments left out.
 class OffLines
 {
@@ -49,15 +45,7 @@ public:
                 end = text.size();
             std::string_view line = text.substr(at, end - at);
             line = line.substr(0, line.find('#'));
-            for (size_t i = 0; i < line.size();) {
-                while (i < line.size() && IsBlank(line[i]))
-                    ++i;
-                const size_t start = i;
-                while (i < line.size() && !IsBlank(line[i]))
-                    ++i;
-                if (i > start)
-                    words.push_back(line.substr(start, i - start));
-            }
+            AppendWords(line, words);
             at = end + 1;
         }
         return !words.empty();

@@ -1,30 +1,12 @@
 #include "io/read/PlyHeader.h"
 
+#include "io/read/TextWords.h"
+
 #include <charconv>
 
 namespace lumeno {
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
-
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    for (size_t i = 0; i < line.size();) {
-        while (i < line.size() && IsBlank(line[i]))
-            ++i;
-        const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i]))
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
 
 bool ParseType(std::string_view name, PlyType &type)
 {

@@ -2,6 +2,7 @@
 
 #include "io/read/MeshAssembly.h"
 #include "io/read/PlyHeader.h"
+#include "io/read/TextWords.h"
 
 #include <QtEndian>
 
@@ -89,11 +90,6 @@ private:
     const char *stop;
     bool big;
 };
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
-}
 
 // The numbers of an ASCII body, one record a line (blank lines between records passed over),
 // parsed in the C locale's way whatever the program's locale is.
