@@ -5,39 +5,39 @@
     <name>DecimationLevels</name>
     <message>
         <source>Decimating 90%...</source>
-        <translation>S'està delmant al 90%...</translation>
+        <translation>S&apos;està delmant al 90%...</translation>
     </message>
     <message>
         <source>Decimating 80%...</source>
-        <translation>S'està delmant al 80%...</translation>
+        <translation>S&apos;està delmant al 80%...</translation>
     </message>
     <message>
         <source>Decimating 70%...</source>
-        <translation>S'està delmant al 70%...</translation>
+        <translation>S&apos;està delmant al 70%...</translation>
     </message>
     <message>
         <source>Decimating 60%...</source>
-        <translation>S'està delmant al 60%...</translation>
+        <translation>S&apos;està delmant al 60%...</translation>
     </message>
     <message>
         <source>Decimating 50%...</source>
-        <translation>S'està delmant al 50%...</translation>
+        <translation>S&apos;està delmant al 50%...</translation>
     </message>
     <message>
         <source>Decimating 40%...</source>
-        <translation>S'està delmant al 40%...</translation>
+        <translation>S&apos;està delmant al 40%...</translation>
     </message>
     <message>
         <source>Decimating 30%...</source>
-        <translation>S'està delmant al 30%...</translation>
+        <translation>S&apos;està delmant al 30%...</translation>
     </message>
     <message>
         <source>Decimating 20%...</source>
-        <translation>S'està delmant al 20%...</translation>
+        <translation>S&apos;està delmant al 20%...</translation>
     </message>
     <message>
         <source>Decimating 10%...</source>
-        <translation>S'està delmant al 10%...</translation>
+        <translation>S&apos;està delmant al 10%...</translation>
     </message>
 </context>
 <context>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation>S'ha baixat una versió nova!</translation>
+        <translation>S&apos;ha baixat una versió nova!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
@@ -182,11 +182,11 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Up axis in the first view of a model</source>
-        <translation>Eix amunt en la primera vista d'un model</translation>
+        <translation>Eix amunt en la primera vista d&apos;un model</translation>
     </message>
     <message>
         <source>Automatic: Z for 3MF and printer parts, else Y</source>
-        <translation>Automàtic: Z per a 3MF i peces d'impressora, si no Y</translation>
+        <translation>Automàtic: Z per a 3MF i peces d&apos;impressora, si no Y</translation>
     </message>
     <message>
         <source>Y up</source>
@@ -220,15 +220,15 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Mida (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
-        <translation>El factor d'escala al llarg de %1: la mida fixada dividida per la mida pròpia del model</translation>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
+        <translation>El factor d&apos;escala al llarg de %1: la mida fixada dividida per la mida pròpia del model</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation>S'està baixant la versió nova!</translation>
+        <translation>S&apos;està baixant la versió nova!</translation>
     </message>
 </context>
 <context>
@@ -285,7 +285,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation>El Lumeno3D fa més lleugeres les malles de triangles: redueix el nombre de triangles d'un model tot conservant-ne la forma, i en desa el resultat.</translation>
+        <translation>El Lumeno3D fa més lleugeres les malles de triangles: redueix el nombre de triangles d&apos;un model tot conservant-ne la forma, i en desa el resultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
@@ -296,7 +296,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>Reduir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Tan bon punt es carrega un model, el Lumeno3D calcula nou nivells que en conserven del 90 al 10 per cent dels triangles; el botó de cada nivell mostra la mida del seu fitxer. També podeu reduir el model al percentatge que vulgueu, o tant com ho permeti una desviació màxima respecte a la seva forma.</translation>
     </message>
     <message>
@@ -305,7 +305,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>Suavitza iguala la superfície del model de la dreta. Transforma escala i gira el model; totes dues vistes mostren el canvi abans que l'accepteu.</translation>
+        <translation>Suavitza iguala la superfície del model de la dreta. Transforma escala i gira el model; totes dues vistes mostren el canvi abans que l&apos;accepteu.</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -313,7 +313,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Gireu el model amb el botó esquerre del ratolí, moveu-lo amb el botó del mig i feu zoom amb la roda; la vista de la dreta segueix la de l'esquerra. Els botons de la part inferior canvien entre superfície, punts i filferro, ajusten el model a les vistes i el mostren de front, de costat, des de dalt o en perspectiva.</translation>
+        <translation>Gireu el model amb el botó esquerre del ratolí, moveu-lo amb el botó del mig i feu zoom amb la roda; la vista de la dreta segueix la de l&apos;esquerra. Els botons de la part inferior canvien entre superfície, punts i filferro, ajusten el model a les vistes i el mostren de front, de costat, des de dalt o en perspectiva.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -329,7 +329,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation>La darrera versió d'aquesta pàgina és al web:</translation>
+        <translation>La darrera versió d&apos;aquesta pàgina és al web:</translation>
     </message>
     <message>
         <source>You can also drop a model file on the window.</source>
@@ -341,11 +341,11 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Comprova si hi ha actualitzacions en iniciar: cada vegada que s'inicia, Lumeno3D pregunta al seu lloc web si hi ha una versió més nova i us avisa quan n'hi ha una.</translation>
+        <translation>Comprova si hi ha actualitzacions en iniciar: cada vegada que s&apos;inicia, Lumeno3D pregunta al seu lloc web si hi ha una versió més nova i us avisa quan n&apos;hi ha una.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
-        <translation>Mètode de reducció: Qualitat fa tots els nivells d'una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
+        <translation>Mètode de reducció: Qualitat fa tots els nivells d&apos;una sola passada i queda diverses vegades més a prop de la forma; Clàssic és el mètode de les versions anteriors.</translation>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
@@ -353,11 +353,11 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Les parts d'un fitxer glTF, 3MF o OBJ continuen sent parts, cadascuna allà on la situa el fitxer, amb els seus materials i textures. La vista de l'esquerra mostra el model tal com s'ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
+        <translation>Trieu Obre al menú Fitxer i seleccioneu un fitxer STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Les parts d&apos;un fitxer glTF, 3MF o OBJ continuen sent parts, cadascuna allà on la situa el fitxer, amb els seus materials i textures. La vista de l&apos;esquerra mostra el model tal com s&apos;ha carregat, i la de la dreta, el model reduït. El menú Fitxer també mostra els darrers fitxers que heu obert.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
-        <translation>Mostra la desviació, al menú Visualitza, acoloreix el model reduït segons la distància de cada punt al model carregat, del blau (cap) al vermell fosc (la més gran); la llegenda en dona l'escala, i el punter del ratolí el valor que té a sota.</translation>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Mostra la desviació, al menú Visualitza, acoloreix el model reduït segons la distància de cada punt al model carregat, del blau (cap) al vermell fosc (la més gran); la llegenda en dona l&apos;escala, i el punter del ratolí el valor que té a sota.</translation>
     </message>
     <message>
         <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
@@ -372,7 +372,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation>Barra d'eines principal</translation>
+        <translation>Barra d&apos;eines principal</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
@@ -384,7 +384,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation>Barra d'eines inferior</translation>
+        <translation>Barra d&apos;eines inferior</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -447,7 +447,7 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
         <translation>El fitxer </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> no existeix.</translation>
     </message>
     <message>
@@ -474,12 +474,12 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>No s'ha pogut codificar la imatge.</translation>
+        <translation>No s&apos;ha pogut codificar la imatge.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>No s'ha pogut desar la captura a %1.
+        <translation>No s&apos;ha pogut desar la captura a %1.
 %2</translation>
     </message>
     <message>
@@ -540,15 +540,15 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation>Límit d'error personalitzat...</translation>
+        <translation>Límit d&apos;error personalitzat...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti un límit d'error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
+        <translation>Elimina triangles mentre ho permeti un límit d&apos;error que escriviu, com a fracció de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation>Límit d'error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
+        <translation>Límit d&apos;error del filtre, com a fracció de la diagonal de la capsa contenidora:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
@@ -564,11 +564,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>It was removed from Recent files.</source>
-        <translation>S'ha suprimit dels fitxers recents.</translation>
+        <translation>S&apos;ha suprimit dels fitxers recents.</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation>Si s'ha mogut o se n'ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
+        <translation>Si s&apos;ha mogut o se n&apos;ha canviat el nom, obriu-lo des de la seva ubicació nova.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
@@ -596,7 +596,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
-        <translation>Només es pot obrir un model alhora: només s'ha obert %1.</translation>
+        <translation>Només es pot obrir un model alhora: només s&apos;ha obert %1.</translation>
     </message>
     <message>
         <source>All models (*.stl *.obj *.ply *.off *.gltf *.glb *.3mf);;STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; OFF file (*.off);; glTF file (*.gltf *.glb);; 3MF file (*.3mf)</source>
@@ -612,11 +612,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>Error bound %1</source>
-        <translation>Límit d'error %1</translation>
+        <translation>Límit d&apos;error %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
-        <translation>Elimina triangles mentre ho permeti el límit d'error del filtre, %1 de la diagonal de la capsa contenidora</translation>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Elimina triangles mentre ho permeti el límit d&apos;error del filtre, %1 de la diagonal de la capsa contenidora</translation>
     </message>
     <message>
         <source>%1 cannot hold all that this model carries. Not saved:</source>
@@ -636,7 +636,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>The %1% level was not made: click to make the missing levels.</source>
-        <translation>El nivell del %1% no s'ha fet: feu clic per fer els nivells que falten.</translation>
+        <translation>El nivell del %1% no s&apos;ha fet: feu clic per fer els nivells que falten.</translation>
     </message>
     <message>
         <source>Open a model with %1 &gt; %2 (%3)</source>
@@ -683,7 +683,7 @@ Voleu reemplaçar-lo?</translation>
         <translation>Mostra la &amp;desviació</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Acoloreix el model reduït segons la distància de cada punt al model carregat</translation>
     </message>
     <message>
@@ -699,11 +699,11 @@ Voleu reemplaçar-lo?</translation>
     <name>ModelDocument</name>
     <message>
         <source>Opening file...</source>
-        <translation>S'està obrint el fitxer...</translation>
+        <translation>S&apos;està obrint el fitxer...</translation>
     </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
-        <translation>%1 polígons sense àrea no s'han pogut convertir en triangles i s'han omès.</translation>
+        <translation>%1 polígons sense àrea no s&apos;han pogut convertir en triangles i s&apos;han omès.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -723,19 +723,19 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>Decimating %1%...</source>
-        <translation>S'està delmant al %1%...</translation>
+        <translation>S&apos;està delmant al %1%...</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation>S'està delmant fins al límit d'error %1...</translation>
+        <translation>S&apos;està delmant fins al límit d&apos;error %1...</translation>
     </message>
     <message>
         <source>Smoothing...</source>
-        <translation>S'està suavitzant...</translation>
+        <translation>S&apos;està suavitzant...</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation>S'ha desat a %1</translation>
+        <translation>S&apos;ha desat a %1</translation>
     </message>
     <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
@@ -754,16 +754,12 @@ Voleu reemplaçar-lo?</translation>
         <translation>Desat a %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Els colors d'aquest fitxer estan desats com a fraccions, que no es poden llegir; s'ometen.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Fet, però es conserva el %1% dels triangles, menys que el %2% demanat.</translation>
     </message>
     <message>
         <source>Done, but the %1% level keeps %2% of the triangles, fewer than asked.</source>
-        <translation>Fet, però el nivell del %1% conserva el %2% dels triangles, menys del que s'ha demanat.</translation>
+        <translation>Fet, però el nivell del %1% conserva el %2% dels triangles, menys del que s&apos;ha demanat.</translation>
     </message>
     <message>
         <source>Not enough memory for this operation: the right view still shows %1.</source>
@@ -783,7 +779,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>The button of a level not made makes the missing levels.</source>
-        <translation>El botó d'un nivell no fet fa els nivells que falten.</translation>
+        <translation>El botó d&apos;un nivell no fet fa els nivells que falten.</translation>
     </message>
     <message>
         <source>Saving to %1...</source>
@@ -802,13 +798,13 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>To reach the triangle count, borders and texture seams were allowed to move off their lines.</source>
-        <translation>Per arribar al nombre de triangles, s'ha permès que les vores i les costures de textura surtin de les seves línies.</translation>
+        <translation>Per arribar al nombre de triangles, s&apos;ha permès que les vores i les costures de textura surtin de les seves línies.</translation>
     </message>
 </context>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Aquest fitxer no existeix.</translation>
     </message>
     <message>
@@ -817,7 +813,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Això no és un fitxer d'un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
+        <translation>Això no és un fitxer d&apos;un disc, sinó un conducte, un dispositiu o un sòcol: el Lumeno3D només obre fitxers de model.</translation>
     </message>
     <message>
         <source>This file is empty: it holds no model.</source>
@@ -829,11 +825,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l'està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
+        <translation>Aquest fitxer ha canviat mentre es llegia; potser un altre programa encara l&apos;està escrivint. Torneu-lo a obrir quan sigui complet.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d'aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
+        <translation>El Lumeno3D no ha pogut desar la seva còpia de treball d&apos;aquest fitxer a la carpeta temporal %1; potser és plena.</translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
@@ -845,15 +841,15 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tots els punts d'aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
+        <translation>Tots els punts d&apos;aquest model són al mateix lloc: no té cap superfície per mostrar ni per reduir.</translation>
     </message>
     <message>
         <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
         <translation>El Lumeno3D llegeix fitxers STL, OBJ, PLY, OFF, glTF, GLB i 3MF: trieu un fitxer el nom del qual acabi en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
-        <translation>El fitxer %1, que conté les dades d'aquest model, no és al seu costat o no es pot llegir: copieu-lo a la mateixa carpeta.</translation>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>El fitxer %1, que conté les dades d&apos;aquest model, no és al seu costat o no es pot llegir: copieu-lo a la mateixa carpeta.</translation>
     </message>
     <message>
         <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
@@ -862,24 +858,24 @@ Voleu reemplaçar-lo?</translation>
     <message numerus="yes">
         <source>%n parts were merged into one model.</source>
         <translation>
-            <numerusform>%n part s'ha fusionat en un sol model.</numerusform>
-            <numerusform>%n parts s'han fusionat en un sol model.</numerusform>
+            <numerusform>%n part s&apos;ha fusionat en un sol model.</numerusform>
+            <numerusform>%n parts s&apos;han fusionat en un sol model.</numerusform>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
-        <translation>Els materials i les textures d'aquest fitxer no es conserven: no es desen amb el model.</translation>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Els materials i les textures d&apos;aquest fitxer no es conserven: no es desen amb el model.</translation>
     </message>
     <message numerus="yes">
         <source>%n groups of points or lines were left out: they have no triangles.</source>
         <translation>
-            <numerusform>S'ha omès %n grup de punts o línies: no té triangles.</numerusform>
-            <numerusform>S'han omès %n grups de punts o línies: no tenen triangles.</numerusform>
+            <numerusform>S&apos;ha omès %n grup de punts o línies: no té triangles.</numerusform>
+            <numerusform>S&apos;han omès %n grups de punts o línies: no tenen triangles.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
-        <translation>Els colors de les cares d'aquest fitxer s'ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Els colors de les cares d&apos;aquest fitxer s&apos;ometen: el Lumeno3D només conserva els colors de vèrtex.</translation>
     </message>
     <message>
         <source>JSON nested %1 levels deep</source>
@@ -934,19 +930,19 @@ Voleu reemplaçar-lo?</translation>
         <translation>Aquest fitxer fa referència a %1, que no és un fitxer de la seva pròpia carpeta: el Lumeno3D només llegeix fitxers que són al costat del model.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
-        <translation>Aquest fitxer només té %1 en algunes de les seves parts o cares: aquestes dades s'ometen.</translation>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
+        <translation>Aquest fitxer només té %1 en algunes de les seves parts o cares: aquestes dades s&apos;ometen.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>Aquest fitxer indica les mides en la unitat «%1»; s'han convertit a mil·límetres.</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Aquest fitxer indica les mides en la unitat «%1»; s&apos;han convertit a mil·límetres.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vèrtexs o cantonades de cares</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>la unitat «%1»</translation>
     </message>
     <message>
@@ -975,7 +971,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
-        <translation>Aquest model d'uns %1 triangles necessita uns %2 de memòria per obrir-se i fer els seus nivells, però només n'hi ha %3 disponibles: tanqueu altres programes o obriu-lo en un ordinador amb més memòria.</translation>
+        <translation>Aquest model d&apos;uns %1 triangles necessita uns %2 de memòria per obrir-se i fer els seus nivells, però només n&apos;hi ha %3 disponibles: tanqueu altres programes o obriu-lo en un ordinador amb més memòria.</translation>
     </message>
 </context>
 <context>
@@ -983,16 +979,16 @@ Voleu reemplaçar-lo?</translation>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation>No s'ha pogut desar el model a %1.
+        <translation>No s&apos;ha pogut desar el model a %1.
 %2</translation>
     </message>
     <message>
         <source>No temporary file could be created beside it.</source>
-        <translation>No s'ha pogut crear cap fitxer temporal a la mateixa carpeta.</translation>
+        <translation>No s&apos;ha pogut crear cap fitxer temporal a la mateixa carpeta.</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation>No s'ha pogut escriure el fitxer.</translation>
+        <translation>No s&apos;ha pogut escriure el fitxer.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -1032,11 +1028,11 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
-        <translation>No s'ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
+        <translation>No s&apos;ha desat %1: un model només es pot desar com a fitxer STL, PLY, OBJ, GLB, glTF, 3MF o OFF.</translation>
     </message>
     <message>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
-        <translation>No hi ha prou memòria per escriure'l: tanqueu altres programes i torneu a desar.</translation>
+        <translation>No hi ha prou memòria per escriure&apos;l: tanqueu altres programes i torneu a desar.</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
@@ -1077,7 +1073,7 @@ Voleu reemplaçar-lo?</translation>
     </message>
     <message>
         <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
-        <translation>%1 no s'ha desat: els nivells en un sol fitxer només es desen com a GLB.</translation>
+        <translation>%1 no s&apos;ha desat: els nivells en un sol fitxer només es desen com a GLB.</translation>
     </message>
 </context>
 <context>

@@ -220,7 +220,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Velikost (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>Měřítko podél %1: nastavená velikost dělená vlastní velikostí modelu</translation>
     </message>
 </context>
@@ -300,7 +300,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Redukce</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Jakmile je model načten, Lumeno3D vypočítá devět úrovní, které zachovávají 90 až 10 procent jeho trojúhelníků; tlačítko každé úrovně ukazuje velikost jejího souboru. Model můžete také zredukovat na vlastní procento nebo tak daleko, jak dovolí maximální odchylka od jeho tvaru.</translation>
     </message>
     <message>
@@ -360,7 +360,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>V nabídce Soubor zvolte Otevřít a vyberte soubor STL, OBJ, PLY, OFF, glTF (.gltf nebo .glb) nebo 3MF. Části souboru glTF, 3MF nebo OBJ zůstávají částmi, každá tam, kam ji soubor umisťuje, se svými materiály a texturami. Levý pohled ukazuje model tak, jak byl načten, pravý pohled zredukovaný model. Nabídka Soubor také obsahuje naposledy otevřené soubory.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>Zobrazit odchylku v nabídce Zobrazit obarví zmenšený model podle vzdálenosti každého bodu od načteného modelu, od modré (žádná) po tmavě červenou (největší); legenda ukazuje stupnici a ukazatel myši hodnotu pod sebou.</translation>
     </message>
     <message>
@@ -451,7 +451,7 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
         <translation>Soubor </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> neexistuje.</translation>
     </message>
     <message>
@@ -619,7 +619,7 @@ Chcete jej nahradit?</translation>
         <translation>Mez chyby %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>Odebírat trojúhelníky, dokud to dovolí mez chyby filtru, %1 úhlopříčky ohraničujícího kvádru</translation>
     </message>
     <message>
@@ -687,7 +687,7 @@ Chcete jej nahradit?</translation>
         <translation>Zobrazit &amp;odchylku</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Obarví zmenšený model podle vzdálenosti každého bodu od načteného modelu</translation>
     </message>
     <message>
@@ -758,10 +758,6 @@ Chcete jej nahradit?</translation>
         <translation>Uloženo do %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Barvy tohoto souboru jsou uloženy jako zlomky, které nelze načíst; jsou vynechány.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Hotovo, ale zachováno je %1% trojúhelníků, méně než požadovaných %2%.</translation>
     </message>
@@ -813,7 +809,7 @@ Chcete jej nahradit?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Tento soubor neexistuje.</translation>
     </message>
     <message>
@@ -857,7 +853,7 @@ Chcete jej nahradit?</translation>
         <translation>Lumeno3D čte soubory STL, OBJ, PLY, OFF, glTF, GLB a 3MF: vyberte soubor, jehož název končí na .stl, .obj, .ply, .off, .gltf, .glb nebo .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Soubor %1, který obsahuje data tohoto modelu, vedle něj chybí nebo jej nelze přečíst: zkopírujte jej do stejné složky.</translation>
     </message>
     <message>
@@ -873,7 +869,7 @@ Chcete jej nahradit?</translation>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>Materiály a textury tohoto souboru se nezachovávají: neukládají se s modelem.</translation>
     </message>
     <message numerus="yes">
@@ -885,7 +881,7 @@ Chcete jej nahradit?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Barvy stěn tohoto souboru jsou vynechány: Lumeno3D zachovává pouze barvy vrcholů.</translation>
     </message>
     <message>
@@ -941,11 +937,11 @@ Chcete jej nahradit?</translation>
         <translation>Tento soubor odkazuje na %1, což není soubor v jeho vlastní složce: Lumeno3D čte pouze soubory uložené vedle modelu.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Z tohoto souboru jsou vynechány %1: mají je jen některé jeho části nebo stěny.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>Tento soubor udává rozměry v jednotce „%1“; byly převedeny na milimetry.</translation>
     </message>
     <message>
@@ -953,7 +949,7 @@ Chcete jej nahradit?</translation>
         <translation>%1 vrcholů nebo rohů stěn</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>jednotku „%1“</translation>
     </message>
     <message>

@@ -220,7 +220,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Größe (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>Der Skalierungsfaktor entlang %1: die eingestellte Größe geteilt durch die eigene Größe des Modells</translation>
     </message>
 </context>
@@ -296,7 +296,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Reduzieren</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Sobald ein Modell geladen ist, berechnet Lumeno3D neun Stufen, die 90 bis 10 Prozent seiner Dreiecke behalten; die Schaltfläche jeder Stufe zeigt die Größe ihrer Datei. Sie können das Modell auch auf einen eigenen Prozentsatz reduzieren oder so weit, wie es eine maximale Abweichung von seiner Form zulässt.</translation>
     </message>
     <message>
@@ -356,7 +356,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Wählen Sie im Menü Datei den Eintrag Öffnen und dann eine STL-, OBJ-, PLY-, OFF-, glTF- (.gltf oder .glb) oder 3MF-Datei. Die Teile einer glTF-, 3MF- oder OBJ-Datei bleiben Teile, jedes an der Stelle, an die die Datei es setzt, mit ihren Materialien und Texturen. Die linke Ansicht zeigt das Modell wie geladen, die rechte das reduzierte Modell. Das Menü Datei listet außerdem die zuletzt geöffneten Dateien auf.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>Abweichung zeigen im Menü Ansicht färbt das reduzierte Modell nach dem Abstand jedes Punkts zum geladenen Modell, von Blau (keine) bis Dunkelrot (die größte); die Legende zeigt die Skala, der Mauszeiger den Wert unter ihm.</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
         <translation>Die Datei </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> existiert nicht.</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Fehlerschranke %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>Dreiecke entfernen, soweit die Fehlerschranke des Filters, %1 der Diagonale des Begrenzungsrahmens, es zulässt</translation>
     </message>
     <message>
@@ -683,7 +683,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>&amp;Abweichung zeigen</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Färbt das reduzierte Modell nach dem Abstand jedes Punkts zum geladenen Modell</translation>
     </message>
     <message>
@@ -754,10 +754,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Gespeichert unter %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Die Farben dieser Datei sind als Bruchzahlen gespeichert, die nicht gelesen werden können; sie werden ausgelassen.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Fertig, aber es werden %1% der Dreiecke behalten, weniger als die verlangten %2%.</translation>
     </message>
@@ -808,7 +804,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Diese Datei existiert nicht.</translation>
     </message>
     <message>
@@ -852,7 +848,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Lumeno3D liest STL-, OBJ-, PLY-, OFF-, glTF-, GLB- und 3MF-Dateien: Wählen Sie eine Datei, deren Name auf .stl, .obj, .ply, .off, .gltf, .glb oder .3mf endet.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Die Datei %1, die die Daten dieses Modells enthält, liegt nicht neben der Modelldatei oder kann nicht gelesen werden: Kopieren Sie sie in denselben Ordner.</translation>
     </message>
     <message>
@@ -867,7 +863,7 @@ Möchten Sie die Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>Die Materialien und Texturen dieser Datei bleiben nicht erhalten: Sie werden nicht mit dem Modell gespeichert.</translation>
     </message>
     <message numerus="yes">
@@ -878,7 +874,7 @@ Möchten Sie die Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Die Farben der Flächen dieser Datei werden ausgelassen: Lumeno3D behält nur Eckpunktfarben bei.</translation>
     </message>
     <message>
@@ -934,11 +930,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Diese Datei verweist auf %1, was keine Datei in ihrem eigenen Ordner ist: Lumeno3D liest nur Dateien, die neben dem Modell liegen.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Die %1 dieser Datei werden ausgelassen: Nur einige ihrer Teile oder Flächen enthalten sie.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>Diese Datei gibt ihre Größen in der Einheit „%1“ an; sie wurden in Millimeter umgerechnet.</translation>
     </message>
     <message>
@@ -946,7 +942,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 Eckpunkte oder Flächenecken</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>die Einheit „%1“</translation>
     </message>
     <message>

@@ -754,10 +754,6 @@ Do you want to replace it?</translation>
         <translation>Saved to %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>The colours of this file are stored as fractions, which cannot be read; they are left out.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Done, but %1% of the triangles are kept, fewer than the %2% asked.</translation>
     </message>

@@ -220,7 +220,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Tamaño (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>El factor de escala a lo largo de %1: el tamaño fijado dividido por el tamaño propio del modelo</translation>
     </message>
 </context>
@@ -296,7 +296,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Reducir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>En cuanto se carga un modelo, Lumeno3D calcula nueve niveles que conservan del 90 al 10 por ciento de sus triángulos; el botón de cada nivel muestra el tamaño de su archivo. También puede reducir el modelo a un porcentaje propio, o tanto como lo permita una desviación máxima respecto a su forma.</translation>
     </message>
     <message>
@@ -356,7 +356,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>Elija Abrir en el menú Archivo y seleccione un archivo STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Las partes de un archivo glTF, 3MF u OBJ siguen siendo partes, cada una donde la sitúa el archivo, con sus materiales y texturas. La vista izquierda muestra el modelo tal como se cargó; la derecha, el modelo reducido. El menú Archivo también muestra los últimos archivos que ha abierto.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>Mostrar la desviación, en el menú Ver, colorea el modelo reducido según la distancia de cada punto al modelo cargado, del azul (ninguna) al rojo oscuro (la mayor); la leyenda da la escala, y el puntero del ratón el valor que tiene debajo.</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
         <translation>El archivo </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> no existe.</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Do you want to replace it?</source>
         <translation>Límite de error %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>Eliminar triángulos mientras lo permita el límite de error del filtro, %1 de la diagonal del cuadro delimitador</translation>
     </message>
     <message>
@@ -683,7 +683,7 @@ Do you want to replace it?</source>
         <translation>Mostrar la &amp;desviación</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Colorea el modelo reducido según la distancia de cada punto al modelo cargado</translation>
     </message>
     <message>
@@ -754,10 +754,6 @@ Do you want to replace it?</source>
         <translation>Guardado en %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Los colores de este archivo están guardados como fracciones, que no se pueden leer; se omiten.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Listo, pero se conserva el %1% de los triángulos, menos que el %2% solicitado.</translation>
     </message>
@@ -808,7 +804,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Este archivo no existe.</translation>
     </message>
     <message>
@@ -852,7 +848,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D lee archivos STL, OBJ, PLY, OFF, glTF, GLB y 3MF: elija un archivo cuyo nombre termine en .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>El archivo %1, que contiene los datos de este modelo, no está junto a él o no se puede leer: cópielo en la misma carpeta.</translation>
     </message>
     <message>
@@ -867,7 +863,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>Los materiales y las texturas de este archivo no se conservan: no se guardan con el modelo.</translation>
     </message>
     <message numerus="yes">
@@ -878,7 +874,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>Los colores de las caras de este archivo se omiten: Lumeno3D solo conserva los colores de vértice.</translation>
     </message>
     <message>
@@ -934,11 +930,11 @@ Do you want to replace it?</source>
         <translation>Este archivo hace referencia a %1, que no es un archivo de su propia carpeta: Lumeno3D solo lee archivos que están junto al modelo.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Este archivo solo tiene %1 en algunas de sus partes o caras: estos datos se omiten.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>Este archivo indica sus tamaños en la unidad «%1»; se han convertido a milímetros.</translation>
     </message>
     <message>
@@ -946,7 +942,7 @@ Do you want to replace it?</source>
         <translation>%1 vértices o esquinas de caras</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>la unidad «%1»</translation>
     </message>
     <message>

@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>New version downloaded!</source>
-        <translation>Nouvelle version téléchargée !</translation>
+        <translation>Nouvelle version téléchargée&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Install New Version!</source>
-        <translation>&amp;Installer la nouvelle version !</translation>
+        <translation>&amp;Installer la nouvelle version&#xa0;!</translation>
     </message>
     <message>
         <source>Update</source>
@@ -111,7 +111,7 @@
         <source>Lumeno3D is going to close to install a new version.
 Do you want to close Lumeno3D and update it?</source>
         <translation>Lumeno3D va se fermer pour installer une nouvelle version.
-Voulez-vous fermer Lumeno3D et le mettre à jour ?</translation>
+Voulez-vous fermer Lumeno3D et le mettre à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@ Voulez-vous fermer Lumeno3D et le mettre à jour ?</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation>Couleur de l'arrière-plan</translation>
+        <translation>Couleur de l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Top</source>
@@ -172,21 +172,21 @@ Voulez-vous fermer Lumeno3D et le mettre à jour ?</translation>
         <source>You have changed the language used to display the Lumeno3D user interface.
 
 This change will not take effect until you restart Lumeno3D.</source>
-        <translation>Vous avez modifié la langue de l'interface de Lumeno3D.
+        <translation>Vous avez modifié la langue de l&apos;interface de Lumeno3D.
 
-Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translation>
+Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</translation>
     </message>
     <message>
         <source>Ask before saving a file that cannot hold all the model carries</source>
-        <translation>Demander avant d'enregistrer un fichier qui ne peut pas contenir tout ce que porte le modèle</translation>
+        <translation>Demander avant d&apos;enregistrer un fichier qui ne peut pas contenir tout ce que porte le modèle</translation>
     </message>
     <message>
         <source>Up axis in the first view of a model</source>
-        <translation>Axe vers le haut dans la première vue d'un modèle</translation>
+        <translation>Axe vers le haut dans la première vue d&apos;un modèle</translation>
     </message>
     <message>
         <source>Automatic: Z for 3MF and printer parts, else Y</source>
-        <translation>Automatique : Z pour le 3MF et les pièces d'impression, sinon Y</translation>
+        <translation>Automatique : Z pour le 3MF et les pièces d&apos;impression, sinon Y</translation>
     </message>
     <message>
         <source>Y up</source>
@@ -205,7 +205,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Proportions kept: a new size along one axis scales all three alike. Click to size each axis on its own.</source>
-        <translation>Proportions conservées : une nouvelle taille sur un axe met les trois axes à l'échelle de la même façon. Cliquez pour dimensionner chaque axe séparément.</translation>
+        <translation>Proportions conservées&#xa0;: une nouvelle taille sur un axe met les trois axes à l&apos;échelle de la même façon. Cliquez pour dimensionner chaque axe séparément.</translation>
     </message>
     <message>
         <source>Each axis is sized on its own. Click to keep the proportions.</source>
@@ -213,22 +213,22 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>This rotation cannot be applied: the rotated model would not stay within the coordinates a model file can hold. Choose other angles or smaller sizes.</source>
-        <translation>Cette rotation ne peut pas être appliquée : le modèle pivoté ne resterait pas dans les coordonnées qu'un fichier de modèle peut contenir. Choisissez d'autres angles ou des tailles plus petites.</translation>
+        <translation>Cette rotation ne peut pas être appliquée&#xa0;: le modèle pivoté ne resterait pas dans les coordonnées qu&apos;un fichier de modèle peut contenir. Choisissez d&apos;autres angles ou des tailles plus petites.</translation>
     </message>
     <message>
         <source>Size (%1)</source>
         <translation>Taille (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
-        <translation>Le facteur d'échelle selon %1 : la taille choisie divisée par la taille propre du modèle</translation>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
+        <translation>Le facteur d&apos;échelle selon %1 : la taille choisie divisée par la taille propre du modèle</translation>
     </message>
 </context>
 <context>
     <name>DialogUpdater</name>
     <message>
         <source>Downloading new version!</source>
-        <translation>Téléchargement de la nouvelle version !</translation>
+        <translation>Téléchargement de la nouvelle version&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -285,7 +285,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Lumeno3D makes triangle meshes lighter: it reduces the number of triangles of a model while keeping its shape, and saves the result.</source>
-        <translation>Lumeno3D allège les maillages triangulaires : il réduit le nombre de triangles d'un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
+        <translation>Lumeno3D allège les maillages triangulaires&#xa0;: il réduit le nombre de triangles d&apos;un modèle tout en conservant sa forme, et enregistre le résultat.</translation>
     </message>
     <message>
         <source>Opening a model</source>
@@ -296,8 +296,8 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <translation>Réduire</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
-        <translation>Dès qu'un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles ; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <translation>Dès qu&apos;un modèle est chargé, Lumeno3D calcule neuf niveaux qui conservent de 90 à 10 pour cent de ses triangles&#xa0;; le bouton de chaque niveau indique la taille de son fichier. Vous pouvez aussi réduire le modèle au pourcentage de votre choix, ou aussi loin que le permet un écart maximal par rapport à sa forme.</translation>
     </message>
     <message>
         <source>Smoothing and transforming</source>
@@ -305,7 +305,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l'échelle et le fait pivoter ; les deux vues montrent la modification avant que vous ne l'acceptiez.</translation>
+        <translation>Lisser uniformise la surface du modèle de droite. Transformer met le modèle à l&apos;échelle et le fait pivoter&#xa0;; les deux vues montrent la modification avant que vous ne l&apos;acceptiez.</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -313,7 +313,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette ; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
+        <translation>Faites tourner le modèle avec le bouton gauche de la souris, déplacez-le avec le bouton du milieu et zoomez avec la molette&#xa0;; la vue de droite suit celle de gauche. Les boutons du bas basculent entre surface, points et fil de fer, ajustent le modèle aux vues et le montrent de face, de côté, de dessus ou en perspective.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -325,11 +325,11 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation>Choisissez la langue de l'interface, la couleur du modèle et les couleurs de l'arrière-plan. Une nouvelle langue prend effet au prochain démarrage.</translation>
+        <translation>Choisissez la langue de l&apos;interface, la couleur du modèle et les couleurs de l&apos;arrière-plan. Une nouvelle langue prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
-        <translation>La dernière version de cette page se trouve sur le web :</translation>
+        <translation>La dernière version de cette page se trouve sur le web&#xa0;:</translation>
     </message>
     <message>
         <source>You can also drop a model file on the window.</source>
@@ -337,11 +337,11 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Undo and Redo in the Edit menu take back and repeat transforms and smoothings. When New, Open or closing would drop changes you have not saved, Lumeno3D asks first.</source>
-        <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d'abord.</translation>
+        <translation>Annuler et Rétablir, dans le menu Édition, annulent et refont les transformations et les lissages. Lorsque Nouveau, Ouvrir ou la fermeture abandonnerait des modifications non enregistrées, Lumeno3D vous le demande d&apos;abord.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Rechercher les mises à jour au démarrage : à chaque démarrage, Lumeno3D demande à son site web s'il existe une version plus récente et vous prévient le cas échéant.</translation>
+        <translation>Rechercher les mises à jour au démarrage&#xa0;: à chaque démarrage, Lumeno3D demande à son site web s&apos;il existe une version plus récente et vous prévient le cas échéant.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
@@ -349,15 +349,15 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
-        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture ; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
+        <translation>Enregistrer sous, dans le menu Fichier, écrit le modèle affiché à droite au format STL, PLY, OBJ, GLB, glTF, 3MF ou OFF. PLY, GLB et glTF conservent les couleurs de sommet, les normales et les coordonnées de texture&#xa0;; un fichier glTF contient lui-même ses données, sans fichier .bin à côté. Capture enregistre les deux vues en images PNG.</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Les parties d'un fichier glTF, 3MF ou OBJ restent des parties, chacune à l'emplacement que lui donne le fichier, avec leurs matériaux et leurs textures. La vue de gauche montre le modèle tel qu'il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
+        <translation>Choisissez Ouvrir dans le menu Fichier et sélectionnez un fichier STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. Les parties d&apos;un fichier glTF, 3MF ou OBJ restent des parties, chacune à l&apos;emplacement que lui donne le fichier, avec leurs matériaux et leurs textures. La vue de gauche montre le modèle tel qu&apos;il a été chargé, celle de droite le modèle réduit. Le menu Fichier liste aussi les derniers fichiers que vous avez ouverts.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
-        <translation>Afficher l'écart, dans le menu Affichage, colore le modèle réduit selon la distance de chaque point au modèle chargé, du bleu (aucune) au rouge foncé (la plus grande) ; la légende donne l'échelle, et le pointeur de la souris la valeur sous lui.</translation>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>Afficher l&apos;écart, dans le menu Affichage, colore le modèle réduit selon la distance de chaque point au modèle chargé, du bleu (aucune) au rouge foncé (la plus grande)&#xa0;; la légende donne l&apos;échelle, et le pointeur de la souris la valeur sous lui.</translation>
     </message>
     <message>
         <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
@@ -372,7 +372,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation>Barre d'outils principale</translation>
+        <translation>Barre d&apos;outils principale</translation>
     </message>
     <message>
         <source>Decimation by percentage</source>
@@ -384,7 +384,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Bottom toolbar</source>
-        <translation>Barre d'outils inférieure</translation>
+        <translation>Barre d&apos;outils inférieure</translation>
     </message>
     <message>
         <source>Snapshot</source>
@@ -408,7 +408,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
     </message>
     <message>
         <source>Display mode</source>
-        <translation>Mode d'affichage</translation>
+        <translation>Mode d&apos;affichage</translation>
     </message>
     <message>
         <source>Zoom</source>
@@ -447,12 +447,12 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <translation>Le fichier </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
-        <translation> n'existe pas.</translation>
+        <source> doesn&apos;t exist.</source>
+        <translation> n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation>Erreur lors de l'ouverture de </translation>
+        <translation>Erreur lors de l&apos;ouverture de </translation>
     </message>
     <message>
         <source>Save model</source>
@@ -462,7 +462,7 @@ Ce changement ne prendra effet qu'au prochain démarrage de Lumeno3D.</translati
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PNG file (*.png)</source>
@@ -474,12 +474,12 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>Impossible d'encoder l'image.</translation>
+        <translation>Impossible d&apos;encoder l&apos;image.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>Impossible d'enregistrer la capture dans %1.
+        <translation>Impossible d&apos;enregistrer la capture dans %1.
 %2</translation>
     </message>
     <message>
@@ -540,23 +540,23 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Custom error bound...</source>
-        <translation>Borne d'erreur personnalisée...</translation>
+        <translation>Borne d&apos;erreur personnalisée...</translation>
     </message>
     <message>
         <source>Remove triangles while an error bound that you type, as a share of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant qu'une borne d'erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
+        <translation>Supprimer des triangles tant qu&apos;une borne d&apos;erreur que vous saisissez, en fraction de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>Error bound of the filter, as a share of the bounding box diagonal:</source>
-        <translation>Borne d'erreur du filtre, en fraction de la diagonale de la boîte englobante :</translation>
+        <translation>Borne d&apos;erreur du filtre, en fraction de la diagonale de la boîte englobante&#xa0;:</translation>
     </message>
     <message>
         <source>Percentage of the triangles to keep, from %1 to %2:</source>
-        <translation>Pourcentage de triangles à conserver, de %1 à %2 :</translation>
+        <translation>Pourcentage de triangles à conserver, de %1 à %2&#xa0;:</translation>
     </message>
     <message>
         <source>%1% of the triangles cannot be kept: type a percentage from %2 to %3. The model shown stays as it is.</source>
-        <translation>Impossible de conserver %1% des triangles : saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
+        <translation>Impossible de conserver %1% des triangles&#xa0;: saisissez un pourcentage de %2 à %3. Le modèle affiché reste tel quel.</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -568,15 +568,15 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>If it was moved or renamed, open it from its new place.</source>
-        <translation>S'il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
+        <translation>S&apos;il a été déplacé ou renommé, ouvrez-le depuis son nouvel emplacement.</translation>
     </message>
     <message>
         <source>No model is loaded into Lumeno3D.</source>
-        <translation>Aucun modèle n'est chargé dans Lumeno3D.</translation>
+        <translation>Aucun modèle n&apos;est chargé dans Lumeno3D.</translation>
     </message>
     <message>
         <source>Open a model first.</source>
-        <translation>Ouvrez d'abord un modèle.</translation>
+        <translation>Ouvrez d&apos;abord un modèle.</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
@@ -588,11 +588,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
-        <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
+        <translation>Voulez-vous enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>The transform or smoothing of the model is lost unless you save it.</source>
-        <translation>La transformation ou le lissage du modèle sera perdu si vous ne l'enregistrez pas.</translation>
+        <translation>La transformation ou le lissage du modèle sera perdu si vous ne l&apos;enregistrez pas.</translation>
     </message>
     <message>
         <source>One model is open at a time: only %1 was opened.</source>
@@ -604,7 +604,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Check that it is a complete STL, OBJ, PLY, OFF, glTF, GLB or 3MF file, or export it again.</source>
-        <translation>Vérifiez qu'il s'agit d'un fichier STL, OBJ, PLY, OFF, glTF, GLB ou 3MF complet, ou exportez-le à nouveau.</translation>
+        <translation>Vérifiez qu&apos;il s&apos;agit d&apos;un fichier STL, OBJ, PLY, OFF, glTF, GLB ou 3MF complet, ou exportez-le à nouveau.</translation>
     </message>
     <message>
         <source>STL file (*.stl);; PLY file (*.ply);; OBJ file (*.obj);; GLB file (*.glb);; glTF file (*.gltf);; 3MF file (*.3mf);; OFF file (*.off)</source>
@@ -612,11 +612,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Error bound %1</source>
-        <translation>Borne d'erreur %1</translation>
+        <translation>Borne d&apos;erreur %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
-        <translation>Supprimer des triangles tant que la borne d'erreur du filtre, %1 de la diagonale de la boîte englobante, le permet</translation>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
+        <translation>Supprimer des triangles tant que la borne d&apos;erreur du filtre, %1 de la diagonale de la boîte englobante, le permet</translation>
     </message>
     <message>
         <source>%1 cannot hold all that this model carries. Not saved:</source>
@@ -636,7 +636,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The %1% level was not made: click to make the missing levels.</source>
-        <translation>Le niveau %1 % n'a pas été fait : cliquez pour faire les niveaux manquants.</translation>
+        <translation>Le niveau %1 % n&apos;a pas été fait : cliquez pour faire les niveaux manquants.</translation>
     </message>
     <message>
         <source>Open a model with %1 &gt; %2 (%3)</source>
@@ -680,10 +680,10 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Show &amp;deviation</source>
-        <translation>Afficher l'&amp;écart</translation>
+        <translation>Afficher l&apos;&amp;écart</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Colore le modèle réduit selon la distance de chaque point au modèle chargé</translation>
     </message>
     <message>
@@ -703,7 +703,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 polygons without area could not be made into triangles and were left out.</source>
-        <translation>%1 polygones sans aire n'ont pas pu être convertis en triangles et ont été écartés.</translation>
+        <translation>%1 polygones sans aire n&apos;ont pas pu être convertis en triangles et ont été écartés.</translation>
     </message>
     <message>
         <source>Opening cancelled. The right view still shows %1.</source>
@@ -727,7 +727,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Decimating to error bound %1...</source>
-        <translation>Décimation jusqu'à la borne d'erreur %1...</translation>
+        <translation>Décimation jusqu&apos;à la borne d&apos;erreur %1...</translation>
     </message>
     <message>
         <source>Smoothing...</source>
@@ -739,11 +739,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Done, but the model cannot be reduced that far: %1% of the triangles are kept, not the %2% asked.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant : %1% des triangles sont conservés, et non les %2% demandés.</translation>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: %1% des triangles sont conservés, et non les %2% demandés.</translation>
     </message>
     <message>
         <source>Done, but the model cannot be reduced that far: the %1% level keeps %2% of the triangles.</source>
-        <translation>Terminé, mais le modèle ne peut pas être réduit autant : le niveau %1% conserve %2% des triangles.</translation>
+        <translation>Terminé, mais le modèle ne peut pas être réduit autant&#xa0;: le niveau %1% conserve %2% des triangles.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -752,10 +752,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Saved to %1; %2</source>
         <translation>Enregistré dans %1 ; %2</translation>
-    </message>
-    <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>Les couleurs de ce fichier sont enregistrées sous forme de fractions, qui ne peuvent pas être lues ; elles sont ignorées.</translation>
     </message>
     <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
@@ -783,7 +779,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The button of a level not made makes the missing levels.</source>
-        <translation>Le bouton d'un niveau non fait crée les niveaux manquants.</translation>
+        <translation>Le bouton d&apos;un niveau non fait crée les niveaux manquants.</translation>
     </message>
     <message>
         <source>Saving to %1...</source>
@@ -808,8 +804,8 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
-        <translation>Ce fichier n'existe pas.</translation>
+        <source>This file doesn&apos;t exist.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>This is a folder, not a model file.</source>
@@ -817,23 +813,23 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>This is no file on a disk but a pipe, a device or a socket: Lumeno3D opens model files only.</source>
-        <translation>Ceci n'est pas un fichier sur un disque, mais un tube, un périphérique ou un socket : Lumeno3D n'ouvre que des fichiers de modèle.</translation>
+        <translation>Ceci n&apos;est pas un fichier sur un disque, mais un tube, un périphérique ou un socket&#xa0;: Lumeno3D n&apos;ouvre que des fichiers de modèle.</translation>
     </message>
     <message>
         <source>This file is empty: it holds no model.</source>
-        <translation>Ce fichier est vide : il ne contient aucun modèle.</translation>
+        <translation>Ce fichier est vide&#xa0;: il ne contient aucun modèle.</translation>
     </message>
     <message>
         <source>This file cannot be read: %1.</source>
-        <translation>Impossible de lire ce fichier : %1.</translation>
+        <translation>Impossible de lire ce fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>This file changed while it was being read; another program may still be writing it. Open it again once it is complete.</source>
-        <translation>Ce fichier a été modifié pendant sa lecture ; un autre programme est peut-être encore en train de l'écrire. Ouvrez-le à nouveau une fois qu'il est complet.</translation>
+        <translation>Ce fichier a été modifié pendant sa lecture&#xa0;; un autre programme est peut-être encore en train de l&apos;écrire. Ouvrez-le à nouveau une fois qu&apos;il est complet.</translation>
     </message>
     <message>
         <source>Lumeno3D could not store its working copy of this file in the temporary folder %1; it may be full.</source>
-        <translation>Lumeno3D n'a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1 ; il est peut-être plein.</translation>
+        <translation>Lumeno3D n&apos;a pas pu enregistrer sa copie de travail de ce fichier dans le dossier temporaire %1&#xa0;; il est peut-être plein.</translation>
     </message>
     <message>
         <source>This file seems to be corrupt and cannot be loaded.</source>
@@ -841,23 +837,23 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple) : Lumeno3D réduit les maillages triangulaires.</translation>
+        <translation>Ce fichier ne contient aucun triangle ayant une aire, seulement des points ou des lignes (un nuage de points, par exemple)&#xa0;: Lumeno3D réduit les maillages triangulaires.</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
-        <translation>Tous les points de ce modèle se trouvent au même endroit : il n'a aucune surface à afficher ou à réduire.</translation>
+        <translation>Tous les points de ce modèle se trouvent au même endroit&#xa0;: il n&apos;a aucune surface à afficher ou à réduire.</translation>
     </message>
     <message>
         <source>Lumeno3D reads STL, OBJ, PLY, OFF, glTF, GLB and 3MF files: choose a file whose name ends in .stl, .obj, .ply, .off, .gltf, .glb or .3mf.</source>
-        <translation>Lumeno3D lit les fichiers STL, OBJ, PLY, OFF, glTF, GLB et 3MF : choisissez un fichier dont le nom se termine par .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
+        <translation>Lumeno3D lit les fichiers STL, OBJ, PLY, OFF, glTF, GLB et 3MF&#xa0;: choisissez un fichier dont le nom se termine par .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
-        <translation>Le fichier %1, qui contient les données de ce modèle, ne se trouve pas à côté de celui-ci ou ne peut pas être lu : copiez-le dans le même dossier.</translation>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <translation>Le fichier %1, qui contient les données de ce modèle, ne se trouve pas à côté de celui-ci ou ne peut pas être lu&#xa0;: copiez-le dans le même dossier.</translation>
     </message>
     <message>
         <source>This file needs %1, which Lumeno3D cannot read: export it again without it.</source>
-        <translation>Ce fichier nécessite %1, que Lumeno3D ne sait pas lire : exportez-le à nouveau sans cela.</translation>
+        <translation>Ce fichier nécessite %1, que Lumeno3D ne sait pas lire&#xa0;: exportez-le à nouveau sans cela.</translation>
     </message>
     <message numerus="yes">
         <source>%n parts were merged into one model.</source>
@@ -867,19 +863,19 @@ Voulez-vous le remplacer ?</translation>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
-        <translation>Les matériaux et les textures de ce fichier ne sont pas conservés : ils ne sont pas enregistrés avec le modèle.</translation>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
+        <translation>Les matériaux et les textures de ce fichier ne sont pas conservés&#xa0;: ils ne sont pas enregistrés avec le modèle.</translation>
     </message>
     <message numerus="yes">
         <source>%n groups of points or lines were left out: they have no triangles.</source>
         <translation>
-            <numerusform>%n groupe de points ou de lignes a été écarté : il ne contient aucun triangle.</numerusform>
-            <numerusform>%n groupes de points ou de lignes ont été écartés : ils ne contiennent aucun triangle.</numerusform>
+            <numerusform>%n groupe de points ou de lignes a été écarté&#xa0;: il ne contient aucun triangle.</numerusform>
+            <numerusform>%n groupes de points ou de lignes ont été écartés&#xa0;: ils ne contiennent aucun triangle.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
-        <translation>Les couleurs des faces de ce fichier sont ignorées : Lumeno3D ne conserve que les couleurs de sommet.</translation>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <translation>Les couleurs des faces de ce fichier sont ignorées&#xa0;: Lumeno3D ne conserve que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>JSON nested %1 levels deep</source>
@@ -899,7 +895,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 points or triangles in all its parts</source>
-        <translation>%1 points ou triangles dans l'ensemble de ses parties</translation>
+        <translation>%1 points ou triangles dans l&apos;ensemble de ses parties</translation>
     </message>
     <message>
         <source>This file is larger than the %1 Lumeno3D reads.</source>
@@ -907,7 +903,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>There is not enough memory for reading this file: close other programs and open it again.</source>
-        <translation>Mémoire insuffisante pour lire ce fichier : fermez d'autres programmes et ouvrez-le à nouveau.</translation>
+        <translation>Mémoire insuffisante pour lire ce fichier : fermez d&apos;autres programmes et ouvrez-le à nouveau.</translation>
     </message>
     <message>
         <source>This file holds more than Lumeno3D reads: %1.</source>
@@ -915,11 +911,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>glTF 1.0 is not supported; Lumeno3D reads glTF 2.0.</source>
-        <translation>glTF 1.0 n'est pas pris en charge ; Lumeno3D lit glTF 2.0.</translation>
+        <translation>glTF 1.0 n&apos;est pas pris en charge ; Lumeno3D lit glTF 2.0.</translation>
     </message>
     <message>
         <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
-        <translation>Ce fichier glTF ne contient aucun maillage : il n'y a aucune surface à afficher ou à réduire.</translation>
+        <translation>Ce fichier glTF ne contient aucun maillage : il n&apos;y a aucune surface à afficher ou à réduire.</translation>
     </message>
     <message>
         <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
@@ -927,27 +923,27 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>This 3MF file places no object on its build plate: it has no build items.</source>
-        <translation>Ce fichier 3MF ne place aucun objet sur son plateau : il n'a aucun élément de construction.</translation>
+        <translation>Ce fichier 3MF ne place aucun objet sur son plateau : il n&apos;a aucun élément de construction.</translation>
     </message>
     <message>
         <source>This file refers to %1, which is not a file in its own folder: Lumeno3D reads only files beside the model.</source>
-        <translation>Ce fichier fait référence à %1, qui n'est pas un fichier de son propre dossier : Lumeno3D ne lit que les fichiers situés à côté du modèle.</translation>
+        <translation>Ce fichier fait référence à %1, qui n&apos;est pas un fichier de son propre dossier : Lumeno3D ne lit que les fichiers situés à côté du modèle.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Les %1 de ce fichier sont ignorées : seules certaines de ses parties ou faces en ont.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>Ce fichier indique ses tailles dans l'unité « %1 » ; elles ont été converties en millimètres.</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Ce fichier indique ses tailles dans l&apos;unité « %1 » ; elles ont été converties en millimètres.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 sommets ou coins de faces</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
-        <translation>l'unité « %1 »</translation>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>l&apos;unité « %1 »</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -975,7 +971,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>This model of about %1 triangles needs about %2 of memory to open and make its levels, but only %3 is available: close other programs, or open it on a computer with more memory.</source>
-        <translation>Ce modèle d'environ %1 triangles a besoin d'environ %2 de mémoire pour être ouvert et créer ses niveaux, mais seuls %3 sont disponibles : fermez d'autres programmes ou ouvrez-le sur un ordinateur avec plus de mémoire.</translation>
+        <translation>Ce modèle d&apos;environ %1 triangles a besoin d&apos;environ %2 de mémoire pour être ouvert et créer ses niveaux, mais seuls %3 sont disponibles : fermez d&apos;autres programmes ou ouvrez-le sur un ordinateur avec plus de mémoire.</translation>
     </message>
 </context>
 <context>
@@ -983,7 +979,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The model could not be saved to %1.
 %2</source>
-        <translation>Impossible d'enregistrer le modèle dans %1.
+        <translation>Impossible d&apos;enregistrer le modèle dans %1.
 %2</translation>
     </message>
     <message>
@@ -992,15 +988,15 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Writing the file failed.</source>
-        <translation>L'écriture du fichier a échoué.</translation>
+        <translation>L&apos;écriture du fichier a échoué.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation>Ce n'est pas un fichier ordinaire.</translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation>Il n'y a aucun modèle à enregistrer.</translation>
+        <translation>Il n&apos;y a aucun modèle à enregistrer.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>
@@ -1024,19 +1020,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 are not saved: OFF files hold vertex colours only.</source>
-        <translation>%1 ne sont pas enregistrées : les fichiers OFF ne contiennent que les couleurs de sommet.</translation>
+        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers OFF ne contiennent que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>%1 are not saved: 3MF files hold vertex colours only.</source>
-        <translation>%1 ne sont pas enregistrées : les fichiers 3MF ne contiennent que les couleurs de sommet.</translation>
+        <translation>%1 ne sont pas enregistrées&#xa0;: les fichiers 3MF ne contiennent que les couleurs de sommet.</translation>
     </message>
     <message>
         <source>%1 was not saved: a model can be saved as an STL, PLY, OBJ, GLB, glTF, 3MF or OFF file only.</source>
-        <translation>%1 n'a pas été enregistré : un modèle ne peut être enregistré qu'en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
+        <translation>%1 n&apos;a pas été enregistré&#xa0;: un modèle ne peut être enregistré qu&apos;en fichier STL, PLY, OBJ, GLB, glTF, 3MF ou OFF.</translation>
     </message>
     <message>
         <source>There is not enough memory for writing it: close other programs and save again.</source>
-        <translation>Mémoire insuffisante pour l'écrire : fermez d'autres programmes et enregistrez à nouveau.</translation>
+        <translation>Mémoire insuffisante pour l&apos;écrire : fermez d&apos;autres programmes et enregistrez à nouveau.</translation>
     </message>
     <message numerus="yes">
         <source>%n materials</source>
@@ -1077,7 +1073,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 was not saved: the levels are saved in one file as GLB only.</source>
-        <translation>%1 n'a pas été enregistré : les niveaux en un seul fichier ne s'enregistrent qu'en GLB.</translation>
+        <translation>%1 n&apos;a pas été enregistré : les niveaux en un seul fichier ne s&apos;enregistrent qu&apos;en GLB.</translation>
     </message>
 </context>
 <context>

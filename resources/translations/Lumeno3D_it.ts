@@ -154,7 +154,7 @@ Chiudere Lumeno3D e aggiornarlo?</translation>
     </message>
     <message>
         <source>Check for updates at start</source>
-        <translation>Controlla gli aggiornamenti all'avvio</translation>
+        <translation>Controlla gli aggiornamenti all&apos;avvio</translation>
     </message>
     <message>
         <source>Reduction method</source>
@@ -172,7 +172,7 @@ Chiudere Lumeno3D e aggiornarlo?</translation>
         <source>You have changed the language used to display the Lumeno3D user interface.
 
 This change will not take effect until you restart Lumeno3D.</source>
-        <translation>È stata cambiata la lingua dell'interfaccia utente di Lumeno3D.
+        <translation>È stata cambiata la lingua dell&apos;interfaccia utente di Lumeno3D.
 
 La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
@@ -182,7 +182,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Up axis in the first view of a model</source>
-        <translation>Asse verso l'alto nella prima vista di un modello</translation>
+        <translation>Asse verso l&apos;alto nella prima vista di un modello</translation>
     </message>
     <message>
         <source>Automatic: Z for 3MF and printer parts, else Y</source>
@@ -190,11 +190,11 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Y up</source>
-        <translation>Y verso l'alto</translation>
+        <translation>Y verso l&apos;alto</translation>
     </message>
     <message>
         <source>Z up</source>
-        <translation>Z verso l'alto</translation>
+        <translation>Z verso l&apos;alto</translation>
     </message>
 </context>
 <context>
@@ -220,7 +220,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Dimensioni (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>Il fattore di scala lungo %1: la dimensione impostata divisa per quella propria del modello</translation>
     </message>
 </context>
@@ -296,7 +296,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Ridurre</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Appena un modello è caricato, Lumeno3D calcola nove livelli che conservano dal 90 al 10 percento dei suoi triangoli; il pulsante di ogni livello mostra la dimensione del relativo file. È anche possibile ridurre il modello a una percentuale a scelta, oppure fin dove lo consente uno scostamento massimo dalla sua forma.</translation>
     </message>
     <message>
@@ -313,7 +313,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Turn the model with the left mouse button, move it with the middle button and zoom with the wheel; the right view follows the left one. The buttons at the bottom switch between surface, points and wireframe, fit the model into the views, and show it from the front, the side, the top or in perspective.</source>
-        <translation>Ruotare il modello con il tasto sinistro del mouse, spostarlo con il tasto centrale e ingrandire con la rotellina; la vista a destra segue quella a sinistra. I pulsanti in basso passano tra superficie, punti e reticolo, adattano il modello alle viste e lo mostrano di fronte, di lato, dall'alto o in prospettiva.</translation>
+        <translation>Ruotare il modello con il tasto sinistro del mouse, spostarlo con il tasto centrale e ingrandire con la rotellina; la vista a destra segue quella a sinistra. I pulsanti in basso passano tra superficie, punti e reticolo, adattano il modello alle viste e lo mostrano di fronte, di lato, dall&apos;alto o in prospettiva.</translation>
     </message>
     <message>
         <source>Saving</source>
@@ -325,7 +325,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Choose the language of the interface, the colour of the model and the colours of the background. A new language takes effect at the next start.</source>
-        <translation>Scegliere la lingua dell'interfaccia, il colore del modello e i colori dello sfondo. Una nuova lingua ha effetto al successivo avvio.</translation>
+        <translation>Scegliere la lingua dell&apos;interfaccia, il colore del modello e i colori dello sfondo. Una nuova lingua ha effetto al successivo avvio.</translation>
     </message>
     <message>
         <source>The latest version of this page is on the web:</source>
@@ -341,7 +341,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Check for updates at start: each time it starts, Lumeno3D asks its web site for a newer version and tells you when there is one.</source>
-        <translation>Controlla gli aggiornamenti all'avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c'è.</translation>
+        <translation>Controlla gli aggiornamenti all&apos;avvio: a ogni avvio Lumeno3D chiede al suo sito web se esiste una versione più recente e ti avvisa quando c&apos;è.</translation>
     </message>
     <message>
         <source>Reduction method: Quality makes all the levels in one pass and stays several times closer to the shape; Classic is the method of earlier versions.</source>
@@ -356,7 +356,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Scegliere Apri nel menu File e selezionare un file STL, OBJ, PLY, OFF, glTF (.gltf o .glb) o 3MF. Le parti di un file glTF, 3MF o OBJ restano parti, ognuna nella posizione indicata dal file, con i loro materiali e texture. La vista a sinistra mostra il modello così come è stato caricato, quella a destra il modello ridotto. Il menu File elenca anche gli ultimi file aperti.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>Mostra la deviazione, nel menu Visualizza, colora il modello ridotto secondo la distanza di ogni punto dal modello caricato, dal blu (nessuna) al rosso scuro (la più grande); la legenda dà la scala, e il puntatore del mouse il valore sotto di esso.</translation>
     </message>
     <message>
@@ -392,7 +392,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Create a snapshot</source>
-        <translation>Crea un'istantanea</translation>
+        <translation>Crea un&apos;istantanea</translation>
     </message>
     <message>
         <source>Transform</source>
@@ -424,7 +424,7 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
     </message>
     <message>
         <source>Top view</source>
-        <translation>Vista dall'alto</translation>
+        <translation>Vista dall&apos;alto</translation>
     </message>
     <message>
         <source>Perspective view</source>
@@ -447,12 +447,12 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
         <translation>Il file </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> non esiste.</translation>
     </message>
     <message>
         <source>Error opening </source>
-        <translation>Errore durante l'apertura di </translation>
+        <translation>Errore durante l&apos;apertura di </translation>
     </message>
     <message>
         <source>Save model</source>
@@ -474,12 +474,12 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>The image could not be encoded.</source>
-        <translation>Impossibile codificare l'immagine.</translation>
+        <translation>Impossibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>The snapshot could not be saved to %1.
 %2</source>
-        <translation>Impossibile salvare l'istantanea in %1.
+        <translation>Impossibile salvare l&apos;istantanea in %1.
 %2</translation>
     </message>
     <message>
@@ -580,7 +580,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Choose another name or folder and save again.</source>
-        <translation>Scegliere un altro nome o un'altra cartella e salvare di nuovo.</translation>
+        <translation>Scegliere un altro nome o un&apos;altra cartella e salvare di nuovo.</translation>
     </message>
     <message>
         <source>max. deviation %1 %, mean %2 %</source>
@@ -615,7 +615,7 @@ Sostituirlo?</translation>
         <translation>Limite di errore %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>Rimuove triangoli finché lo consente il limite di errore del filtro, %1 della diagonale del riquadro di delimitazione</translation>
     </message>
     <message>
@@ -683,7 +683,7 @@ Sostituirlo?</translation>
         <translation>Mostra la &amp;deviazione</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Colora il modello ridotto secondo la distanza di ogni punto dal modello caricato</translation>
     </message>
     <message>
@@ -754,10 +754,6 @@ Sostituirlo?</translation>
         <translation>Salvato in %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>I colori di questo file sono salvati come frazioni, che non possono essere lette; vengono omessi.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Completato, ma viene conservato il %1% dei triangoli, meno del %2% richiesto.</translation>
     </message>
@@ -808,7 +804,7 @@ Sostituirlo?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Il file non esiste.</translation>
     </message>
     <message>
@@ -841,7 +837,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>This file holds no triangles with an area, only points or lines (a point cloud, say): Lumeno3D reduces triangle meshes.</source>
-        <translation>Il file non contiene triangoli con un'area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
+        <translation>Il file non contiene triangoli con un&apos;area, solo punti o linee (ad esempio una nuvola di punti): Lumeno3D riduce mesh di triangoli.</translation>
     </message>
     <message>
         <source>All points of this model lie at one place: it has no surface to show or reduce.</source>
@@ -852,7 +848,7 @@ Sostituirlo?</translation>
         <translation>Lumeno3D legge file STL, OBJ, PLY, OFF, glTF, GLB e 3MF: scegliere un file il cui nome termina con .stl, .obj, .ply, .off, .gltf, .glb o .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>Il file %1, che contiene i dati di questo modello, non si trova accanto al modello o non può essere letto: copiarlo nella stessa cartella.</translation>
     </message>
     <message>
@@ -867,7 +863,7 @@ Sostituirlo?</translation>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>I materiali e le texture di questo file non vengono mantenuti: non vengono salvati con il modello.</translation>
     </message>
     <message numerus="yes">
@@ -878,7 +874,7 @@ Sostituirlo?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>I colori delle facce di questo file vengono omessi: Lumeno3D mantiene solo i colori dei vertici.</translation>
     </message>
     <message>
@@ -919,7 +915,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>This glTF file holds no meshes: there is no surface to show or reduce.</source>
-        <translation>Questo file glTF non contiene mesh: non c'è alcuna superficie da mostrare o ridurre.</translation>
+        <translation>Questo file glTF non contiene mesh: non c&apos;è alcuna superficie da mostrare o ridurre.</translation>
     </message>
     <message>
         <source>This file holds points only, no triangles: Lumeno3D reduces triangle meshes.</source>
@@ -934,20 +930,20 @@ Sostituirlo?</translation>
         <translation>Il file fa riferimento a %1, che non è un file nella sua stessa cartella: Lumeno3D legge solo i file che si trovano accanto al modello.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Questo file ha %1 solo in alcune delle sue parti o facce: questi dati vengono omessi.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>Il file indica le dimensioni nell'unità «%1»; sono state convertite in millimetri.</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Il file indica le dimensioni nell&apos;unità «%1»; sono state convertite in millimetri.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vertici o angoli di facce</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
-        <translation>l'unità «%1»</translation>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>l&apos;unità «%1»</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>
@@ -1000,7 +996,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>There is no model to save.</source>
-        <translation>Non c'è alcun modello da salvare.</translation>
+        <translation>Non c&apos;è alcun modello da salvare.</translation>
     </message>
     <message>
         <source>The file is write-protected.</source>

@@ -220,7 +220,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>サイズ (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>%1 方向の拡大率: 設定したサイズをモデル本来のサイズで割った値</translation>
     </message>
 </context>
@@ -292,7 +292,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>削減</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>モデルを読み込むとすぐに、Lumeno3D は三角形の 90% から 10% までを残す 9 つのレベルを計算します。各レベルのボタンには、そのファイルのサイズが表示されます。また、任意の割合までモデルを削減することも、形状からの最大偏差が許す範囲まで削減することもできます。</translation>
     </message>
     <message>
@@ -352,7 +352,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>「ファイル」メニューの「開く」を選び、STL、OBJ、PLY、OFF、glTF (.gltf または .glb)、3MF ファイルを選択します。glTF、3MF、OBJ ファイルのパーツは、それぞれファイルが指定する位置に、マテリアルとテクスチャとともにパーツのまま保持されます。左のビューには読み込んだままのモデルが、右のビューには削減したモデルが表示されます。「ファイル」メニューには最近開いたファイルも表示されます。</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>「表示」メニューの「偏差を表示」は、縮小したモデルを読み込んだモデルからの各点の距離で、青 (なし) から濃い赤 (最大) まで色分けします。凡例が目盛りを、マウスポインターがその下の値を示します。</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ファイル </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> は存在しません。</translation>
     </message>
     <message>
@@ -611,7 +611,7 @@ Do you want to replace it?</source>
         <translation>許容誤差 %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>フィルターの許容誤差 (バウンディング ボックスの対角線の %1) の範囲内で三角形を削除します</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Do you want to replace it?</source>
         <translation>偏差を表示(&amp;D)</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>縮小したモデルを、読み込んだモデルからの各点の距離で色分けします</translation>
     </message>
     <message>
@@ -750,10 +750,6 @@ Do you want to replace it?</source>
         <translation>%1 に保存しました。%2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>このファイルの色は小数で保存されているため読み込めません。省略されます。</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>完了しましたが、残った三角形は %1% で、指定した %2% より少なくなりました。</translation>
     </message>
@@ -803,7 +799,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>このファイルは存在しません。</translation>
     </message>
     <message>
@@ -847,7 +843,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D で読み込めるのは STL、OBJ、PLY、OFF、glTF、GLB、3MF ファイルです。名前が .stl、.obj、.ply、.off、.gltf、.glb、.3mf で終わるファイルを選択してください。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>このモデルのデータを格納するファイル %1 がモデルと同じ場所にないか、読み込めません。同じフォルダーにコピーしてください。</translation>
     </message>
     <message>
@@ -861,7 +857,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>このファイルのマテリアルとテクスチャは保持されないため、モデルと一緒には保存されません。</translation>
     </message>
     <message numerus="yes">
@@ -871,7 +867,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>このファイルの面の色は省略されます。Lumeno3D は頂点カラーのみを保持します。</translation>
     </message>
     <message>
@@ -927,11 +923,11 @@ Do you want to replace it?</source>
         <translation>このファイルは %1 を参照していますが、これは同じフォルダー内のファイルではありません。Lumeno3D が読み込めるのはモデルと同じ場所にあるファイルだけです。</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>このファイルの %1 は省略されます。一部のパーツまたは面にしか含まれていません。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>このファイルのサイズは単位「%1」で指定されています。ミリメートルに変換しました。</translation>
     </message>
     <message>
@@ -939,7 +935,7 @@ Do you want to replace it?</source>
         <translation>頂点または面の角 %1 個</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>単位「%1」</translation>
     </message>
     <message>

@@ -220,7 +220,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>크기 (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>%1 방향의 배율: 설정한 크기를 모델 원래 크기로 나눈 값</translation>
     </message>
 </context>
@@ -292,7 +292,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>단순화</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>모델을 불러오면 Lumeno3D가 곧바로 삼각형의 90%부터 10%까지를 유지하는 9개 수준을 계산합니다. 각 수준의 버튼에는 해당 파일의 크기가 표시됩니다. 원하는 백분율로 모델을 단순화하거나, 원래 모양과의 최대 편차가 허용하는 만큼 단순화할 수도 있습니다.</translation>
     </message>
     <message>
@@ -352,7 +352,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>[파일] 메뉴에서 [열기]를 선택하고 STL, OBJ, PLY, OFF, glTF(.gltf 또는 .glb) 또는 3MF 파일을 고르십시오. glTF, 3MF 또는 OBJ 파일의 부분은 각각 파일에 지정된 위치에서 재질 및 텍스처와 함께 부분으로 유지됩니다. 왼쪽 보기에는 불러온 그대로의 모델이, 오른쪽 보기에는 단순화한 모델이 표시됩니다. [파일] 메뉴에는 최근에 연 파일도 표시됩니다.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>[보기] 메뉴의 [편차 표시]는 축소된 모델을 각 점과 불러온 모델 사이의 거리에 따라 파란색(없음)에서 진한 빨간색(가장 큼)까지 색칠합니다. 범례는 눈금을, 마우스 포인터는 그 아래의 값을 보여 줍니다.</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>파일 </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation>이(가) 없습니다.</translation>
     </message>
     <message>
@@ -611,7 +611,7 @@ Do you want to replace it?</source>
         <translation>허용 오차 %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>필터의 허용 오차(경계 상자 대각선의 %1)가 허용하는 범위에서 삼각형을 제거합니다</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Do you want to replace it?</source>
         <translation>편차 표시(&amp;D)</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>축소된 모델을 각 점과 불러온 모델 사이의 거리에 따라 색칠합니다</translation>
     </message>
     <message>
@@ -750,10 +750,6 @@ Do you want to replace it?</source>
         <translation>%1에 저장했습니다. %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>이 파일의 색상은 분수 값으로 저장되어 있어 읽을 수 없으므로 제외됩니다.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>완료했지만 삼각형의 %1%가 유지되어 요청한 %2%보다 적습니다.</translation>
     </message>
@@ -803,7 +799,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>이 파일이 없습니다.</translation>
     </message>
     <message>
@@ -847,7 +843,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D는 STL, OBJ, PLY, OFF, glTF, GLB 및 3MF 파일을 읽습니다. 이름이 .stl, .obj, .ply, .off, .gltf, .glb 또는 .3mf로 끝나는 파일을 선택하십시오.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>이 모델의 데이터를 담고 있는 파일 %1이(가) 모델 옆에 없거나 읽을 수 없습니다. 같은 폴더에 복사하십시오.</translation>
     </message>
     <message>
@@ -861,7 +857,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>이 파일의 재질과 텍스처는 유지되지 않으며 모델과 함께 저장되지 않습니다.</translation>
     </message>
     <message numerus="yes">
@@ -871,7 +867,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>이 파일의 면 색상은 제외됩니다. Lumeno3D는 정점 색상만 유지합니다.</translation>
     </message>
     <message>
@@ -927,20 +923,20 @@ Do you want to replace it?</source>
         <translation>이 파일은 %1을(를) 참조하지만 이는 같은 폴더에 있는 파일이 아닙니다. Lumeno3D는 모델 옆에 있는 파일만 읽습니다.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>이 파일의 %1은(는) 제외됩니다. 일부 부분이나 면에만 들어 있기 때문입니다.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>이 파일은 크기 단위로 "%1"을(를) 사용합니다. 밀리미터로 변환했습니다.</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>이 파일은 크기 단위로 &quot;%1&quot;을(를) 사용합니다. 밀리미터로 변환했습니다.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>정점 또는 면 모서리 %1개</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
-        <translation>단위 "%1"</translation>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>단위 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>

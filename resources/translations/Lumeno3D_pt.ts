@@ -220,7 +220,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Tamanho (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>O fator de escala ao longo de %1: o tamanho definido dividido pelo tamanho próprio do modelo</translation>
     </message>
 </context>
@@ -296,7 +296,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Reduzir</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>Assim que um modelo é carregado, o Lumeno3D calcula nove níveis que mantêm de 90 a 10 por cento dos seus triângulos; o botão de cada nível mostra o tamanho do seu arquivo. Você também pode reduzir o modelo a uma porcentagem escolhida por você, ou até onde um desvio máximo em relação à sua forma permitir.</translation>
     </message>
     <message>
@@ -356,7 +356,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>Escolha Abrir no menu Arquivo e selecione um arquivo STL, OBJ, PLY, OFF, glTF (.gltf ou .glb) ou 3MF. As partes de um arquivo glTF, 3MF ou OBJ continuam sendo partes, cada uma onde o arquivo a coloca, com seus materiais e texturas. A vista da esquerda mostra o modelo como foi carregado; a da direita, o modelo reduzido. O menu Arquivo também lista os últimos arquivos que você abriu.</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>Mostrar o desvio, no menu Exibir, colore o modelo reduzido pela distância de cada ponto ao modelo carregado, do azul (nenhuma) ao vermelho-escuro (a maior); a legenda dá a escala, e o ponteiro do mouse o valor sob ele.</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
         <translation>O arquivo </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> não existe.</translation>
     </message>
     <message>
@@ -615,7 +615,7 @@ Deseja substituí-lo?</translation>
         <translation>Limite de erro %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>Remover triângulos enquanto o limite de erro do filtro, %1 da diagonal da caixa delimitadora, permitir</translation>
     </message>
     <message>
@@ -683,7 +683,7 @@ Deseja substituí-lo?</translation>
         <translation>Mostrar o &amp;desvio</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>Colore o modelo reduzido pela distância de cada ponto ao modelo carregado</translation>
     </message>
     <message>
@@ -754,10 +754,6 @@ Deseja substituí-lo?</translation>
         <translation>Guardado em %1; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>As cores deste ficheiro estão guardadas como frações, que não podem ser lidas; são omitidas.</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>Concluído, mas %1% dos triângulos são mantidos, menos que os %2% solicitados.</translation>
     </message>
@@ -808,7 +804,7 @@ Deseja substituí-lo?</translation>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>Este arquivo não existe.</translation>
     </message>
     <message>
@@ -852,7 +848,7 @@ Deseja substituí-lo?</translation>
         <translation>O Lumeno3D lê arquivos STL, OBJ, PLY, OFF, glTF, GLB e 3MF: escolha um arquivo cujo nome termine em .stl, .obj, .ply, .off, .gltf, .glb ou .3mf.</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>O arquivo %1, que contém os dados deste modelo, não está ao lado dele ou não pode ser lido: copie-o para a mesma pasta.</translation>
     </message>
     <message>
@@ -867,7 +863,7 @@ Deseja substituí-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>Os materiais e as texturas deste arquivo não são mantidos: não são salvos com o modelo.</translation>
     </message>
     <message numerus="yes">
@@ -878,7 +874,7 @@ Deseja substituí-lo?</translation>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>As cores das faces deste arquivo são omitidas: o Lumeno3D mantém apenas as cores dos vértices.</translation>
     </message>
     <message>
@@ -934,20 +930,20 @@ Deseja substituí-lo?</translation>
         <translation>Este arquivo faz referência a %1, que não é um arquivo da sua própria pasta: o Lumeno3D lê apenas arquivos que estão ao lado do modelo.</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>Este arquivo só tem %1 em algumas de suas partes ou faces: esses dados são deixados de fora.</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>Este arquivo indica seus tamanhos na unidade "%1"; eles foram convertidos para milímetros.</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>Este arquivo indica seus tamanhos na unidade &quot;%1&quot;; eles foram convertidos para milímetros.</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>%1 vértices ou cantos de faces</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
-        <translation>suporte à unidade "%1"</translation>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>suporte à unidade &quot;%1&quot;</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>

@@ -220,7 +220,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ขนาด (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>ตัวคูณมาตราส่วนตามแกน %1: ขนาดที่ตั้งหารด้วยขนาดเดิมของโมเดล</translation>
     </message>
 </context>
@@ -292,7 +292,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>การลดทอน</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>ทันทีที่โหลดโมเดล Lumeno3D จะคำนวณเก้าระดับที่คงสามเหลี่ยมไว้ตั้งแต่ 90 ลงไปจนถึง 10 เปอร์เซ็นต์ ปุ่มของแต่ละระดับจะแสดงขนาดไฟล์ของระดับนั้น คุณยังสามารถลดทอนโมเดลตามเปอร์เซ็นต์ที่กำหนดเอง หรือลดทอนได้มากเท่าที่ค่าความคลาดเคลื่อนสูงสุดจากรูปทรงเดิมยอมให้</translation>
     </message>
     <message>
@@ -301,7 +301,7 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message>
         <source>Smooth evens out the surface of the model on the right. Transform scales and rotates the model; both views show the change before you accept it.</source>
-        <translation>"ทำให้เรียบ" จะปรับพื้นผิวของโมเดลด้านขวาให้เรียบสม่ำเสมอ "แปลงรูปทรง" จะปรับขนาดและหมุนโมเดล โดยมุมมองทั้งสองจะแสดงการเปลี่ยนแปลงก่อนที่คุณจะยอมรับ</translation>
+        <translation>&quot;ทำให้เรียบ&quot; จะปรับพื้นผิวของโมเดลด้านขวาให้เรียบสม่ำเสมอ &quot;แปลงรูปทรง&quot; จะปรับขนาดและหมุนโมเดล โดยมุมมองทั้งสองจะแสดงการเปลี่ยนแปลงก่อนที่คุณจะยอมรับ</translation>
     </message>
     <message>
         <source>Viewing</source>
@@ -345,19 +345,19 @@ This change will not take effect until you restart Lumeno3D.</source>
     </message>
     <message>
         <source>Save as in the File menu writes the model shown on the right as STL, PLY, OBJ, GLB, glTF, 3MF or OFF. PLY, GLB and glTF keep vertex colours, normals and texture coordinates; a glTF file holds its data itself, with no .bin file beside it. Snapshot saves both views as PNG images.</source>
-        <translation>"บันทึกเป็น" ในเมนู "ไฟล์" จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน "สแนปช็อต" จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
+        <translation>&quot;บันทึกเป็น&quot; ในเมนู &quot;ไฟล์&quot; จะเขียนโมเดลที่แสดงด้านขวาเป็น STL, PLY, OBJ, GLB, glTF, 3MF หรือ OFF โดย PLY, GLB และ glTF จะเก็บสีจุดยอด นอร์มัล และพิกัดเท็กซ์เจอร์ไว้ ไฟล์ glTF เก็บข้อมูลไว้ในตัวเอง โดยไม่มีไฟล์ .bin อยู่ข้างๆ ส่วน &quot;สแนปช็อต&quot; จะบันทึกมุมมองทั้งสองเป็นภาพ PNG</translation>
     </message>
     <message>
         <source>Choose Open in the File menu and pick an STL, OBJ, PLY, OFF, glTF (.gltf or .glb) or 3MF file. The parts of a glTF, 3MF or OBJ file stay parts, each where the file places it, with their materials and textures. The left view shows the model as loaded, the right view the reduced model. The File menu also lists the last files you opened.</source>
-        <translation>เลือก "เปิด" ในเมนู "ไฟล์" แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ส่วนต่างๆ ของไฟล์ glTF, 3MF หรือ OBJ ยังคงเป็นส่วนแยกกัน แต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด พร้อมวัสดุและเท็กซ์เจอร์ของมัน มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู "ไฟล์" ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
+        <translation>เลือก &quot;เปิด&quot; ในเมนู &quot;ไฟล์&quot; แล้วเลือกไฟล์ STL, OBJ, PLY, OFF, glTF (.gltf หรือ .glb) หรือ 3MF ส่วนต่างๆ ของไฟล์ glTF, 3MF หรือ OBJ ยังคงเป็นส่วนแยกกัน แต่ละส่วนอยู่ในตำแหน่งที่ไฟล์กำหนด พร้อมวัสดุและเท็กซ์เจอร์ของมัน มุมมองด้านซ้ายแสดงโมเดลตามที่โหลด ส่วนมุมมองด้านขวาแสดงโมเดลที่ลดทอนแล้ว เมนู &quot;ไฟล์&quot; ยังแสดงไฟล์ที่คุณเปิดล่าสุดด้วย</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
-        <translation>"แสดงความคลาดเคลื่อน" ในเมนู "มุมมอง" จะระบายสีโมเดลที่ลดแล้วตามระยะของแต่ละจุดจากโมเดลที่โหลด จากสีน้ำเงิน (ไม่มี) ถึงสีแดงเข้ม (มากที่สุด) คำอธิบายสัญลักษณ์แสดงมาตราส่วน และตัวชี้เมาส์แสดงค่าที่อยู่ใต้ตัวชี้</translation>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <translation>&quot;แสดงความคลาดเคลื่อน&quot; ในเมนู &quot;มุมมอง&quot; จะระบายสีโมเดลที่ลดแล้วตามระยะของแต่ละจุดจากโมเดลที่โหลด จากสีน้ำเงิน (ไม่มี) ถึงสีแดงเข้ม (มากที่สุด) คำอธิบายสัญลักษณ์แสดงมาตราส่วน และตัวชี้เมาส์แสดงค่าที่อยู่ใต้ตัวชี้</translation>
     </message>
     <message>
         <source>Save levels as one file writes the model and its nine levels into one GLB file as levels of detail, which game and web engines read.</source>
-        <translation>"บันทึกระดับเป็นไฟล์เดียว" จะเขียนโมเดลและเก้าระดับลงในไฟล์ GLB ไฟล์เดียวเป็นระดับรายละเอียด ซึ่งเอนจินเกมและเว็บอ่านได้</translation>
+        <translation>&quot;บันทึกระดับเป็นไฟล์เดียว&quot; จะเขียนโมเดลและเก้าระดับลงในไฟล์ GLB ไฟล์เดียวเป็นระดับรายละเอียด ซึ่งเอนจินเกมและเว็บอ่านได้</translation>
     </message>
 </context>
 <context>
@@ -443,7 +443,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>ไฟล์ </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> ไม่มีอยู่</translation>
     </message>
     <message>
@@ -611,7 +611,7 @@ Do you want to replace it?</source>
         <translation>ขอบเขตความคลาดเคลื่อน %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>ลบสามเหลี่ยมเท่าที่ขอบเขตความคลาดเคลื่อนของตัวกรอง (%1 ของเส้นทแยงมุมกล่องล้อมรอบ) ยอมให้</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Do you want to replace it?</source>
         <translation>แสดงความคลาดเคลื่อน(&amp;D)</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>ระบายสีโมเดลที่ลดแล้วตามระยะของแต่ละจุดจากโมเดลที่โหลด</translation>
     </message>
     <message>
@@ -750,10 +750,6 @@ Do you want to replace it?</source>
         <translation>บันทึกไปที่ %1 แล้ว; %2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>สีของไฟล์นี้ถูกเก็บเป็นเศษส่วน ซึ่งอ่านไม่ได้ จึงถูกละไว้</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>เสร็จสิ้น แต่คงสามเหลี่ยมไว้ %1% ซึ่งน้อยกว่า %2% ตามที่ขอ</translation>
     </message>
@@ -803,7 +799,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>ไม่มีไฟล์นี้อยู่</translation>
     </message>
     <message>
@@ -847,7 +843,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D อ่านไฟล์ STL, OBJ, PLY, OFF, glTF, GLB และ 3MF ได้: เลือกไฟล์ที่ชื่อลงท้ายด้วย .stl, .obj, .ply, .off, .gltf, .glb หรือ .3mf</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>ไฟล์ %1 ซึ่งเก็บข้อมูลของโมเดลนี้ไม่ได้อยู่ข้างไฟล์โมเดลหรืออ่านไม่ได้: คัดลอกไฟล์นั้นไปไว้ในโฟลเดอร์เดียวกัน</translation>
     </message>
     <message>
@@ -861,7 +857,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>วัสดุและเท็กซ์เจอร์ของไฟล์นี้จะไม่ถูกเก็บไว้: จะไม่ถูกบันทึกไปกับโมเดล</translation>
     </message>
     <message numerus="yes">
@@ -871,7 +867,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>สีของหน้าในไฟล์นี้จะถูกละไว้: Lumeno3D เก็บเฉพาะสีจุดยอด</translation>
     </message>
     <message>
@@ -927,20 +923,20 @@ Do you want to replace it?</source>
         <translation>ไฟล์นี้อ้างถึง %1 ซึ่งไม่ใช่ไฟล์ในโฟลเดอร์ของไฟล์นี้เอง: Lumeno3D อ่านเฉพาะไฟล์ที่อยู่ข้างไฟล์โมเดล</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>%1 ของไฟล์นี้จะถูกละไว้: มีเพียงบางส่วนหรือบางหน้าของไฟล์ที่มีข้อมูลนี้</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
-        <translation>ไฟล์นี้ระบุขนาดเป็นหน่วย "%1" ซึ่งได้แปลงเป็นมิลลิเมตรแล้ว</translation>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
+        <translation>ไฟล์นี้ระบุขนาดเป็นหน่วย &quot;%1&quot; ซึ่งได้แปลงเป็นมิลลิเมตรแล้ว</translation>
     </message>
     <message>
         <source>%1 vertices or face corners</source>
         <translation>จุดยอดหรือมุมของหน้า %1 รายการ</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
-        <translation>หน่วย "%1"</translation>
+        <source>the unit &quot;%1&quot;</source>
+        <translation>หน่วย &quot;%1&quot;</translation>
     </message>
     <message>
         <source>components nested more than %1 deep</source>

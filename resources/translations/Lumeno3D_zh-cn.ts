@@ -220,7 +220,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>尺寸 (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>沿 %1 的缩放系数：设定的尺寸除以模型自身的尺寸</translation>
     </message>
 </context>
@@ -292,7 +292,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>简化</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>模型一经加载，Lumeno3D 就会计算九个级别，分别保留其三角形的 90% 至 10%；每个级别的按钮上显示其文件大小。您也可以将模型简化到自定义的百分比，或在与原形状的最大偏差允许的范围内尽量简化。</translation>
     </message>
     <message>
@@ -352,7 +352,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>在“文件”菜单中选择“打开”，然后选取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 文件。glTF、3MF 或 OBJ 文件中的部件仍保持为部件，各自位于文件指定的位置，并保留其材质和纹理。左侧视图显示加载时的模型，右侧视图显示简化后的模型。“文件”菜单中还会列出您最近打开的文件。</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>“视图”菜单中的“显示偏差”按每个点到已加载模型的距离为简化后的模型着色，从蓝色（无）到深红色（最大）；图例给出刻度，鼠标指针给出其下方的值。</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>文件 </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> 不存在。</translation>
     </message>
     <message>
@@ -611,7 +611,7 @@ Do you want to replace it?</source>
         <translation>误差上限 %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>在过滤器误差上限（包围盒对角线的 %1）允许的范围内删除三角形</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Do you want to replace it?</source>
         <translation>显示偏差(&amp;D)</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>按每个点到已加载模型的距离为简化后的模型着色</translation>
     </message>
     <message>
@@ -750,10 +750,6 @@ Do you want to replace it?</source>
         <translation>已保存到 %1；%2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>此文件的颜色以小数形式存储，无法读取，已被略去。</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>已完成，但保留了 %1% 的三角形，少于要求的 %2%。</translation>
     </message>
@@ -803,7 +799,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>此文件不存在。</translation>
     </message>
     <message>
@@ -847,7 +843,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D 可读取 STL、OBJ、PLY、OFF、glTF、GLB 和 3MF 文件：请选择名称以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 结尾的文件。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>存放此模型数据的文件 %1 不在模型文件旁边或无法读取：请将其复制到同一文件夹中。</translation>
     </message>
     <message>
@@ -861,7 +857,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>此文件的材质和纹理不会保留：它们不会随模型一起保存。</translation>
     </message>
     <message numerus="yes">
@@ -871,7 +867,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此文件的面颜色已略去：Lumeno3D 只保留顶点颜色。</translation>
     </message>
     <message>
@@ -927,11 +923,11 @@ Do you want to replace it?</source>
         <translation>此文件引用了 %1，但它不是此文件所在文件夹中的文件：Lumeno3D 只读取模型旁边的文件。</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>此文件的%1已略去：只有部分部件或面带有这些数据。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>此文件以“%1”为尺寸单位；已换算为毫米。</translation>
     </message>
     <message>
@@ -939,7 +935,7 @@ Do you want to replace it?</source>
         <translation>%1 个顶点或面角点</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>单位“%1”</translation>
     </message>
     <message>

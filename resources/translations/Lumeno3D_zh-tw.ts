@@ -220,7 +220,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>尺寸 (%1)</translation>
     </message>
     <message>
-        <source>The scale factor along %1: the size set divided by the model's own size</source>
+        <source>The scale factor along %1: the size set divided by the model&apos;s own size</source>
         <translation>沿 %1 的縮放係數：設定的尺寸除以模型本身的尺寸</translation>
     </message>
 </context>
@@ -292,7 +292,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>簡化</translation>
     </message>
     <message>
-        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level's button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
+        <source>As soon as a model is loaded, Lumeno3D computes nine levels that keep from 90 down to 10 percent of its triangles; each level&apos;s button shows the size of its file. You can also reduce the model to a percentage of your own, or as far as a maximum deviation from its shape allows.</source>
         <translation>模型一經載入，Lumeno3D 就會計算九個層級，分別保留三角形的 90% 至 10%；每個層級的按鈕會顯示其檔案大小。您也可以將模型簡化至自訂的百分比，或在與原形狀的最大偏差允許的範圍內盡量簡化。</translation>
     </message>
     <message>
@@ -352,7 +352,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>在「檔案」功能表中選擇「開啟」，然後選取 STL、OBJ、PLY、OFF、glTF（.gltf 或 .glb）或 3MF 檔案。glTF、3MF 或 OBJ 檔案中的部件仍保持為部件，各自位於檔案指定的位置，並保留其材質和紋理。左側檢視顯示載入時的模型，右側檢視顯示簡化後的模型。「檔案」功能表也會列出您最近開啟的檔案。</translation>
     </message>
     <message>
-        <source>Show deviation in the View menu colours the reduced model by each point's distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
+        <source>Show deviation in the View menu colours the reduced model by each point&apos;s distance to the loaded model, from blue for none to dark red for the largest; the legend gives the scale, and the mouse pointer the value under it.</source>
         <translation>「檢視」功能表中的「顯示偏差」依每個點到已載入模型的距離為縮減後的模型著色，從藍色（無）到深紅色（最大）；圖例提供刻度，滑鼠指標提供其下方的值。</translation>
     </message>
     <message>
@@ -443,7 +443,7 @@ This change will not take effect until you restart Lumeno3D.</source>
         <translation>檔案 </translation>
     </message>
     <message>
-        <source> doesn't exist.</source>
+        <source> doesn&apos;t exist.</source>
         <translation> 不存在。</translation>
     </message>
     <message>
@@ -611,7 +611,7 @@ Do you want to replace it?</source>
         <translation>誤差上限 %1</translation>
     </message>
     <message>
-        <source>Remove triangles while the filter's error bound, %1 of the bounding box diagonal, allows</source>
+        <source>Remove triangles while the filter&apos;s error bound, %1 of the bounding box diagonal, allows</source>
         <translation>在篩選器誤差上限（邊界框對角線的 %1）允許的範圍內移除三角形</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Do you want to replace it?</source>
         <translation>顯示偏差(&amp;D)</translation>
     </message>
     <message>
-        <source>Colour the reduced model by each point's distance to the loaded model</source>
+        <source>Colour the reduced model by each point&apos;s distance to the loaded model</source>
         <translation>依每個點到已載入模型的距離為縮減後的模型著色</translation>
     </message>
     <message>
@@ -750,10 +750,6 @@ Do you want to replace it?</source>
         <translation>已儲存到 %1；%2</translation>
     </message>
     <message>
-        <source>The colours of this file are stored as fractions, which cannot be read; they are left out.</source>
-        <translation>此檔案的顏色以小數形式儲存，無法讀取，已略去。</translation>
-    </message>
-    <message>
         <source>Done, but %1% of the triangles are kept, fewer than the %2% asked.</source>
         <translation>已完成，但保留了 %1% 的三角形，少於要求的 %2%。</translation>
     </message>
@@ -803,7 +799,7 @@ Do you want to replace it?</source>
 <context>
     <name>ModelReader</name>
     <message>
-        <source>This file doesn't exist.</source>
+        <source>This file doesn&apos;t exist.</source>
         <translation>此檔案不存在。</translation>
     </message>
     <message>
@@ -847,7 +843,7 @@ Do you want to replace it?</source>
         <translation>Lumeno3D 可讀取 STL、OBJ、PLY、OFF、glTF、GLB 及 3MF 檔案：請選擇名稱以 .stl、.obj、.ply、.off、.gltf、.glb 或 .3mf 結尾的檔案。</translation>
     </message>
     <message>
-        <source>The file %1, which holds this model's data, is missing beside it or cannot be read: copy it into the same folder.</source>
+        <source>The file %1, which holds this model&apos;s data, is missing beside it or cannot be read: copy it into the same folder.</source>
         <translation>存放此模型資料的檔案 %1 不在模型檔案旁邊或無法讀取：請將其複製到同一資料夾中。</translation>
     </message>
     <message>
@@ -861,7 +857,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>This file's materials and textures are not kept: they are not saved with the model.</source>
+        <source>This file&apos;s materials and textures are not kept: they are not saved with the model.</source>
         <translation>此檔案的材質和紋理不會保留：它們不會隨模型一起儲存。</translation>
     </message>
     <message numerus="yes">
@@ -871,7 +867,7 @@ Do you want to replace it?</source>
         </translation>
     </message>
     <message>
-        <source>The colours of this file's faces are left out: Lumeno3D keeps vertex colours only.</source>
+        <source>The colours of this file&apos;s faces are left out: Lumeno3D keeps vertex colours only.</source>
         <translation>此檔案的面顏色已略去：Lumeno3D 只保留頂點顏色。</translation>
     </message>
     <message>
@@ -927,11 +923,11 @@ Do you want to replace it?</source>
         <translation>此檔案參照了 %1，但它不是此檔案所在資料夾中的檔案：Lumeno3D 只讀取模型旁邊的檔案。</translation>
     </message>
     <message>
-        <source>This file's %1 are left out: only some of its parts or faces carry them.</source>
+        <source>This file&apos;s %1 are left out: only some of its parts or faces carry them.</source>
         <translation>此檔案的%1已略去：只有部分部件或面帶有這些資料。</translation>
     </message>
     <message>
-        <source>This file gives its sizes in the unit "%1"; they were converted to millimetres.</source>
+        <source>This file gives its sizes in the unit &quot;%1&quot;; they were converted to millimetres.</source>
         <translation>此檔案以「%1」為尺寸單位；已換算為公釐。</translation>
     </message>
     <message>
@@ -939,7 +935,7 @@ Do you want to replace it?</source>
         <translation>%1 個頂點或面角點</translation>
     </message>
     <message>
-        <source>the unit "%1"</source>
+        <source>the unit &quot;%1&quot;</source>
         <translation>單位「%1」</translation>
     </message>
     <message>
