@@ -517,8 +517,7 @@ FormatReading ReadPly(std::string_view file, int threads)
     const char *const end = file.data() + file.size();
     for (const PlyElement &element : header.elements) {
         bool read = true;
-        if (ascii) {
-            AsciiSource source(at, end);
+        const auto recordByRecord = [&](auto &&source) {
             if (&element == vertexElement)
                 read = ReadVertices(source, element, layout, out, 0, element.count);
             else if (&element == faceElement)
@@ -526,6 +525,9 @@ FormatReading ReadPly(std::string_view file, int threads)
             else
                 read = SkipElement(source, element);
             at = source.Position();
+        };
+        if (ascii) {
+            recordByRecord(AsciiSource(at, end));
         } else if (const size_t stride = element.FixedSize(); stride > 0) {
             // Counts were checked: the records lie within the file.
             if (&element == vertexElement)
@@ -536,14 +538,7 @@ FormatReading ReadPly(std::string_view file, int threads)
             at += element.count * stride;
         } else if (&element != faceElement ||
                    !ReadUniformFaces(at, end, big, element, indexList, vertexCount, threads, faces)) {
-            BinarySource source(at, end, big);
-            if (&element == vertexElement)
-                read = ReadVertices(source, element, layout, out, 0, element.count);
-            else if (&element == faceElement)
-                read = ReadFaces(source, element, indexList, vertexCount, faces);
-            else
-                read = SkipElement(source, element);
-            at = source.Position();
+            recordByRecord(BinarySource(at, end, big));
         }
         if (!read)
             return Failed(ReadFailure::DamagedFile);
