@@ -100,6 +100,7 @@ private slots:
         QTest::newRow("device") << folder + QStringLiteral("/device.ply") << ReadFailure::NotRegularFile;
         QTest::newRow("unknown suffix") << testing::DataFile("unknown-suffix.vtk") << ReadFailure::UnknownSuffix;
         QTest::newRow("text that is no stl") << testing::DataFile("stl-prose.stl") << ReadFailure::ReaderError;
+        QTest::newRow("text that is no 3mf package") << testing::DataFile("3mf-prose.3mf") << ReadFailure::DamagedFile;
         for (const char *name :
              {"obj-relative-index-before-the-first.obj", "obj-face-continuation.obj", "obj-point-continued-past-the-points.obj", "bad_header.ply",
               "face_past_vertices.ply", "no_vertex_element.ply", "short_data_line.ply", "negative_list_count.ply",
