@@ -1,6 +1,5 @@
-// What the window tells and shows besides the models' numbers: models of any size framed in both
-// views, the status line after Cancel and while a job runs, the deviation figures, the points'
-// own colours and what a saved file leaves out.
+// What the window shows besides the models' numbers: models of any size framed in both views, the
+// points' own colours and what they carry, and percentages that keep two digits.
 #include "AppSupport.h"
 
 #include "DualView.h"
@@ -114,8 +113,8 @@ private slots:
     }
 
     // The points' own colours in both views, whatever the right one shows, in every display mode;
-    // the panels and the level buttons count what the points carry; saving as STL says what is lost.
-    void pointAttributesAreShownCountedAndTheirLossSaid()
+    // the panels and the level buttons count what the points carry. (What a save loses: test_messages.)
+    void pointAttributesAreShownAndCounted()
     {
         StoreReductionEngine(lumeno::ReductionEngine::Classic); // keeps the points' data on main too
         const QString painted = testing::ScratchFile(QStringLiteral("painted.ply"));
@@ -151,16 +150,6 @@ private slots:
         QVERIFY(testing::WaitForMeshJob(window));
         QVERIFY(drawsPointColours(view.DecimatedActor()));
         QVERIFY2(view.DecimatedPanelNote().endsWith(QLatin1Char('\n') + all), qPrintable(view.DecimatedPanelNote()));
-
-        const QString stl = testing::ScratchFile(QStringLiteral("plain.stl"));
-        // Asked about first (the question and its setting: test_messages), then said once written.
-        QSettings().setValue(QStringLiteral("AskBeforeSavingWithLoss"), false);
-        testing::Run(window, "actionSave_as", {testing::ChooseFile(stl)});
-        QTRY_VERIFY(QFileInfo::exists(stl) && !window.Document().IsSaving());
-        QVERIFY2(window.Document().Status().endsWith(
-                     QStringLiteral("; vertex colours, normals and texture coordinates are not saved: STL files "
-                                    "hold the triangles only.")),
-                 qPrintable(window.Document().Status()));
     }
 
     // A panel's big label leaves room before its counts, however many digits they have.

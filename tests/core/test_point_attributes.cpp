@@ -200,20 +200,6 @@ private slots:
         VerifyPointsCarryTheirValues(back);
     }
 
-    // Colours stored as fractions are read as bytes (s/t: test_corpus).
-    void plyFloatColoursAreRead()
-    {
-        const QString path = testing::ScratchFile("float-colours.ply");
-        QVERIFY(testing::WriteBytes(path, "ply\nformat ascii 1.0\nelement vertex 3\nproperty float x\nproperty float y\n"
-                                          "property float z\nproperty float red\nproperty float green\nproperty float blue\n"
-                                          "element face 1\nproperty list uchar int vertex_indices\nend_header\n"
-                                          "0 0 0 0.5 0.5 1\n1 0 0 1 0 0\n0 1 0 0 0.2 0.8\n3 0 1 2\n"));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, "ply");
-        QVERIFY(read.model);
-        QVERIFY(lumeno::AttributesOf(read.model).colours);
-        QCOMPARE(read.model->GetPointData()->GetScalars()->GetComponent(0, 0), 128.0);
-    }
-
     // Shaded flat (corners of their own per triangle), reduced with the smooth surface's normals.
     void aModelShadedFlatIsReduced()
     {

@@ -350,6 +350,9 @@ private slots:
                          "<object id=\"3\" type=\"model\"><components><component objectid=\"1\"/>"
                          "<component objectid=\"2\"/></components></object>",
                      Item(3)) << ReadFailure::DamagedFile << corrupt;
+        QTest::newRow("index past the vertices")
+            << Model(Tetrahedron(1, "<triangle v1=\"1\" v2=\"2\" v3=\"4\"/>"), Item(1)) << ReadFailure::DamagedFile
+            << corrupt;
         QTest::newRow("component of no object")
             << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
                      Item(2)) << ReadFailure::DamagedFile << corrupt;

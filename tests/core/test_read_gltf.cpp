@@ -227,6 +227,16 @@ private slots:
             QTest::newRow("buffer shorter than its data URI says")
                 << "short.gltf" << maker.Json().replace("\"byteLength\":72", "\"byteLength\":73")
                 << ReadFailure::DamagedFile << QString();
+            QTest::newRow("glb cut short") << "short.glb"
+                                           << Glb(maker.Json(QJsonValue(QJsonValue::Undefined)), maker.bin).left(100)
+                                           << ReadFailure::DamagedFile << QString();
+        }
+        {
+            GltfMaker maker;
+            maker.Mesh({{"POSITION", maker.Positions(TetrahedronPoints)}},
+                       maker.Accessor(TetrahedronIndices, 5123, 40, "SCALAR"));
+            QTest::newRow("indices past their buffer")
+                << "past.gltf" << maker.Json() << ReadFailure::DamagedFile << QString();
         }
     }
 
@@ -258,6 +268,7 @@ private slots:
         QTest::newRow("web address") << "https://example.invalid/a.bin" << ReadFailure::OutsideFolder << "https:";
         QTest::newRow("link beside the model to outside") << "link.bin" << ReadFailure::OutsideFolder << "link.bin";
         QTest::newRow("link to a folder outside") << "away/secret.bin" << ReadFailure::OutsideFolder << "secret.bin";
+        QTest::newRow("missing beside the model") << "gone.bin" << ReadFailure::MissingDataFile << "gone.bin";
         QTest::newRow("sub-folder") << "sub/tetra.bin" << ReadFailure::None << QString();
         QTest::newRow("link within the folder") << "inner-link.bin" << ReadFailure::None << QString();
     }
@@ -290,6 +301,47 @@ private slots:
         QVERIFY(!read.model);
         QVERIFY2(read.detail.contains(detail), qPrintable(read.detail));
         QVERIFY2(lumeno::ReadFailureText(read).contains(read.detail), qPrintable(lumeno::ReadFailureText(read)));
+    }
+
+    // Every node's mesh where its world matrix puts it, a part of its own, from a buffer embedded,
+    // beside the file, or in a GLB's BIN chunk.
+    void placesEveryNode_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("file");
+        // Moved along x; scaled by 2 around a child moved along y; turned a quarter about z and moved down.
+        GltfMaker maker;
+        const int mesh = maker.Tetrahedron();
+        maker.Node({{"mesh", mesh}, {"translation", QJsonArray{10, 0, 0}}});
+        maker.Node({{"scale", QJsonArray{2, 2, 2}}, {"children", QJsonArray{2}}});
+        maker.Node({{"mesh", mesh}, {"translation", QJsonArray{0, 5, 0}}});
+        maker.Node({{"mesh", mesh}, {"rotation", QJsonArray{0, 0, std::sqrt(0.5), std::sqrt(0.5)}},
+                    {"translation", QJsonArray{0, 0, -5}}});
+        maker.Scene({0, 1, 3});
+        QVERIFY(testing::WriteBytes(Folder(QStringLiteral("placed")) + QStringLiteral("/tetra data.bin"), maker.bin));
+        QTest::newRow("embedded") << "gltf" << maker.Json();
+        QTest::newRow("beside") << "gltf" << maker.Json(QStringLiteral("tetra%20data.bin"));
+        QTest::newRow("glb") << "glb" << Glb(maker.Json(QJsonValue(QJsonValue::Undefined)), maker.bin);
+    }
+
+    void placesEveryNode()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, file);
+        const QString path = Folder(QStringLiteral("placed")) + QStringLiteral("/tetra.") + suffix;
+        QVERIFY(testing::WriteBytes(path, file));
+        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(12));
+        QCOMPARE(read.partsMerged, 3);
+        QVERIFY(read.look);
+        QCOMPARE(read.look->parts.size(), size_t(3));
+        const double expected[6] = {-1, 11, 0, 12, -5, 2};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(std::abs(read.model->GetBounds()[i] - expected[i]) < 1e-5, qPrintable(QString::number(i)));
+        QVERIFY(lumeno::ReadNotes(read).isEmpty());
+        // The turned and scaled placements keep the triangles facing outwards.
+        QVERIFY(testing::SignedVolume(read.model) > 0);
     }
 
     void readsWhatTheFileHolds_data()

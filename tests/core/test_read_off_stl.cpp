@@ -1,4 +1,4 @@
-// OFF and STL as other programs write them: read, and what is left out counted.
+// OFF and STL as other programs write them: read, what is left out counted, damaged OFF refused.
 #include "StlBytes.h"
 #include "TestSupport.h"
 
@@ -33,9 +33,7 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
 
 using Triangle = testing::StlTriangle;
 using testing::StlTetrahedron;
-using testing::AsciiFacet;
 using testing::AsciiStl;
-
 
 lumeno::ReadResult Read(const QString &name, const QByteArray &file)
 {
@@ -91,33 +89,58 @@ private slots:
         QCOMPARE(first, colour);
     }
 
-    // A face that names one vertex twice has no area: left out and counted, the file read.
-    void offFacesOnOneVertexTwiceAreLeftOut_data()
+    // Comments, blank lines, the counts on the header's line, polygons of four corners and face colours.
+    void offReadsCommentsBlankLinesAndPolygons()
     {
+        const lumeno::ReadResult read =
+            Read(QStringLiteral("square.off"), "# made by hand\nCOFF\n# counts\n5 2 0\n0 0 0 255 0 0 255\n"
+                                               "1 0 0 0 255 0 255\n1 1 0 0 0 255 255 # blue\n0 1 0 255 255 255 255\n\n"
+                                               "0.5 0.5 1 10 20 30 255\n4 0 1 2 3\n3 0 1 4 200 0 0\n");
+        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(3)); // the square in two
+        QCOMPARE(read.model->GetPointData()->GetScalars()->GetComponent(4, 1), 20.0);
+        QVERIFY(read.faceColoursNotRead);
+        const lumeno::ReadResult plain = Read(QStringLiteral("plain.off"), "OFF 3 1 0\n0 0 0\n2 0 0\n0 3 0\n3 0 1 2\n");
+        QVERIFY2(plain.model, qPrintable(lumeno::ReadFailureText(plain)));
+        QCOMPARE(plain.model->GetBounds()[3], 3.0);
+        QVERIFY(!lumeno::AttributesOf(plain.model).Any());
+    }
+
+    // A face that names one vertex twice has no area: left out and counted, the file read. One
+    // past the vertices, or more vertices than the file holds, and the file is refused.
+    void offFacesAreReadLeftOutOrRefused_data()
+    {
+        QTest::addColumn<QByteArray>("counts");
         QTest::addColumn<QByteArray>("faces");
-        QTest::addColumn<int>("faceCount");
         QTest::addColumn<int>("triangles");
         QTest::addColumn<int>("withoutArea");
         QTest::addColumn<ReadFailure>("failure");
 
         const QByteArray tetrahedron = "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
-        QTest::newRow("triangle 0 1 1") << tetrahedron + "3 0 1 1\n" << 5 << 4 << 1 << ReadFailure::None;
-        QTest::newRow("only such triangles") << QByteArray("3 0 1 1\n3 2 3 2\n") << 2 << 0 << 2
+        QTest::newRow("triangle 0 1 1") << QByteArray("4 5 0") << tetrahedron + "3 0 1 1\n" << 4 << 1
+                                        << ReadFailure::None;
+        QTest::newRow("only such triangles") << QByteArray("4 2 0") << QByteArray("3 0 1 1\n3 2 3 2\n") << 0 << 2
                                              << ReadFailure::NoTriangles;
+        QTest::newRow("index past the vertices") << QByteArray("4 1 0") << QByteArray("3 0 1 7\n") << 0 << 0
+                                                 << ReadFailure::DamagedFile;
+        QTest::newRow("a billion vertices claimed") << QByteArray("1000000000 1 0") << tetrahedron << 0 << 0
+                                                    << ReadFailure::DamagedFile;
     }
 
-    void offFacesOnOneVertexTwiceAreLeftOut()
+    void offFacesAreReadLeftOutOrRefused()
     {
+        QFETCH(QByteArray, counts);
         QFETCH(QByteArray, faces);
-        QFETCH(int, faceCount);
         QFETCH(int, triangles);
         QFETCH(int, withoutArea);
         QFETCH(ReadFailure, failure);
-        const QByteArray file = "OFF\n4 " + QByteArray::number(faceCount) + " 0\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces;
-        const lumeno::ReadResult read = Read(QStringLiteral("repeats.off"), file);
+        const lumeno::ReadResult read =
+            Read(QStringLiteral("faces.off"), "OFF\n" + counts + "\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces);
         QCOMPARE(read.failure, failure);
-        if (failure != ReadFailure::None)
+        if (failure != ReadFailure::None) {
+            QVERIFY(!read.model && !lumeno::ReadFailureText(read).isEmpty());
             return;
+        }
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(triangles));
         QCOMPARE(read.untriangulatedPolygons, vtkIdType(withoutArea));
     }
@@ -143,38 +166,22 @@ private slots:
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
     }
 
-    // Triangles with two corners at one place as floats are dropped and counted, binary and ASCII.
-    void stlTrianglesWithCoincidentCornersAreCounted_data()
+    // Triangles with two corners at one place as floats, 0 and -0 alike, are dropped by the reading
+    // and counted; one float step apart is kept. (How ASCII files write such corners: test_read_ascii_stl.)
+    void stlTrianglesWithCoincidentCornersAreCounted()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("triangles");
-        QTest::addColumn<int>("withoutArea");
-
         const float almostOne = std::nextafter(1.0f, 2.0f);
-        // Two corners at one place, all three, 0 and -0; then one float step apart, which is kept.
         std::vector<Triangle> mixed = StlTetrahedron();
         mixed.insert(mixed.end(), {{{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}},
                                    {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}},
                                    {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}},
                                    {{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}});
-        QTest::newRow("binary, three and one apart") << testing::BinaryStl(mixed, -1, ' ') << 5 << 3;
-        QTest::newRow("ascii, three and one apart") << AsciiStl(mixed) << 5 << 3;
-        QTest::newRow("ascii, equal as floats")
-            << AsciiStl(StlTetrahedron(), AsciiFacet("1 2 3", "1.00000001 2.0 3e0", "5 5 5")) << 4 << 1;
-        QTest::newRow("ascii, capitals and plus signs")
-            << AsciiStl(StlTetrahedron(), "FACET NORMAL 0 0 0\nOUTER LOOP\nVERTEX +1 +2 +3\nVERTEX 1 2 3\nVERTEX 4 4 "
-                                       "4\nENDLOOP\nENDFACET\n") << 4 << 1;
-    }
-
-    void stlTrianglesWithCoincidentCornersAreCounted()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(int, triangles);
-        QFETCH(int, withoutArea);
-        const lumeno::ReadResult read = Read(QStringLiteral("coincident.stl"), file);
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(triangles));
-        QCOMPARE(read.untriangulatedPolygons, vtkIdType(withoutArea));
+        for (const QByteArray &file : {testing::BinaryStl(mixed, -1, ' '), AsciiStl(mixed)}) {
+            const lumeno::ReadResult read = Read(QStringLiteral("coincident.stl"), file);
+            QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+            QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(5));
+            QCOMPARE(read.untriangulatedPolygons, vtkIdType(3));
+        }
     }
 };
 

@@ -1,19 +1,17 @@
 // The deviation picture of the shown model: made by the worker for every level, reduction and
 // smoothing while it is on, for a model shown before on demand, dropped when it is off; the
-// legend's and the tooltip's numbers in the user's locale.
-#include "LiftedGrid.h"
+// legend's and the tooltip's numbers in the user's locale. (Where the farthest point lies: the
+// meter in test_deviation_colours, the picture drawn in test_deviation_view.)
 #include "TestSupport.h"
 
 #include "DeviationPicture.h"
 #include "ModelDocument.h"
-#include "io/write/ModelWriter.h"
 
 #include <QSignalSpy>
 
 #include <vtkPointData.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -96,23 +94,6 @@ private slots:
         QCOMPARE(pictureChanged.count(), 1);
         document.ShowLevel(20);
         QVERIFY(!document.ShownPicture());
-    }
-
-    // The lifted point of a level that differs from the model there alone is the farthest.
-    void theLiftedPointIsTheFarthest()
-    {
-        const QString flat = testing::ScratchFile(QStringLiteral("flat.ply"));
-        QVERIFY(lumeno::WriteModelFile(testing::LiftedGrid(7, 1.0), flat, "ply").written);
-        ModelDocument document(lumeno::ReductionEngine::Quality);
-        document.Open(flat);
-        QVERIFY(Idle(document));
-        document.SetShowDeviation(true);
-        ModelDocument::Result lifted{testing::LiftedGrid(7, 1.0, 24, 0.2), QStringLiteral("lifted"), {}};
-        document.RestoreResult(lifted);
-        QVERIFY(testing::WaitUntil([&] { return document.ShownPicture() != nullptr; }));
-        const std::vector<float> &distances = document.ShownPicture()->distances;
-        QCOMPARE(std::max_element(distances.begin(), distances.end()) - distances.begin(), 24);
-        QVERIFY(std::abs(document.ShownPicture()->largest - 0.2 / std::sqrt(2.0)) < 1e-6);
     }
 
     void numbersAreInTheUsersLocale_data()
