@@ -51,9 +51,17 @@ public:
         bounded = false;
     }
     bool Empty() const { return near.empty() && pool.empty(); }
-    void Push(const Candidate &c)
+    // `stale` tells the changed ones: a full pool drops them before it grows, as most of it is
+    // stale by then and growing would hold the old block and one of twice its size at once.
+    template <typename Stale>
+    void Push(const Candidate &c, Stale stale)
     {
         if (bounded && !Later()(bound, c)) {
+            if (pool.size() == pool.capacity() && pool.size() >= MinimumRefill) {
+                pool.erase(std::remove_if(pool.begin(), pool.end(), stale), pool.end());
+                if (pool.size() > pool.capacity() / 4 * 3) // little stale: grow, not sweep again soon
+                    pool.reserve(2 * pool.capacity());
+            }
             pool.push_back(c);
             return;
         }

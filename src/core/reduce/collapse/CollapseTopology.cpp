@@ -9,11 +9,18 @@ CollapseTopology::CollapseTopology(std::vector<uint32_t> cornersIn, std::vector<
     : corners(std::move(cornersIn)), placeOf(std::move(placeOfIn)), alive(corners.size() / 3, 1),
       listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0), list(corners.size())
 {
-    cornerPlaces.resize(corners.size());
+    placesAreVertices = placeOf.size() == placeCount;
+    for (size_t v = 0; placesAreVertices && v < placeOf.size(); ++v)
+        placesAreVertices = placeOf[v] == v;
+    if (placesAreVertices) {
+        std::vector<uint32_t>().swap(placeOf);
+    } else {
+        cornerPlaces.resize(corners.size());
+        for (size_t i = 0; i < corners.size(); ++i)
+            cornerPlaces[i] = placeOf[corners[i]];
+    }
     for (size_t i = 0; i < corners.size(); ++i)
-        cornerPlaces[i] = placeOf[corners[i]];
-    for (const uint32_t v : corners)
-        ++listSize[placeOf[v]];
+        ++listSize[Place(uint32_t(i / 3), int(i % 3))];
     size_t start = 0;
     for (size_t p = 0; p < placeCount; ++p) {
         listStart[p] = start;
@@ -97,25 +104,23 @@ void Ring::Gather(const CollapseTopology &topology, uint32_t p)
     places.clear();
     shared.clear();
     edgeTriangles.clear();
-    if (mark.size() < topology.Places()) {
-        mark.assign(topology.Places(), 0);
-        slot.resize(topology.Places());
-        generation = 0;
-    }
-    if (++generation == 0) {
-        std::fill(mark.begin(), mark.end(), 0);
-        generation = 1;
-    }
+    // Each triangle brings two places at most.
+    size_t size = 16;
+    while (size < 4 * size_t(topology.ListEnd(p) - topology.ListBegin(p)))
+        size *= 2;
+    table.assign(size, None);
     const auto add = [this](uint32_t r, uint32_t t) {
-        if (mark[r] != generation) {
-            mark[r] = generation;
-            slot[r] = uint32_t(places.size());
+        size_t at = Start(r);
+        while (table[at] != None && places[table[at]] != r)
+            at = (at + 1) & (table.size() - 1);
+        if (table[at] == None) {
+            table[at] = uint32_t(places.size());
             places.push_back(r);
             shared.push_back(1);
             edgeTriangles.push_back(t);
             edgeTriangles.push_back(t);
-        } else if (shared[slot[r]]++ == 1) {
-            edgeTriangles[2 * size_t(slot[r]) + 1] = t;
+        } else if (shared[table[at]]++ == 1) {
+            edgeTriangles[2 * size_t(table[at]) + 1] = t;
         }
     };
     for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t) {
