@@ -7,8 +7,11 @@ namespace lumeno {
 
 CollapseTopology::CollapseTopology(std::vector<uint32_t> cornersIn, std::vector<uint32_t> placeOfIn, size_t placeCount)
     : corners(std::move(cornersIn)), placeOf(std::move(placeOfIn)), alive(corners.size() / 3, 1),
-      listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0), list(corners.size())
+      listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0)
 {
+    // Room for lists to grow before the first compaction: growing the block would hold it twice.
+    list.reserve(corners.size() + corners.size() / 2);
+    list.resize(corners.size());
     placesAreVertices = placeOf.size() == placeCount;
     for (size_t v = 0; placesAreVertices && v < placeOf.size(); ++v)
         placesAreVertices = placeOf[v] == v;
@@ -53,7 +56,8 @@ size_t CollapseTopology::EdgeTriangles(uint32_t p, uint32_t q, uint32_t *out, si
 void CollapseTopology::JoinLists(uint32_t p, uint32_t q)
 {
     // q's living triangles, then p's: a list grows at the pool's end to twice its size when it
-    // has no room left, and the pool is rebuilt when it has become twice as large as the lists.
+    // has no room left, and the pool is rebuilt rather than grown when a fifth of it is spare,
+    // or when it has become twice as large as the lists.
     uint32_t kept = 0;
     uint32_t *own = list.data() + listStart[q];
     for (uint32_t i = 0; i < listSize[q]; ++i)
@@ -65,9 +69,10 @@ void CollapseTopology::JoinLists(uint32_t p, uint32_t q)
     for (const uint32_t *t = ListBegin(p); t != ListEnd(p); ++t)
         joining += alive[*t];
     if (kept + joining > listRoom[q]) {
-        if (list.size() > 2 * listUsed + 1024)
-            Compact();
         const uint32_t room = 2 * (kept + joining);
+        const bool full = list.size() + room > list.capacity();
+        if (list.size() > 2 * listUsed + 1024 || (full && list.size() > listUsed + listUsed / 4 + 1024))
+            Compact();
         const size_t start = list.size();
         list.resize(start + room);
         std::copy_n(list.begin() + std::ptrdiff_t(listStart[q]), kept, list.begin() + std::ptrdiff_t(start));
