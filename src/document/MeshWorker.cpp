@@ -205,7 +205,10 @@ void MeshWorker::TellRelaxedGuards(int job, const lumeno::Reducer &reducer)
 
 lumeno::ReductionControl MeshWorker::Control(int job)
 {
-    return {[this, job](double fraction) { ReportProgress(job, fraction); }, [this, job] { return IsCancelled(job); }};
+    lumeno::ReductionControl control;
+    control.progress = [this, job](double fraction) { ReportProgress(job, fraction); };
+    control.cancelled = [this, job] { return IsCancelled(job); };
+    return control;
 }
 
 void MeshWorker::OnFilterProgress(vtkObject *caller, unsigned long, void *)

@@ -514,7 +514,8 @@ private slots:
     }
 
     // Against a plain binary heap: more candidates than it holds at once, ties, stale ones, and
-    // new ones both cheaper and dearer than the cheapest left.
+    // new ones both cheaper and dearer than the cheapest left; enough dearer ones to fill the
+    // pool, which then drops its stale ones.
     void theHeapPopsInTheOrderOfOneHeap()
     {
         using lumeno::Candidate;
@@ -543,10 +544,10 @@ private slots:
             QCOMPARE(got, expected);
             if (expected == UINT32_MAX)
                 break;
-            if (round % 2 == 0 && round < 200000) {
+            if (round % 2 == 0 && round < 400000) {
                 const Candidate fresh = make(round % 4 == 0 ? -100.0f : 2000.0f);
                 reference.push(fresh);
-                heap.Push(fresh);
+                heap.Push(fresh, stale);
             }
         }
     }

@@ -10,6 +10,9 @@
 #include "reduce/Reducer.h"
 #include "measure/SurfaceDeviation.h"
 
+#include <vtkCellArray.h>
+#include <vtkPoints.h>
+
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -95,6 +98,15 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     };
     control.progress = advance;
     control.cancelled = [&failure] { return !failure.isEmpty(); };
+    const vtkIdType inputTriangles = input.model->GetNumberOfPolys();
+    const vtkIdType inputPoints = input.model->GetNumberOfPoints();
+    // Unmeasured and without a LOD file, nothing here needs the model's points and cells once
+    // the reducer has read them (its point and cell data stay for the warnings below).
+    if (!meter && options.lodGlb.isEmpty())
+        control.modelRead = [&input] {
+            input.model->SetPoints(vtkSmartPointer<vtkPoints>::New());
+            input.model->SetPolys(vtkSmartPointer<vtkCellArray>::New());
+        };
     const std::unique_ptr<lumeno::Reducer> reducer = MakeCliReducer(engine, options.engineThreads);
     lumeno::LevelReceiver receiver;
     // The quality engine computes the levels in parallel: a step's time is how long its level was waited for.
@@ -140,7 +152,6 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
         advance(double(step + 1) / lumeno::LevelCount);
         if (!carried)
             carried = lumeno::AttributesOf(model);
-        const vtkIdType inputTriangles = input.model->GetNumberOfPolys();
         const double keptPercent = lumeno::KeptPercent(inputTriangles, model->GetNumberOfPolys());
         // Of the triangles the reduction could keep: those it left out are told apart.
         const vtkIdType asked =
@@ -245,8 +256,8 @@ CommandOutcome RunLevels(const CliOptions &options, const QString &path, Progres
     QTextStream text(&outcome.summary);
     text << QStringLiteral("%1: %2 triangles, %3 vertices\n")
                 .arg(lumeno::DisplayPath(path))
-                .arg(input.model->GetNumberOfPolys())
-                .arg(input.model->GetNumberOfPoints());
+                .arg(inputTriangles)
+                .arg(inputPoints);
     for (const QJsonValue &level : outputs)
         text << QStringLiteral("  %1%  %2 triangles  %3 vertices  %4\n")
                     .arg(level[QLatin1String("percent")].toInt(), 3)

@@ -304,6 +304,8 @@ int QualityReducer::MakeLevels(vtkPolyData *model, const LevelReceiver &receiver
         return 0;
     // Told before the levels: a receiver may ask.
     leftOut = simplifier->LeftOut();
+    if (control.modelRead)
+        control.modelRead();
     const int made = CollapseLevels(std::move(*simplifier), threads != 1, receiver, progress);
     leftOut = simplifier->LeftOut();
     relaxed = simplifier->RelaxStage() > 0;

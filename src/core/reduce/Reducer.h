@@ -24,6 +24,10 @@ struct ReductionControl
     // Polled. Once it answers true the operation ends soon (within a fraction of a second even
     // for millions of triangles), gives no model and hands over no further level.
     std::function<bool()> cancelled;
+    // Told once, on the caller's thread, when the operation reads the model's points and cells
+    // no more (the quality engine, once it has welded them): a caller that keeps the model for
+    // the operation alone may free them then, as they are about a tenth of the levels' peak.
+    std::function<void()> modelRead;
 };
 
 // Where the nine levels go. Both are called on the caller's thread, in level order (index

@@ -17,12 +17,12 @@ namespace lumeno {
 namespace {
 
 // Peak resident memory of `lumeno3d-cli levels --no-measure` over the triangles, fitted to
-// runs of 1.2 and 19.3 million triangles (a Loop-subdivided torus: 405 MB and 4.16 GB, the
-// same from binary STL and binary PLY, as the peak comes with the levels, not the reading):
-// the program, its libraries and what does not grow with the model, then per triangle the
-// model and the levels' arrays.
-constexpr qint64 ProgramBytes = qint64(150) << 20;
-constexpr qint64 BytesPerTriangle = 213;
+// runs of 1.24, 4.95 and 19.8 million triangles (a Loop-subdivided torus: 297 MB, 823 MB and
+// 3.11 GB; the peak comes with the levels, not the reading, so binary STL and PLY need the
+// same), set a little above each and above 12.16 GB at 79.1 million: the program, its
+// libraries and what does not grow with the model, then per triangle the levels' arrays.
+constexpr qint64 ProgramBytes = qint64(110) << 20;
+constexpr qint64 BytesPerTriangle = 153;
 
 // What a triangle takes in the formats whose header gives no count, as the writers here write
 // them (a mesh of about one point for two triangles, without attributes); others write more

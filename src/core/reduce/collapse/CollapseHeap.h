@@ -51,9 +51,18 @@ public:
         bounded = false;
     }
     bool Empty() const { return near.empty() && pool.empty(); }
-    void Push(const Candidate &c)
+    // `stale` tells the changed ones: a full pool drops them before it grows (growing holds the
+    // old block and one twice its size at once). The pool holds nearly every edge; it grows only
+    // where that leaves it nearly full.
+    template <typename Stale>
+    void Push(const Candidate &c, Stale stale)
     {
         if (bounded && !Later()(bound, c)) {
+            if (pool.size() == pool.capacity() && pool.size() >= MinimumRefill) {
+                pool.erase(std::remove_if(pool.begin(), pool.end(), stale), pool.end());
+                if (pool.size() > pool.capacity() - pool.capacity() / 16) // so that sweeps stay rare
+                    pool.reserve(2 * pool.capacity());
+            }
             pool.push_back(c);
             return;
         }

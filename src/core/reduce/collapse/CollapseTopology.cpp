@@ -7,13 +7,23 @@ namespace lumeno {
 
 CollapseTopology::CollapseTopology(std::vector<uint32_t> cornersIn, std::vector<uint32_t> placeOfIn, size_t placeCount)
     : corners(std::move(cornersIn)), placeOf(std::move(placeOfIn)), alive(corners.size() / 3, 1),
-      listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0), list(corners.size())
+      listStart(placeCount), listSize(placeCount, 0), listRoom(placeCount, 0)
 {
-    cornerPlaces.resize(corners.size());
+    // Room for lists to grow before the first compaction: growing the block would hold it twice.
+    list.reserve(corners.size() + corners.size() / 2);
+    list.resize(corners.size());
+    placesAreVertices = placeOf.size() == placeCount;
+    for (size_t v = 0; placesAreVertices && v < placeOf.size(); ++v)
+        placesAreVertices = placeOf[v] == v;
+    if (placesAreVertices) {
+        std::vector<uint32_t>().swap(placeOf);
+    } else {
+        cornerPlaces.resize(corners.size());
+        for (size_t i = 0; i < corners.size(); ++i)
+            cornerPlaces[i] = placeOf[corners[i]];
+    }
     for (size_t i = 0; i < corners.size(); ++i)
-        cornerPlaces[i] = placeOf[corners[i]];
-    for (const uint32_t v : corners)
-        ++listSize[placeOf[v]];
+        ++listSize[Place(uint32_t(i / 3), int(i % 3))];
     size_t start = 0;
     for (size_t p = 0; p < placeCount; ++p) {
         listStart[p] = start;
@@ -46,7 +56,8 @@ size_t CollapseTopology::EdgeTriangles(uint32_t p, uint32_t q, uint32_t *out, si
 void CollapseTopology::JoinLists(uint32_t p, uint32_t q)
 {
     // q's living triangles, then p's: a list grows at the pool's end to twice its size when it
-    // has no room left, and the pool is rebuilt when it has become twice as large as the lists.
+    // has no room left, and the pool is rebuilt rather than grown when a fifth of it is spare,
+    // or when it has become twice as large as the lists.
     uint32_t kept = 0;
     uint32_t *own = list.data() + listStart[q];
     for (uint32_t i = 0; i < listSize[q]; ++i)
@@ -58,9 +69,10 @@ void CollapseTopology::JoinLists(uint32_t p, uint32_t q)
     for (const uint32_t *t = ListBegin(p); t != ListEnd(p); ++t)
         joining += alive[*t];
     if (kept + joining > listRoom[q]) {
-        if (list.size() > 2 * listUsed + 1024)
-            Compact();
         const uint32_t room = 2 * (kept + joining);
+        const bool full = list.size() + room > list.capacity();
+        if (list.size() > 2 * listUsed + 1024 || (full && list.size() > listUsed + listUsed / 4 + 1024))
+            Compact();
         const size_t start = list.size();
         list.resize(start + room);
         std::copy_n(list.begin() + std::ptrdiff_t(listStart[q]), kept, list.begin() + std::ptrdiff_t(start));
@@ -97,25 +109,23 @@ void Ring::Gather(const CollapseTopology &topology, uint32_t p)
     places.clear();
     shared.clear();
     edgeTriangles.clear();
-    if (mark.size() < topology.Places()) {
-        mark.assign(topology.Places(), 0);
-        slot.resize(topology.Places());
-        generation = 0;
-    }
-    if (++generation == 0) {
-        std::fill(mark.begin(), mark.end(), 0);
-        generation = 1;
-    }
+    // Each triangle brings two places at most.
+    size_t size = 16;
+    while (size < 4 * size_t(topology.ListEnd(p) - topology.ListBegin(p)))
+        size *= 2;
+    table.assign(size, None);
     const auto add = [this](uint32_t r, uint32_t t) {
-        if (mark[r] != generation) {
-            mark[r] = generation;
-            slot[r] = uint32_t(places.size());
+        size_t at = Start(r);
+        while (table[at] != None && places[table[at]] != r)
+            at = (at + 1) & (table.size() - 1);
+        if (table[at] == None) {
+            table[at] = uint32_t(places.size());
             places.push_back(r);
             shared.push_back(1);
             edgeTriangles.push_back(t);
             edgeTriangles.push_back(t);
-        } else if (shared[slot[r]]++ == 1) {
-            edgeTriangles[2 * size_t(slot[r]) + 1] = t;
+        } else if (shared[table[at]]++ == 1) {
+            edgeTriangles[2 * size_t(table[at]) + 1] = t;
         }
     };
     for (const uint32_t *t = topology.ListBegin(p); t != topology.ListEnd(p); ++t) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -31,8 +32,11 @@ public:
     size_t Places() const { return listStart.size(); }
     bool Alive(uint32_t t) const { return alive[t] != 0; }
     uint32_t Vertex(uint32_t t, int k) const { return corners[3 * size_t(t) + size_t(k)]; }
-    uint32_t Place(uint32_t t, int k) const { return cornerPlaces[3 * size_t(t) + size_t(k)]; }
-    uint32_t PlaceOfVertex(uint32_t v) const { return placeOf[v]; }
+    uint32_t Place(uint32_t t, int k) const
+    {
+        return (placesAreVertices ? corners : cornerPlaces)[3 * size_t(t) + size_t(k)];
+    }
+    uint32_t PlaceOfVertex(uint32_t v) const { return placesAreVertices ? v : placeOf[v]; }
     // The corner (0..2) of triangle t at place p, which t must have.
     int CornerAt(uint32_t t, uint32_t p) const { return Place(t, 0) == p ? 0 : Place(t, 1) == p ? 1 : 2; }
     // The vertex of triangle t at place p, which t must have.
@@ -67,7 +71,9 @@ public:
             }
             const size_t corner = 3 * size_t(*t) + size_t(CornerAt(*t, p));
             corners[corner] = vertexFor(corners[corner]);
-            cornerPlaces[corner] = q;
+            if (!placesAreVertices)
+                cornerPlaces[corner] = q;
+            assert(Place(*t, int(corner % 3)) == q);
         }
         JoinLists(p, q);
     }
@@ -80,6 +86,9 @@ private:
     void Compact();
 
     std::vector<uint32_t> corners;
+    // Where every vertex is a place of its own (a model without seams), numbered alike, both
+    // are empty and corners stand for places too.
+    bool placesAreVertices = false;
     std::vector<uint32_t> placeOf;
     std::vector<uint32_t> cornerPlaces; // placeOf of each corner's vertex, read without the detour
     std::vector<uint8_t> alive;
@@ -100,17 +109,28 @@ struct Ring
     void Gather(const CollapseTopology &topology, uint32_t p);
     bool HasBorder() const;
     // Where places[i] == r, or none.
-    bool Has(uint32_t r) const { return r < mark.size() && mark[r] == generation; }
+    bool Has(uint32_t r) const { return Find(r) != None; }
     // The index of r in places, which Has(r).
-    size_t IndexOf(uint32_t r) const { return slot[r]; }
+    size_t IndexOf(uint32_t r) const { return Find(r); }
 
     // Scratch of ClassifyPlace.
     std::vector<uint32_t> fan;
     std::vector<size_t> root;
 
 private:
-    std::vector<uint32_t> mark, slot; // per place of the mesh: gathered in this generation, at
-    uint32_t generation = 0;
+    static constexpr uint32_t None = UINT32_MAX;
+    size_t Start(uint32_t r) const { return size_t((r * 0x9E3779B1u) >> 7) & (table.size() - 1); }
+    uint32_t Find(uint32_t r) const
+    {
+        if (table.empty())
+            return None;
+        for (size_t at = Start(r);; at = (at + 1) & (table.size() - 1))
+            if (table[at] == None || places[table[at]] == r)
+                return table[at];
+    }
+    // The index in places of each place gathered, by open addressing at most half full: a
+    // table per place of the mesh would cost more than the mesh's own corners.
+    std::vector<uint32_t> table;
 };
 
 // The kind of each place, from its triangles and vertices. `pinned` (per vertex, may be empty)

@@ -92,6 +92,11 @@ private:
     // One way along an edge of `edgeTriangles` triangles, a seam or not.
     std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
     bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
+    // Stale, or of a place collapsed into another.
+    bool Outdated(const Candidate &c) const
+    {
+        return stamp[c.from] == UINT32_MAX || stamp[c.to] == UINT32_MAX || Stale(c);
+    }
     // Makes the collapse if the guards let it; false otherwise.
     bool TryCollapse(const Candidate &c);
     // The values (colours, normals, texture coordinates) of the vertices at the merged place.
@@ -99,13 +104,11 @@ private:
     // `ring` gathered around q.
     void Requeue(uint32_t q, const Ring &ring);
     // Keeps a refused collapse at `at` (once) until something around it changes.
-    void Park(uint32_t at, uint32_t other)
-    {
-        std::vector<uint32_t> &waiting = parked[at];
-        if (std::find(waiting.begin(), waiting.end(), other) == waiting.end())
-            waiting.push_back(other);
-    }
-    void FillHeap();
+    void Park(uint32_t at, uint32_t other);
+    // Lets go of the refused collapses kept at `at`.
+    void Unpark(uint32_t at);
+    // `upperCounts`, when given: at least the candidates of the set-up's first and second half.
+    void FillHeap(const size_t *upperCounts = nullptr);
     void HandOver(size_t goal);
 
     const CollapseGoals &goals;
@@ -118,7 +121,16 @@ private:
     std::vector<Quadric> quadrics;
     std::vector<PlaceKind> kinds;
     std::vector<uint32_t> stamp;
-    std::vector<std::vector<uint32_t>> parked; // refused candidates' other places, per place
+    // Refused candidates' other places, per place a list in the order they were refused, its
+    // entries linked in one block (most places have none at any time).
+    struct Parked
+    {
+        uint32_t other, next;
+    };
+    static constexpr uint32_t NoParked = UINT32_MAX;
+    std::vector<uint32_t> firstParked; // per place
+    std::vector<Parked> parked;
+    uint32_t freeParked = NoParked; // entries let go, linked
     CollapseHeap heap;
     RelaxStage stage = RelaxStage::None;
     size_t liveTriangles = 0;
@@ -220,23 +232,43 @@ void Collapser::SetUp()
     quadrics.resize(placeCount);
     kinds.resize(placeCount);
     stamp.assign(placeCount, 0);
-    parked.resize(placeCount);
-    Split(placeCount, parallel, [this](size_t begin, size_t end) {
+    size_t edges[2] = {0, 0}; // of each half, from their lower place
+    Split(placeCount, parallel, [this, &edges](size_t begin, size_t end) {
         Ring ring;
+        size_t &counted = edges[begin == 0 ? 0 : 1];
         for (size_t p = begin; p < end; ++p) {
             kinds[p] = ClassifyPlace(*topology, uint32_t(p), mesh.pinned, ring);
             quadrics[p] = QuadricOf(uint32_t(p), ring);
+            counted += size_t(std::count_if(ring.places.begin(), ring.places.end(), [p](uint32_t r) { return r > p; }));
         }
     });
-    FillHeap();
+    FillHeap(edges);
 }
 
-void Collapser::FillHeap()
+void Collapser::FillHeap(const size_t *upperCounts)
 {
-    // Every edge once, from its lower place; the two halves' candidates in place order.
-    std::vector<Candidate> halves[2];
-    Split(placeCount, parallel, [this, &halves](size_t begin, size_t end) {
-        std::vector<Candidate> &found = halves[begin == 0 ? 0 : 1];
+    // Every edge once, from its lower place; the two halves' candidates in place order, in one
+    // block sized by their edges beforehand: growing it, or joining two, would hold the
+    // candidates twice over at once.
+    size_t upper[2] = {0, 0};
+    const auto half = [](size_t begin) { return begin == 0 ? 0 : 1; };
+    if (upperCounts) {
+        std::copy_n(upperCounts, 2, upper);
+    } else {
+        Split(placeCount, parallel, [&](size_t begin, size_t end) {
+            Ring ring;
+            for (size_t p = begin; p < end; ++p) {
+                ring.Gather(*topology, uint32_t(p));
+                upper[half(begin)] += size_t(
+                    std::count_if(ring.places.begin(), ring.places.end(), [p](uint32_t r) { return r > p; }));
+            }
+        });
+    }
+    std::vector<Candidate> all(upper[0] + upper[1]);
+    size_t found[2] = {0, 0};
+    Split(placeCount, parallel, [&](size_t begin, size_t end) {
+        Candidate *out = all.data() + (half(begin) == 0 ? 0 : upper[0]);
+        size_t &count = found[half(begin)];
         Ring ring;
         for (size_t p = begin; p < end; ++p) {
             ring.Gather(*topology, uint32_t(p));
@@ -244,13 +276,48 @@ void Collapser::FillHeap()
                 if (ring.places[i] > p)
                     if (const std::optional<Candidate> c =
                             EvaluateEdge(uint32_t(p), ring.places[i], ring.shared[i], &ring.edgeTriangles[2 * i]))
-                        found.push_back(*c);
+                        out[count++] = *c;
         }
+        assert(count <= upper[half(begin)]);
     });
-    halves[0].insert(halves[0].end(), halves[1].begin(), halves[1].end());
-    heap.Assign(std::move(halves[0]));
-    for (std::vector<uint32_t> &waiting : parked)
-        waiting.clear();
+    std::copy_n(all.begin() + std::ptrdiff_t(upper[0]), found[1], all.begin() + std::ptrdiff_t(found[0]));
+    all.resize(found[0] + found[1]);
+    heap.Assign(std::move(all));
+    firstParked.assign(placeCount, NoParked);
+    std::vector<Parked>().swap(parked);
+    freeParked = NoParked;
+}
+
+void Collapser::Park(uint32_t at, uint32_t other)
+{
+    uint32_t last = NoParked;
+    for (uint32_t e = firstParked[at]; e != NoParked; e = parked[e].next) {
+        if (parked[e].other == other)
+            return;
+        last = e;
+    }
+    uint32_t added = freeParked;
+    if (added != NoParked) {
+        freeParked = parked[added].next;
+        parked[added] = {other, NoParked};
+    } else {
+        added = uint32_t(parked.size());
+        parked.push_back({other, NoParked});
+    }
+    (last == NoParked ? firstParked[at] : parked[last].next) = added;
+}
+
+void Collapser::Unpark(uint32_t at)
+{
+    const uint32_t first = firstParked[at];
+    if (first == NoParked)
+        return;
+    uint32_t last = first;
+    while (parked[last].next != NoParked)
+        last = parked[last].next;
+    parked[last].next = freeParked;
+    freeParked = first;
+    firstParked[at] = NoParked;
 }
 
 std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to, size_t count, bool seam) const
@@ -405,18 +472,19 @@ void Collapser::CarryValues(uint32_t from, uint32_t to, const double at[3])
 
 void Collapser::Requeue(uint32_t q, const Ring &ring)
 {
+    const auto outdated = [this](const Candidate &k) { return Outdated(k); };
     // Every edge of q costs anew; the candidates refused around it may pass now.
     for (size_t i = 0; i < ring.places.size(); ++i) {
         const uint32_t r = ring.places[i];
         if (const std::optional<Candidate> c = EvaluateEdge(q, r, ring.shared[i], &ring.edgeTriangles[2 * i]))
-            heap.Push(*c);
-        for (const uint32_t other : parked[r])
-            if (other != q && stamp[other] != UINT32_MAX)
+            heap.Push(*c, outdated);
+        for (uint32_t e = firstParked[r]; e != NoParked; e = parked[e].next)
+            if (const uint32_t other = parked[e].other; other != q && stamp[other] != UINT32_MAX)
                 if (const std::optional<Candidate> c = Evaluate(r, other))
-                    heap.Push(*c);
-        parked[r].clear();
+                    heap.Push(*c, outdated);
+        Unpark(r);
     }
-    parked[q].clear();
+    Unpark(q);
 }
 
 void Collapser::HandOver(size_t goal)
@@ -485,9 +553,7 @@ CollapseReport Collapser::Run()
     const size_t last = counts.empty() ? 0 : counts.back();
     size_t collapses = 0;
     bool cancelled = false;
-    const auto stale = [this](const Candidate &k) {
-        return stamp[k.from] == UINT32_MAX || stamp[k.to] == UINT32_MAX || Stale(k);
-    };
+    const auto stale = [this](const Candidate &k) { return Outdated(k); };
     while (next < counts.size()) {
         if (heap.Empty()) {
             if (stage == RelaxStage::Last)
