@@ -15,8 +15,6 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <vtkAlgorithm.h>
-#include <vtkCallbackCommand.h>
 #include <vtkTransform.h>
 
 #include <algorithm>
@@ -27,23 +25,6 @@
 namespace {
 
 // What the reader's observer updates while a file is read.
-struct ReaderWatch
-{
-    std::atomic<int> *percent;
-    const std::atomic<bool> *cancelled; // by a read nobody waits for any more: the reader aborts
-};
-
-void NoteReadProgress(vtkObject *caller, unsigned long, void *watch, void *)
-{
-    auto *reader = vtkAlgorithm::SafeDownCast(caller);
-    if (!reader)
-        return;
-    const auto *watched = static_cast<const ReaderWatch *>(watch);
-    *watched->percent = static_cast<int>(reader->GetProgress() * 100.0);
-    if (*watched->cancelled)
-        reader->SetAbortExecute(1);
-}
-
 // Which of the nine levels is made, not its share: the progress bar beside it gives a
 // percentage of its own.
 QString StepStatus(int step, bool newEngine)
@@ -149,16 +130,13 @@ void ModelDocument::Open(const QString &path)
     KeepFileThread(RunFileWork(
         this,
         [read, path, suffix] {
-            ReaderWatch watch{read->percent.get(), read->cancelled.get()};
             try {
                 // A model that would not fit is refused before it is read, not half way.
                 read->result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory());
                 if (read->result.failure == lumeno::ReadFailure::None)
-                    read->result = lumeno::ReadModel(path, suffix, [&watch](vtkAlgorithm *reader) {
-                        auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
-                        observer->SetCallback(NoteReadProgress);
-                        observer->SetClientData(&watch);
-                        reader->AddObserver(vtkCommand::ProgressEvent, observer);
+                    read->result = lumeno::ReadModel(path, suffix, [&read](double done) {
+                        *read->percent = static_cast<int>(done * 100.0);
+                        return !*read->cancelled;
                     });
                 if (read->result.model)
                     PrepareForDrawing(read->result.model);

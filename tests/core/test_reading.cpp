@@ -9,6 +9,7 @@
 
 #include <vtkCellArray.h>
 
+#include <algorithm>
 #include <atomic>
 #include <clocale>
 #include <cmath>
@@ -71,8 +72,14 @@ private slots:
         QFETCH(int, points);
         QFETCH(int, polygons);
         QFETCH(double, width);
-        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix().toUpper());
+        std::vector<double> told;
+        const lumeno::ReadResult result = lumeno::ReadModel(path, QFileInfo(path).suffix().toUpper(), [&](double done) {
+            told.push_back(done);
+            return true;
+        });
         QCOMPARE(result.failure, ReadFailure::None);
+        QVERIFY(std::is_sorted(told.begin(), told.end()));
+        QVERIFY(!told.empty() && told.front() > 0.0 && told.back() == 1.0);
         if (points >= 0)
             QCOMPARE(int(result.model->GetNumberOfPoints()), points);
         QCOMPARE(int(result.model->GetNumberOfPolys()), polygons);
@@ -123,6 +130,22 @@ private slots:
         QVERIFY(!result.model);
         QCOMPARE(result.failure, failure);
         QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
+    }
+
+    // A reading its caller stops ends at that step with no model, whichever step it is.
+    void readingsStopWhenTheirCallerSays()
+    {
+        const QString path = testing::ScratchFile(QStringLiteral("stopped.ply"));
+        QVERIFY(testing::WriteModel(testing::Sphere(8, 8), path));
+        for (int step = 0; step < 3; ++step) {
+            int told = 0;
+            const lumeno::ReadResult result = lumeno::ReadModel(path, QStringLiteral("ply"), [&](double) {
+                return told++ < step;
+            });
+            QCOMPARE(told, step + 1);
+            QCOMPARE(result.failure, ReadFailure::Cancelled);
+            QVERIFY(!result.model);
+        }
     }
 
     // Another program rewrites the file, or renames a crafted one over it, while it is read: the

@@ -66,7 +66,10 @@ InputModel ReadInput(const QString &path, Progress &progress, MemoryCheck memory
     if (memory == MemoryCheck::First)
         result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory());
     if (result.failure == lumeno::ReadFailure::None)
-        result = lumeno::ReadModel(path, file.suffix(), [&progress](vtkAlgorithm *reader) { progress.Follow(reader); });
+        result = lumeno::ReadModel(path, file.suffix(), [&progress](double done) {
+            progress.Advance(done);
+            return true;
+        });
     input.loadSeconds = clock.nsecsElapsed() / 1e9;
     progress.Clear();
 

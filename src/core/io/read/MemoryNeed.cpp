@@ -1,6 +1,7 @@
 #include "io/read/MemoryNeed.h"
 
 #include "io/read/ModelFileCheck.h"
+#include "io/read/TextWords.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,25 +52,6 @@ std::string_view HeaderLines(std::string_view bytes)
     return bytes.substr(0, std::min<size_t>(bytes.size(), 1 << 16));
 }
 
-// The words of each line in turn.
-class Words
-{
-public:
-    explicit Words(std::string_view line) : rest(line) {}
-    std::string_view Next()
-    {
-        const size_t start = std::min(rest.size(), rest.find_first_not_of(" \t\r\f\v"));
-        rest.remove_prefix(start);
-        const size_t end = std::min(rest.size(), rest.find_first_of(" \t\r\f\v"));
-        const std::string_view word = rest.substr(0, end);
-        rest.remove_prefix(end);
-        return word;
-    }
-
-private:
-    std::string_view rest;
-};
-
 bool ParseCount(std::string_view word, qint64 &count)
 {
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), count);
@@ -85,12 +67,12 @@ qint64 PlyFaces(std::string_view bytes)
     qint64 faces = 0;
     for (size_t at = 0; at < header.size();) {
         const size_t end = std::min(header.size(), header.find('\n', at));
-        Words words(header.substr(at, end - at));
+        const std::vector<std::string_view> words = Words(header.substr(at, end - at));
         at = end + 1;
-        const std::string_view keyword = words.Next();
-        if (keyword == "end_header")
+        if (!words.empty() && words[0] == "end_header")
             return faces;
-        if (keyword == "element" && words.Next() == "face" && !ParseCount(words.Next(), faces))
+        if (words.size() >= 2 && words[0] == "element" && words[1] == "face" &&
+            (words.size() < 3 || !ParseCount(words[2], faces)))
             return -1;
     }
     return -1;
@@ -107,9 +89,7 @@ qint64 OffFaces(std::string_view bytes)
         std::string_view line = header.substr(at, end - at);
         at = end + 1;
         line = line.substr(0, line.find('#'));
-        Words lineWords(line);
-        for (std::string_view word = lineWords.Next(); !word.empty(); word = lineWords.Next())
-            words.push_back(word);
+        AppendWords(line, words);
         if (!words.empty() && words.front().find("OFF") != std::string_view::npos)
             words.erase(words.begin());
     }

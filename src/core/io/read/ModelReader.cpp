@@ -13,6 +13,7 @@
 #include "io/read/ThreeMfReader.h"
 #include "io/read/ModelFileCopy.h"
 #include "io/read/ModelFileCheck.h"
+#include "model/AlgorithmRun.h"
 #include "model/ModelChecks.h"
 #include "model/TriangleCleanup.h"
 
@@ -165,7 +166,22 @@ void WithTextureMaterial(ReadResult &result, const SharedLook &look)
     result.look = look;
 }
 
-ReadResult ReadModelFile(const QString &path, const QString &suffix)
+// Tells `progress` the share done; false when the reading is to stop there.
+bool GoOn(const ReadProgress &progress, double done, ReadResult &result)
+{
+    if (!progress || progress(done))
+        return true;
+    result = {};
+    result.failure = ReadFailure::Cancelled;
+    return false;
+}
+
+// The shares of a reading's time its steps end at, as measured on large binary files (the
+// reader's parse takes the most; the copy is made by the system).
+constexpr double CopiedShare = 0.1;
+constexpr double ParsedShare = 0.7;
+
+ReadResult ReadModelFile(const QString &path, const QString &suffix, const ReadProgress &progress)
 {
     ReadResult result;
     const QString lowerSuffix = suffix.toLower();
@@ -179,7 +195,7 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix)
     result.systemError = file.systemError;
     result.fileSize = file.size;
     result.failure = FailureOf(file.access);
-    if (result.failure != ReadFailure::None)
+    if (result.failure != ReadFailure::None || !GoOn(progress, CopiedShare, result))
         return result;
     FormatReading reading;
     QString textureFile; // a PLY file's, named in its header
@@ -197,7 +213,7 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix)
     result.primitivesLeftOut = reading.primitivesLeftOut;
     result.attributesLeftOut = reading.attributesLeftOut;
     result.unitConverted = reading.unitConverted;
-    if (result.failure != ReadFailure::None)
+    if (result.failure != ReadFailure::None || !GoOn(progress, ParsedShare, result))
         return result;
     result = Finish(reading.model, result);
     if (result.model)
@@ -205,19 +221,21 @@ ReadResult ReadModelFile(const QString &path, const QString &suffix)
     if (result.model && !textureFile.isEmpty())
         WithTextureMaterial(result, PlyTextureLook(textureFile, QFileInfo(path).absolutePath()));
     result.untriangulatedPolygons += reading.polygonsWithoutArea;
+    if (result.failure == ReadFailure::None)
+        GoOn(progress, 1.0, result);
     return result;
 }
 
 } // namespace
 
-ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &)
+ReadResult ReadModel(const QString &path, const QString &suffix, const ReadProgress &progress)
 {
     // Whatever runs short of memory on the way (the copy, a reader, the clean-up's arrays) says so.
     ReadResult outOfMemory;
     outOfMemory.failure = ReadFailure::OutOfMemory;
     try {
         const VtkAllocationWatch memory;
-        ReadResult result = ReadModelFile(path, suffix);
+        ReadResult result = ReadModelFile(path, suffix, progress);
         return memory.RanShort() ? outOfMemory : result;
     } catch (const std::bad_alloc &) {
         return outOfMemory;
@@ -258,7 +276,7 @@ ReadResult Finish(vtkPolyData *model, ReadResult &result)
 
 namespace {
 
-// The untranslated sentence for a failure; nullptr for None.
+// The untranslated sentence for a failure; nullptr for None and Cancelled.
 const char *FailureSentence(ReadFailure failure)
 {
     switch (failure) {
@@ -326,6 +344,8 @@ const char *FailureSentence(ReadFailure failure)
         return QT_TRANSLATE_NOOP("ModelReader", "This model of about %1 triangles needs about %2 of memory to open "
                                                 "and make its levels, but only %3 is available: close other "
                                                 "programs, or open it on a computer with more memory.");
+    case ReadFailure::Cancelled:
+        return nullptr; // nobody waits for a word on it
     }
     return nullptr;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/AlgorithmRun.h"
 #include "model/ModelLook.h"
 #include "model/PointAttributes.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -39,6 +40,7 @@ enum class ReadFailure {
     NoBuildItems,   // a 3MF file whose build places no object
     OutsideFolder,  // a file the model names is not a plain name inside its folder (detail names it)
     NotEnoughMemory, // refused before reading: it needs more memory than is available (ReadResult::memory)
+    Cancelled,      // stopped by its caller, who no longer waits for the model
 };
 
 struct ReadResult
@@ -88,20 +90,24 @@ QStringList ReadNotes(const ReadResult &result);
 // GltfReader, ThreeMfReader); a .gltf file's buffer files are read from beside `path`.
 // The file is read into memory once (ReadModelFileBytes) and the reader reads a private copy
 // of exactly those bytes: a file changed, cut short or replaced meanwhile never reaches it.
-// No reader runs as a VTK algorithm now: prepareReader is not called.
+// `progress`, when given, is told on the reading's thread how far it has come (0 to 1), after
+// each of its steps (the copy, the reader, the clean-up); when it returns false the reading
+// stops there (failure Cancelled).
 // Polygons and strips are triangulated and repeated triangles dropped (CleanTriangles), each
 // triangle keeping its cell data ("MaterialIds", "PartIds"); the points stay as the reader
 // delivers them. The look of OBJ (with its MTL libraries), glTF, 3MF and PLY (its TextureFile)
 // files is read with them; the files a model names beside it are read only inside its folder,
 // and one missing leaves the model as it is (ReadNotes names it).
-ReadResult ReadModel(const QString &path, const QString &suffix, const AlgorithmHook &prepareReader = {});
+using ReadProgress = std::function<bool(double done)>;
+ReadResult ReadModel(const QString &path, const QString &suffix, const ReadProgress &progress = {});
 
 // Refuses the model at `path` before it is read (failure NotEnoughMemory) when the memory its
 // reading and levels need by EstimatedMemoryNeed exceeds `available` bytes (AvailableMemory());
 // failure None when it fits, or when the memory available is unknown (negative).
 ReadResult RefusalForMemory(const QString &path, qint64 available);
 
-// What went wrong, in one translated sentence that does not name the file; empty for None.
+// What went wrong, in one translated sentence that does not name the file; empty for None and
+// Cancelled.
 QString ReadFailureText(const ReadResult &result);
 
 
