@@ -132,7 +132,7 @@ void ModelDocument::Open(const QString &path)
         [read, path, suffix] {
             try {
                 // A model that would not fit is refused before it is read, not half way.
-                read->result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory());
+                read->result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory(), lumeno::MemoryUse::Window);
                 if (read->result.failure == lumeno::ReadFailure::None)
                     read->result = lumeno::ReadModel(path, suffix, [&read](double done) {
                         *read->percent = static_cast<int>(done * 100.0);

@@ -125,6 +125,21 @@ private slots:
         QVERIFY2(text.contains(lumeno::ByteSizeText(quint64(need.bytes))), qPrintable(text));
         QVERIFY2(text.contains(lumeno::ByteSizeText(quint64(available))), qPrintable(text));
     }
+
+    // The window draws the model besides making its levels: between the two needs, the command
+    // line reads a model that the window refuses with the window's figure.
+    void theWindowNeedsMoreThanTheCommandLine()
+    {
+        const QString path = testing::ScratchFile(QStringLiteral("window.stl"));
+        QVERIFY(testing::WriteBytes(path, BinaryStl(100000, 100000)));
+        const lumeno::MemoryNeed need = lumeno::EstimatedMemoryNeed(path);
+        QVERIFY(need.windowBytes > need.bytes);
+        const qint64 between = (need.bytes + need.windowBytes) / 2;
+        QCOMPARE(lumeno::RefusalForMemory(path, between).failure, ReadFailure::None);
+        const lumeno::ReadResult refusal = lumeno::RefusalForMemory(path, between, lumeno::MemoryUse::Window);
+        QCOMPARE(refusal.failure, ReadFailure::NotEnoughMemory);
+        QCOMPARE(refusal.memory.needed, need.windowBytes);
+    }
 };
 
 LUMENO_CORE_TEST_MAIN(TestMemoryNeed)

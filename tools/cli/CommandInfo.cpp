@@ -54,6 +54,9 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
         {QStringLiteral("estimatedSize"), lumeno::ByteSizeText(quint64(need.bytes))},
         {QStringLiteral("availableBytes"), available < 0 ? QJsonValue() : QJsonValue(available)},
         {QStringLiteral("fits"), lumeno::FitsInMemory(need, available)},
+        {QStringLiteral("windowEstimatedBytes"), need.windowBytes},
+        {QStringLiteral("windowEstimatedSize"), lumeno::ByteSizeText(quint64(need.windowBytes))},
+        {QStringLiteral("fitsWindow"), lumeno::FitsInMemory(need, available, lumeno::MemoryUse::Window)},
     };
 
     const QJsonObject report{
@@ -84,7 +87,8 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
          << "Memory:     about " << lumeno::ByteSizeText(quint64(need.bytes))
-         << " to open it and make its levels";
+         << " to open it and make its levels, " << lumeno::ByteSizeText(quint64(need.windowBytes))
+         << " in the window";
     if (available >= 0)
         text << " (" << lumeno::ByteSizeText(quint64(available)) << " available)";
     text << "\n"

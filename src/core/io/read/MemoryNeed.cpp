@@ -25,6 +25,14 @@ namespace {
 constexpr qint64 ProgramBytes = qint64(110) << 20;
 constexpr qint64 BytesPerTriangle = 153;
 
+// The window's peak from opening a model until its nine levels are made and shown, under Xvfb
+// with Mesa's software OpenGL (which keeps its own copy of what it draws): 715 MB at 1.24 and
+// 1.88 GB at 4.95 million triangles of the same torus, set a little above both. Per triangle,
+// twice the command line's: the model stays whole for drawing, and each view's buffers hold
+// its points, normals and triangles again.
+constexpr qint64 WindowProgramBytes = qint64(330) << 20;
+constexpr qint64 WindowBytesPerTriangle = 330;
+
 // What a triangle takes in the formats whose header gives no count, as the writers here write
 // them (a mesh of about one point for two triangles, without attributes); others write more
 // (normals, texture coordinates), so the estimate errs on the side of fewer triangles.
@@ -117,6 +125,7 @@ MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QS
     need.counted = counted >= 0 && counted <= fileSize / 4;
     need.triangles = need.counted ? counted : fileSize / perTriangleInFile;
     need.bytes = ProgramBytes + BytesPerTriangle * need.triangles;
+    need.windowBytes = WindowProgramBytes + WindowBytesPerTriangle * need.triangles;
     return need;
 }
 
@@ -202,9 +211,9 @@ qint64 AvailableMemory()
     return available;
 }
 
-bool FitsInMemory(const MemoryNeed &need, qint64 available)
+bool FitsInMemory(const MemoryNeed &need, qint64 available, MemoryUse use)
 {
-    return available < 0 || need.bytes <= available;
+    return available < 0 || (use == MemoryUse::Window ? need.windowBytes : need.bytes) <= available;
 }
 
 } // namespace lumeno

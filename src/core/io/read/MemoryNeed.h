@@ -14,13 +14,19 @@ struct MemoryNeed
     qint64 triangles = 0;   // 0 for a file that cannot be read or has no model suffix
     bool counted = false;   // the file's header counts them (binary STL, PLY, OFF), else from its size
     qint64 bytes = 0;       // peak resident memory of reading the model and making its levels
+    // The same in the window, which also holds the model and its levels drawn in both views.
+    qint64 windowBytes = 0;
 };
+
+// Who opens the model: the command line, which reads it and makes its levels, or the window,
+// which also draws them.
+enum class MemoryUse { Levels, Window };
 
 // From the file's first bytes and size alone (QFile::map, so only the header is read): a
 // binary STL's records, a PLY file's faces, an OFF file's face count; for the other formats
 // (and a header that claims more than the file can hold) the file's size over what a triangle
 // takes in that format. The bytes follow from the triangles by coefficients measured on the
-// command line's levels (peak resident memory, VmHWM).
+// command line's levels and in the window (peak resident memory, VmHWM).
 MemoryNeed EstimatedMemoryNeed(const QString &path);
 
 // The same for a file's bytes, `suffix` in lower case; `bytes` may be its first 64 KiB only,
@@ -34,6 +40,6 @@ MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QS
 qint64 AvailableMemory();
 
 // Whether the need fits into the memory available; an unknown (negative) availability fits.
-bool FitsInMemory(const MemoryNeed &need, qint64 available);
+bool FitsInMemory(const MemoryNeed &need, qint64 available, MemoryUse use = MemoryUse::Levels);
 
 } // namespace lumeno

@@ -397,15 +397,15 @@ QString ReadFailureText(const ReadResult &result)
     return text;
 }
 
-ReadResult RefusalForMemory(const QString &path, qint64 available)
+ReadResult RefusalForMemory(const QString &path, qint64 available, MemoryUse use)
 {
     ReadResult result;
     const MemoryNeed need = EstimatedMemoryNeed(path);
-    if (FitsInMemory(need, available))
+    if (FitsInMemory(need, available, use))
         return result;
     result.failure = ReadFailure::NotEnoughMemory;
     result.memory.triangles = need.triangles;
-    result.memory.needed = need.bytes;
+    result.memory.needed = use == MemoryUse::Window ? need.windowBytes : need.bytes;
     result.memory.available = available;
     return result;
 }

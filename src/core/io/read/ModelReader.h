@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/read/MemoryNeed.h"
 #include "model/ModelLook.h"
 #include "model/PointAttributes.h"
 
@@ -104,7 +105,7 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const ReadProgr
 // Refuses the model at `path` before it is read (failure NotEnoughMemory) when the memory its
 // reading and levels need by EstimatedMemoryNeed exceeds `available` bytes (AvailableMemory());
 // failure None when it fits, or when the memory available is unknown (negative).
-ReadResult RefusalForMemory(const QString &path, qint64 available);
+ReadResult RefusalForMemory(const QString &path, qint64 available, MemoryUse use = MemoryUse::Levels);
 
 // What went wrong, in one translated sentence that does not name the file; empty for None and
 // Cancelled.
