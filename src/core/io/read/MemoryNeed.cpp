@@ -213,7 +213,7 @@ qint64 AvailableMemory()
 
 bool FitsInMemory(const MemoryNeed &need, qint64 available, MemoryUse use)
 {
-    return available < 0 || (use == MemoryUse::Window ? need.windowBytes : need.bytes) <= available;
+    return available < 0 || need.BytesFor(use) <= available;
 }
 
 } // namespace lumeno

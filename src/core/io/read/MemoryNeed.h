@@ -7,6 +7,10 @@
 
 namespace lumeno {
 
+// Who opens the model: the command line, which reads it and makes its levels, or the window,
+// which also draws them.
+enum class MemoryUse { Levels, Window };
+
 // What a model file will need before it is read: its triangles and the memory of opening it
 // and making its nine levels.
 struct MemoryNeed
@@ -16,11 +20,8 @@ struct MemoryNeed
     qint64 bytes = 0;       // peak resident memory of reading the model and making its levels
     // The same in the window, which also holds the model and its levels drawn in both views.
     qint64 windowBytes = 0;
+    qint64 BytesFor(MemoryUse use) const { return use == MemoryUse::Window ? windowBytes : bytes; }
 };
-
-// Who opens the model: the command line, which reads it and makes its levels, or the window,
-// which also draws them.
-enum class MemoryUse { Levels, Window };
 
 // From the file's first bytes and size alone (QFile::map, so only the header is read): a
 // binary STL's records, a PLY file's faces, an OFF file's face count; for the other formats

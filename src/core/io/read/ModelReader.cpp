@@ -176,7 +176,7 @@ bool GoOn(const ReadProgress &progress, double done, ReadResult &result)
     return false;
 }
 
-// The shares of a reading's time its steps end at, as measured on large binary files (the
+// Where the steps of a reading end, as shares of its time: rough, for a bar that moves (the
 // reader's parse takes the most; the copy is made by the system).
 constexpr double CopiedShare = 0.1;
 constexpr double ParsedShare = 0.7;
@@ -405,7 +405,7 @@ ReadResult RefusalForMemory(const QString &path, qint64 available, MemoryUse use
         return result;
     result.failure = ReadFailure::NotEnoughMemory;
     result.memory.triangles = need.triangles;
-    result.memory.needed = use == MemoryUse::Window ? need.windowBytes : need.bytes;
+    result.memory.needed = need.BytesFor(use);
     result.memory.available = available;
     return result;
 }
