@@ -265,6 +265,10 @@ El canvi no tindrà efecte fins que reinicieu el Lumeno3D.</translation>
             <numerusform>%n materials: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Dibuixat simplificat a %1 triangles perquè càpiga a la memòria</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

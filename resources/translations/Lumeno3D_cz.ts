@@ -269,6 +269,10 @@ Změna se projeví až po restartování aplikace Lumeno3D.</translation>
             <numerusform>%n materiálů: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Vykresleno zjednodušeně na %1 trojúhelníků, aby se vešlo do paměti</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

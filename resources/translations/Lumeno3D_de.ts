@@ -265,6 +265,10 @@ Die Änderung wird erst nach einem Neustart von Lumeno3D wirksam.</translation>
             <numerusform>%n Materialien: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Vereinfacht gezeichnet mit %1 Dreiecken, damit es in den Speicher passt</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -265,6 +265,10 @@ This change will not take effect until you restart Lumeno3D.</translation>
             <numerusform>%n materials: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Drawn simplified to %1 triangles to fit into memory</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -265,6 +265,10 @@ El cambio no se aplicará hasta que reinicie Lumeno3D.</translation>
             <numerusform>%n materiales: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Dibujado simplificado a %1 triángulos para que quepa en la memoria</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

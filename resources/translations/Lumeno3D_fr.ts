@@ -265,6 +265,10 @@ Ce changement ne prendra effet qu&apos;au prochain démarrage de Lumeno3D.</tran
             <numerusform>%n matériaux : %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Affiché simplifié à %1 triangles pour tenir en mémoire</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -265,6 +265,10 @@ La modifica avrà effetto solo dopo il riavvio di Lumeno3D.</translation>
             <numerusform>%n materiali: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Disegnato semplificato a %1 triangoli per stare in memoria</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -261,6 +261,10 @@ This change will not take effect until you restart Lumeno3D.</source>
             <numerusform>%n 個のマテリアル: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>メモリに収めるため %1 個の三角形に簡略化して表示</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -261,6 +261,10 @@ This change will not take effect until you restart Lumeno3D.</source>
             <numerusform>재질 %n개: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>메모리에 맞추기 위해 삼각형 %1개로 단순화하여 표시</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -265,6 +265,10 @@ A alteração só terá efeito depois que o Lumeno3D for reiniciado.</translatio
             <numerusform>%n materiais: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>Desenhado simplificado para %1 triângulos para caber na memória</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -261,6 +261,10 @@ This change will not take effect until you restart Lumeno3D.</source>
             <numerusform>%n วัสดุ: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>แสดงแบบย่อเหลือ %1 สามเหลี่ยมเพื่อให้พอกับหน่วยความจำ</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -261,6 +261,10 @@ This change will not take effect until you restart Lumeno3D.</source>
             <numerusform>%n 种材质：%1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>为适应内存，简化为 %1 个三角形显示</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

@@ -261,6 +261,10 @@ This change will not take effect until you restart Lumeno3D.</source>
             <numerusform>%n 種材質：%1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Drawn simplified to %1 triangles to fit into memory</source>
+        <translation>為適應記憶體，簡化為 %1 個三角形顯示</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>

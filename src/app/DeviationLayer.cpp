@@ -1,5 +1,6 @@
 #include "DeviationLayer.h"
 
+#include "PrepareForDrawing.h"
 #include "fonts/ViewTextFont.h"
 #include "model/DeviationColours.h"
 
@@ -102,7 +103,7 @@ void DeviationLayer::Show(vtkRenderer *renderer, const SharedDeviationPicture &s
         top = MakeLegendText(fontFile, false);
         bottom = MakeLegendText(fontFile, false);
     }
-    mapper->SetInputData(picture->drawing);
+    mapper->SetInputData(DrawnModel(picture->drawing));
     if (own) {
         actor->SetOrigin(own->GetOrigin());
         actor->SetScale(own->GetScale());

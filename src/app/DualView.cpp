@@ -2,6 +2,7 @@
 #include "DualView.h"
 
 #include "ContrastColour.h"
+#include "PrepareForDrawing.h"
 #include "UnitFrame.h"
 #include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
@@ -171,10 +172,10 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
         ShowDeviation(nullptr);
     originalModel = original;
     mapperOriginal = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapperOriginal->SetInputData(original);
+    mapperOriginal->SetInputData(DrawnModel(original));
     DrawPointColours(mapperOriginal, original);
     mapperDecimated = vtkSmartPointer<vtkPolyDataMapper>::New();
-    mapperDecimated->SetInputData(decimated);
+    mapperDecimated->SetInputData(DrawnModel(decimated));
     DrawPointColours(mapperDecimated, decimated);
 
     actorOriginal = vtkSmartPointer<vtkActor>::New();
@@ -191,8 +192,8 @@ void DualView::ShowModels(vtkPolyData *original, vtkPolyData *decimated, lumeno:
     frame.Apply(actorDecimated);
     rendererOriginal->AddActor(actorOriginal);
     rendererDecimated->AddActor(actorDecimated);
-    DrawByMaterials(materialsOriginal, rendererOriginal, actorOriginal, original);
-    DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, decimated);
+    DrawByMaterials(materialsOriginal, rendererOriginal, actorOriginal, DrawnModel(original));
+    DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, DrawnModel(decimated));
     // A new model is drawn as the display mode button shows.
     ApplyRepresentation();
 
@@ -226,16 +227,17 @@ bool DualView::SetDecimatedModel(const vtkSmartPointer<vtkPolyData> &model)
 {
     // At the end of the cascade the right view switches from the copy made at the load to
     // the loaded model itself: the same arrays, so nothing to upload and draw again.
-    const bool alreadyDrawn = mapperDecimated && mapperDecimated->GetInput() != model &&
-                              SharesDrawnArrays(mapperDecimated->GetInput(), model);
+    vtkPolyData *drawn = DrawnModel(model);
+    const bool alreadyDrawn = mapperDecimated && mapperDecimated->GetInput() != drawn &&
+                              SharesDrawnArrays(mapperDecimated->GetInput(), drawn);
     decimatedModel = model;
     if (alreadyDrawn)
         return false;
     if (mapperDecimated) {
-        mapperDecimated->SetInputData(model);
+        mapperDecimated->SetInputData(drawn);
         DrawPointColours(mapperDecimated, model);
         mapperDecimated->Update();
-        DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, model);
+        DrawByMaterials(materialsDecimated, rendererDecimated, actorDecimated, drawn);
         ApplyRepresentation();
     }
     // A picture is of one model only: the window shows the new one's when it has it.

@@ -2,6 +2,7 @@
 #include "DualView.h"
 
 #include "MaterialPieces.h"
+#include "PrepareForDrawing.h"
 #include "fonts/ViewTextFont.h"
 #include "model/PointAttributes.h"
 
@@ -122,6 +123,15 @@ QString AttributeLine(vtkPolyData *model)
     return attributes.Any() ? DualView::tr("With %1").arg(lumeno::AttributeText(attributes)) : QString();
 }
 
+// A model too large to draw in full (PrepareForDrawing) is drawn simplified: the counts above are its own.
+QString DrawnLine(vtkPolyData *model)
+{
+    vtkPolyData *drawn = DrawnModel(model);
+    return drawn == model ? QString()
+                          : DualView::tr("Drawn simplified to %1 triangles to fit into memory")
+                                .arg(QLocale().toString(qint64(drawn->GetNumberOfPolys())));
+}
+
 // The first names of a list, each cut to a length the note's line has room for, "…" for the rest.
 QString ShortList(const QStringList &names)
 {
@@ -215,7 +225,8 @@ void DualView::ShowOriginalPanel()
     AddPanel(rendererOriginal, height, textFontFile, panelImageOriginal, QStringLiteral("100%"),
              originalModel->GetNumberOfPolys(), originalModel->GetNumberOfPoints(), labelActorOriginal,
              facesActorOriginal, verticesActorOriginal);
-    QStringList lines = QStringList{AttributeLine(originalModel)} + LookLines(originalModel, look.get());
+    QStringList lines = QStringList{DrawnLine(originalModel), AttributeLine(originalModel)} +
+                        LookLines(originalModel, look.get());
     lines.removeAll(QString());
     if (!lines.isEmpty()) {
         noteActorOriginal = MakeNote(lines.join(QLatin1Char('\n')), textFontFile, height);
@@ -239,7 +250,8 @@ void DualView::PlaceDecimatedPanel()
              decimatedModel->GetNumberOfPolys(), decimatedModel->GetNumberOfPoints(), labelActorDecimated,
              facesActorDecimated, verticesActorDecimated);
     QStringList lines =
-        QStringList{decimatedNote, AttributeLine(decimatedModel)} + LookLines(decimatedModel, look.get());
+        QStringList{decimatedNote, DrawnLine(decimatedModel), AttributeLine(decimatedModel)} +
+        LookLines(decimatedModel, look.get());
     lines.removeAll(QString());
     if (lines.isEmpty())
         return;

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter, vtkPolyData *model,
-                                            const lumeno::SurfaceDeviation &deviation)
+                                            const lumeno::SurfaceDeviation &deviation, qint64 drawLimit)
 {
     auto picture = std::make_shared<DeviationPicture>();
     picture->distances = meter.PointDistances(model);
@@ -32,9 +32,10 @@ SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter,
         *into++ = 0.5f;
     }
     picture->drawing->GetPointData()->SetTCoords(onRamp);
-    PrepareForDrawing(picture->drawing);
+    PrepareForDrawing(picture->drawing, drawLimit);
+    // Found on what is drawn: a proxy's corners are the model's points.
     picture->cells = vtkSmartPointer<vtkStaticCellLocator>::New();
-    picture->cells->SetDataSet(picture->drawing);
+    picture->cells->SetDataSet(DrawnModel(picture->drawing));
     picture->cells->BuildLocator();
     return picture;
 }

@@ -25,7 +25,7 @@ struct DeviationPicture
     // over `largest`) as its texture coordinate: drawn with the ramp as a texture, the colours
     // between the points are the ramp's too, and the GUI thread maps nothing.
     vtkSmartPointer<vtkPolyData> drawing;
-    vtkSmartPointer<vtkStaticCellLocator> cells; // over `drawing`
+    vtkSmartPointer<vtkStaticCellLocator> cells; // over what is drawn of `drawing` (DrawnModel)
 
     // The distance at the point (an index into the model's points); negative for none.
     double DistanceAt(vtkIdType point) const
@@ -37,9 +37,10 @@ struct DeviationPicture
 using SharedDeviationPicture = std::shared_ptr<const DeviationPicture>;
 Q_DECLARE_METATYPE(SharedDeviationPicture)
 
-// On any thread; null when the meter cannot measure the model (no triangles).
+// On any thread; null when the meter cannot measure the model (no triangles). Above
+// `drawLimit` triangles (when above 0) the drawing gets a proxy (PrepareForDrawing).
 SharedDeviationPicture MakeDeviationPicture(const lumeno::DeviationMeter &meter, vtkPolyData *model,
-                                            const lumeno::SurfaceDeviation &deviation);
+                                            const lumeno::SurfaceDeviation &deviation, qint64 drawLimit = 0);
 
 // The texts of the legend beside the picture: the title, and a distance at either end.
 QString DeviationLegendTitle();

@@ -1,5 +1,6 @@
 #include "MeshWorker.h"
 
+#include "ParkedLevels.h"
 #include "PrepareForDrawing.h"
 
 #include "model/MeshOperations.h"
@@ -137,7 +138,7 @@ void MeshWorker::EmitPicture(const lumeno::DeviationMeter &pictureMeter, const v
 {
     if (!picturing)
         return;
-    const SharedDeviationPicture picture = MakeDeviationPicture(pictureMeter, model, deviation);
+    const SharedDeviationPicture picture = MakeDeviationPicture(pictureMeter, model, deviation, drawLimit);
     const std::lock_guard<std::mutex> handing(handOverMutex);
     emit PictureReady(model, picture);
 }
@@ -162,7 +163,7 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
     const lumeno::SurfaceDeviation deviation = result ? MeterFor(reference).Measure(result)
                                                       : lumeno::SurfaceDeviation();
     if (result)
-        PrepareForDrawing(result);
+        PrepareForDrawing(result, drawLimit);
     if (result && !IsCancelled(job))
         EmitPicture(MeterFor(reference), result, deviation);
     if (!IsCancelled(job)) {
@@ -173,15 +174,15 @@ void MeshWorker::Finish(int job, const vtkSmartPointer<vtkPolyData> &result, vtk
 
 void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine engine)
 {
-    const lumeno::DeviationMeter &levelMeter = MeterFor(model);
     lumeno::LevelReceiver receiver;
     receiver.starting = [this, job](int step) {
         lastPercent = -1; // the bar moves at least once per level, however fast they come
         emit StepStarted(job, step);
     };
-    receiver.ready = [this, job, &levelMeter](int step, const vtkSmartPointer<vtkPolyData> &level) {
+    const auto handOver = [this, job, model](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        const lumeno::DeviationMeter &levelMeter = MeterFor(model);
         const lumeno::SurfaceDeviation deviation = levelMeter.Measure(level);
-        PrepareForDrawing(level);
+        PrepareForDrawing(level, drawLimit);
         if (!IsCancelled(job))
             EmitPicture(levelMeter, level, deviation);
         if (!IsCancelled(job)) { // a level made before the cancel is dropped all the same
@@ -189,10 +190,29 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
             emit LevelReady(job, step, level, deviation);
         }
     };
+    // A model drawn by proxy is one whose reducer would not fit into memory together with its
+    // levels and the meter's search structure: the levels are parked, then measured once the
+    // reducer has gone.
+    ParkedLevels parked;
+    if (drawLimit > 0)
+        meter.reset();
+    receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
+        if (!(drawLimit > 0 && !IsCancelled(job) && parked.Park(step, level)))
+            handOver(step, level);
+    };
+    const auto cancelled = [this, job] { return IsCancelled(job); };
     // Stops early when cancelled; throws when out of memory (the levels so far stay usable).
-    const std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);
-    reducer->MakeLevels(model, receiver, Control(job));
+    std::unique_ptr<lumeno::Reducer> reducer = makeReducer(engine);
+    try {
+        reducer->MakeLevels(model, receiver, Control(job));
+    } catch (const std::exception &) {
+        reducer.reset();
+        parked.Return(handOver, cancelled);
+        throw;
+    }
     TellRelaxedGuards(job, *reducer);
+    reducer.reset();
+    parked.Return(handOver, cancelled);
     if (!IsCancelled(job))
         emit Finished(job, nullptr, {});
 }

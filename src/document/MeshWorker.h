@@ -53,6 +53,8 @@ public:
     void ForgetReference();
     // From any thread: whether every model handed over comes with its deviation picture.
     void SetPicturing(bool on) { picturing = on; }
+    // From any thread: models made from now on above `triangles` get a proxy to draw (0: none).
+    void SetDrawLimit(qint64 triangles) { drawLimit = triangles; }
     // From any thread: the picture of a model handed over before, after the jobs queued
     // (cancelling them does not drop it); nothing when pictures are no longer asked for then.
     void StartPicture(vtkSmartPointer<vtkPolyData> model, vtkSmartPointer<vtkPolyData> reference,
@@ -111,6 +113,7 @@ private:
     const void *meterPolys = nullptr;
     std::atomic<int> cancelledThrough{0};
     std::atomic<bool> picturing{false};
+    std::atomic<qint64> drawLimit{0};
     // The job whose filter runs (worker thread only), and the last progress reported (by one
     // thread at a time: the worker's or a reducer's).
     int runningJob = 0;

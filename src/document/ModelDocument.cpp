@@ -45,6 +45,7 @@ struct ModelDocument::ReadJob
     std::shared_ptr<std::atomic<int>> percent = std::make_shared<std::atomic<int>>(0);
     std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
     int number = 0;
+    qint64 drawLimit = 0; // the views draw proxies of models above it; 0 for none
 };
 
 ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent)
@@ -129,17 +130,22 @@ void ModelDocument::Open(const QString &path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     KeepFileThread(RunFileWork(
         this,
-        [read, path, suffix] {
+        [read, path, suffix, proxiesAbove = proxiesAbove] {
             try {
-                // A model that would not fit is refused before it is read, not half way.
-                read->result = lumeno::RefusalForMemory(path, lumeno::AvailableMemory(), lumeno::MemoryUse::Window);
+                // A model that would not fit is refused before it is read, not half way; one
+                // whose drawing in full would not fit is drawn as a proxy.
+                const qint64 available = lumeno::AvailableMemory();
+                read->drawLimit = proxiesAbove > 0 ? proxiesAbove
+                                  : lumeno::DrawsInFull(lumeno::EstimatedMemoryNeed(path), available) ? 0
+                                                                                                     : ProxyTriangles;
+                read->result = lumeno::RefusalForMemory(path, available, lumeno::MemoryUse::Window);
                 if (read->result.failure == lumeno::ReadFailure::None)
                     read->result = lumeno::ReadModel(path, suffix, [&read](double done) {
                         *read->percent = static_cast<int>(done * 100.0);
                         return !*read->cancelled;
                     });
                 if (read->result.model)
-                    PrepareForDrawing(read->result.model);
+                    PrepareForDrawing(read->result.model, read->drawLimit);
                 read->drawingLook = PrepareLookForDrawing(read->result.look, GivesLinearColours(suffix));
             } catch (const std::bad_alloc &) {
                 read->result = {};
@@ -180,6 +186,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     }
     Clear();
     loaded = read.result.model;
+    worker->SetDrawLimit(read.drawLimit);
     look = read.result.look;
     drawingLook = read.drawingLook;
     filePath = QFileInfo(path).absoluteFilePath();

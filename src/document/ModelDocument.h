@@ -130,6 +130,10 @@ public:
     // Null while off or not made yet (ShownPictureChanged tells when it is).
     SharedDeviationPicture ShownPicture() const;
 
+    // The files opened from now on are drawn as when their drawing in full would not fit into
+    // memory, with `triangles` in place of ProxyTriangles (0: only when it would not). For tests.
+    void DrawProxiesAbove(qint64 triangles) { proxiesAbove = triangles; }
+
     // Reading, writing or a mesh operation: what the progress bar and Cancel are for.
     bool IsBusy() const { return reading || job != Job::None; }
     // What the status line says: the file being written or the last one written, then the
@@ -218,6 +222,7 @@ private:
     std::vector<QPointer<QThread>> fileThreads;
     QTimer readProgressTimer;
     bool saving = false;
+    qint64 proxiesAbove = 0;
 
     // The mesh operations: the worker lives on meshThread for the document's lifetime.
     // Signals of any job but the running one (numbered jobNumber) are dropped.

@@ -2,11 +2,45 @@
 
 #include "MaterialPieces.h"
 
+#include "reduce/DrawingProxy.h"
+
+#include <vtkInformation.h>
+#include <vtkInformationObjectBaseKey.h>
 #include <vtkPolyData.h>
 
-void PrepareForDrawing(vtkPolyData *model)
+namespace {
+
+vtkInformationObjectBaseKey *ProxyKey()
+{
+    // Lives as long as the program: VTK's key lookup refers to it to the end.
+    static auto *key = new vtkInformationObjectBaseKey("LumenoDrawingProxy", "PrepareForDrawing");
+    return key;
+}
+
+void PrepareOne(vtkPolyData *model)
 {
     double bounds[6];
     model->GetCellsBounds(bounds);
     MaterialPiecesOf(model);
+}
+
+} // namespace
+
+void PrepareForDrawing(vtkPolyData *model, qint64 drawLimit)
+{
+    PrepareOne(model);
+    if (drawLimit <= 0 || model->GetNumberOfCells() <= drawLimit || DrawnModel(model) != model)
+        return;
+    if (const vtkSmartPointer<vtkPolyData> proxy = lumeno::ReducedForDrawing(model, size_t(drawLimit))) {
+        PrepareOne(proxy);
+        model->GetInformation()->Set(ProxyKey(), proxy);
+    }
+}
+
+vtkPolyData *DrawnModel(vtkPolyData *model)
+{
+    if (!model)
+        return nullptr;
+    auto *proxy = vtkPolyData::SafeDownCast(model->GetInformation()->Get(ProxyKey()));
+    return proxy ? proxy : model;
 }

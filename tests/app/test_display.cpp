@@ -152,6 +152,25 @@ private slots:
         QVERIFY2(view.DecimatedPanelNote().endsWith(QLatin1Char('\n') + all), qPrintable(view.DecimatedPanelNote()));
     }
 
+    // A model too large to draw in full is drawn by a proxy, and the panel says so; a level
+    // small enough is drawn itself.
+    void modelsTooLargeToDrawAreDrawnByProxy()
+    {
+        MainWindow window;
+        window.Document().DrawProxiesAbove(600);
+        QVERIFY(testing::Show(window));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile(QStringLiteral("large.stl"))));
+        const DualView &view = window.View();
+        vtkPolyData *loaded = window.Document().LoadedModel();
+        auto *drawn = vtkPolyData::SafeDownCast(view.OriginalActor()->GetMapper()->GetInput());
+        QVERIFY(drawn && drawn != loaded && drawn->GetNumberOfPolys() <= 600 && drawn->GetPoints() == loaded->GetPoints());
+        QVERIFY2(view.OriginalPanelNote().startsWith(QStringLiteral("Drawn simplified to ")),
+                 qPrintable(view.OriginalPanelNote()));
+        testing::LevelAction(window, 20)->trigger();
+        QCOMPARE(view.DecimatedActor()->GetMapper()->GetInput(), window.Document().LevelOf(20).model.Get());
+        QVERIFY(!view.DecimatedPanelNote().contains(QStringLiteral("Drawn simplified")));
+    }
+
     // A panel's big label leaves room before its counts, however many digits they have.
     void percentagesKeepTwoDigits_data()
     {

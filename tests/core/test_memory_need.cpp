@@ -139,6 +139,33 @@ private slots:
         const lumeno::ReadResult refusal = lumeno::RefusalForMemory(path, between, lumeno::MemoryUse::Window);
         QCOMPARE(refusal.failure, ReadFailure::NotEnoughMemory);
         QCOMPARE(refusal.memory.needed, need.windowBytes);
+        QCOMPARE(need.windowProxyBytes, need.windowBytes); // too few triangles for a proxy
+    }
+
+    // The files of /proc tell no size: they are read all the same.
+    void theSystemTellsItsMemory()
+    {
+        if (!QFile::exists(QStringLiteral("/proc/meminfo")))
+            QSKIP("no /proc/meminfo");
+        const qint64 available = lumeno::AvailableMemory();
+        QVERIFY2(available > 0 && available < qint64(1) << 50, qPrintable(QString::number(available)));
+    }
+
+    // A model whose drawing in full would not fit is drawn by proxy: the window then needs less,
+    // and refuses only what does not fit so.
+    void theWindowDrawsWhatWouldNotFitByProxy()
+    {
+        const std::string header = "ply\nformat binary_little_endian 1.0\nelement vertex 40000000\n"
+                                   "property float x\nproperty float y\nproperty float z\nelement face 80000000\n"
+                                   "property list uchar int vertex_indices\nend_header\n";
+        const lumeno::MemoryNeed need = lumeno::EstimatedMemoryNeed(header, 1'500'000'000, QStringLiteral("ply"));
+        QCOMPARE(need.triangles, qint64(80000000));
+        QVERIFY(need.bytes < need.windowProxyBytes && need.windowProxyBytes < need.windowBytes);
+        const qint64 between = (need.windowProxyBytes + need.windowBytes) / 2;
+        QVERIFY(!lumeno::DrawsInFull(need, between));
+        QVERIFY(lumeno::FitsInMemory(need, between, lumeno::MemoryUse::Window));
+        QVERIFY(!lumeno::FitsInMemory(need, need.windowProxyBytes - 1, lumeno::MemoryUse::Window));
+        QVERIFY(lumeno::DrawsInFull(need, need.windowBytes));
     }
 };
 

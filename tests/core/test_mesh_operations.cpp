@@ -8,10 +8,14 @@
 #include "model/MeshOperations.h"
 #include "model/ModelTransform.h"
 #include "model/PointAttributes.h"
+#include "reduce/DrawingProxy.h"
 #include "reduce/QualityReducer.h"
 #include "measure/SurfaceDeviation.h"
 
+#include <vtkCellArray.h>
 #include <vtkCellData.h>
+#include <vtkIntArray.h>
+#include <vtkPointData.h>
 #include <vtkTransform.h>
 
 #include <algorithm>
@@ -124,6 +128,40 @@ private slots:
             QCOMPARE(smoothed->GetNumberOfPolys(), input);
             QVERIFY(std::abs(smoothed->GetLength() / factor - model->GetLength()) < 0.05 * model->GetLength());
         }
+    }
+
+    // What the window draws of a model too large to draw in full: at most the triangles asked, on
+    // the model's own points and point data, each with the material of a triangle it came from.
+    void drawingProxiesKeepTheModelsPoints()
+    {
+        const auto model = testing::Sphere(200, 100);
+        auto materials = vtkSmartPointer<vtkIntArray>::New();
+        materials->SetName("MaterialIds");
+        materials->SetNumberOfTuples(model->GetNumberOfCells());
+        for (vtkIdType cell = 0; cell < model->GetNumberOfCells(); ++cell)
+            materials->SetValue(cell, cell < model->GetNumberOfCells() / 2 ? 3 : 7);
+        model->GetCellData()->AddArray(materials);
+        const vtkSmartPointer<vtkPolyData> proxy = lumeno::ReducedForDrawing(model, 2000);
+        QVERIFY(proxy);
+        QVERIFY(proxy->GetNumberOfPolys() > 500 && proxy->GetNumberOfPolys() <= 2000);
+        QCOMPARE(proxy->GetPoints(), model->GetPoints());
+        QCOMPARE(proxy->GetPointData()->GetNormals(), model->GetPointData()->GetNormals());
+        auto *proxyMaterials = vtkIntArray::SafeDownCast(proxy->GetCellData()->GetArray("MaterialIds"));
+        QVERIFY(proxyMaterials && proxyMaterials->GetNumberOfTuples() == proxy->GetNumberOfPolys());
+        std::map<int, int> used;
+        for (vtkIdType cell = 0; cell < proxy->GetNumberOfPolys(); ++cell)
+            ++used[proxyMaterials->GetValue(cell)];
+        QCOMPARE(used.size(), size_t(2));
+        QVERIFY(used.count(3) && used.count(7));
+        QVERIFY(std::abs(proxy->GetLength() - model->GetLength()) < 0.01 * model->GetLength());
+
+        QVERIFY(!lumeno::ReducedForDrawing(model, size_t(model->GetNumberOfPolys())));
+        auto withLines = vtkSmartPointer<vtkPolyData>::New();
+        withLines->DeepCopy(model);
+        auto line = vtkSmartPointer<vtkCellArray>::New();
+        line->InsertNextCell({0, 1});
+        withLines->SetLines(line);
+        QVERIFY(!lumeno::ReducedForDrawing(withLines, 2000));
     }
 
     // VTK 9.1 misleads filters on 32-bit cell storage: they must give what they give on 64-bit cells.

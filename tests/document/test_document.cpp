@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "ModelDocument.h"
+#include "PrepareForDrawing.h"
 #include "io/write/ModelWriter.h"
 #include "reduce/DecimationLevels.h"
 
@@ -171,6 +172,59 @@ private slots:
         QSignalSpy levels(&document, &ModelDocument::LevelReady);
         QVERIFY(OpenAndWait(document, SphereFile(40, 30)));
         QCOMPARE(levels.count(), lumeno::LevelCount);
+    }
+
+    // A model too large to draw in full is drawn by proxy, and its levels wait in files while the
+    // reducer runs: they come back as they were, and without room for the files stay in memory.
+    void largeModelsAreDrawnByProxyAndTheirLevelsParked_data()
+    {
+        QTest::addColumn<bool>("roomForFiles");
+        QTest::newRow("parked") << true;
+        QTest::newRow("no room for files") << false;
+    }
+
+    void largeModelsAreDrawnByProxyAndTheirLevelsParked()
+    {
+        QFETCH(bool, roomForFiles);
+        const QString path = SphereFile(100, 42);
+        ModelDocument plain(lumeno::ReductionEngine::Quality);
+        QVERIFY(OpenAndWait(plain, path));
+        QCOMPARE(plain.LoadedModel()->GetNumberOfPolys(), 8000);
+
+        // What a killed program left goes; a running one's folder stays.
+        const QDir temporaryFolder(QDir::tempPath());
+        const QString left = QStringLiteral("lumeno-levels-4199999-Ab12Cd"), running =
+            QStringLiteral("lumeno-levels-%1-Ab12Cd").arg(QCoreApplication::applicationPid());
+        QVERIFY(temporaryFolder.mkpath(left + QStringLiteral("/inside")) && temporaryFolder.mkpath(running));
+        const QByteArray temporary = qgetenv("TMPDIR");
+        if (!roomForFiles)
+            qputenv("TMPDIR", QDir(QString::fromLocal8Bit(temporary)).filePath(QStringLiteral("missing")).toLocal8Bit());
+        ModelDocument document(lumeno::ReductionEngine::Quality);
+        document.DrawProxiesAbove(3000);
+        QSignalSpy levels(&document, &ModelDocument::LevelReady);
+        QVERIFY(OpenAndWait(document, path));
+        qputenv("TMPDIR", temporary);
+        QCOMPARE(levels.count(), lumeno::LevelCount);
+        vtkPolyData *loaded = document.LoadedModel();
+        vtkPolyData *drawn = DrawnModel(loaded);
+        QVERIFY(drawn != loaded && drawn->GetNumberOfPolys() > 1000 && drawn->GetNumberOfPolys() <= 3000);
+        QCOMPARE(drawn->GetPoints(), loaded->GetPoints());
+        for (const lumeno::DecimationLevel &level : lumeno::DecimationLevels) {
+            vtkPolyData *made = document.LevelOf(level.percent).model;
+            vtkPolyData *same = plain.LevelOf(level.percent).model;
+            QCOMPARE(Polys(made), Polys(same));
+            QCOMPARE(made->GetNumberOfPoints(), same->GetNumberOfPoints());
+            QCOMPARE(document.LevelOf(level.percent).deviation.maximum,
+                     plain.LevelOf(level.percent).deviation.maximum);
+            QCOMPARE(DrawnModel(made) != made, made->GetNumberOfPolys() > 3000);
+        }
+        QVERIFY(LevelsNearTheirShares(document));
+        QStringList expected{running};
+        if (!roomForFiles)
+            expected << left;
+        expected.sort();
+        QCOMPARE(temporaryFolder.entryList({QStringLiteral("lumeno-levels-*")}, QDir::Dirs, QDir::Name), expected);
+        QVERIFY(QDir(temporaryFolder.filePath(left)).removeRecursively() && temporaryFolder.rmdir(running));
     }
 
     // Cancel keeps the levels made and what is shown; a cancelled result is never taken for the next job's.

@@ -47,6 +47,9 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     // What opening it and making its levels will take, as levels and reduce estimate it before reading.
     const lumeno::MemoryNeed need = lumeno::EstimatedMemoryNeed(path);
     const qint64 available = lumeno::AvailableMemory();
+    // The window draws a proxy where drawing in full would not fit, and needs less then.
+    const bool windowDrawsProxy = !lumeno::DrawsInFull(need, available);
+    const qint64 windowBytes = windowDrawsProxy ? need.windowProxyBytes : need.windowBytes;
     const QJsonObject memory{
         {QStringLiteral("estimatedTriangles"), need.triangles},
         {QStringLiteral("trianglesCounted"), need.counted},
@@ -54,8 +57,9 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
         {QStringLiteral("estimatedSize"), lumeno::ByteSizeText(quint64(need.bytes))},
         {QStringLiteral("availableBytes"), available < 0 ? QJsonValue() : QJsonValue(available)},
         {QStringLiteral("fits"), lumeno::FitsInMemory(need, available)},
-        {QStringLiteral("windowEstimatedBytes"), need.windowBytes},
-        {QStringLiteral("windowEstimatedSize"), lumeno::ByteSizeText(quint64(need.windowBytes))},
+        {QStringLiteral("windowEstimatedBytes"), windowBytes},
+        {QStringLiteral("windowEstimatedSize"), lumeno::ByteSizeText(quint64(windowBytes))},
+        {QStringLiteral("windowDrawsProxy"), windowDrawsProxy},
         {QStringLiteral("fitsWindow"), lumeno::FitsInMemory(need, available, lumeno::MemoryUse::Window)},
     };
 
@@ -87,8 +91,8 @@ CommandOutcome RunInfo(const CliOptions &, const QString &path, Progress &progre
     text << QStringLiteral("Bounds:     x %1 .. %2, y %3 .. %4, z %5 .. %6\n")
                 .arg(bounds[0]).arg(bounds[1]).arg(bounds[2]).arg(bounds[3]).arg(bounds[4]).arg(bounds[5])
          << "Memory:     about " << lumeno::ByteSizeText(quint64(need.bytes))
-         << " to open it and make its levels, " << lumeno::ByteSizeText(quint64(need.windowBytes))
-         << " in the window";
+         << " to open it and make its levels, " << lumeno::ByteSizeText(quint64(windowBytes))
+         << (windowDrawsProxy ? " in the window, which draws it simplified" : " in the window");
     if (available >= 0)
         text << " (" << lumeno::ByteSizeText(quint64(available)) << " available)";
     text << "\n"

@@ -33,6 +33,12 @@ constexpr qint64 BytesPerTriangle = 153;
 constexpr qint64 WindowProgramBytes = qint64(330) << 20;
 constexpr qint64 WindowBytesPerTriangle = 330;
 
+// The window drawing a proxy of ProxyTriangles in both views: the model's and its levels'
+// share of the above without the views' buffers, which then hold the proxy's triangles and
+// the points they index (all the model's: the proxy shares them).
+constexpr qint64 ProxyTriangles = 2'000'000;
+constexpr qint64 WindowProxyBytesPerTriangle = 215;
+
 // What a triangle takes in the formats whose header gives no count, as the writers here write
 // them (a mesh of about one point for two triangles, without attributes); others write more
 // (normals, texture coordinates), so the estimate errs on the side of fewer triangles.
@@ -126,6 +132,10 @@ MemoryNeed EstimatedMemoryNeed(std::string_view bytes, qint64 fileSize, const QS
     need.triangles = need.counted ? counted : fileSize / perTriangleInFile;
     need.bytes = ProgramBytes + BytesPerTriangle * need.triangles;
     need.windowBytes = WindowProgramBytes + WindowBytesPerTriangle * need.triangles;
+    need.windowProxyBytes = need.triangles <= ProxyTriangles
+                                ? need.windowBytes
+                                : std::min(need.windowBytes, WindowProgramBytes + WindowProxyBytesPerTriangle * need.triangles +
+                                                                 (WindowBytesPerTriangle - WindowProxyBytesPerTriangle) * ProxyTriangles);
     return need;
 }
 
@@ -154,9 +164,9 @@ qint64 SystemAvailableBytes()
     QFile meminfo(QStringLiteral("/proc/meminfo"));
     if (!meminfo.open(QIODevice::ReadOnly))
         return -1;
-    // Read line by line: the file's size is not known in advance.
-    while (!meminfo.atEnd()) {
-        const QList<QByteArray> words = meminfo.readLine().simplified().split(' ');
+    // Read whole: a file of /proc tells no size, so QFile::atEnd() holds before the first read.
+    for (const QByteArray &line : meminfo.readAll().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
         if (words.size() >= 2 && words[0] == "MemAvailable:") {
             bool ok = false;
             const qint64 kilobytes = words[1].toLongLong(&ok);
@@ -181,8 +191,8 @@ qint64 GroupAvailableBytes()
     QFile groups(QStringLiteral("/proc/self/cgroup"));
     if (!groups.open(QIODevice::ReadOnly))
         return -1;
-    while (!groups.atEnd()) {
-        const QList<QByteArray> fields = groups.readLine().trimmed().split(':');
+    for (const QByteArray &line : groups.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(':');
         if (fields.size() != 3)
             continue;
         const QString path = QString::fromLocal8Bit(fields[2]);
@@ -214,6 +224,11 @@ qint64 AvailableMemory()
 bool FitsInMemory(const MemoryNeed &need, qint64 available, MemoryUse use)
 {
     return available < 0 || need.BytesFor(use) <= available;
+}
+
+bool DrawsInFull(const MemoryNeed &need, qint64 available)
+{
+    return available < 0 || need.windowBytes <= available;
 }
 
 } // namespace lumeno

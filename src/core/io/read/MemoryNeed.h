@@ -20,7 +20,10 @@ struct MemoryNeed
     qint64 bytes = 0;       // peak resident memory of reading the model and making its levels
     // The same in the window, which also holds the model and its levels drawn in both views.
     qint64 windowBytes = 0;
-    qint64 BytesFor(MemoryUse use) const { return use == MemoryUse::Window ? windowBytes : bytes; }
+    // The least the window needs: drawing in both views a proxy of 2 million triangles instead
+    // of a larger model (or level), as it does when drawing it in full would not fit.
+    qint64 windowProxyBytes = 0;
+    qint64 BytesFor(MemoryUse use) const { return use == MemoryUse::Window ? windowProxyBytes : bytes; }
 };
 
 // From the file's first bytes and size alone (QFile::map, so only the header is read): a
@@ -42,5 +45,8 @@ qint64 AvailableMemory();
 
 // Whether the need fits into the memory available; an unknown (negative) availability fits.
 bool FitsInMemory(const MemoryNeed &need, qint64 available, MemoryUse use = MemoryUse::Levels);
+
+// Whether the window may draw the model in full (windowBytes fits), rather than a proxy.
+bool DrawsInFull(const MemoryNeed &need, qint64 available);
 
 } // namespace lumeno
