@@ -137,7 +137,7 @@ void ModelDocument::Open(const QString &path)
                 const qint64 available = lumeno::AvailableMemory();
                 read->drawLimit = proxiesAbove > 0 ? proxiesAbove
                                   : lumeno::DrawsInFull(lumeno::EstimatedMemoryNeed(path), available) ? 0
-                                                                                                     : ProxyTriangles;
+                                                                                                     : lumeno::ProxyTriangles;
                 read->result = lumeno::RefusalForMemory(path, available, lumeno::MemoryUse::Window);
                 if (read->result.failure == lumeno::ReadFailure::None)
                     read->result = lumeno::ReadModel(path, suffix, [&read](double done) {

@@ -131,7 +131,7 @@ public:
     SharedDeviationPicture ShownPicture() const;
 
     // The files opened from now on are drawn as when their drawing in full would not fit into
-    // memory, with `triangles` in place of ProxyTriangles (0: only when it would not). For tests.
+    // memory, with `triangles` in place of lumeno::ProxyTriangles (0: only when it would not). For tests.
     void DrawProxiesAbove(qint64 triangles) { proxiesAbove = triangles; }
 
     // Reading, writing or a mesh operation: what the progress bar and Cancel are for.

@@ -4,11 +4,6 @@
 
 class vtkPolyData;
 
-// The drawing limit of a model whose drawing in full would not fit into memory: above it, the
-// views draw a proxy of so many triangles. About one per pixel of a 1920 x 1080 screen: little
-// detail is lost but when zoomed in, and each view's buffers stay below 100 MB.
-constexpr qint64 ProxyTriangles = 2'000'000;
-
 // Computes, on any thread, what the views' mappers would otherwise compute on the GUI thread
 // before drawing a model: the bounds of the points its cells use, a walk over every cell
 // (15 ms of the first drawing of 1.2M triangles), and for a model with materials its triangles

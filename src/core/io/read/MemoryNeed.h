@@ -11,6 +11,11 @@ namespace lumeno {
 // which also draws them.
 enum class MemoryUse { Levels, Window };
 
+// The drawing limit of the window where drawing a model in full would not fit into memory:
+// above it, its views draw a proxy of so many triangles. About one per pixel of a 1920 x 1080
+// screen: little detail is lost but when zoomed in, and each view's buffers stay below 100 MB.
+constexpr qint64 ProxyTriangles = 2'000'000;
+
 // What a model file will need before it is read: its triangles and the memory of opening it
 // and making its nine levels.
 struct MemoryNeed
@@ -20,7 +25,7 @@ struct MemoryNeed
     qint64 bytes = 0;       // peak resident memory of reading the model and making its levels
     // The same in the window, which also holds the model and its levels drawn in both views.
     qint64 windowBytes = 0;
-    // The least the window needs: drawing in both views a proxy of 2 million triangles instead
+    // The least the window needs: drawing in both views a proxy of ProxyTriangles instead
     // of a larger model (or level), as it does when drawing it in full would not fit.
     qint64 windowProxyBytes = 0;
     qint64 BytesFor(MemoryUse use) const { return use == MemoryUse::Window ? windowProxyBytes : bytes; }
