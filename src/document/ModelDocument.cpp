@@ -130,11 +130,10 @@ void ModelDocument::Open(const QString &path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     KeepFileThread(RunFileWork(
         this,
-        [read, path, suffix, proxiesAbove = proxiesAbove] {
+        [read, path, suffix, proxiesAbove = proxiesAbove, available = AvailableMemory()] {
             try {
                 // A model that would not fit is refused before it is read, not half way; one
                 // whose drawing in full would not fit is drawn as a proxy.
-                const qint64 available = lumeno::AvailableMemory();
                 read->drawLimit = proxiesAbove > 0 ? proxiesAbove
                                   : lumeno::DrawsInFull(lumeno::EstimatedMemoryNeed(path), available) ? 0
                                                                                                      : lumeno::ProxyTriangles;
@@ -186,7 +185,8 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     }
     Clear();
     loaded = read.result.model;
-    worker->SetDrawLimit(read.drawLimit);
+    drawLimit = read.drawLimit;
+    worker->SetDrawLimit(drawLimit);
     look = read.result.look;
     drawingLook = read.drawingLook;
     filePath = QFileInfo(path).absoluteFilePath();
@@ -228,6 +228,7 @@ void ModelDocument::Clear()
     readNote.clear();
     materialsLeftOut = false;
     partsMerged = 0;
+    drawLimit = 0;
     saveStatus.clear();
     levels.fill({});
     shown = {};
@@ -290,6 +291,19 @@ vtkSmartPointer<vtkPolyData> ModelDocument::CopyOf(vtkPolyData *model) const
     auto copy = vtkSmartPointer<vtkPolyData>::New();
     copy->ShallowCopy(model);
     return copy;
+}
+
+qint64 ModelDocument::AvailableMemory() const
+{
+    return assumedMemory >= 0 ? assumedMemory : lumeno::AvailableMemory();
+}
+
+bool ModelDocument::RoomForJob()
+{
+    if (drawLimit == 0 || lumeno::FitsInMemory(lumeno::EstimatedMemoryNeed(filePath), AvailableMemory()))
+        return true;
+    OnJobOutOfMemory(jobNumber);
+    return false;
 }
 
 bool ModelDocument::BeginJob(Job kind, const QString &status)
@@ -449,7 +463,7 @@ void ModelDocument::RestoreResult(const Result &result)
 void ModelDocument::ReduceToShare(double percent)
 {
     const QString share = QLocale().toString(percent, 'g', 6);
-    if (!BeginJob(Job::Reduction, tr("Decimating %1%...").arg(share)))
+    if (!BeginJob(Job::Reduction, tr("Decimating %1%...").arg(share)) || !RoomForJob())
         return;
     jobLabel = share + QLatin1Char('%');
     jobKeepPercent = percent;
@@ -459,7 +473,7 @@ void ModelDocument::ReduceToShare(double percent)
 void ModelDocument::ReduceWithinError(double maxError)
 {
     const QString bound = QLocale().toString(maxError, 'g', 6);
-    if (!BeginJob(Job::ErrorReduction, tr("Decimating to error bound %1...").arg(bound)))
+    if (!BeginJob(Job::ErrorReduction, tr("Decimating to error bound %1...").arg(bound)) || !RoomForJob())
         return;
     // The bound is a share of the bounding box diagonal; the label gives it in percent, as the
     // deviation measured under it is given.
@@ -469,7 +483,8 @@ void ModelDocument::ReduceWithinError(double maxError)
 
 void ModelDocument::Smooth()
 {
-    if (!shown.model || shown.model->GetNumberOfPoints() == 0 || !BeginJob(Job::Smoothing, tr("Smoothing...")))
+    if (!shown.model || shown.model->GetNumberOfPoints() == 0 || !BeginJob(Job::Smoothing, tr("Smoothing...")) ||
+        !RoomForJob())
         return;
     jobLabel = shown.label; // the smoothed model keeps the label of the one it came from
     worker->StartSmoothing(jobNumber, CopyOf(shown.model), CopyOf(loaded));

@@ -133,6 +133,8 @@ public:
     // The files opened from now on are drawn as when their drawing in full would not fit into
     // memory, with `triangles` in place of lumeno::ProxyTriangles (0: only when it would not). For tests.
     void DrawProxiesAbove(qint64 triangles) { proxiesAbove = triangles; }
+    // The memory available from now on, in place of what the system tells (lumeno::AvailableMemory). For tests.
+    void AssumeAvailableMemory(qint64 bytes) { assumedMemory = bytes; }
 
     // Reading, writing or a mesh operation: what the progress bar and Cancel are for.
     bool IsBusy() const { return reading || job != Job::None; }
@@ -176,6 +178,10 @@ private:
     enum class LevelsRun { NewModel, NewEngine, Missing };
     void StartLevels(LevelsRun run);
     bool BeginJob(Job kind, const QString &status);
+    // A model drawn by proxy leaves too little memory for a reducer beside its levels, where the
+    // system says so: the job just begun ends as out of memory at once, and false is returned.
+    bool RoomForJob();
+    qint64 AvailableMemory() const;
     void EndJob(const QString &outcome);
     void CancelJob();
     void SetShown(const Result &result);
@@ -223,6 +229,8 @@ private:
     QTimer readProgressTimer;
     bool saving = false;
     qint64 proxiesAbove = 0;
+    qint64 assumedMemory = -1;
+    qint64 drawLimit = 0; // the open model's: its views draw proxies of what is larger
 
     // The mesh operations: the worker lives on meshThread for the document's lifetime.
     // Signals of any job but the running one (numbered jobNumber) are dropped.

@@ -219,6 +219,17 @@ private slots:
             QCOMPARE(DrawnModel(made) != made, made->GetNumberOfPolys() > 3000);
         }
         QVERIFY(LevelsNearTheirShares(document));
+        // Beside its levels, a reducer would not fit: a reduction ends as out of memory at once.
+        document.AssumeAvailableMemory(1000);
+        plain.AssumeAvailableMemory(1000);
+        document.ReduceToShare(50);
+        QCOMPARE(document.RunningJob(), ModelDocument::Job::None);
+        QVERIFY2(document.Status().startsWith(QStringLiteral("Not enough memory")), qPrintable(document.Status()));
+        QCOMPARE(document.Shown().model.Get(), loaded);
+        plain.ReduceToShare(50); // drawn in full: as before, the reducer tells when it runs short
+        QCOMPARE(plain.RunningJob(), ModelDocument::Job::Reduction);
+        QVERIFY(Idle(plain));
+
         QStringList expected{running};
         if (!roomForFiles)
             expected << left;
