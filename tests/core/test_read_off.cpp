@@ -1,5 +1,4 @@
-// OFF and STL as other programs write them: read, what is left out counted, damaged OFF refused.
-#include "StlBytes.h"
+// OFF as other programs write it: read, what is left out counted, damaged files refused.
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -11,9 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdio>
-#include <vector>
 
 using lumeno::ReadFailure;
 
@@ -31,10 +27,6 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
     return file + "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
 }
 
-using Triangle = testing::StlTriangle;
-using testing::StlTetrahedron;
-using testing::AsciiStl;
-
 lumeno::ReadResult Read(const QString &name, const QByteArray &file)
 {
     const QString path = testing::ScratchFile(name);
@@ -45,7 +37,7 @@ lumeno::ReadResult Read(const QString &name, const QByteArray &file)
 
 } // namespace
 
-class TestReadOffStl : public QObject
+class TestReadOff : public QObject
 {
     Q_OBJECT
 
@@ -165,25 +157,7 @@ private slots:
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(vertices));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
     }
-
-    // Triangles with two corners at one place as floats, 0 and -0 alike, are dropped by the reading
-    // and counted; one float step apart is kept. (How ASCII files write such corners: test_read_ascii_stl.)
-    void stlTrianglesWithCoincidentCornersAreCounted()
-    {
-        const float almostOne = std::nextafter(1.0f, 2.0f);
-        std::vector<Triangle> mixed = StlTetrahedron();
-        mixed.insert(mixed.end(), {{{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}},
-                                   {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}},
-                                   {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}},
-                                   {{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}});
-        for (const QByteArray &file : {testing::BinaryStl(mixed, -1, ' '), AsciiStl(mixed)}) {
-            const lumeno::ReadResult read = Read(QStringLiteral("coincident.stl"), file);
-            QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-            QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(5));
-            QCOMPARE(read.untriangulatedPolygons, vtkIdType(3));
-        }
-    }
 };
 
-LUMENO_CORE_TEST_MAIN(TestReadOffStl)
-#include "test_read_off_stl.moc"
+LUMENO_CORE_TEST_MAIN(TestReadOff)
+#include "test_read_off.moc"
