@@ -1,3 +1,4 @@
+#include "GltfFiles.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -20,18 +21,14 @@ Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
 
-template <typename T>
-QByteArray Raw(std::initializer_list<T> values)
-{
-    return QByteArray(reinterpret_cast<const char *>(values.begin()), int(values.size() * sizeof(T)));
-}
+using testing::Glb;
+using testing::Raw;
+
 QByteArray Floats(std::initializer_list<float> values) { return Raw(values); }
 QByteArray Shorts(std::initializer_list<quint16> values) { return Raw(values); }
 
 const QByteArray TetrahedronPoints = Floats({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1});
 const QByteArray TetrahedronIndices = Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3});
-
-QByteArray Little32(quint32 value) { return Raw({value}); }
 
 // A glTF file put together piece by piece: one buffer, its views, accessors and meshes.
 class GltfMaker
@@ -112,17 +109,6 @@ private:
         return values.size() - 1;
     }
 };
-
-// A GLB file of this JSON and BIN chunk.
-QByteArray Glb(QByteArray json, const QByteArray &bin)
-{
-    while (json.size() % 4 != 0)
-        json += ' ';
-    QByteArray chunks = Little32(quint32(json.size())) + "JSON" + json;
-    if (!bin.isEmpty())
-        chunks += Little32(quint32(bin.size())) + QByteArray("BIN\0", 4) + bin;
-    return "glTF" + Little32(2) + Little32(quint32(12 + chunks.size())) + chunks;
-}
 
 // The tetrahedron, its root object holding extras `depth` levels deep in all.
 QByteArray NestedExtras(int depth, const QByteArray &open = "{\"a\":", const QByteArray &close = "}")
