@@ -11,8 +11,6 @@
 
 #include <zip.h>
 
-#include <sys/resource.h>
-
 #include <array>
 #include <cmath>
 
@@ -144,12 +142,6 @@ QStringList CornerValues(vtkPolyData *model, vtkDataArray *values)
     return triangles;
 }
 
-qint64 PeakResidentKiB()
-{
-    rusage usage{};
-    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
-}
-
 } // namespace
 
 class TestRead3mf : public QObject
@@ -157,11 +149,9 @@ class TestRead3mf : public QObject
     Q_OBJECT
 
 private slots:
-    void modelPartIsReadAsItInflates()
+    // 64 MiB of text before the first object, read as it inflates (what that costs: the bench).
+    void aLongModelPartIsRead()
     {
-#ifdef __SANITIZE_ADDRESS__
-        QSKIP("the sanitizer's quarantine holds freed memory");
-#endif
         const QString path = testing::ScratchFile(QStringLiteral("long.3mf"));
         {
             const QByteArray small = Model(Tetrahedron(1), Item(1));
@@ -175,12 +165,9 @@ private slots:
             model += small.mid(resources);
             QVERIFY(WritePackage(path, model));
         }
-        const qint64 before = PeakResidentKiB();
         const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("3mf"));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
-        const qint64 growth = PeakResidentKiB() - before;
-        QVERIFY2(growth < 16 * 1024, qPrintable(QStringLiteral("%1 KiB more for 64 MiB of text").arg(growth)));
     }
 
     void unitsBecomeMillimetres_data()
