@@ -384,9 +384,7 @@ private slots:
         QFETCH(double, largestX);
         QFETCH(bool, normals);
         QFETCH(int, withoutArea);
-        const QString path = Folder(QStringLiteral("read")) + QStringLiteral("/model.") + suffix;
-        QVERIFY(testing::WriteBytes(path, file));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.") + suffix, file);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read) + QLatin1Char(' ') + read.detail));
         QCOMPARE(int(read.model->GetNumberOfPolys()), triangles);
         double bounds[6];

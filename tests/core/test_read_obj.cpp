@@ -162,14 +162,6 @@ int ExpectedPoints(bool texture, bool normals)
     return int(distinct.size());
 }
 
-lumeno::ReadResult ReadText(const QByteArray &text)
-{
-    const QString path = testing::ScratchFile(QStringLiteral("model.obj"));
-    if (!testing::WriteBytes(path, text))
-        return {};
-    return lumeno::ReadModel(path, QStringLiteral("obj"));
-}
-
 using Attributes = lumeno::PointAttributes; // colours, normals, texture coordinates
 
 // Whether every cell names existing points, and every attribute has a value for each point.
@@ -227,7 +219,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, texture);
         QFETCH(bool, normals);
-        const lumeno::ReadResult read = ReadText(text);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.obj"), text);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(lumeno::AttributesOf(read.model), (Attributes{false, normals, texture}));
         QVERIFY(!read.attributesLeftOut.Any());
@@ -263,7 +255,7 @@ private slots:
         QFETCH(lumeno::PointAttributes, leftOut);
         QFETCH(int, points);
         QFETCH(int, triangles);
-        const lumeno::ReadResult read = ReadText(text);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.obj"), text);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(lumeno::AttributesOf(read.model), kept);
         QCOMPARE(read.attributesLeftOut, leftOut);
@@ -290,7 +282,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, primitives);
         QFETCH(bool, materials);
-        const lumeno::ReadResult read = ReadText(text);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.obj"), text);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
         QCOMPARE(read.primitivesLeftOut, qint64(primitives));
@@ -326,7 +318,7 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(ReadFailure, failure);
-        const lumeno::ReadResult read = ReadText(text);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.obj"), text);
         QVERIFY(!read.model);
         QCOMPARE(read.failure, failure);
         QVERIFY(!lumeno::ReadFailureText(read).isEmpty());

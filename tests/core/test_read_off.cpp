@@ -27,14 +27,6 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
     return file + "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
 }
 
-lumeno::ReadResult Read(const QString &name, const QByteArray &file)
-{
-    const QString path = testing::ScratchFile(name);
-    if (!testing::WriteBytes(path, file))
-        return {};
-    return lumeno::ReadModel(path, QFileInfo(path).suffix());
-}
-
 } // namespace
 
 class TestReadOff : public QObject
@@ -65,7 +57,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QVector<int>, colour);
         QFETCH(bool, coloursLeftOut);
-        const lumeno::ReadResult read = Read(QStringLiteral("coloured.off"), file);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("coloured.off"), file);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
         QCOMPARE(read.attributesLeftOut.colours, coloursLeftOut);
@@ -85,14 +77,14 @@ private slots:
     void offReadsCommentsBlankLinesAndPolygons()
     {
         const lumeno::ReadResult read =
-            Read(QStringLiteral("square.off"), "# made by hand\nCOFF\n# counts\n5 2 0\n0 0 0 255 0 0 255\n"
+            testing::ReadBytes(QStringLiteral("square.off"), "# made by hand\nCOFF\n# counts\n5 2 0\n0 0 0 255 0 0 255\n"
                                                "1 0 0 0 255 0 255\n1 1 0 0 0 255 255 # blue\n0 1 0 255 255 255 255\n\n"
                                                "0.5 0.5 1 10 20 30 255\n4 0 1 2 3\n3 0 1 4 200 0 0\n");
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(3)); // the square in two
         QCOMPARE(read.model->GetPointData()->GetScalars()->GetComponent(4, 1), 20.0);
         QVERIFY(read.faceColoursNotRead);
-        const lumeno::ReadResult plain = Read(QStringLiteral("plain.off"), "OFF 3 1 0\n0 0 0\n2 0 0\n0 3 0\n3 0 1 2\n");
+        const lumeno::ReadResult plain = testing::ReadBytes(QStringLiteral("plain.off"), "OFF 3 1 0\n0 0 0\n2 0 0\n0 3 0\n3 0 1 2\n");
         QVERIFY2(plain.model, qPrintable(lumeno::ReadFailureText(plain)));
         QCOMPARE(plain.model->GetBounds()[3], 3.0);
         QVERIFY(!lumeno::AttributesOf(plain.model).Any());
@@ -127,7 +119,7 @@ private slots:
         QFETCH(int, withoutArea);
         QFETCH(ReadFailure, failure);
         const lumeno::ReadResult read =
-            Read(QStringLiteral("faces.off"), "OFF\n" + counts + "\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces);
+            testing::ReadBytes(QStringLiteral("faces.off"), "OFF\n" + counts + "\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces);
         QCOMPARE(read.failure, failure);
         if (failure != ReadFailure::None) {
             QVERIFY(!read.model && !lumeno::ReadFailureText(read).isEmpty());

@@ -399,9 +399,7 @@ private slots:
         QFETCH(ReadFailure, failure);
         QCOMPARE(Read(file).failure, failure);
         // The reading as a whole says why, naming the damage.
-        const QString path = testing::ScratchFile(QStringLiteral("damaged.ply"));
-        QVERIFY(testing::WriteBytes(path, file));
-        const lumeno::ReadResult result = lumeno::ReadModel(path, QStringLiteral("ply"));
+        const lumeno::ReadResult result = testing::ReadBytes(QStringLiteral("damaged.ply"), file);
         QCOMPARE(result.failure, failure);
         QVERIFY(!result.model == (failure != ReadFailure::None));
         if (failure != ReadFailure::None)

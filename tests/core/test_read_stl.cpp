@@ -185,9 +185,7 @@ private slots:
         testing::ReadByVtk(file, &vtkFailed);
         QVERIFY(!ascii || vtkFailed);
         QCOMPARE(ReadOurs(file, ascii, 1).failure, readerFailure);
-        const QString path = testing::ScratchFile(QStringLiteral("damaged.stl"));
-        QVERIFY(testing::WriteBytes(path, file));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("stl"));
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("damaged.stl"), file);
         QCOMPARE(read.failure, readFailure);
         QVERIFY(!read.model);
     }
@@ -203,9 +201,7 @@ private slots:
                                    {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}},
                                    {{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}});
         for (const QByteArray &file : {BinaryStl(mixed, -1, ' '), AsciiStl(mixed)}) {
-            const QString path = testing::ScratchFile(QStringLiteral("coincident.stl"));
-            QVERIFY(testing::WriteBytes(path, file));
-            const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("stl"));
+            const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("coincident.stl"), file);
             QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
             QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(5));
             QCOMPARE(read.untriangulatedPolygons, vtkIdType(3));

@@ -81,6 +81,12 @@ QByteArray Contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+lumeno::ReadResult ReadBytes(const QString &name, const QByteArray &bytes)
+{
+    const QString path = ScratchFile(name);
+    return WriteBytes(path, bytes) ? lumeno::ReadModel(path, QFileInfo(path).suffix()) : lumeno::ReadResult();
+}
+
 QByteArray RandomBytes(int size, quint32 seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
