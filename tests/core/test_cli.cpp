@@ -28,12 +28,7 @@ namespace {
 using testing::CliRun;
 using testing::RunCli;
 
-QString Folder(const QString &name)
-{
-    const QString path = testing::SandboxPath() + QStringLiteral("/cli/") + name;
-    QDir().mkpath(path);
-    return path;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("cli/") + name); }
 
 // A sphere and `count` closed tetrahedra beside it, which no collapse can reduce.
 vtkSmartPointer<vtkPolyData> SphereBesideTetrahedra(int count)

@@ -27,13 +27,7 @@ using testing::RunCli;
 using testing::RunProgram;
 using testing::ToolEnvironment;
 
-QString Folder(const QString &name)
-{
-    const QString path = testing::SandboxPath() + QStringLiteral("/batch/") + name;
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-    return path;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("batch/") + name, true); }
 
 // Every file below the folder (hidden ones too: a temporary file left behind), by its path in it.
 QMap<QString, QByteArray> FilesIn(const QString &folder)

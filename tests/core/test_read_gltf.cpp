@@ -146,12 +146,7 @@ QByteArray Fanned(int levels)
     return maker.Json();
 }
 
-QString Folder(const QString &name)
-{
-    const QString folder = testing::SandboxPath() + QStringLiteral("/gltf/") + name;
-    QDir().mkpath(folder);
-    return folder;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("gltf/") + name); }
 
 QString NumberText(qlonglong value) { return QLocale().toString(value); }
 

@@ -24,11 +24,7 @@ namespace {
 const QByteArray Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR-not-decoded", 29);
 const QByteArray Jpeg("\xFF\xD8\xFF\xE0-not-decoded", 16);
 
-QString Folder(const QString &name)
-{
-    const QString folder = testing::SandboxPath() + QStringLiteral("/look/") + name;
-    return QDir(folder).removeRecursively() && QDir().mkpath(folder) ? folder : QString();
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("look/") + name, true); }
 
 QVector<int> Ids(vtkPolyData *model, const char *name)
 {

@@ -54,9 +54,16 @@ QString DataFile(const QString &name)
 
 QString ScratchFile(const QString &name)
 {
-    const QString folder = SandboxPath() + QStringLiteral("/models");
+    return SandboxFolder(QStringLiteral("models")) + QLatin1Char('/') + name;
+}
+
+QString SandboxFolder(const QString &path, bool emptied)
+{
+    const QString folder = SandboxPath() + QLatin1Char('/') + path;
+    if (emptied)
+        QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    return folder + QLatin1Char('/') + name;
+    return folder;
 }
 
 bool WriteBytes(const QString &path, const QByteArray &bytes)

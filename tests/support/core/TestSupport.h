@@ -23,6 +23,8 @@ QString SandboxPath();
 // A file of tests/data, and a path in a folder of the sandbox (created on demand).
 QString DataFile(const QString &name);
 QString ScratchFile(const QString &name);
+// A folder of the sandbox by this path, made if need be, emptied first if asked.
+QString SandboxFolder(const QString &path, bool emptied = false);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 // For names that are no text in the locale's encoding, which a QString cannot carry.
