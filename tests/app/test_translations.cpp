@@ -1,11 +1,12 @@
 // No text is forgotten: lupdate brings a copy of every offered catalog up to date with the texts
 // of src/, after which each text must have a finished translation with the same "%1" markers
 // (English maps each onto itself).
+#include "ProgramRun.h"
+
 #include "settings/LanguageNames.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,15 +55,10 @@ private slots:
             arguments << scratch.filePath(code + QStringLiteral(".ts"));
             QVERIFY(QFile::copy(CatalogFile(code), arguments.last()));
         }
-        QProcess lupdate;
-        lupdate.setProcessChannelMode(QProcess::MergedChannels);
         // lupdate is a system tool: it runs without the sanitizers a sanitized test run preloads.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("LD_PRELOAD"));
-        lupdate.setProcessEnvironment(environment);
-        lupdate.start(QStringLiteral(LUMENO_LUPDATE), arguments);
-        QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
-        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0, lupdate.readAll().constData());
+        const testing::CliRun lupdate =
+            testing::RunProgram(QStringLiteral(LUMENO_LUPDATE), arguments, {}, testing::ToolEnvironment());
+        QVERIFY2(lupdate.status == 0, (lupdate.out + lupdate.err).constData());
     }
 
     void everyTextIsTranslated_data()

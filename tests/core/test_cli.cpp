@@ -1,5 +1,5 @@
 // lumeno3d-cli as scripts use it: the window's results, one line and a status per failure, the input untouched.
-#include "FileSizeLimit.h"
+#include "ProgramRun.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <vtkCellArray.h>
 #include <vtkPointData.h>
@@ -22,36 +21,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using testing::CliRun;
+using testing::RunCli;
 
-CliRun RunCli(const QStringList &arguments, rlim_t sizeLimit = 0)
-{
-    std::optional<FileSizeLimit> limit;
-    if (sizeLimit > 0 && !limit.emplace(sizeLimit).IsActive())
-        return {};
-    QProcess process;
-    process.start(QStringLiteral(LUMENO_CLI), arguments);
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QString Folder(const QString &name)
-{
-    const QString path = testing::SandboxPath() + QStringLiteral("/cli/") + name;
-    QDir().mkpath(path);
-    return path;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("cli/") + name); }
 
 // A sphere and `count` closed tetrahedra beside it, which no collapse can reduce.
 vtkSmartPointer<vtkPolyData> SphereBesideTetrahedra(int count)
@@ -325,14 +302,13 @@ private slots:
         const QByteArray folder = QFile::encodeName(Folder(QStringLiteral("encodings")));
         const QByteArray name = folder + "/lat\xe9.stl";
         QVERIFY(testing::WriteBytesByNativeName(name, testing::Contents(sphereStl)));
-        QProcess shell;
-        shell.start(QStringLiteral("/bin/sh"),
-                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" info --json \"$(printf '%1/lat\\351.stl')\"")
-                                               .arg(QFile::decodeName(folder)),
-                     QStringLiteral(LUMENO_CLI)});
-        QVERIFY(shell.waitForFinished(60000));
-        QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
-        const QJsonDocument json = QJsonDocument::fromJson(shell.readAllStandardOutput());
+        const CliRun run = testing::RunProgram(
+            QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                        QStringLiteral("exec \"$0\" info --json \"$(printf '%1/lat\\351.stl')\"")
+                                            .arg(QFile::decodeName(folder)),
+                                        QStringLiteral(LUMENO_CLI)});
+        VERIFY_SUCCEEDED(run);
+        const QJsonDocument json = QJsonDocument::fromJson(run.out);
         QCOMPARE(json[QLatin1String("input")][QLatin1String("triangles")].toDouble(), double(sphere->GetNumberOfPolys()));
     }
 
@@ -441,6 +417,10 @@ private slots:
 
         QTest::newRow("keep too high") << QStringList{"reduce", good, "-o", "x.stl", "--keep", "101"} << 1
                                        << "more than 0 and at most 100" << 0;
+        QTest::newRow("job count a word") << QStringList{"reduce", "-d", "out", good, "--keep", "50", "-j", "two"} << 1
+                                          << "-j needs a whole number of at least 1, not \"two\" (see lumeno3d-cli --help)" << 0;
+        QTest::newRow("jobs for info") << QStringList{"info", good, "--jobs", "2"} << 1
+                                       << "--jobs belongs to the levels and reduce commands (see lumeno3d-cli --help)" << 0;
         QTest::newRow("missing input") << QStringList{"info", missing} << 2
                                        << QStringLiteral("The file %1 doesn't exist.").arg(missing) << 0;
         QTest::newRow("over the input by a link") << QStringList{"reduce", good, "-o", link, "--keep", "50"} << 3

@@ -1,6 +1,7 @@
 // lumeno3d-cli on batches: several jobs give what one gives, byte for byte; a killed batch resumes;
 // the recipes that spread a folder over workers and the merge of their reports.
 #include "BatchJobs.h"
+#include "ProgramRun.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <vtkCellArray.h>
@@ -22,59 +22,12 @@
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using testing::CliRun;
+using testing::RunCli;
+using testing::RunProgram;
+using testing::ToolEnvironment;
 
-// For the recipes' shells and tools: a sanitizer preloaded into them would fail them for their own leaks.
-QProcessEnvironment ToolEnvironment()
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("LD_PRELOAD"));
-    if (environment.contains(QStringLiteral("ASAN_OPTIONS")))
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
-    return environment;
-}
-
-CliRun RunProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {},
-                  const QProcessEnvironment &environment = ToolEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForStarted(30000))
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// A run that failed shows what the tool said.
-#define VERIFY_SUCCEEDED(cliRun)                                                                               \
-    do {                                                                                                       \
-        const CliRun &checkedRun = (cliRun);                                                                   \
-        const QString said = QString::fromLocal8Bit(checkedRun.err);                                           \
-        QVERIFY2(checkedRun.status == 0, qPrintable(QStringLiteral("status %1: %2").arg(checkedRun.status).arg(said))); \
-    } while (false)
-
-CliRun RunCli(const QStringList &arguments)
-{
-    return RunProgram(QStringLiteral(LUMENO_CLI), arguments, {}, QProcessEnvironment::systemEnvironment());
-}
-
-QString Folder(const QString &name)
-{
-    const QString path = testing::SandboxPath() + QStringLiteral("/batch/") + name;
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-    return path;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("batch/") + name, true); }
 
 // Every file below the folder (hidden ones too: a temporary file left behind), by its path in it.
 QMap<QString, QByteArray> FilesIn(const QString &folder)
@@ -371,27 +324,6 @@ private slots:
         }
     }
 
-    void badJobCountsAreRefused_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
-        const QString model = testing::SphereFile(8, 8);
-        QTest::newRow("a word") << QStringList{"reduce", "-d", "out", model, "--keep", "50", "-j", "two"}
-                                << "-j needs a whole number of at least 1, not \"two\"";
-        QTest::newRow("info") << QStringList{"info", model, "--jobs", "2"}
-                              << "--jobs belongs to the levels and reduce commands";
-    }
-
-    void badJobCountsAreRefused()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, message);
-        const CliRun run = RunCli(arguments);
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.out.isEmpty());
-        QCOMPARE(QString::fromLocal8Bit(run.err), QStringLiteral("lumeno3d-cli: %1 (see lumeno3d-cli --help)\n").arg(message));
-    }
-
     // A folder spread over workers as packaging/batch tells: the merged report has a line per model in
     // name order, the files are one run's.
     void recipesSpreadAFolder_data()
@@ -424,7 +356,8 @@ private slots:
             const QString script = QStringLiteral(
                 "find \"$1\" -type f -print0 | LC_ALL=C sort -z | parallel -0 --will-cite --sshlogin 2/: -N 3 "
                 "\"$2\" levels --skip-existing --json -q --format ply -d \"$3\" -- {}");
-            const CliRun run = RunProgram(QStringLiteral("/bin/sh"), {"-c", script, "sh", shared, LUMENO_CLI, out});
+            const CliRun run =
+                RunProgram(QStringLiteral("/bin/sh"), {"-c", script, "sh", shared, LUMENO_CLI, out}, {}, ToolEnvironment());
             QVERIFY2(run.status == 0, run.err.constData());
             reports = run.out;
         } else {
@@ -445,8 +378,8 @@ private slots:
             QCOMPARE(reports.count("\"skipped\":true"), 2);
         }
         // The line of a process killed while it wrote is left out and told.
-        const CliRun merged =
-            RunProgram(Packaging + QStringLiteral("/merge-reports.py"), {}, reports + "{\"command\":\"lev");
+        const CliRun merged = RunProgram(Packaging + QStringLiteral("/merge-reports.py"), {},
+                                         reports + "{\"command\":\"lev", ToolEnvironment());
         QCOMPARE(merged.status, 5);
         QVERIFY2(merged.err.contains("5 models: 5 done, 0 skipped, 0 failed, 0 missing"), merged.err.constData());
         const QList<QByteArray> lines = merged.out.trimmed().split('\n');
@@ -466,7 +399,7 @@ private slots:
         // A model with no line at all is named.
         QVERIFY(testing::WriteBytes(folder + QStringLiteral("/expected"), (all.join('\n') + "\n" + shared + "/f.stl\n").toUtf8()));
         const CliRun missing = RunProgram(Packaging + QStringLiteral("/merge-reports.py"),
-                                          {"--inputs", folder + QStringLiteral("/expected")}, reports);
+                                          {"--inputs", folder + QStringLiteral("/expected")}, reports, ToolEnvironment());
         QCOMPARE(missing.status, 4);
         QVERIFY2(missing.err.contains(shared.toUtf8() + "/f.stl: no report"), missing.err.constData());
     }

@@ -1,5 +1,6 @@
 // Each point's distance to the loaded model, the colours they are drawn and written in, and the
 // writers' colour set of them: the one place where a level differs shows the largest colour.
+#include "GltfFiles.h"
 #include "LiftedGrid.h"
 #include "TestSupport.h"
 
@@ -9,9 +10,6 @@
 #include "model/DeviationColours.h"
 #include "model/PointAttributes.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QtEndian>
 
 #include <vtkPointData.h>
 #include <vtkUnsignedCharArray.h>
@@ -49,15 +47,6 @@ vtkSmartPointer<vtkPolyData> WithBothColourSets(vtkPolyData *level, const std::v
     }
     model->GetPointData()->AddArray(lumeno::DeviationColourArray(distances, lumeno::LargestDistance(distances, {})));
     return model;
-}
-
-// The JSON chunk of a GLB file.
-QJsonObject GlbJson(const QByteArray &file)
-{
-    if (file.size() < 20)
-        return {};
-    const quint32 length = qFromLittleEndian<quint32>(file.constData() + 12);
-    return QJsonDocument::fromJson(file.mid(20, int(length))).object();
 }
 
 } // namespace
@@ -158,7 +147,7 @@ private slots:
             QCOMPARE(file.contains("property uchar deviation_red\n"), own);
             QCOMPARE(file.count("property uchar red\n"), 1);
         } else if (suffix == "glb") {
-            const QJsonValue mesh = GlbJson(file).value(QLatin1String("meshes"))[0];
+            const QJsonValue mesh = testing::GltfJson(file).value(QLatin1String("meshes"))[0];
             const QJsonObject attributes = mesh[QLatin1String("primitives")][0][QLatin1String("attributes")].toObject();
             QCOMPARE(attributes.contains("COLOR_1"), own);
             QVERIFY(attributes.contains("COLOR_0"));

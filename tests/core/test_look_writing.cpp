@@ -2,17 +2,14 @@
 // images and a node per part, 3MF with base materials, textures and an object per part; what
 // each format leaves out; and a model without a look written exactly as before. Files are read
 // back by our readers and, where it is installed, by assimp.
+#include "GltfFiles.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
 #include "io/write/ModelWriter.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QtEndian>
 
 #include <vtkCellData.h>
 #include <vtkFloatArray.h>
@@ -25,11 +22,8 @@
 
 namespace {
 
-// A 1×1 PNG; the second image differs from it by bytes after its end, which readers ignore.
-const QByteArray RedPng = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c4"
-                                              "890000000d49444154789c63f8cfc0f01f00050001ff89993d1d000000004945"
-                                              "4e44ae426082");
-const QByteArray BluePng = RedPng + QByteArray("blue");
+using testing::RedPng;
+const QByteArray BluePng = RedPng + QByteArray("blue"); // differs after the end, which readers ignore
 
 // A square of two triangles, each of its own material and part, with a seam along the diagonal:
 // the points 3 and 5 lie where 1 and 2 do, with other texture coordinates. The second part is
@@ -91,17 +85,6 @@ QStringList Lines(const QByteArray &text)
     return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-// The JSON of a .gltf file or of a .glb file's first chunk.
-QJsonObject GltfJson(const QString &path)
-{
-    QByteArray bytes = testing::Contents(path);
-    if (bytes.startsWith("glTF")) {
-        const quint32 length = qFromLittleEndian<quint32>(bytes.constData() + 12);
-        bytes = bytes.mid(20, int(length));
-    }
-    return QJsonDocument::fromJson(bytes).object();
-}
-
 // The entries of a 3MF package, by name.
 QMap<QString, QByteArray> PackageEntries(const QString &path)
 {
@@ -134,34 +117,6 @@ void VerifyReadBackPlaced(const QString &path)
     read.model->GetBounds(bounds);
     QCOMPARE(bounds[4], 0.0);
     QCOMPARE(bounds[5], 5.0);
-}
-
-// What `assimp info` says of a file: the quoted names of its sections ("Named Materials",
-// "Texture Refs") and its meshes in the node hierarchy, one a part.
-struct AssimpView
-{
-    QString output;
-    QMap<QString, QStringList> names;
-    int placedMeshes = 0;
-};
-
-AssimpView AssimpInfo(const QString &path)
-{
-    QProcess assimp;
-    assimp.start(QStandardPaths::findExecutable(QStringLiteral("assimp")), {QStringLiteral("info"), path});
-    assimp.waitForFinished(60000);
-    AssimpView view;
-    view.output = QString::fromUtf8(assimp.readAllStandardOutput());
-    QString section;
-    for (const QString &line : view.output.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QLatin1Char(' ')) && line.endsWith(QLatin1Char(':')))
-            section = line.chopped(1);
-        else if (line.startsWith(QLatin1String("    '")))
-            view.names[section] << line.mid(5, line.indexOf(QLatin1Char('\''), 5) - 5);
-        if (line.contains(QLatin1String(" (mesh ")))
-            ++view.placedMeshes;
-    }
-    return view;
 }
 
 } // namespace
@@ -329,7 +284,7 @@ private slots:
             Write(name, {SquareLook(), lumeno::ModelWriteOptions::Textures::Copy, mergeParts});
         QVERIFY2(result.written, qPrintable(result.error));
         VerifyReadBackPlaced(Path(name));
-        const QJsonObject json = GltfJson(Path(name));
+        const QJsonObject json = testing::GltfJson(testing::Contents(Path(name)));
         const QJsonArray materials = json[QLatin1String("materials")].toArray();
         QCOMPARE(materials.size(), 2);
         QCOMPARE(materials[0][QLatin1String("name")].toString(), QStringLiteral("red paint"));
@@ -395,11 +350,11 @@ private slots:
     void assimpReadsTheSameLook()
     {
         QFETCH(QString, suffix);
-        if (QStandardPaths::findExecutable(QStringLiteral("assimp")).isEmpty())
+        if (!testing::AssimpInstalled())
             QSKIP("assimp is not installed (Debian's assimp-utils, among scripts/setup's corpus packages)");
         const QString name = QStringLiteral("square.") + suffix;
         QVERIFY(Write(name, {SquareLook()}).written);
-        const AssimpView view = AssimpInfo(Path(name));
+        const testing::AssimpView view = testing::AssimpInfo(Path(name));
         const bool obj = suffix == QLatin1String("obj");
         // OBJ names are single words.
         QCOMPARE(view.names.value(QStringLiteral("Named Materials")),

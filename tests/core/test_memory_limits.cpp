@@ -1,13 +1,12 @@
 // lumeno3d-cli short of memory: under an address-space limit (RLIMIT_AS, set by the
 // memory_limited helper) reading and reducing end with "not enough memory" and their exit
 // status, never with a crash, a damaged file or a level that "leaves no triangle".
+#include "ProgramRun.h"
 #include "TestSupport.h"
 
 #include "io/read/FormatReading.h"
 #include "io/read/ModelReader.h"
 #include "io/write/ModelWriter.h"
-
-#include <QProcess>
 
 #include <vector>
 
@@ -22,22 +21,13 @@
 
 namespace {
 
-struct LimitedRun
-{
-    bool ended = false; // by itself, not by a signal (a crash, an abort)
-    int status = -1;
-    QString err;
-};
+using testing::CliRun;
 
-LimitedRun RunLimited(int megabytes, const QStringList &arguments)
+// Ended with -1 if by a signal (a crash, an abort).
+CliRun RunLimited(int megabytes, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(LUMENO_MEMORY_LIMITED),
-                  QStringList{QString::number(megabytes), QStringLiteral(LUMENO_CLI)} + arguments);
-    if (!process.waitForFinished(300000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit, process.exitCode(),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return testing::RunProgram(QStringLiteral(LUMENO_MEMORY_LIMITED),
+                               QStringList{QString::number(megabytes), QStringLiteral(LUMENO_CLI)} + arguments);
 }
 
 // The smallest limit in (failing, working] that works, to 4 MB; -1 if `working` fails.
@@ -52,7 +42,7 @@ int SmallestWorkingLimit(int failing, int working, const QStringList &arguments)
     return working;
 }
 
-struct Attempt { int limit = 0; LimitedRun run; };
+struct Attempt { int limit = 0; CliRun run; };
 
 // Limits 1, 2, 4 ... MB above `base` until one works, then four between it and the last failure.
 std::vector<Attempt> RunsUpTo(int base, const QStringList &arguments)
@@ -75,7 +65,7 @@ std::vector<Attempt> RunsUpTo(int base, const QStringList &arguments)
 
 QString Described(const Attempt &attempt)
 {
-    return QStringLiteral("%1 MB: exit %2: %3").arg(attempt.limit).arg(attempt.run.status).arg(attempt.run.err);
+    return QStringLiteral("%1 MB: exit %2: %3").arg(attempt.limit).arg(attempt.run.status).arg(QString::fromLocal8Bit(attempt.run.err));
 }
 
 // About 200 000 triangles in the format of the suffix, written once.
@@ -87,16 +77,16 @@ QString LargeModel(const QString &suffix)
     return path;
 }
 
-bool SaysReadingMemory(const QString &err)
+bool SaysReadingMemory(const QByteArray &err)
 {
-    return err.contains(QLatin1String("not enough memory for reading"), Qt::CaseInsensitive);
+    return err.toLower().contains("not enough memory for reading");
 }
 
 // What no failure for want of memory may say.
-bool MisnamesMemory(const QString &err)
+bool MisnamesMemory(const QByteArray &err)
 {
-    return err.contains(QLatin1String("corrupt")) || err.contains(QLatin1String("leaves no triangle")) ||
-           err.contains(QLatin1String("could not be")) || err.contains(QLatin1String("terminate"));
+    return err.contains("corrupt") || err.contains("leaves no triangle") || err.contains("could not be") ||
+           err.contains("terminate");
 }
 
 } // namespace
@@ -143,11 +133,11 @@ private slots:
                  qPrintable(Described(attempts.front())));
         bool read = false;
         for (const Attempt &attempt : attempts) {
-            const LimitedRun &run = attempt.run;
-            QVERIFY2(run.ended && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
+            const CliRun &run = attempt.run;
+            QVERIFY2(run.status >= 0 && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
             // Once read, what info tells of the model (its levels' sizes) may run short too.
             QVERIFY2(run.status == 0 || (run.status == 2 && SaysReadingMemory(run.err)) ||
-                         (run.status == 3 && run.err.contains(QLatin1String("not enough memory"))),
+                         (run.status == 3 && run.err.contains("not enough memory")),
                      qPrintable(Described(attempt)));
             read = read || run.status == 0;
         }
@@ -177,10 +167,10 @@ private slots:
         int shortOfMemory = 0;
         bool succeeded = false;
         for (const Attempt &attempt : attempts) {
-            const LimitedRun &run = attempt.run;
-            QVERIFY2(run.ended && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
+            const CliRun &run = attempt.run;
+            QVERIFY2(run.status >= 0 && !MisnamesMemory(run.err), qPrintable(Described(attempt)));
             QVERIFY2(run.status == 0 || (run.status == 2 && SaysReadingMemory(run.err)) ||
-                         (run.status == 3 && run.err.contains(QLatin1String("there is not enough memory for"))),
+                         (run.status == 3 && run.err.contains("there is not enough memory for")),
                      qPrintable(Described(attempt)));
             shortOfMemory += run.status == 3 ? 1 : 0;
             succeeded = succeeded || run.status == 0;

@@ -188,9 +188,7 @@ private slots:
                        .toLatin1();
         }
         ply += "4 0 1 2 3\n3 0 1 4\n3 1 4 0\n";
-        const QString plyPath = testing::ScratchFile("attributes.ply");
-        QVERIFY(testing::WriteBytes(plyPath, ply));
-        const lumeno::ReadResult plyRead = lumeno::ReadModel(plyPath, "ply");
+        const lumeno::ReadResult plyRead = testing::ReadBytes(QStringLiteral("attributes.ply"), ply);
         QCOMPARE(plyRead.removedDuplicates, vtkIdType(1));
         QCOMPARE(plyRead.model->GetNumberOfPolys(), vtkIdType(3));
         VerifyPointsCarryTheirValues(plyRead.model);

@@ -1,3 +1,4 @@
+#include "GltfFiles.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -20,18 +21,14 @@ Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
 
-template <typename T>
-QByteArray Raw(std::initializer_list<T> values)
-{
-    return QByteArray(reinterpret_cast<const char *>(values.begin()), int(values.size() * sizeof(T)));
-}
+using testing::Glb;
+using testing::Raw;
+
 QByteArray Floats(std::initializer_list<float> values) { return Raw(values); }
 QByteArray Shorts(std::initializer_list<quint16> values) { return Raw(values); }
 
 const QByteArray TetrahedronPoints = Floats({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1});
 const QByteArray TetrahedronIndices = Shorts({0, 2, 1, 0, 1, 3, 0, 3, 2, 1, 2, 3});
-
-QByteArray Little32(quint32 value) { return Raw({value}); }
 
 // A glTF file put together piece by piece: one buffer, its views, accessors and meshes.
 class GltfMaker
@@ -113,17 +110,6 @@ private:
     }
 };
 
-// A GLB file of this JSON and BIN chunk.
-QByteArray Glb(QByteArray json, const QByteArray &bin)
-{
-    while (json.size() % 4 != 0)
-        json += ' ';
-    QByteArray chunks = Little32(quint32(json.size())) + "JSON" + json;
-    if (!bin.isEmpty())
-        chunks += Little32(quint32(bin.size())) + QByteArray("BIN\0", 4) + bin;
-    return "glTF" + Little32(2) + Little32(quint32(12 + chunks.size())) + chunks;
-}
-
 // The tetrahedron, its root object holding extras `depth` levels deep in all.
 QByteArray NestedExtras(int depth, const QByteArray &open = "{\"a\":", const QByteArray &close = "}")
 {
@@ -160,12 +146,7 @@ QByteArray Fanned(int levels)
     return maker.Json();
 }
 
-QString Folder(const QString &name)
-{
-    const QString folder = testing::SandboxPath() + QStringLiteral("/gltf/") + name;
-    QDir().mkpath(folder);
-    return folder;
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("gltf/") + name); }
 
 QString NumberText(qlonglong value) { return QLocale().toString(value); }
 
@@ -398,9 +379,7 @@ private slots:
         QFETCH(double, largestX);
         QFETCH(bool, normals);
         QFETCH(int, withoutArea);
-        const QString path = Folder(QStringLiteral("read")) + QStringLiteral("/model.") + suffix;
-        QVERIFY(testing::WriteBytes(path, file));
-        const lumeno::ReadResult read = lumeno::ReadModel(path, suffix);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("model.") + suffix, file);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read) + QLatin1Char(' ') + read.detail));
         QCOMPARE(int(read.model->GetNumberOfPolys()), triangles);
         double bounds[6];

@@ -1,4 +1,5 @@
 // Reading the look of OBJ with its MTL libraries, glTF and PLY: materials, textures, parts.
+#include "GltfFiles.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -23,11 +24,7 @@ namespace {
 const QByteArray Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR-not-decoded", 29);
 const QByteArray Jpeg("\xFF\xD8\xFF\xE0-not-decoded", 16);
 
-QString Folder(const QString &name)
-{
-    const QString folder = testing::SandboxPath() + QStringLiteral("/look/") + name;
-    return QDir(folder).removeRecursively() && QDir().mkpath(folder) ? folder : QString();
-}
+QString Folder(const QString &name) { return testing::SandboxFolder(QStringLiteral("look/") + name, true); }
 
 QVector<int> Ids(vtkPolyData *model, const char *name)
 {
@@ -37,8 +34,6 @@ QVector<int> Ids(vtkPolyData *model, const char *name)
         ids << int(array->GetTuple1(cell));
     return ids;
 }
-
-
 
 const TextureImage &ImageOf(const ModelLook &look, const lumeno::TextureSlot &slot)
 {
@@ -75,15 +70,9 @@ const QByteArray TwoMaterialMtl = "# two materials\n"
                                   "newmtl metal\nKd 0.5 0.5 0.5\nTr 0.25\nmap_Kd ../outside.png\nmap_Ks missing.png\n"
                                   "map_d other/wood.png\n";
 
-template <typename T>
-QByteArray Raw(std::initializer_list<T> values)
-{
-    return QByteArray(reinterpret_cast<const char *>(values.begin()), int(values.size() * sizeof(T)));
-}
-
 QJsonObject TwoNodeGltf(const QString &imageUri)
 {
-    QByteArray buffer = Raw<float>({0, 0, 0, 1, 0, 0, 0, 1, 0}) + Raw<float>({0, 0, 1, 0, 0, 1}) + Jpeg;
+    QByteArray buffer = testing::Raw<float>({0, 0, 0, 1, 0, 0, 0, 1, 0}) + testing::Raw<float>({0, 0, 1, 0, 0, 1}) + Jpeg;
     while (buffer.size() % 4)
         buffer += '\0';
     const QJsonObject attributes{{"POSITION", 0}, {"TEXCOORD_0", 1}};

@@ -398,14 +398,10 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(ReadFailure, failure);
         QCOMPARE(Read(file).failure, failure);
-        // The reading as a whole says why, naming the damage.
-        const QString path = testing::ScratchFile(QStringLiteral("damaged.ply"));
-        QVERIFY(testing::WriteBytes(path, file));
-        const lumeno::ReadResult result = lumeno::ReadModel(path, QStringLiteral("ply"));
+        // The reading as a whole, its checks of the header before the reader too (its message: test_reading).
+        const lumeno::ReadResult result = testing::ReadBytes(QStringLiteral("damaged.ply"), file);
         QCOMPARE(result.failure, failure);
         QVERIFY(!result.model == (failure != ReadFailure::None));
-        if (failure != ReadFailure::None)
-            QVERIFY(!lumeno::ReadFailureText(result).isEmpty());
     }
 };
 

@@ -54,9 +54,16 @@ QString DataFile(const QString &name)
 
 QString ScratchFile(const QString &name)
 {
-    const QString folder = SandboxPath() + QStringLiteral("/models");
+    return SandboxFolder(QStringLiteral("models")) + QLatin1Char('/') + name;
+}
+
+QString SandboxFolder(const QString &path, bool emptied)
+{
+    const QString folder = SandboxPath() + QLatin1Char('/') + path;
+    if (emptied)
+        QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    return folder + QLatin1Char('/') + name;
+    return folder;
 }
 
 bool WriteBytes(const QString &path, const QByteArray &bytes)
@@ -79,6 +86,12 @@ QByteArray Contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+lumeno::ReadResult ReadBytes(const QString &name, const QByteArray &bytes)
+{
+    const QString path = ScratchFile(name);
+    return WriteBytes(path, bytes) ? lumeno::ReadModel(path, QFileInfo(path).suffix()) : lumeno::ReadResult();
 }
 
 QByteArray RandomBytes(int size, quint32 seed)

@@ -5,6 +5,8 @@
 #include <QTemporaryDir> // and QDir, QFileInfo, QFile
 #include <QTest>
 
+#include "io/read/ModelReader.h"
+
 #include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
@@ -21,11 +23,15 @@ QString SandboxPath();
 // A file of tests/data, and a path in a folder of the sandbox (created on demand).
 QString DataFile(const QString &name);
 QString ScratchFile(const QString &name);
+// A folder of the sandbox by this path, made if need be, emptied first if asked.
+QString SandboxFolder(const QString &path, bool emptied = false);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 // For names that are no text in the locale's encoding, which a QString cannot carry.
 bool WriteBytesByNativeName(const QByteArray &nativePath, const QByteArray &bytes);
 QByteArray Contents(const QString &path);
+// The bytes written to ScratchFile(name), read as the program reads a file of that name.
+lumeno::ReadResult ReadBytes(const QString &name, const QByteArray &bytes);
 // Bytes that hold no model and no settings, the same for the same seed.
 QByteArray RandomBytes(int size, quint32 seed);
 // Each entry of the folder, hidden ones too, with its contents: what a failure must leave alone.

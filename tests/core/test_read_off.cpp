@@ -1,5 +1,4 @@
-// OFF and STL as other programs write them: read, what is left out counted, damaged OFF refused.
-#include "StlBytes.h"
+// OFF as other programs write it: read, what is left out counted, damaged files refused.
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
@@ -11,9 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdio>
-#include <vector>
 
 using lumeno::ReadFailure;
 
@@ -31,21 +27,9 @@ QByteArray TetrahedronOff(const QByteArray &header, const std::array<QByteArray,
     return file + "3 0 2 1\n3 0 1 3\n3 0 3 2\n3 1 2 3\n";
 }
 
-using Triangle = testing::StlTriangle;
-using testing::StlTetrahedron;
-using testing::AsciiStl;
-
-lumeno::ReadResult Read(const QString &name, const QByteArray &file)
-{
-    const QString path = testing::ScratchFile(name);
-    if (!testing::WriteBytes(path, file))
-        return {};
-    return lumeno::ReadModel(path, QFileInfo(path).suffix());
-}
-
 } // namespace
 
-class TestReadOffStl : public QObject
+class TestReadOff : public QObject
 {
     Q_OBJECT
 
@@ -73,7 +57,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QVector<int>, colour);
         QFETCH(bool, coloursLeftOut);
-        const lumeno::ReadResult read = Read(QStringLiteral("coloured.off"), file);
+        const lumeno::ReadResult read = testing::ReadBytes(QStringLiteral("coloured.off"), file);
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(4));
         QCOMPARE(read.attributesLeftOut.colours, coloursLeftOut);
@@ -93,14 +77,14 @@ private slots:
     void offReadsCommentsBlankLinesAndPolygons()
     {
         const lumeno::ReadResult read =
-            Read(QStringLiteral("square.off"), "# made by hand\nCOFF\n# counts\n5 2 0\n0 0 0 255 0 0 255\n"
+            testing::ReadBytes(QStringLiteral("square.off"), "# made by hand\nCOFF\n# counts\n5 2 0\n0 0 0 255 0 0 255\n"
                                                "1 0 0 0 255 0 255\n1 1 0 0 0 255 255 # blue\n0 1 0 255 255 255 255\n\n"
                                                "0.5 0.5 1 10 20 30 255\n4 0 1 2 3\n3 0 1 4 200 0 0\n");
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(3)); // the square in two
         QCOMPARE(read.model->GetPointData()->GetScalars()->GetComponent(4, 1), 20.0);
         QVERIFY(read.faceColoursNotRead);
-        const lumeno::ReadResult plain = Read(QStringLiteral("plain.off"), "OFF 3 1 0\n0 0 0\n2 0 0\n0 3 0\n3 0 1 2\n");
+        const lumeno::ReadResult plain = testing::ReadBytes(QStringLiteral("plain.off"), "OFF 3 1 0\n0 0 0\n2 0 0\n0 3 0\n3 0 1 2\n");
         QVERIFY2(plain.model, qPrintable(lumeno::ReadFailureText(plain)));
         QCOMPARE(plain.model->GetBounds()[3], 3.0);
         QVERIFY(!lumeno::AttributesOf(plain.model).Any());
@@ -135,7 +119,7 @@ private slots:
         QFETCH(int, withoutArea);
         QFETCH(ReadFailure, failure);
         const lumeno::ReadResult read =
-            Read(QStringLiteral("faces.off"), "OFF\n" + counts + "\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces);
+            testing::ReadBytes(QStringLiteral("faces.off"), "OFF\n" + counts + "\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n" + faces);
         QCOMPARE(read.failure, failure);
         if (failure != ReadFailure::None) {
             QVERIFY(!read.model && !lumeno::ReadFailureText(read).isEmpty());
@@ -165,25 +149,7 @@ private slots:
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(vertices));
         QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(1));
     }
-
-    // Triangles with two corners at one place as floats, 0 and -0 alike, are dropped by the reading
-    // and counted; one float step apart is kept. (How ASCII files write such corners: test_read_ascii_stl.)
-    void stlTrianglesWithCoincidentCornersAreCounted()
-    {
-        const float almostOne = std::nextafter(1.0f, 2.0f);
-        std::vector<Triangle> mixed = StlTetrahedron();
-        mixed.insert(mixed.end(), {{{{1, 1, 1}, {1, 1, 1}, {2, 0, 0}}},
-                                   {{{7, 7, 7}, {7, 7, 7}, {7, 7, 7}}},
-                                   {{{0, 0, 0}, {-0.0f, 0, -0.0f}, {1, 1, 0}}},
-                                   {{{1, 0, 0}, {almostOne, 0, 0}, {0, 1, 1}}}});
-        for (const QByteArray &file : {testing::BinaryStl(mixed, -1, ' '), AsciiStl(mixed)}) {
-            const lumeno::ReadResult read = Read(QStringLiteral("coincident.stl"), file);
-            QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-            QCOMPARE(read.model->GetNumberOfPolys(), vtkIdType(5));
-            QCOMPARE(read.untriangulatedPolygons, vtkIdType(3));
-        }
-    }
 };
 
-LUMENO_CORE_TEST_MAIN(TestReadOffStl)
-#include "test_read_off_stl.moc"
+LUMENO_CORE_TEST_MAIN(TestReadOff)
+#include "test_read_off.moc"
