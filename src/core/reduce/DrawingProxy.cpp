@@ -82,6 +82,8 @@ vtkSmartPointer<vtkPolyData> ReducedForDrawing(vtkPolyData *model, size_t triang
                                                size_t(pointCount), 3 * sizeof(float), 3 * triangles,
                                                std::numeric_limits<float>::max());
     assert(kept <= proxyCorners.size() && kept % 3 == 0);
+    if (kept == 0)
+        return nullptr; // nothing left to draw of it: the model itself is drawn
     proxyCorners.resize(kept);
     std::vector<float>().swap(positionCopy);
 

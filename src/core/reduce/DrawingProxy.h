@@ -14,7 +14,8 @@ namespace lumeno {
 // point picked on it, its colour, normal and texture coordinates, and a deviation picture's
 // distance per point are the model's own. Each triangle takes the cell data (material, part)
 // of a triangle at its first corner.
-// Null when the model has no more triangles than asked, or holds anything but triangles.
+// Null when the model has no more triangles than asked, holds anything but triangles, or would
+// keep none.
 vtkSmartPointer<vtkPolyData> ReducedForDrawing(vtkPolyData *model, size_t triangles);
 
 } // namespace lumeno
