@@ -183,7 +183,10 @@ QString MarkdownReport(const QJsonObject &headless, const QJsonObject &gui)
             << "| event-loop stalls over 100 ms during the cascade | "
             << gui[QLatin1String("stallsOver100ms")].toInt() << " |\n"
             << "| progress updates reaching the GUI thread | " << gui[QLatin1String("progressUpdates")].toInt()
-            << " |\n";
+            << " |\n"
+            << "| peak resident memory from the open to the levels | "
+            << QStringLiteral("%1 GB").arg(gui[QLatin1String("peakResidentBytesToLevels")].toDouble() / 1e9, 0, 'f', 2)
+            << (gui[QLatin1String("drawnByProxy")].toBool() ? " (drawn by proxy)" : "") << " |\n";
 
         const QJsonObject load = gui[QLatin1String("load")].toObject();
         out << "\n| Window operation (on the worker) | Time | Longest stall | Stalls over 100 ms |\n"

@@ -2,12 +2,14 @@
 
 #include "BareReference.h"
 #include "DeviationResponse.h"
-#include "GuiResponse.h"
 #include "EventLoopStallMeter.h"
+#include "GuiResponse.h"
+#include "ResidentMemory.h"
 #include "TimedApplication.h"
 
 #include "DualView.h"
 #include "MainWindow.h"
+#include "PrepareForDrawing.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -171,7 +173,9 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
     QEventLoop loop;
     double loadModelSeconds = 0.0;
     double finishedSeconds = -1.0;
+    qint64 peakKiB = -1;
     QObject::connect(&window.Document(), &ModelDocument::LevelsFinished, &loop, [&] {
+        peakKiB = residentMemory::PeakKiB();
         // Connected after the window's own slot: its work on the signal is counted.
         meter.Stop();
         if (auto *application = dynamic_cast<TimedApplication *>(QCoreApplication::instance()))
@@ -192,6 +196,7 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
         // The file is read on a thread of its own while the event loop runs; then both views
         // draw the new model.
         loadMeter.Start();
+        residentMemory::ResetPeak(); // from the open on, not the reference's run before it
         window.LoadModel(modelPath);
     });
     // Connected after the window's own slot: drawing the new model is counted.
@@ -212,6 +217,10 @@ QJsonObject RunGuiBench(const QString &modelPath, bool withReference)
                                                       {QStringLiteral("stallsOver100ms"), loadMeter.GapsLongerThan(100)},
                                                       {QStringLiteral("stallsOver50msAtMs"), loadMeter.LongGaps()}});
     report.insert(QStringLiteral("timeToDecimationFinishedSeconds"), finishedSeconds);
+    // The window's peak from opening the model until its levels are shown (what its memory
+    // estimate is fitted to), and whether it drew the model by proxy to fit.
+    report.insert(QStringLiteral("peakResidentBytesToLevels"), peakKiB < 0 ? -1 : peakKiB * 1024);
+    report.insert(QStringLiteral("drawnByProxy"), loaded && DrawnModel(loaded) != loaded);
     report.insert(QStringLiteral("longestStallMs"), meter.LongestGapMs());
     report.insert(QStringLiteral("stallsOver16ms"), meter.GapsLongerThan(16));
     report.insert(QStringLiteral("stallsOver50ms"), meter.GapsLongerThan(50));
