@@ -194,10 +194,11 @@ void MeshWorker::RunCascade(int job, vtkPolyData *model, lumeno::ReductionEngine
     // levels and the meter's search structure: the levels are parked, then measured once the
     // reducer has gone.
     ParkedLevels parked;
-    if (drawLimit > 0)
+    const bool parking = drawLimit > 0;
+    if (parking)
         meter.reset();
     receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &level) {
-        if (!(drawLimit > 0 && !IsCancelled(job) && parked.Park(step, level)))
+        if (!(parking && !IsCancelled(job) && parked.Park(step, level)))
             handOver(step, level);
     };
     const auto cancelled = [this, job] { return IsCancelled(job); };

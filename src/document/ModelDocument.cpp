@@ -45,7 +45,8 @@ struct ModelDocument::ReadJob
     std::shared_ptr<std::atomic<int>> percent = std::make_shared<std::atomic<int>>(0);
     std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
     int number = 0;
-    qint64 drawLimit = 0; // the views draw proxies of models above it; 0 for none
+    lumeno::MemoryNeed need; // of the file, estimated before it is read
+    qint64 drawLimit = 0;    // the views draw proxies of models above it; 0 for none
 };
 
 ModelDocument::ModelDocument(lumeno::ReductionEngine startEngine, QObject *parent)
@@ -134,10 +135,12 @@ void ModelDocument::Open(const QString &path)
             try {
                 // A model that would not fit is refused before it is read, not half way; one
                 // whose drawing in full would not fit is drawn as a proxy.
-                read->drawLimit = proxiesAbove > 0 ? proxiesAbove
-                                  : lumeno::DrawsInFull(lumeno::EstimatedMemoryNeed(path), available) ? 0
-                                                                                                     : lumeno::ProxyTriangles;
-                read->result = lumeno::RefusalForMemory(path, available, lumeno::MemoryUse::Window);
+                read->need = lumeno::EstimatedMemoryNeed(path);
+                if (proxiesAbove > 0)
+                    read->drawLimit = proxiesAbove;
+                else if (!lumeno::DrawsInFull(read->need, available))
+                    read->drawLimit = lumeno::ProxyTriangles;
+                read->result = lumeno::RefusalForMemory(read->need, available, lumeno::MemoryUse::Window);
                 if (read->result.failure == lumeno::ReadFailure::None)
                     read->result = lumeno::ReadModel(path, suffix, [&read](double done) {
                         *read->percent = static_cast<int>(done * 100.0);
@@ -185,6 +188,7 @@ void ModelDocument::FinishOpen(const ReadJob &read, const QString &path)
     }
     Clear();
     loaded = read.result.model;
+    memoryNeed = read.need;
     drawLimit = read.drawLimit;
     worker->SetDrawLimit(drawLimit);
     look = read.result.look;
@@ -228,6 +232,7 @@ void ModelDocument::Clear()
     readNote.clear();
     materialsLeftOut = false;
     partsMerged = 0;
+    memoryNeed = {};
     drawLimit = 0;
     saveStatus.clear();
     levels.fill({});
@@ -300,7 +305,7 @@ qint64 ModelDocument::AvailableMemory() const
 
 bool ModelDocument::RoomForJob()
 {
-    if (drawLimit == 0 || lumeno::FitsInMemory(lumeno::EstimatedMemoryNeed(filePath), AvailableMemory()))
+    if (drawLimit == 0 || lumeno::FitsInMemory(memoryNeed, AvailableMemory()))
         return true;
     OnJobOutOfMemory(jobNumber);
     return false;

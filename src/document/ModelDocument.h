@@ -230,7 +230,8 @@ private:
     bool saving = false;
     qint64 proxiesAbove = 0;
     qint64 assumedMemory = -1;
-    qint64 drawLimit = 0; // the open model's: its views draw proxies of what is larger
+    lumeno::MemoryNeed memoryNeed; // the open model's, estimated when it was opened
+    qint64 drawLimit = 0;          // the open model's: its views draw proxies of what is larger
 
     // The mesh operations: the worker lives on meshThread for the document's lifetime.
     // Signals of any job but the running one (numbered jobNumber) are dropped.

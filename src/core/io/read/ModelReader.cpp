@@ -399,8 +399,12 @@ QString ReadFailureText(const ReadResult &result)
 
 ReadResult RefusalForMemory(const QString &path, qint64 available, MemoryUse use)
 {
+    return RefusalForMemory(EstimatedMemoryNeed(path), available, use);
+}
+
+ReadResult RefusalForMemory(const MemoryNeed &need, qint64 available, MemoryUse use)
+{
     ReadResult result;
-    const MemoryNeed need = EstimatedMemoryNeed(path);
     if (FitsInMemory(need, available, use))
         return result;
     result.failure = ReadFailure::NotEnoughMemory;

@@ -106,6 +106,8 @@ ReadResult ReadModel(const QString &path, const QString &suffix, const ReadProgr
 // reading and levels need by EstimatedMemoryNeed exceeds `available` bytes (AvailableMemory());
 // failure None when it fits, or when the memory available is unknown (negative).
 ReadResult RefusalForMemory(const QString &path, qint64 available, MemoryUse use = MemoryUse::Levels);
+// The same for a need estimated before.
+ReadResult RefusalForMemory(const MemoryNeed &need, qint64 available, MemoryUse use);
 
 // What went wrong, in one translated sentence that does not name the file; empty for None and
 // Cancelled.
