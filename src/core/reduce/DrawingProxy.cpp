@@ -1,5 +1,7 @@
 #include "reduce/DrawingProxy.h"
 
+#include "model/TriangleCells.h"
+
 #include <meshoptimizer.h>
 
 #include <vtkCellArray.h>
@@ -92,16 +94,9 @@ vtkSmartPointer<vtkPolyData> ReducedForDrawing(vtkPolyData *model, size_t triang
     proxy->GetPointData()->ShallowCopy(model->GetPointData());
     CopyCellData(model, proxy, corners, cornerCount, proxyCorners);
 
-    auto connectivity = vtkSmartPointer<vtkTypeInt32Array>::New();
-    connectivity->SetNumberOfValues(vtkIdType(kept));
+    const auto connectivity = NewIds<vtkTypeInt32Array>(kept);
     std::copy(proxyCorners.begin(), proxyCorners.end(), reinterpret_cast<uint32_t *>(connectivity->GetPointer(0)));
-    auto offsets = vtkSmartPointer<vtkTypeInt32Array>::New();
-    offsets->SetNumberOfValues(vtkIdType(kept / 3 + 1));
-    for (vtkIdType t = 0; t <= vtkIdType(kept / 3); ++t)
-        offsets->SetValue(t, int32_t(3 * t));
-    auto proxyCells = vtkSmartPointer<vtkCellArray>::New();
-    proxyCells->SetData(offsets, connectivity);
-    proxy->SetPolys(proxyCells);
+    proxy->SetPolys(TrianglesAround(connectivity.Get()));
     return proxy;
 }
 

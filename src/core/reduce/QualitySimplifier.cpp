@@ -1,5 +1,6 @@
 #include "reduce/QualitySimplifier.h"
 
+#include "model/TriangleCells.h"
 #include "model/TwoThreads.h"
 
 #include <meshoptimizer.h>
@@ -122,30 +123,6 @@ size_t WithoutCollapsed(vtkPoints *points, Index *corners, size_t count)
     if (points->GetDataType() == VTK_DOUBLE)
         return WithoutCollapsed(static_cast<const double *>(points->GetVoidPointer(0)), corners, count);
     return WithoutCollapsed(static_cast<const float *>(points->GetVoidPointer(0)), corners, count);
-}
-
-template <typename Ids>
-vtkSmartPointer<Ids> NewIds(size_t count)
-{
-    auto ids = vtkSmartPointer<Ids>::New();
-    ids->SetNumberOfValues(vtkIdType(count));
-    return ids;
-}
-
-// The triangles whose corners `connectivity` holds, three to a triangle.
-template <typename Ids>
-vtkSmartPointer<vtkCellArray> TrianglesAround(Ids *connectivity)
-{
-    const size_t triangleCount = size_t(connectivity->GetNumberOfValues()) / 3;
-    const auto offsets = NewIds<Ids>(triangleCount + 1);
-    auto *offset = offsets->GetPointer(0);
-    InTwoHalves(triangleCount + 1, [&](size_t begin, size_t end) {
-        for (size_t t = begin; t < end; ++t)
-            offset[t] = typename Ids::ValueType(3 * t);
-    });
-    auto triangles = vtkSmartPointer<vtkCellArray>::New();
-    triangles->SetData(offsets, connectivity);
-    return triangles;
 }
 
 template <typename Ids>

@@ -1,5 +1,7 @@
 #include "io/read/StlTriangleWelding.h"
 
+#include "model/TriangleCells.h"
+
 #include <QtEndian>
 
 #include <vtkCellArray.h>
@@ -278,19 +280,6 @@ size_t DropTrianglesWithoutArea(uint32_t *ids, size_t &count)
     return dropped;
 }
 
-vtkSmartPointer<vtkCellArray> TrianglesOf(vtkTypeInt32Array *connectivity)
-{
-    const vtkIdType triangles = connectivity->GetNumberOfValues() / 3;
-    auto offsets = vtkSmartPointer<vtkTypeInt32Array>::New();
-    offsets->SetNumberOfValues(triangles + 1);
-    vtkTypeInt32 *offset = offsets->GetPointer(0);
-    for (vtkIdType triangle = 0; triangle <= triangles; ++triangle)
-        offset[triangle] = vtkTypeInt32(3 * triangle);
-    auto cells = vtkSmartPointer<vtkCellArray>::New();
-    cells->SetData(offsets, connectivity);
-    return cells;
-}
-
 int ThreadsFor(size_t corners, int threads)
 {
     if (corners < CornersForThreads)
@@ -319,7 +308,7 @@ FormatReading WeldStlTriangles(const char *records, size_t recordSize, size_t tr
     reading.model->SetPoints(NumberPoints(inFile, ids, count, workers));
     reading.polygonsWithoutArea = qint64(DropTrianglesWithoutArea(ids, count));
     connectivity->SetNumberOfValues(vtkIdType(count));
-    reading.model->SetPolys(TrianglesOf(connectivity));
+    reading.model->SetPolys(TrianglesAround(connectivity.Get()));
     return reading;
 }
 
