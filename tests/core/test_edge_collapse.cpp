@@ -16,6 +16,8 @@
 
 using lumeno::CollapseMesh;
 
+Q_DECLARE_METATYPE(lumeno::CollapseCost)
+
 namespace {
 
 using Point = std::array<double, 3>;
@@ -195,8 +197,16 @@ private slots:
     // Flat, all but the corners go at no cost, evenly (a star of thin triangles took minutes).
     // Lindstrom & Turk's place keeps the volume of a closed surface collapse by collapse, where
     // the quadric's own place cuts into a sphere's bulges.
+    void theLindstromTurkPlaceKeepsTheVolume_data()
+    {
+        QTest::addColumn<lumeno::CollapseCost>("cost");
+        QTest::newRow("ordered by the quadric") << lumeno::CollapseCost::GarlandHeckbert;
+        QTest::newRow("ordered by their cost") << lumeno::CollapseCost::LindstromTurk;
+    }
+
     void theLindstromTurkPlaceKeepsTheVolume()
     {
+        QFETCH(lumeno::CollapseCost, cost);
         CollapseMesh sphere = Cube(8);
         for (size_t i = 0; i < sphere.positions.size(); i += 3) {
             float *p = &sphere.positions[i];
@@ -208,6 +218,7 @@ private slots:
         goals.threads = 1;
         goals.triangleCounts = {sphere.Triangles() / 4};
         goals.tuning.placement = lumeno::CollapsePlacement::LindstromTurk;
+        goals.tuning.cost = cost;
         goals.reached = [&](size_t, CollapseMesh &&mesh) { quarter = std::move(mesh); };
         QCOMPARE(lumeno::CollapseEdges(sphere, goals).goalsReached, size_t(1));
         QCOMPARE(quarter.Triangles(), sphere.Triangles() / 4);
@@ -218,18 +229,25 @@ private slots:
     {
         QTest::addColumn<int>("squares");
         QTest::addColumn<unsigned>("threads");
-        QTest::newRow("one thread") << 10 << 1u;
-        QTest::newRow("two threads") << 230 << 0u;
+        QTest::addColumn<bool>("lindstromTurk");
+        QTest::newRow("one thread") << 10 << 1u << false;
+        QTest::newRow("two threads") << 230 << 0u << false;
+        QTest::newRow("placed and costed by Lindstrom & Turk") << 10 << 1u << true;
     }
 
     void aFlatGridCollapsesToItsCorners()
     {
         QFETCH(int, squares);
         QFETCH(unsigned, threads);
+        QFETCH(bool, lindstromTurk);
         const CollapseMesh grid = Grid(squares, [](double, double) { return 0.0; });
         CollapseMesh tenth, square;
         lumeno::CollapseGoals goals;
         goals.threads = threads;
+        if (lindstromTurk) {
+            goals.tuning.placement = lumeno::CollapsePlacement::LindstromTurk;
+            goals.tuning.cost = lumeno::CollapseCost::LindstromTurk;
+        }
         goals.triangleCounts = {grid.Triangles() / 10, 2};
         goals.maxError = 0;
         goals.reached = [&](size_t goal, CollapseMesh &&mesh) { (goal == 0 ? tenth : square) = std::move(mesh); };

@@ -10,6 +10,12 @@ enum class CollapsePlacement {
     LindstromTurk,   // volume and border preserved, then optimised, then the least quadric
 };
 
+// What orders the collapses.
+enum class CollapseCost {
+    GarlandHeckbert, // the summed quadric of the original planes at the merged place
+    LindstromTurk,   // the squared volume and border area the collapse changes (memoryless)
+};
+
 // Every constant of the edge collapse, with what it trades and where its value comes from.
 // The defaults are the published methods' own; a value of ours is named as such.
 struct CollapseTuning
@@ -39,6 +45,15 @@ struct CollapseTuning
 #else
     CollapsePlacement placement = CollapsePlacement::GarlandHeckbert;
 #endif
+#ifdef LUMENO_BENCH_LINDSTROM_TURK_COST
+    CollapseCost cost = CollapseCost::LindstromTurk; // a bench build's choice only
+#else
+    CollapseCost cost = CollapseCost::GarlandHeckbert;
+#endif
+    // Lindstrom & Turk's weights of the volume and the boundary term, in their cost and their
+    // optimising place; 0.5 each is CGAL's (LindstromTurk_params), its shape term 0.
+    double lindstromTurkVolumeWeight = 0.5;
+    double lindstromTurkBoundaryWeight = 0.5;
 
     // Lindstrom & Turk's alpha: a constraint is taken only when its normal is more than this
     // far from the span of those before; 1 degree is theirs (and CGAL's). Larger leaves more

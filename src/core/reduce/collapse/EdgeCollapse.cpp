@@ -81,16 +81,34 @@ private:
     std::optional<Candidate> EvaluateEdge(uint32_t a, uint32_t b, size_t count, const uint32_t *pair) const;
     // Both ways along it costed on their own; the cheaper.
     std::optional<Candidate> EvaluateEachWay(uint32_t a, uint32_t b, size_t count, bool seam) const;
+    LindstromTurkTerms TermsOf(uint32_t a, uint32_t b) const
+    {
+        const auto closed = [this](uint32_t p) {
+            return kinds[p] == PlaceKind::Interior || kinds[p] == PlaceKind::Seam; // no border edge
+        };
+        return GatherLindstromTurk(*topology, positions, a, b, !(closed(a) && closed(b)));
+    }
     float SquaredLength(uint32_t a, uint32_t b) const;
+    bool UsesLindstromTurk() const
+    {
+        return tuning.placement == CollapsePlacement::LindstromTurk || tuning.cost == CollapseCost::LindstromTurk;
+    }
     // The merged place of the edge when the placement is not the quadric's own; false where
     // the quadric's own decides.
-    bool FixedPlace(uint32_t a, uint32_t b, double x[3]) const
+    bool FixedPlace(const LindstromTurkTerms &terms, uint32_t a, uint32_t b, double x[3]) const
     {
         return tuning.placement == CollapsePlacement::LindstromTurk &&
-               LindstromTurkPlace(*topology, positions, a, b, quadrics[a] + quadrics[b], tuning, x);
+               terms.Place(quadrics[a] + quadrics[b], tuning, x);
+    }
+    // What orders a collapse placed at x with `quadricCost` the summed quadric there.
+    double CostAt(const LindstromTurkTerms &terms, const double x[3], double quadricCost) const
+    {
+        return tuning.cost == CollapseCost::LindstromTurk ? terms.Cost(x, tuning) : quadricCost;
     }
     // One way along an edge of `edgeTriangles` triangles, a seam or not.
-    std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam) const;
+    // `terms`, those of Lindstrom & Turk where they are used.
+    std::optional<Candidate> EvaluateDirection(uint32_t from, uint32_t to, size_t edgeTriangles, bool seam,
+                                               const LindstromTurkTerms *terms) const;
     bool Stale(const Candidate &c) const { return stamp[c.from] + stamp[c.to] != c.stamps; }
     // Stale, or of a place collapsed into another.
     bool Outdated(const Candidate &c) const
@@ -137,7 +155,7 @@ private:
     bool parallel = false;
 
     // Scratch of the collapse loop.
-    Ring fromRing, toRing;
+    Ring fromRing, toRing, neighbourRing;
     std::vector<std::pair<uint32_t, uint32_t>> vertexMap;
     std::vector<float> carried;
     std::vector<uint32_t> newIndex, used; // of HandOver
@@ -320,18 +338,20 @@ void Collapser::Unpark(uint32_t at)
     firstParked[at] = NoParked;
 }
 
-std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to, size_t count, bool seam) const
+std::optional<Candidate> Collapser::EvaluateDirection(uint32_t from, uint32_t to, size_t count, bool seam,
+                                                     const LindstromTurkTerms *terms) const
 {
     bool moves = false;
     if (!KindsAllow(kinds[from], kinds[to], count, seam, stage, moves))
         return std::nullopt;
     double x[3];
-    const bool fixed = moves && FixedPlace(from, to, x);
+    const bool fixed = moves && terms && FixedPlace(*terms, from, to, x);
     const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], positions.data() + 3 * size_t(from),
                                            positions.data() + 3 * size_t(to), moves, tuning, fixed ? x : nullptr);
     if (placed.distance > goals.maxError)
         return std::nullopt;
-    return Candidate{float(placed.cost), SquaredLength(from, to), from, to, stamp[from] + stamp[to]};
+    const double cost = terms ? CostAt(*terms, placed.at, placed.cost) : placed.cost;
+    return Candidate{float(cost), SquaredLength(from, to), from, to, stamp[from] + stamp[to]};
 }
 
 std::optional<Candidate> Collapser::Evaluate(uint32_t a, uint32_t b) const
@@ -347,11 +367,10 @@ std::optional<Candidate> Collapser::EvaluateEdge(uint32_t a, uint32_t b, size_t 
     bool abMoves = false, baMoves = false;
     const bool ab = KindsAllow(kinds[a], kinds[b], count, seam, stage, abMoves);
     const bool ba = KindsAllow(kinds[b], kinds[a], count, seam, stage, baMoves);
-    if (ab && ba && abMoves && baMoves) {
+    if (ab && ba && abMoves && baMoves && !UsesLindstromTurk()) {
         const double *aAt = positions.data() + 3 * size_t(a), *bAt = positions.data() + 3 * size_t(b);
-        double toB = 0, toA = 0, x[3];
-        const bool fixed = FixedPlace(a, b, x);
-        if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA, fixed ? x : nullptr) > goals.maxError)
+        double toB = 0, toA = 0;
+        if (CostBothWays(quadrics[a], quadrics[b], aAt, bAt, tuning, toB, toA) > goals.maxError)
             return EvaluateEachWay(a, b, count, seam); // one way may still be within the bound
         const float length = SquaredLength(a, b);
         const Candidate one{float(toB), length, a, b, stamp[a] + stamp[b]};
@@ -363,8 +382,11 @@ std::optional<Candidate> Collapser::EvaluateEdge(uint32_t a, uint32_t b, size_t 
 
 std::optional<Candidate> Collapser::EvaluateEachWay(uint32_t a, uint32_t b, size_t count, bool seam) const
 {
-    const std::optional<Candidate> ab = EvaluateDirection(a, b, count, seam);
-    const std::optional<Candidate> ba = EvaluateDirection(b, a, count, seam);
+    const std::optional<LindstromTurkTerms> terms =
+        UsesLindstromTurk() ? std::optional<LindstromTurkTerms>(TermsOf(a, b)) : std::nullopt;
+    const LindstromTurkTerms *given = terms ? &*terms : nullptr;
+    const std::optional<Candidate> ab = EvaluateDirection(a, b, count, seam, given);
+    const std::optional<Candidate> ba = EvaluateDirection(b, a, count, seam, given);
     if (ab && ba)
         return Later()(*ab, *ba) ? ba : ab;
     return ab ? ab : ba;
@@ -397,7 +419,8 @@ bool Collapser::TryCollapse(const Candidate &c)
     double *toAt = positions.data() + 3 * size_t(to);
     const double *fromAt = positions.data() + 3 * size_t(from);
     double x[3];
-    const bool fixed = moves && FixedPlace(from, to, x);
+    const bool fixed = moves && tuning.placement == CollapsePlacement::LindstromTurk &&
+                       FixedPlace(TermsOf(from, to), from, to, x);
     const Placement placed = PlaceCollapse(quadrics[from], quadrics[to], fromAt, toAt, moves, tuning, fixed ? x : nullptr);
     if (!KeepsNormals(topo, positions, from, to, placed.at, moves, tuning))
         return false;
@@ -473,6 +496,20 @@ void Collapser::CarryValues(uint32_t from, uint32_t to, const double at[3])
 void Collapser::Requeue(uint32_t q, const Ring &ring)
 {
     const auto outdated = [this](const Candidate &k) { return Outdated(k); };
+    // A memoryless cost is of the triangles around both ends: the edges of q's neighbours
+    // changed too (as CGAL updates them), so their candidates are stamped out and costed anew.
+    if (tuning.cost == CollapseCost::LindstromTurk) {
+        for (const uint32_t r : ring.places)
+            ++stamp[r];
+        for (const uint32_t r : ring.places) {
+            neighbourRing.Gather(*topology, r);
+            for (size_t i = 0; i < neighbourRing.places.size(); ++i)
+                if (const uint32_t s = neighbourRing.places[i]; s != q)
+                    if (const std::optional<Candidate> c = EvaluateEdge(r, s, neighbourRing.shared[i],
+                                                                        &neighbourRing.edgeTriangles[2 * i]))
+                        heap.Push(*c, outdated);
+        }
+    }
     // Every edge of q costs anew; the candidates refused around it may pass now.
     for (size_t i = 0; i < ring.places.size(); ++i) {
         const uint32_t r = ring.places[i];

@@ -118,22 +118,67 @@ private:
     double squaredCos, squaredSin;
 };
 
-// The merged place of the edge between places a and b (`positions` x, y, z per place) by the
-// constraints above, `sum` the summed quadric of both; false where even the quadric leaves it
-// undetermined (a flat, borderless neighbourhood: the caller's own fallback then decides).
-inline bool LindstromTurkPlace(const CollapseTopology &topology, const std::vector<double> &positions, uint32_t a,
-                               uint32_t b, const Quadric &sum, const CollapseTuning &tuning, double x[3])
+// The terms of Lindstrom & Turk around the edge between places a and b (`positions` x, y, z per
+// place), each a quadratic form in the merged place x, kept as a Quadric (x^T A x + 2 b.x + c):
+// the summed squared volumes of the tetrahedra x makes with the triangles around the edge (times
+// 36), and the summed squared areas the border edges at a or b sweep as their end moves to x
+// (times 4). Memoryless: they are of the mesh as it is, not of the original.
+struct LindstromTurkTerms
+{
+    Quadric volume, boundary;
+    double normalSum[3] = {0, 0, 0}, normalDot = 0; // volume preservation: normalSum . x = normalDot
+    double edgeSum[3] = {0, 0, 0}, momentSum[3] = {0, 0, 0}; // of the border edges
+    double squaredLength = 0; // of the edge
+
+    // Their cost at x (the paper's volume and boundary terms, their weights CollapseTuning's).
+    double Cost(const double x[3], const CollapseTuning &tuning) const
+    {
+        return tuning.lindstromTurkVolumeWeight * volume.Error(x) / 36 +
+               tuning.lindstromTurkBoundaryWeight * squaredLength * boundary.Error(x) / 4;
+    }
+
+    // Their place, in CGAL's order: boundary preservation, volume preservation, then volume
+    // and boundary optimisation together (the boundary weighted by 9 times the squared edge
+    // length, as CGAL does); `sum` (the summed quadric of Garland & Heckbert) decides what they
+    // leave open, in place of their shape term. False where even that leaves it undetermined.
+    bool Place(const Quadric &sum, const CollapseTuning &tuning, double x[3]) const
+    {
+        using C = LindstromTurkConstraints;
+        C constraints(tuning.lindstromTurkAlphaDegrees);
+        if (C::Dot(edgeSum, edgeSum) > 0) {
+            const double l2 = C::Dot(edgeSum, edgeSum);
+            double h[6] = {l2, 0, 0, l2, 0, l2}, c[3];
+            h[0] -= edgeSum[0] * edgeSum[0], h[1] -= edgeSum[0] * edgeSum[1], h[2] -= edgeSum[0] * edgeSum[2];
+            h[3] -= edgeSum[1] * edgeSum[1], h[4] -= edgeSum[1] * edgeSum[2], h[5] -= edgeSum[2] * edgeSum[2];
+            C::Cross(momentSum, edgeSum, c);
+            constraints.AddFromGradient(h, c, tuning.lindstromTurkFlat);
+        }
+        constraints.Add(normalSum, normalDot);
+        const double bw = 9 * tuning.lindstromTurkBoundaryWeight * squaredLength, vw = tuning.lindstromTurkVolumeWeight;
+        double h[6], c[3];
+        for (int i = 0; i < 6; ++i)
+            h[i] = vw * volume.a[i] + bw * boundary.a[i];
+        for (int i = 0; i < 3; ++i)
+            c[i] = vw * volume.b[i] + bw * boundary.b[i];
+        constraints.AddFromGradient(h, c, tuning.lindstromTurkFlat);
+        constraints.AddFromGradient(sum.a, sum.b, tuning.lindstromTurkFlat);
+        return constraints.Solve(x);
+    }
+};
+
+// Without `withBorders` (neither place has a border edge) only the volume is gathered.
+inline LindstromTurkTerms GatherLindstromTurk(const CollapseTopology &topology, const std::vector<double> &positions,
+                                              uint32_t a, uint32_t b, bool withBorders = true)
 {
     using C = LindstromTurkConstraints;
     const auto at = [&](uint32_t place) { return positions.data() + 3 * size_t(place); };
-    double volumeNormal[3] = {0, 0, 0}, volumeSum = 0;
-    double volumeH[6] = {0, 0, 0, 0, 0, 0}, volumeC[3] = {0, 0, 0};
-    double edgeSum[3] = {0, 0, 0}, momentSum[3] = {0, 0, 0};
-    double boundaryH[6] = {0, 0, 0, 0, 0, 0}, boundaryC[3] = {0, 0, 0};
+    LindstromTurkTerms terms;
     const auto addOuter = [](double h[6], const double n[3], double w) {
         h[0] += w * n[0] * n[0], h[1] += w * n[0] * n[1], h[2] += w * n[0] * n[2];
         h[3] += w * n[1] * n[1], h[4] += w * n[1] * n[2], h[5] += w * n[2] * n[2];
     };
+    for (int i = 0; i < 3; ++i)
+        terms.squaredLength += (at(a)[i] - at(b)[i]) * (at(a)[i] - at(b)[i]);
     for (const uint32_t place : {a, b})
         for (const uint32_t *t = topology.ListBegin(place); t != topology.ListEnd(place); ++t) {
             if (!topology.Alive(*t) || (place == b && topology.HasPlace(*t, a)))
@@ -146,14 +191,15 @@ inline bool LindstromTurkPlace(const CollapseTopology &topology, const std::vect
             C::Cross(u, w, n);
             const double d = C::Dot(n, v0); // six times the volume of the tetrahedron x, v0, v1, v2 is n.x - d
             for (int i = 0; i < 3; ++i) {
-                volumeNormal[i] += n[i];
-                volumeC[i] -= d * n[i];
+                terms.normalSum[i] += n[i];
+                terms.volume.b[i] -= d * n[i];
             }
-            volumeSum += d;
-            addOuter(volumeH, n, 1);
+            terms.normalDot += d;
+            terms.volume.c += d * d;
+            addOuter(terms.volume.a, n, 1);
             // The triangle's border edges at a or b: the area swept as the edge's end moves to x
-            // is |x x e - m| with e its direction, m = start x end.
-            for (int k = 0; k < 3; ++k) {
+            // is |x x e - m| / 2 with e its direction, m = start x end.
+            for (int k = 0; k < 3 && withBorders; ++k) {
                 const uint32_t s = p[k], e = p[(k + 1) % 3];
                 if (s != a && s != b && e != a && e != b)
                     continue;
@@ -167,28 +213,17 @@ inline bool LindstromTurkPlace(const CollapseTopology &topology, const std::vect
                 C::Cross(moment, dir, dm);
                 const double l2 = C::Dot(dir, dir);
                 for (int i = 0; i < 3; ++i) {
-                    edgeSum[i] += dir[i];
-                    momentSum[i] += moment[i];
-                    boundaryC[i] += dm[i];
+                    terms.edgeSum[i] += dir[i];
+                    terms.momentSum[i] += moment[i];
+                    terms.boundary.b[i] += dm[i];
                 }
+                terms.boundary.c += C::Dot(moment, moment);
                 // |e|^2 I - e e^T
-                boundaryH[0] += l2, boundaryH[3] += l2, boundaryH[5] += l2;
-                addOuter(boundaryH, dir, -1);
+                terms.boundary.a[0] += l2, terms.boundary.a[3] += l2, terms.boundary.a[5] += l2;
+                addOuter(terms.boundary.a, dir, -1);
             }
         }
-    C constraints(tuning.lindstromTurkAlphaDegrees);
-    constraints.Add(volumeNormal, volumeSum);
-    if (C::Dot(edgeSum, edgeSum) > 0) {
-        const double l2 = C::Dot(edgeSum, edgeSum);
-        double h[6] = {l2, 0, 0, l2, 0, l2}, c[3];
-        addOuter(h, edgeSum, -1);
-        C::Cross(momentSum, edgeSum, c);
-        constraints.AddFromGradient(h, c, tuning.lindstromTurkFlat);
-    }
-    constraints.AddFromGradient(volumeH, volumeC, tuning.lindstromTurkFlat);
-    constraints.AddFromGradient(boundaryH, boundaryC, tuning.lindstromTurkFlat);
-    constraints.AddFromGradient(sum.a, sum.b, tuning.lindstromTurkFlat);
-    return constraints.Solve(x);
+    return terms;
 }
 
 } // namespace lumeno

@@ -53,15 +53,12 @@ inline Placement PlaceCollapse(const Quadric &from, const Quadric &to, const dou
 // and one solve: both ways share the point of least error and differ only in the end they start
 // from. The larger of the two distances is returned.
 inline double CostBothWays(const Quadric &a, const Quadric &b, const double aAt[3], const double bAt[3],
-                           const CollapseTuning &tuning, double &costToB, double &costToA,
-                           const double *fixed = nullptr)
+                           const CollapseTuning &tuning, double &costToB, double &costToA)
 {
     const Quadric sum = a + b;
     const double atA = sum.Error(aAt), atB = sum.Error(bAt);
     double x[3];
-    if (fixed) {
-        costToB = costToA = sum.Error(fixed);
-    } else if (sum.Minimum(tuning.singularDeterminant, x)) {
+    if (sum.Minimum(tuning.singularDeterminant, x)) {
         const double e = sum.Error(x);
         costToB = e <= atB ? e : atB;
         costToA = e <= atA ? e : atA;
