@@ -154,7 +154,7 @@ QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
     if (!look)
         return {};
     const lumeno::ModelLook &modelLook = *look->look;
-    const MaterialPieces &pieces = MaterialPiecesOf(model);
+    const MaterialPieces &pieces = MaterialPiecesOf(model, false);
     QStringList lines;
     if (modelLook.HasParts()) {
         QStringList names;
@@ -168,12 +168,12 @@ QStringList LookLines(vtkPolyData *model, const LookForDrawing *look)
     if (modelLook.HasMaterials()) {
         QStringList names;
         int count = 0;
-        for (const MaterialPiece &piece : pieces.pieces) {
-            if (piece.material < 0 || size_t(piece.material) >= modelLook.materials.size())
+        for (const int material : pieces.materialsUsed) {
+            if (size_t(material) >= modelLook.materials.size())
                 continue;
             ++count;
-            if (!modelLook.materials[size_t(piece.material)].name.isEmpty())
-                names << modelLook.materials[size_t(piece.material)].name;
+            if (!modelLook.materials[size_t(material)].name.isEmpty())
+                names << modelLook.materials[size_t(material)].name;
         }
         lines << (names.isEmpty() ? DualView::tr("%n materials", nullptr, count)
                                   : DualView::tr("%n materials: %1", nullptr, count).arg(ShortList(names)));

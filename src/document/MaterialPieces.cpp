@@ -25,6 +25,7 @@ public:
     static MaterialPiecesHolder *New();
     vtkTypeMacro(MaterialPiecesHolder, vtkObject);
     MaterialPieces pieces;
+    bool split = false; // the pieces made, not only the lists
 };
 vtkStandardNewMacro(MaterialPiecesHolder);
 
@@ -152,7 +153,7 @@ std::vector<MaterialPiece> Split(vtkPolyData *model, vtkIntArray *materials)
     return pieces;
 }
 
-MaterialPieces Make(vtkPolyData *model)
+MaterialPieces Make(vtkPolyData *model, bool split)
 {
     MaterialPieces made;
     if (vtkIntArray *parts = IdsOf(model, lumeno::PartIdsName))
@@ -160,6 +161,9 @@ MaterialPieces Make(vtkPolyData *model)
     vtkIntArray *materials = IdsOf(model, lumeno::MaterialIdsName);
     // The cells' ids follow points and lines before triangles: a model of triangles only.
     if (!materials || model->GetNumberOfCells() != model->GetNumberOfPolys() || model->GetNumberOfPolys() == 0)
+        return made;
+    made.materialsUsed = DistinctIds(materials);
+    if (!split)
         return made;
     made.pieces = Split(model, materials);
     // A model of one material is drawn by its own arrays, without a copy of its triangles.
@@ -170,13 +174,15 @@ MaterialPieces Make(vtkPolyData *model)
 
 } // namespace
 
-const MaterialPieces &MaterialPiecesOf(vtkPolyData *model)
+const MaterialPieces &MaterialPiecesOf(vtkPolyData *model, bool drawn)
 {
     vtkInformation *information = model->GetInformation();
-    if (auto *held = MaterialPiecesHolder::SafeDownCast(information->Get(PiecesKey())))
+    auto *held = MaterialPiecesHolder::SafeDownCast(information->Get(PiecesKey()));
+    if (held && (held->split || !drawn))
         return held->pieces;
     auto holder = vtkSmartPointer<MaterialPiecesHolder>::New();
-    holder->pieces = Make(model);
+    holder->pieces = Make(model, drawn);
+    holder->split = drawn;
     information->Set(PiecesKey(), holder);
     return holder->pieces;
 }

@@ -23,9 +23,12 @@ struct MaterialPiece
 struct MaterialPieces
 {
     std::vector<MaterialPiece> pieces;
-    std::vector<int> partsUsed; // increasing
+    std::vector<int> partsUsed;     // increasing
+    std::vector<int> materialsUsed; // increasing; none where there are no pieces to make
 };
 
 // Made at the first call, on any thread, and kept with the model (in its information): the
-// threads that make models call it before handing them to the views.
-const MaterialPieces &MaterialPiecesOf(vtkPolyData *model);
+// threads that make models call it before handing them to the views. Without `drawn` (the
+// model is not drawn itself but by a proxy, or only its lists are asked) the pieces are not
+// made: for a model too large to draw they would copy all its triangles for nothing.
+const MaterialPieces &MaterialPiecesOf(vtkPolyData *model, bool drawn = true);

@@ -17,24 +17,23 @@ vtkInformationObjectBaseKey *ProxyKey()
     return key;
 }
 
-void PrepareOne(vtkPolyData *model)
+void PrepareOne(vtkPolyData *model, bool drawn)
 {
     double bounds[6];
     model->GetCellsBounds(bounds);
-    MaterialPiecesOf(model);
+    MaterialPiecesOf(model, drawn);
 }
 
 } // namespace
 
 void PrepareForDrawing(vtkPolyData *model, qint64 drawLimit)
 {
-    PrepareOne(model);
-    if (drawLimit <= 0 || model->GetNumberOfCells() <= drawLimit || DrawnModel(model) != model)
-        return;
-    if (const vtkSmartPointer<vtkPolyData> proxy = lumeno::ReducedForDrawing(model, size_t(drawLimit))) {
-        PrepareOne(proxy);
-        model->GetInformation()->Set(ProxyKey(), proxy);
-    }
+    if (drawLimit > 0 && model->GetNumberOfCells() > drawLimit && DrawnModel(model) == model)
+        if (const vtkSmartPointer<vtkPolyData> proxy = lumeno::ReducedForDrawing(model, size_t(drawLimit))) {
+            PrepareOne(proxy, true);
+            model->GetInformation()->Set(ProxyKey(), proxy);
+        }
+    PrepareOne(model, DrawnModel(model) == model);
 }
 
 vtkPolyData *DrawnModel(vtkPolyData *model)

@@ -7,6 +7,7 @@
 #include "ContrastColour.h"
 #include "DualView.h"
 #include "LookForDrawing.h"
+#include "MaterialPieces.h"
 #include "model/ModelLook.h"
 
 #include <QBuffer>
@@ -299,12 +300,17 @@ private slots:
         QVERIFY(testing::Show(window));
         DualView &view = window.View();
         const vtkSmartPointer<vtkPolyData> model = TwoMaterialQuad(true, false);
+        // A model drawn by its proxy gets the lists of what it uses, not its triangles split;
+        // drawn itself, it gets its pieces.
+        QVERIFY(MaterialPiecesOf(model, false).pieces.empty());
+        QCOMPARE(MaterialPiecesOf(model, false).materialsUsed, (std::vector<int>{0, 1}));
         view.ShowModels(model, model, lumeno::UpAxis::Z, PlainQuadLook());
         view.ShowOriginalPanel();
         const QString both =
             QStringLiteral("With texture coordinates\n2 parts: left, right\n2 materials: painted, red");
         QCOMPARE(view.OriginalPanelNote(), both);
         QCOMPARE(view.DecimatedPanelNote(), both);
+        QCOMPARE(view.OriginalMaterials().Actors().size(), size_t(2));
 
         // Only the left square's two triangles.
         const vtkSmartPointer<vtkPolyData> whole = TwoMaterialQuad(false, false);
