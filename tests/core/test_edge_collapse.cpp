@@ -194,7 +194,6 @@ class EdgeCollapseTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Flat, all but the corners go at no cost, evenly (a star of thin triangles took minutes).
     // Lindstrom & Turk's place keeps the volume of a closed surface collapse by collapse, where
     // the quadric's own place cuts into a sphere's bulges.
     void theLindstromTurkPlaceKeepsTheVolume_data()
@@ -225,6 +224,7 @@ private slots:
         QVERIFY(std::fabs(SixVolume(quarter) / SixVolume(sphere) - 1) < 1e-4);
     }
 
+    // Flat, all but the corners go at no cost, evenly (a star of thin triangles took minutes).
     void aFlatGridCollapsesToItsCorners_data()
     {
         QTest::addColumn<int>("squares");
