@@ -27,12 +27,6 @@ Q_DECLARE_METATYPE(lumeno::UpAxisChoice)
 
 namespace {
 
-void AddLanguageRows()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("Japanese") << "ja";
-    QTest::newRow("Czech") << "cz";
-}
 
 // Pixels of the rectangle brighter than `level` in all three channels.
 int BrightPixels(const QImage &image, const QRect &area, int level)
@@ -82,10 +76,16 @@ private slots:
 
     // The line under the panel, "With vertex colours ...", on a black background: in the font the
     // views chose it has more ink than in VTK's own font, which lacks every letter beyond ASCII,
-    // by at least a few pixels for each such letter.
-    void panelTextIsDrawnInTheInterfaceLanguage_data() { AddLanguageRows(); }
+    // by at least a few pixels for each such letter. A long label beside the counts of the right
+    // panel: made smaller to stay apart from them, within the panel's picture (x 10 to 205).
+    void panelTextsInTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Japanese") << "ja";
+        QTest::newRow("Czech") << "cz";
+    }
 
-    void panelTextIsDrawnInTheInterfaceLanguage()
+    void panelTextsInTheInterfaceLanguage()
     {
         QFETCH(QString, language);
         QSettings settings;
@@ -95,7 +95,7 @@ private slots:
             settings.setValue(QString::fromLatin1(key), 0.0);
         MainWindow window;
         QVERIFY(testing::Show(window));
-        QVERIFY(testing::LoadPainted(window, testing::ScratchFile("painted.ply")));
+        QVERIFY(testing::LoadPainted(window, testing::ScratchFile("painted.ply"), 200, 200)); // counts of 5 digits
 
         const QString note = window.View().OriginalPanelNote();
         const auto beyondAscii = std::count_if(note.cbegin(), note.cend(), [](QChar c) { return c.unicode() > 0x7f; });
@@ -110,19 +110,7 @@ private slots:
         const int withoutLetters = BrightPixels(testing::Grab(window, "vtkOriginalWindow"), noteArea, 150);
         QVERIFY2(drawn > withoutLetters + 10 * beyondAscii,
                  qPrintable(QStringLiteral("%1 bright pixels, %2 in VTK's font").arg(drawn).arg(withoutLetters)));
-    }
 
-    // A long label beside the counts of the right panel: made smaller to stay apart from them,
-    // within the panel's picture (x 10 to 205), in a wide font as in VTK's own.
-    void panelLabelKeepsClearOfTheCounts_data() { AddLanguageRows(); }
-
-    void panelLabelKeepsClearOfTheCounts()
-    {
-        QFETCH(QString, language);
-        QSettings().setValue(QStringLiteral("Language"), language);
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(200, 200), testing::ScratchFile("fine.stl")));
         testing::Run(window, "actionDecimationSet", {[](QWidget *dialog) {
                          auto *input = qobject_cast<QInputDialog *>(dialog);
                          input->setDoubleValue(12.3);
@@ -210,7 +198,7 @@ private slots:
         MainWindow window;
         QVERIFY(testing::Show(window));
         auto *upAxes = testing::OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxUpAxis"));
-        QVERIFY(upAxes);
+        QVERIFY(upAxes && upAxes->currentData().toString() == QLatin1String("automatic")); // the default
         upAxes->setCurrentIndex(upAxes->findData(lumeno::UpAxisChoiceKey(choice)));
         const QString path = testing::ScratchFile("part.stl");
         const auto box = testing::Box(4, 1, 3); // flattest in y, on the plate

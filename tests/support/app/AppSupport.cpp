@@ -180,9 +180,9 @@ bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
     return WaitForCascade(window);
 }
 
-bool LoadPainted(MainWindow &window, const QString &path)
+bool LoadPainted(MainWindow &window, const QString &path, int theta, int phi)
 {
-    if (!lumeno::WriteModelFile(WithAttributes(Sphere()), path, "ply").written)
+    if (!lumeno::WriteModelFile(WithAttributes(Sphere(theta, phi)), path, "ply").written)
         return false;
     window.LoadModel(path);
     return WaitForCascade(window);

@@ -71,7 +71,7 @@ bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000);
 // Writes the model to `path`, loads it and waits for the levels.
 bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path);
 // A sphere with vertex colours, normals and texture coordinates, saved as `path` (PLY) and loaded.
-bool LoadPainted(MainWindow &window, const QString &path);
+bool LoadPainted(MainWindow &window, const QString &path, int theta = 32, int phi = 32);
 // The view (vtkOriginalWindow, vtkDecimatedWindow) rendered now.
 QImage Grab(MainWindow &window, const char *view);
 // The model scaled by `factor` about the origin, then moved by `offset`.
