@@ -5,7 +5,6 @@
 
 #include "MessageLine.h"
 #include "dialogs/DialogPreferences.h"
-#include "io/write/ModelWriter.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -32,12 +31,6 @@ testing::ModalAnswer AnswerLoss(const QString &answer, std::shared_ptr<QStringLi
                 return void(button->click());
         modal->close();
     };
-}
-
-QString PaintedModel()
-{
-    const QString path = testing::ScratchFile(QStringLiteral("messages/painted.ply"));
-    return lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere()), path, "ply").written ? path : QString();
 }
 
 bool AsksBeforeLoss()
@@ -105,21 +98,17 @@ private slots:
     void messagesShowAtAnyWidth()
     {
         QFETCH(int, width);
-        if (width == 0)
-            QCOMPARE(window->width(), 1058);
-        else
+        if (width != 0)
             window->resize(width, window->height());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QString painted = PaintedModel();
-        window->LoadModel(painted);
-        QVERIFY(testing::WaitForCascade(*window));
+        QVERIFY(testing::LoadPainted(*window, Scratch("painted.ply")));
         VerifyShownWhole(window->Document().Status());
         QTRY_VERIFY2(Line()->width() > window->width() / 2,
                      qPrintable(QStringLiteral("%1 of %2").arg(Line()->width()).arg(window->width())));
 
         auto texts = std::make_shared<QStringList>();
-        const QString stl = Scratch(QStringLiteral("plain.stl"));
+        const QString stl = Scratch("plain.stl");
         QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(stl), AnswerLoss("save", texts)}),
                  QStringList());
         const QString warning = QStringLiteral("Saved to %1; vertex colours, normals and texture coordinates are not "
@@ -129,7 +118,7 @@ private slots:
         if (width != 0)
             QVERIFY(Line()->IsCut()); // the tooltip holds what the line has no room for
 
-        const QString ply = Scratch(QStringLiteral("kept.ply"));
+        const QString ply = Scratch("kept.ply");
         QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(ply)}), QStringList());
         VerifyShownWhole(QStringLiteral("Saved to %1").arg(ply));
         QCOMPARE(Line()->IsCut(), false);
@@ -157,8 +146,7 @@ private slots:
         QFETCH(bool, written);
         QFETCH(bool, askedNextTime);
         QVERIFY(testing::Show(*window));
-        window->LoadModel(PaintedModel());
-        QVERIFY(testing::WaitForCascade(*window));
+        QVERIFY(testing::LoadPainted(*window, Scratch("painted.ply")));
         const QStringList recent = testing::RecentFiles();
 
         auto texts = std::make_shared<QStringList>();
@@ -187,7 +175,7 @@ private slots:
         ask->click();
         QCOMPARE(AsksBeforeLoss(), !askedNextTime);
         texts->clear();
-        answers = {testing::ChooseFile(Scratch(QStringLiteral("again.stl")))};
+        answers = {testing::ChooseFile(Scratch("again.stl"))};
         if (!askedNextTime)
             answers << AnswerLoss("save", texts);
         QCOMPARE(testing::Run(*window, "actionSave_as", answers), QStringList());
@@ -210,8 +198,8 @@ private slots:
             toldWhileSaving = toldWhileSaving && bar->isVisible() && Line()->Message().startsWith("Saving to ") &&
                               (document.IsBusy() || bar->maximum() == 0);
         });
-        QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(60, 40), Scratch(QStringLiteral("ball.stl"))));
-        const QString idle = Scratch(QStringLiteral("idle.stl"));
+        QVERIFY(testing::LoadIntoWindow(*window, testing::Sphere(60, 40), Scratch("ball.stl")));
+        const QString idle = Scratch("idle.stl");
         QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(idle)}), QStringList());
         QVERIFY(statesWhileSaving > 0 && toldWhileSaving);
         QCOMPARE(Line()->Message(), QStringLiteral("Saved to %1").arg(idle));

@@ -59,7 +59,7 @@ class TestSaving : public QObject
 
     void Load(vtkPolyData *model)
     {
-        QVERIFY(testing::LoadIntoWindow(*window, model, Path(QStringLiteral("input.stl"))));
+        QVERIFY(testing::LoadIntoWindow(*window, model, Path("input.stl")));
         recentBefore = testing::RecentFiles();
     }
 
@@ -72,7 +72,7 @@ class TestSaving : public QObject
     void LoadWithAnother()
     {
         Load(testing::Sphere(24, 16));
-        QVERIFY(testing::WriteModel(testing::Sphere(10, 8), Path(QStringLiteral("other.stl"))));
+        QVERIFY(testing::WriteModel(testing::Sphere(10, 8), Path("other.stl")));
     }
 
     // "level" (the 50 % one, no change to save), "smooth", or "turn" (90 degrees about Z, accepted).
@@ -132,7 +132,7 @@ private slots:
     void closingWaitsForTheFile()
     {
         Load(testing::Sphere(300, 200));
-        const QString path = Path(QStringLiteral("large.v2.STL"));
+        const QString path = Path("large.v2.STL");
         bool closed = true;
         const testing::ModalAnswer chooseThenClose = [&](QWidget *dialog) {
             QTimer::singleShot(0, window.get(), [&] { closed = window->close(); });
@@ -217,7 +217,7 @@ private slots:
         }
         for (int axis : untouched)
             QCOMPARE(window->Document().Transform().scale[axis], 1.0);
-        const QString path = Path(QStringLiteral("transformed.stl"));
+        const QString path = Path("transformed.stl");
         SaveAs({ChooseFile(path)});
         QCOMPARE(messages->size(), refusal.isEmpty() ? 0 : 1);
         QVERIFY(messages->join(QString()).contains(refusal));
@@ -235,7 +235,7 @@ private slots:
     // A model of two parts is saved as two, or as one when File ▸ Save parts as one model is on.
     void partsAreSavedApartUnlessAskedToBeOne()
     {
-        const QString path = Path(QStringLiteral("two.gltf"));
+        const QString path = Path("two.gltf");
         QVERIFY(testing::WriteBytes(
             path, R"({"asset":{"version":"2.0"},"scenes":[{"nodes":[0,1]}],"nodes":[{"mesh":0},)"
                   R"({"mesh":0,"translation":[0,0,1]}],"meshes":[{"primitives":[{"attributes":{"POSITION":0}}]}],)"
@@ -248,34 +248,31 @@ private slots:
             const lumeno::ReadResult read = lumeno::ReadModel(file, QStringLiteral("glb"));
             return read.look ? read.look->parts.size() : size_t(1);
         };
-        SaveAs({ChooseFile(Path(QStringLiteral("apart.glb")))});
+        SaveAs({ChooseFile(Path("apart.glb"))});
         testing::Action(*window, QStringLiteral("actionSave_parts_as_one"))->trigger();
-        SaveAs({ChooseFile(Path(QStringLiteral("one.glb")))});
+        SaveAs({ChooseFile(Path("one.glb"))});
         QCOMPARE(*messages, QStringList());
         QTRY_VERIFY(!window->Document().IsSaving());
-        QVERIFY(QFileInfo::exists(Path(QStringLiteral("one.glb"))));
-        QCOMPARE(partsIn(Path(QStringLiteral("apart.glb"))), size_t(2));
-        QCOMPARE(partsIn(Path(QStringLiteral("one.glb"))), size_t(1));
+        QVERIFY(QFileInfo::exists(Path("one.glb")));
+        QCOMPARE(partsIn(Path("apart.glb")), size_t(2));
+        QCOMPARE(partsIn(Path("one.glb")), size_t(1));
     }
 
     // File > Save levels as one file: once the levels are made, a GLB, completed to .glb; the shown
     // model's changes stay unsaved; a failure is told.
     void levelsAsOneFile()
     {
-        QAction *action = testing::Action(*window, QStringLiteral("actionSave_levels_as_one_file"));
-        QVERIFY(!action->isEnabled());
         Load(testing::Sphere(24, 16));
-        QVERIFY(action->isEnabled());
+        QVERIFY(testing::Action(*window, QStringLiteral("actionSave_levels_as_one_file"))->isEnabled());
         Change(QStringLiteral("smooth"));
-        QCOMPARE(testing::Run(*window, "actionSave_levels_as_one_file", {ChooseFile(Path(QStringLiteral("levels")))}),
-                 QStringList());
-        const QString written = Path(QStringLiteral("levels.glb")); // what it holds: test_document
+        QCOMPARE(testing::Run(*window, "actionSave_levels_as_one_file", {ChooseFile(Path("levels"))}), QStringList());
+        const QString written = Path("levels.glb"); // what it holds: test_document
         QVERIFY(QFileInfo(written).size() > 0);
         QCOMPARE(testing::RecentFiles().value(0), written);
         QVERIFY(window->isWindowModified()); // the smoothing is not in the file
 
         const QStringList told = testing::Run(*window, "actionSave_levels_as_one_file",
-                                              {ChooseFile(Path(QStringLiteral("no/such/folder/levels.glb")))});
+                                              {ChooseFile(Path("no/such/folder/levels.glb"))});
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].contains(QLatin1String("no/such/folder/levels.glb")), qPrintable(told[0]));
     }
@@ -285,7 +282,7 @@ private slots:
     void proposedAndCompletedNames()
     {
         Load(testing::Sphere(20, 16));
-        QVERIFY(QDir().mkpath(Path(QStringLiteral("chosen"))));
+        QVERIFY(QDir().mkpath(Path("chosen")));
         QStringList offered;
         const testing::ModalAnswer note = [&offered](QWidget *modal) {
             offered << qobject_cast<QFileDialog *>(modal)->selectedFiles().value(0);
@@ -293,27 +290,27 @@ private slots:
         };
         testing::LevelAction(*window, 50)->trigger();
         SaveAs({note});
-        SaveAs({ChooseFile(Path(QStringLiteral("chosen/x.stl")))});
+        SaveAs({ChooseFile(Path("chosen/x.stl"))});
         testing::LevelAction(*window, 100)->trigger();
         SaveAs({note});
         QCOMPARE(QFileInfo(offered.value(0)).fileName(), QStringLiteral("input_50.stl"));
-        QCOMPARE(offered.value(1), Path(QStringLiteral("chosen/input.stl")));
+        QCOMPARE(offered.value(1), Path("chosen/input.stl"));
         // A snapshot name without a suffix gets ".png".
-        *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path(QStringLiteral("view")))});
+        *messages << testing::Run(*window, "actionSnapshot", {ChooseFile(Path("view"))});
         QCOMPARE(*messages, QStringList());
         QCOMPARE(QDir(Path(QString())).entryList({QStringLiteral("view*")}, QDir::Files),
                  (QStringList{QStringLiteral("view.png"), QStringLiteral("view_decimated.png")}));
 
-        const QString existing = Path(QStringLiteral("model.obj"));
+        const QString existing = Path("model.obj");
         QVERIFY(testing::WriteBytes(existing, "keep me"));
         const QStringList recent = testing::RecentFiles();
-        SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::No, messages)});
+        SaveAs({ChooseFile(Path("model"), QStringLiteral("*.obj")), Press(QMessageBox::No, messages)});
         QCOMPARE(messages->size(), 1);
         QVERIFY(messages->first().contains(existing));
         QCOMPARE(testing::Contents(existing), QByteArray("keep me"));
         QCOMPARE(testing::RecentFiles(), recent);
         testing::LevelAction(*window, 50)->trigger();
-        SaveAs({ChooseFile(Path(QStringLiteral("model")), QStringLiteral("*.obj")), Press(QMessageBox::Yes, messages)});
+        SaveAs({ChooseFile(Path("model"), QStringLiteral("*.obj")), Press(QMessageBox::Yes, messages)});
         VerifyWritten(existing, window->Document().Shown().model);
     }
 
@@ -358,7 +355,7 @@ private slots:
         } else if (step == QLatin1String("install")) {
             // The update notice's button, then Yes to closing for the installer.
             QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "OpenFile");
-            auto *notice = new DialogNotificationUpdateReady(Path(QStringLiteral("setup.bin")), window.get());
+            auto *notice = new DialogNotificationUpdateReady(Path("setup.bin"), window.get());
             testing::ModalAnswers answering(QList{Press(QMessageBox::Yes, std::make_shared<QStringList>())} + given);
             notice->findChild<QPushButton *>()->click();
             QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
@@ -371,7 +368,7 @@ private slots:
         QVERIFY(messages->join(QString()).contains(answers.isEmpty() ? QString() : QStringLiteral("input.stl")));
         QCOMPARE(window->Document().LoadedModel() == loaded && window->isVisible(), kept);
         QCOMPARE(window->isWindowModified(), kept);
-        const bool written = QFileInfo(Path(QStringLiteral("saved.stl"))).size() > 0;
+        const bool written = QFileInfo(Path("saved.stl")).size() > 0;
         QCOMPARE(written, answers.contains(QStringLiteral("saved.stl")));
     }
 
@@ -400,12 +397,12 @@ private slots:
         testing::Action(*window, QStringLiteral("actionRedo"))->trigger();
         QCOMPARE(window->Document().Shown().model, smoothed);
 
-        QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(Path(QStringLiteral("saved.stl")))}),
-                 QStringList());
+        QCOMPARE(testing::Run(*window, "actionSave_as", {testing::ChooseFile(Path("saved.stl"))}), QStringList());
         QVERIFY(!window->isWindowModified());
         testing::Action(*window, QStringLiteral("actionNew"))->trigger(); // saved: no question
         QVERIFY(!window->windowTitle().contains(QLatin1String("input.stl")));
-        for (const char *name : {"actionUndo", "actionSave_as", "actionSnapshot", "actionTransform", "actionSmooth"})
+        for (const char *name : {"actionUndo", "actionSave_as", "actionSave_levels_as_one_file", "actionSnapshot",
+                                 "actionTransform", "actionSmooth"})
             QVERIFY2(!testing::Action(*window, QString::fromLatin1(name))->isEnabled(), name); // they need a model
     }
 

@@ -11,9 +11,6 @@
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QTranslator>
-#include <QVTKOpenGLNativeWidget.h>
-
-#include <vtkRenderWindow.h>
 
 #include <cmath>
 
@@ -124,7 +121,7 @@ private slots:
         MainWindow window;
         QVERIFY(testing::RecentMenuEntries(window).isEmpty());
         QCOMPARE(testing::Colours(testing::OpenPreferences(window)), testing::DefaultColours);
-        const QString good = testing::ScratchFile(QStringLiteral("good.stl"));
+        const QString good = testing::ScratchFile("good.stl");
         QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(12, 10), good));
         QCOMPARE(testing::RecentMenuEntries(window), QStringList{good});
     }
@@ -204,11 +201,9 @@ private slots:
         for (int i = 0; i < clicks; ++i)
             testing::Action(window, QStringLiteral("actionDisplayMode"))->trigger();
 
-        auto *view = window.findChild<QVTKOpenGLNativeWidget *>(QStringLiteral("vtkDecimatedWindow"));
         int standingOut = 0;
         const auto standOut = [&] {
-            view->renderWindow()->Render();
-            const QImage image = view->grabFramebuffer();
+            const QImage image = testing::Grab(window, "vtkDecimatedWindow");
             const QRect middle(image.width() / 4, image.height() / 4, image.width() / 2, image.height() / 2);
             standingOut = 0;
             for (int y = middle.top(); y <= middle.bottom(); ++y)

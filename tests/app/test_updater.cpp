@@ -31,19 +31,11 @@ class TestUpdater : public QObject
     const QString queryPath = QStringLiteral("/app/index.php");
     const QString installerName = QStringLiteral("setup_0.9.2.bin");
     const QString installerWebPath = QStringLiteral("/files/setup_0.9.2.bin");
-    const QByteArray installer = Installer(1024 * 1024);
+    const QByteArray installer = testing::RandomBytes(1024 * 1024, 7);
 
     std::unique_ptr<LocalHttpServer> server;
     std::unique_ptr<QWidget> host; // stands in for the main window as the updater's parent
     const testing::UpdateSigner signer;
-
-    static QByteArray Installer(int size)
-    {
-        QByteArray bytes(size, Qt::Uninitialized);
-        for (int i = 0; i < size; ++i)
-            bytes[i] = char((i * 13 + i / 509) & 0xff);
-        return bytes;
-    }
 
     // Serves the download as given and an answer offering the installer as version 0.9.2.
     void ServeOffer(const Response &download)
@@ -177,7 +169,7 @@ private slots:
         QTest::newRow("full disk") << whole << hash << 0 << 64 * 1024;
         // Would inflate to the signed installer, were it inflated in memory.
         QTest::newRow("compressed") << Response{200, qCompress(installer).mid(4), "deflate"} << hash << 0 << 0;
-        QTest::newRow("endless") << Response{200, Installer(64 * 1024), {}, Response::Endless} << hash << 0 << 0;
+        QTest::newRow("endless") << Response{200, testing::RandomBytes(64 * 1024, 8), {}, Response::Endless} << hash << 0 << 0;
         QTest::newRow("stalled") << Response{200, installer, {}, Response::Slowly, 1} << hash << 0 << 0;
         QTest::newRow("connection lost halfway") << Response{200, installer, {}, Response::Truncated} << hash << 0 << 0;
     }

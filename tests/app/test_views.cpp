@@ -12,12 +12,9 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QRawFont>
-#include <QVTKOpenGLNativeWidget.h>
 
 #include <vtkActor2DCollection.h>
 #include <vtkCamera.h>
-#include <vtkPoints.h>
-#include <vtkRenderWindow.h>
 #include <vtkTextActor.h>
 #include <vtkTextProperty.h>
 
@@ -30,16 +27,6 @@ Q_DECLARE_METATYPE(lumeno::UpAxisChoice)
 
 namespace {
 
-QVTKOpenGLNativeWidget *ViewWidget(MainWindow &window, const char *name)
-{
-    return window.findChild<QVTKOpenGLNativeWidget *>(QString::fromLatin1(name));
-}
-
-QImage Grab(QVTKOpenGLNativeWidget *view)
-{
-    view->renderWindow()->Render();
-    return view->grabFramebuffer();
-}
 
 // Pixels of the rectangle brighter than `level` in all three channels.
 int BrightPixels(const QImage &image, const QRect &area, int level)
@@ -78,21 +65,6 @@ QRectF TextBox(vtkTextActor *actor, vtkRenderer *renderer)
     return QRectF(QPointF(at[0] + box[0], at[1] + box[2]), QPointF(at[0] + box[1], at[1] + box[3]));
 }
 
-// The model moved so that its lowest point lies on z = 0, as on a printer's build plate.
-vtkSmartPointer<vtkPolyData> OnPlate(vtkPolyData *model)
-{
-    auto placed = vtkSmartPointer<vtkPolyData>::New();
-    placed->DeepCopy(model);
-    const double lowest = model->GetBounds()[4];
-    vtkPoints *points = placed->GetPoints();
-    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
-        double point[3];
-        points->GetPoint(i, point);
-        points->SetPoint(i, point[0], point[1], point[2] - lowest);
-    }
-    return placed;
-}
-
 } // namespace
 
 class TestViews : public QObject
@@ -104,15 +76,16 @@ private slots:
 
     // The line under the panel, "With vertex colours ...", on a black background: in the font the
     // views chose it has more ink than in VTK's own font, which lacks every letter beyond ASCII,
-    // by at least a few pixels for each such letter.
-    void panelTextIsDrawnInTheInterfaceLanguage_data()
+    // by at least a few pixels for each such letter. A long label beside the counts of the right
+    // panel: made smaller to stay apart from them, within the panel's picture (x 10 to 205).
+    void panelTextsInTheInterfaceLanguage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::newRow("Japanese") << "ja";
         QTest::newRow("Czech") << "cz";
     }
 
-    void panelTextIsDrawnInTheInterfaceLanguage()
+    void panelTextsInTheInterfaceLanguage()
     {
         QFETCH(QString, language);
         QSettings settings;
@@ -120,45 +93,24 @@ private slots:
         for (const char *key : {"backgroundTopRed", "backgroundTopGreen", "backgroundTopBlue", "backgroundBottomRed",
                                 "backgroundBottomGreen", "backgroundBottomBlue", "modelRed", "modelGreen"})
             settings.setValue(QString::fromLatin1(key), 0.0);
-        const QString painted = testing::ScratchFile(QStringLiteral("painted.ply"));
-        QVERIFY(lumeno::WriteModelFile(testing::WithAttributes(testing::Sphere()), painted, "ply").written);
         MainWindow window;
         QVERIFY(testing::Show(window));
-        window.LoadModel(painted);
-        QVERIFY(testing::WaitForCascade(window));
+        QVERIFY(testing::LoadPainted(window, testing::ScratchFile("painted.ply"), 200, 200)); // counts of 5 digits
 
         const QString note = window.View().OriginalPanelNote();
         const auto beyondAscii = std::count_if(note.cbegin(), note.cend(), [](QChar c) { return c.unicode() > 0x7f; });
         QVERIFY2(beyondAscii > 0, qPrintable(note));
         vtkTextActor *noteActor = TextActorSaying(window.View().OriginalRenderer(), note);
         QVERIFY(noteActor);
-        QVTKOpenGLNativeWidget *left = ViewWidget(window, "vtkOriginalWindow");
+        const QImage image = testing::Grab(window, "vtkOriginalWindow");
         // Below the panel (57 pixels from the top), left of the model in the middle.
-        const QRect noteArea(0, 60, left->width() / 2 - 60, 40);
-        const int drawn = BrightPixels(Grab(left), noteArea, 150);
+        const QRect noteArea(0, 60, image.width() / 2 - 60, 40);
+        const int drawn = BrightPixels(image, noteArea, 150);
         noteActor->GetTextProperty()->SetFontFamilyToArial();
-        const int withoutLetters = BrightPixels(Grab(left), noteArea, 150);
+        const int withoutLetters = BrightPixels(testing::Grab(window, "vtkOriginalWindow"), noteArea, 150);
         QVERIFY2(drawn > withoutLetters + 10 * beyondAscii,
                  qPrintable(QStringLiteral("%1 bright pixels, %2 in VTK's font").arg(drawn).arg(withoutLetters)));
-    }
 
-    // A long label beside the counts of the right panel: made smaller to stay apart from them,
-    // within the panel's picture (x 10 to 205), in a wide font as in VTK's own.
-    void panelLabelKeepsClearOfTheCounts_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("Czech") << "cz";
-        QTest::newRow("Japanese") << "ja";
-    }
-
-    void panelLabelKeepsClearOfTheCounts()
-    {
-        QFETCH(QString, language);
-        QSettings().setValue(QStringLiteral("Language"), language);
-        MainWindow window;
-        QVERIFY(testing::Show(window));
-        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(200, 200),
-                                        testing::ScratchFile(QStringLiteral("fine.stl"))));
         testing::Run(window, "actionDecimationSet", {[](QWidget *dialog) {
                          auto *input = qobject_cast<QInputDialog *>(dialog);
                          input->setDoubleValue(12.3);
@@ -173,14 +125,10 @@ private slots:
             vtkTextActor *count = TextActorSaying(
                 renderer, [prefix](const QString &input) { return input.startsWith(QLatin1String(prefix)); });
             QVERIFY(count);
-            const QRectF labelBox = TextBox(label, renderer);
-            const QRectF countBox = TextBox(count, renderer);
+            const QRectF labelBox = TextBox(label, renderer), countBox = TextBox(count, renderer);
             QVERIFY2(labelBox.left() >= 10 && labelBox.right() + 4 <= countBox.left() && countBox.right() <= 205,
-                     qPrintable(QStringLiteral("%1 .. %2, %3 .. %4")
-                                    .arg(labelBox.left())
-                                    .arg(labelBox.right())
-                                    .arg(countBox.left())
-                                    .arg(countBox.right())));
+                     qPrintable(QStringLiteral("%1 .. %2, %3 .. %4").arg(labelBox.left()).arg(labelBox.right())
+                                    .arg(countBox.left()).arg(countBox.right())));
         }
     }
 
@@ -217,18 +165,16 @@ private slots:
         MainWindow window;
         QVERIFY(testing::Show(window));
         const DualView &view = window.View();
-        QVERIFY2(view.OriginalStartHint().startsWith(QStringLiteral("Open a model with File > Open (Ctrl+O)\n")),
-                 qPrintable(view.OriginalStartHint()));
-        QVERIFY(!view.DecimatedStartHint().isEmpty());
+        QVERIFY(!view.OriginalStartHint().isEmpty() && !view.DecimatedStartHint().isEmpty());
         const auto inkInTheMiddle = [&window](const char *name) {
-            const QImage image = Grab(ViewWidget(window, name));
+            const QImage image = testing::Grab(window, name);
             const QRect middle(image.width() / 6, image.height() / 3, image.width() * 2 / 3, image.height() / 3);
             return middle.width() * middle.height() - BrightPixels(image, middle, 160);
         };
         QVERIFY(inkInTheMiddle("vtkOriginalWindow") > 300);
         QVERIFY(inkInTheMiddle("vtkDecimatedWindow") > 100);
 
-        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile(QStringLiteral("ball.stl"))));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Sphere(), testing::ScratchFile("ball.stl")));
         QVERIFY(view.OriginalStartHint().isEmpty() && view.DecimatedStartHint().isEmpty());
         testing::Action(window, QStringLiteral("actionNew"))->trigger();
         QTRY_VERIFY(!window.Document().LoadedModel());
@@ -252,12 +198,11 @@ private slots:
         MainWindow window;
         QVERIFY(testing::Show(window));
         auto *upAxes = testing::OpenPreferences(window)->findChild<QComboBox *>(QStringLiteral("comboBoxUpAxis"));
-        QVERIFY(upAxes);
-        QCOMPARE(upAxes->currentData().toString(), QStringLiteral("automatic"));
+        QVERIFY(upAxes && upAxes->currentData().toString() == QLatin1String("automatic")); // the default
         upAxes->setCurrentIndex(upAxes->findData(lumeno::UpAxisChoiceKey(choice)));
-        QCOMPARE(StoredUpAxisChoice(), choice);
-        const QString path = testing::ScratchFile(QStringLiteral("part.stl"));
-        QVERIFY(lumeno::WriteModelFile(OnPlate(testing::Box(4, 1, 3)), path, "stl").written); // flattest in y
+        const QString path = testing::ScratchFile("part.stl");
+        const auto box = testing::Box(4, 1, 3); // flattest in y, on the plate
+        QVERIFY(lumeno::WriteModelFile(testing::Placed(box, 1, 0, 0, -box->GetBounds()[4]), path, "stl").written);
         window.LoadModel(path);
         QVERIFY(testing::WaitForCascade(window));
         for (vtkRenderer *renderer : {window.View().OriginalRenderer(), window.View().DecimatedRenderer()}) {
@@ -277,9 +222,8 @@ private slots:
     {
         MainWindow window;
         QVERIFY(testing::Show(window));
-        QVERIFY(testing::LoadIntoWindow(window, testing::Box(2, 2, 2),
-                                        testing::ScratchFile(QStringLiteral("box.stl"))));
-        const QImage image = Grab(ViewWidget(window, "vtkOriginalWindow"));
+        QVERIFY(testing::LoadIntoWindow(window, testing::Box(2, 2, 2), testing::ScratchFile("box.stl")));
+        const QImage image = testing::Grab(window, "vtkOriginalWindow");
         std::map<int, int> shades; // by steps of 16 in lightness, below the background's
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)

@@ -2,12 +2,17 @@
 
 #include "dialogs/DialogPreferences.h"
 #include "dialogs/DialogTransform.h"
+#include "io/write/ModelWriter.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <QVTKOpenGLNativeWidget.h>
+
+#include <vtkPoints.h>
+#include <vtkRenderWindow.h>
 
 namespace testing {
 
@@ -173,6 +178,34 @@ bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path)
         return false;
     window.LoadModel(path);
     return WaitForCascade(window);
+}
+
+bool LoadPainted(MainWindow &window, const QString &path, int theta, int phi)
+{
+    if (!lumeno::WriteModelFile(WithAttributes(Sphere(theta, phi)), path, "ply").written)
+        return false;
+    window.LoadModel(path);
+    return WaitForCascade(window);
+}
+
+QImage Grab(MainWindow &window, const char *view)
+{
+    auto *widget = window.findChild<QVTKOpenGLNativeWidget *>(QString::fromLatin1(view));
+    widget->renderWindow()->Render();
+    return widget->grabFramebuffer();
+}
+
+vtkSmartPointer<vtkPolyData> Placed(vtkPolyData *model, double factor, double dx, double dy, double dz)
+{
+    auto placed = vtkSmartPointer<vtkPolyData>::New();
+    placed->DeepCopy(model);
+    vtkPoints *points = placed->GetPoints();
+    for (vtkIdType i = 0; i < points->GetNumberOfPoints(); ++i) {
+        double p[3];
+        points->GetPoint(i, p);
+        points->SetPoint(i, p[0] * factor + dx, p[1] * factor + dy, p[2] * factor + dz);
+    }
+    return placed;
 }
 
 } // namespace testing

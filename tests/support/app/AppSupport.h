@@ -70,6 +70,12 @@ bool WaitForCascade(MainWindow &window, int timeoutMs = 120000);
 bool WaitForMeshJob(MainWindow &window, int timeoutMs = 120000);
 // Writes the model to `path`, loads it and waits for the levels.
 bool LoadIntoWindow(MainWindow &window, vtkPolyData *model, const QString &path);
+// A sphere with vertex colours, normals and texture coordinates, saved as `path` (PLY) and loaded.
+bool LoadPainted(MainWindow &window, const QString &path, int theta = 32, int phi = 32);
+// The view (vtkOriginalWindow, vtkDecimatedWindow) rendered now.
+QImage Grab(MainWindow &window, const char *view);
+// The model scaled by `factor` about the origin, then moved by `offset`.
+vtkSmartPointer<vtkPolyData> Placed(vtkPolyData *model, double factor, double dx, double dy, double dz);
 
 } // namespace testing
 
