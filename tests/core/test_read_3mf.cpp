@@ -172,31 +172,23 @@ private slots:
 
     void triangleColoursStayOnTheirTriangles_data()
     {
-        QTest::addColumn<QByteArray>("materials");
-        QTest::addColumn<QByteArray>("objectColour");
-        QTest::addColumn<QByteArray>("firstColour");
-        QTest::addColumn<QByteArray>("secondColour");
+        QTest::addColumn<QByteArray>("resources");
         QTest::addColumn<QStringList>("corners");
         const QByteArray group = "<m:colorgroup id=\"6\"><m:color color=\"#FF0000\"/><m:color color=\"#00FF00\"/>"
                                  "<m:color color=\"#0000FF\"/><m:color color=\"#FFFFFFFF\"/></m:colorgroup>";
-        const QStringList redAndBlue{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
         QTest::newRow("the object's, one triangle its own")
-            << BaseMaterials << QByteArray(" pid=\"5\" pindex=\"0\"") << QByteArray() << QByteArray(" p1=\"1\"") << redAndBlue;
+            << BaseMaterials + Square(" pid=\"5\" pindex=\"0\"", {}, " p1=\"1\"")
+            << QStringList{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
         QTest::newRow("corners of their own")
-            << group << QByteArray() << QByteArray(" pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"")
-            << QByteArray(" pid=\"6\" p1=\"3\" p2=\"3\" p3=\"0\"")
+            << group + Square({}, " pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"", " pid=\"6\" p1=\"3\" p2=\"3\" p3=\"0\"")
             << QStringList{"FF0000 00FF00 0000FF", "FFFFFF FFFFFF FF0000"};
     }
 
     void triangleColoursStayOnTheirTriangles()
     {
-        QFETCH(QByteArray, materials);
-        QFETCH(QByteArray, objectColour);
-        QFETCH(QByteArray, firstColour);
-        QFETCH(QByteArray, secondColour);
+        QFETCH(QByteArray, resources);
         QFETCH(QStringList, corners);
-        const QByteArray square = Square(objectColour, firstColour, secondColour);
-        const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(materials + square, Item(1)));
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(resources, Item(1)));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(CornerValues(read.model, read.model->GetPointData()->GetScalars()), corners);
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(6)); // the shared corners split
