@@ -172,31 +172,23 @@ private slots:
 
     void triangleColoursStayOnTheirTriangles_data()
     {
-        QTest::addColumn<QByteArray>("materials");
-        QTest::addColumn<QByteArray>("objectColour");
-        QTest::addColumn<QByteArray>("firstColour");
-        QTest::addColumn<QByteArray>("secondColour");
+        QTest::addColumn<QByteArray>("resources");
         QTest::addColumn<QStringList>("corners");
         const QByteArray group = "<m:colorgroup id=\"6\"><m:color color=\"#FF0000\"/><m:color color=\"#00FF00\"/>"
                                  "<m:color color=\"#0000FF\"/><m:color color=\"#FFFFFFFF\"/></m:colorgroup>";
-        const QStringList redAndBlue{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
         QTest::newRow("the object's, one triangle its own")
-            << BaseMaterials << QByteArray(" pid=\"5\" pindex=\"0\"") << QByteArray() << QByteArray(" p1=\"1\"") << redAndBlue;
+            << BaseMaterials + Square(" pid=\"5\" pindex=\"0\"", {}, " p1=\"1\"")
+            << QStringList{"FF0000 FF0000 FF0000", "0000FF 0000FF 0000FF"};
         QTest::newRow("corners of their own")
-            << group << QByteArray() << QByteArray(" pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"")
-            << QByteArray(" pid=\"6\" p1=\"3\" p2=\"3\" p3=\"0\"")
+            << group + Square({}, " pid=\"6\" p1=\"0\" p2=\"1\" p3=\"2\"", " pid=\"6\" p1=\"3\" p2=\"3\" p3=\"0\"")
             << QStringList{"FF0000 00FF00 0000FF", "FFFFFF FFFFFF FF0000"};
     }
 
     void triangleColoursStayOnTheirTriangles()
     {
-        QFETCH(QByteArray, materials);
-        QFETCH(QByteArray, objectColour);
-        QFETCH(QByteArray, firstColour);
-        QFETCH(QByteArray, secondColour);
+        QFETCH(QByteArray, resources);
         QFETCH(QStringList, corners);
-        const QByteArray square = Square(objectColour, firstColour, secondColour);
-        const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(materials + square, Item(1)));
+        const lumeno::ReadResult read = ReadPackage(QStringLiteral("colours.3mf"), Model(resources, Item(1)));
         QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(CornerValues(read.model, read.model->GetPointData()->GetScalars()), corners);
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(6)); // the shared corners split
@@ -278,8 +270,7 @@ private slots:
                    "<triangle v1=\"0\" v2=\"3\" v3=\"1\" pid=\"5\" p1=\"0\"/>");
         const lumeno::ReadResult read = ReadPackage(QStringLiteral("textured.3mf"), Model(resources, Item(1)),
                                                     {{"3D/Textures/skin.png", png}});
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QVERIFY(read.look);
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.look->materials.size(), size_t(1));
         const lumeno::TextureSlot &slot = read.look->materials[0].baseColourTexture;
         QVERIFY(slot.Used());
@@ -288,12 +279,11 @@ private slots:
         QCOMPARE(image.name, missing ? QStringLiteral("gone.png") : QStringLiteral("skin.png"));
         QCOMPARE(image.bytes, missing ? QByteArray() : png);
         vtkDataArray *materials = read.model->GetCellData()->GetArray(lumeno::MaterialIdsName);
-        QVERIFY(materials);
+        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
+        QVERIFY(materials && uvs);
         QCOMPARE(materials->GetTuple1(1), 0.0);
         QCOMPARE(materials->GetTuple1(2), -1.0);
         QCOMPARE(read.model->GetNumberOfPoints(), vtkIdType(5));
-        vtkDataArray *uvs = read.model->GetPointData()->GetTCoords();
-        QVERIFY(uvs);
         QCOMPARE(CornerValues(read.model, uvs).mid(0, 2), (QStringList{"0,0 1,0 1,1", "0.5,0.5 1,1 0.5,0.5"}));
         QCOMPARE(lumeno::ReadNotes(read).join(' ').contains(QLatin1String("gone.png")), missing);
     }
@@ -303,44 +293,40 @@ private slots:
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<ReadFailure>("failure");
         QTest::addColumn<QString>("message");
-        const QString corrupt = QStringLiteral("This file seems to be corrupt and cannot be loaded.");
         const QString over = QStringLiteral("This file holds more than Lumeno3D reads: %1.");
-        QTest::newRow("no build items") << Model(Tetrahedron(1), QByteArray()) << ReadFailure::NoBuildItems
-            << QStringLiteral("This 3MF file places no object on its build plate: it has no build items.");
+        const auto row = [](const char *name, const QByteArray &resources, const QByteArray &build,
+                            ReadFailure failure = ReadFailure::DamagedFile,
+                            const QString &message = QStringLiteral("This file seems to be corrupt and cannot be loaded.")) {
+            QTest::newRow(name) << Model(resources, build) << failure << message;
+        };
+        row("no build items", Tetrahedron(1), {}, ReadFailure::NoBuildItems,
+            QStringLiteral("This 3MF file places no object on its build plate: it has no build items."));
         QTest::newRow("unknown unit") << Model(Tetrahedron(1), Item(1), "furlong") << ReadFailure::Unsupported
                                       << QStringLiteral("This file needs the unit \"furlong\", which Lumeno3D "
                                                         "cannot read: export it again without it.");
-        QTest::newRow("nested 1001 deep") << Model(Nested(Tetrahedron(1), 1000, 1), Item(1001)) << ReadFailure::OverLimit
-                                          << over.arg(QStringLiteral("components nested more than 1,000 deep"));
-        QTest::newRow("meshes placed exponentially often")
-            << Model(Nested(Tetrahedron(1), 12, 4), Item(13)) << ReadFailure::OverLimit
-            << over.arg(QStringLiteral("16,834,816 points or triangles in all its parts"));
-        QTest::newRow("empty objects placed exponentially often")
-            << Model(Nested(EmptyObject, 8, 10), Item(9)) << ReadFailure::OverLimit
-            << over.arg(QStringLiteral("more than 10,000,000 placed objects"));
-        QTest::newRow("object made of itself") << Model(Tetrahedron(1) +
-                         "<object id=\"2\" type=\"model\"><components><component objectid=\"3\"/></components></object>"
-                         "<object id=\"3\" type=\"model\"><components><component objectid=\"1\"/>"
-                         "<component objectid=\"2\"/></components></object>",
-                     Item(3)) << ReadFailure::DamagedFile << corrupt;
-        QTest::newRow("index past the vertices")
-            << Model(Tetrahedron(1, "<triangle v1=\"1\" v2=\"2\" v3=\"4\"/>"), Item(1)) << ReadFailure::DamagedFile
-            << corrupt;
-        QTest::newRow("component of no object")
-            << Model("<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>",
-                     Item(2)) << ReadFailure::DamagedFile << corrupt;
-        QTest::newRow("texture group of no texture")
-            << Model("<m:texture2dgroup id=\"8\" texid=\"9\"/>" + Tetrahedron(1), Item(1)) << ReadFailure::DamagedFile
-            << corrupt;
-        QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile << corrupt;
-        const QByteArray textures = "<m:texture2d id=\"7\" path=\"/a.png\"/><m:texture2dgroup id=\"8\" texid=\"7\">"
-                                    "<m:tex2coord u=\"0\" v=\"0\"/></m:texture2dgroup>";
-        QTest::newRow("texture coordinate past its group")
-            << Model(textures + Tetrahedron(1, "<triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\"/>"),
-                     Item(1)) << ReadFailure::DamagedFile << corrupt;
-        QTest::newRow("8 MiB of spaces between two tags")
-            << Model(Tetrahedron(1) + QByteArray(8 << 20, ' '), Item(1)) << ReadFailure::OverLimit
-            << over.arg(QStringLiteral("more than 4 MiB of text without a tag"));
+        row("nested 1001 deep", Nested(Tetrahedron(1), 1000, 1), Item(1001), ReadFailure::OverLimit,
+            over.arg(QStringLiteral("components nested more than 1,000 deep")));
+        row("meshes placed exponentially often", Nested(Tetrahedron(1), 12, 4), Item(13), ReadFailure::OverLimit,
+            over.arg(QStringLiteral("16,834,816 points or triangles in all its parts")));
+        row("empty objects placed exponentially often", Nested(EmptyObject, 8, 10), Item(9), ReadFailure::OverLimit,
+            over.arg(QStringLiteral("more than 10,000,000 placed objects")));
+        row("object made of itself",
+            Tetrahedron(1) + "<object id=\"2\" type=\"model\"><components><component objectid=\"3\"/></components></object>"
+                             "<object id=\"3\" type=\"model\"><components><component objectid=\"1\"/>"
+                             "<component objectid=\"2\"/></components></object>",
+            Item(3));
+        row("index past the vertices", Tetrahedron(1, "<triangle v1=\"1\" v2=\"2\" v3=\"4\"/>"), Item(1));
+        row("component of no object",
+            "<object id=\"2\" type=\"model\"><components><component objectid=\"7\"/></components></object>", Item(2));
+        row("texture group of no texture", "<m:texture2dgroup id=\"8\" texid=\"9\"/>" + Tetrahedron(1), Item(1));
+        QTest::newRow("cut short") << Model(Tetrahedron(1), Item(1)).left(300) << ReadFailure::DamagedFile
+                                   << QStringLiteral("This file seems to be corrupt and cannot be loaded.");
+        row("texture coordinate past its group",
+            "<m:texture2d id=\"7\" path=\"/a.png\"/><m:texture2dgroup id=\"8\" texid=\"7\"><m:tex2coord u=\"0\" v=\"0\"/>"
+            "</m:texture2dgroup>" + Tetrahedron(1, "<triangle v1=\"0\" v2=\"1\" v3=\"2\" pid=\"8\" p1=\"0\" p2=\"1\"/>"),
+            Item(1));
+        row("8 MiB of spaces between two tags", Tetrahedron(1) + QByteArray(8 << 20, ' '), Item(1), ReadFailure::OverLimit,
+            over.arg(QStringLiteral("more than 4 MiB of text without a tag")));
     }
 
     void refusedWithTheirReason()

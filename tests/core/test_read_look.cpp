@@ -144,11 +144,10 @@ private slots:
         QVERIFY(testing::WriteBytes(folder + QStringLiteral("/../outside.png"), Png)); // there, but outside
 
         const lumeno::ReadResult read = lumeno::ReadModel(folder + QStringLiteral("/two.obj"), QStringLiteral("obj"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.removedDuplicates, vtkIdType(1));
         QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 1, 0, 0, 0}));
         QCOMPARE(Ids(read.model, lumeno::PartIdsName), (QVector<int>{0, 1, 2, 2, 2}));
-        QVERIFY(read.look);
         const ModelLook &look = *read.look;
         QCOMPARE(look.parts.size(), size_t(3));
         QCOMPARE(look.parts[2].name, QStringLiteral("Roof"));
@@ -208,8 +207,7 @@ private slots:
         const QString path = folder + QStringLiteral("/model.obj");
         QVERIFY(testing::WriteBytes(path, "mtllib " + name + "\nusemtl m\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"));
         const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("obj"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QVERIFY(read.look);
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.look->materials.size(), size_t(1));
         QCOMPARE(float(read.look->materials[0].baseColour[0]), float(red));
         const bool outside = name != "m.mtl";
@@ -238,10 +236,9 @@ private slots:
         const QString folder = Folder(QStringLiteral("gltf"));
         QVERIFY(testing::WriteBytes(folder + QStringLiteral("/bark skin.png"), Png));
         const lumeno::ReadResult read = ReadGltfIn(folder, TwoNodeGltf(QStringLiteral("bark%20skin.png")));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(Ids(read.model, lumeno::PartIdsName), (QVector<int>{0, 1, 2, 3}));
         QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 1, 0, 1}));
-        QVERIFY(read.look);
         const ModelLook &look = *read.look;
         QCOMPARE(look.parts.size(), size_t(4));
         QCOMPARE(look.parts[1].name, QStringLiteral("left (2)"));
@@ -290,8 +287,7 @@ private slots:
         images[2] = image;
         gltf[QStringLiteral("images")] = images;
         const lumeno::ReadResult read = ReadGltfIn(folder, gltf);
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QVERIFY(read.look);
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         const TextureImage &missing = ImageOf(*read.look, read.look->materials[1].baseColourTexture);
         QVERIFY(missing.Missing());
         QCOMPARE(missing.name, name);
@@ -305,7 +301,7 @@ private slots:
         json.replace("\"material\":1", "\"material\":42").replace("{\"sampler\":0,\"source\":0}", "{\"sampler\":9,\"source\":7}");
         const lumeno::ReadResult read =
             ReadGltfIn(Folder(QStringLiteral("gltf-past")), QJsonDocument::fromJson(json).object());
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, -1, 0, -1}));
         QVERIFY(!read.look->materials[0].baseColourTexture.Used());
     }
@@ -335,8 +331,7 @@ private slots:
                                               "element face 1\nproperty list uchar int vertex_indices\nend_header\n"
                                               "0 0 0 0 0\n1 0 0 1 0\n1 1 0 1 1\n0 1 0 0 1\n4 0 1 2 3\n"));
         const lumeno::ReadResult read = lumeno::ReadModel(path, QStringLiteral("ply"));
-        QVERIFY2(read.model, qPrintable(lumeno::ReadFailureText(read)));
-        QVERIFY(read.look);
+        QVERIFY2(read.model && read.look, qPrintable(lumeno::ReadFailureText(read)));
         QCOMPARE(read.look->materials.size(), size_t(1));
         QCOMPARE(Ids(read.model, lumeno::MaterialIdsName), (QVector<int>{0, 0}));
         const TextureImage &image = ImageOf(*read.look, read.look->materials[0].baseColourTexture);

@@ -12,6 +12,7 @@
 #include <vtkDataArray.h>
 #include <vtkPointData.h>
 
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <set>
@@ -118,23 +119,25 @@ QVector<double> CornerValues(vtkPolyData *model)
         for (vtkIdType j = 0; j < size; ++j) {
             const double *p = model->GetPoint(ids[j]);
             values << p[0] << p[1] << p[2];
-            if (uvs)
-                values << uvs->GetComponent(ids[j], 0) << uvs->GetComponent(ids[j], 1);
-            if (normals)
-                values << normals->GetComponent(ids[j], 0) << normals->GetComponent(ids[j], 1)
-                       << normals->GetComponent(ids[j], 2);
+            for (vtkDataArray *array : {uvs, normals})
+                for (int c = 0; array && c < array->GetNumberOfComponents(); ++c)
+                    values << array->GetComponent(ids[j], c);
         }
     }
     return values;
 }
 
-QVector<double> ExpectedValues(bool texture, bool normals)
+// The corners' values as CornerValues gives them, and the points the reading makes: one per
+// distinct (v, vt, vn) the corners give, or every vertex.
+std::pair<QVector<double>, int> Expected(bool texture, bool normals)
 {
     const SmallModel model;
     QVector<double> values;
+    std::set<std::tuple<int, int, int>> distinct;
     for (int face = 0; face < model.Faces; ++face)
         for (int j = 0; j < 3; ++j) {
             const CornerIndices c = model.Corner(face, j);
+            distinct.insert({c.v, texture ? c.vt : -1, normals ? c.vn : -1});
             for (double x : model.Position(c.v))
                 values << x;
             if (texture)
@@ -144,22 +147,7 @@ QVector<double> ExpectedValues(bool texture, bool normals)
                 for (double x : model.Normal(c.vn))
                     values << x;
         }
-    return values;
-}
-
-// The points the reading makes: one per distinct (v, vt, vn) the corners give, or every vertex.
-int ExpectedPoints(bool texture, bool normals)
-{
-    const SmallModel model;
-    if (!texture && !normals)
-        return model.Vertices;
-    std::set<std::tuple<int, int, int>> distinct;
-    for (int face = 0; face < model.Faces; ++face)
-        for (int j = 0; j < 3; ++j) {
-            const CornerIndices c = model.Corner(face, j);
-            distinct.insert({c.v, texture ? c.vt : -1, normals ? c.vn : -1});
-        }
-    return int(distinct.size());
+    return {values, texture || normals ? int(distinct.size()) : model.Vertices};
 }
 
 using Attributes = lumeno::PointAttributes; // colours, normals, texture coordinates
@@ -177,11 +165,8 @@ bool IsWhole(vtkPolyData *model)
         vtkIdType size = 0;
         const vtkIdType *ids = nullptr;
         cell->GetCurrentCell(size, ids);
-        if (size < 3)
+        if (size < 3 || std::any_of(ids, ids + size, [points](vtkIdType id) { return id < 0 || id >= points; }))
             return false;
-        for (vtkIdType j = 0; j < size; ++j)
-            if (ids[j] < 0 || ids[j] >= points)
-                return false;
     }
     return true;
 }
@@ -224,8 +209,9 @@ private slots:
         QCOMPARE(lumeno::AttributesOf(read.model), (Attributes{false, normals, texture}));
         QVERIFY(!read.attributesLeftOut.Any());
         QCOMPARE(int(read.model->GetNumberOfPolys()), SmallModel::Faces);
-        QCOMPARE(int(read.model->GetNumberOfPoints()), ExpectedPoints(texture, normals));
-        QCOMPARE(CornerValues(read.model), ExpectedValues(texture, normals));
+        const auto [values, points] = Expected(texture, normals);
+        QCOMPARE(int(read.model->GetNumberOfPoints()), points);
+        QCOMPARE(CornerValues(read.model), values);
     }
 
     // Attributes only some faces or vertices carry are left out of the whole model and said to be.

@@ -14,6 +14,7 @@
 #include <vtkPolyData.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,14 @@ using lumeno::ReadFailure;
 Q_DECLARE_METATYPE(lumeno::ReadFailure)
 
 namespace {
+
+template <typename Raw, typename Value>
+Raw Bits(Value value)
+{
+    Raw raw;
+    std::memcpy(&raw, &value, sizeof raw);
+    return raw;
+}
 
 // Writes a PLY file's header and body, its values in the header's format.
 class PlyFile
@@ -40,31 +49,28 @@ public:
             body += QByteArray::number(value, 'g', 17) + " ";
             return;
         }
-        const bool big = format == "binary_big_endian";
-        char bytes[8];
-        int size = 4;
-        if (type == "char" || type == "int8" || type == "uchar" || type == "uint8") {
-            size = 1;
-            bytes[0] = type.startsWith('u') ? char(quint8(value)) : char(qint8(value));
-        } else if (type == "short" || type == "int16" || type == "ushort" || type == "uint16") {
-            size = 2;
-            const quint16 raw = type.startsWith('u') ? quint16(value) : quint16(qint16(value));
+        const bool big = format == "binary_big_endian", isUnsigned = type.startsWith('u');
+        const auto put = [&](auto raw) {
+            char bytes[sizeof raw];
             big ? qToBigEndian(raw, bytes) : qToLittleEndian(raw, bytes);
-        } else if (type == "int" || type == "int32" || type == "uint" || type == "uint32") {
-            const quint32 raw = type.startsWith('u') ? quint32(value) : quint32(qint32(value));
-            big ? qToBigEndian(raw, bytes) : qToLittleEndian(raw, bytes);
-        } else if (type == "float" || type == "float32") {
-            const float single = float(value);
-            quint32 raw;
-            std::memcpy(&raw, &single, 4);
-            big ? qToBigEndian(raw, bytes) : qToLittleEndian(raw, bytes);
-        } else {
-            size = 8;
-            quint64 raw;
-            std::memcpy(&raw, &value, 8);
-            big ? qToBigEndian(raw, bytes) : qToLittleEndian(raw, bytes);
-        }
-        body.append(bytes, size);
+            body.append(bytes, int(sizeof raw));
+        };
+        if (type.contains("char") || type.endsWith("int8"))
+            put(isUnsigned ? quint8(value) : quint8(qint8(value)));
+        else if (type.contains("short") || type.endsWith("16"))
+            put(isUnsigned ? quint16(value) : quint16(qint16(value)));
+        else if (type.startsWith("int") || type.startsWith("uint"))
+            put(isUnsigned ? quint32(value) : quint32(qint32(value)));
+        else if (type.startsWith("float") && type != "float64")
+            put(Bits<quint32>(float(value)));
+        else
+            put(Bits<quint64>(value));
+    }
+
+    void Values(const QByteArray &type, std::initializer_list<double> values)
+    {
+        for (double value : values)
+            Value(type, value);
     }
 
     void EndRecord()
@@ -122,8 +128,7 @@ QByteArray Sheet(int side, bool lastFaceTriangle)
     ply.Line("property uchar flags\nproperty list uchar int vertex_indices\nproperty float weight");
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) {
-            for (double value : {double(x), double(y), double(x * y % 7)})
-                ply.Value("float", value);
+            ply.Values("float", {double(x), double(y), double(x * y % 7)});
             ply.Value("uchar", 9);
         }
     for (int y = 0; y + 1 < side; ++y)
@@ -216,35 +221,27 @@ private slots:
         ply.Line("element material 1\nproperty list int uchar name");
         for (int edge = 0; edge < 2; ++edge) {
             ply.Value("uchar", 2);
-            ply.Value("int", 0);
-            ply.Value("int", 1);
+            ply.Values("int", {0, 1});
             ply.Value("uchar", 5);
             ply.EndRecord();
         }
-        ply.Value("uchar", 2);
-        ply.Value("float", 0.25);
-        ply.Value("float", 0.75);
+        ply.Values("uchar", {2});
+        ply.Values("float", {0.25, 0.75});
         ply.Value("uchar", 3);
-        for (int index : {0, 1, 2})
-            ply.Value("uint", index);
-        for (int value : {1, 2, 3})
-            ply.Value("uchar", value);
+        ply.Values("uint", {0, 1, 2});
+        ply.Values("uchar", {1, 2, 3});
         ply.EndRecord();
         for (int v = 0; v < 3; ++v) {
             ply.Value("double", v == 1);
             ply.Value("ushort", 2);
-            ply.Value("double", 7);
-            ply.Value("double", 8);
-            for (double value : {double(v == 2), 0.0, 0.0, 0.0, 1.0, 0.5, 0.25})
-                ply.Value("float", value);
-            for (int value : {10, 20, 30, 40})
-                ply.Value("uchar", value + v);
+            ply.Values("double", {7, 8});
+            ply.Values("float", {double(v == 2), 0.0, 0.0, 0.0, 1.0, 0.5, 0.25});
+            ply.Values("uchar", {10.0 + v, 20.0 + v, 30.0 + v, 40.0 + v});
             ply.Value("int", -3);
             ply.EndRecord();
         }
         ply.Value("int", 3);
-        for (int value : {65, 66, 67})
-            ply.Value("uchar", value);
+        ply.Values("uchar", {65, 66, 67});
         ply.EndRecord();
 
         const lumeno::FormatReading reading = Read(ply.Bytes());
@@ -287,20 +284,16 @@ private slots:
             ply.Line("property " + type + " red\nproperty " + type + " green\nproperty " + type + " blue");
             ply.Line("element face 1\nproperty list uchar int vertex_indices");
             for (int v = 0; v < 3; ++v) {
-                for (double coordinate : {double(v == 1), double(v == 2), 0.0})
-                    ply.Value("float", coordinate);
-                for (int c = 0; c < 3; ++c)
-                    ply.Value(type, value);
+                ply.Values("float", {double(v == 1), double(v == 2), 0.0});
+                ply.Values(type, {value, value, value});
                 ply.EndRecord();
             }
-            for (int entry : {3, 0, 1, 2})
-                ply.Value(entry == 3 ? "uchar" : "int", entry);
+            ply.Value("uchar", 3);
+            ply.Values("int", {0, 1, 2});
             const lumeno::FormatReading reading = Read(ply.Bytes());
             QCOMPARE(reading.failure, ReadFailure::None);
             vtkDataArray *colours = reading.model->GetPointData()->GetScalars();
-            QVERIFY(colours);
-            QCOMPARE(QByteArray(colours->GetName()), QByteArray("RGB"));
-            QCOMPARE(colours->GetNumberOfComponents(), 3);
+            QVERIFY(colours && colours->GetNumberOfComponents() == 3);
             QCOMPARE(colours->GetComponent(1, 1), expected);
         }
     }
@@ -381,11 +374,9 @@ private slots:
         PlyFile binary("binary_little_endian");
         binary.Line("element vertex 3\nproperty float x\nproperty float y\nproperty float z");
         binary.Line("element face 1\nproperty list uchar int vertex_indices");
-        for (int i = 0; i < 9; ++i)
-            binary.Value("float", i);
+        binary.Values("float", {0, 1, 2, 3, 4, 5, 6, 7, 8});
         binary.Value("uchar", 3);
-        binary.Value("int", 0);
-        binary.Value("int", 1);
+        binary.Values("int", {0, 1});
         const QByteArray cut = binary.Bytes();
         row("binary body cut in a face", cut);
         binary.Value("int", 7);
