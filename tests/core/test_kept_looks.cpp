@@ -114,7 +114,7 @@ struct Triangle
 std::vector<Triangle> TrianglesOf(vtkPolyData *model)
 {
     std::vector<Triangle> triangles;
-    const std::vector<vtkIdType> ids = testing::TriangleCorners(model); // triangles only
+    const std::vector<vtkIdType> ids = testing::TriangleCorners(model); // these models hold triangles only
     vtkDataArray *materials = model->GetCellData()->GetArray(lumeno::MaterialIdsName);
     vtkDataArray *parts = model->GetCellData()->GetArray(lumeno::PartIdsName);
     for (size_t i = 0; i + 2 < ids.size(); i += 3) {
