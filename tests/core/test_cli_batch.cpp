@@ -1,10 +1,12 @@
 // lumeno3d-cli on batches: several jobs give what one gives, byte for byte; a killed batch resumes;
 // the recipes that spread a folder over workers and the merge of their reports.
 #include "BatchJobs.h"
+#include "GltfFiles.h"
 #include "ProgramRun.h"
 #include "TestSupport.h"
 
 #include "io/read/ModelReader.h"
+#include "io/write/ModelWriter.h"
 #include "reduce/DecimationLevels.h"
 
 #include <QDateTime>
@@ -14,8 +16,7 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
-#include <vtkCellArray.h>
-#include <vtkPoints.h>
+#include <vtkCellData.h>
 
 #include <algorithm>
 #include <set>
@@ -63,27 +64,17 @@ QList<QJsonObject> ReportWithoutTimes(const QByteArray &out, const QString &fold
 // An OBJ of the sphere with one material and its texture beside it, for the writers of looks.
 bool WriteLookedSphere(const QString &path)
 {
-    const vtkSmartPointer<vtkPolyData> sphere = testing::Sphere(48, 32);
-    QByteArray text = "mtllib look.mtl\n";
-    for (vtkIdType p = 0; p < sphere->GetNumberOfPoints(); ++p) {
-        const double *at = sphere->GetPoint(p);
-        text += QStringLiteral("v %1 %2 %3\nvt %4 %5\n").arg(at[0], 0, 'g', 9).arg(at[1], 0, 'g', 9).arg(at[2], 0, 'g', 9)
-                    .arg(0.5 + at[0], 0, 'g', 6).arg(0.5 + at[1], 0, 'g', 6).toUtf8();
-    }
-    text += "usemtl Wood\n";
-    vtkIdType count;
-    const vtkIdType *ids;
-    vtkCellArray *polygons = sphere->GetPolys();
-    for (polygons->InitTraversal(); polygons->GetNextCell(count, ids);) {
-        text += "f";
-        for (vtkIdType k = 0; k < count; ++k)
-            text += " " + QByteArray::number(ids[k] + 1) + "/" + QByteArray::number(ids[k] + 1);
-        text += "\n";
-    }
-    const QString folder = QFileInfo(path).path();
-    return testing::WriteBytes(path, text) &&
-           testing::WriteBytes(folder + QStringLiteral("/look.mtl"), "newmtl Wood\nKd 0.8 0.6 0.4\nmap_Kd wood.png\n") &&
-           testing::WriteBytes(folder + QStringLiteral("/wood.png"), "\x89PNG\r\n\x1a\n-");
+    const vtkSmartPointer<vtkPolyData> sphere = testing::WithAttributes(testing::Sphere(48, 32));
+    sphere->GetCellData()->AddArray(
+        testing::IntArray(lumeno::MaterialIdsName, std::vector<int>(size_t(sphere->GetNumberOfCells()), 0)));
+    auto look = std::make_shared<lumeno::ModelLook>();
+    lumeno::Material wood;
+    wood.name = QStringLiteral("Wood");
+    wood.baseColour = {0.8, 0.6, 0.4, 1};
+    wood.baseColourTexture.image = 0;
+    look->materials = {wood};
+    look->images = {{QStringLiteral("wood.png"), QStringLiteral("image/png"), testing::RedPng, QString()}};
+    return lumeno::WriteModelFile(sphere, path, QStringLiteral("obj"), {look}).written;
 }
 
 const QString Packaging = QStringLiteral(LUMENO_SOURCE_DIR "/packaging/batch");

@@ -8,7 +8,6 @@
 #include "reduce/Reducer.h"
 
 #include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
 #include <vtkFloatArray.h>
 #include <vtkIntArray.h>
@@ -33,15 +32,6 @@ constexpr int BorderColumn = 11; // quads left of this column have material 0, t
 double Height(double x, double y) { return 0.15 * std::sin(3.0 * x) * std::cos(2.0 * y); }
 
 int MaterialAt(double x) { return x * GridSize < BorderColumn ? 0 : 1; }
-
-vtkSmartPointer<vtkIntArray> IdArray(const char *name, const std::vector<int> &values)
-{
-    auto ids = vtkSmartPointer<vtkIntArray>::New();
-    ids->SetName(name);
-    for (const int value : values)
-        ids->InsertNextValue(value);
-    return ids;
-}
 
 constexpr int FlatSize = 6; // quads along each side of the flat part
 
@@ -82,7 +72,7 @@ vtkSmartPointer<vtkPolyData> TwoMaterialGrid()
     for (int j = 0; j < GridSize; ++j)
         for (int i = 0; i < GridSize; ++i)
             materials.insert(materials.end(), 2, i < BorderColumn ? 0 : 1);
-    model->GetCellData()->AddArray(IdArray(lumeno::MaterialIdsName, materials));
+    model->GetCellData()->AddArray(testing::IntArray(lumeno::MaterialIdsName, materials));
     return model;
 }
 
@@ -108,8 +98,8 @@ vtkSmartPointer<vtkPolyData> ThreeParts()
     parts.insert(parts.end(), size_t(2 * FlatSize * FlatSize), 2);
     materials.resize(parts.size(), -1);
     model->GetCellData()->Initialize();
-    model->GetCellData()->AddArray(IdArray(lumeno::MaterialIdsName, materials));
-    model->GetCellData()->AddArray(IdArray(lumeno::PartIdsName, parts));
+    model->GetCellData()->AddArray(testing::IntArray(lumeno::MaterialIdsName, materials));
+    model->GetCellData()->AddArray(testing::IntArray(lumeno::PartIdsName, parts));
     return model;
 }
 
@@ -124,21 +114,16 @@ struct Triangle
 std::vector<Triangle> TrianglesOf(vtkPolyData *model)
 {
     std::vector<Triangle> triangles;
-    auto cells = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
-    for (cells->GoToFirstCell(); !cells->IsDoneWithTraversal(); cells->GoToNextCell()) {
-        vtkIdType count;
-        const vtkIdType *ids;
-        cells->GetCurrentCell(count, ids);
-        if (count != 3)
-            continue;
+    const std::vector<vtkIdType> ids = testing::TriangleCorners(model); // these models hold triangles only
+    vtkDataArray *materials = model->GetCellData()->GetArray(lumeno::MaterialIdsName);
+    vtkDataArray *parts = model->GetCellData()->GetArray(lumeno::PartIdsName);
+    for (size_t i = 0; i + 2 < ids.size(); i += 3) {
         Triangle t;
-        for (int k = 0; k < 3; ++k) {
-            model->GetPoint(ids[k], t.corners[size_t(k)].data());
-            t.points[size_t(k)] = ids[k];
+        for (size_t k = 0; k < 3; ++k) {
+            model->GetPoint(ids[i + k], t.corners[k].data());
+            t.points[k] = ids[i + k];
         }
-        const vtkIdType cell = model->GetNumberOfVerts() + model->GetNumberOfLines() + cells->GetCurrentCellId();
-        vtkDataArray *materials = model->GetCellData()->GetArray(lumeno::MaterialIdsName);
-        vtkDataArray *parts = model->GetCellData()->GetArray(lumeno::PartIdsName);
+        const vtkIdType cell = model->GetNumberOfVerts() + model->GetNumberOfLines() + vtkIdType(i / 3);
         t.material = materials ? int(materials->GetComponent(cell, 0)) : -2;
         t.part = parts ? int(parts->GetComponent(cell, 0)) : -2;
         triangles.push_back(t);
@@ -180,11 +165,9 @@ std::map<QString, vtkSmartPointer<vtkPolyData>> Reductions(ReductionEngine engin
 {
     std::map<QString, vtkSmartPointer<vtkPolyData>> made;
     const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
-    lumeno::LevelReceiver receiver;
-    receiver.ready = [&made](int level, const vtkSmartPointer<vtkPolyData> &result) {
-        made[QStringLiteral("level %1").arg(level)] = result;
-    };
-    reducer->MakeLevels(model, receiver, {});
+    const auto levels = testing::MadeLevels(*reducer, model);
+    for (size_t level = 0; level < levels.size(); ++level)
+        made[QStringLiteral("level %1").arg(level)] = levels[level];
     made[QStringLiteral("share 25 %")] = reducer->KeepShare(model, 0.25, {});
     made[QStringLiteral("share 100 %")] = reducer->KeepShare(model, 1.0, {});
     made[QStringLiteral("within 0.5 %")] = reducer->WithinError(model, 0.005, {});

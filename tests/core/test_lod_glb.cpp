@@ -30,21 +30,18 @@ const QByteArray BluePng = RedPng + QByteArray("blue image");
 vtkSmartPointer<vtkPolyData> PaintedSphere(lumeno::SharedLook *look, bool parts)
 {
     vtkSmartPointer<vtkPolyData> model = testing::WithAttributes(testing::Sphere(48, 48));
-    auto material = vtkSmartPointer<vtkIntArray>::New();
-    material->SetName(lumeno::MaterialIdsName);
-    auto part = vtkSmartPointer<vtkIntArray>::New();
-    part->SetName(lumeno::PartIdsName);
+    std::vector<int> material, part;
     auto centres = vtkSmartPointer<vtkCellCenters>::New();
     centres->SetInputData(model);
     centres->Update();
     for (vtkIdType cell = 0; cell < model->GetNumberOfCells(); ++cell) {
         const double *centre = centres->GetOutput()->GetPoint(cell);
-        material->InsertNextValue(centre[2] >= 0 ? 0 : 1);
-        part->InsertNextValue(centre[0] >= 0 ? 1 : 0);
+        material.push_back(centre[2] >= 0 ? 0 : 1);
+        part.push_back(centre[0] >= 0 ? 1 : 0);
     }
-    model->GetCellData()->AddArray(material);
+    model->GetCellData()->AddArray(testing::IntArray(lumeno::MaterialIdsName, material));
     if (parts)
-        model->GetCellData()->AddArray(part);
+        model->GetCellData()->AddArray(testing::IntArray(lumeno::PartIdsName, part));
 
     auto made = std::make_shared<lumeno::ModelLook>();
     lumeno::Material red;
@@ -72,10 +69,7 @@ struct Levels
 Levels MakeLevels(vtkPolyData *model)
 {
     Levels levels;
-    levels.models.resize(lumeno::LevelCount);
-    lumeno::LevelReceiver receiver;
-    receiver.ready = [&](int step, const vtkSmartPointer<vtkPolyData> &level) { levels.models[size_t(step)] = level; };
-    lumeno::MakeReducer(lumeno::ReductionEngine::Quality)->MakeLevels(model, receiver, {});
+    levels.models = testing::MadeLevels(*lumeno::MakeReducer(lumeno::ReductionEngine::Quality), model);
     const lumeno::DeviationMeter meter(model);
     for (int step = 0; step < lumeno::LevelCount; ++step) {
         const lumeno::SurfaceDeviation deviation = meter.Measure(levels.models[size_t(step)]);

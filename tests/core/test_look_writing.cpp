@@ -34,22 +34,14 @@ vtkSmartPointer<vtkPolyData> TwoMaterialSquare()
     model->SetPoints(vtkSmartPointer<vtkPoints>::New());
     for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 0, 5}, {1, 1, 5}, {0, 1, 5}})
         model->GetPoints()->InsertNextPoint(p.data());
-    auto polys = vtkSmartPointer<vtkCellArray>::New();
-    for (const std::array<vtkIdType, 3> &triangle : {std::array<vtkIdType, 3>{0, 1, 2}, {3, 4, 5}})
-        polys->InsertNextCell(3, triangle.data());
-    model->SetPolys(polys);
+    model->SetPolys(testing::Cells({{0, 1, 2}, {3, 4, 5}}));
     auto coordinates = vtkSmartPointer<vtkFloatArray>::New();
     coordinates->SetNumberOfComponents(2);
     for (float value : {0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1.0f, 0.5f, 1.0f})
         coordinates->InsertNextValue(value);
     model->GetPointData()->SetTCoords(coordinates);
-    for (const char *name : {lumeno::MaterialIdsName, lumeno::PartIdsName}) {
-        auto ids = vtkSmartPointer<vtkIntArray>::New();
-        ids->SetName(name);
-        ids->InsertNextValue(0);
-        ids->InsertNextValue(1);
-        model->GetCellData()->AddArray(ids);
-    }
+    for (const char *name : {lumeno::MaterialIdsName, lumeno::PartIdsName})
+        model->GetCellData()->AddArray(testing::IntArray(name, {0, 1}));
     return model;
 }
 
@@ -286,7 +278,6 @@ private slots:
         VerifyReadBackPlaced(Path(name));
         const QJsonObject json = testing::GltfJson(testing::Contents(Path(name)));
         const QJsonArray materials = json[QLatin1String("materials")].toArray();
-        QCOMPARE(materials.size(), 2);
         QCOMPARE(materials[0][QLatin1String("name")].toString(), QStringLiteral("red paint"));
         QCOMPARE(materials[1][QLatin1String("alphaMode")].toString(), QStringLiteral("BLEND"));
         const QJsonObject blueTexture = materials[1][QLatin1String("pbrMetallicRoughness")][QLatin1String(

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <map>
@@ -39,13 +40,9 @@ std::vector<vtkIdType> Reductions(vtkPolyData *model)
     std::vector<vtkIdType> counts;
     for (ReductionEngine engine : {ReductionEngine::Classic, ReductionEngine::Quality}) {
         const std::unique_ptr<lumeno::Reducer> reducer = lumeno::MakeReducer(engine);
-        const size_t start = counts.size();
-        lumeno::LevelReceiver receiver;
-        receiver.ready = [&counts](int, const vtkSmartPointer<vtkPolyData> &made) {
-            counts.push_back(made->GetNumberOfPolys());
-        };
-        reducer->MakeLevels(model, receiver, {});
-        counts.resize(start + lumeno::LevelCount, -1);
+        const auto levels = testing::MadeLevels(*reducer, model);
+        for (int level = 0; level < lumeno::LevelCount; ++level)
+            counts.push_back(size_t(level) < levels.size() && levels[size_t(level)] ? levels[size_t(level)]->GetNumberOfPolys() : -1);
         for (double maxError : {0.1, 0.01, 0.001}) {
             const auto reduced = reducer->WithinError(model, maxError, {});
             counts.push_back(reduced ? reduced->GetNumberOfPolys() : -1);
@@ -135,12 +132,9 @@ private slots:
     void drawingProxiesKeepTheModelsPoints()
     {
         const auto model = testing::Sphere(200, 100);
-        auto materials = vtkSmartPointer<vtkIntArray>::New();
-        materials->SetName("MaterialIds");
-        materials->SetNumberOfTuples(model->GetNumberOfCells());
-        for (vtkIdType cell = 0; cell < model->GetNumberOfCells(); ++cell)
-            materials->SetValue(cell, cell < model->GetNumberOfCells() / 2 ? 3 : 7);
-        model->GetCellData()->AddArray(materials);
+        std::vector<int> materials(size_t(model->GetNumberOfCells()), 7);
+        std::fill_n(materials.begin(), materials.size() / 2, 3);
+        model->GetCellData()->AddArray(testing::IntArray("MaterialIds", materials));
         const vtkSmartPointer<vtkPolyData> proxy = lumeno::ReducedForDrawing(model, 2000);
         QVERIFY(proxy);
         QVERIFY(proxy->GetNumberOfPolys() > 500 && proxy->GetNumberOfPolys() <= 2000);
@@ -151,16 +145,13 @@ private slots:
         std::map<int, int> used;
         for (vtkIdType cell = 0; cell < proxy->GetNumberOfPolys(); ++cell)
             ++used[proxyMaterials->GetValue(cell)];
-        QCOMPARE(used.size(), size_t(2));
-        QVERIFY(used.count(3) && used.count(7));
+        QVERIFY(used.size() == 2 && used.count(3) && used.count(7));
         QVERIFY(std::abs(proxy->GetLength() - model->GetLength()) < 0.01 * model->GetLength());
 
         QVERIFY(!lumeno::ReducedForDrawing(model, size_t(model->GetNumberOfPolys())));
         auto withLines = vtkSmartPointer<vtkPolyData>::New();
         withLines->DeepCopy(model);
-        auto line = vtkSmartPointer<vtkCellArray>::New();
-        line->InsertNextCell({0, 1});
-        withLines->SetLines(line);
+        withLines->SetLines(testing::Cells({{0, 1}}));
         QVERIFY(!lumeno::ReducedForDrawing(withLines, 2000));
     }
 
@@ -173,17 +164,10 @@ private slots:
         narrow->DeepCopy(wide);
         QVERIFY(narrow->GetPolys()->ConvertTo32BitStorage());
         const auto samePoints = [](vtkPolyData *a, vtkPolyData *b) {
-            if (!a || !b || a->GetNumberOfPoints() != b->GetNumberOfPoints() ||
-                a->GetNumberOfPolys() != b->GetNumberOfPolys())
-                return false;
-            for (vtkIdType i = 0; i < a->GetNumberOfPoints(); ++i) {
-                double p[3], q[3];
-                a->GetPoint(i, p);
-                b->GetPoint(i, q);
-                if (!std::equal(p, p + 3, q))
-                    return false;
-            }
-            return true;
+            vtkDataArray *p = a ? a->GetPoints()->GetData() : nullptr, *q = b ? b->GetPoints()->GetData() : nullptr;
+            return p && q && a->GetNumberOfPolys() == b->GetNumberOfPolys() && p->GetDataType() == q->GetDataType() &&
+                   p->GetNumberOfValues() == q->GetNumberOfValues() &&
+                   std::memcmp(p->GetVoidPointer(0), q->GetVoidPointer(0), size_t(p->GetDataSize() * p->GetDataTypeSize())) == 0;
         };
         QVERIFY(samePoints(lumeno::Smooth(wide, lumeno::SmoothingIterations),
                            lumeno::Smooth(narrow, lumeno::SmoothingIterations)));

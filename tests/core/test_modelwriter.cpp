@@ -26,14 +26,6 @@ const QByteArray Group = "\ng grp1\nusemtl mtlNONE\n";
 
 using CellList = std::vector<std::vector<vtkIdType>>;
 
-vtkSmartPointer<vtkCellArray> Cells(const CellList &cells)
-{
-    auto array = vtkSmartPointer<vtkCellArray>::New();
-    for (const auto &cell : cells)
-        array->InsertNextCell(vtkIdType(cell.size()), cell.data());
-    return array;
-}
-
 vtkSmartPointer<vtkFloatArray> Tuples(int components, std::initializer_list<float> values)
 {
     auto array = vtkSmartPointer<vtkFloatArray>::New();
@@ -51,10 +43,10 @@ vtkSmartPointer<vtkPolyData> Model(const CellList &verts, const CellList &lines,
     model->SetPoints(vtkSmartPointer<vtkPoints>::New());
     for (const auto &p : {std::array<double, 3>{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}})
         model->GetPoints()->InsertNextPoint(p.data());
-    model->SetVerts(Cells(verts));
-    model->SetLines(Cells(lines));
-    model->SetPolys(Cells(polys));
-    model->SetStrips(Cells(strips));
+    model->SetVerts(testing::Cells(verts));
+    model->SetLines(testing::Cells(lines));
+    model->SetPolys(testing::Cells(polys));
+    model->SetStrips(testing::Cells(strips));
     if (normals)
         model->GetPointData()->SetNormals(Tuples(3, {0, 0, 1, 0, 0, 1, 0, 0.5f, -1, 0, 0, 1}));
     if (tcoords)

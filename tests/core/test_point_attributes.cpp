@@ -11,7 +11,6 @@
 #include "model/UnitBox.h"
 
 #include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
 #include <vtkFloatArray.h>
 #include <vtkPointData.h>
 #include <vtkTransform.h>
@@ -136,14 +135,10 @@ bool SeamClosedAndUncrossed(vtkPolyData *model)
         if (std::abs(p[0] - 0.5) < 1e-6 && charts[size_t(i)] >= 0) // in the precision of the points kept
             places[size_t(charts[size_t(i)])].insert({float(p[0]), float(p[1]), float(p[2])});
     }
-    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
-    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-        vtkIdType size;
-        const vtkIdType *ids;
-        cell->GetCurrentCell(size, ids);
-        if (charts[size_t(ids[0])] != charts[size_t(ids[1])] || charts[size_t(ids[0])] != charts[size_t(ids[2])])
+    const std::vector<vtkIdType> ids = testing::TriangleCorners(model);
+    for (size_t t = 0; t < ids.size(); t += 3)
+        if (charts[size_t(ids[t])] != charts[size_t(ids[t + 1])] || charts[size_t(ids[t])] != charts[size_t(ids[t + 2])])
             return false;
-    }
     return places[0].size() >= 2 && places[0] == places[1];
 }
 
@@ -206,15 +201,12 @@ private slots:
         auto normals = vtkSmartPointer<vtkFloatArray>::New();
         normals->SetNumberOfComponents(3);
         auto triangles = vtkSmartPointer<vtkCellArray>::New();
-        auto cell = vtk::TakeSmartPointer(surface->GetPolys()->NewIterator());
-        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-            vtkIdType size;
-            const vtkIdType *ids;
-            cell->GetCurrentCell(size, ids);
+        const std::vector<vtkIdType> ids = testing::TriangleCorners(surface);
+        for (size_t t = 0; t < ids.size(); t += 3) {
             Position p[3];
             vtkIdType corners[3];
-            for (int k = 0; k < 3; ++k) {
-                surface->GetPoint(ids[k], p[k].data());
+            for (size_t k = 0; k < 3; ++k) {
+                surface->GetPoint(ids[t + k], p[k].data());
                 corners[k] = points->InsertNextPoint(p[k].data());
             }
             const Position n = FaceNormal(p);
@@ -277,20 +269,17 @@ private slots:
         QVERIFY(turned && lumeno::AttributesOf(turned).normals);
         QVERIFY(testing::SignedVolume(turned) > 0);
         vtkDataArray *normals = turned->GetPointData()->GetNormals();
-        auto cell = vtk::TakeSmartPointer(turned->GetPolys()->NewIterator());
-        for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-            vtkIdType size;
-            const vtkIdType *ids;
-            cell->GetCurrentCell(size, ids);
+        const std::vector<vtkIdType> ids = testing::TriangleCorners(turned);
+        for (size_t t = 0; t < ids.size(); t += 3) {
             Position p[3];
-            for (int k = 0; k < 3; ++k)
-                turned->GetPoint(ids[k], p[k].data());
+            for (size_t k = 0; k < 3; ++k)
+                turned->GetPoint(ids[t + k], p[k].data());
             const Position face = FaceNormal(p);
             const double area = std::sqrt(face[0] * face[0] + face[1] * face[1] + face[2] * face[2]);
             if (area < 1e-9)
                 continue; // at the poles
-            for (int k = 0; k < 3; ++k) {
-                const double *n = normals->GetTuple3(ids[k]);
+            for (size_t k = 0; k < 3; ++k) {
+                const double *n = normals->GetTuple3(ids[t + k]);
                 QVERIFY(std::abs(n[0] * n[0] + n[1] * n[1] + n[2] * n[2] - 1) < 1e-5);
                 const double agreement = (n[0] * face[0] + n[1] * face[1] + n[2] * face[2]) / area;
                 QVERIFY2(agreement > 0.95, qPrintable(QString::number(agreement)));

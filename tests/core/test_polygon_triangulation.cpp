@@ -7,7 +7,6 @@
 #include "model/TriangleCleanup.h"
 
 #include <vtkCellArray.h>
-#include <vtkCellArrayIterator.h>
 #include <vtkCellData.h>
 #include <vtkIntArray.h>
 #include <vtkMath.h>
@@ -17,6 +16,7 @@
 #include <array>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -114,19 +114,6 @@ Outline Star(int corners, bool jittered)
         outline.push_back({radius * std::cos(angle), radius * std::sin(angle)});
     }
     return outline;
-}
-
-std::vector<vtkIdType> TriangleCorners(vtkPolyData *model)
-{
-    std::vector<vtkIdType> corners;
-    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
-    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
-        vtkIdType size = 0;
-        const vtkIdType *ids = nullptr;
-        cell->GetCurrentCell(size, ids);
-        corners.insert(corners.end(), ids, ids + size);
-    }
-    return corners;
 }
 
 } // namespace
@@ -236,27 +223,16 @@ private slots:
                                             {4, 0}, {5, 0}, {6, 0}, {7, 0},                // on one line
                                             {0, 3}, {1, 3}, {0, 4}, {1, 4}, {0, 5}, {1, 5}, // strip
                                             {2, 3}, {3, 3}, {2, 4}})));
-        const auto cells = [](std::initializer_list<std::initializer_list<vtkIdType>> list) {
-            auto array = vtkSmartPointer<vtkCellArray>::New();
-            for (const auto &cell : list)
-                array->InsertNextCell(cell);
-            return array;
-        };
-        model->SetVerts(cells({{12}}));
-        model->SetLines(cells({{11, 12}}));
+        model->SetVerts(testing::Cells({{12}}));
+        model->SetLines(testing::Cells({{11, 12}}));
         // 3 triangles of the pentagon, none on one line, 2 of the square.
-        model->SetPolys(cells({{9, 10, 8}, {0, 1, 2, 3, 4}, {9, 10, 11, 12}, {5, 6, 7, 8}}));
+        model->SetPolys(testing::Cells({{9, 10, 8}, {0, 1, 2, 3, 4}, {9, 10, 11, 12}, {5, 6, 7, 8}}));
         // 4, then 1 and 2 that turn it round.
-        model->SetStrips(cells({{13, 14, 15, 16, 17, 18}, {19, 20, 21, 21, 13}}));
-        const auto numbered = [](const char *name, vtkIdType count) {
-            auto array = vtkSmartPointer<vtkIntArray>::New();
-            array->SetName(name);
-            for (vtkIdType i = 0; i < count; ++i)
-                array->InsertNextValue(int(i));
-            return array;
-        };
-        model->GetCellData()->AddArray(numbered("CellNumbers", 8));
-        const vtkSmartPointer<vtkIntArray> pointNumbers = numbered("PointNumbers", model->GetNumberOfPoints());
+        model->SetStrips(testing::Cells({{13, 14, 15, 16, 17, 18}, {19, 20, 21, 21, 13}}));
+        std::vector<int> pointIds(size_t(model->GetNumberOfPoints()));
+        std::iota(pointIds.begin(), pointIds.end(), 0);
+        model->GetCellData()->AddArray(testing::IntArray("CellNumbers", {0, 1, 2, 3, 4, 5, 6, 7}));
+        const vtkSmartPointer<vtkIntArray> pointNumbers = testing::IntArray("PointNumbers", pointIds);
         model->GetPointData()->AddArray(pointNumbers);
 
         const lumeno::CleanedTriangles cleaned = lumeno::CleanTriangles(model);
@@ -278,7 +254,7 @@ private slots:
             QCOMPARE(numbers->GetValue(vtkIdType(cell)), sources[cell]);
         QCOMPARE(result->GetPointData()->GetArray("PointNumbers"), static_cast<vtkDataArray *>(pointNumbers.Get()));
         // All of them lie on the plane z = 0 and turn towards +z.
-        const std::vector<vtkIdType> corners = TriangleCorners(result);
+        const std::vector<vtkIdType> corners = testing::TriangleCorners(result);
         for (size_t i = 0; i < corners.size(); i += 3)
             QVERIFY2(TriangleNormal(result->GetPoints(), corners[i], corners[i + 1], corners[i + 2])[2] > 0,
                      qPrintable(QString::number(i / 3)));
@@ -324,7 +300,7 @@ private slots:
         QCOMPARE(read.untriangulatedPolygons, vtkIdType(0));
         vtkPolyData *model = read.model;
         QCOMPARE(model->GetNumberOfPolys(), vtkIdType(triangles));
-        const std::vector<vtkIdType> corners = TriangleCorners(model);
+        const std::vector<vtkIdType> corners = testing::TriangleCorners(model);
         const std::array<double, 3> normal = TriangleNormal(model->GetPoints(), corners[0], corners[1], corners[2]);
         const double covered = Cover(model->GetPoints(), corners, normal);
         QVERIFY2(covered >= 0 && std::abs(covered - area) <= tolerance * area,

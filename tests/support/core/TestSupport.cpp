@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
+#include "reduce/Reducer.h"
+
 #include <QRandomGenerator>
 
 #include <vtkCellArray.h>
+#include <vtkCellArrayIterator.h>
 #include <vtkCubeSource.h>
 #include <vtkFloatArray.h>
 #include <vtkIdList.h>
@@ -107,6 +110,48 @@ QStringList FolderState(const QString &folder)
     for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
         files << entry.fileName() + QLatin1Char('=') + QString::fromLatin1(Contents(entry.filePath()).toHex());
     return files;
+}
+
+std::vector<vtkIdType> TriangleCorners(vtkPolyData *model)
+{
+    std::vector<vtkIdType> corners;
+    auto cell = vtk::TakeSmartPointer(model->GetPolys()->NewIterator());
+    for (cell->GoToFirstCell(); !cell->IsDoneWithTraversal(); cell->GoToNextCell()) {
+        vtkIdType size = 0;
+        const vtkIdType *ids = nullptr;
+        cell->GetCurrentCell(size, ids);
+        corners.insert(corners.end(), ids, ids + size);
+    }
+    return corners;
+}
+
+vtkSmartPointer<vtkCellArray> Cells(const std::vector<std::vector<vtkIdType>> &cells)
+{
+    auto array = vtkSmartPointer<vtkCellArray>::New();
+    for (const auto &cell : cells)
+        array->InsertNextCell(vtkIdType(cell.size()), cell.data());
+    return array;
+}
+
+vtkSmartPointer<vtkIntArray> IntArray(const char *name, const std::vector<int> &values)
+{
+    auto array = vtkSmartPointer<vtkIntArray>::New();
+    array->SetName(name);
+    for (const int value : values)
+        array->InsertNextValue(value);
+    return array;
+}
+
+std::vector<vtkSmartPointer<vtkPolyData>> MadeLevels(lumeno::Reducer &reducer, vtkPolyData *model)
+{
+    std::vector<vtkSmartPointer<vtkPolyData>> levels;
+    lumeno::LevelReceiver receiver;
+    receiver.ready = [&levels](int level, const vtkSmartPointer<vtkPolyData> &made) {
+        levels.resize(std::max(levels.size(), size_t(level) + 1));
+        levels[size_t(level)] = made;
+    };
+    reducer.MakeLevels(model, receiver, {});
+    return levels;
 }
 
 vtkSmartPointer<vtkPolyData> Sphere(int theta, int phi)

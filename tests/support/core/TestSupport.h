@@ -7,11 +7,18 @@
 
 #include "io/read/ModelReader.h"
 
+#include <vtkCellArray.h>
+#include <vtkIntArray.h>
 #include <vtkNew.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
 #include <functional>
+#include <vector>
+
+namespace lumeno {
+class Reducer;
+}
 
 namespace testing {
 
@@ -39,6 +46,13 @@ QStringList FolderState(const QString &folder);
 
 // Triangulated sphere of radius 1 with about 2 * theta * (phi - 2) triangles; as an STL file, written once.
 vtkSmartPointer<vtkPolyData> Sphere(int theta = 32, int phi = 32);
+// The corners of the model's polygons one after the other: three a triangle.
+std::vector<vtkIdType> TriangleCorners(vtkPolyData *model);
+// A cell array of these cells, and an integer array of that name and these values.
+vtkSmartPointer<vtkCellArray> Cells(const std::vector<std::vector<vtkIdType>> &cells);
+vtkSmartPointer<vtkIntArray> IntArray(const char *name, const std::vector<int> &values);
+// The levels the reducer makes of the model, by their number.
+std::vector<vtkSmartPointer<vtkPolyData>> MadeLevels(lumeno::Reducer &reducer, vtkPolyData *model);
 QString SphereFile(int theta, int phi);
 // The model with what scanners and game assets give their points: normals pointing away from
 // the origin, texture coordinates projected from x and y, and colours (RGBA with opacity) of
